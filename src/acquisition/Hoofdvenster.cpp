@@ -1,0 +1,9 @@
+#include "acquisition/Hoofdvenster.h"
+
+namespace {
+Hoofdvenster geen;
+Hoofdvenster* huidig = nullptr;
+} // namespace
+
+Hoofdvenster& hoofdvenster() { return huidig ? *huidig : geen; }
+void ZetHoofdvenster(Hoofdvenster* venster) { huidig = venster; }

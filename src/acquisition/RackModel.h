@@ -1,0 +1,98 @@
+#pragma once
+// The live model of the measuring system: 16 racks of 7 module positions, each module with 4 measuring
+// inputs and their 4 temperature channels. Arrays keep the system's own numbering: rack 1..16,
+// module 1..7, input 1..4; element 0 is never used.
+#include "acquisition/VasteTekst.h"
+#include "platform/Datum.h"
+
+#include <QString>
+#include <QVariant>
+#include <array>
+#include <cstdint>
+
+using platform::Datum;
+
+inline constexpr int AantalRacks = 16;
+inline constexpr int AantalModules = 7;
+inline constexpr int AantalIngangen = 4;
+inline constexpr int AantalGrafieken = 64;
+
+// Flag bits of KanaalRecord::Flags.
+inline constexpr uint8_t VlagBovenBereik = 0x01;
+inline constexpr uint8_t VlagOnderBereik = 0x02;
+inline constexpr uint8_t VlagTemperatuurTeHoog = 0x04;
+inline constexpr uint8_t VlagTemperatuurTeLaag = 0x08;
+inline constexpr uint8_t VlagSensorAanwezig = 0x10;
+
+struct KanaalRecord {
+    VasteTekst<30> Name;
+    int32_t AdcWaarde = 0;
+    Datum Tijdstip = 0;
+    bool Set = false;
+    float Waarde = 0;
+    VasteTekst<8> Unit;
+    uint8_t Flags = 0;
+    int16_t Resolution = 0;
+    float Offset = 0;
+    float Scale = 0;
+    float Extra = 0;
+    bool Shared = false;
+    bool UseShared = false;
+    bool ManualFollowsMeasurement = false;
+    Datum KalibratieDatum = 0;
+    QString KalibratieTekst;
+    QVariant KalibratieInfo;
+    VasteTekst<20> Sensor;
+};
+
+struct ModuleRecord {
+    QString Name;
+    int32_t Idno = 0;
+    VasteTekst<4> Type;
+    bool Present = false;
+    std::array<KanaalRecord, AantalIngangen + 1> Meting;
+    std::array<KanaalRecord, AantalIngangen + 1> Temperatuur;
+    uint8_t Status = 0;
+    uint8_t LedFlag = 0;
+    int32_t Errors = 0;
+    QString LaatsteCommando;
+    Datum Tijdstip = 0;
+    bool Beantwoord = false;
+    int16_t AantalStappen = 0;
+    int16_t AantalPogingen = 0;
+    int16_t GeenAntwoordTeller = 0;
+};
+
+struct RackRecord {
+    VasteTekst<30> Name;
+    int32_t Idno = 0;
+    bool Present = false;
+    std::array<ModuleRecord, AantalModules + 1> Modules;
+};
+
+struct RackVlag {
+    bool Measure = false;
+    bool Show = false;
+    bool Table = false;
+};
+
+extern std::array<RackRecord, AantalRacks + 1> Racks;
+extern std::array<RackVlag, AantalRacks + 1> RackVlaggen;
+// Manual temperature in °C of every input; 25.0 when nothing was stored.
+extern float HandTemperaturen[AantalRacks + 1][AantalModules + 1][AantalIngangen + 1];
+
+// The dotted text of an identification number: its four bytes, most significant first, in uppercase
+// hexadecimal without leading zeros ("F.1.2.A").
+QString IdnoAlsTekst(int32_t idno);
+// "K740(Rack)", "K762(mS/°C)", "K761(mV/°C)" or "Indeterminated", from the first character of the text.
+QString SoortUitIdno(int32_t idno);
+// "K762", "K761" or "----" for the module at that position.
+QString ModuleTypeUitIdno(int rack, int module);
+QString ModuleTypeVanIdno(int32_t idno);
+
+// Start-up: empties the per-rack flags and the window arrays and has the main window set its caption
+// and stop logging. Does nothing when titel is "".
+void InitialiseerTabellen(const QString& titel);
+
+// Every rack slot free, manual temperatures 25.0, flags off (start of the program and of every test).
+void ResetRackModel();

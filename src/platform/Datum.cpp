@@ -1,0 +1,88 @@
+#include "platform/Datum.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+#include <cmath>
+
+namespace platform {
+
+namespace {
+const QDate nulDatum(1899, 12, 30);
+constexpr double msPerDag = 86400000.0;
+} // namespace
+
+Datum DatumUitQDateTime(const QDateTime& moment) {
+    const QDate d = moment.date();
+    const QTime t = moment.time();
+    const double dagen = static_cast<double>(nulDatum.daysTo(d));
+    const double fractie = t.msecsSinceStartOfDay() / msPerDag;
+    // Days before the zero date carry the time as a positive fraction after a negative day number.
+    return dagen >= 0 ? dagen + fractie : dagen - fractie;
+}
+
+QDateTime QDateTimeUitDatum(Datum datum) {
+    const double dagen = std::trunc(datum);
+    double fractie = std::fabs(datum - dagen);
+    qint64 ms = std::llround(fractie * msPerDag);
+    qint64 dagNummer = static_cast<qint64>(dagen);
+    if (ms >= static_cast<qint64>(msPerDag)) {
+        ms -= static_cast<qint64>(msPerDag);
+        dagNummer += datum >= 0 ? 1 : -1;
+    }
+    return QDateTime(nulDatum.addDays(dagNummer), QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms)));
+}
+
+Datum MaakDatum(int jaar, int maand, int dag, int uur, int minuut, int seconde) {
+    return DatumUitQDateTime(QDateTime(QDate(jaar, maand, dag), QTime(uur, minuut, seconde)));
+}
+
+QString KorteDatumPatroon() {
+    QString p = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!p.contains(QLatin1String("yyyy")))
+        p.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return p;
+}
+
+QString LangeTijdPatroon() {
+    QString p = QLocale().timeFormat(QLocale::LongFormat);
+    p.remove(QRegularExpression(QStringLiteral("\\s*t+\\s*")));
+    return p.trimmed();
+}
+
+QString KorteDatum(Datum datum) {
+    return QLocale().toString(QDateTimeUitDatum(datum).date(), KorteDatumPatroon());
+}
+
+QString LangeTijd(Datum datum) {
+    return QLocale().toString(QDateTimeUitDatum(datum).time(), LangeTijdPatroon());
+}
+
+QString DatumTijdTekst(Datum datum) { return KorteDatum(datum) + QLatin1Char(' ') + LangeTijd(datum); }
+
+bool LeesDatumTijd(const QString& tekst, Datum& resultaat) {
+    const QString t = tekst.trimmed();
+    const QLocale loc;
+    QDateTime dt = loc.toDateTime(t, KorteDatumPatroon() + QLatin1Char(' ') + LangeTijdPatroon());
+    if (dt.isValid()) {
+        resultaat = DatumUitQDateTime(dt);
+        return true;
+    }
+    const QDate d = loc.toDate(t, KorteDatumPatroon());
+    if (d.isValid()) {
+        resultaat = DatumUitQDateTime(QDateTime(d, QTime(0, 0)));
+        return true;
+    }
+    const QTime tijd = loc.toTime(t, LangeTijdPatroon());
+    if (tijd.isValid()) {
+        resultaat = tijd.msecsSinceStartOfDay() / msPerDag;
+        return true;
+    }
+    const QDateTime iso = QDateTime::fromString(t, Qt::ISODate);
+    if (iso.isValid()) {
+        resultaat = DatumUitQDateTime(iso);
+        return true;
+    }
+    return false;
+}
+
+} // namespace platform

@@ -1,0 +1,27 @@
+#pragma once
+// The program's date type: days since 1899-12-30 as a double, the fraction being the time of day.
+// Text files write dates with the locale's short date and long time formats.
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+
+namespace platform {
+
+using Datum = double;
+
+Datum DatumUitQDateTime(const QDateTime& moment);
+QDateTime QDateTimeUitDatum(Datum datum);
+Datum MaakDatum(int jaar, int maand, int dag, int uur = 0, int minuut = 0, int seconde = 0);
+
+// The locale's short date, always with a four-digit year ("ddddd").
+QString KorteDatumPatroon();
+// The locale's long time without a time-zone name ("ttttt").
+QString LangeTijdPatroon();
+QString KorteDatum(Datum datum);
+QString LangeTijd(Datum datum);
+// "ddddd ttttt": the short date, a blank and the long time.
+QString DatumTijdTekst(Datum datum);
+// Reads a date and/or time written by the functions above; false when the text holds neither.
+bool LeesDatumTijd(const QString& tekst, Datum& resultaat);
+
+} // namespace platform

@@ -1,0 +1,84 @@
+#pragma once
+// Time and waiting. The program reads the time, runs its timers and pumps events only through the
+// clock installed here, so that tests can put a virtual clock in its place: its pump advances time
+// to the next timer or planned action, and a one-second time-out passes in microseconds.
+#include "platform/Datum.h"
+
+#include <QtGlobal>
+#include <functional>
+#include <memory>
+
+namespace platform {
+
+// A repeating timer, as the timers on the main window were: an interval in ms, an enabled state and a
+// tick handler. It ticks only from inside the event pump.
+class Timer {
+public:
+    virtual ~Timer() = default;
+    virtual void zetInterval(int ms) = 0;
+    virtual int interval() const = 0;
+    virtual void zetActief(bool actief) = 0;
+    virtual bool actief() const = 0;
+    std::function<void()> bijTik;
+};
+
+class Klok {
+public:
+    virtual ~Klok() = default;
+    // The wall-clock time as the date type.
+    virtual Datum nu() const = 0;
+    // Milliseconds on a steady clock (for measuring spans).
+    virtual qint64 ms() const = 0;
+    virtual std::unique_ptr<Timer> maakTimer() = 0;
+    // Runs an action once, ms milliseconds from now, from inside the event pump.
+    virtual void planIn(qint64 ms, std::function<void()> actie) = 0;
+    // Handles the pending events; when there are none, sleeps until the next one arrives.
+    virtual void pomp() = 0;
+    // Handles the pending events without sleeping.
+    virtual void pompZonderWachten() = 0;
+};
+
+// The installed clock; the real one unless a test installed another.
+Klok& klok();
+// Installs a clock (nullptr installs the real clock again). The former clock's timers must be gone.
+void zetKlok(std::unique_ptr<Klok> nieuw);
+
+// Short forms used throughout the program.
+inline Datum Nu() { return klok().nu(); }
+inline void Pomp() { klok().pomp(); }
+
+// The real clock: QTimer, QDateTime and the Qt event loop.
+std::unique_ptr<Klok> maakEchteKlok();
+
+// A virtual clock for tests. Time stands still until the pump is called with nothing left to do; then
+// it jumps to the next timer tick or planned action and runs it.
+class VirtueleKlok : public Klok {
+public:
+    explicit VirtueleKlok(Datum start = MaakDatum(2026, 1, 5, 9, 0, 0));
+    ~VirtueleKlok() override;
+
+    Datum nu() const override;
+    qint64 ms() const override { return m_ms; }
+    std::unique_ptr<Timer> maakTimer() override;
+    void planIn(qint64 ms, std::function<void()> actie) override;
+    void pomp() override;
+    void pompZonderWachten() override;
+
+    // Lets ms milliseconds pass, firing every timer and action that falls due on the way.
+    void verstrijk(qint64 ms);
+    // How far a pump with nothing due jumps at most (the time passes even with no timer running).
+    void zetMaximaleStap(qint64 ms) { m_maxStap = ms; }
+    int aantalActieveTimers() const;
+
+    struct Impl;
+
+private:
+    std::unique_ptr<Impl> d;
+    qint64 m_ms = 0;
+    qint64 m_maxStap = 1000;
+    Datum m_start;
+    void springNaar(qint64 doel);
+    bool voerUitWatVerlopenIs();
+};
+
+} // namespace platform

@@ -1,0 +1,22 @@
+#pragma once
+// The per-user settings store: text values by application, section and key, kept in an INI file
+// "<folder>/<application>/<application>.ini" (by default under ~/.config).
+#include <QString>
+#include <QStringList>
+
+namespace platform {
+
+// Sets the folder that holds the stores ("" = the user's configuration folder). Tests use a
+// temporary folder. Also forgets every open store.
+void ZetOpslagMap(const QString& map);
+QString OpslagBestand(const QString& app);
+
+QString LeesOpslag(const QString& app, const QString& sectie, const QString& sleutel, const QString& standaard,
+                   bool* gevonden = nullptr);
+void BewaarOpslag(const QString& app, const QString& sectie, const QString& sleutel, const QString& waarde);
+void WisOpslag(const QString& app, const QString& sectie, const QString& sleutel = QString());
+QStringList SleutelsVanSectie(const QString& app, const QString& sectie);
+// Writes every pending change to disk.
+void SchrijfOpslag();
+
+} // namespace platform

@@ -1,0 +1,129 @@
+#include "platform/Systeem.h"
+
+#include "platform/Klok.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QLockFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QSysInfo>
+#include <memory>
+#include <pwd.h>
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+QString& documentenOverride() {
+    static QString m;
+    return m;
+}
+struct Instantie {
+    std::unique_ptr<QLockFile> slot;
+    std::unique_ptr<QLocalServer> server;
+    std::function<void()> bijActiveren;
+};
+Instantie& instantie() {
+    static Instantie i;
+    return i;
+}
+} // namespace
+
+QString DocumentenMap() {
+    if (!documentenOverride().isEmpty())
+        return documentenOverride();
+    QString m = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return m.isEmpty() ? QDir::homePath() : m;
+}
+
+void ZetDocumentenMap(const QString& map) { documentenOverride() = map; }
+
+QString ProgrammaMap() {
+    return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
+}
+
+QString GebruikersNaam() {
+    if (const passwd* pw = getpwuid(getuid()); pw && pw->pw_name)
+        return QString::fromLocal8Bit(pw->pw_name);
+    return qEnvironmentVariable("USER");
+}
+
+QString ComputerNaam() { return QSysInfo::machineHostName(); }
+
+QString SysteemVersie() { return QSysInfo::prettyProductName(); }
+
+int StartEnWacht(const QString& opdracht) {
+    QStringList delen = QProcess::splitCommand(opdracht);
+    if (delen.isEmpty())
+        return 0;
+    QProcess p;
+    const QString programma = delen.takeFirst();
+    p.start(programma, delen);
+    if (!p.waitForStarted(5000))
+        return 0;
+    while (p.state() != QProcess::NotRunning) {
+        if (QCoreApplication::instance())
+            klok().pompZonderWachten();
+        p.waitForFinished(20);
+    }
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : 0;
+}
+
+bool StartProgramma(const QString& opdracht) {
+    QStringList delen = QProcess::splitCommand(opdracht);
+    if (delen.isEmpty())
+        return false;
+    const QString programma = delen.takeFirst();
+    return QProcess::startDetached(programma, delen);
+}
+
+bool VorigeInstantieActief(const QString& naam, std::function<void()> bijActiveren) {
+    auto& i = instantie();
+    const QString tmp = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+    const QString sleutel = naam + QLatin1Char('-') + GebruikersNaam();
+    if (!i.slot) {
+        i.slot = std::make_unique<QLockFile>(tmp + QLatin1Char('/') + sleutel + QStringLiteral(".lock"));
+        i.slot->setStaleLockTime(0);
+    }
+    if (i.slot->isLocked() || i.slot->tryLock(100)) {
+        i.bijActiveren = std::move(bijActiveren);
+        if (!i.server && QCoreApplication::instance()) {
+            QLocalServer::removeServer(sleutel);
+            i.server = std::make_unique<QLocalServer>();
+            QObject::connect(i.server.get(), &QLocalServer::newConnection, [] {
+                auto& inst = instantie();
+                while (QLocalSocket* s = inst.server->nextPendingConnection()) {
+                    s->deleteLater();
+                    if (inst.bijActiveren)
+                        inst.bijActiveren();
+                }
+            });
+            i.server->listen(sleutel);
+        }
+        return false;
+    }
+    // Another copy holds the lock: ask it to come to the front.
+    QLocalSocket s;
+    s.connectToServer(sleutel);
+    if (s.waitForConnected(1000)) {
+        s.write("activate");
+        s.waitForBytesWritten(1000);
+        s.disconnectFromServer();
+    }
+    i.slot.reset();
+    return true;
+}
+
+void GeefInstantieVrij() {
+    auto& i = instantie();
+    i.server.reset();
+    if (i.slot)
+        i.slot->unlock();
+    i.slot.reset();
+    i.bijActiveren = nullptr;
+}
+
+} // namespace platform

@@ -1,0 +1,31 @@
+#pragma once
+// Small helpers: bit flags, colour parts, table columns, logarithm, grid columns, marker texts,
+// shortened paths and moving a folder's files.
+#include <QString>
+#include <cstdint>
+
+class QAbstractItemModel;
+
+// Absolute value; turns a Boolean (-1 / 0) into a check-box value (1 / 0).
+int16_t CheckWaarde(int16_t w);
+inline int16_t CheckWaarde(bool b) { return b ? 1 : 0; }
+int16_t RoodVanKleur(int32_t kleur);
+int16_t GroenVanKleur(int32_t kleur);
+int16_t BlauwVanKleur(int32_t kleur);
+// Grid column of measuring channel n (1-based): 4 x (n - 1) + 3.
+int KolomVanKanaal(int n);
+bool BitGezet(uint8_t b, uint8_t masker);
+void ZetBit(uint8_t& b, uint8_t masker);
+void WisBit(uint8_t& b, uint8_t masker);
+// Logarithm to base 10 in single precision (NaN below 0, minus infinity at 0).
+float Log10(float x);
+// Swaps the texts of two columns in every row of a grid's model.
+void WisselKolommen(QAbstractItemModel& raster, int k1, int k2);
+// The part of `tekst` after the first `merkteken`, or `tekst` when the marker does not occur.
+QString TekstTussen(const QString& tekst, const QString& merkteken);
+// Shortens a path for display to about n characters (n below 6 counts as 25 and is set so).
+QString VerkortPad(const QString& pad, int& n);
+// Moves every file of folder `oud` matching `patroon` ("*.ext") into `nieuw`, asking (Tekst[480]) before
+// an existing file is overwritten: Yes moves all, No this one and asks again, Cancel stops.
+// False when a copy or delete failed; files moved before stay moved.
+bool KopieerMap(const QString& oud, const QString& nieuw, const QString& patroon);

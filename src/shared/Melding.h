@@ -1,0 +1,34 @@
+#pragma once
+// The program's message box, as the engine sees it: text, style flags and title in, the button pressed
+// out. The style's low three bits choose the buttons, bits 4 to 6 the icon (the MsgBox values below).
+// The window side registers the real box at start-up; tests register their own answer.
+#include <QString>
+#include <functional>
+
+enum MeldingStijl : int {
+    vbOKOnly = 0,
+    vbOKCancel = 1,
+    vbAbortRetryIgnore = 2,
+    vbYesNoCancel = 3,
+    vbYesNo = 4,
+    vbRetryCancel = 5,
+    vbCritical = 16,
+    vbQuestion = 32,
+    vbExclamation = 48,
+    vbInformation = 64,
+    vbDefaultButton1 = 0,
+    vbDefaultButton2 = 256,
+    vbDefaultButton3 = 512,
+};
+
+enum MeldingAntwoord : int { vbOK = 1, vbCancel = 2, vbAbort = 3, vbRetry = 4, vbIgnore = 5, vbYes = 6, vbNo = 7 };
+
+using MeldingFunctie = std::function<int(const QString& tekst, int stijl, const QString& titel)>;
+
+// Installs the box (nullptr: no window; every call then answers with the box's default button).
+void ZetMeldingFunctie(MeldingFunctie functie);
+// Shows the box and waits (pumping events) for the answer.
+int ToonMelding(const QString& tekst, int stijl = vbOKOnly, const QString& titel = QString());
+// The button a box of this style answers when it is closed without a choice: Cancel where the box has
+// one, else its default button.
+int StandaardAntwoord(int stijl);

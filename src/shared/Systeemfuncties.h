@@ -1,0 +1,33 @@
+#pragma once
+// Thin operations over what the program asks of the system: the application name of the settings,
+// user and system names, running other programs, the single-instance test, and splitting a text into
+// words.
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+// The application name under which every setting is stored ("K740" once start-up has set it).
+extern QString AppNaam;
+// Filled at start-up (LeesSysteemInfo): the user's documents folder.
+extern QString DocumentenMap;
+// Never true here; kept because start-up asks for it.
+extern bool WindowsIsXP;
+
+QString GebruikersNaam();
+// The user who is logged on (stored in factory adjustment records).
+QString AangemeldeGebruiker();
+// The name and version of the operating system; sets WindowsIsXP (False).
+QString WindowsVersie();
+// Starts a program and waits for its end while events are pumped; its exit code, 0 when it did not start.
+int32_t StartEnWacht(const QString& opdracht);
+// Starts the system-information program, or shows `melding` when there is none.
+void SysteemInfoPad(const QString& melding);
+// True when a copy of the program already runs; that copy runs `bijActiveren` (it comes to the front).
+bool VorigeInstantieActief(const QString& naam, std::function<void()> bijActiveren);
+
+// Takes the next word off the front of `tekst` up to a character of `scheiding`. Option bit 1 also
+// drops that delimiter; bit 2 stops at CR, LF, TAB, BS, FF and NUL as well. Control characters inside
+// the word are skipped. `scheiding` is set to the character that ended the word ("" at the end).
+QString VolgendWoord(QString& tekst, QString& scheiding, uint8_t opties);
+
+void ResetSysteemfuncties();

@@ -1,0 +1,41 @@
+#include "SchoneOmgeving.h"
+
+#include "acquisition/Hoofdvenster.h"
+#include "acquisition/RackModel.h"
+#include "acquisition/Stabiliteit.h"
+#include "platform/Opslag.h"
+#include "platform/Systeem.h"
+#include "shared/Melding.h"
+#include "shared/Systeemfuncties.h"
+
+#include <QDir>
+#include <QLocale>
+
+void ResetAlles() {
+    ResetRackModel();
+    ResetStabiliteit();
+    ResetSysteemfuncties();
+    ZetMeldingFunctie(nullptr);
+    ZetHoofdvenster(nullptr);
+}
+
+void SchoneOmgeving::SetUp() {
+    ASSERT_TRUE(m_map.isValid());
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    auto k = std::make_unique<platform::VirtueleKlok>();
+    m_klok = k.get();
+    platform::zetKlok(std::move(k));
+    platform::ZetOpslagMap(m_map.path() + QStringLiteral("/config"));
+    QDir().mkpath(m_map.path() + QStringLiteral("/Documents"));
+    platform::ZetDocumentenMap(m_map.path() + QStringLiteral("/Documents"));
+    ResetAlles();
+    AppNaam = QStringLiteral("K740");
+}
+
+void SchoneOmgeving::TearDown() {
+    ResetAlles();
+    platform::ZetOpslagMap(QString());
+    platform::ZetDocumentenMap(QString());
+    platform::zetKlok(nullptr);
+    m_klok = nullptr;
+}
