@@ -1,6 +1,7 @@
 #include "SchoneOmgeving.h"
 
 #include "acquisition/Hoofdvenster.h"
+#include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/Stabiliteit.h"
 #include "platform/Opslag.h"
@@ -13,10 +14,12 @@
 
 void ResetAlles() {
     ResetRackModel();
+    ResetProgrammastatus();
     ResetStabiliteit();
     ResetSysteemfuncties();
     ZetMeldingFunctie(nullptr);
     ZetHoofdvenster(nullptr);
+    // Each subsystem adds the reset of its own state below.
 }
 
 void SchoneOmgeving::SetUp() {

@@ -1,0 +1,56 @@
+#include "acquisition/Programmastatus.h"
+
+bool MetenActief;
+bool PauzeOpvragen;
+bool Pauzeren;
+bool Afbreken;
+bool VerbindingActief;
+bool InstellingenOpen;
+bool BoomZichtbaar;
+bool ConfiguratieGewijzigd;
+bool Demo;
+platform::Datum DemoStart;
+bool Fabrieksmodus;
+bool AlarmUitgang;
+QString AlarmPoort;
+bool LogbestandAan;
+QString MapGegevens;
+QString MapBibliotheek;
+QString MapConfiguratie;
+QString MapKalibratie;
+QString Baudsnelheid;
+bool StartBijOpstarten;
+bool LadenBijOpstarten;
+bool TerminalDataUit;
+bool TerminalDataIn;
+bool TerminalDataHex;
+bool TerminalDataInfo;
+bool RelatieveTijd;
+platform::Datum TijdBasis;
+bool TemperatuurCompensatie;
+int ReferentieTemperatuur;
+
+void ResetProgrammastatus() {
+    MetenActief = PauzeOpvragen = Pauzeren = Afbreken = VerbindingActief = false;
+    InstellingenOpen = BoomZichtbaar = ConfiguratieGewijzigd = false;
+    Demo = Fabrieksmodus = AlarmUitgang = LogbestandAan = false;
+    DemoStart = 0;
+    AlarmPoort = QStringLiteral("COM1");
+    MapGegevens.clear();
+    MapBibliotheek.clear();
+    MapConfiguratie.clear();
+    MapKalibratie.clear();
+    Baudsnelheid = QStringLiteral("19200");
+    StartBijOpstarten = LadenBijOpstarten = false;
+    TerminalDataUit = TerminalDataIn = TerminalDataHex = TerminalDataInfo = false;
+    RelatieveTijd = false;
+    TijdBasis = 0;
+    TemperatuurCompensatie = true;
+    ReferentieTemperatuur = 1;
+}
+
+namespace {
+struct Start {
+    Start() { ResetProgrammastatus(); }
+} start;
+} // namespace

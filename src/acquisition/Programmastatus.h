@@ -1,0 +1,43 @@
+#pragma once
+// Program-wide flags and the settings that the engine and the file layer read. The shell fills the
+// settings at start-up and from its settings window; the command line sets the switches.
+#include "platform/Datum.h"
+
+#include <QString>
+
+// Flags that keep the work on the line apart.
+extern bool MetenActief;      // the poll cycle runs
+extern bool PauzeOpvragen;    // the poll-interval timer takes no snapshot
+extern bool Pauzeren;         // every link wait ends at once
+extern bool Afbreken;         // the running transaction ends
+extern bool VerbindingActief; // logging is on
+extern bool InstellingenOpen; // the module settings dialog is open
+extern bool BoomZichtbaar;    // the system tree is shown
+extern bool ConfiguratieGewijzigd;
+
+// Command-line switches.
+extern bool Demo; // simulation without hardware
+extern platform::Datum DemoStart;
+extern bool Fabrieksmodus;
+extern bool AlarmUitgang;
+extern QString AlarmPoort; // "COM1", or a device path
+extern bool LogbestandAan;
+
+// Settings.
+extern QString MapGegevens;
+extern QString MapBibliotheek;
+extern QString MapConfiguratie;
+extern QString MapKalibratie;
+extern QString Baudsnelheid; // "19200"
+extern bool StartBijOpstarten;
+extern bool LadenBijOpstarten;
+extern bool TerminalDataUit;
+extern bool TerminalDataIn;
+extern bool TerminalDataHex;
+extern bool TerminalDataInfo;
+extern bool RelatieveTijd;
+extern platform::Datum TijdBasis;
+extern bool TemperatuurCompensatie;
+extern int ReferentieTemperatuur; // 0 = 20 °C, 1 = 25 °C
+
+void ResetProgrammastatus();
