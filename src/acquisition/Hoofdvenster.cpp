@@ -5,5 +5,9 @@ Hoofdvenster geen;
 Hoofdvenster* huidig = nullptr;
 } // namespace
 
-Hoofdvenster& hoofdvenster() { return huidig ? *huidig : geen; }
-void ZetHoofdvenster(Hoofdvenster* venster) { huidig = venster; }
+Hoofdvenster& hoofdvenster() {
+    return huidig ? *huidig : geen;
+}
+void ZetHoofdvenster(Hoofdvenster* venster) {
+    huidig = venster;
+}

@@ -24,33 +24,26 @@ QString IdnoAlsTekst(int32_t idno) {
 
 QString SoortUitIdno(int32_t idno) {
     const QChar c = IdnoAlsTekst(idno).at(0);
-    if (c == QLatin1Char('1'))
-        return QStringLiteral("K740(Rack)");
-    if (c == QLatin1Char('C'))
-        return QStringLiteral("K762(mS/°C)");
-    if (c == QLatin1Char('F'))
-        return QStringLiteral("K761(mV/°C)");
+    if (c == QLatin1Char('1')) return QStringLiteral("K740(Rack)");
+    if (c == QLatin1Char('C')) return QStringLiteral("K762(mS/°C)");
+    if (c == QLatin1Char('F')) return QStringLiteral("K761(mV/°C)");
     return QStringLiteral("Indeterminated");
 }
 
 QString ModuleTypeVanIdno(int32_t idno) {
     const QChar c = IdnoAlsTekst(idno).at(0);
-    if (c == QLatin1Char('C'))
-        return QStringLiteral("K762");
-    if (c == QLatin1Char('F'))
-        return QStringLiteral("K761");
+    if (c == QLatin1Char('C')) return QStringLiteral("K762");
+    if (c == QLatin1Char('F')) return QStringLiteral("K761");
     return QStringLiteral("----");
 }
 
 QString ModuleTypeUitIdno(int rack, int module) {
-    if (rack < 1 || rack > AantalRacks || module < 1 || module > AantalModules)
-        return QStringLiteral("----");
+    if (rack < 1 || rack > AantalRacks || module < 1 || module > AantalModules) return QStringLiteral("----");
     return ModuleTypeVanIdno(Racks[rack].Modules[module].Idno);
 }
 
 void InitialiseerTabellen(const QString& titel) {
-    if (titel.isEmpty())
-        return;
+    if (titel.isEmpty()) return;
     for (auto& v : RackVlaggen)
         v = RackVlag{};
     hoofdvenster().WisVensterLijsten();

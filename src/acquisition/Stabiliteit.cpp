@@ -14,8 +14,7 @@ void ResetStabiliteit() {
 }
 
 bool IsStabiel(float waarde, float tolerantie, int slot) {
-    if (slot < 0 || slot > 1)
-        return false;
+    if (slot < 0 || slot > 1) return false;
     float* h = StabielHistorie[slot];
     const int n = StabielTeller[slot];
     if (n >= 3) {

@@ -8,8 +8,7 @@ public:
     VasteTekst(const QString& t) { *this = t; } // NOLINT: assigned like a plain text
     VasteTekst& operator=(const QString& t) {
         m_tekst = t.left(N);
-        if (m_tekst.size() < N)
-            m_tekst.append(QString(N - m_tekst.size(), QLatin1Char(' ')));
+        if (m_tekst.size() < N) m_tekst.append(QString(N - m_tekst.size(), QLatin1Char(' ')));
         return *this;
     }
     VasteTekst& operator=(const char* t) { return *this = QString::fromUtf8(t); }

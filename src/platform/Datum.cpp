@@ -38,8 +38,7 @@ Datum MaakDatum(int jaar, int maand, int dag, int uur, int minuut, int seconde) 
 
 QString KorteDatumPatroon() {
     QString p = QLocale().dateFormat(QLocale::ShortFormat);
-    if (!p.contains(QLatin1String("yyyy")))
-        p.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    if (!p.contains(QLatin1String("yyyy"))) p.replace(QLatin1String("yy"), QLatin1String("yyyy"));
     return p;
 }
 
@@ -57,7 +56,9 @@ QString LangeTijd(Datum datum) {
     return QLocale().toString(QDateTimeUitDatum(datum).time(), LangeTijdPatroon());
 }
 
-QString DatumTijdTekst(Datum datum) { return KorteDatum(datum) + QLatin1Char(' ') + LangeTijd(datum); }
+QString DatumTijdTekst(Datum datum) {
+    return KorteDatum(datum) + QLatin1Char(' ') + LangeTijd(datum);
+}
 
 bool LeesDatumTijd(const QString& tekst, Datum& resultaat) {
     const QString t = tekst.trimmed();

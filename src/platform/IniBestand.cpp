@@ -9,28 +9,22 @@ namespace platform {
 namespace {
 bool isSectieKop(const QString& regel, QString* naam) {
     const QString t = regel.trimmed();
-    if (!t.startsWith(QLatin1Char('[')))
-        return false;
+    if (!t.startsWith(QLatin1Char('['))) return false;
     const qsizetype eind = t.indexOf(QLatin1Char(']'));
-    if (eind < 0)
-        return false;
-    if (naam)
-        *naam = t.mid(1, eind - 1).trimmed();
+    if (eind < 0) return false;
+    if (naam) *naam = t.mid(1, eind - 1).trimmed();
     return true;
 }
 bool isSleutelRegel(const QString& regel, QString* sleutel, QString* waarde) {
     const qsizetype is = regel.indexOf(QLatin1Char('='));
-    if (is < 0)
-        return false;
+    if (is < 0) return false;
     *sleutel = regel.left(is).trimmed();
-    if (waarde)
-        *waarde = regel.mid(is + 1).trimmed();
+    if (waarde) *waarde = regel.mid(is + 1).trimmed();
     return true;
 }
 QStringList leesRegels(const QString& bestand) {
     QByteArray inhoud;
-    if (!LeesBestand(bestand, inhoud))
-        return {};
+    if (!LeesBestand(bestand, inhoud)) return {};
     return SplitsRegels(DecodeerTekstbestand(inhoud));
 }
 } // namespace
@@ -45,7 +39,8 @@ QString LeesIniWaarde(const QString& bestand, const QString& sectie, const QStri
             continue;
         }
         QString k, w;
-        if (inSectie && isSleutelRegel(regel, &k, &w) && k.compare(sleutel.trimmed(), Qt::CaseInsensitive) == 0) {
+        if (inSectie && isSleutelRegel(regel, &k, &w) &&
+            k.compare(sleutel.trimmed(), Qt::CaseInsensitive) == 0) {
             if (w.size() >= 2 && ((w.startsWith(QLatin1Char('"')) && w.endsWith(QLatin1Char('"'))) ||
                                   (w.startsWith(QLatin1Char('\'')) && w.endsWith(QLatin1Char('\'')))))
                 w = w.mid(1, w.size() - 2);
@@ -65,16 +60,14 @@ bool SchrijfIniWaarde(const QString& bestand, const QString& sectie, const QStri
     for (qsizetype i = 0; i < regels.size() && !geschreven; ++i) {
         QString naam;
         if (isSectieKop(regels[i], &naam)) {
-            if (sectieBegin >= 0)
-                break; // end of our section
+            if (sectieBegin >= 0) break; // end of our section
             if (naam.compare(sectie.trimmed(), Qt::CaseInsensitive) == 0) {
                 sectieBegin = i;
                 invoegNa = i;
             }
             continue;
         }
-        if (sectieBegin < 0)
-            continue;
+        if (sectieBegin < 0) continue;
         QString k;
         if (isSleutelRegel(regels[i], &k, nullptr)) {
             invoegNa = i;

@@ -17,8 +17,7 @@ public:
     EchteTimer() {
         m_timer.setTimerType(Qt::PreciseTimer);
         QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            if (bijTik)
-                bijTik();
+            if (bijTik) bijTik();
         });
     }
     void zetInterval(int ms) override { m_timer.setInterval(ms); }
@@ -56,8 +55,7 @@ public:
             QThread::msleep(1);
     }
     void pompZonderWachten() override {
-        if (QCoreApplication::instance())
-            QCoreApplication::processEvents();
+        if (QCoreApplication::instance()) QCoreApplication::processEvents();
     }
 
 private:
@@ -73,14 +71,17 @@ std::unique_ptr<Klok>& geinstalleerd() {
 
 Klok& klok() {
     auto& k = geinstalleerd();
-    if (!k)
-        k = maakEchteKlok();
+    if (!k) k = maakEchteKlok();
     return *k;
 }
 
-void zetKlok(std::unique_ptr<Klok> nieuw) { geinstalleerd() = std::move(nieuw); }
+void zetKlok(std::unique_ptr<Klok> nieuw) {
+    geinstalleerd() = std::move(nieuw);
+}
 
-std::unique_ptr<Klok> maakEchteKlok() { return std::make_unique<EchteKlok>(); }
+std::unique_ptr<Klok> maakEchteKlok() {
+    return std::make_unique<EchteKlok>();
+}
 
 // ---------------------------------------------------------------------------------------------------
 // Virtual clock
@@ -108,15 +109,13 @@ public:
     void zetInterval(int ms) override {
         auto& s = m_d->timers[m_id];
         s.interval = ms;
-        if (s.actief)
-            s.volgende = *m_nu + std::max(ms, 1);
+        if (s.actief) s.volgende = *m_nu + std::max(ms, 1);
     }
     int interval() const override { return m_d->timers.at(m_id).interval; }
     void zetActief(bool actief) override {
         auto& s = m_d->timers[m_id];
         s.actief = actief;
-        if (actief)
-            s.volgende = *m_nu + std::max(s.interval, 1);
+        if (actief) s.volgende = *m_nu + std::max(s.interval, 1);
     }
     bool actief() const override { return m_d->timers.at(m_id).actief; }
 
@@ -130,17 +129,21 @@ private:
 VirtueleKlok::VirtueleKlok(Datum start) : d(std::make_unique<Impl>()), m_start(start) {}
 VirtueleKlok::~VirtueleKlok() = default;
 
-Datum VirtueleKlok::nu() const { return m_start + static_cast<double>(m_ms) / 86400000.0; }
+Datum VirtueleKlok::nu() const {
+    return m_start + static_cast<double>(m_ms) / 86400000.0;
+}
 
-std::unique_ptr<Timer> VirtueleKlok::maakTimer() { return std::make_unique<VirtueleTimer>(d.get(), &m_ms); }
+std::unique_ptr<Timer> VirtueleKlok::maakTimer() {
+    return std::make_unique<VirtueleTimer>(d.get(), &m_ms);
+}
 
 void VirtueleKlok::planIn(qint64 ms, std::function<void()> actie) {
     d->gepland.emplace(m_ms + std::max<qint64>(ms, 0), std::move(actie));
 }
 
 int VirtueleKlok::aantalActieveTimers() const {
-    return static_cast<int>(std::count_if(d->timers.begin(), d->timers.end(),
-                                          [](const auto& t) { return t.second.actief; }));
+    return static_cast<int>(
+        std::count_if(d->timers.begin(), d->timers.end(), [](const auto& t) { return t.second.actief; }));
 }
 
 // Runs one action or timer tick that is due now; false when nothing is due.
@@ -156,8 +159,7 @@ bool VirtueleKlok::voerUitWatVerlopenIs() {
         if (s.actief && s.interval > 0 && s.volgende <= m_ms) {
             s.volgende = m_ms + s.interval;
             auto* tik = s.bijTik;
-            if (tik && *tik)
-                (*tik)(); // may destroy timers: leave the loop at once
+            if (tik && *tik) (*tik)(); // may destroy timers: leave the loop at once
             return true;
         }
     }
@@ -166,23 +168,19 @@ bool VirtueleKlok::voerUitWatVerlopenIs() {
 
 void VirtueleKlok::springNaar(qint64 doel) {
     qint64 volgende = doel;
-    if (!d->gepland.empty())
-        volgende = std::min(volgende, d->gepland.begin()->first);
+    if (!d->gepland.empty()) volgende = std::min(volgende, d->gepland.begin()->first);
     for (const auto& [id, s] : d->timers)
-        if (s.actief && s.interval > 0)
-            volgende = std::min(volgende, s.volgende);
+        if (s.actief && s.interval > 0) volgende = std::min(volgende, s.volgende);
     m_ms = std::max(m_ms, volgende);
 }
 
 void VirtueleKlok::pompZonderWachten() {
-    if (QCoreApplication::instance())
-        QCoreApplication::processEvents();
+    if (QCoreApplication::instance()) QCoreApplication::processEvents();
 }
 
 void VirtueleKlok::pomp() {
     pompZonderWachten();
-    if (voerUitWatVerlopenIs())
-        return;
+    if (voerUitWatVerlopenIs()) return;
     springNaar(m_ms + m_maxStap);
     voerUitWatVerlopenIs();
 }
@@ -193,8 +191,7 @@ void VirtueleKlok::verstrijk(qint64 ms) {
         pompZonderWachten();
         while (voerUitWatVerlopenIs()) {
         }
-        if (m_ms >= doel)
-            break;
+        if (m_ms >= doel) break;
         springNaar(doel);
     }
 }

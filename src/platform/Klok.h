@@ -44,8 +44,12 @@ Klok& klok();
 void zetKlok(std::unique_ptr<Klok> nieuw);
 
 // Short forms used throughout the program.
-inline Datum Nu() { return klok().nu(); }
-inline void Pomp() { klok().pomp(); }
+inline Datum Nu() {
+    return klok().nu();
+}
+inline void Pomp() {
+    klok().pomp();
+}
 
 // The real clock: QTimer, QDateTime and the Qt event loop.
 std::unique_ptr<Klok> maakEchteKlok();

@@ -44,20 +44,17 @@ void ZetOpslagMap(const QString& map) {
 
 QString OpslagBestand(const QString& app) {
     QString basis = opslagMap();
-    if (basis.isEmpty())
-        basis = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    if (basis.isEmpty())
-        basis = QDir::homePath() + QStringLiteral("/.config");
+    if (basis.isEmpty()) basis = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (basis.isEmpty()) basis = QDir::homePath() + QStringLiteral("/.config");
     return basis + QLatin1Char('/') + app + QLatin1Char('/') + app + QStringLiteral(".ini");
 }
 
-QString LeesOpslag(const QString& app, const QString& sectie, const QString& sleutel, const QString& standaard,
-                   bool* gevonden) {
+QString LeesOpslag(const QString& app, const QString& sectie, const QString& sleutel,
+                   const QString& standaard, bool* gevonden) {
     QSettings& s = store(app);
     const QString p = pad(sectie, sleutel);
     const bool er = s.contains(p);
-    if (gevonden)
-        *gevonden = er;
+    if (gevonden) *gevonden = er;
     return er ? s.value(p).toString() : standaard;
 }
 

@@ -11,8 +11,8 @@ namespace platform {
 void ZetOpslagMap(const QString& map);
 QString OpslagBestand(const QString& app);
 
-QString LeesOpslag(const QString& app, const QString& sectie, const QString& sleutel, const QString& standaard,
-                   bool* gevonden = nullptr);
+QString LeesOpslag(const QString& app, const QString& sectie, const QString& sleutel,
+                   const QString& standaard, bool* gevonden = nullptr);
 void BewaarOpslag(const QString& app, const QString& sectie, const QString& sleutel, const QString& waarde);
 void WisOpslag(const QString& app, const QString& sectie, const QString& sleutel = QString());
 QStringList SleutelsVanSectie(const QString& app, const QString& sectie);

@@ -33,40 +33,41 @@ Instantie& instantie() {
 } // namespace
 
 QString DocumentenMap() {
-    if (!documentenOverride().isEmpty())
-        return documentenOverride();
+    if (!documentenOverride().isEmpty()) return documentenOverride();
     QString m = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return m.isEmpty() ? QDir::homePath() : m;
 }
 
-void ZetDocumentenMap(const QString& map) { documentenOverride() = map; }
+void ZetDocumentenMap(const QString& map) {
+    documentenOverride() = map;
+}
 
 QString ProgrammaMap() {
     return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
 }
 
 QString GebruikersNaam() {
-    if (const passwd* pw = getpwuid(getuid()); pw && pw->pw_name)
-        return QString::fromLocal8Bit(pw->pw_name);
+    if (const passwd* pw = getpwuid(getuid()); pw && pw->pw_name) return QString::fromLocal8Bit(pw->pw_name);
     return qEnvironmentVariable("USER");
 }
 
-QString ComputerNaam() { return QSysInfo::machineHostName(); }
+QString ComputerNaam() {
+    return QSysInfo::machineHostName();
+}
 
-QString SysteemVersie() { return QSysInfo::prettyProductName(); }
+QString SysteemVersie() {
+    return QSysInfo::prettyProductName();
+}
 
 int StartEnWacht(const QString& opdracht) {
     QStringList delen = QProcess::splitCommand(opdracht);
-    if (delen.isEmpty())
-        return 0;
+    if (delen.isEmpty()) return 0;
     QProcess p;
     const QString programma = delen.takeFirst();
     p.start(programma, delen);
-    if (!p.waitForStarted(5000))
-        return 0;
+    if (!p.waitForStarted(5000)) return 0;
     while (p.state() != QProcess::NotRunning) {
-        if (QCoreApplication::instance())
-            klok().pompZonderWachten();
+        if (QCoreApplication::instance()) klok().pompZonderWachten();
         p.waitForFinished(20);
     }
     return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : 0;
@@ -74,8 +75,7 @@ int StartEnWacht(const QString& opdracht) {
 
 bool StartProgramma(const QString& opdracht) {
     QStringList delen = QProcess::splitCommand(opdracht);
-    if (delen.isEmpty())
-        return false;
+    if (delen.isEmpty()) return false;
     const QString programma = delen.takeFirst();
     return QProcess::startDetached(programma, delen);
 }
@@ -97,8 +97,7 @@ bool VorigeInstantieActief(const QString& naam, std::function<void()> bijActiver
                 auto& inst = instantie();
                 while (QLocalSocket* s = inst.server->nextPendingConnection()) {
                     s->deleteLater();
-                    if (inst.bijActiveren)
-                        inst.bijActiveren();
+                    if (inst.bijActiveren) inst.bijActiveren();
                 }
             });
             i.server->listen(sleutel);
@@ -120,8 +119,7 @@ bool VorigeInstantieActief(const QString& naam, std::function<void()> bijActiver
 void GeefInstantieVrij() {
     auto& i = instantie();
     i.server.reset();
-    if (i.slot)
-        i.slot->unlock();
+    if (i.slot) i.slot->unlock();
     i.slot.reset();
     i.bijActiveren = nullptr;
 }

@@ -10,15 +10,13 @@ namespace platform {
 
 QByteArray NaarWindows1252(const QString& tekst) {
     QStringEncoder enc("windows-1252", QStringConverter::Flag::Default);
-    if (!enc.isValid())
-        return tekst.toLatin1();
+    if (!enc.isValid()) return tekst.toLatin1();
     return enc.encode(tekst);
 }
 
 QString VanWindows1252(const QByteArray& bytes) {
     QStringDecoder dec("windows-1252");
-    if (!dec.isValid())
-        return QString::fromLatin1(bytes);
+    if (!dec.isValid()) return QString::fromLatin1(bytes);
     return dec.decode(bytes);
 }
 
@@ -29,12 +27,10 @@ QString DecodeerTekstbestand(const QByteArray& bytes) {
             nietAscii = true;
             break;
         }
-    if (!nietAscii)
-        return QString::fromLatin1(bytes);
+    if (!nietAscii) return QString::fromLatin1(bytes);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
     QString t = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return t;
+    if (!utf8.hasError()) return t;
     return VanWindows1252(bytes);
 }
 
@@ -46,28 +42,24 @@ QStringList SplitsRegels(const QString& tekst) {
         const QChar c = tekst.at(i);
         if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
             regels.append(tekst.mid(begin, i - begin));
-            if (c == QLatin1Char('\r') && i + 1 < n && tekst.at(i + 1) == QLatin1Char('\n'))
-                ++i;
+            if (c == QLatin1Char('\r') && i + 1 < n && tekst.at(i + 1) == QLatin1Char('\n')) ++i;
             begin = i + 1;
         }
     }
-    if (begin < n)
-        regels.append(tekst.mid(begin));
+    if (begin < n) regels.append(tekst.mid(begin));
     return regels;
 }
 
 bool LeesBestand(const QString& pad, QByteArray& inhoud) {
     QFile f(pad);
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
+    if (!f.open(QIODevice::ReadOnly)) return false;
     inhoud = f.readAll();
     return f.error() == QFileDevice::NoError;
 }
 
 bool SchrijfBestandVeilig(const QString& pad, const QByteArray& inhoud, const QString& backupPad) {
     QSaveFile f(pad);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
+    if (!f.open(QIODevice::WriteOnly)) return false;
     if (f.write(inhoud) != inhoud.size()) {
         f.cancelWriting();
         return false;
@@ -92,8 +84,7 @@ bool SchrijfBestandVeilig(const QString& pad, const QByteArray& inhoud, const QS
 
 bool VoegToeAanBestand(const QString& pad, const QByteArray& inhoud) {
     QFile f(pad);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append))
-        return false;
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append)) return false;
     const bool heel = f.write(inhoud) == inhoud.size();
     f.close();
     return heel && f.error() == QFileDevice::NoError;

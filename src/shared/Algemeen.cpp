@@ -10,7 +10,9 @@
 #include <QStandardPaths>
 #include <cmath>
 
-void LeesSysteemInfo() { DocumentenMap = SpecialeMap(5); }
+void LeesSysteemInfo() {
+    DocumentenMap = SpecialeMap(5);
+}
 
 QString SpecialeMap(int32_t csidl) {
     auto plaats = [](QStandardPaths::StandardLocation l) { return QStandardPaths::writableLocation(l); };
@@ -30,11 +32,13 @@ QString SpecialeMap(int32_t csidl) {
     }
 }
 
-QString LeesIni(const QString& bestand, const QString& sectie, const QString& sleutel, const QString& standaard) {
+QString LeesIni(const QString& bestand, const QString& sectie, const QString& sleutel,
+                const QString& standaard) {
     return platform::LeesIniWaarde(bestand, sectie, sleutel, standaard).left(255);
 }
 
-bool SchrijfIni(const QString& bestand, const QString& sectie, const QString& sleutel, const QString& waarde) {
+bool SchrijfIni(const QString& bestand, const QString& sectie, const QString& sleutel,
+                const QString& waarde) {
     QString w = waarde;
     w.replace(QLatin1Char('\r'), QLatin1Char(' '));
     w.replace(QLatin1Char('\n'), QLatin1Char(' '));
@@ -42,8 +46,7 @@ bool SchrijfIni(const QString& bestand, const QString& sectie, const QString& sl
 }
 
 bool BestandBestaat(const QString& pad) {
-    if (pad.isEmpty())
-        return false;
+    if (pad.isEmpty()) return false;
     const QFileInfo info(pad);
     const QString naam = info.fileName();
     if (naam.contains(QLatin1Char('*')) || naam.contains(QLatin1Char('?'))) {
@@ -54,10 +57,8 @@ bool BestandBestaat(const QString& pad) {
 }
 
 QString KortTekstIn(const QString& tekst, int& n) {
-    if (n < 6)
-        n = 25;
-    if (tekst.size() > n)
-        return QStringLiteral("...") + tekst.right(n - 3);
+    if (n < 6) n = 25;
+    if (tekst.size() > n) return QStringLiteral("...") + tekst.right(n - 3);
     return tekst;
 }
 
@@ -71,8 +72,7 @@ QString SchoonVasteTekst(const QString& tekst, const QString& door) {
 
 QString VervangTekst(const QString& tekst, const QString& zoek, const QString& door) {
     QString t = tekst;
-    if (!zoek.isEmpty())
-        t.replace(zoek, door);
+    if (!zoek.isEmpty()) t.replace(zoek, door);
     return TrimSpaties(t);
 }
 
@@ -85,13 +85,14 @@ QString VervangAmpersand(const QString& tekst, const QString& door) {
 }
 
 bool MaakMappen(const QString& pad) {
-    if (pad.isEmpty())
-        return false;
+    if (pad.isEmpty()) return false;
     QDir().mkpath(pad);
     return QFileInfo(pad).isDir();
 }
 
-int16_t GetalNaPrefix(const QString& tekst) { return TekstNaarInteger(tekst.mid(3)); }
+int16_t GetalNaPrefix(const QString& tekst) {
+    return TekstNaarInteger(tekst.mid(3));
+}
 
 QString LTrimSpaties(const QString& tekst) {
     qsizetype i = 0;
@@ -107,4 +108,6 @@ QString RTrimSpaties(const QString& tekst) {
     return tekst.left(n);
 }
 
-QString TrimSpaties(const QString& tekst) { return LTrimSpaties(RTrimSpaties(tekst)); }
+QString TrimSpaties(const QString& tekst) {
+    return LTrimSpaties(RTrimSpaties(tekst));
+}

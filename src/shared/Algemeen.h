@@ -10,7 +10,8 @@ void LeesSysteemInfo();
 // application data, 35 common application data); "" for an unknown number.
 QString SpecialeMap(int32_t csidl);
 // One value of an INI file (at most 255 characters), or the default.
-QString LeesIni(const QString& bestand, const QString& sectie, const QString& sleutel, const QString& standaard);
+QString LeesIni(const QString& bestand, const QString& sectie, const QString& sleutel,
+                const QString& standaard);
 // Writes one value; every CR and LF of it becomes a blank. False when the file cannot be written.
 bool SchrijfIni(const QString& bestand, const QString& sectie, const QString& sleutel, const QString& waarde);
 // True when a plain file (not a folder, not hidden) matches the path; wildcards allowed in the name.

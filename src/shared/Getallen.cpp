@@ -7,15 +7,16 @@
 
 namespace {
 
-bool isOverslaan(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n'); }
+bool isOverslaan(QChar c) {
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n');
+}
 
 // The text without the characters the number reader skips.
 QString zonderWit(const QString& tekst) {
     QString s;
     s.reserve(tekst.size());
     for (QChar c : tekst)
-        if (!isOverslaan(c))
-            s.append(c);
+        if (!isOverslaan(c)) s.append(c);
     return s;
 }
 
@@ -25,24 +26,22 @@ double leesRadix(const QString& s, qsizetype i, int radix) {
         const int v = QString(s.at(i)).toInt(nullptr, 16);
         const QChar c = s.at(i).toUpper();
         const bool isCijfer = c.isDigit() || (radix == 16 && c >= QLatin1Char('A') && c <= QLatin1Char('F'));
-        if (!isCijfer || v >= radix)
-            break;
+        if (!isCijfer || v >= radix) break;
         r = r * radix + v;
     }
     return r;
 }
 
 template <typename T> T begrens(double w) {
-    if (std::isnan(w))
-        return 0;
-    if (w >= static_cast<double>(std::numeric_limits<T>::max()))
-        return std::numeric_limits<T>::max();
-    if (w <= static_cast<double>(std::numeric_limits<T>::lowest()))
-        return std::numeric_limits<T>::lowest();
+    if (std::isnan(w)) return 0;
+    if (w >= static_cast<double>(std::numeric_limits<T>::max())) return std::numeric_limits<T>::max();
+    if (w <= static_cast<double>(std::numeric_limits<T>::lowest())) return std::numeric_limits<T>::lowest();
     return static_cast<T>(w);
 }
 
-double rondEven(double w) { return std::nearbyint(w); } // current rounding mode: to nearest, ties to even
+double rondEven(double w) {
+    return std::nearbyint(w);
+} // current rounding mode: to nearest, ties to even
 
 } // namespace
 
@@ -51,14 +50,11 @@ double Val(const QString& tekst) {
     qsizetype i = 0;
     if (s.size() >= 2 && s.at(0) == QLatin1Char('&')) {
         const QChar p = s.at(1).toUpper();
-        if (p == QLatin1Char('H'))
-            return leesRadix(s, 2, 16);
-        if (p == QLatin1Char('O'))
-            return leesRadix(s, 2, 8);
+        if (p == QLatin1Char('H')) return leesRadix(s, 2, 16);
+        if (p == QLatin1Char('O')) return leesRadix(s, 2, 8);
     }
     QString getal;
-    if (i < s.size() && (s.at(i) == QLatin1Char('-') || s.at(i) == QLatin1Char('+')))
-        getal.append(s.at(i++));
+    if (i < s.size() && (s.at(i) == QLatin1Char('-') || s.at(i) == QLatin1Char('+'))) getal.append(s.at(i++));
     bool cijfers = false;
     while (i < s.size() && s.at(i).isDigit() && s.at(i).unicode() < 128) {
         getal.append(s.at(i++));
@@ -71,8 +67,7 @@ double Val(const QString& tekst) {
             cijfers = true;
         }
     }
-    if (!cijfers)
-        return 0;
+    if (!cijfers) return 0;
     if (i < s.size()) {
         const QChar e = s.at(i).toUpper();
         if (e == QLatin1Char('E') || e == QLatin1Char('D')) {
@@ -85,8 +80,7 @@ double Val(const QString& tekst) {
                 exp.append(s.at(j++));
                 expCijfers = true;
             }
-            if (expCijfers)
-                getal.append(exp);
+            if (expCijfers) getal.append(exp);
         }
     }
     bool ok = false;
@@ -100,7 +94,9 @@ double Val(const QString& tekst) {
     return w;
 }
 
-QString DecimaalTeken() { return QString(QLocale().decimalPoint()); }
+QString DecimaalTeken() {
+    return QString(QLocale().decimalPoint());
+}
 
 QString MetDecimaalTeken(const QString& tekst) {
     QString t = tekst;
@@ -123,19 +119,24 @@ double TekstNaarDouble(const QString& tekst) {
     return w;
 }
 
-uint8_t TekstNaarByte(const QString& tekst) { return begrens<uint8_t>(rondEven(Val(tekst))); }
+uint8_t TekstNaarByte(const QString& tekst) {
+    return begrens<uint8_t>(rondEven(Val(tekst)));
+}
 
-int16_t TekstNaarInteger(const QString& tekst) { return begrens<int16_t>(rondEven(Val(tekst))); }
+int16_t TekstNaarInteger(const QString& tekst) {
+    return begrens<int16_t>(rondEven(Val(tekst)));
+}
 
-int32_t TekstNaarLong(const QString& tekst) { return begrens<int32_t>(rondEven(Val(tekst))); }
+int32_t TekstNaarLong(const QString& tekst) {
+    return begrens<int32_t>(rondEven(Val(tekst)));
+}
 
 namespace {
 // The value of the hexadecimal digits of a text, points ignored; false beyond 32 bits.
 bool hexWaarde(const QString& tekst, uint64_t& r) {
     r = 0;
     for (QChar c : tekst) {
-        if (c == QLatin1Char('.'))
-            continue;
+        if (c == QLatin1Char('.')) continue;
         const QChar u = c.toUpper();
         int v = 0;
         if (u >= QLatin1Char('A') && u <= QLatin1Char('F'))
@@ -143,8 +144,7 @@ bool hexWaarde(const QString& tekst, uint64_t& r) {
         else if (u >= QLatin1Char('0') && u <= QLatin1Char('9'))
             v = u.unicode() - '0';
         r = r * 16 + static_cast<uint64_t>(v);
-        if (r > 0xFFFFFFFFull)
-            return false;
+        if (r > 0xFFFFFFFFull) return false;
     }
     return true;
 }
@@ -152,8 +152,7 @@ bool hexWaarde(const QString& tekst, uint64_t& r) {
 
 int32_t HexTekstNaarLong(const QString& tekst) {
     uint64_t r = 0;
-    if (!hexWaarde(tekst, r))
-        return 0;
+    if (!hexWaarde(tekst, r)) return 0;
     return static_cast<int32_t>(static_cast<uint32_t>(r));
 }
 
@@ -172,11 +171,9 @@ int32_t IdnoUitTekst(const QString& tekst) {
     const uint64_t gewicht[4] = {0x1000000ull, 0x10000ull, 0x100ull, 1ull};
     for (int i = 0; i < 4; ++i) {
         uint64_t deel = 0;
-        if (!hexWaarde(delen[i], deel))
-            return 0;
+        if (!hexWaarde(delen[i], deel)) return 0;
         som += deel * gewicht[i];
-        if (som > 0xFFFFFFFFull)
-            return 0;
+        if (som > 0xFFFFFFFFull) return 0;
     }
     return static_cast<int32_t>(static_cast<uint32_t>(som));
 }

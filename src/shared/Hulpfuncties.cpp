@@ -10,22 +10,37 @@
 #include <cstdlib>
 
 int16_t CheckWaarde(int16_t w) {
-    if (w == INT16_MIN)
-        return INT16_MAX;
+    if (w == INT16_MIN) return INT16_MAX;
     return static_cast<int16_t>(std::abs(w));
 }
 
-int16_t RoodVanKleur(int32_t kleur) { return static_cast<int16_t>(kleur & 0xFF); }
-int16_t GroenVanKleur(int32_t kleur) { return static_cast<int16_t>((kleur >> 8) & 0xFF); }
-int16_t BlauwVanKleur(int32_t kleur) { return static_cast<int16_t>((kleur >> 16) & 0xFF); }
+int16_t RoodVanKleur(int32_t kleur) {
+    return static_cast<int16_t>(kleur & 0xFF);
+}
+int16_t GroenVanKleur(int32_t kleur) {
+    return static_cast<int16_t>((kleur >> 8) & 0xFF);
+}
+int16_t BlauwVanKleur(int32_t kleur) {
+    return static_cast<int16_t>((kleur >> 16) & 0xFF);
+}
 
-int KolomVanKanaal(int n) { return 4 * (n - 1) + 3; }
+int KolomVanKanaal(int n) {
+    return 4 * (n - 1) + 3;
+}
 
-bool BitGezet(uint8_t b, uint8_t masker) { return (b & masker) != 0; }
-void ZetBit(uint8_t& b, uint8_t masker) { b = static_cast<uint8_t>(b | masker); }
-void WisBit(uint8_t& b, uint8_t masker) { b = static_cast<uint8_t>(b & ~masker); }
+bool BitGezet(uint8_t b, uint8_t masker) {
+    return (b & masker) != 0;
+}
+void ZetBit(uint8_t& b, uint8_t masker) {
+    b = static_cast<uint8_t>(b | masker);
+}
+void WisBit(uint8_t& b, uint8_t masker) {
+    b = static_cast<uint8_t>(b & ~masker);
+}
 
-float Log10(float x) { return static_cast<float>(std::log(static_cast<double>(x)) / std::log(10.0)); }
+float Log10(float x) {
+    return static_cast<float>(std::log(static_cast<double>(x)) / std::log(10.0));
+}
 
 void WisselKolommen(QAbstractItemModel& raster, int k1, int k2) {
     for (int r = 0; r < raster.rowCount(); ++r) {
@@ -39,24 +54,20 @@ void WisselKolommen(QAbstractItemModel& raster, int k1, int k2) {
 
 QString TekstTussen(const QString& tekst, const QString& merkteken) {
     const qsizetype p = merkteken.isEmpty() ? -1 : tekst.indexOf(merkteken);
-    if (p < 0)
-        return tekst;
+    if (p < 0) return tekst;
     return tekst.mid(p + merkteken.size());
 }
 
 QString VerkortPad(const QString& pad, int& n) {
-    if (n < 6)
-        n = 25;
-    if (pad.size() <= n)
-        return pad;
+    if (n < 6) n = 25;
+    if (pad.size() <= n) return pad;
     return pad.left(n / 3 - 1) + QStringLiteral("...") + pad.right((2 * n) / 3 - 2);
 }
 
 bool KopieerMap(const QString& oud, const QString& nieuw, const QString& patroon) {
     const QDir bron(oud);
     const QDir doel(nieuw);
-    if (QDir::cleanPath(bron.absolutePath()) == QDir::cleanPath(doel.absolutePath()))
-        return true;
+    if (QDir::cleanPath(bron.absolutePath()) == QDir::cleanPath(doel.absolutePath())) return true;
     bool alle = false;
     const QStringList namen = bron.entryList(QStringList{patroon}, QDir::Files | QDir::Hidden);
     for (const QString& naam : namen) {
@@ -64,14 +75,11 @@ bool KopieerMap(const QString& oud, const QString& nieuw, const QString& patroon
         const QString naar = doel.filePath(naam);
         if (QFile::exists(naar) && !alle) {
             const int a = ToonMelding(Tekst[480], vbYesNoCancel | vbExclamation, naar);
-            if (a == vbCancel)
-                return true;
-            if (a == vbYes)
-                alle = true;
+            if (a == vbCancel) return true;
+            if (a == vbYes) alle = true;
         }
         QFile::remove(naar);
-        if (!QFile::copy(van, naar) || !QFile::remove(van))
-            return false;
+        if (!QFile::copy(van, naar) || !QFile::remove(van)) return false;
     }
     return true;
 }

@@ -8,7 +8,9 @@ class QAbstractItemModel;
 
 // Absolute value; turns a Boolean (-1 / 0) into a check-box value (1 / 0).
 int16_t CheckWaarde(int16_t w);
-inline int16_t CheckWaarde(bool b) { return b ? 1 : 0; }
+inline int16_t CheckWaarde(bool b) {
+    return b ? 1 : 0;
+}
 int16_t RoodVanKleur(int32_t kleur);
 int16_t GroenVanKleur(int32_t kleur);
 int16_t BlauwVanKleur(int32_t kleur);

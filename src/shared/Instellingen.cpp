@@ -15,11 +15,18 @@ QString getal(double w, int cijfers) {
 }
 } // namespace
 
-QString SingleAlsTekst(float waarde) { return getal(static_cast<double>(waarde), 7); }
-QString DoubleAlsTekst(double waarde) { return getal(waarde, 15); }
-QString BooleanAlsTekst(bool waarde) { return waarde ? QStringLiteral("True") : QStringLiteral("False"); }
+QString SingleAlsTekst(float waarde) {
+    return getal(static_cast<double>(waarde), 7);
+}
+QString DoubleAlsTekst(double waarde) {
+    return getal(waarde, 15);
+}
+QString BooleanAlsTekst(bool waarde) {
+    return waarde ? QStringLiteral("True") : QStringLiteral("False");
+}
 
-void BewaarInstelling(const QString& app, const QString& sectie, const QString& sleutel, const QString& waarde) {
+void BewaarInstelling(const QString& app, const QString& sectie, const QString& sleutel,
+                      const QString& waarde) {
     platform::BewaarOpslag(app, sectie, sleutel, waarde);
 }
 void BewaarInstelling(const QString& app, const QString& sectie, const QString& sleutel, const char* waarde) {
@@ -38,10 +45,12 @@ void BewaarInstelling(const QString& app, const QString& sectie, const QString& 
     BewaarInstelling(app, sectie, sleutel, DoubleAlsTekst(waarde));
 }
 
-QString LeesInstelling(const QString& app, const QString& sectie, const QString& sleutel, const QString& standaard) {
+QString LeesInstelling(const QString& app, const QString& sectie, const QString& sleutel,
+                       const QString& standaard) {
     return platform::LeesOpslag(app, sectie, sleutel, standaard);
 }
-QString LeesInstelling(const QString& app, const QString& sectie, const QString& sleutel, const char* standaard) {
+QString LeesInstelling(const QString& app, const QString& sectie, const QString& sleutel,
+                       const char* standaard) {
     return LeesInstelling(app, sectie, sleutel, QString::fromUtf8(standaard));
 }
 QString LeesInstelling(const QString& app, const QString& sectie, const QString& sleutel, int standaard) {

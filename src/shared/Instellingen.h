@@ -4,15 +4,18 @@
 // either decimal sign).
 #include <QString>
 
-void BewaarInstelling(const QString& app, const QString& sectie, const QString& sleutel, const QString& waarde);
+void BewaarInstelling(const QString& app, const QString& sectie, const QString& sleutel,
+                      const QString& waarde);
 void BewaarInstelling(const QString& app, const QString& sectie, const QString& sleutel, const char* waarde);
 void BewaarInstelling(const QString& app, const QString& sectie, const QString& sleutel, int waarde);
 void BewaarInstelling(const QString& app, const QString& sectie, const QString& sleutel, bool waarde);
 void BewaarInstelling(const QString& app, const QString& sectie, const QString& sleutel, float waarde);
 void BewaarInstelling(const QString& app, const QString& sectie, const QString& sleutel, double waarde);
 
-QString LeesInstelling(const QString& app, const QString& sectie, const QString& sleutel, const QString& standaard);
-QString LeesInstelling(const QString& app, const QString& sectie, const QString& sleutel, const char* standaard);
+QString LeesInstelling(const QString& app, const QString& sectie, const QString& sleutel,
+                       const QString& standaard);
+QString LeesInstelling(const QString& app, const QString& sectie, const QString& sleutel,
+                       const char* standaard);
 QString LeesInstelling(const QString& app, const QString& sectie, const QString& sleutel, int standaard);
 QString LeesInstelling(const QString& app, const QString& sectie, const QString& sleutel, float standaard);
 QString LeesInstelling(const QString& app, const QString& sectie, const QString& sleutel, double standaard);

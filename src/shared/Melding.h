@@ -21,7 +21,15 @@ enum MeldingStijl : int {
     vbDefaultButton3 = 512,
 };
 
-enum MeldingAntwoord : int { vbOK = 1, vbCancel = 2, vbAbort = 3, vbRetry = 4, vbIgnore = 5, vbYes = 6, vbNo = 7 };
+enum MeldingAntwoord : int {
+    vbOK = 1,
+    vbCancel = 2,
+    vbAbort = 3,
+    vbRetry = 4,
+    vbIgnore = 5,
+    vbYes = 6,
+    vbNo = 7
+};
 
 using MeldingFunctie = std::function<int(const QString& tekst, int stijl, const QString& titel)>;
 

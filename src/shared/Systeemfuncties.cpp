@@ -9,7 +9,9 @@ QString AppNaam;
 QString DocumentenMap;
 bool WindowsIsXP = false;
 
-QString GebruikersNaam() { return platform::GebruikersNaam(); }
+QString GebruikersNaam() {
+    return platform::GebruikersNaam();
+}
 
 QString AangemeldeGebruiker() {
     const QString n = qEnvironmentVariable("LOGNAME");
@@ -21,13 +23,14 @@ QString WindowsVersie() {
     return platform::SysteemVersie();
 }
 
-int32_t StartEnWacht(const QString& opdracht) { return platform::StartEnWacht(opdracht); }
+int32_t StartEnWacht(const QString& opdracht) {
+    return platform::StartEnWacht(opdracht);
+}
 
 void SysteemInfoPad(const QString& melding) {
     for (const char* programma : {"gnome-system-monitor", "hardinfo", "ksysguard"}) {
         const QString pad = QStandardPaths::findExecutable(QString::fromLatin1(programma));
-        if (!pad.isEmpty() && platform::StartProgramma(pad))
-            return;
+        if (!pad.isEmpty() && platform::StartProgramma(pad)) return;
     }
     ToonMelding(melding, vbExclamation);
 }
@@ -51,13 +54,11 @@ QString VolgendWoord(QString& tekst, QString& scheiding, uint8_t opties) {
             eind = false;
             break;
         }
-        if (c.unicode() >= 32)
-            woord.append(c);
+        if (c.unicode() >= 32) woord.append(c);
         ++i;
     }
     tekst.remove(0, i);
-    if (!eind && scheiding.contains(c) && (opties & 1) && !tekst.isEmpty())
-        tekst.remove(0, 1);
+    if (!eind && scheiding.contains(c) && (opties & 1) && !tekst.isEmpty()) tekst.remove(0, 1);
     scheiding = eind ? QString() : QString(c);
     return woord.trimmed();
 }

@@ -4,7 +4,6 @@ std::array<QString, LaatsteTekst + 1> Tekst;
 int HuidigeTaal = 0;
 
 void KiesTaal(int& taal) {
-    if (taal < 0 || taal > 2)
-        taal = 0;
+    if (taal < 0 || taal > 2) taal = 0;
     HuidigeTaal = taal;
 }

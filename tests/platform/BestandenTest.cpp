@@ -1,8 +1,8 @@
+#include "SchoneOmgeving.h"
 #include "platform/Datum.h"
 #include "platform/IniBestand.h"
 #include "platform/Opslag.h"
 #include "platform/Tekstbestand.h"
-#include "SchoneOmgeving.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,7 +38,8 @@ TEST_F(BestandenTest, IniValuesIgnoreCaseAndBlanksAndFallBackToDefault) {
     EXPECT_EQ(LeesIniWaarde(f, "Rack", "Name", "dflt"), "dflt"); // no file
     QFile bestand(f);
     ASSERT_TRUE(bestand.open(QIODevice::WriteOnly));
-    bestand.write("; comment\r\n[Rack]\r\n  Name = Rack 1 \r\nUnit=\"\xb0" "C\"\n[Other]\r\nName=x\r\n");
+    bestand.write("; comment\r\n[Rack]\r\n  Name = Rack 1 \r\nUnit=\"\xb0"
+                  "C\"\n[Other]\r\nName=x\r\n");
     bestand.close();
     EXPECT_EQ(LeesIniWaarde(f, "rack", "NAME", ""), "Rack 1");
     EXPECT_EQ(LeesIniWaarde(f, "Rack", "Unit", ""), QString::fromUtf8("°C"));
@@ -59,9 +60,15 @@ TEST_F(BestandenTest, IniWriteReplacesInPlaceAndAddsSectionsAndKeys) {
 }
 
 TEST_F(BestandenTest, TextFilesAreWindows1252ButUtf8IsRecognised) {
-    EXPECT_EQ(NaarWindows1252(QString::fromUtf8("°C µS")), QByteArray("\xb0" "C \xb5" "S"));
-    EXPECT_EQ(DecodeerTekstbestand(QByteArray("\xb0" "C")), QString::fromUtf8("°C"));
-    EXPECT_EQ(DecodeerTekstbestand(QByteArray("\xc2\xb0" "C")), QString::fromUtf8("°C"));
+    EXPECT_EQ(NaarWindows1252(QString::fromUtf8("°C µS")), QByteArray("\xb0"
+                                                                      "C \xb5"
+                                                                      "S"));
+    EXPECT_EQ(DecodeerTekstbestand(QByteArray("\xb0"
+                                              "C")),
+              QString::fromUtf8("°C"));
+    EXPECT_EQ(DecodeerTekstbestand(QByteArray("\xc2\xb0"
+                                              "C")),
+              QString::fromUtf8("°C"));
     EXPECT_EQ(SplitsRegels("a\r\nb\nc\rd"), (QStringList{"a", "b", "c", "d"}));
     EXPECT_EQ(SplitsRegels("a\r\n\r\n"), (QStringList{"a", ""}));
 }
@@ -79,9 +86,9 @@ TEST_F(BestandenTest, SafeWriteKeepsABackupAndNeverLosesTheOldFileOnFailure) {
     // A folder that cannot be written: the write fails and the file stays as it was.
     QFile::setPermissions(tijdelijkeMap(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     const bool geschreven = SchrijfBestandVeilig(f, "newer");
-    QFile::setPermissions(tijdelijkeMap(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    if (geschreven)
-        GTEST_SKIP() << "running with rights that ignore folder permissions";
+    QFile::setPermissions(tijdelijkeMap(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    if (geschreven) GTEST_SKIP() << "running with rights that ignore folder permissions";
     ASSERT_TRUE(LeesBestand(f, a));
     EXPECT_EQ(a, "new");
 }

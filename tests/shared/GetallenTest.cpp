@@ -1,6 +1,6 @@
 #include "shared/Getallen.h"
-#include "acquisition/RackModel.h"
 #include "SchoneOmgeving.h"
+#include "acquisition/RackModel.h"
 
 #include <QLocale>
 #include <cfloat>

@@ -1,10 +1,10 @@
+#include "SchoneOmgeving.h"
 #include "shared/Algemeen.h"
 #include "shared/Hulpfuncties.h"
 #include "shared/Instellingen.h"
 #include "shared/Melding.h"
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
-#include "SchoneOmgeving.h"
 
 #include <QDir>
 #include <QFile>
