@@ -2,8 +2,75 @@
 
 std::array<QString, LaatsteTekst + 1> Tekst;
 int HuidigeTaal = 0;
+QString HelpOpdracht;
+
+int16_t TekstOK = 140;
+int16_t TekstCANCEL = 141;
+int16_t TekstABORT = 145;
+int16_t TekstRETRY = 235;
+int16_t TekstIGNORE = 236;
+int16_t TekstYES = 99;
+int16_t TekstNO = 100;
+
+QString HelpMap(int taal) {
+    switch (taal) {
+    case 1:
+        return QStringLiteral(":/help/K740FR/");
+    case 2:
+        return QStringLiteral(":/help/K740NL/");
+    default:
+        return QStringLiteral(":/help/K740EN/");
+    }
+}
 
 void KiesTaal(int& taal) {
-    if (taal < 0 || taal > 2) taal = 0;
-    HuidigeTaal = taal;
+    for (int i = EersteTekst; i <= LaatsteTekst; ++i)
+        Tekst[i].clear();
+
+    switch (taal) {
+    case 1:
+        VulTekstenFrans();
+        break;
+    case 2:
+        VulTekstenNederlands();
+        break;
+    default:
+        taal = 0;
+        VulTekstenEngels();
+        break;
+    }
+    HelpOpdracht = HelpMap(taal);
+
+    TekstOK = 140;
+    TekstCANCEL = 141;
+    TekstABORT = 145;
+    TekstRETRY = 235;
+    TekstIGNORE = 236;
+    TekstYES = 99;
+    TekstNO = 100;
+}
+
+namespace {
+// A topic as the windows give it ("::/settings.htm") becomes a page name ("settings.htm").
+QString PaginaNaam(const QString& onderwerp) {
+    QString naam = onderwerp;
+    if (naam.startsWith(QStringLiteral("::"))) naam.remove(0, 2);
+    while (naam.startsWith(QLatin1Char('/')))
+        naam.remove(0, 1);
+    return naam;
+}
+} // namespace
+
+QString HelpPagina(int taal, const QString& onderwerp) {
+    return HelpMap(taal) + PaginaNaam(onderwerp);
+}
+
+QString HelpPagina(const QString& onderwerp) {
+    const QString map = HelpOpdracht.isEmpty() ? HelpMap(0) : HelpOpdracht;
+    return map + PaginaNaam(onderwerp);
+}
+
+void ResetTeksten() {
+    HuidigeTaal = 0;
+    KiesTaal(HuidigeTaal);
 }

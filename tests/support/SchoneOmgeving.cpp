@@ -8,6 +8,8 @@
 #include "platform/Systeem.h"
 #include "shared/Melding.h"
 #include "shared/Systeemfuncties.h"
+#include "shared/Teksten.h"
+#include "shared/ui/HelpVenster.h"
 
 #include <QDir>
 #include <QLocale>
@@ -20,6 +22,8 @@ void ResetAlles() {
     ZetMeldingFunctie(nullptr);
     ZetHoofdvenster(nullptr);
     // Each subsystem adds the reset of its own state below.
+    ResetTeksten();
+    SluitHelp();
 }
 
 void SchoneOmgeving::SetUp() {

@@ -1,0 +1,28 @@
+#pragma once
+// The help window: shows the help page of a topic in the current language. The pages are HTML
+// resources, one set per language; the window is made on first use and reused afterwards.
+#include <QString>
+#include <QWidget>
+
+class QTextBrowser;
+
+class HelpVenster : public QWidget {
+    Q_OBJECT
+public:
+    explicit HelpVenster(QWidget* parent = nullptr);
+    // Shows the page at a resource path (":/help/K740EN/settings.htm").
+    void toonPagina(const QString& pad);
+    // The resource path of the page shown.
+    QString pagina() const;
+
+private:
+    QTextBrowser* m_browser;
+};
+
+// Makes the help pages available as resources; ToonHelp does it itself.
+void LaadHelpPaginas();
+// Opens the help window on a topic ("::/settings.htm") in the language of the text table, in front and
+// with the focus. A topic without a page shows the main window's page.
+void ToonHelp(const QString& onderwerp);
+// Closes the help window (at program end, and to start clean).
+void SluitHelp();
