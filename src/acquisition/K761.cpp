@@ -205,8 +205,9 @@ float BerekenVerzadiging(float mV, int r, int m, int c) {
     const float T = TemperatuurVan(r, m, c);
     const float x = ZuurstofSignaal(mV, r, m, c);
     const float verzadigd = ZuurstofVerzadiging(T, k.Extra, Luchtdruk);
-    // A salinity or air pressure that leaves no dissolved oxygen at saturation: shown as over range.
-    if (verzadigd == 0.0f || !std::isfinite(verzadigd)) {
+    // An air pressure or salinity at which no oxygen dissolves (an air pressure typed as 0 in a
+    // calibration, for one): shown as over range instead of dividing by zero or below.
+    if (!(verzadigd > 0.0f) || !std::isfinite(verzadigd)) {
         ZetBit(k.Flags, VlagBovenBereik);
         WisBit(k.Flags, VlagOnderBereik);
         return VerzadigingBovenBereik;

@@ -1,7 +1,7 @@
-#include "acquisition/Hoofdvenster.h"
 #include "acquisition/RackModel.h"
-#include "acquisition/Stabiliteit.h"
 #include "SchoneOmgeving.h"
+#include "acquisition/Hoofdvenster.h"
+#include "acquisition/Stabiliteit.h"
 
 #include <gtest/gtest.h>
 
