@@ -1,8 +1,11 @@
 #include "SchoneOmgeving.h"
 
 #include "acquisition/Hoofdvenster.h"
+#include "acquisition/K761.h"
+#include "acquisition/K762.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
+#include "acquisition/Rackvenster.h"
 #include "acquisition/Stabiliteit.h"
 #include "platform/Opslag.h"
 #include "platform/Systeem.h"
@@ -24,6 +27,9 @@ void ResetAlles() {
     // Each subsystem adds the reset of its own state below.
     ResetTeksten();
     SluitHelp();
+    ResetK761();
+    ResetK762();
+    ResetRackVensters();
 }
 
 void SchoneOmgeving::SetUp() {

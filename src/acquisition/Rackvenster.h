@@ -1,0 +1,54 @@
+#pragma once
+// What the engine asks of a rack window: the captions, colours, visibility and tool tips of its label
+// arrays and the colour of its module indicators. The rack windows register themselves per rack number
+// when they are created and deregister when they close; a rack without a registered window is shown
+// nowhere.
+#include <QString>
+#include <cstdint>
+
+// Colours as the program keeps them: red + 256 x green + 65536 x blue.
+constexpr int32_t RGBKleur(int rood, int groen, int blauw) {
+    return rood + 256 * groen + 65536 * blauw;
+}
+inline constexpr int32_t KleurRood = RGBKleur(255, 0, 0);
+inline constexpr int32_t KleurGroen = RGBKleur(0, 255, 0);
+inline constexpr int32_t KleurZwart = RGBKleur(0, 0, 0);
+inline constexpr int32_t KleurDonkergroen = RGBKleur(48, 160, 48);
+inline constexpr int32_t KleurGrijs = RGBKleur(160, 160, 160);
+// The system colour of button text: the window shows its normal text colour.
+inline constexpr int32_t KleurNormaleTekst = static_cast<int32_t>(0x80000012u);
+
+// The four label arrays of a rack window; element (m - 1) x 4 + (c - 1) belongs to input c of module m.
+enum class RackLabel {
+    Waarde,  // LabelWaarde: the value
+    Eenheid, // LabelEenheid: the unit
+    Graden,  // Label°C: the temperature belonging to the input
+    Kanaal,  // LabelKanaal: the input's name
+};
+
+inline constexpr int AantalRackLabels = 28;
+inline int RackLabelIndex(int module, int ingang) {
+    return (module - 1) * 4 + (ingang - 1);
+}
+
+class RackvensterInterface {
+public:
+    virtual ~RackvensterInterface() = default;
+    virtual void ZetLabelTekst(RackLabel label, int index, const QString& tekst) = 0;
+    virtual void ZetLabelKleur(RackLabel label, int index, int32_t kleur) = 0;
+    virtual void ZetLabelZichtbaar(RackLabel label, int index, bool zichtbaar) = 0;
+    // The tool tip that LabelWaarde(index) shows now.
+    virtual QString ToolTipWaarde(int index) const = 0;
+    // ShapeLED(index), index 0..6 for module positions 1..7.
+    virtual void ZetLedKleur(int index, int32_t kleur) = 0;
+    // Sets the tool tip of the value, unit and name labels of input c of module m. An empty text is
+    // first replaced, in the caller's variable too, by the window's default description of the input.
+    virtual void InstellenToolTipKanaal(int m, int c, QString& tekst) = 0;
+};
+
+// The window of rack r (1..16), or nullptr when none is registered.
+RackvensterInterface* RackVenster(int r);
+// Registers the window of rack r (nullptr: the rack has none).
+void ZetRackVenster(int r, RackvensterInterface* venster);
+// Forgets every registered window.
+void ResetRackVensters();

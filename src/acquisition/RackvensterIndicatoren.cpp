@@ -1,0 +1,73 @@
+#include "acquisition/RackvensterIndicatoren.h"
+
+#include "acquisition/Kanaaladres.h"
+#include "acquisition/Rackvenster.h"
+
+#include <limits>
+
+namespace {
+
+// The rack window of rack r when the rack is registered and its window shown; else nullptr.
+RackvensterInterface* GetoondVenster(int r) {
+    if (r < 1 || r > AantalRacks || !Racks[r].Present || !RackVlaggen[r].Show) return nullptr;
+    return RackVenster(r);
+}
+
+// Rack and module position of an identification number, as the reply dispatcher finds them: the first
+// rack that carries it (module 0), else the first module; 0 and 0 when none does.
+void ZoekModule(int32_t idno, int& rack, int& module) {
+    for (int r = 1; r <= AantalRacks; ++r) {
+        if (Racks[r].Idno == idno) {
+            rack = r;
+            module = 0;
+            return;
+        }
+        for (int m = 1; m <= AantalModules; ++m)
+            if (Racks[r].Modules[m].Idno == idno) {
+                rack = r;
+                module = m;
+                return;
+            }
+    }
+    rack = module = 0;
+}
+
+} // namespace
+
+void MarkeerAntwoordOntvangen(int32_t idno) {
+    int r = 0, m = 0;
+    ZoekModule(idno, r, m);
+    if (r != 0 && m != 0) Racks[r].Modules[m].GeenAntwoordTeller = 0;
+}
+
+void VerhoogGeenAntwoordTeller(int r, int m) {
+    if (!IsModuleAdres(r, m)) return;
+    int16_t& teller = Racks[r].Modules[m].GeenAntwoordTeller;
+    if (teller < std::numeric_limits<int16_t>::max()) ++teller;
+}
+
+void AanpassenRackIndicatoren(int r0, int m0, bool actief, bool anderenBijwerken) {
+    for (int r = 1; r <= AantalRacks; ++r) {
+        RackvensterInterface* venster = GetoondVenster(r);
+        if (!venster) continue;
+        for (int m = 1; m <= AantalModules; ++m) {
+            const ModuleRecord& module = Racks[r].Modules[m];
+            if (!module.Present) continue;
+            const bool stil = module.GeenAntwoordTeller != 0;
+            if (r == r0 && m == m0)
+                venster->ZetLedKleur(m - 1, actief ? (stil ? KleurRood : KleurGroen) : KleurDonkergroen);
+            else if (stil)
+                venster->ZetLedKleur(m - 1, KleurRood);
+            else if (anderenBijwerken)
+                venster->ZetLedKleur(m - 1, KleurDonkergroen);
+        }
+    }
+}
+
+void VernieuwModulesRackvenster(int r) {
+    RackvensterInterface* venster = GetoondVenster(r);
+    if (!venster) return;
+    for (int m = 1; m <= AantalModules; ++m)
+        if (Racks[r].Modules[m].Present)
+            venster->ZetLedKleur(m - 1, Racks[r].Modules[m].GeenAntwoordTeller != 0 ? KleurRood : KleurGrijs);
+}
