@@ -8,6 +8,7 @@
 #include "platform/Systeem.h"
 #include "shared/Melding.h"
 #include "shared/Systeemfuncties.h"
+#include "shared/ui/Dialoogdiensten.h"
 
 #include <QDir>
 #include <QLocale>
@@ -20,6 +21,7 @@ void ResetAlles() {
     ZetMeldingFunctie(nullptr);
     ZetHoofdvenster(nullptr);
     // Each subsystem adds the reset of its own state below.
+    ResetDialoogDiensten();
 }
 
 void SchoneOmgeving::SetUp() {
