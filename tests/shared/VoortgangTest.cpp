@@ -3,6 +3,7 @@
 #include "shared/Teksten.h"
 #include "shared/ui/Dialoogdiensten.h"
 #include "shared/ui/FrmVoortgang.h"
+#include "shared/ui/Vensterfuncties.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -130,4 +131,21 @@ TEST_F(VoortgangTest, ClosingTheWindowAsksToCancelAndWithoutAWindowNothingIsCanc
     ZetVoortgang(5);
     EXPECT_FALSE(VoortgangAfbreken);
     SluitVoortgang();
+}
+
+TEST(Vensterfuncties, TopmostKeepsTheWindowShownAndInPlace) {
+    QWidget w;
+    ZetVensterBovenaan(&w); // before it is shown
+    EXPECT_TRUE(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    ZetVensterNietBovenaan(&w);
+    w.move(40, 30);
+    w.show();
+    ZetVensterBovenaan(&w);
+    EXPECT_TRUE(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(w.pos(), QPoint(40, 30));
+    ZetVensterNietBovenaan(&w);
+    EXPECT_FALSE(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(w.isVisible());
+    ZetVensterBovenaan(nullptr); // nothing to do
 }

@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStorageInfo>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -98,7 +99,8 @@ void FormPathInput::ZetDirListPath(const QString& pad) {
     QListWidgetItem* open = nullptr;
     for (const QString& p : keten) {
         const QString naam = QDir(p).isRoot() ? p : QFileInfo(p).fileName();
-        auto* item = new QListWidgetItem(QString(diepte * 2, QLatin1Char(' ')) + naam, DirList);
+        auto* item = new QListWidgetItem(style()->standardIcon(QStyle::SP_DirOpenIcon),
+                                         QString(diepte * 2, QLatin1Char(' ')) + naam, DirList);
         item->setData(Qt::UserRole, p);
         open = item;
         ++diepte;
@@ -106,7 +108,8 @@ void FormPathInput::ZetDirListPath(const QString& pad) {
     const QStringList sub =
         QDir(m_pad).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     for (const QString& s : sub) {
-        auto* item = new QListWidgetItem(QString(diepte * 2, QLatin1Char(' ')) + s, DirList);
+        auto* item = new QListWidgetItem(style()->standardIcon(QStyle::SP_DirClosedIcon),
+                                         QString(diepte * 2, QLatin1Char(' ')) + s, DirList);
         item->setData(Qt::UserRole, QDir(m_pad).filePath(s));
     }
     DirList->setCurrentItem(open);

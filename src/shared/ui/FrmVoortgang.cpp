@@ -6,6 +6,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QProgressBar>
@@ -49,7 +50,14 @@ private:
 FrmVoortgang::FrmVoortgang(const QString& tekst)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint), VoortgangTekst(tekst) {
     setObjectName(QStringLiteral("FrmVoortgang"));
-    auto* layout = new QVBoxLayout(this);
+    // Without a title bar, a raised panel marks the window's edge.
+    auto* rand = new QFrame(this);
+    rand->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    rand->setLineWidth(2);
+    auto* buiten = new QVBoxLayout(this);
+    buiten->setContentsMargins(0, 0, 0, 0);
+    buiten->addWidget(rand);
+    auto* layout = new QVBoxLayout(rand);
     LabelVoortgang = new QLabel(this);
     LabelVoortgang->setObjectName(QStringLiteral("LabelVoortgang"));
     LabelVoortgang->setTextFormat(Qt::PlainText);
