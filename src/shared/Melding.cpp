@@ -6,6 +6,9 @@ MeldingFunctie& functie() {
     return f;
 }
 
+MeldingOmgeving geenOmgeving;
+MeldingOmgeving* omgeving = nullptr;
+
 int knop(int knoppen, int nummer) {
     static const int sets[6][3] = {{vbOK, vbOK, vbOK},           {vbOK, vbCancel, vbCancel},
                                    {vbAbort, vbRetry, vbIgnore}, {vbYes, vbNo, vbCancel},
@@ -17,6 +20,9 @@ int knop(int knoppen, int nummer) {
 void ZetMeldingFunctie(MeldingFunctie f) {
     functie() = std::move(f);
 }
+void ZetMeldingOmgeving(MeldingOmgeving* o) {
+    omgeving = o;
+}
 
 int StandaardAntwoord(int stijl) {
     const int knoppen = (stijl & 7) > 5 ? 0 : (stijl & 7);
@@ -25,9 +31,51 @@ int StandaardAntwoord(int stijl) {
     return knop(knoppen, standaard > 2 ? 0 : standaard);
 }
 
+MeldingKnoppen KnoppenVanStijl(int stijl) {
+    switch (stijl & 7) {
+    case vbOKCancel:
+        return {{vbOK, vbCancel}, vbOK, vbCancel};
+    case vbAbortRetryIgnore:
+        return {{vbAbort, vbRetry, vbIgnore}, vbRetry, 0};
+    case vbYesNoCancel:
+        return {{vbYes, vbNo, vbCancel}, vbYes, vbCancel};
+    case vbYesNo:
+        return {{vbYes, vbNo}, vbYes, 0};
+    case vbRetryCancel:
+        return {{vbRetry, vbCancel}, vbRetry, vbCancel};
+    default:
+        return {{vbOK}, vbOK, vbOK};
+    }
+}
+
+MeldingIcoon IcoonVanStijl(int stijl) {
+    switch (stijl & 0x70) {
+    case vbCritical:
+        return {1, 104};
+    case vbQuestion:
+        return {3, 107};
+    case vbExclamation:
+        return {4, 105};
+    case vbInformation:
+        return {2, 106};
+    default:
+        return {4, 108};
+    }
+}
+
 int ToonMelding(const QString& tekst, int stijl, const QString& titel) {
-    if (functie()) return functie()(tekst, stijl, titel);
-    const int knoppen = (stijl & 7) > 5 ? 0 : (stijl & 7);
-    const int standaard = (stijl >> 8) & 3;
-    return knop(knoppen, standaard > 2 ? 0 : standaard);
+    int antwoord;
+    if (functie()) {
+        // A copy: the box pumps events, and an event may install another box meanwhile.
+        const MeldingFunctie f = functie();
+        antwoord = f(tekst, stijl, titel);
+    } else {
+        const int knoppen = (stijl & 7) > 5 ? 0 : (stijl & 7);
+        const int standaard = (stijl >> 8) & 3;
+        antwoord = knop(knoppen, standaard > 2 ? 0 : standaard);
+    }
+    MeldingOmgeving& o = omgeving ? *omgeving : geenOmgeving;
+    o.ZetHoofdvensterIngeschakeld();
+    o.ZetStatusPaneel3(QStringLiteral(" "));
+    return antwoord;
 }

@@ -4,6 +4,7 @@
 // The window side registers the real box at start-up; tests register their own answer.
 #include <QString>
 #include <functional>
+#include <vector>
 
 enum MeldingStijl : int {
     vbOKOnly = 0,
@@ -40,3 +41,34 @@ int ToonMelding(const QString& tekst, int stijl = vbOKOnly, const QString& titel
 // The button a box of this style answers when it is closed without a choice: Cancel where the box has
 // one, else its default button.
 int StandaardAntwoord(int stijl);
+
+// The buttons of a style, left to right, with the one that has the focus when the box opens (Enter
+// presses it) and the one that Escape presses (0: Escape does nothing). Button sets 6 and 7, which no
+// caller uses, get an OK button so that the box can always be answered.
+struct MeldingKnoppen {
+    std::vector<int> knoppen;
+    int focus = vbOK;
+    int escape = vbOK;
+};
+MeldingKnoppen KnoppenVanStijl(int stijl);
+
+// The picture (1 critical, 2 information, 3 question, 4 exclamation) and the sound (104..108) of a
+// style's icon; a style without an icon value shows the exclamation picture with sound 108.
+struct MeldingIcoon {
+    int plaatje = 4;
+    int geluid = 108;
+};
+MeldingIcoon IcoonVanStijl(int stijl);
+
+// What every box does to the main window after it is answered. The main window registers itself at
+// start-up; until then nothing happens.
+class MeldingOmgeving {
+public:
+    virtual ~MeldingOmgeving() = default;
+    // The main window is enabled again, whatever its state was.
+    virtual void ZetHoofdvensterIngeschakeld() {}
+    // Panel 3 of the main window's status bar shows `tekst`.
+    virtual void ZetStatusPaneel3(const QString& tekst) { (void)tekst; }
+};
+// Registers the main window's side (nullptr: none).
+void ZetMeldingOmgeving(MeldingOmgeving* omgeving);

@@ -12,6 +12,7 @@
 #include "shared/Melding.h"
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
+#include "shared/ui/Dialoogdiensten.h"
 #include "shared/ui/HelpVenster.h"
 
 #include <QDir>
@@ -30,6 +31,7 @@ void ResetAlles() {
     ResetK761();
     ResetK762();
     ResetRackVensters();
+    ResetDialoogDiensten();
 }
 
 void SchoneOmgeving::SetUp() {

@@ -1,0 +1,43 @@
+#pragma once
+// The progress window as the long operations see it (reading a measurement file, module transfers,
+// printing). The operation shows it, moves its bar and learns at every step whether Cancel was
+// pressed. The window side registers the real window at start-up; without one nothing is shown and
+// Cancel is never pressed.
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+// The cancel state as the operations see it: cleared by ToonVoortgang; ZetVoortgang copies the
+// window's Cancel state into the flag its caller passes, which is this one unless told otherwise.
+extern bool VoortgangAfbreken;
+
+// Shows the window with a bar from `minimum` to `maximum` at `waarde` and the text (taken over when the
+// window opens; an open window keeps its text); clears VoortgangAfbreken.
+void ToonVoortgang(int16_t minimum, int16_t maximum, int16_t waarde, const QString& tekst);
+// Lets pending events run (so that a click on Cancel is handled now), moves the bar to `waarde` and
+// sets `afgebroken` to the window's Cancel state.
+void ZetVoortgang(int16_t waarde, bool& afgebroken = VoortgangAfbreken);
+// Closes the window, also when it is not shown.
+void SluitVoortgang();
+
+// What the window offers.
+class VoortgangVenster {
+public:
+    virtual ~VoortgangVenster() = default;
+    // Shows the window, opening it with `tekst` when it is not open, with this range and value.
+    virtual void Toon(int minimum, int maximum, int waarde, const QString& tekst) = 0;
+    virtual void Zet(int waarde) = 0;
+    // Cancel was pressed since the window was opened.
+    virtual bool Onderbroken() const = 0;
+    virtual void Sluit() = 0;
+};
+// Registers the window (nullptr: none).
+void ZetVoortgangVenster(VoortgangVenster* venster);
+
+// The window's Cancel also ends a rack-link transaction in progress. The link's abort flag belongs to
+// the acquisition engine, so the program registers at start-up what Cancel does to it.
+void ZetVoortgangAfbreekActie(std::function<void()> actie);
+// Called by the window when Cancel is pressed: runs the registered action.
+void VoortgangAfbrekenGevraagd();
+
+void ResetVoortgang();

@@ -1,0 +1,44 @@
+#pragma once
+// The progress window: a text, a progress bar and a Cancel button. It stays on top while it is open
+// and can be dragged with the left mouse button anywhere on its surface. One shared window, driven by
+// ToonVoortgang, ZetVoortgang and SluitVoortgang.
+#include <QPointF>
+#include <QString>
+#include <QWidget>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+class FrmVoortgang : public QWidget {
+    Q_OBJECT
+public:
+    // Loads the window: captions, not cancelled, topmost.
+    explicit FrmVoortgang(const QString& tekst);
+    ~FrmVoortgang() override;
+
+    // Cancel was pressed since the window was loaded.
+    bool VoortgangOnderbroken = false;
+    QString VoortgangTekst;
+
+    QProgressBar* ProgressBar = nullptr;
+    QLabel* LabelVoortgang = nullptr;
+    QPushButton* CommandCancel = nullptr;
+
+    // The open progress window, or nullptr (dialogs put it back on top after a question).
+    static FrmVoortgang* Huidig();
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void LaadStringsVoortgang();
+    void CommandCancel_Click();
+    // The pointer position at the last press, in the coordinates of the surface pressed.
+    QPointF m_druk;
+};
+
+// Makes ToonVoortgang, ZetVoortgang and SluitVoortgang drive this window (start-up).
+void InstalleerVoortgangVenster();

@@ -1,0 +1,16 @@
+#pragma once
+// Window helpers shared by every window: the topmost layer, and positions and sizes in twips, the unit
+// in which the settings store keeps them (1440 per inch; 15 per pixel at 96 dpi).
+class QWidget;
+class QPoint;
+
+// Puts the window on top of all other windows at its current position and size, without activating
+// it; ZetVensterNietBovenaan makes it an ordinary window again. Best effort: the window manager may
+// ignore the request.
+void ZetVensterBovenaan(QWidget* venster);
+void ZetVensterNietBovenaan(QWidget* venster);
+
+// Twips per pixel on the primary screen (15 at 96 dpi).
+double TwipsPerPixel();
+int TwipsNaarPixels(double twips);
+double PixelsNaarTwips(int pixels);
