@@ -1,9 +1,12 @@
 #include "SchoneOmgeving.h"
 
 #include "acquisition/Hoofdvenster.h"
+#include "acquisition/Koppelingen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/Stabiliteit.h"
+#include "acquisition/Verbinding.h"
+#include "files/Logboek.h"
 #include "platform/Opslag.h"
 #include "platform/Systeem.h"
 #include "shared/Melding.h"
@@ -20,6 +23,9 @@ void ResetAlles() {
     ZetMeldingFunctie(nullptr);
     ZetHoofdvenster(nullptr);
     // Each subsystem adds the reset of its own state below.
+    ResetVerbinding();
+    ResetKoppelingen();
+    ResetLogboek();
 }
 
 void SchoneOmgeving::SetUp() {
