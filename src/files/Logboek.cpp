@@ -28,11 +28,8 @@ QString TijdScheidingsteken() {
 QString Tijdstempel(platform::Datum moment) {
     const QTime t = platform::QDateTimeUitDatum(moment).time();
     const QString s = TijdScheidingsteken();
-    return QStringLiteral("%1%4%2%4%3")
-        .arg(t.hour(), 2, 10, QLatin1Char('0'))
-        .arg(t.minute(), 2, 10, QLatin1Char('0'))
-        .arg(t.second(), 2, 10, QLatin1Char('0'))
-        .arg(s);
+    const auto tweeCijfers = [](int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); };
+    return tweeCijfers(t.hour()) + s + tweeCijfers(t.minute()) + s + tweeCijfers(t.second());
 }
 
 } // namespace
