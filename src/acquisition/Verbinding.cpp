@@ -192,7 +192,7 @@ void OntvangRS232(QByteArray& frame) {
                 }
             }
             if (!lijn.isOpen() || TellerCOMM >= OntvangTikken || !timer.actief() || Afbreken) break;
-            if ((eersteRonde || nieuw) && BufferRS232.contains("\r\n")) break;
+            if ((eersteRonde || nieuw) && ZoekEindeFrame(BufferRS232, 1) > 0) break;
             platform::Pomp();
         }
         eersteRonde = false;
