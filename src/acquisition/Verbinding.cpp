@@ -144,15 +144,14 @@ void ZendKop() {
 }
 
 void ZendStaart() {
-    auto& lijn = MSComm1();
-    if (!lijn.isOpen()) return;
+    if (!MSComm1().isOpen()) return;
     ZendByte(static_cast<uint8_t>(ChecksumUIT & 0xFF));
     ZendByte(13);
     ZendByte(10);
     for (int i = 0; i < Naloop; ++i)
         ZendByte(0xFF);
     WachtTimerComm();
-    lijn.zetDTR(false);
+    MSComm1().zetDTR(false);
 }
 
 void ZendModuleCode(int rack, int module, uint8_t code) {
@@ -169,7 +168,6 @@ void ZendModuleCode(int rack, int module, uint8_t code) {
 // Receiving
 
 void OntvangRS232(QByteArray& frame) {
-    auto& lijn = MSComm1();
     StartTimerComm(OntvangTik);
     auto& timer = TimerComm();
     bool gevonden = false;
@@ -180,10 +178,10 @@ void OntvangRS232(QByteArray& frame) {
         bool nieuw = false;
         platform::klok().pompZonderWachten();
         for (;;) {
-            if (lijn.isOpen()) {
-                const int wachtend = lijn.aantalWachtend();
+            if (MSComm1().isOpen()) {
+                const int wachtend = MSComm1().aantalWachtend();
                 if (wachtend > 0) {
-                    const QByteArray bytes = lijn.lees(wachtend);
+                    const QByteArray bytes = MSComm1().lees(wachtend);
                     BufferRS232.append(bytes);
                     nieuw = nieuw || !bytes.isEmpty();
                     if (TerminalDataIn)
@@ -191,14 +189,14 @@ void OntvangRS232(QByteArray& frame) {
                             ToonByteInTerminal(static_cast<uint8_t>(c));
                 }
             }
-            if (!lijn.isOpen() || TellerCOMM >= OntvangTikken || !timer.actief() || Afbreken) break;
+            if (!MSComm1().isOpen() || TellerCOMM >= OntvangTikken || !timer.actief() || Afbreken) break;
             if ((eersteRonde || nieuw) && ZoekEindeFrame(BufferRS232, 1) > 0) break;
             platform::Pomp();
         }
         eersteRonde = false;
 
         Antwoord = AntwoordFrame;
-        if (!lijn.isOpen())
+        if (!MSComm1().isOpen())
             Antwoord = AntwoordGeenLijn;
         else if (TellerCOMM >= OntvangTikken || !timer.actief())
             Antwoord = AntwoordMislukt;
@@ -210,7 +208,7 @@ void OntvangRS232(QByteArray& frame) {
                 frame.append(snede.frame);
             }
         }
-    } while (lijn.isOpen() && Antwoord != AntwoordMislukt && !gevonden && !Afbreken);
+    } while (MSComm1().isOpen() && Antwoord != AntwoordMislukt && !gevonden && !Afbreken);
 }
 
 QByteArray WachtOpAntwoord() {
@@ -218,8 +216,7 @@ QByteArray WachtOpAntwoord() {
         Antwoord = AntwoordGeenLijn;
         return {};
     }
-    auto& lijn = MSComm1();
-    if (lijn.isOpen()) lijn.zetDTR(false);
+    if (MSComm1().isOpen()) MSComm1().zetDTR(false);
     QByteArray antwoord;
     do {
         platform::klok().pompZonderWachten();
@@ -227,8 +224,8 @@ QByteArray WachtOpAntwoord() {
         if (Antwoord != AntwoordFrame) break;
         const qsizetype p = antwoord.indexOf(static_cast<char>(StartAntwoord));
         antwoord = p < 0 ? QByteArray() : antwoord.mid(p);
-    } while (antwoord.isEmpty() && lijn.isOpen() && !Afbreken && !Pauzeren);
-    if (!lijn.isOpen()) Antwoord = AntwoordGeenLijn;
+    } while (antwoord.isEmpty() && MSComm1().isOpen() && !Afbreken && !Pauzeren);
+    if (!MSComm1().isOpen()) Antwoord = AntwoordGeenLijn;
     return antwoord;
 }
 
