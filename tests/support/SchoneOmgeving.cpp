@@ -3,10 +3,13 @@
 #include "acquisition/Hoofdvenster.h"
 #include "acquisition/K761.h"
 #include "acquisition/K762.h"
+#include "acquisition/Koppelingen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/Rackvenster.h"
 #include "acquisition/Stabiliteit.h"
+#include "acquisition/Verbinding.h"
+#include "files/Logboek.h"
 #include "platform/Opslag.h"
 #include "platform/Systeem.h"
 #include "shared/Melding.h"
@@ -32,6 +35,9 @@ void ResetAlles() {
     ResetK762();
     ResetRackVensters();
     ResetDialoogDiensten();
+    ResetVerbinding();
+    ResetKoppelingen();
+    ResetLogboek();
 }
 
 void SchoneOmgeving::SetUp() {
