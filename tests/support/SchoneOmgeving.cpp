@@ -17,6 +17,7 @@
 #include "shared/Teksten.h"
 #include "shared/ui/Dialoogdiensten.h"
 #include "shared/ui/HelpVenster.h"
+#include "shell/mdiK740.h"
 
 #include <QDir>
 #include <QLocale>
@@ -38,6 +39,7 @@ void ResetAlles() {
     ResetVerbinding();
     ResetKoppelingen();
     ResetLogboek();
+    ResetShell();
 }
 
 void SchoneOmgeving::SetUp() {
