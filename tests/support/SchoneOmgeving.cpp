@@ -1,12 +1,16 @@
 #include "SchoneOmgeving.h"
 
+#include "acquisition/Grafiekvenster.h"
 #include "acquisition/Hoofdvenster.h"
 #include "acquisition/K761.h"
 #include "acquisition/K762.h"
+#include "acquisition/Kalibratiebestand.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/Rackvenster.h"
 #include "acquisition/Stabiliteit.h"
+#include "files/Grafiekconfiguratie.h"
+#include "files/RackConfiguratie.h"
 #include "platform/Opslag.h"
 #include "platform/Systeem.h"
 #include "shared/Melding.h"
@@ -32,6 +36,10 @@ void ResetAlles() {
     ResetK762();
     ResetRackVensters();
     ResetDialoogDiensten();
+    ResetKalibratiebestand();
+    ResetGrafiekVensters();
+    ResetRackConfiguratie();
+    ResetGrafiekconfiguratie();
 }
 
 void SchoneOmgeving::SetUp() {
