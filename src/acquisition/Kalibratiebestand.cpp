@@ -300,12 +300,15 @@ void StandaardKalibratieK761(int r, int m) {
         } else if (eenheid == QLatin1String("g/l")) {
             k.Offset = 0.0f;
             k.Scale = 1.0f;
+            k.Extra = 0.0f; // the blank comes from the calibration
         }
+        // The Extra of the other units (the salinity of an oxygen input) is the user's setting from the
+        // rack configuration and stays.
         KanaalRecord& t = mod.Temperatuur[c];
         t.Offset = 0.0f;
         t.Scale = 1.0f;
+        t.Extra = 0.0f;
         for (KanaalRecord* kanaal : {&k, &t}) {
-            kanaal->Extra = 0.0f;
             kanaal->KalibratieDatum = 0;
             kanaal->KalibratieTekst = QStringLiteral("0");
         }
@@ -315,15 +318,18 @@ void StandaardKalibratieK761(int r, int m) {
 void StandaardKalibratieK762(int r, int m) {
     if (!geldigeModule(r, m)) return;
     ModuleRecord& mod = Racks[r].Modules[m];
-    for (int c = 1; c <= AantalIngangen; ++c)
+    for (int c = 1; c <= AantalIngangen; ++c) {
+        // The zero value comes from the calibration; the cell type (the measuring input's Extra) is the
+        // user's setting from the rack configuration and stays.
+        mod.Temperatuur[c].Extra = 0.0f;
         for (KanaalRecord* kanaal : {&mod.Meting[c], &mod.Temperatuur[c]}) {
             kanaal->Offset = 0.0f;
             kanaal->Scale = 1.0f;
-            kanaal->Extra = 0.0f;
             kanaal->KalibratieDatum = 0;
             kanaal->KalibratieTekst = QStringLiteral("0");
             kanaal->KalibratieInfo = 0;
         }
+    }
 }
 
 bool LaadKalibratieK761(int r, int m, int c) {

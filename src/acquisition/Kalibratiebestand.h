@@ -67,7 +67,8 @@ bool BewaarHandTemperatuurK761(int r, int m, int c);
 // Writes the conductivity zero value (the temperature channel's Extra) of input c of a K762 into its
 // conductivity record (generation 0); only when the file exists.
 bool BewaarHandTemperatuurK762(int r, int m, int c);
-// The channel defaults that go with a new file.
+// The channel defaults that go with a new file. The Extra of an input is reset only where the file
+// holds it (ion blank, conductivity zero value); salinity and cell type are the user's settings.
 void StandaardKalibratieK761(int r, int m);
 void StandaardKalibratieK762(int r, int m);
 

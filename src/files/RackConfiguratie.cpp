@@ -193,13 +193,13 @@ void pasSleutelToe(int rack, int16_t modus, const Context& ctx, const QString& s
 }
 
 void demoOpzet(int rack) {
-    ModuleRecord* modules = Racks[rack].Modules.data();
     for (int m = 1; m <= AantalModules; ++m)
-        modules[m].Idno = IdnoUitTekst(DemoModules[m]);
+        Racks[rack].Modules[m].Idno = IdnoUitTekst(DemoModules[m]);
     for (int m = 1; m <= AantalModules; ++m) {
-        modules[m].Present = true;
-        modules[m].Type = ModuleTypeUitIdno(rack, m);
-        modules[m].Name = SoortUitIdno(modules[m].Idno);
+        ModuleRecord& mod = Racks[rack].Modules[m];
+        mod.Present = true;
+        mod.Type = ModuleTypeUitIdno(rack, m);
+        mod.Name = SoortUitIdno(mod.Idno);
     }
     ControleerEenheden(rack);
 }

@@ -182,13 +182,18 @@ TEST_F(KalibratiebestandTest, MissingFileIsCreatedWithDefaultsOfEachModel) {
     meting(3, 1).Unit = QStringLiteral("pH");
     meting(3, 2).Unit = QStringLiteral("mg/l");
     meting(3, 2).Extra = 35.0f;
+    meting(3, 3).Unit = QStringLiteral("g/l");
+    meting(3, 3).Extra = -4.0f;
+    meting(4, 1).Extra = 1.0f;
+    module(4).Temperatuur[1].Extra = 5.0f;
     HandTemperaturen[1][3][1] = 18.0f;
     ASSERT_TRUE(LaadKalibratieK761(1, 3, 0));
     EXPECT_TRUE(QFile::exists(pad(3)));
     EXPECT_EQ(inhoud(3).size(), 20 * KalibratieRecordLengte); // generation 0 only
     EXPECT_FLOAT_EQ(meting(3, 1).Offset, 7.0f);
     EXPECT_FLOAT_EQ(meting(3, 2).Scale, 0.1626f);
-    EXPECT_FLOAT_EQ(meting(3, 2).Extra, 0.0f);
+    EXPECT_FLOAT_EQ(meting(3, 2).Extra, 35.0f); // the salinity setting stays
+    EXPECT_FLOAT_EQ(meting(3, 3).Extra, 0.0f);  // no blank yet
     EXPECT_EQ(meting(3, 1).KalibratieTekst, QStringLiteral("0"));
     EXPECT_FLOAT_EQ(HandTemperaturen[1][3][1], 18.0f); // a creation keeps the manual temperatures
     EXPECT_FLOAT_EQ(record(3, 0, 4, 3).Helling, 1.0f);
@@ -201,6 +206,8 @@ TEST_F(KalibratiebestandTest, MissingFileIsCreatedWithDefaultsOfEachModel) {
     EXPECT_FLOAT_EQ(record(4, 0, 2, 2, SoortenK762).Helling, 0.0f);
     EXPECT_FLOAT_EQ(record(4, 0, 2, 2, SoortenK762).Temperatuur2, 25.0f);
     EXPECT_EQ(meting(4, 1).KalibratieInfo.toInt(), 0);
+    EXPECT_FLOAT_EQ(meting(4, 1).Extra, 1.0f); // the cell type setting stays
+    EXPECT_FLOAT_EQ(module(4).Temperatuur[1].Extra, 0.0f);
     // The next load reads the file it created.
     ASSERT_TRUE(LaadKalibratieK762(1, 4, 0));
     EXPECT_FLOAT_EQ(HandTemperaturen[1][4][1], 25.0f);
