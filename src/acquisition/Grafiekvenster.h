@@ -42,6 +42,7 @@ struct GrafiekInstellingen {
     double AlarmHoogWaarde = 0;
     bool AlarmLaag = false;
     double AlarmLaagWaarde = 0;
+    bool operator==(const GrafiekInstellingen&) const = default;
 };
 
 // Position and size of a window in its normal state, in twips.
@@ -50,6 +51,7 @@ struct VensterPlaatsing {
     float Left = 0;
     float Height = 0;
     float Width = 0;
+    bool operator==(const VensterPlaatsing&) const = default;
 };
 
 // One curve as LezenGrafiekIndexen loads it.

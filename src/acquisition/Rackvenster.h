@@ -46,8 +46,8 @@ public:
     // first replaced, in the caller's variable too, by the window's default description of the input.
     virtual void InstellenToolTipKanaal(int m, int c, QString& tekst) = 0;
 
-    // What the rack configuration asks of the window after a read.
-    // Lays out the seven module slots with their labels from the rack record.
+    // What the rack configuration asks of the window after a read (the window does nothing by default).
+    // FormInstellenControls lays out the seven module slots with their labels from the rack record.
     virtual void FormInstellenControls() {}
     virtual void Toon() {}
     // Unloads the window; it deregisters itself.

@@ -103,21 +103,6 @@ TEST_F(KalibratiebestandTest, StoresWriteTheGoldenFileAndTheSixthDropsTheOldestG
     EXPECT_TRUE(meldingen.isEmpty());
 }
 
-TEST_F(KalibratiebestandTest, RecordLayoutIsLittleEndianFieldByField) {
-    KalibratieRecord r;
-    r.Tijdstip = 1.0;
-    r.Nulpunt = 1.0f;
-    r.Duur2 = -2.0f;
-    const QByteArray b = KalibratieRecordNaarBytes(r);
-    ASSERT_EQ(b.size(), 52);
-    EXPECT_EQ(b.left(8), QByteArray::fromHex("000000000000f03f"));
-    EXPECT_EQ(b.mid(8, 4), QByteArray::fromHex("0000803f"));
-    EXPECT_EQ(b.mid(48, 4), QByteArray::fromHex("000000c0"));
-    EXPECT_EQ(KalibratieRecordNummer(0, 1, 1, 5), 1);
-    EXPECT_EQ(KalibratieRecordNummer(4, 4, 5, 5), 100);
-    EXPECT_EQ(KalibratieRecordNummer(4, 4, 2, 2), 40);
-}
-
 TEST_F(KalibratiebestandTest, LoadGivesTextsValuesAndManualTemperaturesAndReadsUnwrittenRecordsAsNeutral) {
     bewaarReeks();
     meting(3, 3).Unit = QStringLiteral("g/l");
