@@ -6,7 +6,8 @@
 
 namespace {
 std::array<RackvensterInterface*, AantalRacks + 1> vensters{};
-}
+std::function<void(int)> maker;
+} // namespace
 
 RackvensterInterface* RackVenster(int r) {
     if (r < 1 || r > AantalRacks) return nullptr;
@@ -19,4 +20,15 @@ void ZetRackVenster(int r, RackvensterInterface* venster) {
 
 void ResetRackVensters() {
     vensters.fill(nullptr);
+    maker = nullptr;
+}
+
+void ZetRackvensterMaker(std::function<void(int r)> nieuw) {
+    maker = std::move(nieuw);
+}
+
+RackvensterInterface* MaakRackVenster(int r) {
+    if (r < 1 || r > AantalRacks) return nullptr;
+    if (!vensters[r] && maker) maker(r);
+    return vensters[r];
 }

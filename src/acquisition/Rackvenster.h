@@ -5,6 +5,7 @@
 // nowhere.
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 // Colours as the program keeps them: red + 256 x green + 65536 x blue.
 constexpr int32_t RGBKleur(int rood, int groen, int blauw) {
@@ -44,6 +45,18 @@ public:
     // Sets the tool tip of the value, unit and name labels of input c of module m. An empty text is
     // first replaced, in the caller's variable too, by the window's default description of the input.
     virtual void InstellenToolTipKanaal(int m, int c, QString& tekst) = 0;
+
+    // What the rack configuration asks of the window after a read (the window does nothing by default).
+    // FormInstellenControls lays out the seven module slots with their labels from the rack record.
+    virtual void FormInstellenControls() {}
+    virtual void Toon() {}
+    // Unloads the window; it deregisters itself.
+    virtual void Ontlaad() {}
+    // 0 normal, 1 minimised, 2 maximised.
+    virtual int VensterStatus() const { return 0; }
+    virtual void ZetVensterStatus(int status) { (void)status; }
+    // Applies the placement record (state, top, left, height, width) of settings section `sectie`.
+    virtual void LeesVensterPositie(const QString& sectie) { (void)sectie; }
 };
 
 // The window of rack r (1..16), or nullptr when none is registered.
@@ -52,3 +65,9 @@ RackvensterInterface* RackVenster(int r);
 void ZetRackVenster(int r, RackvensterInterface* venster);
 // Forgets every registered window.
 void ResetRackVensters();
+
+// The window side creates rack windows: the maker creates and loads the window of rack r (its Ri set
+// to r) and registers it. The shell registers the maker at start-up.
+void ZetRackvensterMaker(std::function<void(int r)> maker);
+// The window of rack r, created when it has none; nullptr when no window can be made.
+RackvensterInterface* MaakRackVenster(int r);

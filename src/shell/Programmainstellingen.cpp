@@ -1,10 +1,13 @@
 #include "shell/Programmainstellingen.h"
 
+#include "acquisition/Aanmelding.h"
 #include "acquisition/K761.h"
 #include "acquisition/Koppelingen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
+#include "files/RackConfiguratie.h"
 #include "platform/Klok.h"
+#include "platform/Opslag.h"
 #include "platform/Systeem.h"
 #include "shared/Algemeen.h"
 #include "shared/Getallen.h"
@@ -81,6 +84,43 @@ bool LeesTijdstip(const QString& sleutel, platform::Datum& tijdstip) {
     return false;
 }
 
+// The demonstration rack's configuration file, written by the configuration writer when the program
+// folder has none to copy. Rack slot 1, its flags and its log-on record in the settings store are put
+// back as they were, so that a later run on real racks does not find the demonstration rack.
+void MaakDemoConfiguratie() {
+    const QString naam = QStringLiteral("Rack1-F-F-F.rcf");
+    const QString doel = MapConfiguratie + QLatin1Char('/') + naam;
+    KopieerStandaard(platform::ProgrammaMap() + QStringLiteral("/Configuration/") + naam, doel);
+    if (QFile::exists(doel)) return;
+
+    const RackRecord rack = Racks[1];
+    const RackVlag vlaggen = RackVlaggen[1];
+    const QString sectie = QStringLiteral("Rack1");
+    bool metLogon = false, metIdno = false;
+    const QString logon =
+        platform::LeesOpslag(AppNaam, sectie, QStringLiteral("Logon"), QString(), &metLogon);
+    const QString idno =
+        platform::LeesOpslag(AppNaam, sectie, QStringLiteral("Identification"), QString(), &metIdno);
+
+    Racks[1] = RackRecord{};
+    Racks[1].Idno = IdnoUitTekst(QStringLiteral("1.F.F.F"));
+    LeesRackConfiguratie(1, LeesModusAanmelding);
+    ZetKanaalEenheden(1);
+    Racks[1].Present = true;
+    SchrijfRackConfiguratie(1);
+
+    if (metLogon)
+        platform::BewaarOpslag(AppNaam, sectie, QStringLiteral("Logon"), logon);
+    else
+        platform::WisOpslag(AppNaam, sectie, QStringLiteral("Logon"));
+    if (metIdno)
+        platform::BewaarOpslag(AppNaam, sectie, QStringLiteral("Identification"), idno);
+    else
+        platform::WisOpslag(AppNaam, sectie, QStringLiteral("Identification"));
+    Racks[1] = rack;
+    RackVlaggen[1] = vlaggen;
+}
+
 int32_t Kleurwaarde(const QColor& c) {
     return c.red() + 256 * c.green() + 65536 * c.blue();
 }
@@ -130,8 +170,7 @@ void Initialisatie(mdiK740& venster) {
     MaakDataMap(MapKalibratie, 4, venster);
     if (Demo) {
         const QString bron = programma + QStringLiteral("/Configuration/");
-        KopieerStandaard(bron + QStringLiteral("Rack1-F-F-F.rcf"),
-                         MapConfiguratie + QStringLiteral("/Rack1-F-F-F.rcf"));
+        MaakDemoConfiguratie();
         for (int m = 1; m <= AantalModules; ++m) {
             const QString naam = QStringLiteral("Rack1-F-F-F-M%1.cal").arg(m);
             KopieerStandaard(bron + naam, MapKalibratie + QLatin1Char('/') + naam);

@@ -58,10 +58,6 @@ void ControleerWijzigingen(const QString&, bool& geannuleerd, bool) {
     geannuleerd = false;
 }
 
-void SchrijfAlleRackConfiguraties() {
-    ConfiguratieGewijzigd = false;
-}
-
 void VernieuwVensters(const QString&) {}
 
 void VerwerkOpvraagTik() {

@@ -26,7 +26,6 @@ QString ZetGegevensbestand(const QString& naam);
 QString MaakBestandsnaam(const QString& sjabloon, int16_t rack, int16_t module, int16_t kanaal);
 // Pending edits of the data file: none are kept yet, so nothing is asked and nothing cancelled.
 void ControleerWijzigingen(const QString& naam, bool& geannuleerd, bool metAnnuleren);
-void SchrijfAlleRackConfiguraties();
 // One snapshot row, and the row itself (info "Stop" for an end point).
 void VerwerkOpvraagTik();
 void VernieuwVensters(const QString& info);

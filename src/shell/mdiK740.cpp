@@ -6,6 +6,7 @@
 #include "acquisition/RackModel.h"
 #include "acquisition/Verbinding.h"
 #include "files/Logboek.h"
+#include "files/RackConfiguratie.h"
 #include "platform/Opslag.h"
 #include "platform/Systeem.h"
 #include "shared/Algemeen.h"
@@ -264,6 +265,7 @@ bool mdiK740::MDIForm_Load(const QStringList& argumenten) {
 
     ZetVoortgangAfbreekActie([] { Afbreken = true; });
     InstalleerLogboek();
+    InstalleerRackConfiguratie();
 
     OntleedCommand(argumenten, GeldigePoort(LeesInstelling(AppNaam, Settings, QStringLiteral("Serial port"),
                                                            QStringLiteral("COM1"))));

@@ -1,15 +1,19 @@
 #include "SchoneOmgeving.h"
 
+#include "acquisition/Grafiekvenster.h"
 #include "acquisition/Hoofdvenster.h"
 #include "acquisition/K761.h"
 #include "acquisition/K762.h"
+#include "acquisition/Kalibratiebestand.h"
 #include "acquisition/Koppelingen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/Rackvenster.h"
 #include "acquisition/Stabiliteit.h"
 #include "acquisition/Verbinding.h"
+#include "files/Grafiekconfiguratie.h"
 #include "files/Logboek.h"
+#include "files/RackConfiguratie.h"
 #include "platform/Opslag.h"
 #include "platform/Systeem.h"
 #include "shared/Melding.h"
@@ -39,6 +43,10 @@ void ResetAlles() {
     ResetVerbinding();
     ResetKoppelingen();
     ResetLogboek();
+    ResetKalibratiebestand();
+    ResetGrafiekVensters();
+    ResetRackConfiguratie();
+    ResetGrafiekconfiguratie();
     ResetShell();
 }
 
