@@ -12,6 +12,8 @@ public:
     virtual void StopVerbinding() {}
     // Forgets every child window of the window arrays (rack, table and graph windows).
     virtual void WisVensterLijsten() {}
+    // The name of the rack-link port as the settings give it ("COM1", or a device path).
+    virtual QString PoortNaam() const { return QStringLiteral("COM1"); }
 };
 
 Hoofdvenster& hoofdvenster();

@@ -7,13 +7,16 @@
 #include "acquisition/RackModel.h"
 #include "acquisition/Rackvenster.h"
 #include "acquisition/Stabiliteit.h"
+#include "acquisition/Systeemboom.h"
 #include "platform/Opslag.h"
 #include "platform/Systeem.h"
+#include "rackviews/RackvensterActies.h"
 #include "shared/Melding.h"
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
 #include "shared/ui/Dialoogdiensten.h"
 #include "shared/ui/HelpVenster.h"
+#include "shared/ui/Kindvensters.h"
 
 #include <QDir>
 #include <QLocale>
@@ -32,6 +35,9 @@ void ResetAlles() {
     ResetK762();
     ResetRackVensters();
     ResetDialoogDiensten();
+    ResetKindvensters();
+    ResetSysteemboom();
+    ResetRackvensterActies();
 }
 
 void SchoneOmgeving::SetUp() {
