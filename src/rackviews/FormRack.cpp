@@ -275,7 +275,7 @@ void FormRack::FormInstellenControls() {
             InstellenToolTipKanaal(m, c, leeg);
             ZetLabelKleur(RackLabel::Waarde, i, KleurGroen);
             LabelWaarde[i]->setText(SingleAlsTekst(module.Meting[c].Waarde));
-            LabelEenheid[i]->setText(module.Meting[c].Unit.getrimd());
+            ZetLabelTekst(RackLabel::Eenheid, i, module.Meting[c].Unit.getrimd());
             ZetLabelKleur(RackLabel::Graden, i, KleurZwart);
             LabelGraden[i]->setText(OpmaakSingle(module.Temperatuur[c].Waarde, QStringLiteral("0.0")) +
                                     module.Temperatuur[c].Unit.getrimd());
@@ -335,9 +335,8 @@ void FormRack::InstellenToolTipKanaal(int m, int c, QString& tekst) {
         }
     }
     const int i = RackLabelIndex(m, c);
-    LabelKanaal[i]->setToolTip(tekst);
-    LabelWaarde[i]->setToolTip(tekst);
-    LabelEenheid[i]->setToolTip(tekst);
+    for (QLabel* l : {LabelKanaal[i], LabelWaarde[i], LabelEenheid[i]})
+        if (l->toolTip() != tekst) l->setToolTip(tekst);
 }
 
 void FormRack::WissenVensterMetingen() {
@@ -369,14 +368,21 @@ int32_t FormRack::LabelKleur(RackLabel label, int index) const {
 void FormRack::ZetLabelTekst(RackLabel label, int index, const QString& tekst) {
     QLabel* l = Label(label, index);
     if (!l) return;
+    if (label != RackLabel::Eenheid) {
+        if (l->text() != tekst) l->setText(tekst);
+        return;
+    }
+    // A unit too long for its label ("ClO4 µg/l") goes on two lines, broken at its last blank.
+    QString& vorige = m_eenheden[index];
+    if (vorige == tekst && !vorige.isNull()) return;
+    vorige = tekst;
     QString t = tekst;
-    // A unit too long for its label ("NO3 µg/l") goes on two lines, broken at its last blank.
-    if (label == RackLabel::Eenheid && l->fontMetrics().horizontalAdvance(t.trimmed()) > l->width()) {
+    if (l->fontMetrics().horizontalAdvance(t.trimmed()) > l->width()) {
         t = t.trimmed();
         if (const qsizetype spatie = t.lastIndexOf(QLatin1Char(' ')); spatie > 0)
             t[spatie] = QLatin1Char('\n');
     }
-    if (l->text() != t) l->setText(t);
+    l->setText(t);
 }
 
 void FormRack::ZetLabelKleur(RackLabel label, int index, int32_t kleur) {

@@ -124,6 +124,8 @@ private:
     RackIndeling m_indeling;
     QSize m_binnenmaat;
     std::array<std::array<int32_t, AantalRackLabels>, 4> m_kleuren{};
+    // The unit texts as the engine gave them, before a long one was broken over two lines.
+    std::array<QString, AantalRackLabels> m_eenheden;
 };
 
 // Makes rack windows for the engine (MaakRackVenster): each a FormRack handed to the main window's
