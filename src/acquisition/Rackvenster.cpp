@@ -6,7 +6,7 @@
 
 namespace {
 std::array<RackvensterInterface*, AantalRacks + 1> vensters{};
-std::function<void(int)> maker;
+RackvensterMaker maker;
 } // namespace
 
 RackvensterInterface* RackVenster(int r) {
@@ -23,12 +23,16 @@ void ResetRackVensters() {
     maker = nullptr;
 }
 
-void ZetRackvensterMaker(std::function<void(int r)> nieuw) {
+void ZetRackvensterMaker(RackvensterMaker nieuw) {
     maker = std::move(nieuw);
 }
 
 RackvensterInterface* MaakRackVenster(int r) {
     if (r < 1 || r > AantalRacks) return nullptr;
-    if (!vensters[r] && maker) maker(r);
+    if (!vensters[r] && maker) {
+        RackvensterInterface* venster = maker(r);
+        // The window registers itself when it loads; a maker that did not is kept to its word.
+        if (!vensters[r]) vensters[r] = venster;
+    }
     return vensters[r];
 }

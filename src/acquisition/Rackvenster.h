@@ -46,11 +46,16 @@ public:
     // first replaced, in the caller's variable too, by the window's default description of the input.
     virtual void InstellenToolTipKanaal(int m, int c, QString& tekst) = 0;
 
-    // What the rack configuration asks of the window after a read (the window does nothing by default).
-    // FormInstellenControls lays out the seven module slots with their labels from the rack record.
+    // The window operations that the engine and the file layer call besides the drawing above.
+    // Lays the module slots out again from the rack record (after a rack configuration was read).
     virtual void FormInstellenControls() {}
+    // Blanks every shown value until the next poll fills it again.
+    virtual void WissenVensterMetingen() {}
+    // Title, module and input names and their tool tips from the rack record.
+    virtual void LaadVensterTitel() {}
+    // Shows the window in its normal state (not minimised or maximised).
     virtual void Toon() {}
-    // Unloads the window; it deregisters itself.
+    // Closes the window; it deregisters itself.
     virtual void Ontlaad() {}
     // 0 normal, 1 minimised, 2 maximised.
     virtual int VensterStatus() const { return 0; }
@@ -66,8 +71,11 @@ void ZetRackVenster(int r, RackvensterInterface* venster);
 // Forgets every registered window.
 void ResetRackVensters();
 
-// The window side creates rack windows: the maker creates and loads the window of rack r (its Ri set
-// to r) and registers it. The shell registers the maker at start-up.
-void ZetRackvensterMaker(std::function<void(int r)> maker);
-// The window of rack r, created when it has none; nullptr when no window can be made.
+// Making rack windows. The program installs the maker at start-up; it makes the window of rack r,
+// loaded and registered but not yet shown. Without a maker (tests, the engine on its own) no window is
+// made.
+using RackvensterMaker = std::function<RackvensterInterface*(int r)>;
+void ZetRackvensterMaker(RackvensterMaker maker);
+// The registered window of rack r, made by the maker when the rack has none; nullptr when there is
+// none and no maker, or r is outside 1..16.
 RackvensterInterface* MaakRackVenster(int r);

@@ -20,7 +20,6 @@ int16_t LaatsteKeuze;
 QString TekstAfbakening;
 QString TijdScheiding;
 bool AlleenLezen;
-bool CyclusVoltooid;
 bool ProgrammaBeeindigd;
 
 QString TijdScheidingsteken() {
@@ -89,6 +88,5 @@ void ResetVoorlopig() {
     TekstAfbakening = QStringLiteral("\"");
     TijdScheiding = QStringLiteral(":");
     AlleenLezen = false;
-    CyclusVoltooid = false;
     ProgrammaBeeindigd = false;
 }

@@ -15,7 +15,6 @@ extern int16_t LaatsteKeuze;
 extern QString TekstAfbakening;
 extern QString TijdScheiding;
 extern bool AlleenLezen;
-extern bool CyclusVoltooid;
 
 // The locale's time separator.
 QString TijdScheidingsteken();

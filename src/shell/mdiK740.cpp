@@ -4,11 +4,15 @@
 #include "acquisition/Koppelingen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
+#include "acquisition/Rackvenster.h"
+#include "acquisition/Systeemboom.h"
 #include "acquisition/Verbinding.h"
 #include "files/Logboek.h"
 #include "files/RackConfiguratie.h"
 #include "platform/Opslag.h"
 #include "platform/Systeem.h"
+#include "rackviews/FormRack.h"
+#include "rackviews/FormTreeview.h"
 #include "shared/Algemeen.h"
 #include "shared/Instellingen.h"
 #include "shared/Systeemfuncties.h"
@@ -25,6 +29,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QStatusBar>
@@ -42,6 +47,14 @@ namespace {
 mdiK740* huidigVenster = nullptr;
 
 const QString Settings = QStringLiteral("Settings");
+
+// Unloads the rack window of a rack (through the hook when one is set).
+void SluitRackVenster(int r) {
+    if (Haken.SluitRackVenster)
+        Haken.SluitRackVenster(r);
+    else if (RackvensterInterface* venster = RackVenster(r))
+        venster->Ontlaad();
+}
 
 // Whole seconds from `van` to `tot`, as the clock's seconds count them.
 int64_t SecondenTussen(platform::Datum van, platform::Datum tot) {
@@ -88,6 +101,7 @@ mdiK740::mdiK740(QWidget* parent) : QMainWindow(parent) {
     huidigVenster = this;
     ZetHoofdvenster(this);
     ZetMeldingOmgeving(this);
+    ZetKindvensterbeheer(this);
 }
 
 mdiK740::~mdiK740() {
@@ -96,6 +110,7 @@ mdiK740::~mdiK740() {
         huidigVenster = nullptr;
         ZetHoofdvenster(nullptr);
         ZetMeldingOmgeving(nullptr);
+        ZetKindvensterbeheer(nullptr);
     }
 }
 
@@ -266,6 +281,7 @@ bool mdiK740::MDIForm_Load(const QStringList& argumenten) {
     ZetVoortgangAfbreekActie([] { Afbreken = true; });
     InstalleerLogboek();
     InstalleerRackConfiguratie();
+    InstalleerRackvensters();
 
     OntleedCommand(argumenten, GeldigePoort(LeesInstelling(AppNaam, Settings, QStringLiteral("Serial port"),
                                                            QStringLiteral("COM1"))));
@@ -334,7 +350,7 @@ void mdiK740::MDIForm_QueryUnload(bool& cancel, int unloadMode) {
     if (!cancel && (unloadMode == 0 || unloadMode == 2)) VraagInstellingenBewaren(cancel);
     if (!cancel)
         for (int r = 1; r <= AantalRacks; ++r)
-            if (Racks[r].Present && RackVlaggen[r].Show && Haken.SluitRackVenster) Haken.SluitRackVenster(r);
+            if (Racks[r].Present && RackVlaggen[r].Show) SluitRackVenster(r);
 }
 
 void mdiK740::MDIForm_Unload() {
@@ -390,11 +406,39 @@ void mdiK740::TerminalToevoegen(const QString& tekst, bool hexadecimaal) {
 }
 
 void mdiK740::ToonRackVenster(int rack) {
-    if (Haken.ToonRackVenster) Haken.ToonRackVenster(rack);
+    if (Haken.ToonRackVenster) {
+        Haken.ToonRackVenster(rack);
+        return;
+    }
+    if (RackvensterInterface* venster = MaakRackVenster(rack)) venster->Toon();
 }
 
 void mdiK740::HerbouwSysteemboom() {
-    if (Haken.HerbouwSysteemboom) Haken.HerbouwSysteemboom();
+    if (Haken.HerbouwSysteemboom) {
+        Haken.HerbouwSysteemboom();
+        return;
+    }
+    // The caller has marked the tree hidden; a tree window that is still registered is built afresh.
+    BoomZichtbaar = true;
+    if (Systeemboom())
+        HerbouwTreeView();
+    else
+        BoomZichtbaar = false;
+}
+
+QString mdiK740::PoortNaam() const {
+    return CommPoort.isEmpty() ? QStringLiteral("COM1") : CommPoort;
+}
+
+void mdiK740::NeemOp(std::unique_ptr<QWidget> venster) {
+    QMdiSubWindow* kader = m_mdi->addSubWindow(venster.release());
+    kader->hide();
+}
+
+void mdiK740::Toon(QWidget* venster) {
+    if (!venster) return;
+    venster->show();
+    if (QWidget* kader = Kindvensterkader(venster)) kader->show();
 }
 
 void mdiK740::ZetHoofdvensterIngeschakeld() {
@@ -480,11 +524,11 @@ void mdiK740::mnuNetworkSearch_Click() {
             Racks[r].Modules[m].Name.clear();
             Racks[r].Modules[m].Type = QStringLiteral("    ");
         }
-        if (RackVlaggen[r].Show && Haken.SluitRackVenster) Haken.SluitRackVenster(r);
+        if (RackVlaggen[r].Show) SluitRackVenster(r);
         if (RackVlaggen[r].Table && Haken.SluitTabelVenster) Haken.SluitTabelVenster(r);
     }
     if (Haken.HerinitialiseerGrafieken) Haken.HerinitialiseerGrafieken();
-    if (BoomZichtbaar) HerbouwSysteemboom();
+    if (BoomZichtbaar) HerbouwTreeView();
     if (!m_mnuExtraTerminal->isChecked()) mnuExtraTerminal_Click();
     if (Haken.ToonTerminal) Haken.ToonTerminal(true);
     WisBuffers();
@@ -495,7 +539,7 @@ void mdiK740::mnuNetworkSearch_Click() {
 }
 
 void mdiK740::mnuNetworkShow_Click() {
-    if (Haken.HerbouwSysteemboom) Haken.HerbouwSysteemboom();
+    ToonSysteemboom();
 }
 
 // ---------------------------------------------------------------------------------------------------

@@ -5,6 +5,7 @@
 #include "platform/Datum.h"
 #include "platform/Klok.h"
 #include "shared/Melding.h"
+#include "shared/ui/Kindvensters.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -24,7 +25,7 @@ extern platform::Datum VerbindingsDuur;  // now minus VerbindingsStart, shown in
 extern platform::Datum LaatsteOpvraging; // moment of the last snapshot
 extern QString OpvraagInfo;              // info text of the next snapshot row
 
-class mdiK740 : public QMainWindow, public Hoofdvenster, public MeldingOmgeving {
+class mdiK740 : public QMainWindow, public Hoofdvenster, public MeldingOmgeving, public Kindvensterbeheer {
     Q_OBJECT
 public:
     explicit mdiK740(QWidget* parent = nullptr);
@@ -50,6 +51,11 @@ public:
     void TerminalToevoegen(const QString& tekst, bool hexadecimaal) override;
     void ToonRackVenster(int rack) override;
     void HerbouwSysteemboom() override;
+    QString PoortNaam() const override;
+
+    // Kindvensterbeheer: child windows live in the MDI area.
+    void NeemOp(std::unique_ptr<QWidget> venster) override;
+    void Toon(QWidget* venster) override;
 
     // MeldingOmgeving, what every message box does to the main window.
     void ZetHoofdvensterIngeschakeld() override;

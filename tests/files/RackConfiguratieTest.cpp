@@ -64,10 +64,11 @@ protected:
         QDir().mkpath(MapConfiguratie);
         QDir().mkpath(MapKalibratie);
         ZetTabelvensterHerstel(&tabel);
-        ZetRackvensterMaker([this](int r) {
+        ZetRackvensterMaker([this](int r) -> RackvensterInterface* {
             venster.rack = r;
             ZetRackVenster(r, &venster);
             ++aantalGemaakt;
+            return &venster;
         });
         ZetMeldingFunctie([this](const QString& tekst, int, const QString&) {
             meldingen << tekst;

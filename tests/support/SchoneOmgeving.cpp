@@ -10,17 +10,20 @@
 #include "acquisition/RackModel.h"
 #include "acquisition/Rackvenster.h"
 #include "acquisition/Stabiliteit.h"
+#include "acquisition/Systeemboom.h"
 #include "acquisition/Verbinding.h"
 #include "files/Grafiekconfiguratie.h"
 #include "files/Logboek.h"
 #include "files/RackConfiguratie.h"
 #include "platform/Opslag.h"
 #include "platform/Systeem.h"
+#include "rackviews/RackvensterActies.h"
 #include "shared/Melding.h"
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
 #include "shared/ui/Dialoogdiensten.h"
 #include "shared/ui/HelpVenster.h"
+#include "shared/ui/Kindvensters.h"
 #include "shell/mdiK740.h"
 
 #include <QDir>
@@ -47,6 +50,9 @@ void ResetAlles() {
     ResetGrafiekVensters();
     ResetRackConfiguratie();
     ResetGrafiekconfiguratie();
+    ResetKindvensters();
+    ResetSysteemboom();
+    ResetRackvensterActies();
     ResetShell();
 }
 
