@@ -37,6 +37,16 @@ QLabel* MaakLabel(QWidget* ouder, const QRect& plaats, const QString& lettertype
     return label;
 }
 
+// Sets the text, making the font smaller when the text would not fit the label's width (the design
+// fonts may be replaced by wider ones on this system).
+void ZetPassend(QLabel* label, const QString& tekst) {
+    label->setText(tekst);
+    QFont f = label->font();
+    while (f.pointSizeF() > 6 && QFontMetrics(f).horizontalAdvance(tekst) > label->width() - 2)
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+    label->setFont(f);
+}
+
 // The product picture: a rack of seven plug-in modules with their displays and status lights.
 class Productfoto : public QWidget {
 public:
@@ -92,10 +102,10 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::Dialog | Qt::Framele
     const QString bedrijf = QStringLiteral("Quorvex");
     lblCompanyProduct = MaakLabel(this, Twips(3255, 120, 2580, 915), QStringLiteral("Trebuchet MS"), 36, true,
                                   QColor(192, 192, 192), Qt::AlignHCenter);
-    lblCompanyProduct->setText(bedrijf);
+    ZetPassend(lblCompanyProduct, bedrijf);
     Label1 = MaakLabel(this, Twips(3195, 60, 2580, 915), QStringLiteral("Trebuchet MS"), 36, true,
                        QColor(192, 0, 0), Qt::AlignHCenter);
-    Label1->setText(bedrijf);
+    ZetPassend(Label1, bedrijf);
 
     ImgFoto = new Productfoto(this);
     ImgFoto->setGeometry(Twips(2400, 1080, 4335, 1875));
@@ -115,8 +125,8 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::Dialog | Qt::Framele
     for (QWidget* w : {static_cast<QWidget*>(Label1), ImgFoto, static_cast<QWidget*>(lblVersion),
                        static_cast<QWidget*>(lblProductName)})
         w->setToolTip(Tekst[398]);
-    lblVersion->setText(VersieTekst(QCoreApplication::applicationVersion()));
-    lblProductName->setText(ProductTekst());
+    ZetPassend(lblVersion, VersieTekst(QCoreApplication::applicationVersion()));
+    ZetPassend(lblProductName, ProductTekst());
     const QFileInfo programma(QCoreApplication::applicationFilePath());
     LblDate->setText(programma.exists()
                          ? QLocale().toString(programma.lastModified().date(), QLocale::LongFormat)
