@@ -23,6 +23,28 @@ public:
     virtual void HerbouwSysteemboom() {}
     // The name of the rack-link port as the settings give it ("COM1", or a device path).
     virtual QString PoortNaam() const { return QStringLiteral("COM1"); }
+    // Shows the main window itself.
+    virtual void ToonHoofdvenster() {}
+    // Opens the rack line (MSComm1) with the saved port settings.
+    virtual void OpenCommPoort() {}
+    // Shows the settings window on tab `tab`; InstellingenAfgesloten is true once the user has closed it
+    // (with no settings window, at once).
+    virtual void ToonInstellingen(int /*tab*/) {}
+    virtual bool InstellingenAfgesloten() { return true; }
+    // Adds a file as the newest entry of the recent-file list and menu.
+    virtual void UpdateFileMenu(const QString& /*naam*/, const QString& /*tekst*/) {}
+    // Reopens the graph windows of the last run.
+    virtual void HerstelGrafieken() {}
+    // Starts logging.
+    virtual void StartStopVerbinding() {}
+    // Starts the poll-interval timer.
+    virtual void StartTimerOpvragen() {}
+    // Shows the terminal window, making it when it does not exist yet.
+    virtual void ToonTerminal() {}
+    // Tiles the child windows horizontally.
+    virtual void mnuWindowTileHorizontal_Click() {}
+    // The toolbar's measure button shows measuring on (pressed) or off.
+    virtual void ZetMetenKnop(bool /*aan*/) {}
 };
 
 Hoofdvenster& hoofdvenster();

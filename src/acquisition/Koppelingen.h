@@ -12,6 +12,12 @@ struct Bestandskoppeling {
     std::function<void(int rack)> LeesRackConfiguratie;
     // Reads the names of the rack's modules and inputs from its configuration file.
     std::function<void(int rack)> LeesRackNamen;
+    // Registers the racks of the last run from their log-on records in the settings.
+    std::function<void()> LeesRackAanmelding;
+    // Reloads the current data file into the tables.
+    std::function<void()> OpenGegevensbestand;
+    // The name of the current data file.
+    std::function<QString()> Gegevensbestand;
 };
 
 extern Bestandskoppeling Bestandslaag;

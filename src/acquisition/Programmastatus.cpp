@@ -30,6 +30,8 @@ platform::Datum TijdBasis;
 bool TemperatuurCompensatie;
 int ReferentieTemperatuur;
 bool CyclusVoltooid;
+platform::Datum TijdMeting;
+int32_t AantalMetingen;
 
 void ResetProgrammastatus() {
     MetenActief = PauzeOpvragen = Pauzeren = Afbreken = VerbindingActief = false;
@@ -49,6 +51,8 @@ void ResetProgrammastatus() {
     TemperatuurCompensatie = true;
     ReferentieTemperatuur = 1;
     CyclusVoltooid = false;
+    TijdMeting = 0;
+    AantalMetingen = 0;
 }
 
 namespace {

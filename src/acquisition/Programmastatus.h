@@ -4,6 +4,7 @@
 #include "platform/Datum.h"
 
 #include <QString>
+#include <cstdint>
 
 // Flags that keep the work on the line apart.
 extern bool MetenActief;      // the poll cycle runs
@@ -43,5 +44,9 @@ extern int ReferentieTemperatuur; // 0 = 20 °C, 1 = 25 °C
 // True once the poll walk has wrapped from the last rack to the first; the rack windows clear it when
 // they blank their values, so that a complete new cycle is needed before a snapshot.
 extern bool CyclusVoltooid;
+// The snapshots of the poll-interval timer: the time of the newest and their count (32-bit). The
+// snapshot counts them; the data file sets them when it loads rows and sets them back for a new file.
+extern platform::Datum TijdMeting;
+extern int32_t AantalMetingen;
 
 void ResetProgrammastatus();

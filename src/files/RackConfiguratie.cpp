@@ -234,6 +234,7 @@ void ZetTabelvensterHerstel(TabelvensterHerstel* herstel) {
 void InstalleerRackConfiguratie() {
     Bestandslaag.LeesRackConfiguratie = [](int rack) { LeesRackConfiguratie(rack, LeesModusAanmelding); };
     Bestandslaag.LeesRackNamen = [](int rack) { LeesRackNamen(rack); };
+    Bestandslaag.LeesRackAanmelding = [] { LeesRackAanmelding(); };
 }
 
 bool SchrijfRackConfiguratie(int rack) {

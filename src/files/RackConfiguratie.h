@@ -61,7 +61,8 @@ public:
 
 // Registers the table window side (nullptr: none).
 void ZetTabelvensterHerstel(TabelvensterHerstel* herstel);
-// Lets the engine's log-on read a newly logged-on rack's file and names (start-up installs it).
+// Lets the engine read the log-on records at the start of its loop, and a newly logged-on rack's file
+// and names (start-up installs it).
 void InstalleerRackConfiguratie();
 
 // Stores the log-on record of the rack and, for a present rack, writes its file (the previous file

@@ -13,8 +13,6 @@
 #include <QTime>
 
 QString Gegevensbestand;
-int32_t AantalMetingen;
-platform::Datum TijdMeting;
 bool BezigMetLaden;
 int16_t LaatsteKeuze;
 QString TekstAfbakening;
@@ -57,32 +55,8 @@ void ControleerWijzigingen(const QString&, bool& geannuleerd, bool) {
     geannuleerd = false;
 }
 
-void VernieuwVensters(const QString&) {}
-
-void VerwerkOpvraagTik() {
-    ++AantalMetingen;
-    VernieuwVensters(QString());
-}
-
-void StartMeten() {
-    MetenActief = true;
-    SchrijfLogboek(0, 0, Tekst[457] + QStringLiteral("True"));
-}
-
-void StopMeten() {
-    MetenActief = false;
-    SchrijfLogboek(0, 0, Tekst[457] + QStringLiteral("False"));
-}
-
-void PompTotProgrammaEinde() {
-    while (!ProgrammaBeeindigd)
-        platform::Pomp();
-}
-
 void ResetVoorlopig() {
     Gegevensbestand.clear();
-    AantalMetingen = 0;
-    TijdMeting = 0;
     BezigMetLaden = false;
     LaatsteKeuze = 0;
     TekstAfbakening = QStringLiteral("\"");

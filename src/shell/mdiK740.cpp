@@ -1,6 +1,7 @@
 #include "shell/mdiK740.h"
 
 #include "acquisition/Aanmelding.h"
+#include "acquisition/Communicatie.h"
 #include "acquisition/Koppelingen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
@@ -322,7 +323,7 @@ bool mdiK740::MDIForm_Load(const QStringList& argumenten) {
     KopieerSetTab = false;
     m_geladen = true;
 
-    PompTotProgrammaEinde();
+    CommunicatieLus();
     return true;
 }
 
@@ -361,6 +362,7 @@ void mdiK740::MDIForm_Unload() {
     platform::SchrijfOpslag();
     m_ontladen = true;
     ProgrammaBeeindigd = true;
+    BeeindigCommunicatieLus();
     hide();
 }
 
@@ -428,6 +430,34 @@ void mdiK740::HerbouwSysteemboom() {
 
 QString mdiK740::PoortNaam() const {
     return CommPoort.isEmpty() ? QStringLiteral("COM1") : CommPoort;
+}
+
+void mdiK740::ToonHoofdvenster() {
+    show();
+}
+
+void mdiK740::ToonInstellingen(int tab) {
+    if (Haken.ToonInstellingen) Haken.ToonInstellingen(tab, 0);
+}
+
+bool mdiK740::InstellingenAfgesloten() {
+    return !Haken.InstellingenOpen || !Haken.InstellingenOpen();
+}
+
+void mdiK740::StartTimerOpvragen() {
+    m_timerOpvragen->zetActief(true);
+}
+
+void mdiK740::ToonTerminal() {
+    if (!m_mnuExtraTerminal->isChecked())
+        mnuExtraTerminal_Click();
+    else if (Haken.ToonTerminal)
+        Haken.ToonTerminal(true);
+}
+
+void mdiK740::ZetMetenKnop(bool aan) {
+    m_mnuDataMeasure->setChecked(aan);
+    m_knopMeten->setChecked(aan);
 }
 
 void mdiK740::NeemOp(std::unique_ptr<QWidget> venster) {

@@ -52,6 +52,12 @@ public:
     void ToonRackVenster(int rack) override;
     void HerbouwSysteemboom() override;
     QString PoortNaam() const override;
+    void ToonHoofdvenster() override;
+    void ToonInstellingen(int tab) override;
+    bool InstellingenAfgesloten() override;
+    void StartTimerOpvragen() override;
+    void ToonTerminal() override;
+    void ZetMetenKnop(bool aan) override;
 
     // Kindvensterbeheer: child windows live in the MDI area.
     void NeemOp(std::unique_ptr<QWidget> venster) override;
@@ -64,7 +70,7 @@ public:
     // The rack-link port.
     void initCommPoort();
     void InstellenCommPoort();
-    void OpenCommPoort();
+    void OpenCommPoort() override;
     void SluitCommPoort();
     void PlaatsAanduidingenCOM();
     void mnuNetworkSearch_Click();
@@ -74,7 +80,7 @@ public:
     platform::Timer& TimerOpvragen() { return *m_timerOpvragen; }
     void TimerOpvragen_Timer();
     void TimerControleTeller_Timer();
-    void StartStopVerbinding();
+    void StartStopVerbinding() override;
     void ToevoegenEindpunt();
     void PlaatsVerbindingsTijd();
     void InstellenKnopMeten();
@@ -94,7 +100,7 @@ public:
     void mnuExtraTerminal_Click();
     void mnuWindowToolbar_Click();
     void mnuHelpInfo_Click();
-    void mnuWindowTileHorizontal_Click();
+    void mnuWindowTileHorizontal_Click() override;
 
     // The check of View > Terminal (the terminal window is shown).
     bool TerminalAangevinkt() const;

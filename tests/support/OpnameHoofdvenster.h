@@ -18,6 +18,17 @@ public:
     }
     void ToonRackVenster(int rack) override { rackVensters.push_back(rack); }
     void HerbouwSysteemboom() override { ++boomHerbouwd; }
+    void ToonHoofdvenster() override { ++getoond; }
+    void OpenCommPoort() override { ++poortGeopend; }
+    void ToonInstellingen(int tab) override { instellingenTabs.push_back(tab); }
+    bool InstellingenAfgesloten() override { return instellingenAfgesloten; }
+    void UpdateFileMenu(const QString& naam, const QString&) override { recenteBestanden.push_back(naam); }
+    void HerstelGrafieken() override { ++grafiekenHersteld; }
+    void StartStopVerbinding() override { ++loggenGestart; }
+    void StartTimerOpvragen() override { ++timerOpvragenGestart; }
+    void ToonTerminal() override { ++terminalGetoond; }
+    void mnuWindowTileHorizontal_Click() override { ++betegeld; }
+    void ZetMetenKnop(bool aan) override { metenKnop.push_back(aan); }
 
     std::map<int, QString> statusTekst;
     std::vector<QString> statusTeksten;
@@ -25,4 +36,15 @@ public:
     QString terminalHex; // what was appended to be shown in hexadecimal
     std::vector<int> rackVensters;
     int boomHerbouwd = 0;
+    int getoond = 0;
+    int poortGeopend = 0;
+    std::vector<int> instellingenTabs;
+    bool instellingenAfgesloten = true; // the settings window is closed at once
+    std::vector<QString> recenteBestanden;
+    int grafiekenHersteld = 0;
+    int loggenGestart = 0;
+    int timerOpvragenGestart = 0;
+    int terminalGetoond = 0;
+    int betegeld = 0;
+    std::vector<bool> metenKnop;
 };

@@ -327,7 +327,7 @@ void RackEmulator::beantwoord(const Verzoek& v) {
 std::optional<RackEmulator::Antwoord> RackEmulator::maakAntwoord(uint8_t echo, int32_t idno,
                                                                  const QByteArray& data, int omkeertijdMs) {
     bool stilte = false, ruis = false, checksum = false, gesplitst = false, twee = false, crlf = false,
-         vreemd = false;
+         vreemd = false, verminkt = false;
     for (auto& f : m_fouten) {
         if (f.rest == 0 || (f.idno != 0 && f.idno != idno)) continue;
         if (f.rest > 0) --f.rest;
@@ -353,6 +353,9 @@ std::optional<RackEmulator::Antwoord> RackEmulator::maakAntwoord(uint8_t echo, i
         case Fout::VreemdNummer:
             vreemd = true;
             break;
+        case Fout::VerminkteData:
+            verminkt = true;
+            break;
         }
     }
     std::erase_if(m_fouten, [](const Foutregel& f) { return f.rest == 0; });
@@ -372,6 +375,7 @@ std::optional<RackEmulator::Antwoord> RackEmulator::maakAntwoord(uint8_t echo, i
     frame.append(d);
     frame.append(static_cast<char>(Som(frame) + (checksum ? 1 : 0)));
     frame.append("\r\n");
+    if (verminkt && !d.isEmpty()) frame[7] = static_cast<char>(frame.at(7) ^ 0x5A);
 
     QByteArray bytes = frame;
     if (twee) bytes.append(frame);

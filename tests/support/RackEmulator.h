@@ -60,6 +60,7 @@ public:
         TweeFrames,    // the reply twice in one delivery
         CRLFInData,    // the first two data bytes are CR LF
         VreemdNummer,  // the reply carries another number
+        VerminkteData, // the first data byte is changed on the way, after the checksum was made
     };
 
     struct Verzoek {

@@ -1,5 +1,7 @@
 #include "SchoneOmgeving.h"
 
+#include "acquisition/Alarmuitgang.h"
+#include "acquisition/Communicatie.h"
 #include "acquisition/Grafiekvenster.h"
 #include "acquisition/Hoofdvenster.h"
 #include "acquisition/K761.h"
@@ -12,6 +14,7 @@
 #include "acquisition/Stabiliteit.h"
 #include "acquisition/Systeemboom.h"
 #include "acquisition/Verbinding.h"
+#include "acquisition/Vernieuwing.h"
 #include "files/Grafiekconfiguratie.h"
 #include "files/Logboek.h"
 #include "files/RackConfiguratie.h"
@@ -54,6 +57,9 @@ void ResetAlles() {
     ResetSysteemboom();
     ResetRackvensterActies();
     ResetShell();
+    ResetCommunicatie();
+    ResetVernieuwing();
+    ResetAlarmuitgang();
 }
 
 void SchoneOmgeving::SetUp() {

@@ -1,0 +1,380 @@
+#include "acquisition/Communicatie.h"
+
+#include "acquisition/Aanmelding.h"
+#include "acquisition/Alarmuitgang.h"
+#include "acquisition/Commandos.h"
+#include "acquisition/Frames.h"
+#include "acquisition/Grafiekvenster.h"
+#include "acquisition/Hoofdvenster.h"
+#include "acquisition/K761.h"
+#include "acquisition/K762.h"
+#include "acquisition/Koppelingen.h"
+#include "acquisition/Programmastatus.h"
+#include "acquisition/RackModel.h"
+#include "acquisition/RackvensterIndicatoren.h"
+#include "acquisition/RackvensterTeksten.h"
+#include "acquisition/StatusADC.h"
+#include "acquisition/Systeemboom.h"
+#include "acquisition/Verbinding.h"
+#include "acquisition/Vernieuwing.h"
+#include "platform/Klok.h"
+#include "shared/Teksten.h"
+
+int16_t OpvraagRack;
+int16_t OpvraagModule;
+int16_t OpvraagStap;
+QString BewaardCommando;
+
+namespace {
+
+bool EindeLus = false;
+bool LusActief = false;
+
+// A pass that got no reply and did not wait for one (simulation, a closed port, an aborted wait)
+// idles this long, so that a waiting program sleeps instead of spinning.
+constexpr int RustMs = 150;
+// Check ticks of 250 ms that a request stays unanswered before the supervision acts.
+constexpr int16_t ControleTikken = 2;
+
+const QString CRLF = QStringLiteral("\r\n");
+
+bool IsErEenRackActief() {
+    for (int r = 1; r <= AantalRacks; ++r)
+        if (Racks[r].Present) return true;
+    return false;
+}
+
+bool IsBekendModel(const ModuleRecord& m) {
+    return m.Type == QStringLiteral("K761") || m.Type == QStringLiteral("K762");
+}
+
+bool HeeftIngangInGebruik(const ModuleRecord& m) {
+    for (int c = 1; c <= AantalIngangen; ++c)
+        if (m.Meting[c].Set) return true;
+    return false;
+}
+
+bool WordtGemeten(int r, int m) {
+    return Racks[r].Modules[m].Present && RackVlaggen[r].Measure;
+}
+
+void Rust() {
+    // With Pauzeren set, Wacht ends at once; the pump then sleeps until the next event.
+    if (Pauzeren)
+        platform::Pomp();
+    else
+        Wacht(RustMs);
+}
+
+// The reply of a poll request belongs to the command the module has outstanding. A reply that
+// answers another command (a late or repeated reply) is not taken: it would mark the outstanding
+// request answered with the values of another one.
+bool IsAntwoordOpOpenstaandCommando(uint8_t echo) {
+    int r = 0, m = 0;
+    ZoekRackModule(AntwoordIdno, r, m);
+    if (r == 0 || m == 0) return false;
+    return Racks[r].Modules[m].LaatsteCommando == QString::number(echo);
+}
+
+// The dispatcher: one reply taken by the loop.
+void VerwerkLusAntwoord(const QByteArray& antwoord) {
+    AntwoordIdno = HaalLong(antwoord, 4);
+    const uint8_t echo = HaalByte(antwoord, 3);
+    AntwoordEcho = QString::number(echo);
+    AntwoordGeldig = ControleerChecksum(antwoord);
+    hoofdvenster().ZetStatusTekst(3, QString());
+
+    if (Fabrieksmodus) {
+        int r = 0, m = 0;
+        ZoekRackModule(AntwoordIdno, r, m);
+        SchrijfLogboek(r, m, Tekst[461] + QLatin1Char(' ') + AntwoordEcho);
+    }
+    if (!AntwoordGeldig) return;
+
+    MarkeerAntwoordOntvangen(AntwoordIdno);
+    switch (echo) {
+    case CommandoAanmelden:
+        VerwerkAanmeldAntwoord(AntwoordIdno);
+        break;
+    case CommandoADC:
+        if (IsAntwoordOpOpenstaandCommando(echo)) VerwerkADCAntwoord(antwoord);
+        break;
+    case CommandoTemperatuurADC:
+        if (IsAntwoordOpOpenstaandCommando(echo)) VerwerkTemperatuurADCAntwoord(antwoord);
+        break;
+    case CommandoStatus:
+        if (IsAntwoordOpOpenstaandCommando(echo)) VerwerkStatusAntwoord(antwoord);
+        break;
+    default:
+        break;
+    }
+}
+
+// One pass of the loop.
+void LusRonde() {
+    const QByteArray antwoord = WachtOpAntwoord();
+    if (antwoord.size() > 6 && Antwoord == AntwoordFrame)
+        VerwerkLusAntwoord(antwoord);
+    else if (Demo || Antwoord != AntwoordMislukt)
+        // No frames arrive in simulation; a closed port or an aborted wait returns at once too.
+        Rust();
+    if ((MSComm1().isOpen() || Demo) && MetenActief) ControleerOpvraging();
+}
+
+void Verzend(int r, int m, uint8_t code) {
+    ZendModuleCommando(r, m, QString::number(code));
+}
+
+// The compute step of module (r, m): converts, shows and drives the alarm and the indicators.
+void BerekenModule(int r, int m) {
+    if (Racks[r].Modules[m].Type == QStringLiteral("K761"))
+        VerwerkMetingK761(r, m);
+    else
+        VerwerkMetingK762(r, m);
+    ToonMetingenRackvenster(r, m, false);
+    if (AlarmUitgang) StuurAlarmUitgang(r, m, false);
+    if (BoomZichtbaar) AanpassenMetingenTreeView(r, m);
+    AanpassenRackIndicatoren(r, m, false, false);
+    CommandoAfgehandeld(r, m);
+}
+
+void ZetBeginStand() {
+    OpvraagRack = 1;
+    OpvraagModule = 1;
+    OpvraagStap = 1;
+    BewaardCommando.clear();
+    CyclusVoltooid = false;
+}
+
+struct Start {
+    Start() { ZetBeginStand(); }
+} start;
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------------
+// The loop
+
+void CommunicatieLus() {
+    BoomZichtbaar = false;
+    InstellingenOpen = false;
+    EindeLus = false;
+    LusActief = true;
+    EindeTekens = QByteArrayLiteral("\r\n");
+
+    if (Bestandslaag.LeesRackAanmelding) Bestandslaag.LeesRackAanmelding();
+
+    hoofdvenster().ToonHoofdvenster();
+    if (!MSComm1().isOpen()) hoofdvenster().OpenCommPoort();
+
+    if (!Demo && (!MSComm1().isOpen() || !IsErEenRackActief())) {
+        hoofdvenster().ToonInstellingen(1);
+        while (!hoofdvenster().InstellingenAfgesloten() && !EindeLus)
+            platform::Pomp();
+        WisBuffers();
+    }
+
+    bool aanmeldenNodig = false;
+    if (IsErEenRackActief()) {
+        if (LadenBijOpstarten && Bestandslaag.OpenGegevensbestand) Bestandslaag.OpenGegevensbestand();
+        hoofdvenster().UpdateFileMenu(
+            Bestandslaag.Gegevensbestand ? Bestandslaag.Gegevensbestand() : QString(), QString());
+    } else {
+        aanmeldenNodig = true;
+    }
+
+    hoofdvenster().HerstelGrafieken();
+    if (AlarmUitgang) StuurAlarmUitgang(1, 1, true);
+
+    for (int r = 1; r <= AantalRacks; ++r)
+        if (Racks[r].Present && RackVlaggen[r].Show) hoofdvenster().ToonRackVenster(r);
+
+    ZetBeginStand();
+    VolgendeStap(OpvraagRack, OpvraagModule, OpvraagStap);
+
+    if (StartBijOpstarten)
+        hoofdvenster().StartStopVerbinding();
+    else
+        hoofdvenster().StartTimerOpvragen();
+
+    ConfiguratieGewijzigd = false;
+    if (aanmeldenNodig && !Demo) {
+        hoofdvenster().ToonTerminal();
+        StopMeten();
+        hoofdvenster().mnuWindowTileHorizontal_Click();
+        hoofdvenster().TerminalToevoegen(CRLF + Tekst[135], false);
+        ZendAanmeldVerzoek();
+    }
+
+    while (!EindeLus)
+        LusRonde();
+    LusActief = false;
+}
+
+void BeeindigCommunicatieLus() {
+    EindeLus = true;
+}
+
+bool CommunicatieLusActief() {
+    return LusActief;
+}
+
+// ---------------------------------------------------------------------------------------------------
+// The poll cycle
+
+void ControleerOpvraging() {
+    if (!IsModulePlaats(OpvraagRack, OpvraagModule)) {
+        OpvraagRack = OpvraagModule = OpvraagStap = 1;
+        return;
+    }
+    const int r = OpvraagRack;
+    const int m = OpvraagModule;
+    ModuleRecord& module = Racks[r].Modules[m];
+
+    if (!WordtGemeten(r, m)) {
+        OpvraagVolgendeModule();
+        return;
+    }
+
+    if (!module.Beantwoord && !Demo) {
+        // A request is outstanding.
+        if (ControleTeller < ControleTikken) return;
+        if (module.AantalPogingen < 3) {
+            VolgendeStap(OpvraagRack, OpvraagModule, OpvraagStap);
+        } else if (module.AantalPogingen == 3) {
+            BewaardCommando = module.LaatsteCommando;
+            Verzend(r, m, CommandoReset);
+            SchrijfLogboek(r, m, Tekst[451]);
+        } else if (module.AantalPogingen == 4) {
+            if (!BewaardCommando.isEmpty()) {
+                ZendModuleCommando(r, m, BewaardCommando);
+            } else {
+                OpvraagVolgendeModule();
+                VolgendeStap(OpvraagRack, OpvraagModule, OpvraagStap);
+            }
+        } else {
+            // Given up: the next pass finds the module answered and finished, and moves on.
+            VerhoogGeenAntwoordTeller(r, m);
+            CommandoAfgehandeld(r, m);
+            ZendRackCommando(r, CommandoReset);
+            SchrijfLogboek(r, m, Tekst[450]);
+            OpvraagStap = module.AantalStappen;
+        }
+        return;
+    }
+
+    ++OpvraagStap;
+    if (OpvraagStap > module.AantalStappen) OpvraagVolgendeModule();
+    VolgendeStap(OpvraagRack, OpvraagModule, OpvraagStap);
+}
+
+void VolgendeStap(int16_t& rack, int16_t& module, int16_t& stap) {
+    if (!IsModulePlaats(rack, module)) return;
+    if (!WordtGemeten(rack, module)) {
+        VolgendeModule(rack, module);
+        stap = 1;
+        CommandoAfgehandeld(rack, module);
+    }
+    // A present module of no known model gets no request: it is passed over in this same pass, so that
+    // it never holds the walk up. The walk stops when it finds no module of a known model.
+    for (int overgeslagen = 0; WordtGemeten(rack, module) && !IsBekendModel(Racks[rack].Modules[module]);
+         ++overgeslagen) {
+        if (overgeslagen >= AantalRacks * AantalModules) return;
+        const int16_t r0 = rack, m0 = module;
+        CommandoAfgehandeld(rack, module);
+        VolgendeModule(rack, module);
+        stap = 1;
+        if (rack == r0 && module == m0) return;
+        CommandoAfgehandeld(rack, module);
+    }
+    if (!WordtGemeten(rack, module)) return;
+
+    switch (stap) {
+    case 1:
+        AanpassenRackIndicatoren(rack, module, true, true);
+        Verzend(rack, module, CommandoStatus);
+        break;
+    case 2:
+        Verzend(rack, module, CommandoTemperatuurADC);
+        break;
+    case 3:
+        Verzend(rack, module, CommandoADC);
+        break;
+    case 4:
+        BerekenModule(rack, module);
+        VolgendeModule(rack, module);
+        stap = 1;
+        CommandoAfgehandeld(rack, module);
+        VolgendeStap(rack, module, stap);
+        break;
+    default:
+        break;
+    }
+}
+
+void VolgendeModule(int16_t& rack, int16_t& module) {
+    if (!IsModulePlaats(rack, module)) {
+        rack = 1;
+        module = 1;
+    }
+    const int16_t r0 = rack, m0 = module;
+    for (;;) {
+        ++module;
+        if (module > AantalModules) {
+            module = 1;
+            do {
+                ++rack;
+                if (rack > AantalRacks) {
+                    rack = 1;
+                    CyclusVoltooid = true;
+                }
+            } while (rack != r0 && !(Racks[rack].Present && RackVlaggen[rack].Measure));
+        }
+        if (rack == r0 && module == m0) return;
+        const ModuleRecord& m = Racks[rack].Modules[module];
+        if (m.Present && HeeftIngangInGebruik(m)) return;
+    }
+}
+
+void OpvraagVolgendeModule() {
+    VolgendeModule(OpvraagRack, OpvraagModule);
+    OpvraagStap = 1;
+}
+
+void StartMeten() {
+    MetenActief = true;
+    hoofdvenster().ZetMetenKnop(true);
+    SchrijfLogboek(0, 0, Tekst[457] + QStringLiteral(" True"));
+}
+
+void StopMeten() {
+    MetenActief = false;
+    hoofdvenster().ZetMetenKnop(false);
+    SchrijfLogboek(0, 0, Tekst[457] + QStringLiteral(" False"));
+}
+
+// ---------------------------------------------------------------------------------------------------
+// The snapshot
+
+void VerwerkOpvraagTik() {
+    if (AantalMetingen == 0 && RelatieveTijd) TijdBasis = TijdMeting;
+    if (AantalMetingen < INT32_MAX) ++AantalMetingen;
+    VernieuwVensters(QString());
+}
+
+void VernieuwVensters(const QString& info) {
+    if (Vernieuwing.LogMeting) Vernieuwing.LogMeting(info);
+    if (Vernieuwing.VulTabellenAan)
+        for (int r = 1; r <= AantalRacks; ++r)
+            if (Racks[r].Present) Vernieuwing.VulTabellenAan(r, info);
+    for (int g = 1; g <= AantalGrafieken; ++g) {
+        GrafiekvensterInterface* venster = GrafiekVenster(g);
+        if (venster && venster->GrafiekIndex() == g) venster->VulGrafiekAan(AantalMetingen);
+    }
+}
+
+void ResetCommunicatie() {
+    ZetBeginStand();
+    EindeLus = false;
+    LusActief = false;
+}

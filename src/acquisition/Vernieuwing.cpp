@@ -1,0 +1,7 @@
+#include "acquisition/Vernieuwing.h"
+
+Vernieuwingskoppeling Vernieuwing;
+
+void ResetVernieuwing() {
+    Vernieuwing = Vernieuwingskoppeling{};
+}

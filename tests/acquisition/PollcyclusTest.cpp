@@ -1,0 +1,428 @@
+#include "OpnameGrafiekvenster.h"
+#include "PollHarnas.h"
+#include "RacklijnOmgeving.h"
+#include "SchoneOmgeving.h"
+#include "acquisition/Communicatie.h"
+#include "acquisition/Frames.h"
+#include "acquisition/Grafiekvenster.h"
+#include "acquisition/K761.h"
+#include "acquisition/Koppelingen.h"
+#include "acquisition/Programmastatus.h"
+#include "acquisition/RackModel.h"
+#include "acquisition/Verbinding.h"
+#include "acquisition/Vernieuwing.h"
+#include "shared/Teksten.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <memory>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Plaats = std::pair<int, int>;
+
+// Module request of the emulator's log: code and (rack, position) of the module it went to.
+struct Verzonden {
+    uint8_t code;
+    Plaats plaats;
+    bool naarRack;
+    qint64 ms;
+};
+
+} // namespace
+
+class PollcyclusTest : public SchoneOmgeving {
+protected:
+    void SetUp() override {
+        SchoneOmgeving::SetUp();
+        int taal = 0;
+        KiesTaal(taal);
+        lijn = &InstalleerRacklijn(emulator);
+        harnas = std::make_unique<PollHarnas>(emulator, lijn);
+        Bestandslaag.SchrijfLogboek = [this](int r, int m, const QString& t) {
+            logboek.emplace_back(r, m, t);
+        };
+    }
+    void TearDown() override {
+        harnas.reset();
+        SchoneOmgeving::TearDown();
+    }
+
+    // The requests the emulator received, with the place of the module or rack they name.
+    std::vector<Verzonden> Verzoeken() const {
+        std::vector<Verzonden> lijst;
+        for (const auto& v : emulator.verzoeken()) {
+            Plaats p{0, 0};
+            for (int r = 1; r <= AantalRacks; ++r) {
+                if (Racks[r].Idno == v.idno && v.bestemming == BestemmingRack) p = {r, 0};
+                for (int m = 1; m <= AantalModules; ++m)
+                    if (Racks[r].Modules[m].Idno == v.idno && v.bestemming == BestemmingModule) p = {r, m};
+            }
+            lijst.push_back({v.commando, p, v.bestemming == BestemmingRack, v.ms});
+        }
+        return lijst;
+    }
+    // The modules that received a status request, in order.
+    std::vector<Plaats> StatusVolgorde() const {
+        std::vector<Plaats> lijst;
+        for (const auto& v : Verzoeken())
+            if (v.code == CommandoStatus && !v.naarRack) lijst.push_back(v.plaats);
+        return lijst;
+    }
+
+    RackEmulator emulator;
+    platform::GeheugenLijn* lijn = nullptr;
+    std::unique_ptr<PollHarnas> harnas;
+    std::vector<std::tuple<int, int, QString>> logboek;
+};
+
+// ---------------------------------------------------------------------------------------------------
+// The walk
+
+TEST_F(PollcyclusTest, NextModuleWalksPresentModulesWithInputsInUseOverMeasuringRacks) {
+    harnas->PlaatsRacks(4, 3);
+    for (int c = 1; c <= AantalIngangen; ++c)
+        Racks[1].Modules[2].Meting[c].Set = false; // no input in use
+    RackVlaggen[2].Measure = false;
+    Racks[3].Present = false; // not registered
+    Racks[4].Modules[1].Present = false;
+
+    int16_t r = 1, m = 1;
+    std::vector<Plaats> volgorde;
+    for (int i = 0; i < 5; ++i) {
+        VolgendeModule(r, m);
+        volgorde.emplace_back(r, m);
+    }
+    EXPECT_EQ(volgorde, (std::vector<Plaats>{{1, 3}, {4, 2}, {4, 3}, {1, 1}, {1, 3}}));
+}
+
+TEST_F(PollcyclusTest, TheCycleIsCompleteOnlyOnTheWrapFromRack16ToRack1) {
+    Racks[1].Present = Racks[16].Present = true;
+    RackVlaggen[1].Measure = RackVlaggen[16].Measure = true;
+    for (int r : {1, 16}) {
+        Racks[r].Modules[1].Present = true;
+        Racks[r].Modules[1].Meting[2].Set = true;
+    }
+    int16_t r = 1, m = 1;
+    VolgendeModule(r, m);
+    EXPECT_EQ(Plaats(r, m), Plaats(16, 1));
+    EXPECT_FALSE(CyclusVoltooid);
+    VolgendeModule(r, m);
+    EXPECT_EQ(Plaats(r, m), Plaats(1, 1));
+    EXPECT_TRUE(CyclusVoltooid);
+
+    // With no rack registered the walk stays where it is, sends nothing and wraps at every pass.
+    ResetRackModel();
+    CyclusVoltooid = false;
+    MetenActief = true;
+    OpvraagRack = 1;
+    OpvraagModule = 1;
+    ControleerOpvraging();
+    EXPECT_EQ(Plaats(OpvraagRack, OpvraagModule), Plaats(1, 1));
+    EXPECT_TRUE(CyclusVoltooid);
+    EXPECT_TRUE(emulator.verzoeken().empty());
+}
+
+TEST_F(PollcyclusTest, TheLoopPollsEachModuleInTurnWithStatusTemperatureAndMeasuringRequests) {
+    harnas->PlaatsRacks(3, 3);
+    for (int c = 1; c <= AantalIngangen; ++c)
+        Racks[2].Modules[2].Meting[c].Set = false;
+    RackVlaggen[3].Measure = false;
+    harnas->Draai(3000);
+
+    const std::vector<Plaats> rondgang{{1, 1}, {1, 2}, {1, 3}, {2, 1}, {2, 3}};
+    const auto status = StatusVolgorde();
+    ASSERT_GT(status.size(), 2 * rondgang.size());
+    for (size_t i = 0; i < status.size(); ++i)
+        EXPECT_EQ(status[i], rondgang[i % rondgang.size()]) << i;
+
+    // Per module: status, temperature ADC, measuring ADC, then the compute step.
+    std::vector<uint8_t> codes;
+    for (const auto& v : Verzoeken())
+        if (v.plaats == Plaats(1, 2)) codes.push_back(v.code);
+    ASSERT_GE(codes.size(), 6u);
+    for (size_t i = 0; i < codes.size(); ++i)
+        EXPECT_EQ(codes[i],
+                  (std::vector<uint8_t>{CommandoStatus, CommandoTemperatuurADC, CommandoADC}[i % 3]));
+    ASSERT_FALSE(harnas->berekeningen.empty());
+    EXPECT_EQ(Plaats(harnas->berekeningen[0].rack, harnas->berekeningen[0].module), Plaats(1, 1));
+    for (const auto& b : harnas->berekeningen) {
+        EXPECT_NE(b.rack, 3) << "rack 3 does not measure";
+        EXPECT_NE(Plaats(b.rack, b.module), Plaats(2, 2)) << "module 2.2 has no input in use";
+    }
+    // The values of each compute are the module's own.
+    const ModuleRecord& m = Racks[2].Modules[3];
+    EXPECT_EQ(m.Meting[4].AdcWaarde, PollHarnas::Meetwaarde(2, 3, 4));
+    EXPECT_EQ(m.Temperatuur[1].AdcWaarde, PollHarnas::Temperatuurwaarde(2, 3, 1));
+    EXPECT_EQ(m.Status, PollHarnas::Statusbyte(2, 3));
+    // A turn is paced by the replies: far more turns than one per second.
+    EXPECT_GT(harnas->berekeningen.size(), 30u);
+}
+
+TEST_F(PollcyclusTest, ASilentModuleIsResentResetAndGivenUpWithAResetOfItsRack) {
+    harnas->PlaatsRacks(1, 2);
+    emulator.module(PollHarnas::ModuleNummer(1, 1))->stil = true;
+    harnas->Draai(7000);
+
+    std::vector<std::tuple<uint8_t, bool>> naarModule1;
+    for (const auto& v : Verzoeken())
+        if (v.plaats == Plaats(1, 1) || v.plaats == Plaats(1, 0))
+            naarModule1.emplace_back(v.code, v.naarRack);
+    ASSERT_GE(naarModule1.size(), 7u);
+    const std::vector<std::tuple<uint8_t, bool>> verwacht{
+        {CommandoStatus, false}, {CommandoStatus, false}, {CommandoStatus, false}, {CommandoReset, false},
+        {CommandoStatus, false}, {CommandoReset, true},   {CommandoStatus, false}};
+    EXPECT_EQ(std::vector(naarModule1.begin(), naarModule1.begin() + 7), verwacht);
+    EXPECT_EQ(Racks[1].Modules[1].GeenAntwoordTeller, 1);
+    EXPECT_EQ(Racks[1].Modules[2].GeenAntwoordTeller, 0);
+
+    // After the give-up the walk goes on with module 2 at once.
+    const auto alle = Verzoeken();
+    for (size_t i = 0; i < alle.size(); ++i)
+        if (alle[i].naarRack && alle[i].code == CommandoReset) {
+            ASSERT_LT(i + 1, alle.size());
+            EXPECT_EQ(alle[i + 1].plaats, Plaats(1, 2));
+            EXPECT_EQ(alle[i + 1].code, CommandoStatus);
+            // Between two steps of the escalation lie the 1 s time-out of a pass.
+            EXPECT_GE(alle[i].ms - alle[i - 1].ms, 1000);
+            break;
+        }
+    EXPECT_NE(std::find(logboek.begin(), logboek.end(), std::make_tuple(1, 1, Tekst[451])), logboek.end());
+    EXPECT_NE(std::find(logboek.begin(), logboek.end(), std::make_tuple(1, 1, Tekst[450])), logboek.end());
+}
+
+TEST_F(PollcyclusTest, AModuleOfNoKnownModelIsPassedOverInTheSamePass) {
+    harnas->PlaatsRacks(1, 3);
+    Racks[1].Modules[2].Type = QStringLiteral("----"); // inputs still in use
+    harnas->Draai(4000);
+
+    for (const auto& v : Verzoeken())
+        EXPECT_NE(v.plaats, Plaats(1, 2));
+    // The status request of module 3 goes out in the pass that computes module 1.
+    const auto alle = Verzoeken();
+    int gezien = 0;
+    for (const auto& b : harnas->berekeningen) {
+        if (b.module != 1) continue;
+        for (const auto& v : alle)
+            if (v.ms >= b.ms && v.code == CommandoStatus) {
+                EXPECT_EQ(v.plaats, Plaats(1, 3));
+                EXPECT_LT(v.ms - b.ms, 100);
+                ++gezien;
+                break;
+            }
+    }
+    EXPECT_GT(gezien, 5);
+
+    // When no module of a known model is left, nothing is sent and the loop still runs and ends.
+    emulator.wisVerzoeken();
+    for (int m : {1, 3})
+        Racks[1].Modules[m].Type = QStringLiteral("----");
+    harnas->Draai(3000);
+    EXPECT_TRUE(emulator.verzoeken().empty());
+}
+
+TEST_F(PollcyclusTest, ARepeatedOrLateReplyDoesNotAnswerTheNextRequest) {
+    harnas->PlaatsRacks(1, 1);
+    emulator.zetFout(RackEmulator::Fout::TweeFrames, -1);
+    int berekend = 0;
+    harnas->bijBerekening = [&](int r, int m) {
+        const ModuleRecord& module = Racks[r].Modules[m];
+        // The measuring reply came after the temperature reply: the compute step has fresh values.
+        EXPECT_GE(module.Meting[1].Tijdstip, module.Temperatuur[1].Tijdstip);
+        ++berekend;
+    };
+    harnas->Draai(2000);
+    EXPECT_GT(berekend, 5);
+    std::vector<uint8_t> codes;
+    for (const auto& v : Verzoeken())
+        codes.push_back(v.code);
+    for (size_t i = 0; i < codes.size(); ++i)
+        EXPECT_EQ(codes[i],
+                  (std::vector<uint8_t>{CommandoStatus, CommandoTemperatuurADC, CommandoADC}[i % 3]));
+}
+
+TEST_F(PollcyclusTest, CycleCompleteIsSetOnlyByTheWrapOfTheLoopsWalk) {
+    harnas->PlaatsRacks(16, 1);
+    std::vector<std::pair<int, bool>> gezien;
+    harnas->bijBerekening = [&](int r, int) {
+        gezien.emplace_back(r, CyclusVoltooid);
+        CyclusVoltooid = false; // as the poll-interval timer reads it
+    };
+    harnas->Draai(4000);
+    ASSERT_GT(gezien.size(), 20u);
+    for (size_t i = 0; i < gezien.size(); ++i)
+        EXPECT_EQ(gezien[i].second, gezien[i].first == 1 && i > 0) << i;
+}
+
+TEST_F(PollcyclusTest, SimulationPassesTake150msAndComputeSimulatedValues) {
+    harnas.reset();
+    ZetMSComm1(nullptr); // a closed port
+    harnas = std::make_unique<PollHarnas>(emulator, nullptr);
+    Demo = true;
+    DemoStart = platform::Nu();
+    harnas->PlaatsRacks(1, 3);
+    std::vector<float> waarden;
+    harnas->bijBerekening = [&](int r, int m) {
+        const ModuleRecord& module = Racks[r].Modules[m];
+        if (module.Type == QStringLiteral("K761")) {
+            EXPECT_FLOAT_EQ(module.Meting[2].Waarde, SimulatieWaardeK761(r, m, 2));
+            waarden.push_back(module.Meting[2].Waarde);
+        }
+        EXPECT_EQ(module.Meting[2].AdcWaarde, 0) << "nothing was received";
+    };
+    harnas->Draai(6000);
+
+    // Three passes per module (temperature, measuring, compute with the next status), 150 ms each.
+    const auto& b = harnas->berekeningen;
+    ASSERT_GT(b.size(), 10u);
+    EXPECT_EQ(b[0].ms, 450);
+    for (size_t i = 1; i < b.size(); ++i) {
+        EXPECT_EQ(b[i].ms - b[i - 1].ms, 450);
+        EXPECT_EQ(b[i].module, static_cast<int>(i % 3) + 1);
+    }
+    EXPECT_NE(waarden.front(), waarden.back());
+    EXPECT_TRUE(emulator.verzoeken().empty());
+}
+
+TEST_F(PollcyclusTest, AWaitingLoopSleepsWithAClosedPortOrAnAbortedWait) {
+    // On the virtual clock a loop that spins never lets time pass, and Draai would not return.
+    harnas->PlaatsRacks(1, 1);
+    MetenActief = false;
+    Afbreken = true; // ends every receive at once, and nothing clears it while measuring is off
+    harnas->Draai(1000);
+    EXPECT_GE(klok().ms(), 1000);
+    EXPECT_LE(klok().ms(), 1150);
+
+    lijn->sluit();
+    Afbreken = false;
+    const qint64 begin = klok().ms();
+    harnas->Draai(1000);
+    EXPECT_GE(klok().ms() - begin, 1000);
+    EXPECT_LE(klok().ms() - begin, 1150);
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Start of the loop, the dispatcher, measuring on and off
+
+TEST_F(PollcyclusTest, WithNoRackTheLoopWaitsForTheSettingsWindowAndAsksTheRacksToLogOn) {
+    emulator.zetRack(1, PollHarnas::RackNummer(1));
+    emulator.zetModule(1, 2, PollHarnas::ModuleNummer(1, 2));
+    int aanmeldingGelezen = 0;
+    Bestandslaag.LeesRackAanmelding = [&] { ++aanmeldingGelezen; };
+    harnas->venster.instellingenAfgesloten = false;
+    klok().planIn(500, [&] { harnas->venster.instellingenAfgesloten = true; });
+    ConfiguratieGewijzigd = true;
+    harnas->Draai(3000);
+
+    const auto& v = harnas->venster;
+    EXPECT_EQ(aanmeldingGelezen, 1);
+    EXPECT_EQ(v.instellingenTabs, std::vector<int>{1});
+    EXPECT_EQ(v.grafiekenHersteld, 1);
+    EXPECT_EQ(v.timerOpvragenGestart, 1);
+    EXPECT_EQ(v.loggenGestart, 0);
+    EXPECT_TRUE(v.recenteBestanden.empty());
+    EXPECT_FALSE(ConfiguratieGewijzigd);
+    // The log-on: terminal with the advice, measuring off, windows tiled, the broadcast sent.
+    EXPECT_EQ(v.terminalGetoond, 1);
+    EXPECT_EQ(v.metenKnop, std::vector<bool>{false});
+    EXPECT_FALSE(MetenActief);
+    EXPECT_EQ(v.betegeld, 1);
+    EXPECT_TRUE(v.terminal.contains(Tekst[135]));
+    ASSERT_FALSE(emulator.verzoeken().empty());
+    EXPECT_EQ(emulator.verzoeken()[0].commando, CommandoAanmelden);
+    EXPECT_FALSE(emulator.verzoeken()[0].metIdno);
+    EXPECT_GE(emulator.verzoeken()[0].ms, 500) << "after the settings window was closed";
+    // The rack's reply is handled by the loop: registered and identified, but not polled.
+    EXPECT_TRUE(Racks[1].Present);
+    EXPECT_TRUE(Racks[1].Modules[2].Present);
+    EXPECT_EQ(v.rackVensters, std::vector<int>{1});
+    EXPECT_EQ(emulator.aantalVerzoeken(CommandoStatus), 0);
+}
+
+TEST_F(PollcyclusTest, WithRacksTheLoopReloadsTheDataFileShowsTheRackWindowsAndPollsAtOnce) {
+    harnas->PlaatsRacks(2, 1);
+    RackVlaggen[2].Show = false;
+    LadenBijOpstarten = true;
+    StartBijOpstarten = true;
+    int geladen = 0;
+    Bestandslaag.OpenGegevensbestand = [&] { ++geladen; };
+    Bestandslaag.Gegevensbestand = [] { return QStringLiteral("/data/run.csv"); };
+    harnas->Draai(500);
+
+    const auto& v = harnas->venster;
+    EXPECT_TRUE(v.instellingenTabs.empty());
+    EXPECT_EQ(geladen, 1);
+    EXPECT_EQ(v.recenteBestanden, std::vector<QString>{QStringLiteral("/data/run.csv")});
+    EXPECT_EQ(v.rackVensters, std::vector<int>{1});
+    EXPECT_EQ(v.loggenGestart, 1);
+    EXPECT_EQ(v.timerOpvragenGestart, 0);
+    EXPECT_EQ(v.terminalGetoond, 0);
+    ASSERT_FALSE(emulator.verzoeken().empty());
+    EXPECT_EQ(emulator.verzoeken()[0].commando, CommandoStatus);
+    EXPECT_LE(emulator.verzoeken()[0].ms, 1);
+}
+
+TEST_F(PollcyclusTest, InFactoryModeEveryReplyTakenIsLogged) {
+    harnas->PlaatsRacks(1, 1);
+    Fabrieksmodus = true;
+    harnas->Draai(200);
+    EXPECT_NE(
+        std::find(logboek.begin(), logboek.end(), std::make_tuple(1, 1, Tekst[461] + QStringLiteral(" 205"))),
+        logboek.end());
+    EXPECT_NE(
+        std::find(logboek.begin(), logboek.end(), std::make_tuple(1, 1, Tekst[461] + QStringLiteral(" 10"))),
+        logboek.end());
+}
+
+TEST_F(PollcyclusTest, MeasuringOnAndOffSetsTheFlagTheButtonAndTheLog) {
+    StartMeten();
+    EXPECT_TRUE(MetenActief);
+    StopMeten();
+    EXPECT_FALSE(MetenActief);
+    EXPECT_EQ(harnas->venster.metenKnop, (std::vector<bool>{true, false}));
+    EXPECT_EQ(logboek,
+              (std::vector<std::tuple<int, int, QString>>{{0, 0, QStringLiteral("Measure:  True")},
+                                                          {0, 0, QStringLiteral("Measure:  False")}}));
+}
+
+// ---------------------------------------------------------------------------------------------------
+// The snapshot
+
+TEST_F(PollcyclusTest, TheSnapshotIsCountedAndReachesTheLoggingFilesTheTablesAndTheLiveGraphs) {
+    Racks[1].Present = Racks[3].Present = true;
+    std::vector<QString> gelogd;
+    std::vector<std::pair<int, QString>> tabellen;
+    Vernieuwing.LogMeting = [&](const QString& info) { gelogd.push_back(info); };
+    Vernieuwing.VulTabellenAan = [&](int r, const QString& info) { tabellen.emplace_back(r, info); };
+    OpnameGrafiekvenster levend, verschoven;
+    levend.index = 2;
+    verschoven.index = 3; // not the number of its slot
+    ZetGrafiekVenster(2, &levend);
+    ZetGrafiekVenster(5, &verschoven);
+
+    RelatieveTijd = true;
+    TijdMeting = platform::MaakDatum(2026, 3, 1, 10, 0, 0);
+    VerwerkOpvraagTik();
+    EXPECT_EQ(TijdBasis, TijdMeting);
+    EXPECT_EQ(AantalMetingen, 1);
+    const platform::Datum basis = TijdMeting;
+    TijdMeting += 1.0 / 24;
+    VerwerkOpvraagTik();
+    EXPECT_EQ(TijdBasis, basis) << "the time base is set at the first snapshot only";
+    EXPECT_EQ(AantalMetingen, 2);
+
+    VernieuwVensters(QStringLiteral("Stop"));
+    EXPECT_EQ(AantalMetingen, 2) << "the end point is not counted";
+    EXPECT_EQ(gelogd, (std::vector<QString>{QString(), QString(), QStringLiteral("Stop")}));
+    EXPECT_EQ(tabellen, (std::vector<std::pair<int, QString>>{{1, QString()},
+                                                              {3, QString()},
+                                                              {1, QString()},
+                                                              {3, QString()},
+                                                              {1, QStringLiteral("Stop")},
+                                                              {3, QStringLiteral("Stop")}}));
+    EXPECT_EQ(levend.aangevuld, (std::vector<int32_t>{1, 2, 2}));
+    EXPECT_TRUE(verschoven.aangevuld.empty());
+}
