@@ -180,7 +180,8 @@ void RackEmulator::ontvang(const QByteArray& bytes) {
     for (char c : bytes) {
         m_programmaLijnVrij = std::max(nu, m_programmaLijnVrij) + perByte;
         m_invoer.append(c);
-        verwerkVerzoeken();
+        // A request is whole only with its closing LF.
+        if (c == '\n') verwerkVerzoeken();
     }
 }
 
