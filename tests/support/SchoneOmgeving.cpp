@@ -17,6 +17,9 @@
 #include "shared/Teksten.h"
 #include "shared/ui/Dialoogdiensten.h"
 #include "shared/ui/HelpVenster.h"
+#include "shell/InstellenDiensten.h"
+#include "shell/frmInstellen.h"
+#include "shell/frmTerminal.h"
 
 #include <QDir>
 #include <QLocale>
@@ -38,6 +41,9 @@ void ResetAlles() {
     ResetVerbinding();
     ResetKoppelingen();
     ResetLogboek();
+    ResetInstellen();
+    ResetTerminal();
+    ResetInstellenDiensten();
 }
 
 void SchoneOmgeving::SetUp() {
