@@ -53,7 +53,7 @@ void VerwerkAanmeldAntwoord(int32_t idno) {
     WisBuffers();
     LeesIdentificatienummers(plaats);
     ZetKanaalEenheden(plaats);
-    if (Bestandslaag.LeesRackConfiguratie) Bestandslaag.LeesRackConfiguratie(plaats, true);
+    if (Bestandslaag.LeesRackConfiguratie) Bestandslaag.LeesRackConfiguratie(plaats);
     if (Bestandslaag.LeesRackNamen) Bestandslaag.LeesRackNamen(plaats);
     hoofdvenster().ToonRackVenster(plaats);
     if (BoomZichtbaar) {

@@ -21,6 +21,8 @@ public:
     virtual void ToonRackVenster(int /*rack*/) {}
     // Closes the system tree window and shows it again, so that it is built afresh.
     virtual void HerbouwSysteemboom() {}
+    // The name of the rack-link port as the settings give it ("COM1", or a device path).
+    virtual QString PoortNaam() const { return QStringLiteral("COM1"); }
 };
 
 Hoofdvenster& hoofdvenster();

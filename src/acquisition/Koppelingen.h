@@ -8,8 +8,8 @@
 struct Bestandskoppeling {
     // Appends one line to the daily event log (rack and module 0 when none).
     std::function<void(int rack, int module, const QString& tekst)> SchrijfLogboek;
-    // Reads the rack's configuration file over its defaults (standaard: defaults first).
-    std::function<void(int rack, bool standaard)> LeesRackConfiguratie;
+    // Reads the configuration file of a rack that has just logged on, over its defaults.
+    std::function<void(int rack)> LeesRackConfiguratie;
     // Reads the names of the rack's modules and inputs from its configuration file.
     std::function<void(int rack)> LeesRackNamen;
 };

@@ -36,7 +36,6 @@ InstellenDiensten standaard() {
     d.OpenCommPoort = [] { return Demo || MSComm1().isOpen() || MSComm1().open(); };
     d.LaadStrings = [] {};
     d.ZetKnoppen = [] {};
-    d.ToonKindvenster = [](QWidget* w) { w->show(); };
     d.ZetTerminalVinkje = [](bool) {};
     d.LeesVensterPositie = [](const QString&, QWidget*) {};
     d.LeesLettertype = [](const QString&, QWidget*) {};

@@ -28,9 +28,6 @@ struct InstellenDiensten {
     std::function<void()> LaadStrings;
     // Updates the toolbar buttons (the save button follows ConfiguratieGewijzigd).
     std::function<void()> ZetKnoppen;
-    // Shows a child window of the main window (in its window area, which then owns it). Default: shows
-    // the window on its own.
-    std::function<void(QWidget*)> ToonKindvenster;
     // The check mark of the Extra > Terminal menu item follows the terminal's state.
     std::function<void(bool)> ZetTerminalVinkje;
     // Placement and font records of the settings store, under a section: applied to a window (its

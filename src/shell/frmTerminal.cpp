@@ -6,6 +6,7 @@
 #include "shared/Hulpfuncties.h"
 #include "shared/Instellingen.h"
 #include "shared/Systeemfuncties.h"
+#include "shared/ui/Kindvensters.h"
 #include "shared/ui/Vensterfuncties.h"
 #include "shell/InstellenDiensten.h"
 
@@ -16,11 +17,11 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QScrollBar>
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -62,12 +63,6 @@ QString Weergave(const QString& tekst) {
     QString t = tekst;
     t.remove(QLatin1Char('\r'));
     return t;
-}
-
-// The window that the main window shows: the window area's frame around the terminal, or the terminal.
-QWidget* Kader(QWidget* w) {
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget())) return sub;
-    return w;
 }
 
 } // namespace
@@ -132,7 +127,7 @@ void frmTerminal::Herladen() {
         FrameSerialPort->setVisible(false);
         CheckInformation->setVisible(false);
     }
-    QWidget* kader = Kader(this);
+    QWidget* kader = Kindvensterkader(this);
     Instellendiensten().LeesVensterPositie(QStringLiteral("Terminal"), kader);
     kader->setWindowState(kader->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
     TxtLineInput->setGeometry(0, 0, width(), height());
@@ -230,25 +225,25 @@ bool TerminalAangevinkt() {
 
 void ToonTerminal() {
     if (!venster) {
-        auto* nieuw = new frmTerminal;
+        auto nieuw = std::make_unique<frmTerminal>();
         nieuw->setAttribute(Qt::WA_DeleteOnClose);
-        venster = nieuw;
+        venster = nieuw.get();
+        NeemKindvensterOp(std::move(nieuw));
         ZetVinkje(true);
-        Instellendiensten().ToonKindvenster(nieuw);
-        nieuw->Herladen();
+        venster->Herladen();
+        ToonKindvenster(venster);
     } else {
         ZetVinkje(true);
-        QWidget* kader = Kader(venster);
-        kader->show();
         venster->show();
-        kader->raise();
+        ToonKindvenster(venster);
+        Kindvensterkader(venster)->raise();
     }
 }
 
 void VerbergTerminal() {
     ZetVinkje(false);
     if (!venster) return;
-    Kader(venster)->hide();
+    Kindvensterkader(venster)->hide();
 }
 
 void TerminalToevoegen(const QString& tekst, bool hexadecimaal) {

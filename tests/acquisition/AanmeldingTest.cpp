@@ -25,10 +25,7 @@ protected:
         Bestandslaag.SchrijfLogboek = [this](int r, int m, const QString& t) {
             logboek.emplace_back(r, m, t);
         };
-        Bestandslaag.LeesRackConfiguratie = [this](int r, bool standaard) {
-            configuratie.push_back(r);
-            EXPECT_TRUE(standaard);
-        };
+        Bestandslaag.LeesRackConfiguratie = [this](int r) { configuratie.push_back(r); };
         Tekst[142] = QStringLiteral("Request to log on ...");
         Tekst[267] = QStringLiteral("Please wait until all racks have logged on!");
         Tekst[296] = QStringLiteral("Module");
