@@ -2,7 +2,6 @@
 
 #include "acquisition/Programmastatus.h"
 #include "acquisition/Verbinding.h"
-#include "platform/Klok.h"
 #include "shared/Algemeen.h"
 #include "shared/Getallen.h"
 #include "shared/Hulpfuncties.h"
@@ -15,6 +14,11 @@
 #include "shared/ui/Vensterfuncties.h"
 #include "shell/DialogInputTijdstip.h"
 #include "shell/InstellenDiensten.h"
+#include "shell/Opdrachtregel.h"
+#include "shell/Poorten.h"
+#include "shell/Programmainstellingen.h"
+#include "shell/Voorlopig.h"
+#include "shell/mdiK740.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -52,16 +56,6 @@ struct Houder {
 };
 Houder houder;
 
-// The locale's time separator, as its long time format writes it.
-QString TijdScheidingVanLocale() {
-    const QString patroon = platform::LangeTijdPatroon();
-    qsizetype i = 0;
-    while (i < patroon.size() && (patroon.at(i) == QLatin1Char('h') || patroon.at(i) == QLatin1Char('H')))
-        ++i;
-    if (i > 0 && i < patroon.size() && !patroon.at(i).isLetterOrNumber()) return patroon.at(i);
-    return QStringLiteral(":");
-}
-
 QString TweeCijfers(int n) {
     return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
 }
@@ -78,6 +72,29 @@ void ZetTekstOpPlaats(QLineEdit* box, const QString& tekst) {
     const int positie = box->cursorPosition();
     box->setText(tekst);
     box->setCursorPosition(positie);
+}
+
+// The rack line through the main window: set up (with its status bar when `init`), and opened; true
+// when it is open (always in simulation). Without a main window there is no line to look after.
+void StelPoortIn(bool init) {
+    if (mdiK740* h = HoofdvensterK740()) {
+        if (init)
+            h->initCommPoort();
+        else
+            h->InstellenCommPoort();
+    }
+}
+bool OpenPoort() {
+    mdiK740* h = HoofdvensterK740();
+    if (!h) return true;
+    h->OpenCommPoort();
+    return Antwoord == 1;
+}
+
+// Every message box enables the main window again when it is answered; while this dialog stays open
+// the main window stays disabled.
+void HoudHoofdvensterUit() {
+    if (mdiK740* hoofd = HoofdvensterK740()) hoofd->setEnabled(false);
 }
 
 class Wachtcursor {
@@ -269,23 +286,22 @@ frmInstellen::frmInstellen() {
 frmInstellen::~frmInstellen() = default;
 
 void frmInstellen::Form_Load() {
-    InstellenDiensten& d = Instellendiensten();
     // The controls are filled before their changes count as edits.
     m_inWijziging = true;
     Afsluiten = false;
-    if (QWidget* hoofd = d.Hoofdvenster()) hoofd->setEnabled(false);
+    if (mdiK740* hoofd = HoofdvensterK740()) hoofd->setEnabled(false);
 
     m_verbindingActief = VerbindingActief;
     m_pauzeOpvragen = PauzeOpvragen;
     VerbindingActief = false;
     PauzeOpvragen = true;
-    m_tijdsinterval = *d.Tijdsinterval;
-    m_startLog = *d.StartLogTijdstip;
-    m_stopLog = *d.StopLogTijdstip;
+    m_tijdsinterval = Tijdsinterval;
+    m_startLog = StartLogTijdstip;
+    m_stopLog = StopLogTijdstip;
 
     if (MSComm1().isOpen()) MSComm1().sluit();
 
-    m_scheiding = TijdScheidingVanLocale();
+    m_scheiding = TijdScheiding.isEmpty() ? QStringLiteral(":") : TijdScheiding;
     QString scheiding = m_scheiding;
     if (QStringLiteral("AaNnXx90Dd#HhBb><!{}[]\\").contains(scheiding)) scheiding.prepend(QLatin1Char('\\'));
     TextTijdsinterval->setInputMask(QStringLiteral("99") + scheiding + QStringLiteral("99") + scheiding +
@@ -294,13 +310,13 @@ void frmInstellen::Form_Load() {
 
     InitCboCommPoort();
     InitCboBaudrate();
-    PlaatsTijdsinterval(*d.Tijdsinterval);
-    UpDownPollInterval->setValue(*d.Tijdsinterval);
+    PlaatsTijdsinterval(Tijdsinterval);
+    UpDownPollInterval->setValue(Tijdsinterval);
 
     CheckLogStartup->setChecked(CheckWaarde(StartBijOpstarten) != 0);
     CheckLoadFile->setChecked(CheckWaarde(LadenBijOpstarten) != 0);
-    CheckStartTijdstip->setChecked(CheckWaarde(*d.GebruikStartLog) != 0);
-    CheckStopTijdstip->setChecked(CheckWaarde(*d.GebruikStopLog) != 0);
+    CheckStartTijdstip->setChecked(CheckWaarde(GebruikStartLog) != 0);
+    CheckStopTijdstip->setChecked(CheckWaarde(GebruikStopLog) != 0);
     PlaatsTijdstippen();
 
     // The language list: each language's own name, taken from its own text table.
@@ -369,38 +385,23 @@ void frmInstellen::LaadStringsInstellen() {
 }
 
 void frmInstellen::InitCboCommPoort() {
-    InstellenDiensten& d = Instellendiensten();
     cboCommPoort->clear();
-    const QString extra = *d.ExtraPoorten;
-    if (!extra.isEmpty()) {
+    if (!ExtraPoorten.isEmpty()) {
         // The ports of the command line, each its own entry; none is chosen yet.
-        for (const QString& deel : extra.split(QLatin1Char(','))) {
-            const QString poort = TrimSpaties(deel);
-            if (!poort.isEmpty()) cboCommPoort->addItem(poort);
-        }
+        for (const QString& poort : ExtraPoorten)
+            if (!TrimSpaties(poort).isEmpty()) cboCommPoort->addItem(TrimSpaties(poort));
         cboCommPoort->setCurrentIndex(-1);
         cboCommPoort->setEditText(QString());
         return;
     }
-    QString rest = d.ZoekSerielePoorten();
-    while (rest.size() > 3) {
-        QString poort;
-        const qsizetype komma = rest.indexOf(QLatin1Char(','));
-        if (komma >= 0) {
-            poort = VervangTekst(rest.left(komma + 1), QStringLiteral(","), QString());
-            rest = rest.mid(komma + 1);
-        } else {
-            poort = TrimSpaties(rest);
-            rest.clear();
-        }
-        if (!poort.isEmpty()) cboCommPoort->addItem(poort);
-    }
+    cboCommPoort->addItems(PoortenUitZoeklijst(ZoekSerielePoorten()));
     // The configured port is offered even when the search did not find it (a device that is busy or
     // absent now, a pseudo-terminal).
-    const QString huidig = *d.CommPoort;
-    if (!huidig.isEmpty() && cboCommPoort->findText(huidig, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
-        cboCommPoort->addItem(huidig);
-    cboCommPoort->setCurrentIndex(cboCommPoort->findText(huidig, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    if (!CommPoort.isEmpty() &&
+        cboCommPoort->findText(CommPoort, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
+        cboCommPoort->addItem(CommPoort);
+    cboCommPoort->setCurrentIndex(
+        cboCommPoort->findText(CommPoort, Qt::MatchExactly | Qt::MatchCaseSensitive));
     if (cboCommPoort->currentIndex() < 0) cboCommPoort->setEditText(QString());
 }
 
@@ -453,7 +454,7 @@ int32_t frmInstellen::BegrensTijdsinterval(int32_t v) {
 void frmInstellen::TextTijdsinterval_Change() {
     if (m_inWijziging) return;
     m_inWijziging = true;
-    int32_t& tijdsinterval = *Instellendiensten().Tijdsinterval;
+    int32_t& tijdsinterval = Tijdsinterval;
     const int32_t w = BegrensTijdsinterval(ControleerTijdstipIngave());
     if (w != tijdsinterval) {
         tijdsinterval = w;
@@ -465,7 +466,7 @@ void frmInstellen::TextTijdsinterval_Change() {
 
 void frmInstellen::UpDownPollInterval_Change() {
     if (m_inWijziging) return;
-    int32_t& tijdsinterval = *Instellendiensten().Tijdsinterval;
+    int32_t& tijdsinterval = Tijdsinterval;
     const int32_t w = BegrensTijdsinterval(UpDownPollInterval->value());
     if (w != tijdsinterval) {
         tijdsinterval = w;
@@ -482,8 +483,8 @@ void frmInstellen::PlaatsTijdstippen() {
         LabelStartTijdstip->clear();
         LabelStopTijdstip->clear();
     } else {
-        LabelStartTijdstip->setText(MomentTekst(*Instellendiensten().StartLogTijdstip));
-        LabelStopTijdstip->setText(MomentTekst(*Instellendiensten().StopLogTijdstip));
+        LabelStartTijdstip->setText(MomentTekst(StartLogTijdstip));
+        LabelStopTijdstip->setText(MomentTekst(StopLogTijdstip));
     }
 }
 
@@ -495,33 +496,32 @@ void frmInstellen::ComboTaal_Click() {
 }
 
 void frmInstellen::CommandStartTijdstip_Click() {
-    InstellenDiensten& d = Instellendiensten();
     ZetVensterNietBovenaan(this);
     DialogInputTijdstip kiezer;
-    kiezer.Tijdstip = *d.StartLogTijdstip;
+    kiezer.Tijdstip = StartLogTijdstip;
     kiezer.setWindowTitle(Tekst[325]);
     kiezer.ToonModaal();
     if (!kiezer.Onderbroken) {
-        *d.StartLogTijdstip = kiezer.Tijdstip;
-        if (!(*d.StopLogTijdstip > *d.StartLogTijdstip))
-            *d.StopLogTijdstip = *d.StartLogTijdstip + EenSeconde;
+        StartLogTijdstip = kiezer.Tijdstip;
+        if (!(StopLogTijdstip > StartLogTijdstip)) StopLogTijdstip = StartLogTijdstip + EenSeconde;
     }
     PlaatsTijdstippen();
+    HoudHoofdvensterUit();
     ZetVensterBovenaan(this);
 }
 
 void frmInstellen::CommandStopTijdstip_Click() {
-    InstellenDiensten& d = Instellendiensten();
     ZetVensterNietBovenaan(this);
     DialogInputTijdstip kiezer;
-    kiezer.Tijdstip = *d.StopLogTijdstip;
+    kiezer.Tijdstip = StopLogTijdstip;
     kiezer.setWindowTitle(Tekst[326]);
     const platform::Datum minimum = kiezer.MinDate();
-    kiezer.ZetMinDate(*d.StartLogTijdstip + EenSeconde);
+    kiezer.ZetMinDate(StartLogTijdstip + EenSeconde);
     kiezer.ToonModaal();
-    if (!kiezer.Onderbroken) *d.StopLogTijdstip = kiezer.Tijdstip;
+    if (!kiezer.Onderbroken) StopLogTijdstip = kiezer.Tijdstip;
     kiezer.ZetMinDate(minimum);
     PlaatsTijdstippen();
+    HoudHoofdvensterUit();
     ZetVensterBovenaan(this);
 }
 
@@ -534,30 +534,34 @@ void frmInstellen::MSHFlexGridFolder_Click() {
             QStringLiteral("*.cal")};
         const QString titel = MSHFlexGridFolder->item(r, 0)->text();
         const QString map = ToonMapKeuze(Tekst[477] + titel, filters[r], m_mappen[r]);
+        LaatsteKeuze = 1;
         int lengte = 40;
         MSHFlexGridFolder->item(r, 1)->setText(VerkortPad(map, lengte));
         m_mappen[r] = map;
     }
+    HoudHoofdvensterUit();
     ZetVensterBovenaan(this);
 }
 
 void frmInstellen::OKButton_Click() {
-    InstellenDiensten& d = Instellendiensten();
     {
         Wachtcursor wacht;
+        LaatsteKeuze = 1;
         const QString poort = cboCommPoort->currentText().trimmed();
         if (poort.isEmpty()) {
-            ToonMelding(Tekst[143] + QLatin1Char('!'), vbExclamation, Tekst[127]);
+            LaatsteKeuze =
+                static_cast<int16_t>(ToonMelding(Tekst[143] + QLatin1Char('!'), vbExclamation, Tekst[127]));
             SSTab->setCurrentIndex(1);
             cboCommPoort->setFocus();
+            HoudHoofdvensterUit();
             return;
         }
-        *d.CommPoort = poort;
+        CommPoort = poort;
         Baudsnelheid = cboBaudrate->currentIndex() >= 0 ? cboBaudrate->currentText() : QStringLiteral("1200");
-        d.initCommPoort();
+        StelPoortIn(true);
 
         HuidigeTaal = ComboTaal->currentIndex() >= 0 ? ComboTaal->currentIndex() : 0;
-        d.ZetKnoppen();
+        if (mdiK740* hoofd = HoofdvensterK740()) hoofd->ZetKnoppen();
         KiesTaal(HuidigeTaal);
 
         StartBijOpstarten = CheckLogStartup->isChecked();
@@ -565,21 +569,21 @@ void frmInstellen::OKButton_Click() {
         LadenBijOpstarten = CheckLoadFile->isChecked();
         BewaarInstelling(AppNaam, Sectie, QStringLiteral("LoadOnStartup"), LadenBijOpstarten);
         BewaarInstelling(AppNaam, Sectie, QStringLiteral("Language"), HuidigeTaal);
-        BewaarInstelling(AppNaam, Sectie, QStringLiteral("Serial port"), *d.CommPoort);
+        BewaarInstelling(AppNaam, Sectie, QStringLiteral("Serial port"), CommPoort);
         BewaarInstelling(AppNaam, Sectie, QStringLiteral("Baudrate"), Baudsnelheid);
 
-        *d.Tijdsinterval = BegrensTijdsinterval(ControleerTijdstipIngave());
+        Tijdsinterval = BegrensTijdsinterval(ControleerTijdstipIngave());
         BewaarInstelling(AppNaam, Sectie, QStringLiteral("Interval of time"),
-                         static_cast<int>(*d.Tijdsinterval));
+                         static_cast<int>(Tijdsinterval));
 
-        *d.GebruikStartLog = CheckStartTijdstip->isChecked();
-        BewaarInstelling(AppNaam, Sectie, QStringLiteral("Use StartLogOn"), *d.GebruikStartLog);
+        GebruikStartLog = CheckStartTijdstip->isChecked();
+        BewaarInstelling(AppNaam, Sectie, QStringLiteral("Use StartLogOn"), GebruikStartLog);
         BewaarInstelling(AppNaam, Sectie, QStringLiteral("Start Log On"),
-                         platform::DatumTijdTekst(*d.StartLogTijdstip));
-        *d.GebruikStopLog = CheckStopTijdstip->isChecked();
-        BewaarInstelling(AppNaam, Sectie, QStringLiteral("Use StopLogOn"), *d.GebruikStopLog);
+                         platform::DatumTijdTekst(StartLogTijdstip));
+        GebruikStopLog = CheckStopTijdstip->isChecked();
+        BewaarInstelling(AppNaam, Sectie, QStringLiteral("Use StopLogOn"), GebruikStopLog);
         BewaarInstelling(AppNaam, Sectie, QStringLiteral("Stop Log On"),
-                         platform::DatumTijdTekst(*d.StopLogTijdstip));
+                         platform::DatumTijdTekst(StopLogTijdstip));
 
         BewaarInstelling(AppNaam, Sectie, QStringLiteral("TabConfiguration"), SSTab->currentIndex());
 
@@ -602,13 +606,15 @@ void frmInstellen::OKButton_Click() {
         BewaarInstelling(AppNaam, Sectie, QStringLiteral("FolderLibrary"), MapBibliotheek);
         BewaarInstelling(AppNaam, Sectie, QStringLiteral("FolderConfiguration"), MapConfiguratie);
         BewaarInstelling(AppNaam, Sectie, QStringLiteral("FolderCalibration"), MapKalibratie);
+        LaatsteKeuze = 1;
     }
-    if (d.OpenCommPoort()) {
+    if (OpenPoort()) {
         m_sluiten = true;
         close();
     } else {
         // The port did not open (the main window has said why): the user may choose another.
         SSTab->setCurrentIndex(1);
+        HoudHoofdvensterUit();
     }
 }
 
@@ -619,15 +625,15 @@ void frmInstellen::CancelButton_Click() {
 }
 
 void frmInstellen::Annuleer() {
-    InstellenDiensten& d = Instellendiensten();
-    if (d.CommPoort->isEmpty()) *d.CommPoort = QStringLiteral("COM1");
+    LaatsteKeuze = 2;
+    if (CommPoort.isEmpty()) CommPoort = QStringLiteral("COM1");
     // Back to the language in use after a preview, and to the interval and moments found at load.
     KiesTaal(HuidigeTaal);
-    *d.Tijdsinterval = m_tijdsinterval;
-    *d.StartLogTijdstip = m_startLog;
-    *d.StopLogTijdstip = m_stopLog;
-    d.InstellenCommPoort();
-    d.OpenCommPoort();
+    Tijdsinterval = m_tijdsinterval;
+    StartLogTijdstip = m_startLog;
+    StopLogTijdstip = m_stopLog;
+    StelPoortIn(false);
+    OpenPoort();
 }
 
 void frmInstellen::CommandHelp_Click() {
@@ -651,12 +657,11 @@ void frmInstellen::closeEvent(QCloseEvent* e) {
 }
 
 void frmInstellen::Form_Unload() {
-    InstellenDiensten& d = Instellendiensten();
     ZetVensterNietBovenaan(this);
-    if (QWidget* hoofd = d.Hoofdvenster()) hoofd->setEnabled(true);
+    if (mdiK740* hoofd = HoofdvensterK740()) hoofd->setEnabled(true);
     VerbindingActief = m_verbindingActief;
     PauzeOpvragen = m_pauzeOpvragen;
-    d.LaadStrings();
+    Instellendiensten().LaadStrings();
     Afsluiten = true;
 }
 
@@ -685,6 +690,24 @@ void KiesInstellingenMap(int rij) {
     frmInstellen& venster = ToonInstellingen(3);
     venster.MSHFlexGridFolder->setCurrentCell(rij, 1);
     venster.MSHFlexGridFolder_Click();
+}
+
+QStringList PoortenUitZoeklijst(const QString& gevonden) {
+    QStringList poorten;
+    QString rest = gevonden;
+    while (rest.size() > 3) {
+        QString poort;
+        const qsizetype komma = rest.indexOf(QLatin1Char(','));
+        if (komma >= 0) {
+            poort = VervangTekst(rest.left(komma + 1), QStringLiteral(","), QString());
+            rest = rest.mid(komma + 1);
+        } else {
+            poort = TrimSpaties(rest);
+            rest.clear();
+        }
+        if (!poort.isEmpty()) poorten << poort;
+    }
+    return poorten;
 }
 
 void ResetInstellen() {

@@ -9,6 +9,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 
@@ -123,5 +124,8 @@ frmInstellen* InstellenVenster();
 // A data folder could not be made: shows the dialog on the Locations tab and opens the folder chooser
 // for grid row `rij` (1 Data, 2 Library, 3 Configuration, 4 Calibration).
 void KiesInstellingenMap(int rij);
+// The entries of the port list from the port search's names joined by ",": each name trimmed; a rest
+// of 3 characters or fewer ends the list.
+QStringList PoortenUitZoeklijst(const QString& gevonden);
 // Closes and forgets the dialog (program end, tests).
 void ResetInstellen();

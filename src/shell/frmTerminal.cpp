@@ -8,18 +8,17 @@
 #include "shared/Systeemfuncties.h"
 #include "shared/ui/Kindvensters.h"
 #include "shared/ui/Vensterfuncties.h"
-#include "shell/InstellenDiensten.h"
+#include "shell/Programmainstellingen.h"
+#include "shell/mdiK740.h"
 
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QDir>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QScrollBar>
 #include <algorithm>
 #include <memory>
 
@@ -30,9 +29,15 @@ constexpr int MaximaleLengte = 20000;
 QPointer<frmTerminal> venster;
 bool aangevinkt = false;
 
+// The check mark of the terminal's menu item is the terminal's state; without a main window the
+// terminal keeps it itself.
 void ZetVinkje(bool aan) {
     aangevinkt = aan;
-    Instellendiensten().ZetTerminalVinkje(aan);
+    if (mdiK740* hoofd = HoofdvensterK740()) hoofd->ZetTerminalAangevinkt(aan);
+}
+bool Aangevinkt() {
+    if (mdiK740* hoofd = HoofdvensterK740()) return hoofd->TerminalAangevinkt();
+    return aangevinkt;
 }
 
 // A Boolean of the settings store: "True", or a number other than 0.
@@ -128,10 +133,10 @@ void frmTerminal::Herladen() {
         CheckInformation->setVisible(false);
     }
     QWidget* kader = Kindvensterkader(this);
-    Instellendiensten().LeesVensterPositie(QStringLiteral("Terminal"), kader);
+    LeesVensterPositie(QStringLiteral("Terminal"), kader);
     kader->setWindowState(kader->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
     TxtLineInput->setGeometry(0, 0, width(), height());
-    Instellendiensten().LeesLettertype(QStringLiteral("Terminal"), TxtLineInput);
+    LeesLettertype(QStringLiteral("Terminal"), TxtLineInput);
     Form_Resize();
     CheckOutgoing->setChecked(CheckWaarde(TerminalDataUit) != 0);
     CheckIncoming->setChecked(CheckWaarde(TerminalDataIn) != 0);
@@ -144,7 +149,7 @@ void frmTerminal::Herladen() {
 }
 
 void frmTerminal::ToevoegenTextBox(const QString& Text) {
-    if (!aangevinkt) return;
+    if (!Aangevinkt()) return;
     if (LogbestandAan) platform::VoegToeAanBestand(CommunicatieLogPad(platform::Nu()), VerkeersBytes(Text));
 
     QString erbij;
@@ -186,7 +191,7 @@ void frmTerminal::resizeEvent(QResizeEvent* e) {
 
 void frmTerminal::Form_Resize() {
     ConfiguratieGewijzigd = true;
-    Instellendiensten().ZetKnoppen();
+    if (mdiK740* hoofd = HoofdvensterK740()) hoofd->ZetKnoppen();
     if (Fabrieksmodus) {
         const int y = CheckInformation->geometry().bottom() + 1 + TwipsNaarPixels(60);
         if (y < height()) TxtLineInput->setGeometry(0, y, width(), height() - y);
@@ -220,7 +225,7 @@ frmTerminal* TerminalVenster() {
 }
 
 bool TerminalAangevinkt() {
-    return aangevinkt;
+    return Aangevinkt();
 }
 
 void ToonTerminal() {
@@ -247,7 +252,7 @@ void VerbergTerminal() {
 }
 
 void TerminalToevoegen(const QString& tekst, bool hexadecimaal) {
-    if (!aangevinkt || !venster) return;
+    if (!Aangevinkt() || !venster) return;
     venster->HexaDecimaal = hexadecimaal;
     venster->ToevoegenTextBox(tekst);
     venster->HexaDecimaal = false;

@@ -9,9 +9,15 @@
 #include "shared/Melding.h"
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
+#include "shared/ui/HelpVenster.h"
 #include "shell/DialogInputTijdstip.h"
 #include "shell/InstellenDiensten.h"
+#include "shell/Opdrachtregel.h"
+#include "shell/Poorten.h"
+#include "shell/Programmainstellingen.h"
+#include "shell/Vensterhaken.h"
 #include "shell/frmInstellen.h"
+#include "shell/mdiK740.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
@@ -23,6 +29,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStringList>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
@@ -48,17 +55,9 @@ protected:
         lijn->zetPoort(QStringLiteral("COM1"));
         lijn->open();
         ZetMSComm1(std::move(l));
+        hoofdvenster = std::make_unique<mdiK740>();
 
-        InstellenDiensten& d = Instellendiensten();
-        d.Hoofdvenster = [this] { return &hoofdvenster; };
-        d.ZoekSerielePoorten = [this] { return gevondenPoorten; };
-        d.initCommPoort = [this] { aanroepen.push_back("initCommPoort " + *Instellendiensten().CommPoort); };
-        d.InstellenCommPoort = [this] { aanroepen.push_back("InstellenCommPoort"); };
-        d.OpenCommPoort = [this] {
-            aanroepen.push_back("OpenCommPoort");
-            return poortGaatOpen;
-        };
-        d.LaadStrings = [this] { aanroepen.push_back("LaadStrings " + Tekst[127]); };
+        Instellendiensten().LaadStrings = [this] { aanroepen.push_back("LaadStrings " + Tekst[127]); };
         ZetMeldingFunctie([this](const QString& tekst, int stijl, const QString& titel) {
             meldingen.emplace_back(tekst, stijl, titel);
             return static_cast<int>(vbOK);
@@ -68,7 +67,14 @@ protected:
         MapBibliotheek = documenten + "Library";
         MapConfiguratie = documenten + "Configuration";
         MapKalibratie = documenten + "Calibration";
+        CommPoort = "COM1";
         Baudsnelheid = "19200";
+        Tijdsinterval = 60;
+    }
+    void TearDown() override {
+        ResetInstellen();
+        hoofdvenster.reset();
+        SchoneOmgeving::TearDown();
     }
 
     frmInstellen& open(int tab = -1) { return ToonInstellingen(tab); }
@@ -101,9 +107,7 @@ protected:
     }
 
     platform::GeheugenLijn* lijn = nullptr;
-    QWidget hoofdvenster;
-    QString gevondenPoorten = QStringLiteral("COM1, COM3, COM4");
-    bool poortGaatOpen = true;
+    std::unique_ptr<mdiK740> hoofdvenster;
     std::vector<QString> aanroepen;
     std::vector<std::tuple<QString, int, QString>> meldingen;
 };
@@ -117,7 +121,7 @@ TEST_F(InstellenTest, LoadHoldsLoggingClosesThePortAndDisablesTheMainWindowUntil
     EXPECT_FALSE(VerbindingActief);
     EXPECT_TRUE(PauzeOpvragen);
     EXPECT_FALSE(lijn->isOpen());
-    EXPECT_FALSE(hoofdvenster.isEnabled());
+    EXPECT_FALSE(hoofdvenster->isEnabled());
     EXPECT_EQ(v.SSTab->currentIndex(), 1); // "TabConfiguration" defaults to the Connection tab
     EXPECT_EQ(v.windowTitle(), "Settings");
 
@@ -127,41 +131,42 @@ TEST_F(InstellenTest, LoadHoldsLoggingClosesThePortAndDisablesTheMainWindowUntil
     EXPECT_FALSE(v.isVisible());
     EXPECT_TRUE(VerbindingActief);
     EXPECT_FALSE(PauzeOpvragen);
-    EXPECT_TRUE(hoofdvenster.isEnabled());
-    EXPECT_EQ(aanroepen,
-              (std::vector<QString>{"InstellenCommPoort", "OpenCommPoort", "LaadStrings Settings"}));
+    EXPECT_TRUE(hoofdvenster->isEnabled());
+    EXPECT_TRUE(lijn->isOpen()); // opened again with the settings unchanged
+    EXPECT_EQ(lijn->instellingen(), "19200,N,8,1");
+    EXPECT_EQ(aanroepen, std::vector<QString>{"LaadStrings Settings"});
 }
 
 TEST_F(InstellenTest, TheIntervalShowsAsATimeAndFollowsTheUpDown) {
-    *Instellendiensten().Tijdsinterval = 60;
+    Tijdsinterval = 60;
     frmInstellen& v = open(0);
     EXPECT_EQ(v.TextTijdsinterval->text(), "00:01:00");
     EXPECT_EQ(v.UpDownPollInterval->value(), 60);
 
     v.UpDownPollInterval->setFocus();
     QTest::keyClick(v.UpDownPollInterval, Qt::Key_Up);
-    EXPECT_EQ(*Instellendiensten().Tijdsinterval, 61);
+    EXPECT_EQ(Tijdsinterval, 61);
     EXPECT_EQ(v.TextTijdsinterval->text(), "00:01:01");
 
     TypInterval(v, "013000");
-    EXPECT_EQ(*Instellendiensten().Tijdsinterval, 5400);
+    EXPECT_EQ(Tijdsinterval, 5400);
     EXPECT_EQ(v.UpDownPollInterval->value(), 5400);
 }
 
 TEST_F(InstellenTest, ZeroOrAnInvalidTimeMeansTwentyFourHours) {
-    *Instellendiensten().Tijdsinterval = 60;
+    Tijdsinterval = 60;
     frmInstellen& v = open(0);
     TypInterval(v, "000000");
-    EXPECT_EQ(*Instellendiensten().Tijdsinterval, 86400);
+    EXPECT_EQ(Tijdsinterval, 86400);
     EXPECT_EQ(v.TextTijdsinterval->text(), "00:00:00");
     EXPECT_EQ(v.UpDownPollInterval->value(), 86400);
 
     TypInterval(v, "000500");
-    EXPECT_EQ(*Instellendiensten().Tijdsinterval, 300);
+    EXPECT_EQ(Tijdsinterval, 300);
     // 00:95:00 is no time.
     v.TextTijdsinterval->setCursorPosition(3);
     QTest::keyClick(v.TextTijdsinterval, Qt::Key_9);
-    EXPECT_EQ(*Instellendiensten().Tijdsinterval, 86400);
+    EXPECT_EQ(Tijdsinterval, 86400);
     EXPECT_EQ(v.TextTijdsinterval->text(), "00:00:00");
     EXPECT_EQ(v.UpDownPollInterval->value(), 86400);
 
@@ -170,7 +175,7 @@ TEST_F(InstellenTest, ZeroOrAnInvalidTimeMeansTwentyFourHours) {
     EXPECT_EQ(v.TextTijdsinterval->text(), "00:00:00");
     TypInterval(v, "0002");
     EXPECT_EQ(v.TextTijdsinterval->text(), "00:02:00");
-    EXPECT_EQ(*Instellendiensten().Tijdsinterval, 120);
+    EXPECT_EQ(Tijdsinterval, 120);
 }
 
 TEST_F(InstellenTest, AFrenchPreviewThenCancelLeavesEnglishEverywhere) {
@@ -187,6 +192,13 @@ TEST_F(InstellenTest, AFrenchPreviewThenCancelLeavesEnglishEverywhere) {
     EXPECT_EQ(v.windowTitle(), QString::fromUtf8("Paramètres"));
     EXPECT_EQ(v.CancelButton->text(), "&Annuler");
     EXPECT_EQ(v.SSTab->tabText(0), "Enregistrement");
+    // Help speaks the previewed language.
+    QTest::mouseClick(v.CommandHelp, Qt::LeftButton);
+    HelpVenster* help = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* h = qobject_cast<HelpVenster*>(w); h && h->isVisible()) help = h;
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->pagina(), ":/help/K740FR/settings.htm");
 
     QTest::mouseClick(v.CancelButton, Qt::LeftButton);
     EXPECT_EQ(HuidigeTaal, 0);
@@ -199,6 +211,7 @@ TEST_F(InstellenTest, ClosingByTheTitleBarOrEscapeIsCancel) {
     for (bool escape : {false, true}) {
         aanroepen.clear();
         frmInstellen& v = open(2);
+        EXPECT_FALSE(lijn->isOpen());
         v.ComboTaal->setCurrentIndex(2);
         EXPECT_EQ(Tekst[127], "Instellingen");
         if (escape)
@@ -207,40 +220,37 @@ TEST_F(InstellenTest, ClosingByTheTitleBarOrEscapeIsCancel) {
             v.close();
         EXPECT_TRUE(v.Afsluiten);
         EXPECT_EQ(Tekst[127], "Settings");
-        EXPECT_EQ(aanroepen,
-                  (std::vector<QString>{"InstellenCommPoort", "OpenCommPoort", "LaadStrings Settings"}))
-            << escape;
-        EXPECT_TRUE(hoofdvenster.isEnabled());
+        EXPECT_TRUE(lijn->isOpen()) << escape;
+        EXPECT_EQ(aanroepen, std::vector<QString>{"LaadStrings Settings"}) << escape;
+        EXPECT_TRUE(hoofdvenster->isEnabled());
     }
 }
 
 TEST_F(InstellenTest, CancelPutsBackTheIntervalAndTheMomentsItChanged) {
-    InstellenDiensten& d = Instellendiensten();
-    *d.Tijdsinterval = 60;
+    Tijdsinterval = 60;
     const platform::Datum start = platform::Nu() + 1.0 / 24;
-    *d.StartLogTijdstip = start;
-    *d.StopLogTijdstip = start + 1.0 / 24;
+    StartLogTijdstip = start;
+    StopLogTijdstip = start + 1.0 / 24;
     frmInstellen& v = open(0);
     QTest::keyClick(v.UpDownPollInterval, Qt::Key_Up);
-    EXPECT_EQ(*d.Tijdsinterval, 61);
+    EXPECT_EQ(Tijdsinterval, 61);
     InDePicker([&](DialogInputTijdstip& p) {
         KiesMoment(p, start + 3.0 / 24);
         QTest::mouseClick(p.OKButton, Qt::LeftButton);
     });
     QTest::mouseClick(v.CommandStartTijdstip, Qt::LeftButton);
-    EXPECT_NEAR(*d.StartLogTijdstip, start + 3.0 / 24, Seconde / 2);
+    EXPECT_NEAR(StartLogTijdstip, start + 3.0 / 24, Seconde / 2);
 
     QTest::mouseClick(v.CancelButton, Qt::LeftButton);
-    EXPECT_EQ(*d.Tijdsinterval, 60);
-    EXPECT_EQ(*d.StartLogTijdstip, start);
-    EXPECT_EQ(*d.StopLogTijdstip, start + 1.0 / 24);
+    EXPECT_EQ(Tijdsinterval, 60);
+    EXPECT_EQ(StartLogTijdstip, start);
+    EXPECT_EQ(StopLogTijdstip, start + 1.0 / 24);
 }
 
 TEST_F(InstellenTest, AStartAtOrAfterTheStopMovesTheStopToOneSecondAfterIt) {
-    InstellenDiensten& d = Instellendiensten();
     const platform::Datum nu = platform::Nu();
-    *d.StartLogTijdstip = nu + 1.0 / 24;
-    *d.StopLogTijdstip = nu + 2.0 / 24;
+    StartLogTijdstip = nu + 1.0 / 24;
+    StopLogTijdstip = nu + 2.0 / 24;
     frmInstellen& v = open(0);
     EXPECT_EQ(v.LabelStartTijdstip->text(), "Mon 05/01/2026 10:00:00");
 
@@ -251,14 +261,14 @@ TEST_F(InstellenTest, AStartAtOrAfterTheStopMovesTheStopToOneSecondAfterIt) {
         QTest::mouseClick(p.OKButton, Qt::LeftButton);
     });
     QTest::mouseClick(v.CommandStartTijdstip, Qt::LeftButton);
-    EXPECT_NEAR(*d.StartLogTijdstip, nieuweStart, 1e-9);
-    EXPECT_NEAR(*d.StopLogTijdstip, nieuweStart + Seconde, 1e-9);
+    EXPECT_NEAR(StartLogTijdstip, nieuweStart, 1e-9);
+    EXPECT_NEAR(StopLogTijdstip, nieuweStart + Seconde, 1e-9);
     EXPECT_EQ(v.LabelStopTijdstip->text(), "Tue 06/01/2026 08:30:01");
 
     // A cancelled picker changes nothing.
     InDePicker([&](DialogInputTijdstip& p) { QTest::mouseClick(p.CancelButton, Qt::LeftButton); });
     QTest::mouseClick(v.CommandStopTijdstip, Qt::LeftButton);
-    EXPECT_NEAR(*d.StopLogTijdstip, nieuweStart + Seconde, 1e-9);
+    EXPECT_NEAR(StopLogTijdstip, nieuweStart + Seconde, 1e-9);
 
     // The stop picker refuses a moment before start + 1 s.
     InDePicker([&](DialogInputTijdstip& p) {
@@ -271,7 +281,7 @@ TEST_F(InstellenTest, AStartAtOrAfterTheStopMovesTheStopToOneSecondAfterIt) {
         QTest::mouseClick(p.OKButton, Qt::LeftButton);
     });
     QTest::mouseClick(v.CommandStopTijdstip, Qt::LeftButton);
-    EXPECT_NEAR(*d.StopLogTijdstip, nieuweStart + 10 * Seconde, 1e-9);
+    EXPECT_NEAR(StopLogTijdstip, nieuweStart + 10 * Seconde, 1e-9);
     ASSERT_EQ(meldingen.size(), 1u);
     EXPECT_EQ(meldingen[0], std::make_tuple(QString("Set a stop time passing the time to start!"), 48,
                                             QString("Select stop time:")));
@@ -291,36 +301,36 @@ TEST_F(InstellenTest, StartingLoggingAtStartUpDisablesTheScheduledMoments) {
 }
 
 TEST_F(InstellenTest, OKStoresTheSettingsAppliesThemAndOpensThePort) {
-    InstellenDiensten& d = Instellendiensten();
-    *d.Tijdsinterval = 60;
     const platform::Datum start = platform::MaakDatum(2026, 2, 1, 12, 0, 0);
-    *d.StartLogTijdstip = start;
-    *d.StopLogTijdstip = start + 1;
+    StartLogTijdstip = start;
+    StopLogTijdstip = start + 1;
     frmInstellen& v = open(1);
-    ASSERT_EQ(v.cboCommPoort->count(), 3);
     EXPECT_EQ(v.cboCommPoort->currentText(), "COM1");
     EXPECT_EQ(v.cboBaudrate->currentIndex(), 6);
 
-    v.cboCommPoort->setCurrentIndex(1);
+    // A device path may be typed.
+    v.cboCommPoort->lineEdit()->selectAll();
+    QTest::keyClicks(v.cboCommPoort->lineEdit(), "/dev/pts/7");
     v.cboBaudrate->setCurrentIndex(5);
-    Vink(v.CheckLogStartup);
-    v.CheckStopTijdstip->setChecked(true);
-    v.ComboTaal->setCurrentIndex(1);
     v.SSTab->setCurrentIndex(0);
+    Vink(v.CheckStopTijdstip);
+    Vink(v.CheckLogStartup); // the moments are then disabled, but keep their ticks
     QTest::keyClick(v.UpDownPollInterval, Qt::Key_Up);
+    v.ComboTaal->setCurrentIndex(1);
     QTest::mouseClick(v.OKButton, Qt::LeftButton);
 
     EXPECT_TRUE(v.Afsluiten);
-    EXPECT_EQ(*d.CommPoort, "COM3");
+    EXPECT_EQ(CommPoort, "/dev/pts/7");
     EXPECT_EQ(Baudsnelheid, "9600");
     EXPECT_EQ(HuidigeTaal, 1);
     EXPECT_TRUE(StartBijOpstarten);
-    EXPECT_TRUE(*d.GebruikStopLog);
-    EXPECT_FALSE(*d.GebruikStartLog);
+    EXPECT_TRUE(GebruikStopLog);
+    EXPECT_FALSE(GebruikStartLog);
+    EXPECT_EQ(Tijdsinterval, 61);
     EXPECT_EQ(Opgeslagen("StartOnStartup"), "True");
     EXPECT_EQ(Opgeslagen("LoadOnStartup"), "False");
     EXPECT_EQ(Opgeslagen("Language"), "1");
-    EXPECT_EQ(Opgeslagen("Serial port"), "COM3");
+    EXPECT_EQ(Opgeslagen("Serial port"), "/dev/pts/7");
     EXPECT_EQ(Opgeslagen("Baudrate"), "9600");
     EXPECT_EQ(Opgeslagen("Interval of time"), "61");
     EXPECT_EQ(Opgeslagen("Use StartLogOn"), "False");
@@ -333,34 +343,36 @@ TEST_F(InstellenTest, OKStoresTheSettingsAppliesThemAndOpensThePort) {
     EXPECT_EQ(Opgeslagen("TabConfiguration"), "0");
     EXPECT_EQ(Opgeslagen("FolderData"), MapGegevens);
     EXPECT_TRUE(QDir(MapKalibratie).exists());
-    EXPECT_EQ(aanroepen, (std::vector<QString>{"initCommPoort COM3", "OpenCommPoort",
-                                               QString::fromUtf8("LaadStrings Paramètres")}));
+
+    // The main window set the line up with the new port and speed and opened it again.
+    EXPECT_TRUE(lijn->isOpen());
+    EXPECT_EQ(lijn->poort(), "/dev/pts/7");
+    EXPECT_EQ(lijn->instellingen(), "9600,N,8,1");
+    EXPECT_EQ(hoofdvenster->StatusTekst(2), Tekst[150]);
+    EXPECT_TRUE(hoofdvenster->isEnabled());
+    EXPECT_EQ(aanroepen, std::vector<QString>{QString::fromUtf8("LaadStrings Paramètres")});
+    EXPECT_TRUE(meldingen.empty());
 
     // The next opening shows the tab of the last OK.
     EXPECT_EQ(open().SSTab->currentIndex(), 0);
 }
 
-TEST_F(InstellenTest, WithoutTheMainWindowOKSetsUpAndReopensTheRackLineItself) {
-    ResetInstellenDiensten();
+TEST_F(InstellenTest, OKWithNoSpeedChosenStores1200) {
     frmInstellen& v = open(1);
-    EXPECT_FALSE(lijn->isOpen());
-    v.cboCommPoort->setEditText("/dev/pts/7"); // a device path may be typed
     v.cboBaudrate->setCurrentIndex(-1);
     QTest::mouseClick(v.OKButton, Qt::LeftButton);
     EXPECT_TRUE(v.Afsluiten);
-    EXPECT_TRUE(lijn->isOpen());
-    EXPECT_EQ(lijn->poort(), "/dev/pts/7");
-    EXPECT_EQ(lijn->instellingen(), "1200,N,8,1"); // no speed chosen stores 1200
     EXPECT_EQ(Opgeslagen("Baudrate"), "1200");
+    EXPECT_EQ(lijn->instellingen(), "1200,N,8,1");
 }
 
 TEST_F(InstellenTest, OKWithoutAPortOrWithAPortThatDoesNotOpenKeepsTheDialog) {
-    *Instellendiensten().ExtraPoorten = "com3 ,com12 ";
+    ExtraPoorten = QStringList{"COM3", "COM12"};
     frmInstellen& v = open(3);
     // Each port of the command line is its own entry, none chosen.
     ASSERT_EQ(v.cboCommPoort->count(), 2);
-    EXPECT_EQ(v.cboCommPoort->itemText(0), "com3");
-    EXPECT_EQ(v.cboCommPoort->itemText(1), "com12");
+    EXPECT_EQ(v.cboCommPoort->itemText(0), "COM3");
+    EXPECT_EQ(v.cboCommPoort->itemText(1), "COM12");
     EXPECT_EQ(v.cboCommPoort->currentText(), "");
 
     QTest::mouseClick(v.OKButton, Qt::LeftButton);
@@ -369,29 +381,38 @@ TEST_F(InstellenTest, OKWithoutAPortOrWithAPortThatDoesNotOpenKeepsTheDialog) {
                                             QString("Settings")));
     EXPECT_FALSE(v.Afsluiten);
     EXPECT_EQ(v.SSTab->currentIndex(), 1);
-    EXPECT_TRUE(aanroepen.empty());
     EXPECT_EQ(Opgeslagen("Serial port"), "<none>");
+    EXPECT_FALSE(lijn->isOpen());
 
-    poortGaatOpen = false;
+    lijn->zetOpenFout("busy");
     v.cboCommPoort->setCurrentIndex(1);
     v.SSTab->setCurrentIndex(3);
     QTest::mouseClick(v.OKButton, Qt::LeftButton);
     EXPECT_FALSE(v.Afsluiten);
     EXPECT_TRUE(v.isVisible());
     EXPECT_EQ(v.SSTab->currentIndex(), 1);
-    EXPECT_EQ(Opgeslagen("Serial port"), "com12"); // applied and stored all the same
-    EXPECT_FALSE(hoofdvenster.isEnabled());
+    ASSERT_EQ(meldingen.size(), 2u);
+    EXPECT_EQ(std::get<0>(meldingen[1]), "Error opening 'COM12' !");
+    EXPECT_EQ(Opgeslagen("Serial port"), "COM12"); // applied and stored all the same
+    EXPECT_FALSE(hoofdvenster->isEnabled());
+
+    lijn->zetOpenFout(QString());
+    QTest::mouseClick(v.OKButton, Qt::LeftButton);
+    EXPECT_TRUE(v.Afsluiten);
+    EXPECT_TRUE(lijn->isOpen());
 }
 
 TEST_F(InstellenTest, ThePortListTakesTheSearchAndTheConfiguredPort) {
-    *Instellendiensten().CommPoort = "/dev/ttyUSB0";
-    gevondenPoorten = "COM1, COM3,  COM12";
+    EXPECT_EQ(PoortenUitZoeklijst("COM1, COM3,  COM12"), (QStringList{"COM1", "COM3", "COM12"}));
+    EXPECT_EQ(PoortenUitZoeklijst("/dev/ttyS0, /dev/ttyUSB0"), (QStringList{"/dev/ttyS0", "/dev/ttyUSB0"}));
+    EXPECT_EQ(PoortenUitZoeklijst("COM1, X"), QStringList{"COM1"}); // a rest of 3 or fewer ends the list
+    EXPECT_TRUE(PoortenUitZoeklijst("").isEmpty());
+
+    // The configured port is there and chosen, whatever this computer's ports are.
+    CommPoort = "/dev/k740-test";
     frmInstellen& v = open(1);
-    QStringList lijst;
-    for (int i = 0; i < v.cboCommPoort->count(); ++i)
-        lijst << v.cboCommPoort->itemText(i);
-    EXPECT_EQ(lijst, (QStringList{"COM1", "COM3", "COM12", "/dev/ttyUSB0"}));
-    EXPECT_EQ(v.cboCommPoort->currentIndex(), 3);
+    EXPECT_EQ(v.cboCommPoort->currentText(), "/dev/k740-test");
+    EXPECT_EQ(v.cboCommPoort->findText("/dev/k740-test"), v.cboCommPoort->count() - 1);
 }
 
 TEST_F(InstellenTest, ChosenFoldersAreMadeAtOKAndTheirFilesMoveAlong) {
@@ -438,13 +459,17 @@ TEST_F(InstellenTest, AFolderThatCannotBeMadeKeepsItsOldValue) {
         return onmogelijk;
     });
     const QString oud = MapGegevens;
-    KiesInstellingenMap(1); // what start-up does when the data folder cannot be made
+    // What start-up does when the data folder cannot be made.
+    InstalleerInstellenEnTerminal();
+    Haken.ToonInstellingen(3, 1);
+    EXPECT_TRUE(Haken.InstellingenOpen());
     frmInstellen& v = *InstellenVenster();
     EXPECT_EQ(v.SSTab->currentIndex(), 3);
     QTest::mouseClick(v.OKButton, Qt::LeftButton);
     EXPECT_TRUE(v.Afsluiten);
     EXPECT_EQ(MapGegevens, oud);
     EXPECT_EQ(Opgeslagen("FolderData"), oud);
+    EXPECT_FALSE(Haken.InstellingenOpen());
 }
 
 // The picker on its own.
@@ -515,10 +540,9 @@ TEST_F(TijdstipTest, CancelKeepsTheMomentAndSaysSo) {
 TEST_F(InstellenTest, EveryTabAndThePickerRender) {
     const QString map = qEnvironmentVariable("K740_SCREENSHOTS", tijdelijkeMap());
     ASSERT_TRUE(QDir().mkpath(map));
-    InstellenDiensten& d = Instellendiensten();
-    *d.StartLogTijdstip = platform::MaakDatum(2026, 1, 5, 18, 0, 0);
-    *d.StopLogTijdstip = platform::MaakDatum(2026, 1, 6, 6, 30, 0);
-    *d.GebruikStartLog = true;
+    StartLogTijdstip = platform::MaakDatum(2026, 1, 5, 18, 0, 0);
+    StopLogTijdstip = platform::MaakDatum(2026, 1, 6, 6, 30, 0);
+    GebruikStartLog = true;
     LadenBijOpstarten = true;
     MapGegevens = "/home/laboratory/Documents/Quorvex/K740/Data/Project 2026/Series A";
     frmInstellen& v = open(0);

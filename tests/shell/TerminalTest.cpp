@@ -2,7 +2,6 @@
 #include "SchoneOmgeving.h"
 #include "acquisition/Aanmelding.h"
 #include "acquisition/Frames.h"
-#include "acquisition/Hoofdvenster.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/Verbinding.h"
@@ -11,7 +10,9 @@
 #include "shared/Teksten.h"
 #include "shared/ui/Vensterfuncties.h"
 #include "shell/InstellenDiensten.h"
+#include "shell/Vensterhaken.h"
 #include "shell/frmTerminal.h"
+#include "shell/mdiK740.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -20,6 +21,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QImage>
+#include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -43,9 +45,7 @@ protected:
         SchoneOmgeving::SetUp();
         MapGegevens = QDir(tijdelijkeMap()).filePath("Data");
         ASSERT_TRUE(QDir().mkpath(MapGegevens));
-        Instellendiensten().ZetTerminalVinkje = [this](bool aan) { vinkjes.push_back(aan); };
     }
-    std::vector<bool> vinkjes;
 };
 
 TEST_F(TerminalTest, HexadecimalEndsALineOnlyAtCRLFAlsoAcrossCalls) {
@@ -105,7 +105,6 @@ TEST_F(TerminalTest, TheCommunicationLogTakesTheRawTrafficOnlyWithTheSwitchWhile
     EXPECT_EQ(LeesLog().size(), 17);
     ToonTerminal();
     EXPECT_EQ(TerminalVenster()->TerminalTekst(), voor);
-    EXPECT_EQ(vinkjes, (std::vector<bool>{true, false, true}));
 }
 
 TEST_F(TerminalTest, ClosingUnloadsTheTerminalAndItsText) {
@@ -119,7 +118,6 @@ TEST_F(TerminalTest, ClosingUnloadsTheTerminalAndItsText) {
     EXPECT_EQ(TerminalVenster(), nullptr);
     ToonTerminal();
     EXPECT_EQ(TerminalVenster()->TerminalTekst(), "");
-    EXPECT_EQ(vinkjes, (std::vector<bool>{true, false, true}));
 }
 
 TEST_F(TerminalTest, OutsideFactoryModeOnlyInformationLinesAreShown) {
@@ -165,19 +163,38 @@ TEST_F(TerminalTest, CopyPutsTheWholeTextOnTheClipboard) {
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "line 1\r\nline 2\r\n");
 }
 
-// The engine's traffic reaches the terminal through the main window.
-class NaarTerminal : public Hoofdvenster {
-public:
-    void TerminalToevoegen(const QString& tekst, bool hexadecimaal) override {
-        ::TerminalToevoegen(tekst, hexadecimaal);
-    }
-};
+TEST_F(TerminalTest, TheMainWindowsMenuItemOpensAndHidesTheTerminalInItsWindowArea) {
+    mdiK740 hoofdvenster;
+    InstalleerInstellenEnTerminal();
+    hoofdvenster.mnuExtraTerminal_Click();
+    ASSERT_NE(TerminalVenster(), nullptr);
+    EXPECT_TRUE(hoofdvenster.TerminalAangevinkt());
+    EXPECT_TRUE(TerminalAangevinkt());
+    QWidget* kader = Haken.TerminalVenster();
+    EXPECT_TRUE(hoofdvenster.mdiGebied()->isAncestorOf(kader));
+    EXPECT_EQ(kader->size(), QSize(TwipsNaarPixels(10000), TwipsNaarPixels(7000))); // the placement default
+    EXPECT_EQ(Haken.TerminalTekstvak(), TerminalVenster()->TxtLineInput);
+
+    hoofdvenster.TerminalToevoegen("seen\r\n", false);
+    hoofdvenster.mnuExtraTerminal_Click();
+    EXPECT_FALSE(TerminalAangevinkt());
+    EXPECT_FALSE(kader->isVisible());
+    hoofdvenster.TerminalToevoegen("not seen\r\n", false);
+    hoofdvenster.mnuExtraTerminal_Click();
+    EXPECT_EQ(TerminalVenster()->TerminalTekst(), "seen\r\n");
+
+    TerminalVenster()->close();
+    EXPECT_FALSE(hoofdvenster.TerminalAangevinkt());
+    ResetTerminal();
+}
 
 class TerminalLijnTest : public RacklijnOmgeving {
 protected:
     void SetUp() override {
         RacklijnOmgeving::SetUp();
-        ZetHoofdvenster(&naarTerminal);
+        // The engine's traffic reaches the terminal through the main window.
+        hoofdvenster = std::make_unique<mdiK740>();
+        InstalleerInstellenEnTerminal();
         MapGegevens = QDir(tijdelijkeMap()).filePath("Data");
         ASSERT_TRUE(QDir().mkpath(MapGegevens));
     }
@@ -193,7 +210,12 @@ protected:
                 ++stil;
         }
     }
-    NaarTerminal naarTerminal;
+    void TearDown() override {
+        ResetTerminal();
+        hoofdvenster.reset();
+        RacklijnOmgeving::TearDown();
+    }
+    std::unique_ptr<mdiK740> hoofdvenster;
 };
 
 TEST_F(TerminalLijnTest, ALogOnShowsItsInformationLinesAndItsBytes) {

@@ -27,6 +27,7 @@
 #include "shell/InstellenDiensten.h"
 #include "shell/frmInstellen.h"
 #include "shell/frmTerminal.h"
+#include "shell/mdiK740.h"
 
 #include <QDir>
 #include <QLocale>
@@ -55,6 +56,7 @@ void ResetAlles() {
     ResetKindvensters();
     ResetSysteemboom();
     ResetRackvensterActies();
+    ResetShell();
     ResetInstellen();
     ResetTerminal();
     ResetInstellenDiensten();
