@@ -19,6 +19,7 @@
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
 #include "shared/Voortgang.h"
+#include "shell/InstellenDiensten.h"
 #include "shell/Opdrachtregel.h"
 #include "shell/Poorten.h"
 #include "shell/Programmainstellingen.h"
@@ -283,6 +284,7 @@ bool mdiK740::MDIForm_Load(const QStringList& argumenten) {
     InstalleerLogboek();
     InstalleerRackConfiguratie();
     InstalleerRackvensters();
+    InstalleerInstellenEnTerminal();
 
     OntleedCommand(argumenten, GeldigePoort(LeesInstelling(AppNaam, Settings, QStringLiteral("Serial port"),
                                                            QStringLiteral("COM1"))));

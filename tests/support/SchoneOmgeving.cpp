@@ -27,6 +27,9 @@
 #include "shared/ui/Dialoogdiensten.h"
 #include "shared/ui/HelpVenster.h"
 #include "shared/ui/Kindvensters.h"
+#include "shell/InstellenDiensten.h"
+#include "shell/frmInstellen.h"
+#include "shell/frmTerminal.h"
 #include "shell/mdiK740.h"
 
 #include <QDir>
@@ -60,6 +63,9 @@ void ResetAlles() {
     ResetCommunicatie();
     ResetVernieuwing();
     ResetAlarmuitgang();
+    ResetInstellen();
+    ResetTerminal();
+    ResetInstellenDiensten();
 }
 
 void SchoneOmgeving::SetUp() {
