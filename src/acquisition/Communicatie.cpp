@@ -28,7 +28,6 @@ QString BewaardCommando;
 namespace {
 
 bool EindeLus = false;
-bool LusActief = false;
 
 // A pass that got no reply and did not wait for one (simulation, a closed port, an aborted wait)
 // idles this long, so that a waiting program sleeps instead of spinning.
@@ -156,10 +155,10 @@ struct Start {
 // The loop
 
 void CommunicatieLus() {
+    // The end flag is not cleared here: an end asked for before the loop came up (the program was
+    // closed during its start) ends the loop after its start steps.
     BoomZichtbaar = false;
     InstellingenOpen = false;
-    EindeLus = false;
-    LusActief = true;
     EindeTekens = QByteArrayLiteral("\r\n");
 
     if (Bestandslaag.LeesRackAanmelding) Bestandslaag.LeesRackAanmelding();
@@ -208,15 +207,11 @@ void CommunicatieLus() {
 
     while (!EindeLus)
         LusRonde();
-    LusActief = false;
+    EindeLus = false;
 }
 
 void BeeindigCommunicatieLus() {
     EindeLus = true;
-}
-
-bool CommunicatieLusActief() {
-    return LusActief;
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -376,5 +371,4 @@ void VernieuwVensters(const QString& info) {
 void ResetCommunicatie() {
     ZetBeginStand();
     EindeLus = false;
-    LusActief = false;
 }

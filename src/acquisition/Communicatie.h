@@ -17,13 +17,12 @@ extern int16_t OpvraagStap;
 extern QString BewaardCommando;
 // The walk sets CyclusVoltooid (Programmastatus.h) when it wraps from rack 16 to rack 1.
 
-// The loop. Returns only when BeeindigCommunicatieLus was called (the program ends, or a test or
-// benchmark has run long enough); it ends after the pass that is running then.
+// The loop. Returns only when BeeindigCommunicatieLus was called (the main window unloads, or a test
+// or benchmark has run long enough); it ends after the pass that is running then.
 void CommunicatieLus();
-// Asks the loop to end after its current pass (also ends the wait for the settings window at start).
+// Asks the loop to end after its current pass; asked before the loop runs, the loop ends after its
+// start steps. Also ends the wait for the settings window at start.
 void BeeindigCommunicatieLus();
-// True between the start of CommunicatieLus and its end.
-bool CommunicatieLusActief();
 
 // The poll supervision, once per pass of the loop: the next step, a resend, or the escalation of a
 // module that does not answer.

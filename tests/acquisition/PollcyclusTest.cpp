@@ -349,6 +349,18 @@ TEST_F(PollcyclusTest, WithRacksTheLoopReloadsTheDataFileShowsTheRackWindowsAndP
     EXPECT_LE(emulator.verzoeken()[0].ms, 1);
 }
 
+TEST_F(PollcyclusTest, AnEndAskedForBeforeTheLoopRunsEndsItAfterItsStartSteps) {
+    harnas->PlaatsRacks(1, 1);
+    MetenActief = true;
+    BeeindigCommunicatieLus(); // the program was closed while it started
+    CommunicatieLus();
+    EXPECT_EQ(emulator.aantalVerzoeken(CommandoStatus), 1) << "the first request of the start";
+    EXPECT_EQ(harnas->venster.timerOpvragenGestart, 1);
+    // The loop can run again.
+    harnas->Draai(500);
+    EXPECT_GT(emulator.aantalVerzoeken(CommandoStatus), 1);
+}
+
 TEST_F(PollcyclusTest, InFactoryModeEveryReplyTakenIsLogged) {
     harnas->PlaatsRacks(1, 1);
     Fabrieksmodus = true;
