@@ -195,6 +195,9 @@ void pasSleutelToe(int rack, int16_t modus, const Context& ctx, const QString& s
 }
 
 void demoOpzet(int rack) {
+    // The simulated rack gets the names a rack and its inputs get when they log on.
+    if (Racks[rack].Name.getrimd().isEmpty())
+        Racks[rack].Name = QStringLiteral("Rack ") + IdnoAlsTekst(Racks[rack].Idno);
     for (int m = 1; m <= AantalModules; ++m)
         Racks[rack].Modules[m].Idno = IdnoUitTekst(DemoModules[m]);
     for (int m = 1; m <= AantalModules; ++m) {
@@ -202,6 +205,8 @@ void demoOpzet(int rack) {
         mod.Present = true;
         mod.Type = ModuleTypeUitIdno(rack, m);
         mod.Name = SoortUitIdno(mod.Idno);
+        for (int i = 1; i <= AantalIngangen; ++i)
+            if (mod.Meting[i].Name.getrimd().isEmpty()) mod.Meting[i].Name = KanaalNaam(i, QString());
     }
     ControleerEenheden(rack);
 }

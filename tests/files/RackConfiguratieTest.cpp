@@ -374,9 +374,11 @@ TEST_F(RackConfiguratieTest, DemonstrationSetUpWithoutAFile) {
     ASSERT_TRUE(Racks[1].Present);
     EXPECT_FALSE(Racks[2].Present);
     EXPECT_EQ(IdnoAlsTekst(Racks[1].Idno), QStringLiteral("1.F.F.F"));
+    EXPECT_EQ(Racks[1].Name.getrimd(), QStringLiteral("Rack 1.F.F.F"));
     for (int m = 1; m <= 7; ++m) {
         const ModuleRecord& mod = Racks[1].Modules[m];
         EXPECT_TRUE(mod.Present);
+        EXPECT_EQ(mod.Meting[4].Name.getrimd(), QStringLiteral("CH4"));
         EXPECT_EQ(mod.Type.tekst(), m <= 5 ? QStringLiteral("K761") : QStringLiteral("K762"));
         EXPECT_EQ(mod.Name, m <= 5 ? QStringLiteral("K761(mV/°C)") : QStringLiteral("K762(mS/°C)"));
         EXPECT_TRUE(QFile::exists(MapKalibratie + QStringLiteral("/Rack1-F-F-F-M%1.cal").arg(m)));
