@@ -12,6 +12,12 @@ public:
     virtual void StopVerbinding() {}
     // Forgets every child window of the window arrays (rack, table and graph windows).
     virtual void WisVensterLijsten() {}
+    // The hourglass while a data file is opened (true), the normal pointer again (false).
+    virtual void ZetWachtcursor(bool /*wachten*/) {}
+    // Refreshes every open graph window from the table data.
+    virtual void VernieuwGrafieken() {}
+    // Removes a file from the recent-file list.
+    virtual void VerwijderRecentBestand(const QString& /*naam*/) {}
 };
 
 Hoofdvenster& hoofdvenster();

@@ -7,6 +7,10 @@
 #include "acquisition/RackModel.h"
 #include "acquisition/Rackvenster.h"
 #include "acquisition/Stabiliteit.h"
+#include "acquisition/Tabelvenster.h"
+#include "files/CsvVelden.h"
+#include "files/Meetbestand.h"
+#include "files/Tijdbasis.h"
 #include "platform/Opslag.h"
 #include "platform/Systeem.h"
 #include "shared/Melding.h"
@@ -32,6 +36,10 @@ void ResetAlles() {
     ResetK762();
     ResetRackVensters();
     ResetDialoogDiensten();
+    ResetTabelVensters();
+    ResetMeetbestand();
+    ResetCsvVelden();
+    ResetTijdbasis();
 }
 
 void SchoneOmgeving::SetUp() {
