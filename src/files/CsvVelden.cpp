@@ -27,8 +27,12 @@ struct RuwVeld {
     bool afgesloten = true; // a closing qualifier was found
 };
 
+qsizetype Zoek(QStringView tekst, QStringView q, qsizetype vanaf = 0) {
+    return q.size() == 1 ? tekst.indexOf(q.front(), vanaf) : tekst.indexOf(q, vanaf);
+}
+
 bool NeemRuwVeld(QStringView& rest, QStringView q, RuwVeld& veld) {
-    const qsizetype open = rest.indexOf(q);
+    const qsizetype open = Zoek(rest, q);
     if (open < 0) {
         rest = QStringView();
         return false;
@@ -38,7 +42,7 @@ bool NeemRuwVeld(QStringView& rest, QStringView q, RuwVeld& veld) {
     qsizetype zoek = begin;
     veld.dubbel = false;
     for (;;) {
-        const qsizetype sluit = rest.indexOf(q, zoek);
+        const qsizetype sluit = Zoek(rest, q, zoek);
         if (sluit < 0) {
             veld.inhoud = rest.sliced(begin);
             veld.afgesloten = false;
@@ -46,7 +50,7 @@ bool NeemRuwVeld(QStringView& rest, QStringView q, RuwVeld& veld) {
             return true;
         }
         const qsizetype na = sluit + q.size();
-        if (rest.sliced(na).startsWith(q)) {
+        if (rest.size() >= na + q.size() && rest.sliced(na, q.size()) == q) {
             veld.dubbel = true;
             zoek = na + q.size();
             continue;
@@ -91,15 +95,25 @@ QString VolgendVeld(QString& regel, int16_t n) {
 }
 
 QStringList SplitsVelden(QStringView regel, bool* onafgesloten) {
+    return Veldsplitser().Splits(regel, onafgesloten);
+}
+
+QStringList Veldsplitser::Splits(QStringView regel, bool* onafgesloten) {
     const QStringView q = Afbakening();
     QStringList velden;
+    velden.reserve(m_vorige.size());
     RuwVeld ruw;
     bool open = false;
     while (!regel.isEmpty() && NeemRuwVeld(regel, q, ruw)) {
-        velden.append(Ontdubbel(ruw, q));
+        const qsizetype i = velden.size();
+        if (!ruw.dubbel && i < m_vorige.size() && m_vorige.at(i) == ruw.inhoud)
+            velden.append(m_vorige.at(i));
+        else
+            velden.append(Ontdubbel(ruw, q));
         open = !ruw.afgesloten;
     }
     if (onafgesloten) *onafgesloten = open;
+    m_vorige = velden;
     return velden;
 }
 
@@ -133,14 +147,23 @@ QString TekstNaMarkering(const QString& tekst, const QString& markering) {
     return TekstTussen(tekst, markering);
 }
 
+void VoegCsvVeldToe(QString& regel, const QString& tekst, bool laatste, const QString& afbakening) {
+    const QStringView q = afbakening.isEmpty() ? Afbakening() : QStringView(afbakening);
+    regel += q;
+    if (tekst.contains(q))
+        regel += Verdubbel(tekst, q);
+    else
+        regel += tekst;
+    regel += q;
+    if (laatste)
+        regel += u"\r\n";
+    else
+        regel += u',';
+}
+
 QString CsvVeld(const QString& tekst, bool laatste, const QString& afbakening) {
-    const QString q = afbakening.isEmpty() ? Afbakening().toString() : afbakening;
     QString veld;
-    veld.reserve(tekst.size() + 4);
-    veld += q;
-    veld += Verdubbel(tekst, q);
-    veld += q;
-    veld += laatste ? QStringLiteral("\r\n") : QStringLiteral(",");
+    VoegCsvVeldToe(veld, tekst, laatste, afbakening);
     return veld;
 }
 

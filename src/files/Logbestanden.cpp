@@ -80,7 +80,7 @@ public:
         return m_bestanden[bestand].lengte == 0 && m_bestanden[bestand].inhoud.isEmpty();
     }
     void Veld(int bestand, const QString& tekst, bool laatste = false) {
-        m_bestanden[bestand].inhoud += CsvVeld(tekst, laatste, m_q);
+        VoegCsvVeldToe(m_bestanden[bestand].inhoud, tekst, laatste, m_q);
     }
     void Schrijf() {
         for (const Entry& b : m_bestanden)

@@ -18,6 +18,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -39,7 +41,7 @@ const QString CRLF = QStringLiteral("\r\n");
 // Writing
 
 void VoegVeldToe(QString& regel, const QString& tekst) {
-    regel += CsvVeld(tekst, false, TekstAfbakening);
+    VoegCsvVeldToe(regel, tekst, false, TekstAfbakening);
 }
 
 void SluitRegel(QString& regel) {
@@ -135,7 +137,7 @@ bool ToegangGeweigerd(const QString& naam) {
 // counts.
 class Regellezer {
 public:
-    explicit Regellezer(QIODevice& bron) : m_bron(bron) {}
+    explicit Regellezer(QIODevice& bron) : m_bron(bron) { m_blok.reserve(2 * BlokGrootte); }
 
     // The next line without its end, and the bytes it took with its end; false at the end of the file.
     bool Volgende(QByteArrayView& regel, qint64& bytes) {
@@ -212,6 +214,39 @@ Codering BepaalCodering(QFile& f) {
     if (!nietAscii) return Codering::Ascii;
     return geldig ? Codering::Utf8 : Codering::Windows1252;
 }
+
+// The text of each line, decoded into one buffer that is used again for every line.
+class Regeldecoder {
+public:
+    explicit Regeldecoder(Codering codering) : m_codering(codering) {}
+
+    // Valid until the next call.
+    const QString& Tekst(QByteArrayView bytes) {
+        QStringDecoder& decoder = Decoder(bytes);
+        m_tekst.resize(decoder.requiredSpace(bytes.size()));
+        const QChar* einde = decoder.appendToBuffer(m_tekst.data(), bytes);
+        m_tekst.truncate(einde - m_tekst.constData());
+        return m_tekst;
+    }
+
+private:
+    QStringDecoder& Decoder(QByteArrayView bytes) {
+        if (m_codering == Codering::Utf8) return m_utf8;
+        if (m_codering == Codering::Ascii || !m_windows1252.isValid()) return m_latijn1;
+        // Windows-1252 differs from Latin-1 only in the bytes 0x80..0x9F.
+        const bool latijn1 = std::none_of(bytes.begin(), bytes.end(), [](char c) {
+            const auto b = static_cast<unsigned char>(c);
+            return b >= 0x80 && b <= 0x9F;
+        });
+        return latijn1 ? m_latijn1 : m_windows1252;
+    }
+
+    Codering m_codering;
+    QStringDecoder m_latijn1{QStringDecoder::Latin1};
+    QStringDecoder m_utf8{QStringDecoder::Utf8};
+    QStringDecoder m_windows1252{"windows-1252"};
+    QString m_tekst;
+};
 
 // A number as the file writes flags, values and temperatures: a sign, digits with "." or "," as
 // decimal sign, and an exponent.
@@ -304,6 +339,91 @@ private:
     qint64 m_aantal = 0;
 };
 
+// Reads the time field of a row. Rows follow each other in time, so most share the date of the row
+// before: when the text starts with that date as written, only the time after it is read, with the
+// locale's long-time pattern when it is plain hours, minutes and seconds. Anything else goes through
+// the platform's date reading.
+class DatumLezer {
+public:
+    DatumLezer() {
+        const QString patroon = platform::LangeTijdPatroon();
+        qsizetype i = 0;
+        while (i < patroon.size()) {
+            const QChar c = patroon.at(i);
+            qsizetype n = 1;
+            while (i + n < patroon.size() && patroon.at(i + n) == c)
+                ++n;
+            if (c == u'H' || c == u'm' || c == u's') {
+                if (n > 2) return;
+                m_delen.push_back({c, QString(), n == 1 ? 1 : 2});
+            } else if (c.isLetter() || c == u'\'') {
+                return; // 12-hour clock, quoted text: the platform reads it
+            } else {
+                m_delen.push_back({QChar(), QString(n, c), 0});
+            }
+            i += n;
+        }
+        m_snel = !m_delen.empty();
+    }
+
+    bool Lees(const QString& veld, platform::Datum& d) {
+        const QString t = veld.trimmed();
+        const qsizetype n = m_datumTekst.size();
+        if (m_snel && n > 0 && t.size() > n + 1 && t.startsWith(m_datumTekst) && t.at(n) == u' ') {
+            int seconden = 0;
+            if (LeesTijd(QStringView(t).sliced(n + 1), seconden)) {
+                d = m_dag + (seconden * 1000) / 86400000.0;
+                return true;
+            }
+        }
+        if (!platform::LeesDatumTijd(t, d)) return false;
+        if (d >= 1) {
+            const QString datum = platform::KorteDatum(d);
+            if (t.size() > datum.size() && t.startsWith(datum) && t.at(datum.size()) == u' ') {
+                m_datumTekst = datum;
+                m_dag = std::floor(d);
+            }
+        }
+        return true;
+    }
+
+private:
+    struct Deel {
+        QChar soort; // 'H', 'm', 's', or none for a separator
+        QString letterlijk;
+        int cijfers; // 1: one or two digits, 2: exactly two
+    };
+
+    bool LeesTijd(QStringView t, int& seconden) const {
+        int waarden[3] = {0, 0, 0};
+        qsizetype p = 0;
+        for (const Deel& deel : m_delen) {
+            if (deel.soort.isNull()) {
+                if (!t.sliced(p).startsWith(deel.letterlijk)) return false;
+                p += deel.letterlijk.size();
+                continue;
+            }
+            int waarde = 0;
+            qsizetype cijfers = 0;
+            while (p < t.size() && cijfers < 2 && t.at(p).isDigit()) {
+                waarde = waarde * 10 + t.at(p).digitValue();
+                ++p;
+                ++cijfers;
+            }
+            if (cijfers == 0 || (deel.cijfers == 2 && cijfers != 2)) return false;
+            waarden[deel.soort == u'H' ? 0 : deel.soort == u'm' ? 1 : 2] = waarde;
+        }
+        if (p != t.size() || waarden[0] > 23 || waarden[1] > 59 || waarden[2] > 59) return false;
+        seconden = waarden[0] * 3600 + waarden[1] * 60 + waarden[2];
+        return true;
+    }
+
+    std::vector<Deel> m_delen;
+    bool m_snel = false;
+    QString m_datumTekst;
+    double m_dag = 0;
+};
+
 struct RackTabel {
     Tabelvenster* venster;
     std::vector<int16_t> modules;
@@ -357,20 +477,11 @@ void LeesGegevensbestand(const QString& naam) {
     Meldingen meldingen;
     if (open) {
         const Codering codering = BepaalCodering(f);
-        QStringDecoder windows1252("windows-1252");
-        auto tekstVan = [&](QByteArrayView bytes) {
-            switch (codering) {
-            case Codering::Ascii:
-                return QString::fromLatin1(bytes);
-            case Codering::Utf8:
-                return QString::fromUtf8(bytes);
-            case Codering::Windows1252:
-                break;
-            }
-            return windows1252.isValid() ? QString(windows1252.decode(bytes)) : QString::fromLatin1(bytes);
-        };
+        Regeldecoder decoder(codering);
 
         Regellezer lezer(f);
+        DatumLezer datumLezer;
+        Veldsplitser splitser;
         QByteArrayView bytes;
         qint64 regelBytes = 0, totaal = 0, regelNummer = 0;
         int16_t voortgang = -1;
@@ -383,11 +494,11 @@ void LeesGegevensbestand(const QString& naam) {
                 ZetVoortgang(voortgang, VoortgangAfbreken);
                 if (VoortgangAfbreken) break;
             }
-            const QString regel = tekstVan(bytes);
+            const QString& regel = decoder.Tekst(bytes);
             bool onafgesloten = false;
-            QStringList velden = SplitsVelden(regel, &onafgesloten);
+            QStringList velden = splitser.Splits(regel, &onafgesloten);
             platform::Datum tijd = 0;
-            const bool isRij = !velden.isEmpty() && platform::LeesDatumTijd(velden.at(0), tijd);
+            const bool isRij = !velden.isEmpty() && datumLezer.Lees(velden.at(0), tijd);
             if (AantalMetingen < 0) {
                 // Line 1 is the header, whatever it holds; a sample row there is not loaded.
                 AantalMetingen = 0;

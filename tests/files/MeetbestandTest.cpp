@@ -13,6 +13,7 @@
 #include "shared/Voortgang.h"
 
 #include <QDir>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -336,22 +337,27 @@ TEST_F(MeetbestandTest, RowsBeyondThe16BitRangeLoadWhole) {
     QByteArray bytes = "\"Time\"\r\n";
     const QByteArray rest = QByteArray(",\"0\",\"1.00\",\"pH\",\"20.0\",\"C\"") +
                             QByteArray(15, ',').replace(",", ",\"\"") + ",\"\"\r\n";
-    const platform::Datum begin = platform::MaakDatum(2026, 1, 5);
-    for (int i = 0; i < 100000; ++i)
-        bytes += "\"" + platform::DatumTijdTekst(begin + i / 86400.0).toLatin1() + "\"" + rest;
+    // One row a second from midnight of 5 January 2026 (en_GB: dd/MM/yyyy HH:mm:ss).
+    char tijd[32];
+    for (int i = 0; i < 100000; ++i) {
+        std::snprintf(tijd, sizeof tijd, "\"%02d/01/2026 %02d:%02d:%02d\"", 5 + i / 86400, i % 86400 / 3600,
+                      i % 3600 / 60, i % 60);
+        bytes += tijd + rest;
+    }
     SchrijfBytes(pad, bytes);
     LeesGegevensbestand(pad);
     EXPECT_EQ(AantalMetingen, 100000);
     EXPECT_TRUE(meldingen.empty());
     EXPECT_EQ(venster(1).CelTekst(1, 100000, KolomTijd), "03:46:39");
 
-    // Written whole again, all rows come back.
+    // Written whole again, every row is in the file.
     const QString kopie = tijdelijkeMap() + QStringLiteral("/kopie.csv");
     ASSERT_TRUE(SchrijfGegevensbestand(kopie));
-    NieuweVensters();
-    LeesGegevensbestand(kopie);
-    EXPECT_EQ(AantalMetingen, 100000);
-    EXPECT_EQ(venster(1).CelTekst(1, 100000, 3), "1.00");
+    const QByteArray geschreven = LeesBytes(kopie);
+    EXPECT_EQ(geschreven.count("\r\n"), 100001);
+    EXPECT_TRUE(geschreven.endsWith(
+        "\"06/01/2026 03:46:39\",\"0\",\"1.00\",\"pH\",\"20.0\",\"C\",\"0\",\"\",\"\",\"\","
+        "\"\",\"\",\"\",\"\",\"\",\"\",\"0\",\"\",\"\",\"\",\"\",\"\"\r\n"));
 }
 
 TEST_F(MeetbestandTest, AFailedSaveIsReportedAndRetried) {
@@ -429,4 +435,25 @@ TEST_F(MeetbestandTest, DataFileFromTheCommandLineKeepsItsCase) {
     EXPECT_EQ(meldingen[0].tekst, "The specified file map is invalid!");
     EXPECT_EQ(ZetGegevensbestand(QStringLiteral("   ")), "");
     QDir::setCurrent(oud);
+}
+
+TEST_F(MeetbestandTest, RowTimesAreReadInTheLocalesFormat) {
+    for (const QLocale& taal : {QLocale(QLocale::English, QLocale::UnitedStates), QLocale(QLocale::Dutch)}) {
+        QLocale::setDefault(taal);
+        const platform::Datum begin = platform::MaakDatum(2026, 12, 31, 23, 59, 58);
+        QStringList regels{QStringLiteral("\"Time\"")};
+        for (int s = 0; s < 4; ++s) {
+            QString regel = Regel(0);
+            regel.replace(QStringLiteral("05/01/2026 09:00:00"),
+                          platform::DatumTijdTekst(begin + s / 86400.0));
+            regels.append(regel);
+        }
+        SchrijfRegels(regels);
+        LeesGegevensbestand(pad);
+        EXPECT_EQ(AantalMetingen, 4);
+        EXPECT_EQ(std::llround(TijdMeting * 86400), std::llround((begin + 3 / 86400.0) * 86400));
+        EXPECT_EQ(venster(1).CelTekst(1, 4, KolomTijd), platform::LangeTijd(begin + 3 / 86400.0));
+    }
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    EXPECT_TRUE(meldingen.empty());
 }
