@@ -82,9 +82,16 @@ public:
     void Veld(int bestand, const QString& tekst, bool laatste = false) {
         VoegCsvVeldToe(m_bestanden[bestand].inhoud, tekst, laatste, m_q);
     }
+    // Appends every file's lines. After a Cancel the other files that cannot be written lose this
+    // snapshot without asking again.
     void Schrijf() {
-        for (const Entry& b : m_bestanden)
-            if (!b.inhoud.isEmpty()) VoegToeMetNieuwePoging(b.pad, platform::NaarWindows1252(b.inhoud));
+        bool vragen = true;
+        for (const Entry& b : m_bestanden) {
+            if (b.inhoud.isEmpty()) continue;
+            const QByteArray bytes = platform::NaarWindows1252(b.inhoud);
+            if (platform::VoegToeAanBestand(b.pad, bytes) || !vragen) continue;
+            vragen = VoegToeMetNieuwePoging(b.pad, bytes);
+        }
     }
 
 private:

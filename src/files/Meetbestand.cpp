@@ -6,6 +6,7 @@
 #include "acquisition/Tabelvenster.h"
 #include "files/CsvVelden.h"
 #include "files/Logbestanden.h"
+#include "files/Tijdbasis.h"
 #include "platform/Tekstbestand.h"
 #include "shared/Algemeen.h"
 #include "shared/Hulpfuncties.h"
@@ -88,14 +89,18 @@ void VoegRijToe(QString& uit, int32_t rij) {
     for (int r = 1; r <= AantalRacks; ++r) {
         if (!Racks[r].Present) continue;
         Tabelvenster* venster = TabelVensters.Maak(r);
-        auto cel = [venster](int m, int32_t rij, int kolom) {
+        auto cel = [venster, rij](int m, int kolom) {
             return venster ? venster->CelTekst(static_cast<int16_t>(m), rij, static_cast<int16_t>(kolom))
                            : QString();
         };
         for (int m = 1; m <= AantalModules; ++m) {
             if (!Racks[r].Modules[m].Present) continue;
             if (eerste) {
-                VoegVeldToe(uit, cel(m, rij, KolomDatum) + QLatin1Char(' ') + cel(m, rij, KolomTijd));
+                // Relative times cannot be read back as rows: the file always gets the clock time.
+                VoegVeldToe(uit, RelatieveTijd && TijdBasis != 0
+                                     ? platform::DatumTijdTekst(TijdUitRelatief(static_cast<int16_t>(r),
+                                                                                static_cast<int16_t>(m), rij))
+                                     : cel(m, KolomDatum) + QLatin1Char(' ') + cel(m, KolomTijd));
                 eerste = false;
             }
             for (int n = 1; n <= AantalIngangen; ++n) {
@@ -105,18 +110,18 @@ void VoegRijToe(QString& uit, int32_t rij) {
                     continue;
                 }
                 const int c = KolomVanKanaal(n);
-                const QString waarde = cel(m, rij, c);
-                const QString temperatuur = cel(m, rij, c + 2);
+                const QString waarde = cel(m, c);
+                const QString temperatuur = cel(m, c + 2);
                 int flags = 0;
                 if (waarde == OR) flags |= VlagBovenBereik;
                 if (temperatuur == OR) flags |= VlagTemperatuurTeHoog;
                 VoegVeldToe(uit, QString::number(flags));
                 VoegVeldToe(uit, TrimSpaties(waarde));
-                VoegVeldToe(uit, TrimSpaties(cel(m, rij, c + 1)));
+                VoegVeldToe(uit, TrimSpaties(cel(m, c + 1)));
                 VoegVeldToe(uit, TrimSpaties(temperatuur));
-                VoegVeldToe(uit, TrimSpaties(cel(m, rij, c + 3)));
+                VoegVeldToe(uit, TrimSpaties(cel(m, c + 3)));
             }
-            VoegVeldToe(uit, cel(m, rij, InfoKolom(r, m)));
+            VoegVeldToe(uit, cel(m, InfoKolom(r, m)));
         }
     }
     SluitRegel(uit);

@@ -24,8 +24,9 @@ extern QString GevondenBestand;
 extern int16_t LaatsteKeuze;
 
 // Writes the whole table to `naam`, replacing it safely: the former file stays whole until the new one
-// is complete. Every input name of a present module is stored back without its leading blanks. When
-// the file cannot be written the message box offers Retry and Cancel. False when it was not written.
+// is complete. Every input name of a present module is stored back without its leading blanks. Rows
+// shown in relative time are written with their clock time. When the file cannot be written the
+// message box offers Retry and Cancel. False when it was not written.
 bool SchrijfGegevensbestand(const QString& naam);
 
 // Loads the file into the table windows of the present racks (each laid out afresh first), with the

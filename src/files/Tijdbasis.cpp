@@ -50,7 +50,8 @@ TijdCellen TijdCellenVan(platform::Datum tijd) {
 }
 
 platform::Datum TijdVanRij(int16_t rack, int16_t module, int32_t rij) {
-    if (RelatieveTijd) return TijdUitRelatief(rack, module, rij);
+    // The cells are in the form they were written in: relative only while there is a zero.
+    if (RelatieveTijd && TijdBasis != 0) return TijdUitRelatief(rack, module, rij);
     Tabelvenster* venster = TabelVensters.Maak(rack);
     if (!venster) return 0;
     platform::Datum datum = 0, tijd = 0;

@@ -23,7 +23,7 @@ struct TijdCellen {
 TijdCellen TijdCellenVan(platform::Datum tijd);
 
 // The time of row rij of module `module`'s grid in the rack's table window (made when missing; 0
-// without a window).
+// without a window), read from the cells in the form TijdCellenVan writes them now.
 platform::Datum TijdVanRij(int16_t rack, int16_t module, int32_t rij);
 // The same from the relative form: TijdBasis plus the days of column 1 and the signed hours, minutes
 // and seconds of column 2.

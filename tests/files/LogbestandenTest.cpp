@@ -124,10 +124,15 @@ TEST_F(LogbestandenTest, AFileThatCannotBeWrittenIsAskedAboutAndRetried) {
     EXPECT_EQ(meldingen.size(), 2u);
     EXPECT_FALSE(QFileInfo::exists(Gegevensbestand));
 
+    // One Cancel per snapshot: the other files that cannot be written are not asked about again.
+    Gegevensbestand = map + QStringLiteral("/other/#rack#.csv");
+    LogMeting(QString());
+    EXPECT_EQ(meldingen.size(), 3u);
+
     // Without a data file nothing is logged and nothing is asked.
     Gegevensbestand.clear();
     LogMeting(QString());
-    EXPECT_EQ(meldingen.size(), 2u);
+    EXPECT_EQ(meldingen.size(), 3u);
 }
 
 TEST_F(LogbestandenTest, LengthOfALogFileCreatesIt) {

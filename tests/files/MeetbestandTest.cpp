@@ -215,6 +215,25 @@ TEST_F(MeetbestandTest, WholeTableIsWrittenAndReadsBackToTheSameRows) {
         }
 }
 
+TEST_F(MeetbestandTest, SavingWhileRelativeTimeIsShownWritesClockTime) {
+    RelatieveTijd = true;
+    TijdBasis = platform::MaakDatum(2026, 1, 5, 9, 0, 0);
+    AantalMetingen = 2;
+    VulRij(1, 1, 1, {"1", "+0", "+00:00:05", "7.01"});
+    VulRij(1, 1, 2, {"2", "-1", "-01:00:00", "7.02"});
+    ASSERT_TRUE(SchrijfGegevensbestand(pad));
+    const QByteArray bytes = LeesBytes(pad);
+    EXPECT_TRUE(bytes.contains("\r\n\"05/01/2026 09:00:05\",\"0\",\"7.01\""));
+    EXPECT_TRUE(bytes.contains("\r\n\"04/01/2026 08:00:00\",\"0\",\"7.02\""));
+
+    NieuweVensters();
+    TijdBasis = 0;
+    LeesGegevensbestand(pad);
+    EXPECT_EQ(AantalMetingen, 2);
+    EXPECT_EQ(venster(1).CelTekst(1, 2, KolomDatum), "-1");
+    EXPECT_EQ(venster(1).CelTekst(1, 2, KolomTijd), "-01:00:05");
+}
+
 TEST_F(MeetbestandTest, BadLinesLoadWhatIsSoundAndAreNamedAfterwards) {
     QString kort = Regel(3);
     kort.truncate(kort.indexOf(QStringLiteral(",\"info 0\"")));
