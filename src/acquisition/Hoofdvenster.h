@@ -12,6 +12,17 @@ public:
     virtual void StopVerbinding() {}
     // Forgets every child window of the window arrays (rack, table and graph windows).
     virtual void WisVensterLijsten() {}
+    // Panel `paneel` (1, 2, 3) of the status bar shows the text.
+    virtual void ZetStatusTekst(int /*paneel*/, const QString& /*tekst*/) {}
+    // Appends the text to the terminal window (made on first use). With `hexadecimaal` the terminal
+    // shows the characters of the text as hexadecimal byte values.
+    virtual void TerminalToevoegen(const QString& /*tekst*/, bool /*hexadecimaal*/) {}
+    // Shows the rack window of a rack, making it when it does not exist yet.
+    virtual void ToonRackVenster(int /*rack*/) {}
+    // Closes the system tree window and shows it again, so that it is built afresh.
+    virtual void HerbouwSysteemboom() {}
+    // The name of the rack-link port as the settings give it ("COM1", or a device path).
+    virtual QString PoortNaam() const { return QStringLiteral("COM1"); }
     // The hourglass while a data file is opened (true), the normal pointer again (false).
     virtual void ZetWachtcursor(bool /*wachten*/) {}
     // Refreshes every open graph window from the table data.

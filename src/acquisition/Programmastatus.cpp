@@ -29,6 +29,7 @@ bool RelatieveTijd;
 platform::Datum TijdBasis;
 bool TemperatuurCompensatie;
 int ReferentieTemperatuur;
+bool CyclusVoltooid;
 
 void ResetProgrammastatus() {
     MetenActief = PauzeOpvragen = Pauzeren = Afbreken = VerbindingActief = false;
@@ -47,6 +48,7 @@ void ResetProgrammastatus() {
     TijdBasis = 0;
     TemperatuurCompensatie = true;
     ReferentieTemperatuur = 1;
+    CyclusVoltooid = false;
 }
 
 namespace {

@@ -40,4 +40,8 @@ extern platform::Datum TijdBasis;
 extern bool TemperatuurCompensatie;
 extern int ReferentieTemperatuur; // 0 = 20 °C, 1 = 25 °C
 
+// True once the poll walk has wrapped from the last rack to the first; the rack windows clear it when
+// they blank their values, so that a complete new cycle is needed before a snapshot.
+extern bool CyclusVoltooid;
+
 void ResetProgrammastatus();

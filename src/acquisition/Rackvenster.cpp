@@ -6,7 +6,8 @@
 
 namespace {
 std::array<RackvensterInterface*, AantalRacks + 1> vensters{};
-}
+RackvensterMaker maker;
+} // namespace
 
 RackvensterInterface* RackVenster(int r) {
     if (r < 1 || r > AantalRacks) return nullptr;
@@ -19,4 +20,19 @@ void ZetRackVenster(int r, RackvensterInterface* venster) {
 
 void ResetRackVensters() {
     vensters.fill(nullptr);
+    maker = nullptr;
+}
+
+void ZetRackvensterMaker(RackvensterMaker nieuw) {
+    maker = std::move(nieuw);
+}
+
+RackvensterInterface* MaakRackVenster(int r) {
+    if (r < 1 || r > AantalRacks) return nullptr;
+    if (!vensters[r] && maker) {
+        RackvensterInterface* venster = maker(r);
+        // The window registers itself when it loads; a maker that did not is kept to its word.
+        if (!vensters[r]) vensters[r] = venster;
+    }
+    return vensters[r];
 }

@@ -5,6 +5,7 @@
 // nowhere.
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 // Colours as the program keeps them: red + 256 x green + 65536 x blue.
 constexpr int32_t RGBKleur(int rood, int groen, int blauw) {
@@ -44,6 +45,23 @@ public:
     // Sets the tool tip of the value, unit and name labels of input c of module m. An empty text is
     // first replaced, in the caller's variable too, by the window's default description of the input.
     virtual void InstellenToolTipKanaal(int m, int c, QString& tekst) = 0;
+
+    // The window operations that the engine and the file layer call besides the drawing above.
+    // Lays the module slots out again from the rack record (after a rack configuration was read).
+    virtual void FormInstellenControls() {}
+    // Blanks every shown value until the next poll fills it again.
+    virtual void WissenVensterMetingen() {}
+    // Title, module and input names and their tool tips from the rack record.
+    virtual void LaadVensterTitel() {}
+    // Shows the window in its normal state (not minimised or maximised).
+    virtual void Toon() {}
+    // Closes the window; it deregisters itself.
+    virtual void Ontlaad() {}
+    // 0 normal, 1 minimised, 2 maximised.
+    virtual int VensterStatus() const { return 0; }
+    virtual void ZetVensterStatus(int status) { (void)status; }
+    // Applies the placement record (state, top, left, height, width) of settings section `sectie`.
+    virtual void LeesVensterPositie(const QString& sectie) { (void)sectie; }
 };
 
 // The window of rack r (1..16), or nullptr when none is registered.
@@ -52,3 +70,12 @@ RackvensterInterface* RackVenster(int r);
 void ZetRackVenster(int r, RackvensterInterface* venster);
 // Forgets every registered window.
 void ResetRackVensters();
+
+// Making rack windows. The program installs the maker at start-up; it makes the window of rack r,
+// loaded and registered but not yet shown. Without a maker (tests, the engine on its own) no window is
+// made.
+using RackvensterMaker = std::function<RackvensterInterface*(int r)>;
+void ZetRackvensterMaker(RackvensterMaker maker);
+// The registered window of rack r, made by the maker when the rack has none; nullptr when there is
+// none and no maker, or r is outside 1..16.
+RackvensterInterface* MaakRackVenster(int r);

@@ -1,6 +1,7 @@
 #include "files/Meetbestand.h"
 
 #include "acquisition/Hoofdvenster.h"
+#include "acquisition/Kalibratiebestand.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/Tabelvenster.h"
@@ -28,7 +29,6 @@ QString Gegevensbestand;
 int32_t AantalMetingen = 0;
 platform::Datum TijdMeting = 0;
 bool BezigMetLaden = false;
-QString GevondenBestand;
 int16_t LaatsteKeuze = 0;
 
 namespace {
@@ -583,15 +583,13 @@ QString ZetGegevensbestand(const QString& naam) {
     QString s = TrimSpaties(naam);
     if (s.isEmpty()) return QString();
     if (!s.contains(QLatin1String(".csv"), Qt::CaseInsensitive)) s += QStringLiteral(".csv");
-    const QFileInfo gevonden(MaakBestandsnaam(s, 0, 0, 0));
-    GevondenBestand = gevonden.isFile() ? gevonden.fileName() : QString();
+    GevondenBestand = BestandBestaat(MaakBestandsnaam(s, 0, 0, 0));
 
     // The folder of the name; a bare name lies in the program's folder.
     const qsizetype schuine = s.lastIndexOf(QLatin1Char('/'));
     const QString map = schuine >= 0 ? s.left(schuine + 1) : QString();
-    const QString absoluut = map.isEmpty() ? QCoreApplication::applicationDirPath()
-                                           : QDir::cleanPath(QDir::current().absoluteFilePath(map));
-    MapGegevens = absoluut.endsWith(QLatin1Char('/')) ? absoluut : absoluut + QLatin1Char('/');
+    MapGegevens = map.isEmpty() ? QCoreApplication::applicationDirPath()
+                                : QDir::cleanPath(QDir::current().absoluteFilePath(map));
     if (!QDir::setCurrent(MapGegevens)) {
         ToonMelding(Tekst[269], vbCritical, MapGegevens);
         LaatsteKeuze = 2;
@@ -607,6 +605,5 @@ void ResetMeetbestand() {
     AantalMetingen = 0;
     TijdMeting = 0;
     BezigMetLaden = false;
-    GevondenBestand.clear();
     LaatsteKeuze = 0;
 }

@@ -18,8 +18,6 @@ extern int32_t AantalMetingen;
 extern platform::Datum TijdMeting;
 // A data file is being loaded into the tables.
 extern bool BezigMetLaden;
-// The file name found by the last look-up ("" when none).
-extern QString GevondenBestand;
 // Outcome of the last file operation or question: 1 done, 2 cancelled or failed.
 extern int16_t LaatsteKeuze;
 
@@ -46,8 +44,8 @@ int16_t OpenGegevensbestand();
 bool HeeftSjabloon(const QString& naam);
 
 // The data file named on the command line: trimmed, ".csv" appended unless the name holds it (in any
-// case); the name keeps its case. Its folder becomes MapGegevens and the current folder; a relative
-// name is then given relative to it.
+// case); the name keeps its case. GevondenBestand tells whether such a file exists. Its folder (without a
+// closing "/") becomes MapGegevens and the current folder; a relative name is then given relative to it.
 QString ZetGegevensbestand(const QString& naam);
 
 void ResetMeetbestand();

@@ -1,8 +1,10 @@
 #include "files/Meetbestand.h"
 #include "Meetsysteem.h"
+#include "OpnameHoofdvenster.h"
 #include "OpnameTabelvenster.h"
 #include "SchoneOmgeving.h"
 #include "acquisition/Hoofdvenster.h"
+#include "acquisition/Kalibratiebestand.h"
 #include "acquisition/Programmastatus.h"
 #include "files/CsvVelden.h"
 #include "files/Logbestanden.h"
@@ -33,18 +35,6 @@ public:
     bool open = false;
     std::vector<int> stappen;
     int afbrekenNa = 1 << 30;
-};
-
-class OpnameHoofdvenster : public Hoofdvenster {
-public:
-    void ZetTitel() override { ++titels; }
-    void ZetWachtcursor(bool wachten) override { cursors.push_back(wachten); }
-    void VernieuwGrafieken() override { ++grafieken; }
-    void VerwijderRecentBestand(const QString& naam) override { verwijderd.push_back(naam); }
-    int titels = 0;
-    int grafieken = 0;
-    std::vector<bool> cursors;
-    std::vector<QString> verwijderd;
 };
 
 } // namespace
@@ -411,8 +401,8 @@ TEST_F(MeetbestandTest, OpeningTheDataFile) {
     EXPECT_EQ(OpenGegevensbestand(), 1);
     EXPECT_EQ(AantalMetingen, 1);
     EXPECT_EQ(hoofd.titels, 1);
-    EXPECT_EQ(hoofd.grafieken, 1);
-    EXPECT_EQ(hoofd.cursors, (std::vector<bool>{true, false}));
+    EXPECT_EQ(hoofd.grafiekenVernieuwd, 1);
+    EXPECT_EQ(hoofd.wachtcursors, (std::vector<bool>{true, false}));
 
     // A template is accepted without a file.
     Gegevensbestand = tijdelijkeMap() + QStringLiteral("/run#date#.csv");
@@ -427,8 +417,8 @@ TEST_F(MeetbestandTest, OpeningTheDataFile) {
     EXPECT_EQ(meldingen[0].tekst, "Non-existing file!\r\n\r\n" + Gegevensbestand + "\r\n");
     EXPECT_EQ(meldingen[0].stijl, vbExclamation);
     EXPECT_EQ(meldingen[0].titel, "File to open:");
-    EXPECT_EQ(hoofd.verwijderd, std::vector<QString>{Gegevensbestand});
-    EXPECT_EQ(hoofd.grafieken, 1);
+    EXPECT_EQ(hoofd.verwijderdeRecenteBestanden, std::vector<QString>{Gegevensbestand});
+    EXPECT_EQ(hoofd.grafiekenVernieuwd, 1);
 }
 
 TEST_F(MeetbestandTest, DataFileFromTheCommandLineKeepsItsCase) {
@@ -438,14 +428,14 @@ TEST_F(MeetbestandTest, DataFileFromTheCommandLineKeepsItsCase) {
     QDir::setCurrent(tijdelijkeMap());
 
     EXPECT_EQ(ZetGegevensbestand(QStringLiteral("  Sub Map/Run1.CSV ")), "Run1.CSV");
-    EXPECT_EQ(MapGegevens, tijdelijkeMap() + QStringLiteral("/Sub Map/"));
+    EXPECT_EQ(MapGegevens, tijdelijkeMap() + QStringLiteral("/Sub Map"));
     EXPECT_EQ(QDir::currentPath(), tijdelijkeMap() + QStringLiteral("/Sub Map"));
-    EXPECT_EQ(GevondenBestand, "Run1.CSV");
+    EXPECT_TRUE(GevondenBestand);
     EXPECT_EQ(LaatsteKeuze, 1);
 
     const QString absoluut = tijdelijkeMap() + QStringLiteral("/Sub Map/Day#date#");
     EXPECT_EQ(ZetGegevensbestand(absoluut), absoluut + ".csv");
-    EXPECT_EQ(GevondenBestand, "");
+    EXPECT_FALSE(GevondenBestand);
 
     EXPECT_EQ(ZetGegevensbestand(tijdelijkeMap() + QStringLiteral("/None/x.csv")),
               tijdelijkeMap() + QStringLiteral("/None/x.csv"));

@@ -39,3 +39,8 @@ const OpnameRackvenster::Label& OpnameRackvenster::label(RackLabel soort, int m,
 QString OpnameRackvenster::toolTip(int m, int c) const {
     return m_toolTips.at(RackLabelIndex(m, c));
 }
+
+void OpnameRackvenster::Ontlaad() {
+    ++aantalKeerOntladen;
+    if (RackVenster(rack) == this) ZetRackVenster(rack, nullptr);
+}

@@ -3,6 +3,7 @@
 // its label arrays, the tool tips per input and the indicator colours.
 #include "acquisition/Rackvenster.h"
 
+#include <QStringList>
 #include <array>
 #include <map>
 #include <utility>
@@ -25,6 +26,13 @@ public:
     void ZetLedKleur(int index, int32_t kleur) override;
     // An empty text becomes "Rack <r> Module <m> Input <c>", as the window's default description.
     void InstellenToolTipKanaal(int m, int c, QString& tekst) override;
+    void FormInstellenControls() override { ++aantalInstellenControls; }
+    void Toon() override { ++aantalKeerGetoond; }
+    // Deregisters the window of `rack`, as a closing window does.
+    void Ontlaad() override;
+    int VensterStatus() const override { return status; }
+    void ZetVensterStatus(int s) override { status = s; }
+    void LeesVensterPositie(const QString& sectie) override { positieSecties.append(sectie); }
 
     const Label& label(RackLabel soort, int m, int c) const;
     QString toolTip(int m, int c) const;
@@ -32,6 +40,11 @@ public:
     int rack = 1;
     int aantalAanroepen = 0;
     std::array<int32_t, 7> leds{GeenKleur, GeenKleur, GeenKleur, GeenKleur, GeenKleur, GeenKleur, GeenKleur};
+    int aantalInstellenControls = 0;
+    int aantalKeerGetoond = 0;
+    int aantalKeerOntladen = 0;
+    int status = 0;
+    QStringList positieSecties;
 
 private:
     std::map<std::pair<RackLabel, int>, Label> m_labels;

@@ -1,23 +1,37 @@
 #include "SchoneOmgeving.h"
 
+#include "acquisition/Grafiekvenster.h"
 #include "acquisition/Hoofdvenster.h"
 #include "acquisition/K761.h"
 #include "acquisition/K762.h"
+#include "acquisition/Kalibratiebestand.h"
+#include "acquisition/Koppelingen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/Rackvenster.h"
 #include "acquisition/Stabiliteit.h"
+#include "acquisition/Systeemboom.h"
 #include "acquisition/Tabelvenster.h"
+#include "acquisition/Verbinding.h"
 #include "files/CsvVelden.h"
+#include "files/Grafiekconfiguratie.h"
+#include "files/Logboek.h"
 #include "files/Meetbestand.h"
+#include "files/RackConfiguratie.h"
 #include "files/Tijdbasis.h"
 #include "platform/Opslag.h"
 #include "platform/Systeem.h"
+#include "rackviews/RackvensterActies.h"
 #include "shared/Melding.h"
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
 #include "shared/ui/Dialoogdiensten.h"
 #include "shared/ui/HelpVenster.h"
+#include "shared/ui/Kindvensters.h"
+#include "shell/InstellenDiensten.h"
+#include "shell/frmInstellen.h"
+#include "shell/frmTerminal.h"
+#include "shell/mdiK740.h"
 
 #include <QDir>
 #include <QLocale>
@@ -36,6 +50,20 @@ void ResetAlles() {
     ResetK762();
     ResetRackVensters();
     ResetDialoogDiensten();
+    ResetVerbinding();
+    ResetKoppelingen();
+    ResetLogboek();
+    ResetKalibratiebestand();
+    ResetGrafiekVensters();
+    ResetRackConfiguratie();
+    ResetGrafiekconfiguratie();
+    ResetKindvensters();
+    ResetSysteemboom();
+    ResetRackvensterActies();
+    ResetShell();
+    ResetInstellen();
+    ResetTerminal();
+    ResetInstellenDiensten();
     ResetTabelVensters();
     ResetMeetbestand();
     ResetCsvVelden();

@@ -1,0 +1,383 @@
+#include "acquisition/Kalibratiebestand.h"
+
+#include "acquisition/K761.h"
+#include "acquisition/K761Teksten.h"
+#include "acquisition/K762.h"
+#include "acquisition/K762Teksten.h"
+#include "acquisition/Programmastatus.h"
+#include "acquisition/RackModel.h"
+#include "acquisition/Temperatuur.h"
+#include "platform/Tekstbestand.h"
+#include "shared/Algemeen.h"
+#include "shared/Melding.h"
+#include "shared/Opmaak.h"
+#include "shared/Teksten.h"
+
+#include <QtEndian>
+#include <array>
+#include <bit>
+#include <cmath>
+#include <limits>
+
+QString ConfiguratiePad;
+bool GevondenBestand = false;
+
+namespace {
+
+constexpr int TekstToegangGeweigerd = 234; // "The file is in use, access to # is rejected!"
+
+bool geldigeModule(int r, int m) {
+    return r >= 1 && r <= AantalRacks && m >= 1 && m <= AantalModules;
+}
+
+// The inputs a load covers: c alone, or 1..4 for c = 0; none for any other c.
+std::pair<int, int> ingangenVan(int c) {
+    if (c == 0) return {1, AantalIngangen};
+    if (c >= 1 && c <= AantalIngangen) return {c, c};
+    return {1, 0};
+}
+
+// The eleven single fields in file order.
+std::array<float*, 11> velden(KalibratieRecord& r) {
+    return {&r.Nulpunt,    &r.Helling,      &r.Blanco,       &r.Standaard1, &r.Standaard2, &r.MilliVolt1,
+            &r.MilliVolt2, &r.Temperatuur1, &r.Temperatuur2, &r.Duur1,      &r.Duur2};
+}
+
+// The unit of a channel, trimmed and written back trimmed.
+QString getrimdeEenheid(KanaalRecord& k) {
+    const QString e = k.Unit.getrimd();
+    k.Unit = e;
+    return e;
+}
+
+QString pad(int r, int m) {
+    return KalibratieBestandsnaam(r, m, MapKalibratie, QStringLiteral(".cal"));
+}
+
+void meldToegang(const QString& bestand) {
+    ToonMelding(VervangHekje(Tekst[TekstToegangGeweigerd], bestand), vbExclamation, bestand);
+}
+
+// The contents of the file at ConfiguratiePad; empty when it does not exist. False (with a message)
+// when it exists but cannot be read.
+bool leesInhoud(QByteArray& inhoud, bool melden) {
+    inhoud.clear();
+    GevondenBestand = BestandBestaat(ConfiguratiePad);
+    if (!GevondenBestand) return true;
+    if (platform::LeesBestand(ConfiguratiePad, inhoud)) return true;
+    if (melden) meldToegang(ConfiguratiePad);
+    return false;
+}
+
+// Replaces the file safely; a message when it cannot be written.
+bool schrijfInhoud(const QByteArray& inhoud, bool melden) {
+    if (platform::SchrijfBestandVeilig(ConfiguratiePad, inhoud)) return true;
+    if (melden) meldToegang(ConfiguratiePad);
+    return false;
+}
+
+// The temperature channel of input c from its record: text, date, offset, scale 1, manual temperature.
+void laadTemperatuur(int r, int m, int c, const KalibratieRecord& rec) {
+    KanaalRecord& t = Racks[r].Modules[m].Temperatuur[c];
+    const QString eenheid = getrimdeEenheid(t);
+    t.KalibratieTekst =
+        OpmaakSingle(CelsiusNaarEenheid(rec.Standaard1, eenheid), QStringLiteral("0.0")) + eenheid;
+    t.KalibratieDatum = rec.Tijdstip;
+    t.Offset = GeldigeTemperatuurOffset(rec.Nulpunt);
+    t.Scale = 1.0f;
+    HandTemperaturen[r][m][c] = rec.Temperatuur2;
+}
+
+void laadIngangK761(int r, int m, int c, const QByteArray& inhoud) {
+    KanaalRecord& k = Racks[r].Modules[m].Meting[c];
+    const QString eenheid = getrimdeEenheid(k);
+    auto record = [&](int soort) {
+        return LeesKalibratieRecord(inhoud, KalibratieRecordNummer(0, c, soort, SoortenK761));
+    };
+    const QString f00 = QStringLiteral("0.00");
+    if (eenheid == QLatin1String("mV")) {
+        const KalibratieRecord rec = record(1);
+        k.KalibratieTekst = OpmaakSingle(rec.Standaard1, QStringLiteral("0.0")) + QStringLiteral(" mV");
+        k.Offset = rec.Nulpunt;
+        k.Scale = 1.0f;
+        k.KalibratieDatum = rec.Tijdstip;
+    } else if (eenheid == QLatin1String("pH")) {
+        const KalibratieRecord rec = record(2);
+        k.KalibratieTekst = OpmaakSingle(rec.Standaard1, f00);
+        if (rec.Standaard2 != 0.0f) k.KalibratieTekst += QLatin1Char('/') + OpmaakSingle(rec.Standaard2, f00);
+        k.KalibratieTekst += QStringLiteral(" pH");
+        k.Offset = GeldigNulpuntPH(rec.Nulpunt);
+        k.Scale = GeldigeHellingPH(rec.Helling);
+        k.KalibratieDatum = rec.Tijdstip;
+    } else if (eenheid == QLatin1String("mg/l") || eenheid == QLatin1String("%")) {
+        const KalibratieRecord rec = record(3);
+        k.KalibratieTekst = OpmaakSingle(rec.Standaard1, f00) + QStringLiteral(" mg/l - ") +
+                            OpmaakSingle(rec.Standaard2, QStringLiteral("0")) + QStringLiteral(" hPa");
+        k.KalibratieInfo = OpmaakSingle(rec.MilliVolt1, QStringLiteral("0.0")) + QStringLiteral(" mV");
+        k.Offset = 0.0f;
+        k.Scale = rec.Helling;
+        k.KalibratieDatum = rec.Tijdstip;
+    } else if (eenheid == QLatin1String("g/l")) {
+        const KalibratieRecord rec = record(4);
+        float s1 = rec.Standaard1;
+        float s2 = rec.Standaard2;
+        k.KalibratieTekst = ConcentratieTekst(s1) + QStringLiteral(" - ") + ConcentratieTekst(s2);
+        k.Offset = GeldigeOffsetISE(rec.Nulpunt);
+        k.Scale = GeldigeHellingISE(rec.Helling);
+        if (rec.Tijdstip != 0.0 && rec.Blanco > -2000.0f && rec.Blanco < 2000.0f) {
+            k.Extra = BerekenLogConcentratie(rec.Blanco, k.Scale, k.Offset);
+            k.KalibratieInfo = OpmaakSingle(rec.Blanco, QStringLiteral("0.0")) + QStringLiteral(" mV");
+        } else {
+            k.Extra = 0.0f;
+        }
+        k.KalibratieDatum = rec.Tijdstip;
+    }
+    // A measuring input set to "°C" has no record of its own and keeps what it holds.
+    laadTemperatuur(r, m, c, record(5));
+}
+
+void laadIngangK762(int r, int m, int c, const QByteArray& inhoud) {
+    ModuleRecord& mod = Racks[r].Modules[m];
+    KanaalRecord& k = mod.Meting[c];
+    const KalibratieRecord rec = LeesKalibratieRecord(inhoud, KalibratieRecordNummer(0, c, 1, SoortenK762));
+    k.KalibratieTekst = GeleidbaarheidTekst(rec.Standaard1, -1, 0, true);
+    k.Offset = 0.0f;
+    k.Scale = GeldigeCelconstanteFactor(rec.Helling);
+    k.KalibratieDatum = rec.Tijdstip;
+    // The cell type of the calibration, nearest whole number with ties to even; a value no 16-bit
+    // number can hold reads as 0.
+    const double celtype = std::nearbyint(static_cast<double>(rec.Blanco));
+    const bool past =
+        celtype >= std::numeric_limits<int16_t>::min() && celtype <= std::numeric_limits<int16_t>::max();
+    k.KalibratieInfo = past ? static_cast<int>(celtype) : 0;
+    mod.Temperatuur[c].Extra = GeldigeNulwaardeK762(rec.MilliVolt2);
+    laadTemperatuur(r, m, c, LeesKalibratieRecord(inhoud, KalibratieRecordNummer(0, c, 2, SoortenK762)));
+}
+
+// Generation 0 of every input of a new file.
+QByteArray nieuweInhoud(int soorten) {
+    QByteArray inhoud;
+    for (int c = 1; c <= AantalIngangen; ++c)
+        for (int k = 1; k <= soorten; ++k) {
+            KalibratieRecord rec;
+            const bool temperatuurRecord = k == soorten;
+            if (!temperatuurRecord || soorten == SoortenK761) rec.Helling = 1.0f;
+            if (temperatuurRecord) rec.Temperatuur2 = 25.0f;
+            SchrijfKalibratieRecord(inhoud, KalibratieRecordNummer(0, c, k, soorten), rec);
+        }
+    return inhoud;
+}
+
+using LaadIngang = void (*)(int, int, int, const QByteArray&);
+
+bool laad(int r, int m, int c, int soorten, LaadIngang laadIngang, void (*standaard)(int, int)) {
+    if (!geldigeModule(r, m)) return false;
+    ConfiguratiePad = pad(r, m);
+    QByteArray inhoud;
+    if (!leesInhoud(inhoud, false)) return false;
+    if (!GevondenBestand) {
+        standaard(r, m);
+        return schrijfInhoud(nieuweInhoud(soorten), false);
+    }
+    const auto [van, tot] = ingangenVan(c);
+    for (int i = van; i <= tot; ++i)
+        laadIngang(r, m, i, inhoud);
+    return true;
+}
+
+int soortK761(const QString& eenheid) {
+    if (eenheid == QLatin1String("mV")) return 1;
+    if (eenheid == QLatin1String("pH")) return 2;
+    if (eenheid == QLatin1String("mg/l") || eenheid == QLatin1String("%")) return 3;
+    if (eenheid == QLatin1String("g/l")) return 4;
+    if (eenheid == QStringLiteral("°C")) return 5;
+    return 0;
+}
+
+int soortK762(const QString& eenheid) {
+    return eenheid == QStringLiteral("°C") ? 2 : 1;
+}
+
+bool bewaar(int r, int m, int c, KalibratieRecord& record, bool temperatuur, int soorten,
+            int (*soortVanEenheid)(const QString&)) {
+    if (!geldigeModule(r, m) || c < 1 || c > AantalIngangen) return false;
+    ConfiguratiePad = pad(r, m);
+    int soort = soorten;
+    if (temperatuur)
+        record.Temperatuur2 = HandTemperaturen[r][m][c];
+    else
+        soort = soortVanEenheid(getrimdeEenheid(Racks[r].Modules[m].Meting[c]));
+    if (soort == 0) return false;
+    QByteArray inhoud;
+    if (!leesInhoud(inhoud, true)) return false;
+    if (GevondenBestand)
+        for (int g = AantalGeneraties - 1; g >= 1; --g)
+            SchrijfKalibratieRecord(
+                inhoud, KalibratieRecordNummer(g, c, soort, soorten),
+                LeesKalibratieRecord(inhoud, KalibratieRecordNummer(g - 1, c, soort, soorten)));
+    SchrijfKalibratieRecord(inhoud, KalibratieRecordNummer(0, c, soort, soorten), record);
+    return schrijfInhoud(inhoud, true);
+}
+
+void zetSingle(char* p, float w) {
+    qToLittleEndian(std::bit_cast<quint32>(w), p);
+}
+float leesSingle(const char* p) {
+    const float w = std::bit_cast<float>(qFromLittleEndian<quint32>(p));
+    return std::isfinite(w) ? w : 0.0f;
+}
+
+} // namespace
+
+QString RackBestandsnaam(int rack, const QString& map, const QString& achtervoegsel) {
+    if (rack < 1 || rack > AantalRacks) return QString();
+    QString naam = map + QStringLiteral("/Rack") +
+                   IdnoAlsTekst(Racks[rack].Idno).replace(QLatin1Char('.'), QLatin1Char('-')) + achtervoegsel;
+    if (naam.indexOf(QStringLiteral("//"), 1) >= 0)
+        naam = naam.left(1) + naam.mid(1).replace(QStringLiteral("//"), QStringLiteral("/"));
+    return naam;
+}
+
+QString KalibratieBestandsnaam(int rack, int module, const QString& map, const QString& achtervoegsel) {
+    return RackBestandsnaam(rack, map, QStringLiteral("-M") + QString::number(module) + achtervoegsel);
+}
+
+int KalibratieRecordNummer(int generatie, int ingang, int soort, int soorten) {
+    return (generatie * AantalIngangen + (ingang - 1)) * soorten + soort;
+}
+
+QByteArray KalibratieRecordNaarBytes(const KalibratieRecord& record) {
+    QByteArray b(KalibratieRecordLengte, '\0');
+    qToLittleEndian(std::bit_cast<quint64>(record.Tijdstip), b.data());
+    KalibratieRecord kopie = record;
+    int plaats = 8;
+    for (float* veld : velden(kopie)) {
+        zetSingle(b.data() + plaats, *veld);
+        plaats += 4;
+    }
+    return b;
+}
+
+KalibratieRecord LeesKalibratieRecord(const QByteArray& inhoud, int nummer) {
+    KalibratieRecord r;
+    if (nummer < 1) return r;
+    const qsizetype begin = qsizetype(nummer - 1) * KalibratieRecordLengte;
+    if (begin >= inhoud.size()) return r;
+    QByteArray b = inhoud.mid(begin, KalibratieRecordLengte);
+    b.append(QByteArray(KalibratieRecordLengte - b.size(), '\0'));
+    const double tijdstip = std::bit_cast<double>(qFromLittleEndian<quint64>(b.constData()));
+    r.Tijdstip = std::isfinite(tijdstip) ? tijdstip : 0.0;
+    int plaats = 8;
+    for (float* veld : velden(r)) {
+        *veld = leesSingle(b.constData() + plaats);
+        plaats += 4;
+    }
+    return r;
+}
+
+void SchrijfKalibratieRecord(QByteArray& inhoud, int nummer, const KalibratieRecord& record) {
+    if (nummer < 1) return;
+    const qsizetype begin = qsizetype(nummer - 1) * KalibratieRecordLengte;
+    if (inhoud.size() < begin + KalibratieRecordLengte) inhoud.resize(begin + KalibratieRecordLengte, '\0');
+    inhoud.replace(begin, KalibratieRecordLengte, KalibratieRecordNaarBytes(record));
+}
+
+void StandaardKalibratieK761(int r, int m) {
+    if (!geldigeModule(r, m)) return;
+    ModuleRecord& mod = Racks[r].Modules[m];
+    for (int c = 1; c <= AantalIngangen; ++c) {
+        KanaalRecord& k = mod.Meting[c];
+        const QString eenheid = k.Unit.getrimd();
+        if (eenheid == QLatin1String("mV")) {
+            k.Offset = 0.0f;
+            k.Scale = 1.0f;
+        } else if (eenheid == QLatin1String("pH")) {
+            k.Offset = 7.0f;
+            k.Scale = 1.0f;
+        } else if (eenheid == QLatin1String("mg/l") || eenheid == QLatin1String("%")) {
+            k.Offset = 0.0f;
+            k.Scale = 0.1626f;
+        } else if (eenheid == QLatin1String("g/l")) {
+            k.Offset = 0.0f;
+            k.Scale = 1.0f;
+            k.Extra = 0.0f; // the blank comes from the calibration
+        }
+        // The Extra of the other units (the salinity of an oxygen input) is the user's setting from the
+        // rack configuration and stays.
+        KanaalRecord& t = mod.Temperatuur[c];
+        t.Offset = 0.0f;
+        t.Scale = 1.0f;
+        t.Extra = 0.0f;
+        for (KanaalRecord* kanaal : {&k, &t}) {
+            kanaal->KalibratieDatum = 0;
+            kanaal->KalibratieTekst = QStringLiteral("0");
+        }
+    }
+}
+
+void StandaardKalibratieK762(int r, int m) {
+    if (!geldigeModule(r, m)) return;
+    ModuleRecord& mod = Racks[r].Modules[m];
+    for (int c = 1; c <= AantalIngangen; ++c) {
+        // The zero value comes from the calibration; the cell type (the measuring input's Extra) is the
+        // user's setting from the rack configuration and stays.
+        mod.Temperatuur[c].Extra = 0.0f;
+        for (KanaalRecord* kanaal : {&mod.Meting[c], &mod.Temperatuur[c]}) {
+            kanaal->Offset = 0.0f;
+            kanaal->Scale = 1.0f;
+            kanaal->KalibratieDatum = 0;
+            kanaal->KalibratieTekst = QStringLiteral("0");
+            kanaal->KalibratieInfo = 0;
+        }
+    }
+}
+
+bool LaadKalibratieK761(int r, int m, int c) {
+    return laad(r, m, c, SoortenK761, laadIngangK761, StandaardKalibratieK761);
+}
+
+bool LaadKalibratieK762(int r, int m, int c) {
+    return laad(r, m, c, SoortenK762, laadIngangK762, StandaardKalibratieK762);
+}
+
+bool BewaarKalibratieK761(int r, int m, int c, KalibratieRecord& record, bool temperatuur) {
+    return bewaar(r, m, c, record, temperatuur, SoortenK761, soortK761);
+}
+
+bool BewaarKalibratieK762(int r, int m, int c, KalibratieRecord& record, bool temperatuur) {
+    return bewaar(r, m, c, record, temperatuur, SoortenK762, soortK762);
+}
+
+bool BewaarHandTemperatuurK761(int r, int m, int c) {
+    if (!geldigeModule(r, m) || c < 1 || c > AantalIngangen) return false;
+    const QString type = Racks[r].Modules[m].Type.getrimd();
+    const int soorten =
+        type == QLatin1String("K761") ? SoortenK761 : (type == QLatin1String("K762") ? SoortenK762 : 0);
+    if (soorten == 0) return false;
+    ConfiguratiePad = pad(r, m);
+    QByteArray inhoud;
+    if (!leesInhoud(inhoud, true)) return false;
+    const int nummer = KalibratieRecordNummer(0, c, soorten, soorten);
+    KalibratieRecord rec = LeesKalibratieRecord(inhoud, nummer);
+    rec.Temperatuur2 = HandTemperaturen[r][m][c];
+    SchrijfKalibratieRecord(inhoud, nummer, rec);
+    return schrijfInhoud(inhoud, true);
+}
+
+bool BewaarHandTemperatuurK762(int r, int m, int c) {
+    if (!geldigeModule(r, m) || c < 1 || c > AantalIngangen) return false;
+    if (Racks[r].Modules[m].Type.getrimd() != QLatin1String("K762")) return false;
+    ConfiguratiePad = pad(r, m);
+    QByteArray inhoud;
+    if (!leesInhoud(inhoud, true) || !GevondenBestand) return false;
+    const int nummer = KalibratieRecordNummer(0, c, 1, SoortenK762);
+    KalibratieRecord rec = LeesKalibratieRecord(inhoud, nummer);
+    rec.MilliVolt2 = Racks[r].Modules[m].Temperatuur[c].Extra;
+    SchrijfKalibratieRecord(inhoud, nummer, rec);
+    return schrijfInhoud(inhoud, true);
+}
+
+void ResetKalibratiebestand() {
+    ConfiguratiePad.clear();
+    GevondenBestand = false;
+}

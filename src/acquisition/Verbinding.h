@@ -1,0 +1,86 @@
+#pragma once
+// The rack link: the serial lines, the link's working variables and its waits, sending a request byte
+// by byte with its running checksum while DTR is held, and receiving replies into the buffer.
+// Everything runs on the one thread: every wait pumps events, so the user interface and the timers run
+// inside it.
+#include "platform/Klok.h"
+#include "platform/SerieleLijn.h"
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+#include <memory>
+
+// The serial lines: MSComm1 the rack line, MSComm2 the alarm line. Until a line is installed, each is
+// a closed port on a real device.
+platform::SerieleLijn& MSComm1();
+platform::SerieleLijn& MSComm2();
+void ZetMSComm1(std::unique_ptr<platform::SerieleLijn> lijn);
+void ZetMSComm2(std::unique_ptr<platform::SerieleLijn> lijn);
+
+// The wait timer of every link wait; each tick adds 1 to TellerCOMM (32767 wraps to 0).
+platform::Timer& TimerComm();
+// The 250 ms check timer, running from its first use; each tick adds 1 to ControleTeller while the
+// rack line is open, up to 32000.
+platform::Timer& TimerControleTeller();
+
+// Results of a receive or a transaction (Antwoord).
+inline constexpr int16_t AntwoordFrame = 1;    // a valid reply was taken
+inline constexpr int16_t AntwoordGeenLijn = 2; // the port is closed, simulation, or a failure not retried
+inline constexpr int16_t AntwoordMislukt = 4;  // time-out, or a reply that was rejected
+
+// Working variables of the link.
+extern QByteArray BufferRS232; // received bytes; whole replies are cut from its front
+extern int16_t Antwoord;
+extern int16_t Pogingen;   // requests of the running synchronous transaction
+extern uint8_t Bestemming; // BestemmingRack or BestemmingModule
+extern uint8_t Commando;
+extern int32_t VerzendIdno;    // the number the next request addresses
+extern uint8_t AantalbytesUIT; // the length byte of the next request
+extern int32_t ChecksumUIT;    // running sum of the bytes sent since the head began
+extern int16_t TellerCOMM;     // ticks of TimerComm since it was last armed
+extern int16_t ControleTeller; // 250 ms ticks since the last module command
+extern int16_t Voorloop;       // 0xFF bytes sent before every request
+extern int16_t Naloop;         // 0xFF bytes sent after every request
+extern QByteArray EindeTekens; // the frame terminator, CR LF
+
+// The last reply taken by the communication loop or a synchronous read.
+extern int32_t AntwoordIdno; // its identification number
+extern QString AntwoordEcho; // its command echo as decimal digits
+extern bool AntwoordGeldig;  // its checksum held
+
+// Sending. Nothing is sent while MSComm1 is closed.
+// Raises DTR, arms the 30 ms hold, sends the preamble, then destination, length byte, command and the
+// four bytes of VerzendIdno, most significant first; the checksum counts from the destination on.
+void ZendKop();
+// The same head without the identification number (the broadcast log-on).
+void ZendKopZonderIdno();
+// Sends one byte, adds it to the checksum and, with TerminalDataUit, echoes it to the terminal.
+void ZendByte(uint8_t b);
+// Sends the checksum, CR LF and the postamble, waits until the hold has passed and drops DTR.
+void ZendStaart();
+// A module request with no payload: the module's number, length byte 6 and the code.
+void ZendModuleCode(int rack, int module, uint8_t code);
+
+// Receiving.
+// Collects bytes into BufferRS232 until a valid reply can be cut from it, 1 s (10 ticks of 100 ms)
+// has passed, the port closes or Afbreken is set; appends the reply to `frame` and sets Antwoord.
+void OntvangRS232(QByteArray& frame);
+// Drops DTR and waits for one reply; returns it from its 'P', or "" (Antwoord tells why).
+QByteArray WachtOpAntwoord();
+
+// Waiting on TimerComm.
+// Stops TimerComm, sets TellerCOMM to 0 and starts it with `ms` (at most 65535).
+void StartTimerComm(int32_t ms);
+// Pumps events until the armed TimerComm has ticked, was stopped, or Pauzeren is set; stops it.
+void WachtTimerComm();
+// Pumps events for `ms` milliseconds (at most 65535), or until Pauzeren is set.
+void Wacht(int32_t ms);
+
+// Empties the port's buffers and BufferRS232.
+void WisBuffers();
+
+// True for rack 1..16 and module 1..7.
+bool IsModulePlaats(int rack, int module);
+
+void ResetVerbinding();

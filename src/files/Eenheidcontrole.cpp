@@ -1,0 +1,158 @@
+#include "files/Eenheidcontrole.h"
+
+#include "acquisition/RackModel.h"
+#include "shared/Algemeen.h"
+
+#include <QStringList>
+#include <cmath>
+
+namespace {
+
+bool geldig(int r, int m, int c) {
+    return r >= 1 && r <= AantalRacks && m >= 1 && m <= AantalModules && c >= 1 && c <= AantalIngangen;
+}
+
+// The unit, trimmed and stored back trimmed.
+QString eenheid(KanaalRecord& k) {
+    const QString e = k.Unit.getrimd();
+    k.Unit = e;
+    return e;
+}
+
+QString type(int r, int m) {
+    return Racks[r].Modules[m].Type.getrimd();
+}
+
+const QString Graden = QStringLiteral("°C");
+
+bool isTemperatuureenheid(const QString& e) {
+    return e == Graden || e == QStringLiteral("°F") || e == QLatin1String("K");
+}
+
+void begrens(int16_t& resolutie, int16_t laagste, int16_t hoogste, int16_t anders) {
+    if (resolutie < laagste || resolutie > hoogste) resolutie = anders;
+}
+
+QString standaardNaam(const QString& voorvoegsel, int n, const QString& naam) {
+    if (naam.isEmpty()) return voorvoegsel + QString::number(n);
+    return TrimSpaties(naam);
+}
+
+} // namespace
+
+void ControleerMeeteenheid(int rack, int module, int ingang) {
+    if (!geldig(rack, module, ingang)) return;
+    const QString t = type(rack, module);
+    KanaalRecord& k = Racks[rack].Modules[module].Meting[ingang];
+    QStringList geldige;
+    QString vervanging;
+    if (t == QLatin1String("K761")) {
+        geldige = {QStringLiteral("mV"),   QStringLiteral("pH"), QStringLiteral("g/l"),
+                   QStringLiteral("mg/l"), QStringLiteral("%"),  Graden};
+        vervanging = QStringLiteral("mV");
+    } else if (t == QLatin1String("K762")) {
+        geldige = {QStringLiteral("S/cm"), QStringLiteral("g/l"), Graden};
+        vervanging = QStringLiteral("S/cm");
+    } else {
+        return;
+    }
+    if (geldige.contains(eenheid(k))) return;
+    k.Unit = vervanging;
+    k.Set = true;
+}
+
+void ControleerTemperatuureenheid(int rack, int module, int ingang) {
+    if (!geldig(rack, module, ingang)) return;
+    KanaalRecord& t = Racks[rack].Modules[module].Temperatuur[ingang];
+    if (!isTemperatuureenheid(eenheid(t))) t.Unit = Graden;
+}
+
+void ControleerMeetresolutie(int rack, int module, int ingang) {
+    if (!geldig(rack, module, ingang)) return;
+    const QString t = type(rack, module);
+    KanaalRecord& k = Racks[rack].Modules[module].Meting[ingang];
+    const QString e = eenheid(k);
+    if (t == QLatin1String("K761")) {
+        if (e == QLatin1String("mV"))
+            begrens(k.Resolution, 0, 1, 0);
+        else if (e == QLatin1String("pH"))
+            begrens(k.Resolution, 0, 2, 1);
+        else if (e == QLatin1String("g/l"))
+            begrens(k.Resolution, 0, 25, 0);
+        else if (e == QLatin1String("mg/l") || e == QLatin1String("%"))
+            begrens(k.Resolution, 0, 1, 0);
+    } else if (t == QLatin1String("K762")) {
+        if (e == QLatin1String("S/cm") || e == QLatin1String("g/l")) begrens(k.Resolution, 0, 3, 3);
+    }
+}
+
+void ControleerTemperatuurresolutie(int rack, int module, int ingang) {
+    if (!geldig(rack, module, ingang)) return;
+    KanaalRecord& t = Racks[rack].Modules[module].Temperatuur[ingang];
+    if (isTemperatuureenheid(eenheid(t))) begrens(t.Resolution, 0, 1, 1);
+}
+
+void ControleerExtra(int rack, int module, int ingang) {
+    if (!geldig(rack, module, ingang)) return;
+    const QString t = type(rack, module);
+    KanaalRecord& k = Racks[rack].Modules[module].Meting[ingang];
+    const QString e = eenheid(k);
+    if (t == QLatin1String("K761")) {
+        if (e == QLatin1String("mV")) {
+            if (!(k.Extra >= 0.0f && k.Extra <= 40.0f)) k.Extra = 0.0f;
+        } else if (e == QLatin1String("g/l")) {
+            if (k.Extra < -12.0f)
+                k.Extra = -12.0f;
+            else if (!(k.Extra <= 0.0f))
+                k.Extra = 0.0f;
+        }
+    } else if (t == QLatin1String("K762")) {
+        if (e == Graden) return;
+        const float deel = std::floor(k.Extra);
+        if (!(deel >= -2.0f && deel <= 1.0f)) k.Extra = 0.0f;
+    }
+}
+
+void ControleerEenheden(int rack) {
+    if (rack < 1 || rack > AantalRacks) return;
+    for (int m = 1; m <= AantalModules; ++m) {
+        ModuleRecord& mod = Racks[rack].Modules[m];
+        if (mod.Type.tekst() == QLatin1String("----")) {
+            mod.Present = false;
+            continue;
+        }
+        for (int i = 1; i <= AantalIngangen; ++i) {
+            ControleerMeeteenheid(rack, m, i);
+            ControleerTemperatuureenheid(rack, m, i);
+            ControleerMeetresolutie(rack, m, i);
+            ControleerTemperatuurresolutie(rack, m, i);
+            ControleerExtra(rack, m, i);
+        }
+    }
+}
+
+QString KanaalNaam(int n, const QString& naam) {
+    return standaardNaam(QStringLiteral("CH"), n, naam);
+}
+
+QString ModuleNaam(int n, const QString& naam) {
+    return standaardNaam(QStringLiteral("Module "), n, naam);
+}
+
+void LaadModuleKalibratie(int rack, int module, int ingang) {
+    if (rack < 1 || rack > AantalRacks || module < 1 || module > AantalModules) return;
+    const QString t = type(rack, module);
+    if (t == QLatin1String("K761"))
+        LaadKalibratieK761(rack, module, ingang);
+    else if (t == QLatin1String("K762"))
+        LaadKalibratieK762(rack, module, ingang);
+}
+
+void BewaarModuleKalibratie(int rack, int module, int ingang, KalibratieRecord& record, bool temperatuur) {
+    if (rack < 1 || rack > AantalRacks || module < 1 || module > AantalModules) return;
+    const QString t = type(rack, module);
+    if (t == QLatin1String("K761"))
+        BewaarKalibratieK761(rack, module, ingang, record, temperatuur);
+    else if (t == QLatin1String("K762"))
+        BewaarKalibratieK762(rack, module, ingang, record, temperatuur);
+}

@@ -1,0 +1,33 @@
+#pragma once
+// Brings the channel settings of a rack back into what its module models support (after a
+// configuration file was read or the demonstration set-up ran), the display names of inputs and
+// modules, and the load and store of a module's calibration file by its model.
+#include "acquisition/Kalibratiebestand.h"
+
+#include <QString>
+
+// The whole check of rack r: a module of unknown kind ("----") is switched off; for every other
+// position the five checks below run for each input.
+void ControleerEenheden(int rack);
+// Measuring unit: K761 "mV", "pH", "g/l", "mg/l", "%", "°C" (else "mV", input switched on); K762
+// "S/cm", "g/l", "°C" (else "S/cm", input switched on).
+void ControleerMeeteenheid(int rack, int module, int ingang);
+// Temperature unit "°C", "°F" or "K", else "°C".
+void ControleerTemperatuureenheid(int rack, int module, int ingang);
+// Resolution of the measuring input by model and unit.
+void ControleerMeetresolutie(int rack, int module, int ingang);
+// Resolution 0 or 1 of the temperature channel, else 1.
+void ControleerTemperatuurresolutie(int rack, int module, int ingang);
+// Extra parameter of the measuring input by model and unit.
+void ControleerExtra(int rack, int module, int ingang);
+
+// "CH" & n for an empty name, else the name without blanks at either end.
+QString KanaalNaam(int n, const QString& naam);
+// "Module " & n for an empty name, else the name without blanks at either end.
+QString ModuleNaam(int n, const QString& naam);
+
+// Load (or create) the calibration file of the module for input c, or all four inputs when c is 0,
+// by the module's model; another model does nothing.
+void LaadModuleKalibratie(int rack, int module, int ingang);
+// Store a calibration of the module's input by its model (see BewaarKalibratieK761).
+void BewaarModuleKalibratie(int rack, int module, int ingang, KalibratieRecord& record, bool temperatuur);

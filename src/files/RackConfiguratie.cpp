@@ -1,0 +1,373 @@
+#include "files/RackConfiguratie.h"
+
+#include "acquisition/Aanmelding.h"
+#include "acquisition/Koppelingen.h"
+
+#include "acquisition/Kalibratiebestand.h"
+#include "acquisition/Programmastatus.h"
+#include "acquisition/RackModel.h"
+#include "acquisition/Rackvenster.h"
+#include "files/Configuratietekst.h"
+#include "files/Eenheidcontrole.h"
+#include "platform/Tekstbestand.h"
+#include "shared/Algemeen.h"
+#include "shared/Getallen.h"
+#include "shared/Instellingen.h"
+#include "shared/Opmaak.h"
+#include "shared/Systeemfuncties.h"
+
+#include <QStringList>
+
+namespace {
+
+TabelvensterHerstel geenTabelHerstel;
+TabelvensterHerstel* tabelHerstel = nullptr;
+
+TabelvensterHerstel& tabel() {
+    return tabelHerstel ? *tabelHerstel : geenTabelHerstel;
+}
+
+bool geldigRack(int r) {
+    return r >= 1 && r <= AantalRacks;
+}
+bool geldigeModule(int m) {
+    return m >= 1 && m <= AantalModules;
+}
+bool geldigeIngang(int i) {
+    return i >= 1 && i <= AantalIngangen;
+}
+
+QString rackPad(int rack) {
+    return RackBestandsnaam(rack, MapConfiguratie, QStringLiteral(".rcf"));
+}
+
+QString aanmeldSectie(int rack) {
+    return QStringLiteral("Rack") + QString::number(rack);
+}
+
+// The identifications of the demonstration rack's seven positions.
+const QString DemoModules[AantalModules + 1] = {
+    QString(),
+    QStringLiteral("F.F.F.1"),
+    QStringLiteral("F.F.F.2"),
+    QStringLiteral("F.F.F.3"),
+    QStringLiteral("F.F.F.4"),
+    QStringLiteral("F.F.F.5"),
+    QStringLiteral("C.F.F.6"),
+    QStringLiteral("C.F.F.7"),
+};
+const QString DemoRack = QStringLiteral("1.F.F.F");
+
+QStringList regelsVan(int rack) {
+    RackRecord& r = Racks[rack];
+    const RackVlag& v = RackVlaggen[rack];
+    const auto b = [](bool w) { return BooleanAlsTekst(w); };
+    const QString leeg;
+    r.Name = r.Name.getrimd();
+    QStringList s{QStringLiteral("[RACK]"),
+                  QStringLiteral("Idno=") + IdnoAlsTekst(r.Idno),
+                  QStringLiteral("Name=") + r.Name.getrimd(),
+                  QStringLiteral("Measure=") + b(v.Measure),
+                  QStringLiteral("Show=") + b(v.Show),
+                  QStringLiteral("Table=") + b(v.Table),
+                  leeg,
+                  leeg};
+    for (int m = 1; m <= AantalModules; ++m) {
+        const ModuleRecord& mod = r.Modules[m];
+        s << QStringLiteral("[MODULE%1]").arg(m) << QStringLiteral("Present=") + b(mod.Present)
+          << QStringLiteral("Idno=") + IdnoAlsTekst(mod.Idno)
+          << QStringLiteral("Name=") + TrimSpaties(mod.Name);
+        for (int i = 1; i <= AantalIngangen; ++i) {
+            KanaalRecord& k = r.Modules[m].Meting[i];
+            KanaalRecord& t = r.Modules[m].Temperatuur[i];
+            k.Unit = k.Unit.getrimd();
+            t.Unit = t.Unit.getrimd();
+            s << QStringLiteral("[INPUT%1]").arg(i) << QStringLiteral("Name=") + k.Name.tekst()
+              << QStringLiteral("Set=") + b(k.Set) << QStringLiteral("Unit=") + k.Unit.getrimd()
+              << QStringLiteral("Resolution=") + QString::number(k.Resolution)
+              << QStringLiteral("Sensor=") + k.Sensor.tekst()
+              << QStringLiteral("Extra=") + OpmaakSingle(k.Extra, QStringLiteral("0.00"));
+            s << QStringLiteral("[°C%1]").arg(i) << QStringLiteral("Set=") + b(t.Set)
+              << QStringLiteral("Unit=") + t.Unit.getrimd()
+              << QStringLiteral("Resolution=") + QString::number(t.Resolution)
+              << QStringLiteral("Extra=") + OpmaakSingle(t.Extra, QStringLiteral("0.0"))
+              << QStringLiteral("Shared=") + b(t.Shared) << QStringLiteral("UseShared=") + b(t.UseShared)
+              << QStringLiteral("ManualFollowsMeasurement=") + b(t.ManualFollowsMeasurement);
+        }
+        s << leeg << leeg;
+    }
+    return s;
+}
+
+// Where a line of the file applies.
+struct Context {
+    int module = 0;
+    int ingang = 0;
+    bool temperatuur = false;
+};
+
+// The section line rules of the full reader; a line that matches none leaves the context as it was.
+void leesSectie(const QString& regel, Context& ctx) {
+    const QString naam = regel.mid(1);
+    if (naam.startsWith(QLatin1String("RACK"))) ctx = Context{};
+    if (naam.startsWith(QLatin1String("MODULE"))) {
+        ctx.module = TekstNaarInteger(regel.mid(7, 1));
+        ctx.ingang = 0;
+        ctx.temperatuur = false;
+    }
+    if (naam.startsWith(QLatin1String("INPUT"))) {
+        ctx.ingang = TekstNaarInteger(regel.mid(6, 1));
+        ctx.temperatuur = false;
+    }
+    // The degree sign, or any character in its place before "C" and the number.
+    if (naam.startsWith(QStringLiteral("°C")) ||
+        (regel.size() >= 3 && regel.at(regel.size() - 3) == QLatin1Char('C'))) {
+        ctx.ingang = TekstNaarInteger(regel.right(2));
+        ctx.temperatuur = true;
+    }
+}
+
+// Applies one key line of the full reader. Lines whose context lacks the module or input they need,
+// or whose value is no Boolean where one is needed, change nothing.
+void pasSleutelToe(int rack, int16_t modus, const Context& ctx, const QString& sleutel,
+                   const QString& waarde) {
+    RackRecord& r = Racks[rack];
+    RackVlag& vlag = RackVlaggen[rack];
+    const bool aanmelding = modus == LeesModusAanmelding;
+    const bool metModule = geldigeModule(ctx.module);
+    const bool metIngang = metModule && geldigeIngang(ctx.ingang);
+    KanaalRecord* kanaal = nullptr;
+    if (metIngang) {
+        ModuleRecord& mod = r.Modules[ctx.module];
+        kanaal = ctx.temperatuur ? &mod.Temperatuur[ctx.ingang] : &mod.Meting[ctx.ingang];
+    }
+    const std::optional<bool> boolean = TekstNaarBoolean(waarde);
+
+    if (sleutel == QLatin1String("idno")) {
+        if (aanmelding) return;
+        if (ctx.module == 0) {
+            r.Idno = IdnoUitTekst(waarde);
+        } else if (metModule) {
+            r.Modules[ctx.module].Idno = IdnoUitTekst(waarde);
+            r.Modules[ctx.module].Type = ModuleTypeUitIdno(rack, ctx.module);
+        }
+    } else if (sleutel == QLatin1String("name")) {
+        if (ctx.module == 0)
+            r.Name = waarde;
+        else if (metModule && ctx.ingang == 0)
+            r.Modules[ctx.module].Name = ModuleNaam(ctx.module, waarde);
+        else if (metIngang)
+            r.Modules[ctx.module].Meting[ctx.ingang].Name = KanaalNaam(ctx.ingang, waarde);
+    } else if (sleutel == QLatin1String("sensor")) {
+        if (metIngang) r.Modules[ctx.module].Meting[ctx.ingang].Sensor = waarde;
+    } else if (sleutel == QLatin1String("measure")) {
+        if (aanmelding)
+            vlag.Measure = true;
+        else if (boolean)
+            vlag.Measure = *boolean;
+    } else if (sleutel == QLatin1String("show")) {
+        if (aanmelding)
+            vlag.Show = true;
+        else if (modus == LeesModusOpstarten && boolean)
+            vlag.Show = *boolean;
+        if (vlag.Show) MaakRackVenster(rack);
+    } else if (sleutel == QLatin1String("table")) {
+        if (!aanmelding && boolean) vlag.Table = *boolean;
+    } else if (sleutel == QLatin1String("present")) {
+        if (!aanmelding && metModule && boolean) r.Modules[ctx.module].Present = *boolean;
+    } else if (sleutel == QLatin1String("set")) {
+        if (!aanmelding && kanaal && boolean) kanaal->Set = *boolean;
+    } else if (sleutel == QLatin1String("unit")) {
+        if (kanaal) kanaal->Unit = waarde;
+    } else if (sleutel == QLatin1String("resolution")) {
+        if (kanaal) kanaal->Resolution = TekstNaarInteger(waarde);
+    } else if (sleutel == QLatin1String("extra")) {
+        QString getal = waarde;
+        getal.replace(QLatin1Char(','), QLatin1Char('.'));
+        if (kanaal) kanaal->Extra = static_cast<float>(Val(getal));
+    } else if (sleutel == QLatin1String("shared")) {
+        if (kanaal && ctx.temperatuur && boolean) kanaal->Shared = *boolean;
+    } else if (sleutel == QLatin1String("useshared")) {
+        if (kanaal && ctx.temperatuur && boolean) kanaal->UseShared = *boolean;
+    } else if (sleutel == QLatin1String("manualfollowsmeasurement")) {
+        if (kanaal && ctx.temperatuur && boolean) kanaal->ManualFollowsMeasurement = *boolean;
+    }
+}
+
+void demoOpzet(int rack) {
+    for (int m = 1; m <= AantalModules; ++m)
+        Racks[rack].Modules[m].Idno = IdnoUitTekst(DemoModules[m]);
+    for (int m = 1; m <= AantalModules; ++m) {
+        ModuleRecord& mod = Racks[rack].Modules[m];
+        mod.Present = true;
+        mod.Type = ModuleTypeUitIdno(rack, m);
+        mod.Name = SoortUitIdno(mod.Idno);
+    }
+    ControleerEenheden(rack);
+}
+
+void herstelTabelvenster(int rack) {
+    const QString sectie = QStringLiteral("Table") + QString::number(rack);
+    tabel().StelTabelIn(rack);
+    tabel().LeesVensterPositie(rack, sectie);
+    for (int m = 1; m <= AantalModules; ++m) {
+        const QString grid = sectie + QStringLiteral("M") + QString::number(m);
+        tabel().LeesLettertype(rack, m, grid + QStringLiteral("Font"));
+        tabel().LeesKolomBreedte(rack, m, grid + QStringLiteral("Colwidth"));
+    }
+    if (RackVlaggen[rack].Table) {
+        tabel().Toon(rack);
+        const int tab = TekstNaarInteger(LeesInstelling(AppNaam, sectie, QStringLiteral("Tab"), 0));
+        if (tab >= 0 && tab < tabel().AantalTabs(rack) && tabel().TabZichtbaar(rack, tab))
+            tabel().KiesTab(rack, tab);
+    } else {
+        tabel().Verberg(rack);
+    }
+}
+
+} // namespace
+
+void ZetTabelvensterHerstel(TabelvensterHerstel* herstel) {
+    tabelHerstel = herstel;
+}
+
+void InstalleerRackConfiguratie() {
+    Bestandslaag.LeesRackConfiguratie = [](int rack) { LeesRackConfiguratie(rack, LeesModusAanmelding); };
+    Bestandslaag.LeesRackNamen = [](int rack) { LeesRackNamen(rack); };
+}
+
+bool SchrijfRackConfiguratie(int rack) {
+    if (!geldigRack(rack)) return false;
+    const RackRecord& r = Racks[rack];
+    BewaarInstelling(AppNaam, aanmeldSectie(rack), QStringLiteral("Logon"), r.Present);
+    BewaarInstelling(AppNaam, aanmeldSectie(rack), QStringLiteral("Identification"), IdnoAlsTekst(r.Idno));
+    if (!r.Present) return true;
+    // The new file is written beside the old one and swapped in; the old one becomes the backup.
+    const QString pad = rackPad(rack);
+    if (platform::SchrijfBestandVeilig(pad, ConfiguratieBytes(regelsVan(rack)), pad + QStringLiteral("bak")))
+        return true;
+    MeldSchrijffout(pad);
+    return false;
+}
+
+bool SchrijfAlleRackConfiguraties() {
+    bool alles = true;
+    for (int r = 1; r <= AantalRacks; ++r)
+        alles = SchrijfRackConfiguratie(r) && alles;
+    if (alles) ConfiguratieGewijzigd = false;
+    return alles;
+}
+
+void LeesRackAanmelding() {
+    for (int n = 1; n <= AantalRacks; ++n) {
+        RackRecord& r = Racks[n];
+        if (Demo) {
+            r.Present = n == 1;
+            if (n == 1) r.Idno = IdnoUitTekst(DemoRack);
+        } else {
+            const QString sectie = aanmeldSectie(n);
+            r.Present = TekstNaarBoolean(LeesInstelling(AppNaam, sectie, QStringLiteral("Logon"), "False"))
+                            .value_or(false);
+            r.Idno =
+                IdnoUitTekst(LeesInstelling(AppNaam, sectie, QStringLiteral("Identification"), "0.0.0.0"));
+        }
+        if (r.Present) r.Present = LeesRackConfiguratie(n, LeesModusOpstarten);
+    }
+}
+
+bool LeesRackConfiguratie(int rack, int16_t leesModus) {
+    if (!geldigRack(rack)) return false;
+    ConfiguratiePad = rackPad(rack);
+    bool resultaat = false;
+    if (Demo) {
+        demoOpzet(rack);
+        resultaat = true;
+    }
+    QStringList regels;
+    if (BestandBestaat(ConfiguratiePad) && LeesConfiguratieRegels(ConfiguratiePad, regels)) {
+        Context ctx;
+        for (const QString& regel : regels) {
+            if (regel.isEmpty()) continue;
+            if (regel.startsWith(QLatin1Char('['))) {
+                leesSectie(regel, ctx);
+                continue;
+            }
+            QString sleutel, waarde;
+            if (SplitsSleutelRegel(regel, sleutel, waarde))
+                pasSleutelToe(rack, leesModus, ctx, sleutel, waarde);
+        }
+        ControleerEenheden(rack);
+        if (RackVlaggen[rack].Show) {
+            if (RackvensterInterface* w = MaakRackVenster(rack)) {
+                w->FormInstellenControls();
+                w->Toon();
+            }
+        }
+        resultaat = true;
+    }
+    for (int m = 1; m <= AantalModules; ++m)
+        LaadModuleKalibratie(rack, m, 0);
+    ZetModuleTypes(rack);
+    tabel().MaakTabelVenster(rack);
+    if (leesModus == LeesModusHerlezen) return resultaat;
+
+    herstelTabelvenster(rack);
+    if (RackVlaggen[rack].Show) {
+        if (RackvensterInterface* w = MaakRackVenster(rack)) {
+            w->LeesVensterPositie(QStringLiteral("Measurement") + QString::number(rack));
+            w->FormInstellenControls();
+        }
+    }
+    return resultaat;
+}
+
+void LeesRackNamen(int rack) {
+    if (!geldigRack(rack)) return;
+    ConfiguratiePad = rackPad(rack);
+    QStringList regels;
+    if (!BestandBestaat(ConfiguratiePad) || !LeesConfiguratieRegels(ConfiguratiePad, regels)) return;
+    RackvensterInterface* w = MaakRackVenster(rack);
+    if (w && w->VensterStatus() != 0) w->ZetVensterStatus(0);
+    RackRecord& r = Racks[rack];
+    int module = 0;
+    int ingang = 0;
+    for (const QString& regel : regels) {
+        if (regel.isEmpty()) continue;
+        if (regel.startsWith(QLatin1Char('['))) {
+            const QString naam = regel.mid(1);
+            if (naam.startsWith(QLatin1String("RACK"))) module = ingang = 0;
+            if (naam.startsWith(QLatin1String("MODULE"))) {
+                module = TekstNaarInteger(regel.mid(7, 1));
+                ingang = 0;
+            }
+            if (naam.startsWith(QLatin1String("INPUT"))) ingang = TekstNaarInteger(regel.mid(6, 1));
+            if (naam.startsWith(QStringLiteral("°C"))) ingang = TekstNaarInteger(regel.right(2));
+            continue;
+        }
+        QString sleutel, waarde;
+        if (!SplitsSleutelRegel(regel, sleutel, waarde)) continue;
+        if (sleutel == QLatin1String("name")) {
+            if (module == 0)
+                r.Name = waarde;
+            else if (geldigeModule(module) && ingang == 0)
+                r.Modules[module].Name = waarde;
+            else if (geldigeModule(module) && geldigeIngang(ingang))
+                r.Modules[module].Meting[ingang].Name = waarde;
+        } else if (sleutel == QLatin1String("show")) {
+            if (const auto b = TekstNaarBoolean(waarde)) RackVlaggen[rack].Show = *b;
+        }
+    }
+    w = RackVenster(rack);
+    if (!RackVlaggen[rack].Show) {
+        if (w) w->Ontlaad();
+        return;
+    }
+    if (w) {
+        w->FormInstellenControls();
+        w->Toon();
+    }
+}
+
+void ResetRackConfiguratie() {
+    tabelHerstel = nullptr;
+}

@@ -1,0 +1,19 @@
+// K740: logs on the racks of one serial line, polls their modules, shows, logs and calibrates.
+#include "shared/ui/Dialoogdiensten.h"
+#include "shell/mdiK740.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("K740"));
+    QApplication::setOrganizationName(QStringLiteral("Quorvex"));
+    QApplication::setApplicationVersion(QStringLiteral(K740_VERSION));
+    InstalleerDialoogDiensten();
+
+    QStringList argumenten = QApplication::arguments();
+    argumenten.removeFirst();
+    mdiK740 venster;
+    venster.MDIForm_Load(argumenten);
+    return 0;
+}

@@ -1,0 +1,87 @@
+#include "platform/SerielePoort.h"
+
+namespace platform {
+
+SerielePoort::SerielePoort() = default;
+SerielePoort::~SerielePoort() {
+    sluit();
+}
+
+bool SerielePoort::open() {
+    if (m_port.isOpen()) return true;
+    m_fout.clear();
+    m_port.setPortName(PoortApparaat(poort()));
+    if (!m_port.open(QIODevice::ReadWrite)) {
+        m_fout = m_port.errorString();
+        m_port.clearError();
+        return false;
+    }
+    pasInstellingenToe();
+    zetDTR(false);
+    zetRTS(false);
+    return true;
+}
+
+void SerielePoort::sluit() {
+    if (m_port.isOpen()) m_port.close();
+    m_dtr = m_rts = false;
+}
+
+void SerielePoort::pasInstellingenToe() {
+    const LijnInstellingen& l = lijnInstellingen();
+    m_port.setBaudRate(l.baud);
+    m_port.setDataBits(static_cast<QSerialPort::DataBits>(l.databits));
+    switch (l.pariteit.toLatin1()) {
+    case 'E':
+        m_port.setParity(QSerialPort::EvenParity);
+        break;
+    case 'O':
+        m_port.setParity(QSerialPort::OddParity);
+        break;
+    case 'M':
+        m_port.setParity(QSerialPort::MarkParity);
+        break;
+    case 'S':
+        m_port.setParity(QSerialPort::SpaceParity);
+        break;
+    default:
+        m_port.setParity(QSerialPort::NoParity);
+    }
+    m_port.setStopBits(l.stopbits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop);
+    m_port.setFlowControl(QSerialPort::NoFlowControl);
+    m_port.clearError();
+}
+
+void SerielePoort::zetDTR(bool aan) {
+    m_dtr = aan;
+    // A pseudo-terminal has no modem lines: the refusal is no fault of the line.
+    if (m_port.isOpen() && !m_port.setDataTerminalReady(aan)) m_port.clearError();
+}
+
+void SerielePoort::zetRTS(bool aan) {
+    m_rts = aan;
+    if (m_port.isOpen() && !m_port.setRequestToSend(aan)) m_port.clearError();
+}
+
+int SerielePoort::aantalWachtend() {
+    if (!m_port.isOpen()) return 0;
+    return static_cast<int>(qMin<qint64>(m_port.bytesAvailable(), INT_MAX));
+}
+
+QByteArray SerielePoort::lees(int aantal) {
+    if (!m_port.isOpen() || aantal <= 0) return {};
+    return m_port.read(aantal);
+}
+
+void SerielePoort::schrijf(const QByteArray& bytes) {
+    if (!m_port.isOpen() || bytes.isEmpty()) return;
+    m_port.write(bytes);
+    // Hand the bytes to the system at once, so that they leave while DTR is held.
+    m_port.flush();
+}
+
+void SerielePoort::wisBuffers() {
+    if (m_port.isOpen()) m_port.clear(QSerialPort::AllDirections);
+}
+
+} // namespace platform

@@ -1,0 +1,40 @@
+#pragma once
+// A serial line on a real device through QSerialPort: binary input, no handshake, DTR and RTS low right
+// after opening (Linux raises them). A pseudo-terminal refuses DTR and RTS; that refusal is ignored.
+#include "platform/SerieleLijn.h"
+
+#include <QSerialPort>
+
+namespace platform {
+
+class SerielePoort : public SerieleLijn {
+public:
+    SerielePoort();
+    ~SerielePoort() override;
+
+    bool open() override;
+    void sluit() override;
+    bool isOpen() const override { return m_port.isOpen(); }
+    QString foutmelding() const override { return m_fout; }
+
+    void zetDTR(bool aan) override;
+    bool dtr() const override { return m_dtr; }
+    void zetRTS(bool aan) override;
+    bool rts() const override { return m_rts; }
+
+    int aantalWachtend() override;
+    QByteArray lees(int aantal) override;
+    void schrijf(const QByteArray& bytes) override;
+    void wisBuffers() override;
+
+protected:
+    void pasInstellingenToe() override;
+
+private:
+    QSerialPort m_port;
+    QString m_fout;
+    bool m_dtr = false;
+    bool m_rts = false;
+};
+
+} // namespace platform

@@ -1,0 +1,115 @@
+#include "rackviews/FormEditInfo.h"
+
+#include "acquisition/Programmastatus.h"
+#include "acquisition/RackModel.h"
+#include "shared/Algemeen.h"
+#include "shared/Teksten.h"
+#include "shared/ui/Vensterfuncties.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <cmath>
+
+namespace {
+constexpr int TekstKnopOK = 140, TekstKnopCancel = 141, TekstRackNaam = 312, TekstModuleNaam = 313;
+// The design, in twips.
+constexpr double Breedte = 4845, Hoogte = 1305;
+
+bool geldig(int r, int m) {
+    return r >= 1 && r <= AantalRacks && m >= 1 && m <= AantalModules;
+}
+} // namespace
+
+formEditInfo::formEditInfo(QWidget* eigenaar)
+    : QDialog(eigenaar,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+    setModal(true);
+    const auto px = [this](double twips) {
+        const int dpi = logicalDpiY();
+        return static_cast<int>(std::lround(twips * (dpi > 0 ? dpi : 96) / 1440.0));
+    };
+    LabelInfo = new QLabel(this);
+    LabelInfo->setObjectName(QStringLiteral("LabelInfo"));
+    LabelInfo->setTextFormat(Qt::PlainText);
+    LabelInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    LabelInfo->setWordWrap(true);
+    LabelInfo->setGeometry(px(60), px(60), px(3255), px(735));
+    TextInfo = new QLineEdit(this);
+    TextInfo->setObjectName(QStringLiteral("TextInfo"));
+    TextInfo->setMaxLength(255);
+    TextInfo->setGeometry(px(60), px(840), px(3195), px(315));
+    CommandOK = new QPushButton(this);
+    CommandOK->setObjectName(QStringLiteral("CommandOK"));
+    CommandOK->setGeometry(px(3480), px(180), px(1215), px(375));
+    CommandCancel = new QPushButton(this);
+    CommandCancel->setObjectName(QStringLiteral("CommandCancel"));
+    CommandCancel->setGeometry(px(3480), px(780), px(1215), px(375));
+    setFixedSize(px(Breedte), px(Hoogte));
+    setTabOrder(TextInfo, CommandOK);
+    setTabOrder(CommandOK, CommandCancel);
+    connect(CommandOK, &QPushButton::clicked, this, &formEditInfo::CommandOK_Click);
+    connect(CommandCancel, &QPushButton::clicked, this, &formEditInfo::CommandCancel_Click);
+    // Enter in the text field presses OK; Escape and the title bar's close button act as Cancel.
+    CommandOK->setDefault(true);
+    CommandCancel->setAutoDefault(false);
+}
+
+formEditInfo::~formEditInfo() = default;
+
+void formEditInfo::done(int resultaat) {
+    ZetVensterNietBovenaan(this);
+    QDialog::done(resultaat);
+}
+
+void formEditInfo::Laad() {
+    CommandOK->setText(Tekst[TekstKnopOK]);
+    CommandCancel->setText(Tekst[TekstKnopCancel]);
+    m_niets = !geldig(Ri, Mi) || (!IngaveRackNaam && !IngaveModuleNaam);
+    if (!m_niets) {
+        const QString rackNaam = Racks[Ri].Name.getrimd();
+        setWindowTitle(rackNaam);
+        if (IngaveRackNaam) {
+            LabelInfo->setText(Tekst[TekstRackNaam]);
+            TextInfo->setText(rackNaam);
+        } else {
+            LabelInfo->setText(Tekst[TekstModuleNaam]);
+            TextInfo->setText(TrimSpaties(Racks[Ri].Modules[Mi].Name));
+        }
+    }
+    TextInfo->selectAll();
+    TextInfo->setFocus();
+    ZetVensterBovenaan(this);
+}
+
+void formEditInfo::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    if (m_niets) QTimer::singleShot(0, this, &formEditInfo::CommandCancel_Click);
+}
+
+void formEditInfo::changeEvent(QEvent* e) {
+    QDialog::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && isActiveWindow()) ZetVensterBovenaan(this);
+}
+
+void formEditInfo::CommandOK_Click() {
+    if (!m_niets) {
+        const QString naam = TrimSpaties(TextInfo->text());
+        // A new name must be saved with the rack configuration, or it is lost at the end of the run.
+        if (IngaveRackNaam) {
+            const VasteTekst<30> nieuw(naam);
+            if (nieuw.tekst() != Racks[Ri].Name.tekst()) ConfiguratieGewijzigd = true;
+            Racks[Ri].Name = nieuw;
+        } else {
+            if (naam != Racks[Ri].Modules[Mi].Name) ConfiguratieGewijzigd = true;
+            Racks[Ri].Modules[Mi].Name = naam;
+        }
+    }
+    accept();
+}
+
+void formEditInfo::CommandCancel_Click() {
+    reject();
+}

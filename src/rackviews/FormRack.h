@@ -1,0 +1,133 @@
+#pragma once
+// The rack window: the live display of one rack. Its present modules stand side by side, each as a
+// panel with its name, a status LED and per input the name, the value, the unit and the temperature.
+// The poll cycle draws into it through the engine's rack-window interface; double-clicks open the
+// module settings, a press on a module's name opens the rack and module commands.
+#include "acquisition/RackModel.h"
+#include "acquisition/Rackvenster.h"
+#include "rackviews/Rackindeling.h"
+
+#include <QWidget>
+#include <array>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+
+// The status LED of a module: a filled circle in one of the engine's colours.
+class RackLed : public QWidget {
+public:
+    explicit RackLed(QWidget* ouder);
+    void zetKleur(int32_t kleur);
+    int32_t kleur() const { return m_kleur; }
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    int32_t m_kleur = KleurGrijs;
+};
+
+class FormRack : public QWidget, public RackvensterInterface {
+    Q_OBJECT
+public:
+    // The window of rack ri (1..16). It registers itself and shows values once Laad has run.
+    explicit FormRack(int ri, QWidget* ouder = nullptr);
+    ~FormRack() override;
+
+    // The rack of this window; never changes.
+    const int16_t Ri;
+    // Public input number, kept for callers; nothing reads it.
+    int16_t Ki = 0;
+    // "meting" followed by the rack number; also the window's "Tag" property, by which the main
+    // window and the print dispatcher recognise rack windows.
+    QString Tag;
+
+    // Load: captions, Show flag on, check marks, the saved position, the layout, topmost when set.
+    void Laad();
+    // Menu captions from the text table (also after a change of language).
+    void LaadStrings();
+    void FormInstellenControls() override;
+    // Tool tip of a module's name; an empty text becomes the module's description.
+    void InstellenToolTipModule(int m, QString& tekst);
+    void InstellenToolTipKanaal(int m, int c, QString& tekst) override;
+    void WissenVensterMetingen() override;
+    void LaadVensterTitel() override;
+    void Toon() override;
+    void Ontlaad() override;
+
+    // Drawing by the engine. "Zichtbaar" false draws the label greyed (disabled); its text stays.
+    void ZetLabelTekst(RackLabel label, int index, const QString& tekst) override;
+    void ZetLabelKleur(RackLabel label, int index, int32_t kleur) override;
+    void ZetLabelZichtbaar(RackLabel label, int index, bool zichtbaar) override;
+    QString ToolTipWaarde(int index) const override;
+    void ZetLedKleur(int index, int32_t kleur) override;
+
+    // A label of one of the four arrays (index 0..27), and the colour last given to it.
+    QLabel* Label(RackLabel label, int index) const;
+    int32_t LabelKleur(RackLabel label, int index) const;
+    // The window's width and height in twips, frame included, as the last layout set them.
+    int VensterBreedte() const { return m_indeling.breedte; }
+    int VensterHoogte() const { return m_indeling.hoogte; }
+    // The module slot index (0..6) whose name label was pressed last.
+    int ModuleKeuze() const { return m_moduleKeuze; }
+
+    QSize sizeHint() const override;
+
+    std::array<QFrame*, AantalModules> PictureModule{};
+    std::array<RackLed*, AantalModules> ShapeLED{};
+    std::array<QLabel*, AantalModules> LabelModule{};
+    std::array<QLabel*, AantalRackLabels> LabelKanaal{};
+    std::array<QLabel*, AantalRackLabels> LabelWaarde{};
+    std::array<QLabel*, AantalRackLabels> LabelEenheid{};
+    std::array<QLabel*, AantalRackLabels> LabelGraden{}; // Label°C
+
+    QMenu* mnuRackSettings = nullptr;
+    QAction* mnuModuleSettings = nullptr;
+    QAction* mnuPrintRack = nullptr;
+    QAction* mnuRackSettingsMeasure = nullptr;
+    QAction* mnuRackSettingsName = nullptr;
+    QAction* mnuRackSettingsNameModule = nullptr;
+    QAction* mnuRackSettingsTop = nullptr;
+    QAction* mnuModuleCalibration = nullptr;
+    QAction* mnuReadSN = nullptr;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
+
+private:
+    void maakPaneel(int m);
+    void maakMenu();
+    void Activate();
+    void Unload();
+    // Opens the module settings dialog on module m, channel c (1..8).
+    void OpenModuleInstellingen(int m, int c);
+    // The popup menu of module slot index i, at the top left of its name label.
+    void ToonMenu(int i);
+    void mnuRackSettings_Click();
+    void mnuRackSettingsMeasure_Click();
+    void mnuRackSettingsTop_Click();
+    void Hernoem(bool rack);
+    void Fabrieksafregeling(bool alleenLezen);
+    void zetBovenaan(bool bovenaan);
+    QWidget* kader();
+    // Design twips to pixels and back, at the window's resolution.
+    int pixels(double twips) const;
+    float twips(int pixels) const;
+
+    int m_moduleKeuze = 0;
+    bool m_geladen = false;
+    bool m_ontladen = false;
+    RackIndeling m_indeling;
+    QSize m_binnenmaat;
+    std::array<std::array<int32_t, AantalRackLabels>, 4> m_kleuren{};
+    // The unit texts as the engine gave them, before a long one was broken over two lines.
+    std::array<QString, AantalRackLabels> m_eenheden;
+};
+
+// Makes rack windows for the engine (MaakRackVenster): each a FormRack handed to the main window's
+// area of child windows, loaded and registered. Called once at start-up.
+void InstalleerRackvensters();

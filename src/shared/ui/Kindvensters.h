@@ -1,0 +1,27 @@
+#pragma once
+// The main window's area of child windows, as the windows of every folder reach it without knowing the
+// main window: a new child window is handed over (from then on the area owns it) and later shown
+// there. The main window registers its side at start-up. Without it a child window stands on its own
+// as a top-level window, kept here until ResetKindvensters.
+#include <memory>
+
+class QWidget;
+
+class Kindvensterbeheer {
+public:
+    virtual ~Kindvensterbeheer() = default;
+    // Takes the window into the area, hidden, and owns it from now on.
+    virtual void NeemOp(std::unique_ptr<QWidget> venster) = 0;
+    // Shows a window taken in before.
+    virtual void Toon(QWidget* venster) = 0;
+};
+
+// Registers the main window's side (nullptr: none).
+void ZetKindvensterbeheer(Kindvensterbeheer* beheer);
+void NeemKindvensterOp(std::unique_ptr<QWidget> venster);
+void ToonKindvenster(QWidget* venster);
+// The frame that carries the window's title, position and size: the sub-window the area put around
+// it, or the window itself when it stands alone.
+QWidget* Kindvensterkader(QWidget* venster);
+// Forgets the registered side and closes the windows kept here.
+void ResetKindvensters();

@@ -1,0 +1,101 @@
+#include "shell/Opdrachtregel.h"
+
+#include "acquisition/Programmastatus.h"
+#include "platform/Klok.h"
+#include "shell/Voorlopig.h"
+
+#include <QDir>
+
+QStringList ExtraPoorten;
+QString AfregelMap;
+QString ProductieDatabasePad;
+QString FabrieksDatabaseMap;
+
+namespace {
+
+// A switch is one word that begins with "/" and holds no further "/": anything else is a path.
+bool IsSchakelaar(const QString& woord) {
+    return woord.startsWith(QLatin1Char('/')) && woord.indexOf(QLatin1Char('/'), 1) < 0;
+}
+
+// The whole number at the front of the text (0 when none).
+int GetalVooraan(const QString& tekst) {
+    int n = 0;
+    for (QChar c : tekst) {
+        if (!c.isDigit() || n > 99999) break;
+        n = n * 10 + c.digitValue();
+    }
+    return n;
+}
+
+} // namespace
+
+void OntleedCommand(const QStringList& argumenten, const QString& poort) {
+    Gegevensbestand.clear();
+    Fabrieksmodus = false;
+    ExtraPoorten.clear();
+    Demo = AlarmUitgang = LogbestandAan = false;
+    AfregelMap.clear();
+    AlarmPoort.clear();
+
+    for (const QString& argument : argumenten) {
+        const QString woord = argument.trimmed();
+        if (woord.isEmpty()) continue;
+        const QString klein = woord.toLower();
+        if (!IsSchakelaar(woord)) {
+            // A measurement file, kept as typed.
+            Gegevensbestand = ZetGegevensbestand(woord);
+            if (LaatsteKeuze == 2) {
+                Gegevensbestand.clear();
+                return;
+            }
+            continue;
+        }
+        if (klein.startsWith(QStringLiteral("/com"))) {
+            ExtraPoorten << klein.mid(1, 5).toUpper();
+        } else if (klein.startsWith(QStringLiteral("/alertport"))) {
+            AlarmPoort = QStringLiteral("COM%1").arg(GetalVooraan(klein.mid(10)));
+            AlarmUitgang = true;
+        } else if (klein == QStringLiteral("/t")) {
+            Fabrieksmodus = true;
+            ProductieDatabasePad = FabrieksDatabaseMap + QStringLiteral("/TEST_2016.mdb");
+            AfregelMap = FabrieksDatabaseMap + QStringLiteral("/AfregelData/");
+        } else if (klein == QStringLiteral("/x") || klein == QStringLiteral("/c")) {
+            Fabrieksmodus = true;
+            AfregelMap = FabrieksDatabaseMap + QStringLiteral("/AfregelData/");
+            ProductieDatabasePad = FabrieksDatabaseMap + QStringLiteral("/PROD_2016.mdb");
+        } else if (klein == QStringLiteral("/l")) {
+            Fabrieksmodus = true;
+            AfregelMap = QDir::rootPath() + QStringLiteral("beheer/");
+            ProductieDatabasePad = QDir::rootPath() + QStringLiteral("Beheer/Databases/PROD_2016.mdb");
+        } else if (klein == QStringLiteral("/logfile")) {
+            LogbestandAan = true;
+        } else if (klein == QStringLiteral("/pelm") || klein == QStringLiteral("/alert")) {
+            AlarmUitgang = true;
+            if (AlarmPoort.isEmpty())
+                AlarmPoort = poort.compare(QStringLiteral("COM1"), Qt::CaseInsensitive) == 0
+                                 ? QStringLiteral("COM2")
+                                 : QStringLiteral("COM1");
+        } else if (klein == QStringLiteral("/demo")) {
+            Demo = true;
+            DemoStart = platform::Nu();
+            Fabrieksmodus = false;
+            LogbestandAan = false;
+            return;
+        } else {
+            // An unknown switch names a file, as every other word does.
+            Gegevensbestand = ZetGegevensbestand(woord);
+            if (LaatsteKeuze == 2) {
+                Gegevensbestand.clear();
+                return;
+            }
+        }
+    }
+}
+
+void ResetOpdrachtregel() {
+    ExtraPoorten.clear();
+    AfregelMap.clear();
+    ProductieDatabasePad.clear();
+    FabrieksDatabaseMap = QStringLiteral("/srv/k740/Databases");
+}

@@ -1,0 +1,407 @@
+#include "shell/Programmainstellingen.h"
+
+#include "acquisition/Aanmelding.h"
+#include "acquisition/K761.h"
+#include "acquisition/Koppelingen.h"
+#include "acquisition/Programmastatus.h"
+#include "acquisition/RackModel.h"
+#include "files/RackConfiguratie.h"
+#include "platform/Klok.h"
+#include "platform/Opslag.h"
+#include "platform/Systeem.h"
+#include "shared/Algemeen.h"
+#include "shared/Getallen.h"
+#include "shared/Instellingen.h"
+#include "shared/Melding.h"
+#include "shared/Systeemfuncties.h"
+#include "shared/Teksten.h"
+#include "shared/ui/Vensterfuncties.h"
+#include "shell/Poorten.h"
+#include "shell/Vensterhaken.h"
+#include "shell/Voorlopig.h"
+#include "shell/mdiK740.h"
+
+#include <QFile>
+#include <QHeaderView>
+#include <QTableView>
+#include <QWidget>
+
+QString ProductNaam;
+int32_t Tijdsinterval;
+bool GebruikStartLog;
+platform::Datum StartLogTijdstip;
+bool GebruikStopLog;
+platform::Datum StopLogTijdstip;
+
+QString PrintLettertype;
+bool PrintCursief;
+QString PrintOperator;
+QString PrintAfdeling;
+QString PrintBedrijf;
+QString PrintToestel;
+bool PrintAlles;
+float MargeBoven;
+float MargeOnder;
+float MargeLinks;
+float MargeRechts;
+QString PrintNota;
+int16_t PrintOrientatie;
+int16_t PrinterIndex;
+bool PrintAlarmRapport;
+
+namespace {
+
+const QString Settings = QStringLiteral("Settings");
+
+QString Lees(const QString& sectie, const QString& sleutel, const QString& standaard) {
+    return LeesInstelling(AppNaam, sectie, sleutel, standaard);
+}
+void Bewaar(const QString& sectie, const QString& sleutel, const QString& waarde) {
+    BewaarInstelling(AppNaam, sectie, sleutel, waarde);
+}
+
+// A data folder: made when missing; when that fails the user is told and the settings window offers
+// the folder's row.
+void MaakDataMap(const QString& map, int rij, mdiK740& venster) {
+    if (MaakMappen(map)) return;
+    ToonMelding(Tekst[152] + map + QStringLiteral("'\r\n\r\n"), vbCritical | vbOKOnly, venster.windowTitle());
+    if (Haken.ToonInstellingen) Haken.ToonInstellingen(3, rij);
+}
+
+// Copies a default file from the program folder when the target is missing; an existing target is
+// never replaced, a missing source is no error.
+void KopieerStandaard(const QString& bron, const QString& doel) {
+    if (QFile::exists(doel) || !QFile::exists(bron)) return;
+    QFile::copy(bron, doel);
+}
+
+// A stored date, or now (and false) when the text is no date.
+bool LeesTijdstip(const QString& sleutel, platform::Datum& tijdstip) {
+    const platform::Datum nu = platform::Nu();
+    const QString tekst = Lees(Settings, sleutel, platform::DatumTijdTekst(nu));
+    if (platform::LeesDatumTijd(tekst, tijdstip)) return true;
+    tijdstip = nu;
+    return false;
+}
+
+// The demonstration rack's configuration file, written by the configuration writer when the program
+// folder has none to copy. Rack slot 1, its flags and its log-on record in the settings store are put
+// back as they were, so that a later run on real racks does not find the demonstration rack.
+void MaakDemoConfiguratie() {
+    const QString naam = QStringLiteral("Rack1-F-F-F.rcf");
+    const QString doel = MapConfiguratie + QLatin1Char('/') + naam;
+    KopieerStandaard(platform::ProgrammaMap() + QStringLiteral("/Configuration/") + naam, doel);
+    if (QFile::exists(doel)) return;
+
+    const RackRecord rack = Racks[1];
+    const RackVlag vlaggen = RackVlaggen[1];
+    const QString sectie = QStringLiteral("Rack1");
+    bool metLogon = false, metIdno = false;
+    const QString logon =
+        platform::LeesOpslag(AppNaam, sectie, QStringLiteral("Logon"), QString(), &metLogon);
+    const QString idno =
+        platform::LeesOpslag(AppNaam, sectie, QStringLiteral("Identification"), QString(), &metIdno);
+
+    Racks[1] = RackRecord{};
+    Racks[1].Idno = IdnoUitTekst(QStringLiteral("1.F.F.F"));
+    LeesRackConfiguratie(1, LeesModusAanmelding);
+    ZetKanaalEenheden(1);
+    Racks[1].Present = true;
+    SchrijfRackConfiguratie(1);
+
+    if (metLogon)
+        platform::BewaarOpslag(AppNaam, sectie, QStringLiteral("Logon"), logon);
+    else
+        platform::WisOpslag(AppNaam, sectie, QStringLiteral("Logon"));
+    if (metIdno)
+        platform::BewaarOpslag(AppNaam, sectie, QStringLiteral("Identification"), idno);
+    else
+        platform::WisOpslag(AppNaam, sectie, QStringLiteral("Identification"));
+    Racks[1] = rack;
+    RackVlaggen[1] = vlaggen;
+}
+
+int32_t Kleurwaarde(const QColor& c) {
+    return c.red() + 256 * c.green() + 65536 * c.blue();
+}
+
+} // namespace
+
+QString StandaardMap(const QString& naam) {
+    return DocumentenMap + QStringLiteral("/Quorvex/K740/") + naam;
+}
+
+int32_t GeldigInterval(int32_t seconden) {
+    return seconden >= 1 && seconden <= 86400 ? seconden : 1;
+}
+
+bool LeesBooleanInstelling(const QString& sectie, const QString& sleutel, bool standaard) {
+    const QString t = Lees(sectie, sleutel, BooleanAlsTekst(standaard)).trimmed();
+    if (t.compare(QStringLiteral("True"), Qt::CaseInsensitive) == 0) return true;
+    if (t.compare(QStringLiteral("False"), Qt::CaseInsensitive) == 0) return false;
+    bool getal = false;
+    const double w = t.toDouble(&getal);
+    return getal ? w != 0 : standaard;
+}
+
+void Initialisatie(mdiK740& venster) {
+    CommPoort = GeldigePoort(Lees(Settings, QStringLiteral("Serial port"), QStringLiteral("COM1")));
+    Baudsnelheid = GeldigeBaudrate(Lees(Settings, QStringLiteral("Baudrate"), QStringLiteral("19200")));
+    Tijdsinterval = GeldigInterval(
+        TekstNaarLong(Lees(Settings, QStringLiteral("Interval of time"), QStringLiteral("60"))));
+
+    StartBijOpstarten = LeesBooleanInstelling(Settings, QStringLiteral("StartOnStartup"), false);
+    LadenBijOpstarten = LeesBooleanInstelling(Settings, QStringLiteral("LoadOnStartup"), true);
+
+    MapGegevens = Lees(Settings, QStringLiteral("FolderData"), StandaardMap(QStringLiteral("Data")));
+    MapBibliotheek = Lees(Settings, QStringLiteral("FolderLibrary"), StandaardMap(QStringLiteral("Library")));
+    MapConfiguratie =
+        Lees(Settings, QStringLiteral("FolderConfiguration"), StandaardMap(QStringLiteral("Configuration")));
+    MapKalibratie =
+        Lees(Settings, QStringLiteral("FolderCalibration"), StandaardMap(QStringLiteral("Calibration")));
+
+    const QString programma = platform::ProgrammaMap();
+    MaakDataMap(MapGegevens, 1, venster);
+    MaakDataMap(MapBibliotheek, 2, venster);
+    for (const QString& naam : {QStringLiteral("buffer.ph"), QStringLiteral("standard.ec")})
+        KopieerStandaard(programma + QStringLiteral("/Library/") + naam,
+                         MapBibliotheek + QLatin1Char('/') + naam);
+    MaakDataMap(MapConfiguratie, 3, venster);
+    MaakDataMap(MapKalibratie, 4, venster);
+    if (Demo) {
+        const QString bron = programma + QStringLiteral("/Configuration/");
+        MaakDemoConfiguratie();
+        for (int m = 1; m <= AantalModules; ++m) {
+            const QString naam = QStringLiteral("Rack1-F-F-F-M%1.cal").arg(m);
+            KopieerStandaard(bron + naam, MapKalibratie + QLatin1Char('/') + naam);
+        }
+    }
+
+    if (LadenBijOpstarten)
+        Gegevensbestand =
+            Lees(Settings, QStringLiteral("LastFile"), MapGegevens + QStringLiteral("/Untitled.csv"));
+    if (Gegevensbestand.trimmed().isEmpty()) Gegevensbestand = QStringLiteral("Untitled.csv");
+
+    GebruikStartLog = LeesBooleanInstelling(Settings, QStringLiteral("Use StartLogOn"), false);
+    GebruikStopLog = LeesBooleanInstelling(Settings, QStringLiteral("Use StopLogOn"), false);
+    if (!LeesTijdstip(QStringLiteral("Start Log On"), StartLogTijdstip)) GebruikStartLog = false;
+    if (!LeesTijdstip(QStringLiteral("Stop Log On"), StopLogTijdstip)) GebruikStopLog = false;
+
+    TijdBasis = 0;
+    RelatieveTijd = false;
+
+    const QString geleiding = QStringLiteral("Conductivity");
+    TemperatuurCompensatie =
+        LeesBooleanInstelling(geleiding, QStringLiteral("Temperature compensation"), true);
+    ReferentieTemperatuur =
+        TekstNaarInteger(Lees(geleiding, QStringLiteral("Reference temperature"), QStringLiteral("1")));
+    if (ReferentieTemperatuur > 1 || ReferentieTemperatuur < 0) ReferentieTemperatuur = 1;
+    LeesLuchtdruk();
+
+    LeesVensterPositie(QStringLiteral("Main window"), &venster);
+
+    const bool terminal = LeesBooleanInstelling(QStringLiteral("Terminal"), QStringLiteral("Checked"), false);
+    venster.ZetTerminalAangevinkt(terminal);
+    if (terminal && Haken.ToonTerminal) Haken.ToonTerminal(true);
+
+    LeesPrinterInstellingen(QStringLiteral("Printer"));
+
+    ConfiguratieGewijzigd = false;
+    venster.ZetKnoppen();
+
+    SchrijfLogboek(0, 0,
+                   Tekst[454] + QLatin1Char(' ') + CommPoort + QStringLiteral(", ") + Baudsnelheid +
+                       QStringLiteral(", ") + Gegevensbestand);
+}
+
+void BewaarInstellingen(mdiK740& venster) {
+    BewaarVensterPositie(QStringLiteral("Main window"), &venster);
+
+    const QString terminal = QStringLiteral("Terminal");
+    if (venster.TerminalAangevinkt()) {
+        if (Haken.TerminalVenster) BewaarVensterPositie(terminal, Haken.TerminalVenster());
+        if (Haken.TerminalTekstvak) BewaarLettertype(terminal, Haken.TerminalTekstvak());
+        Bewaar(terminal, QStringLiteral("Data out"), BooleanAlsTekst(TerminalDataUit));
+        Bewaar(terminal, QStringLiteral("Data in"), BooleanAlsTekst(TerminalDataIn));
+        Bewaar(terminal, QStringLiteral("Data hex"), BooleanAlsTekst(TerminalDataHex));
+        Bewaar(terminal, QStringLiteral("Data info"), BooleanAlsTekst(TerminalDataInfo));
+    }
+    Bewaar(terminal, QStringLiteral("Checked"), BooleanAlsTekst(venster.TerminalAangevinkt()));
+
+    for (int r = 1; r <= AantalRacks; ++r) {
+        if (!Racks[r].Present) continue;
+        if (RackVlaggen[r].Table) {
+            if (Haken.TabelVenster)
+                BewaarVensterPositie(QStringLiteral("Table%1").arg(r), Haken.TabelVenster(r));
+            for (int m = 1; m <= AantalModules; ++m) {
+                if (!Racks[r].Modules[m].Present || !Haken.TabelRaster) continue;
+                QTableView* raster = Haken.TabelRaster(r, m);
+                BewaarLettertype(QStringLiteral("Table%1M%2Font").arg(r).arg(m), raster);
+                BewaarKolomBreedte(QStringLiteral("Table%1M%2Colwidth").arg(r).arg(m), raster);
+            }
+        }
+        if (RackVlaggen[r].Show && Haken.RackVenster)
+            BewaarVensterPositie(QStringLiteral("Measurement%1").arg(r), Haken.RackVenster(r));
+    }
+
+    const QString geleiding = QStringLiteral("Conductivity");
+    Bewaar(geleiding, QStringLiteral("Temperature compensation"), BooleanAlsTekst(TemperatuurCompensatie));
+    Bewaar(geleiding, QStringLiteral("Reference temperature"), QString::number(ReferentieTemperatuur));
+
+    const QString grafiek = QStringLiteral("Graph");
+    for (int g = 1; g <= 64; ++g) {
+        const QString sleutel = QStringLiteral("Index%1").arg(g);
+        QWidget* venster = Haken.GrafiekVenster ? Haken.GrafiekVenster(g) : nullptr;
+        if (venster) {
+            Bewaar(grafiek, sleutel, QString::number(g));
+            if (Haken.SchrijfGrafiekInstellingen) Haken.SchrijfGrafiekInstellingen(g, venster);
+        } else if (TekstNaarInteger(Lees(grafiek, sleutel, QStringLiteral("-1"))) == g) {
+            WisInstelling(AppNaam, grafiek, sleutel);
+        }
+    }
+
+    BewaarPrinterInstellingen(QStringLiteral("Printer"));
+
+    Bewaar(QStringLiteral("Time"), QStringLiteral("Relative"),
+           RelatieveTijd ? QStringLiteral("-1") : QStringLiteral("0"));
+    Bewaar(QStringLiteral("Time"), QStringLiteral("Base"), platform::DatumTijdTekst(TijdBasis));
+
+    SchrijfLogboek(0, 0, Tekst[455]);
+}
+
+void BewaarVensterPositie(const QString& sectie, QWidget* venster) {
+    if (!venster) return;
+    const int toestand = venster->isMinimized() ? 1 : venster->isMaximized() ? 2 : 0;
+    // The restored bounds, whatever the state.
+    const QRect normaal =
+        venster->isWindow() && toestand != 0 ? venster->normalGeometry() : venster->geometry();
+    const QPoint hoek =
+        venster->isWindow() && toestand == 0 ? venster->frameGeometry().topLeft() : normaal.topLeft();
+    Bewaar(sectie, QStringLiteral("Windowstate"), QString::number(toestand));
+    Bewaar(sectie, QStringLiteral("Top"), SingleAlsTekst(static_cast<float>(PixelsNaarTwips(hoek.y()))));
+    Bewaar(sectie, QStringLiteral("Left"), SingleAlsTekst(static_cast<float>(PixelsNaarTwips(hoek.x()))));
+    Bewaar(sectie, QStringLiteral("Height"),
+           SingleAlsTekst(static_cast<float>(PixelsNaarTwips(normaal.height()))));
+    Bewaar(sectie, QStringLiteral("Width"),
+           SingleAlsTekst(static_cast<float>(PixelsNaarTwips(normaal.width()))));
+}
+
+void LeesVensterPositie(const QString& sectie, QWidget* venster) {
+    if (!venster) return;
+    const int toestand = TekstNaarInteger(Lees(sectie, QStringLiteral("Windowstate"), QStringLiteral("0")));
+    const int boven =
+        TwipsNaarPixels(TekstNaarSingle(Lees(sectie, QStringLiteral("Top"), QStringLiteral("0"))));
+    const int links =
+        TwipsNaarPixels(TekstNaarSingle(Lees(sectie, QStringLiteral("Left"), QStringLiteral("0"))));
+    const int hoogte =
+        TwipsNaarPixels(TekstNaarSingle(Lees(sectie, QStringLiteral("Height"), QStringLiteral("7000"))));
+    const int breedte =
+        TwipsNaarPixels(TekstNaarSingle(Lees(sectie, QStringLiteral("Width"), QStringLiteral("10000"))));
+    venster->setWindowState(Qt::WindowNoState);
+    venster->move(links, boven);
+    venster->resize(std::max(breedte, 1), std::max(hoogte, 1));
+    venster->setWindowState(toestand == 1   ? Qt::WindowMinimized
+                            : toestand == 2 ? Qt::WindowMaximized
+                                            : Qt::WindowNoState);
+    venster->show();
+}
+
+void BewaarLettertype(const QString& sectie, QWidget* besturing) {
+    if (!besturing) return;
+    const QFont f = besturing->font();
+    Bewaar(sectie, QStringLiteral("Fontname"), f.family());
+    Bewaar(sectie, QStringLiteral("Fontsize"), SingleAlsTekst(static_cast<float>(f.pointSizeF())));
+    Bewaar(sectie, QStringLiteral("Fontbold"), BooleanAlsTekst(f.bold()));
+    Bewaar(sectie, QStringLiteral("Fontitalic"), BooleanAlsTekst(f.italic()));
+    Bewaar(sectie, QStringLiteral("Fontstrikethrough"), BooleanAlsTekst(f.strikeOut()));
+    Bewaar(sectie, QStringLiteral("Fontunderline"), BooleanAlsTekst(f.underline()));
+    Bewaar(sectie, QStringLiteral("Fontcolor"),
+           QString::number(Kleurwaarde(besturing->palette().color(besturing->foregroundRole()))));
+}
+
+void LeesLettertype(const QString& sectie, QWidget* besturing) {
+    if (!besturing) return;
+    QFont f = besturing->font();
+    f.setFamily(Lees(sectie, QStringLiteral("Fontname"), QStringLiteral("MS Sans Serif")));
+    const float grootte = TekstNaarSingle(Lees(sectie, QStringLiteral("Fontsize"), QStringLiteral("8")));
+    if (grootte > 0) f.setPointSizeF(grootte);
+    f.setBold(LeesBooleanInstelling(sectie, QStringLiteral("Fontbold"), false));
+    f.setItalic(LeesBooleanInstelling(sectie, QStringLiteral("Fontitalic"), false));
+    f.setStrikeOut(LeesBooleanInstelling(sectie, QStringLiteral("Fontstrikethrough"), false));
+    f.setUnderline(LeesBooleanInstelling(sectie, QStringLiteral("Fontunderline"), false));
+    besturing->setFont(f);
+    const auto kleur =
+        static_cast<int64_t>(TekstNaarDouble(Lees(sectie, QStringLiteral("Fontcolor"), QStringLiteral("0"))));
+    QPalette p = besturing->palette();
+    p.setColor(besturing->foregroundRole(), QColor(kleur & 0xFF, (kleur >> 8) & 0xFF, (kleur >> 16) & 0xFF));
+    besturing->setPalette(p);
+}
+
+void BewaarKolomBreedte(const QString& sectie, QTableView* raster) {
+    if (!raster || !raster->model()) return;
+    for (int c = 0; c < raster->model()->columnCount(); ++c)
+        Bewaar(sectie, QStringLiteral("Width%1").arg(c),
+               QString::number(qRound(PixelsNaarTwips(raster->columnWidth(c)))));
+}
+
+void LeesKolomBreedte(const QString& sectie, QTableView* raster) {
+    if (!raster || !raster->model()) return;
+    for (int c = 0; c < raster->model()->columnCount(); ++c)
+        raster->setColumnWidth(c, TwipsNaarPixels(TekstNaarLong(Lees(sectie, QStringLiteral("Width%1").arg(c),
+                                                                     QStringLiteral("1000")))));
+}
+
+void BewaarPrinterInstellingen(const QString& sectie) {
+    Bewaar(sectie, QStringLiteral("Fontname"), PrintLettertype);
+    Bewaar(sectie, QStringLiteral("Fontitalic"), BooleanAlsTekst(PrintCursief));
+    Bewaar(sectie, QStringLiteral("Operator"), PrintOperator);
+    Bewaar(sectie, QStringLiteral("Department"), PrintAfdeling);
+    Bewaar(sectie, QStringLiteral("Company"), PrintBedrijf);
+    Bewaar(sectie, QStringLiteral("Instrument"), PrintToestel);
+    Bewaar(sectie, QStringLiteral("Print All"), BooleanAlsTekst(PrintAlles));
+    Bewaar(sectie, QStringLiteral("Offset top"), SingleAlsTekst(MargeBoven));
+    Bewaar(sectie, QStringLiteral("Offset bottom"), SingleAlsTekst(MargeOnder));
+    Bewaar(sectie, QStringLiteral("Offset left"), SingleAlsTekst(MargeLinks));
+    Bewaar(sectie, QStringLiteral("Offset right"), SingleAlsTekst(MargeRechts));
+    Bewaar(sectie, QStringLiteral("Note"), PrintNota);
+    Bewaar(sectie, QStringLiteral("Orientation"), QString::number(PrintOrientatie));
+    Bewaar(sectie, QStringLiteral("Device"), QString::number(PrinterIndex));
+    Bewaar(sectie, QStringLiteral("Alarm report"), BooleanAlsTekst(PrintAlarmRapport));
+}
+
+void LeesPrinterInstellingen(const QString& sectie) {
+    PrintLettertype = Lees(sectie, QStringLiteral("Fontname"), QStringLiteral("Arial"));
+    PrintCursief = LeesBooleanInstelling(sectie, QStringLiteral("Fontitalic"), false);
+    PrintOperator = Lees(sectie, QStringLiteral("Operator"), QString());
+    PrintAfdeling = Lees(sectie, QStringLiteral("Department"), QString());
+    PrintBedrijf = Lees(sectie, QStringLiteral("Company"), QString());
+    PrintToestel = Lees(sectie, QStringLiteral("Instrument"), QStringLiteral("K740"));
+    PrintAlles = LeesBooleanInstelling(sectie, QStringLiteral("Print All"), true);
+    MargeBoven = TekstNaarSingle(Lees(sectie, QStringLiteral("Offset top"), QStringLiteral("0")));
+    MargeOnder = TekstNaarSingle(Lees(sectie, QStringLiteral("Offset bottom"), QStringLiteral("0")));
+    MargeLinks = TekstNaarSingle(Lees(sectie, QStringLiteral("Offset left"), QStringLiteral("0")));
+    MargeRechts = TekstNaarSingle(Lees(sectie, QStringLiteral("Offset right"), QStringLiteral("0")));
+    PrintNota = Lees(sectie, QStringLiteral("Note"), QString());
+    PrintOrientatie = TekstNaarInteger(Lees(sectie, QStringLiteral("Orientation"), QStringLiteral("1")));
+    PrinterIndex = TekstNaarInteger(Lees(sectie, QStringLiteral("Device"), QStringLiteral("-1")));
+    PrintAlarmRapport = LeesBooleanInstelling(sectie, QStringLiteral("Alarm report"), false);
+}
+
+void ResetProgrammainstellingen() {
+    ProductNaam = QStringLiteral("K740");
+    Tijdsinterval = 60;
+    GebruikStartLog = GebruikStopLog = false;
+    StartLogTijdstip = StopLogTijdstip = 0;
+    PrintLettertype = QStringLiteral("Arial");
+    PrintCursief = false;
+    PrintOperator.clear();
+    PrintAfdeling.clear();
+    PrintBedrijf.clear();
+    PrintToestel = QStringLiteral("K740");
+    PrintAlles = true;
+    MargeBoven = MargeOnder = MargeLinks = MargeRechts = 0;
+    PrintNota.clear();
+    PrintOrientatie = 1;
+    PrinterIndex = -1;
+    PrintAlarmRapport = false;
+}

@@ -1,0 +1,69 @@
+#pragma once
+// The program settings: the keys and defaults of the "Settings" section and of the main window's,
+// terminal's, printer's, conductivity's, time and graph sections; reading them all at start-up with the
+// data folders and their default files, saving them, and the window placement, font and column-width
+// records that other windows keep under sections of their own.
+#include "platform/Datum.h"
+
+#include <QString>
+#include <cstdint>
+
+class QWidget;
+class QTableView;
+class mdiK740;
+
+extern QString ProductNaam;   // "K740", the product text of the caption
+extern int32_t Tijdsinterval; // poll interval of logging in seconds, 1..86400
+extern bool GebruikStartLog;
+extern platform::Datum StartLogTijdstip;
+extern bool GebruikStopLog;
+extern platform::Datum StopLogTijdstip;
+
+// The printer record (section "Printer").
+extern QString PrintLettertype;
+extern bool PrintCursief;
+extern QString PrintOperator;
+extern QString PrintAfdeling;
+extern QString PrintBedrijf;
+extern QString PrintToestel;
+extern bool PrintAlles;
+extern float MargeBoven;
+extern float MargeOnder;
+extern float MargeLinks;
+extern float MargeRechts;
+extern QString PrintNota;
+extern int16_t PrintOrientatie; // 1 portrait, 2 landscape
+extern int16_t PrinterIndex;    // -1: none chosen
+extern bool PrintAlarmRapport;
+
+// The default folder `naam` ("Data", "Library", "Configuration", "Calibration") under the documents
+// folder: <documents>/Quorvex/K740/<naam>.
+QString StandaardMap(const QString& naam);
+// The seconds when they lie in 1..86400, else 1.
+int32_t GeldigInterval(int32_t seconden);
+// A stored Boolean: "True"/"False" in any case, or a number (0 is False); anything else the default.
+bool LeesBooleanInstelling(const QString& sectie, const QString& sleutel, bool standaard);
+
+// Start-up: reads every setting of "Settings" (but the language, the settings window's tab and the
+// toolbar), makes the data folders (a folder that cannot be made is reported and offered in the
+// settings window), copies missing default files, and restores the main window, the terminal, the
+// conductivity options and the printer record.
+void Initialisatie(mdiK740& venster);
+// Saves the main window, terminal, rack and table windows, conductivity options, graph list, printer
+// record and time base. "Settings" is not written here.
+void BewaarInstellingen(mdiK740& venster);
+
+// Placement record: "Windowstate" (0 normal, 1 minimised, 2 maximised), then the restored "Top",
+// "Left", "Height", "Width" in twips. Applying shows the window.
+void BewaarVensterPositie(const QString& sectie, QWidget* venster);
+void LeesVensterPositie(const QString& sectie, QWidget* venster);
+// Font record of a control: its font and its text colour.
+void BewaarLettertype(const QString& sectie, QWidget* besturing);
+void LeesLettertype(const QString& sectie, QWidget* besturing);
+// Column widths of a grid in twips, "Width0" .. "Width<n-1>".
+void BewaarKolomBreedte(const QString& sectie, QTableView* raster);
+void LeesKolomBreedte(const QString& sectie, QTableView* raster);
+void BewaarPrinterInstellingen(const QString& sectie);
+void LeesPrinterInstellingen(const QString& sectie);
+
+void ResetProgrammainstellingen();

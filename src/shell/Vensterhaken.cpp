@@ -1,0 +1,7 @@
+#include "shell/Vensterhaken.h"
+
+Vensterhaken Haken;
+
+void ResetVensterhaken() {
+    Haken = Vensterhaken{};
+}

@@ -1,0 +1,715 @@
+#include "shell/frmInstellen.h"
+
+#include "acquisition/Programmastatus.h"
+#include "acquisition/Verbinding.h"
+#include "shared/Algemeen.h"
+#include "shared/Getallen.h"
+#include "shared/Hulpfuncties.h"
+#include "shared/Instellingen.h"
+#include "shared/MapKeuze.h"
+#include "shared/Melding.h"
+#include "shared/Systeemfuncties.h"
+#include "shared/Teksten.h"
+#include "shared/ui/HelpVenster.h"
+#include "shared/ui/Vensterfuncties.h"
+#include "shell/DialogInputTijdstip.h"
+#include "shell/InstellenDiensten.h"
+#include "shell/Opdrachtregel.h"
+#include "shell/Poorten.h"
+#include "shell/Programmainstellingen.h"
+#include "shell/Voorlopig.h"
+#include "shell/mdiK740.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+namespace {
+
+const QString Sectie = QStringLiteral("Settings");
+constexpr platform::Datum EenSeconde = 1.0 / 86400.0;
+const std::array<const char*, 7> Baudrates = {"300", "600", "1200", "2400", "4800", "9600", "19200"};
+
+// The dialog, kept after unload so that its state can still be read.
+struct Houder {
+    std::unique_ptr<frmInstellen> venster;
+    ~Houder() {
+        // At the very end of the program the dialog may outlive the application object; it then goes
+        // with the process.
+        if (!QCoreApplication::instance()) (void)venster.release();
+    }
+};
+Houder houder;
+
+QString TweeCijfers(int n) {
+    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+}
+
+// A moment as "ddd ddddd ttttt": the abbreviated weekday, the short date and the long time.
+QString MomentTekst(platform::Datum d) {
+    return QLocale().toString(platform::QDateTimeUitDatum(d).date(), QStringLiteral("ddd")) +
+           QLatin1Char(' ') + platform::DatumTijdTekst(d);
+}
+
+// Writes the text of a box without moving the caret.
+void ZetTekstOpPlaats(QLineEdit* box, const QString& tekst) {
+    if (box->displayText() == tekst) return;
+    const int positie = box->cursorPosition();
+    box->setText(tekst);
+    box->setCursorPosition(positie);
+}
+
+// The rack line through the main window: set up (with its status bar when `init`), and opened; true
+// when it is open (always in simulation). Without a main window there is no line to look after.
+void StelPoortIn(bool init) {
+    if (mdiK740* h = HoofdvensterK740()) {
+        if (init)
+            h->initCommPoort();
+        else
+            h->InstellenCommPoort();
+    }
+}
+bool OpenPoort() {
+    mdiK740* h = HoofdvensterK740();
+    if (!h) return true;
+    h->OpenCommPoort();
+    return Antwoord == 1;
+}
+
+// Every message box enables the main window again when it is answered; while this dialog stays open
+// the main window stays disabled.
+void HoudHoofdvensterUit() {
+    if (mdiK740* hoofd = HoofdvensterK740()) hoofd->setEnabled(false);
+}
+
+class Wachtcursor {
+public:
+    Wachtcursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~Wachtcursor() { QApplication::restoreOverrideCursor(); }
+    Wachtcursor(const Wachtcursor&) = delete;
+    Wachtcursor& operator=(const Wachtcursor&) = delete;
+};
+
+} // namespace
+
+frmInstellen::frmInstellen() {
+    setObjectName(QStringLiteral("frmInstellen"));
+    SSTab = new QTabWidget(this);
+    SSTab->setObjectName(QStringLiteral("SSTab"));
+
+    auto maakLabel = [this](const char* naam) {
+        auto* l = new QLabel(this);
+        l->setObjectName(QLatin1String(naam));
+        return l;
+    };
+    auto maakCheck = [this](const char* naam) {
+        auto* c = new QCheckBox(this);
+        c->setObjectName(QLatin1String(naam));
+        return c;
+    };
+    auto maakKnop = [this](const char* naam) {
+        auto* k = new QPushButton(this);
+        k->setObjectName(QLatin1String(naam));
+        return k;
+    };
+    auto maakLijst = [this](const char* naam) {
+        auto* c = new QComboBox(this);
+        c->setObjectName(QLatin1String(naam));
+        return c;
+    };
+
+    // Log.
+    auto* log = new QWidget;
+    LblConnectionIntervalOfTime = maakLabel("LblConnectionIntervalOfTime");
+    TextTijdsinterval = new QLineEdit(this);
+    TextTijdsinterval->setObjectName(QStringLiteral("TextTijdsinterval"));
+    TextTijdsinterval->setFixedWidth(
+        TextTijdsinterval->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00")) + 16);
+    UpDownPollInterval = new QSpinBox(this);
+    UpDownPollInterval->setObjectName(QStringLiteral("UpDownPollInterval"));
+    UpDownPollInterval->setRange(1, 86400);
+    UpDownPollInterval->setSingleStep(1);
+    // An up-down without a text of its own: the interval shows in the box beside it.
+    UpDownPollInterval->setFixedWidth(UpDownPollInterval->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                                      6);
+    UpDownPollInterval->setFixedHeight(TextTijdsinterval->sizeHint().height());
+    CheckLogStartup = maakCheck("CheckLogStartup");
+    CheckLoadFile = maakCheck("CheckLoadFile");
+    CheckStartTijdstip = maakCheck("CheckStartTijdstip");
+    CommandStartTijdstip = maakKnop("CommandStartTijdstip");
+    LabelStartTijdstip = maakLabel("LabelStartTijdstip");
+    CheckStopTijdstip = maakCheck("CheckStopTijdstip");
+    CommandStopTijdstip = maakKnop("CommandStopTijdstip");
+    LabelStopTijdstip = maakLabel("LabelStopTijdstip");
+    for (QPushButton* k : {CommandStartTijdstip, CommandStopTijdstip}) {
+        k->setText(QStringLiteral("..."));
+        k->setFixedWidth(k->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 20);
+    }
+    const int momentBreedte = LabelStartTijdstip->fontMetrics().horizontalAdvance(
+                                  MomentTekst(platform::MaakDatum(2000, 12, 30, 23, 59, 59))) +
+                              8;
+    LabelStartTijdstip->setMinimumWidth(momentBreedte);
+    LabelStopTijdstip->setMinimumWidth(momentBreedte);
+    auto* logRaster = new QGridLayout(log);
+    auto* intervalRij = new QHBoxLayout;
+    intervalRij->setSpacing(0);
+    intervalRij->addWidget(TextTijdsinterval);
+    intervalRij->addWidget(UpDownPollInterval);
+    intervalRij->addStretch();
+    logRaster->addWidget(LblConnectionIntervalOfTime, 0, 0);
+    logRaster->addLayout(intervalRij, 0, 1, 1, 2);
+    logRaster->addWidget(CheckLogStartup, 1, 0, 1, 3);
+    logRaster->addWidget(CheckLoadFile, 2, 0, 1, 3);
+    logRaster->addWidget(CheckStartTijdstip, 3, 0);
+    logRaster->addWidget(CommandStartTijdstip, 3, 1);
+    logRaster->addWidget(LabelStartTijdstip, 3, 2);
+    logRaster->addWidget(CheckStopTijdstip, 4, 0);
+    logRaster->addWidget(CommandStopTijdstip, 4, 1);
+    logRaster->addWidget(LabelStopTijdstip, 4, 2);
+    logRaster->setColumnStretch(2, 1);
+    logRaster->setRowStretch(5, 1);
+    SSTab->addTab(log, QString());
+
+    // Connection.
+    auto* verbinding = new QWidget;
+    lblCommPoort = maakLabel("lblCommPoort");
+    cboCommPoort = maakLijst("cboCommPoort");
+    // A device path (/dev/ttyUSB0, a pseudo-terminal) may be typed in.
+    cboCommPoort->setEditable(true);
+    cboCommPoort->setInsertPolicy(QComboBox::NoInsert);
+    cboCommPoort->setMinimumContentsLength(16);
+    lblBaudrate = maakLabel("lblBaudrate");
+    cboBaudrate = maakLijst("cboBaudrate");
+    auto* verbindingRaster = new QGridLayout(verbinding);
+    verbindingRaster->addWidget(lblCommPoort, 0, 0);
+    verbindingRaster->addWidget(cboCommPoort, 0, 1);
+    verbindingRaster->addWidget(lblBaudrate, 1, 0);
+    verbindingRaster->addWidget(cboBaudrate, 1, 1);
+    verbindingRaster->setColumnStretch(2, 1);
+    verbindingRaster->setRowStretch(2, 1);
+    SSTab->addTab(verbinding, QString());
+
+    // Language.
+    auto* taal = new QWidget;
+    LabelTaal = maakLabel("LabelTaal");
+    ComboTaal = maakLijst("ComboTaal");
+    auto* taalRaster = new QGridLayout(taal);
+    taalRaster->addWidget(LabelTaal, 0, 0);
+    taalRaster->addWidget(ComboTaal, 0, 1);
+    taalRaster->setColumnStretch(2, 1);
+    taalRaster->setRowStretch(1, 1);
+    SSTab->addTab(taal, QString());
+
+    // Locations.
+    auto* locaties = new QWidget;
+    LabelFolderInfo = maakLabel("LabelFolderInfo");
+    LabelFolderInfo->setWordWrap(true);
+    MSHFlexGridFolder = new QTableWidget(5, 2, this);
+    MSHFlexGridFolder->setObjectName(QStringLiteral("MSHFlexGridFolder"));
+    MSHFlexGridFolder->horizontalHeader()->hide();
+    MSHFlexGridFolder->verticalHeader()->hide();
+    MSHFlexGridFolder->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    MSHFlexGridFolder->setSelectionBehavior(QAbstractItemView::SelectRows);
+    MSHFlexGridFolder->setSelectionMode(QAbstractItemView::SingleSelection);
+    MSHFlexGridFolder->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    MSHFlexGridFolder->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    MSHFlexGridFolder->horizontalHeader()->setStretchLastSection(true);
+    for (int r = 0; r < 5; ++r)
+        for (int k = 0; k < 2; ++k) {
+            auto* cel = new QTableWidgetItem;
+            // Row 0 is the fixed heading row.
+            if (r == 0) {
+                cel->setFlags(Qt::ItemIsEnabled);
+                cel->setBackground(palette().button());
+                cel->setForeground(palette().buttonText());
+            } else {
+                cel->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            }
+            MSHFlexGridFolder->setItem(r, k, cel);
+        }
+    int hoogte = 2 * MSHFlexGridFolder->frameWidth();
+    for (int r = 0; r < 5; ++r)
+        hoogte += MSHFlexGridFolder->rowHeight(r);
+    MSHFlexGridFolder->setFixedHeight(hoogte);
+    auto* locatieLayout = new QVBoxLayout(locaties);
+    locatieLayout->addWidget(LabelFolderInfo);
+    locatieLayout->addWidget(MSHFlexGridFolder);
+    locatieLayout->addStretch();
+    SSTab->addTab(locaties, QString());
+
+    OKButton = maakKnop("OKButton");
+    OKButton->setDefault(true);
+    CancelButton = maakKnop("CancelButton");
+    CommandHelp = maakKnop("CommandHelp");
+    auto* knoppen = new QHBoxLayout;
+    knoppen->addStretch();
+    knoppen->addWidget(OKButton);
+    knoppen->addWidget(CancelButton);
+    knoppen->addWidget(CommandHelp);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(SSTab);
+    layout->addLayout(knoppen);
+
+    connect(TextTijdsinterval, &QLineEdit::textChanged, this, &frmInstellen::TextTijdsinterval_Change);
+    connect(UpDownPollInterval, &QSpinBox::valueChanged, this, &frmInstellen::UpDownPollInterval_Change);
+    connect(CheckLogStartup, &QCheckBox::clicked, this, &frmInstellen::PlaatsTijdstippen);
+    connect(CommandStartTijdstip, &QPushButton::clicked, this, &frmInstellen::CommandStartTijdstip_Click);
+    connect(CommandStopTijdstip, &QPushButton::clicked, this, &frmInstellen::CommandStopTijdstip_Click);
+    connect(ComboTaal, &QComboBox::currentIndexChanged, this, &frmInstellen::ComboTaal_Click);
+    connect(MSHFlexGridFolder, &QTableWidget::cellClicked, this, [this](int rij, int) {
+        if (rij < 1) return;
+        MSHFlexGridFolder->setCurrentCell(rij, 1);
+        MSHFlexGridFolder_Click();
+    });
+    connect(OKButton, &QPushButton::clicked, this, &frmInstellen::OKButton_Click);
+    connect(CancelButton, &QPushButton::clicked, this, &frmInstellen::CancelButton_Click);
+    connect(CommandHelp, &QPushButton::clicked, this, &frmInstellen::CommandHelp_Click);
+
+    Form_Load();
+}
+
+frmInstellen::~frmInstellen() = default;
+
+void frmInstellen::Form_Load() {
+    // The controls are filled before their changes count as edits.
+    m_inWijziging = true;
+    Afsluiten = false;
+    if (mdiK740* hoofd = HoofdvensterK740()) hoofd->setEnabled(false);
+
+    m_verbindingActief = VerbindingActief;
+    m_pauzeOpvragen = PauzeOpvragen;
+    VerbindingActief = false;
+    PauzeOpvragen = true;
+    m_tijdsinterval = Tijdsinterval;
+    m_startLog = StartLogTijdstip;
+    m_stopLog = StopLogTijdstip;
+
+    if (MSComm1().isOpen()) MSComm1().sluit();
+
+    m_scheiding = TijdScheiding.isEmpty() ? QStringLiteral(":") : TijdScheiding;
+    QString scheiding = m_scheiding;
+    if (QStringLiteral("AaNnXx90Dd#HhBb><!{}[]\\").contains(scheiding)) scheiding.prepend(QLatin1Char('\\'));
+    TextTijdsinterval->setInputMask(QStringLiteral("99") + scheiding + QStringLiteral("99") + scheiding +
+                                    QStringLiteral("99;_"));
+    LaadStringsInstellen();
+
+    InitCboCommPoort();
+    InitCboBaudrate();
+    PlaatsTijdsinterval(Tijdsinterval);
+    UpDownPollInterval->setValue(Tijdsinterval);
+
+    CheckLogStartup->setChecked(CheckWaarde(StartBijOpstarten) != 0);
+    CheckLoadFile->setChecked(CheckWaarde(LadenBijOpstarten) != 0);
+    CheckStartTijdstip->setChecked(CheckWaarde(GebruikStartLog) != 0);
+    CheckStopTijdstip->setChecked(CheckWaarde(GebruikStopLog) != 0);
+    PlaatsTijdstippen();
+
+    // The language list: each language's own name, taken from its own text table.
+    m_taal = HuidigeTaal;
+    LaadStringsInstellen();
+    {
+        const QSignalBlocker stil(ComboTaal);
+        ComboTaal->clear();
+        for (int t = 0; t < 3; ++t) {
+            int taal = t;
+            KiesTaal(taal);
+            ComboTaal->addItem(Tekst[500]);
+        }
+        ComboTaal->setCurrentIndex(-1);
+    }
+    ComboTaal->setCurrentIndex(m_taal >= 0 && m_taal <= 2 ? m_taal : 0);
+    KiesTaal(m_taal);
+
+    m_mappen = {QString(), MapGegevens, MapBibliotheek, MapConfiguratie, MapKalibratie};
+    for (int r = 1; r <= 4; ++r) {
+        int lengte = 40;
+        MSHFlexGridFolder->item(r, 1)->setText(VerkortPad(m_mappen[r], lengte));
+    }
+    // The design's widths, the first widened where the font needs it for the row names.
+    int naamBreedte = TwipsNaarPixels(1200);
+    for (int r = 0; r <= 4; ++r)
+        naamBreedte = std::max(
+            naamBreedte,
+            MSHFlexGridFolder->fontMetrics().horizontalAdvance(MSHFlexGridFolder->item(r, 0)->text()) + 12);
+    MSHFlexGridFolder->setColumnWidth(0, naamBreedte);
+    MSHFlexGridFolder->setColumnWidth(1, TwipsNaarPixels(5000));
+    MSHFlexGridFolder->setMinimumWidth(naamBreedte + TwipsNaarPixels(5000) +
+                                       2 * MSHFlexGridFolder->frameWidth());
+
+    m_inWijziging = false;
+    ZetVensterBovenaan(this);
+
+    SSTab->setCurrentIndex(
+        TekstNaarInteger(LeesInstelling(AppNaam, Sectie, QStringLiteral("TabConfiguration"), 1)));
+}
+
+void frmInstellen::LaadStringsInstellen() {
+    setWindowTitle(Tekst[127]);
+    SSTab->setTabText(0, Tekst[138]);
+    SSTab->setTabText(1, Tekst[128]);
+    SSTab->setTabText(2, Tekst[242]);
+    SSTab->setTabText(3, Tekst[470]);
+    LblConnectionIntervalOfTime->setText(Tekst[134] + QLatin1Char(':'));
+    CheckLogStartup->setText(Tekst[144]);
+    CheckLoadFile->setText(Tekst[119]);
+    CheckStartTijdstip->setText(Tekst[132]);
+    CheckStopTijdstip->setText(Tekst[133]);
+    lblCommPoort->setText(Tekst[130] + QLatin1Char(':'));
+    lblBaudrate->setText(Tekst[131] + QLatin1Char(':'));
+    LabelTaal->setText(Tekst[241]);
+    LabelFolderInfo->setText(Tekst[471]);
+    MSHFlexGridFolder->item(0, 0)->setText(Tekst[475]);
+    MSHFlexGridFolder->item(0, 1)->setText(Tekst[476]);
+    MSHFlexGridFolder->item(1, 0)->setText(Tekst[472]);
+    MSHFlexGridFolder->item(2, 0)->setText(Tekst[473]);
+    MSHFlexGridFolder->item(3, 0)->setText(Tekst[474]);
+    MSHFlexGridFolder->item(4, 0)->setText(Tekst[411]);
+    OKButton->setText(Tekst[140]);
+    CancelButton->setText(Tekst[141]);
+    CommandHelp->setText(Tekst[227]);
+}
+
+void frmInstellen::InitCboCommPoort() {
+    cboCommPoort->clear();
+    if (!ExtraPoorten.isEmpty()) {
+        // The ports of the command line, each its own entry; none is chosen yet.
+        for (const QString& poort : ExtraPoorten)
+            if (!TrimSpaties(poort).isEmpty()) cboCommPoort->addItem(TrimSpaties(poort));
+        cboCommPoort->setCurrentIndex(-1);
+        cboCommPoort->setEditText(QString());
+        return;
+    }
+    cboCommPoort->addItems(PoortenUitZoeklijst(ZoekSerielePoorten()));
+    // The configured port is offered even when the search did not find it (a device that is busy or
+    // absent now, a pseudo-terminal).
+    if (!CommPoort.isEmpty() &&
+        cboCommPoort->findText(CommPoort, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
+        cboCommPoort->addItem(CommPoort);
+    cboCommPoort->setCurrentIndex(
+        cboCommPoort->findText(CommPoort, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    if (cboCommPoort->currentIndex() < 0) cboCommPoort->setEditText(QString());
+}
+
+void frmInstellen::InitCboBaudrate() {
+    cboBaudrate->clear();
+    for (const char* b : Baudrates)
+        cboBaudrate->addItem(QLatin1String(b));
+    const int i = BaudrateIndex(Baudsnelheid);
+    cboBaudrate->setCurrentIndex(i >= 0 && i < static_cast<int>(Baudrates.size()) ? i : -1);
+}
+
+int frmInstellen::BaudrateIndex(QString& snelheid) const {
+    if (snelheid.isEmpty()) snelheid = QStringLiteral("2400");
+    const double v = Val(snelheid);
+    if (v <= 0) return -1;
+    // To the nearest index, an exact half to the even one.
+    return static_cast<int>(std::nearbyint(std::log2(v / 300.0)));
+}
+
+void frmInstellen::PlaatsTijdsinterval(int32_t seconden) {
+    double dag = seconden / 86400.0;
+    if (dag >= 1) dag = 1;
+    const long long s = std::llround(dag * 86400.0) % 86400;
+    const QString tekst = TweeCijfers(static_cast<int>(s / 3600)) + m_scheiding +
+                          TweeCijfers(static_cast<int>((s / 60) % 60)) + m_scheiding +
+                          TweeCijfers(static_cast<int>(s % 60));
+    ZetTekstOpPlaats(TextTijdsinterval, tekst);
+}
+
+int32_t frmInstellen::ControleerTijdstipIngave() {
+    QString tekst = TextTijdsinterval->displayText();
+    tekst.replace(QLatin1Char('_'), QLatin1Char('0'));
+    ZetTekstOpPlaats(TextTijdsinterval, tekst);
+    const QStringList delen = tekst.split(m_scheiding);
+    if (delen.size() != 3) return 0;
+    bool ok[3] = {false, false, false};
+    const int u = delen[0].toInt(&ok[0]);
+    const int m = delen[1].toInt(&ok[1]);
+    const int s = delen[2].toInt(&ok[2]);
+    if (!ok[0] || !ok[1] || !ok[2] || u < 0 || u > 23 || m < 0 || m > 59 || s < 0 || s > 59) return 0;
+    return u * 3600 + m * 60 + s;
+}
+
+int32_t frmInstellen::BegrensTijdsinterval(int32_t v) {
+    if (v <= 0) return 86400;
+    if (v > 86400) return 0;
+    return v;
+}
+
+void frmInstellen::TextTijdsinterval_Change() {
+    if (m_inWijziging) return;
+    m_inWijziging = true;
+    int32_t& tijdsinterval = Tijdsinterval;
+    const int32_t w = BegrensTijdsinterval(ControleerTijdstipIngave());
+    if (w != tijdsinterval) {
+        tijdsinterval = w;
+        UpDownPollInterval->setValue(w);
+        PlaatsTijdsinterval(tijdsinterval);
+    }
+    m_inWijziging = false;
+}
+
+void frmInstellen::UpDownPollInterval_Change() {
+    if (m_inWijziging) return;
+    int32_t& tijdsinterval = Tijdsinterval;
+    const int32_t w = BegrensTijdsinterval(UpDownPollInterval->value());
+    if (w != tijdsinterval) {
+        tijdsinterval = w;
+        PlaatsTijdsinterval(tijdsinterval);
+    }
+}
+
+void frmInstellen::PlaatsTijdstippen() {
+    const bool opStart = CheckLogStartup->isChecked();
+    for (QWidget* w : std::initializer_list<QWidget*>{CheckStartTijdstip, CommandStartTijdstip,
+                                                      CheckStopTijdstip, CommandStopTijdstip})
+        w->setEnabled(!opStart);
+    if (opStart) {
+        LabelStartTijdstip->clear();
+        LabelStopTijdstip->clear();
+    } else {
+        LabelStartTijdstip->setText(MomentTekst(StartLogTijdstip));
+        LabelStopTijdstip->setText(MomentTekst(StopLogTijdstip));
+    }
+}
+
+void frmInstellen::ComboTaal_Click() {
+    if (ComboTaal->currentIndex() < 0) return;
+    m_taal = ComboTaal->currentIndex();
+    KiesTaal(m_taal);
+    LaadStringsInstellen();
+}
+
+void frmInstellen::CommandStartTijdstip_Click() {
+    ZetVensterNietBovenaan(this);
+    DialogInputTijdstip kiezer;
+    kiezer.Tijdstip = StartLogTijdstip;
+    kiezer.setWindowTitle(Tekst[325]);
+    kiezer.ToonModaal();
+    if (!kiezer.Onderbroken) {
+        StartLogTijdstip = kiezer.Tijdstip;
+        if (!(StopLogTijdstip > StartLogTijdstip)) StopLogTijdstip = StartLogTijdstip + EenSeconde;
+    }
+    PlaatsTijdstippen();
+    HoudHoofdvensterUit();
+    ZetVensterBovenaan(this);
+}
+
+void frmInstellen::CommandStopTijdstip_Click() {
+    ZetVensterNietBovenaan(this);
+    DialogInputTijdstip kiezer;
+    kiezer.Tijdstip = StopLogTijdstip;
+    kiezer.setWindowTitle(Tekst[326]);
+    const platform::Datum minimum = kiezer.MinDate();
+    kiezer.ZetMinDate(StartLogTijdstip + EenSeconde);
+    kiezer.ToonModaal();
+    if (!kiezer.Onderbroken) StopLogTijdstip = kiezer.Tijdstip;
+    kiezer.ZetMinDate(minimum);
+    PlaatsTijdstippen();
+    HoudHoofdvensterUit();
+    ZetVensterBovenaan(this);
+}
+
+void frmInstellen::MSHFlexGridFolder_Click() {
+    ZetVensterNietBovenaan(this);
+    const int r = MSHFlexGridFolder->currentRow();
+    if (r >= 1 && r <= 4) {
+        static const std::array<QString, 5> filters = {
+            QString(), QStringLiteral("*.csv"), QStringLiteral("*.ph;*.ec"), QStringLiteral("*.rcf;*.gcf"),
+            QStringLiteral("*.cal")};
+        const QString titel = MSHFlexGridFolder->item(r, 0)->text();
+        const QString map = ToonMapKeuze(Tekst[477] + titel, filters[r], m_mappen[r]);
+        LaatsteKeuze = 1;
+        int lengte = 40;
+        MSHFlexGridFolder->item(r, 1)->setText(VerkortPad(map, lengte));
+        m_mappen[r] = map;
+    }
+    HoudHoofdvensterUit();
+    ZetVensterBovenaan(this);
+}
+
+void frmInstellen::OKButton_Click() {
+    {
+        Wachtcursor wacht;
+        LaatsteKeuze = 1;
+        const QString poort = cboCommPoort->currentText().trimmed();
+        if (poort.isEmpty()) {
+            LaatsteKeuze =
+                static_cast<int16_t>(ToonMelding(Tekst[143] + QLatin1Char('!'), vbExclamation, Tekst[127]));
+            SSTab->setCurrentIndex(1);
+            cboCommPoort->setFocus();
+            HoudHoofdvensterUit();
+            return;
+        }
+        CommPoort = poort;
+        Baudsnelheid = cboBaudrate->currentIndex() >= 0 ? cboBaudrate->currentText() : QStringLiteral("1200");
+        StelPoortIn(true);
+
+        HuidigeTaal = ComboTaal->currentIndex() >= 0 ? ComboTaal->currentIndex() : 0;
+        if (mdiK740* hoofd = HoofdvensterK740()) hoofd->ZetKnoppen();
+        KiesTaal(HuidigeTaal);
+
+        StartBijOpstarten = CheckLogStartup->isChecked();
+        BewaarInstelling(AppNaam, Sectie, QStringLiteral("StartOnStartup"), StartBijOpstarten);
+        LadenBijOpstarten = CheckLoadFile->isChecked();
+        BewaarInstelling(AppNaam, Sectie, QStringLiteral("LoadOnStartup"), LadenBijOpstarten);
+        BewaarInstelling(AppNaam, Sectie, QStringLiteral("Language"), HuidigeTaal);
+        BewaarInstelling(AppNaam, Sectie, QStringLiteral("Serial port"), CommPoort);
+        BewaarInstelling(AppNaam, Sectie, QStringLiteral("Baudrate"), Baudsnelheid);
+
+        Tijdsinterval = BegrensTijdsinterval(ControleerTijdstipIngave());
+        BewaarInstelling(AppNaam, Sectie, QStringLiteral("Interval of time"),
+                         static_cast<int>(Tijdsinterval));
+
+        GebruikStartLog = CheckStartTijdstip->isChecked();
+        BewaarInstelling(AppNaam, Sectie, QStringLiteral("Use StartLogOn"), GebruikStartLog);
+        BewaarInstelling(AppNaam, Sectie, QStringLiteral("Start Log On"),
+                         platform::DatumTijdTekst(StartLogTijdstip));
+        GebruikStopLog = CheckStopTijdstip->isChecked();
+        BewaarInstelling(AppNaam, Sectie, QStringLiteral("Use StopLogOn"), GebruikStopLog);
+        BewaarInstelling(AppNaam, Sectie, QStringLiteral("Stop Log On"),
+                         platform::DatumTijdTekst(StopLogTijdstip));
+
+        BewaarInstelling(AppNaam, Sectie, QStringLiteral("TabConfiguration"), SSTab->currentIndex());
+
+        // Folders: each only when it exists or can be made; the files of the configuration and
+        // calibration folders move along.
+        if (MaakMappen(m_mappen[1])) MapGegevens = m_mappen[1];
+        if (MaakMappen(m_mappen[2])) MapBibliotheek = m_mappen[2];
+        const QString oudeConfiguratie = MapConfiguratie;
+        if (MaakMappen(m_mappen[3])) {
+            MapConfiguratie = m_mappen[3];
+            KopieerMap(oudeConfiguratie, MapConfiguratie, QStringLiteral("*.rcf"));
+            KopieerMap(oudeConfiguratie, MapConfiguratie, QStringLiteral("*.gcf"));
+        }
+        const QString oudeKalibratie = MapKalibratie;
+        if (MaakMappen(m_mappen[4])) {
+            MapKalibratie = m_mappen[4];
+            KopieerMap(oudeKalibratie, MapKalibratie, QStringLiteral("*.cal"));
+        }
+        BewaarInstelling(AppNaam, Sectie, QStringLiteral("FolderData"), MapGegevens);
+        BewaarInstelling(AppNaam, Sectie, QStringLiteral("FolderLibrary"), MapBibliotheek);
+        BewaarInstelling(AppNaam, Sectie, QStringLiteral("FolderConfiguration"), MapConfiguratie);
+        BewaarInstelling(AppNaam, Sectie, QStringLiteral("FolderCalibration"), MapKalibratie);
+        LaatsteKeuze = 1;
+    }
+    if (OpenPoort()) {
+        m_sluiten = true;
+        close();
+    } else {
+        // The port did not open (the main window has said why): the user may choose another.
+        SSTab->setCurrentIndex(1);
+        HoudHoofdvensterUit();
+    }
+}
+
+void frmInstellen::CancelButton_Click() {
+    Annuleer();
+    m_sluiten = true;
+    close();
+}
+
+void frmInstellen::Annuleer() {
+    LaatsteKeuze = 2;
+    if (CommPoort.isEmpty()) CommPoort = QStringLiteral("COM1");
+    // Back to the language in use after a preview, and to the interval and moments found at load.
+    KiesTaal(HuidigeTaal);
+    Tijdsinterval = m_tijdsinterval;
+    StartLogTijdstip = m_startLog;
+    StopLogTijdstip = m_stopLog;
+    StelPoortIn(false);
+    OpenPoort();
+}
+
+void frmInstellen::CommandHelp_Click() {
+    ToonHelp(HelpInstellingen);
+}
+
+// Escape closes the dialog as Cancel does.
+void frmInstellen::reject() {
+    close();
+}
+
+void frmInstellen::closeEvent(QCloseEvent* e) {
+    if (!Afsluiten) {
+        // Closed by its title bar or Escape: as Cancel, so that the port opens again and a previewed
+        // language goes.
+        if (!m_sluiten) Annuleer();
+        m_sluiten = true;
+        Form_Unload();
+    }
+    e->accept();
+}
+
+void frmInstellen::Form_Unload() {
+    ZetVensterNietBovenaan(this);
+    if (mdiK740* hoofd = HoofdvensterK740()) hoofd->setEnabled(true);
+    VerbindingActief = m_verbindingActief;
+    PauzeOpvragen = m_pauzeOpvragen;
+    Instellendiensten().LaadStrings();
+    Afsluiten = true;
+}
+
+frmInstellen& ToonInstellingen(int tab) {
+    if (!houder.venster || houder.venster->Afsluiten) {
+        houder.venster.reset();
+        houder.venster = std::make_unique<frmInstellen>();
+    }
+    frmInstellen& venster = *houder.venster;
+    if (tab >= 0 && tab < venster.SSTab->count()) venster.SSTab->setCurrentIndex(tab);
+    venster.show();
+    venster.raise();
+    venster.activateWindow();
+    return venster;
+}
+
+bool InstellenAfsluiten() {
+    return !houder.venster || houder.venster->Afsluiten;
+}
+
+frmInstellen* InstellenVenster() {
+    return houder.venster.get();
+}
+
+void KiesInstellingenMap(int rij) {
+    frmInstellen& venster = ToonInstellingen(3);
+    venster.MSHFlexGridFolder->setCurrentCell(rij, 1);
+    venster.MSHFlexGridFolder_Click();
+}
+
+QStringList PoortenUitZoeklijst(const QString& gevonden) {
+    QStringList poorten;
+    QString rest = gevonden;
+    while (rest.size() > 3) {
+        QString poort;
+        const qsizetype komma = rest.indexOf(QLatin1Char(','));
+        if (komma >= 0) {
+            poort = VervangTekst(rest.left(komma + 1), QStringLiteral(","), QString());
+            rest = rest.mid(komma + 1);
+        } else {
+            poort = TrimSpaties(rest);
+            rest.clear();
+        }
+        if (!poort.isEmpty()) poorten << poort;
+    }
+    return poorten;
+}
+
+void ResetInstellen() {
+    houder.venster.reset();
+}

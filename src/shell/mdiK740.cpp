@@ -1,0 +1,805 @@
+#include "shell/mdiK740.h"
+
+#include "acquisition/Aanmelding.h"
+#include "acquisition/Koppelingen.h"
+#include "acquisition/Programmastatus.h"
+#include "acquisition/RackModel.h"
+#include "acquisition/Rackvenster.h"
+#include "acquisition/Systeemboom.h"
+#include "acquisition/Verbinding.h"
+#include "files/Logboek.h"
+#include "files/RackConfiguratie.h"
+#include "platform/Opslag.h"
+#include "platform/Systeem.h"
+#include "rackviews/FormRack.h"
+#include "rackviews/FormTreeview.h"
+#include "shared/Algemeen.h"
+#include "shared/Instellingen.h"
+#include "shared/Systeemfuncties.h"
+#include "shared/Teksten.h"
+#include "shared/Voortgang.h"
+#include "shell/InstellenDiensten.h"
+#include "shell/Opdrachtregel.h"
+#include "shell/Poorten.h"
+#include "shell/Programmainstellingen.h"
+#include "shell/Vensterhaken.h"
+#include "shell/Voorlopig.h"
+#include "shell/frmSplash.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QStatusBar>
+#include <QTime>
+#include <QToolBar>
+#include <cmath>
+
+platform::Datum VerbindingsStart;
+platform::Datum VerbindingsDuur;
+platform::Datum LaatsteOpvraging;
+QString OpvraagInfo;
+
+namespace {
+
+mdiK740* huidigVenster = nullptr;
+
+const QString Settings = QStringLiteral("Settings");
+
+// Unloads the rack window of a rack (through the hook when one is set).
+void SluitRackVenster(int r) {
+    if (Haken.SluitRackVenster)
+        Haken.SluitRackVenster(r);
+    else if (RackvensterInterface* venster = RackVenster(r))
+        venster->Ontlaad();
+}
+
+// Whole seconds from `van` to `tot`, as the clock's seconds count them.
+int64_t SecondenTussen(platform::Datum van, platform::Datum tot) {
+    const auto seconde = [](platform::Datum d) {
+        return static_cast<int64_t>(std::floor(d * 86400.0 + 1e-6));
+    };
+    return seconde(tot) - seconde(van);
+}
+
+// A checkable action that does not change its own check: its command decides the state.
+QAction* Opdracht(QObject* ouder, const QString& tekst, bool aanvinkbaar, std::function<void()> actie) {
+    auto* a = new QAction(tekst, ouder);
+    a->setCheckable(aanvinkbaar);
+    QObject::connect(a, &QAction::triggered, a, [a, aanvinkbaar, actie = std::move(actie)] {
+        if (aanvinkbaar) a->setChecked(!a->isChecked());
+        actie();
+    });
+    return a;
+}
+
+} // namespace
+
+mdiK740* HoofdvensterK740() {
+    return huidigVenster;
+}
+
+mdiK740::mdiK740(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("mdiK740"));
+    m_mdi = new QMdiArea(this);
+    m_mdi->setBackground(QColor(171, 171, 171));
+    setCentralWidget(m_mdi);
+    m_mdi->viewport()->installEventFilter(this);
+    MaakMenus();
+    MaakStatusbalk();
+
+    m_timerOpvragen = platform::klok().maakTimer();
+    m_timerOpvragen->zetInterval(1000);
+    m_timerOpvragen->bijTik = [this] { TimerOpvragen_Timer(); };
+    m_timerControle = platform::klok().maakTimer();
+    m_timerControle->zetInterval(250);
+    m_timerControle->bijTik = [this] { TimerControleTeller_Timer(); };
+    m_timerControle->zetActief(true);
+
+    huidigVenster = this;
+    ZetHoofdvenster(this);
+    ZetMeldingOmgeving(this);
+    ZetKindvensterbeheer(this);
+}
+
+mdiK740::~mdiK740() {
+    m_splash.reset();
+    if (huidigVenster == this) {
+        huidigVenster = nullptr;
+        ZetHoofdvenster(nullptr);
+        ZetMeldingOmgeving(nullptr);
+        ZetKindvensterbeheer(nullptr);
+    }
+}
+
+void mdiK740::MaakMenus() {
+    QMenu* bestand = menuBar()->addMenu(QStringLiteral("&File"));
+    auto* instellingen =
+        Opdracht(this, QStringLiteral("&Settings"), false, [this] { mnuFileSettings_Click(); });
+    instellingen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
+    bestand->addAction(instellingen);
+    auto* bewaar =
+        Opdracht(this, QStringLiteral("Sa&ve settings"), false, [this] { mnuFileSaveSettings_Click(); });
+    bewaar->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    bestand->addAction(bewaar);
+    bestand->addSeparator();
+    auto* einde = Opdracht(this, QStringLiteral("&Exit"), false, [this] { mnuFileExit_Click(); });
+    einde->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    bestand->addAction(einde);
+
+    QMenu* systeem = menuBar()->addMenu(QStringLiteral("&System"));
+    systeem->addAction(
+        Opdracht(this, QStringLiteral("&Search racks/modules"), false, [this] { mnuNetworkSearch_Click(); }));
+
+    m_mnuData = menuBar()->addMenu(QStringLiteral("&Data"));
+    connect(m_mnuData, &QMenu::aboutToShow, this, [this] { mnuData_Click(); });
+    m_mnuDataMeasure = Opdracht(this, QStringLiteral("&Measure"), true, [this] { mnuDataMeasure_Click(); });
+    m_mnuDataMeasure->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    m_mnuDataMeasure->setChecked(true);
+    m_mnuData->addAction(m_mnuDataMeasure);
+    m_mnuDatalogging = Opdracht(this, QStringLiteral("&Log"), true, [this] { mnuDatalogging_Click(); });
+    m_mnuDatalogging->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    m_mnuData->addAction(m_mnuDatalogging);
+
+    QMenu* beeld = menuBar()->addMenu(QStringLiteral("&View"));
+    m_mnuExtraTerminal =
+        Opdracht(this, QStringLiteral("Termin&al"), true, [this] { mnuExtraTerminal_Click(); });
+    beeld->addAction(m_mnuExtraTerminal);
+    m_mnuNetworkShow =
+        Opdracht(this, QStringLiteral("&System tree"), false, [this] { mnuNetworkShow_Click(); });
+    beeld->addAction(m_mnuNetworkShow);
+
+    m_mnuWindow = menuBar()->addMenu(QStringLiteral("&Window"));
+    m_mnuWindowToolbar =
+        Opdracht(this, QStringLiteral("T&oolbar"), true, [this] { mnuWindowToolbar_Click(); });
+    m_mnuWindowToolbar->setShortcut(QKeySequence(Qt::Key_F5));
+    m_mnuWindow->addAction(m_mnuWindowToolbar);
+    m_mnuWindow->addSeparator();
+    m_mnuWindow->addAction(Opdracht(this, QStringLiteral("T&ile Horizontal"), false,
+                                    [this] { mnuWindowTileHorizontal_Click(); }));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    auto* info = Opdracht(this, QStringLiteral("&Info..."), false, [this] { mnuHelpInfo_Click(); });
+    info->setShortcut(QKeySequence(Qt::Key_F2));
+    help->addAction(info);
+
+    m_toolbar = addToolBar(QStringLiteral("Toolbar"));
+    m_toolbar->setObjectName(QStringLiteral("Toolbar"));
+    m_toolbar->setMovable(false);
+    m_toolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_toolbar->addAction(
+        Opdracht(this, QStringLiteral("Settings"), false, [this] { mnuFileSettings_Click(); }));
+    m_knopBewaar = Opdracht(this, QStringLiteral("Save settings"), false, [this] {
+        mnuFileSaveSettings_Click();
+        SchrijfAlleRackConfiguraties();
+    });
+    m_toolbar->addAction(m_knopBewaar);
+    m_toolbar->addSeparator();
+    m_knopMeten = Opdracht(this, QStringLiteral("Measure"), true, [this] { mnuDataMeasure_Click(); });
+    m_toolbar->addAction(m_knopMeten);
+    m_knopLoggen = Opdracht(this, QStringLiteral("Log"), true, [this] {
+        mnuData_Click();
+        if (m_mnuDatalogging->isEnabled()) mnuDatalogging_Click();
+        InstellenKnopLoggen();
+    });
+    m_toolbar->addAction(m_knopLoggen);
+}
+
+void mdiK740::MaakStatusbalk() {
+    const std::array<QString, 6> sleutels = {QString(),
+                                             QStringLiteral("Settings"),
+                                             QStringLiteral("Connect"),
+                                             QStringLiteral("Message"),
+                                             QStringLiteral("Counter"),
+                                             QStringLiteral("ConnectionTime")};
+    for (int i = 1; i <= 5; ++i) {
+        auto* paneel = new QLabel(this);
+        paneel->setObjectName(sleutels[i]);
+        paneel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        paneel->setMinimumWidth(i == 3 ? 200 : 80);
+        paneel->setContentsMargins(4, 0, 4, 0);
+        paneel->installEventFilter(this);
+        statusBar()->addWidget(paneel, i == 3 ? 1 : 0);
+        m_panelen[i] = paneel;
+    }
+    statusBar()->setSizeGripEnabled(true);
+}
+
+bool mdiK740::eventFilter(QObject* object, QEvent* event) {
+    if (object == m_mdi->viewport()) {
+        if (event->type() == QEvent::MouseButtonDblClick) {
+            mnuFileSettings_Click();
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonRelease) {
+            auto* muis = static_cast<QMouseEvent*>(event);
+            if (muis->button() == Qt::RightButton) {
+                m_mnuWindow->popup(muis->globalPosition().toPoint());
+                return true;
+            }
+        }
+    } else if (event->type() == QEvent::MouseButtonRelease) {
+        if (object == m_panelen[2])
+            StartStopVerbinding();
+        else if (object == m_panelen[1])
+            mnuFileSettings_Click();
+    }
+    return QMainWindow::eventFilter(object, event);
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Start-up and shutdown
+
+void mdiK740::ToonSplash() {
+    m_splash = std::make_unique<frmSplash>();
+    m_splash->show();
+    Wacht(2000);
+    m_splash.reset();
+}
+
+bool mdiK740::MDIForm_Load(const QStringList& argumenten) {
+    HuidigeTaal = 0;
+    KiesTaal(HuidigeTaal);
+
+    AppNaam = QStringLiteral("K740");
+    ProductNaam = QStringLiteral("K740");
+    TekstAfbakening = QStringLiteral("\"");
+
+    QDir::setCurrent(platform::ProgrammaMap());
+
+    AlleenLezen = false;
+    BezigMetLaden = false;
+    TijdScheiding = TijdScheidingsteken();
+
+    LeesSysteemInfo();
+    InitialiseerTabellen(ProductNaam);
+    TimerControleTeller();
+
+    bool geheel = false;
+    HuidigeTaal = LeesInstelling(AppNaam, Settings, QStringLiteral("Language"), QStringLiteral("0"))
+                      .trimmed()
+                      .toInt(&geheel);
+    if (!geheel) HuidigeTaal = 0;
+    KiesTaal(HuidigeTaal);
+
+    Gegevensbestand =
+        LeesInstelling(AppNaam, Settings, QStringLiteral("LastFile"), QStringLiteral("Untitled.csv"));
+    ZetTitel();
+
+    // A copy of the program that runs already comes to the front; this one ends untouched.
+    if (VorigeInstantieActief(ProductNaam, [] {
+            if (mdiK740* v = HoofdvensterK740()) {
+                if (v->isMinimized()) v->showNormal();
+                v->raise();
+                v->activateWindow();
+            }
+        }))
+        return false;
+
+    ZetVoortgangAfbreekActie([] { Afbreken = true; });
+    InstalleerLogboek();
+    InstalleerRackConfiguratie();
+    InstalleerRackvensters();
+    InstalleerInstellenEnTerminal();
+
+    OntleedCommand(argumenten, GeldigePoort(LeesInstelling(AppNaam, Settings, QStringLiteral("Serial port"),
+                                                           QStringLiteral("COM1"))));
+
+    // The start line belongs in the data folder, which the settings name; it is made if need be.
+    const QString mapCommandoregel = MapGegevens;
+    MapGegevens =
+        LeesInstelling(AppNaam, Settings, QStringLiteral("FolderData"), StandaardMap(QStringLiteral("Data")));
+    if (LogbestandAan) MaakMappen(MapGegevens);
+    SchrijfLogboek(0, 0, Tekst[453]);
+    if (!mapCommandoregel.isEmpty()) MapGegevens = mapCommandoregel;
+
+    ToonSplash();
+
+    Initialisatie(*this);
+
+    LeesToolbarInstelling();
+
+    m_mnuNetworkShow->setVisible(Fabrieksmodus);
+
+    show();
+
+    if (CommPoort.isEmpty()) CommPoort = QStringLiteral("COM1");
+
+    initCommPoort();
+    PlaatsAanduidingenCOM();
+
+    ZetTitel();
+
+    VerbindingActief = false;
+    PauzeOpvragen = false;
+
+    show();
+
+    ConfiguratieGewijzigd = false;
+    MetenActief = true;
+    KopieerSetGraph = false;
+    KopieerSetTab = false;
+    m_geladen = true;
+
+    PompTotProgrammaEinde();
+    return true;
+}
+
+void mdiK740::closeEvent(QCloseEvent* event) {
+    if (m_ontladen) {
+        event->accept();
+        return;
+    }
+    const int modus = m_sluitModus != 0 ? m_sluitModus : event->spontaneous() ? 0 : 1;
+    m_sluitModus = 0;
+    bool cancel = false;
+    MDIForm_QueryUnload(cancel, modus);
+    if (cancel) {
+        event->ignore();
+        return;
+    }
+    MDIForm_Unload();
+    event->accept();
+}
+
+void mdiK740::MDIForm_QueryUnload(bool& cancel, int unloadMode) {
+    cancel = false;
+    StopVerbinding();
+    ControleerWijzigingen(MaakBestandsnaam(Gegevensbestand, 0, 0, 0), cancel, true);
+    if (!cancel && (unloadMode == 0 || unloadMode == 2)) VraagInstellingenBewaren(cancel);
+    if (!cancel)
+        for (int r = 1; r <= AantalRacks; ++r)
+            if (Racks[r].Present && RackVlaggen[r].Show) SluitRackVenster(r);
+}
+
+void mdiK740::MDIForm_Unload() {
+    SchrijfLogboek(0, 0, Tekst[460]);
+    m_timerOpvragen->zetActief(false);
+    SluitCommPoort();
+    if (MSComm2().isOpen()) MSComm2().sluit();
+    platform::SchrijfOpslag();
+    m_ontladen = true;
+    ProgrammaBeeindigd = true;
+    hide();
+}
+
+void mdiK740::VraagInstellingenBewaren(bool& cancel) {
+    if (!ConfiguratieGewijzigd) return;
+    LaatsteKeuze = static_cast<int16_t>(
+        ToonMelding(Tekst[183], vbQuestion | vbYesNoCancel, Tekst[347] + QLatin1Char(' ') + windowTitle()));
+    if (LaatsteKeuze == vbYes) {
+        BewaarAlles();
+        cancel = false;
+    } else if (LaatsteKeuze == vbNo) {
+        cancel = false;
+    } else {
+        cancel = true;
+    }
+}
+
+void mdiK740::BewaarAlles() {
+    BewaarInstellingen(*this);
+    SchrijfAlleRackConfiguraties();
+}
+
+bool mdiK740::IsErEenRackActief() const {
+    for (int r = 1; r <= AantalRacks; ++r)
+        if (Racks[r].Present) return true;
+    return false;
+}
+
+void mdiK740::ZetTitel() {
+    setWindowTitle(ProductNaam.left(4) + QStringLiteral(" (") + Gegevensbestand + QLatin1Char(')'));
+}
+
+void mdiK740::ZetStatusTekst(int paneel, const QString& tekst) {
+    if (paneel >= 1 && paneel <= 5) m_panelen[paneel]->setText(tekst);
+}
+
+QString mdiK740::StatusTekst(int paneel) const {
+    return paneel >= 1 && paneel <= 5 ? m_panelen[paneel]->text() : QString();
+}
+
+void mdiK740::TerminalToevoegen(const QString& tekst, bool hexadecimaal) {
+    if (Haken.TerminalToevoegen) Haken.TerminalToevoegen(tekst, hexadecimaal);
+}
+
+void mdiK740::ToonRackVenster(int rack) {
+    if (Haken.ToonRackVenster) {
+        Haken.ToonRackVenster(rack);
+        return;
+    }
+    if (RackvensterInterface* venster = MaakRackVenster(rack)) venster->Toon();
+}
+
+void mdiK740::HerbouwSysteemboom() {
+    if (Haken.HerbouwSysteemboom) {
+        Haken.HerbouwSysteemboom();
+        return;
+    }
+    // The caller has marked the tree hidden; a tree window that is still registered is built afresh.
+    BoomZichtbaar = true;
+    if (Systeemboom())
+        HerbouwTreeView();
+    else
+        BoomZichtbaar = false;
+}
+
+QString mdiK740::PoortNaam() const {
+    return CommPoort.isEmpty() ? QStringLiteral("COM1") : CommPoort;
+}
+
+void mdiK740::NeemOp(std::unique_ptr<QWidget> venster) {
+    QMdiSubWindow* kader = m_mdi->addSubWindow(venster.release());
+    kader->hide();
+}
+
+void mdiK740::Toon(QWidget* venster) {
+    if (!venster) return;
+    venster->show();
+    if (QWidget* kader = Kindvensterkader(venster)) kader->show();
+}
+
+void mdiK740::ZetHoofdvensterIngeschakeld() {
+    setEnabled(true);
+}
+
+void mdiK740::ZetStatusPaneel3(const QString& tekst) {
+    ZetStatusTekst(3, tekst);
+}
+
+void mdiK740::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+}
+
+void mdiK740::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (!m_geladen) return;
+    ConfiguratieGewijzigd = true;
+    ZetKnoppen();
+}
+
+// ---------------------------------------------------------------------------------------------------
+// The rack-link port
+
+void mdiK740::initCommPoort() {
+    InstellenCommPoort();
+    Voorloop = 1;
+    Naloop = 1;
+    if (Antwoord != 2)
+        ZetStatusTekst(2, Tekst[150]);
+    else
+        ZetStatusTekst(1, Tekst[148] + CommPoort + Tekst[149]);
+}
+
+void mdiK740::InstellenCommPoort() {
+    if (Demo) return;
+    auto& lijn = MSComm1();
+    if (lijn.isOpen()) {
+        ToonMelding(Tekst[147], vbExclamation | vbOKOnly, QStringLiteral("RS232"));
+        Antwoord = 2;
+        return;
+    }
+    lijn.zetPoort(CommPoort);
+    lijn.zetInstellingen(Baudsnelheid + QStringLiteral(",N,8,1"));
+    Antwoord = 1;
+}
+
+void mdiK740::OpenCommPoort() {
+    if (Demo) {
+        Antwoord = 1;
+        return;
+    }
+    auto& lijn = MSComm1();
+    if (!lijn.isOpen() && !lijn.open()) {
+        ZetStatusTekst(1, Tekst[148] + CommPoort + Tekst[149]);
+        ToonMelding(Tekst[152] + CommPoort + QStringLiteral("' !"), vbExclamation | vbOKOnly,
+                    QStringLiteral("RS232"));
+        VerbindingActief = false;
+        Antwoord = 2;
+        return;
+    }
+    lijn.zetDTR(false);
+    lijn.zetRTS(false);
+    Antwoord = 1;
+}
+
+void mdiK740::SluitCommPoort() {
+    if (MSComm1().isOpen()) MSComm1().sluit();
+}
+
+void mdiK740::PlaatsAanduidingenCOM() {
+    m_timerOpvragen->zetActief(true);
+    InstellenKnoppenData();
+    mnuData_Click();
+    m_mnuDatalogging->setChecked(VerbindingActief);
+    ZetStatusTekst(1, CommPoort + QStringLiteral(", ") + Baudsnelheid + QStringLiteral(" bps."));
+}
+
+void mdiK740::mnuNetworkSearch_Click() {
+    if (IsErEenRackActief() && ToonMelding(Tekst[315], vbCritical | vbOKCancel, Tekst[314]) != vbOK) return;
+    for (int r = 1; r <= AantalRacks; ++r) {
+        for (int m = 1; m <= AantalModules; ++m) {
+            Racks[r].Modules[m].Name.clear();
+            Racks[r].Modules[m].Type = QStringLiteral("    ");
+        }
+        if (RackVlaggen[r].Show) SluitRackVenster(r);
+        if (RackVlaggen[r].Table && Haken.SluitTabelVenster) Haken.SluitTabelVenster(r);
+    }
+    if (Haken.HerinitialiseerGrafieken) Haken.HerinitialiseerGrafieken();
+    if (BoomZichtbaar) HerbouwTreeView();
+    if (!m_mnuExtraTerminal->isChecked()) mnuExtraTerminal_Click();
+    if (Haken.ToonTerminal) Haken.ToonTerminal(true);
+    WisBuffers();
+    ZendAanmeldVerzoek();
+    ConfiguratieGewijzigd = true;
+    ZetKnoppen();
+    StopVerbinding();
+}
+
+void mdiK740::mnuNetworkShow_Click() {
+    ToonSysteemboom();
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Timers and the logging switch
+
+void mdiK740::TimerControleTeller_Timer() {
+    ZetStatusTekst(
+        5, QLocale().toString(platform::QDateTimeUitDatum(platform::Nu()).time(), QStringLiteral("HH:mm")));
+    if (MSComm1().isOpen() && VerbindingActief) PlaatsVerbindingsTijd();
+}
+
+void mdiK740::TimerOpvragen_Timer() {
+    if (PauzeOpvragen || !MetenActief) {
+        ZetKnoppen();
+        InstellenKnopMenus();
+        return;
+    }
+    if (!StartBijOpstarten) {
+        const platform::Datum nu = platform::Nu();
+        if (!VerbindingActief && GebruikStartLog && StartLogTijdstip <= nu &&
+            (!GebruikStopLog || nu < StopLogTijdstip))
+            StartStopVerbinding();
+        if (VerbindingActief && GebruikStopLog && StopLogTijdstip <= platform::Nu()) {
+            StartStopVerbinding();
+            GebruikStopLog = false;
+            BewaarInstelling(AppNaam, Settings, QStringLiteral("Use StopLogOn"), QStringLiteral("False"));
+            GebruikStartLog = false;
+            BewaarInstelling(AppNaam, Settings, QStringLiteral("Use StartLogOn"), QStringLiteral("False"));
+        }
+    }
+    if (VerbindingActief) {
+        if (!MSComm1().isOpen()) OpenCommPoort();
+        if (MSComm1().isOpen() || Demo) {
+            PlaatsVerbindingsTijd();
+            if (SecondenTussen(LaatsteOpvraging, platform::Nu()) >= Tijdsinterval && CyclusVoltooid) {
+                LaatsteOpvraging = platform::Nu();
+                TijdMeting = LaatsteOpvraging;
+                m_timerOpvragen->zetActief(false);
+                OpvraagInfo.clear();
+                VerwerkOpvraagTik();
+                m_timerOpvragen->zetActief(true);
+            }
+        }
+    } else {
+        PlaatsAanduidingenCOM();
+    }
+    ZetKnoppen();
+    InstellenKnopMenus();
+}
+
+void mdiK740::StartStopVerbinding() {
+    if (AlleenLezen || PauzeOpvragen) {
+        InstellenKnopLoggen();
+        return;
+    }
+    if (!VerbindingActief) {
+        bool geannuleerd = false;
+        ControleerWijzigingen(MaakBestandsnaam(Gegevensbestand, 0, 0, 0), geannuleerd, true);
+        if (geannuleerd) {
+            StopVerbinding();
+            return;
+        }
+    }
+    if (MSComm1().isOpen() || Demo) {
+        VerbindingActief = !VerbindingActief;
+    } else {
+        VerbindingActief = false;
+        ToonMelding(Tekst[148] + CommPoort + Tekst[149], vbCritical | vbOKOnly, Tekst[299]);
+    }
+    SchrijfLogboek(0, 0, Tekst[458] + BooleanAlsTekst(VerbindingActief));
+    if (!VerbindingActief) {
+        m_knopLoggen->setChecked(false);
+        ToevoegenEindpunt();
+        if (GebruikStartLog) {
+            GebruikStartLog = false;
+            BewaarInstelling(AppNaam, Settings, QStringLiteral("Use StartLogOn"), QStringLiteral("False"));
+        }
+    } else {
+        if (AantalMetingen < 0) AantalMetingen = 0;
+        m_mnuDatalogging->setChecked(true);
+        VerbindingsStart = platform::Nu();
+        LaatsteOpvraging = VerbindingsStart - Tijdsinterval / 86400.0;
+        m_timerOpvragen->zetActief(true);
+        ZetStatusTekst(3, QStringLiteral(" "));
+        m_knopLoggen->setChecked(true);
+        OpenCommPoort();
+        if (Antwoord == 2) {
+            VerbindingActief = false;
+            PlaatsAanduidingenCOM();
+        }
+    }
+    WisBuffers();
+    PlaatsAanduidingenCOM();
+}
+
+void mdiK740::StopVerbinding() {
+    if (VerbindingActief) ToevoegenEindpunt();
+    PlaatsAanduidingenCOM();
+}
+
+void mdiK740::ToevoegenEindpunt() {
+    if (AantalMetingen <= 0) return;
+    TijdMeting = platform::Nu();
+    ++AantalMetingen;
+    VernieuwVensters(QStringLiteral("Stop"));
+}
+
+void mdiK740::PlaatsVerbindingsTijd() {
+    if (!VerbindingActief) return;
+    VerbindingsDuur = platform::Nu() - VerbindingsStart;
+    const double dag = VerbindingsDuur - std::floor(VerbindingsDuur);
+    const int ms = static_cast<int>(std::llround(dag * 86400.0) % 86400) * 1000;
+    ZetStatusTekst(4, QTime::fromMSecsSinceStartOfDay(ms).toString(QStringLiteral("HH:mm:ss")));
+}
+
+void mdiK740::InstellenKnopMeten() {
+    mnuData_Click();
+    m_knopMeten->setChecked(m_mnuDataMeasure->isChecked() && m_mnuDataMeasure->isEnabled());
+}
+
+void mdiK740::InstellenKnopLoggen() {
+    if (VerbindingActief) {
+        ZetStatusTekst(2, Tekst[151]);
+        m_knopLoggen->setChecked(true);
+        m_panelen[2]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    } else {
+        ZetStatusTekst(2, Tekst[150]);
+        m_knopLoggen->setChecked(false);
+        m_panelen[2]->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Menus, toolbar and status bar
+
+void mdiK740::InstellenKnoppenData() {
+    m_knopLoggen->setEnabled(true);
+    InstellenKnopMeten();
+    InstellenKnopLoggen();
+}
+
+void mdiK740::ZetKnoppen() {
+    m_knopBewaar->setEnabled(ConfiguratieGewijzigd);
+}
+
+void mdiK740::InstellenKnopMenus() {}
+
+void mdiK740::LeesToolbarInstelling() {
+    const bool tonen = LeesBooleanInstelling(Settings, QStringLiteral("Toolbar"), true);
+    m_mnuWindowToolbar->setChecked(tonen);
+    m_toolbar->setVisible(tonen);
+}
+
+void mdiK740::mnuData_Click() {
+    m_mnuDatalogging->setEnabled(false);
+    m_mnuDataMeasure->setEnabled(false);
+    if (IsErEenRackActief()) {
+        m_mnuDataMeasure->setEnabled(true);
+        if (!AlleenLezen && m_mnuDataMeasure->isChecked()) m_mnuDatalogging->setEnabled(true);
+    }
+}
+
+void mdiK740::mnuDataMeasure_Click() {
+    if (!IsErEenRackActief()) {
+        mnuNetworkSearch_Click();
+        InstellenKnopMeten();
+        return;
+    }
+    m_mnuDataMeasure->setChecked(!m_mnuDataMeasure->isChecked());
+    if (!m_mnuDataMeasure->isChecked()) {
+        StopMeten();
+        m_knopLoggen->setEnabled(false);
+        m_mnuDatalogging->setEnabled(false);
+    } else {
+        StartMeten();
+        m_knopLoggen->setEnabled(true);
+        m_mnuDatalogging->setEnabled(true);
+        PlaatsAanduidingenCOM();
+    }
+    m_knopMeten->setChecked(m_mnuDataMeasure->isChecked());
+}
+
+void mdiK740::mnuDatalogging_Click() {
+    StartStopVerbinding();
+}
+
+void mdiK740::mnuFileSettings_Click() {
+    StopVerbinding();
+    if (Haken.ToonInstellingen) Haken.ToonInstellingen(-1, 0);
+    if (Antwoord == 1) {
+        PlaatsAanduidingenCOM();
+        ConfiguratieGewijzigd = true;
+        ZetKnoppen();
+    }
+}
+
+void mdiK740::mnuFileSaveSettings_Click() {
+    BewaarAlles();
+    Antwoord = static_cast<int16_t>(ToonMelding(Tekst[184], vbInformation, Tekst[127]));
+    ConfiguratieGewijzigd = false;
+    ZetKnoppen();
+}
+
+void mdiK740::mnuFileExit_Click() {
+    m_sluitModus = 1;
+    close();
+    m_sluitModus = 0;
+}
+
+void mdiK740::mnuExtraTerminal_Click() {
+    m_mnuExtraTerminal->setChecked(!m_mnuExtraTerminal->isChecked());
+    if (Haken.ToonTerminal) Haken.ToonTerminal(m_mnuExtraTerminal->isChecked());
+}
+
+bool mdiK740::TerminalAangevinkt() const {
+    return m_mnuExtraTerminal->isChecked();
+}
+
+void mdiK740::ZetTerminalAangevinkt(bool aan) {
+    m_mnuExtraTerminal->setChecked(aan);
+}
+
+void mdiK740::mnuWindowToolbar_Click() {
+    m_mnuWindowToolbar->setChecked(!m_mnuWindowToolbar->isChecked());
+    m_toolbar->setVisible(m_mnuWindowToolbar->isChecked());
+    BewaarInstelling(AppNaam, Settings, QStringLiteral("Toolbar"),
+                     BooleanAlsTekst(m_mnuWindowToolbar->isChecked()));
+}
+
+void mdiK740::mnuHelpInfo_Click() {
+    auto* over = new frmSplash(this);
+    over->setAttribute(Qt::WA_DeleteOnClose);
+    over->show();
+}
+
+void mdiK740::mnuWindowTileHorizontal_Click() {
+    m_mdi->tileSubWindows();
+}
+
+// ---------------------------------------------------------------------------------------------------
+
+void ResetShell() {
+    ResetOpdrachtregel();
+    ResetPoorten();
+    ResetProgrammainstellingen();
+    ResetVensterhaken();
+    ResetVoorlopig();
+    VerbindingsStart = VerbindingsDuur = LaatsteOpvraging = 0;
+    OpvraagInfo.clear();
+    platform::GeefInstantieVrij();
+}
+
+namespace {
+struct Start {
+    Start() {
+        ResetOpdrachtregel();
+        ResetProgrammainstellingen();
+        ResetVoorlopig();
+    }
+} start;
+} // namespace

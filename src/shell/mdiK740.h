@@ -1,0 +1,153 @@
+#pragma once
+// The main window: start-up and shutdown of the program, the rack-link port and its indications, the
+// three timers with the logging switch, and the menus, toolbar and status bar they need.
+#include "acquisition/Hoofdvenster.h"
+#include "platform/Datum.h"
+#include "platform/Klok.h"
+#include "shared/Melding.h"
+#include "shared/ui/Kindvensters.h"
+
+#include <QMainWindow>
+#include <QStringList>
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QToolBar;
+
+// Logging run state of the main window.
+extern platform::Datum VerbindingsStart; // logging was last switched on
+extern platform::Datum VerbindingsDuur;  // now minus VerbindingsStart, shown in the status bar
+extern platform::Datum LaatsteOpvraging; // moment of the last snapshot
+extern QString OpvraagInfo;              // info text of the next snapshot row
+
+class mdiK740 : public QMainWindow, public Hoofdvenster, public MeldingOmgeving, public Kindvensterbeheer {
+    Q_OBJECT
+public:
+    explicit mdiK740(QWidget* parent = nullptr);
+    ~mdiK740() override;
+
+    // The whole start-up, in its fixed order, ending in the communication main loop. Returns when the
+    // program has ended: false when another copy was running and was brought to the front instead.
+    bool MDIForm_Load(const QStringList& argumenten);
+    // The close request: sets `cancel` to keep the program running. Mode 0 the user closed the window,
+    // 1 closed from program code (File > Exit), 2 the session ends.
+    void MDIForm_QueryUnload(bool& cancel, int unloadMode);
+    // The stop line of the event log; the program ends.
+    void MDIForm_Unload();
+    void VraagInstellingenBewaren(bool& cancel);
+    // Saves the program settings and every rack configuration file.
+    void BewaarAlles();
+    bool IsErEenRackActief() const;
+
+    // Hoofdvenster, what the engine asks of the main window.
+    void ZetTitel() override;
+    void StopVerbinding() override;
+    void ZetStatusTekst(int paneel, const QString& tekst) override;
+    void TerminalToevoegen(const QString& tekst, bool hexadecimaal) override;
+    void ToonRackVenster(int rack) override;
+    void HerbouwSysteemboom() override;
+    QString PoortNaam() const override;
+
+    // Kindvensterbeheer: child windows live in the MDI area.
+    void NeemOp(std::unique_ptr<QWidget> venster) override;
+    void Toon(QWidget* venster) override;
+
+    // MeldingOmgeving, what every message box does to the main window.
+    void ZetHoofdvensterIngeschakeld() override;
+    void ZetStatusPaneel3(const QString& tekst) override;
+
+    // The rack-link port.
+    void initCommPoort();
+    void InstellenCommPoort();
+    void OpenCommPoort();
+    void SluitCommPoort();
+    void PlaatsAanduidingenCOM();
+    void mnuNetworkSearch_Click();
+    void mnuNetworkShow_Click();
+
+    // Timers and the logging switch.
+    platform::Timer& TimerOpvragen() { return *m_timerOpvragen; }
+    void TimerOpvragen_Timer();
+    void TimerControleTeller_Timer();
+    void StartStopVerbinding();
+    void ToevoegenEindpunt();
+    void PlaatsVerbindingsTijd();
+    void InstellenKnopMeten();
+    void InstellenKnopLoggen();
+
+    // Menus, toolbar and status bar.
+    void InstellenKnoppenData();
+    void ZetKnoppen();
+    void InstellenKnopMenus();
+    void LeesToolbarInstelling();
+    void mnuData_Click();
+    void mnuDataMeasure_Click();
+    void mnuDatalogging_Click();
+    void mnuFileSettings_Click();
+    void mnuFileSaveSettings_Click();
+    void mnuFileExit_Click();
+    void mnuExtraTerminal_Click();
+    void mnuWindowToolbar_Click();
+    void mnuHelpInfo_Click();
+    void mnuWindowTileHorizontal_Click();
+
+    // The check of View > Terminal (the terminal window is shown).
+    bool TerminalAangevinkt() const;
+    void ZetTerminalAangevinkt(bool aan);
+    // The text of status panel 1..5.
+    QString StatusTekst(int paneel) const;
+    QMdiArea* mdiGebied() const { return m_mdi; }
+    QAction* mnuDataMeasure() const { return m_mnuDataMeasure; }
+    QAction* mnuDatalogging() const { return m_mnuDatalogging; }
+    QAction* knopMeten() const { return m_knopMeten; }
+    QAction* knopLoggen() const { return m_knopLoggen; }
+    QAction* knopBewaarInstellingen() const { return m_knopBewaar; }
+    QAction* mnuNetworkShow() const { return m_mnuNetworkShow; }
+
+    bool KopieerSetGraph = false;
+    bool KopieerSetTab = false;
+    int16_t Rs = 0;
+    int16_t Ms = 0;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* object, QEvent* event) override;
+
+private:
+    void MaakMenus();
+    void MaakStatusbalk();
+    void ToonSplash();
+
+    QMdiArea* m_mdi = nullptr;
+    QToolBar* m_toolbar = nullptr;
+    std::array<QLabel*, 6> m_panelen{}; // 1..5
+    QMenu* m_mnuData = nullptr;
+    QMenu* m_mnuWindow = nullptr;
+    QAction* m_mnuDataMeasure = nullptr;
+    QAction* m_mnuDatalogging = nullptr;
+    QAction* m_mnuExtraTerminal = nullptr;
+    QAction* m_mnuNetworkShow = nullptr;
+    QAction* m_mnuWindowToolbar = nullptr;
+    QAction* m_knopMeten = nullptr;
+    QAction* m_knopLoggen = nullptr;
+    QAction* m_knopBewaar = nullptr;
+    std::unique_ptr<platform::Timer> m_timerOpvragen;
+    std::unique_ptr<platform::Timer> m_timerControle; // the status bar's share of the 250 ms check
+    std::unique_ptr<QWidget> m_splash;
+    int m_sluitModus = 0;   // unload mode of the next close
+    bool m_geladen = false; // start-up reached the shown window
+    bool m_ontladen = false;
+};
+
+// The registered main window (nullptr before start-up).
+mdiK740* HoofdvensterK740();
+
+// Every program-wide state of the shell back to its start (tests).
+void ResetShell();

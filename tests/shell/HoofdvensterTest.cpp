@@ -1,0 +1,294 @@
+#include "ShellOmgeving.h"
+#include "acquisition/Programmastatus.h"
+#include "acquisition/RackModel.h"
+#include "acquisition/Verbinding.h"
+#include "files/Logboek.h"
+#include "platform/GeheugenLijn.h"
+#include "platform/Systeem.h"
+#include "platform/Tekstbestand.h"
+#include "shared/Algemeen.h"
+#include "shared/Instellingen.h"
+#include "shared/Systeemfuncties.h"
+#include "shared/Teksten.h"
+#include "shell/Poorten.h"
+#include "shell/Programmainstellingen.h"
+#include "shell/Vensterhaken.h"
+#include "shell/Voorlopig.h"
+#include "shell/frmSplash.h"
+#include "shell/mdiK740.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+QString LeesTekst(const QString& pad) {
+    QFile f(pad);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return platform::VanWindows1252(f.readAll());
+}
+
+class HoofdvensterTest : public ShellOmgeving {
+protected:
+    // Starts the program with the switches; `bijStart` runs once the start-up has reached the main
+    // loop, and then the program is ended from code (as File > Exit does) unless it ended already.
+    bool Start(mdiK740& venster, const QStringList& argumenten, std::function<void()> bijStart = {}) {
+        klok().planIn(2500, [&venster, bijStart = std::move(bijStart)] {
+            if (bijStart) bijStart();
+            if (!ProgrammaBeeindigd) venster.mnuFileExit_Click();
+        });
+        return venster.MDIForm_Load(argumenten);
+    }
+    QString documenten() const { return tijdelijkeMap() + QStringLiteral("/Documents"); }
+    QString logboek() const {
+        return documenten() + QStringLiteral("/Quorvex/K740/Data/") + LogboekBestandsnaam(platform::Nu());
+    }
+};
+
+TEST_F(HoofdvensterTest, TheSimulationStartsWithTheConfiguredPortInTheStatusBar) {
+    mdiK740 venster;
+    bool gezien = false;
+    ASSERT_TRUE(Start(venster, {QStringLiteral("/demo")}, [&] {
+        gezien = true;
+        EXPECT_TRUE(venster.isVisible());
+        EXPECT_EQ(venster.windowTitle(), QStringLiteral("K740 (") + documenten() +
+                                             QStringLiteral("/Quorvex/K740/Data/Untitled.csv)"));
+        EXPECT_EQ(venster.StatusTekst(1), QStringLiteral("COM1, 19200 bps."));
+        EXPECT_EQ(venster.StatusTekst(2), Tekst[150]);
+        EXPECT_TRUE(MetenActief);
+        EXPECT_TRUE(Demo);
+        EXPECT_FALSE(VerbindingActief);
+        EXPECT_FALSE(ConfiguratieGewijzigd);
+        EXPECT_FALSE(venster.mnuNetworkShow()->isVisible());
+        EXPECT_FALSE(MSComm1().isOpen());
+    }));
+    EXPECT_TRUE(gezien);
+    EXPECT_TRUE(vragen.empty());
+    EXPECT_TRUE(ProgrammaBeeindigd);
+}
+
+TEST_F(HoofdvensterTest, TheStartShowsTheSplashWindowForTwoSeconds) {
+    mdiK740 venster;
+    std::vector<QString> gezien;
+    klok().planIn(1900, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* s = qobject_cast<frmSplash*>(w); s && s->isVisible())
+                gezien.push_back(s->lblProductName->text());
+    });
+    klok().planIn(2100, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* s = qobject_cast<frmSplash*>(w); s && s->isVisible())
+                gezien.push_back(QStringLiteral("late"));
+    });
+    ASSERT_TRUE(Start(venster, {QStringLiteral("/alert"), QStringLiteral("/demo")}));
+    ASSERT_EQ(gezien.size(), 1u);
+    EXPECT_EQ(gezien[0], QStringLiteral("K740 ") + Tekst[239] + QStringLiteral(" (Pelm/Alert) (DEMO)"));
+}
+
+TEST_F(HoofdvensterTest, TheSplashVersionLineHasThreeParts) {
+    EXPECT_EQ(frmSplash::VersieTekst(QStringLiteral("2.0.7")), Tekst[238] + QStringLiteral(" 2.0.7"));
+    EXPECT_EQ(frmSplash::VersieTekst(QStringLiteral("2.1")), Tekst[238] + QStringLiteral(" 2.1.0"));
+}
+
+TEST_F(HoofdvensterTest, TheEventLogHoldsTheStartTheSettingsAndTheStop) {
+    BewaarInstelling(AppNaam, QStringLiteral("Settings"), QStringLiteral("Serial port"),
+                     QStringLiteral("COM3"));
+    auto lijn = std::make_unique<platform::GeheugenLijn>();
+    platform::GeheugenLijn* l = lijn.get();
+    ZetMSComm1(std::move(lijn));
+    mdiK740 venster;
+    ASSERT_TRUE(Start(venster, {QStringLiteral("/logfile")}));
+    const QString log = LeesTekst(logboek());
+    const int start = log.indexOf(Tekst[453]);
+    const int gelezen = log.indexOf(Tekst[454] + QStringLiteral(" COM3, 19200, "));
+    const int stop = log.indexOf(Tekst[460]);
+    EXPECT_GE(start, 0) << log.toStdString();
+    EXPECT_GT(gelezen, start);
+    EXPECT_GT(stop, gelezen);
+    EXPECT_EQ(l->poort(), QStringLiteral("COM3"));
+    EXPECT_EQ(l->instellingen(), QStringLiteral("19200,N,8,1"));
+    EXPECT_EQ(venster.StatusTekst(1), QStringLiteral("COM3, 19200 bps."));
+}
+
+TEST_F(HoofdvensterTest, TheSystemTreeEntryIsVisibleOnlyInFactoryMode) {
+    mdiK740 venster;
+    bool zichtbaar = false;
+    ASSERT_TRUE(
+        Start(venster, {QStringLiteral("/t")}, [&] { zichtbaar = venster.mnuNetworkShow()->isVisible(); }));
+    EXPECT_TRUE(zichtbaar);
+}
+
+// The close request.
+class SluitenTest : public HoofdvensterTest {
+protected:
+    void SetUp() override {
+        HoofdvensterTest::SetUp();
+        Demo = true;
+        LeesSysteemInfo();
+        venster = std::make_unique<mdiK740>();
+        Initialisatie(*venster);
+        CommPoort = QStringLiteral("COM1");
+        venster->PlaatsAanduidingenCOM();
+        MetenActief = true;
+        Racks[1].Present = true;
+        ConfiguratieGewijzigd = true;
+    }
+    void TearDown() override {
+        venster.reset();
+        HoofdvensterTest::TearDown();
+    }
+    QString Opgeslagen() {
+        return LeesInstelling(AppNaam, QStringLiteral("Printer"), QStringLiteral("Fontname"),
+                              QStringLiteral("<none>"));
+    }
+    std::unique_ptr<mdiK740> venster;
+};
+
+TEST_F(SluitenTest, YesSavesTheSettingsThenCloses) {
+    antwoorden = {vbYes};
+    bool cancel = true;
+    venster->MDIForm_QueryUnload(cancel, 0);
+    EXPECT_FALSE(cancel);
+    ASSERT_EQ(vragen.size(), 1u);
+    EXPECT_EQ(vragen[0].tekst, Tekst[183]);
+    EXPECT_EQ(vragen[0].stijl, vbQuestion | vbYesNoCancel);
+    EXPECT_EQ(vragen[0].titel, Tekst[347] + QLatin1Char(' ') + venster->windowTitle());
+    EXPECT_EQ(Opgeslagen(), QStringLiteral("Arial"));
+    EXPECT_FALSE(ConfiguratieGewijzigd);
+}
+
+TEST_F(SluitenTest, NoClosesWithoutSaving) {
+    antwoorden = {vbNo};
+    bool cancel = true;
+    venster->MDIForm_QueryUnload(cancel, 0);
+    EXPECT_FALSE(cancel);
+    EXPECT_EQ(vragen.size(), 1u);
+    EXPECT_EQ(Opgeslagen(), QStringLiteral("<none>"));
+}
+
+TEST_F(SluitenTest, CancelKeepsTheProgramRunningAndLogging) {
+    venster->StartStopVerbinding();
+    ASSERT_TRUE(VerbindingActief);
+    AantalMetingen = 4;
+    antwoorden = {vbCancel};
+    bool cancel = false;
+    venster->MDIForm_QueryUnload(cancel, 0);
+    EXPECT_TRUE(cancel);
+    EXPECT_TRUE(VerbindingActief);
+    EXPECT_EQ(AantalMetingen, 5); // the end point of the close request stays
+}
+
+TEST_F(SluitenTest, ClosingFromCodeAsksNothing) {
+    bool cancel = true;
+    venster->MDIForm_QueryUnload(cancel, 1);
+    EXPECT_FALSE(cancel);
+    EXPECT_TRUE(vragen.empty());
+    venster->show();
+    venster->mnuFileExit_Click();
+    EXPECT_TRUE(ProgrammaBeeindigd);
+    EXPECT_FALSE(venster->isVisible());
+    EXPECT_TRUE(vragen.empty());
+}
+
+TEST_F(SluitenTest, ClosingWhileLoggingWritesOneStopRowAndKeepsLoggingOn) {
+    ConfiguratieGewijzigd = false;
+    venster->StartStopVerbinding();
+    AantalMetingen = 10;
+    bool cancel = false;
+    venster->MDIForm_QueryUnload(cancel, 0);
+    EXPECT_EQ(AantalMetingen, 11);
+    EXPECT_TRUE(VerbindingActief);
+    EXPECT_TRUE(vragen.empty());
+}
+
+TEST_F(SluitenTest, ARackWindowShownIsUnloadedOnClose) {
+    RackVlaggen[1].Show = true;
+    std::vector<int> gesloten;
+    Haken.SluitRackVenster = [&](int r) { gesloten.push_back(r); };
+    antwoorden = {vbNo};
+    bool cancel = false;
+    venster->MDIForm_QueryUnload(cancel, 0);
+    EXPECT_EQ(gesloten, std::vector<int>{1});
+}
+
+TEST_F(SluitenTest, ResizingMarksTheConfigurationChanged) {
+    ConfiguratieGewijzigd = false;
+    mdiK740 ander;
+    bool geladen = false;
+    klok().planIn(2500, [&] {
+        geladen = true;
+        ConfiguratieGewijzigd = false;
+        ander.resize(ander.width() + 40, ander.height());
+        QCoreApplication::sendPostedEvents();
+        EXPECT_TRUE(ConfiguratieGewijzigd);
+        EXPECT_TRUE(ander.knopBewaarInstellingen()->isEnabled());
+        antwoorden = {vbNo};
+        bool cancel = false;
+        ander.MDIForm_QueryUnload(cancel, 0);
+        ander.MDIForm_Unload();
+    });
+    venster.reset();
+    ASSERT_TRUE(ander.MDIForm_Load({QStringLiteral("/demo")}));
+    EXPECT_TRUE(geladen);
+    EXPECT_EQ(vragen.size(), 1u);
+}
+
+// A second start while one copy runs: the running copy comes to the front, the new one ends without
+// touching the port or the event log. The second copy is this test program run again.
+const char* const TweedeKopieSleutel = "K740_TWEEDE_KOPIE";
+
+TEST_F(HoofdvensterTest, ASecondCopyIsRefused) {
+    int geactiveerd = 0;
+    ASSERT_FALSE(platform::VorigeInstantieActief(QStringLiteral("K740"), [&] { ++geactiveerd; }));
+    QProcess kopie;
+    QProcessEnvironment omgeving = QProcessEnvironment::systemEnvironment();
+    omgeving.insert(QString::fromLatin1(TweedeKopieSleutel), tijdelijkeMap());
+    kopie.setProcessEnvironment(omgeving);
+    kopie.setProcessChannelMode(QProcess::MergedChannels);
+    kopie.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--gtest_filter=TweedeKopie.StartWordtGeweigerd")});
+    ASSERT_TRUE(kopie.waitForStarted(10000));
+    while (kopie.state() != QProcess::NotRunning) {
+        QCoreApplication::processEvents();
+        kopie.waitForFinished(20);
+    }
+    QCoreApplication::processEvents();
+    const QString uitvoer = QString::fromLocal8Bit(kopie.readAll());
+    EXPECT_EQ(kopie.exitCode(), 0) << uitvoer.toStdString();
+    EXPECT_TRUE(uitvoer.contains(QStringLiteral("[  PASSED  ] 1 test"))) << uitvoer.toStdString();
+    EXPECT_EQ(geactiveerd, 1);
+}
+
+class TweedeKopie : public ShellOmgeving {
+protected:
+    void SetUp() override {
+        ShellOmgeving::SetUp();
+        // The running copy's lock lies in its temporary folder.
+        if (!qEnvironmentVariableIsEmpty(TweedeKopieSleutel)) qputenv("TMPDIR", qgetenv(TweedeKopieSleutel));
+    }
+};
+
+TEST_F(TweedeKopie, StartWordtGeweigerd) {
+    if (qEnvironmentVariableIsEmpty(TweedeKopieSleutel)) GTEST_SKIP() << "only as the second copy";
+    auto lijn = std::make_unique<platform::GeheugenLijn>();
+    platform::GeheugenLijn* l = lijn.get();
+    ZetMSComm1(std::move(lijn));
+    bool poortGezet = false;
+    l->zetPoort(QStringLiteral("untouched"));
+    mdiK740 venster;
+    EXPECT_FALSE(venster.MDIForm_Load({QStringLiteral("/logfile")}));
+    poortGezet = l->poort() != QStringLiteral("untouched");
+    EXPECT_FALSE(poortGezet);
+    EXPECT_FALSE(l->isOpen());
+    EXPECT_FALSE(venster.isVisible());
+    EXPECT_FALSE(LogbestandAan);
+    EXPECT_FALSE(QDir(tijdelijkeMap() + QStringLiteral("/Documents/Quorvex")).exists());
+}
+
+} // namespace

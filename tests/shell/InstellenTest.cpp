@@ -1,0 +1,561 @@
+#include "SchoneOmgeving.h"
+#include "acquisition/Programmastatus.h"
+#include "acquisition/Verbinding.h"
+#include "platform/GeheugenLijn.h"
+#include "platform/Opslag.h"
+#include "shared/Hulpfuncties.h"
+#include "shared/Instellingen.h"
+#include "shared/MapKeuze.h"
+#include "shared/Melding.h"
+#include "shared/Systeemfuncties.h"
+#include "shared/Teksten.h"
+#include "shared/ui/HelpVenster.h"
+#include "shell/DialogInputTijdstip.h"
+#include "shell/InstellenDiensten.h"
+#include "shell/Opdrachtregel.h"
+#include "shell/Poorten.h"
+#include "shell/Programmainstellingen.h"
+#include "shell/Vensterhaken.h"
+#include "shell/frmInstellen.h"
+#include "shell/mdiK740.h"
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStringList>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimeEdit>
+#include <gtest/gtest.h>
+#include <tuple>
+#include <vector>
+
+namespace {
+constexpr platform::Datum Seconde = 1.0 / 86400.0;
+
+QString Opgeslagen(const char* sleutel) {
+    return LeesInstelling(AppNaam, QStringLiteral("Settings"), QLatin1String(sleutel), "<none>");
+}
+} // namespace
+
+class InstellenTest : public SchoneOmgeving {
+protected:
+    void SetUp() override {
+        SchoneOmgeving::SetUp();
+        auto l = std::make_unique<platform::GeheugenLijn>();
+        lijn = l.get();
+        lijn->zetPoort(QStringLiteral("COM1"));
+        lijn->open();
+        ZetMSComm1(std::move(l));
+        hoofdvenster = std::make_unique<mdiK740>();
+
+        Instellendiensten().LaadStrings = [this] { aanroepen.push_back("LaadStrings " + Tekst[127]); };
+        ZetMeldingFunctie([this](const QString& tekst, int stijl, const QString& titel) {
+            meldingen.emplace_back(tekst, stijl, titel);
+            return static_cast<int>(vbOK);
+        });
+        const QString documenten = QDir(tijdelijkeMap()).filePath("Documents/Quorvex/K740/");
+        MapGegevens = documenten + "Data";
+        MapBibliotheek = documenten + "Library";
+        MapConfiguratie = documenten + "Configuration";
+        MapKalibratie = documenten + "Calibration";
+        CommPoort = "COM1";
+        Baudsnelheid = "19200";
+        Tijdsinterval = 60;
+    }
+    void TearDown() override {
+        ResetInstellen();
+        hoofdvenster.reset();
+        SchoneOmgeving::TearDown();
+    }
+
+    frmInstellen& open(int tab = -1) { return ToonInstellingen(tab); }
+
+    // Runs `actie` on the date and time picker as soon as it waits.
+    void InDePicker(std::function<void(DialogInputTijdstip&)> actie) {
+        klok().planIn(0, [actie] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* p = qobject_cast<DialogInputTijdstip*>(w); p && p->isVisible()) {
+                    actie(*p);
+                    return;
+                }
+            ADD_FAILURE() << "no picker";
+        });
+    }
+
+    static void KiesMoment(DialogInputTijdstip& p, platform::Datum d) {
+        const QDateTime m = platform::QDateTimeUitDatum(d);
+        p.MonthView->setSelectedDate(m.date());
+        p.DTPicker->setTime(m.time());
+    }
+
+    // Clicks a check box on its box (a click right of its caption does not count).
+    static void Vink(QCheckBox* c) { QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(6, c->height() / 2)); }
+
+    static void TypInterval(frmInstellen& v, const char* tekst) {
+        v.TextTijdsinterval->setFocus();
+        v.TextTijdsinterval->selectAll();
+        QTest::keyClicks(v.TextTijdsinterval, QLatin1String(tekst));
+    }
+
+    platform::GeheugenLijn* lijn = nullptr;
+    std::unique_ptr<mdiK740> hoofdvenster;
+    std::vector<QString> aanroepen;
+    std::vector<std::tuple<QString, int, QString>> meldingen;
+};
+
+TEST_F(InstellenTest, LoadHoldsLoggingClosesThePortAndDisablesTheMainWindowUntilUnload) {
+    VerbindingActief = true;
+    PauzeOpvragen = false;
+    frmInstellen& v = open();
+    EXPECT_FALSE(v.Afsluiten);
+    EXPECT_FALSE(InstellenAfsluiten());
+    EXPECT_FALSE(VerbindingActief);
+    EXPECT_TRUE(PauzeOpvragen);
+    EXPECT_FALSE(lijn->isOpen());
+    EXPECT_FALSE(hoofdvenster->isEnabled());
+    EXPECT_EQ(v.SSTab->currentIndex(), 1); // "TabConfiguration" defaults to the Connection tab
+    EXPECT_EQ(v.windowTitle(), "Settings");
+
+    QTest::mouseClick(v.CancelButton, Qt::LeftButton);
+    EXPECT_TRUE(v.Afsluiten);
+    EXPECT_TRUE(InstellenAfsluiten());
+    EXPECT_FALSE(v.isVisible());
+    EXPECT_TRUE(VerbindingActief);
+    EXPECT_FALSE(PauzeOpvragen);
+    EXPECT_TRUE(hoofdvenster->isEnabled());
+    EXPECT_TRUE(lijn->isOpen()); // opened again with the settings unchanged
+    EXPECT_EQ(lijn->instellingen(), "19200,N,8,1");
+    EXPECT_EQ(aanroepen, std::vector<QString>{"LaadStrings Settings"});
+}
+
+TEST_F(InstellenTest, TheIntervalShowsAsATimeAndFollowsTheUpDown) {
+    Tijdsinterval = 60;
+    frmInstellen& v = open(0);
+    EXPECT_EQ(v.TextTijdsinterval->text(), "00:01:00");
+    EXPECT_EQ(v.UpDownPollInterval->value(), 60);
+
+    v.UpDownPollInterval->setFocus();
+    QTest::keyClick(v.UpDownPollInterval, Qt::Key_Up);
+    EXPECT_EQ(Tijdsinterval, 61);
+    EXPECT_EQ(v.TextTijdsinterval->text(), "00:01:01");
+
+    TypInterval(v, "013000");
+    EXPECT_EQ(Tijdsinterval, 5400);
+    EXPECT_EQ(v.UpDownPollInterval->value(), 5400);
+}
+
+TEST_F(InstellenTest, ZeroOrAnInvalidTimeMeansTwentyFourHours) {
+    Tijdsinterval = 60;
+    frmInstellen& v = open(0);
+    TypInterval(v, "000000");
+    EXPECT_EQ(Tijdsinterval, 86400);
+    EXPECT_EQ(v.TextTijdsinterval->text(), "00:00:00");
+    EXPECT_EQ(v.UpDownPollInterval->value(), 86400);
+
+    TypInterval(v, "000500");
+    EXPECT_EQ(Tijdsinterval, 300);
+    // 00:95:00 is no time.
+    v.TextTijdsinterval->setCursorPosition(3);
+    QTest::keyClick(v.TextTijdsinterval, Qt::Key_9);
+    EXPECT_EQ(Tijdsinterval, 86400);
+    EXPECT_EQ(v.TextTijdsinterval->text(), "00:00:00");
+    EXPECT_EQ(v.UpDownPollInterval->value(), 86400);
+
+    // Letters do not go in; a half-typed box counts its blanks as zeros.
+    TypInterval(v, "ab");
+    EXPECT_EQ(v.TextTijdsinterval->text(), "00:00:00");
+    TypInterval(v, "0002");
+    EXPECT_EQ(v.TextTijdsinterval->text(), "00:02:00");
+    EXPECT_EQ(Tijdsinterval, 120);
+}
+
+TEST_F(InstellenTest, AFrenchPreviewThenCancelLeavesEnglishEverywhere) {
+    frmInstellen& v = open(2);
+    ASSERT_EQ(v.ComboTaal->count(), 3);
+    EXPECT_EQ(v.ComboTaal->itemText(0), "English");
+    EXPECT_EQ(v.ComboTaal->itemText(1), QString::fromUtf8("Français"));
+    EXPECT_EQ(v.ComboTaal->itemText(2), "Nederlands");
+    EXPECT_EQ(v.ComboTaal->currentIndex(), 0);
+    EXPECT_EQ(Tekst[127], "Settings"); // the filling of the list leaves the table in English
+
+    v.ComboTaal->setFocus();
+    QTest::keyClick(v.ComboTaal, Qt::Key_Down);
+    EXPECT_EQ(v.windowTitle(), QString::fromUtf8("Paramètres"));
+    EXPECT_EQ(v.CancelButton->text(), "&Annuler");
+    EXPECT_EQ(v.SSTab->tabText(0), "Enregistrement");
+    // Help speaks the previewed language.
+    QTest::mouseClick(v.CommandHelp, Qt::LeftButton);
+    HelpVenster* help = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* h = qobject_cast<HelpVenster*>(w); h && h->isVisible()) help = h;
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->pagina(), ":/help/K740FR/settings.htm");
+
+    QTest::mouseClick(v.CancelButton, Qt::LeftButton);
+    EXPECT_EQ(HuidigeTaal, 0);
+    EXPECT_EQ(Tekst[127], "Settings");
+    EXPECT_EQ(aanroepen.back(), "LaadStrings Settings"); // the main window is relabelled in English
+    EXPECT_EQ(Opgeslagen("Language"), "<none>");
+}
+
+TEST_F(InstellenTest, ClosingByTheTitleBarOrEscapeIsCancel) {
+    for (bool escape : {false, true}) {
+        aanroepen.clear();
+        frmInstellen& v = open(2);
+        EXPECT_FALSE(lijn->isOpen());
+        v.ComboTaal->setCurrentIndex(2);
+        EXPECT_EQ(Tekst[127], "Instellingen");
+        if (escape)
+            QTest::keyClick(&v, Qt::Key_Escape);
+        else
+            v.close();
+        EXPECT_TRUE(v.Afsluiten);
+        EXPECT_EQ(Tekst[127], "Settings");
+        EXPECT_TRUE(lijn->isOpen()) << escape;
+        EXPECT_EQ(aanroepen, std::vector<QString>{"LaadStrings Settings"}) << escape;
+        EXPECT_TRUE(hoofdvenster->isEnabled());
+    }
+}
+
+TEST_F(InstellenTest, CancelPutsBackTheIntervalAndTheMomentsItChanged) {
+    Tijdsinterval = 60;
+    const platform::Datum start = platform::Nu() + 1.0 / 24;
+    StartLogTijdstip = start;
+    StopLogTijdstip = start + 1.0 / 24;
+    frmInstellen& v = open(0);
+    QTest::keyClick(v.UpDownPollInterval, Qt::Key_Up);
+    EXPECT_EQ(Tijdsinterval, 61);
+    InDePicker([&](DialogInputTijdstip& p) {
+        KiesMoment(p, start + 3.0 / 24);
+        QTest::mouseClick(p.OKButton, Qt::LeftButton);
+    });
+    QTest::mouseClick(v.CommandStartTijdstip, Qt::LeftButton);
+    EXPECT_NEAR(StartLogTijdstip, start + 3.0 / 24, Seconde / 2);
+
+    QTest::mouseClick(v.CancelButton, Qt::LeftButton);
+    EXPECT_EQ(Tijdsinterval, 60);
+    EXPECT_EQ(StartLogTijdstip, start);
+    EXPECT_EQ(StopLogTijdstip, start + 1.0 / 24);
+}
+
+TEST_F(InstellenTest, AStartAtOrAfterTheStopMovesTheStopToOneSecondAfterIt) {
+    const platform::Datum nu = platform::Nu();
+    StartLogTijdstip = nu + 1.0 / 24;
+    StopLogTijdstip = nu + 2.0 / 24;
+    frmInstellen& v = open(0);
+    EXPECT_EQ(v.LabelStartTijdstip->text(), "Mon 05/01/2026 10:00:00");
+
+    const platform::Datum nieuweStart = platform::MaakDatum(2026, 1, 6, 8, 30, 0);
+    InDePicker([&](DialogInputTijdstip& p) {
+        EXPECT_EQ(p.windowTitle(), "Select start time:");
+        KiesMoment(p, nieuweStart);
+        QTest::mouseClick(p.OKButton, Qt::LeftButton);
+    });
+    QTest::mouseClick(v.CommandStartTijdstip, Qt::LeftButton);
+    EXPECT_NEAR(StartLogTijdstip, nieuweStart, 1e-9);
+    EXPECT_NEAR(StopLogTijdstip, nieuweStart + Seconde, 1e-9);
+    EXPECT_EQ(v.LabelStopTijdstip->text(), "Tue 06/01/2026 08:30:01");
+
+    // A cancelled picker changes nothing.
+    InDePicker([&](DialogInputTijdstip& p) { QTest::mouseClick(p.CancelButton, Qt::LeftButton); });
+    QTest::mouseClick(v.CommandStopTijdstip, Qt::LeftButton);
+    EXPECT_NEAR(StopLogTijdstip, nieuweStart + Seconde, 1e-9);
+
+    // The stop picker refuses a moment before start + 1 s.
+    InDePicker([&](DialogInputTijdstip& p) {
+        EXPECT_EQ(p.windowTitle(), "Select stop time:");
+        EXPECT_NEAR(p.MinDate(), nieuweStart + Seconde, 1e-9);
+        KiesMoment(p, nieuweStart);
+        QTest::mouseClick(p.OKButton, Qt::LeftButton);
+        EXPECT_TRUE(p.isVisible());
+        KiesMoment(p, nieuweStart + 10 * Seconde);
+        QTest::mouseClick(p.OKButton, Qt::LeftButton);
+    });
+    QTest::mouseClick(v.CommandStopTijdstip, Qt::LeftButton);
+    EXPECT_NEAR(StopLogTijdstip, nieuweStart + 10 * Seconde, 1e-9);
+    ASSERT_EQ(meldingen.size(), 1u);
+    EXPECT_EQ(meldingen[0], std::make_tuple(QString("Set a stop time passing the time to start!"), 48,
+                                            QString("Select stop time:")));
+}
+
+TEST_F(InstellenTest, StartingLoggingAtStartUpDisablesTheScheduledMoments) {
+    frmInstellen& v = open(0);
+    EXPECT_FALSE(v.LabelStartTijdstip->text().isEmpty());
+    Vink(v.CheckLogStartup);
+    EXPECT_FALSE(v.CommandStartTijdstip->isEnabled());
+    EXPECT_FALSE(v.CheckStopTijdstip->isEnabled());
+    EXPECT_TRUE(v.LabelStartTijdstip->text().isEmpty());
+    EXPECT_TRUE(v.LabelStopTijdstip->text().isEmpty());
+    Vink(v.CheckLogStartup);
+    EXPECT_TRUE(v.CommandStopTijdstip->isEnabled());
+    EXPECT_FALSE(v.LabelStopTijdstip->text().isEmpty());
+}
+
+TEST_F(InstellenTest, OKStoresTheSettingsAppliesThemAndOpensThePort) {
+    const platform::Datum start = platform::MaakDatum(2026, 2, 1, 12, 0, 0);
+    StartLogTijdstip = start;
+    StopLogTijdstip = start + 1;
+    frmInstellen& v = open(1);
+    EXPECT_EQ(v.cboCommPoort->currentText(), "COM1");
+    EXPECT_EQ(v.cboBaudrate->currentIndex(), 6);
+
+    // A device path may be typed.
+    v.cboCommPoort->lineEdit()->selectAll();
+    QTest::keyClicks(v.cboCommPoort->lineEdit(), "/dev/pts/7");
+    v.cboBaudrate->setCurrentIndex(5);
+    v.SSTab->setCurrentIndex(0);
+    Vink(v.CheckStopTijdstip);
+    Vink(v.CheckLogStartup); // the moments are then disabled, but keep their ticks
+    QTest::keyClick(v.UpDownPollInterval, Qt::Key_Up);
+    v.ComboTaal->setCurrentIndex(1);
+    QTest::mouseClick(v.OKButton, Qt::LeftButton);
+
+    EXPECT_TRUE(v.Afsluiten);
+    EXPECT_EQ(CommPoort, "/dev/pts/7");
+    EXPECT_EQ(Baudsnelheid, "9600");
+    EXPECT_EQ(HuidigeTaal, 1);
+    EXPECT_TRUE(StartBijOpstarten);
+    EXPECT_TRUE(GebruikStopLog);
+    EXPECT_FALSE(GebruikStartLog);
+    EXPECT_EQ(Tijdsinterval, 61);
+    EXPECT_EQ(Opgeslagen("StartOnStartup"), "True");
+    EXPECT_EQ(Opgeslagen("LoadOnStartup"), "False");
+    EXPECT_EQ(Opgeslagen("Language"), "1");
+    EXPECT_EQ(Opgeslagen("Serial port"), "/dev/pts/7");
+    EXPECT_EQ(Opgeslagen("Baudrate"), "9600");
+    EXPECT_EQ(Opgeslagen("Interval of time"), "61");
+    EXPECT_EQ(Opgeslagen("Use StartLogOn"), "False");
+    EXPECT_EQ(Opgeslagen("Use StopLogOn"), "True");
+    platform::Datum gelezen = 0;
+    ASSERT_TRUE(platform::LeesDatumTijd(Opgeslagen("Start Log On"), gelezen));
+    EXPECT_NEAR(gelezen, start, 1e-9);
+    ASSERT_TRUE(platform::LeesDatumTijd(Opgeslagen("Stop Log On"), gelezen));
+    EXPECT_NEAR(gelezen, start + 1, 1e-9);
+    EXPECT_EQ(Opgeslagen("TabConfiguration"), "0");
+    EXPECT_EQ(Opgeslagen("FolderData"), MapGegevens);
+    EXPECT_TRUE(QDir(MapKalibratie).exists());
+
+    // The main window set the line up with the new port and speed and opened it again.
+    EXPECT_TRUE(lijn->isOpen());
+    EXPECT_EQ(lijn->poort(), "/dev/pts/7");
+    EXPECT_EQ(lijn->instellingen(), "9600,N,8,1");
+    EXPECT_EQ(hoofdvenster->StatusTekst(2), Tekst[150]);
+    EXPECT_TRUE(hoofdvenster->isEnabled());
+    EXPECT_EQ(aanroepen, std::vector<QString>{QString::fromUtf8("LaadStrings Paramètres")});
+    EXPECT_TRUE(meldingen.empty());
+
+    // The next opening shows the tab of the last OK.
+    EXPECT_EQ(open().SSTab->currentIndex(), 0);
+}
+
+TEST_F(InstellenTest, OKWithNoSpeedChosenStores1200) {
+    frmInstellen& v = open(1);
+    v.cboBaudrate->setCurrentIndex(-1);
+    QTest::mouseClick(v.OKButton, Qt::LeftButton);
+    EXPECT_TRUE(v.Afsluiten);
+    EXPECT_EQ(Opgeslagen("Baudrate"), "1200");
+    EXPECT_EQ(lijn->instellingen(), "1200,N,8,1");
+}
+
+TEST_F(InstellenTest, OKWithoutAPortOrWithAPortThatDoesNotOpenKeepsTheDialog) {
+    ExtraPoorten = QStringList{"COM3", "COM12"};
+    frmInstellen& v = open(3);
+    // Each port of the command line is its own entry, none chosen.
+    ASSERT_EQ(v.cboCommPoort->count(), 2);
+    EXPECT_EQ(v.cboCommPoort->itemText(0), "COM3");
+    EXPECT_EQ(v.cboCommPoort->itemText(1), "COM12");
+    EXPECT_EQ(v.cboCommPoort->currentText(), "");
+
+    QTest::mouseClick(v.OKButton, Qt::LeftButton);
+    ASSERT_EQ(meldingen.size(), 1u);
+    EXPECT_EQ(meldingen[0], std::make_tuple(QString("Select the serial port used for the connection!"), 48,
+                                            QString("Settings")));
+    EXPECT_FALSE(v.Afsluiten);
+    EXPECT_EQ(v.SSTab->currentIndex(), 1);
+    EXPECT_EQ(Opgeslagen("Serial port"), "<none>");
+    EXPECT_FALSE(lijn->isOpen());
+
+    lijn->zetOpenFout("busy");
+    v.cboCommPoort->setCurrentIndex(1);
+    v.SSTab->setCurrentIndex(3);
+    QTest::mouseClick(v.OKButton, Qt::LeftButton);
+    EXPECT_FALSE(v.Afsluiten);
+    EXPECT_TRUE(v.isVisible());
+    EXPECT_EQ(v.SSTab->currentIndex(), 1);
+    ASSERT_EQ(meldingen.size(), 2u);
+    EXPECT_EQ(std::get<0>(meldingen[1]), "Error opening 'COM12' !");
+    EXPECT_EQ(Opgeslagen("Serial port"), "COM12"); // applied and stored all the same
+    EXPECT_FALSE(hoofdvenster->isEnabled());
+
+    lijn->zetOpenFout(QString());
+    QTest::mouseClick(v.OKButton, Qt::LeftButton);
+    EXPECT_TRUE(v.Afsluiten);
+    EXPECT_TRUE(lijn->isOpen());
+}
+
+TEST_F(InstellenTest, ThePortListTakesTheSearchAndTheConfiguredPort) {
+    EXPECT_EQ(PoortenUitZoeklijst("COM1, COM3,  COM12"), (QStringList{"COM1", "COM3", "COM12"}));
+    EXPECT_EQ(PoortenUitZoeklijst("/dev/ttyS0, /dev/ttyUSB0"), (QStringList{"/dev/ttyS0", "/dev/ttyUSB0"}));
+    EXPECT_EQ(PoortenUitZoeklijst("COM1, X"), QStringList{"COM1"}); // a rest of 3 or fewer ends the list
+    EXPECT_TRUE(PoortenUitZoeklijst("").isEmpty());
+
+    // The configured port is there and chosen, whatever this computer's ports are.
+    CommPoort = "/dev/k740-test";
+    frmInstellen& v = open(1);
+    EXPECT_EQ(v.cboCommPoort->currentText(), "/dev/k740-test");
+    EXPECT_EQ(v.cboCommPoort->findText("/dev/k740-test"), v.cboCommPoort->count() - 1);
+}
+
+TEST_F(InstellenTest, ChosenFoldersAreMadeAtOKAndTheirFilesMoveAlong) {
+    ASSERT_TRUE(QDir().mkpath(MapConfiguratie));
+    for (const char* naam : {"Rack1.rcf", "Graph1.gcf", "andere.txt"}) {
+        QFile f(QDir(MapConfiguratie).filePath(naam));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    const QString oud = MapConfiguratie;
+    const QString nieuw = QDir(tijdelijkeMap()).filePath("Elders/Config");
+    std::vector<std::tuple<QString, QString, QString>> keuzes;
+    ZetMapKeuzeFunctie([&](const QString& titel, const QString& filter, const QString& map) {
+        keuzes.emplace_back(titel, filter, map);
+        return nieuw;
+    });
+    frmInstellen& v = open(3);
+    EXPECT_EQ(v.MSHFlexGridFolder->item(0, 0)->text(), "Files");
+    EXPECT_EQ(v.MSHFlexGridFolder->item(3, 0)->text(), "Configuration");
+    QTest::mouseClick(v.MSHFlexGridFolder->viewport(), Qt::LeftButton, {},
+                      v.MSHFlexGridFolder->visualItemRect(v.MSHFlexGridFolder->item(3, 1)).center());
+    ASSERT_EQ(keuzes.size(), 1u);
+    EXPECT_EQ(keuzes[0],
+              std::make_tuple(QString("Select the folder: Configuration"), QString("*.rcf;*.gcf"), oud));
+    int n = 40;
+    EXPECT_EQ(v.MSHFlexGridFolder->item(3, 1)->text(), VerkortPad(nieuw, n));
+    EXPECT_EQ(MapConfiguratie, oud); // nothing is made or moved before OK
+    EXPECT_FALSE(QDir(nieuw).exists());
+
+    QTest::mouseClick(v.OKButton, Qt::LeftButton);
+    EXPECT_EQ(MapConfiguratie, nieuw);
+    EXPECT_EQ(Opgeslagen("FolderConfiguration"), nieuw);
+    EXPECT_TRUE(QFile::exists(QDir(nieuw).filePath("Rack1.rcf")));
+    EXPECT_TRUE(QFile::exists(QDir(nieuw).filePath("Graph1.gcf")));
+    EXPECT_FALSE(QFile::exists(QDir(oud).filePath("Rack1.rcf")));
+    EXPECT_TRUE(QFile::exists(QDir(oud).filePath("andere.txt")));
+}
+
+TEST_F(InstellenTest, AFolderThatCannotBeMadeKeepsItsOldValue) {
+    QFile blokkade(QDir(tijdelijkeMap()).filePath("bestand"));
+    ASSERT_TRUE(blokkade.open(QIODevice::WriteOnly));
+    const QString onmogelijk = QDir(tijdelijkeMap()).filePath("bestand/Data");
+    ZetMapKeuzeFunctie([&](const QString&, const QString& filter, const QString&) {
+        EXPECT_EQ(filter, "*.csv");
+        return onmogelijk;
+    });
+    const QString oud = MapGegevens;
+    // What start-up does when the data folder cannot be made.
+    InstalleerInstellenEnTerminal();
+    Haken.ToonInstellingen(3, 1);
+    EXPECT_TRUE(Haken.InstellingenOpen());
+    frmInstellen& v = *InstellenVenster();
+    EXPECT_EQ(v.SSTab->currentIndex(), 3);
+    QTest::mouseClick(v.OKButton, Qt::LeftButton);
+    EXPECT_TRUE(v.Afsluiten);
+    EXPECT_EQ(MapGegevens, oud);
+    EXPECT_EQ(Opgeslagen("FolderData"), oud);
+    EXPECT_FALSE(Haken.InstellingenOpen());
+}
+
+// The picker on its own.
+class TijdstipTest : public SchoneOmgeving {
+protected:
+    void SetUp() override {
+        SchoneOmgeving::SetUp();
+        ZetMeldingFunctie([this](const QString& tekst, int stijl, const QString& titel) {
+            meldingen.emplace_back(tekst, stijl, titel);
+            return static_cast<int>(vbOK);
+        });
+    }
+    std::vector<std::tuple<QString, int, QString>> meldingen;
+};
+
+TEST_F(TijdstipTest, APastOrUnsetMomentOpensAtThePresent) {
+    for (platform::Datum d : {0.0, platform::Nu() - 3}) {
+        DialogInputTijdstip p;
+        p.Tijdstip = d;
+        p.show();
+        EXPECT_EQ(p.Tijdstip, platform::Nu());
+        EXPECT_EQ(p.MonthView->selectedDate(), QDate(2026, 1, 5));
+        EXPECT_EQ(p.DTPicker->time(), QTime(9, 0, 0));
+        EXPECT_EQ(p.LabelDate->text(), "Date:");
+        EXPECT_FALSE(p.Onderbroken);
+    }
+}
+
+TEST_F(TijdstipTest, OKTakesTheDayFromTheCalendarAndTheTimeFromTheField) {
+    DialogInputTijdstip p;
+    p.Tijdstip = platform::MaakDatum(2026, 3, 1, 10, 0, 0);
+    p.setWindowTitle("Select stop time:");
+    const platform::Datum minimum = platform::MaakDatum(2026, 3, 2, 14, 15, 16);
+    p.ZetMinDate(minimum);
+    p.show();
+    EXPECT_EQ(p.MonthView->minimumDate(), QDate(2026, 3, 2));
+
+    p.MonthView->setSelectedDate(QDate(2026, 3, 2));
+    p.DTPicker->setTime(QTime(14, 15, 15));
+    QTest::mouseClick(p.OKButton, Qt::LeftButton);
+    EXPECT_TRUE(p.isVisible());
+    EXPECT_EQ(p.Tijdstip, platform::MaakDatum(2026, 3, 1, 10, 0, 0));
+    ASSERT_EQ(meldingen.size(), 1u);
+    EXPECT_EQ(std::get<0>(meldingen[0]), "Set a stop time passing the time to start!");
+    EXPECT_EQ(std::get<2>(meldingen[0]), "Select stop time:");
+
+    p.DTPicker->setTime(QTime(14, 15, 16)); // the limit itself is accepted
+    QTest::mouseClick(p.OKButton, Qt::LeftButton);
+    EXPECT_FALSE(p.isVisible());
+    EXPECT_FALSE(p.Onderbroken);
+    EXPECT_EQ(p.Tijdstip, minimum);
+    EXPECT_EQ(meldingen.size(), 1u);
+}
+
+TEST_F(TijdstipTest, CancelKeepsTheMomentAndSaysSo) {
+    DialogInputTijdstip p;
+    p.Tijdstip = platform::MaakDatum(2026, 3, 1, 10, 0, 0);
+    p.show();
+    p.MonthView->setSelectedDate(QDate(2026, 4, 1));
+    QTest::keyClick(&p, Qt::Key_Escape);
+    EXPECT_TRUE(p.Onderbroken);
+    EXPECT_FALSE(p.isVisible());
+    EXPECT_EQ(p.Tijdstip, platform::MaakDatum(2026, 3, 1, 10, 0, 0));
+}
+
+// Renders the four tabs and the picker to PNG. With K740_SCREENSHOTS set to a folder
+// (scripts/screenshot-instellen) the pictures are kept there.
+TEST_F(InstellenTest, EveryTabAndThePickerRender) {
+    const QString map = qEnvironmentVariable("K740_SCREENSHOTS", tijdelijkeMap());
+    ASSERT_TRUE(QDir().mkpath(map));
+    StartLogTijdstip = platform::MaakDatum(2026, 1, 5, 18, 0, 0);
+    StopLogTijdstip = platform::MaakDatum(2026, 1, 6, 6, 30, 0);
+    GebruikStartLog = true;
+    LadenBijOpstarten = true;
+    MapGegevens = "/home/laboratory/Documents/Quorvex/K740/Data/Project 2026/Series A";
+    frmInstellen& v = open(0);
+    for (int tab = 0; tab < 4; ++tab) {
+        v.SSTab->setCurrentIndex(tab);
+        const QImage beeld = v.grab().toImage();
+        ASSERT_FALSE(beeld.isNull());
+        EXPECT_TRUE(beeld.save(QDir(map).filePath(QStringLiteral("instellen-%1.png").arg(tab))));
+    }
+    InDePicker([&](DialogInputTijdstip& p) {
+        EXPECT_TRUE(p.grab().toImage().save(QDir(map).filePath("tijdstip.png")));
+        QTest::mouseClick(p.CancelButton, Qt::LeftButton);
+    });
+    QTest::mouseClick(v.CommandStopTijdstip, Qt::LeftButton);
+    QTest::mouseClick(v.CancelButton, Qt::LeftButton);
+}

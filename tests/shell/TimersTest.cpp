@@ -1,0 +1,153 @@
+#include "ShellOmgeving.h"
+#include "acquisition/Programmastatus.h"
+#include "acquisition/RackModel.h"
+#include "shared/Algemeen.h"
+#include "shared/Instellingen.h"
+#include "shared/Systeemfuncties.h"
+#include "shared/Teksten.h"
+#include "shell/Poorten.h"
+#include "shell/Programmainstellingen.h"
+#include "shell/Voorlopig.h"
+#include "shell/mdiK740.h"
+
+#include <QAction>
+
+namespace {
+
+class TimersTest : public ShellOmgeving {
+protected:
+    void SetUp() override {
+        ShellOmgeving::SetUp();
+        Demo = true;
+        MetenActief = true;
+        CommPoort = QStringLiteral("COM1");
+        Racks[1].Present = true;
+        venster = std::make_unique<mdiK740>();
+        venster->PlaatsAanduidingenCOM(); // enables the poll-interval timer
+    }
+    void TearDown() override {
+        venster.reset();
+        ShellOmgeving::TearDown();
+    }
+    platform::Datum Over(int seconden) const { return platform::Nu() + seconden / 86400.0; }
+    QString Instelling(const QString& sleutel) {
+        return LeesInstelling(AppNaam, QStringLiteral("Settings"), sleutel, QStringLiteral("<none>"));
+    }
+
+    std::unique_ptr<mdiK740> venster;
+};
+
+TEST_F(TimersTest, AScheduledRunStartsAndStopsOnceAndIsForgotten) {
+    GebruikStartLog = GebruikStopLog = true;
+    StartLogTijdstip = Over(10);
+    StopLogTijdstip = Over(70);
+    klok().verstrijk(9000);
+    EXPECT_FALSE(VerbindingActief);
+    klok().verstrijk(1000);
+    EXPECT_TRUE(VerbindingActief);
+    EXPECT_EQ(venster->StatusTekst(2), Tekst[151]);
+    EXPECT_TRUE(venster->knopLoggen()->isChecked());
+    klok().verstrijk(59000);
+    EXPECT_TRUE(VerbindingActief);
+    klok().verstrijk(1000);
+    EXPECT_FALSE(VerbindingActief);
+    EXPECT_FALSE(GebruikStartLog);
+    EXPECT_FALSE(GebruikStopLog);
+    EXPECT_EQ(Instelling(QStringLiteral("Use StartLogOn")), QStringLiteral("False"));
+    EXPECT_EQ(Instelling(QStringLiteral("Use StopLogOn")), QStringLiteral("False"));
+    EXPECT_EQ(venster->StatusTekst(2), Tekst[150]);
+    klok().verstrijk(120000);
+    EXPECT_FALSE(VerbindingActief);
+}
+
+TEST_F(TimersTest, AStartTimeAlreadyPastStartsAtTheNextTick) {
+    GebruikStartLog = true;
+    StartLogTijdstip = Over(-3600);
+    klok().verstrijk(1000);
+    EXPECT_TRUE(VerbindingActief);
+}
+
+TEST_F(TimersTest, AStopTimeAlreadyPastKeepsAPastStartFromStarting) {
+    GebruikStartLog = GebruikStopLog = true;
+    StartLogTijdstip = Over(-3600);
+    StopLogTijdstip = Over(-60);
+    klok().verstrijk(5000);
+    EXPECT_FALSE(VerbindingActief);
+}
+
+TEST_F(TimersTest, StartAtStartUpOverridesTheSchedule) {
+    StartBijOpstarten = true;
+    GebruikStartLog = true;
+    StartLogTijdstip = Over(-10);
+    klok().verstrijk(5000);
+    EXPECT_FALSE(VerbindingActief);
+}
+
+TEST_F(TimersTest, NothingHappensWhileSnapshotsAreHeld) {
+    GebruikStartLog = true;
+    StartLogTijdstip = Over(-10);
+    PauzeOpvragen = true;
+    klok().verstrijk(5000);
+    EXPECT_FALSE(VerbindingActief);
+    PauzeOpvragen = false;
+    MetenActief = false;
+    klok().verstrijk(5000);
+    EXPECT_FALSE(VerbindingActief);
+}
+
+TEST_F(TimersTest, SnapshotsFollowTheIntervalOnceTheCycleIsComplete) {
+    Tijdsinterval = 60;
+    venster->StartStopVerbinding();
+    ASSERT_TRUE(VerbindingActief);
+    klok().verstrijk(3000);
+    EXPECT_EQ(AantalMetingen, 0); // no complete poll cycle yet
+    CyclusVoltooid = true;
+    klok().verstrijk(1000);
+    EXPECT_EQ(AantalMetingen, 1);
+    const platform::Datum eerste = TijdMeting;
+    klok().verstrijk(59000);
+    EXPECT_EQ(AantalMetingen, 1);
+    klok().verstrijk(1000);
+    EXPECT_EQ(AantalMetingen, 2);
+    EXPECT_NEAR((TijdMeting - eerste) * 86400.0, 60.0, 1e-3);
+    EXPECT_EQ(venster->StatusTekst(4), QStringLiteral("00:01:04"));
+}
+
+TEST_F(TimersTest, SwitchingOffWritesOneEndPointOnlyWhenRowsExist) {
+    venster->StartStopVerbinding();
+    venster->StartStopVerbinding();
+    EXPECT_EQ(AantalMetingen, 0);
+    venster->StartStopVerbinding();
+    AantalMetingen = 5;
+    venster->StartStopVerbinding();
+    EXPECT_FALSE(VerbindingActief);
+    EXPECT_EQ(AantalMetingen, 6);
+    EXPECT_DOUBLE_EQ(TijdMeting, platform::Nu());
+}
+
+TEST_F(TimersTest, ARunCannotStartOnAClosedPortOutsideSimulation) {
+    Demo = false;
+    AantalMetingen = 3;
+    venster->StartStopVerbinding();
+    EXPECT_FALSE(VerbindingActief);
+    ASSERT_EQ(vragen.size(), 1u);
+    EXPECT_EQ(vragen[0].tekst, Tekst[148] + QStringLiteral("COM1") + Tekst[149]);
+    EXPECT_EQ(vragen[0].titel, Tekst[299]);
+    EXPECT_EQ(AantalMetingen, 4); // the failed start still marks the end of the rows
+}
+
+TEST_F(TimersTest, AReadOnlyDataFileKeepsLoggingOff) {
+    AlleenLezen = true;
+    venster->StartStopVerbinding();
+    EXPECT_FALSE(VerbindingActief);
+    EXPECT_TRUE(vragen.empty());
+}
+
+TEST(GeldigInterval, Limits) {
+    EXPECT_EQ(GeldigInterval(0), 1);
+    EXPECT_EQ(GeldigInterval(86401), 1);
+    EXPECT_EQ(GeldigInterval(86400), 86400);
+    EXPECT_EQ(GeldigInterval(60), 60);
+}
+
+} // namespace
