@@ -15,6 +15,7 @@
 #include "acquisition/RackvensterTeksten.h"
 #include "acquisition/StatusADC.h"
 #include "acquisition/Systeemboom.h"
+#include "acquisition/Tabelvenster.h"
 #include "acquisition/Verbinding.h"
 #include "acquisition/Vernieuwing.h"
 #include "platform/Klok.h"
@@ -359,9 +360,9 @@ void VerwerkOpvraagTik() {
 
 void VernieuwVensters(const QString& info) {
     if (Vernieuwing.LogMeting) Vernieuwing.LogMeting(info);
-    if (Vernieuwing.VulTabellenAan)
-        for (int r = 1; r <= AantalRacks; ++r)
-            if (Racks[r].Present) Vernieuwing.VulTabellenAan(r, info);
+    for (int r = 1; r <= AantalRacks; ++r)
+        if (Racks[r].Present)
+            if (Tabelvenster* tabel = TabelVensters.Maak(r)) tabel->VulTabellenAan(info);
     for (int g = 1; g <= AantalGrafieken; ++g) {
         GrafiekvensterInterface* venster = GrafiekVenster(g);
         if (venster && venster->GrafiekIndex() == g) venster->VulGrafiekAan(AantalMetingen);

@@ -45,6 +45,12 @@ public:
     virtual void mnuWindowTileHorizontal_Click() {}
     // The toolbar's measure button shows measuring on (pressed) or off.
     virtual void ZetMetenKnop(bool /*aan*/) {}
+    // The hourglass while a data file is opened (true), the normal pointer again (false).
+    virtual void ZetWachtcursor(bool /*wachten*/) {}
+    // Refreshes every open graph window from the table data.
+    virtual void VernieuwGrafieken() {}
+    // Removes a file from the recent-file list.
+    virtual void VerwijderRecentBestand(const QString& /*naam*/) {}
 };
 
 Hoofdvenster& hoofdvenster();

@@ -20,7 +20,14 @@ Datum DatumUitQDateTime(const QDateTime& moment) {
     return dagen >= 0 ? dagen + fractie : dagen - fractie;
 }
 
-QDateTime QDateTimeUitDatum(Datum datum) {
+namespace {
+// The day and the time of day of a date value, without going through the local time zone (which costs
+// a look at the zone file on every call and moves times that fall in a daylight-saving gap).
+struct DagEnTijd {
+    QDate dag;
+    QTime tijd;
+};
+DagEnTijd SplitsDatum(Datum datum) {
     const double dagen = std::trunc(datum);
     double fractie = std::fabs(datum - dagen);
     qint64 ms = std::llround(fractie * msPerDag);
@@ -29,7 +36,13 @@ QDateTime QDateTimeUitDatum(Datum datum) {
         ms -= static_cast<qint64>(msPerDag);
         dagNummer += datum >= 0 ? 1 : -1;
     }
-    return QDateTime(nulDatum.addDays(dagNummer), QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms)));
+    return {nulDatum.addDays(dagNummer), QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms))};
+}
+} // namespace
+
+QDateTime QDateTimeUitDatum(Datum datum) {
+    const DagEnTijd d = SplitsDatum(datum);
+    return QDateTime(d.dag, d.tijd);
 }
 
 Datum MaakDatum(int jaar, int maand, int dag, int uur, int minuut, int seconde) {
@@ -44,16 +57,17 @@ QString KorteDatumPatroon() {
 
 QString LangeTijdPatroon() {
     QString p = QLocale().timeFormat(QLocale::LongFormat);
-    p.remove(QRegularExpression(QStringLiteral("\\s*t+\\s*")));
+    static const QRegularExpression tijdzone(QStringLiteral("\\s*t+\\s*"));
+    p.remove(tijdzone);
     return p.trimmed();
 }
 
 QString KorteDatum(Datum datum) {
-    return QLocale().toString(QDateTimeUitDatum(datum).date(), KorteDatumPatroon());
+    return QLocale().toString(SplitsDatum(datum).dag, KorteDatumPatroon());
 }
 
 QString LangeTijd(Datum datum) {
-    return QLocale().toString(QDateTimeUitDatum(datum).time(), LangeTijdPatroon());
+    return QLocale().toString(SplitsDatum(datum).tijd, LangeTijdPatroon());
 }
 
 QString DatumTijdTekst(Datum datum) {

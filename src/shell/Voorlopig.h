@@ -1,25 +1,18 @@
 #pragma once
-// Provisional stand-ins for what the measurement-file layer will provide: the current data file and
-// its settings. They keep the main window working on its own and go as soon as the real ones are there.
-#include "platform/Datum.h"
+// Provisional stand-ins for what the working copy of the data file will provide: the question about
+// pending edits. They keep the main window working on its own and go as soon as the real ones are there.
+#include "acquisition/Communicatie.h"
+#include "acquisition/Programmastatus.h"
+#include "files/CsvVelden.h"
+#include "files/Logbestanden.h"
+#include "files/Meetbestand.h"
+#include "files/Tijdbasis.h"
 
 #include <QString>
 #include <cstdint>
 
-extern QString Gegevensbestand; // the current data file, also the logging template
-extern bool BezigMetLaden;
-extern int16_t LaatsteKeuze;
-extern QString TekstAfbakening;
-extern QString TijdScheiding;
 extern bool AlleenLezen;
 
-// The locale's time separator.
-QString TijdScheidingsteken();
-// The data file named on the command line: trimmed, ".csv" appended unless the name holds it; the
-// name keeps its case. Its folder becomes the data folder. LaatsteKeuze 2 when the folder is unusable.
-QString ZetGegevensbestand(const QString& naam);
-// The template with "#date#" (and, when not 0, "#rack#", "#module#", "#channel#") filled in.
-QString MaakBestandsnaam(const QString& sjabloon, int16_t rack, int16_t module, int16_t kanaal);
 // Pending edits of the data file: none are kept yet, so nothing is asked and nothing cancelled.
 void ControleerWijzigingen(const QString& naam, bool& geannuleerd, bool metAnnuleren);
 // Set when the main window has unloaded.

@@ -283,6 +283,7 @@ bool mdiK740::MDIForm_Load(const QStringList& argumenten) {
     ZetVoortgangAfbreekActie([] { Afbreken = true; });
     InstalleerLogboek();
     InstalleerRackConfiguratie();
+    InstalleerLogbestanden();
     InstalleerRackvensters();
     InstalleerInstellenEnTerminal();
 

@@ -1,4 +1,5 @@
 #include "OpnameGrafiekvenster.h"
+#include "OpnameTabelvenster.h"
 #include "PollHarnas.h"
 #include "RacklijnOmgeving.h"
 #include "SchoneOmgeving.h"
@@ -9,6 +10,7 @@
 #include "acquisition/Koppelingen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
+#include "acquisition/Tabelvenster.h"
 #include "acquisition/Verbinding.h"
 #include "acquisition/Vernieuwing.h"
 #include "shared/Teksten.h"
@@ -381,7 +383,12 @@ TEST_F(PollcyclusTest, TheSnapshotIsCountedAndReachesTheLoggingFilesTheTablesAnd
     std::vector<QString> gelogd;
     std::vector<std::pair<int, QString>> tabellen;
     Vernieuwing.LogMeting = [&](const QString& info) { gelogd.push_back(info); };
-    Vernieuwing.VulTabellenAan = [&](int r, const QString& info) { tabellen.emplace_back(r, info); };
+    OpnameTabelvenster tabel1, tabel3;
+    TabelVensters.ZetMaker([&](int r) -> Tabelvenster* {
+        Tabelvenster* t = r == 1 ? &tabel1 : &tabel3;
+        tabellen.emplace_back(r, QStringLiteral("made"));
+        return t;
+    });
     OpnameGrafiekvenster levend, verschoven;
     levend.index = 2;
     verschoven.index = 3; // not the number of its slot
@@ -402,12 +409,11 @@ TEST_F(PollcyclusTest, TheSnapshotIsCountedAndReachesTheLoggingFilesTheTablesAnd
     VernieuwVensters(QStringLiteral("Stop"));
     EXPECT_EQ(AantalMetingen, 2) << "the end point is not counted";
     EXPECT_EQ(gelogd, (std::vector<QString>{QString(), QString(), QStringLiteral("Stop")}));
-    EXPECT_EQ(tabellen, (std::vector<std::pair<int, QString>>{{1, QString()},
-                                                              {3, QString()},
-                                                              {1, QString()},
-                                                              {3, QString()},
-                                                              {1, QStringLiteral("Stop")},
-                                                              {3, QStringLiteral("Stop")}}));
+    // The table windows are made at the first snapshot and get every row.
+    EXPECT_EQ(tabellen, (std::vector<std::pair<int, QString>>{{1, QStringLiteral("made")},
+                                                              {3, QStringLiteral("made")}}));
+    EXPECT_EQ(tabel1.vulInfos, (std::vector<QString>{QString(), QString(), QStringLiteral("Stop")}));
+    EXPECT_EQ(tabel3.vulInfos, (std::vector<QString>{QString(), QString(), QStringLiteral("Stop")}));
     EXPECT_EQ(levend.aangevuld, (std::vector<int32_t>{1, 2, 2}));
     EXPECT_TRUE(verschoven.aangevuld.empty());
 }

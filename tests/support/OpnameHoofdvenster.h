@@ -29,6 +29,10 @@ public:
     void ToonTerminal() override { ++terminalGetoond; }
     void mnuWindowTileHorizontal_Click() override { ++betegeld; }
     void ZetMetenKnop(bool aan) override { metenKnop.push_back(aan); }
+    void ZetTitel() override { ++titels; }
+    void ZetWachtcursor(bool wachten) override { wachtcursors.push_back(wachten); }
+    void VernieuwGrafieken() override { ++grafiekenVernieuwd; }
+    void VerwijderRecentBestand(const QString& naam) override { verwijderdeRecenteBestanden.push_back(naam); }
 
     std::map<int, QString> statusTekst;
     std::vector<QString> statusTeksten;
@@ -47,4 +51,8 @@ public:
     int terminalGetoond = 0;
     int betegeld = 0;
     std::vector<bool> metenKnop;
+    int titels = 0;
+    std::vector<bool> wachtcursors;
+    int grafiekenVernieuwd = 0;
+    std::vector<QString> verwijderdeRecenteBestanden;
 };

@@ -13,11 +13,15 @@
 #include "acquisition/Rackvenster.h"
 #include "acquisition/Stabiliteit.h"
 #include "acquisition/Systeemboom.h"
+#include "acquisition/Tabelvenster.h"
 #include "acquisition/Verbinding.h"
 #include "acquisition/Vernieuwing.h"
+#include "files/CsvVelden.h"
 #include "files/Grafiekconfiguratie.h"
 #include "files/Logboek.h"
+#include "files/Meetbestand.h"
 #include "files/RackConfiguratie.h"
+#include "files/Tijdbasis.h"
 #include "platform/Opslag.h"
 #include "platform/Systeem.h"
 #include "rackviews/RackvensterActies.h"
@@ -66,6 +70,10 @@ void ResetAlles() {
     ResetInstellen();
     ResetTerminal();
     ResetInstellenDiensten();
+    ResetTabelVensters();
+    ResetMeetbestand();
+    ResetCsvVelden();
+    ResetTijdbasis();
 }
 
 void SchoneOmgeving::SetUp() {

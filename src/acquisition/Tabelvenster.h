@@ -1,0 +1,92 @@
+#pragma once
+// What the engine and the file layer ask of the table window of a rack (one grid per module position,
+// rows 1..AantalMetingen, row 0 the header), and the list of the 16 table windows. The window side
+// registers a maker at start-up that creates the window of a rack when it is first needed; until then
+// (and in tests that register nothing) the list holds only the windows set into it.
+#include "acquisition/RackModel.h"
+
+#include <QString>
+#include <QStringList>
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <functional>
+
+// Grid columns of one module: 0 the row number, 1 date, 2 time, per input n the value, unit,
+// temperature and temperature unit from column 4 (n - 1) + 3, and 19 the info text.
+inline constexpr int16_t KolomNummer = 0;
+inline constexpr int16_t KolomDatum = 1;
+inline constexpr int16_t KolomTijd = 2;
+inline constexpr int16_t KolomInfo = 19;
+
+// The fields of one line of a measurement file after its time field, taken off the front one module
+// block at a time: each module's window fill takes its 21 fields and the next module sees the rest.
+class Regelvelden {
+public:
+    Regelvelden() = default;
+    // The fields from `begin` on.
+    explicit Regelvelden(QStringList velden, qsizetype begin = 0)
+        : m_velden(std::move(velden)), m_positie(std::clamp<qsizetype>(begin, 0, m_velden.size())) {}
+    // The next field, taken off; "" when none is left.
+    QString VolgendVeld() { return m_positie < m_velden.size() ? m_velden.at(m_positie++) : QString(); }
+    // Skips n fields.
+    void SlaOver(qsizetype n) { m_positie = std::min(m_positie + n, m_velden.size()); }
+    qsizetype Resterend() const { return m_velden.size() - m_positie; }
+    qsizetype Positie() const { return m_positie; }
+    void ZetPositie(qsizetype positie) { m_positie = std::clamp<qsizetype>(positie, 0, m_velden.size()); }
+
+private:
+    QStringList m_velden;
+    qsizetype m_positie = 0;
+};
+
+class Tabelvenster {
+public:
+    virtual ~Tabelvenster() = default;
+    // The rack of the window.
+    virtual int16_t Ri() const = 0;
+    virtual void ZetRi(int16_t ri) = 0;
+    // Lays the window out afresh for the rack's present modules and empties their grids; with
+    // InstellenKolomBreedte also the default column widths.
+    virtual void StelTabelIn(bool InstellenKolomBreedte) = 0;
+    // Writes row AantalMetingen of every present module's grid from the live values; "Stop" writes an
+    // end point (row number and time only).
+    virtual void VulTabellenAan(const QString& info) = 0;
+    // Writes row AantalMetingen of module y's grid (time cells from TijdMeting) from the next 21 fields
+    // of Info and takes them off.
+    virtual void VulEnkeleTabelAanUitBestand(int16_t y, Regelvelden& Info) = 0;
+    // Makes module m's grid visible and repaints it (after a file was loaded).
+    virtual void ToonRaster(int16_t m) = 0;
+    // The text of a cell of module m's grid; "" outside the grid.
+    virtual QString CelTekst(int16_t m, int32_t rij, int16_t kolom) const = 0;
+    virtual void ZetCelTekst(int16_t m, int32_t rij, int16_t kolom, const QString& tekst) = 0;
+};
+
+// The table windows of racks 1..16 (window side owns them; the list only refers to them).
+class TabelVenstersLijst {
+public:
+    using Maker = std::function<Tabelvenster*(int rack)>;
+    // The window of rack r, or nullptr.
+    Tabelvenster* operator[](int r) const;
+    // The window of rack r, made by the registered maker (and given Ri = r) when the slot is empty;
+    // nullptr when there is none and no maker.
+    Tabelvenster* Maak(int r);
+    void Zet(int r, Tabelvenster* venster);
+    void ZetMaker(Maker maker);
+    // Every slot empty, no maker.
+    void Wis();
+
+private:
+    std::array<Tabelvenster*, AantalRacks + 1> m_vensters{};
+    Maker m_maker;
+};
+
+extern TabelVenstersLijst TabelVensters;
+
+// The last column (the info column) of each module's grid, indexed [module][rack]; StelTabelIn sets
+// it, 0 until then.
+extern std::array<std::array<int16_t, AantalRacks + 1>, AantalModules + 1> AantalTabelKolommen;
+// AantalTabelKolommen of (m, r), or KolomInfo while the grid has not been laid out.
+int16_t InfoKolom(int r, int m);
+
+void ResetTabelVensters();

@@ -1,0 +1,43 @@
+#pragma once
+// Logging: every snapshot of the rack system while logging is on becomes one row of each logging
+// file. The current data file's name (Gegevensbestand) is the template of the file names: without
+// markers all rows go to one file; "#rack#", "#module#" or "#channel#" split them into one file per
+// rack, module or input; "#date#" starts new files every day. A file gets its header line when it is
+// empty. The end of a run is a row whose info text is "Stop".
+#include <QString>
+#include <cstdint>
+
+// The logging modes, derived from the template on every snapshot.
+inline constexpr int16_t LogEenBestand = 0;
+inline constexpr int16_t LogPerRack = 1;
+inline constexpr int16_t LogPerModule = 2;
+inline constexpr int16_t LogPerKanaal = 4;
+
+// The mode of a template: "#channel#" wins over "#module#", which wins over "#rack#".
+int16_t LogModus(const QString& sjabloon);
+
+// The file name made from the template: "#date#" becomes today as yymmdd; with rack 1..16 "#rack#"
+// becomes the rack's name, with also module 1..7 "#module#" the module's name, with also kanaal 1..8
+// "#channel#" the input's name (5..8: the name of input kanaal - 4 followed by "_DC"). A marker whose
+// number is 0 stays. In a substituted name every character that a file name cannot hold (":", "/",
+// "\" and the like) becomes "_", so a name never sends a file into another folder. Then "?", "*",
+// "<", ">", "|" and the double quote become "_" in the whole name.
+QString MaakBestandsnaam(const QString& sjabloon, int16_t rack, int16_t module, int16_t kanaal);
+
+// The length in bytes of the file the template names for this rack, module and input; the file is
+// created when missing. When it cannot be opened the message box offers Retry and Cancel; Cancel
+// gives 0.
+int32_t LengteLogBestand(const QString& sjabloon, int16_t rack, int16_t module, int16_t kanaal);
+
+// The value and unit texts of an input by its module's model ("" for any other model).
+QString WaardeTekstPerModel(int16_t rack, int16_t module, int16_t kanaal);
+QString EenheidTekstPerModel(int16_t rack, int16_t module, int16_t kanaal);
+
+// Appends the snapshot taken at TijdMeting (and the headers that are due) to every logging file of the
+// current mode. info is the row's info text; "Stop" (this literal in every language) writes the end
+// point of a run: the time and empty fields. The poll cycle calls it first at every snapshot. Each
+// file's line is built whole and appended in one write; the bytes are those of writing the fields one
+// by one.
+void LogMeting(const QString& info);
+// Connects LogMeting to the snapshot of the poll cycle (start-up).
+void InstalleerLogbestanden();

@@ -1,0 +1,50 @@
+#pragma once
+// The measurement file: the table windows' rows as a CSV file (".csv"). Line 1 is the header: "Time",
+// then per present module (racks 1..16, modules 1..7) five fields per input and the module's name.
+// Every further line is one sample row: the date and time, then per present module 21 fields (flags,
+// value, unit, temperature and temperature unit of each input, and the info text). The current data
+// file's name is also the template of the logging files.
+#include "acquisition/Programmastatus.h"
+#include "platform/Datum.h"
+
+#include <QString>
+#include <cstdint>
+
+// The current data file (full path) or logging template.
+extern QString Gegevensbestand;
+// AantalMetingen (sample rows in the tables: row r of every module grid is sample r; -1 while a file's
+// first line is read) and TijdMeting (the time of the newest sample row) are the engine's: they count
+// the snapshots of the poll cycle.
+// A data file is being loaded into the tables.
+extern bool BezigMetLaden;
+// Outcome of the last file operation or question: 1 done, 2 cancelled or failed.
+extern int16_t LaatsteKeuze;
+
+// Writes the whole table to `naam`, replacing it safely: the former file stays whole until the new one
+// is complete. Every input name of a present module is stored back without its leading blanks. Rows
+// shown in relative time are written with their clock time. When the file cannot be written the
+// message box offers Retry and Cancel. False when it was not written.
+bool SchrijfGegevensbestand(const QString& naam);
+
+// Loads the file into the table windows of the present racks (each laid out afresh first), with the
+// progress window; Cancel keeps the rows read so far. Line 1 is always skipped; a line whose first
+// field is no date is not a row. Lines that are cut off, have too few fields or hold a flag, value or
+// temperature that is no number are loaded as far as they are sound, and the message box names them
+// afterwards. Sets LaatsteKeuze (2 after a read error).
+void LeesGegevensbestand(const QString& naam);
+
+// (Re)loads Gegevensbestand into all tables and refreshes the graphs and the main window's caption.
+// A name holding a logging marker is accepted as the current data file without a file. 1 when the
+// file exists or is a template; otherwise "Non-existing file!", the name leaves the recent-file list,
+// and 2.
+int16_t OpenGegevensbestand();
+
+// True when the name holds "#date#", "#rack#", "#module#" or "#channel#".
+bool HeeftSjabloon(const QString& naam);
+
+// The data file named on the command line: trimmed, ".csv" appended unless the name holds it (in any
+// case); the name keeps its case. GevondenBestand tells whether such a file exists. Its folder (without a
+// closing "/") becomes MapGegevens and the current folder; a relative name is then given relative to it.
+QString ZetGegevensbestand(const QString& naam);
+
+void ResetMeetbestand();

@@ -1,0 +1,78 @@
+#include "files/Tijdbasis.h"
+
+#include "acquisition/Programmastatus.h"
+#include "acquisition/Tabelvenster.h"
+#include "shared/Getallen.h"
+
+#include <QLocale>
+#include <cmath>
+#include <cstdlib>
+
+QString TijdScheiding = QStringLiteral(":");
+
+namespace {
+
+constexpr qint64 SecondenPerDag = 86400;
+
+// Whole seconds since the zero date, the fraction of a second dropped as the long time drops it.
+qint64 HeleSeconden(platform::Datum d) {
+    const qint64 ms = std::llround(d * 86400000.0);
+    return ms >= 0 ? ms / 1000 : -((-ms + 999) / 1000);
+}
+
+QString TweeCijfers(qint64 n) {
+    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+QString TijdScheidingsteken() {
+    const QString patroon = QLocale().timeFormat(QLocale::LongFormat);
+    qsizetype i = 0;
+    while (i < patroon.size() && patroon.at(i) != QLatin1Char('h') && patroon.at(i) != QLatin1Char('H'))
+        ++i;
+    while (i < patroon.size() && (patroon.at(i) == QLatin1Char('h') || patroon.at(i) == QLatin1Char('H')))
+        ++i;
+    if (i < patroon.size() && !patroon.at(i).isLetter() && patroon.at(i) != QLatin1Char('\''))
+        return patroon.at(i);
+    return QStringLiteral(":");
+}
+
+TijdCellen TijdCellenVan(platform::Datum tijd) {
+    if (!RelatieveTijd || TijdBasis == 0) return {platform::KorteDatum(tijd), platform::LangeTijd(tijd)};
+    qint64 s = HeleSeconden(tijd) - HeleSeconden(TijdBasis);
+    const QString teken = s >= 0 ? QStringLiteral("+") : QStringLiteral("-");
+    s = std::llabs(s);
+    const qint64 rest = s % SecondenPerDag;
+    return {teken + QString::number(s / SecondenPerDag), teken + TweeCijfers(rest / 3600) + QLatin1Char(':') +
+                                                             TweeCijfers((rest % 3600) / 60) +
+                                                             QLatin1Char(':') + TweeCijfers(rest % 60)};
+}
+
+platform::Datum TijdVanRij(int16_t rack, int16_t module, int32_t rij) {
+    // The cells are in the form they were written in: relative only while there is a zero.
+    if (RelatieveTijd && TijdBasis != 0) return TijdUitRelatief(rack, module, rij);
+    Tabelvenster* venster = TabelVensters.Maak(rack);
+    if (!venster) return 0;
+    platform::Datum datum = 0, tijd = 0;
+    if (!platform::LeesDatumTijd(venster->CelTekst(module, rij, KolomDatum), datum)) datum = 0;
+    if (!platform::LeesDatumTijd(venster->CelTekst(module, rij, KolomTijd), tijd)) tijd = 0;
+    return datum + tijd;
+}
+
+platform::Datum TijdUitRelatief(int16_t rack, int16_t module, int32_t rij) {
+    Tabelvenster* venster = TabelVensters.Maak(rack);
+    if (!venster) return 0;
+    const QString dagen = venster->CelTekst(module, rij, KolomDatum);
+    const QString tijd = venster->CelTekst(module, rij, KolomTijd);
+    platform::Datum t = TijdBasis + TekstNaarLong(dagen);
+    const double teken = tijd.contains(QLatin1Char('-')) ? -1.0 : 1.0;
+    t += teken * TekstNaarInteger(tijd.mid(1, 2)) / 24.0;
+    t += teken * TekstNaarInteger(tijd.mid(4, 2)) / 1440.0;
+    t += teken * TekstNaarInteger(tijd.mid(7, 2)) / 86400.0;
+    return t;
+}
+
+void ResetTijdbasis() {
+    TijdScheiding = QStringLiteral(":");
+}

@@ -1,0 +1,32 @@
+#pragma once
+// The time of a table row: the tables show it as clock time (the locale's short date and long time)
+// or, while RelatieveTijd is set and TijdBasis is not 0, relative to TijdBasis as a signed day count
+// and a signed "hh:mm:ss". The two time cells are the only place where a table keeps a row's time, so
+// the edits that must find a row's file line work the time back out of them.
+#include "platform/Datum.h"
+
+#include <QString>
+#include <cstdint>
+
+// The locale's time separator, found once at start-up for the settings dialogs.
+extern QString TijdScheiding;
+
+// The separator between hours and minutes of the locale's time format.
+QString TijdScheidingsteken();
+
+// The date and time cells (grid columns 1 and 2) of a row with time `tijd`, in the form the time base
+// asks for now.
+struct TijdCellen {
+    QString kolom1;
+    QString kolom2;
+};
+TijdCellen TijdCellenVan(platform::Datum tijd);
+
+// The time of row rij of module `module`'s grid in the rack's table window (made when missing; 0
+// without a window), read from the cells in the form TijdCellenVan writes them now.
+platform::Datum TijdVanRij(int16_t rack, int16_t module, int32_t rij);
+// The same from the relative form: TijdBasis plus the days of column 1 and the signed hours, minutes
+// and seconds of column 2.
+platform::Datum TijdUitRelatief(int16_t rack, int16_t module, int32_t rij);
+
+void ResetTijdbasis();

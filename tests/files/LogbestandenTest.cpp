@@ -1,0 +1,153 @@
+#include "files/Logbestanden.h"
+#include "Meetsysteem.h"
+#include "SchoneOmgeving.h"
+#include "files/CsvVelden.h"
+#include "files/Meetbestand.h"
+#include "platform/Klok.h"
+#include "shared/Melding.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+class LogbestandenTest : public SchoneOmgeving {
+protected:
+    void SetUp() override {
+        SchoneOmgeving::SetUp();
+        BouwMeetsysteem();
+        map = tijdelijkeMap() + QStringLiteral("/log");
+        QDir().mkpath(map);
+    }
+    // Three snapshots a minute apart, the last one the end point of the run.
+    void LogReeks(const QString& sjabloon) {
+        Gegevensbestand = map + QLatin1Char('/') + sjabloon;
+        TijdMeting = platform::Nu();
+        LogMeting(QString());
+        klok().verstrijk(60000);
+        Racks[1].Modules[1].Meting[1].Waarde = 7.5f;
+        Racks[1].Modules[1].Temperatuur[1].Waarde = 30.0f;
+        TijdMeting = platform::Nu();
+        LogMeting(u8("sample \"A\", 2°"));
+        klok().verstrijk(60000);
+        TijdMeting = platform::Nu();
+        LogMeting(QStringLiteral("Stop"));
+    }
+    QString map;
+};
+
+TEST_F(LogbestandenTest, OneFileForAllRacks) {
+    LogReeks(QStringLiteral("run.csv"));
+    VergelijkMetGolden(map, GoldenMap(QStringLiteral("log0")));
+}
+
+TEST_F(LogbestandenTest, OneFilePerRack) {
+    LogReeks(QStringLiteral("run_#rack#.csv"));
+    VergelijkMetGolden(map, GoldenMap(QStringLiteral("log1")));
+}
+
+TEST_F(LogbestandenTest, OneFilePerModuleWithSlashInTheNameKeptInTheFolder) {
+    LogReeks(QStringLiteral("#rack#-#module#.csv"));
+    VergelijkMetGolden(map, GoldenMap(QStringLiteral("log2")));
+}
+
+TEST_F(LogbestandenTest, OneFilePerInputAndEqualNamesShareAFile) {
+    // Two inputs of one rack with the same name write into one file, headed once.
+    Racks[1].Modules[3].Meting[1].Name = "Redox";
+    LogReeks(QStringLiteral("#rack#_#channel#.csv"));
+    VergelijkMetGolden(map, GoldenMap(QStringLiteral("log4")));
+}
+
+TEST_F(LogbestandenTest, DateTemplateStartsANewFileWithItsHeaderAfterMidnight) {
+    klok().verstrijk(15 * 3600 * 1000 - 60000); // 23:59
+    Gegevensbestand = map + QStringLiteral("/day#date#.csv");
+    TijdMeting = platform::Nu();
+    LogMeting(QString());
+    klok().verstrijk(120000);
+    TijdMeting = platform::Nu();
+    LogMeting(QString());
+    LogMeting(QString());
+    const QByteArray eerste = LeesBytes(map + QStringLiteral("/day260105.csv"));
+    const QByteArray tweede = LeesBytes(map + QStringLiteral("/day260106.csv"));
+    EXPECT_TRUE(eerste.startsWith("\"Time\",\"Flags R1M1C1\""));
+    EXPECT_TRUE(tweede.startsWith("\"Time\",\"Flags R1M1C1\""));
+    EXPECT_EQ(eerste.count("\r\n"), 2);
+    EXPECT_EQ(tweede.count("\r\n"), 3);
+    EXPECT_TRUE(tweede.contains("\"06/01/2026 00:01:00\""));
+}
+
+TEST_F(LogbestandenTest, FileNamesFromTheTemplate) {
+    Racks[1].Modules[1].Meting[2].Name = "A:b";
+    Racks[2].Name = "left/right\\x";
+    Racks[2].Modules[2].Name = "  a<b>|c*?  ";
+    const QString s = QStringLiteral("/d/#date#/#rack#_#module#_#channel#.csv");
+    EXPECT_EQ(MaakBestandsnaam(s, 1, 1, 2), "/d/260105/Lab A_pH_Redox_A_b.csv");
+    EXPECT_EQ(MaakBestandsnaam(s, 1, 1, 6), "/d/260105/Lab A_pH_Redox_A_b_DC.csv");
+    // A name never makes a folder of its own; the template's own folders stay.
+    EXPECT_EQ(MaakBestandsnaam(s, 2, 2, 1), "/d/260105/left_right_x_a_b__c___Nitrate.csv");
+    // Markers whose number is 0 stay; characters not allowed in a name become "_" everywhere.
+    EXPECT_EQ(MaakBestandsnaam(s, 1, 0, 3), "/d/260105/Lab A_#module#_#channel#.csv");
+    EXPECT_EQ(MaakBestandsnaam(QStringLiteral("  a?b*\"c\".csv  "), 0, 0, 0), "a_b__c_.csv");
+    EXPECT_EQ(MaakBestandsnaam(QString(QChar(0)) + QStringLiteral("x.csv") + QChar(255), 0, 0, 0), "x.csv");
+    // The rack name is stored back trimmed.
+    EXPECT_EQ(Racks[1].Name.tekst().left(6), "Lab A ");
+
+    EXPECT_EQ(LogModus(QStringLiteral("a.csv")), LogEenBestand);
+    EXPECT_EQ(LogModus(QStringLiteral("#date##rack#.csv")), LogPerRack);
+    EXPECT_EQ(LogModus(QStringLiteral("#channel##rack#.csv")), LogPerKanaal);
+    EXPECT_EQ(LogModus(QStringLiteral("#module##rack#.csv")), LogPerModule);
+    EXPECT_TRUE(HeeftSjabloon(QStringLiteral("x#date#.csv")));
+    EXPECT_FALSE(HeeftSjabloon(QStringLiteral("x#DATE#.csv")));
+}
+
+TEST_F(LogbestandenTest, AFileThatCannotBeWrittenIsAskedAboutAndRetried) {
+    Gegevensbestand = map + QStringLiteral("/missing/run.csv");
+    std::vector<QString> meldingen;
+    ZetMeldingFunctie([&](const QString& tekst, int stijl, const QString& titel) {
+        meldingen.push_back(tekst);
+        EXPECT_EQ(stijl, vbRetryCancel | vbExclamation);
+        EXPECT_EQ(titel, Gegevensbestand);
+        if (meldingen.size() == 1) {
+            QDir().mkpath(map + QStringLiteral("/missing"));
+            return int(vbRetry);
+        }
+        return int(vbCancel);
+    });
+    TijdMeting = platform::Nu();
+    LogMeting(QString());
+    ASSERT_EQ(meldingen.size(), 1u);
+    EXPECT_EQ(meldingen[0],
+              QStringLiteral("The file is in use, access to %1 is rejected!").arg(Gegevensbestand));
+    EXPECT_EQ(LeesBytes(Gegevensbestand).count("\r\n"), 2);
+
+    // Cancel drops the snapshot of that file and logging goes on.
+    Gegevensbestand = map + QStringLiteral("/other/run.csv");
+    LogMeting(QString());
+    EXPECT_EQ(meldingen.size(), 2u);
+    EXPECT_FALSE(QFileInfo::exists(Gegevensbestand));
+
+    // One Cancel per snapshot: the other files that cannot be written are not asked about again.
+    Gegevensbestand = map + QStringLiteral("/other/#rack#.csv");
+    LogMeting(QString());
+    EXPECT_EQ(meldingen.size(), 3u);
+
+    // Without a data file nothing is logged and nothing is asked.
+    Gegevensbestand.clear();
+    LogMeting(QString());
+    EXPECT_EQ(meldingen.size(), 3u);
+}
+
+TEST_F(LogbestandenTest, LengthOfALogFileCreatesIt) {
+    Gegevensbestand = map + QStringLiteral("/#rack#.csv");
+    EXPECT_EQ(LengteLogBestand(Gegevensbestand, 1, 0, 0), 0);
+    EXPECT_TRUE(QFileInfo::exists(map + QStringLiteral("/Lab A.csv")));
+    QString q;
+    SchrijfVeldNaarBestand(Gegevensbestand, 1, 0, 0, QStringLiteral("x"), true, q);
+    EXPECT_EQ(LengteLogBestand(Gegevensbestand, 1, 0, 0), 5);
+
+    int vragen = 0;
+    ZetMeldingFunctie([&](const QString&, int, const QString&) {
+        ++vragen;
+        return int(vbCancel);
+    });
+    EXPECT_EQ(LengteLogBestand(map + QStringLiteral("/no/#rack#.csv"), 1, 0, 0), 0);
+    EXPECT_EQ(vragen, 1);
+}

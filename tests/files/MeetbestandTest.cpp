@@ -1,0 +1,468 @@
+#include "files/Meetbestand.h"
+#include "Meetsysteem.h"
+#include "OpnameHoofdvenster.h"
+#include "OpnameTabelvenster.h"
+#include "SchoneOmgeving.h"
+#include "acquisition/Hoofdvenster.h"
+#include "acquisition/Kalibratiebestand.h"
+#include "acquisition/Programmastatus.h"
+#include "files/CsvVelden.h"
+#include "files/Logbestanden.h"
+#include "platform/Tekstbestand.h"
+#include "shared/Algemeen.h"
+#include "shared/Hulpfuncties.h"
+#include "shared/Melding.h"
+#include "shared/Voortgang.h"
+
+#include <QDir>
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+// A progress window that records its steps and reports Cancel from step `afbrekenNa` on.
+class OpnameVoortgang : public VoortgangVenster {
+public:
+    void Toon(int, int, int, const QString& t) override {
+        tekst = t;
+        open = true;
+    }
+    void Zet(int waarde) override { stappen.push_back(waarde); }
+    bool Onderbroken() const override { return static_cast<int>(stappen.size()) >= afbrekenNa; }
+    void Sluit() override { open = false; }
+    QString tekst;
+    bool open = false;
+    std::vector<int> stappen;
+    int afbrekenNa = 1 << 30;
+};
+
+} // namespace
+
+class MeetbestandTest : public SchoneOmgeving {
+protected:
+    void SetUp() override {
+        SchoneOmgeving::SetUp();
+        BouwMeetsysteem();
+        NieuweVensters();
+        ZetVoortgangVenster(&voortgang);
+        ZetMeldingFunctie([this](const QString& tekst, int stijl, const QString& titel) {
+            meldingen.push_back({tekst, stijl, titel});
+            return int(vbCancel);
+        });
+        pad = tijdelijkeMap() + QStringLiteral("/data.csv");
+    }
+    void TearDown() override {
+        ZetVoortgangVenster(nullptr);
+        SchoneOmgeving::TearDown();
+    }
+    void NieuweVensters() {
+        for (int r = 1; r <= 2; ++r) {
+            vensters[r] = std::make_unique<OpnameTabelvenster>();
+            vensters[r]->ZetRi(static_cast<int16_t>(r));
+            TabelVensters.Zet(r, vensters[r].get());
+        }
+    }
+    OpnameTabelvenster& venster(int r) { return *vensters[r]; }
+    // Fills row `rij` of a module grid as the live fill would.
+    void VulRij(int r, int m, int32_t rij, const QStringList& cellen) {
+        for (int k = 0; k < cellen.size(); ++k)
+            venster(r).ZetCelTekst(static_cast<int16_t>(m), rij, static_cast<int16_t>(k), cellen.at(k));
+    }
+    // A file of the current system with a header and the given data lines (Windows-1252, CR LF).
+    void SchrijfRegels(const QStringList& regels, const char* einde = "\r\n") {
+        QByteArray bytes;
+        for (const QString& r : regels)
+            bytes += platform::NaarWindows1252(r) + einde;
+        SchrijfBytes(pad, bytes);
+    }
+    // A sound data line of the test system (3 modules of 21 fields) at second s of 5 January 2026.
+    static QString Regel(int s, const QString& waarde = QStringLiteral("7.01")) {
+        QString regel = QStringLiteral("\"05/01/2026 09:00:%1\"").arg(s, 2, 10, QLatin1Char('0'));
+        for (int m = 0; m < 3; ++m) {
+            regel += QStringLiteral(",\"0\",\"%1\",\"pH\",\"21.5\",\"%2\"").arg(waarde, u8("°C"));
+            for (int n = 1; n < 4; ++n)
+                regel += QStringLiteral(",\"\",\"\",\"\",\"\",\"\"");
+            regel += QStringLiteral(",\"info %1\"").arg(m);
+        }
+        return regel;
+    }
+
+    struct Melding {
+        QString tekst;
+        int stijl;
+        QString titel;
+    };
+    std::array<std::unique_ptr<OpnameTabelvenster>, 3> vensters;
+    OpnameVoortgang voortgang;
+    std::vector<Melding> meldingen;
+    QString pad;
+};
+
+TEST_F(MeetbestandTest, WholeTableIsWrittenAndReadsBackToTheSameRows) {
+    AantalMetingen = 3;
+    for (int32_t rij = 1; rij <= 3; ++rij) {
+        const QString tijd = QStringLiteral("09:00:0%1").arg(rij);
+        VulRij(1, 1, rij,
+               {QString::number(rij),
+                "05/01/2026",
+                tijd,
+                "7.01",
+                "pH",
+                "21.0",
+                u8("°C"),
+                rij == 2 ? "OR." : "-12.5",
+                "mV",
+                "OR.",
+                u8("°F"),
+                " ",
+                " ",
+                " ",
+                " ",
+                "8.3",
+                "mg/l DO",
+                "25.0",
+                u8("°C"),
+                rij == 3 ? u8("note \"x\", ok") : QString()});
+        VulRij(1, 3, rij,
+               {QString::number(rij),
+                "05/01/2026",
+                tijd,
+                "1413",
+                u8("µS/cm"),
+                "25",
+                u8("°C"),
+                " ",
+                " ",
+                " ",
+                " ",
+                " ",
+                " ",
+                " ",
+                " ",
+                " ",
+                " ",
+                " ",
+                " ",
+                ""});
+        VulRij(2, 2, rij,
+               {QString::number(rij),
+                "05/01/2026",
+                tijd,
+                " ",
+                u8("NO3 µg/l"),
+                " ",
+                "K",
+                " ",
+                " ",
+                " ",
+                " ",
+                " ",
+                " ",
+                " ",
+                " ",
+                " ",
+                " ",
+                " ",
+                " ",
+                "Stop"});
+    }
+    ASSERT_TRUE(SchrijfGegevensbestand(pad));
+    EXPECT_EQ(LeesBytes(pad), LeesBytes(GoldenMap(QStringLiteral("meetbestand.csv"))));
+    // Input names are stored back without their leading blanks.
+    EXPECT_EQ(Racks[1].Modules[1].Meting[2].Name.getrimd(), "Redox");
+    EXPECT_TRUE(meldingen.empty());
+
+    const auto oud1 = std::move(vensters[1]);
+    const auto oud2 = std::move(vensters[2]);
+    NieuweVensters();
+    AantalMetingen = 99;
+    LeesGegevensbestand(pad);
+    EXPECT_EQ(AantalMetingen, 3);
+    EXPECT_EQ(LaatsteKeuze, 1);
+    EXPECT_FALSE(BezigMetLaden);
+    EXPECT_TRUE(meldingen.empty());
+    EXPECT_EQ(venster(1).instellingen, std::vector<bool>{false});
+    EXPECT_EQ(venster(1).getoond, (std::vector<int16_t>{1, 3}));
+    EXPECT_EQ(venster(2).getoond, (std::vector<int16_t>{2}));
+    EXPECT_EQ(voortgang.tekst, "Loading data file...");
+    EXPECT_FALSE(voortgang.open);
+    EXPECT_DOUBLE_EQ(TijdMeting, platform::MaakDatum(2026, 1, 5, 9, 0, 3));
+    for (int r = 1; r <= 2; ++r)
+        for (int16_t m = 1; m <= 3; ++m) {
+            if (!Racks[r].Modules[m].Present) continue;
+            const OpnameTabelvenster& oud = r == 1 ? *oud1 : *oud2;
+            for (int32_t rij = 1; rij <= 3; ++rij)
+                for (int16_t k = 0; k <= KolomInfo; ++k) {
+                    const int n = k >= 3 && k < KolomInfo ? (k - 3) / 4 + 1 : 0;
+                    // An input that is switched off is written as empty fields.
+                    const QString verwacht = n && !Racks[r].Modules[m].Meting[n].Set
+                                                 ? QString()
+                                                 : TrimSpaties(oud.CelTekst(m, rij, k));
+                    EXPECT_EQ(venster(r).CelTekst(m, rij, k), verwacht)
+                        << r << " " << m << " " << rij << " " << k;
+                }
+        }
+}
+
+TEST_F(MeetbestandTest, SavingWhileRelativeTimeIsShownWritesClockTime) {
+    RelatieveTijd = true;
+    TijdBasis = platform::MaakDatum(2026, 1, 5, 9, 0, 0);
+    AantalMetingen = 2;
+    VulRij(1, 1, 1, {"1", "+0", "+00:00:05", "7.01"});
+    VulRij(1, 1, 2, {"2", "-1", "-01:00:00", "7.02"});
+    ASSERT_TRUE(SchrijfGegevensbestand(pad));
+    const QByteArray bytes = LeesBytes(pad);
+    EXPECT_TRUE(bytes.contains("\r\n\"05/01/2026 09:00:05\",\"0\",\"7.01\""));
+    EXPECT_TRUE(bytes.contains("\r\n\"04/01/2026 08:00:00\",\"0\",\"7.02\""));
+
+    NieuweVensters();
+    TijdBasis = 0;
+    LeesGegevensbestand(pad);
+    EXPECT_EQ(AantalMetingen, 2);
+    EXPECT_EQ(venster(1).CelTekst(1, 2, KolomDatum), "-1");
+    EXPECT_EQ(venster(1).CelTekst(1, 2, KolomTijd), "-01:00:05");
+}
+
+TEST_F(MeetbestandTest, BadLinesLoadWhatIsSoundAndAreNamedAfterwards) {
+    QString kort = Regel(3);
+    kort.truncate(kort.indexOf(QStringLiteral(",\"info 0\"")));
+    QString tekst = Regel(4);
+    tekst.replace(tekst.indexOf(QStringLiteral("\"7.01\"")), 6, QStringLiteral("\"7,0x\""));
+    tekst.replace(tekst.indexOf(QStringLiteral("\"21.5\"")), 6, QStringLiteral("\"warm\""));
+    tekst.replace(tekst.indexOf(QStringLiteral("\"0\"")), 3, QStringLiteral("\"-1\""));
+    QString afgebroken = Regel(6);
+    afgebroken.truncate(afgebroken.size() / 2);
+    afgebroken.chop(1);
+    SchrijfRegels({QStringLiteral("\"Time\""), Regel(1), QString(), kort, tekst,
+                   QStringLiteral("\"Time\",\"x\""), Regel(5, QStringLiteral("OR.")), afgebroken});
+    // The last line is cut off without its line end.
+    QByteArray bytes = LeesBytes(pad);
+    bytes.chop(2);
+    SchrijfBytes(pad, bytes);
+
+    LeesGegevensbestand(pad);
+    EXPECT_EQ(AantalMetingen, 5);
+    EXPECT_EQ(LaatsteKeuze, 1);
+    ASSERT_EQ(meldingen.size(), 1u);
+    EXPECT_EQ(meldingen[0].stijl, vbExclamation);
+    EXPECT_EQ(meldingen[0].titel, pad);
+    const QStringList regels = meldingen[0].tekst.split(QStringLiteral("\r\n"));
+    ASSERT_EQ(regels.size(), 6);
+    EXPECT_EQ(regels[0], "An error is encountered when reading this data file!");
+    EXPECT_TRUE(regels[2].startsWith(QStringLiteral("4: \"05/01/2026 09:00:03\"")));
+    EXPECT_TRUE(regels[3].startsWith(QStringLiteral("5: ")));
+    EXPECT_TRUE(regels[4].startsWith(QStringLiteral("6: \"Time\"")));
+    EXPECT_TRUE(regels[5].startsWith(QStringLiteral("8: ")));
+
+    const OpnameTabelvenster& v = venster(1);
+    // The short row loads the fields it has; the rest stays empty.
+    EXPECT_EQ(v.bestandsvelden[1][1].at(1), "7.01");
+    EXPECT_EQ(v.bestandsvelden[1][1].at(20), "");
+    EXPECT_EQ(venster(2).bestandsvelden[2][1], QStringList(21, QString()));
+    // Unsound numbers reach the tables as empty fields; the rest of the row is kept.
+    EXPECT_EQ(v.bestandsvelden[1][2].mid(0, 5), (QStringList{"", "", "pH", "", u8("°C")}));
+    EXPECT_EQ(v.bestandsvelden[1][2].at(20), "info 0");
+    EXPECT_EQ(v.bestandsvelden[3][2].at(1), "7.01");
+    // "OR." is a sound value.
+    EXPECT_EQ(v.bestandsvelden[1][3].at(1), "OR.");
+    // The cut-off line loads its fields as far as they go.
+    EXPECT_EQ(v.bestandsvelden[1][4].at(1), "7.01");
+    EXPECT_EQ(venster(2).bestandsvelden[2][4].at(20), "");
+    EXPECT_EQ(v.CelTekst(1, 5, 0), "5");
+    EXPECT_EQ(v.CelTekst(1, 6, 0), "");
+}
+
+TEST_F(MeetbestandTest, Utf8AndLineFeedOnlyFilesLoadWithoutComplaint) {
+    QByteArray bytes = "\"Time\"\n";
+    for (int s = 1; s <= 3; ++s)
+        bytes += Regel(s).toUtf8() + "\n";
+    SchrijfBytes(pad, bytes);
+    LeesGegevensbestand(pad);
+    EXPECT_EQ(AantalMetingen, 3);
+    EXPECT_TRUE(meldingen.empty());
+    EXPECT_EQ(venster(1).CelTekst(1, 3, 6), u8("°C"));
+
+    // Windows-1252 with lone CR line ends.
+    bytes = "\"Time\"\r";
+    for (int s = 1; s <= 2; ++s)
+        bytes += platform::NaarWindows1252(Regel(s)) + "\r";
+    SchrijfBytes(pad, bytes);
+    LeesGegevensbestand(pad);
+    EXPECT_EQ(AantalMetingen, 2);
+    EXPECT_EQ(venster(2).CelTekst(2, 2, 6), u8("°C"));
+    EXPECT_TRUE(meldingen.empty());
+}
+
+TEST_F(MeetbestandTest, EdgesOfTheFile) {
+    // An empty file leaves no rows (not -1, which would make the next snapshot row 0).
+    SchrijfBytes(pad, QByteArray());
+    LeesGegevensbestand(pad);
+    EXPECT_EQ(AantalMetingen, 0);
+    EXPECT_TRUE(meldingen.empty());
+
+    // A first line that is a sample row is the header all the same; the user is told.
+    SchrijfRegels({Regel(1), Regel(2)});
+    LeesGegevensbestand(pad);
+    EXPECT_EQ(AantalMetingen, 1);
+    ASSERT_EQ(meldingen.size(), 1u);
+    EXPECT_TRUE(meldingen[0].tekst.contains(QStringLiteral("\r\n1: \"05/01/2026 09:00:01\"")));
+
+    // Relative time: the first row becomes the zero.
+    meldingen.clear();
+    RelatieveTijd = true;
+    SchrijfRegels({QStringLiteral("\"Time\""), Regel(7), Regel(9)});
+    LeesGegevensbestand(pad);
+    EXPECT_DOUBLE_EQ(TijdBasis, platform::MaakDatum(2026, 1, 5, 9, 0, 7));
+    EXPECT_EQ(venster(1).CelTekst(3, 2, KolomTijd), "+00:00:02");
+
+    // A missing file or an empty name reads nothing.
+    LeesGegevensbestand(tijdelijkeMap() + QStringLiteral("/none.csv"));
+    LeesGegevensbestand(QString());
+    EXPECT_EQ(AantalMetingen, 2);
+    EXPECT_EQ(LaatsteKeuze, 1);
+    EXPECT_TRUE(meldingen.empty());
+}
+
+TEST_F(MeetbestandTest, CancelKeepsTheRowsReadSoFar) {
+    QStringList regels{QStringLiteral("\"Time\"")};
+    for (int s = 1; s <= 40; ++s)
+        regels.append(Regel(s));
+    SchrijfRegels(regels);
+    voortgang.afbrekenNa = 10;
+    LeesGegevensbestand(pad);
+    EXPECT_EQ(AantalMetingen, 8); // the header, then eight rows, then Cancel at the tenth step
+    EXPECT_EQ(venster(1).getoond, (std::vector<int16_t>{1, 3}));
+    EXPECT_FALSE(BezigMetLaden);
+    EXPECT_FALSE(voortgang.open);
+    EXPECT_TRUE(std::is_sorted(voortgang.stappen.begin(), voortgang.stappen.end()));
+    EXPECT_EQ(LaatsteKeuze, 1);
+}
+
+TEST_F(MeetbestandTest, RowsBeyondThe16BitRangeLoadWhole) {
+    // One rack with one module, so that the rows stay short.
+    Racks[2].Present = false;
+    Racks[1].Modules[3].Present = false;
+    QByteArray bytes = "\"Time\"\r\n";
+    const QByteArray rest = QByteArray(",\"0\",\"1.00\",\"pH\",\"20.0\",\"C\"") +
+                            QByteArray(15, ',').replace(",", ",\"\"") + ",\"\"\r\n";
+    // One row a second from midnight of 5 January 2026 (en_GB: dd/MM/yyyy HH:mm:ss).
+    char tijd[32];
+    for (int i = 0; i < 100000; ++i) {
+        std::snprintf(tijd, sizeof tijd, "\"%02d/01/2026 %02d:%02d:%02d\"", 5 + i / 86400, i % 86400 / 3600,
+                      i % 3600 / 60, i % 60);
+        bytes += tijd + rest;
+    }
+    SchrijfBytes(pad, bytes);
+    LeesGegevensbestand(pad);
+    EXPECT_EQ(AantalMetingen, 100000);
+    EXPECT_TRUE(meldingen.empty());
+    EXPECT_EQ(venster(1).CelTekst(1, 100000, KolomTijd), "03:46:39");
+
+    // Written whole again, every row is in the file.
+    const QString kopie = tijdelijkeMap() + QStringLiteral("/kopie.csv");
+    ASSERT_TRUE(SchrijfGegevensbestand(kopie));
+    const QByteArray geschreven = LeesBytes(kopie);
+    EXPECT_EQ(geschreven.count("\r\n"), 100001);
+    EXPECT_TRUE(geschreven.endsWith(
+        "\"06/01/2026 03:46:39\",\"0\",\"1.00\",\"pH\",\"20.0\",\"C\",\"0\",\"\",\"\",\"\","
+        "\"\",\"\",\"\",\"\",\"\",\"\",\"0\",\"\",\"\",\"\",\"\",\"\"\r\n"));
+}
+
+TEST_F(MeetbestandTest, AFailedSaveIsReportedAndRetried) {
+    AantalMetingen = 1;
+    VulRij(1, 1, 1, {"1", "05/01/2026", "09:00:00", "7.01"});
+    const QString naam = tijdelijkeMap() + QStringLiteral("/new/data.csv");
+    ZetMeldingFunctie([&](const QString& tekst, int stijl, const QString& titel) {
+        meldingen.push_back({tekst, stijl, titel});
+        if (meldingen.size() == 1) {
+            QDir().mkpath(tijdelijkeMap() + QStringLiteral("/new"));
+            return int(vbRetry);
+        }
+        return int(vbCancel);
+    });
+    EXPECT_TRUE(SchrijfGegevensbestand(naam));
+    ASSERT_EQ(meldingen.size(), 1u);
+    EXPECT_EQ(meldingen[0].tekst, QStringLiteral("The file is in use, access to %1 is rejected!").arg(naam));
+    EXPECT_EQ(meldingen[0].stijl, vbRetryCancel | vbExclamation);
+    EXPECT_EQ(meldingen[0].titel, naam);
+    EXPECT_TRUE(LeesBytes(naam).contains("\"05/01/2026 09:00:00\",\"0\",\"7.01\""));
+
+    // Cancel: nothing written, and the caller learns it.
+    EXPECT_FALSE(SchrijfGegevensbestand(tijdelijkeMap() + QStringLiteral("/none/data.csv")));
+    EXPECT_EQ(meldingen.size(), 2u);
+}
+
+TEST_F(MeetbestandTest, OpeningTheDataFile) {
+    OpnameHoofdvenster hoofd;
+    ZetHoofdvenster(&hoofd);
+    SchrijfRegels({QStringLiteral("\"Time\""), Regel(1)});
+    Gegevensbestand = pad;
+    EXPECT_EQ(OpenGegevensbestand(), 1);
+    EXPECT_EQ(AantalMetingen, 1);
+    EXPECT_EQ(hoofd.titels, 1);
+    EXPECT_EQ(hoofd.grafiekenVernieuwd, 1);
+    EXPECT_EQ(hoofd.wachtcursors, (std::vector<bool>{true, false}));
+
+    // A template is accepted without a file.
+    Gegevensbestand = tijdelijkeMap() + QStringLiteral("/run#date#.csv");
+    EXPECT_EQ(OpenGegevensbestand(), 1);
+    EXPECT_EQ(AantalMetingen, 0);
+    EXPECT_EQ(hoofd.titels, 2);
+    EXPECT_TRUE(meldingen.empty());
+
+    Gegevensbestand = tijdelijkeMap() + QStringLiteral("/gone.csv");
+    EXPECT_EQ(OpenGegevensbestand(), 2);
+    ASSERT_EQ(meldingen.size(), 1u);
+    EXPECT_EQ(meldingen[0].tekst, "Non-existing file!\r\n\r\n" + Gegevensbestand + "\r\n");
+    EXPECT_EQ(meldingen[0].stijl, vbExclamation);
+    EXPECT_EQ(meldingen[0].titel, "File to open:");
+    EXPECT_EQ(hoofd.verwijderdeRecenteBestanden, std::vector<QString>{Gegevensbestand});
+    EXPECT_EQ(hoofd.grafiekenVernieuwd, 1);
+}
+
+TEST_F(MeetbestandTest, DataFileFromTheCommandLineKeepsItsCase) {
+    const QString oud = QDir::currentPath();
+    QDir().mkpath(tijdelijkeMap() + QStringLiteral("/Sub Map"));
+    SchrijfBytes(tijdelijkeMap() + QStringLiteral("/Sub Map/Run1.CSV"), "x");
+    QDir::setCurrent(tijdelijkeMap());
+
+    EXPECT_EQ(ZetGegevensbestand(QStringLiteral("  Sub Map/Run1.CSV ")), "Run1.CSV");
+    EXPECT_EQ(MapGegevens, tijdelijkeMap() + QStringLiteral("/Sub Map"));
+    EXPECT_EQ(QDir::currentPath(), tijdelijkeMap() + QStringLiteral("/Sub Map"));
+    EXPECT_TRUE(GevondenBestand);
+    EXPECT_EQ(LaatsteKeuze, 1);
+
+    const QString absoluut = tijdelijkeMap() + QStringLiteral("/Sub Map/Day#date#");
+    EXPECT_EQ(ZetGegevensbestand(absoluut), absoluut + ".csv");
+    EXPECT_FALSE(GevondenBestand);
+
+    EXPECT_EQ(ZetGegevensbestand(tijdelijkeMap() + QStringLiteral("/None/x.csv")),
+              tijdelijkeMap() + QStringLiteral("/None/x.csv"));
+    EXPECT_EQ(LaatsteKeuze, 2);
+    ASSERT_EQ(meldingen.size(), 1u);
+    EXPECT_EQ(meldingen[0].tekst, "The specified file map is invalid!");
+    EXPECT_EQ(ZetGegevensbestand(QStringLiteral("   ")), "");
+    QDir::setCurrent(oud);
+}
+
+TEST_F(MeetbestandTest, RowTimesAreReadInTheLocalesFormat) {
+    for (const QLocale& taal : {QLocale(QLocale::English, QLocale::UnitedStates), QLocale(QLocale::Dutch)}) {
+        QLocale::setDefault(taal);
+        const platform::Datum begin = platform::MaakDatum(2026, 12, 31, 23, 59, 58);
+        QStringList regels{QStringLiteral("\"Time\"")};
+        for (int s = 0; s < 4; ++s) {
+            QString regel = Regel(0);
+            regel.replace(QStringLiteral("05/01/2026 09:00:00"),
+                          platform::DatumTijdTekst(begin + s / 86400.0));
+            regels.append(regel);
+        }
+        SchrijfRegels(regels);
+        LeesGegevensbestand(pad);
+        EXPECT_EQ(AantalMetingen, 4);
+        EXPECT_EQ(std::llround(TijdMeting * 86400), std::llround((begin + 3 / 86400.0) * 86400));
+        EXPECT_EQ(venster(1).CelTekst(1, 4, KolomTijd), platform::LangeTijd(begin + 3 / 86400.0));
+    }
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    EXPECT_TRUE(meldingen.empty());
+}

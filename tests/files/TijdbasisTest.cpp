@@ -1,0 +1,92 @@
+#include "files/Tijdbasis.h"
+#include "OpnameTabelvenster.h"
+#include "SchoneOmgeving.h"
+#include "acquisition/Programmastatus.h"
+
+#include <QLocale>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <memory>
+
+class TijdbasisTest : public SchoneOmgeving {
+protected:
+    void SetUp() override {
+        SchoneOmgeving::SetUp();
+        venster.ZetRi(3);
+        TabelVensters.Zet(3, &venster);
+    }
+    // Writes the cells of `tijd` into row `rij` of module 2 and reads the row's time back.
+    platform::Datum HeenEnTerug(platform::Datum tijd, int32_t rij = 1) {
+        const TijdCellen cellen = TijdCellenVan(tijd);
+        venster.ZetCelTekst(2, rij, KolomDatum, cellen.kolom1);
+        venster.ZetCelTekst(2, rij, KolomTijd, cellen.kolom2);
+        return TijdVanRij(3, 2, rij);
+    }
+    static qint64 Seconden(platform::Datum d) { return std::llround(d * 86400.0); }
+    static constexpr double Dag = 1.0, Uur = 1.0 / 24, Minuut = 1.0 / 1440, Seconde = 1.0 / 86400;
+    OpnameTabelvenster venster;
+    const platform::Datum nul = platform::MaakDatum(2026, 3, 10, 12, 0, 0);
+};
+
+TEST_F(TijdbasisTest, RelativeCellsCarryTheSignInBothColumnsAndConvertBack) {
+    RelatieveTijd = true;
+    TijdBasis = nul;
+    struct Geval {
+        double verschil;
+        const char* kolom1;
+        const char* kolom2;
+    };
+    const Geval gevallen[] = {
+        {Dag + Uur + Minuut + Seconde, "+1", "+01:01:01"},
+        {0, "+0", "+00:00:00"},
+        {-(Dag + Uur + Minuut + Seconde), "-1", "-01:01:01"},
+        {-59 * Seconde, "-0", "-00:00:59"},
+        {Dag, "+1", "+00:00:00"},
+        {123 * Dag + 23 * Uur + 59 * Minuut + 59 * Seconde, "+123", "+23:59:59"},
+    };
+    for (const Geval& g : gevallen) {
+        const TijdCellen cellen = TijdCellenVan(nul + g.verschil);
+        EXPECT_EQ(cellen.kolom1, g.kolom1);
+        EXPECT_EQ(cellen.kolom2, g.kolom2);
+        EXPECT_EQ(Seconden(HeenEnTerug(nul + g.verschil)), Seconden(nul + g.verschil)) << g.kolom2;
+    }
+    // A fraction of a second is dropped, as the clock form drops it.
+    EXPECT_EQ(TijdCellenVan(nul + 2.6 * Seconde).kolom2, "+00:00:02");
+}
+
+TEST_F(TijdbasisTest, ClockFormWhenRelativeTimeIsOffOrHasNoZero) {
+    const platform::Datum t = nul + 5 * Minuut + 7 * Seconde;
+    EXPECT_EQ(TijdCellenVan(t).kolom1, "10/03/2026");
+    EXPECT_EQ(TijdCellenVan(t).kolom2, "12:05:07");
+    EXPECT_EQ(Seconden(HeenEnTerug(t)), Seconden(t));
+
+    RelatieveTijd = true;
+    TijdBasis = 0;
+    EXPECT_EQ(TijdCellenVan(t).kolom2, "12:05:07");
+}
+
+TEST_F(TijdbasisTest, TableWindowsAreMadeWhenFirstNeeded) {
+    // Without a window and without a maker there is no time and nothing breaks.
+    EXPECT_EQ(TijdVanRij(5, 1, 1), 0);
+    std::unique_ptr<OpnameTabelvenster> gemaakt;
+    int aantal = 0;
+    TabelVensters.ZetMaker([&](int) {
+        ++aantal;
+        gemaakt = std::make_unique<OpnameTabelvenster>();
+        return gemaakt.get();
+    });
+    EXPECT_EQ(TijdVanRij(5, 1, 1), 0);
+    ASSERT_NE(TabelVensters[5], nullptr);
+    EXPECT_EQ(TabelVensters[5]->Ri(), 5);
+    EXPECT_EQ(TabelVensters.Maak(5), gemaakt.get());
+    EXPECT_EQ(aantal, 1);
+    EXPECT_EQ(TabelVensters.Maak(17), nullptr);
+    EXPECT_EQ(InfoKolom(5, 1), KolomInfo);
+}
+
+TEST_F(TijdbasisTest, TimeSeparatorOfTheLocale) {
+    EXPECT_EQ(TijdScheidingsteken(), ":");
+    QLocale::setDefault(QLocale(QLocale::Finnish, QLocale::Finland));
+    EXPECT_EQ(TijdScheidingsteken(), ".");
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+}
