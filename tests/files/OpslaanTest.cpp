@@ -4,7 +4,6 @@
 #include "files/Meetbestand.h"
 #include "platform/Opslag.h"
 #include "shared/Instellingen.h"
-#include "shared/MapKeuze.h"
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
 
@@ -41,17 +40,6 @@ TEST_F(OpslaanTest, PathsSplitIntoTheirFolder) {
     EXPECT_EQ(BackupNaam(QStringLiteral("/d/run.csv")), QStringLiteral("/d/run.bak"));
     EXPECT_EQ(BackupNaam(QStringLiteral("/d/a.csv.csv")), QStringLiteral("/d/a.bak.bak"));
     EXPECT_EQ(BackupNaam(QStringLiteral("/old.csv/run.CSV")), QStringLiteral("/old.csv/run.CSV"));
-}
-
-TEST_F(OpslaanTest, ReadOnlyIsTheFilesWritePermission) {
-    const QString pad = Pad(QStringLiteral("a.csv"));
-    SchrijfBytes(pad, "x");
-    EXPECT_FALSE(IsAlleenLezen(pad));
-    AlleenLezenMaken(pad);
-    // Also for a user whose rights ignore permissions: the file itself says it is read-only.
-    EXPECT_TRUE(IsAlleenLezen(pad));
-    EXPECT_FALSE(IsAlleenLezen(Pad(QStringLiteral("missing.csv"))));
-    EXPECT_FALSE(IsAlleenLezen(map));
 }
 
 TEST_F(OpslaanTest, TheOpenDialogSetsTheDataFolderAndTheReadOnlyState) {
@@ -357,21 +345,6 @@ TEST_F(OpslaanTest, TheFontChoiceChangesTheObjectAndMarksTheConfiguration) {
     EXPECT_EQ(vak.vernieuwd, 1);
     EXPECT_TRUE(ConfiguratieGewijzigd);
     EXPECT_EQ(hoofd.knoppenGezet, 1);
-}
-
-TEST_F(OpslaanTest, TheFolderChoiceIsTitledAndFiltered) {
-    QString titel, filter, begin;
-    ZetMapKeuzeFunctie([&](const QString& t, const QString& f, const QString& m) {
-        titel = t;
-        filter = f;
-        begin = m;
-        return QStringLiteral("/chosen");
-    });
-    EXPECT_EQ(KiesMap(QStringLiteral("Data"), map, QString()), QStringLiteral("/chosen"));
-    EXPECT_EQ(titel, QStringLiteral("Select the folder: Data"));
-    EXPECT_EQ(filter, QStringLiteral("*.*"));
-    EXPECT_EQ(begin, map);
-    EXPECT_EQ(LaatsteKeuze, 1);
 }
 
 } // namespace

@@ -83,19 +83,6 @@ TEST_F(WerkkopieTest, InfoReachesTheLinesOfTheSameSecondInTheWorkingCopyOnly) {
     EXPECT_EQ(LeesBytes(pad), origineel);
 }
 
-TEST_F(WerkkopieTest, InfoOnRelativeRowsFindsTheirClockTime) {
-    SchrijfBytes(pad, Bestand({Regel(1), Regel(5)}));
-    RelatieveTijd = true;
-    TijdBasis = platform::MaakDatum(2026, 1, 5, 9, 0, 1);
-    venster(1).ZetCelTekst(1, 1, KolomDatum, QStringLiteral("+0"));
-    venster(1).ZetCelTekst(1, 1, KolomTijd, QStringLiteral("+00:00:04"));
-    SchrijfInfo(1, 1, 1, 21, QStringLiteral("x"));
-    const QStringList regels = platform::SplitsRegels(platform::VanWindows1252(LeesBytes(nieuw())));
-    QString a = regels[1], b = regels[2];
-    EXPECT_EQ(VolgendVeld(a, 22), QString());
-    EXPECT_EQ(VolgendVeld(b, 22), QStringLiteral("x"));
-}
-
 TEST_F(WerkkopieTest, YesCommitsWithABackupAndNoDropsTheWorkingCopy) {
     const QByteArray oud = Bestand({Regel(1), Regel(2)});
     SchrijfBytes(pad, oud);
