@@ -15,6 +15,7 @@
 #include "shared/Teksten.h"
 
 #include <QFileInfo>
+#include <QStringDecoder>
 #include <cmath>
 
 QString WerkkopiePad;

@@ -8,8 +8,6 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <cstdint>
 #include <memory>
 
