@@ -51,6 +51,8 @@ public:
     virtual void VernieuwGrafieken() {}
     // Removes a file from the recent-file list.
     virtual void VerwijderRecentBestand(const QString& /*naam*/) {}
+    // Enables the save-settings button when the configuration has changed.
+    virtual void ZetKnoppen() {}
 };
 
 Hoofdvenster& hoofdvenster();

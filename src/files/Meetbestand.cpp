@@ -8,6 +8,7 @@
 #include "files/CsvVelden.h"
 #include "files/Logbestanden.h"
 #include "files/Tijdbasis.h"
+#include "files/Werkkopie.h"
 #include "platform/Tekstbestand.h"
 #include "shared/Algemeen.h"
 #include "shared/Hulpfuncties.h"
@@ -552,6 +553,9 @@ int16_t OpenGegevensbestand() {
         AantalMetingen = 0;
         bestaat = BestandBestaat(Gegevensbestand);
         if (bestaat) {
+            // Edits left from an earlier run are committed or dropped before the file is read.
+            bool herladen = false;
+            ControleerWijzigingen(Gegevensbestand, herladen, true);
             LeesGegevensbestand(Gegevensbestand);
             SluitVoortgang();
             hoofdvenster().VernieuwGrafieken();

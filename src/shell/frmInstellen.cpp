@@ -533,8 +533,7 @@ void frmInstellen::MSHFlexGridFolder_Click() {
             QString(), QStringLiteral("*.csv"), QStringLiteral("*.ph;*.ec"), QStringLiteral("*.rcf;*.gcf"),
             QStringLiteral("*.cal")};
         const QString titel = MSHFlexGridFolder->item(r, 0)->text();
-        const QString map = ToonMapKeuze(Tekst[477] + titel, filters[r], m_mappen[r]);
-        LaatsteKeuze = 1;
+        const QString map = KiesMap(titel, m_mappen[r], filters[r]);
         int lengte = 40;
         MSHFlexGridFolder->item(r, 1)->setText(VerkortPad(map, lengte));
         m_mappen[r] = map;

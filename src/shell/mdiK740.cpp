@@ -9,7 +9,9 @@
 #include "acquisition/Systeemboom.h"
 #include "acquisition/Verbinding.h"
 #include "files/Logboek.h"
+#include "files/Opslaan.h"
 #include "files/RackConfiguratie.h"
+#include "files/Werkkopie.h"
 #include "platform/Opslag.h"
 #include "platform/Systeem.h"
 #include "rackviews/FormRack.h"
@@ -23,6 +25,7 @@
 #include "shell/Opdrachtregel.h"
 #include "shell/Poorten.h"
 #include "shell/Programmainstellingen.h"
+#include "shell/Standaarddialogen.h"
 #include "shell/Vensterhaken.h"
 #include "shell/Voorlopig.h"
 #include "shell/frmSplash.h"
@@ -286,6 +289,7 @@ bool mdiK740::MDIForm_Load(const QStringList& argumenten) {
     InstalleerLogbestanden();
     InstalleerRackvensters();
     InstalleerInstellenEnTerminal();
+    InstalleerStandaarddialogen();
 
     OntleedCommand(argumenten, GeldigePoort(LeesInstelling(AppNaam, Settings, QStringLiteral("Serial port"),
                                                            QStringLiteral("COM1"))));

@@ -88,7 +88,7 @@ public:
 
     // Menus, toolbar and status bar.
     void InstellenKnoppenData();
-    void ZetKnoppen();
+    void ZetKnoppen() override;
     void InstellenKnopMenus();
     void LeesToolbarInstelling();
     void mnuData_Click();

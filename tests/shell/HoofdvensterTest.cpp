@@ -12,6 +12,7 @@
 #include "shared/Teksten.h"
 #include "shell/Poorten.h"
 #include "shell/Programmainstellingen.h"
+#include "shell/Standaarddialogen.h"
 #include "shell/Vensterhaken.h"
 #include "shell/Voorlopig.h"
 #include "shell/frmSplash.h"
@@ -67,6 +68,7 @@ TEST_F(HoofdvensterTest, TheSimulationStartsWithTheConfiguredPortInTheStatusBar)
         EXPECT_FALSE(ConfiguratieGewijzigd);
         EXPECT_FALSE(venster.mnuNetworkShow()->isVisible());
         EXPECT_FALSE(MSComm1().isOpen());
+        EXPECT_NE(dynamic_cast<Standaarddialogen*>(&bestandsdialogen()), nullptr);
     }));
     EXPECT_TRUE(gezien);
     EXPECT_TRUE(vragen.empty());

@@ -33,6 +33,7 @@ public:
     void ZetWachtcursor(bool wachten) override { wachtcursors.push_back(wachten); }
     void VernieuwGrafieken() override { ++grafiekenVernieuwd; }
     void VerwijderRecentBestand(const QString& naam) override { verwijderdeRecenteBestanden.push_back(naam); }
+    void ZetKnoppen() override { ++knoppenGezet; }
 
     std::map<int, QString> statusTekst;
     std::vector<QString> statusTeksten;
@@ -55,4 +56,5 @@ public:
     std::vector<bool> wachtcursors;
     int grafiekenVernieuwd = 0;
     std::vector<QString> verwijderdeRecenteBestanden;
+    int knoppenGezet = 0;
 };

@@ -20,6 +20,7 @@
 #include "files/Grafiekconfiguratie.h"
 #include "files/Logboek.h"
 #include "files/Meetbestand.h"
+#include "files/Opslaan.h"
 #include "files/RackConfiguratie.h"
 #include "files/Tijdbasis.h"
 #include "platform/Opslag.h"
@@ -74,6 +75,7 @@ void ResetAlles() {
     ResetMeetbestand();
     ResetCsvVelden();
     ResetTijdbasis();
+    ResetOpslaan();
 }
 
 void SchoneOmgeving::SetUp() {

@@ -1,0 +1,261 @@
+#include "files/Opslaan.h"
+
+#include "acquisition/Hoofdvenster.h"
+#include "acquisition/Programmastatus.h"
+#include "acquisition/Verbinding.h"
+#include "files/Bestandsbewerkingen.h"
+#include "files/Meetbestand.h"
+#include "files/Werkkopie.h"
+#include "shared/Algemeen.h"
+#include "shared/Instellingen.h"
+#include "shared/MapKeuze.h"
+#include "shared/Melding.h"
+#include "shared/Systeemfuncties.h"
+#include "shared/Teksten.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+bool NetwerkPad = false;
+bool AlleenLezen = false;
+
+namespace {
+
+const QString Settings = QStringLiteral("Settings");
+const QString CRLF = QStringLiteral("\r\n");
+
+// MapGegevens is kept without a closing "/" (except the root).
+QString ZonderSlotschuine(QString map) {
+    while (map.size() > 1 && map.endsWith(QLatin1Char('/')) && map != QLatin1String("//"))
+        map.chop(1);
+    return map;
+}
+
+void KiesMapGegevens(const QString& map) {
+    MapGegevens = ZonderSlotschuine(map);
+    QDir::setCurrent(MapGegevens);
+}
+
+// Two names of the same file.
+bool ZelfdeBestand(const QString& a, const QString& b) {
+    if (a.isEmpty() || b.isEmpty()) return a == b;
+    const QFileInfo ia(a), ib(b);
+    if (QDir::cleanPath(ia.absoluteFilePath()) == QDir::cleanPath(ib.absoluteFilePath())) return true;
+    return ia.exists() && ib.exists() && ia.canonicalFilePath() == ib.canonicalFilePath();
+}
+
+// The question after a failed file operation of Save As: OK tries again, Cancel ends.
+int Bestandsfout(const QString& naam) {
+    return ToonMelding(VervangHekje(Tekst[234], naam), vbOKCancel | vbExclamation, naam);
+}
+
+} // namespace
+
+QString BackupNaam(const QString& bestand) {
+    const qsizetype schuine = bestand.lastIndexOf(QLatin1Char('/'));
+    QString naam = bestand.mid(schuine + 1);
+    naam.replace(QLatin1String(".csv"), QLatin1String(".bak"));
+    return bestand.left(schuine + 1) + naam;
+}
+
+QString Filtertekst(const QString& extensie, int16_t filtertekst, bool alleBestanden) {
+    const QString eigen =
+        Tekst[filtertekst] + QStringLiteral("(*") + extensie + QStringLiteral(")|*") + extensie;
+    return alleBestanden ? Tekst[215] + QLatin1Char('|') + eigen : eigen;
+}
+
+QString KiesBestandOpenen(const QString& naam, const QString& extensie, int16_t filtertekst) {
+    BestandsdialoogVraag vraag;
+    vraag.opslaan = false;
+    vraag.titel = Tekst[187];
+    vraag.beginMap = MapGegevens;
+    vraag.filter = Filtertekst(extensie, filtertekst, true);
+    vraag.filterIndex = 2;
+    const std::optional<QString> gekozen = bestandsdialogen().KiesBestand(vraag);
+    if (!gekozen) {
+        LaatsteKeuze = 2;
+        return naam;
+    }
+    const QString map = SplitsPad(*gekozen, NetwerkPad);
+    AlleenLezen = NetwerkPad || IsAlleenLezen(*gekozen);
+    KiesMapGegevens(map);
+    LaatsteKeuze = 1;
+    return *gekozen;
+}
+
+QString KiesBestandOpslaan(const QString& naam, const QString& extensie, int16_t filtertekst,
+                           int16_t titeltekst, uint8_t opties) {
+    const bool alle = (opties & OptieAlleBestanden) != 0;
+    for (;;) {
+        BestandsdialoogVraag vraag;
+        vraag.opslaan = true;
+        vraag.titel = Tekst[titeltekst];
+        vraag.beginMap = MapGegevens;
+        vraag.naam = naam;
+        vraag.filter = Filtertekst(extensie, filtertekst, alle);
+        vraag.filterIndex = alle ? 2 : 1;
+        const std::optional<QString> gekozen = bestandsdialogen().KiesBestand(vraag);
+        if (!gekozen) break;
+        const QString map = SplitsPad(*gekozen, NetwerkPad);
+        if (NetwerkPad) {
+            if (ToonMelding(Tekst[189], vbRetryCancel | vbExclamation, *gekozen) == vbRetry) continue;
+            break;
+        }
+        KiesMapGegevens(map);
+        AlleenLezen = false;
+        LaatsteKeuze = 1;
+        return *gekozen;
+    }
+    LaatsteKeuze = 2;
+    return QStringLiteral("Untitled") + extensie;
+}
+
+QString KiesMap(const QString& titel, const QString& map, const QString& filter) {
+    const QString gekozen = ToonMapKeuze(Tekst[477] + titel, filter, map);
+    LaatsteKeuze = 1;
+    return gekozen;
+}
+
+void KiesLettertype(LettertypeDrager& object) {
+    Lettertype lettertype = object.LeesLettertype();
+    if (!bestandsdialogen().KiesLettertype(lettertype, Tekst[188])) return;
+    object.ZetLettertype(lettertype);
+    object.Vernieuw();
+    ConfiguratieGewijzigd = true;
+    hoofdvenster().ZetKnoppen();
+}
+
+void OpslaanAls(QString& naam, bool nieuw) {
+    const QString oud = naam;
+    Bestandsbewerkingen& bewerkingen = bestandsbewerkingen();
+    LaatsteKeuze = 4;
+    while (LaatsteKeuze == 4) {
+        naam = KiesBestandOpslaan(naam, QStringLiteral(".csv"), 182, nieuw ? 256 : 186, 0);
+        // Cancel in the dialog always ends, also when the data in memory are "Untitled.csv".
+        if (LaatsteKeuze == 2) break;
+        if (!nieuw && ZelfdeBestand(naam, oud)) {
+            ToonMelding(Tekst[203], vbOKOnly | vbExclamation, Tekst[186] + QStringLiteral(": ") + naam);
+            LaatsteKeuze = 4;
+            continue;
+        }
+
+        // The file in memory is first copied beside its new name: its content is then safe even when
+        // it is the backup that the overwrite replaces.
+        const bool kopieer = !nieuw && !oud.isEmpty() && QFileInfo(oud).isFile();
+        const QString tijdelijk = naam + QStringLiteral(".tmp~");
+        if (kopieer && !bewerkingen.Kopieer(oud, tijdelijk)) {
+            LaatsteKeuze = static_cast<int16_t>(Bestandsfout(naam) == vbOK ? 4 : 2);
+            continue;
+        }
+        auto fout = [&] {
+            if (kopieer) bewerkingen.Verwijder(tijdelijk);
+            LaatsteKeuze = static_cast<int16_t>(Bestandsfout(naam) == vbOK ? 4 : 2);
+        };
+
+        if (QFileInfo(naam).isFile()) {
+            if (ToonMelding(Tekst[118], vbYesNo | vbExclamation, QFileInfo(naam).fileName()) == vbYes) {
+                const QString backup = BackupNaam(naam);
+                bool gelukt = true;
+                if (nieuw) {
+                    // A new logging run starts in an empty file; the former one becomes the backup.
+                    gelukt = backup != naam ? bewerkingen.Hernoem(naam, backup) : bewerkingen.Verwijder(naam);
+                } else if (backup != naam) {
+                    // The old content is copied, not moved: the name keeps a whole file throughout.
+                    gelukt = bewerkingen.Kopieer(naam, backup);
+                }
+                if (!gelukt) {
+                    fout();
+                    continue;
+                }
+                LaatsteKeuze = 1;
+            } else {
+                if (kopieer) bewerkingen.Verwijder(tijdelijk);
+                LaatsteKeuze = 4;
+            }
+        }
+
+        if (!nieuw && LaatsteKeuze == 1) {
+            if (kopieer) {
+                if (!bewerkingen.Hernoem(tijdelijk, naam)) {
+                    fout();
+                    continue;
+                }
+            } else if (!SchrijfGegevensbestand(naam)) {
+                LaatsteKeuze = 2;
+                break;
+            }
+        }
+        hoofdvenster().UpdateFileMenu(naam, QString());
+    }
+
+    if (LaatsteKeuze == 1) {
+        BewaarInstelling(AppNaam, Settings, QStringLiteral("LastFile"), naam);
+        Gegevensbestand = naam;
+        hoofdvenster().ZetTitel();
+    } else {
+        naam = oud;
+    }
+    Antwoord = LaatsteKeuze;
+}
+
+void BewaarLaatsteBestand(const QString& naam) {
+    Gegevensbestand = KiesBestandOpenen(naam, QStringLiteral(".csv"), 182);
+    if (LaatsteKeuze == 2) {
+        Gegevensbestand = naam;
+        return;
+    }
+    RelatieveTijd = false;
+    Antwoord = OpenGegevensbestand();
+    if (Antwoord == 1) {
+        BewaarInstelling(AppNaam, Settings, QStringLiteral("LastFile"), Gegevensbestand);
+        hoofdvenster().ZetTitel();
+    }
+}
+
+bool BevestigWijzigingen(const QString& bestand, const QString& werkkopie) {
+    if (AlleenLezen || IsAlleenLezen(bestand)) return false;
+    Bestandsbewerkingen& bewerkingen = bestandsbewerkingen();
+    if (!WerkkopieBijwerken(bestand)) return false;
+    const QString backup = BackupNaam(bestand);
+    // First the backup, as a copy: the data file stays whole under its name until the working copy
+    // replaces it in one step.
+    if (backup != bestand && QFileInfo(bestand).isFile() && !bewerkingen.Kopieer(bestand, backup)) {
+        ToonMelding(VervangHekje(Tekst[234], backup), vbExclamation, bestand);
+        return false;
+    }
+    if (!werkkopie.isEmpty() && !bestand.isEmpty()) {
+        if (!bewerkingen.Hernoem(werkkopie, bestand)) {
+            ToonMelding(VervangHekje(Tekst[234], bestand), vbExclamation, bestand);
+            return false;
+        }
+        WerkkopieAfgehandeld(bestand);
+    }
+    return true;
+}
+
+QString SplitsPad(const QString& pad, bool& netwerk) {
+    netwerk = false;
+    const qsizetype schuine = pad.lastIndexOf(QLatin1Char('/'));
+    QString map = schuine >= 0 ? pad.left(schuine + 1) : QString();
+    if (map.isEmpty()) map = QCoreApplication::applicationDirPath();
+    if (!map.endsWith(QLatin1Char('/'))) map += QLatin1Char('/');
+    netwerk = map.startsWith(QLatin1String("//"));
+    return map;
+}
+
+bool IsAlleenLezen(const QString& pad) {
+    const QFileInfo info(pad);
+    if (!info.isFile()) return false;
+    constexpr auto schrijven = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    if (!(info.permissions() & schrijven)) return true;
+    return !info.isWritable();
+}
+
+void ResetOpslaan() {
+    NetwerkPad = false;
+    AlleenLezen = false;
+    ZetBestandsdialogen(nullptr);
+    ZetBestandsbewerkingen(nullptr);
+    ResetWerkkopie();
+}

@@ -1,0 +1,79 @@
+#pragma once
+// Opening and saving the measurement file: the open and save dialogs, the folder and font choice,
+// Save As with its overwrite question and ".bak" backup, the commit of a working copy with its
+// ".bak", the remembered last file (settings "Settings"/"LastFile"), the folder of a path and the
+// read-only test. Paths use "/"; a path that begins with "//" (a server share, "//server/share/...")
+// is a network path, on which nothing is saved.
+#include "files/Bestandsdialogen.h"
+
+#include <QString>
+#include <cstdint>
+
+// The last path split by SplitsPad is a network path.
+extern bool NetwerkPad;
+// The current data file may not be changed: it lies on a network path or is read-only. Set by the
+// open dialog, cleared by the save dialog; no working copy is committed while it is set.
+extern bool AlleenLezen;
+
+// Bit of KiesBestandOpslaan's options: offer the all-files filter too.
+inline constexpr uint8_t OptieAlleBestanden = 1;
+
+// The backup name: every ".csv" of the name becomes ".bak"; a name without ".csv" has none of its
+// own (the name itself is returned).
+QString BackupNaam(const QString& bestand);
+// The filter of the file dialogs: "All files (*.*)|*.*" and then Tekst[filtertekst] & "(*" & extensie
+// & ")|*" & extensie, or only the latter.
+QString Filtertekst(const QString& extensie, int16_t filtertekst, bool alleBestanden);
+
+// The open dialog in MapGegevens, titled "File to open", with the all-files filter and the file type
+// preselected. The chosen path, whose folder becomes MapGegevens and the current folder; AlleenLezen
+// tells whether it is on a network path or read-only; LaatsteKeuze 1. Cancel: `naam` and LaatsteKeuze 2.
+QString KiesBestandOpenen(const QString& naam, const QString& extensie, int16_t filtertekst);
+// The save dialog in MapGegevens on `naam`, titled Tekst[titeltekst]. The chosen path, whose folder
+// becomes MapGegevens and the current folder, with AlleenLezen false and LaatsteKeuze 1. A network path
+// is refused ("Saving files on a network is not supported!", Retry or Cancel). Cancel: "Untitled" &
+// extensie and LaatsteKeuze 2.
+QString KiesBestandOpslaan(const QString& naam, const QString& extensie, int16_t filtertekst,
+                           int16_t titeltekst, uint8_t opties);
+// The folder chooser titled "Select the folder: " & titel on `map`, its list filtered by `filter` ("*.*"
+// when empty); the folder chosen, or `map` after Cancel. LaatsteKeuze 1.
+QString KiesMap(const QString& titel, const QString& map, const QString& filter);
+
+// A window or control whose font the user may change.
+class LettertypeDrager {
+public:
+    virtual ~LettertypeDrager() = default;
+    virtual Lettertype LeesLettertype() const = 0;
+    virtual void ZetLettertype(const Lettertype& lettertype) = 0;
+    // Repaints with the new font.
+    virtual void Vernieuw() {}
+};
+// The font dialog ("Change Font") on the object's font and colour; after OK the object takes them, is
+// repainted, and the configuration counts as changed. Cancel changes nothing.
+void KiesLettertype(LettertypeDrager& object);
+
+// Save As of the data in memory (nieuw false) or the naming of a new file for logging (nieuw true). The
+// name of the file in memory is refused for Save As; an existing file is overwritten only after the
+// question, and its content is kept as its ".bak". The file in memory is copied, or the tables are
+// written when it has no file. At every moment the chosen file holds either its former content or the
+// new one. Done: `naam` the new name, which becomes Gegevensbestand and "LastFile", LaatsteKeuze and
+// Antwoord 1. Otherwise `naam` unchanged and LaatsteKeuze and Antwoord 2.
+void OpslaanAls(QString& naam, bool nieuw);
+// The Open command: the open dialog, then the chosen file loaded in clock time and remembered as
+// "LastFile". Cancel keeps Gegevensbestand as `naam`.
+void BewaarLaatsteBestand(const QString& naam);
+// Commits a working copy: `bestand`'s content is kept as its ".bak" and `werkkopie` takes its name,
+// in this order, so that at every moment `bestand` is whole (first the old, then the new rows). Rows
+// logged into `bestand` since the working copy was made are carried over first. Nothing happens while
+// AlleenLezen is set or the file is read-only; the working copy then stays. False, with a message, when
+// a step failed; the data file and the working copy are then as they were.
+bool BevestigWijzigingen(const QString& bestand, const QString& werkkopie);
+
+// The folder of `pad`, ending in "/": every directory level, the file name dropped. An empty path or a
+// bare file name gives the program's folder. `netwerk` is set when the folder begins with "//".
+QString SplitsPad(const QString& pad, bool& netwerk);
+// True when the file exists and is read-only: it has no write permission at all, or the user may not
+// write it.
+bool IsAlleenLezen(const QString& pad);
+
+void ResetOpslaan();

@@ -1,0 +1,83 @@
+#pragma once
+// Edits of a loaded measurement file go through a working copy: the ".csv" itself is never changed in
+// place. The working copy is the data file's name followed by ".new"; every edit pass copies it line
+// by line into bestand & ".newcopy", changing the lines concerned, and that output then replaces the
+// working copy. The edits reach the data file only when the user commits them (the data file becomes
+// its ".bak", the working copy takes its name); the user may also drop them. A working copy left from
+// an earlier run is offered again when the file is loaded, saved or closed.
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <cstdint>
+#include <memory>
+
+// The working copy of the data file being edited or checked.
+extern QString WerkkopiePad;
+
+// One edit pass: the lines of the working copy are read one by one and written, changed or not, to
+// the output; a line left unwritten is deleted. A pass that is not ended with EindeBewerking leaves
+// the working copy as it was.
+class Bewerking {
+public:
+    Bewerking();
+    ~Bewerking();
+    Bewerking(const Bewerking&) = delete;
+    Bewerking& operator=(const Bewerking&) = delete;
+
+    // The next line of the working copy without its line end; false after the last.
+    bool LeesRegel(QString& regel);
+    // Writes a line to the output; the line end is added. A line written as it was read keeps its
+    // bytes.
+    void SchrijfRegel(const QString& regel);
+    // The working copy holds no line.
+    bool IsLeeg() const;
+
+private:
+    friend bool BeginBewerking(Bewerking& bewerking, const QString& bestand);
+    friend bool EindeBewerking(Bewerking& bewerking, const QString& bestand);
+    void Sluit();
+
+    QByteArray m_invoer;
+    qsizetype m_positie = 0;
+    qint64 m_bronLengte = -1; // the data file's length that the input reaches, -1: not known
+    bool m_utf8 = false;
+    QByteArray m_laatsteBytes;
+    QString m_laatsteRegel;
+    std::unique_ptr<QFile> m_uitvoer;
+    QByteArray m_buffer;
+    bool m_schrijfFout = false;
+};
+
+// Starts a pass on the data file `bestand`: WerkkopiePad := bestand & ".new", made from bestand when
+// there is none; the output bestand & ".newcopy" is opened (emptied). Rows that the logging added to
+// bestand since the working copy was made in this run are read after the working copy's own lines.
+// False, with a message when a file could not be read or made, and false without one when the data
+// file does not exist.
+bool BeginBewerking(Bewerking& bewerking, const QString& bestand);
+// Ends the pass: the output is flushed to the disk and replaces the working copy in one step. When the
+// output could not be written whole, the working copy stays as it was: false, with a message.
+bool EindeBewerking(Bewerking& bewerking, const QString& bestand);
+
+// Writes `tekst` into field `kolom` of module `module`'s block (1..21, 21 the info) of every line of
+// the working copy whose time lies in the same second as row `rij` of the table. The header line stays.
+void SchrijfInfo(int16_t rack, int16_t module, int32_t rij, int16_t kolom, const QString& tekst);
+// The field number in a file line of field `kolom` of a module's block: 1 + 21 for every present
+// module before it (racks 1..16, modules 1..7) + kolom. A module that is not present gives 1 + 21 x the
+// number of present modules.
+int16_t KolomInBestand(int16_t rack, int16_t module, int16_t kolom);
+// Empties row `rij` (columns 1 to the info column) of every present module's grid in every table.
+void WisRijInTabellen(int32_t rij);
+
+// Asks what to do with a pending working copy of `bestand`. With `vraag` the question is about edits
+// left from an earlier run (Yes, No); without it about the tables just changed (Yes, No, Cancel).
+// Yes commits, No drops the working copy (and, when `herladen` came in set, loads the unchanged file
+// again and says so). `herladen` comes back set only after Cancel: the caller abandons its operation.
+void ControleerWijzigingen(const QString& bestand, bool& herladen, bool vraag);
+
+// Rows logged into `bestand` since its working copy was made in this run are carried into the working
+// copy. False, with a message, when that failed.
+bool WerkkopieBijwerken(const QString& bestand);
+// The working copy of `bestand` was committed or dropped.
+void WerkkopieAfgehandeld(const QString& bestand);
+
+void ResetWerkkopie();

@@ -1,0 +1,295 @@
+#include "files/Werkkopie.h"
+#include "Bestandsomgeving.h"
+#include "files/Logbestanden.h"
+#include "files/Meetbestand.h"
+#include "files/Opslaan.h"
+#include "platform/Klok.h"
+#include "shared/Teksten.h"
+
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+namespace {
+
+class WerkkopieTest : public Bestandsomgeving {
+protected:
+    void SetUp() override {
+        Bestandsomgeving::SetUp();
+        pad = Pad(QStringLiteral("run.csv"));
+        Gegevensbestand = pad;
+    }
+    QString nieuw() const { return pad + QStringLiteral(".new"); }
+    QString bak() const { return Pad(QStringLiteral("run.bak")); }
+    QStringList Bestanden() const { return QDir(map).entryList(QDir::Files); }
+
+    QString pad;
+};
+
+TEST_F(WerkkopieTest, FieldNumbersCountThePresentModulesBefore) {
+    EXPECT_EQ(KolomInBestand(1, 1, 1), 2);
+    EXPECT_EQ(KolomInBestand(1, 1, 21), 22);
+    EXPECT_EQ(KolomInBestand(1, 3, 6), 28);
+    EXPECT_EQ(KolomInBestand(2, 2, 21), 64);
+    // A module that is not present: behind the last block.
+    EXPECT_EQ(KolomInBestand(1, 2, 5), 64);
+}
+
+TEST_F(WerkkopieTest, ARowIsEmptiedInEveryTable) {
+    for (int16_t c = 0; c <= KolomInfo; ++c) {
+        venster(1).ZetCelTekst(1, 2, c, QStringLiteral("a"));
+        venster(1).ZetCelTekst(1, 3, c, QStringLiteral("b"));
+        venster(2).ZetCelTekst(2, 2, c, QStringLiteral("c"));
+    }
+    WisRijInTabellen(2);
+    EXPECT_EQ(venster(1).CelTekst(1, 2, 0), QStringLiteral("a"));
+    EXPECT_EQ(venster(2).CelTekst(2, 2, 0), QStringLiteral("c"));
+    for (int16_t c = 1; c <= KolomInfo; ++c) {
+        EXPECT_TRUE(venster(1).CelTekst(1, 2, c).isEmpty());
+        EXPECT_TRUE(venster(2).CelTekst(2, 2, c).isEmpty());
+        EXPECT_EQ(venster(1).CelTekst(1, 3, c), QStringLiteral("b"));
+    }
+}
+
+TEST_F(WerkkopieTest, InfoReachesTheLinesOfTheSameSecondInTheWorkingCopyOnly) {
+    // Two lines in the row's second, one a second later; "°" keeps its byte in the untouched lines.
+    const QByteArray origineel = Bestand({Regel(1), Regel(1), Regel(2)});
+    SchrijfBytes(pad, origineel);
+    ZetRijTijd(1, 1);
+    SchrijfInfo(1, 3, 1, 21, QStringLiteral("calibrated \"A\""));
+
+    EXPECT_EQ(LeesBytes(pad), origineel);
+    EXPECT_EQ(WerkkopiePad, nieuw());
+    EXPECT_EQ(Bestanden(), (QStringList{"run.csv", "run.csv.new"}));
+    const QStringList regels = platform::SplitsRegels(platform::VanWindows1252(LeesBytes(nieuw())));
+    ASSERT_EQ(regels.size(), 4);
+    EXPECT_EQ(regels[0], QStringLiteral("\"Time\",\"header\""));
+    for (int i = 1; i <= 3; ++i) {
+        QString regel = regels[i];
+        EXPECT_EQ(VolgendVeld(regel, 43), i < 3 ? QStringLiteral("calibrated \"A\"") : QString());
+        EXPECT_EQ(VolgendVeld(regel, 22), QString());
+        EXPECT_EQ(VolgendVeld(regel, 64), QString());
+    }
+    const QList<QByteArray> bytes = LeesBytes(nieuw()).split('\n');
+    EXPECT_EQ(bytes[3] + '\n', platform::NaarWindows1252(Regel(2)) + "\r\n");
+
+    // A second edit works on the working copy: both edits are there.
+    ZetRijTijd(2, 2);
+    SchrijfInfo(2, 2, 2, 21, QStringLiteral("second"));
+    const QStringList daarna = platform::SplitsRegels(platform::VanWindows1252(LeesBytes(nieuw())));
+    QString regel1 = daarna[1], regel3 = daarna[3];
+    EXPECT_EQ(VolgendVeld(regel1, 43), QStringLiteral("calibrated \"A\""));
+    EXPECT_EQ(VolgendVeld(regel1, 64), QString());
+    EXPECT_EQ(VolgendVeld(regel3, 64), QStringLiteral("second"));
+    EXPECT_EQ(LeesBytes(pad), origineel);
+}
+
+TEST_F(WerkkopieTest, YesCommitsWithABackupAndNoDropsTheWorkingCopy) {
+    const QByteArray oud = Bestand({Regel(1), Regel(2)});
+    SchrijfBytes(pad, oud);
+    SchrijfBytes(bak(), "older backup");
+    ZetRijTijd(1, 1);
+    SchrijfInfo(1, 1, 1, 21, QStringLiteral("note"));
+    const QByteArray bewerkt = LeesBytes(nieuw());
+
+    bool herladen = false;
+    antwoorden = {vbYes};
+    ControleerWijzigingen(pad, herladen, false);
+    ASSERT_EQ(vragen.size(), 1u);
+    EXPECT_EQ(vragen[0].tekst, Tekst[424]);
+    EXPECT_EQ(vragen[0].stijl, vbYesNoCancel | vbExclamation);
+    EXPECT_EQ(vragen[0].titel, pad);
+    EXPECT_FALSE(herladen);
+    EXPECT_EQ(LeesBytes(pad), bewerkt);
+    EXPECT_EQ(LeesBytes(bak()), oud);
+    EXPECT_EQ(Bestanden(), (QStringList{"run.bak", "run.csv"}));
+
+    // No: the working copy goes, the data file stays; with a reload it is loaded again and said so.
+    SchrijfInfo(1, 1, 1, 21, QStringLiteral("dropped"));
+    ASSERT_TRUE(QFileInfo::exists(nieuw()));
+    vragen.clear();
+    herladen = true;
+    antwoorden = {vbNo};
+    ControleerWijzigingen(pad, herladen, false);
+    EXPECT_FALSE(herladen);
+    EXPECT_EQ(LeesBytes(pad), bewerkt);
+    EXPECT_EQ(Bestanden(), (QStringList{"run.bak", "run.csv"}));
+    ASSERT_EQ(vragen.size(), 2u);
+    EXPECT_EQ(vragen[1].tekst, Tekst[233]);
+    EXPECT_EQ(vragen[1].stijl, vbInformation);
+    EXPECT_EQ(AantalMetingen, 2);
+
+    // Nothing is asked without a working copy.
+    vragen.clear();
+    ControleerWijzigingen(pad, herladen, false);
+    EXPECT_TRUE(vragen.empty());
+}
+
+TEST_F(WerkkopieTest, CancelIsOfferedOnlyForTablesJustChanged) {
+    SchrijfBytes(pad, Bestand({Regel(1)}));
+    SchrijfBytes(nieuw(), Bestand({Regel(1, "edited")}));
+    bool herladen = false;
+    antwoorden = {vbCancel};
+    ControleerWijzigingen(pad, herladen, false);
+    EXPECT_TRUE(herladen);
+    EXPECT_EQ(Bestanden(), (QStringList{"run.csv", "run.csv.new"}));
+
+    herladen = false;
+    ControleerWijzigingen(pad, herladen, true);
+    EXPECT_EQ(vragen.back().tekst, Tekst[425]);
+    EXPECT_EQ(vragen.back().stijl, vbYesNo | vbExclamation);
+}
+
+TEST_F(WerkkopieTest, AWorkingCopyLeftFromAnEarlierRunIsOfferedWhenTheFileIsLoaded) {
+    const QByteArray oud = Bestand({Regel(1), Regel(2)});
+    SchrijfBytes(pad, oud);
+    SchrijfBytes(nieuw(), Bestand({Regel(1, "edited")}));
+    antwoorden = {vbNo};
+    EXPECT_EQ(OpenGegevensbestand(), 1);
+    ASSERT_EQ(vragen.size(), 1u);
+    EXPECT_EQ(vragen[0].tekst, Tekst[425]);
+    EXPECT_EQ(Bestanden(), QStringList{"run.csv"});
+    EXPECT_EQ(AantalMetingen, 2);
+
+    SchrijfBytes(nieuw(), Bestand({Regel(1, "edited")}));
+    antwoorden = {vbYes};
+    OpenGegevensbestand();
+    EXPECT_EQ(LeesBytes(bak()), oud);
+    EXPECT_EQ(AantalMetingen, 1);
+    EXPECT_EQ(venster(1).CelTekst(1, 1, KolomInfo), QStringLiteral("edited"));
+}
+
+TEST_F(WerkkopieTest, AReadOnlyFileIsNeverCommitted) {
+    SchrijfBytes(pad, Bestand({Regel(1)}));
+    QFile::setPermissions(pad, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    dialogen.bestanden = {pad};
+    KiesBestandOpenen(QString(), QStringLiteral(".csv"), 182);
+    ASSERT_TRUE(AlleenLezen);
+    SchrijfBytes(nieuw(), Bestand({Regel(1, "edited")}));
+
+    bool herladen = false;
+    antwoorden = {vbYes};
+    ControleerWijzigingen(pad, herladen, true);
+    // The question, and nothing more: the working copy stays for the next time.
+    ASSERT_EQ(vragen.size(), 1u);
+    EXPECT_EQ(vragen[0].tekst, Tekst[425]);
+    EXPECT_EQ(LeesBytes(pad), Bestand({Regel(1)}));
+    EXPECT_EQ(LeesBytes(nieuw()), Bestand({Regel(1, "edited")}));
+    EXPECT_EQ(Bestanden(), (QStringList{"run.csv", "run.csv.new"}));
+
+    // Also when the flag was not set by the open dialog.
+    AlleenLezen = false;
+    EXPECT_FALSE(BevestigWijzigingen(pad, nieuw()));
+    EXPECT_EQ(Bestanden(), (QStringList{"run.csv", "run.csv.new"}));
+}
+
+TEST_F(WerkkopieTest, ADataFileWithoutCsvInItsNameIsReplacedWithoutBackup) {
+    const QString zonder = Pad(QStringLiteral("run.txt"));
+    SchrijfBytes(zonder, "old");
+    SchrijfBytes(zonder + QStringLiteral(".new"), "new");
+    EXPECT_TRUE(BevestigWijzigingen(zonder, zonder + QStringLiteral(".new")));
+    EXPECT_EQ(LeesBytes(zonder), QByteArray("new"));
+    EXPECT_EQ(Bestanden(), QStringList{"run.txt"});
+}
+
+TEST_F(WerkkopieTest, RowsLoggedAfterAnEditAreKeptByTheCommit) {
+    SchrijfBytes(pad, Bestand({Regel(1), Regel(2)}));
+    ZetRijTijd(1, 1);
+    SchrijfInfo(1, 1, 1, 21, QStringLiteral("first"));
+    // Logging goes on into the data file.
+    platform::VoegToeAanBestand(pad, platform::NaarWindows1252(Regel(3) + QStringLiteral("\r\n")));
+    ZetRijTijd(3, 3);
+    SchrijfInfo(1, 1, 3, 21, QStringLiteral("third"));
+    platform::VoegToeAanBestand(pad, platform::NaarWindows1252(Regel(4) + QStringLiteral("\r\n")));
+
+    bool herladen = false;
+    antwoorden = {vbYes};
+    ControleerWijzigingen(pad, herladen, false);
+    const QStringList regels = platform::SplitsRegels(platform::VanWindows1252(LeesBytes(pad)));
+    ASSERT_EQ(regels.size(), 5);
+    QString r1 = regels[1], r3 = regels[3], r4 = regels[4];
+    EXPECT_EQ(VolgendVeld(r1, 22), QStringLiteral("first"));
+    EXPECT_EQ(VolgendVeld(r3, 22), QStringLiteral("third"));
+    EXPECT_EQ(r4, Regel(4));
+    EXPECT_EQ(Bestanden(), (QStringList{"run.bak", "run.csv"}));
+}
+
+TEST_F(WerkkopieTest, AFailedPassLeavesTheWorkingCopyAsItWas) {
+    SchrijfBytes(pad, Bestand({Regel(1)}));
+    SchrijfBytes(nieuw(), Bestand({Regel(1, "kept")}));
+    FouteBewerkingen fout;
+    fout.soort = FouteBewerkingen::Soort::Mislukt;
+    fout.bij = 1;
+    ZetBestandsbewerkingen(&fout);
+    ZetRijTijd(1, 1);
+    SchrijfInfo(1, 1, 1, 21, QStringLiteral("lost"));
+    EXPECT_EQ(LeesBytes(nieuw()), Bestand({Regel(1, "kept")}));
+    EXPECT_EQ(Bestanden(), (QStringList{"run.csv", "run.csv.new"}));
+    ASSERT_EQ(vragen.size(), 1u);
+}
+
+// Every step of a commit is interrupted in turn, once by a failing operation and once by the program
+// dying right after it; the rows are whole in the data file every time, and the edits are either in it
+// or still in the working copy.
+TEST_F(WerkkopieTest, ACommitInterruptedAtAnyStepKeepsTheRowsWhole) {
+    const QByteArray oud = Bestand({Regel(1), Regel(2), Regel(3)});
+    const QByteArray gelogd = platform::NaarWindows1252(Regel(4) + QStringLiteral("\r\n"));
+    for (const bool metLogging : {false, true}) {
+        for (const auto soort : {FouteBewerkingen::Soort::Mislukt, FouteBewerkingen::Soort::Sterft}) {
+            for (int bij = 1;; ++bij) {
+                SCOPED_TRACE(testing::Message() << "logging " << metLogging << ", kind "
+                                                << static_cast<int>(soort) << ", step " << bij);
+                ResetWerkkopie();
+                QDir(map).removeRecursively();
+                QDir().mkpath(map);
+                SchrijfBytes(pad, oud);
+                SchrijfBytes(bak(), "older backup");
+                ZetRijTijd(2, 2);
+                SchrijfInfo(1, 1, 2, 21, QStringLiteral("edit"));
+                const QByteArray bewerkt = LeesBytes(nieuw());
+                QByteArray voor = oud, na = bewerkt;
+                if (metLogging) {
+                    platform::VoegToeAanBestand(pad, gelogd);
+                    voor += gelogd;
+                    na += gelogd;
+                }
+
+                FouteBewerkingen fout;
+                fout.soort = soort;
+                fout.bij = bij;
+                ZetBestandsbewerkingen(&fout);
+                bool onderbroken = false;
+                try {
+                    onderbroken = !BevestigWijzigingen(pad, nieuw());
+                } catch (const FouteBewerkingen::Afgebroken&) {
+                    onderbroken = true;
+                }
+                ZetBestandsbewerkingen(nullptr);
+                const int stappen = fout.stappen;
+
+                const QByteArray csv = LeesBytes(pad);
+                ASSERT_TRUE(csv == voor || csv == na);
+                if (csv == voor) {
+                    // Not committed: the edits wait in the working copy, the logged row too when the
+                    // working copy has taken it in already.
+                    const QByteArray werk = LeesBytes(nieuw());
+                    EXPECT_TRUE(werk == bewerkt || werk == na);
+                    EXPECT_TRUE(onderbroken);
+                }
+                const QByteArray backup = LeesBytes(bak());
+                EXPECT_TRUE(backup == "older backup" || backup == voor);
+                if (csv == na) {
+                    EXPECT_EQ(backup, voor);
+                }
+                if (!onderbroken) {
+                    EXPECT_EQ(csv, na);
+                    EXPECT_EQ(Bestanden(), (QStringList{"run.bak", "run.csv"}));
+                    EXPECT_LT(stappen, bij);
+                    EXPECT_EQ(stappen, metLogging ? 3 : 2);
+                    break;
+                }
+            }
+        }
+    }
+}
+
+} // namespace
