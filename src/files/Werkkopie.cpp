@@ -16,7 +16,9 @@
 
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 QString WerkkopiePad;
 
@@ -24,18 +26,6 @@ namespace {
 
 constexpr int VeldenPerModule = 21;
 const QString CRLF = QStringLiteral("\r\n");
-
-// How far this run knows the data file to be in its working copy: the working copy holds the data
-// file's first `lengte` bytes (edited). Rows the logging appends after that are carried over.
-struct Bron {
-    QString bestand;
-    qint64 lengte = -1;
-};
-Bron bron;
-
-QString Absoluut(const QString& pad) {
-    return QFileInfo(pad).absoluteFilePath();
-}
 
 // Whole seconds since the zero date, the fraction of a second dropped as the time cells drop it.
 qint64 HeleSeconden(platform::Datum d) {
@@ -73,6 +63,85 @@ bool LeesAlles(const QString& pad, QByteArray& inhoud, qint64 vanaf = 0) {
     if (vanaf > 0 && !f.seek(vanaf)) return false;
     inhoud = f.readAll();
     return f.error() == QFileDevice::NoError;
+}
+
+// The record beside a working copy of how much of the data file it holds, one line for every working
+// copy it may belong to: "<SHA-1 of the working copy, hex> <length> <last line, base64>". The working
+// copy holds the data file's first `lengte` bytes, edited; the data file only grows while the working
+// copy waits (the logging appends whole rows to it), so what lies behind `lengte` is exactly what the
+// working copy lacks. A byte count, not the time of the rows: several rows share a second, the clock
+// may be set back, the rows at the working copy's end may have been deleted, and none of these may
+// lose or bring back a row. `staart`, the data file's last line up to `lengte`, shows that the data
+// file still begins with what the working copy was made from. The record of a pass's output is written
+// beside that of the working copy it replaces before the output takes the working copy's name, so
+// that whichever of the two lies on the disk after a crash has its record.
+struct Herkomst {
+    QByteArray werkkopie; // SHA-1 of the working copy's bytes
+    qint64 lengte = 0;
+    QByteArray staart;
+};
+
+QString HerkomstPad(const QString& bestand) {
+    return bestand + QStringLiteral(".newsrc");
+}
+
+QByteArray AlsRegel(const Herkomst& h) {
+    return h.werkkopie.toHex() + ' ' + QByteArray::number(h.lengte) + ' ' + h.staart.toBase64() + "\r\n";
+}
+
+QByteArray Afdruk(const QByteArray& bytes) {
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
+}
+
+// The SHA-1 of a file's bytes; empty when it cannot be read.
+QByteArray AfdrukVanBestand(const QString& pad) {
+    QFile f(pad);
+    QCryptographicHash afdruk(QCryptographicHash::Sha1);
+    if (!f.open(QIODevice::ReadOnly) || !afdruk.addData(&f)) return QByteArray();
+    return afdruk.result();
+}
+
+// The last line of the bytes with its line end; a longer line than 64 KiB by its last 64 KiB.
+QByteArray LaatsteRegel(const QByteArray& bytes) {
+    qsizetype einde = bytes.size();
+    while (einde > 0 && (bytes[einde - 1] == '\n' || bytes[einde - 1] == '\r'))
+        --einde;
+    const qsizetype begin = einde > 0 ? bytes.lastIndexOf('\n', einde - 1) + 1 : 0;
+    return bytes.mid(std::max<qsizetype>(begin, bytes.size() - 65536));
+}
+
+// The record of the working copy of `bestand` whose bytes have the SHA-1 `afdruk`.
+std::optional<Herkomst> HerkomstVan(const QString& bestand, const QByteArray& afdruk) {
+    QByteArray inhoud;
+    if (afdruk.isEmpty() || !LeesAlles(HerkomstPad(bestand), inhoud)) return std::nullopt;
+    for (QByteArray regel : inhoud.split('\n')) {
+        if (regel.endsWith('\r')) regel.chop(1);
+        const QList<QByteArray> delen = regel.split(' ');
+        if (delen.size() != 3 || QByteArray::fromHex(delen[0]) != afdruk) continue;
+        bool getal = false;
+        const qint64 lengte = delen[1].toLongLong(&getal);
+        const auto staart = QByteArray::fromBase64Encoding(delen[2], QByteArray::AbortOnBase64DecodingErrors);
+        if (!getal || !staart || lengte < staart.decoded.size()) continue;
+        return Herkomst{afdruk, lengte, staart.decoded};
+    }
+    return std::nullopt;
+}
+
+// Writes the record: a temporary file, flushed to the disk, takes its name in one step.
+bool SchrijfHerkomst(const QString& bestand, const QByteArray& inhoud) {
+    const QString pad = HerkomstPad(bestand);
+    const QString tijdelijk = pad + QStringLiteral(".tmp");
+    QFile f(tijdelijk);
+    bool heel = f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(inhoud) == inhoud.size() &&
+                f.flush() && NaarSchijf(f.handle());
+    f.close();
+    heel = heel && f.error() == QFileDevice::NoError;
+    if (!heel || !bestandsbewerkingen().Hernoem(tijdelijk, pad)) {
+        QFile::remove(tijdelijk);
+        MeldSchrijffout(pad);
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -123,6 +192,7 @@ void Bewerking::SchrijfRegel(const QString& regel) {
     }
     m_buffer += "\r\n";
     if (m_buffer.size() >= (1 << 20)) {
+        m_afdruk.addData(m_buffer);
         if (m_uitvoer->write(m_buffer) != m_buffer.size()) m_schrijfFout = true;
         m_buffer.clear();
     }
@@ -143,18 +213,21 @@ bool BeginBewerking(Bewerking& bewerking, const QString& bestand) {
     bewerking.Sluit();
     bewerking.m_uitvoer.reset();
     WerkkopiePad = bestand + QStringLiteral(".new");
-    const QString absoluut = Absoluut(bestand);
     if (!QFileInfo(bestand).isFile()) return false;
 
-    qint64 bronLengte = -1;
     if (!QFileInfo::exists(WerkkopiePad)) {
-        const qint64 lengte = QFileInfo(bestand).size();
+        // The record first: a working copy never lies on the disk without it.
+        QByteArray gegevens;
+        if (!LeesAlles(bestand, gegevens)) {
+            ToonMelding(Tekst[449], vbCritical, bestand);
+            return false;
+        }
+        const Herkomst nieuw{Afdruk(gegevens), gegevens.size(), LaatsteRegel(gegevens)};
+        if (!SchrijfHerkomst(bestand, AlsRegel(nieuw))) return false;
         if (!bestandsbewerkingen().Kopieer(bestand, WerkkopiePad)) {
             MeldSchrijffout(WerkkopiePad);
             return false;
         }
-        bron = {absoluut, lengte};
-        bronLengte = lengte;
     }
 
     QByteArray invoer;
@@ -162,23 +235,32 @@ bool BeginBewerking(Bewerking& bewerking, const QString& bestand) {
         ToonMelding(Tekst[449], vbCritical, WerkkopiePad);
         return false;
     }
-    if (bronLengte < 0 && bron.bestand == absoluut && bron.lengte >= 0) {
-        const qint64 lengte = QFileInfo(bestand).size();
-        if (lengte > bron.lengte) {
-            // Rows logged since: read after the working copy's own lines.
-            QByteArray nieuw;
-            if (!LeesAlles(bestand, nieuw, bron.lengte)) {
+    bewerking.m_vorigeHerkomst.clear();
+    bewerking.m_bronLengte = -1;
+    bewerking.m_bronStaart.clear();
+    if (const std::optional<Herkomst> eigen = HerkomstVan(bestand, Afdruk(invoer))) {
+        bewerking.m_vorigeHerkomst = AlsRegel(*eigen);
+        if (QFileInfo(bestand).size() >= eigen->lengte) {
+            const qint64 vanaf = eigen->lengte - eigen->staart.size();
+            QByteArray stuk;
+            if (!LeesAlles(bestand, stuk, vanaf)) {
                 ToonMelding(Tekst[449], vbCritical, bestand);
                 return false;
             }
-            if (!invoer.isEmpty() && !invoer.endsWith('\n') && !invoer.endsWith('\r')) invoer += "\r\n";
-            invoer += nieuw;
-            bronLengte = bron.lengte + nieuw.size();
-        } else if (lengte == bron.lengte) {
-            bronLengte = lengte;
+            // A data file that no longer begins with what the working copy was made from gives nothing.
+            if (stuk.startsWith(eigen->staart)) {
+                const QByteArray gelogd = stuk.mid(eigen->staart.size());
+                if (!gelogd.isEmpty()) {
+                    // Rows logged since: read after the working copy's own lines.
+                    if (!invoer.isEmpty() && !invoer.endsWith('\n') && !invoer.endsWith('\r'))
+                        invoer += "\r\n";
+                    invoer += gelogd;
+                }
+                bewerking.m_bronLengte = vanaf + stuk.size();
+                bewerking.m_bronStaart = LaatsteRegel(stuk);
+            }
         }
     }
-    bewerking.m_bronLengte = bronLengte;
     bewerking.m_utf8 = IsUtf8(invoer);
     bewerking.m_invoer = std::move(invoer);
 
@@ -191,6 +273,7 @@ bool BeginBewerking(Bewerking& bewerking, const QString& bestand) {
     }
     bewerking.m_uitvoer = std::move(uitvoer);
     bewerking.m_buffer.clear();
+    bewerking.m_afdruk.reset();
     bewerking.m_schrijfFout = false;
     return true;
 }
@@ -201,24 +284,38 @@ bool EindeBewerking(Bewerking& bewerking, const QString& bestand) {
     std::unique_ptr<QFile> uitvoer = std::move(bewerking.m_uitvoer);
     const QString kopie = uitvoer->fileName();
     bool heel = !bewerking.m_schrijfFout;
+    bewerking.m_afdruk.addData(bewerking.m_buffer);
     if (heel && !bewerking.m_buffer.isEmpty())
         heel = uitvoer->write(bewerking.m_buffer) == bewerking.m_buffer.size();
     bewerking.m_buffer.clear();
     heel = heel && uitvoer->flush() && NaarSchijf(uitvoer->handle());
     uitvoer->close();
     heel = heel && uitvoer->error() == QFileDevice::NoError;
-    const qint64 bronLengte = bewerking.m_bronLengte;
-    bewerking.Sluit();
-    // The finished output replaces the working copy in one step: there is always a whole one.
-    if (!heel || !bestandsbewerkingen().Hernoem(kopie, WerkkopiePad)) {
+    if (!heel) {
+        bewerking.Sluit();
         QFile::remove(kopie);
         MeldSchrijffout(WerkkopiePad);
         return false;
     }
-    if (bronLengte >= 0)
-        bron = {Absoluut(bestand), bronLengte};
-    else
-        bron = {};
+    // The output's record beside the working copy's: whichever of the two the name holds after a
+    // crash, its record is there.
+    if (bewerking.m_bronLengte >= 0) {
+        const QByteArray regel =
+            AlsRegel({bewerking.m_afdruk.result(), bewerking.m_bronLengte, bewerking.m_bronStaart});
+        if (regel != bewerking.m_vorigeHerkomst &&
+            !SchrijfHerkomst(bestand, bewerking.m_vorigeHerkomst + regel)) {
+            bewerking.Sluit();
+            QFile::remove(kopie);
+            return false;
+        }
+    }
+    bewerking.Sluit();
+    // The finished output replaces the working copy in one step: there is always a whole one.
+    if (!bestandsbewerkingen().Hernoem(kopie, WerkkopiePad)) {
+        QFile::remove(kopie);
+        MeldSchrijffout(WerkkopiePad);
+        return false;
+    }
     return true;
 }
 
@@ -278,7 +375,11 @@ void ControleerWijzigingen(const QString& bestand, bool& herladen, bool vraag) {
     const bool opnieuwLaden = herladen;
     herladen = false;
     WerkkopiePad = bestand + QStringLiteral(".new");
-    if (!QFileInfo::exists(WerkkopiePad)) return;
+    if (!QFileInfo::exists(WerkkopiePad)) {
+        // A record left by a commit that was interrupted after its last step.
+        WerkkopieAfgehandeld(bestand);
+        return;
+    }
     const int antwoord = vraag ? ToonMelding(Tekst[425], vbYesNo | vbExclamation, bestand)
                                : ToonMelding(Tekst[424], vbYesNoCancel | vbExclamation, bestand);
     if (antwoord == vbYes) {
@@ -296,9 +397,10 @@ void ControleerWijzigingen(const QString& bestand, bool& herladen, bool vraag) {
 }
 
 bool WerkkopieBijwerken(const QString& bestand) {
-    if (bron.bestand != Absoluut(bestand) || bron.lengte < 0) return true;
-    if (!QFileInfo::exists(bestand + QStringLiteral(".new"))) return true;
-    if (QFileInfo(bestand).size() <= bron.lengte) return true;
+    const QString werkkopie = bestand + QStringLiteral(".new");
+    if (!QFileInfo::exists(werkkopie)) return true;
+    const std::optional<Herkomst> eigen = HerkomstVan(bestand, AfdrukVanBestand(werkkopie));
+    if (!eigen || QFileInfo(bestand).size() <= eigen->lengte) return true;
     // An edit pass that changes nothing takes the logged rows in.
     Bewerking bewerking;
     if (!BeginBewerking(bewerking, bestand)) return false;
@@ -309,10 +411,10 @@ bool WerkkopieBijwerken(const QString& bestand) {
 }
 
 void WerkkopieAfgehandeld(const QString& bestand) {
-    if (bron.bestand == Absoluut(bestand)) bron = {};
+    // A working copy that could not be removed keeps its record.
+    if (!QFileInfo::exists(bestand + QStringLiteral(".new"))) QFile::remove(HerkomstPad(bestand));
 }
 
 void ResetWerkkopie() {
     WerkkopiePad.clear();
-    bron = {};
 }

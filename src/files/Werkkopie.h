@@ -5,7 +5,13 @@
 // working copy. The edits reach the data file only when the user commits them (the data file becomes
 // its ".bak", the working copy takes its name); the user may also drop them. A working copy left from
 // an earlier run is offered again when the file is loaded, saved or closed.
+//
+// Beside the working copy lies bestand & ".newsrc", the record of how much of the data file it holds:
+// the logging appends rows to the data file while the working copy waits, and those rows are carried
+// into the working copy (before every pass and before the commit, in this run or a later one) by what
+// that record says, exactly once.
 #include <QByteArray>
+#include <QCryptographicHash>
 #include <QFile>
 #include <QString>
 #include <cstdint>
@@ -39,7 +45,12 @@ private:
 
     QByteArray m_invoer;
     qsizetype m_positie = 0;
-    qint64 m_bronLengte = -1; // the data file's length that the input reaches, -1: not known
+    // The working copy's record as it stands, and what the output will hold of the data file: its
+    // first m_bronLengte bytes, the last line of them m_bronStaart (-1: not known).
+    QByteArray m_vorigeHerkomst;
+    qint64 m_bronLengte = -1;
+    QByteArray m_bronStaart;
+    QCryptographicHash m_afdruk{QCryptographicHash::Sha1};
     bool m_utf8 = false;
     QByteArray m_laatsteBytes;
     QString m_laatsteRegel;
@@ -50,12 +61,14 @@ private:
 
 // Starts a pass on the data file `bestand`: WerkkopiePad := bestand & ".new", made from bestand when
 // there is none; the output bestand & ".newcopy" is opened (emptied). Rows that the logging added to
-// bestand since the working copy was made in this run are read after the working copy's own lines.
+// bestand since the working copy was made (as its record says) are read after the working copy's own
+// lines.
 // False, with a message when a file could not be read or made, and false without one when the data
 // file does not exist.
 bool BeginBewerking(Bewerking& bewerking, const QString& bestand);
-// Ends the pass: the output is flushed to the disk and replaces the working copy in one step. When the
-// output could not be written whole, the working copy stays as it was: false, with a message.
+// Ends the pass: the output is flushed to the disk, its record is added beside the working copy's, and
+// then the output replaces the working copy in one step. When the output or its record could not be
+// written whole, the working copy stays as it was: false, with a message.
 bool EindeBewerking(Bewerking& bewerking, const QString& bestand);
 
 // Writes `tekst` into field `kolom` of module `module`'s block (1..21, 21 the info) of every line of
@@ -74,10 +87,12 @@ void WisRijInTabellen(int32_t rij);
 // again and says so). `herladen` comes back set only after Cancel: the caller abandons its operation.
 void ControleerWijzigingen(const QString& bestand, bool& herladen, bool vraag);
 
-// Rows logged into `bestand` since its working copy was made in this run are carried into the working
-// copy. False, with a message, when that failed.
+// Rows logged into `bestand` that its working copy lacks (as its record says, whichever run made it)
+// are carried into the working copy. False, with a message, when that failed. A working copy without
+// a record that fits it (not made by an edit pass), or whose data file no longer begins with what it
+// was made from, gets nothing: the commit's ".bak" keeps the data file as it was.
 bool WerkkopieBijwerken(const QString& bestand);
-// The working copy of `bestand` was committed or dropped.
+// The working copy of `bestand` was committed or dropped: its record goes too.
 void WerkkopieAfgehandeld(const QString& bestand);
 
 void ResetWerkkopie();

@@ -19,6 +19,26 @@ protected:
         Gegevensbestand = pad;
     }
     QString nieuw() const { return pad + QStringLiteral(".new"); }
+    // The program ends and starts again: nothing of the file layer's state is left in memory.
+    void Herstart() {
+        ResetOpslaan();
+        ResetMeetbestand();
+        ZetBestandsdialogen(&dialogen);
+        Gegevensbestand = pad;
+    }
+    // A row appended by the logging at second s of 5 January 2026; its bytes.
+    QByteArray LogRij(int s) {
+        const QByteArray voor = LeesBytes(pad);
+        platform::LeesDatumTijd(QStringLiteral("05/01/2026 09:00:%1").arg(s, 2, 10, QLatin1Char('0')),
+                                TijdMeting);
+        LogMeting(QString());
+        const QByteArray na = LeesBytes(pad);
+        EXPECT_EQ(na.left(voor.size()), voor);
+        return na.mid(voor.size());
+    }
+    QStringList Regels(const QString& bestand) const {
+        return platform::SplitsRegels(platform::VanWindows1252(LeesBytes(bestand)));
+    }
     QString bak() const { return Pad(QStringLiteral("run.bak")); }
     QStringList Bestanden() const { return QDir(map).entryList(QDir::Files); }
 
@@ -59,7 +79,7 @@ TEST_F(WerkkopieTest, InfoReachesTheLinesOfTheSameSecondInTheWorkingCopyOnly) {
 
     EXPECT_EQ(LeesBytes(pad), origineel);
     EXPECT_EQ(WerkkopiePad, nieuw());
-    EXPECT_EQ(Bestanden(), (QStringList{"run.csv", "run.csv.new"}));
+    EXPECT_EQ(Bestanden(), (QStringList{"run.csv", "run.csv.new", "run.csv.newsrc"}));
     const QStringList regels = platform::SplitsRegels(platform::VanWindows1252(LeesBytes(nieuw())));
     ASSERT_EQ(regels.size(), 4);
     EXPECT_EQ(regels[0], QStringLiteral("\"Time\",\"header\""));
@@ -213,6 +233,80 @@ TEST_F(WerkkopieTest, RowsLoggedAfterAnEditAreKeptByTheCommit) {
     EXPECT_EQ(Bestanden(), (QStringList{"run.bak", "run.csv"}));
 }
 
+// The program ends (or dies) with edits pending while the logging goes on; the rows logged meanwhile
+// reach the working copy before the next edit and the data file at the commit after the next start.
+TEST_F(WerkkopieTest, RowsLoggedBeforeARestartAreKeptByTheCommitAfterIt) {
+    SchrijfBytes(pad, Bestand({Regel(1), Regel(2)}));
+    ZetRijTijd(1, 1);
+    SchrijfInfo(1, 1, 1, 21, QStringLiteral("first"));
+    const QByteArray rij3 = LogRij(3);
+    Herstart();
+
+    // An edit of a row logged before the restart.
+    ZetRijTijd(3, 3);
+    SchrijfInfo(1, 1, 3, 21, QStringLiteral("third"));
+    const QByteArray rij4 = LogRij(4);
+    const QByteArray rij5 = LogRij(5);
+    const QByteArray gelogd = LeesBytes(pad);
+    Herstart();
+
+    antwoorden = {vbYes};
+    EXPECT_EQ(OpenGegevensbestand(), 1);
+    ASSERT_EQ(vragen.size(), 1u);
+    EXPECT_EQ(vragen[0].tekst, Tekst[425]);
+    const QStringList regels = Regels(pad);
+    ASSERT_EQ(regels.size(), 6);
+    QString r1 = regels[1], r3 = regels[3];
+    EXPECT_EQ(VolgendVeld(r1, 22), QStringLiteral("first"));
+    EXPECT_EQ(regels[2], Regel(2));
+    QString verwacht3 = platform::VanWindows1252(rij3.chopped(2));
+    VervangVeld(verwacht3, 22, QStringLiteral("third"));
+    EXPECT_EQ(r3, verwacht3);
+    EXPECT_TRUE(LeesBytes(pad).endsWith(rij4 + rij5));
+    EXPECT_EQ(LeesBytes(bak()), gelogd);
+    EXPECT_EQ(Bestanden(), (QStringList{"run.bak", "run.csv"}));
+    EXPECT_EQ(AantalMetingen, 5);
+}
+
+// Which rows the working copy lacks follows from where it left the data file, not from the rows'
+// times: rows of the same second or of a clock set back are carried, a row deleted stays deleted.
+TEST_F(WerkkopieTest, RowsAreCarriedByTheirPlaceInTheFileNotByTheirTime) {
+    SchrijfBytes(pad, Bestand({Regel(1), Regel(2), Regel(3)}));
+    Bewerking bewerking;
+    ASSERT_TRUE(BeginBewerking(bewerking, pad));
+    QString regel;
+    for (int i = 0; i < 3 && bewerking.LeesRegel(regel); ++i)
+        bewerking.SchrijfRegel(regel); // the last row is deleted
+    ASSERT_TRUE(EindeBewerking(bewerking, pad));
+    const QStringList gelogd{Regel(3, QStringLiteral("same second")), Regel(1, QStringLiteral("set back"))};
+    for (const QString& r : gelogd)
+        platform::VoegToeAanBestand(pad, platform::NaarWindows1252(r + QStringLiteral("\r\n")));
+    Herstart();
+
+    bool herladen = false;
+    antwoorden = {vbYes};
+    ControleerWijzigingen(pad, herladen, true);
+    EXPECT_EQ(LeesBytes(pad), Bestand({Regel(1), Regel(2), gelogd[0], gelogd[1]}));
+}
+
+// A data file replaced while the working copy waited (another file under its name) gets none of its
+// bytes carried into the working copy; the commit keeps it as the ".bak".
+TEST_F(WerkkopieTest, ADataFileReplacedUnderTheWorkingCopyLendsItNothing) {
+    SchrijfBytes(pad, Bestand({Regel(1), Regel(2)}));
+    ZetRijTijd(1, 1);
+    SchrijfInfo(1, 1, 1, 21, QStringLiteral("note"));
+    const QByteArray bewerkt = LeesBytes(nieuw());
+    const QByteArray ander = Bestand({Regel(5), Regel(6), Regel(7)});
+    SchrijfBytes(pad, ander);
+    Herstart();
+
+    bool herladen = false;
+    antwoorden = {vbYes};
+    ControleerWijzigingen(pad, herladen, true);
+    EXPECT_EQ(LeesBytes(pad), bewerkt);
+    EXPECT_EQ(LeesBytes(bak()), ander);
+}
+
 TEST_F(WerkkopieTest, AFailedPassLeavesTheWorkingCopyAsItWas) {
     SchrijfBytes(pad, Bestand({Regel(1)}));
     SchrijfBytes(nieuw(), Bestand({Regel(1, "kept")}));
@@ -238,7 +332,7 @@ TEST_F(WerkkopieTest, ACommitInterruptedAtAnyStepKeepsTheRowsWhole) {
             for (int bij = 1;; ++bij) {
                 SCOPED_TRACE(testing::Message() << "logging " << metLogging << ", kind "
                                                 << static_cast<int>(soort) << ", step " << bij);
-                ResetWerkkopie();
+                Herstart();
                 QDir(map).removeRecursively();
                 QDir().mkpath(map);
                 SchrijfBytes(pad, oud);
@@ -284,9 +378,19 @@ TEST_F(WerkkopieTest, ACommitInterruptedAtAnyStepKeepsTheRowsWhole) {
                     EXPECT_EQ(csv, na);
                     EXPECT_EQ(Bestanden(), (QStringList{"run.bak", "run.csv"}));
                     EXPECT_LT(stappen, bij);
-                    EXPECT_EQ(stappen, metLogging ? 3 : 2);
+                    // With logging: the record of the pass that takes the row in, that pass, the
+                    // backup, the rename.
+                    EXPECT_EQ(stappen, metLogging ? 4 : 2);
                     break;
                 }
+
+                // At the next start Yes commits what was left: every row once, the edit in.
+                Herstart();
+                antwoorden = {vbYes};
+                bool herladen = false;
+                ControleerWijzigingen(pad, herladen, true);
+                EXPECT_EQ(LeesBytes(pad), na);
+                EXPECT_EQ(Bestanden(), (QStringList{"run.bak", "run.csv"}));
             }
         }
     }
