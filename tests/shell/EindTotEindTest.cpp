@@ -23,9 +23,11 @@
 #include "platform/GeheugenLijn.h"
 #include "platform/Opslag.h"
 #include "platform/Tekstbestand.h"
+#include "rackviews/FormRack.h"
 #include "shared/Instellingen.h"
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
+#include "shared/ui/Kindvensters.h"
 #include "shell/Programmainstellingen.h"
 #include "shell/Voorlopig.h"
 #include "shell/frmInstellen.h"
@@ -39,6 +41,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSpinBox>
@@ -268,6 +271,17 @@ protected:
         EXPECT_EQ(rij[42], QString());
     }
 
+    // The rack window stands in the main window's area, titled with the rack's name.
+    static void ControleerRackvenster() {
+        auto* venster = dynamic_cast<FormRack*>(RackVenster(1));
+        ASSERT_NE(venster, nullptr);
+        QWidget* kader = Kindvensterkader(venster);
+        ASSERT_NE(kader, venster);
+        EXPECT_TRUE(kader->isVisible());
+        EXPECT_EQ(kader->windowTitle(), QStringLiteral("Rack ") + IdnoAlsTekst(RackNummer));
+        EXPECT_EQ(venster->LabelKanaal[RackLabelIndex(1, 1)]->text(), QStringLiteral("CH1"));
+    }
+
     RackEmulator emulator;
     QString poort;
     bool echteKlok = false;
@@ -314,6 +328,7 @@ TEST_P(EindTotEindTest, FirstStartLogsTheRacksOnAndTheNextStartPollsAndLogsAtOnc
                 EXPECT_EQ(Racks[1].Modules[1].Idno, MillivoltModule);
                 EXPECT_EQ(Racks[1].Modules[2].Idno, GeleidingModule);
                 EXPECT_FALSE(Racks[1].Modules[3].Present);
+                ControleerRackvenster();
                 ASSERT_NE(TerminalVenster(), nullptr);
                 EXPECT_TRUE(TerminalVenster()->TerminalTekst().contains(Tekst[135]));
                 EXPECT_FALSE(MetenActief);
@@ -359,6 +374,9 @@ TEST_P(EindTotEindTest, FirstStartLogsTheRacksOnAndTheNextStartPollsAndLogsAtOnc
     EXPECT_EQ(eerste.AantalStop(), 1);
     ASSERT_FALSE(eerste.rijen.empty());
     EXPECT_TRUE(Logbestand::IsStop(eerste.rijen.back()));
+    EXPECT_GE(eerste.AantalMetingen(), 2);
+    for (const QStringList& rij : eerste.rijen)
+        if (!Logbestand::IsStop(rij)) ControleerRij(rij);
     EXPECT_EQ(eerste.kop.value(1), QStringLiteral("Flags R1M1C1"));
     EXPECT_TRUE(eerste.kop.value(21).startsWith(QStringLiteral("Info K761")));
 
@@ -380,7 +398,7 @@ TEST_P(EindTotEindTest, FirstStartLogsTheRacksOnAndTheNextStartPollsAndLogsAtOnc
                 EXPECT_TRUE(InstellenAfsluiten()) << "the settings window was shown";
                 EXPECT_TRUE(MetenActief);
                 EXPECT_TRUE(VerbindingActief);
-                EXPECT_NE(RackVenster(1), nullptr);
+                ControleerRackvenster();
             });
         boek.Stap(
             QStringLiteral("three more rows are logged"),
