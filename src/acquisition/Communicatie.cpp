@@ -229,12 +229,16 @@ void ControleerOpvraging() {
 
     if (!WordtGemeten(r, m)) {
         OpvraagVolgendeModule();
+        // Nothing is sent in this pass: the turn of the module reached has not begun, and the next pass
+        // begins it with its status (it must not count a step as done that was never asked).
+        OpvraagStap = 0;
         return;
     }
 
     if (!module.Beantwoord && !Demo) {
         // A request is outstanding.
         if (ControleTeller < ControleTikken) return;
+        if (OpvraagStap < 1) OpvraagStap = 1;
         if (module.AantalPogingen < 3) {
             VolgendeStap(OpvraagRack, OpvraagModule, OpvraagStap);
         } else if (module.AantalPogingen == 3) {
@@ -283,7 +287,12 @@ void VolgendeStap(int16_t& rack, int16_t& module, int16_t& stap) {
         if (rack == r0 && module == m0) return;
         CommandoAfgehandeld(rack, module);
     }
-    if (!WordtGemeten(rack, module)) return;
+    if (!WordtGemeten(rack, module)) {
+        // Nothing to poll here (no rack registered yet, or none measuring): the turn of this place has
+        // not begun, so that a module registered here later begins it with its status.
+        stap = 0;
+        return;
+    }
 
     switch (stap) {
     case 1:

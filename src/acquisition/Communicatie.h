@@ -28,6 +28,7 @@ void BeeindigCommunicatieLus();
 // module that does not answer.
 void ControleerOpvraging();
 // Issues poll step `stap` of module (rack, module); moves on first when that module is not polled.
+// When there is no module to poll, `stap` becomes 0: the turn there has not begun.
 void VolgendeStap(int16_t& rack, int16_t& module, int16_t& stap);
 // Moves to the next present module with an input in use, wrapping over the registered racks whose
 // Measure flag is on; stays where it is when there is no other.

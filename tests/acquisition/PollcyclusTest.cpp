@@ -10,6 +10,7 @@
 #include "acquisition/Koppelingen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
+#include "acquisition/StatusADC.h"
 #include "acquisition/Tabelvenster.h"
 #include "acquisition/Verbinding.h"
 #include "acquisition/Vernieuwing.h"
@@ -146,6 +147,55 @@ TEST_F(PollcyclusTest, TheLoopPollsEachModuleInTurnWithStatusTemperatureAndMeasu
     EXPECT_EQ(m.Status, PollHarnas::Statusbyte(2, 3));
     // A turn is paced by the replies: far more turns than one per second.
     EXPECT_GT(harnas->berekeningen.size(), 30u);
+}
+
+// A module's turn always begins with its status: the compute step must never take the status (sensor
+// bits, conductivity range) of an earlier turn or of none.
+TEST_F(PollcyclusTest, AfterTheLogOnOfAFirstStartEveryTurnBeginsWithTheStatus) {
+    emulator.zetRack(1, PollHarnas::RackNummer(1));
+    for (int p : {1, 2})
+        emulator.zetModule(1, p, PollHarnas::ModuleNummer(1, p)).status = PollHarnas::Statusbyte(1, p);
+    std::vector<std::pair<int, uint8_t>> statussen; // module and its status byte at each compute step
+    harnas->bijBerekening = [&](int r, int m) { statussen.emplace_back(m, Racks[r].Modules[m].Status); };
+    // Measure is pressed after the log-on (which closed the tree window that records the computes).
+    klok().planIn(2000, [] {
+        BoomZichtbaar = true;
+        StartMeten();
+    });
+    harnas->Draai(4000);
+
+    ASSERT_TRUE(Racks[1].Present);
+    for (int p : {1, 2}) {
+        std::vector<uint8_t> codes;
+        for (const auto& v : Verzoeken())
+            if (v.plaats == Plaats(1, p)) codes.push_back(v.code);
+        ASSERT_GE(codes.size(), 6u);
+        for (size_t i = 0; i < codes.size(); ++i)
+            EXPECT_EQ(codes[i],
+                      (std::vector<uint8_t>{CommandoStatus, CommandoTemperatuurADC, CommandoADC}[i % 3]))
+                << "module " << p << ", request " << i;
+    }
+    ASSERT_FALSE(statussen.empty());
+    for (const auto& [m, status] : statussen)
+        EXPECT_EQ(status, PollHarnas::Statusbyte(1, m)) << "module " << m;
+}
+
+TEST_F(PollcyclusTest, TheModuleReachedFromARackThatStoppedMeasuringBeginsWithTheStatus) {
+    harnas->PlaatsRacks(2, 1);
+    MetenActief = true;
+    CommandoAfgehandeld(1, 1); // its last turn was answered
+    OpvraagRack = 2;
+    OpvraagModule = 1;
+    OpvraagStap = 2;
+    CommandoAfgehandeld(2, 1);
+    RackVlaggen[2].Measure = false; // switched off in its rack window
+    ControleerOpvraging();          // the walk leaves rack 2; nothing is sent in this pass
+    EXPECT_TRUE(emulator.verzoeken().empty());
+    ControleerOpvraging();
+    const auto verzoeken = Verzoeken();
+    ASSERT_EQ(verzoeken.size(), 1u);
+    EXPECT_EQ(verzoeken[0].plaats, Plaats(1, 1));
+    EXPECT_EQ(verzoeken[0].code, CommandoStatus);
 }
 
 TEST_F(PollcyclusTest, ASilentModuleIsResentResetAndGivenUpWithAResetOfItsRack) {

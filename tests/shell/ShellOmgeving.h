@@ -19,6 +19,11 @@ protected:
         SchoneOmgeving::SetUp();
         m_tmp = qgetenv("TMPDIR");
         qputenv("TMPDIR", tijdelijkeMap().toLocal8Bit());
+        InstalleerMeldingen();
+    }
+    // The message box that records every question and answers from the list (also again after a
+    // ResetAlles).
+    void InstalleerMeldingen() {
         ZetMeldingFunctie([this](const QString& tekst, int stijl, const QString& titel) {
             vragen.push_back({tekst, stijl, titel});
             if (antwoorden.empty()) return StandaardAntwoord(stijl);

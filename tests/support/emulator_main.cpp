@@ -1,0 +1,138 @@
+// k740-emulator: racks of the rack emulator on a pseudo-terminal, to run the program against by hand
+// and for the screenshots. Prints the pseudo-terminal's path on a line of its own and serves it until
+// it is ended.
+//
+//   k740-emulator [--racks N] [--modules M] [--silent R.P]... [--over-range R.P.C]... [--store]
+//
+// Racks 1..N (default 1) hold modules at positions 1..M (default 7): a K761 at odd positions, a K762
+// at even ones, each with readings of its own and a temperature sensor on every input. --silent R.P:
+// module P of rack R never answers. --over-range R.P.C: input C of module P of rack R reads the top of
+// the ADC, beyond the range of a mV input. --store: the log-on records and configuration files of
+// these racks, and the pseudo-terminal as the "Serial port", are written into the settings store and
+// the documents folder of this user (the program's own writers), so that the program polls at once
+// when it starts.
+#include "PollHarnas.h"
+#include "RackEmulator.h"
+#include "acquisition/Aanmelding.h"
+#include "acquisition/Programmastatus.h"
+#include "acquisition/RackModel.h"
+#include "files/RackConfiguratie.h"
+#include "platform/Opslag.h"
+#include "shared/Algemeen.h"
+#include "shared/Instellingen.h"
+#include "shared/Systeemfuncties.h"
+#include "shell/Programmainstellingen.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QStringList>
+#include <cstdio>
+#include <optional>
+#include <vector>
+
+namespace {
+
+// "a.b" or "a.b.c" as numbers, each within its bounds.
+std::optional<std::vector<int>> Plaats(const QString& tekst, const std::vector<int>& maxima) {
+    const QStringList delen = tekst.split(QLatin1Char('.'));
+    if (delen.size() != static_cast<qsizetype>(maxima.size())) return std::nullopt;
+    std::vector<int> getallen;
+    for (size_t i = 0; i < maxima.size(); ++i) {
+        bool ok = false;
+        const int n = delen[static_cast<qsizetype>(i)].toInt(&ok);
+        if (!ok || n < 1 || n > maxima[i]) return std::nullopt;
+        getallen.push_back(n);
+    }
+    return getallen;
+}
+
+int Fout(const QString& tekst) {
+    std::fprintf(stderr, "k740-emulator: %s\n", qPrintable(tekst));
+    return 2;
+}
+
+// The racks as the program registers them after a log-on, written with its own writers.
+void Bewaar(int racks, int modules, const QString& poort) {
+    AppNaam = QStringLiteral("K740");
+    LeesSysteemInfo();
+    MapConfiguratie = StandaardMap(QStringLiteral("Configuration"));
+    MaakMappen(MapConfiguratie);
+    for (int r = 1; r <= racks; ++r) {
+        RackRecord& rack = Racks[r];
+        rack.Present = true;
+        rack.Idno = PollHarnas::RackNummer(r);
+        rack.Name = QStringLiteral("Rack ") + IdnoAlsTekst(rack.Idno);
+        for (int p = 1; p <= modules; ++p) {
+            ModuleRecord& m = rack.Modules[p];
+            m.Present = true;
+            m.Idno = PollHarnas::ModuleNummer(r, p);
+            m.Name = SoortUitIdno(m.Idno);
+            for (int c = 1; c <= AantalIngangen; ++c)
+                m.Meting[c].Name = QStringLiteral("CH%1").arg(c);
+        }
+        ZetKanaalEenheden(r);
+        SchrijfRackConfiguratie(r);
+    }
+    BewaarInstelling(AppNaam, QStringLiteral("Settings"), QStringLiteral("Serial port"), poort);
+    platform::SchrijfOpslag();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCommandLineParser opties;
+    opties.setApplicationDescription(QStringLiteral("K740 racks on a pseudo-terminal."));
+    opties.addHelpOption();
+    const QCommandLineOption optRacks(QStringLiteral("racks"), QStringLiteral("Racks 1..N."),
+                                      QStringLiteral("N"), QStringLiteral("1"));
+    const QCommandLineOption optModules(QStringLiteral("modules"),
+                                        QStringLiteral("Modules at positions 1..M."), QStringLiteral("M"),
+                                        QStringLiteral("7"));
+    const QCommandLineOption optStil(
+        QStringLiteral("silent"), QStringLiteral("Module P of rack R never answers."), QStringLiteral("R.P"));
+    const QCommandLineOption optBereik(
+        QStringLiteral("over-range"), QStringLiteral("Input C of module P of rack R reads beyond its range."),
+        QStringLiteral("R.P.C"));
+    const QCommandLineOption optBewaar(
+        QStringLiteral("store"),
+        QStringLiteral("Write the racks and this port into the user's settings store and documents folder."));
+    opties.addOptions({optRacks, optModules, optStil, optBereik, optBewaar});
+    opties.process(app);
+
+    bool ok = false;
+    const int racks = opties.value(optRacks).toInt(&ok);
+    if (!ok || racks < 1 || racks > AantalRacks) return Fout(QStringLiteral("--racks takes 1..16"));
+    const int modules = opties.value(optModules).toInt(&ok);
+    if (!ok || modules < 1 || modules > AantalModules) return Fout(QStringLiteral("--modules takes 1..7"));
+
+    RackEmulator emulator;
+    for (int r = 1; r <= racks; ++r) {
+        emulator.zetRack(r, PollHarnas::RackNummer(r));
+        for (int p = 1; p <= modules; ++p) {
+            RackEmulator::Module& m = emulator.zetModule(r, p, PollHarnas::ModuleNummer(r, p));
+            m.status = 0x0F;
+            for (int c = 1; c <= AantalIngangen; ++c) {
+                m.adc[c - 1] = PollHarnas::Meetwaarde(r, p, c);
+                m.temperatuurAdc[c - 1] = PollHarnas::Temperatuurwaarde(r, p, c);
+            }
+        }
+    }
+    for (const QString& tekst : opties.values(optStil)) {
+        const auto plaats = Plaats(tekst, {racks, modules});
+        if (!plaats) return Fout(QStringLiteral("--silent takes R.P of a placed module: ") + tekst);
+        emulator.module(PollHarnas::ModuleNummer((*plaats)[0], (*plaats)[1]))->stil = true;
+    }
+    for (const QString& tekst : opties.values(optBereik)) {
+        const auto plaats = Plaats(tekst, {racks, modules, AantalIngangen});
+        if (!plaats) return Fout(QStringLiteral("--over-range takes R.P.C of a placed module: ") + tekst);
+        emulator.module(PollHarnas::ModuleNummer((*plaats)[0], (*plaats)[1]))->adc[(*plaats)[2] - 1] = 32767;
+    }
+
+    const QString pad = emulator.openPty();
+    if (pad.isEmpty()) return Fout(QStringLiteral("no pseudo-terminal could be made"));
+    if (opties.isSet(optBewaar)) Bewaar(racks, modules, pad);
+    std::printf("%s\n", qPrintable(pad));
+    std::fflush(stdout);
+    return QCoreApplication::exec();
+}
