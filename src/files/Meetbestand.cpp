@@ -1,5 +1,7 @@
 #include "files/Meetbestand.h"
 
+#include "acquisition/Koppelingen.h"
+
 #include "acquisition/Hoofdvenster.h"
 #include "acquisition/Kalibratiebestand.h"
 #include "acquisition/Programmastatus.h"
@@ -608,4 +610,9 @@ void ResetMeetbestand() {
     TijdMeting = 0;
     BezigMetLaden = false;
     LaatsteKeuze = 0;
+}
+
+void InstalleerMeetbestand() {
+    Bestandslaag.OpenGegevensbestand = [] { OpenGegevensbestand(); };
+    Bestandslaag.Gegevensbestand = [] { return Gegevensbestand; };
 }

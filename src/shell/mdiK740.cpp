@@ -287,6 +287,7 @@ bool mdiK740::MDIForm_Load(const QStringList& argumenten) {
     InstalleerLogboek();
     InstalleerRackConfiguratie();
     InstalleerLogbestanden();
+    InstalleerMeetbestand();
     InstalleerRackvensters();
     InstalleerInstellenEnTerminal();
     InstalleerStandaarddialogen();

@@ -5,6 +5,7 @@
 #include "SchoneOmgeving.h"
 #include "acquisition/Hoofdvenster.h"
 #include "acquisition/Kalibratiebestand.h"
+#include "acquisition/Koppelingen.h"
 #include "acquisition/Programmastatus.h"
 #include "files/CsvVelden.h"
 #include "files/Logbestanden.h"
@@ -419,6 +420,16 @@ TEST_F(MeetbestandTest, OpeningTheDataFile) {
     EXPECT_EQ(meldingen[0].titel, "File to open:");
     EXPECT_EQ(hoofd.verwijderdeRecenteBestanden, std::vector<QString>{Gegevensbestand});
     EXPECT_EQ(hoofd.grafiekenVernieuwd, 1);
+}
+
+TEST_F(MeetbestandTest, TheStartUpOfTheLoopReloadsTheDataFileOnceInstalled) {
+    SchrijfRegels({QStringLiteral("\"Time\""), Regel(1), Regel(2)});
+    Gegevensbestand = pad;
+    ASSERT_FALSE(Bestandslaag.OpenGegevensbestand);
+    InstalleerMeetbestand();
+    Bestandslaag.OpenGegevensbestand();
+    EXPECT_EQ(AantalMetingen, 2);
+    EXPECT_EQ(Bestandslaag.Gegevensbestand(), pad);
 }
 
 TEST_F(MeetbestandTest, DataFileFromTheCommandLineKeepsItsCase) {
