@@ -613,6 +613,10 @@ void ResetMeetbestand() {
 }
 
 void InstalleerMeetbestand() {
-    Bestandslaag.OpenGegevensbestand = [] { OpenGegevensbestand(); };
+    // A data file that does not exist yet (the first run's "Untitled.csv", or one the logging will
+    // make) is no fault at start-up: nothing to reload, nothing to ask.
+    Bestandslaag.OpenGegevensbestand = [] {
+        if (HeeftSjabloon(Gegevensbestand) || QFileInfo::exists(Gegevensbestand)) OpenGegevensbestand();
+    };
     Bestandslaag.Gegevensbestand = [] { return Gegevensbestand; };
 }

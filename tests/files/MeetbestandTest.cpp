@@ -430,6 +430,11 @@ TEST_F(MeetbestandTest, TheStartUpOfTheLoopReloadsTheDataFileOnceInstalled) {
     Bestandslaag.OpenGegevensbestand();
     EXPECT_EQ(AantalMetingen, 2);
     EXPECT_EQ(Bestandslaag.Gegevensbestand(), pad);
+
+    // A data file that does not exist yet is no fault at start-up.
+    Gegevensbestand = tijdelijkeMap() + QStringLiteral("/Untitled.csv");
+    Bestandslaag.OpenGegevensbestand();
+    EXPECT_TRUE(meldingen.empty());
 }
 
 TEST_F(MeetbestandTest, DataFileFromTheCommandLineKeepsItsCase) {
