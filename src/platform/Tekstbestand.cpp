@@ -84,10 +84,17 @@ bool SchrijfBestandVeilig(const QString& pad, const QByteArray& inhoud, const QS
 
 bool VoegToeAanBestand(const QString& pad, const QByteArray& inhoud) {
     QFile f(pad);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append)) return false;
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) return false;
+    const qint64 oud = f.size();
     const bool heel = f.write(inhoud) == inhoud.size();
+    if (!heel) {
+        // A part written (a full disk) is taken back: a retry must not append its rows behind a half
+        // line.
+        f.resize(oud);
+        return false;
+    }
     f.close();
-    return heel && f.error() == QFileDevice::NoError;
+    return f.error() == QFileDevice::NoError;
 }
 
 } // namespace platform

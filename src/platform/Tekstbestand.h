@@ -20,7 +20,7 @@ bool LeesBestand(const QString& pad, QByteArray& inhoud);
 // renamed over the old one. With a backup path, the old file is copied there first. Whatever fails,
 // the old file or the new one is whole. False (and the old file untouched) when anything fails.
 bool SchrijfBestandVeilig(const QString& pad, const QByteArray& inhoud, const QString& backupPad = QString());
-// Appends to a file (creating it); false when it cannot be written whole.
+// Appends to a file (creating it); false when it cannot be written whole, and then nothing is added.
 bool VoegToeAanBestand(const QString& pad, const QByteArray& inhoud);
 
 } // namespace platform
