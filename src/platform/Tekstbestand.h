@@ -11,6 +11,8 @@ QByteArray NaarWindows1252(const QString& tekst);
 QString VanWindows1252(const QByteArray& bytes);
 // UTF-8 when the bytes are valid UTF-8 and hold non-ASCII bytes, else Windows-1252.
 QString DecodeerTekstbestand(const QByteArray& bytes);
+// True when the bytes are valid UTF-8 and hold non-ASCII bytes: such a file is read (and written) as UTF-8.
+bool IsUtf8Tekst(const QByteArray& bytes);
 // Splits on CR LF, LF or a lone CR; a last line without line end counts; no empty line after the last end.
 QStringList SplitsRegels(const QString& tekst);
 

@@ -71,6 +71,10 @@ TEST_F(BestandenTest, TextFilesAreWindows1252ButUtf8IsRecognised) {
     EXPECT_EQ(DecodeerTekstbestand(QByteArray("\xc2\xb0"
                                               "C")),
               QString::fromUtf8("°C"));
+    EXPECT_TRUE(IsUtf8Tekst("\xc2\xb0"));
+    EXPECT_FALSE(IsUtf8Tekst("plain"));
+    EXPECT_FALSE(IsUtf8Tekst("\xb0"));
+    EXPECT_FALSE(IsUtf8Tekst("a\xc2")); // cut off inside a character
     EXPECT_EQ(SplitsRegels("a\r\nb\nc\rd"), (QStringList{"a", "b", "c", "d"}));
     EXPECT_EQ(SplitsRegels("a\r\n\r\n"), (QStringList{"a", ""}));
 }
