@@ -3,26 +3,15 @@
 #include "acquisition/Koppelingen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
+#include "files/Tijdbasis.h"
 #include "platform/Klok.h"
 #include "platform/Tekstbestand.h"
 #include "shared/Algemeen.h"
 #include "shared/Teksten.h"
 
-#include <QLocale>
-
 QString LogboekPad;
 
 namespace {
-
-// The locale's time separator, as the long time format writes it.
-QString TijdScheidingsteken() {
-    const QString patroon = platform::LangeTijdPatroon();
-    qsizetype i = 0;
-    while (i < patroon.size() && (patroon.at(i) == QLatin1Char('h') || patroon.at(i) == QLatin1Char('H')))
-        ++i;
-    if (i > 0 && i < patroon.size() && !patroon.at(i).isLetter()) return patroon.at(i);
-    return QStringLiteral(":");
-}
 
 // The time of writing as hours, minutes and seconds of two digits each.
 QString Tijdstempel(platform::Datum moment) {

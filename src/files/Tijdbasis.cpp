@@ -4,7 +4,6 @@
 #include "acquisition/Tabelvenster.h"
 #include "shared/Getallen.h"
 
-#include <QLocale>
 #include <cmath>
 #include <cstdlib>
 
@@ -27,7 +26,7 @@ QString TweeCijfers(qint64 n) {
 } // namespace
 
 QString TijdScheidingsteken() {
-    const QString patroon = QLocale().timeFormat(QLocale::LongFormat);
+    const QString patroon = platform::LangeTijdPatroon();
     qsizetype i = 0;
     while (i < patroon.size() && patroon.at(i) != QLatin1Char('h') && patroon.at(i) != QLatin1Char('H'))
         ++i;

@@ -33,20 +33,6 @@ qint64 HeleSeconden(platform::Datum d) {
     return ms >= 0 ? ms / 1000 : -((-ms + 999) / 1000);
 }
 
-// True when all of the bytes are valid UTF-8 and some are not ASCII.
-bool IsUtf8(const QByteArray& bytes) {
-    bool nietAscii = false;
-    for (char c : bytes)
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            nietAscii = true;
-            break;
-        }
-    if (!nietAscii) return false;
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString proef = utf8.decode(bytes);
-    return !utf8.hasError();
-}
-
 void MeldSchrijffout(const QString& pad) {
     const QFileInfo info(pad);
     const bool toegang =
@@ -261,7 +247,7 @@ bool BeginBewerking(Bewerking& bewerking, const QString& bestand) {
             }
         }
     }
-    bewerking.m_utf8 = IsUtf8(invoer);
+    bewerking.m_utf8 = platform::IsUtf8Tekst(invoer);
     bewerking.m_invoer = std::move(invoer);
 
     const QString kopie = bestand + QStringLiteral(".newcopy");

@@ -20,14 +20,25 @@ QString VanWindows1252(const QByteArray& bytes) {
     return dec.decode(bytes);
 }
 
-QString DecodeerTekstbestand(const QByteArray& bytes) {
-    bool nietAscii = false;
+namespace {
+
+bool IsAscii(const QByteArray& bytes) {
     for (char c : bytes)
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            nietAscii = true;
-            break;
-        }
-    if (!nietAscii) return QString::fromLatin1(bytes);
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
+} // namespace
+
+bool IsUtf8Tekst(const QByteArray& bytes) {
+    if (IsAscii(bytes)) return false;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
+    const QString proef = utf8.decode(bytes);
+    return !utf8.hasError();
+}
+
+QString DecodeerTekstbestand(const QByteArray& bytes) {
+    if (IsAscii(bytes)) return QString::fromLatin1(bytes);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
     QString t = utf8.decode(bytes);
     if (!utf8.hasError()) return t;
@@ -84,10 +95,17 @@ bool SchrijfBestandVeilig(const QString& pad, const QByteArray& inhoud, const QS
 
 bool VoegToeAanBestand(const QString& pad, const QByteArray& inhoud) {
     QFile f(pad);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append)) return false;
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) return false;
+    const qint64 oud = f.size();
     const bool heel = f.write(inhoud) == inhoud.size();
+    if (!heel) {
+        // A part written (a full disk) is taken back: a retry must not append its rows behind a half
+        // line.
+        f.resize(oud);
+        return false;
+    }
     f.close();
-    return heel && f.error() == QFileDevice::NoError;
+    return f.error() == QFileDevice::NoError;
 }
 
 } // namespace platform

@@ -1,8 +1,8 @@
 #include "shell/Opdrachtregel.h"
 
 #include "acquisition/Programmastatus.h"
+#include "files/Meetbestand.h"
 #include "platform/Klok.h"
-#include "shell/Voorlopig.h"
 
 #include <QDir>
 

@@ -5,6 +5,7 @@
 #include "acquisition/Koppelingen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
+#include "files/Meetbestand.h"
 #include "files/RackConfiguratie.h"
 #include "platform/Klok.h"
 #include "platform/Opslag.h"
@@ -18,7 +19,6 @@
 #include "shared/ui/Vensterfuncties.h"
 #include "shell/Poorten.h"
 #include "shell/Vensterhaken.h"
-#include "shell/Voorlopig.h"
 #include "shell/mdiK740.h"
 
 #include <QFile>

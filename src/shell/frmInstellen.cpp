@@ -2,6 +2,9 @@
 
 #include "acquisition/Programmastatus.h"
 #include "acquisition/Verbinding.h"
+#include "files/Meetbestand.h"
+#include "files/Opslaan.h"
+#include "files/Tijdbasis.h"
 #include "shared/Algemeen.h"
 #include "shared/Getallen.h"
 #include "shared/Hulpfuncties.h"
@@ -17,7 +20,6 @@
 #include "shell/Opdrachtregel.h"
 #include "shell/Poorten.h"
 #include "shell/Programmainstellingen.h"
-#include "shell/Voorlopig.h"
 #include "shell/mdiK740.h"
 
 #include <QApplication>

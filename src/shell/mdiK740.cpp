@@ -8,9 +8,13 @@
 #include "acquisition/Rackvenster.h"
 #include "acquisition/Systeemboom.h"
 #include "acquisition/Verbinding.h"
+#include "files/CsvVelden.h"
+#include "files/Logbestanden.h"
 #include "files/Logboek.h"
+#include "files/Meetbestand.h"
 #include "files/Opslaan.h"
 #include "files/RackConfiguratie.h"
+#include "files/Tijdbasis.h"
 #include "files/Werkkopie.h"
 #include "platform/Opslag.h"
 #include "platform/Systeem.h"
@@ -27,7 +31,6 @@
 #include "shell/Programmainstellingen.h"
 #include "shell/Standaarddialogen.h"
 #include "shell/Vensterhaken.h"
-#include "shell/Voorlopig.h"
 #include "shell/frmSplash.h"
 
 #include <QCloseEvent>
@@ -46,6 +49,7 @@ platform::Datum VerbindingsStart;
 platform::Datum VerbindingsDuur;
 platform::Datum LaatsteOpvraging;
 QString OpvraagInfo;
+bool ProgrammaBeeindigd = false;
 
 namespace {
 
@@ -824,7 +828,7 @@ void ResetShell() {
     ResetPoorten();
     ResetProgrammainstellingen();
     ResetVensterhaken();
-    ResetVoorlopig();
+    ProgrammaBeeindigd = false;
     VerbindingsStart = VerbindingsDuur = LaatsteOpvraging = 0;
     OpvraagInfo.clear();
     platform::GeefInstantieVrij();
@@ -835,7 +839,6 @@ struct Start {
     Start() {
         ResetOpdrachtregel();
         ResetProgrammainstellingen();
-        ResetVoorlopig();
     }
 } start;
 } // namespace

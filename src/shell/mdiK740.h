@@ -24,6 +24,7 @@ extern platform::Datum VerbindingsStart; // logging was last switched on
 extern platform::Datum VerbindingsDuur;  // now minus VerbindingsStart, shown in the status bar
 extern platform::Datum LaatsteOpvraging; // moment of the last snapshot
 extern QString OpvraagInfo;              // info text of the next snapshot row
+extern bool ProgrammaBeeindigd;          // set when the main window has unloaded
 
 class mdiK740 : public QMainWindow, public Hoofdvenster, public MeldingOmgeving, public Kindvensterbeheer {
     Q_OBJECT

@@ -7,7 +7,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 using namespace platform;
 
@@ -69,6 +71,10 @@ TEST_F(BestandenTest, TextFilesAreWindows1252ButUtf8IsRecognised) {
     EXPECT_EQ(DecodeerTekstbestand(QByteArray("\xc2\xb0"
                                               "C")),
               QString::fromUtf8("°C"));
+    EXPECT_TRUE(IsUtf8Tekst("\xc2\xb0"));
+    EXPECT_FALSE(IsUtf8Tekst("plain"));
+    EXPECT_FALSE(IsUtf8Tekst("\xb0"));
+    EXPECT_FALSE(IsUtf8Tekst("a\xc2")); // cut off inside a character
     EXPECT_EQ(SplitsRegels("a\r\nb\nc\rd"), (QStringList{"a", "b", "c", "d"}));
     EXPECT_EQ(SplitsRegels("a\r\n\r\n"), (QStringList{"a", ""}));
 }
@@ -104,4 +110,26 @@ TEST_F(BestandenTest, DateTypeCountsDaysFrom1899) {
     ASSERT_TRUE(LeesDatumTijd(DatumTijdTekst(d), terug));
     EXPECT_NEAR(terug, d, 1e-9);
     EXPECT_FALSE(LeesDatumTijd("garbage", terug));
+}
+
+TEST_F(BestandenTest, AppendThatCannotBeWrittenWholeAddsNothing) {
+    const QString f = pad("log.csv");
+    ASSERT_TRUE(VoegToeAanBestand(f, "a,1\r\n"));
+    // A file size limit stands in for a full disk: the rows are written in part, then the write fails.
+    rlimit oud{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &oud), 0);
+    const auto oudSignaal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit grens = oud;
+    grens.rlim_cur = 8;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &grens), 0);
+    const bool geschreven = VoegToeAanBestand(f, "b,2\r\nc,3\r\n");
+    setrlimit(RLIMIT_FSIZE, &oud);
+    std::signal(SIGXFSZ, oudSignaal);
+    EXPECT_FALSE(geschreven);
+    QByteArray inhoud;
+    ASSERT_TRUE(LeesBestand(f, inhoud));
+    EXPECT_EQ(inhoud, "a,1\r\n");
+    ASSERT_TRUE(VoegToeAanBestand(f, "b,2\r\n"));
+    ASSERT_TRUE(LeesBestand(f, inhoud));
+    EXPECT_EQ(inhoud, "a,1\r\nb,2\r\n");
 }

@@ -29,7 +29,6 @@
 #include "shared/Teksten.h"
 #include "shared/ui/Kindvensters.h"
 #include "shell/Programmainstellingen.h"
-#include "shell/Voorlopig.h"
 #include "shell/frmInstellen.h"
 #include "shell/frmTerminal.h"
 #include "shell/mdiK740.h"

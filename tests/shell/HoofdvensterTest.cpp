@@ -14,7 +14,6 @@
 #include "shell/Programmainstellingen.h"
 #include "shell/Standaarddialogen.h"
 #include "shell/Vensterhaken.h"
-#include "shell/Voorlopig.h"
 #include "shell/frmSplash.h"
 #include "shell/mdiK740.h"
 

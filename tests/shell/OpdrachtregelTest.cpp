@@ -1,8 +1,8 @@
 #include "shell/Opdrachtregel.h"
 #include "ShellOmgeving.h"
 #include "acquisition/Programmastatus.h"
+#include "files/Meetbestand.h"
 #include "shared/Teksten.h"
-#include "shell/Voorlopig.h"
 
 #include <QDir>
 

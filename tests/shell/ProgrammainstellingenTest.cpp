@@ -2,6 +2,7 @@
 #include "ShellOmgeving.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
+#include "files/Meetbestand.h"
 #include "platform/Opslag.h"
 #include "shared/Algemeen.h"
 #include "shared/Instellingen.h"
@@ -9,7 +10,6 @@
 #include "shared/Teksten.h"
 #include "shell/Poorten.h"
 #include "shell/Vensterhaken.h"
-#include "shell/Voorlopig.h"
 #include "shell/mdiK740.h"
 
 #include <QDir>

@@ -1,13 +1,13 @@
 #include "ShellOmgeving.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
+#include "files/Opslaan.h"
 #include "shared/Algemeen.h"
 #include "shared/Instellingen.h"
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
 #include "shell/Poorten.h"
 #include "shell/Programmainstellingen.h"
-#include "shell/Voorlopig.h"
 #include "shell/mdiK740.h"
 
 #include <QAction>

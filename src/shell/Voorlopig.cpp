@@ -1,7 +1,0 @@
-#include "shell/Voorlopig.h"
-
-bool ProgrammaBeeindigd;
-
-void ResetVoorlopig() {
-    ProgrammaBeeindigd = false;
-}
