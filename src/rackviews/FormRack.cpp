@@ -423,6 +423,21 @@ void FormRack::Ontlaad() {
     kader()->close();
 }
 
+int FormRack::VensterStatus() const {
+    const QWidget* k = Kindvensterkader(const_cast<FormRack*>(this));
+    return k->isMinimized() ? 1 : k->isMaximized() ? 2 : 0;
+}
+
+void FormRack::ZetVensterStatus(int status) {
+    kader()->setWindowState(status == 1   ? Qt::WindowMinimized
+                            : status == 2 ? Qt::WindowMaximized
+                                          : Qt::WindowNoState);
+}
+
+void FormRack::LeesVensterPositie(const QString& sectie) {
+    ::LeesVensterPositie(sectie, kader());
+}
+
 void FormRack::zetBovenaan(bool bovenaan) {
     QWidget* k = kader();
     const bool zichtbaar = k->isVisible();

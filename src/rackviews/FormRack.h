@@ -56,6 +56,9 @@ public:
     void LaadVensterTitel() override;
     void Toon() override;
     void Ontlaad() override;
+    int VensterStatus() const override;
+    void ZetVensterStatus(int status) override;
+    void LeesVensterPositie(const QString& sectie) override;
 
     // Drawing by the engine. "Zichtbaar" false draws the label greyed (disabled); its text stays.
     void ZetLabelTekst(RackLabel label, int index, const QString& tekst) override;

@@ -269,43 +269,6 @@ void BewaarInstellingen(mdiK740& venster) {
     SchrijfLogboek(0, 0, Tekst[455]);
 }
 
-void BewaarVensterPositie(const QString& sectie, QWidget* venster) {
-    if (!venster) return;
-    const int toestand = venster->isMinimized() ? 1 : venster->isMaximized() ? 2 : 0;
-    // The restored bounds, whatever the state.
-    const QRect normaal =
-        venster->isWindow() && toestand != 0 ? venster->normalGeometry() : venster->geometry();
-    const QPoint hoek =
-        venster->isWindow() && toestand == 0 ? venster->frameGeometry().topLeft() : normaal.topLeft();
-    Bewaar(sectie, QStringLiteral("Windowstate"), QString::number(toestand));
-    Bewaar(sectie, QStringLiteral("Top"), SingleAlsTekst(static_cast<float>(PixelsNaarTwips(hoek.y()))));
-    Bewaar(sectie, QStringLiteral("Left"), SingleAlsTekst(static_cast<float>(PixelsNaarTwips(hoek.x()))));
-    Bewaar(sectie, QStringLiteral("Height"),
-           SingleAlsTekst(static_cast<float>(PixelsNaarTwips(normaal.height()))));
-    Bewaar(sectie, QStringLiteral("Width"),
-           SingleAlsTekst(static_cast<float>(PixelsNaarTwips(normaal.width()))));
-}
-
-void LeesVensterPositie(const QString& sectie, QWidget* venster) {
-    if (!venster) return;
-    const int toestand = TekstNaarInteger(Lees(sectie, QStringLiteral("Windowstate"), QStringLiteral("0")));
-    const int boven =
-        TwipsNaarPixels(TekstNaarSingle(Lees(sectie, QStringLiteral("Top"), QStringLiteral("0"))));
-    const int links =
-        TwipsNaarPixels(TekstNaarSingle(Lees(sectie, QStringLiteral("Left"), QStringLiteral("0"))));
-    const int hoogte =
-        TwipsNaarPixels(TekstNaarSingle(Lees(sectie, QStringLiteral("Height"), QStringLiteral("7000"))));
-    const int breedte =
-        TwipsNaarPixels(TekstNaarSingle(Lees(sectie, QStringLiteral("Width"), QStringLiteral("10000"))));
-    venster->setWindowState(Qt::WindowNoState);
-    venster->move(links, boven);
-    venster->resize(std::max(breedte, 1), std::max(hoogte, 1));
-    venster->setWindowState(toestand == 1   ? Qt::WindowMinimized
-                            : toestand == 2 ? Qt::WindowMaximized
-                                            : Qt::WindowNoState);
-    venster->show();
-}
-
 void BewaarLettertype(const QString& sectie, QWidget* besturing) {
     if (!besturing) return;
     const QFont f = besturing->font();

@@ -4,6 +4,7 @@
 // data folders and their default files, saving them, and the window placement, font and column-width
 // records that other windows keep under sections of their own.
 #include "platform/Datum.h"
+#include "shared/ui/Vensterfuncties.h"
 
 #include <QString>
 #include <cstdint>
@@ -53,10 +54,6 @@ void Initialisatie(mdiK740& venster);
 // record and time base. "Settings" is not written here.
 void BewaarInstellingen(mdiK740& venster);
 
-// Placement record: "Windowstate" (0 normal, 1 minimised, 2 maximised), then the restored "Top",
-// "Left", "Height", "Width" in twips. Applying shows the window.
-void BewaarVensterPositie(const QString& sectie, QWidget* venster);
-void LeesVensterPositie(const QString& sectie, QWidget* venster);
 // Font record of a control: its font and its text colour.
 void BewaarLettertype(const QString& sectie, QWidget* besturing);
 void LeesLettertype(const QString& sectie, QWidget* besturing);

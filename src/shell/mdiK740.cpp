@@ -295,6 +295,11 @@ bool mdiK740::MDIForm_Load(const QStringList& argumenten) {
     InstalleerRackvensters();
     InstalleerInstellenEnTerminal();
     InstalleerStandaarddialogen();
+    // The placement of a rack window is its frame's in the window area.
+    Haken.RackVenster = [](int r) -> QWidget* {
+        auto* venster = dynamic_cast<QWidget*>(RackVenster(r));
+        return venster ? Kindvensterkader(venster) : nullptr;
+    };
 
     OntleedCommand(argumenten, GeldigePoort(LeesInstelling(AppNaam, Settings, QStringLiteral("Serial port"),
                                                            QStringLiteral("COM1"))));

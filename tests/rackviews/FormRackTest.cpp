@@ -12,6 +12,7 @@
 #include "shared/Instellingen.h"
 #include "shared/Systeemfuncties.h"
 #include "shared/ui/Kindvensters.h"
+#include "shared/ui/Vensterfuncties.h"
 
 #include <QAction>
 #include <QApplication>
@@ -450,4 +451,31 @@ TEST_F(FormRackTest, AFullRackRendersAfterAPollTurn) {
     boom.TreeView->expandAll();
     boom.show();
     EXPECT_TRUE(boom.grab().toImage().save(QDir(map).filePath("systeemboom.png")));
+}
+
+TEST_F(FormRackTest, ThePlacementOfTheWindowIsSavedAndRestoredInItsFrame) {
+    MdiBeheer beheer;
+    ZetKindvensterbeheer(&beheer);
+    InstalleerRackvensters();
+    rack(1, {1});
+    auto* w = dynamic_cast<FormRack*>(MaakRackVenster(1));
+    ASSERT_NE(w, nullptr);
+    beheer.area.show();
+    w->Toon();
+    QWidget* kader = Kindvensterkader(w);
+    ASSERT_NE(kader, w);
+    kader->move(px(1500), px(750));
+    BewaarVensterPositie(QStringLiteral("Measurement1"), kader);
+    EXPECT_EQ(LeesInstelling(AppNaam, "Measurement1", "Left", ""), QStringLiteral("1500"));
+    EXPECT_EQ(LeesInstelling(AppNaam, "Measurement1", "Top", ""), QStringLiteral("750"));
+
+    kader->move(0, 0);
+    w->LeesVensterPositie(QStringLiteral("Measurement1"));
+    EXPECT_EQ(kader->pos(), QPoint(px(1500), px(750)));
+    w->ZetVensterStatus(1);
+    EXPECT_EQ(w->VensterStatus(), 1);
+    w->LeesVensterPositie(QStringLiteral("Measurement1")); // a normal window, as it was saved
+    EXPECT_EQ(w->VensterStatus(), 0);
+    EXPECT_EQ(kader->pos(), QPoint(px(1500), px(750)));
+    ZetKindvensterbeheer(nullptr);
 }

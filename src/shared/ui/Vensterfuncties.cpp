@@ -1,5 +1,9 @@
 #include "shared/ui/Vensterfuncties.h"
 
+#include "shared/Getallen.h"
+#include "shared/Instellingen.h"
+#include "shared/Systeemfuncties.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -40,4 +44,44 @@ int TwipsNaarPixels(double twips) {
 }
 double PixelsNaarTwips(int pixels) {
     return pixels * TwipsPerPixel();
+}
+
+void BewaarVensterPositie(const QString& sectie, QWidget* venster) {
+    if (!venster) return;
+    const int toestand = venster->isMinimized() ? 1 : venster->isMaximized() ? 2 : 0;
+    // The restored bounds, whatever the state.
+    const QRect normaal =
+        venster->isWindow() && toestand != 0 ? venster->normalGeometry() : venster->geometry();
+    const QPoint hoek =
+        venster->isWindow() && toestand == 0 ? venster->frameGeometry().topLeft() : normaal.topLeft();
+    BewaarInstelling(AppNaam, sectie, QStringLiteral("Windowstate"), QString::number(toestand));
+    BewaarInstelling(AppNaam, sectie, QStringLiteral("Top"),
+                     SingleAlsTekst(static_cast<float>(PixelsNaarTwips(hoek.y()))));
+    BewaarInstelling(AppNaam, sectie, QStringLiteral("Left"),
+                     SingleAlsTekst(static_cast<float>(PixelsNaarTwips(hoek.x()))));
+    BewaarInstelling(AppNaam, sectie, QStringLiteral("Height"),
+                     SingleAlsTekst(static_cast<float>(PixelsNaarTwips(normaal.height()))));
+    BewaarInstelling(AppNaam, sectie, QStringLiteral("Width"),
+                     SingleAlsTekst(static_cast<float>(PixelsNaarTwips(normaal.width()))));
+}
+
+void LeesVensterPositie(const QString& sectie, QWidget* venster) {
+    if (!venster) return;
+    const int toestand =
+        TekstNaarInteger(LeesInstelling(AppNaam, sectie, QStringLiteral("Windowstate"), QStringLiteral("0")));
+    const int boven = TwipsNaarPixels(
+        TekstNaarSingle(LeesInstelling(AppNaam, sectie, QStringLiteral("Top"), QStringLiteral("0"))));
+    const int links = TwipsNaarPixels(
+        TekstNaarSingle(LeesInstelling(AppNaam, sectie, QStringLiteral("Left"), QStringLiteral("0"))));
+    const int hoogte = TwipsNaarPixels(
+        TekstNaarSingle(LeesInstelling(AppNaam, sectie, QStringLiteral("Height"), QStringLiteral("7000"))));
+    const int breedte = TwipsNaarPixels(
+        TekstNaarSingle(LeesInstelling(AppNaam, sectie, QStringLiteral("Width"), QStringLiteral("10000"))));
+    venster->setWindowState(Qt::WindowNoState);
+    venster->move(links, boven);
+    venster->resize(std::max(breedte, 1), std::max(hoogte, 1));
+    // Setting the normal state again would put a sub-window of a window area back where it was.
+    if (toestand == 1 || toestand == 2)
+        venster->setWindowState(toestand == 1 ? Qt::WindowMinimized : Qt::WindowMaximized);
+    venster->show();
 }

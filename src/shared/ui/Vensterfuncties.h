@@ -1,6 +1,8 @@
 #pragma once
 // Window helpers shared by every window: the topmost layer, and positions and sizes in twips, the unit
 // in which the settings store keeps them (1440 per inch; 15 per pixel at 96 dpi).
+#include <QString>
+
 class QWidget;
 class QPoint;
 
@@ -14,3 +16,8 @@ void ZetVensterNietBovenaan(QWidget* venster);
 double TwipsPerPixel();
 int TwipsNaarPixels(double twips);
 double PixelsNaarTwips(int pixels);
+
+// Placement record of a window in the settings store: "Windowstate" (0 normal, 1 minimised,
+// 2 maximised), then the restored "Top", "Left", "Height", "Width" in twips. Applying shows the window.
+void BewaarVensterPositie(const QString& sectie, QWidget* venster);
+void LeesVensterPositie(const QString& sectie, QWidget* venster);
