@@ -6,7 +6,7 @@
 #include "SchoneOmgeving.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
-#include "acquisition/Tabelvenster.h"
+#include "acquisition/vensters/Tabelvenster.h"
 #include "files/CsvVelden.h"
 #include "files/Logbestanden.h"
 #include "files/Meetbestand.h"

@@ -3,7 +3,7 @@
 #include "Voorbeeldrack.h"
 #include "acquisition/RackvensterIndicatoren.h"
 #include "acquisition/RackvensterTeksten.h"
-#include "acquisition/Systeemboom.h"
+#include "acquisition/vensters/Systeemboom.h"
 #include "platform/Opslag.h"
 #include "rackviews/FormRack.h"
 #include "rackviews/FormTreeview.h"

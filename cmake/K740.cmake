@@ -1,13 +1,18 @@
-# k740_library(name deps... [FOLDER sub/folder])
-# Makes the static library k740_<name> from every source in src/<folder>, when that folder exists.
+# k740_library(name deps... [FOLDER sub/folder] [SUBFOLDERS sub...])
+# Makes the static library k740_<name> from every source in src/<folder> and the named subfolders
+# of it, when that folder exists.
 set(K740_LIBRARIES "" CACHE INTERNAL "")
 function(k740_library name)
-    cmake_parse_arguments(ARG "" "FOLDER" "" ${ARGN})
+    cmake_parse_arguments(ARG "" "FOLDER" "SUBFOLDERS" ${ARGN})
     if(NOT ARG_FOLDER)
         set(ARG_FOLDER ${name})
     endif()
     set(dir ${CMAKE_SOURCE_DIR}/src/${ARG_FOLDER})
-    file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h ${dir}/*.qrc)
+    set(patterns ${dir}/*.cpp ${dir}/*.h ${dir}/*.qrc)
+    foreach(sub ${ARG_SUBFOLDERS})
+        list(APPEND patterns ${dir}/${sub}/*.cpp ${dir}/${sub}/*.h)
+    endforeach()
+    file(GLOB sources CONFIGURE_DEPENDS ${patterns})
     if(NOT sources)
         return()
     endif()

@@ -1,7 +1,7 @@
 #include "acquisition/Alarmuitgang.h"
 
-#include "acquisition/Grafiekvenster.h"
-#include "acquisition/Hoofdvenster.h"
+#include "acquisition/vensters/Grafiekvenster.h"
+#include "acquisition/vensters/Hoofdvenster.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/Verbinding.h"

@@ -1,7 +1,7 @@
 #include "acquisition/EEprom.h"
 
 #include "acquisition/Frames.h"
-#include "acquisition/Hoofdvenster.h"
+#include "acquisition/vensters/Hoofdvenster.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/StatusADC.h"

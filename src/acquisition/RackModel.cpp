@@ -1,6 +1,6 @@
 #include "acquisition/RackModel.h"
 
-#include "acquisition/Hoofdvenster.h"
+#include "acquisition/vensters/Hoofdvenster.h"
 
 std::array<RackRecord, AantalRacks + 1> Racks;
 std::array<RackVlag, AantalRacks + 1> RackVlaggen;

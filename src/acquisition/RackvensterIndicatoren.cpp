@@ -1,7 +1,7 @@
 #include "acquisition/RackvensterIndicatoren.h"
 
 #include "acquisition/Kanaaladres.h"
-#include "acquisition/Rackvenster.h"
+#include "acquisition/vensters/Rackvenster.h"
 
 #include <limits>
 

@@ -4,7 +4,7 @@
 #include "acquisition/K762Teksten.h"
 #include "acquisition/Kanaaladres.h"
 #include "acquisition/Kanaalteksten.h"
-#include "acquisition/Rackvenster.h"
+#include "acquisition/vensters/Rackvenster.h"
 #include "acquisition/Temperatuur.h"
 #include "shared/Getallen.h"
 #include "shared/Hulpfuncties.h"

@@ -3,7 +3,7 @@
 #include "acquisition/Aanmelding.h"
 #include "acquisition/Commandos.h"
 #include "acquisition/Frames.h"
-#include "acquisition/Hoofdvenster.h"
+#include "acquisition/vensters/Hoofdvenster.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/Verbinding.h"

@@ -2,7 +2,7 @@
 
 #include "acquisition/Kalibratiebestand.h"
 #include "acquisition/Programmastatus.h"
-#include "acquisition/Rackvenster.h"
+#include "acquisition/vensters/Rackvenster.h"
 #include "files/Configuratietekst.h"
 #include "platform/Tekstbestand.h"
 #include "shared/Algemeen.h"

@@ -3,7 +3,7 @@
 // time axis, legend and recorder options, the two alarm lines and its 32 curves) in a sectioned text
 // file "Graph" & n & ".gcf" in the configuration folder. Also the colour of a chart series and the
 // colour dialog of the graph settings.
-#include "acquisition/Grafiekvenster.h"
+#include "acquisition/vensters/Grafiekvenster.h"
 
 #include <QString>
 #include <cstdint>

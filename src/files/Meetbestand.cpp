@@ -2,11 +2,11 @@
 
 #include "acquisition/Koppelingen.h"
 
-#include "acquisition/Hoofdvenster.h"
+#include "acquisition/vensters/Hoofdvenster.h"
 #include "acquisition/Kalibratiebestand.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
-#include "acquisition/Tabelvenster.h"
+#include "acquisition/vensters/Tabelvenster.h"
 #include "files/CsvVelden.h"
 #include "files/Logbestanden.h"
 #include "files/Tijdbasis.h"

@@ -1,6 +1,6 @@
 #include "files/Opslaan.h"
 
-#include "acquisition/Hoofdvenster.h"
+#include "acquisition/vensters/Hoofdvenster.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/Verbinding.h"
 #include "files/Bestandsbewerkingen.h"

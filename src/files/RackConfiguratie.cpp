@@ -6,7 +6,7 @@
 #include "acquisition/Kalibratiebestand.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
-#include "acquisition/Rackvenster.h"
+#include "acquisition/vensters/Rackvenster.h"
 #include "files/Configuratietekst.h"
 #include "files/Eenheidcontrole.h"
 #include "platform/Tekstbestand.h"

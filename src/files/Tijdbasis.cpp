@@ -1,7 +1,7 @@
 #include "files/Tijdbasis.h"
 
 #include "acquisition/Programmastatus.h"
-#include "acquisition/Tabelvenster.h"
+#include "acquisition/vensters/Tabelvenster.h"
 #include "shared/Getallen.h"
 
 #include <cmath>

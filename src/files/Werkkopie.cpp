@@ -1,7 +1,7 @@
 #include "files/Werkkopie.h"
 
 #include "acquisition/RackModel.h"
-#include "acquisition/Tabelvenster.h"
+#include "acquisition/vensters/Tabelvenster.h"
 #include "files/Bestandsbewerkingen.h"
 #include "files/CsvVelden.h"
 #include "files/Logbestanden.h"

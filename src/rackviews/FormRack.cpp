@@ -3,7 +3,7 @@
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackvensterIndicatoren.h"
 #include "acquisition/RackvensterTeksten.h"
-#include "acquisition/Systeemboom.h"
+#include "acquisition/vensters/Systeemboom.h"
 #include "platform/Klok.h"
 #include "rackviews/FormEditInfo.h"
 #include "rackviews/RackvensterActies.h"

@@ -4,7 +4,7 @@
 // The poll cycle draws into it through the engine's rack-window interface; double-clicks open the
 // module settings, a press on a module's name opens the rack and module commands.
 #include "acquisition/RackModel.h"
-#include "acquisition/Rackvenster.h"
+#include "acquisition/vensters/Rackvenster.h"
 #include "rackviews/Rackindeling.h"
 
 #include <QWidget>

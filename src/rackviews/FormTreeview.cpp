@@ -1,6 +1,6 @@
 #include "rackviews/FormTreeview.h"
 
-#include "acquisition/Hoofdvenster.h"
+#include "acquisition/vensters/Hoofdvenster.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/Temperatuur.h"

@@ -3,7 +3,7 @@
 // identification and its 7 module slots, under each present module its identification, the last
 // status reply and its 4 inputs with their settings, raw and calculated values and temperature. A
 // diagnostic view of the live model: the poll cycle rewrites a module's values after each poll.
-#include "acquisition/Systeemboom.h"
+#include "acquisition/vensters/Systeemboom.h"
 
 #include <QHash>
 #include <QString>

@@ -3,7 +3,7 @@
 // modules packed from the left in slot order, and which module and input a double-click on a label or
 // a panel chooses.
 #include "acquisition/RackModel.h"
-#include "acquisition/Rackvenster.h"
+#include "acquisition/vensters/Rackvenster.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The main window: start-up and shutdown of the program, the rack-link port and its indications, the
 // three timers with the logging switch, and the menus, toolbar and status bar they need.
-#include "acquisition/Hoofdvenster.h"
+#include "acquisition/vensters/Hoofdvenster.h"
 #include "platform/Datum.h"
 #include "platform/Klok.h"
 #include "shared/Melding.h"

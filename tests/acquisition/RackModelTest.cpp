@@ -1,6 +1,6 @@
 #include "acquisition/RackModel.h"
 #include "SchoneOmgeving.h"
-#include "acquisition/Hoofdvenster.h"
+#include "acquisition/vensters/Hoofdvenster.h"
 #include "acquisition/Stabiliteit.h"
 
 #include <gtest/gtest.h>

@@ -6,7 +6,7 @@
 #include "OpnameHoofdvenster.h"
 #include "OpnameTabelvenster.h"
 #include "SchoneOmgeving.h"
-#include "acquisition/Hoofdvenster.h"
+#include "acquisition/vensters/Hoofdvenster.h"
 #include "acquisition/Programmastatus.h"
 #include "files/Bestandsbewerkingen.h"
 #include "files/Bestandsdialogen.h"

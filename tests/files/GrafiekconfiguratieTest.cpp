@@ -3,7 +3,7 @@
 #include "SchoneOmgeving.h"
 #include "acquisition/Kalibratiebestand.h"
 #include "acquisition/Programmastatus.h"
-#include "acquisition/Rackvenster.h"
+#include "acquisition/vensters/Rackvenster.h"
 #include "platform/Tekstbestand.h"
 #include "shared/Melding.h"
 

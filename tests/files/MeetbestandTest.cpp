@@ -3,7 +3,7 @@
 #include "OpnameHoofdvenster.h"
 #include "OpnameTabelvenster.h"
 #include "SchoneOmgeving.h"
-#include "acquisition/Hoofdvenster.h"
+#include "acquisition/vensters/Hoofdvenster.h"
 #include "acquisition/Kalibratiebestand.h"
 #include "acquisition/Koppelingen.h"
 #include "acquisition/Programmastatus.h"

@@ -3,7 +3,7 @@
 #include "Voorbeeldrack.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
-#include "acquisition/Rackvenster.h"
+#include "acquisition/vensters/Rackvenster.h"
 #include "acquisition/RackvensterIndicatoren.h"
 #include "acquisition/RackvensterTeksten.h"
 #include "rackviews/FormEditInfo.h"

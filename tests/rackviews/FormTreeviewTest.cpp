@@ -1,10 +1,10 @@
 #include "rackviews/FormTreeview.h"
 #include "SchoneOmgeving.h"
 #include "Voorbeeldrack.h"
-#include "acquisition/Hoofdvenster.h"
+#include "acquisition/vensters/Hoofdvenster.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
-#include "acquisition/Systeemboom.h"
+#include "acquisition/vensters/Systeemboom.h"
 
 #include <QTest>
 #include <QTreeWidget>

@@ -16,7 +16,7 @@
 #include "acquisition/Kalibratiebestand.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
-#include "acquisition/Rackvenster.h"
+#include "acquisition/vensters/Rackvenster.h"
 #include "acquisition/Verbinding.h"
 #include "files/CsvVelden.h"
 #include "platform/Datum.h"

@@ -1,7 +1,7 @@
 #pragma once
 // A graph window that holds what the file layer writes into it and records the calls that change its
 // appearance: the state changes in order, the repaint switch and the chart rebuilds.
-#include "acquisition/Grafiekvenster.h"
+#include "acquisition/vensters/Grafiekvenster.h"
 
 #include <array>
 #include <vector>

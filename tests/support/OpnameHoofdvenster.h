@@ -1,6 +1,6 @@
 #pragma once
 // A main window for tests: it records what the engine shows on it.
-#include "acquisition/Hoofdvenster.h"
+#include "acquisition/vensters/Hoofdvenster.h"
 
 #include <QString>
 #include <map>

@@ -1,7 +1,7 @@
 #pragma once
 // A rack window that records what the engine writes into it: the captions, colours and visibility of
 // its label arrays, the tool tips per input and the indicator colours.
-#include "acquisition/Rackvenster.h"
+#include "acquisition/vensters/Rackvenster.h"
 
 #include <QStringList>
 #include <array>

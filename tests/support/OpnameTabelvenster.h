@@ -4,7 +4,7 @@
 // row number, the time cells of TijdMeting, per input the value ("OR." when the flags mark an
 // over-range), unit, temperature ("OR." when they mark a temperature out of range) and temperature
 // unit, and the info text.
-#include "acquisition/Tabelvenster.h"
+#include "acquisition/vensters/Tabelvenster.h"
 
 #include <array>
 #include <vector>

@@ -2,7 +2,7 @@
 
 #include "acquisition/Aanmelding.h"
 #include "acquisition/Communicatie.h"
-#include "acquisition/Hoofdvenster.h"
+#include "acquisition/vensters/Hoofdvenster.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "platform/Klok.h"

@@ -5,7 +5,7 @@
 // replies garbled or dropped.
 #include "OpnameHoofdvenster.h"
 #include "RackEmulator.h"
-#include "acquisition/Systeemboom.h"
+#include "acquisition/vensters/Systeemboom.h"
 #include "platform/GeheugenLijn.h"
 
 #include <QtGlobal>

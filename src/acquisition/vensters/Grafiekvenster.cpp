@@ -1,4 +1,4 @@
-#include "acquisition/Grafiekvenster.h"
+#include "acquisition/vensters/Grafiekvenster.h"
 
 #include "acquisition/RackModel.h"
 

@@ -1,4 +1,4 @@
-#include "acquisition/Hoofdvenster.h"
+#include "acquisition/vensters/Hoofdvenster.h"
 
 namespace {
 Hoofdvenster geen;

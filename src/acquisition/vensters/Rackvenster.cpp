@@ -1,4 +1,4 @@
-#include "acquisition/Rackvenster.h"
+#include "acquisition/vensters/Rackvenster.h"
 
 #include "acquisition/RackModel.h"
 

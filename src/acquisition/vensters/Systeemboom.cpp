@@ -1,4 +1,4 @@
-#include "acquisition/Systeemboom.h"
+#include "acquisition/vensters/Systeemboom.h"
 
 #include "acquisition/Programmastatus.h"
 

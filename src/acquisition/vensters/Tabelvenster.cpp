@@ -1,4 +1,4 @@
-#include "acquisition/Tabelvenster.h"
+#include "acquisition/vensters/Tabelvenster.h"
 
 TabelVenstersLijst TabelVensters;
 std::array<std::array<int16_t, AantalRacks + 1>, AantalModules + 1> AantalTabelKolommen{};
