@@ -1,5 +1,5 @@
 // K740: logs on the racks of one serial line, polls their modules, shows, logs and calibrates.
-#include "shared/ui/Dialoogdiensten.h"
+#include "shell/Installatie.h"
 #include "shell/mdiK740.h"
 
 #include <QApplication>
@@ -9,11 +9,11 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("K740"));
     QApplication::setOrganizationName(QStringLiteral("Quorvex"));
     QApplication::setApplicationVersion(QStringLiteral(K740_VERSION));
-    InstalleerDialoogDiensten();
 
     QStringList argumenten = QApplication::arguments();
     argumenten.removeFirst();
     mdiK740 venster;
+    const Installatie installatie(venster);
     venster.MDIForm_Load(argumenten);
     return 0;
 }

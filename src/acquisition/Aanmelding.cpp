@@ -53,8 +53,8 @@ void VerwerkAanmeldAntwoord(int32_t idno) {
     WisBuffers();
     LeesIdentificatienummers(plaats);
     ZetKanaalEenheden(plaats);
-    if (Bestandslaag.LeesRackConfiguratie) Bestandslaag.LeesRackConfiguratie(plaats);
-    if (Bestandslaag.LeesRackNamen) Bestandslaag.LeesRackNamen(plaats);
+    bestandslaag().LeesRackConfiguratie(plaats);
+    bestandslaag().LeesRackNamen(plaats);
     hoofdvenster().ToonRackVenster(plaats);
     if (BoomZichtbaar) {
         BoomZichtbaar = false;

@@ -4,8 +4,6 @@
 #include "acquisition/Alarmuitgang.h"
 #include "acquisition/Commandos.h"
 #include "acquisition/Frames.h"
-#include "acquisition/vensters/Grafiekvenster.h"
-#include "acquisition/vensters/Hoofdvenster.h"
 #include "acquisition/K761.h"
 #include "acquisition/K762.h"
 #include "acquisition/Koppelingen.h"
@@ -14,10 +12,11 @@
 #include "acquisition/RackvensterIndicatoren.h"
 #include "acquisition/RackvensterTeksten.h"
 #include "acquisition/StatusADC.h"
+#include "acquisition/Verbinding.h"
+#include "acquisition/vensters/Grafiekvenster.h"
+#include "acquisition/vensters/Hoofdvenster.h"
 #include "acquisition/vensters/Systeemboom.h"
 #include "acquisition/vensters/Tabelvenster.h"
-#include "acquisition/Verbinding.h"
-#include "acquisition/Vernieuwing.h"
 #include "platform/Klok.h"
 #include "shared/Teksten.h"
 
@@ -162,7 +161,7 @@ void CommunicatieLus() {
     InstellingenOpen = false;
     EindeTekens = QByteArrayLiteral("\r\n");
 
-    if (Bestandslaag.LeesRackAanmelding) Bestandslaag.LeesRackAanmelding();
+    bestandslaag().LeesRackAanmelding();
 
     hoofdvenster().ToonHoofdvenster();
     if (!MSComm1().isOpen()) hoofdvenster().OpenCommPoort();
@@ -176,9 +175,8 @@ void CommunicatieLus() {
 
     bool aanmeldenNodig = false;
     if (IsErEenRackActief()) {
-        if (LadenBijOpstarten && Bestandslaag.OpenGegevensbestand) Bestandslaag.OpenGegevensbestand();
-        hoofdvenster().UpdateFileMenu(
-            Bestandslaag.Gegevensbestand ? Bestandslaag.Gegevensbestand() : QString(), QString());
+        if (LadenBijOpstarten) bestandslaag().OpenGegevensbestand();
+        hoofdvenster().UpdateFileMenu(bestandslaag().Gegevensbestand(), QString());
     } else {
         aanmeldenNodig = true;
     }
@@ -368,7 +366,7 @@ void VerwerkOpvraagTik() {
 }
 
 void VernieuwVensters(const QString& info) {
-    if (Vernieuwing.LogMeting) Vernieuwing.LogMeting(info);
+    bestandslaag().LogMeting(info);
     for (int r = 1; r <= AantalRacks; ++r)
         if (Racks[r].Present)
             if (Tabelvenster* tabel = TabelVensters.Maak(r)) tabel->VulTabellenAan(info);

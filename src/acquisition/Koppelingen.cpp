@@ -1,11 +1,21 @@
 #include "acquisition/Koppelingen.h"
 
-Bestandskoppeling Bestandslaag;
+namespace {
+Bestandslaag* laag = nullptr;
+} // namespace
+
+void ZetBestandslaag(Bestandslaag* nieuw) {
+    laag = nieuw;
+}
+Bestandslaag& bestandslaag() {
+    static Bestandslaag geen;
+    return laag ? *laag : geen;
+}
 
 void SchrijfLogboek(int rack, int module, const QString& tekst) {
-    if (Bestandslaag.SchrijfLogboek) Bestandslaag.SchrijfLogboek(rack, module, tekst);
+    bestandslaag().SchrijfLogboek(rack, module, tekst);
 }
 
 void ResetKoppelingen() {
-    Bestandslaag = Bestandskoppeling{};
+    laag = nullptr;
 }

@@ -1,28 +1,36 @@
 #pragma once
-// Work of the file layer that the engine starts: the event log and the rack configuration file. The
-// file layer installs its functions at start-up; until then (and in tests that install nothing) the
-// engine's calls do nothing.
+// Work of the file layer that the engine starts: the event log, the rack configuration file, the data
+// file and the logging files. The file layer's side is registered at start-up; without it (and in
+// tests that register none) the engine's calls do nothing.
 #include <QString>
-#include <functional>
 
-struct Bestandskoppeling {
+class Bestandslaag {
+public:
+    virtual ~Bestandslaag() = default;
     // Appends one line to the daily event log (rack and module 0 when none).
-    std::function<void(int rack, int module, const QString& tekst)> SchrijfLogboek;
+    virtual void SchrijfLogboek(int rack, int module, const QString& tekst) {
+        (void)rack, (void)module, (void)tekst;
+    }
     // Reads the configuration file of a rack that has just logged on, over its defaults.
-    std::function<void(int rack)> LeesRackConfiguratie;
+    virtual void LeesRackConfiguratie(int rack) { (void)rack; }
     // Reads the names of the rack's modules and inputs from its configuration file.
-    std::function<void(int rack)> LeesRackNamen;
+    virtual void LeesRackNamen(int rack) { (void)rack; }
     // Registers the racks of the last run from their log-on records in the settings.
-    std::function<void()> LeesRackAanmelding;
+    virtual void LeesRackAanmelding() {}
     // Reloads the current data file into the tables.
-    std::function<void()> OpenGegevensbestand;
-    // The name of the current data file.
-    std::function<QString()> Gegevensbestand;
+    virtual void OpenGegevensbestand() {}
+    // The name of the current data file ("" when there is no file layer).
+    virtual QString Gegevensbestand() const { return QString(); }
+    // Writes the newest values as one row into the logging files; `info` is the row's info text (the
+    // snapshot of the poll-interval timer).
+    virtual void LogMeting(const QString& info) { (void)info; }
 };
 
-extern Bestandskoppeling Bestandslaag;
+// Registers the file layer's side (nullptr: none).
+void ZetBestandslaag(Bestandslaag* laag);
+Bestandslaag& bestandslaag();
 
-// The engine's event-log call: one line for rack and module (0 = none) when the log is installed.
+// The engine's event-log call: one line for rack and module (0 = none).
 void SchrijfLogboek(int rack, int module, const QString& tekst);
 
 void ResetKoppelingen();

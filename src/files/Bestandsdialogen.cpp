@@ -1,23 +1,24 @@
 #include "files/Bestandsdialogen.h"
 
 namespace {
-
-class GeenDialogen : public Bestandsdialogen {
-public:
-    std::optional<QString> KiesBestand(const BestandsdialoogVraag&) override { return std::nullopt; }
-    bool KiesLettertype(Lettertype&, const QString&) override { return false; }
-    bool KiesKleur(int32_t&, const QString&) override { return false; }
-};
-
-GeenDialogen geenDialogen;
 Bestandsdialogen* geregistreerd = nullptr;
-
 } // namespace
+
+std::optional<QString> Bestandsdialogen::KiesBestand(const BestandsdialoogVraag&) {
+    return std::nullopt;
+}
+bool Bestandsdialogen::KiesLettertype(Lettertype&, const QString&) {
+    return false;
+}
+bool Bestandsdialogen::KiesKleur(int32_t&, const QString&) {
+    return false;
+}
 
 void ZetBestandsdialogen(Bestandsdialogen* dialogen) {
     geregistreerd = dialogen;
 }
 
 Bestandsdialogen& bestandsdialogen() {
-    return geregistreerd ? *geregistreerd : geenDialogen;
+    static Bestandsdialogen geen;
+    return geregistreerd ? *geregistreerd : geen;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The common dialogs as the file code sees them: open and save a file, choose a font with its colour,
 // choose a colour. The window side registers the real dialogs at start-up; tests register their own
-// answers. With nothing registered every dialog answers as Cancel.
+// answers. Without registered dialogs every dialog answers as Cancel.
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -33,16 +33,15 @@ class Bestandsdialogen {
 public:
     virtual ~Bestandsdialogen() = default;
     // The chosen path, or nothing after Cancel. The save dialog asks nothing about an existing file.
-    virtual std::optional<QString> KiesBestand(const BestandsdialoogVraag& vraag) = 0;
+    virtual std::optional<QString> KiesBestand(const BestandsdialoogVraag& vraag);
     // Shows the font dialog with screen and printer fonts and the effects (colour, underline,
     // strikethrough) on `lettertype`; true with the choice in `lettertype`, false after Cancel.
-    virtual bool KiesLettertype(Lettertype& lettertype, const QString& titel) = 0;
+    virtual bool KiesLettertype(Lettertype& lettertype, const QString& titel);
     // Shows the colour dialog, fully open, on `kleur`; true with the choice in `kleur`, false after
     // Cancel.
-    virtual bool KiesKleur(int32_t& kleur, const QString& titel) = 0;
+    virtual bool KiesKleur(int32_t& kleur, const QString& titel);
 };
 
 // Registers the dialogs (nullptr: none). The caller keeps them alive while they are registered.
 void ZetBestandsdialogen(Bestandsdialogen* dialogen);
-// The registered dialogs, or ones that answer every dialog as Cancel.
 Bestandsdialogen& bestandsdialogen();

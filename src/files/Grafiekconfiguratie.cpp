@@ -3,6 +3,7 @@
 #include "acquisition/Kalibratiebestand.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/vensters/Rackvenster.h"
+#include "files/Bestandsdialogen.h"
 #include "files/Configuratietekst.h"
 #include "platform/Tekstbestand.h"
 #include "shared/Algemeen.h"
@@ -14,8 +15,6 @@
 #include <array>
 
 namespace {
-
-KleurKeuzeFunctie kleurKeuze;
 
 enum class Sectie { Geen, Venster, Waardenas, Tijdsas, Diversen, AlarmHoog, AlarmLaag, Lijn };
 
@@ -203,20 +202,12 @@ void LeesGrafiekInstellingen(int n, GrafiekvensterInterface& venster, bool zonde
     venster.HerInitialiseerGrafiek();
 }
 
-void ZetKleurKeuzeFunctie(KleurKeuzeFunctie functie) {
-    kleurKeuze = std::move(functie);
-}
-
 int32_t KiesCurveKleur(int32_t& kleur, int16_t& laatsteKeuze) {
     int32_t gekozen = kleur;
-    if (kleurKeuze && kleurKeuze(gekozen, Tekst[175])) {
+    if (bestandsdialogen().KiesKleur(gekozen, Tekst[175])) {
         laatsteKeuze = 1;
         return gekozen;
     }
     laatsteKeuze = 2;
     return kleur;
-}
-
-void ResetGrafiekconfiguratie() {
-    kleurKeuze = nullptr;
 }

@@ -2,12 +2,11 @@
 // The graph configuration file (".gcf"): the whole set-up of one graph window (placement, value and
 // time axis, legend and recorder options, the two alarm lines and its 32 curves) in a sectioned text
 // file "Graph" & n & ".gcf" in the configuration folder. Also the colour of a chart series and the
-// colour dialog of the graph settings.
+// colour dialog of the graph settings (the common colour dialog of Bestandsdialogen).
 #include "acquisition/vensters/Grafiekvenster.h"
 
 #include <QString>
 #include <cstdint>
-#include <functional>
 
 // MapConfiguratie & "/Graph" & n & ".gcf".
 QString GrafiekBestandsnaam(int n);
@@ -21,12 +20,6 @@ void LeesGrafiekInstellingen(int n, GrafiekvensterInterface& venster, bool zonde
 // The pen colour of a chart series as red + 256 x green + 65536 x blue.
 int32_t LeesDiagramKleur(const GrafiekvensterInterface& venster, int reeks);
 
-// The colour dialog as the file code sees it: it shows `kleur` preselected, fully open, with the title;
-// true with the chosen colour in `kleur`, false after Cancel. The window side registers it.
-using KleurKeuzeFunctie = std::function<bool(int32_t& kleur, const QString& titel)>;
-void ZetKleurKeuzeFunctie(KleurKeuzeFunctie functie);
 // Shows the colour dialog titled "C&urve colour" on `kleur`; the chosen colour with laatsteKeuze 1, or
 // `kleur` unchanged with laatsteKeuze 2 after Cancel (also when no dialog is registered).
 int32_t KiesCurveKleur(int32_t& kleur, int16_t& laatsteKeuze);
-
-void ResetGrafiekconfiguratie();

@@ -1,7 +1,5 @@
 #include "files/Logbestanden.h"
 
-#include "acquisition/Vernieuwing.h"
-
 #include "acquisition/K761Teksten.h"
 #include "acquisition/K762Teksten.h"
 #include "acquisition/RackModel.h"
@@ -303,8 +301,4 @@ void LogMeting(const QString& info) {
     if (modus == LogEenBestand) uit.Veld(een, QString(), true);
 
     uit.Schrijf();
-}
-
-void InstalleerLogbestanden() {
-    Vernieuwing.LogMeting = [](const QString& info) { LogMeting(info); };
 }

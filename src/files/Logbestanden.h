@@ -39,5 +39,3 @@ QString EenheidTekstPerModel(int16_t rack, int16_t module, int16_t kanaal);
 // file's line is built whole and appended in one write; the bytes are those of writing the fields one
 // by one.
 void LogMeting(const QString& info);
-// Connects LogMeting to the snapshot of the poll cycle (start-up).
-void InstalleerLogbestanden();

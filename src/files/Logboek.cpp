@@ -1,6 +1,5 @@
 #include "files/Logboek.h"
 
-#include "acquisition/Koppelingen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "files/Tijdbasis.h"
@@ -47,10 +46,6 @@ void SchrijfLogboekRegel(int rack, int module, const QString& tekst) {
     }
     regel += TrimSpaties(tekst) + QStringLiteral("\r\n");
     platform::VoegToeAanBestand(LogboekPad, platform::NaarWindows1252(regel));
-}
-
-void InstalleerLogboek() {
-    Bestandslaag.SchrijfLogboek = SchrijfLogboekRegel;
 }
 
 void ResetLogboek() {

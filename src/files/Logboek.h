@@ -15,7 +15,5 @@ QString LogboekBestandsnaam(platform::Datum dag);
 // given, then the trimmed text, separated by tabs. Nothing without LogbestandAan; a file that cannot be
 // written loses the line without a message.
 void SchrijfLogboekRegel(int rack, int module, const QString& tekst);
-// Makes the engine's event-log calls write here.
-void InstalleerLogboek();
 
 void ResetLogboek();

@@ -1,7 +1,5 @@
 #include "files/Meetbestand.h"
 
-#include "acquisition/Koppelingen.h"
-
 #include "acquisition/vensters/Hoofdvenster.h"
 #include "acquisition/Kalibratiebestand.h"
 #include "acquisition/Programmastatus.h"
@@ -610,13 +608,4 @@ void ResetMeetbestand() {
     TijdMeting = 0;
     BezigMetLaden = false;
     LaatsteKeuze = 0;
-}
-
-void InstalleerMeetbestand() {
-    // A data file that does not exist yet (the first run's "Untitled.csv", or one the logging will
-    // make) is no fault at start-up: nothing to reload, nothing to ask.
-    Bestandslaag.OpenGegevensbestand = [] {
-        if (HeeftSjabloon(Gegevensbestand) || QFileInfo::exists(Gegevensbestand)) OpenGegevensbestand();
-    };
-    Bestandslaag.Gegevensbestand = [] { return Gegevensbestand; };
 }

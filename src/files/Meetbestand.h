@@ -47,8 +47,4 @@ bool HeeftSjabloon(const QString& naam);
 // closing "/") becomes MapGegevens and the current folder; a relative name is then given relative to it.
 QString ZetGegevensbestand(const QString& naam);
 
-// Lets the engine's start-up reload the data file and name it in the recent-file list (start-up
-// installs it).
-void InstalleerMeetbestand();
-
 void ResetMeetbestand();

@@ -1,8 +1,6 @@
 #include "files/RackConfiguratie.h"
 
 #include "acquisition/Aanmelding.h"
-#include "acquisition/Koppelingen.h"
-
 #include "acquisition/Kalibratiebestand.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
@@ -20,11 +18,10 @@
 
 namespace {
 
-TabelvensterHerstel geenTabelHerstel;
 TabelvensterHerstel* tabelHerstel = nullptr;
 
 TabelvensterHerstel& tabel() {
-    return tabelHerstel ? *tabelHerstel : geenTabelHerstel;
+    return tabelvensterHerstel();
 }
 
 bool geldigRack(int r) {
@@ -236,10 +233,9 @@ void ZetTabelvensterHerstel(TabelvensterHerstel* herstel) {
     tabelHerstel = herstel;
 }
 
-void InstalleerRackConfiguratie() {
-    Bestandslaag.LeesRackConfiguratie = [](int rack) { LeesRackConfiguratie(rack, LeesModusAanmelding); };
-    Bestandslaag.LeesRackNamen = [](int rack) { LeesRackNamen(rack); };
-    Bestandslaag.LeesRackAanmelding = [] { LeesRackAanmelding(); };
+TabelvensterHerstel& tabelvensterHerstel() {
+    static TabelvensterHerstel geen;
+    return tabelHerstel ? *tabelHerstel : geen;
 }
 
 bool SchrijfRackConfiguratie(int rack) {

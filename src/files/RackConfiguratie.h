@@ -61,9 +61,7 @@ public:
 
 // Registers the table window side (nullptr: none).
 void ZetTabelvensterHerstel(TabelvensterHerstel* herstel);
-// Lets the engine read the log-on records at the start of its loop, and a newly logged-on rack's file
-// and names (start-up installs it).
-void InstalleerRackConfiguratie();
+TabelvensterHerstel& tabelvensterHerstel();
 
 // Stores the log-on record of the rack and, for a present rack, writes its file (the previous file
 // stays as the backup). False, with a message, when the file could not be written; the previous file

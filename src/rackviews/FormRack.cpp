@@ -204,9 +204,7 @@ void FormRack::maakMenu() {
         return a;
     };
     mnuModuleSettings = actie("mnuModuleSettings", [this] { OpenModuleInstellingen(m_moduleKeuze + 1, 1); });
-    mnuPrintRack = actie("mnuPrintRack", [this] {
-        if (rackvensterActies().PrintRack) rackvensterActies().PrintRack(this);
-    });
+    mnuPrintRack = actie("mnuPrintRack", [this] { rackvensterActies().PrintRack(this); });
     mnuRackSettingsMeasure = actie("mnuRackSettingsMeasure", [this] { mnuRackSettingsMeasure_Click(); });
     mnuRackSettingsMeasure->setCheckable(true);
     mnuRackSettingsName = actie("mnuRackSettingsName", [this] { Hernoem(true); });
@@ -519,7 +517,7 @@ bool FormRack::eventFilter(QObject* object, QEvent* e) {
 
 void FormRack::OpenModuleInstellingen(int m, int c) {
     if (InstellingenOpen) return;
-    if (const auto& open = rackvensterActies().OpenModuleInstellingen) open(Ri, m, c);
+    rackvensterActies().OpenModuleInstellingen(Ri, m, c);
     LaadVensterTitel();
 }
 
@@ -529,14 +527,14 @@ void FormRack::mnuRackSettings_Click() {
 
 void FormRack::ToonMenu(int i) {
     const RackvensterActies& acties = rackvensterActies();
-    const bool fabriek = Fabrieksmodus && static_cast<bool>(acties.OpenFabrieksafregeling);
+    const bool fabriek = Fabrieksmodus && acties.HeeftFabrieksafregeling();
     for (QAction* a : {mnuModuleCalibration, mnuReadSN}) {
         a->setVisible(fabriek);
         a->setEnabled(fabriek);
     }
     // Entries whose window the program has not installed are left out.
-    mnuModuleSettings->setVisible(static_cast<bool>(acties.OpenModuleInstellingen));
-    mnuPrintRack->setVisible(static_cast<bool>(acties.PrintRack));
+    mnuModuleSettings->setVisible(acties.HeeftModuleInstellingen());
+    mnuPrintRack->setVisible(acties.HeeftPrintRack());
     mnuRackSettings_Click();
     m_moduleKeuze = i;
     const QPoint hoek = PictureModule[i]->pos() + LabelModule[i]->pos();
@@ -579,7 +577,7 @@ void FormRack::Hernoem(bool rack) {
     }
     if (!zelf) return;
     LaadVensterTitel();
-    if (RackVlaggen[Ri].Table && rackvensterActies().LaadTabelTitel) rackvensterActies().LaadTabelTitel(Ri);
+    if (RackVlaggen[Ri].Table) rackvensterActies().LaadTabelTitel(Ri);
     AanpassenTreeView();
 }
 
@@ -590,9 +588,10 @@ void FormRack::Fabrieksafregeling(bool alleenLezen) {
     kader()->showMinimized();
     setEnabled(false);
     const QString type = Racks[Ri].Modules[m].Type.getrimd();
-    const auto& open = rackvensterActies().OpenFabrieksafregeling;
-    if (open && (type == QLatin1String("K761") || type == QLatin1String("K762"))) {
-        open(type, Ri, m, alleenLezen);
+    RackvensterActies& acties = rackvensterActies();
+    if (acties.HeeftFabrieksafregeling() &&
+        (type == QLatin1String("K761") || type == QLatin1String("K762"))) {
+        acties.OpenFabrieksafregeling(type, Ri, m, alleenLezen);
         if (!zelf) return;
         LaadVensterTitel();
     }
@@ -602,13 +601,11 @@ void FormRack::Fabrieksafregeling(bool alleenLezen) {
     setEnabled(true);
 }
 
-void InstalleerRackvensters() {
-    ZetRackvensterMaker([](int r) -> RackvensterInterface* {
-        auto venster = std::make_unique<FormRack>(r);
-        venster->setAttribute(Qt::WA_DeleteOnClose);
-        FormRack* w = venster.get();
-        NeemKindvensterOp(std::move(venster));
-        w->Laad();
-        return w;
-    });
+RackvensterInterface* FormRackMaker::Maak(int r) {
+    auto venster = std::make_unique<FormRack>(r);
+    venster->setAttribute(Qt::WA_DeleteOnClose);
+    FormRack* w = venster.get();
+    NeemKindvensterOp(std::move(venster));
+    w->Laad();
+    return w;
 }

@@ -132,5 +132,8 @@ private:
 };
 
 // Makes rack windows for the engine (MaakRackVenster): each a FormRack handed to the main window's
-// area of child windows, loaded and registered. Called once at start-up.
-void InstalleerRackvensters();
+// area of child windows, loaded and registered.
+class FormRackMaker : public RackvensterMaker {
+public:
+    RackvensterInterface* Maak(int r) override;
+};

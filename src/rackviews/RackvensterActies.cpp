@@ -1,10 +1,18 @@
 #include "rackviews/RackvensterActies.h"
 
+namespace {
+RackvensterActies* acties = nullptr;
+} // namespace
+
+void ZetRackvensterActies(RackvensterActies* nieuw) {
+    acties = nieuw;
+}
+
 RackvensterActies& rackvensterActies() {
-    static RackvensterActies acties;
-    return acties;
+    static RackvensterActies geen;
+    return acties ? *acties : geen;
 }
 
 void ResetRackvensterActies() {
-    rackvensterActies() = RackvensterActies{};
+    acties = nullptr;
 }

@@ -1,24 +1,33 @@
 #pragma once
 // What the rack window opens in windows that other folders build: the module settings dialog, the
 // direct printout, the factory adjustment dialogs and the title of the rack's table window. The
-// program installs each at start-up; a menu entry whose action is not installed stays hidden.
+// program registers its side at start-up. A menu entry whose window the registered side does not have
+// stays hidden; without a registered side every entry does.
 #include <QString>
-#include <functional>
 
 class QWidget;
 
-struct RackvensterActies {
+class RackvensterActies {
+public:
+    virtual ~RackvensterActies() = default;
     // Opens the module settings dialog on module m (1..7) of rack r, channel k (1..4 an input, 5..8 the
     // temperature channel of input k - 4), modeless.
-    std::function<void(int r, int m, int k)> OpenModuleInstellingen;
+    virtual bool HeeftModuleInstellingen() const { return false; }
+    virtual void OpenModuleInstellingen(int r, int m, int k) { (void)r, (void)m, (void)k; }
     // Prints the rack window directly, without the print dialog.
-    std::function<void(QWidget* rackvenster)> PrintRack;
+    virtual bool HeeftPrintRack() const { return false; }
+    virtual void PrintRack(QWidget* rackvenster) { (void)rackvenster; }
     // Opens the factory adjustment dialog of the module's model ("K761" or "K762") modally; with
     // `alleenLezen` it only reads the stored settings and the serial number.
-    std::function<void(const QString& type, int r, int m, bool alleenLezen)> OpenFabrieksafregeling;
+    virtual bool HeeftFabrieksafregeling() const { return false; }
+    virtual void OpenFabrieksafregeling(const QString& type, int r, int m, bool alleenLezen) {
+        (void)type, (void)r, (void)m, (void)alleenLezen;
+    }
     // The table window of rack r reloads its title (made when it does not exist yet).
-    std::function<void(int r)> LaadTabelTitel;
+    virtual void LaadTabelTitel(int r) { (void)r; }
 };
 
+// Registers the program's side (nullptr: none).
+void ZetRackvensterActies(RackvensterActies* acties);
 RackvensterActies& rackvensterActies();
 void ResetRackvensterActies();

@@ -4,14 +4,19 @@
 #include <QFileInfo>
 
 namespace {
-MapKeuzeFunctie& functie() {
-    static MapKeuzeFunctie f;
-    return f;
-}
+MapKeuzeVenster* venster = nullptr;
 } // namespace
 
-void ZetMapKeuzeFunctie(MapKeuzeFunctie f) {
-    functie() = std::move(f);
+QString MapKeuzeVenster::Kies(const QString&, const QString&, const QString& map) {
+    return map;
+}
+
+void ZetMapKeuzeVenster(MapKeuzeVenster* v) {
+    venster = v;
+}
+MapKeuzeVenster& mapKeuzeVenster() {
+    static MapKeuzeVenster geen;
+    return venster ? *venster : geen;
 }
 
 QString BeginMapVanKeuze(const QString& map) {
@@ -21,7 +26,5 @@ QString BeginMapVanKeuze(const QString& map) {
 
 QString ToonMapKeuze(const QString& titel, const QString& filter, const QString& map) {
     const QString patroon = filter.isEmpty() ? QStringLiteral("*.*") : filter;
-    if (!functie()) return map;
-    const MapKeuzeFunctie f = functie();
-    return f(titel, patroon, map);
+    return mapKeuzeVenster().Kies(titel, patroon, map);
 }

@@ -1,12 +1,7 @@
 #include "shared/Melding.h"
 
 namespace {
-MeldingFunctie& functie() {
-    static MeldingFunctie f;
-    return f;
-}
-
-MeldingOmgeving geenOmgeving;
+MeldingVenster* venster = nullptr;
 MeldingOmgeving* omgeving = nullptr;
 
 int knop(int knoppen, int nummer) {
@@ -17,11 +12,26 @@ int knop(int knoppen, int nummer) {
 }
 } // namespace
 
-void ZetMeldingFunctie(MeldingFunctie f) {
-    functie() = std::move(f);
+void ZetMeldingVenster(MeldingVenster* v) {
+    venster = v;
 }
+MeldingVenster& meldingVenster() {
+    static MeldingVenster geen;
+    return venster ? *venster : geen;
+}
+
 void ZetMeldingOmgeving(MeldingOmgeving* o) {
     omgeving = o;
+}
+MeldingOmgeving& meldingOmgeving() {
+    static MeldingOmgeving geen;
+    return omgeving ? *omgeving : geen;
+}
+
+int MeldingVenster::Toon(const QString&, int stijl, const QString&) {
+    const int knoppen = (stijl & 7) > 5 ? 0 : (stijl & 7);
+    const int standaard = (stijl >> 8) & 3;
+    return knop(knoppen, standaard > 2 ? 0 : standaard);
 }
 
 int StandaardAntwoord(int stijl) {
@@ -64,17 +74,9 @@ MeldingIcoon IcoonVanStijl(int stijl) {
 }
 
 int ToonMelding(const QString& tekst, int stijl, const QString& titel) {
-    int antwoord;
-    if (functie()) {
-        // A copy: the box pumps events, and an event may install another box meanwhile.
-        const MeldingFunctie f = functie();
-        antwoord = f(tekst, stijl, titel);
-    } else {
-        const int knoppen = (stijl & 7) > 5 ? 0 : (stijl & 7);
-        const int standaard = (stijl >> 8) & 3;
-        antwoord = knop(knoppen, standaard > 2 ? 0 : standaard);
-    }
-    MeldingOmgeving& o = omgeving ? *omgeving : geenOmgeving;
+    const int antwoord = meldingVenster().Toon(tekst, stijl, titel);
+    // The box pumps events: the main window may have come or gone meanwhile.
+    MeldingOmgeving& o = meldingOmgeving();
     o.ZetHoofdvensterIngeschakeld();
     o.ZetStatusPaneel3(QStringLiteral(" "));
     return antwoord;

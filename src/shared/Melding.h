@@ -3,7 +3,6 @@
 // out. The style's low three bits choose the buttons, bits 4 to 6 the icon (the MsgBox values below).
 // The window side registers the real box at start-up; tests register their own answer.
 #include <QString>
-#include <functional>
 #include <vector>
 
 enum MeldingStijl : int {
@@ -32,10 +31,18 @@ enum MeldingAntwoord : int {
     vbNo = 7
 };
 
-using MeldingFunctie = std::function<int(const QString& tekst, int stijl, const QString& titel)>;
+// The box itself. Without a registered box nothing is shown and every question is answered with the
+// box's default button.
+class MeldingVenster {
+public:
+    virtual ~MeldingVenster() = default;
+    // Shows the box and waits (pumping events) for the button pressed.
+    virtual int Toon(const QString& tekst, int stijl, const QString& titel);
+};
+// Registers the box (nullptr: none).
+void ZetMeldingVenster(MeldingVenster* venster);
+MeldingVenster& meldingVenster();
 
-// Installs the box (nullptr: no window; every call then answers with the box's default button).
-void ZetMeldingFunctie(MeldingFunctie functie);
 // Shows the box and waits (pumping events) for the answer.
 int ToonMelding(const QString& tekst, int stijl = vbOKOnly, const QString& titel = QString());
 // The button a box of this style answers when it is closed without a choice: Cancel where the box has
@@ -72,3 +79,4 @@ public:
 };
 // Registers the main window's side (nullptr: none).
 void ZetMeldingOmgeving(MeldingOmgeving* omgeving);
+MeldingOmgeving& meldingOmgeving();

@@ -6,42 +6,48 @@ bool VoortgangAfbreken = false;
 
 namespace {
 VoortgangVenster* venster = nullptr;
-
-std::function<void()>& afbreekActie() {
-    static std::function<void()> a;
-    return a;
-}
+VoortgangOmgeving* omgeving = nullptr;
 } // namespace
 
 void ZetVoortgangVenster(VoortgangVenster* v) {
     venster = v;
 }
-void ZetVoortgangAfbreekActie(std::function<void()> actie) {
-    afbreekActie() = std::move(actie);
+VoortgangVenster& voortgangVenster() {
+    static VoortgangVenster geen;
+    return venster ? *venster : geen;
+}
+
+void ZetVoortgangOmgeving(VoortgangOmgeving* o) {
+    omgeving = o;
+}
+VoortgangOmgeving& voortgangOmgeving() {
+    static VoortgangOmgeving geen;
+    return omgeving ? *omgeving : geen;
 }
 
 void VoortgangAfbrekenGevraagd() {
-    if (afbreekActie()) afbreekActie()();
+    voortgangOmgeving().Afbreken();
 }
 
 void ToonVoortgang(int16_t minimum, int16_t maximum, int16_t waarde, const QString& tekst) {
-    if (venster) venster->Toon(minimum, maximum, waarde, tekst);
+    voortgangVenster().Toon(minimum, maximum, waarde, tekst);
     VoortgangAfbreken = false;
 }
 
 void ZetVoortgang(int16_t waarde, bool& afgebroken) {
     platform::klok().pompZonderWachten();
-    if (venster) venster->Zet(waarde);
-    afgebroken = venster && venster->Onderbroken();
+    VoortgangVenster& v = voortgangVenster();
+    v.Zet(waarde);
+    afgebroken = v.Onderbroken();
 }
 
 void SluitVoortgang() {
-    if (venster) venster->Sluit();
+    voortgangVenster().Sluit();
 }
 
 void ResetVoortgang() {
     SluitVoortgang();
     venster = nullptr;
-    afbreekActie() = nullptr;
+    omgeving = nullptr;
     VoortgangAfbreken = false;
 }

@@ -5,7 +5,6 @@
 // Cancel is never pressed.
 #include <QString>
 #include <cstdint>
-#include <functional>
 
 // The cancel state as the operations see it: cleared by ToonVoortgang; ZetVoortgang copies the
 // window's Cancel state into the flag its caller passes, which is this one unless told otherwise.
@@ -20,24 +19,35 @@ void ZetVoortgang(int16_t waarde, bool& afgebroken = VoortgangAfbreken);
 // Closes the window, also when it is not shown.
 void SluitVoortgang();
 
-// What the window offers.
+// What the window offers. Without a registered window nothing is shown and Cancel is never pressed.
 class VoortgangVenster {
 public:
     virtual ~VoortgangVenster() = default;
     // Shows the window, opening it with `tekst` when it is not open, with this range and value.
-    virtual void Toon(int minimum, int maximum, int waarde, const QString& tekst) = 0;
-    virtual void Zet(int waarde) = 0;
+    virtual void Toon(int minimum, int maximum, int waarde, const QString& tekst) {
+        (void)minimum, (void)maximum, (void)waarde, (void)tekst;
+    }
+    virtual void Zet(int waarde) { (void)waarde; }
     // Cancel was pressed since the window was opened.
-    virtual bool Onderbroken() const = 0;
-    virtual void Sluit() = 0;
+    virtual bool Onderbroken() const { return false; }
+    virtual void Sluit() {}
 };
 // Registers the window (nullptr: none).
 void ZetVoortgangVenster(VoortgangVenster* venster);
+VoortgangVenster& voortgangVenster();
 
-// The window's Cancel also ends a rack-link transaction in progress. The link's abort flag belongs to
-// the acquisition engine, so the program registers at start-up what Cancel does to it.
-void ZetVoortgangAfbreekActie(std::function<void()> actie);
-// Called by the window when Cancel is pressed: runs the registered action.
+// What the window's Cancel does beyond the window: it also ends a rack-link transaction in progress.
+// The link's abort flag belongs to the acquisition engine, so the program registers this side at
+// start-up; without it Cancel reaches no transaction.
+class VoortgangOmgeving {
+public:
+    virtual ~VoortgangOmgeving() = default;
+    virtual void Afbreken() {}
+};
+// Registers the side (nullptr: none).
+void ZetVoortgangOmgeving(VoortgangOmgeving* omgeving);
+VoortgangOmgeving& voortgangOmgeving();
+// Called by the window when Cancel is pressed.
 void VoortgangAfbrekenGevraagd();
 
 void ResetVoortgang();

@@ -5,6 +5,10 @@
 #include "acquisition/Koppelingen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
+#include "acquisition/vensters/Grafiekvenster.h"
+#include "acquisition/vensters/Rackvenster.h"
+#include "acquisition/vensters/Tabelvenster.h"
+#include "files/Grafiekconfiguratie.h"
 #include "files/Meetbestand.h"
 #include "files/RackConfiguratie.h"
 #include "platform/Klok.h"
@@ -16,13 +20,16 @@
 #include "shared/Melding.h"
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
+#include "shared/ui/Kindvensters.h"
 #include "shared/ui/Vensterfuncties.h"
 #include "shell/Poorten.h"
-#include "shell/Vensterhaken.h"
+#include "shell/frmInstellen.h"
+#include "shell/frmTerminal.h"
 #include "shell/mdiK740.h"
 
 #include <QFile>
 #include <QHeaderView>
+#include <QPlainTextEdit>
 #include <QTableView>
 #include <QWidget>
 
@@ -65,7 +72,7 @@ void Bewaar(const QString& sectie, const QString& sleutel, const QString& waarde
 void MaakDataMap(const QString& map, int rij, mdiK740& venster) {
     if (MaakMappen(map)) return;
     ToonMelding(Tekst[152] + map + QStringLiteral("'\r\n\r\n"), vbCritical | vbOKOnly, venster.windowTitle());
-    if (Haken.ToonInstellingen) Haken.ToonInstellingen(3, rij);
+    KiesInstellingenMap(rij);
 }
 
 // Copies a default file from the program folder when the target is missing; an existing target is
@@ -202,7 +209,7 @@ void Initialisatie(mdiK740& venster) {
 
     const bool terminal = LeesBooleanInstelling(QStringLiteral("Terminal"), QStringLiteral("Checked"), false);
     venster.ZetTerminalAangevinkt(terminal);
-    if (terminal && Haken.ToonTerminal) Haken.ToonTerminal(true);
+    if (terminal) ToonTerminal();
 
     LeesPrinterInstellingen(QStringLiteral("Printer"));
 
@@ -219,8 +226,10 @@ void BewaarInstellingen(mdiK740& venster) {
 
     const QString terminal = QStringLiteral("Terminal");
     if (venster.TerminalAangevinkt()) {
-        if (Haken.TerminalVenster) BewaarVensterPositie(terminal, Haken.TerminalVenster());
-        if (Haken.TerminalTekstvak) BewaarLettertype(terminal, Haken.TerminalTekstvak());
+        if (frmTerminal* t = TerminalVenster()) {
+            BewaarVensterPositie(terminal, Kindvensterkader(t));
+            BewaarLettertype(terminal, t->TxtLineInput);
+        }
         Bewaar(terminal, QStringLiteral("Data out"), BooleanAlsTekst(TerminalDataUit));
         Bewaar(terminal, QStringLiteral("Data in"), BooleanAlsTekst(TerminalDataIn));
         Bewaar(terminal, QStringLiteral("Data hex"), BooleanAlsTekst(TerminalDataHex));
@@ -230,18 +239,13 @@ void BewaarInstellingen(mdiK740& venster) {
 
     for (int r = 1; r <= AantalRacks; ++r) {
         if (!Racks[r].Present) continue;
-        if (RackVlaggen[r].Table) {
-            if (Haken.TabelVenster)
-                BewaarVensterPositie(QStringLiteral("Table%1").arg(r), Haken.TabelVenster(r));
-            for (int m = 1; m <= AantalModules; ++m) {
-                if (!Racks[r].Modules[m].Present || !Haken.TabelRaster) continue;
-                QTableView* raster = Haken.TabelRaster(r, m);
-                BewaarLettertype(QStringLiteral("Table%1M%2Font").arg(r).arg(m), raster);
-                BewaarKolomBreedte(QStringLiteral("Table%1M%2Colwidth").arg(r).arg(m), raster);
-            }
-        }
-        if (RackVlaggen[r].Show && Haken.RackVenster)
-            BewaarVensterPositie(QStringLiteral("Measurement%1").arg(r), Haken.RackVenster(r));
+        // The placement of a child window is its frame's in the window area.
+        if (RackVlaggen[r].Table)
+            BewaarVensterPositie(QStringLiteral("Table%1").arg(r),
+                                 Kindvensterkader(dynamic_cast<QWidget*>(TabelVensters[r])));
+        if (RackVlaggen[r].Show)
+            BewaarVensterPositie(QStringLiteral("Measurement%1").arg(r),
+                                 Kindvensterkader(dynamic_cast<QWidget*>(RackVenster(r))));
     }
 
     const QString geleiding = QStringLiteral("Conductivity");
@@ -251,10 +255,9 @@ void BewaarInstellingen(mdiK740& venster) {
     const QString grafiek = QStringLiteral("Graph");
     for (int g = 1; g <= 64; ++g) {
         const QString sleutel = QStringLiteral("Index%1").arg(g);
-        QWidget* venster = Haken.GrafiekVenster ? Haken.GrafiekVenster(g) : nullptr;
-        if (venster) {
+        if (GrafiekvensterInterface* venster = GrafiekVenster(g)) {
             Bewaar(grafiek, sleutel, QString::number(g));
-            if (Haken.SchrijfGrafiekInstellingen) Haken.SchrijfGrafiekInstellingen(g, venster);
+            SchrijfGrafiekInstellingen(g, *venster);
         } else if (TekstNaarInteger(Lees(grafiek, sleutel, QStringLiteral("-1"))) == g) {
             WisInstelling(AppNaam, grafiek, sleutel);
         }

@@ -1,6 +1,5 @@
 #include "shell/Standaarddialogen.h"
 
-#include "files/Grafiekconfiguratie.h"
 #include "shared/Teksten.h"
 
 #include <QApplication>
@@ -91,8 +90,6 @@ private:
     QColor m_kleur;
 };
 
-Standaarddialogen dialogen;
-
 } // namespace
 
 QStringList QtFilters(const QString& filter) {
@@ -147,10 +144,4 @@ bool Standaarddialogen::KiesKleur(int32_t& kleur, const QString& titel) {
     if (!gekozen.isValid()) return false;
     kleur = Kleur(gekozen);
     return true;
-}
-
-void InstalleerStandaarddialogen() {
-    ZetBestandsdialogen(&dialogen);
-    ZetKleurKeuzeFunctie(
-        [](int32_t& kleur, const QString& titel) { return dialogen.KiesKleur(kleur, titel); });
 }

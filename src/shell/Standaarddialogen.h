@@ -17,6 +17,3 @@ public:
 // (pattern)", where "*.*" becomes "*" (every file, also one without a dot). A description that ends in
 // its own pattern in brackets keeps it as it is.
 QStringList QtFilters(const QString& filter);
-
-// Registers the dialogs for the file layer and the graph settings' curve colour (start-up).
-void InstalleerStandaarddialogen();

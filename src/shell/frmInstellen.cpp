@@ -16,7 +16,6 @@
 #include "shared/ui/HelpVenster.h"
 #include "shared/ui/Vensterfuncties.h"
 #include "shell/DialogInputTijdstip.h"
-#include "shell/InstellenDiensten.h"
 #include "shell/Opdrachtregel.h"
 #include "shell/Poorten.h"
 #include "shell/Programmainstellingen.h"
@@ -662,7 +661,7 @@ void frmInstellen::Form_Unload() {
     if (mdiK740* hoofd = HoofdvensterK740()) hoofd->setEnabled(true);
     VerbindingActief = m_verbindingActief;
     PauzeOpvragen = m_pauzeOpvragen;
-    Instellendiensten().LaadStrings();
+    if (mdiK740* hoofd = HoofdvensterK740()) hoofd->LaadStrings();
     Afsluiten = true;
 }
 

@@ -5,9 +5,11 @@
 #include "acquisition/Koppelingen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
+#include "acquisition/Verbinding.h"
+#include "acquisition/vensters/Grafiekvenster.h"
 #include "acquisition/vensters/Rackvenster.h"
 #include "acquisition/vensters/Systeemboom.h"
-#include "acquisition/Verbinding.h"
+#include "acquisition/vensters/Tabelvenster.h"
 #include "files/CsvVelden.h"
 #include "files/Logbestanden.h"
 #include "files/Logboek.h"
@@ -18,20 +20,17 @@
 #include "files/Werkkopie.h"
 #include "platform/Opslag.h"
 #include "platform/Systeem.h"
-#include "rackviews/FormRack.h"
 #include "rackviews/FormTreeview.h"
 #include "shared/Algemeen.h"
 #include "shared/Instellingen.h"
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
-#include "shared/Voortgang.h"
-#include "shell/InstellenDiensten.h"
 #include "shell/Opdrachtregel.h"
 #include "shell/Poorten.h"
 #include "shell/Programmainstellingen.h"
-#include "shell/Standaarddialogen.h"
-#include "shell/Vensterhaken.h"
+#include "shell/frmInstellen.h"
 #include "shell/frmSplash.h"
+#include "shell/frmTerminal.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -57,12 +56,9 @@ mdiK740* huidigVenster = nullptr;
 
 const QString Settings = QStringLiteral("Settings");
 
-// Unloads the rack window of a rack (through the hook when one is set).
+// Unloads the rack window of a rack.
 void SluitRackVenster(int r) {
-    if (Haken.SluitRackVenster)
-        Haken.SluitRackVenster(r);
-    else if (RackvensterInterface* venster = RackVenster(r))
-        venster->Ontlaad();
+    if (RackvensterInterface* venster = RackVenster(r)) venster->Ontlaad();
 }
 
 // Whole seconds from `van` to `tot`, as the clock's seconds count them.
@@ -108,19 +104,15 @@ mdiK740::mdiK740(QWidget* parent) : QMainWindow(parent) {
     m_timerControle->zetActief(true);
 
     huidigVenster = this;
-    ZetHoofdvenster(this);
-    ZetMeldingOmgeving(this);
-    ZetKindvensterbeheer(this);
 }
 
 mdiK740::~mdiK740() {
     m_splash.reset();
-    if (huidigVenster == this) {
-        huidigVenster = nullptr;
-        ZetHoofdvenster(nullptr);
-        ZetMeldingOmgeving(nullptr);
-        ZetKindvensterbeheer(nullptr);
-    }
+    if (huidigVenster == this) huidigVenster = nullptr;
+    // A window that goes takes its registrations with it.
+    if (&hoofdvenster() == this) ZetHoofdvenster(nullptr);
+    if (&meldingOmgeving() == this) ZetMeldingOmgeving(nullptr);
+    if (&kindvensterbeheer() == this) ZetKindvensterbeheer(nullptr);
 }
 
 void mdiK740::MaakMenus() {
@@ -287,20 +279,6 @@ bool mdiK740::MDIForm_Load(const QStringList& argumenten) {
         }))
         return false;
 
-    ZetVoortgangAfbreekActie([] { Afbreken = true; });
-    InstalleerLogboek();
-    InstalleerRackConfiguratie();
-    InstalleerLogbestanden();
-    InstalleerMeetbestand();
-    InstalleerRackvensters();
-    InstalleerInstellenEnTerminal();
-    InstalleerStandaarddialogen();
-    // The placement of a rack window is its frame's in the window area.
-    Haken.RackVenster = [](int r) -> QWidget* {
-        auto* venster = dynamic_cast<QWidget*>(RackVenster(r));
-        return venster ? Kindvensterkader(venster) : nullptr;
-    };
-
     OntleedCommand(argumenten, GeldigePoort(LeesInstelling(AppNaam, Settings, QStringLiteral("Serial port"),
                                                            QStringLiteral("COM1"))));
 
@@ -408,6 +386,10 @@ bool mdiK740::IsErEenRackActief() const {
     return false;
 }
 
+void mdiK740::LaadStrings() {
+    // The captions of the menus and the toolbar do not follow the language of the text table yet.
+}
+
 void mdiK740::ZetTitel() {
     setWindowTitle(ProductNaam.left(4) + QStringLiteral(" (") + Gegevensbestand + QLatin1Char(')'));
 }
@@ -421,22 +403,14 @@ QString mdiK740::StatusTekst(int paneel) const {
 }
 
 void mdiK740::TerminalToevoegen(const QString& tekst, bool hexadecimaal) {
-    if (Haken.TerminalToevoegen) Haken.TerminalToevoegen(tekst, hexadecimaal);
+    ::TerminalToevoegen(tekst, hexadecimaal);
 }
 
 void mdiK740::ToonRackVenster(int rack) {
-    if (Haken.ToonRackVenster) {
-        Haken.ToonRackVenster(rack);
-        return;
-    }
     if (RackvensterInterface* venster = MaakRackVenster(rack)) venster->Toon();
 }
 
 void mdiK740::HerbouwSysteemboom() {
-    if (Haken.HerbouwSysteemboom) {
-        Haken.HerbouwSysteemboom();
-        return;
-    }
     // The caller has marked the tree hidden; a tree window that is still registered is built afresh.
     BoomZichtbaar = true;
     if (Systeemboom())
@@ -454,11 +428,11 @@ void mdiK740::ToonHoofdvenster() {
 }
 
 void mdiK740::ToonInstellingen(int tab) {
-    if (Haken.ToonInstellingen) Haken.ToonInstellingen(tab, 0);
+    ::ToonInstellingen(tab);
 }
 
 bool mdiK740::InstellingenAfgesloten() {
-    return !Haken.InstellingenOpen || !Haken.InstellingenOpen();
+    return InstellenAfsluiten();
 }
 
 void mdiK740::StartTimerOpvragen() {
@@ -468,8 +442,8 @@ void mdiK740::StartTimerOpvragen() {
 void mdiK740::ToonTerminal() {
     if (!m_mnuExtraTerminal->isChecked())
         mnuExtraTerminal_Click();
-    else if (Haken.ToonTerminal)
-        Haken.ToonTerminal(true);
+    else
+        ::ToonTerminal();
 }
 
 void mdiK740::ZetMetenKnop(bool aan) {
@@ -572,12 +546,14 @@ void mdiK740::mnuNetworkSearch_Click() {
             Racks[r].Modules[m].Type = QStringLiteral("    ");
         }
         if (RackVlaggen[r].Show) SluitRackVenster(r);
-        if (RackVlaggen[r].Table && Haken.SluitTabelVenster) Haken.SluitTabelVenster(r);
+        if (RackVlaggen[r].Table)
+            if (Tabelvenster* tabel = TabelVensters[r]) tabel->Ontlaad();
     }
-    if (Haken.HerinitialiseerGrafieken) Haken.HerinitialiseerGrafieken();
+    for (int g = 1; g <= AantalGrafieken; ++g)
+        if (GrafiekvensterInterface* grafiek = GrafiekVenster(g)) grafiek->ReInitGrafiekData();
     if (BoomZichtbaar) HerbouwTreeView();
     if (!m_mnuExtraTerminal->isChecked()) mnuExtraTerminal_Click();
-    if (Haken.ToonTerminal) Haken.ToonTerminal(true);
+    ::ToonTerminal();
     WisBuffers();
     ZendAanmeldVerzoek();
     ConfiguratieGewijzigd = true;
@@ -775,7 +751,7 @@ void mdiK740::mnuDatalogging_Click() {
 
 void mdiK740::mnuFileSettings_Click() {
     StopVerbinding();
-    if (Haken.ToonInstellingen) Haken.ToonInstellingen(-1, 0);
+    ::ToonInstellingen(-1);
     if (Antwoord == 1) {
         PlaatsAanduidingenCOM();
         ConfiguratieGewijzigd = true;
@@ -798,7 +774,10 @@ void mdiK740::mnuFileExit_Click() {
 
 void mdiK740::mnuExtraTerminal_Click() {
     m_mnuExtraTerminal->setChecked(!m_mnuExtraTerminal->isChecked());
-    if (Haken.ToonTerminal) Haken.ToonTerminal(m_mnuExtraTerminal->isChecked());
+    if (m_mnuExtraTerminal->isChecked())
+        ::ToonTerminal();
+    else
+        VerbergTerminal();
 }
 
 bool mdiK740::TerminalAangevinkt() const {
@@ -832,7 +811,6 @@ void ResetShell() {
     ResetOpdrachtregel();
     ResetPoorten();
     ResetProgrammainstellingen();
-    ResetVensterhaken();
     ProgrammaBeeindigd = false;
     VerbindingsStart = VerbindingsDuur = LaatsteOpvraging = 0;
     OpvraagInfo.clear();

@@ -44,6 +44,8 @@ public:
     // Saves the program settings and every rack configuration file.
     void BewaarAlles();
     bool IsErEenRackActief() const;
+    // Relabels the window in the language of the text table (after the settings window closed).
+    void LaadStrings();
 
     // Hoofdvenster, what the engine asks of the main window.
     void ZetTitel() override;

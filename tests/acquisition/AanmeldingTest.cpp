@@ -1,4 +1,6 @@
 #include "acquisition/Aanmelding.h"
+#include "OpnameBestandslaag.h"
+#include "OpnameMelding.h"
 #include "RacklijnOmgeving.h"
 #include "acquisition/Frames.h"
 #include "acquisition/Koppelingen.h"
@@ -22,10 +24,7 @@ class AanmeldingTest : public RacklijnOmgeving {
 protected:
     void SetUp() override {
         RacklijnOmgeving::SetUp();
-        Bestandslaag.SchrijfLogboek = [this](int r, int m, const QString& t) {
-            logboek.emplace_back(r, m, t);
-        };
-        Bestandslaag.LeesRackConfiguratie = [this](int r) { configuratie.push_back(r); };
+        ZetBestandslaag(&bestanden);
         Tekst[142] = QStringLiteral("Request to log on ...");
         Tekst[267] = QStringLiteral("Please wait until all racks have logged on!");
         Tekst[296] = QStringLiteral("Module");
@@ -50,8 +49,9 @@ protected:
         return nummers;
     }
 
-    std::vector<std::tuple<int, int, QString>> logboek;
-    std::vector<int> configuratie;
+    OpnameBestandslaag bestanden;
+    std::vector<OpnameBestandslaag::Logregel>& logboek = bestanden.logboek;
+    std::vector<int>& configuratie = bestanden.configuraties;
 };
 
 TEST_F(AanmeldingTest, TheRequestIsAnnouncedOnTerminalStatusBarAndLog) {
@@ -192,17 +192,13 @@ TEST_F(AanmeldingTest, MoreThanSixteenRacksGiveAMessageAndNoAcknowledge) {
     }
     Tekst[447] = QStringLiteral("The maximum number of racks is reached!");
     Tekst[448] = QStringLiteral("New rack");
-    std::vector<std::tuple<QString, int, QString>> meldingen;
-    ZetMeldingFunctie([&](const QString& t, int stijl, const QString& titel) {
-        meldingen.emplace_back(t, stijl, titel);
-        return static_cast<int>(vbOK);
-    });
+    OpnameMelding melding;
+    ZetMeldingVenster(&melding);
     emulator.zetRack(1, RackA);
     ZendAanmeldVerzoek();
     HandelAanmeldingenAf(1);
-    ASSERT_EQ(meldingen.size(), 1u);
-    EXPECT_EQ(meldingen[0],
-              std::make_tuple(QString("The maximum number of racks is reached!"), 48, QString("New rack")));
+    ASSERT_EQ(melding.vragen.size(), 1u);
+    EXPECT_EQ(melding.vragen[0], (Vraag{"The maximum number of racks is reached!", 48, "New rack"}));
     EXPECT_FALSE(emulator.rack(1)->bevestigd);
     EXPECT_EQ(ZoekRackPlaats(RackA), 0);
     EXPECT_FALSE(PauzeOpvragen);

@@ -18,8 +18,13 @@
 #include <tuple>
 #include <vector>
 
-class AlarmuitgangTest : public SchoneOmgeving {
+class AlarmuitgangTest : public SchoneOmgeving, public MeldingVenster {
 protected:
+    // The fixture answers the message boxes.
+    int Toon(const QString& t, int stijl, const QString& titel) override {
+        meldingen.emplace_back(t, stijl, titel);
+        return static_cast<int>(vbOK);
+    }
     void SetUp() override {
         SchoneOmgeving::SetUp();
         int taal = 0;
@@ -29,10 +34,7 @@ protected:
         alarmlijn->bijDTR = [this](bool aan) { dtr.push_back(aan); };
         ZetMSComm2(std::move(lijn));
         ZetHoofdvenster(&venster);
-        ZetMeldingFunctie([this](const QString& t, int stijl, const QString& titel) {
-            meldingen.emplace_back(t, stijl, titel);
-            return static_cast<int>(vbOK);
-        });
+        ZetMeldingVenster(this);
         Racks[1].Present = true;
         Racks[1].Modules[2].Present = true;
         AlarmUitgang = true;

@@ -25,8 +25,15 @@ QByteArray Bytes(std::initializer_list<int> b) {
 }
 } // namespace
 
-class EEpromTest : public RacklijnOmgeving {
+class EEpromTest : public RacklijnOmgeving, public MeldingVenster {
 protected:
+    // The fixture answers the message boxes.
+    int Toon(const QString& t, int stijl, const QString& titel) override {
+        meldingen.emplace_back(t, stijl, titel);
+        const int antwoord = antwoorden.empty() ? vbCancel : antwoorden.front();
+        if (!antwoorden.empty()) antwoorden.erase(antwoorden.begin());
+        return antwoord;
+    }
     void SetUp() override {
         RacklijnOmgeving::SetUp();
         int taal = 0;
@@ -35,12 +42,7 @@ protected:
         mv = emulator.module(MvNr);
         ec = emulator.module(EcNr);
         mv->vereistSchrijfToestemming = ec->vereistSchrijfToestemming = true;
-        ZetMeldingFunctie([this](const QString& t, int stijl, const QString& titel) {
-            meldingen.emplace_back(t, stijl, titel);
-            const int antwoord = antwoorden.empty() ? vbCancel : antwoorden.front();
-            if (!antwoorden.empty()) antwoorden.erase(antwoorden.begin());
-            return antwoord;
-        });
+        ZetMeldingVenster(this);
     }
 
     // After every request with this code, `na` runs (the module changes what it holds or does).

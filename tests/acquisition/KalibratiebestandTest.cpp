@@ -13,8 +13,13 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
-class KalibratiebestandTest : public SchoneOmgeving {
+class KalibratiebestandTest : public SchoneOmgeving, public MeldingVenster {
 protected:
+    // The fixture answers the message boxes.
+    int Toon(const QString& tekst, int, const QString&) override {
+        meldingen << tekst;
+        return int(vbOK);
+    }
     void SetUp() override {
         SchoneOmgeving::SetUp();
         MapKalibratie = tijdelijkeMap() + QStringLiteral("/Calibration");
@@ -28,10 +33,7 @@ protected:
         for (int c = 1; c <= 4; ++c)
             for (int m : {3, 4})
                 module(m).Temperatuur[c].Unit = QStringLiteral("°C");
-        ZetMeldingFunctie([this](const QString& tekst, int, const QString&) {
-            meldingen << tekst;
-            return int(vbOK);
-        });
+        ZetMeldingVenster(this);
     }
     ModuleRecord& module(int m) { return Racks[1].Modules[m]; }
     KanaalRecord& meting(int m, int c) { return module(m).Meting[c]; }

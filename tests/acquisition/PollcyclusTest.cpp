@@ -1,3 +1,4 @@
+#include "OpnameBestandslaag.h"
 #include "OpnameGrafiekvenster.h"
 #include "OpnameTabelvenster.h"
 #include "PollHarnas.h"
@@ -5,15 +6,14 @@
 #include "SchoneOmgeving.h"
 #include "acquisition/Communicatie.h"
 #include "acquisition/Frames.h"
-#include "acquisition/vensters/Grafiekvenster.h"
 #include "acquisition/K761.h"
 #include "acquisition/Koppelingen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/StatusADC.h"
-#include "acquisition/vensters/Tabelvenster.h"
 #include "acquisition/Verbinding.h"
-#include "acquisition/Vernieuwing.h"
+#include "acquisition/vensters/Grafiekvenster.h"
+#include "acquisition/vensters/Tabelvenster.h"
 #include "shared/Teksten.h"
 
 #include <algorithm>
@@ -45,9 +45,7 @@ protected:
         KiesTaal(taal);
         lijn = &InstalleerRacklijn(emulator);
         harnas = std::make_unique<PollHarnas>(emulator, lijn);
-        Bestandslaag.SchrijfLogboek = [this](int r, int m, const QString& t) {
-            logboek.emplace_back(r, m, t);
-        };
+        ZetBestandslaag(&bestanden);
     }
     void TearDown() override {
         harnas.reset();
@@ -79,7 +77,8 @@ protected:
     RackEmulator emulator;
     platform::GeheugenLijn* lijn = nullptr;
     std::unique_ptr<PollHarnas> harnas;
-    std::vector<std::tuple<int, int, QString>> logboek;
+    OpnameBestandslaag bestanden;
+    std::vector<OpnameBestandslaag::Logregel>& logboek = bestanden.logboek;
 };
 
 // ---------------------------------------------------------------------------------------------------
@@ -346,15 +345,13 @@ TEST_F(PollcyclusTest, AWaitingLoopSleepsWithAClosedPortOrAnAbortedWait) {
 TEST_F(PollcyclusTest, WithNoRackTheLoopWaitsForTheSettingsWindowAndAsksTheRacksToLogOn) {
     emulator.zetRack(1, PollHarnas::RackNummer(1));
     emulator.zetModule(1, 2, PollHarnas::ModuleNummer(1, 2));
-    int aanmeldingGelezen = 0;
-    Bestandslaag.LeesRackAanmelding = [&] { ++aanmeldingGelezen; };
     harnas->venster.instellingenAfgesloten = false;
     klok().planIn(500, [&] { harnas->venster.instellingenAfgesloten = true; });
     ConfiguratieGewijzigd = true;
     harnas->Draai(3000);
 
     const auto& v = harnas->venster;
-    EXPECT_EQ(aanmeldingGelezen, 1);
+    EXPECT_EQ(bestanden.aanmeldingenGelezen, 1);
     EXPECT_EQ(v.instellingenTabs, std::vector<int>{1});
     EXPECT_EQ(v.grafiekenHersteld, 1);
     EXPECT_EQ(v.timerOpvragenGestart, 1);
@@ -383,14 +380,12 @@ TEST_F(PollcyclusTest, WithRacksTheLoopReloadsTheDataFileShowsTheRackWindowsAndP
     RackVlaggen[2].Show = false;
     LadenBijOpstarten = true;
     StartBijOpstarten = true;
-    int geladen = 0;
-    Bestandslaag.OpenGegevensbestand = [&] { ++geladen; };
-    Bestandslaag.Gegevensbestand = [] { return QStringLiteral("/data/run.csv"); };
+    bestanden.gegevensbestand = QStringLiteral("/data/run.csv");
     harnas->Draai(500);
 
     const auto& v = harnas->venster;
     EXPECT_TRUE(v.instellingenTabs.empty());
-    EXPECT_EQ(geladen, 1);
+    EXPECT_EQ(bestanden.gegevensbestandGeopend, 1);
     EXPECT_EQ(v.recenteBestanden, std::vector<QString>{QStringLiteral("/data/run.csv")});
     EXPECT_EQ(v.rackVensters, std::vector<int>{1});
     EXPECT_EQ(v.loggenGestart, 1);
@@ -430,15 +425,8 @@ TEST_F(PollcyclusTest, InFactoryModeEveryReplyTakenIsLogged) {
 
 TEST_F(PollcyclusTest, TheSnapshotIsCountedAndReachesTheLoggingFilesTheTablesAndTheLiveGraphs) {
     Racks[1].Present = Racks[3].Present = true;
-    std::vector<QString> gelogd;
-    std::vector<std::pair<int, QString>> tabellen;
-    Vernieuwing.LogMeting = [&](const QString& info) { gelogd.push_back(info); };
-    OpnameTabelvenster tabel1, tabel3;
-    TabelVensters.ZetMaker([&](int r) -> Tabelvenster* {
-        Tabelvenster* t = r == 1 ? &tabel1 : &tabel3;
-        tabellen.emplace_back(r, QStringLiteral("made"));
-        return t;
-    });
+    OpnameTabelvensterMaker tabellen;
+    ZetTabelvensterMaker(&tabellen);
     OpnameGrafiekvenster levend, verschoven;
     levend.index = 2;
     verschoven.index = 3; // not the number of its slot
@@ -458,12 +446,13 @@ TEST_F(PollcyclusTest, TheSnapshotIsCountedAndReachesTheLoggingFilesTheTablesAnd
 
     VernieuwVensters(QStringLiteral("Stop"));
     EXPECT_EQ(AantalMetingen, 2) << "the end point is not counted";
-    EXPECT_EQ(gelogd, (std::vector<QString>{QString(), QString(), QStringLiteral("Stop")}));
+    EXPECT_EQ(bestanden.metingen, (QStringList{QString(), QString(), QStringLiteral("Stop")}));
     // The table windows are made at the first snapshot and get every row.
-    EXPECT_EQ(tabellen, (std::vector<std::pair<int, QString>>{{1, QStringLiteral("made")},
-                                                              {3, QStringLiteral("made")}}));
-    EXPECT_EQ(tabel1.vulInfos, (std::vector<QString>{QString(), QString(), QStringLiteral("Stop")}));
-    EXPECT_EQ(tabel3.vulInfos, (std::vector<QString>{QString(), QString(), QStringLiteral("Stop")}));
+    EXPECT_EQ(tabellen.gemaakt, (std::vector<int>{1, 3}));
+    EXPECT_EQ(tabellen.vensters.at(1)->vulInfos,
+              (std::vector<QString>{QString(), QString(), QStringLiteral("Stop")}));
+    EXPECT_EQ(tabellen.vensters.at(3)->vulInfos,
+              (std::vector<QString>{QString(), QString(), QStringLiteral("Stop")}));
     EXPECT_EQ(levend.aangevuld, (std::vector<int32_t>{1, 2, 2}));
     EXPECT_TRUE(verschoven.aangevuld.empty());
 }

@@ -1,3 +1,4 @@
+#include "OpnameBestandslaag.h"
 #include "RacklijnOmgeving.h"
 #include "acquisition/Commandos.h"
 #include "acquisition/Frames.h"
@@ -264,8 +265,9 @@ TEST_F(TransactiesTest, RackCommandGoesToTheRacksNumber) {
 }
 
 TEST_F(TransactiesTest, FactoryModeLogsEveryModuleCommand) {
-    std::vector<std::tuple<int, int, QString>> regels;
-    Bestandslaag.SchrijfLogboek = [&](int r, int m, const QString& t) { regels.emplace_back(r, m, t); };
+    OpnameBestandslaag bestanden;
+    ZetBestandslaag(&bestanden);
+    const auto& regels = bestanden.logboek;
     Tekst[456] = QStringLiteral("Command: ");
     ZendModuleCommando(1, 2, QStringLiteral("253"));
     EXPECT_TRUE(regels.empty());

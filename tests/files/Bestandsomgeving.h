@@ -4,10 +4,11 @@
 // records every question and answers from a list, a recording main window, and a data folder.
 #include "Meetsysteem.h"
 #include "OpnameHoofdvenster.h"
+#include "OpnameMelding.h"
 #include "OpnameTabelvenster.h"
 #include "SchoneOmgeving.h"
-#include "acquisition/vensters/Hoofdvenster.h"
 #include "acquisition/Programmastatus.h"
+#include "acquisition/vensters/Hoofdvenster.h"
 #include "files/Bestandsbewerkingen.h"
 #include "files/Bestandsdialogen.h"
 #include "files/CsvVelden.h"
@@ -50,12 +51,6 @@ public:
     Lettertype getoondLettertype;
     QString lettertypeTitel;
     std::optional<int32_t> kleur;
-};
-
-struct Vraag {
-    QString tekst;
-    int stijl = 0;
-    QString titel;
 };
 
 // File operations that fail or end the program at operation number `bij` (counted from 1).
@@ -105,13 +100,7 @@ protected:
         }
         ZetBestandsdialogen(&dialogen);
         ZetHoofdvenster(&hoofd);
-        ZetMeldingFunctie([this](const QString& tekst, int stijl, const QString& titel) {
-            vragen.push_back({tekst, stijl, titel});
-            if (antwoorden.empty()) return StandaardAntwoord(stijl);
-            const int a = antwoorden.front();
-            antwoorden.pop_front();
-            return a;
-        });
+        ZetMeldingVenster(&melding);
         map = tijdelijkeMap() + QStringLiteral("/Data");
         QDir().mkpath(map);
         MapGegevens = map;
@@ -159,7 +148,8 @@ protected:
     std::array<std::unique_ptr<OpnameTabelvenster>, 3> vensters;
     DialoogDubbel dialogen;
     OpnameHoofdvenster hoofd;
-    std::vector<Vraag> vragen;
-    std::deque<int> antwoorden;
+    OpnameMelding melding;
+    std::vector<Vraag>& vragen = melding.vragen;
+    std::deque<int>& antwoorden = melding.antwoorden;
     QString map;
 };

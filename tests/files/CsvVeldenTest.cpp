@@ -1,5 +1,6 @@
 #include "files/CsvVelden.h"
 #include "Meetsysteem.h"
+#include "OpnameMelding.h"
 #include "SchoneOmgeving.h"
 #include "files/Meetbestand.h"
 #include "shared/Melding.h"
@@ -88,15 +89,15 @@ TEST_F(CsvVeldenTest, FieldWriterAppendsInWindows1252AndFillsInTheQualifier) {
 
     // A file that cannot be opened: Retry and Cancel; Cancel drops the field.
     Gegevensbestand = QStringLiteral("data.csv");
-    int vragen = 0;
-    ZetMeldingFunctie([&](const QString& tekst, int stijl, const QString& titel) {
-        ++vragen;
-        EXPECT_TRUE(tekst.contains(QStringLiteral("/none/x.csv")));
-        EXPECT_EQ(stijl, vbRetryCancel | vbExclamation);
-        EXPECT_EQ(titel, "data.csv");
-        return vragen < 2 ? int(vbRetry) : int(vbCancel);
-    });
+    OpnameMelding melding;
+    melding.antwoorden = {vbRetry, vbCancel};
+    ZetMeldingVenster(&melding);
     EXPECT_FALSE(
         SchrijfVeldNaarBestand(tijdelijkeMap() + QStringLiteral("/none/x.csv"), 0, 0, 0, "a", true, q));
-    EXPECT_EQ(vragen, 2);
+    ASSERT_EQ(melding.vragen.size(), 2u);
+    for (const Vraag& v : melding.vragen) {
+        EXPECT_TRUE(v.tekst.contains(QStringLiteral("/none/x.csv")));
+        EXPECT_EQ(v.stijl, vbRetryCancel | vbExclamation);
+        EXPECT_EQ(v.titel, "data.csv");
+    }
 }

@@ -4,6 +4,7 @@
 #include "acquisition/Kalibratiebestand.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/vensters/Rackvenster.h"
+#include "files/Bestandsdialogen.h"
 #include "platform/Tekstbestand.h"
 #include "shared/Melding.h"
 
@@ -11,16 +12,18 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
-class GrafiekconfiguratieTest : public SchoneOmgeving {
+class GrafiekconfiguratieTest : public SchoneOmgeving, public MeldingVenster {
 protected:
+    // The fixture answers the message boxes.
+    int Toon(const QString& tekst, int, const QString&) override {
+        meldingen << tekst;
+        return int(vbOK);
+    }
     void SetUp() override {
         SchoneOmgeving::SetUp();
         MapConfiguratie = tijdelijkeMap() + QStringLiteral("/Configuration");
         QDir().mkpath(MapConfiguratie);
-        ZetMeldingFunctie([this](const QString& tekst, int, const QString&) {
-            meldingen << tekst;
-            return int(vbOK);
-        });
+        ZetMeldingVenster(this);
     }
     // A window with every setting away from its default.
     static void vul(OpnameGrafiekvenster& v) {
@@ -182,19 +185,21 @@ TEST_F(GrafiekconfiguratieTest, CurveIndexesColoursAndTheColourDialog) {
     int16_t keuze = 0;
     EXPECT_EQ(KiesCurveKleur(kleur, keuze), 123); // no dialog: as Cancel
     EXPECT_EQ(keuze, 2);
-    QString titel;
-    ZetKleurKeuzeFunctie([&](int32_t& k, const QString& t) {
-        titel = t;
-        k = k + 1;
-        return true;
-    });
+    // The common colour dialog: the next colour up, or Cancel.
+    struct Kleurdialoog : Bestandsdialogen {
+        bool KiesKleur(int32_t& k, const QString& t) override {
+            titel = t;
+            k = kiezen ? k + 1 : 0;
+            return kiezen;
+        }
+        QString titel;
+        bool kiezen = true;
+    } dialoog;
+    ZetBestandsdialogen(&dialoog);
     EXPECT_EQ(KiesCurveKleur(kleur, keuze), 124);
     EXPECT_EQ(keuze, 1);
-    EXPECT_EQ(titel, QStringLiteral("C&urve colour"));
-    ZetKleurKeuzeFunctie([](int32_t& k, const QString&) {
-        k = 0;
-        return false;
-    });
+    EXPECT_EQ(dialoog.titel, QStringLiteral("C&urve colour"));
+    dialoog.kiezen = false;
     EXPECT_EQ(KiesCurveKleur(kleur, keuze), 123);
     EXPECT_EQ(keuze, 2);
     EXPECT_EQ(kleur, 123);

@@ -1,5 +1,6 @@
 #include "files/Logbestanden.h"
 #include "Meetsysteem.h"
+#include "OpnameMelding.h"
 #include "SchoneOmgeving.h"
 #include "files/CsvVelden.h"
 #include "files/Meetbestand.h"
@@ -100,17 +101,19 @@ TEST_F(LogbestandenTest, FileNamesFromTheTemplate) {
 
 TEST_F(LogbestandenTest, AFileThatCannotBeWrittenIsAskedAboutAndRetried) {
     Gegevensbestand = map + QStringLiteral("/missing/run.csv");
+    OpnameMelding melding;
     std::vector<QString> meldingen;
-    ZetMeldingFunctie([&](const QString& tekst, int stijl, const QString& titel) {
-        meldingen.push_back(tekst);
-        EXPECT_EQ(stijl, vbRetryCancel | vbExclamation);
-        EXPECT_EQ(titel, Gegevensbestand);
+    melding.beantwoord = [&](const Vraag& v) {
+        meldingen.push_back(v.tekst);
+        EXPECT_EQ(v.stijl, vbRetryCancel | vbExclamation);
+        EXPECT_EQ(v.titel, Gegevensbestand);
         if (meldingen.size() == 1) {
             QDir().mkpath(map + QStringLiteral("/missing"));
             return int(vbRetry);
         }
         return int(vbCancel);
-    });
+    };
+    ZetMeldingVenster(&melding);
     TijdMeting = platform::Nu();
     LogMeting(QString());
     ASSERT_EQ(meldingen.size(), 1u);
@@ -143,11 +146,9 @@ TEST_F(LogbestandenTest, LengthOfALogFileCreatesIt) {
     SchrijfVeldNaarBestand(Gegevensbestand, 1, 0, 0, QStringLiteral("x"), true, q);
     EXPECT_EQ(LengteLogBestand(Gegevensbestand, 1, 0, 0), 5);
 
-    int vragen = 0;
-    ZetMeldingFunctie([&](const QString&, int, const QString&) {
-        ++vragen;
-        return int(vbCancel);
-    });
+    OpnameMelding melding;
+    melding.antwoorden = {vbCancel};
+    ZetMeldingVenster(&melding);
     EXPECT_EQ(LengteLogBestand(map + QStringLiteral("/no/#rack#.csv"), 1, 0, 0), 0);
-    EXPECT_EQ(vragen, 1);
+    EXPECT_EQ(melding.vragen.size(), 1u);
 }

@@ -3,6 +3,7 @@
 #include "acquisition/Koppelingen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
+#include "files/Bestandsdiensten.h"
 #include "platform/Tekstbestand.h"
 #include "shared/Teksten.h"
 
@@ -18,13 +19,14 @@ protected:
         QDir().mkpath(MapGegevens);
         Tekst[296] = QStringLiteral("Module");
         Tekst[297] = QStringLiteral("Rack");
-        InstalleerLogboek();
+        ZetBestandslaag(&bestanden);
     }
     QByteArray Inhoud(const QString& naam) {
         QByteArray b;
         platform::LeesBestand(MapGegevens + QLatin1Char('/') + naam, b);
         return b;
     }
+    Bestandsdiensten bestanden;
 };
 
 TEST_F(LogboekTest, NothingIsWrittenWithoutTheLogSwitch) {

@@ -1,12 +1,14 @@
 #include "files/Meetbestand.h"
 #include "Meetsysteem.h"
 #include "OpnameHoofdvenster.h"
+#include "OpnameMelding.h"
 #include "OpnameTabelvenster.h"
 #include "SchoneOmgeving.h"
-#include "acquisition/vensters/Hoofdvenster.h"
 #include "acquisition/Kalibratiebestand.h"
 #include "acquisition/Koppelingen.h"
 #include "acquisition/Programmastatus.h"
+#include "acquisition/vensters/Hoofdvenster.h"
+#include "files/Bestandsdiensten.h"
 #include "files/CsvVelden.h"
 #include "files/Logbestanden.h"
 #include "platform/Tekstbestand.h"
@@ -40,17 +42,19 @@ public:
 
 } // namespace
 
-class MeetbestandTest : public SchoneOmgeving {
+class MeetbestandTest : public SchoneOmgeving, public MeldingVenster {
 protected:
+    // The fixture answers the message boxes.
+    int Toon(const QString& tekst, int stijl, const QString& titel) override {
+        meldingen.push_back({tekst, stijl, titel});
+        return int(vbCancel);
+    }
     void SetUp() override {
         SchoneOmgeving::SetUp();
         BouwMeetsysteem();
         NieuweVensters();
         ZetVoortgangVenster(&voortgang);
-        ZetMeldingFunctie([this](const QString& tekst, int stijl, const QString& titel) {
-            meldingen.push_back({tekst, stijl, titel});
-            return int(vbCancel);
-        });
+        ZetMeldingVenster(this);
         pad = tijdelijkeMap() + QStringLiteral("/data.csv");
     }
     void TearDown() override {
@@ -374,24 +378,25 @@ TEST_F(MeetbestandTest, AFailedSaveIsReportedAndRetried) {
     AantalMetingen = 1;
     VulRij(1, 1, 1, {"1", "05/01/2026", "09:00:00", "7.01"});
     const QString naam = tijdelijkeMap() + QStringLiteral("/new/data.csv");
-    ZetMeldingFunctie([&](const QString& tekst, int stijl, const QString& titel) {
-        meldingen.push_back({tekst, stijl, titel});
-        if (meldingen.size() == 1) {
+    OpnameMelding melding;
+    melding.beantwoord = [&](const Vraag&) {
+        if (melding.vragen.size() == 1) {
             QDir().mkpath(tijdelijkeMap() + QStringLiteral("/new"));
             return int(vbRetry);
         }
         return int(vbCancel);
-    });
+    };
+    ZetMeldingVenster(&melding);
     EXPECT_TRUE(SchrijfGegevensbestand(naam));
-    ASSERT_EQ(meldingen.size(), 1u);
-    EXPECT_EQ(meldingen[0].tekst, QStringLiteral("The file is in use, access to %1 is rejected!").arg(naam));
-    EXPECT_EQ(meldingen[0].stijl, vbRetryCancel | vbExclamation);
-    EXPECT_EQ(meldingen[0].titel, naam);
+    ASSERT_EQ(melding.vragen.size(), 1u);
+    EXPECT_EQ(melding.vragen[0],
+              (Vraag{QStringLiteral("The file is in use, access to %1 is rejected!").arg(naam),
+                     vbRetryCancel | vbExclamation, naam}));
     EXPECT_TRUE(LeesBytes(naam).contains("\"05/01/2026 09:00:00\",\"0\",\"7.01\""));
 
     // Cancel: nothing written, and the caller learns it.
     EXPECT_FALSE(SchrijfGegevensbestand(tijdelijkeMap() + QStringLiteral("/none/data.csv")));
-    EXPECT_EQ(meldingen.size(), 2u);
+    EXPECT_EQ(melding.vragen.size(), 2u);
 }
 
 TEST_F(MeetbestandTest, OpeningTheDataFile) {
@@ -422,18 +427,17 @@ TEST_F(MeetbestandTest, OpeningTheDataFile) {
     EXPECT_EQ(hoofd.grafiekenVernieuwd, 1);
 }
 
-TEST_F(MeetbestandTest, TheStartUpOfTheLoopReloadsTheDataFileOnceInstalled) {
+TEST_F(MeetbestandTest, TheFileLayerReloadsTheDataFileForTheStartUpOfTheLoop) {
     SchrijfRegels({QStringLiteral("\"Time\""), Regel(1), Regel(2)});
     Gegevensbestand = pad;
-    ASSERT_FALSE(Bestandslaag.OpenGegevensbestand);
-    InstalleerMeetbestand();
-    Bestandslaag.OpenGegevensbestand();
+    Bestandsdiensten bestanden;
+    bestanden.OpenGegevensbestand();
     EXPECT_EQ(AantalMetingen, 2);
-    EXPECT_EQ(Bestandslaag.Gegevensbestand(), pad);
+    EXPECT_EQ(bestanden.Gegevensbestand(), pad);
 
     // A data file that does not exist yet is no fault at start-up.
     Gegevensbestand = tijdelijkeMap() + QStringLiteral("/Untitled.csv");
-    Bestandslaag.OpenGegevensbestand();
+    bestanden.OpenGegevensbestand();
     EXPECT_TRUE(meldingen.empty());
 }
 

@@ -55,8 +55,20 @@ struct Temp {
 
 } // namespace
 
-class RackConfiguratieTest : public SchoneOmgeving {
+// The fixture also answers the message boxes and makes the rack windows.
+class RackConfiguratieTest : public SchoneOmgeving, public MeldingVenster, public RackvensterMaker {
 protected:
+    // The fixture answers the message boxes.
+    int Toon(const QString& tekst, int, const QString&) override {
+        meldingen << tekst;
+        return int(vbOK);
+    }
+    RackvensterInterface* Maak(int r) override {
+        venster.rack = r;
+        ZetRackVenster(r, &venster);
+        ++aantalGemaakt;
+        return &venster;
+    }
     void SetUp() override {
         SchoneOmgeving::SetUp();
         MapConfiguratie = tijdelijkeMap() + QStringLiteral("/Configuration");
@@ -64,16 +76,8 @@ protected:
         QDir().mkpath(MapConfiguratie);
         QDir().mkpath(MapKalibratie);
         ZetTabelvensterHerstel(&tabel);
-        ZetRackvensterMaker([this](int r) -> RackvensterInterface* {
-            venster.rack = r;
-            ZetRackVenster(r, &venster);
-            ++aantalGemaakt;
-            return &venster;
-        });
-        ZetMeldingFunctie([this](const QString& tekst, int, const QString&) {
-            meldingen << tekst;
-            return int(vbOK);
-        });
+        ZetRackvensterMaker(this);
+        ZetMeldingVenster(this);
     }
     QString pad() const { return MapConfiguratie + QStringLiteral("/Rack1-F-F-F.rcf"); }
     QByteArray inhoud(const QString& p) const {

@@ -68,18 +68,13 @@ TEST_F(TijdbasisTest, ClockFormWhenRelativeTimeIsOffOrHasNoZero) {
 TEST_F(TijdbasisTest, TableWindowsAreMadeWhenFirstNeeded) {
     // Without a window and without a maker there is no time and nothing breaks.
     EXPECT_EQ(TijdVanRij(5, 1, 1), 0);
-    std::unique_ptr<OpnameTabelvenster> gemaakt;
-    int aantal = 0;
-    TabelVensters.ZetMaker([&](int) {
-        ++aantal;
-        gemaakt = std::make_unique<OpnameTabelvenster>();
-        return gemaakt.get();
-    });
+    OpnameTabelvensterMaker maker;
+    ZetTabelvensterMaker(&maker);
     EXPECT_EQ(TijdVanRij(5, 1, 1), 0);
     ASSERT_NE(TabelVensters[5], nullptr);
     EXPECT_EQ(TabelVensters[5]->Ri(), 5);
-    EXPECT_EQ(TabelVensters.Maak(5), gemaakt.get());
-    EXPECT_EQ(aantal, 1);
+    EXPECT_EQ(TabelVensters.Maak(5), maker.vensters.at(5).get());
+    EXPECT_EQ(maker.gemaakt, std::vector<int>{5});
     EXPECT_EQ(TabelVensters.Maak(17), nullptr);
     EXPECT_EQ(InfoKolom(5, 1), KolomInfo);
 }

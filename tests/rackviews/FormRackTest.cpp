@@ -55,15 +55,34 @@ public:
     QMdiArea area;
 };
 
+// What the program's other windows open from the rack window: recorded; each entry is offered while
+// its flag is set.
+class Acties : public RackvensterActies {
+public:
+    bool HeeftModuleInstellingen() const override { return moduleInstellingen; }
+    void OpenModuleInstellingen(int r, int m, int k) override { geopend.emplace_back(r, m, k); }
+    bool HeeftPrintRack() const override { return printen; }
+    bool HeeftFabrieksafregeling() const override { return fabrieksafregeling; }
+    void OpenFabrieksafregeling(const QString& type, int r, int m, bool alleenLezen) override {
+        afregelingen.emplace_back(type, r, m, alleenLezen);
+    }
+    void LaadTabelTitel(int r) override { tabelTitels.push_back(r); }
+
+    bool moduleInstellingen = true;
+    bool printen = false;
+    bool fabrieksafregeling = false;
+    std::vector<std::tuple<int, int, int>> geopend;
+    std::vector<std::tuple<QString, int, int, bool>> afregelingen;
+    std::vector<int> tabelTitels;
+};
+
 } // namespace
 
 class FormRackTest : public SchoneOmgeving {
 protected:
     void SetUp() override {
         SchoneOmgeving::SetUp();
-        rackvensterActies().OpenModuleInstellingen = [this](int r, int m, int k) {
-            geopend.emplace_back(r, m, k);
-        };
+        ZetRackvensterActies(&acties);
     }
 
     // A registered rack with modules in the given slots only.
@@ -98,7 +117,8 @@ protected:
         return qRound(twips * QApplication::primaryScreen()->logicalDotsPerInchY() / 1440);
     }
 
-    std::vector<std::tuple<int, int, int>> geopend;
+    Acties acties;
+    std::vector<std::tuple<int, int, int>>& geopend = acties.geopend;
 };
 
 TEST_F(FormRackTest, PresentModulesArePackedFromTheLeft) {
@@ -182,10 +202,8 @@ TEST_F(FormRackTest, EitherMouseButtonOnAModuleNameOpensTheMenuForThatModule) {
 TEST_F(FormRackTest, FactoryEntriesOnlyInFactoryMode) {
     rack(1, {1, 2});
     Racks[1].Modules[2].Type = "K762";
-    std::vector<std::tuple<QString, int, int, bool>> afregelingen;
-    rackvensterActies().OpenFabrieksafregeling = [&](const QString& type, int r, int m, bool alleenLezen) {
-        afregelingen.emplace_back(type, r, m, alleenLezen);
-    };
+    acties.fabrieksafregeling = true;
+    const auto& afregelingen = acties.afregelingen;
     auto w = venster(1);
     w->show();
     QTest::mousePress(w->LabelModule[1], Qt::LeftButton);
@@ -209,7 +227,7 @@ TEST_F(FormRackTest, FactoryEntriesOnlyInFactoryMode) {
     EXPECT_TRUE(w->isMinimized());
 
     // Without the factory dialogs installed the entries stay hidden even in factory mode.
-    rackvensterActies().OpenFabrieksafregeling = nullptr;
+    acties.fabrieksafregeling = false;
     QTest::mousePress(w->LabelModule[1], Qt::LeftButton);
     EXPECT_FALSE(w->mnuModuleCalibration->isVisible());
     w->mnuRackSettings->hide();
@@ -217,7 +235,7 @@ TEST_F(FormRackTest, FactoryEntriesOnlyInFactoryMode) {
 
 TEST_F(FormRackTest, EntriesOfWindowsNotInstalledAreHidden) {
     rack(1, {1});
-    rackvensterActies() = RackvensterActies{};
+    ZetRackvensterActies(nullptr);
     auto w = venster(1);
     w->show();
     QTest::mousePress(w->LabelModule[0], Qt::LeftButton);
@@ -346,8 +364,7 @@ TEST_F(FormRackTest, AlwaysOnTopAndPositionSurviveClosingAndReopening) {
 TEST_F(FormRackTest, RenamingAModuleUpdatesWindowTreeAndTheConfigurationFlag) {
     VulVoorbeeldrack(1);
     RackVlaggen[1].Table = true;
-    std::vector<int> tabelTitels;
-    rackvensterActies().LaadTabelTitel = [&](int r) { tabelTitels.push_back(r); };
+    const auto& tabelTitels = acties.tabelTitels;
     auto w = venster(1);
     FormTreeview boom;
     boom.Laad();
@@ -398,7 +415,8 @@ TEST_F(FormRackTest, RenamingTheRackTrimsAndCutsTheName) {
 TEST_F(FormRackTest, TheInstalledMakerPutsRackWindowsIntoTheMainWindowsArea) {
     MdiBeheer mdi;
     ZetKindvensterbeheer(&mdi);
-    InstalleerRackvensters();
+    FormRackMaker maker;
+    ZetRackvensterMaker(&maker);
     rack(5, {1, 2});
     RackvensterInterface* venster = MaakRackVenster(5);
     ASSERT_NE(venster, nullptr);
@@ -456,7 +474,8 @@ TEST_F(FormRackTest, AFullRackRendersAfterAPollTurn) {
 TEST_F(FormRackTest, ThePlacementOfTheWindowIsSavedAndRestoredInItsFrame) {
     MdiBeheer beheer;
     ZetKindvensterbeheer(&beheer);
-    InstalleerRackvensters();
+    FormRackMaker maker;
+    ZetRackvensterMaker(&maker);
     rack(1, {1});
     auto* w = dynamic_cast<FormRack*>(MaakRackVenster(1));
     ASSERT_NE(w, nullptr);

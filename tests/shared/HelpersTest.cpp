@@ -1,3 +1,4 @@
+#include "OpnameMelding.h"
 #include "SchoneOmgeving.h"
 #include "shared/Algemeen.h"
 #include "shared/Hulpfuncties.h"
@@ -102,15 +103,13 @@ TEST_F(HelpersTest, MovingAFolderAsksOnlyForExistingFiles) {
     maak(pad("oud/keep.rcf"));
     maak(pad("nieuw/b.cal"), "old");
     maak(pad("nieuw/c.cal"), "old");
-    int vragen = 0;
-    ZetMeldingFunctie([&](const QString&, int stijl, const QString& titel) {
-        ++vragen;
-        EXPECT_EQ(stijl, 51);
-        EXPECT_TRUE(titel.endsWith("b.cal"));
-        return static_cast<int>(vbYes); // all, no more questions
-    });
+    OpnameMelding melding;
+    melding.antwoorden = {vbYes}; // all, no more questions
+    ZetMeldingVenster(&melding);
     EXPECT_TRUE(KopieerMap(pad("oud/"), pad("nieuw/"), "*.cal"));
-    EXPECT_EQ(vragen, 1);
+    ASSERT_EQ(melding.vragen.size(), 1u);
+    EXPECT_EQ(melding.vragen[0].stijl, 51);
+    EXPECT_TRUE(melding.vragen[0].titel.endsWith("b.cal"));
     EXPECT_EQ(QDir(pad("oud")).entryList(QDir::Files), QStringList{"keep.rcf"});
     QFile c(pad("nieuw/c.cal"));
     ASSERT_TRUE(c.open(QIODevice::ReadOnly));
@@ -122,7 +121,9 @@ TEST_F(HelpersTest, CancelStopsTheMoveAndTheSameFolderMovesNothing) {
     MaakMappen(pad("nieuw"));
     maak(pad("oud/a.cal"));
     maak(pad("nieuw/a.cal"));
-    ZetMeldingFunctie([](const QString&, int, const QString&) { return static_cast<int>(vbCancel); });
+    OpnameMelding melding;
+    melding.beantwoord = [](const Vraag&) { return static_cast<int>(vbCancel); };
+    ZetMeldingVenster(&melding);
     EXPECT_TRUE(KopieerMap(pad("oud/"), pad("nieuw/"), "*.cal"));
     EXPECT_TRUE(QFile::exists(pad("oud/a.cal")));
     EXPECT_TRUE(KopieerMap(pad("oud/"), pad("oud/"), "*.cal"));

@@ -1,6 +1,6 @@
 #include "shared/MapKeuze.h"
+#include "OpnameMapKeuze.h"
 #include "SchoneOmgeving.h"
-#include "shared/ui/Dialoogdiensten.h"
 #include "shared/ui/FormPathInput.h"
 
 #include <QApplication>
@@ -15,7 +15,7 @@ class MapKeuzeTest : public SchoneOmgeving {
 protected:
     void SetUp() override {
         SchoneOmgeving::SetUp();
-        InstalleerDialoogDiensten();
+        ZetMapKeuzeVenster(&m_venster);
         map = QDir(tijdelijkeMap()).filePath("Data");
         ASSERT_TRUE(QDir().mkpath(map + "/Sub"));
         for (const char* n : {"a.csv", "b.txt", "noext"}) {
@@ -54,6 +54,9 @@ protected:
         return nullptr;
     }
     QString map;
+
+private:
+    FormPathInputVenster m_venster;
 };
 
 TEST_F(MapKeuzeTest, OKReturnsTheFolderOpenedInTheFolderList) {
@@ -110,13 +113,12 @@ TEST_F(MapKeuzeTest, CancelEscapeAndTheTitleBarLeaveTheCallersFolder) {
 }
 
 TEST_F(MapKeuzeTest, WithoutAWindowTheStartFolderComesBackAndTestsChooseTheAnswer) {
-    ResetDialoogDiensten();
+    ZetMapKeuzeVenster(nullptr);
     EXPECT_EQ(ToonMapKeuze("t", "*.rcf", map), map);
-    QString filter;
-    ZetMapKeuzeFunctie([&](const QString&, const QString& f, const QString&) {
-        filter = f;
-        return QStringLiteral("/chosen");
-    });
+    OpnameMapKeuze keuze;
+    keuze.antwoord = QStringLiteral("/chosen");
+    ZetMapKeuzeVenster(&keuze);
     EXPECT_EQ(ToonMapKeuze("t", "", map), "/chosen");
-    EXPECT_EQ(filter, "*.*");
+    ASSERT_EQ(keuze.vragen.size(), 1u);
+    EXPECT_EQ(keuze.vragen[0].filter, "*.*");
 }

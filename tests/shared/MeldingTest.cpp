@@ -1,9 +1,9 @@
 #include "shared/Melding.h"
+#include "OpnameMelding.h"
 #include "SchoneOmgeving.h"
 #include "shared/Instellingen.h"
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
-#include "shared/ui/Dialoogdiensten.h"
 #include "shared/ui/FormMelding.h"
 #include "shared/ui/Geluiden.h"
 #include "shared/ui/Vensterfuncties.h"
@@ -41,6 +41,13 @@ std::vector<int> zichtbareKnoppen(const FormMelding& m) {
     return codes;
 }
 
+// Records the sounds in place of the player.
+class Geluidsopname : public GeluidSpeler {
+public:
+    void Speel(int nummer) override { geluiden.push_back(nummer); }
+    std::vector<int> geluiden;
+};
+
 class Hoofdvensterdubbel : public MeldingOmgeving {
 public:
     void ZetHoofdvensterIngeschakeld() override { ++ingeschakeld; }
@@ -60,8 +67,8 @@ protected:
                                                     {100, "&No"},    {298, "Message"}};
         for (const auto& [i, t] : teksten)
             Tekst[static_cast<size_t>(i)] = QString::fromLatin1(t);
-        InstalleerDialoogDiensten();
-        ZetGeluidSpeler([this](int nummer) { geluiden.push_back(nummer); });
+        ZetMeldingVenster(&m_box);
+        ZetGeluidSpeler(&m_opname);
     }
     void TearDown() override {
         Tekst = m_bewaard;
@@ -90,7 +97,12 @@ protected:
         QTest::mouseClick(k, Qt::LeftButton);
     }
 
-    std::vector<int> geluiden;
+private:
+    FormMeldingVenster m_box;
+    Geluidsopname m_opname;
+
+protected:
+    std::vector<int>& geluiden = m_opname.geluiden;
 
 private:
     std::array<QString, LaatsteTekst + 1> m_bewaard;
@@ -307,7 +319,9 @@ TEST_F(MeldingTest, EveryBoxEnablesTheMainWindowAndBlanksStatusPanel3) {
     EXPECT_EQ(hoofdvenster.ingeschakeld, 1);
     EXPECT_EQ(hoofdvenster.paneel3, QStringList{" "});
     // Also when a test or the start-up answers in place of the window.
-    ZetMeldingFunctie([](const QString&, int, const QString&) { return static_cast<int>(vbNo); });
+    OpnameMelding antwoord;
+    antwoord.antwoorden = {vbNo};
+    ZetMeldingVenster(&antwoord);
     EXPECT_EQ(ToonMelding("B", vbYesNo), vbNo);
     EXPECT_EQ(hoofdvenster.ingeschakeld, 2);
     ZetMeldingOmgeving(nullptr);

@@ -1,7 +1,6 @@
 #include "shared/Voortgang.h"
 #include "SchoneOmgeving.h"
 #include "shared/Teksten.h"
-#include "shared/ui/Dialoogdiensten.h"
 #include "shared/ui/FrmVoortgang.h"
 #include "shared/ui/Vensterfuncties.h"
 
@@ -13,13 +12,15 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-class VoortgangTest : public SchoneOmgeving {
+// The fixture is also the Cancel side: it notes that the link was told to abort.
+class VoortgangTest : public SchoneOmgeving, public VoortgangOmgeving {
 protected:
     void SetUp() override {
         SchoneOmgeving::SetUp();
-        InstalleerDialoogDiensten();
-        ZetVoortgangAfbreekActie([this] { afbreken = true; });
+        ZetVoortgangVenster(&m_venster);
+        ZetVoortgangOmgeving(this);
     }
+    void Afbreken() override { afbreken = true; }
     static FrmVoortgang& venster() {
         FrmVoortgang* v = FrmVoortgang::Huidig();
         if (!v) throw std::runtime_error("no progress window");
@@ -32,6 +33,9 @@ protected:
         QCoreApplication::sendEvent(w, &e);
     }
     bool afbreken = false;
+
+private:
+    FrmVoortgangVenster m_venster;
 };
 
 TEST_F(VoortgangTest, CancelIsSeenAtTheNextStepAndAbortsTheLinkTransaction) {

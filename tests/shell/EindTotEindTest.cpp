@@ -16,8 +16,8 @@
 #include "acquisition/Kalibratiebestand.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
-#include "acquisition/vensters/Rackvenster.h"
 #include "acquisition/Verbinding.h"
+#include "acquisition/vensters/Rackvenster.h"
 #include "files/CsvVelden.h"
 #include "platform/Datum.h"
 #include "platform/GeheugenLijn.h"
@@ -28,6 +28,7 @@
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
 #include "shared/ui/Kindvensters.h"
+#include "shell/Installatie.h"
 #include "shell/Programmainstellingen.h"
 #include "shell/frmInstellen.h"
 #include "shell/frmTerminal.h"
@@ -294,6 +295,8 @@ TEST_P(EindTotEindTest, FirstStartLogsTheRacksOnAndTheNextStartPollsAndLogsAtOnc
     // First start: no rack is known.
     {
         mdiK740 venster;
+        const Installatie installatie(venster);
+        InstalleerMeldingen();
         Draaiboek boek(venster, waakhond);
         qint64 aangemeld = 0;
         boek.Stap(
@@ -386,6 +389,8 @@ TEST_P(EindTotEindTest, FirstStartLogsTheRacksOnAndTheNextStartPollsAndLogsAtOnc
     const size_t rijenVoorStart = eerste.rijen.size();
     {
         mdiK740 venster;
+        const Installatie installatie(venster);
+        InstalleerMeldingen();
         Draaiboek boek(venster, waakhond);
         const qint64 start = platform::klok().ms();
         qint64 eersteRij = 0;

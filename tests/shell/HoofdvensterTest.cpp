@@ -1,3 +1,4 @@
+#include "OpnameRackvenster.h"
 #include "ShellOmgeving.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
@@ -10,10 +11,10 @@
 #include "shared/Instellingen.h"
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
+#include "shell/Installatie.h"
 #include "shell/Poorten.h"
 #include "shell/Programmainstellingen.h"
 #include "shell/Standaarddialogen.h"
-#include "shell/Vensterhaken.h"
 #include "shell/frmSplash.h"
 #include "shell/mdiK740.h"
 
@@ -43,6 +44,8 @@ protected:
             if (bijStart) bijStart();
             if (!ProgrammaBeeindigd) venster.mnuFileExit_Click();
         });
+        const Installatie installatie(venster);
+        InstalleerMeldingen();
         return venster.MDIForm_Load(argumenten);
     }
     QString documenten() const { return tijdelijkeMap() + QStringLiteral("/Documents"); }
@@ -133,6 +136,7 @@ protected:
         Demo = true;
         LeesSysteemInfo();
         venster = std::make_unique<mdiK740>();
+        InstalleerHoofdvenster(*venster);
         Initialisatie(*venster);
         CommPoort = QStringLiteral("COM1");
         venster->PlaatsAanduidingenCOM();
@@ -210,12 +214,12 @@ TEST_F(SluitenTest, ClosingWhileLoggingWritesOneStopRowAndKeepsLoggingOn) {
 
 TEST_F(SluitenTest, ARackWindowShownIsUnloadedOnClose) {
     RackVlaggen[1].Show = true;
-    std::vector<int> gesloten;
-    Haken.SluitRackVenster = [&](int r) { gesloten.push_back(r); };
+    OpnameRackvenster rackvenster;
+    ZetRackVenster(1, &rackvenster);
     antwoorden = {vbNo};
     bool cancel = false;
     venster->MDIForm_QueryUnload(cancel, 0);
-    EXPECT_EQ(gesloten, std::vector<int>{1});
+    EXPECT_EQ(rackvenster.aantalKeerOntladen, 1);
 }
 
 TEST_F(SluitenTest, ResizingMarksTheConfigurationChanged) {
@@ -235,6 +239,8 @@ TEST_F(SluitenTest, ResizingMarksTheConfigurationChanged) {
         ander.MDIForm_Unload();
     });
     venster.reset();
+    const Installatie installatie(ander);
+    InstalleerMeldingen();
     ASSERT_TRUE(ander.MDIForm_Load({QStringLiteral("/demo")}));
     EXPECT_TRUE(geladen);
     EXPECT_EQ(vragen.size(), 1u);
@@ -283,6 +289,8 @@ TEST_F(TweedeKopie, StartWordtGeweigerd) {
     bool poortGezet = false;
     l->zetPoort(QStringLiteral("untouched"));
     mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
     EXPECT_FALSE(venster.MDIForm_Load({QStringLiteral("/logfile")}));
     poortGezet = l->poort() != QStringLiteral("untouched");
     EXPECT_FALSE(poortGezet);

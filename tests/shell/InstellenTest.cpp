@@ -1,3 +1,4 @@
+#include "OpnameMapKeuze.h"
 #include "SchoneOmgeving.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/Verbinding.h"
@@ -11,11 +12,10 @@
 #include "shared/Teksten.h"
 #include "shared/ui/HelpVenster.h"
 #include "shell/DialogInputTijdstip.h"
-#include "shell/InstellenDiensten.h"
+#include "shell/Installatie.h"
 #include "shell/Opdrachtregel.h"
 #include "shell/Poorten.h"
 #include "shell/Programmainstellingen.h"
-#include "shell/Vensterhaken.h"
 #include "shell/frmInstellen.h"
 #include "shell/mdiK740.h"
 
@@ -46,8 +46,13 @@ QString Opgeslagen(const char* sleutel) {
 }
 } // namespace
 
-class InstellenTest : public SchoneOmgeving {
+class InstellenTest : public SchoneOmgeving, public MeldingVenster {
 protected:
+    // The fixture answers the message boxes.
+    int Toon(const QString& tekst, int stijl, const QString& titel) override {
+        meldingen.emplace_back(tekst, stijl, titel);
+        return static_cast<int>(vbOK);
+    }
     void SetUp() override {
         SchoneOmgeving::SetUp();
         auto l = std::make_unique<platform::GeheugenLijn>();
@@ -56,12 +61,8 @@ protected:
         lijn->open();
         ZetMSComm1(std::move(l));
         hoofdvenster = std::make_unique<mdiK740>();
-
-        Instellendiensten().LaadStrings = [this] { aanroepen.push_back("LaadStrings " + Tekst[127]); };
-        ZetMeldingFunctie([this](const QString& tekst, int stijl, const QString& titel) {
-            meldingen.emplace_back(tekst, stijl, titel);
-            return static_cast<int>(vbOK);
-        });
+        InstalleerHoofdvenster(*hoofdvenster);
+        ZetMeldingVenster(this);
         const QString documenten = QDir(tijdelijkeMap()).filePath("Documents/Quorvex/K740/");
         MapGegevens = documenten + "Data";
         MapBibliotheek = documenten + "Library";
@@ -108,7 +109,6 @@ protected:
 
     platform::GeheugenLijn* lijn = nullptr;
     std::unique_ptr<mdiK740> hoofdvenster;
-    std::vector<QString> aanroepen;
     std::vector<std::tuple<QString, int, QString>> meldingen;
 };
 
@@ -134,7 +134,7 @@ TEST_F(InstellenTest, LoadHoldsLoggingClosesThePortAndDisablesTheMainWindowUntil
     EXPECT_TRUE(hoofdvenster->isEnabled());
     EXPECT_TRUE(lijn->isOpen()); // opened again with the settings unchanged
     EXPECT_EQ(lijn->instellingen(), "19200,N,8,1");
-    EXPECT_EQ(aanroepen, std::vector<QString>{"LaadStrings Settings"});
+    EXPECT_EQ(Tekst[127], "Settings"); // the language the main window is relabelled in
 }
 
 TEST_F(InstellenTest, TheIntervalShowsAsATimeAndFollowsTheUpDown) {
@@ -203,13 +203,11 @@ TEST_F(InstellenTest, AFrenchPreviewThenCancelLeavesEnglishEverywhere) {
     QTest::mouseClick(v.CancelButton, Qt::LeftButton);
     EXPECT_EQ(HuidigeTaal, 0);
     EXPECT_EQ(Tekst[127], "Settings");
-    EXPECT_EQ(aanroepen.back(), "LaadStrings Settings"); // the main window is relabelled in English
     EXPECT_EQ(Opgeslagen("Language"), "<none>");
 }
 
 TEST_F(InstellenTest, ClosingByTheTitleBarOrEscapeIsCancel) {
     for (bool escape : {false, true}) {
-        aanroepen.clear();
         frmInstellen& v = open(2);
         EXPECT_FALSE(lijn->isOpen());
         v.ComboTaal->setCurrentIndex(2);
@@ -221,7 +219,6 @@ TEST_F(InstellenTest, ClosingByTheTitleBarOrEscapeIsCancel) {
         EXPECT_TRUE(v.Afsluiten);
         EXPECT_EQ(Tekst[127], "Settings");
         EXPECT_TRUE(lijn->isOpen()) << escape;
-        EXPECT_EQ(aanroepen, std::vector<QString>{"LaadStrings Settings"}) << escape;
         EXPECT_TRUE(hoofdvenster->isEnabled());
     }
 }
@@ -350,7 +347,7 @@ TEST_F(InstellenTest, OKStoresTheSettingsAppliesThemAndOpensThePort) {
     EXPECT_EQ(lijn->instellingen(), "9600,N,8,1");
     EXPECT_EQ(hoofdvenster->StatusTekst(2), Tekst[150]);
     EXPECT_TRUE(hoofdvenster->isEnabled());
-    EXPECT_EQ(aanroepen, std::vector<QString>{QString::fromUtf8("LaadStrings Paramètres")});
+    EXPECT_EQ(Tekst[127], QString::fromUtf8("Paramètres")); // the main window's new language
     EXPECT_TRUE(meldingen.empty());
 
     // The next opening shows the tab of the last OK.
@@ -423,19 +420,18 @@ TEST_F(InstellenTest, ChosenFoldersAreMadeAtOKAndTheirFilesMoveAlong) {
     }
     const QString oud = MapConfiguratie;
     const QString nieuw = QDir(tijdelijkeMap()).filePath("Elders/Config");
-    std::vector<std::tuple<QString, QString, QString>> keuzes;
-    ZetMapKeuzeFunctie([&](const QString& titel, const QString& filter, const QString& map) {
-        keuzes.emplace_back(titel, filter, map);
-        return nieuw;
-    });
+    OpnameMapKeuze keuze;
+    keuze.antwoord = nieuw;
+    ZetMapKeuzeVenster(&keuze);
     frmInstellen& v = open(3);
     EXPECT_EQ(v.MSHFlexGridFolder->item(0, 0)->text(), "Files");
     EXPECT_EQ(v.MSHFlexGridFolder->item(3, 0)->text(), "Configuration");
     QTest::mouseClick(v.MSHFlexGridFolder->viewport(), Qt::LeftButton, {},
                       v.MSHFlexGridFolder->visualItemRect(v.MSHFlexGridFolder->item(3, 1)).center());
-    ASSERT_EQ(keuzes.size(), 1u);
-    EXPECT_EQ(keuzes[0],
-              std::make_tuple(QString("Select the folder: Configuration"), QString("*.rcf;*.gcf"), oud));
+    ASSERT_EQ(keuze.vragen.size(), 1u);
+    EXPECT_EQ(keuze.vragen[0].titel, "Select the folder: Configuration");
+    EXPECT_EQ(keuze.vragen[0].filter, "*.rcf;*.gcf");
+    EXPECT_EQ(keuze.vragen[0].map, oud);
     int n = 40;
     EXPECT_EQ(v.MSHFlexGridFolder->item(3, 1)->text(), VerkortPad(nieuw, n));
     EXPECT_EQ(MapConfiguratie, oud); // nothing is made or moved before OK
@@ -454,33 +450,35 @@ TEST_F(InstellenTest, AFolderThatCannotBeMadeKeepsItsOldValue) {
     QFile blokkade(QDir(tijdelijkeMap()).filePath("bestand"));
     ASSERT_TRUE(blokkade.open(QIODevice::WriteOnly));
     const QString onmogelijk = QDir(tijdelijkeMap()).filePath("bestand/Data");
-    ZetMapKeuzeFunctie([&](const QString&, const QString& filter, const QString&) {
-        EXPECT_EQ(filter, "*.csv");
-        return onmogelijk;
-    });
+    OpnameMapKeuze keuze;
+    keuze.antwoord = onmogelijk;
+    ZetMapKeuzeVenster(&keuze);
     const QString oud = MapGegevens;
     // What start-up does when the data folder cannot be made.
-    InstalleerInstellenEnTerminal();
-    Haken.ToonInstellingen(3, 1);
-    EXPECT_TRUE(Haken.InstellingenOpen());
+    KiesInstellingenMap(1);
+    ASSERT_EQ(keuze.vragen.size(), 1u);
+    EXPECT_EQ(keuze.vragen[0].filter, "*.csv");
+    EXPECT_FALSE(InstellenAfsluiten());
     frmInstellen& v = *InstellenVenster();
     EXPECT_EQ(v.SSTab->currentIndex(), 3);
     QTest::mouseClick(v.OKButton, Qt::LeftButton);
     EXPECT_TRUE(v.Afsluiten);
     EXPECT_EQ(MapGegevens, oud);
     EXPECT_EQ(Opgeslagen("FolderData"), oud);
-    EXPECT_FALSE(Haken.InstellingenOpen());
+    EXPECT_TRUE(InstellenAfsluiten());
 }
 
 // The picker on its own.
-class TijdstipTest : public SchoneOmgeving {
+class TijdstipTest : public SchoneOmgeving, public MeldingVenster {
 protected:
+    // The fixture answers the message boxes.
+    int Toon(const QString& tekst, int stijl, const QString& titel) override {
+        meldingen.emplace_back(tekst, stijl, titel);
+        return static_cast<int>(vbOK);
+    }
     void SetUp() override {
         SchoneOmgeving::SetUp();
-        ZetMeldingFunctie([this](const QString& tekst, int stijl, const QString& titel) {
-            meldingen.emplace_back(tekst, stijl, titel);
-            return static_cast<int>(vbOK);
-        });
+        ZetMeldingVenster(this);
     }
     std::vector<std::tuple<QString, int, QString>> meldingen;
 };

@@ -1,20 +1,26 @@
 #include "shell/Programmainstellingen.h"
+#include "OpnameGrafiekvenster.h"
 #include "ShellOmgeving.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
+#include "acquisition/vensters/Grafiekvenster.h"
+#include "files/Grafiekconfiguratie.h"
 #include "files/Meetbestand.h"
 #include "platform/Opslag.h"
 #include "shared/Algemeen.h"
 #include "shared/Instellingen.h"
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
+#include "shell/Installatie.h"
 #include "shell/Poorten.h"
-#include "shell/Vensterhaken.h"
+#include "shell/frmInstellen.h"
 #include "shell/mdiK740.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QTabWidget>
+#include <QTableWidget>
 
 namespace {
 
@@ -35,6 +41,7 @@ protected:
 
 TEST_F(ProgrammainstellingenTest, AnEmptyStoreGivesTheDefaults) {
     mdiK740 venster;
+    InstalleerHoofdvenster(venster);
     Initialisatie(venster);
     EXPECT_EQ(CommPoort, QStringLiteral("COM1"));
     EXPECT_EQ(Baudsnelheid, QStringLiteral("19200"));
@@ -71,6 +78,7 @@ TEST_F(ProgrammainstellingenTest, StoredValuesAreNormalised) {
     Zet(s, QStringLiteral("StartOnStartup"), QStringLiteral("-1"));
     Zet(QStringLiteral("Conductivity"), QStringLiteral("Reference temperature"), QStringLiteral("2"));
     mdiK740 venster;
+    InstalleerHoofdvenster(venster);
     Initialisatie(venster);
     EXPECT_EQ(CommPoort, QStringLiteral("COM7"));
     EXPECT_EQ(Baudsnelheid, QStringLiteral("1200"));
@@ -89,6 +97,7 @@ TEST_F(ProgrammainstellingenTest, StoredValuesAreNormalised) {
 TEST_F(ProgrammainstellingenTest, ADevicePathIsKeptAsTheSerialPort) {
     Zet(QStringLiteral("Settings"), QStringLiteral("Serial port"), QStringLiteral("/dev/pts/4"));
     mdiK740 venster;
+    InstalleerHoofdvenster(venster);
     Initialisatie(venster);
     EXPECT_EQ(CommPoort, QStringLiteral("/dev/pts/4"));
 }
@@ -101,6 +110,7 @@ TEST_F(ProgrammainstellingenTest, AStartTimeThatIsNoDateTurnsTheScheduleOffForTh
     const platform::Datum stop = platform::MaakDatum(2026, 2, 1, 12, 0, 0);
     Zet(s, QStringLiteral("Stop Log On"), platform::DatumTijdTekst(stop));
     mdiK740 venster;
+    InstalleerHoofdvenster(venster);
     Initialisatie(venster);
     EXPECT_FALSE(GebruikStartLog);
     EXPECT_DOUBLE_EQ(StartLogTijdstip, platform::Nu());
@@ -114,6 +124,7 @@ TEST_F(ProgrammainstellingenTest, LastFileIsTakenOnlyWithLoadOnStartup) {
     Zet(s, QStringLiteral("LastFile"), QStringLiteral("/data/Last.csv"));
     Zet(s, QStringLiteral("LoadOnStartup"), QStringLiteral("False"));
     mdiK740 venster;
+    InstalleerHoofdvenster(venster);
     Gegevensbestand = QStringLiteral("/given/OnTheCommandLine.csv");
     Initialisatie(venster);
     EXPECT_EQ(Gegevensbestand, QStringLiteral("/given/OnTheCommandLine.csv"));
@@ -131,20 +142,24 @@ TEST_F(ProgrammainstellingenTest, AFolderThatCannotBeMadeIsReportedAndOfferedInT
     blokkade.close();
     const QString onmogelijk = blokkade.fileName() + QStringLiteral("/Library");
     Zet(QStringLiteral("Settings"), QStringLiteral("FolderLibrary"), onmogelijk);
-    std::vector<std::pair<int, int>> getoond;
-    Haken.ToonInstellingen = [&](int tab, int rij) { getoond.emplace_back(tab, rij); };
     mdiK740 venster;
+    InstalleerHoofdvenster(venster);
     Initialisatie(venster);
     ASSERT_EQ(vragen.size(), 1u);
     EXPECT_EQ(vragen[0].tekst, Tekst[152] + onmogelijk + QStringLiteral("'\r\n\r\n"));
     EXPECT_EQ(vragen[0].stijl, vbCritical);
-    ASSERT_EQ(getoond.size(), 1u);
-    EXPECT_EQ(getoond[0], std::make_pair(3, 2));
+    // The settings window shows the Locations tab with the folder's row chosen.
+    frmInstellen* instellingen = InstellenVenster();
+    ASSERT_NE(instellingen, nullptr);
+    EXPECT_TRUE(instellingen->isVisible());
+    EXPECT_EQ(instellingen->SSTab->currentIndex(), 3);
+    EXPECT_EQ(instellingen->MSHFlexGridFolder->currentRow(), 2);
     EXPECT_TRUE(QDir(MapKalibratie).exists()); // start-up goes on
 }
 
 TEST_F(ProgrammainstellingenTest, TheDemonstrationRackFileIsWrittenOnlyInSimulation) {
     mdiK740 venster;
+    InstalleerHoofdvenster(venster);
     Initialisatie(venster);
     const QString rcf = MapConfiguratie + QStringLiteral("/Rack1-F-F-F.rcf");
     EXPECT_FALSE(QFile::exists(rcf));
@@ -168,20 +183,26 @@ TEST_F(ProgrammainstellingenTest, TheDemonstrationRackFileIsWrittenOnlyInSimulat
 }
 
 TEST_F(ProgrammainstellingenTest, SavingKeepsTheGraphListOfOpenWindowsOnly) {
-    QWidget twee, vijf;
-    Haken.GrafiekVenster = [&](int g) -> QWidget* { return g == 2 ? &twee : g == 5 ? &vijf : nullptr; };
-    std::vector<int> geschreven;
-    Haken.SchrijfGrafiekInstellingen = [&](int g, QWidget*) { geschreven.push_back(g); };
+    MapConfiguratie = tijdelijkeMap();
+    OpnameGrafiekvenster twee, vijf;
+    twee.index = 2;
+    vijf.index = 5;
+    ZetGrafiekVenster(2, &twee);
+    ZetGrafiekVenster(5, &vijf);
     const QString graph = QStringLiteral("Graph");
     Zet(graph, QStringLiteral("Index3"), QStringLiteral("3"));
     Zet(graph, QStringLiteral("Index4"), QStringLiteral("7")); // not the graph's own number: left alone
     mdiK740 venster;
+    InstalleerHoofdvenster(venster);
     BewaarInstellingen(venster);
     EXPECT_EQ(Lees(graph, QStringLiteral("Index2")), QStringLiteral("2"));
     EXPECT_EQ(Lees(graph, QStringLiteral("Index5")), QStringLiteral("5"));
     EXPECT_EQ(Lees(graph, QStringLiteral("Index3")), QStringLiteral("<none>"));
     EXPECT_EQ(Lees(graph, QStringLiteral("Index4")), QStringLiteral("7"));
-    EXPECT_EQ(geschreven, (std::vector<int>{2, 5}));
+    // The open windows' settings files are written.
+    EXPECT_TRUE(QFile::exists(GrafiekBestandsnaam(2)));
+    EXPECT_TRUE(QFile::exists(GrafiekBestandsnaam(5)));
+    EXPECT_FALSE(QFile::exists(GrafiekBestandsnaam(3)));
     EXPECT_EQ(Lees(QStringLiteral("Terminal"), QStringLiteral("Checked")), QStringLiteral("False"));
     EXPECT_EQ(Lees(QStringLiteral("Terminal"), QStringLiteral("Data out")), QStringLiteral("<none>"));
     EXPECT_EQ(Lees(QStringLiteral("Time"), QStringLiteral("Relative")), QStringLiteral("0"));

@@ -1,17 +1,12 @@
 #pragma once
 // A clean environment for the main window: its own temporary folder for the single-instance lock, a
 // message box that records every question and answers from a list, and the application name set.
+#include "OpnameMelding.h"
 #include "SchoneOmgeving.h"
 #include "shared/Melding.h"
 
 #include <deque>
 #include <vector>
-
-struct Vraag {
-    QString tekst;
-    int stijl = 0;
-    QString titel;
-};
 
 class ShellOmgeving : public SchoneOmgeving {
 protected:
@@ -21,17 +16,9 @@ protected:
         qputenv("TMPDIR", tijdelijkeMap().toLocal8Bit());
         InstalleerMeldingen();
     }
-    // The message box that records every question and answers from the list (also again after a
-    // ResetAlles).
-    void InstalleerMeldingen() {
-        ZetMeldingFunctie([this](const QString& tekst, int stijl, const QString& titel) {
-            vragen.push_back({tekst, stijl, titel});
-            if (antwoorden.empty()) return StandaardAntwoord(stijl);
-            const int a = antwoorden.front();
-            antwoorden.pop_front();
-            return a;
-        });
-    }
+    // The message box that records every question and answers from the list (also again after the
+    // program's own box was installed, or after a reset).
+    void InstalleerMeldingen() { ZetMeldingVenster(&m_melding); }
     void TearDown() override {
         SchoneOmgeving::TearDown();
         if (m_tmp.isEmpty())
@@ -40,8 +27,12 @@ protected:
             qputenv("TMPDIR", m_tmp);
     }
 
-    std::vector<Vraag> vragen;
-    std::deque<int> antwoorden;
+private:
+    OpnameMelding m_melding;
+
+protected:
+    std::vector<Vraag>& vragen = m_melding.vragen;
+    std::deque<int>& antwoorden = m_melding.antwoorden;
 
 private:
     QByteArray m_tmp;

@@ -95,7 +95,8 @@ TEST_F(StandaarddialogenTest, TheFontDialogKeepsTheColourAndTheEffects) {
 }
 
 TEST_F(StandaarddialogenTest, TheCurveColourGoesThroughTheColourDialog) {
-    InstalleerStandaarddialogen();
+    Standaarddialogen dialogen;
+    ZetBestandsdialogen(&dialogen);
     BijDialoog<QColorDialog>([](QColorDialog& d) {
         EXPECT_EQ(d.currentColor(), QColor(0x56, 0x34, 0x12));
         d.setCurrentColor(QColor(1, 2, 3));

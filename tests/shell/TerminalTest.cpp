@@ -8,9 +8,9 @@
 #include "shared/Instellingen.h"
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
+#include "shared/ui/Kindvensters.h"
 #include "shared/ui/Vensterfuncties.h"
-#include "shell/InstellenDiensten.h"
-#include "shell/Vensterhaken.h"
+#include "shell/Installatie.h"
 #include "shell/frmTerminal.h"
 #include "shell/mdiK740.h"
 
@@ -165,15 +165,14 @@ TEST_F(TerminalTest, CopyPutsTheWholeTextOnTheClipboard) {
 
 TEST_F(TerminalTest, TheMainWindowsMenuItemOpensAndHidesTheTerminalInItsWindowArea) {
     mdiK740 hoofdvenster;
-    InstalleerInstellenEnTerminal();
+    InstalleerHoofdvenster(hoofdvenster);
     hoofdvenster.mnuExtraTerminal_Click();
     ASSERT_NE(TerminalVenster(), nullptr);
     EXPECT_TRUE(hoofdvenster.TerminalAangevinkt());
     EXPECT_TRUE(TerminalAangevinkt());
-    QWidget* kader = Haken.TerminalVenster();
+    QWidget* kader = Kindvensterkader(TerminalVenster());
     EXPECT_TRUE(hoofdvenster.mdiGebied()->isAncestorOf(kader));
     EXPECT_EQ(kader->size(), QSize(TwipsNaarPixels(10000), TwipsNaarPixels(7000))); // the placement default
-    EXPECT_EQ(Haken.TerminalTekstvak(), TerminalVenster()->TxtLineInput);
 
     hoofdvenster.TerminalToevoegen("seen\r\n", false);
     hoofdvenster.mnuExtraTerminal_Click();
@@ -194,7 +193,7 @@ protected:
         RacklijnOmgeving::SetUp();
         // The engine's traffic reaches the terminal through the main window.
         hoofdvenster = std::make_unique<mdiK740>();
-        InstalleerInstellenEnTerminal();
+        InstalleerHoofdvenster(*hoofdvenster);
         MapGegevens = QDir(tijdelijkeMap()).filePath("Data");
         ASSERT_TRUE(QDir().mkpath(MapGegevens));
     }

@@ -6,6 +6,7 @@
 #include "shared/Instellingen.h"
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
+#include "shell/Installatie.h"
 #include "shell/Poorten.h"
 #include "shell/Programmainstellingen.h"
 #include "shell/mdiK740.h"
@@ -23,6 +24,7 @@ protected:
         CommPoort = QStringLiteral("COM1");
         Racks[1].Present = true;
         venster = std::make_unique<mdiK740>();
+        InstalleerHoofdvenster(*venster);
         venster->PlaatsAanduidingenCOM(); // enables the poll-interval timer
     }
     void TearDown() override {

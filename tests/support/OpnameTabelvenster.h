@@ -7,6 +7,8 @@
 #include "acquisition/vensters/Tabelvenster.h"
 
 #include <array>
+#include <map>
+#include <memory>
 #include <vector>
 
 class OpnameTabelvenster : public Tabelvenster {
@@ -33,4 +35,18 @@ public:
 private:
     int16_t m_ri = 0;
     std::array<std::vector<Rij>, AantalModules + 1> m_rasters;
+};
+
+// Makes a recording table window for each rack asked for and notes the racks in the order asked.
+class OpnameTabelvensterMaker : public TabelvensterMaker {
+public:
+    Tabelvenster* Maak(int rack) override {
+        gemaakt.push_back(rack);
+        auto& venster = vensters[rack];
+        if (!venster) venster = std::make_unique<OpnameTabelvenster>();
+        return venster.get();
+    }
+
+    std::vector<int> gemaakt;
+    std::map<int, std::unique_ptr<OpnameTabelvenster>> vensters;
 };

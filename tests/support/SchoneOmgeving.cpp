@@ -2,20 +2,19 @@
 
 #include "acquisition/Alarmuitgang.h"
 #include "acquisition/Communicatie.h"
-#include "acquisition/vensters/Grafiekvenster.h"
-#include "acquisition/vensters/Hoofdvenster.h"
 #include "acquisition/K761.h"
 #include "acquisition/K762.h"
 #include "acquisition/Kalibratiebestand.h"
 #include "acquisition/Koppelingen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
-#include "acquisition/vensters/Rackvenster.h"
 #include "acquisition/Stabiliteit.h"
+#include "acquisition/Verbinding.h"
+#include "acquisition/vensters/Grafiekvenster.h"
+#include "acquisition/vensters/Hoofdvenster.h"
+#include "acquisition/vensters/Rackvenster.h"
 #include "acquisition/vensters/Systeemboom.h"
 #include "acquisition/vensters/Tabelvenster.h"
-#include "acquisition/Verbinding.h"
-#include "acquisition/Vernieuwing.h"
 #include "files/CsvVelden.h"
 #include "files/Grafiekconfiguratie.h"
 #include "files/Logboek.h"
@@ -32,7 +31,6 @@
 #include "shared/ui/Dialoogdiensten.h"
 #include "shared/ui/HelpVenster.h"
 #include "shared/ui/Kindvensters.h"
-#include "shell/InstellenDiensten.h"
 #include "shell/frmInstellen.h"
 #include "shell/frmTerminal.h"
 #include "shell/mdiK740.h"
@@ -45,7 +43,6 @@ void ResetAlles() {
     ResetProgrammastatus();
     ResetStabiliteit();
     ResetSysteemfuncties();
-    ZetMeldingFunctie(nullptr);
     ZetHoofdvenster(nullptr);
     // Each subsystem adds the reset of its own state below.
     ResetTeksten();
@@ -60,17 +57,14 @@ void ResetAlles() {
     ResetKalibratiebestand();
     ResetGrafiekVensters();
     ResetRackConfiguratie();
-    ResetGrafiekconfiguratie();
     ResetKindvensters();
     ResetSysteemboom();
     ResetRackvensterActies();
     ResetShell();
     ResetCommunicatie();
-    ResetVernieuwing();
     ResetAlarmuitgang();
     ResetInstellen();
     ResetTerminal();
-    ResetInstellenDiensten();
     ResetTabelVensters();
     ResetMeetbestand();
     ResetCsvVelden();

@@ -93,6 +93,8 @@ public:
     virtual void ZetVensterStatus(int status) = 0;
     // Switches repainting off while the settings are changed in a row, and on again.
     virtual void ZetTekenen(bool aan) = 0;
+    // Empties the curves' data (the rack search forgets the racks).
+    virtual void ReInitGrafiekData() {}
 
     // Loads curve n (1..32). An input code above 4 stands for the temperature of input code - 4: Kg is
     // then reduced by 4 and the result is true. A line without a curve, or n outside 1..32, gives rack 0.

@@ -6,7 +6,7 @@
 
 namespace {
 std::array<RackvensterInterface*, AantalRacks + 1> vensters{};
-RackvensterMaker maker;
+RackvensterMaker* maker = nullptr;
 } // namespace
 
 RackvensterInterface* RackVenster(int r) {
@@ -23,14 +23,18 @@ void ResetRackVensters() {
     maker = nullptr;
 }
 
-void ZetRackvensterMaker(RackvensterMaker nieuw) {
-    maker = std::move(nieuw);
+void ZetRackvensterMaker(RackvensterMaker* nieuw) {
+    maker = nieuw;
+}
+RackvensterMaker& rackvensterMaker() {
+    static RackvensterMaker geen;
+    return maker ? *maker : geen;
 }
 
 RackvensterInterface* MaakRackVenster(int r) {
     if (r < 1 || r > AantalRacks) return nullptr;
-    if (!vensters[r] && maker) {
-        RackvensterInterface* venster = maker(r);
+    if (!vensters[r]) {
+        RackvensterInterface* venster = rackvensterMaker().Maak(r);
         // The window registers itself when it loads; a maker that did not is kept to its word.
         if (!vensters[r]) vensters[r] = venster;
     }

@@ -5,7 +5,6 @@
 // nowhere.
 #include <QString>
 #include <cstdint>
-#include <functional>
 
 // Colours as the program keeps them: red + 256 x green + 65536 x blue.
 constexpr int32_t RGBKleur(int rood, int groen, int blauw) {
@@ -71,11 +70,20 @@ void ZetRackVenster(int r, RackvensterInterface* venster);
 // Forgets every registered window.
 void ResetRackVensters();
 
-// Making rack windows. The program installs the maker at start-up; it makes the window of rack r,
-// loaded and registered but not yet shown. Without a maker (tests, the engine on its own) no window is
-// made.
-using RackvensterMaker = std::function<RackvensterInterface*(int r)>;
-void ZetRackvensterMaker(RackvensterMaker maker);
+// Making rack windows. The program registers the window side's maker at start-up. Without one (tests,
+// the engine on its own) no window is made.
+class RackvensterMaker {
+public:
+    virtual ~RackvensterMaker() = default;
+    // Makes the window of rack r, loaded and registered but not yet shown.
+    virtual RackvensterInterface* Maak(int r) {
+        (void)r;
+        return nullptr;
+    }
+};
+// Registers the maker (nullptr: none).
+void ZetRackvensterMaker(RackvensterMaker* maker);
+RackvensterMaker& rackvensterMaker();
 // The registered window of rack r, made by the maker when the rack has none; nullptr when there is
 // none and no maker, or r is outside 1..16.
 RackvensterInterface* MaakRackVenster(int r);

@@ -1,6 +1,18 @@
 #include "acquisition/vensters/Tabelvenster.h"
 
 TabelVenstersLijst TabelVensters;
+
+namespace {
+TabelvensterMaker* maker = nullptr;
+} // namespace
+
+void ZetTabelvensterMaker(TabelvensterMaker* nieuw) {
+    maker = nieuw;
+}
+TabelvensterMaker& tabelvensterMaker() {
+    static TabelvensterMaker geen;
+    return maker ? *maker : geen;
+}
 std::array<std::array<int16_t, AantalRacks + 1>, AantalModules + 1> AantalTabelKolommen{};
 
 Tabelvenster* TabelVenstersLijst::operator[](int r) const {
@@ -10,8 +22,8 @@ Tabelvenster* TabelVenstersLijst::operator[](int r) const {
 
 Tabelvenster* TabelVenstersLijst::Maak(int r) {
     if (r < 1 || r > AantalRacks) return nullptr;
-    if (!m_vensters[r] && m_maker) {
-        m_vensters[r] = m_maker(r);
+    if (!m_vensters[r]) {
+        m_vensters[r] = tabelvensterMaker().Maak(r);
         if (m_vensters[r]) m_vensters[r]->ZetRi(static_cast<int16_t>(r));
     }
     return m_vensters[r];
@@ -21,13 +33,8 @@ void TabelVenstersLijst::Zet(int r, Tabelvenster* venster) {
     if (r >= 1 && r <= AantalRacks) m_vensters[r] = venster;
 }
 
-void TabelVenstersLijst::ZetMaker(Maker maker) {
-    m_maker = std::move(maker);
-}
-
 void TabelVenstersLijst::Wis() {
     m_vensters.fill(nullptr);
-    m_maker = nullptr;
 }
 
 int16_t InfoKolom(int r, int m) {
@@ -38,6 +45,7 @@ int16_t InfoKolom(int r, int m) {
 
 void ResetTabelVensters() {
     TabelVensters.Wis();
+    ZetTabelvensterMaker(nullptr);
     for (auto& rij : AantalTabelKolommen)
         rij.fill(0);
 }

@@ -2,7 +2,7 @@
 // What the engine and the file layer ask of the table window of a rack (one grid per module position,
 // rows 1..AantalMetingen, row 0 the header), and the list of the 16 table windows. The window side
 // registers a maker at start-up that creates the window of a rack when it is first needed; until then
-// (and in tests that register nothing) the list holds only the windows set into it.
+// (and in tests that register none) the list holds only the windows set into it.
 #include "acquisition/RackModel.h"
 
 #include <QString>
@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <functional>
 
 // Grid columns of one module: 0 the row number, 1 date, 2 time, per input n the value, unit,
 // temperature and temperature unit from column 4 (n - 1) + 3, and 19 the info text.
@@ -60,25 +59,38 @@ public:
     // The text of a cell of module m's grid; "" outside the grid.
     virtual QString CelTekst(int16_t m, int32_t rij, int16_t kolom) const = 0;
     virtual void ZetCelTekst(int16_t m, int32_t rij, int16_t kolom, const QString& tekst) = 0;
+    // Closes the window (the rack search forgets the racks); it takes itself out of the list.
+    virtual void Ontlaad() {}
 };
+
+// Making table windows: the window side's maker, registered at start-up (nullptr: none, no window is
+// made).
+class TabelvensterMaker {
+public:
+    virtual ~TabelvensterMaker() = default;
+    // Makes the window of a rack.
+    virtual Tabelvenster* Maak(int rack) {
+        (void)rack;
+        return nullptr;
+    }
+};
+void ZetTabelvensterMaker(TabelvensterMaker* maker);
+TabelvensterMaker& tabelvensterMaker();
 
 // The table windows of racks 1..16 (window side owns them; the list only refers to them).
 class TabelVenstersLijst {
 public:
-    using Maker = std::function<Tabelvenster*(int rack)>;
     // The window of rack r, or nullptr.
     Tabelvenster* operator[](int r) const;
     // The window of rack r, made by the registered maker (and given Ri = r) when the slot is empty;
     // nullptr when there is none and no maker.
     Tabelvenster* Maak(int r);
     void Zet(int r, Tabelvenster* venster);
-    void ZetMaker(Maker maker);
-    // Every slot empty, no maker.
+    // Every slot empty.
     void Wis();
 
 private:
     std::array<Tabelvenster*, AantalRacks + 1> m_vensters{};
-    Maker m_maker;
 };
 
 extern TabelVenstersLijst TabelVensters;

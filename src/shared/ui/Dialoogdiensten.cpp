@@ -4,21 +4,13 @@
 #include "shared/Melding.h"
 #include "shared/Voortgang.h"
 #include "shared/ui/FormMelding.h"
-#include "shared/ui/FormPathInput.h"
-#include "shared/ui/FrmVoortgang.h"
 #include "shared/ui/Geluiden.h"
 
-void InstalleerDialoogDiensten() {
-    InstalleerMeldingVenster();
-    InstalleerVoortgangVenster();
-    InstalleerMapKeuzeVenster();
-}
-
 void ResetDialoogDiensten() {
-    ZetMeldingFunctie(nullptr);
+    ZetMeldingVenster(nullptr);
     ZetMeldingOmgeving(nullptr);
     ResetVoortgang();
-    ZetMapKeuzeFunctie(nullptr);
+    ZetMapKeuzeVenster(nullptr);
     ZetGeluidSpeler(nullptr);
     FormMelding::MeldingTop = 0;
     FormMelding::MeldingLeft = 0;

@@ -264,6 +264,6 @@ int ToonFormMelding(const QString& tekst, int stijl, const QString& titel) {
     return antwoord;
 }
 
-void InstalleerMeldingVenster() {
-    ZetMeldingFunctie(ToonFormMelding);
+int FormMeldingVenster::Toon(const QString& tekst, int stijl, const QString& titel) {
+    return ToonFormMelding(tekst, stijl, titel);
 }

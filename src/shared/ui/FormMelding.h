@@ -4,6 +4,8 @@
 // own, so a box opened from inside the wait of another answers only its own caller. The box is not
 // modal: while it waits, every event of the program runs. It stays on top and reopens where the
 // user last left it (settings section "Messagewindow", keys "Top" and "Left", in twips).
+#include "shared/Melding.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -66,5 +68,8 @@ private:
 // Shows a box and waits, pumping events, until one of its buttons is pressed; the box is gone when it
 // returns. Closing it by its title bar answers Cancel where it has one, else its default button.
 int ToonFormMelding(const QString& tekst, int stijl, const QString& titel);
-// Makes ToonMelding show this box (start-up).
-void InstalleerMeldingVenster();
+// This box behind ToonMelding.
+class FormMeldingVenster : public MeldingVenster {
+public:
+    int Toon(const QString& tekst, int stijl, const QString& titel) override;
+};

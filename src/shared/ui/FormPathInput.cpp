@@ -172,6 +172,6 @@ QString ToonFormPathInput(const QString& titel, const QString& filter, const QSt
     return venster.ToonModaal() ? venster.InitDir : map;
 }
 
-void InstalleerMapKeuzeVenster() {
-    ZetMapKeuzeFunctie(ToonFormPathInput);
+QString FormPathInputVenster::Kies(const QString& titel, const QString& filter, const QString& map) {
+    return ToonFormPathInput(titel, filter, map);
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The folder chooser: a small modal window in which the user picks a folder from the list of volumes
 // and a folder list, with the current folder's files (filtered by a pattern) as a guide.
+#include "shared/MapKeuze.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -49,5 +51,8 @@ private:
 // Shows the chooser (caption, file pattern, start folder); the folder chosen with OK, or `map`
 // unchanged after Cancel.
 QString ToonFormPathInput(const QString& titel, const QString& filter, const QString& map);
-// Makes ToonMapKeuze show this window (start-up).
-void InstalleerMapKeuzeVenster();
+// This window behind ToonMapKeuze.
+class FormPathInputVenster : public MapKeuzeVenster {
+public:
+    QString Kies(const QString& titel, const QString& filter, const QString& map) override;
+};

@@ -17,35 +17,37 @@
 
 namespace {
 FrmVoortgang* huidig = nullptr;
-
-class Voortgangvenster : public VoortgangVenster {
-public:
-    ~Voortgangvenster() override {
-        // At the very end of the program the window may outlive the application object; it then goes
-        // with the process.
-        if (!QCoreApplication::instance()) (void)m_venster.release();
-    }
-    void Toon(int minimum, int maximum, int waarde, const QString& tekst) override {
-        if (!m_venster) m_venster = std::make_unique<FrmVoortgang>(tekst);
-        m_venster->VoortgangTekst = tekst;
-        m_venster->show();
-        m_venster->ProgressBar->setRange(minimum, maximum);
-        m_venster->ProgressBar->setValue(std::clamp(waarde, minimum, std::max(minimum, maximum)));
-        m_venster->repaint();
-    }
-    void Zet(int waarde) override {
-        if (!m_venster) return;
-        // A value outside the range is held at its nearest end.
-        m_venster->ProgressBar->setValue(
-            std::clamp(waarde, m_venster->ProgressBar->minimum(), m_venster->ProgressBar->maximum()));
-    }
-    bool Onderbroken() const override { return m_venster && m_venster->VoortgangOnderbroken; }
-    void Sluit() override { m_venster.reset(); }
-
-private:
-    std::unique_ptr<FrmVoortgang> m_venster;
-};
 } // namespace
+
+FrmVoortgangVenster::~FrmVoortgangVenster() {
+    // At the very end of the program the window may outlive the application object; it then goes with
+    // the process.
+    if (!QCoreApplication::instance()) (void)m_venster.release();
+}
+
+void FrmVoortgangVenster::Toon(int minimum, int maximum, int waarde, const QString& tekst) {
+    if (!m_venster) m_venster = std::make_unique<FrmVoortgang>(tekst);
+    m_venster->VoortgangTekst = tekst;
+    m_venster->show();
+    m_venster->ProgressBar->setRange(minimum, maximum);
+    m_venster->ProgressBar->setValue(std::clamp(waarde, minimum, std::max(minimum, maximum)));
+    m_venster->repaint();
+}
+
+void FrmVoortgangVenster::Zet(int waarde) {
+    if (!m_venster) return;
+    // A value outside the range is held at its nearest end.
+    m_venster->ProgressBar->setValue(
+        std::clamp(waarde, m_venster->ProgressBar->minimum(), m_venster->ProgressBar->maximum()));
+}
+
+bool FrmVoortgangVenster::Onderbroken() const {
+    return m_venster && m_venster->VoortgangOnderbroken;
+}
+
+void FrmVoortgangVenster::Sluit() {
+    m_venster.reset();
+}
 
 FrmVoortgang::FrmVoortgang(const QString& tekst)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint), VoortgangTekst(tekst) {
@@ -114,9 +116,4 @@ void FrmVoortgang::mouseMoveEvent(QMouseEvent* e) {
 void FrmVoortgang::closeEvent(QCloseEvent* e) {
     e->ignore();
     CommandCancel_Click();
-}
-
-void InstalleerVoortgangVenster() {
-    static Voortgangvenster venster;
-    ZetVoortgangVenster(&venster);
 }

@@ -2,9 +2,12 @@
 // The progress window: a text, a progress bar and a Cancel button. It stays on top while it is open
 // and can be dragged with the left mouse button anywhere on its surface. One shared window, driven by
 // ToonVoortgang, ZetVoortgang and SluitVoortgang.
+#include "shared/Voortgang.h"
+
 #include <QPointF>
 #include <QString>
 #include <QWidget>
+#include <memory>
 
 class QLabel;
 class QProgressBar;
@@ -40,5 +43,16 @@ private:
     QPointF m_druk;
 };
 
-// Makes ToonVoortgang, ZetVoortgang and SluitVoortgang drive this window (start-up).
-void InstalleerVoortgangVenster();
+// This window behind ToonVoortgang, ZetVoortgang and SluitVoortgang: made when it is first shown,
+// gone when it is closed.
+class FrmVoortgangVenster : public VoortgangVenster {
+public:
+    ~FrmVoortgangVenster() override;
+    void Toon(int minimum, int maximum, int waarde, const QString& tekst) override;
+    void Zet(int waarde) override;
+    bool Onderbroken() const override;
+    void Sluit() override;
+
+private:
+    std::unique_ptr<FrmVoortgang> m_venster;
+};

@@ -34,12 +34,10 @@ bool heeftAudio() {
 }
 #endif
 
-GeluidSpeler& speler() {
-    static GeluidSpeler s;
-    return s;
-}
+GeluidSpeler* speler = nullptr;
+} // namespace
 
-void speelEcht(int nummer) {
+void GeluidSpeler::Speel(int nummer) {
 #ifdef K740_GELUID
     const QString bron = LaadGeluid(nummer);
     auto* app = QCoreApplication::instance();
@@ -53,7 +51,6 @@ void speelEcht(int nummer) {
     (void)nummer;
 #endif
 }
-} // namespace
 
 QString LaadGeluid(int nummer) {
     laadGeluidBronnen();
@@ -78,12 +75,13 @@ QString LaadGeluid(int nummer) {
 }
 
 void SpeelGeluid(int nummer) {
-    if (speler())
-        speler()(nummer);
-    else
-        speelEcht(nummer);
+    geluidSpeler().Speel(nummer);
 }
 
-void ZetGeluidSpeler(GeluidSpeler s) {
-    speler() = std::move(s);
+void ZetGeluidSpeler(GeluidSpeler* s) {
+    speler = s;
+}
+GeluidSpeler& geluidSpeler() {
+    static GeluidSpeler echt;
+    return speler ? *speler : echt;
 }

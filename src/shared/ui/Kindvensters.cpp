@@ -14,27 +14,30 @@ std::vector<QPointer<QWidget>>& losseVensters() {
 }
 } // namespace
 
-void ZetKindvensterbeheer(Kindvensterbeheer* nieuw) {
-    beheer = nieuw;
-}
-
-void NeemKindvensterOp(std::unique_ptr<QWidget> venster) {
-    if (!venster) return;
-    if (beheer) {
-        beheer->NeemOp(std::move(venster));
-        return;
-    }
+void Kindvensterbeheer::NeemOp(std::unique_ptr<QWidget> venster) {
     auto& lijst = losseVensters();
     std::erase_if(lijst, [](const QPointer<QWidget>& w) { return w.isNull(); });
     lijst.emplace_back(venster.release());
 }
 
+void Kindvensterbeheer::Toon(QWidget* venster) {
+    venster->show();
+}
+
+void ZetKindvensterbeheer(Kindvensterbeheer* nieuw) {
+    beheer = nieuw;
+}
+Kindvensterbeheer& kindvensterbeheer() {
+    static Kindvensterbeheer geen;
+    return beheer ? *beheer : geen;
+}
+
+void NeemKindvensterOp(std::unique_ptr<QWidget> venster) {
+    if (venster) kindvensterbeheer().NeemOp(std::move(venster));
+}
+
 void ToonKindvenster(QWidget* venster) {
-    if (!venster) return;
-    if (beheer)
-        beheer->Toon(venster);
-    else
-        venster->show();
+    if (venster) kindvensterbeheer().Toon(venster);
 }
 
 QWidget* Kindvensterkader(QWidget* venster) {

@@ -10,14 +10,16 @@ class QWidget;
 class Kindvensterbeheer {
 public:
     virtual ~Kindvensterbeheer() = default;
-    // Takes the window into the area, hidden, and owns it from now on.
-    virtual void NeemOp(std::unique_ptr<QWidget> venster) = 0;
+    // Takes the window into the area, hidden, and owns it from now on. The class's own keeps it as a
+    // window of its own.
+    virtual void NeemOp(std::unique_ptr<QWidget> venster);
     // Shows a window taken in before.
-    virtual void Toon(QWidget* venster) = 0;
+    virtual void Toon(QWidget* venster);
 };
 
 // Registers the main window's side (nullptr: none).
 void ZetKindvensterbeheer(Kindvensterbeheer* beheer);
+Kindvensterbeheer& kindvensterbeheer();
 void NeemKindvensterOp(std::unique_ptr<QWidget> venster);
 void ToonKindvenster(QWidget* venster);
 // The frame that carries the window's title, position and size: the sub-window the area put around

@@ -1,7 +1,0 @@
-#include "acquisition/Vernieuwing.h"
-
-Vernieuwingskoppeling Vernieuwing;
-
-void ResetVernieuwing() {
-    Vernieuwing = Vernieuwingskoppeling{};
-}

@@ -1,0 +1,128 @@
+// Where the program is put together. Every seam between the folders is filled here, and only here.
+//
+// A seam is how a lower folder reaches something that a higher folder provides: a window, a dialog,
+// the file layer. Every seam is built the same way, and a new one copies it:
+//   1. A class in the lower folder's header, named for what it offers (Hoofdvenster, Bestandslaag).
+//      Its virtual functions have bodies that do nothing and answer as Cancel or "none"; where the
+//      lower folder does the real work itself (the file operations, the sounds) the bodies do that
+//      work. A fake overrides only what its test needs.
+//   2. void Zet<Seam>(<Seam>*) registers an object; nullptr takes it away again. Whoever registers an
+//      object keeps it alive while it is registered.
+//   3. <seam>() (the name with a small first letter) gives the registered object, or a plain <Seam>
+//      when none is registered, so no caller tests for null.
+//   4. The folder's reset (Reset<Folder>, see Beginstand.h) registers nullptr again.
+// The higher folder implements the class in a class of its own (<Window>Venster, <Window>Maker), or a
+// window implements it itself, as mdiK740 does Hoofdvenster. The program's objects are made and
+// registered below; tests register fakes (tests/support/Opname*.h, or the fixture implements the
+// class). A seam only crosses folders, upwards: files of one folder call each other directly, and the
+// shell, which is the top, calls every folder directly.
+//
+// Windows that come and go are no seams: rack, table and graph windows and the system tree put
+// themselves into the engine's window lists while they exist (ZetRackVenster, TabelVensters.Zet,
+// ZetGrafiekVenster, ZetSysteemboom), and a list answers nullptr for a window that is not there.
+//
+// seam                 declared in                          filled here with       faked in tests by
+// -------------------  -----------------------------------  ---------------------  -----------------
+// Hoofdvenster         acquisition/vensters/Hoofdvenster.h  the main window        OpnameHoofdvenster
+// MeldingOmgeving      shared/Melding.h                     the main window        Hoofdvensterdubbel
+// Kindvensterbeheer    shared/ui/Kindvensters.h             the main window        MdiBeheer
+// MeldingVenster       shared/Melding.h                     FormMeldingVenster     OpnameMelding
+// VoortgangVenster     shared/Voortgang.h                   FrmVoortgangVenster    OpnameVoortgang
+// VoortgangOmgeving    shared/Voortgang.h                   LinkAfbreking (below)  VoortgangTest
+// MapKeuzeVenster      shared/MapKeuze.h                    FormPathInputVenster   OpnameMapKeuze
+// GeluidSpeler         shared/ui/Geluiden.h                 - (its own plays)      Geluidsopname
+// Bestandslaag         acquisition/Koppelingen.h            Bestandsdiensten       OpnameBestandslaag
+// RackvensterMaker     acquisition/vensters/Rackvenster.h   FormRackMaker          RackConfiguratieTest
+// TabelvensterMaker    acquisition/vensters/Tabelvenster.h  - (no window yet)      OpnameTabelvensterMaker
+// Bestandsdialogen     files/Bestandsdialogen.h             Standaarddialogen      DialoogDubbel
+// Bestandsbewerkingen  files/Bestandsbewerkingen.h          - (its own works)      FouteBewerkingen
+// TabelvensterHerstel  files/RackConfiguratie.h             - (no window yet)      OpnameTabelHerstel
+// RackvensterActies    rackviews/RackvensterActies.h        - (no window yet)      Acties (FormRackTest)
+//
+// The program's sides: FormMeldingVenster, FrmVoortgangVenster and FormPathInputVenster in shared/ui,
+// Bestandsdiensten in files, FormRackMaker in rackviews, Standaarddialogen in shell. The fakes named
+// Opname* are in tests/support; the others live beside the tests of their seam: Hoofdvensterdubbel and
+// Geluidsopname in MeldingTest, MdiBeheer and Acties in FormRackTest, OpnameVoortgang in MeetbestandTest,
+// DialoogDubbel and FouteBewerkingen in tests/files/Bestandsomgeving.h, OpnameTabelHerstel in
+// RackConfiguratieTest. The table window fills its two seams when it comes; the rack window's entries go
+// to the module settings dialog (rackviews itself: then a direct call), the print engine and the factory
+// dialogs.
+#include "shell/Installatie.h"
+
+#include "acquisition/Koppelingen.h"
+#include "acquisition/Programmastatus.h"
+#include "acquisition/vensters/Hoofdvenster.h"
+#include "acquisition/vensters/Rackvenster.h"
+#include "files/Bestandsdialogen.h"
+#include "files/Bestandsdiensten.h"
+#include "rackviews/FormRack.h"
+#include "shared/MapKeuze.h"
+#include "shared/Melding.h"
+#include "shared/Voortgang.h"
+#include "shared/ui/FormMelding.h"
+#include "shared/ui/FormPathInput.h"
+#include "shared/ui/FrmVoortgang.h"
+#include "shared/ui/Kindvensters.h"
+#include "shell/Standaarddialogen.h"
+#include "shell/mdiK740.h"
+
+namespace {
+
+// The progress window's Cancel ends the rack-link transaction in progress.
+class LinkAfbreking : public VoortgangOmgeving {
+public:
+    void Afbreken() override { ::Afbreken = true; }
+};
+
+// Takes the registration away when it is still this object's.
+template <class Seam, class Object>
+void ZetTerug(Seam& (*geregistreerd)(), void (*zet)(Seam*), Object& object) {
+    if (&geregistreerd() == &object) zet(nullptr);
+}
+
+} // namespace
+
+struct Installatie::Delen {
+    explicit Delen(mdiK740& venster) : hoofdvenster(venster) {}
+    mdiK740& hoofdvenster;
+    FormMeldingVenster melding;
+    FrmVoortgangVenster voortgang;
+    LinkAfbreking afbreking;
+    FormPathInputVenster mapKeuze;
+    Bestandsdiensten bestanden;
+    FormRackMaker rackvensters;
+    Standaarddialogen dialogen;
+};
+
+void InstalleerHoofdvenster(mdiK740& hoofdvenster) {
+    ZetHoofdvenster(&hoofdvenster);
+    ZetMeldingOmgeving(&hoofdvenster);
+    ZetKindvensterbeheer(&hoofdvenster);
+}
+
+Installatie::Installatie(mdiK740& hoofdvenster) : m_delen(std::make_unique<Delen>(hoofdvenster)) {
+    Delen& d = *m_delen;
+    InstalleerHoofdvenster(hoofdvenster);
+    ZetMeldingVenster(&d.melding);
+    ZetVoortgangVenster(&d.voortgang);
+    ZetVoortgangOmgeving(&d.afbreking);
+    ZetMapKeuzeVenster(&d.mapKeuze);
+    ZetBestandslaag(&d.bestanden);
+    ZetRackvensterMaker(&d.rackvensters);
+    ZetBestandsdialogen(&d.dialogen);
+}
+
+Installatie::~Installatie() {
+    Delen& d = *m_delen;
+    ZetTerug(bestandsdialogen, ZetBestandsdialogen, d.dialogen);
+    ZetTerug(rackvensterMaker, ZetRackvensterMaker, d.rackvensters);
+    ZetTerug(bestandslaag, ZetBestandslaag, d.bestanden);
+    ZetTerug(mapKeuzeVenster, ZetMapKeuzeVenster, d.mapKeuze);
+    ZetTerug(voortgangOmgeving, ZetVoortgangOmgeving, d.afbreking);
+    // The progress window closes with its object.
+    ZetTerug(voortgangVenster, ZetVoortgangVenster, d.voortgang);
+    ZetTerug(meldingVenster, ZetMeldingVenster, d.melding);
+    ZetTerug<Kindvensterbeheer, mdiK740>(kindvensterbeheer, ZetKindvensterbeheer, d.hoofdvenster);
+    ZetTerug<MeldingOmgeving, mdiK740>(meldingOmgeving, ZetMeldingOmgeving, d.hoofdvenster);
+    ZetTerug<Hoofdvenster, mdiK740>(hoofdvenster, ZetHoofdvenster, d.hoofdvenster);
+}

@@ -1,7 +1,0 @@
-#include "shell/Vensterhaken.h"
-
-Vensterhaken Haken;
-
-void ResetVensterhaken() {
-    Haken = Vensterhaken{};
-}
