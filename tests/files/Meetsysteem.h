@@ -78,9 +78,10 @@ inline void BouwMeetsysteem() {
         ise.Temperatuur[c].Unit = "K";
 }
 
-// The folder of the golden files next to this source.
+// The folder of the golden files next to this source (its absolute path: a compiler cache may hand the
+// compiler relative source paths, which do not hold from the folder the tests run in).
 inline QString GoldenMap(const QString& naam) {
-    return QFileInfo(QString::fromUtf8(__FILE__)).absolutePath() + QStringLiteral("/golden/") + naam;
+    return QStringLiteral(K740_FILES_GOLDEN "/") + naam;
 }
 
 inline QByteArray LeesBytes(const QString& pad) {
