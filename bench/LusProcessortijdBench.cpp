@@ -11,6 +11,7 @@
 #include "acquisition/Verbinding.h"
 #include "platform/Klok.h"
 #include "shared/Teksten.h"
+#include "shell/Beginstand.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -32,7 +33,7 @@ void Processortijd(benchmark::State& state) {
     const auto geval = static_cast<Geval>(state.range(0));
     const qint64 duur = state.range(1) * 1000;
     platform::zetKlok(nullptr); // the real clock
-    ResetAlles();
+    ResetProgramma();
     int taal = 0;
     KiesTaal(taal);
     {
@@ -57,7 +58,7 @@ void Processortijd(benchmark::State& state) {
         state.counters["cpu_percent_of_one_core"] = aandeel;
         state.counters["computes"] = static_cast<double>(harnas.berekeningen.size());
     }
-    ResetAlles();
+    ResetProgramma();
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include "files/Tijdbasis.h"
 #include "platform/Klok.h"
 #include "platform/Tekstbestand.h"
+#include "shell/Beginstand.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -132,10 +133,10 @@ struct Omgeving {
         auto k = std::make_unique<platform::VirtueleKlok>();
         platform::zetKlok(std::move(k));
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
-        ResetAlles();
+        ResetProgramma();
     }
     ~Omgeving() {
-        ResetAlles();
+        ResetProgramma();
         platform::zetKlok(nullptr);
     }
 };

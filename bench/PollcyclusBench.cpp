@@ -10,6 +10,7 @@
 #include "SchoneOmgeving.h"
 #include "acquisition/RackModel.h"
 #include "platform/Klok.h"
+#include "shell/Beginstand.h"
 
 #include <QCoreApplication>
 #include <benchmark/benchmark.h>
@@ -29,7 +30,7 @@ void VolledigeBeurten(benchmark::State& state) {
     auto eigen = std::make_unique<platform::VirtueleKlok>();
     platform::VirtueleKlok& klok = *eigen;
     platform::zetKlok(std::move(eigen));
-    ResetAlles();
+    ResetProgramma();
     {
         RackEmulator emulator;
         auto& lijn = InstalleerRacklijn(emulator, QStringLiteral("19200,N,8,1"));
@@ -58,7 +59,7 @@ void VolledigeBeurten(benchmark::State& state) {
         state.counters["line_limit_turns_per_s"] = 1000.0 / grensMs;
         state.counters["ratio_to_line_limit"] = beurtenPerSeconde * grensMs / 1000.0;
     }
-    ResetAlles();
+    ResetProgramma();
     platform::zetKlok(nullptr);
 }
 

@@ -9,6 +9,7 @@
 #include "acquisition/StatusADC.h"
 #include "acquisition/Verbinding.h"
 #include "platform/Klok.h"
+#include "shell/Beginstand.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -27,7 +28,7 @@ void StatusTransacties(benchmark::State& state) {
     auto eigen = std::make_unique<platform::VirtueleKlok>();
     platform::VirtueleKlok& klok = *eigen;
     platform::zetKlok(std::move(eigen));
-    ResetAlles();
+    ResetProgramma();
     {
         RackEmulator emulator;
         InstalleerRacklijn(emulator, QStringLiteral("19200,N,8,1"));
@@ -55,7 +56,7 @@ void StatusTransacties(benchmark::State& state) {
         state.counters["ratio_to_line_limit"] = perSeconde * grensMs / 1000.0;
         state.counters["ratio_to_overlapped_floor"] = perSeconde * bodemMs / 1000.0;
         if (mislukt) state.SkipWithError("a status transaction failed");
-        ResetAlles();
+        ResetProgramma();
     }
     platform::zetKlok(nullptr);
 }

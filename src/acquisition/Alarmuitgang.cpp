@@ -60,10 +60,6 @@ int AantalIngangenInAlarm() {
     return aantal;
 }
 
-struct Start {
-    Start() { ResetAlarmuitgang(); }
-} start;
-
 } // namespace
 
 void StuurAlarmUitgang(int r, int m, bool init) {

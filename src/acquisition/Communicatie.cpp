@@ -145,10 +145,6 @@ void ZetBeginStand() {
     CyclusVoltooid = false;
 }
 
-struct Start {
-    Start() { ZetBeginStand(); }
-} start;
-
 } // namespace
 
 // ---------------------------------------------------------------------------------------------------

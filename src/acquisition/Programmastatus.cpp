@@ -54,9 +54,3 @@ void ResetProgrammastatus() {
     TijdMeting = 0;
     AantalMetingen = 0;
 }
-
-namespace {
-struct Start {
-    Start() { ResetProgrammastatus(); }
-} start;
-} // namespace

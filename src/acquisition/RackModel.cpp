@@ -6,12 +6,6 @@ std::array<RackRecord, AantalRacks + 1> Racks;
 std::array<RackVlag, AantalRacks + 1> RackVlaggen;
 float HandTemperaturen[AantalRacks + 1][AantalModules + 1][AantalIngangen + 1];
 
-namespace {
-struct StartWaarden {
-    StartWaarden() { ResetRackModel(); }
-} startWaarden;
-} // namespace
-
 QString IdnoAlsTekst(int32_t idno) {
     const auto u = static_cast<uint32_t>(idno);
     return QStringLiteral("%1.%2.%3.%4")

@@ -60,10 +60,6 @@ void ZetVariabelenTerug() {
     AntwoordGeldig = false;
 }
 
-struct Start {
-    Start() { ZetVariabelenTerug(); }
-} start;
-
 } // namespace
 
 platform::SerieleLijn& MSComm1() {

@@ -807,21 +807,8 @@ void mdiK740::mnuWindowTileHorizontal_Click() {
 
 // ---------------------------------------------------------------------------------------------------
 
-void ResetShell() {
-    ResetOpdrachtregel();
-    ResetPoorten();
-    ResetProgrammainstellingen();
+void ResetMdiK740() {
     ProgrammaBeeindigd = false;
     VerbindingsStart = VerbindingsDuur = LaatsteOpvraging = 0;
     OpvraagInfo.clear();
-    platform::GeefInstantieVrij();
 }
-
-namespace {
-struct Start {
-    Start() {
-        ResetOpdrachtregel();
-        ResetProgrammainstellingen();
-    }
-} start;
-} // namespace

@@ -158,5 +158,5 @@ private:
 // The registered main window (nullptr before start-up).
 mdiK740* HoofdvensterK740();
 
-// Every program-wide state of the shell back to its start (tests).
-void ResetShell();
+// The main window's logging run state back to its start.
+void ResetMdiK740();

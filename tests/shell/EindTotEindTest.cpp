@@ -28,6 +28,7 @@
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
 #include "shared/ui/Kindvensters.h"
+#include "shell/Beginstand.h"
 #include "shell/Installatie.h"
 #include "shell/Programmainstellingen.h"
 #include "shell/frmInstellen.h"
@@ -227,7 +228,7 @@ protected:
     // What a new process starts with: every program-wide state reset, the settings store read again
     // from its file, the same rack line.
     void NieuweStart() {
-        ResetAlles();
+        ResetProgramma();
         AppNaam = QStringLiteral("K740");
         platform::ZetOpslagMap(tijdelijkeMap() + QStringLiteral("/config"));
         InstalleerMeldingen();

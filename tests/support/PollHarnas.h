@@ -18,7 +18,7 @@ class PollHarnas {
 public:
     // Installs its main window and a system tree that records every compute step and, unless `lijn` is
     // nullptr (a closed port), serves the in-memory line with the emulator. It must go before the line
-    // does (before ResetAlles).
+    // does (before ResetProgramma).
     PollHarnas(RackEmulator& emulator, platform::GeheugenLijn* lijn);
     ~PollHarnas();
     PollHarnas(const PollHarnas&) = delete;

@@ -1,6 +1,7 @@
 #pragma once
 // Base of every test that touches program-wide state: a virtual clock, a temporary folder for the
-// settings store and the documents folder, and every owner's state reset.
+// settings store and the documents folder, and the program's start state (ResetProgramma) before and
+// after the test.
 #include "platform/Klok.h"
 
 #include <QTemporaryDir>
@@ -18,6 +19,3 @@ private:
     QTemporaryDir m_map;
     platform::VirtueleKlok* m_klok = nullptr;
 };
-
-// Resets every program-wide state (also used by SchoneOmgeving).
-void ResetAlles();

@@ -1,5 +1,7 @@
-// Test program entry: a QApplication on the offscreen platform and a fixed locale, so that date and
-// number formats are the same on every machine.
+// Test program entry: a QApplication on the offscreen platform, a fixed locale, so that date and
+// number formats are the same on every machine, and the program's start state.
+#include "shell/Beginstand.h"
+
 #include <QApplication>
 #include <QLocale>
 #include <gtest/gtest.h>
@@ -9,6 +11,7 @@ int main(int argc, char** argv) {
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
     QApplication app(argc, argv);
+    ResetProgramma();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -21,6 +21,7 @@
 #include "shared/Algemeen.h"
 #include "shared/Instellingen.h"
 #include "shared/Systeemfuncties.h"
+#include "shell/Beginstand.h"
 #include "shell/Programmainstellingen.h"
 
 #include <QCommandLineParser>
@@ -81,6 +82,7 @@ void Bewaar(int racks, int modules, const QString& poort) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    ResetProgramma();
     QCommandLineParser opties;
     opties.setApplicationDescription(QStringLiteral("K740 racks on a pseudo-terminal."));
     opties.addHelpOption();

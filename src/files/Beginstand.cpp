@@ -1,0 +1,17 @@
+#include "files/Beginstand.h"
+
+#include "files/CsvVelden.h"
+#include "files/Logboek.h"
+#include "files/Meetbestand.h"
+#include "files/Opslaan.h"
+#include "files/RackConfiguratie.h"
+#include "files/Tijdbasis.h"
+
+void ResetBestanden() {
+    ResetOpslaan();
+    ResetMeetbestand();
+    ResetRackConfiguratie();
+    ResetLogboek();
+    ResetCsvVelden();
+    ResetTijdbasis();
+}

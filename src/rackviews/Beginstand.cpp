@@ -1,0 +1,7 @@
+#include "rackviews/Beginstand.h"
+
+#include "rackviews/RackvensterActies.h"
+
+void ResetRackweergaven() {
+    ResetRackvensterActies();
+}
