@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
-#include <cmath>
 
 namespace {
 constexpr int TekstKnopOK = 140, TekstKnopCancel = 141, TekstRackNaam = 312, TekstModuleNaam = 313;
@@ -27,10 +26,7 @@ formEditInfo::formEditInfo(QWidget* eigenaar)
     : QDialog(eigenaar,
               Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setModal(true);
-    const auto px = [this](double twips) {
-        const int dpi = logicalDpiY();
-        return static_cast<int>(std::lround(twips * (dpi > 0 ? dpi : 96) / 1440.0));
-    };
+    const auto px = TwipsNaarPixels;
     LabelInfo = new QLabel(this);
     LabelInfo->setObjectName(QStringLiteral("LabelInfo"));
     LabelInfo->setTextFormat(Qt::PlainText);

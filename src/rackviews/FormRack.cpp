@@ -104,13 +104,11 @@ FormRack::~FormRack() {
 }
 
 int FormRack::pixels(double twips) const {
-    const int dpi = logicalDpiY();
-    return static_cast<int>(std::lround(twips * (dpi > 0 ? dpi : 96) / 1440.0));
+    return TwipsNaarPixels(twips);
 }
 
 float FormRack::twips(int pixels) const {
-    const int dpi = logicalDpiY();
-    return static_cast<float>(pixels * 1440.0 / (dpi > 0 ? dpi : 96));
+    return static_cast<float>(PixelsNaarTwips(pixels));
 }
 
 QWidget* FormRack::kader() {

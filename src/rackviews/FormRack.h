@@ -117,7 +117,7 @@ private:
     void Fabrieksafregeling(bool alleenLezen);
     void zetBovenaan(bool bovenaan);
     QWidget* kader();
-    // Design twips to pixels and back, at the window's resolution.
+    // Design twips to pixels and back (TwipsNaarPixels, PixelsNaarTwips).
     int pixels(double twips) const;
     float twips(int pixels) const;
 

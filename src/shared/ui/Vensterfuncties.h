@@ -12,7 +12,8 @@ class QPoint;
 void ZetVensterBovenaan(QWidget* venster);
 void ZetVensterNietBovenaan(QWidget* venster);
 
-// Twips per pixel on the primary screen (15 at 96 dpi).
+// Twips per pixel on the primary screen (15 at 96 dpi), and the one conversion between design twips
+// and pixels that every window uses.
 double TwipsPerPixel();
 int TwipsNaarPixels(double twips);
 double PixelsNaarTwips(int pixels);
