@@ -33,12 +33,10 @@ QByteArray ConfiguratieBytes(const QStringList& regels) {
     return platform::NaarWindows1252(tekst);
 }
 
-bool SplitsSleutelRegel(const QString& regel, QString& sleutel, QString& waarde) {
+std::optional<SleutelRegel> SplitsSleutelRegel(const QString& regel) {
     const qsizetype is = regel.indexOf(QLatin1Char('='));
-    if (is < 0) return false;
-    sleutel = regel.left(is).toLower();
-    waarde = regel.mid(is + 1);
-    return true;
+    if (is < 0) return std::nullopt;
+    return SleutelRegel{regel.left(is).toLower(), regel.mid(is + 1)};
 }
 
 void MeldSchrijffout(const QString& pad) {

@@ -13,8 +13,12 @@ std::optional<bool> TekstNaarBoolean(const QString& tekst);
 bool LeesConfiguratieRegels(const QString& pad, QStringList& regels);
 // The lines as the file holds them: each ended by CR LF, Windows-1252.
 QByteArray ConfiguratieBytes(const QStringList& regels);
-// Splits "key=value" at the first "=": the key in lower case and the untrimmed value; false when the
+// Splits "key=value" at the first "=": the key in lower case and the untrimmed value; nothing when the
 // line holds no "=".
-bool SplitsSleutelRegel(const QString& regel, QString& sleutel, QString& waarde);
+struct SleutelRegel {
+    QString sleutel;
+    QString waarde;
+};
+std::optional<SleutelRegel> SplitsSleutelRegel(const QString& regel);
 // The message that a file cannot be written ("The file is in use, access to ... is rejected!").
 void MeldSchrijffout(const QString& pad);

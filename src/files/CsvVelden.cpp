@@ -76,7 +76,7 @@ QString Verdubbel(const QString& tekst, QStringView q) {
 
 } // namespace
 
-QString VolgendVeld(QString& regel, int16_t n) {
+VeldEnRest VolgendVeld(const QString& regel, int16_t n) {
     const QStringView q = Afbakening();
     QStringView rest(regel);
     int teller = n == 0 ? -1 : 0;
@@ -87,11 +87,7 @@ QString VolgendVeld(QString& regel, int16_t n) {
         ++teller;
         if (teller == n) veld = Ontdubbel(ruw, q);
     }
-    if (n == 0) {
-        // The rest is a view into regel: copy before regel changes.
-        regel = rest.toString();
-    }
-    return teller == n ? veld : QString();
+    return {teller == n ? veld : QString(), n == 0 ? rest.toString() : regel};
 }
 
 QStringList SplitsVelden(QStringView regel, bool* onafgesloten) {

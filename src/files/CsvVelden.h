@@ -12,10 +12,14 @@
 // The text qualifier, one character: the double quote (set at start-up).
 extern QString TekstAfbakening;
 
-// n >= 1: the n-th field of regel ("" when it has fewer), regel unchanged. n = 0: the first field, and
-// regel loses everything up to and including that field's closing qualifier. A line without any
-// qualifier gives "" for every n and, for n = 0, an empty rest.
-QString VolgendVeld(QString& regel, int16_t n);
+// n >= 1: the n-th field of regel ("" when it has fewer), and regel as the rest. n = 0: the first
+// field, and as the rest what follows that field's closing qualifier. A line without any qualifier
+// gives "" for every n and, for n = 0, an empty rest.
+struct VeldEnRest {
+    QString veld;
+    QString rest;
+};
+VeldEnRest VolgendVeld(const QString& regel, int16_t n);
 // Every field of a line, in order. `onafgesloten` (when given) is set when the last field has no
 // closing qualifier (a cut-off line); that field then runs to the end of the line.
 QStringList SplitsVelden(QStringView regel, bool* onafgesloten = nullptr);

@@ -133,8 +133,10 @@ void LeesGrafiekInstellingen(int n, GrafiekvensterInterface& venster, bool zonde
                 }
                 continue;
             }
-            QString sleutel, waarde;
-            if (!SplitsSleutelRegel(regel, sleutel, waarde)) continue;
+            const auto delen = SplitsSleutelRegel(regel);
+            if (!delen) continue;
+            const QString& sleutel = delen->sleutel;
+            const QString& waarde = delen->waarde;
             const auto is = [&](const char* s) { return sleutel == QLatin1String(s); };
             const auto boolean = [&](bool& doel) {
                 if (const auto w = TekstNaarBoolean(waarde)) doel = *w;

@@ -495,7 +495,7 @@ void LeesGegevensbestand(const QString& naam) {
             const auto nieuw = static_cast<int16_t>(std::min<qint64>(totaal * 100 / lengte, 100));
             if (nieuw != voortgang) {
                 voortgang = nieuw;
-                ZetVoortgang(voortgang, VoortgangAfbreken);
+                ZetVoortgang(voortgang);
                 if (VoortgangAfbreken) break;
             }
             const QString& regel = decoder.Tekst(bytes);
@@ -554,8 +554,7 @@ int16_t OpenGegevensbestand() {
         bestaat = BestandBestaat(Gegevensbestand);
         if (bestaat) {
             // Edits left from an earlier run are committed or dropped before the file is read.
-            bool herladen = false;
-            ControleerWijzigingen(Gegevensbestand, herladen, true);
+            ControleerWijzigingen(Gegevensbestand, false, true);
             LeesGegevensbestand(Gegevensbestand);
             SluitVoortgang();
             hoofdvenster().VernieuwGrafieken();

@@ -294,9 +294,8 @@ bool LeesRackConfiguratie(int rack, int16_t leesModus) {
                 leesSectie(regel, ctx);
                 continue;
             }
-            QString sleutel, waarde;
-            if (SplitsSleutelRegel(regel, sleutel, waarde))
-                pasSleutelToe(rack, leesModus, ctx, sleutel, waarde);
+            if (const auto delen = SplitsSleutelRegel(regel))
+                pasSleutelToe(rack, leesModus, ctx, delen->sleutel, delen->waarde);
         }
         ControleerEenheden(rack);
         if (RackVlaggen[rack].Show) {
@@ -346,8 +345,10 @@ void LeesRackNamen(int rack) {
             if (naam.startsWith(QStringLiteral("°C"))) ingang = TekstNaarInteger(regel.right(2));
             continue;
         }
-        QString sleutel, waarde;
-        if (!SplitsSleutelRegel(regel, sleutel, waarde)) continue;
+        const auto delen = SplitsSleutelRegel(regel);
+        if (!delen) continue;
+        const QString& sleutel = delen->sleutel;
+        const QString& waarde = delen->waarde;
         if (sleutel == QLatin1String("name")) {
             if (module == 0)
                 r.Name = waarde;

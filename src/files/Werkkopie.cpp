@@ -145,8 +145,8 @@ Bewerking::~Bewerking() {
     }
 }
 
-bool Bewerking::LeesRegel(QString& regel) {
-    if (m_positie >= m_invoer.size()) return false;
+std::optional<QString> Bewerking::LeesRegel() {
+    if (m_positie >= m_invoer.size()) return std::nullopt;
     const char* begin = m_invoer.constData() + m_positie;
     const qsizetype over = m_invoer.size() - m_positie;
     qsizetype lengte = 0;
@@ -163,8 +163,7 @@ bool Bewerking::LeesRegel(QString& regel) {
     } else {
         m_laatsteRegel = platform::VanWindows1252(m_laatsteBytes);
     }
-    regel = m_laatsteRegel;
-    return true;
+    return m_laatsteRegel;
 }
 
 void Bewerking::SchrijfRegel(const QString& regel) {
@@ -312,16 +311,15 @@ void SchrijfInfo(int16_t rack, int16_t module, int32_t rij, int16_t kolom, const
     const QString bestand = MaakBestandsnaam(Gegevensbestand, 0, 0, 0);
     Bewerking bewerking;
     if (!BeginBewerking(bewerking, bestand)) return;
-    QString regel;
-    if (bewerking.LeesRegel(regel)) {
-        bewerking.SchrijfRegel(regel); // the header
+    if (const std::optional<QString> kop = bewerking.LeesRegel()) {
+        bewerking.SchrijfRegel(*kop);
         const int16_t n = KolomInBestand(rack, module, kolom);
         const qint64 t = HeleSeconden(TijdVanRij(rack, module, rij));
-        while (bewerking.LeesRegel(regel)) {
+        while (std::optional<QString> regel = bewerking.LeesRegel()) {
             platform::Datum tijd = 0;
-            if (platform::LeesDatumTijd(VolgendVeld(regel, 1), tijd) && HeleSeconden(tijd) == t)
-                VervangVeld(regel, n, tekst);
-            bewerking.SchrijfRegel(regel);
+            if (platform::LeesDatumTijd(VolgendVeld(*regel, 1).veld, tijd) && HeleSeconden(tijd) == t)
+                VervangVeld(*regel, n, tekst);
+            bewerking.SchrijfRegel(*regel);
         }
     }
     EindeBewerking(bewerking, bestand);
@@ -357,14 +355,12 @@ void WisRijInTabellen(int32_t rij) {
 // ---------------------------------------------------------------------------------------------------
 // The question about pending edits
 
-void ControleerWijzigingen(const QString& bestand, bool& herladen, bool vraag) {
-    const bool opnieuwLaden = herladen;
-    herladen = false;
+Wijzigingsantwoord ControleerWijzigingen(const QString& bestand, bool herladen, bool vraag) {
     WerkkopiePad = bestand + QStringLiteral(".new");
     if (!QFileInfo::exists(WerkkopiePad)) {
         // A record left by a commit that was interrupted after its last step.
         WerkkopieAfgehandeld(bestand);
-        return;
+        return {};
     }
     const int antwoord = vraag ? ToonMelding(Tekst[425], vbYesNo | vbExclamation, bestand)
                                : ToonMelding(Tekst[424], vbYesNoCancel | vbExclamation, bestand);
@@ -373,13 +369,14 @@ void ControleerWijzigingen(const QString& bestand, bool& herladen, bool vraag) {
     } else if (antwoord == vbNo) {
         bestandsbewerkingen().Verwijder(WerkkopiePad);
         WerkkopieAfgehandeld(bestand);
-        if (opnieuwLaden) {
+        if (herladen) {
             OpenGegevensbestand();
             ToonMelding(Tekst[233], vbInformation, bestand);
         }
     } else {
-        herladen = true;
+        return {.geannuleerd = true};
     }
+    return {};
 }
 
 bool WerkkopieBijwerken(const QString& bestand) {
@@ -390,9 +387,8 @@ bool WerkkopieBijwerken(const QString& bestand) {
     // An edit pass that changes nothing takes the logged rows in.
     Bewerking bewerking;
     if (!BeginBewerking(bewerking, bestand)) return false;
-    QString regel;
-    while (bewerking.LeesRegel(regel))
-        bewerking.SchrijfRegel(regel);
+    while (const std::optional<QString> regel = bewerking.LeesRegel())
+        bewerking.SchrijfRegel(*regel);
     return EindeBewerking(bewerking, bestand);
 }
 

@@ -16,6 +16,7 @@
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 // The working copy of the data file being edited or checked.
 extern QString WerkkopiePad;
@@ -30,8 +31,8 @@ public:
     Bewerking(const Bewerking&) = delete;
     Bewerking& operator=(const Bewerking&) = delete;
 
-    // The next line of the working copy without its line end; false after the last.
-    bool LeesRegel(QString& regel);
+    // The next line of the working copy without its line end; nothing after the last.
+    std::optional<QString> LeesRegel();
     // Writes a line to the output; the line end is added. A line written as it was read keeps its
     // bytes.
     void SchrijfRegel(const QString& regel);
@@ -83,9 +84,12 @@ void WisRijInTabellen(int32_t rij);
 
 // Asks what to do with a pending working copy of `bestand`. With `vraag` the question is about edits
 // left from an earlier run (Yes, No); without it about the tables just changed (Yes, No, Cancel).
-// Yes commits, No drops the working copy (and, when `herladen` came in set, loads the unchanged file
-// again and says so). `herladen` comes back set only after Cancel: the caller abandons its operation.
-void ControleerWijzigingen(const QString& bestand, bool& herladen, bool vraag);
+// Yes commits, No drops the working copy (and, with `herladen`, loads the unchanged file again and says
+// so). After Cancel the answer is `geannuleerd`: the caller abandons its operation.
+struct Wijzigingsantwoord {
+    bool geannuleerd = false;
+};
+Wijzigingsantwoord ControleerWijzigingen(const QString& bestand, bool herladen, bool vraag);
 
 // Rows logged into `bestand` that its working copy lacks (as its record says, whichever run made it)
 // are carried into the working copy. False, with a message, when that failed. A working copy without

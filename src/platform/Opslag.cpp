@@ -49,13 +49,16 @@ QString OpslagBestand(const QString& app) {
     return basis + QLatin1Char('/') + app + QLatin1Char('/') + app + QStringLiteral(".ini");
 }
 
-QString LeesOpslag(const QString& app, const QString& sectie, const QString& sleutel,
-                   const QString& standaard, bool* gevonden) {
+std::optional<QString> ZoekOpslag(const QString& app, const QString& sectie, const QString& sleutel) {
     QSettings& s = store(app);
     const QString p = pad(sectie, sleutel);
-    const bool er = s.contains(p);
-    if (gevonden) *gevonden = er;
-    return er ? s.value(p).toString() : standaard;
+    if (!s.contains(p)) return std::nullopt;
+    return s.value(p).toString();
+}
+
+QString LeesOpslag(const QString& app, const QString& sectie, const QString& sleutel,
+                   const QString& standaard) {
+    return ZoekOpslag(app, sectie, sleutel).value_or(standaard);
 }
 
 void BewaarOpslag(const QString& app, const QString& sectie, const QString& sleutel, const QString& waarde) {

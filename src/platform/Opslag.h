@@ -3,6 +3,7 @@
 // "<folder>/<application>/<application>.ini" (by default under ~/.config).
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace platform {
 
@@ -11,8 +12,11 @@ namespace platform {
 void ZetOpslagMap(const QString& map);
 QString OpslagBestand(const QString& app);
 
+// The stored value, or nothing when the key is not in the store.
+std::optional<QString> ZoekOpslag(const QString& app, const QString& sectie, const QString& sleutel);
+// The stored value, or `standaard` when the key is not in the store.
 QString LeesOpslag(const QString& app, const QString& sectie, const QString& sleutel,
-                   const QString& standaard, bool* gevonden = nullptr);
+                   const QString& standaard);
 void BewaarOpslag(const QString& app, const QString& sectie, const QString& sleutel, const QString& waarde);
 void WisOpslag(const QString& app, const QString& sectie, const QString& sleutel = QString());
 QStringList SleutelsVanSectie(const QString& app, const QString& sectie);

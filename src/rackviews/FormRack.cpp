@@ -277,8 +277,7 @@ void FormRack::FormInstellenControls() {
                                     module.Temperatuur[c].Unit.getrimd());
         }
         LabelModule[m - 1]->setText(Trim(module.Name));
-        QString leeg;
-        InstellenToolTipModule(m, leeg);
+        InstellenToolTipModule(m);
     }
     m_binnenmaat = QSize(pixels(m_indeling.breedte - KaderBreedte), pixels(m_indeling.hoogte - KaderHoogte));
     setFixedSize(m_binnenmaat);
@@ -297,8 +296,7 @@ void FormRack::LaadVensterTitel() {
         const ModuleRecord& module = Racks[Ri].Modules[m];
         if (!module.Present) continue;
         LabelModule[m - 1]->setText(Trim(module.Name));
-        QString leeg;
-        InstellenToolTipModule(m, leeg);
+        InstellenToolTipModule(m);
         for (int c = 1; c <= AantalIngangen; ++c) {
             LabelKanaal[RackLabelIndex(m, c)]->setText(module.Meting[c].Name.getrimd());
             QString t;
@@ -307,13 +305,13 @@ void FormRack::LaadVensterTitel() {
     }
 }
 
-void FormRack::InstellenToolTipModule(int m, QString& tekst) {
+void FormRack::InstellenToolTipModule(int m, const QString& tekst) {
     if (m < 1 || m > AantalModules) return;
-    if (tekst.isEmpty())
-        tekst = Tekst[TekstRack] + QLatin1Char(' ') + QString::number(Ri) + QStringLiteral(", ") +
-                Tekst[TekstModule] + QLatin1Char(' ') + QString::number(m) + QStringLiteral(": ") +
-                Trim(Racks[Ri].Modules[m].Name);
-    LabelModule[m - 1]->setToolTip(tekst);
+    LabelModule[m - 1]->setToolTip(
+        !tekst.isEmpty() ? tekst
+                         : Tekst[TekstRack] + QLatin1Char(' ') + QString::number(Ri) + QStringLiteral(", ") +
+                               Tekst[TekstModule] + QLatin1Char(' ') + QString::number(m) +
+                               QStringLiteral(": ") + Trim(Racks[Ri].Modules[m].Name));
 }
 
 void FormRack::InstellenToolTipKanaal(int m, int c, QString& tekst) {

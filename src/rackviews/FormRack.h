@@ -49,8 +49,8 @@ public:
     // Menu captions from the text table (also after a change of language).
     void LaadStrings();
     void FormInstellenControls() override;
-    // Tool tip of a module's name; an empty text becomes the module's description.
-    void InstellenToolTipModule(int m, QString& tekst);
+    // Tool tip of a module's name; an empty text gives the module's description.
+    void InstellenToolTipModule(int m, const QString& tekst = QString());
     void InstellenToolTipKanaal(int m, int c, QString& tekst) override;
     void WissenVensterMetingen() override;
     void LaadVensterTitel() override;

@@ -33,16 +33,16 @@ Patroon LeesPatroon(const QString& patroon) {
     return p;
 }
 
-// Adds one to a text of decimal digits.
-void TelEenOp(QString& cijfers) {
+// A text of decimal digits plus one.
+QString PlusEen(QString cijfers) {
     for (qsizetype i = cijfers.size() - 1; i >= 0; --i) {
         if (cijfers.at(i) != QLatin1Char('9')) {
             cijfers[i] = QChar(cijfers.at(i).unicode() + 1);
-            return;
+            return cijfers;
         }
         cijfers[i] = QLatin1Char('0');
     }
-    cijfers.prepend(QLatin1Char('1'));
+    return cijfers.prepend(QLatin1Char('1'));
 }
 
 // |waarde| x 10^decimalen rounded half away from zero, as decimal digits, after the value was taken to
@@ -57,9 +57,8 @@ QString AfgerondeCijfers(double waarde, int significant, int decimalen) {
     if (schuif >= 0) return cijfers + QString(schuif, QLatin1Char('0'));
     const qsizetype houden = cijfers.size() + schuif;
     if (houden < 0) return QStringLiteral("0");
-    QString r = houden == 0 ? QStringLiteral("0") : cijfers.left(houden);
-    if (cijfers.at(houden) >= QLatin1Char('5')) TelEenOp(r);
-    return r;
+    const QString r = houden == 0 ? QStringLiteral("0") : cijfers.left(houden);
+    return cijfers.at(houden) >= QLatin1Char('5') ? PlusEen(r) : r;
 }
 
 QString Formatteer(double waarde, const QString& patroon, int significant) {

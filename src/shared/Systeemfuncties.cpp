@@ -39,7 +39,7 @@ bool VorigeInstantieActief(const QString& naam, std::function<void()> bijActiver
     return platform::VorigeInstantieActief(naam, std::move(bijActiveren));
 }
 
-QString VolgendWoord(QString& tekst, QString& scheiding, uint8_t opties) {
+Woord VolgendWoord(const QString& tekst, const QString& scheidingen, uint8_t opties) {
     QString woord;
     auto isRegelTeken = [](QChar c) {
         return c == QChar(13) || c == QChar(10) || c == QChar(9) || c == QChar(8) || c == QChar(12) ||
@@ -50,17 +50,16 @@ QString VolgendWoord(QString& tekst, QString& scheiding, uint8_t opties) {
     bool eind = true;
     while (i < tekst.size()) {
         c = tekst.at(i);
-        if (scheiding.contains(c) || ((opties & 2) && isRegelTeken(c))) {
+        if (scheidingen.contains(c) || ((opties & 2) && isRegelTeken(c))) {
             eind = false;
             break;
         }
         if (c.unicode() >= 32) woord.append(c);
         ++i;
     }
-    tekst.remove(0, i);
-    if (!eind && scheiding.contains(c) && (opties & 1) && !tekst.isEmpty()) tekst.remove(0, 1);
-    scheiding = eind ? QString() : QString(c);
-    return woord.trimmed();
+    QString rest = tekst.mid(i);
+    if (!eind && scheidingen.contains(c) && (opties & 1) && !rest.isEmpty()) rest.remove(0, 1);
+    return {woord.trimmed(), eind ? QString() : QString(c), rest};
 }
 
 void ResetSysteemfuncties() {

@@ -25,9 +25,14 @@ void SysteemInfoPad(const QString& melding);
 // True when a copy of the program already runs; that copy runs `bijActiveren` (it comes to the front).
 bool VorigeInstantieActief(const QString& naam, std::function<void()> bijActiveren);
 
-// Takes the next word off the front of `tekst` up to a character of `scheiding`. Option bit 1 also
-// drops that delimiter; bit 2 stops at CR, LF, TAB, BS, FF and NUL as well. Control characters inside
-// the word are skipped. `scheiding` is set to the character that ended the word ("" at the end).
-QString VolgendWoord(QString& tekst, QString& scheiding, uint8_t opties);
+// The next word at the front of `tekst`, up to a character of `scheidingen`. Option bit 1 also drops
+// that delimiter from the rest; bit 2 stops at CR, LF, TAB, BS, FF and NUL as well. Control characters
+// inside the word are skipped.
+struct Woord {
+    QString woord;     // trimmed
+    QString scheiding; // the character that ended the word ("" at the end of the text)
+    QString rest;      // the text after the word
+};
+Woord VolgendWoord(const QString& tekst, const QString& scheidingen, uint8_t opties);
 
 void ResetSysteemfuncties();

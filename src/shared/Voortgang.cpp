@@ -34,11 +34,12 @@ void ToonVoortgang(int16_t minimum, int16_t maximum, int16_t waarde, const QStri
     VoortgangAfbreken = false;
 }
 
-void ZetVoortgang(int16_t waarde, bool& afgebroken) {
+bool ZetVoortgang(int16_t waarde) {
     platform::klok().pompZonderWachten();
     VoortgangVenster& v = voortgangVenster();
     v.Zet(waarde);
-    afgebroken = v.Onderbroken();
+    VoortgangAfbreken = v.Onderbroken();
+    return VoortgangAfbreken;
 }
 
 void SluitVoortgang() {

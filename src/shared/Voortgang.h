@@ -6,16 +6,16 @@
 #include <QString>
 #include <cstdint>
 
-// The cancel state as the operations see it: cleared by ToonVoortgang; ZetVoortgang copies the
-// window's Cancel state into the flag its caller passes, which is this one unless told otherwise.
+// The cancel state as the operations see it: cleared by ToonVoortgang, set by ZetVoortgang to the
+// window's Cancel state.
 extern bool VoortgangAfbreken;
 
 // Shows the window with a bar from `minimum` to `maximum` at `waarde` and the text (taken over when the
 // window opens; an open window keeps its text); clears VoortgangAfbreken.
 void ToonVoortgang(int16_t minimum, int16_t maximum, int16_t waarde, const QString& tekst);
 // Lets pending events run (so that a click on Cancel is handled now), moves the bar to `waarde` and
-// sets `afgebroken` to the window's Cancel state.
-void ZetVoortgang(int16_t waarde, bool& afgebroken = VoortgangAfbreken);
+// returns the window's Cancel state, which it also keeps in VoortgangAfbreken.
+bool ZetVoortgang(int16_t waarde);
 // Closes the window, also when it is not shown.
 void SluitVoortgang();
 

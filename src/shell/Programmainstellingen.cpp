@@ -82,13 +82,18 @@ void KopieerStandaard(const QString& bron, const QString& doel) {
     QFile::copy(bron, doel);
 }
 
-// A stored date, or now (and false) when the text is no date.
-bool LeesTijdstip(const QString& sleutel, platform::Datum& tijdstip) {
+// A stored date, or now (not `gelezen`) when the text is no date.
+struct Tijdstip {
+    platform::Datum tijdstip = 0;
+    bool gelezen = false;
+};
+Tijdstip LeesTijdstip(const QString& sleutel) {
     const platform::Datum nu = platform::Nu();
     const QString tekst = Lees(Settings, sleutel, platform::DatumTijdTekst(nu));
-    if (platform::LeesDatumTijd(tekst, tijdstip)) return true;
-    tijdstip = nu;
-    return false;
+    Tijdstip t;
+    t.gelezen = platform::LeesDatumTijd(tekst, t.tijdstip);
+    if (!t.gelezen) t.tijdstip = nu;
+    return t;
 }
 
 // The demonstration rack's configuration file, written by the configuration writer when the program
@@ -103,11 +108,9 @@ void MaakDemoConfiguratie() {
     const RackRecord rack = Racks[1];
     const RackVlag vlaggen = RackVlaggen[1];
     const QString sectie = QStringLiteral("Rack1");
-    bool metLogon = false, metIdno = false;
-    const QString logon =
-        platform::LeesOpslag(AppNaam, sectie, QStringLiteral("Logon"), QString(), &metLogon);
-    const QString idno =
-        platform::LeesOpslag(AppNaam, sectie, QStringLiteral("Identification"), QString(), &metIdno);
+    const std::optional<QString> logon = platform::ZoekOpslag(AppNaam, sectie, QStringLiteral("Logon"));
+    const std::optional<QString> idno =
+        platform::ZoekOpslag(AppNaam, sectie, QStringLiteral("Identification"));
 
     Racks[1] = RackRecord{};
     Racks[1].Idno = IdnoUitTekst(QStringLiteral("1.F.F.F"));
@@ -116,12 +119,12 @@ void MaakDemoConfiguratie() {
     Racks[1].Present = true;
     SchrijfRackConfiguratie(1);
 
-    if (metLogon)
-        platform::BewaarOpslag(AppNaam, sectie, QStringLiteral("Logon"), logon);
+    if (logon)
+        platform::BewaarOpslag(AppNaam, sectie, QStringLiteral("Logon"), *logon);
     else
         platform::WisOpslag(AppNaam, sectie, QStringLiteral("Logon"));
-    if (metIdno)
-        platform::BewaarOpslag(AppNaam, sectie, QStringLiteral("Identification"), idno);
+    if (idno)
+        platform::BewaarOpslag(AppNaam, sectie, QStringLiteral("Identification"), *idno);
     else
         platform::WisOpslag(AppNaam, sectie, QStringLiteral("Identification"));
     Racks[1] = rack;
@@ -191,8 +194,12 @@ void Initialisatie(mdiK740& venster) {
 
     GebruikStartLog = LeesBooleanInstelling(Settings, QStringLiteral("Use StartLogOn"), false);
     GebruikStopLog = LeesBooleanInstelling(Settings, QStringLiteral("Use StopLogOn"), false);
-    if (!LeesTijdstip(QStringLiteral("Start Log On"), StartLogTijdstip)) GebruikStartLog = false;
-    if (!LeesTijdstip(QStringLiteral("Stop Log On"), StopLogTijdstip)) GebruikStopLog = false;
+    const Tijdstip start = LeesTijdstip(QStringLiteral("Start Log On"));
+    const Tijdstip stop = LeesTijdstip(QStringLiteral("Stop Log On"));
+    StartLogTijdstip = start.tijdstip;
+    StopLogTijdstip = stop.tijdstip;
+    if (!start.gelezen) GebruikStartLog = false;
+    if (!stop.gelezen) GebruikStopLog = false;
 
     TijdBasis = 0;
     RelatieveTijd = false;

@@ -410,16 +410,18 @@ void frmInstellen::InitCboBaudrate() {
     cboBaudrate->clear();
     for (const char* b : Baudrates)
         cboBaudrate->addItem(QLatin1String(b));
-    const int i = BaudrateIndex(Baudsnelheid);
+    const Baudkeuze keuze = BaudrateIndex(Baudsnelheid);
+    Baudsnelheid = keuze.snelheid;
+    const int i = keuze.index;
     cboBaudrate->setCurrentIndex(i >= 0 && i < static_cast<int>(Baudrates.size()) ? i : -1);
 }
 
-int frmInstellen::BaudrateIndex(QString& snelheid) const {
-    if (snelheid.isEmpty()) snelheid = QStringLiteral("2400");
-    const double v = Val(snelheid);
-    if (v <= 0) return -1;
+frmInstellen::Baudkeuze frmInstellen::BaudrateIndex(const QString& snelheid) const {
+    const QString genomen = snelheid.isEmpty() ? QStringLiteral("2400") : snelheid;
+    const double v = Val(genomen);
+    if (v <= 0) return {-1, genomen};
     // To the nearest index, an exact half to the even one.
-    return static_cast<int>(std::nearbyint(std::log2(v / 300.0)));
+    return {static_cast<int>(std::nearbyint(std::log2(v / 300.0))), genomen};
 }
 
 void frmInstellen::PlaatsTijdsinterval(int32_t seconden) {

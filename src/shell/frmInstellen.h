@@ -78,7 +78,12 @@ private:
     void Form_Load();
     void Form_Unload();
     void LaadStringsInstellen();
-    int BaudrateIndex(QString& snelheid) const;
+    // The list index of a speed (an empty speed counts as 2400) and the speed it was taken as.
+    struct Baudkeuze {
+        int index = -1;
+        QString snelheid;
+    };
+    Baudkeuze BaudrateIndex(const QString& snelheid) const;
     int32_t ControleerTijdstipIngave();
     static int32_t BegrensTijdsinterval(int32_t v);
     void PlaatsTijdstippen();

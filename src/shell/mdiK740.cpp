@@ -329,9 +329,7 @@ void mdiK740::closeEvent(QCloseEvent* event) {
     }
     const int modus = m_sluitModus != 0 ? m_sluitModus : event->spontaneous() ? 0 : 1;
     m_sluitModus = 0;
-    bool cancel = false;
-    MDIForm_QueryUnload(cancel, modus);
-    if (cancel) {
+    if (MDIForm_QueryUnload(modus).cancel) {
         event->ignore();
         return;
     }
@@ -339,14 +337,15 @@ void mdiK740::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void mdiK740::MDIForm_QueryUnload(bool& cancel, int unloadMode) {
-    cancel = false;
+Sluitantwoord mdiK740::MDIForm_QueryUnload(int unloadMode) {
     StopVerbinding();
-    ControleerWijzigingen(MaakBestandsnaam(Gegevensbestand, 0, 0, 0), cancel, true);
-    if (!cancel && (unloadMode == 0 || unloadMode == 2)) VraagInstellingenBewaren(cancel);
-    if (!cancel)
+    Sluitantwoord antwoord{
+        ControleerWijzigingen(MaakBestandsnaam(Gegevensbestand, 0, 0, 0), false, true).geannuleerd};
+    if (!antwoord.cancel && (unloadMode == 0 || unloadMode == 2)) antwoord = VraagInstellingenBewaren();
+    if (!antwoord.cancel)
         for (int r = 1; r <= AantalRacks; ++r)
             if (Racks[r].Present && RackVlaggen[r].Show) SluitRackVenster(r);
+    return antwoord;
 }
 
 void mdiK740::MDIForm_Unload() {
@@ -361,18 +360,12 @@ void mdiK740::MDIForm_Unload() {
     hide();
 }
 
-void mdiK740::VraagInstellingenBewaren(bool& cancel) {
-    if (!ConfiguratieGewijzigd) return;
+Sluitantwoord mdiK740::VraagInstellingenBewaren() {
+    if (!ConfiguratieGewijzigd) return {};
     LaatsteKeuze = static_cast<int16_t>(
         ToonMelding(Tekst[183], vbQuestion | vbYesNoCancel, Tekst[347] + QLatin1Char(' ') + windowTitle()));
-    if (LaatsteKeuze == vbYes) {
-        BewaarAlles();
-        cancel = false;
-    } else if (LaatsteKeuze == vbNo) {
-        cancel = false;
-    } else {
-        cancel = true;
-    }
+    if (LaatsteKeuze == vbYes) BewaarAlles();
+    return {.cancel = LaatsteKeuze != vbYes && LaatsteKeuze != vbNo};
 }
 
 void mdiK740::BewaarAlles() {
@@ -619,9 +612,7 @@ void mdiK740::StartStopVerbinding() {
         return;
     }
     if (!VerbindingActief) {
-        bool geannuleerd = false;
-        ControleerWijzigingen(MaakBestandsnaam(Gegevensbestand, 0, 0, 0), geannuleerd, true);
-        if (geannuleerd) {
+        if (ControleerWijzigingen(MaakBestandsnaam(Gegevensbestand, 0, 0, 0), false, true).geannuleerd) {
             StopVerbinding();
             return;
         }

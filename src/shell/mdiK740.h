@@ -26,6 +26,11 @@ extern platform::Datum LaatsteOpvraging; // moment of the last snapshot
 extern QString OpvraagInfo;              // info text of the next snapshot row
 extern bool ProgrammaBeeindigd;          // set when the main window has unloaded
 
+// The answer to a close request.
+struct Sluitantwoord {
+    bool cancel = false;
+};
+
 class mdiK740 : public QMainWindow, public Hoofdvenster, public MeldingOmgeving, public Kindvensterbeheer {
     Q_OBJECT
 public:
@@ -35,12 +40,12 @@ public:
     // The whole start-up, in its fixed order, ending in the communication main loop. Returns when the
     // program has ended: false when another copy was running and was brought to the front instead.
     bool MDIForm_Load(const QStringList& argumenten);
-    // The close request: sets `cancel` to keep the program running. Mode 0 the user closed the window,
-    // 1 closed from program code (File > Exit), 2 the session ends.
-    void MDIForm_QueryUnload(bool& cancel, int unloadMode);
+    // The close request; its answer's `cancel` keeps the program running. Mode 0 the user closed the
+    // window, 1 closed from program code (File > Exit), 2 the session ends.
+    Sluitantwoord MDIForm_QueryUnload(int unloadMode);
     // The stop line of the event log; the program ends.
     void MDIForm_Unload();
-    void VraagInstellingenBewaren(bool& cancel);
+    Sluitantwoord VraagInstellingenBewaren();
     // Saves the program settings and every rack configuration file.
     void BewaarAlles();
     bool IsErEenRackActief() const;

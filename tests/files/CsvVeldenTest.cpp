@@ -10,27 +10,29 @@
 class CsvVeldenTest : public SchoneOmgeving {};
 
 TEST_F(CsvVeldenTest, FieldsAreTakenBetweenQualifierPairs) {
-    QString regel = QStringLiteral("\"a\",\"b\"");
-    EXPECT_EQ(VolgendVeld(regel, 2), "b");
-    EXPECT_EQ(VolgendVeld(regel, 1), "a");
-    EXPECT_EQ(VolgendVeld(regel, 3), "");
-    EXPECT_EQ(regel, "\"a\",\"b\"");
-    EXPECT_EQ(VolgendVeld(regel, 0), "a");
-    EXPECT_EQ(regel, ",\"b\"");
-    EXPECT_EQ(VolgendVeld(regel, 0), "b");
-    EXPECT_EQ(regel, "");
-    EXPECT_EQ(VolgendVeld(regel, 0), "");
+    const QString regel = QStringLiteral("\"a\",\"b\"");
+    EXPECT_EQ(VolgendVeld(regel, 2).veld, "b");
+    EXPECT_EQ(VolgendVeld(regel, 1).veld, "a");
+    EXPECT_EQ(VolgendVeld(regel, 3).veld, "");
+    EXPECT_EQ(VolgendVeld(regel, 3).rest, regel);
+    VeldEnRest v = VolgendVeld(regel, 0);
+    EXPECT_EQ(v.veld, "a");
+    EXPECT_EQ(v.rest, ",\"b\"");
+    v = VolgendVeld(v.rest, 0);
+    EXPECT_EQ(v.veld, "b");
+    EXPECT_EQ(v.rest, "");
+    EXPECT_EQ(VolgendVeld(v.rest, 0).veld, "");
 
     // Without any qualifier there is no field, and taking one leaves nothing.
-    regel = QStringLiteral("a,b");
-    EXPECT_EQ(VolgendVeld(regel, 1), "");
-    EXPECT_EQ(VolgendVeld(regel, 0), "");
-    EXPECT_EQ(regel, "");
+    EXPECT_EQ(VolgendVeld(QStringLiteral("a,b"), 1).veld, "");
+    v = VolgendVeld(QStringLiteral("a,b"), 0);
+    EXPECT_EQ(v.veld, "");
+    EXPECT_EQ(v.rest, "");
 
     // Empty fields, commas and blanks inside a field, text outside the pairs skipped.
-    regel = QStringLiteral("\"\", \"x, y\" ,\"\",\"z\"");
-    EXPECT_EQ(SplitsVelden(regel), (QStringList{"", "x, y", "", "z"}));
-    EXPECT_EQ(VolgendVeld(regel, 4), "z");
+    const QString velden = QStringLiteral("\"\", \"x, y\" ,\"\",\"z\"");
+    EXPECT_EQ(SplitsVelden(velden), (QStringList{"", "x, y", "", "z"}));
+    EXPECT_EQ(VolgendVeld(velden, 4).veld, "z");
 
     // A field without its closing qualifier runs to the end of the line.
     bool open = false;
@@ -46,11 +48,14 @@ TEST_F(CsvVeldenTest, QualifiersInsideAFieldAreDoubledAndReadBackAsOne) {
     EXPECT_EQ(regel, "\"he said \"\"hi\"\", then \"\"\"\" left\",\"\"\"\",\"\"\r\n");
     regel.chop(2);
     EXPECT_EQ(SplitsVelden(regel), (QStringList{tekst, "\"", ""}));
-    EXPECT_EQ(VolgendVeld(regel, 2), "\"");
-    EXPECT_EQ(VolgendVeld(regel, 0), tekst);
-    EXPECT_EQ(VolgendVeld(regel, 0), "\"");
-    EXPECT_EQ(VolgendVeld(regel, 0), "");
-    EXPECT_EQ(regel, "");
+    EXPECT_EQ(VolgendVeld(regel, 2).veld, "\"");
+    VeldEnRest v = VolgendVeld(regel, 0);
+    EXPECT_EQ(v.veld, tekst);
+    v = VolgendVeld(v.rest, 0);
+    EXPECT_EQ(v.veld, "\"");
+    v = VolgendVeld(v.rest, 0);
+    EXPECT_EQ(v.veld, "");
+    EXPECT_EQ(v.rest, "");
 }
 
 TEST_F(CsvVeldenTest, ReplacingAFieldKeepsEverythingElse) {
@@ -61,7 +66,7 @@ TEST_F(CsvVeldenTest, ReplacingAFieldKeepsEverythingElse) {
     EXPECT_EQ(regel, "\"a\", \"x\" ,\"c\"");
     VervangVeld(regel, 0, QStringLiteral("q\"uote, comma"));
     EXPECT_EQ(regel, "\"q\"\"uote, comma\", \"x\" ,\"c\"");
-    EXPECT_EQ(VolgendVeld(regel, 1), "q\"uote, comma");
+    EXPECT_EQ(VolgendVeld(regel, 1).veld, "q\"uote, comma");
     // A field that already holds a doubled qualifier passes through unchanged.
     VervangVeld(regel, 3, QString());
     EXPECT_EQ(regel, "\"q\"\"uote, comma\", \"x\" ,\"\"");

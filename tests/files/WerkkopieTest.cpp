@@ -85,9 +85,9 @@ TEST_F(WerkkopieTest, InfoReachesTheLinesOfTheSameSecondInTheWorkingCopyOnly) {
     EXPECT_EQ(regels[0], QStringLiteral("\"Time\",\"header\""));
     for (int i = 1; i <= 3; ++i) {
         QString regel = regels[i];
-        EXPECT_EQ(VolgendVeld(regel, 43), i < 3 ? QStringLiteral("calibrated \"A\"") : QString());
-        EXPECT_EQ(VolgendVeld(regel, 22), QString());
-        EXPECT_EQ(VolgendVeld(regel, 64), QString());
+        EXPECT_EQ(VolgendVeld(regel, 43).veld, i < 3 ? QStringLiteral("calibrated \"A\"") : QString());
+        EXPECT_EQ(VolgendVeld(regel, 22).veld, QString());
+        EXPECT_EQ(VolgendVeld(regel, 64).veld, QString());
     }
     const QList<QByteArray> bytes = LeesBytes(nieuw()).split('\n');
     EXPECT_EQ(bytes[3] + '\n', platform::NaarWindows1252(Regel(2)) + "\r\n");
@@ -97,9 +97,9 @@ TEST_F(WerkkopieTest, InfoReachesTheLinesOfTheSameSecondInTheWorkingCopyOnly) {
     SchrijfInfo(2, 2, 2, 21, QStringLiteral("second"));
     const QStringList daarna = platform::SplitsRegels(platform::VanWindows1252(LeesBytes(nieuw())));
     QString regel1 = daarna[1], regel3 = daarna[3];
-    EXPECT_EQ(VolgendVeld(regel1, 43), QStringLiteral("calibrated \"A\""));
-    EXPECT_EQ(VolgendVeld(regel1, 64), QString());
-    EXPECT_EQ(VolgendVeld(regel3, 64), QStringLiteral("second"));
+    EXPECT_EQ(VolgendVeld(regel1, 43).veld, QStringLiteral("calibrated \"A\""));
+    EXPECT_EQ(VolgendVeld(regel1, 64).veld, QString());
+    EXPECT_EQ(VolgendVeld(regel3, 64).veld, QStringLiteral("second"));
     EXPECT_EQ(LeesBytes(pad), origineel);
 }
 
@@ -111,14 +111,12 @@ TEST_F(WerkkopieTest, YesCommitsWithABackupAndNoDropsTheWorkingCopy) {
     SchrijfInfo(1, 1, 1, 21, QStringLiteral("note"));
     const QByteArray bewerkt = LeesBytes(nieuw());
 
-    bool herladen = false;
     antwoorden = {vbYes};
-    ControleerWijzigingen(pad, herladen, false);
+    EXPECT_FALSE(ControleerWijzigingen(pad, false, false).geannuleerd);
     ASSERT_EQ(vragen.size(), 1u);
     EXPECT_EQ(vragen[0].tekst, Tekst[424]);
     EXPECT_EQ(vragen[0].stijl, vbYesNoCancel | vbExclamation);
     EXPECT_EQ(vragen[0].titel, pad);
-    EXPECT_FALSE(herladen);
     EXPECT_EQ(LeesBytes(pad), bewerkt);
     EXPECT_EQ(LeesBytes(bak()), oud);
     EXPECT_EQ(Bestanden(), (QStringList{"run.bak", "run.csv"}));
@@ -127,10 +125,8 @@ TEST_F(WerkkopieTest, YesCommitsWithABackupAndNoDropsTheWorkingCopy) {
     SchrijfInfo(1, 1, 1, 21, QStringLiteral("dropped"));
     ASSERT_TRUE(QFileInfo::exists(nieuw()));
     vragen.clear();
-    herladen = true;
     antwoorden = {vbNo};
-    ControleerWijzigingen(pad, herladen, false);
-    EXPECT_FALSE(herladen);
+    EXPECT_FALSE(ControleerWijzigingen(pad, true, false).geannuleerd);
     EXPECT_EQ(LeesBytes(pad), bewerkt);
     EXPECT_EQ(Bestanden(), (QStringList{"run.bak", "run.csv"}));
     ASSERT_EQ(vragen.size(), 2u);
@@ -140,21 +136,18 @@ TEST_F(WerkkopieTest, YesCommitsWithABackupAndNoDropsTheWorkingCopy) {
 
     // Nothing is asked without a working copy.
     vragen.clear();
-    ControleerWijzigingen(pad, herladen, false);
+    EXPECT_FALSE(ControleerWijzigingen(pad, false, false).geannuleerd);
     EXPECT_TRUE(vragen.empty());
 }
 
 TEST_F(WerkkopieTest, CancelIsOfferedOnlyForTablesJustChanged) {
     SchrijfBytes(pad, Bestand({Regel(1)}));
     SchrijfBytes(nieuw(), Bestand({Regel(1, "edited")}));
-    bool herladen = false;
     antwoorden = {vbCancel};
-    ControleerWijzigingen(pad, herladen, false);
-    EXPECT_TRUE(herladen);
+    EXPECT_TRUE(ControleerWijzigingen(pad, false, false).geannuleerd);
     EXPECT_EQ(Bestanden(), (QStringList{"run.csv", "run.csv.new"}));
 
-    herladen = false;
-    ControleerWijzigingen(pad, herladen, true);
+    ControleerWijzigingen(pad, false, true);
     EXPECT_EQ(vragen.back().tekst, Tekst[425]);
     EXPECT_EQ(vragen.back().stijl, vbYesNo | vbExclamation);
 }
@@ -186,9 +179,8 @@ TEST_F(WerkkopieTest, AReadOnlyFileIsNeverCommitted) {
     ASSERT_TRUE(AlleenLezen);
     SchrijfBytes(nieuw(), Bestand({Regel(1, "edited")}));
 
-    bool herladen = false;
     antwoorden = {vbYes};
-    ControleerWijzigingen(pad, herladen, true);
+    ControleerWijzigingen(pad, false, true);
     // The question, and nothing more: the working copy stays for the next time.
     ASSERT_EQ(vragen.size(), 1u);
     EXPECT_EQ(vragen[0].tekst, Tekst[425]);
@@ -221,14 +213,13 @@ TEST_F(WerkkopieTest, RowsLoggedAfterAnEditAreKeptByTheCommit) {
     SchrijfInfo(1, 1, 3, 21, QStringLiteral("third"));
     platform::VoegToeAanBestand(pad, platform::NaarWindows1252(Regel(4) + QStringLiteral("\r\n")));
 
-    bool herladen = false;
     antwoorden = {vbYes};
-    ControleerWijzigingen(pad, herladen, false);
+    ControleerWijzigingen(pad, false, false);
     const QStringList regels = platform::SplitsRegels(platform::VanWindows1252(LeesBytes(pad)));
     ASSERT_EQ(regels.size(), 5);
     QString r1 = regels[1], r3 = regels[3], r4 = regels[4];
-    EXPECT_EQ(VolgendVeld(r1, 22), QStringLiteral("first"));
-    EXPECT_EQ(VolgendVeld(r3, 22), QStringLiteral("third"));
+    EXPECT_EQ(VolgendVeld(r1, 22).veld, QStringLiteral("first"));
+    EXPECT_EQ(VolgendVeld(r3, 22).veld, QStringLiteral("third"));
     EXPECT_EQ(r4, Regel(4));
     EXPECT_EQ(Bestanden(), (QStringList{"run.bak", "run.csv"}));
 }
@@ -257,7 +248,7 @@ TEST_F(WerkkopieTest, RowsLoggedBeforeARestartAreKeptByTheCommitAfterIt) {
     const QStringList regels = Regels(pad);
     ASSERT_EQ(regels.size(), 6);
     QString r1 = regels[1], r3 = regels[3];
-    EXPECT_EQ(VolgendVeld(r1, 22), QStringLiteral("first"));
+    EXPECT_EQ(VolgendVeld(r1, 22).veld, QStringLiteral("first"));
     EXPECT_EQ(regels[2], Regel(2));
     QString verwacht3 = platform::VanWindows1252(rij3.chopped(2));
     VervangVeld(verwacht3, 22, QStringLiteral("third"));
@@ -274,18 +265,17 @@ TEST_F(WerkkopieTest, RowsAreCarriedByTheirPlaceInTheFileNotByTheirTime) {
     SchrijfBytes(pad, Bestand({Regel(1), Regel(2), Regel(3)}));
     Bewerking bewerking;
     ASSERT_TRUE(BeginBewerking(bewerking, pad));
-    QString regel;
-    for (int i = 0; i < 3 && bewerking.LeesRegel(regel); ++i)
-        bewerking.SchrijfRegel(regel); // the last row is deleted
+    for (int i = 0; i < 3; ++i)
+        if (const std::optional<QString> regel = bewerking.LeesRegel())
+            bewerking.SchrijfRegel(*regel); // the last row is deleted
     ASSERT_TRUE(EindeBewerking(bewerking, pad));
     const QStringList gelogd{Regel(3, QStringLiteral("same second")), Regel(1, QStringLiteral("set back"))};
     for (const QString& r : gelogd)
         platform::VoegToeAanBestand(pad, platform::NaarWindows1252(r + QStringLiteral("\r\n")));
     Herstart();
 
-    bool herladen = false;
     antwoorden = {vbYes};
-    ControleerWijzigingen(pad, herladen, true);
+    ControleerWijzigingen(pad, false, true);
     EXPECT_EQ(LeesBytes(pad), Bestand({Regel(1), Regel(2), gelogd[0], gelogd[1]}));
 }
 
@@ -300,9 +290,8 @@ TEST_F(WerkkopieTest, ADataFileReplacedUnderTheWorkingCopyLendsItNothing) {
     SchrijfBytes(pad, ander);
     Herstart();
 
-    bool herladen = false;
     antwoorden = {vbYes};
-    ControleerWijzigingen(pad, herladen, true);
+    ControleerWijzigingen(pad, false, true);
     EXPECT_EQ(LeesBytes(pad), bewerkt);
     EXPECT_EQ(LeesBytes(bak()), ander);
 }
@@ -387,8 +376,7 @@ TEST_F(WerkkopieTest, ACommitInterruptedAtAnyStepKeepsTheRowsWhole) {
                 // At the next start Yes commits what was left: every row once, the edit in.
                 Herstart();
                 antwoorden = {vbYes};
-                bool herladen = false;
-                ControleerWijzigingen(pad, herladen, true);
+                ControleerWijzigingen(pad, false, true);
                 EXPECT_EQ(LeesBytes(pad), na);
                 EXPECT_EQ(Bestanden(), (QStringList{"run.bak", "run.csv"}));
             }

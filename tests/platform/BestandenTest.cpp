@@ -19,16 +19,15 @@ protected:
 };
 
 TEST_F(BestandenTest, SettingsStoreRoundTripsAndSurvivesReopening) {
-    bool gevonden = true;
-    EXPECT_EQ(LeesOpslag("K740", "Settings", "Baudrate", "19200", &gevonden), "19200");
-    EXPECT_FALSE(gevonden);
+    EXPECT_EQ(ZoekOpslag("K740", "Settings", "Baudrate"), std::nullopt);
+    EXPECT_EQ(LeesOpslag("K740", "Settings", "Baudrate", "19200"), "19200");
     BewaarOpslag("K740", "Recent Files", "RecentFile1", "/data/a b.csv");
     BewaarOpslag("K740", "Settings", "Folder/Data", "x");
     SchrijfOpslag();
     EXPECT_TRUE(OpslagBestand("K740").startsWith(tijdelijkeMap()));
     EXPECT_TRUE(QFileInfo::exists(OpslagBestand("K740")));
     ZetOpslagMap(tijdelijkeMap() + "/config"); // forget the open store, read the file again
-    EXPECT_EQ(LeesOpslag("K740", "Recent Files", "RecentFile1", ""), "/data/a b.csv");
+    EXPECT_EQ(ZoekOpslag("K740", "Recent Files", "RecentFile1"), QStringLiteral("/data/a b.csv"));
     EXPECT_EQ(LeesOpslag("K740", "Settings", "Folder/Data", ""), "x");
     EXPECT_EQ(SleutelsVanSectie("K740", "Settings"), QStringList{"Folder/Data"});
     WisOpslag("K740", "Recent Files");

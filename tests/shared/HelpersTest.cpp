@@ -131,24 +131,20 @@ TEST_F(HelpersTest, CancelStopsTheMoveAndTheSameFolderMovesNothing) {
 }
 
 TEST_F(HelpersTest, NextWordTakesWordsOffTheFront) {
-    QString t = "/demo /com2";
-    QString s = " ";
-    EXPECT_EQ(VolgendWoord(t, s, 1), "/demo");
-    EXPECT_EQ(t, "/com2");
-    EXPECT_EQ(s, " ");
-    t = " /com2";
-    s = " ";
-    EXPECT_EQ(VolgendWoord(t, s, 0), "");
-    EXPECT_EQ(t, " /com2");
-    t = "abc\r\ndef";
-    s = " ";
-    EXPECT_EQ(VolgendWoord(t, s, 2), "abc");
-    EXPECT_EQ(s, "\r");
-    t = "last";
-    s = " ";
-    EXPECT_EQ(VolgendWoord(t, s, 1), "last");
-    EXPECT_EQ(s, "");
-    EXPECT_EQ(t, "");
+    Woord w = VolgendWoord("/demo /com2", " ", 1);
+    EXPECT_EQ(w.woord, "/demo");
+    EXPECT_EQ(w.rest, "/com2");
+    EXPECT_EQ(w.scheiding, " ");
+    w = VolgendWoord(" /com2", " ", 0);
+    EXPECT_EQ(w.woord, "");
+    EXPECT_EQ(w.rest, " /com2");
+    w = VolgendWoord("abc\r\ndef", " ", 2);
+    EXPECT_EQ(w.woord, "abc");
+    EXPECT_EQ(w.scheiding, "\r");
+    w = VolgendWoord("last", " ", 1);
+    EXPECT_EQ(w.woord, "last");
+    EXPECT_EQ(w.scheiding, "");
+    EXPECT_EQ(w.rest, "");
 }
 
 TEST_F(HelpersTest, SettingsKeepNumbersInTheLocaleFormat) {

@@ -51,10 +51,7 @@ TEST_F(VoortgangTest, CancelIsSeenAtTheNextStepAndAbortsTheLinkTransaction) {
     QTest::mouseClick(v.CommandCancel, Qt::LeftButton);
     EXPECT_TRUE(afbreken);           // the link's abort flag
     EXPECT_FALSE(VoortgangAfbreken); // the operation sees it at its next step
-    bool eigen = false;
-    ZetVoortgang(20, eigen);
-    EXPECT_TRUE(eigen);
-    ZetVoortgang(30);
+    EXPECT_TRUE(ZetVoortgang(20));
     EXPECT_TRUE(VoortgangAfbreken);
     EXPECT_TRUE(v.isVisible()); // the window stays until the operation closes it
 

@@ -157,9 +157,7 @@ protected:
 
 TEST_F(SluitenTest, YesSavesTheSettingsThenCloses) {
     antwoorden = {vbYes};
-    bool cancel = true;
-    venster->MDIForm_QueryUnload(cancel, 0);
-    EXPECT_FALSE(cancel);
+    EXPECT_FALSE(venster->MDIForm_QueryUnload(0).cancel);
     ASSERT_EQ(vragen.size(), 1u);
     EXPECT_EQ(vragen[0].tekst, Tekst[183]);
     EXPECT_EQ(vragen[0].stijl, vbQuestion | vbYesNoCancel);
@@ -170,9 +168,7 @@ TEST_F(SluitenTest, YesSavesTheSettingsThenCloses) {
 
 TEST_F(SluitenTest, NoClosesWithoutSaving) {
     antwoorden = {vbNo};
-    bool cancel = true;
-    venster->MDIForm_QueryUnload(cancel, 0);
-    EXPECT_FALSE(cancel);
+    EXPECT_FALSE(venster->MDIForm_QueryUnload(0).cancel);
     EXPECT_EQ(vragen.size(), 1u);
     EXPECT_EQ(Opgeslagen(), QStringLiteral("<none>"));
 }
@@ -182,17 +178,13 @@ TEST_F(SluitenTest, CancelKeepsTheProgramRunningAndLogging) {
     ASSERT_TRUE(VerbindingActief);
     AantalMetingen = 4;
     antwoorden = {vbCancel};
-    bool cancel = false;
-    venster->MDIForm_QueryUnload(cancel, 0);
-    EXPECT_TRUE(cancel);
+    EXPECT_TRUE(venster->MDIForm_QueryUnload(0).cancel);
     EXPECT_TRUE(VerbindingActief);
     EXPECT_EQ(AantalMetingen, 5); // the end point of the close request stays
 }
 
 TEST_F(SluitenTest, ClosingFromCodeAsksNothing) {
-    bool cancel = true;
-    venster->MDIForm_QueryUnload(cancel, 1);
-    EXPECT_FALSE(cancel);
+    EXPECT_FALSE(venster->MDIForm_QueryUnload(1).cancel);
     EXPECT_TRUE(vragen.empty());
     venster->show();
     venster->mnuFileExit_Click();
@@ -205,8 +197,7 @@ TEST_F(SluitenTest, ClosingWhileLoggingWritesOneStopRowAndKeepsLoggingOn) {
     ConfiguratieGewijzigd = false;
     venster->StartStopVerbinding();
     AantalMetingen = 10;
-    bool cancel = false;
-    venster->MDIForm_QueryUnload(cancel, 0);
+    venster->MDIForm_QueryUnload(0);
     EXPECT_EQ(AantalMetingen, 11);
     EXPECT_TRUE(VerbindingActief);
     EXPECT_TRUE(vragen.empty());
@@ -217,8 +208,7 @@ TEST_F(SluitenTest, ARackWindowShownIsUnloadedOnClose) {
     OpnameRackvenster rackvenster;
     ZetRackVenster(1, &rackvenster);
     antwoorden = {vbNo};
-    bool cancel = false;
-    venster->MDIForm_QueryUnload(cancel, 0);
+    venster->MDIForm_QueryUnload(0);
     EXPECT_EQ(rackvenster.aantalKeerOntladen, 1);
 }
 
@@ -234,8 +224,7 @@ TEST_F(SluitenTest, ResizingMarksTheConfigurationChanged) {
         EXPECT_TRUE(ConfiguratieGewijzigd);
         EXPECT_TRUE(ander.knopBewaarInstellingen()->isEnabled());
         antwoorden = {vbNo};
-        bool cancel = false;
-        ander.MDIForm_QueryUnload(cancel, 0);
+        ander.MDIForm_QueryUnload(0);
         ander.MDIForm_Unload();
     });
     venster.reset();
