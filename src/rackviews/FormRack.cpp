@@ -538,12 +538,12 @@ void FormRack::ToonMenu(int i) {
 }
 
 void FormRack::mnuRackSettingsMeasure_Click() {
+    // The action has toggled its own check mark already.
     bool& meten = RackVlaggen[Ri].Measure;
-    meten = !meten;
+    meten = mnuRackSettingsMeasure->isChecked();
     // The Measure flag belongs to the rack configuration: it must be saved.
     ConfiguratieGewijzigd = true;
     LaadVensterTitel();
-    mnuRackSettingsMeasure->setChecked(meten);
     if (meten) {
         CyclusVoltooid = false;
         for (int m = 1; m <= AantalModules; ++m)

@@ -69,14 +69,14 @@ int64_t SecondenTussen(platform::Datum van, platform::Datum tot) {
     return seconde(tot) - seconde(van);
 }
 
-// A checkable action that does not change its own check: its command decides the state.
+// A menu or toolbar command. Every checkable action of the program works one way: running it (a click,
+// its shortcut, or trigger() from code) toggles its check first, as Qt does; its command then reads the
+// wanted state from the action and, when the program refuses the change, sets the check back to the
+// real state. Code that only shows a state calls setChecked, which runs no command.
 QAction* Opdracht(QObject* ouder, const QString& tekst, bool aanvinkbaar, std::function<void()> actie) {
     auto* a = new QAction(tekst, ouder);
     a->setCheckable(aanvinkbaar);
-    QObject::connect(a, &QAction::triggered, a, [a, aanvinkbaar, actie = std::move(actie)] {
-        if (aanvinkbaar) a->setChecked(!a->isChecked());
-        actie();
-    });
+    QObject::connect(a, &QAction::triggered, a, [actie = std::move(actie)] { actie(); });
     return a;
 }
 
@@ -178,11 +178,19 @@ void mdiK740::MaakMenus() {
     });
     m_toolbar->addAction(m_knopBewaar);
     m_toolbar->addSeparator();
-    m_knopMeten = Opdracht(this, QStringLiteral("Measure"), true, [this] { mnuDataMeasure_Click(); });
+    // A toolbar button runs its menu entry as the entry itself would: the entry's check toggles, then
+    // its command runs and shows the result on the button too.
+    m_knopMeten = Opdracht(this, QStringLiteral("Measure"), true, [this] {
+        m_mnuDataMeasure->toggle();
+        mnuDataMeasure_Click();
+    });
     m_toolbar->addAction(m_knopMeten);
     m_knopLoggen = Opdracht(this, QStringLiteral("Log"), true, [this] {
         mnuData_Click();
-        if (m_mnuDatalogging->isEnabled()) mnuDatalogging_Click();
+        if (m_mnuDatalogging->isEnabled()) {
+            m_mnuDatalogging->toggle();
+            mnuDatalogging_Click();
+        }
         InstellenKnopLoggen();
     });
     m_toolbar->addAction(m_knopLoggen);
@@ -434,7 +442,7 @@ void mdiK740::StartTimerOpvragen() {
 
 void mdiK740::ToonTerminal() {
     if (!m_mnuExtraTerminal->isChecked())
-        mnuExtraTerminal_Click();
+        m_mnuExtraTerminal->trigger();
     else
         ::ToonTerminal();
 }
@@ -545,7 +553,7 @@ void mdiK740::mnuNetworkSearch_Click() {
     for (int g = 1; g <= AantalGrafieken; ++g)
         if (GrafiekvensterInterface* grafiek = GrafiekVenster(g)) grafiek->ReInitGrafiekData();
     if (BoomZichtbaar) HerbouwTreeView();
-    if (!m_mnuExtraTerminal->isChecked()) mnuExtraTerminal_Click();
+    if (!m_mnuExtraTerminal->isChecked()) m_mnuExtraTerminal->trigger();
     ::ToonTerminal();
     WisBuffers();
     ZendAanmeldVerzoek();
@@ -718,11 +726,12 @@ void mdiK740::mnuData_Click() {
 
 void mdiK740::mnuDataMeasure_Click() {
     if (!IsErEenRackActief()) {
+        // Measuring stays as it was; the racks are searched for instead.
+        m_mnuDataMeasure->setChecked(!m_mnuDataMeasure->isChecked());
         mnuNetworkSearch_Click();
         InstellenKnopMeten();
         return;
     }
-    m_mnuDataMeasure->setChecked(!m_mnuDataMeasure->isChecked());
     if (!m_mnuDataMeasure->isChecked()) {
         StopMeten();
         m_knopLoggen->setEnabled(false);
@@ -737,7 +746,8 @@ void mdiK740::mnuDataMeasure_Click() {
 }
 
 void mdiK740::mnuDatalogging_Click() {
-    StartStopVerbinding();
+    if (m_mnuDatalogging->isChecked() != VerbindingActief) StartStopVerbinding();
+    m_mnuDatalogging->setChecked(VerbindingActief);
 }
 
 void mdiK740::mnuFileSettings_Click() {
@@ -764,7 +774,6 @@ void mdiK740::mnuFileExit_Click() {
 }
 
 void mdiK740::mnuExtraTerminal_Click() {
-    m_mnuExtraTerminal->setChecked(!m_mnuExtraTerminal->isChecked());
     if (m_mnuExtraTerminal->isChecked())
         ::ToonTerminal();
     else
@@ -780,7 +789,6 @@ void mdiK740::ZetTerminalAangevinkt(bool aan) {
 }
 
 void mdiK740::mnuWindowToolbar_Click() {
-    m_mnuWindowToolbar->setChecked(!m_mnuWindowToolbar->isChecked());
     m_toolbar->setVisible(m_mnuWindowToolbar->isChecked());
     BewaarInstelling(AppNaam, Settings, QStringLiteral("Toolbar"),
                      BooleanAlsTekst(m_mnuWindowToolbar->isChecked()));

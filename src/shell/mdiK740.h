@@ -122,6 +122,7 @@ public:
     QAction* knopLoggen() const { return m_knopLoggen; }
     QAction* knopBewaarInstellingen() const { return m_knopBewaar; }
     QAction* mnuNetworkShow() const { return m_mnuNetworkShow; }
+    QAction* mnuExtraTerminal() const { return m_mnuExtraTerminal; }
 
     bool KopieerSetGraph = false;
     bool KopieerSetTab = false;

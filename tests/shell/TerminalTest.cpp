@@ -166,7 +166,7 @@ TEST_F(TerminalTest, CopyPutsTheWholeTextOnTheClipboard) {
 TEST_F(TerminalTest, TheMainWindowsMenuItemOpensAndHidesTheTerminalInItsWindowArea) {
     mdiK740 hoofdvenster;
     InstalleerHoofdvenster(hoofdvenster);
-    hoofdvenster.mnuExtraTerminal_Click();
+    hoofdvenster.mnuExtraTerminal()->trigger();
     ASSERT_NE(TerminalVenster(), nullptr);
     EXPECT_TRUE(hoofdvenster.TerminalAangevinkt());
     EXPECT_TRUE(TerminalAangevinkt());
@@ -175,11 +175,11 @@ TEST_F(TerminalTest, TheMainWindowsMenuItemOpensAndHidesTheTerminalInItsWindowAr
     EXPECT_EQ(kader->size(), QSize(TwipsNaarPixels(10000), TwipsNaarPixels(7000))); // the placement default
 
     hoofdvenster.TerminalToevoegen("seen\r\n", false);
-    hoofdvenster.mnuExtraTerminal_Click();
+    hoofdvenster.mnuExtraTerminal()->trigger();
     EXPECT_FALSE(TerminalAangevinkt());
     EXPECT_FALSE(kader->isVisible());
     hoofdvenster.TerminalToevoegen("not seen\r\n", false);
-    hoofdvenster.mnuExtraTerminal_Click();
+    hoofdvenster.mnuExtraTerminal()->trigger();
     EXPECT_EQ(TerminalVenster()->TerminalTekst(), "seen\r\n");
 
     TerminalVenster()->close();
