@@ -19,7 +19,9 @@
 //
 // Windows that come and go are no seams: rack, table and graph windows and the system tree put
 // themselves into the engine's window lists while they exist (ZetRackVenster, TabelVensters.Zet,
-// ZetGrafiekVenster, ZetSysteemboom), and a list answers nullptr for a window that is not there.
+// ZetGrafiekVenster, ZetSysteemboom), and a list answers nullptr for a window that is not there. Nor
+// are the clock and the rack lines: the engine owns them and makes the real ones itself; tests hand in
+// a virtual clock (platform::zetKlok) and an in-memory line (ZetMSComm1).
 //
 // seam                 declared in                          filled here with       faked in tests by
 // -------------------  -----------------------------------  ---------------------  -----------------

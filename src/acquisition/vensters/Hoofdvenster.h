@@ -1,6 +1,6 @@
 #pragma once
-// What the engine asks of the main window. The main window registers its implementation at start-up;
-// until then (and in tests that register nothing) every call does nothing.
+// What the engine asks of the main window. The program registers the main window at start-up
+// (Installatie); until then (and in tests that register nothing) every call does nothing.
 #include <QString>
 
 class Hoofdvenster {
