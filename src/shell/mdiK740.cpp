@@ -76,7 +76,7 @@ int64_t SecondenTussen(platform::Datum van, platform::Datum tot) {
 QAction* Opdracht(QObject* ouder, const QString& tekst, bool aanvinkbaar, std::function<void()> actie) {
     auto* a = new QAction(tekst, ouder);
     a->setCheckable(aanvinkbaar);
-    QObject::connect(a, &QAction::triggered, a, [actie = std::move(actie)] { actie(); });
+    QObject::connect(a, &QAction::triggered, a, std::move(actie));
     return a;
 }
 
