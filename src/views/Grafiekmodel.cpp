@@ -635,7 +635,7 @@ QString ConverteerGrafiekWaarde(float waarde, int r, int m, int k, bool temperat
     const ModuleRecord& module = Racks[r].Modules[m];
     const KanaalRecord& ingang = module.Meting[k];
     const QString graden = Trim(module.Temperatuur[k].Unit.tekst());
-    if (temperatuur) return Opmaak(waarde, FormaatDecimalen(r, m, k)) + QLatin1Char(' ') + graden;
+    if (temperatuur) return OpmaakSingle(waarde, FormaatDecimalen(r, m, k)) + QLatin1Char(' ') + graden;
     const QString eenheid = Trim(ingang.Unit.tekst());
     const QString type = Trim(module.Type.tekst());
     const int celtype = static_cast<int>(std::lround(ingang.Extra));
@@ -650,8 +650,8 @@ QString ConverteerGrafiekWaarde(float waarde, int r, int m, int k, bool temperat
     if (eenheid == QLatin1String("S/cm"))
         return GeleidbaarheidWaardeTekst(waarde, ingang.Resolution, celtype);
     if (eenheid == QString::fromUtf8("°C"))
-        return Opmaak(waarde, FormaatDecimalen(r, m, k)) + QLatin1Char(' ') + graden;
-    return Opmaak(waarde, FormaatWaarde(r, m, k)) + QLatin1Char(' ') + eenheid;
+        return OpmaakSingle(waarde, FormaatDecimalen(r, m, k)) + QLatin1Char(' ') + graden;
+    return OpmaakSingle(waarde, FormaatWaarde(r, m, k)) + QLatin1Char(' ') + eenheid;
 }
 
 QString BepaalEenheid(int r, int m, int k, bool temperatuur) {
