@@ -7,7 +7,7 @@
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPolygonF>
+#include <QPolygon>
 #include <algorithm>
 
 namespace {
@@ -42,12 +42,7 @@ void DataBereik(const DiagramBeeld& b, double& laag, double& hoog) {
     const int n = b.raster->Rijen();
     for (int s = 1; s <= AantalDiagramReeksen; ++s) {
         if (!Getoond(b, s)) continue;
-        const double* w = b.raster->Reeks(s);
-        for (int i = 0; i < n; ++i) {
-            // NaN fails both comparisons.
-            if (w[i] < laag) laag = w[i];
-            if (w[i] > hoog) hoog = w[i];
-        }
+        BerekenBereik(b.raster->Reeks(s), n, laag, hoog);
     }
 }
 
@@ -76,21 +71,38 @@ DiagramBeeld BeeldVan(const Grafiekmodel& model) {
     return b;
 }
 
+namespace {
+
+// The label band of the value axis is as wide as a long label, whatever the values, so the plot area
+// (and with it the pixel columns of the curves) is known before the data is read.
+DiagramIndeling IndelingVan(const QRectF& gebied, const DiagramBeeld& beeld, const QFontMetricsF& fm) {
+    DiagramIndeling d = BerekenDiagramIndeling(
+        gebied.size(), fm.height(), fm.horizontalAdvance(QStringLiteral("-000000.00")),
+        LegendeBreedte(beeld, fm), !beeld.titelWaardenas.isEmpty(), !beeld.titelTijdsas.isEmpty());
+    const QPointF o = gebied.topLeft();
+    for (QRectF* r : {&d.plot, &d.legende, &d.voetnoot, &d.titelWaardenas, &d.titelTijdsas, &d.tijdLabels,
+                      &d.waardeLabels})
+        if (!r->isNull()) r->translate(o);
+    return d;
+}
+
+Waardenas AsVan(const DiagramBeeld& b, double laag, double hoog) {
+    return BerekenWaardenas(b.automatisch, laag, hoog, b.minimum, b.maximum, b.verdelingen,
+                            b.onderverdelingen);
+}
+
+int KolomBreedte(const QRectF& plot) {
+    return std::max(1, static_cast<int>(plot.width()));
+}
+
+} // namespace
+
 DiagramGeometrie BerekenGeometrie(const QRectF& gebied, const DiagramBeeld& beeld, const QFontMetricsF& fm) {
     DiagramGeometrie g;
     double laag = 0, hoog = 0;
     if (beeld.automatisch) DataBereik(beeld, laag, hoog);
-    g.as = BerekenWaardenas(beeld.automatisch, laag, hoog, beeld.minimum, beeld.maximum, beeld.verdelingen,
-                            beeld.onderverdelingen);
-    double labelBreedte = 0;
-    for (const double w : g.as.hoofdstreepjes)
-        labelBreedte = std::max(labelBreedte, fm.horizontalAdvance(WaardeLabel(w, g.as.decimalen)));
-    g.indeling = BerekenDiagramIndeling(gebied.size(), fm.height(), labelBreedte, LegendeBreedte(beeld, fm),
-                                        !beeld.titelWaardenas.isEmpty(), !beeld.titelTijdsas.isEmpty());
-    const QPointF o = gebied.topLeft();
-    for (QRectF* r : {&g.indeling.plot, &g.indeling.legende, &g.indeling.voetnoot, &g.indeling.titelWaardenas,
-                      &g.indeling.titelTijdsas, &g.indeling.tijdLabels, &g.indeling.waardeLabels})
-        if (!r->isNull()) r->translate(o);
+    g.indeling = IndelingVan(gebied, beeld, fm);
+    g.as = AsVan(beeld, laag, hoog);
     return g;
 }
 
@@ -146,14 +158,17 @@ void TekenAssen(QPainter& p, const DiagramGeometrie& g, const DiagramBeeld& b, c
     }
 }
 
-// One series: runs of connected pixel columns as polylines; a lone point as a dot.
-void TekenReeks(QPainter& p, const QRectF& plot, const Waardenas& as, const double* waarden, int rijen,
-                std::vector<KolomPunten>& kolommen, QPolygonF& lijn) {
-    const int breedte = std::max(1, static_cast<int>(plot.width()));
-    BerekenKolommen(waarden, rijen, breedte, kolommen);
+// One series: runs of connected pixel columns as polylines on whole pixels (a vertex that repeats the
+// one before is left out); a lone point as a dot.
+void TekenReeks(QPainter& p, const QRectF& plot, const Waardenas& as,
+                const std::vector<KolomPunten>& kolommen, QPolygon& lijn) {
     const double schaal = plot.height() / (as.maximum - as.minimum);
     const double bodem = plot.bottom();
-    const auto y = [&](float w) { return bodem - (w - as.minimum) * schaal; };
+    // Far outside values are held a little beyond the plot (the clip cuts them), so no coordinate overflows.
+    const auto y = [&](double w) {
+        return static_cast<int>(
+            std::lround(std::clamp(bodem - (w - as.minimum) * schaal, plot.top() - 1e4, bodem + 1e4)));
+    };
     const auto teken = [&] {
         if (lijn.size() == 1)
             p.drawPoint(lijn.front());
@@ -161,16 +176,24 @@ void TekenReeks(QPainter& p, const QRectF& plot, const Waardenas& as, const doub
             p.drawPolyline(lijn);
         lijn.clear();
     };
+    const auto voegToe = [&](int x, int yy) {
+        if (lijn.isEmpty() || lijn.back() != QPoint(x, yy)) lijn.append(QPoint(x, yy));
+    };
     lijn.clear();
+    const int links = static_cast<int>(std::floor(plot.left()));
     for (const KolomPunten& k : kolommen) {
         if (!k.verbonden) teken();
-        const double x = plot.left() + k.kolom + 0.5;
-        lijn.append(QPointF(x, y(k.eerste)));
-        if (k.aantal > 1) {
-            if (k.laagste < k.eerste) lijn.append(QPointF(x, y(k.laagste)));
-            if (k.hoogste > k.laagste) lijn.append(QPointF(x, y(k.hoogste)));
-            lijn.append(QPointF(x, y(k.laatste)));
+        const int x = links + k.kolom;
+        if (k.aantal == 1) {
+            voegToe(x, y(k.eerste));
+            continue;
         }
+        // A column of many points is its span, walked from the end nearest to the line so far.
+        int laag = y(k.laagste), hoog = y(k.hoogste);
+        const int vorige = lijn.isEmpty() ? y(k.eerste) : lijn.back().y();
+        if (std::abs(vorige - hoog) < std::abs(vorige - laag)) std::swap(laag, hoog);
+        voegToe(x, laag);
+        voegToe(x, hoog);
     }
     teken();
 }
@@ -209,24 +232,38 @@ void TekenDiagram(QPainter& p, const QRectF& gebied, const DiagramBeeld& b) {
         return;
     }
     const QFontMetricsF fm(p.font());
-    const DiagramGeometrie g = BerekenGeometrie(gebied, b, fm);
+    const int rijen = b.raster->Rijen();
+    // The curves gathered per pixel column once; the automatic scale takes their extremes.
+    DiagramGeometrie g;
+    g.indeling = IndelingVan(gebied, b, fm);
     const QRectF& plot = g.indeling.plot;
+    std::array<std::vector<KolomPunten>, AantalDiagramReeksen + 1> kolommen;
+    double laag = std::numeric_limits<double>::infinity(), hoog = -laag;
+    for (int s = 1; s <= AantalDiagramReeksen; ++s) {
+        if (!Getoond(b, s)) continue;
+        BerekenKolommen(b.raster->Reeks(s), rijen, KolomBreedte(plot), kolommen[s]);
+        for (const KolomPunten& k : kolommen[s]) {
+            laag = std::min(laag, k.laagste);
+            hoog = std::max(hoog, k.hoogste);
+        }
+    }
+    g.as = AsVan(b, b.automatisch ? laag : 0, b.automatisch ? hoog : 0);
     p.setRenderHint(QPainter::Antialiasing, false);
     TekenAssen(p, g, b, fm);
 
-    const int rijen = b.raster->Rijen();
     p.save();
     p.setClipRect(plot.adjusted(-1, -1, 1, 1));
-    std::vector<KolomPunten> kolommen;
-    QPolygonF lijn;
-    lijn.reserve(4 * static_cast<int>(plot.width()) + 8);
+    QPolygon lijn;
+    lijn.reserve(2 * static_cast<int>(plot.width()) + 8);
+    // A wide pen while the points stand apart; a hairline where they crowd (it is drawn much faster).
+    const bool dik = rijen * 2 <= plot.width();
     // Alarm lines below the curves, curves in reverse order so that curve 1 lies on top.
     for (int s = AantalDiagramReeksen; s >= 1; --s) {
         const int reeks = s <= 32 ? s + 2 : s - 32;
         if (!Getoond(b, reeks)) continue;
         const ReeksBeeld& r = b.reeksen[reeks];
-        p.setPen(QPen(Kleur(r.kleur), 2, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
-        TekenReeks(p, plot, g.as, b.raster->Reeks(reeks), rijen, kolommen, lijn);
+        p.setPen(QPen(Kleur(r.kleur), dik ? 2 : 0));
+        TekenReeks(p, plot, g.as, kolommen[reeks], lijn);
         if (r.statistiek != 0) {
             const Statistiek st = BerekenStatistiek(b.raster->Reeks(reeks), rijen);
             if (st.aantal > 0) {

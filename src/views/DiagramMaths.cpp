@@ -136,34 +136,92 @@ int RijVanX(const QRectF& plot, int rijen, double x) {
     return std::clamp(r, 1, rijen);
 }
 
+void BerekenBereik(const double* w, int n, double& laag, double& hoog) {
+    // Four lanes, so that the comparisons of one lane need not wait for the others; a NaN loses every
+    // comparison and so leaves a lane as it is.
+    double l[4] = {laag, laag, laag, laag};
+    double h[4] = {hoog, hoog, hoog, hoog};
+    int i = 0;
+    for (; i + 4 <= n; i += 4)
+        for (int j = 0; j < 4; ++j) {
+            l[j] = w[i + j] < l[j] ? w[i + j] : l[j];
+            h[j] = w[i + j] > h[j] ? w[i + j] : h[j];
+        }
+    for (; i < n; ++i) {
+        l[0] = w[i] < l[0] ? w[i] : l[0];
+        h[0] = w[i] > h[0] ? w[i] : h[0];
+    }
+    laag = std::min({l[0], l[1], l[2], l[3]});
+    hoog = std::max({h[0], h[1], h[2], h[3]});
+}
+
+namespace {
+
+// The extremes of w[0..n-1] in four lanes (a missing point loses every comparison); true when no point
+// is missing (a sum of the points is NaN as soon as one of them is).
+bool BereikZonderGat(const double* w, int n, double& laag, double& hoog) {
+    double l[4] = {w[0], w[0], w[0], w[0]};
+    double h[4] = {w[0], w[0], w[0], w[0]};
+    double som[4] = {0, 0, 0, 0};
+    int i = 0;
+    for (; i + 4 <= n; i += 4)
+        for (int j = 0; j < 4; ++j) {
+            const double v = w[i + j];
+            l[j] = v < l[j] ? v : l[j];
+            h[j] = v > h[j] ? v : h[j];
+            som[j] += v * 0.0;
+        }
+    for (; i < n; ++i) {
+        const double v = w[i];
+        l[0] = v < l[0] ? v : l[0];
+        h[0] = v > h[0] ? v : h[0];
+        som[0] += v * 0.0;
+    }
+    laag = std::min({l[0], l[1], l[2], l[3]});
+    hoog = std::max({h[0], h[1], h[2], h[3]});
+    return !IsOntbrekend(som[0] + som[1] + som[2] + som[3]);
+}
+
+} // namespace
+
 void BerekenKolommen(const double* waarden, int n, int breedte, std::vector<KolomPunten>& uit) {
     uit.clear();
     if (n <= 0 || breedte <= 0) return;
+    uit.reserve(std::min(n, breedte) + 16);
     const double schaal = static_cast<double>(breedte) / n;
-    KolomPunten huidig;
-    bool open = false; // `huidig` holds points
-    bool gat = true;   // a missing point (or the start) since the last point
-    for (int i = 0; i < n; ++i) {
-        const double w = waarden[i];
-        if (IsOntbrekend(w)) {
-            gat = true;
+    const double rijenPerKolom = static_cast<double>(n) / breedte;
+    bool gat = true; // a missing point (or the start) before the next point
+    int i = 0;
+    while (i < n) {
+        // Rows i..eind-1 fall in one column: the rows whose middle lies before the column's right edge.
+        const int kolom = std::min(breedte - 1, static_cast<int>((i + 0.5) * schaal));
+        int eind = kolom >= breedte - 1 ? n : static_cast<int>(std::ceil((kolom + 1) * rijenPerKolom - 0.5));
+        eind = std::clamp(eind, i + 1, n);
+        // Most columns hold no missing point: their extremes in one pass.
+        double laag, hoog;
+        if (!IsOntbrekend(waarden[i]) && BereikZonderGat(waarden + i, eind - i, laag, hoog)) {
+            uit.push_back(KolomPunten{kolom, waarden[i], waarden[eind - 1], laag, hoog, eind - i,
+                                      !gat && !uit.empty()});
+            gat = false;
+            i = eind;
             continue;
         }
-        const float v = static_cast<float>(w);
-        const int kolom = std::min(breedte - 1, static_cast<int>((i + 0.5) * schaal));
-        if (open && !gat && kolom == huidig.kolom) {
-            huidig.laatste = v;
-            huidig.laagste = std::min(huidig.laagste, v);
-            huidig.hoogste = std::max(huidig.hoogste, v);
-            ++huidig.aantal;
-        } else {
-            if (open) uit.push_back(huidig);
-            huidig = KolomPunten{kolom, v, v, v, v, 1, open && !gat};
-            open = true;
+        while (i < eind) {
+            if (IsOntbrekend(waarden[i])) {
+                gat = true;
+                ++i;
+                continue;
+            }
+            // One run of points without a gap inside this column.
+            const int begin = i;
+            while (i < eind && !IsOntbrekend(waarden[i]))
+                ++i;
+            BereikZonderGat(waarden + begin, i - begin, laag, hoog);
+            uit.push_back(KolomPunten{kolom, waarden[begin], waarden[i - 1], laag, hoog, i - begin,
+                                      !gat && !uit.empty()});
+            gat = false;
         }
-        gat = false;
     }
-    if (open) uit.push_back(huidig);
 }
 
 Statistiek BerekenStatistiek(const double* waarden, int n) {

@@ -86,7 +86,7 @@ inline double YVanWaarde(const QRectF& plot, const Waardenas& as, double w) {
 // between them). Consecutive points in one column without a gap between them share one entry.
 struct KolomPunten {
     int kolom = 0;
-    float eerste = 0, laatste = 0, laagste = 0, hoogste = 0;
+    double eerste = 0, laatste = 0, laagste = 0, hoogste = 0;
     int aantal = 0;
     bool verbonden = false;
 };
@@ -94,6 +94,10 @@ struct KolomPunten {
 // pixels wide, row r in column floor((r - 0.5) x breedte / n). The result holds at most one entry per
 // column and run of points, so its size follows the width, not n.
 void BerekenKolommen(const double* waarden, int n, int breedte, std::vector<KolomPunten>& uit);
+
+// The lowest and highest of n values, missing points left out; laag stays +inf and hoog -inf when every
+// value is missing. Both are widened only.
+void BerekenBereik(const double* waarden, int n, double& laag, double& hoog);
 
 // Minimum, maximum and mean of the points that are not missing.
 struct Statistiek {
