@@ -5,6 +5,7 @@
 #include "acquisition/Koppelingen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
+#include "acquisition/vensters/Grafiekvenster.h"
 #include "acquisition/vensters/Rackvenster.h"
 #include "acquisition/vensters/Systeemboom.h"
 #include "acquisition/Verbinding.h"
@@ -25,6 +26,8 @@
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
 #include "shared/Voortgang.h"
+#include "views/Grafiekvensters.h"
+#include "shell/Grafiekdiensten.h"
 #include "shell/InstellenDiensten.h"
 #include "shell/Opdrachtregel.h"
 #include "shell/Poorten.h"
@@ -295,6 +298,7 @@ bool mdiK740::MDIForm_Load(const QStringList& argumenten) {
     InstalleerRackvensters();
     InstalleerInstellenEnTerminal();
     InstalleerStandaarddialogen();
+    InstalleerGrafiekvensters();
     // The placement of a rack window is its frame's in the window area.
     Haken.RackVenster = [](int r) -> QWidget* {
         auto* venster = dynamic_cast<QWidget*>(RackVenster(r));
@@ -472,6 +476,14 @@ void mdiK740::ToonTerminal() {
         Haken.ToonTerminal(true);
 }
 
+void mdiK740::HerstelGrafieken() {
+    ::HerstelGrafieken();
+}
+
+void mdiK740::VernieuwGrafieken() {
+    ::VernieuwGrafieken();
+}
+
 void mdiK740::ZetMetenKnop(bool aan) {
     m_mnuDataMeasure->setChecked(aan);
     m_knopMeten->setChecked(aan);
@@ -617,6 +629,9 @@ void mdiK740::TimerOpvragen_Timer() {
             BewaarInstelling(AppNaam, Settings, QStringLiteral("Use StartLogOn"), QStringLiteral("False"));
         }
     }
+    for (int g = 1; g <= AantalGrafieken; ++g)
+        if (GrafiekvensterInterface* v = GrafiekVenster(g); v && v->GrafiekIndex() == g && v->Instellingen().XYrecorder)
+            v->VulGrafiekAan(AantalMetingen);
     if (VerbindingActief) {
         if (!MSComm1().isOpen()) OpenCommPoort();
         if (MSComm1().isOpen() || Demo) {

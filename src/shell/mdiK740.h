@@ -59,6 +59,8 @@ public:
     void StartTimerOpvragen() override;
     void ToonTerminal() override;
     void ZetMetenKnop(bool aan) override;
+    void HerstelGrafieken() override;
+    void VernieuwGrafieken() override;
 
     // Kindvensterbeheer: child windows live in the MDI area.
     void NeemOp(std::unique_ptr<QWidget> venster) override;

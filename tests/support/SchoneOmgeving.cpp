@@ -36,6 +36,7 @@
 #include "shell/frmInstellen.h"
 #include "shell/frmTerminal.h"
 #include "shell/mdiK740.h"
+#include "views/Grafiekvensters.h"
 
 #include <QDir>
 #include <QLocale>
@@ -76,6 +77,7 @@ void ResetAlles() {
     ResetCsvVelden();
     ResetTijdbasis();
     ResetOpslaan();
+    ResetGrafiekvensters();
 }
 
 void SchoneOmgeving::SetUp() {
