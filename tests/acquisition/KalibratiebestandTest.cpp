@@ -1,4 +1,5 @@
 #include "acquisition/Kalibratiebestand.h"
+#include "Bestandsgrens.h"
 #include "SchoneOmgeving.h"
 #include "acquisition/K761.h"
 #include "acquisition/Programmastatus.h"
@@ -302,6 +303,25 @@ TEST_F(KalibratiebestandTest, StoreThatCannotWriteShowsAMessageAndReportsFailure
     meting(3, 1).Unit = QStringLiteral("S/cm"); // a unit without a record stores nothing
     EXPECT_FALSE(BewaarKalibratieK761(1, 3, 1, r, false));
     EXPECT_EQ(meldingen.size(), 1);
+}
+
+TEST_F(KalibratiebestandTest, AFullDiskKeepsTheFiveGenerationsAndReportsTheStore) {
+    bewaarReeks();
+    const QByteArray voor = inhoud(3);
+    ASSERT_GT(voor.size(), 4096);
+    bool bewaard = true;
+    {
+        Bestandsgrens grens(4096);
+        KalibratieRecord ph = pHKalibratie(7);
+        bewaard = BewaarKalibratieK761(1, 3, 2, ph, false);
+    }
+    EXPECT_FALSE(bewaard);
+    ASSERT_EQ(meldingen.size(), 1);
+    EXPECT_EQ(meldingen.at(0), QStringLiteral("The file is in use, access to %1 is rejected!").arg(pad(3)));
+    EXPECT_EQ(inhoud(3), voor);
+    EXPECT_EQ(QDir(MapKalibratie).entryList(QDir::Files), QStringList{QStringLiteral("Rack1-F-F-F-M3.cal")});
+    ASSERT_TRUE(LaadKalibratieK761(1, 3, 2));
+    EXPECT_DOUBLE_EQ(meting(3, 2).KalibratieDatum, 46016.0);
 }
 
 TEST_F(KalibratiebestandTest, FileNamesFollowTheRackIdentificationWithOneSeparator) {

@@ -1,4 +1,5 @@
 #include "files/RackConfiguratie.h"
+#include "Bestandsgrens.h"
 #include "OpnameRackvenster.h"
 #include "SchoneOmgeving.h"
 #include "acquisition/Kalibratiebestand.h"
@@ -263,6 +264,61 @@ TEST_F(RackConfiguratieTest, AFailedWriteLeavesTheOldConfigurationReadable) {
     EXPECT_FALSE(SchrijfRackConfiguratie(2));
     EXPECT_EQ(meldingen.size(), 2);
     EXPECT_FALSE(LeesRackConfiguratie(2, LeesModusOpstarten));
+}
+
+TEST_F(RackConfiguratieTest, AFullDiskLeavesTheFileAndItsBackupWhole) {
+    vulBekendRack();
+    ASSERT_TRUE(SchrijfRackConfiguratie(2));
+    const QByteArray eerste = inhoud(pad());
+    Racks[2].Name = QStringLiteral("Second");
+    ASSERT_TRUE(SchrijfRackConfiguratie(2));
+    const QByteArray tweede = inhoud(pad());
+    // The previous version still fits on the disk, the new one (a long module name) no longer.
+    module(1).Name = QString(1000, QLatin1Char('n'));
+    ConfiguratieGewijzigd = true;
+    bool geschreven = true;
+    {
+        Bestandsgrens grens(static_cast<rlim_t>(tweede.size() + 16));
+        geschreven = SchrijfAlleRackConfiguraties();
+    }
+    EXPECT_FALSE(geschreven);
+    EXPECT_TRUE(ConfiguratieGewijzigd);
+    ASSERT_EQ(meldingen.size(), 1);
+    EXPECT_EQ(inhoud(pad()), tweede);
+    EXPECT_EQ(inhoud(pad() + "bak"), eerste);
+    EXPECT_EQ(QDir(MapConfiguratie).entryList(QDir::Files),
+              (QStringList{QStringLiteral("Rack1-F-F-F.rcf"), QStringLiteral("Rack1-F-F-F.rcfbak")}));
+    // The next start reads the whole rack.
+    for (int m = 1; m <= 7; ++m)
+        module(m).Present = false;
+    EXPECT_TRUE(LeesRackConfiguratie(2, LeesModusHerlezen));
+    EXPECT_TRUE(module(6).Present);
+    EXPECT_EQ(module(1).Name, QStringLiteral("pH station"));
+}
+
+TEST_F(RackConfiguratieTest, ASaveStoppedAtAnyStepLeavesTheFileAndItsBackupAndTheNextSaveTidiesUp) {
+    vulBekendRack();
+    ASSERT_TRUE(SchrijfRackConfiguratie(2));
+    for (platform::SchrijfStap bij :
+         {platform::SchrijfStap::NieuwGeschreven, platform::SchrijfStap::BackupGemaakt,
+          platform::SchrijfStap::BackupVervangen}) {
+        SCOPED_TRACE(static_cast<int>(bij));
+        ASSERT_TRUE(SchrijfRackConfiguratie(2));
+        const QByteArray bestand = inhoud(pad());
+        struct Gestopt {};
+        platform::ZetSchrijfStapFunctie([bij](platform::SchrijfStap stap) {
+            if (stap == bij) throw Gestopt{};
+        });
+        Racks[2].Name = QStringLiteral("Stopped %1").arg(static_cast<int>(bij));
+        EXPECT_THROW(SchrijfRackConfiguratie(2), Gestopt);
+        platform::ZetSchrijfStapFunctie(nullptr);
+        EXPECT_EQ(inhoud(pad()), bestand);
+        EXPECT_FALSE(inhoud(pad() + "bak").isEmpty());
+        ASSERT_TRUE(SchrijfRackConfiguratie(2));
+        EXPECT_EQ(inhoud(pad() + "bak"), bestand);
+        EXPECT_EQ(QDir(MapConfiguratie).entryList(QDir::Files | QDir::Hidden),
+                  (QStringList{QStringLiteral("Rack1-F-F-F.rcf"), QStringLiteral("Rack1-F-F-F.rcfbak")}));
+    }
 }
 
 TEST_F(RackConfiguratieTest, ReaderAcceptsHandEditedFilesAndSkipsWhatItCannotUse) {
