@@ -14,6 +14,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -364,6 +365,28 @@ TEST_F(RackConfiguratieTest, ReaderAcceptsHandEditedFilesAndSkipsWhatItCannotUse
     for (int m = 3; m <= 7; ++m)
         EXPECT_FALSE(r.Modules[m].Present) << m;
     EXPECT_TRUE(meldingen.isEmpty());
+}
+
+TEST_F(RackConfiguratieTest, AbsurdNumbersLoadAsTheDefaultsOfTheirRange) {
+    leesBestand("[RACK]\r\nIdno=1.F.F.F\r\n"
+                "[MODULE1]\r\nIdno=F.1.2.3\r\nPresent=True\r\n"
+                "[INPUT1]\r\nUnit=%\r\nExtra=-1000000\r\n"
+                "[INPUT2]\r\nUnit=mg/l\r\nExtra=1e39\r\nResolution=99999999999\r\n"
+                "[INPUT3]\r\nUnit=mg/l\r\nExtra=12,5\r\n"
+                "[INPUT4]\r\nUnit=pH\r\nExtra=1e999\r\n"
+                "[\xc2\xb0"
+                "C4]\r\nExtra=-1e40\r\n"
+                "[MODULE6]\r\nIdno=C.0.0.6\r\nPresent=True\r\n[INPUT1]\r\nUnit=S/cm\r\nExtra=-1e30\r\n");
+    const ModuleRecord& k761 = Racks[1].Modules[1];
+    EXPECT_FLOAT_EQ(k761.Meting[1].Extra, 0.0f); // a salinity below 0 g/kg
+    EXPECT_FLOAT_EQ(k761.Meting[2].Extra, 0.0f); // no single holds it
+    EXPECT_EQ(k761.Meting[2].Resolution, 0);
+    EXPECT_FLOAT_EQ(k761.Meting[3].Extra, 12.5f);
+    EXPECT_FLOAT_EQ(k761.Meting[4].Extra, 0.0f);
+    EXPECT_FLOAT_EQ(k761.Temperatuur[4].Extra, 0.0f);
+    EXPECT_FLOAT_EQ(Racks[1].Modules[6].Meting[1].Extra, 0.0f);
+    for (int c = 1; c <= 4; ++c)
+        EXPECT_TRUE(std::isfinite(k761.Meting[c].Extra)) << c;
 }
 
 TEST_F(RackConfiguratieTest, ALogOnReadKeepsTheLogOnDataAndAReReadRestoresNoWindows) {

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace platform;
 
@@ -173,6 +174,19 @@ TEST_F(BestandenTest, DateTypeCountsDaysFrom1899) {
     ASSERT_TRUE(LeesDatumTijd(DatumTijdTekst(d), terug));
     EXPECT_NEAR(terug, d, 1e-9);
     EXPECT_FALSE(LeesDatumTijd("garbage", terug));
+}
+
+TEST_F(BestandenTest, DatesOutsideTheTypesRangeAreNeverFormatted) {
+    EXPECT_EQ(DatumTijdTekst(-657434.0), "01/01/0100 00:00:00");
+    EXPECT_EQ(DatumTijdTekst(2958465.5), "31/12/9999 12:00:00");
+    for (const Datum d : {1e308, -1e308, 2958466.0, -657435.0, std::numeric_limits<double>::infinity(),
+                          std::numeric_limits<double>::quiet_NaN()}) {
+        EXPECT_FALSE(IsGeldigeDatum(d)) << d;
+        EXPECT_EQ(DatumTijdTekst(d), QString()) << d;
+        EXPECT_EQ(KorteDatum(d), QString()) << d;
+        EXPECT_EQ(LangeTijd(d), QString()) << d;
+        EXPECT_FALSE(QDateTimeUitDatum(d).isValid()) << d;
+    }
 }
 
 TEST_F(BestandenTest, AppendThatCannotBeWrittenWholeAddsNothing) {
