@@ -5,9 +5,9 @@
 #include "acquisition/Koppelingen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
-#include "acquisition/Verbinding.h"
 #include "acquisition/vensters/Rackvenster.h"
 #include "acquisition/vensters/Systeemboom.h"
+#include "acquisition/Verbinding.h"
 #include "files/Configuratietekst.h"
 #include "files/CsvVelden.h"
 #include "files/Logbestanden.h"
@@ -669,6 +669,7 @@ void mdiK740::StartStopVerbinding() {
         }
     } else {
         if (AantalMetingen < 0) AantalMetingen = 0;
+        BeginLogging();
         m_mnuDatalogging->setChecked(true);
         VerbindingsStart = platform::Nu();
         LaatsteOpvraging = VerbindingsStart - Tijdsinterval / 86400.0;

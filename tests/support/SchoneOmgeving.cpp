@@ -18,6 +18,7 @@
 #include "acquisition/Vernieuwing.h"
 #include "files/CsvVelden.h"
 #include "files/Grafiekconfiguratie.h"
+#include "files/Logbestanden.h"
 #include "files/Logboek.h"
 #include "files/Meetbestand.h"
 #include "files/Opslaan.h"
@@ -76,6 +77,7 @@ void ResetAlles() {
     ResetCsvVelden();
     ResetTijdbasis();
     ResetOpslaan();
+    ResetLogbestanden();
 }
 
 void SchoneOmgeving::SetUp() {

@@ -2,6 +2,7 @@
 #include "ShellOmgeving.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
+#include "files/Meetbestand.h"
 #include "files/RackConfiguratie.h"
 #include "platform/Opslag.h"
 #include "platform/Tekstbestand.h"
@@ -20,9 +21,10 @@
 
 namespace {
 
-// File > Save settings and its toolbar button: the settings store and every rack file, and the message
-// that says so only when all of them were written.
-class InstellingenBewarenTest : public ShellOmgeving {
+// What the main window says about files it cannot write: File > Save settings and its toolbar button
+// (the settings store and every rack file, and "Settings saved!" only when all of them were written),
+// and the data folder checked when logging starts.
+class BestandsfoutenTest : public ShellOmgeving {
 protected:
     void SetUp() override {
         ShellOmgeving::SetUp();
@@ -55,7 +57,7 @@ protected:
     std::unique_ptr<mdiK740> venster;
 };
 
-TEST_F(InstellingenBewarenTest, TheToolbarButtonWritesEachRackFileOnceSoThePreviousVersionSurvives) {
+TEST_F(BestandsfoutenTest, TheToolbarButtonWritesEachRackFileOnceSoThePreviousVersionSurvives) {
     ASSERT_TRUE(SchrijfRackConfiguratie(1));
     Racks[1].Name = QStringLiteral("Second");
     venster->knopBewaarInstellingen()->trigger();
@@ -65,7 +67,7 @@ TEST_F(InstellingenBewarenTest, TheToolbarButtonWritesEachRackFileOnceSoThePrevi
     EXPECT_FALSE(ConfiguratieGewijzigd);
 }
 
-TEST_F(InstellingenBewarenTest, ARackFileThatIsRefusedGivesItsMessageAndNoSettingsSaved) {
+TEST_F(BestandsfoutenTest, ARackFileThatIsRefusedGivesItsMessageAndNoSettingsSaved) {
     // A file in the place of the configuration folder.
     QFile inDeWeg(tijdelijkeMap() + QStringLiteral("/plain"));
     ASSERT_TRUE(inDeWeg.open(QIODevice::WriteOnly));
@@ -78,7 +80,7 @@ TEST_F(InstellingenBewarenTest, ARackFileThatIsRefusedGivesItsMessageAndNoSettin
     EXPECT_TRUE(venster->knopBewaarInstellingen()->isEnabled());
 }
 
-TEST_F(InstellingenBewarenTest, ASettingsStoreThatCannotBeWrittenGivesItsMessageAndNoSettingsSaved) {
+TEST_F(BestandsfoutenTest, ASettingsStoreThatCannotBeWrittenGivesItsMessageAndNoSettingsSaved) {
     Racks[1].Present = false; // no rack file to write
     {
         Bestandsgrens grens(64);
@@ -91,6 +93,20 @@ TEST_F(InstellingenBewarenTest, ASettingsStoreThatCannotBeWrittenGivesItsMessage
     venster->mnuFileSaveSettings_Click();
     EXPECT_EQ(Gemeld(Tekst[184]), 1);
     EXPECT_FALSE(ConfiguratieGewijzigd);
+}
+
+TEST_F(BestandsfoutenTest, LoggingStartsWithACheckOfTheDataFolder) {
+    Gegevensbestand = tijdelijkeMap() + QStringLiteral("/missing/run.csv");
+    venster->StartStopVerbinding();
+    EXPECT_TRUE(VerbindingActief);
+    ASSERT_EQ(vragen.size(), 1u);
+    EXPECT_TRUE(vragen[0].tekst.startsWith(Tekst[269] + QStringLiteral("\r\n\r\n") + tijdelijkeMap() +
+                                           QStringLiteral("/missing\r\n")));
+    venster->StartStopVerbinding(); // logging off
+    ASSERT_TRUE(QDir().mkpath(tijdelijkeMap() + QStringLiteral("/missing")));
+    venster->StartStopVerbinding();
+    EXPECT_TRUE(VerbindingActief);
+    EXPECT_EQ(vragen.size(), 1u);
 }
 
 } // namespace
