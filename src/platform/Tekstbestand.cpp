@@ -188,6 +188,8 @@ bool SchrijfBestandVeilig(const QString& pad, const QByteArray& inhoud, const QS
     if (info.isSymLink() && !info.symLinkTarget().isEmpty()) doel = info.symLinkTarget();
     struct stat oud {};
     const bool bestaat = ::stat(Naam(doel).constData(), &oud) == 0 && S_ISREG(oud.st_mode);
+    // A file the user may not write (read-only) is not replaced.
+    if (bestaat && ::access(Naam(doel).constData(), W_OK) != 0) return false;
     const int modus = bestaat ? static_cast<int>(oud.st_mode & 07777) : -1;
 
     const QString nieuw = TijdelijkeNaam(doel);

@@ -24,8 +24,8 @@ bool LeesBestand(const QString& pad, QByteArray& inhoud);
 // backup path, the old file first becomes the backup: it is linked (or copied) to `backupPad` & ".tmp~",
 // which is then renamed over the old backup, so that at every moment the file and a previous version
 // exist, whenever the program is stopped. Temporary files left by a save that was stopped are reused.
-// False when anything fails; the file and its backup are then as they were (or the backup already
-// holds the file's present content).
+// False when anything fails, and for a file the user may not write; the file and its backup are then
+// as they were (or the backup already holds the file's present content).
 bool SchrijfBestandVeilig(const QString& pad, const QByteArray& inhoud, const QString& backupPad = QString());
 // The temporary name of a file that is being replaced.
 QString TijdelijkeNaam(const QString& pad);
