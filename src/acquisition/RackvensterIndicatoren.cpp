@@ -1,6 +1,7 @@
 #include "acquisition/RackvensterIndicatoren.h"
 
 #include "acquisition/Kanaaladres.h"
+#include "acquisition/RackvensterTeksten.h"
 #include "acquisition/vensters/Rackvenster.h"
 
 #include <limits>
@@ -44,6 +45,7 @@ void VerhoogGeenAntwoordTeller(int r, int m) {
     if (!IsModuleAdres(r, m)) return;
     int16_t& teller = Racks[r].Modules[m].GeenAntwoordTeller;
     if (teller < std::numeric_limits<int16_t>::max()) ++teller;
+    if (teller == 1) ToonMetingenRackvenster(r, m, true); // its last values are stale from now on
 }
 
 void AanpassenRackIndicatoren(int r0, int m0, bool actief, bool anderenBijwerken) {

@@ -126,6 +126,8 @@ void ToonMetingenRackvenster(int r, int m, bool wissen) {
     RackvensterInterface* venster = RackVenster(r);
     if (!venster) return;
     RackvensterInterface& w = *venster;
+    // A module given up by the poll supervision shows no stale values.
+    wissen = wissen || ModuleOpgegeven(r, m);
     const auto toolTip = [&](int c, const QString& tekst) {
         QString t = tekst;
         w.InstellenToolTipKanaal(m, c, t);

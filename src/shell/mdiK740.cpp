@@ -9,6 +9,7 @@
 #include "acquisition/vensters/Rackvenster.h"
 #include "acquisition/vensters/Systeemboom.h"
 #include "acquisition/Verbinding.h"
+#include "files/Configuratietekst.h"
 #include "files/CsvVelden.h"
 #include "files/Logbestanden.h"
 #include "files/Logboek.h"
@@ -183,10 +184,8 @@ void mdiK740::MaakMenus() {
     m_toolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     m_toolbar->addAction(
         Opdracht(this, QStringLiteral("Settings"), false, [this] { mnuFileSettings_Click(); }));
-    m_knopBewaar = Opdracht(this, QStringLiteral("Save settings"), false, [this] {
-        mnuFileSaveSettings_Click();
-        SchrijfAlleRackConfiguraties();
-    });
+    m_knopBewaar =
+        Opdracht(this, QStringLiteral("Save settings"), false, [this] { mnuFileSaveSettings_Click(); });
     m_toolbar->addAction(m_knopBewaar);
     m_toolbar->addSeparator();
     m_knopMeten = Opdracht(this, QStringLiteral("Measure"), true, [this] { mnuDataMeasure_Click(); });
@@ -401,9 +400,13 @@ void mdiK740::VraagInstellingenBewaren(bool& cancel) {
     }
 }
 
-void mdiK740::BewaarAlles() {
+bool mdiK740::BewaarAlles() {
     BewaarInstellingen(*this);
-    SchrijfAlleRackConfiguraties();
+    const bool racks = SchrijfAlleRackConfiguraties();
+    // Last, so that the rack files' log-on records reach the disk too.
+    const bool opslag = SchrijfInstellingenOpslag();
+    if (!opslag) ConfiguratieGewijzigd = true;
+    return racks && opslag;
 }
 
 bool mdiK740::IsErEenRackActief() const {
@@ -681,6 +684,7 @@ void mdiK740::StartStopVerbinding() {
         }
     } else {
         if (AantalMetingen < 0) AantalMetingen = 0;
+        BeginLogging();
         m_mnuDatalogging->setChecked(true);
         VerbindingsStart = platform::Nu();
         LaatsteOpvraging = VerbindingsStart - Tijdsinterval / 86400.0;
@@ -799,9 +803,11 @@ void mdiK740::mnuFileSettings_Click() {
 }
 
 void mdiK740::mnuFileSaveSettings_Click() {
-    BewaarAlles();
-    Antwoord = static_cast<int16_t>(ToonMelding(Tekst[184], vbInformation, Tekst[127]));
-    ConfiguratieGewijzigd = false;
+    // "Settings saved!" only when everything was written; each failure has shown its own message.
+    if (BewaarAlles()) {
+        Antwoord = static_cast<int16_t>(ToonMelding(Tekst[184], vbInformation, Tekst[127]));
+        ConfiguratieGewijzigd = false;
+    }
     ZetKnoppen();
 }
 

@@ -41,8 +41,9 @@ public:
     // The stop line of the event log; the program ends.
     void MDIForm_Unload();
     void VraagInstellingenBewaren(bool& cancel);
-    // Saves the program settings and every rack configuration file.
-    void BewaarAlles();
+    // Saves the program settings and every rack configuration file; false when any of them could not
+    // be written.
+    bool BewaarAlles();
     bool IsErEenRackActief() const;
 
     // Hoofdvenster, what the engine asks of the main window.

@@ -78,7 +78,8 @@ inline void BouwMeetsysteem() {
         ise.Temperatuur[c].Unit = "K";
 }
 
-// The folder of the golden files next to this source.
+// The folder of the golden files beside the test data (a path the build gives, so that it holds
+// whichever folder the compiler ran in).
 inline QString GoldenMap(const QString& naam) {
     return QStringLiteral(K740_FILES_DATA "/../golden/") + naam;
 }

@@ -18,6 +18,7 @@
 #include "acquisition/Vernieuwing.h"
 #include "files/CsvVelden.h"
 #include "files/Grafiekconfiguratie.h"
+#include "files/Logbestanden.h"
 #include "files/Logboek.h"
 #include "files/Meetbestand.h"
 #include "files/Opslaan.h"
@@ -78,6 +79,7 @@ void ResetAlles() {
     ResetTijdbasis();
     ResetOpslaan();
     ResetGrafiekvensters();
+    ResetLogbestanden();
 }
 
 void SchoneOmgeving::SetUp() {
