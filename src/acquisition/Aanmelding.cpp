@@ -41,13 +41,15 @@ bool IsRacknummer(int32_t idno) {
 }
 
 void BewaarAanmelding(int32_t idno) {
-    if (std::find(WachtendeAanmeldingen.begin(), WachtendeAanmeldingen.end(), idno) == WachtendeAanmeldingen.end())
+    if (std::find(WachtendeAanmeldingen.begin(), WachtendeAanmeldingen.end(), idno) ==
+        WachtendeAanmeldingen.end())
         WachtendeAanmeldingen.push_back(idno);
 }
 
 // A whole log-on reply is kept for handling; true when the reply was one.
 bool BewaarAanmeldAntwoord(const QByteArray& antwoord) {
-    if (HaalByte(antwoord, 3) != CommandoAanmelden || !ControleerChecksum(antwoord) || !HeeftDatabytes(antwoord, 0))
+    if (HaalByte(antwoord, 3) != CommandoAanmelden || !ControleerChecksum(antwoord) ||
+        !HeeftDatabytes(antwoord, 0))
         return false;
     BewaarAanmelding(HaalLong(antwoord, 4));
     return true;

@@ -129,7 +129,8 @@ void VerwerkStatusAntwoord(const QByteArray& antwoord) {
     int rack = 0, module = 0;
     ZoekRackModule(AntwoordIdno, rack, module);
     if (rack == 0 || module == 0) return;
-    if (HaalByte(antwoord, 3) != CommandoStatus || !ControleerChecksum(antwoord) || !IsVolledigAntwoord(antwoord))
+    if (HaalByte(antwoord, 3) != CommandoStatus || !ControleerChecksum(antwoord) ||
+        !IsVolledigAntwoord(antwoord))
         return;
     BewaarStatusbytes(rack, module, antwoord);
     Antwoord = AntwoordFrame;

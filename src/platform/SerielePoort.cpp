@@ -33,7 +33,8 @@ void SerielePoort::sluit() {
 }
 
 void SerielePoort::bijFout(QSerialPort::SerialPortError fout) {
-    if (fout != QSerialPort::ReadError && fout != QSerialPort::WriteError && fout != QSerialPort::ResourceError)
+    if (fout != QSerialPort::ReadError && fout != QSerialPort::WriteError &&
+        fout != QSerialPort::ResourceError)
         return;
     if (!m_port.isOpen()) return;
     m_fout = m_port.errorString();

@@ -279,7 +279,8 @@ TEST(FramesTest, RandomStreamsGiveTheSameRepliesHoweverTheyAreRead) {
                 uit.push_back(s.frame);
             ASSERT_LT(buffer.size(), 44) << "the buffer keeps only what may still begin a reply";
         }
-        for (Snede s = SnijFrame(buffer, Snijwijze::LijnStil); s.gevonden; s = SnijFrame(buffer, Snijwijze::LijnStil))
+        for (Snede s = SnijFrame(buffer, Snijwijze::LijnStil); s.gevonden;
+             s = SnijFrame(buffer, Snijwijze::LijnStil))
             uit.push_back(s.frame);
         ASSERT_EQ(uit, verwacht) << "round " << ronde;
         replies += static_cast<int>(uit.size());

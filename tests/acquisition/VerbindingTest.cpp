@@ -72,7 +72,7 @@ TEST_F(VerbindingTest, ARequestIsOneWriteWhileDtrIsHeldThirtyMilliseconds) {
     ASSERT_EQ(log.size(), 3u);
     EXPECT_EQ(log[0].wat, "DTR+");
     EXPECT_EQ(log[0].ms, begin);
-    EXPECT_EQ(log[1].wat, "ff52020559" "0d0aff") << "the whole request in one write";
+    EXPECT_EQ(log[1].wat, "ff520205590d0aff") << "the whole request in one write";
     EXPECT_EQ(log[1].ms, begin);
     EXPECT_EQ(log[2].wat, "DTR-");
     EXPECT_EQ(log[2].ms, begin + 30);
