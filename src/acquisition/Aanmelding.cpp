@@ -19,6 +19,8 @@ namespace {
 // Numbers of log-on replies that came while another rack's log-on was handled, in the order they came.
 std::deque<int32_t> WachtendeAanmeldingen;
 bool AanmeldingBezig = false;
+// The rack whose log-on is being handled: a reply of its own meanwhile (to its acknowledge) is dropped.
+int32_t RackInBehandeling = 0;
 
 const QString CRLF = QStringLiteral("\r\n");
 
@@ -41,6 +43,7 @@ bool IsRacknummer(int32_t idno) {
 }
 
 void BewaarAanmelding(int32_t idno) {
+    if (AanmeldingBezig && idno == RackInBehandeling) return;
     if (std::find(WachtendeAanmeldingen.begin(), WachtendeAanmeldingen.end(), idno) ==
         WachtendeAanmeldingen.end())
         WachtendeAanmeldingen.push_back(idno);
@@ -121,16 +124,18 @@ void VerwerkAanmeldAntwoord(int32_t idno) {
     if (AanmeldingBezig) return; // the handling under way takes it next
     AanmeldingBezig = true;
     while (!WachtendeAanmeldingen.empty()) {
-        const int32_t volgende = WachtendeAanmeldingen.front();
+        RackInBehandeling = WachtendeAanmeldingen.front();
         WachtendeAanmeldingen.pop_front();
-        HandelAanmeldingAf(volgende);
+        HandelAanmeldingAf(RackInBehandeling);
     }
     AanmeldingBezig = false;
+    RackInBehandeling = 0;
 }
 
 void WisWachtendeAanmeldingen() {
     WachtendeAanmeldingen.clear();
     AanmeldingBezig = false;
+    RackInBehandeling = 0;
 }
 
 int ZoekRackPlaats(int32_t idno) {

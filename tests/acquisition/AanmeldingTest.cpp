@@ -299,3 +299,17 @@ TEST_F(AanmeldingTest, OnlyARacksNumberRegistersARack) {
     };
     EXPECT_EQ(MeldAanViaDeLus(4, 10, true, nummer), (std::vector<int32_t>{Racknummer(4)}));
 }
+
+TEST_F(AanmeldingTest, ARackThatAnswersItsAcknowledgeIsHandledOnce) {
+    ResetCommunicatie();
+    emulator.zetLijntiming(true);
+    emulator.zetRack(1, RackA).bevestigingAntwoorden = 3;
+    emulator.zetModule(1, 2, K761Idno(1, 1, 1));
+    emulator.zetRack(2, RackB).aanmeldVertragingMs = 10;
+    ZendAanmeldVerzoek();
+    HandelAanmeldingenAf(2);
+    EXPECT_EQ(emulator.rack(1)->aantalBevestigingen, 1);
+    EXPECT_EQ(emulator.rack(2)->aantalBevestigingen, 1);
+    EXPECT_TRUE(Racks[1].Modules[2].Present);
+    EXPECT_EQ(Racks[2].Idno, RackB);
+}

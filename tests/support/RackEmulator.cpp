@@ -246,6 +246,11 @@ void RackEmulator::beantwoord(const Verzoek& v) {
             switch (v.commando) {
             case 5:
                 r->bevestigd = true;
+                ++r->aantalBevestigingen;
+                if (r->bevestigingAntwoorden > 0 && !r->stil) {
+                    --r->bevestigingAntwoorden;
+                    stuur(maakAntwoord(5, r->idno, {}, r->omkeertijdMs));
+                }
                 break;
             case 100:
                 if (!r->stil) {
