@@ -46,8 +46,8 @@ public:
         int32_t idno = 0;
         bool stil = false;
         int omkeertijdMs = 0;
-        int aanmeldVertragingMs = 0; // extra delay of the answer to the broadcast log-on
-        bool bevestigd = false;      // acknowledged after its log-on
+        int aanmeldVertragingMs = 0;   // extra delay of the answer to the broadcast log-on
+        bool bevestigd = false;        // acknowledged after its log-on
         int bevestigingAntwoorden = 0; // acknowledges it answers as it answers the log-on
         int aantalBevestigingen = 0;
         int aantalResets = 0;
