@@ -93,11 +93,6 @@ QString ModuleTypeVanIdno(int32_t idno);
 // are stale and are neither shown nor logged. False outside 1..16, 1..7.
 bool ModuleOpgegeven(int r, int m);
 
-// True while the poll supervision has given module m of rack r up (no reply since its last give-up, or
-// its serial line was lost): its readings are stale and are shown and logged as empty fields. False for
-// positions outside 1..16 / 1..7.
-bool ModuleOpgegeven(int r, int m);
-
 // Start-up: empties the per-rack flags and the window arrays and has the main window set its caption
 // and stop logging. Does nothing when titel is "".
 void InitialiseerTabellen(const QString& titel);
