@@ -364,7 +364,9 @@ void mdiK740::closeEvent(QCloseEvent* event) {
 void mdiK740::MDIForm_QueryUnload(bool& cancel, int unloadMode) {
     cancel = false;
     StopVerbinding();
-    ControleerWijzigingen(MaakBestandsnaam(Gegevensbestand, 0, 0, 0), cancel, true);
+    // Edits of the data file waiting in its working copy: commit, drop, or stay (Cancel, also the box's
+    // title bar).
+    ControleerWijzigingen(MaakBestandsnaam(Gegevensbestand, 0, 0, 0), cancel, false);
     if (!cancel && (unloadMode == 0 || unloadMode == 2)) VraagInstellingenBewaren(cancel);
     if (!cancel)
         for (int r = 1; r <= AantalRacks; ++r)
@@ -644,7 +646,7 @@ void mdiK740::StartStopVerbinding() {
     }
     if (!VerbindingActief) {
         bool geannuleerd = false;
-        ControleerWijzigingen(MaakBestandsnaam(Gegevensbestand, 0, 0, 0), geannuleerd, true);
+        ControleerWijzigingen(MaakBestandsnaam(Gegevensbestand, 0, 0, 0), geannuleerd, false);
         if (geannuleerd) {
             StopVerbinding();
             return;

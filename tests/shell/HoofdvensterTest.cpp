@@ -2,7 +2,9 @@
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/Verbinding.h"
+#include "files/Logbestanden.h"
 #include "files/Logboek.h"
+#include "files/Meetbestand.h"
 #include "platform/GeheugenLijn.h"
 #include "platform/Systeem.h"
 #include "platform/Tekstbestand.h"
@@ -22,6 +24,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QProcess>
 #include <QTest>
@@ -206,6 +209,38 @@ TEST_F(SluitenTest, ClosingWhileLoggingWritesOneStopRowAndKeepsLoggingOn) {
     EXPECT_EQ(AantalMetingen, 11);
     EXPECT_TRUE(VerbindingActief);
     EXPECT_TRUE(vragen.empty());
+}
+
+TEST_F(SluitenTest, PendingEditsAskYesNoCancelAtCloseAndAtTheStartOfLogging) {
+    const QString bestand = MaakBestandsnaam(Gegevensbestand, 0, 0, 0);
+    const QString werkkopie = bestand + QStringLiteral(".new");
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(werkkopie).absolutePath()));
+    QFile f(werkkopie);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    RackVlaggen[1].Show = true;
+    std::vector<int> gesloten;
+    Haken.SluitRackVenster = [&](int r) { gesloten.push_back(r); };
+
+    // No answer given: the box closed by its title bar.
+    bool cancel = false;
+    venster->MDIForm_QueryUnload(cancel, 0);
+    ASSERT_EQ(vragen.size(), 1u);
+    EXPECT_EQ(vragen[0].tekst, Tekst[424]);
+    EXPECT_EQ(vragen[0].stijl, vbYesNoCancel | vbExclamation);
+    EXPECT_EQ(vragen[0].titel, bestand);
+    EXPECT_TRUE(cancel); // the close stops: no settings question, no window unloaded
+    EXPECT_TRUE(gesloten.empty());
+    EXPECT_TRUE(QFile::exists(werkkopie));
+
+    vragen.clear();
+    antwoorden = {vbCancel};
+    venster->StartStopVerbinding();
+    ASSERT_EQ(vragen.size(), 1u);
+    EXPECT_EQ(vragen[0].tekst, Tekst[424]);
+    EXPECT_EQ(vragen[0].stijl, vbYesNoCancel | vbExclamation);
+    EXPECT_FALSE(VerbindingActief);
+    EXPECT_TRUE(QFile::exists(werkkopie));
 }
 
 TEST_F(SluitenTest, ARackWindowShownIsUnloadedOnClose) {
