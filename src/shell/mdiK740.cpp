@@ -256,6 +256,8 @@ bool mdiK740::MDIForm_Load(const QStringList& argumenten) {
     ProductNaam = QStringLiteral("K740");
     TekstAfbakening = QStringLiteral("\"");
 
+    // A file named on the command line is taken from the folder the user started in.
+    const QString startMap = QDir::currentPath();
     QDir::setCurrent(platform::ProgrammaMap());
 
     AlleenLezen = false;
@@ -301,13 +303,16 @@ bool mdiK740::MDIForm_Load(const QStringList& argumenten) {
         return venster ? Kindvensterkader(venster) : nullptr;
     };
 
-    OntleedCommand(argumenten, GeldigePoort(LeesInstelling(AppNaam, Settings, QStringLiteral("Serial port"),
-                                                           QStringLiteral("COM1"))));
+    const QString dataMap =
+        LeesInstelling(AppNaam, Settings, QStringLiteral("FolderData"), StandaardMap(QStringLiteral("Data")));
+    OntleedCommand(argumenten,
+                   GeldigePoort(LeesInstelling(AppNaam, Settings, QStringLiteral("Serial port"),
+                                               QStringLiteral("COM1"))),
+                   startMap, dataMap);
 
     // The start line belongs in the data folder, which the settings name; it is made if need be.
     const QString mapCommandoregel = MapGegevens;
-    MapGegevens =
-        LeesInstelling(AppNaam, Settings, QStringLiteral("FolderData"), StandaardMap(QStringLiteral("Data")));
+    MapGegevens = dataMap;
     if (LogbestandAan) MaakMappen(MapGegevens);
     SchrijfLogboek(0, 0, Tekst[453]);
     if (!mapCommandoregel.isEmpty()) MapGegevens = mapCommandoregel;

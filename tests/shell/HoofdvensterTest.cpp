@@ -128,6 +128,36 @@ TEST_F(HoofdvensterTest, TheSystemTreeEntryIsVisibleOnlyInFactoryMode) {
     EXPECT_TRUE(zichtbaar);
 }
 
+// A file named on the command line, started from the folder `start`, with the last file not loaded at
+// start-up (so that the command line's file counts): the data file the program then uses.
+class CommandoregelBestandTest : public HoofdvensterTest {
+protected:
+    QString GebruiktBestand(const QString& argument) {
+        BewaarInstelling(AppNaam, QStringLiteral("Settings"), QStringLiteral("LoadOnStartup"),
+                         QStringLiteral("False"));
+        EXPECT_TRUE(QDir().mkpath(start() + QStringLiteral("/reeks")));
+        const QString vorige = QDir::currentPath();
+        EXPECT_TRUE(QDir::setCurrent(start()));
+        mdiK740 venster;
+        QString gebruikt;
+        EXPECT_TRUE(Start(venster, {argument, QStringLiteral("/demo")}, [&] { gebruikt = Gegevensbestand; }));
+        QDir::setCurrent(vorige);
+        EXPECT_TRUE(vragen.empty());
+        return QFileInfo(gebruikt).absoluteFilePath();
+    }
+    QString start() const { return tijdelijkeMap() + QStringLiteral("/werk"); }
+};
+
+TEST_F(CommandoregelBestandTest, ANameWithoutAFolderLiesInTheDataFolder) {
+    EXPECT_EQ(GebruiktBestand(QStringLiteral("Proef")).toStdString(),
+              (documenten() + QStringLiteral("/Quorvex/K740/Data/Proef.csv")).toStdString());
+}
+
+TEST_F(CommandoregelBestandTest, ARelativePathIsTakenFromTheFolderTheUserStartedIn) {
+    EXPECT_EQ(GebruiktBestand(QStringLiteral("reeks/B.csv")).toStdString(),
+              (start() + QStringLiteral("/reeks/B.csv")).toStdString());
+}
+
 // The close request.
 class SluitenTest : public HoofdvensterTest {
 protected:
