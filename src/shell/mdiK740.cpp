@@ -782,9 +782,13 @@ void mdiK740::mnuDatalogging_Click() {
 
 void mdiK740::mnuFileSettings_Click() {
     StopVerbinding();
+    // The dialog is modeless: what follows its OK happens when it closes (InstellingenGesloten).
     if (Haken.ToonInstellingen) Haken.ToonInstellingen(-1, 0);
-    if (Antwoord == 1) {
-        PlaatsAanduidingenCOM();
+}
+
+void mdiK740::InstellingenGesloten(bool toegepast) {
+    PlaatsAanduidingenCOM();
+    if (toegepast) {
         ConfiguratieGewijzigd = true;
         ZetKnoppen();
     }

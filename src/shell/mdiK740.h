@@ -96,6 +96,9 @@ public:
     void mnuDataMeasure_Click();
     void mnuDatalogging_Click();
     void mnuFileSettings_Click();
+    // The settings dialog has closed, its settings applied when `toegepast` (OK): the status bar shows
+    // the port and the logging state as they now are.
+    void InstellingenGesloten(bool toegepast);
     void mnuFileSaveSettings_Click();
     void mnuFileExit_Click();
     void mnuExtraTerminal_Click();
