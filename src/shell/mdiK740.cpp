@@ -25,6 +25,7 @@
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
 #include "shared/Voortgang.h"
+#include "shared/ui/FormMelding.h"
 #include "shell/InstellenDiensten.h"
 #include "shell/Opdrachtregel.h"
 #include "shell/Poorten.h"
@@ -33,6 +34,7 @@
 #include "shell/Vensterhaken.h"
 #include "shell/frmSplash.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
@@ -356,6 +358,18 @@ void mdiK740::closeEvent(QCloseEvent* event) {
     }
     const int modus = m_sluitModus != 0 ? m_sluitModus : event->spontaneous() ? 0 : 1;
     m_sluitModus = 0;
+    if (OpenMeldingen() > 0) {
+        // A message box waits for its answer, and the command that asked goes on after it: the close
+        // follows when every box is answered (ZetHoofdvensterIngeschakeld). The boxes come forward.
+        event->ignore();
+        m_sluitenNaMeldingen = modus;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<FormMelding*>(w) && w->isVisible()) {
+                w->raise();
+                w->activateWindow();
+            }
+        return;
+    }
     bool cancel = false;
     MDIForm_QueryUnload(cancel, modus);
     if (cancel) {
@@ -497,6 +511,18 @@ void mdiK740::Toon(QWidget* venster) {
 
 void mdiK740::ZetHoofdvensterIngeschakeld() {
     setEnabled(true);
+    if (m_sluitenNaMeldingen < 0 || OpenMeldingen() > 0) return;
+    // The close asked while a box was open, once the command that showed the last box has finished.
+    const int modus = m_sluitenNaMeldingen;
+    m_sluitenNaMeldingen = -1;
+    QMetaObject::invokeMethod(
+        this,
+        [this, modus] {
+            m_sluitModus = modus;
+            close();
+            m_sluitModus = 0;
+        },
+        Qt::QueuedConnection);
 }
 
 void mdiK740::ZetStatusPaneel3(const QString& tekst) {

@@ -152,6 +152,7 @@ private:
     std::unique_ptr<platform::Timer> m_timerControle; // the status bar's share of the 250 ms check
     std::unique_ptr<QWidget> m_splash;
     int m_sluitModus = 0;   // unload mode of the next close
+    int m_sluitenNaMeldingen = -1; // a close waits for the open message boxes: its unload mode
     bool m_geladen = false; // start-up reached the shown window
     bool m_ontladen = false;
 };

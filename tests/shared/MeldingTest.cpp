@@ -169,13 +169,18 @@ TEST_F(MeldingTest, ANestedBoxReturnsItsOwnAnswerToEachCaller) {
     // The inner box opens from inside the outer box's wait and is answered first.
     int binnen = 0;
     const int buiten = toon("Outer", vbYesNoCancel, [&](FormMelding&) {
-        binnen = toon("Inner", vbYesNo, [](FormMelding& m) { klik(m.CommandNo); });
+        binnen = toon("Inner", vbYesNo, [](FormMelding& m) {
+            EXPECT_EQ(OpenMeldingen(), 2);
+            klik(m.CommandNo);
+        });
+        EXPECT_EQ(OpenMeldingen(), 1);
         FormMelding* outer = openBox("Outer");
         ASSERT_NE(outer, nullptr);
         klik(outer->CommandCancel);
     });
     EXPECT_EQ(binnen, vbNo);
     EXPECT_EQ(buiten, vbCancel);
+    EXPECT_EQ(OpenMeldingen(), 0);
 
     // The outer box is answered while the inner one still waits.
     binnen = 0;

@@ -5,6 +5,7 @@
 #include "files/Logbestanden.h"
 #include "files/Logboek.h"
 #include "files/Meetbestand.h"
+#include "acquisition/Kalibratiebestand.h"
 #include "platform/GeheugenLijn.h"
 #include "platform/Systeem.h"
 #include "platform/Tekstbestand.h"
@@ -281,6 +282,36 @@ TEST_F(SluitenTest, ARackWindowShownIsUnloadedOnClose) {
     bool cancel = false;
     venster->MDIForm_QueryUnload(cancel, 0);
     EXPECT_EQ(gesloten, std::vector<int>{1});
+}
+
+TEST_F(SluitenTest, ACloseWhileAMessageBoxWaitsFollowsTheAnswerAndKeepsTheWindowsAsTheyAre) {
+    RackVlaggen[1].Show = true;
+    Haken.SluitRackVenster = [](int r) { RackVlaggen[r].Show = false; };
+    venster->show();
+    bool zichtbaarBijBox = false, beeindigdBijBox = true;
+    ZetMeldingFunctie([&](const QString& tekst, int stijl, const QString& titel) {
+        vragen.push_back({tekst, stijl, titel});
+        if (tekst == Tekst[184]) {
+            // The user closes the main window while "Settings saved!" waits.
+            venster->close();
+            QCoreApplication::processEvents();
+            zichtbaarBijBox = venster->isVisible();
+            beeindigdBijBox = ProgrammaBeeindigd;
+        }
+        return StandaardAntwoord(stijl);
+    });
+    venster->ZetKnoppen();
+    ASSERT_TRUE(venster->knopBewaarInstellingen()->isEnabled());
+    venster->knopBewaarInstellingen()->trigger();
+    ASSERT_EQ(vragen.size(), 1u);
+    EXPECT_TRUE(zichtbaarBijBox);
+    EXPECT_FALSE(beeindigdBijBox);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(ProgrammaBeeindigd);
+    EXPECT_FALSE(venster->isVisible());
+    // The rack configuration holds the rack window as it was shown when the settings were saved.
+    const QString rcf = RackBestandsnaam(1, MapConfiguratie, QStringLiteral(".rcf"));
+    EXPECT_TRUE(LeesTekst(rcf).contains(QStringLiteral("Show=True"))) << LeesTekst(rcf).toStdString();
 }
 
 TEST_F(SluitenTest, ResizingMarksTheConfigurationChanged) {
