@@ -208,12 +208,18 @@ void mdiK740::MaakStatusbalk() {
     for (int i = 1; i <= 5; ++i) {
         auto* paneel = new QLabel(this);
         paneel->setObjectName(sleutels[i]);
+        paneel->setTextFormat(Qt::PlainText);
         paneel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        paneel->setMinimumWidth(i == 3 ? 200 : 80);
         paneel->setContentsMargins(4, 0, 4, 0);
         paneel->installEventFilter(this);
+        if (i == 3) {
+            // The message panel takes the room the others leave; a long message is cut, not the others.
+            paneel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+            paneel->setMinimumWidth(40);
+        }
         statusBar()->addWidget(paneel, i == 3 ? 1 : 0);
         m_panelen[i] = paneel;
+        PasPaneelAan(i);
     }
     statusBar()->setSizeGripEnabled(true);
 }
@@ -434,7 +440,14 @@ void mdiK740::ZetTitel() {
 }
 
 void mdiK740::ZetStatusTekst(int paneel, const QString& tekst) {
-    if (paneel >= 1 && paneel <= 5) m_panelen[paneel]->setText(tekst);
+    if (paneel < 1 || paneel > 5 || m_panelen[paneel]->text() == tekst) return;
+    m_panelen[paneel]->setText(tekst);
+    PasPaneelAan(paneel);
+}
+
+void mdiK740::PasPaneelAan(int paneel) {
+    // As wide as its text, never narrower than its design width.
+    if (paneel != 3) m_panelen[paneel]->setMinimumWidth(std::max(80, m_panelen[paneel]->sizeHint().width()));
 }
 
 QString mdiK740::StatusTekst(int paneel) const {

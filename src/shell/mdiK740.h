@@ -133,6 +133,7 @@ protected:
 private:
     void MaakMenus();
     void MaakStatusbalk();
+    void PasPaneelAan(int paneel);
     void ToonSplash();
 
     QMdiArea* m_mdi = nullptr;

@@ -27,7 +27,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLayout>
 #include <QProcess>
+#include <QStatusBar>
 #include <QTest>
 
 namespace {
@@ -157,6 +159,37 @@ TEST_F(CommandoregelBestandTest, ANameWithoutAFolderLiesInTheDataFolder) {
 TEST_F(CommandoregelBestandTest, ARelativePathIsTakenFromTheFolderTheUserStartedIn) {
     EXPECT_EQ(GebruiktBestand(QStringLiteral("reeks/B.csv")).toStdString(),
               (start() + QStringLiteral("/reeks/B.csv")).toStdString());
+}
+
+TEST_F(HoofdvensterTest, EveryStatusPanelShowsItsWholeTextAndTheMessagePanelTakesTheRest) {
+    mdiK740 venster;
+    venster.resize(667, 467);
+    venster.show();
+    const QString lang = QStringLiteral("Veuillez patienter jusqu'à ce que tous les racks soient connectés!");
+    const std::array<QString, 6> teksten = {QString(), QStringLiteral("/dev/ttyUSB0, 19200 bps."),
+                                            Tekst[150], lang, QStringLiteral("00:01:05"),
+                                            QStringLiteral("16:39")};
+    for (int p = 1; p <= 5; ++p)
+        venster.ZetStatusTekst(p, teksten[p]);
+    for (int breedte : {667, 560}) {
+        venster.resize(breedte, 467);
+        QCoreApplication::sendPostedEvents();
+        venster.statusBar()->layout()->activate();
+        QLabel* bericht = venster.statusBar()->findChild<QLabel*>(QStringLiteral("Message"));
+        ASSERT_NE(bericht, nullptr);
+        for (const char* naam : {"Settings", "Connect", "Counter", "ConnectionTime"}) {
+            auto* paneel = venster.statusBar()->findChild<QLabel*>(QLatin1String(naam));
+            ASSERT_NE(paneel, nullptr);
+            EXPECT_GE(paneel->contentsRect().width(),
+                      paneel->fontMetrics().horizontalAdvance(paneel->text()))
+                << naam << " at " << breedte;
+            EXPECT_FALSE(paneel->geometry().intersects(bericht->geometry())) << naam;
+        }
+        // The message panel has the room the others leave.
+        EXPECT_GT(bericht->width(), 0);
+        EXPECT_LT(venster.statusBar()->width() - bericht->geometry().right(),
+                  venster.width() - bericht->width()) << breedte;
+    }
 }
 
 // The close request.
