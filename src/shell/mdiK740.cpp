@@ -20,12 +20,14 @@
 #include "platform/Systeem.h"
 #include "rackviews/FormRack.h"
 #include "rackviews/FormTreeview.h"
+#include "rackviews/Rackindeling.h"
 #include "shared/Algemeen.h"
 #include "shared/Instellingen.h"
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
 #include "shared/Voortgang.h"
 #include "shared/ui/FormMelding.h"
+#include "shared/ui/Vensterfuncties.h"
 #include "shell/InstellenDiensten.h"
 #include "shell/Opdrachtregel.h"
 #include "shell/Poorten.h"
@@ -42,6 +44,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTime>
 #include <QToolBar>
@@ -96,6 +99,9 @@ mdiK740::mdiK740(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("mdiK740"));
     m_mdi = new QMdiArea(this);
     m_mdi->setBackground(QColor(171, 171, 171));
+    // A child window beyond the area can be scrolled to.
+    m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdi);
     m_mdi->viewport()->installEventFilter(this);
     MaakMenus();
@@ -544,10 +550,82 @@ void mdiK740::ZetStatusPaneel3(const QString& tekst) {
 
 void mdiK740::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange) return;
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
+        // A placement that covers the whole screen was the maximised one, reported before the state.
+        const QScreen* scherm = screen();
+        const QSize rand = frameGeometry().size() - size();
+        if (scherm && m_vorigeKader.isValid() &&
+            QRect(m_laatsteKader.topLeft(), m_laatsteKader.size() + rand).contains(scherm->availableGeometry()))
+            m_laatsteKader = m_vorigeKader;
+    } else if (!(windowState() & Qt::WindowMinimized) && m_bewaardeKader.isValid()) {
+        // Back from the state the window started in: where the placement record put its frame.
+        const QRect kader = m_bewaardeKader;
+        QMetaObject::invokeMethod(
+            this,
+            [this, kader] {
+                if (windowState() != Qt::WindowNoState) return;
+                move(kader.topLeft());
+                resize(kader.size());
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+void mdiK740::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    VolgNormaleKader();
+}
+
+void mdiK740::VolgNormaleKader() {
+    if (!isVisible() || (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
+        return;
+    const QRect kader(frameGeometry().topLeft(), size());
+    m_bewaardeKader = QRect();
+    if (kader == m_laatsteKader) return;
+    m_vorigeKader = m_laatsteKader;
+    m_laatsteKader = kader;
+}
+
+QRect mdiK740::NormaleKader() const {
+    if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
+        return QRect(frameGeometry().topLeft(), size());
+    if (m_bewaardeKader.isValid()) return m_bewaardeKader;
+    if (m_laatsteKader.isValid()) return m_laatsteKader;
+    const QRect normaal = normalGeometry();
+    return QRect(normaal.topLeft() - (geometry().topLeft() - frameGeometry().topLeft()), normaal.size());
+}
+
+void mdiK740::ZetNormaleKader(const QRect& kader) {
+    m_bewaardeKader = kader;
+    m_laatsteKader = m_vorigeKader = QRect();
+}
+
+QSize mdiK740::StandaardGrootte(const QRect& scherm) const {
+    // A rack window with all its modules where a first rack window opens (100 twips from the corner),
+    // in its frame of the window area.
+    QMdiSubWindow proef;
+    auto* binnen = new QWidget;
+    binnen->setFixedSize(100, 100);
+    proef.setWidget(binnen);
+    const QSize kader = proef.sizeHint() - binnen->size();
+    const int hoek = TwipsNaarPixels(100);
+    const QSize rack(TwipsNaarPixels(AantalModules * Paneelontwerp::Breedte) + kader.width(),
+                     TwipsNaarPixels(Paneelontwerp::Hoogte) + kader.height());
+    const QSize gebied(2 * hoek + rack.width() + 2 * m_mdi->frameWidth(),
+                       2 * hoek + rack.height() + 2 * m_mdi->frameWidth());
+    // Menus, toolbar and status bar around the area.
+    const int rand = menuBar()->sizeHint().height() + m_toolbar->sizeHint().height() +
+                     statusBar()->sizeHint().height();
+    QSize maat(std::max(gebied.width(), TwipsNaarPixels(10000)),
+               std::max(gebied.height() + rand, TwipsNaarPixels(7000)));
+    // The window manager's frame is not known before the window shows: room for a common one.
+    return maat.boundedTo(scherm.size() - QSize(16, 40));
 }
 
 void mdiK740::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
+    VolgNormaleKader();
     if (!m_geladen) return;
     ConfiguratieGewijzigd = true;
     ZetKnoppen();

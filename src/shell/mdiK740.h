@@ -112,6 +112,15 @@ public:
     // The text of status panel 1..5.
     QString StatusTekst(int paneel) const;
     QMdiArea* mdiGebied() const { return m_mdi; }
+
+    // The size of the window at the first start: room for a whole rack window where it first opens,
+    // within the screen area `scherm`.
+    QSize StandaardGrootte(const QRect& scherm) const;
+    // The window in its normal (restored) state, also while it is maximised or minimised: the frame's
+    // top-left corner and the inner size, as the placement record keeps them.
+    QRect NormaleKader() const;
+    // The placement record has been applied with this normal frame position and inner size.
+    void ZetNormaleKader(const QRect& kader);
     QAction* mnuDataMeasure() const { return m_mnuDataMeasure; }
     QAction* mnuDatalogging() const { return m_mnuDatalogging; }
     QAction* knopMeten() const { return m_knopMeten; }
@@ -127,6 +136,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* object, QEvent* event) override;
 
@@ -134,6 +144,8 @@ private:
     void MaakMenus();
     void MaakStatusbalk();
     void PasPaneelAan(int paneel);
+    // Remembers where the window stands while it is in its normal state.
+    void VolgNormaleKader();
     void ToonSplash();
 
     QMdiArea* m_mdi = nullptr;
@@ -152,6 +164,11 @@ private:
     std::unique_ptr<platform::Timer> m_timerOpvragen;
     std::unique_ptr<platform::Timer> m_timerControle; // the status bar's share of the 250 ms check
     std::unique_ptr<QWidget> m_splash;
+    // The normal placement: as the placement record gave it (until the window is normal again), and the
+    // last two seen in the normal state (a window manager may report the maximised size first).
+    QRect m_bewaardeKader;
+    QRect m_laatsteKader;
+    QRect m_vorigeKader;
     int m_sluitModus = 0;   // unload mode of the next close
     int m_sluitenNaMeldingen = -1; // a close waits for the open message boxes: its unload mode
     bool m_geladen = false; // start-up reached the shown window
