@@ -469,7 +469,32 @@ void mdiK740::ToonRackVenster(int rack) {
         Haken.ToonRackVenster(rack);
         return;
     }
-    if (RackvensterInterface* venster = MaakRackVenster(rack)) venster->Toon();
+    RackvensterInterface* venster = MaakRackVenster(rack);
+    if (!venster) return;
+    venster->Toon();
+    PlaatsRackVenster(rack);
+}
+
+void mdiK740::PlaatsRackVenster(int rack) {
+    auto* venster = dynamic_cast<QWidget*>(RackVenster(rack));
+    QWidget* kader = venster ? Kindvensterkader(venster) : nullptr;
+    if (!kader || kader == venster || m_geplaatsteRackVensters[rack] == kader) return;
+    m_geplaatsteRackVensters[rack] = kader;
+    // A window the user placed in an earlier run stays where it was.
+    const auto bewaard = [](const QString& sectie) {
+        return !LeesInstelling(AppNaam, sectie, QStringLiteral("Top"), QString()).isEmpty();
+    };
+    if (bewaard(QStringLiteral("Rack%1").arg(rack)) || bewaard(QStringLiteral("Measurement%1").arg(rack))) return;
+    // A new one (a rack that just logged on) covers none of the other rack windows.
+    QList<QRect> andere;
+    for (int r = 1; r <= AantalRacks; ++r) {
+        if (r == rack) continue;
+        auto* ander = dynamic_cast<QWidget*>(RackVenster(r));
+        QWidget* anderKader = ander ? Kindvensterkader(ander) : nullptr;
+        if (anderKader && anderKader->isVisible()) andere << anderKader->geometry();
+    }
+    const int trede = std::max(kader->height() - venster->height(), 8);
+    kader->move(VrijePlaats(kader->pos(), kader->size(), andere, m_mdi->viewport()->size(), trede));
 }
 
 void mdiK740::HerbouwSysteemboom() {

@@ -1,6 +1,7 @@
 #pragma once
 // The main window: start-up and shutdown of the program, the rack-link port and its indications, the
 // three timers with the logging switch, and the menus, toolbar and status bar they need.
+#include "acquisition/RackModel.h"
 #include "acquisition/vensters/Hoofdvenster.h"
 #include "platform/Datum.h"
 #include "platform/Klok.h"
@@ -8,6 +9,7 @@
 #include "shared/ui/Kindvensters.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 #include <array>
 #include <cstdint>
@@ -144,6 +146,8 @@ private:
     void MaakMenus();
     void MaakStatusbalk();
     void PasPaneelAan(int paneel);
+    // A rack window shown for the first time and never placed by the user covers no other rack window.
+    void PlaatsRackVenster(int rack);
     // Remembers where the window stands while it is in its normal state.
     void VolgNormaleKader();
     void ToonSplash();
@@ -166,6 +170,8 @@ private:
     std::unique_ptr<QWidget> m_splash;
     // The normal placement: as the placement record gave it (until the window is normal again), and the
     // last two seen in the normal state (a window manager may report the maximised size first).
+    // The frames of the rack windows placed by PlaatsRackVenster.
+    std::array<QPointer<QWidget>, AantalRacks + 1> m_geplaatsteRackVensters{};
     QRect m_bewaardeKader;
     QRect m_laatsteKader;
     QRect m_vorigeKader;

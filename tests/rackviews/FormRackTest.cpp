@@ -117,6 +117,25 @@ TEST_F(FormRackTest, PresentModulesArePackedFromTheLeft) {
     EXPECT_EQ(w->property("Tag").toString(), "meting2");
 }
 
+TEST(VrijePlaatsTest, ANewRackWindowGoesWhereItCoversNoOtherElseItIsCascaded) {
+    const QSize gebied(1000, 600);
+    const QSize maat(300, 250);
+    // Its own place when that is free.
+    EXPECT_EQ(VrijePlaats(QPoint(7, 7), maat, {}, gebied, 20), QPoint(7, 7));
+    // Beside the first, then below the row once the width is used up.
+    const QRect eerste(QPoint(7, 7), maat);
+    EXPECT_EQ(VrijePlaats(QPoint(13, 13), maat, {eerste}, gebied, 20), QPoint(307, 7));
+    const QRect tweede(QPoint(307, 7), maat);
+    const QRect derde(QPoint(607, 7), maat);
+    EXPECT_EQ(VrijePlaats(QPoint(20, 20), maat, {eerste, tweede, derde}, gebied, 20), QPoint(0, 257));
+    // A window wider than the area goes to its left edge; with no free place left, one step down and right
+    // of the lowest.
+    const QSize breed(1200, 250);
+    EXPECT_EQ(VrijePlaats(QPoint(7, 7), breed, {}, gebied, 20), QPoint(0, 0));
+    const QRect a(QPoint(0, 0), breed), b(QPoint(0, 260), breed);
+    EXPECT_EQ(VrijePlaats(QPoint(13, 13), breed, {a, b}, gebied, 20), QPoint(20, 280));
+}
+
 TEST_F(FormRackTest, AnEmptyRackIsOnlyItsFrame) {
     rack(3, {});
     auto w = venster(3);

@@ -19,6 +19,10 @@
 #include "shell/Vensterhaken.h"
 #include "shell/frmSplash.h"
 #include "shell/mdiK740.h"
+#include "Voorbeeldrack.h"
+#include "acquisition/vensters/Rackvenster.h"
+#include "rackviews/FormRack.h"
+#include "shared/ui/Kindvensters.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,6 +31,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMdiArea>
+#include <QScreen>
+#include <QScrollBar>
 #include <QLayout>
 #include <QProcess>
 #include <QStatusBar>
@@ -189,6 +196,108 @@ TEST_F(HoofdvensterTest, EveryStatusPanelShowsItsWholeTextAndTheMessagePanelTake
         EXPECT_GT(bericht->width(), 0);
         EXPECT_LT(venster.statusBar()->width() - bericht->geometry().right(),
                   venster.width() - bericht->width()) << breedte;
+    }
+}
+
+// The frame of the rack window of rack r in the main window's area.
+QWidget* RackKader(int r) {
+    auto* venster = dynamic_cast<QWidget*>(RackVenster(r));
+    return venster ? Kindvensterkader(venster) : nullptr;
+}
+
+TEST_F(HoofdvensterTest, TheFirstDemoStartShowsTheWholeRackOrScrollsToIt) {
+    mdiK740 venster;
+    ASSERT_TRUE(Start(venster, {QStringLiteral("/demo")}, [&] {
+        QWidget* rack = RackKader(1);
+        ASSERT_NE(rack, nullptr);
+        ASSERT_TRUE(rack->isVisible());
+        QCoreApplication::processEvents();
+        QMdiArea* gebied = venster.mdiGebied();
+        const QRect zicht = gebied->viewport()->rect();
+        // As wide as the screen allows, up to the whole rack.
+        const QRect scherm = venster.screen()->availableGeometry();
+        EXPECT_GE(venster.width(), std::min(rack->width() + 2 * rack->x(), scherm.width() - 16));
+        // What lies beyond the area is reached by its scroll bars.
+        EXPECT_TRUE(rack->geometry().right() <= zicht.right() || gebied->horizontalScrollBar()->isVisible());
+        EXPECT_TRUE(rack->geometry().bottom() <= zicht.bottom() || gebied->verticalScrollBar()->isVisible());
+        if (gebied->horizontalScrollBar()->isVisible()) {
+            EXPECT_GE(gebied->horizontalScrollBar()->maximum(), rack->geometry().right() - zicht.right());
+        }
+    }));
+}
+
+TEST_F(HoofdvensterTest, OnA1280By800ScreenTheFirstWindowHoldsAWholeRack) {
+    mdiK740 venster;
+    const QSize maat = venster.StandaardGrootte(QRect(0, 0, 1280, 800));
+    EXPECT_LE(maat.width() + 16, 1280);
+    EXPECT_LE(maat.height() + 40, 800);
+    venster.resize(maat);
+    venster.show();
+    InstalleerRackvensters();
+    VulVoorbeeldrack(1);
+    venster.ToonRackVenster(1);
+    QCoreApplication::processEvents();
+    QWidget* rack = RackKader(1);
+    ASSERT_NE(rack, nullptr);
+    EXPECT_TRUE(venster.mdiGebied()->viewport()->rect().contains(rack->geometry()))
+        << rack->geometry().width() << "x" << rack->geometry().height() << " in "
+        << venster.mdiGebied()->viewport()->width() << "x" << venster.mdiGebied()->viewport()->height();
+}
+
+// Rack windows made one after another, as the racks answer a log-on.
+class AanmeldvenstersTest : public HoofdvensterTest {
+protected:
+    void TearDown() override {
+        venster.reset();
+        HoofdvensterTest::TearDown();
+    }
+    void Toon(int aantal) {
+        venster = std::make_unique<mdiK740>();
+        venster->resize(1000, 600);
+        venster->show();
+        InstalleerRackvensters();
+        for (int r = 1; r <= aantal; ++r)
+            venster->ToonRackVenster(r);
+        QCoreApplication::processEvents();
+    }
+    std::unique_ptr<mdiK740> venster;
+};
+
+TEST_F(AanmeldvenstersTest, NarrowRackWindowsStandSideBySide) {
+    for (int r = 1; r <= 3; ++r) {
+        VulVoorbeeldrack(r);
+        for (int m = 3; m <= AantalModules; ++m)
+            Racks[r].Modules[m].Present = false;
+    }
+    Toon(3);
+    const QRect zicht = venster->mdiGebied()->viewport()->rect();
+    for (int r = 1; r <= 3; ++r) {
+        ASSERT_NE(RackKader(r), nullptr);
+        ASSERT_NE(RackKader(r), dynamic_cast<QWidget*>(RackVenster(r))); // in the window area
+        EXPECT_TRUE(zicht.contains(RackKader(r)->geometry())) << r;
+        for (int ander = 1; ander < r; ++ander)
+            EXPECT_FALSE(RackKader(r)->geometry().intersects(RackKader(ander)->geometry()))
+                << r << " " << ander << " " << RackKader(r)->x() << "," << RackKader(r)->y() << " "
+                << RackKader(r)->width() << " " << RackKader(ander)->x() << "," << RackKader(ander)->y()
+                << " area " << zicht.width();
+    }
+}
+
+TEST_F(AanmeldvenstersTest, WideRackWindowsLeaveTheTitleOfEveryOtherInSight) {
+    for (int r = 1; r <= 4; ++r)
+        VulVoorbeeldrack(r);
+    Toon(4);
+    for (int r = 1; r <= 4; ++r) {
+        QWidget* kader = RackKader(r);
+        ASSERT_NE(kader, nullptr);
+        ASSERT_NE(kader, dynamic_cast<QWidget*>(RackVenster(r))); // in the window area
+        EXPECT_GE(kader->x(), 0);
+        EXPECT_GE(kader->y(), 0);
+        for (int later = r + 1; later <= 4; ++later) {
+            auto* binnen = dynamic_cast<QWidget*>(RackVenster(r));
+            const QRect titel(kader->geometry().topLeft(), QSize(kader->width(), kader->height() - binnen->height()));
+            EXPECT_FALSE(RackKader(later)->geometry().intersects(titel)) << r << " under " << later;
+        }
     }
 }
 
