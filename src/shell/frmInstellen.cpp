@@ -143,6 +143,7 @@ frmInstellen::frmInstellen() {
     auto maakLabel = [this](const char* naam) {
         auto* l = new QLabel(this);
         l->setObjectName(QLatin1String(naam));
+        l->setTextFormat(Qt::PlainText);
         return l;
     };
     auto maakCheck = [this](const char* naam) {

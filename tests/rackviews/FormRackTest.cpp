@@ -24,7 +24,9 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
+#include <QLayout>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 #include <QTreeWidgetItem>
 #include <functional>
@@ -151,6 +153,50 @@ TEST_F(FormRackTest, AnEmptyRackIsOnlyItsFrame) {
     EXPECT_TRUE(w->PictureModule[3]->isVisibleTo(w.get()));
     EXPECT_EQ(w->PictureModule[3]->x(), 0);
     EXPECT_EQ(w->VensterBreedte(), Paneelontwerp::Breedte + 90);
+}
+
+TEST_F(FormRackTest, NamesFromTheConfigurationShowAsTypedNeverAsMarkup) {
+    rack(1, {1});
+    Racks[1].Modules[1].Name = "<i>pH</i>";
+    Racks[1].Modules[1].Meting[1].Name = "<font color=red>Tank</font>";
+    Racks[1].Modules[1].Meting[1].Sensor = "<img src=x> & Co";
+    auto w = venster(1);
+    for (QLabel* l : w->findChildren<QLabel*>())
+        EXPECT_EQ(l->textFormat(), Qt::PlainText) << l->objectName().toStdString();
+    EXPECT_EQ(w->LabelModule[0]->text(), "<i>pH</i>");
+    EXPECT_EQ(w->LabelKanaal[0]->text(), "<font color=red>Tank</font>");
+    // A tool tip shows the same text the user typed.
+    const auto getoond = [](const QString& tip) {
+        if (!Qt::mightBeRichText(tip)) return tip;
+        QTextDocument d;
+        d.setHtml(tip);
+        return d.toPlainText();
+    };
+    const QString kanaal = "Rack 1, Module 1, Input 1: <font color=red>Tank</font>, <img src=x> & Co";
+    EXPECT_EQ(getoond(w->LabelWaarde[0]->toolTip()), kanaal);
+    EXPECT_EQ(getoond(w->LabelKanaal[0]->toolTip()), kanaal);
+    EXPECT_EQ(getoond(w->LabelModule[0]->toolTip()), "Rack 1, Module 1: <i>pH</i>");
+    // The engine reads the text back as it was given.
+    EXPECT_EQ(w->ToolTipWaarde(0), kanaal);
+}
+
+TEST_F(FormRackTest, AFrameTallerThanThePanelsKeepsThemAtTheTop) {
+    MdiBeheer mdi;
+    ZetKindvensterbeheer(&mdi);
+    InstalleerRackvensters();
+    rack(1, {1, 2});
+    auto* w = dynamic_cast<FormRack*>(MaakRackVenster(1));
+    ASSERT_NE(w, nullptr);
+    mdi.area.resize(1200, 900);
+    mdi.area.show();
+    w->Toon();
+    QWidget* kader = Kindvensterkader(w);
+    const QPoint hoek = w->pos();
+    kader->resize(kader->width() + 300, kader->height() + 300);
+    QCoreApplication::sendPostedEvents();
+    kader->layout()->activate();
+    EXPECT_EQ(w->pos(), hoek);
+    ZetKindvensterbeheer(nullptr);
 }
 
 TEST_F(FormRackTest, DoubleClickMapsLabelsAndPanelsToModuleAndChannel) {

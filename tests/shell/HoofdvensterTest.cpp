@@ -108,6 +108,10 @@ TEST_F(HoofdvensterTest, TheStartShowsTheSplashWindowForTwoSeconds) {
 TEST_F(HoofdvensterTest, TheSplashVersionLineHasThreeParts) {
     EXPECT_EQ(frmSplash::VersieTekst(QStringLiteral("2.0.7")), Tekst[238] + QStringLiteral(" 2.0.7"));
     EXPECT_EQ(frmSplash::VersieTekst(QStringLiteral("2.1")), Tekst[238] + QStringLiteral(" 2.1.0"));
+    // The user's and computer's names show as they are.
+    frmSplash splash;
+    for (QLabel* l : splash.findChildren<QLabel*>())
+        EXPECT_EQ(l->textFormat(), Qt::PlainText) << l->text().toStdString();
 }
 
 TEST_F(HoofdvensterTest, TheEventLogHoldsTheStartTheSettingsAndTheStop) {
