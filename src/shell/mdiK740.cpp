@@ -39,6 +39,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QIcon>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -55,6 +56,11 @@ platform::Datum VerbindingsDuur;
 platform::Datum LaatsteOpvraging;
 QString OpvraagInfo;
 bool ProgrammaBeeindigd = false;
+
+// Outside any namespace, as the resource initialiser must be.
+static void InitialiseerPictogram() {
+    Q_INIT_RESOURCE(Pictogram);
+}
 
 namespace {
 
@@ -95,8 +101,16 @@ mdiK740* HoofdvensterK740() {
     return huidigVenster;
 }
 
+QIcon ProgrammaPictogram() {
+    static const bool geladen = (InitialiseerPictogram(), true);
+    Q_UNUSED(geladen);
+    return QIcon(QStringLiteral(":/icons/k740.svg"));
+}
+
 mdiK740::mdiK740(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("mdiK740"));
+    // Every window of the program shows its icon.
+    QApplication::setWindowIcon(ProgrammaPictogram());
     m_mdi = new QMdiArea(this);
     m_mdi->setBackground(QColor(171, 171, 171));
     // A child window beyond the area can be scrolled to.

@@ -16,6 +16,7 @@
 #include <memory>
 
 class QAction;
+class QIcon;
 class QLabel;
 class QMdiArea;
 class QMenu;
@@ -183,6 +184,8 @@ private:
 
 // The registered main window (nullptr before start-up).
 mdiK740* HoofdvensterK740();
+// The program's own icon (src/resources/k740.svg); the main window makes it every window's icon.
+QIcon ProgrammaPictogram();
 
 // Every program-wide state of the shell back to its start (tests).
 void ResetShell();

@@ -47,6 +47,12 @@ QString LeesTekst(const QString& pad) {
     return platform::VanWindows1252(f.readAll());
 }
 
+// The frame of the rack window of rack r in the main window's area.
+QWidget* RackKader(int r) {
+    auto* venster = dynamic_cast<QWidget*>(RackVenster(r));
+    return venster ? Kindvensterkader(venster) : nullptr;
+}
+
 class HoofdvensterTest : public ShellOmgeving {
 protected:
     // Starts the program with the switches; `bijStart` runs once the start-up has reached the main
@@ -103,6 +109,24 @@ TEST_F(HoofdvensterTest, TheStartShowsTheSplashWindowForTwoSeconds) {
     ASSERT_TRUE(Start(venster, {QStringLiteral("/alert"), QStringLiteral("/demo")}));
     ASSERT_EQ(gezien.size(), 1u);
     EXPECT_EQ(gezien[0], QStringLiteral("K740 ") + Tekst[239] + QStringLiteral(" (Pelm/Alert) (DEMO)"));
+}
+
+TEST_F(HoofdvensterTest, EveryWindowShowsTheProgramsOwnIcon) {
+    const QImage eigen = ProgrammaPictogram().pixmap(32).toImage();
+    ASSERT_FALSE(eigen.isNull());
+    // A drawing, not an empty square: the rack's dark top with a transparent corner beside it.
+    EXPECT_LT(qGray(eigen.pixel(16, 4)), 100);
+    EXPECT_EQ(qAlpha(eigen.pixel(0, 0)), 0);
+
+    mdiK740 venster;
+    venster.show();
+    InstalleerRackvensters();
+    VulVoorbeeldrack(1);
+    venster.ToonRackVenster(1);
+    auto* instellen = new QWidget(nullptr, Qt::Dialog); // any later top-level window
+    std::unique_ptr<QWidget> weg(instellen);
+    for (QWidget* w : {static_cast<QWidget*>(&venster), RackKader(1), instellen})
+        EXPECT_EQ(w->windowIcon().pixmap(32).toImage(), eigen) << w->metaObject()->className();
 }
 
 TEST_F(HoofdvensterTest, TheSplashVersionLineHasThreeParts) {
@@ -201,12 +225,6 @@ TEST_F(HoofdvensterTest, EveryStatusPanelShowsItsWholeTextAndTheMessagePanelTake
         EXPECT_LT(venster.statusBar()->width() - bericht->geometry().right(),
                   venster.width() - bericht->width()) << breedte;
     }
-}
-
-// The frame of the rack window of rack r in the main window's area.
-QWidget* RackKader(int r) {
-    auto* venster = dynamic_cast<QWidget*>(RackVenster(r));
-    return venster ? Kindvensterkader(venster) : nullptr;
 }
 
 TEST_F(HoofdvensterTest, TheFirstDemoStartShowsTheWholeRackOrScrollsToIt) {
