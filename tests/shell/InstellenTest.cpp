@@ -26,6 +26,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -599,25 +600,79 @@ TEST_F(TijdstipTest, CancelKeepsTheMomentAndSaysSo) {
     EXPECT_EQ(p.Tijdstip, platform::MaakDatum(2026, 3, 1, 10, 0, 0));
 }
 
-// Renders the four tabs and the picker to PNG. With K740_SCREENSHOTS set to a folder
-// (scripts/screenshot-instellen) the pictures are kept there.
-TEST_F(InstellenTest, EveryTabAndThePickerRender) {
-    const QString map = qEnvironmentVariable("K740_SCREENSHOTS", tijdelijkeMap());
-    ASSERT_TRUE(QDir().mkpath(map));
+// Every tab in every language: the captions of the text table, every control shown and no caption cut
+// off; the picker likewise. With K740_SCREENSHOTS set to a folder (scripts/screenshot-instellen) the tabs
+// (in English) and the picker are also kept there as pictures.
+TEST_F(InstellenTest, EveryTabShowsItsCaptionsWholeInEveryLanguage) {
+    const QString map = qEnvironmentVariable("K740_SCREENSHOTS");
     StartLogTijdstip = platform::MaakDatum(2026, 1, 5, 18, 0, 0);
     StopLogTijdstip = platform::MaakDatum(2026, 1, 6, 6, 30, 0);
     GebruikStartLog = true;
     LadenBijOpstarten = true;
     MapGegevens = "/home/laboratory/Documents/Quorvex/K740/Data/Project 2026/Series A";
     frmInstellen& v = open(0);
-    for (int tab = 0; tab < 4; ++tab) {
-        v.SSTab->setCurrentIndex(tab);
-        const QImage beeld = v.grab().toImage();
-        ASSERT_FALSE(beeld.isNull());
-        EXPECT_TRUE(beeld.save(QDir(map).filePath(QStringLiteral("instellen-%1.png").arg(tab))));
+    v.show();
+    const std::array<int, 4> tabTekst = {138, 128, 242, 470};
+    for (int taal = 2; taal >= 0; --taal) {
+        v.ComboTaal->setCurrentIndex(taal);
+        std::array<QString, LaatsteTekst + 1> teksten;
+        {
+            int t = taal;
+            KiesTaal(t);
+            teksten = Tekst;
+            int engels = 0;
+            KiesTaal(engels);
+        }
+        EXPECT_EQ(v.windowTitle(), teksten[127]);
+        for (int tab = 0; tab < 4; ++tab) {
+            v.SSTab->setCurrentIndex(tab);
+            QCoreApplication::sendPostedEvents();
+            v.layout()->activate();
+            EXPECT_EQ(v.SSTab->tabText(tab), teksten[tabTekst[tab]]) << taal;
+            QWidget* blad = v.SSTab->widget(tab);
+            for (QWidget* w : blad->findChildren<QWidget*>()) {
+                if (w->parentWidget() != blad || qobject_cast<QSpinBox*>(w->parentWidget())) continue;
+                const std::string naam = w->objectName().toStdString() + " in language " + std::to_string(taal);
+                EXPECT_TRUE(w->isVisible()) << naam;
+                if (auto* l = qobject_cast<QLabel*>(w); l && l->wordWrap()) {
+                    EXPECT_GE(l->height(), l->heightForWidth(l->width())) << naam;
+                } else if (auto* k = qobject_cast<QPushButton*>(w)) {
+                    EXPECT_LE(k->fontMetrics().horizontalAdvance(QString(k->text()).remove(QLatin1Char('&'))),
+                              k->width() - 6)
+                        << naam;
+                } else if (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) ||
+                           qobject_cast<QComboBox*>(w)) {
+                    EXPECT_GE(w->width(), w->minimumSizeHint().width()) << naam;
+                }
+            }
+            if (tab == 3) {
+                QTableWidget* raster = v.MSHFlexGridFolder;
+                for (int r = 0; r <= 4; ++r)
+                    for (int k = 0; k < 2; ++k)
+                        EXPECT_LE(raster->fontMetrics().horizontalAdvance(raster->item(r, k)->text()),
+                                  raster->columnWidth(k))
+                            << r << "," << k << " in language " << taal;
+            }
+            if (taal == 0 && !map.isEmpty()) {
+                const QString bestand = QDir(map).filePath(QStringLiteral("instellen-%1.png").arg(tab));
+                EXPECT_TRUE(v.grab().toImage().save(bestand));
+            }
+        }
+        for (QPushButton* k : {v.OKButton, v.CancelButton, v.CommandHelp})
+            EXPECT_GE(k->width(), k->minimumSizeHint().width()) << taal;
     }
     InDePicker([&](DialogInputTijdstip& p) {
-        EXPECT_TRUE(p.grab().toImage().save(QDir(map).filePath("tijdstip.png")));
+        EXPECT_EQ(p.windowTitle(), "Select stop time:");
+        for (QLabel* l : {p.LabelDate, p.LabelTime}) {
+            EXPECT_TRUE(l->isVisible());
+            EXPECT_FALSE(l->text().isEmpty());
+            EXPECT_GE(l->width(), l->minimumSizeHint().width());
+        }
+        EXPECT_TRUE(p.MonthView->isVisible());
+        EXPECT_TRUE(p.DTPicker->isVisible());
+        if (!map.isEmpty()) {
+            EXPECT_TRUE(p.grab().toImage().save(QDir(map).filePath("tijdstip.png")));
+        }
         QTest::mouseClick(p.CancelButton, Qt::LeftButton);
     });
     QTest::mouseClick(v.CommandStopTijdstip, Qt::LeftButton);
