@@ -19,8 +19,8 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFrame>
-#include <QLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMouseEvent>

@@ -36,13 +36,15 @@ QPoint VrijePlaats(QPoint voorkeur, QSize maat, const QList<QRect>& andere, QSiz
     if (past(voorkeur)) return voorkeur;
     QList<QPoint> plekken{QPoint(0, 0)};
     for (const QRect& r : andere)
-        plekken << QPoint(r.right() + 1, r.top()) << QPoint(r.left(), r.bottom() + 1) << QPoint(0, r.bottom() + 1);
+        plekken << QPoint(r.right() + 1, r.top()) << QPoint(r.left(), r.bottom() + 1)
+                << QPoint(0, r.bottom() + 1);
     std::sort(plekken.begin(), plekken.end(),
               [](QPoint a, QPoint b) { return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x(); });
     for (QPoint p : plekken)
         if (past(p)) return p;
     QPoint laatste(0, 0);
     for (const QRect& r : andere)
-        if (r.top() > laatste.y() || (r.top() == laatste.y() && r.left() > laatste.x())) laatste = r.topLeft();
+        if (r.top() > laatste.y() || (r.top() == laatste.y() && r.left() > laatste.x()))
+            laatste = r.topLeft();
     return laatste + QPoint(trede, trede);
 }

@@ -23,8 +23,8 @@
 
 #include <QFile>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QHeaderView>
+#include <QScreen>
 #include <QTableView>
 #include <QWidget>
 
@@ -154,7 +154,8 @@ void LeesHoofdvensterPositie(mdiK740& venster) {
                       std::max(pixels(QStringLiteral("Width"), QStringLiteral("10000")), 1),
                       std::max(pixels(QStringLiteral("Height"), QStringLiteral("7000")), 1));
     }
-    const int toestand = TekstNaarInteger(Lees(HoofdvensterSectie, QStringLiteral("Windowstate"), QStringLiteral("0")));
+    const int toestand =
+        TekstNaarInteger(Lees(HoofdvensterSectie, QStringLiteral("Windowstate"), QStringLiteral("0")));
     venster.setWindowState(Qt::WindowNoState);
     venster.move(kader.topLeft());
     venster.resize(kader.size());

@@ -409,9 +409,11 @@ void frmInstellen::Sync() {
     BewaarInstelling(AppNaam, Sectie, QStringLiteral("Baudrate"), Baudsnelheid);
     BewaarInstelling(AppNaam, Sectie, QStringLiteral("Interval of time"), static_cast<int>(Tijdsinterval));
     BewaarInstelling(AppNaam, Sectie, QStringLiteral("Use StartLogOn"), GebruikStartLog);
-    BewaarInstelling(AppNaam, Sectie, QStringLiteral("Start Log On"), platform::DatumTijdTekst(StartLogTijdstip));
+    BewaarInstelling(AppNaam, Sectie, QStringLiteral("Start Log On"),
+                     platform::DatumTijdTekst(StartLogTijdstip));
     BewaarInstelling(AppNaam, Sectie, QStringLiteral("Use StopLogOn"), GebruikStopLog);
-    BewaarInstelling(AppNaam, Sectie, QStringLiteral("Stop Log On"), platform::DatumTijdTekst(StopLogTijdstip));
+    BewaarInstelling(AppNaam, Sectie, QStringLiteral("Stop Log On"),
+                     platform::DatumTijdTekst(StopLogTijdstip));
     BewaarInstelling(AppNaam, Sectie, QStringLiteral("TabConfiguration"), SSTab->currentIndex());
 
     // Folders: each only when it exists or can be made; the files of the configuration and calibration

@@ -5,9 +5,9 @@
 #include "acquisition/Koppelingen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
+#include "acquisition/Verbinding.h"
 #include "acquisition/vensters/Rackvenster.h"
 #include "acquisition/vensters/Systeemboom.h"
-#include "acquisition/Verbinding.h"
 #include "files/CsvVelden.h"
 #include "files/Logbestanden.h"
 #include "files/Logboek.h"
@@ -498,7 +498,8 @@ void mdiK740::PlaatsRackVenster(int rack) {
     const auto bewaard = [](const QString& sectie) {
         return !LeesInstelling(AppNaam, sectie, QStringLiteral("Top"), QString()).isEmpty();
     };
-    if (bewaard(QStringLiteral("Rack%1").arg(rack)) || bewaard(QStringLiteral("Measurement%1").arg(rack))) return;
+    if (bewaard(QStringLiteral("Rack%1").arg(rack)) || bewaard(QStringLiteral("Measurement%1").arg(rack)))
+        return;
     // A new one (a rack that just logged on) covers none of the other rack windows.
     QList<QRect> andere;
     for (int r = 1; r <= AantalRacks; ++r) {
@@ -595,7 +596,8 @@ void mdiK740::changeEvent(QEvent* event) {
         const QScreen* scherm = screen();
         const QSize rand = frameGeometry().size() - size();
         if (scherm && m_vorigeKader.isValid() &&
-            QRect(m_laatsteKader.topLeft(), m_laatsteKader.size() + rand).contains(scherm->availableGeometry()))
+            QRect(m_laatsteKader.topLeft(), m_laatsteKader.size() + rand)
+                .contains(scherm->availableGeometry()))
             m_laatsteKader = m_vorigeKader;
     } else if (!(windowState() & Qt::WindowMinimized) && m_bewaardeKader.isValid()) {
         // Back from the state the window started in: where the placement record put its frame.
@@ -654,8 +656,8 @@ QSize mdiK740::StandaardGrootte(const QRect& scherm) const {
     const QSize gebied(2 * hoek + rack.width() + 2 * m_mdi->frameWidth(),
                        2 * hoek + rack.height() + 2 * m_mdi->frameWidth());
     // Menus, toolbar and status bar around the area.
-    const int rand = menuBar()->sizeHint().height() + m_toolbar->sizeHint().height() +
-                     statusBar()->sizeHint().height();
+    const int rand =
+        menuBar()->sizeHint().height() + m_toolbar->sizeHint().height() + statusBar()->sizeHint().height();
     QSize maat(std::max(gebied.width(), TwipsNaarPixels(10000)),
                std::max(gebied.height() + rand, TwipsNaarPixels(7000)));
     // The window manager's frame is not known before the window shows: room for a common one.

@@ -176,9 +176,9 @@ private:
     QRect m_bewaardeKader;
     QRect m_laatsteKader;
     QRect m_vorigeKader;
-    int m_sluitModus = 0;   // unload mode of the next close
+    int m_sluitModus = 0;          // unload mode of the next close
     int m_sluitenNaMeldingen = -1; // a close waits for the open message boxes: its unload mode
-    bool m_geladen = false; // start-up reached the shown window
+    bool m_geladen = false;        // start-up reached the shown window
     bool m_ontladen = false;
 };
 

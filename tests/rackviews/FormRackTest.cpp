@@ -3,9 +3,9 @@
 #include "Voorbeeldrack.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
-#include "acquisition/vensters/Rackvenster.h"
 #include "acquisition/RackvensterIndicatoren.h"
 #include "acquisition/RackvensterTeksten.h"
+#include "acquisition/vensters/Rackvenster.h"
 #include "rackviews/FormEditInfo.h"
 #include "rackviews/FormTreeview.h"
 #include "rackviews/RackvensterActies.h"
@@ -19,12 +19,12 @@
 #include <QDir>
 #include <QFrame>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
-#include <QLayout>
 #include <QTest>
 #include <QTextDocument>
 #include <QTimer>

@@ -381,7 +381,10 @@ TEST_F(MeldingTest, AQuestionShowsWholeInEveryLanguage) {
                 EXPECT_EQ(m.windowTitle(), titel);
                 // Its lines as the text gives them.
                 EXPECT_EQ(m.LabelMelding->text().trimmed().toStdString(),
-                          QString(tekst).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).trimmed().toStdString());
+                          QString(tekst)
+                              .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                              .trimmed()
+                              .toStdString());
                 EXPECT_TRUE(m.LabelMelding->isVisible());
                 EXPECT_GE(m.LabelMelding->height(),
                           m.LabelMelding->heightForWidth(m.LabelMelding->width()) - 1)

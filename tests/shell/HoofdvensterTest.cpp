@@ -1,28 +1,28 @@
 #include "ShellOmgeving.h"
+#include "Voorbeeldrack.h"
+#include "acquisition/Kalibratiebestand.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/Verbinding.h"
+#include "acquisition/vensters/Rackvenster.h"
 #include "files/Logbestanden.h"
 #include "files/Logboek.h"
 #include "files/Meetbestand.h"
-#include "acquisition/Kalibratiebestand.h"
 #include "platform/GeheugenLijn.h"
 #include "platform/Systeem.h"
 #include "platform/Tekstbestand.h"
+#include "rackviews/FormRack.h"
 #include "shared/Algemeen.h"
 #include "shared/Instellingen.h"
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
+#include "shared/ui/Kindvensters.h"
 #include "shell/Poorten.h"
 #include "shell/Programmainstellingen.h"
 #include "shell/Standaarddialogen.h"
 #include "shell/Vensterhaken.h"
 #include "shell/frmSplash.h"
 #include "shell/mdiK740.h"
-#include "Voorbeeldrack.h"
-#include "acquisition/vensters/Rackvenster.h"
-#include "rackviews/FormRack.h"
-#include "shared/ui/Kindvensters.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,11 +31,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLayout>
 #include <QMdiArea>
+#include <QProcess>
 #include <QScreen>
 #include <QScrollBar>
-#include <QLayout>
-#include <QProcess>
 #include <QStatusBar>
 #include <QTest>
 
@@ -201,8 +201,11 @@ TEST_F(HoofdvensterTest, EveryStatusPanelShowsItsWholeTextAndTheMessagePanelTake
     venster.resize(667, 467);
     venster.show();
     const QString lang = QStringLiteral("Veuillez patienter jusqu'à ce que tous les racks soient connectés!");
-    const std::array<QString, 6> teksten = {QString(), QStringLiteral("/dev/ttyUSB0, 19200 bps."),
-                                            Tekst[150], lang, QStringLiteral("00:01:05"),
+    const std::array<QString, 6> teksten = {QString(),
+                                            QStringLiteral("/dev/ttyUSB0, 19200 bps."),
+                                            Tekst[150],
+                                            lang,
+                                            QStringLiteral("00:01:05"),
                                             QStringLiteral("16:39")};
     for (int p = 1; p <= 5; ++p)
         venster.ZetStatusTekst(p, teksten[p]);
@@ -215,15 +218,15 @@ TEST_F(HoofdvensterTest, EveryStatusPanelShowsItsWholeTextAndTheMessagePanelTake
         for (const char* naam : {"Settings", "Connect", "Counter", "ConnectionTime"}) {
             auto* paneel = venster.statusBar()->findChild<QLabel*>(QLatin1String(naam));
             ASSERT_NE(paneel, nullptr);
-            EXPECT_GE(paneel->contentsRect().width(),
-                      paneel->fontMetrics().horizontalAdvance(paneel->text()))
+            EXPECT_GE(paneel->contentsRect().width(), paneel->fontMetrics().horizontalAdvance(paneel->text()))
                 << naam << " at " << breedte;
             EXPECT_FALSE(paneel->geometry().intersects(bericht->geometry())) << naam;
         }
         // The message panel has the room the others leave.
         EXPECT_GT(bericht->width(), 0);
         EXPECT_LT(venster.statusBar()->width() - bericht->geometry().right(),
-                  venster.width() - bericht->width()) << breedte;
+                  venster.width() - bericht->width())
+            << breedte;
     }
 }
 
@@ -317,7 +320,8 @@ TEST_F(AanmeldvenstersTest, WideRackWindowsLeaveTheTitleOfEveryOtherInSight) {
         EXPECT_GE(kader->y(), 0);
         for (int later = r + 1; later <= 4; ++later) {
             auto* binnen = dynamic_cast<QWidget*>(RackVenster(r));
-            const QRect titel(kader->geometry().topLeft(), QSize(kader->width(), kader->height() - binnen->height()));
+            const QRect titel(kader->geometry().topLeft(),
+                              QSize(kader->width(), kader->height() - binnen->height()));
             EXPECT_FALSE(RackKader(later)->geometry().intersects(titel)) << r << " under " << later;
         }
     }

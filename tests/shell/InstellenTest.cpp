@@ -632,7 +632,8 @@ TEST_F(InstellenTest, EveryTabShowsItsCaptionsWholeInEveryLanguage) {
             QWidget* blad = v.SSTab->widget(tab);
             for (QWidget* w : blad->findChildren<QWidget*>()) {
                 if (w->parentWidget() != blad || qobject_cast<QSpinBox*>(w->parentWidget())) continue;
-                const std::string naam = w->objectName().toStdString() + " in language " + std::to_string(taal);
+                const std::string naam =
+                    w->objectName().toStdString() + " in language " + std::to_string(taal);
                 EXPECT_TRUE(w->isVisible()) << naam;
                 if (auto* l = qobject_cast<QLabel*>(w); l && l->wordWrap()) {
                     EXPECT_GE(l->height(), l->heightForWidth(l->width())) << naam;
