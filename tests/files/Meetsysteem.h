@@ -80,7 +80,7 @@ inline void BouwMeetsysteem() {
 
 // The folder of the golden files next to this source.
 inline QString GoldenMap(const QString& naam) {
-    return QFileInfo(QString::fromUtf8(__FILE__)).absolutePath() + QStringLiteral("/golden/") + naam;
+    return QStringLiteral(K740_FILES_DATA "/../golden/") + naam;
 }
 
 inline QByteArray LeesBytes(const QString& pad) {
