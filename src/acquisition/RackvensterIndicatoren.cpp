@@ -1,5 +1,6 @@
 #include "acquisition/RackvensterIndicatoren.h"
 
+#include "acquisition/Aanmelding.h"
 #include "acquisition/Kanaaladres.h"
 #include "acquisition/RackvensterTeksten.h"
 #include "acquisition/vensters/Rackvenster.h"
@@ -14,30 +15,12 @@ RackvensterInterface* GetoondVenster(int r) {
     return RackVenster(r);
 }
 
-// Rack and module position of an identification number, as the reply dispatcher finds them: the first
-// rack that carries it (module 0), else the first module; 0 and 0 when none does.
-void ZoekModule(int32_t idno, int& rack, int& module) {
-    for (int r = 1; r <= AantalRacks; ++r) {
-        if (Racks[r].Idno == idno) {
-            rack = r;
-            module = 0;
-            return;
-        }
-        for (int m = 1; m <= AantalModules; ++m)
-            if (Racks[r].Modules[m].Idno == idno) {
-                rack = r;
-                module = m;
-                return;
-            }
-    }
-    rack = module = 0;
-}
-
 } // namespace
 
 void MarkeerAntwoordOntvangen(int32_t idno) {
+    // The module as the reply dispatcher finds it: registered racks and present modules only.
     int r = 0, m = 0;
-    ZoekModule(idno, r, m);
+    ZoekRackModule(idno, r, m);
     if (r != 0 && m != 0) Racks[r].Modules[m].GeenAntwoordTeller = 0;
 }
 

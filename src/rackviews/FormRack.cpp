@@ -20,12 +20,14 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
+#include <QLayout>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
+#include <QTextDocument>
 #include <cmath>
 
 namespace {
@@ -54,6 +56,12 @@ QString Sectie(int ri) {
 
 QString Trim(const QString& tekst) {
     return TrimSpaties(tekst);
+}
+
+// A tool tip shows its text as it is, also a name that looks like markup.
+QString AlsToolTip(const QString& tekst) {
+    if (!Qt::mightBeRichText(tekst)) return tekst;
+    return QStringLiteral("<p style='white-space:pre'>") + tekst.toHtmlEscaped() + QStringLiteral("</p>");
 }
 
 // Waits while events are handled, as the engine's waits do.
@@ -143,6 +151,8 @@ void FormRack::maakPaneel(int m) {
 
     auto* module = new QLabel(paneel);
     module->setObjectName(QStringLiteral("LabelModule%1").arg(i0));
+    // Names come from the user and the configuration files: shown as typed, never as markup.
+    module->setTextFormat(Qt::PlainText);
     module->setFont(vet);
     module->setGeometry(pixels(P::ModuleLinks), pixels(P::ModuleBoven), pixels(P::ModuleBreedte),
                         pixels(P::ModuleHoogte));
@@ -157,6 +167,7 @@ void FormRack::maakPaneel(int m) {
     const auto maakLabel = [&](const char* naam, int i, const QRect& plaats, const QFont& f) {
         auto* l = new QLabel(paneel);
         l->setObjectName(QString::fromLatin1(naam) + QString::number(i));
+        l->setTextFormat(Qt::PlainText);
         l->setFont(f);
         l->setGeometry(plaats);
         l->installEventFilter(this);
@@ -245,11 +256,14 @@ void FormRack::Laad() {
     QWidget* k = kader();
     k->move(pixels(links), pixels(top));
     k->setWindowState(k->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(k))
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(k)) {
+        // A frame larger than the panels (maximised, tiled) keeps them in its top left corner.
+        if (sub->layout()) sub->layout()->setAlignment(this, Qt::AlignLeft | Qt::AlignTop);
         connect(sub, &QMdiSubWindow::windowStateChanged, this,
                 [this](Qt::WindowStates oud, Qt::WindowStates nieuw) {
                     if (nieuw.testFlag(Qt::WindowActive) && !oud.testFlag(Qt::WindowActive)) Activate();
                 });
+    }
     FormInstellenControls();
     if (mnuRackSettingsTop->isChecked()) zetBovenaan(true);
     ConfiguratieGewijzigd = true;
@@ -317,7 +331,7 @@ void FormRack::InstellenToolTipModule(int m, QString& tekst) {
         tekst = Tekst[TekstRack] + QLatin1Char(' ') + QString::number(Ri) + QStringLiteral(", ") +
                 Tekst[TekstModule] + QLatin1Char(' ') + QString::number(m) + QStringLiteral(": ") +
                 Trim(Racks[Ri].Modules[m].Name);
-    LabelModule[m - 1]->setToolTip(tekst);
+    LabelModule[m - 1]->setToolTip(AlsToolTip(tekst));
 }
 
 void FormRack::InstellenToolTipKanaal(int m, int c, QString& tekst) {
@@ -335,8 +349,10 @@ void FormRack::InstellenToolTipKanaal(int m, int c, QString& tekst) {
         }
     }
     const int i = RackLabelIndex(m, c);
+    if (m_toolTips[i] == tekst && !m_toolTips[i].isNull()) return;
+    m_toolTips[i] = tekst;
     for (QLabel* l : {LabelKanaal[i], LabelWaarde[i], LabelEenheid[i]})
-        if (l->toolTip() != tekst) l->setToolTip(tekst);
+        l->setToolTip(AlsToolTip(tekst));
 }
 
 void FormRack::WissenVensterMetingen() {
@@ -405,8 +421,7 @@ void FormRack::ZetLabelZichtbaar(RackLabel label, int index, bool zichtbaar) {
 }
 
 QString FormRack::ToolTipWaarde(int index) const {
-    const QLabel* l = Label(RackLabel::Waarde, index);
-    return l ? l->toolTip() : QString();
+    return index >= 0 && index < AantalRackLabels ? m_toolTips[index] : QString();
 }
 
 void FormRack::ZetLedKleur(int index, int32_t kleur) {

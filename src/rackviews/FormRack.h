@@ -127,6 +127,8 @@ private:
     RackIndeling m_indeling;
     QSize m_binnenmaat;
     std::array<std::array<int32_t, AantalRackLabels>, 4> m_kleuren{};
+    // The tool tips of the inputs as given, before they were made safe to show.
+    std::array<QString, AantalRackLabels> m_toolTips;
     // The unit texts as the engine gave them, before a long one was broken over two lines.
     std::array<QString, AantalRackLabels> m_eenheden;
 };

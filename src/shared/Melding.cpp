@@ -63,12 +63,22 @@ MeldingIcoon IcoonVanStijl(int stijl) {
     }
 }
 
+namespace {
+int openMeldingen = 0;
+} // namespace
+
+int OpenMeldingen() {
+    return openMeldingen;
+}
+
 int ToonMelding(const QString& tekst, int stijl, const QString& titel) {
     int antwoord;
     if (functie()) {
         // A copy: the box pumps events, and an event may install another box meanwhile.
         const MeldingFunctie f = functie();
+        ++openMeldingen;
         antwoord = f(tekst, stijl, titel);
+        --openMeldingen;
     } else {
         const int knoppen = (stijl & 7) > 5 ? 0 : (stijl & 7);
         const int standaard = (stijl >> 8) & 3;

@@ -38,6 +38,8 @@ using MeldingFunctie = std::function<int(const QString& tekst, int stijl, const 
 void ZetMeldingFunctie(MeldingFunctie functie);
 // Shows the box and waits (pumping events) for the answer.
 int ToonMelding(const QString& tekst, int stijl = vbOKOnly, const QString& titel = QString());
+// The number of boxes waiting for an answer now (boxes opened inside another box's wait count too).
+int OpenMeldingen();
 // The button a box of this style answers when it is closed without a choice: Cancel where the box has
 // one, else its default button.
 int StandaardAntwoord(int stijl);

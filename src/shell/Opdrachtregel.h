@@ -17,7 +17,12 @@ extern QString FabrieksDatabaseMap;
 // Reads the arguments of the process (without the program name). Sets Demo, DemoStart,
 // Fabrieksmodus, AlarmUitgang, AlarmPoort, LogbestandAan, ExtraPoorten, AfregelMap,
 // ProductieDatabasePad and Gegevensbestand. `poort` is the rack-link port of the settings, for the
-// choice of the alarm port.
-void OntleedCommand(const QStringList& argumenten, const QString& poort);
+// choice of the alarm port. A measurement file named without a folder lies in `dataMap` (made when
+// missing); a relative path is taken from `startMap`, the folder the program was started in.
+void OntleedCommand(const QStringList& argumenten, const QString& poort, const QString& startMap,
+                    const QString& dataMap);
+// Where a file named on the command line lies: a name without a folder in the data folder, a relative
+// path from the start folder, an absolute path where it says.
+QString PadVanOpdrachtregel(const QString& naam, const QString& startMap, const QString& dataMap);
 
 void ResetOpdrachtregel();

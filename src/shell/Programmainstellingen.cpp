@@ -22,7 +22,9 @@
 #include "shell/mdiK740.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QScreen>
 #include <QTableView>
 #include <QWidget>
 
@@ -121,6 +123,48 @@ void MaakDemoConfiguratie() {
     RackVlaggen[1] = vlaggen;
 }
 
+const QString HoofdvensterSectie = QStringLiteral("Main window");
+
+// The placement record of the main window: its state and the frame position and inner size of its
+// normal state, the same whether it was saved normal, maximised or minimised. Without a record the
+// window opens in the screen's corner, large enough for a whole rack window.
+void BewaarHoofdvensterPositie(mdiK740& venster) {
+    const int toestand = venster.isMinimized() ? 1 : venster.isMaximized() ? 2 : 0;
+    const QRect kader = venster.NormaleKader();
+    const auto twips = [](int pixels) { return SingleAlsTekst(static_cast<float>(PixelsNaarTwips(pixels))); };
+    Bewaar(HoofdvensterSectie, QStringLiteral("Windowstate"), QString::number(toestand));
+    Bewaar(HoofdvensterSectie, QStringLiteral("Top"), twips(kader.y()));
+    Bewaar(HoofdvensterSectie, QStringLiteral("Left"), twips(kader.x()));
+    Bewaar(HoofdvensterSectie, QStringLiteral("Height"), twips(kader.height()));
+    Bewaar(HoofdvensterSectie, QStringLiteral("Width"), twips(kader.width()));
+}
+
+void LeesHoofdvensterPositie(mdiK740& venster) {
+    const auto pixels = [](const QString& sleutel, const QString& standaard) {
+        return TwipsNaarPixels(TekstNaarSingle(Lees(HoofdvensterSectie, sleutel, standaard)));
+    };
+    QRect kader;
+    if (Lees(HoofdvensterSectie, QStringLiteral("Width"), QString()).isEmpty()) {
+        const QScreen* scherm = venster.screen() ? venster.screen() : QGuiApplication::primaryScreen();
+        const QRect gebied = scherm ? scherm->availableGeometry() : QRect(0, 0, 1024, 768);
+        kader = QRect(gebied.topLeft(), venster.StandaardGrootte(gebied));
+    } else {
+        kader = QRect(pixels(QStringLiteral("Left"), QStringLiteral("0")),
+                      pixels(QStringLiteral("Top"), QStringLiteral("0")),
+                      std::max(pixels(QStringLiteral("Width"), QStringLiteral("10000")), 1),
+                      std::max(pixels(QStringLiteral("Height"), QStringLiteral("7000")), 1));
+    }
+    const int toestand =
+        TekstNaarInteger(Lees(HoofdvensterSectie, QStringLiteral("Windowstate"), QStringLiteral("0")));
+    venster.setWindowState(Qt::WindowNoState);
+    venster.move(kader.topLeft());
+    venster.resize(kader.size());
+    venster.ZetNormaleKader(kader);
+    if (toestand == 1 || toestand == 2)
+        venster.setWindowState(toestand == 1 ? Qt::WindowMinimized : Qt::WindowMaximized);
+    venster.show();
+}
+
 int32_t Kleurwaarde(const QColor& c) {
     return c.red() + 256 * c.green() + 65536 * c.blue();
 }
@@ -198,7 +242,7 @@ void Initialisatie(mdiK740& venster) {
     if (ReferentieTemperatuur > 1 || ReferentieTemperatuur < 0) ReferentieTemperatuur = 1;
     LeesLuchtdruk();
 
-    LeesVensterPositie(QStringLiteral("Main window"), &venster);
+    LeesHoofdvensterPositie(venster);
 
     const bool terminal = LeesBooleanInstelling(QStringLiteral("Terminal"), QStringLiteral("Checked"), false);
     venster.ZetTerminalAangevinkt(terminal);
@@ -215,7 +259,7 @@ void Initialisatie(mdiK740& venster) {
 }
 
 void BewaarInstellingen(mdiK740& venster) {
-    BewaarVensterPositie(QStringLiteral("Main window"), &venster);
+    BewaarHoofdvensterPositie(venster);
 
     const QString terminal = QStringLiteral("Terminal");
     if (venster.TerminalAangevinkt()) {

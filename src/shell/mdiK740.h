@@ -1,6 +1,7 @@
 #pragma once
 // The main window: start-up and shutdown of the program, the rack-link port and its indications, the
 // three timers with the logging switch, and the menus, toolbar and status bar they need.
+#include "acquisition/RackModel.h"
 #include "acquisition/vensters/Hoofdvenster.h"
 #include "platform/Datum.h"
 #include "platform/Klok.h"
@@ -8,12 +9,14 @@
 #include "shared/ui/Kindvensters.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 #include <array>
 #include <cstdint>
 #include <memory>
 
 class QAction;
+class QIcon;
 class QLabel;
 class QMdiArea;
 class QMenu;
@@ -99,6 +102,9 @@ public:
     void mnuDataMeasure_Click();
     void mnuDatalogging_Click();
     void mnuFileSettings_Click();
+    // The settings dialog has closed, its settings applied when `toegepast` (OK): the status bar shows
+    // the port and the logging state as they now are.
+    void InstellingenGesloten(bool toegepast);
     void mnuFileSaveSettings_Click();
     void mnuFileExit_Click();
     void mnuExtraTerminal_Click();
@@ -112,6 +118,15 @@ public:
     // The text of status panel 1..5.
     QString StatusTekst(int paneel) const;
     QMdiArea* mdiGebied() const { return m_mdi; }
+
+    // The size of the window at the first start: room for a whole rack window where it first opens,
+    // within the screen area `scherm`.
+    QSize StandaardGrootte(const QRect& scherm) const;
+    // The window in its normal (restored) state, also while it is maximised or minimised: the frame's
+    // top-left corner and the inner size, as the placement record keeps them.
+    QRect NormaleKader() const;
+    // The placement record has been applied with this normal frame position and inner size.
+    void ZetNormaleKader(const QRect& kader);
     QAction* mnuDataMeasure() const { return m_mnuDataMeasure; }
     QAction* mnuDatalogging() const { return m_mnuDatalogging; }
     QAction* knopMeten() const { return m_knopMeten; }
@@ -127,12 +142,18 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* object, QEvent* event) override;
 
 private:
     void MaakMenus();
     void MaakStatusbalk();
+    void PasPaneelAan(int paneel);
+    // A rack window shown for the first time and never placed by the user covers no other rack window.
+    void PlaatsRackVenster(int rack);
+    // Remembers where the window stands while it is in its normal state.
+    void VolgNormaleKader();
     void ToonSplash();
 
     QMdiArea* m_mdi = nullptr;
@@ -151,13 +172,23 @@ private:
     std::unique_ptr<platform::Timer> m_timerOpvragen;
     std::unique_ptr<platform::Timer> m_timerControle; // the status bar's share of the 250 ms check
     std::unique_ptr<QWidget> m_splash;
-    int m_sluitModus = 0;   // unload mode of the next close
-    bool m_geladen = false; // start-up reached the shown window
+    // The normal placement: as the placement record gave it (until the window is normal again), and the
+    // last two seen in the normal state (a window manager may report the maximised size first).
+    // The frames of the rack windows placed by PlaatsRackVenster.
+    std::array<QPointer<QWidget>, AantalRacks + 1> m_geplaatsteRackVensters{};
+    QRect m_bewaardeKader;
+    QRect m_laatsteKader;
+    QRect m_vorigeKader;
+    int m_sluitModus = 0;          // unload mode of the next close
+    int m_sluitenNaMeldingen = -1; // a close waits for the open message boxes: its unload mode
+    bool m_geladen = false;        // start-up reached the shown window
     bool m_ontladen = false;
 };
 
 // The registered main window (nullptr before start-up).
 mdiK740* HoofdvensterK740();
+// The program's own icon (src/resources/k740.svg); the main window makes it every window's icon.
+QIcon ProgrammaPictogram();
 
 // Every program-wide state of the shell back to its start (tests).
 void ResetShell();

@@ -298,6 +298,18 @@ TEST_F(RackIndicatorTest, RepliesResetTheCountOfTheirModuleOnly) {
     EXPECT_EQ(teller(1, 3), 1);
 }
 
+TEST_F(RackIndicatorTest, ARackOrSlotNotInUseDoesNotTakeTheReplyOfAPresentModule) {
+    // Numbers left in a slot whose module went and in a rack that is not registered.
+    Racks[1].Modules[5].Idno = 0x0F000021;
+    Racks[3].Modules[1].Idno = 0x0F000002;
+    teller(1, 2) = 2;
+    teller(2, 1) = 4;
+    MarkeerAntwoordOntvangen(0x0F000021);
+    EXPECT_EQ(teller(2, 1), 0);
+    MarkeerAntwoordOntvangen(0x0F000002);
+    EXPECT_EQ(teller(1, 2), 0);
+}
+
 TEST_F(RackIndicatorTest, GiveUpCountStopsAtItsLargestValue) {
     VerhoogGeenAntwoordTeller(1, 2);
     EXPECT_EQ(teller(1, 2), 1);
