@@ -78,9 +78,10 @@ inline void BouwMeetsysteem() {
         ise.Temperatuur[c].Unit = "K";
 }
 
-// The folder of the golden files next to this source.
+// The folder of the golden files beside the test data (a path the build gives, since __FILE__ may be
+// relative to the build folder).
 inline QString GoldenMap(const QString& naam) {
-    return QFileInfo(QString::fromUtf8(__FILE__)).absolutePath() + QStringLiteral("/golden/") + naam;
+    return QStringLiteral(K740_FILES_DATA "/../golden/") + naam;
 }
 
 inline QByteArray LeesBytes(const QString& pad) {

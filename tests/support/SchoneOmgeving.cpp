@@ -36,6 +36,7 @@
 #include "shell/frmInstellen.h"
 #include "shell/frmTerminal.h"
 #include "shell/mdiK740.h"
+#include "views/frmTabel.h"
 
 #include <QDir>
 #include <QLocale>
@@ -72,6 +73,7 @@ void ResetAlles() {
     ResetTerminal();
     ResetInstellenDiensten();
     ResetTabelVensters();
+    ResetTabelvensterHaken();
     ResetMeetbestand();
     ResetCsvVelden();
     ResetTijdbasis();
