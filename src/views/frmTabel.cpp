@@ -108,6 +108,8 @@ void TabelGrid::ZetSelectie(const Selectie& s) {
 
 void TabelGrid::ToonRijBovenaan(int32_t rij) {
     if (rij < 1) return;
+    // The scroll range follows rows just added only once the view has laid them out.
+    updateGeometries();
     scrollTo(m_model->index(std::min(rij, m_model->rowCount()) - 1, 0), QAbstractItemView::PositionAtTop);
 }
 
