@@ -98,6 +98,7 @@ void formEditInfo::Laad() {
         if (venster) {
             setWindowTitle(Tekst[TekstInfo]);
             m_rij = venster->RowSel(Mi);
+            m_niets = m_rij < 1; // no selection: nothing to edit
             TextInfo->setText(venster->CelTekst(Mi, m_rij, InfoKolom(Ri, Mi)));
             LabelInfo->setText(Tekst[TekstNummer] + QLatin1Char(' ') + QString::number(m_rij) +
                                QStringLiteral(", ") + venster->CelTekst(Mi, m_rij, KolomDatum) +

@@ -305,7 +305,8 @@ bool mdiK740::MDIForm_Load(const QStringList& argumenten) {
     Haken.TabelVenster = [](int r) -> QWidget* { return Kindvensterkader(frmTabelVan(r)); };
     Haken.TabelRaster = [](int r, int m) -> QTableView* {
         frmTabel* venster = frmTabelVan(r);
-        return venster && m >= 1 && m <= AantalModules ? venster->MSHFlexGrid[static_cast<size_t>(m)] : nullptr;
+        return venster && m >= 1 && m <= AantalModules ? venster->MSHFlexGrid[static_cast<size_t>(m)]
+                                                       : nullptr;
     };
     Haken.SluitTabelVenster = [](int r) {
         if (frmTabel* venster = frmTabelVan(r)) venster->Ontlaad();

@@ -22,4 +22,3 @@ bool WisSelectieInBestand(int16_t rack, int16_t Mi, int32_t r1, int32_t r2, int1
 // (but their numbers) in every table of every rack. False when the working copy could not be edited
 // (nothing changed).
 bool VerwijderRijenUitBestand(int16_t rack, int16_t Mi, int32_t r1, int32_t r2);
-

@@ -55,7 +55,7 @@ public:
     // QAbstractTableModel.
     int rowCount(const QModelIndex& ouder = QModelIndex()) const override;
     int columnCount(const QModelIndex& ouder = QModelIndex()) const override;
-    QVariant data(const QModelIndex& index, int rol) const override;
+    QVariant data(const QModelIndex& index, int rol = Qt::DisplayRole) const override;
     QVariant headerData(int sectie, Qt::Orientation richting, int rol) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 

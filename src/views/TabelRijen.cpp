@@ -84,8 +84,8 @@ TabelRij BestandsRij(int r, int m, Regelvelden& velden) {
             rij[c + 3] = TemperatuurEenheid(r, m, n);
         } else if (!temperatuur.isEmpty()) {
             const QString eenheid = TemperatuurEenheid(r, m, n);
-            const float t = CelsiusNaarEenheid(EenheidNaarCelsius(TekstNaarSingle(temperatuur), bestandsEenheid),
-                                               eenheid);
+            const float t = CelsiusNaarEenheid(
+                EenheidNaarCelsius(TekstNaarSingle(temperatuur), bestandsEenheid), eenheid);
             rij[c + 2] = OpmaakSingle(t, FormaatDecimalen(r, m, n));
             rij[c + 3] = eenheid;
         }

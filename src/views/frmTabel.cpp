@@ -188,7 +188,12 @@ void TabelGrid::changeEvent(QEvent* e) {
 Lettertype TabelGrid::LeesLettertype() const {
     const QFont f = font();
     const QColor c = palette().color(QPalette::Text);
-    return {f.family(), f.pointSizeF(), f.bold(), f.italic(), f.underline(), f.strikeOut(),
+    return {f.family(),
+            f.pointSizeF(),
+            f.bold(),
+            f.italic(),
+            f.underline(),
+            f.strikeOut(),
             c.red() + 256 * c.green() + 65536 * c.blue()};
 }
 
@@ -407,7 +412,8 @@ void frmTabel::DeselecteerAlles(int16_t Mi) {
 
 void frmTabel::BepaalSelectieRijen(int16_t Mi, int32_t& StartRij, int32_t& EindRij) const {
     StartRij = EindRij = 0;
-    if (Mi >= 1 && Mi <= AantalModules) ::BepaalSelectieRijen(MSHFlexGrid[Mi]->LeesSelectie(), StartRij, EindRij);
+    if (Mi >= 1 && Mi <= AantalModules)
+        ::BepaalSelectieRijen(MSHFlexGrid[Mi]->LeesSelectie(), StartRij, EindRij);
 }
 
 void frmTabel::BepaalSelectieKolommen(int16_t Mi, int16_t& StartKolom, int16_t& EindKolom) const {
@@ -460,10 +466,9 @@ void frmTabel::VerwijderSelectie() {
     const int16_t Mi = GekozenModule();
     const int32_t n = Geselecteerd(Mi);
     if (n < 1 || IsSjabloon()) return;
-    LaatsteKeuze = static_cast<int16_t>(ToonMelding(Tekst[TekstSelecties] + QString::number(n) +
-                                                        QStringLiteral("\r\n") + Tekst[TekstWaarschuwing],
-                                                    vbYesNo | vbExclamation,
-                                                    VervangAmpersand(Tekst[TekstVerwijderen], QString())));
+    LaatsteKeuze = static_cast<int16_t>(ToonMelding(
+        Tekst[TekstSelecties] + QString::number(n) + QStringLiteral("\r\n") + Tekst[TekstWaarschuwing],
+        vbYesNo | vbExclamation, VervangAmpersand(Tekst[TekstVerwijderen], QString())));
     if (LaatsteKeuze != vbYes) return;
     hoofdvenster().ZetWachtcursor(true);
     VerwijderSelectiesUitMeetbestand(Mi);
@@ -562,7 +567,8 @@ void frmTabel::Activate() {
 void frmTabel::changeEvent(QEvent* e) {
     QWidget::changeEvent(e);
     // Inside the main window's area the sub-window reports the activation.
-    if (e->type() == QEvent::ActivationChange && m_geladen && Kindvensterkader(this) == this && isActiveWindow())
+    if (e->type() == QEvent::ActivationChange && m_geladen && Kindvensterkader(this) == this &&
+        isActiveWindow())
         Activate();
 }
 
