@@ -130,6 +130,8 @@ TEST_F(TabelvensterTest, SnapshotRowsHoldTheLiveTextsAndAStopRowOnlyItsTime) {
 TEST_F(TabelvensterTest, FileRowsConvertTemperaturesAndMarkWhatIsOutOfRange) {
     // Rack 1 slot 4 shows °F; its input 1 at 25 °C, input 2 over range, input 4 not in use (empty).
     Racks[1].Modules[4].Temperatuur[2].Resolution = 0;
+    // Rack 1 slot 1 shows °C as the file: the temperature texts are formatted as the channel asks.
+    Racks[1].Modules[1].Temperatuur[4].Resolution = 0;
     const QStringList regels = {Regel(1, QStringLiteral("Stop"),
                                       {{23, "0"},
                                        {24, "1.413"},
@@ -142,20 +144,35 @@ TEST_F(TabelvensterTest, FileRowsConvertTemperaturesAndMarkWhatIsOutOfRange) {
                                        {40, ""},
                                        {41, ""},
                                        {42, ""}}),
-                                Regel(2, QString(), {{28, "0"}, {29, "1.5"}, {30, "mS/cm"}, {31, "25"}})};
+                                Regel(2, QString(),
+                                      {{28, "0"},
+                                       {29, "1.5"},
+                                       {30, "mS/cm"},
+                                       {31, "25"},
+                                       {5, "-0.0"},
+                                       {10, "021.5"},
+                                       {15, "21.45"},
+                                       {20, "21.5"}}),
+                                Regel(3, QString(), {{5, "7"}, {10, "1e1"}, {15, "-30.0"}, {20, "-3"}})};
     Schrijf(pad, Bytes(regels));
     LeesGegevensbestand(pad);
     EXPECT_TRUE(vragen.empty());
-    EXPECT_EQ(AantalMetingen, 2);
+    EXPECT_EQ(AantalMetingen, 3);
     frmTabel& w = tabel(1);
     EXPECT_EQ(Rij(w, 4, 1),
               Cellen({"1",  "05/01/2026", "09:00:01", "1.413", "mS/cm", "77.0", "°F", "OR.", "mV", "71",
                       "°F", " ",          "mV",       "OR.",   "°F",    "",     "",   "",    "",   "Stop"}));
     EXPECT_EQ(Rij(w, 4, 2).mid(7, 4), Cellen({"1.5", "mS/cm", "77", "°F"}));
-    EXPECT_EQ(Rij(w, 1, 2).mid(3, 4), Cellen({"1.02", "pH", "21.5", "°C"}));
+    EXPECT_EQ(Rij(w, 1, 1).mid(3, 4), Cellen({"1.01", "pH", "21.5", "°C"}));
+    const auto temperaturen = [&w](int32_t r) {
+        return QStringList{w.CelTekst(1, r, 5), w.CelTekst(1, r, 9), w.CelTekst(1, r, 13),
+                           w.CelTekst(1, r, 17)};
+    };
+    EXPECT_EQ(temperaturen(2), Cellen({"0.0", "21.5", "21.5", "22"}));
+    EXPECT_EQ(temperaturen(3), Cellen({"7.0", "10.0", "-30.0", "-3"}));
     // The grid shows the newest rows, and the row below them.
-    EXPECT_EQ(w.MSHFlexGrid[4]->model()->rowCount(), 3);
-    EXPECT_EQ(w.CelTekst(4, 3, 0), QStringLiteral("3"));
+    EXPECT_EQ(w.MSHFlexGrid[4]->model()->rowCount(), 4);
+    EXPECT_EQ(w.CelTekst(4, 4, 0), QStringLiteral("4"));
 }
 
 TEST_F(TabelvensterTest, ClosingHidesTheWindowAndKeepsItsRowsUnloadingFromCodeEndsIt) {
