@@ -9,12 +9,15 @@
 #include "shared/Instellingen.h"
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
+#include "shared/ui/Kindvensters.h"
 #include "shared/ui/Vensterfuncties.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
@@ -175,36 +178,57 @@ TEST_F(TabelvensterTest, FileRowsConvertTemperaturesAndMarkWhatIsOutOfRange) {
     EXPECT_EQ(w.CelTekst(4, 4, 0), QStringLiteral("4"));
 }
 
+// In the main window's area of child windows, as the program keeps them.
 TEST_F(TabelvensterTest, ClosingHidesTheWindowAndKeepsItsRowsUnloadingFromCodeEndsIt) {
+    struct Mdi : Kindvensterbeheer {
+        void NeemOp(std::unique_ptr<QWidget> venster) override {
+            area.addSubWindow(venster.release())->hide();
+        }
+        void Toon(QWidget* venster) override {
+            venster->show();
+            Kindvensterkader(venster)->show();
+        }
+        QMdiArea area;
+    } mdi;
+    ZetKindvensterbeheer(&mdi);
     Laad(3);
     ToonTabelVenster(1);
     frmTabel* w = frmTabelVan(1);
     ASSERT_NE(w, nullptr);
+    QWidget* kader = Kindvensterkader(w);
+    ASSERT_NE(kader, w);
     EXPECT_TRUE(RackVlaggen[1].Table);
-    EXPECT_TRUE(w->isVisible());
+    EXPECT_TRUE(kader->isVisibleTo(&mdi.area));
     w->SSTab->setCurrentIndex(3);
     int gesloten = 0;
     tabelvensterHaken().TabelGesloten = [&gesloten](int r) { gesloten = r; };
     ConfiguratieGewijzigd = false;
 
-    EXPECT_FALSE(w->close());
+    // The close box of its frame.
+    EXPECT_FALSE(kader->close());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(frmTabelVan(1), w);
-    EXPECT_FALSE(w->isVisible());
+    EXPECT_FALSE(kader->isVisibleTo(&mdi.area));
     EXPECT_FALSE(RackVlaggen[1].Table);
     EXPECT_TRUE(ConfiguratieGewijzigd);
     EXPECT_EQ(gesloten, 1);
     EXPECT_EQ(LeesInstelling(AppNaam, QStringLiteral("Table1"), QStringLiteral("Tab"), 0),
               QStringLiteral("3"));
     EXPECT_EQ(w->CelTekst(1, 3, 3), QStringLiteral("1.03"));
+    // Shown again with its rows.
+    ToonTabelVenster(1);
+    EXPECT_TRUE(kader->isVisibleTo(&mdi.area));
+    EXPECT_EQ(frmTabelVan(1)->CelTekst(1, 3, 3), QStringLiteral("1.03"));
 
     w->SSTab->setCurrentIndex(0);
-    QPointer<frmTabel> weg(w);
+    QPointer<QWidget> weg(kader);
     w->Ontlaad();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(weg.isNull());
     EXPECT_EQ(TabelVensters[1], nullptr);
     EXPECT_EQ(LeesInstelling(AppNaam, QStringLiteral("Table1"), QStringLiteral("Tab"), 0),
               QStringLiteral("0"));
+    ZetKindvensterbeheer(nullptr);
 }
 
 TEST_F(TabelvensterTest, FontAndColumnWidthsComeFromTheSettingsStore) {
