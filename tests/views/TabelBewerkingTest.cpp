@@ -124,6 +124,17 @@ TEST_F(TabelBewerkingTest, EditsAcrossDeletedRowsKeepFileAndTablesTogether) {
     EXPECT_EQ(tabel(2).CelTekst(2, 8, 3), QStringLiteral("1.08"));
 }
 
+TEST_F(TabelBewerkingTest, TheTablesWrittenToAFileLeaveDeletedRowsOut) {
+    Laad(4);
+    Verwijder(1, 4, 2, 3);
+    const QString kopie = map + QStringLiteral("/kopie.csv");
+    ASSERT_TRUE(SchrijfGegevensbestand(kopie));
+    LeesGegevensbestand(kopie);
+    EXPECT_EQ(vragen.size(), 1u); // the delete question; no unsound lines
+    EXPECT_EQ(AantalMetingen, 2);
+    EXPECT_EQ(tabel(2).CelTekst(2, 2, 3), QStringLiteral("1.04"));
+}
+
 TEST_F(TabelBewerkingTest, AnEditThatCannotReplaceTheWorkingCopyLeavesTheTablesAsTheyWere) {
     class GeenVervanging : public Bestandsbewerkingen {
         bool Hernoem(const QString& van, const QString& naar) override {
