@@ -59,6 +59,8 @@ TabelGrid::TabelGrid(QWidget* ouder) : QTableView(ouder), m_model(new TabelModel
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
     setTabKeyNavigation(false);
+    // The font record's colour is the colour of the cells' text.
+    setForegroundRole(QPalette::Text);
     verticalHeader()->hide();
     // Rows of one height, so that the view finds a row without measuring the rows before it.
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -83,12 +85,12 @@ Selectie TabelGrid::LeesSelectie() const {
     const QModelIndex huidig = selectionModel()->currentIndex();
     // The current cell is the corner the selection was drawn to; Row/Col the one it began at.
     const bool omhoog = huidig.isValid() && huidig.row() == boven && boven != onder;
-    const bool links_ = huidig.isValid() && huidig.column() == links && links != rechts;
+    const bool naarLinks = huidig.isValid() && huidig.column() == links && links != rechts;
     Selectie s;
     s.Row = (omhoog ? onder : boven) + 1;
     s.RowSel = (omhoog ? boven : onder) + 1;
-    s.Col = static_cast<int16_t>(links_ ? rechts : links);
-    s.ColSel = static_cast<int16_t>(links_ ? links : rechts);
+    s.Col = static_cast<int16_t>(naarLinks ? rechts : links);
+    s.ColSel = static_cast<int16_t>(naarLinks ? links : rechts);
     return s;
 }
 
@@ -187,7 +189,7 @@ void TabelGrid::changeEvent(QEvent* e) {
 
 Lettertype TabelGrid::LeesLettertype() const {
     const QFont f = font();
-    const QColor c = palette().color(QPalette::Text);
+    const QColor c = palette().color(foregroundRole());
     return {f.family(),
             f.pointSizeF(),
             f.bold(),
@@ -207,7 +209,7 @@ void TabelGrid::ZetLettertype(const Lettertype& l) {
     f.setStrikeOut(l.doorgehaald);
     setFont(f);
     QPalette p = palette();
-    p.setColor(QPalette::Text, QColor(l.kleur & 0xFF, (l.kleur >> 8) & 0xFF, (l.kleur >> 16) & 0xFF));
+    p.setColor(foregroundRole(), QColor(l.kleur & 0xFF, (l.kleur >> 8) & 0xFF, (l.kleur >> 16) & 0xFF));
     setPalette(p);
 }
 

@@ -54,7 +54,7 @@ protected:
 private:
     void SelecteerRijen(int32_t van, int32_t tot);
     TabelModel* m_model;
-    int32_t m_rijAnker = 0; // a press on the row-number column: the row it began on
+    int32_t m_rijAnker = -1; // a press on the row-number column: the row it began on, else -1
 };
 
 class frmTabel : public QWidget, public Tabelvenster {
