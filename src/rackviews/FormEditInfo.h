@@ -25,7 +25,8 @@ public:
     int16_t Mi = 1;
 
     // Captions, the current text selected in the text field, topmost. For a row's info the table
-    // window of rack Ri is made when it does not exist yet.
+    // window of rack Ri is made when it does not exist yet; without a selected row there is nothing to
+    // edit, and the dialog closes as soon as it is shown.
     void Laad();
     // Every way of closing takes the dialog out of the topmost layer.
     void done(int resultaat) override;
