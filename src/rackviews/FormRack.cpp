@@ -35,7 +35,7 @@ namespace {
 constexpr int TekstInstellingen = 114, TekstModuleInstellingen = 430, TekstPrintRack = 434,
               TekstRackAan = 433, TekstRackNaam = 387, TekstModuleNaam = 388, TekstBovenaan = 432,
               TekstFabrieksafregeling = 431, TekstUitgeschakeld = 380, TekstRack = 297, TekstModule = 296,
-              TekstIngang = 295;
+              TekstIngang = 295, TekstTabel = 122;
 constexpr int WachtNaAfregeling = 500; // ms
 
 QColor kleurVan(int32_t kleur) {
@@ -218,6 +218,9 @@ void FormRack::maakMenu() {
     mnuPrintRack = actie("mnuPrintRack", [this] {
         if (rackvensterActies().PrintRack) rackvensterActies().PrintRack(this);
     });
+    mnuRackTable = actie("mnuRackTable", [this] {
+        if (rackvensterActies().ToonTabel) rackvensterActies().ToonTabel(Ri);
+    });
     mnuRackSettingsMeasure = actie("mnuRackSettingsMeasure", [this] { mnuRackSettingsMeasure_Click(); });
     mnuRackSettingsMeasure->setCheckable(true);
     mnuRackSettingsName = actie("mnuRackSettingsName", [this] { Hernoem(true); });
@@ -233,6 +236,7 @@ void FormRack::LaadStrings() {
     mnuRackSettings->setTitle(Tekst[TekstInstellingen]);
     mnuModuleSettings->setText(Tekst[TekstModuleInstellingen]);
     mnuPrintRack->setText(Tekst[TekstPrintRack]);
+    mnuRackTable->setText(Tekst[TekstTabel]);
     mnuRackSettingsMeasure->setText(Tekst[TekstRackAan]);
     mnuRackSettingsName->setText(Tekst[TekstRackNaam]);
     mnuRackSettingsNameModule->setText(Tekst[TekstModuleNaam]);
@@ -552,6 +556,7 @@ void FormRack::ToonMenu(int i) {
     // Entries whose window the program has not installed are left out.
     mnuModuleSettings->setVisible(static_cast<bool>(acties.OpenModuleInstellingen));
     mnuPrintRack->setVisible(static_cast<bool>(acties.PrintRack));
+    mnuRackTable->setVisible(static_cast<bool>(acties.ToonTabel));
     mnuRackSettings_Click();
     m_moduleKeuze = i;
     const QPoint hoek = PictureModule[i]->pos() + LabelModule[i]->pos();

@@ -1,6 +1,6 @@
 #pragma once
 // What the rack window opens in windows that other folders build: the module settings dialog, the
-// direct printout, the factory adjustment dialogs and the title of the rack's table window. The
+// direct printout, the factory adjustment dialogs, and the rack's table window and its title. The
 // program installs each at start-up; a menu entry whose action is not installed stays hidden.
 #include <QString>
 #include <functional>
@@ -18,6 +18,8 @@ struct RackvensterActies {
     std::function<void(const QString& type, int r, int m, bool alleenLezen)> OpenFabrieksafregeling;
     // The table window of rack r reloads its title (made when it does not exist yet).
     std::function<void(int r)> LaadTabelTitel;
+    // Shows the table window of rack r (made when it does not exist yet) and sets the rack's Table flag.
+    std::function<void(int r)> ToonTabel;
 };
 
 RackvensterActies& rackvensterActies();

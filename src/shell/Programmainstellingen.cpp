@@ -165,10 +165,6 @@ void LeesHoofdvensterPositie(mdiK740& venster) {
     venster.show();
 }
 
-int32_t Kleurwaarde(const QColor& c) {
-    return c.red() + 256 * c.green() + 65536 * c.blue();
-}
-
 } // namespace
 
 QString StandaardMap(const QString& naam) {
@@ -177,15 +173,6 @@ QString StandaardMap(const QString& naam) {
 
 int32_t GeldigInterval(int32_t seconden) {
     return seconden >= 1 && seconden <= 86400 ? seconden : 1;
-}
-
-bool LeesBooleanInstelling(const QString& sectie, const QString& sleutel, bool standaard) {
-    const QString t = Lees(sectie, sleutel, BooleanAlsTekst(standaard)).trimmed();
-    if (t.compare(QStringLiteral("True"), Qt::CaseInsensitive) == 0) return true;
-    if (t.compare(QStringLiteral("False"), Qt::CaseInsensitive) == 0) return false;
-    bool getal = false;
-    const double w = t.toDouble(&getal);
-    return getal ? w != 0 : standaard;
 }
 
 void Initialisatie(mdiK740& venster) {
@@ -311,51 +298,6 @@ void BewaarInstellingen(mdiK740& venster) {
     Bewaar(QStringLiteral("Time"), QStringLiteral("Base"), platform::DatumTijdTekst(TijdBasis));
 
     SchrijfLogboek(0, 0, Tekst[455]);
-}
-
-void BewaarLettertype(const QString& sectie, QWidget* besturing) {
-    if (!besturing) return;
-    const QFont f = besturing->font();
-    Bewaar(sectie, QStringLiteral("Fontname"), f.family());
-    Bewaar(sectie, QStringLiteral("Fontsize"), SingleAlsTekst(static_cast<float>(f.pointSizeF())));
-    Bewaar(sectie, QStringLiteral("Fontbold"), BooleanAlsTekst(f.bold()));
-    Bewaar(sectie, QStringLiteral("Fontitalic"), BooleanAlsTekst(f.italic()));
-    Bewaar(sectie, QStringLiteral("Fontstrikethrough"), BooleanAlsTekst(f.strikeOut()));
-    Bewaar(sectie, QStringLiteral("Fontunderline"), BooleanAlsTekst(f.underline()));
-    Bewaar(sectie, QStringLiteral("Fontcolor"),
-           QString::number(Kleurwaarde(besturing->palette().color(besturing->foregroundRole()))));
-}
-
-void LeesLettertype(const QString& sectie, QWidget* besturing) {
-    if (!besturing) return;
-    QFont f = besturing->font();
-    f.setFamily(Lees(sectie, QStringLiteral("Fontname"), QStringLiteral("MS Sans Serif")));
-    const float grootte = TekstNaarSingle(Lees(sectie, QStringLiteral("Fontsize"), QStringLiteral("8")));
-    if (grootte > 0) f.setPointSizeF(grootte);
-    f.setBold(LeesBooleanInstelling(sectie, QStringLiteral("Fontbold"), false));
-    f.setItalic(LeesBooleanInstelling(sectie, QStringLiteral("Fontitalic"), false));
-    f.setStrikeOut(LeesBooleanInstelling(sectie, QStringLiteral("Fontstrikethrough"), false));
-    f.setUnderline(LeesBooleanInstelling(sectie, QStringLiteral("Fontunderline"), false));
-    besturing->setFont(f);
-    const auto kleur =
-        static_cast<int64_t>(TekstNaarDouble(Lees(sectie, QStringLiteral("Fontcolor"), QStringLiteral("0"))));
-    QPalette p = besturing->palette();
-    p.setColor(besturing->foregroundRole(), QColor(kleur & 0xFF, (kleur >> 8) & 0xFF, (kleur >> 16) & 0xFF));
-    besturing->setPalette(p);
-}
-
-void BewaarKolomBreedte(const QString& sectie, QTableView* raster) {
-    if (!raster || !raster->model()) return;
-    for (int c = 0; c < raster->model()->columnCount(); ++c)
-        Bewaar(sectie, QStringLiteral("Width%1").arg(c),
-               QString::number(qRound(PixelsNaarTwips(raster->columnWidth(c)))));
-}
-
-void LeesKolomBreedte(const QString& sectie, QTableView* raster) {
-    if (!raster || !raster->model()) return;
-    for (int c = 0; c < raster->model()->columnCount(); ++c)
-        raster->setColumnWidth(c, TwipsNaarPixels(TekstNaarLong(Lees(sectie, QStringLiteral("Width%1").arg(c),
-                                                                     QStringLiteral("1000")))));
 }
 
 void BewaarPrinterInstellingen(const QString& sectie) {

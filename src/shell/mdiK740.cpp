@@ -39,6 +39,7 @@
 #include "shell/Standaarddialogen.h"
 #include "shell/Vensterhaken.h"
 #include "shell/frmSplash.h"
+#include "views/frmTabel.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -332,6 +333,16 @@ bool mdiK740::MDIForm_Load(const QStringList& argumenten) {
     Haken.RackVenster = [](int r) -> QWidget* {
         auto* venster = dynamic_cast<QWidget*>(RackVenster(r));
         return venster ? Kindvensterkader(venster) : nullptr;
+    };
+    InstalleerTabelvensters();
+    Haken.TabelVenster = [](int r) -> QWidget* { return Kindvensterkader(frmTabelVan(r)); };
+    Haken.TabelRaster = [](int r, int m) -> QTableView* {
+        frmTabel* venster = frmTabelVan(r);
+        return venster && m >= 1 && m <= AantalModules ? venster->MSHFlexGrid[static_cast<size_t>(m)]
+                                                       : nullptr;
+    };
+    Haken.SluitTabelVenster = [](int r) {
+        if (frmTabel* venster = frmTabelVan(r)) venster->Ontlaad();
     };
 
     const QString dataMap =

@@ -38,6 +38,7 @@
 #include "shell/frmTerminal.h"
 #include "shell/mdiK740.h"
 #include "views/Grafiekvensters.h"
+#include "views/frmTabel.h"
 
 #include <QDir>
 #include <QLocale>
@@ -74,6 +75,7 @@ void ResetAlles() {
     ResetTerminal();
     ResetInstellenDiensten();
     ResetTabelVensters();
+    ResetTabelvensterHaken();
     ResetMeetbestand();
     ResetCsvVelden();
     ResetTijdbasis();

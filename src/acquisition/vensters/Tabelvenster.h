@@ -60,6 +60,11 @@ public:
     // The text of a cell of module m's grid; "" outside the grid.
     virtual QString CelTekst(int16_t m, int32_t rij, int16_t kolom) const = 0;
     virtual void ZetCelTekst(int16_t m, int32_t rij, int16_t kolom, const QString& tekst) = 0;
+    // The row where the selection of module m's grid ends (the info editor edits it); 0 without one.
+    virtual int32_t RowSel(int16_t m) const {
+        (void)m;
+        return 0;
+    }
 };
 
 // The table windows of racks 1..16 (window side owns them; the list only refers to them).
