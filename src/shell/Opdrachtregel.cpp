@@ -7,8 +7,6 @@
 #include <QDir>
 
 QStringList ExtraPoorten;
-QString AfregelMap;
-QString ProductieDatabasePad;
 QString FabrieksDatabaseMap;
 
 namespace {

@@ -16,6 +16,8 @@
 #include "acquisition/vensters/Tabelvenster.h"
 #include "acquisition/Verbinding.h"
 #include "acquisition/Vernieuwing.h"
+#include "factory/Afregeling.h"
+#include "factory/Beheer.h"
 #include "files/CsvVelden.h"
 #include "files/Grafiekconfiguratie.h"
 #include "files/Logboek.h"
@@ -76,6 +78,8 @@ void ResetAlles() {
     ResetCsvVelden();
     ResetTijdbasis();
     ResetOpslaan();
+    ResetAfregeling();
+    ResetBeheer();
 }
 
 void SchoneOmgeving::SetUp() {
