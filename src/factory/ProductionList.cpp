@@ -39,11 +39,11 @@ QString ProductionList::MaakSelectMax(const QString& kolom) const {
 }
 
 bool ProductionList::VoegToe(const ItemPtr& item, const QString& sleutel) {
-    for (const Element& e : m_items)
-        if (e.sleutel == sleutel) {
-            m_fout = fouten::DubbeleSleutel();
-            return false;
-        }
+    if (m_sleutels.contains(sleutel)) {
+        m_fout = fouten::DubbeleSleutel();
+        return false;
+    }
+    m_sleutels.insert(sleutel);
     m_items.push_back({sleutel, item});
     return true;
 }
@@ -80,6 +80,7 @@ int32_t ProductionList::Load(const QString& pad, int32_t van, int32_t& tot, cons
     m_queryResult = LeesRecords(sql, pad, waarden);
     m_databasePath = pad;
     m_items.clear();
+    m_sleutels.clear();
     VoegRijenToe();
     return Count();
 }
@@ -131,10 +132,13 @@ ProductionList::ItemPtr ProductionList::add(ItemPtr item) {
 }
 
 void ProductionList::Remove(int positie) {
-    if (positie >= 1 && positie <= Count()) m_items.erase(m_items.begin() + (positie - 1));
+    if (positie < 1 || positie > Count()) return;
+    m_sleutels.remove(m_items[static_cast<size_t>(positie - 1)].sleutel);
+    m_items.erase(m_items.begin() + (positie - 1));
 }
 
 void ProductionList::Remove(const QString& sleutel) {
+    m_sleutels.remove(sleutel);
     std::erase_if(m_items, [&](const Element& e) { return e.sleutel == sleutel; });
 }
 

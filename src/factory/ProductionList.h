@@ -5,6 +5,7 @@
 #include "factory/DatabaseFunctions.h"
 #include "factory/ProductionItem.h"
 
+#include <QSet>
 #include <QString>
 #include <cstdint>
 #include <memory>
@@ -59,6 +60,7 @@ private:
         ItemPtr item;
     };
     std::vector<Element> m_items;
+    QSet<QString> m_sleutels;
     QueryResultaat m_queryResult;
     QString m_databasePath;
     std::optional<LoopFout> m_fout;

@@ -5,6 +5,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QStringList>
 #include <functional>
 
@@ -25,7 +26,8 @@ bool MetVerbinding(const QString& pad, const std::function<bool(QSqlDatabase&)>&
     return gelukt;
 }
 
-bool Voer(QSqlDatabase& db, const QString& sql, const QVariantList& waarden, QVariant* eerste = nullptr) {
+bool Voer(QSqlDatabase& db, const QString& sql, const QVariantList& waarden,
+          QList<QVariantList>* rijen = nullptr) {
     QSqlQuery q(db);
     if (!q.prepare(sql)) {
         qWarning() << sql << q.lastError().text();
@@ -37,7 +39,12 @@ bool Voer(QSqlDatabase& db, const QString& sql, const QVariantList& waarden, QVa
         qWarning() << sql << q.lastError().text();
         return false;
     }
-    if (eerste && q.next()) *eerste = q.value(0);
+    while (rijen && q.next()) {
+        QVariantList rij;
+        for (int v = 0; v < q.record().count(); ++v)
+            rij << q.value(v);
+        rijen->append(rij);
+    }
     return true;
 }
 
@@ -62,10 +69,15 @@ bool VoerUitOp(const QString& pad, const QString& sql, const QVariantList& waard
     return MetVerbinding(pad, [&](QSqlDatabase& db) { return Voer(db, sql, waarden); });
 }
 
+QList<QVariantList> RijenUit(const QString& pad, const QString& sql, const QVariantList& waarden) {
+    QList<QVariantList> rijen;
+    MetVerbinding(pad, [&](QSqlDatabase& db) { return Voer(db, sql, waarden, &rijen); });
+    return rijen;
+}
+
 QVariant WaardeUit(const QString& pad, const QString& sql, const QVariantList& waarden) {
-    QVariant waarde;
-    MetVerbinding(pad, [&](QSqlDatabase& db) { return Voer(db, sql, waarden, &waarde); });
-    return waarde;
+    const QList<QVariantList> rijen = RijenUit(pad, sql, waarden);
+    return rijen.isEmpty() || rijen.first().isEmpty() ? QVariant() : rijen.first().first();
 }
 
 bool VoegApparaatToe(const QString& pad, int id, const QVariant& serie, const QString& toestel,

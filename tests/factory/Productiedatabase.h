@@ -12,6 +12,8 @@ bool MaakProductieDatabase(const QString& pad);
 bool VoerUitOp(const QString& pad, const QString& sql, const QVariantList& waarden = {});
 // The first field of the first row of a query (an invalid QVariant when there is none).
 QVariant WaardeUit(const QString& pad, const QString& sql, const QVariantList& waarden = {});
+// Every row of a query, each as its fields.
+QList<QVariantList> RijenUit(const QString& pad, const QString& sql, const QVariantList& waarden = {});
 
 // Adds a device: row `id` of PRODUCTION with that serial, of type `toestel` (an object of that NAME,
 // made when needed; "" for no object), produced on 2016-02-22 and not yet end-controlled; `kolommen`
