@@ -126,7 +126,8 @@ QString AfregelBestandPad() {
 
 void OpenAfregelBestand() {
     if (AfregelBestandOpen) return;
-    AfregelBestandNummer = afregelbestand::Open(AfregelBestandPad());
+    // Without the factory folder there is no shared file to open.
+    AfregelBestandNummer = AfregelMap.isEmpty() ? -1 : afregelbestand::Open(AfregelBestandPad());
     AfregelBestandOpen = AfregelBestandNummer >= 0;
     if (!AfregelBestandOpen)
         ToonMelding(QStringLiteral("Kan '") + AfregelBestandPad() + QStringLiteral("' niet openen !"),
@@ -140,6 +141,8 @@ void SluitAfregelBestand() {
 }
 
 QString ControleerAfregeling(int32_t serie, int rack, int module, bool zonderIdControle) {
+    // Another workstation may have linked a record for the serial since the list was loaded.
+    if (GeldigeModule(rack, module)) LaadProductie(serie);
     Controle controle;
     const bool verder = Probeer([&] {
         controle = Controleer(serie, rack, module, zonderIdControle);

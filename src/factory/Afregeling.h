@@ -28,7 +28,7 @@ extern QString AfregelMap;
 QString AfregelBestandPad();
 
 // Opens the file (creating it when missing), shared with other processes; a message when it cannot be
-// opened. Nothing happens when it is open already.
+// opened (also when AfregelMap is not set). Nothing happens when it is open already.
 void OpenAfregelBestand();
 void SluitAfregelBestand();
 
@@ -37,7 +37,8 @@ void SluitAfregelBestand();
 // past the end of the file, a date outside 1 Jan 2000 .. 1 Jan 2200); else the record's date as short
 // date, or "2" when the stored record belongs to another serial or type or (unless
 // zonderIdControle) to another identification code, and the operator cancelled the message about it.
-// When reading fails the operator can retry or cancel ("2"). Leaves the file open or closed as it was.
+// The production rows around the serial are loaded afresh first. When reading fails the operator can
+// retry or cancel ("2"). Leaves the file open or closed as it was.
 QString ControleerAfregeling(int32_t serie, int rack, int module, bool zonderIdControle);
 // Completes AfregelRecord (serial AfregelSerienummer, the module's type, identification code and
 // software version, the operator, now, and one more adjustment when `gewijzigd`) and stores it: over

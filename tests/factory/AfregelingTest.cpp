@@ -215,6 +215,16 @@ TEST_F(AfregelingTest, ANewSerialIsAppendedOverAPartialTailAndLinkedThenOverwrit
     EXPECT_EQ(bestand().left(660), tweeRecords);
 }
 
+TEST_F(AfregelingTest, TheCheckSeesALinkMadeByAnotherWorkstation) {
+    ASSERT_TRUE(VoegApparaatToe(db(), 1, 5001, QStringLiteral("K761")));
+    schrijf(records({opgeslagen(5001, MaakDatum(2024, 6, 1))}));
+    EXPECT_EQ(controleer(5001), QString());
+    ASSERT_TRUE(VoerUitOp(db(), QStringLiteral("UPDATE PRODUCTION SET AFREGELINGID = 1")));
+    EXPECT_EQ(controleer(5001), QStringLiteral("01/06/2024"));
+    EXPECT_EQ(VorigeAfregeling.AantalAfregelingen, 4);
+    EXPECT_TRUE(melding.meldingen.empty());
+}
+
 TEST_F(AfregelingTest, ARecordNumberThatPointsNowhereGivesNoRecordAndASaveAppends) {
     ASSERT_TRUE(
         VoegApparaatToe(db(), 1, 5001, QStringLiteral("K761"), {{QStringLiteral("AFREGELINGID"), 0}}));
@@ -404,6 +414,12 @@ TEST_F(AfregelingTest, AFileThatCannotBeOpenedIsReportedAndNothingIsWritten) {
     EXPECT_EQ(melding.meldingen[0].stijl, vbOKOnly | vbCritical);
     EXPECT_TRUE(AfregelingIdVan(db(), 5001).isNull());
     EXPECT_FALSE(AfregelBestandOpen);
+
+    // Outside factory mode there is no folder, and no file is made anywhere.
+    AfregelMap.clear();
+    EXPECT_EQ(controleer(5001), QString());
+    EXPECT_EQ(melding.meldingen.back().tekst, QStringLiteral("Kan 'DataK740.fcd' niet openen !"));
+    EXPECT_FALSE(QFile::exists(QStringLiteral("DataK740.fcd")));
 }
 
 TEST_F(AfregelingTest, AWriteErrorCanBeRetriedOrCancelled) {

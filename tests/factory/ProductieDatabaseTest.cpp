@@ -265,6 +265,16 @@ TEST_F(ProductieDatabaseTest, SqlTextInAValueIsBoundAndNeverRun) {
     EXPECT_EQ(lijst.Fout()->Nummer, 13);
     EXPECT_EQ(rijen().toInt(), voor.toInt() + 1);
 
+    // So is a record number holding SQL text.
+    ASSERT_TRUE(
+        VoegApparaatToe(db(), 4, 6003, QStringLiteral("K761"),
+                        {{QStringLiteral("AFREGELINGID"), QStringLiteral("2; DROP TABLE PRODUCTION")}}));
+    std::optional<LoopFout> fout;
+    EXPECT_EQ(ToestelVanSerienummer(6003, &fout), QString());
+    ASSERT_TRUE(fout);
+    EXPECT_EQ(fout->Nummer, 13);
+    EXPECT_EQ(rijen().toInt(), voor.toInt() + 2);
+
     // Quotes and URI characters in the path of the database are only part of the name.
     const QString vreemd = tijdelijkeMap() + QStringLiteral("/it's #1?%20 & co.mdb");
     ASSERT_TRUE(QFile::copy(db(), vreemd));
