@@ -8,8 +8,6 @@
 #include <QDir>
 
 QStringList ExtraPoorten;
-QString AfregelMap;
-QString ProductieDatabasePad;
 QString FabrieksDatabaseMap;
 
 namespace {

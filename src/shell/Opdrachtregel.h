@@ -2,15 +2,17 @@
 // The program's command line: the mode switches (simulation, alarm output, factory mode, log files),
 // extra serial ports for the port list, and a measurement file to open. Switches are not
 // case-sensitive; file names keep their case.
+#include "factory/Afregeling.h"
+#include "factory/Beheer.h"
+
 #include <QString>
 #include <QStringList>
 
 // Ports named by "/com" switches, one entry each ("COM3", "COM12"); the settings window adds them to
 // its port list.
 extern QStringList ExtraPoorten;
-// Folder of the factory adjustment file and path of the production database (factory mode).
-extern QString AfregelMap;
-extern QString ProductieDatabasePad;
+// The factory switches set AfregelMap (the folder of the adjustment record file) and
+// ProductieDatabasePad (the production database), which the factory code declares.
 // The databases folder of the factory file server.
 extern QString FabrieksDatabaseMap;
 

@@ -16,6 +16,8 @@
 #include "acquisition/vensters/Tabelvenster.h"
 #include "acquisition/Verbinding.h"
 #include "acquisition/Vernieuwing.h"
+#include "factory/Afregeling.h"
+#include "factory/Beheer.h"
 #include "files/CsvVelden.h"
 #include "files/Grafiekconfiguratie.h"
 #include "files/Logbestanden.h"
@@ -82,6 +84,8 @@ void ResetAlles() {
     ResetOpslaan();
     ResetGrafiekvensters();
     ResetLogbestanden();
+    ResetAfregeling();
+    ResetBeheer();
 }
 
 void SchoneOmgeving::SetUp() {
