@@ -1,16 +1,26 @@
 #include "acquisition/Aanmelding.h"
 
 #include "acquisition/Frames.h"
-#include "acquisition/vensters/Hoofdvenster.h"
 #include "acquisition/Koppelingen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
+#include "acquisition/StatusADC.h"
 #include "acquisition/Verbinding.h"
+#include "acquisition/vensters/Hoofdvenster.h"
 #include "shared/Algemeen.h"
 #include "shared/Melding.h"
 #include "shared/Teksten.h"
 
+#include <algorithm>
+#include <deque>
+
 namespace {
+
+// Numbers of log-on replies that came while another rack's log-on was handled, in the order they came.
+std::deque<int32_t> WachtendeAanmeldingen;
+bool AanmeldingBezig = false;
+// The rack whose log-on is being handled: a reply of its own meanwhile (to its acknowledge) is dropped.
+int32_t RackInBehandeling = 0;
 
 const QString CRLF = QStringLiteral("\r\n");
 
@@ -24,6 +34,75 @@ bool IsRack(int rack) {
 
 QString Ingangsnaam(int c) {
     return QStringLiteral("CH%1").arg(c);
+}
+
+// Only a rack's number registers a rack: its dotted text begins with "1" (0.0.0.0, F.F.F.F and the
+// numbers of modules do not).
+bool IsRacknummer(int32_t idno) {
+    return IdnoAlsTekst(idno).startsWith(QLatin1Char('1'));
+}
+
+void BewaarAanmelding(int32_t idno) {
+    if (AanmeldingBezig && idno == RackInBehandeling) return;
+    if (std::find(WachtendeAanmeldingen.begin(), WachtendeAanmeldingen.end(), idno) ==
+        WachtendeAanmeldingen.end())
+        WachtendeAanmeldingen.push_back(idno);
+}
+
+// A whole log-on reply is kept for handling; true when the reply was one.
+bool BewaarAanmeldAntwoord(const QByteArray& antwoord) {
+    if (HaalByte(antwoord, 3) != CommandoAanmelden || !ControleerChecksum(antwoord) ||
+        !HeeftDatabytes(antwoord, 0))
+        return false;
+    BewaarAanmelding(HaalLong(antwoord, 4));
+    return true;
+}
+
+// Empties the buffers of what came before the acknowledge, except the log-on replies of other racks
+// (kept for handling) and the bytes of a reply still arriving.
+void WisBuffersBehalveAanmeldingen() {
+    HaalBytesBinnen();
+    for (;;) {
+        const Snede snede = SnijFrame(BufferRS232);
+        if (!snede.gevonden) break;
+        BewaarAanmeldAntwoord(snede.frame);
+    }
+}
+
+// The reply to a rack request. Log-on replies of other racks that come meanwhile are kept for
+// handling, not taken as the answer; at most one for every rack slot, so that the wait ends.
+QByteArray WachtOpAntwoordBehalveAanmeldingen() {
+    QByteArray antwoord = WachtOpAntwoord();
+    for (int i = 0; i < AantalRacks && Antwoord == AntwoordFrame && MSComm1().isOpen() && !Afbreken &&
+                    !Pauzeren && BewaarAanmeldAntwoord(antwoord);
+         ++i)
+        antwoord = WachtOpAntwoord();
+    return antwoord;
+}
+
+// The log-on reply of one rack.
+void HandelAanmeldingAf(int32_t idno) {
+    if (TerminalDataInfo) Terminal(QStringLiteral("Logon :") + IdnoAlsTekst(idno) + CRLF);
+    if (!IsRacknummer(idno)) return;
+    PauzeOpvragen = true;
+    const int plaats = RegistreerRack(idno);
+    if (plaats == 0) {
+        ToonMelding(Tekst[447], vbExclamation | vbOKOnly, Tekst[448]);
+        PauzeOpvragen = false;
+        return;
+    }
+    ZendRackBevestiging(plaats);
+    WisBuffersBehalveAanmeldingen();
+    LeesIdentificatienummers(plaats);
+    ZetKanaalEenheden(plaats);
+    bestandslaag().LeesRackConfiguratie(plaats);
+    bestandslaag().LeesRackNamen(plaats);
+    hoofdvenster().ToonRackVenster(plaats);
+    if (BoomZichtbaar) {
+        BoomZichtbaar = false;
+        hoofdvenster().HerbouwSysteemboom();
+    }
+    PauzeOpvragen = false;
 }
 
 } // namespace
@@ -41,26 +120,22 @@ void ZendAanmeldVerzoek() {
 }
 
 void VerwerkAanmeldAntwoord(int32_t idno) {
-    PauzeOpvragen = true;
-    if (TerminalDataInfo) Terminal(QStringLiteral("Logon :") + IdnoAlsTekst(idno) + CRLF);
-    const int plaats = RegistreerRack(idno);
-    if (plaats == 0) {
-        ToonMelding(Tekst[447], vbExclamation | vbOKOnly, Tekst[448]);
-        PauzeOpvragen = false;
-        return;
+    BewaarAanmelding(idno);
+    if (AanmeldingBezig) return; // the handling under way takes it next
+    AanmeldingBezig = true;
+    while (!WachtendeAanmeldingen.empty()) {
+        RackInBehandeling = WachtendeAanmeldingen.front();
+        WachtendeAanmeldingen.pop_front();
+        HandelAanmeldingAf(RackInBehandeling);
     }
-    ZendRackBevestiging(plaats);
-    WisBuffers();
-    LeesIdentificatienummers(plaats);
-    ZetKanaalEenheden(plaats);
-    bestandslaag().LeesRackConfiguratie(plaats);
-    bestandslaag().LeesRackNamen(plaats);
-    hoofdvenster().ToonRackVenster(plaats);
-    if (BoomZichtbaar) {
-        BoomZichtbaar = false;
-        hoofdvenster().HerbouwSysteemboom();
-    }
-    PauzeOpvragen = false;
+    AanmeldingBezig = false;
+    RackInBehandeling = 0;
+}
+
+void WisWachtendeAanmeldingen() {
+    WachtendeAanmeldingen.clear();
+    AanmeldingBezig = false;
+    RackInBehandeling = 0;
 }
 
 int ZoekRackPlaats(int32_t idno) {
@@ -110,11 +185,12 @@ void LeesIdentificatienummers(int rack) {
         AantalbytesUIT = 6;
         ZendKop();
         ZendStaart();
-        const QByteArray antwoord = WachtOpAntwoord();
+        const QByteArray antwoord = WachtOpAntwoordBehalveAanmeldingen();
         SchrijfLogboek(rack, 0, Tekst[452]);
         if (!MSComm1().isOpen() || antwoord.size() < 4) continue;
+        // A reply too short to hold the seven module numbers is none.
         if (HaalByte(antwoord, 3) != CommandoIdentificatie || !ControleerChecksum(antwoord) ||
-            HaalLong(antwoord, 4) != r.Idno) {
+            !IsVolledigAntwoord(antwoord) || HaalLong(antwoord, 4) != r.Idno) {
             Antwoord = AntwoordMislukt;
             continue;
         }

@@ -6,8 +6,12 @@
 // Asks every rack on the line to log on (broadcast, no reply awaited here).
 void ZendAanmeldVerzoek();
 // Handles one log-on reply (echo 5) carrying the rack's number: registers the rack, acknowledges it,
-// identifies its modules, sets their defaults, reads its configuration and shows its window.
+// identifies its modules, sets their defaults, reads its configuration and shows its window. Log-on
+// replies of other racks that arrive meanwhile are kept and handled after it, in the order they came.
+// A number that is not a rack's (0.0.0.0, F.F.F.F, a module's) registers nothing.
 void VerwerkAanmeldAntwoord(int32_t idno);
+// Forgets the log-on replies still to be handled (with the reset of the communication loop).
+void WisWachtendeAanmeldingen();
 // The slot (1..16) given to the rack, or 0 when every slot holds another rack.
 int RegistreerRack(int32_t idno);
 // The slot of the registered rack with that number; else the lowest free slot; else 0.

@@ -1,11 +1,12 @@
 #include "acquisition/Commandos.h"
 
 #include "acquisition/Frames.h"
-#include "acquisition/vensters/Hoofdvenster.h"
 #include "acquisition/Koppelingen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
+#include "acquisition/StatusADC.h"
 #include "acquisition/Verbinding.h"
+#include "acquisition/vensters/Hoofdvenster.h"
 #include "shared/Teksten.h"
 
 #include <QLocale>
@@ -62,9 +63,11 @@ float LeesSoftwareVersie(int rack, int module) {
         ZendModuleCommando(rack, module, QStringLiteral("245"));
         if (TerminalDataInfo) hoofdvenster().TerminalToevoegen(QStringLiteral("Software version = "), false);
         const QByteArray antwoord = WachtOpAntwoord();
-        if (Antwoord != AntwoordFrame) {
+        const bool versieAntwoord = HaalByte(antwoord, 3) == CommandoVersie && ControleerChecksum(antwoord);
+        if (Antwoord != AntwoordFrame || (versieAntwoord && !IsVolledigAntwoord(antwoord))) {
+            // No reply, or one too short to hold the version: as if none came.
             Antwoord = AntwoordGeenLijn;
-        } else if (HaalByte(antwoord, 3) == CommandoVersie && ControleerChecksum(antwoord) &&
+        } else if (versieAntwoord &&
                    (AntwoordIdno = HaalLong(antwoord, 4)) == Racks[rack].Modules[module].Idno) {
             versie = static_cast<float>(HaalByte(antwoord, 8) + HaalByte(antwoord, 9)) / 10.0f;
             Antwoord = AntwoordFrame;

@@ -18,6 +18,7 @@
 #include "acquisition/vensters/Systeemboom.h"
 #include "acquisition/vensters/Tabelvenster.h"
 #include "platform/Klok.h"
+#include "shared/Melding.h"
 #include "shared/Teksten.h"
 
 int16_t OpvraagRack;
@@ -28,6 +29,8 @@ QString BewaardCommando;
 namespace {
 
 bool EindeLus = false;
+// The loss of the rack line has been told (until the line is opened again).
+bool VerliesGemeld = false;
 
 // A pass that got no reply and did not wait for one (simulation, a closed port, an aborted wait)
 // idles this long, so that a waiting program sleeps instead of spinning.
@@ -89,6 +92,8 @@ void VerwerkLusAntwoord(const QByteArray& antwoord) {
         SchrijfLogboek(r, m, Tekst[461] + QLatin1Char(' ') + AntwoordEcho);
     }
     if (!AntwoordGeldig) return;
+    // A reply too short to hold the fields its command reads counts as no reply.
+    if (!IsVolledigAntwoord(antwoord)) return;
 
     MarkeerAntwoordOntvangen(AntwoordIdno);
     switch (echo) {
@@ -109,8 +114,42 @@ void VerwerkLusAntwoord(const QByteArray& antwoord) {
     }
 }
 
+// Module m of rack r is given up: its values are stale from now on, the rack window blanks them.
+void GeefModuleOp(int r, int m) {
+    VerhoogGeenAntwoordTeller(r, m);
+    ToonMetingenRackvenster(r, m, true);
+}
+
+// The rack line's device failed while open (an adapter unplugged, the other end of a pseudo-terminal
+// gone): the port has closed itself. Told once, as a port that cannot be used: every module on the
+// line counts as given up, logging is switched off as with a closed port, and the loop idles as with a
+// closed port until the port is opened again.
+void ControleerLijnVerlies() {
+    if (!MSComm1().verloren()) {
+        VerliesGemeld = false;
+        return;
+    }
+    if (VerliesGemeld) return;
+    VerliesGemeld = true;
+    BufferRS232.clear();
+    for (int r = 1; r <= AantalRacks; ++r)
+        if (Racks[r].Present)
+            for (int m = 1; m <= AantalModules; ++m)
+                if (Racks[r].Modules[m].Present) GeefModuleOp(r, m);
+    AanpassenRackIndicatoren(0, 0, false, false);
+    const QString melding = Tekst[148] + hoofdvenster().PoortNaam() + Tekst[149];
+    hoofdvenster().ZetStatusTekst(1, melding);
+    if (VerbindingActief)
+        // The logging switch with the port closed tells it and switches logging off with an end point.
+        hoofdvenster().StartStopVerbinding();
+    else
+        ToonMelding(melding, vbCritical | vbOKOnly, Tekst[299]);
+    hoofdvenster().ZetStatusTekst(3, melding);
+}
+
 // One pass of the loop.
 void LusRonde() {
+    ControleerLijnVerlies();
     const QByteArray antwoord = WachtOpAntwoord();
     if (antwoord.size() > 6 && Antwoord == AntwoordFrame)
         VerwerkLusAntwoord(antwoord);
@@ -248,7 +287,7 @@ void ControleerOpvraging() {
             }
         } else {
             // Given up: the next pass finds the module answered and finished, and moves on.
-            VerhoogGeenAntwoordTeller(r, m);
+            GeefModuleOp(r, m);
             CommandoAfgehandeld(r, m);
             ZendRackCommando(r, CommandoReset);
             SchrijfLogboek(r, m, Tekst[450]);
@@ -374,5 +413,7 @@ void VernieuwVensters(const QString& info) {
 
 void ResetCommunicatie() {
     ZetBeginStand();
+    WisWachtendeAanmeldingen();
+    VerliesGemeld = false;
     EindeLus = false;
 }

@@ -3,6 +3,9 @@
 // status reply confirms it (its range bytes land in the input's Resolution).
 #include <cstdint>
 
+// The range indexes of a K762 input are 0..HoogsteECBereik.
+inline constexpr uint8_t HoogsteECBereik = 3;
+
 // Sends command 30 once: input index 0..3 (inputs 1..4) and range index 0..3. No wait.
 void ZendECBereik(int rack, int module, uint8_t ingang, uint8_t bereik);
 // Sets the range and reads the status until the module reports it for that input; then the terminal

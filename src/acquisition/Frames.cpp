@@ -36,7 +36,7 @@ int ControleerAntwoord(const QByteArray& kandidaat) {
     return ControleerChecksum(frame) ? KlasseGeldig : KlasseChecksumFout;
 }
 
-Snede SnijFrame(QByteArray& buffer) {
+Snede SnijFrame(QByteArray& buffer, Snijwijze wijze) {
     Snede s;
     const qsizetype n = buffer.size();
     qsizetype eersteOpen = -1; // the first start that may still become a reply
@@ -54,17 +54,46 @@ Snede SnijFrame(QByteArray& buffer) {
             continue;
         }
         const QByteArray kandidaat = buffer.mid(i, totaal);
-        if (ControleerAntwoord(kandidaat) == KlasseGeldig) {
-            s.gevonden = true;
-            s.frame = kandidaat;
-            s.verworpen = i;
-            buffer.remove(0, i + totaal);
-            return s;
+        if (ControleerAntwoord(kandidaat) != KlasseGeldig) continue;
+        // An open start before it reaches past the buffer's end, so this reply lies inside its claim.
+        if (eersteOpen >= 0 && wijze == Snijwijze::Strikt) {
+            s.verborgen = true;
+            continue;
         }
+        s.gevonden = true;
+        s.frame = kandidaat;
+        s.verworpen = i;
+        buffer.remove(0, i + totaal);
+        return s;
     }
     s.verworpen = eersteOpen < 0 ? n : eersteOpen;
     buffer.remove(0, s.verworpen);
     return s;
+}
+
+int AntwoordDatabytes(uint8_t commando) {
+    switch (commando) {
+    case CommandoADC:
+    case CommandoTemperatuurADC:
+        return 8;
+    case CommandoStatus:
+    case CommandoLeesDubbelWoord:
+        return 4;
+    case CommandoLeesByte:
+        return 1;
+    case CommandoLeesWoord:
+    case CommandoVersie:
+        return 2;
+    case CommandoIdentificatie:
+        return 28;
+    default:
+        return 0;
+    }
+}
+
+bool HeeftDatabytes(const QByteArray& antwoord, int databytes) {
+    const int nodig = 6 + databytes;
+    return HaalByte(antwoord, 2) >= nodig && antwoord.size() >= nodig + 4;
 }
 
 uint8_t HaalByte(const QByteArray& antwoord, int p) {

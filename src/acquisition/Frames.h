@@ -54,15 +54,36 @@ struct Snede {
     bool gevonden = false;
     QByteArray frame;        // the whole reply, from its 'P' through its LF
     qsizetype verworpen = 0; // bytes dropped from the buffer's front (noise, broken replies)
+    // A whole valid reply stands inside the bytes that an earlier start claims while they have not all
+    // come: it was left where it is (it may be data of the reply still arriving).
+    bool verborgen = false;
+};
+
+// How the cutter treats a reply that stands inside the claim of an earlier start whose bytes have not
+// all come.
+enum class Snijwijze {
+    Strikt,  // bytes are still arriving: it is data of the earlier reply until that one is whole
+    LijnStil // the line has gone quiet: the earlier start was noise, the reply inside it counts
 };
 
 // Takes the first whole valid reply out of the buffer. Every 'P' is a possible start: a reply is
-// taken from the first start at which a whole valid reply stands; bytes before it are dropped. When
-// none stands whole yet, the bytes before the first start that may still become one (a 'P' whose
-// length byte is missing or is 2 to 40 while its bytes have not all come) are dropped and the rest
-// stays for the next cut. A start whose length byte is above 40, or whose bytes are all there but do
-// not form a valid reply, is passed over, so noise that holds a 'P' never hides a reply behind it.
-Snede SnijFrame(QByteArray& buffer);
+// taken from the first start at which a whole valid reply stands; bytes before it are dropped. A start
+// whose length byte is above 40, or whose bytes are all there but do not form a valid reply, is passed
+// over, so noise that holds a 'P' never hides a reply behind it for long. A start whose length byte is
+// 2 to 40 while its bytes have not all come ("open") claims the bytes it counts: strictly, nothing
+// inside that claim is taken (a reply within the data of a reply still arriving is data); once the
+// line is quiet, the open start is passed over too. When no reply is taken, the bytes before the
+// first open start are dropped: the buffer keeps only what may still begin a reply, fewer than 44
+// bytes.
+Snede SnijFrame(QByteArray& buffer, Snijwijze wijze = Snijwijze::Strikt);
+
+// Data bytes of the reply to a command (a K762 status reply carries StatusDatabytesK762): a reply
+// whose length byte counts fewer holds no answer to it. 0 for commands answered without data.
+int AntwoordDatabytes(uint8_t commando);
+inline constexpr int StatusDatabytesK762 = 8;
+// True when the reply's length byte counts at least `databytes` data bytes and they are all there, so
+// that every field its command reads lies in the reply and not in its checksum or CR LF.
+bool HeeftDatabytes(const QByteArray& antwoord, int databytes);
 
 // Field readers; a position beyond the reply reads as 0.
 uint8_t HaalByte(const QByteArray& antwoord, int p);

@@ -298,6 +298,12 @@ float GeldigeOffsetK761(float x) {
 float GeldigeVersterkingK761(float x) {
     return Binnen(x, 0.9f, 1.1f, 1.0f);
 }
+float GeldigeOffsetMV(float x) {
+    return Binnen(x, -100.0f, 100.0f, 0.0f);
+}
+float GeldigeZuurstofSchaal(float x) {
+    return Binnen(x, 0.0813f, 0.542f, StandaardZuurstofSchaal);
+}
 
 void ResetK761() {
     Luchtdruk = 1000.0f;

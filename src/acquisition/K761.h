@@ -55,5 +55,9 @@ float GeldigeOffsetISE(float x);       // -12..12, else 0
 float GeldigeHellingISE(float x);      // magnitude 5..200 with its sign, else 1
 float GeldigeOffsetK761(float x);      // -15..15, else 0
 float GeldigeVersterkingK761(float x); // 0.9..1.1, else 1
+// Stored calibrations of the 1-point procedure, within its acceptance limits.
+float GeldigeOffsetMV(float x);       // -100..100 mV, else 0
+float GeldigeZuurstofSchaal(float x); // 0.0813..0.542 (mg/l)/mV, else the default 0.1626
+inline constexpr float StandaardZuurstofSchaal = 0.1626f;
 
 void ResetK761();

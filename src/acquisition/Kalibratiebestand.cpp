@@ -85,7 +85,7 @@ void laadTemperatuur(int r, int m, int c, const KalibratieRecord& rec) {
     t.KalibratieDatum = rec.Tijdstip;
     t.Offset = GeldigeTemperatuurOffset(rec.Nulpunt);
     t.Scale = 1.0f;
-    HandTemperaturen[r][m][c] = rec.Temperatuur2;
+    HandTemperaturen[r][m][c] = GeldigeHandTemperatuur(rec.Temperatuur2);
 }
 
 void laadIngangK761(int r, int m, int c, const QByteArray& inhoud) {
@@ -98,7 +98,7 @@ void laadIngangK761(int r, int m, int c, const QByteArray& inhoud) {
     if (eenheid == QLatin1String("mV")) {
         const KalibratieRecord rec = record(1);
         k.KalibratieTekst = OpmaakSingle(rec.Standaard1, QStringLiteral("0.0")) + QStringLiteral(" mV");
-        k.Offset = rec.Nulpunt;
+        k.Offset = GeldigeOffsetMV(rec.Nulpunt);
         k.Scale = 1.0f;
         k.KalibratieDatum = rec.Tijdstip;
     } else if (eenheid == QLatin1String("pH")) {
@@ -115,7 +115,7 @@ void laadIngangK761(int r, int m, int c, const QByteArray& inhoud) {
                             OpmaakSingle(rec.Standaard2, QStringLiteral("0")) + QStringLiteral(" hPa");
         k.KalibratieInfo = OpmaakSingle(rec.MilliVolt1, QStringLiteral("0.0")) + QStringLiteral(" mV");
         k.Offset = 0.0f;
-        k.Scale = rec.Helling;
+        k.Scale = GeldigeZuurstofSchaal(rec.Helling);
         k.KalibratieDatum = rec.Tijdstip;
     } else if (eenheid == QLatin1String("g/l")) {
         const KalibratieRecord rec = record(4);
@@ -266,7 +266,7 @@ KalibratieRecord LeesKalibratieRecord(const QByteArray& inhoud, int nummer) {
     QByteArray b = inhoud.mid(begin, KalibratieRecordLengte);
     b.append(QByteArray(KalibratieRecordLengte - b.size(), '\0'));
     const double tijdstip = std::bit_cast<double>(qFromLittleEndian<quint64>(b.constData()));
-    r.Tijdstip = std::isfinite(tijdstip) ? tijdstip : 0.0;
+    r.Tijdstip = platform::IsGeldigeDatum(tijdstip) ? tijdstip : 0.0;
     int plaats = 8;
     for (float* veld : velden(r)) {
         *veld = leesSingle(b.constData() + plaats);
@@ -296,7 +296,7 @@ void StandaardKalibratieK761(int r, int m) {
             k.Scale = 1.0f;
         } else if (eenheid == QLatin1String("mg/l") || eenheid == QLatin1String("%")) {
             k.Offset = 0.0f;
-            k.Scale = 0.1626f;
+            k.Scale = StandaardZuurstofSchaal;
         } else if (eenheid == QLatin1String("g/l")) {
             k.Offset = 0.0f;
             k.Scale = 1.0f;

@@ -46,14 +46,16 @@ QString KalibratieBestandsnaam(int rack, int module, const QString& map, const Q
 int KalibratieRecordNummer(int generatie, int ingang, int soort, int soorten);
 QByteArray KalibratieRecordNaarBytes(const KalibratieRecord& record);
 // Record `nummer` of a file's contents. Bytes beyond the end read as zeros; a field that holds no
-// finite number reads as 0.
+// finite number, and a moment outside the years 100..9999, reads as 0.
 KalibratieRecord LeesKalibratieRecord(const QByteArray& inhoud, int nummer);
 // Puts record `nummer` into a file's contents, extending it with zeros where it is shorter.
 void SchrijfKalibratieRecord(QByteArray& inhoud, int nummer, const KalibratieRecord& record);
 
 // Loads the calibration file of module (r, m) into its channel records: input c (1..4) or all four
 // (c = 0). A missing file is created with the defaults. False when the file could not be read or
-// created (the channels then keep what they held, or the defaults when it was being created).
+// created (the channels then keep what they held, or the defaults when it was being created). Every
+// stored constant passes its validity function: a value outside its limits (a damaged or hand-made
+// file) loads as the neutral value, the manual temperature outside -30..130 °C as 25 °C.
 bool LaadKalibratieK761(int r, int m, int c);
 bool LaadKalibratieK762(int r, int m, int c);
 // Stores `record` as the new generation 0 of input c's record of the kind its unit selects (with

@@ -6,6 +6,8 @@
 #include "acquisition/RackvensterTeksten.h"
 #include "shared/Hulpfuncties.h"
 
+#include <cmath>
+
 namespace {
 
 constexpr uint8_t MaskerBuitenBereik = 0x0F;
@@ -35,6 +37,8 @@ const Model* ModelVan(int r, int m) {
 QString MeetwaardeTekst(int r, int m, int c) {
     if (!IsKanaalAdres(r, m, c)) return QString();
     const uint8_t flags = Racks[r].Modules[m].Meting[c].Flags;
+    // A value that is no finite number is beyond every range.
+    if (!std::isfinite(Racks[r].Modules[m].Meting[c].Waarde)) return BovenBereik;
     if (BitGezet(flags, MaskerBuitenBereik)) {
         if (!BitGezet(flags, MaskerIngang))
             return BovenBereik + Racks[r].Modules[m].Temperatuur[c].Unit.getrimd();

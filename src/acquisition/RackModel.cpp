@@ -36,6 +36,11 @@ QString ModuleTypeUitIdno(int rack, int module) {
     return ModuleTypeVanIdno(Racks[rack].Modules[module].Idno);
 }
 
+bool ModuleOpgegeven(int r, int m) {
+    if (r < 1 || r > AantalRacks || m < 1 || m > AantalModules) return false;
+    return Racks[r].Modules[m].GeenAntwoordTeller > 0;
+}
+
 void InitialiseerTabellen(const QString& titel) {
     if (titel.isEmpty()) return;
     for (auto& v : RackVlaggen)

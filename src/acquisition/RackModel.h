@@ -89,6 +89,9 @@ QString SoortUitIdno(int32_t idno);
 // "K762", "K761" or "----" for the module at that position.
 QString ModuleTypeUitIdno(int rack, int module);
 QString ModuleTypeVanIdno(int32_t idno);
+// True while the poll supervision has given module m of rack r up (GeenAntwoordTeller > 0): its values
+// are stale and are neither shown nor logged. False outside 1..16, 1..7.
+bool ModuleOpgegeven(int r, int m);
 
 // Start-up: empties the per-rack flags and the window arrays and has the main window set its caption
 // and stop logging. Does nothing when titel is "".

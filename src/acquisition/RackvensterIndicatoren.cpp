@@ -1,6 +1,8 @@
 #include "acquisition/RackvensterIndicatoren.h"
 
+#include "acquisition/Aanmelding.h"
 #include "acquisition/Kanaaladres.h"
+#include "acquisition/RackvensterTeksten.h"
 #include "acquisition/vensters/Rackvenster.h"
 
 #include <limits>
@@ -13,30 +15,12 @@ RackvensterInterface* GetoondVenster(int r) {
     return RackVenster(r);
 }
 
-// Rack and module position of an identification number, as the reply dispatcher finds them: the first
-// rack that carries it (module 0), else the first module; 0 and 0 when none does.
-void ZoekModule(int32_t idno, int& rack, int& module) {
-    for (int r = 1; r <= AantalRacks; ++r) {
-        if (Racks[r].Idno == idno) {
-            rack = r;
-            module = 0;
-            return;
-        }
-        for (int m = 1; m <= AantalModules; ++m)
-            if (Racks[r].Modules[m].Idno == idno) {
-                rack = r;
-                module = m;
-                return;
-            }
-    }
-    rack = module = 0;
-}
-
 } // namespace
 
 void MarkeerAntwoordOntvangen(int32_t idno) {
+    // The module as the reply dispatcher finds it: registered racks and present modules only.
     int r = 0, m = 0;
-    ZoekModule(idno, r, m);
+    ZoekRackModule(idno, r, m);
     if (r != 0 && m != 0) Racks[r].Modules[m].GeenAntwoordTeller = 0;
 }
 
@@ -44,6 +28,7 @@ void VerhoogGeenAntwoordTeller(int r, int m) {
     if (!IsModuleAdres(r, m)) return;
     int16_t& teller = Racks[r].Modules[m].GeenAntwoordTeller;
     if (teller < std::numeric_limits<int16_t>::max()) ++teller;
+    if (teller == 1) ToonMetingenRackvenster(r, m, true); // its last values are stale from now on
 }
 
 void AanpassenRackIndicatoren(int r0, int m0, bool actief, bool anderenBijwerken) {

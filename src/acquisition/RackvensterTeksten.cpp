@@ -4,8 +4,8 @@
 #include "acquisition/K762Teksten.h"
 #include "acquisition/Kanaaladres.h"
 #include "acquisition/Kanaalteksten.h"
-#include "acquisition/vensters/Rackvenster.h"
 #include "acquisition/Temperatuur.h"
+#include "acquisition/vensters/Rackvenster.h"
 #include "shared/Getallen.h"
 #include "shared/Hulpfuncties.h"
 #include "shared/Opmaak.h"
@@ -126,6 +126,8 @@ void ToonMetingenRackvenster(int r, int m, bool wissen) {
     RackvensterInterface* venster = RackVenster(r);
     if (!venster) return;
     RackvensterInterface& w = *venster;
+    // A module given up by the poll supervision shows no stale values.
+    wissen = wissen || ModuleOpgegeven(r, m);
     const auto toolTip = [&](int c, const QString& tekst) {
         QString t = tekst;
         w.InstellenToolTipKanaal(m, c, t);

@@ -6,8 +6,8 @@
 #include <QString>
 
 // Shows module m of rack r in its rack window; `wissen` blanks the values (units, colours and marks
-// are still shown). Nothing happens when the rack is not registered, the module not present or the
-// window not shown.
+// are still shown), as does a module given up by the poll supervision (ModuleOpgegeven). Nothing happens when
+// the rack is not registered, the module not present or the window not shown.
 void ToonMetingenRackvenster(int r, int m, bool wissen);
 // True when input c must be calibrated before its value can be trusted.
 bool KalibratieVereist(int r, int m, int c);

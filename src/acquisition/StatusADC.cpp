@@ -2,11 +2,12 @@
 
 #include "acquisition/Aanmelding.h"
 #include "acquisition/Commandos.h"
+#include "acquisition/ECBereik.h"
 #include "acquisition/Frames.h"
-#include "acquisition/vensters/Hoofdvenster.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/Verbinding.h"
+#include "acquisition/vensters/Hoofdvenster.h"
 #include "platform/Klok.h"
 #include "shared/Algemeen.h"
 
@@ -27,6 +28,7 @@ bool TransactieKlaar() {
 
 // Stores the four values of an ADC reply in the measuring or the temperature channels.
 void VerwerkADC(const QByteArray& antwoord, bool temperatuur) {
+    if (!HeeftDatabytes(antwoord, AntwoordDatabytes(CommandoADC))) return;
     int rack = 0, module = 0;
     ZoekRackModule(AntwoordIdno, rack, module);
     if (rack == 0 || module == 0) return;
@@ -69,6 +71,11 @@ void LeesADCWaarden(int rack, int module, uint8_t code) {
             continue;
         }
         AntwoordEcho = QString::number(HaalByte(antwoord, 3));
+        if (AntwoordEcho == codeTekst && !IsVolledigAntwoord(antwoord)) {
+            // Too short to hold the four values: as if no reply came.
+            Antwoord = AntwoordMislukt;
+            continue;
+        }
         AntwoordIdno = HaalLong(antwoord, 4);
         if (AntwoordEcho != codeTekst || AntwoordIdno != VerzendIdno) {
             Antwoord = AntwoordMislukt;
@@ -81,6 +88,20 @@ void LeesADCWaarden(int rack, int module, uint8_t code) {
 
 } // namespace
 
+bool IsVolledigAntwoord(const QByteArray& antwoord) {
+    // The identification number first: without it the reply names no module.
+    if (!HeeftDatabytes(antwoord, 0)) return false;
+    const uint8_t echo = HaalByte(antwoord, 3);
+    int databytes = AntwoordDatabytes(echo);
+    if (echo == CommandoStatus) {
+        int rack = 0, module = 0;
+        ZoekRackModule(HaalLong(antwoord, 4), rack, module);
+        if (IsModulePlaats(rack, module) && Racks[rack].Modules[module].Type == QStringLiteral("K762"))
+            databytes = StatusDatabytesK762;
+    }
+    return HeeftDatabytes(antwoord, databytes);
+}
+
 void CommandoAfgehandeld(int rack, int module) {
     if (!IsModulePlaats(rack, module)) return;
     ModuleRecord& m = Racks[rack].Modules[module];
@@ -92,19 +113,25 @@ void CommandoAfgehandeld(int rack, int module) {
 void BewaarStatusbytes(int rack, int module, const QByteArray& antwoord) {
     if (!IsModulePlaats(rack, module)) return;
     ModuleRecord& m = Racks[rack].Modules[module];
+    const bool k762 = m.Type == QStringLiteral("K762");
+    if (!HeeftDatabytes(antwoord, k762 ? StatusDatabytesK762 : AntwoordDatabytes(CommandoStatus))) return;
     m.Status = HaalByte(antwoord, 8);
     m.LedFlag = HaalByte(antwoord, 9);
     m.Errors = HaalWoord(antwoord, 10);
-    if (m.Type == QStringLiteral("K762"))
-        for (int c = 1; c <= AantalIngangen; ++c)
-            m.Meting[c].Resolution = HaalByte(antwoord, 11 + c);
+    if (k762)
+        for (int c = 1; c <= AantalIngangen; ++c) {
+            const uint8_t bereik = HaalByte(antwoord, 11 + c);
+            if (bereik <= HoogsteECBereik) m.Meting[c].Resolution = bereik;
+        }
 }
 
 void VerwerkStatusAntwoord(const QByteArray& antwoord) {
     int rack = 0, module = 0;
     ZoekRackModule(AntwoordIdno, rack, module);
     if (rack == 0 || module == 0) return;
-    if (HaalByte(antwoord, 3) != CommandoStatus || !ControleerChecksum(antwoord)) return;
+    if (HaalByte(antwoord, 3) != CommandoStatus || !ControleerChecksum(antwoord) ||
+        !IsVolledigAntwoord(antwoord))
+        return;
     BewaarStatusbytes(rack, module, antwoord);
     Antwoord = AntwoordFrame;
     const ModuleRecord& m = Racks[rack].Modules[module];
@@ -139,10 +166,12 @@ uint8_t LeesStatus(int rack, int module, uint8_t standaard) {
         ZendModuleCommando(rack, module, QStringLiteral("205"));
         if (TerminalDataInfo) Terminal(QStringLiteral("Status = "));
         const QByteArray antwoord = WachtOpAntwoord();
-        if (antwoord.size() < 2 || Antwoord != AntwoordFrame) {
+        const bool status = HaalByte(antwoord, 3) == CommandoStatus && ControleerChecksum(antwoord);
+        if (antwoord.size() < 2 || Antwoord != AntwoordFrame || (status && !IsVolledigAntwoord(antwoord))) {
+            // No reply, or a status reply too short to hold the status: as if none came.
             Antwoord = AntwoordGeenLijn;
             mislukt();
-        } else if (HaalByte(antwoord, 3) == CommandoStatus && ControleerChecksum(antwoord)) {
+        } else if (status) {
             AntwoordIdno = HaalLong(antwoord, 4);
             if (AntwoordIdno == m.Idno) {
                 BewaarStatusbytes(rack, module, antwoord);

@@ -14,11 +14,16 @@ uint8_t LeesStatus(int rack, int module, uint8_t standaard);
 void LeesADC(int rack, int module);
 void LeesTemperatuurADC(int rack, int module);
 
-// Status reply of the module that AntwoordIdno names: stores it when echo and checksum hold.
+// True when the reply's length byte counts every data byte that its command (the echo) reads: a K762's
+// status reply carries its four range bytes too. A shorter reply counts as no reply.
+bool IsVolledigAntwoord(const QByteArray& antwoord);
+
+// Status reply of the module that AntwoordIdno names: stores it when echo, checksum and length hold.
 void VerwerkStatusAntwoord(const QByteArray& antwoord);
 // Stores status byte, led flags, error word and, on a K762, the four range bytes.
 void BewaarStatusbytes(int rack, int module, const QByteArray& antwoord);
-// ADC replies of the module that AntwoordIdno names; the caller has checked echo and checksum.
+// ADC replies of the module that AntwoordIdno names; the caller has checked echo and checksum. A reply
+// without all four values is not taken.
 void VerwerkADCAntwoord(const QByteArray& antwoord);
 void VerwerkTemperatuurADCAntwoord(const QByteArray& antwoord);
 // The module's pending command is answered.

@@ -110,6 +110,10 @@ float GeldigeAfregelOffset(float x) {
     return (x >= -4250.0f && x <= 4250.0f) ? x : 0.0f;
 }
 
+float GeldigeHandTemperatuur(float x) {
+    return (x >= TemperatuurOndergrens && x <= TemperatuurBovengrens) ? x : StandaardHandTemperatuur;
+}
+
 bool AfregelingTemperatuur(float lezing1, float lezing2, float& offset, float& versterking) {
     // Scale of the module's temperature converter; 20 and 80 °C are the reference points.
     constexpr double schaal = 2.597;

@@ -39,6 +39,9 @@ float KelvinNaarCelsius(float T);
 float GeldigeTemperatuurOffset(float x);
 // x when -4250 <= x <= 4250, else 0.
 float GeldigeAfregelOffset(float x);
+// A stored manual temperature: x when it lies within the limits -30..130 °C, else 25.
+inline constexpr float StandaardHandTemperatuur = 25.0f;
+float GeldigeHandTemperatuur(float x);
 
 // Factory adjustment from the readings at the reference points 20 and 80 °C: computes the new offset
 // and gain of the module's temperature converter. False, the pair unchanged, when the readings do not

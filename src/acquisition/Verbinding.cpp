@@ -1,9 +1,9 @@
 #include "acquisition/Verbinding.h"
 
 #include "acquisition/Frames.h"
-#include "acquisition/vensters/Hoofdvenster.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
+#include "acquisition/vensters/Hoofdvenster.h"
 #include "platform/SerielePoort.h"
 
 #include <algorithm>
@@ -43,12 +43,25 @@ constexpr int OntvangTik = 100;   // ms per receive tick
 constexpr int OntvangTikken = 10; // ticks before a receive gives up
 constexpr int DtrHoud = 30;       // ms that DTR stays raised at least
 
-void ToonByteInTerminal(uint8_t b) {
-    hoofdvenster().TerminalToevoegen(QString(QChar(b)), TerminalDataHex);
+// The request being built between ZendKop and ZendStaart: it goes to the port in one write.
+QByteArray Zendframe;
+bool FrameOpen = false;
+
+void ToonInTerminal(const QByteArray& bytes) {
+    hoofdvenster().TerminalToevoegen(QString::fromLatin1(bytes), TerminalDataHex);
+}
+
+// The line counts as quiet when no byte has come for this long: the time of 4 bytes at its baud rate,
+// and at least 20 ms (the reads of a USB adapter come some milliseconds apart).
+qint64 StilteMs() {
+    const int baud = std::max(1, MSComm1().lijnInstellingen().baud);
+    return std::max<qint64>(20, 4 * 10 * 1000 / baud);
 }
 
 void ZetVariabelenTerug() {
     BufferRS232.clear();
+    Zendframe.clear();
+    FrameOpen = false;
     Antwoord = Pogingen = 0;
     Bestemming = Commando = AantalbytesUIT = 0;
     VerzendIdno = ChecksumUIT = 0;
@@ -114,15 +127,22 @@ void ZendByte(uint8_t b) {
     auto& lijn = MSComm1();
     if (!lijn.isOpen()) return;
     ChecksumUIT += b;
-    lijn.schrijf(QByteArray(1, static_cast<char>(b)));
-    if (TerminalDataUit) ToonByteInTerminal(b);
+    if (FrameOpen) {
+        Zendframe.append(static_cast<char>(b));
+        return;
+    }
+    const QByteArray byte(1, static_cast<char>(b));
+    lijn.schrijf(byte);
+    if (TerminalDataUit) ToonInTerminal(byte);
 }
 
 void ZendKopZonderIdno() {
     auto& lijn = MSComm1();
     if (!lijn.isOpen()) return;
-    lijn.zetDTR(true);
+    if (!lijn.dtr()) lijn.zetDTR(true);
     StartTimerComm(DtrHoud);
+    Zendframe.clear();
+    FrameOpen = true;
     for (int i = 0; i < Voorloop; ++i)
         ZendByte(0xFF);
     ChecksumUIT = 0;
@@ -140,14 +160,24 @@ void ZendKop() {
 }
 
 void ZendStaart() {
-    if (!MSComm1().isOpen()) return;
+    auto& lijn = MSComm1();
+    if (!lijn.isOpen()) {
+        FrameOpen = false;
+        Zendframe.clear();
+        return;
+    }
     ZendByte(static_cast<uint8_t>(ChecksumUIT & 0xFF));
     ZendByte(13);
     ZendByte(10);
     for (int i = 0; i < Naloop; ++i)
         ZendByte(0xFF);
+    // The whole request in one write, while DTR is held.
+    FrameOpen = false;
+    lijn.schrijf(Zendframe);
+    if (TerminalDataUit) ToonInTerminal(Zendframe);
+    Zendframe.clear();
     WachtTimerComm();
-    MSComm1().zetDTR(false);
+    if (MSComm1().isOpen() && MSComm1().dtr()) MSComm1().zetDTR(false);
 }
 
 void ZendModuleCode(int rack, int module, uint8_t code) {
@@ -163,48 +193,59 @@ void ZendModuleCode(int rack, int module, uint8_t code) {
 // ---------------------------------------------------------------------------------------------------
 // Receiving
 
+bool HaalBytesBinnen() {
+    auto& lijn = MSComm1();
+    if (!lijn.isOpen()) return false;
+    const int wachtend = lijn.aantalWachtend();
+    if (wachtend <= 0) return false;
+    const QByteArray bytes = lijn.lees(wachtend);
+    if (bytes.isEmpty()) return false;
+    BufferRS232.append(bytes);
+    if (TerminalDataIn) ToonInTerminal(bytes);
+    return true;
+}
+
 void OntvangRS232(QByteArray& frame) {
     StartTimerComm(OntvangTik);
     auto& timer = TimerComm();
-    bool gevonden = false;
-    bool eersteRonde = true;
-    do {
-        // Gather: a reply is looked for as soon as the buffer holds a CR LF; after a cut that found
-        // none, only when new bytes have come.
-        bool nieuw = false;
-        platform::klok().pompZonderWachten();
-        for (;;) {
-            if (MSComm1().isOpen()) {
-                const int wachtend = MSComm1().aantalWachtend();
-                if (wachtend > 0) {
-                    const QByteArray bytes = MSComm1().lees(wachtend);
-                    BufferRS232.append(bytes);
-                    nieuw = nieuw || !bytes.isEmpty();
-                    if (TerminalDataIn)
-                        for (char c : bytes)
-                            ToonByteInTerminal(static_cast<uint8_t>(c));
-                }
-            }
-            if (!MSComm1().isOpen() || TellerCOMM >= OntvangTikken || !timer.actief() || Afbreken) break;
-            if ((eersteRonde || nieuw) && ZoekEindeFrame(BufferRS232, 1) > 0) break;
-            platform::Pomp();
+    platform::klok().pompZonderWachten();
+    // The buffer is cut at the first look (it may hold a reply of an earlier read) and after every read,
+    // so that it never holds more than may still begin a reply. A reply inside the claim of one still
+    // arriving is taken only once the line has gone quiet.
+    bool snijden = true;
+    bool verborgen = false;
+    qint64 laatsteBytes = platform::klok().ms();
+    for (;;) {
+        if (HaalBytesBinnen()) {
+            snijden = true;
+            laatsteBytes = platform::klok().ms();
         }
-        eersteRonde = false;
-
-        Antwoord = AntwoordFrame;
-        if (!MSComm1().isOpen())
+        if (!MSComm1().isOpen()) {
             Antwoord = AntwoordGeenLijn;
-        else if (TellerCOMM >= OntvangTikken || !timer.actief())
-            Antwoord = AntwoordMislukt;
-
-        if (Antwoord == AntwoordFrame) {
-            Snede snede = SnijFrame(BufferRS232);
+            return;
+        }
+        const bool stil = verborgen && platform::klok().ms() - laatsteBytes >= StilteMs();
+        if (snijden || stil) {
+            snijden = false;
+            Snede snede = SnijFrame(BufferRS232, stil ? Snijwijze::LijnStil : Snijwijze::Strikt);
+            verborgen = snede.verborgen;
             if (snede.gevonden) {
-                gevonden = true;
                 frame.append(snede.frame);
+                Antwoord = AntwoordFrame;
+                return;
             }
         }
-    } while (MSComm1().isOpen() && Antwoord != AntwoordMislukt && !gevonden && !Afbreken);
+        if (TellerCOMM >= OntvangTikken || !timer.actief()) {
+            Antwoord = AntwoordMislukt;
+            return;
+        }
+        if (Afbreken) {
+            // An abort may leave 1 with no whole reply handed back.
+            Antwoord = AntwoordFrame;
+            return;
+        }
+        platform::Pomp();
+    }
 }
 
 QByteArray WachtOpAntwoord() {
@@ -212,7 +253,7 @@ QByteArray WachtOpAntwoord() {
         Antwoord = AntwoordGeenLijn;
         return {};
     }
-    if (MSComm1().isOpen()) MSComm1().zetDTR(false);
+    if (MSComm1().isOpen() && MSComm1().dtr()) MSComm1().zetDTR(false);
     QByteArray antwoord;
     do {
         platform::klok().pompZonderWachten();

@@ -1,6 +1,7 @@
 #pragma once
-// The rack link: the serial lines, the link's working variables and its waits, sending a request byte
-// by byte with its running checksum while DTR is held, and receiving replies into the buffer.
+// The rack link: the serial lines, the link's working variables and its waits, sending a request built
+// byte by byte with its running checksum and written whole while DTR is held, and receiving replies
+// into the buffer.
 // Everything runs on the one thread: every wait pumps events, so the user interface and the timers run
 // inside it.
 #include "platform/Klok.h"
@@ -49,22 +50,29 @@ extern int32_t AntwoordIdno; // its identification number
 extern QString AntwoordEcho; // its command echo as decimal digits
 extern bool AntwoordGeldig;  // its checksum held
 
-// Sending. Nothing is sent while MSComm1 is closed.
-// Raises DTR, arms the 30 ms hold, sends the preamble, then destination, length byte, command and the
-// four bytes of VerzendIdno, most significant first; the checksum counts from the destination on.
+// Sending. Nothing is sent while MSComm1 is closed. A request is built from ZendKop to ZendStaart and
+// handed to the port in one write; DTR is set only when it is not already in the state asked.
+// Raises DTR, arms the 30 ms hold and begins the request: the preamble, then destination, length byte,
+// command and the four bytes of VerzendIdno, most significant first; the checksum counts from the
+// destination on.
 void ZendKop();
 // The same head without the identification number (the broadcast log-on).
 void ZendKopZonderIdno();
-// Sends one byte, adds it to the checksum and, with TerminalDataUit, echoes it to the terminal.
+// Adds one byte to the request and to the checksum (outside a request: writes it at once).
 void ZendByte(uint8_t b);
-// Sends the checksum, CR LF and the postamble, waits until the hold has passed and drops DTR.
+// Adds the checksum, CR LF and the postamble, writes the request (echoed to the terminal with
+// TerminalDataUit), waits until the hold has passed and drops DTR.
 void ZendStaart();
 // A module request with no payload: the module's number, length byte 6 and the code.
 void ZendModuleCode(int rack, int module, uint8_t code);
 
 // Receiving.
+// Reads the bytes waiting at the port into BufferRS232 (echoed to the terminal with TerminalDataIn);
+// true when any came.
+bool HaalBytesBinnen();
 // Collects bytes into BufferRS232 until a valid reply can be cut from it, 1 s (10 ticks of 100 ms)
 // has passed, the port closes or Afbreken is set; appends the reply to `frame` and sets Antwoord.
+// After every read the buffer keeps only what may still begin a reply.
 void OntvangRS232(QByteArray& frame);
 // Drops DTR and waits for one reply; returns it from its 'P', or "" (Antwoord tells why).
 QByteArray WachtOpAntwoord();

@@ -1,6 +1,7 @@
 #include "files/Beginstand.h"
 
 #include "files/CsvVelden.h"
+#include "files/Logbestanden.h"
 #include "files/Logboek.h"
 #include "files/Meetbestand.h"
 #include "files/Opslaan.h"
@@ -12,6 +13,7 @@ void ResetBestanden() {
     ResetMeetbestand();
     ResetRackConfiguratie();
     ResetLogboek();
+    ResetLogbestanden();
     ResetCsvVelden();
     ResetTijdbasis();
 }

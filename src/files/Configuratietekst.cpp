@@ -1,8 +1,10 @@
 #include "files/Configuratietekst.h"
 
+#include "platform/Opslag.h"
 #include "platform/Tekstbestand.h"
 #include "shared/Algemeen.h"
 #include "shared/Melding.h"
+#include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
 
 #include <cmath>
@@ -41,4 +43,10 @@ std::optional<SleutelRegel> SplitsSleutelRegel(const QString& regel) {
 
 void MeldSchrijffout(const QString& pad) {
     ToonMelding(VervangHekje(Tekst[234], pad), vbExclamation, pad);
+}
+
+bool SchrijfInstellingenOpslag() {
+    if (platform::SchrijfOpslag()) return true;
+    MeldSchrijffout(platform::OpslagBestand(AppNaam));
+    return false;
 }

@@ -22,3 +22,6 @@ struct SleutelRegel {
 std::optional<SleutelRegel> SplitsSleutelRegel(const QString& regel);
 // The message that a file cannot be written ("The file is in use, access to ... is rejected!").
 void MeldSchrijffout(const QString& pad);
+// Writes the pending settings of the settings store to its file; false, with the message above for the
+// store's file, when they could not be written.
+bool SchrijfInstellingenOpslag();

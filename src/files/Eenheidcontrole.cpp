@@ -24,6 +24,7 @@ QString type(int r, int m) {
 }
 
 const QString Graden = QStringLiteral("°C");
+constexpr float MaximaleSaliniteit = 40.0f;
 
 bool isTemperatuureenheid(const QString& e) {
     return e == Graden || e == QStringLiteral("°F") || e == QLatin1String("K");
@@ -98,8 +99,10 @@ void ControleerExtra(int rack, int module, int ingang) {
     KanaalRecord& k = Racks[rack].Modules[module].Meting[ingang];
     const QString e = eenheid(k);
     if (t == QLatin1String("K761")) {
-        if (e == QLatin1String("mV")) {
-            if (!(k.Extra >= 0.0f && k.Extra <= 40.0f)) k.Extra = 0.0f;
+        // The salinity of an oxygen input in g/kg (the module settings allow at most 40): a value
+        // outside 0..40 would give a saturation far beyond any water.
+        if (e == QLatin1String("mV") || e == QLatin1String("mg/l") || e == QLatin1String("%")) {
+            if (!(k.Extra >= 0.0f && k.Extra <= MaximaleSaliniteit)) k.Extra = 0.0f;
         } else if (e == QLatin1String("g/l")) {
             if (k.Extra < -12.0f)
                 k.Extra = -12.0f;

@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QLocale>
+#include <QSet>
 #include <vector>
 
 namespace {
@@ -25,6 +26,7 @@ const QString MarkeringRack = QStringLiteral("#rack#");
 const QString MarkeringModule = QStringLiteral("#module#");
 const QString MarkeringKanaal = QStringLiteral("#channel#");
 const QString Stop = QStringLiteral("Stop");
+const QString CRLF = QStringLiteral("\r\n");
 
 bool IsRack(int r) {
     return r >= 1 && r <= AantalRacks;
@@ -61,6 +63,30 @@ QString Titel(int r, int m, int i) {
     return QStringLiteral("R%1M%2C%3").arg(r).arg(m).arg(i);
 }
 
+// The folders reported as not writable in this logging run, and whether a question about a file is
+// open (a snapshot taken while it waits asks nothing more).
+QSet<QString> gemeldeMappen;
+bool vraagOpen = false;
+
+constexpr int TekstOngeldigeMap = 269; // "The specified file map is invalid!"
+
+// Tells once per logging run that the folder cannot be written, with the system's reason.
+void MeldMap(const QString& map, const QString& reden) {
+    if (gemeldeMappen.contains(map)) return;
+    gemeldeMappen.insert(map);
+    ToonMelding(Tekst[TekstOngeldigeMap] + CRLF + CRLF + map + CRLF + reden, vbOKOnly | vbExclamation,
+                Gegevensbestand);
+}
+
+// True when the folder of a logging file cannot be written (reported once per run).
+bool MapNietSchrijfbaar(const QString& pad) {
+    const QString map = QFileInfo(pad).absolutePath();
+    QString reden;
+    if (platform::MapIsSchrijfbaar(map, &reden)) return false;
+    MeldMap(map, reden);
+    return true;
+}
+
 // The lines of one snapshot, per file in the order the files were first used. A file counts as empty
 // while neither the disk nor the lines held here give it a byte.
 class Logschrijver {
@@ -71,7 +97,7 @@ public:
         const auto gevonden = m_index.constFind(pad);
         if (gevonden != m_index.constEnd()) return *gevonden;
         const QFileInfo info(pad);
-        m_bestanden.push_back({pad, info.exists() ? info.size() : 0, QString()});
+        m_bestanden.push_back({pad, info.isFile() ? info.size() : 0, QString()});
         const int nummer = static_cast<int>(m_bestanden.size() - 1);
         m_index.insert(pad, nummer);
         return nummer;
@@ -82,15 +108,19 @@ public:
     void Veld(int bestand, const QString& tekst, bool laatste = false) {
         VoegCsvVeldToe(m_bestanden[bestand].inhoud, tekst, laatste, m_q);
     }
-    // Appends every file's lines. After a Cancel the other files that cannot be written lose this
-    // snapshot without asking again.
+    // Appends every file's lines. A file whose folder cannot be written loses its lines (the folder is
+    // reported once per run); for another file that cannot be written the user may try again. After a
+    // Cancel, or while such a question waits, the other files lose this snapshot without asking.
     void Schrijf() {
         bool vragen = true;
         for (const Entry& b : m_bestanden) {
             if (b.inhoud.isEmpty()) continue;
             const QByteArray bytes = platform::NaarWindows1252(b.inhoud);
-            if (platform::VoegToeAanBestand(b.pad, bytes) || !vragen) continue;
+            if (platform::VoegToeAanBestand(b.pad, bytes) || MapNietSchrijfbaar(b.pad)) continue;
+            if (!vragen || vraagOpen) continue;
+            vraagOpen = true;
             vragen = VoegToeMetNieuwePoging(b.pad, bytes);
+            vraagOpen = false;
         }
     }
 
@@ -129,7 +159,9 @@ void WaardenVanIngang(Logschrijver& uit, int bestand, int16_t r, int16_t m, int1
             uit.Veld(bestand, QString());
         return;
     }
-    const bool meten = RackVlaggen[r].Measure;
+    // A module given up by the poll supervision holds only its last values: none is logged as a
+    // measurement (as for a rack that is not measured).
+    const bool meten = RackVlaggen[r].Measure && !ModuleOpgegeven(r, m);
     KanaalRecord& temperatuur = Racks[r].Modules[m].Temperatuur[i];
     uit.Veld(bestand, QString::number(meting.Flags));
     uit.Veld(bestand, meten ? WaardeTekstPerModel(r, m, i) : QString());
@@ -301,4 +333,47 @@ void LogMeting(const QString& info) {
     if (modus == LogEenBestand) uit.Veld(een, QString(), true);
 
     uit.Schrijf();
+    // The run has ended: a folder that still cannot be written is reported again in the next one.
+    if (stop) gemeldeMappen.clear();
+}
+
+QStringList LogBestanden(const QString& sjabloon) {
+    QStringList paden;
+    if (TrimSpaties(sjabloon).isEmpty()) return paden;
+    const int16_t modus = LogModus(sjabloon);
+    const auto voegToe = [&](int16_t r, int16_t m, int16_t i) {
+        const QString pad = MaakBestandsnaam(sjabloon, r, m, i);
+        if (!paden.contains(pad)) paden.append(pad);
+    };
+    if (modus == LogEenBestand) voegToe(0, 0, 0);
+    for (int16_t r = 1; r <= AantalRacks; ++r) {
+        if (!Racks[r].Present) continue;
+        if (modus == LogPerRack) voegToe(r, 0, 0);
+        for (int16_t m = 1; m <= AantalModules; ++m) {
+            if (!Racks[r].Modules[m].Present) continue;
+            if (modus == LogPerModule) voegToe(r, m, 0);
+            if (modus == LogPerKanaal)
+                for (int16_t i = 1; i <= AantalIngangen; ++i)
+                    voegToe(r, m, i);
+        }
+    }
+    return paden;
+}
+
+bool BeginLogging() {
+    gemeldeMappen.clear();
+    bool schrijfbaar = true;
+    QSet<QString> gezien;
+    for (const QString& pad : LogBestanden(Gegevensbestand)) {
+        const QString map = QFileInfo(pad).absolutePath();
+        if (gezien.contains(map)) continue;
+        gezien.insert(map);
+        if (MapNietSchrijfbaar(pad)) schrijfbaar = false;
+    }
+    return schrijfbaar;
+}
+
+void ResetLogbestanden() {
+    gemeldeMappen.clear();
+    vraagOpen = false;
 }

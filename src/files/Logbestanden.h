@@ -5,6 +5,7 @@
 // rack, module or input; "#date#" starts new files every day. A file gets its header line when it is
 // empty. The end of a run is a row whose info text is "Stop".
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 // The logging modes, derived from the template on every snapshot.
@@ -35,7 +36,19 @@ QString EenheidTekstPerModel(int16_t rack, int16_t module, int16_t kanaal);
 
 // Appends the snapshot taken at TijdMeting (and the headers that are due) to every logging file of the
 // current mode. info is the row's info text; "Stop" (this literal in every language) writes the end
-// point of a run: the time and empty fields. The poll cycle calls it first at every snapshot. Each
+// point of a run: the time and empty fields. The value and temperature of an input are empty while
+// its rack is not measured or its module is given up by the poll supervision (no stale number is
+// logged as a measurement). The poll cycle calls it first at every snapshot. Each
 // file's line is built whole and appended in one write; the bytes are those of writing the fields one
 // by one.
 void LogMeting(const QString& info);
+
+// The logging files of the template for the racks and modules present now, each once.
+QStringList LogBestanden(const QString& sjabloon);
+// A logging run begins: checks that the folders of its files can be written. A folder that cannot is
+// reported (text 269, the folder and the system's reason) once per run, here or at the first snapshot
+// that fails there, and the run loses its rows for those files without asking again; false when a
+// folder cannot be written.
+bool BeginLogging();
+
+void ResetLogbestanden();

@@ -1,9 +1,9 @@
 #include "files/Meetbestand.h"
 
-#include "acquisition/vensters/Hoofdvenster.h"
 #include "acquisition/Kalibratiebestand.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
+#include "acquisition/vensters/Hoofdvenster.h"
 #include "acquisition/vensters/Tabelvenster.h"
 #include "files/CsvVelden.h"
 #include "files/Logbestanden.h"
@@ -83,7 +83,24 @@ QString Kopregel() {
     return regel;
 }
 
+// A row emptied by a delete has no time cells left: it is no sample any more.
+bool RijZonderTijd(int32_t rij) {
+    for (int r = 1; r <= AantalRacks; ++r) {
+        if (!Racks[r].Present) continue;
+        for (int m = 1; m <= AantalModules; ++m) {
+            if (!Racks[r].Modules[m].Present) continue;
+            const Tabelvenster* venster = TabelVensters.Maak(r);
+            const auto cel = [&](int16_t kolom) {
+                return venster ? venster->CelTekst(static_cast<int16_t>(m), rij, kolom).trimmed() : QString();
+            };
+            return cel(KolomDatum).isEmpty() && cel(KolomTijd).isEmpty();
+        }
+    }
+    return true;
+}
+
 void VoegRijToe(QString& uit, int32_t rij) {
+    if (RijZonderTijd(rij)) return;
     bool eerste = true;
     for (int r = 1; r <= AantalRacks; ++r) {
         if (!Racks[r].Present) continue;

@@ -15,6 +15,8 @@
 #include "shared/Systeemfuncties.h"
 
 #include <QStringList>
+#include <cmath>
+#include <limits>
 
 namespace {
 
@@ -181,7 +183,10 @@ void pasSleutelToe(int rack, int16_t modus, const Context& ctx, const QString& s
     } else if (sleutel == QLatin1String("extra")) {
         QString getal = waarde;
         getal.replace(QLatin1Char(','), QLatin1Char('.'));
-        if (kanaal) kanaal->Extra = static_cast<float>(Val(getal));
+        // A number no single can hold is skipped like any value the reader cannot use.
+        const double w = Val(getal);
+        if (kanaal && std::isfinite(w) && std::fabs(w) <= std::numeric_limits<float>::max())
+            kanaal->Extra = static_cast<float>(w);
     } else if (sleutel == QLatin1String("shared")) {
         if (kanaal && ctx.temperatuur && boolean) kanaal->Shared = *boolean;
     } else if (sleutel == QLatin1String("useshared")) {

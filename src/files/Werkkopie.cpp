@@ -187,6 +187,12 @@ bool Bewerking::IsLeeg() const {
     return m_invoer.isEmpty();
 }
 
+void Bewerking::ZetPositie(qsizetype positie) {
+    m_positie = std::clamp<qsizetype>(positie, 0, m_invoer.size());
+    m_laatsteBytes.clear();
+    m_laatsteRegel.clear();
+}
+
 void Bewerking::Sluit() {
     m_invoer.clear();
     m_positie = 0;

@@ -38,6 +38,10 @@ public:
     void SchrijfRegel(const QString& regel);
     // The working copy holds no line.
     bool IsLeeg() const;
+    // Where the next LeesRegel reads. ZetPositie goes back to a place Positie gave: the lines after it
+    // are read again (a search ahead that found nothing leaves them for the next).
+    qsizetype Positie() const { return m_positie; }
+    void ZetPositie(qsizetype positie);
 
 private:
     friend bool BeginBewerking(Bewerking& bewerking, const QString& bestand);

@@ -4,7 +4,7 @@
 // reset keeps them.
 namespace platform {
 
-// Gives up the single-instance lock.
+// Gives up the single-instance lock; no function follows the steps of a safe write.
 void ResetPlatform();
 
 } // namespace platform

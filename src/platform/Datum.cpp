@@ -28,6 +28,7 @@ struct DagEnTijd {
     QTime tijd;
 };
 DagEnTijd SplitsDatum(Datum datum) {
+    if (!IsGeldigeDatum(datum)) return {};
     const double dagen = std::trunc(datum);
     double fractie = std::fabs(datum - dagen);
     qint64 ms = std::llround(fractie * msPerDag);
@@ -40,8 +41,13 @@ DagEnTijd SplitsDatum(Datum datum) {
 }
 } // namespace
 
+bool IsGeldigeDatum(Datum datum) {
+    return std::isfinite(datum) && datum >= VroegsteDatum && datum < LaatsteDatum;
+}
+
 QDateTime QDateTimeUitDatum(Datum datum) {
     const DagEnTijd d = SplitsDatum(datum);
+    if (!d.dag.isValid()) return {};
     return QDateTime(d.dag, d.tijd);
 }
 
@@ -71,6 +77,7 @@ QString LangeTijd(Datum datum) {
 }
 
 QString DatumTijdTekst(Datum datum) {
+    if (!IsGeldigeDatum(datum)) return QString();
     return KorteDatum(datum) + QLatin1Char(' ') + LangeTijd(datum);
 }
 

@@ -9,6 +9,13 @@ namespace platform {
 
 using Datum = double;
 
+// The dates the type covers: 1 January 100 (-657434) up to the end of 31 December 9999 (2958465).
+inline constexpr Datum VroegsteDatum = -657434.0;
+inline constexpr Datum LaatsteDatum = 2958466.0; // exclusive
+// A finite date within that range. Dates outside it (read from a damaged file) are never formatted or
+// converted: they give an invalid QDateTime and empty texts.
+bool IsGeldigeDatum(Datum datum);
+
 Datum DatumUitQDateTime(const QDateTime& moment);
 QDateTime QDateTimeUitDatum(Datum datum);
 Datum MaakDatum(int jaar, int maand, int dag, int uur = 0, int minuut = 0, int seconde = 0);

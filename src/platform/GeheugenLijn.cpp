@@ -8,6 +8,7 @@ struct GeheugenLijn::Staat {
     bool open = false;
     bool dtr = false;
     bool rts = false;
+    bool verloren = false;
     QString openFout;
     QString fout;
     QByteArray invoer;
@@ -24,6 +25,7 @@ bool GeheugenLijn::open() {
         return false;
     }
     d->fout.clear();
+    d->verloren = false;
     d->open = true;
     d->invoer.clear();
     zetDTR(false);
@@ -42,6 +44,9 @@ bool GeheugenLijn::isOpen() const {
 }
 QString GeheugenLijn::foutmelding() const {
     return d->fout;
+}
+bool GeheugenLijn::verloren() const {
+    return d->verloren;
 }
 
 void GeheugenLijn::zetDTR(bool aan) {
@@ -96,6 +101,14 @@ void GeheugenLijn::wisVerzonden() {
 }
 void GeheugenLijn::zetOpenFout(const QString& reden) {
     d->openFout = reden;
+}
+void GeheugenLijn::verlies(const QString& reden) {
+    if (!d->open) return;
+    d->fout = reden;
+    d->verloren = true;
+    d->open = false;
+    d->dtr = false;
+    d->invoer.clear();
 }
 
 } // namespace platform

@@ -18,6 +18,7 @@ public:
     void sluit() override;
     bool isOpen() const override;
     QString foutmelding() const override;
+    bool verloren() const override;
 
     void zetDTR(bool aan) override;
     bool dtr() const override;
@@ -40,6 +41,8 @@ public:
     void wisVerzonden();
     // The next opening fails with this reason ("" opens normally).
     void zetOpenFout(const QString& reden);
+    // The device fails while open (unplugged): the line closes itself and counts as lost.
+    void verlies(const QString& reden);
 
 private:
     struct Staat;

@@ -1,30 +1,42 @@
 #include "platform/Opslag.h"
 
+#include "platform/Tekstbestand.h"
+
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <map>
-#include <memory>
 
 namespace platform {
 
 namespace {
+
+// One store: its values by "section/key" as read from its file, and whether they changed since.
+struct Store {
+    std::map<QString, QVariant> waarden;
+    bool gewijzigd = false;
+};
+
 QString& opslagMap() {
     static QString m;
     return m;
 }
-std::map<QString, std::unique_ptr<QSettings>>& open() {
-    static std::map<QString, std::unique_ptr<QSettings>> o;
+std::map<QString, Store>& open() {
+    static std::map<QString, Store> o;
     return o;
 }
-QSettings& store(const QString& app) {
+Store& store(const QString& app) {
     auto& o = open();
     auto it = o.find(app);
     if (it == o.end()) {
-        auto s = std::make_unique<QSettings>(OpslagBestand(app), QSettings::IniFormat);
+        Store s;
+        QSettings bestand(OpslagBestand(app), QSettings::IniFormat);
+        for (const QString& sleutel : bestand.allKeys())
+            s.waarden.emplace(sleutel, bestand.value(sleutel));
         it = o.emplace(app, std::move(s)).first;
     }
-    return *it->second;
+    return it->second;
 }
 QString pad(const QString& sectie, const QString& sleutel) {
     // A "/" would make a group level of QSettings; keep names flat.
@@ -34,6 +46,52 @@ QString pad(const QString& sectie, const QString& sleutel) {
     k.replace(QLatin1Char('/'), QLatin1Char('|'));
     return k.isEmpty() ? s : s + QLatin1Char('/') + k;
 }
+
+// Writes the store to its file. QSettings makes the INI text in a temporary file beside it; that file is
+// read back under a name of its own (QSettings keeps what it wrote in memory under the first name) and
+// compared with the store, so that a file cut short by a full disk is never taken. Then the text
+// replaces the old file safely. False, with the old file whole, when anything fails.
+bool Schrijf(const QString& app, const Store& s) {
+    const QString bestand = OpslagBestand(app);
+    const QFileInfo info(bestand);
+    QDir map(info.absolutePath());
+    if (!map.mkpath(QStringLiteral("."))) return false;
+    // What an earlier write that was stopped left behind.
+    const QString sjabloon = info.fileName() + QStringLiteral(".*.tmp~");
+    for (const QString& rest : map.entryList({sjabloon}, QDir::Files | QDir::Hidden | QDir::System))
+        map.remove(rest);
+    static int teller = 0;
+    const auto tijdelijkeNaam = [&] { return bestand + QStringLiteral(".%1.tmp~").arg(++teller); };
+    const QString geschreven = tijdelijkeNaam();
+    {
+        QSettings uit(geschreven, QSettings::IniFormat);
+        uit.clear();
+        for (const auto& [sleutel, waarde] : s.waarden)
+            uit.setValue(sleutel, waarde);
+        uit.sync();
+        if (uit.status() != QSettings::NoError) {
+            QFile::remove(geschreven);
+            return false;
+        }
+    }
+    const QString gelezen = tijdelijkeNaam();
+    if (!QFile::rename(geschreven, gelezen)) {
+        QFile::remove(geschreven);
+        return false;
+    }
+    QByteArray inhoud;
+    bool heel = LeesBestand(gelezen, inhoud);
+    if (heel) {
+        QSettings terug(gelezen, QSettings::IniFormat);
+        heel = terug.status() == QSettings::NoError &&
+               static_cast<size_t>(terug.allKeys().size()) == s.waarden.size();
+        for (auto it = s.waarden.cbegin(); heel && it != s.waarden.cend(); ++it)
+            heel = terug.value(it->first) == it->second;
+    }
+    QFile::remove(gelezen);
+    return heel && SchrijfBestandVeilig(bestand, inhoud);
+}
+
 } // namespace
 
 void ZetOpslagMap(const QString& map) {
@@ -50,10 +108,10 @@ QString OpslagBestand(const QString& app) {
 }
 
 std::optional<QString> ZoekOpslag(const QString& app, const QString& sectie, const QString& sleutel) {
-    QSettings& s = store(app);
-    const QString p = pad(sectie, sleutel);
-    if (!s.contains(p)) return std::nullopt;
-    return s.value(p).toString();
+    const Store& s = store(app);
+    const auto it = s.waarden.find(pad(sectie, sleutel));
+    if (it == s.waarden.end()) return std::nullopt;
+    return it->second.toString();
 }
 
 QString LeesOpslag(const QString& app, const QString& sectie, const QString& sleutel,
@@ -62,26 +120,51 @@ QString LeesOpslag(const QString& app, const QString& sectie, const QString& sle
 }
 
 void BewaarOpslag(const QString& app, const QString& sectie, const QString& sleutel, const QString& waarde) {
-    store(app).setValue(pad(sectie, sleutel), waarde);
+    Store& s = store(app);
+    QVariant& w = s.waarden[pad(sectie, sleutel)];
+    if (w.userType() == QMetaType::QString && w.toString() == waarde) return;
+    w = waarde;
+    s.gewijzigd = true;
 }
 
 void WisOpslag(const QString& app, const QString& sectie, const QString& sleutel) {
-    store(app).remove(pad(sectie, sleutel));
+    Store& s = store(app);
+    const QString p = pad(sectie, sleutel);
+    // The key itself and every key below it (a whole section when no key is given).
+    const QString onder = p.isEmpty() ? QString() : p + QLatin1Char('/');
+    for (auto it = s.waarden.begin(); it != s.waarden.end();) {
+        if (p.isEmpty() || it->first == p || it->first.startsWith(onder)) {
+            it = s.waarden.erase(it);
+            s.gewijzigd = true;
+        } else {
+            ++it;
+        }
+    }
 }
 
 QStringList SleutelsVanSectie(const QString& app, const QString& sectie) {
-    QSettings& s = store(app);
-    s.beginGroup(pad(sectie, QString()));
-    QStringList k = s.childKeys();
-    s.endGroup();
-    for (auto& x : k)
-        x.replace(QLatin1Char('|'), QLatin1Char('/'));
+    const Store& s = store(app);
+    const QString begin = pad(sectie, QString()) + QLatin1Char('/');
+    QStringList k;
+    for (auto it = s.waarden.lower_bound(begin); it != s.waarden.end() && it->first.startsWith(begin); ++it) {
+        QString sleutel = it->first.mid(begin.size());
+        if (sleutel.contains(QLatin1Char('/'))) continue;
+        sleutel.replace(QLatin1Char('|'), QLatin1Char('/'));
+        k.append(sleutel);
+    }
     return k;
 }
 
-void SchrijfOpslag() {
-    for (auto& [app, s] : open())
-        s->sync();
+bool SchrijfOpslag() {
+    bool alles = true;
+    for (auto& [app, s] : open()) {
+        if (!s.gewijzigd) continue;
+        if (Schrijf(app, s))
+            s.gewijzigd = false;
+        else
+            alles = false;
+    }
+    return alles;
 }
 
 } // namespace platform

@@ -20,7 +20,8 @@ QString LeesOpslag(const QString& app, const QString& sectie, const QString& sle
 void BewaarOpslag(const QString& app, const QString& sectie, const QString& sleutel, const QString& waarde);
 void WisOpslag(const QString& app, const QString& sectie, const QString& sleutel = QString());
 QStringList SleutelsVanSectie(const QString& app, const QString& sectie);
-// Writes every pending change to disk.
-void SchrijfOpslag();
+// Writes every store that changed to its file (replaced safely: a store that cannot be written whole
+// leaves its file as it was). False when a store could not be written; its changes stay pending.
+bool SchrijfOpslag();
 
 } // namespace platform

@@ -39,6 +39,9 @@ public:
     virtual void sluit() = 0;
     virtual bool isOpen() const = 0;
     virtual QString foutmelding() const = 0;
+    // True when the port closed itself because its device failed while open (an adapter unplugged,
+    // the other end of a pseudo-terminal gone); foutmelding() tells why. The next open() clears it.
+    virtual bool verloren() const = 0;
 
     virtual void zetDTR(bool aan) = 0;
     virtual bool dtr() const = 0;

@@ -2,14 +2,19 @@
 
 namespace platform {
 
-SerielePoort::SerielePoort() = default;
+SerielePoort::SerielePoort() {
+    QObject::connect(&m_port, &QSerialPort::errorOccurred, &m_port,
+                     [this](QSerialPort::SerialPortError fout) { bijFout(fout); });
+}
 SerielePoort::~SerielePoort() {
     sluit();
 }
 
 bool SerielePoort::open() {
-    if (m_port.isOpen()) return true;
+    if (isOpen()) return true;
+    if (m_port.isOpen()) m_port.close(); // lost, its closing still to come
     m_fout.clear();
+    m_verloren = false;
     m_port.setPortName(PoortApparaat(poort()));
     if (!m_port.open(QIODevice::ReadWrite)) {
         m_fout = m_port.errorString();
@@ -25,6 +30,24 @@ bool SerielePoort::open() {
 void SerielePoort::sluit() {
     if (m_port.isOpen()) m_port.close();
     m_dtr = m_rts = false;
+}
+
+void SerielePoort::bijFout(QSerialPort::SerialPortError fout) {
+    if (fout != QSerialPort::ReadError && fout != QSerialPort::WriteError &&
+        fout != QSerialPort::ResourceError)
+        return;
+    if (!m_port.isOpen()) return;
+    m_fout = m_port.errorString();
+    m_verloren = true;
+    m_dtr = m_rts = false;
+    // The port reports this from inside its own read or write: it is closed once that has returned.
+    // Until then it takes and gives no bytes.
+    QMetaObject::invokeMethod(
+        &m_port,
+        [this] {
+            if (m_verloren && m_port.isOpen()) m_port.close();
+        },
+        Qt::QueuedConnection);
 }
 
 void SerielePoort::pasInstellingenToe() {
@@ -64,17 +87,17 @@ void SerielePoort::zetRTS(bool aan) {
 }
 
 int SerielePoort::aantalWachtend() {
-    if (!m_port.isOpen()) return 0;
+    if (!isOpen()) return 0;
     return static_cast<int>(qMin<qint64>(m_port.bytesAvailable(), INT_MAX));
 }
 
 QByteArray SerielePoort::lees(int aantal) {
-    if (!m_port.isOpen() || aantal <= 0) return {};
+    if (!isOpen() || aantal <= 0) return {};
     return m_port.read(aantal);
 }
 
 void SerielePoort::schrijf(const QByteArray& bytes) {
-    if (!m_port.isOpen() || bytes.isEmpty()) return;
+    if (!isOpen() || bytes.isEmpty()) return;
     m_port.write(bytes);
     // Hand the bytes to the system at once, so that they leave while DTR is held.
     m_port.flush();

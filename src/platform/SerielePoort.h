@@ -1,6 +1,9 @@
 #pragma once
 // A serial line on a real device through QSerialPort: binary input, no handshake, DTR and RTS low right
 // after opening (Linux raises them). A pseudo-terminal refuses DTR and RTS; that refusal is ignored.
+// A device that fails while open (read, write or resource error: unplugged, or the other end of a
+// pseudo-terminal closed) is closed at once and the line counts as lost: left open, such a device
+// wakes the event loop without end.
 #include "platform/SerieleLijn.h"
 
 #include <QSerialPort>
@@ -14,8 +17,9 @@ public:
 
     bool open() override;
     void sluit() override;
-    bool isOpen() const override { return m_port.isOpen(); }
+    bool isOpen() const override { return m_port.isOpen() && !m_verloren; }
     QString foutmelding() const override { return m_fout; }
+    bool verloren() const override { return m_verloren; }
 
     void zetDTR(bool aan) override;
     bool dtr() const override { return m_dtr; }
@@ -35,6 +39,9 @@ private:
     QString m_fout;
     bool m_dtr = false;
     bool m_rts = false;
+    bool m_verloren = false;
+
+    void bijFout(QSerialPort::SerialPortError fout);
 };
 
 } // namespace platform

@@ -1,10 +1,18 @@
 #include "platform/Tekstbestand.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
 
 namespace platform {
 
@@ -68,29 +76,165 @@ bool LeesBestand(const QString& pad, QByteArray& inhoud) {
     return f.error() == QFileDevice::NoError;
 }
 
+namespace {
+
+std::function<void(SchrijfStap)>& stapFunctie() {
+    static std::function<void(SchrijfStap)> f;
+    return f;
+}
+
+void Stap(SchrijfStap stap) {
+    if (stapFunctie()) stapFunctie()(stap);
+}
+
+QByteArray Naam(const QString& pad) {
+    return QFile::encodeName(pad);
+}
+
+// Closes a file descriptor when it goes out of scope, unless it was closed (and checked) before.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor() {
+        if (m_fd >= 0) ::close(m_fd);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int fd() const { return m_fd; }
+    bool Sluit() {
+        const int fd = m_fd;
+        m_fd = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int m_fd;
+};
+
+bool SchrijfAlles(int fd, const char* data, qint64 aantal) {
+    while (aantal > 0) {
+        const ssize_t geschreven = ::write(fd, data, static_cast<size_t>(std::min<qint64>(aantal, 1 << 30)));
+        if (geschreven < 0 && errno == EINTR) continue;
+        if (geschreven <= 0) return false;
+        data += geschreven;
+        aantal -= geschreven;
+    }
+    return true;
+}
+
+// Makes the file `pad` anew (a file of that name, a leftover of an earlier save, is removed first, never
+// written into) and hands its descriptor to `vul`; then syncs it to the disk. `modus` < 0 leaves the
+// permissions the process gives new files.
+template <typename Vul> bool MaakBestand(const QString& pad, int modus, Vul vul) {
+    const QByteArray naam = Naam(pad);
+    ::unlink(naam.constData());
+    Descriptor d(::open(naam.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (d.fd() < 0) return false;
+    if (modus >= 0) (void)::fchmod(d.fd(), static_cast<mode_t>(modus));
+    if (!vul(d.fd()) || ::fsync(d.fd()) != 0) return false;
+    return d.Sluit();
+}
+
+bool KopieerNaarNieuw(const QString& van, const QString& naar, int modus) {
+    Descriptor bron(::open(Naam(van).constData(), O_RDONLY | O_CLOEXEC));
+    if (bron.fd() < 0) return false;
+    return MaakBestand(naar, modus, [&](int fd) {
+        std::vector<char> blok(1 << 16);
+        for (;;) {
+            const ssize_t n = ::read(bron.fd(), blok.data(), blok.size());
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) return false;
+            if (n == 0) return true;
+            if (!SchrijfAlles(fd, blok.data(), n)) return false;
+        }
+    });
+}
+
+// A hard link cannot be made on this file system (rather than: this name cannot be made at all).
+bool GeenKoppelingMogelijk(int fout) {
+    return fout == EPERM || fout == EXDEV || fout == EMLINK || fout == ENOSYS || fout == EOPNOTSUPP;
+}
+
+// Makes a rename in the folder last across a power failure.
+void MapNaarSchijf(const QString& map) {
+    const int fd = ::open(Naam(map).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    (void)::fsync(fd);
+    ::close(fd);
+}
+
+bool Hernoem(const QString& van, const QString& naar) {
+    return std::rename(Naam(van).constData(), Naam(naar).constData()) == 0;
+}
+
+void Verwijder(const QString& pad) {
+    ::unlink(Naam(pad).constData());
+}
+
+} // namespace
+
+QString TijdelijkeNaam(const QString& pad) {
+    return pad + QStringLiteral(".tmp~");
+}
+
+void ZetSchrijfStapFunctie(std::function<void(SchrijfStap)> functie) {
+    stapFunctie() = std::move(functie);
+}
+
 bool SchrijfBestandVeilig(const QString& pad, const QByteArray& inhoud, const QString& backupPad) {
-    QSaveFile f(pad);
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    if (f.write(inhoud) != inhoud.size()) {
-        f.cancelWriting();
+    // A link is followed: the file it points to is the one replaced.
+    QString doel = pad;
+    const QFileInfo info(pad);
+    if (info.isSymLink() && !info.symLinkTarget().isEmpty()) doel = info.symLinkTarget();
+    struct stat oud {};
+    const bool bestaat = ::stat(Naam(doel).constData(), &oud) == 0 && S_ISREG(oud.st_mode);
+    // A file the user may not write (read-only) is not replaced.
+    if (bestaat && ::access(Naam(doel).constData(), W_OK) != 0) return false;
+    const int modus = bestaat ? static_cast<int>(oud.st_mode & 07777) : -1;
+
+    const QString nieuw = TijdelijkeNaam(doel);
+    if (!MaakBestand(nieuw, modus,
+                     [&](int fd) { return SchrijfAlles(fd, inhoud.constData(), inhoud.size()); })) {
+        Verwijder(nieuw);
         return false;
     }
-    if (!backupPad.isEmpty() && QFileInfo::exists(pad)) {
-        // Copy, never move: until the new file is in place the old one stays where it was.
-        const QString tmp = backupPad + QStringLiteral(".tmp~");
-        QFile::remove(tmp);
-        if (!QFile::copy(pad, tmp)) {
-            f.cancelWriting();
+    Stap(SchrijfStap::NieuwGeschreven);
+
+    if (!backupPad.isEmpty() && bestaat) {
+        // The old file gets the backup's name beside its own, and that name then replaces the old backup in
+        // one step: the old backup is never removed before its successor is whole.
+        const QString tijdelijk = TijdelijkeNaam(backupPad);
+        Verwijder(tijdelijk);
+        bool gemaakt = ::link(Naam(doel).constData(), Naam(tijdelijk).constData()) == 0;
+        if (!gemaakt && GeenKoppelingMogelijk(errno)) gemaakt = KopieerNaarNieuw(doel, tijdelijk, modus);
+        if (!gemaakt) {
+            Verwijder(tijdelijk);
+            Verwijder(nieuw);
             return false;
         }
-        QFile::remove(backupPad);
-        if (!QFile::rename(tmp, backupPad)) {
-            QFile::remove(tmp);
-            f.cancelWriting();
+        Stap(SchrijfStap::BackupGemaakt);
+        if (!Hernoem(tijdelijk, backupPad)) {
+            Verwijder(tijdelijk);
+            Verwijder(nieuw);
             return false;
         }
+        // When the backup already was the file itself (a save stopped after the step above), the rename
+        // leaves both names in place.
+        Verwijder(tijdelijk);
+        Stap(SchrijfStap::BackupVervangen);
     }
-    return f.commit();
+
+    if (!Hernoem(nieuw, doel)) {
+        Verwijder(nieuw);
+        return false;
+    }
+    MapNaarSchijf(QFileInfo(doel).absolutePath());
+    if (!backupPad.isEmpty()) {
+        const QString backupMap = QFileInfo(backupPad).absolutePath();
+        if (backupMap != QFileInfo(doel).absolutePath()) MapNaarSchijf(backupMap);
+    }
+    Stap(SchrijfStap::Vervangen);
+    return true;
 }
 
 bool VoegToeAanBestand(const QString& pad, const QByteArray& inhoud) {
@@ -106,6 +250,19 @@ bool VoegToeAanBestand(const QString& pad, const QByteArray& inhoud) {
     }
     f.close();
     return f.error() == QFileDevice::NoError;
+}
+
+bool MapIsSchrijfbaar(const QString& map, QString* reden) {
+    QByteArray sjabloon =
+        Naam(QDir(map.isEmpty() ? QStringLiteral(".") : map).filePath(QStringLiteral(".k740-XXXXXX")));
+    const int fd = ::mkstemp(sjabloon.data());
+    if (fd < 0) {
+        if (reden) *reden = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    ::close(fd);
+    ::unlink(sjabloon.constData());
+    return true;
 }
 
 } // namespace platform

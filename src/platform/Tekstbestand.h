@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace platform {
 
@@ -18,11 +19,24 @@ QStringList SplitsRegels(const QString& tekst);
 
 // Reads a whole file; false when it cannot be opened.
 bool LeesBestand(const QString& pad, QByteArray& inhoud);
-// Replaces a file safely: the new content goes to a temporary file beside it, is flushed and then
-// renamed over the old one. With a backup path, the old file is copied there first. Whatever fails,
-// the old file or the new one is whole. False (and the old file untouched) when anything fails.
+// Replaces a file safely. The new content goes to the temporary file `pad` & ".tmp~" beside it; every
+// write is checked, the bytes are synced to the disk and only then renamed over the old file. With a
+// backup path, the old file first becomes the backup: it is linked (or copied) to `backupPad` & ".tmp~",
+// which is then renamed over the old backup, so that at every moment the file and a previous version
+// exist, whenever the program is stopped. Temporary files left by a save that was stopped are reused.
+// False when anything fails, and for a file the user may not write; the file and its backup are then
+// as they were (or the backup already holds the file's present content).
 bool SchrijfBestandVeilig(const QString& pad, const QByteArray& inhoud, const QString& backupPad = QString());
+// The temporary name of a file that is being replaced.
+QString TijdelijkeNaam(const QString& pad);
 // Appends to a file (creating it); false when it cannot be written whole, and then nothing is added.
 bool VoegToeAanBestand(const QString& pad, const QByteArray& inhoud);
+// True when a file can be made in the folder; else false with the system's reason.
+bool MapIsSchrijfbaar(const QString& map, QString* reden = nullptr);
+
+// The steps of SchrijfBestandVeilig after which the program may be stopped. Tests register a function
+// that is called after each step (and may end the write there by throwing, as a stopped program would).
+enum class SchrijfStap { NieuwGeschreven, BackupGemaakt, BackupVervangen, Vervangen };
+void ZetSchrijfStapFunctie(std::function<void(SchrijfStap)> functie);
 
 } // namespace platform

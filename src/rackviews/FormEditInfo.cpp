@@ -2,6 +2,8 @@
 
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
+#include "acquisition/vensters/Tabelvenster.h"
+#include "files/Werkkopie.h"
 #include "shared/Algemeen.h"
 #include "shared/Teksten.h"
 #include "shared/ui/Vensterfuncties.h"
@@ -10,15 +12,26 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 
 namespace {
-constexpr int TekstKnopOK = 140, TekstKnopCancel = 141, TekstRackNaam = 312, TekstModuleNaam = 313;
+constexpr int TekstKnopOK = 140, TekstKnopCancel = 141, TekstRackNaam = 312, TekstModuleNaam = 313,
+              TekstNummer = 123, TekstInfo = 193;
+// The info field of a module's block in a line of the data file.
+constexpr int16_t InfoVeld = 21;
 // The design, in twips.
 constexpr double Breedte = 4845, Hoogte = 1305;
 
 bool geldig(int r, int m) {
     return r >= 1 && r <= AantalRacks && m >= 1 && m <= AantalModules;
+}
+
+// The info text as one field of a line: a run of line breaks (pasted into the text field) becomes one
+// blank, so that the row stays one line of the file.
+QString ZonderRegeleinden(QString tekst) {
+    static const QRegularExpression regeleinden(QStringLiteral("[\\r\\n]+"));
+    return tekst.replace(regeleinden, QStringLiteral(" "));
 }
 } // namespace
 
@@ -63,8 +76,9 @@ void formEditInfo::done(int resultaat) {
 void formEditInfo::Laad() {
     CommandOK->setText(Tekst[TekstKnopOK]);
     CommandCancel->setText(Tekst[TekstKnopCancel]);
-    m_niets = !geldig(Ri, Mi) || (!IngaveRackNaam && !IngaveModuleNaam);
-    if (!m_niets) {
+    m_niets = !geldig(Ri, Mi);
+    m_rij = 0;
+    if (!m_niets && (IngaveRackNaam || IngaveModuleNaam)) {
         const QString rackNaam = Racks[Ri].Name.getrimd();
         setWindowTitle(rackNaam);
         if (IngaveRackNaam) {
@@ -73,6 +87,18 @@ void formEditInfo::Laad() {
         } else {
             LabelInfo->setText(Tekst[TekstModuleNaam]);
             TextInfo->setText(TrimSpaties(Racks[Ri].Modules[Mi].Name));
+        }
+    } else if (!m_niets) {
+        Tabelvenster* venster = TabelVensters.Maak(Ri);
+        m_niets = venster == nullptr;
+        if (venster) {
+            setWindowTitle(Tekst[TekstInfo]);
+            m_rij = venster->RowSel(Mi);
+            m_niets = m_rij < 1; // no selection: nothing to edit
+            TextInfo->setText(venster->CelTekst(Mi, m_rij, InfoKolom(Ri, Mi)));
+            LabelInfo->setText(Tekst[TekstNummer] + QLatin1Char(' ') + QString::number(m_rij) +
+                               QStringLiteral(", ") + venster->CelTekst(Mi, m_rij, KolomDatum) +
+                               QStringLiteral(", ") + venster->CelTekst(Mi, m_rij, KolomTijd));
         }
     }
     TextInfo->selectAll();
@@ -91,7 +117,7 @@ void formEditInfo::changeEvent(QEvent* e) {
 }
 
 void formEditInfo::CommandOK_Click() {
-    if (!m_niets) {
+    if (!m_niets && (IngaveRackNaam || IngaveModuleNaam)) {
         const QString naam = TrimSpaties(TextInfo->text());
         // A new name must be saved with the rack configuration, or it is lost at the end of the run.
         if (IngaveRackNaam) {
@@ -101,6 +127,16 @@ void formEditInfo::CommandOK_Click() {
         } else {
             if (naam != Racks[Ri].Modules[Mi].Name) ConfiguratieGewijzigd = true;
             Racks[Ri].Modules[Mi].Name = naam;
+        }
+    } else if (Tabelvenster* venster = m_niets ? nullptr : TabelVensters[Ri]) {
+        // A row without its time (deleted, or the empty row below the newest) has no line to keep the
+        // text: nothing is written.
+        const bool metTijd = !venster->CelTekst(Mi, m_rij, KolomDatum).trimmed().isEmpty() ||
+                             !venster->CelTekst(Mi, m_rij, KolomTijd).trimmed().isEmpty();
+        if (m_rij >= 1 && metTijd) {
+            const QString info = ZonderRegeleinden(TextInfo->text());
+            venster->ZetCelTekst(Mi, m_rij, InfoKolom(Ri, Mi), info);
+            SchrijfInfo(Ri, Mi, m_rij, InfoVeld, info);
         }
     }
     accept();

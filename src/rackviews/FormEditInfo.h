@@ -1,7 +1,8 @@
 #pragma once
-// The name editor: a small modal dialog with one line of text for the name of a rack or of a module.
-// The caller sets the flags and numbers, calls Laad and shows it modally; OK writes the trimmed text
-// into the rack model. (The info text of a table row comes with the table window.)
+// The info editor: a small modal dialog with one line of text for the name of a rack, the name of a
+// module, or the info text of a table row. The caller sets the flags and numbers, calls Laad and shows
+// it modally. OK writes a trimmed name into the rack model, or an info text as typed into the row's
+// info cell and, through the working copy, into the info field of the row's line in the data file.
 #include <QDialog>
 #include <cstdint>
 
@@ -17,13 +18,15 @@ public:
 
     // Edit the name of rack Ri.
     bool IngaveRackNaam = false;
-    // Edit the name of module Mi of rack Ri (when IngaveRackNaam is false).
+    // Edit the name of module Mi of rack Ri (when IngaveRackNaam is false). With neither flag set: the
+    // info text of the row where the selection of module Mi's grid in rack Ri's table window ends.
     bool IngaveModuleNaam = false;
     int16_t Ri = 1;
     int16_t Mi = 1;
 
-    // Captions, the current name selected in the text field, topmost. With neither flag set there is
-    // nothing to edit here, and the dialog closes as soon as it is shown.
+    // Captions, the current text selected in the text field, topmost. For a row's info the table
+    // window of rack Ri is made when it does not exist yet; without a selected row there is nothing to
+    // edit, and the dialog closes as soon as it is shown.
     void Laad();
     // Every way of closing takes the dialog out of the topmost layer.
     void done(int resultaat) override;
@@ -41,4 +44,5 @@ private:
     void CommandOK_Click();
     void CommandCancel_Click();
     bool m_niets = true;
+    int32_t m_rij = 0; // the table row whose info is edited (Rij)
 };

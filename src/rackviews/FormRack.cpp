@@ -20,12 +20,14 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
+#include <QLayout>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
+#include <QTextDocument>
 #include <cmath>
 
 namespace {
@@ -33,7 +35,7 @@ namespace {
 constexpr int TekstInstellingen = 114, TekstModuleInstellingen = 430, TekstPrintRack = 434,
               TekstRackAan = 433, TekstRackNaam = 387, TekstModuleNaam = 388, TekstBovenaan = 432,
               TekstFabrieksafregeling = 431, TekstUitgeschakeld = 380, TekstRack = 297, TekstModule = 296,
-              TekstIngang = 295;
+              TekstIngang = 295, TekstTabel = 122;
 constexpr int WachtNaAfregeling = 500; // ms
 
 QColor kleurVan(int32_t kleur) {
@@ -54,6 +56,12 @@ QString Sectie(int ri) {
 
 QString Trim(const QString& tekst) {
     return TrimSpaties(tekst);
+}
+
+// A tool tip shows its text as it is, also a name that looks like markup.
+QString AlsToolTip(const QString& tekst) {
+    if (!Qt::mightBeRichText(tekst)) return tekst;
+    return QStringLiteral("<p style='white-space:pre'>") + tekst.toHtmlEscaped() + QStringLiteral("</p>");
 }
 
 // Waits while events are handled, as the engine's waits do.
@@ -141,6 +149,8 @@ void FormRack::maakPaneel(int m) {
 
     auto* module = new QLabel(paneel);
     module->setObjectName(QStringLiteral("LabelModule%1").arg(i0));
+    // Names come from the user and the configuration files: shown as typed, never as markup.
+    module->setTextFormat(Qt::PlainText);
     module->setFont(vet);
     module->setGeometry(pixels(P::ModuleLinks), pixels(P::ModuleBoven), pixels(P::ModuleBreedte),
                         pixels(P::ModuleHoogte));
@@ -155,6 +165,7 @@ void FormRack::maakPaneel(int m) {
     const auto maakLabel = [&](const char* naam, int i, const QRect& plaats, const QFont& f) {
         auto* l = new QLabel(paneel);
         l->setObjectName(QString::fromLatin1(naam) + QString::number(i));
+        l->setTextFormat(Qt::PlainText);
         l->setFont(f);
         l->setGeometry(plaats);
         l->installEventFilter(this);
@@ -203,6 +214,7 @@ void FormRack::maakMenu() {
     };
     mnuModuleSettings = actie("mnuModuleSettings", [this] { OpenModuleInstellingen(m_moduleKeuze + 1, 1); });
     mnuPrintRack = actie("mnuPrintRack", [this] { rackvensterActies().PrintRack(this); });
+    mnuRackTable = actie("mnuRackTable", [this] { rackvensterActies().ToonTabel(Ri); });
     mnuRackSettingsMeasure = actie("mnuRackSettingsMeasure", [this] { mnuRackSettingsMeasure_Click(); });
     mnuRackSettingsMeasure->setCheckable(true);
     mnuRackSettingsName = actie("mnuRackSettingsName", [this] { Hernoem(true); });
@@ -218,6 +230,7 @@ void FormRack::LaadStrings() {
     mnuRackSettings->setTitle(Tekst[TekstInstellingen]);
     mnuModuleSettings->setText(Tekst[TekstModuleInstellingen]);
     mnuPrintRack->setText(Tekst[TekstPrintRack]);
+    mnuRackTable->setText(Tekst[TekstTabel]);
     mnuRackSettingsMeasure->setText(Tekst[TekstRackAan]);
     mnuRackSettingsName->setText(Tekst[TekstRackNaam]);
     mnuRackSettingsNameModule->setText(Tekst[TekstModuleNaam]);
@@ -241,11 +254,14 @@ void FormRack::Laad() {
     QWidget* k = kader();
     k->move(pixels(links), pixels(top));
     k->setWindowState(k->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(k))
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(k)) {
+        // A frame larger than the panels (maximised, tiled) keeps them in its top left corner.
+        if (sub->layout()) sub->layout()->setAlignment(this, Qt::AlignLeft | Qt::AlignTop);
         connect(sub, &QMdiSubWindow::windowStateChanged, this,
                 [this](Qt::WindowStates oud, Qt::WindowStates nieuw) {
                     if (nieuw.testFlag(Qt::WindowActive) && !oud.testFlag(Qt::WindowActive)) Activate();
                 });
+    }
     FormInstellenControls();
     if (mnuRackSettingsTop->isChecked()) zetBovenaan(true);
     ConfiguratieGewijzigd = true;
@@ -307,11 +323,11 @@ void FormRack::LaadVensterTitel() {
 
 void FormRack::InstellenToolTipModule(int m, const QString& tekst) {
     if (m < 1 || m > AantalModules) return;
-    LabelModule[m - 1]->setToolTip(
+    LabelModule[m - 1]->setToolTip(AlsToolTip(
         !tekst.isEmpty() ? tekst
                          : Tekst[TekstRack] + QLatin1Char(' ') + QString::number(Ri) + QStringLiteral(", ") +
                                Tekst[TekstModule] + QLatin1Char(' ') + QString::number(m) +
-                               QStringLiteral(": ") + Trim(Racks[Ri].Modules[m].Name));
+                               QStringLiteral(": ") + Trim(Racks[Ri].Modules[m].Name)));
 }
 
 void FormRack::InstellenToolTipKanaal(int m, int c, QString& tekst) {
@@ -329,8 +345,10 @@ void FormRack::InstellenToolTipKanaal(int m, int c, QString& tekst) {
         }
     }
     const int i = RackLabelIndex(m, c);
+    if (m_toolTips[i] == tekst && !m_toolTips[i].isNull()) return;
+    m_toolTips[i] = tekst;
     for (QLabel* l : {LabelKanaal[i], LabelWaarde[i], LabelEenheid[i]})
-        if (l->toolTip() != tekst) l->setToolTip(tekst);
+        l->setToolTip(AlsToolTip(tekst));
 }
 
 void FormRack::WissenVensterMetingen() {
@@ -399,8 +417,7 @@ void FormRack::ZetLabelZichtbaar(RackLabel label, int index, bool zichtbaar) {
 }
 
 QString FormRack::ToolTipWaarde(int index) const {
-    const QLabel* l = Label(RackLabel::Waarde, index);
-    return l ? l->toolTip() : QString();
+    return index >= 0 && index < AantalRackLabels ? m_toolTips[index] : QString();
 }
 
 void FormRack::ZetLedKleur(int index, int32_t kleur) {
@@ -531,6 +548,7 @@ void FormRack::ToonMenu(int i) {
     // Entries whose window the program has not installed are left out.
     mnuModuleSettings->setVisible(acties.HeeftModuleInstellingen());
     mnuPrintRack->setVisible(acties.HeeftPrintRack());
+    mnuRackTable->setVisible(acties.HeeftTabel());
     mnuRackSettings_Click();
     m_moduleKeuze = i;
     const QPoint hoek = PictureModule[i]->pos() + LabelModule[i]->pos();

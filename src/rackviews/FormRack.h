@@ -89,6 +89,7 @@ public:
     QMenu* mnuRackSettings = nullptr;
     QAction* mnuModuleSettings = nullptr;
     QAction* mnuPrintRack = nullptr;
+    QAction* mnuRackTable = nullptr; // the rack's table window
     QAction* mnuRackSettingsMeasure = nullptr;
     QAction* mnuRackSettingsName = nullptr;
     QAction* mnuRackSettingsNameModule = nullptr;
@@ -127,6 +128,8 @@ private:
     RackIndeling m_indeling;
     QSize m_binnenmaat;
     std::array<std::array<int32_t, AantalRackLabels>, 4> m_kleuren{};
+    // The tool tips of the inputs as given, before they were made safe to show.
+    std::array<QString, AantalRackLabels> m_toolTips;
     // The unit texts as the engine gave them, before a long one was broken over two lines.
     std::array<QString, AantalRackLabels> m_eenheden;
 };

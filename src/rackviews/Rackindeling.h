@@ -5,6 +5,10 @@
 #include "acquisition/RackModel.h"
 #include "acquisition/vensters/Rackvenster.h"
 
+#include <QList>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
 #include <array>
 
 // One module panel: a header with the status LED and the module name, then per input its name, the
@@ -52,3 +56,10 @@ struct ModuleKanaal {
 ModuleKanaal KeuzeVanLabel(RackLabel label, int i);
 // A double-click on panel i (0..6): its module, input 1.
 ModuleKanaal KeuzeVanPaneel(int i);
+
+// Where a rack window of size `maat` opens so that it covers none of the windows `andere` (their frames,
+// in the same coordinates) and stays within the area `gebied` (from 0, 0): at `voorkeur` when it may,
+// else at the free place nearest the top, then the left, beside or below the others. A window larger
+// than the area counts as fitting at its left or top edge. With no such place left it is cascaded: one
+// `trede` right of and below the lowest of the others.
+QPoint VrijePlaats(QPoint voorkeur, QSize maat, const QList<QRect>& andere, QSize gebied, int trede);

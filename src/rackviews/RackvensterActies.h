@@ -1,6 +1,6 @@
 #pragma once
 // What the rack window opens in windows that other folders build: the module settings dialog, the
-// direct printout, the factory adjustment dialogs and the title of the rack's table window. The
+// direct printout, the factory adjustment dialogs, and the rack's table window and its title. The
 // program registers its side at start-up. A menu entry whose window the registered side does not have
 // stays hidden; without a registered side every entry does.
 #include <QString>
@@ -25,6 +25,9 @@ public:
     }
     // The table window of rack r reloads its title (made when it does not exist yet).
     virtual void LaadTabelTitel(int r) { (void)r; }
+    // Shows the table window of rack r (made when it does not exist yet) and sets the rack's Table flag.
+    virtual bool HeeftTabel() const { return false; }
+    virtual void ToonTabel(int r) { (void)r; }
 };
 
 // Registers the program's side (nullptr: none).

@@ -1,6 +1,7 @@
 #include "shared/Instellingen.h"
 
 #include "platform/Opslag.h"
+#include "shared/Systeemfuncties.h"
 
 #include <QLocale>
 
@@ -65,4 +66,13 @@ QString LeesInstelling(const QString& app, const QString& sectie, const QString&
 
 void WisInstelling(const QString& app, const QString& sectie, const QString& sleutel) {
     platform::WisOpslag(app, sectie, sleutel);
+}
+
+bool LeesBooleanInstelling(const QString& sectie, const QString& sleutel, bool standaard) {
+    const QString t = LeesInstelling(AppNaam, sectie, sleutel, BooleanAlsTekst(standaard)).trimmed();
+    if (t.compare(QStringLiteral("True"), Qt::CaseInsensitive) == 0) return true;
+    if (t.compare(QStringLiteral("False"), Qt::CaseInsensitive) == 0) return false;
+    bool getal = false;
+    const double w = t.toDouble(&getal);
+    return getal ? w != 0 : standaard;
 }

@@ -29,3 +29,7 @@ QString SingleAlsTekst(float waarde);
 QString DoubleAlsTekst(double waarde);
 // A Boolean as the runtime wrote it: "True" or "False".
 QString BooleanAlsTekst(bool waarde);
+
+// A Boolean of the program's own settings (application AppNaam): "True"/"False" in any case, or a
+// number (0 is False); anything else the default.
+bool LeesBooleanInstelling(const QString& sectie, const QString& sleutel, bool standaard);

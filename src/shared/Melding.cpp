@@ -73,8 +73,18 @@ MeldingIcoon IcoonVanStijl(int stijl) {
     }
 }
 
+namespace {
+int openMeldingen = 0;
+} // namespace
+
+int OpenMeldingen() {
+    return openMeldingen;
+}
+
 int ToonMelding(const QString& tekst, int stijl, const QString& titel) {
+    ++openMeldingen;
     const int antwoord = meldingVenster().Toon(tekst, stijl, titel);
+    --openMeldingen;
     // The box pumps events: the main window may have come or gone meanwhile.
     MeldingOmgeving& o = meldingOmgeving();
     o.ZetHoofdvensterIngeschakeld();

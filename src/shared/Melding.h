@@ -45,6 +45,8 @@ MeldingVenster& meldingVenster();
 
 // Shows the box and waits (pumping events) for the answer.
 int ToonMelding(const QString& tekst, int stijl = vbOKOnly, const QString& titel = QString());
+// The number of boxes waiting for an answer now (boxes opened inside another box's wait count too).
+int OpenMeldingen();
 // The button a box of this style answers when it is closed without a choice: Cancel where the box has
 // one, else its default button.
 int StandaardAntwoord(int stijl);

@@ -62,7 +62,6 @@ QString AfgerondeCijfers(double waarde, int significant, int decimalen) {
 }
 
 QString Formatteer(double waarde, const QString& patroon, int significant) {
-    if (!std::isfinite(waarde)) return QLocale::c().toString(waarde);
     const Patroon p = LeesPatroon(patroon);
     const int decimalen = p.vastDecimaal + p.losDecimaal;
     QString cijfers = AfgerondeCijfers(waarde, significant, decimalen);
@@ -89,11 +88,13 @@ QString Formatteer(double waarde, const QString& patroon, int significant) {
 } // namespace
 
 QString Opmaak(double waarde, const QString& patroon) {
+    if (!std::isfinite(waarde)) return QString();
     if (patroon.isEmpty()) return DoubleAlsTekst(waarde);
     return Formatteer(waarde, patroon, 15);
 }
 
 QString OpmaakSingle(float waarde, const QString& patroon) {
+    if (!std::isfinite(waarde)) return QString();
     if (patroon.isEmpty()) return SingleAlsTekst(waarde);
     return Formatteer(static_cast<double>(waarde), patroon, 7);
 }

@@ -1,6 +1,7 @@
 #include "shell/Beginstand.h"
 
 #include "acquisition/Beginstand.h"
+#include "factory/Beginstand.h"
 #include "files/Beginstand.h"
 #include "platform/Beginstand.h"
 #include "rackviews/Beginstand.h"
@@ -12,6 +13,7 @@
 #include "shell/frmInstellen.h"
 #include "shell/frmTerminal.h"
 #include "shell/mdiK740.h"
+#include "views/Beginstand.h"
 
 void ResetShell() {
     ResetInstellen();
@@ -24,6 +26,8 @@ void ResetShell() {
 
 void ResetProgramma() {
     ResetShell();
+    ResetFabriek();
+    ResetWeergaven();
     ResetRackweergaven();
     ResetBestanden();
     ResetAcquisitie();

@@ -23,32 +23,36 @@
 // are the clock and the rack lines: the engine owns them and makes the real ones itself; tests hand in
 // a virtual clock (platform::zetKlok) and an in-memory line (ZetMSComm1).
 //
-// seam                 declared in                          filled here with       faked in tests by
-// -------------------  -----------------------------------  ---------------------  -----------------
-// Hoofdvenster         acquisition/vensters/Hoofdvenster.h  the main window        OpnameHoofdvenster
-// MeldingOmgeving      shared/Melding.h                     the main window        Hoofdvensterdubbel
-// Kindvensterbeheer    shared/ui/Kindvensters.h             the main window        MdiBeheer
-// MeldingVenster       shared/Melding.h                     FormMeldingVenster     OpnameMelding
-// VoortgangVenster     shared/Voortgang.h                   FrmVoortgangVenster    OpnameVoortgang
-// VoortgangOmgeving    shared/Voortgang.h                   LinkAfbreking (below)  VoortgangTest
-// MapKeuzeVenster      shared/MapKeuze.h                    FormPathInputVenster   OpnameMapKeuze
-// GeluidSpeler         shared/ui/Geluiden.h                 - (its own plays)      Geluidsopname
-// Bestandslaag         acquisition/Koppelingen.h            Bestandsdiensten       OpnameBestandslaag
-// RackvensterMaker     acquisition/vensters/Rackvenster.h   FormRackMaker          RackConfiguratieTest
-// TabelvensterMaker    acquisition/vensters/Tabelvenster.h  - (no window yet)      OpnameTabelvensterMaker
-// Bestandsdialogen     files/Bestandsdialogen.h             Standaarddialogen      DialoogDubbel
-// Bestandsbewerkingen  files/Bestandsbewerkingen.h          - (its own works)      FouteBewerkingen
-// TabelvensterHerstel  files/RackConfiguratie.h             - (no window yet)      OpnameTabelHerstel
-// RackvensterActies    rackviews/RackvensterActies.h        - (no window yet)      Acties (FormRackTest)
+// seam                    declared in                          filled here with      faked in tests by
+// ----------------------  -----------------------------------  --------------------  -----------------------
+// Hoofdvenster            acquisition/vensters/Hoofdvenster.h  the main window       OpnameHoofdvenster
+// MeldingOmgeving         shared/Melding.h                     the main window       Hoofdvensterdubbel
+// Kindvensterbeheer       shared/ui/Kindvensters.h             the main window       MdiBeheer
+// MeldingVenster          shared/Melding.h                     FormMeldingVenster    OpnameMelding
+// VoortgangVenster        shared/Voortgang.h                   FrmVoortgangVenster   OpnameVoortgang
+// VoortgangOmgeving       shared/Voortgang.h                   LinkAfbreking         VoortgangTest
+// MapKeuzeVenster         shared/MapKeuze.h                    FormPathInputVenster  OpnameMapKeuze
+// GeluidSpeler            shared/ui/Geluiden.h                 - (its own plays)     Geluidsopname
+// Bestandslaag            acquisition/Koppelingen.h            Bestandsdiensten      OpnameBestandslaag
+// RackvensterMaker        acquisition/vensters/Rackvenster.h   FormRackMaker         RackConfiguratieTest
+// TabelvensterMaker       acquisition/vensters/Tabelvenster.h  FrmTabelMaker         OpnameTabelvensterMaker
+// Bestandsdialogen        files/Bestandsdialogen.h             Standaarddialogen     DialoogDubbel
+// Bestandsbewerkingen     files/Bestandsbewerkingen.h          - (its own works)     FouteBewerkingen
+// TabelvensterHerstel     files/RackConfiguratie.h             FrmTabelHerstel       OpnameTabelHerstel
+// RackvensterActies       rackviews/RackvensterActies.h        FrmTabelRackingangen  Acties (FormRackTest)
+// TabelvensterOmgeving    views/frmTabel.h                     - (no menus yet)      Menuopname
+// GrafiekvensterOmgeving  views/Grafiekvensters.h              the main window       Sluitopname
 //
 // The program's sides: FormMeldingVenster, FrmVoortgangVenster and FormPathInputVenster in shared/ui,
-// Bestandsdiensten in files, FormRackMaker in rackviews, Standaarddialogen in shell. The fakes named
-// Opname* are in tests/support; the others live beside the tests of their seam: Hoofdvensterdubbel and
-// Geluidsopname in MeldingTest, MdiBeheer and Acties in FormRackTest, OpnameVoortgang in MeetbestandTest,
-// DialoogDubbel and FouteBewerkingen in tests/files/Bestandsomgeving.h, OpnameTabelHerstel in
-// RackConfiguratieTest. The table window fills its two seams when it comes; the rack window's entries go
-// to the module settings dialog (rackviews itself: then a direct call), the print engine and the factory
-// dialogs.
+// Bestandsdiensten in files, FormRackMaker in rackviews, FrmTabelMaker, FrmTabelHerstel and
+// FrmTabelRackingangen in views, Standaarddialogen in shell. The fakes named Opname* are in
+// tests/support; the others live beside the tests of their seam: Hoofdvensterdubbel and Geluidsopname in
+// MeldingTest, MdiBeheer and Acties in FormRackTest, OpnameVoortgang in MeetbestandTest, DialoogDubbel
+// and FouteBewerkingen in tests/files/Bestandsomgeving.h, OpnameTabelHerstel in RackConfiguratieTest,
+// Menuopname in TabelvensterTest, Sluitopname in frmGrafiekTest. The rack window's entries that have no
+// window yet go to the module settings dialog (rackviews itself: then a direct call), the print engine
+// and the factory dialogs, beside the table window's; the table window's menu side to the main window's
+// Edit menu.
 #include "shell/Installatie.h"
 
 #include "acquisition/Koppelingen.h"
@@ -57,6 +61,7 @@
 #include "acquisition/vensters/Rackvenster.h"
 #include "files/Bestandsdialogen.h"
 #include "files/Bestandsdiensten.h"
+#include "files/RackConfiguratie.h"
 #include "rackviews/FormRack.h"
 #include "shared/MapKeuze.h"
 #include "shared/Melding.h"
@@ -67,6 +72,7 @@
 #include "shared/ui/Kindvensters.h"
 #include "shell/Standaarddialogen.h"
 #include "shell/mdiK740.h"
+#include "views/frmTabel.h"
 
 namespace {
 
@@ -93,6 +99,9 @@ struct Installatie::Delen {
     FormPathInputVenster mapKeuze;
     Bestandsdiensten bestanden;
     FormRackMaker rackvensters;
+    FrmTabelMaker tabelvensters;
+    FrmTabelHerstel tabelherstel;
+    FrmTabelRackingangen rackingangen;
     Standaarddialogen dialogen;
 };
 
@@ -100,6 +109,7 @@ void InstalleerHoofdvenster(mdiK740& hoofdvenster) {
     ZetHoofdvenster(&hoofdvenster);
     ZetMeldingOmgeving(&hoofdvenster);
     ZetKindvensterbeheer(&hoofdvenster);
+    ZetGrafiekvensterOmgeving(&hoofdvenster);
 }
 
 Installatie::Installatie(mdiK740& hoofdvenster) : m_delen(std::make_unique<Delen>(hoofdvenster)) {
@@ -111,12 +121,18 @@ Installatie::Installatie(mdiK740& hoofdvenster) : m_delen(std::make_unique<Delen
     ZetMapKeuzeVenster(&d.mapKeuze);
     ZetBestandslaag(&d.bestanden);
     ZetRackvensterMaker(&d.rackvensters);
+    ZetTabelvensterMaker(&d.tabelvensters);
+    ZetTabelvensterHerstel(&d.tabelherstel);
+    ZetRackvensterActies(&d.rackingangen);
     ZetBestandsdialogen(&d.dialogen);
 }
 
 Installatie::~Installatie() {
     Delen& d = *m_delen;
     ZetTerug(bestandsdialogen, ZetBestandsdialogen, d.dialogen);
+    ZetTerug(rackvensterActies, ZetRackvensterActies, d.rackingangen);
+    ZetTerug(tabelvensterHerstel, ZetTabelvensterHerstel, d.tabelherstel);
+    ZetTerug(tabelvensterMaker, ZetTabelvensterMaker, d.tabelvensters);
     ZetTerug(rackvensterMaker, ZetRackvensterMaker, d.rackvensters);
     ZetTerug(bestandslaag, ZetBestandslaag, d.bestanden);
     ZetTerug(mapKeuzeVenster, ZetMapKeuzeVenster, d.mapKeuze);
@@ -124,6 +140,8 @@ Installatie::~Installatie() {
     // The progress window closes with its object.
     ZetTerug(voortgangVenster, ZetVoortgangVenster, d.voortgang);
     ZetTerug(meldingVenster, ZetMeldingVenster, d.melding);
+    ZetTerug<GrafiekvensterOmgeving, mdiK740>(grafiekvensterOmgeving, ZetGrafiekvensterOmgeving,
+                                              d.hoofdvenster);
     ZetTerug<Kindvensterbeheer, mdiK740>(kindvensterbeheer, ZetKindvensterbeheer, d.hoofdvenster);
     ZetTerug<MeldingOmgeving, mdiK740>(meldingOmgeving, ZetMeldingOmgeving, d.hoofdvenster);
     ZetTerug<Hoofdvenster, mdiK740>(hoofdvenster, ZetHoofdvenster, d.hoofdvenster);

@@ -20,7 +20,7 @@ private:
 };
 
 // Registers only the main window's own sides: what the engine asks of it (Hoofdvenster), what every
-// message box does to it (MeldingOmgeving) and its area of child windows (Kindvensterbeheer). Tests
-// that make a main window without the rest of the program call this; the window deregisters itself
-// when it goes.
+// message box does to it (MeldingOmgeving), its area of child windows (Kindvensterbeheer) and what a
+// closing graph window tells it (GrafiekvensterOmgeving). Tests that make a main window without the
+// rest of the program call this; the window deregisters itself when it goes.
 void InstalleerHoofdvenster(mdiK740& hoofdvenster);

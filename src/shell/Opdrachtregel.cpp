@@ -3,12 +3,11 @@
 #include "acquisition/Programmastatus.h"
 #include "files/Meetbestand.h"
 #include "platform/Klok.h"
+#include "shared/Algemeen.h"
 
 #include <QDir>
 
 QStringList ExtraPoorten;
-QString AfregelMap;
-QString ProductieDatabasePad;
 QString FabrieksDatabaseMap;
 
 namespace {
@@ -28,9 +27,22 @@ int GetalVooraan(const QString& tekst) {
     return n;
 }
 
+// The measurement file of a word of the command line.
+QString NeemBestand(const QString& woord, const QString& startMap, const QString& dataMap) {
+    if (!woord.contains(QLatin1Char('/'))) MaakMappen(dataMap);
+    return ZetGegevensbestand(PadVanOpdrachtregel(woord, startMap, dataMap));
+}
+
 } // namespace
 
-void OntleedCommand(const QStringList& argumenten, const QString& poort) {
+QString PadVanOpdrachtregel(const QString& naam, const QString& startMap, const QString& dataMap) {
+    const QString pad = naam.trimmed();
+    if (!pad.contains(QLatin1Char('/'))) return QDir(dataMap).filePath(pad);
+    return QDir::cleanPath(QDir(startMap).absoluteFilePath(pad));
+}
+
+void OntleedCommand(const QStringList& argumenten, const QString& poort, const QString& startMap,
+                    const QString& dataMap) {
     Gegevensbestand.clear();
     Fabrieksmodus = false;
     ExtraPoorten.clear();
@@ -43,8 +55,8 @@ void OntleedCommand(const QStringList& argumenten, const QString& poort) {
         if (woord.isEmpty()) continue;
         const QString klein = woord.toLower();
         if (!IsSchakelaar(woord)) {
-            // A measurement file, kept as typed.
-            Gegevensbestand = ZetGegevensbestand(woord);
+            // A measurement file, its name kept as typed.
+            Gegevensbestand = NeemBestand(woord, startMap, dataMap);
             if (LaatsteKeuze == 2) {
                 Gegevensbestand.clear();
                 return;
@@ -84,7 +96,7 @@ void OntleedCommand(const QStringList& argumenten, const QString& poort) {
             return;
         } else {
             // An unknown switch names a file, as every other word does.
-            Gegevensbestand = ZetGegevensbestand(woord);
+            Gegevensbestand = NeemBestand(woord, startMap, dataMap);
             if (LaatsteKeuze == 2) {
                 Gegevensbestand.clear();
                 return;

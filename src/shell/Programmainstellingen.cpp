@@ -7,7 +7,6 @@
 #include "acquisition/RackModel.h"
 #include "acquisition/vensters/Grafiekvenster.h"
 #include "acquisition/vensters/Rackvenster.h"
-#include "acquisition/vensters/Tabelvenster.h"
 #include "files/Grafiekconfiguratie.h"
 #include "files/Meetbestand.h"
 #include "files/RackConfiguratie.h"
@@ -26,10 +25,13 @@
 #include "shell/frmInstellen.h"
 #include "shell/frmTerminal.h"
 #include "shell/mdiK740.h"
+#include "views/frmTabel.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTableView>
 #include <QWidget>
 
@@ -131,8 +133,46 @@ void MaakDemoConfiguratie() {
     RackVlaggen[1] = vlaggen;
 }
 
-int32_t Kleurwaarde(const QColor& c) {
-    return c.red() + 256 * c.green() + 65536 * c.blue();
+const QString HoofdvensterSectie = QStringLiteral("Main window");
+
+// The placement record of the main window: its state and the frame position and inner size of its
+// normal state, the same whether it was saved normal, maximised or minimised. Without a record the
+// window opens in the screen's corner, large enough for a whole rack window.
+void BewaarHoofdvensterPositie(mdiK740& venster) {
+    const int toestand = venster.isMinimized() ? 1 : venster.isMaximized() ? 2 : 0;
+    const QRect kader = venster.NormaleKader();
+    const auto twips = [](int pixels) { return SingleAlsTekst(static_cast<float>(PixelsNaarTwips(pixels))); };
+    Bewaar(HoofdvensterSectie, QStringLiteral("Windowstate"), QString::number(toestand));
+    Bewaar(HoofdvensterSectie, QStringLiteral("Top"), twips(kader.y()));
+    Bewaar(HoofdvensterSectie, QStringLiteral("Left"), twips(kader.x()));
+    Bewaar(HoofdvensterSectie, QStringLiteral("Height"), twips(kader.height()));
+    Bewaar(HoofdvensterSectie, QStringLiteral("Width"), twips(kader.width()));
+}
+
+void LeesHoofdvensterPositie(mdiK740& venster) {
+    const auto pixels = [](const QString& sleutel, const QString& standaard) {
+        return TwipsNaarPixels(TekstNaarSingle(Lees(HoofdvensterSectie, sleutel, standaard)));
+    };
+    QRect kader;
+    if (Lees(HoofdvensterSectie, QStringLiteral("Width"), QString()).isEmpty()) {
+        const QScreen* scherm = venster.screen() ? venster.screen() : QGuiApplication::primaryScreen();
+        const QRect gebied = scherm ? scherm->availableGeometry() : QRect(0, 0, 1024, 768);
+        kader = QRect(gebied.topLeft(), venster.StandaardGrootte(gebied));
+    } else {
+        kader = QRect(pixels(QStringLiteral("Left"), QStringLiteral("0")),
+                      pixels(QStringLiteral("Top"), QStringLiteral("0")),
+                      std::max(pixels(QStringLiteral("Width"), QStringLiteral("10000")), 1),
+                      std::max(pixels(QStringLiteral("Height"), QStringLiteral("7000")), 1));
+    }
+    const int toestand =
+        TekstNaarInteger(Lees(HoofdvensterSectie, QStringLiteral("Windowstate"), QStringLiteral("0")));
+    venster.setWindowState(Qt::WindowNoState);
+    venster.move(kader.topLeft());
+    venster.resize(kader.size());
+    venster.ZetNormaleKader(kader);
+    if (toestand == 1 || toestand == 2)
+        venster.setWindowState(toestand == 1 ? Qt::WindowMinimized : Qt::WindowMaximized);
+    venster.show();
 }
 
 } // namespace
@@ -143,15 +183,6 @@ QString StandaardMap(const QString& naam) {
 
 int32_t GeldigInterval(int32_t seconden) {
     return seconden >= 1 && seconden <= 86400 ? seconden : 1;
-}
-
-bool LeesBooleanInstelling(const QString& sectie, const QString& sleutel, bool standaard) {
-    const QString t = Lees(sectie, sleutel, BooleanAlsTekst(standaard)).trimmed();
-    if (t.compare(QStringLiteral("True"), Qt::CaseInsensitive) == 0) return true;
-    if (t.compare(QStringLiteral("False"), Qt::CaseInsensitive) == 0) return false;
-    bool getal = false;
-    const double w = t.toDouble(&getal);
-    return getal ? w != 0 : standaard;
 }
 
 void Initialisatie(mdiK740& venster) {
@@ -212,7 +243,7 @@ void Initialisatie(mdiK740& venster) {
     if (ReferentieTemperatuur > 1 || ReferentieTemperatuur < 0) ReferentieTemperatuur = 1;
     LeesLuchtdruk();
 
-    LeesVensterPositie(QStringLiteral("Main window"), &venster);
+    LeesHoofdvensterPositie(venster);
 
     const bool terminal = LeesBooleanInstelling(QStringLiteral("Terminal"), QStringLiteral("Checked"), false);
     venster.ZetTerminalAangevinkt(terminal);
@@ -229,7 +260,7 @@ void Initialisatie(mdiK740& venster) {
 }
 
 void BewaarInstellingen(mdiK740& venster) {
-    BewaarVensterPositie(QStringLiteral("Main window"), &venster);
+    BewaarHoofdvensterPositie(venster);
 
     const QString terminal = QStringLiteral("Terminal");
     if (venster.TerminalAangevinkt()) {
@@ -247,9 +278,17 @@ void BewaarInstellingen(mdiK740& venster) {
     for (int r = 1; r <= AantalRacks; ++r) {
         if (!Racks[r].Present) continue;
         // The placement of a child window is its frame's in the window area.
-        if (RackVlaggen[r].Table)
-            BewaarVensterPositie(QStringLiteral("Table%1").arg(r),
-                                 Kindvensterkader(dynamic_cast<QWidget*>(TabelVensters[r])));
+        if (RackVlaggen[r].Table) {
+            frmTabel* tabel = frmTabelVan(r);
+            BewaarVensterPositie(QStringLiteral("Table%1").arg(r), Kindvensterkader(tabel));
+            // The font and column widths of every present module's grid.
+            for (int m = 1; tabel && m <= AantalModules; ++m) {
+                if (!Racks[r].Modules[m].Present) continue;
+                QTableView* raster = tabel->MSHFlexGrid[static_cast<size_t>(m)];
+                BewaarLettertype(QStringLiteral("Table%1M%2Font").arg(r).arg(m), raster);
+                BewaarKolomBreedte(QStringLiteral("Table%1M%2Colwidth").arg(r).arg(m), raster);
+            }
+        }
         if (RackVlaggen[r].Show)
             BewaarVensterPositie(QStringLiteral("Measurement%1").arg(r),
                                  Kindvensterkader(dynamic_cast<QWidget*>(RackVenster(r))));
@@ -262,7 +301,7 @@ void BewaarInstellingen(mdiK740& venster) {
     const QString grafiek = QStringLiteral("Graph");
     for (int g = 1; g <= 64; ++g) {
         const QString sleutel = QStringLiteral("Index%1").arg(g);
-        if (GrafiekvensterInterface* venster = GrafiekVenster(g)) {
+        if (GrafiekvensterInterface* venster = GrafiekVenster(g); venster && venster->GrafiekIndex() == g) {
             Bewaar(grafiek, sleutel, QString::number(g));
             SchrijfGrafiekInstellingen(g, *venster);
         } else if (TekstNaarInteger(Lees(grafiek, sleutel, QStringLiteral("-1"))) == g) {
@@ -277,51 +316,6 @@ void BewaarInstellingen(mdiK740& venster) {
     Bewaar(QStringLiteral("Time"), QStringLiteral("Base"), platform::DatumTijdTekst(TijdBasis));
 
     SchrijfLogboek(0, 0, Tekst[455]);
-}
-
-void BewaarLettertype(const QString& sectie, QWidget* besturing) {
-    if (!besturing) return;
-    const QFont f = besturing->font();
-    Bewaar(sectie, QStringLiteral("Fontname"), f.family());
-    Bewaar(sectie, QStringLiteral("Fontsize"), SingleAlsTekst(static_cast<float>(f.pointSizeF())));
-    Bewaar(sectie, QStringLiteral("Fontbold"), BooleanAlsTekst(f.bold()));
-    Bewaar(sectie, QStringLiteral("Fontitalic"), BooleanAlsTekst(f.italic()));
-    Bewaar(sectie, QStringLiteral("Fontstrikethrough"), BooleanAlsTekst(f.strikeOut()));
-    Bewaar(sectie, QStringLiteral("Fontunderline"), BooleanAlsTekst(f.underline()));
-    Bewaar(sectie, QStringLiteral("Fontcolor"),
-           QString::number(Kleurwaarde(besturing->palette().color(besturing->foregroundRole()))));
-}
-
-void LeesLettertype(const QString& sectie, QWidget* besturing) {
-    if (!besturing) return;
-    QFont f = besturing->font();
-    f.setFamily(Lees(sectie, QStringLiteral("Fontname"), QStringLiteral("MS Sans Serif")));
-    const float grootte = TekstNaarSingle(Lees(sectie, QStringLiteral("Fontsize"), QStringLiteral("8")));
-    if (grootte > 0) f.setPointSizeF(grootte);
-    f.setBold(LeesBooleanInstelling(sectie, QStringLiteral("Fontbold"), false));
-    f.setItalic(LeesBooleanInstelling(sectie, QStringLiteral("Fontitalic"), false));
-    f.setStrikeOut(LeesBooleanInstelling(sectie, QStringLiteral("Fontstrikethrough"), false));
-    f.setUnderline(LeesBooleanInstelling(sectie, QStringLiteral("Fontunderline"), false));
-    besturing->setFont(f);
-    const auto kleur =
-        static_cast<int64_t>(TekstNaarDouble(Lees(sectie, QStringLiteral("Fontcolor"), QStringLiteral("0"))));
-    QPalette p = besturing->palette();
-    p.setColor(besturing->foregroundRole(), QColor(kleur & 0xFF, (kleur >> 8) & 0xFF, (kleur >> 16) & 0xFF));
-    besturing->setPalette(p);
-}
-
-void BewaarKolomBreedte(const QString& sectie, QTableView* raster) {
-    if (!raster || !raster->model()) return;
-    for (int c = 0; c < raster->model()->columnCount(); ++c)
-        Bewaar(sectie, QStringLiteral("Width%1").arg(c),
-               QString::number(qRound(PixelsNaarTwips(raster->columnWidth(c)))));
-}
-
-void LeesKolomBreedte(const QString& sectie, QTableView* raster) {
-    if (!raster || !raster->model()) return;
-    for (int c = 0; c < raster->model()->columnCount(); ++c)
-        raster->setColumnWidth(c, TwipsNaarPixels(TekstNaarLong(Lees(sectie, QStringLiteral("Width%1").arg(c),
-                                                                     QStringLiteral("1000")))));
 }
 
 void BewaarPrinterInstellingen(const QString& sectie) {

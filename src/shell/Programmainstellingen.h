@@ -4,13 +4,13 @@
 // data folders and their default files, saving them, and the window placement, font and column-width
 // records that other windows keep under sections of their own.
 #include "platform/Datum.h"
+#include "shared/Instellingen.h"
 #include "shared/ui/Vensterfuncties.h"
 
 #include <QString>
 #include <cstdint>
 
 class QWidget;
-class QTableView;
 class mdiK740;
 
 extern QString ProductNaam;   // "K740", the product text of the caption
@@ -42,8 +42,6 @@ extern bool PrintAlarmRapport;
 QString StandaardMap(const QString& naam);
 // The seconds when they lie in 1..86400, else 1.
 int32_t GeldigInterval(int32_t seconden);
-// A stored Boolean: "True"/"False" in any case, or a number (0 is False); anything else the default.
-bool LeesBooleanInstelling(const QString& sectie, const QString& sleutel, bool standaard);
 
 // Start-up: reads every setting of "Settings" (but the language, the settings window's tab and the
 // toolbar), makes the data folders (a folder that cannot be made is reported and offered in the
@@ -54,12 +52,6 @@ void Initialisatie(mdiK740& venster);
 // record and time base. "Settings" is not written here.
 void BewaarInstellingen(mdiK740& venster);
 
-// Font record of a control: its font and its text colour.
-void BewaarLettertype(const QString& sectie, QWidget* besturing);
-void LeesLettertype(const QString& sectie, QWidget* besturing);
-// Column widths of a grid in twips, "Width0" .. "Width<n-1>".
-void BewaarKolomBreedte(const QString& sectie, QTableView* raster);
-void LeesKolomBreedte(const QString& sectie, QTableView* raster);
 void BewaarPrinterInstellingen(const QString& sectie);
 void LeesPrinterInstellingen(const QString& sectie);
 

@@ -98,6 +98,32 @@ void HoudHoofdvensterUit() {
     if (mdiK740* hoofd = HoofdvensterK740()) hoofd->setEnabled(false);
 }
 
+// The language the text table holds now (the help folder KiesTaal last set tells it).
+int TaalVanTabel() {
+    for (int t = 0; t < 3; ++t)
+        if (HelpOpdracht == HelpMap(t)) return t;
+    return HuidigeTaal;
+}
+
+// The text table in another language for as long as it lives, then in the language it held before.
+// No event may be handled meanwhile: every other window reads the table too.
+class TekstenIn {
+public:
+    explicit TekstenIn(int taal) : m_vorige(TaalVanTabel()) {
+        m_anders = taal != m_vorige;
+        if (m_anders) KiesTaal(taal);
+    }
+    ~TekstenIn() {
+        if (m_anders) KiesTaal(m_vorige);
+    }
+    TekstenIn(const TekstenIn&) = delete;
+    TekstenIn& operator=(const TekstenIn&) = delete;
+
+private:
+    int m_vorige;
+    bool m_anders = false;
+};
+
 class Wachtcursor {
 public:
     Wachtcursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
@@ -116,6 +142,7 @@ frmInstellen::frmInstellen() {
     auto maakLabel = [this](const char* naam) {
         auto* l = new QLabel(this);
         l->setObjectName(QLatin1String(naam));
+        l->setTextFormat(Qt::PlainText);
         return l;
     };
     auto maakCheck = [this](const char* naam) {
@@ -287,8 +314,6 @@ frmInstellen::frmInstellen() {
 frmInstellen::~frmInstellen() = default;
 
 void frmInstellen::Form_Load() {
-    // The controls are filled before their changes count as edits.
-    m_inWijziging = true;
     Afsluiten = false;
     if (mdiK740* hoofd = HoofdvensterK740()) hoofd->setEnabled(false);
 
@@ -296,9 +321,6 @@ void frmInstellen::Form_Load() {
     m_pauzeOpvragen = PauzeOpvragen;
     VerbindingActief = false;
     PauzeOpvragen = true;
-    m_tijdsinterval = Tijdsinterval;
-    m_startLog = StartLogTijdstip;
-    m_stopLog = StopLogTijdstip;
 
     if (MSComm1().isOpen()) MSComm1().sluit();
 
@@ -307,40 +329,9 @@ void frmInstellen::Form_Load() {
     if (QStringLiteral("AaNnXx90Dd#HhBb><!{}[]\\").contains(scheiding)) scheiding.prepend(QLatin1Char('\\'));
     TextTijdsinterval->setInputMask(QStringLiteral("99") + scheiding + QStringLiteral("99") + scheiding +
                                     QStringLiteral("99;_"));
-    LaadStringsInstellen();
 
-    InitCboCommPoort();
-    InitCboBaudrate();
-    PlaatsTijdsinterval(Tijdsinterval);
-    UpDownPollInterval->setValue(Tijdsinterval);
+    Refresh();
 
-    CheckLogStartup->setChecked(CheckWaarde(StartBijOpstarten) != 0);
-    CheckLoadFile->setChecked(CheckWaarde(LadenBijOpstarten) != 0);
-    CheckStartTijdstip->setChecked(CheckWaarde(GebruikStartLog) != 0);
-    CheckStopTijdstip->setChecked(CheckWaarde(GebruikStopLog) != 0);
-    PlaatsTijdstippen();
-
-    // The language list: each language's own name, taken from its own text table.
-    m_taal = HuidigeTaal;
-    LaadStringsInstellen();
-    {
-        const QSignalBlocker stil(ComboTaal);
-        ComboTaal->clear();
-        for (int t = 0; t < 3; ++t) {
-            int taal = t;
-            KiesTaal(taal);
-            ComboTaal->addItem(Tekst[500]);
-        }
-        ComboTaal->setCurrentIndex(-1);
-    }
-    ComboTaal->setCurrentIndex(m_taal >= 0 && m_taal <= 2 ? m_taal : 0);
-    KiesTaal(m_taal);
-
-    m_mappen = {QString(), MapGegevens, MapBibliotheek, MapConfiguratie, MapKalibratie};
-    for (int r = 1; r <= 4; ++r) {
-        int lengte = 40;
-        MSHFlexGridFolder->item(r, 1)->setText(VerkortPad(m_mappen[r], lengte));
-    }
     // The design's widths, the first widened where the font needs it for the row names.
     int naamBreedte = TwipsNaarPixels(1200);
     for (int r = 0; r <= 4; ++r)
@@ -352,14 +343,106 @@ void frmInstellen::Form_Load() {
     MSHFlexGridFolder->setMinimumWidth(naamBreedte + TwipsNaarPixels(5000) +
                                        2 * MSHFlexGridFolder->frameWidth());
 
-    m_inWijziging = false;
     ZetVensterBovenaan(this);
 
     SSTab->setCurrentIndex(
         TekstNaarInteger(LeesInstelling(AppNaam, Sectie, QStringLiteral("TabConfiguration"), 1)));
 }
 
+void frmInstellen::Refresh() {
+    // The controls are filled before their changes count as edits.
+    m_inWijziging = true;
+    m_tijdsinterval = Tijdsinterval;
+    m_startLog = StartLogTijdstip;
+    m_stopLog = StopLogTijdstip;
+    m_taal = HuidigeTaal >= 0 && HuidigeTaal <= 2 ? HuidigeTaal : 0;
+    m_mappen = {QString(), MapGegevens, MapBibliotheek, MapConfiguratie, MapKalibratie};
+
+    LaadStringsInstellen();
+    InitCboCommPoort();
+    InitCboBaudrate();
+    PlaatsTijdsinterval(m_tijdsinterval);
+    UpDownPollInterval->setValue(m_tijdsinterval);
+
+    CheckLogStartup->setChecked(CheckWaarde(StartBijOpstarten) != 0);
+    CheckLoadFile->setChecked(CheckWaarde(LadenBijOpstarten) != 0);
+    CheckStartTijdstip->setChecked(CheckWaarde(GebruikStartLog) != 0);
+    CheckStopTijdstip->setChecked(CheckWaarde(GebruikStopLog) != 0);
+    PlaatsTijdstippen();
+
+    // The language list: each language's own name, taken from its own text table.
+    {
+        const QSignalBlocker stil(ComboTaal);
+        ComboTaal->clear();
+        for (int t = 0; t < 3; ++t) {
+            const TekstenIn taal(t);
+            ComboTaal->addItem(Tekst[500]);
+        }
+        ComboTaal->setCurrentIndex(m_taal);
+    }
+
+    for (int r = 1; r <= 4; ++r) {
+        int lengte = 40;
+        MSHFlexGridFolder->item(r, 1)->setText(VerkortPad(m_mappen[r], lengte));
+    }
+    m_inWijziging = false;
+}
+
+void frmInstellen::Sync() {
+    CommPoort = cboCommPoort->currentText().trimmed();
+    Baudsnelheid = cboBaudrate->currentIndex() >= 0 ? cboBaudrate->currentText() : QStringLiteral("1200");
+    HuidigeTaal = m_taal;
+    KiesTaal(HuidigeTaal);
+    StartBijOpstarten = CheckLogStartup->isChecked();
+    LadenBijOpstarten = CheckLoadFile->isChecked();
+    Tijdsinterval = BegrensTijdsinterval(ControleerTijdstipIngave());
+    GebruikStartLog = CheckStartTijdstip->isChecked();
+    StartLogTijdstip = m_startLog;
+    GebruikStopLog = CheckStopTijdstip->isChecked();
+    StopLogTijdstip = m_stopLog;
+
+    BewaarInstelling(AppNaam, Sectie, QStringLiteral("StartOnStartup"), StartBijOpstarten);
+    BewaarInstelling(AppNaam, Sectie, QStringLiteral("LoadOnStartup"), LadenBijOpstarten);
+    BewaarInstelling(AppNaam, Sectie, QStringLiteral("Language"), HuidigeTaal);
+    BewaarInstelling(AppNaam, Sectie, QStringLiteral("Serial port"), CommPoort);
+    BewaarInstelling(AppNaam, Sectie, QStringLiteral("Baudrate"), Baudsnelheid);
+    BewaarInstelling(AppNaam, Sectie, QStringLiteral("Interval of time"), static_cast<int>(Tijdsinterval));
+    BewaarInstelling(AppNaam, Sectie, QStringLiteral("Use StartLogOn"), GebruikStartLog);
+    BewaarInstelling(AppNaam, Sectie, QStringLiteral("Start Log On"),
+                     platform::DatumTijdTekst(StartLogTijdstip));
+    BewaarInstelling(AppNaam, Sectie, QStringLiteral("Use StopLogOn"), GebruikStopLog);
+    BewaarInstelling(AppNaam, Sectie, QStringLiteral("Stop Log On"),
+                     platform::DatumTijdTekst(StopLogTijdstip));
+    BewaarInstelling(AppNaam, Sectie, QStringLiteral("TabConfiguration"), SSTab->currentIndex());
+
+    // Folders: each only when it exists or can be made; the files of the configuration and calibration
+    // folders move along.
+    if (MaakMappen(m_mappen[1])) MapGegevens = m_mappen[1];
+    if (MaakMappen(m_mappen[2])) MapBibliotheek = m_mappen[2];
+    const QString oudeConfiguratie = MapConfiguratie;
+    if (MaakMappen(m_mappen[3])) {
+        MapConfiguratie = m_mappen[3];
+        KopieerMap(oudeConfiguratie, MapConfiguratie, QStringLiteral("*.rcf"));
+        KopieerMap(oudeConfiguratie, MapConfiguratie, QStringLiteral("*.gcf"));
+    }
+    const QString oudeKalibratie = MapKalibratie;
+    if (MaakMappen(m_mappen[4])) {
+        MapKalibratie = m_mappen[4];
+        KopieerMap(oudeKalibratie, MapKalibratie, QStringLiteral("*.cal"));
+    }
+    BewaarInstelling(AppNaam, Sectie, QStringLiteral("FolderData"), MapGegevens);
+    BewaarInstelling(AppNaam, Sectie, QStringLiteral("FolderLibrary"), MapBibliotheek);
+    BewaarInstelling(AppNaam, Sectie, QStringLiteral("FolderConfiguration"), MapConfiguratie);
+    BewaarInstelling(AppNaam, Sectie, QStringLiteral("FolderCalibration"), MapKalibratie);
+}
+
+QString frmInstellen::VoorbeeldTekst(int index) const {
+    const TekstenIn taal(m_taal);
+    return Tekst[index];
+}
+
 void frmInstellen::LaadStringsInstellen() {
+    const TekstenIn taal(m_taal);
     setWindowTitle(Tekst[127]);
     SSTab->setTabText(0, Tekst[138]);
     SSTab->setTabText(1, Tekst[128]);
@@ -410,9 +493,7 @@ void frmInstellen::InitCboBaudrate() {
     cboBaudrate->clear();
     for (const char* b : Baudrates)
         cboBaudrate->addItem(QLatin1String(b));
-    const Baudkeuze keuze = BaudrateIndex(Baudsnelheid);
-    Baudsnelheid = keuze.snelheid;
-    const int i = keuze.index;
+    const int i = BaudrateIndex(Baudsnelheid).index;
     cboBaudrate->setCurrentIndex(i >= 0 && i < static_cast<int>(Baudrates.size()) ? i : -1);
 }
 
@@ -457,23 +538,21 @@ int32_t frmInstellen::BegrensTijdsinterval(int32_t v) {
 void frmInstellen::TextTijdsinterval_Change() {
     if (m_inWijziging) return;
     m_inWijziging = true;
-    int32_t& tijdsinterval = Tijdsinterval;
     const int32_t w = BegrensTijdsinterval(ControleerTijdstipIngave());
-    if (w != tijdsinterval) {
-        tijdsinterval = w;
+    if (w != m_tijdsinterval) {
+        m_tijdsinterval = w;
         UpDownPollInterval->setValue(w);
-        PlaatsTijdsinterval(tijdsinterval);
+        PlaatsTijdsinterval(m_tijdsinterval);
     }
     m_inWijziging = false;
 }
 
 void frmInstellen::UpDownPollInterval_Change() {
     if (m_inWijziging) return;
-    int32_t& tijdsinterval = Tijdsinterval;
     const int32_t w = BegrensTijdsinterval(UpDownPollInterval->value());
-    if (w != tijdsinterval) {
-        tijdsinterval = w;
-        PlaatsTijdsinterval(tijdsinterval);
+    if (w != m_tijdsinterval) {
+        m_tijdsinterval = w;
+        PlaatsTijdsinterval(m_tijdsinterval);
     }
 }
 
@@ -486,27 +565,26 @@ void frmInstellen::PlaatsTijdstippen() {
         LabelStartTijdstip->clear();
         LabelStopTijdstip->clear();
     } else {
-        LabelStartTijdstip->setText(MomentTekst(StartLogTijdstip));
-        LabelStopTijdstip->setText(MomentTekst(StopLogTijdstip));
+        LabelStartTijdstip->setText(MomentTekst(m_startLog));
+        LabelStopTijdstip->setText(MomentTekst(m_stopLog));
     }
 }
 
 void frmInstellen::ComboTaal_Click() {
     if (ComboTaal->currentIndex() < 0) return;
     m_taal = ComboTaal->currentIndex();
-    KiesTaal(m_taal);
     LaadStringsInstellen();
 }
 
 void frmInstellen::CommandStartTijdstip_Click() {
     ZetVensterNietBovenaan(this);
     DialogInputTijdstip kiezer;
-    kiezer.Tijdstip = StartLogTijdstip;
-    kiezer.setWindowTitle(Tekst[325]);
+    kiezer.Tijdstip = m_startLog;
+    kiezer.setWindowTitle(VoorbeeldTekst(325));
     kiezer.ToonModaal();
     if (!kiezer.Onderbroken) {
-        StartLogTijdstip = kiezer.Tijdstip;
-        if (!(StopLogTijdstip > StartLogTijdstip)) StopLogTijdstip = StartLogTijdstip + EenSeconde;
+        m_startLog = kiezer.Tijdstip;
+        if (!(m_stopLog > m_startLog)) m_stopLog = m_startLog + EenSeconde;
     }
     PlaatsTijdstippen();
     HoudHoofdvensterUit();
@@ -516,12 +594,12 @@ void frmInstellen::CommandStartTijdstip_Click() {
 void frmInstellen::CommandStopTijdstip_Click() {
     ZetVensterNietBovenaan(this);
     DialogInputTijdstip kiezer;
-    kiezer.Tijdstip = StopLogTijdstip;
-    kiezer.setWindowTitle(Tekst[326]);
+    kiezer.Tijdstip = m_stopLog;
+    kiezer.setWindowTitle(VoorbeeldTekst(326));
     const platform::Datum minimum = kiezer.MinDate();
-    kiezer.ZetMinDate(StartLogTijdstip + EenSeconde);
+    kiezer.ZetMinDate(m_startLog + EenSeconde);
     kiezer.ToonModaal();
-    if (!kiezer.Onderbroken) StopLogTijdstip = kiezer.Tijdstip;
+    if (!kiezer.Onderbroken) m_stopLog = kiezer.Tijdstip;
     kiezer.ZetMinDate(minimum);
     PlaatsTijdstippen();
     HoudHoofdvensterUit();
@@ -549,65 +627,18 @@ void frmInstellen::OKButton_Click() {
     {
         Wachtcursor wacht;
         LaatsteKeuze = 1;
-        const QString poort = cboCommPoort->currentText().trimmed();
-        if (poort.isEmpty()) {
-            LaatsteKeuze =
-                static_cast<int16_t>(ToonMelding(Tekst[143] + QLatin1Char('!'), vbExclamation, Tekst[127]));
+        if (cboCommPoort->currentText().trimmed().isEmpty()) {
+            const QString tekst = VoorbeeldTekst(143) + QLatin1Char('!');
+            LaatsteKeuze = static_cast<int16_t>(ToonMelding(tekst, vbExclamation, VoorbeeldTekst(127)));
             SSTab->setCurrentIndex(1);
             cboCommPoort->setFocus();
             HoudHoofdvensterUit();
             return;
         }
-        CommPoort = poort;
-        Baudsnelheid = cboBaudrate->currentIndex() >= 0 ? cboBaudrate->currentText() : QStringLiteral("1200");
+        Sync();
+        m_toegepast = true;
         StelPoortIn(true);
-
-        HuidigeTaal = ComboTaal->currentIndex() >= 0 ? ComboTaal->currentIndex() : 0;
         if (mdiK740* hoofd = HoofdvensterK740()) hoofd->ZetKnoppen();
-        KiesTaal(HuidigeTaal);
-
-        StartBijOpstarten = CheckLogStartup->isChecked();
-        BewaarInstelling(AppNaam, Sectie, QStringLiteral("StartOnStartup"), StartBijOpstarten);
-        LadenBijOpstarten = CheckLoadFile->isChecked();
-        BewaarInstelling(AppNaam, Sectie, QStringLiteral("LoadOnStartup"), LadenBijOpstarten);
-        BewaarInstelling(AppNaam, Sectie, QStringLiteral("Language"), HuidigeTaal);
-        BewaarInstelling(AppNaam, Sectie, QStringLiteral("Serial port"), CommPoort);
-        BewaarInstelling(AppNaam, Sectie, QStringLiteral("Baudrate"), Baudsnelheid);
-
-        Tijdsinterval = BegrensTijdsinterval(ControleerTijdstipIngave());
-        BewaarInstelling(AppNaam, Sectie, QStringLiteral("Interval of time"),
-                         static_cast<int>(Tijdsinterval));
-
-        GebruikStartLog = CheckStartTijdstip->isChecked();
-        BewaarInstelling(AppNaam, Sectie, QStringLiteral("Use StartLogOn"), GebruikStartLog);
-        BewaarInstelling(AppNaam, Sectie, QStringLiteral("Start Log On"),
-                         platform::DatumTijdTekst(StartLogTijdstip));
-        GebruikStopLog = CheckStopTijdstip->isChecked();
-        BewaarInstelling(AppNaam, Sectie, QStringLiteral("Use StopLogOn"), GebruikStopLog);
-        BewaarInstelling(AppNaam, Sectie, QStringLiteral("Stop Log On"),
-                         platform::DatumTijdTekst(StopLogTijdstip));
-
-        BewaarInstelling(AppNaam, Sectie, QStringLiteral("TabConfiguration"), SSTab->currentIndex());
-
-        // Folders: each only when it exists or can be made; the files of the configuration and
-        // calibration folders move along.
-        if (MaakMappen(m_mappen[1])) MapGegevens = m_mappen[1];
-        if (MaakMappen(m_mappen[2])) MapBibliotheek = m_mappen[2];
-        const QString oudeConfiguratie = MapConfiguratie;
-        if (MaakMappen(m_mappen[3])) {
-            MapConfiguratie = m_mappen[3];
-            KopieerMap(oudeConfiguratie, MapConfiguratie, QStringLiteral("*.rcf"));
-            KopieerMap(oudeConfiguratie, MapConfiguratie, QStringLiteral("*.gcf"));
-        }
-        const QString oudeKalibratie = MapKalibratie;
-        if (MaakMappen(m_mappen[4])) {
-            MapKalibratie = m_mappen[4];
-            KopieerMap(oudeKalibratie, MapKalibratie, QStringLiteral("*.cal"));
-        }
-        BewaarInstelling(AppNaam, Sectie, QStringLiteral("FolderData"), MapGegevens);
-        BewaarInstelling(AppNaam, Sectie, QStringLiteral("FolderLibrary"), MapBibliotheek);
-        BewaarInstelling(AppNaam, Sectie, QStringLiteral("FolderConfiguration"), MapConfiguratie);
-        BewaarInstelling(AppNaam, Sectie, QStringLiteral("FolderCalibration"), MapKalibratie);
         LaatsteKeuze = 1;
     }
     if (OpenPoort()) {
@@ -629,16 +660,13 @@ void frmInstellen::CancelButton_Click() {
 void frmInstellen::Annuleer() {
     LaatsteKeuze = 2;
     if (CommPoort.isEmpty()) CommPoort = QStringLiteral("COM1");
-    // Back to the language in use after a preview, and to the interval and moments found at load.
-    KiesTaal(HuidigeTaal);
-    Tijdsinterval = m_tijdsinterval;
-    StartLogTijdstip = m_startLog;
-    StopLogTijdstip = m_stopLog;
     StelPoortIn(false);
     OpenPoort();
 }
 
 void frmInstellen::CommandHelp_Click() {
+    // In the language of the preview.
+    const TekstenIn taal(m_taal);
     ToonHelp(HelpInstellingen);
 }
 
@@ -665,6 +693,8 @@ void frmInstellen::Form_Unload() {
     PauzeOpvragen = m_pauzeOpvragen;
     if (mdiK740* hoofd = HoofdvensterK740()) hoofd->LaadStrings();
     Afsluiten = true;
+    // The status bar shows the port and the logging state as they are now.
+    if (mdiK740* hoofd = HoofdvensterK740()) hoofd->InstellingenGesloten(m_toegepast);
 }
 
 frmInstellen& ToonInstellingen(int tab) {

@@ -2,9 +2,12 @@
 // The program settings dialog: the poll interval and the scheduled start and stop of logging, logging
 // and file loading at start-up, the rack line's port and speed, the language (with a live preview of
 // the dialog's own texts) and the four data folders. It is shown modeless but keeps the main window
-// disabled, logging off and snapshots held while it is open. OK applies and stores everything and
-// opens the port again; Cancel (also Escape and the title bar) opens it again with the settings as
-// they were.
+// disabled, logging off and snapshots held while it is open.
+//
+// The dialog edits its own copy: Refresh fills it and the controls from the program's settings, the
+// controls and the dialog's members change while the user works, and only OK hands everything to the
+// program in one step (Sync), stores it and opens the port again. Cancel (also Escape and the title
+// bar) changes no setting: it only opens the port again. Dialogs that edit settings follow this.
 #include "platform/Datum.h"
 
 #include <QDialog>
@@ -33,10 +36,21 @@ public:
     // False from load until unload, true after it; callers that open the dialog wait on it.
     bool Afsluiten = false;
 
+    // The program's settings into the dialog's members and controls.
+    void Refresh();
+    // The dialog's members and controls into the program's settings and the settings store, the data
+    // folders made and their files moved (OK only).
+    void Sync();
+
     // Fills the port list and selects CommPoort.
     void InitCboCommPoort();
     // Fills the speed list and selects Baudsnelheid.
     void InitCboBaudrate();
+    // The poll interval in seconds, and the start and stop moments of logging, as the dialog holds
+    // them until OK.
+    int32_t GekozenInterval() const { return m_tijdsinterval; }
+    platform::Datum GekozenStart() const { return m_startLog; }
+    platform::Datum GekozenStop() const { return m_stopLog; }
     // The folder chooser for the current row (1..4) of the folder grid; the choice is kept until OK.
     void MSHFlexGridFolder_Click();
     // Shows an interval in seconds as a time of day "hh:mm:ss" (86400 s and more as 00:00:00).
@@ -95,17 +109,19 @@ private:
     void CommandStopTijdstip_Click();
     void OKButton_Click();
     void CancelButton_Click();
-    // The work of Cancel: the port set up and opened again with the settings found at load.
+    // The work of Cancel: the port set up and opened again with the settings as they are.
     void Annuleer();
+    // Text `index` of the text table in the language of the preview.
+    QString VoorbeeldTekst(int index) const;
     void CommandHelp_Click();
     void reject() override;
 
-    // The language shown in the preview.
+    // The language shown in the preview; the program's text table stays in its own language.
     int m_taal = 0;
     // Logging and pause flags found at load, put back at unload.
     bool m_verbindingActief = false;
     bool m_pauzeOpvragen = false;
-    // Interval and start and stop moments found at load, put back by Cancel.
+    // The values being edited, handed to the program at OK.
     int32_t m_tijdsinterval = 60;
     platform::Datum m_startLog = 0;
     platform::Datum m_stopLog = 0;
@@ -115,6 +131,8 @@ private:
     QString m_scheiding;
     // OK or Cancel has done its work; closing now only unloads.
     bool m_sluiten = false;
+    // OK applied the settings.
+    bool m_toegepast = false;
     bool m_inWijziging = false;
 };
 

@@ -25,6 +25,8 @@ QRect Twips(int links, int boven, int breedte, int hoogte) {
 QLabel* MaakLabel(QWidget* ouder, const QRect& plaats, const QString& lettertype, double punten, bool vet,
                   const QColor& kleur, Qt::Alignment uitlijning) {
     auto* label = new QLabel(ouder);
+    // The user's and the computer's names among them: shown as they are, never as markup.
+    label->setTextFormat(Qt::PlainText);
     label->setGeometry(plaats);
     QFont f(lettertype);
     f.setPointSizeF(punten);

@@ -10,6 +10,7 @@
 #include "acquisition/vensters/Rackvenster.h"
 #include "acquisition/vensters/Systeemboom.h"
 #include "acquisition/vensters/Tabelvenster.h"
+#include "files/Configuratietekst.h"
 #include "files/CsvVelden.h"
 #include "files/Logbestanden.h"
 #include "files/Logboek.h"
@@ -21,24 +22,31 @@
 #include "platform/Opslag.h"
 #include "platform/Systeem.h"
 #include "rackviews/FormTreeview.h"
+#include "rackviews/Rackindeling.h"
 #include "shared/Algemeen.h"
 #include "shared/Instellingen.h"
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
+#include "shared/ui/FormMelding.h"
+#include "shared/ui/Vensterfuncties.h"
 #include "shell/Opdrachtregel.h"
 #include "shell/Poorten.h"
 #include "shell/Programmainstellingen.h"
 #include "shell/frmInstellen.h"
 #include "shell/frmSplash.h"
 #include "shell/frmTerminal.h"
+#include "views/Grafiekvensters.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QIcon>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTime>
 #include <QToolBar>
@@ -49,6 +57,11 @@ platform::Datum VerbindingsDuur;
 platform::Datum LaatsteOpvraging;
 QString OpvraagInfo;
 bool ProgrammaBeeindigd = false;
+
+// Outside any namespace, as the resource initialiser must be.
+static void InitialiseerPictogram() {
+    Q_INIT_RESOURCE(Pictogram);
+}
 
 namespace {
 
@@ -86,10 +99,21 @@ mdiK740* HoofdvensterK740() {
     return huidigVenster;
 }
 
+QIcon ProgrammaPictogram() {
+    static const bool geladen = (InitialiseerPictogram(), true);
+    Q_UNUSED(geladen);
+    return QIcon(QStringLiteral(":/icons/k740.svg"));
+}
+
 mdiK740::mdiK740(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("mdiK740"));
+    // Every window of the program shows its icon.
+    QApplication::setWindowIcon(ProgrammaPictogram());
     m_mdi = new QMdiArea(this);
     m_mdi->setBackground(QColor(171, 171, 171));
+    // A child window beyond the area can be scrolled to.
+    m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdi);
     m_mdi->viewport()->installEventFilter(this);
     MaakMenus();
@@ -113,6 +137,7 @@ mdiK740::~mdiK740() {
     if (&hoofdvenster() == this) ZetHoofdvenster(nullptr);
     if (&meldingOmgeving() == this) ZetMeldingOmgeving(nullptr);
     if (&kindvensterbeheer() == this) ZetKindvensterbeheer(nullptr);
+    if (&grafiekvensterOmgeving() == this) ZetGrafiekvensterOmgeving(nullptr);
 }
 
 void mdiK740::MaakMenus() {
@@ -172,10 +197,8 @@ void mdiK740::MaakMenus() {
     m_toolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     m_toolbar->addAction(
         Opdracht(this, QStringLiteral("Settings"), false, [this] { mnuFileSettings_Click(); }));
-    m_knopBewaar = Opdracht(this, QStringLiteral("Save settings"), false, [this] {
-        mnuFileSaveSettings_Click();
-        SchrijfAlleRackConfiguraties();
-    });
+    m_knopBewaar =
+        Opdracht(this, QStringLiteral("Save settings"), false, [this] { mnuFileSaveSettings_Click(); });
     m_toolbar->addAction(m_knopBewaar);
     m_toolbar->addSeparator();
     // A toolbar button runs its menu entry as the entry itself would: the entry's check toggles, then
@@ -206,12 +229,18 @@ void mdiK740::MaakStatusbalk() {
     for (int i = 1; i <= 5; ++i) {
         auto* paneel = new QLabel(this);
         paneel->setObjectName(sleutels[i]);
+        paneel->setTextFormat(Qt::PlainText);
         paneel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        paneel->setMinimumWidth(i == 3 ? 200 : 80);
         paneel->setContentsMargins(4, 0, 4, 0);
         paneel->installEventFilter(this);
+        if (i == 3) {
+            // The message panel takes the room the others leave; a long message is cut, not the others.
+            paneel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+            paneel->setMinimumWidth(40);
+        }
         statusBar()->addWidget(paneel, i == 3 ? 1 : 0);
         m_panelen[i] = paneel;
+        PasPaneelAan(i);
     }
     statusBar()->setSizeGripEnabled(true);
 }
@@ -256,6 +285,8 @@ bool mdiK740::MDIForm_Load(const QStringList& argumenten) {
     ProductNaam = QStringLiteral("K740");
     TekstAfbakening = QStringLiteral("\"");
 
+    // A file named on the command line is taken from the folder the user started in.
+    const QString startMap = QDir::currentPath();
     QDir::setCurrent(platform::ProgrammaMap());
 
     AlleenLezen = false;
@@ -287,13 +318,16 @@ bool mdiK740::MDIForm_Load(const QStringList& argumenten) {
         }))
         return false;
 
-    OntleedCommand(argumenten, GeldigePoort(LeesInstelling(AppNaam, Settings, QStringLiteral("Serial port"),
-                                                           QStringLiteral("COM1"))));
+    const QString dataMap =
+        LeesInstelling(AppNaam, Settings, QStringLiteral("FolderData"), StandaardMap(QStringLiteral("Data")));
+    OntleedCommand(argumenten,
+                   GeldigePoort(LeesInstelling(AppNaam, Settings, QStringLiteral("Serial port"),
+                                               QStringLiteral("COM1"))),
+                   startMap, dataMap);
 
     // The start line belongs in the data folder, which the settings name; it is made if need be.
     const QString mapCommandoregel = MapGegevens;
-    MapGegevens =
-        LeesInstelling(AppNaam, Settings, QStringLiteral("FolderData"), StandaardMap(QStringLiteral("Data")));
+    MapGegevens = dataMap;
     if (LogbestandAan) MaakMappen(MapGegevens);
     SchrijfLogboek(0, 0, Tekst[453]);
     if (!mapCommandoregel.isEmpty()) MapGegevens = mapCommandoregel;
@@ -337,6 +371,18 @@ void mdiK740::closeEvent(QCloseEvent* event) {
     }
     const int modus = m_sluitModus != 0 ? m_sluitModus : event->spontaneous() ? 0 : 1;
     m_sluitModus = 0;
+    if (OpenMeldingen() > 0) {
+        // A message box waits for its answer, and the command that asked goes on after it: the close
+        // follows when every box is answered (ZetHoofdvensterIngeschakeld). The boxes come forward.
+        event->ignore();
+        m_sluitenNaMeldingen = modus;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<FormMelding*>(w) && w->isVisible()) {
+                w->raise();
+                w->activateWindow();
+            }
+        return;
+    }
     if (MDIForm_QueryUnload(modus).cancel) {
         event->ignore();
         return;
@@ -347,8 +393,10 @@ void mdiK740::closeEvent(QCloseEvent* event) {
 
 Sluitantwoord mdiK740::MDIForm_QueryUnload(int unloadMode) {
     StopVerbinding();
+    // Edits of the data file waiting in its working copy: commit, drop, or stay (Cancel, also the box's
+    // title bar).
     Sluitantwoord antwoord{
-        ControleerWijzigingen(MaakBestandsnaam(Gegevensbestand, 0, 0, 0), false, true).geannuleerd};
+        ControleerWijzigingen(MaakBestandsnaam(Gegevensbestand, 0, 0, 0), false, false).geannuleerd};
     if (!antwoord.cancel && (unloadMode == 0 || unloadMode == 2)) antwoord = VraagInstellingenBewaren();
     if (!antwoord.cancel)
         for (int r = 1; r <= AantalRacks; ++r)
@@ -376,9 +424,13 @@ Sluitantwoord mdiK740::VraagInstellingenBewaren() {
     return {.cancel = LaatsteKeuze != vbYes && LaatsteKeuze != vbNo};
 }
 
-void mdiK740::BewaarAlles() {
+bool mdiK740::BewaarAlles() {
     BewaarInstellingen(*this);
-    SchrijfAlleRackConfiguraties();
+    const bool racks = SchrijfAlleRackConfiguraties();
+    // Last, so that the rack files' log-on records reach the disk too.
+    const bool opslag = SchrijfInstellingenOpslag();
+    if (!opslag) ConfiguratieGewijzigd = true;
+    return racks && opslag;
 }
 
 bool mdiK740::IsErEenRackActief() const {
@@ -396,7 +448,14 @@ void mdiK740::ZetTitel() {
 }
 
 void mdiK740::ZetStatusTekst(int paneel, const QString& tekst) {
-    if (paneel >= 1 && paneel <= 5) m_panelen[paneel]->setText(tekst);
+    if (paneel < 1 || paneel > 5 || m_panelen[paneel]->text() == tekst) return;
+    m_panelen[paneel]->setText(tekst);
+    PasPaneelAan(paneel);
+}
+
+void mdiK740::PasPaneelAan(int paneel) {
+    // As wide as its text, never narrower than its design width.
+    if (paneel != 3) m_panelen[paneel]->setMinimumWidth(std::max(80, m_panelen[paneel]->sizeHint().width()));
 }
 
 QString mdiK740::StatusTekst(int paneel) const {
@@ -408,7 +467,33 @@ void mdiK740::TerminalToevoegen(const QString& tekst, bool hexadecimaal) {
 }
 
 void mdiK740::ToonRackVenster(int rack) {
-    if (RackvensterInterface* venster = MaakRackVenster(rack)) venster->Toon();
+    RackvensterInterface* venster = MaakRackVenster(rack);
+    if (!venster) return;
+    venster->Toon();
+    PlaatsRackVenster(rack);
+}
+
+void mdiK740::PlaatsRackVenster(int rack) {
+    auto* venster = dynamic_cast<QWidget*>(RackVenster(rack));
+    QWidget* kader = venster ? Kindvensterkader(venster) : nullptr;
+    if (!kader || kader == venster || m_geplaatsteRackVensters[rack] == kader) return;
+    m_geplaatsteRackVensters[rack] = kader;
+    // A window the user placed in an earlier run stays where it was.
+    const auto bewaard = [](const QString& sectie) {
+        return !LeesInstelling(AppNaam, sectie, QStringLiteral("Top"), QString()).isEmpty();
+    };
+    if (bewaard(QStringLiteral("Rack%1").arg(rack)) || bewaard(QStringLiteral("Measurement%1").arg(rack)))
+        return;
+    // A new one (a rack that just logged on) covers none of the other rack windows.
+    QList<QRect> andere;
+    for (int r = 1; r <= AantalRacks; ++r) {
+        if (r == rack) continue;
+        auto* ander = dynamic_cast<QWidget*>(RackVenster(r));
+        QWidget* anderKader = ander ? Kindvensterkader(ander) : nullptr;
+        if (anderKader && anderKader->isVisible()) andere << anderKader->geometry();
+    }
+    const int trede = std::max(kader->height() - venster->height(), 8);
+    kader->move(VrijePlaats(kader->pos(), kader->size(), andere, m_mdi->viewport()->size(), trede));
 }
 
 void mdiK740::HerbouwSysteemboom() {
@@ -447,6 +532,14 @@ void mdiK740::ToonTerminal() {
         ::ToonTerminal();
 }
 
+void mdiK740::HerstelGrafieken() {
+    ::HerstelGrafieken();
+}
+
+void mdiK740::VernieuwGrafieken() {
+    ::VernieuwGrafieken();
+}
+
 void mdiK740::ZetMetenKnop(bool aan) {
     m_mnuDataMeasure->setChecked(aan);
     m_knopMeten->setChecked(aan);
@@ -465,18 +558,107 @@ void mdiK740::Toon(QWidget* venster) {
 
 void mdiK740::ZetHoofdvensterIngeschakeld() {
     setEnabled(true);
+    if (m_sluitenNaMeldingen < 0 || OpenMeldingen() > 0) return;
+    // The close asked while a box was open, once the command that showed the last box has finished.
+    const int modus = m_sluitenNaMeldingen;
+    m_sluitenNaMeldingen = -1;
+    QMetaObject::invokeMethod(
+        this,
+        [this, modus] {
+            m_sluitModus = modus;
+            close();
+            m_sluitModus = 0;
+        },
+        Qt::QueuedConnection);
 }
 
 void mdiK740::ZetStatusPaneel3(const QString& tekst) {
     ZetStatusTekst(3, tekst);
 }
 
+void mdiK740::GrafiekGesloten(int grafiek) {
+    if (KopieerSetGraph && Rs == grafiek) KopieerSetGraph = false;
+}
+
 void mdiK740::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange) return;
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
+        // A placement that covers the whole screen was the maximised one, reported before the state.
+        const QScreen* scherm = screen();
+        const QSize rand = frameGeometry().size() - size();
+        if (scherm && m_vorigeKader.isValid() &&
+            QRect(m_laatsteKader.topLeft(), m_laatsteKader.size() + rand)
+                .contains(scherm->availableGeometry()))
+            m_laatsteKader = m_vorigeKader;
+    } else if (!(windowState() & Qt::WindowMinimized) && m_bewaardeKader.isValid()) {
+        // Back from the state the window started in: where the placement record put its frame.
+        const QRect kader = m_bewaardeKader;
+        QMetaObject::invokeMethod(
+            this,
+            [this, kader] {
+                if (windowState() != Qt::WindowNoState) return;
+                move(kader.topLeft());
+                resize(kader.size());
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+void mdiK740::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    VolgNormaleKader();
+}
+
+void mdiK740::VolgNormaleKader() {
+    if (!isVisible() || (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
+        return;
+    const QRect kader(frameGeometry().topLeft(), size());
+    m_bewaardeKader = QRect();
+    if (kader == m_laatsteKader) return;
+    m_vorigeKader = m_laatsteKader;
+    m_laatsteKader = kader;
+}
+
+QRect mdiK740::NormaleKader() const {
+    if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
+        return QRect(frameGeometry().topLeft(), size());
+    if (m_bewaardeKader.isValid()) return m_bewaardeKader;
+    if (m_laatsteKader.isValid()) return m_laatsteKader;
+    const QRect normaal = normalGeometry();
+    return QRect(normaal.topLeft() - (geometry().topLeft() - frameGeometry().topLeft()), normaal.size());
+}
+
+void mdiK740::ZetNormaleKader(const QRect& kader) {
+    m_bewaardeKader = kader;
+    m_laatsteKader = m_vorigeKader = QRect();
+}
+
+QSize mdiK740::StandaardGrootte(const QRect& scherm) const {
+    // A rack window with all its modules where a first rack window opens (100 twips from the corner),
+    // in its frame of the window area.
+    QMdiSubWindow proef;
+    auto* binnen = new QWidget;
+    binnen->setFixedSize(100, 100);
+    proef.setWidget(binnen);
+    const QSize kader = proef.sizeHint() - binnen->size();
+    const int hoek = TwipsNaarPixels(100);
+    const QSize rack(TwipsNaarPixels(AantalModules * Paneelontwerp::Breedte) + kader.width(),
+                     TwipsNaarPixels(Paneelontwerp::Hoogte) + kader.height());
+    const QSize gebied(2 * hoek + rack.width() + 2 * m_mdi->frameWidth(),
+                       2 * hoek + rack.height() + 2 * m_mdi->frameWidth());
+    // Menus, toolbar and status bar around the area.
+    const int rand =
+        menuBar()->sizeHint().height() + m_toolbar->sizeHint().height() + statusBar()->sizeHint().height();
+    QSize maat(std::max(gebied.width(), TwipsNaarPixels(10000)),
+               std::max(gebied.height() + rand, TwipsNaarPixels(7000)));
+    // The window manager's frame is not known before the window shows: room for a common one.
+    return maat.boundedTo(scherm.size() - QSize(16, 40));
 }
 
 void mdiK740::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
+    VolgNormaleKader();
     if (!m_geladen) return;
     ConfiguratieGewijzigd = true;
     ZetKnoppen();
@@ -550,8 +732,7 @@ void mdiK740::mnuNetworkSearch_Click() {
         if (RackVlaggen[r].Table)
             if (Tabelvenster* tabel = TabelVensters[r]) tabel->Ontlaad();
     }
-    for (int g = 1; g <= AantalGrafieken; ++g)
-        if (GrafiekvensterInterface* grafiek = GrafiekVenster(g)) grafiek->ReInitGrafiekData();
+    HerinitialiseerGrafieken();
     if (BoomZichtbaar) HerbouwTreeView();
     if (!m_mnuExtraTerminal->isChecked()) m_mnuExtraTerminal->trigger();
     ::ToonTerminal();
@@ -594,6 +775,10 @@ void mdiK740::TimerOpvragen_Timer() {
             BewaarInstelling(AppNaam, Settings, QStringLiteral("Use StartLogOn"), QStringLiteral("False"));
         }
     }
+    for (int g = 1; g <= AantalGrafieken; ++g)
+        if (GrafiekvensterInterface* v = GrafiekVenster(g);
+            v && v->GrafiekIndex() == g && v->Instellingen().XYrecorder)
+            v->VulGrafiekAan(AantalMetingen);
     if (VerbindingActief) {
         if (!MSComm1().isOpen()) OpenCommPoort();
         if (MSComm1().isOpen() || Demo) {
@@ -620,7 +805,7 @@ void mdiK740::StartStopVerbinding() {
         return;
     }
     if (!VerbindingActief) {
-        if (ControleerWijzigingen(MaakBestandsnaam(Gegevensbestand, 0, 0, 0), false, true).geannuleerd) {
+        if (ControleerWijzigingen(MaakBestandsnaam(Gegevensbestand, 0, 0, 0), false, false).geannuleerd) {
             StopVerbinding();
             return;
         }
@@ -641,6 +826,7 @@ void mdiK740::StartStopVerbinding() {
         }
     } else {
         if (AantalMetingen < 0) AantalMetingen = 0;
+        BeginLogging();
         m_mnuDatalogging->setChecked(true);
         VerbindingsStart = platform::Nu();
         LaatsteOpvraging = VerbindingsStart - Tijdsinterval / 86400.0;
@@ -752,18 +938,24 @@ void mdiK740::mnuDatalogging_Click() {
 
 void mdiK740::mnuFileSettings_Click() {
     StopVerbinding();
+    // The dialog is modeless: what follows its OK happens when it closes (InstellingenGesloten).
     ::ToonInstellingen(-1);
-    if (Antwoord == 1) {
-        PlaatsAanduidingenCOM();
+}
+
+void mdiK740::InstellingenGesloten(bool toegepast) {
+    PlaatsAanduidingenCOM();
+    if (toegepast) {
         ConfiguratieGewijzigd = true;
         ZetKnoppen();
     }
 }
 
 void mdiK740::mnuFileSaveSettings_Click() {
-    BewaarAlles();
-    Antwoord = static_cast<int16_t>(ToonMelding(Tekst[184], vbInformation, Tekst[127]));
-    ConfiguratieGewijzigd = false;
+    // "Settings saved!" only when everything was written; each failure has shown its own message.
+    if (BewaarAlles()) {
+        Antwoord = static_cast<int16_t>(ToonMelding(Tekst[184], vbInformation, Tekst[127]));
+        ConfiguratieGewijzigd = false;
+    }
     ZetKnoppen();
 }
 

@@ -1,19 +1,23 @@
 #pragma once
 // The main window: start-up and shutdown of the program, the rack-link port and its indications, the
 // three timers with the logging switch, and the menus, toolbar and status bar they need.
+#include "acquisition/RackModel.h"
 #include "acquisition/vensters/Hoofdvenster.h"
 #include "platform/Datum.h"
 #include "platform/Klok.h"
 #include "shared/Melding.h"
 #include "shared/ui/Kindvensters.h"
+#include "views/Grafiekvensters.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 #include <array>
 #include <cstdint>
 #include <memory>
 
 class QAction;
+class QIcon;
 class QLabel;
 class QMdiArea;
 class QMenu;
@@ -31,7 +35,11 @@ struct Sluitantwoord {
     bool cancel = false;
 };
 
-class mdiK740 : public QMainWindow, public Hoofdvenster, public MeldingOmgeving, public Kindvensterbeheer {
+class mdiK740 : public QMainWindow,
+                public Hoofdvenster,
+                public MeldingOmgeving,
+                public Kindvensterbeheer,
+                public GrafiekvensterOmgeving {
     Q_OBJECT
 public:
     explicit mdiK740(QWidget* parent = nullptr);
@@ -46,8 +54,9 @@ public:
     // The stop line of the event log; the program ends.
     void MDIForm_Unload();
     Sluitantwoord VraagInstellingenBewaren();
-    // Saves the program settings and every rack configuration file.
-    void BewaarAlles();
+    // Saves the program settings and every rack configuration file; false when any of them could not
+    // be written.
+    bool BewaarAlles();
     bool IsErEenRackActief() const;
     // Relabels the window in the language of the text table (after the settings window closed).
     void LaadStrings();
@@ -66,6 +75,8 @@ public:
     void StartTimerOpvragen() override;
     void ToonTerminal() override;
     void ZetMetenKnop(bool aan) override;
+    void HerstelGrafieken() override;
+    void VernieuwGrafieken() override;
 
     // Kindvensterbeheer: child windows live in the MDI area.
     void NeemOp(std::unique_ptr<QWidget> venster) override;
@@ -74,6 +85,9 @@ public:
     // MeldingOmgeving, what every message box does to the main window.
     void ZetHoofdvensterIngeschakeld() override;
     void ZetStatusPaneel3(const QString& tekst) override;
+
+    // GrafiekvensterOmgeving: a closed graph's copied settings are forgotten.
+    void GrafiekGesloten(int grafiek) override;
 
     // The rack-link port.
     void initCommPoort();
@@ -103,6 +117,9 @@ public:
     void mnuDataMeasure_Click();
     void mnuDatalogging_Click();
     void mnuFileSettings_Click();
+    // The settings dialog has closed, its settings applied when `toegepast` (OK): the status bar shows
+    // the port and the logging state as they now are.
+    void InstellingenGesloten(bool toegepast);
     void mnuFileSaveSettings_Click();
     void mnuFileExit_Click();
     void mnuExtraTerminal_Click();
@@ -116,6 +133,15 @@ public:
     // The text of status panel 1..5.
     QString StatusTekst(int paneel) const;
     QMdiArea* mdiGebied() const { return m_mdi; }
+
+    // The size of the window at the first start: room for a whole rack window where it first opens,
+    // within the screen area `scherm`.
+    QSize StandaardGrootte(const QRect& scherm) const;
+    // The window in its normal (restored) state, also while it is maximised or minimised: the frame's
+    // top-left corner and the inner size, as the placement record keeps them.
+    QRect NormaleKader() const;
+    // The placement record has been applied with this normal frame position and inner size.
+    void ZetNormaleKader(const QRect& kader);
     QAction* mnuDataMeasure() const { return m_mnuDataMeasure; }
     QAction* mnuDatalogging() const { return m_mnuDatalogging; }
     QAction* knopMeten() const { return m_knopMeten; }
@@ -132,12 +158,18 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* object, QEvent* event) override;
 
 private:
     void MaakMenus();
     void MaakStatusbalk();
+    void PasPaneelAan(int paneel);
+    // A rack window shown for the first time and never placed by the user covers no other rack window.
+    void PlaatsRackVenster(int rack);
+    // Remembers where the window stands while it is in its normal state.
+    void VolgNormaleKader();
     void ToonSplash();
 
     QMdiArea* m_mdi = nullptr;
@@ -156,13 +188,23 @@ private:
     std::unique_ptr<platform::Timer> m_timerOpvragen;
     std::unique_ptr<platform::Timer> m_timerControle; // the status bar's share of the 250 ms check
     std::unique_ptr<QWidget> m_splash;
-    int m_sluitModus = 0;   // unload mode of the next close
-    bool m_geladen = false; // start-up reached the shown window
+    // The normal placement: as the placement record gave it (until the window is normal again), and the
+    // last two seen in the normal state (a window manager may report the maximised size first).
+    // The frames of the rack windows placed by PlaatsRackVenster.
+    std::array<QPointer<QWidget>, AantalRacks + 1> m_geplaatsteRackVensters{};
+    QRect m_bewaardeKader;
+    QRect m_laatsteKader;
+    QRect m_vorigeKader;
+    int m_sluitModus = 0;          // unload mode of the next close
+    int m_sluitenNaMeldingen = -1; // a close waits for the open message boxes: its unload mode
+    bool m_geladen = false;        // start-up reached the shown window
     bool m_ontladen = false;
 };
 
 // The registered main window (nullptr before start-up).
 mdiK740* HoofdvensterK740();
+// The program's own icon (src/resources/k740.svg); the main window makes it every window's icon.
+QIcon ProgrammaPictogram();
 
 // The main window's logging run state back to its start.
 void ResetMdiK740();

@@ -1,7 +1,9 @@
 #include "acquisition/Aanmelding.h"
 #include "OpnameBestandslaag.h"
 #include "OpnameMelding.h"
+#include "PollHarnas.h"
 #include "RacklijnOmgeving.h"
+#include "acquisition/Communicatie.h"
 #include "acquisition/Frames.h"
 #include "acquisition/Koppelingen.h"
 #include "acquisition/Programmastatus.h"
@@ -228,4 +230,82 @@ TEST_F(AanmeldingTest, ModelCodesFromTheConfigurationNumbers) {
     EXPECT_EQ(Racks[4].Modules[1].AantalStappen, 4);
     EXPECT_EQ(Racks[4].Modules[2].Type.tekst(), "    ");
     EXPECT_TRUE(Racks[4].Modules[2].Name.isEmpty());
+}
+
+namespace {
+// Racks placed in a fresh emulator on a fresh line, logged on by the communication loop of a first start
+// (no rack registered yet): rack r answers the broadcast (r - 1) x gap ms after rack 1. Returns the
+// numbers of the registered slots 1..16.
+std::vector<int32_t> MeldAanViaDeLus(int aantal, int gap, bool lijntiming, int32_t (*nummer)(int)) {
+    ResetRackModel();
+    ResetCommunicatie();
+    RackEmulator em;
+    auto& l = InstalleerRacklijn(em);
+    em.zetLijntiming(lijntiming);
+    for (int r = 1; r <= aantal; ++r) {
+        em.zetRack(r, nummer(r)).aanmeldVertragingMs = (r - 1) * gap;
+        em.zetModule(r, 1, K761Idno(0, static_cast<uint8_t>(r), 1));
+    }
+    PollHarnas harnas(em, &l);
+    harnas.Draai(5000 + (aantal - 1) * gap);
+    std::vector<int32_t> nummers;
+    for (int r = 1; r <= AantalRacks; ++r) {
+        if (!Racks[r].Present) continue;
+        nummers.push_back(Racks[r].Idno);
+        int plaats = 1; // of the rack in the emulator
+        while (plaats < aantal && em.rack(plaats)->idno != Racks[r].Idno)
+            ++plaats;
+        EXPECT_TRUE(em.rack(plaats)->bevestigd) << "slot " << r;
+        EXPECT_TRUE(Racks[r].Modules[1].Present) << "slot " << r;
+        EXPECT_EQ(Racks[r].Modules[1].Idno, K761Idno(0, static_cast<uint8_t>(plaats), 1)) << "slot " << r;
+    }
+    return nummers;
+}
+
+int32_t Racknummer(int r) {
+    return RackIdno(0, 1, static_cast<uint8_t>(r));
+}
+} // namespace
+
+TEST_F(AanmeldingTest, EveryRackAnsweringOneBroadcastRegistersWhateverTheGapBetweenTheirReplies) {
+    for (const int aantal : {2, 16}) {
+        std::vector<int32_t> verwacht;
+        for (int r = 1; r <= aantal; ++r)
+            verwacht.push_back(Racknummer(r));
+        for (const int gap : {0, 10, 50, 200})
+            EXPECT_EQ(MeldAanViaDeLus(aantal, gap, true, Racknummer), verwacht)
+                << aantal << " racks " << gap << " ms apart";
+        // All replies in one read.
+        EXPECT_EQ(MeldAanViaDeLus(aantal, 0, false, Racknummer), verwacht) << aantal << " racks in one read";
+    }
+}
+
+TEST_F(AanmeldingTest, OnlyARacksNumberRegistersARack) {
+    const auto nummer = [](int r) -> int32_t {
+        switch (r) {
+        case 1:
+            return 0; // 0.0.0.0
+        case 2:
+            return -1; // FF.FF.FF.FF
+        case 3:
+            return K762Idno(1, 2, 3); // a module's number
+        default:
+            return Racknummer(r);
+        }
+    };
+    EXPECT_EQ(MeldAanViaDeLus(4, 10, true, nummer), (std::vector<int32_t>{Racknummer(4)}));
+}
+
+TEST_F(AanmeldingTest, ARackThatAnswersItsAcknowledgeIsHandledOnce) {
+    ResetCommunicatie();
+    emulator.zetLijntiming(true);
+    emulator.zetRack(1, RackA).bevestigingAntwoorden = 3;
+    emulator.zetModule(1, 2, K761Idno(1, 1, 1));
+    emulator.zetRack(2, RackB).aanmeldVertragingMs = 10;
+    ZendAanmeldVerzoek();
+    HandelAanmeldingenAf(2);
+    EXPECT_EQ(emulator.rack(1)->aantalBevestigingen, 1);
+    EXPECT_EQ(emulator.rack(2)->aantalBevestigingen, 1);
+    EXPECT_TRUE(Racks[1].Modules[2].Present);
+    EXPECT_EQ(Racks[2].Idno, RackB);
 }

@@ -85,6 +85,9 @@ TEST_F(K761Test, PH) {
         EXPECT_FLOAT_EQ(meting(1).Waarde, 7.0f);
     }
     EXPECT_NEAR(PHUitMillivolt(59.16f, 25.0f, 1.0f, 7.0f), 6.00f, 0.001f);
+    // The absolute temperature of the slope is T + 273.159: with 273.15 these would be 2e-4 off.
+    EXPECT_NEAR(PHUitMillivolt(-400.0f, 25.0f, 1.0f, 7.0f), 7 + 400 * 5.04 / 298.159, 2e-5);
+    EXPECT_NEAR(PHUitMillivolt(-400.0f, 0.0f, 1.0f, 7.0f), 7 + 400 * 5.04 / 273.159, 2e-5);
     meting(1).Offset = 6.9f;
     meting(1).Scale = 0.98f;
     Racks[1].Modules[1].Temperatuur[1].Waarde = 25;

@@ -1,6 +1,8 @@
 #include "acquisition/Kalibratiebestand.h"
+#include "Bestandsgrens.h"
 #include "SchoneOmgeving.h"
 #include "acquisition/K761.h"
+#include "acquisition/Kanaalteksten.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "platform/Tekstbestand.h"
@@ -10,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <cfloat>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -239,6 +242,60 @@ TEST_F(KalibratiebestandTest, ConductivityZeroValueCellTypeAndTheSettingsStoredI
     EXPECT_EQ(inhoud(3).size(), 10 * KalibratieRecordLengte);
 }
 
+TEST_F(KalibratiebestandTest, AbsurdStoredValuesLoadAsTheirDefaultsAndAreNeverShownAsNumbers) {
+    for (int c = 1; c <= 4; ++c)
+        meting(3, c).Unit = QStringList{"mV", "%", "pH", "mg/l"}.at(c - 1);
+    QByteArray b;
+    KalibratieRecord mv;
+    mv.Tijdstip = 46000;
+    mv.Nulpunt = 1e30f; // mV offset
+    SchrijfKalibratieRecord(b, KalibratieRecordNummer(0, 1, 1, SoortenK761), mv);
+    KalibratieRecord zuurstof;
+    zuurstof.Tijdstip = 46000;
+    zuurstof.Helling = FLT_MAX; // oxygen scale
+    SchrijfKalibratieRecord(b, KalibratieRecordNummer(0, 2, 3, SoortenK761), zuurstof);
+    KalibratieRecord ph;
+    ph.Tijdstip = 1e308; // no date
+    ph.Nulpunt = 7.0f;
+    ph.Helling = 1.0f;
+    SchrijfKalibratieRecord(b, KalibratieRecordNummer(0, 3, 2, SoortenK761), ph);
+    KalibratieRecord ok;
+    ok.Tijdstip = 46000.5;
+    ok.Helling = 0.3f; // a sound oxygen scale stays
+    SchrijfKalibratieRecord(b, KalibratieRecordNummer(0, 4, 3, SoortenK761), ok);
+    for (int c = 1; c <= 4; ++c) {
+        KalibratieRecord t;
+        t.Temperatuur2 = QList<float>{-3e16f, 131.0f, -30.0f, 130.0f}.at(c - 1); // manual temperatures
+        t.Tijdstip = c == 2 ? -1e20 : 46000;
+        SchrijfKalibratieRecord(b, KalibratieRecordNummer(0, c, 5, SoortenK761), t);
+    }
+    schrijf(3, b);
+    ASSERT_TRUE(LaadKalibratieK761(1, 3, 0));
+    EXPECT_FLOAT_EQ(meting(3, 1).Offset, 0.0f);
+    EXPECT_FLOAT_EQ(meting(3, 2).Scale, StandaardZuurstofSchaal);
+    EXPECT_FLOAT_EQ(meting(3, 4).Scale, 0.3f);
+    EXPECT_EQ(meting(3, 3).KalibratieDatum, 0.0);
+    EXPECT_EQ(module(3).Temperatuur[2].KalibratieDatum, 0.0);
+    EXPECT_EQ(meting(3, 4).KalibratieDatum, 46000.5);
+    EXPECT_FLOAT_EQ(HandTemperaturen[1][3][1], 25.0f);
+    EXPECT_FLOAT_EQ(HandTemperaturen[1][3][2], 25.0f);
+    EXPECT_FLOAT_EQ(HandTemperaturen[1][3][3], -30.0f);
+    EXPECT_FLOAT_EQ(HandTemperaturen[1][3][4], 130.0f);
+    // The GLP report reads the file as it is: the date it cannot hold reads as never calibrated.
+    EXPECT_EQ(LeesKalibratieRecord(b, KalibratieRecordNummer(0, 3, 2, SoortenK761)).Tijdstip, 0.0);
+
+    // A poll of the module: the oxygen input shows a saturation, never "inf".
+    Demo = false;
+    meting(3, 2).Set = true;
+    meting(3, 2).AdcWaarde = 500; // 50 mV: with the default scale 8.13 mg/l, saturation at 25 °C
+    module(3).Temperatuur[2].AdcWaarde = 250;
+    VerwerkMetingK761(1, 3);
+    EXPECT_NEAR(meting(3, 2).Waarde, 100.0f, 0.5f);
+    EXPECT_FALSE(MeetwaardeTekst(1, 3, 2).contains(QStringLiteral("inf")));
+    meting(3, 2).Waarde = std::numeric_limits<float>::infinity();
+    EXPECT_EQ(MeetwaardeTekst(1, 3, 2), QStringLiteral("OR."));
+}
+
 TEST_F(KalibratiebestandTest, TruncatedOrRandomFilesLoadAsNeutralValuesAndStoresWriteNoGarbage) {
     for (int c = 1; c <= 4; ++c)
         meting(3, c).Unit = QStringList{"mV", "pH", "g/l", "%"}.at(c - 1);
@@ -304,6 +361,25 @@ TEST_F(KalibratiebestandTest, StoreThatCannotWriteShowsAMessageAndReportsFailure
     meting(3, 1).Unit = QStringLiteral("S/cm"); // a unit without a record stores nothing
     EXPECT_FALSE(BewaarKalibratieK761(1, 3, 1, r, false));
     EXPECT_EQ(meldingen.size(), 1);
+}
+
+TEST_F(KalibratiebestandTest, AFullDiskKeepsTheFiveGenerationsAndReportsTheStore) {
+    bewaarReeks();
+    const QByteArray voor = inhoud(3);
+    ASSERT_GT(voor.size(), 4096);
+    bool bewaard = true;
+    {
+        Bestandsgrens grens(4096);
+        KalibratieRecord ph = pHKalibratie(7);
+        bewaard = BewaarKalibratieK761(1, 3, 2, ph, false);
+    }
+    EXPECT_FALSE(bewaard);
+    ASSERT_EQ(meldingen.size(), 1);
+    EXPECT_EQ(meldingen.at(0), QStringLiteral("The file is in use, access to %1 is rejected!").arg(pad(3)));
+    EXPECT_EQ(inhoud(3), voor);
+    EXPECT_EQ(QDir(MapKalibratie).entryList(QDir::Files), QStringList{QStringLiteral("Rack1-F-F-F-M3.cal")});
+    ASSERT_TRUE(LaadKalibratieK761(1, 3, 2));
+    EXPECT_DOUBLE_EQ(meting(3, 2).KalibratieDatum, 46016.0);
 }
 
 TEST_F(KalibratiebestandTest, FileNamesFollowTheRackIdentificationWithOneSeparator) {

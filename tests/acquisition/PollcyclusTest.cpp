@@ -1,5 +1,7 @@
 #include "OpnameBestandslaag.h"
 #include "OpnameGrafiekvenster.h"
+#include "OpnameMelding.h"
+#include "OpnameRackvenster.h"
 #include "OpnameTabelvenster.h"
 #include "PollHarnas.h"
 #include "RacklijnOmgeving.h"
@@ -13,6 +15,7 @@
 #include "acquisition/StatusADC.h"
 #include "acquisition/Verbinding.h"
 #include "acquisition/vensters/Grafiekvenster.h"
+#include "acquisition/vensters/Rackvenster.h"
 #include "acquisition/vensters/Tabelvenster.h"
 #include "shared/Teksten.h"
 
@@ -227,6 +230,89 @@ TEST_F(PollcyclusTest, ASilentModuleIsResentResetAndGivenUpWithAResetOfItsRack) 
         }
     EXPECT_NE(std::find(logboek.begin(), logboek.end(), std::make_tuple(1, 1, Tekst[451])), logboek.end());
     EXPECT_NE(std::find(logboek.begin(), logboek.end(), std::make_tuple(1, 1, Tekst[450])), logboek.end());
+}
+
+TEST_F(PollcyclusTest, AGivenUpModuleCountsAsSuchAndItsValuesAreBlankUntilItAnswersAgain) {
+    harnas->PlaatsRacks(1, 3);
+    OpnameRackvenster venster;
+    ZetRackVenster(1, &venster);
+    harnas->Draai(2000);
+    ASSERT_FALSE(venster.label(RackLabel::Waarde, 1, 1).tekst.isEmpty());
+    EXPECT_FALSE(ModuleOpgegeven(1, 1));
+
+    emulator.module(PollHarnas::ModuleNummer(1, 1))->stil = true;
+    harnas->Draai(8000);
+    EXPECT_TRUE(ModuleOpgegeven(1, 1));
+    EXPECT_FALSE(ModuleOpgegeven(1, 3));
+    for (int c = 1; c <= AantalIngangen; ++c) {
+        EXPECT_TRUE(venster.label(RackLabel::Waarde, 1, c).tekst.isEmpty()) << c;
+        EXPECT_FALSE(venster.label(RackLabel::Waarde, 3, c).tekst.isEmpty()) << c;
+    }
+
+    emulator.module(PollHarnas::ModuleNummer(1, 1))->stil = false;
+    harnas->Draai(8000);
+    EXPECT_FALSE(ModuleOpgegeven(1, 1));
+    EXPECT_FALSE(venster.label(RackLabel::Waarde, 1, 1).tekst.isEmpty());
+    ZetRackVenster(1, nullptr);
+    EXPECT_FALSE(ModuleOpgegeven(0, 1));
+    EXPECT_FALSE(ModuleOpgegeven(1, 8));
+}
+
+TEST_F(PollcyclusTest, RepliesTooShortForTheirFieldsAreNoReplies) {
+    harnas->PlaatsRacks(1, 2);
+    // Every reply of module 1 carries no data, with a correct checksum.
+    emulator.zetKortAntwoord(0);
+    emulator.zetFout(RackEmulator::Fout::KortAntwoord, -1, PollHarnas::ModuleNummer(1, 1));
+    harnas->Draai(8000);
+    const ModuleRecord& m = Racks[1].Modules[1];
+    EXPECT_EQ(m.Status, 0);
+    for (int c = 1; c <= AantalIngangen; ++c) {
+        EXPECT_EQ(m.Meting[c].AdcWaarde, 0);
+        EXPECT_EQ(m.Temperatuur[c].AdcWaarde, 0);
+    }
+    EXPECT_GE(m.GeenAntwoordTeller, 1) << "given up as a module that does not answer";
+    for (const auto& b : harnas->berekeningen)
+        EXPECT_NE(Plaats(b.rack, b.module), Plaats(1, 1));
+    EXPECT_EQ(Racks[1].Modules[2].Meting[1].AdcWaarde, PollHarnas::Meetwaarde(1, 2, 1));
+}
+
+TEST_F(PollcyclusTest, ALostLineIsToldOnceItsModulesAreGivenUpAndTheLoopIdles) {
+    harnas->PlaatsRacks(2, 2);
+    OpnameMelding meldingen;
+    ZetMeldingVenster(&meldingen);
+    platform::klok().planIn(1500, [this] { lijn->verlies(QStringLiteral("Input/output error")); });
+    harnas->Draai(3000);
+    const QString melding = Tekst[148] + QStringLiteral("COM1") + Tekst[149];
+    ASSERT_EQ(meldingen.vragen.size(), 1u);
+    EXPECT_EQ(meldingen.vragen[0], (Vraag{melding, vbCritical | vbOKOnly, Tekst[299]}));
+    EXPECT_EQ(harnas->venster.statusTekst[1], melding);
+    EXPECT_EQ(harnas->venster.statusTekst[3], melding);
+    EXPECT_EQ(harnas->venster.loggenGestart, 0);
+    for (int r = 1; r <= 2; ++r)
+        for (int m = 1; m <= 2; ++m)
+            EXPECT_TRUE(ModuleOpgegeven(r, m)) << r << "." << m;
+
+    // Idle passes that sleep (on the virtual clock a spinning loop would never return), no request,
+    // and the user is not told again.
+    const size_t verzoeken = emulator.verzoeken().size();
+    const size_t berekeningen = harnas->berekeningen.size();
+    harnas->Draai(5000);
+    EXPECT_EQ(emulator.verzoeken().size(), verzoeken);
+    EXPECT_EQ(harnas->berekeningen.size(), berekeningen);
+    EXPECT_EQ(meldingen.vragen.size(), 1u);
+
+    // Opened again, the line is polled and the modules answer; a new loss is told again. While logging,
+    // the logging switch tells it (with the port closed it shows the port message and stops logging).
+    ASSERT_TRUE(lijn->open());
+    harnas->Draai(3000);
+    EXPECT_GT(harnas->berekeningen.size(), berekeningen);
+    EXPECT_FALSE(ModuleOpgegeven(1, 1));
+    VerbindingActief = true;
+    platform::klok().planIn(500, [this] { lijn->verlies(QStringLiteral("Input/output error")); });
+    harnas->Draai(2000);
+    EXPECT_EQ(harnas->venster.loggenGestart, 1);
+    EXPECT_EQ(meldingen.vragen.size(), 1u);
+    EXPECT_TRUE(ModuleOpgegeven(2, 2));
 }
 
 TEST_F(PollcyclusTest, AModuleOfNoKnownModelIsPassedOverInTheSamePass) {

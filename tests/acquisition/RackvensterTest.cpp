@@ -166,6 +166,28 @@ TEST_F(RackvensterTest, BlankedValuesKeepUnitsColoursAndMarks) {
     EXPECT_EQ(label(RackLabel::Waarde, 2).kleur, KleurRood);
 }
 
+TEST_F(RackvensterTest, AModuleGivenUpShowsNoValuesFromTheMomentItIsGivenUp) {
+    ToonMetingenRackvenster(1, 3, false);
+    ASSERT_EQ(label(RackLabel::Waarde, 2).tekst, "200.0");
+    VerhoogGeenAntwoordTeller(1, 3);
+    EXPECT_TRUE(ModuleOpgegeven(1, 3));
+    for (int c = 1; c <= 4; ++c) {
+        EXPECT_EQ(label(RackLabel::Waarde, c).tekst, QString()) << c;
+        EXPECT_EQ(label(RackLabel::Graden, c).tekst, u8("°C")) << c;
+        EXPECT_EQ(label(RackLabel::Eenheid, c).tekst, "mV") << c;
+    }
+    // A refresh of the window while it stays given up shows no values either.
+    ToonMetingenRackvenster(1, 3, false);
+    EXPECT_EQ(label(RackLabel::Waarde, 2).tekst, QString());
+    // Its next reply brings the values back.
+    MarkeerAntwoordOntvangen(Racks[1].Modules[3].Idno = 0x0F010203);
+    EXPECT_FALSE(ModuleOpgegeven(1, 3));
+    ToonMetingenRackvenster(1, 3, false);
+    EXPECT_EQ(label(RackLabel::Waarde, 2).tekst, "200.0");
+    EXPECT_FALSE(ModuleOpgegeven(0, 3));
+    EXPECT_FALSE(ModuleOpgegeven(1, 8));
+}
+
 TEST_F(RackvensterTest, SharedTemperatureShowsOnlyAtTheSupplyingInput) {
     for (int c = 1; c <= 4; ++c)
         temperatuur(c).UseShared = true;
@@ -274,6 +296,18 @@ TEST_F(RackIndicatorTest, RepliesResetTheCountOfTheirModuleOnly) {
     MarkeerAntwoordOntvangen(0x0F000002);
     EXPECT_EQ(teller(1, 2), 0);
     EXPECT_EQ(teller(1, 3), 1);
+}
+
+TEST_F(RackIndicatorTest, ARackOrSlotNotInUseDoesNotTakeTheReplyOfAPresentModule) {
+    // Numbers left in a slot whose module went and in a rack that is not registered.
+    Racks[1].Modules[5].Idno = 0x0F000021;
+    Racks[3].Modules[1].Idno = 0x0F000002;
+    teller(1, 2) = 2;
+    teller(2, 1) = 4;
+    MarkeerAntwoordOntvangen(0x0F000021);
+    EXPECT_EQ(teller(2, 1), 0);
+    MarkeerAntwoordOntvangen(0x0F000002);
+    EXPECT_EQ(teller(1, 2), 0);
 }
 
 TEST_F(RackIndicatorTest, GiveUpCountStopsAtItsLargestValue) {

@@ -20,7 +20,9 @@ TEST_F(TemperatuurTest, LimitsWithFlagBitsWhileASensorIsConnected) {
     EXPECT_EQ(meting(1).Flags, VlagSensorAanwezig);
     EXPECT_FLOAT_EQ(begrens(-31.0f), -30.0f);
     EXPECT_EQ(meting(1).Flags, VlagSensorAanwezig | VlagTemperatuurTeLaag);
+    // The limits themselves are in range: no flag.
     EXPECT_FLOAT_EQ(begrens(130.0f), 130.0f);
+    EXPECT_EQ(meting(1).Flags, VlagSensorAanwezig);
     EXPECT_FLOAT_EQ(begrens(-30.0f), -30.0f);
     EXPECT_EQ(meting(1).Flags, VlagSensorAanwezig);
     EXPECT_FLOAT_EQ(HandTemperaturen[1][2][1], 25.0f); // manual temperature untouched

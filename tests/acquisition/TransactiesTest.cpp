@@ -1,5 +1,6 @@
 #include "OpnameBestandslaag.h"
 #include "RacklijnOmgeving.h"
+#include "acquisition/Aanmelding.h"
 #include "acquisition/Commandos.h"
 #include "acquisition/Frames.h"
 #include "acquisition/Koppelingen.h"
@@ -149,11 +150,8 @@ TEST_F(TransactiesTest, AdcReadAsksFourTimesWhenSilentOrAnsweredByAnother) {
 TEST_F(TransactiesTest, AdcReplyWithAnotherEchoIsAskedAgainAndNotStored) {
     // A module that answers the measuring request with a temperature reply.
     int verzoeken = 0;
-    char vorige = 0;
     lijn->bijSchrijven = [&](const QByteArray& b) {
-        const bool einde = vorige == '\r' && b == "\n";
-        vorige = b.back();
-        if (!einde) return;
+        if (!b.contains("\r\n")) return;
         ++verzoeken;
         QByteArray f = QByteArray::fromHex("500E140F010203") + QByteArray::fromHex("0001000200030004");
         unsigned som = 0;
@@ -310,4 +308,57 @@ TEST_F(TransactiesTest, LineTimingBoundsATransaction) {
     EXPECT_EQ(Antwoord, AntwoordFrame);
     // 30 ms DTR hold, 2 ms turnaround, 14 reply bytes of 10 bits at 19200 baud.
     EXPECT_EQ(klok().ms() - begin, 40);
+}
+
+TEST_F(TransactiesTest, RepliesTooShortForTheirFieldsCountAsNone) {
+    // Each reply below has a correct checksum, but its length byte counts fewer data bytes than its
+    // command reads: the fields would be its checksum and CR LF.
+    Racks[1].Modules[1].Meting[1].AdcWaarde = 123;
+    emulator.zetKortAntwoord(0);
+    emulator.zetFout(RackEmulator::Fout::KortAntwoord, -1);
+    LeesADC(1, 1);
+    EXPECT_EQ(Antwoord, AntwoordMislukt);
+    EXPECT_EQ(emulator.aantalVerzoeken(CommandoADC), 4) << "asked again, as after no reply";
+    EXPECT_EQ(Racks[1].Modules[1].Meting[1].AdcWaarde, 123);
+
+    // A K762 status reply without its range bytes keeps the ranges.
+    for (int c = 1; c <= 4; ++c)
+        Racks[1].Modules[2].Meting[c].Resolution = 2;
+    Racks[1].Modules[2].Status = 0x05;
+    emulator.zetKortAntwoord(4);
+    EXPECT_EQ(LeesStatus(1, 2, 255), 0);
+    EXPECT_EQ(Antwoord, AntwoordGeenLijn);
+    EXPECT_EQ(Racks[1].Modules[2].Status, 0x05);
+    for (int c = 1; c <= 4; ++c)
+        EXPECT_EQ(Racks[1].Modules[2].Meting[c].Resolution, 2);
+
+    // A version reply with one of its two bytes gives no version.
+    emulator.zetKortAntwoord(1);
+    EXPECT_EQ(LeesSoftwareVersie(1, 1), 0.0f);
+    EXPECT_EQ(Antwoord, AntwoordGeenLijn);
+
+    // A short identification reply makes no module present.
+    emulator.zetKortAntwoord(2);
+    LeesIdentificatienummers(1);
+    EXPECT_EQ(emulator.aantalVerzoeken(CommandoIdentificatie), 4);
+    // The modules of the last good identification stay, and no number is made of checksum and CR LF.
+    EXPECT_EQ(Racks[1].Modules[1].Idno, MvNr);
+    EXPECT_TRUE(Racks[1].Modules[2].Present);
+
+    emulator.wisFouten();
+    LeesADC(1, 1);
+    EXPECT_EQ(Antwoord, AntwoordFrame);
+}
+
+TEST_F(TransactiesTest, ARangeByteOutsideTheK762RangesIsNotStored) {
+    for (int c = 1; c <= 4; ++c)
+        Racks[1].Modules[2].Meting[c].Resolution = 1;
+    ec->bereik = {3, 4, 0xFF, 0};
+    EXPECT_EQ(LeesStatus(1, 2, 255), 0);
+    EXPECT_EQ(Antwoord, AntwoordFrame);
+    const ModuleRecord& e = Racks[1].Modules[2];
+    EXPECT_EQ(e.Meting[1].Resolution, 3);
+    EXPECT_EQ(e.Meting[2].Resolution, 1);
+    EXPECT_EQ(e.Meting[3].Resolution, 1);
+    EXPECT_EQ(e.Meting[4].Resolution, 0);
 }

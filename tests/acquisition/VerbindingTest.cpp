@@ -40,26 +40,48 @@ TEST_F(VerbindingTest, RequestsGoOutAsTheDocumentedBytes) {
     EXPECT_EQ(lijn->verzonden().toHex(' '), "ff 4d 08 1e 0f 01 02 03 02 03 8d 0d 0a ff");
 }
 
-TEST_F(VerbindingTest, DtrIsHeldThirtyMillisecondsAroundTheRequest) {
+namespace {
+// An in-memory line that counts how often DTR is set.
+class TellendeLijn : public platform::GeheugenLijn {
+public:
+    void zetDTR(bool aan) override {
+        ++dtrGezet;
+        GeheugenLijn::zetDTR(aan);
+    }
+    int dtrGezet = 0;
+};
+} // namespace
+
+TEST_F(VerbindingTest, ARequestIsOneWriteWhileDtrIsHeldThirtyMilliseconds) {
+    auto eigen = std::make_unique<TellendeLijn>();
+    TellendeLijn& tl = *eigen;
+    tl.zetInstellingen(QStringLiteral("19200,N,8,1"));
+    tl.open();
+    ZetMSComm1(std::move(eigen));
     struct Gebeurtenis {
         qint64 ms;
         QString wat;
     };
     std::vector<Gebeurtenis> log;
-    lijn->bijSchrijven = [&](const QByteArray& b) { log.push_back({platform::klok().ms(), b.toHex()}); };
-    lijn->bijDTR = [&](bool aan) { log.push_back({platform::klok().ms(), aan ? "DTR+" : "DTR-"}); };
+    tl.bijSchrijven = [&](const QByteArray& b) { log.push_back({platform::klok().ms(), b.toHex()}); };
+    tl.bijDTR = [&](bool aan) { log.push_back({platform::klok().ms(), aan ? "DTR+" : "DTR-"}); };
     klok().verstrijk(5);
     const qint64 begin = klok().ms();
+    tl.dtrGezet = 0;
     ZendAanmeldVerzoek();
-    ASSERT_EQ(log.size(), 10u);
-    EXPECT_EQ(log.front().wat, "DTR+");
-    EXPECT_EQ(log.front().ms, begin);
-    EXPECT_EQ(log[1].wat, "ff"); // bytes are written one at a time
-    EXPECT_EQ(log[8].wat, "ff");
-    EXPECT_EQ(log.back().wat, "DTR-");
-    EXPECT_EQ(log.back().ms, begin + 30);
-    EXPECT_FALSE(lijn->dtr());
+    ASSERT_EQ(log.size(), 3u);
+    EXPECT_EQ(log[0].wat, "DTR+");
+    EXPECT_EQ(log[0].ms, begin);
+    EXPECT_EQ(log[1].wat, "ff520205590d0aff") << "the whole request in one write";
+    EXPECT_EQ(log[1].ms, begin);
+    EXPECT_EQ(log[2].wat, "DTR-");
+    EXPECT_EQ(log[2].ms, begin + 30);
+    EXPECT_FALSE(tl.dtr());
     EXPECT_FALSE(TimerComm().actief());
+
+    // Listening finds DTR already off and leaves it: one request and its wait set it twice.
+    WachtOpAntwoord();
+    EXPECT_EQ(tl.dtrGezet, 2);
 }
 
 TEST_F(VerbindingTest, EchoesSentAndReceivedBytesToTheTerminal) {
@@ -90,12 +112,12 @@ TEST_F(VerbindingTest, AReplyIsTakenAsSoonAsItIsComplete) {
 
 TEST_F(VerbindingTest, NoReplyTimesOutAfterOneSecond) {
     const qint64 begin = klok().ms();
-    lijn->lever(QByteArray("\x01\x02"), 10); // half a reply of nothing
+    lijn->lever(QByteArray("\x01\x02P\x0E\x0A", 5), 10); // noise and the start of a reply
     const QByteArray a = WachtOpAntwoord();
     EXPECT_TRUE(a.isEmpty());
     EXPECT_EQ(Antwoord, AntwoordMislukt);
     EXPECT_EQ(klok().ms() - begin, 1000);
-    EXPECT_EQ(BufferRS232, QByteArray("\x01\x02")) << "nothing is cut on a time-out";
+    EXPECT_EQ(BufferRS232, QByteArray("P\x0E\x0A")) << "what may still begin a reply stays";
 }
 
 TEST_F(VerbindingTest, AClosedPortOrSimulationEndsAReceiveAtOnce) {
@@ -172,4 +194,37 @@ TEST_F(VerbindingTest, ClearingTheBuffersEmptiesPortAndBuffer) {
     WisBuffers();
     EXPECT_EQ(lijn->aantalWachtend(), 0);
     EXPECT_TRUE(BufferRS232.isEmpty());
+}
+
+TEST_F(VerbindingTest, EndlessNoiseLeavesOnlyWhatMayStillBeginAReply) {
+    // 1.8 MB without a CR LF, in reads of 2000 bytes 1 ms apart, then a reply after the time-out.
+    QByteArray ruis(2000, 'x');
+    ruis.replace(500, 2, "P\x20");
+    for (int i = 0; i < 900; ++i)
+        lijn->lever(ruis, i);
+    lijn->lever(Aanmelding, 1200);
+    EXPECT_TRUE(WachtOpAntwoord().isEmpty());
+    EXPECT_EQ(Antwoord, AntwoordMislukt);
+    EXPECT_LT(BufferRS232.size(), 44);
+    EXPECT_EQ(WachtOpAntwoord(), Aanmelding);
+}
+
+TEST_F(VerbindingTest, AFrameInsideAReplyStillArrivingIsNotTaken) {
+    // A measuring reply whose data holds a whole short frame (P 02 05 57 CR LF), arriving in two reads.
+    QByteArray adc = QByteArray::fromHex("500E0A0F010203") + QByteArray("P\x02\x05W\r\n\x00\x01", 8);
+    unsigned som = 0;
+    for (char c : adc)
+        som += static_cast<uint8_t>(c);
+    adc += static_cast<char>(som & 0xFF);
+    adc += "\r\n";
+    lijn->lever(adc.left(13), 5);
+    lijn->lever(adc.mid(13), 7);
+    EXPECT_EQ(WachtOpAntwoord(), adc);
+    EXPECT_TRUE(BufferRS232.isEmpty());
+
+    // A start whose claim is never filled (noise) hides the reply inside it only until the line is quiet.
+    const qint64 begin = klok().ms();
+    lijn->lever(QByteArray("P\x28") + Aanmelding, 5);
+    EXPECT_EQ(WachtOpAntwoord(), Aanmelding);
+    EXPECT_LE(klok().ms() - begin, 100) << "taken at the first receive tick after the line went quiet";
 }

@@ -1,4 +1,5 @@
 #include "files/Grafiekconfiguratie.h"
+#include "Bestandsgrens.h"
 #include "OpnameGrafiekvenster.h"
 #include "SchoneOmgeving.h"
 #include "acquisition/Kalibratiebestand.h"
@@ -203,4 +204,26 @@ TEST_F(GrafiekconfiguratieTest, CurveIndexesColoursAndTheColourDialog) {
     EXPECT_EQ(KiesCurveKleur(kleur, keuze), 123);
     EXPECT_EQ(keuze, 2);
     EXPECT_EQ(kleur, 123);
+}
+
+TEST_F(GrafiekconfiguratieTest, AFullDiskLeavesTheOldFileAndShowsTheMessage) {
+    OpnameGrafiekvenster a;
+    vul(a);
+    ASSERT_TRUE(SchrijfGrafiekInstellingen(5, a));
+    QByteArray voor;
+    ASSERT_TRUE(platform::LeesBestand(pad(5), voor));
+    ASSERT_GT(voor.size(), 2048);
+    a.caption = QStringLiteral("Changed");
+    bool geschreven = true;
+    {
+        Bestandsgrens grens(2048);
+        geschreven = SchrijfGrafiekInstellingen(5, a);
+    }
+    EXPECT_FALSE(geschreven);
+    ASSERT_EQ(meldingen.size(), 1);
+    EXPECT_EQ(meldingen.at(0), QStringLiteral("The file is in use, access to %1 is rejected!").arg(pad(5)));
+    QByteArray na;
+    ASSERT_TRUE(platform::LeesBestand(pad(5), na));
+    EXPECT_EQ(na, voor);
+    EXPECT_EQ(QDir(MapConfiguratie).entryList(QDir::Files), QStringList{QStringLiteral("Graph5.gcf")});
 }

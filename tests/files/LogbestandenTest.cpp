@@ -5,9 +5,13 @@
 #include "files/CsvVelden.h"
 #include "files/Meetbestand.h"
 #include "platform/Klok.h"
+#include "platform/Tekstbestand.h"
 #include "shared/Melding.h"
+#include "shared/Teksten.h"
 
 #include <QDir>
+#include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
 
 class LogbestandenTest : public SchoneOmgeving {
@@ -100,7 +104,9 @@ TEST_F(LogbestandenTest, FileNamesFromTheTemplate) {
 }
 
 TEST_F(LogbestandenTest, AFileThatCannotBeWrittenIsAskedAboutAndRetried) {
-    Gegevensbestand = map + QStringLiteral("/missing/run.csv");
+    // A folder of the file's name stands where the file should be; its own folder can be written.
+    Gegevensbestand = map + QStringLiteral("/run.csv");
+    ASSERT_TRUE(QDir().mkpath(Gegevensbestand));
     OpnameMelding melding;
     std::vector<QString> meldingen;
     melding.beantwoord = [&](const Vraag& v) {
@@ -108,7 +114,10 @@ TEST_F(LogbestandenTest, AFileThatCannotBeWrittenIsAskedAboutAndRetried) {
         EXPECT_EQ(v.stijl, vbRetryCancel | vbExclamation);
         EXPECT_EQ(v.titel, Gegevensbestand);
         if (meldingen.size() == 1) {
-            QDir().mkpath(map + QStringLiteral("/missing"));
+            // A snapshot taken while the question waits asks nothing more.
+            LogMeting(QString());
+            EXPECT_EQ(meldingen.size(), 1u);
+            QDir().rmdir(Gegevensbestand);
             return int(vbRetry);
         }
         return int(vbCancel);
@@ -122,13 +131,15 @@ TEST_F(LogbestandenTest, AFileThatCannotBeWrittenIsAskedAboutAndRetried) {
     EXPECT_EQ(LeesBytes(Gegevensbestand).count("\r\n"), 2);
 
     // Cancel drops the snapshot of that file and logging goes on.
-    Gegevensbestand = map + QStringLiteral("/other/run.csv");
+    Gegevensbestand = map + QStringLiteral("/other.csv");
+    ASSERT_TRUE(QDir().mkpath(Gegevensbestand));
     LogMeting(QString());
     EXPECT_EQ(meldingen.size(), 2u);
-    EXPECT_FALSE(QFileInfo::exists(Gegevensbestand));
 
     // One Cancel per snapshot: the other files that cannot be written are not asked about again.
-    Gegevensbestand = map + QStringLiteral("/other/#rack#.csv");
+    Gegevensbestand = map + QStringLiteral("/#rack#.csv");
+    ASSERT_TRUE(QDir().mkpath(map + QStringLiteral("/Lab A.csv")));
+    ASSERT_TRUE(QDir().mkpath(map + QStringLiteral("/Lab_B.csv")));
     LogMeting(QString());
     EXPECT_EQ(meldingen.size(), 3u);
 
@@ -136,6 +147,60 @@ TEST_F(LogbestandenTest, AFileThatCannotBeWrittenIsAskedAboutAndRetried) {
     Gegevensbestand.clear();
     LogMeting(QString());
     EXPECT_EQ(meldingen.size(), 3u);
+}
+
+TEST_F(LogbestandenTest, AFolderThatCannotBeWrittenIsReportedOncePerRunWithTheSystemsReason) {
+    Gegevensbestand = map + QStringLiteral("/missing/#rack#.csv");
+    OpnameMelding melding;
+    const std::vector<Vraag>& meldingen = melding.vragen;
+    melding.beantwoord = [](const Vraag&) {
+        LogMeting(QString()); // snapshots go on while the box waits
+        return int(vbOK);
+    };
+    ZetMeldingVenster(&melding);
+    const QString tekst = Tekst[269] + QStringLiteral("\r\n\r\n") + map + QStringLiteral("/missing\r\n") +
+                          QString::fromLocal8Bit(std::strerror(ENOENT));
+    // Checked when logging starts: both racks' files lie in the one folder, reported once.
+    EXPECT_FALSE(BeginLogging());
+    ASSERT_EQ(meldingen.size(), 1u);
+    EXPECT_EQ(meldingen[0].tekst, tekst);
+    EXPECT_EQ(meldingen[0].stijl, vbOKOnly | vbExclamation);
+    EXPECT_EQ(meldingen[0].titel, Gegevensbestand);
+    for (int i = 0; i < 3; ++i) {
+        TijdMeting = platform::Nu();
+        LogMeting(QString());
+    }
+    LogMeting(QStringLiteral("Stop"));
+    EXPECT_EQ(meldingen.size(), 1u);
+    // The next run is told again, at its first snapshot when it is not started through BeginLogging.
+    LogMeting(QString());
+    EXPECT_EQ(meldingen.size(), 2u);
+    EXPECT_EQ(meldingen[1].tekst, tekst);
+    // A folder that can be written passes the check without a word.
+    ASSERT_TRUE(QDir().mkpath(map + QStringLiteral("/missing")));
+    EXPECT_TRUE(BeginLogging());
+    EXPECT_EQ(meldingen.size(), 2u);
+}
+
+TEST_F(LogbestandenTest, AModuleGivenUpByThePollSupervisionLogsNoValues) {
+    Gegevensbestand = map + QStringLiteral("/run.csv");
+    TijdMeting = platform::Nu();
+    Racks[1].Modules[1].GeenAntwoordTeller = 1;
+    LogMeting(QString());
+    Racks[1].Modules[1].GeenAntwoordTeller = 0;
+    LogMeting(QString());
+    const QStringList regels = platform::SplitsRegels(platform::VanWindows1252(LeesBytes(Gegevensbestand)));
+    ASSERT_EQ(regels.size(), 3);
+    const QStringList stil = SplitsVelden(regels[1]);
+    const QStringList weer = SplitsVelden(regels[2]);
+    ASSERT_EQ(stil.size(), weer.size());
+    // Module 1 of rack 1: the time, then flags, value, unit, temperature, temperature unit per input.
+    EXPECT_EQ(stil.mid(1, 5), (QStringList{"0", "", "pH", "", u8("°C")}));
+    EXPECT_EQ(weer.mid(1, 5), (QStringList{"0", "7.012", "pH", "22.0", u8("°C")}));
+    EXPECT_EQ(stil.mid(16, 5), (QStringList{"0", "", "mg/l DO", "", u8("°C")}));
+    // The other modules as usual.
+    EXPECT_EQ(stil.mid(22), weer.mid(22));
+    EXPECT_EQ(stil.at(23), "0.01");
 }
 
 TEST_F(LogbestandenTest, LengthOfALogFileCreatesIt) {

@@ -1,4 +1,5 @@
 #include "files/Opslaan.h"
+#include "Bestandsgrens.h"
 #include "Bestandsomgeving.h"
 #include "acquisition/Verbinding.h"
 #include "files/Meetbestand.h"
@@ -190,6 +191,29 @@ TEST_F(OpslaanTest, DataWithoutAFileAreWrittenFromTheTables) {
     ASSERT_EQ(regels.size(), 2);
     EXPECT_TRUE(regels[0].startsWith(QStringLiteral("\"Time\",\"Flags pH/Redox CH1\"")));
     EXPECT_TRUE(regels[1].startsWith(QStringLiteral("\"05/01/2026 09:00:05\"")));
+}
+
+TEST_F(OpslaanTest, AFullDiskNeverReplacesTheDataFileByACutOne) {
+    AantalMetingen = 20;
+    for (int rij = 1; rij <= AantalMetingen; ++rij)
+        ZetRijTijd(rij, rij);
+    const QString doel = Pad(QStringLiteral("run.csv"));
+    ASSERT_TRUE(SchrijfGegevensbestand(doel));
+    const QByteArray voor = LeesBytes(doel);
+    AantalMetingen = 40;
+    for (int rij = 21; rij <= AantalMetingen; ++rij)
+        ZetRijTijd(rij, rij);
+    antwoorden = {vbRetry, vbCancel};
+    bool geschreven = true;
+    {
+        Bestandsgrens grens(static_cast<rlim_t>(voor.size()));
+        geschreven = SchrijfGegevensbestand(doel);
+    }
+    EXPECT_FALSE(geschreven);
+    ASSERT_EQ(vragen.size(), 2u); // asked, tried again, asked again
+    EXPECT_EQ(vragen[0].tekst, Tekst[490] + QStringLiteral("\r\n\r\n") + doel);
+    EXPECT_EQ(LeesBytes(doel), voor);
+    EXPECT_EQ(QDir(map).entryList(QDir::Files), QStringList{QStringLiteral("run.csv")});
 }
 
 TEST_F(OpslaanTest, ABackupLoadedAndSavedUnderItsOwnNameIsRestoredWhole) {

@@ -1,4 +1,5 @@
 #include "files/RackConfiguratie.h"
+#include "Bestandsgrens.h"
 #include "OpnameRackvenster.h"
 #include "SchoneOmgeving.h"
 #include "acquisition/Kalibratiebestand.h"
@@ -13,6 +14,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -269,6 +271,61 @@ TEST_F(RackConfiguratieTest, AFailedWriteLeavesTheOldConfigurationReadable) {
     EXPECT_FALSE(LeesRackConfiguratie(2, LeesModusOpstarten));
 }
 
+TEST_F(RackConfiguratieTest, AFullDiskLeavesTheFileAndItsBackupWhole) {
+    vulBekendRack();
+    ASSERT_TRUE(SchrijfRackConfiguratie(2));
+    const QByteArray eerste = inhoud(pad());
+    Racks[2].Name = QStringLiteral("Second");
+    ASSERT_TRUE(SchrijfRackConfiguratie(2));
+    const QByteArray tweede = inhoud(pad());
+    // The previous version still fits on the disk, the new one (a long module name) no longer.
+    module(1).Name = QString(1000, QLatin1Char('n'));
+    ConfiguratieGewijzigd = true;
+    bool geschreven = true;
+    {
+        Bestandsgrens grens(static_cast<rlim_t>(tweede.size() + 16));
+        geschreven = SchrijfAlleRackConfiguraties();
+    }
+    EXPECT_FALSE(geschreven);
+    EXPECT_TRUE(ConfiguratieGewijzigd);
+    ASSERT_EQ(meldingen.size(), 1);
+    EXPECT_EQ(inhoud(pad()), tweede);
+    EXPECT_EQ(inhoud(pad() + "bak"), eerste);
+    EXPECT_EQ(QDir(MapConfiguratie).entryList(QDir::Files),
+              (QStringList{QStringLiteral("Rack1-F-F-F.rcf"), QStringLiteral("Rack1-F-F-F.rcfbak")}));
+    // The next start reads the whole rack.
+    for (int m = 1; m <= 7; ++m)
+        module(m).Present = false;
+    EXPECT_TRUE(LeesRackConfiguratie(2, LeesModusHerlezen));
+    EXPECT_TRUE(module(6).Present);
+    EXPECT_EQ(module(1).Name, QStringLiteral("pH station"));
+}
+
+TEST_F(RackConfiguratieTest, ASaveStoppedAtAnyStepLeavesTheFileAndItsBackupAndTheNextSaveTidiesUp) {
+    vulBekendRack();
+    ASSERT_TRUE(SchrijfRackConfiguratie(2));
+    for (platform::SchrijfStap bij :
+         {platform::SchrijfStap::NieuwGeschreven, platform::SchrijfStap::BackupGemaakt,
+          platform::SchrijfStap::BackupVervangen}) {
+        SCOPED_TRACE(static_cast<int>(bij));
+        ASSERT_TRUE(SchrijfRackConfiguratie(2));
+        const QByteArray bestand = inhoud(pad());
+        struct Gestopt {};
+        platform::ZetSchrijfStapFunctie([bij](platform::SchrijfStap stap) {
+            if (stap == bij) throw Gestopt{};
+        });
+        Racks[2].Name = QStringLiteral("Stopped %1").arg(static_cast<int>(bij));
+        EXPECT_THROW(SchrijfRackConfiguratie(2), Gestopt);
+        platform::ZetSchrijfStapFunctie(nullptr);
+        EXPECT_EQ(inhoud(pad()), bestand);
+        EXPECT_FALSE(inhoud(pad() + "bak").isEmpty());
+        ASSERT_TRUE(SchrijfRackConfiguratie(2));
+        EXPECT_EQ(inhoud(pad() + "bak"), bestand);
+        EXPECT_EQ(QDir(MapConfiguratie).entryList(QDir::Files | QDir::Hidden),
+                  (QStringList{QStringLiteral("Rack1-F-F-F.rcf"), QStringLiteral("Rack1-F-F-F.rcfbak")}));
+    }
+}
+
 TEST_F(RackConfiguratieTest, ReaderAcceptsHandEditedFilesAndSkipsWhatItCannotUse) {
     Racks[1].Modules[2].Meting[1].Sensor = QStringLiteral("kept");
     Racks[1].Modules[2].Meting[1].Resolution = 1;
@@ -312,6 +369,28 @@ TEST_F(RackConfiguratieTest, ReaderAcceptsHandEditedFilesAndSkipsWhatItCannotUse
     for (int m = 3; m <= 7; ++m)
         EXPECT_FALSE(r.Modules[m].Present) << m;
     EXPECT_TRUE(meldingen.isEmpty());
+}
+
+TEST_F(RackConfiguratieTest, AbsurdNumbersLoadAsTheDefaultsOfTheirRange) {
+    leesBestand("[RACK]\r\nIdno=1.F.F.F\r\n"
+                "[MODULE1]\r\nIdno=F.1.2.3\r\nPresent=True\r\n"
+                "[INPUT1]\r\nUnit=%\r\nExtra=-1000000\r\n"
+                "[INPUT2]\r\nUnit=mg/l\r\nExtra=1e39\r\nResolution=99999999999\r\n"
+                "[INPUT3]\r\nUnit=mg/l\r\nExtra=12,5\r\n"
+                "[INPUT4]\r\nUnit=pH\r\nExtra=1e999\r\n"
+                "[\xc2\xb0"
+                "C4]\r\nExtra=-1e40\r\n"
+                "[MODULE6]\r\nIdno=C.0.0.6\r\nPresent=True\r\n[INPUT1]\r\nUnit=S/cm\r\nExtra=-1e30\r\n");
+    const ModuleRecord& k761 = Racks[1].Modules[1];
+    EXPECT_FLOAT_EQ(k761.Meting[1].Extra, 0.0f); // a salinity below 0 g/kg
+    EXPECT_FLOAT_EQ(k761.Meting[2].Extra, 0.0f); // no single holds it
+    EXPECT_EQ(k761.Meting[2].Resolution, 0);
+    EXPECT_FLOAT_EQ(k761.Meting[3].Extra, 12.5f);
+    EXPECT_FLOAT_EQ(k761.Meting[4].Extra, 0.0f);
+    EXPECT_FLOAT_EQ(k761.Temperatuur[4].Extra, 0.0f);
+    EXPECT_FLOAT_EQ(Racks[1].Modules[6].Meting[1].Extra, 0.0f);
+    for (int c = 1; c <= 4; ++c)
+        EXPECT_TRUE(std::isfinite(k761.Meting[c].Extra)) << c;
 }
 
 TEST_F(RackConfiguratieTest, ALogOnReadKeepsTheLogOnDataAndAReReadRestoresNoWindows) {

@@ -1,3 +1,4 @@
+#include "Bestandsgrens.h"
 #include "SchoneOmgeving.h"
 #include "platform/Datum.h"
 #include "platform/IniBestand.h"
@@ -7,15 +8,23 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
+#include <limits>
 
 using namespace platform;
 
 class BestandenTest : public SchoneOmgeving {
 protected:
     QString pad(const QString& naam) const { return tijdelijkeMap() + QLatin1Char('/') + naam; }
+    static QByteArray Inhoud(const QString& pad) {
+        QByteArray inhoud;
+        EXPECT_TRUE(LeesBestand(pad, inhoud)) << pad.toStdString();
+        return inhoud;
+    }
+    // The files of the folder, the settings store's folder aside.
+    QStringList Bestanden() const {
+        return QDir(tijdelijkeMap()).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    }
 };
 
 TEST_F(BestandenTest, SettingsStoreRoundTripsAndSurvivesReopening) {
@@ -32,6 +41,27 @@ TEST_F(BestandenTest, SettingsStoreRoundTripsAndSurvivesReopening) {
     EXPECT_EQ(SleutelsVanSectie("K740", "Settings"), QStringList{"Folder/Data"});
     WisOpslag("K740", "Recent Files");
     EXPECT_EQ(LeesOpslag("K740", "Recent Files", "RecentFile1", "none"), "none");
+}
+
+TEST_F(BestandenTest, ASettingsStoreThatCannotBeWrittenWholeKeepsItsFileAndItsChanges) {
+    for (int i = 0; i < 100; ++i)
+        BewaarOpslag("K740", "Rack1", QStringLiteral("Key%1").arg(i), QStringLiteral("value, %1").arg(i));
+    ASSERT_TRUE(SchrijfOpslag());
+    const QByteArray voor = Inhoud(OpslagBestand("K740"));
+    BewaarOpslag("K740", "Rack2", "Logon", "True");
+    bool geschreven = true;
+    {
+        Bestandsgrens grens(static_cast<rlim_t>(voor.size()));
+        geschreven = SchrijfOpslag();
+    }
+    EXPECT_FALSE(geschreven);
+    EXPECT_EQ(Inhoud(OpslagBestand("K740")), voor);
+    // The change is still pending and goes to the file at the next write.
+    ASSERT_TRUE(SchrijfOpslag());
+    ZetOpslagMap(tijdelijkeMap() + "/config");
+    EXPECT_EQ(LeesOpslag("K740", "Rack2", "Logon", ""), "True");
+    EXPECT_EQ(LeesOpslag("K740", "Rack1", "Key99", ""), "value, 99");
+    EXPECT_EQ(SleutelsVanSectie("K740", "Rack1").size(), 100);
 }
 
 TEST_F(BestandenTest, IniValuesIgnoreCaseAndBlanksAndFallBackToDefault) {
@@ -83,19 +113,53 @@ TEST_F(BestandenTest, SafeWriteKeepsABackupAndNeverLosesTheOldFileOnFailure) {
     ASSERT_TRUE(SchrijfBestandVeilig(f, "old", pad("m.bak")));
     EXPECT_FALSE(QFileInfo::exists(pad("m.bak")));
     ASSERT_TRUE(SchrijfBestandVeilig(f, "new", pad("m.bak")));
-    QByteArray a, b;
-    ASSERT_TRUE(LeesBestand(f, a));
-    ASSERT_TRUE(LeesBestand(pad("m.bak"), b));
-    EXPECT_EQ(a, "new");
-    EXPECT_EQ(b, "old");
-    // A folder that cannot be written: the write fails and the file stays as it was.
-    QFile::setPermissions(tijdelijkeMap(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    const bool geschreven = SchrijfBestandVeilig(f, "newer");
-    QFile::setPermissions(tijdelijkeMap(),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    if (geschreven) GTEST_SKIP() << "running with rights that ignore folder permissions";
-    ASSERT_TRUE(LeesBestand(f, a));
-    EXPECT_EQ(a, "new");
+    EXPECT_EQ(Inhoud(f), "new");
+    EXPECT_EQ(Inhoud(pad("m.bak")), "old");
+    // A full disk: the content fits only in part (the last block would have been cut at 4096 bytes).
+    {
+        Bestandsgrens grens(4096);
+        EXPECT_FALSE(SchrijfBestandVeilig(f, QByteArray(5000, 'x'), pad("m.bak")));
+        EXPECT_FALSE(SchrijfBestandVeilig(pad("n.csv"), QByteArray(40000, 'y')));
+    }
+    EXPECT_EQ(Inhoud(f), "new");
+    EXPECT_EQ(Inhoud(pad("m.bak")), "old");
+    EXPECT_FALSE(QFileInfo::exists(pad("n.csv")));
+    // A folder that does not exist: nothing is written anywhere.
+    EXPECT_FALSE(SchrijfBestandVeilig(pad("missing/m.csv"), "x"));
+    EXPECT_EQ(Bestanden(), (QStringList{"m.bak", "m.csv"}));
+}
+
+TEST_F(BestandenTest, ASaveStoppedAtAnyStepLeavesTheFileAndAPreviousVersion) {
+    struct Geval {
+        SchrijfStap stap;
+        QByteArray bestand, backup;
+    };
+    const Geval gevallen[] = {{SchrijfStap::NieuwGeschreven, "v1", "v0"},
+                              {SchrijfStap::BackupGemaakt, "v1", "v0"},
+                              {SchrijfStap::BackupVervangen, "v1", "v1"},
+                              {SchrijfStap::Vervangen, "v2", "v1"}};
+    const QString f = pad("Rack1.rcf");
+    const QString bak = pad("Rack1.rcfbak");
+    for (const Geval& g : gevallen) {
+        SCOPED_TRACE(static_cast<int>(g.stap));
+        ASSERT_TRUE(SchrijfBestandVeilig(f, "v0", bak));
+        ASSERT_TRUE(SchrijfBestandVeilig(f, "v1", bak));
+        struct Gestopt {};
+        ZetSchrijfStapFunctie([&](SchrijfStap stap) {
+            if (stap == g.stap) throw Gestopt{};
+        });
+        EXPECT_THROW(SchrijfBestandVeilig(f, "v2", bak), Gestopt);
+        ZetSchrijfStapFunctie(nullptr);
+        EXPECT_EQ(Inhoud(f), g.bestand);
+        EXPECT_EQ(Inhoud(bak), g.backup);
+        // The next save takes over what the stopped one left behind, also a second name of the file.
+        ASSERT_TRUE(SchrijfBestandVeilig(f, "v3", bak));
+        EXPECT_EQ(Inhoud(f), "v3");
+        EXPECT_EQ(Inhoud(bak), g.bestand);
+        EXPECT_EQ(Bestanden(), (QStringList{"Rack1.rcf", "Rack1.rcfbak"}));
+        QFile::remove(f);
+        QFile::remove(bak);
+    }
 }
 
 TEST_F(BestandenTest, DateTypeCountsDaysFrom1899) {
@@ -111,19 +175,28 @@ TEST_F(BestandenTest, DateTypeCountsDaysFrom1899) {
     EXPECT_FALSE(LeesDatumTijd("garbage", terug));
 }
 
+TEST_F(BestandenTest, DatesOutsideTheTypesRangeAreNeverFormatted) {
+    EXPECT_EQ(DatumTijdTekst(-657434.0), "01/01/0100 00:00:00");
+    EXPECT_EQ(DatumTijdTekst(2958465.5), "31/12/9999 12:00:00");
+    for (const Datum d : {1e308, -1e308, 2958466.0, -657435.0, std::numeric_limits<double>::infinity(),
+                          std::numeric_limits<double>::quiet_NaN()}) {
+        EXPECT_FALSE(IsGeldigeDatum(d)) << d;
+        EXPECT_EQ(DatumTijdTekst(d), QString()) << d;
+        EXPECT_EQ(KorteDatum(d), QString()) << d;
+        EXPECT_EQ(LangeTijd(d), QString()) << d;
+        EXPECT_FALSE(QDateTimeUitDatum(d).isValid()) << d;
+    }
+}
+
 TEST_F(BestandenTest, AppendThatCannotBeWrittenWholeAddsNothing) {
     const QString f = pad("log.csv");
     ASSERT_TRUE(VoegToeAanBestand(f, "a,1\r\n"));
     // A file size limit stands in for a full disk: the rows are written in part, then the write fails.
-    rlimit oud{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &oud), 0);
-    const auto oudSignaal = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit grens = oud;
-    grens.rlim_cur = 8;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &grens), 0);
-    const bool geschreven = VoegToeAanBestand(f, "b,2\r\nc,3\r\n");
-    setrlimit(RLIMIT_FSIZE, &oud);
-    std::signal(SIGXFSZ, oudSignaal);
+    bool geschreven = true;
+    {
+        Bestandsgrens grens(8);
+        geschreven = VoegToeAanBestand(f, "b,2\r\nc,3\r\n");
+    }
     EXPECT_FALSE(geschreven);
     QByteArray inhoud;
     ASSERT_TRUE(LeesBestand(f, inhoud));

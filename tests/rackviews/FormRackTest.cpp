@@ -3,9 +3,9 @@
 #include "Voorbeeldrack.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
-#include "acquisition/vensters/Rackvenster.h"
 #include "acquisition/RackvensterIndicatoren.h"
 #include "acquisition/RackvensterTeksten.h"
+#include "acquisition/vensters/Rackvenster.h"
 #include "rackviews/FormEditInfo.h"
 #include "rackviews/FormTreeview.h"
 #include "rackviews/RackvensterActies.h"
@@ -19,12 +19,14 @@
 #include <QDir>
 #include <QFrame>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 #include <QTreeWidgetItem>
 #include <functional>
@@ -137,6 +139,25 @@ TEST_F(FormRackTest, PresentModulesArePackedFromTheLeft) {
     EXPECT_EQ(w->property("Tag").toString(), "meting2");
 }
 
+TEST(VrijePlaatsTest, ANewRackWindowGoesWhereItCoversNoOtherElseItIsCascaded) {
+    const QSize gebied(1000, 600);
+    const QSize maat(300, 250);
+    // Its own place when that is free.
+    EXPECT_EQ(VrijePlaats(QPoint(7, 7), maat, {}, gebied, 20), QPoint(7, 7));
+    // Beside the first, then below the row once the width is used up.
+    const QRect eerste(QPoint(7, 7), maat);
+    EXPECT_EQ(VrijePlaats(QPoint(13, 13), maat, {eerste}, gebied, 20), QPoint(307, 7));
+    const QRect tweede(QPoint(307, 7), maat);
+    const QRect derde(QPoint(607, 7), maat);
+    EXPECT_EQ(VrijePlaats(QPoint(20, 20), maat, {eerste, tweede, derde}, gebied, 20), QPoint(0, 257));
+    // A window wider than the area goes to its left edge; with no free place left, one step down and right
+    // of the lowest.
+    const QSize breed(1200, 250);
+    EXPECT_EQ(VrijePlaats(QPoint(7, 7), breed, {}, gebied, 20), QPoint(0, 0));
+    const QRect a(QPoint(0, 0), breed), b(QPoint(0, 260), breed);
+    EXPECT_EQ(VrijePlaats(QPoint(13, 13), breed, {a, b}, gebied, 20), QPoint(20, 280));
+}
+
 TEST_F(FormRackTest, AnEmptyRackIsOnlyItsFrame) {
     rack(3, {});
     auto w = venster(3);
@@ -152,6 +173,51 @@ TEST_F(FormRackTest, AnEmptyRackIsOnlyItsFrame) {
     EXPECT_TRUE(w->PictureModule[3]->isVisibleTo(w.get()));
     EXPECT_EQ(w->PictureModule[3]->x(), 0);
     EXPECT_EQ(w->VensterBreedte(), Paneelontwerp::Breedte + 90);
+}
+
+TEST_F(FormRackTest, NamesFromTheConfigurationShowAsTypedNeverAsMarkup) {
+    rack(1, {1});
+    Racks[1].Modules[1].Name = "<i>pH</i>";
+    Racks[1].Modules[1].Meting[1].Name = "<font color=red>Tank</font>";
+    Racks[1].Modules[1].Meting[1].Sensor = "<img src=x> & Co";
+    auto w = venster(1);
+    for (QLabel* l : w->findChildren<QLabel*>())
+        EXPECT_EQ(l->textFormat(), Qt::PlainText) << l->objectName().toStdString();
+    EXPECT_EQ(w->LabelModule[0]->text(), "<i>pH</i>");
+    EXPECT_EQ(w->LabelKanaal[0]->text(), "<font color=red>Tank</font>");
+    // A tool tip shows the same text the user typed.
+    const auto getoond = [](const QString& tip) {
+        if (!Qt::mightBeRichText(tip)) return tip;
+        QTextDocument d;
+        d.setHtml(tip);
+        return d.toPlainText();
+    };
+    const QString kanaal = "Rack 1, Module 1, Input 1: <font color=red>Tank</font>, <img src=x> & Co";
+    EXPECT_EQ(getoond(w->LabelWaarde[0]->toolTip()), kanaal);
+    EXPECT_EQ(getoond(w->LabelKanaal[0]->toolTip()), kanaal);
+    EXPECT_EQ(getoond(w->LabelModule[0]->toolTip()), "Rack 1, Module 1: <i>pH</i>");
+    // The engine reads the text back as it was given.
+    EXPECT_EQ(w->ToolTipWaarde(0), kanaal);
+}
+
+TEST_F(FormRackTest, AFrameTallerThanThePanelsKeepsThemAtTheTop) {
+    MdiBeheer mdi;
+    ZetKindvensterbeheer(&mdi);
+    FormRackMaker maker;
+    ZetRackvensterMaker(&maker);
+    rack(1, {1, 2});
+    auto* w = dynamic_cast<FormRack*>(MaakRackVenster(1));
+    ASSERT_NE(w, nullptr);
+    mdi.area.resize(1200, 900);
+    mdi.area.show();
+    w->Toon();
+    QWidget* kader = Kindvensterkader(w);
+    const QPoint hoek = w->pos();
+    kader->resize(kader->width() + 300, kader->height() + 300);
+    QCoreApplication::sendPostedEvents();
+    kader->layout()->activate();
+    EXPECT_EQ(w->pos(), hoek);
+    ZetKindvensterbeheer(nullptr);
 }
 
 TEST_F(FormRackTest, DoubleClickMapsLabelsAndPanelsToModuleAndChannel) {
@@ -448,27 +514,72 @@ TEST_F(FormRackTest, TheInstalledMakerPutsRackWindowsIntoTheMainWindowsArea) {
     EXPECT_TRUE(mdi.area.subWindowList().isEmpty());
 }
 
-// Renders a full simulated rack after one poll turn to PNG. With K740_SCREENSHOTS set to a folder the
-// picture is kept there (scripts/screenshot-rack); otherwise it goes to the test's temporary folder.
-TEST_F(FormRackTest, AFullRackRendersAfterAPollTurn) {
-    const QString map = qEnvironmentVariable("K740_SCREENSHOTS", tijdelijkeMap());
-    ASSERT_TRUE(QDir().mkpath(map));
+// A full simulated rack after one poll turn: every panel shows, every text the poll wrote fits its label,
+// the LEDs say which module is polled and which stopped answering, and the system tree lists the rack's
+// modules. With K740_SCREENSHOTS set to a folder (scripts/screenshot-rack) the window and the tree are
+// also kept there as pictures.
+TEST_F(FormRackTest, AFullRackShowsEveryValueWholeAfterAPollTurn) {
     VulVoorbeeldrack(1);
     auto w = venster(1);
     w->show();
     for (int m = 1; m <= 7; ++m)
         ToonMetingenRackvenster(1, m, false);
     AanpassenRackIndicatoren(1, 3, true, true);
-    const QImage beeld = w->grab().toImage();
-    ASSERT_FALSE(beeld.isNull());
-    EXPECT_EQ(beeld.size(), w->size() * beeld.devicePixelRatio());
-    EXPECT_TRUE(beeld.save(QDir(map).filePath("rack.png")));
+    QCoreApplication::processEvents();
+
+    int waarden = 0;
+    for (int m = 1; m <= 7; ++m) {
+        ASSERT_TRUE(w->PictureModule[m - 1]->isVisible()) << m;
+        QLabel* naam = w->LabelModule[m - 1];
+        EXPECT_FALSE(naam->text().isEmpty()) << m;
+        EXPECT_LE(naam->fontMetrics().horizontalAdvance(naam->text()), naam->contentsRect().width()) << m;
+        for (int c = 1; c <= 4; ++c) {
+            const int i = RackLabelIndex(m, c);
+            for (QLabel* l : {w->LabelKanaal[i], w->LabelWaarde[i], w->LabelEenheid[i], w->LabelGraden[i]}) {
+                // Each line of the text within the label (a long unit goes on two lines).
+                const QStringList regels = l->text().split(QLatin1Char('\n'));
+                for (const QString& regel : regels)
+                    EXPECT_LE(l->fontMetrics().horizontalAdvance(regel), l->contentsRect().width())
+                        << l->objectName().toStdString() << ": " << regel.toStdString();
+                EXPECT_LE(regels.size() * l->fontMetrics().height(), l->height() + 2)
+                    << l->objectName().toStdString();
+            }
+            // The silent module has been given up: its stale values are not shown.
+            if (m == VoorbeeldModuleStil) {
+                EXPECT_TRUE(w->LabelWaarde[i]->text().isEmpty()) << m << "." << c;
+            } else if (Racks[1].Modules[m].Meting[c].Set) {
+                EXPECT_FALSE(w->LabelWaarde[i]->text().isEmpty()) << m << "." << c;
+                ++waarden;
+            }
+        }
+    }
+    EXPECT_GE(waarden, 23); // one input is switched off, the silent module's four are blank
+    EXPECT_EQ(w->ShapeLED[2]->kleur(), KleurGroen);
+    EXPECT_EQ(w->ShapeLED[VoorbeeldModuleStil - 1]->kleur(), KleurRood);
+    EXPECT_EQ(w->ShapeLED[0]->kleur(), KleurDonkergroen);
 
     FormTreeview boom;
     boom.Laad();
     boom.TreeView->expandAll();
     boom.show();
-    EXPECT_TRUE(boom.grab().toImage().save(QDir(map).filePath("systeemboom.png")));
+    ASSERT_EQ(boom.TreeView->topLevelItemCount(), 1);
+    QTreeWidgetItem* wortel = boom.TreeView->topLevelItem(0);
+    int modules = 0;
+    std::function<void(QTreeWidgetItem*)> tel = [&](QTreeWidgetItem* k) {
+        for (int m = 1; m <= 7; ++m)
+            if (k->text(0).contains(Racks[1].Modules[m].Name.trimmed())) ++modules;
+        for (int i = 0; i < k->childCount(); ++i)
+            tel(k->child(i));
+    };
+    tel(wortel);
+    EXPECT_GE(modules, 7);
+
+    const QString map = qEnvironmentVariable("K740_SCREENSHOTS");
+    if (!map.isEmpty()) {
+        ASSERT_TRUE(QDir().mkpath(map));
+        EXPECT_TRUE(w->grab().toImage().save(QDir(map).filePath("rack.png")));
+        EXPECT_TRUE(boom.grab().toImage().save(QDir(map).filePath("systeemboom.png")));
+    }
 }
 
 TEST_F(FormRackTest, ThePlacementOfTheWindowIsSavedAndRestoredInItsFrame) {

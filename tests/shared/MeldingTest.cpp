@@ -181,13 +181,18 @@ TEST_F(MeldingTest, ANestedBoxReturnsItsOwnAnswerToEachCaller) {
     // The inner box opens from inside the outer box's wait and is answered first.
     int binnen = 0;
     const int buiten = toon("Outer", vbYesNoCancel, [&](FormMelding&) {
-        binnen = toon("Inner", vbYesNo, [](FormMelding& m) { klik(m.CommandNo); });
+        binnen = toon("Inner", vbYesNo, [](FormMelding& m) {
+            EXPECT_EQ(OpenMeldingen(), 2);
+            klik(m.CommandNo);
+        });
+        EXPECT_EQ(OpenMeldingen(), 1);
         FormMelding* outer = openBox("Outer");
         ASSERT_NE(outer, nullptr);
         klik(outer->CommandCancel);
     });
     EXPECT_EQ(binnen, vbNo);
     EXPECT_EQ(buiten, vbCancel);
+    EXPECT_EQ(OpenMeldingen(), 0);
 
     // The outer box is answered while the inner one still waits.
     binnen = 0;
@@ -369,11 +374,12 @@ TEST_F(MeldingTest, TheSoundsAreStoredInTheGivenFormat) {
     EXPECT_EQ(QDir(QCoreApplication::applicationDirPath()).entryList(QDir::Files), voor);
 }
 
-// Renders a Yes/No/Cancel question in each language to PNG. With K740_SCREENSHOTS set to a folder
-// (scripts/screenshot-melding) the pictures are kept there.
-TEST_F(MeldingTest, AQuestionRendersInEveryLanguage) {
-    const QString map = qEnvironmentVariable("K740_SCREENSHOTS", tijdelijkeMap());
-    ASSERT_TRUE(QDir().mkpath(map));
+// A Yes/No/Cancel question in each language: its title, its whole text and the three buttons with that
+// language's captions, each caption whole within its button. With K740_SCREENSHOTS set to a folder
+// (scripts/screenshot-melding) the boxes are also kept there as pictures.
+TEST_F(MeldingTest, AQuestionShowsWholeInEveryLanguage) {
+    const QString map = qEnvironmentVariable("K740_SCREENSHOTS");
+    const QString titel = "/home/user/Documents/Quorvex/K740/Library/buffer.ph";
     const std::array<QString, LaatsteTekst + 1> vast = Tekst;
     for (int taal = 0; taal < 3; ++taal) {
         int t = taal;
@@ -383,17 +389,38 @@ TEST_F(MeldingTest, AQuestionRendersInEveryLanguage) {
             if (Tekst[i].isEmpty()) Tekst[i] = vast[i];
         const QString tekst =
             Tekst[480].isEmpty() ? QStringLiteral("The files are moved to the new location.") : Tekst[480];
-        QImage beeld;
         toon(
             tekst, vbYesNoCancel | vbExclamation,
             [&](FormMelding& m) {
-                beeld = m.grab().toImage();
+                EXPECT_EQ(m.windowTitle(), titel);
+                // Its lines as the text gives them.
+                EXPECT_EQ(m.LabelMelding->text().trimmed().toStdString(),
+                          QString(tekst)
+                              .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                              .trimmed()
+                              .toStdString());
+                EXPECT_TRUE(m.LabelMelding->isVisible());
+                EXPECT_GE(m.LabelMelding->height(),
+                          m.LabelMelding->heightForWidth(m.LabelMelding->width()) - 1)
+                    << taal;
+                EXPECT_TRUE(m.PictureMelding->isVisible());
+                EXPECT_EQ(zichtbareKnoppen(m), (std::vector<int>{vbYes, vbNo, vbCancel})) << taal;
+                for (const auto& [code, index] : {std::pair{vbYes, 99}, {vbNo, 100}, {vbCancel, 141}}) {
+                    QPushButton* k = m.Knop(code);
+                    EXPECT_EQ(k->text(), Tekst[index]) << taal;
+                    QString zichtbaar = k->text();
+                    zichtbaar.remove(QLatin1Char('&'));
+                    EXPECT_LE(k->fontMetrics().horizontalAdvance(zichtbaar), k->width() - 4)
+                        << taal << " " << zichtbaar.toStdString();
+                    EXPECT_TRUE(m.rect().contains(k->geometry())) << taal;
+                }
+                if (!map.isEmpty()) {
+                    const QString bestand = QDir(map).filePath(QStringLiteral("melding-%1.png").arg(taal));
+                    EXPECT_TRUE(m.grab().toImage().save(bestand));
+                }
                 klik(m.CommandCancel);
             },
-            "/home/user/Documents/Quorvex/K740/Library/buffer.ph");
-        ASSERT_FALSE(beeld.isNull());
-        const QString bestand = QDir(map).filePath(QStringLiteral("melding-%1.png").arg(taal));
-        EXPECT_TRUE(beeld.save(bestand)) << bestand.toStdString();
+            titel);
     }
     int engels = 0;
     KiesTaal(engels);

@@ -3,6 +3,7 @@
 
 #include <QLocale>
 #include <gtest/gtest.h>
+#include <limits>
 
 class OpmaakTest : public SchoneOmgeving {};
 
@@ -36,4 +37,12 @@ TEST_F(OpmaakTest, GeneralFormatAndLocaleDecimalSign) {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     EXPECT_EQ(Opmaak(3.14159, "0.00"), "3,14");
     EXPECT_EQ(Opmaak(1234.5, "0.0"), "1234,5"); // no group separators
+}
+
+TEST_F(OpmaakTest, ANumberThatIsNotFiniteIsNeverShown) {
+    for (const char* patroon : {"", "0", "0.00", "#0.0"}) {
+        EXPECT_EQ(Opmaak(std::numeric_limits<double>::infinity(), patroon), QString()) << patroon;
+        EXPECT_EQ(Opmaak(-std::numeric_limits<double>::infinity(), patroon), QString()) << patroon;
+        EXPECT_EQ(OpmaakSingle(std::numeric_limits<float>::quiet_NaN(), patroon), QString()) << patroon;
+    }
 }

@@ -18,6 +18,8 @@
 #include "acquisition/vensters/Rackvenster.h"
 #include "acquisition/vensters/Systeemboom.h"
 #include "acquisition/vensters/Tabelvenster.h"
+#include "factory/Afregeling.h"
+#include "factory/Beheer.h"
 #include "files/Bestandsbewerkingen.h"
 #include "files/Bestandsdialogen.h"
 #include "files/CsvVelden.h"
@@ -29,6 +31,7 @@
 #include "files/Werkkopie.h"
 #include "platform/GeheugenLijn.h"
 #include "platform/Systeem.h"
+#include "platform/Tekstbestand.h"
 #include "rackviews/RackvensterActies.h"
 #include "shared/MapKeuze.h"
 #include "shared/Melding.h"
@@ -45,6 +48,8 @@
 #include "shell/frmInstellen.h"
 #include "shell/frmTerminal.h"
 #include "shell/mdiK740.h"
+#include "views/Grafiekvensters.h"
+#include "views/frmTabel.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -107,6 +112,10 @@ TEST_F(BeginstandTest, NothingOfARunIsLeftAfterTheReset) {
     } herstel;
     struct : RackvensterActies {
     } acties;
+    struct : TabelvensterOmgeving {
+    } tabelOmgeving;
+    struct : GrafiekvensterOmgeving {
+    } grafiekOmgeving;
     OpnameRackvenster rack;
     OpnameTabelvenster tabel;
     OpnameGrafiekvenster grafiek;
@@ -126,6 +135,10 @@ TEST_F(BeginstandTest, NothingOfARunIsLeftAfterTheReset) {
     ZetBestandsbewerkingen(&bewerkingen);
     ZetTabelvensterHerstel(&herstel);
     ZetRackvensterActies(&acties);
+    ZetTabelvensterOmgeving(&tabelOmgeving);
+    ZetGrafiekvensterOmgeving(&grafiekOmgeving);
+    int schrijfstappen = 0;
+    platform::ZetSchrijfStapFunctie([&schrijfstappen](platform::SchrijfStap) { ++schrijfstappen; });
     ZetRackVenster(1, &rack);
     TabelVensters.Zet(2, &tabel);
     ZetGrafiekVenster(3, &grafiek);
@@ -182,6 +195,10 @@ TEST_F(BeginstandTest, NothingOfARunIsLeftAfterTheReset) {
     VoortgangAfbreken = true;
     FormMelding::MeldingTop = 100;
 
+    // The factory's.
+    ProductieDatabasePad = QStringLiteral("/prod.db");
+    AfregelSerienummer = 1234;
+
     // Settings of the shell, and the single-instance lock.
     ExtraPoorten << QStringLiteral("COM3");
     AfregelMap = QStringLiteral("/afregeling");
@@ -209,6 +226,11 @@ TEST_F(BeginstandTest, NothingOfARunIsLeftAfterTheReset) {
     EXPECT_TRUE(Leeg(bestandsbewerkingen));
     EXPECT_TRUE(Leeg(tabelvensterHerstel));
     EXPECT_TRUE(Leeg(rackvensterActies));
+    EXPECT_TRUE(Leeg(tabelvensterOmgeving));
+    EXPECT_TRUE(Leeg(grafiekvensterOmgeving));
+    // A safe write no longer reports its steps.
+    ASSERT_TRUE(platform::SchrijfBestandVeilig(tijdelijkeMap() + QStringLiteral("/stappen.txt"), "x"));
+    EXPECT_EQ(schrijfstappen, 0);
     EXPECT_EQ(RackVenster(1), nullptr);
     EXPECT_EQ(TabelVensters[2], nullptr);
     EXPECT_EQ(GrafiekVenster(3), nullptr);
@@ -255,6 +277,9 @@ TEST_F(BeginstandTest, NothingOfARunIsLeftAfterTheReset) {
     EXPECT_FALSE(WindowsIsXP);
     EXPECT_FALSE(VoortgangAfbreken);
     EXPECT_EQ(FormMelding::MeldingTop, 0);
+
+    EXPECT_TRUE(ProductieDatabasePad.isEmpty());
+    EXPECT_EQ(AfregelSerienummer, 0);
 
     EXPECT_TRUE(ExtraPoorten.isEmpty());
     EXPECT_TRUE(AfregelMap.isEmpty());

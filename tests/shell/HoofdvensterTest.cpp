@@ -1,16 +1,23 @@
 #include "OpnameRackvenster.h"
 #include "ShellOmgeving.h"
+#include "Voorbeeldrack.h"
+#include "acquisition/Kalibratiebestand.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/Verbinding.h"
+#include "acquisition/vensters/Rackvenster.h"
+#include "files/Logbestanden.h"
 #include "files/Logboek.h"
+#include "files/Meetbestand.h"
 #include "platform/GeheugenLijn.h"
 #include "platform/Systeem.h"
 #include "platform/Tekstbestand.h"
+#include "rackviews/FormRack.h"
 #include "shared/Algemeen.h"
 #include "shared/Instellingen.h"
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
+#include "shared/ui/Kindvensters.h"
 #include "shell/Installatie.h"
 #include "shell/Poorten.h"
 #include "shell/Programmainstellingen.h"
@@ -23,8 +30,14 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
+#include <QLayout>
+#include <QMdiArea>
 #include <QProcess>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStatusBar>
 #include <QTest>
 
 namespace {
@@ -33,6 +46,12 @@ QString LeesTekst(const QString& pad) {
     QFile f(pad);
     if (!f.open(QIODevice::ReadOnly)) return {};
     return platform::VanWindows1252(f.readAll());
+}
+
+// The frame of the rack window of rack r in the main window's area.
+QWidget* RackKader(int r) {
+    auto* venster = dynamic_cast<QWidget*>(RackVenster(r));
+    return venster ? Kindvensterkader(venster) : nullptr;
 }
 
 class HoofdvensterTest : public ShellOmgeving {
@@ -48,10 +67,16 @@ protected:
         InstalleerMeldingen();
         return venster.MDIForm_Load(argumenten);
     }
+    // The main window's own sides and the program's rack windows, without the rest of the program.
+    void RackvenstersIn(mdiK740& venster) {
+        InstalleerHoofdvenster(venster);
+        ZetRackvensterMaker(&rackvensters);
+    }
     QString documenten() const { return tijdelijkeMap() + QStringLiteral("/Documents"); }
     QString logboek() const {
         return documenten() + QStringLiteral("/Quorvex/K740/Data/") + LogboekBestandsnaam(platform::Nu());
     }
+    FormRackMaker rackvensters;
 };
 
 TEST_F(HoofdvensterTest, TheSimulationStartsWithTheConfiguredPortInTheStatusBar) {
@@ -95,9 +120,31 @@ TEST_F(HoofdvensterTest, TheStartShowsTheSplashWindowForTwoSeconds) {
     EXPECT_EQ(gezien[0], QStringLiteral("K740 ") + Tekst[239] + QStringLiteral(" (Pelm/Alert) (DEMO)"));
 }
 
+TEST_F(HoofdvensterTest, EveryWindowShowsTheProgramsOwnIcon) {
+    const QImage eigen = ProgrammaPictogram().pixmap(32).toImage();
+    ASSERT_FALSE(eigen.isNull());
+    // A drawing, not an empty square: the rack's dark top with a transparent corner beside it.
+    EXPECT_LT(qGray(eigen.pixel(16, 4)), 100);
+    EXPECT_EQ(qAlpha(eigen.pixel(0, 0)), 0);
+
+    mdiK740 venster;
+    venster.show();
+    RackvenstersIn(venster);
+    VulVoorbeeldrack(1);
+    venster.ToonRackVenster(1);
+    auto* instellen = new QWidget(nullptr, Qt::Dialog); // any later top-level window
+    std::unique_ptr<QWidget> weg(instellen);
+    for (QWidget* w : {static_cast<QWidget*>(&venster), RackKader(1), instellen})
+        EXPECT_EQ(w->windowIcon().pixmap(32).toImage(), eigen) << w->metaObject()->className();
+}
+
 TEST_F(HoofdvensterTest, TheSplashVersionLineHasThreeParts) {
     EXPECT_EQ(frmSplash::VersieTekst(QStringLiteral("2.0.7")), Tekst[238] + QStringLiteral(" 2.0.7"));
     EXPECT_EQ(frmSplash::VersieTekst(QStringLiteral("2.1")), Tekst[238] + QStringLiteral(" 2.1.0"));
+    // The user's and computer's names show as they are.
+    frmSplash splash;
+    for (QLabel* l : splash.findChildren<QLabel*>())
+        EXPECT_EQ(l->textFormat(), Qt::PlainText) << l->text().toStdString();
 }
 
 TEST_F(HoofdvensterTest, TheEventLogHoldsTheStartTheSettingsAndTheStop) {
@@ -126,6 +173,167 @@ TEST_F(HoofdvensterTest, TheSystemTreeEntryIsVisibleOnlyInFactoryMode) {
     ASSERT_TRUE(
         Start(venster, {QStringLiteral("/t")}, [&] { zichtbaar = venster.mnuNetworkShow()->isVisible(); }));
     EXPECT_TRUE(zichtbaar);
+}
+
+// A file named on the command line, started from the folder `start`, with the last file not loaded at
+// start-up (so that the command line's file counts): the data file the program then uses.
+class CommandoregelBestandTest : public HoofdvensterTest {
+protected:
+    QString GebruiktBestand(const QString& argument) {
+        BewaarInstelling(AppNaam, QStringLiteral("Settings"), QStringLiteral("LoadOnStartup"),
+                         QStringLiteral("False"));
+        EXPECT_TRUE(QDir().mkpath(start() + QStringLiteral("/reeks")));
+        const QString vorige = QDir::currentPath();
+        EXPECT_TRUE(QDir::setCurrent(start()));
+        mdiK740 venster;
+        QString gebruikt;
+        EXPECT_TRUE(Start(venster, {argument, QStringLiteral("/demo")}, [&] { gebruikt = Gegevensbestand; }));
+        QDir::setCurrent(vorige);
+        EXPECT_TRUE(vragen.empty());
+        return QFileInfo(gebruikt).absoluteFilePath();
+    }
+    QString start() const { return tijdelijkeMap() + QStringLiteral("/werk"); }
+};
+
+TEST_F(CommandoregelBestandTest, ANameWithoutAFolderLiesInTheDataFolder) {
+    EXPECT_EQ(GebruiktBestand(QStringLiteral("Proef")).toStdString(),
+              (documenten() + QStringLiteral("/Quorvex/K740/Data/Proef.csv")).toStdString());
+}
+
+TEST_F(CommandoregelBestandTest, ARelativePathIsTakenFromTheFolderTheUserStartedIn) {
+    EXPECT_EQ(GebruiktBestand(QStringLiteral("reeks/B.csv")).toStdString(),
+              (start() + QStringLiteral("/reeks/B.csv")).toStdString());
+}
+
+TEST_F(HoofdvensterTest, EveryStatusPanelShowsItsWholeTextAndTheMessagePanelTakesTheRest) {
+    mdiK740 venster;
+    venster.resize(667, 467);
+    venster.show();
+    const QString lang = QStringLiteral("Veuillez patienter jusqu'à ce que tous les racks soient connectés!");
+    const std::array<QString, 6> teksten = {QString(),
+                                            QStringLiteral("/dev/ttyUSB0, 19200 bps."),
+                                            Tekst[150],
+                                            lang,
+                                            QStringLiteral("00:01:05"),
+                                            QStringLiteral("16:39")};
+    for (int p = 1; p <= 5; ++p)
+        venster.ZetStatusTekst(p, teksten[p]);
+    for (int breedte : {667, 560}) {
+        venster.resize(breedte, 467);
+        QCoreApplication::sendPostedEvents();
+        venster.statusBar()->layout()->activate();
+        QLabel* bericht = venster.statusBar()->findChild<QLabel*>(QStringLiteral("Message"));
+        ASSERT_NE(bericht, nullptr);
+        for (const char* naam : {"Settings", "Connect", "Counter", "ConnectionTime"}) {
+            auto* paneel = venster.statusBar()->findChild<QLabel*>(QLatin1String(naam));
+            ASSERT_NE(paneel, nullptr);
+            EXPECT_GE(paneel->contentsRect().width(), paneel->fontMetrics().horizontalAdvance(paneel->text()))
+                << naam << " at " << breedte;
+            EXPECT_FALSE(paneel->geometry().intersects(bericht->geometry())) << naam;
+        }
+        // The message panel has the room the others leave.
+        EXPECT_GT(bericht->width(), 0);
+        EXPECT_LT(venster.statusBar()->width() - bericht->geometry().right(),
+                  venster.width() - bericht->width())
+            << breedte;
+    }
+}
+
+TEST_F(HoofdvensterTest, TheFirstDemoStartShowsTheWholeRackOrScrollsToIt) {
+    mdiK740 venster;
+    ASSERT_TRUE(Start(venster, {QStringLiteral("/demo")}, [&] {
+        QWidget* rack = RackKader(1);
+        ASSERT_NE(rack, nullptr);
+        ASSERT_TRUE(rack->isVisible());
+        QCoreApplication::processEvents();
+        QMdiArea* gebied = venster.mdiGebied();
+        const QRect zicht = gebied->viewport()->rect();
+        // As wide as the screen allows, up to the whole rack.
+        const QRect scherm = venster.screen()->availableGeometry();
+        EXPECT_GE(venster.width(), std::min(rack->width() + 2 * rack->x(), scherm.width() - 16));
+        // What lies beyond the area is reached by its scroll bars.
+        EXPECT_TRUE(rack->geometry().right() <= zicht.right() || gebied->horizontalScrollBar()->isVisible());
+        EXPECT_TRUE(rack->geometry().bottom() <= zicht.bottom() || gebied->verticalScrollBar()->isVisible());
+        if (gebied->horizontalScrollBar()->isVisible()) {
+            EXPECT_GE(gebied->horizontalScrollBar()->maximum(), rack->geometry().right() - zicht.right());
+        }
+    }));
+}
+
+TEST_F(HoofdvensterTest, OnA1280By800ScreenTheFirstWindowHoldsAWholeRack) {
+    mdiK740 venster;
+    const QSize maat = venster.StandaardGrootte(QRect(0, 0, 1280, 800));
+    EXPECT_LE(maat.width() + 16, 1280);
+    EXPECT_LE(maat.height() + 40, 800);
+    venster.resize(maat);
+    venster.show();
+    RackvenstersIn(venster);
+    VulVoorbeeldrack(1);
+    venster.ToonRackVenster(1);
+    QCoreApplication::processEvents();
+    QWidget* rack = RackKader(1);
+    ASSERT_NE(rack, nullptr);
+    EXPECT_TRUE(venster.mdiGebied()->viewport()->rect().contains(rack->geometry()))
+        << rack->geometry().width() << "x" << rack->geometry().height() << " in "
+        << venster.mdiGebied()->viewport()->width() << "x" << venster.mdiGebied()->viewport()->height();
+}
+
+// Rack windows made one after another, as the racks answer a log-on.
+class AanmeldvenstersTest : public HoofdvensterTest {
+protected:
+    void TearDown() override {
+        venster.reset();
+        HoofdvensterTest::TearDown();
+    }
+    void Toon(int aantal) {
+        venster = std::make_unique<mdiK740>();
+        venster->resize(1000, 600);
+        venster->show();
+        RackvenstersIn(*venster);
+        for (int r = 1; r <= aantal; ++r)
+            venster->ToonRackVenster(r);
+        QCoreApplication::processEvents();
+    }
+    std::unique_ptr<mdiK740> venster;
+};
+
+TEST_F(AanmeldvenstersTest, NarrowRackWindowsStandSideBySide) {
+    for (int r = 1; r <= 3; ++r) {
+        VulVoorbeeldrack(r);
+        for (int m = 3; m <= AantalModules; ++m)
+            Racks[r].Modules[m].Present = false;
+    }
+    Toon(3);
+    const QRect zicht = venster->mdiGebied()->viewport()->rect();
+    for (int r = 1; r <= 3; ++r) {
+        ASSERT_NE(RackKader(r), nullptr);
+        ASSERT_NE(RackKader(r), dynamic_cast<QWidget*>(RackVenster(r))); // in the window area
+        EXPECT_TRUE(zicht.contains(RackKader(r)->geometry())) << r;
+        for (int ander = 1; ander < r; ++ander)
+            EXPECT_FALSE(RackKader(r)->geometry().intersects(RackKader(ander)->geometry()))
+                << r << " " << ander << " " << RackKader(r)->x() << "," << RackKader(r)->y() << " "
+                << RackKader(r)->width() << " " << RackKader(ander)->x() << "," << RackKader(ander)->y()
+                << " area " << zicht.width();
+    }
+}
+
+TEST_F(AanmeldvenstersTest, WideRackWindowsLeaveTheTitleOfEveryOtherInSight) {
+    for (int r = 1; r <= 4; ++r)
+        VulVoorbeeldrack(r);
+    Toon(4);
+    for (int r = 1; r <= 4; ++r) {
+        QWidget* kader = RackKader(r);
+        ASSERT_NE(kader, nullptr);
+        ASSERT_NE(kader, dynamic_cast<QWidget*>(RackVenster(r))); // in the window area
+        EXPECT_GE(kader->x(), 0);
+        EXPECT_GE(kader->y(), 0);
+        for (int later = r + 1; later <= 4; ++later) {
+            auto* binnen = dynamic_cast<QWidget*>(RackVenster(r));
+            const QRect titel(kader->geometry().topLeft(),
+                              QSize(kader->width(), kader->height() - binnen->height()));
+            EXPECT_FALSE(RackKader(later)->geometry().intersects(titel)) << r << " under " << later;
+        }
+    }
 }
 
 // The close request.
@@ -203,6 +411,37 @@ TEST_F(SluitenTest, ClosingWhileLoggingWritesOneStopRowAndKeepsLoggingOn) {
     EXPECT_TRUE(vragen.empty());
 }
 
+TEST_F(SluitenTest, PendingEditsAskYesNoCancelAtCloseAndAtTheStartOfLogging) {
+    const QString bestand = MaakBestandsnaam(Gegevensbestand, 0, 0, 0);
+    const QString werkkopie = bestand + QStringLiteral(".new");
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(werkkopie).absolutePath()));
+    QFile f(werkkopie);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    RackVlaggen[1].Show = true;
+    OpnameRackvenster rackvenster;
+    ZetRackVenster(1, &rackvenster);
+
+    // No answer given: the box closed by its title bar.
+    const bool cancel = venster->MDIForm_QueryUnload(0).cancel;
+    ASSERT_EQ(vragen.size(), 1u);
+    EXPECT_EQ(vragen[0].tekst, Tekst[424]);
+    EXPECT_EQ(vragen[0].stijl, vbYesNoCancel | vbExclamation);
+    EXPECT_EQ(vragen[0].titel, bestand);
+    EXPECT_TRUE(cancel); // the close stops: no settings question, no window unloaded
+    EXPECT_EQ(rackvenster.aantalKeerOntladen, 0);
+    EXPECT_TRUE(QFile::exists(werkkopie));
+
+    vragen.clear();
+    antwoorden = {vbCancel};
+    venster->StartStopVerbinding();
+    ASSERT_EQ(vragen.size(), 1u);
+    EXPECT_EQ(vragen[0].tekst, Tekst[424]);
+    EXPECT_EQ(vragen[0].stijl, vbYesNoCancel | vbExclamation);
+    EXPECT_FALSE(VerbindingActief);
+    EXPECT_TRUE(QFile::exists(werkkopie));
+}
+
 TEST_F(SluitenTest, ARackWindowShownIsUnloadedOnClose) {
     RackVlaggen[1].Show = true;
     OpnameRackvenster rackvenster;
@@ -210,6 +449,44 @@ TEST_F(SluitenTest, ARackWindowShownIsUnloadedOnClose) {
     antwoorden = {vbNo};
     venster->MDIForm_QueryUnload(0);
     EXPECT_EQ(rackvenster.aantalKeerOntladen, 1);
+}
+
+TEST_F(SluitenTest, ACloseWhileAMessageBoxWaitsFollowsTheAnswerAndKeepsTheWindowsAsTheyAre) {
+    RackVlaggen[1].Show = true;
+    // A rack window that, unloaded, is no longer shown.
+    struct Rackvenster : OpnameRackvenster {
+        void Ontlaad() override {
+            RackVlaggen[rack].Show = false;
+            OpnameRackvenster::Ontlaad();
+        }
+    } rackvenster;
+    ZetRackVenster(1, &rackvenster);
+    venster->show();
+    bool zichtbaarBijBox = false, beeindigdBijBox = true;
+    OpnameMelding box;
+    box.beantwoord = [&](const Vraag& v) {
+        if (v.tekst == Tekst[184]) {
+            // The user closes the main window while "Settings saved!" waits.
+            venster->close();
+            QCoreApplication::processEvents();
+            zichtbaarBijBox = venster->isVisible();
+            beeindigdBijBox = ProgrammaBeeindigd;
+        }
+        return StandaardAntwoord(v.stijl);
+    };
+    ZetMeldingVenster(&box);
+    venster->ZetKnoppen();
+    ASSERT_TRUE(venster->knopBewaarInstellingen()->isEnabled());
+    venster->knopBewaarInstellingen()->trigger();
+    ASSERT_EQ(box.vragen.size(), 1u);
+    EXPECT_TRUE(zichtbaarBijBox);
+    EXPECT_FALSE(beeindigdBijBox);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(ProgrammaBeeindigd);
+    EXPECT_FALSE(venster->isVisible());
+    // The rack configuration holds the rack window as it was shown when the settings were saved.
+    const QString rcf = RackBestandsnaam(1, MapConfiguratie, QStringLiteral(".rcf"));
+    EXPECT_TRUE(LeesTekst(rcf).contains(QStringLiteral("Show=True"))) << LeesTekst(rcf).toStdString();
 }
 
 TEST_F(SluitenTest, ResizingMarksTheConfigurationChanged) {

@@ -6,7 +6,9 @@
 #include "acquisition/vensters/Rackvenster.h"
 #include "files/Bestandsdialogen.h"
 #include "files/Bestandsdiensten.h"
+#include "files/RackConfiguratie.h"
 #include "rackviews/FormRack.h"
+#include "rackviews/RackvensterActies.h"
 #include "shared/MapKeuze.h"
 #include "shared/Melding.h"
 #include "shared/Voortgang.h"
@@ -16,6 +18,8 @@
 #include "shared/ui/Kindvensters.h"
 #include "shell/Standaarddialogen.h"
 #include "shell/mdiK740.h"
+#include "views/Grafiekvensters.h"
+#include "views/frmTabel.h"
 
 #include <gtest/gtest.h>
 #include <typeinfo>
@@ -38,10 +42,16 @@ TEST_F(InstallatieTest, EverySeamIsFilledWithTheProgramsOwnSideAndTakenAwayAgain
         EXPECT_EQ(&hoofdvenster(), &venster);
         EXPECT_EQ(&meldingOmgeving(), &venster);
         EXPECT_EQ(&kindvensterbeheer(), &venster);
+        EXPECT_EQ(&grafiekvensterOmgeving(), &venster);
         EXPECT_EQ(typeid(voortgangVenster()), typeid(FrmVoortgangVenster));
         EXPECT_EQ(typeid(mapKeuzeVenster()), typeid(FormPathInputVenster));
         EXPECT_EQ(typeid(bestandslaag()), typeid(Bestandsdiensten));
         EXPECT_EQ(typeid(rackvensterMaker()), typeid(FormRackMaker));
+        EXPECT_EQ(typeid(tabelvensterMaker()), typeid(FrmTabelMaker));
+        EXPECT_EQ(typeid(tabelvensterHerstel()), typeid(FrmTabelHerstel));
+        EXPECT_EQ(typeid(rackvensterActies()), typeid(FrmTabelRackingangen));
+        // The table window's menu side has no main-window menus to reach yet.
+        EXPECT_TRUE(Leeg(tabelvensterOmgeving));
         EXPECT_EQ(typeid(bestandsdialogen()), typeid(Standaarddialogen));
 
         // The progress window's Cancel reaches the link's transaction.
@@ -57,6 +67,10 @@ TEST_F(InstallatieTest, EverySeamIsFilledWithTheProgramsOwnSideAndTakenAwayAgain
     EXPECT_TRUE(Leeg(mapKeuzeVenster));
     EXPECT_TRUE(Leeg(bestandslaag));
     EXPECT_TRUE(Leeg(rackvensterMaker));
+    EXPECT_TRUE(Leeg(tabelvensterMaker));
+    EXPECT_TRUE(Leeg(tabelvensterHerstel));
+    EXPECT_TRUE(Leeg(rackvensterActies));
+    EXPECT_TRUE(Leeg(grafiekvensterOmgeving));
     EXPECT_TRUE(Leeg(bestandsdialogen));
     // A side registered after the program's is left in place.
     EXPECT_EQ(typeid(meldingVenster()), typeid(OpnameMelding));
@@ -71,6 +85,7 @@ TEST_F(InstallatieTest, AMainWindowThatGoesTakesItsRegistrationsAlong) {
     EXPECT_TRUE(Leeg(hoofdvenster));
     EXPECT_TRUE(Leeg(meldingOmgeving));
     EXPECT_TRUE(Leeg(kindvensterbeheer));
+    EXPECT_TRUE(Leeg(grafiekvensterOmgeving));
     // A message box after it has gone reaches no window.
     EXPECT_EQ(ToonMelding(QStringLiteral("late"), vbOKOnly), vbOK);
 }

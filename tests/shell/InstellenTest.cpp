@@ -26,6 +26,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -145,28 +146,29 @@ TEST_F(InstellenTest, TheIntervalShowsAsATimeAndFollowsTheUpDown) {
 
     v.UpDownPollInterval->setFocus();
     QTest::keyClick(v.UpDownPollInterval, Qt::Key_Up);
-    EXPECT_EQ(Tijdsinterval, 61);
+    EXPECT_EQ(v.GekozenInterval(), 61);
     EXPECT_EQ(v.TextTijdsinterval->text(), "00:01:01");
 
     TypInterval(v, "013000");
-    EXPECT_EQ(Tijdsinterval, 5400);
+    EXPECT_EQ(v.GekozenInterval(), 5400);
     EXPECT_EQ(v.UpDownPollInterval->value(), 5400);
+    EXPECT_EQ(Tijdsinterval, 60); // the program's interval changes at OK only
 }
 
 TEST_F(InstellenTest, ZeroOrAnInvalidTimeMeansTwentyFourHours) {
     Tijdsinterval = 60;
     frmInstellen& v = open(0);
     TypInterval(v, "000000");
-    EXPECT_EQ(Tijdsinterval, 86400);
+    EXPECT_EQ(v.GekozenInterval(), 86400);
     EXPECT_EQ(v.TextTijdsinterval->text(), "00:00:00");
     EXPECT_EQ(v.UpDownPollInterval->value(), 86400);
 
     TypInterval(v, "000500");
-    EXPECT_EQ(Tijdsinterval, 300);
+    EXPECT_EQ(v.GekozenInterval(), 300);
     // 00:95:00 is no time.
     v.TextTijdsinterval->setCursorPosition(3);
     QTest::keyClick(v.TextTijdsinterval, Qt::Key_9);
-    EXPECT_EQ(Tijdsinterval, 86400);
+    EXPECT_EQ(v.GekozenInterval(), 86400);
     EXPECT_EQ(v.TextTijdsinterval->text(), "00:00:00");
     EXPECT_EQ(v.UpDownPollInterval->value(), 86400);
 
@@ -175,7 +177,7 @@ TEST_F(InstellenTest, ZeroOrAnInvalidTimeMeansTwentyFourHours) {
     EXPECT_EQ(v.TextTijdsinterval->text(), "00:00:00");
     TypInterval(v, "0002");
     EXPECT_EQ(v.TextTijdsinterval->text(), "00:02:00");
-    EXPECT_EQ(Tijdsinterval, 120);
+    EXPECT_EQ(v.GekozenInterval(), 120);
 }
 
 TEST_F(InstellenTest, AFrenchPreviewThenCancelLeavesEnglishEverywhere) {
@@ -192,6 +194,7 @@ TEST_F(InstellenTest, AFrenchPreviewThenCancelLeavesEnglishEverywhere) {
     EXPECT_EQ(v.windowTitle(), QString::fromUtf8("Paramètres"));
     EXPECT_EQ(v.CancelButton->text(), "&Annuler");
     EXPECT_EQ(v.SSTab->tabText(0), "Enregistrement");
+    EXPECT_EQ(Tekst[127], "Settings"); // the program's own texts stay in English
     // Help speaks the previewed language.
     QTest::mouseClick(v.CommandHelp, Qt::LeftButton);
     HelpVenster* help = nullptr;
@@ -211,7 +214,7 @@ TEST_F(InstellenTest, ClosingByTheTitleBarOrEscapeIsCancel) {
         frmInstellen& v = open(2);
         EXPECT_FALSE(lijn->isOpen());
         v.ComboTaal->setCurrentIndex(2);
-        EXPECT_EQ(Tekst[127], "Instellingen");
+        EXPECT_EQ(v.windowTitle(), "Instellingen");
         if (escape)
             QTest::keyClick(&v, Qt::Key_Escape);
         else
@@ -223,25 +226,86 @@ TEST_F(InstellenTest, ClosingByTheTitleBarOrEscapeIsCancel) {
     }
 }
 
-TEST_F(InstellenTest, CancelPutsBackTheIntervalAndTheMomentsItChanged) {
+TEST_F(InstellenTest, EditsStayInTheDialogAndCancelChangesNoSetting) {
     Tijdsinterval = 60;
     const platform::Datum start = platform::Nu() + 1.0 / 24;
     StartLogTijdstip = start;
     StopLogTijdstip = start + 1.0 / 24;
+    const QString elders = QDir(tijdelijkeMap()).filePath("Elders");
+    OpnameMapKeuze keuze;
+    keuze.antwoord = elders;
+    ZetMapKeuzeVenster(&keuze);
+    const QString data = MapGegevens;
+    const bool laden = LadenBijOpstarten;
     frmInstellen& v = open(0);
+
     QTest::keyClick(v.UpDownPollInterval, Qt::Key_Up);
-    EXPECT_EQ(Tijdsinterval, 61);
     InDePicker([&](DialogInputTijdstip& p) {
         KiesMoment(p, start + 3.0 / 24);
         QTest::mouseClick(p.OKButton, Qt::LeftButton);
     });
     QTest::mouseClick(v.CommandStartTijdstip, Qt::LeftButton);
-    EXPECT_NEAR(StartLogTijdstip, start + 3.0 / 24, Seconde / 2);
+    Vink(v.CheckStartTijdstip);
+    Vink(v.CheckLoadFile);
+    v.cboBaudrate->setCurrentIndex(2);
+    v.ComboTaal->setCurrentIndex(1);
+    v.SSTab->setCurrentIndex(3);
+    QTest::mouseClick(v.MSHFlexGridFolder->viewport(), Qt::LeftButton, {},
+                      v.MSHFlexGridFolder->visualItemRect(v.MSHFlexGridFolder->item(1, 1)).center());
+    // The dialog shows its edits...
+    EXPECT_EQ(v.GekozenInterval(), 61);
+    EXPECT_NEAR(v.GekozenStart(), start + 3.0 / 24, Seconde / 2);
+    EXPECT_NEAR(v.GekozenStop(), start + 3.0 / 24 + Seconde, Seconde / 2); // moved past the start
+    EXPECT_EQ(v.windowTitle(), QString::fromUtf8("Paramètres"));
+    // ...while the program goes on with its settings.
+    EXPECT_EQ(Tijdsinterval, 60);
+    EXPECT_EQ(StartLogTijdstip, start);
+    EXPECT_EQ(StopLogTijdstip, start + 1.0 / 24);
+    EXPECT_FALSE(GebruikStartLog);
+    EXPECT_EQ(LadenBijOpstarten, laden);
+    EXPECT_EQ(Baudsnelheid, "19200");
+    EXPECT_EQ(HuidigeTaal, 0);
+    EXPECT_EQ(Tekst[127], "Settings");
+    EXPECT_EQ(MapGegevens, data);
 
     QTest::mouseClick(v.CancelButton, Qt::LeftButton);
     EXPECT_EQ(Tijdsinterval, 60);
     EXPECT_EQ(StartLogTijdstip, start);
     EXPECT_EQ(StopLogTijdstip, start + 1.0 / 24);
+    EXPECT_FALSE(GebruikStartLog);
+    EXPECT_EQ(LadenBijOpstarten, laden);
+    EXPECT_EQ(Baudsnelheid, "19200");
+    EXPECT_EQ(HuidigeTaal, 0);
+    EXPECT_EQ(MapGegevens, data);
+    EXPECT_FALSE(QDir(elders).exists());
+    EXPECT_TRUE(platform::SleutelsVanSectie(AppNaam, QStringLiteral("Settings")).isEmpty());
+    EXPECT_EQ(lijn->instellingen(), "19200,N,8,1");
+    EXPECT_TRUE(lijn->isOpen());
+}
+
+TEST_F(InstellenTest, AfterOKWhileLoggingTheStatusBarShowsTheNewPortAndLoggingOn) {
+    VerbindingActief = true;
+    hoofdvenster->PlaatsAanduidingenCOM();
+    ASSERT_EQ(hoofdvenster->StatusTekst(1), "COM1, 19200 bps.");
+    ASSERT_EQ(hoofdvenster->StatusTekst(2), Tekst[151]);
+    frmInstellen& v = open(1);
+    v.cboCommPoort->lineEdit()->selectAll();
+    QTest::keyClicks(v.cboCommPoort->lineEdit(), "/dev/pts/7");
+    v.cboBaudrate->setCurrentIndex(5);
+    QTest::mouseClick(v.OKButton, Qt::LeftButton);
+    ASSERT_TRUE(v.Afsluiten);
+    EXPECT_TRUE(VerbindingActief);
+    EXPECT_EQ(hoofdvenster->StatusTekst(1), "/dev/pts/7, 9600 bps.");
+    EXPECT_EQ(hoofdvenster->StatusTekst(2), Tekst[151]);
+    EXPECT_TRUE(ConfiguratieGewijzigd);
+    EXPECT_TRUE(hoofdvenster->knopBewaarInstellingen()->isEnabled());
+
+    // Cancel while logging: the same port, logging shown on.
+    ConfiguratieGewijzigd = false;
+    QTest::mouseClick(open(1).CancelButton, Qt::LeftButton);
+    EXPECT_EQ(hoofdvenster->StatusTekst(1), "/dev/pts/7, 9600 bps.");
+    EXPECT_EQ(hoofdvenster->StatusTekst(2), Tekst[151]);
+    EXPECT_FALSE(ConfiguratieGewijzigd);
 }
 
 TEST_F(InstellenTest, AStartAtOrAfterTheStopMovesTheStopToOneSecondAfterIt) {
@@ -258,14 +322,14 @@ TEST_F(InstellenTest, AStartAtOrAfterTheStopMovesTheStopToOneSecondAfterIt) {
         QTest::mouseClick(p.OKButton, Qt::LeftButton);
     });
     QTest::mouseClick(v.CommandStartTijdstip, Qt::LeftButton);
-    EXPECT_NEAR(StartLogTijdstip, nieuweStart, 1e-9);
-    EXPECT_NEAR(StopLogTijdstip, nieuweStart + Seconde, 1e-9);
+    EXPECT_NEAR(v.GekozenStart(), nieuweStart, 1e-9);
+    EXPECT_NEAR(v.GekozenStop(), nieuweStart + Seconde, 1e-9);
     EXPECT_EQ(v.LabelStopTijdstip->text(), "Tue 06/01/2026 08:30:01");
 
     // A cancelled picker changes nothing.
     InDePicker([&](DialogInputTijdstip& p) { QTest::mouseClick(p.CancelButton, Qt::LeftButton); });
     QTest::mouseClick(v.CommandStopTijdstip, Qt::LeftButton);
-    EXPECT_NEAR(StopLogTijdstip, nieuweStart + Seconde, 1e-9);
+    EXPECT_NEAR(v.GekozenStop(), nieuweStart + Seconde, 1e-9);
 
     // The stop picker refuses a moment before start + 1 s.
     InDePicker([&](DialogInputTijdstip& p) {
@@ -278,6 +342,9 @@ TEST_F(InstellenTest, AStartAtOrAfterTheStopMovesTheStopToOneSecondAfterIt) {
         QTest::mouseClick(p.OKButton, Qt::LeftButton);
     });
     QTest::mouseClick(v.CommandStopTijdstip, Qt::LeftButton);
+    EXPECT_NEAR(v.GekozenStop(), nieuweStart + 10 * Seconde, 1e-9);
+    QTest::mouseClick(v.OKButton, Qt::LeftButton);
+    EXPECT_NEAR(StartLogTijdstip, nieuweStart, 1e-9);
     EXPECT_NEAR(StopLogTijdstip, nieuweStart + 10 * Seconde, 1e-9);
     ASSERT_EQ(meldingen.size(), 1u);
     EXPECT_EQ(meldingen[0], std::make_tuple(QString("Set a stop time passing the time to start!"), 48,
@@ -533,25 +600,80 @@ TEST_F(TijdstipTest, CancelKeepsTheMomentAndSaysSo) {
     EXPECT_EQ(p.Tijdstip, platform::MaakDatum(2026, 3, 1, 10, 0, 0));
 }
 
-// Renders the four tabs and the picker to PNG. With K740_SCREENSHOTS set to a folder
-// (scripts/screenshot-instellen) the pictures are kept there.
-TEST_F(InstellenTest, EveryTabAndThePickerRender) {
-    const QString map = qEnvironmentVariable("K740_SCREENSHOTS", tijdelijkeMap());
-    ASSERT_TRUE(QDir().mkpath(map));
+// Every tab in every language: the captions of the text table, every control shown and no caption cut
+// off; the picker likewise. With K740_SCREENSHOTS set to a folder (scripts/screenshot-instellen) the tabs
+// (in English) and the picker are also kept there as pictures.
+TEST_F(InstellenTest, EveryTabShowsItsCaptionsWholeInEveryLanguage) {
+    const QString map = qEnvironmentVariable("K740_SCREENSHOTS");
     StartLogTijdstip = platform::MaakDatum(2026, 1, 5, 18, 0, 0);
     StopLogTijdstip = platform::MaakDatum(2026, 1, 6, 6, 30, 0);
     GebruikStartLog = true;
     LadenBijOpstarten = true;
     MapGegevens = "/home/laboratory/Documents/Quorvex/K740/Data/Project 2026/Series A";
     frmInstellen& v = open(0);
-    for (int tab = 0; tab < 4; ++tab) {
-        v.SSTab->setCurrentIndex(tab);
-        const QImage beeld = v.grab().toImage();
-        ASSERT_FALSE(beeld.isNull());
-        EXPECT_TRUE(beeld.save(QDir(map).filePath(QStringLiteral("instellen-%1.png").arg(tab))));
+    v.show();
+    const std::array<int, 4> tabTekst = {138, 128, 242, 470};
+    for (int taal = 2; taal >= 0; --taal) {
+        v.ComboTaal->setCurrentIndex(taal);
+        std::array<QString, LaatsteTekst + 1> teksten;
+        {
+            int t = taal;
+            KiesTaal(t);
+            teksten = Tekst;
+            int engels = 0;
+            KiesTaal(engels);
+        }
+        EXPECT_EQ(v.windowTitle(), teksten[127]);
+        for (int tab = 0; tab < 4; ++tab) {
+            v.SSTab->setCurrentIndex(tab);
+            QCoreApplication::sendPostedEvents();
+            v.layout()->activate();
+            EXPECT_EQ(v.SSTab->tabText(tab), teksten[tabTekst[tab]]) << taal;
+            QWidget* blad = v.SSTab->widget(tab);
+            for (QWidget* w : blad->findChildren<QWidget*>()) {
+                if (w->parentWidget() != blad || qobject_cast<QSpinBox*>(w->parentWidget())) continue;
+                const std::string naam =
+                    w->objectName().toStdString() + " in language " + std::to_string(taal);
+                EXPECT_TRUE(w->isVisible()) << naam;
+                if (auto* l = qobject_cast<QLabel*>(w); l && l->wordWrap()) {
+                    EXPECT_GE(l->height(), l->heightForWidth(l->width())) << naam;
+                } else if (auto* k = qobject_cast<QPushButton*>(w)) {
+                    EXPECT_LE(k->fontMetrics().horizontalAdvance(QString(k->text()).remove(QLatin1Char('&'))),
+                              k->width() - 6)
+                        << naam;
+                } else if (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) ||
+                           qobject_cast<QComboBox*>(w)) {
+                    EXPECT_GE(w->width(), w->minimumSizeHint().width()) << naam;
+                }
+            }
+            if (tab == 3) {
+                QTableWidget* raster = v.MSHFlexGridFolder;
+                for (int r = 0; r <= 4; ++r)
+                    for (int k = 0; k < 2; ++k)
+                        EXPECT_LE(raster->fontMetrics().horizontalAdvance(raster->item(r, k)->text()),
+                                  raster->columnWidth(k))
+                            << r << "," << k << " in language " << taal;
+            }
+            if (taal == 0 && !map.isEmpty()) {
+                const QString bestand = QDir(map).filePath(QStringLiteral("instellen-%1.png").arg(tab));
+                EXPECT_TRUE(v.grab().toImage().save(bestand));
+            }
+        }
+        for (QPushButton* k : {v.OKButton, v.CancelButton, v.CommandHelp})
+            EXPECT_GE(k->width(), k->minimumSizeHint().width()) << taal;
     }
     InDePicker([&](DialogInputTijdstip& p) {
-        EXPECT_TRUE(p.grab().toImage().save(QDir(map).filePath("tijdstip.png")));
+        EXPECT_EQ(p.windowTitle(), "Select stop time:");
+        for (QLabel* l : {p.LabelDate, p.LabelTime}) {
+            EXPECT_TRUE(l->isVisible());
+            EXPECT_FALSE(l->text().isEmpty());
+            EXPECT_GE(l->width(), l->minimumSizeHint().width());
+        }
+        EXPECT_TRUE(p.MonthView->isVisible());
+        EXPECT_TRUE(p.DTPicker->isVisible());
+        if (!map.isEmpty()) {
+            EXPECT_TRUE(p.grab().toImage().save(QDir(map).filePath("tijdstip.png")));
+        }
         QTest::mouseClick(p.CancelButton, Qt::LeftButton);
     });
     QTest::mouseClick(v.CommandStopTijdstip, Qt::LeftButton);

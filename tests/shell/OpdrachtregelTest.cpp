@@ -11,7 +11,7 @@ namespace {
 class OpdrachtregelTest : public ShellOmgeving {
 protected:
     void Ontleed(const QStringList& argumenten, const QString& poort = QStringLiteral("COM1")) {
-        OntleedCommand(argumenten, poort);
+        OntleedCommand(argumenten, poort, tijdelijkeMap(), tijdelijkeMap() + QStringLiteral("/Data"));
     }
 };
 

@@ -16,6 +16,7 @@
 #include "shell/frmInstellen.h"
 #include "shell/mdiK740.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -207,6 +208,43 @@ TEST_F(ProgrammainstellingenTest, SavingKeepsTheGraphListOfOpenWindowsOnly) {
     EXPECT_EQ(Lees(QStringLiteral("Terminal"), QStringLiteral("Data out")), QStringLiteral("<none>"));
     EXPECT_EQ(Lees(QStringLiteral("Time"), QStringLiteral("Relative")), QStringLiteral("0"));
     EXPECT_EQ(Lees(QStringLiteral("Printer"), QStringLiteral("Device")), QStringLiteral("-1"));
+}
+
+TEST_F(ProgrammainstellingenTest, AMaximisedMainWindowKeepsItsRestoredPlaceThroughEverySave) {
+    {
+        mdiK740 venster;
+        Initialisatie(venster);
+        venster.move(120, 90);
+        venster.resize(900, 600);
+        QCoreApplication::processEvents();
+        ASSERT_EQ(venster.frameGeometry().topLeft(), QPoint(120, 90));
+        venster.showMaximized();
+        QCoreApplication::processEvents();
+        BewaarInstellingen(venster);
+    }
+    const auto bewaard = [this] {
+        const QString s = QStringLiteral("Main window");
+        return QStringList{Lees(s, "Windowstate"), Lees(s, "Top"), Lees(s, "Left"), Lees(s, "Height"),
+                           Lees(s, "Width")};
+    };
+    const QStringList eerste = bewaard();
+    EXPECT_EQ(eerste, (QStringList{"2", "1350", "1800", "9000", "13500"}));
+    // Every start comes back maximised and saves the same restored place.
+    for (int keer = 0; keer < 3; ++keer) {
+        mdiK740 venster;
+        Initialisatie(venster);
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(venster.isMaximized());
+        BewaarInstellingen(venster);
+        EXPECT_EQ(bewaard(), eerste) << keer;
+        if (keer == 2) {
+            // Restored, the frame stands where it stood.
+            venster.showNormal();
+            QCoreApplication::processEvents();
+            EXPECT_EQ(venster.frameGeometry().topLeft(), QPoint(120, 90));
+            EXPECT_EQ(venster.size(), QSize(900, 600));
+        }
+    }
 }
 
 TEST_F(ProgrammainstellingenTest, PlacementAndFontRecordsComeBack) {

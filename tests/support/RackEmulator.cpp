@@ -51,9 +51,14 @@ uint8_t RackEmulator::Module::leesByte(uint16_t adres) const {
 RackEmulator::RackEmulator() = default;
 
 RackEmulator::~RackEmulator() {
+    sluitPty();
+}
+
+void RackEmulator::sluitPty() {
     m_ptyMelder.reset();
     if (m_ptyMeester >= 0) ::close(m_ptyMeester);
     if (m_ptySlaaf >= 0) ::close(m_ptySlaaf);
+    m_ptyMeester = m_ptySlaaf = -1;
 }
 
 RackEmulator::Rack& RackEmulator::zetRack(int plaats, int32_t idno) {
@@ -241,6 +246,11 @@ void RackEmulator::beantwoord(const Verzoek& v) {
             switch (v.commando) {
             case 5:
                 r->bevestigd = true;
+                ++r->aantalBevestigingen;
+                if (r->bevestigingAntwoorden > 0 && !r->stil) {
+                    --r->bevestigingAntwoorden;
+                    stuur(maakAntwoord(5, r->idno, {}, r->omkeertijdMs));
+                }
                 break;
             case 100:
                 if (!r->stil) {
@@ -328,7 +338,7 @@ void RackEmulator::beantwoord(const Verzoek& v) {
 std::optional<RackEmulator::Antwoord> RackEmulator::maakAntwoord(uint8_t echo, int32_t idno,
                                                                  const QByteArray& data, int omkeertijdMs) {
     bool stilte = false, ruis = false, checksum = false, gesplitst = false, twee = false, crlf = false,
-         vreemd = false, verminkt = false;
+         vreemd = false, verminkt = false, kort = false;
     for (auto& f : m_fouten) {
         if (f.rest == 0 || (f.idno != 0 && f.idno != idno)) continue;
         if (f.rest > 0) --f.rest;
@@ -357,12 +367,16 @@ std::optional<RackEmulator::Antwoord> RackEmulator::maakAntwoord(uint8_t echo, i
         case Fout::VerminkteData:
             verminkt = true;
             break;
+        case Fout::KortAntwoord:
+            kort = true;
+            break;
         }
     }
     std::erase_if(m_fouten, [](const Foutregel& f) { return f.rest == 0; });
     if (stilte) return std::nullopt;
 
     QByteArray d = data;
+    if (kort) d.truncate(m_korteData);
     if (crlf && d.size() >= 2) {
         d[0] = 13;
         d[1] = 10;

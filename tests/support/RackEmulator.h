@@ -46,8 +46,10 @@ public:
         int32_t idno = 0;
         bool stil = false;
         int omkeertijdMs = 0;
-        int aanmeldVertragingMs = 0; // extra delay of the answer to the broadcast log-on
-        bool bevestigd = false;      // acknowledged after its log-on
+        int aanmeldVertragingMs = 0;   // extra delay of the answer to the broadcast log-on
+        bool bevestigd = false;        // acknowledged after its log-on
+        int bevestigingAntwoorden = 0; // acknowledges it answers as it answers the log-on
+        int aantalBevestigingen = 0;
         int aantalResets = 0;
         std::array<std::optional<Module>, 8> modules; // positions 1..7
     };
@@ -61,6 +63,8 @@ public:
         CRLFInData,    // the first two data bytes are CR LF
         VreemdNummer,  // the reply carries another number
         VerminkteData, // the first data byte is changed on the way, after the checksum was made
+        KortAntwoord,  // only the first data bytes are sent (zetKortAntwoord), with a length byte and a
+                       // checksum that fit them
     };
 
     struct Verzoek {
@@ -90,6 +94,8 @@ public:
     void wisFouten() { m_fouten.clear(); }
     void zetRuis(const QByteArray& ruis) { m_ruis = ruis; }
     void zetVreemdIdno(int32_t idno) { m_vreemdIdno = idno; }
+    // The data bytes that a short reply keeps (default none).
+    void zetKortAntwoord(int databytes) { m_korteData = databytes; }
 
     void zetLijntiming(bool aan) { m_lijntiming = aan; }
     // The baud rate used when the line does not tell it (a pseudo-terminal).
@@ -101,6 +107,8 @@ public:
     void verbind(platform::GeheugenLijn& lijn);
     // Serves a new pseudo-terminal; returns the path of its program side ("" when none could be made).
     QString openPty();
+    // Closes the pseudo-terminal's emulator side, as when the emulator ends or an adapter is unplugged.
+    void sluitPty();
 
     // Bytes from the program, as they come in.
     void ontvang(const QByteArray& bytes);
@@ -132,6 +140,7 @@ private:
     QByteArray m_invoer;
     QByteArray m_ruis = QByteArrayLiteral("\x00\x13P\x7F\x0D\x0A\xFE");
     int32_t m_vreemdIdno = 0;
+    int m_korteData = 0;
     bool m_lijntiming = false;
     int m_baud = 19200;
 

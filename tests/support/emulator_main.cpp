@@ -2,12 +2,14 @@
 // and for the screenshots. Prints the pseudo-terminal's path on a line of its own and serves it until
 // it is ended.
 //
-//   k740-emulator [--racks N] [--modules M] [--silent R.P]... [--over-range R.P.C]... [--store]
+//   k740-emulator [--racks N] [--modules M] [--silent R.P]... [--over-range R.P.C]... [--logon-gap MS]
+//                 [--store]
 //
 // Racks 1..N (default 1) hold modules at positions 1..M (default 7): a K761 at odd positions, a K762
 // at even ones, each with readings of its own and a temperature sensor on every input. --silent R.P:
 // module P of rack R never answers. --over-range R.P.C: input C of module P of rack R reads the top of
-// the ADC, beyond the range of a mV input. --store: the log-on records and configuration files of
+// the ADC, beyond the range of a mV input. --logon-gap MS: rack R answers the broadcast log-on
+// (R - 1) x MS milliseconds after rack 1. --store: the log-on records and configuration files of
 // these racks, and the pseudo-terminal as the "Serial port", are written into the settings store and
 // the documents folder of this user (the program's own writers), so that the program polls at once
 // when it starts.
@@ -96,10 +98,13 @@ int main(int argc, char** argv) {
     const QCommandLineOption optBereik(
         QStringLiteral("over-range"), QStringLiteral("Input C of module P of rack R reads beyond its range."),
         QStringLiteral("R.P.C"));
+    const QCommandLineOption optGat(QStringLiteral("logon-gap"),
+                                    QStringLiteral("Each rack answers the log-on MS after the one before."),
+                                    QStringLiteral("MS"), QStringLiteral("0"));
     const QCommandLineOption optBewaar(
         QStringLiteral("store"),
         QStringLiteral("Write the racks and this port into the user's settings store and documents folder."));
-    opties.addOptions({optRacks, optModules, optStil, optBereik, optBewaar});
+    opties.addOptions({optRacks, optModules, optStil, optBereik, optGat, optBewaar});
     opties.process(app);
 
     bool ok = false;
@@ -107,10 +112,12 @@ int main(int argc, char** argv) {
     if (!ok || racks < 1 || racks > AantalRacks) return Fout(QStringLiteral("--racks takes 1..16"));
     const int modules = opties.value(optModules).toInt(&ok);
     if (!ok || modules < 1 || modules > AantalModules) return Fout(QStringLiteral("--modules takes 1..7"));
+    const int gat = opties.value(optGat).toInt(&ok);
+    if (!ok || gat < 0 || gat > 60000) return Fout(QStringLiteral("--logon-gap takes 0..60000"));
 
     RackEmulator emulator;
     for (int r = 1; r <= racks; ++r) {
-        emulator.zetRack(r, PollHarnas::RackNummer(r));
+        emulator.zetRack(r, PollHarnas::RackNummer(r)).aanmeldVertragingMs = (r - 1) * gat;
         for (int p = 1; p <= modules; ++p) {
             RackEmulator::Module& m = emulator.zetModule(r, p, PollHarnas::ModuleNummer(r, p));
             m.status = 0x0F;

@@ -61,6 +61,11 @@ public:
     virtual void ZetCelTekst(int16_t m, int32_t rij, int16_t kolom, const QString& tekst) = 0;
     // Closes the window (the rack search forgets the racks); it takes itself out of the list.
     virtual void Ontlaad() {}
+    // The row where the selection of module m's grid ends (the info editor edits it); 0 without one.
+    virtual int32_t RowSel(int16_t m) const {
+        (void)m;
+        return 0;
+    }
 };
 
 // Making table windows: the window side's maker, registered at start-up (nullptr: none, no window is

@@ -6,11 +6,16 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTableView>
 #include <QWidget>
 #include <QWindow>
 #include <cmath>
 
 namespace {
+int32_t Kleurwaarde(const QColor& c) {
+    return c.red() + 256 * c.green() + 65536 * c.blue();
+}
+
 void zetBovenaan(QWidget* venster, bool bovenaan) {
     if (!venster || venster->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == bovenaan) return;
     Qt::WindowFlags vlaggen = venster->windowFlags();
@@ -84,4 +89,52 @@ void LeesVensterPositie(const QString& sectie, QWidget* venster) {
     if (toestand == 1 || toestand == 2)
         venster->setWindowState(toestand == 1 ? Qt::WindowMinimized : Qt::WindowMaximized);
     venster->show();
+}
+
+void BewaarLettertype(const QString& sectie, QWidget* besturing) {
+    if (!besturing) return;
+    const QFont f = besturing->font();
+    BewaarInstelling(AppNaam, sectie, QStringLiteral("Fontname"), f.family());
+    BewaarInstelling(AppNaam, sectie, QStringLiteral("Fontsize"),
+                     SingleAlsTekst(static_cast<float>(f.pointSizeF())));
+    BewaarInstelling(AppNaam, sectie, QStringLiteral("Fontbold"), BooleanAlsTekst(f.bold()));
+    BewaarInstelling(AppNaam, sectie, QStringLiteral("Fontitalic"), BooleanAlsTekst(f.italic()));
+    BewaarInstelling(AppNaam, sectie, QStringLiteral("Fontstrikethrough"), BooleanAlsTekst(f.strikeOut()));
+    BewaarInstelling(AppNaam, sectie, QStringLiteral("Fontunderline"), BooleanAlsTekst(f.underline()));
+    BewaarInstelling(AppNaam, sectie, QStringLiteral("Fontcolor"),
+                     QString::number(Kleurwaarde(besturing->palette().color(besturing->foregroundRole()))));
+}
+
+void LeesLettertype(const QString& sectie, QWidget* besturing) {
+    if (!besturing) return;
+    QFont f = besturing->font();
+    f.setFamily(LeesInstelling(AppNaam, sectie, QStringLiteral("Fontname"), QStringLiteral("MS Sans Serif")));
+    const float grootte =
+        TekstNaarSingle(LeesInstelling(AppNaam, sectie, QStringLiteral("Fontsize"), QStringLiteral("8")));
+    if (grootte > 0) f.setPointSizeF(grootte);
+    f.setBold(LeesBooleanInstelling(sectie, QStringLiteral("Fontbold"), false));
+    f.setItalic(LeesBooleanInstelling(sectie, QStringLiteral("Fontitalic"), false));
+    f.setStrikeOut(LeesBooleanInstelling(sectie, QStringLiteral("Fontstrikethrough"), false));
+    f.setUnderline(LeesBooleanInstelling(sectie, QStringLiteral("Fontunderline"), false));
+    besturing->setFont(f);
+    const auto kleur = static_cast<int64_t>(
+        TekstNaarDouble(LeesInstelling(AppNaam, sectie, QStringLiteral("Fontcolor"), QStringLiteral("0"))));
+    QPalette p = besturing->palette();
+    p.setColor(besturing->foregroundRole(), QColor(kleur & 0xFF, (kleur >> 8) & 0xFF, (kleur >> 16) & 0xFF));
+    besturing->setPalette(p);
+}
+
+void BewaarKolomBreedte(const QString& sectie, QTableView* raster) {
+    if (!raster || !raster->model()) return;
+    for (int c = 0; c < raster->model()->columnCount(); ++c)
+        BewaarInstelling(AppNaam, sectie, QStringLiteral("Width%1").arg(c),
+                         QString::number(qRound(PixelsNaarTwips(raster->columnWidth(c)))));
+}
+
+void LeesKolomBreedte(const QString& sectie, QTableView* raster) {
+    if (!raster || !raster->model()) return;
+    for (int c = 0; c < raster->model()->columnCount(); ++c)
+        raster->setColumnWidth(
+            c, TwipsNaarPixels(TekstNaarLong(LeesInstelling(AppNaam, sectie, QStringLiteral("Width%1").arg(c),
+                                                            QStringLiteral("1000")))));
 }

@@ -5,6 +5,7 @@
 
 class QWidget;
 class QPoint;
+class QTableView;
 
 // Puts the window on top of all other windows at its current position and size, without activating
 // it; ZetVensterNietBovenaan makes it an ordinary window again. Best effort: the window manager may
@@ -22,3 +23,11 @@ double PixelsNaarTwips(int pixels);
 // 2 maximised), then the restored "Top", "Left", "Height", "Width" in twips. Applying shows the window.
 void BewaarVensterPositie(const QString& sectie, QWidget* venster);
 void LeesVensterPositie(const QString& sectie, QWidget* venster);
+
+// Font record of a control: its font and its text colour ("Fontname", "Fontsize", "Fontbold",
+// "Fontitalic", "Fontstrikethrough", "Fontunderline", "Fontcolor").
+void BewaarLettertype(const QString& sectie, QWidget* besturing);
+void LeesLettertype(const QString& sectie, QWidget* besturing);
+// Column widths of a grid in twips, "Width0" .. "Width<n-1>" (1000 when a key is missing).
+void BewaarKolomBreedte(const QString& sectie, QTableView* raster);
+void LeesKolomBreedte(const QString& sectie, QTableView* raster);

@@ -1,0 +1,9 @@
+#include "factory/Beginstand.h"
+
+#include "factory/Afregeling.h"
+#include "factory/Beheer.h"
+
+void ResetFabriek() {
+    ResetAfregeling();
+    ResetBeheer();
+}

@@ -1,0 +1,9 @@
+#include "views/Beginstand.h"
+
+#include "views/Grafiekvensters.h"
+#include "views/frmTabel.h"
+
+void ResetWeergaven() {
+    ResetFrmTabel();
+    ResetGrafiekvensters();
+}

@@ -1,0 +1,358 @@
+#include "views/Diagram.h"
+
+#include "shared/Hulpfuncties.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPolygon>
+#include <algorithm>
+
+namespace {
+
+QColor Kleur(int32_t k) {
+    return QColor(RoodVanKleur(k), GroenVanKleur(k), BlauwVanKleur(k));
+}
+
+bool Getoond(const DiagramBeeld& b, int reeks) {
+    return b.reeksen[reeks].zichtbaar;
+}
+
+// Width of the legend: a colour stroke and the longest text; 0 when it is off or empty.
+double LegendeBreedte(const DiagramBeeld& b, const QFontMetricsF& fm) {
+    if (!b.legende) return 0;
+    double breedste = 0;
+    for (int s = 1; s <= AantalDiagramReeksen; ++s)
+        if (Getoond(b, s) && !b.reeksen[s].legende.isEmpty())
+            breedste = std::max(breedste, fm.horizontalAdvance(b.reeksen[s].legende));
+    return breedste > 0 ? breedste + fm.height() * 2.5 : 0;
+}
+
+QString WaardeLabel(double w, int decimalen) {
+    if (std::abs(w) < 1e-12) w = 0;
+    return QLocale().toString(w, 'f', decimalen);
+}
+
+// The lowest and highest point of the shown series.
+void DataBereik(const DiagramBeeld& b, double& laag, double& hoog) {
+    laag = std::numeric_limits<double>::infinity();
+    hoog = -laag;
+    const int n = b.raster->Rijen();
+    for (int s = 1; s <= AantalDiagramReeksen; ++s) {
+        if (!Getoond(b, s)) continue;
+        BerekenBereik(b.raster->Reeks(s), n, laag, hoog);
+    }
+}
+
+} // namespace
+
+DiagramBeeld BeeldVan(const Grafiekmodel& model) {
+    DiagramBeeld b;
+    const GrafiekInstellingen& g = model.Instellingen;
+    b.raster = &model.Raster();
+    for (int s = 1; s <= AantalDiagramReeksen; ++s)
+        b.reeksen[s] = model.Reeks(s);
+    b.legende = g.LegendeKeuze;
+    b.titelWaardenas = g.TitelWaardenas.trimmed();
+    b.titelTijdsas = g.TitelTijdsas.trimmed();
+    b.automatisch = g.AutomatischeSchaal;
+    b.minimum = g.GrafiekMinimum;
+    b.maximum = g.GrafiekMaximum;
+    b.verdelingen = g.AantalWaardenVerdelingen;
+    b.onderverdelingen = g.AantalWaardenOnderverdelingen;
+    b.tijdVerdelingen = g.AantalTijdVerdelingen;
+    b.voetnootZichtbaar = model.VoetnootZichtbaar;
+    b.voetnoot = model.Voetnoot;
+    b.markerReeks = model.MarkerReeks;
+    b.gekozenReeks = model.GekozenSerie;
+    b.gekozenPunt = model.GekozenPunt;
+    return b;
+}
+
+namespace {
+
+// The label band of the value axis is as wide as a long label, whatever the values, so the plot area
+// (and with it the pixel columns of the curves) is known before the data is read.
+DiagramIndeling IndelingVan(const QRectF& gebied, const DiagramBeeld& beeld, const QFontMetricsF& fm) {
+    DiagramIndeling d = BerekenDiagramIndeling(
+        gebied.size(), fm.height(), fm.horizontalAdvance(QStringLiteral("-000000.00")),
+        LegendeBreedte(beeld, fm), !beeld.titelWaardenas.isEmpty(), !beeld.titelTijdsas.isEmpty());
+    const QPointF o = gebied.topLeft();
+    for (QRectF* r : {&d.plot, &d.legende, &d.voetnoot, &d.titelWaardenas, &d.titelTijdsas, &d.tijdLabels,
+                      &d.waardeLabels})
+        if (!r->isNull()) r->translate(o);
+    return d;
+}
+
+Waardenas AsVan(const DiagramBeeld& b, double laag, double hoog) {
+    return BerekenWaardenas(b.automatisch, laag, hoog, b.minimum, b.maximum, b.verdelingen,
+                            b.onderverdelingen);
+}
+
+int KolomBreedte(const QRectF& plot) {
+    return std::max(1, static_cast<int>(plot.width()));
+}
+
+} // namespace
+
+DiagramGeometrie BerekenGeometrie(const QRectF& gebied, const DiagramBeeld& beeld, const QFontMetricsF& fm) {
+    DiagramGeometrie g;
+    double laag = 0, hoog = 0;
+    if (beeld.automatisch) DataBereik(beeld, laag, hoog);
+    g.indeling = IndelingVan(gebied, beeld, fm);
+    g.as = AsVan(beeld, laag, hoog);
+    return g;
+}
+
+namespace {
+
+void TekenAssen(QPainter& p, const DiagramGeometrie& g, const DiagramBeeld& b, const QFontMetricsF& fm) {
+    const QRectF& plot = g.indeling.plot;
+    const QColor raster(220, 220, 220);
+    p.setPen(QPen(raster, 0));
+    for (const double w : g.as.hoofdstreepjes) {
+        const double y = std::round(YVanWaarde(plot, g.as, w)) + 0.5;
+        p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+    }
+    p.setPen(QPen(Qt::black, 0));
+    p.drawRect(plot);
+    // Value axis: major ticks with their labels, minor ticks.
+    for (const double w : g.as.hoofdstreepjes) {
+        const double y = std::round(YVanWaarde(plot, g.as, w)) + 0.5;
+        p.drawLine(QPointF(plot.left() - 5, y), QPointF(plot.left(), y));
+        const QString t = WaardeLabel(w, g.as.decimalen);
+        p.drawText(QRectF(g.indeling.waardeLabels.left(), y - fm.height() / 2,
+                          g.indeling.waardeLabels.width(), fm.height()),
+                   Qt::AlignRight | Qt::AlignVCenter, t);
+    }
+    for (const double w : g.as.onderstreepjes) {
+        const double y = std::round(YVanWaarde(plot, g.as, w)) + 0.5;
+        p.drawLine(QPointF(plot.left() - 3, y), QPointF(plot.left(), y));
+    }
+    // Time axis: a tick and the row's label every few rows.
+    const int rijen = b.raster->Rijen();
+    const std::vector<int> labels = TijdasLabelRijen(rijen, b.tijdVerdelingen);
+    const double ruimte =
+        labels.size() > 1 ? XVanRij(plot, rijen, labels[1]) - XVanRij(plot, rijen, labels[0]) : plot.width();
+    for (const int r : labels) {
+        const double x = std::round(XVanRij(plot, rijen, r)) + 0.5;
+        p.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + 5));
+        QString t = b.raster->Label(r);
+        if (t.isEmpty()) continue;
+        if (fm.horizontalAdvance(t) > ruimte) t.replace(t.indexOf(QLatin1Char(' ')), 1, QLatin1Char('\n'));
+        const QRectF vak(x - ruimte / 2, g.indeling.tijdLabels.top() + 4, ruimte,
+                         g.indeling.tijdLabels.height());
+        p.drawText(vak, Qt::AlignHCenter | Qt::AlignTop, t);
+    }
+    if (!b.titelTijdsas.isEmpty()) p.drawText(g.indeling.titelTijdsas, Qt::AlignCenter, b.titelTijdsas);
+    if (!b.titelWaardenas.isEmpty()) {
+        const QRectF& t = g.indeling.titelWaardenas;
+        p.save();
+        p.translate(t.center());
+        p.rotate(-90);
+        p.drawText(QRectF(-t.height() / 2, -t.width() / 2, t.height(), t.width()), Qt::AlignCenter,
+                   b.titelWaardenas);
+        p.restore();
+    }
+}
+
+// One series: runs of connected pixel columns as polylines on whole pixels (a vertex that repeats the
+// one before is left out); a lone point as a dot.
+void TekenReeks(QPainter& p, const QRectF& plot, const Waardenas& as,
+                const std::vector<KolomPunten>& kolommen, QPolygon& lijn) {
+    const double schaal = plot.height() / (as.maximum - as.minimum);
+    const double bodem = plot.bottom();
+    // Far outside values are held a little beyond the plot (the clip cuts them), so no coordinate overflows.
+    const auto y = [&](double w) {
+        return static_cast<int>(
+            std::lround(std::clamp(bodem - (w - as.minimum) * schaal, plot.top() - 1e4, bodem + 1e4)));
+    };
+    const auto teken = [&] {
+        if (lijn.size() == 1)
+            p.drawPoint(lijn.front());
+        else if (lijn.size() > 1)
+            p.drawPolyline(lijn);
+        lijn.clear();
+    };
+    const auto voegToe = [&](int x, int yy) {
+        if (lijn.isEmpty() || lijn.back() != QPoint(x, yy)) lijn.append(QPoint(x, yy));
+    };
+    lijn.clear();
+    const int links = static_cast<int>(std::floor(plot.left()));
+    for (const KolomPunten& k : kolommen) {
+        if (!k.verbonden) teken();
+        const int x = links + k.kolom;
+        if (k.aantal == 1) {
+            voegToe(x, y(k.eerste));
+            continue;
+        }
+        // A column of many points is its span, walked from the end nearest to the line so far.
+        int laag = y(k.laagste), hoog = y(k.hoogste);
+        const int vorige = lijn.isEmpty() ? y(k.eerste) : lijn.back().y();
+        if (std::abs(vorige - hoog) < std::abs(vorige - laag)) std::swap(laag, hoog);
+        voegToe(x, laag);
+        voegToe(x, hoog);
+    }
+    teken();
+}
+
+void TekenLegende(QPainter& p, const QRectF& vak, const DiagramBeeld& b, const QFontMetricsF& fm) {
+    if (vak.isEmpty()) return;
+    double y = vak.top();
+    const double regel = fm.height() * 1.3;
+    const double streep = fm.height() * 1.5;
+    // Curves first, in their order, then the alarm lines.
+    std::vector<int> volgorde;
+    for (int s = 3; s <= AantalDiagramReeksen; ++s)
+        volgorde.push_back(s);
+    volgorde.push_back(ReeksAlarmHoog);
+    volgorde.push_back(ReeksAlarmLaag);
+    for (const int s : volgorde) {
+        const ReeksBeeld& r = b.reeksen[s];
+        if (!r.zichtbaar || r.legende.isEmpty()) continue;
+        if (y + regel > vak.bottom()) break;
+        p.setPen(QPen(Kleur(r.kleur), 2));
+        p.drawLine(QPointF(vak.left(), y + regel / 2), QPointF(vak.left() + streep, y + regel / 2));
+        p.setPen(Qt::black);
+        p.drawText(QRectF(vak.left() + streep + fm.height() * 0.5, y, vak.width(), regel), Qt::AlignVCenter,
+                   r.legende);
+        y += regel;
+    }
+}
+
+} // namespace
+
+void TekenDiagram(QPainter& p, const QRectF& gebied, const DiagramBeeld& b) {
+    p.save();
+    p.fillRect(gebied, Qt::white);
+    if (!b.raster || b.raster->Rijen() < 1) {
+        p.restore();
+        return;
+    }
+    const QFontMetricsF fm(p.font());
+    const int rijen = b.raster->Rijen();
+    // The curves gathered per pixel column once; the automatic scale takes their extremes.
+    DiagramGeometrie g;
+    g.indeling = IndelingVan(gebied, b, fm);
+    const QRectF& plot = g.indeling.plot;
+    std::array<std::vector<KolomPunten>, AantalDiagramReeksen + 1> kolommen;
+    double laag = std::numeric_limits<double>::infinity(), hoog = -laag;
+    for (int s = 1; s <= AantalDiagramReeksen; ++s) {
+        if (!Getoond(b, s)) continue;
+        BerekenKolommen(b.raster->Reeks(s), rijen, KolomBreedte(plot), kolommen[s]);
+        for (const KolomPunten& k : kolommen[s]) {
+            laag = std::min(laag, k.laagste);
+            hoog = std::max(hoog, k.hoogste);
+        }
+    }
+    g.as = AsVan(b, b.automatisch ? laag : 0, b.automatisch ? hoog : 0);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    TekenAssen(p, g, b, fm);
+
+    p.save();
+    p.setClipRect(plot.adjusted(-1, -1, 1, 1));
+    QPolygon lijn;
+    lijn.reserve(2 * static_cast<int>(plot.width()) + 8);
+    // A wide pen while the points stand apart; a hairline where they crowd (it is drawn much faster).
+    const bool dik = rijen * 2 <= plot.width();
+    // Alarm lines below the curves, curves in reverse order so that curve 1 lies on top.
+    for (int s = AantalDiagramReeksen; s >= 1; --s) {
+        const int reeks = s <= 32 ? s + 2 : s - 32;
+        if (!Getoond(b, reeks)) continue;
+        const ReeksBeeld& r = b.reeksen[reeks];
+        p.setPen(QPen(Kleur(r.kleur), dik ? 2 : 0));
+        TekenReeks(p, plot, g.as, kolommen[reeks], lijn);
+        if (r.statistiek != 0) {
+            const Statistiek st = BerekenStatistiek(b.raster->Reeks(reeks), rijen);
+            if (st.aantal > 0) {
+                p.setPen(QPen(Kleur(r.kleur), 1, Qt::DashLine));
+                for (const auto& [vlag, w] : {std::pair{1, st.minimum}, {2, st.maximum}, {4, st.gemiddelde}})
+                    if (r.statistiek & vlag) {
+                        const double y = YVanWaarde(plot, g.as, w);
+                        p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+                    }
+            }
+        }
+    }
+    // Markers of the selected series: every point while they stand apart, else the chosen point.
+    if (b.markerReeks >= 3 && Getoond(b, b.markerReeks)) {
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.setPen(QPen(QColor(0, 0, 125), 1.5));
+        p.setBrush(Qt::NoBrush);
+        const double* w = b.raster->Reeks(b.markerReeks);
+        const bool alle = plot.width() / rijen >= 6;
+        for (int r = 1; r <= rijen; ++r) {
+            if (!alle && r != b.gekozenPunt) continue;
+            if (IsOntbrekend(w[r - 1])) continue;
+            p.drawEllipse(QPointF(XVanRij(plot, rijen, r), YVanWaarde(plot, g.as, w[r - 1])), 4, 4);
+        }
+    }
+    p.restore();
+
+    TekenLegende(p, g.indeling.legende, b, fm);
+    if (b.voetnootZichtbaar && !b.voetnoot.isEmpty()) {
+        p.setPen(Qt::black);
+        p.drawText(g.indeling.voetnoot, Qt::AlignCenter | Qt::TextWordWrap, b.voetnoot);
+    }
+    p.restore();
+}
+
+DiagramTreffer ZoekPunt(const QRectF& gebied, const DiagramBeeld& b, const QFontMetricsF& fm,
+                        QPointF positie) {
+    DiagramTreffer t;
+    if (!b.raster || b.raster->Rijen() < 1) return t;
+    const DiagramGeometrie g = BerekenGeometrie(gebied, b, fm);
+    const QRectF& plot = g.indeling.plot;
+    if (!plot.adjusted(-6, -6, 6, 6).contains(positie)) return t;
+    const int rijen = b.raster->Rijen();
+    const int midden = RijVanX(plot, rijen, positie.x());
+    const int bereik = 1 + static_cast<int>(6.0 * rijen / std::max(1.0, plot.width()));
+    double beste = 6.0 * 6.0;
+    for (int s = 1; s <= AantalDiagramReeksen; ++s) {
+        if (!Getoond(b, s)) continue;
+        const double* w = b.raster->Reeks(s);
+        for (int r = std::max(1, midden - bereik); r <= std::min(rijen, midden + bereik); ++r) {
+            if (IsOntbrekend(w[r - 1])) continue;
+            const double dx = XVanRij(plot, rijen, r) - positie.x();
+            const double dy = YVanWaarde(plot, g.as, w[r - 1]) - positie.y();
+            const double d = dx * dx + dy * dy;
+            if (d <= beste) {
+                beste = d;
+                t = {s, r};
+            }
+        }
+    }
+    return t;
+}
+
+Diagram::Diagram(const Grafiekmodel& model, QWidget* parent) : QWidget(parent), m_model(model) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(false);
+}
+
+QImage Diagram::Afbeelding() const {
+    QImage beeld(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    QPainter p(&beeld);
+    p.setFont(font());
+    TekenDiagram(p, QRectF(QPointF(0, 0), QSizeF(beeld.size())), BeeldVan(m_model));
+    return beeld;
+}
+
+void Diagram::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    TekenDiagram(p, QRectF(rect()), BeeldVan(m_model));
+}
+
+void Diagram::mousePressEvent(QMouseEvent* event) {
+    emit muisKnop(event->button(), event->globalPosition().toPoint());
+    if (event->button() != Qt::LeftButton) return;
+    const DiagramTreffer t =
+        ZoekPunt(QRectF(rect()), BeeldVan(m_model), QFontMetricsF(font()), event->position());
+    if (t.reeks != 0) emit puntGekozen(t.reeks, t.punt);
+}
+
+void Diagram::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) emit dubbelKlik();
+}

@@ -1,0 +1,73 @@
+#pragma once
+// The chart of a graph window: value and time axis with their divisions and titles, the legend, the
+// two alarm lines, up to 32 curves with gaps at missing points, statistic lines, point markers and the
+// read-out strip. One routine paints it on any QPainter (the screen, an image for the clipboard, a
+// page), from a small value object; dense curves are drawn per pixel column, so the cost follows the
+// width and not the number of points.
+#include "views/DiagramMaths.h"
+#include "views/Grafiekmodel.h"
+
+#include <QFont>
+#include <QWidget>
+#include <array>
+
+class QPainter;
+class QFontMetricsF;
+
+// What the chart shows; it refers to the model's grid, so it lives no longer than the model.
+struct DiagramBeeld {
+    const DiagramRaster* raster = nullptr;
+    std::array<ReeksBeeld, AantalDiagramReeksen + 1> reeksen;
+    bool legende = false;
+    QString titelWaardenas;
+    QString titelTijdsas;
+    bool automatisch = true;
+    double minimum = -100, maximum = 100;
+    int verdelingen = 10, onderverdelingen = 1;
+    int tijdVerdelingen = 7;
+    bool voetnootZichtbaar = false;
+    QString voetnoot;
+    int markerReeks = 0;  // its points carry markers
+    int gekozenReeks = 0; // the selected point's series and row
+    int gekozenPunt = 0;
+};
+DiagramBeeld BeeldVan(const Grafiekmodel& model);
+
+// Where the chart's parts lie in a given rectangle.
+struct DiagramGeometrie {
+    DiagramIndeling indeling;
+    Waardenas as;
+};
+DiagramGeometrie BerekenGeometrie(const QRectF& gebied, const DiagramBeeld& beeld, const QFontMetricsF& fm);
+
+void TekenDiagram(QPainter& p, const QRectF& gebied, const DiagramBeeld& beeld);
+
+// The point of a shown series nearest to `positie` within a few pixels; reeks 0 when none.
+struct DiagramTreffer {
+    int reeks = 0;
+    int punt = 0;
+};
+DiagramTreffer ZoekPunt(const QRectF& gebied, const DiagramBeeld& beeld, const QFontMetricsF& fm,
+                        QPointF positie);
+
+class Diagram : public QWidget {
+    Q_OBJECT
+public:
+    explicit Diagram(const Grafiekmodel& model, QWidget* parent = nullptr);
+    // The chart's picture at the widget's size.
+    QImage Afbeelding() const;
+
+signals:
+    void puntGekozen(int reeks, int punt);
+    void dubbelKlik();
+    // Any mouse button; the right one also pops the menu up at `globaal`.
+    void muisKnop(Qt::MouseButton knop, QPoint globaal);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    const Grafiekmodel& m_model;
+};

@@ -1,0 +1,244 @@
+#include "views/DiagramMaths.h"
+
+#include <algorithm>
+
+GrafiekvensterIndeling BerekenVensterIndeling(QSizeF binnen, bool recorder) {
+    GrafiekvensterIndeling r;
+    const double band = ScrollbalkTwips * PixelsPerTwip;
+    if (binnen.height() <= band || binnen.width() <= 0) return r;
+    r.geldig = true;
+    if (recorder) {
+        r.diagram = QRectF(QPointF(0, 0), binnen);
+        return r;
+    }
+    r.diagram = QRectF(0, 0, binnen.width(), binnen.height() - band);
+    r.scrollbalk = QRectF(0, r.diagram.height(), binnen.width(), band);
+    r.scrollbalkZichtbaar = true;
+    return r;
+}
+
+DiagramIndeling BerekenDiagramIndeling(QSizeF diagram, double tekstHoogte, double waardeLabelBreedte,
+                                       double legendeBreedte, bool titelWaardenas, bool titelTijdsas) {
+    DiagramIndeling d;
+    const double w = diagram.width();
+    const double h = diagram.height();
+    const double marge = std::max(4.0, tekstHoogte * 0.5);
+    const double voet = VoetnootTwips * PixelsPerTwip;
+    d.voetnoot = QRectF(0, std::max(0.0, h - voet), w, std::min(h, voet));
+
+    double links = marge;
+    if (titelWaardenas) {
+        d.titelWaardenas = QRectF(links, 0, tekstHoogte * 1.2, h - voet);
+        links += tekstHoogte * 1.4;
+    }
+    d.waardeLabels = QRectF(links, 0, waardeLabelBreedte, h);
+    links += waardeLabelBreedte + marge;
+
+    double rechts = w - marge;
+    if (legendeBreedte > 0) {
+        d.legende =
+            QRectF(w - marge - legendeBreedte, marge, legendeBreedte, std::max(0.0, h - voet - marge));
+        rechts = d.legende.left() - LegendeAfstandTwips * PixelsPerTwip;
+    }
+
+    const double boven = marge + tekstHoogte * 0.5;
+    // Time labels may take two lines (date above time).
+    double onder = h - voet - tekstHoogte * 2.2;
+    if (titelTijdsas) {
+        d.titelTijdsas =
+            QRectF(links, onder - tekstHoogte * 1.2, std::max(0.0, rechts - links), tekstHoogte * 1.2);
+        onder -= tekstHoogte * 1.4;
+    }
+    d.tijdLabels = QRectF(links, onder + 2, std::max(0.0, rechts - links), tekstHoogte * 2.2);
+    if (titelTijdsas) d.titelTijdsas.moveTop(d.tijdLabels.bottom());
+    d.plot = QRectF(QPointF(links, boven), QPointF(std::max(links + 1, rechts), std::max(boven + 1, onder)));
+    d.waardeLabels.setHeight(d.plot.bottom() + tekstHoogte);
+    return d;
+}
+
+namespace {
+
+// 1, 2 or 5 times a power of ten, the smallest at least x.
+double RondeStap(double x) {
+    const double macht = std::pow(10.0, std::floor(std::log10(x)));
+    for (const double f : {1.0, 2.0, 5.0, 10.0})
+        if (f * macht >= x * (1 - 1e-9)) return f * macht;
+    return 10 * macht;
+}
+
+int DecimalenVan(double stap) {
+    if (!(stap > 0) || stap >= 1) return 0;
+    return std::clamp(static_cast<int>(std::ceil(-std::log10(stap) - 1e-9)), 0, 12);
+}
+
+} // namespace
+
+Waardenas BerekenWaardenas(bool automatisch, double dataMinimum, double dataMaximum, double vastMinimum,
+                           double vastMaximum, int verdelingen, int onderverdelingen) {
+    Waardenas as;
+    verdelingen = std::clamp(verdelingen, 1, 20);
+    onderverdelingen = std::clamp(onderverdelingen, 1, 20);
+    double stap = 0;
+    if (automatisch) {
+        double lo = dataMinimum, hi = dataMaximum;
+        if (!std::isfinite(lo) || !std::isfinite(hi) || lo > hi) {
+            lo = 0;
+            hi = 1;
+        } else if (hi - lo <= std::max(std::abs(hi), std::abs(lo)) * 1e-12) {
+            const double rand = lo == 0 ? 1 : std::abs(lo) * 0.1;
+            lo -= rand;
+            hi += rand;
+        }
+        stap = RondeStap((hi - lo) / verdelingen);
+        as.minimum = std::floor(lo / stap + 1e-9) * stap;
+        as.maximum = std::ceil(hi / stap - 1e-9) * stap;
+        if (as.maximum <= as.minimum) as.maximum = as.minimum + stap;
+        onderverdelingen = 1;
+    } else {
+        double lo = std::isfinite(vastMinimum) ? vastMinimum : 0;
+        double hi = std::isfinite(vastMaximum) ? vastMaximum : 0;
+        if (lo > hi) std::swap(lo, hi);
+        if (hi - lo <= std::max(std::abs(hi), std::abs(lo)) * 1e-12) {
+            const double rand = lo == 0 ? 1 : std::abs(lo) * 0.1;
+            lo -= rand;
+            hi += rand;
+        }
+        as.minimum = lo;
+        as.maximum = hi;
+        stap = (hi - lo) / verdelingen;
+    }
+    const int aantal = static_cast<int>(std::llround((as.maximum - as.minimum) / stap));
+    for (int i = 0; i <= aantal; ++i) {
+        as.hoofdstreepjes.push_back(as.minimum + i * stap);
+        if (i < aantal)
+            for (int j = 1; j < onderverdelingen; ++j)
+                as.onderstreepjes.push_back(as.minimum + i * stap + j * stap / onderverdelingen);
+    }
+    as.decimalen = DecimalenVan(stap);
+    if (!automatisch && std::abs(stap * std::pow(10.0, as.decimalen) -
+                                 std::round(stap * std::pow(10.0, as.decimalen))) > 1e-6)
+        as.decimalen = std::min(as.decimalen + 2, 6);
+    return as;
+}
+
+std::vector<int> TijdasLabelRijen(int rijen, int verdelingen) {
+    std::vector<int> r;
+    if (rijen < 1) return r;
+    const int stap = std::max(1, rijen / std::clamp(verdelingen, 1, 20));
+    for (int i = 1; i <= rijen; i += stap)
+        r.push_back(i);
+    return r;
+}
+
+int RijVanX(const QRectF& plot, int rijen, double x) {
+    if (rijen < 1 || plot.width() <= 0) return 1;
+    const int r = static_cast<int>(std::floor((x - plot.left()) * rijen / plot.width())) + 1;
+    return std::clamp(r, 1, rijen);
+}
+
+void BerekenBereik(const double* w, int n, double& laag, double& hoog) {
+    // Four lanes, so that the comparisons of one lane need not wait for the others; a NaN loses every
+    // comparison and so leaves a lane as it is.
+    double l[4] = {laag, laag, laag, laag};
+    double h[4] = {hoog, hoog, hoog, hoog};
+    int i = 0;
+    for (; i + 4 <= n; i += 4)
+        for (int j = 0; j < 4; ++j) {
+            l[j] = w[i + j] < l[j] ? w[i + j] : l[j];
+            h[j] = w[i + j] > h[j] ? w[i + j] : h[j];
+        }
+    for (; i < n; ++i) {
+        l[0] = w[i] < l[0] ? w[i] : l[0];
+        h[0] = w[i] > h[0] ? w[i] : h[0];
+    }
+    laag = std::min({l[0], l[1], l[2], l[3]});
+    hoog = std::max({h[0], h[1], h[2], h[3]});
+}
+
+namespace {
+
+// The extremes of w[0..n-1] in four lanes (a missing point loses every comparison); true when no point
+// is missing (a sum of the points is NaN as soon as one of them is).
+bool BereikZonderGat(const double* w, int n, double& laag, double& hoog) {
+    double l[4] = {w[0], w[0], w[0], w[0]};
+    double h[4] = {w[0], w[0], w[0], w[0]};
+    double som[4] = {0, 0, 0, 0};
+    int i = 0;
+    for (; i + 4 <= n; i += 4)
+        for (int j = 0; j < 4; ++j) {
+            const double v = w[i + j];
+            l[j] = v < l[j] ? v : l[j];
+            h[j] = v > h[j] ? v : h[j];
+            som[j] += v * 0.0;
+        }
+    for (; i < n; ++i) {
+        const double v = w[i];
+        l[0] = v < l[0] ? v : l[0];
+        h[0] = v > h[0] ? v : h[0];
+        som[0] += v * 0.0;
+    }
+    laag = std::min({l[0], l[1], l[2], l[3]});
+    hoog = std::max({h[0], h[1], h[2], h[3]});
+    return !IsOntbrekend(som[0] + som[1] + som[2] + som[3]);
+}
+
+} // namespace
+
+void BerekenKolommen(const double* waarden, int n, int breedte, std::vector<KolomPunten>& uit) {
+    uit.clear();
+    if (n <= 0 || breedte <= 0) return;
+    uit.reserve(std::min(n, breedte) + 16);
+    const double schaal = static_cast<double>(breedte) / n;
+    const double rijenPerKolom = static_cast<double>(n) / breedte;
+    bool gat = true; // a missing point (or the start) before the next point
+    int i = 0;
+    while (i < n) {
+        // Rows i..eind-1 fall in one column: the rows whose middle lies before the column's right edge.
+        const int kolom = std::min(breedte - 1, static_cast<int>((i + 0.5) * schaal));
+        int eind = kolom >= breedte - 1 ? n : static_cast<int>(std::ceil((kolom + 1) * rijenPerKolom - 0.5));
+        eind = std::clamp(eind, i + 1, n);
+        // Most columns hold no missing point: their extremes in one pass.
+        double laag, hoog;
+        if (!IsOntbrekend(waarden[i]) && BereikZonderGat(waarden + i, eind - i, laag, hoog)) {
+            uit.push_back(KolomPunten{kolom, waarden[i], waarden[eind - 1], laag, hoog, eind - i,
+                                      !gat && !uit.empty()});
+            gat = false;
+            i = eind;
+            continue;
+        }
+        while (i < eind) {
+            if (IsOntbrekend(waarden[i])) {
+                gat = true;
+                ++i;
+                continue;
+            }
+            // One run of points without a gap inside this column.
+            const int begin = i;
+            while (i < eind && !IsOntbrekend(waarden[i]))
+                ++i;
+            BereikZonderGat(waarden + begin, i - begin, laag, hoog);
+            uit.push_back(KolomPunten{kolom, waarden[begin], waarden[i - 1], laag, hoog, i - begin,
+                                      !gat && !uit.empty()});
+            gat = false;
+        }
+    }
+}
+
+Statistiek BerekenStatistiek(const double* waarden, int n) {
+    Statistiek s;
+    double som = 0;
+    for (int i = 0; i < n; ++i) {
+        const double w = waarden[i];
+        if (IsOntbrekend(w)) continue;
+        if (s.aantal == 0) {
+            s.minimum = s.maximum = w;
+        } else {
+            s.minimum = std::min(s.minimum, w);
+            s.maximum = std::max(s.maximum, w);
+        }
+        som += w;
+        ++s.aantal;
+    }
+    if (s.aantal > 0) s.gemiddelde = som / s.aantal;
+    return s;
+}

@@ -1,0 +1,130 @@
+#include "views/TabelBewerking.h"
+
+#include "acquisition/vensters/Tabelvenster.h"
+#include "files/CsvVelden.h"
+#include "files/Logbestanden.h"
+#include "files/Meetbestand.h"
+#include "files/Tijdbasis.h"
+#include "files/Werkkopie.h"
+#include "platform/Datum.h"
+#include "views/TabelSelectie.h"
+
+#include <cmath>
+#include <optional>
+#include <vector>
+
+namespace {
+
+// Whole seconds since the zero date, the fraction of a second dropped as the time cells drop it.
+qint64 HeleSeconden(platform::Datum d) {
+    const qint64 ms = std::llround(d * 86400000.0);
+    return ms >= 0 ? ms / 1000 : -((-ms + 999) / 1000);
+}
+
+std::optional<qint64> SecondeVanRegel(const QString& regel) {
+    platform::Datum tijd = 0;
+    if (!platform::LeesDatumTijd(VolgendVeld(regel, 1).veld, tijd)) return std::nullopt;
+    return HeleSeconden(tijd);
+}
+
+// The row keeps no time: its date and time cells are empty.
+bool ZonderTijd(Tabelvenster& venster, int16_t Mi, int32_t rij) {
+    return venster.CelTekst(Mi, rij, KolomDatum).trimmed().isEmpty() &&
+           venster.CelTekst(Mi, rij, KolomTijd).trimmed().isEmpty();
+}
+
+// The next line from the working copy's current place whose time lies in `seconde`: the lines before
+// it are written unchanged and the line itself is read and given back. Without such a line nothing is
+// written and the place stays where it was.
+std::optional<QString> ZoekRegel(Bewerking& bewerking, qint64 seconde) {
+    const qsizetype begin = bewerking.Positie();
+    qint64 ervoor = 0;
+    bool gevonden = false;
+    while (const std::optional<QString> l = bewerking.LeesRegel()) {
+        if (SecondeVanRegel(*l) == seconde) {
+            gevonden = true;
+            break;
+        }
+        ++ervoor;
+    }
+    bewerking.ZetPositie(begin);
+    if (!gevonden) return std::nullopt;
+    for (qint64 i = 0; i < ervoor; ++i)
+        if (const std::optional<QString> l = bewerking.LeesRegel())
+            bewerking.SchrijfRegel(*l); // read just before: written with its own bytes
+    return bewerking.LeesRegel();
+}
+
+void SchrijfRest(Bewerking& bewerking) {
+    while (const std::optional<QString> regel = bewerking.LeesRegel())
+        bewerking.SchrijfRegel(*regel);
+}
+
+// The grid columns a clear of columns c1..c2 empties: every odd column of 3..19 and the unit column
+// beside a value or temperature column.
+std::vector<int16_t> TeWissenKolommen(int16_t c1, int16_t c2) {
+    std::vector<int16_t> kolommen;
+    for (int16_t c = c1; c <= c2; ++c) {
+        if (c < 3 || c > KolomInfo || c % 2 == 0) continue;
+        kolommen.push_back(c);
+        if (c < KolomInfo) kolommen.push_back(static_cast<int16_t>(c + 1));
+    }
+    return kolommen;
+}
+
+// Rows r1..r2 that still have a time; the others have no line.
+std::vector<int32_t> RijenMetTijd(Tabelvenster& venster, int16_t Mi, int32_t r1, int32_t r2) {
+    std::vector<int32_t> rijen;
+    for (int32_t r = r1; r >= 1 && r <= r2; ++r)
+        if (!ZonderTijd(venster, Mi, r)) rijen.push_back(r);
+    return rijen;
+}
+
+} // namespace
+
+bool WisSelectieInBestand(int16_t rack, int16_t Mi, int32_t r1, int32_t r2, int16_t c1, int16_t c2) {
+    Tabelvenster* venster = TabelVensters.Maak(rack);
+    if (!venster) return false;
+    const QString bestand = MaakBestandsnaam(Gegevensbestand, 0, 0, 0);
+    Bewerking bewerking;
+    if (!BeginBewerking(bewerking, bestand)) return false;
+    const std::vector<int16_t> kolommen = TeWissenKolommen(c1, c2);
+    std::vector<int32_t> rijen;
+    if (const std::optional<QString> kop = bewerking.LeesRegel()) {
+        bewerking.SchrijfRegel(*kop); // the header
+        rijen = RijenMetTijd(*venster, Mi, r1, r2);
+        for (const int32_t r : rijen) {
+            std::optional<QString> regel = ZoekRegel(bewerking, HeleSeconden(TijdVanRij(rack, Mi, r)));
+            if (!regel) continue;
+            for (const int16_t c : kolommen)
+                VervangVeld(*regel, KolomInBestand(rack, Mi, BepBestandskolom(c)), QString());
+            bewerking.SchrijfRegel(*regel);
+        }
+        SchrijfRest(bewerking);
+    }
+    if (!EindeBewerking(bewerking, bestand)) return false;
+    for (const int32_t r : rijen)
+        for (const int16_t c : kolommen)
+            venster->ZetCelTekst(Mi, r, c, QString());
+    return true;
+}
+
+bool VerwijderRijenUitBestand(int16_t rack, int16_t Mi, int32_t r1, int32_t r2) {
+    Tabelvenster* venster = TabelVensters.Maak(rack);
+    if (!venster) return false;
+    const QString bestand = MaakBestandsnaam(Gegevensbestand, 0, 0, 0);
+    Bewerking bewerking;
+    if (!BeginBewerking(bewerking, bestand)) return false;
+    std::vector<int32_t> rijen;
+    if (const std::optional<QString> kop = bewerking.LeesRegel()) {
+        bewerking.SchrijfRegel(*kop); // the header
+        rijen = RijenMetTijd(*venster, Mi, r1, r2);
+        for (const int32_t r : rijen)
+            ZoekRegel(bewerking, HeleSeconden(TijdVanRij(rack, Mi, r))); // found: not written
+        SchrijfRest(bewerking);
+    }
+    if (!EindeBewerking(bewerking, bestand)) return false;
+    for (const int32_t r : rijen)
+        WisRijInTabellen(r);
+    return true;
+}

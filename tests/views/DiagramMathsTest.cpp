@@ -1,0 +1,106 @@
+// The chart's arithmetic without painting.
+#include "views/DiagramMaths.h"
+
+#include <gtest/gtest.h>
+
+TEST(DiagramMathsTest, VensterIndelingMetEnZonderScrollbalk) {
+    // 250 twips of scroll bar below the chart in normal mode.
+    const GrafiekvensterIndeling normaal = BerekenVensterIndeling(QSizeF(600, 400), false);
+    ASSERT_TRUE(normaal.geldig);
+    EXPECT_NEAR(normaal.diagram.height(), 400 - 250 / 15.0, 1e-9);
+    EXPECT_TRUE(normaal.scrollbalkZichtbaar);
+    EXPECT_DOUBLE_EQ(normaal.scrollbalk.top(), normaal.diagram.bottom());
+    EXPECT_DOUBLE_EQ(normaal.scrollbalk.width(), 600);
+    const GrafiekvensterIndeling recorder = BerekenVensterIndeling(QSizeF(600, 400), true);
+    EXPECT_EQ(recorder.diagram, QRectF(0, 0, 600, 400));
+    EXPECT_FALSE(recorder.scrollbalkZichtbaar);
+    // No room for more than the band: nothing is laid out, so no control gets a negative size.
+    EXPECT_FALSE(BerekenVensterIndeling(QSizeF(600, 250 / 15.0), false).geldig);
+}
+
+TEST(DiagramMathsTest, PlotEindigtVoorDeLegende) {
+    const DiagramIndeling d = BerekenDiagramIndeling(QSizeF(800, 500), 14, 40, 150, true, true);
+    EXPECT_NEAR(d.legende.left() - d.plot.right(), 500 / 15.0, 1e-9);
+    EXPECT_GT(d.plot.left(), d.waardeLabels.right() - 1);
+    EXPECT_LE(d.plot.bottom(), d.voetnoot.top());
+    const DiagramIndeling zonder = BerekenDiagramIndeling(QSizeF(800, 500), 14, 40, 0, false, false);
+    EXPECT_TRUE(zonder.legende.isEmpty());
+    EXPECT_GT(zonder.plot.right(), 780);
+}
+
+TEST(DiagramMathsTest, Waardenas) {
+    // Fixed: -100..100 in 10 major divisions of 2 minor ones each.
+    const Waardenas vast = BerekenWaardenas(false, 0, 0, -100, 100, 10, 2);
+    EXPECT_EQ(vast.hoofdstreepjes.size(), 11u);
+    EXPECT_DOUBLE_EQ(vast.hoofdstreepjes[1], -80);
+    EXPECT_EQ(vast.onderstreepjes.size(), 10u);
+    EXPECT_DOUBLE_EQ(vast.onderstreepjes[0], -90);
+    // An empty or reversed fixed range, or 0 divisions, never divides by zero.
+    const Waardenas leeg = BerekenWaardenas(false, 0, 0, 5, 5, 0, 0);
+    EXPECT_LT(leeg.minimum, leeg.maximum);
+    EXPECT_EQ(leeg.hoofdstreepjes.size(), 2u);
+    const Waardenas om = BerekenWaardenas(false, 0, 0, 10, -10, 4, 1);
+    EXPECT_DOUBLE_EQ(om.minimum, -10);
+    EXPECT_DOUBLE_EQ(om.maximum, 10);
+    // Automatic: round steps around the data; no data gives 0..1.
+    const Waardenas automatisch = BerekenWaardenas(true, 3.2, 9.7, 0, 0, 10, 1);
+    EXPECT_DOUBLE_EQ(automatisch.minimum, 3);
+    EXPECT_DOUBLE_EQ(automatisch.maximum, 10);
+    EXPECT_EQ(automatisch.decimalen, 0);
+    const Waardenas niets = BerekenWaardenas(true, INFINITY, -INFINITY, 0, 0, 10, 1);
+    EXPECT_DOUBLE_EQ(niets.minimum, 0);
+    EXPECT_DOUBLE_EQ(niets.maximum, 1);
+    const Waardenas een = BerekenWaardenas(true, 7, 7, 0, 0, 10, 1);
+    EXPECT_LT(een.minimum, 7);
+    EXPECT_GT(een.maximum, 7);
+}
+
+TEST(DiagramMathsTest, TijdasLabelElkeVeertienPunten) {
+    const std::vector<int> r = TijdasLabelRijen(99, 7);
+    ASSERT_GE(r.size(), 2u);
+    EXPECT_EQ(r[0], 1);
+    EXPECT_EQ(r[1], 15);
+    EXPECT_EQ(r.back(), 99);
+    EXPECT_EQ(TijdasLabelRijen(50, 0).size(), 1u); // 0 divisions count as 1
+}
+
+TEST(DiagramMathsTest, KolommenVolgenDeBreedteNietHetAantalPunten) {
+    std::vector<double> w(30000);
+    for (int i = 0; i < 30000; ++i)
+        w[i] = (i % 2 == 0) ? i : -i;
+    w[15010] = Ontbreekt;
+    std::vector<KolomPunten> k;
+    BerekenKolommen(w.data(), 30000, 1000, k);
+    // One entry per column, one more where the gap splits a column.
+    EXPECT_EQ(k.size(), 1001u);
+    EXPECT_FALSE(k.front().verbonden);
+    EXPECT_EQ(k.front().aantal, 30);
+    EXPECT_FLOAT_EQ(k.front().eerste, 0);
+    EXPECT_FLOAT_EQ(k.front().laagste, -29);
+    EXPECT_FLOAT_EQ(k.front().hoogste, 28);
+    EXPECT_FLOAT_EQ(k.front().laatste, -29);
+    int onverbonden = 0;
+    for (const KolomPunten& c : k)
+        onverbonden += c.verbonden ? 0 : 1;
+    EXPECT_EQ(onverbonden, 2); // the start and after the gap
+
+    // Fewer points than columns: every point its own column.
+    const double weinig[] = {1, Ontbreekt, 3, 4};
+    BerekenKolommen(weinig, 4, 400, k);
+    ASSERT_EQ(k.size(), 3u);
+    EXPECT_EQ(k[0].kolom, 50);
+    EXPECT_FALSE(k[1].verbonden);
+    EXPECT_TRUE(k[2].verbonden);
+    EXPECT_EQ(k[2].kolom, 350);
+}
+
+TEST(DiagramMathsTest, StatistiekSlaatOntbrekendePuntenOver) {
+    const double w[] = {Ontbreekt, 4, 2, Ontbreekt, 9};
+    const Statistiek s = BerekenStatistiek(w, 5);
+    EXPECT_EQ(s.aantal, 3);
+    EXPECT_DOUBLE_EQ(s.minimum, 2);
+    EXPECT_DOUBLE_EQ(s.maximum, 9);
+    EXPECT_DOUBLE_EQ(s.gemiddelde, 5);
+    const double leeg[] = {Ontbreekt, Ontbreekt};
+    EXPECT_EQ(BerekenStatistiek(leeg, 2).aantal, 0);
+}

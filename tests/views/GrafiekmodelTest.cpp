@@ -1,0 +1,385 @@
+// The graph window's model on the virtual clock, with a recording table window as the stored history.
+#include "views/Grafiekmodel.h"
+#include "OpnameTabelvenster.h"
+#include "SchoneOmgeving.h"
+#include "Voorbeeldrack.h"
+#include "acquisition/Programmastatus.h"
+#include "acquisition/RackModel.h"
+#include "acquisition/vensters/Tabelvenster.h"
+#include "files/Meetbestand.h"
+#include "shared/Teksten.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Chart series of curve n.
+constexpr int Curve(int n) {
+    return n + 2;
+}
+
+} // namespace
+
+class GrafiekmodelTest : public SchoneOmgeving {
+protected:
+    void SetUp() override {
+        SchoneOmgeving::SetUp();
+        VulVoorbeeldrack(1);
+        tabel.ZetRi(1);
+        tabel.StelTabelIn(true);
+        TabelVensters.Zet(1, &tabel);
+        MetenActief = true;
+        // Curve 1: pH of input 1 of module 1; curve 2: its temperature.
+        model.SchrijfGrafiekLijnRef(1, LijnRack, 1);
+        model.SchrijfGrafiekLijnRef(1, LijnModule, 1);
+        model.SchrijfGrafiekLijnRef(1, LijnIngang, 1);
+        model.SchrijfGrafiekLijnRef(2, LijnRack, 1);
+        model.SchrijfGrafiekLijnRef(2, LijnModule, 1);
+        model.SchrijfGrafiekLijnRef(2, LijnIngang, 5);
+        model.StelNieuweGrafiekIn();
+        model.HerInitialiseerGrafiek();
+    }
+
+    // Stored sample s: input 1 of module 1 reads `waarde`, by default s / 10 pH, at 20 + s / 100 °C.
+    void Bewaar(int32_t s, const char* waarde = nullptr) {
+        AantalMetingen = std::max(AantalMetingen, s);
+        tabel.ZetCelTekst(1, s, KolomNummer, QString::number(s));
+        tabel.ZetCelTekst(1, s, KolomDatum, QStringLiteral("05/01/2026"));
+        tabel.ZetCelTekst(1, s, KolomTijd, QStringLiteral("09:%1:00").arg(s % 60, 2, 10, QLatin1Char('0')));
+        tabel.ZetCelTekst(1, s, 3, waarde ? QString::fromUtf8(waarde) : QString::number(s / 10.0));
+        tabel.ZetCelTekst(1, s, 4, QStringLiteral("pH"));
+        tabel.ZetCelTekst(1, s, 5, QString::number(20 + s / 100.0));
+        tabel.ZetCelTekst(1, s, 6, QString::fromUtf8("°C"));
+    }
+    void BewaarTot(int32_t n) {
+        for (int32_t s = 1; s <= n; ++s)
+            Bewaar(s);
+    }
+    // The sample a chart row shows, read back from its pH value.
+    int Monster(int rij) const {
+        const double w = model.Raster().Waarde(rij, Curve(1));
+        return std::isnan(w) ? -1 : static_cast<int>(std::lround(w * 10));
+    }
+
+    OpnameTabelvenster tabel;
+    Grafiekmodel model;
+};
+
+TEST_F(GrafiekmodelTest, EenLeegVensterBegintBijHetEersteMonster) {
+    model.LadenGrafiek();
+    EXPECT_EQ(model.VensterStart, 1);
+    EXPECT_EQ(model.AantalPunten, 0);
+
+    Bewaar(1);
+    model.VulGrafiekAan(1);
+    EXPECT_EQ(model.AantalPunten, 1);
+    EXPECT_EQ(Monster(1), 1);
+    EXPECT_TRUE(std::isnan(model.Raster().Waarde(2, Curve(1))));
+}
+
+TEST_F(GrafiekmodelTest, LadenToontHetNieuwsteMonsterInDeLaatsteRij) {
+    BewaarTot(200);
+    model.LadenGrafiek();
+    EXPECT_EQ(model.VensterStart, 102);
+    EXPECT_EQ(model.AantalPunten, 99);
+    EXPECT_EQ(Monster(1), 102);
+    EXPECT_EQ(Monster(99), 200);
+
+    // Fewer samples than rows: all of them from row 1.
+    ResetProgrammastatus();
+    AantalMetingen = 50;
+    model.LadenGrafiek();
+    EXPECT_EQ(model.VensterStart, 1);
+    EXPECT_EQ(model.AantalPunten, 50);
+    EXPECT_EQ(Monster(50), 50);
+}
+
+TEST_F(GrafiekmodelTest, EenVolVensterSpringtEenKwartZonderEenMonsterOverTeSlaan) {
+    for (int32_t s = 1; s <= 99; ++s) {
+        Bewaar(s);
+        model.VulGrafiekAan(s);
+    }
+    EXPECT_EQ(model.VensterStart, 1);
+    EXPECT_EQ(model.AantalPunten, 99);
+
+    Bewaar(100);
+    model.VulGrafiekAan(100);
+    EXPECT_EQ(model.VensterStart, 26);
+    EXPECT_EQ(model.AantalPunten, 75);
+    EXPECT_EQ(Monster(74), 99);
+    EXPECT_EQ(Monster(75), 100);
+    EXPECT_TRUE(std::isnan(model.Raster().Waarde(76, Curve(1))));
+}
+
+TEST_F(GrafiekmodelTest, LiveGevuldeRijenGelijkAanDezelfdeRijenOpnieuwGetekend) {
+    model.Instellingen.LabelKeuze = 0;
+    for (int32_t s = 1; s <= 537; ++s) {
+        Bewaar(s, s % 17 == 0 ? "" : s % 23 == 0 ? "OR." : nullptr);
+        model.VulGrafiekAan(s);
+        for (int r = 1; r <= model.AantalPunten; ++r) {
+            if (std::isnan(model.Raster().Waarde(r, Curve(1)))) continue;
+            ASSERT_EQ(Monster(r), model.VensterStart + r - 1) << "sample " << s << " row " << r;
+        }
+        ASSERT_EQ(model.VensterStart + model.AantalPunten - 1, s);
+    }
+    std::vector<double> waarden, graden;
+    std::vector<QString> labels;
+    for (int r = 1; r <= model.Raster().Rijen(); ++r) {
+        waarden.push_back(model.Raster().Waarde(r, Curve(1)));
+        graden.push_back(model.Raster().Waarde(r, Curve(2)));
+        labels.push_back(model.Raster().Label(r));
+    }
+    model.HertekenGrafiek();
+    for (int r = 1; r <= model.Raster().Rijen(); ++r) {
+        const double w = model.Raster().Waarde(r, Curve(1));
+        EXPECT_TRUE(w == waarden[r - 1] || (std::isnan(w) && std::isnan(waarden[r - 1]))) << "row " << r;
+        const double t = model.Raster().Waarde(r, Curve(2));
+        EXPECT_TRUE(t == graden[r - 1] || (std::isnan(t) && std::isnan(graden[r - 1]))) << "row " << r;
+        EXPECT_EQ(model.Raster().Label(r), labels[r - 1]);
+    }
+    // Sample 527 (17 x 31) was empty and 529 (23 x 23) over range: both gaps.
+    EXPECT_TRUE(std::isnan(model.Raster().Waarde(527 - model.VensterStart + 1, Curve(1))));
+    EXPECT_TRUE(std::isnan(model.Raster().Waarde(529 - model.VensterStart + 1, Curve(1))));
+}
+
+TEST_F(GrafiekmodelTest, ScrollbalkOverDeBewaardeMonsters) {
+    BewaarTot(120);
+    model.LadenGrafiek();
+    model.ScrollBarGewijzigd(50);
+    EXPECT_EQ(model.VensterStart, 50);
+    EXPECT_EQ(model.AantalPunten, 71); // samples 50..120
+    EXPECT_EQ(Monster(71), 120);
+    // The next sample follows at once in the row after them.
+    Bewaar(121);
+    model.VulGrafiekAan(121);
+    EXPECT_EQ(Monster(72), 121);
+
+    AantalMetingen = 40000;
+    model.ScrollBarGewijzigd(15000);
+    EXPECT_EQ(model.VensterStart, 20000);
+    AantalMetingen = 60000;
+    model.VensterStart = 30001;
+    model.AanpassenScrollBar();
+    EXPECT_EQ(model.ScrollMaximum, 30000);
+    EXPECT_EQ(model.ScrollPositie, 15000);
+    AantalMetingen = 29999;
+    model.VensterStart = 20000;
+    model.AanpassenScrollBar();
+    EXPECT_EQ(model.ScrollMaximum, 29999);
+    EXPECT_EQ(model.ScrollPositie, 20000);
+}
+
+TEST_F(GrafiekmodelTest, EenCurveDieNietGelezenKanWordenLaatEenGat) {
+    BewaarTot(10);
+    model.LadenGrafiek();
+    ASSERT_EQ(Monster(10), 10);
+    // The table window goes: the rows are gaps, not the values drawn before.
+    TabelVensters.Zet(1, nullptr);
+    model.HertekenGrafiek();
+    EXPECT_TRUE(std::isnan(model.Raster().Waarde(10, Curve(1))));
+    TabelVensters.Zet(1, &tabel);
+    // The module goes.
+    Racks[1].Modules[1].Present = false;
+    model.HertekenGrafiek();
+    EXPECT_TRUE(std::isnan(model.Raster().Waarde(10, Curve(1))));
+    Racks[1].Modules[1].Present = true;
+    // The input is switched off.
+    Racks[1].Modules[1].Meting[1].Set = false;
+    model.HertekenGrafiek();
+    EXPECT_TRUE(std::isnan(model.Raster().Waarde(10, Curve(1))));
+    EXPECT_TRUE(std::isnan(model.Raster().Waarde(10, Curve(2))));
+}
+
+TEST_F(GrafiekmodelTest, TabelteksenWordenGeplotteWaarden) {
+    const auto w = [](int m, int k, const char* waarde, const char* eenheid) {
+        return ConverteerTabelWaarde(1, m, k, QString::fromUtf8(waarde), QString::fromUtf8(eenheid));
+    };
+    EXPECT_FLOAT_EQ(w(1, 1, "12.5", "pH"), 12.5f);
+    EXPECT_FLOAT_EQ(w(1, 1, "12,5", "pH"), 12.5f);
+    EXPECT_TRUE(std::isnan(w(1, 1, "OR.", "pH")));
+    EXPECT_TRUE(std::isnan(w(1, 1, "", "pH")));
+    // Ion concentration: log10 of g/l; nothing for 0 or less.
+    EXPECT_NEAR(w(6, 1, "25", "mg/l"), std::log10(0.025), 1e-6);
+    EXPECT_NEAR(w(6, 1, "2.5", "µg/l"), std::log10(2.5e-6), 1e-6);
+    EXPECT_TRUE(std::isnan(w(6, 1, "0", "mg/l")));
+    EXPECT_TRUE(std::isnan(w(6, 1, "-3", "g/l")));
+    // K762: cell type 1 and range 3 (d = 4) from µS to mS; range 0 (d = 1) from mS to µS.
+    Racks[1].Modules[4].Meting[1].Extra = 1;
+    Racks[1].Modules[4].Meting[1].Resolution = 3;
+    EXPECT_FLOAT_EQ(w(4, 1, "1413", "µS/cm"), 1.413f);
+    Racks[1].Modules[4].Meting[1].Resolution = 0;
+    EXPECT_FLOAT_EQ(w(4, 1, "1.413", "mS/cm"), 1413.0f);
+}
+
+TEST_F(GrafiekmodelTest, VoetnootMetEenHaakjeStatistiekDieGatenOverslaat) {
+    model.SchrijfGrafiekLijnRef(1, LijnMinimum, 1);
+    model.SchrijfGrafiekLijnRef(1, LijnMaximum, -1);
+    model.SchrijfGrafiekLijnRef(1, LijnGemiddelde, 1);
+    for (int32_t s = 1; s <= 60; ++s)
+        Bewaar(s, s == 30 ? "OR." : s == 31 ? "" : s == 60 ? "2" : "7");
+    // Samples 11..60 in rows 1..50.
+    model.Instellingen.MaxGrafiekZichtbaar = 50;
+    model.StelNieuweGrafiekIn();
+    model.HerInitialiseerGrafiek();
+    model.LadenGrafiek();
+    ASSERT_EQ(model.VensterStart, 11);
+
+    model.KiesPunt(Curve(1), 5);
+    const QString verwacht =
+        QStringLiteral("Tank A: No.15(05/01/2026 09:15:00): 7.00 pH [MIN: 2.00 pH  MAX: 7.00 pH  ") +
+        Tekst[191] + QStringLiteral("6.90 pH]");
+    EXPECT_EQ(model.Voetnoot, verwacht); // (47 x 7 + 2) / 48
+    EXPECT_TRUE(model.VoetnootZichtbaar);
+    EXPECT_EQ(model.MarkerReeks, Curve(1));
+    // A redraw builds the footnote afresh.
+    model.HertekenGrafiek();
+    model.HertekenGrafiek();
+    EXPECT_EQ(model.Voetnoot, verwacht);
+
+    // Only the mean: the bracket holds only it.
+    model.SchrijfGrafiekLijnRef(1, LijnMinimum, 0);
+    model.SchrijfGrafiekLijnRef(1, LijnMaximum, 0);
+    model.HertekenGrafiek();
+    EXPECT_TRUE(model.Voetnoot.endsWith(QStringLiteral(" [") + Tekst[191] + QStringLiteral("6.90 pH]")));
+
+    // A temperature curve reads in the temperature unit.
+    model.KiesPunt(Curve(2), 5);
+    EXPECT_EQ(model.Voetnoot.toStdString(), "Tank A: No.15(05/01/2026 09:15:00): 20.2 °C");
+
+    // An alarm line names its limit; no clicks are taken while logging.
+    model.Instellingen.AlarmHoog = true;
+    model.Instellingen.AlarmHoogWaarde = 8.5;
+    model.InstellenAlarmen();
+    model.KiesPunt(2, 3);
+    EXPECT_EQ(model.Voetnoot, QStringLiteral("High limit: 8.5 "));
+    VerbindingActief = true;
+    model.KiesPunt(Curve(1), 5);
+    EXPECT_EQ(model.Voetnoot, QStringLiteral("High limit: 8.5 "));
+}
+
+TEST_F(GrafiekmodelTest, AlarmlijnenEnLegende) {
+    model.Instellingen.AlarmHoog = true;
+    model.Instellingen.AlarmHoogWaarde = 9;
+    model.HerInitialiseerGrafiek();
+    for (int r = 1; r <= model.Raster().Rijen(); ++r) {
+        ASSERT_TRUE(std::isnan(model.Raster().Waarde(r, ReeksAlarmLaag)));
+        ASSERT_EQ(model.Raster().Waarde(r, ReeksAlarmHoog), 9);
+    }
+    EXPECT_FALSE(model.Reeks(ReeksAlarmLaag).zichtbaar);
+    EXPECT_TRUE(model.Reeks(ReeksAlarmLaag).legende.isEmpty());
+    EXPECT_EQ(model.Reeks(ReeksAlarmHoog).legende, QStringLiteral("High limit"));
+    EXPECT_EQ(model.Reeks(Curve(1)).legende, QStringLiteral("pH (Tank A)"));
+    EXPECT_EQ(model.Reeks(Curve(2)).legende, QString::fromUtf8("°C (Tank A)"));
+    EXPECT_FALSE(model.Reeks(Curve(3)).zichtbaar);
+}
+
+TEST_F(GrafiekmodelTest, RecorderVanVijfSeconden) {
+    model.Instellingen.XYrecorder = true;
+    model.Instellingen.RecorderTussentijd = 5;
+    model.Instellingen.LabelKeuze = 1;
+    model.HerInitialiseerGrafiek();
+    const int rijen = model.Raster().Rijen();
+    std::vector<QString> tijden;
+    for (int seconde = 1; seconde <= 20; ++seconde) {
+        klok().verstrijk(1000);
+        Racks[1].Modules[1].Meting[1].Waarde = static_cast<float>(seconde);
+        const int voor = model.AantalPunten;
+        model.VulGrafiekAan(AantalMetingen);
+        if (model.AantalPunten != voor) tijden.push_back(model.Raster().Label(rijen));
+    }
+    EXPECT_EQ(tijden, (std::vector<QString>{QStringLiteral("09:00:05"), QStringLiteral("09:00:10"),
+                                            QStringLiteral("09:00:15"), QStringLiteral("09:00:20")}));
+    // The newest point is in the last row, the one before it a row higher.
+    EXPECT_FLOAT_EQ(model.Raster().Waarde(rijen, Curve(1)), 20.0f);
+    EXPECT_FLOAT_EQ(model.Raster().Waarde(rijen - 1, Curve(1)), 15.0f);
+    EXPECT_EQ(model.Raster().Label(rijen - 1), QStringLiteral("09:00:15"));
+
+    // After a stall of a minute one point comes at once, the next five seconds after it.
+    klok().verstrijk(60000);
+    model.VulGrafiekAan(AantalMetingen);
+    EXPECT_EQ(model.AantalPunten, 5);
+    for (int seconde = 1; seconde <= 5; ++seconde) {
+        klok().verstrijk(1000);
+        model.VulGrafiekAan(AantalMetingen);
+        EXPECT_EQ(model.AantalPunten, seconde < 5 ? 5 : 6) << seconde;
+    }
+
+    // A full strip restarts the counter and prints when asked.
+    int afdrukken = 0;
+    model.AfdrukkenRecorder = [&] { ++afdrukken; };
+    model.Instellingen.AfdrukkenRecorder = true;
+    model.AantalPunten = rijen - 1;
+    klok().verstrijk(5000);
+    model.VulGrafiekAan(AantalMetingen);
+    EXPECT_EQ(model.AantalPunten, 0);
+    EXPECT_EQ(afdrukken, 1);
+
+    // Accepting changed settings empties the strip.
+    model.HerInitialiseerGrafiek();
+    EXPECT_TRUE(std::isnan(model.Raster().Waarde(rijen, Curve(1))));
+}
+
+TEST_F(GrafiekmodelTest, GetallenEnCurvenWordenBegrensd) {
+    GrafiekInstellingen& g = model.Instellingen;
+    g.MaxGrafiekZichtbaar = 0;
+    g.AantalTijdVerdelingen = 0;
+    g.AantalWaardenVerdelingen = 25;
+    g.AantalWaardenOnderverdelingen = -3;
+    g.RecorderTussentijd = 99999;
+    model.HerInitialiseerGrafiek();
+    EXPECT_EQ(g.MaxGrafiekZichtbaar, 50);
+    EXPECT_EQ(model.Raster().Rijen(), 50);
+    EXPECT_EQ(g.AantalTijdVerdelingen, 1);
+    EXPECT_EQ(g.AantalWaardenVerdelingen, 20);
+    EXPECT_EQ(g.AantalWaardenOnderverdelingen, 1);
+    EXPECT_EQ(g.RecorderTussentijd, 3600);
+    g.MaxGrafiekZichtbaar = 32000;
+    g.RecorderTussentijd = 0;
+    model.HerInitialiseerGrafiek();
+    EXPECT_EQ(g.MaxGrafiekZichtbaar, 30000);
+    EXPECT_EQ(g.RecorderTussentijd, 1);
+
+    // References outside racks 1..16, modules 1..7, inputs 0..8 make no curve; a bad flag is off.
+    model.SchrijfGrafiekLijnRef(3, LijnRack, 17);
+    model.SchrijfGrafiekLijnRef(3, LijnModule, 1);
+    model.SchrijfGrafiekLijnRef(3, LijnIngang, 1);
+    model.SchrijfGrafiekLijnRef(4, LijnRack, 1);
+    model.SchrijfGrafiekLijnRef(4, LijnModule, 8);
+    model.SchrijfGrafiekLijnRef(4, LijnIngang, 1);
+    model.SchrijfGrafiekLijnRef(5, LijnRack, 1);
+    model.SchrijfGrafiekLijnRef(5, LijnModule, 1);
+    model.SchrijfGrafiekLijnRef(5, LijnIngang, 9);
+    model.SchrijfGrafiekLijnRef(5, LijnGemiddelde, 7);
+    for (int n = 3; n <= 5; ++n) {
+        GrafiekCurve c;
+        model.LeesCurve(n, c);
+        EXPECT_EQ(c.Rg, 0) << n;
+    }
+    EXPECT_EQ(model.LeesGrafiekLijnRef(5, LijnGemiddelde), 0);
+    model.HerInitialiseerGrafiek();
+    EXPECT_FALSE(model.Reeks(Curve(3)).zichtbaar);
+
+    // Curve n reads its input code: 6 is the temperature of input 2.
+    model.SchrijfGrafiekLijnRef(6, LijnRack, 1);
+    model.SchrijfGrafiekLijnRef(6, LijnModule, 1);
+    model.SchrijfGrafiekLijnRef(6, LijnIngang, 6);
+    GrafiekCurve c;
+    EXPECT_TRUE(model.LeesCurve(6, c));
+    EXPECT_EQ(c.Kg, 2);
+}
+
+TEST_F(GrafiekmodelTest, KleurenEnWaardeteksten) {
+    model.ZetDiagramKleur(5, 255 + 128 * 256);
+    EXPECT_EQ(model.LeesDiagramRood(5), 255);
+    EXPECT_EQ(model.LeesDiagramGroen(5), 128);
+    EXPECT_EQ(model.LeesDiagramBlauw(5), 0);
+    EXPECT_EQ(StandaardCurveKleur(1), 0);
+    EXPECT_EQ(StandaardCurveKleur(16), 0);
+    EXPECT_EQ(StandaardCurveKleur(32), 128 * 65536);
+
+    Racks[1].Modules[6].Type = QStringLiteral("    ");
+    EXPECT_EQ(ConverteerGrafiekWaarde(-1.6f, 1, 6, 1, false), QString());
+    Racks[1].Modules[6].Type = QStringLiteral("K761");
+    EXPECT_EQ(ConverteerGrafiekWaarde(-1.6f, 1, 6, 1, false), QStringLiteral("25.1 mg/l"));
+    EXPECT_EQ(BepaalEenheid(1, 6, 1, false), QStringLiteral("Log[g/l]"));
+}

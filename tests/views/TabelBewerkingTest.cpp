@@ -1,0 +1,219 @@
+#include "TabelOmgeving.h"
+#include "files/Bestandsbewerkingen.h"
+#include "rackviews/FormEditInfo.h"
+#include "shared/Teksten.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+class TabelBewerkingTest : public TabelOmgeving {
+protected:
+    // Selects rows r1..r2 and columns c1..c2 on the tab of module m in rack r's table.
+    frmTabel& Selecteer(int r, int16_t m, int32_t r1, int32_t r2, int16_t c1, int16_t c2) {
+        frmTabel& w = tabel(r);
+        w.SSTab->setCurrentIndex(m - 1);
+        w.MSHFlexGrid[m]->ZetSelectie({r1, c1, r2, c2});
+        return w;
+    }
+    void Verwijder(int r, int16_t m, int32_t r1, int32_t r2) {
+        antwoorden.push_back(vbYes);
+        Selecteer(r, m, r1, r2, 1, 19).VerwijderSelectie();
+    }
+    // Only the number is left in row `rij` of every grid of every table.
+    void RijIsLeeg(int32_t rij) {
+        for (const auto& [r, m] : {std::pair{1, 1}, {1, 4}, {2, 2}})
+            for (int16_t c = 0; c <= KolomInfo; ++c)
+                EXPECT_EQ(tabel(r).CelTekst(m, rij, c), c == 0 ? QString::number(rij) : QString())
+                    << r << "/" << m << " row " << rij << " column " << c;
+    }
+    // Answers the next modal dialog as soon as it shows.
+    static void BeantwoordDialoog(std::function<void(formEditInfo&)> antwoord) {
+        QTimer::singleShot(0, [antwoord] {
+            auto* d = qobject_cast<formEditInfo*>(QApplication::activeModalWidget());
+            ASSERT_NE(d, nullptr);
+            antwoord(*d);
+        });
+    }
+};
+
+TEST_F(TabelBewerkingTest, ClearingAValueEmptiesItWithItsUnitInTheWorkingCopyOnly) {
+    const QStringList regels = Laad(4);
+    const QByteArray origineel = Lees(pad);
+
+    // A unit column alone is never cleared.
+    Selecteer(1, 4, 2, 3, 8, 8).WissenSelectie();
+    EXPECT_EQ(Lees(nieuw()), origineel);
+    EXPECT_EQ(tabel(1).CelTekst(4, 2, 8), QStringLiteral("mV"));
+
+    // The value of input 2 of the second module (fields 29 and 30) in rows 2 and 3, not its flags.
+    Selecteer(1, 4, 3, 2, 7, 7).WissenSelectie();
+    QStringList verwacht = regels;
+    verwacht[1] = Regel(2, QString(), {{29, ""}, {30, ""}});
+    verwacht[2] = Regel(3, QString(), {{29, ""}, {30, ""}});
+    EXPECT_EQ(Lees(nieuw()), Bytes(verwacht));
+    EXPECT_EQ(Lees(pad), origineel);
+    for (int32_t r = 1; r <= 4; ++r) {
+        const bool gewist = r == 2 || r == 3;
+        EXPECT_EQ(tabel(1).CelTekst(4, r, 7).isEmpty(), gewist) << r;
+        EXPECT_EQ(tabel(1).CelTekst(4, r, 8).isEmpty(), gewist) << r;
+        EXPECT_EQ(tabel(1).CelTekst(4, r, 9), QStringLiteral("70.7")) << r;
+    }
+    EXPECT_TRUE(vragen.empty());
+}
+
+TEST_F(TabelBewerkingTest, DeletingRowsAsksAndRemovesTheirLinesAndEmptiesThemInEveryTable) {
+    const QStringList regels = Laad(7);
+    const QByteArray origineel = Lees(pad);
+    RackVlaggen[1].Table = RackVlaggen[2].Table = true;
+
+    // The rows are marked in every shown table while the question stands; No changes nothing.
+    frmTabel& w = Selecteer(1, 1, 5, 3, 4, 6);
+    w.ToonLijnSelectie();
+    EXPECT_EQ(tabel(2).Geselecteerd(2), 3);
+    int16_t c1 = 0, c2 = 0;
+    tabel(2).BepaalSelectieKolommen(2, c1, c2);
+    EXPECT_EQ((std::pair<int, int>{c1, c2}), (std::pair<int, int>{1, 19}));
+    antwoorden = {vbNo};
+    w.VerwijderSelectie();
+    ASSERT_EQ(vragen.size(), 1u);
+    EXPECT_EQ(vragen[0].tekst, Tekst[251] + QStringLiteral("3\r\n") + Tekst[421]);
+    EXPECT_EQ(vragen[0].stijl, 52);
+    EXPECT_EQ(vragen[0].titel, QStringLiteral("Delete selected lines"));
+    EXPECT_EQ(LaatsteKeuze, vbNo);
+    EXPECT_FALSE(QFile::exists(nieuw()));
+    EXPECT_EQ(tabel(2).CelTekst(2, 4, 3), QStringLiteral("1.04"));
+
+    antwoorden = {vbYes};
+    w.VerwijderSelectie();
+    EXPECT_EQ(Lees(nieuw()), Bytes({regels[0], regels[1], regels[5], regels[6]}));
+    EXPECT_EQ(Lees(pad), origineel);
+    for (int32_t r = 3; r <= 5; ++r)
+        RijIsLeeg(r);
+    EXPECT_EQ(tabel(2).CelTekst(2, 6, 3), QStringLiteral("1.06"));
+    EXPECT_EQ(tabel(1).CelTekst(4, 2, 3), QStringLiteral("1.02"));
+}
+
+// A row emptied by a delete has no time and no line any more: the edits after it skip it and still
+// find the lines of the rows beyond it.
+TEST_F(TabelBewerkingTest, EditsAcrossDeletedRowsKeepFileAndTablesTogether) {
+    const QStringList regels = Laad(8);
+    Verwijder(1, 1, 3, 4);
+
+    // Value and unit of input 1 of the first module (fields 3 and 4) in rows 2..6.
+    Selecteer(1, 1, 2, 6, 3, 3).WissenSelectie();
+    const auto gewist = [](int s) { return Regel(s, QString(), {{3, ""}, {4, ""}}); };
+    EXPECT_EQ(Lees(nieuw()), Bytes({regels[0], gewist(2), gewist(5), gewist(6), regels[6], regels[7]}));
+    for (const int32_t r : {2, 5, 6}) {
+        EXPECT_EQ(tabel(1).CelTekst(1, r, 3), QString()) << r;
+        EXPECT_EQ(tabel(1).CelTekst(1, r, 5), QStringLiteral("21.5")) << r;
+    }
+    EXPECT_EQ(tabel(1).CelTekst(1, 7, 3), QStringLiteral("1.07"));
+
+    Verwijder(1, 4, 2, 7);
+    EXPECT_EQ(Lees(nieuw()), Bytes({regels[0], regels[7]}));
+    for (int32_t r = 2; r <= 7; ++r)
+        RijIsLeeg(r);
+    EXPECT_EQ(tabel(2).CelTekst(2, 8, 3), QStringLiteral("1.08"));
+}
+
+TEST_F(TabelBewerkingTest, TheTablesWrittenToAFileLeaveDeletedRowsOut) {
+    Laad(4);
+    Verwijder(1, 4, 2, 3);
+    const QString kopie = map + QStringLiteral("/kopie.csv");
+    ASSERT_TRUE(SchrijfGegevensbestand(kopie));
+    LeesGegevensbestand(kopie);
+    EXPECT_EQ(vragen.size(), 1u); // the delete question; no unsound lines
+    EXPECT_EQ(AantalMetingen, 2);
+    EXPECT_EQ(tabel(2).CelTekst(2, 2, 3), QStringLiteral("1.04"));
+}
+
+TEST_F(TabelBewerkingTest, AnEditThatCannotReplaceTheWorkingCopyLeavesTheTablesAsTheyWere) {
+    class GeenVervanging : public Bestandsbewerkingen {
+        bool Hernoem(const QString& van, const QString& naar) override {
+            return !naar.endsWith(QLatin1String(".new")) && Bestandsbewerkingen::Hernoem(van, naar);
+        }
+    } bewerkingen;
+    const QStringList regels = Laad(3);
+    ZetBestandsbewerkingen(&bewerkingen);
+    Verwijder(1, 1, 2, 2);
+    Selecteer(1, 1, 1, 3, 3, 19).WissenSelectie();
+    ZetBestandsbewerkingen(nullptr);
+    EXPECT_EQ(vragen.size(), 3u); // the question, and a message for each failed edit
+    EXPECT_EQ(Lees(nieuw()), Lees(pad));
+    EXPECT_EQ(tabel(1).CelTekst(1, 2, 3), QStringLiteral("1.02"));
+    EXPECT_EQ(tabel(2).CelTekst(2, 2, 3), QStringLiteral("1.02"));
+    EXPECT_EQ(tabel(1).CelTekst(1, 3, 4), QStringLiteral("pH"));
+}
+
+TEST_F(TabelBewerkingTest, TablesOfATemplateNameAreNotEdited) {
+    Laad(3);
+    Gegevensbestand = map + QStringLiteral("/run_#date#.csv");
+    frmTabel& w = Selecteer(1, 1, 1, 2, 3, 4);
+    w.WissenSelectie();
+    w.VerwijderSelectie();
+    w.OpenInfo(1);
+    ASSERT_EQ(vragen.size(), 3u);
+    for (const Vraag& v : vragen) {
+        EXPECT_EQ(v.tekst,
+                  QStringLiteral("Tables with a automatic denominated filename cannot be edited!\r\n"));
+        EXPECT_EQ(v.stijl, vbExclamation);
+        EXPECT_EQ(v.titel, Gegevensbestand);
+    }
+    EXPECT_EQ(QDir(map).entryList(QDir::Files), QStringList{QStringLiteral("run.csv")});
+    EXPECT_EQ(w.CelTekst(1, 1, 3), QStringLiteral("1.01"));
+}
+
+TEST_F(TabelBewerkingTest, TheInfoOfARowGoesIntoItsFieldAsOneQuotedLine) {
+    const QStringList regels = Laad(3);
+    frmTabel& w = Selecteer(1, 4, 1, 2, 3, 3);
+    QString label, titel;
+    BeantwoordDialoog([&label, &titel](formEditInfo& d) {
+        label = d.LabelInfo->text();
+        titel = d.windowTitle();
+        d.TextInfo->setText(QStringLiteral(" calibrated \"A\"\r\nby Jo "));
+        d.CommandOK->click();
+    });
+    w.OpenInfo(4);
+    EXPECT_EQ(titel, QStringLiteral("Edit info"));
+    EXPECT_EQ(label, QStringLiteral("No 2, 05/01/2026, 09:00:02"));
+    const QString info = QStringLiteral(" calibrated \"A\" by Jo ");
+    EXPECT_EQ(w.CelTekst(4, 2, KolomInfo), info);
+    QStringList verwacht = regels;
+    verwacht[1] = Regel(2, QString(), {{43, info}});
+    EXPECT_EQ(Lees(nieuw()), Bytes(verwacht));
+    EXPECT_TRUE(Lees(nieuw()).contains("\" calibrated \"\"A\"\" by Jo \""));
+
+    // The empty row below the newest has no line: nothing is written.
+    Selecteer(1, 4, 4, 4, 3, 3);
+    BeantwoordDialoog([](formEditInfo& d) {
+        d.TextInfo->setText(QStringLiteral("lost"));
+        d.CommandOK->click();
+    });
+    w.OpenInfo(4);
+    EXPECT_EQ(w.CelTekst(4, 4, KolomInfo), QString());
+    EXPECT_EQ(Lees(nieuw()), Bytes(verwacht));
+}
+
+TEST_F(TabelBewerkingTest, TheInfoEditorMakesTheTableOfARackWhoseTableWasNeverOpened) {
+    ASSERT_EQ(frmTabelVan(2), nullptr);
+    formEditInfo d;
+    d.IngaveRackNaam = false;
+    d.IngaveModuleNaam = false;
+    d.Ri = 2;
+    d.Mi = 2;
+    d.Laad();
+    ASSERT_NE(frmTabelVan(2), nullptr);
+    // Its grid has no selection: nothing to edit, the editor closes at once.
+    EXPECT_EQ(d.exec(), QDialog::Rejected);
+    EXPECT_FALSE(QFile::exists(nieuw()));
+}
+
+} // namespace

@@ -1,0 +1,410 @@
+#include "TabelOmgeving.h"
+#include "acquisition/Communicatie.h"
+#include "files/Bestandsdialogen.h"
+#include "files/RackConfiguratie.h"
+#include "platform/Datum.h"
+#include "rackviews/FormEditInfo.h"
+#include "rackviews/FormRack.h"
+#include "rackviews/RackvensterActies.h"
+#include "shared/Instellingen.h"
+#include "shared/Systeemfuncties.h"
+#include "shared/Teksten.h"
+#include "shared/ui/Kindvensters.h"
+#include "shared/ui/Vensterfuncties.h"
+#include "shell/Programmainstellingen.h"
+#include "shell/mdiK740.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <optional>
+
+namespace {
+
+// The main window's menu side of the table window: what the window told it last.
+class Menuopname : public TabelvensterOmgeving {
+public:
+    void ZetKopieerKnoppen(bool aan) override { kopie = aan; }
+    void TabelGesloten(int r) override { gesloten = r; }
+    bool kopie = false;
+    int gesloten = 0;
+};
+
+class TabelvensterTest : public TabelOmgeving {
+protected:
+    // One snapshot at `tijd`, as the engine takes it.
+    void Snapshot(platform::Datum tijd, const QString& info = QString()) {
+        TijdMeting = tijd;
+        ++AantalMetingen;
+        VernieuwVensters(info);
+    }
+    // The texts of row r of a grid, columns 0..19.
+    static QStringList Rij(frmTabel& w, int16_t m, int32_t r) {
+        QStringList cellen;
+        for (int16_t c = 0; c <= KolomInfo; ++c)
+            cellen << w.CelTekst(m, r, c);
+        return cellen;
+    }
+    const platform::Datum nul = platform::MaakDatum(2026, 1, 5, 9, 0, 0);
+    // Registered by the tests that look at the main window's menus.
+    Menuopname menu;
+};
+
+QStringList Cellen(std::initializer_list<const char*> teksten) {
+    QStringList l;
+    for (const char* t : teksten)
+        l << QString::fromUtf8(t);
+    return l;
+}
+
+TEST_F(TabelvensterTest, PresentSlotsGiveCaptionedTabsAndLaidOutGrids) {
+    frmTabel& w = tabel(1);
+    EXPECT_EQ(w.Tag, QStringLiteral("tabel1"));
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Table Lab A"));
+    EXPECT_EQ(Racks[1].Name.tekst().trimmed(), QStringLiteral("Lab A"));
+    for (int tab = 0; tab < 7; ++tab) {
+        const bool aanwezig = tab == 0 || tab == 3;
+        EXPECT_EQ(w.SSTab->isTabVisible(tab), aanwezig) << tab;
+        EXPECT_EQ(w.SSTab->isTabEnabled(tab), aanwezig) << tab;
+    }
+    EXPECT_EQ(w.SSTab->tabText(0), QStringLiteral("pH/Redox"));
+    EXPECT_EQ(w.SSTab->tabText(3), QStringLiteral("EC 1"));
+    EXPECT_EQ(w.SSTab->tabText(1), QString());
+    EXPECT_EQ(Rij(w, 4, 0),
+              Cellen({"No",   "Date", "Time", "CH1", "Unit", "°C1", "Unit", "CH2", "Unit", "°C2",
+                      "Unit", "CH3",  "Unit", "°C3", "Unit", "CH4", "Unit", "°C4", "Unit", "Info"}));
+    EXPECT_EQ(AantalTabelKolommen[4][1], 19);
+    // Default widths in twips; unit columns and the info column left-aligned.
+    const int breedten[] = {600, 1000, 1000, 800, 600, 800, 500};
+    for (int c = 0; c < 7; ++c)
+        EXPECT_EQ(w.MSHFlexGrid[1]->columnWidth(c), TwipsNaarPixels(breedten[c])) << c;
+    const QAbstractItemModel* model = w.MSHFlexGrid[1]->model();
+    EXPECT_EQ(model->headerData(4, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>() &
+                  Qt::AlignHorizontal_Mask,
+              Qt::AlignLeft);
+    EXPECT_EQ(model->data(model->index(0, 3), Qt::TextAlignmentRole).value<Qt::Alignment>() &
+                  Qt::AlignHorizontal_Mask,
+              Qt::AlignRight);
+    EXPECT_EQ(model->data(model->index(0, 19), Qt::TextAlignmentRole).value<Qt::Alignment>() &
+                  Qt::AlignHorizontal_Mask,
+              Qt::AlignLeft);
+}
+
+TEST_F(TabelvensterTest, SnapshotRowsHoldTheLiveTextsAndAStopRowOnlyItsTime) {
+    Racks[1].Modules[1].Meting[2].Flags = VlagBovenBereik;       // value out of range
+    Racks[1].Modules[1].Meting[4].Flags = VlagTemperatuurTeHoog; // temperature out of range
+    Snapshot(nul, QStringLiteral("start"));
+    frmTabel& w = tabel(1);
+    EXPECT_EQ(Rij(w, 1, 1), Cellen({"1",   "05/01/2026", "09:00:00", "7.012", "pH", "21.5", "°C",
+                                    "OR.", "mV",         "21.5",     "°C",    " ",  " ",    " ",
+                                    " ",   "",           "mg/l DO",  "OR.",   "°C", "start"}));
+    // The empty row below the newest holds its number.
+    EXPECT_EQ(Rij(w, 1, 2),
+              Cellen({"2", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", ""}));
+    EXPECT_EQ(w.MSHFlexGrid[1]->model()->rowCount(), 2);
+
+    // The rack not measured: blanks for values and temperatures, the units stay.
+    RackVlaggen[1].Measure = false;
+    Snapshot(nul + 1 / 86400.0);
+    EXPECT_EQ(Rij(w, 1, 2).mid(3, 4), Cellen({" ", "pH", " ", "°C"}));
+    RackVlaggen[1].Measure = true;
+
+    // A module the poll supervision gave up: no stale value, time as usual.
+    Racks[1].Modules[4].GeenAntwoordTeller = 1;
+    Snapshot(nul + 2 / 86400.0);
+    EXPECT_EQ(Rij(w, 4, 3).mid(0, 7), Cellen({"3", "05/01/2026", "09:00:02", "", "µS/cm", "", "°F"}));
+    EXPECT_EQ(w.CelTekst(4, 3, 9), QString());
+    EXPECT_FALSE(w.CelTekst(1, 3, 3).isEmpty());
+
+    Snapshot(nul + 3 / 86400.0, QStringLiteral("Stop"));
+    EXPECT_EQ(Rij(w, 1, 4), Cellen({"4", "05/01/2026", "09:00:03", "", "", "", "", "", "", "",
+                                    "",  "",           "",         "", "", "", "", "", "", ""}));
+
+    // Relative time.
+    RelatieveTijd = true;
+    TijdBasis = nul;
+    Snapshot(nul + 1 + 1 / 24.0 + 1 / 1440.0 + 1 / 86400.0);
+    Snapshot(nul - 59 / 86400.0);
+    EXPECT_EQ(Rij(w, 1, 5).mid(1, 2), Cellen({"+1", "+01:01:01"}));
+    EXPECT_EQ(Rij(w, 1, 6).mid(1, 2), Cellen({"-0", "-00:00:59"}));
+    // Rack 2 has its own window, made for the first snapshot and not shown.
+    EXPECT_EQ(tabel(2).CelTekst(2, 6, 0), QStringLiteral("6"));
+    EXPECT_FALSE(tabel(2).isVisible());
+}
+
+TEST_F(TabelvensterTest, FileRowsConvertTemperaturesAndMarkWhatIsOutOfRange) {
+    // Rack 1 slot 4 shows °F; its input 1 at 25 °C, input 2 over range, input 4 not in use (empty).
+    Racks[1].Modules[4].Temperatuur[2].Resolution = 0;
+    // Rack 1 slot 1 shows °C as the file: the temperature texts are formatted as the channel asks.
+    Racks[1].Modules[1].Temperatuur[4].Resolution = 0;
+    const QStringList regels = {Regel(1, QStringLiteral("Stop"),
+                                      {{23, "0"},
+                                       {24, "1.413"},
+                                       {25, "mS/cm"},
+                                       {26, "25.0"},
+                                       {28, "1"},
+                                       {33, "4"},
+                                       {38, ""},
+                                       {39, ""},
+                                       {40, ""},
+                                       {41, ""},
+                                       {42, ""}}),
+                                Regel(2, QString(),
+                                      {{28, "0"},
+                                       {29, "1.5"},
+                                       {30, "mS/cm"},
+                                       {31, "25"},
+                                       {5, "-0.0"},
+                                       {10, "021.5"},
+                                       {15, "21.45"},
+                                       {20, "21.5"}}),
+                                Regel(3, QString(), {{5, "7"}, {10, "1e1"}, {15, "-30.0"}, {20, "-3"}})};
+    Schrijf(pad, Bytes(regels));
+    LeesGegevensbestand(pad);
+    EXPECT_TRUE(vragen.empty());
+    EXPECT_EQ(AantalMetingen, 3);
+    frmTabel& w = tabel(1);
+    EXPECT_EQ(Rij(w, 4, 1),
+              Cellen({"1",  "05/01/2026", "09:00:01", "1.413", "mS/cm", "77.0", "°F", "OR.", "mV", "71",
+                      "°F", " ",          "mV",       "OR.",   "°F",    "",     "",   "",    "",   "Stop"}));
+    EXPECT_EQ(Rij(w, 4, 2).mid(7, 4), Cellen({"1.5", "mS/cm", "77", "°F"}));
+    EXPECT_EQ(Rij(w, 1, 1).mid(3, 4), Cellen({"1.01", "pH", "21.5", "°C"}));
+    const auto temperaturen = [&w](int32_t r) {
+        return QStringList{w.CelTekst(1, r, 5), w.CelTekst(1, r, 9), w.CelTekst(1, r, 13),
+                           w.CelTekst(1, r, 17)};
+    };
+    EXPECT_EQ(temperaturen(2), Cellen({"0.0", "21.5", "21.5", "22"}));
+    EXPECT_EQ(temperaturen(3), Cellen({"7.0", "10.0", "-30.0", "-3"}));
+    // The grid shows the newest rows, and the row below them.
+    EXPECT_EQ(w.MSHFlexGrid[4]->model()->rowCount(), 4);
+    EXPECT_EQ(w.CelTekst(4, 4, 0), QStringLiteral("4"));
+}
+
+// In the main window's area of child windows, as the program keeps them.
+TEST_F(TabelvensterTest, ClosingHidesTheWindowAndKeepsItsRowsUnloadingFromCodeEndsIt) {
+    struct Mdi : Kindvensterbeheer {
+        void NeemOp(std::unique_ptr<QWidget> venster) override {
+            area.addSubWindow(venster.release())->hide();
+        }
+        void Toon(QWidget* venster) override {
+            venster->show();
+            Kindvensterkader(venster)->show();
+        }
+        QMdiArea area;
+    } mdi;
+    ZetKindvensterbeheer(&mdi);
+    Laad(3);
+    ToonTabelVenster(1);
+    frmTabel* w = frmTabelVan(1);
+    ASSERT_NE(w, nullptr);
+    QWidget* kader = Kindvensterkader(w);
+    ASSERT_NE(kader, w);
+    EXPECT_TRUE(RackVlaggen[1].Table);
+    EXPECT_TRUE(kader->isVisibleTo(&mdi.area));
+    w->SSTab->setCurrentIndex(3);
+    ZetTabelvensterOmgeving(&menu);
+    ConfiguratieGewijzigd = false;
+
+    // The close box of its frame.
+    EXPECT_FALSE(kader->close());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(frmTabelVan(1), w);
+    EXPECT_FALSE(kader->isVisibleTo(&mdi.area));
+    EXPECT_FALSE(RackVlaggen[1].Table);
+    EXPECT_TRUE(ConfiguratieGewijzigd);
+    EXPECT_EQ(menu.gesloten, 1);
+    EXPECT_EQ(LeesInstelling(AppNaam, QStringLiteral("Table1"), QStringLiteral("Tab"), 0),
+              QStringLiteral("3"));
+    EXPECT_EQ(w->CelTekst(1, 3, 3), QStringLiteral("1.03"));
+    // Shown again with its rows.
+    ToonTabelVenster(1);
+    EXPECT_TRUE(kader->isVisibleTo(&mdi.area));
+    EXPECT_EQ(frmTabelVan(1)->CelTekst(1, 3, 3), QStringLiteral("1.03"));
+
+    w->SSTab->setCurrentIndex(0);
+    QPointer<QWidget> weg(kader);
+    w->Ontlaad();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(weg.isNull());
+    EXPECT_EQ(TabelVensters[1], nullptr);
+    EXPECT_EQ(LeesInstelling(AppNaam, QStringLiteral("Table1"), QStringLiteral("Tab"), 0),
+              QStringLiteral("0"));
+    ZetKindvensterbeheer(nullptr);
+}
+
+TEST_F(TabelvensterTest, FontAndColumnWidthsComeFromTheSettingsStore) {
+    BewaarInstelling(AppNaam, QStringLiteral("Table1M4Colwidth"), QStringLiteral("Width3"), 1500);
+    BewaarInstelling(AppNaam, QStringLiteral("Table1M4Font"), QStringLiteral("Fontsize"), 14);
+    BewaarInstelling(AppNaam, QStringLiteral("Table1M4Font"), QStringLiteral("Fontbold"),
+                     QStringLiteral("True"));
+    BewaarInstelling(AppNaam, QStringLiteral("Table1"), QStringLiteral("Tab"), 3);
+    RackVlaggen[1].Table = true;
+    LeesRackConfiguratie(1, LeesModusOpstarten);
+    frmTabel& w = tabel(1);
+    TabelGrid& grid = *w.MSHFlexGrid[4];
+    EXPECT_EQ(grid.columnWidth(3), TwipsNaarPixels(1500));
+    EXPECT_EQ(grid.columnWidth(4), TwipsNaarPixels(1000));
+    EXPECT_EQ(grid.font().pointSizeF(), 14.0);
+    EXPECT_TRUE(grid.font().bold());
+    EXPECT_EQ(w.SSTab->currentIndex(), 3);
+    EXPECT_TRUE(w.isVisible());
+    // Rows follow the font's height.
+    EXPECT_GE(grid.verticalHeader()->defaultSectionSize(), grid.fontMetrics().height());
+}
+
+TEST_F(TabelvensterTest, SavingTheSettingsKeepsEachGridsFontAndColumnWidthsForTheNextStart) {
+    RackVlaggen[1].Table = true;
+    frmTabel& w = tabel(1);
+    TabelGrid& grid = *w.MSHFlexGrid[4];
+    QFont f = grid.font();
+    f.setPointSizeF(13);
+    f.setItalic(true);
+    grid.setFont(f);
+    grid.setColumnWidth(3, TwipsNaarPixels(1800));
+    const int breedte = grid.columnWidth(3);
+    {
+        mdiK740 hoofdvenster;
+        BewaarInstellingen(hoofdvenster);
+    }
+    EXPECT_EQ(
+        LeesInstelling(AppNaam, QStringLiteral("Table1M4Font"), QStringLiteral("Fontitalic"), QString()),
+        QStringLiteral("True"));
+    // A slot without a module keeps no record.
+    EXPECT_TRUE(LeesInstelling(AppNaam, QStringLiteral("Table1M2Font"), QStringLiteral("Fontsize"), QString())
+                    .isEmpty());
+
+    // The next start applies them again.
+    grid.setFont(QFont());
+    grid.setColumnWidth(3, 10);
+    LeesRackConfiguratie(1, LeesModusOpstarten);
+    EXPECT_EQ(grid.font().pointSizeF(), 13.0);
+    EXPECT_TRUE(grid.font().italic());
+    EXPECT_EQ(grid.columnWidth(3), breedte);
+}
+
+TEST_F(TabelvensterTest, TheRackWindowsMenuShowsTheRacksTable) {
+    FormRack rack(1);
+    rack.Laad();
+    ASSERT_NE(rack.mnuRackTable, nullptr);
+    EXPECT_EQ(rack.mnuRackTable->text(), QStringLiteral("Table"));
+    rack.mnuRackTable->trigger();
+    ASSERT_NE(frmTabelVan(1), nullptr);
+    EXPECT_TRUE(frmTabelVan(1)->isVisible());
+    EXPECT_TRUE(RackVlaggen[1].Table);
+    // A renamed rack retitles its table.
+    Racks[1].Name = "Bench 2";
+    rackvensterActies().LaadTabelTitel(1);
+    EXPECT_EQ(frmTabelVan(1)->windowTitle(), QStringLiteral("Table Bench 2"));
+}
+
+TEST_F(TabelvensterTest, AMouseSelectionTakesItsUnitsAndIsCopiedAsTabbedText) {
+    Laad(4);
+    frmTabel& w = tabel(1);
+    w.show();
+    TabelGrid& grid = *w.MSHFlexGrid[1];
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    ZetTabelvensterOmgeving(&menu);
+    const auto punt = [&grid](int rij, int kolom) {
+        return grid.visualRect(grid.model()->index(rij - 1, kolom)).center();
+    };
+    // From column 4 (a unit) of row 3 up to column 7 (a value) of row 2.
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier, punt(3, 4));
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::ShiftModifier, punt(2, 7));
+    EXPECT_TRUE(menu.kopie);
+    int32_t r1 = 0, r2 = 0;
+    int16_t c1 = 0, c2 = 0;
+    w.BepaalSelectieRijen(1, r1, r2);
+    w.BepaalSelectieKolommen(1, c1, c2);
+    EXPECT_EQ((std::array<int, 4>{r1, r2, c1, c2}), (std::array<int, 4>{2, 3, 3, 8}));
+    EXPECT_EQ(w.Geselecteerd(1), 2);
+    EXPECT_EQ(w.RowSel(1), 3);
+    w.CopyElementen(1);
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              u8("1.02\tpH\t21.5\t°C\t2.02\tmV\r\n1.03\tpH\t21.5\t°C\t2.03\tmV\r\n"));
+
+    // A press on a row number takes whole rows.
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier, punt(4, 0));
+    w.BepaalSelectieKolommen(1, c1, c2);
+    EXPECT_EQ(w.Geselecteerd(1, 4), 4);
+    EXPECT_EQ((std::pair<int, int>{c1, c2}), (std::pair<int, int>{1, 19}));
+    // The header: no data row.
+    grid.selectionModel()->clearSelection();
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(-5, -5));
+    EXPECT_FALSE(menu.kopie);
+}
+
+TEST_F(TabelvensterTest, ADoubleClickChangesTheFontOnTheHeaderAndEditsTheInfoOfASelectedRow) {
+    class Lettertypekeuze : public Bestandsdialogen {
+    public:
+        std::optional<QString> KiesBestand(const BestandsdialoogVraag&) override { return std::nullopt; }
+        bool KiesLettertype(Lettertype& l, const QString&) override {
+            l.grootte = 15;
+            l.cursief = true;
+            return true;
+        }
+        bool KiesKleur(int32_t&, const QString&) override { return false; }
+    } dialogen;
+    ZetBestandsdialogen(&dialogen);
+    Laad(3);
+    frmTabel& w = tabel(1);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    TabelGrid& grid = *w.MSHFlexGrid[1];
+    ConfiguratieGewijzigd = false;
+    QTest::mouseDClick(grid.horizontalHeader()->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 5));
+    EXPECT_EQ(grid.font().pointSizeF(), 15.0);
+    EXPECT_TRUE(grid.font().italic());
+    EXPECT_TRUE(ConfiguratieGewijzigd);
+
+    const QPoint cel = grid.visualRect(grid.model()->index(1, 3)).center();
+    int geopend = 0;
+    const auto annuleer = [&geopend] {
+        QTimer::singleShot(0, [&geopend] {
+            if (auto* d = qobject_cast<formEditInfo*>(QApplication::activeModalWidget())) {
+                ++geopend;
+                d->CommandCancel->click();
+            }
+        });
+    };
+    // The click that a double-click follows selects the cell.
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier, cel);
+    annuleer();
+    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier, cel);
+    EXPECT_EQ(geopend, 1);
+    annuleer();
+    QTest::keyClick(&grid, Qt::Key_Return);
+    EXPECT_EQ(geopend, 2);
+    // Not while logging.
+    VerbindingActief = true;
+    annuleer();
+    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier, cel);
+    QTest::keyClick(&grid, Qt::Key_Space);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(geopend, 2);
+    ZetBestandsdialogen(nullptr);
+}
+
+TEST_F(TabelvensterTest, SelectionsCountBeyond32767Rows) {
+    frmTabel& w = tabel(1);
+    AantalMetingen = 40000;
+    TabelRij rij;
+    rij[1] = QStringLiteral("x");
+    w.MSHFlexGrid[1]->Model().ZetRij(40000, rij);
+    w.MSHFlexGrid[1]->ZetSelectie({1, 3, 40000, 3});
+    EXPECT_EQ(w.Geselecteerd(1), 40000);
+    EXPECT_EQ(w.Geselecteerd(1, 39999), 39999);
+    EXPECT_EQ(w.RowSel(1), 40000);
+}
+
+} // namespace

@@ -1,0 +1,256 @@
+// The graph window as a user meets it: in the main window's area, reopened from its configuration
+// file, laid out, asking before it closes, picking a point with the mouse, copying its chart.
+#include "views/frmGrafiek.h"
+#include "OpnameMelding.h"
+#include "OpnameTabelvenster.h"
+#include "SchoneOmgeving.h"
+#include "Voorbeeldrack.h"
+#include "acquisition/Programmastatus.h"
+#include "acquisition/RackModel.h"
+#include "files/Grafiekconfiguratie.h"
+#include "shared/Instellingen.h"
+#include "shared/Melding.h"
+#include "shared/Systeemfuncties.h"
+#include "shared/Teksten.h"
+#include "shell/Installatie.h"
+#include "shell/Programmainstellingen.h"
+#include "shell/mdiK740.h"
+#include "views/Diagram.h"
+#include "views/Grafiekvensters.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScrollBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+class frmGrafiekTest : public SchoneOmgeving {
+protected:
+    void SetUp() override {
+        SchoneOmgeving::SetUp();
+        MapConfiguratie = tijdelijkeMap() + QStringLiteral("/Configuration");
+        QDir().mkpath(MapConfiguratie);
+        VulVoorbeeldrack(1);
+        tabel.ZetRi(1);
+        tabel.StelTabelIn(true);
+        TabelVensters.Zet(1, &tabel);
+        melding.beantwoord = [this](const Vraag& v) {
+            vragen.push_back(v.tekst);
+            stijlen.push_back(v.stijl);
+            titels.push_back(v.titel);
+            return antwoord;
+        };
+        ZetMeldingVenster(&melding);
+    }
+
+    // A configuration file for graph g with curve 1 on input `ingang` of module 1 of rack 1.
+    void SchrijfGcf(int g, bool recorder, int ingang, const QString& extra = QString()) {
+        QFile f(GrafiekBestandsnaam(g));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QStringLiteral("[WINDOW]\r\nTop=300\r\nLeft=600\r\nHeight=4500\r\nWidth=7500\r\n"
+                               "[TIME AXIS]\r\nNo of points=60\r\nLabel=3\r\n"
+                               "[MISCELLANOUS]\r\nName=Tanks %1\r\nLegend=True\r\nXY Recorder=%2\r\n"
+                               "[ALARM HIGH]\r\nSet=True\r\nValue=8\r\n"
+                               "[LINE1]\r\nRack=1\r\nModule=1\r\nInput=%3\r\n%4")
+                    .arg(g)
+                    .arg(recorder ? QStringLiteral("True") : QStringLiteral("False"))
+                    .arg(ingang)
+                    .arg(extra)
+                    .toLatin1());
+    }
+    void Bewaar(int32_t s) {
+        AantalMetingen = std::max(AantalMetingen, s);
+        tabel.ZetCelTekst(1, s, KolomNummer, QString::number(s));
+        tabel.ZetCelTekst(1, s, KolomDatum, QStringLiteral("05/01/2026"));
+        tabel.ZetCelTekst(1, s, KolomTijd, QStringLiteral("09:00:%1").arg(s % 60, 2, 10, QLatin1Char('0')));
+        tabel.ZetCelTekst(1, s, 3, QString::number(4 + (s % 7) / 2.0));
+        tabel.ZetCelTekst(1, s, 4, QStringLiteral("pH"));
+    }
+
+    OpnameTabelvenster tabel;
+    OpnameMelding melding;
+    std::vector<QString> vragen, titels;
+    std::vector<int> stijlen;
+    int antwoord = vbYes;
+};
+
+TEST_F(frmGrafiekTest, VensterNummerUitDeTag) {
+    EXPECT_EQ(VensterNummer(QStringLiteral("tabel12")), 12);
+    EXPECT_EQ(VensterNummer(QStringLiteral("grafiek3")), 3);
+    EXPECT_EQ(VensterNummer(QStringLiteral("meting16")), 16);
+    EXPECT_EQ(VensterNummer(QStringLiteral("terminal")), 0);
+    EXPECT_EQ(VensterNummer(QStringLiteral("Boomstructuur")), 0);
+    EXPECT_EQ(VensterNummer(QStringLiteral("Tabel3")), 0);
+}
+
+TEST_F(frmGrafiekTest, AlleenDeSleutelsDieHunNummerDragenOpenenEenGrafiek) {
+    BewaarInstelling(AppNaam, QStringLiteral("Graph"), QStringLiteral("Index2"), QStringLiteral("2"));
+    BewaarInstelling(AppNaam, QStringLiteral("Graph"), QStringLiteral("Index7"), QStringLiteral("7"));
+    BewaarInstelling(AppNaam, QStringLiteral("Graph"), QStringLiteral("Index4"), QStringLiteral("5"));
+    BewaarInstelling(AppNaam, QStringLiteral("Graph"), QStringLiteral("Index9"), QStringLiteral("nine"));
+    HerstelGrafieken();
+    EXPECT_EQ(AantalOpenGrafieken(), 2);
+    ASSERT_NE(GrafiekWidget(2), nullptr);
+    ASSERT_NE(GrafiekWidget(7), nullptr);
+    EXPECT_EQ(GrafiekWidget(4), nullptr);
+    EXPECT_EQ(GrafiekWidget(5), nullptr);
+    // Without a configuration file: the defaults of a fresh window.
+    frmGrafiek& g = *GrafiekWidget(7);
+    EXPECT_EQ(g.Caption(), QStringLiteral("Graph 7"));
+    EXPECT_EQ(g.Tag(), QStringLiteral("grafiek7"));
+    EXPECT_EQ(g.Instellingen().MaxGrafiekZichtbaar, 99);
+    EXPECT_EQ(g.Instellingen().RecorderTussentijd, 5);
+    EXPECT_TRUE(g.Instellingen().AutomatischeSchaal);
+    EXPECT_EQ(g.Model().TijdasStap(), 14);
+}
+
+TEST_F(frmGrafiekTest, TweeGrafiekenOpenBijHetAfsluitenKomenTerugMetHunCurven) {
+    for (int32_t s = 1; s <= 150; ++s)
+        Bewaar(s);
+    SchrijfGcf(2, false, 1, QStringLiteral("[LINE2]\r\nRack=1\r\nModule=1\r\nInput=6\r\nColour=255\r\n"));
+    SchrijfGcf(5, true, 2);
+    {
+        mdiK740 hoofd;
+        InstalleerHoofdvenster(hoofd);
+        HerstelGrafieken(); // nothing stored yet
+        ASSERT_EQ(AantalOpenGrafieken(), 0);
+        MaakGrafiekVenster(2, false, true);
+        MaakGrafiekVenster(5, true, true);
+        ASSERT_EQ(hoofd.mdiGebied()->subWindowList().size(), 2);
+        // The user moves a curve of graph 2 to input 3 before the settings are saved.
+        GrafiekWidget(2)->SchrijfGrafiekLijnRef(1, LijnIngang, 3);
+        BewaarInstellingen(hoofd);
+    }
+    ResetKindvensters();
+    ResetGrafiekVensters();
+    ASSERT_EQ(AantalOpenGrafieken(), 0);
+
+    mdiK740 hoofd;
+    InstalleerHoofdvenster(hoofd);
+    hoofd.HerstelGrafieken();
+    ASSERT_EQ(AantalOpenGrafieken(), 2);
+    EXPECT_EQ(hoofd.mdiGebied()->subWindowList().size(), 2);
+    frmGrafiek& tabelgrafiek = *GrafiekWidget(2);
+    // A graph made new keeps its own caption, which its file then holds.
+    EXPECT_EQ(tabelgrafiek.Caption(), QStringLiteral("Graph 2"));
+    EXPECT_EQ(tabelgrafiek.LeesGrafiekLijnRef(1, LijnIngang), 3);
+    EXPECT_EQ(tabelgrafiek.LeesGrafiekLijnRef(2, LijnIngang), 6);
+    EXPECT_EQ(LeesDiagramKleur(tabelgrafiek, 4), 255);
+    EXPECT_EQ(tabelgrafiek.Instellingen().MaxGrafiekZichtbaar, 60);
+    EXPECT_FALSE(tabelgrafiek.HorScrollBar()->isHidden());
+    // The curves show the newest samples, labelled by row number.
+    const Grafiekmodel& m = tabelgrafiek.Model();
+    EXPECT_EQ(m.VensterStart, 91);
+    EXPECT_EQ(m.Raster().Label(60), QStringLiteral("150"));
+    EXPECT_EQ(m.Reeks(3).legende, QStringLiteral("pH (Rinse)"));
+    EXPECT_EQ(m.Reeks(ReeksAlarmHoog).legende, QStringLiteral("High limit"));
+    frmGrafiek& recorder = *GrafiekWidget(5);
+    EXPECT_TRUE(recorder.Instellingen().XYrecorder);
+    EXPECT_TRUE(recorder.HorScrollBar()->isHidden());
+    EXPECT_EQ(recorder.LeesGrafiekLijnRef(1, LijnIngang), 2);
+
+    // The recorder fills once a second from the main window's poll-interval timer.
+    MetenActief = true;
+    Racks[1].Modules[1].Meting[2].Waarde = 5.5f;
+    for (int i = 0; i < 6; ++i)
+        hoofd.TimerOpvragen_Timer(), klok().verstrijk(1000);
+    EXPECT_FLOAT_EQ(recorder.Model().Raster().Waarde(60, 3), 5.5f);
+}
+
+TEST_F(frmGrafiekTest, ClosingAGraphMakesTheMainWindowForgetSettingsCopiedFromIt) {
+    mdiK740 hoofd;
+    InstalleerHoofdvenster(hoofd);
+    frmGrafiek* twee = MaakGrafiekVenster(2, false, true);
+    frmGrafiek* drie = MaakGrafiekVenster(3, false, true);
+    hoofd.KopieerSetGraph = true;
+    hoofd.Rs = 3;
+    antwoord = vbYes;
+    Kindvensterkader(twee)->close();
+    EXPECT_EQ(GrafiekWidget(2), nullptr);
+    EXPECT_TRUE(hoofd.KopieerSetGraph);
+    Kindvensterkader(drie)->close();
+    EXPECT_EQ(GrafiekWidget(3), nullptr);
+    EXPECT_FALSE(hoofd.KopieerSetGraph);
+}
+
+TEST_F(frmGrafiekTest, SluitenVraagtEerstNeeMinimaliseert) {
+    // What closing a graph tells the main window.
+    struct Sluitopname : GrafiekvensterOmgeving {
+        void GrafiekGesloten(int grafiek) override { gesloten = grafiek; }
+        int gesloten = 0;
+    } sluiting;
+    ZetGrafiekvensterOmgeving(&sluiting);
+    const int& gesloten = sluiting.gesloten;
+    QMdiArea gebied;
+    struct Beheer : Kindvensterbeheer {
+        QMdiArea* a;
+        void NeemOp(std::unique_ptr<QWidget> v) override { a->addSubWindow(v.release()); }
+        void Toon(QWidget* v) override { Kindvensterkader(v)->show(); }
+    } beheer;
+    beheer.a = &gebied;
+    ZetKindvensterbeheer(&beheer);
+    gebied.resize(900, 700);
+    gebied.show();
+    frmGrafiek* g = MaakGrafiekVenster(3, false, true);
+    QMdiSubWindow* kader = qobject_cast<QMdiSubWindow*>(Kindvensterkader(g));
+    ASSERT_NE(kader, nullptr);
+
+    antwoord = vbNo;
+    kader->close();
+    ASSERT_EQ(vragen.size(), 1u);
+    EXPECT_EQ(vragen[0], Tekst[345]);
+    EXPECT_EQ(stijlen[0], 35);
+    EXPECT_EQ(titels[0], QStringLiteral("Graph 3"));
+    EXPECT_TRUE(kader->isMinimized());
+    EXPECT_EQ(GrafiekWidget(3), g);
+    EXPECT_EQ(gesloten, 0);
+
+    antwoord = vbCancel;
+    kader->close();
+    EXPECT_EQ(GrafiekWidget(3), g);
+
+    antwoord = vbYes;
+    ConfiguratieGewijzigd = false;
+    kader->close();
+    EXPECT_EQ(GrafiekWidget(3), nullptr);
+    EXPECT_EQ(gesloten, 3);
+    EXPECT_TRUE(ConfiguratieGewijzigd);
+    EXPECT_EQ(AantalOpenGrafieken(), 0);
+    ZetGrafiekvensterOmgeving(nullptr);
+    ZetKindvensterbeheer(nullptr);
+}
+
+TEST_F(frmGrafiekTest, EenKlikOpEenPuntToontZijnWaardeInDeVoetnoot) {
+    for (int32_t s = 1; s <= 120; ++s)
+        Bewaar(s);
+    SchrijfGcf(1, false, 1);
+    frmGrafiek* g = MaakGrafiekVenster(1, false, false);
+    g->resize(800, 500);
+    QApplication::processEvents();
+    const Grafiekmodel& m = g->Model();
+    ASSERT_EQ(m.VensterStart, 61);
+    // Where row 5 of curve 1 is drawn.
+    const DiagramBeeld beeld = BeeldVan(m);
+    const DiagramGeometrie geo =
+        BerekenGeometrie(QRectF(g->diagram()->rect()), beeld, QFontMetricsF(g->diagram()->font()));
+    const QPointF punt(XVanRij(geo.indeling.plot, m.Raster().Rijen(), 5),
+                       YVanWaarde(geo.indeling.plot, geo.as, m.Raster().Waarde(5, 3)));
+    QTest::mouseClick(g->diagram(), Qt::LeftButton, {}, punt.toPoint());
+    EXPECT_EQ(m.GekozenSerie, 3);
+    EXPECT_EQ(m.GekozenPunt, 5);
+    EXPECT_TRUE(m.Voetnoot.startsWith(QStringLiteral("Tank A: No.65(05/01/2026 09:00:05): ")));
+
+    // The layout leaves the scroll-bar band below the chart.
+    EXPECT_EQ(g->diagram()->height(), 500 - 17);
+    EXPECT_EQ(g->HorScrollBar()->geometry().top(), g->diagram()->height());
+
+    // Copy puts the chart on the clipboard as an image.
+    g->CopyGrafiek();
+    const QImage beeldKlembord = QGuiApplication::clipboard()->image();
+    EXPECT_EQ(beeldKlembord.size(), g->diagram()->size());
+}
