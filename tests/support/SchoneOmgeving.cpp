@@ -38,6 +38,7 @@
 #include "shell/frmTerminal.h"
 #include "shell/mdiK740.h"
 #include "views/Grafiekvensters.h"
+#include "views/frmGrafiekInstellen.h"
 
 #include <QDir>
 #include <QLocale>
@@ -60,6 +61,7 @@ void ResetAlles() {
     ResetKoppelingen();
     ResetLogboek();
     ResetKalibratiebestand();
+    ResetGrafiekInstellen();
     ResetGrafiekVensters();
     ResetRackConfiguratie();
     ResetGrafiekconfiguratie();

@@ -116,8 +116,8 @@ TEST_F(frmGrafiekTest, TweeGrafiekenOpenBijHetAfsluitenKomenTerugMetHunCurven) {
         InstalleerGrafiekvensters();
         HerstelGrafieken(); // nothing stored yet
         ASSERT_EQ(AantalOpenGrafieken(), 0);
-        MaakGrafiekVenster(2, false, true);
-        MaakGrafiekVenster(5, true, true);
+        MaakGrafiekVenster(2, false, false);
+        MaakGrafiekVenster(5, true, false);
         ASSERT_EQ(hoofd.mdiGebied()->subWindowList().size(), 2);
         // The user moves a curve of graph 2 to input 3 before the settings are saved.
         GrafiekWidget(2)->SchrijfGrafiekLijnRef(1, LijnIngang, 3);
@@ -133,8 +133,7 @@ TEST_F(frmGrafiekTest, TweeGrafiekenOpenBijHetAfsluitenKomenTerugMetHunCurven) {
     ASSERT_EQ(AantalOpenGrafieken(), 2);
     EXPECT_EQ(hoofd.mdiGebied()->subWindowList().size(), 2);
     frmGrafiek& tabelgrafiek = *GrafiekWidget(2);
-    // A graph made new keeps its own caption, which its file then holds.
-    EXPECT_EQ(tabelgrafiek.Caption(), QStringLiteral("Graph 2"));
+    EXPECT_EQ(tabelgrafiek.Caption(), QStringLiteral("Tanks 2"));
     EXPECT_EQ(tabelgrafiek.LeesGrafiekLijnRef(1, LijnIngang), 3);
     EXPECT_EQ(tabelgrafiek.LeesGrafiekLijnRef(2, LijnIngang), 6);
     EXPECT_EQ(LeesDiagramKleur(tabelgrafiek, 4), 255);
@@ -172,7 +171,7 @@ TEST_F(frmGrafiekTest, SluitenVraagtEerstNeeMinimaliseert) {
     ZetKindvensterbeheer(&beheer);
     gebied.resize(900, 700);
     gebied.show();
-    frmGrafiek* g = MaakGrafiekVenster(3, false, true);
+    frmGrafiek* g = MaakGrafiekVenster(3, false, false);
     QMdiSubWindow* kader = qobject_cast<QMdiSubWindow*>(Kindvensterkader(g));
     ASSERT_NE(kader, nullptr);
 
