@@ -54,6 +54,7 @@ int RijVan(const QListWidget* lijst, int nummer) {
 
 DialogInputGrafiekElement::DialogInputGrafiekElement(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("DialogInputGrafiekElement"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     auto maakLabel = [this](const char* naam) {
         auto* l = new QLabel(this);
         l->setObjectName(QLatin1String(naam));

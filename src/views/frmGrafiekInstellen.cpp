@@ -100,6 +100,7 @@ void ZetPijlen(QSpinBox* pijlen, double waarde) {
 
 frmGrafiekInstellen::frmGrafiekInstellen(int grafiek, QWidget* parent) : QDialog(parent), m_grafiek(grafiek) {
     setObjectName(QStringLiteral("frmGrafiekInstellen"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     InstellenGesloten = false;
 
     auto maakLabel = [this](const char* naam) {
