@@ -39,10 +39,11 @@ QString RackItemTekst(int rack);
 QString ModuleItemTekst(int rack, int module);
 QString IngangItemTekst(int rack, int module, int code);
 
-// Ranges of the two alarm up-downs. A step of one of them moves the other's range so that the low
-// alarm's range stays below the high alarm's value: a step of the high one sets the low one's maximum
-// to the high value (stepping down, the high one first stops at the low value); a step of the low one
-// sets the high one's minimum to the low value (stepping up, the low one first stops at the high value).
+// Ranges of the two alarm up-downs, coupled so that the low alarm's range stays below the high alarm's
+// value. After a step of the high one: stepping down while above the low value, its minimum becomes
+// the low value; then the low one's maximum becomes the high value. After a step of the low one:
+// stepping up while below the high value, its maximum becomes the high value; then the high one's
+// minimum becomes the low value.
 struct AlarmBereik {
     int minimum = 0;
     int maximum = 0;

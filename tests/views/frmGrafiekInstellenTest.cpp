@@ -252,6 +252,11 @@ TEST_F(frmGrafiekInstellenTest, OKKeepsWhatDisabledOrUntickedFieldsShow) {
         d.checkAutoSchaal->click();
         EXPECT_FALSE(d.textGrafiekMaximum->isEnabled());
         EXPECT_FALSE(d.labelWaardenOnderverdelingen->isEnabled());
+        // A step of the low alarm's up-down writes its box and keeps the high alarm above it.
+        d.UpDownAlarmLaag->stepUp();
+        EXPECT_EQ(d.TextAlarmLaag->text(), QStringLiteral("5"));
+        EXPECT_EQ(d.UpDownAlarmHoog->minimum(), 5);
+        EXPECT_EQ(d.UpDownAlarmLaag->maximum(), 9);
         // A new value and colour of the high alarm, then the alarm switched off.
         typ(d.TextAlarmHoog, QStringLiteral("11"));
         d.CommandKleurHoog->click();
@@ -266,6 +271,7 @@ TEST_F(frmGrafiekInstellenTest, OKKeepsWhatDisabledOrUntickedFieldsShow) {
     EXPECT_EQ(s.AantalWaardenVerdelingen, 10);
     EXPECT_FALSE(s.AlarmHoog);
     EXPECT_EQ(s.AlarmHoogWaarde, 9);
+    EXPECT_EQ(s.AlarmLaagWaarde, 5);
     EXPECT_EQ(LeesDiagramKleur(g, ReeksAlarmHoog), 255);
 }
 
