@@ -8,7 +8,8 @@
 class frmGrafiek;
 
 // Makes (or reuses) the window of slot g in the window area, sets it up and shows it. Nothing for a g
-// outside 1..64.
+// outside 1..64. A new graph (`nieuw`) waits for its settings dialog; the window's Geladen() tells
+// whether they were accepted.
 frmGrafiek* MaakGrafiekVenster(int g, bool recorder, bool nieuw);
 // The window of slot g, or nullptr.
 frmGrafiek* GrafiekWidget(int g);

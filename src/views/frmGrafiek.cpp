@@ -1,7 +1,6 @@
 #include "views/frmGrafiek.h"
 
 #include "acquisition/Programmastatus.h"
-#include "acquisition/Verbinding.h"
 #include "files/Grafiekconfiguratie.h"
 #include "shared/Algemeen.h"
 #include "shared/Melding.h"
@@ -9,11 +8,13 @@
 #include "shared/ui/Kindvensters.h"
 #include "views/Diagram.h"
 #include "views/Grafiekvensters.h"
+#include "views/frmGrafiekInstellen.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QPointer>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <cmath>
@@ -33,6 +34,7 @@ frmGrafiek::frmGrafiek(QWidget* parent) : QWidget(parent) {
             [this](int positie) { m_model.ScrollBarGewijzigd(positie); });
     connect(m_diagram, &Diagram::puntGekozen, this,
             [this](int reeks, int punt) { m_model.KiesPunt(reeks, punt); });
+    connect(m_diagram, &Diagram::dubbelKlik, this, [this] { InstellingenWijzigen(); });
     connect(m_diagram, &Diagram::muisKnop, this, [this](Qt::MouseButton knop, QPoint globaal) {
         if (QWidget* k = kader()) k->raise();
         if (knop == Qt::RightButton) ToonMenu(globaal);
@@ -49,7 +51,8 @@ QWidget* frmGrafiek::kader() const {
     return Kindvensterkader(const_cast<frmGrafiek*>(this));
 }
 
-void frmGrafiek::Laad() {
+bool frmGrafiek::Laad() {
+    m_geladen = false;
     m_model.LaadStandaard();
     const int16_t g = m_model.GrafiekIndex;
     if (m_model.Instellingen.XYrecorder)
@@ -59,11 +62,31 @@ void frmGrafiek::Laad() {
     setObjectName(QStringLiteral("grafiek") + QString::number(g));
     m_model.StelNieuweGrafiekIn();
     m_model.UitschakelenMarkers();
-    // A new graph takes the settings of its configuration file, or keeps the defaults without one.
-    LeesGrafiekInstellingen(g, *this, m_model.NieuweGrafiek);
+    if (m_model.NieuweGrafiek) {
+        // A new graph asks for its settings, opened on its curves, and waits for the answer.
+        QPointer<frmGrafiek> zelf(this);
+        HuidigeGrafiek = g;
+        const bool aanvaard = ToonGrafiekInstellingen(PaginaCurven);
+        // Dropped, or the window went meanwhile: it stays with its default settings and no file.
+        if (!zelf || m_ontladen || !aanvaard) return false;
+        HerInitialiseerGrafiek();
+        if (!m_model.Instellingen.XYrecorder) HerladenGrafiek();
+        SchrijfGrafiekInstellingen(g, *this);
+    } else {
+        LeesGrafiekInstellingen(g, *this, false);
+    }
     LadenGrafiek();
     Indelen();
-    Antwoord = 1;
+    m_geladen = true;
+    return true;
+}
+
+void frmGrafiek::InstellingenWijzigen() {
+    const int16_t g = m_model.GrafiekIndex;
+    if (g < 1 || m_ontladen) return;
+    QPointer<frmGrafiek> zelf(this);
+    HuidigeGrafiek = g;
+    if (ToonGrafiekInstellingen() && zelf && !m_ontladen) HerInitialiseerGrafiek();
 }
 
 void frmGrafiek::HerInitialiseerGrafiek() {
@@ -165,7 +188,7 @@ void frmGrafiek::resizeEvent(QResizeEvent* event) {
 void frmGrafiek::ToonMenu(QPoint globaal) {
     QMenu menu(this);
     QAction* instellingen = menu.addAction(VervangAmpersand(Tekst[157], QStringLiteral("&")));
-    instellingen->setEnabled(false);
+    connect(instellingen, &QAction::triggered, this, [this] { InstellingenWijzigen(); });
     QAction* afdrukken = menu.addAction(Tekst[106]);
     afdrukken->setEnabled(false);
     menu.addSeparator();
@@ -200,6 +223,7 @@ void frmGrafiek::Unload() {
     if (m_ontladen) return;
     m_ontladen = true;
     const int g = m_model.GrafiekIndex;
+    SluitGrafiekInstellingen(g);
     grafiekvensterOmgeving().GrafiekGesloten(g);
     if (g >= 1 && GrafiekVenster(g) == this) ZetGrafiekVenster(g, nullptr);
     m_model.GrafiekIndex = 0;

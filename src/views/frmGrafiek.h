@@ -23,9 +23,16 @@ public:
     bool& XYrecorder() { return m_model.Instellingen.XYrecorder; }
     bool& NieuweGrafiek() { return m_model.NieuweGrafiek; }
 
-    // The window's Load: defaults, caption and tag, an empty chart, then the settings of the graph's
-    // configuration file (the defaults when it has none), the newest samples and the layout.
-    void Laad();
+    // The window's Load: defaults, caption and tag, an empty chart, then its settings: a new graph asks
+    // for them in the settings dialog (opened on the curves) and waits for the answer, another takes
+    // them from the graph's configuration file (the defaults when it has none); then the newest samples
+    // and the layout. False when the settings of a new graph were dropped (or the window went while
+    // the dialog was open): the window then keeps its defaults, and no configuration file is written.
+    bool Laad();
+    // True after a Load that set the window up.
+    bool Geladen() const { return m_geladen; }
+    // Opens the settings dialog on this graph (double-click, pop-up menu) and rebuilds the chart after OK.
+    void InstellingenWijzigen();
     // Closes the window without asking (the program removes it).
     void Ontlaad();
     QString Tag() const { return objectName(); }
@@ -76,4 +83,5 @@ private:
     QScrollBar* m_scrollbalk = nullptr;
     bool m_zonderVraag = false;
     bool m_ontladen = false;
+    bool m_geladen = false;
 };

@@ -119,8 +119,8 @@ TEST_F(frmGrafiekTest, TweeGrafiekenOpenBijHetAfsluitenKomenTerugMetHunCurven) {
         InstalleerHoofdvenster(hoofd);
         HerstelGrafieken(); // nothing stored yet
         ASSERT_EQ(AantalOpenGrafieken(), 0);
-        MaakGrafiekVenster(2, false, true);
-        MaakGrafiekVenster(5, true, true);
+        MaakGrafiekVenster(2, false, false);
+        MaakGrafiekVenster(5, true, false);
         ASSERT_EQ(hoofd.mdiGebied()->subWindowList().size(), 2);
         // The user moves a curve of graph 2 to input 3 before the settings are saved.
         GrafiekWidget(2)->SchrijfGrafiekLijnRef(1, LijnIngang, 3);
@@ -136,8 +136,7 @@ TEST_F(frmGrafiekTest, TweeGrafiekenOpenBijHetAfsluitenKomenTerugMetHunCurven) {
     ASSERT_EQ(AantalOpenGrafieken(), 2);
     EXPECT_EQ(hoofd.mdiGebied()->subWindowList().size(), 2);
     frmGrafiek& tabelgrafiek = *GrafiekWidget(2);
-    // A graph made new keeps its own caption, which its file then holds.
-    EXPECT_EQ(tabelgrafiek.Caption(), QStringLiteral("Graph 2"));
+    EXPECT_EQ(tabelgrafiek.Caption(), QStringLiteral("Tanks 2"));
     EXPECT_EQ(tabelgrafiek.LeesGrafiekLijnRef(1, LijnIngang), 3);
     EXPECT_EQ(tabelgrafiek.LeesGrafiekLijnRef(2, LijnIngang), 6);
     EXPECT_EQ(LeesDiagramKleur(tabelgrafiek, 4), 255);
@@ -165,8 +164,8 @@ TEST_F(frmGrafiekTest, TweeGrafiekenOpenBijHetAfsluitenKomenTerugMetHunCurven) {
 TEST_F(frmGrafiekTest, ClosingAGraphMakesTheMainWindowForgetSettingsCopiedFromIt) {
     mdiK740 hoofd;
     InstalleerHoofdvenster(hoofd);
-    frmGrafiek* twee = MaakGrafiekVenster(2, false, true);
-    frmGrafiek* drie = MaakGrafiekVenster(3, false, true);
+    frmGrafiek* twee = MaakGrafiekVenster(2, false, false);
+    frmGrafiek* drie = MaakGrafiekVenster(3, false, false);
     hoofd.KopieerSetGraph = true;
     hoofd.Rs = 3;
     antwoord = vbYes;
@@ -196,7 +195,7 @@ TEST_F(frmGrafiekTest, SluitenVraagtEerstNeeMinimaliseert) {
     ZetKindvensterbeheer(&beheer);
     gebied.resize(900, 700);
     gebied.show();
-    frmGrafiek* g = MaakGrafiekVenster(3, false, true);
+    frmGrafiek* g = MaakGrafiekVenster(3, false, false);
     QMdiSubWindow* kader = qobject_cast<QMdiSubWindow*>(Kindvensterkader(g));
     ASSERT_NE(kader, nullptr);
 
