@@ -640,11 +640,12 @@ void mdiK740::mnuExtraSettingsGraph_Click() {
 }
 
 void mdiK740::mnuGraphNewTable_Click() {
-    m_vensters->NieuweGrafiek(false);
+    // The new window became active before it had its tag: the toolbar follows it now.
+    if (m_vensters->NieuweGrafiek(false)) InstellenButtons();
 }
 
 void mdiK740::mnuGraphNewRecorder_Click() {
-    m_vensters->NieuweGrafiek(true);
+    if (m_vensters->NieuweGrafiek(true)) InstellenButtons();
 }
 
 void mdiK740::mnuDataRack_Click() {

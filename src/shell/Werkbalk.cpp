@@ -149,6 +149,7 @@ Werkbalk::Werkbalk(QMainWindow& venster) {
             knop = m_balk->addSeparator();
         } else {
             knop = new QAction(m_balk);
+            m_knoppen[static_cast<size_t>(i)] = knop;
             knop->setObjectName(QString::fromLatin1(ontwerp.sleutel));
             // Measure and Log show their state pressed.
             knop->setCheckable(i == KnopMeten || i == KnopLoggen);
