@@ -173,16 +173,17 @@ void mdiK740::mnuWindow_Click() {
 }
 
 void mdiK740::InstellenKnoppenData() {
-    KnoppenAan(KnopLoggen);
+    ZetKnop(KnopLoggen, true);
     InstellenKnopMeten();
     InstellenKnopLoggen();
 }
 
+void mdiK740::ZetKnop(int index, bool aan) {
+    if (QAction* knop = m_werkbalk->Knop(index)) knop->setEnabled(aan);
+}
+
 void mdiK740::ZetKnoppen() {
-    if (ConfiguratieGewijzigd)
-        KnoppenAan(KnopBewaarInstellingen);
-    else
-        KnoppenUit(KnopBewaarInstellingen);
+    ZetKnop(KnopBewaarInstellingen, ConfiguratieGewijzigd);
 }
 
 void mdiK740::InstellenKnopMenus() {
@@ -209,16 +210,16 @@ void mdiK740::ZetKopieerStatus() {
             auto* tabel = dynamic_cast<frmTabel*>(actief);
             aan = tabel && tabel->Geselecteerd(tabel->GekozenModule(), 0) >= 1;
         }
-        aan ? KnoppenAan(KnopKopieren) : KnoppenUit(KnopKopieren);
+        ZetKnop(KnopKopieren, aan);
         kopieer->setEnabled(aan);
     } else if (soort == QLatin1String("grafi")) {
-        KnoppenAan(KnopKopieren);
+        ZetKnop(KnopKopieren, true);
         kopieer->setEnabled(true);
     } else if (soort == QLatin1String("termi")) {
         const frmTerminal* terminal = TerminalVenster();
-        terminal && !terminal->TerminalTekst().isEmpty() ? KnoppenAan(KnopKopieren) : KnoppenUit(KnopKopieren);
+        ZetKnop(KnopKopieren, terminal && !terminal->TerminalTekst().isEmpty());
     } else {
-        KnoppenUit(KnopKopieren);
+        ZetKnop(KnopKopieren, false);
         kopieer->setEnabled(false);
     }
 }
@@ -228,7 +229,7 @@ void mdiK740::mnuEditEnable() {
     if (ActieveVensters() >= 1 && VensterSoort(ActiefVenster()) == QLatin1String("tabel")) {
         m_menus->mnuEditInfo->setEnabled(true);
         m_menus->mnuEditCopy->setEnabled(true);
-        KnoppenAan(KnopKopieren);
+        ZetKnop(KnopKopieren, true);
     }
     ZetKopieerStatus();
 }
@@ -236,7 +237,7 @@ void mdiK740::mnuEditEnable() {
 void mdiK740::mnuEditDisable() {
     m_menus->mnuEditInfo->setEnabled(false);
     m_menus->mnuEditCopy->setEnabled(false);
-    KnoppenUit(KnopKopieren);
+    ZetKnop(KnopKopieren, false);
 }
 
 void mdiK740::mnuEditLogEnable() {
@@ -244,8 +245,8 @@ void mdiK740::mnuEditLogEnable() {
 }
 
 void mdiK740::InstellenButtons() {
-    KnoppenUit(KnopGrafiekInstellingen);
-    KnoppenUit(KnopLettertype);
+    ZetKnop(KnopGrafiekInstellingen, false);
+    ZetKnop(KnopLettertype, false);
     ZetKopieerStatus();
     ZetKnoppen();
     m_menus->mnuExtraSettingsGraph->setEnabled(false);
@@ -253,16 +254,16 @@ void mdiK740::InstellenButtons() {
     if (ActieveVensters() < 1) return;
     const QString soort = VensterSoort(ActiefVenster());
     if (soort == QLatin1String("tabel") || soort == QLatin1String("termi")) {
-        KnoppenAan(KnopLettertype);
+        ZetKnop(KnopLettertype, true);
         m_menus->mnuWindowFont->setEnabled(true);
     } else if (soort == QLatin1String("grafi") && AantalOpenGrafieken() >= 1) {
-        KnoppenAan(KnopGrafiekInstellingen);
+        ZetKnop(KnopGrafiekInstellingen, true);
         m_menus->mnuExtraSettingsGraph->setEnabled(true);
     }
 }
 
 void mdiK740::ZetKopieerKnoppen(bool aan) {
-    aan ? KnoppenAan(KnopKopieren) : KnoppenUit(KnopKopieren);
+    ZetKnop(KnopKopieren, aan);
     m_menus->mnuEditCopy->setEnabled(aan);
 }
 
@@ -604,7 +605,7 @@ void mdiK740::mnuDataMeasure_Click() {
     }
     if (!meten->isChecked()) {
         StopMeten();
-        KnoppenUit(KnopLoggen);
+        ZetKnop(KnopLoggen, false);
         m_menus->mnuDatalogging->setEnabled(false);
         // The indicators show measuring off: grey, red for a module given up.
         for (int r = 1; r <= AantalRacks; ++r)
@@ -615,7 +616,7 @@ void mdiK740::mnuDataMeasure_Click() {
             if (RackVlaggen[r].Show)
                 if (RackvensterInterface* rack = RackVenster(r)) rack->WissenVensterMetingen();
         StartMeten();
-        KnoppenAan(KnopLoggen);
+        ZetKnop(KnopLoggen, true);
         m_menus->mnuDatalogging->setEnabled(true);
         PlaatsAanduidingenCOM();
         for (int g = 1; g <= AantalGrafieken; ++g)

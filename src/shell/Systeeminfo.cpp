@@ -22,8 +22,8 @@ qint64 Geheugen(const char* sleutel) {
     QFile f(QStringLiteral("/proc/meminfo"));
     if (!f.open(QIODevice::ReadOnly)) return -1;
     const QByteArray naam = QByteArray(sleutel) + ':';
-    while (!f.atEnd()) {
-        const QByteArray regel = f.readLine();
+    // The file reports no size: it is read whole, not up to its "end".
+    for (const QByteArray& regel : f.readAll().split('\n')) {
         if (!regel.startsWith(naam)) continue;
         bool goed = false;
         const qint64 kb = regel.mid(naam.size()).trimmed().split(' ').value(0).toLongLong(&goed);

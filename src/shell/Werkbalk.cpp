@@ -209,11 +209,9 @@ void Werkbalk::LaadStrings() {
 }
 
 void KnoppenAan(int index) {
-    if (mdiK740* venster = HoofdvensterK740())
-        if (QAction* knop = venster->werkbalk().Knop(index)) knop->setEnabled(true);
+    if (mdiK740* venster = HoofdvensterK740()) venster->ZetKnop(index, true);
 }
 
 void KnoppenUit(int index) {
-    if (mdiK740* venster = HoofdvensterK740())
-        if (QAction* knop = venster->werkbalk().Knop(index)) knop->setEnabled(false);
+    if (mdiK740* venster = HoofdvensterK740()) venster->ZetKnop(index, false);
 }

@@ -132,6 +132,8 @@ public:
 
     // Menus, toolbar and status bar.
     void InstellenKnoppenData();
+    // Enables or disables toolbar button `index` (KnoppenAan, KnoppenUit).
+    void ZetKnop(int index, bool aan);
     void ZetKnoppen() override;
     void InstellenKnopMenus();
     void LeesToolbarInstelling();

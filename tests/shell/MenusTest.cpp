@@ -21,6 +21,7 @@
 #include "shared/Instellingen.h"
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
+#include "shared/ui/HelpVenster.h"
 #include "shared/ui/Kindvensters.h"
 #include "shell/Installatie.h"
 #include "shell/Menubalk.h"
@@ -35,6 +36,8 @@
 #include "views/frmTabel.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QSysInfo>
 #include <QDir>
 #include <QLabel>
 #include <QMdiArea>
@@ -622,6 +625,31 @@ TEST_F(MenusTest, TheTimeBaseTakesTheSelectedRowAndTheHeaderRowChangesNothing) {
     EXPECT_TRUE(RelatieveTijd);
     EXPECT_NEAR(TijdBasis, basis, 1e-6);
     EXPECT_TRUE(vragen.empty());
+}
+
+TEST_F(MenusTest, HelpOpensTheMainWindowsPageAndSystemInfoTellsWhatThePlatformReports) {
+    HuidigeTaal = 2;
+    KiesTaal(HuidigeTaal);
+    knop(KnopHelp)->trigger();
+    HelpVenster* help = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* h = qobject_cast<HelpVenster*>(w); h && h->isVisible()) help = h;
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->pagina(), HelpPagina(2, HelpHoofdvenster));
+    SluitHelp();
+
+    menus().mnuSysInfo->trigger();
+    QWidget* info = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QStringLiteral("Systeeminfo") && w->isVisible()) info = w;
+    ASSERT_NE(info, nullptr);
+    QStringList teksten;
+    for (QLabel* l : info->findChildren<QLabel*>())
+        teksten << l->text();
+    EXPECT_TRUE(teksten.contains(QString::fromLatin1(qVersion())));
+    EXPECT_TRUE(teksten.contains(QSysInfo::currentCpuArchitecture()));
+    EXPECT_TRUE(std::any_of(teksten.begin(), teksten.end(),
+                            [](const QString& t) { return t.endsWith(QStringLiteral(" free)")) && !t.startsWith('?'); }));
 }
 
 TEST(Vensterindeling, TilesShareTheAreaWithoutGapsAndIconsLineTheBottom) {
