@@ -48,29 +48,37 @@ Menubalk::Menubalk(mdiK740& v) : QObject(&v), m_venster(v) {
 
     mnuFile = kop(QStringLiteral("mnuFile"), QStringLiteral("&File"));
     connect(mnuFile, &QMenu::aboutToShow, this, [&v] { v.mnuFile_Click(); });
-    mnuFileNew = Item(mnuFile, QStringLiteral("mnuFileNew"), QStringLiteral("&New"), [&v] { v.mnuFileNew_Click(); },
-                      QKeySequence(Qt::CTRL | Qt::Key_N));
-    mnuFileOpen = Item(mnuFile, QStringLiteral("mnuFileOpen"), QStringLiteral("&Open"),
-                       [&v] { v.mnuFileOpen_Click(); }, QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnuFileSaveAs = Item(mnuFile, QStringLiteral("mnuFileSaveAs"), QStringLiteral("Save &As"),
-                         [&v] { v.mnuFileSaveAs_Click(); }, QKeySequence(Qt::CTRL | Qt::Key_W));
+    mnuFileNew = Item(
+        mnuFile, QStringLiteral("mnuFileNew"), QStringLiteral("&New"), [&v] { v.mnuFileNew_Click(); },
+        QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuFileOpen = Item(
+        mnuFile, QStringLiteral("mnuFileOpen"), QStringLiteral("&Open"), [&v] { v.mnuFileOpen_Click(); },
+        QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuFileSaveAs = Item(
+        mnuFile, QStringLiteral("mnuFileSaveAs"), QStringLiteral("Save &As"),
+        [&v] { v.mnuFileSaveAs_Click(); }, QKeySequence(Qt::CTRL | Qt::Key_W));
     Lijn(mnuFile, QStringLiteral("line1"));
-    mnuFileSettings = Item(mnuFile, QStringLiteral("mnuFileSettings"), QStringLiteral("&Settings"),
-                           [&v] { v.mnuFileSettings_Click(); }, QKeySequence(Qt::CTRL | Qt::Key_U));
+    mnuFileSettings = Item(
+        mnuFile, QStringLiteral("mnuFileSettings"), QStringLiteral("&Settings"),
+        [&v] { v.mnuFileSettings_Click(); }, QKeySequence(Qt::CTRL | Qt::Key_U));
     mnuReadSettings = Item(mnuFile, QStringLiteral("mnuReadSettings"), QStringLiteral("Rea&d settings"));
     mnuReadSettings->setVisible(false);
     mnuReadSettings->setEnabled(false);
-    mnuFileSaveSettings = Item(mnuFile, QStringLiteral("mnuFileSaveSettings"), QStringLiteral("Sa&ve settings"),
-                               [&v] { v.mnuFileSaveSettings_Click(); }, QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuSaveSettingsAs = Item(mnuFile, QStringLiteral("mnuSaveSettingsAs"), QStringLiteral("Sav&e settings as..."));
+    mnuFileSaveSettings = Item(
+        mnuFile, QStringLiteral("mnuFileSaveSettings"), QStringLiteral("Sa&ve settings"),
+        [&v] { v.mnuFileSaveSettings_Click(); }, QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuSaveSettingsAs =
+        Item(mnuFile, QStringLiteral("mnuSaveSettingsAs"), QStringLiteral("Sav&e settings as..."));
     mnuSaveSettingsAs->setVisible(false);
     mnuSaveSettingsAs->setEnabled(false);
     Lijn(mnuFile, QStringLiteral("line"));
-    mnuFilePrint = Item(mnuFile, QStringLiteral("mnuFilePrint"), QStringLiteral("&Print"),
-                        [&v] { v.mnuFilePrint_Click(); }, QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuFilePrint = Item(
+        mnuFile, QStringLiteral("mnuFilePrint"), QStringLiteral("&Print"), [&v] { v.mnuFilePrint_Click(); },
+        QKeySequence(Qt::CTRL | Qt::Key_P));
     Lijn(mnuFile, QStringLiteral("line2"));
-    mnuFileExit = Item(mnuFile, QStringLiteral("mnuFileExit"), QStringLiteral("&Exit"),
-                       [&v] { v.mnuFileExit_Click(); }, QKeySequence(Qt::CTRL | Qt::Key_X));
+    mnuFileExit = Item(
+        mnuFile, QStringLiteral("mnuFileExit"), QStringLiteral("&Exit"), [&v] { v.mnuFileExit_Click(); },
+        QKeySequence(Qt::CTRL | Qt::Key_X));
     SeparatorRecentFiles = Lijn(mnuFile, QStringLiteral("SeparatorRecentFiles"));
     SeparatorRecentFiles->setVisible(false);
     for (int i = 0; i < 4; ++i) {
@@ -82,26 +90,29 @@ Menubalk::Menubalk(mdiK740& v) : QObject(&v), m_venster(v) {
 
     mnuEdit = kop(QStringLiteral("mnuEdit"), QStringLiteral("&Edit"));
     connect(mnuEdit, &QMenu::aboutToShow, this, [&v] { v.mnuEdit_Click(); });
-    mnuEditCopy = Item(mnuEdit, QStringLiteral("mnuEditCopy"), QStringLiteral("&Copy"),
-                       [&v] { v.mnuEditCopy_Click(); }, QKeySequence(Qt::CTRL | Qt::Key_C));
-    mnuEditInfo = Item(mnuEdit, QStringLiteral("mnuEditInfo"), QStringLiteral("&Info"),
-                       [&v] { v.mnuEditInfo_Click(); }, QKeySequence(Qt::CTRL | Qt::Key_E));
+    mnuEditCopy = Item(
+        mnuEdit, QStringLiteral("mnuEditCopy"), QStringLiteral("&Copy"), [&v] { v.mnuEditCopy_Click(); },
+        QKeySequence(Qt::CTRL | Qt::Key_C));
+    mnuEditInfo = Item(
+        mnuEdit, QStringLiteral("mnuEditInfo"), QStringLiteral("&Info"), [&v] { v.mnuEditInfo_Click(); },
+        QKeySequence(Qt::CTRL | Qt::Key_E));
     Lijn(mnuEdit, QStringLiteral("lineEdit1"));
     mnuClearLine = Item(mnuEdit, QStringLiteral("mnuClearLine"), QStringLiteral("Clea&r selection"),
                         [&v] { v.mnuClearLine_Click(); });
     mnuDeleteLine = Item(mnuEdit, QStringLiteral("mnuDeleteLine"), QStringLiteral("D&elete line"),
                          [&v] { v.mnuDeleteLine_Click(); });
     Lijn(mnuEdit, QStringLiteral("lineEdit2"));
-    mnuRelatieveTijd = Item(mnuEdit, QStringLiteral("mnuRelatieveTijd"), QStringLiteral("Relative time"),
-                            [&v] { v.mnuRelatieveTijd_Click(); }, {}, true);
+    mnuRelatieveTijd = Item(
+        mnuEdit, QStringLiteral("mnuRelatieveTijd"), QStringLiteral("Relative time"),
+        [&v] { v.mnuRelatieveTijd_Click(); }, {}, true);
     mnuTimeOrigin = Item(mnuEdit, QStringLiteral("mnuTimeOrigin"), QStringLiteral("Set time origin"),
                          [&v] { v.mnuTimeOrigin_Click(); });
     mnuTimeOrigin->setEnabled(false);
     Lijn(mnuEdit, QStringLiteral("line4"));
-    mnuEditCopySettings = Item(mnuEdit, QStringLiteral("mnuEditCopySettings"), QStringLiteral("C&opy Settings"),
-                               [&v] { v.mnuEditCopySettings_Click(); });
-    mnuEditPasteSettings = Item(mnuEdit, QStringLiteral("mnuEditPasteSettings"), QStringLiteral("&Paste Settings"),
-                                [&v] { v.mnuEditPasteSettings_Click(); });
+    mnuEditCopySettings = Item(mnuEdit, QStringLiteral("mnuEditCopySettings"),
+                               QStringLiteral("C&opy Settings"), [&v] { v.mnuEditCopySettings_Click(); });
+    mnuEditPasteSettings = Item(mnuEdit, QStringLiteral("mnuEditPasteSettings"),
+                                QStringLiteral("&Paste Settings"), [&v] { v.mnuEditPasteSettings_Click(); });
 
     mnuNetwork = kop(QStringLiteral("mnuNetwork"), QStringLiteral("&System"));
     connect(mnuNetwork, &QMenu::aboutToShow, this, [&v] { v.mnuNetwork_Click(); });
@@ -109,33 +120,35 @@ Menubalk::Menubalk(mdiK740& v) : QObject(&v), m_venster(v) {
                            [&v] { v.mnuSystemReport_Click(); });
     mnuSystemLine = Lijn(mnuNetwork, QStringLiteral("mnuSystemLine"));
     mnuSystemLine->setVisible(false);
-    mnuSystemReset = Item(mnuNetwork, QStringLiteral("mnuSystemReset"), QStringLiteral("Rese&t racks/modules"),
-                          [&v] { v.mnuSystemReset_Click(); });
+    mnuSystemReset = Item(mnuNetwork, QStringLiteral("mnuSystemReset"),
+                          QStringLiteral("Rese&t racks/modules"), [&v] { v.mnuSystemReset_Click(); });
     mnuSystemReset->setVisible(false);
     mnuSystemReset->setEnabled(false);
     Lijn(mnuNetwork, QStringLiteral("mnuSystemLine0"));
-    mnuNetworkSearch = Item(mnuNetwork, QStringLiteral("mnuNetworkSearch"), QStringLiteral("&Search racks/modules"),
-                            [&v] { v.mnuNetworkSearch_Click(); });
+    mnuNetworkSearch = Item(mnuNetwork, QStringLiteral("mnuNetworkSearch"),
+                            QStringLiteral("&Search racks/modules"), [&v] { v.mnuNetworkSearch_Click(); });
 
     mnuData = kop(QStringLiteral("mnuData"), QStringLiteral("&Data"));
     connect(mnuData, &QMenu::aboutToShow, this, [&v] { v.mnuData_Click(); });
-    mnuDataMeasure = Item(mnuData, QStringLiteral("mnuDataMeasure"), QStringLiteral("&Measure"),
-                          [&v] { v.mnuDataMeasure_Click(); }, QKeySequence(Qt::CTRL | Qt::Key_M), true);
+    mnuDataMeasure = Item(
+        mnuData, QStringLiteral("mnuDataMeasure"), QStringLiteral("&Measure"),
+        [&v] { v.mnuDataMeasure_Click(); }, QKeySequence(Qt::CTRL | Qt::Key_M), true);
     mnuDataMeasure->setChecked(true);
-    mnuDatalogging = Item(mnuData, QStringLiteral("mnuDatalogging"), QStringLiteral("&Log"),
-                          [&v] { v.mnuDatalogging_Click(); }, QKeySequence(Qt::CTRL | Qt::Key_L), true);
+    mnuDatalogging = Item(
+        mnuData, QStringLiteral("mnuDatalogging"), QStringLiteral("&Log"), [&v] { v.mnuDatalogging_Click(); },
+        QKeySequence(Qt::CTRL | Qt::Key_L), true);
 
     mnuGraph = kop(QStringLiteral("mnuGraph"), QStringLiteral("&Graph"));
     connect(mnuGraph, &QMenu::aboutToShow, this, [&v] { v.mnuGraph_Click(); });
-    mnuExtraSettingsGraph = Item(mnuGraph, QStringLiteral("mnuExtraSettingsGraph"), QStringLiteral("&Settings"),
-                                 [&v] { v.mnuExtraSettingsGraph_Click(); });
+    mnuExtraSettingsGraph = Item(mnuGraph, QStringLiteral("mnuExtraSettingsGraph"),
+                                 QStringLiteral("&Settings"), [&v] { v.mnuExtraSettingsGraph_Click(); });
     linegraph1 = Lijn(mnuGraph, QStringLiteral("linegraph1"));
     mnuGraphNewMenu = mnuGraph->addMenu(QStringLiteral("&New"));
     mnuGraphNewMenu->setObjectName(QStringLiteral("mnuGraphNew"));
     mnuGraphNew = mnuGraphNewMenu->menuAction();
     mnuGraphNew->setObjectName(QStringLiteral("mnuGraphNew"));
-    mnuGraphNewTable = Item(mnuGraphNewMenu, QStringLiteral("mnuGraphNewTable"), QStringLiteral("&Table series"),
-                            [&v] { v.mnuGraphNewTable_Click(); });
+    mnuGraphNewTable = Item(mnuGraphNewMenu, QStringLiteral("mnuGraphNewTable"),
+                            QStringLiteral("&Table series"), [&v] { v.mnuGraphNewTable_Click(); });
     mnuGraphNewRecorder = Item(mnuGraphNewMenu, QStringLiteral("mnuGraphNewRecorder"),
                                QStringLiteral("&XY recorder"), [&v] { v.mnuGraphNewRecorder_Click(); });
     linegraph2 = Lijn(mnuGraph, QStringLiteral("linegraph2"));
@@ -143,21 +156,23 @@ Menubalk::Menubalk(mdiK740& v) : QObject(&v), m_venster(v) {
                         [&v] { v.mnuEditCopy_Click(); });
     mnuGraphPrint = Item(mnuGraph, QStringLiteral("mnuGraphPrint"), QStringLiteral("Print"));
     linegraph3 = Lijn(mnuGraph, QStringLiteral("linegraph3"));
-    mnuGraphCopySettings = Item(mnuGraph, QStringLiteral("mnuGraphCopySettings"), QStringLiteral("Copy Settings"),
-                                [&v] { v.mnuEditCopySettings_Click(); });
+    mnuGraphCopySettings = Item(mnuGraph, QStringLiteral("mnuGraphCopySettings"),
+                                QStringLiteral("Copy Settings"), [&v] { v.mnuEditCopySettings_Click(); });
     mnuGraphPasteSettings = Item(mnuGraph, QStringLiteral("mnuGraphPasteSettings"),
                                  QStringLiteral("Paste Settings"), [&v] { v.mnuEditPasteSettings_Click(); });
 
     mnuView = kop(QStringLiteral("mnuView"), QStringLiteral("&View"));
     connect(mnuView, &QMenu::aboutToShow, this, [&v] { v.mnuView_Click(); });
-    mnuDataRack = Item(mnuView, QStringLiteral("mnuDataRack"), QStringLiteral("&Rack"), [&v] { v.mnuDataRack_Click(); });
-    mnuDataTabel =
-        Item(mnuView, QStringLiteral("mnuDataTabel"), QStringLiteral("&Table"), [&v] { v.mnuDataTabel_Click(); });
-    mnuViewGraph =
-        Item(mnuView, QStringLiteral("mnuViewGraph"), QStringLiteral("&Graph"), [&v] { v.mnuViewGraph_Click(); });
+    mnuDataRack = Item(mnuView, QStringLiteral("mnuDataRack"), QStringLiteral("&Rack"),
+                       [&v] { v.mnuDataRack_Click(); });
+    mnuDataTabel = Item(mnuView, QStringLiteral("mnuDataTabel"), QStringLiteral("&Table"),
+                        [&v] { v.mnuDataTabel_Click(); });
+    mnuViewGraph = Item(mnuView, QStringLiteral("mnuViewGraph"), QStringLiteral("&Graph"),
+                        [&v] { v.mnuViewGraph_Click(); });
     Lijn(mnuView, QStringLiteral("mnuViewLine"));
-    mnuExtraTerminal = Item(mnuView, QStringLiteral("mnuExtraTerminal"), QStringLiteral("Termin&al"),
-                            [&v] { v.mnuExtraTerminal_Click(); }, {}, true);
+    mnuExtraTerminal = Item(
+        mnuView, QStringLiteral("mnuExtraTerminal"), QStringLiteral("Termin&al"),
+        [&v] { v.mnuExtraTerminal_Click(); }, {}, true);
     mnuNetworkShow = Item(mnuView, QStringLiteral("mnuNetworkShow"), QStringLiteral("&System tree"),
                           [&v] { v.mnuNetworkShow_Click(); });
 
@@ -169,26 +184,30 @@ Menubalk::Menubalk(mdiK740& v) : QObject(&v), m_venster(v) {
     mnuWindowFont = Item(mnuWindow, QStringLiteral("mnuWindowFont"), QStringLiteral("change &Font"),
                          [&v] { v.mnuWindowFont_Click(); });
     Lijn(mnuWindow, QStringLiteral("linew2"));
-    mnuWindowToolbar = Item(mnuWindow, QStringLiteral("mnuWindowToolbar"), QStringLiteral("T&oolbar"),
-                            [&v] { v.mnuWindowToolbar_Click(); }, QKeySequence(Qt::Key_F5), true);
+    mnuWindowToolbar = Item(
+        mnuWindow, QStringLiteral("mnuWindowToolbar"), QStringLiteral("T&oolbar"),
+        [&v] { v.mnuWindowToolbar_Click(); }, QKeySequence(Qt::Key_F5), true);
     Lijn(mnuWindow, QStringLiteral("linew1"));
-    mnuWindowTileHorizontal = Item(mnuWindow, QStringLiteral("mnuWindowTileHorizontal"),
-                                   QStringLiteral("T&ile Horizontal"), [&v] { v.mnuWindowTileHorizontal_Click(); });
-    mnuWindowTileVertical = Item(mnuWindow, QStringLiteral("mnuWindowTileVertical"), QStringLiteral("Tile &Vertical"),
-                                 [&v] { v.mnuWindowTileVertical_Click(); });
+    mnuWindowTileHorizontal =
+        Item(mnuWindow, QStringLiteral("mnuWindowTileHorizontal"), QStringLiteral("T&ile Horizontal"),
+             [&v] { v.mnuWindowTileHorizontal_Click(); });
+    mnuWindowTileVertical = Item(mnuWindow, QStringLiteral("mnuWindowTileVertical"),
+                                 QStringLiteral("Tile &Vertical"), [&v] { v.mnuWindowTileVertical_Click(); });
     mnuWindowCascade = Item(mnuWindow, QStringLiteral("mnuWindowCascade"), QStringLiteral("&Cascade"),
                             [&v] { v.mnuWindowCascade_Click(); });
-    mnuWindowArrangeIcons = Item(mnuWindow, QStringLiteral("mnuWindowArrangeIcons"), QStringLiteral("&Arrange icons"),
-                                 [&v] { v.mnuWindowArrangeIcons_Click(); });
+    mnuWindowArrangeIcons = Item(mnuWindow, QStringLiteral("mnuWindowArrangeIcons"),
+                                 QStringLiteral("&Arrange icons"), [&v] { v.mnuWindowArrangeIcons_Click(); });
     m_vensterlijstBegin = mnuWindow->addSeparator();
     m_vensterlijstBegin->setVisible(false);
 
     mnuHelp = kop(QStringLiteral("mnuHelp"), QStringLiteral("&Help"));
-    mnuHelpContents = Item(mnuHelp, QStringLiteral("mnuHelpContents"), QStringLiteral("&Contents"),
-                           [&v] { v.mnuHelpContents_Click(); }, QKeySequence(Qt::Key_F1));
+    mnuHelpContents = Item(
+        mnuHelp, QStringLiteral("mnuHelpContents"), QStringLiteral("&Contents"),
+        [&v] { v.mnuHelpContents_Click(); }, QKeySequence(Qt::Key_F1));
     Lijn(mnuHelp, QStringLiteral("mnuHelpLine"));
-    mnuHelpInfo = Item(mnuHelp, QStringLiteral("mnuHelpInfo"), QStringLiteral("&Info..."),
-                       [&v] { v.mnuHelpInfo_Click(); }, QKeySequence(Qt::Key_F2));
+    mnuHelpInfo = Item(
+        mnuHelp, QStringLiteral("mnuHelpInfo"), QStringLiteral("&Info..."), [&v] { v.mnuHelpInfo_Click(); },
+        QKeySequence(Qt::Key_F2));
     Lijn(mnuHelp, QStringLiteral("helpline0"));
     mnuSysInfo = Item(mnuHelp, QStringLiteral("mnuSysInfo"), QStringLiteral("System Info"),
                       [&v] { v.mnuSysInfo_Click(); });
@@ -316,7 +335,8 @@ void Menubalk::LaadStrings() {
     // The Graph menu as the user sees it: the settings, a separator and New.
     linegraph1->setVisible(true);
     mnuGraphNew->setVisible(true);
-    for (QAction* a : {mnuGraphPrint, linegraph2, linegraph3, mnuGraphCopy, mnuGraphCopySettings, mnuGraphPasteSettings})
+    for (QAction* a :
+         {mnuGraphPrint, linegraph2, linegraph3, mnuGraphCopy, mnuGraphCopySettings, mnuGraphPasteSettings})
         a->setVisible(false);
 
     mnuClearLine->setText(tekst(423));
@@ -353,7 +373,8 @@ void Menubalk::VulVensterlijst() {
         ++n;
         QString titel = kader->windowTitle();
         titel.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        QAction* a = mnuWindow->addAction((n < 10 ? QStringLiteral("&%1 ").arg(n) : QStringLiteral("%1 ").arg(n)) + titel);
+        QAction* a = mnuWindow->addAction(
+            (n < 10 ? QStringLiteral("&%1 ").arg(n) : QStringLiteral("%1 ").arg(n)) + titel);
         a->setCheckable(true);
         a->setChecked(kader == actief);
         QObject::connect(a, &QAction::triggered, gebied, [gebied, kader] {

@@ -55,7 +55,12 @@ public:
     Lettertype LeesLettertype() const override {
         const QFont f = m_controle.font();
         const QColor c = m_controle.palette().color(QPalette::Text);
-        return {f.family(),  f.pointSizeF(), f.bold(), f.italic(), f.underline(), f.strikeOut(),
+        return {f.family(),
+                f.pointSizeF(),
+                f.bold(),
+                f.italic(),
+                f.underline(),
+                f.strikeOut(),
                 c.red() + 256 * c.green() + 65536 * c.blue()};
     }
     void ZetLettertype(const Lettertype& l) override {
@@ -549,7 +554,8 @@ void mdiK740::mnuRelatieveTijd_Click() {
 }
 
 void mdiK740::mnuTimeOrigin_Click() {
-    if (frmTabel* tabel = ActieveVensters() >= 1 ? AlsTabel(ActiefVenster()) : nullptr) ZetTijdOorsprong(*tabel);
+    if (frmTabel* tabel = ActieveVensters() >= 1 ? AlsTabel(ActiefVenster()) : nullptr)
+        ZetTijdOorsprong(*tabel);
 }
 
 void mdiK740::mnuEditCopySettings_Click() {

@@ -48,7 +48,8 @@ void Statusbalk::ZetTekst(int paneel, const QString& tekst) {
 }
 
 void Statusbalk::ZetVerzonken(int paneel, bool verzonken) {
-    if (QLabel* p = Paneel(paneel)) p->setFrameStyle(QFrame::Panel | (verzonken ? QFrame::Sunken : QFrame::Raised));
+    if (QLabel* p = Paneel(paneel))
+        p->setFrameStyle(QFrame::Panel | (verzonken ? QFrame::Sunken : QFrame::Raised));
 }
 
 void Statusbalk::PasPaneelAan(int paneel) {

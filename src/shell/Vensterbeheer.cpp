@@ -45,8 +45,8 @@ void NaarVoren(QWidget* venster) {
 
 // The graph numbers listed in the settings as open ("Graph"/"Index" & g holding g).
 bool GrafiekInLijst(int g) {
-    const QString waarde =
-        LeesInstelling(AppNaam, QStringLiteral("Graph"), QStringLiteral("Index%1").arg(g), QStringLiteral("-1"));
+    const QString waarde = LeesInstelling(AppNaam, QStringLiteral("Graph"), QStringLiteral("Index%1").arg(g),
+                                          QStringLiteral("-1"));
     return std::lround(Val(waarde)) == g;
 }
 
@@ -227,8 +227,8 @@ void Vensterbeheer::Schik(Schikking wijze) {
         break;
     case Schikking::TegelsHorizontaal:
     case Schikking::TegelsVerticaal: {
-        const QList<QRect> indeling = TegelIndeling(maat, static_cast<int>(open.size()),
-                                                    wijze == Schikking::TegelsHorizontaal);
+        const QList<QRect> indeling =
+            TegelIndeling(maat, static_cast<int>(open.size()), wijze == Schikking::TegelsHorizontaal);
         for (qsizetype i = 0; i < open.size(); ++i) {
             if (open[i]->isMaximized()) open[i]->showNormal();
             open[i]->setGeometry(indeling[i]);

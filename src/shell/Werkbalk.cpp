@@ -102,7 +102,7 @@ struct Tooltipontwerp {
     bool zonderAmpersand;
 };
 constexpr std::array<Tooltipontwerp, 19> ToolTips = {{
-    {1, 253, false},  {2, 254, false},  {3, 255, false},  {4, 106, true},  {6, 266, false},
+    {1, 253, false},  {2, 254, false},  {3, 255, false},  {4, 106, true},   {6, 266, false},
     {8, 257, false},  {9, 258, false},  {10, 259, false}, {11, 260, false}, {13, 420, false},
     {14, 261, false}, {19, 265, false}, {21, 159, true},  {22, 160, true},  {23, 161, true},
     {25, 227, true},  {18, 358, false}, {16, 136, false}, {17, 137, false},
@@ -173,8 +173,9 @@ QAction* Werkbalk::Knop(int index) const {
 }
 
 QString Werkbalk::Sleutel(int index) const {
-    return index >= 1 && index <= AantalKnoppen ? QString::fromLatin1(Ontwerp[static_cast<size_t>(index)].sleutel)
-                                                : QString();
+    return index >= 1 && index <= AantalKnoppen
+               ? QString::fromLatin1(Ontwerp[static_cast<size_t>(index)].sleutel)
+               : QString();
 }
 
 QAction* Werkbalk::GrafiekMenuItem(int entry) const {

@@ -29,16 +29,16 @@
 #include "shared/Teksten.h"
 #include "shared/ui/FormMelding.h"
 #include "shared/ui/Vensterfuncties.h"
+#include "shell/Menubalk.h"
 #include "shell/Opdrachtregel.h"
 #include "shell/Poorten.h"
 #include "shell/Programmainstellingen.h"
-#include "shell/frmInstellen.h"
-#include "shell/frmSplash.h"
-#include "shell/frmTerminal.h"
-#include "shell/Menubalk.h"
 #include "shell/Statusbalk.h"
 #include "shell/Vensterbeheer.h"
 #include "shell/Werkbalk.h"
+#include "shell/frmInstellen.h"
+#include "shell/frmSplash.h"
+#include "shell/frmTerminal.h"
 #include "views/Grafiekvensters.h"
 
 #include <QApplication>
@@ -524,8 +524,8 @@ QSize mdiK740::StandaardGrootte(const QRect& scherm) const {
     const QSize gebied(2 * hoek + rack.width() + 2 * m_mdi->frameWidth(),
                        2 * hoek + rack.height() + 2 * m_mdi->frameWidth());
     // Menus, toolbar and status bar around the area.
-    const int rand =
-        menuBar()->sizeHint().height() + m_werkbalk->balk()->sizeHint().height() + statusBar()->sizeHint().height();
+    const int rand = menuBar()->sizeHint().height() + m_werkbalk->balk()->sizeHint().height() +
+                     statusBar()->sizeHint().height();
     QSize maat(std::max(gebied.width(), TwipsNaarPixels(10000)),
                std::max(gebied.height() + rand, TwipsNaarPixels(7000)));
     // The window manager's frame is not known before the window shows: room for a common one.

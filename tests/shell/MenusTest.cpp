@@ -37,13 +37,13 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QSysInfo>
 #include <QDir>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSysInfo>
 #include <QTabWidget>
 #include <QToolBar>
 
@@ -93,7 +93,8 @@ QStringList Opschriften(mdiK740& venster) {
                 menu(a->menu());
                 continue;
             }
-            uit << a->objectName() + QLatin1Char('=') + a->text() + (a->isVisible() ? QString() : QStringLiteral(" hidden"));
+            uit << a->objectName() + QLatin1Char('=') + a->text() +
+                       (a->isVisible() ? QString() : QStringLiteral(" hidden"));
         }
     };
     for (QAction* a : venster.menuBar()->actions())
@@ -177,9 +178,9 @@ TEST_F(MenusTest, TheEditMenuFollowsTheActiveWindowAndLoggingTurnsItAllOff) {
 
     VerbindingActief = true;
     venster->mnuEdit_Click();
-    for (QAction* a : {menus().mnuEditCopy, menus().mnuEditInfo, menus().mnuEditPasteSettings,
-                       menus().mnuEditCopySettings, menus().mnuClearLine, menus().mnuDeleteLine,
-                       menus().mnuRelatieveTijd, menus().mnuTimeOrigin})
+    for (QAction* a :
+         {menus().mnuEditCopy, menus().mnuEditInfo, menus().mnuEditPasteSettings, menus().mnuEditCopySettings,
+          menus().mnuClearLine, menus().mnuDeleteLine, menus().mnuRelatieveTijd, menus().mnuTimeOrigin})
         EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
     VerbindingActief = false;
 }
@@ -349,7 +350,8 @@ TEST_F(MenusTest, ReplaceSettingsCopiesTheWidthsAndFontOfOneGridAfterYes) {
     menus().mnuEditPasteSettings->trigger();
 
     QString vraag = Tekst[340];
-    vraag.replace(QStringLiteral("XX"), Racks[1].Modules[3].Name).replace(QStringLiteral("YY"), Racks[2].Modules[5].Name);
+    vraag.replace(QStringLiteral("XX"), Racks[1].Modules[3].Name)
+        .replace(QStringLiteral("YY"), Racks[2].Modules[5].Name);
     ASSERT_EQ(vragen.size(), 2u);
     EXPECT_EQ(vragen[1], (Vraag{vraag, vbYesNo | vbQuestion, VervangAmpersand(Tekst[343], QString())}));
     for (int c = 0; c < 20; ++c)
@@ -369,8 +371,24 @@ TEST_F(MenusTest, APastedGraphTakesTheDisplaySettingsButKeepsItsCurvesAndTitle) 
     doel.index = 4;
     ZetGrafiekVenster(3, &bron);
     ZetGrafiekVenster(4, &doel);
-    bron.instellingen = {QStringLiteral("pH"), true, 2.0, 12.0, 5, 2, QStringLiteral("time"), 300, 6, 2,
-                         true, true, 30, true, true, 11.5, true, 3.5};
+    bron.instellingen = {QStringLiteral("pH"),
+                         true,
+                         2.0,
+                         12.0,
+                         5,
+                         2,
+                         QStringLiteral("time"),
+                         300,
+                         6,
+                         2,
+                         true,
+                         true,
+                         30,
+                         true,
+                         true,
+                         11.5,
+                         true,
+                         3.5};
     doel.instellingen.TitelWaardenas = QStringLiteral("mine");
     doel.instellingen.RecorderTussentijd = 7;
     doel.caption = QStringLiteral("Graph 4");
@@ -600,7 +618,8 @@ TEST_F(MenusTest, TheTimeBaseTakesTheSelectedRowAndTheHeaderRowChangesNothing) {
     tabel->ZetCelTekst(m, 1, KolomTijd, QStringLiteral("09:30:00"));
     TabelGrid* grid = tabel->MSHFlexGrid[static_cast<size_t>(m)];
     const auto relatief = [] {
-        return LeesInstelling(AppNaam, QStringLiteral("Time"), QStringLiteral("Relative"), QStringLiteral("?"));
+        return LeesInstelling(AppNaam, QStringLiteral("Time"), QStringLiteral("Relative"),
+                              QStringLiteral("?"));
     };
 
     // On the header row the relative clock switches itself off again.
@@ -615,8 +634,7 @@ TEST_F(MenusTest, TheTimeBaseTakesTheSelectedRowAndTheHeaderRowChangesNothing) {
     EXPECT_TRUE(RelatieveTijd);
     EXPECT_TRUE(menus().mnuRelatieveTijd->isChecked());
     EXPECT_EQ(relatief(), QStringLiteral("-1"));
-    const platform::Datum basis =
-        platform::DatumUitQDateTime(QDateTime(QDate(2026, 1, 5), QTime(9, 30)));
+    const platform::Datum basis = platform::DatumUitQDateTime(QDateTime(QDate(2026, 1, 5), QTime(9, 30)));
     EXPECT_NEAR(TijdBasis, basis, 1e-6);
 
     // Set reference point on the header: relative time and its zero stay.
@@ -648,8 +666,9 @@ TEST_F(MenusTest, HelpOpensTheMainWindowsPageAndSystemInfoTellsWhatThePlatformRe
         teksten << l->text();
     EXPECT_TRUE(teksten.contains(QString::fromLatin1(qVersion())));
     EXPECT_TRUE(teksten.contains(QSysInfo::currentCpuArchitecture()));
-    EXPECT_TRUE(std::any_of(teksten.begin(), teksten.end(),
-                            [](const QString& t) { return t.endsWith(QStringLiteral(" free)")) && !t.startsWith('?'); }));
+    EXPECT_TRUE(std::any_of(teksten.begin(), teksten.end(), [](const QString& t) {
+        return t.endsWith(QStringLiteral(" free)")) && !t.startsWith('?');
+    }));
 }
 
 TEST(Vensterindeling, TilesShareTheAreaWithoutGapsAndIconsLineTheBottom) {
