@@ -10,12 +10,14 @@
 #include "shell/Opdrachtregel.h"
 #include "shell/Poorten.h"
 #include "shell/Programmainstellingen.h"
+#include "shell/Systeeminfo.h"
 #include "shell/frmInstellen.h"
 #include "shell/frmTerminal.h"
 #include "shell/mdiK740.h"
 #include "views/Beginstand.h"
 
 void ResetShell() {
+    SluitSysteeminfo();
     ResetInstellen();
     ResetTerminal();
     ResetMdiK740();

@@ -40,7 +40,7 @@
 // Bestandsbewerkingen     files/Bestandsbewerkingen.h          - (its own works)     FouteBewerkingen
 // TabelvensterHerstel     files/RackConfiguratie.h             FrmTabelHerstel       OpnameTabelHerstel
 // RackvensterActies       rackviews/RackvensterActies.h        FrmTabelRackingangen  Acties (FormRackTest)
-// TabelvensterOmgeving    views/frmTabel.h                     - (no menus yet)      Menuopname
+// TabelvensterOmgeving    views/frmTabel.h                     the main window       Menuopname
 // GrafiekvensterOmgeving  views/Grafiekvensters.h              the main window       Sluitopname
 //
 // The program's sides: FormMeldingVenster, FrmVoortgangVenster and FormPathInputVenster in shared/ui,
@@ -51,8 +51,8 @@
 // and FouteBewerkingen in tests/files/Bestandsomgeving.h, OpnameTabelHerstel in RackConfiguratieTest,
 // Menuopname in TabelvensterTest, Sluitopname in frmGrafiekTest. The rack window's entries that have no
 // window yet go to the module settings dialog (rackviews itself: then a direct call), the print engine
-// and the factory dialogs, beside the table window's; the table window's menu side to the main window's
-// Edit menu.
+// and the factory dialogs, beside the table window's; the table window's menu side is the main window's
+// Edit menu and toolbar.
 #include "shell/Installatie.h"
 
 #include "acquisition/Koppelingen.h"
@@ -110,6 +110,7 @@ void InstalleerHoofdvenster(mdiK740& hoofdvenster) {
     ZetMeldingOmgeving(&hoofdvenster);
     ZetKindvensterbeheer(&hoofdvenster);
     ZetGrafiekvensterOmgeving(&hoofdvenster);
+    ZetTabelvensterOmgeving(&hoofdvenster);
 }
 
 Installatie::Installatie(mdiK740& hoofdvenster) : m_delen(std::make_unique<Delen>(hoofdvenster)) {
@@ -140,6 +141,7 @@ Installatie::~Installatie() {
     // The progress window closes with its object.
     ZetTerug(voortgangVenster, ZetVoortgangVenster, d.voortgang);
     ZetTerug(meldingVenster, ZetMeldingVenster, d.melding);
+    ZetTerug<TabelvensterOmgeving, mdiK740>(tabelvensterOmgeving, ZetTabelvensterOmgeving, d.hoofdvenster);
     ZetTerug<GrafiekvensterOmgeving, mdiK740>(grafiekvensterOmgeving, ZetGrafiekvensterOmgeving,
                                               d.hoofdvenster);
     ZetTerug<Kindvensterbeheer, mdiK740>(kindvensterbeheer, ZetKindvensterbeheer, d.hoofdvenster);

@@ -74,6 +74,7 @@ QString Weergave(const QString& tekst) {
 
 frmTerminal::frmTerminal(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmTerminal"));
+    setProperty("Tag", Tag);
     setWindowTitle(QStringLiteral("Terminal"));
     FrameSerialPort = new QGroupBox(QStringLiteral("Serial port"), this);
     FrameSerialPort->setObjectName(QStringLiteral("FrameSerialPort"));

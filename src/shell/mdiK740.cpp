@@ -29,9 +29,13 @@
 #include "shared/Teksten.h"
 #include "shared/ui/FormMelding.h"
 #include "shared/ui/Vensterfuncties.h"
+#include "shell/Menubalk.h"
 #include "shell/Opdrachtregel.h"
 #include "shell/Poorten.h"
 #include "shell/Programmainstellingen.h"
+#include "shell/Statusbalk.h"
+#include "shell/Vensterbeheer.h"
+#include "shell/Werkbalk.h"
 #include "shell/frmInstellen.h"
 #include "shell/frmSplash.h"
 #include "shell/frmTerminal.h"
@@ -82,17 +86,6 @@ int64_t SecondenTussen(platform::Datum van, platform::Datum tot) {
     return seconde(tot) - seconde(van);
 }
 
-// A menu or toolbar command. Every checkable action of the program works one way: running it (a click,
-// its shortcut, or trigger() from code) toggles its check first, as Qt does; its command then reads the
-// wanted state from the action and, when the program refuses the change, sets the check back to the
-// real state. Code that only shows a state calls setChecked, which runs no command.
-QAction* Opdracht(QObject* ouder, const QString& tekst, bool aanvinkbaar, std::function<void()> actie) {
-    auto* a = new QAction(tekst, ouder);
-    a->setCheckable(aanvinkbaar);
-    QObject::connect(a, &QAction::triggered, a, std::move(actie));
-    return a;
-}
-
 } // namespace
 
 mdiK740* HoofdvensterK740() {
@@ -117,7 +110,6 @@ mdiK740::mdiK740(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(m_mdi);
     m_mdi->viewport()->installEventFilter(this);
     MaakMenus();
-    MaakStatusbalk();
 
     m_timerOpvragen = platform::klok().maakTimer();
     m_timerOpvragen->zetInterval(1000);
@@ -138,111 +130,7 @@ mdiK740::~mdiK740() {
     if (&meldingOmgeving() == this) ZetMeldingOmgeving(nullptr);
     if (&kindvensterbeheer() == this) ZetKindvensterbeheer(nullptr);
     if (&grafiekvensterOmgeving() == this) ZetGrafiekvensterOmgeving(nullptr);
-}
-
-void mdiK740::MaakMenus() {
-    QMenu* bestand = menuBar()->addMenu(QStringLiteral("&File"));
-    auto* instellingen =
-        Opdracht(this, QStringLiteral("&Settings"), false, [this] { mnuFileSettings_Click(); });
-    instellingen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
-    bestand->addAction(instellingen);
-    auto* bewaar =
-        Opdracht(this, QStringLiteral("Sa&ve settings"), false, [this] { mnuFileSaveSettings_Click(); });
-    bewaar->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    bestand->addAction(bewaar);
-    bestand->addSeparator();
-    auto* einde = Opdracht(this, QStringLiteral("&Exit"), false, [this] { mnuFileExit_Click(); });
-    einde->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
-    bestand->addAction(einde);
-
-    QMenu* systeem = menuBar()->addMenu(QStringLiteral("&System"));
-    systeem->addAction(
-        Opdracht(this, QStringLiteral("&Search racks/modules"), false, [this] { mnuNetworkSearch_Click(); }));
-
-    m_mnuData = menuBar()->addMenu(QStringLiteral("&Data"));
-    connect(m_mnuData, &QMenu::aboutToShow, this, [this] { mnuData_Click(); });
-    m_mnuDataMeasure = Opdracht(this, QStringLiteral("&Measure"), true, [this] { mnuDataMeasure_Click(); });
-    m_mnuDataMeasure->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
-    m_mnuDataMeasure->setChecked(true);
-    m_mnuData->addAction(m_mnuDataMeasure);
-    m_mnuDatalogging = Opdracht(this, QStringLiteral("&Log"), true, [this] { mnuDatalogging_Click(); });
-    m_mnuDatalogging->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    m_mnuData->addAction(m_mnuDatalogging);
-
-    QMenu* beeld = menuBar()->addMenu(QStringLiteral("&View"));
-    m_mnuExtraTerminal =
-        Opdracht(this, QStringLiteral("Termin&al"), true, [this] { mnuExtraTerminal_Click(); });
-    beeld->addAction(m_mnuExtraTerminal);
-    m_mnuNetworkShow =
-        Opdracht(this, QStringLiteral("&System tree"), false, [this] { mnuNetworkShow_Click(); });
-    beeld->addAction(m_mnuNetworkShow);
-
-    m_mnuWindow = menuBar()->addMenu(QStringLiteral("&Window"));
-    m_mnuWindowToolbar =
-        Opdracht(this, QStringLiteral("T&oolbar"), true, [this] { mnuWindowToolbar_Click(); });
-    m_mnuWindowToolbar->setShortcut(QKeySequence(Qt::Key_F5));
-    m_mnuWindow->addAction(m_mnuWindowToolbar);
-    m_mnuWindow->addSeparator();
-    m_mnuWindow->addAction(Opdracht(this, QStringLiteral("T&ile Horizontal"), false,
-                                    [this] { mnuWindowTileHorizontal_Click(); }));
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    auto* info = Opdracht(this, QStringLiteral("&Info..."), false, [this] { mnuHelpInfo_Click(); });
-    info->setShortcut(QKeySequence(Qt::Key_F2));
-    help->addAction(info);
-
-    m_toolbar = addToolBar(QStringLiteral("Toolbar"));
-    m_toolbar->setObjectName(QStringLiteral("Toolbar"));
-    m_toolbar->setMovable(false);
-    m_toolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    m_toolbar->addAction(
-        Opdracht(this, QStringLiteral("Settings"), false, [this] { mnuFileSettings_Click(); }));
-    m_knopBewaar =
-        Opdracht(this, QStringLiteral("Save settings"), false, [this] { mnuFileSaveSettings_Click(); });
-    m_toolbar->addAction(m_knopBewaar);
-    m_toolbar->addSeparator();
-    // A toolbar button runs its menu entry as the entry itself would: the entry's check toggles, then
-    // its command runs and shows the result on the button too.
-    m_knopMeten = Opdracht(this, QStringLiteral("Measure"), true, [this] {
-        m_mnuDataMeasure->toggle();
-        mnuDataMeasure_Click();
-    });
-    m_toolbar->addAction(m_knopMeten);
-    m_knopLoggen = Opdracht(this, QStringLiteral("Log"), true, [this] {
-        mnuData_Click();
-        if (m_mnuDatalogging->isEnabled()) {
-            m_mnuDatalogging->toggle();
-            mnuDatalogging_Click();
-        }
-        InstellenKnopLoggen();
-    });
-    m_toolbar->addAction(m_knopLoggen);
-}
-
-void mdiK740::MaakStatusbalk() {
-    const std::array<QString, 6> sleutels = {QString(),
-                                             QStringLiteral("Settings"),
-                                             QStringLiteral("Connect"),
-                                             QStringLiteral("Message"),
-                                             QStringLiteral("Counter"),
-                                             QStringLiteral("ConnectionTime")};
-    for (int i = 1; i <= 5; ++i) {
-        auto* paneel = new QLabel(this);
-        paneel->setObjectName(sleutels[i]);
-        paneel->setTextFormat(Qt::PlainText);
-        paneel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        paneel->setContentsMargins(4, 0, 4, 0);
-        paneel->installEventFilter(this);
-        if (i == 3) {
-            // The message panel takes the room the others leave; a long message is cut, not the others.
-            paneel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-            paneel->setMinimumWidth(40);
-        }
-        statusBar()->addWidget(paneel, i == 3 ? 1 : 0);
-        m_panelen[i] = paneel;
-        PasPaneelAan(i);
-    }
-    statusBar()->setSizeGripEnabled(true);
+    if (&tabelvensterOmgeving() == this) ZetTabelvensterOmgeving(nullptr);
 }
 
 bool mdiK740::eventFilter(QObject* object, QEvent* event) {
@@ -254,15 +142,12 @@ bool mdiK740::eventFilter(QObject* object, QEvent* event) {
         if (event->type() == QEvent::MouseButtonRelease) {
             auto* muis = static_cast<QMouseEvent*>(event);
             if (muis->button() == Qt::RightButton) {
-                m_mnuWindow->popup(muis->globalPosition().toPoint());
+                mnuWindow_Click();
+                m_menus->VulVensterlijst();
+                m_menus->mnuWindow->popup(muis->globalPosition().toPoint());
                 return true;
             }
         }
-    } else if (event->type() == QEvent::MouseButtonRelease) {
-        if (object == m_panelen[2])
-            StartStopVerbinding();
-        else if (object == m_panelen[1])
-            mnuFileSettings_Click();
     }
     return QMainWindow::eventFilter(object, event);
 }
@@ -303,6 +188,8 @@ bool mdiK740::MDIForm_Load(const QStringList& argumenten) {
                       .toInt(&geheel);
     if (!geheel) HuidigeTaal = 0;
     KiesTaal(HuidigeTaal);
+    LaadStrings();
+    LaadRecenteBestanden();
 
     Gegevensbestand =
         LeesInstelling(AppNaam, Settings, QStringLiteral("LastFile"), QStringLiteral("Untitled.csv"));
@@ -338,7 +225,7 @@ bool mdiK740::MDIForm_Load(const QStringList& argumenten) {
 
     LeesToolbarInstelling();
 
-    m_mnuNetworkShow->setVisible(Fabrieksmodus);
+    m_menus->mnuNetworkShow->setVisible(Fabrieksmodus);
 
     show();
 
@@ -369,8 +256,8 @@ void mdiK740::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    const int modus = m_sluitModus != 0 ? m_sluitModus : event->spontaneous() ? 0 : 1;
-    m_sluitModus = 0;
+    const int modus = m_sluitModus >= 0 ? m_sluitModus : event->spontaneous() ? 0 : 1;
+    m_sluitModus = -1;
     if (OpenMeldingen() > 0) {
         // A message box waits for its answer, and the command that asked goes on after it: the close
         // follows when every box is answered (ZetHoofdvensterIngeschakeld). The boxes come forward.
@@ -439,27 +326,16 @@ bool mdiK740::IsErEenRackActief() const {
     return false;
 }
 
-void mdiK740::LaadStrings() {
-    // The captions of the menus and the toolbar do not follow the language of the text table yet.
-}
-
 void mdiK740::ZetTitel() {
     setWindowTitle(ProductNaam.left(4) + QStringLiteral(" (") + Gegevensbestand + QLatin1Char(')'));
 }
 
 void mdiK740::ZetStatusTekst(int paneel, const QString& tekst) {
-    if (paneel < 1 || paneel > 5 || m_panelen[paneel]->text() == tekst) return;
-    m_panelen[paneel]->setText(tekst);
-    PasPaneelAan(paneel);
-}
-
-void mdiK740::PasPaneelAan(int paneel) {
-    // As wide as its text, never narrower than its design width.
-    if (paneel != 3) m_panelen[paneel]->setMinimumWidth(std::max(80, m_panelen[paneel]->sizeHint().width()));
+    m_statusbalk->ZetTekst(paneel, tekst);
 }
 
 QString mdiK740::StatusTekst(int paneel) const {
-    return paneel >= 1 && paneel <= 5 ? m_panelen[paneel]->text() : QString();
+    return m_statusbalk->Tekst(paneel);
 }
 
 void mdiK740::TerminalToevoegen(const QString& tekst, bool hexadecimaal) {
@@ -526,8 +402,8 @@ void mdiK740::StartTimerOpvragen() {
 }
 
 void mdiK740::ToonTerminal() {
-    if (!m_mnuExtraTerminal->isChecked())
-        m_mnuExtraTerminal->trigger();
+    if (!m_menus->mnuExtraTerminal->isChecked())
+        m_menus->mnuExtraTerminal->trigger();
     else
         ::ToonTerminal();
 }
@@ -541,8 +417,8 @@ void mdiK740::VernieuwGrafieken() {
 }
 
 void mdiK740::ZetMetenKnop(bool aan) {
-    m_mnuDataMeasure->setChecked(aan);
-    m_knopMeten->setChecked(aan);
+    m_menus->mnuDataMeasure->setChecked(aan);
+    knopMeten()->setChecked(aan);
 }
 
 void mdiK740::NeemOp(std::unique_ptr<QWidget> venster) {
@@ -567,7 +443,7 @@ void mdiK740::ZetHoofdvensterIngeschakeld() {
         [this, modus] {
             m_sluitModus = modus;
             close();
-            m_sluitModus = 0;
+            m_sluitModus = -1;
         },
         Qt::QueuedConnection);
 }
@@ -648,8 +524,8 @@ QSize mdiK740::StandaardGrootte(const QRect& scherm) const {
     const QSize gebied(2 * hoek + rack.width() + 2 * m_mdi->frameWidth(),
                        2 * hoek + rack.height() + 2 * m_mdi->frameWidth());
     // Menus, toolbar and status bar around the area.
-    const int rand =
-        menuBar()->sizeHint().height() + m_toolbar->sizeHint().height() + statusBar()->sizeHint().height();
+    const int rand = menuBar()->sizeHint().height() + m_werkbalk->balk()->sizeHint().height() +
+                     statusBar()->sizeHint().height();
     QSize maat(std::max(gebied.width(), TwipsNaarPixels(10000)),
                std::max(gebied.height() + rand, TwipsNaarPixels(7000)));
     // The window manager's frame is not known before the window shows: room for a common one.
@@ -717,7 +593,7 @@ void mdiK740::PlaatsAanduidingenCOM() {
     m_timerOpvragen->zetActief(true);
     InstellenKnoppenData();
     mnuData_Click();
-    m_mnuDatalogging->setChecked(VerbindingActief);
+    m_menus->mnuDatalogging->setChecked(VerbindingActief);
     ZetStatusTekst(1, CommPoort + QStringLiteral(", ") + Baudsnelheid + QStringLiteral(" bps."));
 }
 
@@ -734,7 +610,7 @@ void mdiK740::mnuNetworkSearch_Click() {
     }
     HerinitialiseerGrafieken();
     if (BoomZichtbaar) HerbouwTreeView();
-    if (!m_mnuExtraTerminal->isChecked()) m_mnuExtraTerminal->trigger();
+    if (!m_menus->mnuExtraTerminal->isChecked()) m_menus->mnuExtraTerminal->trigger();
     ::ToonTerminal();
     WisBuffers();
     ZendAanmeldVerzoek();
@@ -818,7 +694,7 @@ void mdiK740::StartStopVerbinding() {
     }
     SchrijfLogboek(0, 0, Tekst[458] + BooleanAlsTekst(VerbindingActief));
     if (!VerbindingActief) {
-        m_knopLoggen->setChecked(false);
+        knopLoggen()->setChecked(false);
         ToevoegenEindpunt();
         if (GebruikStartLog) {
             GebruikStartLog = false;
@@ -827,12 +703,12 @@ void mdiK740::StartStopVerbinding() {
     } else {
         if (AantalMetingen < 0) AantalMetingen = 0;
         BeginLogging();
-        m_mnuDatalogging->setChecked(true);
+        m_menus->mnuDatalogging->setChecked(true);
         VerbindingsStart = platform::Nu();
         LaatsteOpvraging = VerbindingsStart - Tijdsinterval / 86400.0;
         m_timerOpvragen->zetActief(true);
         ZetStatusTekst(3, QStringLiteral(" "));
-        m_knopLoggen->setChecked(true);
+        knopLoggen()->setChecked(true);
         OpenCommPoort();
         if (Antwoord == 2) {
             VerbindingActief = false;
@@ -865,135 +741,21 @@ void mdiK740::PlaatsVerbindingsTijd() {
 
 void mdiK740::InstellenKnopMeten() {
     mnuData_Click();
-    m_knopMeten->setChecked(m_mnuDataMeasure->isChecked() && m_mnuDataMeasure->isEnabled());
+    knopMeten()->setChecked(m_menus->mnuDataMeasure->isChecked() && m_menus->mnuDataMeasure->isEnabled());
 }
 
 void mdiK740::InstellenKnopLoggen() {
     if (VerbindingActief) {
         ZetStatusTekst(2, Tekst[151]);
-        m_knopLoggen->setChecked(true);
-        m_panelen[2]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        knopLoggen()->setChecked(true);
+        m_werkbalk->ZetAfbeelding(KnopLoggen, AfbeeldingLogging);
+        m_statusbalk->ZetVerzonken(2, true);
     } else {
         ZetStatusTekst(2, Tekst[150]);
-        m_knopLoggen->setChecked(false);
-        m_panelen[2]->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        knopLoggen()->setChecked(false);
+        m_werkbalk->ZetAfbeelding(KnopLoggen, AfbeeldingLog);
+        m_statusbalk->ZetVerzonken(2, false);
     }
-}
-
-// ---------------------------------------------------------------------------------------------------
-// Menus, toolbar and status bar
-
-void mdiK740::InstellenKnoppenData() {
-    m_knopLoggen->setEnabled(true);
-    InstellenKnopMeten();
-    InstellenKnopLoggen();
-}
-
-void mdiK740::ZetKnoppen() {
-    m_knopBewaar->setEnabled(ConfiguratieGewijzigd);
-}
-
-void mdiK740::InstellenKnopMenus() {}
-
-void mdiK740::LeesToolbarInstelling() {
-    const bool tonen = LeesBooleanInstelling(Settings, QStringLiteral("Toolbar"), true);
-    m_mnuWindowToolbar->setChecked(tonen);
-    m_toolbar->setVisible(tonen);
-}
-
-void mdiK740::mnuData_Click() {
-    m_mnuDatalogging->setEnabled(false);
-    m_mnuDataMeasure->setEnabled(false);
-    if (IsErEenRackActief()) {
-        m_mnuDataMeasure->setEnabled(true);
-        if (!AlleenLezen && m_mnuDataMeasure->isChecked()) m_mnuDatalogging->setEnabled(true);
-    }
-}
-
-void mdiK740::mnuDataMeasure_Click() {
-    if (!IsErEenRackActief()) {
-        // Measuring stays as it was; the racks are searched for instead.
-        m_mnuDataMeasure->setChecked(!m_mnuDataMeasure->isChecked());
-        mnuNetworkSearch_Click();
-        InstellenKnopMeten();
-        return;
-    }
-    if (!m_mnuDataMeasure->isChecked()) {
-        StopMeten();
-        m_knopLoggen->setEnabled(false);
-        m_mnuDatalogging->setEnabled(false);
-    } else {
-        StartMeten();
-        m_knopLoggen->setEnabled(true);
-        m_mnuDatalogging->setEnabled(true);
-        PlaatsAanduidingenCOM();
-    }
-    m_knopMeten->setChecked(m_mnuDataMeasure->isChecked());
-}
-
-void mdiK740::mnuDatalogging_Click() {
-    if (m_mnuDatalogging->isChecked() != VerbindingActief) StartStopVerbinding();
-    m_mnuDatalogging->setChecked(VerbindingActief);
-}
-
-void mdiK740::mnuFileSettings_Click() {
-    StopVerbinding();
-    // The dialog is modeless: what follows its OK happens when it closes (InstellingenGesloten).
-    ::ToonInstellingen(-1);
-}
-
-void mdiK740::InstellingenGesloten(bool toegepast) {
-    PlaatsAanduidingenCOM();
-    if (toegepast) {
-        ConfiguratieGewijzigd = true;
-        ZetKnoppen();
-    }
-}
-
-void mdiK740::mnuFileSaveSettings_Click() {
-    // "Settings saved!" only when everything was written; each failure has shown its own message.
-    if (BewaarAlles()) {
-        Antwoord = static_cast<int16_t>(ToonMelding(Tekst[184], vbInformation, Tekst[127]));
-        ConfiguratieGewijzigd = false;
-    }
-    ZetKnoppen();
-}
-
-void mdiK740::mnuFileExit_Click() {
-    m_sluitModus = 1;
-    close();
-    m_sluitModus = 0;
-}
-
-void mdiK740::mnuExtraTerminal_Click() {
-    if (m_mnuExtraTerminal->isChecked())
-        ::ToonTerminal();
-    else
-        VerbergTerminal();
-}
-
-bool mdiK740::TerminalAangevinkt() const {
-    return m_mnuExtraTerminal->isChecked();
-}
-
-void mdiK740::ZetTerminalAangevinkt(bool aan) {
-    m_mnuExtraTerminal->setChecked(aan);
-}
-
-void mdiK740::mnuWindowToolbar_Click() {
-    m_toolbar->setVisible(m_mnuWindowToolbar->isChecked());
-    BewaarInstelling(AppNaam, Settings, QStringLiteral("Toolbar"),
-                     BooleanAlsTekst(m_mnuWindowToolbar->isChecked()));
-}
-
-void mdiK740::mnuHelpInfo_Click() {
-    auto* over = new frmSplash(this);
-    over->setAttribute(Qt::WA_DeleteOnClose);
-    over->show();
-}
-
-void mdiK740::mnuWindowTileHorizontal_Click() {
-    m_mdi->tileSubWindows();
 }
 
 // ---------------------------------------------------------------------------------------------------

@@ -1,13 +1,18 @@
 #pragma once
 // The main window: start-up and shutdown of the program, the rack-link port and its indications, the
-// three timers with the logging switch, and the menus, toolbar and status bar they need.
+// three timers with the logging switch, and the commands of its menus, toolbar and status bar. The menu
+// tree with its state rules (Menubalk), the toolbar (Werkbalk), the status bar (Statusbalk) and the
+// child-window management (Vensterbeheer) live in files of their own; the commands are in
+// Menuopdrachten.cpp.
 #include "acquisition/RackModel.h"
 #include "acquisition/vensters/Hoofdvenster.h"
 #include "platform/Datum.h"
 #include "platform/Klok.h"
 #include "shared/Melding.h"
 #include "shared/ui/Kindvensters.h"
+#include "shell/Instellingenkopie.h"
 #include "views/Grafiekvensters.h"
+#include "views/frmTabel.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -22,6 +27,11 @@ class QLabel;
 class QMdiArea;
 class QMenu;
 class QToolBar;
+class Menubalk;
+class Statusbalk;
+class Vensterbeheer;
+class Werkbalk;
+struct Menutoestand;
 
 // Logging run state of the main window.
 extern platform::Datum VerbindingsStart; // logging was last switched on
@@ -39,7 +49,9 @@ class mdiK740 : public QMainWindow,
                 public Hoofdvenster,
                 public MeldingOmgeving,
                 public Kindvensterbeheer,
-                public GrafiekvensterOmgeving {
+                public GrafiekvensterOmgeving,
+                public TabelvensterOmgeving,
+                public Kopieerbron {
     Q_OBJECT
 public:
     explicit mdiK740(QWidget* parent = nullptr);
@@ -58,7 +70,8 @@ public:
     // be written.
     bool BewaarAlles();
     bool IsErEenRackActief() const;
-    // Relabels the window in the language of the text table (after the settings window closed).
+    // Every caption and tool tip of the menus and the toolbar, and every shown rack window, in the
+    // language of the text table.
     void LaadStrings();
 
     // Hoofdvenster, what the engine asks of the main window.
@@ -77,6 +90,9 @@ public:
     void ZetMetenKnop(bool aan) override;
     void HerstelGrafieken() override;
     void VernieuwGrafieken() override;
+    void UpdateFileMenu(const QString& naam, const QString& tekst) override;
+    void VerwijderRecentBestand(const QString& naam) override;
+    void ZetWachtcursor(bool wachten) override;
 
     // Kindvensterbeheer: child windows live in the MDI area.
     void NeemOp(std::unique_ptr<QWidget> venster) override;
@@ -88,6 +104,12 @@ public:
 
     // GrafiekvensterOmgeving: a closed graph's copied settings are forgotten.
     void GrafiekGesloten(int grafiek) override;
+
+    // TabelvensterOmgeving: the toolbar and the Edit menu for the table windows.
+    void InstellenButtons() override;
+    void ZetKopieerKnoppen(bool aan) override;
+    void ToonBewerkMenu(const QPoint& globaal) override;
+    void TabelGesloten(int r) override;
 
     // The rack-link port.
     void initCommPoort();
@@ -110,22 +132,77 @@ public:
 
     // Menus, toolbar and status bar.
     void InstellenKnoppenData();
+    // Enables or disables toolbar button `index` (KnoppenAan, KnoppenUit).
+    void ZetKnop(int index, bool aan);
     void ZetKnoppen() override;
     void InstellenKnopMenus();
     void LeesToolbarInstelling();
+    // The copy button and Edit > Copy from the active child window.
+    void ZetKopieerStatus();
+    void mnuEditEnable();
+    void mnuEditDisable();
+    void mnuEditLogEnable();
+    // The state rules of the drop-down menus, run when a menu opens.
+    void mnuFile_Click();
+    void mnuEdit_Click();
+    void mnuNetwork_Click();
     void mnuData_Click();
-    void mnuDataMeasure_Click();
-    void mnuDatalogging_Click();
+    void mnuGraph_Click();
+    void mnuView_Click();
+    void mnuWindow_Click();
+    // The program's state as the state rules read it.
+    Menutoestand Toestand() const;
+    // Toolbar_ButtonClick, Toolbar_ButtonMenuClick and StatusBar_PanelClick.
+    void Toolbar_ButtonClick(int index);
+    void Toolbar_ButtonMenuClick(int entry);
+    void StatusBar_PanelClick(int paneel);
+
+    // The commands (Menuopdrachten.cpp).
+    void mnuFileNew_Click();
+    void mnuFileOpen_Click();
+    void mnuFileSaveAs_Click();
     void mnuFileSettings_Click();
     // The settings dialog has closed, its settings applied when `toegepast` (OK): the status bar shows
-    // the port and the logging state as they now are.
+    // the port and the logging state as they now are, the texts the language.
     void InstellingenGesloten(bool toegepast);
     void mnuFileSaveSettings_Click();
+    // File > Print: the print dialog for the active child window.
+    void mnuFilePrint_Click();
+    // File > Exit: the user ends the program; the questions of the close box are asked.
     void mnuFileExit_Click();
+    // Ends the program from code, without the question about unsaved settings.
+    void SluitVanuitCode();
+    void mnuRecentFile_Click(int index);
+    void mnuEditCopy_Click();
+    void mnuEditInfo_Click();
+    void mnuClearLine_Click();
+    void mnuDeleteLine_Click();
+    void mnuRelatieveTijd_Click();
+    void mnuTimeOrigin_Click();
+    void mnuEditCopySettings_Click();
+    void mnuEditPasteSettings_Click();
+    void mnuSystemReport_Click();
+    void mnuSystemReset_Click();
+    void mnuDataMeasure_Click();
+    void mnuDatalogging_Click();
+    void mnuExtraSettingsGraph_Click();
+    void mnuGraphNewTable_Click();
+    void mnuGraphNewRecorder_Click();
+    void mnuDataRack_Click();
+    void mnuDataTabel_Click();
+    void mnuViewGraph_Click();
     void mnuExtraTerminal_Click();
+    void mnuWindowFont_Click();
     void mnuWindowToolbar_Click();
-    void mnuHelpInfo_Click();
     void mnuWindowTileHorizontal_Click() override;
+    void mnuWindowTileVertical_Click();
+    void mnuWindowCascade_Click();
+    void mnuWindowArrangeIcons_Click();
+    void mnuHelpContents_Click();
+    void mnuHelpInfo_Click();
+    void mnuSysInfo_Click();
+    // The recent-file entries of the File menu from the list in the settings.
+    void LaadRecenteBestanden();
 
     // The check of View > Terminal (the terminal window is shown).
     bool TerminalAangevinkt() const;
@@ -133,6 +210,14 @@ public:
     // The text of status panel 1..5.
     QString StatusTekst(int paneel) const;
     QMdiArea* mdiGebied() const { return m_mdi; }
+    Menubalk& menus() const { return *m_menus; }
+    Werkbalk& werkbalk() const { return *m_werkbalk; }
+    Statusbalk& statusbalk() const { return *m_statusbalk; }
+    Vensterbeheer& vensterbeheer() const { return *m_vensters; }
+    // The active child window (the widget inside its frame), or nullptr.
+    QWidget* ActiefVenster() const;
+    // The number of visible table, graph and terminal windows.
+    int ActieveVensters() const;
 
     // The size of the window at the first start: room for a whole rack window where it first opens,
     // within the screen area `scherm`.
@@ -142,18 +227,18 @@ public:
     QRect NormaleKader() const;
     // The placement record has been applied with this normal frame position and inner size.
     void ZetNormaleKader(const QRect& kader);
-    QAction* mnuDataMeasure() const { return m_mnuDataMeasure; }
-    QAction* mnuDatalogging() const { return m_mnuDatalogging; }
-    QAction* knopMeten() const { return m_knopMeten; }
-    QAction* knopLoggen() const { return m_knopLoggen; }
-    QAction* knopBewaarInstellingen() const { return m_knopBewaar; }
-    QAction* mnuNetworkShow() const { return m_mnuNetworkShow; }
-    QAction* mnuExtraTerminal() const { return m_mnuExtraTerminal; }
+    QAction* mnuDataMeasure() const;
+    QAction* mnuDatalogging() const;
+    QAction* knopMeten() const;
+    QAction* knopLoggen() const;
+    QAction* knopBewaarInstellingen() const;
+    QAction* mnuNetworkShow() const;
+    QAction* mnuExtraTerminal() const;
 
-    bool KopieerSetGraph = false;
-    bool KopieerSetTab = false;
-    int16_t Rs = 0;
-    int16_t Ms = 0;
+    // The rack and module the configuration report starts on: set by Edit > Info and Copy settings of
+    // a table window, always a rack 1..16 and a module position 1..7 when handed to the report.
+    int16_t RapportRack = 0;
+    int16_t RapportModule = 0;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -164,8 +249,6 @@ protected:
 
 private:
     void MaakMenus();
-    void MaakStatusbalk();
-    void PasPaneelAan(int paneel);
     // A rack window shown for the first time and never placed by the user covers no other rack window.
     void PlaatsRackVenster(int rack);
     // Remembers where the window stands while it is in its normal state.
@@ -173,18 +256,10 @@ private:
     void ToonSplash();
 
     QMdiArea* m_mdi = nullptr;
-    QToolBar* m_toolbar = nullptr;
-    std::array<QLabel*, 6> m_panelen{}; // 1..5
-    QMenu* m_mnuData = nullptr;
-    QMenu* m_mnuWindow = nullptr;
-    QAction* m_mnuDataMeasure = nullptr;
-    QAction* m_mnuDatalogging = nullptr;
-    QAction* m_mnuExtraTerminal = nullptr;
-    QAction* m_mnuNetworkShow = nullptr;
-    QAction* m_mnuWindowToolbar = nullptr;
-    QAction* m_knopMeten = nullptr;
-    QAction* m_knopLoggen = nullptr;
-    QAction* m_knopBewaar = nullptr;
+    Menubalk* m_menus = nullptr;
+    std::unique_ptr<Werkbalk> m_werkbalk;
+    Statusbalk* m_statusbalk = nullptr;
+    std::unique_ptr<Vensterbeheer> m_vensters;
     std::unique_ptr<platform::Timer> m_timerOpvragen;
     std::unique_ptr<platform::Timer> m_timerControle; // the status bar's share of the 250 ms check
     std::unique_ptr<QWidget> m_splash;
@@ -195,7 +270,7 @@ private:
     QRect m_bewaardeKader;
     QRect m_laatsteKader;
     QRect m_vorigeKader;
-    int m_sluitModus = 0;          // unload mode of the next close
+    int m_sluitModus = -1;         // unload mode of the next close; -1: as the close event tells
     int m_sluitenNaMeldingen = -1; // a close waits for the open message boxes: its unload mode
     bool m_geladen = false;        // start-up reached the shown window
     bool m_ontladen = false;
@@ -208,3 +283,11 @@ QIcon ProgrammaPictogram();
 
 // The main window's logging run state back to its start.
 void ResetMdiK740();
+
+// The rack and module handed to the configuration report: the given ones when the rack is registered
+// and the module lies in 1..7, else the first registered rack and module 1 (rack 1 without one).
+struct Rapportbron {
+    int16_t rack = 1;
+    int16_t module = 1;
+};
+Rapportbron BepaalRapportbron(int16_t rack, int16_t module);

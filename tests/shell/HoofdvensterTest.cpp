@@ -61,7 +61,7 @@ protected:
     bool Start(mdiK740& venster, const QStringList& argumenten, std::function<void()> bijStart = {}) {
         klok().planIn(2500, [&venster, bijStart = std::move(bijStart)] {
             if (bijStart) bijStart();
-            if (!ProgrammaBeeindigd) venster.mnuFileExit_Click();
+            if (!ProgrammaBeeindigd) venster.SluitVanuitCode();
         });
         const Installatie installatie(venster);
         InstalleerMeldingen();
@@ -395,10 +395,26 @@ TEST_F(SluitenTest, ClosingFromCodeAsksNothing) {
     EXPECT_FALSE(venster->MDIForm_QueryUnload(1).cancel);
     EXPECT_TRUE(vragen.empty());
     venster->show();
-    venster->mnuFileExit_Click();
+    ConfiguratieGewijzigd = true;
+    venster->SluitVanuitCode();
     EXPECT_TRUE(ProgrammaBeeindigd);
     EXPECT_FALSE(venster->isVisible());
     EXPECT_TRUE(vragen.empty());
+}
+
+TEST_F(SluitenTest, FileExitAsksAboutUnsavedSettingsAsTheCloseBoxDoes) {
+    venster->show();
+    antwoorden = {vbCancel};
+    venster->mnuFileExit_Click();
+    ASSERT_EQ(vragen.size(), 1u);
+    EXPECT_EQ(vragen[0].tekst, Tekst[183]);
+    EXPECT_FALSE(ProgrammaBeeindigd);
+    EXPECT_TRUE(venster->isVisible());
+
+    antwoorden = {vbYes};
+    venster->mnuFileExit_Click();
+    EXPECT_TRUE(ProgrammaBeeindigd);
+    EXPECT_NE(Opgeslagen(), QStringLiteral("<none>"));
 }
 
 TEST_F(SluitenTest, ClosingWhileLoggingWritesOneStopRowAndKeepsLoggingOn) {

@@ -50,8 +50,7 @@ TEST_F(InstallatieTest, EverySeamIsFilledWithTheProgramsOwnSideAndTakenAwayAgain
         EXPECT_EQ(typeid(tabelvensterMaker()), typeid(FrmTabelMaker));
         EXPECT_EQ(typeid(tabelvensterHerstel()), typeid(FrmTabelHerstel));
         EXPECT_EQ(typeid(rackvensterActies()), typeid(FrmTabelRackingangen));
-        // The table window's menu side has no main-window menus to reach yet.
-        EXPECT_TRUE(Leeg(tabelvensterOmgeving));
+        EXPECT_EQ(&tabelvensterOmgeving(), &venster);
         EXPECT_EQ(typeid(bestandsdialogen()), typeid(Standaarddialogen));
 
         // The progress window's Cancel reaches the link's transaction.
@@ -71,6 +70,7 @@ TEST_F(InstallatieTest, EverySeamIsFilledWithTheProgramsOwnSideAndTakenAwayAgain
     EXPECT_TRUE(Leeg(tabelvensterHerstel));
     EXPECT_TRUE(Leeg(rackvensterActies));
     EXPECT_TRUE(Leeg(grafiekvensterOmgeving));
+    EXPECT_TRUE(Leeg(tabelvensterOmgeving));
     EXPECT_TRUE(Leeg(bestandsdialogen));
     // A side registered after the program's is left in place.
     EXPECT_EQ(typeid(meldingVenster()), typeid(OpnameMelding));

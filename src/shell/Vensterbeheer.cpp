@@ -1,0 +1,249 @@
+#include "shell/Vensterbeheer.h"
+
+#include "acquisition/Programmastatus.h"
+#include "acquisition/RackModel.h"
+#include "acquisition/vensters/Grafiekvenster.h"
+#include "acquisition/vensters/Hoofdvenster.h"
+#include "acquisition/vensters/Rackvenster.h"
+#include "acquisition/vensters/Tabelvenster.h"
+#include "files/RackConfiguratie.h"
+#include "shared/Getallen.h"
+#include "shared/Instellingen.h"
+#include "shared/Melding.h"
+#include "shared/Systeemfuncties.h"
+#include "shared/Teksten.h"
+#include "shared/ui/Kindvensters.h"
+#include "views/Grafiekvensters.h"
+#include "views/frmGrafiek.h"
+#include "views/frmTabel.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <cmath>
+
+namespace {
+
+bool IsErEenRackActief() {
+    for (int r = 1; r <= AantalRacks; ++r)
+        if (Racks[r].Present) return true;
+    return false;
+}
+
+// Brings a child window's frame forward: restored when minimised, shown, in front, with the focus.
+void NaarVoren(QWidget* venster) {
+    QWidget* kader = Kindvensterkader(venster);
+    if (!kader) return;
+    if (kader->isMinimized()) kader->showNormal();
+    ToonKindvenster(venster);
+    kader->raise();
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(kader); sub && sub->mdiArea())
+        sub->mdiArea()->setActiveSubWindow(sub);
+    else
+        kader->activateWindow();
+    venster->setFocus();
+}
+
+// The graph numbers listed in the settings as open ("Graph"/"Index" & g holding g).
+bool GrafiekInLijst(int g) {
+    const QString waarde = LeesInstelling(AppNaam, QStringLiteral("Graph"), QStringLiteral("Index%1").arg(g),
+                                          QStringLiteral("-1"));
+    return std::lround(Val(waarde)) == g;
+}
+
+} // namespace
+
+QString VensterTag(const QWidget* venster) {
+    if (!venster) return QString();
+    const QString tag = venster->property("Tag").toString();
+    return tag.isEmpty() ? venster->objectName() : tag;
+}
+
+QString VensterSoort(const QWidget* venster) {
+    return VensterTag(venster).left(5);
+}
+
+QWidget* ActiefVenster(const QMdiArea& gebied) {
+    QMdiSubWindow* kader = gebied.currentSubWindow();
+    return kader && kader->isVisible() ? kader->widget() : nullptr;
+}
+
+int ActieveVensters(const QMdiArea& gebied) {
+    int n = 0;
+    for (QMdiSubWindow* kader : gebied.subWindowList()) {
+        const QString soort = VensterSoort(kader->widget());
+        if ((soort == QLatin1String("tabel") || soort == QLatin1String("grafi") ||
+             soort == QLatin1String("termi")) &&
+            kader->isVisible())
+            ++n;
+    }
+    return n;
+}
+
+int16_t VrijeGrafiekIndex() {
+    for (int g = 1; g <= AantalGrafieken; ++g) {
+        const GrafiekvensterInterface* venster = GrafiekVenster(g);
+        if (!venster || venster->GrafiekIndex() == 0) return static_cast<int16_t>(g);
+    }
+    return 0;
+}
+
+QList<QRect> TegelIndeling(QSize maat, int aantal, bool horizontaal) {
+    QList<QRect> indeling;
+    if (aantal < 1 || maat.isEmpty()) return indeling;
+    const int totaal = horizontaal ? maat.height() : maat.width();
+    for (int i = 0; i < aantal; ++i) {
+        // The remainder of the division goes to the first windows, one pixel each.
+        const int begin = i * totaal / aantal;
+        const int einde = (i + 1) * totaal / aantal;
+        indeling << (horizontaal ? QRect(0, begin, maat.width(), einde - begin)
+                                 : QRect(begin, 0, einde - begin, maat.height()));
+    }
+    return indeling;
+}
+
+QList<QRect> IcoonIndeling(QSize maat, int aantal, QSize icoon) {
+    QList<QRect> indeling;
+    if (aantal < 1 || icoon.isEmpty()) return indeling;
+    const int perRij = std::max(1, maat.width() / icoon.width());
+    for (int i = 0; i < aantal; ++i) {
+        const int rij = i / perRij;
+        const int kolom = i % perRij;
+        indeling << QRect(QPoint(kolom * icoon.width(), maat.height() - (rij + 1) * icoon.height()), icoon);
+    }
+    return indeling;
+}
+
+void Vensterbeheer::VolgendRackVenster() {
+    if (!IsErEenRackActief()) return;
+    int r = 0;
+    for (int stap = 0; stap < 2 && r == 0; ++stap) {
+        for (int k = m_laatsteRack + 1; k <= AantalRacks; ++k)
+            if (Racks[k].Present) {
+                r = k;
+                break;
+            }
+        if (r == 0) m_laatsteRack = 0;
+    }
+    if (r == 0) return;
+    if (!RackVlaggen[r].Show) LeesRackNamen(r);
+    hoofdvenster().ToonRackVenster(r);
+    if (auto* venster = dynamic_cast<QWidget*>(RackVenster(r))) NaarVoren(venster);
+    RackVlaggen[r].Show = true;
+    m_laatsteRack = r;
+}
+
+void Vensterbeheer::VolgendTabelVenster() {
+    if (!IsErEenRackActief()) return;
+    int begin = 0;
+    if (ActieveVensters(m_gebied) > 0) {
+        QWidget* actief = ActiefVenster(m_gebied);
+        if (VensterSoort(actief).toLower() == QLatin1String("tabel"))
+            if (auto* tabel = dynamic_cast<frmTabel*>(actief)) begin = tabel->Ri();
+    }
+    for (int i = 1; i <= AantalRacks; ++i) {
+        const int r = (begin + i - 1) % AantalRacks + 1;
+        if (!Racks[r].Present) continue;
+        ToonTabelVenster(r);
+        if (frmTabel* venster = frmTabelVan(r)) NaarVoren(venster);
+        return;
+    }
+}
+
+void Vensterbeheer::TonenGrafieken() {
+    if (AantalOpenGrafieken() < 1) return;
+    int begin = 0;
+    QWidget* actief = ActiefVenster(m_gebied);
+    if (VensterSoort(actief) == QLatin1String("grafi"))
+        if (auto* grafiek = dynamic_cast<frmGrafiek*>(actief)) begin = grafiek->GrafiekIndex();
+    for (int i = 1; i <= AantalGrafieken; ++i) {
+        const int g = (begin + i - 1) % AantalGrafieken + 1;
+        frmGrafiek* venster = GrafiekWidget(g);
+        if (!venster || venster->GrafiekIndex() != g) continue;
+        NaarVoren(venster);
+        return;
+    }
+}
+
+frmGrafiek* Vensterbeheer::NieuweGrafiek(bool recorder) {
+    if (AantalOpenGrafieken() >= AantalGrafieken) {
+        ToonMelding(Tekst[335], vbExclamation, Tekst[334]);
+        return nullptr;
+    }
+    const int16_t g = VrijeGrafiekIndex();
+    if (g == 0) return nullptr;
+    // A new window breaks the sequence of rows: a logging run gets its end point first.
+    hoofdvenster().StopVerbinding();
+    frmGrafiek* venster = MaakGrafiekVenster(g, recorder, true);
+    if (!venster) return nullptr;
+    if (!venster->Geladen()) {
+        // Its settings were dropped: the window goes again.
+        venster->Ontlaad();
+        return nullptr;
+    }
+    if (recorder) venster->HerInitialiseerGrafiek();
+    ConfiguratieGewijzigd = true;
+    hoofdvenster().ZetKnoppen();
+    return venster;
+}
+
+void Vensterbeheer::VerwijderenVensters() {
+    AantalMetingen = 0;
+    for (int r = 1; r <= AantalRacks; ++r) {
+        if (Racks[r].Present)
+            if (Tabelvenster* tabel = TabelVensters[r]) tabel->Ontlaad();
+        if (RackVlaggen[r].Show)
+            if (RackvensterInterface* rack = RackVenster(r)) rack->Ontlaad();
+    }
+    for (int g = 1; g <= AantalGrafieken; ++g)
+        if (GrafiekInLijst(g))
+            if (frmGrafiek* venster = GrafiekWidget(g)) venster->Ontlaad();
+}
+
+void Vensterbeheer::WissenVensters() {
+    AantalMetingen = 0;
+    for (int r = 1; r <= AantalRacks; ++r) {
+        if (!Racks[r].Present) continue;
+        if (frmTabel* tabel = frmTabelVan(r))
+            for (int16_t m = 1; m <= AantalModules; ++m)
+                tabel->WisTabelGegevens(m);
+        if (RackVlaggen[r].Show)
+            if (RackvensterInterface* rack = RackVenster(r)) rack->Ontlaad();
+    }
+    for (int g = 1; g <= AantalGrafieken; ++g)
+        if (GrafiekInLijst(g))
+            if (frmGrafiek* venster = GrafiekWidget(g)) venster->WisGrafiekGegevens();
+}
+
+void Vensterbeheer::Schik(Schikking wijze) {
+    QList<QMdiSubWindow*> open, iconen;
+    for (QMdiSubWindow* kader : m_gebied.subWindowList()) {
+        if (!kader->isVisible()) continue;
+        (kader->isMinimized() ? iconen : open) << kader;
+    }
+    const QSize maat = m_gebied.viewport()->size();
+    switch (wijze) {
+    case Schikking::Cascade:
+        m_gebied.cascadeSubWindows();
+        break;
+    case Schikking::TegelsHorizontaal:
+    case Schikking::TegelsVerticaal: {
+        const QList<QRect> indeling =
+            TegelIndeling(maat, static_cast<int>(open.size()), wijze == Schikking::TegelsHorizontaal);
+        for (qsizetype i = 0; i < open.size(); ++i) {
+            if (open[i]->isMaximized()) open[i]->showNormal();
+            open[i]->setGeometry(indeling[i]);
+        }
+        break;
+    }
+    case Schikking::Iconen: {
+        if (iconen.isEmpty()) break;
+        const QList<QRect> indeling =
+            IcoonIndeling(maat, static_cast<int>(iconen.size()), iconen.front()->size());
+        for (qsizetype i = 0; i < iconen.size(); ++i)
+            iconen[i]->move(indeling[i].topLeft());
+        break;
+    }
+    }
+    ConfiguratieGewijzigd = true;
+    hoofdvenster().ZetKnoppen();
+}

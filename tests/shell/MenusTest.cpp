@@ -1,0 +1,706 @@
+// The main window's menus, toolbar and child-window commands as a user meets them: which items a
+// drop-down offers in each situation, the next-window commands, new graphs, copying settings between
+// windows, the texts in the chosen language, the recent-file list, the reset and the time base.
+#include "OpnameBestandslaag.h"
+#include "OpnameGrafiekvenster.h"
+#include "OpnameHoofdvenster.h"
+#include "ShellOmgeving.h"
+#include "Voorbeeldrack.h"
+#include "acquisition/Koppelingen.h"
+#include "acquisition/Programmastatus.h"
+#include "acquisition/RackModel.h"
+#include "acquisition/Verbinding.h"
+#include "acquisition/vensters/Grafiekvenster.h"
+#include "acquisition/vensters/Rackvenster.h"
+#include "files/Bestandsdialogen.h"
+#include "files/Meetbestand.h"
+#include "files/Opslaan.h"
+#include "platform/Datum.h"
+#include "rackviews/FormRack.h"
+#include "shared/Algemeen.h"
+#include "shared/Instellingen.h"
+#include "shared/Systeemfuncties.h"
+#include "shared/Teksten.h"
+#include "shared/ui/HelpVenster.h"
+#include "shared/ui/Kindvensters.h"
+#include "shell/Installatie.h"
+#include "shell/Menubalk.h"
+#include "shell/RecenteBestanden.h"
+#include "shell/Systeemopdrachten.h"
+#include "shell/Vensterbeheer.h"
+#include "shell/Werkbalk.h"
+#include "shell/frmTerminal.h"
+#include "shell/mdiK740.h"
+#include "views/frmGrafiekInstellen.h"
+
+#include <QPushButton>
+#include "views/Grafiekvensters.h"
+#include "views/frmGrafiek.h"
+#include "views/frmTabel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSysInfo>
+#include <QTabWidget>
+#include <QToolBar>
+
+namespace {
+
+namespace {
+// A new graph asks for its settings and waits: the dialog is answered with OK as soon as it is open.
+void BeantwoordGrafiekInstellingenMetOK() {
+    platform::klok().planIn(0, [] {
+        if (frmGrafiekInstellen* d = GrafiekInstellenVenster()) d->CmdOK->click();
+    });
+}
+} // namespace
+
+class MenusTest : public ShellOmgeving {
+protected:
+    void SetUp() override {
+        ShellOmgeving::SetUp();
+        MapConfiguratie = tijdelijkeMap() + QStringLiteral("/Configuration");
+        MapGegevens = tijdelijkeMap() + QStringLiteral("/Data");
+        QDir().mkpath(MapConfiguratie);
+        QDir().mkpath(MapGegevens);
+        Demo = true;
+        MetenActief = true;
+        venster = std::make_unique<mdiK740>();
+        InstalleerHoofdvenster(*venster);
+        ZetRackvensterMaker(&rackvensters);
+        ZetTabelvensterMaker(&tabelvensters);
+        venster->resize(1200, 800);
+        venster->show();
+        venster->LaadStrings();
+    }
+    void TearDown() override {
+        venster.reset();
+        ShellOmgeving::TearDown();
+    }
+
+    Menubalk& menus() const { return venster->menus(); }
+    QAction* knop(int index) const { return venster->werkbalk().Knop(index); }
+    void Activeer(QWidget* w) {
+        venster->mdiGebied()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(Kindvensterkader(w)));
+    }
+
+    std::unique_ptr<mdiK740> venster;
+    FormRackMaker rackvensters;
+    FrmTabelMaker tabelvensters;
+};
+
+// Every caption, check, visibility and tool tip of the menu bar and the toolbar.
+QStringList Opschriften(mdiK740& venster) {
+    QStringList uit;
+    std::function<void(QMenu*)> menu = [&](QMenu* m) {
+        uit << m->objectName() + QLatin1Char('=') + m->title();
+        for (QAction* a : m->actions()) {
+            if (a->menu()) {
+                menu(a->menu());
+                continue;
+            }
+            uit << a->objectName() + QLatin1Char('=') + a->text() +
+                       (a->isVisible() ? QString() : QStringLiteral(" hidden"));
+        }
+    };
+    for (QAction* a : venster.menuBar()->actions())
+        if (a->menu()) menu(a->menu());
+    for (QAction* a : venster.werkbalk().balk()->actions())
+        uit << a->objectName() + QLatin1Char('=') + a->toolTip();
+    for (int entry = 1; entry <= 2; ++entry)
+        uit << venster.werkbalk().GrafiekMenuItem(entry)->text();
+    return uit;
+}
+
+TEST_F(MenusTest, WithoutARackTheRackCommandsAreOffAndTheRackButtonSearches) {
+    venster->mnuView_Click();
+    EXPECT_FALSE(menus().mnuDataRack->isEnabled());
+    EXPECT_FALSE(menus().mnuDataTabel->isEnabled());
+    venster->mnuGraph_Click();
+    EXPECT_FALSE(menus().mnuGraphNew->isEnabled());
+    venster->mnuNetwork_Click();
+    EXPECT_FALSE(menus().mnuSystemReport->isEnabled());
+    venster->mnuData_Click();
+    EXPECT_FALSE(menus().mnuDataMeasure->isEnabled());
+    EXPECT_FALSE(menus().mnuDatalogging->isEnabled());
+    EXPECT_FALSE(knop(KnopGrafiek)->isEnabled());
+    EXPECT_FALSE(venster->werkbalk().GrafiekMenuItem(1)->isEnabled());
+    EXPECT_FALSE(venster->werkbalk().GrafiekMenuItem(2)->isEnabled());
+
+    // The rack button searches the line instead: the terminal shows the log-on traffic.
+    ConfiguratieGewijzigd = false;
+    knop(KnopRack)->trigger();
+    EXPECT_TRUE(TerminalAangevinkt());
+    EXPECT_TRUE(ConfiguratieGewijzigd);
+
+    Racks[2].Present = true;
+    venster->mnuView_Click();
+    venster->mnuGraph_Click();
+    venster->mnuNetwork_Click();
+    EXPECT_TRUE(menus().mnuDataRack->isEnabled());
+    EXPECT_TRUE(menus().mnuDataTabel->isEnabled());
+    EXPECT_TRUE(menus().mnuGraphNew->isEnabled());
+    EXPECT_TRUE(menus().mnuSystemReport->isEnabled());
+    EXPECT_TRUE(knop(KnopGrafiek)->isEnabled());
+    EXPECT_TRUE(venster->werkbalk().GrafiekMenuItem(2)->isEnabled());
+}
+
+TEST_F(MenusTest, TheEditMenuFollowsTheActiveWindowAndLoggingTurnsItAllOff) {
+    VulVoorbeeldrack(1);
+    ToonTabelVenster(1);
+    frmTabel* tabel = frmTabelVan(1);
+    ASSERT_NE(tabel, nullptr);
+    BeantwoordGrafiekInstellingenMetOK();
+    frmGrafiek* grafiek = MaakGrafiekVenster(2, false, true);
+    ASSERT_NE(grafiek, nullptr);
+    Activeer(tabel);
+    Activeer(grafiek);
+    ASSERT_EQ(venster->ActiefVenster(), grafiek);
+
+    venster->mnuEdit_Click();
+    EXPECT_TRUE(menus().mnuEditCopy->isEnabled());
+    EXPECT_TRUE(menus().mnuEditCopySettings->isEnabled());
+    EXPECT_FALSE(menus().mnuEditInfo->isEnabled());
+    EXPECT_FALSE(menus().mnuEditPasteSettings->isEnabled());
+    EXPECT_FALSE(menus().mnuClearLine->isEnabled());
+    // The graph's activation enabled the graph settings button, not the font.
+    EXPECT_TRUE(knop(KnopGrafiekInstellingen)->isEnabled());
+    EXPECT_FALSE(knop(KnopLettertype)->isEnabled());
+
+    menus().mnuEditCopySettings->trigger();
+    venster->mnuEdit_Click();
+    EXPECT_TRUE(menus().mnuEditPasteSettings->isEnabled());
+
+    // A graph's settings are no paste for a table.
+    Activeer(tabel);
+    venster->mnuEdit_Click();
+    EXPECT_TRUE(menus().mnuEditInfo->isEnabled());
+    EXPECT_TRUE(menus().mnuClearLine->isEnabled());
+    EXPECT_TRUE(menus().mnuDeleteLine->isEnabled());
+    EXPECT_TRUE(menus().mnuRelatieveTijd->isEnabled());
+    EXPECT_FALSE(menus().mnuTimeOrigin->isEnabled());
+    EXPECT_FALSE(menus().mnuEditPasteSettings->isEnabled());
+    EXPECT_TRUE(knop(KnopLettertype)->isEnabled());
+    EXPECT_FALSE(knop(KnopGrafiekInstellingen)->isEnabled());
+
+    VerbindingActief = true;
+    venster->mnuEdit_Click();
+    for (QAction* a :
+         {menus().mnuEditCopy, menus().mnuEditInfo, menus().mnuEditPasteSettings, menus().mnuEditCopySettings,
+          menus().mnuClearLine, menus().mnuDeleteLine, menus().mnuRelatieveTijd, menus().mnuTimeOrigin})
+        EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
+    VerbindingActief = false;
+}
+
+TEST_F(MenusTest, CopyNeedsASelectionOnceTheTableHoldsRows) {
+    VulVoorbeeldrack(1);
+    ToonTabelVenster(1);
+    frmTabel* tabel = frmTabelVan(1);
+    ASSERT_NE(tabel, nullptr);
+    AantalMetingen = 1;
+    tabel->VulTabellenAan(QString());
+    Activeer(tabel);
+    tabel->DeselecteerAlles(tabel->GekozenModule());
+    tabel->MSHFlexGrid[static_cast<size_t>(tabel->GekozenModule())]->clearSelection();
+    venster->ZetKopieerStatus();
+    EXPECT_FALSE(knop(KnopKopieren)->isEnabled());
+    EXPECT_FALSE(menus().mnuEditCopy->isEnabled());
+    tabel->MSHFlexGrid[static_cast<size_t>(tabel->GekozenModule())]->ZetSelectie({1, 3, 1, 4});
+    venster->ZetKopieerStatus();
+    EXPECT_TRUE(knop(KnopKopieren)->isEnabled());
+    EXPECT_TRUE(menus().mnuEditCopy->isEnabled());
+}
+
+TEST_F(MenusTest, MeasureOffGreysTheIndicatorsAndOnBlanksTheValuesAndRestartsTheRecorders) {
+    VulVoorbeeldrack(1);
+    venster->ToonRackVenster(1);
+    auto* rack = dynamic_cast<FormRack*>(RackVenster(1));
+    ASSERT_NE(rack, nullptr);
+    ASSERT_TRUE(RackVlaggen[1].Show);
+    OpnameGrafiekvenster recorder, tabelgrafiek;
+    recorder.index = 3;
+    recorder.instellingen.XYrecorder = true;
+    tabelgrafiek.index = 4;
+    ZetGrafiekVenster(3, &recorder);
+    ZetGrafiekVenster(4, &tabelgrafiek);
+    venster->PlaatsAanduidingenCOM();
+    for (int i = 0; i < AantalModules; ++i)
+        rack->ZetLedKleur(i, KleurDonkergroen);
+    rack->ZetLedKleur(0, KleurGroen);
+
+    venster->mnuDataMeasure()->trigger();
+    EXPECT_FALSE(MetenActief);
+    EXPECT_FALSE(menus().mnuDatalogging->isEnabled());
+    EXPECT_FALSE(knop(KnopLoggen)->isEnabled());
+    EXPECT_FALSE(venster->knopMeten()->isChecked());
+    EXPECT_EQ(rack->ShapeLED[0]->kleur(), KleurGrijs);
+    EXPECT_EQ(rack->ShapeLED[1]->kleur(), KleurGrijs);
+    EXPECT_EQ(rack->ShapeLED[VoorbeeldModuleStil - 1]->kleur(), KleurRood);
+
+    rack->LabelWaarde[0]->setText(QStringLiteral("7.00"));
+    CyclusVoltooid = true;
+    venster->knopMeten()->trigger();
+    EXPECT_TRUE(MetenActief);
+    EXPECT_TRUE(menus().mnuDatalogging->isEnabled());
+    EXPECT_TRUE(knop(KnopLoggen)->isEnabled());
+    EXPECT_EQ(rack->LabelWaarde[0]->text(), QString());
+    EXPECT_FALSE(CyclusVoltooid);
+    EXPECT_EQ(recorder.aantalHerinitialisaties, 1);
+    EXPECT_EQ(tabelgrafiek.aantalHerinitialisaties, 0);
+    ZetGrafiekVenster(3, nullptr);
+    ZetGrafiekVenster(4, nullptr);
+}
+
+TEST_F(MenusTest, TheToolbarSettingSurvivesARestart) {
+    venster->LeesToolbarInstelling();
+    ASSERT_TRUE(venster->werkbalk().balk()->isVisible());
+    menus().mnuWindowToolbar->trigger();
+    EXPECT_FALSE(venster->werkbalk().balk()->isVisible());
+
+    mdiK740 volgende;
+    volgende.show();
+    volgende.LeesToolbarInstelling();
+    EXPECT_FALSE(volgende.werkbalk().balk()->isVisible());
+    EXPECT_FALSE(volgende.menus().mnuWindowToolbar->isChecked());
+}
+
+TEST_F(MenusTest, The65thGraphIsRefusedAndAFreeSlotIsTakenFirst) {
+    Racks[1].Present = true;
+    std::vector<std::unique_ptr<OpnameGrafiekvenster>> grafieken;
+    for (int g = 1; g <= AantalGrafieken; ++g) {
+        grafieken.push_back(std::make_unique<OpnameGrafiekvenster>());
+        grafieken.back()->index = static_cast<int16_t>(g);
+        ZetGrafiekVenster(g, grafieken.back().get());
+    }
+    EXPECT_EQ(VrijeGrafiekIndex(), 0);
+    venster->mnuGraphNewTable_Click();
+    ASSERT_EQ(vragen.size(), 1u);
+    EXPECT_EQ(vragen[0], (Vraag{Tekst[335], vbExclamation, Tekst[334]}));
+    EXPECT_EQ(AantalOpenGrafieken(), AantalGrafieken);
+    EXPECT_TRUE(venster->mdiGebied()->subWindowList().isEmpty());
+
+    ZetGrafiekVenster(5, nullptr);
+    ConfiguratieGewijzigd = false;
+    venster->InstellenKnopMenus(); // as the poll-interval timer does every second
+    BeantwoordGrafiekInstellingenMetOK();
+    venster->werkbalk().GrafiekMenuItem(2)->trigger();
+    frmGrafiek* nieuw = GrafiekWidget(5);
+    ASSERT_NE(nieuw, nullptr);
+    EXPECT_EQ(nieuw->GrafiekIndex(), 5);
+    EXPECT_TRUE(nieuw->Instellingen().XYrecorder);
+    EXPECT_TRUE(ConfiguratieGewijzigd);
+    EXPECT_EQ(vragen.size(), 1u);
+    for (int g = 1; g <= AantalGrafieken; ++g)
+        if (g != 5) ZetGrafiekVenster(g, nullptr);
+}
+
+TEST_F(MenusTest, TheNextWindowCommandsGoRoundTheRegisteredRacksAndOpenGraphs) {
+    VulVoorbeeldrack(2);
+    VulVoorbeeldrack(5);
+    std::vector<int> getoond;
+    for (int i = 0; i < 3; ++i) {
+        menus().mnuDataRack->trigger();
+        getoond.push_back(venster->vensterbeheer().LaatsteRack());
+    }
+    EXPECT_EQ(getoond, (std::vector<int>{2, 5, 2}));
+    EXPECT_TRUE(RackVlaggen[5].Show);
+    EXPECT_EQ(venster->ActiefVenster(), dynamic_cast<QWidget*>(RackVenster(2)));
+
+    ToonTabelVenster(5);
+    Activeer(frmTabelVan(5));
+    menus().mnuDataTabel->trigger();
+    auto* tabel = dynamic_cast<frmTabel*>(venster->ActiefVenster());
+    ASSERT_NE(tabel, nullptr);
+    EXPECT_EQ(tabel->Ri(), 2);
+    EXPECT_TRUE(RackVlaggen[2].Table);
+
+    Racks[1].Present = true;
+    BeantwoordGrafiekInstellingenMetOK();
+    frmGrafiek* drie = MaakGrafiekVenster(3, false, true);
+    BeantwoordGrafiekInstellingenMetOK();
+    frmGrafiek* zeven = MaakGrafiekVenster(7, false, true);
+    Kindvensterkader(drie)->showMinimized();
+    Activeer(zeven);
+    venster->InstellenKnopMenus();
+    knop(KnopGrafiek)->trigger();
+    EXPECT_EQ(venster->ActiefVenster(), drie);
+    EXPECT_FALSE(Kindvensterkader(drie)->isMinimized());
+    menus().mnuViewGraph->trigger();
+    EXPECT_EQ(venster->ActiefVenster(), zeven);
+}
+
+TEST_F(MenusTest, ReplaceSettingsCopiesTheWidthsAndFontOfOneGridAfterYes) {
+    VulVoorbeeldrack(1);
+    VulVoorbeeldrack(2);
+    ToonTabelVenster(1);
+    ToonTabelVenster(2);
+    frmTabel* bron = frmTabelVan(1);
+    frmTabel* doel = frmTabelVan(2);
+    TabelGrid* bronGrid = bron->MSHFlexGrid[3];
+    for (int c = 0; c < 20; ++c)
+        bronGrid->setColumnWidth(c, 30 + 2 * c);
+    QFont f = bronGrid->font();
+    f.setPointSize(15);
+    f.setBold(true);
+    f.setItalic(true);
+    bronGrid->setFont(f);
+    bron->SSTab->setCurrentIndex(2);
+    Activeer(bron);
+    menus().mnuEditCopySettings->trigger();
+    EXPECT_TRUE(venster->KopieerSetTab);
+
+    doel->SSTab->setCurrentIndex(4);
+    Activeer(doel);
+    const int anderBreedte = doel->MSHFlexGrid[4]->columnWidth(5);
+    const int eigenBreedte = doel->MSHFlexGrid[5]->columnWidth(5);
+    Antwoord = 2; // the rack link's last result
+    antwoorden = {vbNo, vbYes};
+    menus().mnuEditPasteSettings->trigger();
+    EXPECT_EQ(doel->MSHFlexGrid[5]->columnWidth(5), eigenBreedte);
+    menus().mnuEditPasteSettings->trigger();
+
+    QString vraag = Tekst[340];
+    vraag.replace(QStringLiteral("XX"), Racks[1].Modules[3].Name)
+        .replace(QStringLiteral("YY"), Racks[2].Modules[5].Name);
+    ASSERT_EQ(vragen.size(), 2u);
+    EXPECT_EQ(vragen[1], (Vraag{vraag, vbYesNo | vbQuestion, VervangAmpersand(Tekst[343], QString())}));
+    for (int c = 0; c < 20; ++c)
+        EXPECT_EQ(doel->MSHFlexGrid[5]->columnWidth(c), 30 + 2 * c) << c;
+    EXPECT_EQ(doel->MSHFlexGrid[5]->font().pointSize(), 15);
+    EXPECT_TRUE(doel->MSHFlexGrid[5]->font().bold());
+    EXPECT_TRUE(doel->MSHFlexGrid[5]->font().italic());
+    EXPECT_EQ(doel->MSHFlexGrid[4]->columnWidth(5), anderBreedte);
+    EXPECT_FALSE(doel->MSHFlexGrid[4]->font().bold());
+    // The answer of the question is the question's own.
+    EXPECT_EQ(Antwoord, 2);
+}
+
+TEST_F(MenusTest, APastedGraphTakesTheDisplaySettingsButKeepsItsCurvesAndTitle) {
+    OpnameGrafiekvenster bron, doel;
+    bron.index = 3;
+    doel.index = 4;
+    ZetGrafiekVenster(3, &bron);
+    ZetGrafiekVenster(4, &doel);
+    bron.instellingen = {QStringLiteral("pH"),
+                         true,
+                         2.0,
+                         12.0,
+                         5,
+                         2,
+                         QStringLiteral("time"),
+                         300,
+                         6,
+                         2,
+                         true,
+                         true,
+                         30,
+                         true,
+                         true,
+                         11.5,
+                         true,
+                         3.5};
+    doel.instellingen.TitelWaardenas = QStringLiteral("mine");
+    doel.instellingen.RecorderTussentijd = 7;
+    doel.caption = QStringLiteral("Graph 4");
+    for (int reeks = 1; reeks <= AantalDiagramReeksen; ++reeks)
+        bron.ZetDiagramKleur(reeks, reeks * 1000);
+    bron.lijnen[2][LijnRack] = 1;
+    bron.lijnen[2][LijnMaximum] = 1;
+    doel.lijnen[2][LijnRack] = 6;
+    doel.lijnen[2][LijnIngang] = 3;
+
+    KopieerGrafiekInstellingen(3, 4);
+    const GrafiekInstellingen& n = doel.instellingen;
+    EXPECT_TRUE(n.AutomatischeSchaal);
+    EXPECT_EQ(n.GrafiekMinimum, 2.0);
+    EXPECT_EQ(n.GrafiekMaximum, 12.0);
+    EXPECT_EQ(n.AantalWaardenVerdelingen, 5);
+    EXPECT_EQ(n.AantalWaardenOnderverdelingen, 2);
+    EXPECT_EQ(n.MaxGrafiekZichtbaar, 300);
+    EXPECT_EQ(n.AantalTijdVerdelingen, 6);
+    EXPECT_EQ(n.LabelKeuze, 2);
+    EXPECT_TRUE(n.LegendeKeuze);
+    EXPECT_TRUE(n.AlarmHoog && n.AlarmLaag);
+    EXPECT_EQ(n.AlarmHoogWaarde, 11.5);
+    EXPECT_EQ(n.AlarmLaagWaarde, 3.5);
+    for (int reeks = 1; reeks <= AantalDiagramReeksen; ++reeks)
+        EXPECT_EQ(doel.kleur(reeks), reeks * 1000) << reeks;
+    EXPECT_EQ(doel.lijnen[2][LijnMaximum], 1);
+    // Its curves, titles, mode and recorder interval stay.
+    EXPECT_EQ(doel.lijnen[2][LijnRack], 6);
+    EXPECT_EQ(doel.lijnen[2][LijnIngang], 3);
+    EXPECT_EQ(n.TitelWaardenas, QStringLiteral("mine"));
+    EXPECT_FALSE(n.XYrecorder);
+    EXPECT_EQ(n.RecorderTussentijd, 7);
+    EXPECT_EQ(doel.caption, QStringLiteral("Graph 4"));
+    EXPECT_EQ(doel.aantalHerinitialisaties, 1);
+    ZetGrafiekVenster(3, nullptr);
+    ZetGrafiekVenster(4, nullptr);
+}
+
+TEST_F(MenusTest, TheMainWindowSpeaksTheChosenLanguageAndRelabellingTwiceChangesNothing) {
+    const QStringList engels = Opschriften(*venster);
+    EXPECT_TRUE(engels.contains(QStringLiteral("mnuFileSettings=&Settings...")));
+    EXPECT_TRUE(engels.contains(QStringLiteral("tbrGraph=Show graphs successively. \\/: new")));
+    EXPECT_TRUE(engels.contains(QStringLiteral("tbrPrint=Print")));
+
+    HuidigeTaal = 1;
+    KiesTaal(HuidigeTaal);
+    venster->LaadStrings();
+    const QStringList frans = Opschriften(*venster);
+    venster->LaadStrings();
+    EXPECT_EQ(Opschriften(*venster), frans);
+    EXPECT_EQ(menus().mnuFile->title(), Tekst[101]);
+    EXPECT_EQ(menus().mnuWindowFont->text(), QStringLiteral("&") + Tekst[163]);
+    EXPECT_EQ(knop(KnopHorizontaal)->toolTip(), VervangAmpersand(Tekst[159], QString()));
+    EXPECT_EQ(venster->werkbalk().GrafiekMenuItem(1)->text(), Tekst[357]);
+    EXPECT_NE(menus().mnuFile->title(), QStringLiteral("&File"));
+    // Info keeps its caption; the Graph menu shows only its settings and New.
+    EXPECT_EQ(menus().mnuEditInfo->text(), QStringLiteral("&Info"));
+    EXPECT_EQ(menus().mnuHelpInfo->text(), QStringLiteral("&Info..."));
+    for (QAction* a : {menus().mnuGraphCopy, menus().mnuGraphPrint, menus().mnuGraphCopySettings,
+                       menus().mnuGraphPasteSettings, menus().linegraph2, menus().linegraph3})
+        EXPECT_FALSE(a->isVisible());
+    EXPECT_TRUE(menus().mnuGraphNew->isVisible());
+    EXPECT_FALSE(menus().mnuSystemReset->isVisible());
+    // Every entry that changed language changed from the English.
+    int verschillend = 0;
+    for (qsizetype i = 0; i < engels.size(); ++i)
+        if (engels[i] != frans[i]) ++verschillend;
+    EXPECT_GT(verschillend, 60);
+}
+
+// The reset's log lines: rack, module, text, the moment and whether polling was held.
+class ResetOpname : public OpnameBestandslaag {
+public:
+    void SchrijfLogboek(int rack, int module, const QString& tekst) override {
+        OpnameBestandslaag::SchrijfLogboek(rack, module, tekst);
+        momenten.push_back(platform::klok().ms());
+        vastgehouden.push_back(PauzeOpvragen && !MetenActief);
+    }
+    std::vector<qint64> momenten;
+    std::vector<bool> vastgehouden;
+};
+
+TEST_F(MenusTest, TheResetReachesEachModuleThenItsRackWhilePollingIsHeld) {
+    ResetOpname logboek;
+    OpnameHoofdvenster terminal;
+    ZetBestandslaag(&logboek);
+    ZetHoofdvenster(&terminal);
+    Racks[1].Present = true;
+    Racks[1].Modules[1].Present = true;
+    Racks[2].Present = true;
+    Racks[2].Modules[3].Present = true;
+    MetenActief = true;
+    const qint64 begin = platform::klok().ms();
+    SysteemReset();
+
+    const QString module = Tekst[451] + QStringLiteral(": ") + Tekst[462];
+    const QString rack = Tekst[450] + QStringLiteral(": ") + Tekst[462];
+    EXPECT_EQ(logboek.logboek, (std::vector<OpnameBestandslaag::Logregel>{
+                                   {1, 1, module}, {1, 0, rack}, {2, 3, module}, {2, 0, rack}}));
+    ASSERT_EQ(logboek.momenten.size(), 4u);
+    for (size_t i = 0; i < 4; ++i) {
+        EXPECT_GE(logboek.momenten[i] - begin, 250 * static_cast<qint64>(i + 2));
+        EXPECT_TRUE(logboek.vastgehouden[i]);
+    }
+    EXPECT_EQ(terminal.terminal, module + QStringLiteral("\r\n") + rack + QStringLiteral("\r\n") + module +
+                                     QStringLiteral("\r\n") + rack + QStringLiteral("\r\n"));
+    EXPECT_TRUE(MetenActief);
+    EXPECT_FALSE(PauzeOpvragen);
+
+    MetenActief = false;
+    SysteemReset();
+    EXPECT_FALSE(MetenActief);
+    ZetHoofdvenster(nullptr);
+    ZetBestandslaag(nullptr);
+}
+
+TEST_F(MenusTest, TheRecentFileListKeepsTheNewestFourOnce) {
+    const auto lijst = [](std::initializer_list<const char*> namen) {
+        QStringList l;
+        for (const char* n : namen)
+            l << QString::fromLatin1(n);
+        return l;
+    };
+    for (const char* naam : {"/d/A.csv", "/d/B.csv", "/d/C.csv", "/d/D.csv", "/d/E.csv"})
+        WerkRecenteBestandenBij(QString::fromLatin1(naam));
+    EXPECT_EQ(RecenteBestanden(), lijst({"/d/E.csv", "/d/D.csv", "/d/C.csv", "/d/B.csv"}));
+    // Opening one of the list moves it to the top; the first stays where it is.
+    WerkRecenteBestandenBij(QStringLiteral("/d/C.csv"));
+    EXPECT_EQ(RecenteBestanden(), lijst({"/d/C.csv", "/d/E.csv", "/d/D.csv", "/d/B.csv"}));
+    WerkRecenteBestandenBij(QStringLiteral("/d/C.csv"));
+    EXPECT_EQ(RecenteBestanden(), lijst({"/d/C.csv", "/d/E.csv", "/d/D.csv", "/d/B.csv"}));
+    // Another case is the same file, kept as now given.
+    WerkRecenteBestandenBij(QStringLiteral("/D/d.CSV"));
+    EXPECT_EQ(RecenteBestanden(), lijst({"/D/d.CSV", "/d/C.csv", "/d/E.csv", "/d/B.csv"}));
+    // Removing the second closes ranks; the fourth key goes.
+    VerwijderRecentBestandUitLijst(QStringLiteral("/d/C.csv"));
+    EXPECT_EQ(RecenteBestanden(), lijst({"/D/d.CSV", "/d/E.csv", "/d/B.csv"}));
+    EXPECT_EQ(LeesInstelling(AppNaam, QStringLiteral("Recent Files"), QStringLiteral("RecentFile4"),
+                             QStringLiteral("<none>")),
+              QStringLiteral("<none>"));
+    // A logging template enters with today's date (the test clock stands on 5 January 2026).
+    WerkRecenteBestandenBij(QStringLiteral("/d/Run_#date#.csv"));
+    EXPECT_EQ(RecenteBestanden().value(0), QStringLiteral("/d/Run_260105.csv"));
+}
+
+TEST_F(MenusTest, ChoosingARecentFileThatIsGoneReportsItAndEmptiesTheList) {
+    const QString weg = MapGegevens + QStringLiteral("/gone.csv");
+    WerkRecenteBestandenBij(weg);
+    venster->LaadRecenteBestanden();
+    ASSERT_TRUE(menus().mnuRecentFile[0]->isVisible());
+    EXPECT_EQ(menus().mnuRecentFile[0]->text(), weg);
+    EXPECT_TRUE(menus().SeparatorRecentFiles->isVisible());
+
+    menus().mnuRecentFile[0]->trigger();
+    ASSERT_EQ(vragen.size(), 1u);
+    EXPECT_TRUE(vragen[0].tekst.startsWith(Tekst[252]));
+    EXPECT_TRUE(RecenteBestanden().isEmpty());
+    for (QAction* a : menus().mnuRecentFile)
+        EXPECT_FALSE(a->isVisible());
+    EXPECT_FALSE(menus().SeparatorRecentFiles->isVisible());
+}
+
+TEST_F(MenusTest, InfoKeepsTheCopiedSourceAndTheReportAlwaysGetsARegisteredRack) {
+    VulVoorbeeldrack(2);
+    BeantwoordGrafiekInstellingenMetOK();
+    frmGrafiek* grafiek = MaakGrafiekVenster(4, false, true);
+    Activeer(grafiek);
+    menus().mnuEditCopySettings->trigger();
+    ASSERT_TRUE(venster->KopieerSetGraph);
+    // The report right after copying from a graph: a rack, not the graph's number.
+    venster->mnuSystemReport_Click();
+    EXPECT_EQ(venster->RapportRack, 2);
+    EXPECT_EQ(venster->RapportModule, 1);
+
+    ToonTabelVenster(2);
+    frmTabel* tabel = frmTabelVan(2);
+    tabel->SSTab->setCurrentIndex(2);
+    Activeer(tabel);
+    menus().mnuEditInfo->trigger();
+    EXPECT_EQ(venster->Rs, 4);
+    EXPECT_TRUE(venster->KopieerSetGraph);
+    EXPECT_EQ(venster->RapportRack, 2);
+    EXPECT_EQ(venster->RapportModule, 3);
+    Activeer(grafiek);
+    venster->mnuEdit_Click();
+    EXPECT_TRUE(menus().mnuEditPasteSettings->isEnabled());
+
+    EXPECT_EQ(BepaalRapportbron(0, 0).rack, 2);
+    EXPECT_EQ(BepaalRapportbron(64, 5).rack, 2);
+    EXPECT_EQ(BepaalRapportbron(64, 5).module, 1);
+    EXPECT_EQ(BepaalRapportbron(2, 9).module, 1);
+}
+
+// The save dialog answers with a new file in the data folder.
+class NieuwBestand : public Bestandsdialogen {
+public:
+    std::optional<QString> KiesBestand(const BestandsdialoogVraag&) override { return naam; }
+    QString naam;
+};
+
+TEST_F(MenusTest, FileNewForgetsSettingsCopiedFromTheWindowsItRemoves) {
+    VulVoorbeeldrack(1);
+    ToonTabelVenster(1);
+    Activeer(frmTabelVan(1));
+    menus().mnuEditCopySettings->trigger();
+    ASSERT_TRUE(venster->KopieerSetTab);
+    NieuwBestand dialoog;
+    dialoog.naam = MapGegevens + QStringLiteral("/next.csv");
+    ZetBestandsdialogen(&dialoog);
+    Gegevensbestand = MapGegevens + QStringLiteral("/first.csv");
+    menus().mnuFileNew->trigger();
+    EXPECT_EQ(Gegevensbestand, dialoog.naam);
+    EXPECT_FALSE(venster->KopieerSetTab);
+    EXPECT_FALSE(venster->KopieerSetGraph);
+    ZetBestandsdialogen(nullptr);
+}
+
+TEST_F(MenusTest, TheTimeBaseTakesTheSelectedRowAndTheHeaderRowChangesNothing) {
+    VulVoorbeeldrack(1);
+    ToonTabelVenster(1);
+    frmTabel* tabel = frmTabelVan(1);
+    Activeer(tabel);
+    // A logging template is reloaded without a file.
+    Gegevensbestand = MapGegevens + QStringLiteral("/run_#date#.csv");
+    const int16_t m = tabel->GekozenModule();
+    tabel->ZetCelTekst(m, 1, KolomDatum, QStringLiteral("05/01/2026"));
+    tabel->ZetCelTekst(m, 1, KolomTijd, QStringLiteral("09:30:00"));
+    TabelGrid* grid = tabel->MSHFlexGrid[static_cast<size_t>(m)];
+    const auto relatief = [] {
+        return LeesInstelling(AppNaam, QStringLiteral("Time"), QStringLiteral("Relative"),
+                              QStringLiteral("?"));
+    };
+
+    // On the header row the relative clock switches itself off again.
+    grid->setCurrentIndex(QModelIndex());
+    menus().mnuRelatieveTijd->trigger();
+    EXPECT_FALSE(RelatieveTijd);
+    EXPECT_FALSE(menus().mnuRelatieveTijd->isChecked());
+    EXPECT_EQ(relatief(), QStringLiteral("0"));
+
+    grid->setCurrentIndex(grid->Model().index(0, 3));
+    menus().mnuRelatieveTijd->trigger();
+    EXPECT_TRUE(RelatieveTijd);
+    EXPECT_TRUE(menus().mnuRelatieveTijd->isChecked());
+    EXPECT_EQ(relatief(), QStringLiteral("-1"));
+    const platform::Datum basis = platform::DatumUitQDateTime(QDateTime(QDate(2026, 1, 5), QTime(9, 30)));
+    EXPECT_NEAR(TijdBasis, basis, 1e-6);
+
+    // Set reference point on the header: relative time and its zero stay.
+    grid->setCurrentIndex(QModelIndex());
+    menus().mnuTimeOrigin->trigger();
+    EXPECT_TRUE(RelatieveTijd);
+    EXPECT_NEAR(TijdBasis, basis, 1e-6);
+    EXPECT_TRUE(vragen.empty());
+}
+
+TEST_F(MenusTest, HelpOpensTheMainWindowsPageAndSystemInfoTellsWhatThePlatformReports) {
+    HuidigeTaal = 2;
+    KiesTaal(HuidigeTaal);
+    knop(KnopHelp)->trigger();
+    HelpVenster* help = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* h = qobject_cast<HelpVenster*>(w); h && h->isVisible()) help = h;
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->pagina(), HelpPagina(2, HelpHoofdvenster));
+    SluitHelp();
+
+    menus().mnuSysInfo->trigger();
+    QWidget* info = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QStringLiteral("Systeeminfo") && w->isVisible()) info = w;
+    ASSERT_NE(info, nullptr);
+    QStringList teksten;
+    for (QLabel* l : info->findChildren<QLabel*>())
+        teksten << l->text();
+    EXPECT_TRUE(teksten.contains(QString::fromLatin1(qVersion())));
+    EXPECT_TRUE(teksten.contains(QSysInfo::currentCpuArchitecture()));
+    EXPECT_TRUE(std::any_of(teksten.begin(), teksten.end(), [](const QString& t) {
+        return t.endsWith(QStringLiteral(" free)")) && !t.startsWith('?');
+    }));
+}
+
+TEST(Vensterindeling, TilesShareTheAreaWithoutGapsAndIconsLineTheBottom) {
+    const QList<QRect> horizontaal = TegelIndeling(QSize(300, 100), 3, true);
+    ASSERT_EQ(horizontaal.size(), 3);
+    EXPECT_EQ(horizontaal[0], QRect(0, 0, 300, 33));
+    EXPECT_EQ(horizontaal[1], QRect(0, 33, 300, 33));
+    EXPECT_EQ(horizontaal[2], QRect(0, 66, 300, 34));
+    const QList<QRect> verticaal = TegelIndeling(QSize(100, 50), 2, false);
+    EXPECT_EQ(verticaal[1], QRect(50, 0, 50, 50));
+    EXPECT_TRUE(TegelIndeling(QSize(100, 50), 0, false).isEmpty());
+    const QList<QRect> iconen = IcoonIndeling(QSize(250, 200), 3, QSize(100, 30));
+    EXPECT_EQ(iconen[0], QRect(0, 170, 100, 30));
+    EXPECT_EQ(iconen[1], QRect(100, 170, 100, 30));
+    EXPECT_EQ(iconen[2], QRect(0, 140, 100, 30));
+}
+
+} // namespace
