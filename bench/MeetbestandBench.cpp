@@ -35,7 +35,7 @@ public:
     void VulTabellenAan(const QString&) override {}
     void VulEnkeleTabelAanUitBestand(int16_t y, Regelvelden& Info) override {
         for (int i = 0; i < 21; ++i)
-            tekens += Info.VolgendVeld().size();
+            tekens += Info.NeemVeld().size();
         if (y == AantalModules) ++rijen;
     }
     void ToonRaster(int16_t) override {}

@@ -78,9 +78,10 @@ inline void BouwMeetsysteem() {
         ise.Temperatuur[c].Unit = "K";
 }
 
-// The folder of the golden files next to this source.
+// The folder of the golden files, beside the test data (the build gives its absolute path: a source
+// path may be relative to the build folder, which is not where the tests run).
 inline QString GoldenMap(const QString& naam) {
-    return QFileInfo(QString::fromUtf8(__FILE__)).absolutePath() + QStringLiteral("/golden/") + naam;
+    return QFileInfo(QStringLiteral(K740_FILES_DATA)).absolutePath() + QStringLiteral("/golden/") + naam;
 }
 
 inline QByteArray LeesBytes(const QString& pad) {
