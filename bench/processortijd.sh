@@ -48,9 +48,11 @@ meet() {
   local setup=$1 run=$2
   local thuis="$UIT/home-$setup"
   rm -rf "$thuis"
-  mkdir -p "$thuis/.config/K740" "$thuis/run"
+  mkdir -p "$thuis/.config/K740" "$thuis/run" "$thuis/tmp"
   chmod 700 "$thuis/run"
-  export HOME="$thuis" XDG_CONFIG_HOME="$thuis/.config" XDG_RUNTIME_DIR="$thuis/run"
+  # A temporary folder of its own also keeps the single-instance lock apart from other copies of the
+  # program running on this machine.
+  export HOME="$thuis" XDG_CONFIG_HOME="$thuis/.config" XDG_RUNTIME_DIR="$thuis/run" TMPDIR="$thuis/tmp"
   local racks=1
   [ "$setup" = 16-racks ] && racks=16
   "$EMULATOR" --racks "$racks" --modules 7 --store >"$thuis/pty" 2>"$thuis/emulator.log" &
@@ -71,10 +73,19 @@ meet() {
     "$1" >/dev/null 2>&1 &
     PROG=$!
     sleep "$2"
-    stat=(); read -r -a stat </proc/$PROG/stat
+    stat=()
+    if ! read -r -a stat </proc/$PROG/stat 2>/dev/null; then
+      echo "the program ended during the warm-up" >&2
+      echo nan
+      exit 0
+    fi
     T0=$((stat[13] + stat[14])); W0=$(date +%s.%N)
     sleep "$3"
-    read -r -a stat </proc/$PROG/stat
+    if ! read -r -a stat </proc/$PROG/stat 2>/dev/null; then
+      echo "the program ended during the measurement" >&2
+      echo nan
+      exit 0
+    fi
     T1=$((stat[13] + stat[14])); W1=$(date +%s.%N)
     import -window root "$4" 2>/dev/null || true
     kill $PROG 2>/dev/null || true
@@ -89,8 +100,9 @@ for setup in "${SETUPS[@]}"; do
   for run in $(seq 1 "$RUNS"); do
     w=$(meet "$setup" "$run")
     echo "$setup run $run: $w % of one core"
-    waarden+=("$w")
+    [ "$w" = nan ] || waarden+=("$w")
   done
+  ((${#waarden[@]})) || continue
   printf '%s\n' "${waarden[@]}" | sort -g | awk -v s="$setup" '
     { v[NR] = $1 }
     END { m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
