@@ -20,6 +20,7 @@
 #include "platform/Systeem.h"
 #include "rackviews/FormRack.h"
 #include "rackviews/FormTreeview.h"
+#include "reports/formPrint.h"
 #include "shared/Algemeen.h"
 #include "shared/Instellingen.h"
 #include "shared/Systeemfuncties.h"
@@ -133,6 +134,9 @@ void mdiK740::MaakMenus() {
         Opdracht(this, QStringLiteral("Sa&ve settings"), false, [this] { mnuFileSaveSettings_Click(); });
     bewaar->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     bestand->addAction(bewaar);
+    auto* afdrukken = Opdracht(this, QStringLiteral("&Print..."), false, [this] { mnuFilePrint_Click(); });
+    afdrukken->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    bestand->addAction(afdrukken);
     bestand->addSeparator();
     auto* einde = Opdracht(this, QStringLiteral("&Exit"), false, [this] { mnuFileExit_Click(); });
     einde->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
@@ -788,6 +792,13 @@ void mdiK740::mnuFileSaveSettings_Click() {
     Antwoord = static_cast<int16_t>(ToonMelding(Tekst[184], vbInformation, Tekst[127]));
     ConfiguratieGewijzigd = false;
     ZetKnoppen();
+}
+
+void mdiK740::mnuFilePrint_Click() {
+    // Only with a window to print besides the main window.
+    if (m_mdi->subWindowList().isEmpty()) return;
+    QMdiSubWindow* actief = m_mdi->activeSubWindow();
+    ToonAfdrukDialoog(actief ? actief->widget() : nullptr);
 }
 
 void mdiK740::mnuFileExit_Click() {

@@ -97,6 +97,8 @@ public:
     void mnuDatalogging_Click();
     void mnuFileSettings_Click();
     void mnuFileSaveSettings_Click();
+    // File > Print: the print dialog for the active child window.
+    void mnuFilePrint_Click();
     void mnuFileExit_Click();
     void mnuExtraTerminal_Click();
     void mnuWindowToolbar_Click();

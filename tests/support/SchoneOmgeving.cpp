@@ -26,6 +26,7 @@
 #include "platform/Opslag.h"
 #include "platform/Systeem.h"
 #include "rackviews/RackvensterActies.h"
+#include "reports/Afdrukken.h"
 #include "shared/Melding.h"
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
@@ -76,6 +77,7 @@ void ResetAlles() {
     ResetCsvVelden();
     ResetTijdbasis();
     ResetOpslaan();
+    ResetAfdrukken();
 }
 
 void SchoneOmgeving::SetUp() {
