@@ -23,10 +23,6 @@ QString Lees(const QString& sectie, const char* sleutel, const QString& standaar
     return LeesInstelling(AppNaam, sectie, QLatin1String(sleutel), standaard);
 }
 
-void Bewaar(const QString& sectie, const char* sleutel, const QString& waarde) {
-    BewaarInstelling(AppNaam, sectie, QLatin1String(sleutel), waarde);
-}
-
 // "True"/"False" in any case, or a number (0 is False); anything else the default.
 bool LeesBoolean(const QString& sectie, const char* sleutel, bool standaard) {
     const QString t = Lees(sectie, sleutel, BooleanAlsTekst(standaard)).trimmed();
@@ -57,22 +53,27 @@ void LeesPrinterInstellingen(const QString& sectie) {
     PrintAlarmRapport = LeesBoolean(sectie, "Alarm report", false);
 }
 
+QList<QPair<QString, QString>> PrinterWaarden() {
+    return {{QStringLiteral("Fontname"), PrintLettertype},
+            {QStringLiteral("Fontitalic"), BooleanAlsTekst(PrintCursief)},
+            {QStringLiteral("Operator"), PrintOperator},
+            {QStringLiteral("Department"), PrintAfdeling},
+            {QStringLiteral("Company"), PrintBedrijf},
+            {QStringLiteral("Instrument"), PrintToestel},
+            {QStringLiteral("Print All"), BooleanAlsTekst(PrintAlles)},
+            {QStringLiteral("Offset top"), SingleAlsTekst(MargeBoven)},
+            {QStringLiteral("Offset bottom"), SingleAlsTekst(MargeOnder)},
+            {QStringLiteral("Offset left"), SingleAlsTekst(MargeLinks)},
+            {QStringLiteral("Offset right"), SingleAlsTekst(MargeRechts)},
+            {QStringLiteral("Note"), PrintNota},
+            {QStringLiteral("Orientation"), QString::number(PrintOrientatie)},
+            {QStringLiteral("Device"), QString::number(PrinterIndex)},
+            {QStringLiteral("Alarm report"), BooleanAlsTekst(PrintAlarmRapport)}};
+}
+
 void BewaarPrinterInstellingen(const QString& sectie) {
-    Bewaar(sectie, "Fontname", PrintLettertype);
-    Bewaar(sectie, "Fontitalic", BooleanAlsTekst(PrintCursief));
-    Bewaar(sectie, "Operator", PrintOperator);
-    Bewaar(sectie, "Department", PrintAfdeling);
-    Bewaar(sectie, "Company", PrintBedrijf);
-    Bewaar(sectie, "Instrument", PrintToestel);
-    Bewaar(sectie, "Print All", BooleanAlsTekst(PrintAlles));
-    Bewaar(sectie, "Offset top", SingleAlsTekst(MargeBoven));
-    Bewaar(sectie, "Offset bottom", SingleAlsTekst(MargeOnder));
-    Bewaar(sectie, "Offset left", SingleAlsTekst(MargeLinks));
-    Bewaar(sectie, "Offset right", SingleAlsTekst(MargeRechts));
-    Bewaar(sectie, "Note", PrintNota);
-    Bewaar(sectie, "Orientation", QString::number(PrintOrientatie));
-    Bewaar(sectie, "Device", QString::number(PrinterIndex));
-    Bewaar(sectie, "Alarm report", BooleanAlsTekst(PrintAlarmRapport));
+    for (const auto& [sleutel, waarde] : PrinterWaarden())
+        BewaarInstelling(AppNaam, sectie, sleutel, waarde);
 }
 
 void ResetPrinterinstellingen() {

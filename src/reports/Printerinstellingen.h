@@ -4,6 +4,8 @@
 // "Printer" and written there by "Save settings" of the print dialog and at program end.
 #include "reports/Printerkode.h"
 
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <cstdint>
 
@@ -21,16 +23,13 @@ extern bool PrintAlarmRapport;  // "Alarm report"
 // Print only the selected table rows; kept until the program ends, never stored.
 extern bool PrintEnkelSelectie;
 
-// The fifteen keys in the order in which they are written.
-inline constexpr const char* PrinterSleutels[] = {
-    "Fontname",    "Fontitalic",    "Operator",    "Department",   "Company",
-    "Instrument",  "Print All",     "Offset top",  "Offset bottom", "Offset left",
-    "Offset right", "Note",         "Orientation", "Device",        "Alarm report"};
+// The fifteen keys with their values as text, in the order in which they are written: Booleans
+// "True"/"False", numbers as their text (margins in the locale's number format).
+QList<QPair<QString, QString>> PrinterWaarden();
 
 // Reads the section into the settings; margins accept "," or "." as decimal sign.
 void LeesPrinterInstellingen(const QString& sectie);
-// Writes the fifteen keys in order under the section: Booleans "True"/"False", numbers as their text
-// (margins in the locale's number format).
+// Writes PrinterWaarden under the section.
 void BewaarPrinterInstellingen(const QString& sectie);
 
 void ResetPrinterinstellingen();

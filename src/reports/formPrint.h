@@ -51,6 +51,8 @@ public:
     void CommandPrinterFont_Click();
     // The print run (the Print button; the load in direct mode).
     void OKButton_Click();
+    // Escape and the title bar: Cancel.
+    void reject() override;
 
     QTabWidget* SSTab1 = nullptr;
     // To print.
@@ -101,7 +103,6 @@ private:
     void CommandPagina_Click();
     void CommandSaveSettings_Click();
     void CancelButton_Click();
-    void reject() override;
 
     // The font as it was when the dialog loaded or was last saved (Cancel puts it back).
     QString m_lettertype;

@@ -797,7 +797,7 @@ void mdiK740::mnuFileSaveSettings_Click() {
 void mdiK740::mnuFilePrint_Click() {
     // Only with a window to print besides the main window.
     if (m_mdi->subWindowList().isEmpty()) return;
-    QMdiSubWindow* actief = m_mdi->activeSubWindow();
+    QMdiSubWindow* actief = m_mdi->currentSubWindow();
     ToonAfdrukDialoog(actief ? actief->widget() : nullptr);
 }
 
