@@ -127,7 +127,8 @@ int PapierCode(const QPageSize& papier) {
 
 std::unique_ptr<Printervlak> MaakAfdrukvlak(const Printerinfo& printer, const QString& pdfBestand) {
     if (printer.Pdf) return MaakPdfvlak(pdfBestand, printer.Papier);
-    auto qprinter = std::make_unique<QPrinter>(QPrinterInfo::printerInfo(printer.Naam), QPrinter::HighResolution);
+    auto qprinter =
+        std::make_unique<QPrinter>(QPrinterInfo::printerInfo(printer.Naam), QPrinter::HighResolution);
     qprinter->setPageSize(printer.Papier);
     qprinter->setDocName(QStringLiteral("K740"));
     return std::make_unique<Printervlak>(std::move(qprinter));

@@ -2,8 +2,6 @@
 // The printers the program can print on: the printers of the system's print service (QPrinterInfo) and,
 // last in the list, printing to a PDF file, which asks for the file name. A machine without printers
 // prints to PDF. One printer of the list is the current printer; the print dialog chooses it.
-#include "reports/Afdrukvlak.h"
-
 #include <QList>
 #include <QMarginsF>
 #include <QPageSize>
@@ -53,8 +51,10 @@ int PapierCode(const QPageSize& papier);
 
 // A surface that prints on the printer: for a system printer its QPrinter with the printer's paper,
 // for the PDF entry a PDF file at `pdfBestand`.
-std::unique_ptr<Printervlak> MaakAfdrukvlak(const Printerinfo& printer, const QString& pdfBestand = QString());
+std::unique_ptr<Printervlak> MaakAfdrukvlak(const Printerinfo& printer,
+                                            const QString& pdfBestand = QString());
 // A surface that writes a PDF file with this paper (the PDF entry's edges).
-std::unique_ptr<Printervlak> MaakPdfvlak(const QString& bestand, const QPageSize& papier = QPageSize(QPageSize::A4));
+std::unique_ptr<Printervlak> MaakPdfvlak(const QString& bestand,
+                                         const QPageSize& papier = QPageSize(QPageSize::A4));
 
 void ResetPrinters();

@@ -16,9 +16,9 @@ class QWidget;
 
 // The window a printout or a report is made for, as the header block reads it.
 struct AfdrukVenster {
-    QString Tag;     // "tabel3", "grafiek2", "GLPreport", "SYSreport", "terminal", ...
-    QString Caption; // the window's caption
-    int16_t Ri = 0;  // table window: its rack
+    QString Tag;                    // "tabel3", "grafiek2", "GLPreport", "SYSreport", "terminal", ...
+    QString Caption;                // the window's caption
+    int16_t Ri = 0;                 // table window: its rack
     bool XYrecorder = false;        // graph window in recorder mode
     int32_t RecorderTussentijd = 0; // graph window: the recorder interval in seconds
     int16_t Rnr = 0;                // report window: rack 1..16

@@ -183,7 +183,8 @@ void SchrijfRegeleinde() {
 
 } // namespace
 
-void PrintTabelKop(Printer& p, const Afdrukraster& raster, double x0, double y, double schaal, double grootte) {
+void PrintTabelKop(Printer& p, const Afdrukraster& raster, double x0, double y, double schaal,
+                   double grootte) {
     if (NaarBestand) {
         for (int k = 0; k < raster.AantalKolommen(); ++k)
             PrintCelTekst(p, 0, 0, raster, 0, k);

@@ -112,7 +112,8 @@ void ZetCelLettertype(Printer& p, const Afdrukraster& raster, int rij, int kolom
 // the report file.
 void PrintCelTekst(Printer& p, double x, double rechts, const Afdrukraster& raster, int rij, int kolom);
 // The header row at y, bold; bold stays on.
-void PrintTabelKop(Printer& p, const Afdrukraster& raster, double x0, double y, double schaal, double grootte);
+void PrintTabelKop(Printer& p, const Afdrukraster& raster, double x0, double y, double schaal,
+                   double grootte);
 // One body row at y.
 void PrintTabelRij(Printer& p, const Afdrukraster& raster, int rij, double x0, double y, double schaal,
                    double grootte);

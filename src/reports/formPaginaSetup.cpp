@@ -144,8 +144,9 @@ void formPaginaSetup::Form_Load() {
     LabelBottom->setText(Tekst[208]);
     LabelLeft->setText(Tekst[209]);
     LabelRight->setText(Tekst[210]);
-    LabelSizes->setText(Tekst[212] + QLatin1Char('\n') + Tekst[213] + QStringLiteral(" = ") + MmTekst(m_breedte) +
-                        QStringLiteral(" x ") + MmTekst(m_hoogte) + QStringLiteral(" mm"));
+    LabelSizes->setText(Tekst[212] + QLatin1Char('\n') + Tekst[213] + QStringLiteral(" = ") +
+                        MmTekst(m_breedte) + QStringLiteral(" x ") + MmTekst(m_hoogte) +
+                        QStringLiteral(" mm"));
     OKButton->setText(Tekst[140]);
     CancelButton->setText(Tekst[141]);
     for (Vak& vak : m_vakken)
@@ -180,24 +181,22 @@ void formPaginaSetup::ZetTekst(Vak& vak, float waarde) {
 void formPaginaSetup::Text_Change(Vak& vak) {
     if (m_bezig) return;
     m_bezig = true;
-    const float waarde =
-        BegrensWaarde(TekstNaarSingle(vak.tekst->text()), static_cast<float>(vak.limiet));
+    const float waarde = BegrensWaarde(TekstNaarSingle(vak.tekst->text()), static_cast<float>(vak.limiet));
     vak.draaier->setValue(Tienden(TekstNaarSingle(MmTekst(waarde))));
     m_bezig = false;
 }
 
 void formPaginaSetup::Text_Klaar(Vak& vak) {
     if (m_bezig) return;
-    const float waarde =
-        BegrensWaarde(TekstNaarSingle(vak.tekst->text()), static_cast<float>(vak.limiet));
+    const float waarde = BegrensWaarde(TekstNaarSingle(vak.tekst->text()), static_cast<float>(vak.limiet));
     if (vak.tekst->text() != MmTekst(waarde)) ZetTekst(vak, waarde);
 }
 
 void formPaginaSetup::UpDown_Change(Vak& vak) {
     if (m_bezig) return;
     m_bezig = true;
-    const float waarde = BegrensWaarde(static_cast<float>(vak.draaier->value() / 10.0),
-                                       static_cast<float>(vak.limiet));
+    const float waarde =
+        BegrensWaarde(static_cast<float>(vak.draaier->value() / 10.0), static_cast<float>(vak.limiet));
     vak.tekst->setText(MmTekst(waarde));
     m_bezig = false;
 }

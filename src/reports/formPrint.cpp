@@ -169,9 +169,11 @@ formPrint::formPrint() {
     maakRij("LabelToestel", "TextToestel", LabelToestel, TextToestel);
     maakRij("LabelNota", "TextNota", LabelNota, TextNota);
     auto* kopRaster = new QGridLayout(FramePageHeader);
-    const std::array<std::pair<QLabel*, QLineEdit*>, 5> rijen = {
-        std::pair{LabelOperator, TextOperator}, {LabelBedrijf, TextBedrijf}, {LabelAfdeling, TextAfdeling},
-        {LabelToestel, TextToestel}, {LabelNota, TextNota}};
+    const std::array<std::pair<QLabel*, QLineEdit*>, 5> rijen = {std::pair{LabelOperator, TextOperator},
+                                                                 {LabelBedrijf, TextBedrijf},
+                                                                 {LabelAfdeling, TextAfdeling},
+                                                                 {LabelToestel, TextToestel},
+                                                                 {LabelNota, TextNota}};
     for (int i = 0; i < 5; ++i) {
         kopRaster->addWidget(rijen[static_cast<std::size_t>(i)].first, i, 0);
         kopRaster->addWidget(rijen[static_cast<std::size_t>(i)].second, i, 1);
@@ -369,7 +371,8 @@ void formPrint::Refresh() {
 
     if (!PrintDirekt) {
         const QString rapport = VensterTag(Rapportvenster());
-        const bool rapportTab = rapport == QStringLiteral("SYSreport") || rapport == QStringLiteral("GLPreport");
+        const bool rapportTab =
+            rapport == QStringLiteral("SYSreport") || rapport == QStringLiteral("GLPreport");
         if (PrintAlles && !rapportTab)
             OptionAlles->setChecked(true);
         else

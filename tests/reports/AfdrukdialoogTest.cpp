@@ -206,9 +206,9 @@ TEST_F(AfdrukdialoogTest, TheFifteenPrinterKeysAreSavedInOrderAndReadBack) {
         sleutels << sleutel;
         EXPECT_EQ(LeesInstelling(AppNaam, "Printer", sleutel, "<none>"), waarde);
     }
-    EXPECT_EQ(sleutels, (QStringList{"Fontname", "Fontitalic", "Operator", "Department", "Company", "Instrument",
-                                     "Print All", "Offset top", "Offset bottom", "Offset left", "Offset right",
-                                     "Note", "Orientation", "Device", "Alarm report"}));
+    EXPECT_EQ(sleutels, (QStringList{"Fontname", "Fontitalic", "Operator", "Department", "Company",
+                                     "Instrument", "Print All", "Offset top", "Offset bottom", "Offset left",
+                                     "Offset right", "Note", "Orientation", "Device", "Alarm report"}));
     EXPECT_EQ(LeesInstelling(AppNaam, "Printer", "Fontitalic", ""), QStringLiteral("False"));
     EXPECT_EQ(LeesInstelling(AppNaam, "Printer", "Offset top", ""), QStringLiteral("12.5"));
     // Margins are read with either decimal sign.
@@ -273,10 +273,21 @@ TEST_F(AfdrukdialoogTest, PrintToPdfAsksForTheFileAndPrintsTheHeaderBlock) {
     const QString tekst = PdfTekst(Pdf("nieuw.pdf"), 1);
     EXPECT_TRUE(tekst.contains(QRegularExpression(QStringLiteral("Operator:\\s+A. Smith"))));
     EXPECT_TRUE(tekst.contains(QStringLiteral("System:")));
+    EXPECT_TRUE(
+        Uitvoer(QStringLiteral("pdfinfo"), {Pdf("nieuw.pdf")}).contains(QStringLiteral("842 x 595 pts")));
     EXPECT_EQ(PrintOperator, QStringLiteral("A. Smith"));
     EXPECT_EQ(PrintOrientatie, 2);
     EXPECT_FALSE(PrintAlles);
     EXPECT_EQ(v.tePrintenVenster, &terminal);
+
+    // A file that cannot be written is reported, not passed over.
+    const QString onbereikbaar = QDir(tijdelijkeMap()).filePath(QStringLiteral("no folder/kop.pdf"));
+    antwoorden.bestanden = {onbereikbaar};
+    v.show();
+    QTest::mouseClick(v.OKButton, Qt::LeftButton);
+    ASSERT_EQ(meldingen.size(), 2u);
+    EXPECT_EQ(meldingen[1], QStringLiteral("The file is in use, access to ") + onbereikbaar +
+                                QStringLiteral(" is rejected!"));
 }
 
 // A dispatcher takes over the run; direct printing loads no visible dialog and clears the selection.

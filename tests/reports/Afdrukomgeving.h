@@ -39,14 +39,14 @@ inline QString Uitvoer(const QString& programma, const QStringList& argumenten) 
 
 // The page count of a PDF (0 when it cannot be read).
 inline int PdfPaginas(const QString& pad) {
-    const QRegularExpressionMatch m =
-        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(Uitvoer(QStringLiteral("pdfinfo"), {pad}));
+    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
+                                          .match(Uitvoer(QStringLiteral("pdfinfo"), {pad}));
     return m.hasMatch() ? m.captured(1).toInt() : 0;
 }
 
 // The text of one page (from 1) of a PDF, in its layout.
 inline QString PdfTekst(const QString& pad, int pagina) {
-    return Uitvoer(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-f"),
-                                                 QString::number(pagina), QStringLiteral("-l"),
-                                                 QString::number(pagina), pad, QStringLiteral("-")});
+    return Uitvoer(QStringLiteral("pdftotext"),
+                   {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(pagina),
+                    QStringLiteral("-l"), QString::number(pagina), pad, QStringLiteral("-")});
 }

@@ -112,6 +112,9 @@ TEST_F(PaginamodelTest, WordWrapBreaksAfterSignsAndKeepsOpeningSignsWithTheNextW
     // CR LF, a lone CR, LF and form feed each end one line.
     EXPECT_EQ(Regels(Wikkel(QStringLiteral("a\r\nb\rc\nd\fe"), 50)),
               (std::vector<QStringList>{{"a"}, {"b"}, {"c"}, {"d"}, {"e"}}));
+    // Backspace and NUL print nothing.
+    EXPECT_EQ(Regels(Wikkel(QStringLiteral("a\bb") + QChar(0) + QStringLiteral("c"), 50)),
+              (std::vector<QStringList>{{"a", "b", "c"}}));
     // A word wider than the line stands on a line of its own, past the limit.
     const TekstBlok lang = Wikkel(QStringLiteral("ab conductivitymeter cd"), 6);
     EXPECT_EQ(Regels(lang), (std::vector<QStringList>{{"ab", " "}, {"conductivitymeter", " "}, {"cd"}}));

@@ -60,8 +60,9 @@ Raster Meettabel(int rijen) {
     Raster t(rijen + 1, 5);
     t.ZetRij(0, {"No", "Date", "Time", "pH 1", "Unit"});
     for (int r = 1; r <= rijen; ++r)
-        t.ZetRij(r, {QString::number(r), "05/01/2026", QStringLiteral("09:%1:00").arg(r % 60, 2, 10, QChar('0')),
-                     QString::number(7.0 + r / 1000.0, 'f', 3), "pH"});
+        t.ZetRij(r,
+                 {QString::number(r), "05/01/2026", QStringLiteral("09:%1:00").arg(r % 60, 2, 10, QChar('0')),
+                  QString::number(7.0 + r / 1000.0, 'f', 3), "pH"});
     for (int k : {0, 3})
         t.ZetKolomUitlijning(k, UitlijningRechts);
     t.ZetKolomBreedte(0, 600);
@@ -80,8 +81,8 @@ TEST_F(RapportTest, TheHeaderBlockOfATableGolden) {
     // The position is left on the rule at the left edge, bold off.
     EXPECT_DOUBLE_EQ(p.CurrentX, RandLinks);
     EXPECT_FALSE(p.Font.vet);
-    EXPECT_TRUE(vlak.Regels.contains(QStringLiteral("line 10.00 %1 190.00 %1 3 #000000")
-                                         .arg(QString::number(p.CurrentY, 'f', 2))));
+    EXPECT_TRUE(vlak.Regels.contains(
+        QStringLiteral("line 10.00 %1 190.00 %1 3 #000000").arg(QString::number(p.CurrentY, 'f', 2))));
     EXPECT_TRUE(p.EndDoc());
     VergelijkGolden(QStringLiteral("rapportkop.txt"), vlak.Tekst().toUtf8());
 }
@@ -103,10 +104,12 @@ TEST_F(RapportTest, TheIdentificationColumnByWindowKind) {
     grafiek.RecorderTussentijd = 3600;
     const auto recorder = BepaalIdentificatie(grafiek, 3);
     EXPECT_EQ((*recorder)[0], std::pair(QStringLiteral("XY-recorder:"), QStringLiteral("Tank pH")));
-    EXPECT_EQ((*recorder)[1], std::pair(QStringLiteral("Info:"), QStringLiteral("Interval of time=01:00:00")));
+    EXPECT_EQ((*recorder)[1],
+              std::pair(QStringLiteral("Info:"), QStringLiteral("Interval of time=01:00:00")));
     EXPECT_EQ(RecorderTijd(90), QStringLiteral("00:01:30"));
 
-    EXPECT_EQ((*BepaalIdentificatie(Tabel(), 2))[2], std::pair(QStringLiteral("ID.no.:"), QStringLiteral("F0.10.2A.3F")));
+    EXPECT_EQ((*BepaalIdentificatie(Tabel(), 2))[2],
+              std::pair(QStringLiteral("ID.no.:"), QStringLiteral("F0.10.2A.3F")));
     EXPECT_FALSE(BepaalIdentificatie(Tabel(), 8));
 
     // Number 0 from anywhere but the report window: no identification column.
@@ -189,7 +192,9 @@ TEST_F(RapportTest, CellsArePlacedByAlignmentAndClippedToTheirColumn) {
     t.ZetKolomUitlijning(0, UitlijningRechts);
     t.ZetKolomBreedte(0, 12 / MaximaleRasterSchaal); // 12 mm: 6 characters at 10 points
     t.ZetLettertype({QStringLiteral("Arial"), 10});
-    p.CurrentY = 50;
+    // A header text is measured in the bold font it is printed in: it ends 0.5 mm inside its column.
+    PrintTabelKop(p, t, RandLinks, 40, MaximaleRasterSchaal, 10);
+    EXPECT_TRUE(Teksten().contains(QStringLiteral("text 11.50 40.00 \"Value\" Arial 10 bold")));
     PrintTabelRij(p, t, 1, RandLinks, 50, MaximaleRasterSchaal, 10);
     EXPECT_TRUE(Teksten().contains(QStringLiteral("text 11.50 50.00 \"6.789\" Arial 10")));
     // A left-aligned one loses its last characters.
@@ -209,7 +214,8 @@ TEST_F(RapportTest, APageTakesARowEvenWhenItHasNoRoomForOne) {
     // The first page has the header row only; every further page one row.
     EXPECT_EQ(vlak.paginas(), 4);
     // Three rows, each ended by its rule.
-    EXPECT_EQ(vlak.Regels.filter(QRegularExpression(QStringLiteral("^line 10.00 (\\S+) 190.00 \\1 1 "))).size(), 3);
+    EXPECT_EQ(
+        vlak.Regels.filter(QRegularExpression(QStringLiteral("^line 10.00 (\\S+) 190.00 \\1 1 "))).size(), 3);
 }
 
 // Done when: a header block and a three-page grid in a PDF, the framed page header on every page.
