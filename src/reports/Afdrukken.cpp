@@ -1,11 +1,13 @@
 #include "reports/Afdrukken.h"
 
+#include "reports/FormGLP.h"
 #include "reports/Printerinstellingen.h"
 #include "reports/Printerkode.h"
 #include "reports/Printers.h"
 #include "reports/formPrint.h"
 
 void ResetAfdrukken() {
+    ResetFormGLP();
     ResetformPrint();
     ResetPrinters();
     ResetPrinterkode();

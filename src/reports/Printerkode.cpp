@@ -21,6 +21,7 @@ int16_t RapportModule = 0;
 int16_t RapportKanaal = 0;
 bool PrintVanuitGLP = false;
 bool NaarBestand = false;
+bool RapportVeldVerloren = false;
 
 // ---- Printer ----------------------------------------------------------------------------------------
 
@@ -302,4 +303,5 @@ void ResetPrinterkode() {
     RapportRack = RapportModule = RapportKanaal = 0;
     PrintVanuitGLP = false;
     NaarBestand = false;
+    RapportVeldVerloren = false;
 }

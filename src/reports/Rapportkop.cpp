@@ -106,8 +106,9 @@ namespace {
 
 void Veld(const AfdrukVenster& venster, const QString& tekst, bool laatste) {
     QString afbakening;
-    SchrijfVeldNaarBestand(RapportBestandsnaam, venster.Rnr, venster.Mnr, venster.Knr, tekst, laatste,
-                           afbakening);
+    if (!RapportVeldVerloren)
+        RapportVeldVerloren = !SchrijfVeldNaarBestand(RapportBestandsnaam, venster.Rnr, venster.Mnr,
+                                                      venster.Knr, tekst, laatste, afbakening);
 }
 
 void SchrijfHoofding(const AfdrukVenster& venster) {

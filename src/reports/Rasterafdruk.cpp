@@ -152,8 +152,9 @@ void PrintCelTekst(Printer& p, double x, double rechts, const Afdrukraster& rast
     const QString tekst = raster.CelTekst(rij, kolom);
     if (NaarBestand) {
         QString afbakening;
-        SchrijfVeldNaarBestand(RapportBestandsnaam, RapportRack, RapportModule, RapportKanaal, tekst, false,
-                               afbakening);
+        if (!RapportVeldVerloren)
+            RapportVeldVerloren = !SchrijfVeldNaarBestand(RapportBestandsnaam, RapportRack, RapportModule,
+                                                          RapportKanaal, tekst, false, afbakening);
         return;
     }
     const GeknipteTekst deel =
@@ -177,8 +178,9 @@ void PrintCel(Printer& p, const Afdrukraster& raster, int rij, int kolom, double
 
 void SchrijfRegeleinde() {
     QString afbakening;
-    SchrijfVeldNaarBestand(RapportBestandsnaam, RapportRack, RapportModule, RapportKanaal, QString(), true,
-                           afbakening);
+    if (!RapportVeldVerloren)
+        RapportVeldVerloren = !SchrijfVeldNaarBestand(RapportBestandsnaam, RapportRack, RapportModule,
+                                                      RapportKanaal, QString(), true, afbakening);
 }
 
 } // namespace

@@ -584,6 +584,8 @@ void formPrint::OKButton_Click() {
     hide();
     if (houder.verdeler)
         houder.verdeler(*this, p);
+    else if (PrintVanuitGLP && !PrintDirekt && houder.bronnen.PrintRapport)
+        houder.bronnen.PrintRapport(p, PrintAlles);
     else
         PrintVensterHoofding(AfdrukVensterVan(tePrintenVenster), p, 0);
     const bool gelukt = p.EndDoc();
@@ -596,14 +598,26 @@ void formPrint::OKButton_Click() {
 void ToonAfdrukDialoog(QWidget* actiefVenster) {
     if (!houder.venster) houder.venster = std::make_unique<formPrint>();
     formPrint& v = *houder.venster;
+    PrintVanuitGLP = false;
     v.PrintDirekt = false;
     v.ActiefVenster = actiefVenster;
     v.Laad();
     v.exec();
 }
 
+void ToonAfdrukDialoogRapport() {
+    houder.venster = std::make_unique<formPrint>();
+    formPrint& v = *houder.venster;
+    PrintVanuitGLP = true;
+    v.PrintDirekt = false;
+    v.ActiefVenster = nullptr;
+    v.Laad();
+    v.show();
+}
+
 void PrintVensterDirect(QWidget* venster) {
     formPrint v;
+    PrintVanuitGLP = false;
     v.PrintDirekt = true;
     v.tePrintenVenster = venster;
     v.ActiefVenster = venster;

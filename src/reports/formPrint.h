@@ -113,6 +113,8 @@ private:
 
 // The print menu of the main window: shows the dialog modally for the main window's active child.
 void ToonAfdrukDialoog(QWidget* actiefVenster);
+// The report window's Print: a fresh dialog for the report window, shown without waiting.
+void ToonAfdrukDialoogRapport();
 // Prints one window with the saved settings without showing the dialog.
 void PrintVensterDirect(QWidget* venster);
 // The dialog while it exists, else nullptr.
@@ -127,6 +129,8 @@ struct Afdrukbronnen {
     std::function<int16_t(const QWidget* tabelvenster)> GetoondeTab;
     // The report window, or nullptr.
     std::function<QWidget*()> Rapportvenster;
+    // Prints the report window's report under its header block (every input's GLP report with `alles`).
+    std::function<void(Printer& printer, bool alles)> PrintRapport;
 };
 Afdrukbronnen& afdrukbronnen();
 

@@ -20,6 +20,7 @@
 #include "platform/Systeem.h"
 #include "rackviews/FormRack.h"
 #include "rackviews/FormTreeview.h"
+#include "reports/FormGLP.h"
 #include "reports/formPrint.h"
 #include "shared/Algemeen.h"
 #include "shared/Instellingen.h"
@@ -145,6 +146,8 @@ void mdiK740::MaakMenus() {
     QMenu* systeem = menuBar()->addMenu(QStringLiteral("&System"));
     systeem->addAction(
         Opdracht(this, QStringLiteral("&Search racks/modules"), false, [this] { mnuNetworkSearch_Click(); }));
+    systeem->addAction(
+        Opdracht(this, QStringLiteral("&Report"), false, [this] { ToonRapport(Rs, Ms, 1, false); }));
 
     m_mnuData = menuBar()->addMenu(QStringLiteral("&Data"));
     connect(m_mnuData, &QMenu::aboutToShow, this, [this] { mnuData_Click(); });
