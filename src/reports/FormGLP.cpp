@@ -366,6 +366,12 @@ void FormGLP::resizeEvent(QResizeEvent* e) {
     Form_Resize();
 }
 
+void FormGLP::closeEvent(QCloseEvent* e) {
+    QWidget::closeEvent(e);
+    // Unloaded: the next opening loads a new window.
+    if (venster == this) venster = nullptr;
+}
+
 void FormGLP::Form_Resize() {
     QWidget* kader = Kader();
     if (kader->isMinimized()) return;
