@@ -27,6 +27,7 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTableView>
+#include <QVBoxLayout>
 #include <algorithm>
 
 bool RapportAlleKanalen = false;
@@ -78,6 +79,11 @@ QTableView* MaakRaster(QWidget* ouder, const char* naam) {
     v->verticalHeader()->setDefaultSectionSize(Px(280));
     v->horizontalHeader()->setHighlightSections(false);
     v->setWordWrap(false);
+    // The grids' font, as the printout scales it.
+    QFont f = v->font();
+    f.setPointSizeF(8);
+    v->setFont(f);
+    v->horizontalHeader()->setFont(f);
     return v;
 }
 
@@ -92,10 +98,6 @@ GLPIndeling BerekenGLPIndeling(double breedte, double hoogte, double binnenBreed
     binnenHoogte += i.vensterHoogte - hoogte;
     i.tabBreedte = binnenBreedte - 100;
     i.tabHoogte = binnenHoogte - 650;
-    i.configuratieBreedte = i.tabBreedte - 120;
-    i.configuratieHoogte = i.tabHoogte - 420;
-    i.glpBreedte = i.configuratieBreedte;
-    i.glpHoogte = i.configuratieHoogte - 660;
     i.knoppenBoven = i.tabHoogte + 165;
     i.okLinks = i.vensterBreedte - 1620;
     i.helpLinks = i.okLinks - 1400;
@@ -117,6 +119,9 @@ FormGLP::FormGLP() {
 
     auto* configuratieTab = new QWidget;
     FlexGridConfiguratie = MaakRaster(configuratieTab, "FlexGridConfiguratie");
+    auto* configuratieLayout = new QVBoxLayout(configuratieTab);
+    configuratieLayout->setContentsMargins(Px(RasterRand), Px(RasterRand), Px(RasterRand), Px(RasterRand));
+    configuratieLayout->addWidget(FlexGridConfiguratie);
     FlexGridConfiguratie->setSelectionBehavior(QAbstractItemView::SelectRows);
     FlexGridConfiguratie->horizontalHeader()->setSectionsClickable(true);
     m_configuratie.Koppel(FlexGridConfiguratie);
@@ -125,14 +130,16 @@ FormGLP::FormGLP() {
     SSTab->addTab(configuratieTab, QString());
 
     auto* glpTab = new QWidget;
-    m_lijsten = new QWidget(glpTab);
-    auto* lijsten = new QHBoxLayout(m_lijsten);
+    auto* glpLayout = new QVBoxLayout(glpTab);
+    glpLayout->setContentsMargins(Px(RasterRand), Px(RasterRand), Px(RasterRand), Px(RasterRand));
+    glpLayout->setSpacing(0);
+    auto* lijsten = new QHBoxLayout;
     lijsten->setContentsMargins(0, 0, 0, 0);
     auto maakLijst = [&](QLabel*& label, QComboBox*& lijst, const char* labelNaam, const char* lijstNaam,
                          int rek) {
-        label = new QLabel(m_lijsten);
+        label = new QLabel(glpTab);
         label->setObjectName(QLatin1String(labelNaam));
-        lijst = new QComboBox(m_lijsten);
+        lijst = new QComboBox(glpTab);
         lijst->setObjectName(QLatin1String(lijstNaam));
         lijst->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         lijst->setMinimumContentsLength(6);
@@ -144,7 +151,14 @@ FormGLP::FormGLP() {
     maakLijst(LabelRacks, ListRacks, "LabelRacks", "ListRacks", 2);
     maakLijst(LabelModules, ListModules, "LabelModules", "ListModules", 2);
     maakLijst(LabelInputs, ListInputs, "LabelInputs", "ListInputs", 3);
+    // The lists take the strip above the grid.
+    auto* strook = new QWidget(glpTab);
+    strook->setFixedHeight(Px(LijstenHoogte - RasterRand));
+    strook->setLayout(lijsten);
+    lijsten->setAlignment(Qt::AlignTop);
+    glpLayout->addWidget(strook);
     FlexGridGLP = MaakRaster(glpTab, "FlexGridGLP");
+    glpLayout->addWidget(FlexGridGLP, 1);
     m_glp.ZetVasteKolommen(1);
     m_glp.Koppel(FlexGridGLP);
     SSTab->addTab(glpTab, QString());
@@ -383,19 +397,6 @@ void FormGLP::Form_Resize() {
         kader->resize(Px(i.vensterBreedte), Px(i.vensterHoogte));
     }
     SSTab->setGeometry(Px(TabRand), Px(TabRand), std::max(1, Px(i.tabBreedte)), std::max(1, Px(i.tabHoogte)));
-    // The grids in their tab pages, never past the page.
-    const auto plaats = [](QWidget* w, double x, double y, double b, double h) {
-        const QWidget* pagina = w->parentWidget();
-        const int px = Px(x);
-        const int py = Px(y);
-        const int pb = std::clamp(Px(b), 1, std::max(1, pagina->width() - 2 * px));
-        const int ph = std::clamp(Px(h), 1, std::max(1, pagina->height() - py - px));
-        w->setGeometry(px, py, pb, ph);
-    };
-    plaats(FlexGridConfiguratie, RasterRand, RasterRand, i.configuratieBreedte, i.configuratieHoogte);
-    m_lijsten->setGeometry(Px(RasterRand), Px(RasterRand), std::max(1, Px(i.glpBreedte)),
-                           Px(LijstenHoogte - 2 * RasterRand));
-    plaats(FlexGridGLP, RasterRand, LijstenHoogte, i.glpBreedte, i.glpHoogte);
     const int boven = Px(i.knoppenBoven);
     OKButton->setGeometry(Px(i.okLinks), boven, Px(KnopBreedte), Px(KnopHoogte));
     CommandHelp->setGeometry(Px(i.helpLinks), boven, Px(KnopBreedte), Px(KnopHoogte));

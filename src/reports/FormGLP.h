@@ -27,17 +27,14 @@ extern bool RapportAlleKanalen;
 
 // The window's layout in twips for its outer size and its inner (client) size. A window narrower than
 // 8550 is made 8500 wide, one lower than 5000 is made 5000 high; the tab control fills the inner area
-// but for a 50 twips edge and the button row below it, the grids fill the tabs.
+// but for a 50 twips edge and the button row below it. The grids fill their tabs (the GLP grid below
+// the strip of the three lists).
 struct GLPIndeling {
     double vensterBreedte = 0; // the outer size the window must have
     double vensterHoogte = 0;
     bool aangepast = false; // the window must be resized to it
     double tabBreedte = 0;
     double tabHoogte = 0;
-    double configuratieBreedte = 0;
-    double configuratieHoogte = 0;
-    double glpBreedte = 0;
-    double glpHoogte = 0;
     double knoppenBoven = 0; // OK, Help, Print, To file
     double okLinks = 0;
     double helpLinks = 0;
@@ -128,7 +125,6 @@ private:
     Sorteertoestand m_sortering;
     Rastermodel m_configuratie;
     Rastermodel m_glp;
-    QWidget* m_lijsten = nullptr;
 };
 
 // Opens the report window for channel (r, m, k): from System > Report on the configuration tab

@@ -66,7 +66,7 @@ QVariant Rastermodel::Opmaak(int rij, int kolom, int rol) const {
             Uitlijning(rij == 0 ? m_raster.KolomUitlijning(kolom) : m_raster.CelUitlijning(rij, kolom)));
     case Qt::FontRole:
         if (m_raster.CelLettertype(rij, kolom).vet) {
-            QFont f = QApplication::font();
+            QFont f = m_view ? m_view->font() : QApplication::font();
             f.setBold(true);
             return f;
         }

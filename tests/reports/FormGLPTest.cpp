@@ -2,6 +2,7 @@
 #include "Afdrukomgeving.h"
 #include "Rapportsysteem.h"
 #include "files/Bestandsdialogen.h"
+#include "reports/GLPHistoriek.h"
 #include "reports/Printerinstellingen.h"
 #include "reports/Printers.h"
 #include "reports/Rapportuitvoer.h"
@@ -9,10 +10,12 @@
 #include "shared/Instellingen.h"
 #include "shared/Melding.h"
 #include "shared/Systeemfuncties.h"
+#include "shared/ui/Kindvensters.h"
 #include "shared/ui/Vensterfuncties.h"
 #include "shell/mdiK740.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -105,10 +108,6 @@ TEST_F(FormGLPTest, TheWindowKeepsItsMinimumSizeAndLaysOutItsTabsAndButtons) {
     // The inner area shrinks with the window.
     EXPECT_EQ(i.tabBreedte, 8380 - 100);
     EXPECT_EQ(i.tabHoogte, 5600 - 650);
-    EXPECT_EQ(i.configuratieBreedte, i.tabBreedte - 120);
-    EXPECT_EQ(i.configuratieHoogte, i.tabHoogte - 420);
-    EXPECT_EQ(i.glpBreedte, i.configuratieBreedte);
-    EXPECT_EQ(i.glpHoogte, i.configuratieHoogte - 660);
     EXPECT_EQ(i.knoppenBoven, i.tabHoogte + 165);
     EXPECT_EQ(i.okLinks, 8500 - 1620);
     EXPECT_EQ(i.helpLinks, i.okLinks - 1400);
@@ -415,24 +414,49 @@ TEST_F(FormGLPTest, PrintingThroughThePrintDialogPutsTheHeaderBlockAndTheGridOnP
     EXPECT_TRUE(PrintVanuitGLP);
 }
 
-// Renders both tabs as a user sees them (scripts/screenshot-glp keeps the pictures).
-TEST_F(FormGLPTest, BothTabsRender) {
+// The simulated rack of /demo with its calibration files (scripts/screenshot-glp writes them into the
+// calibration folder of its /demo run through K740_DEMO_CAL, and keeps pictures of both tabs): every
+// input shows the date of its last calibration and its history.
+TEST_F(FormGLPTest, TheSimulatedRackShowsEveryInputWithItsHistory) {
+    Racks[1] = RackRecord{};
+    VulDemorack();
+    const QByteArray doel = qgetenv("K740_DEMO_CAL");
+    MapKalibratie = doel.isEmpty() ? Pad("Demo") : QString::fromLocal8Bit(doel);
+    SchrijfDemoKalibraties(MapKalibratie);
+    for (int m = 1; m <= AantalModules; ++m)
+        ASSERT_TRUE(m <= 5 ? LaadKalibratieK761(1, m, 0) : LaadKalibratieK762(1, m, 0));
+
     FormGLP& v = Open(1, 1, 1, false);
-    v.resize(TwipsNaarPixels(12500), TwipsNaarPixels(6500));
+    const Raster& configuratie = v.Configuratie();
+    ASSERT_EQ(configuratie.AantalRijen(), 1 + 7 * 4);
+    for (int r = 1; r < configuratie.AantalRijen(); ++r) {
+        EXPECT_FALSE(configuratie.CelTekst(r, KolomKalibratie).isEmpty()) << r;
+        EXPECT_TRUE(configuratie.CelTekst(r, 11).isEmpty()) << r;
+    }
+    const std::vector<Kanaalkeuze> kanalen = ExportGLPKanalen();
+    EXPECT_EQ(kanalen.size(), 7u * 8u);
+    for (const Kanaalkeuze& k : kanalen) {
+        const int generaties = 5 - (k.Mnr + (k.Knr - 1) % 4 + 1) % 4;
+        EXPECT_EQ(::StelGLPTabelIn(k.Rnr, k.Mnr, k.Knr).AantalKolommen(), generaties + 1)
+            << k.Mnr << " " << k.Knr;
+    }
+
+    // As the user sees both tabs.
+    Kindvensterkader(&v)->resize(TwipsNaarPixels(12500), TwipsNaarPixels(6600));
     v.show();
     QApplication::processEvents();
-    const QImage configuratie = v.grab().toImage();
+    const QImage beeldConfiguratie = v.grab().toImage();
     v.SSTab->setCurrentIndex(1);
+    v.ListModules->setCurrentIndex(5);
     QApplication::processEvents();
-    const QImage glp = v.grab().toImage();
-    EXPECT_EQ(configuratie.size(), v.size() * v.devicePixelRatio());
-    EXPECT_NE(configuratie, glp);
+    EXPECT_EQ(v.GLP().CelTekst(4, 0), QStringLiteral("Standard"));
     EXPECT_TRUE(v.FlexGridGLP->isVisible());
-    EXPECT_GT(v.FlexGridGLP->height(), v.FlexGridGLP->verticalHeader()->defaultSectionSize() * 5);
+    EXPECT_GT(v.FlexGridGLP->height(), v.FlexGridGLP->verticalHeader()->defaultSectionSize() * 8);
+    const QImage beeldGLP = v.grab().toImage();
     const QByteArray map = qgetenv("K740_SCREENSHOTS");
     if (!map.isEmpty()) {
-        configuratie.save(QString::fromLocal8Bit(map) + QStringLiteral("/glp-configuratie.png"));
-        glp.save(QString::fromLocal8Bit(map) + QStringLiteral("/glp-historie.png"));
+        beeldConfiguratie.save(QString::fromLocal8Bit(map) + QStringLiteral("/glp-configuratie.png"));
+        beeldGLP.save(QString::fromLocal8Bit(map) + QStringLiteral("/glp-historie.png"));
     }
 }
 

@@ -5,12 +5,14 @@
 //   buffers, two buffers, one buffer), input 2 mV "ORP" (one calibration), input 3 g/l "Chloride"
 //   (ion, never calibrated), input 4 switched off; temperature 1 in use, calibrated once.
 //   Module 3 "EC bench" (K762): input 1 S/cm "Feed" (two calibrations), temperature in kelvin.
+// And the rack of /demo with calibration files for it.
 #include "acquisition/Kalibratiebestand.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "platform/Datum.h"
 
 #include <QDir>
+#include <QFile>
 
 inline void VulRapportsysteem(const QString& kalibratiemap) {
     QDir().mkpath(kalibratiemap);
@@ -102,4 +104,90 @@ inline void VulRapportsysteem(const QString& kalibratiemap) {
     g.Tijdstip = platform::MaakDatum(2026, 1, 2, 8, 0, 0);
     g.Helling = 0.97f;
     BewaarKalibratieK762(1, 3, 1, g, false);
+}
+
+// The rack that /demo simulates as far as the reports read it: rack 1 "1.F.F.F", mV modules (K761) in
+// slots 1..5 and conductivity modules (K762) in slots 6 and 7, every input in use.
+inline void VulDemorack() {
+    RackRecord& rack = Racks[1];
+    rack.Present = true;
+    rack.Name = QStringLiteral("Rack 1.F.F.F");
+    rack.Idno = 0x010F0F0F;
+    RackVlaggen[1].Measure = true;
+    for (int m = 1; m <= AantalModules; ++m) {
+        ModuleRecord& module = rack.Modules[m];
+        const bool k762 = m >= 6;
+        module.Present = true;
+        module.Type = k762 ? QStringLiteral("K762") : QStringLiteral("K761");
+        module.Name = k762 ? QString::fromUtf8("K762(mS/°C)") : QString::fromUtf8("K761(mV/°C)");
+        module.Idno = static_cast<int32_t>((k762 ? 0x0C0F0F00u : 0x0F0F0F00u) + static_cast<uint32_t>(m));
+        for (int c = 1; c <= AantalIngangen; ++c) {
+            module.Meting[c].Name = QStringLiteral("CH%1").arg(c);
+            module.Meting[c].Unit = k762 ? QStringLiteral("S/cm") : QStringLiteral("mV");
+            module.Meting[c].Resolution = 1;
+            module.Meting[c].Set = true;
+            module.Temperatuur[c].Unit = QString::fromUtf8("°C");
+            module.Temperatuur[c].Resolution = 1;
+            module.Temperatuur[c].Set = true;
+        }
+    }
+}
+
+// Calibration files for the rack of VulDemorack in `map`: every kind of record of every input, in two to
+// five generations (newest in January 2026), so that each input has a history whatever its unit.
+inline void SchrijfDemoKalibraties(const QString& map) {
+    QDir().mkpath(map);
+    for (int m = 1; m <= AantalModules; ++m) {
+        const bool k762 = Racks[1].Modules[m].Type.getrimd() == QLatin1String("K762");
+        const int soorten = k762 ? SoortenK762 : SoortenK761;
+        QByteArray inhoud;
+        for (int c = 1; c <= AantalIngangen; ++c) {
+            const int generaties = 5 - (m + c) % 4;
+            for (int g = 0; g < generaties; ++g) {
+                for (int soort = 1; soort <= soorten; ++soort) {
+                    KalibratieRecord r;
+                    r.Tijdstip = platform::MaakDatum(2026, 1, 28 - 6 * g - c, 8 + m, 5 * c, 0);
+                    r.Temperatuur1 = 20.5f + 0.1f * c;
+                    r.Duur1 = 40.0f + 3 * g;
+                    const bool temperatuur = soort == soorten;
+                    if (temperatuur) {
+                        r.Nulpunt = 0.1f * (c - 2) + 0.05f * g;
+                        r.Standaard1 = 25.0f;
+                        r.Temperatuur2 = 25.0f;
+                    } else if (k762) {
+                        r.Helling = 0.97f + 0.01f * g;
+                        r.Standaard1 = g % 2 ? 12.88e-3f : 1413e-6f;
+                    } else if (soort == 1) { // mV
+                        r.Nulpunt = 0.5f * g - 1.0f;
+                        r.Standaard1 = 200.0f + 25.0f * c;
+                    } else if (soort == 2) { // pH
+                        r.Nulpunt = 7.02f - 0.01f * g;
+                        r.Helling = 0.992f - 0.004f * g;
+                        r.Standaard1 = 7.0f;
+                        r.Standaard2 = 4.01f;
+                        r.MilliVolt1 = -1.5f;
+                        r.MilliVolt2 = 171.0f - g;
+                        r.Temperatuur2 = 20.7f;
+                        r.Duur2 = 55.0f;
+                    } else if (soort == 3) { // oxygen
+                        r.Helling = 0.16f;
+                        r.Standaard1 = 8.26f;
+                        r.Standaard2 = 1013.0f;
+                        r.MilliVolt1 = -610.0f;
+                    } else { // ion
+                        r.Helling = -56.8f;
+                        r.Nulpunt = 1.2f;
+                        r.Standaard1 = -3.0f;
+                        r.Standaard2 = -2.0f;
+                        r.MilliVolt1 = 130.0f;
+                        r.MilliVolt2 = 73.0f;
+                        r.Blanco = 160.0f;
+                    }
+                    SchrijfKalibratieRecord(inhoud, KalibratieRecordNummer(g, c, soort, soorten), r);
+                }
+            }
+        }
+        QFile f(KalibratieBestandsnaam(1, m, map, QStringLiteral(".cal")));
+        if (f.open(QIODevice::WriteOnly)) f.write(inhoud);
+    }
 }
