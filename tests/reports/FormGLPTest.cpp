@@ -410,8 +410,12 @@ TEST_F(FormGLPTest, PrintingThroughThePrintDialogPutsTheHeaderBlockAndTheGridOnP
     const QString systeem = PdfTekst(sys, 1);
     for (const char* t : {"Configuration report", "Line A", "F.0.0.11", "EC bench", "Feed"})
         EXPECT_TRUE(systeem.contains(QString::fromUtf8(t))) << t;
-    // File > Print afterwards is no longer the report window's.
+    // The report window's mark stays until the dialog prints for another window.
     EXPECT_TRUE(PrintVanuitGLP);
+    QWidget tabel;
+    tabel.setProperty("Tag", QStringLiteral("tabel1"));
+    PrintVensterDirect(&tabel);
+    EXPECT_FALSE(PrintVanuitGLP);
 }
 
 // The simulated rack of /demo with its calibration files (scripts/screenshot-glp writes them into the
