@@ -21,7 +21,10 @@
 // themselves into the engine's window lists while they exist (ZetRackVenster, TabelVensters.Zet,
 // ZetGrafiekVenster, ZetSysteemboom), and a list answers nullptr for a window that is not there. Nor
 // are the clock and the rack lines: the engine owns them and makes the real ones itself; tests hand in
-// a virtual clock (platform::zetKlok) and an in-memory line (ZetMSComm1).
+// a virtual clock (platform::zetKlok) and an in-memory line (ZetMSComm1). Nor are the print engine's
+// hooks, which stay inside reports: ZetPrinterbron (tests put a list of their own in place of the
+// system's printers), ZetAfdrukverdeler and afdrukbronnen() (the report window hands the print dialog
+// its report).
 //
 // seam                    declared in                          filled here with      faked in tests by
 // ----------------------  -----------------------------------  --------------------  -----------------------

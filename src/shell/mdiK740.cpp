@@ -23,6 +23,8 @@
 #include "platform/Systeem.h"
 #include "rackviews/FormTreeview.h"
 #include "rackviews/Rackindeling.h"
+#include "reports/FormGLP.h"
+#include "reports/formPrint.h"
 #include "shared/Algemeen.h"
 #include "shared/Instellingen.h"
 #include "shared/Systeemfuncties.h"
@@ -150,6 +152,9 @@ void mdiK740::MaakMenus() {
         Opdracht(this, QStringLiteral("Sa&ve settings"), false, [this] { mnuFileSaveSettings_Click(); });
     bewaar->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     bestand->addAction(bewaar);
+    auto* afdrukken = Opdracht(this, QStringLiteral("&Print..."), false, [this] { mnuFilePrint_Click(); });
+    afdrukken->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    bestand->addAction(afdrukken);
     bestand->addSeparator();
     auto* einde = Opdracht(this, QStringLiteral("&Exit"), false, [this] { mnuFileExit_Click(); });
     einde->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
@@ -158,6 +163,8 @@ void mdiK740::MaakMenus() {
     QMenu* systeem = menuBar()->addMenu(QStringLiteral("&System"));
     systeem->addAction(
         Opdracht(this, QStringLiteral("&Search racks/modules"), false, [this] { mnuNetworkSearch_Click(); }));
+    systeem->addAction(
+        Opdracht(this, QStringLiteral("&Report"), false, [this] { ToonRapport(Rs, Ms, 1, false); }));
 
     m_mnuData = menuBar()->addMenu(QStringLiteral("&Data"));
     connect(m_mnuData, &QMenu::aboutToShow, this, [this] { mnuData_Click(); });
@@ -957,6 +964,13 @@ void mdiK740::mnuFileSaveSettings_Click() {
         ConfiguratieGewijzigd = false;
     }
     ZetKnoppen();
+}
+
+void mdiK740::mnuFilePrint_Click() {
+    // Only with a window to print besides the main window.
+    if (m_mdi->subWindowList().isEmpty()) return;
+    QMdiSubWindow* actief = m_mdi->currentSubWindow();
+    ToonAfdrukDialoog(actief ? actief->widget() : nullptr);
 }
 
 void mdiK740::mnuFileExit_Click() {

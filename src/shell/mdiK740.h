@@ -121,6 +121,8 @@ public:
     // the port and the logging state as they now are.
     void InstellingenGesloten(bool toegepast);
     void mnuFileSaveSettings_Click();
+    // File > Print: the print dialog for the active child window.
+    void mnuFilePrint_Click();
     void mnuFileExit_Click();
     void mnuExtraTerminal_Click();
     void mnuWindowToolbar_Click();
