@@ -5,6 +5,7 @@
 #include "acquisition/RackvensterTeksten.h"
 #include "acquisition/vensters/Systeemboom.h"
 #include "platform/Klok.h"
+#include "rackviews/DialogK76xSettings.h"
 #include "rackviews/FormEditInfo.h"
 #include "rackviews/RackvensterActies.h"
 #include "shared/Algemeen.h"
@@ -603,6 +604,7 @@ void FormRack::Fabrieksafregeling(bool alleenLezen) {
 }
 
 void InstalleerRackvensters() {
+    rackvensterActies().OpenModuleInstellingen = ToonModuleInstellingen;
     ZetRackvensterMaker([](int r) -> RackvensterInterface* {
         auto venster = std::make_unique<FormRack>(r);
         venster->setAttribute(Qt::WA_DeleteOnClose);

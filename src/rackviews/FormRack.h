@@ -132,5 +132,6 @@ private:
 };
 
 // Makes rack windows for the engine (MaakRackVenster): each a FormRack handed to the main window's
-// area of child windows, loaded and registered. Called once at start-up.
+// area of child windows, loaded and registered; their double-clicks and module menus open the module
+// settings dialog. Called once at start-up.
 void InstalleerRackvensters();

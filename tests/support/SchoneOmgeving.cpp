@@ -26,6 +26,7 @@
 #include "files/Tijdbasis.h"
 #include "platform/Opslag.h"
 #include "platform/Systeem.h"
+#include "rackviews/DialogK76xSettings.h"
 #include "rackviews/RackvensterActies.h"
 #include "shared/Melding.h"
 #include "shared/Systeemfuncties.h"
@@ -66,6 +67,7 @@ void ResetAlles() {
     ResetKindvensters();
     ResetSysteemboom();
     ResetRackvensterActies();
+    ResetModuleInstellingen();
     ResetShell();
     ResetCommunicatie();
     ResetVernieuwing();
