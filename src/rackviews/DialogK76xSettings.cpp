@@ -170,6 +170,12 @@ void TweeRijenTabs::voegToe(QWidget* pagina, const QString& titel) {
     knop->setText(titel);
     knop->setCheckable(true);
     knop->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    // The chosen tab stands out in bold.
+    connect(knop, &QToolButton::toggled, knop, [knop](bool gekozen) {
+        QFont f = knop->font();
+        f.setBold(gekozen);
+        knop->setFont(f);
+    });
     m_knoppen->addButton(knop, index);
     m_rijen->addWidget(knop, index / 4, index % 4);
     if (index == 0) knop->setChecked(true);
