@@ -48,9 +48,10 @@
 
 namespace {
 
-constexpr int TekstKnopOK = 140, TekstKnopAnnuleren = 141, TekstHelp = 227, TekstKalibreren = 287, TekstIngang = 295,
-              TekstGeenAntwoord = 129, TekstSaliniteitTeHoog = 330, TekstBijwerken = 361, TekstOpties = 385,
-              TekstGLP = 386, TekstRackNaam = 387, TekstModuleNaam = 388, TekstCapaciteit = 464;
+constexpr int TekstKnopOK = 140, TekstKnopAnnuleren = 141, TekstHelp = 227, TekstKalibreren = 287,
+              TekstIngang = 295, TekstGeenAntwoord = 129, TekstSaliniteitTeHoog = 330, TekstBijwerken = 361,
+              TekstOpties = 385, TekstGLP = 386, TekstRackNaam = 387, TekstModuleNaam = 388,
+              TekstCapaciteit = 464;
 const QString Sectie = QStringLiteral("DialogSettings");
 constexpr int WachtNaAfsluiten = 2500; // ms
 
@@ -83,9 +84,11 @@ void zetHoofdvensterIngeschakeld(bool aan) {
 
 // The warning colour or the normal text colour; a greyed control keeps the style's grey.
 void zetKleur(QWidget* w, bool rood) {
-    const QColor kleur = rood ? QColor(255, 0, 0) : QApplication::palette().color(QPalette::Active, QPalette::ButtonText);
+    const QColor kleur =
+        rood ? QColor(255, 0, 0) : QApplication::palette().color(QPalette::Active, QPalette::ButtonText);
     QPalette p = w->palette();
-    if (p.color(QPalette::Active, QPalette::WindowText) == kleur && w->testAttribute(Qt::WA_SetPalette)) return;
+    if (p.color(QPalette::Active, QPalette::WindowText) == kleur && w->testAttribute(Qt::WA_SetPalette))
+        return;
     p.setColor(QPalette::Active, QPalette::WindowText, kleur);
     p.setColor(QPalette::Inactive, QPalette::WindowText, kleur);
     w->setPalette(p);
@@ -352,7 +355,8 @@ void DialogK76xSettings::maakTemperatuurTab(int i) {
 
     connect(ComboEenheid[e], &QComboBox::activated, this, [this, e] { ComboEenheid_Click(e); });
     connect(ComboResolutie[e], &QComboBox::activated, this, [this, e] { ComboResolutie_Click(e); });
-    connect(CheckSharedMeasurement[i], &QCheckBox::clicked, this, [this, i] { CheckSharedMeasurement_Click(i); });
+    connect(CheckSharedMeasurement[i], &QCheckBox::clicked, this,
+            [this, i] { CheckSharedMeasurement_Click(i); });
     connect(CheckUseSharedMeasurement[i], &QCheckBox::clicked, this,
             [this, i] { CheckUseSharedMeasurement_Click(i); });
     connect(CheckManualFollowMeasurement[i], &QCheckBox::clicked, this,
@@ -409,8 +413,8 @@ void DialogK76xSettings::Laad() {
     const QSize maat = frameGeometry().size();
     const int midTop = scherm.top() + (scherm.height() - maat.height()) / 2;
     const int midLinks = scherm.left() + (scherm.width() - maat.width()) / 2;
-    int top = TwipsNaarPixels(TekstNaarSingle(LeesInstelling(AppNaam, Sectie, QStringLiteral("Top"),
-                                                                static_cast<float>(PixelsNaarTwips(midTop)))));
+    int top = TwipsNaarPixels(TekstNaarSingle(
+        LeesInstelling(AppNaam, Sectie, QStringLiteral("Top"), static_cast<float>(PixelsNaarTwips(midTop)))));
     int links = TwipsNaarPixels(TekstNaarSingle(LeesInstelling(
         AppNaam, Sectie, QStringLiteral("Left"), static_cast<float>(PixelsNaarTwips(midLinks)))));
     if (top < scherm.top() || top > scherm.bottom() - maat.height()) top = midTop;
@@ -762,8 +766,9 @@ void DialogK76xSettings::OKButton_Click() {
     setEnabled(false);
     for (int i = 0; i < AantalIngangen; ++i) {
         if (waarschuwingen[i].isEmpty()) continue;
-        const int antwoord = melding(waarschuwingen[i], vbOKCancel | vbExclamation,
-                                     windowTitle() + QLatin1Char(' ') + Tekst[TekstIngang] + QString::number(i + 1));
+        const int antwoord =
+            melding(waarschuwingen[i], vbOKCancel | vbExclamation,
+                    windowTitle() + QLatin1Char(' ') + Tekst[TekstIngang] + QString::number(i + 1));
         if (!zelf) return;
         if (antwoord != vbOK) {
             setEnabled(true);
@@ -812,7 +817,8 @@ void DialogK76xSettings::PasInstellingenToe() {
                         FrmVoortgang* voortgang = FrmVoortgang::Huidig();
                         if (voortgang) ZetVensterNietBovenaan(voortgang);
                         ToonMelding(Tekst[TekstGeenAntwoord], vbExclamation | vbOKOnly,
-                                    windowTitle() + QLatin1Char(' ') + Tekst[TekstIngang] + QString::number(c));
+                                    windowTitle() + QLatin1Char(' ') + Tekst[TekstIngang] +
+                                        QString::number(c));
                         if ((voortgang = FrmVoortgang::Huidig())) ZetVensterBovenaan(voortgang);
                     }
                 }

@@ -133,7 +133,8 @@ void FormOptionsEC::Laad() {
     LabelRange->setText(Tekst[TekstBereik] + QLatin1Char(':'));
     CheckATC->setChecked(TemperatuurCompensatie);
     CheckATC_Click();
-    if (ReferentieTemperatuur == 0 || ReferentieTemperatuur == 1) OptionRefTemp[ReferentieTemperatuur]->setChecked(true);
+    if (ReferentieTemperatuur == 0 || ReferentieTemperatuur == 1)
+        OptionRefTemp[ReferentieTemperatuur]->setChecked(true);
     FrameRefTemp->setTitle(Tekst[TekstReferentie]);
     CheckATC->setText(Tekst[TekstAan]);
     FrameATC->setTitle(Tekst[TekstCompensatie]);
@@ -166,8 +167,8 @@ void FormOptionsEC::CheckATC_Click() {
 void FormOptionsEC::ComboTypeCC_Click() {
     ComboBereik->clear();
     ComboBereik->addItems(BereikLijst(ComboTypeCC->currentIndex() - 2));
-    ComboBereik->setCurrentIndex(m_gekozenBereik >= 0 && m_gekozenBereik < ComboBereik->count() ? m_gekozenBereik
-                                                                                                  : -1);
+    ComboBereik->setCurrentIndex(
+        m_gekozenBereik >= 0 && m_gekozenBereik < ComboBereik->count() ? m_gekozenBereik : -1);
 }
 
 void FormOptionsEC::ComboBereik_Click() {

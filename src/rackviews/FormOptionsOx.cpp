@@ -18,7 +18,8 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr int TekstLuchtdruk = 381, TekstTitel = 382, TekstGrenzen = 383, TekstKnopOK = 140, TekstKnopAnnuleren = 141;
+constexpr int TekstLuchtdruk = 381, TekstTitel = 382, TekstGrenzen = 383, TekstKnopOK = 140,
+              TekstKnopAnnuleren = 141;
 const QString Sectie = QStringLiteral("Calibration Oxygen");
 const QString Sleutel = QStringLiteral("Air Pressure");
 } // namespace
@@ -32,10 +33,10 @@ FormOptionsOx::FormOptionsOx(QWidget* eigenaar) : QDialog(eigenaar) {
     LabelLuchtdruk = new QLabel(Frame1);
     MaskEdBoxLuchtdruk = new QLineEdit(Frame1);
     MaskEdBoxLuchtdruk->setMaxLength(4);
-    MaskEdBoxLuchtdruk->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")), MaskEdBoxLuchtdruk));
-    MaskEdBoxLuchtdruk->setFixedWidth(MaskEdBoxLuchtdruk->fontMetrics().horizontalAdvance(QStringLiteral("00000")) +
-                                      12);
+    MaskEdBoxLuchtdruk->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9]{0,4}")), MaskEdBoxLuchtdruk));
+    MaskEdBoxLuchtdruk->setFixedWidth(
+        MaskEdBoxLuchtdruk->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
     rij->addWidget(LabelLuchtdruk);
     rij->addWidget(MaskEdBoxLuchtdruk);
     rij->addWidget(new QLabel(QStringLiteral("hPa"), Frame1));

@@ -57,10 +57,10 @@ void gedeeldeStaat(Ingangweergave& w, const ModuleRecord& module, int n, int ged
         if (t.UseShared) {
             w.CheckManualFollowMeasurement.ingeschakeld = false;
             Elementweergave& e = w.temperatuur;
-            for (Labelstaat* l : {&e.FrameCalibrationData, &e.LabelGeijktOp, &e.LabelDatum, &e.LabelGeijktBij,
-                                  &e.LabelBuffers, &e.LabelOffset, &e.LabelOffsetData, &e.LabelSlope,
-                                  &e.LabelSlopeData, &e.LabelExtra, &e.LabelExtraData, &e.LabelEenheid,
-                                  &e.LabelResolutie, &e.LabelInfo})
+            for (Labelstaat* l :
+                 {&e.FrameCalibrationData, &e.LabelGeijktOp, &e.LabelDatum, &e.LabelGeijktBij,
+                  &e.LabelBuffers, &e.LabelOffset, &e.LabelOffsetData, &e.LabelSlope, &e.LabelSlopeData,
+                  &e.LabelExtra, &e.LabelExtraData, &e.LabelEenheid, &e.LabelResolutie, &e.LabelInfo})
                 l->ingeschakeld = false;
             e.ComboEenheid.ingeschakeld = false;
             e.ComboResolutie.ingeschakeld = false;
@@ -89,7 +89,8 @@ void K762Weergave(Ingangweergave& w, const KanaalRecord& k, int r, int m, int c)
     w.LabelSalinity = {Kop(TekstCeltype)};
     e.ComboResolutie.items = BereikLijst(celtype);
     if (!e.ComboResolutie.items.isEmpty())
-        e.ComboResolutie.gekozen = GeldigeResolutie(k.Resolution, static_cast<int>(e.ComboResolutie.items.size()));
+        e.ComboResolutie.gekozen =
+            GeldigeResolutie(k.Resolution, static_cast<int>(e.ComboResolutie.items.size()));
     e.ComboResolutie.ingeschakeld = false;
     if (eenheid == graden()) {
         e.FrameCalibrationData.zichtbaar = false;
@@ -125,9 +126,10 @@ void K761Weergave(Ingangweergave& w, const KanaalRecord& k, int r, int m, int c)
                             Tekst[TekstMVperDecade]};
         e.LabelResolutie.tekst = Kop(TekstIon);
         e.LabelExtra = {Kop(TekstBlancoPotentiaal)};
-        e.LabelExtraData = {k.Extra < 0.0f ? k.KalibratieInfo.toString()
-                                           : VervangTekst(Tekst[TekstNietGeijkt], QStringLiteral("!"), QString()) +
-                                                 QLatin1Char('.')};
+        e.LabelExtraData = {k.Extra < 0.0f
+                                ? k.KalibratieInfo.toString()
+                                : VervangTekst(Tekst[TekstNietGeijkt], QStringLiteral("!"), QString()) +
+                                      QLatin1Char('.')};
     } else if (eenheid == QLatin1String("mg/l") || eenheid == QLatin1String("%")) {
         e.ComboResolutie.items = eenheid == QLatin1String("mg/l")
                                      ? QStringList{QStringLiteral("0.1"), QStringLiteral("0.01")}
@@ -148,7 +150,8 @@ void K761Weergave(Ingangweergave& w, const KanaalRecord& k, int r, int m, int c)
         e.LabelSlope.zichtbaar = e.LabelSlopeData.zichtbaar = false;
     }
     if (e.ComboResolutie.ingeschakeld)
-        e.ComboResolutie.gekozen = GeldigeResolutie(k.Resolution, static_cast<int>(e.ComboResolutie.items.size()));
+        e.ComboResolutie.gekozen =
+            GeldigeResolutie(k.Resolution, static_cast<int>(e.ComboResolutie.items.size()));
 }
 
 } // namespace
@@ -205,10 +208,11 @@ Ingangweergave BerekenIngangweergave(int r, int m, int tab) {
         K761Weergave(w, k, r, m, c);
 
     if (k.Flags & MaskerTemperatuur) {
-        e.LabelInfo.tekst = te.LabelInfo.tekst = Tekst[TekstTemperatuurBuitenBereik] + QStringLiteral("\r\n") +
-                                                 Tekst[TekstControleerElektrode];
+        e.LabelInfo.tekst = te.LabelInfo.tekst =
+            Tekst[TekstTemperatuurBuitenBereik] + QStringLiteral("\r\n") + Tekst[TekstControleerElektrode];
     } else if ((k.Flags & MaskerBereik) && eenheid != graden()) {
-        e.LabelInfo.tekst = Tekst[TekstMetingBuitenBereik] + QStringLiteral("\r\n") + Tekst[TekstControleerElektrode];
+        e.LabelInfo.tekst =
+            Tekst[TekstMetingBuitenBereik] + QStringLiteral("\r\n") + Tekst[TekstControleerElektrode];
     }
 
     if (!k.Set) {
@@ -233,8 +237,8 @@ Ingangweergave BerekenIngangweergave(int r, int m, int tab) {
         te.LabelExtraData.tekst =
             OpmaakSingle(CelsiusNaarEenheid(HandTemperaturen[r][m][c], tEenheid), QStringLiteral("0.0")) +
             tEenheid;
-        te.LabelOffsetData.tekst = OpmaakSingle(VerschilNaarEenheid(t.Offset, tEenheid), QStringLiteral("0.0")) +
-                                   tEenheid;
+        te.LabelOffsetData.tekst =
+            OpmaakSingle(VerschilNaarEenheid(t.Offset, tEenheid), QStringLiteral("0.0")) + tEenheid;
         te.LabelBuffers.tekst = t.KalibratieTekst;
         te.LabelDatum.tekst = datumTekst(t.KalibratieDatum);
     } else {

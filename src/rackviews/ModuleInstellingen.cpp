@@ -119,7 +119,8 @@ bool KalibratieKnopAan(int r, int m, int ki, bool temperatuurTab) {
 
 bool OptiesVoorEenheid(const QString& model, const QString& lijsttekst) {
     const QString t = lijsttekst.trimmed();
-    if (model == QLatin1String("K761")) return t == QLatin1String("mg/l (DO)") || t == QLatin1String("% (DO)");
+    if (model == QLatin1String("K761"))
+        return t == QLatin1String("mg/l (DO)") || t == QLatin1String("% (DO)");
     return CapaciteitscompensatieVoorEenheid(model, lijsttekst);
 }
 

@@ -90,9 +90,8 @@ public:
         });
     }
     int aantal(const QString& tekst) const {
-        return static_cast<int>(std::count_if(lijst.begin(), lijst.end(), [&](const Melding& m) {
-            return m.tekst == tekst;
-        }));
+        return static_cast<int>(
+            std::count_if(lijst.begin(), lijst.end(), [&](const Melding& m) { return m.tekst == tekst; }));
     }
     std::vector<Melding> lijst;
     std::function<int(const QString&)> antwoord;
@@ -500,7 +499,8 @@ TEST_F(DialogK76xSettingsTest, RendersAK761PhInputAndAK762ConductivityInput) {
     EXPECT_FALSE(d1.CommandOpties->isVisibleTo(&d1));
     // Input 2 was never calibrated: its frame warns in red.
     EXPECT_EQ(d1.FrameCalibrationData[1]->title(), QStringLiteral("Calibration required!"));
-    EXPECT_EQ(d1.FrameCalibrationData[1]->palette().color(QPalette::Active, QPalette::WindowText), QColor(Qt::red));
+    EXPECT_EQ(d1.FrameCalibrationData[1]->palette().color(QPalette::Active, QPalette::WindowText),
+              QColor(Qt::red));
     EXPECT_NE(d1.LabelDatum[0]->palette().color(QPalette::Active, QPalette::WindowText), QColor(Qt::red));
     EXPECT_TRUE(d1.grab().toImage().save(QDir(map).filePath(QStringLiteral("module-k761-ph.png"))));
     d1.CancelButton->click();
@@ -520,9 +520,11 @@ TEST_F(DialogK76xSettingsTest, RendersAK761PhInputAndAK762ConductivityInput) {
     FormOptionsEC opties;
     opties.Laad();
     opties.show();
-    EXPECT_TRUE(opties.grab().toImage().save(QDir(map).filePath(QStringLiteral("module-options-atc-on.png"))));
+    EXPECT_TRUE(
+        opties.grab().toImage().save(QDir(map).filePath(QStringLiteral("module-options-atc-on.png"))));
     opties.CheckATC->click();
-    EXPECT_TRUE(opties.grab().toImage().save(QDir(map).filePath(QStringLiteral("module-options-atc-off.png"))));
+    EXPECT_TRUE(
+        opties.grab().toImage().save(QDir(map).filePath(QStringLiteral("module-options-atc-off.png"))));
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -577,7 +579,9 @@ TEST_P(ModuleInstellingenLijnTest, AK762UnitAndRangeReachTheModuleAndTheFileOnly
     QByteArray bestandNaOK;
     DialogK76xSettings::Uitslag eerste = DialogK76xSettings::Uitslag::Open;
     DialogK76xSettings::Uitslag tweede = DialogK76xSettings::Uitslag::Open;
-    const auto stap = [](qint64 ms, std::function<void()> actie) { platform::klok().planIn(ms, std::move(actie)); };
+    const auto stap = [](qint64 ms, std::function<void()> actie) {
+        platform::klok().planIn(ms, std::move(actie));
+    };
 
     stap(800, [&] {
         ASSERT_EQ(Racks[1].Modules[2].Meting[1].Resolution, 3) << "polled before";
@@ -624,15 +628,19 @@ TEST_P(ModuleInstellingenLijnTest, AK762UnitAndRangeReachTheModuleAndTheFileOnly
     EXPECT_EQ(eerste, DialogK76xSettings::Uitslag::OK);
     // OK: the one changed range to the module, its EEPROM byte at address 3, then the reset.
     std::vector<RackEmulator::Verzoek> ok(emulator.verzoeken().begin() + static_cast<long>(verzoekenVoorOK),
-                                         emulator.verzoeken().begin() + static_cast<long>(verzoekenNaOK));
-    const auto bereik = std::find_if(ok.begin(), ok.end(), [](const auto& v) { return v.commando == CommandoECBereik; });
+                                          emulator.verzoeken().begin() + static_cast<long>(verzoekenNaOK));
+    const auto bereik =
+        std::find_if(ok.begin(), ok.end(), [](const auto& v) { return v.commando == CommandoECBereik; });
     ASSERT_NE(bereik, ok.end());
     EXPECT_EQ(bereik->data, QByteArray("\x03\x03", 2));
-    EXPECT_EQ(std::count_if(ok.begin(), ok.end(), [](const auto& v) { return v.commando == CommandoECBereik; }), 1);
-    const auto schrijf = std::find_if(ok.begin(), ok.end(), [](const auto& v) { return v.commando == CommandoSchrijfByte; });
+    EXPECT_EQ(
+        std::count_if(ok.begin(), ok.end(), [](const auto& v) { return v.commando == CommandoECBereik; }), 1);
+    const auto schrijf =
+        std::find_if(ok.begin(), ok.end(), [](const auto& v) { return v.commando == CommandoSchrijfByte; });
     ASSERT_NE(schrijf, ok.end());
     EXPECT_EQ(schrijf->data, QByteArray("\x00\x03\x03", 3));
-    const auto reset = std::find_if(ok.begin(), ok.end(), [](const auto& v) { return v.commando == CommandoReset; });
+    const auto reset =
+        std::find_if(ok.begin(), ok.end(), [](const auto& v) { return v.commando == CommandoReset; });
     ASSERT_NE(reset, ok.end());
     EXPECT_GT(reset - ok.begin(), schrijf - ok.begin());
     EXPECT_EQ(reset->idno, ec);

@@ -1,5 +1,6 @@
 // The rules of the module settings dialog without a window: lists, what each tab shows, the shared
 // temperature input, the buttons and the warnings before OK.
+#include "rackviews/ModuleInstellingen.h"
 #include "SchoneOmgeving.h"
 #include "acquisition/Kalibratiebestand.h"
 #include "acquisition/Programmastatus.h"
@@ -7,7 +8,6 @@
 #include "files/Eenheidcontrole.h"
 #include "platform/Datum.h"
 #include "rackviews/Ingangweergave.h"
-#include "rackviews/ModuleInstellingen.h"
 #include "shared/Teksten.h"
 
 #include <QDir>

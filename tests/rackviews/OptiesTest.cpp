@@ -139,8 +139,9 @@ TEST_F(OptiesTest, TheAirPressureIsTakenFrom800To1200hPa) {
         EXPECT_FLOAT_EQ(Luchtdruk, 1000.0f) << fout;
     }
     ASSERT_EQ(meldingen.size(), 3u);
-    EXPECT_EQ(meldingen[0],
-              QStringLiteral("The air pressure should be between 800 and 1200 hPa! | Dissolved oxygen options"));
+    EXPECT_EQ(
+        meldingen[0],
+        QStringLiteral("The air pressure should be between 800 and 1200 hPa! | Dissolved oxygen options"));
 
     for (const char* goed : {"800", "1200"}) {
         FormOptionsOx d;
