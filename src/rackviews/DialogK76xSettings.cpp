@@ -6,6 +6,7 @@
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackvensterIndicatoren.h"
 #include "acquisition/Verbinding.h"
+#include "acquisition/vensters/Moduleinstellingen.h"
 #include "acquisition/vensters/Rackvenster.h"
 #include "acquisition/vensters/Systeemboom.h"
 #include "files/Eenheidcontrole.h"
@@ -879,6 +880,7 @@ DialogK76xSettings* ModuleInstellingenVenster() {
 }
 
 void ResetModuleInstellingen() {
+    ZetModuleInstellingenOpener(nullptr);
     houder.venster.reset();
     acties() = ModuleInstellingenActies{};
 }

@@ -183,5 +183,6 @@ ModuleInstellingenActies& moduleInstellingenActies();
 void ToonModuleInstellingen(int r, int m, int k);
 // The last dialog opened (kept after it closed, so that its outcome can be read), or nullptr.
 DialogK76xSettings* ModuleInstellingenVenster();
-// Closes and forgets the dialog and the installed actions (program end, tests).
+// Closes and forgets the dialog, the installed actions and the registration made by
+// InstalleerRackvensters (program end, tests).
 void ResetModuleInstellingen();

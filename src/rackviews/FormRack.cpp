@@ -3,6 +3,7 @@
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackvensterIndicatoren.h"
 #include "acquisition/RackvensterTeksten.h"
+#include "acquisition/vensters/Moduleinstellingen.h"
 #include "acquisition/vensters/Systeemboom.h"
 #include "platform/Klok.h"
 #include "rackviews/DialogK76xSettings.h"
@@ -605,6 +606,7 @@ void FormRack::Fabrieksafregeling(bool alleenLezen) {
 
 void InstalleerRackvensters() {
     rackvensterActies().OpenModuleInstellingen = ToonModuleInstellingen;
+    ZetModuleInstellingenOpener(ToonModuleInstellingen);
     ZetRackvensterMaker([](int r) -> RackvensterInterface* {
         auto venster = std::make_unique<FormRack>(r);
         venster->setAttribute(Qt::WA_DeleteOnClose);

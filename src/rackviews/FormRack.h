@@ -133,5 +133,6 @@ private:
 
 // Makes rack windows for the engine (MaakRackVenster): each a FormRack handed to the main window's
 // area of child windows, loaded and registered; their double-clicks and module menus open the module
-// settings dialog. Called once at start-up.
+// settings dialog, which the windows of other folders open through OpenModuleInstellingen. Called once
+// at start-up.
 void InstalleerRackvensters();

@@ -10,6 +10,7 @@
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/Verbinding.h"
+#include "acquisition/vensters/Moduleinstellingen.h"
 #include "files/Eenheidcontrole.h"
 #include "files/RackConfiguratie.h"
 #include "platform/SerielePoort.h"
@@ -189,6 +190,13 @@ TEST_F(DialogK76xSettingsTest, ADoubleClickOpensTheInputsTabStopsPollingAndEscap
     ASSERT_NE(ModuleInstellingenVenster(), nullptr);
     EXPECT_EQ(ModuleInstellingenVenster()->Mi, 1);
     EXPECT_EQ(ModuleInstellingenVenster()->SSTab->currentIndex(), 0);
+
+    // The windows of other folders (a table window's tab) open it through the engine's registration.
+    ModuleInstellingenVenster()->CancelButton->click();
+    OpenModuleInstellingen(1, 2, 8);
+    EXPECT_EQ(ModuleInstellingenVenster()->Mi, 2);
+    EXPECT_EQ(ModuleInstellingenVenster()->SSTab->currentIndex(), 7);
+    EXPECT_EQ(ModuleInstellingenVenster()->Ki, 4);
 }
 
 TEST_F(DialogK76xSettingsTest, EveryControlEditsItsOwnInputInTheDialogsCopyAndTheTitleBarKeepsTheRecords) {
