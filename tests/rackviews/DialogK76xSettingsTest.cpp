@@ -225,8 +225,12 @@ TEST_F(DialogK76xSettingsTest, EveryControlEditsItsOwnInputInTheDialogsCopyAndTh
     EXPECT_FALSE(d.Instellingen().Meting[2].Set);
     EXPECT_FALSE(d.Instellingen().Temperatuur[2].Set);
     EXPECT_TRUE(d.FrameCalibrationData[5]->isHidden());
-    // A refresh of the tabs keeps what was typed.
+    // Input 3 offers its temperature: the other tabs may use it, and a refresh keeps what was typed.
     d.CheckSharedMeasurement[2]->click();
+    EXPECT_TRUE(d.Instellingen().Temperatuur[3].Shared);
+    EXPECT_FALSE(d.CheckSharedMeasurement[0]->isEnabled());
+    EXPECT_TRUE(d.CheckUseSharedMeasurement[0]->isEnabled());
+    EXPECT_EQ(d.CheckUseSharedMeasurement[3]->text(), u8("Use the shared measurement (°C3)."));
     EXPECT_EQ(d.TextNaam[3]->text(), QStringLiteral("Tank 4"));
 
     // Nothing of it reached the rack model.
@@ -454,6 +458,51 @@ TEST_F(DialogK76xSettingsTest, AnEEPROMWriteThatFailsIsReportedAndTheRangeNotApp
     EXPECT_EQ(meldingen.lijst.back().titel, d.windowTitle() + QStringLiteral(" Input4"));
     EXPECT_EQ(Racks[1].Modules[2].Meting[4].Resolution, 0);
     EXPECT_EQ(Racks[1].Modules[2].Meting[1].Resolution, 3);
+}
+
+TEST_F(DialogK76xSettingsTest, CalibrateAndGLPShowOnlyWithTheirWindowsAndStartWhatTheTabNeeds) {
+    Racks[1].Modules[1].Meting[2].Unit = QStringLiteral("pH");
+    DialogK76xSettings& zonder = Open(1, 2);
+    EXPECT_FALSE(zonder.CommandCalibrate->isVisibleTo(&zonder));
+    EXPECT_FALSE(zonder.CommandGLP->isVisibleTo(&zonder));
+    EXPECT_FALSE(zonder.CommandCapComp->isVisibleTo(&zonder));
+    zonder.CancelButton->click();
+
+    struct Start {
+        Kalibratiesoort soort;
+        int k;
+    };
+    std::vector<Start> gestart;
+    std::vector<int> glp;
+    moduleInstellingenActies().Kalibreer = [&](Kalibratiesoort soort, int r, int m, int k) {
+        EXPECT_EQ(r, 1);
+        EXPECT_EQ(m, 1);
+        gestart.push_back({soort, k});
+    };
+    moduleInstellingenActies().ToonGLP = [&](int, int, int k) { glp.push_back(k); };
+    DialogK76xSettings& d = Open(1, 2);
+    EXPECT_TRUE(d.CommandCalibrate->isVisibleTo(&d));
+    EXPECT_TRUE(d.CommandCalibrate->isEnabled());
+    d.CommandCalibrate->click();
+    d.SSTab->setCurrentIndex(5); // the temperature channel of input 2
+    d.CommandCalibrate->click();
+    d.CommandGLP->click();
+    ASSERT_EQ(gestart.size(), 2u);
+    EXPECT_EQ(gestart[0].soort, Kalibratiesoort::PH);
+    EXPECT_EQ(gestart[0].k, 2);
+    EXPECT_EQ(gestart[1].soort, Kalibratiesoort::EenPunt);
+    EXPECT_EQ(gestart[1].k, 6);
+    EXPECT_EQ(glp, std::vector<int>{6});
+    // Input 2 takes input 1's shared temperature: its own channel is not calibrated.
+    d.CheckSharedMeasurement[0]->click();
+    d.CheckUseSharedMeasurement[1]->click();
+    EXPECT_FALSE(d.CommandCalibrate->isEnabled());
+    EXPECT_TRUE(d.CommandGLP->isEnabled());
+    // An input not in use neither.
+    d.SSTab->setCurrentIndex(2);
+    d.CheckIngesteld[2]->click();
+    EXPECT_FALSE(d.CommandCalibrate->isEnabled());
+    EXPECT_FALSE(d.CommandGLP->isEnabled());
 }
 
 TEST_F(DialogK76xSettingsTest, HelpAndF1ShowTheModuleSettingsPage) {
