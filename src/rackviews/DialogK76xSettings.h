@@ -30,6 +30,7 @@ class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -57,7 +58,7 @@ signals:
 private:
     QButtonGroup* m_knoppen;
     QStackedWidget* m_paginas;
-    class QGridLayout* m_rijen;
+    QGridLayout* m_rijen;
 };
 
 class DialogK76xSettings : public QDialog {
