@@ -640,8 +640,20 @@ TEST_P(ModuleInstellingenLijnTest, AK762UnitAndRangeReachTheModuleAndTheFileOnly
         platform::klok().planIn(ms, std::move(actie));
     };
 
-    stap(800, [&] {
-        ASSERT_EQ(Racks[1].Modules[2].Meting[1].Resolution, 3) << "polled before";
+    // Each step waits for what it needs: the module polled (its ranges known), polls after the dialog.
+    std::function<void()> zodraGepold;
+    std::function<void()> zodraWeerGepold;
+    zodraWeerGepold = [&] {
+        if (emulator.aantalVerzoeken(CommandoStatus) < static_cast<int>(pollsNaCancel) + 2)
+            stap(50, zodraWeerGepold);
+        else
+            BeeindigCommunicatieLus();
+    };
+    zodraGepold = [&] {
+        if (Racks[1].Modules[2].Meting[1].Resolution != 3) {
+            stap(50, zodraGepold);
+            return;
+        }
         QTest::mouseDClick(rack->LabelWaarde[RackLabelIndex(2, 1)], Qt::LeftButton);
         stap(300, [&] {
             DialogK76xSettings* d = ModuleInstellingenVenster();
@@ -667,10 +679,11 @@ TEST_P(ModuleInstellingenLijnTest, AK762UnitAndRangeReachTheModuleAndTheFileOnly
                 d2->CancelButton->click();
                 tweede = d2->uitslag();
                 pollsNaCancel = static_cast<size_t>(emulator.aantalVerzoeken(CommandoStatus));
-                stap(1000, [] { BeeindigCommunicatieLus(); });
+                stap(50, zodraWeerGepold);
             });
         });
-    });
+    };
+    stap(50, zodraGepold);
     QTimer waakhond;
     waakhond.setSingleShot(true);
     QObject::connect(&waakhond, &QTimer::timeout, [] {
