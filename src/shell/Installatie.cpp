@@ -42,7 +42,7 @@
 // Bestandsdialogen        files/Bestandsdialogen.h             Standaarddialogen     DialoogDubbel
 // Bestandsbewerkingen     files/Bestandsbewerkingen.h          - (its own works)     FouteBewerkingen
 // TabelvensterHerstel     files/RackConfiguratie.h             FrmTabelHerstel       OpnameTabelHerstel
-// RackvensterActies       rackviews/RackvensterActies.h        FrmTabelRackingangen  Acties (FormRackTest)
+// RackvensterActies       rackviews/RackvensterActies.h        Rackingangen (below)  Acties (FormRackTest)
 // TabelvensterOmgeving    views/frmTabel.h                     - (no menus yet)      Menuopname
 // GrafiekvensterOmgeving  views/Grafiekvensters.h              the main window       Sluitopname
 //
@@ -65,6 +65,7 @@
 #include "files/Bestandsdialogen.h"
 #include "files/Bestandsdiensten.h"
 #include "files/RackConfiguratie.h"
+#include "rackviews/DialogK76xSettings.h"
 #include "rackviews/FormRack.h"
 #include "shared/MapKeuze.h"
 #include "shared/Melding.h"
@@ -78,6 +79,13 @@
 #include "views/frmTabel.h"
 
 namespace {
+
+// The rack window's entries: the table window's from the table window, the module settings dialog.
+class Rackingangen : public FrmTabelRackingangen {
+public:
+    bool HeeftModuleInstellingen() const override { return true; }
+    void OpenModuleInstellingen(int r, int m, int k) override { ToonModuleInstellingen(r, m, k); }
+};
 
 // The progress window's Cancel ends the rack-link transaction in progress.
 class LinkAfbreking : public VoortgangOmgeving {
@@ -104,7 +112,7 @@ struct Installatie::Delen {
     FormRackMaker rackvensters;
     FrmTabelMaker tabelvensters;
     FrmTabelHerstel tabelherstel;
-    FrmTabelRackingangen rackingangen;
+    Rackingangen rackingangen;
     Standaarddialogen dialogen;
 };
 
