@@ -5,6 +5,7 @@
 #include "acquisition/Koppelingen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
+#include "calibration/Standaardbestanden.h"
 #include "files/Meetbestand.h"
 #include "files/RackConfiguratie.h"
 #include "platform/Klok.h"
@@ -70,11 +71,10 @@ void MaakDataMap(const QString& map, int rij, mdiK740& venster) {
     if (Haken.ToonInstellingen) Haken.ToonInstellingen(3, rij);
 }
 
-// Copies a default file from the program folder when the target is missing; an existing target is
-// never replaced, a missing source is no error.
+// Copies a default file from the program folder, or the program's built-in one, when the target is
+// missing; an existing target is never replaced, a missing source is no error.
 void KopieerStandaard(const QString& bron, const QString& doel) {
-    if (QFile::exists(doel) || !QFile::exists(bron)) return;
-    QFile::copy(bron, doel);
+    KopieerStandaardbestand(bron, doel);
 }
 
 // A stored date, or now (and false) when the text is no date.
