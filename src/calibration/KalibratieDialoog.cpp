@@ -110,12 +110,17 @@ QPoint DialoogPlaats(std::optional<int> links, std::optional<int> boven, QSize v
     };
     const QRect& eerste = schermen.first();
     const QPoint hoek(links.value_or(eerste.center().x()), boven.value_or(eerste.center().y()));
+    // The screen that holds the corner, else one that holds it across or down, else the first.
     const QRect* scherm = nullptr;
     for (const QRect& s : schermen)
         if (s.contains(hoek)) {
             scherm = &s;
             break;
         }
+    for (const QRect& s : schermen)
+        if (!scherm && ((hoek.x() >= s.left() && hoek.x() <= s.right()) ||
+                        (hoek.y() >= s.top() && hoek.y() <= s.bottom())))
+            scherm = &s;
     if (!scherm) return midden(eerste);
     const QPoint m = midden(*scherm);
     const auto binnen = [](std::optional<int> w, int begin, int lengte, int eigen) {

@@ -86,10 +86,10 @@ private:
     bool m_gesloten = false;
 };
 
-// Where a dialog of size `venster` goes (its frame's top-left corner, in pixels). Each stored coordinate
-// is kept when the dialog lies there inside the screen that holds the stored corner (top from the
-// screen's top, up to but not including the screen's bottom less the dialog's height; left likewise);
-// a coordinate that is missing or outside is centred on that screen. A corner that lies on no screen
-// (a screen since taken away) centres the dialog on the first screen.
+// Where a dialog of size `venster` goes (its frame's top-left corner, in pixels). The screen is the one
+// that holds the stored corner, else one that holds it across or down (one coordinate is off the
+// screens), else the first (the first is the primary screen). Each stored coordinate is kept when the
+// dialog lies there inside that screen (top from the screen's top, up to but not including the screen's
+// bottom less the dialog's height; left likewise); a coordinate that is missing or outside is centred.
 QPoint DialoogPlaats(std::optional<int> links, std::optional<int> boven, QSize venster,
                      const QList<QRect>& schermen);

@@ -15,12 +15,13 @@ TEST(DialoogPlaatsTest, AStoredPlaceIsKeptOnlyWhereTheDialogLiesOnAScreen) {
     EXPECT_EQ(DialoogPlaats(100, 680, Venster, EenScherm), QPoint(100, 340));
     EXPECT_EQ(DialoogPlaats(100, 679, Venster, EenScherm), QPoint(100, 679));
     EXPECT_EQ(DialoogPlaats(1400, 200, Venster, EenScherm), QPoint(660, 200));
-    EXPECT_EQ(DialoogPlaats(-5, 200, Venster, EenScherm), QPoint(660, 340)) << "left of every screen";
+    EXPECT_EQ(DialoogPlaats(-5, 200, Venster, EenScherm), QPoint(660, 200)) << "left of every screen";
     EXPECT_EQ(DialoogPlaats(100, std::nullopt, Venster, EenScherm), QPoint(100, 340));
 
     // A second screen to the right, taken away since.
     const QList<QRect> twee{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
     EXPECT_EQ(DialoogPlaats(2000, 100, Venster, twee), QPoint(2000, 100));
     EXPECT_EQ(DialoogPlaats(2000, 900, Venster, twee), QPoint(2000, 312)) << "centred on the screen it is on";
-    EXPECT_EQ(DialoogPlaats(2000, 100, Venster, EenScherm), QPoint(660, 340));
+    EXPECT_EQ(DialoogPlaats(2000, 100, Venster, EenScherm), QPoint(660, 100));
+    EXPECT_EQ(DialoogPlaats(2000, 1500, Venster, EenScherm), QPoint(660, 340));
 }

@@ -90,9 +90,9 @@ private:
 // Clicks the dialog's child button of that object name (fails the test when there is none or it is
 // disabled).
 void Klik(QWidget& venster, const char* knop);
-// The visible top-level window of that class, or nullptr.
+// The visible window of that class (a dialog with an owner too), or nullptr.
 template <class T> T* OpenVenster() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* v = dynamic_cast<T*>(w); v && v->isVisible()) return v;
+    for (QWidget* w : QApplication::allWidgets())
+        if (auto* v = dynamic_cast<T*>(w); v && v->isWindow() && v->isVisible()) return v;
     return nullptr;
 }
