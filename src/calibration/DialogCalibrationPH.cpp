@@ -190,8 +190,8 @@ void DialogCalibrationPH::Laad() {
             Fout = true;
             return;
         }
-        int keuze = TekstNaarInteger(LeesInstelling(AppNaam, Sectie, QStringLiteral("Buffer%1").arg(i + 1),
-                                                    StandaardBufferKeuze(i)));
+        int keuze = TekstNaarInteger(
+            LeesInstelling(AppNaam, Sectie, QStringLiteral("Buffer%1").arg(i + 1), StandaardBufferKeuze(i)));
         if (keuze < 0) keuze = StandaardBufferKeuze(i);
         if (keuze >= aantal) keuze = aantal - 1;
         m_bufferKeuze[i] = keuze;
@@ -345,7 +345,8 @@ void DialogCalibrationPH::CommandEdit_Click() {
     LabelInfo->setText(info);
     LabelInfo->setPalette(kleuren);
     if (!geopend) {
-        ToonMelding(QString(Tekst[478]).replace(QStringLiteral("##"), EditorTitel(pad)), vbCritical, windowTitle());
+        ToonMelding(QString(Tekst[478]).replace(QStringLiteral("##"), EditorTitel(pad)), vbCritical,
+                    windowTitle());
         return;
     }
     const int b = m_bufferIndex;
@@ -547,9 +548,9 @@ DialogCalibrationPH::Uitslag DialogCalibrationPH::Meting() {
         LabelGraden[b]->setText(BuitenBereik);
         ZetInfo(Tekst[300]);
     } else {
-        LabelGraden[b]->setText(
-            OpmaakSingle(CelsiusNaarEenheid(T, eenheid), FormaatDecimalen(m_temperatuurKanaal.Resolution, -1, -1)) +
-            eenheid);
+        LabelGraden[b]->setText(OpmaakSingle(CelsiusNaarEenheid(T, eenheid),
+                                             FormaatDecimalen(m_temperatuurKanaal.Resolution, -1, -1)) +
+                                eenheid);
         if (!InBufferBereik(tabel, T)) {
             ZetMeetwaarde(b, BuitenBereik, false);
             const QString f = QStringLiteral("0.0");
@@ -576,7 +577,8 @@ DialogCalibrationPH::Uitslag DialogCalibrationPH::Meting() {
     const QString lijstTekst = ComboBufferwaarde[b]->currentText();
     if (lijstTekst.trimmed().isEmpty()) {
         StabielVlag = false;
-        ToonMelding(Tekst[415] + QStringLiteral(": ") + CRLF + CRLF + Tekst[301], vbExclamation, windowTitle());
+        ToonMelding(Tekst[415] + QStringLiteral(": ") + CRLF + CRLF + Tekst[301], vbExclamation,
+                    windowTitle());
         return Uitslag::Afgebroken;
     }
     BufferMeting& meting = m_gemeten[b];
@@ -622,7 +624,8 @@ void DialogCalibrationPH::TweepuntsResultaat() {
     const BufferMeting& b2 = m_gemeten[1];
     const float ph1 = BufferWaardeBijTemperatuur(m_bufferTabel[0], b1.Temperatuur);
     const float ph2 = BufferWaardeBijTemperatuur(m_bufferTabel[1], b2.Temperatuur);
-    const PhUitkomst u = TweepuntsKalibratie(b1.MilliVolt, b1.Temperatuur, ph1, b2.MilliVolt, b2.Temperatuur, ph2);
+    const PhUitkomst u =
+        TweepuntsKalibratie(b1.MilliVolt, b1.Temperatuur, ph1, b2.MilliVolt, b2.Temperatuur, ph2);
     if (!u.Aanvaard()) {
         m_helling = 0;
         m_isoPH = 0;

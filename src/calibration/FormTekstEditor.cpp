@@ -55,7 +55,8 @@ bool FormTekstEditor::Open(const QString& pad) {
     QByteArray inhoud;
     if (info.exists() && (!info.isFile() || !platform::LeesBestand(pad, inhoud))) return false;
     m_utf8 = platform::IsUtf8Tekst(inhoud);
-    TextBestand->setPlainText(platform::SplitsRegels(platform::DecodeerTekstbestand(inhoud)).join(QLatin1Char('\n')));
+    TextBestand->setPlainText(
+        platform::SplitsRegels(platform::DecodeerTekstbestand(inhoud)).join(QLatin1Char('\n')));
     TextBestand->document()->setModified(false);
     return true;
 }

@@ -11,7 +11,8 @@
 #include <QScreen>
 
 KalibratieDialoog::KalibratieDialoog(QWidget* eigenaar)
-    : QDialog(eigenaar, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+    : QDialog(eigenaar,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     // While a calibration talks to its module nothing else may: the other windows wait.
     setWindowModality(Qt::ApplicationModal);
 }
@@ -32,7 +33,8 @@ void KalibratieDialoog::ZetToestand(int toestand) {
 void KalibratieDialoog::PlanStap() {
     if (m_stapGepland) return;
     m_stapGepland = true;
-    QMetaObject::invokeMethod(this, [this] { Stap(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { Stap(); }, Qt::QueuedConnection);
 }
 
 void KalibratieDialoog::Stap() {
@@ -97,7 +99,8 @@ void KalibratieDialoog::LeesPlaats(const QString& sectie) {
 }
 
 void KalibratieDialoog::BewaarPlaats(const QString& sectie) {
-    BewaarInstelling(AppNaam, sectie, QStringLiteral("Top"), SingleAlsTekst(static_cast<float>(PixelsNaarTwips(pos().y()))));
+    BewaarInstelling(AppNaam, sectie, QStringLiteral("Top"),
+                     SingleAlsTekst(static_cast<float>(PixelsNaarTwips(pos().y()))));
     BewaarInstelling(AppNaam, sectie, QStringLiteral("Left"),
                      SingleAlsTekst(static_cast<float>(PixelsNaarTwips(pos().x()))));
 }

@@ -110,9 +110,10 @@ KalibratieRecord PhKalibratieRecord(platform::Datum tijdstip, const PhUitkomst& 
 }
 
 QString PhResultaatTekst(const PhUitkomst& uitkomst) {
-    return Tekst[270] + QStringLiteral(" = ") + OpmaakSingle(uitkomst.Helling * 100.0f, QStringLiteral("0.0")) +
-           QStringLiteral(" % / ") + Tekst[306] + QStringLiteral(" = ") +
-           OpmaakSingle(uitkomst.IsoPH, QStringLiteral("0.000")) + QStringLiteral(" pH");
+    return Tekst[270] + QStringLiteral(" = ") +
+           OpmaakSingle(uitkomst.Helling * 100.0f, QStringLiteral("0.0")) + QStringLiteral(" % / ") +
+           Tekst[306] + QStringLiteral(" = ") + OpmaakSingle(uitkomst.IsoPH, QStringLiteral("0.000")) +
+           QStringLiteral(" pH");
 }
 
 QString MinutenSecondenTekst(qint64 seconden) {

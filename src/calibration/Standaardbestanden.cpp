@@ -13,7 +13,8 @@ QString IngebouwdStandaardbestand(const QString& naam) {
 
 bool KopieerStandaardbestand(const QString& bron, const QString& doel) {
     if (QFileInfo::exists(doel)) return true;
-    const QString van = QFileInfo(bron).isFile() ? bron : IngebouwdStandaardbestand(QFileInfo(doel).fileName());
+    const QString van =
+        QFileInfo(bron).isFile() ? bron : IngebouwdStandaardbestand(QFileInfo(doel).fileName());
     if (van.isEmpty()) return true;
     // Read and written rather than copied: a copy would keep the read-only mode of a built-in file.
     QByteArray inhoud;

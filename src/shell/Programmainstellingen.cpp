@@ -200,12 +200,14 @@ void Initialisatie(mdiK740& venster) {
     MaakDataMap(MapConfiguratie, 3, venster);
     MaakDataMap(MapKalibratie, 4, venster);
     if (Demo) {
+        // The calibration files first: reading the demonstration rack's configuration loads them, and
+        // makes uncalibrated ones where none are.
         const QString bron = programma + QStringLiteral("/Configuration/");
-        MaakDemoConfiguratie();
         for (int m = 1; m <= AantalModules; ++m) {
             const QString naam = QStringLiteral("Rack1-F-F-F-M%1.cal").arg(m);
             KopieerStandaard(bron + naam, MapKalibratie + QLatin1Char('/') + naam);
         }
+        MaakDemoConfiguratie();
     }
 
     if (LadenBijOpstarten)

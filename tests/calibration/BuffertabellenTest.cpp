@@ -92,7 +92,8 @@ TEST(BuffertabellenTest, TheFileReadsItsLastLineTrimsNamesAndNeverLendsAnotherTa
     const BufferTabel zeven = TabelVanBuffer(QStringLiteral("7.00"), buffers);
     EXPECT_EQ(zeven.Bovengrens, 50.0f) << "the file's buffer of a built-in name wins, last line included";
     EXPECT_FLOAT_EQ(BufferWaardeBijTemperatuur(zeven, 25.0f), 7.0f);
-    EXPECT_FLOAT_EQ(BufferWaardeBijTemperatuur(TabelVanBuffer(QStringLiteral("4.00"), buffers), 25.0f), 4.00f);
+    EXPECT_FLOAT_EQ(BufferWaardeBijTemperatuur(TabelVanBuffer(QStringLiteral("4.00"), buffers), 25.0f),
+                    4.00f);
 
     const BufferTabel weg = TabelVanBuffer(QStringLiteral("Gone"), buffers);
     EXPECT_EQ(weg.Aantal, 0);

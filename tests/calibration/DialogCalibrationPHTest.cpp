@@ -1,10 +1,10 @@
+#include "calibration/DialogCalibrationPH.h"
 #include "KalibratieHarnas.h"
 #include "RacklijnOmgeving.h"
 #include "acquisition/Frames.h"
 #include "acquisition/Kalibratiebestand.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
-#include "calibration/DialogCalibrationPH.h"
 #include "calibration/FormTekstEditor.h"
 #include "platform/Tekstbestand.h"
 #include "shared/Instellingen.h"
@@ -70,7 +70,9 @@ protected:
         RacklijnOmgeving::TearDown();
     }
 
-    QString CalPad() const { return KalibratieBestandsnaam(1, Positie, MapKalibratie, QStringLiteral(".cal")); }
+    QString CalPad() const {
+        return KalibratieBestandsnaam(1, Positie, MapKalibratie, QStringLiteral(".cal"));
+    }
     KalibratieRecord PhRecord(int generatie) const {
         QByteArray inhoud;
         platform::LeesBestand(CalPad(), inhoud);
@@ -134,7 +136,8 @@ TEST_F(DialogCalibrationPHTest, TwoBuffersStoreSlopeAndZeroPointAsTheNewestGener
     });
     harnas->Bij(D::Resultaat, [](KalibratieDialoog& d) {
         EXPECT_TRUE(Ph(d).LabelInfo->text().endsWith(Tekst[305]));
-        EXPECT_TRUE(Ph(d).LabelInfo->text().startsWith("Slope = 97.0 % / ISO pH = 7.")) << Ph(d).LabelInfo->text().toStdString();
+        EXPECT_TRUE(Ph(d).LabelInfo->text().startsWith("Slope = 97.0 % / ISO pH = 7."))
+            << Ph(d).LabelInfo->text().toStdString();
         EXPECT_FALSE(Ph(d).CancelButton->isEnabled());
         Klik(d, "OKButton");
     });
@@ -197,11 +200,14 @@ TEST_F(DialogCalibrationPHTest, CancelEndsAMeasurementAndThenClosesWithoutStorin
     harnas->Bij(D::Meten1, [this](KalibratieDialoog&) {
         harnas->Na(4000, [this] { Klik(*harnas->dialoog, "CancelButton"); });
     });
-    harnas->Bij(D::KiesBuffer1, [](KalibratieDialoog& d) {
-        EXPECT_TRUE(Ph(d).ComboBufferwaarde[0]->isEnabled());
-        EXPECT_EQ(Ph(d).LabelInfo->text(), Tekst[288]);
-        Klik(d, "CancelButton");
-    }, 2);
+    harnas->Bij(
+        D::KiesBuffer1,
+        [](KalibratieDialoog& d) {
+            EXPECT_TRUE(Ph(d).ComboBufferwaarde[0]->isEnabled());
+            EXPECT_EQ(Ph(d).LabelInfo->text(), Tekst[288]);
+            Klik(d, "CancelButton");
+        },
+        2);
     EXPECT_FALSE(Kalibreer());
     EXPECT_EQ(harnas->toestanden, (std::vector<int>{D::KiesBuffer1, D::Meten1, D::KiesBuffer1, D::Gesloten}));
     EXPECT_FALSE(QFile::exists(CalPad()));
@@ -211,10 +217,10 @@ TEST_F(DialogCalibrationPHTest, CancelEndsAMeasurementAndThenClosesWithoutStorin
     NieuwHarnas();
     harnas->Bij(D::KiesBuffer1, [](KalibratieDialoog& d) { Klik(d, "CommandCalibrate"); });
     harnas->Bij(D::Meten1, [](KalibratieDialoog& d) { QTest::keyClick(&d, Qt::Key_Escape); });
-    harnas->Bij(D::KiesBuffer1, [](KalibratieDialoog& d) { Klik(d, "CommandCalibrate"); }, 2);
-    harnas->Bij(D::Meten1, [this](KalibratieDialoog&) {
-        harnas->Na(1000, [this] { harnas->dialoog->close(); });
-    }, 2);
+    harnas->Bij(
+        D::KiesBuffer1, [](KalibratieDialoog& d) { Klik(d, "CommandCalibrate"); }, 2);
+    harnas->Bij(
+        D::Meten1, [this](KalibratieDialoog&) { harnas->Na(1000, [this] { harnas->dialoog->close(); }); }, 2);
     EXPECT_FALSE(Kalibreer());
     EXPECT_EQ(harnas->toestanden,
               (std::vector<int>{D::KiesBuffer1, D::Meten1, D::KiesBuffer1, D::Meten1, D::Gesloten}));
@@ -230,11 +236,14 @@ TEST_F(DialogCalibrationPHTest, CancelDuringTheSecondBufferKeepsTheFirstForAOneP
         EXPECT_FALSE(Ph(d).OKButton->isEnabled());
         Klik(d, "CancelButton");
     });
-    harnas->Bij(D::KiesBuffer2, [](KalibratieDialoog& d) {
-        EXPECT_EQ(Ph(d).BufferIndex(), 1);
-        EXPECT_EQ(Ph(d).LabelInfo->text(), Tekst[290]);
-        Klik(d, "OKButton");
-    }, 2);
+    harnas->Bij(
+        D::KiesBuffer2,
+        [](KalibratieDialoog& d) {
+            EXPECT_EQ(Ph(d).BufferIndex(), 1);
+            EXPECT_EQ(Ph(d).LabelInfo->text(), Tekst[290]);
+            Klik(d, "OKButton");
+        },
+        2);
     harnas->Bij(D::Resultaat, [](KalibratieDialoog& d) { Klik(d, "OKButton"); });
     EXPECT_TRUE(Kalibreer());
     EXPECT_EQ(PhRecord(0).Helling, 1.0f);
@@ -326,7 +335,9 @@ TEST_F(DialogCalibrationPHTest, ImplausibleBuffersAreMeasuredAgain) {
         EXPECT_TRUE(Ph(d).CommandCalibrate->isEnabled()) << "nothing measured";
         Kies(d, 1, "9.18");
         const qint64 nu = harnas->Tijd();
-        harnas->ZetScript([nu](qint64 ms) { return Lezing{ms < nu + 20000 ? Electrode(7.1) : Electrode(9.18), 25.0f}; });
+        harnas->ZetScript([nu](qint64 ms) {
+            return Lezing{ms < nu + 20000 ? Electrode(7.1) : Electrode(9.18), 25.0f};
+        });
         Klik(d, "CommandCalibrate");
     });
     harnas->Bij(D::Resultaat, [this](KalibratieDialoog& d) {
@@ -348,14 +359,17 @@ TEST_F(DialogCalibrationPHTest, RejectedResultsStoreNothing) {
         harnas->ZetLezing(Electrode(4.0, 25.0, 7.10, 0.70), 25.0f);
         Klik(d, "CommandCalibrate");
     });
-    harnas->Bij(D::KiesBuffer2, [this](KalibratieDialoog& d) {
-        EXPECT_EQ(harnas->meldingen.back().tekst, Tekst[304]);
-        EXPECT_EQ(harnas->meldingen.back().stijl, vbCritical);
-        EXPECT_EQ(Ph(d).BufferIndex(), 1);
-        EXPECT_TRUE(Ph(d).ComboBufferwaarde[1]->isEnabled());
-        EXPECT_TRUE(Ph(d).OKButton->isEnabled());
-        Klik(d, "CancelButton");
-    }, 2);
+    harnas->Bij(
+        D::KiesBuffer2,
+        [this](KalibratieDialoog& d) {
+            EXPECT_EQ(harnas->meldingen.back().tekst, Tekst[304]);
+            EXPECT_EQ(harnas->meldingen.back().stijl, vbCritical);
+            EXPECT_EQ(Ph(d).BufferIndex(), 1);
+            EXPECT_TRUE(Ph(d).ComboBufferwaarde[1]->isEnabled());
+            EXPECT_TRUE(Ph(d).OKButton->isEnabled());
+            Klik(d, "CancelButton");
+        },
+        2);
     EXPECT_FALSE(Kalibreer());
     EXPECT_FALSE(QFile::exists(CalPad()));
 
@@ -405,11 +419,14 @@ TEST_F(DialogCalibrationPHTest, ASlowReadingIsNeverEnteredTwice) {
         });
     });
     qint64 terug = 0;
-    harnas->Bij(D::KiesBuffer1, [&](KalibratieDialoog& d) {
-        terug = harnas->Tijd();
-        EXPECT_FALSE(d.IsBezig());
-        Klik(d, "CancelButton");
-    }, 2);
+    harnas->Bij(
+        D::KiesBuffer1,
+        [&](KalibratieDialoog& d) {
+            terug = harnas->Tijd();
+            EXPECT_FALSE(d.IsBezig());
+            Klik(d, "CancelButton");
+        },
+        2);
     Kalibreer();
     EXPECT_LT(terug, 1000) << "the waiting transaction gave up at once";
 }
@@ -477,7 +494,8 @@ TEST_F(DialogCalibrationPHTest, EditOpensTheBufferFileAndTheListFollowsIt) {
             auto* editor = OpenVenster<FormTekstEditor>();
             ASSERT_NE(editor, nullptr);
             EXPECT_EQ(editor->windowTitle(), "buffer.ph");
-            editor->TextBestand->setPlainText("\"First\"\n0;1.0\n50;1.5\n\n" + editor->TextBestand->toPlainText() +
+            editor->TextBestand->setPlainText("\"First\"\n0;1.0\n50;1.5\n\n" +
+                                              editor->TextBestand->toPlainText() +
                                               "\n\"Last\"\n20;10\n30;10.1");
             Klik(*editor, "OKButton");
         });
@@ -537,16 +555,19 @@ TEST_F(DialogCalibrationPHTest, ABufferNoLongerInTheFileIsRefused) {
         Klik(d, "CommandCalibrate");
         harnas->Na(3000, [this] { Klik(*harnas->dialoog, "CancelButton"); });
     });
-    harnas->Bij(D::KiesBuffer2, [this](KalibratieDialoog& d) {
-        SchrijfBufferbestand("\"Other\"\r\n0;4.0\r\n50;4.1\r\n");
-        Kies(d, 1, "Mine");
-        const size_t voor = harnas->meldingen.size();
-        Klik(d, "CommandCalibrate");
-        QCoreApplication::processEvents();
-        ASSERT_EQ(harnas->meldingen.size(), voor + 1);
-        EXPECT_EQ(harnas->meldingen.back().tekst, "Buffer: Mine\r\n\r\n" + Tekst[301]);
-        Klik(d, "CancelButton");
-    }, 2);
+    harnas->Bij(
+        D::KiesBuffer2,
+        [this](KalibratieDialoog& d) {
+            SchrijfBufferbestand("\"Other\"\r\n0;4.0\r\n50;4.1\r\n");
+            Kies(d, 1, "Mine");
+            const size_t voor = harnas->meldingen.size();
+            Klik(d, "CommandCalibrate");
+            QCoreApplication::processEvents();
+            ASSERT_EQ(harnas->meldingen.size(), voor + 1);
+            EXPECT_EQ(harnas->meldingen.back().tekst, "Buffer: Mine\r\n\r\n" + Tekst[301]);
+            Klik(d, "CancelButton");
+        },
+        2);
     EXPECT_FALSE(Kalibreer());
     EXPECT_EQ(harnas->toestanden.back(), D::Gesloten);
     EXPECT_EQ(std::count(harnas->toestanden.begin(), harnas->toestanden.end(), int(D::Meten2)), 1);
@@ -557,11 +578,14 @@ TEST_F(DialogCalibrationPHTest, AStableReadingOfABufferWithoutNameIsNotTaken) {
     harnas->ZetLezing(Electrode(7.00), 25.0f);
     harnas->Bij(D::KiesBuffer1, [](KalibratieDialoog& d) { Klik(d, "CommandCalibrate"); });
     harnas->Bij(D::Meten1, [](KalibratieDialoog& d) { Ph(d).ComboBufferwaarde[0]->setCurrentIndex(-1); });
-    harnas->Bij(D::KiesBuffer1, [this](KalibratieDialoog& d) {
-        EXPECT_EQ(Ph(d).BufferIndex(), 0);
-        EXPECT_EQ(harnas->meldingen.back().tekst, "Buffer: \r\n\r\n" + Tekst[301]);
-        Klik(d, "CancelButton");
-    }, 2);
+    harnas->Bij(
+        D::KiesBuffer1,
+        [this](KalibratieDialoog& d) {
+            EXPECT_EQ(Ph(d).BufferIndex(), 0);
+            EXPECT_EQ(harnas->meldingen.back().tekst, "Buffer: \r\n\r\n" + Tekst[301]);
+            Klik(d, "CancelButton");
+        },
+        2);
     EXPECT_FALSE(Kalibreer());
     EXPECT_FALSE(QFile::exists(CalPad()));
 }
@@ -582,4 +606,101 @@ TEST_F(DialogCalibrationPHTest, AResultThatCannotBeStoredIsNotCalledSuccessful) 
         Klik(d, "OKButton");
     });
     EXPECT_FALSE(Kalibreer());
+}
+
+namespace {
+
+// Every text of the dialog whole within its control: each line of a label within its width, all its
+// lines within its height (a word-wrapped label: the height its text needs), and every button caption.
+void ControleerTeksten(QWidget& venster, const std::string& waar) {
+    for (QLabel* l : venster.findChildren<QLabel*>()) {
+        if (!l->isVisibleTo(&venster) || l->text().isEmpty()) continue;
+        const QString naam = l->objectName();
+        if (l->wordWrap()) {
+            EXPECT_LE(l->heightForWidth(l->width()), l->height()) << waar << ": " << naam.toStdString();
+            continue;
+        }
+        const QRect binnen = l->contentsRect().adjusted(l->margin(), l->margin(), -l->margin(), -l->margin());
+        for (const QString& regel : l->text().split(QLatin1Char('\n')))
+            EXPECT_LE(l->fontMetrics().horizontalAdvance(regel), binnen.width())
+                << waar << ": " << naam.toStdString() << " " << regel.toStdString();
+    }
+    for (QPushButton* k : venster.findChildren<QPushButton*>()) {
+        if (!k->isVisibleTo(&venster)) continue;
+        QString tekst = k->text();
+        tekst.remove(QLatin1Char('&'));
+        EXPECT_LE(k->fontMetrics().horizontalAdvance(tekst) + 8, k->width())
+            << waar << ": " << tekst.toStdString();
+    }
+}
+
+} // namespace
+
+// The dialog at every step of a calibration in each language, as the user sees it: every text whole.
+// With K740_SCREENSHOTS set to a folder (scripts/screenshot-phkalibratie) each step is also kept there
+// as a picture, ph-<language>-<n>-<step>.png.
+TEST_F(DialogCalibrationPHTest, EveryStepShowsItsTextsWholeInEveryLanguage) {
+    const QString map = qEnvironmentVariable("K740_SCREENSHOTS");
+    if (!map.isEmpty()) {
+        ASSERT_TRUE(QDir().mkpath(map));
+    }
+    SchrijfBufferbestand("\"Phthalate 4.01\"\r\n0;4.003\r\n25;4.008\r\n50;4.060\r\n");
+    const QStringList talen{"en", "fr", "nl"};
+    for (int taal = 0; taal < 3; ++taal) {
+        int t = taal;
+        KiesTaal(t);
+        HuidigeTaal = taal;
+        NieuwHarnas();
+        int n = 0;
+        const auto vast = [&](const QString& stap) {
+            QWidget* d = harnas->dialoog;
+            ASSERT_NE(d, nullptr);
+            QCoreApplication::processEvents();
+            ControleerTeksten(*d, talen[taal].toStdString() + " " + stap.toStdString());
+            ++n;
+            if (!map.isEmpty()) {
+                EXPECT_TRUE(d->grab().save(
+                    QDir(map).filePath(QStringLiteral("ph-%1-%2-%3.png").arg(talen[taal]).arg(n).arg(stap))));
+            }
+        };
+        const float mv = Electrode(7.00);
+        harnas->ZetScript([mv](qint64 ms) {
+            return Lezing{mv + (ms < 6000 ? 0.1f * (ms / 1500 % 3) : 0.0f), ms < 1500 ? 67.0f : 24.6f};
+        });
+        harnas->Bij(D::KiesBuffer1, [&](KalibratieDialoog& d) {
+            vast("select-buffer-1");
+            Klik(d, "CommandCalibrate");
+        });
+        harnas->Bij(D::Meten1, [&](KalibratieDialoog&) {
+            harnas->Na(800, [&] { vast("temperature-out-of-range"); });
+            harnas->Na(5000, [&] { vast("measuring-buffer-1"); });
+        });
+        harnas->Bij(D::KiesBuffer2, [&](KalibratieDialoog& d) {
+            harnas->ZetLezing(Electrode(4.008, 24.6), 24.6f);
+            Kies(d, 1, "Phthalate 4.01");
+            vast("select-buffer-2");
+            harnas->Na(10, [&] {
+                if (auto* editor = OpenVenster<FormTekstEditor>()) {
+                    editor->TextBestand->moveCursor(QTextCursor::End);
+                    ControleerTeksten(*editor, "editor");
+                    if (!map.isEmpty()) {
+                        EXPECT_TRUE(editor->grab().save(
+                            QDir(map).filePath(QStringLiteral("ph-%1-editor.png").arg(talen[taal]))));
+                    }
+                    vast("editing");
+                    Klik(*editor, "CancelButton");
+                }
+            });
+            Klik(d, "CommandEdit");
+            Klik(d, "CommandCalibrate");
+        });
+        harnas->Bij(D::Meten2,
+                    [&](KalibratieDialoog&) { harnas->Na(6000, [&] { vast("measuring-buffer-2"); }); });
+        harnas->Bij(D::Resultaat, [&](KalibratieDialoog& d) {
+            vast("result");
+            Klik(d, "OKButton");
+        });
+        EXPECT_TRUE(Kalibreer()) << talen[taal].toStdString();
+        EXPECT_EQ(n, 7) << talen[taal].toStdString();
+    }
 }

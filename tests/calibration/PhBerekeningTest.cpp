@@ -1,5 +1,5 @@
-#include "SchoneOmgeving.h"
 #include "calibration/PhBerekening.h"
+#include "SchoneOmgeving.h"
 
 #include <gtest/gtest.h>
 
@@ -46,8 +46,8 @@ TEST(PhBerekeningTest, AcceptanceLimitsAreInclusiveAndTellWhyAResultIsRejected) 
     EXPECT_EQ(EenpuntsKalibratie(0.0f, 25.0f, 5.99f).Melding, MeldingIsoPH);
 
     const auto helling = [](double s) {
-        return TweepuntsKalibratie(Electrode(7.0, s, 7.0, 25.0), 25.0f, 7.0f, Electrode(7.0, s, 4.0, 25.0), 25.0f,
-                                   4.0f);
+        return TweepuntsKalibratie(Electrode(7.0, s, 7.0, 25.0), 25.0f, 7.0f, Electrode(7.0, s, 4.0, 25.0),
+                                   25.0f, 4.0f);
     };
     EXPECT_TRUE(helling(0.801).Aanvaard());
     EXPECT_TRUE(helling(1.199).Aanvaard());
@@ -57,8 +57,8 @@ TEST(PhBerekeningTest, AcceptanceLimitsAreInclusiveAndTellWhyAResultIsRejected) 
         EXPECT_EQ(u.Helling, 0.0f) << s;
     }
     // A good slope with an ISO pH out of range.
-    const PhUitkomst iso =
-        TweepuntsKalibratie(Electrode(8.5, 1.0, 7.0, 25.0), 25.0f, 7.0f, Electrode(8.5, 1.0, 4.0, 25.0), 25.0f, 4.0f);
+    const PhUitkomst iso = TweepuntsKalibratie(Electrode(8.5, 1.0, 7.0, 25.0), 25.0f, 7.0f,
+                                               Electrode(8.5, 1.0, 4.0, 25.0), 25.0f, 4.0f);
     EXPECT_EQ(iso.Melding, MeldingIsoPH);
     // The same pH twice gives no slope at all.
     EXPECT_EQ(TweepuntsKalibratie(0.0f, 25.0f, 7.0f, 50.0f, 25.0f, 7.0f).Melding, MeldingHelling);
