@@ -171,7 +171,6 @@ QString DialogCalibrationPH::BufferBestandsnaam() {
 
 void DialogCalibrationPH::Laad() {
     Fout = false;
-    OKGeklikt = AnnulerenGeklikt = KalibrerenGeklikt = SluitenGevraagd = MeetTik = false;
     m_opgeslagen = false;
     m_geladen = true;
     if (!IsKanaalAdres(Ri, Mi, Ki)) {
@@ -218,7 +217,7 @@ void DialogCalibrationPH::Laad() {
     ZetToestand(KiesBuffer1);
     LeesPlaats(Sectie);
     ZetVensterBovenaan(this);
-    StartTikken();
+    StartProcedure();
 }
 
 void DialogCalibrationPH::CalibrationpH() {
@@ -235,8 +234,7 @@ void DialogCalibrationPH::CalibrationpH() {
 void DialogCalibrationPH::Ontlaad() {
     if (!m_geladen) return;
     m_geladen = false;
-    StopTikken();
-    MarkeerGesloten();
+    EindeProcedure();
     ZendModuleCommando(Ri, Mi, QStringLiteral("253"));
     // A dialog that could not be set up keeps the stored position and choices as they are.
     if (!Fout) {

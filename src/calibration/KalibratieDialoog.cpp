@@ -51,8 +51,9 @@ void KalibratieDialoog::MarkeerGesloten() {
     m_gesloten = true;
 }
 
-void KalibratieDialoog::StartTikken() {
+void KalibratieDialoog::StartProcedure() {
     m_gesloten = false;
+    OKGeklikt = AnnulerenGeklikt = KalibrerenGeklikt = SluitenGevraagd = MeetTik = false;
     m_tik = platform::klok().maakTimer();
     m_tik->bijTik = [this] {
         MeetTik = true;
@@ -62,8 +63,9 @@ void KalibratieDialoog::StartTikken() {
     m_tik->zetActief(true);
 }
 
-void KalibratieDialoog::StopTikken() {
+void KalibratieDialoog::EindeProcedure() {
     m_tik.reset();
+    m_gesloten = true;
 }
 
 void KalibratieDialoog::Annuleer() {

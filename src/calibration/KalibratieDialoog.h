@@ -56,9 +56,11 @@ protected:
     // The procedure is over: WachtTotGesloten returns.
     void MarkeerGesloten();
 
-    // The tick timer: runs from the load to the unload; every tick sets MeetTik and asks for a step.
-    void StartTikken();
-    void StopTikken();
+    // The load: the procedure is open, every flag is down, and the tick runs until the unload; every
+    // tick sets MeetTik and asks for a step.
+    void StartProcedure();
+    // The unload: the tick stops and the procedure is closed.
+    void EindeProcedure();
 
     // Cancel: sets AnnulerenGeklikt and Afbreken, and asks for a step.
     void Annuleer();

@@ -431,6 +431,32 @@ TEST_F(DialogCalibrationPHTest, ASlowReadingIsNeverEnteredTwice) {
     EXPECT_LT(terug, 1000) << "the waiting transaction gave up at once";
 }
 
+// ADC replies that fail leave the former values in the channels: they are no reading, so a module that
+// answers its status but not its ADC requests never makes a stale value look stable.
+TEST_F(DialogCalibrationPHTest, AFailedReadingIsNoReading) {
+    harnas->ZetLezing(Electrode(7.00), 25.0f);
+    harnas->Bij(D::KiesBuffer1, [this](KalibratieDialoog& d) {
+        Klik(d, "CommandCalibrate");
+        harnas->Na(3000, [this] {
+            // Every reply keeps only four data bytes: a whole status, half an ADC reading.
+            emulator.zetKortAntwoord(4);
+            emulator.zetFout(RackEmulator::Fout::KortAntwoord, -1, ModuleNr);
+        });
+        harnas->Na(60000, [this] {
+            EXPECT_EQ(harnas->dialoog->Toestand(), D::Meten1);
+            emulator.wisFouten();
+        });
+    });
+    qint64 stabiel = 0;
+    harnas->Bij(D::KiesBuffer2, [&](KalibratieDialoog& d) {
+        stabiel = harnas->Tijd();
+        Klik(d, "OKButton");
+    });
+    harnas->Bij(D::Resultaat, [](KalibratieDialoog& d) { Klik(d, "OKButton"); });
+    EXPECT_TRUE(Kalibreer());
+    EXPECT_GT(stabiel, 60000) << "the readings before the failures still count";
+}
+
 // The set-up: first use preselects "7.00" and "4.00" and centres the window; the caption names the
 // input; the choices made are offered again; a stored place below the screen centres the window.
 TEST_F(DialogCalibrationPHTest, TheDialogLoadsItsCaptionPlaceAndRememberedBuffers) {
