@@ -8,6 +8,7 @@
 #include "acquisition/vensters/Grafiekvenster.h"
 #include "acquisition/vensters/Rackvenster.h"
 #include "files/Grafiekconfiguratie.h"
+#include "calibration/Standaardbestanden.h"
 #include "files/Meetbestand.h"
 #include "files/RackConfiguratie.h"
 #include "platform/Klok.h"
@@ -61,11 +62,10 @@ void MaakDataMap(const QString& map, int rij, mdiK740& venster) {
     KiesInstellingenMap(rij);
 }
 
-// Copies a default file from the program folder when the target is missing; an existing target is
-// never replaced, a missing source is no error.
+// Copies a default file from the program folder, or the program's built-in one, when the target is
+// missing; an existing target is never replaced, a missing source is no error.
 void KopieerStandaard(const QString& bron, const QString& doel) {
-    if (QFile::exists(doel) || !QFile::exists(bron)) return;
-    QFile::copy(bron, doel);
+    KopieerStandaardbestand(bron, doel);
 }
 
 // A stored date, or now (not `gelezen`) when the text is no date.
@@ -194,12 +194,14 @@ void Initialisatie(mdiK740& venster) {
     MaakDataMap(MapConfiguratie, 3, venster);
     MaakDataMap(MapKalibratie, 4, venster);
     if (Demo) {
+        // The calibration files first: reading the demonstration rack's configuration loads them, and
+        // makes uncalibrated ones where none are.
         const QString bron = programma + QStringLiteral("/Configuration/");
-        MaakDemoConfiguratie();
         for (int m = 1; m <= AantalModules; ++m) {
             const QString naam = QStringLiteral("Rack1-F-F-F-M%1.cal").arg(m);
             KopieerStandaard(bron + naam, MapKalibratie + QLatin1Char('/') + naam);
         }
+        MaakDemoConfiguratie();
     }
 
     if (LadenBijOpstarten)
