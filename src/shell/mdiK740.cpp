@@ -9,6 +9,7 @@
 #include "acquisition/vensters/Rackvenster.h"
 #include "acquisition/vensters/Systeemboom.h"
 #include "acquisition/Verbinding.h"
+#include "factory/Fabrieksafregeling.h"
 #include "files/Configuratietekst.h"
 #include "files/CsvVelden.h"
 #include "files/Logbestanden.h"
@@ -23,6 +24,7 @@
 #include "rackviews/FormRack.h"
 #include "rackviews/FormTreeview.h"
 #include "rackviews/Rackindeling.h"
+#include "rackviews/RackvensterActies.h"
 #include "shared/Algemeen.h"
 #include "shared/Instellingen.h"
 #include "shared/Systeemfuncties.h"
@@ -326,6 +328,13 @@ bool mdiK740::MDIForm_Load(const QStringList& argumenten) {
     InstalleerLogbestanden();
     InstalleerMeetbestand();
     InstalleerRackvensters();
+    // The factory entries of the rack windows' module menus (shown in factory mode only).
+    rackvensterActies().OpenFabrieksafregeling = [](const QString&, int r, int m, bool alleenLezen) {
+        if (alleenLezen)
+            ToonInstellingenVanSN(r, m);
+        else
+            ToonFabrieksafregeling(r, m);
+    };
     InstalleerInstellenEnTerminal();
     InstalleerStandaarddialogen();
     InstalleerGrafiekvensters();
