@@ -104,7 +104,8 @@ std::vector<Schrijfstap> K761Schrijfstappen(const K761Labels& l) {
         const auto i = static_cast<size_t>(c);
         stappen.push_back(Stap(l.mvNul[i], AdresMvNul(c), MvNul, 4 * c + 1));
         stappen.push_back(Stap(l.mvSchaal[i], AdresMvSchaal(c), MvSchaal, 4 * c + 2));
-        stappen.push_back(Stap(l.temperatuurSchaal[i], AdresTemperatuurSchaal(c), TemperatuurSchaal, 4 * c + 3));
+        stappen.push_back(
+            Stap(l.temperatuurSchaal[i], AdresTemperatuurSchaal(c), TemperatuurSchaal, 4 * c + 3));
         stappen.push_back(Stap(l.temperatuurNul[i], AdresTemperatuurNul(c), TemperatuurNul, 4 * c + 4));
         stappen.push_back(Stap(l.lekstroom[i], AdresLekstroom(c), Lekstroom, 4 * c + 4));
     }

@@ -15,6 +15,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <cmath>
@@ -40,9 +41,11 @@ QLabel* Kanaalkop(int c, QWidget* ouder) {
 
 DialogK761Calibration::DialogK761Calibration(QWidget* ouder) : Fabrieksdialoog(ouder) {
     setWindowTitle(QStringLiteral("K761 parameters"));
+    const QSignalBlocker stil(SSTab);
 
     // Tab 0 "Input" and tab 1 "°C": per input a zero and a scale field with their constants.
-    const auto constantenTab = [this](std::array<Invoerveld*, 4>& nulVelden, std::array<Invoerveld*, 4>& schaalVelden,
+    const auto constantenTab = [this](std::array<Invoerveld*, 4>& nulVelden,
+                                      std::array<Invoerveld*, 4>& schaalVelden,
                                       std::array<Constantelabel*, 4>& nulLabels,
                                       std::array<Constantelabel*, 4>& schaalLabels, QLabel*& nulBereik,
                                       QLabel*& schaalBereik) {
@@ -76,8 +79,9 @@ DialogK761Calibration::DialogK761Calibration(QWidget* ouder) : Fabrieksdialoog(o
         rooster->setRowStretch(5, 1);
         return pagina;
     };
-    SSTab->addTab(constantenTab(TextNulpuntInput, TextSchaalInput, LabelNulpunt, LabelSchaal, LabelmVo, LabelmVr),
-                  QStringLiteral("Input"));
+    SSTab->addTab(
+        constantenTab(TextNulpuntInput, TextSchaalInput, LabelNulpunt, LabelSchaal, LabelmVo, LabelmVr),
+        QStringLiteral("Input"));
     SSTab->addTab(constantenTab(TextNulpuntGraden, TextSchaalGraden, LabelNulpuntGraden, LabelSchaalGraden,
                                 LabelBGraden, LabelAGraden),
                   QString::fromUtf8("°C"));
@@ -161,8 +165,8 @@ void DialogK761Calibration::ToonOntwerpteksten() {
 }
 
 QString DialogK761Calibration::SchrijfTekst() const {
-    return Tekst[250] + QLatin1Char(' ') + Tekst[297] + QLatin1Char(' ') + QString::number(Ri) + QLatin1Char(' ') +
-           Tekst[296] + QLatin1Char(' ') + QString::number(Mi);
+    return Tekst[250] + QLatin1Char(' ') + Tekst[297] + QLatin1Char(' ') + QString::number(Ri) +
+           QLatin1Char(' ') + Tekst[296] + QLatin1Char(' ') + QString::number(Mi);
 }
 
 void DialogK761Calibration::VoorSchrijven() {
@@ -188,10 +192,15 @@ void DialogK761Calibration::OpvragenParameters(int r, int m) {
             };
             lees([&] { Constanten[i].nul = UitEEprom(MvNul, LeesWoord(AdresMvNul(c))); }, 4 * c + 1);
             lees([&] { Constanten[i].schaal = UitEEprom(MvSchaal, LeesWoord(AdresMvSchaal(c))); }, 4 * c + 2);
-            lees([&] { Constanten[i + 4].schaal = UitEEprom(TemperatuurSchaal, LeesWoord(AdresTemperatuurSchaal(c))); },
-                 4 * c + 3);
-            lees([&] { Constanten[i + 4].nul = UitEEprom(TemperatuurNul, LeesWoord(AdresTemperatuurNul(c))); },
-                 4 * c + 4);
+            lees(
+                [&] {
+                    Constanten[i + 4].schaal =
+                        UitEEprom(TemperatuurSchaal, LeesWoord(AdresTemperatuurSchaal(c)));
+                },
+                4 * c + 3);
+            lees(
+                [&] { Constanten[i + 4].nul = UitEEprom(TemperatuurNul, LeesWoord(AdresTemperatuurNul(c))); },
+                4 * c + 4);
             if (!Afgebroken()) lekstroom = UitEEprom(Lekstroom, LeesWoord(AdresLekstroom(c)));
             // After a cancel the label shows the last value read (0.0 when none).
             LabelLekstroom[i]->Zet(TekstLekstroom + OpmaakSingle(lekstroom, FormaatNul), false);
@@ -212,12 +221,14 @@ void DialogK761Calibration::ToonOverzicht() {
         LabelSchaal[c]->Zet(OpmaakSingle(Constanten[c].schaal, FormaatSchaal), false);
         LabelNulpuntGraden[c]->Zet(OpmaakSingle(Constanten[c + 4].nul, FormaatGradenNul), false);
         LabelSchaalGraden[c]->Zet(OpmaakSingle(Constanten[c + 4].schaal, FormaatGradenSchaal), false);
-        for (QLineEdit* veld : {TextNulpuntInput[c], TextSchaalInput[c], TextNulpuntGraden[c], TextSchaalGraden[c]})
+        for (QLineEdit* veld :
+             {TextNulpuntInput[c], TextSchaalInput[c], TextNulpuntGraden[c], TextSchaalGraden[c]})
             veld->clear();
     }
     SSTab->setCurrentIndex(TabInput);
     LabelmVo->setText(Bereiktekst(-15, Tekst[271], 15, FormaatNul, QStringLiteral("Input = 0.0 mV")));
-    LabelmVr->setText(Bereiktekst(0.9f, Tekst[270], 1.1f, FormaatSchaal, QStringLiteral("Input = 1400.0 mV")));
+    LabelmVr->setText(
+        Bereiktekst(0.9f, Tekst[270], 1.1f, FormaatSchaal, QStringLiteral("Input = 1400.0 mV")));
     LabelBGraden->setText(
         Bereiktekst(-4250, Tekst[271], 4250, FormaatGradenNul, QString::fromUtf8("Input = 20.0 °C")));
     LabelAGraden->setText(
@@ -295,7 +306,6 @@ bool DialogK761Calibration::VerwerkNulpunt(int i) {
             geldig = Weiger(veld, TabInput, Tekst[244], vbExclamation | vbOKOnly, StandaardTitel());
         }
     }
-    NulpuntActief = false;
     return geldig;
 }
 
@@ -314,13 +324,11 @@ bool DialogK761Calibration::VerwerkSchaal(int i) {
             geldig = Weiger(veld, TabInput, Tekst[244], vbExclamation | vbOKOnly, StandaardTitel());
         }
     }
-    SchaalActief = false;
     return geldig;
 }
 
 bool DialogK761Calibration::VerwerkTemperatuur(int i, Invoerveld* veld) {
     const auto c = static_cast<size_t>(i);
-    const bool nulVeld = veld == TextNulpuntGraden[c];
     bool geldig = true;
     if (!Leeg(TextNulpuntGraden[c]) && !Leeg(TextSchaalGraden[c])) {
         const float t20 = TekstNaarSingle(TextNulpuntGraden[c]->text());
@@ -337,7 +345,6 @@ bool DialogK761Calibration::VerwerkTemperatuur(int i, Invoerveld* veld) {
             geldig = Weiger(veld, TabGraden, Tekst[244], vbExclamation | vbOKCancel, StandaardTitel());
         }
     }
-    (nulVeld ? NulpuntActief : SchaalActief) = false;
     return geldig;
 }
 
@@ -348,7 +355,8 @@ bool DialogK761Calibration::VerwerkLekstroom(int i) {
     // The sign is dropped.
     const float v = std::fabs(TekstNaarSingle(veld->text()));
     if (v > k761::MaximaleLekstroom)
-        return Weiger(veld, TabXtraK761, Tekst[244] + QStringLiteral("\n"), vbExclamation | vbOKOnly, windowTitle());
+        return Weiger(veld, TabXtraK761, Tekst[244] + QStringLiteral("\n"), vbExclamation | vbOKOnly,
+                      windowTitle());
     LabelLekstroom[c]->Zet(TekstLekstroom + OpmaakSingle(v, FormaatNul), true);
     veld->clear();
     Gewijzigd = true;

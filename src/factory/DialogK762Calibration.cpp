@@ -17,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QLocale>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -53,6 +54,7 @@ size_t Plaats(int i) {
 
 DialogK762Calibration::DialogK762Calibration(QWidget* ouder) : Fabrieksdialoog(ouder) {
     setWindowTitle(QStringLiteral("K762 parameters"));
+    const QSignalBlocker stil(SSTab);
     const auto veldbreedte = 90;
 
     // Range tabs 0..3: per input the zero and scale of that range, and the range's frequency.
@@ -237,9 +239,10 @@ void DialogK762Calibration::OpvragenParameters(int r, int m) {
                 stap(++n);
             }
             if (!Afgebroken()) {
-                LabelDCoffset[i]->Zet(TekstDcOffset + OpmaakSingle(UitEEprom(DcOffset, LeesWoord(AdresDcOffset(a))),
-                                                                   FormaatNul),
-                                      false);
+                LabelDCoffset[i]->Zet(
+                    TekstDcOffset +
+                        OpmaakSingle(UitEEprom(DcOffset, LeesWoord(AdresDcOffset(a))), FormaatNul),
+                    false);
                 stap(++n);
             }
         }
@@ -328,8 +331,8 @@ void DialogK762Calibration::ToonMeetwaarden(bool geldig) {
             LabelGraden[i]->clear();
             continue;
         }
-        const std::optional<float> waarde =
-            LiveWaarde(m.Meting[i + 1].AdcWaarde, Bereikconstanten[Plaats(k762::ConstanteIndex(c, HuidigBereik))]);
+        const std::optional<float> waarde = LiveWaarde(
+            m.Meting[i + 1].AdcWaarde, Bereikconstanten[Plaats(k762::ConstanteIndex(c, HuidigBereik))]);
         LabelWaarde[i]->setText(waarde ? OpmaakSingle(*waarde, FormaatMeting) : QString());
         LabelGraden[i]->setText(Opmaak(m.Temperatuur[i + 1].AdcWaarde / 10.0, FormaatMeting));
     }
@@ -369,10 +372,7 @@ void DialogK762Calibration::LabelGeklikt(QLabel* label) {
 
 bool DialogK762Calibration::VerwerkVeld(Invoerveld* veld) {
     if (veld == TextSerieNummer) return VerwerkSerienummer();
-    if (Leeg(veld)) {
-        NulpuntActief = SchaalActief = false;
-        return true;
-    }
+    if (Leeg(veld)) return true;
     if (const int i = IndexVan(TextNulpunt, veld); i >= 0) return VerwerkNulpunt(i);
     if (const int i = IndexVan(TextSchaal, veld); i >= 0) return VerwerkSchaal(i);
     if (const int i = IndexVan(TextNulpuntGraden, veld); i >= 0) return VerwerkTemperatuur(i, veld);
@@ -395,7 +395,6 @@ bool DialogK762Calibration::VerwerkNulpunt(int veldIndex) {
     } else {
         geldig = Weiger(veld, veldIndex / 4, Tekst[244], vbExclamation | vbOKOnly, StandaardTitel());
     }
-    NulpuntActief = false;
     return geldig;
 }
 
@@ -412,13 +411,11 @@ bool DialogK762Calibration::VerwerkSchaal(int veldIndex) {
     } else {
         geldig = Weiger(veld, veldIndex / 4, Tekst[244], vbExclamation | vbOKOnly, StandaardTitel());
     }
-    SchaalActief = false;
     return geldig;
 }
 
 bool DialogK762Calibration::VerwerkTemperatuur(int c, Invoerveld* veld) {
     const auto i = Plaats(c);
-    const bool nulVeld = veld == TextNulpuntGraden[i];
     bool geldig = true;
     if (!Leeg(TextNulpuntGraden[i]) && !Leeg(TextSchaalGraden[i])) {
         const float t20 = TekstNaarSingle(TextNulpuntGraden[i]->text());
@@ -435,7 +432,6 @@ bool DialogK762Calibration::VerwerkTemperatuur(int c, Invoerveld* veld) {
             geldig = Weiger(veld, TabGraden, Tekst[244], vbExclamation | vbOKCancel, StandaardTitel());
         }
     }
-    (nulVeld ? NulpuntActief : SchaalActief) = false;
     return geldig;
 }
 
@@ -502,12 +498,14 @@ std::vector<Schrijfstap> DialogK762Calibration::LabelsNaarRecord() {
         l.schaal[i] = lees(LabelSchaal[i], Schaal, TekstNaarSingle(LabelSchaal[i]->text()));
     }
     for (size_t c = 0; c < 4; ++c) {
-        l.temperatuurNul[c] = lees(LabelNulpuntGraden[c], TemperatuurNul, TekstNaarSingle(LabelNulpuntGraden[c]->text()));
+        l.temperatuurNul[c] =
+            lees(LabelNulpuntGraden[c], TemperatuurNul, TekstNaarSingle(LabelNulpuntGraden[c]->text()));
         l.temperatuurSchaal[c] =
             lees(LabelSchaalGraden[c], TemperatuurSchaal, TekstNaarSingle(LabelSchaalGraden[c]->text()));
-        l.frequentie[c] =
-            lees(LabelFrekwentie[c], Frequentie, static_cast<float>(TekstNaarLong(LabelFrekwentie[c]->text())));
-        l.dcOffset[c] = lees(LabelDCoffset[c], DcOffset, TekstNaarSingle(NaRegeleinde(LabelDCoffset[c]->text())));
+        l.frequentie[c] = lees(LabelFrekwentie[c], Frequentie,
+                               static_cast<float>(TekstNaarLong(LabelFrekwentie[c]->text())));
+        l.dcOffset[c] =
+            lees(LabelDCoffset[c], DcOffset, TekstNaarSingle(NaRegeleinde(LabelDCoffset[c]->text())));
     }
     VulK762Record(AfregelRecord, l);
     return K762Schrijfstappen(l);

@@ -20,6 +20,7 @@
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTabBar>
@@ -251,10 +252,10 @@ void Fabrieksdialoog::ZetToestand(Toestand t) {
 }
 
 void Fabrieksdialoog::WisMeetwaarden() {
-    for (size_t c = 0; c < 4; ++c) {
-        LabelWaarde[c]->clear();
-        LabelGraden[c]->clear();
-    }
+    for (QLabel* l : LabelWaarde)
+        if (l) l->clear();
+    for (QLabel* l : LabelGraden)
+        if (l) l->clear();
 }
 
 bool Fabrieksdialoog::Afgebroken() const {
@@ -300,27 +301,42 @@ QString Fabrieksdialoog::NaRegeleinde(const QString& tekst) {
 }
 
 void Fabrieksdialoog::VeldVerlaten(Invoerveld* veld) {
+    // No zero or scale field has the focus now (the next field to gain it sets its own flag).
+    NulpuntActief = SchaalActief = false;
+    // A field that only held the focus while it was put back into a refused one is not taken.
+    if (m_focusTerug) return;
     // Taken once the focus has settled (the handling may show a message and put the focus back).
-    m_openVeld = veld;
-    QMetaObject::invokeMethod(this, [this] { VerwerkOpenVeld(); }, Qt::QueuedConnection);
+    m_openVelden.emplace_back(veld);
+    QMetaObject::invokeMethod(
+        this, [this] { VerwerkOpenVeld(); }, Qt::QueuedConnection);
 }
 
 bool Fabrieksdialoog::VerwerkOpenVeld() {
-    Invoerveld* veld = m_openVeld;
-    m_openVeld = nullptr;
     const bool invoer = m_toestand == Toestand::Bewerken || m_toestand == Toestand::Opzoeken ||
                         m_toestand == Toestand::Bereikwissel;
-    if (!veld || !invoer || m_sluitGevraagd) return true;
-    return VerwerkVeld(veld);
+    while (!m_openVelden.empty()) {
+        const QPointer<Invoerveld> veld = m_openVelden.front();
+        m_openVelden.erase(m_openVelden.begin());
+        if (!veld || !invoer || m_sluitGevraagd) continue;
+        if (!VerwerkVeld(veld)) {
+            // The refused field has the focus again; fields left after it wait until they are left again.
+            m_openVelden.clear();
+            return false;
+        }
+    }
+    return true;
 }
 
-bool Fabrieksdialoog::Weiger(Invoerveld* veld, int tab, const QString& tekst, int stijl, const QString& titel) {
+bool Fabrieksdialoog::Weiger(Invoerveld* veld, int tab, const QString& tekst, int stijl,
+                             const QString& titel) {
     const int antwoord = ToonMelding(tekst, stijl, titel);
     // An OK pressed while the message was open does not go ahead past the refused entry.
     m_okGevraagd = false;
     if ((stijl & 7) == vbOKCancel && antwoord != vbOK) return false;
     SSTab->setCurrentIndex(tab);
+    m_focusTerug = true;
     veld->setFocus(Qt::OtherFocusReason);
+    m_focusTerug = false;
     return false;
 }
 
@@ -406,12 +422,12 @@ void Fabrieksdialoog::OKReeks() {
             alleGeschreven = false;
     };
     for (const Schrijfstap& stap : stappen) {
-        if (stap.adres)
-            schrijf([&] { return SchrijfWoordEEpromControle(Ri, Mi, *stap.adres, stap.woord); });
+        if (stap.adres) schrijf([&] { return SchrijfWoordEEpromControle(Ri, Mi, *stap.adres, stap.woord); });
         ZetVoortgang(stap.voortgang);
     }
     if (LabelSerieNummer->Rood())
-        schrijf([&] { return SchrijfDubbelWoordEEpromControle(Ri, Mi, AdresSerienummer, AfregelSerienummer); });
+        schrijf(
+            [&] { return SchrijfDubbelWoordEEpromControle(Ri, Mi, AdresSerienummer, AfregelSerienummer); });
     ZendModuleCommando(Ri, Mi, QStringLiteral("253"));
     SluitVoortgang();
     if (alleGeschreven)

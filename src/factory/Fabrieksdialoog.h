@@ -14,8 +14,10 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <array>
 #include <memory>
+#include <vector>
 
 class QPushButton;
 class QTabWidget;
@@ -187,5 +189,7 @@ private:
     bool m_sluitGevraagd = false;
     bool m_metenWasActief = false;
     bool m_ontladen = false;
-    Invoerveld* m_openVeld = nullptr;
+    bool m_focusTerug = false;
+    // Fields left whose entry is still to be taken, in the order they were left.
+    std::vector<QPointer<Invoerveld>> m_openVelden;
 };
