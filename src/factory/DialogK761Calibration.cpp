@@ -116,17 +116,20 @@ DialogK761Calibration::DialogK761Calibration(QWidget* ouder) : Fabrieksdialoog(o
     PictureModule = new QFrame(this);
     PictureModule->setFrameShape(QFrame::StyledPanel);
     auto* metingen = new QGridLayout(PictureModule);
+    metingen->addWidget(new QLabel(QStringLiteral("Reading (mV)"), PictureModule), 1, 0);
+    metingen->addWidget(new QLabel(QStringLiteral("Raw (mV)"), PictureModule), 2, 0);
+    metingen->addWidget(new QLabel(QString::fromUtf8("°C"), PictureModule), 3, 0);
     for (int c = 0; c < 4; ++c) {
         const auto i = static_cast<size_t>(c);
-        metingen->addWidget(Kanaalkop(c, PictureModule), 0, c, Qt::AlignRight);
+        metingen->addWidget(Kanaalkop(c, PictureModule), 0, c + 1, Qt::AlignRight);
         QLabel* waarde = MaakMeetlabel(c, LabelWaarde);
         waarde->setCursor(Qt::PointingHandCursor);
         waarde->setToolTip(QStringLiteral("Click to copy into the focused zero or scale field"));
-        metingen->addWidget(waarde, 1, c);
+        metingen->addWidget(waarde, 1, c + 1);
         LabelEenheid[i] = new QLabel(PictureModule);
         LabelEenheid[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        metingen->addWidget(LabelEenheid[i], 2, c);
-        metingen->addWidget(MaakMeetlabel(c, LabelGraden), 3, c);
+        metingen->addWidget(LabelEenheid[i], 2, c + 1);
+        metingen->addWidget(MaakMeetlabel(c, LabelGraden), 3, c + 1);
     }
 
     auto* knoppen = new QHBoxLayout;

@@ -149,14 +149,16 @@ DialogK762Calibration::DialogK762Calibration(QWidget* ouder) : Fabrieksdialoog(o
     auto* metingen = new QFrame(this);
     metingen->setFrameShape(QFrame::StyledPanel);
     auto* metingRooster = new QGridLayout(metingen);
+    metingRooster->addWidget(new QLabel(QStringLiteral("Reading"), metingen), 1, 0);
+    metingRooster->addWidget(new QLabel(QString::fromUtf8("°C"), metingen), 2, 0);
     for (int c = 0; c < 4; ++c) {
-        metingRooster->addWidget(Kanaalkop(c, metingen), 0, c, Qt::AlignRight);
+        metingRooster->addWidget(Kanaalkop(c, metingen), 0, c + 1, Qt::AlignRight);
         for (QLabel* l : {MaakMeetlabel(c, LabelWaarde), MaakMeetlabel(c, LabelGraden)}) {
             l->setCursor(Qt::PointingHandCursor);
             l->setToolTip(QStringLiteral("Click to copy into the focused zero or scale field"));
         }
-        metingRooster->addWidget(LabelWaarde[Plaats(c)], 1, c);
-        metingRooster->addWidget(LabelGraden[Plaats(c)], 2, c);
+        metingRooster->addWidget(LabelWaarde[Plaats(c)], 1, c + 1);
+        metingRooster->addWidget(LabelGraden[Plaats(c)], 2, c + 1);
     }
 
     auto* knoppen = new QHBoxLayout;

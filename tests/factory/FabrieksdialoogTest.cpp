@@ -19,9 +19,11 @@
 #include "shared/Voortgang.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -826,4 +828,86 @@ TEST_F(FabrieksdialoogTest, TheFactoryEntriesOpenTheDialogOfTheModulesModel) {
     });
     EXPECT_EQ(ToonInstellingenVanSN(1, 3), QDialog::Rejected);
     EXPECT_EQ(Aantal(80, MvNr), 0);
+}
+
+// ---------------------------------------------------------------------------------------------------
+// What the technician sees
+
+namespace {
+// The lines of every shown label and button that do not fit within it (a trailing blank aside).
+QStringList AfgesnedenTeksten(QWidget& venster) {
+    QStringList fouten;
+    for (QLabel* l : venster.findChildren<QLabel*>()) {
+        if (!l->isVisible()) continue;
+        for (const QString& regel : l->text().split(QRegularExpression(QStringLiteral("\r?\n"))))
+            if (l->fontMetrics().horizontalAdvance(regel.trimmed()) > l->contentsRect().width())
+                fouten << regel;
+    }
+    for (QPushButton* k : venster.findChildren<QPushButton*>())
+        if (k->isVisible() && k->fontMetrics().horizontalAdvance(k->text()) > k->width()) fouten << k->text();
+    return fouten;
+}
+
+void Bewaar(QWidget& venster, const QString& naam) {
+    const QString map = qEnvironmentVariable("K740_SCREENSHOTS");
+    if (map.isEmpty()) return;
+    ASSERT_TRUE(QDir().mkpath(map));
+    EXPECT_TRUE(venster.grab().toImage().save(QDir(map).filePath(naam)));
+}
+} // namespace
+
+// Every tab of both windows, with the constants read, live readings, a changed constant and the
+// certificate of a stored record: each text whole within its label. With K740_SCREENSHOTS set to a
+// folder (scripts/screenshot-fabriek) the windows are also kept there as pictures.
+TEST_F(FabrieksdialoogTest, BothWindowsShowEveryTextWholeOnEveryTab) {
+    VulK761();
+    VulK762();
+    ASSERT_TRUE(VoegApparaatToe(ProductieDatabasePad, 1, 60001, QStringLiteral("K761")));
+    ASSERT_TRUE(VoegApparaatToe(ProductieDatabasePad, 2, 60010, QStringLiteral("K762")));
+    // A stored record of the K761, so that its certificate shows.
+    {
+        DialogK761Calibration d;
+        d.Ri = 1;
+        d.Mi = 3;
+        d.Laad();
+        Typ(d, d.TextLekstroom[0], QStringLiteral("0.6"));
+        QTest::mouseClick(d.OKButton, Qt::LeftButton);
+        DraaiTotGesloten(d);
+    }
+    mv->adc = {14010, 7, -3, 6512};
+    mv->temperatuurAdc = {215, 250, 198, 812};
+    ec->adc = {3891, 1234, 4, 18000};
+    ec->temperatuurAdc = {201, 253, 250, 799};
+
+    DialogK761Calibration a;
+    a.Ri = 1;
+    a.Mi = 3;
+    a.Laad();
+    Draai(a, 2100);
+    Typ(a, a.TextNulpuntInput[1], QStringLiteral("-0.7"));
+    for (int t = a.SSTab->count() - 1; t >= 0; --t) {
+        a.SSTab->setCurrentIndex(t);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(AfgesnedenTeksten(a), QStringList()) << "K761 tab " << t;
+        if (t == DialogK761Calibration::TabInfo) Bewaar(a, QStringLiteral("fabriek-k761-info.png"));
+        if (t == DialogK761Calibration::TabXtraK761) Bewaar(a, QStringLiteral("fabriek-k761-xtra.png"));
+    }
+    EXPECT_EQ(a.LabelWaarde[0]->text(), QStringLiteral("1400.1"));
+    Bewaar(a, QStringLiteral("fabriek-k761.png"));
+
+    DialogK762Calibration b;
+    b.Ri = 1;
+    b.Mi = 4;
+    b.Laad();
+    for (int t = b.SSTab->count() - 1; t >= 0; --t) {
+        b.SSTab->setCurrentIndex(t);
+        Draai(b, 100);
+        EXPECT_EQ(AfgesnedenTeksten(b), QStringList()) << "K762 tab " << t;
+    }
+    b.SSTab->setCurrentIndex(2);
+    Draai(b, 3000);
+    Typ(b, b.TextNulpunt[9], QStringLiteral("12.5"));
+    EXPECT_EQ(b.LabelWaarde[1]->text(), QStringLiteral("128.2"));
+    EXPECT_EQ(AfgesnedenTeksten(b), QStringList());
+    Bewaar(b, QStringLiteral("fabriek-k762.png"));
 }
