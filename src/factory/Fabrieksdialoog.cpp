@@ -159,6 +159,7 @@ bool Fabrieksdialoog::eventFilter(QObject* object, QEvent* e) {
             // The number is taken without leaving the field.
             VerwerkSerienummer();
             TextSerieNummer->Markeer();
+            Kindex = -1;
             return true;
         }
     }
@@ -280,6 +281,7 @@ void Fabrieksdialoog::SSTab_Click() {
 }
 
 void Fabrieksdialoog::LeesMetingen() {
+    if (!IsModulePlaats(Ri, Mi)) return;
     LeesTemperatuurADC(Ri, Mi);
     bool geldig = Antwoord == AntwoordFrame;
     if (m_sluitGevraagd || m_toestand != Toestand::Bewerken) return;

@@ -563,6 +563,9 @@ TEST_F(FabrieksdialoogTest, ASlowLiveReadingIsNeverEnteredTwice) {
     d.Ri = 1;
     d.Mi = 3;
     d.Laad();
+    mv->adc = {14010, 0, 0, 0};
+    Draai(d, 2100);
+    ASSERT_EQ(d.LabelWaarde[0]->text(), QStringLiteral("1400.1"));
     emulator.wisVerzoeken();
     emulator.zetFout(RackEmulator::Fout::Stilte, -1, MvNr);
     Draai(d, 30000);
@@ -578,6 +581,9 @@ TEST_F(FabrieksdialoogTest, ASlowLiveReadingIsNeverEnteredTwice) {
         EXPECT_LE(rij, 4u) << "at request " << i;
     }
     EXPECT_EQ(codes.front(), 20);
+    // A reading that got no answer shows nothing rather than the last values as if they were live.
+    EXPECT_TRUE(d.LabelWaarde[0]->text().isEmpty());
+    EXPECT_TRUE(d.LabelGraden[0]->text().isEmpty());
     QTest::mouseClick(d.CancelButton, Qt::LeftButton);
     DraaiTotGesloten(d);
     EXPECT_EQ(d.result(), QDialog::Rejected);
