@@ -64,6 +64,7 @@
 #include "acquisition/vensters/Rackvenster.h"
 #include "files/Bestandsdialogen.h"
 #include "files/Bestandsdiensten.h"
+#include "factory/Fabrieksafregeling.h"
 #include "files/RackConfiguratie.h"
 #include "rackviews/DialogK76xSettings.h"
 #include "rackviews/FormRack.h"
@@ -80,11 +81,20 @@
 
 namespace {
 
-// The rack window's entries: the table window's from the table window, the module settings dialog.
+// The rack window's entries: the table window's from the table window, the module settings dialog and
+// the factory adjustment dialogs.
 class Rackingangen : public FrmTabelRackingangen {
 public:
     bool HeeftModuleInstellingen() const override { return true; }
     void OpenModuleInstellingen(int r, int m, int k) override { ToonModuleInstellingen(r, m, k); }
+    bool HeeftFabrieksafregeling() const override { return true; }
+    void OpenFabrieksafregeling(const QString& type, int r, int m, bool alleenLezen) override {
+        (void)type; // the dialog follows the module's own model
+        if (alleenLezen)
+            ToonInstellingenVanSN(r, m);
+        else
+            ToonFabrieksafregeling(r, m);
+    }
 };
 
 // The progress window's Cancel ends the rack-link transaction in progress.

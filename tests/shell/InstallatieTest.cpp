@@ -53,6 +53,7 @@ TEST_F(InstallatieTest, EverySeamIsFilledWithTheProgramsOwnSideAndTakenAwayAgain
         EXPECT_NE(dynamic_cast<FrmTabelRackingangen*>(&rackvensterActies()), nullptr);
         EXPECT_TRUE(rackvensterActies().HeeftTabel());
         EXPECT_TRUE(rackvensterActies().HeeftModuleInstellingen());
+        EXPECT_TRUE(rackvensterActies().HeeftFabrieksafregeling());
         // The table window's menu side has no main-window menus to reach yet.
         EXPECT_TRUE(Leeg(tabelvensterOmgeving));
         EXPECT_EQ(typeid(bestandsdialogen()), typeid(Standaarddialogen));
