@@ -174,8 +174,13 @@ public:
     virtual ~ModuleInstellingenActies() = default;
     // Runs a calibration of module (r, m): k 1..4 an input, 5..8 the temperature channel of input
     // k - 4. Returns when it has finished; it stores its result itself.
-    virtual bool KanKalibreren(Kalibratiesoort soort) const { (void)soort; return false; }
-    virtual void Kalibreer(Kalibratiesoort soort, int r, int m, int k) { (void)soort, (void)r, (void)m, (void)k; }
+    virtual bool KanKalibreren(Kalibratiesoort soort) const {
+        (void)soort;
+        return false;
+    }
+    virtual void Kalibreer(Kalibratiesoort soort, int r, int m, int k) {
+        (void)soort, (void)r, (void)m, (void)k;
+    }
     // Shows the GLP report of channel k (1..8) of module (r, m), modeless.
     virtual bool HeeftGLP() const { return false; }
     virtual void ToonGLP(int r, int m, int k) { (void)r, (void)m, (void)k; }

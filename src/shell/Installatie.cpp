@@ -43,31 +43,37 @@
 // Bestandsbewerkingen     files/Bestandsbewerkingen.h          - (its own works)     FouteBewerkingen
 // TabelvensterHerstel     files/RackConfiguratie.h             FrmTabelHerstel       OpnameTabelHerstel
 // RackvensterActies       rackviews/RackvensterActies.h        Rackingangen (below)  Acties (FormRackTest)
+// ModuleInstellingenActies rackviews/DialogK76xSettings.h      Moduleknoppen (below) Knopacties
 // TabelvensterOmgeving    views/frmTabel.h                     - (no menus yet)      Menuopname
 // GrafiekvensterOmgeving  views/Grafiekvensters.h              the main window       Sluitopname
 //
 // The program's sides: FormMeldingVenster, FrmVoortgangVenster and FormPathInputVenster in shared/ui,
 // Bestandsdiensten in files, FormRackMaker in rackviews, FrmTabelMaker, FrmTabelHerstel and
-// FrmTabelRackingangen in views, Standaarddialogen in shell. The fakes named Opname* are in
-// tests/support; the others live beside the tests of their seam: Hoofdvensterdubbel and Geluidsopname in
-// MeldingTest, MdiBeheer and Acties in FormRackTest, OpnameVoortgang in MeetbestandTest, DialoogDubbel
-// and FouteBewerkingen in tests/files/Bestandsomgeving.h, OpnameTabelHerstel in RackConfiguratieTest,
-// Menuopname in TabelvensterTest, Sluitopname in frmGrafiekTest. The rack window's entries that have no
-// window yet go to the module settings dialog (rackviews itself: then a direct call), the print engine
-// and the factory dialogs, beside the table window's; the table window's menu side to the main window's
-// Edit menu.
+// FrmTabelRackingangen in views, Standaarddialogen in shell, and below: Rackingangen (the table
+// window's entries of FrmTabelRackingangen, the module settings dialog of rackviews and the factory
+// adjustment dialogs) and Moduleknoppen (the pH calibration of calibration, the report window's GLP tab
+// of reports; the other calibrations have no dialog yet, so their buttons stay hidden). The fakes named
+// Opname* are in tests/support; the others live beside the tests of their seam: Hoofdvensterdubbel and
+// Geluidsopname in MeldingTest, MdiBeheer and Acties in FormRackTest, OpnameVoortgang in
+// MeetbestandTest, DialoogDubbel and FouteBewerkingen in tests/files/Bestandsomgeving.h,
+// OpnameTabelHerstel in RackConfiguratieTest, Menuopname in TabelvensterTest, Sluitopname in
+// frmGrafiekTest, Knopacties and Moduleopener in DialogK76xSettingsTest. The rack window's direct
+// printout has no side yet; the table window's menu side goes to the main window's Edit menu.
 #include "shell/Installatie.h"
 
+#include "acquisition/Kalibratiebestand.h"
 #include "acquisition/Koppelingen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/vensters/Hoofdvenster.h"
 #include "acquisition/vensters/Rackvenster.h"
+#include "calibration/DialogCalibrationPH.h"
+#include "factory/Fabrieksafregeling.h"
 #include "files/Bestandsdialogen.h"
 #include "files/Bestandsdiensten.h"
-#include "factory/Fabrieksafregeling.h"
 #include "files/RackConfiguratie.h"
 #include "rackviews/DialogK76xSettings.h"
 #include "rackviews/FormRack.h"
+#include "reports/FormGLP.h"
 #include "shared/MapKeuze.h"
 #include "shared/Melding.h"
 #include "shared/Voortgang.h"
@@ -97,6 +103,22 @@ public:
     }
 };
 
+// The module settings dialog's Calibrate and GLP: the pH calibration, and the report window's GLP tab.
+// The other calibrations have no dialog yet: their buttons stay hidden.
+class Moduleknoppen : public ModuleInstellingenActies {
+public:
+    bool KanKalibreren(Kalibratiesoort soort) const override { return soort == Kalibratiesoort::PH; }
+    void Kalibreer(Kalibratiesoort soort, int r, int m, int k) override {
+        if (soort != Kalibratiesoort::PH) return;
+        // A stored calibration goes into the module's record at once.
+        if (ToonPhKalibratie(r, m, k, ModuleInstellingenVenster())) LaadKalibratieK761(r, m, k);
+    }
+    bool HeeftGLP() const override { return true; }
+    void ToonGLP(int r, int m, int k) override {
+        ToonRapport(static_cast<int16_t>(r), static_cast<int16_t>(m), static_cast<int16_t>(k), true);
+    }
+};
+
 // The progress window's Cancel ends the rack-link transaction in progress.
 class LinkAfbreking : public VoortgangOmgeving {
 public:
@@ -123,6 +145,7 @@ struct Installatie::Delen {
     FrmTabelMaker tabelvensters;
     FrmTabelHerstel tabelherstel;
     Rackingangen rackingangen;
+    Moduleknoppen moduleknoppen;
     Standaarddialogen dialogen;
 };
 
@@ -145,12 +168,14 @@ Installatie::Installatie(mdiK740& hoofdvenster) : m_delen(std::make_unique<Delen
     ZetTabelvensterMaker(&d.tabelvensters);
     ZetTabelvensterHerstel(&d.tabelherstel);
     ZetRackvensterActies(&d.rackingangen);
+    ZetModuleInstellingenActies(&d.moduleknoppen);
     ZetBestandsdialogen(&d.dialogen);
 }
 
 Installatie::~Installatie() {
     Delen& d = *m_delen;
     ZetTerug(bestandsdialogen, ZetBestandsdialogen, d.dialogen);
+    ZetTerug(moduleInstellingenActies, ZetModuleInstellingenActies, d.moduleknoppen);
     ZetTerug(rackvensterActies, ZetRackvensterActies, d.rackingangen);
     ZetTerug(tabelvensterHerstel, ZetTabelvensterHerstel, d.tabelherstel);
     ZetTerug(tabelvensterMaker, ZetTabelvensterMaker, d.tabelvensters);

@@ -141,7 +141,9 @@ public:
         int k;
     };
     bool KanKalibreren(Kalibratiesoort) const override { return true; }
-    void Kalibreer(Kalibratiesoort soort, int r, int m, int k) override { gestart.push_back({soort, r, m, k}); }
+    void Kalibreer(Kalibratiesoort soort, int r, int m, int k) override {
+        gestart.push_back({soort, r, m, k});
+    }
     bool HeeftGLP() const override { return true; }
     void ToonGLP(int, int, int k) override { glp.push_back(k); }
     std::vector<Start> gestart;

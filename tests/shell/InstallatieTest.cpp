@@ -7,6 +7,7 @@
 #include "files/Bestandsdialogen.h"
 #include "files/Bestandsdiensten.h"
 #include "files/RackConfiguratie.h"
+#include "rackviews/DialogK76xSettings.h"
 #include "rackviews/FormRack.h"
 #include "rackviews/RackvensterActies.h"
 #include "shared/MapKeuze.h"
@@ -54,6 +55,11 @@ TEST_F(InstallatieTest, EverySeamIsFilledWithTheProgramsOwnSideAndTakenAwayAgain
         EXPECT_TRUE(rackvensterActies().HeeftTabel());
         EXPECT_TRUE(rackvensterActies().HeeftModuleInstellingen());
         EXPECT_TRUE(rackvensterActies().HeeftFabrieksafregeling());
+        // The module settings dialog's buttons: the pH calibration and the GLP report, no other kind yet.
+        EXPECT_TRUE(moduleInstellingenActies().KanKalibreren(Kalibratiesoort::PH));
+        EXPECT_FALSE(moduleInstellingenActies().KanKalibreren(Kalibratiesoort::EenPunt));
+        EXPECT_FALSE(moduleInstellingenActies().KanKalibreren(Kalibratiesoort::Geleidbaarheid));
+        EXPECT_TRUE(moduleInstellingenActies().HeeftGLP());
         // The table window's menu side has no main-window menus to reach yet.
         EXPECT_TRUE(Leeg(tabelvensterOmgeving));
         EXPECT_EQ(typeid(bestandsdialogen()), typeid(Standaarddialogen));
@@ -74,6 +80,7 @@ TEST_F(InstallatieTest, EverySeamIsFilledWithTheProgramsOwnSideAndTakenAwayAgain
     EXPECT_TRUE(Leeg(tabelvensterMaker));
     EXPECT_TRUE(Leeg(tabelvensterHerstel));
     EXPECT_TRUE(Leeg(rackvensterActies));
+    EXPECT_TRUE(Leeg(moduleInstellingenActies));
     EXPECT_TRUE(Leeg(grafiekvensterOmgeving));
     EXPECT_TRUE(Leeg(bestandsdialogen));
     // A side registered after the program's is left in place.
