@@ -62,8 +62,10 @@ QWidget* Rapportvenster() {
     return houder.bronnen.Rapportvenster ? houder.bronnen.Rapportvenster() : nullptr;
 }
 
+Afdruktabellen* tabellen = nullptr;
+
 int32_t Geselecteerd(int r, int m) {
-    return houder.bronnen.Geselecteerd ? houder.bronnen.Geselecteerd(r, m) : 0;
+    return afdruktabellen().Geselecteerd(r, m);
 }
 
 bool HeeftAlarm(GrafiekvensterInterface* g) {
@@ -461,7 +463,7 @@ void formPrint::BepaalTabelSelectie() {
     }
     const QString tag = VensterTag(ActiefVenster);
     if (!tag.startsWith(QStringLiteral("tabel"))) return;
-    const int16_t tab = houder.bronnen.GetoondeTab ? houder.bronnen.GetoondeTab(ActiefVenster) : int16_t(1);
+    const int16_t tab = afdruktabellen().GetoondeTab(ActiefVenster);
     CheckEnkelSelectie->setEnabled(Geselecteerd(VensterSoort(tag), tab) > 0);
 }
 
@@ -633,6 +635,15 @@ Afdrukbronnen& afdrukbronnen() {
     return houder.bronnen;
 }
 
+void ZetAfdruktabellen(Afdruktabellen* nieuw) {
+    tabellen = nieuw;
+}
+
+Afdruktabellen& afdruktabellen() {
+    static Afdruktabellen geen;
+    return tabellen ? *tabellen : geen;
+}
+
 void ZetAfdrukverdeler(Afdrukverdeler verdeler) {
     houder.verdeler = std::move(verdeler);
 }
@@ -640,5 +651,6 @@ void ZetAfdrukverdeler(Afdrukverdeler verdeler) {
 void ResetformPrint() {
     houder.venster.reset();
     houder.bronnen = Afdrukbronnen{};
+    ZetAfdruktabellen(nullptr);
     houder.verdeler = nullptr;
 }

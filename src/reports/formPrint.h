@@ -120,13 +120,23 @@ void PrintVensterDirect(QWidget* venster);
 // The dialog while it exists, else nullptr.
 formPrint* AfdrukDialoog();
 
-// The windows the dialog asks about. The table windows and the report window register their side;
-// without it no table has selected rows and there is no report window.
-struct Afdrukbronnen {
+// What the dialog asks of the table windows, which another folder builds: the program registers their
+// side at start-up; without it no table has selected rows.
+class Afdruktabellen {
+public:
+    virtual ~Afdruktabellen() = default;
     // The number of rows selected in module tab m of the table window of rack r.
-    std::function<int32_t(int r, int m)> Geselecteerd;
+    virtual int32_t Geselecteerd(int r, int m) const { return (void)r, (void)m, 0; }
     // The module tab (1..7) that a table window shows.
-    std::function<int16_t(const QWidget* tabelvenster)> GetoondeTab;
+    virtual int16_t GetoondeTab(const QWidget* tabelvenster) const { return (void)tabelvenster, int16_t(1); }
+};
+// Registers the program's side (nullptr: none).
+void ZetAfdruktabellen(Afdruktabellen* tabellen);
+Afdruktabellen& afdruktabellen();
+
+// The report window's side of the dialog (within the print engine): it registers it when it opens;
+// without it there is no report window.
+struct Afdrukbronnen {
     // The report window, or nullptr.
     std::function<QWidget*()> Rapportvenster;
     // Prints the report window's report under its header block (every input's GLP report with `alles`).
@@ -142,5 +152,5 @@ void ZetAfdrukverdeler(Afdrukverdeler verdeler);
 // The orientation picture: a page upright (1) or on its side (2), `grootte` pixels square.
 QPixmap OrientatiePlaatje(int16_t orientatie, int grootte);
 
-// Closes and forgets the dialog, the sources and the dispatcher.
+// Closes and forgets the dialog, the sources, the table windows' side and the dispatcher.
 void ResetformPrint();

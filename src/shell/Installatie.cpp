@@ -22,9 +22,9 @@
 // ZetGrafiekVenster, ZetSysteemboom), and a list answers nullptr for a window that is not there. Nor
 // are the clock and the rack lines: the engine owns them and makes the real ones itself; tests hand in
 // a virtual clock (platform::zetKlok) and an in-memory line (ZetMSComm1). Nor are the print engine's
-// hooks, which stay inside reports: ZetPrinterbron (tests put a list of their own in place of the
-// system's printers), ZetAfdrukverdeler and afdrukbronnen() (the report window hands the print dialog
-// its report).
+// hooks that stay inside reports: ZetPrinterbron (tests put a list of their own in place of the
+// system's printers), ZetAfdrukverdeler (what a print run prints) and afdrukbronnen() (the report
+// window hands the print dialog its report).
 //
 // seam                    declared in                          filled here with      faked in tests by
 // ----------------------  -----------------------------------  --------------------  -----------------------
@@ -44,6 +44,7 @@
 // TabelvensterHerstel     files/RackConfiguratie.h             FrmTabelHerstel       OpnameTabelHerstel
 // RackvensterActies       rackviews/RackvensterActies.h        Rackingangen (below)  Acties (FormRackTest)
 // ModuleInstellingenActies rackviews/DialogK76xSettings.h      Moduleknoppen (below) Knopacties
+// Afdruktabellen          reports/formPrint.h                  Tabelselectie (below) Tabelkeuze
 // TabelvensterOmgeving    views/frmTabel.h                     - (no menus yet)      Menuopname
 // GrafiekvensterOmgeving  views/Grafiekvensters.h              the main window       Sluitopname
 //
@@ -51,13 +52,14 @@
 // Bestandsdiensten in files, FormRackMaker in rackviews, FrmTabelMaker, FrmTabelHerstel and
 // FrmTabelRackingangen in views, Standaarddialogen in shell, and below: Rackingangen (the table
 // window's entries of FrmTabelRackingangen, the module settings dialog of rackviews and the factory
-// adjustment dialogs) and Moduleknoppen (the pH calibration of calibration, the report window's GLP tab
-// of reports; the other calibrations have no dialog yet, so their buttons stay hidden). The fakes named
-// Opname* are in tests/support; the others live beside the tests of their seam: Hoofdvensterdubbel and
-// Geluidsopname in MeldingTest, MdiBeheer and Acties in FormRackTest, OpnameVoortgang in
-// MeetbestandTest, DialoogDubbel and FouteBewerkingen in tests/files/Bestandsomgeving.h,
-// OpnameTabelHerstel in RackConfiguratieTest, Menuopname in TabelvensterTest, Sluitopname in
-// frmGrafiekTest, Knopacties and Moduleopener in DialogK76xSettingsTest. The rack window's direct
+// adjustment dialogs), Tabelselectie (the table windows' selections and tabs for the print dialog) and
+// Moduleknoppen (the pH calibration of calibration, the report window's GLP tab of reports; the other
+// calibrations have no dialog yet, so their buttons stay hidden). The fakes named Opname* are in
+// tests/support; the others live beside the tests of their seam: Hoofdvensterdubbel and Geluidsopname
+// in MeldingTest, MdiBeheer and Acties in FormRackTest, OpnameVoortgang in MeetbestandTest,
+// DialoogDubbel and FouteBewerkingen in tests/files/Bestandsomgeving.h, OpnameTabelHerstel in
+// RackConfiguratieTest, Menuopname in TabelvensterTest, Sluitopname in frmGrafiekTest, Knopacties and
+// Moduleopener in DialogK76xSettingsTest, Tabelkeuze in AfdrukdialoogTest. The rack window's direct
 // printout has no side yet; the table window's menu side goes to the main window's Edit menu.
 #include "shell/Installatie.h"
 
@@ -74,6 +76,7 @@
 #include "rackviews/DialogK76xSettings.h"
 #include "rackviews/FormRack.h"
 #include "reports/FormGLP.h"
+#include "reports/formPrint.h"
 #include "shared/MapKeuze.h"
 #include "shared/Melding.h"
 #include "shared/Voortgang.h"
@@ -119,6 +122,19 @@ public:
     }
 };
 
+// The print dialog's questions to the table windows.
+class Tabelselectie : public Afdruktabellen {
+public:
+    int32_t Geselecteerd(int r, int m) const override {
+        const frmTabel* tabel = frmTabelVan(r);
+        return tabel ? tabel->Geselecteerd(static_cast<int16_t>(m)) : 0;
+    }
+    int16_t GetoondeTab(const QWidget* tabelvenster) const override {
+        const auto* tabel = qobject_cast<const frmTabel*>(tabelvenster);
+        return tabel ? tabel->GekozenModule() : int16_t(1);
+    }
+};
+
 // The progress window's Cancel ends the rack-link transaction in progress.
 class LinkAfbreking : public VoortgangOmgeving {
 public:
@@ -146,6 +162,7 @@ struct Installatie::Delen {
     FrmTabelHerstel tabelherstel;
     Rackingangen rackingangen;
     Moduleknoppen moduleknoppen;
+    Tabelselectie tabelselectie;
     Standaarddialogen dialogen;
 };
 
@@ -169,12 +186,14 @@ Installatie::Installatie(mdiK740& hoofdvenster) : m_delen(std::make_unique<Delen
     ZetTabelvensterHerstel(&d.tabelherstel);
     ZetRackvensterActies(&d.rackingangen);
     ZetModuleInstellingenActies(&d.moduleknoppen);
+    ZetAfdruktabellen(&d.tabelselectie);
     ZetBestandsdialogen(&d.dialogen);
 }
 
 Installatie::~Installatie() {
     Delen& d = *m_delen;
     ZetTerug(bestandsdialogen, ZetBestandsdialogen, d.dialogen);
+    ZetTerug(afdruktabellen, ZetAfdruktabellen, d.tabelselectie);
     ZetTerug(moduleInstellingenActies, ZetModuleInstellingenActies, d.moduleknoppen);
     ZetTerug(rackvensterActies, ZetRackvensterActies, d.rackingangen);
     ZetTerug(tabelvensterHerstel, ZetTabelvensterHerstel, d.tabelherstel);

@@ -1,6 +1,7 @@
 #include "Afdrukomgeving.h"
 #include "OpnameMelding.h"
 #include "acquisition/Programmastatus.h"
+#include "acquisition/RackModel.h"
 #include "files/Bestandsdialogen.h"
 #include "platform/Opslag.h"
 #include "reports/Opnamevlak.h"
@@ -113,6 +114,33 @@ protected:
     std::deque<bool> ja;
     std::unique_ptr<formPrint> dialoog;
 };
+
+// Table windows of which rack 1 has two rows selected in module tab 3, showing tab `tab`.
+class Tabelkeuze : public Afdruktabellen {
+public:
+    int32_t Geselecteerd(int r, int m) const override { return r == 1 && m == 3 ? 2 : 0; }
+    int16_t GetoondeTab(const QWidget*) const override { return tab; }
+    int16_t tab = 1;
+};
+
+TEST_F(AfdrukdialoogTest, PrintSelectionOnlyFollowsTheRowsSelectedInTheTableWindows) {
+    Tabelkeuze tabellen;
+    ZetAfdruktabellen(&tabellen);
+    RackVlaggen[1].Table = true;
+    Racks[1].Present = true;
+    QWidget tabel;
+    tabel.setProperty("Tag", QStringLiteral("tabel1"));
+    // All windows: any table with selected rows.
+    PrintAlles = true;
+    EXPECT_TRUE(Laad(&tabel).CheckEnkelSelectie->isEnabled());
+    // The current table window: the rows selected in the tab it shows.
+    PrintAlles = false;
+    EXPECT_FALSE(Laad(&tabel).CheckEnkelSelectie->isEnabled());
+    tabellen.tab = 3;
+    EXPECT_TRUE(Laad(&tabel).CheckEnkelSelectie->isEnabled());
+    ZetAfdruktabellen(nullptr);
+    EXPECT_FALSE(Laad(&tabel).CheckEnkelSelectie->isEnabled());
+}
 
 TEST_F(AfdrukdialoogTest, WithoutAPrinterSectionTheDialogShowsTheDefaults) {
     LeesPrinterInstellingen(QStringLiteral("Printer"));

@@ -10,6 +10,7 @@
 #include "rackviews/DialogK76xSettings.h"
 #include "rackviews/FormRack.h"
 #include "rackviews/RackvensterActies.h"
+#include "reports/formPrint.h"
 #include "shared/MapKeuze.h"
 #include "shared/Melding.h"
 #include "shared/Voortgang.h"
@@ -60,6 +61,7 @@ TEST_F(InstallatieTest, EverySeamIsFilledWithTheProgramsOwnSideAndTakenAwayAgain
         EXPECT_FALSE(moduleInstellingenActies().KanKalibreren(Kalibratiesoort::EenPunt));
         EXPECT_FALSE(moduleInstellingenActies().KanKalibreren(Kalibratiesoort::Geleidbaarheid));
         EXPECT_TRUE(moduleInstellingenActies().HeeftGLP());
+        EXPECT_FALSE(Leeg(afdruktabellen));
         // The table window's menu side has no main-window menus to reach yet.
         EXPECT_TRUE(Leeg(tabelvensterOmgeving));
         EXPECT_EQ(typeid(bestandsdialogen()), typeid(Standaarddialogen));
@@ -81,6 +83,7 @@ TEST_F(InstallatieTest, EverySeamIsFilledWithTheProgramsOwnSideAndTakenAwayAgain
     EXPECT_TRUE(Leeg(tabelvensterHerstel));
     EXPECT_TRUE(Leeg(rackvensterActies));
     EXPECT_TRUE(Leeg(moduleInstellingenActies));
+    EXPECT_TRUE(Leeg(afdruktabellen));
     EXPECT_TRUE(Leeg(grafiekvensterOmgeving));
     EXPECT_TRUE(Leeg(bestandsdialogen));
     // A side registered after the program's is left in place.
