@@ -15,6 +15,7 @@ bool SerielePoort::open() {
     if (m_port.isOpen()) m_port.close(); // lost, its closing still to come
     m_fout.clear();
     m_verloren = false;
+    m_geenModemlijnen = false;
     m_port.setPortName(PoortApparaat(poort()));
     if (!m_port.open(QIODevice::ReadWrite)) {
         m_fout = m_port.errorString();
@@ -75,15 +76,25 @@ void SerielePoort::pasInstellingenToe() {
     m_port.clearError();
 }
 
+// A pseudo-terminal has no modem lines: the refusal is no fault of the line. Once refused, the lines
+// are not asked for again until the port is opened anew (each refusal costs a system call and an
+// error text, twice per request).
 void SerielePoort::zetDTR(bool aan) {
     m_dtr = aan;
-    // A pseudo-terminal has no modem lines: the refusal is no fault of the line.
-    if (m_port.isOpen() && !m_port.setDataTerminalReady(aan)) m_port.clearError();
+    if (!m_port.isOpen() || m_geenModemlijnen) return;
+    if (!m_port.setDataTerminalReady(aan)) {
+        m_port.clearError();
+        m_geenModemlijnen = true;
+    }
 }
 
 void SerielePoort::zetRTS(bool aan) {
     m_rts = aan;
-    if (m_port.isOpen() && !m_port.setRequestToSend(aan)) m_port.clearError();
+    if (!m_port.isOpen() || m_geenModemlijnen) return;
+    if (!m_port.setRequestToSend(aan)) {
+        m_port.clearError();
+        m_geenModemlijnen = true;
+    }
 }
 
 int SerielePoort::aantalWachtend() {

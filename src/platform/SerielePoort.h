@@ -40,6 +40,7 @@ private:
     bool m_dtr = false;
     bool m_rts = false;
     bool m_verloren = false;
+    bool m_geenModemlijnen = false; // the device refused a modem line (a pseudo-terminal)
 
     void bijFout(QSerialPort::SerialPortError fout);
 };
