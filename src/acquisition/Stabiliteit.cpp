@@ -6,6 +6,7 @@
 std::array<int16_t, 2> StabielTeller{};
 float StabielHistorie[2][10]{};
 bool StabielVlag = false;
+float StabielTolerantie = 0.65f;
 
 void ResetStabiliteit() {
     StabielTeller[0] = 0;

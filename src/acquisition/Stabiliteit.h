@@ -7,6 +7,8 @@
 extern std::array<int16_t, 2> StabielTeller;
 extern float StabielHistorie[2][10];
 extern bool StabielVlag;
+// The tolerance of slot 0 that a calibration chose for its electrode signal.
+extern float StabielTolerantie;
 
 // Empties both slots and clears StabielVlag (the history itself stays).
 void ResetStabiliteit();

@@ -91,25 +91,15 @@ VeldEnRest VolgendVeld(const QString& regel, int16_t n) {
 }
 
 QStringList SplitsVelden(QStringView regel, bool* onafgesloten) {
-    return Veldsplitser().Splits(regel, onafgesloten);
-}
-
-QStringList Veldsplitser::Splits(QStringView regel, bool* onafgesloten) {
     const QStringView q = Afbakening();
     QStringList velden;
-    velden.reserve(m_vorige.size());
     RuwVeld ruw;
     bool open = false;
     while (!regel.isEmpty() && NeemRuwVeld(regel, q, ruw)) {
-        const qsizetype i = velden.size();
-        if (!ruw.dubbel && i < m_vorige.size() && m_vorige.at(i) == ruw.inhoud)
-            velden.append(m_vorige.at(i));
-        else
-            velden.append(Ontdubbel(ruw, q));
+        velden.append(Ontdubbel(ruw, q));
         open = !ruw.afgesloten;
     }
     if (onafgesloten) *onafgesloten = open;
-    m_vorige = velden;
     return velden;
 }
 

@@ -23,17 +23,6 @@ VeldEnRest VolgendVeld(const QString& regel, int16_t n);
 // Every field of a line, in order. `onafgesloten` (when given) is set when the last field has no
 // closing qualifier (a cut-off line); that field then runs to the end of the line.
 QStringList SplitsVelden(QStringView regel, bool* onafgesloten = nullptr);
-// Splits the lines of one file one after the other. A field equal to the field at the same place in the
-// line before shares that field's text, so that the units, flags and temperature units that repeat on
-// every row take no memory of their own in the tables.
-class Veldsplitser {
-public:
-    QStringList Splits(QStringView regel, bool* onafgesloten = nullptr);
-
-private:
-    QStringList m_vorige;
-};
-
 // Replaces the content of the n-th field (n = 0 counts as 1) by nieuw; everything else, the separators
 // included, stays as it stood. An unterminated last field gets its closing qualifier.
 void VervangVeld(QString& regel, int16_t n, const QString& nieuw);

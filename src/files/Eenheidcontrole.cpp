@@ -99,10 +99,12 @@ void ControleerExtra(int rack, int module, int ingang) {
     KanaalRecord& k = Racks[rack].Modules[module].Meting[ingang];
     const QString e = eenheid(k);
     if (t == QLatin1String("K761")) {
-        // The salinity of an oxygen input in g/kg (the module settings allow at most 40): a value
-        // outside 0..40 would give a saturation far beyond any water.
-        if (e == QLatin1String("mV") || e == QLatin1String("mg/l") || e == QLatin1String("%")) {
+        if (e == QLatin1String("mV")) {
             if (!(k.Extra >= 0.0f && k.Extra <= MaximaleSaliniteit)) k.Extra = 0.0f;
+        } else if (e == QLatin1String("mg/l") || e == QLatin1String("%")) {
+            // The salinity of an oxygen input in g/kg: the module settings warn above 40 but keep what
+            // the user typed, so any salinity they store reads back; a negative one is fresh water.
+            if (!(k.Extra >= 0.0f)) k.Extra = 0.0f;
         } else if (e == QLatin1String("g/l")) {
             if (k.Extra < -12.0f)
                 k.Extra = -12.0f;

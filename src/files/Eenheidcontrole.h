@@ -18,8 +18,8 @@ void ControleerTemperatuureenheid(int rack, int module, int ingang);
 void ControleerMeetresolutie(int rack, int module, int ingang);
 // Resolution 0 or 1 of the temperature channel, else 1.
 void ControleerTemperatuurresolutie(int rack, int module, int ingang);
-// Extra parameter of the measuring input by model and unit; the salinity of a K761 oxygen input
-// ("mg/l", "%") and the Extra of a "mV" input lie in 0..40, else 0.
+// Extra parameter of the measuring input by model and unit; the Extra of a K761 "mV" input lies in
+// 0..40, else 0; the salinity of a K761 oxygen input ("mg/l", "%") is kept unless it is negative (0).
 void ControleerExtra(int rack, int module, int ingang);
 
 // "CH" & n for an empty name, else the name without blanks at either end.

@@ -1,6 +1,7 @@
 #include "platform/Klok.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QThread>
 #include <QTimer>
@@ -34,10 +35,23 @@ private:
     QTimer m_timer;
 };
 
+constexpr qint64 MsPerMinuut = 60 * 1000;
+constexpr qint64 MsPerDag = 86400 * 1000;
+constexpr qint64 DagenTot1970 = 25569; // from the zero date 1899-12-30
+
 class EchteKlok : public Klok {
 public:
     EchteKlok() { m_start.start(); }
-    Datum nu() const override { return DatumUitQDateTime(QDateTime::currentDateTime()); }
+    Datum nu() const override {
+        const qint64 utc = QDateTime::currentMSecsSinceEpoch();
+        const qint64 lokaal = utc + m_zone.verschilMs(utc);
+        // Split as the date type does: whole days, and the time of day as a fraction.
+        qint64 dag = lokaal / MsPerDag;
+        if (lokaal % MsPerDag < 0) --dag;
+        const qint64 inDag = lokaal - dag * MsPerDag;
+        return static_cast<double>(dag + DagenTot1970) +
+               static_cast<double>(inDag) / static_cast<double>(MsPerDag);
+    }
     qint64 ms() const override { return m_start.elapsed(); }
     std::unique_ptr<Timer> maakTimer() override { return std::make_unique<EchteTimer>(); }
     void planIn(qint64 ms, std::function<void()> actie) override {
@@ -60,6 +74,9 @@ public:
 
 private:
     QElapsedTimer m_start;
+    mutable Zoneverschil m_zone{[](qint64 utc) {
+        return static_cast<qint64>(QDateTime::fromMSecsSinceEpoch(utc, Qt::LocalTime).offsetFromUtc()) * 1000;
+    }};
 };
 
 std::unique_ptr<Klok>& geinstalleerd() {
@@ -81,6 +98,17 @@ void zetKlok(std::unique_ptr<Klok> nieuw) {
 
 std::unique_ptr<Klok> maakEchteKlok() {
     return std::make_unique<EchteKlok>();
+}
+
+qint64 Zoneverschil::verschilMs(qint64 utcMs) {
+    if (utcMs < m_van || utcMs >= m_tot) {
+        m_verschil = m_opzoeken(utcMs);
+        m_van = utcMs;
+        qint64 minuut = utcMs / MsPerMinuut;
+        if (utcMs % MsPerMinuut < 0) --minuut;
+        m_tot = (minuut + 1) * MsPerMinuut;
+    }
+    return m_verschil;
 }
 
 // ---------------------------------------------------------------------------------------------------

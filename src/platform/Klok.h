@@ -51,8 +51,26 @@ inline void Pomp() {
     klok().pomp();
 }
 
-// The real clock: QTimer, QDateTime and the Qt event loop.
+// The real clock: QTimer, the system's time and the Qt event loop.
 std::unique_ptr<Klok> maakEchteKlok();
+
+// The offset of local time from UTC as the real clock keeps it: looking it up costs a look at the
+// system's time zone, and the clock is read several times for every transaction. The offset is looked
+// up again only at the next whole minute (every change of daylight-saving time falls on one, so the
+// offset is right from the first millisecond after it; a change of the system's zone shows within
+// the minute) and when the wall clock has been set back.
+class Zoneverschil {
+public:
+    // opzoeken: the offset in ms at a moment given in ms since 1970 (UTC).
+    explicit Zoneverschil(std::function<qint64(qint64 utcMs)> opzoeken) : m_opzoeken(std::move(opzoeken)) {}
+    qint64 verschilMs(qint64 utcMs);
+
+private:
+    std::function<qint64(qint64)> m_opzoeken;
+    qint64 m_van = 0;  // the offset holds from this moment
+    qint64 m_tot = -1; // up to (not including) this one
+    qint64 m_verschil = 0;
+};
 
 // A virtual clock for tests. Time stands still until the pump is called with nothing left to do; then
 // it jumps to the next timer tick or planned action and runs it.

@@ -1,7 +1,9 @@
 #include "rackviews/Beginstand.h"
 
+#include "rackviews/DialogK76xSettings.h"
 #include "rackviews/RackvensterActies.h"
 
 void ResetRackweergaven() {
+    ResetModuleInstellingen();
     ResetRackvensterActies();
 }

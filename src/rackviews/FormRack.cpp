@@ -5,6 +5,7 @@
 #include "acquisition/RackvensterTeksten.h"
 #include "acquisition/vensters/Systeemboom.h"
 #include "platform/Klok.h"
+#include "rackviews/DialogK76xSettings.h"
 #include "rackviews/FormEditInfo.h"
 #include "rackviews/RackvensterActies.h"
 #include "shared/Algemeen.h"

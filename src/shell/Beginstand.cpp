@@ -5,6 +5,7 @@
 #include "files/Beginstand.h"
 #include "platform/Beginstand.h"
 #include "rackviews/Beginstand.h"
+#include "reports/Beginstand.h"
 #include "shared/Beginstand.h"
 #include "shared/ui/Beginstand.h"
 #include "shell/Opdrachtregel.h"
@@ -28,6 +29,7 @@ void ResetShell() {
 
 void ResetProgramma() {
     ResetShell();
+    ResetRapporten();
     ResetFabriek();
     ResetWeergaven();
     ResetRackweergaven();

@@ -21,7 +21,10 @@
 // themselves into the engine's window lists while they exist (ZetRackVenster, TabelVensters.Zet,
 // ZetGrafiekVenster, ZetSysteemboom), and a list answers nullptr for a window that is not there. Nor
 // are the clock and the rack lines: the engine owns them and makes the real ones itself; tests hand in
-// a virtual clock (platform::zetKlok) and an in-memory line (ZetMSComm1).
+// a virtual clock (platform::zetKlok) and an in-memory line (ZetMSComm1). Nor are the print engine's
+// hooks that stay inside reports: ZetPrinterbron (tests put a list of their own in place of the
+// system's printers), ZetAfdrukverdeler (what a print run prints) and afdrukbronnen() (the report
+// window hands the print dialog its report).
 //
 // seam                    declared in                          filled here with      faked in tests by
 // ----------------------  -----------------------------------  --------------------  -----------------------
@@ -39,30 +42,41 @@
 // Bestandsdialogen        files/Bestandsdialogen.h             Standaarddialogen     DialoogDubbel
 // Bestandsbewerkingen     files/Bestandsbewerkingen.h          - (its own works)     FouteBewerkingen
 // TabelvensterHerstel     files/RackConfiguratie.h             FrmTabelHerstel       OpnameTabelHerstel
-// RackvensterActies       rackviews/RackvensterActies.h        FrmTabelRackingangen  Acties (FormRackTest)
+// RackvensterActies       rackviews/RackvensterActies.h        Rackingangen (below)  Acties (FormRackTest)
+// ModuleInstellingenActies rackviews/DialogK76xSettings.h      Moduleknoppen (below) Knopacties
+// Afdruktabellen          reports/formPrint.h                  Tabelselectie (below) Tabelkeuze
 // TabelvensterOmgeving    views/frmTabel.h                     the main window       Menuopname
 // GrafiekvensterOmgeving  views/Grafiekvensters.h              the main window       Sluitopname
 //
 // The program's sides: FormMeldingVenster, FrmVoortgangVenster and FormPathInputVenster in shared/ui,
 // Bestandsdiensten in files, FormRackMaker in rackviews, FrmTabelMaker, FrmTabelHerstel and
-// FrmTabelRackingangen in views, Standaarddialogen in shell. The fakes named Opname* are in
-// tests/support; the others live beside the tests of their seam: Hoofdvensterdubbel and Geluidsopname in
-// MeldingTest, MdiBeheer and Acties in FormRackTest, OpnameVoortgang in MeetbestandTest, DialoogDubbel
-// and FouteBewerkingen in tests/files/Bestandsomgeving.h, OpnameTabelHerstel in RackConfiguratieTest,
-// Menuopname in TabelvensterTest, Sluitopname in frmGrafiekTest. The rack window's entries that have no
-// window yet go to the module settings dialog (rackviews itself: then a direct call), the print engine
-// and the factory dialogs, beside the table window's; the table window's menu side is the main window's
-// Edit menu and toolbar.
+// FrmTabelRackingangen in views, Standaarddialogen in shell, and below: Rackingangen (the table
+// window's entries of FrmTabelRackingangen, the module settings dialog of rackviews and the factory
+// adjustment dialogs), Tabelselectie (the table windows' selections and tabs for the print dialog) and
+// Moduleknoppen (the pH calibration of calibration, the report window's GLP tab of reports; the other
+// calibrations have no dialog yet, so their buttons stay hidden). The fakes named Opname* are in
+// tests/support; the others live beside the tests of their seam: Hoofdvensterdubbel and Geluidsopname
+// in MeldingTest, MdiBeheer and Acties in FormRackTest, OpnameVoortgang in MeetbestandTest,
+// DialoogDubbel and FouteBewerkingen in tests/files/Bestandsomgeving.h, OpnameTabelHerstel in
+// RackConfiguratieTest, Menuopname in TabelvensterTest, Sluitopname in frmGrafiekTest, Knopacties and
+// Moduleopener in DialogK76xSettingsTest, Tabelkeuze in AfdrukdialoogTest. The rack window's direct
+// printout has no side yet; the table window's menu side is the main window's Edit menu and toolbar.
 #include "shell/Installatie.h"
 
+#include "acquisition/Kalibratiebestand.h"
 #include "acquisition/Koppelingen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/vensters/Hoofdvenster.h"
 #include "acquisition/vensters/Rackvenster.h"
+#include "calibration/DialogCalibrationPH.h"
+#include "factory/Fabrieksafregeling.h"
 #include "files/Bestandsdialogen.h"
 #include "files/Bestandsdiensten.h"
 #include "files/RackConfiguratie.h"
+#include "rackviews/DialogK76xSettings.h"
 #include "rackviews/FormRack.h"
+#include "reports/FormGLP.h"
+#include "reports/formPrint.h"
 #include "shared/MapKeuze.h"
 #include "shared/Melding.h"
 #include "shared/Voortgang.h"
@@ -75,6 +89,51 @@
 #include "views/frmTabel.h"
 
 namespace {
+
+// The rack window's entries: the table window's from the table window, the module settings dialog and
+// the factory adjustment dialogs.
+class Rackingangen : public FrmTabelRackingangen {
+public:
+    bool HeeftModuleInstellingen() const override { return true; }
+    void OpenModuleInstellingen(int r, int m, int k) override { ToonModuleInstellingen(r, m, k); }
+    bool HeeftFabrieksafregeling() const override { return true; }
+    void OpenFabrieksafregeling(const QString& type, int r, int m, bool alleenLezen) override {
+        (void)type; // the dialog follows the module's own model
+        if (alleenLezen)
+            ToonInstellingenVanSN(r, m);
+        else
+            ToonFabrieksafregeling(r, m);
+    }
+};
+
+// The module settings dialog's Calibrate and GLP: the pH calibration, and the report window's GLP tab.
+// The other calibrations have no dialog yet: their buttons stay hidden.
+class Moduleknoppen : public ModuleInstellingenActies {
+public:
+    bool KanKalibreren(Kalibratiesoort soort) const override { return soort == Kalibratiesoort::PH; }
+    void Kalibreer(Kalibratiesoort soort, int r, int m, int k) override {
+        if (soort != Kalibratiesoort::PH) return;
+        // A stored calibration goes into the module's record at once.
+        if (ToonPhKalibratie(r, m, k, ModuleInstellingenVenster())) LaadKalibratieK761(r, m, k);
+    }
+    bool HeeftGLP() const override { return true; }
+    void ToonGLP(int r, int m, int k) override {
+        ToonRapport(static_cast<int16_t>(r), static_cast<int16_t>(m), static_cast<int16_t>(k), true);
+    }
+};
+
+// The print dialog's questions to the table windows.
+class Tabelselectie : public Afdruktabellen {
+public:
+    int32_t Geselecteerd(int r, int m) const override {
+        const frmTabel* tabel = frmTabelVan(r);
+        return tabel ? tabel->Geselecteerd(static_cast<int16_t>(m)) : 0;
+    }
+    int16_t GetoondeTab(const QWidget* tabelvenster) const override {
+        const auto* tabel = qobject_cast<const frmTabel*>(tabelvenster);
+        return tabel ? tabel->GekozenModule() : int16_t(1);
+    }
+};
 
 // The progress window's Cancel ends the rack-link transaction in progress.
 class LinkAfbreking : public VoortgangOmgeving {
@@ -101,7 +160,9 @@ struct Installatie::Delen {
     FormRackMaker rackvensters;
     FrmTabelMaker tabelvensters;
     FrmTabelHerstel tabelherstel;
-    FrmTabelRackingangen rackingangen;
+    Rackingangen rackingangen;
+    Moduleknoppen moduleknoppen;
+    Tabelselectie tabelselectie;
     Standaarddialogen dialogen;
 };
 
@@ -125,12 +186,16 @@ Installatie::Installatie(mdiK740& hoofdvenster) : m_delen(std::make_unique<Delen
     ZetTabelvensterMaker(&d.tabelvensters);
     ZetTabelvensterHerstel(&d.tabelherstel);
     ZetRackvensterActies(&d.rackingangen);
+    ZetModuleInstellingenActies(&d.moduleknoppen);
+    ZetAfdruktabellen(&d.tabelselectie);
     ZetBestandsdialogen(&d.dialogen);
 }
 
 Installatie::~Installatie() {
     Delen& d = *m_delen;
     ZetTerug(bestandsdialogen, ZetBestandsdialogen, d.dialogen);
+    ZetTerug(afdruktabellen, ZetAfdruktabellen, d.tabelselectie);
+    ZetTerug(moduleInstellingenActies, ZetModuleInstellingenActies, d.moduleknoppen);
     ZetTerug(rackvensterActies, ZetRackvensterActies, d.rackingangen);
     ZetTerug(tabelvensterHerstel, ZetTabelvensterHerstel, d.tabelherstel);
     ZetTerug(tabelvensterMaker, ZetTabelvensterMaker, d.tabelvensters);

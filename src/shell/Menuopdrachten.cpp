@@ -13,6 +13,8 @@
 #include "files/Opslaan.h"
 #include "files/RackConfiguratie.h"
 #include "files/Werkkopie.h"
+#include "reports/FormGLP.h"
+#include "reports/formPrint.h"
 #include "rackviews/FormRack.h"
 #include "shared/Instellingen.h"
 #include "shared/Melding.h"
@@ -474,6 +476,8 @@ void mdiK740::mnuFileSaveSettings_Click() {
 void mdiK740::mnuFilePrint_Click() {
     // Only with a window to print besides the main window.
     if (m_mdi->subWindowList().isEmpty()) return;
+    QMdiSubWindow* actief = m_mdi->currentSubWindow();
+    ToonAfdrukDialoog(actief ? actief->widget() : nullptr);
 }
 
 void mdiK740::mnuFileExit_Click() {
@@ -594,6 +598,7 @@ void mdiK740::mnuSystemReport_Click() {
     const Rapportbron bron = BepaalRapportbron(RapportRack, RapportModule);
     RapportRack = bron.rack;
     RapportModule = bron.module;
+    ToonRapport(RapportRack, RapportModule, 1, false);
 }
 
 void mdiK740::mnuSystemReset_Click() {

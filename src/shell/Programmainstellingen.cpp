@@ -8,6 +8,7 @@
 #include "acquisition/vensters/Grafiekvenster.h"
 #include "acquisition/vensters/Rackvenster.h"
 #include "files/Grafiekconfiguratie.h"
+#include "calibration/Standaardbestanden.h"
 #include "files/Meetbestand.h"
 #include "files/RackConfiguratie.h"
 #include "platform/Klok.h"
@@ -42,22 +43,6 @@ platform::Datum StartLogTijdstip;
 bool GebruikStopLog;
 platform::Datum StopLogTijdstip;
 
-QString PrintLettertype;
-bool PrintCursief;
-QString PrintOperator;
-QString PrintAfdeling;
-QString PrintBedrijf;
-QString PrintToestel;
-bool PrintAlles;
-float MargeBoven;
-float MargeOnder;
-float MargeLinks;
-float MargeRechts;
-QString PrintNota;
-int16_t PrintOrientatie;
-int16_t PrinterIndex;
-bool PrintAlarmRapport;
-
 namespace {
 
 const QString Settings = QStringLiteral("Settings");
@@ -77,11 +62,10 @@ void MaakDataMap(const QString& map, int rij, mdiK740& venster) {
     KiesInstellingenMap(rij);
 }
 
-// Copies a default file from the program folder when the target is missing; an existing target is
-// never replaced, a missing source is no error.
+// Copies a default file from the program folder, or the program's built-in one, when the target is
+// missing; an existing target is never replaced, a missing source is no error.
 void KopieerStandaard(const QString& bron, const QString& doel) {
-    if (QFile::exists(doel) || !QFile::exists(bron)) return;
-    QFile::copy(bron, doel);
+    KopieerStandaardbestand(bron, doel);
 }
 
 // A stored date, or now (not `gelezen`) when the text is no date.
@@ -210,12 +194,14 @@ void Initialisatie(mdiK740& venster) {
     MaakDataMap(MapConfiguratie, 3, venster);
     MaakDataMap(MapKalibratie, 4, venster);
     if (Demo) {
+        // The calibration files first: reading the demonstration rack's configuration loads them, and
+        // makes uncalibrated ones where none are.
         const QString bron = programma + QStringLiteral("/Configuration/");
-        MaakDemoConfiguratie();
         for (int m = 1; m <= AantalModules; ++m) {
             const QString naam = QStringLiteral("Rack1-F-F-F-M%1.cal").arg(m);
             KopieerStandaard(bron + naam, MapKalibratie + QLatin1Char('/') + naam);
         }
+        MaakDemoConfiguratie();
     }
 
     if (LadenBijOpstarten)
@@ -318,57 +304,9 @@ void BewaarInstellingen(mdiK740& venster) {
     SchrijfLogboek(0, 0, Tekst[455]);
 }
 
-void BewaarPrinterInstellingen(const QString& sectie) {
-    Bewaar(sectie, QStringLiteral("Fontname"), PrintLettertype);
-    Bewaar(sectie, QStringLiteral("Fontitalic"), BooleanAlsTekst(PrintCursief));
-    Bewaar(sectie, QStringLiteral("Operator"), PrintOperator);
-    Bewaar(sectie, QStringLiteral("Department"), PrintAfdeling);
-    Bewaar(sectie, QStringLiteral("Company"), PrintBedrijf);
-    Bewaar(sectie, QStringLiteral("Instrument"), PrintToestel);
-    Bewaar(sectie, QStringLiteral("Print All"), BooleanAlsTekst(PrintAlles));
-    Bewaar(sectie, QStringLiteral("Offset top"), SingleAlsTekst(MargeBoven));
-    Bewaar(sectie, QStringLiteral("Offset bottom"), SingleAlsTekst(MargeOnder));
-    Bewaar(sectie, QStringLiteral("Offset left"), SingleAlsTekst(MargeLinks));
-    Bewaar(sectie, QStringLiteral("Offset right"), SingleAlsTekst(MargeRechts));
-    Bewaar(sectie, QStringLiteral("Note"), PrintNota);
-    Bewaar(sectie, QStringLiteral("Orientation"), QString::number(PrintOrientatie));
-    Bewaar(sectie, QStringLiteral("Device"), QString::number(PrinterIndex));
-    Bewaar(sectie, QStringLiteral("Alarm report"), BooleanAlsTekst(PrintAlarmRapport));
-}
-
-void LeesPrinterInstellingen(const QString& sectie) {
-    PrintLettertype = Lees(sectie, QStringLiteral("Fontname"), QStringLiteral("Arial"));
-    PrintCursief = LeesBooleanInstelling(sectie, QStringLiteral("Fontitalic"), false);
-    PrintOperator = Lees(sectie, QStringLiteral("Operator"), QString());
-    PrintAfdeling = Lees(sectie, QStringLiteral("Department"), QString());
-    PrintBedrijf = Lees(sectie, QStringLiteral("Company"), QString());
-    PrintToestel = Lees(sectie, QStringLiteral("Instrument"), QStringLiteral("K740"));
-    PrintAlles = LeesBooleanInstelling(sectie, QStringLiteral("Print All"), true);
-    MargeBoven = TekstNaarSingle(Lees(sectie, QStringLiteral("Offset top"), QStringLiteral("0")));
-    MargeOnder = TekstNaarSingle(Lees(sectie, QStringLiteral("Offset bottom"), QStringLiteral("0")));
-    MargeLinks = TekstNaarSingle(Lees(sectie, QStringLiteral("Offset left"), QStringLiteral("0")));
-    MargeRechts = TekstNaarSingle(Lees(sectie, QStringLiteral("Offset right"), QStringLiteral("0")));
-    PrintNota = Lees(sectie, QStringLiteral("Note"), QString());
-    PrintOrientatie = TekstNaarInteger(Lees(sectie, QStringLiteral("Orientation"), QStringLiteral("1")));
-    PrinterIndex = TekstNaarInteger(Lees(sectie, QStringLiteral("Device"), QStringLiteral("-1")));
-    PrintAlarmRapport = LeesBooleanInstelling(sectie, QStringLiteral("Alarm report"), false);
-}
-
 void ResetProgrammainstellingen() {
     ProductNaam = QStringLiteral("K740");
     Tijdsinterval = 60;
     GebruikStartLog = GebruikStopLog = false;
     StartLogTijdstip = StopLogTijdstip = 0;
-    PrintLettertype = QStringLiteral("Arial");
-    PrintCursief = false;
-    PrintOperator.clear();
-    PrintAfdeling.clear();
-    PrintBedrijf.clear();
-    PrintToestel = QStringLiteral("K740");
-    PrintAlles = true;
-    MargeBoven = MargeOnder = MargeLinks = MargeRechts = 0;
-    PrintNota.clear();
-    PrintOrientatie = 1;
-    PrinterIndex = -1;
-    PrintAlarmRapport = false;
 }

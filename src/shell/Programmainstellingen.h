@@ -4,6 +4,8 @@
 // data folders and their default files, saving them, and the window placement, font and column-width
 // records that other windows keep under sections of their own.
 #include "platform/Datum.h"
+// The printer record (section "Printer") belongs to the print engine.
+#include "reports/Printerinstellingen.h"
 #include "shared/Instellingen.h"
 #include "shared/ui/Vensterfuncties.h"
 
@@ -20,23 +22,6 @@ extern platform::Datum StartLogTijdstip;
 extern bool GebruikStopLog;
 extern platform::Datum StopLogTijdstip;
 
-// The printer record (section "Printer").
-extern QString PrintLettertype;
-extern bool PrintCursief;
-extern QString PrintOperator;
-extern QString PrintAfdeling;
-extern QString PrintBedrijf;
-extern QString PrintToestel;
-extern bool PrintAlles;
-extern float MargeBoven;
-extern float MargeOnder;
-extern float MargeLinks;
-extern float MargeRechts;
-extern QString PrintNota;
-extern int16_t PrintOrientatie; // 1 portrait, 2 landscape
-extern int16_t PrinterIndex;    // -1: none chosen
-extern bool PrintAlarmRapport;
-
 // The default folder `naam` ("Data", "Library", "Configuration", "Calibration") under the documents
 // folder: <documents>/Quorvex/K740/<naam>.
 QString StandaardMap(const QString& naam);
@@ -52,7 +37,11 @@ void Initialisatie(mdiK740& venster);
 // record and time base. "Settings" is not written here.
 void BewaarInstellingen(mdiK740& venster);
 
-void BewaarPrinterInstellingen(const QString& sectie);
-void LeesPrinterInstellingen(const QString& sectie);
+// Font record of a control: its font and its text colour.
+void BewaarLettertype(const QString& sectie, QWidget* besturing);
+void LeesLettertype(const QString& sectie, QWidget* besturing);
+// Column widths of a grid in twips, "Width0" .. "Width<n-1>".
+void BewaarKolomBreedte(const QString& sectie, QTableView* raster);
+void LeesKolomBreedte(const QString& sectie, QTableView* raster);
 
 void ResetProgrammainstellingen();

@@ -52,12 +52,6 @@ bool GrafiekInLijst(int g) {
 
 } // namespace
 
-QString VensterTag(const QWidget* venster) {
-    if (!venster) return QString();
-    const QString tag = venster->property("Tag").toString();
-    return tag.isEmpty() ? venster->objectName() : tag;
-}
-
 QString VensterSoort(const QWidget* venster) {
     return VensterTag(venster).left(5);
 }

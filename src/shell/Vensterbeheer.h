@@ -4,6 +4,8 @@
 // "SYSre.."); the count of open table, graph and terminal windows that the menus depend on; the
 // commands that bring the next rack, table or graph window to the front; new graph windows (at most
 // 64); the removal of every window of a data file; and the arrangements of the Window menu.
+#include "reports/Rapportkop.h"
+
 #include <QList>
 #include <QRect>
 #include <QSize>
@@ -14,8 +16,6 @@ class QMdiArea;
 class QWidget;
 class frmGrafiek;
 
-// The tag of a child window (the widget inside its frame): its "Tag" property, else its object name.
-QString VensterTag(const QWidget* venster);
 // The kind of a child window: the first five letters of its tag ("" for no window).
 QString VensterSoort(const QWidget* venster);
 

@@ -25,6 +25,8 @@
 namespace {
 
 constexpr int MaximaleLengte = 20000;
+// The text box shows new traffic at most this often.
+constexpr qint64 BijwerkenNaMs = 250;
 
 QPointer<frmTerminal> venster;
 bool aangevinkt = false;
@@ -166,14 +168,32 @@ void frmTerminal::ToevoegenTextBox(const QString& Text) {
         erbij = Text;
     }
     m_tekst += erbij;
-
+    m_nietGetoond += erbij.size();
     if (m_tekst.size() > MaximaleLengte) {
         m_tekst = m_tekst.right(m_tekst.size() / 2);
-        TxtLineInput->setPlainText(Weergave(m_tekst));
-    } else {
-        TxtLineInput->moveCursor(QTextCursor::End);
-        TxtLineInput->insertPlainText(Weergave(erbij));
+        m_heelOpnieuw = true;
     }
+
+    // The traffic comes a byte or a line at a time, dozens of times a second: the box takes what has
+    // gathered a few times a second.
+    if (!m_bijwerkenGepland) {
+        m_bijwerkenGepland = true;
+        platform::klok().planIn(BijwerkenNaMs, [venster = QPointer<frmTerminal>(this)] {
+            if (venster) venster->WerkTekstvakBij();
+        });
+    }
+}
+
+void frmTerminal::WerkTekstvakBij() {
+    m_bijwerkenGepland = false;
+    if (m_heelOpnieuw) {
+        TxtLineInput->setPlainText(Weergave(m_tekst));
+    } else if (m_nietGetoond > 0) {
+        TxtLineInput->moveCursor(QTextCursor::End);
+        TxtLineInput->insertPlainText(Weergave(m_tekst.right(std::min(m_nietGetoond, m_tekst.size()))));
+    }
+    m_heelOpnieuw = false;
+    m_nietGetoond = 0;
     // The newest text in view.
     TxtLineInput->moveCursor(QTextCursor::End);
     TxtLineInput->ensureCursorVisible();

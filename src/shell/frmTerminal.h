@@ -26,7 +26,8 @@ public:
     // font, and the layout.
     void Herladen();
     // Adds a piece of traffic to the window and to the communication log; nothing while the terminal
-    // is not open (the Extra > Terminal check mark).
+    // is not open (the Extra > Terminal check mark). The text box shows what was added within a
+    // quarter of a second.
     void ToevoegenTextBox(const QString& Text);
     // Puts the whole text on the clipboard.
     void CopyTerminal();
@@ -51,9 +52,17 @@ private:
     void CheckHexadecimaal_Click();
     void CheckInformation_Click();
 
+    // Shows in the text box what was added since it was last brought up to date.
+    void WerkTekstvakBij();
+
     QString m_tekst;
     // The last character rendered in hexadecimal (none before the first).
     QChar m_vorigTeken;
+    // What the text box does not show yet: the last characters of the text, or (after the text was
+    // halved) all of it.
+    qsizetype m_nietGetoond = 0;
+    bool m_heelOpnieuw = false;
+    bool m_bijwerkenGepland = false;
 };
 
 // The terminal while it is loaded, else nullptr.

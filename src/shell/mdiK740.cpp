@@ -23,6 +23,8 @@
 #include "platform/Systeem.h"
 #include "rackviews/FormTreeview.h"
 #include "rackviews/Rackindeling.h"
+#include "reports/FormGLP.h"
+#include "reports/formPrint.h"
 #include "shared/Algemeen.h"
 #include "shared/Instellingen.h"
 #include "shared/Systeemfuncties.h"

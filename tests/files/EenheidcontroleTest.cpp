@@ -71,7 +71,7 @@ TEST_F(EenheidcontroleTest, ResolutionsAndExtrasAreForcedIntoTheirRanges) {
     EXPECT_EQ(meting(1, 3).Resolution, 0);
     EXPECT_FLOAT_EQ(meting(1, 3).Extra, -12);
     EXPECT_EQ(meting(1, 4).Resolution, 1);
-    EXPECT_FLOAT_EQ(meting(1, 4).Extra, 0); // a salinity above 40 g/kg
+    EXPECT_FLOAT_EQ(meting(1, 4).Extra, 99); // a salinity above 40 g/kg, as the module settings keep it
     EXPECT_EQ(meting(2, 1).Resolution, 3);
     EXPECT_FLOAT_EQ(meting(2, 1).Extra, 1.7f);
     EXPECT_EQ(meting(2, 2).Resolution, 3);
@@ -88,10 +88,11 @@ TEST_F(EenheidcontroleTest, ResolutionsAndExtrasAreForcedIntoTheirRanges) {
     meting(1, 3).Extra = -3.5f;
     ControleerExtra(1, 1, 3);
     EXPECT_FLOAT_EQ(meting(1, 3).Extra, -3.5f);
-    // The salinity of an oxygen input: 0..40 g/kg, anything else fresh water.
+    // The salinity of an oxygen input: what the module settings stored, above 40 g/kg too; a negative
+    // one is fresh water.
     for (const auto& [eenheid, extra, blijft] :
          {std::tuple{"%", -1e6f, 0.0f}, std::tuple{"mg/l", 40.0f, 40.0f}, std::tuple{"%", 35.5f, 35.5f},
-          std::tuple{"mg/l", -0.1f, 0.0f}, std::tuple{"%", 40.01f, 0.0f}}) {
+          std::tuple{"mg/l", -0.1f, 0.0f}, std::tuple{"%", 45.0f, 45.0f}, std::tuple{"mV", 40.01f, 0.0f}}) {
         zet(1, 4, eenheid, 0, extra);
         ControleerExtra(1, 1, 4);
         EXPECT_FLOAT_EQ(meting(1, 4).Extra, blijft) << eenheid << " " << extra;

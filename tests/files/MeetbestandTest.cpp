@@ -278,6 +278,56 @@ TEST_F(MeetbestandTest, BadLinesLoadWhatIsSoundAndAreNamedAfterwards) {
     EXPECT_EQ(v.CelTekst(1, 6, 0), "");
 }
 
+TEST_F(MeetbestandTest, AValueBeyondTheRangeOfANumberIsAnUnsoundLine) {
+    QString groot = Regel(2);
+    groot.replace(groot.indexOf(QStringLiteral("\"7.01\"")), 6, QStringLiteral("\"1e309\""));
+    QString klein = Regel(3);
+    klein.replace(klein.indexOf(QStringLiteral("\"21.5\"")), 6, QStringLiteral("\"-1E+400\""));
+    SchrijfRegels({QStringLiteral("\"Time\""), Regel(1, QStringLiteral("1e308")), groot, klein});
+    LeesGegevensbestand(pad);
+    EXPECT_EQ(AantalMetingen, 3);
+    ASSERT_EQ(meldingen.size(), 1u);
+    const QStringList regels = meldingen[0].tekst.split(QStringLiteral("\r\n"));
+    ASSERT_EQ(regels.size(), 4);
+    EXPECT_TRUE(regels[2].startsWith(QStringLiteral("3: ")));
+    EXPECT_TRUE(regels[3].startsWith(QStringLiteral("4: ")));
+    const OpnameTabelvenster& v = venster(1);
+    EXPECT_EQ(v.CelTekst(1, 1, 3), "1e308");
+    // The rest of each row is kept; the value that is no number stays empty, never "inf".
+    EXPECT_EQ(v.CelTekst(1, 2, 3), "");
+    EXPECT_EQ(v.CelTekst(1, 2, 5), "21.5");
+    EXPECT_EQ(v.CelTekst(3, 2, 3), "7.01");
+    EXPECT_EQ(v.CelTekst(1, 3, 3), "7.01");
+    EXPECT_EQ(v.CelTekst(1, 3, 5), "");
+}
+
+TEST_F(MeetbestandTest, AModuleGivenUpReadsAsEmptyCellsBesideTheOthers) {
+    // While the poll supervision has given module 2 of rack 2 up, logging writes its value fields empty; the
+    // time and the other modules as usual. Both forms load without a message: the unit kept, or every
+    // field of the input empty.
+    QString opgegeven = Regel(2);
+    const QString blok = QStringLiteral(",\"0\",\"7.01\",\"pH\",\"21.5\",\"%1\"").arg(u8("°C"));
+    opgegeven.replace(opgegeven.lastIndexOf(blok), blok.size(),
+                      QStringLiteral(",\"0\",\"\",\"pH\",\"\",\"%1\"").arg(u8("°C")));
+    QString leeg = Regel(3);
+    leeg.replace(leeg.lastIndexOf(blok), blok.size(), QStringLiteral(",\"\",\"\",\"\",\"\",\"\""));
+    SchrijfRegels({QStringLiteral("\"Time\""), Regel(1), opgegeven, leeg, Regel(4)});
+    LeesGegevensbestand(pad);
+    EXPECT_EQ(AantalMetingen, 4);
+    EXPECT_TRUE(meldingen.empty());
+    const OpnameTabelvenster& v = venster(1);
+    const OpnameTabelvenster& v2 = venster(2);
+    for (int32_t rij : {2, 3}) {
+        EXPECT_EQ(v2.CelTekst(2, rij, 3), "") << rij;
+        EXPECT_EQ(v2.CelTekst(2, rij, 5), "") << rij;
+        EXPECT_EQ(v2.CelTekst(2, rij, KolomTijd), QStringLiteral("09:00:0%1").arg(rij)) << rij;
+        EXPECT_EQ(v.CelTekst(1, rij, 3), "7.01") << rij;
+        EXPECT_EQ(v.CelTekst(3, rij, 3), "7.01") << rij;
+    }
+    EXPECT_EQ(v2.CelTekst(2, 2, 4), "pH");
+    EXPECT_EQ(v2.CelTekst(2, 4, 3), "7.01");
+}
+
 TEST_F(MeetbestandTest, Utf8AndLineFeedOnlyFilesLoadWithoutComplaint) {
     QByteArray bytes = "\"Time\"\n";
     for (int s = 1; s <= 3; ++s)

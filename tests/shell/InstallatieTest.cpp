@@ -7,8 +7,10 @@
 #include "files/Bestandsdialogen.h"
 #include "files/Bestandsdiensten.h"
 #include "files/RackConfiguratie.h"
+#include "rackviews/DialogK76xSettings.h"
 #include "rackviews/FormRack.h"
 #include "rackviews/RackvensterActies.h"
+#include "reports/formPrint.h"
 #include "shared/MapKeuze.h"
 #include "shared/Melding.h"
 #include "shared/Voortgang.h"
@@ -49,7 +51,17 @@ TEST_F(InstallatieTest, EverySeamIsFilledWithTheProgramsOwnSideAndTakenAwayAgain
         EXPECT_EQ(typeid(rackvensterMaker()), typeid(FormRackMaker));
         EXPECT_EQ(typeid(tabelvensterMaker()), typeid(FrmTabelMaker));
         EXPECT_EQ(typeid(tabelvensterHerstel()), typeid(FrmTabelHerstel));
-        EXPECT_EQ(typeid(rackvensterActies()), typeid(FrmTabelRackingangen));
+        // The rack window's entries: the table window's and the module settings dialog.
+        EXPECT_NE(dynamic_cast<FrmTabelRackingangen*>(&rackvensterActies()), nullptr);
+        EXPECT_TRUE(rackvensterActies().HeeftTabel());
+        EXPECT_TRUE(rackvensterActies().HeeftModuleInstellingen());
+        EXPECT_TRUE(rackvensterActies().HeeftFabrieksafregeling());
+        // The module settings dialog's buttons: the pH calibration and the GLP report, no other kind yet.
+        EXPECT_TRUE(moduleInstellingenActies().KanKalibreren(Kalibratiesoort::PH));
+        EXPECT_FALSE(moduleInstellingenActies().KanKalibreren(Kalibratiesoort::EenPunt));
+        EXPECT_FALSE(moduleInstellingenActies().KanKalibreren(Kalibratiesoort::Geleidbaarheid));
+        EXPECT_TRUE(moduleInstellingenActies().HeeftGLP());
+        EXPECT_FALSE(Leeg(afdruktabellen));
         EXPECT_EQ(&tabelvensterOmgeving(), &venster);
         EXPECT_EQ(typeid(bestandsdialogen()), typeid(Standaarddialogen));
 
@@ -69,6 +81,8 @@ TEST_F(InstallatieTest, EverySeamIsFilledWithTheProgramsOwnSideAndTakenAwayAgain
     EXPECT_TRUE(Leeg(tabelvensterMaker));
     EXPECT_TRUE(Leeg(tabelvensterHerstel));
     EXPECT_TRUE(Leeg(rackvensterActies));
+    EXPECT_TRUE(Leeg(moduleInstellingenActies));
+    EXPECT_TRUE(Leeg(afdruktabellen));
     EXPECT_TRUE(Leeg(grafiekvensterOmgeving));
     EXPECT_TRUE(Leeg(tabelvensterOmgeving));
     EXPECT_TRUE(Leeg(bestandsdialogen));

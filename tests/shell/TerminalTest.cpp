@@ -57,6 +57,7 @@ TEST_F(TerminalTest, HexadecimalEndsALineOnlyAtCRLFAlsoAcrossCalls) {
     TerminalToevoegen(Byte(255) + Byte(7) + Byte(10), true); // a lone LF ends no line
     TerminalToevoegen(Byte(13) + Byte(0x41), true);          // nor does a lone CR
     EXPECT_EQ(t->TerminalTekst(), "D A \r\nFF 7 A D 41 ");
+    klok().verstrijk(250);
     EXPECT_EQ(t->TxtLineInput->toPlainText(), "D A \nFF 7 A D 41 ");
     EXPECT_FALSE(t->HexaDecimaal);
 
@@ -64,6 +65,7 @@ TEST_F(TerminalTest, HexadecimalEndsALineOnlyAtCRLFAlsoAcrossCalls) {
     TerminalToevoegen("\r\nVersion = 1.3", false);
     TerminalToevoegen("\r\n", false);
     EXPECT_TRUE(t->TerminalTekst().endsWith("41 \r\nVersion = 1.3\r\n"));
+    klok().verstrijk(250);
     EXPECT_TRUE(t->TxtLineInput->toPlainText().endsWith("41 \nVersion = 1.3\n"));
 }
 
@@ -77,7 +79,40 @@ TEST_F(TerminalTest, TheTextIsHalvedWhenItPassesTwentyThousandCharacters) {
     TerminalToevoegen("c", false);
     EXPECT_EQ(t->TerminalTekst().size(), 10000);
     EXPECT_EQ(t->TerminalTekst(), blok.right(9999) + "c");
+    klok().verstrijk(250);
     EXPECT_EQ(t->TxtLineInput->toPlainText(), t->TerminalTekst());
+}
+
+TEST_F(TerminalTest, TheBoxShowsTheGatheredTrafficAFewTimesASecond) {
+    ToonTerminal();
+    frmTerminal* t = TerminalVenster();
+    int wijzigingen = 0;
+    QObject::connect(t->TxtLineInput, &QPlainTextEdit::textChanged, [&] { ++wijzigingen; });
+    // A poll turn's echoes, a byte at a time: the box takes them in one go, within a quarter second.
+    QString verwacht;
+    for (int i = 0; i < 400; ++i) {
+        const QString stuk = i % 40 == 39 ? QStringLiteral("\r\n") : Byte(0x41 + i % 26);
+        TerminalToevoegen(stuk, false);
+        verwacht += stuk;
+    }
+    EXPECT_EQ(t->TerminalTekst(), verwacht);
+    EXPECT_EQ(wijzigingen, 0);
+    klok().verstrijk(250);
+    EXPECT_EQ(wijzigingen, 1);
+    EXPECT_EQ(t->TxtLineInput->toPlainText(), QString(verwacht).remove('\r'));
+    // Past the limit between two updates: the box shows the halved text, as it would have.
+    TerminalToevoegen(QString(19700, 'x'), false);
+    TerminalToevoegen("end", false);
+    klok().verstrijk(250);
+    EXPECT_EQ(t->TerminalTekst().size(), (verwacht.size() + 19700) / 2 + 3);
+    EXPECT_EQ(t->TxtLineInput->toPlainText(), t->TerminalTekst());
+    EXPECT_EQ(t->TxtLineInput->textCursor().position(), t->TerminalTekst().size()); // the newest in view
+    // Closed before its update: nothing is left to run.
+    TerminalToevoegen("last", false);
+    t->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    klok().verstrijk(250);
+    EXPECT_EQ(TerminalVenster(), nullptr);
 }
 
 TEST_F(TerminalTest, TheCommunicationLogTakesTheRawTrafficOnlyWithTheSwitchWhileOpen) {

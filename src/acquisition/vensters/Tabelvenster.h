@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <span>
 
 // Grid columns of one module: 0 the row number, 1 date, 2 time, per input n the value, unit,
 // temperature and temperature unit from column 4 (n - 1) + 3, and 19 the info text.
@@ -20,22 +22,40 @@ inline constexpr int16_t KolomInfo = 19;
 
 // The fields of one line of a measurement file after its time field, taken off the front one module
 // block at a time: each module's window fill takes its 21 fields and the next module sees the rest.
+// The fields are either texts of its own or views into the line being read (valid during the fill
+// only: a window keeps what it needs as texts of its own).
 class Regelvelden {
 public:
     Regelvelden() = default;
     // The fields from `begin` on.
     explicit Regelvelden(QStringList velden, qsizetype begin = 0)
-        : m_velden(std::move(velden)), m_positie(std::clamp<qsizetype>(begin, 0, m_velden.size())) {}
+        : m_eigen(std::move(velden)), m_positie(std::clamp<qsizetype>(begin, 0, m_eigen.size())) {}
+    explicit Regelvelden(std::span<const QStringView> velden, qsizetype begin = 0)
+        : m_zichten(velden), m_positie(std::clamp<qsizetype>(begin, 0, Aantal())) {}
     // The next field, taken off; "" when none is left.
-    QString VolgendVeld() { return m_positie < m_velden.size() ? m_velden.at(m_positie++) : QString(); }
+    QString VolgendVeld() {
+        if (m_positie >= Aantal()) return QString();
+        const qsizetype i = m_positie++;
+        return m_zichten.empty() ? m_eigen.at(i) : m_zichten[static_cast<size_t>(i)].toString();
+    }
+    // The same as a view, valid while the window fill runs.
+    QStringView NeemVeld() {
+        if (m_positie >= Aantal()) return QStringView();
+        const qsizetype i = m_positie++;
+        return m_zichten.empty() ? QStringView(m_eigen.at(i)) : m_zichten[static_cast<size_t>(i)];
+    }
     // Skips n fields.
-    void SlaOver(qsizetype n) { m_positie = std::min(m_positie + n, m_velden.size()); }
-    qsizetype Resterend() const { return m_velden.size() - m_positie; }
+    void SlaOver(qsizetype n) { m_positie = std::min(m_positie + n, Aantal()); }
+    qsizetype Resterend() const { return Aantal() - m_positie; }
     qsizetype Positie() const { return m_positie; }
-    void ZetPositie(qsizetype positie) { m_positie = std::clamp<qsizetype>(positie, 0, m_velden.size()); }
+    void ZetPositie(qsizetype positie) { m_positie = std::clamp<qsizetype>(positie, 0, Aantal()); }
 
 private:
-    QStringList m_velden;
+    qsizetype Aantal() const {
+        return m_zichten.empty() ? m_eigen.size() : static_cast<qsizetype>(m_zichten.size());
+    }
+    QStringList m_eigen;
+    std::span<const QStringView> m_zichten;
     qsizetype m_positie = 0;
 };
 

@@ -1,0 +1,136 @@
+#include "calibration/KalibratieDialoog.h"
+
+#include "acquisition/Programmastatus.h"
+#include "shared/Getallen.h"
+#include "shared/Instellingen.h"
+#include "shared/Systeemfuncties.h"
+#include "shared/ui/Vensterfuncties.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+
+KalibratieDialoog::KalibratieDialoog(QWidget* eigenaar)
+    : QDialog(eigenaar,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+    // While a calibration talks to its module nothing else may: the other windows wait.
+    setWindowModality(Qt::ApplicationModal);
+}
+
+KalibratieDialoog::~KalibratieDialoog() = default;
+
+void KalibratieDialoog::WachtTotGesloten() {
+    while (!m_gesloten)
+        platform::Pomp();
+}
+
+void KalibratieDialoog::ZetToestand(int toestand) {
+    m_toestand = toestand;
+    PasToestandToe();
+    emit toestandGewijzigd(toestand);
+}
+
+void KalibratieDialoog::PlanStap() {
+    if (m_stapGepland) return;
+    m_stapGepland = true;
+    QMetaObject::invokeMethod(
+        this, [this] { Stap(); }, Qt::QueuedConnection);
+}
+
+void KalibratieDialoog::Stap() {
+    m_stapGepland = false;
+    // A reading under way pumps events: a step asked for meanwhile is taken by the running one.
+    if (m_bezig) return;
+    m_bezig = true;
+    while (!m_gesloten && VerwerkStap()) {
+    }
+    m_bezig = false;
+}
+
+void KalibratieDialoog::MarkeerGesloten() {
+    m_gesloten = true;
+}
+
+void KalibratieDialoog::StartProcedure() {
+    m_gesloten = false;
+    OKGeklikt = AnnulerenGeklikt = KalibrerenGeklikt = SluitenGevraagd = MeetTik = false;
+    m_tik = platform::klok().maakTimer();
+    m_tik->bijTik = [this] {
+        MeetTik = true;
+        PlanStap();
+    };
+    m_tik->zetInterval(TikInterval);
+    m_tik->zetActief(true);
+}
+
+void KalibratieDialoog::EindeProcedure() {
+    m_tik.reset();
+    m_gesloten = true;
+}
+
+void KalibratieDialoog::Annuleer() {
+    AnnulerenGeklikt = true;
+    Afbreken = true;
+    PlanStap();
+}
+
+void KalibratieDialoog::reject() {
+    Annuleer();
+}
+
+void KalibratieDialoog::closeEvent(QCloseEvent* e) {
+    e->ignore();
+    if (m_gesloten) return;
+    SluitenGevraagd = true;
+    Annuleer();
+}
+
+void KalibratieDialoog::LeesPlaats(const QString& sectie) {
+    const auto lees = [&](const char* sleutel) -> std::optional<int> {
+        const QString tekst = LeesInstelling(AppNaam, sectie, QString::fromLatin1(sleutel), QString());
+        if (tekst.trimmed().isEmpty()) return std::nullopt;
+        return TwipsNaarPixels(TekstNaarDouble(tekst));
+    };
+    QList<QRect> schermen;
+    if (QScreen* eerste = QGuiApplication::primaryScreen()) schermen << eerste->availableGeometry();
+    for (QScreen* s : QGuiApplication::screens())
+        if (s != QGuiApplication::primaryScreen()) schermen << s->availableGeometry();
+    adjustSize();
+    const QSize grootte = frameGeometry().size().expandedTo(size());
+    move(DialoogPlaats(lees("Left"), lees("Top"), grootte, schermen));
+}
+
+void KalibratieDialoog::BewaarPlaats(const QString& sectie) {
+    BewaarInstelling(AppNaam, sectie, QStringLiteral("Top"),
+                     SingleAlsTekst(static_cast<float>(PixelsNaarTwips(pos().y()))));
+    BewaarInstelling(AppNaam, sectie, QStringLiteral("Left"),
+                     SingleAlsTekst(static_cast<float>(PixelsNaarTwips(pos().x()))));
+}
+
+QPoint DialoogPlaats(std::optional<int> links, std::optional<int> boven, QSize venster,
+                     const QList<QRect>& schermen) {
+    if (schermen.isEmpty()) return QPoint(links.value_or(0), boven.value_or(0));
+    const auto midden = [&](const QRect& s) {
+        return QPoint(s.x() + (s.width() - venster.width()) / 2, s.y() + (s.height() - venster.height()) / 2);
+    };
+    const QRect& eerste = schermen.first();
+    const QPoint hoek(links.value_or(eerste.center().x()), boven.value_or(eerste.center().y()));
+    // The screen that holds the corner, else one that holds it across or down, else the first.
+    const QRect* scherm = nullptr;
+    for (const QRect& s : schermen)
+        if (s.contains(hoek)) {
+            scherm = &s;
+            break;
+        }
+    for (const QRect& s : schermen)
+        if (!scherm && ((hoek.x() >= s.left() && hoek.x() <= s.right()) ||
+                        (hoek.y() >= s.top() && hoek.y() <= s.bottom())))
+            scherm = &s;
+    if (!scherm) return midden(eerste);
+    const QPoint m = midden(*scherm);
+    const auto binnen = [](std::optional<int> w, int begin, int lengte, int eigen) {
+        return w && *w >= begin && *w < begin + lengte - eigen;
+    };
+    return QPoint(binnen(links, scherm->x(), scherm->width(), venster.width()) ? *links : m.x(),
+                  binnen(boven, scherm->y(), scherm->height(), venster.height()) ? *boven : m.y());
+}

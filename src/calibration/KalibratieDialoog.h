@@ -1,0 +1,97 @@
+#pragma once
+// The common ground of the calibration dialogs.
+//
+// A calibration is a state machine that the dialog steps itself. The buttons and the 1500 ms tick only
+// set flags and ask for a step; the step runs from the event pump (queued), takes the flags and, in a
+// measuring state, reads the module when a reading is due. A reading is a chain of synchronous
+// transactions that pump events while they wait, so the tick, the buttons and a new request for a step
+// come in the middle of it: the busy guard lets only one step run at a time, and the running step takes
+// what came in when its reading is done. Cancel reaches a waiting transaction through Afbreken.
+//
+// The caller shows the dialog and waits for it with the event pump (WachtTotGesloten), as for a
+// message box. Escape acts as the Cancel button, the title bar's close button asks the procedure to
+// close (a running reading is broken off); neither hides the window by itself: the procedure closes it.
+// A dialog keeps its position in its settings section ("Top", "Left" in twips); a stored position that
+// lies off every screen means centred.
+#include "platform/Klok.h"
+
+#include <QDialog>
+#include <QList>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <memory>
+#include <optional>
+
+class KalibratieDialoog : public QDialog {
+    Q_OBJECT
+public:
+    explicit KalibratieDialoog(QWidget* eigenaar = nullptr);
+    ~KalibratieDialoog() override;
+
+    // The state of the procedure (each dialog numbers its own states).
+    int Toestand() const { return m_toestand; }
+    bool IsGesloten() const { return m_gesloten; }
+    // A step is running (a reading may be waiting for the module).
+    bool IsBezig() const { return m_bezig; }
+    // Pumps events until the procedure has closed.
+    void WachtTotGesloten();
+
+    // The measuring tick, 1500 ms.
+    static constexpr int TikInterval = 1500;
+
+signals:
+    // The procedure entered a state.
+    void toestandGewijzigd(int toestand);
+
+protected:
+    // Sets the state and every control for it (PasToestandToe).
+    void ZetToestand(int toestand);
+    // The one function that sets every control for the current state.
+    virtual void PasToestandToe() = 0;
+    // Does the next piece of work the flags ask for; false when there is none.
+    virtual bool VerwerkStap() = 0;
+    // Asks for a step from the event pump.
+    void PlanStap();
+    // The procedure is over: WachtTotGesloten returns.
+    void MarkeerGesloten();
+
+    // The load: the procedure is open, every flag is down, and the tick runs until the unload; every
+    // tick sets MeetTik and asks for a step.
+    void StartProcedure();
+    // The unload: the tick stops and the procedure is closed.
+    void EindeProcedure();
+
+    // Cancel: sets AnnulerenGeklikt and Afbreken, and asks for a step.
+    void Annuleer();
+
+    // Position from / into the dialog's settings section.
+    void LeesPlaats(const QString& sectie);
+    void BewaarPlaats(const QString& sectie);
+
+    // Flags of the buttons, the title bar and the tick.
+    bool OKGeklikt = false;
+    bool AnnulerenGeklikt = false;
+    bool KalibrerenGeklikt = false;
+    bool SluitenGevraagd = false;
+    bool MeetTik = false;
+
+    void reject() override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void Stap();
+    std::unique_ptr<platform::Timer> m_tik;
+    int m_toestand = 0;
+    bool m_bezig = false;
+    bool m_stapGepland = false;
+    bool m_gesloten = false;
+};
+
+// Where a dialog of size `venster` goes (its frame's top-left corner, in pixels). The screen is the one
+// that holds the stored corner, else one that holds it across or down (one coordinate is off the
+// screens), else the first (the first is the primary screen). Each stored coordinate is kept when the
+// dialog lies there inside that screen (top from the screen's top, up to but not including the screen's
+// bottom less the dialog's height; left likewise); a coordinate that is missing or outside is centred.
+QPoint DialoogPlaats(std::optional<int> links, std::optional<int> boven, QSize venster,
+                     const QList<QRect>& schermen);

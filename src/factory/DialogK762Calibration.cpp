@@ -1,0 +1,514 @@
+#include "factory/DialogK762Calibration.h"
+
+#include "acquisition/ECBereik.h"
+#include "acquisition/EEprom.h"
+#include "acquisition/RackModel.h"
+#include "acquisition/Temperatuur.h"
+#include "acquisition/Verbinding.h"
+#include "factory/Afregeling.h"
+#include "shared/Getallen.h"
+#include "shared/Melding.h"
+#include "shared/Opmaak.h"
+#include "shared/Teksten.h"
+#include "shared/Voortgang.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLocale>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+const QString FormaatNul = QStringLiteral("0.0");
+const QString FormaatSchaal = QStringLiteral("0.0000");
+const QString FormaatGradenNul = QStringLiteral("0");
+const QString FormaatGradenSchaal = QStringLiteral("0.0000");
+const QString FormaatMeting = QStringLiteral("0.0");
+const QString TekstDcOffset = QStringLiteral("DC-Offset (mV):\n");
+const QString Herz = QStringLiteral(" Herz");
+
+template <typename T, size_t N> int IndexVan(const std::array<T*, N>& rij, const void* w) {
+    for (size_t i = 0; i < N; ++i)
+        if (rij[i] == w) return static_cast<int>(i);
+    return -1;
+}
+
+QLabel* Kanaalkop(int c, QWidget* ouder) {
+    return new QLabel(QStringLiteral("Channel ") + QString::number(c + 1), ouder);
+}
+
+QLabel* Bereiklabel(QWidget* ouder) {
+    auto* l = new QLabel(ouder);
+    l->setTextFormat(Qt::PlainText);
+    l->setAlignment(Qt::AlignCenter);
+    return l;
+}
+
+size_t Plaats(int i) {
+    return static_cast<size_t>(i);
+}
+} // namespace
+
+DialogK762Calibration::DialogK762Calibration(QWidget* ouder) : Fabrieksdialoog(ouder) {
+    setWindowTitle(QStringLiteral("K762 parameters"));
+    const QSignalBlocker stil(SSTab);
+    const auto veldbreedte = 90;
+
+    // Range tabs 0..3: per input the zero and scale of that range, and the range's frequency.
+    for (int r = 0; r < 4; ++r) {
+        auto* pagina = new QWidget(this);
+        auto* rooster = new QGridLayout(pagina);
+        LabelECo[Plaats(r)] = Bereiklabel(pagina);
+        LabelECr[Plaats(r)] = Bereiklabel(pagina);
+        rooster->addWidget(LabelECo[Plaats(r)], 0, 1, 1, 2);
+        rooster->addWidget(LabelECr[Plaats(r)], 0, 3, 1, 2);
+        for (int c = 0; c < 4; ++c) {
+            const auto l = Plaats(k762::VeldIndex(r, c));
+            TextNulpunt[l] = MaakVeld();
+            TextSchaal[l] = MaakVeld();
+            LabelNulpunt[l] = new Constantelabel(QString(), pagina);
+            LabelSchaal[l] = new Constantelabel(QString(), pagina);
+            TextNulpunt[l]->setFixedWidth(veldbreedte);
+            TextSchaal[l]->setFixedWidth(veldbreedte);
+            LabelNulpunt[l]->setMinimumWidth(70);
+            LabelSchaal[l]->setMinimumWidth(70);
+            rooster->addWidget(Kanaalkop(c, pagina), c + 1, 0);
+            rooster->addWidget(TextNulpunt[l], c + 1, 1);
+            rooster->addWidget(LabelNulpunt[l], c + 1, 2);
+            rooster->addWidget(TextSchaal[l], c + 1, 3);
+            rooster->addWidget(LabelSchaal[l], c + 1, 4);
+        }
+        TextFrekwentie[Plaats(r)] = MaakVeld();
+        TextFrekwentie[Plaats(r)]->setFixedWidth(veldbreedte);
+        LabelFrekwentie[Plaats(r)] = new Constantelabel(QString(), pagina);
+        rooster->addWidget(new QLabel(QStringLiteral("Frequency:"), pagina), 5, 0);
+        rooster->addWidget(TextFrekwentie[Plaats(r)], 5, 1);
+        rooster->addWidget(LabelFrekwentie[Plaats(r)], 5, 2);
+        rooster->setColumnStretch(5, 1);
+        rooster->setRowStretch(6, 1);
+        SSTab->addTab(pagina, QString());
+    }
+
+    // Tab 4: the temperature inputs.
+    auto* graden = new QWidget(this);
+    auto* rooster = new QGridLayout(graden);
+    LabelBGraden = Bereiklabel(graden);
+    LabelAGraden = Bereiklabel(graden);
+    rooster->addWidget(LabelBGraden, 0, 1, 1, 2);
+    rooster->addWidget(LabelAGraden, 0, 3, 1, 2);
+    for (int c = 0; c < 4; ++c) {
+        const auto i = Plaats(c);
+        TextNulpuntGraden[i] = MaakVeld();
+        TextSchaalGraden[i] = MaakVeld();
+        LabelNulpuntGraden[i] = new Constantelabel(QString(), graden);
+        LabelSchaalGraden[i] = new Constantelabel(QString(), graden);
+        TextNulpuntGraden[i]->setFixedWidth(veldbreedte);
+        TextSchaalGraden[i]->setFixedWidth(veldbreedte);
+        LabelNulpuntGraden[i]->setMinimumWidth(70);
+        LabelSchaalGraden[i]->setMinimumWidth(70);
+        rooster->addWidget(Kanaalkop(c, graden), c + 1, 0);
+        rooster->addWidget(TextNulpuntGraden[i], c + 1, 1);
+        rooster->addWidget(LabelNulpuntGraden[i], c + 1, 2);
+        rooster->addWidget(TextSchaalGraden[i], c + 1, 3);
+        rooster->addWidget(LabelSchaalGraden[i], c + 1, 4);
+    }
+    rooster->setColumnStretch(5, 1);
+    rooster->setRowStretch(5, 1);
+    SSTab->addTab(graden, QString::fromUtf8("°C"));
+
+    // Tab 5 "Xtra": the DC offsets and the serial number.
+    auto* xtra = new QWidget(this);
+    auto* xtraRooster = new QGridLayout(xtra);
+    for (int c = 0; c < 4; ++c) {
+        const auto i = Plaats(c);
+        TextDCoffset[i] = MaakVeld();
+        TextDCoffset[i]->setFixedWidth(veldbreedte);
+        LabelDCoffset[i] = new Constantelabel(QString(), xtra);
+        xtraRooster->addWidget(Kanaalkop(c, xtra), c, 0);
+        xtraRooster->addWidget(TextDCoffset[i], c, 1);
+        xtraRooster->addWidget(LabelDCoffset[i], c, 2);
+    }
+    TextSerieNummer->setFixedWidth(veldbreedte);
+    xtraRooster->addWidget(TextSerieNummer, 4, 1);
+    xtraRooster->addWidget(LabelSerieNummer, 4, 2);
+    xtraRooster->setColumnStretch(3, 1);
+    xtraRooster->setRowStretch(5, 1);
+    SSTab->addTab(xtra, QStringLiteral("Xtra"));
+
+    // Tab 6 "Info".
+    auto* info = new QWidget(this);
+    auto* naast = new QHBoxLayout(info);
+    naast->addWidget(LabelInfo[0]);
+    naast->addWidget(LabelInfo[1], 1);
+    SSTab->addTab(info, QStringLiteral("Info"));
+
+    // The live readings: the conductivity reading of the range shown and the temperature.
+    auto* metingen = new QFrame(this);
+    metingen->setFrameShape(QFrame::StyledPanel);
+    auto* metingRooster = new QGridLayout(metingen);
+    metingRooster->addWidget(new QLabel(QStringLiteral("Reading"), metingen), 1, 0);
+    metingRooster->addWidget(new QLabel(QString::fromUtf8("°C"), metingen), 2, 0);
+    for (int c = 0; c < 4; ++c) {
+        metingRooster->addWidget(Kanaalkop(c, metingen), 0, c + 1, Qt::AlignRight);
+        for (QLabel* l : {MaakMeetlabel(c, LabelWaarde), MaakMeetlabel(c, LabelGraden)}) {
+            l->setCursor(Qt::PointingHandCursor);
+            l->setToolTip(QStringLiteral("Click to copy into the focused zero or scale field"));
+        }
+        metingRooster->addWidget(LabelWaarde[Plaats(c)], 1, c + 1);
+        metingRooster->addWidget(LabelGraden[Plaats(c)], 2, c + 1);
+    }
+
+    auto* knoppen = new QHBoxLayout;
+    knoppen->addStretch(1);
+    knoppen->addWidget(OKButton);
+    knoppen->addWidget(CancelButton);
+    auto* geheel = new QVBoxLayout(this);
+    geheel->addWidget(SSTab, 1);
+    geheel->addWidget(metingen);
+    geheel->addLayout(knoppen);
+    ToonOntwerpteksten();
+    resize(600, 400);
+}
+
+void DialogK762Calibration::ToonOntwerpteksten() {
+    for (int r = 0; r < 4; ++r)
+        SSTab->setTabText(r, Tekst[443] + QLatin1Char(' ') + QString::number(r));
+    for (size_t l = 0; l < 16; ++l) {
+        LabelNulpunt[l]->Zet(QStringLiteral("Nulpunt"), false);
+        LabelSchaal[l]->Zet(QStringLiteral("Schaal"), false);
+    }
+    for (size_t k = 0; k < 4; ++k) {
+        LabelNulpuntGraden[k]->Zet(QStringLiteral("Nulpunt"), false);
+        LabelSchaalGraden[k]->Zet(QStringLiteral("Schaal"), false);
+        LabelFrekwentie[k]->Zet(QStringLiteral("Frequentie"), false);
+        LabelDCoffset[k]->Zet(QStringLiteral("DC-Offset"), false);
+        LabelECo[k]->setText(QStringLiteral("Offset"));
+        LabelECr[k]->setText(QStringLiteral("Scale"));
+    }
+    LabelBGraden->setText(QString::fromUtf8("20°C"));
+    LabelAGraden->setText(QString::fromUtf8("80°C"));
+    LabelInfo[0]->setText(QStringLiteral("Info"));
+    LabelInfo[1]->setText(QStringLiteral("Info"));
+    setWindowTitle(m_titel.isEmpty() ? QStringLiteral("K762 parameters") : m_titel);
+}
+
+QString DialogK762Calibration::SchrijfTekst() const {
+    return Tekst[250] + QLatin1Char(' ') + Tekst[297] + QString::number(Ri) + QLatin1Char(' ') + Tekst[296] +
+           QLatin1Char(' ') + QString::number(Mi);
+}
+
+void DialogK762Calibration::VoorSchrijven() {
+    setWindowTitle(QStringLiteral("K762 Factory Calibration"));
+}
+
+void DialogK762Calibration::OpvragenParameters(int r, int m) {
+    using namespace k762;
+    ToonVoortgang(0, K762Voortgang, 0, LeesTekst(r, m));
+    WisBuffers();
+    Wacht(500);
+    if (IsModulePlaats(r, m) && Racks[r].Modules[m].Present) {
+        SN = 0;
+        int n = 0;
+        const auto stap = [&](int positie) { ZetVoortgang(static_cast<int16_t>(positie)); };
+        for (int c = 0; c < 4; ++c) {
+            for (int b = 0; b < 4; ++b) {
+                Constantenpaar& paar = Bereikconstanten[Plaats(ConstanteIndex(c, b))];
+                if (!Afgebroken()) {
+                    paar.nul = UitEEprom(Nul, LeesWoord(AdresNul(c, b)));
+                    stap(n);
+                }
+                if (!Afgebroken()) {
+                    paar.schaal = UitEEprom(Schaal, LeesWoord(AdresSchaal(c, b)));
+                    stap(n + 1);
+                }
+                n += 2;
+            }
+            Constantenpaar& graden = Temperatuurconstanten[Plaats(c)];
+            if (!Afgebroken()) graden.nul = UitEEprom(TemperatuurNul, LeesWoord(AdresTemperatuurNul(c)));
+            if (!Afgebroken()) {
+                graden.schaal = UitEEprom(TemperatuurSchaal, LeesWoord(AdresTemperatuurSchaal(c)));
+                stap(n);
+            }
+            n += 2;
+        }
+        for (int a = 0; a < 4; ++a) {
+            const auto i = Plaats(a);
+            if (!Afgebroken()) {
+                LabelFrekwentie[i]->Zet(QString::number(LeesWoord(AdresFrequentie(a))) + Herz, false);
+                stap(++n);
+            }
+            if (!Afgebroken()) {
+                LabelDCoffset[i]->Zet(
+                    TekstDcOffset +
+                        OpmaakSingle(UitEEprom(DcOffset, LeesWoord(AdresDcOffset(a))), FormaatNul),
+                    false);
+                stap(++n);
+            }
+        }
+        if (!Afgebroken()) {
+            SN = LeesDubbelWoord(AdresSerienummer);
+            LabelSerieNummer->Zet(QStringLiteral("Serial Number:\n") + QString::number(SN), false);
+        }
+    }
+    SluitVoortgang();
+}
+
+void DialogK762Calibration::ToonBereiklabels() {
+    for (int k = 0; k < 4; ++k) {
+        const auto i = Plaats(k);
+        SSTab->setTabText(k, Tekst[443] + QLatin1Char(' ') + QString::number(k));
+        LabelECo[i]->setText(Bereiktekst(0, Tekst[271], 500, FormaatNul, QStringLiteral("Input = OPEN")));
+        LabelECr[i]->setText(Bereiktekst(0.85f, Tekst[270], 1.15f, FormaatSchaal,
+                                         QStringLiteral("Input = ") +
+                                             QLocale().toString(k762::ReferentieWeerstand(k)) +
+                                             QStringLiteral(" Ohm")));
+    }
+}
+
+void DialogK762Calibration::ToonOverzicht() {
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 4; ++c) {
+            const auto l = Plaats(k762::VeldIndex(r, c));
+            const Constantenpaar& paar = Bereikconstanten[Plaats(k762::ConstanteIndex(c, r))];
+            LabelNulpunt[l]->Zet(OpmaakSingle(paar.nul, FormaatNul), false);
+            LabelSchaal[l]->Zet(OpmaakSingle(paar.schaal, FormaatSchaal), false);
+            TextNulpunt[l]->clear();
+            TextSchaal[l]->clear();
+        }
+    for (size_t c = 0; c < 4; ++c) {
+        LabelNulpuntGraden[c]->Zet(OpmaakSingle(Temperatuurconstanten[c].nul, FormaatGradenNul), false);
+        LabelSchaalGraden[c]->Zet(OpmaakSingle(Temperatuurconstanten[c].schaal, FormaatGradenSchaal), false);
+        TextNulpuntGraden[c]->clear();
+        TextSchaalGraden[c]->clear();
+    }
+    ToonBereiklabels();
+    LabelBGraden->setText(
+        Bereiktekst(-4250, Tekst[271], 4250, FormaatGradenNul, QString::fromUtf8("Input = 20.0 °C")));
+    LabelAGraden->setText(
+        Bereiktekst(0.85f, Tekst[270], 1.15f, FormaatGradenSchaal, QString::fromUtf8("Input = 80.0 °C")));
+    // Range 0 shown, and every input set to it.
+    const QSignalBlocker stil(SSTab);
+    SSTab->setCurrentIndex(0);
+    Kindex = -1;
+    WisselBereik(0);
+}
+
+void DialogK762Calibration::SSTab_Click() {
+    if (!ReadSettingsOnly) {
+        Kindex = -1;
+        // Done by the window's loop once the module is free; a click during a switch is taken after it.
+        if (SSTab->currentIndex() < 4) m_bereikGevraagd = true;
+    }
+    WisMeetwaarden();
+}
+
+bool DialogK762Calibration::VoerVerzoekUit() {
+    if (!m_bereikGevraagd) return false;
+    m_bereikGevraagd = false;
+    const int tab = SSTab->currentIndex();
+    if (HuidigeToestand() == Toestand::Bewerken && tab >= 0 && tab < 4) WisselBereik(tab);
+    return true;
+}
+
+void DialogK762Calibration::WisselBereik(int bereik) {
+    const Toestand vorige = HuidigeToestand();
+    HuidigBereik = static_cast<int16_t>(bereik);
+    ZetToestand(Toestand::Bereikwissel);
+    // A module that does not confirm a range has been reported once; the other inputs are not tried.
+    for (int c = 0; c < 4; ++c)
+        if (!ZetECBereik(Ri, Mi, static_cast<uint8_t>(c), static_cast<uint8_t>(bereik))) break;
+    ZetToestand(vorige);
+    WisMeetwaarden();
+}
+
+void DialogK762Calibration::ToonMeetwaarden(bool geldig) {
+    const ModuleRecord& m = Racks[Ri].Modules[Mi];
+    for (int c = 0; c < 4; ++c) {
+        const auto i = Plaats(c);
+        if (!geldig) {
+            LabelWaarde[i]->clear();
+            LabelGraden[i]->clear();
+            continue;
+        }
+        const std::optional<float> waarde = LiveWaarde(
+            m.Meting[i + 1].AdcWaarde, Bereikconstanten[Plaats(k762::ConstanteIndex(c, HuidigBereik))]);
+        LabelWaarde[i]->setText(waarde ? OpmaakSingle(*waarde, FormaatMeting) : QString());
+        LabelGraden[i]->setText(Opmaak(m.Temperatuur[i + 1].AdcWaarde / 10.0, FormaatMeting));
+    }
+}
+
+void DialogK762Calibration::VeldGekregen(Invoerveld* veld) {
+    int i = IndexVan(TextNulpunt, veld);
+    if (i < 0) i = IndexVan(TextNulpuntGraden, veld);
+    if (i >= 0) {
+        NulpuntActief = true;
+        Kindex = static_cast<int16_t>(i);
+        return;
+    }
+    i = IndexVan(TextSchaal, veld);
+    if (i < 0) i = IndexVan(TextSchaalGraden, veld);
+    if (i >= 0) {
+        SchaalActief = true;
+        Kindex = static_cast<int16_t>(i);
+    }
+}
+
+void DialogK762Calibration::LabelGeklikt(QLabel* label) {
+    int c = IndexVan(LabelWaarde, label);
+    if (c < 0) c = IndexVan(LabelGraden, label);
+    if (c < 0 || Kindex < 0 || (Kindex - c) % 4 != 0) return;
+    const auto i = Plaats(c);
+    const int tab = SSTab->currentIndex();
+    if (tab >= 0 && tab < 4) {
+        const auto l = Plaats(k762::VeldIndex(tab, c));
+        if (NulpuntActief) TextNulpunt[l]->setText(LabelWaarde[i]->text());
+        if (SchaalActief) TextSchaal[l]->setText(LabelWaarde[i]->text());
+    } else {
+        if (NulpuntActief) TextNulpuntGraden[i]->setText(LabelGraden[i]->text());
+        if (SchaalActief) TextSchaalGraden[i]->setText(LabelGraden[i]->text());
+    }
+}
+
+bool DialogK762Calibration::VerwerkVeld(Invoerveld* veld) {
+    if (veld == TextSerieNummer) return VerwerkSerienummer();
+    if (Leeg(veld)) return true;
+    if (const int i = IndexVan(TextNulpunt, veld); i >= 0) return VerwerkNulpunt(i);
+    if (const int i = IndexVan(TextSchaal, veld); i >= 0) return VerwerkSchaal(i);
+    if (const int i = IndexVan(TextNulpuntGraden, veld); i >= 0) return VerwerkTemperatuur(i, veld);
+    if (const int i = IndexVan(TextSchaalGraden, veld); i >= 0) return VerwerkTemperatuur(i, veld);
+    if (const int i = IndexVan(TextFrekwentie, veld); i >= 0) return VerwerkFrequentie(i);
+    if (const int i = IndexVan(TextDCoffset, veld); i >= 0) return VerwerkDcOffset(i);
+    return true;
+}
+
+bool DialogK762Calibration::VerwerkNulpunt(int veldIndex) {
+    const auto l = Plaats(veldIndex);
+    Invoerveld* veld = TextNulpunt[l];
+    bool geldig = true;
+    // The reading with the input open is itself the new zero.
+    const float v = TekstNaarSingle(veld->text());
+    if (BinnenGrenzen(k762::Nul, v)) {
+        LabelNulpunt[l]->Zet(OpmaakSingle(v, FormaatNul), true);
+        veld->clear();
+        Gewijzigd = true;
+    } else {
+        geldig = Weiger(veld, veldIndex / 4, Tekst[244], vbExclamation | vbOKOnly, StandaardTitel());
+    }
+    return geldig;
+}
+
+bool DialogK762Calibration::VerwerkSchaal(int veldIndex) {
+    const auto l = Plaats(veldIndex);
+    Invoerveld* veld = TextSchaal[l];
+    bool geldig = true;
+    const float v = TekstNaarSingle(veld->text());
+    const float nul = TekstNaarSingle(LabelNulpunt[l]->text());
+    if (const auto s = BerekenSchaal(v, nul, k762::SchaalReferentie, k762::Schaal)) {
+        LabelSchaal[l]->Zet(OpmaakSingle(*s, FormaatSchaal), true);
+        veld->clear();
+        Gewijzigd = true;
+    } else {
+        geldig = Weiger(veld, veldIndex / 4, Tekst[244], vbExclamation | vbOKOnly, StandaardTitel());
+    }
+    return geldig;
+}
+
+bool DialogK762Calibration::VerwerkTemperatuur(int c, Invoerveld* veld) {
+    const auto i = Plaats(c);
+    bool geldig = true;
+    if (!Leeg(TextNulpuntGraden[i]) && !Leeg(TextSchaalGraden[i])) {
+        const float t20 = TekstNaarSingle(TextNulpuntGraden[i]->text());
+        const float t80 = TekstNaarSingle(TextSchaalGraden[i]->text());
+        // Restarted from the pair read, so that the same readings give the same result again.
+        Constantenpaar nieuw = Temperatuurconstanten[i];
+        if (t20 > 0 && t80 > 0 && AfregelingTemperatuur(t20, t80, nieuw.nul, nieuw.schaal)) {
+            LabelNulpuntGraden[i]->Zet(OpmaakSingle(nieuw.nul, FormaatGradenNul), true);
+            LabelSchaalGraden[i]->Zet(OpmaakSingle(nieuw.schaal, FormaatGradenSchaal), true);
+            TextNulpuntGraden[i]->setText(OpmaakSingle(t20, FormaatMeting));
+            TextSchaalGraden[i]->setText(OpmaakSingle(t80, FormaatMeting));
+            Gewijzigd = true;
+        } else {
+            geldig = Weiger(veld, TabGraden, Tekst[244], vbExclamation | vbOKCancel, StandaardTitel());
+        }
+    }
+    return geldig;
+}
+
+bool DialogK762Calibration::VerwerkFrequentie(int r) {
+    const auto i = Plaats(r);
+    Invoerveld* veld = TextFrekwentie[i];
+    const int32_t v = TekstNaarLong(veld->text());
+    const k762::Grenzen g = k762::FrequentieGrenzen(r);
+    if (v < g.laag || v > g.hoog)
+        return Weiger(veld, r,
+                      Tekst[244] + QStringLiteral("\n\n") + QString::number(g.laag) + QStringLiteral(" <= ") +
+                          QString::number(v) + QStringLiteral(" <= ") + QString::number(g.hoog) +
+                          QStringLiteral(" Herz."),
+                      vbExclamation | vbOKOnly, windowTitle());
+    LabelFrekwentie[i]->Zet(QString::number(v) + Herz, true);
+    veld->clear();
+    Gewijzigd = true;
+    return true;
+}
+
+bool DialogK762Calibration::VerwerkDcOffset(int c) {
+    const auto i = Plaats(c);
+    Invoerveld* veld = TextDCoffset[i];
+    const float v = TekstNaarSingle(veld->text());
+    if (v < -k762::MaximaleDcOffset || v > k762::MaximaleDcOffset)
+        return Weiger(veld, TabXtraK762,
+                      Tekst[244] + QStringLiteral("\n\n-4.0 <= ") + OpmaakSingle(v, FormaatNul) +
+                          QStringLiteral(" <= 4.0 mV"),
+                      vbExclamation | vbOKOnly, windowTitle());
+    LabelDCoffset[i]->Zet(TekstDcOffset + OpmaakSingle(v, FormaatNul), true);
+    veld->clear();
+    Gewijzigd = true;
+    return true;
+}
+
+void DialogK762Calibration::MaakRapportRegel() {
+    AfregelingRecord& r = VorigeAfregeling;
+    r.Toesteltype = r.Toesteltype.getrimd();
+    setWindowTitle(r.Toesteltype.getrimd() + QStringLiteral(", SN: ") + QString::number(r.Serienummer) +
+                   QString::fromUtf8(", Id.N°: ") + IdnoAlsTekst(r.Identificatiecode));
+    for (size_t l = 0; l < 16; ++l) {
+        LabelNulpunt[l]->Zet(OpmaakSingle(r.BereikNul[l], FormaatNul), false);
+        LabelSchaal[l]->Zet(OpmaakSingle(r.BereikSchaal[l], FormaatSchaal), false);
+    }
+    ToonBereiklabels();
+    for (size_t k = 0; k < 4; ++k) {
+        LabelNulpuntGraden[k]->Zet(OpmaakSingle(r.TemperatuurNul[k], FormaatGradenNul), false);
+        LabelSchaalGraden[k]->Zet(OpmaakSingle(r.TemperatuurSchaal[k], FormaatGradenSchaal), false);
+        LabelFrekwentie[k]->Zet(QString::number(static_cast<double>(r.Frequentie[k])) + Herz, false);
+        LabelDCoffset[k]->Zet(TekstDcOffset + OpmaakSingle(r.DcOffset[k], FormaatNul), false);
+    }
+    AfregelRapportTekst(*LabelInfo[0], *LabelInfo[1], r);
+    SSTab->setCurrentIndex(TabInfo);
+}
+
+std::vector<Schrijfstap> DialogK762Calibration::LabelsNaarRecord() {
+    using namespace k762;
+    K762Labels l;
+    const auto lees = [](const Constantelabel* label, const Constantesoort& soort, float waarde) {
+        return Getoond{Gecontroleerd(soort, waarde), label->Rood()};
+    };
+    for (size_t i = 0; i < 16; ++i) {
+        l.nul[i] = lees(LabelNulpunt[i], Nul, TekstNaarSingle(LabelNulpunt[i]->text()));
+        l.schaal[i] = lees(LabelSchaal[i], Schaal, TekstNaarSingle(LabelSchaal[i]->text()));
+    }
+    for (size_t c = 0; c < 4; ++c) {
+        l.temperatuurNul[c] =
+            lees(LabelNulpuntGraden[c], TemperatuurNul, TekstNaarSingle(LabelNulpuntGraden[c]->text()));
+        l.temperatuurSchaal[c] =
+            lees(LabelSchaalGraden[c], TemperatuurSchaal, TekstNaarSingle(LabelSchaalGraden[c]->text()));
+        l.frequentie[c] = lees(LabelFrekwentie[c], Frequentie,
+                               static_cast<float>(TekstNaarLong(LabelFrekwentie[c]->text())));
+        l.dcOffset[c] =
+            lees(LabelDCoffset[c], DcOffset, TekstNaarSingle(NaRegeleinde(LabelDCoffset[c]->text())));
+    }
+    VulK762Record(AfregelRecord, l);
+    return K762Schrijfstappen(l);
+}

@@ -1,0 +1,195 @@
+#pragma once
+// What the factory adjustment dialogs of both module models share: the input fields that turn yellow
+// while they have the focus, the constant labels (black as read, red once changed), the serial number,
+// the certificate tab, the live readings every 2 s, the OK sequence (check of the serial, verified
+// EEPROM writes of exactly the changed constants, module reset, adjustment record) and the close.
+//
+// The window runs as a small state machine inside its own wait: the pump only marks what is due (a
+// live reading on the timer's tick, a range switch, OK, closing) and the loop does it when the module
+// is free, so that a reading that waits for the module is never entered twice and a click during a
+// transaction waits for it to end. Cancel ends a transaction that waits for a reply through Afbreken.
+#include "factory/Afregelconstanten.h"
+#include "platform/Klok.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <array>
+#include <memory>
+#include <vector>
+
+class QPushButton;
+class QTabWidget;
+
+// A constant label: shows its value in black while it is the value read, in red once a new value was
+// accepted in the dialog. Plain text; line breaks as "\n".
+class Constantelabel : public QLabel {
+public:
+    explicit Constantelabel(const QString& tekst = QString(), QWidget* ouder = nullptr);
+    void Zet(const QString& tekst, bool rood);
+    void ZetRood(bool rood);
+    bool Rood() const { return m_rood; }
+
+private:
+    bool m_rood = false;
+};
+
+// An input field of a factory dialog: yellow while it has the focus, its first `selectie` characters
+// selected when it gains it. Focus moving between windows does not count as gained or lost.
+class Invoerveld : public QLineEdit {
+public:
+    Invoerveld(int selectie, QWidget* ouder = nullptr);
+    std::function<void(Invoerveld*)> bijFocus;
+    std::function<void(Invoerveld*)> bijVerlaten;
+    // Yellow and the first characters selected, as when it gains the focus.
+    void Markeer();
+
+protected:
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+
+private:
+    int m_selectie;
+};
+
+class Fabrieksdialoog : public QDialog {
+    Q_OBJECT
+public:
+    ~Fabrieksdialoog() override;
+
+    // Set by the caller before the window is opened.
+    int16_t Ri = 1;
+    int16_t Mi = 1;
+    bool ReadSettingsOnly = false;
+    // The input whose zero or scale field gained the focus last (-1: none).
+    int16_t Kindex = -1;
+    // The serial number read from the module (0 until read).
+    int32_t SN = 0;
+    // True once any constant or the serial number was accepted in this window.
+    bool Gewijzigd = false;
+    bool NulpuntActief = false;
+    bool SchaalActief = false;
+
+    enum class Toestand {
+        Laden,        // opening: reading the module (the window is not shown yet)
+        Opzoeken,     // look-up mode: only the serial number, no module access
+        Bewerken,     // live readings, editing; OK when the constants were read
+        Bereikwissel, // the inputs are set to the range of the selected tab
+        Schrijven,    // the OK sequence (the window is hidden)
+        Gesloten,
+    };
+
+    // Opens the window, shows it and waits, with the event pump, until it is closed. QDialog::Accepted
+    // after OK, QDialog::Rejected after Cancel or closing.
+    int ToonModaal();
+    // The opening alone (reading the module when not in look-up mode), and one pass of the window's own
+    // loop: does what the pump marked as due; true when it did something.
+    void Laad();
+    bool Stap();
+    bool Gesloten() const { return m_toestand == Toestand::Gesloten; }
+    Toestand HuidigeToestand() const { return m_toestand; }
+    // The constants were read completely at opening (OK can write).
+    bool ParametersGelezen() const { return m_parametersGelezen; }
+
+    // Reads the module's constants and serial number into the window, with the progress window (whose
+    // Cancel skips the reads still to come). Part of the opening.
+    virtual void OpvragenParameters(int r, int m) = 0;
+
+    QTabWidget* SSTab = nullptr;
+    QPushButton* OKButton = nullptr;
+    QPushButton* CancelButton = nullptr;
+    Invoerveld* TextSerieNummer = nullptr;
+    Constantelabel* LabelSerieNummer = nullptr;
+    std::array<QLabel*, 2> LabelInfo{};
+    // The live readings of the inputs: the value with the module's adjustment taken out, and the
+    // temperature (Label°C).
+    std::array<QLabel*, 4> LabelWaarde{};
+    std::array<QLabel*, 4> LabelGraden{};
+    std::unique_ptr<platform::Timer> TimerMetingen;
+
+    static constexpr int Meetinterval = 2000;
+
+protected:
+    explicit Fabrieksdialoog(QWidget* ouder = nullptr);
+
+    // The model's parts.
+    virtual QString Model() const = 0;
+    virtual int TabXtra() const = 0;
+    // The tab selected at opening in look-up mode.
+    virtual int TabOpzoeken() const = 0;
+    // The constants read, in black, with their limits (after a complete reading).
+    virtual void ToonOverzicht() = 0;
+    // After both ADC reads; `geldig` false when either failed (the readings are blanked).
+    virtual void ToonMeetwaarden(bool geldig) = 0;
+    // The handling of a field that lost the focus; false when its entry was refused.
+    virtual bool VerwerkVeld(Invoerveld* veld) = 0;
+    virtual void VeldGekregen(Invoerveld* veld) = 0;
+    virtual void LabelGeklikt(QLabel* label) = 0;
+    // The stored record VorigeAfregeling into the window (look-up mode).
+    virtual void MaakRapportRegel() = 0;
+    // The labels at their design texts again (a serial without a stored record in look-up mode).
+    virtual void ToonOntwerpteksten() = 0;
+    // The OK sequence: the labels into AfregelRecord and the EEPROM writes of the changed constants.
+    virtual std::vector<Schrijfstap> LabelsNaarRecord() = 0;
+    virtual int16_t SchrijfVoortgang() const = 0;
+    virtual QString SchrijfTekst() const = 0;
+    virtual void VoorSchrijven() {}
+    // A range switch that a tab click asked for (K762); true when it ran.
+    virtual bool VoerVerzoekUit() { return false; }
+    // A tab was selected.
+    virtual void SSTab_Click();
+
+    // "Rack1 Module3 K761 id.no. F.1.2.3".
+    QString BasisTitel() const;
+    // "<text 248> Rack <r> Module <m>" of the progress window while reading.
+    QString LeesTekst(int r, int m) const;
+    // Reads an EEPROM word or double word of the module; a failed read marks the reading as broken off.
+    int32_t LeesWoord(int adres);
+    int32_t LeesDubbelWoord(int adres);
+    // The reading was cancelled in the progress window or the module did not answer.
+    bool Afgebroken() const;
+
+    void ZetToestand(Toestand t);
+    void WisMeetwaarden();
+    // Shows the input error and, unless Cancel was chosen on a box with OK and Cancel, selects the
+    // field's tab and puts the focus back into it. Always false.
+    bool Weiger(Invoerveld* veld, int tab, const QString& tekst, int stijl, const QString& titel);
+    // The standard box's own title.
+    static QString StandaardTitel();
+    bool VerwerkSerienummer();
+    // The text after the first line break of a label.
+    static QString NaRegeleinde(const QString& tekst);
+    static bool Leeg(const QLineEdit* veld);
+    Invoerveld* MaakVeld(int selectie = 10);
+    QLabel* MaakMeetlabel(int index, std::array<QLabel*, 4>& rij);
+
+    bool m_parametersGelezen = false;
+    bool m_leesFout = false;
+    QString m_titel;
+
+private:
+    void OKButton_Click();
+    void CancelButton_Click();
+    void reject() override;
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* object, QEvent* e) override;
+    void VeldVerlaten(Invoerveld* veld);
+    bool VerwerkOpenVeld();
+    void LeesMetingen();
+    void OKReeks();
+    void ZetVenstersIngeschakeld(bool ingeschakeld);
+    void Sluit(int resultaat);
+    void Ontlaad();
+
+    Toestand m_toestand = Toestand::Laden;
+    bool m_bezig = false;
+    bool m_metingGevraagd = false;
+    bool m_okGevraagd = false;
+    bool m_sluitGevraagd = false;
+    bool m_metenWasActief = false;
+    bool m_ontladen = false;
+    bool m_focusTerug = false;
+    // Fields left whose entry is still to be taken, in the order they were left.
+    std::vector<QPointer<Invoerveld>> m_openVelden;
+};

@@ -1,0 +1,123 @@
+#pragma once
+// The readers under the measurement-file loader, free of the tables and the rack model: lines of a
+// file read in blocks, the text of a line in the file's encoding, the fields of a line found in one
+// scan, the time of a row, and the checks of the flags, values and temperatures.
+#include "platform/Datum.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QIODevice>
+#include <QString>
+#include <QStringDecoder>
+#include <QStringList>
+#include <QStringView>
+#include <span>
+#include <vector>
+
+// Lines of a file, read in blocks: CR LF, LF or a lone CR ends a line; a last line without an end
+// counts.
+class Regellezer {
+public:
+    explicit Regellezer(QIODevice& bron);
+
+    // The next line without its end, and the bytes it took with its end; false at the end of the file.
+    // The line stays valid until the next call.
+    bool Volgende(QByteArrayView& regel, qint64& bytes);
+    // Reading the file failed.
+    bool Fout() const { return m_fout; }
+
+private:
+    bool Neem(QByteArrayView& regel, qint64& bytes, qsizetype lengte, qsizetype einde);
+    void Vul();
+
+    QIODevice& m_bron;
+    QByteArray m_blok;
+    qsizetype m_positie = 0;
+    bool m_einde = false;
+    bool m_fout = false;
+};
+
+enum class Codering { Ascii, Utf8, Windows1252 };
+
+// How a file's text is to be read: UTF-8 when it holds non-ASCII bytes and all of it is valid UTF-8,
+// else Windows-1252 (plain ASCII reads the same either way). Reads from the device's start and
+// leaves it there.
+Codering BepaalCodering(QIODevice& bron);
+
+// The text of each line, decoded into one buffer that is used again for every line.
+class Regeldecoder {
+public:
+    explicit Regeldecoder(Codering codering) : m_codering(codering) {}
+
+    // Valid until the next call.
+    const QString& Tekst(QByteArrayView bytes);
+
+private:
+    Codering m_codering;
+    QStringDecoder m_latijn1{QStringDecoder::Latin1};
+    QStringDecoder m_utf8{QStringDecoder::Utf8};
+    QStringDecoder m_windows1252{"windows-1252"};
+    QString m_tekst;
+};
+
+// The fields of one line of the program's CSV files, found in one scan of the line: every field lies
+// between an opening qualifier and its closing one, and text outside the pairs (the commas, blanks) is
+// skipped; a doubled qualifier inside a field stands for one. A field without its closing qualifier
+// (a cut-off line) runs to the end of the line. The fields are views into the line; only a field that
+// holds a doubled qualifier gets a text of its own.
+class Veldscanner {
+public:
+    explicit Veldscanner(QChar afbakening = u'"') : m_q(afbakening) {}
+
+    // Splits regel. The fields stay valid until the next call and while regel is unchanged.
+    void Splits(QStringView regel);
+    std::span<QStringView> Velden() { return m_velden; }
+    // The last field had no closing qualifier.
+    bool Onafgesloten() const { return m_onafgesloten; }
+
+private:
+    QChar m_q;
+    std::vector<QStringView> m_velden;
+    QStringList m_ontdubbeld;
+    bool m_onafgesloten = false;
+};
+
+// A number as the file writes flags, values and temperatures: a sign, digits with "." or "," as
+// decimal sign, an exponent, blanks around it; and its value must be finite ("1e309" is no number).
+bool IsGetal(QStringView t);
+// A flags field: empty, or a whole number 0..255.
+bool IsFlagsVeld(QStringView t);
+// A value or temperature field: empty, "OR." (over range) or a number.
+bool IsMeetVeld(QStringView t);
+
+// Checks the module blocks of a row's fields (field 0 the time, then 21 per module: per input the
+// flags, value, unit, temperature and temperature unit, then the info text): a flag, value or
+// temperature that is no number is emptied, so that nothing unsound reaches the tables. Empty fields
+// are sound (an input switched off, a module given up by the poll supervision). False when anything
+// was wrong or fewer than `verwacht` fields are there.
+bool ControleerRijvelden(std::span<QStringView> velden, qsizetype verwacht);
+
+// Reads the time field of a row as the locale writes it (short date, blank, long time). Rows follow
+// each other in time, so most share the date of the row before: when the text starts with that date
+// as written, only the time after it is read, with the locale's long-time pattern when it is plain
+// hours, minutes and seconds. Anything else goes through the platform's date reading.
+class DatumLezer {
+public:
+    DatumLezer();
+
+    bool Lees(QStringView veld, platform::Datum& d);
+
+private:
+    struct Deel {
+        QChar soort; // 'H', 'm', 's', or none for a separator
+        QString letterlijk;
+        int cijfers; // 1: one or two digits, 2: exactly two
+    };
+
+    bool LeesTijd(QStringView t, int& seconden) const;
+
+    std::vector<Deel> m_delen;
+    bool m_snel = false;
+    QString m_datumTekst;
+    double m_dag = 0;
+};

@@ -1,0 +1,203 @@
+#include "rackviews/ModuleInstellingen.h"
+
+#include "acquisition/Kanaaladres.h"
+#include "acquisition/Kanaalteksten.h"
+#include "files/Eenheidcontrole.h"
+#include "shared/Getallen.h"
+#include "shared/Teksten.h"
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr int TekstAnderCeltype = 367, TekstKalibrerenNodig = 368;
+
+QString graden() {
+    return QStringLiteral("°C");
+}
+
+QString model(int r, int m) {
+    return Racks[r].Modules[m].Type.getrimd();
+}
+
+bool isZuurstof(const QString& eenheid) {
+    return eenheid == QLatin1String("mg/l") || eenheid == QLatin1String("%");
+}
+
+// The Extra of an input is the user's setting on a K762 (cell type) and on a K761 oxygen input
+// (salinity); on the other inputs it comes from the calibration file or means nothing.
+bool extraIsInstelling(const QString& type, const KanaalRecord& k) {
+    return type == QLatin1String("K762") || (type == QLatin1String("K761") && isZuurstof(k.Unit.getrimd()));
+}
+
+} // namespace
+
+QStringList EenheidLijst(const QString& model) {
+    if (model == QLatin1String("K761"))
+        return {QStringLiteral("mV"),        QStringLiteral("pH"),     QStringLiteral("g/l (Ion)"),
+                QStringLiteral("mg/l (DO)"), QStringLiteral("% (DO)"), graden()};
+    if (model == QLatin1String("K762"))
+        return {QStringLiteral("S/cm"), QStringLiteral("g/l (TDS)"), graden()};
+    return {};
+}
+
+QStringList TemperatuurEenheidLijst() {
+    return {graden(), QStringLiteral("°F"), QStringLiteral("K")};
+}
+
+QString EenheidZonderToevoeging(const QString& tekst) {
+    QString t = tekst;
+    for (const char* toevoeging : {"(DO)", "(Ion)", "(TDS)"})
+        t.remove(QLatin1String(toevoeging), Qt::CaseSensitive);
+    return t.trimmed();
+}
+
+int IndexVanEenheid(const QString& eenheid, const QString& model) {
+    QStringList lijst;
+    if (model == graden())
+        lijst = TemperatuurEenheidLijst();
+    else if (model == QLatin1String("K761") || model == QLatin1String("K762"))
+        lijst = EenheidLijst(model);
+    for (int i = 0; i < lijst.size(); ++i)
+        if (EenheidZonderToevoeging(lijst.at(i)) == eenheid.trimmed()) return i;
+    return 0;
+}
+
+int GeldigeResolutie(int index, int aantal) {
+    return index >= 0 && index < aantal ? index : 1;
+}
+
+int GekozenCelType(float extra) {
+    const double t = std::nearbyint(static_cast<double>(extra));
+    if (!(t >= std::numeric_limits<int16_t>::min() && t <= std::numeric_limits<int16_t>::max())) return 0;
+    return static_cast<int>(t);
+}
+
+QStringList CelTypeLijst() {
+    return {QStringLiteral("0.01 cm-1"), QStringLiteral("0.1 cm-1"), QStringLiteral("1 cm-1"),
+            QStringLiteral("10 cm-1")};
+}
+
+QStringList BereikLijst(int celtype) {
+    if (celtype < -2 || celtype > 1) return {};
+    // Full scales 2, 20, 200, 2000 µS, 20, 200, 2000 mS by decade.
+    static const char* const Schalen[] = {"2.000 µS", "20.00 µS", "200.0 µS", "2000 µS",
+                                          "20.00 mS", "200.0 mS", "2000 mS"};
+    QStringList lijst;
+    for (int r = 0; r <= 3; ++r)
+        lijst << QString::fromUtf8(Schalen[r + celtype + 2]);
+    return lijst;
+}
+
+float SaliniteitVanTekst(const QString& tekst) {
+    const float waarde = TekstNaarSingle(tekst);
+    return waarde < 0.0f ? 0.0f : waarde;
+}
+
+bool GeldigeLuchtdruk(float hPa) {
+    return hPa >= 800.0f && hPa <= 1200.0f;
+}
+
+bool IsErEenRackActief() {
+    for (int r = 1; r <= AantalRacks; ++r)
+        if (Racks[r].Present) return true;
+    return false;
+}
+
+bool KalibratieKnopAan(int r, int m, int ki, bool temperatuurTab) {
+    if (!IsKanaalAdres(r, m, ki)) return false;
+    const ModuleRecord& module = Racks[r].Modules[m];
+    if (!IsErEenRackActief() || !RackVlaggen[r].Measure || !Racks[r].Present || !module.Present ||
+        !module.Meting[ki].Set)
+        return false;
+    if (!temperatuurTab) return true;
+    // A temperature channel that takes its value from another input is not calibrated itself.
+    const int gedeeld = GedeeldeTemperatuurIngang(r, m);
+    return !(gedeeld != 0 && gedeeld != ki && module.Temperatuur[ki].UseShared);
+}
+
+bool OptiesVoorEenheid(const QString& model, const QString& lijsttekst) {
+    const QString t = lijsttekst.trimmed();
+    if (model == QLatin1String("K761"))
+        return t == QLatin1String("mg/l (DO)") || t == QLatin1String("% (DO)");
+    return CapaciteitscompensatieVoorEenheid(model, lijsttekst);
+}
+
+bool CapaciteitscompensatieVoorEenheid(const QString& model, const QString& lijsttekst) {
+    const QString t = lijsttekst.trimmed();
+    return model == QLatin1String("K762") && (t == QLatin1String("S/cm") || t == QLatin1String("g/l (TDS)"));
+}
+
+Kalibratiesoort KalibratieVoor(const QString& model, const QString& eenheid, bool temperatuurTab) {
+    if (temperatuurTab) return Kalibratiesoort::EenPunt;
+    const QString e = eenheid.trimmed();
+    if (e == QLatin1String("mV") || e == graden() || isZuurstof(e)) return Kalibratiesoort::EenPunt;
+    if (e == QLatin1String("pH")) return Kalibratiesoort::PH;
+    if (e == QLatin1String("S/cm")) return Kalibratiesoort::Geleidbaarheid;
+    if (e == QLatin1String("g/l"))
+        return model == QLatin1String("K762") ? Kalibratiesoort::Geleidbaarheid : Kalibratiesoort::Ion;
+    return Kalibratiesoort::Geen;
+}
+
+QString OKWaarschuwing(int r, int m, int c) {
+    if (!IsKanaalAdres(r, m, c)) return QString();
+    const KanaalRecord& k = Racks[r].Modules[m].Meting[c];
+    if (!k.Set) return QString();
+    const QString eenheid = k.Unit.getrimd();
+    if (model(r, m) == QLatin1String("K762") && eenheid != graden() &&
+        GekozenCelType(k.Extra) != TekstNaarInteger(k.KalibratieInfo.toString()))
+        return Tekst[TekstAnderCeltype] + Tekst[TekstKalibrerenNodig];
+    if (eenheid != QLatin1String("mV") && eenheid != graden() && k.KalibratieDatum == 0)
+        return Tekst[TekstKalibrerenNodig];
+    return QString();
+}
+
+void HoudEenGedeeldeIngang(ModuleRecord& module) {
+    bool gevonden = false;
+    for (int c = 1; c <= AantalIngangen; ++c) {
+        KanaalRecord& t = module.Temperatuur[c];
+        if (t.Shared && gevonden) t.Shared = false;
+        gevonden = gevonden || t.Shared;
+    }
+}
+
+void NeemInstellingenOver(const ModuleRecord& van, ModuleRecord& naar, bool metBereiken) {
+    const QString type = naar.Type.getrimd();
+    for (int c = 1; c <= AantalIngangen; ++c) {
+        const KanaalRecord& k = van.Meting[c];
+        KanaalRecord& doel = naar.Meting[c];
+        doel.Set = k.Set;
+        doel.Unit = k.Unit.getrimd();
+        doel.Name = k.Name;
+        doel.Sensor = k.Sensor;
+        if (type != QLatin1String("K762") || metBereiken) doel.Resolution = k.Resolution;
+        if (extraIsInstelling(type, k)) doel.Extra = k.Extra;
+        const KanaalRecord& t = van.Temperatuur[c];
+        KanaalRecord& tDoel = naar.Temperatuur[c];
+        tDoel.Set = t.Set;
+        tDoel.Unit = t.Unit.getrimd();
+        tDoel.Resolution = t.Resolution;
+        tDoel.Shared = t.Shared;
+        tDoel.UseShared = t.UseShared;
+        tDoel.ManualFollowsMeasurement = t.ManualFollowsMeasurement;
+    }
+}
+
+Modulebeeld::Modulebeeld(int r, int m, const ModuleRecord& instellingen, bool metKalibratie)
+    : m_r(r), m_m(m) {
+    if (!IsModuleAdres(r, m)) return;
+    ModuleRecord& module = Racks[r].Modules[m];
+    m_levend = module;
+    for (int c = 1; c <= AantalIngangen; ++c)
+        m_handTemperaturen[c] = HandTemperaturen[r][m][c];
+    NeemInstellingenOver(instellingen, module, true);
+    if (metKalibratie) LaadModuleKalibratie(r, m, 0);
+}
+
+Modulebeeld::~Modulebeeld() {
+    if (!IsModuleAdres(m_r, m_m)) return;
+    Racks[m_r].Modules[m_m] = m_levend;
+    for (int c = 1; c <= AantalIngangen; ++c)
+        HandTemperaturen[m_r][m_m][c] = m_handTemperaturen[c];
+}

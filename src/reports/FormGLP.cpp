@@ -1,0 +1,488 @@
+#include "reports/FormGLP.h"
+
+#include "acquisition/RackModel.h"
+#include "reports/GLPHistoriek.h"
+#include "reports/Printerkode.h"
+#include "reports/Rapportkop.h"
+#include "reports/Rapportuitvoer.h"
+#include "reports/formPrint.h"
+#include "shared/Algemeen.h"
+#include "shared/Getallen.h"
+#include "shared/Instellingen.h"
+#include "shared/Systeemfuncties.h"
+#include "shared/Teksten.h"
+#include "shared/ui/HelpVenster.h"
+#include "shared/ui/Kindvensters.h"
+#include "shared/ui/Vensterfuncties.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+
+bool RapportAlleKanalen = false;
+
+namespace {
+
+const QString Report = QStringLiteral("Report");
+QPointer<FormGLP> venster;
+
+// Design positions (twips) that the resize layout leaves alone.
+constexpr double TabRand = 50;
+constexpr double RasterRand = 60;
+constexpr double LijstenHoogte = 660;
+constexpr double KnopBreedte = 1215;
+constexpr double KnopHoogte = 375;
+constexpr double PrintLinks = 120;
+constexpr double NaarBestandLinks = 1455;
+constexpr double AlleLinks = 2790;
+
+QString Lees(const QString& sleutel, const QString& standaard) {
+    return LeesInstelling(AppNaam, Report, sleutel, standaard);
+}
+
+bool LeesBoolean(const QString& sleutel, bool standaard) {
+    const QString t = Lees(sleutel, BooleanAlsTekst(standaard)).trimmed();
+    if (t.compare(QStringLiteral("True"), Qt::CaseInsensitive) == 0) return true;
+    if (t.compare(QStringLiteral("False"), Qt::CaseInsensitive) == 0) return false;
+    bool getal = false;
+    const double w = t.toDouble(&getal);
+    return getal ? w != 0 : standaard;
+}
+
+int Px(double twips) {
+    return TwipsNaarPixels(twips);
+}
+
+void Registreer() {
+    afdrukbronnen().Rapportvenster = [] { return static_cast<QWidget*>(venster.data()); };
+    afdrukbronnen().PrintRapport = [](Printer& p, bool alles) {
+        if (venster) venster->PrintRapport(p, alles);
+    };
+}
+
+QTableView* MaakRaster(QWidget* ouder, const char* naam) {
+    auto* v = new QTableView(ouder);
+    v->setObjectName(QLatin1String(naam));
+    v->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    v->verticalHeader()->hide();
+    v->verticalHeader()->setDefaultSectionSize(Px(280));
+    v->horizontalHeader()->setHighlightSections(false);
+    v->setWordWrap(false);
+    // The grids' font, as the printout scales it.
+    QFont f = v->font();
+    f.setPointSizeF(8);
+    v->setFont(f);
+    v->horizontalHeader()->setFont(f);
+    return v;
+}
+
+} // namespace
+
+GLPIndeling BerekenGLPIndeling(double breedte, double hoogte, double binnenBreedte, double binnenHoogte) {
+    GLPIndeling i;
+    i.vensterBreedte = breedte < 8550 ? 8500 : breedte;
+    i.vensterHoogte = hoogte < 5000 ? 5000 : hoogte;
+    i.aangepast = i.vensterBreedte != breedte || i.vensterHoogte != hoogte;
+    binnenBreedte += i.vensterBreedte - breedte;
+    binnenHoogte += i.vensterHoogte - hoogte;
+    i.tabBreedte = binnenBreedte - 100;
+    i.tabHoogte = binnenHoogte - 650;
+    i.knoppenBoven = i.tabHoogte + 165;
+    i.okLinks = i.vensterBreedte - 1620;
+    i.helpLinks = i.okLinks - 1400;
+    i.vinkBoven = i.knoppenBoven + 60;
+    return i;
+}
+
+int16_t NummerUitLijst(const QString& tekst, const QString& label) {
+    if (tekst.trimmed().isEmpty()) return 0;
+    QString nummer = tekst.left(tekst.indexOf(QLatin1Char(':')));
+    nummer.remove(label);
+    return TekstNaarInteger(nummer);
+}
+
+FormGLP::FormGLP() {
+    setObjectName(QStringLiteral("FormGLP"));
+    SSTab = new QTabWidget(this);
+    SSTab->setObjectName(QStringLiteral("SSTab"));
+
+    auto* configuratieTab = new QWidget;
+    FlexGridConfiguratie = MaakRaster(configuratieTab, "FlexGridConfiguratie");
+    auto* configuratieLayout = new QVBoxLayout(configuratieTab);
+    configuratieLayout->setContentsMargins(Px(RasterRand), Px(RasterRand), Px(RasterRand), Px(RasterRand));
+    configuratieLayout->addWidget(FlexGridConfiguratie);
+    FlexGridConfiguratie->setSelectionBehavior(QAbstractItemView::SelectRows);
+    FlexGridConfiguratie->horizontalHeader()->setSectionsClickable(true);
+    m_configuratie.Koppel(FlexGridConfiguratie);
+    connect(FlexGridConfiguratie->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            &FormGLP::FlexGridConfiguratie_Click);
+    SSTab->addTab(configuratieTab, QString());
+
+    auto* glpTab = new QWidget;
+    auto* glpLayout = new QVBoxLayout(glpTab);
+    glpLayout->setContentsMargins(Px(RasterRand), Px(RasterRand), Px(RasterRand), Px(RasterRand));
+    glpLayout->setSpacing(0);
+    auto* lijsten = new QHBoxLayout;
+    lijsten->setContentsMargins(0, 0, 0, 0);
+    auto maakLijst = [&](QLabel*& label, QComboBox*& lijst, const char* labelNaam, const char* lijstNaam,
+                         int rek) {
+        label = new QLabel(glpTab);
+        label->setObjectName(QLatin1String(labelNaam));
+        lijst = new QComboBox(glpTab);
+        lijst->setObjectName(QLatin1String(lijstNaam));
+        lijst->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        lijst->setMinimumContentsLength(6);
+        label->setBuddy(lijst);
+        lijsten->addWidget(label);
+        lijsten->addWidget(lijst, rek);
+        lijsten->addSpacing(Px(120));
+    };
+    maakLijst(LabelRacks, ListRacks, "LabelRacks", "ListRacks", 2);
+    maakLijst(LabelModules, ListModules, "LabelModules", "ListModules", 2);
+    maakLijst(LabelInputs, ListInputs, "LabelInputs", "ListInputs", 3);
+    // The lists take the strip above the grid.
+    auto* strook = new QWidget(glpTab);
+    strook->setFixedHeight(Px(LijstenHoogte - RasterRand));
+    strook->setLayout(lijsten);
+    lijsten->setAlignment(Qt::AlignTop);
+    glpLayout->addWidget(strook);
+    FlexGridGLP = MaakRaster(glpTab, "FlexGridGLP");
+    glpLayout->addWidget(FlexGridGLP, 1);
+    m_glp.ZetVasteKolommen(1);
+    m_glp.Koppel(FlexGridGLP);
+    SSTab->addTab(glpTab, QString());
+
+    OKButton = new QPushButton(this);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    OKButton->setDefault(true);
+    CommandHelp = new QPushButton(this);
+    CommandHelp->setObjectName(QStringLiteral("CommandHelp"));
+    CommandPrint = new QPushButton(this);
+    CommandPrint->setObjectName(QStringLiteral("CommandPrint"));
+    CommandToFile = new QPushButton(this);
+    CommandToFile->setObjectName(QStringLiteral("CommandToFile"));
+    CheckAllChannels = new QCheckBox(this);
+    CheckAllChannels->setObjectName(QStringLiteral("CheckAllChannels"));
+
+    connect(ListRacks, &QComboBox::currentIndexChanged, this, [this](int i) {
+        if (i >= 0) ListRacks_Click();
+    });
+    connect(ListModules, &QComboBox::currentIndexChanged, this, [this](int i) {
+        if (i >= 0) ListModules_Click();
+    });
+    connect(ListInputs, &QComboBox::currentIndexChanged, this, [this](int i) {
+        if (i >= 0) ListInputs_Click();
+    });
+    connect(SSTab, &QTabWidget::currentChanged, this, &FormGLP::ToonTab);
+    connect(OKButton, &QPushButton::clicked, this, &FormGLP::OKButton_Click);
+    connect(CommandHelp, &QPushButton::clicked, this, &FormGLP::CommandHelp_Click);
+    connect(CommandPrint, &QPushButton::clicked, this, &FormGLP::CommandPrint_Click);
+    connect(CommandToFile, &QPushButton::clicked, this, &FormGLP::CommandToFile_Click);
+    resize(Px(8500), Px(5000));
+}
+
+QWidget* FormGLP::Kader() {
+    return Kindvensterkader(this);
+}
+
+void FormGLP::LaadStrings() {
+    setWindowTitle(QStringLiteral("K740 ") + Tekst[392]);
+    SSTab->setTabText(0, Tekst[391]);
+    SSTab->setTabText(1, VervangAmpersand(Tekst[386], QString()) + QLatin1Char(' '));
+    LabelRacks->setText(Tekst[297]);
+    LabelModules->setText(Tekst[296]);
+    LabelInputs->setText(Tekst[295]);
+    OKButton->setText(Tekst[140]);
+    CommandHelp->setText(Tekst[227]);
+    CommandPrint->setText(Tekst[106]);
+    CommandToFile->setText(Tekst[483]);
+    CheckAllChannels->setText(Tekst[204]);
+}
+
+void FormGLP::Laad() {
+    VensterLaden = true;
+    LaadStrings();
+    RapportAlleKanalen = LeesBoolean(QStringLiteral("PrintAll"), false);
+    VulConfiguratieTabel();
+    VulRacks();
+
+    QWidget* kader = Kader();
+    const auto twips = [](const QString& sleutel, const char* standaard) {
+        return TekstNaarSingle(Lees(sleutel, QLatin1String(standaard)));
+    };
+    kader->move(Px(twips(QStringLiteral("Left"), "1000")), Px(twips(QStringLiteral("Top"), "1000")));
+    kader->resize(std::max(1, Px(twips(QStringLiteral("Width"), "8500"))),
+                  std::max(1, Px(twips(QStringLiteral("Height"), "5000"))));
+
+    m_configuratie.Wijzig([](Raster& r) {
+        for (int k = 0; k < r.AantalKolommen(); ++k) {
+            const double b =
+                TekstNaarLong(Lees(QStringLiteral("Configuration Colwidth ") + QString::number(k),
+                                   QString::number(static_cast<int>(r.KolomBreedte(k)))));
+            r.ZetKolomBreedte(k, b < 0 ? 1250 : b);
+        }
+    });
+    m_glp.Wijzig([](Raster& r) {
+        for (int k = 0; k < r.AantalKolommen(); ++k)
+            r.ZetKolomBreedte(k, GLPKolomBreedte(k));
+    });
+    Form_Resize();
+    SSTab->setCurrentIndex(ToonGLP ? 1 : 0);
+    ToonTab(SSTab->currentIndex());
+    CheckAllChannels->setChecked(RapportAlleKanalen);
+    VensterLaden = false;
+}
+
+void FormGLP::Heropen() {
+    if (Rnr >= 1) {
+        KiesIngang(Rnr, Mnr, Knr);
+    } else {
+        // No input given: the lists keep theirs.
+        Rnr = NummerUitLijst(ListRacks->currentText(), Tekst[297]);
+        Mnr = NummerUitLijst(ListModules->currentText(), Tekst[296]);
+        Knr = static_cast<int16_t>(ListInputs->currentIndex() + 1);
+    }
+    SSTab->setCurrentIndex(ToonGLP ? 1 : 0);
+}
+
+void FormGLP::VulConfiguratieTabel() {
+    Configuratietabel t = ::VulConfiguratieTabel();
+    m_sortering = Sorteertoestand{};
+    if (!ToonGLP && Rnr == 0) {
+        Rnr = t.eersteIngang.Rnr;
+        Mnr = t.eersteIngang.Mnr;
+        Knr = t.eersteIngang.Knr;
+    }
+    m_configuratie.ZetRaster(std::move(t.raster));
+    if (m_configuratie.rowCount() > 0) FlexGridConfiguratie->setCurrentIndex(m_configuratie.index(0, 0));
+}
+
+void FormGLP::VulRacks() {
+    int kies = -1;
+    {
+        const QSignalBlocker stil(ListRacks);
+        ListRacks->clear();
+        for (int r = 1; r <= AantalRacks; ++r) {
+            if (!Racks[r].Present) continue;
+            ListRacks->addItem(Tekst[297] + QString::number(r) + QStringLiteral(": ") +
+                               Racks[r].Name.getrimd());
+            if (r == Rnr) kies = ListRacks->count() - 1;
+        }
+        ListRacks->setCurrentIndex(-1);
+    }
+    WisModules();
+    if (kies >= 0) ListRacks->setCurrentIndex(kies);
+}
+
+void FormGLP::WisModules() {
+    {
+        const QSignalBlocker stil(ListModules);
+        ListModules->clear();
+    }
+    WisIngangen();
+}
+
+void FormGLP::WisIngangen() {
+    {
+        const QSignalBlocker stil(ListInputs);
+        ListInputs->clear();
+    }
+    m_glp.ZetRaster(Raster(0, 0));
+}
+
+void FormGLP::ListRacks_Click() {
+    if (!VensterLaden) Rnr = NummerUitLijst(ListRacks->currentText(), Tekst[297]);
+    // A rack without the module chosen before shows no inputs and no report.
+    WisModules();
+    if (Rnr < 1 || Rnr > AantalRacks) return;
+    int kies = -1;
+    {
+        const QSignalBlocker stil(ListModules);
+        for (int m = 1; m <= AantalModules; ++m) {
+            const ModuleRecord& module = Racks[Rnr].Modules[m];
+            if (!module.Present) continue;
+            ListModules->addItem(Tekst[296] + QString::number(m) + QStringLiteral(": (") +
+                                 module.Name.trimmed() + QLatin1Char(')'));
+            if (m == Mnr) kies = ListModules->count() - 1;
+        }
+        ListModules->setCurrentIndex(-1);
+    }
+    if (kies >= 0) ListModules->setCurrentIndex(kies);
+}
+
+void FormGLP::ListModules_Click() {
+    if (!VensterLaden) Mnr = NummerUitLijst(ListModules->currentText(), Tekst[296]);
+    WisIngangen();
+    if (Mnr < 1 || Mnr > AantalModules || Rnr < 1 || Rnr > AantalRacks) return;
+    const ModuleRecord& module = Racks[Rnr].Modules[Mnr];
+    {
+        const QSignalBlocker stil(ListInputs);
+        for (int c = 1; c <= AantalIngangen; ++c)
+            ListInputs->addItem(Tekst[295] + QString::number(c) + QStringLiteral(": (") +
+                                module.Meting[c].Unit.getrimd() + QStringLiteral(", ") +
+                                module.Meting[c].Name.getrimd() + QLatin1Char(')'));
+        for (int c = 1; c <= AantalIngangen; ++c)
+            ListInputs->addItem(Tekst[337] + QString::number(c) + QStringLiteral(": (") +
+                                module.Temperatuur[c].Unit.getrimd() + QStringLiteral(", ") +
+                                module.Meting[c].Name.getrimd() + QLatin1Char(')'));
+        ListInputs->setCurrentIndex(-1);
+    }
+    if (Knr >= 1 && Knr <= AantalGLPKanalen) ListInputs->setCurrentIndex(Knr - 1);
+}
+
+void FormGLP::ListInputs_Click() {
+    if (!VensterLaden) {
+        Rnr = NummerUitLijst(ListRacks->currentText(), Tekst[297]);
+        Mnr = NummerUitLijst(ListModules->currentText(), Tekst[296]);
+        Knr = static_cast<int16_t>(ListInputs->currentIndex() + 1);
+    }
+    StelGLPTabelIn();
+}
+
+void FormGLP::KiesIngang(int16_t r, int16_t m, int16_t k) {
+    Rnr = r;
+    Mnr = m;
+    Knr = k;
+    const bool laden = VensterLaden;
+    // The handlers take the numbers given, not those of the entries they replace.
+    VensterLaden = true;
+    VulRacks();
+    VensterLaden = laden;
+}
+
+void FormGLP::StelGLPTabelIn() {
+    m_glp.ZetRaster(::StelGLPTabelIn(Rnr, Mnr, Knr));
+}
+
+void FormGLP::FlexGridConfiguratie_Click(int kolom) {
+    m_configuratie.Wijzig([&](Raster& r) { KlikKolomKop(r, m_sortering, kolom); });
+    FlexGridConfiguratie->setCurrentIndex(m_configuratie.index(0, kolom));
+}
+
+void FormGLP::ToonTab(int tab) {
+    // "All" belongs to the GLP report; its value stays while it is away.
+    CheckAllChannels->setVisible(tab == 1);
+}
+
+void FormGLP::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    Form_Resize();
+}
+
+void FormGLP::closeEvent(QCloseEvent* e) {
+    QWidget::closeEvent(e);
+    // Unloaded: the next opening loads a new window.
+    if (venster == this) venster = nullptr;
+}
+
+void FormGLP::Form_Resize() {
+    QWidget* kader = Kader();
+    if (kader->isMinimized()) return;
+    const GLPIndeling i =
+        BerekenGLPIndeling(PixelsNaarTwips(kader->width()), PixelsNaarTwips(kader->height()),
+                           PixelsNaarTwips(width()), PixelsNaarTwips(height()));
+    if (i.aangepast) {
+        // The new size comes back here with its own resize.
+        kader->resize(Px(i.vensterBreedte), Px(i.vensterHoogte));
+    }
+    SSTab->setGeometry(Px(TabRand), Px(TabRand), std::max(1, Px(i.tabBreedte)), std::max(1, Px(i.tabHoogte)));
+    const int boven = Px(i.knoppenBoven);
+    OKButton->setGeometry(Px(i.okLinks), boven, Px(KnopBreedte), Px(KnopHoogte));
+    CommandHelp->setGeometry(Px(i.helpLinks), boven, Px(KnopBreedte), Px(KnopHoogte));
+    CommandPrint->setGeometry(Px(PrintLinks), boven, Px(KnopBreedte), Px(KnopHoogte));
+    CommandToFile->setGeometry(Px(NaarBestandLinks), boven, Px(KnopBreedte), Px(KnopHoogte));
+    CheckAllChannels->adjustSize();
+    CheckAllChannels->move(Px(AlleLinks), Px(i.vinkBoven));
+}
+
+void FormGLP::OKButton_Click() {
+    QWidget* kader = Kader();
+    const auto bewaar = [](const QString& sleutel, double twips) {
+        BewaarInstelling(AppNaam, Report, sleutel, SingleAlsTekst(static_cast<float>(twips)));
+    };
+    bewaar(QStringLiteral("Top"), PixelsNaarTwips(kader->y()));
+    bewaar(QStringLiteral("Left"), PixelsNaarTwips(kader->x()));
+    bewaar(QStringLiteral("Width"), PixelsNaarTwips(kader->width()));
+    bewaar(QStringLiteral("Height"), PixelsNaarTwips(kader->height()));
+    const auto breedtes = [](const Raster& r, const QString& sleutel) {
+        for (int k = 0; k < r.AantalKolommen(); ++k)
+            BewaarInstelling(AppNaam, Report, sleutel + QString::number(k),
+                             QString::number(static_cast<int>(r.KolomBreedte(k))));
+    };
+    breedtes(Configuratie(), QStringLiteral("Configuration Colwidth "));
+    breedtes(GLP(), QStringLiteral("GLP Colwidth "));
+    kader->close();
+}
+
+void FormGLP::CommandHelp_Click() {
+    ToonHelp(SSTab->currentIndex() != 0 ? HelpGLPRapport : HelpSysteemoverzicht);
+}
+
+void FormGLP::CommandPrint_Click() {
+    Tag = SSTab->currentIndex() == 0 ? QStringLiteral("SYSreport") : QStringLiteral("GLPreport");
+    Registreer();
+    ToonAfdrukDialoogRapport();
+}
+
+void FormGLP::CommandToFile_Click() {
+    RapportAlleKanalen = CheckAllChannels->isChecked();
+    Rapportexport opdracht;
+    opdracht.glp = SSTab->currentIndex() != 0;
+    Tag = opdracht.glp ? QStringLiteral("GLPreport") : QStringLiteral("SYSreport");
+    opdracht.alle = RapportAlleKanalen;
+    opdracht.venster = AfdrukVensterVan(this);
+    opdracht.raster = opdracht.glp ? GLP() : Configuratie();
+    ExporteerRapport(opdracht);
+}
+
+void FormGLP::PrintRapport(Printer& p, bool alles) {
+    PrintRapportvenster(p, AfdrukVensterVan(this), Configuratie(), GLP(), alles);
+}
+
+void ToonRapport(int16_t r, int16_t m, int16_t k, bool glp) {
+    Registreer();
+    if (venster) {
+        venster->Rnr = r;
+        venster->Mnr = m;
+        venster->Knr = k;
+        venster->ToonGLP = glp;
+        venster->Heropen();
+        ToonKindvenster(venster);
+        Kindvensterkader(venster)->raise();
+        return;
+    }
+    auto nieuw = std::make_unique<FormGLP>();
+    nieuw->setAttribute(Qt::WA_DeleteOnClose);
+    venster = nieuw.get();
+    venster->Rnr = r;
+    venster->Mnr = m;
+    venster->Knr = k;
+    venster->ToonGLP = glp;
+    NeemKindvensterOp(std::move(nieuw));
+    venster->Laad();
+    ToonKindvenster(venster);
+}
+
+FormGLP* RapportVenster() {
+    return venster.data();
+}
+
+void ResetFormGLP() {
+    if (venster) {
+        QWidget* kader = Kindvensterkader(venster);
+        delete kader;
+    }
+    venster = nullptr;
+    RapportAlleKanalen = false;
+}

@@ -1,0 +1,117 @@
+#include "reports/Printervlak.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QPrinter>
+#include <algorithm>
+
+QFont QtLettertype(const Lettertype& l) {
+    QFont f;
+    f.setFamily(l.naam);
+    f.setPointSizeF(l.grootte > 0 ? l.grootte : 1.0);
+    f.setBold(l.vet);
+    f.setItalic(l.cursief);
+    f.setUnderline(l.onderstreept);
+    f.setStrikeOut(l.doorgehaald);
+    return f;
+}
+
+Printervlak::Printervlak(std::unique_ptr<QPrinter> printer) : m_printer(std::move(printer)) {
+    Lettertype standaard;
+    standaard.naam = QStringLiteral("Arial");
+    standaard.grootte = 10;
+    m_font = QtLettertype(standaard);
+}
+
+Printervlak::~Printervlak() {
+    if (m_painter.isActive()) m_painter.end();
+}
+
+double Printervlak::pixelsPerMm() const {
+    return m_printer->resolution() / 25.4;
+}
+
+double Printervlak::breedte() const {
+    return m_printer->pageLayout().paintRect(QPageLayout::Millimeter).width();
+}
+
+double Printervlak::hoogte() const {
+    return m_printer->pageLayout().paintRect(QPageLayout::Millimeter).height();
+}
+
+void Printervlak::zetOrientatie(int16_t orientatie) {
+    m_printer->setPageOrientation(orientatie == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
+}
+
+int16_t Printervlak::orientatie() const {
+    return m_printer->pageLayout().orientation() == QPageLayout::Landscape ? 2 : 1;
+}
+
+QStringList Printervlak::lettertypen() const {
+    return QFontDatabase::families();
+}
+
+void Printervlak::zetLettertype(const Lettertype& lettertype) {
+    const QFont f = QtLettertype(lettertype);
+    if (f == m_font) return;
+    m_font = f;
+    if (m_painter.isActive()) m_painter.setFont(m_font);
+}
+
+double Printervlak::tekstBreedte(const QString& tekst) {
+    return QFontMetricsF(m_font, m_printer.get()).horizontalAdvance(tekst) / pixelsPerMm();
+}
+
+double Printervlak::tekstHoogte(const QString&) {
+    return QFontMetricsF(m_font, m_printer.get()).lineSpacing() / pixelsPerMm();
+}
+
+void Printervlak::beginPagina(int nummer) {
+    if (m_fout) return;
+    if (nummer == 1) {
+        if (!m_painter.begin(m_printer.get())) {
+            m_fout = true;
+            return;
+        }
+        m_painter.setRenderHint(QPainter::Antialiasing);
+        m_painter.setFont(m_font);
+    } else if (!m_printer->newPage()) {
+        m_fout = true;
+    }
+}
+
+QPen Printervlak::Pen(int dikte, int32_t kleur) const {
+    QPen pen(QColor(kleur & 0xFF, (kleur >> 8) & 0xFF, (kleur >> 16) & 0xFF));
+    pen.setWidthF(std::max(1, dikte) * m_printer->resolution() / 300.0);
+    pen.setCapStyle(Qt::SquareCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    return pen;
+}
+
+void Printervlak::tekenTekst(double x, double y, const QString& tekst) {
+    if (!m_painter.isActive()) return;
+    const double schaal = pixelsPerMm();
+    m_painter.setPen(Qt::black);
+    const QFontMetricsF maat(m_font, m_printer.get());
+    m_painter.drawText(QPointF(x * schaal, y * schaal + maat.ascent()), tekst);
+}
+
+void Printervlak::tekenLijn(double x1, double y1, double x2, double y2, int dikte, int32_t kleur) {
+    if (!m_painter.isActive()) return;
+    const double schaal = pixelsPerMm();
+    m_painter.setPen(Pen(dikte, kleur));
+    m_painter.drawLine(QPointF(x1 * schaal, y1 * schaal), QPointF(x2 * schaal, y2 * schaal));
+}
+
+void Printervlak::tekenKader(double x1, double y1, double x2, double y2, int dikte) {
+    if (!m_painter.isActive()) return;
+    const double schaal = pixelsPerMm();
+    m_painter.setPen(Pen(dikte, 0));
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.drawRect(QRectF(QPointF(x1 * schaal, y1 * schaal), QPointF(x2 * schaal, y2 * schaal)));
+}
+
+bool Printervlak::beeindig(int) {
+    if (m_painter.isActive() && !m_painter.end()) m_fout = true;
+    return !m_fout;
+}

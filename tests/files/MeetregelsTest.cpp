@@ -1,0 +1,122 @@
+#include "files/Meetregels.h"
+#include "SchoneOmgeving.h"
+#include "files/CsvVelden.h"
+
+#include <QBuffer>
+#include <QLocale>
+#include <gtest/gtest.h>
+
+class MeetregelsTest : public SchoneOmgeving {};
+
+TEST_F(MeetregelsTest, NumbersAreWhatTheFileWritesAndFinite) {
+    for (const char* getal : {"7.01", "-12,5", " 21.5 ", "+3E-2", "0", ".5", "5.", "1e308", "-1.7E+308",
+                              "1e-400"}) // too small for a double: as good as 0
+        EXPECT_TRUE(IsGetal(QString::fromLatin1(getal))) << getal;
+    for (const char* geen : {"1e309", "-1e309", "2E+999", "1e", "e5", "inf", "nan", "7.0x", "7 .0", "", ".",
+                             "1,000.5", "\xd9\xa3"}) // an Arabic-Indic digit
+        EXPECT_FALSE(IsGetal(QString::fromUtf8(geen))) << geen;
+    // A number without an exponent is too large only beyond 308 digits.
+    EXPECT_TRUE(IsGetal(QString(308, u'9')));
+    EXPECT_FALSE(IsGetal(QString(400, u'9')));
+
+    EXPECT_TRUE(IsMeetVeld(u"OR."));
+    EXPECT_TRUE(IsMeetVeld(u"  "));
+    EXPECT_FALSE(IsMeetVeld(u"or."));
+    EXPECT_FALSE(IsMeetVeld(u"1e309"));
+    for (const char* vlag : {"", "0", " 5 ", "255"})
+        EXPECT_TRUE(IsFlagsVeld(QString::fromLatin1(vlag))) << vlag;
+    for (const char* vlag : {"256", "-1", "1.0", "0x1", "1000"})
+        EXPECT_FALSE(IsFlagsVeld(QString::fromLatin1(vlag))) << vlag;
+}
+
+TEST_F(MeetregelsTest, TheOneScanFindsTheFieldsTheFieldReaderFinds) {
+    const QStringList regels{
+        QStringLiteral("\"05/01/2026 09:00:00\",\"0\",\"7.01\",\"pH\""),
+        QStringLiteral("\"\", \"x, y\" ,\"\",\"z\""),
+        QStringLiteral("\"he said \"\"hi\"\"\",\"\"\"\",\"\""),
+        QStringLiteral("\"a\",\"cut off"),
+        QStringLiteral("\"a\",\""),
+        QStringLiteral("no qualifier at all"),
+        QString(),
+        QStringLiteral("\"\"\"\"\"\""),
+    };
+    Veldscanner scanner;
+    for (const QString& regel : regels) {
+        bool open = false;
+        const QStringList verwacht = SplitsVelden(regel, &open);
+        scanner.Splits(regel);
+        QStringList gevonden;
+        for (QStringView veld : scanner.Velden())
+            gevonden.append(veld.toString());
+        EXPECT_EQ(gevonden, verwacht) << regel.toStdString();
+        EXPECT_EQ(scanner.Onafgesloten(), open) << regel.toStdString();
+    }
+}
+
+TEST_F(MeetregelsTest, LinesEndAtCrLfLfOrALoneCrAlsoAcrossTheReadBlocks) {
+    // The first line fills the first read block but for its CR; its LF comes with the next block.
+    QByteArray bytes(256 * 1024 - 1, 'a');
+    bytes += "\r\nb\nc\rd\r\n\r\ne";
+    QBuffer bron(&bytes);
+    ASSERT_TRUE(bron.open(QIODevice::ReadOnly));
+    Regellezer lezer(bron);
+    QByteArrayView regel;
+    qint64 lengte = 0;
+    std::vector<QByteArray> regels;
+    std::vector<qint64> lengtes;
+    while (lezer.Volgende(regel, lengte)) {
+        regels.push_back(regel.toByteArray());
+        lengtes.push_back(lengte);
+    }
+    ASSERT_EQ(regels.size(), 6u);
+    EXPECT_EQ(regels[0].size(), 256 * 1024 - 1);
+    EXPECT_EQ(lengtes[0], 256 * 1024 + 1);
+    EXPECT_EQ((std::vector<QByteArray>(regels.begin() + 1, regels.end())),
+              (std::vector<QByteArray>{"b", "c", "d", "", "e"}));
+    EXPECT_EQ((std::vector<qint64>(lengtes.begin() + 1, lengtes.end())),
+              (std::vector<qint64>{2, 2, 3, 2, 1}));
+    EXPECT_FALSE(lezer.Fout());
+}
+
+TEST_F(MeetregelsTest, TheTextOfALineFollowsTheFilesEncoding) {
+    // Windows-1252: "°" is 0xB0, "€" 0x80.
+    QByteArray bytes = "\"21.5\",\"\xB0"
+                       "C\",\"\x80\"\r\n";
+    QBuffer bron(&bytes);
+    ASSERT_TRUE(bron.open(QIODevice::ReadOnly));
+    ASSERT_EQ(BepaalCodering(bron), Codering::Windows1252);
+    EXPECT_EQ(bron.pos(), 0);
+    Regeldecoder windows(Codering::Windows1252);
+    EXPECT_EQ(windows.Tekst("\"\xB0"
+                            "C\""),
+              QString::fromUtf8("\"°C\""));
+    EXPECT_EQ(windows.Tekst("\x80 \xB5"), QString::fromUtf8("€ µ"));
+
+    QByteArray utf8 = QString::fromUtf8("\"°C\",\"€\"\n").toUtf8();
+    QBuffer utf8Bron(&utf8);
+    ASSERT_TRUE(utf8Bron.open(QIODevice::ReadOnly));
+    ASSERT_EQ(BepaalCodering(utf8Bron), Codering::Utf8);
+    Regeldecoder decoder(Codering::Utf8);
+    EXPECT_EQ(decoder.Tekst(utf8.chopped(1)), QString::fromUtf8("\"°C\",\"€\""));
+}
+
+TEST_F(MeetregelsTest, RowTimesReadTheSameWithAndWithoutTheShortCut) {
+    for (const QLocale& taal : {QLocale(QLocale::English, QLocale::UnitedKingdom),
+                                QLocale(QLocale::English, QLocale::UnitedStates), QLocale(QLocale::Dutch)}) {
+        QLocale::setDefault(taal);
+        DatumLezer lezer;
+        const platform::Datum begin = platform::MaakDatum(2026, 12, 31, 23, 59, 57);
+        for (int s = 0; s < 5; ++s) {
+            const platform::Datum t = begin + s / 86400.0;
+            platform::Datum gelezen = 0;
+            ASSERT_TRUE(lezer.Lees(platform::DatumTijdTekst(t), gelezen)) << s;
+            EXPECT_EQ(std::llround(gelezen * 86400), std::llround(t * 86400)) << s;
+        }
+        // The date of the rows before, with a time that is none.
+        const QString dag = platform::KorteDatum(begin + 3 / 86400.0);
+        platform::Datum d = 0;
+        EXPECT_FALSE(lezer.Lees(dag + QStringLiteral(" 25:00:00"), d));
+        EXPECT_FALSE(lezer.Lees(QStringLiteral("Time"), d));
+        EXPECT_FALSE(lezer.Lees(QString(), d));
+    }
+}
