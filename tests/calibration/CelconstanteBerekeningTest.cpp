@@ -27,8 +27,10 @@ TEST(CelconstanteBerekeningTest, AReadingGivesTheFactorOrIsRefused) {
     ASSERT_TRUE(GeleidbaarheidBijNominaleCel(5616, 1, 0, G));
     EXPECT_FLOAT_EQ(G, 0.005616f);
     EXPECT_NEAR(BerekenCelconstanteFactor(0.001413f, G), 0.98f, 0.0001f);
+    ASSERT_TRUE(GeleidbaarheidBijNominaleCel(5616, 3, 1, G));
+    EXPECT_NEAR(G, 5.616f, 1e-5f);
     ASSERT_TRUE(GeleidbaarheidBijNominaleCel(5616, 3, -2, G));
-    EXPECT_NEAR(G, 0.5616f, 1e-6f);
+    EXPECT_NEAR(G, 0.005616f, 1e-9f);
     G = 7;
     EXPECT_FALSE(GeleidbaarheidBijNominaleCel(5616, 4, 0, G));
     EXPECT_EQ(G, 7.0f) << "no range: the value is left";
