@@ -462,3 +462,100 @@ TEST_F(DialogCalibrationECTest, ATemperatureOutsideTheTablesShowsForThatReadingO
     EXPECT_FLOAT_EQ(EcRecord(0).Temperatuur1, 30.0f);
     EXPECT_NEAR(EcRecord(0).Helling, 1.0f, 0.001f);
 }
+
+namespace {
+
+// Every text of the dialog whole within its control: each line of a label within its width, all its
+// lines within its height (a word-wrapped label: the height its text needs), and every button caption.
+void ControleerTeksten(QWidget& venster, const std::string& waar) {
+    for (QLabel* l : venster.findChildren<QLabel*>()) {
+        if (!l->isVisibleTo(&venster) || l->text().isEmpty()) continue;
+        const QString naam = l->objectName();
+        if (l->wordWrap()) {
+            EXPECT_LE(l->heightForWidth(l->width()), l->height()) << waar << ": " << naam.toStdString();
+            continue;
+        }
+        const QRect binnen = l->contentsRect().adjusted(l->margin(), l->margin(), -l->margin(), -l->margin());
+        for (const QString& regel : l->text().split(QLatin1Char('\n')))
+            EXPECT_LE(l->fontMetrics().horizontalAdvance(regel), binnen.width())
+                << waar << ": " << naam.toStdString() << " " << regel.toStdString();
+    }
+    for (QPushButton* k : venster.findChildren<QPushButton*>()) {
+        if (!k->isVisibleTo(&venster)) continue;
+        QString tekst = k->text();
+        tekst.remove(QLatin1Char('&'));
+        EXPECT_LE(k->fontMetrics().horizontalAdvance(tekst) + 8, k->width())
+            << waar << ": " << tekst.toStdString();
+    }
+}
+
+} // namespace
+
+// The dialog at every step in each language, as the user sees it: every text whole. With
+// K740_SCREENSHOTS set to a folder (scripts/screenshot-eckalibratie) each step is also kept there as a
+// picture, ec-<language>-<n>-<step>.png.
+TEST_F(DialogCalibrationECTest, EveryStepShowsItsTextsWholeInEveryLanguage) {
+    const QString map = qEnvironmentVariable("K740_SCREENSHOTS");
+    if (!map.isEmpty()) {
+        ASSERT_TRUE(QDir().mkpath(map));
+    }
+    SchrijfStandaardbestand("\"Sea water 35 g/kg\"\r\n0;0.0290\r\n25;0.0529\r\n30;0.0580\r\n");
+    const QStringList talen{"en", "fr", "nl"};
+    for (int taal = 0; taal < 3; ++taal) {
+        int t = taal;
+        KiesTaal(t);
+        HuidigeTaal = taal;
+        BewaarInstelling(AppNaam, "Calibration CC", "Standard", "0");
+        int n = 0;
+        const auto vast = [&](const QString& stap) {
+            QWidget* d = harnas->dialoog;
+            ASSERT_NE(d, nullptr);
+            QCoreApplication::processEvents();
+            ControleerTeksten(*d, talen[taal].toStdString() + " " + stap.toStdString());
+            ++n;
+            if (!map.isEmpty()) {
+                EXPECT_TRUE(d->grab().save(
+                    QDir(map).filePath(QStringLiteral("ec-%1-%2-%3.png").arg(talen[taal]).arg(n).arg(stap))));
+            }
+        };
+
+        NieuwHarnas();
+        harnas->ZetScript([](qint64 ms) {
+            return Cel(0.987f + (ms < 8000 ? 0.002f * static_cast<float>(ms / 1500 % 3) : 0.0f), 0.001386f, 1,
+                       0, ms < 3000 ? 31.4f : 24.0f);
+        });
+        harnas->Bij(D::KiesStandaard, [&](KalibratieDialoog& k) {
+            D& d = Ec(k);
+            vast("select-standard");
+            d.ComboStandaard->setCurrentIndex(D::Gebruiker);
+            vast("user-standard");
+            d.ComboStandaard->setCurrentIndex(D::HandInvoer);
+            QApplication::setActiveWindow(&d);
+            d.TextCCte->setFocus();
+            d.TextCCte->setText("1.6");
+            d.CommandOK->setFocus();
+            vast("manual-out-of-range");
+            d.ComboStandaard->setCurrentIndex(D::KCl001);
+            Klik(d, "CommandCalibrate");
+        });
+        harnas->Bij(D::Meten, [&](KalibratieDialoog&) {
+            harnas->Na(2800, [&] { vast("temperature-out-of-range"); });
+            harnas->Na(7000, [&] { vast("measuring"); });
+        });
+        harnas->Bij(D::Resultaat, [&](KalibratieDialoog& d) {
+            vast("result");
+            Klik(d, "CommandOK");
+        });
+        EXPECT_TRUE(Kalibreer()) << talen[taal].toStdString();
+
+        NieuwHarnas();
+        harnas->ZetScript([](qint64) { return Cel(1.62f, 0.001386f, 1, 0, 24.0f); });
+        harnas->Bij(D::KiesStandaard, [](KalibratieDialoog& d) { Klik(d, "CommandCalibrate"); });
+        harnas->Bij(D::Afgewezen, [&](KalibratieDialoog& d) {
+            vast("rejected");
+            Klik(d, "CommandCancel");
+        });
+        EXPECT_FALSE(Kalibreer()) << talen[taal].toStdString();
+        EXPECT_EQ(n, 7) << talen[taal].toStdString();
+    }
+}
