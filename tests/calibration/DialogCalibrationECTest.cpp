@@ -210,6 +210,24 @@ TEST_F(DialogCalibrationECTest, EveryWayOutOfAMeasurementPutsTheRangeBack) {
     EXPECT_EQ(harnas->toestanden, (std::vector<int>{D::KiesStandaard, D::Meten, D::Gesloten}));
     EXPECT_EQ(ModuleBereik(), BereikBijLaden);
 
+    // Cancel while the module is being switched, before it has confirmed its new range.
+    NieuwHarnas();
+    harnas->Bij(D::KiesStandaard, [](KalibratieDialoog& k) {
+        Ec(k).ComboStandaard->setCurrentIndex(D::KCl001);
+        Klik(k, "CommandCalibrate");
+    });
+    harnas->Bij(D::Meten, [this](KalibratieDialoog&) {
+        harnas->Na(40, [this] {
+            EXPECT_EQ(ModuleBereik(), 1) << "switched";
+            EXPECT_EQ(Racks[1].Modules[Positie].Meting[1].Resolution, BereikBijLaden) << "not yet confirmed";
+            Klik(*harnas->dialoog, "CommandCancel");
+        });
+    });
+    harnas->Bij(
+        D::KiesStandaard, [](KalibratieDialoog& k) { Klik(k, "CommandCancel"); }, 2);
+    EXPECT_FALSE(Kalibreer());
+    EXPECT_EQ(ModuleBereik(), BereikBijLaden);
+
     // A raw reading at the top of the range (15580) and a reading of 0: message 324, range back.
     for (const float ruw : {1558.0f, 0.0f}) {
         NieuwHarnas();
