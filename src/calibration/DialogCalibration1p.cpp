@@ -210,7 +210,7 @@ void DialogCalibration1p::Laad() {
     case EenpuntSoort::Temperatuur:
         GetRecentStandards(SectieGraden, AantalRecent);
         LabelGraden->setVisible(false);
-        LabelBuffer->setText(Tekst[280] + QStringLiteral(" (") + tEenheid + QStringLiteral("):"));
+        LabelBuffer->setText(Tekst[280].trimmed() + QStringLiteral(" (") + tEenheid + QStringLiteral("):"));
         LabelMeetwaarde->setText(temperatuurTekst.left(temperatuurTekst.size() - tEenheid.size()));
         LabelUnit->setText(tEenheid);
         break;
@@ -500,7 +500,7 @@ void DialogCalibration1p::ToonLezing(float T) {
         LabelUnit->setText(eenheid);
         LabelGraden->setVisible(false);
         const bool sensor = SensorAanwezig();
-        LabelBuffer->setText((sensor ? Tekst[280] : Tekst[310]) + QStringLiteral(" (") + eenheid +
+        LabelBuffer->setText((sensor ? Tekst[280].trimmed() : Tekst[310]) + QStringLiteral(" (") + eenheid +
                              QStringLiteral("):"));
         CommandReset->setEnabled(sensor);
         break;

@@ -299,7 +299,7 @@ void DialogCalibrationISE::PasToestandToe() {
         LabelInfo->setText(Tekst[374]);
         break;
     case KiesBlanco:
-        LabelInfo->setText(IonResultaatTekst(m_uitkomst) + CRLF + CRLF + Tekst[375]);
+        LabelInfo->setText(IonResultaatTekst(m_uitkomst) + CRLF + Tekst[375]);
         break;
     case Meten1:
     case Meten2:

@@ -1,11 +1,13 @@
 #include "calibration/DialogCalibration1p.h"
 #include "KalibratieHarnas.h"
 #include "RacklijnOmgeving.h"
+#include "TekstControle.h"
 #include "acquisition/Frames.h"
 #include "acquisition/K761.h"
 #include "acquisition/Kalibratiebestand.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
+#include "calibration/EenpuntBerekening.h"
 #include "platform/Tekstbestand.h"
 #include "shared/Instellingen.h"
 #include "shared/Systeemfuncties.h"
@@ -279,7 +281,7 @@ TEST_F(DialogCalibration1pTest, ATemperatureSensorOffsetIsStoredWithinTenDegrees
     harnas->ZetLezing(0.0f, 31.0f);
     Na(2000, [this](D& d) {
         EXPECT_EQ(d.LabelMeetwaarde->text(), "31.0");
-        EXPECT_EQ(d.LabelBuffer->text(), Tekst[280] + " (°C):");
+        EXPECT_EQ(d.LabelBuffer->text(), "Calibrate at (°C):");
         Typ(d, "20.9");
         Klik(d, "OKButton");
         harnas->Na(100, [this] {
@@ -320,4 +322,48 @@ TEST_F(DialogCalibration1pTest, TheFieldsLimitWhatIsTyped) {
         Klik(d, "CancelButton");
     });
     Kalibreer();
+}
+
+// The dialog for each kind of input in each language, as the user sees it: every text whole. With
+// K740_SCREENSHOTS set to a folder (scripts/screenshot-eenpuntkalibratie) each is also kept there as a
+// picture, eenpunt-<language>-<kind>.png.
+TEST_F(DialogCalibration1pTest, EveryKindShowsItsTextsWholeInEveryLanguage) {
+    const QString map = qEnvironmentVariable("K740_SCREENSHOTS");
+    if (!map.isEmpty()) {
+        ASSERT_TRUE(QDir().mkpath(map));
+    }
+    SchrijfRecenteStandaard("Calibration mV", "0.0", 5);
+    SchrijfRecenteStandaard("Calibration mV", "225.0", 5);
+    struct Soort {
+        const char* naam;
+        const char* eenheid;
+        int ingang;
+        float mV;
+    };
+    const std::vector<Soort> soorten{
+        {"mv", "mV", 1, 231.4f}, {"oxygen", "mg/l", 1, 49.7f}, {"temperature", "mV", 5, 0.0f}};
+    const QStringList talen{"en", "fr", "nl"};
+    for (int taal = 0; taal < 3; ++taal) {
+        int t = taal;
+        KiesTaal(t);
+        HuidigeTaal = taal;
+        for (const Soort& s : soorten) {
+            ZetEenheid(s.eenheid);
+            NieuwHarnas();
+            harnas->ZetLezing(s.mV, 24.3f);
+            const std::string waar = talen[taal].toStdString() + " " + s.naam;
+            Na(2000, [&](D& d) {
+                if (d.Soort() == EenpuntSoort::Millivolt) d.ComboBufferwaarde->setCurrentIndex(0);
+                QCoreApplication::processEvents();
+                EXPECT_FALSE(d.LabelMeetwaarde->text().isEmpty()) << waar;
+                ControleerVensterteksten(d, waar);
+                if (!map.isEmpty()) {
+                    EXPECT_TRUE(d.grab().save(
+                        QDir(map).filePath(QStringLiteral("eenpunt-%1-%2.png").arg(talen[taal], s.naam))));
+                }
+                Klik(d, "CancelButton");
+            });
+            EXPECT_FALSE(Kalibreer(s.ingang)) << waar;
+        }
+    }
 }

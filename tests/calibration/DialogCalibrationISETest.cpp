@@ -1,6 +1,7 @@
 #include "calibration/DialogCalibrationISE.h"
 #include "KalibratieHarnas.h"
 #include "RacklijnOmgeving.h"
+#include "TekstControle.h"
 #include "acquisition/Frames.h"
 #include "acquisition/Kalibratiebestand.h"
 #include "acquisition/Programmastatus.h"
@@ -293,4 +294,63 @@ TEST_F(DialogCalibrationISETest, StoredStandardsOutsideTheListFallBackToTheDefau
         ::Klik(d, "CancelButton");
     });
     EXPECT_FALSE(Kalibreer());
+}
+
+// The dialog at every step of a calibration in each language, as the user sees it: every text whole.
+// With K740_SCREENSHOTS set to a folder (scripts/screenshot-eenpuntkalibratie) each step is also kept
+// there as a picture, ion-<language>-<n>-<step>.png.
+TEST_F(DialogCalibrationISETest, EveryStepShowsItsTextsWholeInEveryLanguage) {
+    const QString map = qEnvironmentVariable("K740_SCREENSHOTS");
+    if (!map.isEmpty()) {
+        ASSERT_TRUE(QDir().mkpath(map));
+    }
+    const QStringList talen{"en", "fr", "nl"};
+    for (int taal = 0; taal < 3; ++taal) {
+        int t = taal;
+        KiesTaal(t);
+        HuidigeTaal = taal;
+        NieuwHarnas();
+        int n = 0;
+        const auto vast = [&](const QString& stap) {
+            QWidget* d = harnas->dialoog;
+            ASSERT_NE(d, nullptr);
+            QCoreApplication::processEvents();
+            ControleerVensterteksten(*d, talen[taal].toStdString() + " " + stap.toStdString());
+            ++n;
+            if (!map.isEmpty()) {
+                EXPECT_TRUE(d->grab().save(QDir(map).filePath(
+                    QStringLiteral("ion-%1-%2-%3.png").arg(talen[taal]).arg(n).arg(stap))));
+            }
+        };
+        harnas->ZetScript([](qint64 ms) {
+            return Lezing{-177.0f + (ms < 9000 ? 0.4f * (ms / 1500 % 2) : 0.0f), 24.6f};
+        });
+        harnas->Bij(D::KiesStandaard1, [&](KalibratieDialoog& d) {
+            vast("select-standard-1");
+            ::Klik(d, "CommandCalibrate");
+        });
+        harnas->Bij(D::Meten1, [&](KalibratieDialoog&) {
+            harnas->Na(4600, [&] { vast("measuring-standard-1"); });
+            harnas->Na(TotStabiel + 9000, [&] { ::Klik(*harnas->dialoog, "OKButton"); });
+        });
+        harnas->Bij(D::KiesStandaard2, [&](KalibratieDialoog& d) {
+            harnas->ZetLezing(0.0f, 24.6f);
+            vast("select-standard-2");
+            ::Klik(d, "CommandCalibrate");
+        });
+        Klik(D::Meten2, "OKButton", TotStabiel);
+        harnas->Bij(D::KiesBlanco, [&](KalibratieDialoog& d) {
+            vast("result");
+            harnas->ZetLezing(-236.0f, 24.6f);
+            ::Klik(d, "CommandCalibrate");
+        });
+        harnas->Bij(D::MetenBlanco, [&](KalibratieDialoog&) {
+            harnas->Na(TotStabiel, [&] {
+                vast("measuring-blank");
+                ::Klik(*harnas->dialoog, "OKButton");
+            });
+        });
+        EXPECT_TRUE(Kalibreer()) << talen[taal].toStdString();
+        EXPECT_EQ(n, 5) << talen[taal].toStdString();
+    }
 }
