@@ -367,3 +367,55 @@ TEST_F(DialogCalibration1pTest, EveryKindShowsItsTextsWholeInEveryLanguage) {
         }
     }
 }
+
+// The dry-cell zero of a conductivity input: measured in range 0, accepted up to 38.95 (0.1 mV) and
+// stored as the input's zero value; the range of the input comes back on closing, after Cancel too
+// (Cancel leaves the abort flag set, which must not keep the range command from being sent).
+TEST_F(DialogCalibration1pTest, TheDryCellZeroIsMeasuredInRangeZeroAndTheRangeComesBack) {
+    constexpr int Plaats = 4;
+    constexpr int32_t Geleidbaarheid = K762Idno(1, 2, 6);
+    PlaatsRack(emulator, 1, RackIdno(0, 0, 1), {{Positie, ModuleNr}, {Plaats, Geleidbaarheid}});
+    KanaalRecord& k = Racks[1].Modules[Plaats].Meting[1];
+    k.Unit = QStringLiteral("S/cm");
+    k.Resolution = 2;
+    emulator.module(Geleidbaarheid)->bereik[0] = 2;
+    ASSERT_TRUE(LaadKalibratieK762(1, Plaats, 0));
+    harnas.reset();
+    harnas = std::make_unique<KalibratieHarnas>(klok(), emulator, Geleidbaarheid, 1);
+    const auto kalibreer = [&] {
+        bool opgeslagen = false;
+        harnas->Draai([&] { opgeslagen = ToonEenpuntsKalibratie(1, Plaats, 1); });
+        return opgeslagen;
+    };
+
+    harnas->ZetLezing(3.8f, 25.0f);
+    Na(2000, [this](D& d) {
+        EXPECT_EQ(emulator.module(Geleidbaarheid)->bereik[0], 0);
+        EXPECT_FALSE(d.ComboBufferwaarde->isVisible());
+        EXPECT_EQ(d.LabelBuffer->text(), Tekst[467]);
+        Klik(d, "CancelButton");
+    });
+    EXPECT_FALSE(kalibreer());
+    EXPECT_EQ(emulator.module(Geleidbaarheid)->bereik[0], 2);
+    EXPECT_EQ(k.Resolution, 2);
+
+    harnas.reset();
+    harnas = std::make_unique<KalibratieHarnas>(klok(), emulator, Geleidbaarheid, 1);
+    harnas->ZetLezing(3.9f, 25.0f);
+    Na(2000, [this](D& d) {
+        EXPECT_EQ(d.LabelBuffer->text(), Tekst[468]);
+        Klik(d, "OKButton");
+        harnas->ZetLezing(3.8f, 25.0f);
+        harnas->Na(1600, [this] { Klik(*harnas->dialoog, "OKButton"); });
+    });
+    EXPECT_TRUE(kalibreer());
+    ASSERT_EQ(harnas->meldingen.size(), 1u);
+    EXPECT_EQ(harnas->meldingen[0].tekst, Tekst[468] + "\r\n\r\n" + Tekst[467]);
+    EXPECT_EQ(harnas->meldingen[0].stijl, 0);
+    EXPECT_FLOAT_EQ(Racks[1].Modules[Plaats].Temperatuur[1].Extra, 38.0f);
+    QByteArray inhoud;
+    platform::LeesBestand(KalibratieBestandsnaam(1, Plaats, MapKalibratie, QStringLiteral(".cal")), inhoud);
+    EXPECT_FLOAT_EQ(LeesKalibratieRecord(inhoud, KalibratieRecordNummer(0, 1, 1, SoortenK762)).MilliVolt2,
+                    38.0f);
+    EXPECT_EQ(emulator.module(Geleidbaarheid)->bereik[0], 2);
+}

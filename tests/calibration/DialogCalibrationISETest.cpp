@@ -354,3 +354,26 @@ TEST_F(DialogCalibrationISETest, EveryStepShowsItsTextsWholeInEveryLanguage) {
         EXPECT_EQ(n, 5) << talen[taal].toStdString();
     }
 }
+
+// The temperature check follows the live limits of each reading: out of range shows "OR.°C" and the
+// message, and the next reading in range is shown again.
+TEST_F(DialogCalibrationISETest, TheTemperatureCheckFollowsEachReading) {
+    harnas->ZetScript([](qint64 ms) { return Lezing{-177.0f, ms < 2500 ? 131.0f : 25.0f}; });
+    Klik(D::KiesStandaard1, "CommandCalibrate");
+    harnas->Bij(D::Meten1, [this](KalibratieDialoog&) {
+        harnas->Na(1000, [this] {
+            D& d = Ion(*harnas->dialoog);
+            EXPECT_EQ(d.LabelMeetwaarde[0]->text(), "OR.°C");
+            EXPECT_EQ(d.LabelGraden[0]->text(), "OR.°C");
+            EXPECT_EQ(d.LabelInfo->text(), Tekst[300]);
+        });
+        harnas->Na(4000, [this] {
+            D& d = Ion(*harnas->dialoog);
+            EXPECT_EQ(d.LabelMeetwaarde[0]->text(), "-177.0");
+            EXPECT_EQ(d.LabelGraden[0]->text(), "25.0°C");
+            ::Klik(d, "CancelButton");
+        });
+    });
+    Klik(D::KiesStandaard1, "CancelButton", 0, 2);
+    EXPECT_FALSE(Kalibreer());
+}
