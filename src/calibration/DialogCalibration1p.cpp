@@ -1,4 +1,5 @@
 #include "calibration/DialogCalibration1p.h"
+#include "calibration/Kalibraties.h"
 
 #include "acquisition/Commandos.h"
 #include "acquisition/ECBereik.h"

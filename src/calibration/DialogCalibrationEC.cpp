@@ -1,4 +1,5 @@
 #include "calibration/DialogCalibrationEC.h"
+#include "calibration/Kalibraties.h"
 
 #include "acquisition/Commandos.h"
 #include "acquisition/ECBereik.h"

@@ -1,4 +1,5 @@
 #include "calibration/DialogCalibrationISE.h"
+#include "calibration/Kalibraties.h"
 
 #include "acquisition/Commandos.h"
 #include "acquisition/K761.h"

@@ -53,8 +53,8 @@
 // FrmTabelRackingangen in views, Standaarddialogen in shell, and below: Rackingangen (the table
 // window's entries of FrmTabelRackingangen, the module settings dialog of rackviews and the factory
 // adjustment dialogs), Tabelselectie (the table windows' selections and tabs for the print dialog) and
-// Moduleknoppen (the pH calibration of calibration, the report window's GLP tab of reports; the other
-// calibrations have no dialog yet, so their buttons stay hidden). The fakes named Opname* are in
+// Moduleknoppen (the pH, conductivity, 1-point and ion-selective calibrations of calibration, the
+// report window's GLP tab of reports). The fakes named Opname* are in
 // tests/support; the others live beside the tests of their seam: Hoofdvensterdubbel and Geluidsopname
 // in MeldingTest, MdiBeheer and Acties in FormRackTest, OpnameVoortgang in MeetbestandTest,
 // DialoogDubbel and FouteBewerkingen in tests/files/Bestandsomgeving.h, OpnameTabelHerstel in
@@ -68,7 +68,7 @@
 #include "acquisition/Programmastatus.h"
 #include "acquisition/vensters/Hoofdvenster.h"
 #include "acquisition/vensters/Rackvenster.h"
-#include "calibration/DialogCalibrationPH.h"
+#include "calibration/Kalibraties.h"
 #include "factory/Fabrieksafregeling.h"
 #include "files/Bestandsdialogen.h"
 #include "files/Bestandsdiensten.h"
@@ -110,11 +110,34 @@ public:
 // The other calibrations have no dialog yet: their buttons stay hidden.
 class Moduleknoppen : public ModuleInstellingenActies {
 public:
-    bool KanKalibreren(Kalibratiesoort soort) const override { return soort == Kalibratiesoort::PH; }
+    bool KanKalibreren(Kalibratiesoort soort) const override { return soort != Kalibratiesoort::Geen; }
+    // k: the dialog's tab, 1..4 an input, 5..8 the temperature of input k - 4.
     void Kalibreer(Kalibratiesoort soort, int r, int m, int k) override {
-        if (soort != Kalibratiesoort::PH) return;
+        QWidget* eigenaar = ModuleInstellingenVenster();
+        bool opgeslagen = false;
+        switch (soort) {
+        case Kalibratiesoort::PH:
+            opgeslagen = ToonPhKalibratie(r, m, k, eigenaar);
+            break;
+        case Kalibratiesoort::Geleidbaarheid:
+            opgeslagen = ToonECKalibratie(r, m, k, eigenaar);
+            break;
+        case Kalibratiesoort::EenPunt:
+            opgeslagen = ToonEenpuntsKalibratie(r, m, k, eigenaar);
+            break;
+        case Kalibratiesoort::Ion:
+            opgeslagen = ToonIonKalibratie(r, m, k, eigenaar);
+            break;
+        case Kalibratiesoort::Geen:
+            return;
+        }
+        if (!opgeslagen) return;
         // A stored calibration goes into the module's record at once.
-        if (ToonPhKalibratie(r, m, k, ModuleInstellingenVenster())) LaadKalibratieK761(r, m, k);
+        const int c = (k - 1) % AantalIngangen + 1;
+        if (Racks[r].Modules[m].Type.getrimd() == QLatin1String("K762"))
+            LaadKalibratieK762(r, m, c);
+        else
+            LaadKalibratieK761(r, m, c);
     }
     bool HeeftGLP() const override { return true; }
     void ToonGLP(int r, int m, int k) override {

@@ -56,10 +56,12 @@ TEST_F(InstallatieTest, EverySeamIsFilledWithTheProgramsOwnSideAndTakenAwayAgain
         EXPECT_TRUE(rackvensterActies().HeeftTabel());
         EXPECT_TRUE(rackvensterActies().HeeftModuleInstellingen());
         EXPECT_TRUE(rackvensterActies().HeeftFabrieksafregeling());
-        // The module settings dialog's buttons: the pH calibration and the GLP report, no other kind yet.
+        // The module settings dialog's buttons: every calibration and the GLP report.
         EXPECT_TRUE(moduleInstellingenActies().KanKalibreren(Kalibratiesoort::PH));
-        EXPECT_FALSE(moduleInstellingenActies().KanKalibreren(Kalibratiesoort::EenPunt));
-        EXPECT_FALSE(moduleInstellingenActies().KanKalibreren(Kalibratiesoort::Geleidbaarheid));
+        EXPECT_TRUE(moduleInstellingenActies().KanKalibreren(Kalibratiesoort::EenPunt));
+        EXPECT_TRUE(moduleInstellingenActies().KanKalibreren(Kalibratiesoort::Geleidbaarheid));
+        EXPECT_TRUE(moduleInstellingenActies().KanKalibreren(Kalibratiesoort::Ion));
+        EXPECT_FALSE(moduleInstellingenActies().KanKalibreren(Kalibratiesoort::Geen));
         EXPECT_TRUE(moduleInstellingenActies().HeeftGLP());
         EXPECT_FALSE(Leeg(afdruktabellen));
         EXPECT_EQ(&tabelvensterOmgeving(), &venster);
