@@ -111,6 +111,17 @@ void Printervlak::tekenKader(double x1, double y1, double x2, double y2, int dik
     m_painter.drawRect(QRectF(QPointF(x1 * schaal, y1 * schaal), QPointF(x2 * schaal, y2 * schaal)));
 }
 
+void Printervlak::tekenBeeld(double x, double y, double b, double h, const Schilder& schilder) {
+    if (!m_painter.isActive()) return;
+    const double schaal = pixelsPerMm();
+    const QRectF gebied(x * schaal, y * schaal, b * schaal, h * schaal);
+    m_painter.save();
+    m_painter.setClipRect(gebied);
+    m_painter.setFont(m_font);
+    schilder(m_painter, gebied);
+    m_painter.restore();
+}
+
 bool Printervlak::beeindig(int) {
     if (m_painter.isActive() && !m_painter.end()) m_fout = true;
     return !m_fout;

@@ -6,6 +6,7 @@
 #include "acquisition/vensters/Hoofdvenster.h"
 #include "files/Bestandsdialogen.h"
 #include "files/Meetbestand.h"
+#include "reports/Afdrukverdeling.h"
 #include "reports/Printerinstellingen.h"
 #include "reports/Printers.h"
 #include "reports/Printervlak.h"
@@ -63,7 +64,7 @@ QWidget* Rapportvenster() {
 }
 
 int32_t Geselecteerd(int r, int m) {
-    return houder.bronnen.Geselecteerd ? houder.bronnen.Geselecteerd(r, m) : 0;
+    return houder.bronnen.Geselecteerd ? houder.bronnen.Geselecteerd(r, m) : vensterafdruk().Geselecteerd(r, m);
 }
 
 bool HeeftAlarm(GrafiekvensterInterface* g) {
@@ -461,7 +462,8 @@ void formPrint::BepaalTabelSelectie() {
     }
     const QString tag = VensterTag(ActiefVenster);
     if (!tag.startsWith(QStringLiteral("tabel"))) return;
-    const int16_t tab = houder.bronnen.GetoondeTab ? houder.bronnen.GetoondeTab(ActiefVenster) : int16_t(1);
+    const int16_t tab = houder.bronnen.GetoondeTab ? houder.bronnen.GetoondeTab(ActiefVenster)
+                                                   : vensterafdruk().GetoondeTab(ActiefVenster);
     CheckEnkelSelectie->setEnabled(Geselecteerd(VensterSoort(tag), tab) > 0);
 }
 
@@ -584,10 +586,8 @@ void formPrint::OKButton_Click() {
     hide();
     if (houder.verdeler)
         houder.verdeler(*this, p);
-    else if (PrintVanuitGLP && !PrintDirekt && houder.bronnen.PrintRapport)
-        houder.bronnen.PrintRapport(p, PrintAlles);
     else
-        PrintVensterHoofding(AfdrukVensterVan(tePrintenVenster), p, 0);
+        VerdeelAfdruk(*this, p);
     const bool gelukt = p.EndDoc();
     wacht.reset();
     if (!gelukt)
