@@ -45,6 +45,7 @@
 // RackvensterActies       rackviews/RackvensterActies.h        FrmTabelRackingangen  Acties (FormRackTest)
 // TabelvensterOmgeving    views/frmTabel.h                     - (no menus yet)      Menuopname
 // GrafiekvensterOmgeving  views/Grafiekvensters.h              the main window       Sluitopname
+// Vensterafdruk           reports/Afdrukverdeling.h            Programmaafdruk       the print tests' own
 //
 // The program's sides: FormMeldingVenster, FrmVoortgangVenster and FormPathInputVenster in shared/ui,
 // Bestandsdiensten in files, FormRackMaker in rackviews, FrmTabelMaker, FrmTabelHerstel and
@@ -74,7 +75,9 @@
 #include "shared/ui/FrmVoortgang.h"
 #include "shared/ui/Kindvensters.h"
 #include "shell/Standaarddialogen.h"
+#include "shell/frmTerminal.h"
 #include "shell/mdiK740.h"
+#include "views/Vensterafdruk.h"
 #include "views/frmTabel.h"
 
 namespace {
@@ -83,6 +86,17 @@ namespace {
 class LinkAfbreking : public VoortgangOmgeving {
 public:
     void Afbreken() override { ::Afbreken = true; }
+};
+
+// What the windows print: tables and graphs (views) and the terminal's text.
+class Programmaafdruk : public Vensterafdrukken {
+public:
+    void PrintTerminalTekst(Printer& p) override {
+        if (const frmTerminal* t = TerminalVenster()) {
+            p.CurrentY += 5;
+            PrintTekstBlok(p, RandLinks + 10, RandRechts - 10, t->TerminalTekst());
+        }
+    }
 };
 
 // Takes the registration away when it is still this object's.
@@ -106,6 +120,7 @@ struct Installatie::Delen {
     FrmTabelHerstel tabelherstel;
     FrmTabelRackingangen rackingangen;
     Standaarddialogen dialogen;
+    Programmaafdruk afdruk;
 };
 
 void InstalleerHoofdvenster(mdiK740& hoofdvenster) {
@@ -128,10 +143,12 @@ Installatie::Installatie(mdiK740& hoofdvenster) : m_delen(std::make_unique<Delen
     ZetTabelvensterHerstel(&d.tabelherstel);
     ZetRackvensterActies(&d.rackingangen);
     ZetBestandsdialogen(&d.dialogen);
+    ZetVensterafdruk(&d.afdruk);
 }
 
 Installatie::~Installatie() {
     Delen& d = *m_delen;
+    ZetTerug<Vensterafdruk, Programmaafdruk>(vensterafdruk, ZetVensterafdruk, d.afdruk);
     ZetTerug(bestandsdialogen, ZetBestandsdialogen, d.dialogen);
     ZetTerug(rackvensterActies, ZetRackvensterActies, d.rackingangen);
     ZetTerug(tabelvensterHerstel, ZetTabelvensterHerstel, d.tabelherstel);

@@ -1,6 +1,7 @@
 #include "views/frmTabel.h"
 
 #include "acquisition/Programmastatus.h"
+#include "reports/formPrint.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/vensters/Grafiekvenster.h"
 #include "acquisition/vensters/Hoofdvenster.h"
@@ -694,6 +695,10 @@ Tabelvenster* FrmTabelMaker::Maak(int r) {
     w->Laad();
     w->StelTabelIn(true);
     return w;
+}
+
+void FrmTabelRackingangen::PrintRack(QWidget* rackvenster) {
+    PrintVensterDirect(rackvenster);
 }
 
 void FrmTabelRackingangen::LaadTabelTitel(int r) {
