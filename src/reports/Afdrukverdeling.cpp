@@ -58,7 +58,8 @@ bool PrintAlleVensters(Printer& p) {
         if (!RackVlaggen[r].Table || !Racks[r].Present) continue;
         QWidget* tabel = vensterafdruk().Tabelvenster(r);
         for (int16_t m = 1; m <= AantalModules; ++m) {
-            if (ZetVoortgang(static_cast<int16_t>(AantalGrafieken + (r - 1) * AantalModules + m))) return false;
+            if (ZetVoortgang(static_cast<int16_t>(AantalGrafieken + (r - 1) * AantalModules + m)))
+                return false;
             Hoofding(tabel, p, m);
             vensterafdruk().PrintTabel(r, m, false, p);
             p.NewPage();
@@ -108,8 +109,8 @@ Vensterafdruk& vensterafdruk() {
 void AfdrukkenGrafiek(int16_t g, Printer& p) {
     const double f = p.Orientation() == 2 ? 0.75 : 0.65;
     const double y0 = p.CurrentY;
-    vensterafdruk().PrintGrafiek(g, p, RandLinks + 5, y0 + 10, RandRechts - RandLinks - 10, (RandOnder - y0) * f,
-                                 false);
+    vensterafdruk().PrintGrafiek(g, p, RandLinks + 5, y0 + 10, RandRechts - RandLinks - 10,
+                                 (RandOnder - y0) * f, false);
 }
 
 void PrintVensterbeeld(QWidget* venster, Printer& p) {
@@ -121,11 +122,12 @@ void PrintVensterbeeld(QWidget* venster, Printer& p) {
     const double breedte = beeld.width() * mmPerPixel;
     const double hoogte = std::min(beeld.height() * mmPerPixel, RandOnder - p.CurrentY);
     if (hoogte <= 0) return;
-    p.Vlak().beeld(RandLinks, p.CurrentY, breedte, hoogte, [&beeld](QPainter& schilder, const QRectF& gebied) {
-        QSizeF maat = beeld.size();
-        maat.scale(gebied.size(), Qt::KeepAspectRatio);
-        schilder.drawImage(QRectF(gebied.topLeft(), maat), beeld);
-    });
+    p.Vlak().beeld(RandLinks, p.CurrentY, breedte, hoogte,
+                   [&beeld](QPainter& schilder, const QRectF& gebied) {
+                       QSizeF maat = beeld.size();
+                       maat.scale(gebied.size(), Qt::KeepAspectRatio);
+                       schilder.drawImage(QRectF(gebied.topLeft(), maat), beeld);
+                   });
     p.CurrentY += hoogte;
     p.CurrentX = RandLinks;
 }

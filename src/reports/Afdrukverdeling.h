@@ -28,7 +28,9 @@ public:
     virtual QWidget* Tabelvenster(int r) { return (void)r, nullptr; }
     // Module tab m of rack r's table as a ruled table from the print position (only its selected rows
     // with `selectie`).
-    virtual void PrintTabel(int r, int16_t m, bool selectie, Printer& p) { (void)r, (void)m, (void)selectie, (void)p; }
+    virtual void PrintTabel(int r, int16_t m, bool selectie, Printer& p) {
+        (void)r, (void)m, (void)selectie, (void)p;
+    }
     // The chart of graph g in the box, then its title and legend below it.
     virtual void PrintGrafiek(int16_t g, Printer& p, double x, double y, double breedte, double hoogte,
                               bool kader) {

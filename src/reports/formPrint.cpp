@@ -64,7 +64,8 @@ QWidget* Rapportvenster() {
 }
 
 int32_t Geselecteerd(int r, int m) {
-    return houder.bronnen.Geselecteerd ? houder.bronnen.Geselecteerd(r, m) : vensterafdruk().Geselecteerd(r, m);
+    return houder.bronnen.Geselecteerd ? houder.bronnen.Geselecteerd(r, m)
+                                       : vensterafdruk().Geselecteerd(r, m);
 }
 
 bool HeeftAlarm(GrafiekvensterInterface* g) {

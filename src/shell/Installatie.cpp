@@ -45,7 +45,7 @@
 // RackvensterActies       rackviews/RackvensterActies.h        FrmTabelRackingangen  Acties (FormRackTest)
 // TabelvensterOmgeving    views/frmTabel.h                     - (no menus yet)      Menuopname
 // GrafiekvensterOmgeving  views/Grafiekvensters.h              the main window       Sluitopname
-// Vensterafdruk           reports/Afdrukverdeling.h            Programmaafdruk       the print tests' own
+// Vensterafdruk           reports/Afdrukverdeling.h            Programmaafdruk       Afdrukopname
 //
 // The program's sides: FormMeldingVenster, FrmVoortgangVenster and FormPathInputVenster in shared/ui,
 // Bestandsdiensten in files, FormRackMaker in rackviews, FrmTabelMaker, FrmTabelHerstel and
@@ -53,7 +53,8 @@
 // tests/support; the others live beside the tests of their seam: Hoofdvensterdubbel and Geluidsopname in
 // MeldingTest, MdiBeheer and Acties in FormRackTest, OpnameVoortgang in MeetbestandTest, DialoogDubbel
 // and FouteBewerkingen in tests/files/Bestandsomgeving.h, OpnameTabelHerstel in RackConfiguratieTest,
-// Menuopname in TabelvensterTest, Sluitopname in frmGrafiekTest. The rack window's entries that have no
+// Menuopname in TabelvensterTest, Sluitopname in frmGrafiekTest, Afdrukopname in VensterafdrukTest (and
+// Terminalafdruk in AfdrukverdelingTest). The rack window's entries that have no
 // window yet go to the module settings dialog (rackviews itself: then a direct call), the print engine
 // and the factory dialogs, beside the table window's; the table window's menu side to the main window's
 // Edit menu.

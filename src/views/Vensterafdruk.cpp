@@ -55,7 +55,8 @@ QString Naam(const GrafiekCurve& c) {
 
 QString Eenheid(const GrafiekCurve& c, bool temperatuur) {
     const ModuleRecord& m = Racks[c.Rg].Modules[c.Mg];
-    return static_cast<const QString&>(temperatuur ? m.Temperatuur[c.Kg].Unit : m.Meting[c.Kg].Unit).trimmed();
+    return static_cast<const QString&>(temperatuur ? m.Temperatuur[c.Kg].Unit : m.Meting[c.Kg].Unit)
+        .trimmed();
 }
 
 bool CurveIngesteld(const GrafiekCurve& c) {
@@ -74,7 +75,8 @@ QString PuntTekst(const Grafiekmodel& model, const GrafiekCurve& c, bool tempera
                   double waarde) {
     QString t = Naam(c) + QStringLiteral(" (");
     if (model.Instellingen.XYrecorder) {
-        const QString formaat = temperatuur ? FormaatDecimalen(c.Rg, c.Mg, c.Kg) : FormaatWaarde(c.Rg, c.Mg, c.Kg);
+        const QString formaat =
+            temperatuur ? FormaatDecimalen(c.Rg, c.Mg, c.Kg) : FormaatWaarde(c.Rg, c.Mg, c.Kg);
         return t + Eenheid(c, temperatuur) + QStringLiteral("): ") + model.Raster().Label(rij) +
                QStringLiteral("; ") + Opmaak(waarde, formaat);
     }
@@ -113,8 +115,9 @@ void PrintGrafiek(const Grafiekmodel& model, const QString& titel, Printer& p, d
     beeld.legende = false;
     beeld.gekozenReeks = 0;
     beeld.markerReeks = 0;
-    p.Vlak().beeld(x + 0.05 * breedte, y + 0.05 * hoogte, 0.9 * breedte, 0.9 * hoogte,
-                   [&beeld](QPainter& schilder, const QRectF& gebied) { TekenDiagram(schilder, gebied, beeld); });
+    p.Vlak().beeld(
+        x + 0.05 * breedte, y + 0.05 * hoogte, 0.9 * breedte, 0.9 * hoogte,
+        [&beeld](QPainter& schilder, const QRectF& gebied) { TekenDiagram(schilder, gebied, beeld); });
     p.CurrentY = y + hoogte;
     if (!titel.isEmpty()) {
         p.CurrentX = x + breedte / 2 - p.TextWidth(titel) / 2;
@@ -262,11 +265,13 @@ void AfdrukkenAlarmRapport(const Grafiekmodel& model, Printer& p) {
             }
         }
         p.Print(QString());
-        const QString label = Naam(c) + QStringLiteral(" (") + Eenheid(c, temperatuur) + QStringLiteral("): ");
+        const QString label =
+            Naam(c) + QStringLiteral(" (") + Eenheid(c, temperatuur) + QStringLiteral("): ");
         auto samenvatting = [&](bool aan, int32_t aantal, int nooit, int keren, const QString& tussen) {
             if (!aan) return;
-            PrintTekstBlok(p, links, rechts,
-                           label + (aantal == 0 ? Tekst[nooit] : Tekst[keren] + tussen + QString::number(aantal)));
+            PrintTekstBlok(
+                p, links, rechts,
+                label + (aantal == 0 ? Tekst[nooit] : Tekst[keren] + tussen + QString::number(aantal)));
             p.Print(QString());
         };
         samenvatting(g.AlarmHoog, verloop.hoog, 230, 229, QStringLiteral(" "));

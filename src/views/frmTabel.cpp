@@ -1,7 +1,6 @@
 #include "views/frmTabel.h"
 
 #include "acquisition/Programmastatus.h"
-#include "reports/formPrint.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/vensters/Grafiekvenster.h"
 #include "acquisition/vensters/Hoofdvenster.h"
@@ -9,6 +8,7 @@
 #include "files/RackConfiguratie.h"
 #include "rackviews/FormEditInfo.h"
 #include "rackviews/RackvensterActies.h"
+#include "reports/formPrint.h"
 #include "shared/Algemeen.h"
 #include "shared/Hulpfuncties.h"
 #include "shared/Instellingen.h"

@@ -1,21 +1,21 @@
 // The printouts of the table and graph windows and the print run over the open windows: drawn from
 // the models (the grids and the clipboard stay as they were), the header row on every page, selected
 // rows only, the legend in columns, the alarm report's counts, and Cancel between two windows.
+#include "views/Vensterafdruk.h"
 #include "OpnameGrafiekvenster.h"
 #include "TabelOmgeving.h"
+#include "files/Grafiekconfiguratie.h"
 #include "reports/Afdrukverdeling.h"
 #include "reports/Opnamevlak.h"
 #include "reports/Printerinstellingen.h"
 #include "reports/Printervlak.h"
 #include "reports/formPrint.h"
-#include "files/Grafiekconfiguratie.h"
 #include "shared/Voortgang.h"
 #include "shared/ui/Kindvensters.h"
 #include "shell/Installatie.h"
 #include "shell/mdiK740.h"
 #include "views/Grafiekmodel.h"
 #include "views/Grafiekvensters.h"
-#include "views/Vensterafdruk.h"
 #include "views/frmGrafiek.h"
 
 #include <QClipboard>
@@ -62,11 +62,15 @@ private:
 // The windows' side that notes what it is asked to print.
 class Afdrukopname : public Vensterafdruk {
 public:
-    void PrintTabel(int r, int16_t m, bool, Printer&) override { geprint.push_back(QStringLiteral("tabel%1.%2").arg(r).arg(m)); }
+    void PrintTabel(int r, int16_t m, bool, Printer&) override {
+        geprint.push_back(QStringLiteral("tabel%1.%2").arg(r).arg(m));
+    }
     void PrintGrafiek(int16_t g, Printer&, double, double, double, double, bool) override {
         geprint.push_back(QStringLiteral("grafiek%1").arg(g));
     }
-    void AfdrukkenAlarmRapport(int16_t g, Printer&) override { geprint.push_back(QStringLiteral("alarm%1").arg(g)); }
+    void AfdrukkenAlarmRapport(int16_t g, Printer&) override {
+        geprint.push_back(QStringLiteral("alarm%1").arg(g));
+    }
     std::vector<QString> geprint;
 };
 
@@ -240,8 +244,8 @@ TEST_F(VensterafdrukTest, TheLegendContinuesInColumnsSixtyTwoAndAHalfMillimetres
     double x = RandLinks + 5, y = 30;
     PrintGrafiek(grafiek, QString(), p, x, y, 150, 60, false);
     // The chart is drawn in its box, 5 % in from each side.
-    EXPECT_TRUE(kort.Regels.contains(QStringLiteral("picture %1 33.00 135.00 54.00")
-                                         .arg(RandLinks + 5 + 7.5, 0, 'f', 2)));
+    EXPECT_TRUE(kort.Regels.contains(
+        QStringLiteral("picture %1 33.00 135.00 54.00").arg(RandLinks + 5 + 7.5, 0, 'f', 2)));
     // Colour lines 5 mm long, 5 pixels wide, at the column lefts.
     std::set<QString> kolommen;
     static const QRegularExpression lijn(QStringLiteral("^line (\\S+) \\S+ \\S+ \\S+ 5 "));
@@ -280,7 +284,8 @@ TEST_F(VensterafdrukTest, CancelAtGraphTenStopsBeforeItWithNothingHalfPrinted) {
     for (int g = 1; g <= 12; ++g)
         ZetGrafiekVenster(g, nullptr);
 
-    std::vector<QString> verwacht{QStringLiteral("grafiek1"), QStringLiteral("grafiek2"), QStringLiteral("alarm2")};
+    std::vector<QString> verwacht{QStringLiteral("grafiek1"), QStringLiteral("grafiek2"),
+                                  QStringLiteral("alarm2")};
     for (int g = 3; g <= 9; ++g)
         verwacht.push_back(QStringLiteral("grafiek%1").arg(g));
     EXPECT_EQ(opname.geprint, verwacht);
@@ -328,9 +333,9 @@ TEST_F(VensterafdrukTest, PrintingEverythingToPdfGivesThePagesInTheDispatchersOr
                             .section(QLatin1Char('\n'), 0, 0)
                             .toInt();
     auto pagina = [&](int n) {
-        return Uitvoer(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-f"),
-                                                     QString::number(n), QStringLiteral("-l"),
-                                                     QString::number(n), pdf, QStringLiteral("-")});
+        return Uitvoer(QStringLiteral("pdftotext"),
+                       {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(n),
+                        QStringLiteral("-l"), QString::number(n), pdf, QStringLiteral("-")});
     };
     ASSERT_GE(paginas, 3 + 7);
     EXPECT_FALSE(pagina(1).contains(QStringLiteral("Value1")));
