@@ -45,8 +45,9 @@ public:
     // An unfilled box with corners (x1, y1) and (x2, y2), black.
     void kader(double x1, double y1, double x2, double y2, int dikte);
 
-    // A picture in the box from (x, y), `b` wide and `h` high: `schilder` paints it with a painter in
-    // device coordinates into the rectangle the box covers (a recording surface only notes the box).
+    // A picture in the box from (x, y), `b` wide and `h` high: `schilder` paints it into the rectangle
+    // it is given, in pixels of 1/96 inch as on a screen, with the print font (a recording surface only
+    // notes the box).
     using Schilder = std::function<void(QPainter&, const QRectF&)>;
     void beeld(double x, double y, double b, double h, const Schilder& schilder);
 

@@ -115,10 +115,17 @@ void Printervlak::tekenBeeld(double x, double y, double b, double h, const Schil
     if (!m_painter.isActive()) return;
     const double schaal = pixelsPerMm();
     const QRectF gebied(x * schaal, y * schaal, b * schaal, h * schaal);
+    // The picture is painted as on a screen of 96 pixels per inch, so that its pens and fonts keep the
+    // proportions they have on screen; the print font in pixels of that size.
+    const double vergroting = m_printer->resolution() / 96.0;
+    QFont lettertype = m_font;
+    lettertype.setPixelSize(std::max(1, qRound(m_font.pointSizeF() * 96.0 / 72.0)));
     m_painter.save();
     m_painter.setClipRect(gebied);
-    m_painter.setFont(m_font);
-    schilder(m_painter, gebied);
+    m_painter.translate(gebied.topLeft());
+    m_painter.scale(vergroting, vergroting);
+    m_painter.setFont(lettertype);
+    schilder(m_painter, QRectF(0, 0, gebied.width() / vergroting, gebied.height() / vergroting));
     m_painter.restore();
 }
 

@@ -115,6 +115,7 @@ void PrintGrafiek(const Grafiekmodel& model, const QString& titel, Printer& p, d
     beeld.legende = false;
     beeld.gekozenReeks = 0;
     beeld.markerReeks = 0;
+    beeld.dunnePen = 1;
     p.Vlak().beeld(
         x + 0.05 * breedte, y + 0.05 * hoogte, 0.9 * breedte, 0.9 * hoogte,
         [&beeld](QPainter& schilder, const QRectF& gebied) { TekenDiagram(schilder, gebied, beeld); });
