@@ -82,3 +82,17 @@ TEST_F(AfdrukverdelingTest, AFailedDirectPrintIsReportedAndTheDialogIsGone) {
                                 QStringLiteral(" is rejected!"));
     EXPECT_EQ(AfdrukDialoog(), nullptr);
 }
+
+TEST_F(AfdrukverdelingTest, PrintRackPrintsTheWindowsPictureWithoutAHeaderBlock) {
+    QWidget rack;
+    rack.setProperty("Tag", QStringLiteral("meting1"));
+    rack.resize(400, 300);
+    antwoord.bestand = QDir(tijdelijkeMap()).filePath(QStringLiteral("rack.pdf"));
+    PrintVensterDirect(&rack);
+    EXPECT_TRUE(meldingen.empty());
+    ASSERT_EQ(PdfPaginas(antwoord.bestand), 1);
+    EXPECT_FALSE(PdfTekst(antwoord.bestand, 1).contains(QStringLiteral("System:")));
+    // The picture is on the page.
+    EXPECT_TRUE(Uitvoer(QStringLiteral("pdfimages"), {QStringLiteral("-list"), antwoord.bestand})
+                    .contains(QStringLiteral("image")));
+}
