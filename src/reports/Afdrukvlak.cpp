@@ -24,6 +24,12 @@ void Afdrukvlak::kader(double x1, double y1, double x2, double y2, int dikte) {
     tekenKader(x1, y1, x2, y2, dikte);
 }
 
+void Afdrukvlak::beeld(double x, double y, double b, double h, const Schilder& schilder) {
+    if (m_beeindigd || !schilder) return;
+    zorgVoorPagina();
+    tekenBeeld(x, y, b, h, schilder);
+}
+
 void Afdrukvlak::nieuwePagina() {
     m_nieuwePagina = true;
 }

@@ -12,6 +12,10 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
+
+class QPainter;
+class QRectF;
 
 class Afdrukvlak {
 public:
@@ -41,6 +45,12 @@ public:
     // An unfilled box with corners (x1, y1) and (x2, y2), black.
     void kader(double x1, double y1, double x2, double y2, int dikte);
 
+    // A picture in the box from (x, y), `b` wide and `h` high: `schilder` paints it into the rectangle
+    // it is given, in pixels of 1/96 inch as on a screen, with the print font (a recording surface only
+    // notes the box).
+    using Schilder = std::function<void(QPainter&, const QRectF&)>;
+    void beeld(double x, double y, double b, double h, const Schilder& schilder);
+
     // Ends the page; the next drawing begins a new one.
     void nieuwePagina();
     // Ends the document (sends the job); false when the job could not be made or written.
@@ -54,6 +64,7 @@ protected:
     virtual void tekenTekst(double x, double y, const QString& tekst) = 0;
     virtual void tekenLijn(double x1, double y1, double x2, double y2, int dikte, int32_t kleur) = 0;
     virtual void tekenKader(double x1, double y1, double x2, double y2, int dikte) = 0;
+    virtual void tekenBeeld(double x, double y, double b, double h, const Schilder& schilder) = 0;
     // Ends the job; `paginas` pages were begun (0: nothing was drawn).
     virtual bool beeindig(int paginas) = 0;
 

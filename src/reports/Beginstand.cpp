@@ -1,5 +1,6 @@
 #include "reports/Beginstand.h"
 
+#include "reports/Afdrukverdeling.h"
 #include "reports/FormGLP.h"
 #include "reports/Printerinstellingen.h"
 #include "reports/Printerkode.h"
@@ -9,6 +10,7 @@
 void ResetRapporten() {
     ResetFormGLP();
     ResetformPrint();
+    ResetVensterafdruk();
     ResetPrinters();
     ResetPrinterkode();
     ResetPrinterinstellingen();

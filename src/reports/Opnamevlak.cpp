@@ -64,6 +64,10 @@ void Opnamevlak::tekenKader(double x1, double y1, double x2, double y2, int dikt
     Regels.append(QStringLiteral("box %1 %2 %3 %4 %5").arg(Mm(x1), Mm(y1), Mm(x2), Mm(y2)).arg(dikte));
 }
 
+void Opnamevlak::tekenBeeld(double x, double y, double b, double h, const Schilder&) {
+    Regels.append(QStringLiteral("picture %1 %2 %3 %4").arg(Mm(x), Mm(y), Mm(b), Mm(h)));
+}
+
 bool Opnamevlak::beeindig(int paginas) {
     Regels.append(QStringLiteral("end %1").arg(paginas));
     return true;

@@ -37,6 +37,7 @@ protected:
     void tekenTekst(double x, double y, const QString& tekst) override;
     void tekenLijn(double x1, double y1, double x2, double y2, int dikte, int32_t kleur) override;
     void tekenKader(double x1, double y1, double x2, double y2, int dikte) override;
+    void tekenBeeld(double x, double y, double b, double h, const Schilder& schilder) override;
     bool beeindig(int paginas) override;
 
 private:

@@ -111,6 +111,24 @@ void Printervlak::tekenKader(double x1, double y1, double x2, double y2, int dik
     m_painter.drawRect(QRectF(QPointF(x1 * schaal, y1 * schaal), QPointF(x2 * schaal, y2 * schaal)));
 }
 
+void Printervlak::tekenBeeld(double x, double y, double b, double h, const Schilder& schilder) {
+    if (!m_painter.isActive()) return;
+    const double schaal = pixelsPerMm();
+    const QRectF gebied(x * schaal, y * schaal, b * schaal, h * schaal);
+    // The picture is painted as on a screen of 96 pixels per inch, so that its pens and fonts keep the
+    // proportions they have on screen; the print font in pixels of that size.
+    const double vergroting = m_printer->resolution() / 96.0;
+    QFont lettertype = m_font;
+    lettertype.setPixelSize(std::max(1, qRound(m_font.pointSizeF() * 96.0 / 72.0)));
+    m_painter.save();
+    m_painter.setClipRect(gebied);
+    m_painter.translate(gebied.topLeft());
+    m_painter.scale(vergroting, vergroting);
+    m_painter.setFont(lettertype);
+    schilder(m_painter, QRectF(0, 0, gebied.width() / vergroting, gebied.height() / vergroting));
+    m_painter.restore();
+}
+
 bool Printervlak::beeindig(int) {
     if (m_painter.isActive() && !m_painter.end()) m_fout = true;
     return !m_fout;

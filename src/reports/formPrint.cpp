@@ -6,6 +6,7 @@
 #include "acquisition/vensters/Hoofdvenster.h"
 #include "files/Bestandsdialogen.h"
 #include "files/Meetbestand.h"
+#include "reports/Afdrukverdeling.h"
 #include "reports/Printerinstellingen.h"
 #include "reports/Printers.h"
 #include "reports/Printervlak.h"
@@ -586,10 +587,8 @@ void formPrint::OKButton_Click() {
     hide();
     if (houder.verdeler)
         houder.verdeler(*this, p);
-    else if (PrintVanuitGLP && !PrintDirekt && houder.bronnen.PrintRapport)
-        houder.bronnen.PrintRapport(p, PrintAlles);
     else
-        PrintVensterHoofding(AfdrukVensterVan(tePrintenVenster), p, 0);
+        VerdeelAfdruk(*this, p);
     const bool gelukt = p.EndDoc();
     wacht.reset();
     if (!gelukt)

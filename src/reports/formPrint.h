@@ -144,8 +144,8 @@ struct Afdrukbronnen {
 };
 Afdrukbronnen& afdrukbronnen();
 
-// What a print run prints once the job is open and InitialiseerPrinter has run. Without one, a run
-// prints a page with the report header block of the window to print.
+// What a print run prints once the job is open and InitialiseerPrinter has run, in place of the
+// program's dispatcher (VerdeelAfdruk, Afdrukverdeling.h).
 using Afdrukverdeler = std::function<void(formPrint& dialoog, Printer& printer)>;
 void ZetAfdrukverdeler(Afdrukverdeler verdeler);
 

@@ -47,6 +47,7 @@
 // Afdruktabellen          reports/formPrint.h                  Tabelselectie (below) Tabelkeuze
 // TabelvensterOmgeving    views/frmTabel.h                     the main window       Menuopname
 // GrafiekvensterOmgeving  views/Grafiekvensters.h              the main window       Sluitopname
+// Vensterafdruk           reports/Afdrukverdeling.h            Programmaafdruk       Afdrukopname
 //
 // The program's sides: FormMeldingVenster, FrmVoortgangVenster and FormPathInputVenster in shared/ui,
 // Bestandsdiensten in files, FormRackMaker in rackviews, FrmTabelMaker, FrmTabelHerstel and
@@ -59,8 +60,9 @@
 // in MeldingTest, MdiBeheer and Acties in FormRackTest, OpnameVoortgang in MeetbestandTest,
 // DialoogDubbel and FouteBewerkingen in tests/files/Bestandsomgeving.h, OpnameTabelHerstel in
 // RackConfiguratieTest, Menuopname in TabelvensterTest, Sluitopname in frmGrafiekTest, Knopacties and
-// Moduleopener in DialogK76xSettingsTest, Tabelkeuze in AfdrukdialoogTest. The rack window's direct
-// printout has no side yet; the table window's menu side is the main window's Edit menu and toolbar.
+// Moduleopener in DialogK76xSettingsTest, Tabelkeuze in AfdrukdialoogTest, Afdrukopname in
+// VensterafdrukTest (and Terminalafdruk in AfdrukverdelingTest). The table window's menu side is the
+// main window's Edit menu and toolbar.
 #include "shell/Installatie.h"
 
 #include "acquisition/Kalibratiebestand.h"
@@ -85,7 +87,9 @@
 #include "shared/ui/FrmVoortgang.h"
 #include "shared/ui/Kindvensters.h"
 #include "shell/Standaarddialogen.h"
+#include "shell/frmTerminal.h"
 #include "shell/mdiK740.h"
+#include "views/Vensterafdruk.h"
 #include "views/frmTabel.h"
 
 namespace {
@@ -164,6 +168,17 @@ public:
     void Afbreken() override { ::Afbreken = true; }
 };
 
+// What the windows print: tables and graphs (views) and the terminal's text.
+class Programmaafdruk : public Vensterafdrukken {
+public:
+    void PrintTerminalTekst(Printer& p) override {
+        if (const frmTerminal* t = TerminalVenster()) {
+            p.CurrentY += 5;
+            PrintTekstBlok(p, RandLinks + 10, RandRechts - 10, t->TerminalTekst());
+        }
+    }
+};
+
 // Takes the registration away when it is still this object's.
 template <class Seam, class Object>
 void ZetTerug(Seam& (*geregistreerd)(), void (*zet)(Seam*), Object& object) {
@@ -187,6 +202,7 @@ struct Installatie::Delen {
     Moduleknoppen moduleknoppen;
     Tabelselectie tabelselectie;
     Standaarddialogen dialogen;
+    Programmaafdruk afdruk;
 };
 
 void InstalleerHoofdvenster(mdiK740& hoofdvenster) {
@@ -212,10 +228,12 @@ Installatie::Installatie(mdiK740& hoofdvenster) : m_delen(std::make_unique<Delen
     ZetModuleInstellingenActies(&d.moduleknoppen);
     ZetAfdruktabellen(&d.tabelselectie);
     ZetBestandsdialogen(&d.dialogen);
+    ZetVensterafdruk(&d.afdruk);
 }
 
 Installatie::~Installatie() {
     Delen& d = *m_delen;
+    ZetTerug<Vensterafdruk, Programmaafdruk>(vensterafdruk, ZetVensterafdruk, d.afdruk);
     ZetTerug(bestandsdialogen, ZetBestandsdialogen, d.dialogen);
     ZetTerug(afdruktabellen, ZetAfdruktabellen, d.tabelselectie);
     ZetTerug(moduleInstellingenActies, ZetModuleInstellingenActies, d.moduleknoppen);

@@ -154,7 +154,8 @@ Menubalk::Menubalk(mdiK740& v) : QObject(&v), m_venster(v) {
     linegraph2 = Lijn(mnuGraph, QStringLiteral("linegraph2"));
     mnuGraphCopy = Item(mnuGraph, QStringLiteral("mnuGraphCopy"), QStringLiteral("Copy"),
                         [&v] { v.mnuEditCopy_Click(); });
-    mnuGraphPrint = Item(mnuGraph, QStringLiteral("mnuGraphPrint"), QStringLiteral("Print"));
+    mnuGraphPrint = Item(mnuGraph, QStringLiteral("mnuGraphPrint"), QStringLiteral("Print"),
+                         [&v] { v.mnuGraphPrint_Click(); });
     linegraph3 = Lijn(mnuGraph, QStringLiteral("linegraph3"));
     mnuGraphCopySettings = Item(mnuGraph, QStringLiteral("mnuGraphCopySettings"),
                                 QStringLiteral("Copy Settings"), [&v] { v.mnuEditCopySettings_Click(); });

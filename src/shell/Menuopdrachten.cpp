@@ -652,6 +652,13 @@ void mdiK740::mnuExtraSettingsGraph_Click() {
     if (auto* grafiek = qobject_cast<frmGrafiek*>(ActiefVenster())) grafiek->InstellingenWijzigen();
 }
 
+void mdiK740::mnuGraphPrint_Click() {
+    // The active graph is printed at once, without the dialog.
+    if (ActieveVensters() < 1) return;
+    if (VensterSoort(ActiefVenster()) != QLatin1String("grafi")) return;
+    PrintVensterDirect(ActiefVenster());
+}
+
 void mdiK740::mnuGraphNewTable_Click() {
     // The new window became active before it had its tag: the toolbar follows it now.
     if (m_vensters->NieuweGrafiek(false)) InstellenButtons();

@@ -186,6 +186,7 @@ public:
     void mnuDataMeasure_Click();
     void mnuDatalogging_Click();
     void mnuExtraSettingsGraph_Click();
+    void mnuGraphPrint_Click();
     void mnuGraphNewTable_Click();
     void mnuGraphNewRecorder_Click();
     void mnuDataRack_Click();

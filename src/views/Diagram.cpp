@@ -116,7 +116,7 @@ void TekenAssen(QPainter& p, const DiagramGeometrie& g, const DiagramBeeld& b, c
         const double y = std::round(YVanWaarde(plot, g.as, w)) + 0.5;
         p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
     }
-    p.setPen(QPen(Qt::black, 0));
+    p.setPen(QPen(Qt::black, b.dunnePen));
     p.drawRect(plot);
     // Value axis: major ticks with their labels, minor ticks.
     for (const double w : g.as.hoofdstreepjes) {
@@ -262,7 +262,7 @@ void TekenDiagram(QPainter& p, const QRectF& gebied, const DiagramBeeld& b) {
         const int reeks = s <= 32 ? s + 2 : s - 32;
         if (!Getoond(b, reeks)) continue;
         const ReeksBeeld& r = b.reeksen[reeks];
-        p.setPen(QPen(Kleur(r.kleur), dik ? 2 : 0));
+        p.setPen(QPen(Kleur(r.kleur), dik ? 2 : b.dunnePen));
         TekenReeks(p, plot, g.as, kolommen[reeks], lijn);
         if (r.statistiek != 0) {
             const Statistiek st = BerekenStatistiek(b.raster->Reeks(reeks), rijen);

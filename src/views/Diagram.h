@@ -30,6 +30,9 @@ struct DiagramBeeld {
     int markerReeks = 0;  // its points carry markers
     int gekozenReeks = 0; // the selected point's series and row
     int gekozenPunt = 0;
+    // The width of the thin curve pen where points crowd: 0 a hairline (screen), 1 a pixel (paper, where
+    // a hairline is the printer's thinnest line).
+    double dunnePen = 0;
 };
 DiagramBeeld BeeldVan(const Grafiekmodel& model);
 

@@ -2,6 +2,7 @@
 
 #include "acquisition/Programmastatus.h"
 #include "files/Grafiekconfiguratie.h"
+#include "reports/formPrint.h"
 #include "shared/Algemeen.h"
 #include "shared/Melding.h"
 #include "shared/Teksten.h"
@@ -30,6 +31,8 @@ frmGrafiek::frmGrafiek(QWidget* parent) : QWidget(parent) {
         m_diagram->update();
         ZetScrollBar();
     };
+    // A full recorder strip prints the graph at once when its settings ask for it.
+    m_model.AfdrukkenRecorder = [this] { PrintVensterDirect(this); };
     connect(m_scrollbalk, &QScrollBar::valueChanged, this,
             [this](int positie) { m_model.ScrollBarGewijzigd(positie); });
     connect(m_diagram, &Diagram::puntGekozen, this,
@@ -43,6 +46,7 @@ frmGrafiek::frmGrafiek(QWidget* parent) : QWidget(parent) {
 
 frmGrafiek::~frmGrafiek() {
     m_model.BijWijziging = nullptr;
+    m_model.AfdrukkenRecorder = nullptr;
     const int g = m_model.GrafiekIndex;
     if (g >= 1 && GrafiekVenster(g) == this) ZetGrafiekVenster(g, nullptr);
 }
@@ -190,7 +194,7 @@ void frmGrafiek::ToonMenu(QPoint globaal) {
     QAction* instellingen = menu.addAction(VervangAmpersand(Tekst[157], QStringLiteral("&")));
     connect(instellingen, &QAction::triggered, this, [this] { InstellingenWijzigen(); });
     QAction* afdrukken = menu.addAction(Tekst[106]);
-    afdrukken->setEnabled(false);
+    connect(afdrukken, &QAction::triggered, this, [this] { PrintVensterDirect(this); });
     menu.addSeparator();
     QAction* kopieer = menu.addAction(Tekst[110]);
     connect(kopieer, &QAction::triggered, this, [this] { CopyGrafiek(); });

@@ -8,6 +8,7 @@
 #include "files/RackConfiguratie.h"
 #include "rackviews/FormEditInfo.h"
 #include "rackviews/RackvensterActies.h"
+#include "reports/formPrint.h"
 #include "shared/Algemeen.h"
 #include "shared/Hulpfuncties.h"
 #include "shared/Instellingen.h"
@@ -694,6 +695,10 @@ Tabelvenster* FrmTabelMaker::Maak(int r) {
     w->Laad();
     w->StelTabelIn(true);
     return w;
+}
+
+void FrmTabelRackingangen::PrintRack(QWidget* rackvenster) {
+    PrintVensterDirect(rackvenster);
 }
 
 void FrmTabelRackingangen::LaadTabelTitel(int r) {

@@ -196,6 +196,9 @@ public:
     void LaadTabelTitel(int r) override;
     bool HeeftTabel() const override { return true; }
     void ToonTabel(int r) override { ToonTabelVenster(r); }
+    // Print rack: the rack window printed at once, without the print dialog.
+    bool HeeftPrintRack() const override { return true; }
+    void PrintRack(QWidget* rackvenster) override;
 };
 
 void ResetFrmTabel();

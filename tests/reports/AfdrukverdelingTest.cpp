@@ -1,0 +1,98 @@
+// Direct printing of one window (the graph's Print, the recorder, Print rack): the window's body
+// under its header block, and a job that fails is reported, never passed over.
+#include "reports/Afdrukverdeling.h"
+#include "Afdrukomgeving.h"
+#include "OpnameMelding.h"
+#include "files/Bestandsdialogen.h"
+#include "reports/Printerinstellingen.h"
+#include "reports/Printers.h"
+#include "reports/formPrint.h"
+#include "shared/Melding.h"
+
+#include <QDir>
+#include <deque>
+
+namespace {
+
+class PdfAntwoord : public Bestandsdialogen {
+public:
+    std::optional<QString> KiesBestand(const BestandsdialoogVraag&) override { return bestand; }
+    QString bestand;
+};
+
+// The terminal's side: its text on the page.
+class Terminalafdruk : public Vensterafdruk {
+public:
+    void PrintTerminalTekst(Printer& p) override {
+        p.CurrentY += 5;
+        PrintTekstBlok(p, RandLinks + 10, RandRechts - 10, QStringLiteral("LOGON RACK 1 OK"));
+    }
+};
+
+class AfdrukverdelingTest : public SchoneOmgeving {
+protected:
+    void SetUp() override {
+        SchoneOmgeving::SetUp();
+        ZetBestandsdialogen(&antwoord);
+        melding.beantwoord = [this](const Vraag& v) {
+            meldingen.push_back(v.tekst);
+            return int(vbOK);
+        };
+        ZetMeldingVenster(&melding);
+        Printerlijst lijst;
+        lijst.Printers = {PdfPrinter()};
+        lijst.Standaard = PdfPrinterNaam;
+        ZetPrinterbron([lijst] { return lijst; });
+        PrinterIndex = 0;
+        ZetVensterafdruk(&terminal);
+        venster.setProperty("Tag", QStringLiteral("terminal"));
+    }
+    void TearDown() override {
+        ZetVensterafdruk(nullptr);
+        ResetformPrint();
+        ZetMeldingVenster(nullptr);
+        ZetBestandsdialogen(nullptr);
+        SchoneOmgeving::TearDown();
+    }
+    PdfAntwoord antwoord;
+    Terminalafdruk terminal;
+    OpnameMelding melding;
+    std::vector<QString> meldingen;
+    QWidget venster;
+};
+
+} // namespace
+
+TEST_F(AfdrukverdelingTest, DirectPrintingPrintsTheWindowUnderItsHeaderBlock) {
+    antwoord.bestand = QDir(tijdelijkeMap()).filePath(QStringLiteral("terminal.pdf"));
+    PrintVensterDirect(&venster);
+    EXPECT_TRUE(meldingen.empty());
+    ASSERT_EQ(PdfPaginas(antwoord.bestand), 1);
+    const QString tekst = PdfTekst(antwoord.bestand, 1);
+    EXPECT_TRUE(tekst.contains(QStringLiteral("System:")));
+    EXPECT_TRUE(tekst.contains(QStringLiteral("LOGON RACK 1 OK")));
+    EXPECT_EQ(AfdrukDialoog(), nullptr);
+}
+
+TEST_F(AfdrukverdelingTest, AFailedDirectPrintIsReportedAndTheDialogIsGone) {
+    antwoord.bestand = QDir(tijdelijkeMap()).filePath(QStringLiteral("no folder/terminal.pdf"));
+    PrintVensterDirect(&venster);
+    ASSERT_EQ(meldingen.size(), 1u);
+    EXPECT_EQ(meldingen[0], QStringLiteral("The file is in use, access to ") + antwoord.bestand +
+                                QStringLiteral(" is rejected!"));
+    EXPECT_EQ(AfdrukDialoog(), nullptr);
+}
+
+TEST_F(AfdrukverdelingTest, PrintRackPrintsTheWindowsPictureWithoutAHeaderBlock) {
+    QWidget rack;
+    rack.setProperty("Tag", QStringLiteral("meting1"));
+    rack.resize(400, 300);
+    antwoord.bestand = QDir(tijdelijkeMap()).filePath(QStringLiteral("rack.pdf"));
+    PrintVensterDirect(&rack);
+    EXPECT_TRUE(meldingen.empty());
+    ASSERT_EQ(PdfPaginas(antwoord.bestand), 1);
+    EXPECT_FALSE(PdfTekst(antwoord.bestand, 1).contains(QStringLiteral("System:")));
+    // The picture is on the page.
+    EXPECT_TRUE(Uitvoer(QStringLiteral("pdfimages"), {QStringLiteral("-list"), antwoord.bestand})
+                    .contains(QStringLiteral("image")));
+}
