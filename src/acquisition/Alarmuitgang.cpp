@@ -1,10 +1,10 @@
 #include "acquisition/Alarmuitgang.h"
 
-#include "acquisition/vensters/Grafiekvenster.h"
-#include "acquisition/vensters/Hoofdvenster.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/Verbinding.h"
+#include "acquisition/vensters/Grafiekvenster.h"
+#include "acquisition/vensters/Hoofdvenster.h"
 #include "shared/Melding.h"
 #include "shared/Teksten.h"
 

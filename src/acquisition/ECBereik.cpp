@@ -1,11 +1,11 @@
 #include "acquisition/ECBereik.h"
 
 #include "acquisition/Frames.h"
-#include "acquisition/vensters/Hoofdvenster.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/StatusADC.h"
 #include "acquisition/Verbinding.h"
+#include "acquisition/vensters/Hoofdvenster.h"
 #include "platform/Klok.h"
 #include "shared/Melding.h"
 #include "shared/Teksten.h"

@@ -1,8 +1,8 @@
 #include "files/Opslaan.h"
 
-#include "acquisition/vensters/Hoofdvenster.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/Verbinding.h"
+#include "acquisition/vensters/Hoofdvenster.h"
 #include "files/Bestandsbewerkingen.h"
 #include "files/Meetbestand.h"
 #include "files/Werkkopie.h"

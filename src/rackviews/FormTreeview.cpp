@@ -1,9 +1,9 @@
 #include "rackviews/FormTreeview.h"
 
-#include "acquisition/vensters/Hoofdvenster.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/Temperatuur.h"
+#include "acquisition/vensters/Hoofdvenster.h"
 #include "shared/Algemeen.h"
 #include "shared/Instellingen.h"
 #include "shared/Opmaak.h"

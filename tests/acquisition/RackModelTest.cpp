@@ -1,7 +1,7 @@
 #include "acquisition/RackModel.h"
 #include "SchoneOmgeving.h"
-#include "acquisition/vensters/Hoofdvenster.h"
 #include "acquisition/Stabiliteit.h"
+#include "acquisition/vensters/Hoofdvenster.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "rackviews/FormTreeview.h"
 #include "SchoneOmgeving.h"
 #include "Voorbeeldrack.h"
-#include "acquisition/vensters/Hoofdvenster.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
+#include "acquisition/vensters/Hoofdvenster.h"
 #include "acquisition/vensters/Systeemboom.h"
 
 #include <QTest>

@@ -33,10 +33,10 @@
 #include "shell/mdiK740.h"
 #include "views/frmGrafiekInstellen.h"
 
-#include <QPushButton>
 #include "views/Grafiekvensters.h"
 #include "views/frmGrafiek.h"
 #include "views/frmTabel.h"
+#include <QPushButton>
 
 #include <QAction>
 #include <QApplication>

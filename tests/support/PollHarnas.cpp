@@ -2,9 +2,9 @@
 
 #include "acquisition/Aanmelding.h"
 #include "acquisition/Communicatie.h"
-#include "acquisition/vensters/Hoofdvenster.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
+#include "acquisition/vensters/Hoofdvenster.h"
 #include "platform/Klok.h"
 
 #include <array>
