@@ -4,6 +4,7 @@
 #include "acquisition/RackModel.h"
 #include "acquisition/vensters/Grafiekvenster.h"
 #include "acquisition/vensters/Hoofdvenster.h"
+#include "acquisition/vensters/Rackvenster.h"
 #include "files/Meetbestand.h"
 #include "files/RackConfiguratie.h"
 #include "rackviews/FormEditInfo.h"
@@ -680,7 +681,12 @@ void FrmTabelHerstel::KiesTab(int r, int tab) {
     if (frmTabel* w = frmTabelVan(r)) w->SSTab->setCurrentIndex(tab);
 }
 void FrmTabelHerstel::Toon(int r) {
-    if (frmTabel* w = frmTabelVan(r)) ToonKindvenster(w);
+    frmTabel* w = frmTabelVan(r);
+    if (!w) return;
+    ToonKindvenster(w);
+    // The rack's own window stays in front of its table, so the rack is seen whole.
+    if (auto* rack = dynamic_cast<QWidget*>(RackVenster(r)); rack && rack->isVisible())
+        Kindvensterkader(rack)->raise();
 }
 void FrmTabelHerstel::Verberg(int r) {
     if (frmTabel* w = frmTabelVan(r)) Kindvensterkader(w)->hide();

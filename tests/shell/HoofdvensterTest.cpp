@@ -34,6 +34,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QProcess>
 #include <QScreen>
 #include <QScrollBar>
@@ -257,6 +258,13 @@ TEST_F(HoofdvensterTest, TheFirstDemoStartShowsTheWholeRackOrScrollsToIt) {
         if (gebied->horizontalScrollBar()->isVisible()) {
             EXPECT_GE(gebied->horizontalScrollBar()->maximum(), rack->geometry().right() - zicht.right());
         }
+        // No other window (the rack's table) stands in front of it.
+        const QList<QMdiSubWindow*> stapel = gebied->subWindowList(QMdiArea::StackingOrder);
+        int voor = 0;
+        for (qsizetype i = stapel.indexOf(qobject_cast<QMdiSubWindow*>(rack)) + 1; i < stapel.size(); ++i) {
+            if (stapel[i]->isVisible() && stapel[i]->geometry().intersects(rack->geometry())) ++voor;
+        }
+        EXPECT_EQ(voor, 0);
     }));
 }
 
