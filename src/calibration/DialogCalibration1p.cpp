@@ -48,13 +48,6 @@ constexpr uint8_t TemperatuurVlaggen = VlagTemperatuurTeHoog | VlagTemperatuurTe
 constexpr uint8_t BereikVlaggen = VlagBovenBereik | VlagOnderBereik;
 constexpr int AantalRecent = 5;
 
-void ZetTekstkleur(QLabel* label, const QColor& kleur) {
-    QPalette p = label->palette();
-    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        p.setColor(g, QPalette::WindowText, kleur);
-    label->setPalette(p);
-}
-
 } // namespace
 
 DialogCalibration1p::DialogCalibration1p(QWidget* eigenaar) : KalibratieDialoog(eigenaar) {

@@ -48,13 +48,6 @@ const QColor Rood(255, 0, 0);
 constexpr uint8_t TemperatuurVlaggen = VlagTemperatuurTeHoog | VlagTemperatuurTeLaag;
 const char* const KClNamen[AantalKClStandaarden] = {"0.01 M KCl", "0.1 M KCl", "1 M KCl"};
 
-void ZetTekstkleur(QLabel* label, const QColor& kleur) {
-    QPalette p = label->palette();
-    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        p.setColor(g, QPalette::WindowText, kleur);
-    label->setPalette(p);
-}
-
 // "Select the standard." after a measurement that ended without a result.
 QString OpnieuwKiezenTekst() {
     return QString(Tekst[439]).remove(QStringLiteral(" 1"));
@@ -380,23 +373,7 @@ void DialogCalibrationEC::CommandCalibrate_Click() {
 void DialogCalibrationEC::CommandEdit_Click() {
     if (Toestand() != KiesStandaard && Toestand() != Afgewezen) return;
     const QString pad = StandaardBestandsnaam();
-    const QString info = LabelInfo->text();
-    const QPalette kleuren = LabelInfo->palette();
-    LabelInfo->setText(QString(Tekst[479]).replace(QStringLiteral("##"), EditorTitel(pad)));
-    ZetTekstkleur(LabelInfo, Rood);
-    ZetVensterNietBovenaan(this);
-    setEnabled(false);
-    const bool geopend = BewerkTekstbestand(pad, this);
-    // Usable again whatever became of the editor.
-    setEnabled(true);
-    ZetVensterBovenaan(this);
-    LabelInfo->setText(info);
-    LabelInfo->setPalette(kleuren);
-    if (!geopend) {
-        ToonMelding(QString(Tekst[478]).replace(QStringLiteral("##"), EditorTitel(pad)), vbCritical,
-                    windowTitle());
-        return;
-    }
+    if (!BewerkBestand(pad, LabelInfo)) return;
     // The list follows the file: its new name, or no user standard when the file is no longer usable
     // (a calibration against its empty column would give nonsense).
     LeesStandaardBestand();

@@ -43,13 +43,6 @@ const QColor Rood(255, 0, 0);
 constexpr uint8_t TemperatuurVlaggen = VlagTemperatuurTeHoog | VlagTemperatuurTeLaag;
 constexpr float MillivoltTolerantieISE = 0.35f;
 
-void ZetTekstkleur(QLabel* label, const QColor& kleur) {
-    QPalette p = label->palette();
-    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        p.setColor(g, QPalette::WindowText, kleur);
-    label->setPalette(p);
-}
-
 } // namespace
 
 DialogCalibrationISE::DialogCalibrationISE(QWidget* eigenaar) : KalibratieDialoog(eigenaar) {

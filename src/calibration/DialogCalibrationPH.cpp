@@ -48,13 +48,6 @@ int StandaardBufferKeuze(int index) {
     return 0;
 }
 
-void ZetTekstkleur(QLabel* label, const QColor& kleur) {
-    QPalette p = label->palette();
-    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        p.setColor(g, QPalette::WindowText, kleur);
-    label->setPalette(p);
-}
-
 } // namespace
 
 DialogCalibrationPH::DialogCalibrationPH(QWidget* eigenaar) : KalibratieDialoog(eigenaar) {
@@ -331,23 +324,7 @@ void DialogCalibrationPH::CommandCalibrate_Click() {
 void DialogCalibrationPH::CommandEdit_Click() {
     if (Toestand() != KiesBuffer1 && Toestand() != KiesBuffer2) return;
     const QString pad = BufferBestandsnaam();
-    const QString info = LabelInfo->text();
-    const QPalette kleuren = LabelInfo->palette();
-    LabelInfo->setText(QString(Tekst[479]).replace(QStringLiteral("##"), EditorTitel(pad)));
-    ZetTekstkleur(LabelInfo, Rood);
-    ZetVensterNietBovenaan(this);
-    setEnabled(false);
-    const bool geopend = BewerkTekstbestand(pad, this);
-    // Usable again whatever became of the editor.
-    setEnabled(true);
-    ZetVensterBovenaan(this);
-    LabelInfo->setText(info);
-    LabelInfo->setPalette(kleuren);
-    if (!geopend) {
-        ToonMelding(QString(Tekst[478]).replace(QStringLiteral("##"), EditorTitel(pad)), vbCritical,
-                    windowTitle());
-        return;
-    }
+    if (!BewerkBestand(pad, LabelInfo)) return;
     const int b = m_bufferIndex;
     m_bufferKeuze[b] = ComboBufferwaarde[b]->currentIndex();
     VulBufferLijst(b);

@@ -1,13 +1,17 @@
 #include "calibration/KalibratieDialoog.h"
 
 #include "acquisition/Programmastatus.h"
+#include "calibration/FormTekstEditor.h"
 #include "shared/Getallen.h"
 #include "shared/Instellingen.h"
+#include "shared/Melding.h"
 #include "shared/Systeemfuncties.h"
+#include "shared/Teksten.h"
 #include "shared/ui/Vensterfuncties.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QScreen>
 
 KalibratieDialoog::KalibratieDialoog(QWidget* eigenaar)
@@ -105,6 +109,32 @@ void KalibratieDialoog::BewaarPlaats(const QString& sectie) {
                      SingleAlsTekst(static_cast<float>(PixelsNaarTwips(pos().y()))));
     BewaarInstelling(AppNaam, sectie, QStringLiteral("Left"),
                      SingleAlsTekst(static_cast<float>(PixelsNaarTwips(pos().x()))));
+}
+
+bool KalibratieDialoog::BewerkBestand(const QString& pad, QLabel* info) {
+    const QString tekst = info->text();
+    const QPalette kleuren = info->palette();
+    info->setText(QString(Tekst[479]).replace(QStringLiteral("##"), EditorTitel(pad)));
+    ZetTekstkleur(info, QColor(255, 0, 0));
+    ZetVensterNietBovenaan(this);
+    setEnabled(false);
+    const bool geopend = BewerkTekstbestand(pad, this);
+    // Usable again whatever became of the editor.
+    setEnabled(true);
+    ZetVensterBovenaan(this);
+    info->setText(tekst);
+    info->setPalette(kleuren);
+    if (!geopend)
+        ToonMelding(QString(Tekst[478]).replace(QStringLiteral("##"), EditorTitel(pad)), vbCritical,
+                    windowTitle());
+    return geopend;
+}
+
+void ZetTekstkleur(QLabel* label, const QColor& kleur) {
+    QPalette p = label->palette();
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        p.setColor(g, QPalette::WindowText, kleur);
+    label->setPalette(p);
 }
 
 QPoint DialoogPlaats(std::optional<int> links, std::optional<int> boven, QSize venster,

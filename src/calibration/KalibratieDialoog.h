@@ -23,6 +23,9 @@
 #include <memory>
 #include <optional>
 
+class QColor;
+class QLabel;
+
 class KalibratieDialoog : public QDialog {
     Q_OBJECT
 public:
@@ -69,6 +72,11 @@ protected:
     void LeesPlaats(const QString& sectie);
     void BewaarPlaats(const QString& sectie);
 
+    // Opens the text file `pad` in our editor and waits until it is closed: meanwhile `info` says so in
+    // red and the dialog is off the topmost layer and disabled; afterwards all is as it was. When the
+    // editor could not open the file the user is told so; false then.
+    bool BewerkBestand(const QString& pad, QLabel* info);
+
     // Flags of the buttons, the title bar and the tick.
     bool OKGeklikt = false;
     bool AnnulerenGeklikt = false;
@@ -87,6 +95,9 @@ private:
     bool m_stapGepland = false;
     bool m_gesloten = false;
 };
+
+// The colour of a label's text, also while its dialog is inactive or disabled.
+void ZetTekstkleur(QLabel* label, const QColor& kleur);
 
 // Where a dialog of size `venster` goes (its frame's top-left corner, in pixels). The screen is the one
 // that holds the stored corner, else one that holds it across or down (one coordinate is off the
