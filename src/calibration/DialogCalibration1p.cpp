@@ -50,7 +50,7 @@ constexpr int AantalRecent = 5;
 
 } // namespace
 
-DialogCalibration1p::DialogCalibration1p(QWidget* eigenaar) : KalibratieDialoog(eigenaar) {
+DialogCalibration1p::DialogCalibration1p(QWidget* eigenaar) : KalibratieDialoog(Sectie, eigenaar) {
     setObjectName(QStringLiteral("DialogCalibration1p"));
     const auto label = [this](const char* naam) {
         auto* l = new QLabel(this);
@@ -240,24 +240,7 @@ void DialogCalibration1p::Laad() {
 }
 
 void DialogCalibration1p::Calibration1P() {
-    if (!m_geladen) Laad();
-    if (!Fout) {
-        show();
-        raise();
-        activateWindow();
-        WachtTotGesloten();
-    }
-    Ontlaad();
-}
-
-void DialogCalibration1p::Ontlaad() {
-    if (!m_geladen) return;
-    m_geladen = false;
-    EindeProcedure();
-    ZendModuleCommando(Ri, Mi, QStringLiteral("253"));
-    if (!Fout) BewaarPlaats(Sectie);
-    ZetVensterNietBovenaan(this);
-    hide();
+    VoerUit();
 }
 
 void DialogCalibration1p::GetRecentStandards(const QString& sectie, int aantal) {

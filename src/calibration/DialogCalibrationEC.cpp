@@ -55,7 +55,7 @@ QString OpnieuwKiezenTekst() {
 
 } // namespace
 
-DialogCalibrationEC::DialogCalibrationEC(QWidget* eigenaar) : KalibratieDialoog(eigenaar) {
+DialogCalibrationEC::DialogCalibrationEC(QWidget* eigenaar) : KalibratieDialoog(Sectie, eigenaar) {
     setObjectName(QStringLiteral("DialogCalibrationEC"));
     const auto label = [this](const char* naam) {
         auto* l = new QLabel(this);
@@ -229,31 +229,16 @@ void DialogCalibrationEC::Laad() {
 }
 
 void DialogCalibrationEC::CalibrationCC() {
-    if (!m_geladen) Laad();
-    if (!Fout) {
-        show();
-        raise();
-        activateWindow();
-        WachtTotGesloten();
-    }
-    Ontlaad();
+    VoerUit();
 }
 
-void DialogCalibrationEC::Ontlaad() {
-    if (!m_geladen) return;
-    m_geladen = false;
-    EindeProcedure();
-    if (!Fout) {
-        // A range restore that was broken off is made up for now.
-        HerstelBereik();
-        ZendModuleCommando(Ri, Mi, QStringLiteral("253"));
-        BewaarPlaats(Sectie);
-        BewaarInstelling(AppNaam, Sectie, QStringLiteral("Standard"), QString::number(m_standaardKeuze));
-    } else {
-        ZendModuleCommando(Ri, Mi, QStringLiteral("253"));
-    }
-    ZetVensterNietBovenaan(this);
-    hide();
+void DialogCalibrationEC::HerstelModule() {
+    // A range restore that was broken off is made up for now.
+    HerstelBereik();
+}
+
+void DialogCalibrationEC::BewaarKeuzes() {
+    BewaarInstelling(AppNaam, Sectie, QStringLiteral("Standard"), QString::number(m_standaardKeuze));
 }
 
 // ---------------------------------------------------------------------------------------------------

@@ -45,7 +45,7 @@ constexpr float MillivoltTolerantieISE = 0.35f;
 
 } // namespace
 
-DialogCalibrationISE::DialogCalibrationISE(QWidget* eigenaar) : KalibratieDialoog(eigenaar) {
+DialogCalibrationISE::DialogCalibrationISE(QWidget* eigenaar) : KalibratieDialoog(Sectie, eigenaar) {
     setObjectName(QStringLiteral("DialogCalibrationISE"));
     const auto label = [this](const QString& naam, int i) {
         auto* l = new QLabel(this);
@@ -196,29 +196,13 @@ void DialogCalibrationISE::Laad() {
 }
 
 void DialogCalibrationISE::CalibrationISE() {
-    if (!m_geladen) Laad();
-    if (!Fout) {
-        show();
-        raise();
-        activateWindow();
-        WachtTotGesloten();
-    }
-    Ontlaad();
+    VoerUit();
 }
 
-void DialogCalibrationISE::Ontlaad() {
-    if (!m_geladen) return;
-    m_geladen = false;
-    EindeProcedure();
-    ZendModuleCommando(Ri, Mi, QStringLiteral("253"));
-    if (!Fout) {
-        BewaarPlaats(Sectie);
-        for (int i = 0; i < 2; ++i)
-            BewaarInstelling(AppNaam, Sectie, QStringLiteral("Standard%1").arg(i + 1),
-                             QString::number(m_gekozenStandaard[i]));
-    }
-    ZetVensterNietBovenaan(this);
-    hide();
+void DialogCalibrationISE::BewaarKeuzes() {
+    for (int i = 0; i < 2; ++i)
+        BewaarInstelling(AppNaam, Sectie, QStringLiteral("Standard%1").arg(i + 1),
+                         QString::number(m_gekozenStandaard[i]));
 }
 
 // ---------------------------------------------------------------------------------------------------

@@ -50,7 +50,7 @@ int StandaardBufferKeuze(int index) {
 
 } // namespace
 
-DialogCalibrationPH::DialogCalibrationPH(QWidget* eigenaar) : KalibratieDialoog(eigenaar) {
+DialogCalibrationPH::DialogCalibrationPH(QWidget* eigenaar) : KalibratieDialoog(Sectie, eigenaar) {
     setObjectName(QStringLiteral("DialogCalibrationPH"));
     const auto label = [this](const QString& naam, int i) {
         auto* l = new QLabel(this);
@@ -215,30 +215,13 @@ void DialogCalibrationPH::Laad() {
 }
 
 void DialogCalibrationPH::CalibrationpH() {
-    if (!m_geladen) Laad();
-    if (!Fout) {
-        show();
-        raise();
-        activateWindow();
-        WachtTotGesloten();
-    }
-    Ontlaad();
+    VoerUit();
 }
 
-void DialogCalibrationPH::Ontlaad() {
-    if (!m_geladen) return;
-    m_geladen = false;
-    EindeProcedure();
-    ZendModuleCommando(Ri, Mi, QStringLiteral("253"));
-    // A dialog that could not be set up keeps the stored position and choices as they are.
-    if (!Fout) {
-        BewaarPlaats(Sectie);
-        for (int i = 0; i < 2; ++i)
-            BewaarInstelling(AppNaam, Sectie, QStringLiteral("Buffer%1").arg(i + 1),
-                             QString::number(m_bufferKeuze[i]));
-    }
-    ZetVensterNietBovenaan(this);
-    hide();
+void DialogCalibrationPH::BewaarKeuzes() {
+    for (int i = 0; i < 2; ++i)
+        BewaarInstelling(AppNaam, Sectie, QStringLiteral("Buffer%1").arg(i + 1),
+                         QString::number(m_bufferKeuze[i]));
 }
 
 // ---------------------------------------------------------------------------------------------------

@@ -1,5 +1,6 @@
 #include "calibration/KalibratieDialoog.h"
 
+#include "acquisition/Commandos.h"
 #include "acquisition/Programmastatus.h"
 #include "calibration/FormTekstEditor.h"
 #include "shared/Getallen.h"
@@ -14,14 +15,40 @@
 #include <QLabel>
 #include <QScreen>
 
-KalibratieDialoog::KalibratieDialoog(QWidget* eigenaar)
+KalibratieDialoog::KalibratieDialoog(QString sectie, QWidget* eigenaar)
     : QDialog(eigenaar,
-              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_sectie(std::move(sectie)) {
     // While a calibration talks to its module nothing else may: the other windows wait.
     setWindowModality(Qt::ApplicationModal);
 }
 
 KalibratieDialoog::~KalibratieDialoog() = default;
+
+void KalibratieDialoog::VoerUit() {
+    if (!m_geladen) Laad();
+    if (!Fout) {
+        show();
+        raise();
+        activateWindow();
+        WachtTotGesloten();
+    }
+    Ontlaad();
+}
+
+void KalibratieDialoog::Ontlaad() {
+    if (!m_geladen) return;
+    m_geladen = false;
+    EindeProcedure();
+    if (!Fout) HerstelModule();
+    ZendModuleCommando(Ri, Mi, QStringLiteral("253"));
+    if (!Fout) {
+        BewaarPlaats(m_sectie);
+        BewaarKeuzes();
+    }
+    ZetVensterNietBovenaan(this);
+    hide();
+}
 
 void KalibratieDialoog::WachtTotGesloten() {
     while (!m_gesloten)

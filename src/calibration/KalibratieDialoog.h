@@ -29,8 +29,26 @@ class QLabel;
 class KalibratieDialoog : public QDialog {
     Q_OBJECT
 public:
-    explicit KalibratieDialoog(QWidget* eigenaar = nullptr);
+    // `sectie`: the settings section that keeps the dialog's position.
+    explicit KalibratieDialoog(QString sectie, QWidget* eigenaar = nullptr);
     ~KalibratieDialoog() override;
+
+    // The input: set by the caller before Laad.
+    int Ri = 1;
+    int Mi = 1;
+    int Ki = 1;
+    // Set by Laad when the dialog cannot run.
+    bool Fout = false;
+
+    // Sets the dialog up for the input: position, captions, working copies; the tick starts.
+    virtual void Laad() = 0;
+    // Runs the whole calibration: sets the dialog up unless it is, shows it when it could be set up,
+    // waits until the procedure has closed, and unloads it.
+    void VoerUit();
+    // The unload: the tick stops, the module gets back what the procedure changed (HerstelModule) and
+    // its reset "253"; a dialog that could be set up keeps its position and its choices (BewaarKeuzes),
+    // a dialog that could not keeps the stored ones as they are; it leaves the topmost layer and hides.
+    void Ontlaad();
 
     // The state of the procedure (each dialog numbers its own states).
     int Toestand() const { return m_toestand; }
@@ -72,6 +90,13 @@ protected:
     void LeesPlaats(const QString& sectie);
     void BewaarPlaats(const QString& sectie);
 
+    // Set by Laad, cleared by Ontlaad.
+    bool m_geladen = false;
+    // Before the module reset at the unload of a dialog that could be set up.
+    virtual void HerstelModule() {}
+    // The choices the dialog remembers besides its position, at the unload.
+    virtual void BewaarKeuzes() {}
+
     // Opens the text file `pad` in our editor and waits until it is closed: meanwhile `info` says so in
     // red and the dialog is off the topmost layer and disabled; afterwards all is as it was. When the
     // editor could not open the file the user is told so; false then.
@@ -89,6 +114,7 @@ protected:
 
 private:
     void Stap();
+    QString m_sectie;
     std::unique_ptr<platform::Timer> m_tik;
     int m_toestand = 0;
     bool m_bezig = false;
