@@ -75,21 +75,7 @@ DialogCalibration1p::DialogCalibration1p(QWidget* eigenaar) : KalibratieDialoog(
     TextExtra = new QLineEdit(FrameKanaal);
     TextExtra->setObjectName(QStringLiteral("TextExtra"));
 
-    // The live reading as on the rack windows: a coloured value on black.
-    QLabel* w = LabelMeetwaarde;
-    w->setAutoFillBackground(true);
-    QPalette p = w->palette();
-    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        p.setColor(g, QPalette::Window, Qt::black);
-    w->setPalette(p);
-    w->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    w->setMargin(3);
-    QFont f = w->font();
-    f.setBold(true);
-    f.setPointSizeF(f.pointSizeF() * 1.25);
-    w->setFont(f);
-    w->setMinimumWidth(w->fontMetrics().horizontalAdvance(QStringLiteral("-2000.00 mS/cm ")));
-    ZetTekstkleur(w, Groen);
+    ZetMeetwaardeStijl(LabelMeetwaarde, QStringLiteral("-2000.00 mS/cm "));
     LabelGraden->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     auto* g = new QGridLayout(FrameKanaal);

@@ -100,22 +100,8 @@ DialogCalibrationEC::DialogCalibrationEC(QWidget* eigenaar) : KalibratieDialoog(
     TextCCte->installEventFilter(this);
     TextCCte->hide();
 
-    // The live reading as on the rack windows: a coloured value on black.
-    QLabel* w = LabelMeetwaarde;
-    w->setAutoFillBackground(true);
-    QPalette p = w->palette();
-    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        p.setColor(g, QPalette::Window, Qt::black);
-    w->setPalette(p);
-    w->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    w->setMargin(3);
-    QFont f = w->font();
-    f.setBold(true);
-    f.setPointSizeF(f.pointSizeF() * 1.25);
-    w->setFont(f);
-    w->setMinimumWidth(w->fontMetrics().horizontalAdvance(QStringLiteral("0.00000 ")));
-    TextCCte->setFont(f);
-    ZetTekstkleur(w, Groen);
+    ZetMeetwaardeStijl(LabelMeetwaarde, QStringLiteral("0.00000 "));
+    TextCCte->setFont(LabelMeetwaarde->font());
     LabelUnit->setText(Eenheid);
     for (QLabel* rechts : {LabelGraden, LabelBufferinfo, LabelTijdinfo})
         rechts->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

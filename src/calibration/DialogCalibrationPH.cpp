@@ -88,21 +88,7 @@ DialogCalibrationPH::DialogCalibrationPH(QWidget* eigenaar) : KalibratieDialoog(
         LabelTijd[i] = label(QStringLiteral("LabelTijd"), i);
         LabelTijdinfo[i] = label(QStringLiteral("LabelTijdinfo"), i);
 
-        // The live reading as on the rack windows: a coloured value on black.
-        QLabel* w = LabelMeetwaarde[i];
-        w->setAutoFillBackground(true);
-        QPalette p = w->palette();
-        for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-            p.setColor(g, QPalette::Window, Qt::black);
-        w->setPalette(p);
-        w->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        w->setMargin(3);
-        QFont f = w->font();
-        f.setBold(true);
-        f.setPointSizeF(f.pointSizeF() * 1.25);
-        w->setFont(f);
-        w->setMinimumWidth(w->fontMetrics().horizontalAdvance(QStringLiteral("-2000.0 ")));
-        ZetTekstkleur(w, Groen);
+        ZetMeetwaardeStijl(LabelMeetwaarde[i], QStringLiteral("-2000.0 "));
         LabelUnit[i]->setText(QStringLiteral("mV"));
         for (QLabel* rechts : {LabelGraden[i], LabelBufferinfo[i], LabelTijdinfo[i]})
             rechts->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

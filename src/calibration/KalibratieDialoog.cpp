@@ -164,6 +164,22 @@ void ZetTekstkleur(QLabel* label, const QColor& kleur) {
     label->setPalette(p);
 }
 
+void ZetMeetwaardeStijl(QLabel* label, const QString& breedste) {
+    label->setAutoFillBackground(true);
+    QPalette p = label->palette();
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        p.setColor(g, QPalette::Window, Qt::black);
+    label->setPalette(p);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setMargin(3);
+    QFont f = label->font();
+    f.setBold(true);
+    f.setPointSizeF(f.pointSizeF() * 1.25);
+    label->setFont(f);
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(breedste));
+    ZetTekstkleur(label, QColor(0, 255, 0));
+}
+
 QPoint DialoogPlaats(std::optional<int> links, std::optional<int> boven, QSize venster,
                      const QList<QRect>& schermen) {
     if (schermen.isEmpty()) return QPoint(links.value_or(0), boven.value_or(0));

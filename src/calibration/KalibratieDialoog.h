@@ -125,6 +125,10 @@ private:
 // The colour of a label's text, also while its dialog is inactive or disabled.
 void ZetTekstkleur(QLabel* label, const QColor& kleur);
 
+// The live reading as on the rack windows: a bold green value on black, right-aligned, wide enough for
+// `breedste`.
+void ZetMeetwaardeStijl(QLabel* label, const QString& breedste);
+
 // Where a dialog of size `venster` goes (its frame's top-left corner, in pixels). The screen is the one
 // that holds the stored corner, else one that holds it across or down (one coordinate is off the
 // screens), else the first (the first is the primary screen). Each stored coordinate is kept when the
