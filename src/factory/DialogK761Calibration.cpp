@@ -21,22 +21,7 @@
 #include <cmath>
 
 namespace {
-const QString FormaatNul = QStringLiteral("0.0");
-const QString FormaatSchaal = QStringLiteral("0.0000");
-const QString FormaatGradenNul = QStringLiteral("0");
-const QString FormaatGradenSchaal = QStringLiteral("0.0000");
-const QString FormaatMeting = QStringLiteral("0.0");
 const QString TekstLekstroom = QStringLiteral("Leakage Current (pA):\n");
-
-template <typename T, size_t N> int IndexVan(const std::array<T*, N>& rij, const void* w) {
-    for (size_t i = 0; i < N; ++i)
-        if (rij[i] == w) return static_cast<int>(i);
-    return -1;
-}
-
-QLabel* Kanaalkop(int c, QWidget* ouder) {
-    return new QLabel(QStringLiteral("Channel ") + QString::number(c + 1), ouder);
-}
 } // namespace
 
 DialogK761Calibration::DialogK761Calibration(QWidget* ouder) : Fabrieksdialoog(ouder) {
@@ -256,19 +241,7 @@ void DialogK761Calibration::ToonMeetwaarden(bool geldig) {
 }
 
 void DialogK761Calibration::VeldGekregen(Invoerveld* veld) {
-    int i = IndexVan(TextNulpuntInput, veld);
-    if (i < 0) i = IndexVan(TextNulpuntGraden, veld);
-    if (i >= 0) {
-        NulpuntActief = true;
-        Kindex = static_cast<int16_t>(i);
-        return;
-    }
-    i = IndexVan(TextSchaalInput, veld);
-    if (i < 0) i = IndexVan(TextSchaalGraden, veld);
-    if (i >= 0) {
-        SchaalActief = true;
-        Kindex = static_cast<int16_t>(i);
-    }
+    KiesInvoer(veld, TextNulpuntInput, TextNulpuntGraden, TextSchaalInput, TextSchaalGraden);
 }
 
 void DialogK761Calibration::LabelGeklikt(QLabel* label) {

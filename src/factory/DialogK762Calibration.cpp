@@ -22,23 +22,8 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString FormaatNul = QStringLiteral("0.0");
-const QString FormaatSchaal = QStringLiteral("0.0000");
-const QString FormaatGradenNul = QStringLiteral("0");
-const QString FormaatGradenSchaal = QStringLiteral("0.0000");
-const QString FormaatMeting = QStringLiteral("0.0");
 const QString TekstDcOffset = QStringLiteral("DC-Offset (mV):\n");
 const QString Herz = QStringLiteral(" Herz");
-
-template <typename T, size_t N> int IndexVan(const std::array<T*, N>& rij, const void* w) {
-    for (size_t i = 0; i < N; ++i)
-        if (rij[i] == w) return static_cast<int>(i);
-    return -1;
-}
-
-QLabel* Kanaalkop(int c, QWidget* ouder) {
-    return new QLabel(QStringLiteral("Channel ") + QString::number(c + 1), ouder);
-}
 
 QLabel* Bereiklabel(QWidget* ouder) {
     auto* l = new QLabel(ouder);
@@ -341,19 +326,7 @@ void DialogK762Calibration::ToonMeetwaarden(bool geldig) {
 }
 
 void DialogK762Calibration::VeldGekregen(Invoerveld* veld) {
-    int i = IndexVan(TextNulpunt, veld);
-    if (i < 0) i = IndexVan(TextNulpuntGraden, veld);
-    if (i >= 0) {
-        NulpuntActief = true;
-        Kindex = static_cast<int16_t>(i);
-        return;
-    }
-    i = IndexVan(TextSchaal, veld);
-    if (i < 0) i = IndexVan(TextSchaalGraden, veld);
-    if (i >= 0) {
-        SchaalActief = true;
-        Kindex = static_cast<int16_t>(i);
-    }
+    KiesInvoer(veld, TextNulpunt, TextNulpuntGraden, TextSchaal, TextSchaalGraden);
 }
 
 void DialogK762Calibration::LabelGeklikt(QLabel* label) {

@@ -460,3 +460,24 @@ void Fabrieksdialoog::Ontlaad() {
     AanpassenRackIndicatoren(Ri, Mi, false, false);
     ZendModuleCommando(Ri, Mi, QStringLiteral("253"));
 }
+
+QLabel* Kanaalkop(int c, QWidget* ouder) {
+    return new QLabel(QStringLiteral("Channel ") + QString::number(c + 1), ouder);
+}
+
+void Fabrieksdialoog::KiesInvoer(const Invoerveld* veld, Velden nulpunt, Velden nulpuntGraden, Velden schaal,
+                                 Velden schaalGraden) {
+    const auto plaats = [veld](Velden velden, Velden graden) {
+        for (Velden rij : {velden, graden})
+            for (size_t i = 0; i < rij.size(); ++i)
+                if (rij[i] == veld) return static_cast<int>(i);
+        return -1;
+    };
+    if (const int i = plaats(nulpunt, nulpuntGraden); i >= 0) {
+        NulpuntActief = true;
+        Kindex = static_cast<int16_t>(i);
+    } else if (const int j = plaats(schaal, schaalGraden); j >= 0) {
+        SchaalActief = true;
+        Kindex = static_cast<int16_t>(j);
+    }
+}
