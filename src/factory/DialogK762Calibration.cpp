@@ -391,23 +391,8 @@ bool DialogK762Calibration::VerwerkSchaal(int veldIndex) {
 
 bool DialogK762Calibration::VerwerkTemperatuur(int c, Invoerveld* veld) {
     const auto i = Plaats(c);
-    bool geldig = true;
-    if (!Leeg(TextNulpuntGraden[i]) && !Leeg(TextSchaalGraden[i])) {
-        const float t20 = TekstNaarSingle(TextNulpuntGraden[i]->text());
-        const float t80 = TekstNaarSingle(TextSchaalGraden[i]->text());
-        // Restarted from the pair read, so that the same readings give the same result again.
-        Constantenpaar nieuw = Temperatuurconstanten[i];
-        if (t20 > 0 && t80 > 0 && AfregelingTemperatuur(t20, t80, nieuw.nul, nieuw.schaal)) {
-            LabelNulpuntGraden[i]->Zet(OpmaakSingle(nieuw.nul, FormaatGradenNul), true);
-            LabelSchaalGraden[i]->Zet(OpmaakSingle(nieuw.schaal, FormaatGradenSchaal), true);
-            TextNulpuntGraden[i]->setText(OpmaakSingle(t20, FormaatMeting));
-            TextSchaalGraden[i]->setText(OpmaakSingle(t80, FormaatMeting));
-            Gewijzigd = true;
-        } else {
-            geldig = Weiger(veld, TabGraden, Tekst[244], vbExclamation | vbOKCancel, StandaardTitel());
-        }
-    }
-    return geldig;
+    return VerwerkTemperatuurpaar(veld, TextNulpuntGraden[i], TextSchaalGraden[i], LabelNulpuntGraden[i],
+                                  LabelSchaalGraden[i], Temperatuurconstanten[i], TabGraden);
 }
 
 bool DialogK762Calibration::VerwerkFrequentie(int r) {
@@ -443,10 +428,7 @@ bool DialogK762Calibration::VerwerkDcOffset(int c) {
 }
 
 void DialogK762Calibration::MaakRapportRegel() {
-    AfregelingRecord& r = VorigeAfregeling;
-    r.Toesteltype = r.Toesteltype.getrimd();
-    setWindowTitle(r.Toesteltype.getrimd() + QStringLiteral(", SN: ") + QString::number(r.Serienummer) +
-                   QString::fromUtf8(", Id.N°: ") + IdnoAlsTekst(r.Identificatiecode));
+    const AfregelingRecord& r = ToonRapportTitel();
     for (size_t l = 0; l < 16; ++l) {
         LabelNulpunt[l]->Zet(OpmaakSingle(r.BereikNul[l], FormaatNul), false);
         LabelSchaal[l]->Zet(OpmaakSingle(r.BereikSchaal[l], FormaatSchaal), false);

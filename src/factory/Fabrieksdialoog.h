@@ -20,6 +20,7 @@
 #include <span>
 #include <vector>
 
+struct AfregelingRecord;
 class QPushButton;
 class QTabWidget;
 
@@ -176,6 +177,16 @@ protected:
     // The standard box's own title.
     static QString StandaardTitel();
     bool VerwerkSerienummer();
+    // The temperature fields of an input at 20 °C (`veld20`) and 80 °C (`veld80`), `veld` the one left:
+    // once both hold a reading, the zero and scale computed from them, starting from the pair read
+    // (`gelezen`), go into the labels in red; readings that give none are refused on tab `tab`. False
+    // when refused.
+    bool VerwerkTemperatuurpaar(Invoerveld* veld, Invoerveld* veld20, Invoerveld* veld80,
+                                Constantelabel* labelNul, Constantelabel* labelSchaal, Constantenpaar gelezen,
+                                int tab);
+    // The title of the stored record VorigeAfregeling (look-up mode): "<type>, SN: <n>, Id.N°: <id>";
+    // its type is trimmed. The record.
+    const AfregelingRecord& ToonRapportTitel();
     // The text after the first line break of a label.
     static QString NaRegeleinde(const QString& tekst);
     static bool Leeg(const QLineEdit* veld);
