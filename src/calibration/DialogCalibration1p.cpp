@@ -651,10 +651,5 @@ void DialogCalibration1p::Sluit() {
 
 bool ToonEenpuntsKalibratie(int r, int m, int k, QWidget* eigenaar) {
     DialogCalibration1p dialoog(eigenaar);
-    dialoog.Ri = r;
-    dialoog.Mi = m;
-    dialoog.Ki = k;
-    dialoog.Laad();
-    dialoog.Calibration1P();
-    return dialoog.Opgeslagen();
+    return dialoog.Kalibreer(r, m, k);
 }

@@ -47,8 +47,6 @@ public:
     // Puts a standard at the head of the section's recent standards.
     void WriteRecentStandards(const QString& sectie, const QString& waarde, int aantal);
 
-    // A calibration (or a manual temperature, a dry-cell zero, a Reset's default) was stored.
-    bool Opgeslagen() const { return m_opgeslagen; }
     EenpuntSoort Soort() const { return m_soort; }
     // The offset or scale of the last accepted result.
     float Resultaat() const { return m_resultaat; }
@@ -100,7 +98,6 @@ private:
     bool m_lezingGeldig = false; // the latest reading gave a value that can be calibrated against
     bool m_resetGeklikt = false;
     bool m_bereikGezet = false;
-    bool m_opgeslagen = false;
 };
 
 // Runs the 1-point calibration of input k (1..4, or 5..8 for the temperature input of input k - 4) of

@@ -610,10 +610,5 @@ void DialogCalibrationEC::BewaarHandInvoer() {
 
 bool ToonECKalibratie(int r, int m, int k, QWidget* eigenaar) {
     DialogCalibrationEC dialoog(eigenaar);
-    dialoog.Ri = r;
-    dialoog.Mi = m;
-    dialoog.Ki = k;
-    dialoog.Laad();
-    dialoog.CalibrationCC();
-    return dialoog.Opgeslagen();
+    return dialoog.Kalibreer(r, m, k);
 }

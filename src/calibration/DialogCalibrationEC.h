@@ -54,8 +54,6 @@ public:
     // the dialog.
     void CalibrationCC();
 
-    // A new calibration record was stored.
-    bool Opgeslagen() const { return m_opgeslagen; }
     float CelconstanteFactor() const { return m_factor; }
     int CelconstanteExponent() const { return m_exponent; }
     const KClTabelType& KClTabel() const { return m_kclTabel; }
@@ -130,7 +128,6 @@ private:
     int m_bereik = 0;               // the range of the standard being measured
     bool m_bereikGewijzigd = false; // a range was sent to the module since the dialog loaded
     CelconstanteMeting m_meting;
-    bool m_opgeslagen = false;
     qint64 m_rondeStart = 0;
 };
 

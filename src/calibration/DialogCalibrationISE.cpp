@@ -477,10 +477,5 @@ void DialogCalibrationISE::Sluit() {
 
 bool ToonIonKalibratie(int r, int m, int k, QWidget* eigenaar) {
     DialogCalibrationISE dialoog(eigenaar);
-    dialoog.Ri = r;
-    dialoog.Mi = m;
-    dialoog.Ki = k;
-    dialoog.Laad();
-    dialoog.CalibrationISE();
-    return dialoog.Opgeslagen();
+    return dialoog.Kalibreer(r, m, k);
 }

@@ -46,7 +46,6 @@ public:
     void Laad() override;
     void CalibrationISE();
 
-    bool Opgeslagen() const { return m_opgeslagen; }
     const IonUitkomst& Uitkomst() const { return m_uitkomst; }
     const KalibratieRecord& Kalibratie() const { return m_kalibratie; }
 
@@ -92,8 +91,7 @@ private:
     std::array<int, 3> m_gekozenStandaard{};
     std::array<IonMeting, 3> m_gemeten{};
     bool m_stabiel = false;
-    bool m_gelezen = false; // the measuring pass has a reading
-    bool m_opgeslagen = false;
+    bool m_gelezen = false;  // the measuring pass has a reading
     qint64 m_rondeStart = 0; // clock ms at the start of the measuring pass
 };
 

@@ -596,10 +596,5 @@ void DialogCalibrationPH::BewaarResultaat(const PhUitkomst& uitkomst) {
 
 bool ToonPhKalibratie(int r, int m, int k, QWidget* eigenaar) {
     DialogCalibrationPH dialoog(eigenaar);
-    dialoog.Ri = r;
-    dialoog.Mi = m;
-    dialoog.Ki = k;
-    dialoog.Laad();
-    dialoog.CalibrationpH();
-    return dialoog.Opgeslagen();
+    return dialoog.Kalibreer(r, m, k);
 }

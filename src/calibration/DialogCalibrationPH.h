@@ -51,8 +51,6 @@ public:
     // the row as it is.
     void LeesStandaardTabel(int rij, const QString& naam);
 
-    // A new calibration record was stored.
-    bool Opgeslagen() const { return m_opgeslagen; }
     int BufferIndex() const { return m_bufferIndex; }
     float Helling() const { return m_helling; }
     float IsoPH() const { return m_isoPH; }
@@ -117,7 +115,6 @@ private:
     float m_helling = 0;
     float m_isoPH = 0;
     bool m_gebruikersBuffers = false;
-    bool m_opgeslagen = false;
     qint64 m_rondeStart = 0; // clock ms at the start of the measuring pass
 };
 

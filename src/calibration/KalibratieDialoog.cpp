@@ -36,6 +36,15 @@ void KalibratieDialoog::VoerUit() {
     Ontlaad();
 }
 
+bool KalibratieDialoog::Kalibreer(int r, int m, int k) {
+    Ri = r;
+    Mi = m;
+    Ki = k;
+    Laad();
+    VoerUit();
+    return m_opgeslagen;
+}
+
 void KalibratieDialoog::Ontlaad() {
     if (!m_geladen) return;
     m_geladen = false;

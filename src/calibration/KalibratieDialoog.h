@@ -49,6 +49,11 @@ public:
     // its reset "253"; a dialog that could be set up keeps its position and its choices (BewaarKeuzes),
     // a dialog that could not keeps the stored ones as they are; it leaves the topmost layer and hides.
     void Ontlaad();
+    // Sets the input (rack r, module m, input k), sets the dialog up and runs it; true when a new
+    // calibration was stored.
+    bool Kalibreer(int r, int m, int k);
+    // A new calibration was stored.
+    bool Opgeslagen() const { return m_opgeslagen; }
 
     // The state of the procedure (each dialog numbers its own states).
     int Toestand() const { return m_toestand; }
@@ -92,6 +97,8 @@ protected:
 
     // Set by Laad, cleared by Ontlaad.
     bool m_geladen = false;
+    // Cleared by Laad, set once a calibration was stored.
+    bool m_opgeslagen = false;
     // Before the module reset at the unload of a dialog that could be set up.
     virtual void HerstelModule() {}
     // The choices the dialog remembers besides its position, at the unload.
