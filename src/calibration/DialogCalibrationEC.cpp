@@ -431,9 +431,7 @@ bool DialogCalibrationEC::VerwerkStap() {
 }
 
 void DialogCalibrationEC::Sluit() {
-    OKGeklikt = AnnulerenGeklikt = KalibrerenGeklikt = false;
-    ZetToestand(Gesloten);
-    MarkeerGesloten();
+    SluitProcedure(Gesloten);
 }
 
 void DialogCalibrationEC::HerstelBereik() {

@@ -469,10 +469,8 @@ void DialogCalibrationISE::Bewaar(float blancoMV) {
 }
 
 void DialogCalibrationISE::Sluit() {
-    OKGeklikt = AnnulerenGeklikt = KalibrerenGeklikt = false;
     Afbreken = false;
-    ZetToestand(Gesloten);
-    MarkeerGesloten();
+    SluitProcedure(Gesloten);
 }
 
 bool ToonIonKalibratie(int r, int m, int k, QWidget* eigenaar) {

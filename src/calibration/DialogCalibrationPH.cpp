@@ -415,9 +415,7 @@ bool DialogCalibrationPH::VerwerkStap() {
 }
 
 void DialogCalibrationPH::Sluit() {
-    OKGeklikt = AnnulerenGeklikt = KalibrerenGeklikt = false;
-    ZetToestand(Gesloten);
-    MarkeerGesloten();
+    SluitProcedure(Gesloten);
 }
 
 void DialogCalibrationPH::BreekMetingAf() {

@@ -91,6 +91,12 @@ void KalibratieDialoog::MarkeerGesloten() {
     m_gesloten = true;
 }
 
+void KalibratieDialoog::SluitProcedure(int gesloten) {
+    OKGeklikt = AnnulerenGeklikt = KalibrerenGeklikt = false;
+    ZetToestand(gesloten);
+    MarkeerGesloten();
+}
+
 void KalibratieDialoog::StartProcedure() {
     m_gesloten = false;
     OKGeklikt = AnnulerenGeklikt = KalibrerenGeklikt = SluitenGevraagd = MeetTik = false;

@@ -81,6 +81,8 @@ protected:
     void PlanStap();
     // The procedure is over: WachtTotGesloten returns.
     void MarkeerGesloten();
+    // The end of the procedure: the button flags down, the state `gesloten`, and closed.
+    void SluitProcedure(int gesloten);
 
     // The load: the procedure is open, every flag is down, and the tick runs until the unload; every
     // tick sets MeetTik and asks for a step.
