@@ -48,16 +48,9 @@ constexpr uint8_t TemperatuurVlaggen = VlagTemperatuurTeHoog | VlagTemperatuurTe
 constexpr uint8_t BereikVlaggen = VlagBovenBereik | VlagOnderBereik;
 constexpr int AantalRecent = 5;
 
-void ZetTekstkleur(QLabel* label, const QColor& kleur) {
-    QPalette p = label->palette();
-    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        p.setColor(g, QPalette::WindowText, kleur);
-    label->setPalette(p);
-}
-
 } // namespace
 
-DialogCalibration1p::DialogCalibration1p(QWidget* eigenaar) : KalibratieDialoog(eigenaar) {
+DialogCalibration1p::DialogCalibration1p(QWidget* eigenaar) : KalibratieDialoog(Sectie, eigenaar) {
     setObjectName(QStringLiteral("DialogCalibration1p"));
     const auto label = [this](const char* naam) {
         auto* l = new QLabel(this);
@@ -82,21 +75,7 @@ DialogCalibration1p::DialogCalibration1p(QWidget* eigenaar) : KalibratieDialoog(
     TextExtra = new QLineEdit(FrameKanaal);
     TextExtra->setObjectName(QStringLiteral("TextExtra"));
 
-    // The live reading as on the rack windows: a coloured value on black.
-    QLabel* w = LabelMeetwaarde;
-    w->setAutoFillBackground(true);
-    QPalette p = w->palette();
-    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        p.setColor(g, QPalette::Window, Qt::black);
-    w->setPalette(p);
-    w->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    w->setMargin(3);
-    QFont f = w->font();
-    f.setBold(true);
-    f.setPointSizeF(f.pointSizeF() * 1.25);
-    w->setFont(f);
-    w->setMinimumWidth(w->fontMetrics().horizontalAdvance(QStringLiteral("-2000.00 mS/cm ")));
-    ZetTekstkleur(w, Groen);
+    ZetMeetwaardeStijl(LabelMeetwaarde, QStringLiteral("-2000.00 mS/cm "));
     LabelGraden->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     auto* g = new QGridLayout(FrameKanaal);
@@ -247,24 +226,7 @@ void DialogCalibration1p::Laad() {
 }
 
 void DialogCalibration1p::Calibration1P() {
-    if (!m_geladen) Laad();
-    if (!Fout) {
-        show();
-        raise();
-        activateWindow();
-        WachtTotGesloten();
-    }
-    Ontlaad();
-}
-
-void DialogCalibration1p::Ontlaad() {
-    if (!m_geladen) return;
-    m_geladen = false;
-    EindeProcedure();
-    ZendModuleCommando(Ri, Mi, QStringLiteral("253"));
-    if (!Fout) BewaarPlaats(Sectie);
-    ZetVensterNietBovenaan(this);
-    hide();
+    VoerUit();
 }
 
 void DialogCalibration1p::GetRecentStandards(const QString& sectie, int aantal) {
@@ -689,10 +651,5 @@ void DialogCalibration1p::Sluit() {
 
 bool ToonEenpuntsKalibratie(int r, int m, int k, QWidget* eigenaar) {
     DialogCalibration1p dialoog(eigenaar);
-    dialoog.Ri = r;
-    dialoog.Mi = m;
-    dialoog.Ki = k;
-    dialoog.Laad();
-    dialoog.Calibration1P();
-    return dialoog.Opgeslagen();
+    return dialoog.Kalibreer(r, m, k);
 }

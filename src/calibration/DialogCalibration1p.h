@@ -36,26 +36,17 @@ public:
     explicit DialogCalibration1p(QWidget* eigenaar = nullptr);
     ~DialogCalibration1p() override;
 
-    int Ri = 1;
-    int Mi = 1;
-    int Ki = 1;
-    // Set by Laad when the dialog cannot run (no such input, or a unit without a 1-point calibration).
-    bool Fout = false;
-
     // Position, captions, the layout for the input's kind, the working copies of its channels; the tick
     // starts.
-    void Laad();
+    // Fout when the dialog cannot run (no such input, or a unit without a 1-point calibration).
+    void Laad() override;
     // Runs the whole calibration (shows the dialog, waits until the procedure has closed) and unloads it.
     void Calibration1P();
-    // Sends the module reset, stores the position, leaves the topmost layer, hides.
-    void Ontlaad();
     // Fills the standard list from the recent standards of the section.
     void GetRecentStandards(const QString& sectie, int aantal);
     // Puts a standard at the head of the section's recent standards.
     void WriteRecentStandards(const QString& sectie, const QString& waarde, int aantal);
 
-    // A calibration (or a manual temperature, a dry-cell zero, a Reset's default) was stored.
-    bool Opgeslagen() const { return m_opgeslagen; }
     EenpuntSoort Soort() const { return m_soort; }
     // The offset or scale of the last accepted result.
     float Resultaat() const { return m_resultaat; }
@@ -107,8 +98,6 @@ private:
     bool m_lezingGeldig = false; // the latest reading gave a value that can be calibrated against
     bool m_resetGeklikt = false;
     bool m_bereikGezet = false;
-    bool m_opgeslagen = false;
-    bool m_geladen = false;
 };
 
 // Runs the 1-point calibration of input k (1..4, or 5..8 for the temperature input of input k - 4) of

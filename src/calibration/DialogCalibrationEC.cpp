@@ -48,13 +48,6 @@ const QColor Rood(255, 0, 0);
 constexpr uint8_t TemperatuurVlaggen = VlagTemperatuurTeHoog | VlagTemperatuurTeLaag;
 const char* const KClNamen[AantalKClStandaarden] = {"0.01 M KCl", "0.1 M KCl", "1 M KCl"};
 
-void ZetTekstkleur(QLabel* label, const QColor& kleur) {
-    QPalette p = label->palette();
-    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        p.setColor(g, QPalette::WindowText, kleur);
-    label->setPalette(p);
-}
-
 // "Select the standard." after a measurement that ended without a result.
 QString OpnieuwKiezenTekst() {
     return QString(Tekst[439]).remove(QStringLiteral(" 1"));
@@ -62,7 +55,7 @@ QString OpnieuwKiezenTekst() {
 
 } // namespace
 
-DialogCalibrationEC::DialogCalibrationEC(QWidget* eigenaar) : KalibratieDialoog(eigenaar) {
+DialogCalibrationEC::DialogCalibrationEC(QWidget* eigenaar) : KalibratieDialoog(Sectie, eigenaar) {
     setObjectName(QStringLiteral("DialogCalibrationEC"));
     const auto label = [this](const char* naam) {
         auto* l = new QLabel(this);
@@ -107,22 +100,8 @@ DialogCalibrationEC::DialogCalibrationEC(QWidget* eigenaar) : KalibratieDialoog(
     TextCCte->installEventFilter(this);
     TextCCte->hide();
 
-    // The live reading as on the rack windows: a coloured value on black.
-    QLabel* w = LabelMeetwaarde;
-    w->setAutoFillBackground(true);
-    QPalette p = w->palette();
-    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        p.setColor(g, QPalette::Window, Qt::black);
-    w->setPalette(p);
-    w->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    w->setMargin(3);
-    QFont f = w->font();
-    f.setBold(true);
-    f.setPointSizeF(f.pointSizeF() * 1.25);
-    w->setFont(f);
-    w->setMinimumWidth(w->fontMetrics().horizontalAdvance(QStringLiteral("0.00000 ")));
-    TextCCte->setFont(f);
-    ZetTekstkleur(w, Groen);
+    ZetMeetwaardeStijl(LabelMeetwaarde, QStringLiteral("0.00000 "));
+    TextCCte->setFont(LabelMeetwaarde->font());
     LabelUnit->setText(Eenheid);
     for (QLabel* rechts : {LabelGraden, LabelBufferinfo, LabelTijdinfo})
         rechts->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -236,31 +215,16 @@ void DialogCalibrationEC::Laad() {
 }
 
 void DialogCalibrationEC::CalibrationCC() {
-    if (!m_geladen) Laad();
-    if (!Fout) {
-        show();
-        raise();
-        activateWindow();
-        WachtTotGesloten();
-    }
-    Ontlaad();
+    VoerUit();
 }
 
-void DialogCalibrationEC::Ontlaad() {
-    if (!m_geladen) return;
-    m_geladen = false;
-    EindeProcedure();
-    if (!Fout) {
-        // A range restore that was broken off is made up for now.
-        HerstelBereik();
-        ZendModuleCommando(Ri, Mi, QStringLiteral("253"));
-        BewaarPlaats(Sectie);
-        BewaarInstelling(AppNaam, Sectie, QStringLiteral("Standard"), QString::number(m_standaardKeuze));
-    } else {
-        ZendModuleCommando(Ri, Mi, QStringLiteral("253"));
-    }
-    ZetVensterNietBovenaan(this);
-    hide();
+void DialogCalibrationEC::HerstelModule() {
+    // A range restore that was broken off is made up for now.
+    HerstelBereik();
+}
+
+void DialogCalibrationEC::BewaarKeuzes() {
+    BewaarInstelling(AppNaam, Sectie, QStringLiteral("Standard"), QString::number(m_standaardKeuze));
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -380,23 +344,7 @@ void DialogCalibrationEC::CommandCalibrate_Click() {
 void DialogCalibrationEC::CommandEdit_Click() {
     if (Toestand() != KiesStandaard && Toestand() != Afgewezen) return;
     const QString pad = StandaardBestandsnaam();
-    const QString info = LabelInfo->text();
-    const QPalette kleuren = LabelInfo->palette();
-    LabelInfo->setText(QString(Tekst[479]).replace(QStringLiteral("##"), EditorTitel(pad)));
-    ZetTekstkleur(LabelInfo, Rood);
-    ZetVensterNietBovenaan(this);
-    setEnabled(false);
-    const bool geopend = BewerkTekstbestand(pad, this);
-    // Usable again whatever became of the editor.
-    setEnabled(true);
-    ZetVensterBovenaan(this);
-    LabelInfo->setText(info);
-    LabelInfo->setPalette(kleuren);
-    if (!geopend) {
-        ToonMelding(QString(Tekst[478]).replace(QStringLiteral("##"), EditorTitel(pad)), vbCritical,
-                    windowTitle());
-        return;
-    }
+    if (!BewerkBestand(pad, LabelInfo)) return;
     // The list follows the file: its new name, or no user standard when the file is no longer usable
     // (a calibration against its empty column would give nonsense).
     LeesStandaardBestand();
@@ -483,9 +431,7 @@ bool DialogCalibrationEC::VerwerkStap() {
 }
 
 void DialogCalibrationEC::Sluit() {
-    OKGeklikt = AnnulerenGeklikt = KalibrerenGeklikt = false;
-    ZetToestand(Gesloten);
-    MarkeerGesloten();
+    SluitProcedure(Gesloten);
 }
 
 void DialogCalibrationEC::HerstelBereik() {
@@ -662,10 +608,5 @@ void DialogCalibrationEC::BewaarHandInvoer() {
 
 bool ToonECKalibratie(int r, int m, int k, QWidget* eigenaar) {
     DialogCalibrationEC dialoog(eigenaar);
-    dialoog.Ri = r;
-    dialoog.Mi = m;
-    dialoog.Ki = k;
-    dialoog.Laad();
-    dialoog.CalibrationCC();
-    return dialoog.Opgeslagen();
+    return dialoog.Kalibreer(r, m, k);
 }

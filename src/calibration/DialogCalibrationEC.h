@@ -46,24 +46,14 @@ public:
     explicit DialogCalibrationEC(QWidget* eigenaar = nullptr);
     ~DialogCalibrationEC() override;
 
-    int Ri = 1;
-    int Mi = 1;
-    int Ki = 1;
-    // Set by Laad when the dialog cannot run (no such input).
-    bool Fout = false;
-
     // Position, captions, the tables and the list of standards with the remembered choice, the working
     // copies of the input's channels; the tick starts.
-    void Laad();
+    // Fout when the dialog cannot run (no such input).
+    void Laad() override;
     // Runs the whole calibration (shows the dialog, waits until the procedure has closed) and unloads
     // the dialog.
     void CalibrationCC();
-    // Puts the input back on its range if a measurement left it elsewhere, sends the module reset,
-    // stores position and standard, leaves the topmost layer, hides.
-    void Ontlaad();
 
-    // A new calibration record was stored.
-    bool Opgeslagen() const { return m_opgeslagen; }
     float CelconstanteFactor() const { return m_factor; }
     int CelconstanteExponent() const { return m_exponent; }
     const KClTabelType& KClTabel() const { return m_kclTabel; }
@@ -94,6 +84,8 @@ public:
 protected:
     void PasToestandToe() override;
     bool VerwerkStap() override;
+    void HerstelModule() override;
+    void BewaarKeuzes() override;
     void reject() override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
@@ -136,8 +128,6 @@ private:
     int m_bereik = 0;               // the range of the standard being measured
     bool m_bereikGewijzigd = false; // a range was sent to the module since the dialog loaded
     CelconstanteMeting m_meting;
-    bool m_opgeslagen = false;
-    bool m_geladen = false;
     qint64 m_rondeStart = 0;
 };
 

@@ -43,16 +43,9 @@ const QColor Rood(255, 0, 0);
 constexpr uint8_t TemperatuurVlaggen = VlagTemperatuurTeHoog | VlagTemperatuurTeLaag;
 constexpr float MillivoltTolerantieISE = 0.35f;
 
-void ZetTekstkleur(QLabel* label, const QColor& kleur) {
-    QPalette p = label->palette();
-    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        p.setColor(g, QPalette::WindowText, kleur);
-    label->setPalette(p);
-}
-
 } // namespace
 
-DialogCalibrationISE::DialogCalibrationISE(QWidget* eigenaar) : KalibratieDialoog(eigenaar) {
+DialogCalibrationISE::DialogCalibrationISE(QWidget* eigenaar) : KalibratieDialoog(Sectie, eigenaar) {
     setObjectName(QStringLiteral("DialogCalibrationISE"));
     const auto label = [this](const QString& naam, int i) {
         auto* l = new QLabel(this);
@@ -92,21 +85,7 @@ DialogCalibrationISE::DialogCalibrationISE(QWidget* eigenaar) : KalibratieDialoo
         LabelTijd[i] = label(QStringLiteral("LabelTijd"), i);
         LabelTijdinfo[i] = label(QStringLiteral("LabelTijdinfo"), i);
 
-        // The live reading as on the rack windows: a coloured value on black.
-        QLabel* w = LabelMeetwaarde[i];
-        w->setAutoFillBackground(true);
-        QPalette p = w->palette();
-        for (QPalette::ColorGroup gr : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-            p.setColor(gr, QPalette::Window, Qt::black);
-        w->setPalette(p);
-        w->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        w->setMargin(3);
-        QFont f = w->font();
-        f.setBold(true);
-        f.setPointSizeF(f.pointSizeF() * 1.25);
-        w->setFont(f);
-        w->setMinimumWidth(w->fontMetrics().horizontalAdvance(QStringLiteral("-2000.0 ")));
-        ZetTekstkleur(w, Groen);
+        ZetMeetwaardeStijl(LabelMeetwaarde[i], QStringLiteral("-2000.0 "));
         LabelUnit[i]->setText(QStringLiteral("mV"));
         for (QLabel* rechts : {LabelGraden[i], LabelTijdinfo[i]})
             rechts->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -203,29 +182,13 @@ void DialogCalibrationISE::Laad() {
 }
 
 void DialogCalibrationISE::CalibrationISE() {
-    if (!m_geladen) Laad();
-    if (!Fout) {
-        show();
-        raise();
-        activateWindow();
-        WachtTotGesloten();
-    }
-    Ontlaad();
+    VoerUit();
 }
 
-void DialogCalibrationISE::Ontlaad() {
-    if (!m_geladen) return;
-    m_geladen = false;
-    EindeProcedure();
-    ZendModuleCommando(Ri, Mi, QStringLiteral("253"));
-    if (!Fout) {
-        BewaarPlaats(Sectie);
-        for (int i = 0; i < 2; ++i)
-            BewaarInstelling(AppNaam, Sectie, QStringLiteral("Standard%1").arg(i + 1),
-                             QString::number(m_gekozenStandaard[i]));
-    }
-    ZetVensterNietBovenaan(this);
-    hide();
+void DialogCalibrationISE::BewaarKeuzes() {
+    for (int i = 0; i < 2; ++i)
+        BewaarInstelling(AppNaam, Sectie, QStringLiteral("Standard%1").arg(i + 1),
+                         QString::number(m_gekozenStandaard[i]));
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -506,18 +469,11 @@ void DialogCalibrationISE::Bewaar(float blancoMV) {
 }
 
 void DialogCalibrationISE::Sluit() {
-    OKGeklikt = AnnulerenGeklikt = KalibrerenGeklikt = false;
     Afbreken = false;
-    ZetToestand(Gesloten);
-    MarkeerGesloten();
+    SluitProcedure(Gesloten);
 }
 
 bool ToonIonKalibratie(int r, int m, int k, QWidget* eigenaar) {
     DialogCalibrationISE dialoog(eigenaar);
-    dialoog.Ri = r;
-    dialoog.Mi = m;
-    dialoog.Ki = k;
-    dialoog.Laad();
-    dialoog.CalibrationISE();
-    return dialoog.Opgeslagen();
+    return dialoog.Kalibreer(r, m, k);
 }

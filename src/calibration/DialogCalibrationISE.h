@@ -42,17 +42,10 @@ public:
     explicit DialogCalibrationISE(QWidget* eigenaar = nullptr);
     ~DialogCalibrationISE() override;
 
-    int Ri = 1;
-    int Mi = 1;
-    int Ki = 1;
-    // Set by Laad when there is no such input.
-    bool Fout = false;
-
-    void Laad();
+    // Fout when the dialog cannot run (no such input).
+    void Laad() override;
     void CalibrationISE();
-    void Ontlaad();
 
-    bool Opgeslagen() const { return m_opgeslagen; }
     const IonUitkomst& Uitkomst() const { return m_uitkomst; }
     const KalibratieRecord& Kalibratie() const { return m_kalibratie; }
 
@@ -73,6 +66,7 @@ public:
 protected:
     void PasToestandToe() override;
     bool VerwerkStap() override;
+    void BewaarKeuzes() override;
 
 private:
     enum class Uitslag { Geen, Aanvaard, Afgebroken };
@@ -97,9 +91,7 @@ private:
     std::array<int, 3> m_gekozenStandaard{};
     std::array<IonMeting, 3> m_gemeten{};
     bool m_stabiel = false;
-    bool m_gelezen = false; // the measuring pass has a reading
-    bool m_opgeslagen = false;
-    bool m_geladen = false;
+    bool m_gelezen = false;  // the measuring pass has a reading
     qint64 m_rondeStart = 0; // clock ms at the start of the measuring pass
 };
 

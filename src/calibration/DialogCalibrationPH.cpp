@@ -48,16 +48,9 @@ int StandaardBufferKeuze(int index) {
     return 0;
 }
 
-void ZetTekstkleur(QLabel* label, const QColor& kleur) {
-    QPalette p = label->palette();
-    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        p.setColor(g, QPalette::WindowText, kleur);
-    label->setPalette(p);
-}
-
 } // namespace
 
-DialogCalibrationPH::DialogCalibrationPH(QWidget* eigenaar) : KalibratieDialoog(eigenaar) {
+DialogCalibrationPH::DialogCalibrationPH(QWidget* eigenaar) : KalibratieDialoog(Sectie, eigenaar) {
     setObjectName(QStringLiteral("DialogCalibrationPH"));
     const auto label = [this](const QString& naam, int i) {
         auto* l = new QLabel(this);
@@ -95,21 +88,7 @@ DialogCalibrationPH::DialogCalibrationPH(QWidget* eigenaar) : KalibratieDialoog(
         LabelTijd[i] = label(QStringLiteral("LabelTijd"), i);
         LabelTijdinfo[i] = label(QStringLiteral("LabelTijdinfo"), i);
 
-        // The live reading as on the rack windows: a coloured value on black.
-        QLabel* w = LabelMeetwaarde[i];
-        w->setAutoFillBackground(true);
-        QPalette p = w->palette();
-        for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-            p.setColor(g, QPalette::Window, Qt::black);
-        w->setPalette(p);
-        w->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        w->setMargin(3);
-        QFont f = w->font();
-        f.setBold(true);
-        f.setPointSizeF(f.pointSizeF() * 1.25);
-        w->setFont(f);
-        w->setMinimumWidth(w->fontMetrics().horizontalAdvance(QStringLiteral("-2000.0 ")));
-        ZetTekstkleur(w, Groen);
+        ZetMeetwaardeStijl(LabelMeetwaarde[i], QStringLiteral("-2000.0 "));
         LabelUnit[i]->setText(QStringLiteral("mV"));
         for (QLabel* rechts : {LabelGraden[i], LabelBufferinfo[i], LabelTijdinfo[i]})
             rechts->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -222,30 +201,13 @@ void DialogCalibrationPH::Laad() {
 }
 
 void DialogCalibrationPH::CalibrationpH() {
-    if (!m_geladen) Laad();
-    if (!Fout) {
-        show();
-        raise();
-        activateWindow();
-        WachtTotGesloten();
-    }
-    Ontlaad();
+    VoerUit();
 }
 
-void DialogCalibrationPH::Ontlaad() {
-    if (!m_geladen) return;
-    m_geladen = false;
-    EindeProcedure();
-    ZendModuleCommando(Ri, Mi, QStringLiteral("253"));
-    // A dialog that could not be set up keeps the stored position and choices as they are.
-    if (!Fout) {
-        BewaarPlaats(Sectie);
-        for (int i = 0; i < 2; ++i)
-            BewaarInstelling(AppNaam, Sectie, QStringLiteral("Buffer%1").arg(i + 1),
-                             QString::number(m_bufferKeuze[i]));
-    }
-    ZetVensterNietBovenaan(this);
-    hide();
+void DialogCalibrationPH::BewaarKeuzes() {
+    for (int i = 0; i < 2; ++i)
+        BewaarInstelling(AppNaam, Sectie, QStringLiteral("Buffer%1").arg(i + 1),
+                         QString::number(m_bufferKeuze[i]));
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -331,23 +293,7 @@ void DialogCalibrationPH::CommandCalibrate_Click() {
 void DialogCalibrationPH::CommandEdit_Click() {
     if (Toestand() != KiesBuffer1 && Toestand() != KiesBuffer2) return;
     const QString pad = BufferBestandsnaam();
-    const QString info = LabelInfo->text();
-    const QPalette kleuren = LabelInfo->palette();
-    LabelInfo->setText(QString(Tekst[479]).replace(QStringLiteral("##"), EditorTitel(pad)));
-    ZetTekstkleur(LabelInfo, Rood);
-    ZetVensterNietBovenaan(this);
-    setEnabled(false);
-    const bool geopend = BewerkTekstbestand(pad, this);
-    // Usable again whatever became of the editor.
-    setEnabled(true);
-    ZetVensterBovenaan(this);
-    LabelInfo->setText(info);
-    LabelInfo->setPalette(kleuren);
-    if (!geopend) {
-        ToonMelding(QString(Tekst[478]).replace(QStringLiteral("##"), EditorTitel(pad)), vbCritical,
-                    windowTitle());
-        return;
-    }
+    if (!BewerkBestand(pad, LabelInfo)) return;
     const int b = m_bufferIndex;
     m_bufferKeuze[b] = ComboBufferwaarde[b]->currentIndex();
     VulBufferLijst(b);
@@ -469,9 +415,7 @@ bool DialogCalibrationPH::VerwerkStap() {
 }
 
 void DialogCalibrationPH::Sluit() {
-    OKGeklikt = AnnulerenGeklikt = KalibrerenGeklikt = false;
-    ZetToestand(Gesloten);
-    MarkeerGesloten();
+    SluitProcedure(Gesloten);
 }
 
 void DialogCalibrationPH::BreekMetingAf() {
@@ -650,10 +594,5 @@ void DialogCalibrationPH::BewaarResultaat(const PhUitkomst& uitkomst) {
 
 bool ToonPhKalibratie(int r, int m, int k, QWidget* eigenaar) {
     DialogCalibrationPH dialoog(eigenaar);
-    dialoog.Ri = r;
-    dialoog.Mi = m;
-    dialoog.Ki = k;
-    dialoog.Laad();
-    dialoog.CalibrationpH();
-    return dialoog.Opgeslagen();
+    return dialoog.Kalibreer(r, m, k);
 }

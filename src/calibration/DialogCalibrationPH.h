@@ -40,26 +40,17 @@ public:
     explicit DialogCalibrationPH(QWidget* eigenaar = nullptr);
     ~DialogCalibrationPH() override;
 
-    int Ri = 1;
-    int Mi = 1;
-    int Ki = 1;
-    // Set by Laad when the dialog cannot run (no buffer to offer, or no such input).
-    bool Fout = false;
-
     // Position, captions, the buffer lists with the remembered choices, the working copies of the
     // input's channels; the tick starts.
-    void Laad();
+    // Fout when the dialog cannot run (no buffer to offer, or no such input).
+    void Laad() override;
     // Runs the whole calibration (shows the dialog, waits until the procedure has closed) and unloads
     // the dialog.
     void CalibrationpH();
-    // Sends the module reset, stores position and buffer choices, leaves the topmost layer, hides.
-    void Ontlaad();
     // Writes the built-in table of that name into row `rij` (0, 1) of BufferTabel; any other name leaves
     // the row as it is.
     void LeesStandaardTabel(int rij, const QString& naam);
 
-    // A new calibration record was stored.
-    bool Opgeslagen() const { return m_opgeslagen; }
     int BufferIndex() const { return m_bufferIndex; }
     float Helling() const { return m_helling; }
     float IsoPH() const { return m_isoPH; }
@@ -88,6 +79,7 @@ public:
 protected:
     void PasToestandToe() override;
     bool VerwerkStap() override;
+    void BewaarKeuzes() override;
     void reject() override;
 
 private:
@@ -123,8 +115,6 @@ private:
     float m_helling = 0;
     float m_isoPH = 0;
     bool m_gebruikersBuffers = false;
-    bool m_opgeslagen = false;
-    bool m_geladen = false;
     qint64 m_rondeStart = 0; // clock ms at the start of the measuring pass
 };
 

@@ -1,23 +1,63 @@
 #include "calibration/KalibratieDialoog.h"
 
+#include "acquisition/Commandos.h"
 #include "acquisition/Programmastatus.h"
+#include "calibration/FormTekstEditor.h"
 #include "shared/Getallen.h"
 #include "shared/Instellingen.h"
+#include "shared/Melding.h"
 #include "shared/Systeemfuncties.h"
+#include "shared/Teksten.h"
 #include "shared/ui/Vensterfuncties.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QScreen>
 
-KalibratieDialoog::KalibratieDialoog(QWidget* eigenaar)
+KalibratieDialoog::KalibratieDialoog(QString sectie, QWidget* eigenaar)
     : QDialog(eigenaar,
-              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_sectie(std::move(sectie)) {
     // While a calibration talks to its module nothing else may: the other windows wait.
     setWindowModality(Qt::ApplicationModal);
 }
 
 KalibratieDialoog::~KalibratieDialoog() = default;
+
+void KalibratieDialoog::VoerUit() {
+    if (!m_geladen) Laad();
+    if (!Fout) {
+        show();
+        raise();
+        activateWindow();
+        WachtTotGesloten();
+    }
+    Ontlaad();
+}
+
+bool KalibratieDialoog::Kalibreer(int r, int m, int k) {
+    Ri = r;
+    Mi = m;
+    Ki = k;
+    Laad();
+    VoerUit();
+    return m_opgeslagen;
+}
+
+void KalibratieDialoog::Ontlaad() {
+    if (!m_geladen) return;
+    m_geladen = false;
+    EindeProcedure();
+    if (!Fout) HerstelModule();
+    ZendModuleCommando(Ri, Mi, QStringLiteral("253"));
+    if (!Fout) {
+        BewaarPlaats(m_sectie);
+        BewaarKeuzes();
+    }
+    ZetVensterNietBovenaan(this);
+    hide();
+}
 
 void KalibratieDialoog::WachtTotGesloten() {
     while (!m_gesloten)
@@ -49,6 +89,12 @@ void KalibratieDialoog::Stap() {
 
 void KalibratieDialoog::MarkeerGesloten() {
     m_gesloten = true;
+}
+
+void KalibratieDialoog::SluitProcedure(int gesloten) {
+    OKGeklikt = AnnulerenGeklikt = KalibrerenGeklikt = false;
+    ZetToestand(gesloten);
+    MarkeerGesloten();
 }
 
 void KalibratieDialoog::StartProcedure() {
@@ -105,6 +151,48 @@ void KalibratieDialoog::BewaarPlaats(const QString& sectie) {
                      SingleAlsTekst(static_cast<float>(PixelsNaarTwips(pos().y()))));
     BewaarInstelling(AppNaam, sectie, QStringLiteral("Left"),
                      SingleAlsTekst(static_cast<float>(PixelsNaarTwips(pos().x()))));
+}
+
+bool KalibratieDialoog::BewerkBestand(const QString& pad, QLabel* info) {
+    const QString tekst = info->text();
+    const QPalette kleuren = info->palette();
+    info->setText(QString(Tekst[479]).replace(QStringLiteral("##"), EditorTitel(pad)));
+    ZetTekstkleur(info, QColor(255, 0, 0));
+    ZetVensterNietBovenaan(this);
+    setEnabled(false);
+    const bool geopend = BewerkTekstbestand(pad, this);
+    // Usable again whatever became of the editor.
+    setEnabled(true);
+    ZetVensterBovenaan(this);
+    info->setText(tekst);
+    info->setPalette(kleuren);
+    if (!geopend)
+        ToonMelding(QString(Tekst[478]).replace(QStringLiteral("##"), EditorTitel(pad)), vbCritical,
+                    windowTitle());
+    return geopend;
+}
+
+void ZetTekstkleur(QLabel* label, const QColor& kleur) {
+    QPalette p = label->palette();
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        p.setColor(g, QPalette::WindowText, kleur);
+    label->setPalette(p);
+}
+
+void ZetMeetwaardeStijl(QLabel* label, const QString& breedste) {
+    label->setAutoFillBackground(true);
+    QPalette p = label->palette();
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        p.setColor(g, QPalette::Window, Qt::black);
+    label->setPalette(p);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setMargin(3);
+    QFont f = label->font();
+    f.setBold(true);
+    f.setPointSizeF(f.pointSizeF() * 1.25);
+    label->setFont(f);
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(breedste));
+    ZetTekstkleur(label, QColor(0, 255, 0));
 }
 
 QPoint DialoogPlaats(std::optional<int> links, std::optional<int> boven, QSize venster,

@@ -23,11 +23,37 @@
 #include <memory>
 #include <optional>
 
+class QColor;
+class QLabel;
+
 class KalibratieDialoog : public QDialog {
     Q_OBJECT
 public:
-    explicit KalibratieDialoog(QWidget* eigenaar = nullptr);
+    // `sectie`: the settings section that keeps the dialog's position.
+    explicit KalibratieDialoog(QString sectie, QWidget* eigenaar = nullptr);
     ~KalibratieDialoog() override;
+
+    // The input: set by the caller before Laad.
+    int Ri = 1;
+    int Mi = 1;
+    int Ki = 1;
+    // Set by Laad when the dialog cannot run.
+    bool Fout = false;
+
+    // Sets the dialog up for the input: position, captions, working copies; the tick starts.
+    virtual void Laad() = 0;
+    // Runs the whole calibration: sets the dialog up unless it is, shows it when it could be set up,
+    // waits until the procedure has closed, and unloads it.
+    void VoerUit();
+    // The unload: the tick stops, the module gets back what the procedure changed (HerstelModule) and
+    // its reset "253"; a dialog that could be set up keeps its position and its choices (BewaarKeuzes),
+    // a dialog that could not keeps the stored ones as they are; it leaves the topmost layer and hides.
+    void Ontlaad();
+    // Sets the input (rack r, module m, input k), sets the dialog up and runs it; true when a new
+    // calibration was stored.
+    bool Kalibreer(int r, int m, int k);
+    // A new calibration was stored.
+    bool Opgeslagen() const { return m_opgeslagen; }
 
     // The state of the procedure (each dialog numbers its own states).
     int Toestand() const { return m_toestand; }
@@ -55,6 +81,8 @@ protected:
     void PlanStap();
     // The procedure is over: WachtTotGesloten returns.
     void MarkeerGesloten();
+    // The end of the procedure: the button flags down, the state `gesloten`, and closed.
+    void SluitProcedure(int gesloten);
 
     // The load: the procedure is open, every flag is down, and the tick runs until the unload; every
     // tick sets MeetTik and asks for a step.
@@ -69,6 +97,20 @@ protected:
     void LeesPlaats(const QString& sectie);
     void BewaarPlaats(const QString& sectie);
 
+    // Set by Laad, cleared by Ontlaad.
+    bool m_geladen = false;
+    // Cleared by Laad, set once a calibration was stored.
+    bool m_opgeslagen = false;
+    // Before the module reset at the unload of a dialog that could be set up.
+    virtual void HerstelModule() {}
+    // The choices the dialog remembers besides its position, at the unload.
+    virtual void BewaarKeuzes() {}
+
+    // Opens the text file `pad` in our editor and waits until it is closed: meanwhile `info` says so in
+    // red and the dialog is off the topmost layer and disabled; afterwards all is as it was. When the
+    // editor could not open the file the user is told so; false then.
+    bool BewerkBestand(const QString& pad, QLabel* info);
+
     // Flags of the buttons, the title bar and the tick.
     bool OKGeklikt = false;
     bool AnnulerenGeklikt = false;
@@ -81,12 +123,20 @@ protected:
 
 private:
     void Stap();
+    QString m_sectie;
     std::unique_ptr<platform::Timer> m_tik;
     int m_toestand = 0;
     bool m_bezig = false;
     bool m_stapGepland = false;
     bool m_gesloten = false;
 };
+
+// The colour of a label's text, also while its dialog is inactive or disabled.
+void ZetTekstkleur(QLabel* label, const QColor& kleur);
+
+// The live reading as on the rack windows: a bold green value on black, right-aligned, wide enough for
+// `breedste`.
+void ZetMeetwaardeStijl(QLabel* label, const QString& breedste);
 
 // Where a dialog of size `venster` goes (its frame's top-left corner, in pixels). The screen is the one
 // that holds the stored corner, else one that holds it across or down (one coordinate is off the

@@ -21,22 +21,7 @@
 #include <cmath>
 
 namespace {
-const QString FormaatNul = QStringLiteral("0.0");
-const QString FormaatSchaal = QStringLiteral("0.0000");
-const QString FormaatGradenNul = QStringLiteral("0");
-const QString FormaatGradenSchaal = QStringLiteral("0.0000");
-const QString FormaatMeting = QStringLiteral("0.0");
 const QString TekstLekstroom = QStringLiteral("Leakage Current (pA):\n");
-
-template <typename T, size_t N> int IndexVan(const std::array<T*, N>& rij, const void* w) {
-    for (size_t i = 0; i < N; ++i)
-        if (rij[i] == w) return static_cast<int>(i);
-    return -1;
-}
-
-QLabel* Kanaalkop(int c, QWidget* ouder) {
-    return new QLabel(QStringLiteral("Channel ") + QString::number(c + 1), ouder);
-}
 } // namespace
 
 DialogK761Calibration::DialogK761Calibration(QWidget* ouder) : Fabrieksdialoog(ouder) {
@@ -256,19 +241,7 @@ void DialogK761Calibration::ToonMeetwaarden(bool geldig) {
 }
 
 void DialogK761Calibration::VeldGekregen(Invoerveld* veld) {
-    int i = IndexVan(TextNulpuntInput, veld);
-    if (i < 0) i = IndexVan(TextNulpuntGraden, veld);
-    if (i >= 0) {
-        NulpuntActief = true;
-        Kindex = static_cast<int16_t>(i);
-        return;
-    }
-    i = IndexVan(TextSchaalInput, veld);
-    if (i < 0) i = IndexVan(TextSchaalGraden, veld);
-    if (i >= 0) {
-        SchaalActief = true;
-        Kindex = static_cast<int16_t>(i);
-    }
+    KiesInvoer(veld, TextNulpuntInput, TextNulpuntGraden, TextSchaalInput, TextSchaalGraden);
 }
 
 void DialogK761Calibration::LabelGeklikt(QLabel* label) {
@@ -332,23 +305,8 @@ bool DialogK761Calibration::VerwerkSchaal(int i) {
 
 bool DialogK761Calibration::VerwerkTemperatuur(int i, Invoerveld* veld) {
     const auto c = static_cast<size_t>(i);
-    bool geldig = true;
-    if (!Leeg(TextNulpuntGraden[c]) && !Leeg(TextSchaalGraden[c])) {
-        const float t20 = TekstNaarSingle(TextNulpuntGraden[c]->text());
-        const float t80 = TekstNaarSingle(TextSchaalGraden[c]->text());
-        // Restarted from the pair read, so that the same readings give the same result again.
-        Constantenpaar nieuw = Constanten[c + 4];
-        if (t20 > 0 && t80 > 0 && AfregelingTemperatuur(t20, t80, nieuw.nul, nieuw.schaal)) {
-            LabelNulpuntGraden[c]->Zet(OpmaakSingle(nieuw.nul, FormaatGradenNul), true);
-            LabelSchaalGraden[c]->Zet(OpmaakSingle(nieuw.schaal, FormaatGradenSchaal), true);
-            TextNulpuntGraden[c]->setText(OpmaakSingle(t20, FormaatMeting));
-            TextSchaalGraden[c]->setText(OpmaakSingle(t80, FormaatMeting));
-            Gewijzigd = true;
-        } else {
-            geldig = Weiger(veld, TabGraden, Tekst[244], vbExclamation | vbOKCancel, StandaardTitel());
-        }
-    }
-    return geldig;
+    return VerwerkTemperatuurpaar(veld, TextNulpuntGraden[c], TextSchaalGraden[c], LabelNulpuntGraden[c],
+                                  LabelSchaalGraden[c], Constanten[c + 4], TabGraden);
 }
 
 bool DialogK761Calibration::VerwerkLekstroom(int i) {
@@ -367,10 +325,7 @@ bool DialogK761Calibration::VerwerkLekstroom(int i) {
 }
 
 void DialogK761Calibration::MaakRapportRegel() {
-    AfregelingRecord& r = VorigeAfregeling;
-    r.Toesteltype = r.Toesteltype.getrimd();
-    setWindowTitle(r.Toesteltype.getrimd() + QStringLiteral(", SN: ") + QString::number(r.Serienummer) +
-                   QString::fromUtf8(", Id.N°: ") + IdnoAlsTekst(r.Identificatiecode));
+    const AfregelingRecord& r = ToonRapportTitel();
     for (size_t c = 0; c < 4; ++c) {
         LabelNulpunt[c]->Zet(OpmaakSingle(r.MvNul[c], FormaatNul), false);
         LabelSchaal[c]->Zet(OpmaakSingle(r.MvSchaal[c], FormaatSchaal), false);

@@ -22,23 +22,8 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString FormaatNul = QStringLiteral("0.0");
-const QString FormaatSchaal = QStringLiteral("0.0000");
-const QString FormaatGradenNul = QStringLiteral("0");
-const QString FormaatGradenSchaal = QStringLiteral("0.0000");
-const QString FormaatMeting = QStringLiteral("0.0");
 const QString TekstDcOffset = QStringLiteral("DC-Offset (mV):\n");
 const QString Herz = QStringLiteral(" Herz");
-
-template <typename T, size_t N> int IndexVan(const std::array<T*, N>& rij, const void* w) {
-    for (size_t i = 0; i < N; ++i)
-        if (rij[i] == w) return static_cast<int>(i);
-    return -1;
-}
-
-QLabel* Kanaalkop(int c, QWidget* ouder) {
-    return new QLabel(QStringLiteral("Channel ") + QString::number(c + 1), ouder);
-}
 
 QLabel* Bereiklabel(QWidget* ouder) {
     auto* l = new QLabel(ouder);
@@ -341,19 +326,7 @@ void DialogK762Calibration::ToonMeetwaarden(bool geldig) {
 }
 
 void DialogK762Calibration::VeldGekregen(Invoerveld* veld) {
-    int i = IndexVan(TextNulpunt, veld);
-    if (i < 0) i = IndexVan(TextNulpuntGraden, veld);
-    if (i >= 0) {
-        NulpuntActief = true;
-        Kindex = static_cast<int16_t>(i);
-        return;
-    }
-    i = IndexVan(TextSchaal, veld);
-    if (i < 0) i = IndexVan(TextSchaalGraden, veld);
-    if (i >= 0) {
-        SchaalActief = true;
-        Kindex = static_cast<int16_t>(i);
-    }
+    KiesInvoer(veld, TextNulpunt, TextNulpuntGraden, TextSchaal, TextSchaalGraden);
 }
 
 void DialogK762Calibration::LabelGeklikt(QLabel* label) {
@@ -418,23 +391,8 @@ bool DialogK762Calibration::VerwerkSchaal(int veldIndex) {
 
 bool DialogK762Calibration::VerwerkTemperatuur(int c, Invoerveld* veld) {
     const auto i = Plaats(c);
-    bool geldig = true;
-    if (!Leeg(TextNulpuntGraden[i]) && !Leeg(TextSchaalGraden[i])) {
-        const float t20 = TekstNaarSingle(TextNulpuntGraden[i]->text());
-        const float t80 = TekstNaarSingle(TextSchaalGraden[i]->text());
-        // Restarted from the pair read, so that the same readings give the same result again.
-        Constantenpaar nieuw = Temperatuurconstanten[i];
-        if (t20 > 0 && t80 > 0 && AfregelingTemperatuur(t20, t80, nieuw.nul, nieuw.schaal)) {
-            LabelNulpuntGraden[i]->Zet(OpmaakSingle(nieuw.nul, FormaatGradenNul), true);
-            LabelSchaalGraden[i]->Zet(OpmaakSingle(nieuw.schaal, FormaatGradenSchaal), true);
-            TextNulpuntGraden[i]->setText(OpmaakSingle(t20, FormaatMeting));
-            TextSchaalGraden[i]->setText(OpmaakSingle(t80, FormaatMeting));
-            Gewijzigd = true;
-        } else {
-            geldig = Weiger(veld, TabGraden, Tekst[244], vbExclamation | vbOKCancel, StandaardTitel());
-        }
-    }
-    return geldig;
+    return VerwerkTemperatuurpaar(veld, TextNulpuntGraden[i], TextSchaalGraden[i], LabelNulpuntGraden[i],
+                                  LabelSchaalGraden[i], Temperatuurconstanten[i], TabGraden);
 }
 
 bool DialogK762Calibration::VerwerkFrequentie(int r) {
@@ -470,10 +428,7 @@ bool DialogK762Calibration::VerwerkDcOffset(int c) {
 }
 
 void DialogK762Calibration::MaakRapportRegel() {
-    AfregelingRecord& r = VorigeAfregeling;
-    r.Toesteltype = r.Toesteltype.getrimd();
-    setWindowTitle(r.Toesteltype.getrimd() + QStringLiteral(", SN: ") + QString::number(r.Serienummer) +
-                   QString::fromUtf8(", Id.N°: ") + IdnoAlsTekst(r.Identificatiecode));
+    const AfregelingRecord& r = ToonRapportTitel();
     for (size_t l = 0; l < 16; ++l) {
         LabelNulpunt[l]->Zet(OpmaakSingle(r.BereikNul[l], FormaatNul), false);
         LabelSchaal[l]->Zet(OpmaakSingle(r.BereikSchaal[l], FormaatSchaal), false);

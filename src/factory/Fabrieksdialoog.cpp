@@ -7,12 +7,14 @@
 #include "acquisition/RackModel.h"
 #include "acquisition/RackvensterIndicatoren.h"
 #include "acquisition/StatusADC.h"
+#include "acquisition/Temperatuur.h"
 #include "acquisition/Verbinding.h"
 #include "acquisition/vensters/Rackvenster.h"
 #include "factory/Afregeling.h"
 #include "shared/Getallen.h"
 #include "shared/Hulpfuncties.h"
 #include "shared/Melding.h"
+#include "shared/Opmaak.h"
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
 #include "shared/Voortgang.h"
@@ -459,4 +461,52 @@ void Fabrieksdialoog::Ontlaad() {
         MetenActief = false;
     AanpassenRackIndicatoren(Ri, Mi, false, false);
     ZendModuleCommando(Ri, Mi, QStringLiteral("253"));
+}
+
+QLabel* Kanaalkop(int c, QWidget* ouder) {
+    return new QLabel(QStringLiteral("Channel ") + QString::number(c + 1), ouder);
+}
+
+void Fabrieksdialoog::KiesInvoer(const Invoerveld* veld, Velden nulpunt, Velden nulpuntGraden, Velden schaal,
+                                 Velden schaalGraden) {
+    const auto plaats = [veld](Velden velden, Velden graden) {
+        for (Velden rij : {velden, graden})
+            for (size_t i = 0; i < rij.size(); ++i)
+                if (rij[i] == veld) return static_cast<int>(i);
+        return -1;
+    };
+    if (const int i = plaats(nulpunt, nulpuntGraden); i >= 0) {
+        NulpuntActief = true;
+        Kindex = static_cast<int16_t>(i);
+    } else if (const int j = plaats(schaal, schaalGraden); j >= 0) {
+        SchaalActief = true;
+        Kindex = static_cast<int16_t>(j);
+    }
+}
+
+bool Fabrieksdialoog::VerwerkTemperatuurpaar(Invoerveld* veld, Invoerveld* veld20, Invoerveld* veld80,
+                                             Constantelabel* labelNul, Constantelabel* labelSchaal,
+                                             Constantenpaar gelezen, int tab) {
+    if (Leeg(veld20) || Leeg(veld80)) return true;
+    const float t20 = TekstNaarSingle(veld20->text());
+    const float t80 = TekstNaarSingle(veld80->text());
+    // Restarted from the pair read, so that the same readings give the same result again.
+    Constantenpaar nieuw = gelezen;
+    if (t20 > 0 && t80 > 0 && AfregelingTemperatuur(t20, t80, nieuw.nul, nieuw.schaal)) {
+        labelNul->Zet(OpmaakSingle(nieuw.nul, FormaatGradenNul), true);
+        labelSchaal->Zet(OpmaakSingle(nieuw.schaal, FormaatGradenSchaal), true);
+        veld20->setText(OpmaakSingle(t20, FormaatMeting));
+        veld80->setText(OpmaakSingle(t80, FormaatMeting));
+        Gewijzigd = true;
+        return true;
+    }
+    return Weiger(veld, tab, Tekst[244], vbExclamation | vbOKCancel, StandaardTitel());
+}
+
+const AfregelingRecord& Fabrieksdialoog::ToonRapportTitel() {
+    AfregelingRecord& r = VorigeAfregeling;
+    r.Toesteltype = r.Toesteltype.getrimd();
+    setWindowTitle(r.Toesteltype.getrimd() + QStringLiteral(", SN: ") + QString::number(r.Serienummer) +
+                   QString::fromUtf8(", Id.N°: ") + IdnoAlsTekst(r.Identificatiecode));
+    return r;
 }

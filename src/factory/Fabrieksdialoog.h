@@ -17,10 +17,29 @@
 #include <QPointer>
 #include <array>
 #include <memory>
+#include <span>
 #include <vector>
 
+struct AfregelingRecord;
 class QPushButton;
 class QTabWidget;
+
+// The formats of the constants and live readings of the factory dialogs.
+inline const QString FormaatNul = QStringLiteral("0.0");
+inline const QString FormaatSchaal = QStringLiteral("0.0000");
+inline const QString FormaatGradenNul = QStringLiteral("0");
+inline const QString FormaatGradenSchaal = QStringLiteral("0.0000");
+inline const QString FormaatMeting = QStringLiteral("0.0");
+
+// The place of `w` in `rij`, -1 when it is not there.
+template <typename T, size_t N> int IndexVan(const std::array<T*, N>& rij, const void* w) {
+    for (size_t i = 0; i < N; ++i)
+        if (rij[i] == w) return static_cast<int>(i);
+    return -1;
+}
+
+// The heading "Channel <c + 1>" of an input's column.
+QLabel* Kanaalkop(int c, QWidget* ouder);
 
 // A constant label: shows its value in black while it is the value read, in red once a new value was
 // accepted in the dialog. Plain text; line breaks as "\n".
@@ -158,10 +177,25 @@ protected:
     // The standard box's own title.
     static QString StandaardTitel();
     bool VerwerkSerienummer();
+    // The temperature fields of an input at 20 °C (`veld20`) and 80 °C (`veld80`), `veld` the one left:
+    // once both hold a reading, the zero and scale computed from them, starting from the pair read
+    // (`gelezen`), go into the labels in red; readings that give none are refused on tab `tab`. False
+    // when refused.
+    bool VerwerkTemperatuurpaar(Invoerveld* veld, Invoerveld* veld20, Invoerveld* veld80,
+                                Constantelabel* labelNul, Constantelabel* labelSchaal, Constantenpaar gelezen,
+                                int tab);
+    // The title of the stored record VorigeAfregeling (look-up mode): "<type>, SN: <n>, Id.N°: <id>";
+    // its type is trimmed. The record.
+    const AfregelingRecord& ToonRapportTitel();
     // The text after the first line break of a label.
     static QString NaRegeleinde(const QString& tekst);
     static bool Leeg(const QLineEdit* veld);
     Invoerveld* MaakVeld(int selectie = 10);
+    // A field gained the focus: a zero field (of an input or its temperature) makes its input the active
+    // zero, a scale field the active scale; a click on a live reading copies into that input's field.
+    using Velden = std::span<Invoerveld* const>;
+    void KiesInvoer(const Invoerveld* veld, Velden nulpunt, Velden nulpuntGraden, Velden schaal,
+                    Velden schaalGraden);
     QLabel* MaakMeetlabel(int index, std::array<QLabel*, 4>& rij);
 
     bool m_parametersGelezen = false;
