@@ -1,6 +1,7 @@
 #include "calibration/DialogCalibrationEC.h"
 #include "KalibratieHarnas.h"
 #include "RacklijnOmgeving.h"
+#include "TekstControle.h"
 #include "acquisition/Frames.h"
 #include "acquisition/Kalibratiebestand.h"
 #include "acquisition/Programmastatus.h"
@@ -481,34 +482,6 @@ TEST_F(DialogCalibrationECTest, ATemperatureOutsideTheTablesShowsForThatReadingO
     EXPECT_NEAR(EcRecord(0).Helling, 1.0f, 0.001f);
 }
 
-namespace {
-
-// Every text of the dialog whole within its control: each line of a label within its width, all its
-// lines within its height (a word-wrapped label: the height its text needs), and every button caption.
-void ControleerTeksten(QWidget& venster, const std::string& waar) {
-    for (QLabel* l : venster.findChildren<QLabel*>()) {
-        if (!l->isVisibleTo(&venster) || l->text().isEmpty()) continue;
-        const QString naam = l->objectName();
-        if (l->wordWrap()) {
-            EXPECT_LE(l->heightForWidth(l->width()), l->height()) << waar << ": " << naam.toStdString();
-            continue;
-        }
-        const QRect binnen = l->contentsRect().adjusted(l->margin(), l->margin(), -l->margin(), -l->margin());
-        for (const QString& regel : l->text().split(QLatin1Char('\n')))
-            EXPECT_LE(l->fontMetrics().horizontalAdvance(regel), binnen.width())
-                << waar << ": " << naam.toStdString() << " " << regel.toStdString();
-    }
-    for (QPushButton* k : venster.findChildren<QPushButton*>()) {
-        if (!k->isVisibleTo(&venster)) continue;
-        QString tekst = k->text();
-        tekst.remove(QLatin1Char('&'));
-        EXPECT_LE(k->fontMetrics().horizontalAdvance(tekst) + 8, k->width())
-            << waar << ": " << tekst.toStdString();
-    }
-}
-
-} // namespace
-
 // The dialog at every step in each language, as the user sees it: every text whole. With
 // K740_SCREENSHOTS set to a folder (scripts/screenshot-eckalibratie) each step is also kept there as a
 // picture, ec-<language>-<n>-<step>.png.
@@ -529,7 +502,7 @@ TEST_F(DialogCalibrationECTest, EveryStepShowsItsTextsWholeInEveryLanguage) {
             QWidget* d = harnas->dialoog;
             ASSERT_NE(d, nullptr);
             QCoreApplication::processEvents();
-            ControleerTeksten(*d, talen[taal].toStdString() + " " + stap.toStdString());
+            ControleerVensterteksten(*d, talen[taal].toStdString() + " " + stap.toStdString());
             ++n;
             if (!map.isEmpty()) {
                 EXPECT_TRUE(d->grab().save(

@@ -1,6 +1,7 @@
 #include "calibration/DialogCalibrationPH.h"
 #include "KalibratieHarnas.h"
 #include "RacklijnOmgeving.h"
+#include "TekstControle.h"
 #include "acquisition/Frames.h"
 #include "acquisition/Kalibratiebestand.h"
 #include "acquisition/Programmastatus.h"
@@ -634,34 +635,6 @@ TEST_F(DialogCalibrationPHTest, AResultThatCannotBeStoredIsNotCalledSuccessful) 
     EXPECT_FALSE(Kalibreer());
 }
 
-namespace {
-
-// Every text of the dialog whole within its control: each line of a label within its width, all its
-// lines within its height (a word-wrapped label: the height its text needs), and every button caption.
-void ControleerTeksten(QWidget& venster, const std::string& waar) {
-    for (QLabel* l : venster.findChildren<QLabel*>()) {
-        if (!l->isVisibleTo(&venster) || l->text().isEmpty()) continue;
-        const QString naam = l->objectName();
-        if (l->wordWrap()) {
-            EXPECT_LE(l->heightForWidth(l->width()), l->height()) << waar << ": " << naam.toStdString();
-            continue;
-        }
-        const QRect binnen = l->contentsRect().adjusted(l->margin(), l->margin(), -l->margin(), -l->margin());
-        for (const QString& regel : l->text().split(QLatin1Char('\n')))
-            EXPECT_LE(l->fontMetrics().horizontalAdvance(regel), binnen.width())
-                << waar << ": " << naam.toStdString() << " " << regel.toStdString();
-    }
-    for (QPushButton* k : venster.findChildren<QPushButton*>()) {
-        if (!k->isVisibleTo(&venster)) continue;
-        QString tekst = k->text();
-        tekst.remove(QLatin1Char('&'));
-        EXPECT_LE(k->fontMetrics().horizontalAdvance(tekst) + 8, k->width())
-            << waar << ": " << tekst.toStdString();
-    }
-}
-
-} // namespace
-
 // The dialog at every step of a calibration in each language, as the user sees it: every text whole.
 // With K740_SCREENSHOTS set to a folder (scripts/screenshot-phkalibratie) each step is also kept there
 // as a picture, ph-<language>-<n>-<step>.png.
@@ -682,7 +655,7 @@ TEST_F(DialogCalibrationPHTest, EveryStepShowsItsTextsWholeInEveryLanguage) {
             QWidget* d = harnas->dialoog;
             ASSERT_NE(d, nullptr);
             QCoreApplication::processEvents();
-            ControleerTeksten(*d, talen[taal].toStdString() + " " + stap.toStdString());
+            ControleerVensterteksten(*d, talen[taal].toStdString() + " " + stap.toStdString());
             ++n;
             if (!map.isEmpty()) {
                 EXPECT_TRUE(d->grab().save(
@@ -708,7 +681,7 @@ TEST_F(DialogCalibrationPHTest, EveryStepShowsItsTextsWholeInEveryLanguage) {
             harnas->Na(10, [&] {
                 if (auto* editor = OpenVenster<FormTekstEditor>()) {
                     editor->TextBestand->moveCursor(QTextCursor::End);
-                    ControleerTeksten(*editor, "editor");
+                    ControleerVensterteksten(*editor, "editor");
                     if (!map.isEmpty()) {
                         EXPECT_TRUE(editor->grab().save(
                             QDir(map).filePath(QStringLiteral("ph-%1-editor.png").arg(talen[taal]))));
