@@ -21,7 +21,7 @@ private:
 
 // Registers only the main window's own sides: what the engine asks of it (Hoofdvenster), what every
 // message box does to it (MeldingOmgeving), its area of child windows (Kindvensterbeheer), what a
-// closing graph window tells it (GrafiekvensterOmgeving) and what a table window asks of its menus and
-// toolbar (TabelvensterOmgeving). Tests that make a main window without the
-// rest of the program call this; the window deregisters itself when it goes.
+// closing graph window tells it and the Graph menu its chart pops up (GrafiekvensterOmgeving) and what a
+// table window asks of its menus and toolbar (TabelvensterOmgeving). Tests that make a main window without
+// the rest of the program call this; the window deregisters itself when it goes.
 void InstalleerHoofdvenster(mdiK740& hoofdvenster);

@@ -42,6 +42,7 @@
 #include "shell/frmSplash.h"
 #include "shell/frmTerminal.h"
 #include "views/Grafiekvensters.h"
+#include "views/frmTabel.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -72,6 +73,16 @@ static void InitialiseerPictogram() {
 namespace {
 
 mdiK740* huidigVenster = nullptr;
+
+// Every tab of every shown table keeps only its current cell selected, so that rows coming or going
+// with logging are not taken into a selection.
+void DeselecteerTabellen() {
+    for (int r = 1; r <= AantalRacks; ++r) {
+        frmTabel* tabel = Racks[r].Present && RackVlaggen[r].Table ? frmTabelVan(r) : nullptr;
+        for (int16_t m = 1; tabel && m <= AantalModules; ++m)
+            tabel->DeselecteerAlles(m);
+    }
+}
 
 const QString Settings = QStringLiteral("Settings");
 
@@ -458,6 +469,26 @@ void mdiK740::GrafiekGesloten(int grafiek) {
     if (KopieerSetGraph && Rs == grafiek) KopieerSetGraph = false;
 }
 
+bool mdiK740::ToonGrafiekMenu(const QPoint& globaal) {
+    Menubalk& m = *m_menus;
+    const std::initializer_list<QAction*> vanGrafiek = {m.mnuGraphPrint,        m.linegraph2,
+                                                        m.linegraph3,           m.mnuGraphCopy,
+                                                        m.mnuGraphCopySettings, m.mnuGraphPasteSettings};
+    // The items of the graph: New goes, paste only with graph settings copied.
+    m.mnuGraphNew->setVisible(false);
+    m.linegraph1->setVisible(false);
+    for (QAction* a : vanGrafiek)
+        a->setVisible(true);
+    m.mnuGraphPasteSettings->setEnabled(KopieerSetGraph);
+    m.mnuGraph->exec(globaal);
+    // The Graph menu as the menu bar shows it.
+    m.mnuGraphNew->setVisible(true);
+    m.linegraph1->setVisible(true);
+    for (QAction* a : vanGrafiek)
+        a->setVisible(false);
+    return true;
+}
+
 void mdiK740::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::WindowStateChange) return;
@@ -695,6 +726,7 @@ void mdiK740::StartStopVerbinding() {
         ToonMelding(Tekst[148] + CommPoort + Tekst[149], vbCritical | vbOKOnly, Tekst[299]);
     }
     SchrijfLogboek(0, 0, Tekst[458] + BooleanAlsTekst(VerbindingActief));
+    DeselecteerTabellen();
     if (!VerbindingActief) {
         knopLoggen()->setChecked(false);
         ToevoegenEindpunt();

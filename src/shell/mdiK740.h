@@ -102,8 +102,10 @@ public:
     void ZetHoofdvensterIngeschakeld() override;
     void ZetStatusPaneel3(const QString& tekst) override;
 
-    // GrafiekvensterOmgeving: a closed graph's copied settings are forgotten.
+    // GrafiekvensterOmgeving: a closed graph's copied settings are forgotten; the chart's right-button
+    // menu is the Graph menu.
     void GrafiekGesloten(int grafiek) override;
+    bool ToonGrafiekMenu(const QPoint& globaal) override;
 
     // TabelvensterOmgeving: the toolbar and the Edit menu for the table windows.
     void InstellenButtons() override;

@@ -2,6 +2,7 @@
 // The graph windows as the main window reaches them: making one in its slot (1..64) of the window
 // area, reopening those that were open when the settings were last saved, refreshing them all, and the
 // number in a child window's tag.
+#include <QPoint>
 #include <QString>
 #include <cstdint>
 
@@ -30,6 +31,13 @@ public:
     virtual ~GrafiekvensterOmgeving() = default;
     // Graph window g has closed: graph settings copied from it are forgotten.
     virtual void GrafiekGesloten(int grafiek) { (void)grafiek; }
+    // The chart's right-button menu: the main window pops its Graph menu up at `globaal` with the
+    // items of one graph (settings, print, copy, copy and paste settings) and puts it back afterwards.
+    // False: there is no such menu, the window shows its own.
+    virtual bool ToonGrafiekMenu(const QPoint& globaal) {
+        (void)globaal;
+        return false;
+    }
 };
 // Registers the main window's side (nullptr: none).
 void ZetGrafiekvensterOmgeving(GrafiekvensterOmgeving* omgeving);

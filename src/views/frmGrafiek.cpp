@@ -14,6 +14,8 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QPointer>
 #include <QScrollBar>
@@ -39,8 +41,12 @@ frmGrafiek::frmGrafiek(QWidget* parent) : QWidget(parent) {
             [this](int reeks, int punt) { m_model.KiesPunt(reeks, punt); });
     connect(m_diagram, &Diagram::dubbelKlik, this, [this] { InstellingenWijzigen(); });
     connect(m_diagram, &Diagram::muisKnop, this, [this](Qt::MouseButton knop, QPoint globaal) {
-        if (QWidget* k = kader()) k->raise();
-        if (knop == Qt::RightButton) ToonMenu(globaal);
+        // The window comes to the front as the active one, so the menu's commands act on it.
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(kader()); sub && sub->mdiArea())
+            sub->mdiArea()->setActiveSubWindow(sub);
+        else if (QWidget* k = kader())
+            k->raise();
+        if (knop == Qt::RightButton && !grafiekvensterOmgeving().ToonGrafiekMenu(globaal)) ToonMenu(globaal);
     });
 }
 

@@ -1,4 +1,5 @@
 #include "ShellOmgeving.h"
+#include "Voorbeeldrack.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "files/Opslaan.h"
@@ -10,6 +11,7 @@
 #include "shell/Poorten.h"
 #include "shell/Programmainstellingen.h"
 #include "shell/mdiK740.h"
+#include "views/frmTabel.h"
 
 #include <QAction>
 
@@ -125,6 +127,31 @@ TEST_F(TimersTest, SwitchingOffWritesOneEndPointOnlyWhenRowsExist) {
     EXPECT_FALSE(VerbindingActief);
     EXPECT_EQ(AantalMetingen, 6);
     EXPECT_DOUBLE_EQ(TijdMeting, platform::Nu());
+}
+
+TEST_F(TimersTest, SwitchingLoggingOnOrOffLeavesTheShownTablesOnlyTheirCurrentCell) {
+    static FrmTabelMaker tabelvensters;
+    ZetTabelvensterMaker(&tabelvensters);
+    VulVoorbeeldrack(1);
+    ToonTabelVenster(1);
+    frmTabel* tabel = frmTabelVan(1);
+    ASSERT_NE(tabel, nullptr);
+    for (AantalMetingen = 1; AantalMetingen <= 5; ++AantalMetingen)
+        tabel->VulTabellenAan(QString());
+    AantalMetingen = 5;
+    const auto selecteer = [tabel] {
+        tabel->MSHFlexGrid[1]->ZetSelectie({2, 3, 4, 6});
+        ASSERT_EQ(tabel->Geselecteerd(1), 3);
+    };
+    selecteer();
+    venster->StartStopVerbinding();
+    ASSERT_TRUE(VerbindingActief);
+    EXPECT_EQ(tabel->Geselecteerd(1), 1);
+    EXPECT_EQ(tabel->Geselecteerd(1, 2), 2);
+    selecteer();
+    venster->StartStopVerbinding();
+    ASSERT_FALSE(VerbindingActief);
+    EXPECT_EQ(tabel->Geselecteerd(1), 1);
 }
 
 TEST_F(TimersTest, ARunCannotStartOnAClosedPortOutsideSimulation) {

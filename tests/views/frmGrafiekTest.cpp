@@ -25,8 +25,10 @@
 #include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 class frmGrafiekTest : public SchoneOmgeving {
@@ -175,6 +177,55 @@ TEST_F(frmGrafiekTest, ClosingAGraphMakesTheMainWindowForgetSettingsCopiedFromIt
     Kindvensterkader(drie)->close();
     EXPECT_EQ(GrafiekWidget(3), nullptr);
     EXPECT_FALSE(hoofd.KopieerSetGraph);
+}
+
+TEST_F(frmGrafiekTest, TheChartsRightButtonMenuIsTheGraphMenuOfThatGraph) {
+    mdiK740 hoofd;
+    InstalleerHoofdvenster(hoofd);
+    hoofd.show();
+    frmGrafiek* twee = MaakGrafiekVenster(2, false, false);
+    frmGrafiek* vijf = MaakGrafiekVenster(5, false, false);
+    ASSERT_TRUE(twee && vijf);
+    QMenu* menu = hoofd.findChild<QMenu*>(QStringLiteral("mnuGraph"));
+    ASSERT_NE(menu, nullptr);
+    const auto item = [&hoofd](const char* naam) { return hoofd.findChild<QAction*>(QLatin1String(naam)); };
+    // Right-clicks the chart of `grafiek`; while the pop-up is open, notes its items and triggers
+    // `kies` (none: closes it).
+    struct Popup {
+        QStringList zichtbaar;
+        bool plakkenAan = false;
+    };
+    const auto rechtsklik = [&](frmGrafiek* grafiek, const char* kies) {
+        Popup p;
+        QTimer::singleShot(0, [&] {
+            QMenu* open = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_EQ(open, menu);
+            for (QAction* a : menu->actions())
+                if (a->isVisible() && !a->isSeparator()) p.zichtbaar << a->objectName();
+            p.plakkenAan = item("mnuGraphPasteSettings")->isEnabled();
+            if (kies) item(kies)->trigger();
+            menu->close();
+        });
+        QTest::mouseClick(grafiek->diagram(), Qt::RightButton, {}, QPoint(20, 20));
+        return p;
+    };
+
+    const Popup zonder = rechtsklik(vijf, "mnuGraphCopySettings");
+    EXPECT_EQ(zonder.zichtbaar, QStringList({"mnuExtraSettingsGraph", "mnuGraphCopy", "mnuGraphPrint",
+                                             "mnuGraphCopySettings", "mnuGraphPasteSettings"}));
+    EXPECT_FALSE(zonder.plakkenAan);
+    // Copy Settings took the settings of the graph that was clicked.
+    EXPECT_TRUE(hoofd.KopieerSetGraph);
+    EXPECT_EQ(hoofd.Rs, 5);
+    // Afterwards the Graph menu of the menu bar is whole again.
+    EXPECT_TRUE(item("mnuGraphNew")->isVisible());
+    for (const char* weg : {"mnuGraphCopy", "mnuGraphPrint", "mnuGraphCopySettings", "mnuGraphPasteSettings"})
+        EXPECT_FALSE(item(weg)->isVisible()) << weg;
+
+    EXPECT_TRUE(rechtsklik(twee, nullptr).plakkenAan);
+    antwoord = vbYes;
+    Kindvensterkader(vijf)->close();
+    EXPECT_FALSE(rechtsklik(twee, nullptr).plakkenAan);
 }
 
 TEST_F(frmGrafiekTest, SluitenVraagtEerstNeeMinimaliseert) {
