@@ -309,9 +309,8 @@ bool DialogCalibration1p::VerwerkStap() {
         const QString eenheid = m_meetKanaal.Unit.getrimd();
         if (m_gekozenIngang > AantalIngangen) {
             r.Temperatuur2 = HandTemperaturen[Ri][Mi][Ki];
-            BewaarModuleKalibratie(Ri, Mi, Ki, r, true);
-            WriteRecentStandards(SectieGraden, QStringLiteral("0.0"), AantalRecent);
-            m_opgeslagen = true;
+            m_opgeslagen = BewaarModuleKalibratie(Ri, Mi, Ki, r, true);
+            if (m_opgeslagen) WriteRecentStandards(SectieGraden, QStringLiteral("0.0"), AantalRecent);
         } else {
             switch (m_soort) {
             case EenpuntSoort::Geleidbaarheid:
@@ -320,8 +319,7 @@ bool DialogCalibration1p::VerwerkStap() {
                 break;
             case EenpuntSoort::Temperatuur:
                 r.Standaard1 = EenheidNaarCelsius(0.0f, eenheid);
-                BewaarModuleKalibratie(Ri, Mi, Ki, r, true);
-                m_opgeslagen = true;
+                m_opgeslagen = BewaarModuleKalibratie(Ri, Mi, Ki, r, true);
                 break;
             case EenpuntSoort::Millivolt:
                 m_opgeslagen = BewaarKalibratieK761(Ri, Mi, Ki, r, false);
@@ -595,9 +593,8 @@ void DialogCalibration1p::Bewaar() {
         r.Nulpunt = m_resultaat;
         r.Helling = 1.0f;
         r.Temperatuur1 = m_ongecorrigeerd;
-        BewaarModuleKalibratie(Ri, Mi, Ki, r, true);
-        m_opgeslagen = true;
-        WriteRecentStandards(SectieGraden, OpmaakSingle(r.Standaard1, f0), AantalRecent);
+        m_opgeslagen = BewaarModuleKalibratie(Ri, Mi, Ki, r, true);
+        if (m_opgeslagen) WriteRecentStandards(SectieGraden, OpmaakSingle(r.Standaard1, f0), AantalRecent);
         return;
     case EenpuntSoort::Geleidbaarheid:
         Racks[Ri].Modules[Mi].Temperatuur[Ki].Extra = m_meetWaarde * 10.0f;

@@ -153,11 +153,10 @@ void LaadModuleKalibratie(int rack, int module, int ingang) {
         LaadKalibratieK762(rack, module, ingang);
 }
 
-void BewaarModuleKalibratie(int rack, int module, int ingang, KalibratieRecord& record, bool temperatuur) {
-    if (rack < 1 || rack > AantalRacks || module < 1 || module > AantalModules) return;
+bool BewaarModuleKalibratie(int rack, int module, int ingang, KalibratieRecord& record, bool temperatuur) {
+    if (rack < 1 || rack > AantalRacks || module < 1 || module > AantalModules) return false;
     const QString t = type(rack, module);
-    if (t == QLatin1String("K761"))
-        BewaarKalibratieK761(rack, module, ingang, record, temperatuur);
-    else if (t == QLatin1String("K762"))
-        BewaarKalibratieK762(rack, module, ingang, record, temperatuur);
+    if (t == QLatin1String("K761")) return BewaarKalibratieK761(rack, module, ingang, record, temperatuur);
+    if (t == QLatin1String("K762")) return BewaarKalibratieK762(rack, module, ingang, record, temperatuur);
+    return false;
 }

@@ -30,5 +30,6 @@ QString ModuleNaam(int n, const QString& naam);
 // Load (or create) the calibration file of the module for input c, or all four inputs when c is 0,
 // by the module's model; another model does nothing.
 void LaadModuleKalibratie(int rack, int module, int ingang);
-// Store a calibration of the module's input by its model (see BewaarKalibratieK761).
-void BewaarModuleKalibratie(int rack, int module, int ingang, KalibratieRecord& record, bool temperatuur);
+// Store a calibration of the module's input by its model (see BewaarKalibratieK761). False when nothing
+// was stored: another model, or a file that could not be written (the user was told).
+bool BewaarModuleKalibratie(int rack, int module, int ingang, KalibratieRecord& record, bool temperatuur);

@@ -299,6 +299,23 @@ TEST_F(DialogCalibration1pTest, ATemperatureSensorOffsetIsStoredWithinTenDegrees
     EXPECT_EQ(LeesInstelling(AppNaam, "Calibration °C", "RecentStandard1", ""), "21.0");
 }
 
+// A temperature calibration whose file cannot be written is reported, is not called stored and does
+// not become a recent standard.
+TEST_F(DialogCalibration1pTest, ATemperatureCalibrationThatCannotBeStoredIsNotCalledStored) {
+    QFile blokkade(tijdelijkeMap() + QStringLiteral("/geen-map"));
+    ASSERT_TRUE(blokkade.open(QIODevice::WriteOnly));
+    blokkade.close();
+    MapKalibratie = blokkade.fileName();
+    harnas->ZetLezing(0.0f, 21.5f);
+    Na(2000, [](D& d) {
+        Typ(d, "21");
+        Klik(d, "OKButton");
+    });
+    EXPECT_FALSE(Kalibreer(5));
+    EXPECT_FALSE(harnas->meldingen.empty());
+    EXPECT_TRUE(LeesInstelling(AppNaam, "Calibration °C", "RecentStandard1", "").isEmpty());
+}
+
 // The fields limit what is typed: mV 2500 becomes 2000.0, the air pressure 1300 is shown as stored and
 // becomes 1200 on leaving the field.
 TEST_F(DialogCalibration1pTest, TheFieldsLimitWhatIsTyped) {
