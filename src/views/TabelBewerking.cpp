@@ -9,7 +9,9 @@
 #include "platform/Datum.h"
 #include "views/TabelSelectie.h"
 
+#include <algorithm>
 #include <cmath>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -33,26 +35,56 @@ bool ZonderTijd(Tabelvenster& venster, int16_t Mi, int32_t rij) {
            venster.CelTekst(Mi, rij, KolomTijd).trimmed().isEmpty();
 }
 
-// The next line from the working copy's current place whose time lies in `seconde`: the lines before
-// it are written unchanged and the line itself is read and given back. Without such a line nothing is
-// written and the place stays where it was.
-std::optional<QString> ZoekRegel(Bewerking& bewerking, qint64 seconde) {
-    const qsizetype begin = bewerking.Positie();
-    qint64 ervoor = 0;
-    bool gevonden = false;
-    while (const std::optional<QString> l = bewerking.LeesRegel()) {
-        if (SecondeVanRegel(*l) == seconde) {
-            gevonden = true;
-            break;
+// Walks the working copy once, line after line, for the lines of the selected rows. Rows and lines
+// keep the same order, and several rows may share one second (an end point written in the second of
+// the snapshot before it): a row's line is the line of its second that comes after the lines of the
+// rows before it in that second.
+class Regelzoeker {
+public:
+    explicit Regelzoeker(Bewerking& bewerking) : m_bewerking(bewerking) {}
+
+    // The line of a row in `seconde` with `ervoor` rows before it in that second: the lines before it are
+    // written unchanged, the line itself is read and given back. Without such a line nothing is written
+    // and the place stays where it was.
+    std::optional<QString> Zoek(qint64 seconde, int ervoor) {
+        const qsizetype begin = m_bewerking.Positie();
+        int overslaan = std::max(0, ervoor - m_gelezen[seconde]);
+        std::vector<std::optional<qint64>> seconden;
+        bool gevonden = false;
+        while (const std::optional<QString> l = m_bewerking.LeesRegel()) {
+            const std::optional<qint64> s = SecondeVanRegel(*l);
+            if (s == seconde && overslaan-- == 0) {
+                gevonden = true;
+                break;
+            }
+            seconden.push_back(s);
         }
-        ++ervoor;
+        m_bewerking.ZetPositie(begin);
+        if (!gevonden) return std::nullopt;
+        for (const std::optional<qint64>& s : seconden) {
+            if (s) ++m_gelezen[*s];
+            if (const std::optional<QString> l = m_bewerking.LeesRegel())
+                m_bewerking.SchrijfRegel(*l); // read just before: written with its own bytes
+        }
+        ++m_gelezen[seconde];
+        return m_bewerking.LeesRegel();
     }
-    bewerking.ZetPositie(begin);
-    if (!gevonden) return std::nullopt;
-    for (qint64 i = 0; i < ervoor; ++i)
-        if (const std::optional<QString> l = bewerking.LeesRegel())
-            bewerking.SchrijfRegel(*l); // read just before: written with its own bytes
-    return bewerking.LeesRegel();
+
+private:
+    Bewerking& m_bewerking;
+    std::map<qint64, int> m_gelezen; // lines passed so far, per second
+};
+
+// The number of rows with a time just before row r in the same second (rows without a time between
+// them do not count and do not end the run).
+int RijenErvoor(Tabelvenster& venster, int16_t Mi, int16_t rack, int32_t r, qint64 seconde) {
+    int n = 0;
+    for (int32_t q = r - 1; q >= 1; --q) {
+        if (ZonderTijd(venster, Mi, q)) continue;
+        if (HeleSeconden(TijdVanRij(rack, Mi, q)) != seconde) break;
+        ++n;
+    }
+    return n;
 }
 
 void SchrijfRest(Bewerking& bewerking) {
@@ -93,8 +125,10 @@ bool WisSelectieInBestand(int16_t rack, int16_t Mi, int32_t r1, int32_t r2, int1
     if (const std::optional<QString> kop = bewerking.LeesRegel()) {
         bewerking.SchrijfRegel(*kop); // the header
         rijen = RijenMetTijd(*venster, Mi, r1, r2);
+        Regelzoeker zoeker(bewerking);
         for (const int32_t r : rijen) {
-            std::optional<QString> regel = ZoekRegel(bewerking, HeleSeconden(TijdVanRij(rack, Mi, r)));
+            const qint64 seconde = HeleSeconden(TijdVanRij(rack, Mi, r));
+            std::optional<QString> regel = zoeker.Zoek(seconde, RijenErvoor(*venster, Mi, rack, r, seconde));
             if (!regel) continue;
             for (const int16_t c : kolommen)
                 VervangVeld(*regel, KolomInBestand(rack, Mi, BepBestandskolom(c)), QString());
@@ -119,8 +153,11 @@ bool VerwijderRijenUitBestand(int16_t rack, int16_t Mi, int32_t r1, int32_t r2) 
     if (const std::optional<QString> kop = bewerking.LeesRegel()) {
         bewerking.SchrijfRegel(*kop); // the header
         rijen = RijenMetTijd(*venster, Mi, r1, r2);
-        for (const int32_t r : rijen)
-            ZoekRegel(bewerking, HeleSeconden(TijdVanRij(rack, Mi, r))); // found: not written
+        Regelzoeker zoeker(bewerking);
+        for (const int32_t r : rijen) {
+            const qint64 seconde = HeleSeconden(TijdVanRij(rack, Mi, r));
+            zoeker.Zoek(seconde, RijenErvoor(*venster, Mi, rack, r, seconde)); // found: not written
+        }
         SchrijfRest(bewerking);
     }
     if (!EindeBewerking(bewerking, bestand)) return false;

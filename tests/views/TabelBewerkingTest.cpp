@@ -124,6 +124,27 @@ TEST_F(TabelBewerkingTest, EditsAcrossDeletedRowsKeepFileAndTablesTogether) {
     EXPECT_EQ(tabel(2).CelTekst(2, 8, 3), QStringLiteral("1.08"));
 }
 
+// An end point written in the second of the snapshot before it: its row edits its own line, never
+// the snapshot's.
+TEST_F(TabelBewerkingTest, RowsThatShareASecondEachEditTheirOwnLine) {
+    const QStringList regels = {Regel(1), Regel(2), Regel(2, QStringLiteral("Stop")), Regel(4)};
+    Schrijf(pad, Bytes(regels));
+    LeesGegevensbestand(pad);
+    ASSERT_EQ(tabel(1).CelTekst(1, 3, KolomInfo), QStringLiteral("Stop"));
+
+    // Clearing the value of input 1 of the first module (fields 3 and 4) in row 3 only.
+    Selecteer(1, 1, 3, 3, 3, 3).WissenSelectie();
+    const QString gewist = Regel(2, QStringLiteral("Stop"), {{3, ""}, {4, ""}});
+    EXPECT_EQ(Lees(nieuw()), Bytes({regels[0], regels[1], gewist, regels[3]}));
+    EXPECT_EQ(tabel(1).CelTekst(1, 2, 3), QStringLiteral("1.02"));
+
+    // Deleting row 3 takes its own line and leaves the snapshot of row 2.
+    Verwijder(1, 1, 3, 3);
+    EXPECT_EQ(Lees(nieuw()), Bytes({regels[0], regels[1], regels[3]}));
+    RijIsLeeg(3);
+    EXPECT_EQ(tabel(1).CelTekst(1, 2, 3), QStringLiteral("1.02"));
+}
+
 TEST_F(TabelBewerkingTest, TheTablesWrittenToAFileLeaveDeletedRowsOut) {
     Laad(4);
     Verwijder(1, 4, 2, 3);
