@@ -151,6 +151,37 @@ TEST_F(MenusTest, WithoutARackTheRackCommandsAreOffAndTheRackButtonSearches) {
     EXPECT_TRUE(venster->werkbalk().GrafiekMenuItem(2)->isEnabled());
 }
 
+TEST_F(MenusTest, ASearchWithRacksRegisteredWarnsFirstAndCancelKeepsTheSystem) {
+    VulVoorbeeldrack(1);
+    venster->ToonRackVenster(1);
+    ASSERT_TRUE(RackVlaggen[1].Show);
+    const QString naam = Racks[1].Modules[1].Name;
+    ASSERT_FALSE(naam.isEmpty());
+    ConfiguratieGewijzigd = false;
+
+    antwoorden = {vbCancel};
+    menus().mnuNetworkSearch->trigger();
+    ASSERT_EQ(vragen.size(), 1u);
+    EXPECT_EQ(vragen[0], (Vraag{Tekst[315], vbCritical | vbOKCancel, Tekst[314]}));
+    EXPECT_EQ(Racks[1].Modules[1].Name, naam);
+    EXPECT_EQ(Racks[1].Modules[1].Type.tekst(), QStringLiteral("K761"));
+    EXPECT_NE(RackVenster(1), nullptr);
+    EXPECT_FALSE(TerminalAangevinkt());
+    EXPECT_FALSE(ConfiguratieGewijzigd);
+
+    // OK forgets the modules, closes the rack's window and asks the racks to log on again.
+    antwoorden = {vbOK};
+    menus().mnuNetworkSearch->trigger();
+    ASSERT_EQ(vragen.size(), 2u);
+    for (int m = 1; m <= AantalModules; ++m) {
+        EXPECT_TRUE(Racks[1].Modules[m].Name.isEmpty()) << m;
+        EXPECT_EQ(Racks[1].Modules[m].Type.tekst(), QStringLiteral("    ")) << m;
+    }
+    EXPECT_FALSE(RackVlaggen[1].Show);
+    EXPECT_TRUE(TerminalAangevinkt());
+    EXPECT_TRUE(ConfiguratieGewijzigd);
+}
+
 TEST_F(MenusTest, TheEditMenuFollowsTheActiveWindowAndLoggingTurnsItAllOff) {
     VulVoorbeeldrack(1);
     ToonTabelVenster(1);
