@@ -685,12 +685,38 @@ TEST_F(MenusTest, TheTimeBaseTakesTheSelectedRowAndTheHeaderRowChangesNothing) {
     const platform::Datum basis = platform::DatumUitQDateTime(QDateTime(QDate(2026, 1, 5), QTime(9, 30)));
     EXPECT_NEAR(TijdBasis, basis, 1e-6);
 
-    // Set reference point on the header: relative time and its zero stay.
+    // Set reference point on the header: relative time and its zero stay. (The Edit menu offers the
+    // command while relative time is on.)
     grid->setCurrentIndex(QModelIndex());
+    venster->mnuEdit_Click();
+    ASSERT_TRUE(menus().mnuTimeOrigin->isEnabled());
     menus().mnuTimeOrigin->trigger();
     EXPECT_TRUE(RelatieveTijd);
     EXPECT_NEAR(TijdBasis, basis, 1e-6);
     EXPECT_TRUE(vragen.empty());
+
+    // Set reference point on a row shown in relative time: that row's time becomes the zero.
+    tabel->ZetCelTekst(m, 1, KolomDatum, QStringLiteral("+1"));
+    tabel->ZetCelTekst(m, 1, KolomTijd, QStringLiteral("+01:01:01"));
+    grid->setCurrentIndex(grid->Model().index(0, 3));
+    venster->mnuEdit_Click();
+    menus().mnuTimeOrigin->trigger();
+    const platform::Datum nieuw = basis + 1 + (3600 + 60 + 1) / 86400.0;
+    EXPECT_NEAR(TijdBasis, nieuw, 1e-6);
+    platform::Datum opgeslagen = 0;
+    ASSERT_TRUE(platform::LeesDatumTijd(
+        LeesInstelling(AppNaam, QStringLiteral("Time"), QStringLiteral("Base"), QString()), opgeslagen));
+    EXPECT_NEAR(opgeslagen, nieuw, 1e-6);
+
+    // Switched on again at a row whose cells are no dates: relative time is on, the zero unchanged.
+    menus().mnuRelatieveTijd->trigger();
+    EXPECT_FALSE(RelatieveTijd);
+    tabel->ZetCelTekst(m, 1, KolomDatum, QStringLiteral("Stop"));
+    grid->setCurrentIndex(grid->Model().index(0, 3));
+    menus().mnuRelatieveTijd->trigger();
+    EXPECT_TRUE(RelatieveTijd);
+    EXPECT_TRUE(menus().mnuRelatieveTijd->isChecked());
+    EXPECT_NEAR(TijdBasis, nieuw, 1e-6);
 }
 
 TEST_F(MenusTest, HelpOpensTheMainWindowsPageAndSystemInfoTellsWhatThePlatformReports) {
