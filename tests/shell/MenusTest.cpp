@@ -242,10 +242,24 @@ TEST_F(MenusTest, CopyNeedsASelectionOnceTheTableHoldsRows) {
     venster->ZetKopieerStatus();
     EXPECT_FALSE(knop(KnopKopieren)->isEnabled());
     EXPECT_FALSE(menus().mnuEditCopy->isEnabled());
+    // Opening the Edit menu does not offer Copy either while nothing is selected.
+    venster->mnuEdit_Click();
+    EXPECT_FALSE(menus().mnuEditCopy->isEnabled());
+    EXPECT_TRUE(menus().mnuEditInfo->isEnabled());
     tabel->MSHFlexGrid[static_cast<size_t>(tabel->GekozenModule())]->ZetSelectie({1, 3, 1, 4});
     venster->ZetKopieerStatus();
     EXPECT_TRUE(knop(KnopKopieren)->isEnabled());
     EXPECT_TRUE(menus().mnuEditCopy->isEnabled());
+    venster->mnuEdit_Click();
+    EXPECT_TRUE(menus().mnuEditCopy->isEnabled());
+
+    // A rack window has nothing to copy, also while a table window is open beside it.
+    venster->ToonRackVenster(1);
+    Activeer(dynamic_cast<QWidget*>(RackVenster(1)));
+    ASSERT_EQ(venster->ActiefVenster(), dynamic_cast<QWidget*>(RackVenster(1)));
+    venster->mnuEdit_Click();
+    EXPECT_FALSE(menus().mnuEditCopy->isEnabled());
+    EXPECT_FALSE(knop(KnopKopieren)->isEnabled());
 }
 
 TEST_F(MenusTest, MeasureOffGreysTheIndicatorsAndOnBlanksTheValuesAndRestartsTheRecorders) {
