@@ -135,9 +135,10 @@ TEST_F(HoofdvensterTest, TheSplashGoesOnAClickOnItsTextsOrPictureOrAKeyAndIsDrag
         QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(2, 2));
         EXPECT_TRUE(splash.isVisible()) << w->objectName().toStdString();
     }
-    for (QWidget* w : {splash.ImgFoto, static_cast<QWidget*>(splash.lblCompanyProduct),
-                       static_cast<QWidget*>(splash.lblCopyright), static_cast<QWidget*>(splash.lblProductName),
-                       static_cast<QWidget*>(splash.lblVersion)}) {
+    for (QWidget* w :
+         {splash.ImgFoto, static_cast<QWidget*>(splash.lblCompanyProduct),
+          static_cast<QWidget*>(splash.lblCopyright), static_cast<QWidget*>(splash.lblProductName),
+          static_cast<QWidget*>(splash.lblVersion)}) {
         toon();
         QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(2, 2));
         EXPECT_FALSE(splash.isVisible());
@@ -150,8 +151,8 @@ TEST_F(HoofdvensterTest, TheSplashGoesOnAClickOnItsTextsOrPictureOrAKeyAndIsDrag
     toon();
     const QPoint voor = splash.pos();
     QTest::mousePress(&splash, Qt::LeftButton, {}, QPoint(5, 5));
-    QMouseEvent beweging(QEvent::MouseMove, QPointF(25, 15), splash.mapToGlobal(QPointF(25, 15)), Qt::NoButton,
-                         Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent beweging(QEvent::MouseMove, QPointF(25, 15), splash.mapToGlobal(QPointF(25, 15)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&splash, &beweging);
     EXPECT_EQ(splash.pos(), voor + QPoint(20, 10));
 }
