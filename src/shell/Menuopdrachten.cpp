@@ -160,6 +160,8 @@ void mdiK740::mnuFile_Click() {
 }
 void mdiK740::mnuEdit_Click() {
     m_menus->mnuEdit_Click(Toestand());
+    // Copy is offered only when the active window has something to copy (a selection in a table).
+    if (m_menus->mnuEditCopy->isEnabled()) ZetKopieerStatus();
 }
 void mdiK740::mnuNetwork_Click() {
     m_menus->mnuNetwork_Click(Toestand());

@@ -35,6 +35,7 @@
 #include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMouseEvent>
 #include <QProcess>
 #include <QScreen>
 #include <QScrollBar>
@@ -119,6 +120,41 @@ TEST_F(HoofdvensterTest, TheStartShowsTheSplashWindowForTwoSeconds) {
     ASSERT_TRUE(Start(venster, {QStringLiteral("/alert"), QStringLiteral("/demo")}));
     ASSERT_EQ(gezien.size(), 1u);
     EXPECT_EQ(gezien[0], QStringLiteral("K740 ") + Tekst[239] + QStringLiteral(" (Pelm/Alert) (DEMO)"));
+}
+
+TEST_F(HoofdvensterTest, TheSplashGoesOnAClickOnItsTextsOrPictureOrAKeyAndIsDraggedByItsBackground) {
+    frmSplash splash;
+    const auto toon = [&] {
+        splash.show();
+        ASSERT_TRUE(splash.isVisible());
+    };
+    toon();
+    // The red company word, the date and the background keep it.
+    for (QWidget* w : {static_cast<QWidget*>(splash.Label1), static_cast<QWidget*>(splash.LblDate),
+                       static_cast<QWidget*>(&splash)}) {
+        QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(2, 2));
+        EXPECT_TRUE(splash.isVisible()) << w->objectName().toStdString();
+    }
+    for (QWidget* w :
+         {splash.ImgFoto, static_cast<QWidget*>(splash.lblCompanyProduct),
+          static_cast<QWidget*>(splash.lblCopyright), static_cast<QWidget*>(splash.lblProductName),
+          static_cast<QWidget*>(splash.lblVersion)}) {
+        toon();
+        QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(2, 2));
+        EXPECT_FALSE(splash.isVisible());
+    }
+    toon();
+    QTest::keyClick(&splash, Qt::Key_Escape);
+    EXPECT_FALSE(splash.isVisible());
+
+    // Dragging the background with the left button moves the window by the pointer's way.
+    toon();
+    const QPoint voor = splash.pos();
+    QTest::mousePress(&splash, Qt::LeftButton, {}, QPoint(5, 5));
+    QMouseEvent beweging(QEvent::MouseMove, QPointF(25, 15), splash.mapToGlobal(QPointF(25, 15)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&splash, &beweging);
+    EXPECT_EQ(splash.pos(), voor + QPoint(20, 10));
 }
 
 TEST_F(HoofdvensterTest, EveryWindowShowsTheProgramsOwnIcon) {

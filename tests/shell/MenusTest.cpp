@@ -151,6 +151,37 @@ TEST_F(MenusTest, WithoutARackTheRackCommandsAreOffAndTheRackButtonSearches) {
     EXPECT_TRUE(venster->werkbalk().GrafiekMenuItem(2)->isEnabled());
 }
 
+TEST_F(MenusTest, ASearchWithRacksRegisteredWarnsFirstAndCancelKeepsTheSystem) {
+    VulVoorbeeldrack(1);
+    venster->ToonRackVenster(1);
+    ASSERT_TRUE(RackVlaggen[1].Show);
+    const QString naam = Racks[1].Modules[1].Name;
+    ASSERT_FALSE(naam.isEmpty());
+    ConfiguratieGewijzigd = false;
+
+    antwoorden = {vbCancel};
+    menus().mnuNetworkSearch->trigger();
+    ASSERT_EQ(vragen.size(), 1u);
+    EXPECT_EQ(vragen[0], (Vraag{Tekst[315], vbCritical | vbOKCancel, Tekst[314]}));
+    EXPECT_EQ(Racks[1].Modules[1].Name, naam);
+    EXPECT_EQ(Racks[1].Modules[1].Type.tekst(), QStringLiteral("K761"));
+    EXPECT_NE(RackVenster(1), nullptr);
+    EXPECT_FALSE(TerminalAangevinkt());
+    EXPECT_FALSE(ConfiguratieGewijzigd);
+
+    // OK forgets the modules, closes the rack's window and asks the racks to log on again.
+    antwoorden = {vbOK};
+    menus().mnuNetworkSearch->trigger();
+    ASSERT_EQ(vragen.size(), 2u);
+    for (int m = 1; m <= AantalModules; ++m) {
+        EXPECT_TRUE(Racks[1].Modules[m].Name.isEmpty()) << m;
+        EXPECT_EQ(Racks[1].Modules[m].Type.tekst(), QStringLiteral("    ")) << m;
+    }
+    EXPECT_FALSE(RackVlaggen[1].Show);
+    EXPECT_TRUE(TerminalAangevinkt());
+    EXPECT_TRUE(ConfiguratieGewijzigd);
+}
+
 TEST_F(MenusTest, TheEditMenuFollowsTheActiveWindowAndLoggingTurnsItAllOff) {
     VulVoorbeeldrack(1);
     ToonTabelVenster(1);
@@ -211,10 +242,24 @@ TEST_F(MenusTest, CopyNeedsASelectionOnceTheTableHoldsRows) {
     venster->ZetKopieerStatus();
     EXPECT_FALSE(knop(KnopKopieren)->isEnabled());
     EXPECT_FALSE(menus().mnuEditCopy->isEnabled());
+    // Opening the Edit menu does not offer Copy either while nothing is selected.
+    venster->mnuEdit_Click();
+    EXPECT_FALSE(menus().mnuEditCopy->isEnabled());
+    EXPECT_TRUE(menus().mnuEditInfo->isEnabled());
     tabel->MSHFlexGrid[static_cast<size_t>(tabel->GekozenModule())]->ZetSelectie({1, 3, 1, 4});
     venster->ZetKopieerStatus();
     EXPECT_TRUE(knop(KnopKopieren)->isEnabled());
     EXPECT_TRUE(menus().mnuEditCopy->isEnabled());
+    venster->mnuEdit_Click();
+    EXPECT_TRUE(menus().mnuEditCopy->isEnabled());
+
+    // A rack window has nothing to copy, also while a table window is open beside it.
+    venster->ToonRackVenster(1);
+    Activeer(dynamic_cast<QWidget*>(RackVenster(1)));
+    ASSERT_EQ(venster->ActiefVenster(), dynamic_cast<QWidget*>(RackVenster(1)));
+    venster->mnuEdit_Click();
+    EXPECT_FALSE(menus().mnuEditCopy->isEnabled());
+    EXPECT_FALSE(knop(KnopKopieren)->isEnabled());
 }
 
 TEST_F(MenusTest, MeasureOffGreysTheIndicatorsAndOnBlanksTheValuesAndRestartsTheRecorders) {
@@ -654,12 +699,38 @@ TEST_F(MenusTest, TheTimeBaseTakesTheSelectedRowAndTheHeaderRowChangesNothing) {
     const platform::Datum basis = platform::DatumUitQDateTime(QDateTime(QDate(2026, 1, 5), QTime(9, 30)));
     EXPECT_NEAR(TijdBasis, basis, 1e-6);
 
-    // Set reference point on the header: relative time and its zero stay.
+    // Set reference point on the header: relative time and its zero stay. (The Edit menu offers the
+    // command while relative time is on.)
     grid->setCurrentIndex(QModelIndex());
+    venster->mnuEdit_Click();
+    ASSERT_TRUE(menus().mnuTimeOrigin->isEnabled());
     menus().mnuTimeOrigin->trigger();
     EXPECT_TRUE(RelatieveTijd);
     EXPECT_NEAR(TijdBasis, basis, 1e-6);
     EXPECT_TRUE(vragen.empty());
+
+    // Set reference point on a row shown in relative time: that row's time becomes the zero.
+    tabel->ZetCelTekst(m, 1, KolomDatum, QStringLiteral("+1"));
+    tabel->ZetCelTekst(m, 1, KolomTijd, QStringLiteral("+01:01:01"));
+    grid->setCurrentIndex(grid->Model().index(0, 3));
+    venster->mnuEdit_Click();
+    menus().mnuTimeOrigin->trigger();
+    const platform::Datum nieuw = basis + 1 + (3600 + 60 + 1) / 86400.0;
+    EXPECT_NEAR(TijdBasis, nieuw, 1e-6);
+    platform::Datum opgeslagen = 0;
+    ASSERT_TRUE(platform::LeesDatumTijd(
+        LeesInstelling(AppNaam, QStringLiteral("Time"), QStringLiteral("Base"), QString()), opgeslagen));
+    EXPECT_NEAR(opgeslagen, nieuw, 1e-6);
+
+    // Switched on again at a row whose cells are no dates: relative time is on, the zero unchanged.
+    menus().mnuRelatieveTijd->trigger();
+    EXPECT_FALSE(RelatieveTijd);
+    tabel->ZetCelTekst(m, 1, KolomDatum, QStringLiteral("Stop"));
+    grid->setCurrentIndex(grid->Model().index(0, 3));
+    menus().mnuRelatieveTijd->trigger();
+    EXPECT_TRUE(RelatieveTijd);
+    EXPECT_TRUE(menus().mnuRelatieveTijd->isChecked());
+    EXPECT_NEAR(TijdBasis, nieuw, 1e-6);
 }
 
 TEST_F(MenusTest, HelpOpensTheMainWindowsPageAndSystemInfoTellsWhatThePlatformReports) {
