@@ -3,9 +3,12 @@
 #include "shared/Teksten.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 
 namespace {
@@ -21,28 +24,119 @@ QString Inhoud(const QString& pad) {
     if (!f.open(QIODevice::ReadOnly)) return QString();
     return QString::fromUtf8(f.readAll());
 }
+
+// The page names of a language, sorted.
+QStringList Paginas(int taal) {
+    return QDir(HelpMap(taal)).entryList(QDir::Files, QDir::Name);
+}
+
+// The text a reader sees on a page.
+QString Platte(const QString& html) {
+    QTextDocument document;
+    document.setHtml(html);
+    return document.toPlainText().simplified();
+}
+
+// A caption as a page quotes it: without its access key and its closing colon.
+QString Opschrift(QString tekst) {
+    tekst.remove(QLatin1Char('&'));
+    tekst = tekst.simplified();
+    if (tekst.endsWith(QLatin1Char(':'))) tekst.chop(1);
+    return tekst.trimmed();
+}
 } // namespace
 
 class HelpVensterTest : public SchoneOmgeving {};
 
-TEST_F(HelpVensterTest, EveryTopicHasAPageInEveryLanguageAndItsLinksResolve) {
+TEST_F(HelpVensterTest, EveryLanguageHasTheSamePagesAllReachableFromTheMainPageWithNoBrokenLink) {
     LaadHelpPaginas();
     const char* talen[] = {"en", "fr", "nl"};
-    const QRegularExpression link(QStringLiteral("href=\"([^\"]+)\""));
-    for (int taal = 0; taal < 3; ++taal)
-        for (const QString& onderwerp : HelpOnderwerpen) {
-            const QString pad = HelpPagina(taal, onderwerp);
+    const QStringList engels = Paginas(0);
+    for (const QString& onderwerp : HelpOnderwerpen)
+        EXPECT_TRUE(engels.contains(HelpPagina(0, onderwerp).section(QLatin1Char('/'), -1)))
+            << onderwerp.toStdString();
+    const QRegularExpression link(QStringLiteral("href=\"([^\"]*)\""));
+    const QRegularExpression titel(QStringLiteral("<title>[^<]+</title>"));
+    for (int taal = 0; taal < 3; ++taal) {
+        EXPECT_EQ(Paginas(taal), engels) << talen[taal];
+        QSet<QString> bereikt{QStringLiteral("main_window.htm")};
+        QStringList teDoen{QStringLiteral("main_window.htm")};
+        while (!teDoen.isEmpty()) {
+            const QString pagina = teDoen.takeFirst();
+            const QString pad = HelpPagina(taal, pagina);
             const QString html = Inhoud(pad);
             ASSERT_FALSE(html.isEmpty()) << pad.toStdString();
             EXPECT_TRUE(html.contains(QStringLiteral("<html lang=\"%1\">").arg(QLatin1String(talen[taal]))))
                 << pad.toStdString();
             EXPECT_TRUE(html.contains(QStringLiteral("<meta charset=\"utf-8\">"))) << pad.toStdString();
+            EXPECT_TRUE(titel.match(html).hasMatch()) << pad.toStdString();
             for (auto m = link.globalMatch(html); m.hasNext();) {
-                const QString doel = m.next().captured(1);
-                EXPECT_TRUE(QFile::exists(HelpPagina(taal, doel)))
-                    << pad.toStdString() << " -> " << doel.toStdString();
+                const QString href = m.next().captured(1);
+                const QString doel = href.section(QLatin1Char('#'), 0, 0);
+                const QString anker = href.section(QLatin1Char('#'), 1);
+                const QString doelPagina = doel.isEmpty() ? pagina : doel;
+                const QString doelHtml = Inhoud(HelpPagina(taal, doelPagina));
+                EXPECT_FALSE(doelHtml.isEmpty()) << pad.toStdString() << " -> " << href.toStdString();
+                if (!anker.isEmpty()) {
+                    EXPECT_TRUE(doelHtml.contains(QStringLiteral("id=\"%1\"").arg(anker)))
+                        << pad.toStdString() << " -> " << href.toStdString();
+                }
+                if (!doelHtml.isEmpty() && !bereikt.contains(doelPagina)) {
+                    bereikt.insert(doelPagina);
+                    teDoen << doelPagina;
+                }
             }
         }
+        for (const QString& pagina : engels)
+            EXPECT_TRUE(bereikt.contains(pagina)) << talen[taal] << ": no link leads to " << pagina.toStdString();
+    }
+}
+
+// What a user reads on a window is what the page of that window names, in the same language: each page
+// holds the captions (menu items, tabs, fields, buttons) of its window from the program's text table.
+TEST_F(HelpVensterTest, EveryPageNamesTheCaptionsOfItsWindowInItsOwnLanguage) {
+    LaadHelpPaginas();
+    const std::vector<std::pair<QString, std::vector<int>>> opschriften = {
+        {HelpHoofdvenster, {101, 102, 103, 105, 114, 104, 106, 108, 109, 214, 423, 422, 445, 446, 342, 343,
+                            426, 392, 320, 112, 428, 113, 121, 157, 427, 357, 344, 429, 297, 122, 185, 435,
+                            158, 163, 179, 159, 160, 161, 162, 227, 243, 246, 266, 420, 261, 136, 137, 265,
+                            150, 151}},
+        {HelpInstellingen, {127, 138, 128, 242, 470, 134, 144, 119, 132, 133, 130, 131, 241, 471, 472, 473, 474,
+                            411, 140, 141, 227}},
+        {HelpModuleInstellingen, {430, 295, 354, 278, 279, 237, 329, 414, 369, 364, 485, 491, 287, 464, 385, 386,
+                                  387, 388, 363, 382, 359, 360, 201, 202, 273, 140, 141, 227}},
+        {HelpGrafiekInstellingen, {339, 344, 354, 436, 134, 220, 221, 222, 437, 171, 168, 174, 346, 438, 123, 124,
+                                   125, 170, 169, 172, 173, 176, 332, 333, 295, 219, 389, 353, 140, 141, 227}},
+        {HelpSysteemoverzicht, {392, 391, 386, 401, 402, 403, 405, 406, 407, 408, 409, 411, 412, 413, 106, 483,
+                                227, 140, 365, 417, 129}},
+        {HelpGLPRapport, {386, 393, 394, 395, 396, 397, 297, 296, 295, 337, 124, 125, 153, 270, 415, 390, 154,
+                          275, 294, 416, 316, 359, 360, 329, 237, 465, 277, 274, 273, 271, 310, 487, 106, 483,
+                          204, 227, 140, 366}},
+        {HelpAfdrukvenster, {355, 204, 205, 206, 223, 240, 195, 196, 197, 199, 198, 163, 348, 349, 211, 207, 208,
+                             209, 210, 350, 351, 352, 106, 141, 260, 227, 356}},
+        {QStringLiteral("rack_window.htm"), {430, 434, 122, 433, 387, 388, 432, 431, 380, 137}},
+        {QStringLiteral("system_tree.htm"), {435, 200, 320}},
+        {QStringLiteral("table_window.htm"), {122, 123, 124, 125, 126, 278, 445, 446, 214, 193, 423, 422, 342, 343}},
+        {QStringLiteral("graph_window.htm"), {357, 344, 157, 106, 110}},
+        {QStringLiteral("data_files.htm"), {134, 138, 428, 113, 261, 150, 151, 102, 103, 105, 181}},
+        {QStringLiteral("calibration.htm"), {287, 293, 292, 280, 384, 316, 317, 318, 469, 481, 371, 310, 274, 109,
+                                             305, 289}},
+        {QStringLiteral("terminal.htm"), {185, 265, 267}},
+        {QStringLiteral("factory.htm"), {431}},
+    };
+    for (int taal = 0; taal < 3; ++taal) {
+        int gekozen = taal;
+        KiesTaal(gekozen);
+        for (const auto& [onderwerp, teksten] : opschriften) {
+            const QString pad = HelpPagina(taal, onderwerp);
+            const QString tekst = Platte(Inhoud(pad));
+            ASSERT_FALSE(tekst.isEmpty()) << pad.toStdString();
+            for (int i : teksten)
+                EXPECT_TRUE(tekst.contains(Opschrift(Tekst[i])))
+                    << pad.toStdString() << " lacks text " << i << " \"" << Opschrift(Tekst[i]).toStdString()
+                    << "\"";
+        }
+    }
 }
 
 TEST_F(HelpVensterTest, ShowsTheTopicInTheLanguageOfTheTable) {
