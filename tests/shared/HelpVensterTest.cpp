@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTextBrowser>
+#include <QTest>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <gtest/gtest.h>
 
@@ -177,4 +179,59 @@ TEST_F(HelpVensterTest, ClosedByTheUserItOpensAgain) {
     ToonHelp(HelpSysteemoverzicht);
     ASSERT_EQ(HelpVensters().size(), 1);
     EXPECT_EQ(HelpVensters().first()->pagina(), ":/help/K740EN/System_overview.htm");
+}
+
+// A reader follows a link with the keyboard (Tab to the link, Enter) from the main page to the module
+// settings page, goes back with Backspace, forward again, and home to the contents; the help window speaks
+// the language of the table all the way. With K740_SCREENSHOTS set to a folder (scripts/screenshot-help) both pages are kept there as
+// pictures, help-<en|fr|nl>-main.png and help-<en|fr|nl>-module.png.
+TEST_F(HelpVensterTest, AReaderFollowsALinkToAnotherPageAndBack) {
+    const QString map = qEnvironmentVariable("K740_SCREENSHOTS");
+    const char* talen[] = {"en", "fr", "nl"};
+    for (int taal = 0; taal < 3; ++taal) {
+        int gekozen = taal;
+        KiesTaal(gekozen);
+        ToonHelp(HelpHoofdvenster);
+        ASSERT_EQ(HelpVensters().size(), 1);
+        HelpVenster* venster = HelpVensters().first();
+        venster->resize(760, 560);
+        auto* browser = venster->findChild<QTextBrowser*>();
+        ASSERT_NE(browser, nullptr);
+        const QString hoofdtitel = browser->documentTitle();
+        EXPECT_FALSE(hoofdtitel.isEmpty());
+        const auto bewaar = [&](const char* naam) {
+            if (map.isEmpty()) return;
+            const QString bestand =
+                QDir(map).filePath(QStringLiteral("help-%1-%2.png").arg(QLatin1String(talen[taal]), naam));
+            EXPECT_TRUE(venster->grab().toImage().save(bestand));
+        };
+        bewaar("main");
+
+        QApplication::setActiveWindow(venster);
+        browser->setFocus();
+        QString gevonden;
+        for (int stap = 0; stap < 100 && gevonden != QStringLiteral("ModuleSettings.htm"); ++stap) {
+            QTest::keyClick(browser, Qt::Key_Tab);
+            gevonden = browser->textCursor().charFormat().anchorHref();
+        }
+        ASSERT_EQ(gevonden, QStringLiteral("ModuleSettings.htm")) << talen[taal];
+        QTest::keyClick(browser, Qt::Key_Return);
+        EXPECT_EQ(venster->pagina().toStdString(), HelpPagina(taal, HelpModuleInstellingen).toStdString());
+        EXPECT_NE(browser->documentTitle(), hoofdtitel);
+        // The heading of the page is the module settings caption in this language.
+        EXPECT_TRUE(browser->toPlainText().startsWith(Opschrift(Tekst[430]))) << talen[taal];
+        bewaar("module");
+
+        ASSERT_TRUE(venster->Terug->isEnabled());
+        QTest::keyClick(browser, Qt::Key_Backspace);
+        EXPECT_EQ(venster->pagina().toStdString(), HelpPagina(taal, HelpHoofdvenster).toStdString());
+        ASSERT_TRUE(venster->Vooruit->isEnabled());
+        venster->Vooruit->trigger();
+        EXPECT_EQ(venster->pagina().toStdString(), HelpPagina(taal, HelpModuleInstellingen).toStdString());
+        // The contents button leads to the main page of the language shown.
+        EXPECT_EQ(venster->Inhoud->toolTip().toStdString(), Opschrift(Tekst[243]).toStdString());
+        venster->Inhoud->trigger();
+        EXPECT_EQ(venster->pagina().toStdString(), HelpPagina(taal, HelpHoofdvenster).toStdString());
+        SluitHelp();
+    }
 }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QWidget>
 
+class QAction;
 class QTextBrowser;
 
 class HelpVenster : public QWidget {
@@ -14,6 +15,12 @@ public:
     void toonPagina(const QString& pad);
     // The resource path of the page shown.
     QString pagina() const;
+
+    // The reader's way through the pages: back (Alt+Left, Backspace), forward (Alt+Right) and the
+    // main page of the language shown (Alt+Home), on a small toolbar above the page.
+    QAction* Terug = nullptr;
+    QAction* Vooruit = nullptr;
+    QAction* Inhoud = nullptr;
 
 private:
     QTextBrowser* m_browser;
