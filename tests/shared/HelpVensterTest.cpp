@@ -3,6 +3,7 @@
 #include "shared/Teksten.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -11,6 +12,8 @@
 #include <QTest>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace {
@@ -234,4 +237,31 @@ TEST_F(HelpVensterTest, AReaderFollowsALinkToAnotherPageAndBack) {
         EXPECT_EQ(venster->pagina().toStdString(), HelpPagina(taal, HelpHoofdvenster).toStdString());
         SluitHelp();
     }
+}
+
+// The print dialog waits as a modal dialog, which blocks every window that is not one of its own. Help
+// asked from it comes up as a window of the dialog, so that it can be read and used while the dialog
+// waits; when the dialog is done the help window stands on its own again and outlives the dialog.
+TEST_F(HelpVensterTest, HelpAskedFromAWaitingDialogCanBeReadWhileItWaits) {
+    ToonHelp(HelpHoofdvenster);
+    auto dialoog = std::make_unique<QDialog>();
+    QString getoond;
+    bool vanDeDialoog = false;
+    QTimer::singleShot(0, dialoog.get(), [&] {
+        ASSERT_EQ(QApplication::activeModalWidget(), dialoog.get());
+        ToonHelp(HelpAfdrukvenster);
+        ASSERT_EQ(HelpVensters().size(), 1);
+        HelpVenster* venster = HelpVensters().first();
+        getoond = venster->pagina();
+        vanDeDialoog = venster->isVisible() && venster->windowHandle() &&
+                       dialoog->windowHandle()->isAncestorOf(venster->windowHandle(), QWindow::IncludeTransients);
+        dialoog->reject();
+    });
+    dialoog->exec();
+    EXPECT_EQ(getoond.toStdString(), HelpPagina(HelpAfdrukvenster).toStdString());
+    EXPECT_TRUE(vanDeDialoog);
+    dialoog.reset();
+    ASSERT_EQ(HelpVensters().size(), 1);
+    EXPECT_TRUE(HelpVensters().first()->isVisible());
+    EXPECT_EQ(HelpVensters().first()->pagina().toStdString(), HelpPagina(HelpAfdrukvenster).toStdString());
 }

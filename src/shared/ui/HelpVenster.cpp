@@ -3,7 +3,8 @@
 #include "shared/Teksten.h"
 
 #include <QAction>
-#include <QCoreApplication>
+#include <QApplication>
+#include <QEvent>
 #include <QFile>
 #include <QPointer>
 #include <QStyle>
@@ -69,11 +70,30 @@ HelpVenster::HelpVenster(QWidget* parent) : QWidget(parent, Qt::Window), m_brows
     opmaak->setSpacing(0);
     opmaak->addWidget(balk);
     opmaak->addWidget(m_browser);
+    // The keys (arrows, Page Down, Tab to the next link) work on the page.
+    setFocusProxy(m_browser);
+    m_browser->setFocus();
     resize(640, 480);
 }
 
 void HelpVenster::toonPagina(const QString& pad) {
     m_browser->setSource(BronUrl(pad));
+}
+
+void HelpVenster::HoortBij(QWidget* dialoog) {
+    if (dialoog == this || dialoog == parentWidget()) return;
+    if (QWidget* oud = parentWidget()) oud->removeEventFilter(this);
+    const QRect plaats = geometry();
+    const bool zichtbaar = isVisible();
+    setParent(dialoog, Qt::Window);
+    setGeometry(plaats);
+    if (dialoog) dialoog->installEventFilter(this);
+    if (zichtbaar) show();
+}
+
+bool HelpVenster::eventFilter(QObject* object, QEvent* gebeurtenis) {
+    if (object == parentWidget() && gebeurtenis->type() == QEvent::Hide) HoortBij(nullptr);
+    return QWidget::eventFilter(object, gebeurtenis);
 }
 
 QString HelpVenster::pagina() const {
@@ -91,6 +111,8 @@ void ToonHelp(const QString& onderwerp) {
         venster->setAttribute(Qt::WA_DeleteOnClose);
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, venster, [] { SluitHelp(); });
     }
+    // Help asked from a dialog that holds the program (the print dialog) is read while it waits.
+    venster->HoortBij(QApplication::activeModalWidget());
     QString titel = Tekst[227];
     titel.remove(QLatin1Char('&'));
     venster->setWindowTitle(QStringLiteral("K740 - ") + titel);

@@ -22,6 +22,14 @@ public:
     QAction* Vooruit = nullptr;
     QAction* Inhoud = nullptr;
 
+    // A modal dialog blocks every window but its own: while `dialoog` waits the help window is one of
+    // its windows, so that help asked from it can be read; when the dialog goes away (or for nullptr)
+    // the help window stands on its own again, where and as it was.
+    void HoortBij(QWidget* dialoog);
+
+protected:
+    bool eventFilter(QObject* object, QEvent* gebeurtenis) override;
+
 private:
     QTextBrowser* m_browser;
 };
