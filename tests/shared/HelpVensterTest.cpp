@@ -8,8 +8,8 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
-#include <QTextBrowser>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
@@ -93,7 +93,8 @@ TEST_F(HelpVensterTest, EveryLanguageHasTheSamePagesAllReachableFromTheMainPageW
             }
         }
         for (const QString& pagina : engels)
-            EXPECT_TRUE(bereikt.contains(pagina)) << talen[taal] << ": no link leads to " << pagina.toStdString();
+            EXPECT_TRUE(bereikt.contains(pagina))
+                << talen[taal] << ": no link leads to " << pagina.toStdString();
     }
 }
 
@@ -102,30 +103,32 @@ TEST_F(HelpVensterTest, EveryLanguageHasTheSamePagesAllReachableFromTheMainPageW
 TEST_F(HelpVensterTest, EveryPageNamesTheCaptionsOfItsWindowInItsOwnLanguage) {
     LaadHelpPaginas();
     const std::vector<std::pair<QString, std::vector<int>>> opschriften = {
-        {HelpHoofdvenster, {101, 102, 103, 105, 114, 104, 106, 108, 109, 214, 423, 422, 445, 446, 342, 343,
-                            426, 392, 320, 112, 428, 113, 121, 157, 427, 357, 344, 429, 297, 122, 185, 435,
-                            158, 163, 179, 159, 160, 161, 162, 227, 243, 246, 266, 420, 261, 136, 137, 265,
-                            150, 151}},
-        {HelpInstellingen, {127, 138, 128, 242, 470, 134, 144, 119, 132, 133, 130, 131, 241, 471, 472, 473, 474,
-                            411, 140, 141, 227}},
-        {HelpModuleInstellingen, {430, 295, 354, 278, 279, 237, 329, 414, 369, 364, 485, 491, 287, 464, 385, 386,
-                                  387, 388, 363, 382, 359, 360, 201, 202, 273, 140, 141, 227}},
-        {HelpGrafiekInstellingen, {339, 344, 354, 436, 134, 220, 221, 222, 437, 171, 168, 174, 346, 438, 123, 124,
-                                   125, 170, 169, 172, 173, 176, 332, 333, 295, 219, 389, 353, 140, 141, 227}},
-        {HelpSysteemoverzicht, {392, 391, 386, 401, 402, 403, 405, 406, 407, 408, 409, 411, 412, 413, 106, 483,
-                                227, 140, 365, 417, 129}},
-        {HelpGLPRapport, {386, 393, 394, 395, 396, 397, 297, 296, 295, 337, 124, 125, 153, 270, 415, 390, 154,
-                          275, 294, 416, 316, 359, 360, 329, 237, 465, 277, 274, 273, 271, 310, 487, 106, 483,
-                          204, 227, 140, 366}},
-        {HelpAfdrukvenster, {355, 204, 205, 206, 223, 240, 195, 196, 197, 199, 198, 163, 348, 349, 211, 207, 208,
-                             209, 210, 350, 351, 352, 106, 141, 260, 227, 356}},
+        {HelpHoofdvenster,
+         {101, 102, 103, 105, 114, 104, 106, 108, 109, 214, 423, 422, 445, 446, 342, 343, 426,
+          392, 320, 112, 428, 113, 121, 157, 427, 357, 344, 429, 297, 122, 185, 435, 158, 163,
+          179, 159, 160, 161, 162, 227, 243, 246, 266, 420, 261, 136, 137, 265, 150, 151}},
+        {HelpInstellingen, {127, 138, 128, 242, 470, 134, 144, 119, 132, 133, 130,
+                            131, 241, 471, 472, 473, 474, 411, 140, 141, 227}},
+        {HelpModuleInstellingen, {430, 295, 354, 278, 279, 237, 329, 414, 369, 364, 485, 491, 287, 464,
+                                  385, 386, 387, 388, 363, 382, 359, 360, 201, 202, 273, 140, 141, 227}},
+        {HelpGrafiekInstellingen,
+         {339, 344, 354, 436, 134, 220, 221, 222, 437, 171, 168, 174, 346, 438, 123, 124,
+          125, 170, 169, 172, 173, 176, 332, 333, 295, 219, 389, 353, 140, 141, 227}},
+        {HelpSysteemoverzicht, {392, 391, 386, 401, 402, 403, 405, 406, 407, 408, 409,
+                                411, 412, 413, 106, 483, 227, 140, 365, 417, 129}},
+        {HelpGLPRapport,
+         {386, 393, 394, 395, 396, 397, 297, 296, 295, 337, 124, 125, 153, 270, 415, 390, 154, 275, 294,
+          416, 316, 359, 360, 329, 237, 465, 277, 274, 273, 271, 310, 487, 106, 483, 204, 227, 140, 366}},
+        {HelpAfdrukvenster, {355, 204, 205, 206, 223, 240, 195, 196, 197, 199, 198, 163, 348, 349,
+                             211, 207, 208, 209, 210, 350, 351, 352, 106, 141, 260, 227, 356}},
         {QStringLiteral("rack_window.htm"), {430, 434, 122, 433, 387, 388, 432, 431, 380, 137}},
         {QStringLiteral("system_tree.htm"), {435, 200, 320}},
-        {QStringLiteral("table_window.htm"), {122, 123, 124, 125, 126, 278, 445, 446, 214, 193, 423, 422, 342, 343}},
+        {QStringLiteral("table_window.htm"),
+         {122, 123, 124, 125, 126, 278, 445, 446, 214, 193, 423, 422, 342, 343}},
         {QStringLiteral("graph_window.htm"), {357, 344, 157, 106, 110}},
         {QStringLiteral("data_files.htm"), {134, 138, 428, 113, 261, 150, 151, 102, 103, 105, 181}},
-        {QStringLiteral("calibration.htm"), {287, 293, 292, 280, 384, 316, 317, 318, 469, 481, 371, 310, 274, 109,
-                                             305, 289}},
+        {QStringLiteral("calibration.htm"),
+         {287, 293, 292, 280, 384, 316, 317, 318, 469, 481, 371, 310, 274, 109, 305, 289}},
         {QStringLiteral("terminal.htm"), {185, 265, 267}},
         {QStringLiteral("factory.htm"), {431}},
     };
@@ -186,8 +189,8 @@ TEST_F(HelpVensterTest, ClosedByTheUserItOpensAgain) {
 
 // A reader follows a link with the keyboard (Tab to the link, Enter) from the main page to the module
 // settings page, goes back with Backspace, forward again, and home to the contents; the help window speaks
-// the language of the table all the way. With K740_SCREENSHOTS set to a folder (scripts/screenshot-help) both pages are kept there as
-// pictures, help-<en|fr|nl>-main.png and help-<en|fr|nl>-module.png.
+// the language of the table all the way. With K740_SCREENSHOTS set to a folder (scripts/screenshot-help) both
+// pages are kept there as pictures, help-<en|fr|nl>-main.png and help-<en|fr|nl>-module.png.
 TEST_F(HelpVensterTest, AReaderFollowsALinkToAnotherPageAndBack) {
     const QString map = qEnvironmentVariable("K740_SCREENSHOTS");
     const char* talen[] = {"en", "fr", "nl"};
@@ -253,8 +256,9 @@ TEST_F(HelpVensterTest, HelpAskedFromAWaitingDialogCanBeReadWhileItWaits) {
         ASSERT_EQ(HelpVensters().size(), 1);
         HelpVenster* venster = HelpVensters().first();
         getoond = venster->pagina();
-        vanDeDialoog = venster->isVisible() && venster->windowHandle() &&
-                       dialoog->windowHandle()->isAncestorOf(venster->windowHandle(), QWindow::IncludeTransients);
+        vanDeDialoog =
+            venster->isVisible() && venster->windowHandle() &&
+            dialoog->windowHandle()->isAncestorOf(venster->windowHandle(), QWindow::IncludeTransients);
         dialoog->reject();
     });
     dialoog->exec();
