@@ -2,10 +2,14 @@
 
 #include "shared/Teksten.h"
 
-#include <QCoreApplication>
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
 #include <QFile>
 #include <QPointer>
+#include <QStyle>
 #include <QTextBrowser>
+#include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -34,14 +38,62 @@ HelpVenster::HelpVenster(QWidget* parent) : QWidget(parent, Qt::Window), m_brows
     m_browser->setObjectName(QStringLiteral("HelpTekst"));
     m_browser->setOpenLinks(true);
     m_browser->setOpenExternalLinks(false);
+    m_browser->document()->setDocumentMargin(10);
+
+    auto* balk = new QToolBar(this);
+    balk->setObjectName(QStringLiteral("HelpBalk"));
+    balk->setIconSize(QSize(16, 16));
+    Terug = balk->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QString(), m_browser,
+                            &QTextBrowser::backward);
+    Terug->setObjectName(QStringLiteral("HelpTerug"));
+    Terug->setShortcuts({QKeySequence::Back, QKeySequence(Qt::Key_Backspace)});
+    Terug->setEnabled(false);
+    Vooruit = balk->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QString(), m_browser,
+                              &QTextBrowser::forward);
+    Vooruit->setObjectName(QStringLiteral("HelpVooruit"));
+    Vooruit->setShortcut(QKeySequence::Forward);
+    Vooruit->setEnabled(false);
+    Inhoud = balk->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QString(), this, [this] {
+        // The main page in the language of the page shown.
+        const QString map = pagina().section(QLatin1Char('/'), 0, -2);
+        toonPagina(map + QLatin1Char('/') + HelpPagina(HelpHoofdvenster).section(QLatin1Char('/'), -1));
+    });
+    Inhoud->setObjectName(QStringLiteral("HelpInhoud"));
+    Inhoud->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Home));
+    for (QAction* a : {Terug, Vooruit, Inhoud})
+        a->setShortcutContext(Qt::WindowShortcut);
+    connect(m_browser, &QTextBrowser::backwardAvailable, Terug, &QAction::setEnabled);
+    connect(m_browser, &QTextBrowser::forwardAvailable, Vooruit, &QAction::setEnabled);
+
     auto* opmaak = new QVBoxLayout(this);
     opmaak->setContentsMargins(0, 0, 0, 0);
+    opmaak->setSpacing(0);
+    opmaak->addWidget(balk);
     opmaak->addWidget(m_browser);
+    // The keys (arrows, Page Down, Tab to the next link) work on the page.
+    setFocusProxy(m_browser);
+    m_browser->setFocus();
     resize(640, 480);
 }
 
 void HelpVenster::toonPagina(const QString& pad) {
     m_browser->setSource(BronUrl(pad));
+}
+
+void HelpVenster::HoortBij(QWidget* dialoog) {
+    if (dialoog == this || dialoog == parentWidget()) return;
+    if (QWidget* oud = parentWidget()) oud->removeEventFilter(this);
+    const QRect plaats = geometry();
+    const bool zichtbaar = isVisible();
+    setParent(dialoog, Qt::Window);
+    setGeometry(plaats);
+    if (dialoog) dialoog->installEventFilter(this);
+    if (zichtbaar) show();
+}
+
+bool HelpVenster::eventFilter(QObject* object, QEvent* gebeurtenis) {
+    if (object == parentWidget() && gebeurtenis->type() == QEvent::Hide) HoortBij(nullptr);
+    return QWidget::eventFilter(object, gebeurtenis);
 }
 
 QString HelpVenster::pagina() const {
@@ -59,9 +111,13 @@ void ToonHelp(const QString& onderwerp) {
         venster->setAttribute(Qt::WA_DeleteOnClose);
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, venster, [] { SluitHelp(); });
     }
+    // Help asked from a dialog that holds the program (the print dialog) is read while it waits.
+    venster->HoortBij(QApplication::activeModalWidget());
     QString titel = Tekst[227];
     titel.remove(QLatin1Char('&'));
     venster->setWindowTitle(QStringLiteral("K740 - ") + titel);
+    QString inhoud = Tekst[243];
+    venster->Inhoud->setToolTip(inhoud.remove(QLatin1Char('&')));
     venster->toonPagina(pad);
     venster->showNormal();
     venster->raise();

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QWidget>
 
+class QAction;
 class QTextBrowser;
 
 class HelpVenster : public QWidget {
@@ -14,6 +15,20 @@ public:
     void toonPagina(const QString& pad);
     // The resource path of the page shown.
     QString pagina() const;
+
+    // The reader's way through the pages: back (Alt+Left, Backspace), forward (Alt+Right) and the
+    // main page of the language shown (Alt+Home), on a small toolbar above the page.
+    QAction* Terug = nullptr;
+    QAction* Vooruit = nullptr;
+    QAction* Inhoud = nullptr;
+
+    // A modal dialog blocks every window but its own: while `dialoog` waits the help window is one of
+    // its windows, so that help asked from it can be read; when the dialog goes away (or for nullptr)
+    // the help window stands on its own again, where and as it was.
+    void HoortBij(QWidget* dialoog);
+
+protected:
+    bool eventFilter(QObject* object, QEvent* gebeurtenis) override;
 
 private:
     QTextBrowser* m_browser;
