@@ -70,7 +70,9 @@ TEST(DiagramMathsTest, KolommenVolgenDeBreedteNietHetAantalPunten) {
         w[i] = (i % 2 == 0) ? i : -i;
     w[15010] = Ontbreekt;
     std::vector<KolomPunten> k;
-    BerekenKolommen(w.data(), 30000, 1000, k);
+    std::vector<int> grenzen;
+    BerekenKolomGrenzen(30000, 1000, grenzen);
+    BerekenKolommen(w.data(), grenzen, k);
     // One entry per column, one more where the gap splits a column.
     EXPECT_EQ(k.size(), 1001u);
     EXPECT_FALSE(k.front().verbonden);
@@ -86,7 +88,8 @@ TEST(DiagramMathsTest, KolommenVolgenDeBreedteNietHetAantalPunten) {
 
     // Fewer points than columns: every point its own column.
     const double weinig[] = {1, Ontbreekt, 3, 4};
-    BerekenKolommen(weinig, 4, 400, k);
+    BerekenKolomGrenzen(4, 400, grenzen);
+    BerekenKolommen(weinig, grenzen, k);
     ASSERT_EQ(k.size(), 3u);
     EXPECT_EQ(k[0].kolom, 50);
     EXPECT_FALSE(k[1].verbonden);
