@@ -95,6 +95,17 @@ TEST(DiagramMathsTest, KolommenVolgenDeBreedteNietHetAantalPunten) {
     EXPECT_FALSE(k[1].verbonden);
     EXPECT_TRUE(k[2].verbonden);
     EXPECT_EQ(k[2].kolom, 350);
+
+    // Every row in the column its middle falls in, at widths and counts that do not divide.
+    for (const auto& [n, breedte] : {std::pair{30000, 909}, {99, 757}, {7, 3}, {1000, 1000}}) {
+        BerekenKolomGrenzen(n, breedte, grenzen);
+        ASSERT_EQ(grenzen.size(), static_cast<size_t>(breedte) + 1);
+        EXPECT_EQ(grenzen.front(), 0);
+        EXPECT_EQ(grenzen.back(), n);
+        for (int kolom = 0; kolom < breedte; ++kolom)
+            for (int i = grenzen[kolom]; i < grenzen[kolom + 1]; ++i)
+                ASSERT_EQ(static_cast<int>(std::floor((i + 0.5) * breedte / n)), kolom) << n << " " << i;
+    }
 }
 
 TEST(DiagramMathsTest, StatistiekSlaatOntbrekendePuntenOver) {
