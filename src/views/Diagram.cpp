@@ -4,6 +4,7 @@
 
 #include <QFontMetricsF>
 #include <QImage>
+#include <QLine>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
@@ -158,17 +159,44 @@ void TekenAssen(QPainter& p, const DiagramGeometrie& g, const DiagramBeeld& b, c
     }
 }
 
-// One series: runs of connected pixel columns as polylines on whole pixels (a vertex that repeats the
-// one before is left out); a lone point as a dot.
-void TekenReeks(QPainter& p, const QRectF& plot, const Waardenas& as,
-                const std::vector<KolomPunten>& kolommen, QPolygon& lijn) {
-    const double schaal = plot.height() / (as.maximum - as.minimum);
-    const double bodem = plot.bottom();
-    // Far outside values are held a little beyond the plot (the clip cuts them), so no coordinate overflows.
-    const auto y = [&](double w) {
-        return static_cast<int>(
-            std::lround(std::clamp(bodem - (w - as.minimum) * schaal, plot.top() - 1e4, bodem + 1e4)));
-    };
+// What a redraw works in, kept from one redraw to the next so that a redraw allocates nothing: the
+// columns' bounds, each series' columns and the strokes of one series.
+struct Kladblok {
+    std::vector<int> grenzen;
+    std::array<std::vector<KolomPunten>, AantalDiagramReeksen + 1> kolommen;
+    QPolygon lijn;
+    std::vector<QLine> strepen;
+    std::vector<QPoint> punten;
+};
+
+Kladblok& KladblokVanDraad() {
+    thread_local Kladblok k;
+    return k;
+}
+
+// The whole pixel row of value w. Far outside values are held a little beyond the plot (the clip cuts
+// them), so no coordinate overflows; the offset keeps the rounded number positive, where a cast rounds
+// down.
+class PixelRij {
+public:
+    PixelRij(const QRectF& plot, const Waardenas& as)
+        : m_schaal(plot.height() / (as.maximum - as.minimum)), m_minimum(as.minimum), m_bodem(plot.bottom()),
+          m_boven(plot.top() - 1e4), m_onder(plot.bottom() + 1e4),
+          m_basis(static_cast<int>(std::floor(m_boven)) - 1) {}
+    int operator()(double w) const {
+        const double y = std::clamp(m_bodem - (w - m_minimum) * m_schaal, m_boven, m_onder);
+        return m_basis + static_cast<int>(y - m_basis + 0.5);
+    }
+
+private:
+    double m_schaal, m_minimum, m_bodem, m_boven, m_onder;
+    int m_basis;
+};
+
+// One series whose points stand apart (at most one per column): runs of connected points as polylines,
+// a lone point as a dot.
+void TekenPunten(QPainter& p, int links, const PixelRij& y, const std::vector<KolomPunten>& kolommen,
+                 QPolygon& lijn) {
     const auto teken = [&] {
         if (lijn.size() == 1)
             p.drawPoint(lijn.front());
@@ -176,26 +204,63 @@ void TekenReeks(QPainter& p, const QRectF& plot, const Waardenas& as,
             p.drawPolyline(lijn);
         lijn.clear();
     };
-    const auto voegToe = [&](int x, int yy) {
-        if (lijn.isEmpty() || lijn.back() != QPoint(x, yy)) lijn.append(QPoint(x, yy));
-    };
     lijn.clear();
-    const int links = static_cast<int>(std::floor(plot.left()));
     for (const KolomPunten& k : kolommen) {
         if (!k.verbonden) teken();
-        const int x = links + k.kolom;
-        if (k.aantal == 1) {
-            voegToe(x, y(k.eerste));
-            continue;
-        }
-        // A column of many points is its span, walked from the end nearest to the line so far.
-        int laag = y(k.laagste), hoog = y(k.hoogste);
-        const int vorige = lijn.isEmpty() ? y(k.eerste) : lijn.back().y();
-        if (std::abs(vorige - hoog) < std::abs(vorige - laag)) std::swap(laag, hoog);
-        voegToe(x, laag);
-        voegToe(x, hoog);
+        lijn.append(QPoint(links + k.kolom, y(k.eerste)));
     }
     teken();
+}
+
+// One series where points crowd, a stroke per pixel column: upright over the column's lowest and highest
+// point and the end of the line in the column before it, which joins the two as a line between them
+// would. A line to a column further on is a stroke from the end of the line so far; connected columns of
+// one pixel at one height are one level stroke, a lone pixel a dot. A missing point breaks the line.
+void TekenKolommen(QPainter& p, int links, const PixelRij& y, const std::vector<KolomPunten>& kolommen,
+                   Kladblok& k) {
+    // At most a connecting and an upright stroke per column and one level stroke more; a dot per column.
+    const size_t nodig = 2 * kolommen.size() + 1;
+    if (k.strepen.size() < nodig) k.strepen.resize(nodig);
+    if (k.punten.size() < nodig) k.punten.resize(nodig);
+    QLine* streep = k.strepen.data();
+    QPoint* punt = k.punten.data();
+    int vorigeX = 0, vorigeY = 0;             // the end of the line so far
+    int vlakVan = 0, vlakTot = -1, vlakY = 0; // a level stroke from column vlakVan to vlakTot
+    const auto sluitVlak = [&] {
+        if (vlakTot == vlakVan)
+            *punt++ = QPoint(vlakVan, vlakY);
+        else if (vlakTot > vlakVan)
+            *streep++ = QLine(vlakVan, vlakY, vlakTot, vlakY);
+        vlakTot = vlakVan - 1;
+    };
+    for (const KolomPunten& c : kolommen) {
+        const int x = links + c.kolom;
+        int boven = y(c.hoogste), onder = y(c.laagste);
+        const bool naast = c.verbonden && x == vorigeX + 1;
+        if (naast) {
+            boven = std::min(boven, vorigeY);
+            onder = std::max(onder, vorigeY);
+        } else if (c.verbonden) {
+            *streep++ = QLine(vorigeX, vorigeY, x, y(c.eerste));
+        }
+        if (boven == onder) {
+            if (!(naast && vlakTot == x - 1 && vlakY == boven)) {
+                sluitVlak();
+                vlakVan = x;
+                vlakY = boven;
+            }
+            vlakTot = x;
+        } else {
+            sluitVlak();
+            *streep++ = QLine(x, boven, x, onder);
+        }
+        vorigeX = x;
+        vorigeY = y(c.laatste);
+    }
+    sluitVlak();
+    if (streep != k.strepen.data())
+        p.drawLines(k.strepen.data(), static_cast<int>(streep - k.strepen.data()));
+    if (punt != k.punten.data()) p.drawPoints(k.punten.data(), static_cast<int>(punt - k.punten.data()));
 }
 
 void TekenLegende(QPainter& p, const QRectF& vak, const DiagramBeeld& b, const QFontMetricsF& fm) {
@@ -237,14 +302,16 @@ void TekenDiagram(QPainter& p, const QRectF& gebied, const DiagramBeeld& b) {
     DiagramGeometrie g;
     g.indeling = IndelingVan(gebied, b, fm);
     const QRectF& plot = g.indeling.plot;
-    std::array<std::vector<KolomPunten>, AantalDiagramReeksen + 1> kolommen;
+    Kladblok& k = KladblokVanDraad();
+    BerekenKolomGrenzen(rijen, KolomBreedte(plot), k.grenzen);
     double laag = std::numeric_limits<double>::infinity(), hoog = -laag;
     for (int s = 1; s <= AantalDiagramReeksen; ++s) {
+        k.kolommen[s].clear();
         if (!Getoond(b, s)) continue;
-        BerekenKolommen(b.raster->Reeks(s), rijen, KolomBreedte(plot), kolommen[s]);
-        for (const KolomPunten& k : kolommen[s]) {
-            laag = std::min(laag, k.laagste);
-            hoog = std::max(hoog, k.hoogste);
+        BerekenKolommen(b.raster->Reeks(s), k.grenzen, k.kolommen[s]);
+        for (const KolomPunten& c : k.kolommen[s]) {
+            laag = std::min(laag, c.laagste);
+            hoog = std::max(hoog, c.hoogste);
         }
     }
     g.as = AsVan(b, b.automatisch ? laag : 0, b.automatisch ? hoog : 0);
@@ -253,8 +320,8 @@ void TekenDiagram(QPainter& p, const QRectF& gebied, const DiagramBeeld& b) {
 
     p.save();
     p.setClipRect(plot.adjusted(-1, -1, 1, 1));
-    QPolygon lijn;
-    lijn.reserve(2 * static_cast<int>(plot.width()) + 8);
+    const PixelRij pixelY(plot, g.as);
+    const int links = static_cast<int>(std::floor(plot.left()));
     // A wide pen while the points stand apart; a hairline where they crowd (it is drawn much faster).
     const bool dik = rijen * 2 <= plot.width();
     // Alarm lines below the curves, curves in reverse order so that curve 1 lies on top.
@@ -263,7 +330,10 @@ void TekenDiagram(QPainter& p, const QRectF& gebied, const DiagramBeeld& b) {
         if (!Getoond(b, reeks)) continue;
         const ReeksBeeld& r = b.reeksen[reeks];
         p.setPen(QPen(Kleur(r.kleur), dik ? 2 : b.dunnePen));
-        TekenReeks(p, plot, g.as, kolommen[reeks], lijn);
+        if (dik)
+            TekenPunten(p, links, pixelY, k.kolommen[reeks], k.lijn);
+        else
+            TekenKolommen(p, links, pixelY, k.kolommen[reeks], k);
         if (r.statistiek != 0) {
             const Statistiek st = BerekenStatistiek(b.raster->Reeks(reeks), rijen);
             if (st.aantal > 0) {

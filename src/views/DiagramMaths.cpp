@@ -1,6 +1,11 @@
 #include "views/DiagramMaths.h"
 
 #include <algorithm>
+#include <cstdint>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 GrafiekvensterIndeling BerekenVensterIndeling(QSizeF binnen, bool recorder) {
     GrafiekvensterIndeling r;
@@ -157,53 +162,73 @@ void BerekenBereik(const double* w, int n, double& laag, double& hoog) {
 
 namespace {
 
-// The extremes of w[0..n-1] in four lanes (a missing point loses every comparison); true when no point
-// is missing (a sum of the points is NaN as soon as one of them is).
-bool BereikZonderGat(const double* w, int n, double& laag, double& hoog) {
-    double l[4] = {w[0], w[0], w[0], w[0]};
-    double h[4] = {w[0], w[0], w[0], w[0]};
-    double som[4] = {0, 0, 0, 0};
+// The extremes of w[0..n-1]; false when one of them is missing (then laag and hoog are of no use). On
+// SSE2 four values a step in two pairs of lanes, so that a comparison need not wait for the one before
+// it; one unordered compare of the two pairs tells whether either holds a missing point.
+inline bool BereikZonderGat(const double* w, int n, double& laag, double& hoog) {
+    double l = std::numeric_limits<double>::infinity(), h = -l;
+    bool gat = false;
     int i = 0;
-    for (; i + 4 <= n; i += 4)
-        for (int j = 0; j < 4; ++j) {
-            const double v = w[i + j];
-            l[j] = v < l[j] ? v : l[j];
-            h[j] = v > h[j] ? v : h[j];
-            som[j] += v * 0.0;
+#if defined(__SSE2__)
+    if (n >= 4) {
+        __m128d l0 = _mm_set1_pd(l), l1 = l0, h0 = _mm_set1_pd(h), h1 = h0, g = _mm_setzero_pd();
+        for (; i + 4 <= n; i += 4) {
+            const __m128d a = _mm_loadu_pd(w + i), b = _mm_loadu_pd(w + i + 2);
+            l0 = _mm_min_pd(l0, a);
+            l1 = _mm_min_pd(l1, b);
+            h0 = _mm_max_pd(h0, a);
+            h1 = _mm_max_pd(h1, b);
+            g = _mm_or_pd(g, _mm_cmpunord_pd(a, b));
         }
+        l0 = _mm_min_pd(l0, l1);
+        h0 = _mm_max_pd(h0, h1);
+        l = std::min(_mm_cvtsd_f64(l0), _mm_cvtsd_f64(_mm_unpackhi_pd(l0, l0)));
+        h = std::max(_mm_cvtsd_f64(h0), _mm_cvtsd_f64(_mm_unpackhi_pd(h0, h0)));
+        gat = _mm_movemask_pd(g) != 0;
+    }
+#endif
     for (; i < n; ++i) {
         const double v = w[i];
-        l[0] = v < l[0] ? v : l[0];
-        h[0] = v > h[0] ? v : h[0];
-        som[0] += v * 0.0;
+        l = v < l ? v : l;
+        h = v > h ? v : h;
+        gat |= IsOntbrekend(v);
     }
-    laag = std::min({l[0], l[1], l[2], l[3]});
-    hoog = std::max({h[0], h[1], h[2], h[3]});
-    return !IsOntbrekend(som[0] + som[1] + som[2] + som[3]);
+    laag = l;
+    hoog = h;
+    return !gat;
 }
 
 } // namespace
 
-void BerekenKolommen(const double* waarden, int n, int breedte, std::vector<KolomPunten>& uit) {
+void BerekenKolomGrenzen(int n, int breedte, std::vector<int>& grenzen) {
+    grenzen.clear();
+    if (breedte < 1) return;
+    grenzen.resize(static_cast<size_t>(breedte) + 1);
+    // Row index i lies in column k while (2i + 1) x breedte >= 2 n k: whole numbers, so that every row
+    // lands in the same column whatever the rounding of a quotient.
+    const int64_t b = breedte, tweeN = 2 * static_cast<int64_t>(std::max(n, 0));
+    for (int k = 0; k < breedte; ++k) {
+        const int64_t teller = tweeN * k - b;
+        grenzen[static_cast<size_t>(k)] = teller <= 0 ? 0 : static_cast<int>((teller + 2 * b - 1) / (2 * b));
+    }
+    grenzen.back() = std::max(n, 0);
+}
+
+void BerekenKolommen(const double* waarden, const std::vector<int>& grenzen, std::vector<KolomPunten>& uit) {
     uit.clear();
-    if (n <= 0 || breedte <= 0) return;
-    uit.reserve(std::min(n, breedte) + 16);
-    const double schaal = static_cast<double>(breedte) / n;
-    const double rijenPerKolom = static_cast<double>(n) / breedte;
+    const int breedte = static_cast<int>(grenzen.size()) - 1;
+    if (breedte < 1) return;
+    uit.reserve(static_cast<size_t>(breedte) + 16);
     bool gat = true; // a missing point (or the start) before the next point
-    int i = 0;
-    while (i < n) {
-        // Rows i..eind-1 fall in one column: the rows whose middle lies before the column's right edge.
-        const int kolom = std::min(breedte - 1, static_cast<int>((i + 0.5) * schaal));
-        int eind = kolom >= breedte - 1 ? n : static_cast<int>(std::ceil((kolom + 1) * rijenPerKolom - 0.5));
-        eind = std::clamp(eind, i + 1, n);
+    for (int kolom = 0; kolom < breedte; ++kolom) {
+        int i = grenzen[static_cast<size_t>(kolom)];
+        const int eind = grenzen[static_cast<size_t>(kolom) + 1];
+        if (i >= eind) continue;
         // Most columns hold no missing point: their extremes in one pass.
         double laag, hoog;
-        if (!IsOntbrekend(waarden[i]) && BereikZonderGat(waarden + i, eind - i, laag, hoog)) {
-            uit.push_back(KolomPunten{kolom, waarden[i], waarden[eind - 1], laag, hoog, eind - i,
-                                      !gat && !uit.empty()});
+        if (BereikZonderGat(waarden + i, eind - i, laag, hoog)) {
+            uit.push_back(KolomPunten{kolom, waarden[i], waarden[eind - 1], laag, hoog, eind - i, !gat});
             gat = false;
-            i = eind;
             continue;
         }
         while (i < eind) {
@@ -217,8 +242,7 @@ void BerekenKolommen(const double* waarden, int n, int breedte, std::vector<Kolo
             while (i < eind && !IsOntbrekend(waarden[i]))
                 ++i;
             BereikZonderGat(waarden + begin, i - begin, laag, hoog);
-            uit.push_back(KolomPunten{kolom, waarden[begin], waarden[i - 1], laag, hoog, i - begin,
-                                      !gat && !uit.empty()});
+            uit.push_back(KolomPunten{kolom, waarden[begin], waarden[i - 1], laag, hoog, i - begin, !gat});
             gat = false;
         }
     }

@@ -90,10 +90,15 @@ struct KolomPunten {
     int aantal = 0;
     bool verbonden = false;
 };
-// Gathers `n` values (row r at index r - 1) into the pixel columns 0..breedte-1 of a plot `breedte`
-// pixels wide, row r in column floor((r - 0.5) x breedte / n). The result holds at most one entry per
-// column and run of points, so its size follows the width, not n.
-void BerekenKolommen(const double* waarden, int n, int breedte, std::vector<KolomPunten>& uit);
+// The rows of `n` in the pixel columns 0..breedte-1 of a plot `breedte` pixels wide: row r (1-based)
+// lies in column floor((r - 0.5) x breedte / n). `grenzen` gets breedte + 1 entries: the first row
+// index (0-based) of column k at k, n at breedte; an empty column has the same entry as the next one.
+// Every curve of a chart shares these bounds.
+void BerekenKolomGrenzen(int n, int breedte, std::vector<int>& grenzen);
+// Gathers the values of one curve (row r at index r - 1) into the columns of `grenzen`. The result holds
+// at most one entry per column and run of points, so its size follows the width, not the number of
+// points; `uit` is refilled and keeps its capacity.
+void BerekenKolommen(const double* waarden, const std::vector<int>& grenzen, std::vector<KolomPunten>& uit);
 
 // The lowest and highest of n values, missing points left out; laag stays +inf and hoog -inf when every
 // value is missing. Both are widened only.

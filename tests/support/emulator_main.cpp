@@ -2,12 +2,14 @@
 // and for the screenshots. Prints the pseudo-terminal's path on a line of its own and serves it until
 // it is ended.
 //
-//   k740-emulator [--racks N] [--modules M] [--silent R.P]... [--over-range R.P.C]... [--logon-gap MS]
-//                 [--store]
+//   k740-emulator [--racks N] [--modules M] [--silent R.P]... [--silent-after S] [--silent-for S]
+//                 [--over-range R.P.C]... [--logon-gap MS] [--store]
 //
 // Racks 1..N (default 1) hold modules at positions 1..M (default 7): a K761 at odd positions, a K762
 // at even ones, each with readings of its own and a temperature sensor on every input. --silent R.P:
-// module P of rack R never answers. --over-range R.P.C: input C of module P of rack R reads the top of
+// module P of rack R does not answer; by default never, with --silent-after S only from S seconds after
+// the start (it answers until then), with --silent-for S again after S seconds of silence, so that its
+// curves get a gap between readings. --over-range R.P.C: input C of module P of rack R reads the top of
 // the ADC, beyond the range of a mV input. --logon-gap MS: rack R answers the broadcast log-on
 // (R - 1) x MS milliseconds after rack 1. --store: the log-on records and configuration files of
 // these racks, and the pseudo-terminal as the "Serial port", are written into the settings store and
@@ -29,6 +31,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QStringList>
+#include <QTimer>
 #include <cstdio>
 #include <optional>
 #include <vector>
@@ -104,7 +107,14 @@ int main(int argc, char** argv) {
     const QCommandLineOption optBewaar(
         QStringLiteral("store"),
         QStringLiteral("Write the racks and this port into the user's settings store and documents folder."));
-    opties.addOptions({optRacks, optModules, optStil, optBereik, optGat, optBewaar});
+    const QCommandLineOption optStilNa(QStringLiteral("silent-after"),
+                                       QStringLiteral("The silent modules answer for the first S seconds."),
+                                       QStringLiteral("S"), QStringLiteral("0"));
+    const QCommandLineOption optStilDuur(
+        QStringLiteral("silent-for"),
+        QStringLiteral("The silent modules answer again after S seconds of silence (0: never)."),
+        QStringLiteral("S"), QStringLiteral("0"));
+    opties.addOptions({optRacks, optModules, optStil, optStilNa, optStilDuur, optBereik, optGat, optBewaar});
     opties.process(app);
 
     bool ok = false;
@@ -114,6 +124,10 @@ int main(int argc, char** argv) {
     if (!ok || modules < 1 || modules > AantalModules) return Fout(QStringLiteral("--modules takes 1..7"));
     const int gat = opties.value(optGat).toInt(&ok);
     if (!ok || gat < 0 || gat > 60000) return Fout(QStringLiteral("--logon-gap takes 0..60000"));
+    const int stilNa = opties.value(optStilNa).toInt(&ok);
+    if (!ok || stilNa < 0 || stilNa > 86400) return Fout(QStringLiteral("--silent-after takes 0..86400"));
+    const int stilDuur = opties.value(optStilDuur).toInt(&ok);
+    if (!ok || stilDuur < 0 || stilDuur > 86400) return Fout(QStringLiteral("--silent-for takes 0..86400"));
 
     RackEmulator emulator;
     for (int r = 1; r <= racks; ++r) {
@@ -127,11 +141,21 @@ int main(int argc, char** argv) {
             }
         }
     }
+    std::vector<int32_t> stil;
     for (const QString& tekst : opties.values(optStil)) {
         const auto plaats = Plaats(tekst, {racks, modules});
         if (!plaats) return Fout(QStringLiteral("--silent takes R.P of a placed module: ") + tekst);
-        emulator.module(PollHarnas::ModuleNummer((*plaats)[0], (*plaats)[1]))->stil = true;
+        stil.push_back(PollHarnas::ModuleNummer((*plaats)[0], (*plaats)[1]));
     }
+    const auto zetStil = [&emulator, stil](bool aan) {
+        for (const int32_t idno : stil)
+            emulator.module(idno)->stil = aan;
+    };
+    if (stilNa > 0)
+        QTimer::singleShot(stilNa * 1000, &app, [zetStil] { zetStil(true); });
+    else
+        zetStil(true);
+    if (stilDuur > 0) QTimer::singleShot((stilNa + stilDuur) * 1000, &app, [zetStil] { zetStil(false); });
     for (const QString& tekst : opties.values(optBereik)) {
         const auto plaats = Plaats(tekst, {racks, modules, AantalIngangen});
         if (!plaats) return Fout(QStringLiteral("--over-range takes R.P.C of a placed module: ") + tekst);

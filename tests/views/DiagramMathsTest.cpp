@@ -70,7 +70,9 @@ TEST(DiagramMathsTest, KolommenVolgenDeBreedteNietHetAantalPunten) {
         w[i] = (i % 2 == 0) ? i : -i;
     w[15010] = Ontbreekt;
     std::vector<KolomPunten> k;
-    BerekenKolommen(w.data(), 30000, 1000, k);
+    std::vector<int> grenzen;
+    BerekenKolomGrenzen(30000, 1000, grenzen);
+    BerekenKolommen(w.data(), grenzen, k);
     // One entry per column, one more where the gap splits a column.
     EXPECT_EQ(k.size(), 1001u);
     EXPECT_FALSE(k.front().verbonden);
@@ -86,12 +88,24 @@ TEST(DiagramMathsTest, KolommenVolgenDeBreedteNietHetAantalPunten) {
 
     // Fewer points than columns: every point its own column.
     const double weinig[] = {1, Ontbreekt, 3, 4};
-    BerekenKolommen(weinig, 4, 400, k);
+    BerekenKolomGrenzen(4, 400, grenzen);
+    BerekenKolommen(weinig, grenzen, k);
     ASSERT_EQ(k.size(), 3u);
     EXPECT_EQ(k[0].kolom, 50);
     EXPECT_FALSE(k[1].verbonden);
     EXPECT_TRUE(k[2].verbonden);
     EXPECT_EQ(k[2].kolom, 350);
+
+    // Every row in the column its middle falls in, at widths and counts that do not divide.
+    for (const auto& [n, breedte] : {std::pair{30000, 909}, {99, 757}, {7, 3}, {1000, 1000}}) {
+        BerekenKolomGrenzen(n, breedte, grenzen);
+        ASSERT_EQ(grenzen.size(), static_cast<size_t>(breedte) + 1);
+        EXPECT_EQ(grenzen.front(), 0);
+        EXPECT_EQ(grenzen.back(), n);
+        for (int kolom = 0; kolom < breedte; ++kolom)
+            for (int i = grenzen[kolom]; i < grenzen[kolom + 1]; ++i)
+                ASSERT_EQ(static_cast<int>(std::floor((i + 0.5) * breedte / n)), kolom) << n << " " << i;
+    }
 }
 
 TEST(DiagramMathsTest, StatistiekSlaatOntbrekendePuntenOver) {

@@ -319,6 +319,24 @@ TEST_F(GrafiekmodelTest, RecorderVanVijfSeconden) {
     EXPECT_TRUE(std::isnan(model.Raster().Waarde(rijen, Curve(1))));
 }
 
+TEST_F(GrafiekmodelTest, RecorderLaatEenGatZolangEenModuleOpgegevenIs) {
+    // A module that no longer answers keeps its last reading; the strip must not plot it as a new one.
+    model.Instellingen.XYrecorder = true;
+    model.Instellingen.RecorderTussentijd = 1;
+    model.HerInitialiseerGrafiek();
+    const int rijen = model.Raster().Rijen();
+    Racks[1].Modules[1].Meting[1].Waarde = 7.0f;
+    for (const int16_t opgegeven : {0, 1, 0}) {
+        Racks[1].Modules[1].GeenAntwoordTeller = opgegeven;
+        klok().verstrijk(1000);
+        model.VulGrafiekAan(AantalMetingen);
+    }
+    EXPECT_FLOAT_EQ(model.Raster().Waarde(rijen - 2, Curve(1)), 7.0f);
+    EXPECT_TRUE(std::isnan(model.Raster().Waarde(rijen - 1, Curve(1))));
+    EXPECT_TRUE(std::isnan(model.Raster().Waarde(rijen - 1, Curve(2)))); // its temperature too
+    EXPECT_FLOAT_EQ(model.Raster().Waarde(rijen, Curve(1)), 7.0f);
+}
+
 TEST_F(GrafiekmodelTest, GetallenEnCurvenWordenBegrensd) {
     GrafiekInstellingen& g = model.Instellingen;
     g.MaxGrafiekZichtbaar = 0;

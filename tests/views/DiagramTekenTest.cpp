@@ -1,0 +1,104 @@
+// The chart as painted: every point shows in its pixel column, however many share the column, and a
+// missing point leaves a gap.
+#include "views/Diagram.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int Breedte = 1000;
+constexpr int Hoogte = 600;
+
+// One red curve on a fixed axis of -100..100, nothing else.
+struct Kaart {
+    DiagramRaster raster;
+    DiagramBeeld beeld;
+    QImage beeldvlak{Breedte, Hoogte, QImage::Format_RGB32};
+    QRectF plot;
+    Waardenas as;
+
+    explicit Kaart(int punten) {
+        raster.ZetGrootte(punten);
+        std::fill_n(raster.Reeks(3), punten, 0.0);
+        beeld.raster = &raster;
+        beeld.reeksen[3].zichtbaar = true;
+        beeld.reeksen[3].kleur = 0x0000FF;
+        beeld.automatisch = false;
+        beeld.minimum = -100;
+        beeld.maximum = 100;
+    }
+    double* Curve() { return raster.Reeks(3); }
+    void Teken() {
+        beeldvlak.fill(Qt::white);
+        QPainter p(&beeldvlak);
+        TekenDiagram(p, QRectF(0, 0, Breedte, Hoogte), beeld);
+        const DiagramGeometrie g =
+            BerekenGeometrie(QRectF(0, 0, Breedte, Hoogte), beeld, QFontMetricsF(p.font()));
+        plot = g.indeling.plot;
+        as = g.as;
+    }
+    int Y(double w) const { return static_cast<int>(std::lround(YVanWaarde(plot, as, w))); }
+    // The pixel column of a row: the plot's width in whole pixels shared out among the rows.
+    int X(int rij) const {
+        const int breedte = static_cast<int>(plot.width());
+        return static_cast<int>(std::floor(plot.left())) +
+               static_cast<int>(std::floor((rij - 0.5) * breedte / raster.Rijen()));
+    }
+    // The highest and lowest red pixel of columns x - rand .. x + rand; -1 for both when they have none.
+    std::pair<int, int> Rood(int x, int rand = 0) const {
+        int boven = -1, onder = -1;
+        for (int y = 0; y < Hoogte; ++y)
+            for (int i = x - rand; i <= x + rand; ++i)
+                if (beeldvlak.pixel(i, y) == qRgb(255, 0, 0)) {
+                    if (boven < 0) boven = y;
+                    onder = y;
+                }
+        return {boven, onder};
+    }
+};
+
+} // namespace
+
+TEST(DiagramTekenTest, ElkPuntTeltInZijnKolomOokTussenDertigduizend) {
+    Kaart k(30000);
+    // Lone peaks at every place of the four-value steps and in a column's last values, up and down.
+    const int pieken[] = {4000, 8001, 12002, 16003, 20029};
+    for (const int r : pieken)
+        k.Curve()[r - 1] = r % 2 ? -90 : 90;
+    // A gap of 300 points (about eight columns).
+    for (int r = 24001; r <= 24300; ++r)
+        k.Curve()[r - 1] = Ontbreekt;
+    k.Teken();
+    for (const int r : pieken) {
+        const auto [boven, onder] = k.Rood(k.X(r), 1);
+        if (r % 2)
+            EXPECT_NEAR(onder, k.Y(-90), 1) << "row " << r;
+        else
+            EXPECT_NEAR(boven, k.Y(90), 1) << "row " << r;
+    }
+    // The columns away from the peaks stay at 0.
+    EXPECT_EQ(k.Rood(k.X(6000)), std::pair(k.Y(0), k.Y(0)));
+    // Nothing in the gap, the line on both sides of it.
+    for (int x = k.X(24040); x <= k.X(24260); ++x)
+        EXPECT_EQ(k.Rood(x).first, -1) << "column " << x;
+    EXPECT_EQ(k.Rood(k.X(24000)).first, k.Y(0));
+    EXPECT_EQ(k.Rood(k.X(24301)).first, k.Y(0));
+}
+
+TEST(DiagramTekenTest, VerspreidePuntenVerbondenBehalveOverEenGat) {
+    Kaart k(99);
+    for (int r = 1; r <= 99; ++r)
+        k.Curve()[r - 1] = r <= 50 ? -50 : 50;
+    k.Curve()[70 - 1] = Ontbreekt;
+    k.Teken();
+    // The step from row 50 to 51 is drawn as a line between the two points.
+    const int midden = (k.X(50) + k.X(51)) / 2;
+    EXPECT_NE(k.Rood(midden).first, -1);
+    // No line across the missing row 70.
+    EXPECT_EQ(k.Rood(k.X(70)).first, -1);
+    EXPECT_NE(k.Rood(k.X(69)).first, -1);
+    EXPECT_NE(k.Rood(k.X(71)).first, -1);
+}
