@@ -198,6 +198,7 @@ void LeesIdentificatienummers(int rack) {
         for (int m = 1; m <= AantalModules; ++m) {
             ModuleRecord& mod = r.Modules[m];
             mod.Present = false;
+            mod.Berekend = false;
             mod.Idno = HaalLong(antwoord, 4 * m + 4);
             mod.Name.clear();
             for (int c = 1; c <= AantalIngangen; ++c)

@@ -169,6 +169,7 @@ void BerekenModule(int r, int m) {
         VerwerkMetingK761(r, m);
     else
         VerwerkMetingK762(r, m);
+    Racks[r].Modules[m].Berekend = true;
     ToonMetingenRackvenster(r, m, false);
     if (AlarmUitgang) StuurAlarmUitgang(r, m, false);
     if (BoomZichtbaar) AanpassenMetingenTreeView(r, m);

@@ -58,6 +58,9 @@ struct ModuleRecord {
     QString LaatsteCommando;
     Datum Tijdstip = 0;
     bool Beantwoord = false;
+    // Its readings have been converted at least once since it logged on: before that its values are
+    // only the zeros of an empty record.
+    bool Berekend = false;
     int16_t AantalStappen = 0;
     int16_t AantalPogingen = 0;
     int16_t GeenAntwoordTeller = 0;

@@ -425,8 +425,10 @@ void Grafiekmodel::SchuifRecorderOp() {
         double* reeks = m_raster.Reeks(n + 2);
         std::copy(reeks + 1, reeks + rijen, reeks);
         double waarde = Ontbreekt;
-        // A module given up by the poll supervision holds only stale readings: a gap, as in the table.
-        if (Racks[c.Rg].Modules[c.Mg].Present && !ModuleOpgegeven(c.Rg, c.Mg) &&
+        // A module given up by the poll supervision holds only stale readings, and one not yet read
+        // holds none: a gap, as in the table.
+        const ModuleRecord& module = Racks[c.Rg].Modules[c.Mg];
+        if (module.Present && module.Berekend && !ModuleOpgegeven(c.Rg, c.Mg) &&
             Meting(c.Rg, c.Mg, c.Kg).Set) {
             const QString tekst =
                 temperatuur ? TemperatuurTekst(c.Rg, c.Mg, c.Kg) : MeetwaardeTekst(c.Rg, c.Mg, c.Kg);

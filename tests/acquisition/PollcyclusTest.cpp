@@ -160,13 +160,18 @@ TEST_F(PollcyclusTest, AfterTheLogOnOfAFirstStartEveryTurnBeginsWithTheStatus) {
     std::vector<std::pair<int, uint8_t>> statussen; // module and its status byte at each compute step
     harnas->bijBerekening = [&](int r, int m) { statussen.emplace_back(m, Racks[r].Modules[m].Status); };
     // Measure is pressed after the log-on (which closed the tree window that records the computes).
-    klok().planIn(2000, [] {
+    bool gelezenVoorMeten = true;
+    klok().planIn(2000, [&gelezenVoorMeten] {
+        gelezenVoorMeten = Racks[1].Modules[1].Berekend;
         BoomZichtbaar = true;
         StartMeten();
     });
     harnas->Draai(4000);
 
     ASSERT_TRUE(Racks[1].Present);
+    // Logged on but not yet read: the record's values are no readings (a recorder leaves a gap).
+    EXPECT_FALSE(gelezenVoorMeten);
+    EXPECT_TRUE(Racks[1].Modules[1].Berekend);
     for (int p : {1, 2}) {
         std::vector<uint8_t> codes;
         for (const auto& v : Verzoeken())

@@ -94,6 +94,7 @@ void VulVoorbeeldrack(int r) {
         const Module& bron = Modules[m - 1];
         ModuleRecord& module = rack.Modules[m];
         module.Present = true;
+        module.Berekend = true;
         module.Type = QString::fromLatin1(bron.type);
         module.Name = QString::fromUtf8(bron.naam);
         module.Idno = bron.idno;

@@ -337,6 +337,23 @@ TEST_F(GrafiekmodelTest, RecorderLaatEenGatZolangEenModuleOpgegevenIs) {
     EXPECT_FLOAT_EQ(model.Raster().Waarde(rijen, Curve(1)), 7.0f);
 }
 
+TEST_F(GrafiekmodelTest, RecorderLaatEenGatTotEenModuleVoorHetEerstGelezenIs) {
+    // Before the first reading of a module its record holds zeros, not a measurement.
+    model.Instellingen.XYrecorder = true;
+    model.Instellingen.RecorderTussentijd = 1;
+    model.HerInitialiseerGrafiek();
+    const int rijen = model.Raster().Rijen();
+    Racks[1].Modules[1].Berekend = false;
+    Racks[1].Modules[1].Meting[1].Waarde = 0.0f;
+    klok().verstrijk(1000);
+    model.VulGrafiekAan(AantalMetingen);
+    EXPECT_TRUE(std::isnan(model.Raster().Waarde(rijen, Curve(1))));
+    Racks[1].Modules[1].Berekend = true; // its first reply converted
+    klok().verstrijk(1000);
+    model.VulGrafiekAan(AantalMetingen);
+    EXPECT_FALSE(std::isnan(model.Raster().Waarde(rijen, Curve(1))));
+}
+
 TEST_F(GrafiekmodelTest, GetallenEnCurvenWordenBegrensd) {
     GrafiekInstellingen& g = model.Instellingen;
     g.MaxGrafiekZichtbaar = 0;
