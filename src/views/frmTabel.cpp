@@ -7,6 +7,7 @@
 #include "acquisition/vensters/Rackvenster.h"
 #include "files/Meetbestand.h"
 #include "files/RackConfiguratie.h"
+#include "files/Tijdbasis.h"
 #include "rackviews/FormEditInfo.h"
 #include "rackviews/RackvensterActies.h"
 #include "reports/formPrint.h"
@@ -317,10 +318,24 @@ void frmTabel::StelTabelIn(bool InstellenKolomBreedte) {
 }
 
 void frmTabel::StelNieuweKolomBreedteIn() {
+    // The design widths, wider where a column head or a date and time as the rows write them would be
+    // cut off in the grid's font.
+    const TijdCellen voorbeeld = TijdCellenVan(platform::MaakDatum(2026, 12, 28, 23, 58, 58));
     for (int16_t m = 1; m <= AantalModules; ++m) {
         if (!Aanwezig(m)) continue;
-        for (int c = 0; c < KolomInfo; ++c)
-            MSHFlexGrid[m]->setColumnWidth(c, TwipsNaarPixels(StandaardBreedte[static_cast<size_t>(c)]));
+        TabelGrid* grid = MSHFlexGrid[m];
+        const auto nodig = [grid](const QString& tekst) {
+            return std::max(grid->fontMetrics().horizontalAdvance(tekst),
+                            grid->horizontalHeader()->fontMetrics().horizontalAdvance(tekst)) +
+                   10;
+        };
+        for (int c = 0; c < KolomInfo; ++c) {
+            int breedte = std::max(TwipsNaarPixels(StandaardBreedte[static_cast<size_t>(c)]),
+                                   nodig(grid->Model().Cel(0, c)));
+            if (c == KolomDatum) breedte = std::max(breedte, nodig(voorbeeld.kolom1));
+            if (c == KolomTijd) breedte = std::max(breedte, nodig(voorbeeld.kolom2));
+            grid->setColumnWidth(c, breedte);
+        }
     }
 }
 

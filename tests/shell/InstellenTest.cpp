@@ -1,4 +1,5 @@
 #include "OpnameMapKeuze.h"
+#include "Opnametaal.h"
 #include "SchoneOmgeving.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/Verbinding.h"
@@ -602,7 +603,7 @@ TEST_F(TijdstipTest, CancelKeepsTheMomentAndSaysSo) {
 
 // Every tab in every language: the captions of the text table, every control shown and no caption cut
 // off; the picker likewise. With K740_SCREENSHOTS set to a folder (scripts/screenshot-instellen) the tabs
-// (in English) and the picker are also kept there as pictures.
+// (in each language) and the picker are also kept there as pictures.
 TEST_F(InstellenTest, EveryTabShowsItsCaptionsWholeInEveryLanguage) {
     const QString map = qEnvironmentVariable("K740_SCREENSHOTS");
     StartLogTijdstip = platform::MaakDatum(2026, 1, 5, 18, 0, 0);
@@ -654,9 +655,9 @@ TEST_F(InstellenTest, EveryTabShowsItsCaptionsWholeInEveryLanguage) {
                                   raster->columnWidth(k))
                             << r << "," << k << " in language " << taal;
             }
-            if (taal == 0 && !map.isEmpty()) {
-                const QString bestand = QDir(map).filePath(QStringLiteral("instellen-%1.png").arg(tab));
-                EXPECT_TRUE(v.grab().toImage().save(bestand));
+            if (!map.isEmpty()) {
+                const QString naam = QStringLiteral("instellen-%1").arg(tab);
+                EXPECT_TRUE(v.grab().toImage().save(OpnameBestand(map, naam, taal)));
             }
         }
         for (QPushButton* k : {v.OKButton, v.CancelButton, v.CommandHelp})
