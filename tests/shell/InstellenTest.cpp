@@ -636,6 +636,8 @@ TEST_F(InstellenTest, EveryTabShowsItsCaptionsWholeInEveryLanguage) {
                 const std::string naam =
                     w->objectName().toStdString() + " in language " + std::to_string(taal);
                 EXPECT_TRUE(w->isVisible()) << naam;
+                // Within its page, not cut off at the page's edge.
+                EXPECT_TRUE(blad->rect().contains(w->geometry())) << naam;
                 if (auto* l = qobject_cast<QLabel*>(w); l && l->wordWrap()) {
                     EXPECT_GE(l->height(), l->heightForWidth(l->width())) << naam;
                 } else if (auto* k = qobject_cast<QPushButton*>(w)) {
