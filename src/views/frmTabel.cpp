@@ -50,6 +50,22 @@ QString Sectie(int r) {
     return QStringLiteral("Table") + QString::number(r);
 }
 
+// The width in pixels that column c of a grid needs in its font to show its head whole, and on the
+// date and time columns a date and time as the rows write them.
+int NodigeKolomBreedte(const TabelGrid& grid, int c) {
+    const auto nodig = [&grid](const QString& tekst) {
+        return std::max(grid.fontMetrics().horizontalAdvance(tekst),
+                        grid.horizontalHeader()->fontMetrics().horizontalAdvance(tekst)) +
+               10;
+    };
+    int breedte = nodig(grid.Model().Cel(0, c));
+    if (c == KolomDatum || c == KolomTijd) {
+        const TijdCellen voorbeeld = TijdCellenVan(platform::MaakDatum(2026, 12, 28, 23, 58, 58));
+        breedte = std::max(breedte, nodig(c == KolomDatum ? voorbeeld.kolom1 : voorbeeld.kolom2));
+    }
+    return breedte;
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------------------------------
@@ -318,24 +334,13 @@ void frmTabel::StelTabelIn(bool InstellenKolomBreedte) {
 }
 
 void frmTabel::StelNieuweKolomBreedteIn() {
-    // The design widths, wider where a column head or a date and time as the rows write them would be
-    // cut off in the grid's font.
-    const TijdCellen voorbeeld = TijdCellenVan(platform::MaakDatum(2026, 12, 28, 23, 58, 58));
+    // The design widths, wider where the text would be cut off.
     for (int16_t m = 1; m <= AantalModules; ++m) {
         if (!Aanwezig(m)) continue;
-        TabelGrid* grid = MSHFlexGrid[m];
-        const auto nodig = [grid](const QString& tekst) {
-            return std::max(grid->fontMetrics().horizontalAdvance(tekst),
-                            grid->horizontalHeader()->fontMetrics().horizontalAdvance(tekst)) +
-                   10;
-        };
-        for (int c = 0; c < KolomInfo; ++c) {
-            int breedte = std::max(TwipsNaarPixels(StandaardBreedte[static_cast<size_t>(c)]),
-                                   nodig(grid->Model().Cel(0, c)));
-            if (c == KolomDatum) breedte = std::max(breedte, nodig(voorbeeld.kolom1));
-            if (c == KolomTijd) breedte = std::max(breedte, nodig(voorbeeld.kolom2));
-            grid->setColumnWidth(c, breedte);
-        }
+        for (int c = 0; c < KolomInfo; ++c)
+            MSHFlexGrid[m]->setColumnWidth(c,
+                                           std::max(TwipsNaarPixels(StandaardBreedte[static_cast<size_t>(c)]),
+                                                    NodigeKolomBreedte(*MSHFlexGrid[m], c)));
     }
 }
 
@@ -683,7 +688,13 @@ void FrmTabelHerstel::LeesLettertype(int r, int m, const QString& sectie) {
     if (TabelGrid* grid = Grid(r, m)) ::LeesLettertype(sectie, grid);
 }
 void FrmTabelHerstel::LeesKolomBreedte(int r, int m, const QString& sectie) {
-    if (TabelGrid* grid = Grid(r, m)) ::LeesKolomBreedte(sectie, grid);
+    TabelGrid* grid = Grid(r, m);
+    if (!grid) return;
+    ::LeesKolomBreedte(sectie, grid);
+    // A column the user never sized keeps its text whole; a stored width stays as the user left it.
+    for (int c = 0; c < KolomInfo; ++c)
+        if (LeesInstelling(AppNaam, sectie, QStringLiteral("Width%1").arg(c), QString()).isEmpty())
+            grid->setColumnWidth(c, std::max(grid->columnWidth(c), NodigeKolomBreedte(*grid, c)));
 }
 int FrmTabelHerstel::AantalTabs(int r) const {
     return frmTabelVan(r) ? AantalModules : 0;

@@ -2,6 +2,7 @@
 #include "acquisition/Communicatie.h"
 #include "files/Bestandsdialogen.h"
 #include "files/RackConfiguratie.h"
+#include "files/Tijdbasis.h"
 #include "platform/Datum.h"
 #include "rackviews/FormEditInfo.h"
 #include "rackviews/FormRack.h"
@@ -269,6 +270,7 @@ TEST_F(TabelvensterTest, ClosingHidesTheWindowAndKeepsItsRowsUnloadingFromCodeEn
 
 TEST_F(TabelvensterTest, FontAndColumnWidthsComeFromTheSettingsStore) {
     BewaarInstelling(AppNaam, QStringLiteral("Table1M4Colwidth"), QStringLiteral("Width3"), 1500);
+    BewaarInstelling(AppNaam, QStringLiteral("Table1M4Colwidth"), QStringLiteral("Width2"), 600);
     BewaarInstelling(AppNaam, QStringLiteral("Table1M4Font"), QStringLiteral("Fontsize"), 14);
     BewaarInstelling(AppNaam, QStringLiteral("Table1M4Font"), QStringLiteral("Fontbold"),
                      QStringLiteral("True"));
@@ -279,6 +281,11 @@ TEST_F(TabelvensterTest, FontAndColumnWidthsComeFromTheSettingsStore) {
     TabelGrid& grid = *w.MSHFlexGrid[4];
     EXPECT_EQ(grid.columnWidth(3), TwipsNaarPixels(1500));
     EXPECT_EQ(grid.columnWidth(4), TwipsNaarPixels(1000));
+    // The time column as the user narrowed it; the date column, never sized, shows a date whole in the
+    // large font.
+    EXPECT_EQ(grid.columnWidth(2), TwipsNaarPixels(600));
+    const QString datum = TijdCellenVan(platform::MaakDatum(2026, 12, 28)).kolom1;
+    EXPECT_LE(grid.fontMetrics().horizontalAdvance(datum) + 6, grid.columnWidth(1)) << datum.toStdString();
     EXPECT_EQ(grid.font().pointSizeF(), 14.0);
     EXPECT_TRUE(grid.font().bold());
     EXPECT_EQ(w.SSTab->currentIndex(), 3);
