@@ -15,7 +15,9 @@
 #include "files/Eenheidcontrole.h"
 #include "files/RackConfiguratie.h"
 #include "platform/SerielePoort.h"
+#include "rackviews/FormEditInfo.h"
 #include "rackviews/FormOptionsEC.h"
+#include "rackviews/FormOptionsOx.h"
 #include "rackviews/FormRack.h"
 #include "rackviews/RackvensterActies.h"
 #include "shared/Melding.h"
@@ -629,6 +631,16 @@ TEST_F(DialogK76xSettingsTest, RendersAK761PhInputAndAK762ConductivityInput) {
         bewaar(opties, "module-options-atc-on");
         opties.CheckATC->click();
         bewaar(opties, "module-options-atc-off");
+        FormOptionsOx zuurstof;
+        zuurstof.Laad();
+        zuurstof.show();
+        ControleerVensterteksten(zuurstof, waar + " oxygen options");
+        bewaar(zuurstof, "module-options-oxygen");
+        formEditInfo info;
+        info.Laad();
+        info.show();
+        ControleerVensterteksten(info, waar + " info text");
+        bewaar(info, "module-info");
     }
 }
 
