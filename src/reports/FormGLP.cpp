@@ -104,6 +104,19 @@ void VerbreedKolommen(Raster& r, const QTableView* v) {
     }
 }
 
+// The strip above the GLP grid shares its width among the three lists as their longest entries need it,
+// so that a narrow window cuts off as little of each as it can.
+void VerdeelLijsten(std::initializer_list<QComboBox*> lijsten) {
+    for (QComboBox* lijst : lijsten) {
+        auto* strook = qobject_cast<QBoxLayout*>(lijst->parentWidget()->layout());
+        if (!strook) continue;
+        int breedte = lijst->fontMetrics().horizontalAdvance(QStringLiteral("000000"));
+        for (int i = 0; i < lijst->count(); ++i)
+            breedte = std::max(breedte, lijst->fontMetrics().horizontalAdvance(lijst->itemText(i)));
+        strook->setStretchFactor(lijst, breedte);
+    }
+}
+
 // A button at least as wide as its caption needs.
 int KnopBreedteVan(const QPushButton* k) {
     return std::max(Px(KnopBreedte), k->sizeHint().width());
@@ -366,6 +379,7 @@ void FormGLP::ListModules_Click() {
 }
 
 void FormGLP::ListInputs_Click() {
+    VerdeelLijsten({ListRacks, ListModules, ListInputs});
     if (!VensterLaden) {
         Rnr = NummerUitLijst(ListRacks->currentText(), Tekst[297]);
         Mnr = NummerUitLijst(ListModules->currentText(), Tekst[296]);
