@@ -1,6 +1,7 @@
 #include "OpnameMapKeuze.h"
 #include "Opnametaal.h"
 #include "SchoneOmgeving.h"
+#include "TekstControle.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/Verbinding.h"
 #include "platform/GeheugenLijn.h"
@@ -603,7 +604,7 @@ TEST_F(TijdstipTest, CancelKeepsTheMomentAndSaysSo) {
 
 // Every tab in every language: the captions of the text table, every control shown and no caption cut
 // off; the picker likewise. With K740_SCREENSHOTS set to a folder (scripts/screenshot-instellen) the tabs
-// (in each language) and the picker are also kept there as pictures.
+// and the picker (each in each language) are also kept there as pictures.
 TEST_F(InstellenTest, EveryTabShowsItsCaptionsWholeInEveryLanguage) {
     const QString map = qEnvironmentVariable("K740_SCREENSHOTS");
     StartLogTijdstip = platform::MaakDatum(2026, 1, 5, 18, 0, 0);
@@ -665,20 +666,26 @@ TEST_F(InstellenTest, EveryTabShowsItsCaptionsWholeInEveryLanguage) {
         for (QPushButton* k : {v.OKButton, v.CancelButton, v.CommandHelp})
             EXPECT_GE(k->width(), k->minimumSizeHint().width()) << taal;
     }
-    InDePicker([&](DialogInputTijdstip& p) {
-        EXPECT_EQ(p.windowTitle(), "Select stop time:");
-        for (QLabel* l : {p.LabelDate, p.LabelTime}) {
-            EXPECT_TRUE(l->isVisible());
-            EXPECT_FALSE(l->text().isEmpty());
-            EXPECT_GE(l->width(), l->minimumSizeHint().width());
-        }
-        EXPECT_TRUE(p.MonthView->isVisible());
-        EXPECT_TRUE(p.DTPicker->isVisible());
-        if (!map.isEmpty()) {
-            EXPECT_TRUE(p.grab().toImage().save(QDir(map).filePath("tijdstip.png")));
-        }
-        QTest::mouseClick(p.CancelButton, Qt::LeftButton);
-    });
-    QTest::mouseClick(v.CommandStopTijdstip, Qt::LeftButton);
+    // The picker in the language chosen in the dialog.
+    for (int taal = 0; taal < 3; ++taal) {
+        ZetTaal(taal);
+        v.ComboTaal->setCurrentIndex(taal);
+        InDePicker([&](DialogInputTijdstip& p) {
+            EXPECT_EQ(p.windowTitle(), Tekst[326]);
+            for (QLabel* l : {p.LabelDate, p.LabelTime}) {
+                EXPECT_TRUE(l->isVisible());
+                EXPECT_FALSE(l->text().isEmpty());
+                EXPECT_GE(l->width(), l->minimumSizeHint().width());
+            }
+            EXPECT_TRUE(p.MonthView->isVisible());
+            EXPECT_TRUE(p.DTPicker->isVisible());
+            ControleerVensterteksten(p, "picker in language " + std::to_string(taal));
+            if (!map.isEmpty()) {
+                EXPECT_TRUE(p.grab().toImage().save(OpnameBestand(map, QStringLiteral("tijdstip"), taal)));
+            }
+            QTest::mouseClick(p.CancelButton, Qt::LeftButton);
+        });
+        QTest::mouseClick(v.CommandStopTijdstip, Qt::LeftButton);
+    }
     QTest::mouseClick(v.CancelButton, Qt::LeftButton);
 }
