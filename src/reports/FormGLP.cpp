@@ -87,6 +87,41 @@ QTableView* MaakRaster(QWidget* ouder, const char* naam) {
     return v;
 }
 
+// Widens the columns whose head or cells would be cut off in the grid's font (bold where the cell is
+// bold), so that the row heads and the dates show whole in every language.
+void VerbreedKolommen(Raster& r, const QTableView* v) {
+    QFont vet = v->font();
+    vet.setBold(true);
+    const QFontMetrics gewoon(v->font()), dik(vet), kop(v->horizontalHeader()->font());
+    for (int k = 0; k < r.AantalKolommen(); ++k) {
+        int pixels = 0;
+        for (int rij = 0; rij < r.AantalRijen(); ++rij) {
+            const QFontMetrics& fm = rij == 0 ? kop : r.CelLettertype(rij, k).vet ? dik : gewoon;
+            pixels = std::max(pixels, fm.horizontalAdvance(r.CelTekst(rij, k)));
+        }
+        const double nodig = PixelsNaarTwips(pixels + 12);
+        if (r.KolomBreedte(k) < nodig) r.ZetKolomBreedte(k, nodig);
+    }
+}
+
+// The strip above the GLP grid shares its width among the three lists as their longest entries need it,
+// so that a narrow window cuts off as little of each as it can.
+void VerdeelLijsten(std::initializer_list<QComboBox*> lijsten) {
+    for (QComboBox* lijst : lijsten) {
+        auto* strook = qobject_cast<QBoxLayout*>(lijst->parentWidget()->layout());
+        if (!strook) continue;
+        int breedte = lijst->fontMetrics().horizontalAdvance(QStringLiteral("000000"));
+        for (int i = 0; i < lijst->count(); ++i)
+            breedte = std::max(breedte, lijst->fontMetrics().horizontalAdvance(lijst->itemText(i)));
+        strook->setStretchFactor(lijst, breedte);
+    }
+}
+
+// A button at least as wide as its caption needs.
+int KnopBreedteVan(const QPushButton* k) {
+    return std::max(Px(KnopBreedte), k->sizeHint().width());
+}
+
 } // namespace
 
 GLPIndeling BerekenGLPIndeling(double breedte, double hoogte, double binnenBreedte, double binnenHoogte) {
@@ -225,17 +260,19 @@ void FormGLP::Laad() {
     kader->resize(std::max(1, Px(twips(QStringLiteral("Width"), "8500"))),
                   std::max(1, Px(twips(QStringLiteral("Height"), "5000"))));
 
-    m_configuratie.Wijzig([](Raster& r) {
+    m_configuratie.Wijzig([this](Raster& r) {
         for (int k = 0; k < r.AantalKolommen(); ++k) {
             const double b =
                 TekstNaarLong(Lees(QStringLiteral("Configuration Colwidth ") + QString::number(k),
                                    QString::number(static_cast<int>(r.KolomBreedte(k)))));
             r.ZetKolomBreedte(k, b < 0 ? 1250 : b);
         }
+        VerbreedKolommen(r, FlexGridConfiguratie);
     });
-    m_glp.Wijzig([](Raster& r) {
+    m_glp.Wijzig([this](Raster& r) {
         for (int k = 0; k < r.AantalKolommen(); ++k)
             r.ZetKolomBreedte(k, GLPKolomBreedte(k));
+        VerbreedKolommen(r, FlexGridGLP);
     });
     Form_Resize();
     SSTab->setCurrentIndex(ToonGLP ? 1 : 0);
@@ -342,6 +379,7 @@ void FormGLP::ListModules_Click() {
 }
 
 void FormGLP::ListInputs_Click() {
+    VerdeelLijsten({ListRacks, ListModules, ListInputs});
     if (!VensterLaden) {
         Rnr = NummerUitLijst(ListRacks->currentText(), Tekst[297]);
         Mnr = NummerUitLijst(ListModules->currentText(), Tekst[296]);
@@ -362,7 +400,9 @@ void FormGLP::KiesIngang(int16_t r, int16_t m, int16_t k) {
 }
 
 void FormGLP::StelGLPTabelIn() {
-    m_glp.ZetRaster(::StelGLPTabelIn(Rnr, Mnr, Knr));
+    Raster r = ::StelGLPTabelIn(Rnr, Mnr, Knr);
+    VerbreedKolommen(r, FlexGridGLP);
+    m_glp.ZetRaster(std::move(r));
 }
 
 void FormGLP::FlexGridConfiguratie_Click(int kolom) {
@@ -398,12 +438,20 @@ void FormGLP::Form_Resize() {
     }
     SSTab->setGeometry(Px(TabRand), Px(TabRand), std::max(1, Px(i.tabBreedte)), std::max(1, Px(i.tabHoogte)));
     const int boven = Px(i.knoppenBoven);
-    OKButton->setGeometry(Px(i.okLinks), boven, Px(KnopBreedte), Px(KnopHoogte));
-    CommandHelp->setGeometry(Px(i.helpLinks), boven, Px(KnopBreedte), Px(KnopHoogte));
-    CommandPrint->setGeometry(Px(PrintLinks), boven, Px(KnopBreedte), Px(KnopHoogte));
-    CommandToFile->setGeometry(Px(NaarBestandLinks), boven, Px(KnopBreedte), Px(KnopHoogte));
+    // The design places; a longer caption widens its button, OK and Help from their right edges, the
+    // others to the right with the design gaps.
+    const int ok = KnopBreedteVan(OKButton), help = KnopBreedteVan(CommandHelp);
+    const int okRechts = Px(i.okLinks + KnopBreedte);
+    OKButton->setGeometry(okRechts - ok, boven, ok, Px(KnopHoogte));
+    CommandHelp->setGeometry(okRechts - ok - Px(i.okLinks - i.helpLinks - KnopBreedte) - help, boven, help,
+                             Px(KnopHoogte));
+    int links = Px(PrintLinks);
+    CommandPrint->setGeometry(links, boven, KnopBreedteVan(CommandPrint), Px(KnopHoogte));
+    links += KnopBreedteVan(CommandPrint) + Px(NaarBestandLinks - PrintLinks - KnopBreedte);
+    CommandToFile->setGeometry(links, boven, KnopBreedteVan(CommandToFile), Px(KnopHoogte));
+    links += KnopBreedteVan(CommandToFile) + Px(AlleLinks - NaarBestandLinks - KnopBreedte);
     CheckAllChannels->adjustSize();
-    CheckAllChannels->move(Px(AlleLinks), Px(i.vinkBoven));
+    CheckAllChannels->move(links, Px(i.vinkBoven));
 }
 
 void FormGLP::OKButton_Click() {

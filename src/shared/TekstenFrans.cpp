@@ -156,7 +156,7 @@ void VulTekstenFrans() {
     Tekst[243] = QStringLiteral("&Sommaire");
     Tekst[244] = QStringLiteral("Saisie erronée!");
     Tekst[245] = QStringLiteral("Attention: ");
-    Tekst[246] = QStringLiteral("Informations &système...");
+    Tekst[246] = QStringLiteral("Informations s&ystème...");
     Tekst[247] = QStringLiteral("Les informations système ne sont pas disponibles pour le moment!");
     Tekst[248] = QStringLiteral("Lecture des paramètres");
     Tekst[249] = QStringLiteral("Tous droits réservés.");
@@ -243,7 +243,7 @@ void VulTekstenFrans() {
     Tekst[319] =
         QStringLiteral("Sélectionnez l'étalon.\r\n"
                        "Rincez l'électrode, plongez-la dans l'étalon, agitez et choisissez 'Étalonner'!");
-    Tekst[320] = QStringLiteral("&Rechercher..");
+    Tekst[320] = QStringLiteral("Re&chercher..");
     Tekst[321] = QStringLiteral("L'échelle est hors plage!");
     Tekst[322] = QStringLiteral("La constante de cellule est hors plage!");
     Tekst[323] = QStringLiteral(
@@ -394,7 +394,7 @@ void VulTekstenFrans() {
     Tekst[426] = QStringLiteral("&Système");
     Tekst[427] = QStringLiteral("&Nouveau");
     Tekst[428] = QStringLiteral("&Mesurer");
-    Tekst[429] = QStringLiteral("&Affichage");
+    Tekst[429] = QStringLiteral("Affic&hage");
     Tekst[430] = QStringLiteral("Paramètres du &module");
     Tekst[431] = QStringLiteral("Étalonnage d'&usine");
     Tekst[432] = QStringLiteral("&Toujours au premier plan");

@@ -15,7 +15,7 @@ void VulTekstenNederlands() {
     Tekst[109] = QStringLiteral("Be&werken");
     Tekst[110] = QStringLiteral("&Kopiëren");
     Tekst[111] = QStringLiteral("&Verwijderen");
-    Tekst[112] = QStringLiteral("&Gegevens");
+    Tekst[112] = QStringLiteral("G&egevens");
     Tekst[113] = QStringLiteral("&Loggen");
     Tekst[114] = QStringLiteral("&Instellingen");
     Tekst[115] = QStringLiteral("Stop");
@@ -153,7 +153,7 @@ void VulTekstenNederlands() {
     Tekst[240] = QStringLiteral("Paginahoofding");
     Tekst[241] = QStringLiteral("Kies de taal:");
     Tekst[242] = QStringLiteral("Taal");
-    Tekst[243] = QStringLiteral("&Inhoud");
+    Tekst[243] = QStringLiteral("In&houd");
     Tekst[244] = QStringLiteral("Foute invoer!");
     Tekst[245] = QStringLiteral("Waarschuwing: ");
     Tekst[246] = QStringLiteral("&Systeeminformatie...");
@@ -272,7 +272,7 @@ void VulTekstenNederlands() {
                                 "vervangen door die van 'XX' ?");
     Tekst[341] = QStringLiteral("De instellingen van grafiek 'YY'\r\n"
                                 "vervangen door die van 'XX' ?");
-    Tekst[342] = QStringLiteral("Instellingen &kopiëren");
+    Tekst[342] = QStringLiteral("Instellingen k&opiëren");
     Tekst[343] = QStringLiteral("Instellingen &vervangen");
     Tekst[344] = QStringLiteral("XY-recorder");
     Tekst[345] = QStringLiteral("Kies 'Ja' om deze grafiek te verwijderen,\r\n"

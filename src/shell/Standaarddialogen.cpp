@@ -66,6 +66,8 @@ public:
         indeling->addLayout(kleurRegel);
 
         auto* knoppen = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+        knoppen->button(QDialogButtonBox::Ok)->setText(Tekst[140]);
+        knoppen->button(QDialogButtonBox::Cancel)->setText(Tekst[141]);
         connect(knoppen, &QDialogButtonBox::accepted, this, &QDialog::accept);
         connect(knoppen, &QDialogButtonBox::rejected, this, &QDialog::reject);
         indeling->addWidget(knoppen);

@@ -466,6 +466,13 @@ void frmInstellen::LaadStringsInstellen() {
     OKButton->setText(Tekst[140]);
     CancelButton->setText(Tekst[141]);
     CommandHelp->setText(Tekst[227]);
+    // The longer texts of another language (a wrapped line more above the folders): the window grows
+    // to show every page whole.
+    if (QLayout* l = layout()) {
+        l->activate();
+        if (l->hasHeightForWidth() && l->totalHeightForWidth(width()) > height())
+            resize(width(), l->totalHeightForWidth(width()));
+    }
 }
 
 void frmInstellen::InitCboCommPoort() {

@@ -7,6 +7,7 @@
 #include "acquisition/vensters/Rackvenster.h"
 #include "files/Meetbestand.h"
 #include "files/RackConfiguratie.h"
+#include "files/Tijdbasis.h"
 #include "rackviews/FormEditInfo.h"
 #include "rackviews/RackvensterActies.h"
 #include "reports/formPrint.h"
@@ -47,6 +48,22 @@ constexpr std::array<int, KolomInfo> StandaardBreedte = {600, 1000, 1000, 800, 6
 
 QString Sectie(int r) {
     return QStringLiteral("Table") + QString::number(r);
+}
+
+// The width in pixels that column c of a grid needs in its font to show its head whole, and on the
+// date and time columns a date and time as the rows write them.
+int NodigeKolomBreedte(const TabelGrid& grid, int c) {
+    const auto nodig = [&grid](const QString& tekst) {
+        return std::max(grid.fontMetrics().horizontalAdvance(tekst),
+                        grid.horizontalHeader()->fontMetrics().horizontalAdvance(tekst)) +
+               10;
+    };
+    int breedte = nodig(grid.Model().Cel(0, c));
+    if (c == KolomDatum || c == KolomTijd) {
+        const TijdCellen voorbeeld = TijdCellenVan(platform::MaakDatum(2026, 12, 28, 23, 58, 58));
+        breedte = std::max(breedte, nodig(c == KolomDatum ? voorbeeld.kolom1 : voorbeeld.kolom2));
+    }
+    return breedte;
 }
 
 } // namespace
@@ -317,10 +334,13 @@ void frmTabel::StelTabelIn(bool InstellenKolomBreedte) {
 }
 
 void frmTabel::StelNieuweKolomBreedteIn() {
+    // The design widths, wider where the text would be cut off.
     for (int16_t m = 1; m <= AantalModules; ++m) {
         if (!Aanwezig(m)) continue;
         for (int c = 0; c < KolomInfo; ++c)
-            MSHFlexGrid[m]->setColumnWidth(c, TwipsNaarPixels(StandaardBreedte[static_cast<size_t>(c)]));
+            MSHFlexGrid[m]->setColumnWidth(c,
+                                           std::max(TwipsNaarPixels(StandaardBreedte[static_cast<size_t>(c)]),
+                                                    NodigeKolomBreedte(*MSHFlexGrid[m], c)));
     }
 }
 
@@ -668,7 +688,13 @@ void FrmTabelHerstel::LeesLettertype(int r, int m, const QString& sectie) {
     if (TabelGrid* grid = Grid(r, m)) ::LeesLettertype(sectie, grid);
 }
 void FrmTabelHerstel::LeesKolomBreedte(int r, int m, const QString& sectie) {
-    if (TabelGrid* grid = Grid(r, m)) ::LeesKolomBreedte(sectie, grid);
+    TabelGrid* grid = Grid(r, m);
+    if (!grid) return;
+    ::LeesKolomBreedte(sectie, grid);
+    // A column the user never sized keeps its text whole; a stored width stays as the user left it.
+    for (int c = 0; c < KolomInfo; ++c)
+        if (LeesInstelling(AppNaam, sectie, QStringLiteral("Width%1").arg(c), QString()).isEmpty())
+            grid->setColumnWidth(c, std::max(grid->columnWidth(c), NodigeKolomBreedte(*grid, c)));
 }
 int FrmTabelHerstel::AantalTabs(int r) const {
     return frmTabelVan(r) ? AantalModules : 0;

@@ -2,6 +2,7 @@
 // from the module's EEPROM, live readings, entries, OK writing exactly the changed words with
 // verification, the module reset and the adjustment record.
 #include "Fabriekomgeving.h"
+#include "Opnametaal.h"
 #include "RacklijnOmgeving.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
@@ -863,17 +864,17 @@ QStringList AfgesnedenTeksten(QWidget& venster) {
     return fouten;
 }
 
-void Bewaar(QWidget& venster, const QString& naam) {
+void Bewaar(QWidget& venster, const QString& naam, int taal) {
     const QString map = qEnvironmentVariable("K740_SCREENSHOTS");
     if (map.isEmpty()) return;
     ASSERT_TRUE(QDir().mkpath(map));
-    EXPECT_TRUE(venster.grab().toImage().save(QDir(map).filePath(naam)));
+    EXPECT_TRUE(venster.grab().toImage().save(OpnameBestand(map, naam, taal)));
 }
 } // namespace
 
 // Every tab of both windows, with the constants read, live readings, a changed constant and the
 // certificate of a stored record: each text whole within its label. With K740_SCREENSHOTS set to a
-// folder (scripts/screenshot-fabriek) the windows are also kept there as pictures.
+// folder (scripts/screenshot-fabriek) the windows are also kept there as pictures, in each language.
 TEST_F(FabrieksdialoogTest, BothWindowsShowEveryTextWholeOnEveryTab) {
     VulK761();
     VulK762();
@@ -894,35 +895,39 @@ TEST_F(FabrieksdialoogTest, BothWindowsShowEveryTextWholeOnEveryTab) {
     ec->adc = {3891, 1234, 4, 18000};
     ec->temperatuurAdc = {201, 253, 250, 799};
 
-    DialogK761Calibration a;
-    a.Ri = 1;
-    a.Mi = 3;
-    a.Laad();
-    Draai(a, 2100);
-    Typ(a, a.TextNulpuntInput[1], QStringLiteral("-0.7"));
-    for (int t = a.SSTab->count() - 1; t >= 0; --t) {
-        a.SSTab->setCurrentIndex(t);
-        QCoreApplication::processEvents();
-        EXPECT_EQ(AfgesnedenTeksten(a), QStringList()) << "K761 tab " << t;
-        if (t == DialogK761Calibration::TabInfo) Bewaar(a, QStringLiteral("fabriek-k761-info.png"));
-        if (t == DialogK761Calibration::TabXtraK761) Bewaar(a, QStringLiteral("fabriek-k761-xtra.png"));
-    }
-    EXPECT_EQ(a.LabelWaarde[0]->text(), QStringLiteral("1400.1"));
-    Bewaar(a, QStringLiteral("fabriek-k761.png"));
+    // In each language: the captions of the text table change, the fixed ones stay.
+    for (int taal = 0; taal < 3; ++taal) {
+        ZetTaal(taal);
+        DialogK761Calibration a;
+        a.Ri = 1;
+        a.Mi = 3;
+        a.Laad();
+        Draai(a, 2100);
+        Typ(a, a.TextNulpuntInput[1], QStringLiteral("-0.7"));
+        for (int t = a.SSTab->count() - 1; t >= 0; --t) {
+            a.SSTab->setCurrentIndex(t);
+            QCoreApplication::processEvents();
+            EXPECT_EQ(AfgesnedenTeksten(a), QStringList()) << "K761 tab " << t << " language " << taal;
+            if (t == DialogK761Calibration::TabInfo) Bewaar(a, QStringLiteral("fabriek-k761-info"), taal);
+            if (t == DialogK761Calibration::TabXtraK761) Bewaar(a, QStringLiteral("fabriek-k761-xtra"), taal);
+        }
+        EXPECT_EQ(a.LabelWaarde[0]->text(), QStringLiteral("1400.1"));
+        Bewaar(a, QStringLiteral("fabriek-k761"), taal);
 
-    DialogK762Calibration b;
-    b.Ri = 1;
-    b.Mi = 4;
-    b.Laad();
-    for (int t = b.SSTab->count() - 1; t >= 0; --t) {
-        b.SSTab->setCurrentIndex(t);
-        Draai(b, 100);
-        EXPECT_EQ(AfgesnedenTeksten(b), QStringList()) << "K762 tab " << t;
+        DialogK762Calibration b;
+        b.Ri = 1;
+        b.Mi = 4;
+        b.Laad();
+        for (int t = b.SSTab->count() - 1; t >= 0; --t) {
+            b.SSTab->setCurrentIndex(t);
+            Draai(b, 100);
+            EXPECT_EQ(AfgesnedenTeksten(b), QStringList()) << "K762 tab " << t << " language " << taal;
+        }
+        b.SSTab->setCurrentIndex(2);
+        Draai(b, 3000);
+        Typ(b, b.TextNulpunt[9], QStringLiteral("12.5"));
+        EXPECT_EQ(b.LabelWaarde[1]->text(), QStringLiteral("128.2"));
+        EXPECT_EQ(AfgesnedenTeksten(b), QStringList());
+        Bewaar(b, QStringLiteral("fabriek-k762"), taal);
     }
-    b.SSTab->setCurrentIndex(2);
-    Draai(b, 3000);
-    Typ(b, b.TextNulpunt[9], QStringLiteral("12.5"));
-    EXPECT_EQ(b.LabelWaarde[1]->text(), QStringLiteral("128.2"));
-    EXPECT_EQ(AfgesnedenTeksten(b), QStringList());
-    Bewaar(b, QStringLiteral("fabriek-k762.png"));
 }

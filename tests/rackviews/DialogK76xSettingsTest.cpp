@@ -1,8 +1,10 @@
 // The module settings dialog as the user drives it: opened from a rack window, edited, confirmed or
 // cancelled, against the rack emulator on the in-memory line and through a pseudo-terminal.
 #include "rackviews/DialogK76xSettings.h"
+#include "Opnametaal.h"
 #include "PollHarnas.h"
 #include "RacklijnOmgeving.h"
+#include "TekstControle.h"
 #include "acquisition/Aanmelding.h"
 #include "acquisition/Communicatie.h"
 #include "acquisition/Frames.h"
@@ -13,7 +15,9 @@
 #include "files/Eenheidcontrole.h"
 #include "files/RackConfiguratie.h"
 #include "platform/SerielePoort.h"
+#include "rackviews/FormEditInfo.h"
 #include "rackviews/FormOptionsEC.h"
+#include "rackviews/FormOptionsOx.h"
 #include "rackviews/FormRack.h"
 #include "rackviews/RackvensterActies.h"
 #include "shared/Melding.h"
@@ -554,7 +558,7 @@ TEST_F(DialogK76xSettingsTest, HelpAndF1ShowTheModuleSettingsPage) {
 }
 
 // Renders the dialog on a K761 pH input and on a K762 conductivity input to PNG. With K740_SCREENSHOTS
-// set to a folder the pictures are kept there (scripts/screenshot-module).
+// set to a folder the pictures are kept there, in each language (scripts/screenshot-module).
 TEST_F(DialogK76xSettingsTest, RendersAK761PhInputAndAK762ConductivityInput) {
     const QString map = qEnvironmentVariable("K740_SCREENSHOTS", tijdelijkeMap());
     ASSERT_TRUE(QDir().mkpath(map));
@@ -591,7 +595,6 @@ TEST_F(DialogK76xSettingsTest, RendersAK761PhInputAndAK762ConductivityInput) {
     EXPECT_EQ(d1.FrameCalibrationData[1]->palette().color(QPalette::Active, QPalette::WindowText),
               QColor(Qt::red));
     EXPECT_NE(d1.LabelDatum[0]->palette().color(QPalette::Active, QPalette::WindowText), QColor(Qt::red));
-    EXPECT_TRUE(d1.grab().toImage().save(QDir(map).filePath(QStringLiteral("module-k761-ph.png"))));
     d1.CancelButton->click();
 
     DialogK76xSettings& d2 = Open(2, 1);
@@ -600,20 +603,45 @@ TEST_F(DialogK76xSettingsTest, RendersAK761PhInputAndAK762ConductivityInput) {
     EXPECT_EQ(d2.ComboResolutie[0]->currentText(), u8("20.00 µS"));
     EXPECT_FALSE(d2.ComboResolutie[0]->isEnabled());
     EXPECT_TRUE(d2.CommandOpties->isVisibleTo(&d2));
-    EXPECT_TRUE(d2.grab().toImage().save(QDir(map).filePath(QStringLiteral("module-k762-ec.png"))));
-    d2.SSTab->setCurrentIndex(4);
-    EXPECT_TRUE(d2.grab().toImage().save(QDir(map).filePath(QStringLiteral("module-k762-temperature.png"))));
     d2.CancelButton->click();
 
-    // The conductivity options with their temperature-compensation picture, on and off.
-    FormOptionsEC opties;
-    opties.Laad();
-    opties.show();
-    EXPECT_TRUE(
-        opties.grab().toImage().save(QDir(map).filePath(QStringLiteral("module-options-atc-on.png"))));
-    opties.CheckATC->click();
-    EXPECT_TRUE(
-        opties.grab().toImage().save(QDir(map).filePath(QStringLiteral("module-options-atc-off.png"))));
+    // Each language: every caption whole on each tab of both dialogs and in the conductivity options
+    // with their temperature-compensation picture, on and off.
+    for (int taal = 0; taal < 3; ++taal) {
+        ZetTaal(taal);
+        const std::string waar = "language " + std::to_string(taal);
+        const auto bewaar = [&](QWidget& w, const char* naam) {
+            EXPECT_TRUE(w.grab().toImage().save(OpnameBestand(map, QLatin1String(naam), taal)));
+        };
+        DialogK76xSettings& p = Open(1, 1);
+        ControleerVensterteksten(p, waar + " pH");
+        bewaar(p, "module-k761-ph");
+        p.CancelButton->click();
+        DialogK76xSettings& c = Open(2, 1);
+        ControleerVensterteksten(c, waar + " conductivity");
+        bewaar(c, "module-k762-ec");
+        c.SSTab->setCurrentIndex(4);
+        ControleerVensterteksten(c, waar + " temperature");
+        bewaar(c, "module-k762-temperature");
+        c.CancelButton->click();
+        FormOptionsEC opties;
+        opties.Laad();
+        opties.show();
+        ControleerVensterteksten(opties, waar + " options");
+        bewaar(opties, "module-options-atc-on");
+        opties.CheckATC->click();
+        bewaar(opties, "module-options-atc-off");
+        FormOptionsOx zuurstof;
+        zuurstof.Laad();
+        zuurstof.show();
+        ControleerVensterteksten(zuurstof, waar + " oxygen options");
+        bewaar(zuurstof, "module-options-oxygen");
+        formEditInfo info;
+        info.Laad();
+        info.show();
+        ControleerVensterteksten(info, waar + " info text");
+        bewaar(info, "module-info");
+    }
 }
 
 // ---------------------------------------------------------------------------------------------------

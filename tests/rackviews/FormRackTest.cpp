@@ -1,4 +1,5 @@
 #include "rackviews/FormRack.h"
+#include "Opnametaal.h"
 #include "SchoneOmgeving.h"
 #include "Voorbeeldrack.h"
 #include "acquisition/Programmastatus.h"
@@ -579,6 +580,23 @@ TEST_F(FormRackTest, AFullRackShowsEveryValueWholeAfterAPollTurn) {
         ASSERT_TRUE(QDir().mkpath(map));
         EXPECT_TRUE(w->grab().toImage().save(QDir(map).filePath("rack.png")));
         EXPECT_TRUE(boom.grab().toImage().save(QDir(map).filePath("systeemboom.png")));
+        // The same window and tree in French and Dutch.
+        w.reset();
+        for (int taal = 1; taal < 3; ++taal) {
+            ZetTaal(taal);
+            auto v = venster(1);
+            v->show();
+            for (int m = 1; m <= 7; ++m)
+                ToonMetingenRackvenster(1, m, false);
+            AanpassenRackIndicatoren(1, 3, true, true);
+            QCoreApplication::processEvents();
+            EXPECT_TRUE(v->grab().toImage().save(OpnameBestand(map, QStringLiteral("rack"), taal)));
+            FormTreeview b;
+            b.Laad();
+            b.TreeView->expandAll();
+            b.show();
+            EXPECT_TRUE(b.grab().toImage().save(OpnameBestand(map, QStringLiteral("systeemboom"), taal)));
+        }
     }
 }
 

@@ -1,5 +1,7 @@
 #include "Afdrukomgeving.h"
 #include "OpnameMelding.h"
+#include "Opnametaal.h"
+#include "TekstControle.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "files/Bestandsdialogen.h"
@@ -441,7 +443,7 @@ TEST_F(AfdrukdialoogTest, TheMarginDialogTakesUpToAThirdAndPrintingCutsToAFifth)
 }
 
 // Renders the three tabs of the print dialog and the margin dialog to PNG. With K740_SCREENSHOTS set to
-// a folder (scripts/screenshot-print) the pictures are kept there.
+// a folder (scripts/screenshot-print) the pictures are kept there, in each language.
 TEST_F(AfdrukdialoogTest, TheDialogsRender) {
     const QString map = qEnvironmentVariable("K740_SCREENSHOTS", tijdelijkeMap());
     ASSERT_TRUE(QDir().mkpath(map));
@@ -452,17 +454,24 @@ TEST_F(AfdrukdialoogTest, TheDialogsRender) {
     QWidget tabel;
     tabel.setProperty("Tag", QStringLiteral("tabel1"));
     tabel.setWindowTitle(QStringLiteral("Table - Lab rack 1"));
-    formPrint& v = Laad(&tabel);
-    for (int tab = 0; tab < 3; ++tab) {
-        v.SSTab1->setCurrentIndex(tab);
-        const QImage beeld = v.grab().toImage();
-        ASSERT_FALSE(beeld.isNull());
-        EXPECT_TRUE(beeld.save(QDir(map).filePath(QStringLiteral("print-%1.png").arg(tab))));
-    }
     MargeBoven = MargeOnder = 15;
     MargeLinks = MargeRechts = 20;
-    formPaginaSetup d(AfdrukbareMaat(HuidigePrinter(), 1), &v);
-    EXPECT_TRUE(d.grab().toImage().save(QDir(map).filePath(QStringLiteral("marges.png"))));
+    for (int taal = 0; taal < 3; ++taal) {
+        ZetTaal(taal);
+        const std::string waar = "language " + std::to_string(taal);
+        formPrint& v = Laad(&tabel);
+        for (int tab = 0; tab < 3; ++tab) {
+            v.SSTab1->setCurrentIndex(tab);
+            ControleerVensterteksten(v, waar + " tab " + std::to_string(tab));
+            const QImage beeld = v.grab().toImage();
+            ASSERT_FALSE(beeld.isNull());
+            EXPECT_TRUE(beeld.save(OpnameBestand(map, QStringLiteral("print-%1").arg(tab), taal)));
+        }
+        formPaginaSetup d(AfdrukbareMaat(HuidigePrinter(), 1), &v);
+        d.show();
+        ControleerVensterteksten(d, waar + " margins");
+        EXPECT_TRUE(d.grab().toImage().save(OpnameBestand(map, QStringLiteral("marges"), taal)));
+    }
 }
 
 } // namespace

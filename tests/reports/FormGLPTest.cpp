@@ -1,7 +1,9 @@
 #include "reports/FormGLP.h"
 #include "Afdrukomgeving.h"
 #include "OpnameMelding.h"
+#include "Opnametaal.h"
 #include "Rapportsysteem.h"
+#include "TekstControle.h"
 #include "files/Bestandsdialogen.h"
 #include "reports/GLPHistoriek.h"
 #include "reports/Printerinstellingen.h"
@@ -451,22 +453,43 @@ TEST_F(FormGLPTest, TheSimulatedRackShowsEveryInputWithItsHistory) {
             << k.Mnr << " " << k.Knr;
     }
 
-    // As the user sees both tabs.
-    Kindvensterkader(&v)->resize(TwipsNaarPixels(12500), TwipsNaarPixels(6600));
-    v.show();
-    QApplication::processEvents();
-    const QImage beeldConfiguratie = v.grab().toImage();
-    v.SSTab->setCurrentIndex(1);
-    v.ListModules->setCurrentIndex(5);
-    QApplication::processEvents();
-    EXPECT_EQ(v.GLP().CelTekst(4, 0), QStringLiteral("Standard"));
-    EXPECT_TRUE(v.FlexGridGLP->isVisible());
-    EXPECT_GT(v.FlexGridGLP->height(), v.FlexGridGLP->verticalHeader()->defaultSectionSize() * 8);
-    const QImage beeldGLP = v.grab().toImage();
-    const QByteArray map = qgetenv("K740_SCREENSHOTS");
-    if (!map.isEmpty()) {
-        beeldConfiguratie.save(QString::fromLocal8Bit(map) + QStringLiteral("/glp-configuratie.png"));
-        beeldGLP.save(QString::fromLocal8Bit(map) + QStringLiteral("/glp-historie.png"));
+    // As the user sees both tabs, in each language.
+    const QString map = qEnvironmentVariable("K740_SCREENSHOTS");
+    for (int taal = 0; taal < 3; ++taal) {
+        ZetTaal(taal);
+        ResetFormGLP();
+        FormGLP& w = Open(1, 1, 1, false);
+        Kindvensterkader(&w)->resize(TwipsNaarPixels(12500), TwipsNaarPixels(6600));
+        w.show();
+        QApplication::processEvents();
+        const std::string waar = "language " + std::to_string(taal);
+        // Every cell of a grid whole within its column (a bold cell in the bold font).
+        const auto heel = [&waar](const Raster& r, const QTableView* v) {
+            QFont vet = v->font();
+            vet.setBold(true);
+            for (int k = 0; k < r.AantalKolommen(); ++k)
+                for (int rij = 0; rij < r.AantalRijen(); ++rij) {
+                    const QFontMetrics fm(r.CelLettertype(rij, k).vet ? vet : v->font());
+                    EXPECT_LE(fm.horizontalAdvance(r.CelTekst(rij, k)) + 6, v->columnWidth(k))
+                        << waar << ": " << r.CelTekst(rij, k).toStdString();
+                }
+        };
+        heel(w.Configuratie(), w.FlexGridConfiguratie);
+        ControleerVensterteksten(w, waar + " configuration");
+        const QImage beeldConfiguratie = w.grab().toImage();
+        w.SSTab->setCurrentIndex(1);
+        w.ListModules->setCurrentIndex(5);
+        QApplication::processEvents();
+        EXPECT_EQ(w.GLP().CelTekst(4, 0), Tekst[294]);
+        EXPECT_TRUE(w.FlexGridGLP->isVisible());
+        EXPECT_GT(w.FlexGridGLP->height(), w.FlexGridGLP->verticalHeader()->defaultSectionSize() * 8);
+        heel(w.GLP(), w.FlexGridGLP);
+        ControleerVensterteksten(w, waar + " GLP");
+        const QImage beeldGLP = w.grab().toImage();
+        if (!map.isEmpty()) {
+            beeldConfiguratie.save(OpnameBestand(map, QStringLiteral("glp-configuratie"), taal));
+            beeldGLP.save(OpnameBestand(map, QStringLiteral("glp-historie"), taal));
+        }
     }
 }
 

@@ -1,5 +1,7 @@
 #include "OpnameRackvenster.h"
+#include "Opnametaal.h"
 #include "ShellOmgeving.h"
+#include "TekstControle.h"
 #include "Voorbeeldrack.h"
 #include "acquisition/Kalibratiebestand.h"
 #include "acquisition/Programmastatus.h"
@@ -182,6 +184,26 @@ TEST_F(HoofdvensterTest, TheSplashVersionLineHasThreeParts) {
     frmSplash splash;
     for (QLabel* l : splash.findChildren<QLabel*>())
         EXPECT_EQ(l->textFormat(), Qt::PlainText) << l->text().toStdString();
+}
+
+// The splash window in each language, with both special modes on: every text whole. With
+// K740_SCREENSHOTS set to a folder (scripts/screenshot-instellen) it is kept there as splash.png,
+// splash-fr.png and splash-nl.png.
+TEST_F(HoofdvensterTest, TheSplashWindowShowsItsTextsWholeInEveryLanguage) {
+    Demo = true;
+    AlarmUitgang = true;
+    const QString map = qEnvironmentVariable("K740_SCREENSHOTS");
+    for (int taal = 0; taal < 3; ++taal) {
+        ZetTaal(taal);
+        frmSplash splash;
+        splash.show();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(splash.lblProductName->text(), frmSplash::ProductTekst());
+        ControleerVensterteksten(splash, "language " + std::to_string(taal));
+        if (!map.isEmpty()) {
+            EXPECT_TRUE(splash.grab().toImage().save(OpnameBestand(map, QStringLiteral("splash"), taal)));
+        }
+    }
 }
 
 TEST_F(HoofdvensterTest, TheEventLogHoldsTheStartTheSettingsAndTheStop) {

@@ -1,5 +1,7 @@
 #include "OpnameMapKeuze.h"
+#include "Opnametaal.h"
 #include "SchoneOmgeving.h"
+#include "TekstControle.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/Verbinding.h"
 #include "platform/GeheugenLijn.h"
@@ -602,7 +604,7 @@ TEST_F(TijdstipTest, CancelKeepsTheMomentAndSaysSo) {
 
 // Every tab in every language: the captions of the text table, every control shown and no caption cut
 // off; the picker likewise. With K740_SCREENSHOTS set to a folder (scripts/screenshot-instellen) the tabs
-// (in English) and the picker are also kept there as pictures.
+// and the picker (each in each language) are also kept there as pictures.
 TEST_F(InstellenTest, EveryTabShowsItsCaptionsWholeInEveryLanguage) {
     const QString map = qEnvironmentVariable("K740_SCREENSHOTS");
     StartLogTijdstip = platform::MaakDatum(2026, 1, 5, 18, 0, 0);
@@ -635,6 +637,8 @@ TEST_F(InstellenTest, EveryTabShowsItsCaptionsWholeInEveryLanguage) {
                 const std::string naam =
                     w->objectName().toStdString() + " in language " + std::to_string(taal);
                 EXPECT_TRUE(w->isVisible()) << naam;
+                // Within its page, not cut off at the page's edge.
+                EXPECT_TRUE(blad->rect().contains(w->geometry())) << naam;
                 if (auto* l = qobject_cast<QLabel*>(w); l && l->wordWrap()) {
                     EXPECT_GE(l->height(), l->heightForWidth(l->width())) << naam;
                 } else if (auto* k = qobject_cast<QPushButton*>(w)) {
@@ -654,28 +658,34 @@ TEST_F(InstellenTest, EveryTabShowsItsCaptionsWholeInEveryLanguage) {
                                   raster->columnWidth(k))
                             << r << "," << k << " in language " << taal;
             }
-            if (taal == 0 && !map.isEmpty()) {
-                const QString bestand = QDir(map).filePath(QStringLiteral("instellen-%1.png").arg(tab));
-                EXPECT_TRUE(v.grab().toImage().save(bestand));
+            if (!map.isEmpty()) {
+                const QString naam = QStringLiteral("instellen-%1").arg(tab);
+                EXPECT_TRUE(v.grab().toImage().save(OpnameBestand(map, naam, taal)));
             }
         }
         for (QPushButton* k : {v.OKButton, v.CancelButton, v.CommandHelp})
             EXPECT_GE(k->width(), k->minimumSizeHint().width()) << taal;
     }
-    InDePicker([&](DialogInputTijdstip& p) {
-        EXPECT_EQ(p.windowTitle(), "Select stop time:");
-        for (QLabel* l : {p.LabelDate, p.LabelTime}) {
-            EXPECT_TRUE(l->isVisible());
-            EXPECT_FALSE(l->text().isEmpty());
-            EXPECT_GE(l->width(), l->minimumSizeHint().width());
-        }
-        EXPECT_TRUE(p.MonthView->isVisible());
-        EXPECT_TRUE(p.DTPicker->isVisible());
-        if (!map.isEmpty()) {
-            EXPECT_TRUE(p.grab().toImage().save(QDir(map).filePath("tijdstip.png")));
-        }
-        QTest::mouseClick(p.CancelButton, Qt::LeftButton);
-    });
-    QTest::mouseClick(v.CommandStopTijdstip, Qt::LeftButton);
+    // The picker in the language chosen in the dialog.
+    for (int taal = 0; taal < 3; ++taal) {
+        ZetTaal(taal);
+        v.ComboTaal->setCurrentIndex(taal);
+        InDePicker([&](DialogInputTijdstip& p) {
+            EXPECT_EQ(p.windowTitle(), Tekst[326]);
+            for (QLabel* l : {p.LabelDate, p.LabelTime}) {
+                EXPECT_TRUE(l->isVisible());
+                EXPECT_FALSE(l->text().isEmpty());
+                EXPECT_GE(l->width(), l->minimumSizeHint().width());
+            }
+            EXPECT_TRUE(p.MonthView->isVisible());
+            EXPECT_TRUE(p.DTPicker->isVisible());
+            ControleerVensterteksten(p, "picker in language " + std::to_string(taal));
+            if (!map.isEmpty()) {
+                EXPECT_TRUE(p.grab().toImage().save(OpnameBestand(map, QStringLiteral("tijdstip"), taal)));
+            }
+            QTest::mouseClick(p.CancelButton, Qt::LeftButton);
+        });
+        QTest::mouseClick(v.CommandStopTijdstip, Qt::LeftButton);
+    }
     QTest::mouseClick(v.CancelButton, Qt::LeftButton);
 }

@@ -49,6 +49,8 @@
 #include <QSysInfo>
 #include <QTabWidget>
 #include <QToolBar>
+#include <functional>
+#include <map>
 
 namespace {
 
@@ -519,6 +521,40 @@ TEST_F(MenusTest, TheMainWindowSpeaksTheChosenLanguageAndRelabellingTwiceChanges
     for (qsizetype i = 0; i < engels.size(); ++i)
         if (engels[i] != frans[i]) ++verschillend;
     EXPECT_GT(verschillend, 60);
+}
+
+// In each language no two entries of the menu bar, nor of one menu, share an access key: Alt and the
+// key open the menu, the key alone then runs its command.
+TEST_F(MenusTest, NoMenuHasAnAccessKeyTwiceInAnyLanguage) {
+    const auto toets = [](const QString& tekst) -> QChar {
+        for (qsizetype i = 0; i + 1 < tekst.size(); ++i) {
+            if (tekst[i] != QLatin1Char('&')) continue;
+            if (tekst[i + 1] != QLatin1Char('&')) return tekst[i + 1].toLower();
+            ++i;
+        }
+        return {};
+    };
+    for (int taal = 0; taal < 3; ++taal) {
+        HuidigeTaal = taal;
+        KiesTaal(HuidigeTaal);
+        venster->LaadStrings();
+        std::function<void(const QString&, const QList<QAction*>&)> controleer =
+            [&](const QString& waar, const QList<QAction*>& acties) {
+                std::map<QChar, QString> gezien;
+                for (QAction* a : acties) {
+                    if (!a->isVisible() || a->isSeparator()) continue;
+                    const QString tekst = a->menu() ? a->menu()->title() : a->text();
+                    const QChar t = toets(tekst);
+                    if (!t.isNull()) {
+                        const auto [plek, nieuw] = gezien.emplace(t, tekst);
+                        EXPECT_TRUE(nieuw) << "language " << taal << ", " << waar.toStdString() << ": "
+                                           << plek->second.toStdString() << " and " << tekst.toStdString();
+                    }
+                    if (a->menu()) controleer(tekst, a->menu()->actions());
+                }
+            };
+        controleer(QStringLiteral("menu bar"), venster->menuBar()->actions());
+    }
 }
 
 // The reset's log lines: rack, module, text, the moment and whether polling was held.

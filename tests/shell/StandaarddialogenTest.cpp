@@ -1,12 +1,14 @@
 #include "shell/Standaarddialogen.h"
 #include "SchoneOmgeving.h"
 #include "files/Grafiekconfiguratie.h"
+#include "shared/Teksten.h"
 
 #include <QApplication>
 #include <QColorDialog>
 #include <QDialog>
 #include <QFile>
 #include <QFileDialog>
+#include <QPushButton>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
@@ -90,7 +92,17 @@ TEST_F(StandaarddialogenTest, TheFontDialogKeepsTheColourAndTheEffects) {
     EXPECT_FALSE(l.doorgehaald);
     EXPECT_DOUBLE_EQ(l.grootte, 12);
 
-    BijDialoog<QDialog>([](QDialog& d) { d.reject(); });
+    // Its own buttons speak the program's language.
+    int taal = 1;
+    KiesTaal(taal);
+    BijDialoog<QDialog>([](QDialog& d) {
+        QStringList knoppen;
+        for (QPushButton* k : d.findChildren<QPushButton*>())
+            knoppen << k->text();
+        EXPECT_TRUE(knoppen.contains(Tekst[140]));
+        EXPECT_TRUE(knoppen.contains(Tekst[141])) << knoppen.join(QLatin1Char(' ')).toStdString();
+        d.reject();
+    });
     EXPECT_FALSE(dialogen.KiesLettertype(l, QStringLiteral("Change Font")));
 }
 

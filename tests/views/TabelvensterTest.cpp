@@ -2,6 +2,7 @@
 #include "acquisition/Communicatie.h"
 #include "files/Bestandsdialogen.h"
 #include "files/RackConfiguratie.h"
+#include "files/Tijdbasis.h"
 #include "platform/Datum.h"
 #include "rackviews/FormEditInfo.h"
 #include "rackviews/FormRack.h"
@@ -85,10 +86,10 @@ TEST_F(TabelvensterTest, PresentSlotsGiveCaptionedTabsAndLaidOutGrids) {
               Cellen({"No",   "Date", "Time", "CH1", "Unit", "°C1", "Unit", "CH2", "Unit", "°C2",
                       "Unit", "CH3",  "Unit", "°C3", "Unit", "CH4", "Unit", "°C4", "Unit", "Info"}));
     EXPECT_EQ(AantalTabelKolommen[4][1], 19);
-    // Default widths in twips; unit columns and the info column left-aligned.
+    // Default widths in twips, at least; unit columns and the info column left-aligned.
     const int breedten[] = {600, 1000, 1000, 800, 600, 800, 500};
     for (int c = 0; c < 7; ++c)
-        EXPECT_EQ(w.MSHFlexGrid[1]->columnWidth(c), TwipsNaarPixels(breedten[c])) << c;
+        EXPECT_GE(w.MSHFlexGrid[1]->columnWidth(c), TwipsNaarPixels(breedten[c])) << c;
     const QAbstractItemModel* model = w.MSHFlexGrid[1]->model();
     EXPECT_EQ(model->headerData(4, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>() &
                   Qt::AlignHorizontal_Mask,
@@ -99,6 +100,30 @@ TEST_F(TabelvensterTest, PresentSlotsGiveCaptionedTabsAndLaidOutGrids) {
     EXPECT_EQ(model->data(model->index(0, 19), Qt::TextAlignmentRole).value<Qt::Alignment>() &
                   Qt::AlignHorizontal_Mask,
               Qt::AlignLeft);
+}
+
+// In each language every column head and a row's date and time show whole at the default widths.
+TEST_F(TabelvensterTest, ColumnHeadsAndTheTimeOfARowShowWholeInEveryLanguage) {
+    for (int taal = 0; taal < 3; ++taal) {
+        int t = taal;
+        KiesTaal(t);
+        frmTabel& w = tabel(1);
+        w.StelTabelIn(true);
+        Snapshot(platform::MaakDatum(2026, 12, 28, 23, 58, 58));
+        TabelGrid* grid = w.MSHFlexGrid[1];
+        for (int c = 0; c < KolomInfo; ++c) {
+            const QString kop = grid->Model().Cel(0, c);
+            EXPECT_LE(grid->horizontalHeader()->fontMetrics().horizontalAdvance(kop) + 6,
+                      grid->columnWidth(c))
+                << taal << " " << kop.toStdString();
+        }
+        for (int c : {KolomDatum, KolomTijd}) {
+            const QString tekst = w.CelTekst(1, AantalMetingen, static_cast<int16_t>(c));
+            ASSERT_FALSE(tekst.isEmpty());
+            EXPECT_LE(grid->fontMetrics().horizontalAdvance(tekst) + 6, grid->columnWidth(c))
+                << taal << " " << tekst.toStdString();
+        }
+    }
 }
 
 TEST_F(TabelvensterTest, SnapshotRowsHoldTheLiveTextsAndAStopRowOnlyItsTime) {
@@ -245,6 +270,7 @@ TEST_F(TabelvensterTest, ClosingHidesTheWindowAndKeepsItsRowsUnloadingFromCodeEn
 
 TEST_F(TabelvensterTest, FontAndColumnWidthsComeFromTheSettingsStore) {
     BewaarInstelling(AppNaam, QStringLiteral("Table1M4Colwidth"), QStringLiteral("Width3"), 1500);
+    BewaarInstelling(AppNaam, QStringLiteral("Table1M4Colwidth"), QStringLiteral("Width2"), 600);
     BewaarInstelling(AppNaam, QStringLiteral("Table1M4Font"), QStringLiteral("Fontsize"), 14);
     BewaarInstelling(AppNaam, QStringLiteral("Table1M4Font"), QStringLiteral("Fontbold"),
                      QStringLiteral("True"));
@@ -255,6 +281,11 @@ TEST_F(TabelvensterTest, FontAndColumnWidthsComeFromTheSettingsStore) {
     TabelGrid& grid = *w.MSHFlexGrid[4];
     EXPECT_EQ(grid.columnWidth(3), TwipsNaarPixels(1500));
     EXPECT_EQ(grid.columnWidth(4), TwipsNaarPixels(1000));
+    // The time column as the user narrowed it; the date column, never sized, shows a date whole in the
+    // large font.
+    EXPECT_EQ(grid.columnWidth(2), TwipsNaarPixels(600));
+    const QString datum = TijdCellenVan(platform::MaakDatum(2026, 12, 28)).kolom1;
+    EXPECT_LE(grid.fontMetrics().horizontalAdvance(datum) + 6, grid.columnWidth(1)) << datum.toStdString();
     EXPECT_EQ(grid.font().pointSizeF(), 14.0);
     EXPECT_TRUE(grid.font().bold());
     EXPECT_EQ(w.SSTab->currentIndex(), 3);

@@ -3,7 +3,9 @@
 // its picker, the recorder interval, and a new graph's Load waiting for the dialog.
 #include "views/frmGrafiekInstellen.h"
 #include "OpnameMelding.h"
+#include "Opnametaal.h"
 #include "SchoneOmgeving.h"
+#include "TekstControle.h"
 #include "Voorbeeldrack.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
@@ -437,21 +439,28 @@ TEST_F(frmGrafiekInstellenTest, EveryPageRenders) {
     const QString map = qEnvironmentVariable("K740_SCREENSHOTS", tijdelijkeMap());
     ASSERT_TRUE(QDir().mkpath(map));
     grafiek1();
-    EXPECT_FALSE(open(1, [&map](frmGrafiekInstellen& d) {
-        d.resize(640, 520);
-        for (int p = 0; p < d.SSTab->count(); ++p) {
-            d.SSTab->setCurrentIndex(p);
-            const QImage beeld = d.grab().toImage();
-            ASSERT_FALSE(beeld.isNull());
-            EXPECT_TRUE(beeld.save(QDir(map).filePath(QStringLiteral("grafiekinstellen-%1.png").arg(p))));
-        }
-        EXPECT_EQ(d.SSTab->tabText(PaginaCurven), QStringLiteral("Data series"));
-        InDeKiezer([&map](DialogInputGrafiekElement& k) {
-            EXPECT_TRUE(
-                k.grab().toImage().save(QDir(map).filePath(QStringLiteral("grafiekinstellen-kiezer.png"))));
-            k.CancelButton->click();
-        });
-        klikCel(d, 2, KolomCurveIngang);
-        d.CmdCancel->click();
-    }));
+    for (int taal = 0; taal < 3; ++taal) {
+        ZetTaal(taal);
+        EXPECT_FALSE(open(1, [&](frmGrafiekInstellen& d) {
+            d.resize(640, 520);
+            for (int p = 0; p < d.SSTab->count(); ++p) {
+                d.SSTab->setCurrentIndex(p);
+                ControleerVensterteksten(d,
+                                         "language " + std::to_string(taal) + " page " + std::to_string(p));
+                const QImage beeld = d.grab().toImage();
+                ASSERT_FALSE(beeld.isNull());
+                EXPECT_TRUE(
+                    beeld.save(OpnameBestand(map, QStringLiteral("grafiekinstellen-%1").arg(p), taal)));
+            }
+            EXPECT_EQ(d.SSTab->tabText(PaginaCurven), Tekst[332]);
+            InDeKiezer([&](DialogInputGrafiekElement& k) {
+                ControleerVensterteksten(k, "language " + std::to_string(taal) + " picker");
+                EXPECT_TRUE(k.grab().toImage().save(
+                    OpnameBestand(map, QStringLiteral("grafiekinstellen-kiezer"), taal)));
+                k.CancelButton->click();
+            });
+            klikCel(d, 2, KolomCurveIngang);
+            d.CmdCancel->click();
+        }));
+    }
 }
