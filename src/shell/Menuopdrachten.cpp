@@ -45,6 +45,7 @@
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QToolBar>
+#include <algorithm>
 
 namespace {
 
@@ -373,9 +374,19 @@ void mdiK740::Toolbar_ButtonMenuClick(int entry) {
 }
 
 void mdiK740::StatusBar_PanelClick(int paneel) {
-    if (paneel == 2)
+    if (paneel == 2) {
+        // The panel switches logging on only where Data > Log could: a rack registered, measuring on
+        // and the data file writable. Off it always switches.
+        if (!VerbindingActief) {
+            mnuData_Click();
+            if (!m_menus->mnuDatalogging->isEnabled()) {
+                InstellenKnopLoggen();
+                return;
+            }
+        }
         StartStopVerbinding();
-    else if (paneel == 1)
+        m_menus->mnuDatalogging->setChecked(VerbindingActief);
+    } else if (paneel == 1)
         mnuFileSettings_Click();
 }
 
@@ -474,8 +485,11 @@ void mdiK740::mnuFileSaveSettings_Click() {
 }
 
 void mdiK740::mnuFilePrint_Click() {
-    // Only with a window to print besides the main window.
-    if (m_mdi->subWindowList().isEmpty()) return;
+    // Only with a window to print besides the main window; a hidden one (the terminal while it is
+    // off) is none the user could mean.
+    const QList<QMdiSubWindow*> kaders = m_mdi->subWindowList();
+    if (std::none_of(kaders.begin(), kaders.end(), [](const QMdiSubWindow* k) { return k->isVisible(); }))
+        return;
     QMdiSubWindow* actief = m_mdi->currentSubWindow();
     ToonAfdrukDialoog(actief ? actief->widget() : nullptr);
 }
