@@ -101,11 +101,12 @@ void mdiK740::MaakMenus() {
     m_statusbalk = new Statusbalk(*this);
     m_statusbalk->BijKlik = [this](int paneel) { StatusBar_PanelClick(paneel); };
     m_vensters = std::make_unique<Vensterbeheer>(*m_mdi);
-    // Graph and terminal windows bring the toolbar up to date when they become active; a table window
-    // reports that itself.
+    // The toolbar follows the active child window: graph and terminal windows, and the windows that
+    // have no toolbar commands (a rack window, the tree, none at all), bring it up to date when they
+    // become active; a table window reports that itself.
     connect(m_mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* kader) {
         const QString soort = kader ? VensterSoort(kader->widget()) : QString();
-        if (soort == QLatin1String("grafi") || soort == QLatin1String("termi")) InstellenButtons();
+        if (soort != QLatin1String("tabel")) InstellenButtons();
     });
 }
 
@@ -208,10 +209,15 @@ void mdiK740::LeesToolbarInstelling() {
 }
 
 void mdiK740::ZetKopieerStatus() {
-    if (ActieveVensters() < 1) return;
+    QAction* kopieer = m_menus->mnuEditCopy;
+    if (ActieveVensters() < 1) {
+        // Nothing open: nothing to copy.
+        ZetKnop(KnopKopieren, false);
+        kopieer->setEnabled(false);
+        return;
+    }
     QWidget* actief = ActiefVenster();
     const QString soort = VensterSoort(actief);
-    QAction* kopieer = m_menus->mnuEditCopy;
     if (soort == QLatin1String("tabel")) {
         bool aan = true;
         if (AantalMetingen > 0) {

@@ -295,6 +295,10 @@ protected:
             EXPECT_FALSE(Reden(sleutel).isEmpty()) << "disabled for no reason of the menu rules";
             return;
         }
+        // Button 14 stays enabled after a rack search; it runs the Data menu's rule before it switches.
+        if (sleutel != QLatin1String("tbrLogger")) {
+            EXPECT_TRUE(Reden(sleutel).isEmpty()) << "enabled though " << Reden(sleutel).toStdString();
+        }
         const bool bestand = sleutel == QLatin1String("mnuFileSaveAs") || sleutel == QLatin1String("tbrSave");
         const bool einde = sleutel == QLatin1String("mnuFileExit");
         if (bestand) m_dialogen->bestanden = {onschrijfbaar};
@@ -308,7 +312,7 @@ protected:
         const QList<QMdiSubWindow*> kaders = hoofd().mdiGebied()->subWindowList();
         const bool afdrukbaar =
             std::any_of(kaders.begin(), kaders.end(), [](const QMdiSubWindow* k) { return k->isVisible(); });
-        if (getenv("K740_LIJST")) { fprintf(stderr, "LIJST %s\n", qPrintable(naam)); for (QMdiSubWindow* k : hoofd().mdiGebied()->subWindowList()) fprintf(stderr, "    SUB %s %d %s\n", k->widget() ? k->widget()->metaObject()->className() : "-", k->isVisible(), qPrintable(k->windowTitle())); }
+        if (getenv("K740_LIJST")) { fprintf(stderr, "LIJST %s %s\n", qPrintable(naam), Reden(sleutel).isEmpty() ? "" : qPrintable("ENABLED THOUGH " + Reden(sleutel))); for (QMdiSubWindow* k : hoofd().mdiGebied()->subWindowList()) fprintf(stderr, "    SUB %s %d %s\n", k->widget() ? k->widget()->metaObject()->className() : "-", k->isVisible(), qPrintable(k->windowTitle())); }
         m_waakhond->Begin(naam);
         actie->trigger();
         QApplication::processEvents();
