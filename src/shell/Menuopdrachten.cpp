@@ -450,11 +450,10 @@ void mdiK740::mnuFileNew_Click() {
 
 void mdiK740::mnuFileOpen_Click() {
     if (ControleerWijzigingen(Gegevensbestand, false, false).geannuleerd) return;
-    const QString voor = Gegevensbestand;
-    BewaarLaatsteBestand(Gegevensbestand);
+    const bool geopend = BewaarLaatsteBestand(Gegevensbestand);
     LaadStrings();
-    // Cancel in the open dialog opened nothing: the list stays as it was.
-    if (LaatsteKeuze == 2 && Gegevensbestand == voor) return;
+    // Cancel in the open dialog, or a file that is not there, opened nothing: the list stays as it was.
+    if (!geopend) return;
     UpdateFileMenu(Gegevensbestand, QString());
     LaadRecenteBestanden();
 }
@@ -516,10 +515,16 @@ void mdiK740::SluitVanuitCode() {
 void mdiK740::mnuRecentFile_Click(int index) {
     if (index < 0 || index >= AantalRecenteBestanden) return;
     if (ControleerWijzigingen(MaakBestandsnaam(Gegevensbestand, 0, 0, 0), false, false).geannuleerd) return;
+    const QString voor = Gegevensbestand;
+    const bool relatief = RelatieveTijd;
     Gegevensbestand = m_menus->mnuRecentFile[static_cast<size_t>(index)]->data().toString();
     RelatieveTijd = false;
-    // A file that no longer exists is reported and leaves the list.
-    if (OpenGegevensbestand() != 1) return;
+    // A file that no longer exists is reported and leaves the list; the data file stays the one open.
+    if (OpenGegevensbestand() != 1) {
+        Gegevensbestand = voor;
+        RelatieveTijd = relatief;
+        return;
+    }
     UpdateFileMenu(Gegevensbestand, QString());
     LaadRecenteBestanden();
 }

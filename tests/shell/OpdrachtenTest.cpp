@@ -23,6 +23,7 @@
 #include "shared/ui/Kindvensters.h"
 #include "shell/Installatie.h"
 #include "shell/Menubalk.h"
+#include "shell/RecenteBestanden.h"
 #include "shell/Statusbalk.h"
 #include "shell/Vensterbeheer.h"
 #include "shell/Werkbalk.h"
@@ -152,6 +153,7 @@ protected:
         QFile inDeWeg(tijdelijkeMap() + QStringLiteral("/plain"));
         ASSERT_TRUE(inDeWeg.open(QIODevice::WriteOnly));
         onschrijfbaar = inDeWeg.fileName() + QStringLiteral("/run.csv");
+        verdwenen = tijdelijkeMap() + QStringLiteral("/deleted.csv");
     }
 
     mdiK740& hoofd() { return *m_hoofd; }
@@ -215,6 +217,8 @@ protected:
         }
         ConfiguratieGewijzigd = false;
         hoofd().ZetKnoppen();
+        // A file in the recent-file list that has been deleted since.
+        if (!RecenteBestanden().contains(verdwenen)) hoofd().UpdateFileMenu(verdwenen, QString());
     }
 
     // The rules of the menus and the toolbar that may leave `sleutel` disabled in the program's
@@ -301,7 +305,12 @@ protected:
         }
         const bool bestand = sleutel == QLatin1String("mnuFileSaveAs") || sleutel == QLatin1String("tbrSave");
         const bool einde = sleutel == QLatin1String("mnuFileExit");
+        // Opening a file that is not there, from the open dialog or the list of recent files.
+        const bool weg = sleutel == QLatin1String("mnuFileOpen") || sleutel == QLatin1String("tbrOpen") ||
+                         sleutel == QLatin1String("mnuRecentFile0");
+        const int metingen = AantalMetingen;
         if (bestand) m_dialogen->bestanden = {onschrijfbaar};
+        if (weg) m_dialogen->bestanden = {verdwenen};
         // Exit asks about the changed settings; the box closed without a choice keeps the program.
         if (einde) ConfiguratieGewijzigd = true;
         const QString gegevens = Gegevensbestand;
@@ -331,6 +340,14 @@ protected:
                 ADD_FAILURE() << "left open: " << d->metaObject()->className();
         if ((sleutel == QLatin1String("mnuFilePrint") || sleutel == QLatin1String("tbrPrint")) && !afdrukbaar) {
             EXPECT_EQ(m_dialogen->dialogen.size(), dialogen) << "the print dialog opened with no window to print";
+        }
+        if (weg) {
+            m_dialogen->bestanden.clear();
+            EXPECT_GT(vragen.size(), meldingen) << "the missing file was not reported";
+            EXPECT_EQ(Gegevensbestand.toStdString(), gegevens.toStdString()) << "the data file is one that is not there";
+            EXPECT_EQ(hoofd().windowTitle().toStdString(), titel.toStdString());
+            EXPECT_EQ(AantalMetingen, metingen) << "the rows shown were dropped";
+            EXPECT_FALSE(RecenteBestanden().contains(verdwenen)) << "a missing file in the recent files";
         }
         if (bestand) {
             EXPECT_TRUE(m_dialogen->bestanden.empty()) << "no file was asked for";
@@ -431,6 +448,7 @@ protected:
 
     RackEmulator emulator;
     QString onschrijfbaar;
+    QString verdwenen;
     mdiK740* m_hoofd = nullptr;
     Dialoogbeantwoorder* m_dialogen = nullptr;
     Waakhond* m_waakhond = nullptr;
