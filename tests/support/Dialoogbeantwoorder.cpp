@@ -43,7 +43,8 @@ bool Dialoogbeantwoorder::eventFilter(QObject* object, QEvent* event) {
                                 dialoog->windowTitle(), dialoog->isModal()});
             // Answered once it is up: a modal dialog from inside its own event loop.
             const size_t index = dialogen.size() - 1;
-            QTimer::singleShot(0, this, [this, d = QPointer<QDialog>(dialoog), index] { Beantwoord(d, index); });
+            QTimer::singleShot(0, this,
+                               [this, d = QPointer<QDialog>(dialoog), index] { Beantwoord(d, index); });
         }
     }
     return QObject::eventFilter(object, event);
