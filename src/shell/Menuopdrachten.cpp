@@ -493,7 +493,7 @@ void mdiK740::mnuFilePrint_Click() {
     // Only with a window to print besides the main window; a hidden one (the terminal while it is
     // off) is none the user could mean.
     const QList<QMdiSubWindow*> kaders = m_mdi->subWindowList();
-    if (std::none_of(kaders.begin(), kaders.end(), [](const QMdiSubWindow* k) { return k->isVisible(); }))
+    if (std::all_of(kaders.begin(), kaders.end(), [](const QMdiSubWindow* k) { return k->isHidden(); }))
         return;
     QMdiSubWindow* actief = m_mdi->currentSubWindow();
     ToonAfdrukDialoog(actief ? actief->widget() : nullptr);

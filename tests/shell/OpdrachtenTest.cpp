@@ -221,7 +221,8 @@ protected:
         if (!nodig.empty()) {
             ASSERT_EQ(hoofd().ActiefVenster(), nodig.back());
         }
-        ConfiguratieGewijzigd = false;
+        // With a rack logged on the configuration has changed: the save-settings button is offered.
+        ConfiguratieGewijzigd = MetRack(GetParam());
         hoofd().ZetKnoppen();
         // A file in the recent-file list that has been deleted since.
         if (!RecenteBestanden().contains(verdwenen)) hoofd().UpdateFileMenu(verdwenen, QString());
@@ -327,7 +328,7 @@ protected:
         const size_t dialogen = m_dialogen->dialogen.size();
         const QList<QMdiSubWindow*> kaders = hoofd().mdiGebied()->subWindowList();
         const bool afdrukbaar =
-            std::any_of(kaders.begin(), kaders.end(), [](const QMdiSubWindow* k) { return k->isVisible(); });
+            std::any_of(kaders.begin(), kaders.end(), [](const QMdiSubWindow* k) { return !k->isHidden(); });
         m_waakhond->Begin(naam);
         actie->trigger();
         QApplication::processEvents();
