@@ -4,8 +4,9 @@
 // on the in-memory line with the rack emulator and the virtual clock. An enabled command is chosen; a
 // disabled one must be disabled for a reason the state rules of the menus give. Every dialog that
 // opens is answered as with Escape, every message box with its default, every file dialog with
-// Cancel, except Save As and New, which are given a file that cannot be made. No command may crash,
-// hang, leave a dialog open, end the program, or report a failure as success.
+// Cancel, except Save As, which is given a file that cannot be made, and Open and the recent-file
+// entry, which are given a file that has gone. No command may crash, hang, leave a dialog open, end
+// the program, or report a failure as success.
 #include "Dialoogbeantwoorder.h"
 #include "RackEmulator.h"
 #include "ShellOmgeving.h"
@@ -299,7 +300,8 @@ protected:
     }
 
     // Runs one command and checks what every command must do: end, leave no dialog open, keep the
-    // program running; File New and Save As must not tell a file was made that could not be made.
+    // program running; Save As must not tell a file was made that could not be made, Open must not
+    // make a file that is not there the data file.
     void Voer(const QString& naam, const QString& sleutel, QAction* actie, bool ingeschakeld) {
         SCOPED_TRACE(naam.toStdString());
         if (!ingeschakeld) {
