@@ -299,8 +299,9 @@ int16_t OpenGegevensbestand() {
     hoofdvenster().ZetWachtcursor(true);
     bool bestaat = false;
     if (!Gegevensbestand.isEmpty()) {
-        AantalMetingen = 0;
         bestaat = BestandBestaat(Gegevensbestand);
+        // A file that is not there leaves the rows shown as they are; a logging template starts a run.
+        if (bestaat || HeeftSjabloon(Gegevensbestand)) AantalMetingen = 0;
         if (bestaat) {
             // Edits left from an earlier run are committed or dropped before the file is read.
             ControleerWijzigingen(Gegevensbestand, false, true);

@@ -199,18 +199,26 @@ void OpslaanAls(QString& naam, bool nieuw) {
     Antwoord = LaatsteKeuze;
 }
 
-void BewaarLaatsteBestand(const QString& naam) {
-    Gegevensbestand = KiesBestandOpenen(naam, QStringLiteral(".csv"), 182);
+bool BewaarLaatsteBestand(const QString& naam) {
+    // A copy: the caller may hand in Gegevensbestand itself.
+    const QString vorige = naam;
+    Gegevensbestand = KiesBestandOpenen(vorige, QStringLiteral(".csv"), 182);
     if (LaatsteKeuze == 2) {
-        Gegevensbestand = naam;
-        return;
+        Gegevensbestand = vorige;
+        return false;
     }
+    const bool relatief = RelatieveTijd;
     RelatieveTijd = false;
     Antwoord = OpenGegevensbestand();
-    if (Antwoord == 1) {
-        BewaarInstelling(AppNaam, Settings, QStringLiteral("LastFile"), Gegevensbestand);
-        hoofdvenster().ZetTitel();
+    if (Antwoord != 1) {
+        // The file that was reported missing does not become the data file.
+        Gegevensbestand = vorige;
+        RelatieveTijd = relatief;
+        return false;
     }
+    BewaarInstelling(AppNaam, Settings, QStringLiteral("LastFile"), Gegevensbestand);
+    hoofdvenster().ZetTitel();
+    return true;
 }
 
 bool BevestigWijzigingen(const QString& bestand, const QString& werkkopie) {

@@ -60,8 +60,9 @@ void KiesLettertype(LettertypeDrager& object);
 // Antwoord 1. Otherwise `naam` unchanged and LaatsteKeuze and Antwoord 2.
 void OpslaanAls(QString& naam, bool nieuw);
 // The Open command: the open dialog, then the chosen file loaded in clock time and remembered as
-// "LastFile". Cancel keeps Gegevensbestand as `naam`.
-void BewaarLaatsteBestand(const QString& naam);
+// "LastFile"; true when a file was opened. Cancel, and a chosen file that is not there (reported),
+// keep Gegevensbestand as `naam`.
+bool BewaarLaatsteBestand(const QString& naam);
 // Commits a working copy: `bestand`'s content is kept as its ".bak" and `werkkopie` takes its name,
 // in this order, so that at every moment `bestand` is whole (first the old, then the new rows). Rows
 // logged into `bestand` since the working copy was made are carried over first. Nothing happens while

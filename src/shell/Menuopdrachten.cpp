@@ -45,6 +45,7 @@
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QToolBar>
+#include <algorithm>
 
 namespace {
 
@@ -100,11 +101,12 @@ void mdiK740::MaakMenus() {
     m_statusbalk = new Statusbalk(*this);
     m_statusbalk->BijKlik = [this](int paneel) { StatusBar_PanelClick(paneel); };
     m_vensters = std::make_unique<Vensterbeheer>(*m_mdi);
-    // Graph and terminal windows bring the toolbar up to date when they become active; a table window
-    // reports that itself.
+    // The toolbar follows the active child window: graph and terminal windows, and the windows that
+    // have no toolbar commands (a rack window, the tree, none at all), bring it up to date when they
+    // become active; a table window reports that itself.
     connect(m_mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* kader) {
         const QString soort = kader ? VensterSoort(kader->widget()) : QString();
-        if (soort == QLatin1String("grafi") || soort == QLatin1String("termi")) InstellenButtons();
+        if (soort != QLatin1String("tabel")) InstellenButtons();
     });
 }
 
@@ -209,10 +211,15 @@ void mdiK740::LeesToolbarInstelling() {
 }
 
 void mdiK740::ZetKopieerStatus() {
-    if (ActieveVensters() < 1) return;
+    QAction* kopieer = m_menus->mnuEditCopy;
+    if (ActieveVensters() < 1) {
+        // Nothing open: nothing to copy.
+        ZetKnop(KnopKopieren, false);
+        kopieer->setEnabled(false);
+        return;
+    }
     QWidget* actief = ActiefVenster();
     const QString soort = VensterSoort(actief);
-    QAction* kopieer = m_menus->mnuEditCopy;
     if (soort == QLatin1String("tabel")) {
         bool aan = true;
         if (AantalMetingen > 0) {
@@ -375,9 +382,19 @@ void mdiK740::Toolbar_ButtonMenuClick(int entry) {
 }
 
 void mdiK740::StatusBar_PanelClick(int paneel) {
-    if (paneel == 2)
+    if (paneel == 2) {
+        // The panel switches logging on only where Data > Log could: a rack registered, measuring on
+        // and the data file writable. Off it always switches.
+        if (!VerbindingActief) {
+            mnuData_Click();
+            if (!m_menus->mnuDatalogging->isEnabled()) {
+                InstellenKnopLoggen();
+                return;
+            }
+        }
         StartStopVerbinding();
-    else if (paneel == 1)
+        m_menus->mnuDatalogging->setChecked(VerbindingActief);
+    } else if (paneel == 1)
         mnuFileSettings_Click();
 }
 
@@ -435,11 +452,10 @@ void mdiK740::mnuFileNew_Click() {
 
 void mdiK740::mnuFileOpen_Click() {
     if (ControleerWijzigingen(Gegevensbestand, false, false).geannuleerd) return;
-    const QString voor = Gegevensbestand;
-    BewaarLaatsteBestand(Gegevensbestand);
+    const bool geopend = BewaarLaatsteBestand(Gegevensbestand);
     LaadStrings();
-    // Cancel in the open dialog opened nothing: the list stays as it was.
-    if (LaatsteKeuze == 2 && Gegevensbestand == voor) return;
+    // Cancel in the open dialog, or a file that is not there, opened nothing: the list stays as it was.
+    if (!geopend) return;
     UpdateFileMenu(Gegevensbestand, QString());
     LaadRecenteBestanden();
 }
@@ -476,8 +492,11 @@ void mdiK740::mnuFileSaveSettings_Click() {
 }
 
 void mdiK740::mnuFilePrint_Click() {
-    // Only with a window to print besides the main window.
-    if (m_mdi->subWindowList().isEmpty()) return;
+    // Only with a window to print besides the main window; a hidden one (the terminal while it is
+    // off) is none the user could mean.
+    const QList<QMdiSubWindow*> kaders = m_mdi->subWindowList();
+    if (std::all_of(kaders.begin(), kaders.end(), [](const QMdiSubWindow* k) { return k->isHidden(); }))
+        return;
     QMdiSubWindow* actief = m_mdi->currentSubWindow();
     ToonAfdrukDialoog(actief ? actief->widget() : nullptr);
 }
@@ -498,10 +517,16 @@ void mdiK740::SluitVanuitCode() {
 void mdiK740::mnuRecentFile_Click(int index) {
     if (index < 0 || index >= AantalRecenteBestanden) return;
     if (ControleerWijzigingen(MaakBestandsnaam(Gegevensbestand, 0, 0, 0), false, false).geannuleerd) return;
+    const QString voor = Gegevensbestand;
+    const bool relatief = RelatieveTijd;
     Gegevensbestand = m_menus->mnuRecentFile[static_cast<size_t>(index)]->data().toString();
     RelatieveTijd = false;
-    // A file that no longer exists is reported and leaves the list.
-    if (OpenGegevensbestand() != 1) return;
+    // A file that no longer exists is reported and leaves the list; the data file stays the one open.
+    if (OpenGegevensbestand() != 1) {
+        Gegevensbestand = voor;
+        RelatieveTijd = relatief;
+        return;
+    }
     UpdateFileMenu(Gegevensbestand, QString());
     LaadRecenteBestanden();
 }

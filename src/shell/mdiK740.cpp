@@ -136,6 +136,8 @@ mdiK740::mdiK740(QWidget* parent) : QMainWindow(parent) {
 }
 
 mdiK740::~mdiK740() {
+    // The child windows that close with the area no longer reach a main window that is going.
+    if (m_mdi) m_mdi->disconnect(this);
     m_splash.reset();
     if (huidigVenster == this) huidigVenster = nullptr;
     // A window that goes takes its registrations with it.
@@ -237,6 +239,8 @@ bool mdiK740::MDIForm_Load(const QStringList& argumenten) {
     Initialisatie(*this);
 
     LeesToolbarInstelling();
+    // The buttons of the active window (the design state enables them all).
+    InstellenButtons();
 
     m_menus->mnuNetworkShow->setVisible(Fabrieksmodus);
 
