@@ -73,6 +73,7 @@
 #include <QtTest/qtestspontaneevent.h>
 #include <cmath>
 #include <deque>
+#include <map>
 
 namespace {
 
@@ -101,11 +102,12 @@ public:
     Beelden() : m_map(qEnvironmentVariable("K740_TOUR_BEELDEN")) {
         if (!m_map.isEmpty()) QDir().mkpath(m_map);
     }
+    bool Actief() const { return !m_map.isEmpty(); }
     void Neem(const QString& stap) {
         if (m_map.isEmpty()) return;
         QApplication::sendPostedEvents();
         ++m_teller;
-        int n = 0;
+        std::map<QString, int> soorten;
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (!w->isVisible() || qobject_cast<QMenu*>(w) || w->windowType() == Qt::ToolTip) continue;
             if (w->width() < 40 || w->height() < 30) continue;
@@ -113,14 +115,18 @@ public:
                                      .arg(m_map)
                                      .arg(m_teller, 2, 10, QLatin1Char('0'))
                                      .arg(stap)
-                                     .arg(QString::fromLatin1(w->metaObject()->className()) +
-                                          (n ? QString::number(n) : QString()));
+                                     .arg(Soort(w, soorten));
             w->grab().save(naam);
-            ++n;
         }
     }
 
 private:
+    // The window's class, numbered from the second window of a class on.
+    static QString Soort(const QWidget* w, std::map<QString, int>& soorten) {
+        const QString soort = QString::fromLatin1(w->metaObject()->className());
+        const int n = soorten[soort]++;
+        return n ? soort + QString::number(n + 1) : soort;
+    }
     QString m_map;
     int m_teller = 0;
 };
@@ -274,6 +280,8 @@ TEST_F(TourTest, AUserGoesThroughTheWholeProgramAndTheNextStartGoesOnLogging) {
             "the settings window of a first start",
             [] { return InstellenVenster() && InstellenVenster()->isVisible(); },
             [&] {
+                // The main window at the size of a laboratory screen for the pictures.
+                if (beelden.Actief()) venster.resize(1360, 860);
                 frmInstellen& instellen = *InstellenVenster();
                 for (int tab = 0; tab < instellen.SSTab->count(); ++tab) {
                     instellen.SSTab->setCurrentIndex(tab);
