@@ -401,9 +401,13 @@ void FormGLP::Form_Resize() {
     OKButton->setGeometry(Px(i.okLinks), boven, Px(KnopBreedte), Px(KnopHoogte));
     CommandHelp->setGeometry(Px(i.helpLinks), boven, Px(KnopBreedte), Px(KnopHoogte));
     CommandPrint->setGeometry(Px(PrintLinks), boven, Px(KnopBreedte), Px(KnopHoogte));
-    CommandToFile->setGeometry(Px(NaarBestandLinks), boven, Px(KnopBreedte), Px(KnopHoogte));
+    // "To file..." is wider than the other buttons in some languages: it takes its text's width, and
+    // the check box beside it moves along.
+    CommandToFile->setGeometry(Px(NaarBestandLinks), boven,
+                               std::max(Px(KnopBreedte), CommandToFile->sizeHint().width()), Px(KnopHoogte));
     CheckAllChannels->adjustSize();
-    CheckAllChannels->move(Px(AlleLinks), Px(i.vinkBoven));
+    CheckAllChannels->move(std::max(Px(AlleLinks), CommandToFile->geometry().right() + Px(120)),
+                           Px(i.vinkBoven));
 }
 
 void FormGLP::OKButton_Click() {

@@ -337,6 +337,13 @@ TEST_F(TourTest, AUserGoesThroughTheWholeProgramAndTheNextStartGoesOnLogging) {
                 EXPECT_GE(tabel->MSHFlexGrid[1]->Model().rowCount(), 2);
                 const QString cellen = Celteksten(tabel->MSHFlexGrid[1]);
                 EXPECT_TRUE(cellen.contains(QStringLiteral("1234.5"))) << cellen.left(400).toStdString();
+                // The date and the time stand whole in their columns.
+                TabelGrid* grid = tabel->MSHFlexGrid[1];
+                for (int kolom : {1, 2}) {
+                    const QString tekst = grid->model()->index(0, kolom).data().toString();
+                    EXPECT_GE(grid->columnWidth(kolom), grid->fontMetrics().horizontalAdvance(tekst))
+                        << tekst.toStdString();
+                }
                 beelden.Neem(QStringLiteral("tabel"));
                 // Logging off again: the Edit menu's commands are off while logging.
                 venster.werkbalk().Knop(KnopLoggen)->trigger();
@@ -544,6 +551,12 @@ TEST_F(TourTest, AUserGoesThroughTheWholeProgramAndTheNextStartGoesOnLogging) {
             const QString configuratie = Celteksten(rapport->FlexGridConfiguratie);
             EXPECT_TRUE(configuratie.contains(QStringLiteral("K761")))
                 << configuratie.left(600).toStdString();
+            // Every button shows its whole caption, and none covers the check box beside it.
+            for (QPushButton* knop :
+                 {rapport->CommandPrint, rapport->CommandToFile, rapport->OKButton, rapport->CommandHelp})
+                EXPECT_GE(knop->width(), knop->sizeHint().width()) << knop->text().toStdString();
+            EXPECT_FALSE(
+                rapport->CommandToFile->geometry().intersects(rapport->CheckAllChannels->geometry()));
             beelden.Neem(QStringLiteral("configuratie"));
             rapport->OKButton->click();
         });
