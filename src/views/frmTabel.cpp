@@ -7,7 +7,6 @@
 #include "acquisition/vensters/Rackvenster.h"
 #include "files/Meetbestand.h"
 #include "files/RackConfiguratie.h"
-#include "platform/Datum.h"
 #include "rackviews/FormEditInfo.h"
 #include "rackviews/RackvensterActies.h"
 #include "reports/formPrint.h"
@@ -322,14 +321,6 @@ void frmTabel::StelNieuweKolomBreedteIn() {
         if (!Aanwezig(m)) continue;
         for (int c = 0; c < KolomInfo; ++c)
             MSHFlexGrid[m]->setColumnWidth(c, TwipsNaarPixels(StandaardBreedte[static_cast<size_t>(c)]));
-        // The date and the time are shown whole in the grid's font, whatever the locale's formats.
-        const QFontMetrics maat = MSHFlexGrid[m]->fontMetrics();
-        const platform::Datum voorbeeld = platform::MaakDatum(2000, 12, 28, 23, 58, 58);
-        for (const auto& [c, tekst] :
-             {std::pair{1, platform::KorteDatum(voorbeeld)}, std::pair{2, platform::LangeTijd(voorbeeld)}})
-            MSHFlexGrid[m]->setColumnWidth(
-                c, std::max(MSHFlexGrid[m]->columnWidth(c),
-                            maat.horizontalAdvance(tekst) + 2 * maat.averageCharWidth()));
     }
 }
 

@@ -337,13 +337,6 @@ TEST_F(TourTest, AUserGoesThroughTheWholeProgramAndTheNextStartGoesOnLogging) {
                 EXPECT_GE(tabel->MSHFlexGrid[1]->Model().rowCount(), 2);
                 const QString cellen = Celteksten(tabel->MSHFlexGrid[1]);
                 EXPECT_TRUE(cellen.contains(QStringLiteral("1234.5"))) << cellen.left(400).toStdString();
-                // The date and the time stand whole in their columns.
-                TabelGrid* grid = tabel->MSHFlexGrid[1];
-                for (int kolom : {1, 2}) {
-                    const QString tekst = grid->model()->index(0, kolom).data().toString();
-                    EXPECT_GE(grid->columnWidth(kolom), grid->fontMetrics().horizontalAdvance(tekst))
-                        << tekst.toStdString();
-                }
                 beelden.Neem(QStringLiteral("tabel"));
                 // Logging off again: the Edit menu's commands are off while logging.
                 venster.werkbalk().Knop(KnopLoggen)->trigger();
