@@ -23,6 +23,7 @@
 #include "calibration/DialogCalibrationISE.h"
 #include "calibration/DialogCalibrationPH.h"
 #include "files/Bestandsdialogen.h"
+#include "files/CsvVelden.h"
 #include "files/Meetbestand.h"
 #include "platform/GeheugenLijn.h"
 #include "platform/Opslag.h"
@@ -157,8 +158,9 @@ int Meetrijen(const QString& pad) {
     int n = 0;
     for (const QString& regel :
          platform::VanWindows1252(f.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
-        if (regel.startsWith(QStringLiteral("Time"))) continue;
-        if (!regel.section(QLatin1Char(','), 1).remove(QLatin1Char(',')).trimmed().isEmpty()) ++n;
+        const QStringList velden = SplitsVelden(regel);
+        if (velden.value(0) == QStringLiteral("Time")) continue;
+        if (std::any_of(velden.begin() + 1, velden.end(), [](const QString& v) { return !v.isEmpty(); })) ++n;
     }
     return n;
 }
@@ -334,7 +336,12 @@ TEST_F(TourTest, AUserGoesThroughTheWholeProgramAndTheNextStartGoesOnLogging) {
                 frmTabel* tabel = frmTabelVan(1);
                 ASSERT_NE(tabel, nullptr);
                 EXPECT_TRUE(Kindvensterkader(tabel)->isVisible());
-                EXPECT_GE(tabel->MSHFlexGrid[1]->Model().rowCount(), 2);
+                // A row per logged snapshot, as in the file.
+                int rijen = 0;
+                for (int rij = 0; rij < tabel->MSHFlexGrid[1]->model()->rowCount(); ++rij)
+                    if (!tabel->MSHFlexGrid[1]->model()->index(rij, 1).data().toString().isEmpty()) ++rijen;
+                EXPECT_EQ(rijen, Meetrijen(Gegevensmap() + QStringLiteral("/Untitled.csv")));
+                EXPECT_GE(rijen, 2);
                 const QString cellen = Celteksten(tabel->MSHFlexGrid[1]);
                 EXPECT_TRUE(cellen.contains(QStringLiteral("1234.5"))) << cellen.left(400).toStdString();
                 beelden.Neem(QStringLiteral("tabel"));
