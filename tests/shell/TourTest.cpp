@@ -66,6 +66,8 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -163,6 +165,22 @@ int Meetrijen(const QString& pad) {
         if (std::any_of(velden.begin() + 1, velden.end(), [](const QString& v) { return !v.isEmpty(); })) ++n;
     }
     return n;
+}
+
+// The title bar of a child window shows its caption whole: the room the style leaves for the label
+// holds the caption in a bold font (the widest a title bar draws it in).
+bool TitelHeel(const QWidget& kader) {
+    QStyleOptionTitleBar o;
+    o.initFrom(&kader);
+    o.rect = QRect(0, 0, kader.width(), kader.style()->pixelMetric(QStyle::PM_TitleBarHeight, &o, &kader));
+    o.titleBarFlags = kader.windowFlags();
+    o.subControls = QStyle::SC_All;
+    o.text = kader.windowTitle();
+    const int ruimte =
+        kader.style()->subControlRect(QStyle::CC_TitleBar, &o, QStyle::SC_TitleBarLabel, &kader).width();
+    QFont vet = kader.font();
+    vet.setBold(true);
+    return QFontMetrics(vet).horizontalAdvance(kader.windowTitle()) <= ruimte;
 }
 
 int PdfPaginas(const QString& pad) {
@@ -307,6 +325,7 @@ TEST_F(TourTest, AUserGoesThroughTheWholeProgramAndTheNextStartGoesOnLogging) {
                     EXPECT_TRUE(kader->isVisible());
                     EXPECT_EQ(kader->windowTitle(),
                               QStringLiteral("Rack ") + IdnoAlsTekst(r == 1 ? Rack1 : Rack2));
+                    EXPECT_TRUE(TitelHeel(*kader)) << "a rack of one module shows its caption whole";
                 }
                 EXPECT_FALSE(MetenActief);
                 beelden.Neem(QStringLiteral("aangemeld"));
