@@ -700,7 +700,7 @@ void DialogK76xSettings::CommandOpties_Click() {
         for (int c = 1; c <= AantalIngangen; ++c) {
             m_instellingen.Meting[c].Extra = static_cast<float>(opties.TypeCC);
             m_instellingen.Meting[c].Resolution =
-                static_cast<int16_t>(opties.Bereik < 0 ? StandaardBereik : opties.Bereik);
+                static_cast<int16_t>(opties.Bereik < 0 ? StandaardECBereik : opties.Bereik);
         }
         ToonAlleIngangen();
     }
@@ -801,7 +801,7 @@ void DialogK76xSettings::PasInstellingenToe() {
     if (type() == QLatin1String("K762")) {
         for (int c = 1; c <= AantalIngangen; ++c) {
             int16_t bereik = m_instellingen.Meting[c].Resolution;
-            if (bereik < 0 || bereik > HoogsteECBereik) bereik = StandaardBereik;
+            if (bereik < 0 || bereik > HoogsteECBereik) bereik = StandaardECBereik;
             if (bereik == oud[c]) continue;
             ZetVoortgang(static_cast<int16_t>(c - 1));
             const auto ingang = static_cast<uint8_t>(c - 1);

@@ -28,6 +28,8 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 #include <QTextDocument>
 #include <cmath>
 
@@ -122,6 +124,31 @@ float FormRack::twips(int pixels) const {
 
 QWidget* FormRack::kader() {
     return Kindvensterkader(this);
+}
+
+static int TitelbalkTekstRuimte(const QWidget& kader) {
+    QStyleOptionTitleBar o;
+    o.initFrom(&kader);
+    o.rect = QRect(0, 0, kader.width(), kader.style()->pixelMetric(QStyle::PM_TitleBarHeight, &o, &kader));
+    o.titleBarFlags = kader.windowFlags();
+    o.subControls = QStyle::SC_All;
+    o.text = kader.windowTitle();
+    return kader.style()->subControlRect(QStyle::CC_TitleBar, &o, QStyle::SC_TitleBarLabel, &kader).width();
+}
+
+static int TitelbalkTekstBreedte(const QWidget& kader) {
+    QFont vet = kader.font();
+    vet.setBold(true);
+    return QFontMetrics(vet).horizontalAdvance(kader.windowTitle());
+}
+
+// A rack of one or two modules makes a window narrower than its caption: the frame is widened until
+// the title bar shows the caption whole (the panels keep their places).
+void FormRack::ToonTitelHeel() {
+    QWidget* k = kader();
+    if (k == this) return;
+    const int tekort = TitelbalkTekstBreedte(*k) + 8 - TitelbalkTekstRuimte(*k);
+    if (tekort > 0) k->resize(k->width() + tekort, k->height());
 }
 
 QSize FormRack::sizeHint() const {
@@ -299,6 +326,7 @@ void FormRack::FormInstellenControls() {
     m_binnenmaat = QSize(pixels(m_indeling.breedte - KaderBreedte), pixels(m_indeling.hoogte - KaderHoogte));
     setFixedSize(m_binnenmaat);
     if (k != this) k->resize(k->sizeHint());
+    ToonTitelHeel();
     update();
     WissenVensterMetingen();
     LaadVensterTitel();
@@ -308,6 +336,7 @@ void FormRack::LaadVensterTitel() {
     QString titel = Racks[Ri].Name.getrimd();
     if (!RackVlaggen[Ri].Measure) titel += QStringLiteral(": ") + Tekst[TekstUitgeschakeld];
     setWindowTitle(titel);
+    ToonTitelHeel();
     update();
     for (int m = 1; m <= AantalModules; ++m) {
         const ModuleRecord& module = Racks[Ri].Modules[m];

@@ -118,6 +118,7 @@ private:
     void Fabrieksafregeling(bool alleenLezen);
     void zetBovenaan(bool bovenaan);
     QWidget* kader();
+    void ToonTitelHeel();
     // Design twips to pixels and back (TwipsNaarPixels, PixelsNaarTwips).
     int pixels(double twips) const;
     float twips(int pixels) const;

@@ -32,7 +32,7 @@ QStringList CelTypeLijst();
 // significant digits ("2.000 µS" .. "2000 mS"). Empty for a cell type outside -2..1.
 QStringList BereikLijst(int celtype);
 // The range index of a K762 input that the options dialog left without a choice (-1).
-inline constexpr int16_t StandaardBereik = 2;
+inline constexpr int16_t StandaardECBereik = 2;
 
 // The salinity of an oxygen input typed as text: the locale-independent number, a negative one 0.
 float SaliniteitVanTekst(const QString& tekst);

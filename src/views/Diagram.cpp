@@ -119,10 +119,16 @@ void TekenAssen(QPainter& p, const DiagramGeometrie& g, const DiagramBeeld& b, c
     }
     p.setPen(QPen(Qt::black, b.dunnePen));
     p.drawRect(plot);
-    // Value axis: major ticks with their labels, minor ticks.
-    for (const double w : g.as.hoofdstreepjes) {
-        const double y = std::round(YVanWaarde(plot, g.as, w)) + 0.5;
+    // Value axis: major ticks with their labels (those that fit), minor ticks.
+    std::vector<double> ys;
+    for (const double w : g.as.hoofdstreepjes)
+        ys.push_back(std::round(YVanWaarde(plot, g.as, w)) + 0.5);
+    const std::vector<bool> zichtbaar = ZichtbareWaardeLabels(ys, fm.height());
+    for (size_t i = 0; i < ys.size(); ++i) {
+        const double w = g.as.hoofdstreepjes[i];
+        const double y = ys[i];
         p.drawLine(QPointF(plot.left() - 5, y), QPointF(plot.left(), y));
+        if (!zichtbaar[i]) continue;
         const QString t = WaardeLabel(w, g.as.decimalen);
         p.drawText(QRectF(g.indeling.waardeLabels.left(), y - fm.height() / 2,
                           g.indeling.waardeLabels.width(), fm.height()),

@@ -1,5 +1,7 @@
 #include "views/DiagramMaths.h"
 
+#include <optional>
+
 #include <algorithm>
 #include <cstdint>
 
@@ -124,6 +126,17 @@ Waardenas BerekenWaardenas(bool automatisch, double dataMinimum, double dataMaxi
                                  std::round(stap * std::pow(10.0, as.decimalen))) > 1e-6)
         as.decimalen = std::min(as.decimalen + 2, 6);
     return as;
+}
+
+std::vector<bool> ZichtbareWaardeLabels(const std::vector<double>& ys, double tekstHoogte) {
+    std::vector<bool> zichtbaar(ys.size(), false);
+    std::optional<double> vorige;
+    for (size_t i = 0; i < ys.size(); ++i) {
+        if (vorige && std::abs(ys[i] - *vorige) < tekstHoogte) continue;
+        zichtbaar[i] = true;
+        vorige = ys[i];
+    }
+    return zichtbaar;
 }
 
 std::vector<int> TijdasLabelRijen(int rijen, int verdelingen) {

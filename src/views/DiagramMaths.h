@@ -70,6 +70,11 @@ Waardenas BerekenWaardenas(bool automatisch, double dataMinimum, double dataMaxi
 // least 1), starting at row 1.
 std::vector<int> TijdasLabelRijen(int rijen, int verdelingen);
 
+// Which of the value labels centred at `ys` (the major ticks, in order) are drawn in a plot too short
+// for all of them: the first always, then each that lies at least one text height from the last one
+// drawn, so that no two labels overlap.
+std::vector<bool> ZichtbareWaardeLabels(const std::vector<double>& ys, double tekstHoogte);
+
 // X of row r (1-based) of `rijen` rows spread over the plot: each row in the middle of its own slice.
 inline double XVanRij(const QRectF& plot, int rijen, int r) {
     return plot.left() + (r - 0.5) * plot.width() / (rijen > 0 ? rijen : 1);

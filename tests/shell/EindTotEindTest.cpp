@@ -9,6 +9,7 @@
 // pseudo-terminal and QSerialPort on the real clock. The program runs its own loop until it is closed;
 // the scenario drives it from a timer inside that loop, each step waiting for its condition, and a
 // watchdog ends the program should a step wait too long.
+#include "Draaiboek.h"
 #include "RackEmulator.h"
 #include "ShellOmgeving.h"
 #include "acquisition/Communicatie.h"
@@ -56,66 +57,6 @@
 namespace {
 
 enum class Lijnsoort { Geheugen, Pseudoterminal };
-
-// A scenario: steps that each run once their condition holds, in order, checked on a timer of the
-// installed clock, so that they run inside the program's own event pump. When a step has waited
-// longer than the watchdog allows, the program is ended from code (as File > Exit does).
-class Draaiboek {
-public:
-    Draaiboek(mdiK740& venster, qint64 waakhondMs) : m_venster(venster), m_waakhondMs(waakhondMs) {
-        m_timer = platform::klok().maakTimer();
-        m_timer->zetInterval(100);
-        m_timer->bijTik = [this] { Tik(); };
-        m_timer->zetActief(true);
-        m_sinds = platform::klok().ms();
-    }
-
-    void Stap(QString naam, std::function<bool()> wanneer, std::function<void()> doe) {
-        m_stappen.push_back({std::move(naam), std::move(wanneer), std::move(doe)});
-    }
-    bool Klaar() const { return m_volgende == m_stappen.size(); }
-    // The step that was still waiting when the program ended.
-    std::string Wachtend() const {
-        return Klaar() ? std::string() : m_stappen[m_volgende].naam.toStdString();
-    }
-
-private:
-    struct Regel {
-        QString naam;
-        std::function<bool()> wanneer;
-        std::function<void()> doe;
-    };
-
-    void Tik() {
-        if (m_bezig) return; // an action that pumps events runs on
-        if (Klaar()) {
-            m_timer->zetActief(false);
-            return;
-        }
-        const Regel& stap = m_stappen[m_volgende];
-        if (stap.wanneer()) {
-            m_bezig = true;
-            ++m_volgende;
-            m_sinds = platform::klok().ms();
-            stap.doe();
-            m_bezig = false;
-            return;
-        }
-        if (platform::klok().ms() - m_sinds > m_waakhondMs) {
-            m_timer->zetActief(false);
-            if (!ProgrammaBeeindigd) m_venster.SluitVanuitCode();
-            BeeindigCommunicatieLus();
-        }
-    }
-
-    mdiK740& m_venster;
-    qint64 m_waakhondMs;
-    std::unique_ptr<platform::Timer> m_timer;
-    std::vector<Regel> m_stappen;
-    size_t m_volgende = 0;
-    qint64 m_sinds = 0;
-    bool m_bezig = false;
-};
 
 // The close box of the main window: a spontaneous close event, as the window system delivers it.
 void SluitMetSluitknop(QWidget& venster) {

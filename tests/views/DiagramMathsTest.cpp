@@ -64,6 +64,17 @@ TEST(DiagramMathsTest, TijdasLabelElkeVeertienPunten) {
     EXPECT_EQ(TijdasLabelRijen(50, 0).size(), 1u); // 0 divisions count as 1
 }
 
+// In a plot too short for every value label, labels that would overlap the one drawn before are left
+// out (upwards or downwards); where they all fit, every one is drawn.
+TEST(DiagramMathsTest, WaardeLabelsOverlappenNiet) {
+    EXPECT_EQ(ZichtbareWaardeLabels({100, 80, 60, 40}, 15), (std::vector<bool>{true, true, true, true}));
+    EXPECT_EQ(ZichtbareWaardeLabels({20, 16, 12, 8, 4, 0}, 10),
+              (std::vector<bool>{true, false, false, true, false, false}));
+    EXPECT_EQ(ZichtbareWaardeLabels({0, 5, 10, 15}, 10), (std::vector<bool>{true, false, true, false}));
+    EXPECT_EQ(ZichtbareWaardeLabels({7.5, 7.5, 7.5}, 12), (std::vector<bool>{true, false, false}));
+    EXPECT_TRUE(ZichtbareWaardeLabels({}, 12).empty());
+}
+
 TEST(DiagramMathsTest, KolommenVolgenDeBreedteNietHetAantalPunten) {
     std::vector<double> w(30000);
     for (int i = 0; i < 30000; ++i)
