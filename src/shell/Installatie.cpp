@@ -110,8 +110,8 @@ public:
     }
 };
 
-// The module settings dialog's Calibrate and GLP: the pH calibration, and the report window's GLP tab.
-// The other calibrations have no dialog yet: their buttons stay hidden.
+// The module settings dialog's Calibrate and GLP: the pH, conductivity cell-constant, 1-point and
+// ion-selective calibrations, and the report window's GLP tab.
 class Moduleknoppen : public ModuleInstellingenActies {
 public:
     bool KanKalibreren(Kalibratiesoort soort) const override { return soort != Kalibratiesoort::Geen; }
