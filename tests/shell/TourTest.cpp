@@ -811,7 +811,17 @@ TEST_F(TourTest, AUserGoesThroughTheWholeProgramAndTheNextStartGoesOnLogging) {
                     EXPECT_EQ(cellen->index(rij, 3).data().toString(), regels[i][2]);
                     EXPECT_EQ(cellen->index(rij, 4).data().toString(), regels[i][3]);
                 }
+                // The table series came back with its curves, on every measuring row of the file.
+                const Grafiekmodel& tabelreeks = GrafiekWidget(1)->Model();
+                for (int curve : {1, 2}) {
+                    EXPECT_TRUE(tabelreeks.Reeks(curve + 2).zichtbaar) << "curve " << curve;
+                    EXPECT_EQ(Punten(tabelreeks, curve), Meetrijen(bewaard)) << "curve " << curve;
+                }
                 beelden.Neem(QStringLiteral("tweede-start"));
+                if (beelden.Actief()) {
+                    Kindvensterkader(GrafiekWidget(1))->showMaximized();
+                    beelden.Neem(QStringLiteral("tweede-start-tabelreeks"));
+                }
                 antwoorden = {vbNo};
                 venster.menus().mnuFileExit->trigger();
             });
