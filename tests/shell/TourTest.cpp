@@ -43,6 +43,8 @@
 #include "shell/Werkbalk.h"
 #include "shell/frmInstellen.h"
 #include "shell/mdiK740.h"
+#include "views/DialogInputGrafiekElement.h"
+#include "views/Grafiekmodel.h"
 #include "views/Grafiekvensters.h"
 #include "views/frmGrafiek.h"
 #include "views/frmGrafiekInstellen.h"
@@ -56,8 +58,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -70,6 +74,7 @@
 #include <QStyleOptionTitleBar>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -167,6 +172,57 @@ int Meetrijen(const QString& pad) {
     return n;
 }
 
+// The fields of every line of a logging file after its header, in the file's order.
+std::vector<QStringList> Regels(const QString& pad) {
+    std::vector<QStringList> regels;
+    QFile f(pad);
+    if (!f.open(QIODevice::ReadOnly)) return regels;
+    for (const QString& regel :
+         platform::VanWindows1252(f.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
+        QStringList velden = SplitsVelden(regel);
+        if (velden.value(0) != QStringLiteral("Time")) regels.push_back(std::move(velden));
+    }
+    return regels;
+}
+
+// The points curve n (1..32) of a graph has on its chart.
+int Punten(const Grafiekmodel& model, int curve) {
+    int n = 0;
+    for (int rij = 1; rij <= model.Raster().Rijen(); ++rij)
+        if (!std::isnan(model.Raster().Waarde(rij, curve + 2))) ++n;
+    return n;
+}
+
+// Chooses rack r, its module 1 and input k for curve n in the curve input picker, with the mouse on the
+// picker's lists as the user does; `gekozen` runs on the filled-in picker before its OK.
+void KiesCurve(frmGrafiekInstellen& d, int n, int r, int k, std::function<void()> gekozen) {
+    auto getoond = std::make_shared<bool>(false);
+    platform::klok().planIn(0, [getoond, r, k, gekozen] {
+        DialogInputGrafiekElement* kiezer = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* p = qobject_cast<DialogInputGrafiekElement*>(w); p && p->isVisible()) kiezer = p;
+        ASSERT_NE(kiezer, nullptr) << "no curve input picker";
+        *getoond = true;
+        auto klik = [](QListWidget* lijst, int rij) {
+            ASSERT_LT(rij, lijst->count());
+            QTest::mouseClick(lijst->viewport(), Qt::LeftButton, {},
+                              lijst->visualItemRect(lijst->item(rij)).center());
+        };
+        // The present racks follow the empty item in order; so do the modules of a rack.
+        klik(kiezer->ListRacks, r);
+        if (kiezer->ListModules->currentRow() != 1) klik(kiezer->ListModules, 1);
+        klik(kiezer->ListInputs, k);
+        gekozen();
+        kiezer->OKButton->click();
+    });
+    d.SSTab->setCurrentIndex(PaginaCurven);
+    QTableWidget* raster = d.MSHFlexCurveLijnen;
+    raster->scrollToItem(d.CurveCel(n, KolomCurveIngang));
+    QTest::mouseClick(raster->viewport(), Qt::LeftButton, {},
+                      raster->visualItemRect(d.CurveCel(n, KolomCurveIngang)).center());
+    EXPECT_TRUE(*getoond) << "curve " << n;
+}
+
 // The title bar of a child window shows its caption whole: the room the style leaves for the label
 // holds the caption in a bold font (the widest a title bar draws it in).
 bool TitelHeel(const QWidget& kader) {
@@ -192,11 +248,38 @@ int PdfPaginas(const QString& pad) {
     return m.hasMatch() ? m.captured(1).toInt() : 0;
 }
 
-QString PdfTekst(const QString& pad) {
+// The text of a PDF, or of its page n only.
+QString PdfTekst(const QString& pad, int n = 0) {
+    QStringList argumenten{QStringLiteral("-layout")};
+    if (n > 0)
+        argumenten << QStringLiteral("-f") << QString::number(n) << QStringLiteral("-l")
+                   << QString::number(n);
     QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pad, QStringLiteral("-")});
+    p.start(QStringLiteral("pdftotext"), argumenten << pad << QStringLiteral("-"));
     p.waitForFinished(30000);
     return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// The pixels of page n of a PDF, drawn at 100 dpi, that show colour `kleur` (give or take what smoothing
+// mixes in).
+int PdfPixels(const QString& pad, int n, const QColor& kleur) {
+    const QString beeld = pad + QStringLiteral("-pagina");
+    QProcess p;
+    p.start(QStringLiteral("pdftoppm"), {QStringLiteral("-f"), QString::number(n), QStringLiteral("-l"),
+                                         QString::number(n), QStringLiteral("-r"), QStringLiteral("100"),
+                                         QStringLiteral("-png"), QStringLiteral("-singlefile"), pad, beeld});
+    if (!p.waitForFinished(30000)) return 0;
+    const QImage pagina(beeld + QStringLiteral(".png"));
+    int aantal = 0;
+    for (int y = 0; y < pagina.height(); ++y)
+        for (int x = 0; x < pagina.width(); ++x) {
+            const QColor c = pagina.pixelColor(x, y);
+            if (std::abs(c.red() - kleur.red()) + std::abs(c.green() - kleur.green()) +
+                    std::abs(c.blue() - kleur.blue()) <
+                48)
+                ++aantal;
+        }
+    return aantal;
 }
 
 void KiesEenheid(QComboBox* lijst, const QString& eenheid) {
@@ -380,6 +463,19 @@ TEST_F(TourTest, AUserGoesThroughTheWholeProgramAndTheNextStartGoesOnLogging) {
                             tabs->setCurrentIndex(t);
                             beelden.Neem(QStringLiteral("grafiekinstellingen-%1-%2").arg(recorder).arg(t));
                         }
+                    if (!recorder) {
+                        // The table series shows the first input of each rack: curve 1 the K761's mV,
+                        // curve 2 the K762's conductivity, each chosen in the curve input picker.
+                        KiesCurve(*d, 1, 1, 1, [&] { beelden.Neem(QStringLiteral("curvekeuze-1")); });
+                        KiesCurve(*d, 2, 2, 1, [&] { beelden.Neem(QStringLiteral("curvekeuze-2")); });
+                        beelden.Neem(QStringLiteral("grafiekinstellingen-curven"));
+                        EXPECT_EQ(d->CurveCel(1, KolomCurveIngang)->text(),
+                                  Tekst[297] + QStringLiteral(" 1, ") + Tekst[296] + QStringLiteral("1, ") +
+                                      Tekst[295] + QStringLiteral("1 (mV)"));
+                        EXPECT_EQ(d->CurveCel(2, KolomCurveIngang)->text(),
+                                  Tekst[297] + QStringLiteral(" 2, ") + Tekst[296] + QStringLiteral("1, ") +
+                                      Tekst[295] + QStringLiteral("1 (S/cm)"));
+                    }
                     d->CmdOK->click();
                 });
                 (recorder ? venster.menus().mnuGraphNewRecorder : venster.menus().mnuGraphNewTable)
@@ -396,6 +492,19 @@ TEST_F(TourTest, AUserGoesThroughTheWholeProgramAndTheNextStartGoesOnLogging) {
             }
             EXPECT_TRUE(GrafiekWidget(2)->Instellingen().XYrecorder);
             EXPECT_FALSE(GrafiekWidget(1)->Instellingen().XYrecorder);
+            // The table series draws both curves from the rows the tables hold.
+            const int tabelrijen = Meetrijen(Gegevensmap() + QStringLiteral("/Untitled.csv"));
+            const Grafiekmodel& tabelreeks = GrafiekWidget(1)->Model();
+            for (int curve : {1, 2}) {
+                EXPECT_TRUE(tabelreeks.Reeks(curve + 2).zichtbaar) << "curve " << curve;
+                EXPECT_EQ(Punten(tabelreeks, curve), tabelrijen) << "curve " << curve;
+            }
+            EXPECT_EQ(tabelreeks.Raster().Waarde(1, 3), 1234.5);
+            if (beelden.Actief()) {
+                Kindvensterkader(GrafiekWidget(1))->showMaximized();
+                beelden.Neem(QStringLiteral("tabelreeks"));
+                Kindvensterkader(GrafiekWidget(1))->showNormal();
+            }
             venster.menus().mnuWindowTileHorizontal->trigger();
             beelden.Neem(QStringLiteral("grafieken"));
         });
@@ -605,6 +714,12 @@ TEST_F(TourTest, AUserGoesThroughTheWholeProgramAndTheNextStartGoesOnLogging) {
             EXPECT_TRUE(tekst.contains(QStringLiteral("1234.5"))) << "the table's values";
             for (const QString& titel : grafiektitels)
                 EXPECT_TRUE(tekst.contains(titel)) << titel.toStdString();
+            // The table series' page draws its curves: curve 2's navy is on no other part of a chart.
+            int grafiekpagina = 0;
+            for (int n = 1; n <= PdfPaginas(pdf) && !grafiekpagina; ++n)
+                if (PdfTekst(pdf, n).contains(grafiektitels.value(0))) grafiekpagina = n;
+            ASSERT_GT(grafiekpagina, 0) << "no page of " << grafiektitels.value(0).toStdString();
+            EXPECT_GT(PdfPixels(pdf, grafiekpagina, QColor(0, 0, 128)), 0) << "page " << grafiekpagina;
         });
         stap("Save As", altijd, [&] {
             dialogen.bestanden = {bewaard};
@@ -640,6 +755,15 @@ TEST_F(TourTest, AUserGoesThroughTheWholeProgramAndTheNextStartGoesOnLogging) {
         EXPECT_EQ(teksten, QStringList{Tekst[183]}) << teksten.join(QStringLiteral(" | ")).toStdString();
     }
     rijenBijSluiten = Meetrijen(bewaard);
+    // The last run ends with its end point: a row of only its time.
+    const size_t regelsBijSluiten = Regels(bewaard).size();
+    ASSERT_GT(regelsBijSluiten, 0u);
+    {
+        const QStringList eindpunt = Regels(bewaard).back();
+        EXPECT_TRUE(std::all_of(eindpunt.begin() + 1, eindpunt.end(), [](const QString& v) {
+            return v.isEmpty();
+        })) << eindpunt.join(QLatin1Char(',')).toStdString();
+    }
 
     NieuweStart();
     {
@@ -656,12 +780,48 @@ TEST_F(TourTest, AUserGoesThroughTheWholeProgramAndTheNextStartGoesOnLogging) {
                 for (int g : {1, 2})
                     EXPECT_EQ(GrafiekWidget(g)->Caption(), grafiektitels.value(g - 1));
                 EXPECT_TRUE(GrafiekWidget(2)->Instellingen().XYrecorder);
-                beelden.Neem(QStringLiteral("tweede-start"));
             });
         boek.Stap(
             QStringLiteral("two more rows logged"), [&] { return Meetrijen(bewaard) >= rijenBijSluiten + 2; },
             [&] {
                 EXPECT_TRUE(VerbindingActief);
+                // The rows of this start carry the racks' readings: every input's value and unit, in
+                // the file and in the table, as the rack windows show them.
+                const std::vector<QStringList> regels = Regels(bewaard);
+                ASSERT_GE(regels.size(), regelsBijSluiten + 2);
+                frmTabel* tabel = frmTabelVan(1);
+                ASSERT_NE(tabel, nullptr);
+                const QAbstractItemModel* cellen = tabel->MSHFlexGrid[1]->model();
+                auto* rack = dynamic_cast<FormRack*>(RackVenster(1));
+                ASSERT_NE(rack, nullptr);
+                for (size_t i = regelsBijSluiten; i < regels.size(); ++i) {
+                    SCOPED_TRACE(regels[i].join(QLatin1Char(',')).left(200).toStdString());
+                    // Time, then per module of both racks 5 fields per input and the info.
+                    ASSERT_GE(regels[i].size(), 1 + 2 * 21);
+                    for (int m = 0; m < 2; ++m)
+                        for (int c = 0; c < 4; ++c) {
+                            EXPECT_FALSE(regels[i][1 + 21 * m + 5 * c + 1].isEmpty()) << "value " << m << c;
+                            EXPECT_FALSE(regels[i][1 + 21 * m + 5 * c + 2].isEmpty()) << "unit " << m << c;
+                        }
+                    EXPECT_EQ(regels[i][2], rack->LabelWaarde[RackLabelIndex(1, 1)]->text());
+                    EXPECT_EQ(regels[i][3], QStringLiteral("pH"));
+                    // The table's row of the same snapshot.
+                    const int rij = static_cast<int>(i);
+                    EXPECT_EQ(cellen->index(rij, 0).data().toString(), QString::number(rij + 1));
+                    EXPECT_EQ(cellen->index(rij, 3).data().toString(), regels[i][2]);
+                    EXPECT_EQ(cellen->index(rij, 4).data().toString(), regels[i][3]);
+                }
+                // The table series came back with its curves, on every measuring row of the file.
+                const Grafiekmodel& tabelreeks = GrafiekWidget(1)->Model();
+                for (int curve : {1, 2}) {
+                    EXPECT_TRUE(tabelreeks.Reeks(curve + 2).zichtbaar) << "curve " << curve;
+                    EXPECT_EQ(Punten(tabelreeks, curve), Meetrijen(bewaard)) << "curve " << curve;
+                }
+                beelden.Neem(QStringLiteral("tweede-start"));
+                if (beelden.Actief()) {
+                    Kindvensterkader(GrafiekWidget(1))->showMaximized();
+                    beelden.Neem(QStringLiteral("tweede-start-tabelreeks"));
+                }
                 antwoorden = {vbNo};
                 venster.menus().mnuFileExit->trigger();
             });
