@@ -77,16 +77,25 @@ int arrayIndex(RackLabel label) {
     return static_cast<int>(label);
 }
 
+// No label shows this colour before it is given its first.
+constexpr int32_t GeenKleur = 0x7FFFFFFF;
+
+// Fixes a label's size to its place: a new text then never asks its panel for a new layout.
+void ZetVast(QWidget* w, const QRect& plaats) {
+    w->setGeometry(plaats);
+    w->setFixedSize(plaats.size());
+}
+
 } // namespace
 
 RackLed::RackLed(QWidget* ouder) : QWidget(ouder) {
     setAttribute(Qt::WA_TranslucentBackground);
 }
 
-void RackLed::zetKleur(int32_t kleur) {
+void RackLed::zetKleur(int32_t kleur, bool tekenen) {
     if (kleur == m_kleur) return;
     m_kleur = kleur;
-    update();
+    if (tekenen) update();
 }
 
 void RackLed::paintEvent(QPaintEvent*) {
@@ -103,6 +112,8 @@ FormRack::FormRack(int ri, QWidget* ouder)
     setObjectName(Tag);
     for (auto& rij : m_kleuren)
         rij.fill(KleurNormaleTekst);
+    for (auto& rij : m_getoondeKleuren)
+        rij.fill(GeenKleur);
     for (int m = 1; m <= AantalModules; ++m)
         maakPaneel(m);
     maakMenu();
@@ -134,7 +145,9 @@ void FormRack::maakPaneel(int m) {
     auto* paneel = new QFrame(this);
     paneel->setObjectName(QStringLiteral("PictureModule%1").arg(i0));
     paneel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    paneel->setGeometry(0, 0, pixels(P::Breedte), pixels(P::Hoogte));
+    ZetVast(paneel, QRect(0, 0, pixels(P::Breedte), pixels(P::Hoogte)));
+    // An opaque panel: what changes on it is repainted without the window and its frame behind it.
+    paneel->setAutoFillBackground(true);
     paneel->installEventFilter(this);
     PictureModule[i0] = paneel;
 
@@ -153,8 +166,8 @@ void FormRack::maakPaneel(int m) {
     // Names come from the user and the configuration files: shown as typed, never as markup.
     module->setTextFormat(Qt::PlainText);
     module->setFont(vet);
-    module->setGeometry(pixels(P::ModuleLinks), pixels(P::ModuleBoven), pixels(P::ModuleBreedte),
-                        pixels(P::ModuleHoogte));
+    ZetVast(module, QRect(pixels(P::ModuleLinks), pixels(P::ModuleBoven), pixels(P::ModuleBreedte),
+                          pixels(P::ModuleHoogte)));
     module->installEventFilter(this);
     LabelModule[i0] = module;
 
@@ -168,7 +181,7 @@ void FormRack::maakPaneel(int m) {
         l->setObjectName(QString::fromLatin1(naam) + QString::number(i));
         l->setTextFormat(Qt::PlainText);
         l->setFont(f);
-        l->setGeometry(plaats);
+        ZetVast(l, plaats);
         l->installEventFilter(this);
         return l;
     };
@@ -269,6 +282,8 @@ void FormRack::Laad() {
 }
 
 void FormRack::FormInstellenControls() {
+    // The layout starts from what the engine gave last.
+    WerkBij();
     QWidget* k = kader();
     k->setWindowState(k->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
     m_indeling = BerekenRackIndeling(Ri);
@@ -378,9 +393,34 @@ int32_t FormRack::LabelKleur(RackLabel label, int index) const {
     return m_kleuren[arrayIndex(label)][index];
 }
 
+bool FormRack::ToontWaarde(int i) const {
+    return !LabelWaarde[i]->text().isEmpty() && !m_verschenen.test(i);
+}
+
 void FormRack::ZetLabelTekst(RackLabel label, int index, const QString& tekst) {
+    if (!Label(label, index)) return;
+    if (label != RackLabel::Kanaal) {
+        std::optional<QString>& wacht = m_wachtendeTeksten[arrayIndex(label)][index];
+        if (!tekst.isEmpty() && ToontWaarde(index)) {
+            wacht = tekst;
+            m_ingangWacht.set(index);
+            PlanBijwerken();
+            return;
+        }
+        wacht.reset();
+    }
+    // A blank, or a text for an input without a value: at once, with what waited for the input. A value
+    // that appears brings the rest of its input's reply at once too.
+    ToonIngang(index);
+    if (label == RackLabel::Waarde && !tekst.isEmpty() && LabelWaarde[index]->text().isEmpty()) {
+        m_verschenen.set(index);
+        PlanBijwerken();
+    }
+    ToonLabelTekst(label, index, tekst);
+}
+
+void FormRack::ToonLabelTekst(RackLabel label, int index, const QString& tekst) {
     QLabel* l = Label(label, index);
-    if (!l) return;
     if (label != RackLabel::Eenheid) {
         if (l->text() != tekst) l->setText(tekst);
         return;
@@ -399,18 +439,60 @@ void FormRack::ZetLabelTekst(RackLabel label, int index, const QString& tekst) {
 }
 
 void FormRack::ZetLabelKleur(RackLabel label, int index, int32_t kleur) {
-    QLabel* l = Label(label, index);
-    if (!l) return;
-    int32_t& huidig = m_kleuren[arrayIndex(label)][index];
-    if (huidig == kleur && l->testAttribute(Qt::WA_SetPalette)) return;
-    huidig = kleur;
+    if (!Label(label, index)) return;
+    m_kleuren[arrayIndex(label)][index] = kleur;
+    if (m_getoondeKleuren[arrayIndex(label)][index] == kleur) return;
+    if (ToontWaarde(index)) {
+        m_ingangWacht.set(index);
+        PlanBijwerken();
+    } else {
+        ToonIngang(index);
+    }
+}
+
+void FormRack::ToonLabelKleur(RackLabel label, int index) {
+    const int32_t kleur = m_kleuren[arrayIndex(label)][index];
+    int32_t& getoond = m_getoondeKleuren[arrayIndex(label)][index];
+    if (getoond == kleur) return;
+    getoond = kleur;
     // The normal text colour is the panel's; the disabled colour stays the greyed one of the style.
     const QColor c = kleur == KleurNormaleTekst ? palette().color(QPalette::Active, QPalette::ButtonText)
                                                 : kleurVan(kleur);
+    QLabel* l = Label(label, index);
     QPalette p = l->palette();
     p.setColor(QPalette::Active, QPalette::WindowText, c);
     p.setColor(QPalette::Inactive, QPalette::WindowText, c);
     l->setPalette(p);
+}
+
+void FormRack::ToonIngang(int i) {
+    m_ingangWacht.reset(i);
+    for (RackLabel soort : {RackLabel::Waarde, RackLabel::Eenheid, RackLabel::Graden})
+        if (std::optional<QString>& wacht = m_wachtendeTeksten[arrayIndex(soort)][i]) {
+            const QString tekst = std::move(*wacht);
+            wacht.reset();
+            ToonLabelTekst(soort, i, tekst);
+        }
+    for (RackLabel soort : {RackLabel::Waarde, RackLabel::Eenheid, RackLabel::Graden, RackLabel::Kanaal})
+        ToonLabelKleur(soort, i);
+}
+
+void FormRack::PlanBijwerken() {
+    if (m_bijwerkenGepland) return;
+    m_bijwerkenGepland = true;
+    platform::klok().planIn(BijwerkenNaMs, [venster = QPointer<FormRack>(this)] {
+        if (venster) venster->WerkBij();
+    });
+}
+
+void FormRack::WerkBij() {
+    m_bijwerkenGepland = false;
+    m_verschenen.reset();
+    for (int i = 0; i < AantalRackLabels; ++i)
+        if (m_ingangWacht.test(i)) ToonIngang(i);
+    for (int m = 0; m < AantalModules; ++m)
+        if (m_ledWacht.test(m)) ShapeLED[m]->update();
+    m_ledWacht.reset();
 }
 
 void FormRack::ZetLabelZichtbaar(RackLabel label, int index, bool zichtbaar) {
@@ -422,7 +504,13 @@ QString FormRack::ToolTipWaarde(int index) const {
 }
 
 void FormRack::ZetLedKleur(int index, int32_t kleur) {
-    if (index >= 0 && index < AantalModules) ShapeLED[index]->zetKleur(kleur);
+    if (index < 0 || index >= AantalModules || ShapeLED[index]->kleur() == kleur) return;
+    // A module that stopped answering turns red at once; the walk of the poll shows with the values.
+    const bool direct = kleur == KleurRood;
+    ShapeLED[index]->zetKleur(kleur, direct);
+    if (direct) return;
+    m_ledWacht.set(index);
+    PlanBijwerken();
 }
 
 void FormRack::Toon() {
