@@ -89,7 +89,8 @@ void ZetVast(QWidget* w, const QRect& plaats) {
 } // namespace
 
 RackLed::RackLed(QWidget* ouder) : QWidget(ouder) {
-    setAttribute(Qt::WA_TranslucentBackground);
+    // It paints its corners in the panel's colour itself: a new colour repaints the LED alone.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void RackLed::zetKleur(int32_t kleur, bool tekenen) {
@@ -100,6 +101,7 @@ void RackLed::zetKleur(int32_t kleur, bool tekenen) {
 
 void RackLed::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    p.fillRect(rect(), palette().brush(QPalette::Window));
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(kleurVan(m_kleur));
@@ -166,6 +168,7 @@ void FormRack::maakPaneel(int m) {
     // Names come from the user and the configuration files: shown as typed, never as markup.
     module->setTextFormat(Qt::PlainText);
     module->setFont(vet);
+    module->setAutoFillBackground(true);
     ZetVast(module, QRect(pixels(P::ModuleLinks), pixels(P::ModuleBoven), pixels(P::ModuleBreedte),
                           pixels(P::ModuleHoogte)));
     module->installEventFilter(this);
@@ -182,6 +185,8 @@ void FormRack::maakPaneel(int m) {
         l->setTextFormat(Qt::PlainText);
         l->setFont(f);
         ZetVast(l, plaats);
+        // Opaque: a new text repaints the label alone, not the panel behind it.
+        l->setAutoFillBackground(true);
         l->installEventFilter(this);
         return l;
     };
