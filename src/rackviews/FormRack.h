@@ -37,8 +37,9 @@ class FormRack : public QWidget, public RackvensterInterface {
 public:
     // The poll draws into the window at every module's reply, a dozen times a second. While an input
     // shows a value, the new texts and colours the engine gives it wait and are shown together at most
-    // this long afterwards, as are the indicators' routine colours; a blank (a module given up, the
-    // values cleared), everything an input without a value gets, and a red indicator show at once.
+    // this long afterwards, in one repaint of the window, as are the indicators' routine colours. A
+    // blank (a module given up, the values cleared), a value that appears with the rest of its input,
+    // and a red indicator show at once; a value that waited never shows after a blank.
     static constexpr int BijwerkenNaMs = 250;
 
     // The window of rack ri (1..16). It registers itself and shows values once Laad has run.
