@@ -26,6 +26,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QPointer>
 #include <QScreen>
 #include <QTextDocument>
@@ -100,12 +101,30 @@ void RackLed::zetKleur(int32_t kleur, bool tekenen) {
 }
 
 void RackLed::paintEvent(QPaintEvent*) {
+    // The LEDs change colour at every poll turn and take few colours: each is drawn once and kept.
+    const QColor achter = palette().color(QPalette::Window);
+    const qreal schaal = devicePixelRatioF();
+    const QString sleutel = QStringLiteral("RackLed-%1-%2x%3-%4-%5")
+                                .arg(m_kleur)
+                                .arg(width())
+                                .arg(height())
+                                .arg(schaal)
+                                .arg(achter.rgba());
+    QPixmap beeld;
+    if (!QPixmapCache::find(sleutel, &beeld)) {
+        beeld = QPixmap(size() * schaal);
+        beeld.setDevicePixelRatio(schaal);
+        beeld.fill(achter);
+        QPainter t(&beeld);
+        t.setRenderHint(QPainter::Antialiasing);
+        t.setPen(QPen(Qt::black, 1));
+        t.setBrush(kleurVan(m_kleur));
+        t.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+        t.end();
+        QPixmapCache::insert(sleutel, beeld);
+    }
     QPainter p(this);
-    p.fillRect(rect(), palette().brush(QPalette::Window));
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(kleurVan(m_kleur));
-    p.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    p.drawPixmap(0, 0, beeld);
 }
 
 FormRack::FormRack(int ri, QWidget* ouder)
