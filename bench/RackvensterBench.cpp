@@ -37,7 +37,8 @@ struct Verfteller : QObject {
 };
 
 void Rapporteer(benchmark::State& state, const Verfteller& teller) {
-    state.counters["value repaints/turn"] = benchmark::Counter(teller.verven, benchmark::Counter::kAvgIterations);
+    state.counters["value repaints/turn"] =
+        benchmark::Counter(teller.verven, benchmark::Counter::kAvgIterations);
     state.counters["window repaints/turn"] =
         benchmark::Counter(teller.vensterBeurten, benchmark::Counter::kAvgIterations);
 }
