@@ -26,7 +26,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPixmapCache>
 #include <QPointer>
 #include <QScreen>
 #include <QTextDocument>
@@ -101,17 +100,17 @@ void RackLed::zetKleur(int32_t kleur, bool tekenen) {
 }
 
 void RackLed::paintEvent(QPaintEvent*) {
-    // The LEDs change colour at every poll turn and take few colours: each is drawn once and kept.
+    // The LED changes colour at every poll turn and takes few colours: each is drawn once and kept.
     const QColor achter = palette().color(QPalette::Window);
     const qreal schaal = devicePixelRatioF();
-    const QString sleutel = QStringLiteral("RackLed-%1-%2x%3-%4-%5")
-                                .arg(m_kleur)
-                                .arg(width())
-                                .arg(height())
-                                .arg(schaal)
-                                .arg(achter.rgba());
-    QPixmap beeld;
-    if (!QPixmapCache::find(sleutel, &beeld)) {
+    if (m_beeldMaat != size() || m_beeldSchaal != schaal || m_beeldAchter != achter) {
+        m_beelden.clear();
+        m_beeldMaat = size();
+        m_beeldSchaal = schaal;
+        m_beeldAchter = achter;
+    }
+    QPixmap& beeld = m_beelden[m_kleur];
+    if (beeld.isNull()) {
         beeld = QPixmap(size() * schaal);
         beeld.setDevicePixelRatio(schaal);
         beeld.fill(achter);
@@ -120,8 +119,6 @@ void RackLed::paintEvent(QPaintEvent*) {
         t.setPen(QPen(Qt::black, 1));
         t.setBrush(kleurVan(m_kleur));
         t.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
-        t.end();
-        QPixmapCache::insert(sleutel, beeld);
     }
     QPainter p(this);
     p.drawPixmap(0, 0, beeld);

@@ -7,6 +7,9 @@
 #include "acquisition/vensters/Rackvenster.h"
 #include "rackviews/Rackindeling.h"
 
+#include <QColor>
+#include <QHash>
+#include <QPixmap>
 #include <QWidget>
 #include <array>
 #include <bitset>
@@ -30,6 +33,11 @@ protected:
 
 private:
     int32_t m_kleur = KleurGrijs;
+    // The LED drawn in each colour it has had, at this size, scale and background.
+    QHash<int32_t, QPixmap> m_beelden;
+    QSize m_beeldMaat;
+    qreal m_beeldSchaal = 0;
+    QColor m_beeldAchter;
 };
 
 class FormRack : public QWidget, public RackvensterInterface {
