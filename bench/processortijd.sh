@@ -7,7 +7,9 @@
 # Each run starts with a settings store and documents folder of its own (the emulator's --store writes
 # the racks and the port), lets the program warm up, then takes utime + stime of the program from
 # /proc/<pid>/stat over the measuring time. Prints the share of one core per run, then the minimum and
-# median of the runs of each set-up; a screenshot of each run's end goes to build/processortijd/.
+# median of the runs of each set-up; a screenshot of each run's end goes to build/processortijd/. The
+# share counts the program's own processor time, so other work on the machine changes it little; the
+# load average at the end of each run is printed beside it all the same.
 #
 #   bench/processortijd.sh [--runs N] [--seconds S] [--warmup W] [set-up ...]
 set -euo pipefail
@@ -99,7 +101,8 @@ for setup in "${SETUPS[@]}"; do
   waarden=()
   for run in $(seq 1 "$RUNS"); do
     w=$(meet "$setup" "$run")
-    echo "$setup run $run: $w % of one core"
+    read -r last _ </proc/loadavg
+    echo "$setup run $run: $w % of one core (load average $last)"
     [ "$w" = nan ] || waarden+=("$w")
   done
   ((${#waarden[@]})) || continue

@@ -79,24 +79,51 @@ int arrayIndex(RackLabel label) {
     return static_cast<int>(label);
 }
 
+// No label shows this colour before it is given its first.
+constexpr int32_t GeenKleur = 0x7FFFFFFF;
+
+// Fixes a label's size to its place: a new text then never asks its panel for a new layout.
+void ZetVast(QWidget* w, const QRect& plaats) {
+    w->setGeometry(plaats);
+    w->setFixedSize(plaats.size());
+}
+
 } // namespace
 
 RackLed::RackLed(QWidget* ouder) : QWidget(ouder) {
-    setAttribute(Qt::WA_TranslucentBackground);
+    // It paints its corners in the panel's colour itself: a new colour repaints the LED alone.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void RackLed::zetKleur(int32_t kleur) {
+void RackLed::zetKleur(int32_t kleur, bool tekenen) {
     if (kleur == m_kleur) return;
     m_kleur = kleur;
-    update();
+    if (tekenen) update();
 }
 
 void RackLed::paintEvent(QPaintEvent*) {
+    // The LED changes colour at every poll turn and takes few colours: each is drawn once and kept.
+    const QColor achter = palette().color(QPalette::Window);
+    const qreal schaal = devicePixelRatioF();
+    if (m_beeldMaat != size() || m_beeldSchaal != schaal || m_beeldAchter != achter) {
+        m_beelden.clear();
+        m_beeldMaat = size();
+        m_beeldSchaal = schaal;
+        m_beeldAchter = achter;
+    }
+    QPixmap& beeld = m_beelden[m_kleur];
+    if (beeld.isNull()) {
+        beeld = QPixmap(size() * schaal);
+        beeld.setDevicePixelRatio(schaal);
+        beeld.fill(achter);
+        QPainter t(&beeld);
+        t.setRenderHint(QPainter::Antialiasing);
+        t.setPen(QPen(Qt::black, 1));
+        t.setBrush(kleurVan(m_kleur));
+        t.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    }
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(kleurVan(m_kleur));
-    p.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    p.drawPixmap(0, 0, beeld);
 }
 
 FormRack::FormRack(int ri, QWidget* ouder)
@@ -105,6 +132,8 @@ FormRack::FormRack(int ri, QWidget* ouder)
     setObjectName(Tag);
     for (auto& rij : m_kleuren)
         rij.fill(KleurNormaleTekst);
+    for (auto& rij : m_getoondeKleuren)
+        rij.fill(GeenKleur);
     for (int m = 1; m <= AantalModules; ++m)
         maakPaneel(m);
     maakMenu();
@@ -161,7 +190,9 @@ void FormRack::maakPaneel(int m) {
     auto* paneel = new QFrame(this);
     paneel->setObjectName(QStringLiteral("PictureModule%1").arg(i0));
     paneel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    paneel->setGeometry(0, 0, pixels(P::Breedte), pixels(P::Hoogte));
+    ZetVast(paneel, QRect(0, 0, pixels(P::Breedte), pixels(P::Hoogte)));
+    // An opaque panel: what changes on it is repainted without the window and its frame behind it.
+    paneel->setAutoFillBackground(true);
     paneel->installEventFilter(this);
     PictureModule[i0] = paneel;
 
@@ -180,8 +211,9 @@ void FormRack::maakPaneel(int m) {
     // Names come from the user and the configuration files: shown as typed, never as markup.
     module->setTextFormat(Qt::PlainText);
     module->setFont(vet);
-    module->setGeometry(pixels(P::ModuleLinks), pixels(P::ModuleBoven), pixels(P::ModuleBreedte),
-                        pixels(P::ModuleHoogte));
+    module->setAutoFillBackground(true);
+    ZetVast(module, QRect(pixels(P::ModuleLinks), pixels(P::ModuleBoven), pixels(P::ModuleBreedte),
+                          pixels(P::ModuleHoogte)));
     module->installEventFilter(this);
     LabelModule[i0] = module;
 
@@ -195,7 +227,9 @@ void FormRack::maakPaneel(int m) {
         l->setObjectName(QString::fromLatin1(naam) + QString::number(i));
         l->setTextFormat(Qt::PlainText);
         l->setFont(f);
-        l->setGeometry(plaats);
+        ZetVast(l, plaats);
+        // Opaque: a new text repaints the label alone, not the panel behind it.
+        l->setAutoFillBackground(true);
         l->installEventFilter(this);
         return l;
     };
@@ -296,6 +330,8 @@ void FormRack::Laad() {
 }
 
 void FormRack::FormInstellenControls() {
+    // The layout starts from what the engine gave last.
+    WerkBij();
     QWidget* k = kader();
     k->setWindowState(k->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
     m_indeling = BerekenRackIndeling(Ri);
@@ -407,9 +443,34 @@ int32_t FormRack::LabelKleur(RackLabel label, int index) const {
     return m_kleuren[arrayIndex(label)][index];
 }
 
+bool FormRack::ToontWaarde(int i) const {
+    return !LabelWaarde[i]->text().isEmpty() && !m_verschenen.test(i);
+}
+
 void FormRack::ZetLabelTekst(RackLabel label, int index, const QString& tekst) {
+    if (!Label(label, index)) return;
+    if (label != RackLabel::Kanaal) {
+        std::optional<QString>& wacht = m_wachtendeTeksten[arrayIndex(label)][index];
+        if (!tekst.isEmpty() && ToontWaarde(index)) {
+            wacht = tekst;
+            m_ingangWacht.set(index);
+            PlanBijwerken();
+            return;
+        }
+        wacht.reset();
+    }
+    // A blank, or a text for an input without a value: at once, with what waited for the input. A value
+    // that appears brings the rest of its input's reply at once too.
+    ToonIngang(index);
+    if (label == RackLabel::Waarde && !tekst.isEmpty() && LabelWaarde[index]->text().isEmpty()) {
+        m_verschenen.set(index);
+        PlanBijwerken();
+    }
+    ToonLabelTekst(label, index, tekst);
+}
+
+void FormRack::ToonLabelTekst(RackLabel label, int index, const QString& tekst) {
     QLabel* l = Label(label, index);
-    if (!l) return;
     if (label != RackLabel::Eenheid) {
         if (l->text() != tekst) l->setText(tekst);
         return;
@@ -428,18 +489,60 @@ void FormRack::ZetLabelTekst(RackLabel label, int index, const QString& tekst) {
 }
 
 void FormRack::ZetLabelKleur(RackLabel label, int index, int32_t kleur) {
-    QLabel* l = Label(label, index);
-    if (!l) return;
-    int32_t& huidig = m_kleuren[arrayIndex(label)][index];
-    if (huidig == kleur && l->testAttribute(Qt::WA_SetPalette)) return;
-    huidig = kleur;
+    if (!Label(label, index)) return;
+    m_kleuren[arrayIndex(label)][index] = kleur;
+    if (m_getoondeKleuren[arrayIndex(label)][index] == kleur) return;
+    if (ToontWaarde(index)) {
+        m_ingangWacht.set(index);
+        PlanBijwerken();
+    } else {
+        ToonIngang(index);
+    }
+}
+
+void FormRack::ToonLabelKleur(RackLabel label, int index) {
+    const int32_t kleur = m_kleuren[arrayIndex(label)][index];
+    int32_t& getoond = m_getoondeKleuren[arrayIndex(label)][index];
+    if (getoond == kleur) return;
+    getoond = kleur;
     // The normal text colour is the panel's; the disabled colour stays the greyed one of the style.
     const QColor c = kleur == KleurNormaleTekst ? palette().color(QPalette::Active, QPalette::ButtonText)
                                                 : kleurVan(kleur);
+    QLabel* l = Label(label, index);
     QPalette p = l->palette();
     p.setColor(QPalette::Active, QPalette::WindowText, c);
     p.setColor(QPalette::Inactive, QPalette::WindowText, c);
     l->setPalette(p);
+}
+
+void FormRack::ToonIngang(int i) {
+    m_ingangWacht.reset(i);
+    for (RackLabel soort : {RackLabel::Waarde, RackLabel::Eenheid, RackLabel::Graden})
+        if (std::optional<QString>& wacht = m_wachtendeTeksten[arrayIndex(soort)][i]) {
+            const QString tekst = std::move(*wacht);
+            wacht.reset();
+            ToonLabelTekst(soort, i, tekst);
+        }
+    for (RackLabel soort : {RackLabel::Waarde, RackLabel::Eenheid, RackLabel::Graden, RackLabel::Kanaal})
+        ToonLabelKleur(soort, i);
+}
+
+void FormRack::PlanBijwerken() {
+    if (m_bijwerkenGepland) return;
+    m_bijwerkenGepland = true;
+    platform::klok().planIn(BijwerkenNaMs, [venster = QPointer<FormRack>(this)] {
+        if (venster) venster->WerkBij();
+    });
+}
+
+void FormRack::WerkBij() {
+    m_bijwerkenGepland = false;
+    m_verschenen.reset();
+    for (int i = 0; i < AantalRackLabels; ++i)
+        if (m_ingangWacht.test(i)) ToonIngang(i);
+    for (int m = 0; m < AantalModules; ++m)
+        if (m_ledWacht.test(m)) ShapeLED[m]->update();
+    m_ledWacht.reset();
 }
 
 void FormRack::ZetLabelZichtbaar(RackLabel label, int index, bool zichtbaar) {
@@ -451,7 +554,13 @@ QString FormRack::ToolTipWaarde(int index) const {
 }
 
 void FormRack::ZetLedKleur(int index, int32_t kleur) {
-    if (index >= 0 && index < AantalModules) ShapeLED[index]->zetKleur(kleur);
+    if (index < 0 || index >= AantalModules || ShapeLED[index]->kleur() == kleur) return;
+    // A module that stopped answering turns red at once; the walk of the poll shows with the values.
+    const bool direct = kleur == KleurRood;
+    ShapeLED[index]->zetKleur(kleur, direct);
+    if (direct) return;
+    m_ledWacht.set(index);
+    PlanBijwerken();
 }
 
 void FormRack::Toon() {

@@ -7,8 +7,13 @@
 #include "acquisition/vensters/Rackvenster.h"
 #include "rackviews/Rackindeling.h"
 
+#include <QColor>
+#include <QHash>
+#include <QPixmap>
 #include <QWidget>
 #include <array>
+#include <bitset>
+#include <optional>
 
 class QAction;
 class QFrame;
@@ -19,7 +24,8 @@ class QMenu;
 class RackLed : public QWidget {
 public:
     explicit RackLed(QWidget* ouder);
-    void zetKleur(int32_t kleur);
+    // The colour is kept at once; `tekenen` false leaves the repaint to the caller.
+    void zetKleur(int32_t kleur, bool tekenen = true);
     int32_t kleur() const { return m_kleur; }
 
 protected:
@@ -27,11 +33,23 @@ protected:
 
 private:
     int32_t m_kleur = KleurGrijs;
+    // The LED drawn in each colour it has had, at this size, scale and background.
+    QHash<int32_t, QPixmap> m_beelden;
+    QSize m_beeldMaat;
+    qreal m_beeldSchaal = 0;
+    QColor m_beeldAchter;
 };
 
 class FormRack : public QWidget, public RackvensterInterface {
     Q_OBJECT
 public:
+    // The poll draws into the window at every module's reply, a dozen times a second. While an input
+    // shows a value, the new texts and colours the engine gives it wait and are shown together at most
+    // this long afterwards, in one repaint of the window, as are the indicators' routine colours. A
+    // blank (a module given up, the values cleared), a value that appears with the rest of its input,
+    // and a red indicator show at once; a value that waited never shows after a blank.
+    static constexpr int BijwerkenNaMs = 250;
+
     // The window of rack ri (1..16). It registers itself and shows values once Laad has run.
     explicit FormRack(int ri, QWidget* ouder = nullptr);
     ~FormRack() override;
@@ -67,7 +85,7 @@ public:
     QString ToolTipWaarde(int index) const override;
     void ZetLedKleur(int index, int32_t kleur) override;
 
-    // A label of one of the four arrays (index 0..27), and the colour last given to it.
+    // A label of one of the four arrays (index 0..27) as it shows now, and the colour last given to it.
     QLabel* Label(RackLabel label, int index) const;
     int32_t LabelKleur(RackLabel label, int index) const;
     // The window's width and height in twips, frame included, as the last layout set them.
@@ -119,6 +137,15 @@ private:
     void zetBovenaan(bool bovenaan);
     QWidget* kader();
     void ToonTitelHeel();
+    // The value label of input i shows a value: its new texts and colours wait for the next WerkBij.
+    bool ToontWaarde(int i) const;
+    void ToonLabelTekst(RackLabel label, int index, const QString& tekst);
+    void ToonLabelKleur(RackLabel label, int index);
+    // Shows what waits for input i.
+    void ToonIngang(int i);
+    void PlanBijwerken();
+    // Shows everything that waits.
+    void WerkBij();
     // Design twips to pixels and back (TwipsNaarPixels, PixelsNaarTwips).
     int pixels(double twips) const;
     float twips(int pixels) const;
@@ -129,6 +156,15 @@ private:
     RackIndeling m_indeling;
     QSize m_binnenmaat;
     std::array<std::array<int32_t, AantalRackLabels>, 4> m_kleuren{};
+    // The colours the labels show; a value no colour has before the first.
+    std::array<std::array<int32_t, AantalRackLabels>, 4> m_getoondeKleuren{};
+    // The texts waiting for the value, unit and temperature labels.
+    std::array<std::array<std::optional<QString>, AantalRackLabels>, 3> m_wachtendeTeksten;
+    std::bitset<AantalRackLabels> m_ingangWacht;
+    std::bitset<AantalModules> m_ledWacht;
+    // Inputs whose value appeared since the last WerkBij: until then their labels follow at once.
+    std::bitset<AantalRackLabels> m_verschenen;
+    bool m_bijwerkenGepland = false;
     // The tool tips of the inputs as given, before they were made safe to show.
     std::array<QString, AantalRackLabels> m_toolTips;
     // The unit texts as the engine gave them, before a long one was broken over two lines.

@@ -360,6 +360,62 @@ TEST_F(FormRackTest, ThePollTurnDrawsValuesColoursToolTipsAndLeds) {
     EXPECT_FALSE(CyclusVoltooid);
 }
 
+// The poll draws a module at each of its replies. What a module's replies bring within one gathering
+// period shows in one repaint, with the last value; a module given up blanks at once, its indicator turns
+// red at once, and no value that was waiting comes back after it.
+TEST_F(FormRackTest, RepliesOfOnePeriodShowInOneRepaintAndAGivenUpModuleBlanksAtOnce) {
+    VulVoorbeeldrack(1);
+    auto w = venster(1);
+    w->show();
+    for (int m = 1; m <= 7; ++m)
+        ToonMetingenRackvenster(1, m, false);
+    klok().verstrijk(FormRack::BijwerkenNaMs);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(w->LabelWaarde[0]->text(), "7.01");
+
+    struct Verfteller : QObject {
+        int verven = 0;
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Paint) ++verven;
+            return false;
+        }
+    } waarde, led;
+    w->LabelWaarde[0]->installEventFilter(&waarde);
+    w->ShapeLED[0]->installEventFilter(&led);
+
+    float& meting = Racks[1].Modules[1].Meting[1].Waarde;
+    const auto antwoorden = [&](float van, int aantal) {
+        for (int k = 1; k <= aantal; ++k) {
+            meting = van + 0.1f * static_cast<float>(k);
+            AanpassenRackIndicatoren(1, 1, true, true);
+            QCoreApplication::processEvents();
+            ToonMetingenRackvenster(1, 1, false);
+            AanpassenRackIndicatoren(1, 1, false, false);
+            QCoreApplication::processEvents();
+        }
+    };
+    antwoorden(7.0f, 5);
+    EXPECT_EQ(waarde.verven, 0);
+    EXPECT_EQ(led.verven, 0);
+    klok().verstrijk(FormRack::BijwerkenNaMs);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(waarde.verven, 1);
+    EXPECT_EQ(led.verven, 1);
+    EXPECT_EQ(w->LabelWaarde[0]->text(), "7.50");
+
+    antwoorden(8.0f, 2);
+    VerhoogGeenAntwoordTeller(1, 1);
+    AanpassenRackIndicatoren(0, 0, false, false);
+    EXPECT_EQ(w->LabelWaarde[0]->text(), "");
+    EXPECT_EQ(w->LabelGraden[0]->text(), u8("°C"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(led.verven, 2);
+    klok().verstrijk(FormRack::BijwerkenNaMs);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w->LabelWaarde[0]->text(), "");
+    EXPECT_EQ(w->ShapeLED[0]->kleur(), KleurRood);
+}
+
 TEST_F(FormRackTest, EnableRackSwitchesTheTitleAndBlanksTheValues) {
     VulVoorbeeldrack(1);
     auto w = venster(1);
