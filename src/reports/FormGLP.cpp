@@ -231,6 +231,81 @@ QWidget* FormGLP::Kader() {
     return Kindvensterkader(this);
 }
 
+QRect FormGLP::Plaats() {
+    if (m_uitGebied) return QRect(m_thuis.topLeft(), size() + m_rand);
+    const QWidget* kader = Kader();
+    return QRect(kader->pos(), kader->size());
+}
+
+void FormGLP::HoortBij(QWidget* dialoog) {
+    if (dialoog == this || dialoog == m_dialoog) return;
+    // Only a dialog that waits on screen: one that is hidden already would never give the window back.
+    if (!dialoog || !dialoog->isVisible()) {
+        TerugInGebied();
+        return;
+    }
+    if (m_dialoog) m_dialoog->removeEventFilter(this);
+    auto* kader = qobject_cast<QMdiSubWindow*>(parentWidget());
+    const bool zichtbaar = kader ? kader->isVisible() : isVisible();
+    // Where it stands now on the screen (also in a frame not yet shown).
+    const QRect scherm(mapToGlobal(QPoint(0, 0)), size());
+    if (kader) {
+        m_uitGebied = true;
+        m_thuis = kader->geometry();
+        m_rand = kader->size() - size();
+        m_hoofdvenster = kader->window();
+        m_hoofdvenster->installEventFilter(this);
+        kader->setWidget(nullptr);
+        delete kader;
+    }
+    m_dialoog = dialoog;
+    setParent(dialoog, Qt::Window);
+    // Out of the held area: as enabled as the dialog (a new parent does not pass that on by itself).
+    if (dialoog->isEnabled() && !testAttribute(Qt::WA_ForceDisabled)) setEnabled(true);
+    setGeometry(scherm);
+    dialoog->installEventFilter(this);
+    if (zichtbaar) show();
+}
+
+void FormGLP::TerugInGebied() {
+    if (!m_dialoog) return;
+    m_dialoog->removeEventFilter(this);
+    if (m_hoofdvenster) m_hoofdvenster->removeEventFilter(this);
+    m_dialoog = nullptr;
+    m_hoofdvenster = nullptr;
+    const bool zichtbaar = isVisible();
+    const QSize maat = size();
+    const QPoint plaats = pos();
+    setParent(nullptr, Qt::Window);
+    if (!m_uitGebied) {
+        // It stood alone before (no main window): so it does again.
+        move(plaats);
+        if (zichtbaar) show();
+        return;
+    }
+    m_uitGebied = false;
+    NeemKindvensterOp(std::unique_ptr<QWidget>(this));
+    if (QWidget* kader = Kader(); kader != this) kader->setGeometry(QRect(m_thuis.topLeft(), maat + m_rand));
+    if (zichtbaar) ToonKindvenster(this);
+}
+
+bool FormGLP::eventFilter(QObject* object, QEvent* gebeurtenis) {
+    if (object == m_dialoog && gebeurtenis->type() == QEvent::Hide && !m_dialoog->isVisible()) {
+        // The dialog closed (or goes away with its object).
+        TerugInGebied();
+    } else if (object == m_hoofdvenster && gebeurtenis->type() == QEvent::EnabledChange &&
+               m_hoofdvenster->isEnabled()) {
+        // A message box gives the main window back when it is answered; the dialog still waits.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (m_dialoog && m_dialoog->isVisible() && m_hoofdvenster) m_hoofdvenster->setEnabled(false);
+            },
+            Qt::QueuedConnection);
+    }
+    return QWidget::eventFilter(object, gebeurtenis);
+}
+
 void FormGLP::LaadStrings() {
     setWindowTitle(QStringLiteral("K740 ") + Tekst[392]);
     SSTab->setTabText(0, Tekst[391]);
@@ -424,6 +499,11 @@ void FormGLP::closeEvent(QCloseEvent* e) {
     QWidget::closeEvent(e);
     // Unloaded: the next opening loads a new window.
     if (venster == this) venster = nullptr;
+    // It goes with the next pass of the event loop: not back into the area when the dialog closes first.
+    if (m_dialoog) m_dialoog->removeEventFilter(this);
+    if (m_hoofdvenster) m_hoofdvenster->removeEventFilter(this);
+    m_dialoog = nullptr;
+    m_hoofdvenster = nullptr;
 }
 
 void FormGLP::Form_Resize() {
@@ -455,14 +535,14 @@ void FormGLP::Form_Resize() {
 }
 
 void FormGLP::OKButton_Click() {
-    QWidget* kader = Kader();
+    const QRect plaats = Plaats();
     const auto bewaar = [](const QString& sleutel, double twips) {
         BewaarInstelling(AppNaam, Report, sleutel, SingleAlsTekst(static_cast<float>(twips)));
     };
-    bewaar(QStringLiteral("Top"), PixelsNaarTwips(kader->y()));
-    bewaar(QStringLiteral("Left"), PixelsNaarTwips(kader->x()));
-    bewaar(QStringLiteral("Width"), PixelsNaarTwips(kader->width()));
-    bewaar(QStringLiteral("Height"), PixelsNaarTwips(kader->height()));
+    bewaar(QStringLiteral("Top"), PixelsNaarTwips(plaats.y()));
+    bewaar(QStringLiteral("Left"), PixelsNaarTwips(plaats.x()));
+    bewaar(QStringLiteral("Width"), PixelsNaarTwips(plaats.width()));
+    bewaar(QStringLiteral("Height"), PixelsNaarTwips(plaats.height()));
     const auto breedtes = [](const Raster& r, const QString& sleutel) {
         for (int k = 0; k < r.AantalKolommen(); ++k)
             BewaarInstelling(AppNaam, Report, sleutel + QString::number(k),
@@ -470,7 +550,7 @@ void FormGLP::OKButton_Click() {
     };
     breedtes(Configuratie(), QStringLiteral("Configuration Colwidth "));
     breedtes(GLP(), QStringLiteral("GLP Colwidth "));
-    kader->close();
+    Kader()->close();
 }
 
 void FormGLP::CommandHelp_Click() {
@@ -498,28 +578,32 @@ void FormGLP::PrintRapport(Printer& p, bool alles) {
     PrintRapportvenster(p, AfdrukVensterVan(this), Configuratie(), GLP(), alles);
 }
 
-void ToonRapport(int16_t r, int16_t m, int16_t k, bool glp) {
+void ToonRapport(int16_t r, int16_t m, int16_t k, bool glp, QWidget* dialoog) {
     Registreer();
-    if (venster) {
-        venster->Rnr = r;
-        venster->Mnr = m;
-        venster->Knr = k;
-        venster->ToonGLP = glp;
-        venster->Heropen();
-        ToonKindvenster(venster);
-        Kindvensterkader(venster)->raise();
-        return;
+    const bool open = venster;
+    if (!open) {
+        auto nieuw = std::make_unique<FormGLP>();
+        nieuw->setAttribute(Qt::WA_DeleteOnClose);
+        venster = nieuw.get();
+        NeemKindvensterOp(std::move(nieuw));
     }
-    auto nieuw = std::make_unique<FormGLP>();
-    nieuw->setAttribute(Qt::WA_DeleteOnClose);
-    venster = nieuw.get();
     venster->Rnr = r;
     venster->Mnr = m;
     venster->Knr = k;
     venster->ToonGLP = glp;
-    NeemKindvensterOp(std::move(nieuw));
-    venster->Laad();
+    if (open)
+        venster->Heropen();
+    else
+        venster->Laad();
+    if (dialoog) venster->HoortBij(dialoog);
+    if (venster->Dialoog()) {
+        venster->show();
+        venster->raise();
+        venster->activateWindow();
+        return;
+    }
     ToonKindvenster(venster);
+    if (open) Kindvensterkader(venster)->raise();
 }
 
 FormGLP* RapportVenster() {

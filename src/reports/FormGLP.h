@@ -6,10 +6,13 @@
 // "Report" when it is closed with OK.
 //
 // One window for the whole program, a child window of the main window. Opening it again while it is
-// open shows the opener's tab and input.
+// open shows the opener's tab and input. Opened from the module settings dialog, which holds the main
+// window while it waits, it stands in a frame of its own beside that dialog until the dialog closes.
 #include "reports/Configuratierapport.h"
 #include "reports/Rastermodel.h"
 
+#include <QPointer>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
@@ -108,9 +111,19 @@ public:
     // Opening again while the window is open: the opener's tab and input.
     void Heropen();
 
+    // A dialog that holds the main window while it waits (the module settings) holds the area of child
+    // windows with it. For such a `dialoog` the window leaves the area for a frame of its own that
+    // belongs to the dialog, so that it can be read, printed and exported while the dialog waits; the
+    // main window stays held meanwhile, also after a message box of the window's own. When the dialog
+    // goes away (or for nullptr) the window goes back into the area, to its place there.
+    void HoortBij(QWidget* dialoog);
+    // The dialog the window belongs to, or nullptr while it is in the area.
+    QWidget* Dialoog() const { return m_dialoog; }
+
 protected:
     void resizeEvent(QResizeEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* object, QEvent* gebeurtenis) override;
 
 private:
     void VulConfiguratieTabel();
@@ -120,16 +133,27 @@ private:
     void ToonTab(int tab);
     void Form_Resize();
     QWidget* Kader();
+    // Where the window stands in the area (its frame's place), also while it stands beside a dialog.
+    QRect Plaats();
+    void TerugInGebied();
 
     bool VensterLaden = false;
     Sorteertoestand m_sortering;
     Rastermodel m_configuratie;
     Rastermodel m_glp;
+    QPointer<QWidget> m_dialoog;
+    // While it stands beside the dialog: the main window it left, its frame's place in the area and how
+    // much larger than the window that frame was.
+    QPointer<QWidget> m_hoofdvenster;
+    bool m_uitGebied = false;
+    QRect m_thuis;
+    QSize m_rand;
 };
 
 // Opens the report window for channel (r, m, k): from System > Report on the configuration tab
-// (glp false, k 1), from the module settings dialog on the GLP tab of its input (glp true).
-void ToonRapport(int16_t r, int16_t m, int16_t k, bool glp);
+// (glp false, k 1), from the module settings dialog on the GLP tab of its input (glp true), there with
+// that dialog as `dialoog` (see FormGLP::HoortBij).
+void ToonRapport(int16_t r, int16_t m, int16_t k, bool glp, QWidget* dialoog = nullptr);
 // The report window while it is open, else nullptr.
 FormGLP* RapportVenster();
 // Closes the window and clears the "All" choice.

@@ -144,8 +144,10 @@ public:
             LaadKalibratieK761(r, m, c);
     }
     bool HeeftGLP() const override { return true; }
+    // The dialog holds the main window while it waits: the report window stands beside it meanwhile.
     void ToonGLP(int r, int m, int k) override {
-        ToonRapport(static_cast<int16_t>(r), static_cast<int16_t>(m), static_cast<int16_t>(k), true);
+        ToonRapport(static_cast<int16_t>(r), static_cast<int16_t>(m), static_cast<int16_t>(k), true,
+                    ModuleInstellingenVenster());
     }
 };
 

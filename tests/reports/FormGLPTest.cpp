@@ -5,6 +5,7 @@
 #include "Rapportsysteem.h"
 #include "TekstControle.h"
 #include "files/Bestandsdialogen.h"
+#include "rackviews/DialogK76xSettings.h"
 #include "reports/GLPHistoriek.h"
 #include "reports/Printerinstellingen.h"
 #include "reports/Printers.h"
@@ -24,6 +25,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QHeaderView>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
@@ -192,6 +194,94 @@ TEST_F(FormGLPTest, FromTheModuleSettingsTheGLPTabShowsTheInputGiven) {
     EXPECT_EQ(v.ListInputs->currentIndex(), 0);
     EXPECT_EQ(v.GLP().CelTekst(3, 0), QStringLiteral("Cell constant"));
     EXPECT_EQ((Kanaalkeuze{v.Rnr, v.Mnr, v.Knr}), (Kanaalkeuze{1, 3, 1}));
+}
+
+// The module settings dialog holds the main window, and so the window area, while it waits. Its GLP
+// button brings the report window out of the area into a window beside the dialog, where it works;
+// when the dialog closes the window goes back to its place in the area.
+TEST_F(FormGLPTest, FromTheWaitingModuleSettingsTheReportWorksBesideTheDialogAndThenReturnsToTheArea) {
+    mdiK740 hoofd;
+    hoofd.resize(1000, 700);
+    const Installatie installatie(hoofd);
+    ZetMeldingVenster(&melding);
+    ZetBestandsdialogen(&keuze);
+    hoofd.show();
+    const auto geenLegeKaders = [&hoofd] {
+        const QList<QMdiSubWindow*> kaders = hoofd.mdiGebied()->subWindowList();
+        return std::none_of(kaders.begin(), kaders.end(), [](QMdiSubWindow* k) { return !k->widget(); });
+    };
+    // The configuration report is open in the area where the user put it.
+    FormGLP& v = Open(1, 3, 1, false);
+    ASSERT_NE(Kindvensterkader(&v), &v);
+    Kindvensterkader(&v)->move(40, 30);
+
+    ToonModuleInstellingen(1, 1, 1);
+    DialogK76xSettings* d = ModuleInstellingenVenster();
+    ASSERT_NE(d, nullptr);
+    ASSERT_FALSE(hoofd.isEnabled());
+    QTest::mouseClick(d->CommandGLP, Qt::LeftButton);
+    ASSERT_EQ(RapportVenster(), &v);
+    EXPECT_TRUE(v.isWindow());
+    EXPECT_EQ(v.parentWidget(), d);
+    EXPECT_TRUE(v.isVisible());
+    EXPECT_TRUE(v.isEnabled());
+    EXPECT_TRUE(geenLegeKaders());
+    EXPECT_EQ(v.SSTab->currentIndex(), 1);
+    EXPECT_EQ(v.ListModules->currentText(), QStringLiteral("Module1: (pH bench)"));
+    EXPECT_EQ(v.GLP().CelTekst(3, 1), QStringLiteral("6.98 pH"));
+
+    // To file, and its closing message leaves the main window held while the dialog waits.
+    const QString naam = Pad("Tank A.csv");
+    keuze.namen = {naam};
+    QTest::mouseClick(v.CommandToFile, Qt::LeftButton);
+    VergelijkGolden(QStringLiteral("glp-input.csv"), LeesBytes(naam));
+    ASSERT_EQ(meldingen.size(), 1u);
+    EXPECT_EQ(meldingen[0].tekst, QStringLiteral("Done !"));
+    QApplication::processEvents();
+    EXPECT_FALSE(hoofd.isEnabled());
+    QTest::mouseClick(v.CommandPrint, Qt::LeftButton);
+    formPrint* afdruk = AfdrukDialoog();
+    ASSERT_NE(afdruk, nullptr);
+    EXPECT_TRUE(afdruk->isVisible());
+    EXPECT_TRUE(afdruk->isEnabled());
+    const QString pdf = Pad("glp.pdf");
+    keuze.namen = {pdf};
+    QTest::mouseClick(afdruk->OKButton, Qt::LeftButton);
+    ASSERT_EQ(PdfPaginas(pdf), 1);
+    EXPECT_TRUE(PdfTekst(pdf, 1).contains(QStringLiteral("6.98 pH")));
+
+    QTest::mouseClick(d->CancelButton, Qt::LeftButton);
+    EXPECT_TRUE(hoofd.isEnabled());
+    ASSERT_EQ(RapportVenster(), &v);
+    const auto* kader = qobject_cast<QMdiSubWindow*>(v.parentWidget());
+    ASSERT_NE(kader, nullptr);
+    EXPECT_EQ(kader->mdiArea(), hoofd.mdiGebied());
+    EXPECT_EQ(kader->pos(), QPoint(40, 30));
+    EXPECT_TRUE(v.isVisible());
+    EXPECT_TRUE(v.isEnabled());
+    EXPECT_EQ(v.GLP().CelTekst(3, 1), QStringLiteral("6.98 pH"));
+
+    // Closed with OK beside the dialog: its place in the area is kept, and the dialog closes after it.
+    ToonModuleInstellingen(1, 1, 2);
+    d = ModuleInstellingenVenster();
+    QTest::mouseClick(d->CommandGLP, Qt::LeftButton);
+    ASSERT_EQ(v.parentWidget(), d);
+    QTest::mouseClick(v.OKButton, Qt::LeftButton);
+    EXPECT_EQ(RapportVenster(), nullptr);
+    EXPECT_EQ(Lees(QStringLiteral("Left")), SingleAlsTekst(static_cast<float>(PixelsNaarTwips(40))));
+    QTest::mouseClick(d->CancelButton, Qt::LeftButton);
+    EXPECT_TRUE(hoofd.isEnabled());
+
+    // A new window beside a dialog that goes away with its object (as at program end) stays open.
+    ToonModuleInstellingen(1, 1, 1);
+    QTest::mouseClick(ModuleInstellingenVenster()->CommandGLP, Qt::LeftButton);
+    FormGLP* nieuw = RapportVenster();
+    ASSERT_NE(nieuw, nullptr);
+    ASSERT_TRUE(nieuw->isWindow());
+    ResetModuleInstellingen();
+    ASSERT_EQ(RapportVenster(), nieuw);
+    EXPECT_NE(qobject_cast<QMdiSubWindow*>(nieuw->parentWidget()), nullptr);
+    EXPECT_TRUE(geenLegeKaders());
 }
 
 TEST_F(FormGLPTest, ARackWithoutTheChosenModuleClearsTheInputsAndTheReport) {
