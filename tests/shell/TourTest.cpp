@@ -25,7 +25,6 @@
 #include "files/Bestandsdialogen.h"
 #include "files/CsvVelden.h"
 #include "files/Meetbestand.h"
-#include "platform/GeheugenLijn.h"
 #include "platform/Opslag.h"
 #include "platform/Tekstbestand.h"
 #include "rackviews/DialogK76xSettings.h"
@@ -37,6 +36,7 @@
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
 #include "shared/ui/Kindvensters.h"
+#include "shared/ui/Titelbalk.h"
 #include "shell/Beginstand.h"
 #include "shell/Installatie.h"
 #include "shell/Menubalk.h"
@@ -70,8 +70,6 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSpinBox>
-#include <QStyle>
-#include <QStyleOptionTitleBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
@@ -226,17 +224,9 @@ void KiesCurve(frmGrafiekInstellen& d, int n, int r, int k, std::function<void()
 // The title bar of a child window shows its caption whole: the room the style leaves for the label
 // holds the caption in a bold font (the widest a title bar draws it in).
 bool TitelHeel(const QWidget& kader) {
-    QStyleOptionTitleBar o;
-    o.initFrom(&kader);
-    o.rect = QRect(0, 0, kader.width(), kader.style()->pixelMetric(QStyle::PM_TitleBarHeight, &o, &kader));
-    o.titleBarFlags = kader.windowFlags();
-    o.subControls = QStyle::SC_All;
-    o.text = kader.windowTitle();
-    const int ruimte =
-        kader.style()->subControlRect(QStyle::CC_TitleBar, &o, QStyle::SC_TitleBarLabel, &kader).width();
     QFont vet = kader.font();
     vet.setBold(true);
-    return QFontMetrics(vet).horizontalAdvance(kader.windowTitle()) <= ruimte;
+    return QFontMetrics(vet).horizontalAdvance(kader.windowTitle()) <= TitelbalkTekstRuimte(kader);
 }
 
 int PdfPaginas(const QString& pad) {
@@ -315,28 +305,18 @@ protected:
         if (!taal.isEmpty())
             BewaarInstelling(AppNaam, QStringLiteral("Settings"), QStringLiteral("Language"), taal);
         ZetPrinterbron([] { return Printerlijst{{PdfPrinter()}, QString()}; });
-        InstalleerLijn();
+        InstalleerGeheugenlijn(emulator);
     }
     void TearDown() override {
         ZetBestandsdialogen(nullptr);
         ShellOmgeving::TearDown();
     }
 
-    void InstalleerLijn() {
-        auto lijn = std::make_unique<platform::GeheugenLijn>();
-        emulator.verbind(*lijn);
-        ZetMSComm1(std::move(lijn));
-    }
-    // What a new process starts with: every program-wide state reset, the settings read again.
+    // What a new process starts with, with the PDF printer and the same racks on the line.
     void NieuweStart() {
-        ResetProgramma();
-        AppNaam = QStringLiteral("K740");
-        platform::ZetOpslagMap(tijdelijkeMap() + QStringLiteral("/config"));
+        ShellOmgeving::NieuweStart();
         ZetPrinterbron([] { return Printerlijst{{PdfPrinter()}, QString()}; });
-        InstalleerMeldingen();
-        vragen.clear();
-        antwoorden.clear();
-        InstalleerLijn();
+        InstalleerGeheugenlijn(emulator);
     }
     QString Gegevensmap() const { return tijdelijkeMap() + QStringLiteral("/Documents/Quorvex/K740/Data"); }
 
