@@ -332,6 +332,18 @@ protected:
         return d && d->isVisible() ? d : nullptr;
     }
 
+    // Runs the calibration that the module settings dialog's tab `tab` opens, as the harness scripts
+    // it: the procedure ends without a message, and input k of rack r's first module has its
+    // calibration date. The test's message box is back afterwards.
+    template <class Dialoog>
+    void Kalibreer(KalibratieHarnas& h, DialogK76xSettings& d, int tab, int r, int k) {
+        h.Draai([&] { d.SSTab->setCurrentIndex(tab), d.CommandCalibrate->click(); });
+        InstalleerMeldingen();
+        EXPECT_TRUE(h.meldingen.empty()) << h.meldingen.front().tekst.toStdString();
+        EXPECT_EQ(h.toestanden.back(), Dialoog::Gesloten);
+        EXPECT_GT(Racks[r].Modules[1].Meting[k].KalibratieDatum, 0);
+    }
+
     RackEmulator emulator;
     Bestandskeuze dialogen;
     Beelden beelden;
@@ -548,11 +560,7 @@ TEST_F(TourTest, AUserGoesThroughTheWholeProgramAndTheNextStartGoesOnLogging) {
                 beelden.Neem(QStringLiteral("ph-resultaat"));
                 Klik(k, "OKButton");
             });
-            h.Draai([&] { d->SSTab->setCurrentIndex(0), d->CommandCalibrate->click(); });
-            InstalleerMeldingen();
-            EXPECT_TRUE(h.meldingen.empty()) << h.meldingen.front().tekst.toStdString();
-            EXPECT_EQ(h.toestanden.back(), D::Gesloten);
-            EXPECT_GT(Racks[1].Modules[1].Meting[1].KalibratieDatum, 0);
+            Kalibreer<D>(h, *d, 0, 1, 1);
             d->CancelButton->click();
         });
         stap("an ion-selective calibration", altijd, [&] {
@@ -580,11 +588,7 @@ TEST_F(TourTest, AUserGoesThroughTheWholeProgramAndTheNextStartGoesOnLogging) {
                 beelden.Neem(QStringLiteral("ion-resultaat"));
                 Klik(k, "OKButton");
             });
-            h.Draai([&] { d->SSTab->setCurrentIndex(1), d->CommandCalibrate->click(); });
-            InstalleerMeldingen();
-            EXPECT_TRUE(h.meldingen.empty()) << h.meldingen.front().tekst.toStdString();
-            EXPECT_EQ(h.toestanden.back(), D::Gesloten);
-            EXPECT_GT(Racks[1].Modules[1].Meting[2].KalibratieDatum, 0);
+            Kalibreer<D>(h, *d, 1, 1, 2);
             d->CancelButton->click();
         });
         stap("a 1-point calibration", altijd, [&] {
@@ -604,11 +608,7 @@ TEST_F(TourTest, AUserGoesThroughTheWholeProgramAndTheNextStartGoesOnLogging) {
                     Klik(een, "OKButton");
                 });
             });
-            h.Draai([&] { d->SSTab->setCurrentIndex(2), d->CommandCalibrate->click(); });
-            InstalleerMeldingen();
-            EXPECT_TRUE(h.meldingen.empty()) << h.meldingen.front().tekst.toStdString();
-            EXPECT_EQ(h.toestanden.back(), D::Gesloten);
-            EXPECT_GT(Racks[1].Modules[1].Meting[3].KalibratieDatum, 0);
+            Kalibreer<D>(h, *d, 2, 1, 3);
             d->CancelButton->click();
         });
         stap("the K762's cell constant", altijd, [&] {
@@ -630,11 +630,7 @@ TEST_F(TourTest, AUserGoesThroughTheWholeProgramAndTheNextStartGoesOnLogging) {
                 EXPECT_EQ(static_cast<D&>(k).LabelMeetwaarde->text(), QStringLiteral("0.980"));
                 Klik(k, "CommandOK");
             });
-            h.Draai([&] { d->SSTab->setCurrentIndex(0), d->CommandCalibrate->click(); });
-            InstalleerMeldingen();
-            EXPECT_TRUE(h.meldingen.empty()) << h.meldingen.front().tekst.toStdString();
-            EXPECT_EQ(h.toestanden.back(), D::Gesloten);
-            EXPECT_GT(Racks[2].Modules[1].Meting[1].KalibratieDatum, 0);
+            Kalibreer<D>(h, *d, 0, 2, 1);
 
             // The GLP window of that input, from the dialog.
             d->CommandGLP->click();
