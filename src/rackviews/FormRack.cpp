@@ -15,6 +15,7 @@
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
 #include "shared/ui/Kindvensters.h"
+#include "shared/ui/Titelbalk.h"
 #include "shared/ui/Vensterfuncties.h"
 
 #include <QAction>
@@ -29,7 +30,6 @@
 #include <QPointer>
 #include <QScreen>
 #include <QStyle>
-#include <QStyleOptionTitleBar>
 #include <QTextDocument>
 #include <cmath>
 
@@ -153,16 +153,6 @@ float FormRack::twips(int pixels) const {
 
 QWidget* FormRack::kader() {
     return Kindvensterkader(this);
-}
-
-static int TitelbalkTekstRuimte(const QWidget& kader) {
-    QStyleOptionTitleBar o;
-    o.initFrom(&kader);
-    o.rect = QRect(0, 0, kader.width(), kader.style()->pixelMetric(QStyle::PM_TitleBarHeight, &o, &kader));
-    o.titleBarFlags = kader.windowFlags();
-    o.subControls = QStyle::SC_All;
-    o.text = kader.windowTitle();
-    return kader.style()->subControlRect(QStyle::CC_TitleBar, &o, QStyle::SC_TitleBarLabel, &kader).width();
 }
 
 static int TitelbalkTekstBreedte(const QWidget& kader) {

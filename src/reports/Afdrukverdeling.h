@@ -15,8 +15,8 @@
 class QWidget;
 class formPrint;
 
-// What the dispatcher asks of the window folders. Without a registered side, no table has selected
-// rows, and tables, graphs and the terminal print only their header block.
+// What the dispatcher and the print dialog ask of the window folders. Without a registered side, no
+// table has selected rows, and tables, graphs and the terminal print only their header block.
 class Vensterafdruk {
 public:
     virtual ~Vensterafdruk() = default;

@@ -63,10 +63,8 @@ QWidget* Rapportvenster() {
     return houder.bronnen.Rapportvenster ? houder.bronnen.Rapportvenster() : nullptr;
 }
 
-Afdruktabellen* tabellen = nullptr;
-
 int32_t Geselecteerd(int r, int m) {
-    return afdruktabellen().Geselecteerd(r, m);
+    return vensterafdruk().Geselecteerd(r, m);
 }
 
 bool HeeftAlarm(GrafiekvensterInterface* g) {
@@ -464,7 +462,7 @@ void formPrint::BepaalTabelSelectie() {
     }
     const QString tag = VensterTag(ActiefVenster);
     if (!tag.startsWith(QStringLiteral("tabel"))) return;
-    const int16_t tab = afdruktabellen().GetoondeTab(ActiefVenster);
+    const int16_t tab = vensterafdruk().GetoondeTab(ActiefVenster);
     CheckEnkelSelectie->setEnabled(Geselecteerd(VensterSoort(tag), tab) > 0);
 }
 
@@ -634,15 +632,6 @@ Afdrukbronnen& afdrukbronnen() {
     return houder.bronnen;
 }
 
-void ZetAfdruktabellen(Afdruktabellen* nieuw) {
-    tabellen = nieuw;
-}
-
-Afdruktabellen& afdruktabellen() {
-    static Afdruktabellen geen;
-    return tabellen ? *tabellen : geen;
-}
-
 void ZetAfdrukverdeler(Afdrukverdeler verdeler) {
     houder.verdeler = std::move(verdeler);
 }
@@ -650,6 +639,5 @@ void ZetAfdrukverdeler(Afdrukverdeler verdeler) {
 void ResetformPrint() {
     houder.venster.reset();
     houder.bronnen = Afdrukbronnen{};
-    ZetAfdruktabellen(nullptr);
     houder.verdeler = nullptr;
 }

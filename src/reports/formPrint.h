@@ -9,6 +9,9 @@
 // (UitlezenPrinterinstellingen) at Print, at Save settings and before the margin dialog opens; Cancel
 // only puts back the font chosen since the dialog loaded or was last saved.
 //
+// Which table rows are selected and which module tab a table window shows, the dialog asks the windows'
+// side of the print run (vensterafdruk(), Afdrukverdeling.h).
+//
 // Direct printing: a caller sets PrintDirekt and tePrintenVenster and loads the dialog without showing
 // it; the load prints the window with the saved settings.
 #include <QDialog>
@@ -120,20 +123,6 @@ void PrintVensterDirect(QWidget* venster);
 // The dialog while it exists, else nullptr.
 formPrint* AfdrukDialoog();
 
-// What the dialog asks of the table windows, which another folder builds: the program registers their
-// side at start-up; without it no table has selected rows.
-class Afdruktabellen {
-public:
-    virtual ~Afdruktabellen() = default;
-    // The number of rows selected in module tab m of the table window of rack r.
-    virtual int32_t Geselecteerd(int r, int m) const { return (void)r, (void)m, 0; }
-    // The module tab (1..7) that a table window shows.
-    virtual int16_t GetoondeTab(const QWidget* tabelvenster) const { return (void)tabelvenster, int16_t(1); }
-};
-// Registers the program's side (nullptr: none).
-void ZetAfdruktabellen(Afdruktabellen* tabellen);
-Afdruktabellen& afdruktabellen();
-
 // The report window's side of the dialog (within the print engine): it registers it when it opens;
 // without it there is no report window.
 struct Afdrukbronnen {
@@ -152,5 +141,5 @@ void ZetAfdrukverdeler(Afdrukverdeler verdeler);
 // The orientation picture: a page upright (1) or on its side (2), `grootte` pixels square.
 QPixmap OrientatiePlaatje(int16_t orientatie, int grootte);
 
-// Closes and forgets the dialog, the sources, the table windows' side and the dispatcher.
+// Closes and forgets the dialog, the sources and the dispatcher.
 void ResetformPrint();

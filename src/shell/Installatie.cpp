@@ -44,25 +44,23 @@
 // TabelvensterHerstel     files/RackConfiguratie.h             FrmTabelHerstel       OpnameTabelHerstel
 // RackvensterActies       rackviews/RackvensterActies.h        Rackingangen (below)  Acties (FormRackTest)
 // ModuleInstellingenActies rackviews/DialogK76xSettings.h      Moduleknoppen (below) Knopacties
-// Afdruktabellen          reports/formPrint.h                  Tabelselectie (below) Tabelkeuze
 // TabelvensterOmgeving    views/frmTabel.h                     the main window       Menuopname
 // GrafiekvensterOmgeving  views/Grafiekvensters.h              the main window       Sluitopname
-// Vensterafdruk           reports/Afdrukverdeling.h            Programmaafdruk       Afdrukopname
+// Vensterafdruk           reports/Afdrukverdeling.h            Programmaafdruk (below) Afdrukopname
 //
 // The program's sides: FormMeldingVenster, FrmVoortgangVenster and FormPathInputVenster in shared/ui,
 // Bestandsdiensten in files, FormRackMaker in rackviews, FrmTabelMaker, FrmTabelHerstel and
 // FrmTabelRackingangen in views, Standaarddialogen in shell, and below: Rackingangen (the table
 // window's entries of FrmTabelRackingangen, the module settings dialog of rackviews and the factory
-// adjustment dialogs), Tabelselectie (the table windows' selections and tabs for the print dialog) and
-// Moduleknoppen (the pH, conductivity, 1-point and ion-selective calibrations of calibration, the
-// report window's GLP tab of reports). The fakes named Opname* are in
+// adjustment dialogs) and Moduleknoppen (the pH, conductivity, 1-point and ion-selective calibrations
+// of calibration, the report window's GLP tab of reports). The fakes named Opname* are in
 // tests/support; the others live beside the tests of their seam: Hoofdvensterdubbel and Geluidsopname
 // in MeldingTest, MdiBeheer and Acties in FormRackTest, OpnameVoortgang in MeetbestandTest,
 // DialoogDubbel and FouteBewerkingen in tests/files/Bestandsomgeving.h, OpnameTabelHerstel in
 // RackConfiguratieTest, Menuopname in TabelvensterTest, Sluitopname in frmGrafiekTest, Knopacties and
-// Moduleopener in DialogK76xSettingsTest, Tabelkeuze in AfdrukdialoogTest, Afdrukopname in
-// VensterafdrukTest (and Terminalafdruk in AfdrukverdelingTest). The table window's menu side is the
-// main window's Edit menu and toolbar.
+// Moduleopener in DialogK76xSettingsTest, Afdrukopname in VensterafdrukTest (and Terminalafdruk in
+// AfdrukverdelingTest, Tabelkeuze in AfdrukdialoogTest). The table window's menu side is the main
+// window's Edit menu and toolbar.
 #include "shell/Installatie.h"
 
 #include "acquisition/Kalibratiebestand.h"
@@ -78,7 +76,6 @@
 #include "rackviews/DialogK76xSettings.h"
 #include "rackviews/FormRack.h"
 #include "reports/FormGLP.h"
-#include "reports/formPrint.h"
 #include "shared/MapKeuze.h"
 #include "shared/Melding.h"
 #include "shared/Voortgang.h"
@@ -151,19 +148,6 @@ public:
     }
 };
 
-// The print dialog's questions to the table windows.
-class Tabelselectie : public Afdruktabellen {
-public:
-    int32_t Geselecteerd(int r, int m) const override {
-        const frmTabel* tabel = frmTabelVan(r);
-        return tabel ? tabel->Geselecteerd(static_cast<int16_t>(m)) : 0;
-    }
-    int16_t GetoondeTab(const QWidget* tabelvenster) const override {
-        const auto* tabel = qobject_cast<const frmTabel*>(tabelvenster);
-        return tabel ? tabel->GekozenModule() : int16_t(1);
-    }
-};
-
 // The progress window's Cancel ends the rack-link transaction in progress.
 class LinkAfbreking : public VoortgangOmgeving {
 public:
@@ -202,7 +186,6 @@ struct Installatie::Delen {
     FrmTabelHerstel tabelherstel;
     Rackingangen rackingangen;
     Moduleknoppen moduleknoppen;
-    Tabelselectie tabelselectie;
     Standaarddialogen dialogen;
     Programmaafdruk afdruk;
 };
@@ -228,7 +211,6 @@ Installatie::Installatie(mdiK740& hoofdvenster) : m_delen(std::make_unique<Delen
     ZetTabelvensterHerstel(&d.tabelherstel);
     ZetRackvensterActies(&d.rackingangen);
     ZetModuleInstellingenActies(&d.moduleknoppen);
-    ZetAfdruktabellen(&d.tabelselectie);
     ZetBestandsdialogen(&d.dialogen);
     ZetVensterafdruk(&d.afdruk);
 }
@@ -237,7 +219,6 @@ Installatie::~Installatie() {
     Delen& d = *m_delen;
     ZetTerug<Vensterafdruk, Programmaafdruk>(vensterafdruk, ZetVensterafdruk, d.afdruk);
     ZetTerug(bestandsdialogen, ZetBestandsdialogen, d.dialogen);
-    ZetTerug(afdruktabellen, ZetAfdruktabellen, d.tabelselectie);
     ZetTerug(moduleInstellingenActies, ZetModuleInstellingenActies, d.moduleknoppen);
     ZetTerug(rackvensterActies, ZetRackvensterActies, d.rackingangen);
     ZetTerug(tabelvensterHerstel, ZetTabelvensterHerstel, d.tabelherstel);

@@ -6,6 +6,7 @@
 #include "acquisition/RackModel.h"
 #include "files/Bestandsdialogen.h"
 #include "platform/Opslag.h"
+#include "reports/Afdrukverdeling.h"
 #include "reports/Opnamevlak.h"
 #include "reports/Printerinstellingen.h"
 #include "reports/Printers.h"
@@ -118,16 +119,16 @@ protected:
 };
 
 // Table windows of which rack 1 has two rows selected in module tab 3, showing tab `tab`.
-class Tabelkeuze : public Afdruktabellen {
+class Tabelkeuze : public Vensterafdruk {
 public:
-    int32_t Geselecteerd(int r, int m) const override { return r == 1 && m == 3 ? 2 : 0; }
-    int16_t GetoondeTab(const QWidget*) const override { return tab; }
+    int32_t Geselecteerd(int r, int m) override { return r == 1 && m == 3 ? 2 : 0; }
+    int16_t GetoondeTab(const QWidget*) override { return tab; }
     int16_t tab = 1;
 };
 
 TEST_F(AfdrukdialoogTest, PrintSelectionOnlyFollowsTheRowsSelectedInTheTableWindows) {
     Tabelkeuze tabellen;
-    ZetAfdruktabellen(&tabellen);
+    ZetVensterafdruk(&tabellen);
     RackVlaggen[1].Table = true;
     Racks[1].Present = true;
     QWidget tabel;
@@ -140,7 +141,7 @@ TEST_F(AfdrukdialoogTest, PrintSelectionOnlyFollowsTheRowsSelectedInTheTableWind
     EXPECT_FALSE(Laad(&tabel).CheckEnkelSelectie->isEnabled());
     tabellen.tab = 3;
     EXPECT_TRUE(Laad(&tabel).CheckEnkelSelectie->isEnabled());
-    ZetAfdruktabellen(nullptr);
+    ZetVensterafdruk(nullptr);
     EXPECT_FALSE(Laad(&tabel).CheckEnkelSelectie->isEnabled());
 }
 

@@ -21,7 +21,6 @@
 #include "acquisition/vensters/Rackvenster.h"
 #include "files/CsvVelden.h"
 #include "platform/Datum.h"
-#include "platform/GeheugenLijn.h"
 #include "platform/Opslag.h"
 #include "platform/Tekstbestand.h"
 #include "rackviews/FormRack.h"
@@ -160,21 +159,12 @@ protected:
     // The rack line: the emulator behind an in-memory line, or the real port on the pseudo-terminal
     // (the program's own line, set up from the "Serial port" setting).
     void InstalleerLijn() {
-        if (echteKlok) return;
-        auto lijn = std::make_unique<platform::GeheugenLijn>();
-        emulator.verbind(*lijn);
-        ZetMSComm1(std::move(lijn));
+        if (!echteKlok) InstalleerGeheugenlijn(emulator);
     }
 
-    // What a new process starts with: every program-wide state reset, the settings store read again
-    // from its file, the same rack line.
+    // What a new process starts with, on the same rack line.
     void NieuweStart() {
-        ResetProgramma();
-        AppNaam = QStringLiteral("K740");
-        platform::ZetOpslagMap(tijdelijkeMap() + QStringLiteral("/config"));
-        InstalleerMeldingen();
-        vragen.clear();
-        antwoorden.clear();
+        ShellOmgeving::NieuweStart();
         InstalleerLijn();
     }
 

@@ -10,7 +10,7 @@
 #include "rackviews/DialogK76xSettings.h"
 #include "rackviews/FormRack.h"
 #include "rackviews/RackvensterActies.h"
-#include "reports/formPrint.h"
+#include "reports/Afdrukverdeling.h"
 #include "shared/MapKeuze.h"
 #include "shared/Melding.h"
 #include "shared/Voortgang.h"
@@ -63,7 +63,7 @@ TEST_F(InstallatieTest, EverySeamIsFilledWithTheProgramsOwnSideAndTakenAwayAgain
         EXPECT_TRUE(moduleInstellingenActies().KanKalibreren(Kalibratiesoort::Ion));
         EXPECT_FALSE(moduleInstellingenActies().KanKalibreren(Kalibratiesoort::Geen));
         EXPECT_TRUE(moduleInstellingenActies().HeeftGLP());
-        EXPECT_FALSE(Leeg(afdruktabellen));
+        EXPECT_FALSE(Leeg(vensterafdruk));
         EXPECT_EQ(&tabelvensterOmgeving(), &venster);
         EXPECT_EQ(typeid(bestandsdialogen()), typeid(Standaarddialogen));
 
@@ -84,7 +84,7 @@ TEST_F(InstallatieTest, EverySeamIsFilledWithTheProgramsOwnSideAndTakenAwayAgain
     EXPECT_TRUE(Leeg(tabelvensterHerstel));
     EXPECT_TRUE(Leeg(rackvensterActies));
     EXPECT_TRUE(Leeg(moduleInstellingenActies));
-    EXPECT_TRUE(Leeg(afdruktabellen));
+    EXPECT_TRUE(Leeg(vensterafdruk));
     EXPECT_TRUE(Leeg(grafiekvensterOmgeving));
     EXPECT_TRUE(Leeg(tabelvensterOmgeving));
     EXPECT_TRUE(Leeg(bestandsdialogen));

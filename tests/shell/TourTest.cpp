@@ -25,7 +25,6 @@
 #include "files/Bestandsdialogen.h"
 #include "files/CsvVelden.h"
 #include "files/Meetbestand.h"
-#include "platform/GeheugenLijn.h"
 #include "platform/Opslag.h"
 #include "platform/Tekstbestand.h"
 #include "rackviews/DialogK76xSettings.h"
@@ -37,6 +36,7 @@
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
 #include "shared/ui/Kindvensters.h"
+#include "shared/ui/Titelbalk.h"
 #include "shell/Beginstand.h"
 #include "shell/Installatie.h"
 #include "shell/Menubalk.h"
@@ -70,8 +70,6 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSpinBox>
-#include <QStyle>
-#include <QStyleOptionTitleBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
@@ -226,17 +224,9 @@ void KiesCurve(frmGrafiekInstellen& d, int n, int r, int k, std::function<void()
 // The title bar of a child window shows its caption whole: the room the style leaves for the label
 // holds the caption in a bold font (the widest a title bar draws it in).
 bool TitelHeel(const QWidget& kader) {
-    QStyleOptionTitleBar o;
-    o.initFrom(&kader);
-    o.rect = QRect(0, 0, kader.width(), kader.style()->pixelMetric(QStyle::PM_TitleBarHeight, &o, &kader));
-    o.titleBarFlags = kader.windowFlags();
-    o.subControls = QStyle::SC_All;
-    o.text = kader.windowTitle();
-    const int ruimte =
-        kader.style()->subControlRect(QStyle::CC_TitleBar, &o, QStyle::SC_TitleBarLabel, &kader).width();
     QFont vet = kader.font();
     vet.setBold(true);
-    return QFontMetrics(vet).horizontalAdvance(kader.windowTitle()) <= ruimte;
+    return QFontMetrics(vet).horizontalAdvance(kader.windowTitle()) <= TitelbalkTekstRuimte(kader);
 }
 
 int PdfPaginas(const QString& pad) {
@@ -315,28 +305,18 @@ protected:
         if (!taal.isEmpty())
             BewaarInstelling(AppNaam, QStringLiteral("Settings"), QStringLiteral("Language"), taal);
         ZetPrinterbron([] { return Printerlijst{{PdfPrinter()}, QString()}; });
-        InstalleerLijn();
+        InstalleerGeheugenlijn(emulator);
     }
     void TearDown() override {
         ZetBestandsdialogen(nullptr);
         ShellOmgeving::TearDown();
     }
 
-    void InstalleerLijn() {
-        auto lijn = std::make_unique<platform::GeheugenLijn>();
-        emulator.verbind(*lijn);
-        ZetMSComm1(std::move(lijn));
-    }
-    // What a new process starts with: every program-wide state reset, the settings read again.
+    // What a new process starts with, with the PDF printer and the same racks on the line.
     void NieuweStart() {
-        ResetProgramma();
-        AppNaam = QStringLiteral("K740");
-        platform::ZetOpslagMap(tijdelijkeMap() + QStringLiteral("/config"));
+        ShellOmgeving::NieuweStart();
         ZetPrinterbron([] { return Printerlijst{{PdfPrinter()}, QString()}; });
-        InstalleerMeldingen();
-        vragen.clear();
-        antwoorden.clear();
-        InstalleerLijn();
+        InstalleerGeheugenlijn(emulator);
     }
     QString Gegevensmap() const { return tijdelijkeMap() + QStringLiteral("/Documents/Quorvex/K740/Data"); }
 
@@ -350,6 +330,18 @@ protected:
         QTest::mouseDClick(rack->LabelWaarde[RackLabelIndex(m, c)], Qt::LeftButton);
         DialogK76xSettings* d = ModuleInstellingenVenster();
         return d && d->isVisible() ? d : nullptr;
+    }
+
+    // Runs the calibration that the module settings dialog's tab `tab` opens, as the harness scripts
+    // it: the procedure ends without a message, and input k of rack r's first module has its
+    // calibration date. The test's message box is back afterwards.
+    template <class Dialoog>
+    void Kalibreer(KalibratieHarnas& h, DialogK76xSettings& d, int tab, int r, int k) {
+        h.Draai([&] { d.SSTab->setCurrentIndex(tab), d.CommandCalibrate->click(); });
+        InstalleerMeldingen();
+        EXPECT_TRUE(h.meldingen.empty()) << h.meldingen.front().tekst.toStdString();
+        EXPECT_EQ(h.toestanden.back(), Dialoog::Gesloten);
+        EXPECT_GT(Racks[r].Modules[1].Meting[k].KalibratieDatum, 0);
     }
 
     RackEmulator emulator;
@@ -568,11 +560,7 @@ TEST_F(TourTest, AUserGoesThroughTheWholeProgramAndTheNextStartGoesOnLogging) {
                 beelden.Neem(QStringLiteral("ph-resultaat"));
                 Klik(k, "OKButton");
             });
-            h.Draai([&] { d->SSTab->setCurrentIndex(0), d->CommandCalibrate->click(); });
-            InstalleerMeldingen();
-            EXPECT_TRUE(h.meldingen.empty()) << h.meldingen.front().tekst.toStdString();
-            EXPECT_EQ(h.toestanden.back(), D::Gesloten);
-            EXPECT_GT(Racks[1].Modules[1].Meting[1].KalibratieDatum, 0);
+            Kalibreer<D>(h, *d, 0, 1, 1);
             d->CancelButton->click();
         });
         stap("an ion-selective calibration", altijd, [&] {
@@ -600,11 +588,7 @@ TEST_F(TourTest, AUserGoesThroughTheWholeProgramAndTheNextStartGoesOnLogging) {
                 beelden.Neem(QStringLiteral("ion-resultaat"));
                 Klik(k, "OKButton");
             });
-            h.Draai([&] { d->SSTab->setCurrentIndex(1), d->CommandCalibrate->click(); });
-            InstalleerMeldingen();
-            EXPECT_TRUE(h.meldingen.empty()) << h.meldingen.front().tekst.toStdString();
-            EXPECT_EQ(h.toestanden.back(), D::Gesloten);
-            EXPECT_GT(Racks[1].Modules[1].Meting[2].KalibratieDatum, 0);
+            Kalibreer<D>(h, *d, 1, 1, 2);
             d->CancelButton->click();
         });
         stap("a 1-point calibration", altijd, [&] {
@@ -624,11 +608,7 @@ TEST_F(TourTest, AUserGoesThroughTheWholeProgramAndTheNextStartGoesOnLogging) {
                     Klik(een, "OKButton");
                 });
             });
-            h.Draai([&] { d->SSTab->setCurrentIndex(2), d->CommandCalibrate->click(); });
-            InstalleerMeldingen();
-            EXPECT_TRUE(h.meldingen.empty()) << h.meldingen.front().tekst.toStdString();
-            EXPECT_EQ(h.toestanden.back(), D::Gesloten);
-            EXPECT_GT(Racks[1].Modules[1].Meting[3].KalibratieDatum, 0);
+            Kalibreer<D>(h, *d, 2, 1, 3);
             d->CancelButton->click();
         });
         stap("the K762's cell constant", altijd, [&] {
@@ -650,11 +630,7 @@ TEST_F(TourTest, AUserGoesThroughTheWholeProgramAndTheNextStartGoesOnLogging) {
                 EXPECT_EQ(static_cast<D&>(k).LabelMeetwaarde->text(), QStringLiteral("0.980"));
                 Klik(k, "CommandOK");
             });
-            h.Draai([&] { d->SSTab->setCurrentIndex(0), d->CommandCalibrate->click(); });
-            InstalleerMeldingen();
-            EXPECT_TRUE(h.meldingen.empty()) << h.meldingen.front().tekst.toStdString();
-            EXPECT_EQ(h.toestanden.back(), D::Gesloten);
-            EXPECT_GT(Racks[2].Modules[1].Meting[1].KalibratieDatum, 0);
+            Kalibreer<D>(h, *d, 0, 2, 1);
 
             // The GLP window of that input, from the dialog.
             d->CommandGLP->click();
