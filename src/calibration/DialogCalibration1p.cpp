@@ -122,19 +122,12 @@ DialogCalibration1p::~DialogCalibration1p() = default;
 // Set-up and teardown
 
 void DialogCalibration1p::Laad() {
-    Fout = false;
-    m_opgeslagen = false;
-    m_geladen = true;
     m_gekozenIngang = Ki;
     const bool temperatuurIngang = Ki > AantalIngangen;
     if (temperatuurIngang) Ki -= AantalIngangen;
-    if (!IsKanaalAdres(Ri, Mi, Ki)) {
-        Fout = true;
-        return;
-    }
+    if (!LaadIngang()) return;
     const ModuleRecord& module = Racks[Ri].Modules[Mi];
-    m_temperatuurKanaal = module.Temperatuur[Ki];
-    m_meetKanaal = temperatuurIngang ? module.Temperatuur[Ki] : module.Meting[Ki];
+    if (temperatuurIngang) m_meetKanaal = module.Temperatuur[Ki];
     const bool k762 = module.Type.getrimd() == QLatin1String("K762");
     m_soort =
         temperatuurIngang ? EenpuntSoort::Temperatuur : SoortVanEenheid(m_meetKanaal.Unit.getrimd(), k762);
@@ -163,10 +156,7 @@ void DialogCalibration1p::Laad() {
     LabelMeting->setText(Tekst[293] + QLatin1Char(':'));
 
     const QString eenheid = m_meetKanaal.Unit.getrimd();
-    setWindowTitle(VervangHekje(Tekst[263], eenheid) + QLatin1Char(' ') + Tekst[297] + QLatin1Char(' ') +
-                   QString::number(Ri) + QLatin1Char(' ') + Tekst[296] + QLatin1Char(' ') +
-                   QString::number(Mi) + QLatin1Char(' ') + Tekst[295] + QLatin1Char(' ') +
-                   QString::number(Ki));
+    ZetKalibratieTitel(eenheid);
     FrameKanaal->setTitle(Tekst[278] + QStringLiteral(" = ") + eenheid);
     LabelMeetwaarde->clear();
     LabelGraden->clear();
@@ -218,8 +208,6 @@ void DialogCalibration1p::Laad() {
     ZetToestand(Meten);
     // A manual temperature has no default to go back to.
     CommandReset->setEnabled(m_soort != EenpuntSoort::Temperatuur || SensorAanwezig());
-    LeesPlaats(Sectie);
-    ZetVensterBovenaan(this);
     StartProcedure();
     MeetTik = true; // the first reading at once
     PlanStap();
@@ -374,50 +362,21 @@ QString DialogCalibration1p::TemperatuurEenheid() const {
     return m_temperatuurKanaal.Unit.getrimd();
 }
 
-// The temperature in the display unit with its decimals, directly followed by the unit.
-QString DialogCalibration1p::TemperatuurTekst(float T) const {
-    const QString eenheid = TemperatuurEenheid();
-    return OpmaakSingle(CelsiusNaarEenheid(T, eenheid),
-                        FormaatDecimalen(m_temperatuurKanaal.Resolution, -1, -1)) +
-           eenheid;
-}
-
-void DialogCalibration1p::ZetMeetwaarde(const QString& tekst, bool geldig) {
-    LabelMeetwaarde->setText(tekst);
-    ZetTekstkleur(LabelMeetwaarde, geldig ? Groen : Rood);
-}
-
 // One reading: status, temperatures, measuring ADC. A click that ends the loop breaks it off; a
 // transaction without a valid reply gives no reading (the former one stays shown).
 bool DialogCalibration1p::Lezing() {
     const auto onderbroken = [this] {
         return AnnulerenGeklikt || SluitenGevraagd || OKGeklikt || m_resetGeklikt;
     };
-    ModuleRecord& module = Racks[Ri].Modules[Mi];
-    const uint8_t status = LeesStatus(Ri, Mi, module.Status);
-    if (onderbroken() || Antwoord != AntwoordFrame) return false;
-    module.Status = status;
-    ZetKanaalVlag(m_meetKanaal.Flags, status, Ki);
-
-    LeesTemperatuurADC(Ri, Mi);
-    if (onderbroken() || Antwoord != AntwoordFrame) return false;
-    // The module's other inputs keep live temperatures while polling is stopped.
-    for (int c = 1; c <= AantalIngangen; ++c)
-        if (c != Ki) BerekenTemperatuurKanaal(Ri, Mi, c);
-
-    LeesADC(Ri, Mi);
-    if (onderbroken() || Antwoord != AntwoordFrame) return false;
+    if (LeesIngang(onderbroken) != Lezing::Gelezen) return false;
     // A temperature input is not judged by the range of the measuring input's mV.
     if (m_soort != EenpuntSoort::Temperatuur)
-        m_meetKanaal.Waarde =
-            BegrensMillivolt(static_cast<float>(module.Meting[Ki].AdcWaarde / 10.0), m_meetKanaal.Flags);
-    BerekenTemperatuurKanaal(Ri, Mi, Ki);
-    const float T = module.Temperatuur[Ki].Waarde;
-    m_temperatuurKanaal.Waarde = T;
+        m_meetKanaal.Waarde = BegrensMillivolt(
+            static_cast<float>(Racks[Ri].Modules[Mi].Meting[Ki].AdcWaarde / 10.0), m_meetKanaal.Flags);
+    const float T = m_temperatuurKanaal.Waarde;
     m_meetTemperatuur = T;
     // The temperature limits follow this reading (the live input's bits).
-    m_meetKanaal.Flags = static_cast<uint8_t>((m_meetKanaal.Flags & ~TemperatuurVlaggen) |
-                                              (module.Meting[Ki].Flags & TemperatuurVlaggen));
+    NeemTemperatuurVlaggen();
     ToonLezing(T);
     return true;
 }
@@ -425,7 +384,7 @@ bool DialogCalibration1p::Lezing() {
 void DialogCalibration1p::ToonLezing(float T) {
     m_lezingGeldig = false;
     if (BitGezet(m_meetKanaal.Flags, TemperatuurVlaggen)) {
-        ZetMeetwaarde(BuitenBereik, false);
+        ZetMeetwaarde(LabelMeetwaarde, BuitenBereik, false);
         return;
     }
     const QString eenheid = TemperatuurEenheid();
@@ -434,7 +393,7 @@ void DialogCalibration1p::ToonLezing(float T) {
     case EenpuntSoort::Millivolt:
         m_meetWaarde = BerekenMillivolt(m_meetKanaal.Waarde, Ri, Mi, Ki);
         m_lezingGeldig = !BitGezet(m_meetKanaal.Flags, BereikVlaggen);
-        ZetMeetwaarde(OpmaakSingle(m_meetWaarde, QStringLiteral("0.0")), true);
+        ZetMeetwaarde(LabelMeetwaarde, OpmaakSingle(m_meetWaarde, QStringLiteral("0.0")), true);
         LabelUnit->setText(QStringLiteral("mV"));
         LabelGraden->setVisible(true);
         LabelGraden->setText(TemperatuurTekst(T));
@@ -443,19 +402,20 @@ void DialogCalibration1p::ToonLezing(float T) {
         LabelGraden->setVisible(true);
         LabelGraden->setText(TemperatuurTekst(T));
         if (T < 0.0f || T > 50.0f) {
-            ZetMeetwaarde(BuitenBereik, false);
+            ZetMeetwaarde(LabelMeetwaarde, BuitenBereik, false);
             break;
         }
         m_meetWaarde = MembraanCorrectie(m_meetKanaal.Waarde, T);
         m_lezingGeldig = !BitGezet(m_meetKanaal.Flags, BereikVlaggen);
-        ZetMeetwaarde(OpmaakSingle(m_meetWaarde, QStringLiteral("0.0")), true);
+        ZetMeetwaarde(LabelMeetwaarde, OpmaakSingle(m_meetWaarde, QStringLiteral("0.0")), true);
         LabelUnit->setText(QStringLiteral("mV"));
         ComboBufferwaarde->setEditText(
             OpmaakSingle(ZuurstofVerzadiging(T, 0.0f, TekstNaarSingle(TextExtra->text())), f00));
         break;
     case EenpuntSoort::Temperatuur: {
         m_lezingGeldig = true;
-        ZetMeetwaarde(OpmaakSingle(CelsiusNaarEenheid(T, eenheid),
+        ZetMeetwaarde(LabelMeetwaarde,
+                      OpmaakSingle(CelsiusNaarEenheid(T, eenheid),
                                    FormaatDecimalen(m_temperatuurKanaal.Resolution, -1, -1)),
                       true);
         LabelUnit->setText(eenheid);
@@ -478,7 +438,7 @@ void DialogCalibration1p::ToonLezing(float T) {
         ComboBufferwaarde->setEditText(tekst);
         const bool droog = IsDrogeCelAanvaard(m_meetWaarde);
         m_lezingGeldig = true;
-        ZetMeetwaarde(tekst, droog);
+        ZetMeetwaarde(LabelMeetwaarde, tekst, droog);
         const QString uitleg = droog ? Tekst[467] : Tekst[468];
         if (LabelBuffer->text() != uitleg) LabelBuffer->setText(uitleg);
         // The module may have changed the range meanwhile: range 0 again.

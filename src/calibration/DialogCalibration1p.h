@@ -83,14 +83,10 @@ private:
     bool SensorAanwezig() const;
     bool ZuurstofSensorAanwezig() const;
     QString TemperatuurEenheid() const;
-    QString TemperatuurTekst(float T) const;
-    void ZetMeetwaarde(const QString& tekst, bool geldig);
     void Meld(const QString& tekst, int stijl = 48, const QString& titel = QString());
 
     EenpuntSoort m_soort = EenpuntSoort::Geen;
     int m_gekozenIngang = 1;
-    KanaalRecord m_meetKanaal;
-    KanaalRecord m_temperatuurKanaal;
     float m_meetTemperatuur = 0;
     float m_meetWaarde = 0;
     float m_ongecorrigeerd = 0; // the mV or °C without the offset in force, at acceptance

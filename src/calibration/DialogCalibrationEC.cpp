@@ -43,8 +43,6 @@ const QString Sectie = QStringLiteral("Calibration CC");
 const QString CRLF = QStringLiteral("\r\n");
 const QString BuitenBereik = QStringLiteral("OR.°C");
 const QString Eenheid = QStringLiteral("cm-1");
-const QColor Groen(0, 255, 0);
-const QColor Rood(255, 0, 0);
 constexpr uint8_t TemperatuurVlaggen = VlagTemperatuurTeHoog | VlagTemperatuurTeLaag;
 const char* const KClNamen[AantalKClStandaarden] = {"0.01 M KCl", "0.1 M KCl", "1 M KCl"};
 
@@ -64,17 +62,8 @@ DialogCalibrationEC::DialogCalibrationEC(QWidget* eigenaar) : KalibratieDialoog(
         return l;
     };
 
-    Frame = new QFrame(this);
-    Frame->setFrameShape(QFrame::StyledPanel);
-    LabelInfo = new QLabel(Frame);
-    LabelInfo->setObjectName(QStringLiteral("LabelInfo"));
-    LabelInfo->setTextFormat(Qt::PlainText);
-    LabelInfo->setWordWrap(true);
-    LabelInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    LabelInfo->setMinimumHeight(6 * LabelInfo->fontMetrics().lineSpacing());
+    Frame = MaakInfoVak(LabelInfo, 6);
     LabelInfo->setMinimumWidth(LabelInfo->fontMetrics().averageCharWidth() * 60);
-    auto* frameIndeling = new QVBoxLayout(Frame);
-    frameIndeling->addWidget(LabelInfo);
 
     FrameBuffer = new QGroupBox(this);
     FrameBuffer->setObjectName(QStringLiteral("FrameBuffer"));
@@ -143,8 +132,9 @@ DialogCalibrationEC::DialogCalibrationEC(QWidget* eigenaar) : KalibratieDialoog(
     indeling->addLayout(knoppen);
     indeling->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(CommandOK, &QPushButton::clicked, this, &DialogCalibrationEC::CommandOK_Click);
-    connect(CommandCancel, &QPushButton::clicked, this, &DialogCalibrationEC::CommandCancel_Click);
+    connect(CommandOK, &QPushButton::clicked, this, &DialogCalibrationEC::BevestigOK);
+    connect(CommandCancel, &QPushButton::clicked, this, &DialogCalibrationEC::Annuleer);
+    ZetEscapeKnoppen(CommandCancel, CommandOK);
     connect(CommandCalibrate, &QPushButton::clicked, this, &DialogCalibrationEC::CommandCalibrate_Click);
     connect(CommandEdit, &QPushButton::clicked, this, &DialogCalibrationEC::CommandEdit_Click);
     connect(ComboStandaard, &QComboBox::currentIndexChanged, this,
@@ -170,17 +160,9 @@ QString DialogCalibrationEC::StandaardBestandsnaam() {
 // Set-up and teardown
 
 void DialogCalibrationEC::Laad() {
-    Fout = false;
-    m_opgeslagen = false;
-    m_geladen = true;
     m_bereikGewijzigd = false;
     if (Ki > AantalIngangen) Ki -= AantalIngangen;
-    if (!IsKanaalAdres(Ri, Mi, Ki)) {
-        Fout = true;
-        return;
-    }
-    m_meetKanaal = Racks[Ri].Modules[Mi].Meting[Ki];
-    m_temperatuurKanaal = Racks[Ri].Modules[Mi].Temperatuur[Ki];
+    if (!LaadIngang()) return;
 
     FrameBuffer->setTitle(QString());
     LabelBuffer->setText(Tekst[317] + QLatin1Char(':'));
@@ -202,15 +184,10 @@ void DialogCalibrationEC::Laad() {
     CommandCancel->setText(Tekst[141]);
     CommandCalibrate->setText(Tekst[287]);
     CommandEdit->setText(Tekst[109]);
-    setWindowTitle(QString(Tekst[263]).replace(QLatin1Char('#'), QStringLiteral("CC")) + QLatin1Char(' ') +
-                   Tekst[297] + QLatin1Char(' ') + QString::number(Ri) + QLatin1Char(' ') + Tekst[296] +
-                   QLatin1Char(' ') + QString::number(Mi) + QLatin1Char(' ') + Tekst[295] + QLatin1Char(' ') +
-                   QString::number(Ki));
+    ZetKalibratieTitel(QStringLiteral("CC"));
 
     ZetToestand(KiesStandaard);
     ComboStandaard_Click();
-    LeesPlaats(Sectie);
-    ZetVensterBovenaan(this);
     StartProcedure();
 }
 
@@ -312,23 +289,6 @@ bool DialogCalibrationEC::eventFilter(QObject* o, QEvent* e) {
 // ---------------------------------------------------------------------------------------------------
 // Buttons
 
-void DialogCalibrationEC::CommandOK_Click() {
-    OKGeklikt = true;
-    PlanStap();
-}
-
-void DialogCalibrationEC::CommandCancel_Click() {
-    Annuleer();
-}
-
-void DialogCalibrationEC::reject() {
-    // Escape: the Cancel button while it can be pressed; on a stored result it closes as OK does.
-    if (CommandCancel->isEnabled())
-        CommandCancel_Click();
-    else if (CommandOK->isEnabled())
-        CommandOK_Click();
-}
-
 void DialogCalibrationEC::CommandCalibrate_Click() {
     const bool kies = Toestand() == KiesStandaard && !IsHandInvoer();
     if (!kies && Toestand() != Afgewezen) return;
@@ -358,11 +318,6 @@ void DialogCalibrationEC::CommandEdit_Click() {
 
 void DialogCalibrationEC::ZetInfo(const QString& tekst) {
     LabelInfo->setText(tekst);
-}
-
-void DialogCalibrationEC::ZetMeetwaarde(const QString& tekst, bool bruikbaar) {
-    LabelMeetwaarde->setText(tekst);
-    ZetTekstkleur(LabelMeetwaarde, bruikbaar ? Groen : Rood);
 }
 
 void DialogCalibrationEC::PasToestandToe() {
@@ -490,53 +445,30 @@ DialogCalibrationEC::Uitslag DialogCalibrationEC::Meting() {
     ModuleRecord& module = Racks[Ri].Modules[Mi];
     const int k = Kolom();
 
-    const uint8_t status = LeesStatus(Ri, Mi, module.Status);
-    if (afgebroken()) return Uitslag::Afgebroken;
-    // No valid reply: this tick gives no reading; the detector keeps its history.
-    StabielVlag = false;
-    if (Antwoord != AntwoordFrame) return Uitslag::Geen;
-    module.Status = status;
-    // The status reply tells the range in use: a module that lost it gets it again.
-    if (module.Meting[Ki].Resolution != m_bereik) {
+    const Lezing lezing = LeesIngang(afgebroken, [&] {
+        // The status reply tells the range in use: a module that lost it gets it again.
+        if (module.Meting[Ki].Resolution == m_bereik) return true;
         m_bereikGewijzigd = true;
         ZetECBereik(Ri, Mi, static_cast<uint8_t>(Ki - 1), static_cast<uint8_t>(m_bereik));
-        if (afgebroken()) return Uitslag::Afgebroken;
-    }
-    ZetKanaalVlag(m_meetKanaal.Flags, status, Ki);
-
-    LeesTemperatuurADC(Ri, Mi);
-    if (afgebroken()) return Uitslag::Afgebroken;
-    if (Antwoord != AntwoordFrame) return Uitslag::Geen;
-    // The module's other inputs keep live temperatures while polling is stopped.
-    for (int c = 1; c <= AantalIngangen; ++c)
-        if (c != Ki) BerekenTemperatuurKanaal(Ri, Mi, c);
-
-    LeesADC(Ri, Mi);
-    if (afgebroken()) return Uitslag::Afgebroken;
-    if (Antwoord != AntwoordFrame) return Uitslag::Geen;
-    BerekenTemperatuurKanaal(Ri, Mi, Ki);
-    const float T = module.Temperatuur[Ki].Waarde;
-    m_temperatuurKanaal.Waarde = T;
+        return !afgebroken();
+    });
+    if (lezing == Lezing::Onderbroken) return Uitslag::Afgebroken;
+    // No valid reply: this tick gives no reading; the detector keeps its history.
+    StabielVlag = false;
+    if (lezing != Lezing::Gelezen) return Uitslag::Geen;
+    const float T = m_temperatuurKanaal.Waarde;
     // The temperature bits follow this reading: one reading out of range must not block the dialog.
-    m_meetKanaal.Flags = static_cast<uint8_t>((m_meetKanaal.Flags & ~TemperatuurVlaggen) |
-                                              (module.Meting[Ki].Flags & TemperatuurVlaggen));
+    NeemTemperatuurVlaggen();
 
-    const QString eenheid = m_temperatuurKanaal.Unit.getrimd();
     if (BitGezet(m_meetKanaal.Flags, TemperatuurVlaggen)) {
-        ZetMeetwaarde(BuitenBereik, false);
+        ZetMeetwaarde(LabelMeetwaarde, BuitenBereik, false);
         LabelGraden->setText(BuitenBereik);
         ZetInfo(Tekst[300]);
     } else {
-        LabelGraden->setText(OpmaakSingle(CelsiusNaarEenheid(T, eenheid),
-                                          FormaatDecimalen(m_temperatuurKanaal.Resolution, -1, -1)) +
-                             eenheid);
+        LabelGraden->setText(TemperatuurTekst(T));
         if (!InStandaardBereik(T)) {
-            ZetMeetwaarde(BuitenBereik, false);
-            const QString f = QStringLiteral("0.0");
-            ZetInfo(Tekst[291] + CRLF + Tekst[237] + QStringLiteral(": ") +
-                    OpmaakSingle(CelsiusNaarEenheid(StandaardOndergrens, eenheid), f) +
-                    QStringLiteral(" / ") +
-                    OpmaakSingle(CelsiusNaarEenheid(StandaardBovengrens, eenheid), f) + eenheid);
+            ZetMeetwaarde(LabelMeetwaarde, BuitenBereik, false);
+            ZetInfo(TemperatuurGrenzenTekst(StandaardOndergrens, StandaardBovengrens));
         } else {
             const float standaard = m_kclTabel[k][KClEntry(T)];
             LabelBufferinfo->setText(GeleidbaarheidTekst(standaard, -1, 0, false));
@@ -549,7 +481,7 @@ DialogCalibrationEC::Uitslag DialogCalibrationEC::Meting() {
             const float factor = G > 0 ? BerekenCelconstanteFactor(standaard, G) : 0.0f;
             if (G > 0) {
                 m_factor = factor;
-                ZetMeetwaarde(CelconstanteTekst(factor, m_exponent), true);
+                ZetMeetwaarde(LabelMeetwaarde, CelconstanteTekst(factor, m_exponent), true);
                 ZetInfo(Tekst[289]);
             }
             if (!IsBruikbareLezing(G, factor, ruw)) {
@@ -560,7 +492,7 @@ DialogCalibrationEC::Uitslag DialogCalibrationEC::Meting() {
             StabielVlag = IsStabiel(factor, StabielTolerantie, 0);
         }
     }
-    const qint64 seconden = (platform::klok().ms() - m_rondeStart) / 1000;
+    const qint64 seconden = RondeSeconden();
     LabelTijdinfo->setText(MinutenSecondenTekst(seconden));
     if (afgebroken()) return Uitslag::Afgebroken;
     if (!StabielVlag) return Uitslag::Geen;

@@ -86,14 +86,11 @@ protected:
     bool VerwerkStap() override;
     void HerstelModule() override;
     void BewaarKeuzes() override;
-    void reject() override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
     enum class Uitslag { Geen, Stabiel, Afgebroken };
 
-    void CommandOK_Click();
-    void CommandCancel_Click();
     void CommandCalibrate_Click();
     void CommandEdit_Click();
     void ComboStandaard_Click();
@@ -114,10 +111,7 @@ private:
     void HerstelBereik();
     void Sluit();
     void ZetInfo(const QString& tekst);
-    void ZetMeetwaarde(const QString& tekst, bool bruikbaar);
 
-    KanaalRecord m_meetKanaal;
-    KanaalRecord m_temperatuurKanaal;
     KalibratieRecord m_kalibratie;
     KClTabelType m_kclTabel{};
     QString m_gebruikersNaam;
@@ -128,7 +122,6 @@ private:
     int m_bereik = 0;               // the range of the standard being measured
     bool m_bereikGewijzigd = false; // a range was sent to the module since the dialog loaded
     CelconstanteMeting m_meting;
-    qint64 m_rondeStart = 0;
 };
 
 // Runs the cell-constant calibration of input k of K762 module m of rack r (the caller has stopped

@@ -54,16 +54,7 @@ DialogCalibrationISE::DialogCalibrationISE(QWidget* eigenaar) : KalibratieDialoo
         return l;
     };
 
-    auto* frame = new QFrame(this);
-    frame->setFrameShape(QFrame::StyledPanel);
-    LabelInfo = new QLabel(frame);
-    LabelInfo->setObjectName(QStringLiteral("LabelInfo"));
-    LabelInfo->setTextFormat(Qt::PlainText);
-    LabelInfo->setWordWrap(true);
-    LabelInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    LabelInfo->setMinimumHeight(8 * LabelInfo->fontMetrics().lineSpacing());
-    auto* frameIndeling = new QVBoxLayout(frame);
-    frameIndeling->addWidget(LabelInfo);
+    QFrame* frame = MaakInfoVak(LabelInfo, 8);
 
     auto* stappen = new QHBoxLayout;
     for (int i = 0; i < 3; ++i) {
@@ -121,8 +112,8 @@ DialogCalibrationISE::DialogCalibrationISE(QWidget* eigenaar) : KalibratieDialoo
     indeling->addLayout(knoppen);
     indeling->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(OKButton, &QPushButton::clicked, this, &DialogCalibrationISE::OKButton_Click);
-    connect(CancelButton, &QPushButton::clicked, this, [this] { Annuleer(); });
+    connect(OKButton, &QPushButton::clicked, this, &DialogCalibrationISE::BevestigOK);
+    connect(CancelButton, &QPushButton::clicked, this, &DialogCalibrationISE::Annuleer);
     connect(CommandCalibrate, &QPushButton::clicked, this, &DialogCalibrationISE::CommandCalibrate_Click);
 }
 
@@ -132,16 +123,8 @@ DialogCalibrationISE::~DialogCalibrationISE() = default;
 // Set-up and teardown
 
 void DialogCalibrationISE::Laad() {
-    Fout = false;
-    m_opgeslagen = false;
-    m_geladen = true;
     if (Ki > AantalIngangen) Ki -= AantalIngangen;
-    if (!IsKanaalAdres(Ri, Mi, Ki)) {
-        Fout = true;
-        return;
-    }
-    m_meetKanaal = Racks[Ri].Modules[Mi].Meting[Ki];
-    m_temperatuurKanaal = Racks[Ri].Modules[Mi].Temperatuur[Ki];
+    if (!LaadIngang()) return;
 
     for (int i = 0; i < 2; ++i) {
         FrameBuffer[i]->setTitle(Tekst[294] + QLatin1Char(' ') + QString::number(i + 1));
@@ -168,16 +151,11 @@ void DialogCalibrationISE::Laad() {
     OKButton->setText(Tekst[140]);
     CancelButton->setText(Tekst[141]);
     CommandCalibrate->setText(Tekst[287]);
-    setWindowTitle(VervangHekje(Tekst[263], QStringLiteral("Ion")) + QLatin1Char(' ') + Tekst[297] +
-                   QLatin1Char(' ') + QString::number(Ri) + QLatin1Char(' ') + Tekst[296] + QLatin1Char(' ') +
-                   QString::number(Mi) + QLatin1Char(' ') + Tekst[295] + QLatin1Char(' ') +
-                   QString::number(Ki));
+    ZetKalibratieTitel(QStringLiteral("Ion"));
     m_gemeten = {};
     m_uitkomst = {};
     m_stabiel = false;
     ZetToestand(KiesStandaard1);
-    LeesPlaats(Sectie);
-    ZetVensterBovenaan(this);
     StartProcedure();
 }
 
@@ -193,11 +171,6 @@ void DialogCalibrationISE::BewaarKeuzes() {
 
 // ---------------------------------------------------------------------------------------------------
 // Buttons
-
-void DialogCalibrationISE::OKButton_Click() {
-    OKGeklikt = true;
-    PlanStap();
-}
 
 void DialogCalibrationISE::CommandCalibrate_Click() {
     const int t = Toestand();
@@ -335,29 +308,14 @@ void DialogCalibrationISE::StartMeetronde() {
 // One reading: status, temperatures, measuring ADC. Cancel breaks it off; a transaction without a valid
 // reply gives no reading.
 void DialogCalibrationISE::Meting() {
-    const auto afgebroken = [this] { return AnnulerenGeklikt || SluitenGevraagd; };
     const int s = Stap();
-    ModuleRecord& module = Racks[Ri].Modules[Mi];
-    const uint8_t status = LeesStatus(Ri, Mi, module.Status);
-    if (afgebroken()) return;
-    if (Antwoord != AntwoordFrame) {
-        m_stabiel = false;
-        return;
-    }
-    module.Status = status;
-    ZetKanaalVlag(m_meetKanaal.Flags, status, Ki);
-    LeesTemperatuurADC(Ri, Mi);
-    if (afgebroken() || Antwoord != AntwoordFrame) return;
-    // The module's other inputs keep live temperatures while polling is stopped.
-    for (int c = 1; c <= AantalIngangen; ++c)
-        if (c != Ki) BerekenTemperatuurKanaal(Ri, Mi, c);
-    LeesADC(Ri, Mi);
-    if (afgebroken() || Antwoord != AntwoordFrame) return;
+    const Lezing lezing = LeesIngang([this] { return AnnulerenGeklikt || SluitenGevraagd; });
+    if (lezing == Lezing::GeenStatus) m_stabiel = false;
+    if (lezing != Lezing::Gelezen) return;
+    const ModuleRecord& module = Racks[Ri].Modules[Mi];
     m_meetKanaal.Waarde =
         BegrensMillivolt(static_cast<float>(module.Meting[Ki].AdcWaarde / 10.0), m_meetKanaal.Flags);
-    BerekenTemperatuurKanaal(Ri, Mi, Ki);
-    const float T = module.Temperatuur[Ki].Waarde;
-    m_temperatuurKanaal.Waarde = T;
+    const float T = m_temperatuurKanaal.Waarde;
     m_gelezen = true;
 
     m_stabiel = false;
@@ -367,17 +325,14 @@ void DialogCalibrationISE::Meting() {
         LabelGraden[s]->setText(BuitenBereik);
         LabelInfo->setText(Tekst[300]);
     } else {
-        const QString eenheid = m_temperatuurKanaal.Unit.getrimd();
-        LabelGraden[s]->setText(OpmaakSingle(CelsiusNaarEenheid(T, eenheid),
-                                             FormaatDecimalen(m_temperatuurKanaal.Resolution, -1, -1)) +
-                                eenheid);
+        LabelGraden[s]->setText(TemperatuurTekst(T));
         const bool temperatuur = IsStabiel(T, TemperatuurTolerantie, 1);
         const bool millivolt = IsStabiel(m_meetKanaal.Waarde, MillivoltTolerantieISE, 0);
         m_stabiel = temperatuur && millivolt;
         ZetMeetwaarde(s, OpmaakSingle(m_meetKanaal.Waarde, QStringLiteral("0.0")), m_stabiel ? Groen : Geel);
         LabelInfo->setText(Tekst[376]);
     }
-    LabelTijdinfo[s]->setText(MinutenSecondenTekst((platform::klok().ms() - m_rondeStart) / 1000));
+    LabelTijdinfo[s]->setText(MinutenSecondenTekst(RondeSeconden()));
 }
 
 // OK on the reading shown: a reading that is not stable asks first; a potential too close to the step
@@ -396,7 +351,7 @@ DialogCalibrationISE::Uitslag DialogCalibrationISE::Valideer() {
     IonMeting m;
     m.MilliVolt = m_meetKanaal.Waarde;
     m.Temperatuur = m_temperatuurKanaal.Waarde;
-    m.Seconden = (platform::klok().ms() - m_rondeStart) / 1000;
+    m.Seconden = RondeSeconden();
     if (s > 0 && TeKleinVerschil(m.MilliVolt, m_gemeten[s - 1].MilliVolt)) {
         ToonMelding(Tekst[302] + Tekst[309] + CRLF, vbExclamation,
                     windowTitle() + QStringLiteral(": ") + Tekst[299]);

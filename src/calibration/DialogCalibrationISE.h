@@ -71,7 +71,6 @@ protected:
 private:
     enum class Uitslag { Geen, Aanvaard, Afgebroken };
 
-    void OKButton_Click();
     void CommandCalibrate_Click();
     void StartMeetronde();
     void Meting();
@@ -84,15 +83,12 @@ private:
     bool IsMeettoestand() const;
     void ZetMeetwaarde(int i, const QString& tekst, const QColor& kleur);
 
-    KanaalRecord m_meetKanaal;
-    KanaalRecord m_temperatuurKanaal;
     KalibratieRecord m_kalibratie;
     IonUitkomst m_uitkomst;
     std::array<int, 3> m_gekozenStandaard{};
     std::array<IonMeting, 3> m_gemeten{};
     bool m_stabiel = false;
-    bool m_gelezen = false;  // the measuring pass has a reading
-    qint64 m_rondeStart = 0; // clock ms at the start of the measuring pass
+    bool m_gelezen = false; // the measuring pass has a reading
 };
 
 // Runs the ion-selective calibration of input k of module m of rack r (the caller has stopped polling);

@@ -36,8 +36,6 @@ namespace {
 const QString Sectie = QStringLiteral("Calibration pH");
 const QString CRLF = QStringLiteral("\r\n");
 const QString BuitenBereik = QStringLiteral("OR.°C");
-const QColor Groen(0, 255, 0);
-const QColor Rood(255, 0, 0);
 constexpr uint8_t TemperatuurVlaggen = VlagTemperatuurTeHoog | VlagTemperatuurTeLaag;
 
 // The list position a buffer list starts on without a stored choice: "7.00" for buffer 1, "4.00" for
@@ -59,16 +57,7 @@ DialogCalibrationPH::DialogCalibrationPH(QWidget* eigenaar) : KalibratieDialoog(
         return l;
     };
 
-    Frame = new QFrame(this);
-    Frame->setFrameShape(QFrame::StyledPanel);
-    LabelInfo = new QLabel(Frame);
-    LabelInfo->setObjectName(QStringLiteral("LabelInfo"));
-    LabelInfo->setTextFormat(Qt::PlainText);
-    LabelInfo->setWordWrap(true);
-    LabelInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    LabelInfo->setMinimumHeight(4 * LabelInfo->fontMetrics().lineSpacing());
-    auto* frameIndeling = new QVBoxLayout(Frame);
-    frameIndeling->addWidget(LabelInfo);
+    Frame = MaakInfoVak(LabelInfo, 4);
 
     auto* buffers = new QHBoxLayout;
     for (int i = 0; i < 2; ++i) {
@@ -131,8 +120,9 @@ DialogCalibrationPH::DialogCalibrationPH(QWidget* eigenaar) : KalibratieDialoog(
     indeling->addLayout(knoppen);
     indeling->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(OKButton, &QPushButton::clicked, this, &DialogCalibrationPH::OKButton_Click);
-    connect(CancelButton, &QPushButton::clicked, this, &DialogCalibrationPH::CancelButton_Click);
+    connect(OKButton, &QPushButton::clicked, this, &DialogCalibrationPH::BevestigOK);
+    connect(CancelButton, &QPushButton::clicked, this, &DialogCalibrationPH::Annuleer);
+    ZetEscapeKnoppen(CancelButton, OKButton);
     connect(CommandCalibrate, &QPushButton::clicked, this, &DialogCalibrationPH::CommandCalibrate_Click);
     connect(CommandEdit, &QPushButton::clicked, this, &DialogCalibrationPH::CommandEdit_Click);
     for (int i = 0; i < 2; ++i)
@@ -150,15 +140,7 @@ QString DialogCalibrationPH::BufferBestandsnaam() {
 // Set-up and teardown
 
 void DialogCalibrationPH::Laad() {
-    Fout = false;
-    m_opgeslagen = false;
-    m_geladen = true;
-    if (!IsKanaalAdres(Ri, Mi, Ki)) {
-        Fout = true;
-        return;
-    }
-    m_meetKanaal = Racks[Ri].Modules[Mi].Meting[Ki];
-    m_temperatuurKanaal = Racks[Ri].Modules[Mi].Temperatuur[Ki];
+    if (!LaadIngang()) return;
 
     for (int i = 0; i < 2; ++i) {
         FrameBuffer[i]->setTitle(Tekst[415] + QLatin1Char(' ') + QString::number(i + 1));
@@ -185,18 +167,13 @@ void DialogCalibrationPH::Laad() {
     CancelButton->setText(Tekst[141]);
     CommandCalibrate->setText(Tekst[287]);
     CommandEdit->setText(Tekst[109]);
-    setWindowTitle(QString(Tekst[263]).replace(QLatin1Char('#'), QStringLiteral("pH")) + QLatin1Char(' ') +
-                   Tekst[297] + QLatin1Char(' ') + QString::number(Ri) + QLatin1Char(' ') + Tekst[296] +
-                   QLatin1Char(' ') + QString::number(Mi) + QLatin1Char(' ') + Tekst[295] + QLatin1Char(' ') +
-                   QString::number(Ki));
+    ZetKalibratieTitel(QStringLiteral("pH"));
 
     m_helling = 0;
     m_isoPH = 0;
     m_bufferIndex = 0;
     m_gemeten = {};
     ZetToestand(KiesBuffer1);
-    LeesPlaats(Sectie);
-    ZetVensterBovenaan(this);
     StartProcedure();
 }
 
@@ -252,23 +229,6 @@ void DialogCalibrationPH::ComboBufferwaarde_Click(int i) {
 // ---------------------------------------------------------------------------------------------------
 // Buttons
 
-void DialogCalibrationPH::OKButton_Click() {
-    OKGeklikt = true;
-    PlanStap();
-}
-
-void DialogCalibrationPH::CancelButton_Click() {
-    Annuleer();
-}
-
-void DialogCalibrationPH::reject() {
-    // Escape: the Cancel button while it can be pressed; on a stored result it closes as OK does.
-    if (CancelButton->isEnabled())
-        CancelButton_Click();
-    else if (OKButton->isEnabled())
-        OKButton_Click();
-}
-
 void DialogCalibrationPH::CommandCalibrate_Click() {
     if (Toestand() != KiesBuffer1 && Toestand() != KiesBuffer2) return;
     const int b = m_bufferIndex;
@@ -316,11 +276,6 @@ bool DialogCalibrationPH::IsMeettoestand() const {
 
 void DialogCalibrationPH::ZetInfo(const QString& tekst) {
     LabelInfo->setText(tekst);
-}
-
-void DialogCalibrationPH::ZetMeetwaarde(int b, const QString& tekst, bool bruikbaar) {
-    LabelMeetwaarde[b]->setText(tekst);
-    ZetTekstkleur(LabelMeetwaarde[b], bruikbaar ? Groen : Rood);
 }
 
 void DialogCalibrationPH::PasToestandToe() {
@@ -453,65 +408,40 @@ void DialogCalibrationPH::StartMeetronde() {
 DialogCalibrationPH::Uitslag DialogCalibrationPH::Meting() {
     const int b = m_bufferIndex;
     const auto afgebroken = [this] { return AnnulerenGeklikt || SluitenGevraagd; };
-    ModuleRecord& module = Racks[Ri].Modules[Mi];
-
-    const uint8_t status = LeesStatus(Ri, Mi, module.Status);
-    if (afgebroken()) return Uitslag::Afgebroken;
+    const Lezing lezing = LeesIngang(afgebroken);
+    if (lezing == Lezing::Onderbroken) return Uitslag::Afgebroken;
     // No valid reply: this tick gives no reading; the detector keeps its history. A failed ADC read
     // leaves the former values in the channels, which must not count as a new reading either.
     StabielVlag = false;
-    if (Antwoord != AntwoordFrame) return Uitslag::Geen;
-    module.Status = status;
-    ZetKanaalVlag(m_meetKanaal.Flags, status, Ki);
-
-    LeesTemperatuurADC(Ri, Mi);
-    if (afgebroken()) return Uitslag::Afgebroken;
-    if (Antwoord != AntwoordFrame) return Uitslag::Geen;
-    // The module's other inputs keep live temperatures while polling is stopped.
-    for (int c = 1; c <= AantalIngangen; ++c)
-        if (c != Ki) BerekenTemperatuurKanaal(Ri, Mi, c);
-
-    LeesADC(Ri, Mi);
-    if (afgebroken()) return Uitslag::Afgebroken;
-    if (Antwoord != AntwoordFrame) return Uitslag::Geen;
-    m_meetKanaal.Waarde =
-        BegrensMillivolt(static_cast<float>(module.Meting[Ki].AdcWaarde / 10.0), m_meetKanaal.Flags);
-    BerekenTemperatuurKanaal(Ri, Mi, Ki);
-    const float T = module.Temperatuur[Ki].Waarde;
-    m_temperatuurKanaal.Waarde = T;
+    if (lezing != Lezing::Gelezen) return Uitslag::Geen;
+    m_meetKanaal.Waarde = BegrensMillivolt(
+        static_cast<float>(Racks[Ri].Modules[Mi].Meting[Ki].AdcWaarde / 10.0), m_meetKanaal.Flags);
+    const float T = m_temperatuurKanaal.Waarde;
     // The temperature bits follow this reading: one reading out of range must not block the dialog.
-    m_meetKanaal.Flags = static_cast<uint8_t>((m_meetKanaal.Flags & ~TemperatuurVlaggen) |
-                                              (module.Meting[Ki].Flags & TemperatuurVlaggen));
+    NeemTemperatuurVlaggen();
 
-    StabielVlag = false;
-    const QString eenheid = m_temperatuurKanaal.Unit.getrimd();
     const BufferTabel& tabel = m_bufferTabel[b];
     if (BitGezet(m_meetKanaal.Flags, TemperatuurVlaggen)) {
-        ZetMeetwaarde(b, BuitenBereik, false);
+        ZetMeetwaarde(LabelMeetwaarde[b], BuitenBereik, false);
         LabelGraden[b]->setText(BuitenBereik);
         ZetInfo(Tekst[300]);
     } else {
-        LabelGraden[b]->setText(OpmaakSingle(CelsiusNaarEenheid(T, eenheid),
-                                             FormaatDecimalen(m_temperatuurKanaal.Resolution, -1, -1)) +
-                                eenheid);
+        LabelGraden[b]->setText(TemperatuurTekst(T));
         if (!InBufferBereik(tabel, T)) {
-            ZetMeetwaarde(b, BuitenBereik, false);
-            const QString f = QStringLiteral("0.0");
-            ZetInfo(Tekst[291] + CRLF + Tekst[237] + QStringLiteral(": ") +
-                    OpmaakSingle(CelsiusNaarEenheid(tabel.Ondergrens, eenheid), f) + QStringLiteral(" / ") +
-                    OpmaakSingle(CelsiusNaarEenheid(tabel.Bovengrens, eenheid), f) + eenheid);
+            ZetMeetwaarde(LabelMeetwaarde[b], BuitenBereik, false);
+            ZetInfo(TemperatuurGrenzenTekst(tabel.Ondergrens, tabel.Bovengrens));
             ZetBit(m_meetKanaal.Flags, TemperatuurVlaggen);
         } else {
             const bool temperatuur = IsStabiel(T, TemperatuurTolerantie, 1);
             const bool millivolt = IsStabiel(m_meetKanaal.Waarde, StabielTolerantie, 0);
             StabielVlag = temperatuur && millivolt;
-            ZetMeetwaarde(b, OpmaakSingle(m_meetKanaal.Waarde, QStringLiteral("0.0")), true);
+            ZetMeetwaarde(LabelMeetwaarde[b], OpmaakSingle(m_meetKanaal.Waarde, QStringLiteral("0.0")), true);
             LabelBufferinfo[b]->setText(
                 OpmaakSingle(BufferWaardeBijTemperatuur(tabel, T), FormaatWaarde(Ri, Mi, Ki)));
             ZetInfo(Tekst[289]);
         }
     }
-    const qint64 seconden = (platform::klok().ms() - m_rondeStart) / 1000;
+    const qint64 seconden = RondeSeconden();
     LabelTijdinfo[b]->setText(MinutenSecondenTekst(seconden));
     if (afgebroken()) return Uitslag::Afgebroken;
     if (!StabielVlag) return Uitslag::Geen;

@@ -80,13 +80,10 @@ protected:
     void PasToestandToe() override;
     bool VerwerkStap() override;
     void BewaarKeuzes() override;
-    void reject() override;
 
 private:
     enum class Uitslag { Geen, Aanvaard, Afgebroken };
 
-    void OKButton_Click();
-    void CancelButton_Click();
     void CommandCalibrate_Click();
     void CommandEdit_Click();
     void ComboBufferwaarde_Click(int i);
@@ -103,10 +100,7 @@ private:
     void Sluit();
     bool IsMeettoestand() const;
     void ZetInfo(const QString& tekst);
-    void ZetMeetwaarde(int b, const QString& tekst, bool bruikbaar);
 
-    KanaalRecord m_meetKanaal;
-    KanaalRecord m_temperatuurKanaal;
     KalibratieRecord m_kalibratie;
     std::array<BufferTabel, 2> m_bufferTabel{};
     std::array<int, 2> m_bufferKeuze{};
@@ -115,7 +109,6 @@ private:
     float m_helling = 0;
     float m_isoPH = 0;
     bool m_gebruikersBuffers = false;
-    qint64 m_rondeStart = 0; // clock ms at the start of the measuring pass
 };
 
 // Runs the pH calibration of input k of module m of rack r (the caller has stopped polling); true when a

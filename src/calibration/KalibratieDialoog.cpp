@@ -1,19 +1,33 @@
 #include "calibration/KalibratieDialoog.h"
 
 #include "acquisition/Commandos.h"
+#include "acquisition/Kanaaladres.h"
 #include "acquisition/Programmastatus.h"
+#include "acquisition/RackvensterTeksten.h"
+#include "acquisition/StatusADC.h"
+#include "acquisition/Temperatuur.h"
+#include "acquisition/Verbinding.h"
 #include "calibration/FormTekstEditor.h"
+#include "shared/Algemeen.h"
 #include "shared/Getallen.h"
 #include "shared/Instellingen.h"
 #include "shared/Melding.h"
+#include "shared/Opmaak.h"
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
 #include "shared/ui/Vensterfuncties.h"
 
 #include <QCloseEvent>
+#include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
+#include <QVBoxLayout>
+
+namespace {
+constexpr uint8_t TemperatuurVlaggen = VlagTemperatuurTeHoog | VlagTemperatuurTeLaag;
+}
 
 KalibratieDialoog::KalibratieDialoog(QString sectie, QWidget* eigenaar)
     : QDialog(eigenaar,
@@ -97,7 +111,29 @@ void KalibratieDialoog::SluitProcedure(int gesloten) {
     MarkeerGesloten();
 }
 
+bool KalibratieDialoog::LaadIngang() {
+    Fout = false;
+    m_opgeslagen = false;
+    m_geladen = true;
+    if (!IsKanaalAdres(Ri, Mi, Ki)) {
+        Fout = true;
+        return false;
+    }
+    m_meetKanaal = Racks[Ri].Modules[Mi].Meting[Ki];
+    m_temperatuurKanaal = Racks[Ri].Modules[Mi].Temperatuur[Ki];
+    return true;
+}
+
+void KalibratieDialoog::ZetKalibratieTitel(const QString& soort) {
+    setWindowTitle(VervangHekje(Tekst[263], soort) + QLatin1Char(' ') + Tekst[297] + QLatin1Char(' ') +
+                   QString::number(Ri) + QLatin1Char(' ') + Tekst[296] + QLatin1Char(' ') +
+                   QString::number(Mi) + QLatin1Char(' ') + Tekst[295] + QLatin1Char(' ') +
+                   QString::number(Ki));
+}
+
 void KalibratieDialoog::StartProcedure() {
+    LeesPlaats(m_sectie);
+    ZetVensterBovenaan(this);
     m_gesloten = false;
     OKGeklikt = AnnulerenGeklikt = KalibrerenGeklikt = SluitenGevraagd = MeetTik = false;
     m_tik = platform::klok().maakTimer();
@@ -120,8 +156,83 @@ void KalibratieDialoog::Annuleer() {
     PlanStap();
 }
 
+void KalibratieDialoog::BevestigOK() {
+    OKGeklikt = true;
+    PlanStap();
+}
+
+void KalibratieDialoog::ZetEscapeKnoppen(QPushButton* annuleer, QPushButton* ok) {
+    m_escapeAnnuleer = annuleer;
+    m_escapeOK = ok;
+}
+
 void KalibratieDialoog::reject() {
-    Annuleer();
+    if (!m_escapeAnnuleer || m_escapeAnnuleer->isEnabled())
+        Annuleer();
+    else if (m_escapeOK && m_escapeOK->isEnabled())
+        BevestigOK();
+}
+
+QFrame* KalibratieDialoog::MaakInfoVak(QLabel*& info, int regels) {
+    auto* frame = new QFrame(this);
+    frame->setFrameShape(QFrame::StyledPanel);
+    info = new QLabel(frame);
+    info->setObjectName(QStringLiteral("LabelInfo"));
+    info->setTextFormat(Qt::PlainText);
+    info->setWordWrap(true);
+    info->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    info->setMinimumHeight(regels * info->fontMetrics().lineSpacing());
+    auto* indeling = new QVBoxLayout(frame);
+    indeling->addWidget(info);
+    return frame;
+}
+
+KalibratieDialoog::Lezing KalibratieDialoog::LeesIngang(const std::function<bool()>& onderbroken,
+                                                        const std::function<bool()>& naStatus) {
+    ModuleRecord& module = Racks[Ri].Modules[Mi];
+    const uint8_t status = LeesStatus(Ri, Mi, module.Status);
+    if (onderbroken()) return Lezing::Onderbroken;
+    if (Antwoord != AntwoordFrame) return Lezing::GeenStatus;
+    module.Status = status;
+    if (naStatus && !naStatus()) return Lezing::Onderbroken;
+    ZetKanaalVlag(m_meetKanaal.Flags, status, Ki);
+
+    LeesTemperatuurADC(Ri, Mi);
+    if (onderbroken()) return Lezing::Onderbroken;
+    if (Antwoord != AntwoordFrame) return Lezing::Onvolledig;
+    for (int c = 1; c <= AantalIngangen; ++c)
+        if (c != Ki) BerekenTemperatuurKanaal(Ri, Mi, c);
+
+    LeesADC(Ri, Mi);
+    if (onderbroken()) return Lezing::Onderbroken;
+    if (Antwoord != AntwoordFrame) return Lezing::Onvolledig;
+    BerekenTemperatuurKanaal(Ri, Mi, Ki);
+    m_temperatuurKanaal.Waarde = module.Temperatuur[Ki].Waarde;
+    return Lezing::Gelezen;
+}
+
+void KalibratieDialoog::NeemTemperatuurVlaggen() {
+    m_meetKanaal.Flags = static_cast<uint8_t>((m_meetKanaal.Flags & ~TemperatuurVlaggen) |
+                                              (Racks[Ri].Modules[Mi].Meting[Ki].Flags & TemperatuurVlaggen));
+}
+
+QString KalibratieDialoog::TemperatuurTekst(float T) const {
+    const QString eenheid = m_temperatuurKanaal.Unit.getrimd();
+    return OpmaakSingle(CelsiusNaarEenheid(T, eenheid),
+                        FormaatDecimalen(m_temperatuurKanaal.Resolution, -1, -1)) +
+           eenheid;
+}
+
+QString KalibratieDialoog::TemperatuurGrenzenTekst(float onder, float boven) const {
+    const QString eenheid = m_temperatuurKanaal.Unit.getrimd();
+    const QString f = QStringLiteral("0.0");
+    return Tekst[291] + QStringLiteral("\r\n") + Tekst[237] + QStringLiteral(": ") +
+           OpmaakSingle(CelsiusNaarEenheid(onder, eenheid), f) + QStringLiteral(" / ") +
+           OpmaakSingle(CelsiusNaarEenheid(boven, eenheid), f) + eenheid;
+}
+
+qint64 KalibratieDialoog::RondeSeconden() const {
+    return (platform::klok().ms() - m_rondeStart) / 1000;
 }
 
 void KalibratieDialoog::closeEvent(QCloseEvent* e) {
@@ -177,6 +288,11 @@ void ZetTekstkleur(QLabel* label, const QColor& kleur) {
     for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         p.setColor(g, QPalette::WindowText, kleur);
     label->setPalette(p);
+}
+
+void ZetMeetwaarde(QLabel* label, const QString& tekst, bool bruikbaar) {
+    label->setText(tekst);
+    ZetTekstkleur(label, bruikbaar ? QColor(0, 255, 0) : QColor(255, 0, 0));
 }
 
 void ZetMeetwaardeStijl(QLabel* label, const QString& breedste) {

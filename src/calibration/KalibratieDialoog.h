@@ -13,6 +13,7 @@
 // close (a running reading is broken off); neither hides the window by itself: the procedure closes it.
 // A dialog keeps its position in its settings section ("Top", "Left" in twips); a stored position that
 // lies off every screen means centred.
+#include "acquisition/RackModel.h"
 #include "platform/Klok.h"
 
 #include <QDialog>
@@ -20,11 +21,14 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <functional>
 #include <memory>
 #include <optional>
 
 class QColor;
+class QFrame;
 class QLabel;
+class QPushButton;
 
 class KalibratieDialoog : public QDialog {
     Q_OBJECT
@@ -84,14 +88,54 @@ protected:
     // The end of the procedure: the button flags down, the state `gesloten`, and closed.
     void SluitProcedure(int gesloten);
 
-    // The load: the procedure is open, every flag is down, and the tick runs until the unload; every
-    // tick sets MeetTik and asks for a step.
+    // The start of the load: nothing stored yet; false (and Fout) when the input is not an input of a
+    // module that is there, else the working copies of its measuring and temperature inputs are taken.
+    bool LaadIngang();
+    // "<soort> Calibration: Rack r Module m Input k" as the window title.
+    void ZetKalibratieTitel(const QString& soort);
+    // The end of the load: the stored position, the topmost layer, and the procedure is open, every
+    // flag is down, and the tick runs until the unload; every tick sets MeetTik and asks for a step.
     void StartProcedure();
     // The unload: the tick stops and the procedure is closed.
     void EindeProcedure();
 
     // Cancel: sets AnnulerenGeklikt and Afbreken, and asks for a step.
     void Annuleer();
+    // OK: sets OKGeklikt and asks for a step.
+    void BevestigOK();
+    // Escape acts as the Cancel button `annuleer` while it can be pressed, else as the OK button `ok`
+    // while that can (on a stored result it closes as OK does). Without them it is Cancel.
+    void ZetEscapeKnoppen(QPushButton* annuleer, QPushButton* ok);
+
+    // The frame at the top that holds the info label `info` (named "LabelInfo"), `regels` lines high.
+    QFrame* MaakInfoVak(QLabel*& info, int regels);
+
+    // How a reading of the input ended.
+    enum class Lezing { Gelezen, GeenStatus, Onvolledig, Onderbroken };
+    // One reading of the input: the status (its flags into the working copy of the measuring input),
+    // the temperatures (the module's other inputs keep theirs live while polling is stopped), the
+    // measuring ADC, and the input's temperature into its working copy. `onderbroken` is asked after
+    // each transaction: a click that came meanwhile breaks the reading off. `naStatus` runs on a valid
+    // status reply before its flags are taken; false from it breaks the reading off. A transaction
+    // without a valid reply gives no reading: GeenStatus for the status, Onvolledig after it.
+    Lezing LeesIngang(const std::function<bool()>& onderbroken,
+                      const std::function<bool()>& naStatus = nullptr);
+    // The temperature bits of the working copy follow the live input's last reading.
+    void NeemTemperatuurVlaggen();
+    // The temperature in the unit of the temperature input with its decimals, directly followed by
+    // the unit.
+    QString TemperatuurTekst(float T) const;
+    // "Temperature out of range" with the limits `onder` / `boven` (°C) in the unit of the temperature
+    // input.
+    QString TemperatuurGrenzenTekst(float onder, float boven) const;
+    // Whole seconds since the measuring pass started (m_rondeStart).
+    qint64 RondeSeconden() const;
+
+    // The working copies of the input's measuring and temperature input, taken by LaadIngang.
+    KanaalRecord m_meetKanaal;
+    KanaalRecord m_temperatuurKanaal;
+    // Clock ms at the start of the measuring pass.
+    qint64 m_rondeStart = 0;
 
     // Position from / into the dialog's settings section.
     void LeesPlaats(const QString& sectie);
@@ -124,6 +168,8 @@ protected:
 private:
     void Stap();
     QString m_sectie;
+    QPushButton* m_escapeAnnuleer = nullptr;
+    QPushButton* m_escapeOK = nullptr;
     std::unique_ptr<platform::Timer> m_tik;
     int m_toestand = 0;
     bool m_bezig = false;
@@ -133,6 +179,9 @@ private:
 
 // The colour of a label's text, also while its dialog is inactive or disabled.
 void ZetTekstkleur(QLabel* label, const QColor& kleur);
+
+// The value of a reading in green, or in red when it cannot be used.
+void ZetMeetwaarde(QLabel* label, const QString& tekst, bool bruikbaar);
 
 // The live reading as on the rack windows: a bold green value on black, right-aligned, wide enough for
 // `breedste`.
