@@ -29,47 +29,10 @@ DialogK761Calibration::DialogK761Calibration(QWidget* ouder) : Fabrieksdialoog(o
     const QSignalBlocker stil(SSTab);
 
     // Tab 0 "Input" and tab 1 "°C": per input a zero and a scale field with their constants.
-    const auto constantenTab = [this](std::array<Invoerveld*, 4>& nulVelden,
-                                      std::array<Invoerveld*, 4>& schaalVelden,
-                                      std::array<Constantelabel*, 4>& nulLabels,
-                                      std::array<Constantelabel*, 4>& schaalLabels, QLabel*& nulBereik,
-                                      QLabel*& schaalBereik) {
-        auto* pagina = new QWidget(this);
-        auto* rooster = new QGridLayout(pagina);
-        nulBereik = new QLabel(pagina);
-        schaalBereik = new QLabel(pagina);
-        for (QLabel* l : {nulBereik, schaalBereik}) {
-            l->setTextFormat(Qt::PlainText);
-            l->setAlignment(Qt::AlignCenter);
-        }
-        rooster->addWidget(nulBereik, 0, 1, 1, 2);
-        rooster->addWidget(schaalBereik, 0, 3, 1, 2);
-        for (int c = 0; c < 4; ++c) {
-            const auto i = static_cast<size_t>(c);
-            nulVelden[i] = MaakVeld();
-            schaalVelden[i] = MaakVeld();
-            nulLabels[i] = new Constantelabel(QString(), pagina);
-            schaalLabels[i] = new Constantelabel(QString(), pagina);
-            rooster->addWidget(Kanaalkop(c, pagina), c + 1, 0);
-            rooster->addWidget(nulVelden[i], c + 1, 1);
-            rooster->addWidget(nulLabels[i], c + 1, 2);
-            rooster->addWidget(schaalVelden[i], c + 1, 3);
-            rooster->addWidget(schaalLabels[i], c + 1, 4);
-            for (QWidget* w : {static_cast<QWidget*>(nulVelden[i]), static_cast<QWidget*>(schaalVelden[i])})
-                w->setFixedWidth(90);
-            for (QLabel* l : {static_cast<QLabel*>(nulLabels[i]), static_cast<QLabel*>(schaalLabels[i])})
-                l->setMinimumWidth(70);
-        }
-        rooster->setColumnStretch(5, 1);
-        rooster->setRowStretch(5, 1);
-        return pagina;
-    };
-    SSTab->addTab(
-        constantenTab(TextNulpuntInput, TextSchaalInput, LabelNulpunt, LabelSchaal, LabelmVo, LabelmVr),
-        QStringLiteral("Input"));
-    SSTab->addTab(constantenTab(TextNulpuntGraden, TextSchaalGraden, LabelNulpuntGraden, LabelSchaalGraden,
-                                LabelBGraden, LabelAGraden),
-                  QString::fromUtf8("°C"));
+    SSTab->addTab(MaakConstantenpagina(TextNulpuntInput, TextSchaalInput, LabelNulpunt, LabelSchaal, LabelmVo,
+                                       LabelmVr),
+                  QStringLiteral("Input"));
+    MaakTemperatuurTab();
 
     // Tab 2 "Xtra": the leakage currents and the serial number.
     auto* xtra = new QWidget(this);
@@ -91,11 +54,7 @@ DialogK761Calibration::DialogK761Calibration(QWidget* ouder) : Fabrieksdialoog(o
     SSTab->addTab(xtra, QStringLiteral("Xtra"));
 
     // Tab 3 "Info": the certificate of the stored record.
-    auto* info = new QWidget(this);
-    auto* naast = new QHBoxLayout(info);
-    naast->addWidget(LabelInfo[0]);
-    naast->addWidget(LabelInfo[1], 1);
-    SSTab->addTab(info, QStringLiteral("Info"));
+    MaakInfoTab();
 
     // The live readings per input.
     PictureModule = new QFrame(this);
@@ -117,14 +76,7 @@ DialogK761Calibration::DialogK761Calibration(QWidget* ouder) : Fabrieksdialoog(o
         metingen->addWidget(MaakMeetlabel(c, LabelGraden), 3, c + 1);
     }
 
-    auto* knoppen = new QHBoxLayout;
-    knoppen->addStretch(1);
-    knoppen->addWidget(OKButton);
-    knoppen->addWidget(CancelButton);
-    auto* geheel = new QVBoxLayout(this);
-    geheel->addWidget(SSTab, 1);
-    geheel->addWidget(PictureModule);
-    geheel->addLayout(knoppen);
+    ZetIndeling(PictureModule);
     ToonOntwerpteksten();
     resize(560, 380);
 }
@@ -137,16 +89,13 @@ void DialogK761Calibration::ToonOntwerpteksten() {
         TextSchaalGraden[c]->setText(QStringLiteral("1.0000"));
         LabelNulpunt[c]->Zet(QStringLiteral("Nulpunt"), false);
         LabelSchaal[c]->Zet(QStringLiteral("Schaal"), false);
-        LabelNulpuntGraden[c]->Zet(QStringLiteral("Nulpunt"), false);
-        LabelSchaalGraden[c]->Zet(QStringLiteral("Schaal"), false);
         LabelLekstroom[c]->Zet(QStringLiteral("Lekstroom"), false);
         LabelEenheid[c]->setText(QStringLiteral("mV"));
         LabelGraden[c]->setText(QString::fromUtf8("°C"));
     }
     LabelmVo->setText(QStringLiteral("Offset"));
     LabelmVr->setText(QStringLiteral("Scale"));
-    LabelBGraden->setText(QString::fromUtf8("20°C"));
-    LabelAGraden->setText(QString::fromUtf8("80°C"));
+    ToonTemperatuurOntwerp();
     LabelInfo[0]->setText(QStringLiteral("Info"));
     LabelInfo[1]->setText(QStringLiteral("Info"));
     setWindowTitle(m_titel.isEmpty() ? QStringLiteral("K761 parameters") : m_titel);
@@ -207,20 +156,14 @@ void DialogK761Calibration::ToonOverzicht() {
     for (size_t c = 0; c < 4; ++c) {
         LabelNulpunt[c]->Zet(OpmaakSingle(Constanten[c].nul, FormaatNul), false);
         LabelSchaal[c]->Zet(OpmaakSingle(Constanten[c].schaal, FormaatSchaal), false);
-        LabelNulpuntGraden[c]->Zet(OpmaakSingle(Constanten[c + 4].nul, FormaatGradenNul), false);
-        LabelSchaalGraden[c]->Zet(OpmaakSingle(Constanten[c + 4].schaal, FormaatGradenSchaal), false);
-        for (QLineEdit* veld :
-             {TextNulpuntInput[c], TextSchaalInput[c], TextNulpuntGraden[c], TextSchaalGraden[c]})
-            veld->clear();
+        TextNulpuntInput[c]->clear();
+        TextSchaalInput[c]->clear();
     }
+    ToonTemperatuurconstanten(std::span(Constanten).subspan<4, 4>());
     SSTab->setCurrentIndex(TabInput);
     LabelmVo->setText(Bereiktekst(-15, Tekst[271], 15, FormaatNul, QStringLiteral("Input = 0.0 mV")));
     LabelmVr->setText(
         Bereiktekst(0.9f, Tekst[270], 1.1f, FormaatSchaal, QStringLiteral("Input = 1400.0 mV")));
-    LabelBGraden->setText(
-        Bereiktekst(-4250, Tekst[271], 4250, FormaatGradenNul, QString::fromUtf8("Input = 20.0 °C")));
-    LabelAGraden->setText(
-        Bereiktekst(0.85f, Tekst[270], 1.15f, FormaatGradenSchaal, QString::fromUtf8("Input = 80.0 °C")));
 }
 
 void DialogK761Calibration::ToonMeetwaarden(bool geldig) {
@@ -248,65 +191,26 @@ void DialogK761Calibration::LabelGeklikt(QLabel* label) {
     const int i = IndexVan(LabelWaarde, label);
     if (i < 0 || Kindex < 0 || (Kindex - i) % 4 != 0) return;
     const auto c = static_cast<size_t>(i);
-    if (SSTab->currentIndex() == TabInput) {
-        if (NulpuntActief) TextNulpuntInput[c]->setText(LabelWaarde[c]->text());
-        if (SchaalActief) TextSchaalInput[c]->setText(LabelWaarde[c]->text());
-    } else {
-        if (NulpuntActief) TextNulpuntGraden[c]->setText(LabelGraden[c]->text());
-        if (SchaalActief) TextSchaalGraden[c]->setText(LabelGraden[c]->text());
-    }
+    if (SSTab->currentIndex() == TabInput)
+        KopieerMeting(LabelWaarde[c], TextNulpuntInput[c], TextSchaalInput[c]);
+    else
+        KopieerMeting(LabelGraden[c], TextNulpuntGraden[c], TextSchaalGraden[c]);
 }
 
 bool DialogK761Calibration::VerwerkVeld(Invoerveld* veld) {
     if (veld == TextSerieNummer) return VerwerkSerienummer();
-    if (const int i = IndexVan(TextNulpuntInput, veld); i >= 0) return VerwerkNulpunt(i);
-    if (const int i = IndexVan(TextSchaalInput, veld); i >= 0) return VerwerkSchaal(i);
-    if (const int i = IndexVan(TextNulpuntGraden, veld); i >= 0) return VerwerkTemperatuur(i, veld);
-    if (const int i = IndexVan(TextSchaalGraden, veld); i >= 0) return VerwerkTemperatuur(i, veld);
+    if (const int i = IndexVan(TextNulpuntInput, veld); i >= 0)
+        // The reading at the 0.0 mV reference is itself the new zero.
+        return VerwerkNulpuntveld(veld, LabelNulpunt[static_cast<size_t>(i)], k761::MvNul, TabInput);
+    if (const int i = IndexVan(TextSchaalInput, veld); i >= 0)
+        return VerwerkSchaalveld(veld, LabelNulpunt[static_cast<size_t>(i)],
+                                 LabelSchaal[static_cast<size_t>(i)], k761::SchaalReferentie, k761::MvSchaal,
+                                 TabInput);
+    for (const auto& velden : {TextNulpuntGraden, TextSchaalGraden})
+        if (const int i = IndexVan(velden, veld); i >= 0)
+            return VerwerkTemperatuur(i, veld, Constanten[static_cast<size_t>(i) + 4], TabGraden);
     if (const int i = IndexVan(TextLekstroom, veld); i >= 0) return VerwerkLekstroom(i);
     return true;
-}
-
-bool DialogK761Calibration::VerwerkNulpunt(int i) {
-    const auto c = static_cast<size_t>(i);
-    Invoerveld* veld = TextNulpuntInput[c];
-    bool geldig = true;
-    if (!Leeg(veld)) {
-        // The reading at the 0.0 mV reference is itself the new zero.
-        const float v = TekstNaarSingle(veld->text());
-        if (BinnenGrenzen(k761::MvNul, v)) {
-            LabelNulpunt[c]->Zet(OpmaakSingle(v, FormaatNul), true);
-            veld->clear();
-            Gewijzigd = true;
-        } else {
-            geldig = Weiger(veld, TabInput, Tekst[244], vbExclamation | vbOKOnly, StandaardTitel());
-        }
-    }
-    return geldig;
-}
-
-bool DialogK761Calibration::VerwerkSchaal(int i) {
-    const auto c = static_cast<size_t>(i);
-    Invoerveld* veld = TextSchaalInput[c];
-    bool geldig = true;
-    if (!Leeg(veld)) {
-        const float v = TekstNaarSingle(veld->text());
-        const float nul = TekstNaarSingle(LabelNulpunt[c]->text());
-        if (const auto s = BerekenSchaal(v, nul, k761::SchaalReferentie, k761::MvSchaal)) {
-            LabelSchaal[c]->Zet(OpmaakSingle(*s, FormaatSchaal), true);
-            veld->clear();
-            Gewijzigd = true;
-        } else {
-            geldig = Weiger(veld, TabInput, Tekst[244], vbExclamation | vbOKOnly, StandaardTitel());
-        }
-    }
-    return geldig;
-}
-
-bool DialogK761Calibration::VerwerkTemperatuur(int i, Invoerveld* veld) {
-    const auto c = static_cast<size_t>(i);
-    return VerwerkTemperatuurpaar(veld, TextNulpuntGraden[c], TextSchaalGraden[c], LabelNulpuntGraden[c],
-                                  LabelSchaalGraden[c], Constanten[c + 4], TabGraden);
 }
 
 bool DialogK761Calibration::VerwerkLekstroom(int i) {
@@ -329,10 +233,9 @@ void DialogK761Calibration::MaakRapportRegel() {
     for (size_t c = 0; c < 4; ++c) {
         LabelNulpunt[c]->Zet(OpmaakSingle(r.MvNul[c], FormaatNul), false);
         LabelSchaal[c]->Zet(OpmaakSingle(r.MvSchaal[c], FormaatSchaal), false);
-        LabelNulpuntGraden[c]->Zet(OpmaakSingle(r.TemperatuurNul[c], FormaatGradenNul), false);
-        LabelSchaalGraden[c]->Zet(OpmaakSingle(r.TemperatuurSchaal[c], FormaatGradenSchaal), false);
         LabelLekstroom[c]->Zet(OpmaakSingle(r.Lekstroom[c], FormaatNul), false);
     }
+    ToonTemperatuurRapport(r);
     AfregelRapportTekst(*LabelInfo[0], *LabelInfo[1], r);
     SSTab->setCurrentIndex(TabXtraK761);
 }
@@ -341,7 +244,7 @@ std::vector<Schrijfstap> DialogK761Calibration::LabelsNaarRecord() {
     using namespace k761;
     K761Labels l;
     const auto lees = [](const Constantelabel* label, const Constantesoort& soort, const QString& tekst) {
-        return Getoond{Gecontroleerd(soort, TekstNaarSingle(tekst)), label->Rood()};
+        return Toont(label, soort, TekstNaarSingle(tekst));
     };
     for (size_t c = 0; c < 4; ++c) {
         l.mvNul[c] = lees(LabelNulpunt[c], MvNul, LabelNulpunt[c]->text());

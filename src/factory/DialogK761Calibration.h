@@ -31,13 +31,7 @@ public:
     std::array<Constantelabel*, 4> LabelSchaal{};
     QLabel* LabelmVo = nullptr;
     QLabel* LabelmVr = nullptr;
-    // Tab 1 "°C" (TextNulpunt°C, TextSchaal°C, LabelNulpunt°C, LabelSchaal°C, LabelB°C, LabelA°C).
-    std::array<Invoerveld*, 4> TextNulpuntGraden{};
-    std::array<Invoerveld*, 4> TextSchaalGraden{};
-    std::array<Constantelabel*, 4> LabelNulpuntGraden{};
-    std::array<Constantelabel*, 4> LabelSchaalGraden{};
-    QLabel* LabelBGraden = nullptr;
-    QLabel* LabelAGraden = nullptr;
+    // Tab 1 "°C": the temperature tab of the base.
     // Tab 2 "Xtra".
     std::array<Invoerveld*, 4> TextLekstroom{};
     std::array<Constantelabel*, 4> LabelLekstroom{};
@@ -62,8 +56,5 @@ protected:
     void VoorSchrijven() override;
 
 private:
-    bool VerwerkNulpunt(int i);
-    bool VerwerkSchaal(int i);
-    bool VerwerkTemperatuur(int i, Invoerveld* veld);
     bool VerwerkLekstroom(int i);
 };

@@ -25,13 +25,6 @@ namespace {
 const QString TekstDcOffset = QStringLiteral("DC-Offset (mV):\n");
 const QString Herz = QStringLiteral(" Herz");
 
-QLabel* Bereiklabel(QWidget* ouder) {
-    auto* l = new QLabel(ouder);
-    l->setTextFormat(Qt::PlainText);
-    l->setAlignment(Qt::AlignCenter);
-    return l;
-}
-
 size_t Plaats(int i) {
     return static_cast<size_t>(i);
 }
@@ -44,65 +37,27 @@ DialogK762Calibration::DialogK762Calibration(QWidget* ouder) : Fabrieksdialoog(o
 
     // Range tabs 0..3: per input the zero and scale of that range, and the range's frequency.
     for (int r = 0; r < 4; ++r) {
-        auto* pagina = new QWidget(this);
-        auto* rooster = new QGridLayout(pagina);
-        LabelECo[Plaats(r)] = Bereiklabel(pagina);
-        LabelECr[Plaats(r)] = Bereiklabel(pagina);
-        rooster->addWidget(LabelECo[Plaats(r)], 0, 1, 1, 2);
-        rooster->addWidget(LabelECr[Plaats(r)], 0, 3, 1, 2);
-        for (int c = 0; c < 4; ++c) {
-            const auto l = Plaats(k762::VeldIndex(r, c));
-            TextNulpunt[l] = MaakVeld();
-            TextSchaal[l] = MaakVeld();
-            LabelNulpunt[l] = new Constantelabel(QString(), pagina);
-            LabelSchaal[l] = new Constantelabel(QString(), pagina);
-            TextNulpunt[l]->setFixedWidth(veldbreedte);
-            TextSchaal[l]->setFixedWidth(veldbreedte);
-            LabelNulpunt[l]->setMinimumWidth(70);
-            LabelSchaal[l]->setMinimumWidth(70);
-            rooster->addWidget(Kanaalkop(c, pagina), c + 1, 0);
-            rooster->addWidget(TextNulpunt[l], c + 1, 1);
-            rooster->addWidget(LabelNulpunt[l], c + 1, 2);
-            rooster->addWidget(TextSchaal[l], c + 1, 3);
-            rooster->addWidget(LabelSchaal[l], c + 1, 4);
-        }
+        // The fields of range r stand together from index 4 r.
+        const auto eerste = Plaats(k762::VeldIndex(r, 0));
+        const auto bereik = [eerste](auto& rij) {
+            return std::span(rij).subspan(eerste).template first<4>();
+        };
+        QWidget* pagina = MaakConstantenpagina(bereik(TextNulpunt), bereik(TextSchaal), bereik(LabelNulpunt),
+                                               bereik(LabelSchaal), LabelECo[Plaats(r)], LabelECr[Plaats(r)]);
+        auto* rooster = static_cast<QGridLayout*>(pagina->layout());
         TextFrekwentie[Plaats(r)] = MaakVeld();
         TextFrekwentie[Plaats(r)]->setFixedWidth(veldbreedte);
         LabelFrekwentie[Plaats(r)] = new Constantelabel(QString(), pagina);
         rooster->addWidget(new QLabel(QStringLiteral("Frequency:"), pagina), 5, 0);
         rooster->addWidget(TextFrekwentie[Plaats(r)], 5, 1);
         rooster->addWidget(LabelFrekwentie[Plaats(r)], 5, 2);
-        rooster->setColumnStretch(5, 1);
+        rooster->setRowStretch(5, 0);
         rooster->setRowStretch(6, 1);
         SSTab->addTab(pagina, QString());
     }
 
     // Tab 4: the temperature inputs.
-    auto* graden = new QWidget(this);
-    auto* rooster = new QGridLayout(graden);
-    LabelBGraden = Bereiklabel(graden);
-    LabelAGraden = Bereiklabel(graden);
-    rooster->addWidget(LabelBGraden, 0, 1, 1, 2);
-    rooster->addWidget(LabelAGraden, 0, 3, 1, 2);
-    for (int c = 0; c < 4; ++c) {
-        const auto i = Plaats(c);
-        TextNulpuntGraden[i] = MaakVeld();
-        TextSchaalGraden[i] = MaakVeld();
-        LabelNulpuntGraden[i] = new Constantelabel(QString(), graden);
-        LabelSchaalGraden[i] = new Constantelabel(QString(), graden);
-        TextNulpuntGraden[i]->setFixedWidth(veldbreedte);
-        TextSchaalGraden[i]->setFixedWidth(veldbreedte);
-        LabelNulpuntGraden[i]->setMinimumWidth(70);
-        LabelSchaalGraden[i]->setMinimumWidth(70);
-        rooster->addWidget(Kanaalkop(c, graden), c + 1, 0);
-        rooster->addWidget(TextNulpuntGraden[i], c + 1, 1);
-        rooster->addWidget(LabelNulpuntGraden[i], c + 1, 2);
-        rooster->addWidget(TextSchaalGraden[i], c + 1, 3);
-        rooster->addWidget(LabelSchaalGraden[i], c + 1, 4);
-    }
-    rooster->setColumnStretch(5, 1);
-    rooster->setRowStretch(5, 1);
-    SSTab->addTab(graden, QString::fromUtf8("°C"));
+    MaakTemperatuurTab();
 
     // Tab 5 "Xtra": the DC offsets and the serial number.
     auto* xtra = new QWidget(this);
@@ -124,11 +79,7 @@ DialogK762Calibration::DialogK762Calibration(QWidget* ouder) : Fabrieksdialoog(o
     SSTab->addTab(xtra, QStringLiteral("Xtra"));
 
     // Tab 6 "Info".
-    auto* info = new QWidget(this);
-    auto* naast = new QHBoxLayout(info);
-    naast->addWidget(LabelInfo[0]);
-    naast->addWidget(LabelInfo[1], 1);
-    SSTab->addTab(info, QStringLiteral("Info"));
+    MaakInfoTab();
 
     // The live readings: the conductivity reading of the range shown and the temperature.
     auto* metingen = new QFrame(this);
@@ -146,14 +97,7 @@ DialogK762Calibration::DialogK762Calibration(QWidget* ouder) : Fabrieksdialoog(o
         metingRooster->addWidget(LabelGraden[Plaats(c)], 2, c + 1);
     }
 
-    auto* knoppen = new QHBoxLayout;
-    knoppen->addStretch(1);
-    knoppen->addWidget(OKButton);
-    knoppen->addWidget(CancelButton);
-    auto* geheel = new QVBoxLayout(this);
-    geheel->addWidget(SSTab, 1);
-    geheel->addWidget(metingen);
-    geheel->addLayout(knoppen);
+    ZetIndeling(metingen);
     ToonOntwerpteksten();
     resize(600, 400);
 }
@@ -166,15 +110,12 @@ void DialogK762Calibration::ToonOntwerpteksten() {
         LabelSchaal[l]->Zet(QStringLiteral("Schaal"), false);
     }
     for (size_t k = 0; k < 4; ++k) {
-        LabelNulpuntGraden[k]->Zet(QStringLiteral("Nulpunt"), false);
-        LabelSchaalGraden[k]->Zet(QStringLiteral("Schaal"), false);
         LabelFrekwentie[k]->Zet(QStringLiteral("Frequentie"), false);
         LabelDCoffset[k]->Zet(QStringLiteral("DC-Offset"), false);
         LabelECo[k]->setText(QStringLiteral("Offset"));
         LabelECr[k]->setText(QStringLiteral("Scale"));
     }
-    LabelBGraden->setText(QString::fromUtf8("20°C"));
-    LabelAGraden->setText(QString::fromUtf8("80°C"));
+    ToonTemperatuurOntwerp();
     LabelInfo[0]->setText(QStringLiteral("Info"));
     LabelInfo[1]->setText(QStringLiteral("Info"));
     setWindowTitle(m_titel.isEmpty() ? QStringLiteral("K762 parameters") : m_titel);
@@ -263,17 +204,8 @@ void DialogK762Calibration::ToonOverzicht() {
             TextNulpunt[l]->clear();
             TextSchaal[l]->clear();
         }
-    for (size_t c = 0; c < 4; ++c) {
-        LabelNulpuntGraden[c]->Zet(OpmaakSingle(Temperatuurconstanten[c].nul, FormaatGradenNul), false);
-        LabelSchaalGraden[c]->Zet(OpmaakSingle(Temperatuurconstanten[c].schaal, FormaatGradenSchaal), false);
-        TextNulpuntGraden[c]->clear();
-        TextSchaalGraden[c]->clear();
-    }
+    ToonTemperatuurconstanten(Temperatuurconstanten);
     ToonBereiklabels();
-    LabelBGraden->setText(
-        Bereiktekst(-4250, Tekst[271], 4250, FormaatGradenNul, QString::fromUtf8("Input = 20.0 °C")));
-    LabelAGraden->setText(
-        Bereiktekst(0.85f, Tekst[270], 1.15f, FormaatGradenSchaal, QString::fromUtf8("Input = 80.0 °C")));
     // Range 0 shown, and every input set to it.
     const QSignalBlocker stil(SSTab);
     SSTab->setCurrentIndex(0);
@@ -337,62 +269,27 @@ void DialogK762Calibration::LabelGeklikt(QLabel* label) {
     const int tab = SSTab->currentIndex();
     if (tab >= 0 && tab < 4) {
         const auto l = Plaats(k762::VeldIndex(tab, c));
-        if (NulpuntActief) TextNulpunt[l]->setText(LabelWaarde[i]->text());
-        if (SchaalActief) TextSchaal[l]->setText(LabelWaarde[i]->text());
+        KopieerMeting(LabelWaarde[i], TextNulpunt[l], TextSchaal[l]);
     } else {
-        if (NulpuntActief) TextNulpuntGraden[i]->setText(LabelGraden[i]->text());
-        if (SchaalActief) TextSchaalGraden[i]->setText(LabelGraden[i]->text());
+        KopieerMeting(LabelGraden[i], TextNulpuntGraden[i], TextSchaalGraden[i]);
     }
 }
 
 bool DialogK762Calibration::VerwerkVeld(Invoerveld* veld) {
     if (veld == TextSerieNummer) return VerwerkSerienummer();
     if (Leeg(veld)) return true;
-    if (const int i = IndexVan(TextNulpunt, veld); i >= 0) return VerwerkNulpunt(i);
-    if (const int i = IndexVan(TextSchaal, veld); i >= 0) return VerwerkSchaal(i);
-    if (const int i = IndexVan(TextNulpuntGraden, veld); i >= 0) return VerwerkTemperatuur(i, veld);
-    if (const int i = IndexVan(TextSchaalGraden, veld); i >= 0) return VerwerkTemperatuur(i, veld);
+    if (const int i = IndexVan(TextNulpunt, veld); i >= 0)
+        // The reading with the input open is itself the new zero.
+        return VerwerkNulpuntveld(veld, LabelNulpunt[Plaats(i)], k762::Nul, i / 4);
+    if (const int i = IndexVan(TextSchaal, veld); i >= 0)
+        return VerwerkSchaalveld(veld, LabelNulpunt[Plaats(i)], LabelSchaal[Plaats(i)],
+                                 k762::SchaalReferentie, k762::Schaal, i / 4);
+    for (const auto& velden : {TextNulpuntGraden, TextSchaalGraden})
+        if (const int i = IndexVan(velden, veld); i >= 0)
+            return VerwerkTemperatuur(i, veld, Temperatuurconstanten[Plaats(i)], TabGraden);
     if (const int i = IndexVan(TextFrekwentie, veld); i >= 0) return VerwerkFrequentie(i);
     if (const int i = IndexVan(TextDCoffset, veld); i >= 0) return VerwerkDcOffset(i);
     return true;
-}
-
-bool DialogK762Calibration::VerwerkNulpunt(int veldIndex) {
-    const auto l = Plaats(veldIndex);
-    Invoerveld* veld = TextNulpunt[l];
-    bool geldig = true;
-    // The reading with the input open is itself the new zero.
-    const float v = TekstNaarSingle(veld->text());
-    if (BinnenGrenzen(k762::Nul, v)) {
-        LabelNulpunt[l]->Zet(OpmaakSingle(v, FormaatNul), true);
-        veld->clear();
-        Gewijzigd = true;
-    } else {
-        geldig = Weiger(veld, veldIndex / 4, Tekst[244], vbExclamation | vbOKOnly, StandaardTitel());
-    }
-    return geldig;
-}
-
-bool DialogK762Calibration::VerwerkSchaal(int veldIndex) {
-    const auto l = Plaats(veldIndex);
-    Invoerveld* veld = TextSchaal[l];
-    bool geldig = true;
-    const float v = TekstNaarSingle(veld->text());
-    const float nul = TekstNaarSingle(LabelNulpunt[l]->text());
-    if (const auto s = BerekenSchaal(v, nul, k762::SchaalReferentie, k762::Schaal)) {
-        LabelSchaal[l]->Zet(OpmaakSingle(*s, FormaatSchaal), true);
-        veld->clear();
-        Gewijzigd = true;
-    } else {
-        geldig = Weiger(veld, veldIndex / 4, Tekst[244], vbExclamation | vbOKOnly, StandaardTitel());
-    }
-    return geldig;
-}
-
-bool DialogK762Calibration::VerwerkTemperatuur(int c, Invoerveld* veld) {
-    const auto i = Plaats(c);
-    return VerwerkTemperatuurpaar(veld, TextNulpuntGraden[i], TextSchaalGraden[i], LabelNulpuntGraden[i],
-                                  LabelSchaalGraden[i], Temperatuurconstanten[i], TabGraden);
 }
 
 bool DialogK762Calibration::VerwerkFrequentie(int r) {
@@ -435,11 +332,10 @@ void DialogK762Calibration::MaakRapportRegel() {
     }
     ToonBereiklabels();
     for (size_t k = 0; k < 4; ++k) {
-        LabelNulpuntGraden[k]->Zet(OpmaakSingle(r.TemperatuurNul[k], FormaatGradenNul), false);
-        LabelSchaalGraden[k]->Zet(OpmaakSingle(r.TemperatuurSchaal[k], FormaatGradenSchaal), false);
         LabelFrekwentie[k]->Zet(QString::number(static_cast<double>(r.Frequentie[k])) + Herz, false);
         LabelDCoffset[k]->Zet(TekstDcOffset + OpmaakSingle(r.DcOffset[k], FormaatNul), false);
     }
+    ToonTemperatuurRapport(r);
     AfregelRapportTekst(*LabelInfo[0], *LabelInfo[1], r);
     SSTab->setCurrentIndex(TabInfo);
 }
@@ -447,22 +343,19 @@ void DialogK762Calibration::MaakRapportRegel() {
 std::vector<Schrijfstap> DialogK762Calibration::LabelsNaarRecord() {
     using namespace k762;
     K762Labels l;
-    const auto lees = [](const Constantelabel* label, const Constantesoort& soort, float waarde) {
-        return Getoond{Gecontroleerd(soort, waarde), label->Rood()};
-    };
     for (size_t i = 0; i < 16; ++i) {
-        l.nul[i] = lees(LabelNulpunt[i], Nul, TekstNaarSingle(LabelNulpunt[i]->text()));
-        l.schaal[i] = lees(LabelSchaal[i], Schaal, TekstNaarSingle(LabelSchaal[i]->text()));
+        l.nul[i] = Toont(LabelNulpunt[i], Nul, TekstNaarSingle(LabelNulpunt[i]->text()));
+        l.schaal[i] = Toont(LabelSchaal[i], Schaal, TekstNaarSingle(LabelSchaal[i]->text()));
     }
     for (size_t c = 0; c < 4; ++c) {
         l.temperatuurNul[c] =
-            lees(LabelNulpuntGraden[c], TemperatuurNul, TekstNaarSingle(LabelNulpuntGraden[c]->text()));
+            Toont(LabelNulpuntGraden[c], TemperatuurNul, TekstNaarSingle(LabelNulpuntGraden[c]->text()));
         l.temperatuurSchaal[c] =
-            lees(LabelSchaalGraden[c], TemperatuurSchaal, TekstNaarSingle(LabelSchaalGraden[c]->text()));
-        l.frequentie[c] = lees(LabelFrekwentie[c], Frequentie,
-                               static_cast<float>(TekstNaarLong(LabelFrekwentie[c]->text())));
+            Toont(LabelSchaalGraden[c], TemperatuurSchaal, TekstNaarSingle(LabelSchaalGraden[c]->text()));
+        l.frequentie[c] = Toont(LabelFrekwentie[c], Frequentie,
+                                static_cast<float>(TekstNaarLong(LabelFrekwentie[c]->text())));
         l.dcOffset[c] =
-            lees(LabelDCoffset[c], DcOffset, TekstNaarSingle(NaRegeleinde(LabelDCoffset[c]->text())));
+            Toont(LabelDCoffset[c], DcOffset, TekstNaarSingle(NaRegeleinde(LabelDCoffset[c]->text())));
     }
     VulK762Record(AfregelRecord, l);
     return K762Schrijfstappen(l);

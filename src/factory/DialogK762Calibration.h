@@ -36,13 +36,7 @@ public:
     std::array<Constantelabel*, 4> LabelFrekwentie{};
     std::array<QLabel*, 4> LabelECo{};
     std::array<QLabel*, 4> LabelECr{};
-    // Tab 4, the temperature inputs.
-    std::array<Invoerveld*, 4> TextNulpuntGraden{};
-    std::array<Invoerveld*, 4> TextSchaalGraden{};
-    std::array<Constantelabel*, 4> LabelNulpuntGraden{};
-    std::array<Constantelabel*, 4> LabelSchaalGraden{};
-    QLabel* LabelBGraden = nullptr;
-    QLabel* LabelAGraden = nullptr;
+    // Tab 4: the temperature tab of the base.
     // Tab 5 "Xtra".
     std::array<Invoerveld*, 4> TextDCoffset{};
     std::array<Constantelabel*, 4> LabelDCoffset{};
@@ -69,9 +63,6 @@ private:
     void ToonBereiklabels();
     // Sets every input to `bereik` (command 30, confirmed by the module's status).
     void WisselBereik(int bereik);
-    bool VerwerkNulpunt(int veld);
-    bool VerwerkSchaal(int veld);
-    bool VerwerkTemperatuur(int c, Invoerveld* veld);
     bool VerwerkFrequentie(int r);
     bool VerwerkDcOffset(int i);
 

@@ -21,12 +21,15 @@
 
 #include <QCloseEvent>
 #include <QFocusEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QVBoxLayout>
 
 // ---------------------------------------------------------------------------------------------------
 // Labels and fields
@@ -509,4 +512,134 @@ const AfregelingRecord& Fabrieksdialoog::ToonRapportTitel() {
     setWindowTitle(r.Toesteltype.getrimd() + QStringLiteral(", SN: ") + QString::number(r.Serienummer) +
                    QString::fromUtf8(", Id.N°: ") + IdnoAlsTekst(r.Identificatiecode));
     return r;
+}
+
+QWidget* Fabrieksdialoog::MaakConstantenpagina(std::span<Invoerveld*, 4> nulVelden,
+                                               std::span<Invoerveld*, 4> schaalVelden,
+                                               std::span<Constantelabel*, 4> nulLabels,
+                                               std::span<Constantelabel*, 4> schaalLabels, QLabel*& nulKop,
+                                               QLabel*& schaalKop) {
+    auto* pagina = new QWidget(this);
+    auto* rooster = new QGridLayout(pagina);
+    nulKop = new QLabel(pagina);
+    schaalKop = new QLabel(pagina);
+    for (QLabel* l : {nulKop, schaalKop}) {
+        l->setTextFormat(Qt::PlainText);
+        l->setAlignment(Qt::AlignCenter);
+    }
+    rooster->addWidget(nulKop, 0, 1, 1, 2);
+    rooster->addWidget(schaalKop, 0, 3, 1, 2);
+    for (int c = 0; c < 4; ++c) {
+        const auto i = static_cast<size_t>(c);
+        nulVelden[i] = MaakVeld();
+        schaalVelden[i] = MaakVeld();
+        nulLabels[i] = new Constantelabel(QString(), pagina);
+        schaalLabels[i] = new Constantelabel(QString(), pagina);
+        rooster->addWidget(Kanaalkop(c, pagina), c + 1, 0);
+        rooster->addWidget(nulVelden[i], c + 1, 1);
+        rooster->addWidget(nulLabels[i], c + 1, 2);
+        rooster->addWidget(schaalVelden[i], c + 1, 3);
+        rooster->addWidget(schaalLabels[i], c + 1, 4);
+        for (QWidget* w : {static_cast<QWidget*>(nulVelden[i]), static_cast<QWidget*>(schaalVelden[i])})
+            w->setFixedWidth(90);
+        for (QLabel* l : {static_cast<QLabel*>(nulLabels[i]), static_cast<QLabel*>(schaalLabels[i])})
+            l->setMinimumWidth(70);
+    }
+    rooster->setColumnStretch(5, 1);
+    rooster->setRowStretch(5, 1);
+    return pagina;
+}
+
+void Fabrieksdialoog::MaakTemperatuurTab() {
+    SSTab->addTab(MaakConstantenpagina(TextNulpuntGraden, TextSchaalGraden, LabelNulpuntGraden,
+                                       LabelSchaalGraden, LabelBGraden, LabelAGraden),
+                  QString::fromUtf8("°C"));
+}
+
+void Fabrieksdialoog::MaakInfoTab() {
+    auto* info = new QWidget(this);
+    auto* naast = new QHBoxLayout(info);
+    naast->addWidget(LabelInfo[0]);
+    naast->addWidget(LabelInfo[1], 1);
+    SSTab->addTab(info, QStringLiteral("Info"));
+}
+
+void Fabrieksdialoog::ZetIndeling(QWidget* metingen) {
+    auto* knoppen = new QHBoxLayout;
+    knoppen->addStretch(1);
+    knoppen->addWidget(OKButton);
+    knoppen->addWidget(CancelButton);
+    auto* geheel = new QVBoxLayout(this);
+    geheel->addWidget(SSTab, 1);
+    geheel->addWidget(metingen);
+    geheel->addLayout(knoppen);
+}
+
+void Fabrieksdialoog::ToonTemperatuurOntwerp() {
+    for (size_t c = 0; c < 4; ++c) {
+        LabelNulpuntGraden[c]->Zet(QStringLiteral("Nulpunt"), false);
+        LabelSchaalGraden[c]->Zet(QStringLiteral("Schaal"), false);
+    }
+    LabelBGraden->setText(QString::fromUtf8("20°C"));
+    LabelAGraden->setText(QString::fromUtf8("80°C"));
+}
+
+void Fabrieksdialoog::ToonTemperatuurconstanten(std::span<const Constantenpaar, 4> gelezen) {
+    for (size_t c = 0; c < 4; ++c) {
+        LabelNulpuntGraden[c]->Zet(OpmaakSingle(gelezen[c].nul, FormaatGradenNul), false);
+        LabelSchaalGraden[c]->Zet(OpmaakSingle(gelezen[c].schaal, FormaatGradenSchaal), false);
+        TextNulpuntGraden[c]->clear();
+        TextSchaalGraden[c]->clear();
+    }
+    LabelBGraden->setText(
+        Bereiktekst(-4250, Tekst[271], 4250, FormaatGradenNul, QString::fromUtf8("Input = 20.0 °C")));
+    LabelAGraden->setText(
+        Bereiktekst(0.85f, Tekst[270], 1.15f, FormaatGradenSchaal, QString::fromUtf8("Input = 80.0 °C")));
+}
+
+void Fabrieksdialoog::ToonTemperatuurRapport(const AfregelingRecord& r) {
+    for (size_t c = 0; c < 4; ++c) {
+        LabelNulpuntGraden[c]->Zet(OpmaakSingle(r.TemperatuurNul[c], FormaatGradenNul), false);
+        LabelSchaalGraden[c]->Zet(OpmaakSingle(r.TemperatuurSchaal[c], FormaatGradenSchaal), false);
+    }
+}
+
+bool Fabrieksdialoog::VerwerkTemperatuur(int c, Invoerveld* veld, Constantenpaar gelezen, int tab) {
+    const auto i = static_cast<size_t>(c);
+    return VerwerkTemperatuurpaar(veld, TextNulpuntGraden[i], TextSchaalGraden[i], LabelNulpuntGraden[i],
+                                  LabelSchaalGraden[i], gelezen, tab);
+}
+
+bool Fabrieksdialoog::VerwerkNulpuntveld(Invoerveld* veld, Constantelabel* label, const Constantesoort& soort,
+                                         int tab) {
+    if (Leeg(veld)) return true;
+    const float v = TekstNaarSingle(veld->text());
+    if (!BinnenGrenzen(soort, v))
+        return Weiger(veld, tab, Tekst[244], vbExclamation | vbOKOnly, StandaardTitel());
+    label->Zet(OpmaakSingle(v, FormaatNul), true);
+    veld->clear();
+    Gewijzigd = true;
+    return true;
+}
+
+bool Fabrieksdialoog::VerwerkSchaalveld(Invoerveld* veld, const Constantelabel* nulLabel,
+                                        Constantelabel* label, float referentie, const Constantesoort& soort,
+                                        int tab) {
+    if (Leeg(veld)) return true;
+    const float v = TekstNaarSingle(veld->text());
+    const auto schaal = BerekenSchaal(v, TekstNaarSingle(nulLabel->text()), referentie, soort);
+    if (!schaal) return Weiger(veld, tab, Tekst[244], vbExclamation | vbOKOnly, StandaardTitel());
+    label->Zet(OpmaakSingle(*schaal, FormaatSchaal), true);
+    veld->clear();
+    Gewijzigd = true;
+    return true;
+}
+
+void Fabrieksdialoog::KopieerMeting(const QLabel* bron, Invoerveld* nulVeld, Invoerveld* schaalVeld) {
+    if (NulpuntActief) nulVeld->setText(bron->text());
+    if (SchaalActief) schaalVeld->setText(bron->text());
+}
+
+Getoond Fabrieksdialoog::Toont(const Constantelabel* label, const Constantesoort& soort, float waarde) {
+    return Getoond{Gecontroleerd(soort, waarde), label->Rood()};
 }

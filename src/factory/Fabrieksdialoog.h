@@ -125,6 +125,15 @@ public:
     // temperature (Label°C).
     std::array<QLabel*, 4> LabelWaarde{};
     std::array<QLabel*, 4> LabelGraden{};
+    // The temperature tab (TextNulpunt°C, TextSchaal°C, LabelNulpunt°C, LabelSchaal°C, LabelB°C,
+    // LabelA°C): per input the fields of the readings at 20 °C and 80 °C with the zero and scale they
+    // give, under the headings with the limits.
+    std::array<Invoerveld*, 4> TextNulpuntGraden{};
+    std::array<Invoerveld*, 4> TextSchaalGraden{};
+    std::array<Constantelabel*, 4> LabelNulpuntGraden{};
+    std::array<Constantelabel*, 4> LabelSchaalGraden{};
+    QLabel* LabelBGraden = nullptr;
+    QLabel* LabelAGraden = nullptr;
     std::unique_ptr<platform::Timer> TimerMetingen;
 
     static constexpr int Meetinterval = 2000;
@@ -197,6 +206,38 @@ protected:
     void KiesInvoer(const Invoerveld* veld, Velden nulpunt, Velden nulpuntGraden, Velden schaal,
                     Velden schaalGraden);
     QLabel* MaakMeetlabel(int index, std::array<QLabel*, 4>& rij);
+
+    // A tab page with per input a zero and a scale field and their constant labels, under the headings
+    // `nulKop` and `schaalKop`; rows 1..4 hold the inputs.
+    QWidget* MaakConstantenpagina(std::span<Invoerveld*, 4> nulVelden, std::span<Invoerveld*, 4> schaalVelden,
+                                  std::span<Constantelabel*, 4> nulLabels,
+                                  std::span<Constantelabel*, 4> schaalLabels, QLabel*& nulKop,
+                                  QLabel*& schaalKop);
+    // The "°C" tab and the "Info" tab (the certificate of the stored record).
+    void MaakTemperatuurTab();
+    void MaakInfoTab();
+    // The window: the tabs, the live readings `metingen` below them, and OK and Cancel.
+    void ZetIndeling(QWidget* metingen);
+    // The temperature tab at its design texts; with the constants read (`gelezen`, by input) and the
+    // limits; with the constants of a stored record.
+    void ToonTemperatuurOntwerp();
+    void ToonTemperatuurconstanten(std::span<const Constantenpaar, 4> gelezen);
+    void ToonTemperatuurRapport(const AfregelingRecord& r);
+    // The temperature field `veld` of input `c` was left: VerwerkTemperatuurpaar with that input's pair
+    // read, on tab `tab`.
+    bool VerwerkTemperatuur(int c, Invoerveld* veld, Constantenpaar gelezen, int tab);
+    // A zero field was left: its reading at the zero reference is itself the new zero, within the
+    // limits of `soort`; refused on tab `tab` else. False when refused.
+    bool VerwerkNulpuntveld(Invoerveld* veld, Constantelabel* label, const Constantesoort& soort, int tab);
+    // A scale field was left: the scale from its reading at `referentie` and the zero shown in
+    // `nulLabel`, within the limits of `soort`; refused on tab `tab` else. False when refused.
+    bool VerwerkSchaalveld(Invoerveld* veld, const Constantelabel* nulLabel, Constantelabel* label,
+                           float referentie, const Constantesoort& soort, int tab);
+    // A click on the live reading `bron`: into the zero field while a zero is active, into the scale
+    // field while a scale is.
+    void KopieerMeting(const QLabel* bron, Invoerveld* nulVeld, Invoerveld* schaalVeld);
+    // What a constant label shows, its value checked against the limits of `soort`.
+    static Getoond Toont(const Constantelabel* label, const Constantesoort& soort, float waarde);
 
     bool m_parametersGelezen = false;
     bool m_leesFout = false;
