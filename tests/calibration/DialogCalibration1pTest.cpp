@@ -43,36 +43,19 @@ void Typ(KalibratieDialoog& d, const QString& tekst) {
 
 } // namespace
 
-class DialogCalibration1pTest : public RacklijnOmgeving {
+class DialogCalibration1pTest : public KalibratieOmgeving {
 protected:
+    DialogCalibration1pTest() : KalibratieOmgeving(Positie, ModuleNr, 1) {}
     void SetUp() override {
-        RacklijnOmgeving::SetUp();
-        PlaatsRack(emulator, 1, RackIdno(0, 0, 1), {{Positie, ModuleNr}});
+        KalibratieOmgeving::SetUp();
         ZetEenheid("mV");
-        MapKalibratie = tijdelijkeMap() + QStringLiteral("/Calibration");
-        QDir().mkpath(MapKalibratie);
-        harnas = std::make_unique<KalibratieHarnas>(klok(), emulator, ModuleNr, 1);
-    }
-    void TearDown() override {
-        harnas.reset();
-        RacklijnOmgeving::TearDown();
-    }
-    void NieuwHarnas() {
-        harnas.reset();
-        harnas = std::make_unique<KalibratieHarnas>(klok(), emulator, ModuleNr, 1);
     }
     void ZetEenheid(const char* eenheid) {
         Racks[1].Modules[Positie].Meting[1].Unit = QString::fromUtf8(eenheid);
     }
-    QString CalPad() const {
-        return KalibratieBestandsnaam(1, Positie, MapKalibratie, QStringLiteral(".cal"));
-    }
     KalibratieRecord Record(int generatie, int soort) const {
-        QByteArray inhoud;
-        platform::LeesBestand(CalPad(), inhoud);
-        return LeesKalibratieRecord(inhoud, KalibratieRecordNummer(generatie, 1, soort, SoortenK761));
+        return KalibratieVan(generatie, 1, soort, SoortenK761);
     }
-    int Resets() { return emulator.module(ModuleNr)->aantalResets; }
     // Runs the dialog of input k; `na` runs `ms` after the dialog was shown (readings are then there).
     bool Kalibreer(int k = 1) {
         bool opgeslagen = false;
@@ -84,14 +67,6 @@ protected:
             harnas->Na(ms, [this, actie] { actie(Een(*harnas->dialoog)); });
         });
     }
-    QStringList Meldingen() const {
-        QStringList m;
-        for (const auto& x : harnas->meldingen)
-            m << x.tekst;
-        return m;
-    }
-
-    std::unique_ptr<KalibratieHarnas> harnas;
 };
 
 // An offset of exactly 100 mV is accepted and stored with the uncorrected mV; the standard joins the

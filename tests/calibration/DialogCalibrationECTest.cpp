@@ -54,11 +54,11 @@ std::vector<std::pair<int, int>> Bereiken(const RackEmulator& e) {
 
 } // namespace
 
-class DialogCalibrationECTest : public RacklijnOmgeving {
+class DialogCalibrationECTest : public KalibratieOmgeving {
 protected:
+    DialogCalibrationECTest() : KalibratieOmgeving(Positie, ModuleNr, 1) {}
     void SetUp() override {
-        RacklijnOmgeving::SetUp();
-        PlaatsRack(emulator, 1, RackIdno(0, 0, 1), {{Positie, ModuleNr}});
+        KalibratieOmgeving::SetUp();
         ZetCelType(0);
         for (int c = 1; c <= 4; ++c) {
             Racks[1].Modules[Positie].Meting[c].Resolution = BereikBijLaden;
@@ -66,31 +66,10 @@ protected:
             emulator.module(ModuleNr)->bereik[c - 1] = BereikBijLaden;
         }
         Racks[1].Modules[Positie].Temperatuur[1].Extra = 2.5f; // the input's zero value
-        MapBibliotheek = tijdelijkeMap() + QStringLiteral("/Library");
-        MapKalibratie = tijdelijkeMap() + QStringLiteral("/Calibration");
-        QDir().mkpath(MapBibliotheek);
-        QDir().mkpath(MapKalibratie);
-        harnas = std::make_unique<KalibratieHarnas>(klok(), emulator, ModuleNr, 1);
-    }
-    void NieuwHarnas() {
-        harnas.reset();
-        harnas = std::make_unique<KalibratieHarnas>(klok(), emulator, ModuleNr, 1);
-    }
-    void TearDown() override {
-        harnas.reset();
-        RacklijnOmgeving::TearDown();
     }
     void ZetCelType(int t) { Racks[1].Modules[Positie].Meting[1].Extra = static_cast<float>(t); }
 
-    QString CalPad() const {
-        return KalibratieBestandsnaam(1, Positie, MapKalibratie, QStringLiteral(".cal"));
-    }
-    KalibratieRecord EcRecord(int generatie) const {
-        QByteArray inhoud;
-        platform::LeesBestand(CalPad(), inhoud);
-        return LeesKalibratieRecord(inhoud, KalibratieRecordNummer(generatie, 1, 1, SoortenK762));
-    }
-    int Resets() { return emulator.module(ModuleNr)->aantalResets; }
+    KalibratieRecord EcRecord(int generatie) const { return KalibratieVan(generatie, 1, 1, SoortenK762); }
     int ModuleBereik() { return emulator.module(ModuleNr)->bereik[0]; }
     bool Kalibreer(int ingang = 1) {
         bool opgeslagen = false;
@@ -100,14 +79,6 @@ protected:
     void SchrijfStandaardbestand(const QByteArray& inhoud) {
         ASSERT_TRUE(platform::SchrijfBestandVeilig(D::StandaardBestandsnaam(), inhoud));
     }
-    QStringList Meldingen() const {
-        QStringList m;
-        for (const auto& x : harnas->meldingen)
-            m << x.tekst;
-        return m;
-    }
-
-    std::unique_ptr<KalibratieHarnas> harnas;
 };
 
 // A calibration in 0.01 M KCl at 25 °C with a 1 cm-1 cell: the module goes to range 1 for it and back

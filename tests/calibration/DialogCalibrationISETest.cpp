@@ -35,33 +35,14 @@ D& Ion(KalibratieDialoog& d) {
 
 } // namespace
 
-class DialogCalibrationISETest : public RacklijnOmgeving {
+class DialogCalibrationISETest : public KalibratieOmgeving {
 protected:
+    DialogCalibrationISETest() : KalibratieOmgeving(Positie, ModuleNr, 2) {}
     void SetUp() override {
-        RacklijnOmgeving::SetUp();
-        PlaatsRack(emulator, 1, RackIdno(0, 0, 1), {{Positie, ModuleNr}});
+        KalibratieOmgeving::SetUp();
         Racks[1].Modules[Positie].Meting[2].Unit = QStringLiteral("g/l");
-        MapKalibratie = tijdelijkeMap() + QStringLiteral("/Calibration");
-        QDir().mkpath(MapKalibratie);
-        NieuwHarnas();
     }
-    void TearDown() override {
-        harnas.reset();
-        RacklijnOmgeving::TearDown();
-    }
-    void NieuwHarnas() {
-        harnas.reset();
-        harnas = std::make_unique<KalibratieHarnas>(klok(), emulator, ModuleNr, 2);
-    }
-    QString CalPad() const {
-        return KalibratieBestandsnaam(1, Positie, MapKalibratie, QStringLiteral(".cal"));
-    }
-    KalibratieRecord IonRecord(int generatie) const {
-        QByteArray inhoud;
-        platform::LeesBestand(CalPad(), inhoud);
-        return LeesKalibratieRecord(inhoud, KalibratieRecordNummer(generatie, 2, 4, SoortenK761));
-    }
-    int Resets() { return emulator.module(ModuleNr)->aantalResets; }
+    KalibratieRecord IonRecord(int generatie) const { return KalibratieVan(generatie, 2, 4, SoortenK761); }
     bool Kalibreer(int k = 2) {
         bool opgeslagen = false;
         harnas->Draai([&] { opgeslagen = ToonIonKalibratie(1, Positie, k); });
@@ -91,14 +72,6 @@ protected:
         });
         Klik(D::Meten2, "OKButton", TotStabiel);
     }
-    QStringList Meldingen() const {
-        QStringList m;
-        for (const auto& x : harnas->meldingen)
-            m << x.tekst;
-        return m;
-    }
-
-    std::unique_ptr<KalibratieHarnas> harnas;
 };
 
 // 1.00 µg/l at -177.0 mV and 1.00 mg/l at 0.0 mV: 59.0 mV/decade and E = 3.0; OK skips the blank and

@@ -48,38 +48,16 @@ void Kies(KalibratieDialoog& d, int buffer, const QString& naam) {
 
 } // namespace
 
-class DialogCalibrationPHTest : public RacklijnOmgeving {
+class DialogCalibrationPHTest : public KalibratieOmgeving {
 protected:
+    DialogCalibrationPHTest() : KalibratieOmgeving(Positie, ModuleNr, 1) {}
     void SetUp() override {
-        RacklijnOmgeving::SetUp();
-        PlaatsRack(emulator, 1, RackIdno(0, 0, 1), {{Positie, ModuleNr}});
+        KalibratieOmgeving::SetUp();
         KanaalRecord& k = Racks[1].Modules[Positie].Meting[1];
         k.Unit = QStringLiteral("pH");
         k.Resolution = 1;
-        MapBibliotheek = tijdelijkeMap() + QStringLiteral("/Library");
-        MapKalibratie = tijdelijkeMap() + QStringLiteral("/Calibration");
-        QDir().mkpath(MapBibliotheek);
-        QDir().mkpath(MapKalibratie);
-        harnas = std::make_unique<KalibratieHarnas>(klok(), emulator, ModuleNr, 1);
     }
-    void NieuwHarnas() {
-        harnas.reset();
-        harnas = std::make_unique<KalibratieHarnas>(klok(), emulator, ModuleNr, 1);
-    }
-    void TearDown() override {
-        harnas.reset();
-        RacklijnOmgeving::TearDown();
-    }
-
-    QString CalPad() const {
-        return KalibratieBestandsnaam(1, Positie, MapKalibratie, QStringLiteral(".cal"));
-    }
-    KalibratieRecord PhRecord(int generatie) const {
-        QByteArray inhoud;
-        platform::LeesBestand(CalPad(), inhoud);
-        return LeesKalibratieRecord(inhoud, KalibratieRecordNummer(generatie, 1, 2, SoortenK761));
-    }
-    int Resets() { return emulator.module(ModuleNr)->aantalResets; }
+    KalibratieRecord PhRecord(int generatie) const { return KalibratieVan(generatie, 1, 2, SoortenK761); }
     bool Kalibreer() {
         bool opgeslagen = false;
         harnas->Draai([&] { opgeslagen = ToonPhKalibratie(1, Positie, 1); });
@@ -88,15 +66,6 @@ protected:
     void SchrijfBufferbestand(const QByteArray& inhoud) {
         ASSERT_TRUE(platform::SchrijfBestandVeilig(D::BufferBestandsnaam(), inhoud));
     }
-    // The texts of the messages shown so far.
-    QStringList Meldingen() const {
-        QStringList m;
-        for (const auto& x : harnas->meldingen)
-            m << x.tekst;
-        return m;
-    }
-
-    std::unique_ptr<KalibratieHarnas> harnas;
 };
 
 // The whole two-buffer calibration at 25 °C against the emulator: the expected slope and zero point

@@ -1,8 +1,11 @@
 #include "KalibratieHarnas.h"
 
+#include "acquisition/Programmastatus.h"
+#include "platform/Tekstbestand.h"
 #include "shared/Melding.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QEvent>
 #include <QObject>
 #include <cmath>
@@ -140,4 +143,45 @@ void Klik(QWidget& venster, const char* knop) {
     ASSERT_NE(k, nullptr) << knop;
     ASSERT_TRUE(k->isEnabled()) << knop << " is disabled";
     k->click();
+}
+
+void KalibratieOmgeving::SetUp() {
+    RacklijnOmgeving::SetUp();
+    PlaatsRack(emulator, 1, RackIdno(0, 0, 1), {{m_positie, m_idno}});
+    MapBibliotheek = tijdelijkeMap() + QStringLiteral("/Library");
+    MapKalibratie = tijdelijkeMap() + QStringLiteral("/Calibration");
+    QDir().mkpath(MapBibliotheek);
+    QDir().mkpath(MapKalibratie);
+    NieuwHarnas();
+}
+
+void KalibratieOmgeving::TearDown() {
+    harnas.reset();
+    RacklijnOmgeving::TearDown();
+}
+
+void KalibratieOmgeving::NieuwHarnas() {
+    harnas.reset();
+    harnas = std::make_unique<KalibratieHarnas>(klok(), emulator, m_idno, m_ingang);
+}
+
+QString KalibratieOmgeving::CalPad() const {
+    return KalibratieBestandsnaam(1, m_positie, MapKalibratie, QStringLiteral(".cal"));
+}
+
+KalibratieRecord KalibratieOmgeving::KalibratieVan(int generatie, int ingang, int soort, int soorten) const {
+    QByteArray inhoud;
+    platform::LeesBestand(CalPad(), inhoud);
+    return LeesKalibratieRecord(inhoud, KalibratieRecordNummer(generatie, ingang, soort, soorten));
+}
+
+int KalibratieOmgeving::Resets() {
+    return emulator.module(m_idno)->aantalResets;
+}
+
+QStringList KalibratieOmgeving::Meldingen() const {
+    QStringList m;
+    for (const auto& x : harnas->meldingen)
+        m << x.tekst;
+    return m;
 }

@@ -10,11 +10,14 @@
 //   h.Bij(DialogCalibrationPH::KiesBuffer1, [](KalibratieDialoog& d) { Klik(d, "CommandCalibrate"); });
 //   h.Draai([] { ToonPhKalibratie(1, 2, 1); });
 #include "RackEmulator.h"
+#include "RacklijnOmgeving.h"
+#include "acquisition/Kalibratiebestand.h"
 #include "calibration/KalibratieDialoog.h"
 #include "platform/Klok.h"
 
 #include <QApplication>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
@@ -98,3 +101,32 @@ template <class T> T* OpenVenster() {
         if (auto* v = dynamic_cast<T*>(w); v && v->isWindow() && v->isVisible()) return v;
     return nullptr;
 }
+
+// The ground of a calibration dialog's tests: rack 1 holds module `idno` at `positie` on the in-memory
+// rack line, the library and calibration folders are empty folders in the temporary folder, and a
+// harness scripts input `ingang`.
+class KalibratieOmgeving : public RacklijnOmgeving {
+protected:
+    KalibratieOmgeving(int positie, int32_t idno, int ingang)
+        : m_positie(positie), m_idno(idno), m_ingang(ingang) {}
+    void SetUp() override;
+    void TearDown() override;
+    // A fresh harness (a second run of a dialog in the same test).
+    void NieuwHarnas();
+    // The module's calibration file.
+    QString CalPad() const;
+    // Generation `generatie` of the record of kind `soort` of input `ingang` in the calibration file
+    // (`soorten` kinds per input).
+    KalibratieRecord KalibratieVan(int generatie, int ingang, int soort, int soorten) const;
+    // How often the module was reset.
+    int Resets();
+    // The texts of the messages shown so far.
+    QStringList Meldingen() const;
+
+    std::unique_ptr<KalibratieHarnas> harnas;
+
+private:
+    int m_positie;
+    int32_t m_idno;
+    int m_ingang;
+};
