@@ -457,28 +457,12 @@ TEST_F(DialogCalibrationECTest, ATemperatureOutsideTheTablesShowsForThatReadingO
 // K740_SCREENSHOTS set to a folder (scripts/screenshot-eckalibratie) each step is also kept there as a
 // picture, ec-<language>-<n>-<step>.png.
 TEST_F(DialogCalibrationECTest, EveryStepShowsItsTextsWholeInEveryLanguage) {
-    const QString map = qEnvironmentVariable("K740_SCREENSHOTS");
-    if (!map.isEmpty()) {
-        ASSERT_TRUE(QDir().mkpath(map));
-    }
     SchrijfStandaardbestand("\"Sea water 35 g/kg\"\r\n0;0.0290\r\n25;0.0529\r\n30;0.0580\r\n");
-    const QStringList talen{"en", "fr", "nl"};
-    for (int taal = 0; taal < 3; ++taal) {
-        int t = taal;
-        KiesTaal(t);
-        HuidigeTaal = taal;
+    InElkeTaal([&](const QString& taal) {
         BewaarInstelling(AppNaam, "Calibration CC", "Standard", "0");
         int n = 0;
         const auto vast = [&](const QString& stap) {
-            QWidget* d = harnas->dialoog;
-            ASSERT_NE(d, nullptr);
-            QCoreApplication::processEvents();
-            ControleerVensterteksten(*d, talen[taal].toStdString() + " " + stap.toStdString());
-            ++n;
-            if (!map.isEmpty()) {
-                EXPECT_TRUE(d->grab().save(
-                    QDir(map).filePath(QStringLiteral("ec-%1-%2-%3.png").arg(talen[taal]).arg(n).arg(stap))));
-            }
+            ControleerStap("ec", taal, QString::number(++n) + "-" + stap);
         };
 
         NieuwHarnas();
@@ -508,7 +492,7 @@ TEST_F(DialogCalibrationECTest, EveryStepShowsItsTextsWholeInEveryLanguage) {
             vast("result");
             Klik(d, "CommandOK");
         });
-        EXPECT_TRUE(Kalibreer()) << talen[taal].toStdString();
+        EXPECT_TRUE(Kalibreer()) << taal.toStdString();
 
         NieuwHarnas();
         harnas->ZetScript([](qint64) { return Cel(1.62f, 0.001386f, 1, 0, 24.0f); });
@@ -517,7 +501,7 @@ TEST_F(DialogCalibrationECTest, EveryStepShowsItsTextsWholeInEveryLanguage) {
             vast("rejected");
             Klik(d, "CommandCancel");
         });
-        EXPECT_FALSE(Kalibreer()) << talen[taal].toStdString();
-        EXPECT_EQ(n, 7) << talen[taal].toStdString();
-    }
+        EXPECT_FALSE(Kalibreer()) << taal.toStdString();
+        EXPECT_EQ(n, 7) << taal.toStdString();
+    });
 }

@@ -273,27 +273,11 @@ TEST_F(DialogCalibrationISETest, StoredStandardsOutsideTheListFallBackToTheDefau
 // With K740_SCREENSHOTS set to a folder (scripts/screenshot-eenpuntkalibratie) each step is also kept
 // there as a picture, ion-<language>-<n>-<step>.png.
 TEST_F(DialogCalibrationISETest, EveryStepShowsItsTextsWholeInEveryLanguage) {
-    const QString map = qEnvironmentVariable("K740_SCREENSHOTS");
-    if (!map.isEmpty()) {
-        ASSERT_TRUE(QDir().mkpath(map));
-    }
-    const QStringList talen{"en", "fr", "nl"};
-    for (int taal = 0; taal < 3; ++taal) {
-        int t = taal;
-        KiesTaal(t);
-        HuidigeTaal = taal;
+    InElkeTaal([&](const QString& taal) {
         NieuwHarnas();
         int n = 0;
         const auto vast = [&](const QString& stap) {
-            QWidget* d = harnas->dialoog;
-            ASSERT_NE(d, nullptr);
-            QCoreApplication::processEvents();
-            ControleerVensterteksten(*d, talen[taal].toStdString() + " " + stap.toStdString());
-            ++n;
-            if (!map.isEmpty()) {
-                EXPECT_TRUE(d->grab().save(QDir(map).filePath(
-                    QStringLiteral("ion-%1-%2-%3.png").arg(talen[taal]).arg(n).arg(stap))));
-            }
+            ControleerStap("ion", taal, QString::number(++n) + "-" + stap);
         };
         harnas->ZetScript([](qint64 ms) {
             return Lezing{-177.0f + (ms < 9000 ? 0.4f * (ms / 1500 % 2) : 0.0f), 24.6f};
@@ -323,9 +307,9 @@ TEST_F(DialogCalibrationISETest, EveryStepShowsItsTextsWholeInEveryLanguage) {
                 ::Klik(*harnas->dialoog, "OKButton");
             });
         });
-        EXPECT_TRUE(Kalibreer()) << talen[taal].toStdString();
-        EXPECT_EQ(n, 5) << talen[taal].toStdString();
-    }
+        EXPECT_TRUE(Kalibreer()) << taal.toStdString();
+        EXPECT_EQ(n, 5) << taal.toStdString();
+    });
 }
 
 // The temperature check follows the live limits of each reading: out of range shows "OR.°C" and the

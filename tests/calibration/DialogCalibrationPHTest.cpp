@@ -608,28 +608,12 @@ TEST_F(DialogCalibrationPHTest, AResultThatCannotBeStoredIsNotCalledSuccessful) 
 // With K740_SCREENSHOTS set to a folder (scripts/screenshot-phkalibratie) each step is also kept there
 // as a picture, ph-<language>-<n>-<step>.png.
 TEST_F(DialogCalibrationPHTest, EveryStepShowsItsTextsWholeInEveryLanguage) {
-    const QString map = qEnvironmentVariable("K740_SCREENSHOTS");
-    if (!map.isEmpty()) {
-        ASSERT_TRUE(QDir().mkpath(map));
-    }
     SchrijfBufferbestand("\"Phthalate 4.01\"\r\n0;4.003\r\n25;4.008\r\n50;4.060\r\n");
-    const QStringList talen{"en", "fr", "nl"};
-    for (int taal = 0; taal < 3; ++taal) {
-        int t = taal;
-        KiesTaal(t);
-        HuidigeTaal = taal;
+    InElkeTaal([&](const QString& taal) {
         NieuwHarnas();
         int n = 0;
         const auto vast = [&](const QString& stap) {
-            QWidget* d = harnas->dialoog;
-            ASSERT_NE(d, nullptr);
-            QCoreApplication::processEvents();
-            ControleerVensterteksten(*d, talen[taal].toStdString() + " " + stap.toStdString());
-            ++n;
-            if (!map.isEmpty()) {
-                EXPECT_TRUE(d->grab().save(
-                    QDir(map).filePath(QStringLiteral("ph-%1-%2-%3.png").arg(talen[taal]).arg(n).arg(stap))));
-            }
+            ControleerStap("ph", taal, QString::number(++n) + "-" + stap);
         };
         const float mv = Electrode(7.00);
         harnas->ZetScript([mv](qint64 ms) {
@@ -650,11 +634,7 @@ TEST_F(DialogCalibrationPHTest, EveryStepShowsItsTextsWholeInEveryLanguage) {
             harnas->Na(10, [&] {
                 if (auto* editor = OpenVenster<FormTekstEditor>()) {
                     editor->TextBestand->moveCursor(QTextCursor::End);
-                    ControleerVensterteksten(*editor, "editor");
-                    if (!map.isEmpty()) {
-                        EXPECT_TRUE(editor->grab().save(
-                            QDir(map).filePath(QStringLiteral("ph-%1-editor.png").arg(talen[taal]))));
-                    }
+                    ControleerStap("ph", taal, "editor", editor);
                     vast("editing");
                     Klik(*editor, "CancelButton");
                 }
@@ -668,7 +648,7 @@ TEST_F(DialogCalibrationPHTest, EveryStepShowsItsTextsWholeInEveryLanguage) {
             vast("result");
             Klik(d, "OKButton");
         });
-        EXPECT_TRUE(Kalibreer()) << talen[taal].toStdString();
-        EXPECT_EQ(n, 7) << talen[taal].toStdString();
-    }
+        EXPECT_TRUE(Kalibreer()) << taal.toStdString();
+        EXPECT_EQ(n, 7) << taal.toStdString();
+    });
 }

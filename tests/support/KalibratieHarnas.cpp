@@ -1,8 +1,10 @@
 #include "KalibratieHarnas.h"
 
+#include "TekstControle.h"
 #include "acquisition/Programmastatus.h"
 #include "platform/Tekstbestand.h"
 #include "shared/Melding.h"
+#include "shared/Teksten.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -177,6 +179,28 @@ KalibratieRecord KalibratieOmgeving::KalibratieVan(int generatie, int ingang, in
 
 int KalibratieOmgeving::Resets() {
     return emulator.module(m_idno)->aantalResets;
+}
+
+void KalibratieOmgeving::InElkeTaal(const std::function<void(const QString& taal)>& stappen) {
+    const QStringList talen{"en", "fr", "nl"};
+    for (int taal = 0; taal < talen.size(); ++taal) {
+        int t = taal;
+        KiesTaal(t);
+        HuidigeTaal = taal;
+        stappen(talen[taal]);
+    }
+}
+
+void KalibratieOmgeving::ControleerStap(const QString& naam, const QString& taal, const QString& stap,
+                                        QWidget* venster) {
+    QWidget* w = venster ? venster : static_cast<QWidget*>(harnas->dialoog);
+    ASSERT_NE(w, nullptr) << stap.toStdString();
+    QCoreApplication::processEvents();
+    ControleerVensterteksten(*w, taal.toStdString() + " " + stap.toStdString());
+    const QString map = qEnvironmentVariable("K740_SCREENSHOTS");
+    if (map.isEmpty()) return;
+    ASSERT_TRUE(QDir().mkpath(map));
+    EXPECT_TRUE(w->grab().save(QDir(map).filePath(QStringLiteral("%1-%2-%3.png").arg(naam, taal, stap))));
 }
 
 QStringList KalibratieOmgeving::Meldingen() const {

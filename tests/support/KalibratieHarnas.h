@@ -122,6 +122,14 @@ protected:
     int Resets();
     // The texts of the messages shown so far.
     QStringList Meldingen() const;
+    // Runs `stappen` in English, French and Dutch in turn, that language chosen; `taal` is its code
+    // ("en", "fr", "nl").
+    void InElkeTaal(const std::function<void(const QString& taal)>& stappen);
+    // Fails the test for a text of `venster` (the harness's open dialog when none) that does not stand
+    // whole at `stap` in `taal`. With K740_SCREENSHOTS naming a folder the window is also kept there as a
+    // picture, <naam>-<taal>-<stap>.png.
+    void ControleerStap(const QString& naam, const QString& taal, const QString& stap,
+                        QWidget* venster = nullptr);
 
     std::unique_ptr<KalibratieHarnas> harnas;
 
