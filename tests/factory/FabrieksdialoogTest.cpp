@@ -162,6 +162,28 @@ protected:
         while (!d.Gesloten() && klok().ms() < tot)
             if (!d.Stap()) klok().pomp();
     }
+    // Opens the window of module `module` of rack 1 (in look-up mode when `opzoeken`).
+    static void Laad(Fabrieksdialoog& d, int16_t module, bool opzoeken = false) {
+        d.Ri = 1;
+        d.Mi = module;
+        d.ReadSettingsOnly = opzoeken;
+        d.Laad();
+    }
+    // The adjustment file holds `r` alone, and the production row of serial `serie` (a module of r's type)
+    // is linked to it.
+    void BewaarAfregeling(const AfregelingRecord& r, int32_t serie) {
+        QFile bestand(AfregelBestandPad());
+        ASSERT_TRUE(bestand.open(QIODevice::WriteOnly));
+        bestand.write(AfregelRecordNaarBytes(r));
+        bestand.close();
+        ASSERT_TRUE(
+            VoegApparaatToe(ProductieDatabasePad, 1, serie, r.Toesteltype.getrimd(), {{"AFREGELINGID", 1}}));
+    }
+    // What the adjustment file holds.
+    static QByteArray AfregelBestand() {
+        QFile bestand(AfregelBestandPad());
+        return bestand.open(QIODevice::ReadOnly) ? bestand.readAll() : QByteArray();
+    }
     void DraaiTotGesloten(Fabrieksdialoog& d) {
         Draai(d, 600000);
         ASSERT_TRUE(d.Gesloten());
@@ -202,9 +224,7 @@ TEST_F(FabrieksdialoogTest, AK761IsReadAdjustedWrittenResetAndRecordedThenShowsI
     ASSERT_TRUE(VoegApparaatToe(ProductieDatabasePad, 1, 60001, QStringLiteral("K761")));
     MetenActief = true;
     DialogK761Calibration d;
-    d.Ri = 1;
-    d.Mi = 3;
-    d.Laad();
+    Laad(d, 3);
 
     // The constants as read, in black, with the limits to keep to.
     EXPECT_FALSE(MetenActief);
@@ -272,9 +292,7 @@ TEST_F(FabrieksdialoogTest, AK761IsReadAdjustedWrittenResetAndRecordedThenShowsI
     EXPECT_TRUE(melding.meldingen.empty()) << melding.teksten().join(QLatin1Char('|')).toStdString();
 
     // The record holds every constant shown, and is linked to the serial's production row.
-    QFile bestand(AfregelBestandPad());
-    ASSERT_TRUE(bestand.open(QIODevice::ReadOnly));
-    const QByteArray bytes = bestand.readAll();
+    const QByteArray bytes = AfregelBestand();
     ASSERT_EQ(bytes.size(), AfregelRecordLengte);
     const AfregelingRecord r = AfregelRecordUitBytes(bytes);
     EXPECT_EQ(r.Serienummer, 60001);
@@ -290,9 +308,7 @@ TEST_F(FabrieksdialoogTest, AK761IsReadAdjustedWrittenResetAndRecordedThenShowsI
 
     // Opened again, the window reads what was written and shows the certificate of the record.
     DialogK761Calibration weer;
-    weer.Ri = 1;
-    weer.Mi = 3;
-    weer.Laad();
+    Laad(weer, 3);
     EXPECT_EQ(weer.LabelNulpunt[1]->text(), QStringLiteral("-0.7"));
     EXPECT_EQ(weer.LabelSchaal[0]->text(), QStringLiteral("1.0003"));
     const QStringList waarden = weer.LabelInfo[1]->text().split(QStringLiteral("\r\n"));
@@ -310,9 +326,7 @@ TEST_F(FabrieksdialoogTest, AK761IsReadAdjustedWrittenResetAndRecordedThenShowsI
 TEST_F(FabrieksdialoogTest, K761EntriesTakeTheirInclusiveLimitsAndRefuseTheRestWithTheFocusBack) {
     VulK761();
     DialogK761Calibration d;
-    d.Ri = 1;
-    d.Mi = 3;
-    d.Laad();
+    Laad(d, 3);
     melding.meldingen.clear();
     const QString fout = QStringLiteral("Wrong input!");
 
@@ -387,9 +401,7 @@ TEST_F(FabrieksdialoogTest, K761EntriesTakeTheirInclusiveLimitsAndRefuseTheRestW
 TEST_F(FabrieksdialoogTest, OkWithoutAnAcceptedEntryOnlyClosesAndResetsTheModule) {
     VulK761();
     DialogK761Calibration d;
-    d.Ri = 1;
-    d.Mi = 3;
-    d.Laad();
+    Laad(d, 3);
     // A refused entry changes nothing; OK takes the field it leaves first, so it stops there while the
     // refused text stands.
     Typ(d, d.TextNulpuntInput[0], QStringLiteral("20"));
@@ -421,18 +433,11 @@ TEST_F(FabrieksdialoogTest, AMismatchRefusedAtOkRestoresTheWindowsAndReturnsToTh
     ander.Toesteltype = QStringLiteral("K761");
     ander.AfregelDatum = platform::MaakDatum(2020, 3, 1);
     ander.Identificatiecode = MvNr;
-    QFile bestand(AfregelBestandPad());
-    ASSERT_TRUE(bestand.open(QIODevice::WriteOnly));
-    bestand.write(AfregelRecordNaarBytes(ander));
-    bestand.close();
-    ASSERT_TRUE(
-        VoegApparaatToe(ProductieDatabasePad, 1, 60001, QStringLiteral("K761"), {{"AFREGELINGID", 1}}));
+    BewaarAfregeling(ander, 60001);
 
     DialogK761Calibration d;
-    d.Ri = 1;
-    d.Mi = 3;
     melding.antwoorden = {vbOK}; // the certificate's check at opening
-    d.Laad();
+    Laad(d, 3);
     Typ(d, d.TextNulpuntInput[0], QStringLiteral("1.0"));
     melding.meldingen.clear();
     bool alleUit = false;
@@ -471,8 +476,7 @@ TEST_F(FabrieksdialoogTest, AMismatchRefusedAtOkRestoresTheWindowsAndReturnsToTh
     DraaiTotGesloten(d);
     EXPECT_EQ(Geschreven(MvNr), std::vector<int>{0});
     EXPECT_EQ(Woord(mv, 0), 10);
-    ASSERT_TRUE(bestand.open(QIODevice::ReadOnly));
-    const QByteArray bytes = bestand.readAll();
+    const QByteArray bytes = AfregelBestand();
     ASSERT_EQ(bytes.size(), AfregelRecordLengte);
     EXPECT_EQ(AfregelRecordUitBytes(bytes).Serienummer, 60001);
     EXPECT_EQ(AfregelRecordUitBytes(bytes).MvNul[0], 1.0f);
@@ -484,9 +488,7 @@ TEST_F(FabrieksdialoogTest, TheRecordIsStoredOnlyWhenEveryChangedValueWasVerifie
     VulK761();
     ASSERT_TRUE(VoegApparaatToe(ProductieDatabasePad, 1, 60001, QStringLiteral("K761")));
     const auto open = [this](DialogK761Calibration& d) {
-        d.Ri = 1;
-        d.Mi = 3;
-        d.Laad();
+        Laad(d, 3);
         Typ(d, d.TextNulpuntInput[0], QStringLiteral("1.0"));
         Typ(d, d.TextNulpuntInput[2], QStringLiteral("2.0"));
         melding.meldingen.clear();
@@ -534,9 +536,7 @@ TEST_F(FabrieksdialoogTest, ACancelledReadingKeepsLiveReadingsFiniteAndOkDisable
     VulK761();
     voortgang.afbrekenNa = 1; // after the first zero
     DialogK761Calibration d;
-    d.Ri = 1;
-    d.Mi = 3;
-    d.Laad();
+    Laad(d, 3);
     voortgang.afbrekenNa = 1 << 30;
     EXPECT_FALSE(d.ParametersGelezen());
     EXPECT_FALSE(d.OKButton->isEnabled());
@@ -556,9 +556,7 @@ TEST_F(FabrieksdialoogTest, AModuleThatDoesNotAnswerTheReadingIsReportedOnceAndC
     VulK761();
     emulator.zetFout(RackEmulator::Fout::Stilte, -1, MvNr);
     DialogK761Calibration d;
-    d.Ri = 1;
-    d.Mi = 3;
-    d.Laad();
+    Laad(d, 3);
     EXPECT_EQ(melding.teksten(), QStringList{QStringLiteral("Module is not responding!")});
     EXPECT_FALSE(d.OKButton->isEnabled());
     EXPECT_EQ(d.LabelNulpunt[0]->text(), QStringLiteral("Nulpunt"));
@@ -570,9 +568,7 @@ TEST_F(FabrieksdialoogTest, AModuleThatDoesNotAnswerTheReadingIsReportedOnceAndC
 TEST_F(FabrieksdialoogTest, ASlowLiveReadingIsNeverEnteredTwice) {
     VulK761();
     DialogK761Calibration d;
-    d.Ri = 1;
-    d.Mi = 3;
-    d.Laad();
+    Laad(d, 3);
     mv->adc = {14010, 0, 0, 0};
     Draai(d, 2100);
     ASSERT_EQ(d.LabelWaarde[0]->text(), QStringLiteral("1400.1"));
@@ -606,9 +602,7 @@ TEST_F(FabrieksdialoogTest, AK762OnRangeTabTwoIsSwitchedAdjustedWrittenAndRecord
     VulK762();
     ASSERT_TRUE(VoegApparaatToe(ProductieDatabasePad, 2, 60010, QStringLiteral("K762")));
     DialogK762Calibration d;
-    d.Ri = 1;
-    d.Mi = 4;
-    d.Laad();
+    Laad(d, 4);
 
     // Read with 48 steps, every input set to range 0, and range 0 shown.
     EXPECT_EQ(voortgang.maxima, std::vector<int>{48});
@@ -666,9 +660,7 @@ TEST_F(FabrieksdialoogTest, AK762OnRangeTabTwoIsSwitchedAdjustedWrittenAndRecord
     EXPECT_EQ(Aantal(253, EcNr), 2);
     EXPECT_TRUE(melding.meldingen.empty()) << melding.teksten().join(QLatin1Char('|')).toStdString();
 
-    QFile bestand(AfregelBestandPad());
-    ASSERT_TRUE(bestand.open(QIODevice::ReadOnly));
-    const AfregelingRecord r = AfregelRecordUitBytes(bestand.readAll());
+    const AfregelingRecord r = AfregelRecordUitBytes(AfregelBestand());
     EXPECT_EQ(r.Serienummer, 60010);
     EXPECT_EQ(r.Toesteltype.tekst(), QStringLiteral("K762  "));
     EXPECT_EQ(r.BereikNul[9], 12.5f);
@@ -685,9 +677,7 @@ TEST_F(FabrieksdialoogTest, AK762OnRangeTabTwoIsSwitchedAdjustedWrittenAndRecord
 TEST_F(FabrieksdialoogTest, ATabChangeDuringARangeSwitchIsTakenAfterIt) {
     VulK762();
     DialogK762Calibration d;
-    d.Ri = 1;
-    d.Mi = 4;
-    d.Laad();
+    Laad(d, 4);
     emulator.wisVerzoeken();
     bool tijdensWissel = false;
     klok().planIn(50, [&] {
@@ -710,9 +700,7 @@ TEST_F(FabrieksdialoogTest, ATabChangeDuringARangeSwitchIsTakenAfterIt) {
 TEST_F(FabrieksdialoogTest, K762EntriesTakeTheirInclusiveLimits) {
     VulK762();
     DialogK762Calibration d;
-    d.Ri = 1;
-    d.Mi = 4;
-    d.Laad();
+    Laad(d, 4);
     melding.meldingen.clear();
 
     Typ(d, d.TextNulpunt[0], QStringLiteral("500"));
@@ -777,18 +765,10 @@ TEST_F(FabrieksdialoogTest, LookUpModeShowsTheStoredRecordOfATypedSerial) {
     opgeslagen.BereikNul[9] = 12.5f;
     opgeslagen.Frequentie[2] = 700;
     opgeslagen.DcOffset[1] = -2.5f;
-    QFile bestand(AfregelBestandPad());
-    ASSERT_TRUE(bestand.open(QIODevice::WriteOnly));
-    bestand.write(AfregelRecordNaarBytes(opgeslagen));
-    bestand.close();
-    ASSERT_TRUE(
-        VoegApparaatToe(ProductieDatabasePad, 1, 60010, QStringLiteral("K762"), {{"AFREGELINGID", 1}}));
+    BewaarAfregeling(opgeslagen, 60010);
 
     DialogK762Calibration d;
-    d.Ri = 1;
-    d.Mi = 4;
-    d.ReadSettingsOnly = true;
-    d.Laad();
+    Laad(d, 4, true);
     EXPECT_EQ(d.SSTab->currentIndex(), DialogK762Calibration::TabXtraK762);
     EXPECT_FALSE(d.OKButton->isEnabled());
     EXPECT_TRUE(emulator.verzoeken().empty());
@@ -883,9 +863,7 @@ TEST_F(FabrieksdialoogTest, BothWindowsShowEveryTextWholeOnEveryTab) {
     // A stored record of the K761, so that its certificate shows.
     {
         DialogK761Calibration d;
-        d.Ri = 1;
-        d.Mi = 3;
-        d.Laad();
+        Laad(d, 3);
         Typ(d, d.TextLekstroom[0], QStringLiteral("0.6"));
         QTest::mouseClick(d.OKButton, Qt::LeftButton);
         DraaiTotGesloten(d);
@@ -899,9 +877,7 @@ TEST_F(FabrieksdialoogTest, BothWindowsShowEveryTextWholeOnEveryTab) {
     for (int taal = 0; taal < 3; ++taal) {
         ZetTaal(taal);
         DialogK761Calibration a;
-        a.Ri = 1;
-        a.Mi = 3;
-        a.Laad();
+        Laad(a, 3);
         Draai(a, 2100);
         Typ(a, a.TextNulpuntInput[1], QStringLiteral("-0.7"));
         for (int t = a.SSTab->count() - 1; t >= 0; --t) {
@@ -915,9 +891,7 @@ TEST_F(FabrieksdialoogTest, BothWindowsShowEveryTextWholeOnEveryTab) {
         Bewaar(a, QStringLiteral("fabriek-k761"), taal);
 
         DialogK762Calibration b;
-        b.Ri = 1;
-        b.Mi = 4;
-        b.Laad();
+        Laad(b, 4);
         for (int t = b.SSTab->count() - 1; t >= 0; --t) {
             b.SSTab->setCurrentIndex(t);
             Draai(b, 100);
