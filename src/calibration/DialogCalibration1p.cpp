@@ -52,12 +52,7 @@ constexpr int AantalRecent = 5;
 
 DialogCalibration1p::DialogCalibration1p(QWidget* eigenaar) : KalibratieDialoog(Sectie, eigenaar) {
     setObjectName(QStringLiteral("DialogCalibration1p"));
-    const auto label = [this](const char* naam) {
-        auto* l = new QLabel(this);
-        l->setObjectName(QString::fromLatin1(naam));
-        l->setTextFormat(Qt::PlainText);
-        return l;
-    };
+    const auto label = [this](const char* naam) { return MaakLabel(QString::fromLatin1(naam)); };
     FrameKanaal = new QGroupBox(this);
     FrameKanaal->setObjectName(QStringLiteral("FrameKanaal"));
     LabelMeting = label("LabelMeting");
@@ -89,19 +84,10 @@ DialogCalibration1p::DialogCalibration1p(QWidget* eigenaar) : KalibratieDialoog(
     g->addWidget(TextExtra, 4, 1);
     g->setColumnStretch(1, 1);
 
-    CommandReset = new QPushButton(this);
-    CommandReset->setObjectName(QStringLiteral("CommandReset"));
-    OKButton = new QPushButton(this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    CancelButton = new QPushButton(this);
-    CancelButton->setObjectName(QStringLiteral("CancelButton"));
-    for (QPushButton* k : {CommandReset, OKButton, CancelButton})
-        k->setAutoDefault(false);
-    auto* knoppen = new QHBoxLayout;
-    knoppen->addWidget(CommandReset);
-    knoppen->addStretch(1);
-    knoppen->addWidget(OKButton);
-    knoppen->addWidget(CancelButton);
+    CommandReset = MaakKnop(QStringLiteral("CommandReset"));
+    OKButton = MaakKnop(QStringLiteral("OKButton"));
+    CancelButton = MaakKnop(QStringLiteral("CancelButton"));
+    auto* knoppen = Knoppenrij({CommandReset}, {OKButton, CancelButton});
 
     auto* indeling = new QVBoxLayout(this);
     indeling->addWidget(FrameKanaal);
@@ -109,7 +95,7 @@ DialogCalibration1p::DialogCalibration1p(QWidget* eigenaar) : KalibratieDialoog(
     indeling->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(OKButton, &QPushButton::clicked, this, &DialogCalibration1p::OKButton_Click);
-    connect(CancelButton, &QPushButton::clicked, this, [this] { Annuleer(); });
+    connect(CancelButton, &QPushButton::clicked, this, &DialogCalibration1p::Annuleer);
     connect(CommandReset, &QPushButton::clicked, this, &DialogCalibration1p::CommandReset_Click);
     connect(ComboBufferwaarde->lineEdit(), &QLineEdit::editingFinished, this,
             &DialogCalibration1p::ComboBufferwaarde_Klaar);

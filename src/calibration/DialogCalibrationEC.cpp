@@ -55,12 +55,7 @@ QString OpnieuwKiezenTekst() {
 
 DialogCalibrationEC::DialogCalibrationEC(QWidget* eigenaar) : KalibratieDialoog(Sectie, eigenaar) {
     setObjectName(QStringLiteral("DialogCalibrationEC"));
-    const auto label = [this](const char* naam) {
-        auto* l = new QLabel(this);
-        l->setObjectName(QString::fromLatin1(naam));
-        l->setTextFormat(Qt::PlainText);
-        return l;
-    };
+    const auto label = [this](const char* naam) { return MaakLabel(QString::fromLatin1(naam)); };
 
     Frame = MaakInfoVak(LabelInfo, 6);
     LabelInfo->setMinimumWidth(LabelInfo->fontMetrics().averageCharWidth() * 60);
@@ -109,22 +104,11 @@ DialogCalibrationEC::DialogCalibrationEC(QWidget* eigenaar) : KalibratieDialoog(
     g->addWidget(LabelTijdinfo, 4, 1);
     g->setColumnStretch(1, 1);
 
-    CommandOK = new QPushButton(this);
-    CommandOK->setObjectName(QStringLiteral("CommandOK"));
-    CommandCancel = new QPushButton(this);
-    CommandCancel->setObjectName(QStringLiteral("CommandCancel"));
-    CommandCalibrate = new QPushButton(this);
-    CommandCalibrate->setObjectName(QStringLiteral("CommandCalibrate"));
-    CommandEdit = new QPushButton(this);
-    CommandEdit->setObjectName(QStringLiteral("CommandEdit"));
-    for (QPushButton* k : {CommandOK, CommandCancel, CommandCalibrate, CommandEdit})
-        k->setAutoDefault(false);
-    auto* knoppen = new QHBoxLayout;
-    knoppen->addWidget(CommandCalibrate);
-    knoppen->addWidget(CommandEdit);
-    knoppen->addStretch(1);
-    knoppen->addWidget(CommandOK);
-    knoppen->addWidget(CommandCancel);
+    CommandOK = MaakKnop(QStringLiteral("CommandOK"));
+    CommandCancel = MaakKnop(QStringLiteral("CommandCancel"));
+    CommandCalibrate = MaakKnop(QStringLiteral("CommandCalibrate"));
+    CommandEdit = MaakKnop(QStringLiteral("CommandEdit"));
+    auto* knoppen = Knoppenrij({CommandCalibrate, CommandEdit}, {CommandOK, CommandCancel});
 
     auto* indeling = new QVBoxLayout(this);
     indeling->addWidget(Frame);

@@ -47,12 +47,7 @@ constexpr float MillivoltTolerantieISE = 0.35f;
 
 DialogCalibrationISE::DialogCalibrationISE(QWidget* eigenaar) : KalibratieDialoog(Sectie, eigenaar) {
     setObjectName(QStringLiteral("DialogCalibrationISE"));
-    const auto label = [this](const QString& naam, int i) {
-        auto* l = new QLabel(this);
-        l->setObjectName(naam + QString::number(i));
-        l->setTextFormat(Qt::PlainText);
-        return l;
-    };
+    const auto label = [this](const QString& naam, int i) { return MaakLabel(naam + QString::number(i)); };
 
     QFrame* frame = MaakInfoVak(LabelInfo, 8);
 
@@ -92,19 +87,10 @@ DialogCalibrationISE::DialogCalibrationISE(QWidget* eigenaar) : KalibratieDialoo
         stappen->addWidget(FrameBuffer[i]);
     }
 
-    OKButton = new QPushButton(this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    CancelButton = new QPushButton(this);
-    CancelButton->setObjectName(QStringLiteral("CancelButton"));
-    CommandCalibrate = new QPushButton(this);
-    CommandCalibrate->setObjectName(QStringLiteral("CommandCalibrate"));
-    for (QPushButton* k : {OKButton, CancelButton, CommandCalibrate})
-        k->setAutoDefault(false);
-    auto* knoppen = new QHBoxLayout;
-    knoppen->addWidget(CommandCalibrate);
-    knoppen->addStretch(1);
-    knoppen->addWidget(OKButton);
-    knoppen->addWidget(CancelButton);
+    OKButton = MaakKnop(QStringLiteral("OKButton"));
+    CancelButton = MaakKnop(QStringLiteral("CancelButton"));
+    CommandCalibrate = MaakKnop(QStringLiteral("CommandCalibrate"));
+    auto* knoppen = Knoppenrij({CommandCalibrate}, {OKButton, CancelButton});
 
     auto* indeling = new QVBoxLayout(this);
     indeling->addWidget(frame);

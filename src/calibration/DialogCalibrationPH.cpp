@@ -50,12 +50,7 @@ int StandaardBufferKeuze(int index) {
 
 DialogCalibrationPH::DialogCalibrationPH(QWidget* eigenaar) : KalibratieDialoog(Sectie, eigenaar) {
     setObjectName(QStringLiteral("DialogCalibrationPH"));
-    const auto label = [this](const QString& naam, int i) {
-        auto* l = new QLabel(this);
-        l->setObjectName(naam + QString::number(i));
-        l->setTextFormat(Qt::PlainText);
-        return l;
-    };
+    const auto label = [this](const QString& naam, int i) { return MaakLabel(naam + QString::number(i)); };
 
     Frame = MaakInfoVak(LabelInfo, 4);
 
@@ -97,22 +92,11 @@ DialogCalibrationPH::DialogCalibrationPH(QWidget* eigenaar) : KalibratieDialoog(
         buffers->addWidget(FrameBuffer[i]);
     }
 
-    OKButton = new QPushButton(this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    CancelButton = new QPushButton(this);
-    CancelButton->setObjectName(QStringLiteral("CancelButton"));
-    CommandCalibrate = new QPushButton(this);
-    CommandCalibrate->setObjectName(QStringLiteral("CommandCalibrate"));
-    CommandEdit = new QPushButton(this);
-    CommandEdit->setObjectName(QStringLiteral("CommandEdit"));
-    for (QPushButton* k : {OKButton, CancelButton, CommandCalibrate, CommandEdit})
-        k->setAutoDefault(false);
-    auto* knoppen = new QHBoxLayout;
-    knoppen->addWidget(CommandCalibrate);
-    knoppen->addWidget(CommandEdit);
-    knoppen->addStretch(1);
-    knoppen->addWidget(OKButton);
-    knoppen->addWidget(CancelButton);
+    OKButton = MaakKnop(QStringLiteral("OKButton"));
+    CancelButton = MaakKnop(QStringLiteral("CancelButton"));
+    CommandCalibrate = MaakKnop(QStringLiteral("CommandCalibrate"));
+    CommandEdit = MaakKnop(QStringLiteral("CommandEdit"));
+    auto* knoppen = Knoppenrij({CommandCalibrate, CommandEdit}, {OKButton, CancelButton});
 
     auto* indeling = new QVBoxLayout(this);
     indeling->addWidget(Frame);

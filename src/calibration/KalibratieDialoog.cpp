@@ -20,6 +20,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -171,6 +172,31 @@ void KalibratieDialoog::reject() {
         Annuleer();
     else if (m_escapeOK && m_escapeOK->isEnabled())
         BevestigOK();
+}
+
+QLabel* KalibratieDialoog::MaakLabel(const QString& naam) {
+    auto* l = new QLabel(this);
+    l->setObjectName(naam);
+    l->setTextFormat(Qt::PlainText);
+    return l;
+}
+
+QPushButton* KalibratieDialoog::MaakKnop(const QString& naam) {
+    auto* k = new QPushButton(this);
+    k->setObjectName(naam);
+    k->setAutoDefault(false);
+    return k;
+}
+
+QHBoxLayout* KalibratieDialoog::Knoppenrij(std::initializer_list<QPushButton*> links,
+                                           std::initializer_list<QPushButton*> rechts) {
+    auto* rij = new QHBoxLayout;
+    for (QPushButton* k : links)
+        rij->addWidget(k);
+    rij->addStretch(1);
+    for (QPushButton* k : rechts)
+        rij->addWidget(k);
+    return rij;
 }
 
 QFrame* KalibratieDialoog::MaakInfoVak(QLabel*& info, int regels) {

@@ -22,11 +22,13 @@
 #include <QRect>
 #include <QSize>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 
 class QColor;
 class QFrame;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 
@@ -106,6 +108,14 @@ protected:
     // Escape acts as the Cancel button `annuleer` while it can be pressed, else as the OK button `ok`
     // while that can (on a stored result it closes as OK does). Without them it is Cancel.
     void ZetEscapeKnoppen(QPushButton* annuleer, QPushButton* ok);
+
+    // A label named `naam` that shows plain text.
+    QLabel* MaakLabel(const QString& naam);
+    // A push button named `naam` that Enter does not press.
+    QPushButton* MaakKnop(const QString& naam);
+    // The row of buttons at the bottom: `links` on the left, `rechts` on the right.
+    static QHBoxLayout* Knoppenrij(std::initializer_list<QPushButton*> links,
+                                   std::initializer_list<QPushButton*> rechts);
 
     // The frame at the top that holds the info label `info` (named "LabelInfo"), `regels` lines high.
     QFrame* MaakInfoVak(QLabel*& info, int regels);
