@@ -35,23 +35,7 @@ DialogK761Calibration::DialogK761Calibration(QWidget* ouder) : Fabrieksdialoog(o
     MaakTemperatuurTab();
 
     // Tab 2 "Xtra": the leakage currents and the serial number.
-    auto* xtra = new QWidget(this);
-    auto* rooster = new QGridLayout(xtra);
-    for (int c = 0; c < 4; ++c) {
-        const auto i = static_cast<size_t>(c);
-        TextLekstroom[i] = MaakVeld(20);
-        TextLekstroom[i]->setFixedWidth(90);
-        LabelLekstroom[i] = new Constantelabel(QString(), xtra);
-        rooster->addWidget(Kanaalkop(c, xtra), c, 0);
-        rooster->addWidget(TextLekstroom[i], c, 1);
-        rooster->addWidget(LabelLekstroom[i], c, 2);
-    }
-    TextSerieNummer->setFixedWidth(90);
-    rooster->addWidget(TextSerieNummer, 4, 1);
-    rooster->addWidget(LabelSerieNummer, 4, 2);
-    rooster->setColumnStretch(3, 1);
-    rooster->setRowStretch(5, 1);
-    SSTab->addTab(xtra, QStringLiteral("Xtra"));
+    MaakXtraTab(TextLekstroom, LabelLekstroom, 20);
 
     // Tab 3 "Info": the certificate of the stored record.
     MaakInfoTab();

@@ -33,7 +33,6 @@ size_t Plaats(int i) {
 DialogK762Calibration::DialogK762Calibration(QWidget* ouder) : Fabrieksdialoog(ouder) {
     setWindowTitle(QStringLiteral("K762 parameters"));
     const QSignalBlocker stil(SSTab);
-    const auto veldbreedte = 90;
 
     // Range tabs 0..3: per input the zero and scale of that range, and the range's frequency.
     for (int r = 0; r < 4; ++r) {
@@ -46,7 +45,7 @@ DialogK762Calibration::DialogK762Calibration(QWidget* ouder) : Fabrieksdialoog(o
                                                bereik(LabelSchaal), LabelECo[Plaats(r)], LabelECr[Plaats(r)]);
         auto* rooster = static_cast<QGridLayout*>(pagina->layout());
         TextFrekwentie[Plaats(r)] = MaakVeld();
-        TextFrekwentie[Plaats(r)]->setFixedWidth(veldbreedte);
+        TextFrekwentie[Plaats(r)]->setFixedWidth(90);
         LabelFrekwentie[Plaats(r)] = new Constantelabel(QString(), pagina);
         rooster->addWidget(new QLabel(QStringLiteral("Frequency:"), pagina), 5, 0);
         rooster->addWidget(TextFrekwentie[Plaats(r)], 5, 1);
@@ -60,23 +59,7 @@ DialogK762Calibration::DialogK762Calibration(QWidget* ouder) : Fabrieksdialoog(o
     MaakTemperatuurTab();
 
     // Tab 5 "Xtra": the DC offsets and the serial number.
-    auto* xtra = new QWidget(this);
-    auto* xtraRooster = new QGridLayout(xtra);
-    for (int c = 0; c < 4; ++c) {
-        const auto i = Plaats(c);
-        TextDCoffset[i] = MaakVeld();
-        TextDCoffset[i]->setFixedWidth(veldbreedte);
-        LabelDCoffset[i] = new Constantelabel(QString(), xtra);
-        xtraRooster->addWidget(Kanaalkop(c, xtra), c, 0);
-        xtraRooster->addWidget(TextDCoffset[i], c, 1);
-        xtraRooster->addWidget(LabelDCoffset[i], c, 2);
-    }
-    TextSerieNummer->setFixedWidth(veldbreedte);
-    xtraRooster->addWidget(TextSerieNummer, 4, 1);
-    xtraRooster->addWidget(LabelSerieNummer, 4, 2);
-    xtraRooster->setColumnStretch(3, 1);
-    xtraRooster->setRowStretch(5, 1);
-    SSTab->addTab(xtra, QStringLiteral("Xtra"));
+    MaakXtraTab(TextDCoffset, LabelDCoffset);
 
     // Tab 6 "Info".
     MaakInfoTab();

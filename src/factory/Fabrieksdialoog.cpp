@@ -556,6 +556,27 @@ void Fabrieksdialoog::MaakTemperatuurTab() {
                   QString::fromUtf8("°C"));
 }
 
+void Fabrieksdialoog::MaakXtraTab(std::array<Invoerveld*, 4>& velden, std::array<Constantelabel*, 4>& labels,
+                                  int selectie) {
+    auto* xtra = new QWidget(this);
+    auto* rooster = new QGridLayout(xtra);
+    for (int c = 0; c < 4; ++c) {
+        const auto i = static_cast<size_t>(c);
+        velden[i] = MaakVeld(selectie);
+        velden[i]->setFixedWidth(90);
+        labels[i] = new Constantelabel(QString(), xtra);
+        rooster->addWidget(Kanaalkop(c, xtra), c, 0);
+        rooster->addWidget(velden[i], c, 1);
+        rooster->addWidget(labels[i], c, 2);
+    }
+    TextSerieNummer->setFixedWidth(90);
+    rooster->addWidget(TextSerieNummer, 4, 1);
+    rooster->addWidget(LabelSerieNummer, 4, 2);
+    rooster->setColumnStretch(3, 1);
+    rooster->setRowStretch(5, 1);
+    SSTab->addTab(xtra, QStringLiteral("Xtra"));
+}
+
 void Fabrieksdialoog::MaakInfoTab() {
     auto* info = new QWidget(this);
     auto* naast = new QHBoxLayout(info);

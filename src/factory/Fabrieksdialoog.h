@@ -216,6 +216,10 @@ protected:
     // The "°C" tab and the "Info" tab (the certificate of the stored record).
     void MaakTemperatuurTab();
     void MaakInfoTab();
+    // The "Xtra" tab: per input a field (its first `selectie` characters selected when it gains the
+    // focus) with its constant label, and the serial number.
+    void MaakXtraTab(std::array<Invoerveld*, 4>& velden, std::array<Constantelabel*, 4>& labels,
+                     int selectie = 10);
     // The window: the tabs, the live readings `metingen` below them, and OK and Cancel.
     void ZetIndeling(QWidget* metingen);
     // The temperature tab at its design texts; with the constants read (`gelezen`, by input) and the
