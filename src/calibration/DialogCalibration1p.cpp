@@ -5,13 +5,10 @@
 #include "acquisition/ECBereik.h"
 #include "acquisition/K761.h"
 #include "acquisition/K762Teksten.h"
-#include "acquisition/Kanaaladres.h"
 #include "acquisition/Kanaalteksten.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackvensterTeksten.h"
-#include "acquisition/StatusADC.h"
 #include "acquisition/Temperatuur.h"
-#include "acquisition/Verbinding.h"
 #include "files/Eenheidcontrole.h"
 #include "platform/Klok.h"
 #include "shared/Algemeen.h"
@@ -41,10 +38,8 @@ const QString SectieMV = QStringLiteral("Calibration mV");
 const QString SectieGraden = QStringLiteral("Calibration °C");
 const QString SectieZuurstof = QStringLiteral("Calibration Oxygen");
 const QString CRLF = QStringLiteral("\r\n");
-const QString BuitenBereik = QStringLiteral("OR.°C");
 const QColor Groen(0, 255, 0);
 const QColor Rood(255, 0, 0);
-constexpr uint8_t TemperatuurVlaggen = VlagTemperatuurTeHoog | VlagTemperatuurTeLaag;
 constexpr uint8_t BereikVlaggen = VlagBovenBereik | VlagOnderBereik;
 constexpr int AantalRecent = 5;
 

@@ -8,7 +8,6 @@
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackvensterTeksten.h"
 #include "acquisition/Stabiliteit.h"
-#include "acquisition/StatusADC.h"
 #include "acquisition/Temperatuur.h"
 #include "acquisition/Verbinding.h"
 #include "calibration/FormTekstEditor.h"
@@ -41,9 +40,7 @@ namespace {
 
 const QString Sectie = QStringLiteral("Calibration CC");
 const QString CRLF = QStringLiteral("\r\n");
-const QString BuitenBereik = QStringLiteral("OR.°C");
 const QString Eenheid = QStringLiteral("cm-1");
-constexpr uint8_t TemperatuurVlaggen = VlagTemperatuurTeHoog | VlagTemperatuurTeLaag;
 const char* const KClNamen[AantalKClStandaarden] = {"0.01 M KCl", "0.1 M KCl", "1 M KCl"};
 
 // "Select the standard." after a measurement that ended without a result.

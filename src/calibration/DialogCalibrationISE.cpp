@@ -3,13 +3,10 @@
 
 #include "acquisition/Commandos.h"
 #include "acquisition/K761.h"
-#include "acquisition/Kanaaladres.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackvensterTeksten.h"
 #include "acquisition/Stabiliteit.h"
-#include "acquisition/StatusADC.h"
 #include "acquisition/Temperatuur.h"
-#include "acquisition/Verbinding.h"
 #include "calibration/PhBerekening.h"
 #include "platform/Klok.h"
 #include "shared/Algemeen.h"
@@ -36,11 +33,9 @@ namespace {
 
 const QString Sectie = QStringLiteral("Calibration Ion");
 const QString CRLF = QStringLiteral("\r\n");
-const QString BuitenBereik = QStringLiteral("OR.°C");
 const QColor Groen(0, 255, 0);
 const QColor Geel(255, 255, 0);
 const QColor Rood(255, 0, 0);
-constexpr uint8_t TemperatuurVlaggen = VlagTemperatuurTeHoog | VlagTemperatuurTeLaag;
 constexpr float MillivoltTolerantieISE = 0.35f;
 
 } // namespace

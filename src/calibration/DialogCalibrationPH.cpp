@@ -3,13 +3,10 @@
 
 #include "acquisition/Commandos.h"
 #include "acquisition/K761.h"
-#include "acquisition/Kanaaladres.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackvensterTeksten.h"
 #include "acquisition/Stabiliteit.h"
-#include "acquisition/StatusADC.h"
 #include "acquisition/Temperatuur.h"
-#include "acquisition/Verbinding.h"
 #include "calibration/FormTekstEditor.h"
 #include "platform/Tekstbestand.h"
 #include "shared/Algemeen.h"
@@ -35,8 +32,6 @@ namespace {
 
 const QString Sectie = QStringLiteral("Calibration pH");
 const QString CRLF = QStringLiteral("\r\n");
-const QString BuitenBereik = QStringLiteral("OR.°C");
-constexpr uint8_t TemperatuurVlaggen = VlagTemperatuurTeHoog | VlagTemperatuurTeLaag;
 
 // The list position a buffer list starts on without a stored choice: "7.00" for buffer 1, "4.00" for
 // buffer 2.

@@ -26,10 +26,6 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-namespace {
-constexpr uint8_t TemperatuurVlaggen = VlagTemperatuurTeHoog | VlagTemperatuurTeLaag;
-}
-
 KalibratieDialoog::KalibratieDialoog(QString sectie, QWidget* eigenaar)
     : QDialog(eigenaar,
               Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),

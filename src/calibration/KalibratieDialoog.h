@@ -147,6 +147,10 @@ protected:
     // Clock ms at the start of the measuring pass.
     qint64 m_rondeStart = 0;
 
+    // The temperature bits of an input's flags, and what a reading out of range shows.
+    static constexpr uint8_t TemperatuurVlaggen = VlagTemperatuurTeHoog | VlagTemperatuurTeLaag;
+    static inline const QString BuitenBereik = QStringLiteral("OR.°C");
+
     // Position from / into the dialog's settings section.
     void LeesPlaats(const QString& sectie);
     void BewaarPlaats(const QString& sectie);
