@@ -1,5 +1,8 @@
 #include "platform/SerielePoort.h"
 
+#include <cerrno>
+#include <unistd.h>
+
 namespace platform {
 
 SerielePoort::SerielePoort() {
@@ -109,8 +112,23 @@ QByteArray SerielePoort::lees(int aantal) {
 
 void SerielePoort::schrijf(const QByteArray& bytes) {
     if (!isOpen() || bytes.isEmpty()) return;
-    m_port.write(bytes);
-    // Hand the bytes to the system at once, so that they leave while DTR is held.
+    // A request is a dozen bytes that the system takes whole: written straight to the device they
+    // leave at once, while DTR is held. Through the port's own buffer every write would switch its
+    // write notifier on and off again, two wake-ups of the event loop per request. What the device
+    // does not take at once, and every failure, goes the port's way: it queues the rest and reports
+    // the failure as its own error (which closes a lost device).
+    qsizetype geschreven = 0;
+    if (m_port.bytesToWrite() == 0 && m_port.handle() >= 0) {
+        for (;;) {
+            const ssize_t n = ::write(m_port.handle(), bytes.constData() + geschreven,
+                                      static_cast<size_t>(bytes.size() - geschreven));
+            if (n > 0) geschreven += n;
+            if (geschreven == bytes.size()) return;
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) break;
+        }
+    }
+    m_port.write(bytes.constData() + geschreven, bytes.size() - geschreven);
     m_port.flush();
 }
 
