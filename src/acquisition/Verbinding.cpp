@@ -207,13 +207,12 @@ bool HaalBytesBinnen() {
 }
 
 void OntvangRS232(QByteArray& frame) {
-    StartTimerComm(OntvangTik);
     auto& timer = TimerComm();
     // The buffer is cut at the first look (it may hold a reply of an earlier read) and after every read,
     // so that it never holds more than may still begin a reply. A reply inside the claim of one still
     // arriving is taken only once the line has gone quiet. A reply that is waiting whole is taken at
-    // the first look; otherwise the pending events are handled (they may bring bytes) and the loop
-    // looks again before it waits.
+    // the first look; otherwise the receive time starts, the pending events are handled (they may
+    // bring bytes) and the loop looks again before it waits.
     bool snijden = true;
     bool verborgen = false;
     bool eersteBlik = true;
@@ -238,7 +237,7 @@ void OntvangRS232(QByteArray& frame) {
                 return;
             }
         }
-        if (TellerCOMM >= OntvangTikken || !timer.actief()) {
+        if (!eersteBlik && (TellerCOMM >= OntvangTikken || !timer.actief())) {
             Antwoord = AntwoordMislukt;
             return;
         }
@@ -249,6 +248,7 @@ void OntvangRS232(QByteArray& frame) {
         }
         if (eersteBlik) {
             eersteBlik = false;
+            StartTimerComm(OntvangTik);
             platform::klok().pompZonderWachten();
             continue;
         }
