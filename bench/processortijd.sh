@@ -11,20 +11,26 @@
 # share counts the program's own processor time, so other work on the machine changes it little; the
 # load average at the end of each run is printed beside it all the same.
 #
-#   bench/processortijd.sh [--runs N] [--seconds S] [--warmup W] [set-up ...]
+# --program measures another build of the program (a copy of an earlier one, say) against the same
+# emulator; its runs keep their files in a folder of their own, so that two copies of this script, one
+# per program, can run side by side and meet the same load.
+#
+#   bench/processortijd.sh [--runs N] [--seconds S] [--warmup W] [--program PATH] [set-up ...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 RUNS=3
 SECONDS_MEASURED=60
 WARMUP=15
+ANDER=""
 SETUPS=()
 while (($#)); do
   case "$1" in
     --runs) RUNS=$2; shift 2 ;;
     --seconds) SECONDS_MEASURED=$2; shift 2 ;;
     --warmup) WARMUP=$2; shift 2 ;;
+    --program) ANDER=$(realpath "$2"); shift 2 ;;
     een-rack | 16-racks | terminal) SETUPS+=("$1"); shift ;;
-    *) echo "usage: $0 [--runs N] [--seconds S] [--warmup W] [een-rack|16-racks|terminal ...]" >&2; exit 2 ;;
+    *) echo "usage: $0 [--runs N] [--seconds S] [--warmup W] [--program PATH] [een-rack|16-racks|terminal ...]" >&2; exit 2 ;;
   esac
 done
 ((${#SETUPS[@]})) || SETUPS=(een-rack 16-racks terminal)
@@ -38,6 +44,10 @@ cmake --build "$BUILD" --target k740 k740-emulator --parallel "$(nproc)" >/dev/n
 PROGRAMMA="$PWD/$BUILD/k740"
 EMULATOR="$PWD/$BUILD/tests/k740-emulator"
 UIT="$PWD/build/processortijd"
+if [ -n "$ANDER" ]; then
+  PROGRAMMA=$ANDER
+  UIT="$UIT/$(basename "$ANDER")"
+fi
 mkdir -p "$UIT"
 TIK=$(getconf CLK_TCK)
 

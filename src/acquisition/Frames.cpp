@@ -1,11 +1,11 @@
 #include "acquisition/Frames.h"
 
 namespace {
-inline uint8_t byteOp(const QByteArray& b, qsizetype i) {
+inline uint8_t byteOp(QByteArrayView b, qsizetype i) {
     return static_cast<uint8_t>(b.at(i));
 }
 
-bool eindigtOpCRLF(const QByteArray& b) {
+bool eindigtOpCRLF(QByteArrayView b) {
     return b.size() >= 2 && b.endsWith("\r\n");
 }
 } // namespace
@@ -15,7 +15,7 @@ int ZoekEindeFrame(const QByteArray& tekst, int start) {
     return i < 0 ? 0 : static_cast<int>(i + 1);
 }
 
-bool ControleerChecksum(const QByteArray& frame) {
+bool ControleerChecksum(QByteArrayView frame) {
     if (frame.size() < 6 || !eindigtOpCRLF(frame)) return false;
     const qsizetype checksumPlaats = frame.size() - 3;
     unsigned som = 0;
@@ -24,11 +24,11 @@ bool ControleerChecksum(const QByteArray& frame) {
     return (som & 0xFF) == byteOp(frame, checksumPlaats);
 }
 
-int ControleerAntwoord(const QByteArray& kandidaat) {
+int ControleerAntwoord(QByteArrayView kandidaat) {
     if (kandidaat.size() < 5 || !eindigtOpCRLF(kandidaat)) return KlasseOnvolledig;
     const qsizetype start = kandidaat.indexOf(static_cast<char>(StartAntwoord));
     if (start < 0) return KlasseGeenStart;
-    const QByteArray frame = kandidaat.mid(start);
+    const QByteArrayView frame = kandidaat.sliced(start);
     const qsizetype n = frame.size();
     const qsizetype lengte = byteOp(frame, 1);
     if (lengte < n - 4) return KlasseLengteTeKlein;
@@ -53,7 +53,8 @@ Snede SnijFrame(QByteArray& buffer, Snijwijze wijze) {
             if (eersteOpen < 0) eersteOpen = i;
             continue;
         }
-        const QByteArray kandidaat = buffer.mid(i, totaal);
+        // Candidates are looked at in place; only the reply taken is copied out.
+        const QByteArrayView kandidaat = QByteArrayView(buffer).sliced(i, totaal);
         if (ControleerAntwoord(kandidaat) != KlasseGeldig) continue;
         // An open start before it reaches past the buffer's end, so this reply lies inside its claim.
         if (eersteOpen >= 0 && wijze == Snijwijze::Strikt) {
@@ -61,7 +62,7 @@ Snede SnijFrame(QByteArray& buffer, Snijwijze wijze) {
             continue;
         }
         s.gevonden = true;
-        s.frame = kandidaat;
+        s.frame = kandidaat.toByteArray();
         s.verworpen = i;
         buffer.remove(0, i + totaal);
         return s;

@@ -4,6 +4,7 @@
 // Positions in a reply are 1-based, as the protocol documents count them: 1 'P', 2 the length byte,
 // 3 the command echo, 4-7 the identification number, then the data, the checksum, CR and LF.
 #include <QByteArray>
+#include <QByteArrayView>
 #include <cstdint>
 
 // Destination of a request.
@@ -44,10 +45,10 @@ int ZoekEindeFrame(const QByteArray& tekst, int start);
 // The class of a candidate: fewer than 5 bytes or no CR LF at its end: incomplete; bytes before the
 // first 'P' are not counted; then the length byte must equal the bytes present minus 4 and the checksum
 // must hold.
-int ControleerAntwoord(const QByteArray& kandidaat);
+int ControleerAntwoord(QByteArrayView kandidaat);
 // True when the byte before the closing CR LF equals the sum of all bytes before it modulo 256. A
 // frame of fewer than 6 bytes, or without CR LF at its end, fails.
-bool ControleerChecksum(const QByteArray& frame);
+bool ControleerChecksum(QByteArrayView frame);
 
 // The result of one cut.
 struct Snede {

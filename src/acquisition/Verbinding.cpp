@@ -111,6 +111,7 @@ platform::Timer& TimerControleTeller() {
             if (MSComm1().isOpen() && ControleTeller < 32000) ++ControleTeller;
         };
         t->zetInterval(250);
+        t->zetGrof(true);
         t->zetActief(true);
     }
     return *t;
@@ -206,14 +207,15 @@ bool HaalBytesBinnen() {
 }
 
 void OntvangRS232(QByteArray& frame) {
-    StartTimerComm(OntvangTik);
     auto& timer = TimerComm();
-    platform::klok().pompZonderWachten();
     // The buffer is cut at the first look (it may hold a reply of an earlier read) and after every read,
     // so that it never holds more than may still begin a reply. A reply inside the claim of one still
-    // arriving is taken only once the line has gone quiet.
+    // arriving is taken only once the line has gone quiet. A reply that is waiting whole is taken at
+    // the first look; otherwise the receive time starts, the pending events are handled (they may
+    // bring bytes) and the loop looks again before it waits.
     bool snijden = true;
     bool verborgen = false;
+    bool eersteBlik = true;
     qint64 laatsteBytes = platform::klok().ms();
     for (;;) {
         if (HaalBytesBinnen()) {
@@ -235,7 +237,7 @@ void OntvangRS232(QByteArray& frame) {
                 return;
             }
         }
-        if (TellerCOMM >= OntvangTikken || !timer.actief()) {
+        if (!eersteBlik && (TellerCOMM >= OntvangTikken || !timer.actief())) {
             Antwoord = AntwoordMislukt;
             return;
         }
@@ -243,6 +245,12 @@ void OntvangRS232(QByteArray& frame) {
             // An abort may leave 1 with no whole reply handed back.
             Antwoord = AntwoordFrame;
             return;
+        }
+        if (eersteBlik) {
+            eersteBlik = false;
+            StartTimerComm(OntvangTik);
+            platform::klok().pompZonderWachten();
+            continue;
         }
         platform::Pomp();
     }
@@ -255,8 +263,8 @@ QByteArray WachtOpAntwoord() {
     }
     if (MSComm1().isOpen() && MSComm1().dtr()) MSComm1().zetDTR(false);
     QByteArray antwoord;
+    // Each receive begins with a look at the pending events of its own.
     do {
-        platform::klok().pompZonderWachten();
         OntvangRS232(antwoord);
         if (Antwoord != AntwoordFrame) break;
         const qsizetype p = antwoord.indexOf(static_cast<char>(StartAntwoord));

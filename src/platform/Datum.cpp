@@ -51,6 +51,14 @@ QDateTime QDateTimeUitDatum(Datum datum) {
     return QDateTime(d.dag, d.tijd);
 }
 
+QDate DagVan(Datum datum) {
+    return SplitsDatum(datum).dag;
+}
+
+QTime TijdVan(Datum datum) {
+    return SplitsDatum(datum).tijd;
+}
+
 Datum MaakDatum(int jaar, int maand, int dag, int uur, int minuut, int seconde) {
     return DatumUitQDateTime(QDateTime(QDate(jaar, maand, dag), QTime(uur, minuut, seconde)));
 }

@@ -18,6 +18,10 @@ bool IsGeldigeDatum(Datum datum);
 
 Datum DatumUitQDateTime(const QDateTime& moment);
 QDateTime QDateTimeUitDatum(Datum datum);
+// The day and the time of day of a date, as QDateTimeUitDatum(datum).date() and .time() give them but
+// without a look at the local time zone (which building a local QDateTime costs on every call).
+QDate DagVan(Datum datum);
+QTime TijdVan(Datum datum);
 Datum MaakDatum(int jaar, int maand, int dag, int uur = 0, int minuut = 0, int seconde = 0);
 
 // The locale's short date, always with a four-digit year ("ddddd").

@@ -30,6 +30,7 @@ public:
             m_timer.stop();
     }
     bool actief() const override { return m_timer.isActive(); }
+    void zetGrof(bool grof) override { m_timer.setTimerType(grof ? Qt::CoarseTimer : Qt::PreciseTimer); }
 
 private:
     QTimer m_timer;

@@ -19,6 +19,10 @@ public:
     virtual int interval() const = 0;
     virtual void zetActief(bool actief) = 0;
     virtual bool actief() const = 0;
+    // A timer whose ticks may come up to 5 % of its interval early or late (set before it starts):
+    // the system then lets it tick together with others, one wake-up for several timers. The timers
+    // of link waits stay exact.
+    virtual void zetGrof(bool grof) { Q_UNUSED(grof); }
     std::function<void()> bijTik;
 };
 

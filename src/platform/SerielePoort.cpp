@@ -1,5 +1,8 @@
 #include "platform/SerielePoort.h"
 
+#include <cerrno>
+#include <unistd.h>
+
 namespace platform {
 
 SerielePoort::SerielePoort() {
@@ -109,6 +112,32 @@ QByteArray SerielePoort::lees(int aantal) {
 
 void SerielePoort::schrijf(const QByteArray& bytes) {
     if (!isOpen() || bytes.isEmpty()) return;
+    // A request is a dozen bytes that the system takes whole: written straight to the device they
+    // leave at once, while DTR is held. Through the port's own buffer every write would switch its
+    // write notifier on and off again, two wake-ups of the event loop per request. What the device
+    // does not take at once is queued by the port, which sends it as the device takes it; a failure
+    // goes the port's way too, so that it reports it as its own error (which closes a lost device).
+    if (m_port.bytesToWrite() == 0 && m_port.handle() >= 0) {
+        qsizetype geschreven = 0;
+        bool vol = false; // the device takes no more for now
+        while (geschreven < bytes.size()) {
+            const ssize_t n = ::write(m_port.handle(), bytes.constData() + geschreven,
+                                      static_cast<size_t>(bytes.size() - geschreven));
+            if (n > 0) {
+                geschreven += n;
+                continue;
+            }
+            if (n < 0 && errno == EINTR) continue;
+            vol = n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK);
+            break;
+        }
+        if (geschreven == bytes.size()) return;
+        m_port.write(bytes.constData() + geschreven, bytes.size() - geschreven);
+        // A full device is written to when it takes bytes again (its write notifier); the port's own
+        // write into it now would fail.
+        if (!vol) m_port.flush();
+        return;
+    }
     m_port.write(bytes);
     // Hand the bytes to the system at once, so that they leave while DTR is held.
     m_port.flush();

@@ -129,6 +129,7 @@ mdiK740::mdiK740(QWidget* parent) : QMainWindow(parent) {
     m_timerOpvragen->bijTik = [this] { TimerOpvragen_Timer(); };
     m_timerControle = platform::klok().maakTimer();
     m_timerControle->zetInterval(250);
+    m_timerControle->zetGrof(true);
     m_timerControle->bijTik = [this] { TimerControleTeller_Timer(); };
     m_timerControle->zetActief(true);
 
@@ -664,8 +665,7 @@ void mdiK740::mnuNetworkShow_Click() {
 // Timers and the logging switch
 
 void mdiK740::TimerControleTeller_Timer() {
-    ZetStatusTekst(
-        5, QLocale().toString(platform::QDateTimeUitDatum(platform::Nu()).time(), QStringLiteral("HH:mm")));
+    ZetStatusTekst(5, QLocale().toString(platform::TijdVan(platform::Nu()), QStringLiteral("HH:mm")));
     if (MSComm1().isOpen() && VerbindingActief) PlaatsVerbindingsTijd();
 }
 

@@ -168,6 +168,14 @@ TEST_F(BestandenTest, DateTypeCountsDaysFrom1899) {
     EXPECT_DOUBLE_EQ(MaakDatum(2026, 12, 7), 46363.0);
     const Datum d = MaakDatum(2026, 12, 7, 14, 3, 22);
     EXPECT_EQ(QDateTimeUitDatum(d), QDateTime(QDate(2026, 12, 7), QTime(14, 3, 22)));
+    // The day and the time without the time zone, as the QDateTime gives them; a fraction that rounds
+    // to midnight is the next day, and days before the zero date keep their time as a positive fraction.
+    for (const Datum x : {d, 46363.99999999999, -1.25, 0.0, 2958465.5}) {
+        EXPECT_EQ(DagVan(x), QDateTimeUitDatum(x).date()) << x;
+        EXPECT_EQ(TijdVan(x), QDateTimeUitDatum(x).time()) << x;
+    }
+    EXPECT_EQ(DagVan(46363.99999999999), QDate(2026, 12, 8));
+    EXPECT_EQ(TijdVan(-1.25), QTime(6, 0));
     EXPECT_EQ(DatumTijdTekst(d), "07/12/2026 14:03:22");
     Datum terug = 0;
     ASSERT_TRUE(LeesDatumTijd(DatumTijdTekst(d), terug));

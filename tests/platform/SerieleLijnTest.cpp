@@ -3,7 +3,14 @@
 #include "platform/Klok.h"
 #include "platform/SerielePoort.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
 
 using namespace platform;
 
@@ -82,4 +89,50 @@ TEST_F(SerieleLijnTest, AMissingDeviceDoesNotOpen) {
     EXPECT_EQ(poort.aantalWachtend(), 0);
     poort.schrijf("x");
     EXPECT_TRUE(poort.lees(1).isEmpty());
+}
+
+// A write goes straight to the device; what the device does not take at once (here far more than a
+// pseudo-terminal holds) is queued by the port and follows in order while the event loop runs.
+TEST_F(SerieleLijnTest, WritesReachThePortWholeAndInOrder) {
+    int meester = -1, slaaf = -1;
+    char naam[256] = {};
+    ASSERT_EQ(::openpty(&meester, &slaaf, naam, nullptr, nullptr), 0);
+    ::fcntl(meester, F_SETFL, ::fcntl(meester, F_GETFL) | O_NONBLOCK);
+    SerielePoort poort;
+    poort.zetPoort(QString::fromLocal8Bit(naam));
+    ASSERT_TRUE(poort.open()) << poort.foutmelding().toStdString();
+
+    auto leesMeester = [&](QByteArray& ontvangen, qsizetype verwacht) {
+        QElapsedTimer waakhond;
+        waakhond.start();
+        char buf[4096];
+        while (ontvangen.size() < verwacht && waakhond.elapsed() < 10000) {
+            QCoreApplication::processEvents();
+            pollfd p{meester, POLLIN, 0};
+            if (::poll(&p, 1, 10) <= 0) continue;
+            const ssize_t n = ::read(meester, buf, sizeof buf);
+            if (n > 0) ontvangen.append(buf, static_cast<qsizetype>(n));
+        }
+    };
+
+    // A request is taken whole at once, with no event loop running.
+    const QByteArray verzoek("\xFF\x4D\x06\x0A\x0C\x01\x04\x02\x70\r\n\xFF", 12);
+    poort.schrijf(verzoek);
+    char buf[64];
+    pollfd p{meester, POLLIN, 0};
+    ASSERT_EQ(::poll(&p, 1, 1000), 1);
+    EXPECT_EQ(QByteArray(buf, static_cast<qsizetype>(::read(meester, buf, sizeof buf))), verzoek);
+
+    QByteArray groot;
+    for (int i = 0; i < 300000; ++i)
+        groot.append(static_cast<char>(i * 7 + i / 256));
+    poort.schrijf(groot);
+    poort.schrijf("end");
+    QByteArray ontvangen;
+    leesMeester(ontvangen, groot.size() + 3);
+    EXPECT_EQ(ontvangen.size(), groot.size() + 3);
+    EXPECT_TRUE(ontvangen == groot + "end") << "the bytes came out of order or changed";
+    poort.sluit();
+    ::close(slaaf);
+    ::close(meester);
 }
