@@ -248,12 +248,11 @@ void Menubalk::mnuNetwork_Click(const Menutoestand& t) {
     mnuSystemReport->setEnabled(t.rackActief);
 }
 
+// Runs every second while polling: each item gets its state once, so that an unchanged menu and tool
+// bar are not told of a change (and laid out and repainted) twice a second.
 void Menubalk::mnuData_Click(const Menutoestand& t) {
-    mnuDatalogging->setEnabled(false);
-    mnuDataMeasure->setEnabled(false);
-    if (!t.rackActief) return;
-    mnuDataMeasure->setEnabled(true);
-    if (!t.alleenLezen && mnuDataMeasure->isChecked()) mnuDatalogging->setEnabled(true);
+    mnuDataMeasure->setEnabled(t.rackActief);
+    mnuDatalogging->setEnabled(t.rackActief && !t.alleenLezen && mnuDataMeasure->isChecked());
 }
 
 void Menubalk::mnuGraph_Click(const Menutoestand& t) {

@@ -48,8 +48,9 @@ void Statusbalk::ZetTekst(int paneel, const QString& tekst) {
 }
 
 void Statusbalk::ZetVerzonken(int paneel, bool verzonken) {
-    if (QLabel* p = Paneel(paneel))
-        p->setFrameStyle(QFrame::Panel | (verzonken ? QFrame::Sunken : QFrame::Raised));
+    // Set every second while polling: a frame style set anew repaints the panel even when unchanged.
+    const int stijl = QFrame::Panel | (verzonken ? QFrame::Sunken : QFrame::Raised);
+    if (QLabel* p = Paneel(paneel); p && p->frameStyle() != stijl) p->setFrameStyle(stijl);
 }
 
 void Statusbalk::PasPaneelAan(int paneel) {

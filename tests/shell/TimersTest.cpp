@@ -14,6 +14,9 @@
 #include "views/frmTabel.h"
 
 #include <QAction>
+#include <QSignalSpy>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -170,6 +173,24 @@ TEST_F(TimersTest, AReadOnlyDataFileKeepsLoggingOff) {
     venster->StartStopVerbinding();
     EXPECT_FALSE(VerbindingActief);
     EXPECT_TRUE(vragen.empty());
+}
+
+// The one-second tick sets the state of the data menu and of the measure and log buttons while the
+// program polls; an unchanged state tells the menu and the tool bar nothing (each change lays them
+// out and repaints them).
+TEST_F(TimersTest, TheSecondTickLeavesUnchangedDataCommandsAlone) {
+    klok().verstrijk(1000);
+    ASSERT_TRUE(venster->mnuDataMeasure()->isEnabled());
+    ASSERT_TRUE(venster->mnuDatalogging()->isEnabled());
+    std::vector<std::unique_ptr<QSignalSpy>> spionnen;
+    for (QAction* a : {venster->mnuDataMeasure(), venster->mnuDatalogging(), venster->knopMeten(),
+                       venster->knopLoggen()})
+        spionnen.push_back(std::make_unique<QSignalSpy>(a, &QAction::changed));
+    klok().verstrijk(5000);
+    for (const auto& spion : spionnen)
+        EXPECT_EQ(spion->count(), 0);
+    EXPECT_TRUE(venster->mnuDataMeasure()->isEnabled());
+    EXPECT_TRUE(venster->mnuDatalogging()->isEnabled());
 }
 
 TEST(GeldigInterval, Limits) {
