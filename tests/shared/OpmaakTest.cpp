@@ -20,6 +20,9 @@ TEST_F(OpmaakTest, RoundsHalvesAwayFromZeroAtTheDigitsThePatternAsks) {
     // A single keeps the value it was typed with.
     EXPECT_EQ(OpmaakSingle(2.675f, "0.00"), "2.68");
     EXPECT_EQ(OpmaakSingle(1.005f, "0.00"), "1.01");
+    // A single's seventh digit rounds half away from zero too (257.53125 is exact in binary).
+    EXPECT_EQ(OpmaakSingle(257.53125f, "0.00000"), "257.53130");
+    EXPECT_EQ(OpmaakSingle(-56.328125f, "0.00000"), "-56.32813");
 }
 
 TEST_F(OpmaakTest, OptionalDigitsAndNegativeZero) {
