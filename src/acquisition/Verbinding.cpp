@@ -216,6 +216,10 @@ void OntvangRS232(QByteArray& frame) {
     bool snijden = true;
     bool verborgen = false;
     bool eersteBlik = true;
+    // Bytes wake the loop only while it waits for them here.
+    struct WekBijBytes {
+        ~WekBijBytes() { MSComm1().zetWekBijBytes(false); }
+    } wekken;
     qint64 laatsteBytes = platform::klok().ms();
     for (;;) {
         if (HaalBytesBinnen()) {
@@ -252,6 +256,7 @@ void OntvangRS232(QByteArray& frame) {
             platform::klok().pompZonderWachten();
             continue;
         }
+        MSComm1().zetWekBijBytes(true);
         platform::Pomp();
     }
 }

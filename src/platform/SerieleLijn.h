@@ -56,6 +56,9 @@ public:
     virtual void schrijf(const QByteArray& bytes) = 0;
     // Forgets what waits to be read and what waits to be sent.
     virtual void wisBuffers() = 0;
+    // While on, bytes that arrive wake the event loop; otherwise they wait on the line until the next
+    // look (aantalWachtend). The engine switches it on only while it waits for bytes still to come.
+    virtual void zetWekBijBytes(bool /*aan*/) {}
 
 protected:
     // Applies new settings to an open port.

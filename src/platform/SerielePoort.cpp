@@ -1,6 +1,9 @@
 #include "platform/SerielePoort.h"
 
+#include <QSocketNotifier>
 #include <cerrno>
+#include <cstring>
+#include <poll.h>
 #include <unistd.h>
 
 namespace platform {
@@ -26,6 +29,15 @@ bool SerielePoort::open() {
         return false;
     }
     pasInstellingenToe();
+    m_ontvangen.clear();
+    m_wekken = false;
+    // The port reads on its own whenever bytes arrive; here it reads only when the engine waits. Should
+    // the port keep its notifier elsewhere, it goes on reading on its own, and its bytes are taken
+    // from it all the same.
+    m_leesMelder = nullptr;
+    for (QSocketNotifier* melder : m_port.findChildren<QSocketNotifier*>())
+        if (melder->type() == QSocketNotifier::Read && melder->socket() == m_port.handle()) m_leesMelder = melder;
+    zetMelder();
     zetDTR(false);
     zetRTS(false);
     return true;
@@ -34,6 +46,55 @@ bool SerielePoort::open() {
 void SerielePoort::sluit() {
     if (m_port.isOpen()) m_port.close();
     m_dtr = m_rts = false;
+    m_ontvangen.clear();
+    m_leesMelder = nullptr;
+}
+
+void SerielePoort::zetMelder() {
+    if (m_leesMelder && m_leesMelder->isEnabled() != m_wekken) m_leesMelder->setEnabled(m_wekken);
+}
+
+void SerielePoort::zetWekBijBytes(bool aan) {
+    m_wekken = aan;
+    if (isOpen()) zetMelder();
+}
+
+void SerielePoort::verlies(const QString& fout) {
+    m_fout = fout;
+    m_verloren = true;
+    m_dtr = m_rts = false;
+    m_leesMelder = nullptr;
+    m_port.close();
+}
+
+void SerielePoort::leesApparaat() {
+    // What the port read itself (while the engine waited) comes first; taking it switches the port's
+    // notifier on again.
+    if (m_port.bytesAvailable() > 0) {
+        m_ontvangen += m_port.readAll();
+        zetMelder();
+    }
+    if (!isOpen() || m_port.handle() < 0) return;
+    char blok[4096];
+    for (;;) {
+        const ssize_t n = ::read(m_port.handle(), blok, sizeof blok);
+        if (n > 0) {
+            m_ontvangen.append(blok, n);
+            if (static_cast<size_t>(n) < sizeof blok) return;
+            continue;
+        }
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
+            verlies(QString::fromLocal8Bit(std::strerror(errno)));
+            return;
+        }
+        // Nothing waiting (raw mode without a minimum count reads 0), unless the device hung up: the
+        // other end of a pseudo-terminal gone reads 0 too.
+        pollfd p{m_port.handle(), POLLIN, 0};
+        if (::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0)
+            verlies(QString::fromLocal8Bit(std::strerror(EIO)));
+        return;
+    }
 }
 
 void SerielePoort::bijFout(QSerialPort::SerialPortError fout) {
@@ -102,12 +163,16 @@ void SerielePoort::zetRTS(bool aan) {
 
 int SerielePoort::aantalWachtend() {
     if (!isOpen()) return 0;
-    return static_cast<int>(qMin<qint64>(m_port.bytesAvailable(), INT_MAX));
+    leesApparaat();
+    return isOpen() ? static_cast<int>(qMin<qsizetype>(m_ontvangen.size(), INT_MAX)) : 0;
 }
 
 QByteArray SerielePoort::lees(int aantal) {
     if (!isOpen() || aantal <= 0) return {};
-    return m_port.read(aantal);
+    if (m_ontvangen.isEmpty()) leesApparaat();
+    QByteArray bytes = m_ontvangen.left(aantal);
+    m_ontvangen.remove(0, bytes.size());
+    return bytes;
 }
 
 void SerielePoort::schrijf(const QByteArray& bytes) {
@@ -144,6 +209,7 @@ void SerielePoort::schrijf(const QByteArray& bytes) {
 }
 
 void SerielePoort::wisBuffers() {
+    m_ontvangen.clear();
     if (m_port.isOpen()) m_port.clear(QSerialPort::AllDirections);
 }
 

@@ -4,9 +4,14 @@
 // A device that fails while open (read, write or resource error: unplugged, or the other end of a
 // pseudo-terminal closed) is closed at once and the line counts as lost: left open, such a device
 // wakes the event loop without end.
+// The bytes are read from the device when the engine looks for them: a reply that came during the
+// request's DTR hold is taken after it without waking the event loop on its own. Only while the engine
+// waits for bytes still to come does the port's read notifier wake the loop.
 #include "platform/SerieleLijn.h"
 
+#include <QPointer>
 #include <QSerialPort>
+#include <QSocketNotifier>
 
 namespace platform {
 
@@ -30,6 +35,7 @@ public:
     QByteArray lees(int aantal) override;
     void schrijf(const QByteArray& bytes) override;
     void wisBuffers() override;
+    void zetWekBijBytes(bool aan) override;
 
 protected:
     void pasInstellingenToe() override;
@@ -41,6 +47,15 @@ private:
     bool m_rts = false;
     bool m_verloren = false;
     bool m_geenModemlijnen = false; // the device refused a modem line (a pseudo-terminal)
+
+    // What the device holds now, added to m_ontvangen; a device that fails is lost.
+    void leesApparaat();
+    void verlies(const QString& fout);
+    void zetMelder();
+
+    QByteArray m_ontvangen;
+    QPointer<QSocketNotifier> m_leesMelder; // the port's own read notifier; it goes when the port closes
+    bool m_wekken = false;
 
     void bijFout(QSerialPort::SerialPortError fout);
 };

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <pty.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -135,4 +136,63 @@ TEST_F(SerieleLijnTest, WritesReachThePortWholeAndInOrder) {
     poort.sluit();
     ::close(slaaf);
     ::close(meester);
+}
+
+namespace {
+// Counts the socket notifications the event loop delivers.
+struct Meldingteller : QObject {
+    int aantal = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::SockAct) ++aantal;
+        return false;
+    }
+};
+} // namespace
+
+// Bytes wait on the line until the engine looks for them: they wake the event loop only while the
+// engine waits for them. A device that fails is found lost at the look.
+TEST_F(SerieleLijnTest, BytesWakeTheLoopOnlyWhileWaitedForAndAreAllReadAtTheLook) {
+    int meester = -1, slaaf = -1;
+    char naam[256] = {};
+    ASSERT_EQ(::openpty(&meester, &slaaf, naam, nullptr, nullptr), 0);
+    SerielePoort poort;
+    poort.zetPoort(QString::fromLocal8Bit(naam));
+    ASSERT_TRUE(poort.open()) << poort.foutmelding().toStdString();
+    Meldingteller teller;
+    QCoreApplication::instance()->installEventFilter(&teller);
+    // Until the bytes have reached the port's side of the line (seen through a second descriptor of
+    // that side, which reads nothing).
+    const auto wachtOpLijn = [slaaf] {
+        pollfd p{slaaf, POLLIN, 0};
+        ASSERT_EQ(::poll(&p, 1, 5000), 1);
+    };
+
+    ASSERT_EQ(::write(meester, "reply1", 6), 6);
+    wachtOpLijn();
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(teller.aantal, 0) << "bytes nobody waited for woke the event loop";
+    EXPECT_EQ(poort.aantalWachtend(), 6);
+    EXPECT_EQ(poort.lees(4), "repl");
+    EXPECT_EQ(poort.lees(4), "y1");
+
+    poort.zetWekBijBytes(true);
+    ASSERT_EQ(::write(meester, "reply2", 6), 6);
+    QElapsedTimer waakhond;
+    waakhond.start();
+    while (teller.aantal == 0 && waakhond.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    EXPECT_GT(teller.aantal, 0) << "bytes that were waited for did not wake the event loop";
+    EXPECT_EQ(poort.aantalWachtend(), 6);
+    EXPECT_EQ(poort.lees(6), "reply2");
+    poort.zetWekBijBytes(false);
+
+    // The other end goes: the next look finds the line lost, with a reason, and closed.
+    ::close(meester);
+    EXPECT_EQ(poort.aantalWachtend(), 0);
+    ::close(slaaf);
+    EXPECT_TRUE(poort.verloren());
+    EXPECT_FALSE(poort.isOpen());
+    EXPECT_FALSE(poort.foutmelding().isEmpty());
+    QCoreApplication::instance()->removeEventFilter(&teller);
 }
