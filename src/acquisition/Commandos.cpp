@@ -32,6 +32,9 @@ void ZendModuleCommando(int rack, int module, const QString& code) {
     if (m.AantalPogingen < INT16_MAX) ++m.AantalPogingen;
 
     ControleTeller = 0;
+    // The check timer starts its 250 ms anew: stopped first, so that it is started once, not once for
+    // the interval and once more for switching it on (every request does this).
+    TimerControleTeller().zetActief(false);
     TimerControleTeller().zetInterval(250);
     TimerControleTeller().zetActief(true);
 
