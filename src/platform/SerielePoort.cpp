@@ -36,7 +36,8 @@ bool SerielePoort::open() {
     // from it all the same.
     m_leesMelder = nullptr;
     for (QSocketNotifier* melder : m_port.findChildren<QSocketNotifier*>())
-        if (melder->type() == QSocketNotifier::Read && melder->socket() == m_port.handle()) m_leesMelder = melder;
+        if (melder->type() == QSocketNotifier::Read && melder->socket() == m_port.handle())
+            m_leesMelder = melder;
     zetMelder();
     zetDTR(false);
     zetRTS(false);

@@ -183,8 +183,8 @@ TEST_F(TimersTest, TheSecondTickLeavesUnchangedDataCommandsAlone) {
     ASSERT_TRUE(venster->mnuDataMeasure()->isEnabled());
     ASSERT_TRUE(venster->mnuDatalogging()->isEnabled());
     std::vector<std::unique_ptr<QSignalSpy>> spionnen;
-    for (QAction* a : {venster->mnuDataMeasure(), venster->mnuDatalogging(), venster->knopMeten(),
-                       venster->knopLoggen()})
+    for (QAction* a :
+         {venster->mnuDataMeasure(), venster->mnuDatalogging(), venster->knopMeten(), venster->knopLoggen()})
         spionnen.push_back(std::make_unique<QSignalSpy>(a, &QAction::changed));
     klok().verstrijk(5000);
     for (const auto& spion : spionnen)
