@@ -99,10 +99,17 @@ void SerielePoort::leesApparaat() {
 }
 
 void SerielePoort::bijFout(QSerialPort::SerialPortError fout) {
+    const int systeemfout = errno; // of the call that failed, just before the port reported it
     if (fout != QSerialPort::ReadError && fout != QSerialPort::WriteError &&
         fout != QSerialPort::ResourceError)
         return;
     if (!m_port.isOpen()) return;
+    // A device that takes no more bytes for now is not lost: the port writes the rest when it takes
+    // bytes again.
+    if (fout == QSerialPort::WriteError && (systeemfout == EAGAIN || systeemfout == EWOULDBLOCK)) {
+        m_port.clearError();
+        return;
+    }
     m_fout = m_port.errorString();
     m_verloren = true;
     m_dtr = m_rts = false;
