@@ -15,7 +15,6 @@
 #include "shared/ui/Kindvensters.h"
 #include "shared/ui/Vensterfuncties.h"
 
-#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -26,7 +25,6 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QSignalBlocker>
-#include <QStyle>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -116,10 +114,6 @@ void VerdeelLijsten(std::initializer_list<QComboBox*> lijsten) {
         for (int i = 0; i < lijst->count(); ++i)
             breedte = std::max(breedte, lijst->fontMetrics().horizontalAdvance(lijst->itemText(i)));
         strook->setStretchFactor(lijst, breedte);
-        // At the window's design width a list may cut its choice ("Module1: (K762(m..."): opened, it
-        // shows every entry whole.
-        lijst->view()->setMinimumWidth(breedte + lijst->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
-                                       4 * lijst->fontMetrics().averageCharWidth());
     }
 }
 
@@ -184,7 +178,8 @@ FormGLP::FormGLP() {
         lijst->setObjectName(QLatin1String(lijstNaam));
         lijst->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         lijst->setMinimumContentsLength(6);
-        // The choice cut at the window's width is named whole in the list's tool tip.
+        // A choice cut at the window's width is named whole in the list's tool tip (opened, the list
+        // widens to its entries).
         connect(lijst, &QComboBox::currentTextChanged, lijst, &QWidget::setToolTip);
         label->setBuddy(lijst);
         lijsten->addWidget(label);
