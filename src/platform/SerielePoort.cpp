@@ -8,6 +8,14 @@
 
 namespace platform {
 
+namespace {
+// The device hung up or failed (the other end of a pseudo-terminal gone, an adapter unplugged).
+bool Opgehangen(int apparaat) {
+    pollfd p{apparaat, POLLIN, 0};
+    return apparaat >= 0 && ::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+}
+} // namespace
+
 SerielePoort::SerielePoort() {
     QObject::connect(&m_port, &QSerialPort::errorOccurred, &m_port,
                      [this](QSerialPort::SerialPortError fout) { bijFout(fout); });
@@ -91,9 +99,7 @@ void SerielePoort::leesApparaat() {
         }
         // Nothing waiting (raw mode without a minimum count reads 0), unless the device hung up: the
         // other end of a pseudo-terminal gone reads 0 too.
-        pollfd p{m_port.handle(), POLLIN, 0};
-        if (::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0)
-            verlies(QString::fromLocal8Bit(std::strerror(EIO)));
+        if (Opgehangen(m_port.handle())) verlies(QString::fromLocal8Bit(std::strerror(EIO)));
         return;
     }
 }
@@ -104,9 +110,9 @@ void SerielePoort::bijFout(QSerialPort::SerialPortError fout) {
         fout != QSerialPort::ResourceError)
         return;
     if (!m_port.isOpen()) return;
-    // A device that takes no more bytes for now is not lost: the port writes the rest when it takes
-    // bytes again.
-    if (fout == QSerialPort::WriteError && (systeemfout == EAGAIN || systeemfout == EWOULDBLOCK)) {
+    // A device that takes no more bytes for now is not lost (the port writes the rest when it takes
+    // bytes again), unless it hung up: a read of a hung-up device fails without a reason of its own.
+    if ((systeemfout == EAGAIN || systeemfout == EWOULDBLOCK) && !Opgehangen(m_port.handle())) {
         m_port.clearError();
         return;
     }
@@ -211,9 +217,10 @@ void SerielePoort::schrijf(const QByteArray& bytes) {
         if (!vol) m_port.flush();
         return;
     }
+    // Bytes still wait for the device: these follow them, in order, as the device takes them (while
+    // DTR is held the loop runs). Written now they would meet a full device, which the port takes for
+    // a failure.
     m_port.write(bytes);
-    // Hand the bytes to the system at once, so that they leave while DTR is held.
-    m_port.flush();
 }
 
 void SerielePoort::wisBuffers() {
