@@ -18,6 +18,7 @@
 #include "acquisition/vensters/Systeemboom.h"
 #include "acquisition/vensters/Tabelvenster.h"
 #include "platform/Klok.h"
+#include "platform/Vensterwacht.h"
 #include "shared/Melding.h"
 #include "shared/Teksten.h"
 
@@ -35,6 +36,9 @@ bool VerliesGemeld = false;
 // A pass that got no reply and did not wait for one (simulation, a closed port, an aborted wait)
 // idles this long, so that a waiting program sleeps instead of spinning.
 constexpr int RustMs = 150;
+// In simulation every step of the poll walk is such a pass: shorter, so that a full rack's turn takes
+// well under the shortest logging interval of a second.
+constexpr int RustSimulatieMs = 30;
 // Check ticks of 250 ms that a request stays unanswered before the supervision acts.
 constexpr int16_t ControleTikken = 2;
 
@@ -65,7 +69,7 @@ void Rust() {
     if (Pauzeren)
         platform::Pomp();
     else
-        Wacht(RustMs);
+        Wacht(Demo ? RustSimulatieMs : RustMs);
 }
 
 // The reply of a poll request belongs to the command the module has outstanding. A reply that
@@ -147,16 +151,31 @@ void ControleerLijnVerlies() {
     hoofdvenster().ZetStatusTekst(3, melding);
 }
 
-// One pass of the loop.
+// One pass of the loop. Only its waits may run further passes for the windows that wait inside them.
 void LusRonde() {
+    const Luswacht werk(false);
     ControleerLijnVerlies();
-    const QByteArray antwoord = WachtOpAntwoord();
-    if (antwoord.size() > 6 && Antwoord == AntwoordFrame)
+    QByteArray antwoord;
+    {
+        const Luswacht wacht(true);
+        antwoord = WachtOpAntwoord();
+    }
+    if (antwoord.size() > 6 && Antwoord == AntwoordFrame) {
         VerwerkLusAntwoord(antwoord);
-    else if (Demo || Antwoord != AntwoordMislukt)
+    } else if (Demo || Antwoord != AntwoordMislukt) {
         // No frames arrive in simulation; a closed port or an aborted wait returns at once too.
+        const Luswacht wacht(true);
         Rust();
+    }
     if ((MSComm1().isOpen() || Demo) && MetenActief) ControleerOpvraging();
+}
+
+// A pass for a window that waits: only while measuring (the dialogs that talk to modules themselves
+// stop it) and where the loop itself waits.
+bool VensterwachtRonde() {
+    if (EindeLus || !MetenActief || !LusMagGenestDraaien()) return false;
+    LusRonde();
+    return true;
 }
 
 void Verzend(int r, int m, uint8_t code) {
@@ -240,8 +259,10 @@ void CommunicatieLus() {
         ZendAanmeldVerzoek();
     }
 
+    platform::zetLusRonde(VensterwachtRonde);
     while (!EindeLus)
         LusRonde();
+    platform::zetLusRonde(nullptr);
     EindeLus = false;
 }
 

@@ -5,6 +5,7 @@
 #include "acquisition/RackModel.h"
 #include "acquisition/vensters/Hoofdvenster.h"
 #include "platform/SerielePoort.h"
+#include "platform/Vensterwacht.h"
 
 #include <algorithm>
 
@@ -42,6 +43,22 @@ Lijnen& lijnen() {
 constexpr int OntvangTik = 100;   // ms per receive tick
 constexpr int OntvangTikken = 10; // ticks before a receive gives up
 constexpr int DtrHoud = 30;       // ms that DTR stays raised at least
+
+// The depth of the link waits running now, and the depth at which the loop waits itself (-1: nowhere).
+int LinkWachtDiepte = 0;
+int LusWachtDiepte = -1;
+
+struct LinkWacht {
+    LinkWacht() { ++LinkWachtDiepte; }
+    ~LinkWacht() { --LinkWachtDiepte; }
+    LinkWacht(const LinkWacht&) = delete;
+    LinkWacht& operator=(const LinkWacht&) = delete;
+};
+
+// The loop's own wait runs for a window whose answer has come: it ends now.
+bool LuswachtVoorbij() {
+    return LinkWachtDiepte == LusWachtDiepte && platform::vensterwachtBeantwoord();
+}
 
 // The request being built between ZendKop and ZendStaart: it goes to the port in one write.
 QByteArray Zendframe;
@@ -245,6 +262,10 @@ void OntvangRS232(QByteArray& frame) {
             Antwoord = AntwoordMislukt;
             return;
         }
+        if (LuswachtVoorbij()) {
+            Antwoord = AntwoordMislukt;
+            return;
+        }
         if (Afbreken) {
             // An abort may leave 1 with no whole reply handed back.
             Antwoord = AntwoordFrame;
@@ -262,6 +283,7 @@ void OntvangRS232(QByteArray& frame) {
 }
 
 QByteArray WachtOpAntwoord() {
+    const LinkWacht wacht;
     if (Demo) {
         Antwoord = AntwoordGeenLijn;
         return {};
@@ -291,6 +313,7 @@ void StartTimerComm(int32_t ms) {
 }
 
 void WachtTimerComm() {
+    const LinkWacht wacht;
     auto& t = TimerComm();
     if (t.actief() && t.interval() != 0)
         while (TellerCOMM < 1 && t.actief() && !Pauzeren)
@@ -303,13 +326,26 @@ void Wacht(int32_t ms) {
         platform::klok().pompZonderWachten();
         return;
     }
+    const LinkWacht wacht;
     StartTimerComm(ms);
     // A wait started inside this one (from a handler that ran in the pump) may stop the timer; this
     // wait then ends too instead of waiting for a tick that never comes.
     auto& t = TimerComm();
-    while (TellerCOMM < 1 && t.actief() && !Pauzeren)
+    while (TellerCOMM < 1 && t.actief() && !Pauzeren && !LuswachtVoorbij())
         platform::Pomp();
     t.zetActief(false);
+}
+
+Luswacht::Luswacht(bool lusWacht) : m_vorig(LusWachtDiepte) {
+    LusWachtDiepte = lusWacht ? LinkWachtDiepte + 1 : -1;
+}
+
+Luswacht::~Luswacht() {
+    LusWachtDiepte = m_vorig;
+}
+
+bool LusMagGenestDraaien() {
+    return LusWachtDiepte >= 0 && LinkWachtDiepte <= LusWachtDiepte;
 }
 
 void WisBuffers() {
@@ -324,4 +360,6 @@ void ResetVerbinding() {
     l.comm1.reset();
     l.comm2.reset();
     ZetVariabelenTerug();
+    LinkWachtDiepte = 0;
+    LusWachtDiepte = -1;
 }

@@ -85,6 +85,24 @@ void WachtTimerComm();
 // Pumps events for `ms` milliseconds (at most 65535), or until Pauzeren is set.
 void Wacht(int32_t ms);
 
+// Where the wait of a window (a dialog, a message box) may run passes of the communication loop. The
+// loop marks its own wait for a reply or its idling (true) and the rest of its pass (false); every
+// other wait of the link (a transaction of a dialog, the hold of a request, a pause) lies one level
+// deeper. A pass runs only at the level the loop marked, so that it never takes the reply another wait
+// is waiting for nor breaks into a request being sent. The loop's own wait ends early when the window
+// it runs for has its answer.
+class Luswacht {
+public:
+    explicit Luswacht(bool lusWacht);
+    ~Luswacht();
+    Luswacht(const Luswacht&) = delete;
+    Luswacht& operator=(const Luswacht&) = delete;
+
+private:
+    int m_vorig;
+};
+bool LusMagGenestDraaien();
+
 // Empties the port's buffers and BufferRS232.
 void WisBuffers();
 

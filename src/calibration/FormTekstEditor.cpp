@@ -2,6 +2,7 @@
 
 #include "files/Configuratietekst.h"
 #include "platform/Klok.h"
+#include "platform/Vensterwacht.h"
 #include "platform/Tekstbestand.h"
 #include "shared/Melding.h"
 #include "shared/Teksten.h"
@@ -112,7 +113,6 @@ bool BewerkTekstbestand(const QString& pad, QWidget* eigenaar) {
     editor.show();
     editor.raise();
     editor.activateWindow();
-    while (editor.isVisible())
-        platform::Pomp();
+    platform::WachtOpVenster([&editor] { return !editor.isVisible(); });
     return true;
 }

@@ -1,5 +1,7 @@
 #include "calibration/KalibratieDialoog.h"
 
+#include "platform/Vensterwacht.h"
+
 #include "acquisition/Commandos.h"
 #include "acquisition/Kanaaladres.h"
 #include "acquisition/Programmastatus.h"
@@ -71,8 +73,7 @@ void KalibratieDialoog::Ontlaad() {
 }
 
 void KalibratieDialoog::WachtTotGesloten() {
-    while (!m_gesloten)
-        platform::Pomp();
+    platform::WachtOpVenster([this] { return m_gesloten; });
 }
 
 void KalibratieDialoog::ZetToestand(int toestand) {

@@ -2,12 +2,14 @@
 
 #include "platform/Systeem.h"
 #include "platform/Tekstbestand.h"
+#include "platform/Vensterwacht.h"
 
 namespace platform {
 
 void ResetPlatform() {
     GeefInstantieVrij();
     ZetSchrijfStapFunctie(nullptr);
+    ResetVensterwacht();
 }
 
 } // namespace platform

@@ -716,7 +716,7 @@ void FormRack::Hernoem(bool rack) {
         dialoog.Ri = Ri;
         if (!rack) dialoog.Mi = static_cast<int16_t>(m_moduleKeuze + 1);
         dialoog.Laad();
-        dialoog.exec();
+        VoerDialoogUit(dialoog);
     }
     if (!zelf) return;
     LaadVensterTitel();

@@ -16,6 +16,7 @@
 #include "shared/Melding.h"
 #include "shared/Teksten.h"
 #include "shared/ui/HelpVenster.h"
+#include "shared/ui/Vensterfuncties.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -520,7 +521,7 @@ void formPrint::CommandProperties_Click() {
     qprinter.setPageOrientation(OptionOrientatie[1]->isChecked() ? QPageLayout::Landscape
                                                                  : QPageLayout::Portrait);
     QPageSetupDialog instellen(&qprinter, this);
-    if (instellen.exec() != QDialog::Accepted) return;
+    if (VoerDialoogUit(instellen) != QDialog::Accepted) return;
     printer.Papier = qprinter.pageLayout().pageSize();
     ZetHuidigePrinter(printer);
     ZetPapiersoort(-1);
@@ -546,7 +547,7 @@ void formPrint::CommandPrinterFont_Click() {
 void formPrint::CommandPagina_Click() {
     UitlezenPrinterinstellingen();
     formPaginaSetup marges(AfdrukbareMaat(HuidigePrinter(), PrintOrientatie), this);
-    marges.exec();
+    VoerDialoogUit(marges);
     if (!marges.CancelGeklikt) Gewijzigd();
 }
 
@@ -601,7 +602,7 @@ void ToonAfdrukDialoog(QWidget* actiefVenster) {
     v.PrintDirekt = false;
     v.ActiefVenster = actiefVenster;
     v.Laad();
-    v.exec();
+    VoerDialoogUit(v);
 }
 
 void ToonAfdrukDialoogRapport() {

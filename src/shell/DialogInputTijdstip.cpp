@@ -1,6 +1,7 @@
 #include "shell/DialogInputTijdstip.h"
 
 #include "platform/Klok.h"
+#include "platform/Vensterwacht.h"
 #include "shared/Melding.h"
 #include "shared/Teksten.h"
 
@@ -76,8 +77,7 @@ void DialogInputTijdstip::ToonModaal() {
     setWindowModality(Qt::ApplicationModal);
     show();
     activateWindow();
-    while (isVisible())
-        platform::Pomp();
+    platform::WachtOpVenster([this] { return !isVisible(); });
 }
 
 void DialogInputTijdstip::Form_Load() {

@@ -1,6 +1,7 @@
 #include "shell/Standaarddialogen.h"
 
 #include "shared/Teksten.h"
+#include "shared/ui/Vensterfuncties.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -56,7 +57,9 @@ public:
         m_kleurKnop->setFixedWidth(60);
         KleurKnop(*m_kleurKnop, m_kleur);
         connect(m_kleurKnop, &QPushButton::clicked, this, [this] {
-            const QColor gekozen = QColorDialog::getColor(m_kleur, this);
+            QColorDialog kiezer(m_kleur, this);
+            if (VoerDialoogUit(kiezer) != QDialog::Accepted) return;
+            const QColor gekozen = kiezer.selectedColor();
             if (!gekozen.isValid()) return;
             m_kleur = gekozen;
             KleurKnop(*m_kleurKnop, m_kleur);
@@ -128,7 +131,7 @@ std::optional<QString> Standaarddialogen::KiesBestand(const BestandsdialoogVraag
             filters.value(std::clamp<qsizetype>(vraag.filterIndex - 1, 0, filters.size() - 1)));
     }
     if (!vraag.naam.isEmpty()) dialoog.selectFile(vraag.naam);
-    if (dialoog.exec() != QDialog::Accepted) return std::nullopt;
+    if (VoerDialoogUit(dialoog) != QDialog::Accepted) return std::nullopt;
     const QStringList gekozen = dialoog.selectedFiles();
     if (gekozen.isEmpty()) return std::nullopt;
     return gekozen.first();
@@ -136,13 +139,16 @@ std::optional<QString> Standaarddialogen::KiesBestand(const BestandsdialoogVraag
 
 bool Standaarddialogen::KiesLettertype(Lettertype& lettertype, const QString& titel) {
     Lettertypedialoog dialoog(lettertype, titel);
-    if (dialoog.exec() != QDialog::Accepted) return false;
+    if (VoerDialoogUit(dialoog) != QDialog::Accepted) return false;
     lettertype = dialoog.Keuze();
     return true;
 }
 
 bool Standaarddialogen::KiesKleur(int32_t& kleur, const QString& titel) {
-    const QColor gekozen = QColorDialog::getColor(QKleur(kleur), QApplication::activeWindow(), titel);
+    QColorDialog kiezer(QKleur(kleur), QApplication::activeWindow());
+    kiezer.setWindowTitle(titel);
+    if (VoerDialoogUit(kiezer) != QDialog::Accepted) return false;
+    const QColor gekozen = kiezer.selectedColor();
     if (!gekozen.isValid()) return false;
     kleur = Kleur(gekozen);
     return true;

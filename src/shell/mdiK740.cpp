@@ -91,14 +91,6 @@ void SluitRackVenster(int r) {
     if (RackvensterInterface* venster = RackVenster(r)) venster->Ontlaad();
 }
 
-// Whole seconds from `van` to `tot`, as the clock's seconds count them.
-int64_t SecondenTussen(platform::Datum van, platform::Datum tot) {
-    const auto seconde = [](platform::Datum d) {
-        return static_cast<int64_t>(std::floor(d * 86400.0 + 1e-6));
-    };
-    return seconde(tot) - seconde(van);
-}
-
 } // namespace
 
 mdiK740* HoofdvensterK740() {
@@ -485,7 +477,7 @@ bool mdiK740::ToonGrafiekMenu(const QPoint& globaal) {
     for (QAction* a : vanGrafiek)
         a->setVisible(true);
     m.mnuGraphPasteSettings->setEnabled(KopieerSetGraph);
-    m.mnuGraph->exec(globaal);
+    VoerMenuUit(*m.mnuGraph, globaal);
     // The Graph menu as the menu bar shows it.
     m.mnuGraphNew->setVisible(true);
     m.linegraph1->setVisible(true);
@@ -696,13 +688,21 @@ void mdiK740::TimerOpvragen_Timer() {
         if (!MSComm1().isOpen()) OpenCommPoort();
         if (MSComm1().isOpen() || Demo) {
             PlaatsVerbindingsTijd();
-            if (SecondenTussen(LaatsteOpvraging, platform::Nu()) >= Tijdsinterval && CyclusVoltooid) {
+            // The interval counts from the previous snapshot on the steady clock, half a tick early
+            // at most: ticks a second apart give a row each, never one more or one less. A snapshot
+            // takes only values that a completed poll turn refreshed since the previous one. The timer
+            // keeps its beat; a tick that comes while a snapshot pumps events is left out.
+            const qint64 nuMs = platform::klok().ms();
+            if (!m_opnameBezig && CyclusVoltooid &&
+                nuMs - m_laatsteOpvragingMs >= qint64(Tijdsinterval) * 1000 - 500) {
+                m_opnameBezig = true;
+                m_laatsteOpvragingMs = nuMs;
                 LaatsteOpvraging = platform::Nu();
                 TijdMeting = LaatsteOpvraging;
-                m_timerOpvragen->zetActief(false);
+                CyclusVoltooid = false;
                 OpvraagInfo.clear();
                 VerwerkOpvraagTik();
-                m_timerOpvragen->zetActief(true);
+                m_opnameBezig = false;
             }
         }
     } else {
@@ -744,6 +744,7 @@ void mdiK740::StartStopVerbinding() {
         m_menus->mnuDatalogging->setChecked(true);
         VerbindingsStart = platform::Nu();
         LaatsteOpvraging = VerbindingsStart - Tijdsinterval / 86400.0;
+        m_laatsteOpvragingMs = platform::klok().ms() - qint64(Tijdsinterval) * 1000;
         m_timerOpvragen->zetActief(true);
         ZetStatusTekst(3, QStringLiteral(" "));
         knopLoggen()->setChecked(true);

@@ -2,6 +2,7 @@
 
 #include "acquisition/RackModel.h"
 #include "platform/Klok.h"
+#include "platform/Vensterwacht.h"
 #include "shared/Melding.h"
 #include "shared/Teksten.h"
 #include "views/GrafiekInstellenVelden.h"
@@ -134,8 +135,7 @@ void DialogInputGrafiekElement::ToonModaal() {
     show();
     raise();
     activateWindow();
-    while (!m_klaar)
-        platform::Pomp();
+    platform::WachtOpVenster([this] { return m_klaar; });
 }
 
 void DialogInputGrafiekElement::Form_Load() {

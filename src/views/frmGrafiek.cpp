@@ -10,6 +10,7 @@
 #include "views/Diagram.h"
 #include "views/Grafiekvensters.h"
 #include "views/frmGrafiekInstellen.h"
+#include "shared/ui/Vensterfuncties.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -204,7 +205,7 @@ void frmGrafiek::ToonMenu(QPoint globaal) {
     menu.addSeparator();
     QAction* kopieer = menu.addAction(Tekst[110]);
     connect(kopieer, &QAction::triggered, this, [this] { CopyGrafiek(); });
-    menu.exec(globaal);
+    VoerMenuUit(menu, globaal);
 }
 
 void frmGrafiek::Ontlaad() {

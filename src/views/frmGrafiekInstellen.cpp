@@ -4,6 +4,7 @@
 #include "files/Grafiekconfiguratie.h"
 #include "files/Tijdbasis.h"
 #include "platform/Klok.h"
+#include "platform/Vensterwacht.h"
 #include "shared/Algemeen.h"
 #include "shared/Getallen.h"
 #include "shared/Instellingen.h"
@@ -748,8 +749,7 @@ bool ToonGrafiekInstellingen(int pagina) {
     dialoog->show();
     dialoog->raise();
     dialoog->activateWindow();
-    while (dialoog && !dialoog->Gesloten())
-        platform::Pomp();
+    platform::WachtOpVenster([&dialoog] { return !dialoog || dialoog->Gesloten(); });
     const bool aanvaard = dialoog && dialoog->result() == QDialog::Accepted;
     delete dialoog.data();
     return aanvaard;

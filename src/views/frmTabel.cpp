@@ -521,7 +521,7 @@ void frmTabel::OpenInfo(int16_t Mi) {
     dialoog.Mi = Mi;
     dialoog.hide();
     dialoog.Laad();
-    dialoog.exec();
+    VoerDialoogUit(dialoog);
 }
 
 // ---------------------------------------------------------------------------------------------------

@@ -383,7 +383,7 @@ TEST_F(PollcyclusTest, CycleCompleteIsSetOnlyByTheWrapOfTheLoopsWalk) {
         EXPECT_EQ(gezien[i].second, gezien[i].first == 1 && i > 0) << i;
 }
 
-TEST_F(PollcyclusTest, SimulationPassesTake150msAndComputeSimulatedValues) {
+TEST_F(PollcyclusTest, SimulationPassesTake30msAndComputeSimulatedValues) {
     harnas.reset();
     ZetMSComm1(nullptr); // a closed port
     harnas = std::make_unique<PollHarnas>(emulator, nullptr);
@@ -401,12 +401,13 @@ TEST_F(PollcyclusTest, SimulationPassesTake150msAndComputeSimulatedValues) {
     };
     harnas->Draai(6000);
 
-    // Three passes per module (temperature, measuring, compute with the next status), 150 ms each.
+    // Three passes per module (temperature, measuring, compute with the next status), 30 ms each: a
+    // full rack's turn stays under a second, the shortest logging interval.
     const auto& b = harnas->berekeningen;
     ASSERT_GT(b.size(), 10u);
-    EXPECT_EQ(b[0].ms, 450);
+    EXPECT_EQ(b[0].ms, 90);
     for (size_t i = 1; i < b.size(); ++i) {
-        EXPECT_EQ(b[i].ms - b[i - 1].ms, 450);
+        EXPECT_EQ(b[i].ms - b[i - 1].ms, 90);
         EXPECT_EQ(b[i].module, static_cast<int>(i % 3) + 1);
     }
     EXPECT_NE(waarden.front(), waarden.back());

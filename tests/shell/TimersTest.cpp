@@ -1,5 +1,7 @@
+#include "OpnameBestandslaag.h"
 #include "ShellOmgeving.h"
 #include "Voorbeeldrack.h"
+#include "acquisition/Koppelingen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "files/Opslaan.h"
@@ -112,12 +114,44 @@ TEST_F(TimersTest, SnapshotsFollowTheIntervalOnceTheCycleIsComplete) {
     klok().verstrijk(1000);
     EXPECT_EQ(AantalMetingen, 1);
     const platform::Datum eerste = TijdMeting;
+    // The snapshot took the completed cycle: the next one needs a cycle of its own.
+    EXPECT_FALSE(CyclusVoltooid);
     klok().verstrijk(59000);
+    CyclusVoltooid = true;
     EXPECT_EQ(AantalMetingen, 1);
     klok().verstrijk(1000);
     EXPECT_EQ(AantalMetingen, 2);
     EXPECT_NEAR((TijdMeting - eerste) * 86400.0, 60.0, 1e-3);
     EXPECT_EQ(venster->StatusTekst(4), QStringLiteral("00:01:04"));
+    // The interval passes with no poll turn completed: no row repeats the values of the last one.
+    klok().verstrijk(120000);
+    EXPECT_EQ(AantalMetingen, 2);
+    CyclusVoltooid = true;
+    klok().verstrijk(1000);
+    EXPECT_EQ(AantalMetingen, 3);
+}
+
+// At an interval of one second every tick writes a row, however long the snapshot's own work takes:
+// an hour gives 3,600 rows, none skipped. The poll turns complete four times a second.
+TEST_F(TimersTest, LoggingEverySecondWritesARowEverySecondForAnHour) {
+    struct TrageBestandslaag : OpnameBestandslaag {
+        void LogMeting(const QString& info) override {
+            OpnameBestandslaag::LogMeting(info);
+            static_cast<platform::VirtueleKlok&>(platform::klok()).verstrijk(7); // writing takes time
+        }
+    } laag;
+    Bestandslaag* vorige = &bestandslaag();
+    ZetBestandslaag(&laag);
+    auto cyclus = klok().maakTimer();
+    cyclus->zetInterval(250);
+    cyclus->bijTik = [] { CyclusVoltooid = true; };
+    cyclus->zetActief(true);
+    Tijdsinterval = 1;
+    venster->StartStopVerbinding();
+    ASSERT_TRUE(VerbindingActief);
+    klok().verstrijk(3600 * 1000);
+    EXPECT_EQ(laag.metingen.size(), 3600);
+    ZetBestandslaag(vorige);
 }
 
 TEST_F(TimersTest, SwitchingOffWritesOneEndPointOnlyWhenRowsExist) {

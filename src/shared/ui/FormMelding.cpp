@@ -1,6 +1,7 @@
 #include "shared/ui/FormMelding.h"
 
 #include "platform/Klok.h"
+#include "platform/Vensterwacht.h"
 #include "shared/Getallen.h"
 #include "shared/Instellingen.h"
 #include "shared/Melding.h"
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QWindow>
 #include <algorithm>
 
 namespace {
@@ -198,6 +200,16 @@ void FormMelding::InitialisatieMelding() {
 
     move(TwipsNaarPixels(MeldingLeft), TwipsNaarPixels(MeldingTop));
     ZetVensterBovenaan(this);
+    // Asked from inside a modal dialog, the box belongs to it and is modal itself: a box outside the
+    // dialog would take neither mouse nor keyboard while the dialog waits for it.
+    if (!m_open) {
+        QWidget* eigenaar = EigenaarVoorNieuwVenster();
+        setWindowModality(eigenaar && eigenaar != this ? Qt::ApplicationModal : Qt::NonModal);
+        if (eigenaar && eigenaar != this) {
+            winId();
+            if (QWindow* w = windowHandle()) w->setTransientParent(eigenaar->window()->windowHandle());
+        }
+    }
     if (!m_open) openMeldingen().append(this);
     m_open = true;
     show();
@@ -257,8 +269,7 @@ int ToonFormMelding(const QString& tekst, int stijl, const QString& titel) {
     box.MijnTitel = titel;
     box.MijnVlaggen = stijl;
     box.InitialisatieMelding();
-    while (box.GeklikteToets == 0)
-        platform::Pomp();
+    platform::WachtOpVenster([&box] { return box.GeklikteToets != 0; });
     const int antwoord = box.GeklikteToets;
     box.Ontlaad();
     return antwoord;

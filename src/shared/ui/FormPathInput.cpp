@@ -1,6 +1,7 @@
 #include "shared/ui/FormPathInput.h"
 
 #include "platform/Klok.h"
+#include "platform/Vensterwacht.h"
 #include "shared/MapKeuze.h"
 #include "shared/Teksten.h"
 
@@ -159,8 +160,7 @@ bool FormPathInput::ToonModaal() {
     show();
     activateWindow();
     // Escape and the title bar close the window as Cancel does.
-    while (isVisible())
-        platform::Pomp();
+    platform::WachtOpVenster([this] { return !isVisible(); });
     return m_ok;
 }
 

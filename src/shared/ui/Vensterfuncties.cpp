@@ -2,9 +2,14 @@
 
 #include "shared/Getallen.h"
 #include "shared/Instellingen.h"
+#include "platform/Vensterwacht.h"
 #include "shared/Systeemfuncties.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QGuiApplication>
+#include <QMenu>
+#include <QPointer>
 #include <QScreen>
 #include <QTableView>
 #include <QWidget>
@@ -137,4 +142,40 @@ void LeesKolomBreedte(const QString& sectie, QTableView* raster) {
         raster->setColumnWidth(
             c, TwipsNaarPixels(TekstNaarLong(LeesInstelling(AppNaam, sectie, QStringLiteral("Width%1").arg(c),
                                                             QStringLiteral("1000")))));
+}
+
+int VoerDialoogUit(QDialog& dialoog) {
+    QPointer<QDialog> d(&dialoog);
+    bool klaar = false;
+    const QMetaObject::Connection afgelopen =
+        QObject::connect(&dialoog, &QDialog::finished, &dialoog, [&klaar] { klaar = true; });
+    if (dialoog.windowModality() == Qt::NonModal) dialoog.setWindowModality(Qt::ApplicationModal);
+    dialoog.setResult(QDialog::Rejected);
+    dialoog.show();
+    platform::WachtOpVenster([&] { return klaar || !d || !d->isVisible(); });
+    if (!d) return QDialog::Rejected;
+    QObject::disconnect(afgelopen);
+    return d->result();
+}
+
+QAction* VoerMenuUit(QMenu& menu, const QPoint& globaal) {
+    QPointer<QMenu> m(&menu);
+    QAction* gekozen = nullptr;
+    bool dicht = false;
+    const QMetaObject::Connection keuze =
+        QObject::connect(&menu, &QMenu::triggered, &menu, [&gekozen](QAction* a) { gekozen = a; });
+    const QMetaObject::Connection verborgen =
+        QObject::connect(&menu, &QMenu::aboutToHide, &menu, [&dicht] { dicht = true; });
+    menu.popup(globaal);
+    // The choice is made as the menu hides: both have come when the pump returns.
+    platform::WachtOpVenster([&] { return dicht || !m || !m->isVisible(); });
+    if (m) {
+        QObject::disconnect(keuze);
+        QObject::disconnect(verborgen);
+    }
+    return gekozen;
+}
+
+QWidget* EigenaarVoorNieuwVenster() {
+    return QApplication::activeModalWidget();
 }

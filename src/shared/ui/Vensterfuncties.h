@@ -3,9 +3,23 @@
 // in which the settings store keeps them (1440 per inch; 15 per pixel at 96 dpi).
 #include <QString>
 
+class QAction;
+class QDialog;
+class QMenu;
 class QWidget;
 class QPoint;
 class QTableView;
+
+// Shows a dialog modal to the program (unless it has a modality of its own) and waits for its answer
+// inside the program's loop, as exec() would, while polling and logging go on; returns its result
+// (Rejected when the dialog went away).
+int VoerDialoogUit(QDialog& dialoog);
+// Pops a menu up at a global position and waits inside the program's loop until it closes; returns the
+// action chosen (nullptr when none).
+QAction* VoerMenuUit(QMenu& menu, const QPoint& globaal);
+// The window that a box or dialog opened now belongs to: the modal dialog that is waiting, if any
+// (a window outside it could take neither mouse nor keyboard), else nullptr.
+QWidget* EigenaarVoorNieuwVenster();
 
 // Puts the window on top of all other windows at its current position and size, without activating
 // it; ZetVensterNietBovenaan makes it an ordinary window again. Best effort: the window manager may
