@@ -167,7 +167,11 @@ void LusRonde() {
         const Luswacht wacht(true);
         Rust();
     }
-    if ((MSComm1().isOpen() || Demo) && MetenActief) ControleerOpvraging();
+    if ((MSComm1().isOpen() || Demo) && MetenActief) {
+        LusZendt = true;
+        ControleerOpvraging();
+        LusZendt = false;
+    }
 }
 
 // A pass for a window that waits: only while measuring (the dialogs that talk to modules themselves

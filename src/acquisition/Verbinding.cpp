@@ -22,6 +22,7 @@ int16_t ControleTeller;
 int16_t Voorloop;
 int16_t Naloop;
 QByteArray EindeTekens;
+bool LusZendt;
 int32_t AntwoordIdno;
 QString AntwoordEcho;
 bool AntwoordGeldig;
@@ -54,6 +55,11 @@ struct LinkWacht {
     LinkWacht(const LinkWacht&) = delete;
     LinkWacht& operator=(const LinkWacht&) = delete;
 };
+
+// The loop's own requests leave DTR raised when they are written: the hold is waited out at the start
+// of the loop's next wait for a reply, so that the loop never waits inside its own sending.
+bool HoudLopend = false;
+qint64 HoudTot = 0;
 
 // The loop's own wait runs for a window whose answer has come: it ends now.
 bool LuswachtVoorbij() {
@@ -194,7 +200,28 @@ void ZendStaart() {
     lijn.schrijf(Zendframe);
     if (TerminalDataUit) ToonInTerminal(Zendframe);
     Zendframe.clear();
+    if (LusZendt) {
+        HoudLopend = true;
+        HoudTot = platform::klok().ms() + DtrHoud;
+        return;
+    }
     WachtTimerComm();
+    HoudLopend = false;
+    if (MSComm1().isOpen() && MSComm1().dtr()) MSComm1().zetDTR(false);
+}
+
+void WachtOpHoud() {
+    auto& t = TimerComm();
+    while (HoudLopend && !Pauzeren && MSComm1().isOpen()) {
+        const qint64 rest = HoudTot - platform::klok().ms();
+        if (rest <= 0) break;
+        StartTimerComm(static_cast<int32_t>(rest));
+        while (TellerCOMM < 1 && t.actief() && !Pauzeren && HoudLopend)
+            platform::Pomp();
+    }
+    if (!HoudLopend) return;
+    t.zetActief(false);
+    HoudLopend = false;
     if (MSComm1().isOpen() && MSComm1().dtr()) MSComm1().zetDTR(false);
 }
 
@@ -288,6 +315,7 @@ QByteArray WachtOpAntwoord() {
         Antwoord = AntwoordGeenLijn;
         return {};
     }
+    WachtOpHoud();
     if (MSComm1().isOpen() && MSComm1().dtr()) MSComm1().zetDTR(false);
     QByteArray antwoord;
     // Each receive begins with a look at the pending events of its own.
@@ -362,4 +390,6 @@ void ResetVerbinding() {
     ZetVariabelenTerug();
     LinkWachtDiepte = 0;
     LusWachtDiepte = -1;
+    HoudLopend = false;
+    LusZendt = false;
 }

@@ -61,8 +61,13 @@ void ZendKopZonderIdno();
 // Adds one byte to the request and to the checksum (outside a request: writes it at once).
 void ZendByte(uint8_t b);
 // Adds the checksum, CR LF and the postamble, writes the request (echoed to the terminal with
-// TerminalDataUit), waits until the hold has passed and drops DTR.
+// TerminalDataUit), waits until the hold has passed and drops DTR. A request of the loop's own
+// (LusZendt set) returns at once with DTR raised: the loop's next wait for a reply (WachtOpAntwoord)
+// waits out the hold first, and any other request waits it out with its own.
 void ZendStaart();
+extern bool LusZendt;
+// Waits out the hold of the loop's last request, if it has not passed, and drops DTR.
+void WachtOpHoud();
 // A module request with no payload: the module's number, length byte 6 and the code.
 void ZendModuleCode(int rack, int module, uint8_t code);
 

@@ -1,0 +1,189 @@
+// Measuring goes on behind every window a user waits in while logging: a message box, the print
+// dialog, the Save As dialog and the graph settings dialog. The whole program runs against a rack of the
+// rack emulator on the in-memory line and the virtual clock, logging every second while the module's
+// reading rises steadily; each window is held open for 20 s. The racks keep getting requests at the
+// usual rate, the data file gets a row every second, and each row holds a new reading.
+#include "Draaiboek.h"
+#include "EchteMelding.h"
+#include "RackEmulator.h"
+#include "ShellOmgeving.h"
+#include "acquisition/Frames.h"
+#include "acquisition/Programmastatus.h"
+#include "acquisition/RackModel.h"
+#include "acquisition/vensters/Rackvenster.h"
+#include "files/CsvVelden.h"
+#include "platform/Tekstbestand.h"
+#include "reports/formPrint.h"
+#include "shared/Instellingen.h"
+#include "shared/Melding.h"
+#include "shared/Teksten.h"
+#include "shell/Installatie.h"
+#include "shell/Menubalk.h"
+#include "shell/frmInstellen.h"
+#include "shell/mdiK740.h"
+#include "views/frmGrafiekInstellen.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTest>
+#include <functional>
+
+namespace {
+
+constexpr int32_t RackNummer = RackIdno(0, 0, 1);
+constexpr int32_t MillivoltModule = K761Idno(1, 2, 3);
+constexpr qint64 VasthoudenMs = 20000;
+
+class AchterVenstersTest : public ShellOmgeving {
+protected:
+    void SetUp() override {
+        ShellOmgeving::SetUp();
+        emulator.zetRack(1, RackNummer);
+        RackEmulator::Module& mv = emulator.zetModule(1, 1, MillivoltModule);
+        mv.status = 0x0F;
+        mv.adc = {1000, 1000, 1000, 1000};
+        mv.temperatuurAdc = {250, 250, 250, 250};
+        BewaarInstelling(AppNaam, QStringLiteral("Settings"), QStringLiteral("Serial port"),
+                         QStringLiteral("COM1"));
+        InstalleerGeheugenlijn(emulator);
+        // The electrode's signal rises 0.1 mV every 50 ms.
+        stijging = platform::klok().maakTimer();
+        stijging->zetInterval(50);
+        stijging->bijTik = [this] { ++emulator.module(MillivoltModule)->adc[0]; };
+    }
+    void TearDown() override {
+        stijging.reset();
+        ShellOmgeving::TearDown();
+    }
+
+    QString Logpad() const {
+        return tijdelijkeMap() + QStringLiteral("/Documents/Quorvex/K740/Data/Untitled.csv");
+    }
+    // The mV of input 1 in every measuring row of the data file, in order.
+    QStringList Waarden() const {
+        QStringList w;
+        QFile f(Logpad());
+        if (!f.open(QIODevice::ReadOnly)) return w;
+        for (const QString& regel :
+             platform::VanWindows1252(f.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
+            const QStringList velden = SplitsVelden(regel);
+            if (velden.value(0) == QStringLiteral("Time") || velden.value(2).isEmpty()) continue;
+            w << velden.value(2);
+        }
+        return w;
+    }
+    int Polls() const { return emulator.aantalVerzoeken(CommandoStatus); }
+
+    // What happened while a window was held open.
+    struct Meting {
+        int polls = 0;
+        QStringList waarden;
+    };
+    // Runs `open`, which opens a window and returns when it is closed; `sluit` closes it VasthoudenMs
+    // later.
+    Meting Houd(const std::function<void()>& open, const std::function<void()>& sluit) {
+        const int polls = Polls();
+        const qsizetype rijen = Waarden().size();
+        platform::klok().planIn(VasthoudenMs, sluit);
+        open();
+        return {Polls() - polls, Waarden().mid(rijen)};
+    }
+
+    void Controleer(const Meting& m, int pollsZonderVenster, const char* venster) {
+        SCOPED_TRACE(venster);
+        EXPECT_GE(m.polls, pollsZonderVenster * 9 / 10) << "requests while the window was open";
+        EXPECT_GE(m.waarden.size(), VasthoudenMs / 1000 - 1) << "rows while the window was open";
+        EXPECT_LE(m.waarden.size(), VasthoudenMs / 1000 + 1);
+        for (qsizetype i = 1; i < m.waarden.size(); ++i)
+            EXPECT_GT(m.waarden[i].toDouble(), m.waarden[i - 1].toDouble())
+                << "row " << i << " repeats the reading of the row before it";
+    }
+
+    RackEmulator emulator;
+    std::unique_ptr<platform::Timer> stijging;
+};
+
+TEST_F(AchterVenstersTest, PollingAndLoggingGoOnBehindEveryWindowTheUserWaitsIn) {
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    Draaiboek boek(venster, 600000);
+    int pollsZonderVenster = 0;
+    boek.Stap(
+        QStringLiteral("the settings window is shown"),
+        [] { return InstellenVenster() && InstellenVenster()->isVisible(); },
+        [&] {
+            frmInstellen& instellen = *InstellenVenster();
+            instellen.SSTab->setCurrentIndex(0);
+            instellen.CheckLogStartup->setChecked(true);
+            instellen.UpDownPollInterval->setValue(1);
+            QTest::mouseClick(instellen.OKButton, Qt::LeftButton);
+        });
+    boek.Stap(
+        QStringLiteral("the rack has logged on"), [] { return RackVenster(1) != nullptr && !PauzeOpvragen; },
+        [&] {
+            venster.knopMeten()->trigger();
+            if (!VerbindingActief) venster.StartStopVerbinding();
+            stijging->zetActief(true);
+        });
+    int pollsBegin = 0;
+    qsizetype rijenBegin = 0;
+    qint64 begin = 0;
+    boek.Stap(
+        QStringLiteral("logging runs"), [&] { return Waarden().size() >= 3; },
+        [&] {
+            ASSERT_TRUE(VerbindingActief);
+            pollsBegin = Polls();
+            rijenBegin = Waarden().size();
+            begin = platform::klok().ms();
+        });
+    boek.Stap(
+        QStringLiteral("20 s without a window"), [&] { return platform::klok().ms() - begin >= VasthoudenMs; },
+        [&] {
+            pollsZonderVenster = Polls() - pollsBegin;
+            EXPECT_GE(Waarden().size() - rijenBegin, VasthoudenMs / 1000 - 1);
+            ASSERT_GT(pollsZonderVenster, 20);
+
+            // A message box, answered after 20 s.
+            EchteMelding box(Qt::Key_Return, VasthoudenMs);
+            ZetMeldingVenster(&box);
+            Controleer(Houd([] { ToonMelding(QStringLiteral("?"), vbOKOnly); }, [] {}), pollsZonderVenster,
+                       "message box");
+            EXPECT_EQ(box.geblokkeerd, 0);
+            InstalleerMeldingen();
+
+            // File > Print, cancelled.
+            Controleer(Houd([&] { venster.menus().mnuFilePrint->trigger(); },
+                            [] {
+                                if (formPrint* p = AfdrukDialoog()) p->reject();
+                            }),
+                       pollsZonderVenster, "print dialog");
+
+            // File > Save As, cancelled.
+            Controleer(Houd([&] { venster.menus().mnuFileSaveAs->trigger(); },
+                            [] {
+                                for (QWidget* w : QApplication::topLevelWidgets())
+                                    if (auto* d = qobject_cast<QFileDialog*>(w); d && d->isVisible()) d->reject();
+                            }),
+                       pollsZonderVenster, "Save As dialog");
+
+            // Graph > New > Table series: its settings dialog, cancelled.
+            Controleer(Houd([&] { venster.menus().mnuGraphNewTable->trigger(); },
+                            [] {
+                                if (frmGrafiekInstellen* d = GrafiekInstellenVenster()) d->reject();
+                            }),
+                       pollsZonderVenster, "graph settings dialog");
+
+            antwoorden = {vbNo, vbNo, vbNo};
+            venster.SluitVanuitCode();
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+}
+
+} // namespace
