@@ -1,5 +1,6 @@
 #include "platform/Beginstand.h"
 
+#include "platform/Eindsignalen.h"
 #include "platform/Systeem.h"
 #include "platform/Tekstbestand.h"
 #include "platform/Vensterwacht.h"
@@ -10,6 +11,7 @@ void ResetPlatform() {
     GeefInstantieVrij();
     ZetSchrijfStapFunctie(nullptr);
     ResetVensterwacht();
+    LaatEindsignalenLos();
 }
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #include "platform/Opslag.h"
 
+#include "platform/Klok.h"
 #include "platform/Tekstbestand.h"
 
 #include <QDir>
@@ -45,6 +46,21 @@ QString pad(const QString& sectie, const QString& sleutel) {
     QString k = sleutel;
     k.replace(QLatin1Char('/'), QLatin1Char('|'));
     return k.isEmpty() ? s : s + QLatin1Char('/') + k;
+}
+
+// A change is written to the file as soon as the program is back in its event loop: the changes that
+// one action makes together are written in one go, and a program ended from outside (logout, a signal,
+// a crash) keeps every setting changed before.
+// The clock the write is planned on (a write planned on a clock that was replaced never comes).
+const Klok* SchrijvenGepland = nullptr;
+
+void PlanSchrijven() {
+    if (SchrijvenGepland == &klok()) return;
+    SchrijvenGepland = &klok();
+    klok().planIn(0, [] {
+        SchrijvenGepland = nullptr;
+        SchrijfOpslag();
+    });
 }
 
 // Writes the store to its file. QSettings makes the INI text in a temporary file beside it; that file is
@@ -96,6 +112,7 @@ bool Schrijf(const QString& app, const Store& s) {
 
 void ZetOpslagMap(const QString& map) {
     SchrijfOpslag();
+    SchrijvenGepland = nullptr;
     open().clear();
     opslagMap() = map;
 }
@@ -125,6 +142,7 @@ void BewaarOpslag(const QString& app, const QString& sectie, const QString& sleu
     if (w.userType() == QMetaType::QString && w.toString() == waarde) return;
     w = waarde;
     s.gewijzigd = true;
+    PlanSchrijven();
 }
 
 void WisOpslag(const QString& app, const QString& sectie, const QString& sleutel) {
@@ -136,6 +154,7 @@ void WisOpslag(const QString& app, const QString& sectie, const QString& sleutel
         if (p.isEmpty() || it->first == p || it->first.startsWith(onder)) {
             it = s.waarden.erase(it);
             s.gewijzigd = true;
+            PlanSchrijven();
         } else {
             ++it;
         }

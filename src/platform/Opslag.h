@@ -17,6 +17,8 @@ std::optional<QString> ZoekOpslag(const QString& app, const QString& sectie, con
 // The stored value, or `standaard` when the key is not in the store.
 QString LeesOpslag(const QString& app, const QString& sectie, const QString& sleutel,
                    const QString& standaard);
+// A change reaches the file as soon as the program is back in its event loop (every change of one
+// action in one write).
 void BewaarOpslag(const QString& app, const QString& sectie, const QString& sleutel, const QString& waarde);
 void WisOpslag(const QString& app, const QString& sectie, const QString& sleutel = QString());
 QStringList SleutelsVanSectie(const QString& app, const QString& sectie);

@@ -313,6 +313,28 @@ void mdiK740::MDIForm_Unload() {
     hide();
 }
 
+void mdiK740::BeeindigZonderGebruiker() {
+    if (m_ontladen) return;
+    // No one answers: every question gets its box's default answer without a box.
+    ZetMeldingVenster(nullptr);
+    FormMelding::OntlaadAlle();
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible() && !qobject_cast<FormMelding*>(d)) d->reject();
+    StopVerbinding();
+    for (int r = 1; r <= AantalRacks; ++r)
+        if (Racks[r].Present && RackVlaggen[r].Show) SluitRackVenster(r);
+    MDIForm_Unload();
+    close();
+}
+
+bool mdiK740::SluitVoorSessie() {
+    if (m_ontladen) return true;
+    m_sluitModus = 2;
+    close();
+    m_sluitModus = -1;
+    return m_ontladen;
+}
+
 Sluitantwoord mdiK740::VraagInstellingenBewaren() {
     if (!ConfiguratieGewijzigd) return {};
     LaatsteKeuze = static_cast<int16_t>(

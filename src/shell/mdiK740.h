@@ -174,6 +174,14 @@ public:
     void mnuFileExit_Click();
     // Ends the program from code, without the question about unsaved settings.
     void SluitVanuitCode();
+    // Ends the program with no one to answer (a signal: logout, shutdown, kill): every open box and
+    // dialog closes as with Cancel and no question is asked; a logging run gets its end point and the
+    // event log its stop line; unsaved configuration changes are not saved, and edits of the data file
+    // waiting in its working copy stay there for the next start to ask about.
+    void BeeindigZonderGebruiker();
+    // The session ends and the user may still answer: the questions of the close box. False when the
+    // user chose to stay.
+    bool SluitVoorSessie();
     void mnuRecentFile_Click(int index);
     void mnuEditCopy_Click();
     void mnuEditInfo_Click();

@@ -43,6 +43,21 @@ TEST_F(BestandenTest, SettingsStoreRoundTripsAndSurvivesReopening) {
     EXPECT_EQ(LeesOpslag("K740", "Recent Files", "RecentFile1", "none"), "none");
 }
 
+// A change is in the file once the program is back in its event loop, with no unload: a program ended
+// from outside keeps it. The changes of one action come in one write.
+TEST_F(BestandenTest, ASettingsChangeReachesTheFileAtTheNextTurnOfTheEventLoop) {
+    BewaarOpslag("K740", "Settings", "Language", "1");
+    BewaarOpslag("K740", "Settings", "Interval of time", "5");
+    EXPECT_FALSE(QFileInfo::exists(OpslagBestand("K740")));
+    klok().pomp();
+    const QByteArray eerste = Inhoud(OpslagBestand("K740"));
+    EXPECT_TRUE(eerste.contains("Language=1")) << eerste.constData();
+    EXPECT_TRUE(eerste.contains("Interval%20of%20time=5")) << eerste.constData();
+    WisOpslag("K740", "Settings", "Language");
+    klok().pomp();
+    EXPECT_FALSE(Inhoud(OpslagBestand("K740")).contains("Language"));
+}
+
 TEST_F(BestandenTest, ASettingsStoreThatCannotBeWrittenWholeKeepsItsFileAndItsChanges) {
     for (int i = 0; i < 100; ++i)
         BewaarOpslag("K740", "Rack1", QStringLiteral("Key%1").arg(i), QStringLiteral("value, %1").arg(i));

@@ -12,6 +12,9 @@
 #include "acquisition/RackModel.h"
 #include "acquisition/vensters/Rackvenster.h"
 #include "files/CsvVelden.h"
+#include "files/Logboek.h"
+#include "platform/Eindsignalen.h"
+#include "platform/Opslag.h"
 #include "platform/Tekstbestand.h"
 #include "reports/formPrint.h"
 #include "shared/Instellingen.h"
@@ -28,9 +31,12 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QComboBox>
+#include <QSettings>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
+#include <csignal>
 #include <functional>
 
 namespace {
@@ -157,12 +163,26 @@ TEST_F(AchterVenstersTest, PollingAndLoggingGoOnBehindEveryWindowTheUserWaitsIn)
             EXPECT_EQ(box.geblokkeerd, 0);
             InstalleerMeldingen();
 
-            // File > Print, cancelled.
+            // File > Print, cancelled. On the way a box asked from the print dialog, which is modal,
+            // takes the key that answers it, and the dialog goes on.
+            EchteMelding inDialoog(Qt::Key_Space, 500);
+            int antwoord = 0;
+            bool dialoogOpen = false;
+            platform::klok().planIn(5000, [&] {
+                ZetMeldingVenster(&inDialoog);
+                antwoord = ToonMelding(QStringLiteral("?"), vbOKCancel);
+                InstalleerMeldingen();
+                dialoogOpen = AfdrukDialoog() && AfdrukDialoog()->isVisible();
+            });
             Controleer(Houd([&] { venster.menus().mnuFilePrint->trigger(); },
                             [] {
                                 if (formPrint* p = AfdrukDialoog()) p->reject();
                             }),
                        pollsZonderVenster, "print dialog");
+            EXPECT_EQ(inDialoog.getoond, 1);
+            EXPECT_EQ(inDialoog.geblokkeerd, 0) << "the box took no key while the print dialog waited";
+            EXPECT_EQ(antwoord, vbOK);
+            EXPECT_TRUE(dialoogOpen);
 
             // File > Save As, cancelled.
             Controleer(Houd([&] { venster.menus().mnuFileSaveAs->trigger(); },
@@ -184,6 +204,69 @@ TEST_F(AchterVenstersTest, PollingAndLoggingGoOnBehindEveryWindowTheUserWaitsIn)
         });
     ASSERT_TRUE(venster.MDIForm_Load({}));
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+}
+
+// Logout, shutdown and kill end the program as a close request with no one to answer: the logging run
+// gets its end point, the event log its stop line, a setting confirmed with OK before is in the file,
+// and no question is asked.
+TEST_F(AchterVenstersTest, ASignalEndsTheProgramInOrderWithoutAQuestion) {
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    platform::VangEindsignalen([&venster] { venster.BeeindigZonderGebruiker(); });
+    Draaiboek boek(venster, 600000);
+    boek.Stap(
+        QStringLiteral("the settings window is shown"),
+        [] { return InstellenVenster() && InstellenVenster()->isVisible(); },
+        [&] {
+            frmInstellen& instellen = *InstellenVenster();
+            instellen.CheckLogStartup->setChecked(true);
+            instellen.UpDownPollInterval->setValue(1);
+            QTest::mouseClick(instellen.OKButton, Qt::LeftButton);
+        });
+    boek.Stap(
+        QStringLiteral("the rack has logged on"), [] { return RackVenster(1) != nullptr && !PauzeOpvragen; },
+        [&] { venster.knopMeten()->trigger(); });
+    boek.Stap(
+        QStringLiteral("logging runs"), [&] { return Waarden().size() >= 3; },
+        [&] {
+            // French, confirmed with OK in File > Settings.
+            venster.menus().mnuFileSettings->trigger();
+            ASSERT_NE(InstellenVenster(), nullptr);
+            InstellenVenster()->ComboTaal->setCurrentIndex(1);
+            QTest::mouseClick(InstellenVenster()->OKButton, Qt::LeftButton);
+            ConfiguratieGewijzigd = true;
+        });
+    int rijenVoorSignaal = 0;
+    boek.Stap(
+        QStringLiteral("logging runs in French"), [&] { return Waarden().size() >= 6; },
+        [&] {
+            rijenVoorSignaal = static_cast<int>(Waarden().size());
+            vragen.clear();
+            std::raise(SIGTERM);
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({QStringLiteral("/logfile")}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+    EXPECT_TRUE(ProgrammaBeeindigd);
+    EXPECT_TRUE(vragen.empty()) << vragen.front().tekst.toStdString();
+
+    QFile data(Logpad());
+    ASSERT_TRUE(data.open(QIODevice::ReadOnly));
+    const QStringList regels =
+        platform::VanWindows1252(data.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    const QStringList laatste = SplitsVelden(regels.last());
+    EXPECT_TRUE(std::all_of(laatste.begin() + 1, laatste.end(), [](const QString& v) { return v.isEmpty(); }))
+        << "the last row is the end point: " << regels.last().toStdString();
+    EXPECT_GE(regels.size(), rijenVoorSignaal + 2);
+
+    QFile logboek(MapGegevens + QStringLiteral("/") + LogboekBestandsnaam(platform::Nu()));
+    ASSERT_TRUE(logboek.open(QIODevice::ReadOnly));
+    const QStringList logregels =
+        platform::VanWindows1252(logboek.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    EXPECT_TRUE(logregels.last().endsWith(Tekst[460])) << logregels.last().toStdString();
+
+    const QSettings bestand(platform::OpslagBestand(AppNaam), QSettings::IniFormat);
+    EXPECT_EQ(bestand.value(QStringLiteral("Settings/Language")).toString(), QStringLiteral("1"));
 }
 
 } // namespace
