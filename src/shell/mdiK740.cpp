@@ -626,8 +626,11 @@ void mdiK740::OpenCommPoort() {
     auto& lijn = MSComm1();
     if (!lijn.isOpen() && !lijn.open()) {
         ZetStatusTekst(1, Tekst[148] + CommPoort + Tekst[149]);
-        ToonMelding(Tekst[152] + CommPoort + QStringLiteral("' !"), vbExclamation | vbOKOnly,
-                    QStringLiteral("RS232"));
+        // The system's reason, when it gave one.
+        const QString reden = lijn.foutmelding().trimmed();
+        ToonMelding(Tekst[152] + CommPoort + QStringLiteral("' !") +
+                        (reden.isEmpty() ? QString() : QStringLiteral("\r\n\r\n") + reden),
+                    vbExclamation | vbOKOnly, QStringLiteral("RS232"));
         VerbindingActief = false;
         Antwoord = 2;
         return;
@@ -651,6 +654,12 @@ void mdiK740::PlaatsAanduidingenCOM() {
 
 void mdiK740::mnuNetworkSearch_Click() {
     if (IsErEenRackActief() && ToonMelding(Tekst[315], vbCritical | vbOKCancel, Tekst[314]) != vbOK) return;
+    // A port that was lost (or never opened) is opened again first; one that cannot be opened is told
+    // with the system's reason, and the racks and their windows stay as they are.
+    if (!Demo && !MSComm1().isOpen()) {
+        OpenCommPoort();
+        if (!MSComm1().isOpen()) return;
+    }
     for (int r = 1; r <= AantalRacks; ++r) {
         for (int m = 1; m <= AantalModules; ++m) {
             Racks[r].Modules[m].Name.clear();
