@@ -458,7 +458,8 @@ TEST_F(InstellenTest, OKWithoutAPortOrWithAPortThatDoesNotOpenKeepsTheDialog) {
     EXPECT_TRUE(v.isVisible());
     EXPECT_EQ(v.SSTab->currentIndex(), 1);
     ASSERT_EQ(meldingen.size(), 2u);
-    EXPECT_EQ(std::get<0>(meldingen[1]), "Error opening 'COM12' !");
+    // The system's reason follows the program's text.
+    EXPECT_EQ(std::get<0>(meldingen[1]), "Error opening 'COM12' !\r\n\r\nbusy");
     EXPECT_EQ(Opgeslagen("Serial port"), "COM12"); // applied and stored all the same
     EXPECT_FALSE(hoofdvenster->isEnabled());
 
