@@ -1,11 +1,13 @@
 #include "reports/formPrint.h"
 
+#include "acquisition/Koppelingen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/vensters/Grafiekvenster.h"
 #include "acquisition/vensters/Hoofdvenster.h"
 #include "files/Bestandsdialogen.h"
 #include "files/Meetbestand.h"
+#include "platform/Klok.h"
 #include "reports/Afdrukverdeling.h"
 #include "reports/Printerinstellingen.h"
 #include "reports/Printers.h"
@@ -574,7 +576,9 @@ void formPrint::OKButton_Click() {
     UitlezenPrinterinstellingen();
     const Printerinfo printer = HuidigePrinter();
     QString pdf;
-    if (printer.Pdf) {
+    if (printer.Pdf && AutomatischeAfdruk) {
+        pdf = AutomatischPdfBestand(tePrintenVenster);
+    } else if (printer.Pdf) {
         wacht.reset();
         pdf = VraagPdfBestand();
         if (pdf.isEmpty()) return;
@@ -590,9 +594,15 @@ void formPrint::OKButton_Click() {
         VerdeelAfdruk(*this, p);
     const bool gelukt = p.EndDoc();
     wacht.reset();
-    if (!gelukt)
+    if (!gelukt && AutomatischeAfdruk) {
+        // No one waits for it: the failure is left where it can be found afterwards.
+        const QString melding = VervangHekje(Tekst[234], printer.Pdf ? pdf : printer.Naam);
+        SchrijfLogboek(0, 0, melding);
+        hoofdvenster().ZetStatusTekst(3, melding);
+    } else if (!gelukt) {
         ToonMelding(VervangHekje(Tekst[234], printer.Pdf ? pdf : printer.Naam), vbOKOnly | vbExclamation,
                     Gegevensbestand);
+    }
 }
 
 void ToonAfdrukDialoog(QWidget* actiefVenster) {
@@ -623,6 +633,32 @@ void PrintVensterDirect(QWidget* venster) {
     v.ActiefVenster = venster;
     v.Laad();
     v.PrintDirekt = false;
+}
+
+void PrintVensterAutomatisch(QWidget* venster) {
+    formPrint v;
+    PrintVanuitGLP = false;
+    v.PrintDirekt = true;
+    v.AutomatischeAfdruk = true;
+    v.tePrintenVenster = venster;
+    v.ActiefVenster = venster;
+    v.Laad();
+    v.PrintDirekt = false;
+}
+
+QString AutomatischPdfBestand(QWidget* venster) {
+    QString titel = venster ? venster->windowTitle().trimmed() : QString();
+    if (titel.isEmpty()) titel = QStringLiteral("K740");
+    // Characters that no file name may hold on any of the systems the data folder may be shared with.
+    static const QString verboden = QStringLiteral("/\\:*?\"<>|");
+    for (QChar& c : titel)
+        if (verboden.contains(c) || c.unicode() < 32) c = QLatin1Char('_');
+    const QString basis = MapGegevens + QLatin1Char('/') + titel + QLatin1Char(' ') +
+                          platform::QDateTimeUitDatum(platform::Nu()).toString(QStringLiteral("yyyy-MM-dd HH.mm.ss"));
+    QString pad = basis + QStringLiteral(".pdf");
+    for (int n = 2; QFileInfo::exists(pad); ++n)
+        pad = basis + QStringLiteral(" (%1).pdf").arg(n);
+    return pad;
 }
 
 formPrint* AfdrukDialoog() {

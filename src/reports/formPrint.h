@@ -37,6 +37,9 @@ public:
 
     // Print `tePrintenVenster` without showing the dialog.
     bool PrintDirekt = false;
+    // A printout no one waits for (a recorder's full strip): it asks nothing. To a PDF it writes a file
+    // of its own name in the data folder; a failure leaves a line in the event log and the status bar.
+    bool AutomatischeAfdruk = false;
     // The window printed in single-window mode.
     QWidget* tePrintenVenster = nullptr;
     // The main window's active child window when the dialog was opened (the "current window").
@@ -120,6 +123,11 @@ void ToonAfdrukDialoog(QWidget* actiefVenster);
 void ToonAfdrukDialoogRapport();
 // Prints one window with the saved settings without showing the dialog.
 void PrintVensterDirect(QWidget* venster);
+// The same for a printout no one waits for (AutomatischeAfdruk).
+void PrintVensterAutomatisch(QWidget* venster);
+// The PDF file of an automatic printout of `venster`: its title, the date and the time, in the data
+// folder ("Graph 1 2026-01-05 09.00.00.pdf"); a file of that name that exists already gets a number.
+QString AutomatischPdfBestand(QWidget* venster);
 // The dialog while it exists, else nullptr.
 formPrint* AfdrukDialoog();
 

@@ -35,7 +35,7 @@ frmGrafiek::frmGrafiek(QWidget* parent) : QWidget(parent) {
         ZetScrollBar();
     };
     // A full recorder strip prints the graph at once when its settings ask for it.
-    m_model.AfdrukkenRecorder = [this] { PrintVensterDirect(this); };
+    m_model.AfdrukkenRecorder = [this] { PrintVensterAutomatisch(this); };
     connect(m_scrollbalk, &QScrollBar::valueChanged, this,
             [this](int positie) { m_model.ScrollBarGewijzigd(positie); });
     connect(m_diagram, &Diagram::puntGekozen, this,

@@ -2,7 +2,10 @@
 // under its header block, and a job that fails is reported, never passed over.
 #include "reports/Afdrukverdeling.h"
 #include "Afdrukomgeving.h"
+#include "OpnameBestandslaag.h"
 #include "OpnameMelding.h"
+#include "acquisition/Koppelingen.h"
+#include "acquisition/Programmastatus.h"
 #include "files/Bestandsdialogen.h"
 #include "reports/Printerinstellingen.h"
 #include "reports/Printers.h"
@@ -16,8 +19,12 @@ namespace {
 
 class PdfAntwoord : public Bestandsdialogen {
 public:
-    std::optional<QString> KiesBestand(const BestandsdialoogVraag&) override { return bestand; }
+    std::optional<QString> KiesBestand(const BestandsdialoogVraag&) override {
+        ++vragen;
+        return bestand;
+    }
     QString bestand;
+    int vragen = 0;
 };
 
 // The terminal's side: its text on the page.
@@ -81,6 +88,33 @@ TEST_F(AfdrukverdelingTest, AFailedDirectPrintIsReportedAndTheDialogIsGone) {
     EXPECT_EQ(meldingen[0], QStringLiteral("The file is in use, access to ") + antwoord.bestand +
                                 QStringLiteral(" is rejected!"));
     EXPECT_EQ(AfdrukDialoog(), nullptr);
+}
+
+// A recorder's printout at a full strip asks nothing: to the PDF printer it writes a file named after
+// the window, the date and the time in the data folder; one that fails leaves its trace in the event
+// log, not a box that would hold up the program.
+TEST_F(AfdrukverdelingTest, AnAutomaticPrintoutAsksNothingAndLeavesAFailureInTheEventLog) {
+    OpnameBestandslaag laag;
+    ZetBestandslaag(&laag);
+    MapGegevens = tijdelijkeMap();
+    venster.setWindowTitle(QStringLiteral("Graph 2: pH/mV"));
+    antwoord.vragen = 0;
+    PrintVensterAutomatisch(&venster);
+    EXPECT_EQ(antwoord.vragen, 0);
+    EXPECT_TRUE(meldingen.empty());
+    const QStringList pdfs = QDir(tijdelijkeMap()).entryList({QStringLiteral("*.pdf")});
+    ASSERT_EQ(pdfs.size(), 1) << pdfs.join(QLatin1Char(' ')).toStdString();
+    EXPECT_EQ(pdfs[0], QStringLiteral("Graph 2_ pH_mV 2026-01-05 09.00.00.pdf"));
+    EXPECT_TRUE(PdfTekst(QDir(tijdelijkeMap()).filePath(pdfs[0]), 1).contains(QStringLiteral("LOGON RACK 1 OK")));
+    // The next in the same second gets a number.
+    EXPECT_TRUE(AutomatischPdfBestand(&venster).endsWith(QStringLiteral("09.00.00 (2).pdf")));
+
+    MapGegevens = tijdelijkeMap() + QStringLiteral("/no folder");
+    PrintVensterAutomatisch(&venster);
+    EXPECT_TRUE(meldingen.empty());
+    ASSERT_EQ(laag.logboek.size(), 1u);
+    EXPECT_TRUE(std::get<2>(laag.logboek[0]).startsWith(QStringLiteral("The file is in use, access to ") + MapGegevens));
+    ZetBestandslaag(nullptr);
 }
 
 TEST_F(AfdrukverdelingTest, PrintRackPrintsTheWindowsPictureWithoutAHeaderBlock) {
