@@ -3,7 +3,7 @@
 // it is ended.
 //
 //   k740-emulator [--racks N] [--modules M] [--silent R.P]... [--silent-after S] [--silent-for S]
-//                 [--over-range R.P.C]... [--logon-gap MS] [--store]
+//                 [--over-range R.P.C]... [--logon-gap MS] [--rising] [--store]
 //
 // Racks 1..N (default 1) hold modules at positions 1..M (default 7): a K761 at odd positions, a K762
 // at even ones, each with readings of its own and a temperature sensor on every input. --silent R.P:
@@ -11,7 +11,8 @@
 // the start (it answers until then), with --silent-for S again after S seconds of silence, so that its
 // curves get a gap between readings. --over-range R.P.C: input C of module P of rack R reads the top of
 // the ADC, beyond the range of a mV input. --logon-gap MS: rack R answers the broadcast log-on
-// (R - 1) x MS milliseconds after rack 1. --store: the log-on records and configuration files of
+// (R - 1) x MS milliseconds after rack 1. --rising: input 1 of every module reads one step (0.1 mV on
+// a mV input) more every 100 ms, so that each logged row holds a new reading. --store: the log-on records and configuration files of
 // these racks, and the pseudo-terminal as the "Serial port", are written into the settings store and
 // the documents folder of this user (the program's own writers), so that the program polls at once
 // when it starts.
@@ -114,7 +115,10 @@ int main(int argc, char** argv) {
         QStringLiteral("silent-for"),
         QStringLiteral("The silent modules answer again after S seconds of silence (0: never)."),
         QStringLiteral("S"), QStringLiteral("0"));
-    opties.addOptions({optRacks, optModules, optStil, optStilNa, optStilDuur, optBereik, optGat, optBewaar});
+    const QCommandLineOption optStijgend(QStringLiteral("rising"),
+                                         QStringLiteral("Input 1 of every module reads one step more every 100 ms."));
+    opties.addOptions(
+        {optRacks, optModules, optStil, optStilNa, optStilDuur, optBereik, optGat, optStijgend, optBewaar});
     opties.process(app);
 
     bool ok = false;
@@ -160,6 +164,17 @@ int main(int argc, char** argv) {
         const auto plaats = Plaats(tekst, {racks, modules, AantalIngangen});
         if (!plaats) return Fout(QStringLiteral("--over-range takes R.P.C of a placed module: ") + tekst);
         emulator.module(PollHarnas::ModuleNummer((*plaats)[0], (*plaats)[1]))->adc[(*plaats)[2] - 1] = 32767;
+    }
+
+    QTimer stijging;
+    if (opties.isSet(optStijgend)) {
+        QObject::connect(&stijging, &QTimer::timeout, &app, [&emulator, racks, modules] {
+            for (int r = 1; r <= racks; ++r)
+                for (int p = 1; p <= modules; ++p)
+                    if (RackEmulator::Module* m = emulator.module(PollHarnas::ModuleNummer(r, p)); m && m->adc[0] < 30000)
+                        ++m->adc[0];
+        });
+        stijging.start(100);
     }
 
     const QString pad = emulator.openPty();
