@@ -625,25 +625,25 @@ void ToonAfdrukDialoogRapport() {
     v.show();
 }
 
-void PrintVensterDirect(QWidget* venster) {
+namespace {
+void PrintVenster(QWidget* venster, bool automatisch) {
     formPrint v;
     PrintVanuitGLP = false;
     v.PrintDirekt = true;
+    v.AutomatischeAfdruk = automatisch;
     v.tePrintenVenster = venster;
     v.ActiefVenster = venster;
     v.Laad();
     v.PrintDirekt = false;
 }
+} // namespace
+
+void PrintVensterDirect(QWidget* venster) {
+    PrintVenster(venster, false);
+}
 
 void PrintVensterAutomatisch(QWidget* venster) {
-    formPrint v;
-    PrintVanuitGLP = false;
-    v.PrintDirekt = true;
-    v.AutomatischeAfdruk = true;
-    v.tePrintenVenster = venster;
-    v.ActiefVenster = venster;
-    v.Laad();
-    v.PrintDirekt = false;
+    PrintVenster(venster, true);
 }
 
 QString AutomatischPdfBestand(QWidget* venster) {
