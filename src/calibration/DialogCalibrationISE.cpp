@@ -401,7 +401,7 @@ void DialogCalibrationISE::Bewaar(float blancoMV) {
     m_kalibratie = IonKalibratieRecord(platform::Nu(), m_uitkomst, m_gekozenStandaard[0],
                                        m_gekozenStandaard[1], m_gemeten[0], m_gemeten[1], blancoMV);
     // A record that could not be written has been reported.
-    m_opgeslagen = BewaarKalibratieK761(Ri, Mi, Ki, m_kalibratie, false);
+    m_opgeslagen = BewaarKalibratieK761(Ri, Mi, Ki, Werkrecord(), m_kalibratie, false);
 }
 
 void DialogCalibrationISE::Sluit() {
@@ -409,7 +409,7 @@ void DialogCalibrationISE::Sluit() {
     SluitProcedure(Gesloten);
 }
 
-bool ToonIonKalibratie(int r, int m, int k, QWidget* eigenaar) {
+bool ToonIonKalibratie(int r, int m, int k, ModuleRecord& module, QWidget* eigenaar) {
     DialogCalibrationISE dialoog(eigenaar);
-    return dialoog.Kalibreer(r, m, k);
+    return dialoog.Kalibreer(r, m, k, module);
 }

@@ -22,6 +22,7 @@
 // 1..4), calls Laad and CalibrationISE, which returns once the dialog is unloaded. Unloading sends the
 // module its reset "253" and keeps the position and the standards last measured in the settings
 // section "Calibration Ion".
+// Module: the module record worked on (the settings dialog's own copy while that is open).
 #include "acquisition/Kalibratiebestand.h"
 #include "acquisition/RackModel.h"
 #include "calibration/IonBerekening.h"
@@ -93,4 +94,4 @@ private:
 
 // Runs the ion-selective calibration of input k of module m of rack r (the caller has stopped polling);
 // true when a new calibration was stored in the module's calibration file (the caller then reloads it).
-bool ToonIonKalibratie(int r, int m, int k, QWidget* eigenaar = nullptr);
+bool ToonIonKalibratie(int r, int m, int k, ModuleRecord& module, QWidget* eigenaar = nullptr);

@@ -374,6 +374,7 @@ QString DialogK76xSettings::type() const {
 void DialogK76xSettings::Laad() {
     if (m_geladen || Ri < 1 || Ri > AantalRacks || Mi < 1 || Mi > AantalModules || Ki < 1 || Ki > 8) return;
     InstellingenOpen = true;
+    m_gekalibreerd = {};
     OKButton->setText(Tekst[TekstKnopOK]);
     CancelButton->setText(Tekst[TekstKnopAnnuleren]);
     CommandHelp->setText(Tekst[TekstHelp]);
@@ -595,6 +596,8 @@ void DialogK76xSettings::CheckIngesteld_Click(int i) {
 void DialogK76xSettings::ComboEenheid_Click(int e) {
     if (e < AantalIngangen) {
         m_instellingen.Meting[e + 1].Unit = EenheidZonderToevoeging(ComboEenheid[e]->currentText());
+        // The copy holds the calibration of the unit it shows, as a calibration from here needs it.
+        LaadModuleKalibratie(Ri, Mi, e + 1, m_instellingen);
         ToonInstellingenIngang(e);
     } else {
         m_instellingen.Temperatuur[e - AantalIngangen + 1].Unit = ComboEenheid[e]->currentText().trimmed();
@@ -716,8 +719,11 @@ void DialogK76xSettings::CommandCalibrate_Click(bool capaciteit) {
     if (soort == Kalibratiesoort::Geen || !acties().KanKalibreren(soort)) return;
     QPointer<DialogK76xSettings> zelf(this);
     setEnabled(false);
-    acties().Kalibreer(soort, Ri, Mi, tab + 1);
+    // The calibration works on this dialog's copy: its result is stored for the unit shown here and
+    // reaches the live input only when OK applies the settings.
+    const bool opgeslagen = acties().Kalibreer(soort, Ri, Mi, tab + 1, m_instellingen);
     if (!zelf) return;
+    if (opgeslagen) m_gekalibreerd[Ki] = true;
     setEnabled(true);
     ToonAlleIngangen();
     raise();
@@ -847,6 +853,9 @@ void DialogK76xSettings::CancelButton_Click() {
     m_bezig = true;
     m_uitslag = Uitslag::Geannuleerd;
     Unload();
+    // A calibration stored meanwhile stays stored; the live input takes it where it is of its own unit.
+    for (int c = 1; c <= AantalIngangen; ++c)
+        if (m_gekalibreerd[c]) LaadModuleKalibratie(Ri, Mi, c);
     Wacht(WachtNaAfsluiten);
     if (zelf) m_bezig = false;
 }

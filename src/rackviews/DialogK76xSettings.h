@@ -164,6 +164,8 @@ private:
     bool m_bezig = false;
     // Polling as it was at load, back at unload.
     bool m_metenActief = false;
+    // The inputs (1..4) a calibration was stored for while the dialog was open.
+    std::array<bool, AantalIngangen + 1> m_gekalibreerd{};
 };
 
 // What the dialog starts in windows that other folders build: the calibrations and the GLP report.
@@ -173,13 +175,16 @@ class ModuleInstellingenActies {
 public:
     virtual ~ModuleInstellingenActies() = default;
     // Runs a calibration of module (r, m): k 1..4 an input, 5..8 the temperature channel of input
-    // k - 4. Returns when it has finished; it stores its result itself.
+    // k - 4, on the module record `module` (the dialog's own copy: its units choose the calibration's
+    // record). Returns when it has finished; it stores its result in the calibration file itself and
+    // loads it into `module`. True when a calibration was stored.
     virtual bool KanKalibreren(Kalibratiesoort soort) const {
         (void)soort;
         return false;
     }
-    virtual void Kalibreer(Kalibratiesoort soort, int r, int m, int k) {
-        (void)soort, (void)r, (void)m, (void)k;
+    virtual bool Kalibreer(Kalibratiesoort soort, int r, int m, int k, ModuleRecord& module) {
+        (void)soort, (void)r, (void)m, (void)k, (void)module;
+        return false;
     }
     // Shows the GLP report of channel k (1..8) of module (r, m), modeless.
     virtual bool HeeftGLP() const { return false; }

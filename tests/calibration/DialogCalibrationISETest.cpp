@@ -45,7 +45,7 @@ protected:
     KalibratieRecord IonRecord(int generatie) const { return KalibratieVan(generatie, 2, 4, SoortenK761); }
     bool Kalibreer(int k = 2) {
         bool opgeslagen = false;
-        harnas->Draai([&] { opgeslagen = ToonIonKalibratie(1, Positie, k); });
+        harnas->Draai([&] { opgeslagen = ToonIonKalibratie(1, Positie, k, Racks[1].Modules[Positie]); });
         return opgeslagen;
     }
     // In state `toestand` (its `keer`-th entry) the user clicks `knop` after `ms`.

@@ -145,8 +145,9 @@ public:
         int k;
     };
     bool KanKalibreren(Kalibratiesoort) const override { return true; }
-    void Kalibreer(Kalibratiesoort soort, int r, int m, int k) override {
+    bool Kalibreer(Kalibratiesoort soort, int r, int m, int k, ModuleRecord&) override {
         gestart.push_back({soort, r, m, k});
+        return false;
     }
     bool HeeftGLP() const override { return true; }
     void ToonGLP(int, int, int k) override { glp.push_back(k); }
