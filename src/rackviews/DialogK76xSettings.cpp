@@ -375,6 +375,7 @@ void DialogK76xSettings::Laad() {
     if (m_geladen || Ri < 1 || Ri > AantalRacks || Mi < 1 || Mi > AantalModules || Ki < 1 || Ki > 8) return;
     InstellingenOpen = true;
     m_gekalibreerd = {};
+    m_rackNaam = Racks[Ri].Name.getrimd();
     OKButton->setText(Tekst[TekstKnopOK]);
     CancelButton->setText(Tekst[TekstKnopAnnuleren]);
     CommandHelp->setText(Tekst[TekstHelp]);
@@ -441,7 +442,7 @@ void DialogK76xSettings::Laad() {
 void DialogK76xSettings::LaadVensterTitel() {
     RackRecord& rack = Racks[Ri];
     rack.Name = rack.Name.getrimd();
-    setWindowTitle(rack.Name.getrimd() + QStringLiteral(" - ") + TrimSpaties(rack.Modules[Mi].Name));
+    setWindowTitle(TrimSpaties(m_rackNaam) + QStringLiteral(" - ") + TrimSpaties(m_instellingen.Name));
     if (RackVlaggen[Ri].Show)
         if (RackvensterInterface* w = MaakRackVenster(Ri)) w->LaadVensterTitel();
     if (RackVlaggen[Ri].Table) rackvensterActies().LaadTabelTitel(Ri);
@@ -743,6 +744,7 @@ void DialogK76xSettings::CommandNaam_Click(bool rack) {
         editor.IngaveModuleNaam = !rack;
         editor.Ri = Ri;
         editor.Mi = Mi;
+        editor.Naam = rack ? &m_rackNaam : &m_instellingen.Name;
         editor.Laad();
         editor.exec();
     }
@@ -800,6 +802,8 @@ void DialogK76xSettings::PasInstellingenToe() {
     for (int c = 1; c <= AantalIngangen; ++c)
         oud[c] = module.Meting[c].Resolution;
     NeemInstellingenOver(m_instellingen, module, false);
+    Racks[r].Name = VasteTekst<30>(m_rackNaam);
+    module.Name = m_instellingen.Name;
     for (int c = 1; c <= AantalIngangen; ++c) {
         module.Meting[c].Name = KanaalNaam(c, TextNaam[c - 1]->text());
         module.Meting[c].Sensor = TrimSpaties(TextSensor[c - 1]->text());
@@ -842,6 +846,8 @@ void DialogK76xSettings::PasInstellingenToe() {
     AanpassenTreeView();
     if (!zelf) return;
     m_uitslag = Uitslag::OK;
+    // The rack and table windows take the names.
+    LaadVensterTitel();
     Unload();
     // The module starts again with its new settings before the poll cycle reaches it.
     Wacht(WachtNaAfsluiten);

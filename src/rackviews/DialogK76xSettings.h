@@ -80,7 +80,8 @@ public:
     // Load: polling stopped, captions, position, the module marked in the rack windows, the dialog
     // shown on tab Ki and every tab filled from the module's records.
     void Laad();
-    // Caption "rack name - module name"; the rack and table windows of the rack retitle too.
+    // Caption "rack name - module name" (the names as the dialog holds them); the rack and table windows
+    // of the rack retitle too.
     void LaadVensterTitel();
     // The dialog's copy of the module's settings.
     const ModuleRecord& Instellingen() const { return m_instellingen; }
@@ -158,6 +159,8 @@ private:
     void PasInstellingenToe();
 
     ModuleRecord m_instellingen;
+    // The rack's name as the dialog edits it (the module's name is in m_instellingen).
+    QString m_rackNaam;
     Uitslag m_uitslag = Uitslag::Open;
     bool m_geladen = false;
     // OK or Cancel is at work: the dialog takes no other command and cannot be closed meanwhile.

@@ -501,6 +501,34 @@ TEST_F(DialogK76xSettingsTest, AnEEPROMWriteThatFailsIsReportedAndTheRangeNotApp
     EXPECT_EQ(Racks[1].Modules[2].Meting[1].Resolution, 3);
 }
 
+// The rack and module names typed through the dialog's name buttons are the dialog's, like every other
+// setting: the caption shows them, Cancel forgets them, OK gives them to the rack model.
+TEST_F(DialogK76xSettingsTest, NamesTypedThroughTheNameButtonsReachTheRackOnlyThroughOK) {
+    Racks[1].Name = QStringLiteral("Bench");
+    Racks[1].Modules[1].Name = QStringLiteral("pH module");
+    const auto typ = [](const QString& naam) {
+        BeantwoordModaal<formEditInfo>([naam](formEditInfo& e) {
+            e.TextInfo->setText(naam);
+            e.CommandOK->click();
+        });
+    };
+    for (const bool ok : {false, true}) {
+        SCOPED_TRACE(ok ? "OK" : "Cancel");
+        DialogK76xSettings& d = Open(1, 1);
+        typ(QStringLiteral(" Lab "));
+        d.CommandRackNaam->click();
+        typ(QStringLiteral("Buffer tank"));
+        d.CommandModuleNaam->click();
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Lab - Buffer tank"));
+        EXPECT_EQ(Racks[1].Name.getrimd(), QStringLiteral("Bench"));
+        EXPECT_EQ(Racks[1].Modules[1].Name, QStringLiteral("pH module"));
+        (ok ? d.OKButton : d.CancelButton)->click();
+        EXPECT_EQ(Racks[1].Name.getrimd(), ok ? QStringLiteral("Lab") : QStringLiteral("Bench"));
+        EXPECT_EQ(Racks[1].Modules[1].Name, ok ? QStringLiteral("Buffer tank") : QStringLiteral("pH module"));
+    }
+    EXPECT_TRUE(Inhoud(rcf).contains("Buffer tank"));
+}
+
 TEST_F(DialogK76xSettingsTest, CalibrateAndGLPShowOnlyWithTheirWindowsAndStartWhatTheTabNeeds) {
     Racks[1].Modules[1].Meting[2].Unit = QStringLiteral("pH");
     DialogK76xSettings& zonder = Open(1, 2);
