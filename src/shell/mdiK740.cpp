@@ -269,6 +269,18 @@ bool mdiK740::MDIForm_Load(const QStringList& argumenten) {
     return true;
 }
 
+void mdiK740::HerstelActiefKind() {
+    if (!isEnabled() || !m_actiefVoorUitschakelen) return;
+    QMdiSubWindow* kader = m_actiefVoorUitschakelen;
+    if (!kader->isVisible() || kader->isMinimized()) {
+        m_actiefVoorUitschakelen = nullptr;
+        return;
+    }
+    if (m_mdi->activeSubWindow() != kader) m_mdi->setActiveSubWindow(kader);
+    // Once the window is active again the child window stands; until then the activation may move it.
+    if (isActiveWindow()) m_actiefVoorUitschakelen = nullptr;
+}
+
 void mdiK740::closeEvent(QCloseEvent* event) {
     if (m_ontladen) {
         event->accept();
@@ -496,6 +508,21 @@ bool mdiK740::ToonGrafiekMenu(const QPoint& globaal) {
 
 void mdiK740::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange) {
+        // Disabling takes the child windows' activation away; the one the user worked in comes back.
+        if (!isEnabled()) {
+            if (!m_actiefVoorUitschakelen) m_actiefVoorUitschakelen = m_mdi->currentSubWindow();
+        } else {
+            HerstelActiefKind();
+        }
+        return;
+    }
+    if (event->type() == QEvent::ActivationChange) {
+        // After the child window area has taken the activation its own way.
+        if (isActiveWindow() && m_actiefVoorUitschakelen)
+            QMetaObject::invokeMethod(this, &mdiK740::HerstelActiefKind, Qt::QueuedConnection);
+        return;
+    }
     if (event->type() != QEvent::WindowStateChange) return;
     if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
         // A placement that covers the whole screen was the maximised one, reported before the state.
