@@ -136,6 +136,7 @@ void DialogCalibrationISE::Laad() {
     m_gemeten = {};
     m_uitkomst = {};
     m_stabiel = false;
+    m_okNaAfbreken = false;
     ZetToestand(KiesStandaard1);
     StartProcedure();
 }
@@ -206,7 +207,7 @@ void DialogCalibrationISE::PasToestandToe() {
         FrameBuffer[i]->setEnabled(open && i == actief);
         if (i < 2) ComboBufferwaarde[i]->setEnabled(kies && i == actief);
     }
-    OKButton->setEnabled(IsMeettoestand() || t == KiesBlanco);
+    OKButton->setEnabled(IsMeettoestand() || t == KiesBlanco || (t == KiesStandaard2 && m_okNaAfbreken));
     CancelButton->setEnabled(open);
     CommandCalibrate->setEnabled(kies);
     switch (t) {
@@ -243,6 +244,8 @@ bool DialogCalibrationISE::VerwerkStap() {
             if (t == KiesBlanco) {
                 Bewaar(GeenBlanco);
                 Sluit();
+            } else if (t == KiesStandaard2 && m_okNaAfbreken) {
+                Sluit();
             }
             return true;
         }
@@ -251,6 +254,7 @@ bool DialogCalibrationISE::VerwerkStap() {
             StabielTolerantie = MillivoltTolerantieISE;
             StartMeetronde();
             MeetTik = true; // the first reading at once
+            m_okNaAfbreken = false;
             ZetToestand(t == KiesStandaard1 ? Meten1 : (t == KiesStandaard2 ? Meten2 : MetenBlanco));
             return true;
         }
@@ -394,6 +398,7 @@ void DialogCalibrationISE::BreekMetingAf() {
         return;
     }
     const int t = Toestand();
+    m_okNaAfbreken = t == Meten2;
     ZetToestand(t == Meten1 ? KiesStandaard1 : (t == Meten2 ? KiesStandaard2 : KiesBlanco));
 }
 

@@ -7,7 +7,8 @@
 // States (one set of controls each, PasToestandToe):
 //   KiesStandaard1  choose standard 1, Calibrate measures it; Cancel closes
 //   Meten1          measuring standard 1; OK validates it (KiesStandaard2); Cancel: KiesStandaard1
-//   KiesStandaard2  choose standard 2 (another decade), Calibrate measures it; Cancel closes
+//   KiesStandaard2  choose standard 2 (another decade), Calibrate measures it; Cancel closes; after a
+//                   measurement of standard 2 broken off with Cancel, OK closes too (nothing stored)
 //   Meten2          measuring standard 2; OK validates it: slope and zero point within their limits
 //                   give KiesBlanco, else a message and KiesStandaard2 again; Cancel: KiesStandaard2
 //   KiesBlanco      the result shown; OK stores it without a blank, Calibrate measures the blank,
@@ -89,6 +90,8 @@ private:
     std::array<int, 3> m_gekozenStandaard{};
     std::array<IonMeting, 3> m_gemeten{};
     bool m_stabiel = false;
+    // KiesStandaard2 was entered from a measurement of standard 2 broken off: OK stays enabled.
+    bool m_okNaAfbreken = false;
     bool m_gelezen = false; // the measuring pass has a reading
 };
 
