@@ -9,6 +9,7 @@
 #include "acquisition/vensters/Rackvenster.h"
 #include "acquisition/vensters/Systeemboom.h"
 #include "files/Eenheidcontrole.h"
+#include "files/Logboek.h"
 #include "files/RackConfiguratie.h"
 #include "rackviews/FormEditInfo.h"
 #include "rackviews/FormOptionsEC.h"
@@ -51,7 +52,7 @@ namespace {
 constexpr int TekstKnopOK = 140, TekstKnopAnnuleren = 141, TekstHelp = 227, TekstKalibreren = 287,
               TekstIngang = 295, TekstGeenAntwoord = 129, TekstSaliniteitTeHoog = 330, TekstBijwerken = 361,
               TekstOpties = 385, TekstGLP = 386, TekstRackNaam = 387, TekstModuleNaam = 388,
-              TekstCapaciteit = 464;
+              TekstCapaciteit = 464, TekstMeten = 457;
 const QString Sectie = QStringLiteral("DialogSettings");
 constexpr int WachtNaAfsluiten = 2500; // ms
 
@@ -390,7 +391,10 @@ void DialogK76xSettings::Laad() {
 
     // Polling stops while the dialog talks to the module; unload puts it back as it was.
     m_metenActief = MetenActief;
+    // Polling stops as the Measure command stops it, with its line in the event log; the Measure entry
+    // keeps its tick, which the close restores polling from.
     MetenActief = false;
+    SchrijfLogboekRegel(0, 0, Tekst[TekstMeten] + QStringLiteral(" False"));
 
     m_instellingen = Racks[Ri].Modules[Mi];
     for (int c = 1; c <= AantalIngangen; ++c) {
@@ -564,8 +568,11 @@ void DialogK76xSettings::InstellenKnoppen() {
     CommandCalibrate->setEnabled(kalibreren);
     CommandGLP->setEnabled(glp);
     // The calibrations and the GLP report open in windows of their own; without them the buttons go.
-    CommandCalibrate->setVisible(acties().KanKalibreren(
-        KalibratieVoor(type(), m_instellingen.Meting[Ki].Unit.getrimd(), temperatuurTab)));
+    // Calibrate stays for a unit that has no calibration: there it starts nothing.
+    CommandCalibrate->setVisible(acties().KanKalibreren(Kalibratiesoort::EenPunt) ||
+                                 acties().KanKalibreren(Kalibratiesoort::PH) ||
+                                 acties().KanKalibreren(Kalibratiesoort::Geleidbaarheid) ||
+                                 acties().KanKalibreren(Kalibratiesoort::Ion));
     CommandGLP->setVisible(acties().HeeftGLP());
 }
 

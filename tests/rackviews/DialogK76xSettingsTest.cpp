@@ -13,6 +13,7 @@
 #include "acquisition/RackModel.h"
 #include "acquisition/Verbinding.h"
 #include "files/Eenheidcontrole.h"
+#include "files/Logboek.h"
 #include "files/RackConfiguratie.h"
 #include "platform/SerielePoort.h"
 #include "rackviews/FormEditInfo.h"
@@ -499,6 +500,19 @@ TEST_F(DialogK76xSettingsTest, AnEEPROMWriteThatFailsIsReportedAndTheRangeNotApp
     EXPECT_EQ(meldingen.lijst.back().titel, d.windowTitle() + QStringLiteral(" Input4"));
     EXPECT_EQ(Racks[1].Modules[2].Meting[4].Resolution, 0);
     EXPECT_EQ(Racks[1].Modules[2].Meting[1].Resolution, 3);
+}
+
+// The dialog stops polling as the Measure command does, with the line of the event log, and gives it
+// back as it was at its close.
+TEST_F(DialogK76xSettingsTest, StoppingPollingIsWrittenToTheEventLog) {
+    LogbestandAan = true;
+    MapGegevens = tijdelijkeMap();
+    DialogK76xSettings& d = Open(1, 1);
+    EXPECT_FALSE(MetenActief);
+    const QByteArray log = Inhoud(QDir(MapGegevens).filePath(LogboekBestandsnaam(platform::Nu())));
+    EXPECT_TRUE(log.contains((Tekst[457] + QStringLiteral(" False")).toLatin1())) << log.toStdString();
+    d.CancelButton->click();
+    EXPECT_TRUE(MetenActief);
 }
 
 // The rack and module names typed through the dialog's name buttons are the dialog's, like every other
