@@ -69,10 +69,10 @@ bool leesInhoud(QByteArray& inhoud, bool melden) {
     return false;
 }
 
-// Replaces the file safely; a message when it cannot be written.
+// Replaces the file safely; a message with the system's reason when it cannot be written.
 bool schrijfInhoud(const QByteArray& inhoud, bool melden) {
     if (platform::SchrijfBestandVeilig(ConfiguratiePad, inhoud)) return true;
-    if (melden) meldToegang(ConfiguratiePad);
+    if (melden) ToonMelding(SchrijffoutTekst(ConfiguratiePad), vbExclamation, ConfiguratiePad);
     return false;
 }
 
