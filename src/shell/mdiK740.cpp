@@ -122,6 +122,11 @@ mdiK740::mdiK740(QWidget* parent) : QMainWindow(parent) {
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdi);
     m_mdi->viewport()->installEventFilter(this);
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* kader) {
+        // A child window that came while a dialog held this window stays in front.
+        if (kader && m_actiefVoorUitschakelen && !m_kinderenBijUitschakelen.contains(kader))
+            m_actiefVoorUitschakelen = kader;
+    });
     MaakMenus();
 
     m_timerOpvragen = platform::klok().maakTimer();
@@ -272,13 +277,13 @@ bool mdiK740::MDIForm_Load(const QStringList& argumenten) {
 void mdiK740::HerstelActiefKind() {
     if (!isEnabled() || !m_actiefVoorUitschakelen) return;
     QMdiSubWindow* kader = m_actiefVoorUitschakelen;
-    if (!kader->isVisible() || kader->isMinimized()) {
-        m_actiefVoorUitschakelen = nullptr;
-        return;
-    }
-    if (m_mdi->activeSubWindow() != kader) m_mdi->setActiveSubWindow(kader);
+    const bool terug = kader->isVisible() && !kader->isMinimized();
+    if (terug && m_mdi->activeSubWindow() != kader) m_mdi->setActiveSubWindow(kader);
     // Once the window is active again the child window stands; until then the activation may move it.
-    if (isActiveWindow()) m_actiefVoorUitschakelen = nullptr;
+    if (!terug || isActiveWindow()) {
+        m_actiefVoorUitschakelen = nullptr;
+        m_kinderenBijUitschakelen.clear();
+    }
 }
 
 void mdiK740::closeEvent(QCloseEvent* event) {
@@ -511,7 +516,10 @@ void mdiK740::changeEvent(QEvent* event) {
     if (event->type() == QEvent::EnabledChange) {
         // Disabling takes the child windows' activation away; the one the user worked in comes back.
         if (!isEnabled()) {
-            if (!m_actiefVoorUitschakelen) m_actiefVoorUitschakelen = m_mdi->currentSubWindow();
+            if (!m_actiefVoorUitschakelen) {
+                m_actiefVoorUitschakelen = m_mdi->currentSubWindow();
+                m_kinderenBijUitschakelen = m_mdi->subWindowList();
+            }
         } else {
             HerstelActiefKind();
         }
