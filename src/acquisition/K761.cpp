@@ -136,7 +136,10 @@ float BegrensMillivolt(float mV, uint8_t& flags) {
 
 float BerekenMillivolt(float mV, int r, int m, int c) {
     if (!IsKanaalAdres(r, m, c)) return mV;
-    KanaalRecord& k = IngangVan(r, m, c);
+    return BerekenMillivolt(mV, IngangVan(r, m, c));
+}
+
+float BerekenMillivolt(float mV, KanaalRecord& k) {
     if (BitGezet(k.Flags, VlagBovenBereik | VlagOnderBereik)) return mV;
     return BegrensMillivolt(mV - k.Offset, k.Flags);
 }

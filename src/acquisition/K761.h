@@ -3,6 +3,8 @@
 // in mg/l or % saturation, or the input's temperature, with range limits and the flag bits 0x01 (over)
 // and 0x02 (under). Also the oxygen solubility tables, the air pressure setting, the demonstration
 // signal and the validity functions of this model's calibration and factory constants.
+#include "acquisition/RackModel.h"
+
 #include <array>
 #include <cstdint>
 
@@ -22,6 +24,8 @@ float SimulatieWaardeK761(int r, int m, int c);
 // -2000..2000 mV; outside the value is limited and bit 0x01 or 0x02 set (both cleared inside).
 float BegrensMillivolt(float mV, uint8_t& flags);
 float BerekenMillivolt(float mV, int r, int m, int c);
+// The same by the offset and flags of input record `k`.
+float BerekenMillivolt(float mV, KanaalRecord& k);
 
 float BerekenPH(float mV, int r, int m, int c);
 // pH0 - mV x 5.04 / ((T + 273.159) x S): T in °C, S the slope fraction, pH0 the zero point.

@@ -69,16 +69,16 @@ bool leesInhoud(QByteArray& inhoud, bool melden) {
     return false;
 }
 
-// Replaces the file safely; a message when it cannot be written.
+// Replaces the file safely; a message with the system's reason when it cannot be written.
 bool schrijfInhoud(const QByteArray& inhoud, bool melden) {
     if (platform::SchrijfBestandVeilig(ConfiguratiePad, inhoud)) return true;
-    if (melden) meldToegang(ConfiguratiePad);
+    if (melden) ToonMelding(SchrijffoutTekst(ConfiguratiePad), vbExclamation, ConfiguratiePad);
     return false;
 }
 
 // The temperature channel of input c from its record: text, date, offset, scale 1, manual temperature.
-void laadTemperatuur(int r, int m, int c, const KalibratieRecord& rec) {
-    KanaalRecord& t = Racks[r].Modules[m].Temperatuur[c];
+void laadTemperatuur(int r, int m, int c, ModuleRecord& module, const KalibratieRecord& rec) {
+    KanaalRecord& t = module.Temperatuur[c];
     const QString eenheid = getrimdeEenheid(t);
     t.KalibratieTekst =
         OpmaakSingle(CelsiusNaarEenheid(rec.Standaard1, eenheid), QStringLiteral("0.0")) + eenheid;
@@ -88,8 +88,8 @@ void laadTemperatuur(int r, int m, int c, const KalibratieRecord& rec) {
     HandTemperaturen[r][m][c] = GeldigeHandTemperatuur(rec.Temperatuur2);
 }
 
-void laadIngangK761(int r, int m, int c, const QByteArray& inhoud) {
-    KanaalRecord& k = Racks[r].Modules[m].Meting[c];
+void laadIngangK761(int r, int m, int c, ModuleRecord& module, const QByteArray& inhoud) {
+    KanaalRecord& k = module.Meting[c];
     const QString eenheid = getrimdeEenheid(k);
     auto record = [&](int soort) {
         return LeesKalibratieRecord(inhoud, KalibratieRecordNummer(0, c, soort, SoortenK761));
@@ -133,11 +133,10 @@ void laadIngangK761(int r, int m, int c, const QByteArray& inhoud) {
         k.KalibratieDatum = rec.Tijdstip;
     }
     // A measuring input set to "°C" has no record of its own and keeps what it holds.
-    laadTemperatuur(r, m, c, record(5));
+    laadTemperatuur(r, m, c, module, record(5));
 }
 
-void laadIngangK762(int r, int m, int c, const QByteArray& inhoud) {
-    ModuleRecord& mod = Racks[r].Modules[m];
+void laadIngangK762(int r, int m, int c, ModuleRecord& mod, const QByteArray& inhoud) {
     KanaalRecord& k = mod.Meting[c];
     const KalibratieRecord rec = LeesKalibratieRecord(inhoud, KalibratieRecordNummer(0, c, 1, SoortenK762));
     k.KalibratieTekst = GeleidbaarheidTekst(rec.Standaard1, -1, 0, true);
@@ -151,7 +150,7 @@ void laadIngangK762(int r, int m, int c, const QByteArray& inhoud) {
         celtype >= std::numeric_limits<int16_t>::min() && celtype <= std::numeric_limits<int16_t>::max();
     k.KalibratieInfo = past ? static_cast<int>(celtype) : 0;
     mod.Temperatuur[c].Extra = GeldigeNulwaardeK762(rec.MilliVolt2);
-    laadTemperatuur(r, m, c, LeesKalibratieRecord(inhoud, KalibratieRecordNummer(0, c, 2, SoortenK762)));
+    laadTemperatuur(r, m, c, mod, LeesKalibratieRecord(inhoud, KalibratieRecordNummer(0, c, 2, SoortenK762)));
 }
 
 // Generation 0 of every input of a new file.
@@ -168,20 +167,21 @@ QByteArray nieuweInhoud(int soorten) {
     return inhoud;
 }
 
-using LaadIngang = void (*)(int, int, int, const QByteArray&);
+using LaadIngang = void (*)(int, int, int, ModuleRecord&, const QByteArray&);
 
-bool laad(int r, int m, int c, int soorten, LaadIngang laadIngang, void (*standaard)(int, int)) {
+bool laad(int r, int m, int c, ModuleRecord& module, int soorten, LaadIngang laadIngang,
+          void (*standaard)(ModuleRecord&)) {
     if (!geldigeModule(r, m)) return false;
     ConfiguratiePad = pad(r, m);
     QByteArray inhoud;
     if (!leesInhoud(inhoud, false)) return false;
     if (!GevondenBestand) {
-        standaard(r, m);
+        standaard(module);
         return schrijfInhoud(nieuweInhoud(soorten), false);
     }
     const auto [van, tot] = ingangenVan(c);
     for (int i = van; i <= tot; ++i)
-        laadIngang(r, m, i, inhoud);
+        laadIngang(r, m, i, module, inhoud);
     return true;
 }
 
@@ -198,15 +198,15 @@ int soortK762(const QString& eenheid) {
     return eenheid == QStringLiteral("°C") ? 2 : 1;
 }
 
-bool bewaar(int r, int m, int c, KalibratieRecord& record, bool temperatuur, int soorten,
-            int (*soortVanEenheid)(const QString&)) {
+bool bewaar(int r, int m, int c, ModuleRecord& module, KalibratieRecord& record, bool temperatuur,
+            int soorten, int (*soortVanEenheid)(const QString&)) {
     if (!geldigeModule(r, m) || c < 1 || c > AantalIngangen) return false;
     ConfiguratiePad = pad(r, m);
     int soort = soorten;
     if (temperatuur)
         record.Temperatuur2 = HandTemperaturen[r][m][c];
     else
-        soort = soortVanEenheid(getrimdeEenheid(Racks[r].Modules[m].Meting[c]));
+        soort = soortVanEenheid(getrimdeEenheid(module.Meting[c]));
     if (soort == 0) return false;
     QByteArray inhoud;
     if (!leesInhoud(inhoud, true)) return false;
@@ -282,9 +282,7 @@ void SchrijfKalibratieRecord(QByteArray& inhoud, int nummer, const KalibratieRec
     inhoud.replace(begin, KalibratieRecordLengte, KalibratieRecordNaarBytes(record));
 }
 
-void StandaardKalibratieK761(int r, int m) {
-    if (!geldigeModule(r, m)) return;
-    ModuleRecord& mod = Racks[r].Modules[m];
+void StandaardKalibratieK761(ModuleRecord& mod) {
     for (int c = 1; c <= AantalIngangen; ++c) {
         KanaalRecord& k = mod.Meting[c];
         const QString eenheid = k.Unit.getrimd();
@@ -315,9 +313,7 @@ void StandaardKalibratieK761(int r, int m) {
     }
 }
 
-void StandaardKalibratieK762(int r, int m) {
-    if (!geldigeModule(r, m)) return;
-    ModuleRecord& mod = Racks[r].Modules[m];
+void StandaardKalibratieK762(ModuleRecord& mod) {
     for (int c = 1; c <= AantalIngangen; ++c) {
         // The zero value comes from the calibration; the cell type (the measuring input's Extra) is the
         // user's setting from the rack configuration and stays.
@@ -332,25 +328,51 @@ void StandaardKalibratieK762(int r, int m) {
     }
 }
 
+void StandaardKalibratieK761(int r, int m) {
+    if (geldigeModule(r, m)) StandaardKalibratieK761(Racks[r].Modules[m]);
+}
+
+void StandaardKalibratieK762(int r, int m) {
+    if (geldigeModule(r, m)) StandaardKalibratieK762(Racks[r].Modules[m]);
+}
+
+bool LaadKalibratieK761(int r, int m, int c, ModuleRecord& module) {
+    return laad(r, m, c, module, SoortenK761, laadIngangK761, StandaardKalibratieK761);
+}
+
+bool LaadKalibratieK762(int r, int m, int c, ModuleRecord& module) {
+    return laad(r, m, c, module, SoortenK762, laadIngangK762, StandaardKalibratieK762);
+}
+
 bool LaadKalibratieK761(int r, int m, int c) {
-    return laad(r, m, c, SoortenK761, laadIngangK761, StandaardKalibratieK761);
+    return geldigeModule(r, m) && LaadKalibratieK761(r, m, c, Racks[r].Modules[m]);
 }
 
 bool LaadKalibratieK762(int r, int m, int c) {
-    return laad(r, m, c, SoortenK762, laadIngangK762, StandaardKalibratieK762);
+    return geldigeModule(r, m) && LaadKalibratieK762(r, m, c, Racks[r].Modules[m]);
+}
+
+bool BewaarKalibratieK761(int r, int m, int c, ModuleRecord& module, KalibratieRecord& record,
+                          bool temperatuur) {
+    return bewaar(r, m, c, module, record, temperatuur, SoortenK761, soortK761);
+}
+
+bool BewaarKalibratieK762(int r, int m, int c, ModuleRecord& module, KalibratieRecord& record,
+                          bool temperatuur) {
+    return bewaar(r, m, c, module, record, temperatuur, SoortenK762, soortK762);
 }
 
 bool BewaarKalibratieK761(int r, int m, int c, KalibratieRecord& record, bool temperatuur) {
-    return bewaar(r, m, c, record, temperatuur, SoortenK761, soortK761);
+    return geldigeModule(r, m) && BewaarKalibratieK761(r, m, c, Racks[r].Modules[m], record, temperatuur);
 }
 
 bool BewaarKalibratieK762(int r, int m, int c, KalibratieRecord& record, bool temperatuur) {
-    return bewaar(r, m, c, record, temperatuur, SoortenK762, soortK762);
+    return geldigeModule(r, m) && BewaarKalibratieK762(r, m, c, Racks[r].Modules[m], record, temperatuur);
 }
 
-bool BewaarHandTemperatuurK761(int r, int m, int c) {
+bool BewaarHandTemperatuurK761(int r, int m, int c, const ModuleRecord& module) {
     if (!geldigeModule(r, m) || c < 1 || c > AantalIngangen) return false;
-    const QString type = Racks[r].Modules[m].Type.getrimd();
+    const QString type = module.Type.getrimd();
     const int soorten =
         type == QLatin1String("K761") ? SoortenK761 : (type == QLatin1String("K762") ? SoortenK762 : 0);
     if (soorten == 0) return false;
@@ -364,17 +386,25 @@ bool BewaarHandTemperatuurK761(int r, int m, int c) {
     return schrijfInhoud(inhoud, true);
 }
 
-bool BewaarHandTemperatuurK762(int r, int m, int c) {
+bool BewaarHandTemperatuurK761(int r, int m, int c) {
+    return geldigeModule(r, m) && BewaarHandTemperatuurK761(r, m, c, Racks[r].Modules[m]);
+}
+
+bool BewaarHandTemperatuurK762(int r, int m, int c, const ModuleRecord& module) {
     if (!geldigeModule(r, m) || c < 1 || c > AantalIngangen) return false;
-    if (Racks[r].Modules[m].Type.getrimd() != QLatin1String("K762")) return false;
+    if (module.Type.getrimd() != QLatin1String("K762")) return false;
     ConfiguratiePad = pad(r, m);
     QByteArray inhoud;
     if (!leesInhoud(inhoud, true) || !GevondenBestand) return false;
     const int nummer = KalibratieRecordNummer(0, c, 1, SoortenK762);
     KalibratieRecord rec = LeesKalibratieRecord(inhoud, nummer);
-    rec.MilliVolt2 = Racks[r].Modules[m].Temperatuur[c].Extra;
+    rec.MilliVolt2 = module.Temperatuur[c].Extra;
     SchrijfKalibratieRecord(inhoud, nummer, rec);
     return schrijfInhoud(inhoud, true);
+}
+
+bool BewaarHandTemperatuurK762(int r, int m, int c) {
+    return geldigeModule(r, m) && BewaarHandTemperatuurK762(r, m, c, Racks[r].Modules[m]);
 }
 
 void ResetKalibratiebestand() {

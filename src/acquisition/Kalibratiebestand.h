@@ -2,6 +2,7 @@
 // The calibration file of a module slot (".cal"): fixed 52-byte records, per input one record per kind
 // of calibration, each in five generations (0 the newest .. 4 the oldest). Records are written field
 // by field, little-endian. Also the names of a rack's files, which follow the rack's identification.
+#include "acquisition/RackModel.h"
 #include "platform/Datum.h"
 
 #include <QByteArray>
@@ -51,26 +52,44 @@ KalibratieRecord LeesKalibratieRecord(const QByteArray& inhoud, int nummer);
 // Puts record `nummer` into a file's contents, extending it with zeros where it is shorter.
 void SchrijfKalibratieRecord(QByteArray& inhoud, int nummer, const KalibratieRecord& record);
 
-// Loads the calibration file of module (r, m) into its channel records: input c (1..4) or all four
-// (c = 0). A missing file is created with the defaults. False when the file could not be read or
-// created (the channels then keep what they held, or the defaults when it was being created). Every
-// stored constant passes its validity function: a value outside its limits (a damaged or hand-made
-// file) loads as the neutral value, the manual temperature outside -30..130 °C as 25 °C.
+// Every load and store works on the module record it is given: the live one in Racks, or a copy that
+// an open settings dialog edits (the units, settings and calibration data of that copy, not the live
+// ones, then choose the records and take the values). The file is the one of slot m of rack r. The forms
+// without a record work on the live record Racks[r].Modules[m].
+//
+// Loads the calibration file of module (r, m) into the module record's channels: input c (1..4) or all
+// four (c = 0); the manual temperatures go into HandTemperaturen. A missing file is created with the
+// defaults. False when the file could not be read or created (the channels then keep what they held, or
+// the defaults when it was being created). Every stored constant passes its validity function: a value
+// outside its limits (a damaged or hand-made file) loads as the neutral value, the manual temperature
+// outside -30..130 °C as 25 °C.
+bool LaadKalibratieK761(int r, int m, int c, ModuleRecord& module);
+bool LaadKalibratieK762(int r, int m, int c, ModuleRecord& module);
 bool LaadKalibratieK761(int r, int m, int c);
 bool LaadKalibratieK762(int r, int m, int c);
-// Stores `record` as the new generation 0 of input c's record of the kind its unit selects (with
-// `temperatuur` the temperature record, whose field Temperatuur2 is first set to the input's manual
-// temperature); the older generations move up one and the oldest is dropped. False, with a message,
-// when the file could not be read or written; nothing is stored for a unit without a record.
+// Stores `record` as the new generation 0 of input c's record of the kind the unit of input c in
+// `module` selects (the unit is written back trimmed; with `temperatuur` the temperature record, whose
+// field Temperatuur2 is first set to the input's manual temperature); the older generations move up one
+// and the oldest is dropped. False, with a message, when the file could not be read or written; nothing
+// is stored for a unit without a record.
+bool BewaarKalibratieK761(int r, int m, int c, ModuleRecord& module, KalibratieRecord& record,
+                          bool temperatuur);
+bool BewaarKalibratieK762(int r, int m, int c, ModuleRecord& module, KalibratieRecord& record,
+                          bool temperatuur);
 bool BewaarKalibratieK761(int r, int m, int c, KalibratieRecord& record, bool temperatuur);
 bool BewaarKalibratieK762(int r, int m, int c, KalibratieRecord& record, bool temperatuur);
-// Writes the manual temperature of input c into its temperature record (generation 0), for either model.
+// Writes the manual temperature of input c into its temperature record (generation 0), for either model
+// (the model of `module`).
+bool BewaarHandTemperatuurK761(int r, int m, int c, const ModuleRecord& module);
 bool BewaarHandTemperatuurK761(int r, int m, int c);
-// Writes the conductivity zero value (the temperature channel's Extra) of input c of a K762 into its
-// conductivity record (generation 0); only when the file exists.
+// Writes the conductivity zero value (the Extra of the temperature channel of input c in `module`) of a
+// K762 into its conductivity record (generation 0); only when the file exists.
+bool BewaarHandTemperatuurK762(int r, int m, int c, const ModuleRecord& module);
 bool BewaarHandTemperatuurK762(int r, int m, int c);
 // The channel defaults that go with a new file. The Extra of an input is reset only where the file
 // holds it (ion blank, conductivity zero value); salinity and cell type are the user's settings.
+void StandaardKalibratieK761(ModuleRecord& module);
+void StandaardKalibratieK762(ModuleRecord& module);
 void StandaardKalibratieK761(int r, int m);
 void StandaardKalibratieK762(int r, int m);
 

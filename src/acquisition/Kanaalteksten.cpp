@@ -63,8 +63,12 @@ QString EenheidTekst(int r, int m, int c) {
 
 int GedeeldeTemperatuurIngang(int r, int m) {
     if (!IsModuleAdres(r, m)) return 0;
+    return GedeeldeTemperatuurIngang(Racks[r].Modules[m]);
+}
+
+int GedeeldeTemperatuurIngang(const ModuleRecord& module) {
     for (int c = 1; c <= AantalIngangen; ++c)
-        if (Racks[r].Modules[m].Temperatuur[c].Shared) return c;
+        if (module.Temperatuur[c].Shared) return c;
     return 0;
 }
 

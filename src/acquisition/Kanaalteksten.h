@@ -1,6 +1,8 @@
 #pragma once
 // Model-independent texts of an input for the rack, table and graph windows, with "OR." for a value or
 // temperature that cannot be shown, and the module's shared temperature input.
+#include "acquisition/RackModel.h"
+
 #include <QString>
 
 // The value text by model; "OR." when the input is over or under its range, "OR." and the temperature
@@ -12,5 +14,6 @@ QString TemperatuurTekst(int r, int m, int c);
 QString EenheidTekst(int r, int m, int c);
 // The lowest input 1..4 whose temperature channel is shared with the module's other inputs; 0 when none.
 int GedeeldeTemperatuurIngang(int r, int m);
+int GedeeldeTemperatuurIngang(const ModuleRecord& module);
 // The shared temperature channel's unit followed by its input number ("°C2"); "" when none.
 QString GedeeldeTemperatuurNaam(int r, int m);

@@ -107,8 +107,11 @@ void DialogCalibration1p::Laad() {
     const bool temperatuurIngang = Ki > AantalIngangen;
     if (temperatuurIngang) Ki -= AantalIngangen;
     if (!LaadIngang()) return;
-    const ModuleRecord& module = Racks[Ri].Modules[Mi];
-    if (temperatuurIngang) m_meetKanaal = module.Temperatuur[Ki];
+    const ModuleRecord& module = Werkrecord();
+    if (temperatuurIngang) {
+        m_meetKanaal = module.Temperatuur[Ki];
+        m_meetKanaal.Flags = Racks[Ri].Modules[Mi].Temperatuur[Ki].Flags;
+    }
     const bool k762 = module.Type.getrimd() == QLatin1String("K762");
     m_soort =
         temperatuurIngang ? EenpuntSoort::Temperatuur : SoortVanEenheid(m_meetKanaal.Unit.getrimd(), k762);
@@ -116,7 +119,7 @@ void DialogCalibration1p::Laad() {
         Fout = true;
         return;
     }
-    m_meetTemperatuur = module.Temperatuur[Ki].Waarde;
+    m_meetTemperatuur = m_temperatuurKanaal.Waarde;
     m_meetWaarde = 0;
     m_resultaat = 0;
     m_lezingGeldig = false;
@@ -173,7 +176,7 @@ void DialogCalibration1p::Laad() {
             LeesInstelling(AppNaam, SectieZuurstof, QStringLiteral("Air Pressure"), QStringLiteral("1000")));
         TextExtra->setText(OpmaakSingle(druk, QStringLiteral("0")));
         TextExtra->setVisible(true);
-        if ((module.Meting[Ki].Flags & (BereikVlaggen | TemperatuurVlaggen)) == 0)
+        if ((Racks[Ri].Modules[Mi].Meting[Ki].Flags & (BereikVlaggen | TemperatuurVlaggen)) == 0)
             ComboBufferwaarde->setEditText(OpmaakSingle(
                 ZuurstofVerzadiging(m_temperatuurKanaal.Waarde, 0.0f, TekstNaarSingle(TextExtra->text())),
                 QStringLiteral("0.00")));
@@ -278,25 +281,25 @@ bool DialogCalibration1p::VerwerkStap() {
         const QString eenheid = m_meetKanaal.Unit.getrimd();
         if (m_gekozenIngang > AantalIngangen) {
             r.Temperatuur2 = HandTemperaturen[Ri][Mi][Ki];
-            m_opgeslagen = BewaarModuleKalibratie(Ri, Mi, Ki, r, true);
+            m_opgeslagen = BewaarModuleKalibratie(Ri, Mi, Ki, Werkrecord(), r, true);
             if (m_opgeslagen) WriteRecentStandards(SectieGraden, QStringLiteral("0.0"), AantalRecent);
         } else {
             switch (m_soort) {
             case EenpuntSoort::Geleidbaarheid:
-                Racks[Ri].Modules[Mi].Temperatuur[Ki].Extra = 0.0f;
-                m_opgeslagen = BewaarHandTemperatuurK762(Ri, Mi, Ki);
+                Werkrecord().Temperatuur[Ki].Extra = 0.0f;
+                m_opgeslagen = BewaarHandTemperatuurK762(Ri, Mi, Ki, Werkrecord());
                 break;
             case EenpuntSoort::Temperatuur:
                 r.Standaard1 = EenheidNaarCelsius(0.0f, eenheid);
-                m_opgeslagen = BewaarModuleKalibratie(Ri, Mi, Ki, r, true);
+                m_opgeslagen = BewaarModuleKalibratie(Ri, Mi, Ki, Werkrecord(), r, true);
                 break;
             case EenpuntSoort::Millivolt:
-                m_opgeslagen = BewaarKalibratieK761(Ri, Mi, Ki, r, false);
+                m_opgeslagen = BewaarKalibratieK761(Ri, Mi, Ki, Werkrecord(), r, false);
                 break;
             case EenpuntSoort::Zuurstof:
                 r.Standaard2 = 1000.0f;
                 r.Helling = StandaardZuurstofSchaal;
-                m_opgeslagen = BewaarKalibratieK761(Ri, Mi, Ki, r, false);
+                m_opgeslagen = BewaarKalibratieK761(Ri, Mi, Ki, Werkrecord(), r, false);
                 break;
             case EenpuntSoort::Geen:
                 break;
@@ -333,8 +336,8 @@ bool DialogCalibration1p::SensorAanwezig() const {
 
 bool DialogCalibration1p::ZuurstofSensorAanwezig() const {
     // An input that takes the module's shared temperature depends on the sensor of that input.
-    const int gedeeld = GedeeldeTemperatuurIngang(Ri, Mi);
-    if (gedeeld >= 1 && gedeeld != Ki && Racks[Ri].Modules[Mi].Temperatuur[Ki].UseShared)
+    const int gedeeld = GedeeldeTemperatuurIngang(Werkrecord());
+    if (gedeeld >= 1 && gedeeld != Ki && Werkrecord().Temperatuur[Ki].UseShared)
         return BitGezet(Racks[Ri].Modules[Mi].Meting[gedeeld].Flags, VlagSensorAanwezig);
     return SensorAanwezig();
 }
@@ -372,7 +375,7 @@ void DialogCalibration1p::ToonLezing(float T) {
     const QString f00 = QStringLiteral("0.00");
     switch (m_soort) {
     case EenpuntSoort::Millivolt:
-        m_meetWaarde = BerekenMillivolt(m_meetKanaal.Waarde, Ri, Mi, Ki);
+        m_meetWaarde = BerekenMillivolt(m_meetKanaal.Waarde, m_meetKanaal);
         m_lezingGeldig = !BitGezet(m_meetKanaal.Flags, BereikVlaggen);
         ZetMeetwaarde(LabelMeetwaarde, OpmaakSingle(m_meetWaarde, QStringLiteral("0.0")), true);
         LabelUnit->setText(QStringLiteral("mV"));
@@ -534,19 +537,19 @@ void DialogCalibration1p::Bewaar() {
         r.Nulpunt = m_resultaat;
         r.Helling = 1.0f;
         r.Temperatuur1 = m_ongecorrigeerd;
-        m_opgeslagen = BewaarModuleKalibratie(Ri, Mi, Ki, r, true);
+        m_opgeslagen = BewaarModuleKalibratie(Ri, Mi, Ki, Werkrecord(), r, true);
         if (m_opgeslagen) WriteRecentStandards(SectieGraden, OpmaakSingle(r.Standaard1, f0), AantalRecent);
         return;
     case EenpuntSoort::Geleidbaarheid:
-        Racks[Ri].Modules[Mi].Temperatuur[Ki].Extra = m_meetWaarde * 10.0f;
-        m_opgeslagen = BewaarHandTemperatuurK762(Ri, Mi, Ki);
+        Werkrecord().Temperatuur[Ki].Extra = m_meetWaarde * 10.0f;
+        m_opgeslagen = BewaarHandTemperatuurK762(Ri, Mi, Ki, Werkrecord());
         return;
     case EenpuntSoort::Millivolt:
         r.Standaard1 = S;
         r.Nulpunt = m_resultaat;
         r.Helling = 1.0f;
         r.MilliVolt1 = m_ongecorrigeerd;
-        m_opgeslagen = BewaarKalibratieK761(Ri, Mi, Ki, r, false);
+        m_opgeslagen = BewaarKalibratieK761(Ri, Mi, Ki, Werkrecord(), r, false);
         if (m_opgeslagen) WriteRecentStandards(SectieMV, OpmaakSingle(S, f0), AantalRecent);
         return;
     case EenpuntSoort::Zuurstof: {
@@ -556,7 +559,7 @@ void DialogCalibration1p::Bewaar() {
         r.Nulpunt = 0.0f;
         r.Helling = m_resultaat;
         r.MilliVolt1 = m_meetWaarde;
-        m_opgeslagen = BewaarKalibratieK761(Ri, Mi, Ki, r, false);
+        m_opgeslagen = BewaarKalibratieK761(Ri, Mi, Ki, Werkrecord(), r, false);
         if (m_opgeslagen) {
             BewaarInstelling(AppNaam, SectieZuurstof, QStringLiteral("Air Pressure"),
                              OpmaakSingle(P, QStringLiteral("0")));
@@ -576,10 +579,10 @@ void DialogCalibration1p::Sluit() {
     // keep the range command from being sent.
     if (m_soort == EenpuntSoort::Geleidbaarheid) {
         KanaalRecord& live = Racks[Ri].Modules[Mi].Meting[Ki];
-        if (live.Resolution != m_meetKanaal.Resolution) {
-            live.Resolution = m_meetKanaal.Resolution;
+        if (live.Resolution != m_bereikBijOpenen) {
+            live.Resolution = m_bereikBijOpenen;
             Afbreken = false;
-            ZetECBereik(Ri, Mi, static_cast<uint8_t>(Ki - 1), static_cast<uint8_t>(m_meetKanaal.Resolution));
+            ZetECBereik(Ri, Mi, static_cast<uint8_t>(Ki - 1), static_cast<uint8_t>(m_bereikBijOpenen));
         }
     }
     Afbreken = false;
@@ -587,7 +590,7 @@ void DialogCalibration1p::Sluit() {
     MarkeerGesloten();
 }
 
-bool ToonEenpuntsKalibratie(int r, int m, int k, QWidget* eigenaar) {
+bool ToonEenpuntsKalibratie(int r, int m, int k, ModuleRecord& module, QWidget* eigenaar) {
     DialogCalibration1p dialoog(eigenaar);
-    return dialoog.Kalibreer(r, m, k);
+    return dialoog.Kalibreer(r, m, k, module);
 }

@@ -17,6 +17,7 @@
 // input, 5..8 the temperature input of input Ki - 4), calls Laad and Calibration1P, which returns once
 // the dialog is unloaded. Unloading sends the module its reset "253" and keeps the position in the
 // settings section "Calibration 1p"; a conductivity input gets its measuring range back.
+// Module: the module record worked on (the settings dialog's own copy while that is open).
 #include "acquisition/Kalibratiebestand.h"
 #include "acquisition/RackModel.h"
 #include "calibration/EenpuntBerekening.h"
@@ -99,4 +100,4 @@ private:
 // Runs the 1-point calibration of input k (1..4, or 5..8 for the temperature input of input k - 4) of
 // module m of rack r (the caller has stopped polling); true when something was stored in the module's
 // calibration file (the caller then reloads it).
-bool ToonEenpuntsKalibratie(int r, int m, int k, QWidget* eigenaar = nullptr);
+bool ToonEenpuntsKalibratie(int r, int m, int k, ModuleRecord& module, QWidget* eigenaar = nullptr);

@@ -157,7 +157,7 @@ void DialogCalibrationEC::Laad() {
     LabelTijd->setText(Tekst[125] + QStringLiteral(" (mm:ss):"));
     for (QLabel* l : {LabelMeetwaarde, LabelGraden, LabelBufferinfo, LabelTijdinfo})
         l->clear();
-    m_exponent = Celtype(Racks[Ri].Modules[Mi].Meting[Ki].Extra);
+    m_exponent = Celtype(m_meetKanaal.Extra);
     m_factor = 0;
     m_meting = {};
 
@@ -373,7 +373,7 @@ void DialogCalibrationEC::Sluit() {
 void DialogCalibrationEC::HerstelBereik() {
     if (!IsKanaalAdres(Ri, Mi, Ki)) return;
     KanaalRecord& live = Racks[Ri].Modules[Mi].Meting[Ki];
-    const uint8_t bereik = m_meetKanaal.Resolution;
+    const auto bereik = static_cast<uint8_t>(m_bereikBijOpenen);
     if (!m_bereikGewijzigd && live.Resolution == bereik) return;
     // A Cancel that ended the measurement must not break off the restore too.
     Afbreken = false;
@@ -413,7 +413,7 @@ void DialogCalibrationEC::StartMeting() {
     }
     m_bereik = bereik;
     ZetToestand(Meten);
-    if (bereik != m_meetKanaal.Resolution) m_bereikGewijzigd = true;
+    if (bereik != m_bereikBijOpenen) m_bereikGewijzigd = true;
     ZetECBereik(Ri, Mi, static_cast<uint8_t>(Ki - 1), static_cast<uint8_t>(bereik));
     // The cell settles on its new range before the first reading.
     if (!AnnulerenGeklikt && !SluitenGevraagd) Wacht(2000);
@@ -496,10 +496,9 @@ void DialogCalibrationEC::VerwerkResultaat() {
         return;
     }
     OKGeklikt = AnnulerenGeklikt = false;
-    m_kalibratie = CelconstanteRecord(platform::Nu(), m_factor, m_exponent,
-                                      Racks[Ri].Modules[Mi].Temperatuur[Ki].Extra, &m_meting);
+    m_kalibratie = CelconstanteRecord(platform::Nu(), m_factor, m_exponent, m_temperatuurKanaal.Extra, &m_meting);
     // A record that could not be written has been reported; the result is then not called successful.
-    m_opgeslagen = BewaarKalibratieK762(Ri, Mi, Ki, m_kalibratie, false);
+    m_opgeslagen = BewaarKalibratieK762(Ri, Mi, Ki, Werkrecord(), m_kalibratie, false);
     m_info = Tekst[316] + QStringLiteral(" = ") + CelconstanteTekst(m_factor, m_exponent) + QLatin1Char(' ') +
              Eenheid + (m_opgeslagen ? CRLF + CRLF + Tekst[305] : QString());
     ZetToestand(Resultaat);
@@ -512,14 +511,13 @@ void DialogCalibrationEC::BewaarHandInvoer() {
         ToonMelding(Tekst[322], vbExclamation, windowTitle() + QStringLiteral(": ") + Tekst[299]);
         return;
     }
-    m_kalibratie = CelconstanteRecord(platform::Nu(), m_factor, m_exponent,
-                                      Racks[Ri].Modules[Mi].Temperatuur[Ki].Extra, nullptr);
-    m_opgeslagen = BewaarKalibratieK762(Ri, Mi, Ki, m_kalibratie, false);
+    m_kalibratie = CelconstanteRecord(platform::Nu(), m_factor, m_exponent, m_temperatuurKanaal.Extra, nullptr);
+    m_opgeslagen = BewaarKalibratieK762(Ri, Mi, Ki, Werkrecord(), m_kalibratie, false);
     m_standaardKeuze = HandInvoer;
     Sluit();
 }
 
-bool ToonECKalibratie(int r, int m, int k, QWidget* eigenaar) {
+bool ToonECKalibratie(int r, int m, int k, ModuleRecord& module, QWidget* eigenaar) {
     DialogCalibrationEC dialoog(eigenaar);
-    return dialoog.Kalibreer(r, m, k);
+    return dialoog.Kalibreer(r, m, k, module);
 }

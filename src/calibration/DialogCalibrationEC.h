@@ -23,6 +23,7 @@
 // inputs 1..4), calls Laad and, when Fout is false, CalibrationCC, which returns once the dialog is
 // unloaded. Unloading sends the module its reset "253" and keeps the position and the standard chosen
 // in the settings section "Calibration CC".
+// Module: the module record worked on (the settings dialog's own copy while that is open).
 #include "acquisition/Kalibratiebestand.h"
 #include "acquisition/RackModel.h"
 #include "calibration/CelconstanteBerekening.h"
@@ -127,4 +128,4 @@ private:
 // Runs the cell-constant calibration of input k of K762 module m of rack r (the caller has stopped
 // polling); true when a new calibration was stored in the module's calibration file (the caller then
 // reloads it).
-bool ToonECKalibratie(int r, int m, int k, QWidget* eigenaar = nullptr);
+bool ToonECKalibratie(int r, int m, int k, ModuleRecord& module, QWidget* eigenaar = nullptr);

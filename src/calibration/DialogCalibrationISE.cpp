@@ -136,6 +136,7 @@ void DialogCalibrationISE::Laad() {
     m_gemeten = {};
     m_uitkomst = {};
     m_stabiel = false;
+    m_okNaAfbreken = false;
     ZetToestand(KiesStandaard1);
     StartProcedure();
 }
@@ -206,7 +207,7 @@ void DialogCalibrationISE::PasToestandToe() {
         FrameBuffer[i]->setEnabled(open && i == actief);
         if (i < 2) ComboBufferwaarde[i]->setEnabled(kies && i == actief);
     }
-    OKButton->setEnabled(IsMeettoestand() || t == KiesBlanco);
+    OKButton->setEnabled(IsMeettoestand() || t == KiesBlanco || (t == KiesStandaard2 && m_okNaAfbreken));
     CancelButton->setEnabled(open);
     CommandCalibrate->setEnabled(kies);
     switch (t) {
@@ -243,6 +244,8 @@ bool DialogCalibrationISE::VerwerkStap() {
             if (t == KiesBlanco) {
                 Bewaar(GeenBlanco);
                 Sluit();
+            } else if (t == KiesStandaard2 && m_okNaAfbreken) {
+                Sluit();
             }
             return true;
         }
@@ -251,6 +254,7 @@ bool DialogCalibrationISE::VerwerkStap() {
             StabielTolerantie = MillivoltTolerantieISE;
             StartMeetronde();
             MeetTik = true; // the first reading at once
+            m_okNaAfbreken = false;
             ZetToestand(t == KiesStandaard1 ? Meten1 : (t == KiesStandaard2 ? Meten2 : MetenBlanco));
             return true;
         }
@@ -394,6 +398,7 @@ void DialogCalibrationISE::BreekMetingAf() {
         return;
     }
     const int t = Toestand();
+    m_okNaAfbreken = t == Meten2;
     ZetToestand(t == Meten1 ? KiesStandaard1 : (t == Meten2 ? KiesStandaard2 : KiesBlanco));
 }
 
@@ -401,7 +406,7 @@ void DialogCalibrationISE::Bewaar(float blancoMV) {
     m_kalibratie = IonKalibratieRecord(platform::Nu(), m_uitkomst, m_gekozenStandaard[0],
                                        m_gekozenStandaard[1], m_gemeten[0], m_gemeten[1], blancoMV);
     // A record that could not be written has been reported.
-    m_opgeslagen = BewaarKalibratieK761(Ri, Mi, Ki, m_kalibratie, false);
+    m_opgeslagen = BewaarKalibratieK761(Ri, Mi, Ki, Werkrecord(), m_kalibratie, false);
 }
 
 void DialogCalibrationISE::Sluit() {
@@ -409,7 +414,7 @@ void DialogCalibrationISE::Sluit() {
     SluitProcedure(Gesloten);
 }
 
-bool ToonIonKalibratie(int r, int m, int k, QWidget* eigenaar) {
+bool ToonIonKalibratie(int r, int m, int k, ModuleRecord& module, QWidget* eigenaar) {
     DialogCalibrationISE dialoog(eigenaar);
-    return dialoog.Kalibreer(r, m, k);
+    return dialoog.Kalibreer(r, m, k, module);
 }

@@ -7,7 +7,8 @@
 // States (one set of controls each, PasToestandToe):
 //   KiesStandaard1  choose standard 1, Calibrate measures it; Cancel closes
 //   Meten1          measuring standard 1; OK validates it (KiesStandaard2); Cancel: KiesStandaard1
-//   KiesStandaard2  choose standard 2 (another decade), Calibrate measures it; Cancel closes
+//   KiesStandaard2  choose standard 2 (another decade), Calibrate measures it; Cancel closes; after a
+//                   measurement of standard 2 broken off with Cancel, OK closes too (nothing stored)
 //   Meten2          measuring standard 2; OK validates it: slope and zero point within their limits
 //                   give KiesBlanco, else a message and KiesStandaard2 again; Cancel: KiesStandaard2
 //   KiesBlanco      the result shown; OK stores it without a blank, Calibrate measures the blank,
@@ -22,6 +23,7 @@
 // 1..4), calls Laad and CalibrationISE, which returns once the dialog is unloaded. Unloading sends the
 // module its reset "253" and keeps the position and the standards last measured in the settings
 // section "Calibration Ion".
+// Module: the module record worked on (the settings dialog's own copy while that is open).
 #include "acquisition/Kalibratiebestand.h"
 #include "acquisition/RackModel.h"
 #include "calibration/IonBerekening.h"
@@ -88,9 +90,11 @@ private:
     std::array<int, 3> m_gekozenStandaard{};
     std::array<IonMeting, 3> m_gemeten{};
     bool m_stabiel = false;
+    // KiesStandaard2 was entered from a measurement of standard 2 broken off: OK stays enabled.
+    bool m_okNaAfbreken = false;
     bool m_gelezen = false; // the measuring pass has a reading
 };
 
 // Runs the ion-selective calibration of input k of module m of rack r (the caller has stopped polling);
 // true when a new calibration was stored in the module's calibration file (the caller then reloads it).
-bool ToonIonKalibratie(int r, int m, int k, QWidget* eigenaar = nullptr);
+bool ToonIonKalibratie(int r, int m, int k, ModuleRecord& module, QWidget* eigenaar = nullptr);

@@ -373,7 +373,7 @@ void DialogCalibrationPH::StartMeting() {
         PasToestandToe();
         return;
     }
-    StabielTolerantie = MillivoltTolerantie(Racks[Ri].Modules[Mi].Meting[Ki].Resolution);
+    StabielTolerantie = MillivoltTolerantie(m_meetKanaal.Resolution);
     StartMeetronde();
     MeetTik = true; // the first reading at once
     ZetToestand(b == 0 ? Meten1 : Meten2);
@@ -497,11 +497,11 @@ void DialogCalibrationPH::BewaarResultaat(const PhUitkomst& uitkomst) {
     m_kalibratie = PhKalibratieRecord(platform::Nu(), uitkomst, m_gemeten[0],
                                       m_bufferIndex > 1 ? &m_gemeten[1] : nullptr);
     // A record that could not be written has been reported; the result is then not called successful.
-    m_opgeslagen = BewaarKalibratieK761(Ri, Mi, Ki, m_kalibratie, false);
+    m_opgeslagen = BewaarKalibratieK761(Ri, Mi, Ki, Werkrecord(), m_kalibratie, false);
     ZetToestand(Resultaat);
 }
 
-bool ToonPhKalibratie(int r, int m, int k, QWidget* eigenaar) {
+bool ToonPhKalibratie(int r, int m, int k, ModuleRecord& module, QWidget* eigenaar) {
     DialogCalibrationPH dialoog(eigenaar);
-    return dialoog.Kalibreer(r, m, k);
+    return dialoog.Kalibreer(r, m, k, module);
 }

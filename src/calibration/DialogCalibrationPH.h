@@ -18,6 +18,7 @@
 // when Fout is false, CalibrationpH, which returns once the dialog is unloaded. Unloading sends the
 // module its reset "253" and keeps the position and the chosen buffers in the settings section
 // "Calibration pH".
+// Module: the module record worked on (the settings dialog's own copy while that is open).
 #include "acquisition/Kalibratiebestand.h"
 #include "acquisition/RackModel.h"
 #include "calibration/Buffertabellen.h"
@@ -113,4 +114,4 @@ private:
 
 // Runs the pH calibration of input k of module m of rack r (the caller has stopped polling); true when a
 // new calibration was stored in the module's calibration file (the caller then reloads it).
-bool ToonPhKalibratie(int r, int m, int k, QWidget* eigenaar = nullptr);
+bool ToonPhKalibratie(int r, int m, int k, ModuleRecord& module, QWidget* eigenaar = nullptr);

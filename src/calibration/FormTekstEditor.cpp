@@ -1,9 +1,9 @@
 #include "calibration/FormTekstEditor.h"
 
-#include "files/Configuratietekst.h"
 #include "platform/Klok.h"
 #include "platform/Vensterwacht.h"
 #include "platform/Tekstbestand.h"
+#include "shared/Algemeen.h"
 #include "shared/Melding.h"
 #include "shared/Teksten.h"
 
@@ -74,7 +74,7 @@ bool FormTekstEditor::Bewaar() {
     // A character Windows-1252 has not would be lost: such a text is kept as UTF-8, which the readers take.
     if (m_utf8 || platform::VanWindows1252(bytes) != tekst) bytes = tekst.toUtf8();
     if (!platform::SchrijfBestandVeilig(m_pad, bytes)) {
-        MeldSchrijffout(m_pad);
+        ToonMelding(SchrijffoutTekst(m_pad), vbExclamation, m_pad);
         return false;
     }
     TextBestand->document()->setModified(false);

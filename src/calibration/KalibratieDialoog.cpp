@@ -27,6 +27,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <utility>
 
 KalibratieDialoog::KalibratieDialoog(QString sectie, QWidget* eigenaar)
     : QDialog(eigenaar,
@@ -49,10 +50,11 @@ void KalibratieDialoog::VoerUit() {
     Ontlaad();
 }
 
-bool KalibratieDialoog::Kalibreer(int r, int m, int k) {
+bool KalibratieDialoog::Kalibreer(int r, int m, int k, ModuleRecord& module) {
     Ri = r;
     Mi = m;
     Ki = k;
+    Module = &module;
     Laad();
     VoerUit();
     return m_opgeslagen;
@@ -117,9 +119,20 @@ bool KalibratieDialoog::LaadIngang() {
         Fout = true;
         return false;
     }
-    m_meetKanaal = Racks[Ri].Modules[Mi].Meting[Ki];
-    m_temperatuurKanaal = Racks[Ri].Modules[Mi].Temperatuur[Ki];
+    const ModuleRecord& module = Werkrecord();
+    const ModuleRecord& live = Racks[Ri].Modules[Mi];
+    m_meetKanaal = module.Meting[Ki];
+    m_temperatuurKanaal = module.Temperatuur[Ki];
+    // What the module last reported is the live record's.
+    m_meetKanaal.Flags = live.Meting[Ki].Flags;
+    m_temperatuurKanaal.Waarde = live.Temperatuur[Ki].Waarde;
+    m_temperatuurVlaggen = static_cast<uint8_t>(live.Meting[Ki].Flags & TemperatuurVlaggen);
+    m_bereikBijOpenen = live.Meting[Ki].Resolution;
     return true;
+}
+
+ModuleRecord& KalibratieDialoog::Werkrecord() const {
+    return Module ? *Module : Racks[Ri].Modules[Mi];
 }
 
 void KalibratieDialoog::ZetKalibratieTitel(const QString& soort) {
@@ -230,13 +243,32 @@ KalibratieDialoog::Lezing KalibratieDialoog::LeesIngang(const std::function<bool
     if (onderbroken()) return Lezing::Onderbroken;
     if (Antwoord != AntwoordFrame) return Lezing::Onvolledig;
     BerekenTemperatuurKanaal(Ri, Mi, Ki);
-    m_temperatuurKanaal.Waarde = module.Temperatuur[Ki].Waarde;
+    BerekenTemperatuur();
     return Lezing::Gelezen;
 }
 
+void KalibratieDialoog::BerekenTemperatuur() {
+    ModuleRecord& live = Racks[Ri].Modules[Mi];
+    ModuleRecord werk = Werkrecord();
+    werk.Status = live.Status;
+    for (int c = 1; c <= AantalIngangen; ++c) {
+        werk.Meting[c].Flags = live.Meting[c].Flags;
+        werk.Temperatuur[c].AdcWaarde = live.Temperatuur[c].AdcWaarde;
+    }
+    // The engine works on the rack model: the record worked on stands in for the live one while its
+    // temperatures are worked out (nothing pumps meanwhile). The shared input goes before this one.
+    std::swap(live, werk);
+    for (int c = 1; c <= AantalIngangen; ++c)
+        if (c != Ki) BerekenTemperatuurKanaal(Ri, Mi, c);
+    BerekenTemperatuurKanaal(Ri, Mi, Ki);
+    std::swap(live, werk);
+    m_temperatuurKanaal.Waarde = werk.Temperatuur[Ki].Waarde;
+    m_temperatuurVlaggen = static_cast<uint8_t>(werk.Meting[Ki].Flags & TemperatuurVlaggen);
+}
+
 void KalibratieDialoog::NeemTemperatuurVlaggen() {
-    m_meetKanaal.Flags = static_cast<uint8_t>((m_meetKanaal.Flags & ~TemperatuurVlaggen) |
-                                              (Racks[Ri].Modules[Mi].Meting[Ki].Flags & TemperatuurVlaggen));
+    m_meetKanaal.Flags =
+        static_cast<uint8_t>((m_meetKanaal.Flags & ~TemperatuurVlaggen) | m_temperatuurVlaggen);
 }
 
 QString KalibratieDialoog::TemperatuurTekst(float T) const {

@@ -43,6 +43,11 @@ public:
     int Ri = 1;
     int Mi = 1;
     int Ki = 1;
+    // The module record the calibration works on, set by the caller before Laad: its units, settings
+    // and calibration data choose what is calibrated and how, and the result is stored in the record of
+    // the unit it gives the input. The module settings dialog passes its own copy while it is open;
+    // nullptr is the live record in Racks. The readings always come from the module (the live record).
+    ModuleRecord* Module = nullptr;
     // Set by Laad when the dialog cannot run.
     bool Fout = false;
 
@@ -55,9 +60,9 @@ public:
     // its reset "253"; a dialog that could be set up keeps its position and its choices (BewaarKeuzes),
     // a dialog that could not keeps the stored ones as they are; it leaves the topmost layer and hides.
     void Ontlaad();
-    // Sets the input (rack r, module m, input k), sets the dialog up and runs it; true when a new
-    // calibration was stored.
-    bool Kalibreer(int r, int m, int k);
+    // Sets the input (rack r, module m, input k) and the module record worked on, sets the dialog up
+    // and runs it; true when a new calibration was stored.
+    bool Kalibreer(int r, int m, int k, ModuleRecord& module);
     // A new calibration was stored.
     bool Opgeslagen() const { return m_opgeslagen; }
 
@@ -130,8 +135,10 @@ protected:
     // without a valid reply gives no reading: GeenStatus for the status, Onvolledig after it.
     Lezing LeesIngang(const std::function<bool()>& onderbroken,
                       const std::function<bool()>& naStatus = nullptr);
-    // The temperature bits of the working copy follow the live input's last reading.
+    // The temperature bits of the working copy follow the input's last reading.
     void NeemTemperatuurVlaggen();
+    // The module record worked on (Module, else the live record).
+    ModuleRecord& Werkrecord() const;
     // The temperature in the unit of the temperature input with its decimals, directly followed by
     // the unit.
     QString TemperatuurTekst(float T) const;
@@ -141,9 +148,13 @@ protected:
     // Whole seconds since the measuring pass started (m_rondeStart).
     qint64 RondeSeconden() const;
 
-    // The working copies of the input's measuring and temperature input, taken by LaadIngang.
+    // The working copies of the input's measuring and temperature input, taken by LaadIngang from the
+    // record worked on.
     KanaalRecord m_meetKanaal;
     KanaalRecord m_temperatuurKanaal;
+    // The measuring range the module had at the load (a K762 input's range in the live record; the
+    // record worked on may hold a range that is not applied yet).
+    int16_t m_bereikBijOpenen = 0;
     // Clock ms at the start of the measuring pass.
     qint64 m_rondeStart = 0;
 
@@ -181,6 +192,10 @@ protected:
 
 private:
     void Stap();
+    // The input's temperature from the module's last readings, worked out by the settings and
+    // calibration of the record worked on.
+    void BerekenTemperatuur();
+    uint8_t m_temperatuurVlaggen = 0;
     QString m_sectie;
     QPushButton* m_escapeAnnuleer = nullptr;
     QPushButton* m_escapeOK = nullptr;

@@ -30,6 +30,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <limits>
 
 // ---------------------------------------------------------------------------------------------------
 // Labels and fields
@@ -350,7 +351,9 @@ bool Fabrieksdialoog::Weiger(Invoerveld* veld, int tab, const QString& tekst, in
 bool Fabrieksdialoog::VerwerkSerienummer() {
     if (Leeg(TextSerieNummer)) return true;
     const int32_t n = TekstNaarLong(TextSerieNummer->text());
-    if (n < LaagsteSerienummer)
+    // A number the module's 32 bits cannot hold is wrong input, like one below the lowest.
+    if (n < LaagsteSerienummer ||
+        TekstNaarDouble(TextSerieNummer->text()) > static_cast<double>(std::numeric_limits<int32_t>::max()))
         return Weiger(TextSerieNummer, TabXtra(), Tekst[244] + QStringLiteral("\n"), vbExclamation | vbOKOnly,
                       windowTitle());
     LabelSerieNummer->Zet(QStringLiteral("Serial Number:\n") + QString::number(n), true);

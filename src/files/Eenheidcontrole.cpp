@@ -144,19 +144,32 @@ QString ModuleNaam(int n, const QString& naam) {
     return standaardNaam(QStringLiteral("Module "), n, naam);
 }
 
+void LaadModuleKalibratie(int rack, int module, int ingang, ModuleRecord& record) {
+    if (rack < 1 || rack > AantalRacks || module < 1 || module > AantalModules) return;
+    const QString t = record.Type.getrimd();
+    if (t == QLatin1String("K761"))
+        LaadKalibratieK761(rack, module, ingang, record);
+    else if (t == QLatin1String("K762"))
+        LaadKalibratieK762(rack, module, ingang, record);
+}
+
 void LaadModuleKalibratie(int rack, int module, int ingang) {
     if (rack < 1 || rack > AantalRacks || module < 1 || module > AantalModules) return;
-    const QString t = type(rack, module);
+    LaadModuleKalibratie(rack, module, ingang, Racks[rack].Modules[module]);
+}
+
+bool BewaarModuleKalibratie(int rack, int module, int ingang, ModuleRecord& moduleRecord,
+                            KalibratieRecord& record, bool temperatuur) {
+    if (rack < 1 || rack > AantalRacks || module < 1 || module > AantalModules) return false;
+    const QString t = moduleRecord.Type.getrimd();
     if (t == QLatin1String("K761"))
-        LaadKalibratieK761(rack, module, ingang);
-    else if (t == QLatin1String("K762"))
-        LaadKalibratieK762(rack, module, ingang);
+        return BewaarKalibratieK761(rack, module, ingang, moduleRecord, record, temperatuur);
+    if (t == QLatin1String("K762"))
+        return BewaarKalibratieK762(rack, module, ingang, moduleRecord, record, temperatuur);
+    return false;
 }
 
 bool BewaarModuleKalibratie(int rack, int module, int ingang, KalibratieRecord& record, bool temperatuur) {
     if (rack < 1 || rack > AantalRacks || module < 1 || module > AantalModules) return false;
-    const QString t = type(rack, module);
-    if (t == QLatin1String("K761")) return BewaarKalibratieK761(rack, module, ingang, record, temperatuur);
-    if (t == QLatin1String("K762")) return BewaarKalibratieK762(rack, module, ingang, record, temperatuur);
-    return false;
+    return BewaarModuleKalibratie(rack, module, ingang, Racks[rack].Modules[module], record, temperatuur);
 }

@@ -28,8 +28,13 @@ QString KanaalNaam(int n, const QString& naam);
 QString ModuleNaam(int n, const QString& naam);
 
 // Load (or create) the calibration file of the module for input c, or all four inputs when c is 0,
-// by the module's model; another model does nothing.
+// by the module's model, into the module record `record` (see LaadKalibratieK761); another model does
+// nothing. Without a record: into the live record.
+void LaadModuleKalibratie(int rack, int module, int ingang, ModuleRecord& record);
 void LaadModuleKalibratie(int rack, int module, int ingang);
-// Store a calibration of the module's input by its model (see BewaarKalibratieK761). False when nothing
-// was stored: another model, or a file that could not be written (the user was told).
+// Store a calibration of the module's input by the model and the input's unit in the module record
+// `module` (see BewaarKalibratieK761). False when nothing was stored: another model, or a file that
+// could not be written (the user was told). Without a module record: by the live record.
+bool BewaarModuleKalibratie(int rack, int module, int ingang, ModuleRecord& moduleRecord,
+                            KalibratieRecord& record, bool temperatuur);
 bool BewaarModuleKalibratie(int rack, int module, int ingang, KalibratieRecord& record, bool temperatuur);

@@ -9,6 +9,7 @@
 #include "shared/Algemeen.h"
 #include "shared/Getallen.h"
 #include "shared/Instellingen.h"
+#include "shared/Melding.h"
 #include "shared/Teksten.h"
 
 #include <QStringList>
@@ -103,7 +104,7 @@ bool SchrijfGrafiekInstellingen(int n, GrafiekvensterInterface& venster) {
     const bool gelukt = platform::SchrijfBestandVeilig(ConfiguratiePad, ConfiguratieBytes(s));
     if (status == 1 || status == 2) venster.ZetVensterStatus(status);
     venster.ZetTekenen(true);
-    if (!gelukt) MeldSchrijffout(ConfiguratiePad);
+    if (!gelukt) ToonMelding(SchrijffoutTekst(ConfiguratiePad), vbExclamation, ConfiguratiePad);
     return gelukt;
 }
 

@@ -78,6 +78,15 @@ bool LeesBestand(const QString& pad, QByteArray& inhoud) {
 
 namespace {
 
+// The error number of the last SchrijfBestandVeilig that failed; 0 after one that succeeded.
+int laatsteSchrijffout = 0;
+
+// Keeps the reason of a failed step (before the clean-up calls change errno) and fails.
+bool Mislukt() {
+    laatsteSchrijffout = errno != 0 ? errno : EIO;
+    return false;
+}
+
 std::function<void(SchrijfStap)>& stapFunctie() {
     static std::function<void(SchrijfStap)> f;
     return f;
@@ -181,7 +190,18 @@ void ZetSchrijfStapFunctie(std::function<void(SchrijfStap)> functie) {
     stapFunctie() = std::move(functie);
 }
 
+QString LaatsteSchrijffout() {
+    return laatsteSchrijffout == 0 ? QString() : QString::fromLocal8Bit(std::strerror(laatsteSchrijffout));
+}
+
+bool LaatsteSchrijffoutIsToegang() {
+    return laatsteSchrijffout == EACCES || laatsteSchrijffout == EPERM || laatsteSchrijffout == EBUSY ||
+           laatsteSchrijffout == ETXTBSY || laatsteSchrijffout == EROFS;
+}
+
 bool SchrijfBestandVeilig(const QString& pad, const QByteArray& inhoud, const QString& backupPad) {
+    laatsteSchrijffout = 0;
+    errno = 0;
     // A link is followed: the file it points to is the one replaced.
     QString doel = pad;
     const QFileInfo info(pad);
@@ -189,12 +209,13 @@ bool SchrijfBestandVeilig(const QString& pad, const QByteArray& inhoud, const QS
     struct stat oud {};
     const bool bestaat = ::stat(Naam(doel).constData(), &oud) == 0 && S_ISREG(oud.st_mode);
     // A file the user may not write (read-only) is not replaced.
-    if (bestaat && ::access(Naam(doel).constData(), W_OK) != 0) return false;
+    if (bestaat && ::access(Naam(doel).constData(), W_OK) != 0) return Mislukt();
     const int modus = bestaat ? static_cast<int>(oud.st_mode & 07777) : -1;
 
     const QString nieuw = TijdelijkeNaam(doel);
     if (!MaakBestand(nieuw, modus,
                      [&](int fd) { return SchrijfAlles(fd, inhoud.constData(), inhoud.size()); })) {
+        Mislukt();
         Verwijder(nieuw);
         return false;
     }
@@ -208,12 +229,14 @@ bool SchrijfBestandVeilig(const QString& pad, const QByteArray& inhoud, const QS
         bool gemaakt = ::link(Naam(doel).constData(), Naam(tijdelijk).constData()) == 0;
         if (!gemaakt && GeenKoppelingMogelijk(errno)) gemaakt = KopieerNaarNieuw(doel, tijdelijk, modus);
         if (!gemaakt) {
+            Mislukt();
             Verwijder(tijdelijk);
             Verwijder(nieuw);
             return false;
         }
         Stap(SchrijfStap::BackupGemaakt);
         if (!Hernoem(tijdelijk, backupPad)) {
+            Mislukt();
             Verwijder(tijdelijk);
             Verwijder(nieuw);
             return false;
@@ -225,6 +248,7 @@ bool SchrijfBestandVeilig(const QString& pad, const QByteArray& inhoud, const QS
     }
 
     if (!Hernoem(nieuw, doel)) {
+        Mislukt();
         Verwijder(nieuw);
         return false;
     }

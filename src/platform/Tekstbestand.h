@@ -27,6 +27,11 @@ bool LeesBestand(const QString& pad, QByteArray& inhoud);
 // False when anything fails, and for a file the user may not write; the file and its backup are then
 // as they were (or the backup already holds the file's present content).
 bool SchrijfBestandVeilig(const QString& pad, const QByteArray& inhoud, const QString& backupPad = QString());
+// The system's reason why the last SchrijfBestandVeilig failed ("No space left on device"); "" after one
+// that succeeded.
+QString LaatsteSchrijffout();
+// Whether that reason was the system refusing access to the file (a file in use or not ours to write).
+bool LaatsteSchrijffoutIsToegang();
 // The temporary name of a file that is being replaced.
 QString TijdelijkeNaam(const QString& pad);
 // Appends to a file (creating it); false when it cannot be written whole, and then nothing is added.

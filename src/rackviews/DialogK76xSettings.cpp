@@ -9,6 +9,7 @@
 #include "acquisition/vensters/Rackvenster.h"
 #include "acquisition/vensters/Systeemboom.h"
 #include "files/Eenheidcontrole.h"
+#include "files/Logboek.h"
 #include "files/RackConfiguratie.h"
 #include "rackviews/FormEditInfo.h"
 #include "rackviews/FormOptionsEC.h"
@@ -51,7 +52,7 @@ namespace {
 constexpr int TekstKnopOK = 140, TekstKnopAnnuleren = 141, TekstHelp = 227, TekstKalibreren = 287,
               TekstIngang = 295, TekstGeenAntwoord = 129, TekstSaliniteitTeHoog = 330, TekstBijwerken = 361,
               TekstOpties = 385, TekstGLP = 386, TekstRackNaam = 387, TekstModuleNaam = 388,
-              TekstCapaciteit = 464;
+              TekstCapaciteit = 464, TekstMeten = 457;
 const QString Sectie = QStringLiteral("DialogSettings");
 constexpr int WachtNaAfsluiten = 2500; // ms
 
@@ -374,6 +375,8 @@ QString DialogK76xSettings::type() const {
 void DialogK76xSettings::Laad() {
     if (m_geladen || Ri < 1 || Ri > AantalRacks || Mi < 1 || Mi > AantalModules || Ki < 1 || Ki > 8) return;
     InstellingenOpen = true;
+    m_gekalibreerd = {};
+    m_rackNaam = Racks[Ri].Name.getrimd();
     OKButton->setText(Tekst[TekstKnopOK]);
     CancelButton->setText(Tekst[TekstKnopAnnuleren]);
     CommandHelp->setText(Tekst[TekstHelp]);
@@ -388,7 +391,10 @@ void DialogK76xSettings::Laad() {
 
     // Polling stops while the dialog talks to the module; unload puts it back as it was.
     m_metenActief = MetenActief;
+    // Polling stops as the Measure command stops it, with its line in the event log; the Measure entry
+    // keeps its tick, which the close restores polling from.
     MetenActief = false;
+    SchrijfLogboekRegel(0, 0, Tekst[TekstMeten] + QStringLiteral(" False"));
 
     m_instellingen = Racks[Ri].Modules[Mi];
     for (int c = 1; c <= AantalIngangen; ++c) {
@@ -440,7 +446,7 @@ void DialogK76xSettings::Laad() {
 void DialogK76xSettings::LaadVensterTitel() {
     RackRecord& rack = Racks[Ri];
     rack.Name = rack.Name.getrimd();
-    setWindowTitle(rack.Name.getrimd() + QStringLiteral(" - ") + TrimSpaties(rack.Modules[Mi].Name));
+    setWindowTitle(TrimSpaties(m_rackNaam) + QStringLiteral(" - ") + TrimSpaties(m_instellingen.Name));
     if (RackVlaggen[Ri].Show)
         if (RackvensterInterface* w = MaakRackVenster(Ri)) w->LaadVensterTitel();
     if (RackVlaggen[Ri].Table) rackvensterActies().LaadTabelTitel(Ri);
@@ -562,8 +568,11 @@ void DialogK76xSettings::InstellenKnoppen() {
     CommandCalibrate->setEnabled(kalibreren);
     CommandGLP->setEnabled(glp);
     // The calibrations and the GLP report open in windows of their own; without them the buttons go.
-    CommandCalibrate->setVisible(acties().KanKalibreren(
-        KalibratieVoor(type(), m_instellingen.Meting[Ki].Unit.getrimd(), temperatuurTab)));
+    // Calibrate stays for a unit that has no calibration: there it starts nothing.
+    CommandCalibrate->setVisible(acties().KanKalibreren(Kalibratiesoort::EenPunt) ||
+                                 acties().KanKalibreren(Kalibratiesoort::PH) ||
+                                 acties().KanKalibreren(Kalibratiesoort::Geleidbaarheid) ||
+                                 acties().KanKalibreren(Kalibratiesoort::Ion));
     CommandGLP->setVisible(acties().HeeftGLP());
 }
 
@@ -595,6 +604,8 @@ void DialogK76xSettings::CheckIngesteld_Click(int i) {
 void DialogK76xSettings::ComboEenheid_Click(int e) {
     if (e < AantalIngangen) {
         m_instellingen.Meting[e + 1].Unit = EenheidZonderToevoeging(ComboEenheid[e]->currentText());
+        // The copy holds the calibration of the unit it shows, as a calibration from here needs it.
+        LaadModuleKalibratie(Ri, Mi, e + 1, m_instellingen);
         ToonInstellingenIngang(e);
     } else {
         m_instellingen.Temperatuur[e - AantalIngangen + 1].Unit = ComboEenheid[e]->currentText().trimmed();
@@ -716,8 +727,11 @@ void DialogK76xSettings::CommandCalibrate_Click(bool capaciteit) {
     if (soort == Kalibratiesoort::Geen || !acties().KanKalibreren(soort)) return;
     QPointer<DialogK76xSettings> zelf(this);
     setEnabled(false);
-    acties().Kalibreer(soort, Ri, Mi, tab + 1);
+    // The calibration works on this dialog's copy: its result is stored for the unit shown here and
+    // reaches the live input only when OK applies the settings.
+    const bool opgeslagen = acties().Kalibreer(soort, Ri, Mi, tab + 1, m_instellingen);
     if (!zelf) return;
+    if (opgeslagen) m_gekalibreerd[Ki] = true;
     setEnabled(true);
     ToonAlleIngangen();
     raise();
@@ -737,6 +751,7 @@ void DialogK76xSettings::CommandNaam_Click(bool rack) {
         editor.IngaveModuleNaam = !rack;
         editor.Ri = Ri;
         editor.Mi = Mi;
+        editor.Naam = rack ? &m_rackNaam : &m_instellingen.Name;
         editor.Laad();
         editor.exec();
     }
@@ -794,6 +809,8 @@ void DialogK76xSettings::PasInstellingenToe() {
     for (int c = 1; c <= AantalIngangen; ++c)
         oud[c] = module.Meting[c].Resolution;
     NeemInstellingenOver(m_instellingen, module, false);
+    Racks[r].Name = VasteTekst<30>(m_rackNaam);
+    module.Name = m_instellingen.Name;
     for (int c = 1; c <= AantalIngangen; ++c) {
         module.Meting[c].Name = KanaalNaam(c, TextNaam[c - 1]->text());
         module.Meting[c].Sensor = TrimSpaties(TextSensor[c - 1]->text());
@@ -836,6 +853,8 @@ void DialogK76xSettings::PasInstellingenToe() {
     AanpassenTreeView();
     if (!zelf) return;
     m_uitslag = Uitslag::OK;
+    // The rack and table windows take the names.
+    LaadVensterTitel();
     Unload();
     // The module starts again with its new settings before the poll cycle reaches it.
     Wacht(WachtNaAfsluiten);
@@ -847,6 +866,9 @@ void DialogK76xSettings::CancelButton_Click() {
     m_bezig = true;
     m_uitslag = Uitslag::Geannuleerd;
     Unload();
+    // A calibration stored meanwhile stays stored; the live input takes it where it is of its own unit.
+    for (int c = 1; c <= AantalIngangen; ++c)
+        if (m_gekalibreerd[c]) LaadModuleKalibratie(Ri, Mi, c);
     Wacht(WachtNaAfsluiten);
     if (zelf) m_bezig = false;
 }

@@ -80,7 +80,8 @@ public:
     // Load: polling stopped, captions, position, the module marked in the rack windows, the dialog
     // shown on tab Ki and every tab filled from the module's records.
     void Laad();
-    // Caption "rack name - module name"; the rack and table windows of the rack retitle too.
+    // Caption "rack name - module name" (the names as the dialog holds them); the rack and table windows
+    // of the rack retitle too.
     void LaadVensterTitel();
     // The dialog's copy of the module's settings.
     const ModuleRecord& Instellingen() const { return m_instellingen; }
@@ -158,12 +159,16 @@ private:
     void PasInstellingenToe();
 
     ModuleRecord m_instellingen;
+    // The rack's name as the dialog edits it (the module's name is in m_instellingen).
+    QString m_rackNaam;
     Uitslag m_uitslag = Uitslag::Open;
     bool m_geladen = false;
     // OK or Cancel is at work: the dialog takes no other command and cannot be closed meanwhile.
     bool m_bezig = false;
     // Polling as it was at load, back at unload.
     bool m_metenActief = false;
+    // The inputs (1..4) a calibration was stored for while the dialog was open.
+    std::array<bool, AantalIngangen + 1> m_gekalibreerd{};
 };
 
 // What the dialog starts in windows that other folders build: the calibrations and the GLP report.
@@ -173,13 +178,16 @@ class ModuleInstellingenActies {
 public:
     virtual ~ModuleInstellingenActies() = default;
     // Runs a calibration of module (r, m): k 1..4 an input, 5..8 the temperature channel of input
-    // k - 4. Returns when it has finished; it stores its result itself.
+    // k - 4, on the module record `module` (the dialog's own copy: its units choose the calibration's
+    // record). Returns when it has finished; it stores its result in the calibration file itself and
+    // loads it into `module`. True when a calibration was stored.
     virtual bool KanKalibreren(Kalibratiesoort soort) const {
         (void)soort;
         return false;
     }
-    virtual void Kalibreer(Kalibratiesoort soort, int r, int m, int k) {
-        (void)soort, (void)r, (void)m, (void)k;
+    virtual bool Kalibreer(Kalibratiesoort soort, int r, int m, int k, ModuleRecord& module) {
+        (void)soort, (void)r, (void)m, (void)k, (void)module;
+        return false;
     }
     // Shows the GLP report of channel k (1..8) of module (r, m), modeless.
     virtual bool HeeftGLP() const { return false; }

@@ -83,10 +83,10 @@ void formEditInfo::Laad() {
         setWindowTitle(rackNaam);
         if (IngaveRackNaam) {
             LabelInfo->setText(Tekst[TekstRackNaam]);
-            TextInfo->setText(rackNaam);
+            TextInfo->setText(Naam ? TrimSpaties(*Naam) : rackNaam);
         } else {
             LabelInfo->setText(Tekst[TekstModuleNaam]);
-            TextInfo->setText(TrimSpaties(Racks[Ri].Modules[Mi].Name));
+            TextInfo->setText(TrimSpaties(Naam ? *Naam : Racks[Ri].Modules[Mi].Name));
         }
     } else if (!m_niets) {
         Tabelvenster* venster = TabelVensters.Maak(Ri);
@@ -120,7 +120,9 @@ void formEditInfo::CommandOK_Click() {
     if (!m_niets && (IngaveRackNaam || IngaveModuleNaam)) {
         const QString naam = TrimSpaties(TextInfo->text());
         // A new name must be saved with the rack configuration, or it is lost at the end of the run.
-        if (IngaveRackNaam) {
+        if (Naam) {
+            *Naam = IngaveRackNaam ? VasteTekst<30>(naam).getrimd() : naam;
+        } else if (IngaveRackNaam) {
             const VasteTekst<30> nieuw(naam);
             if (nieuw.tekst() != Racks[Ri].Name.tekst()) ConfiguratieGewijzigd = true;
             Racks[Ri].Name = nieuw;

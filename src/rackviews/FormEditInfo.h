@@ -1,8 +1,9 @@
 #pragma once
 // The info editor: a small modal dialog with one line of text for the name of a rack, the name of a
 // module, or the info text of a table row. The caller sets the flags and numbers, calls Laad and shows
-// it modally. OK writes a trimmed name into the rack model, or an info text as typed into the row's
-// info cell and, through the working copy, into the info field of the row's line in the data file.
+// it modally. OK writes a trimmed name into the rack model (or into the caller's copy of it, Naam), or
+// an info text as typed into the row's info cell and, through the working copy, into the info field of
+// the row's line in the data file.
 #include <QDialog>
 #include <cstdint>
 
@@ -23,6 +24,9 @@ public:
     bool IngaveModuleNaam = false;
     int16_t Ri = 1;
     int16_t Mi = 1;
+    // For a rack or module name: when set, the name is read from and written to this text (the module
+    // settings dialog's own copy) and the rack model is left alone.
+    QString* Naam = nullptr;
 
     // Captions, the current text selected in the text field, topmost. For a row's info the table
     // window of rack Ri is made when it does not exist yet; without a selected row there is nothing to

@@ -38,7 +38,7 @@ namespace {
 constexpr int TekstInstellingen = 114, TekstModuleInstellingen = 430, TekstPrintRack = 434,
               TekstRackAan = 433, TekstRackNaam = 387, TekstModuleNaam = 388, TekstBovenaan = 432,
               TekstFabrieksafregeling = 431, TekstUitgeschakeld = 380, TekstRack = 297, TekstModule = 296,
-              TekstIngang = 295, TekstTabel = 122;
+              TekstIngang = 295;
 constexpr int WachtNaAfregeling = 500; // ms
 
 QColor kleurVan(int32_t kleur) {
@@ -266,7 +266,6 @@ void FormRack::maakMenu() {
     };
     mnuModuleSettings = actie("mnuModuleSettings", [this] { OpenModuleInstellingen(m_moduleKeuze + 1, 1); });
     mnuPrintRack = actie("mnuPrintRack", [this] { rackvensterActies().PrintRack(this); });
-    mnuRackTable = actie("mnuRackTable", [this] { rackvensterActies().ToonTabel(Ri); });
     mnuRackSettingsMeasure = actie("mnuRackSettingsMeasure", [this] { mnuRackSettingsMeasure_Click(); });
     mnuRackSettingsMeasure->setCheckable(true);
     mnuRackSettingsName = actie("mnuRackSettingsName", [this] { Hernoem(true); });
@@ -282,7 +281,6 @@ void FormRack::LaadStrings() {
     mnuRackSettings->setTitle(Tekst[TekstInstellingen]);
     mnuModuleSettings->setText(Tekst[TekstModuleInstellingen]);
     mnuPrintRack->setText(Tekst[TekstPrintRack]);
-    mnuRackTable->setText(Tekst[TekstTabel]);
     mnuRackSettingsMeasure->setText(Tekst[TekstRackAan]);
     mnuRackSettingsName->setText(Tekst[TekstRackNaam]);
     mnuRackSettingsNameModule->setText(Tekst[TekstModuleNaam]);
@@ -677,7 +675,6 @@ void FormRack::ToonMenu(int i) {
     // Entries whose window the program has not installed are left out.
     mnuModuleSettings->setVisible(acties.HeeftModuleInstellingen());
     mnuPrintRack->setVisible(acties.HeeftPrintRack());
-    mnuRackTable->setVisible(acties.HeeftTabel());
     mnuRackSettings_Click();
     m_moduleKeuze = i;
     const QPoint hoek = PictureModule[i]->pos() + LabelModule[i]->pos();

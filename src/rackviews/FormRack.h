@@ -107,7 +107,6 @@ public:
     QMenu* mnuRackSettings = nullptr;
     QAction* mnuModuleSettings = nullptr;
     QAction* mnuPrintRack = nullptr;
-    QAction* mnuRackTable = nullptr; // the rack's table window
     QAction* mnuRackSettingsMeasure = nullptr;
     QAction* mnuRackSettingsName = nullptr;
     QAction* mnuRackSettingsNameModule = nullptr;

@@ -228,10 +228,8 @@ bool Ion(const Kolom& k, const KalibratieRecord& rec) {
     t.Zet(4, k.kolom(), ConcentratieCel(-rec.Nulpunt));
     t.Zet(5, k.kolom(), ConcentratieCel(rec.Standaard1));
     StandaardWaarden(k, 6, rec.MilliVolt1, rec.Temperatuur1, rec.Duur1);
-    if (rec.Standaard2 == 0) {
-        t.Zet(9, k.kolom(), Tekst[TekstNietGekalibreerd]);
-        return true;
-    }
+    // An ion calibration always has two standards: 0 is log10 of 1 g/l, not a missing standard. The
+    // record's date alone tells a calibration.
     t.Zet(9, k.kolom(), ConcentratieCel(rec.Standaard2));
     StandaardWaarden(k, 10, rec.MilliVolt2, rec.Temperatuur2, rec.Duur2);
     t.Zet(13, k.kolom(),

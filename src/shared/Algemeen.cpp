@@ -2,13 +2,19 @@
 
 #include "platform/IniBestand.h"
 #include "platform/Systeem.h"
+#include "platform/Tekstbestand.h"
 #include "shared/Getallen.h"
 #include "shared/Systeemfuncties.h"
+#include "shared/Teksten.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <cmath>
+
+namespace {
+constexpr int TekstToegangGeweigerd = 234; // "The file is in use, access to # is rejected!"
+} // namespace
 
 void LeesSysteemInfo() {
     DocumentenMap = SpecialeMap(5);
@@ -78,6 +84,14 @@ QString VervangTekst(const QString& tekst, const QString& zoek, const QString& d
 
 QString VervangHekje(const QString& tekst, const QString& door) {
     return VervangTekst(tekst, QStringLiteral("#"), door);
+}
+
+QString SchrijffoutTekst(const QString& pad) {
+    const QString reden = platform::LaatsteSchrijffout();
+    const QString bestand = reden.isEmpty() || platform::LaatsteSchrijffoutIsToegang()
+                                ? VervangHekje(Tekst[TekstToegangGeweigerd], pad)
+                                : pad;
+    return reden.isEmpty() ? bestand : bestand + QStringLiteral("\r\n\r\n") + reden;
 }
 
 QString VervangAmpersand(const QString& tekst, const QString& door) {

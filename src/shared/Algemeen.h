@@ -23,6 +23,10 @@ QString SchoonVasteTekst(const QString& tekst, const QString& door);
 // Every `zoek` replaced by `door`, then blanks trimmed at both ends.
 QString VervangTekst(const QString& tekst, const QString& zoek, const QString& door);
 QString VervangHekje(const QString& tekst, const QString& door);
+// The message for a file that SchrijfBestandVeilig could not write: text 234 ("The file is in use,
+// access to # is rejected!") when the system refused access to it, else the file's path; then, after a
+// blank line, the system's reason.
+QString SchrijffoutTekst(const QString& pad);
 QString VervangAmpersand(const QString& tekst, const QString& door);
 // Creates every missing folder of the path; true when the folder exists afterwards.
 bool MaakMappen(const QString& pad);

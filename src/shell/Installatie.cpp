@@ -72,6 +72,7 @@
 #include "factory/Fabrieksafregeling.h"
 #include "files/Bestandsdialogen.h"
 #include "files/Bestandsdiensten.h"
+#include "files/Eenheidcontrole.h"
 #include "files/RackConfiguratie.h"
 #include "rackviews/DialogK76xSettings.h"
 #include "rackviews/FormRack.h"
@@ -113,32 +114,28 @@ class Moduleknoppen : public ModuleInstellingenActies {
 public:
     bool KanKalibreren(Kalibratiesoort soort) const override { return soort != Kalibratiesoort::Geen; }
     // k: the dialog's tab, 1..4 an input, 5..8 the temperature of input k - 4.
-    void Kalibreer(Kalibratiesoort soort, int r, int m, int k) override {
+    bool Kalibreer(Kalibratiesoort soort, int r, int m, int k, ModuleRecord& module) override {
         QWidget* eigenaar = ModuleInstellingenVenster();
         bool opgeslagen = false;
         switch (soort) {
         case Kalibratiesoort::PH:
-            opgeslagen = ToonPhKalibratie(r, m, k, eigenaar);
+            opgeslagen = ToonPhKalibratie(r, m, k, module, eigenaar);
             break;
         case Kalibratiesoort::Geleidbaarheid:
-            opgeslagen = ToonECKalibratie(r, m, k, eigenaar);
+            opgeslagen = ToonECKalibratie(r, m, k, module, eigenaar);
             break;
         case Kalibratiesoort::EenPunt:
-            opgeslagen = ToonEenpuntsKalibratie(r, m, k, eigenaar);
+            opgeslagen = ToonEenpuntsKalibratie(r, m, k, module, eigenaar);
             break;
         case Kalibratiesoort::Ion:
-            opgeslagen = ToonIonKalibratie(r, m, k, eigenaar);
+            opgeslagen = ToonIonKalibratie(r, m, k, module, eigenaar);
             break;
         case Kalibratiesoort::Geen:
-            return;
+            return false;
         }
-        if (!opgeslagen) return;
-        // A stored calibration goes into the module's record at once.
-        const int c = (k - 1) % AantalIngangen + 1;
-        if (Racks[r].Modules[m].Type.getrimd() == QLatin1String("K762"))
-            LaadKalibratieK762(r, m, c);
-        else
-            LaadKalibratieK761(r, m, c);
+        // A stored calibration goes into the record worked on at once.
+        if (opgeslagen) LaadModuleKalibratie(r, m, (k - 1) % AantalIngangen + 1, module);
+        return opgeslagen;
     }
     bool HeeftGLP() const override { return true; }
     // The dialog holds the main window while it waits: the report window stands beside it meanwhile.

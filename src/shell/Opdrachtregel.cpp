@@ -78,8 +78,10 @@ void OntleedCommand(const QStringList& argumenten, const QString& poort, const Q
             ProductieDatabasePad = FabrieksDatabaseMap + QStringLiteral("/PROD_2016.mdb");
         } else if (klein == QStringLiteral("/l")) {
             Fabrieksmodus = true;
+            // The local folder holds both the adjustment files and the database: one name, as a
+            // case-sensitive file system would otherwise make two folders of it.
             AfregelMap = QDir::rootPath() + QStringLiteral("beheer/");
-            ProductieDatabasePad = QDir::rootPath() + QStringLiteral("Beheer/Databases/PROD_2016.mdb");
+            ProductieDatabasePad = AfregelMap + QStringLiteral("Databases/PROD_2016.mdb");
         } else if (klein == QStringLiteral("/logfile")) {
             LogbestandAan = true;
         } else if (klein == QStringLiteral("/pelm") || klein == QStringLiteral("/alert")) {

@@ -114,6 +114,11 @@ mdiK740::mdiK740(QWidget* parent) : QMainWindow(parent) {
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdi);
     m_mdi->viewport()->installEventFilter(this);
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* kader) {
+        // A child window that came while a dialog held this window stays in front.
+        if (kader && m_actiefVoorUitschakelen && !m_kinderenBijUitschakelen.contains(kader))
+            m_actiefVoorUitschakelen = kader;
+    });
     MaakMenus();
 
     m_timerOpvragen = platform::klok().maakTimer();
@@ -259,6 +264,18 @@ bool mdiK740::MDIForm_Load(const QStringList& argumenten) {
 
     CommunicatieLus();
     return true;
+}
+
+void mdiK740::HerstelActiefKind() {
+    if (!isEnabled() || !m_actiefVoorUitschakelen) return;
+    QMdiSubWindow* kader = m_actiefVoorUitschakelen;
+    const bool terug = kader->isVisible() && !kader->isMinimized();
+    if (terug && m_mdi->activeSubWindow() != kader) m_mdi->setActiveSubWindow(kader);
+    // Once the window is active again the child window stands; until then the activation may move it.
+    if (!terug || isActiveWindow()) {
+        m_actiefVoorUitschakelen = nullptr;
+        m_kinderenBijUitschakelen.clear();
+    }
 }
 
 void mdiK740::closeEvent(QCloseEvent* event) {
@@ -510,6 +527,24 @@ bool mdiK740::ToonGrafiekMenu(const QPoint& globaal) {
 
 void mdiK740::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange) {
+        // Disabling takes the child windows' activation away; the one the user worked in comes back.
+        if (!isEnabled()) {
+            if (!m_actiefVoorUitschakelen) {
+                m_actiefVoorUitschakelen = m_mdi->currentSubWindow();
+                m_kinderenBijUitschakelen = m_mdi->subWindowList();
+            }
+        } else {
+            HerstelActiefKind();
+        }
+        return;
+    }
+    if (event->type() == QEvent::ActivationChange) {
+        // After the child window area has taken the activation its own way.
+        if (isActiveWindow() && m_actiefVoorUitschakelen)
+            QMetaObject::invokeMethod(this, &mdiK740::HerstelActiefKind, Qt::QueuedConnection);
+        return;
+    }
     if (event->type() != QEvent::WindowStateChange) return;
     if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
         // A placement that covers the whole screen was the maximised one, reported before the state.

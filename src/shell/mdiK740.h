@@ -25,6 +25,7 @@ class QAction;
 class QIcon;
 class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 class QToolBar;
 class Menubalk;
@@ -281,6 +282,12 @@ private:
     QRect m_bewaardeKader;
     QRect m_laatsteKader;
     QRect m_vorigeKader;
+    // The child window that was active when a dialog disabled this window: it is the active one again
+    // when the window is enabled and active again, unless a child window that came meanwhile (one the
+    // user opened from the dialog) took the activation; the child windows there were at that moment.
+    QPointer<QMdiSubWindow> m_actiefVoorUitschakelen;
+    QList<QMdiSubWindow*> m_kinderenBijUitschakelen;
+    void HerstelActiefKind();
     int m_sluitModus = -1;         // unload mode of the next close; -1: as the close event tells
     int m_sluitenNaMeldingen = -1; // a close waits for the open message boxes: its unload mode
     bool m_geladen = false;        // start-up reached the shown window

@@ -59,7 +59,7 @@ protected:
     // Runs the dialog of input k; `na` runs `ms` after the dialog was shown (readings are then there).
     bool Kalibreer(int k = 1) {
         bool opgeslagen = false;
-        harnas->Draai([&] { opgeslagen = ToonEenpuntsKalibratie(1, Positie, k); });
+        harnas->Draai([&] { opgeslagen = ToonEenpuntsKalibratie(1, Positie, k, Racks[1].Modules[Positie]); });
         return opgeslagen;
     }
     void Na(qint64 ms, std::function<void(D&)> actie) {
@@ -364,7 +364,7 @@ TEST_F(DialogCalibration1pTest, TheDryCellZeroIsMeasuredInRangeZeroAndTheRangeCo
     harnas = std::make_unique<KalibratieHarnas>(klok(), emulator, Geleidbaarheid, 1);
     const auto kalibreer = [&] {
         bool opgeslagen = false;
-        harnas->Draai([&] { opgeslagen = ToonEenpuntsKalibratie(1, Plaats, 1); });
+        harnas->Draai([&] { opgeslagen = ToonEenpuntsKalibratie(1, Plaats, 1, Racks[1].Modules[Plaats]); });
         return opgeslagen;
     };
 

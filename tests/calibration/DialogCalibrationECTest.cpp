@@ -73,7 +73,7 @@ protected:
     int ModuleBereik() { return emulator.module(ModuleNr)->bereik[0]; }
     bool Kalibreer(int ingang = 1) {
         bool opgeslagen = false;
-        harnas->Draai([&] { opgeslagen = ToonECKalibratie(1, Positie, ingang); });
+        harnas->Draai([&] { opgeslagen = ToonECKalibratie(1, Positie, ingang, Racks[1].Modules[Positie]); });
         return opgeslagen;
     }
     void SchrijfStandaardbestand(const QByteArray& inhoud) {

@@ -45,7 +45,7 @@ protected:
     KalibratieRecord IonRecord(int generatie) const { return KalibratieVan(generatie, 2, 4, SoortenK761); }
     bool Kalibreer(int k = 2) {
         bool opgeslagen = false;
-        harnas->Draai([&] { opgeslagen = ToonIonKalibratie(1, Positie, k); });
+        harnas->Draai([&] { opgeslagen = ToonIonKalibratie(1, Positie, k, Racks[1].Modules[Positie]); });
         return opgeslagen;
     }
     // In state `toestand` (its `keer`-th entry) the user clicks `knop` after `ms`.
@@ -115,6 +115,35 @@ TEST_F(DialogCalibrationISETest, TwoStandardsStoreSlopeAndZeroPoint) {
     EXPECT_EQ(Resets(), 1);
     EXPECT_EQ(LeesInstelling(AppNaam, "Calibration Ion", "Standard1", ""), "3");
     EXPECT_EQ(LeesInstelling(AppNaam, "Calibration Ion", "Standard2", ""), "6");
+}
+
+// A measurement of standard 2 broken off with Cancel leaves OK enabled (it is not after standard 1):
+// OK then closes the dialog with nothing stored.
+TEST_F(DialogCalibrationISETest, AfterACancelledStandard2MeasurementOKClosesWithNothingStored) {
+    harnas->ZetLezing(-177.0f, 25.0f);
+    harnas->Bij(D::KiesStandaard1, [](KalibratieDialoog& d) {
+        Ion(d).ComboBufferwaarde[0]->setCurrentIndex(3);
+        ::Klik(d, "CommandCalibrate");
+    });
+    Klik(D::Meten1, "OKButton", TotStabiel);
+    harnas->Bij(D::KiesStandaard2, [](KalibratieDialoog& d) {
+        EXPECT_FALSE(Ion(d).OKButton->isEnabled());
+        Ion(d).ComboBufferwaarde[1]->setCurrentIndex(6);
+        ::Klik(d, "CommandCalibrate");
+    });
+    Klik(D::Meten2, "CancelButton", 3000);
+    harnas->Bij(
+        D::KiesStandaard2,
+        [](KalibratieDialoog& d) {
+            EXPECT_TRUE(Ion(d).CommandCalibrate->isEnabled());
+            ::Klik(d, "OKButton");
+        },
+        2);
+    EXPECT_FALSE(Kalibreer());
+    EXPECT_EQ(harnas->toestanden, (std::vector<int>{D::KiesStandaard1, D::Meten1, D::KiesStandaard2, D::Meten2,
+                                                    D::KiesStandaard2, D::Gesloten}));
+    EXPECT_EQ(IonRecord(0).Tijdstip, 0.0);
+    EXPECT_TRUE(harnas->meldingen.empty()) << Meldingen().join(" | ").toStdString();
 }
 
 // Slopes of 5.0 and 200.0 mV/decade are taken, 4.9 and 200.1 refused, of either sign; |E| = 12 is taken.

@@ -60,7 +60,7 @@ protected:
     KalibratieRecord PhRecord(int generatie) const { return KalibratieVan(generatie, 1, 2, SoortenK761); }
     bool Kalibreer() {
         bool opgeslagen = false;
-        harnas->Draai([&] { opgeslagen = ToonPhKalibratie(1, Positie, 1); });
+        harnas->Draai([&] { opgeslagen = ToonPhKalibratie(1, Positie, 1, Racks[1].Modules[Positie]); });
         return opgeslagen;
     }
     void SchrijfBufferbestand(const QByteArray& inhoud) {
@@ -466,7 +466,7 @@ TEST_F(DialogCalibrationPHTest, TheDialogLoadsItsCaptionPlaceAndRememberedBuffer
     EXPECT_EQ(e.pos().x(), TwipsNaarPixels(150));
     e.Ontlaad();
 
-    EXPECT_FALSE(ToonPhKalibratie(0, 1, 1)) << "no such input: nothing shown";
+    EXPECT_FALSE(ToonPhKalibratie(0, 1, 1, Racks[1].Modules[1])) << "no such input: nothing shown";
 }
 
 // "buffer.ph": its buffers follow the built-in ones, Edit shows for them, and Edit opens the file in

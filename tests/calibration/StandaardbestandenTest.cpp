@@ -1,4 +1,6 @@
 #include "calibration/Standaardbestanden.h"
+#include "Bestandsgrens.h"
+#include "calibration/FormTekstEditor.h"
 #include "OpnameMelding.h"
 #include "SchoneOmgeving.h"
 #include "acquisition/Aanmelding.h"
@@ -17,6 +19,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPlainTextEdit>
+#include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
 
 class StandaardbestandenTest : public SchoneOmgeving {};
@@ -144,6 +149,36 @@ TEST_F(StandaardbestandenTest, AFirstDemonstrationStartPutsTheDefaultFilesInPlac
     for (int m = 1; m <= AantalModules; ++m) {
         const QString naam = QStringLiteral("Rack1-F-F-F-M%1.cal").arg(m);
         EXPECT_TRUE(gelijk(MapKalibratie + "/" + naam, naam)) << naam.toStdString();
+    }
+    ZetMeldingVenster(nullptr);
+}
+
+// A library file that cannot be saved (a full disk) is reported with the system's reason, not as a file
+// in use; the editor keeps the text and the file stays as it was.
+TEST_F(StandaardbestandenTest, AFullDiskWhileSavingALibraryFileGivesTheSystemsReason) {
+    const QString map = tijdelijkeMap() + QStringLiteral("/Library");
+    QDir().mkpath(map);
+    OpnameMelding melding;
+    ZetMeldingVenster(&melding);
+    for (const char* naam : {"buffer.ph", "standard.ec"}) {
+        const QString pad = map + QLatin1Char('/') + QString::fromLatin1(naam);
+        ASSERT_TRUE(platform::SchrijfBestandVeilig(pad, "\"Old\"\r\n"));
+        FormTekstEditor editor;
+        ASSERT_TRUE(editor.Open(pad));
+        editor.TextBestand->setPlainText(QString(4096, QLatin1Char('7')));
+        bool bewaard = true;
+        {
+            Bestandsgrens grens(1024);
+            bewaard = editor.Bewaar();
+        }
+        EXPECT_FALSE(bewaard) << naam;
+        ASSERT_EQ(melding.vragen.size(), 1u) << naam;
+        EXPECT_EQ(melding.vragen[0].tekst,
+                  pad + QStringLiteral("\r\n\r\n") + QString::fromLocal8Bit(std::strerror(EFBIG)));
+        QByteArray inhoud;
+        ASSERT_TRUE(platform::LeesBestand(pad, inhoud));
+        EXPECT_EQ(inhoud, QByteArray("\"Old\"\r\n"));
+        melding.vragen.clear();
     }
     ZetMeldingVenster(nullptr);
 }

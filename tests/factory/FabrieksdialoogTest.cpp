@@ -396,6 +396,18 @@ TEST_F(FabrieksdialoogTest, K761EntriesTakeTheirInclusiveLimitsAndRefuseTheRestW
     EXPECT_EQ(d.LabelSerieNummer->text(), QStringLiteral("Serial Number:\n60000"));
     EXPECT_TRUE(IsRood(d.LabelSerieNummer));
     EXPECT_TRUE(d.Gewijzigd);
+    // 2147483647 is the largest the module holds; a larger number is wrong input, not cut down to it.
+    d.TextSerieNummer->clear();
+    Typ(d, d.TextSerieNummer, QStringLiteral("2147483647"));
+    EXPECT_EQ(d.LabelSerieNummer->text(), QStringLiteral("Serial Number:\n2147483647"));
+    melding.meldingen.clear();
+    for (const char* teveel : {"2147483648", "600012345678"}) {
+        d.TextSerieNummer->clear();
+        Typ(d, d.TextSerieNummer, QString::fromLatin1(teveel));
+        EXPECT_EQ(melding.teksten(), QStringList{fout + QStringLiteral("\n")}) << teveel;
+        EXPECT_EQ(d.LabelSerieNummer->text(), QStringLiteral("Serial Number:\n2147483647")) << teveel;
+        melding.meldingen.clear();
+    }
 }
 
 TEST_F(FabrieksdialoogTest, OkWithoutAnAcceptedEntryOnlyClosesAndResetsTheModule) {

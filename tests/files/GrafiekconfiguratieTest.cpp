@@ -11,6 +11,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
 
 class GrafiekconfiguratieTest : public SchoneOmgeving, public MeldingVenster {
@@ -221,7 +223,9 @@ TEST_F(GrafiekconfiguratieTest, AFullDiskLeavesTheOldFileAndShowsTheMessage) {
     }
     EXPECT_FALSE(geschreven);
     ASSERT_EQ(meldingen.size(), 1);
-    EXPECT_EQ(meldingen.at(0), QStringLiteral("The file is in use, access to %1 is rejected!").arg(pad(5)));
+    // The system's reason, not "in use".
+    EXPECT_EQ(meldingen.at(0),
+              QStringLiteral("%1\r\n\r\n%2").arg(pad(5), QString::fromLocal8Bit(std::strerror(EFBIG))));
     QByteArray na;
     ASSERT_TRUE(platform::LeesBestand(pad(5), na));
     EXPECT_EQ(na, voor);

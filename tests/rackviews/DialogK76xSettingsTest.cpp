@@ -13,6 +13,7 @@
 #include "acquisition/RackModel.h"
 #include "acquisition/Verbinding.h"
 #include "files/Eenheidcontrole.h"
+#include "files/Logboek.h"
 #include "files/RackConfiguratie.h"
 #include "platform/SerielePoort.h"
 #include "rackviews/FormEditInfo.h"
@@ -145,8 +146,9 @@ public:
         int k;
     };
     bool KanKalibreren(Kalibratiesoort) const override { return true; }
-    void Kalibreer(Kalibratiesoort soort, int r, int m, int k) override {
+    bool Kalibreer(Kalibratiesoort soort, int r, int m, int k, ModuleRecord&) override {
         gestart.push_back({soort, r, m, k});
+        return false;
     }
     bool HeeftGLP() const override { return true; }
     void ToonGLP(int, int, int k) override { glp.push_back(k); }
@@ -498,6 +500,47 @@ TEST_F(DialogK76xSettingsTest, AnEEPROMWriteThatFailsIsReportedAndTheRangeNotApp
     EXPECT_EQ(meldingen.lijst.back().titel, d.windowTitle() + QStringLiteral(" Input4"));
     EXPECT_EQ(Racks[1].Modules[2].Meting[4].Resolution, 0);
     EXPECT_EQ(Racks[1].Modules[2].Meting[1].Resolution, 3);
+}
+
+// The dialog stops polling as the Measure command does, with the line of the event log, and gives it
+// back as it was at its close.
+TEST_F(DialogK76xSettingsTest, StoppingPollingIsWrittenToTheEventLog) {
+    LogbestandAan = true;
+    MapGegevens = tijdelijkeMap();
+    DialogK76xSettings& d = Open(1, 1);
+    EXPECT_FALSE(MetenActief);
+    const QByteArray log = Inhoud(QDir(MapGegevens).filePath(LogboekBestandsnaam(platform::Nu())));
+    EXPECT_TRUE(log.contains((Tekst[457] + QStringLiteral(" False")).toLatin1())) << log.toStdString();
+    d.CancelButton->click();
+    EXPECT_TRUE(MetenActief);
+}
+
+// The rack and module names typed through the dialog's name buttons are the dialog's, like every other
+// setting: the caption shows them, Cancel forgets them, OK gives them to the rack model.
+TEST_F(DialogK76xSettingsTest, NamesTypedThroughTheNameButtonsReachTheRackOnlyThroughOK) {
+    Racks[1].Name = QStringLiteral("Bench");
+    Racks[1].Modules[1].Name = QStringLiteral("pH module");
+    const auto typ = [](const QString& naam) {
+        BeantwoordModaal<formEditInfo>([naam](formEditInfo& e) {
+            e.TextInfo->setText(naam);
+            e.CommandOK->click();
+        });
+    };
+    for (const bool ok : {false, true}) {
+        SCOPED_TRACE(ok ? "OK" : "Cancel");
+        DialogK76xSettings& d = Open(1, 1);
+        typ(QStringLiteral(" Lab "));
+        d.CommandRackNaam->click();
+        typ(QStringLiteral("Buffer tank"));
+        d.CommandModuleNaam->click();
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Lab - Buffer tank"));
+        EXPECT_EQ(Racks[1].Name.getrimd(), QStringLiteral("Bench"));
+        EXPECT_EQ(Racks[1].Modules[1].Name, QStringLiteral("pH module"));
+        (ok ? d.OKButton : d.CancelButton)->click();
+        EXPECT_EQ(Racks[1].Name.getrimd(), ok ? QStringLiteral("Lab") : QStringLiteral("Bench"));
+        EXPECT_EQ(Racks[1].Modules[1].Name, ok ? QStringLiteral("Buffer tank") : QStringLiteral("pH module"));
+    }
+    EXPECT_TRUE(Inhoud(rcf).contains("Buffer tank"));
 }
 
 TEST_F(DialogK76xSettingsTest, CalibrateAndGLPShowOnlyWithTheirWindowsAndStartWhatTheTabNeeds) {

@@ -100,7 +100,7 @@ TEST_F(GLPHistoriekTest, APHHistoryWithTwoBuffersAndWithOne) {
     EXPECT_EQ(nu.AantalKolommen(), 5);
 }
 
-TEST_F(GLPHistoriekTest, AnIonBlankOfPlusOrMinus2000IsNotCalibrated) {
+TEST_F(GLPHistoriekTest, AnIonBlankOfPlusOrMinus2000IsNotCalibratedAndAStandardOf1GramPerLitreShows) {
     const auto ion = [](float blanco, float standaard2) {
         KalibratieRecord r = Record(3);
         r.Helling = -57.2f;
@@ -128,8 +128,14 @@ TEST_F(GLPHistoriekTest, AnIonBlankOfPlusOrMinus2000IsNotCalibrated) {
     EXPECT_EQ(r.CelTekst(13, 1), QStringLiteral("Not calibrated!"));
     EXPECT_EQ(r.CelTekst(13, 2), QStringLiteral("Not calibrated!"));
     EXPECT_EQ(r.CelTekst(13, 3), QStringLiteral("1999.5 mV"));
-    // Without a second standard: rows 10 to 13 stay empty.
-    EXPECT_EQ(Kolom(r, 4).mid(8, 5), QStringList({"Not calibrated!", "", "", "", ""}));
+    // A second standard of 1.00 g/l (log 0) is a standard like any other: its potential, temperature
+    // and time and the blank show.
+    const QStringList eengram = Kolom(r, 4).mid(8, 5);
+    EXPECT_EQ(eengram.at(0), QStringLiteral("1.00 g/l"));
+    EXPECT_EQ(eengram.at(1), QStringLiteral("80.0 mV"));
+    EXPECT_FALSE(eengram.at(2).isEmpty());
+    EXPECT_FALSE(eengram.at(3).isEmpty());
+    EXPECT_EQ(eengram.at(4), QStringLiteral("150.0 mV"));
     // The settings rows show the input's present ion, in the "Last" column only, under a bold heading.
     EXPECT_EQ(r.CelTekst(15, 1), QStringLiteral("Cl"));
     EXPECT_EQ(r.CelTekst(15, 2), QString());

@@ -66,8 +66,9 @@ TEST_F(OpdrachtregelTest, DemoEndsTheParsingAndSwitchesTheLogsAndFactoryModeOff)
 TEST_F(OpdrachtregelTest, FactorySwitches) {
     Ontleed({QStringLiteral("/l")});
     EXPECT_TRUE(Fabrieksmodus);
+    // One folder for the adjustment files and the database, also where names are case-sensitive.
     EXPECT_EQ(AfregelMap, QStringLiteral("/beheer/"));
-    EXPECT_EQ(ProductieDatabasePad, QStringLiteral("/Beheer/Databases/PROD_2016.mdb"));
+    EXPECT_EQ(ProductieDatabasePad, QStringLiteral("/beheer/Databases/PROD_2016.mdb"));
 
     Ontleed({QStringLiteral("/T")});
     EXPECT_TRUE(Fabrieksmodus);

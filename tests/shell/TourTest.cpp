@@ -334,14 +334,16 @@ protected:
 
     // Runs the calibration that the module settings dialog's tab `tab` opens, as the harness scripts
     // it: the procedure ends without a message, and input k of rack r's first module has its
-    // calibration date. The test's message box is back afterwards.
+    // calibration date in the dialog's settings (the live input takes it with OK). The test's message
+    // box is back afterwards.
     template <class Dialoog>
     void Kalibreer(KalibratieHarnas& h, DialogK76xSettings& d, int tab, int r, int k) {
         h.Draai([&] { d.SSTab->setCurrentIndex(tab), d.CommandCalibrate->click(); });
         InstalleerMeldingen();
         EXPECT_TRUE(h.meldingen.empty()) << h.meldingen.front().tekst.toStdString();
         EXPECT_EQ(h.toestanden.back(), Dialoog::Gesloten);
-        EXPECT_GT(Racks[r].Modules[1].Meting[k].KalibratieDatum, 0);
+        EXPECT_EQ(d.Ri, r);
+        EXPECT_GT(d.Instellingen().Meting[k].KalibratieDatum, 0);
     }
 
     RackEmulator emulator;

@@ -8,7 +8,7 @@
 //   KalibratieHarnas h(klok(), emulator, moduleIdno, 1);
 //   h.ZetLezing(177.0f, 25.0f);
 //   h.Bij(DialogCalibrationPH::KiesBuffer1, [](KalibratieDialoog& d) { Klik(d, "CommandCalibrate"); });
-//   h.Draai([] { ToonPhKalibratie(1, 2, 1); });
+//   h.Draai([] { ToonPhKalibratie(1, 2, 1, Racks[1].Modules[2]); });
 #include "RackEmulator.h"
 #include "RacklijnOmgeving.h"
 #include "acquisition/Kalibratiebestand.h"

@@ -324,12 +324,14 @@ TEST_F(TabelvensterTest, SavingTheSettingsKeepsEachGridsFontAndColumnWidthsForTh
     EXPECT_EQ(grid.columnWidth(3), breedte);
 }
 
-TEST_F(TabelvensterTest, TheRackWindowsMenuShowsTheRacksTable) {
+// The rack window's menu holds the rack and module commands only: the table opens from the main
+// window's menu and toolbar, and follows the rack's name.
+TEST_F(TabelvensterTest, TheRackWindowsMenuHasNoTableEntryAndTheTableFollowsTheRacksName) {
     FormRack rack(1);
     rack.Laad();
-    ASSERT_NE(rack.mnuRackTable, nullptr);
-    EXPECT_EQ(rack.mnuRackTable->text(), QStringLiteral("Table"));
-    rack.mnuRackTable->trigger();
+    for (const QAction* a : rack.mnuRackSettings->actions())
+        EXPECT_NE(a->text(), QStringLiteral("Table")) << a->objectName().toStdString();
+    rackvensterActies().ToonTabel(1);
     ASSERT_NE(frmTabelVan(1), nullptr);
     EXPECT_TRUE(frmTabelVan(1)->isVisible());
     EXPECT_TRUE(RackVlaggen[1].Table);
