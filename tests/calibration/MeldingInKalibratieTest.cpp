@@ -48,7 +48,7 @@ TEST_F(MeldingInKalibratieTest, TheOffsetTooLargeBoxIsAnsweredWithEnterAndTheDia
         });
     });
     bool opgeslagen = false;
-    harnas->Draai([&] { opgeslagen = ToonEenpuntsKalibratie(1, Positie, 1); });
+    harnas->Draai([&] { opgeslagen = ToonEenpuntsKalibratie(1, Positie, 1, Racks[1].Modules[Positie]); });
     ASSERT_EQ(harnas->meldingen.size(), 1u);
     EXPECT_EQ(harnas->meldingen[0].tekst.left(Tekst[282].size()), Tekst[282]);
     EXPECT_EQ(box.getoond, 1);
