@@ -8,6 +8,7 @@
 // In normal mode chart row r (1..AantalPunten) shows stored sample VensterStart + r - 1, and the
 // newest sample AantalMetingen is the last row whenever a new sample arrives: a full window jumps so
 // that it keeps three quarters of its rows and the new sample follows them.
+#include "acquisition/Grafiekwaarde.h"
 #include "acquisition/vensters/Grafiekvenster.h"
 #include "platform/Datum.h"
 #include "views/DiagramMaths.h"
@@ -151,10 +152,6 @@ private:
     QString m_uitlezing; // the read-out without its statistics
 };
 
-// The plotted number of a table or live value text: empty, "OR." or no number gives a missing point;
-// an ion concentration (K761 input with unit "g/l") becomes log10 of g/l, missing when it is 0 or less;
-// a K762 value moves between µS and mS (mg/l and g/l) by the input's cell type and range.
-double ConverteerTabelWaarde(int r, int m, int k, const QString& waarde, const QString& eenheid);
 // The value text of a plotted number as the user reads it; a temperature curve in the temperature
 // channel's unit.
 QString ConverteerGrafiekWaarde(float waarde, int r, int m, int k, bool temperatuur);
