@@ -150,7 +150,7 @@ void Grafiekmodel::SchrijfGrafiekLijnRef(int lijn, int index, int16_t waarde) {
         if (waarde < 0 || waarde > 2 * AantalIngangen) waarde = 0;
         break;
     default:
-        if (waarde != 0 && waarde != 1 && waarde != -1) waarde = 0;
+        // A statistics flag: any non-zero value is on.
         break;
     }
     m_lijnRef[index][lijn] = waarde;

@@ -80,8 +80,8 @@ public:
     void BegrensInstellingen();
 
     int16_t LeesGrafiekLijnRef(int lijn, int index) const;
-    // A rack outside 0..16, module outside 0..7, input code outside 0..8 or a flag other than 0, 1 or
-    // -1 is stored as 0.
+    // A rack outside 0..16, module outside 0..7 or input code outside 0..8 is stored as 0; a statistics
+    // flag is kept as given (non-zero is on).
     void SchrijfGrafiekLijnRef(int lijn, int index, int16_t waarde);
     // Curve n (1..32) as LezenGrafiekIndexen loads it; true for a temperature curve. A curve whose rack,
     // module or input is 0 comes back with rack 0.

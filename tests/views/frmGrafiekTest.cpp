@@ -304,3 +304,16 @@ TEST_F(frmGrafiekTest, EenKlikOpEenPuntToontZijnWaardeInDeVoetnoot) {
     const QImage beeldKlembord = QGuiApplication::clipboard()->image();
     EXPECT_EQ(beeldKlembord.size(), g->diagram()->size());
 }
+
+TEST_F(frmGrafiekTest, AStatisticsFlagOtherThanOneOrMinusOneInTheFileIsOn) {
+    SchrijfGcf(3, false, 1, QStringLiteral("Min=7\r\nMax=0\r\nMean=-3\r\n"));
+    MaakGrafiekVenster(3, false, false);
+    frmGrafiek& g = *GrafiekWidget(3);
+    GrafiekCurve c;
+    g.Model().LeesCurve(1, c);
+    EXPECT_TRUE(c.StatistiekMinimum);
+    EXPECT_FALSE(c.StatistiekMaximum);
+    EXPECT_TRUE(c.StatistiekGemiddelde);
+    // The chart draws the minimum and mean lines of the curve.
+    EXPECT_EQ(g.Model().Reeks(3).statistiek, 1 + 4);
+}
