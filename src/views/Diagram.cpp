@@ -1,6 +1,8 @@
 #include "views/Diagram.h"
 
+#include "shared/Getallen.h"
 #include "shared/Hulpfuncties.h"
+#include "shared/Opmaak.h"
 
 #include <QFontMetricsF>
 #include <QImage>
@@ -31,9 +33,23 @@ double LegendeBreedte(const DiagramBeeld& b, const QFontMetricsF& fm) {
     return breedste > 0 ? breedste + fm.height() * 2.5 : 0;
 }
 
+// A value label in the program's number form (its decimal sign, no group separators), as the tables
+// write their numbers.
 QString WaardeLabel(double w, int decimalen) {
     if (std::abs(w) < 1e-12) w = 0;
-    return QLocale().toString(w, 'f', decimalen);
+    return Opmaak(w, decimalen > 0 ? QStringLiteral("0.") + QString(decimalen, QLatin1Char('0'))
+                                   : QStringLiteral("0"));
+}
+
+// The same in powers of ten ("1,5E+07"), with as many decimals as tell ticks `stap` apart.
+QString MachtLabel(double w, double grootste, double stap) {
+    if (std::abs(w) < stap * 1e-9) w = 0;
+    const int decimalen =
+        stap > 0 && grootste > 0 ? std::clamp(static_cast<int>(std::ceil(std::log10(grootste / stap) - 1e-9)), 0, 6)
+                                 : 0;
+    QString t = QString::number(w, 'E', decimalen);
+    t.replace(QLatin1Char('.'), DecimaalTeken());
+    return t;
 }
 
 // The lowest and highest point of the shown series.
@@ -107,6 +123,34 @@ DiagramGeometrie BerekenGeometrie(const QRectF& gebied, const DiagramBeeld& beel
     return g;
 }
 
+std::vector<AsLabel> WaardeasLabels(const DiagramGeometrie& g, const QFontMetricsF& fm) {
+    std::vector<AsLabel> labels;
+    const QRectF& plot = g.indeling.plot;
+    const QRectF& band = g.indeling.waardeLabels;
+    const std::vector<double>& w = g.as.hoofdstreepjes;
+    std::vector<double> ys;
+    for (const double v : w)
+        ys.push_back(std::round(YVanWaarde(plot, g.as, v)) + 0.5);
+    const std::vector<bool> zichtbaar = ZichtbareWaardeLabels(ys, fm.height());
+    std::vector<QString> teksten;
+    bool past = true;
+    for (const double v : w) {
+        teksten.push_back(WaardeLabel(v, g.as.decimalen));
+        past = past && fm.horizontalAdvance(teksten.back()) <= band.width();
+    }
+    // Labels too long for the band are all written in powers of ten, never cut.
+    if (!past) {
+        const double grootste = std::max(std::abs(g.as.minimum), std::abs(g.as.maximum));
+        const double stap = w.size() > 1 ? w[1] - w[0] : grootste;
+        for (size_t i = 0; i < w.size(); ++i)
+            teksten[i] = MachtLabel(w[i], grootste, stap);
+    }
+    for (size_t i = 0; i < w.size(); ++i)
+        if (zichtbaar[i])
+            labels.push_back({teksten[i], QRectF(band.left(), ys[i] - fm.height() / 2, band.width(), fm.height())});
+    return labels;
+}
+
 namespace {
 
 void TekenAssen(QPainter& p, const DiagramGeometrie& g, const DiagramBeeld& b, const QFontMetricsF& fm) {
@@ -120,20 +164,12 @@ void TekenAssen(QPainter& p, const DiagramGeometrie& g, const DiagramBeeld& b, c
     p.setPen(QPen(Qt::black, b.dunnePen));
     p.drawRect(plot);
     // Value axis: major ticks with their labels (those that fit), minor ticks.
-    std::vector<double> ys;
-    for (const double w : g.as.hoofdstreepjes)
-        ys.push_back(std::round(YVanWaarde(plot, g.as, w)) + 0.5);
-    const std::vector<bool> zichtbaar = ZichtbareWaardeLabels(ys, fm.height());
-    for (size_t i = 0; i < ys.size(); ++i) {
-        const double w = g.as.hoofdstreepjes[i];
-        const double y = ys[i];
+    for (const double w : g.as.hoofdstreepjes) {
+        const double y = std::round(YVanWaarde(plot, g.as, w)) + 0.5;
         p.drawLine(QPointF(plot.left() - 5, y), QPointF(plot.left(), y));
-        if (!zichtbaar[i]) continue;
-        const QString t = WaardeLabel(w, g.as.decimalen);
-        p.drawText(QRectF(g.indeling.waardeLabels.left(), y - fm.height() / 2,
-                          g.indeling.waardeLabels.width(), fm.height()),
-                   Qt::AlignRight | Qt::AlignVCenter, t);
     }
+    for (const AsLabel& l : WaardeasLabels(g, fm))
+        p.drawText(l.vak, Qt::AlignRight | Qt::AlignVCenter, l.tekst);
     for (const double w : g.as.onderstreepjes) {
         const double y = std::round(YVanWaarde(plot, g.as, w)) + 0.5;
         p.drawLine(QPointF(plot.left() - 3, y), QPointF(plot.left(), y));

@@ -10,6 +10,7 @@
 #include <QFont>
 #include <QWidget>
 #include <array>
+#include <vector>
 
 class QPainter;
 class QFontMetricsF;
@@ -42,6 +43,15 @@ struct DiagramGeometrie {
     Waardenas as;
 };
 DiagramGeometrie BerekenGeometrie(const QRectF& gebied, const DiagramBeeld& beeld, const QFontMetricsF& fm);
+
+// A label of an axis as it is drawn: its text, whole, and the box it is drawn in.
+struct AsLabel {
+    QString tekst;
+    QRectF vak;
+};
+// The value axis's labels that are drawn: in the program's number form, in powers of ten where the
+// plain numbers would not fit the label band, never two on top of each other.
+std::vector<AsLabel> WaardeasLabels(const DiagramGeometrie& g, const QFontMetricsF& fm);
 
 void TekenDiagram(QPainter& p, const QRectF& gebied, const DiagramBeeld& beeld);
 

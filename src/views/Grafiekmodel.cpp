@@ -128,8 +128,7 @@ void Grafiekmodel::BegrensInstellingen() {
     begrens(g.AantalWaardenOnderverdelingen, 1, MaximumVerdelingen);
     begrens(g.AantalTijdVerdelingen, 1, MaximumVerdelingen);
     begrens(g.RecorderTussentijd, 1, MaximumTussentijd);
-    if (!std::isfinite(g.GrafiekMinimum)) g.GrafiekMinimum = -100;
-    if (!std::isfinite(g.GrafiekMaximum)) g.GrafiekMaximum = 100;
+    BegrensGrafiekGrenzen(g);
 }
 
 int16_t Grafiekmodel::LeesGrafiekLijnRef(int lijn, int index) const {

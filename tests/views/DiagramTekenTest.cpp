@@ -1,6 +1,7 @@
 // The chart as painted: every point shows in its pixel column, however many share the column, and a
 // missing point leaves a gap.
 #include "views/Diagram.h"
+#include "shared/Getallen.h"
 
 #include <QFontMetricsF>
 #include <QImage>
@@ -101,4 +102,59 @@ TEST(DiagramTekenTest, VerspreidePuntenVerbondenBehalveOverEenGat) {
     EXPECT_EQ(k.Rood(k.X(70)).first, -1);
     EXPECT_NE(k.Rood(k.X(69)).first, -1);
     EXPECT_NE(k.Rood(k.X(71)).first, -1);
+}
+
+namespace {
+
+// The number a value label stands for, read back in the program's number form.
+double LabelWaarde(const QString& tekst) {
+    QString t = tekst;
+    t.replace(DecimaalTeken(), QStringLiteral("."));
+    return t.toDouble();
+}
+
+// Every label of the value axis whole in its box, the boxes apart, the values rising upwards.
+void ControleerWaardeLabels(const DiagramBeeld& beeld, QSizeF maat) {
+    QImage vlak(maat.toSize(), QImage::Format_RGB32);
+    QPainter p(&vlak);
+    const QFontMetricsF fm(p.font());
+    const DiagramGeometrie g = BerekenGeometrie(QRectF(QPointF(0, 0), maat), beeld, fm);
+    const std::vector<AsLabel> labels = WaardeasLabels(g, fm);
+    ASSERT_GE(labels.size(), 2u);
+    for (size_t i = 0; i < labels.size(); ++i) {
+        const AsLabel& l = labels[i];
+        EXPECT_LE(fm.horizontalAdvance(l.tekst), l.vak.width()) << l.tekst.toStdString();
+        EXPECT_FALSE(l.tekst.contains(QLatin1Char(' '))) << l.tekst.toStdString();
+        if (i == 0) continue;
+        EXPECT_LE(l.vak.bottom(), labels[i - 1].vak.top() + 0.5) << l.tekst.toStdString();
+        EXPECT_GT(LabelWaarde(l.tekst), LabelWaarde(labels[i - 1].tekst))
+            << labels[i - 1].tekst.toStdString() << " then " << l.tekst.toStdString();
+    }
+}
+
+} // namespace
+
+TEST(DiagramTekenTest, ValueLabelsAreWholeAndOrderedForAnyFiniteRange) {
+    Kaart k(50);
+    // The widest fixed range the settings allow.
+    k.beeld.minimum = -32768;
+    k.beeld.maximum = 32767;
+    ControleerWaardeLabels(k.beeld, QSizeF(600, 400));
+    // An automatic scale over values up to 1e30 (a high alarm line there, a wild table cell).
+    k.beeld.automatisch = true;
+    k.Curve()[0] = 1e30;
+    ControleerWaardeLabels(k.beeld, QSizeF(600, 400));
+    k.Curve()[0] = -3.7e12;
+    k.Curve()[1] = 2.2e13;
+    ControleerWaardeLabels(k.beeld, QSizeF(600, 400));
+    // Small numbers keep their decimals; thousands have no group separator.
+    k.Curve()[0] = 1350;
+    k.Curve()[1] = 1650;
+    ControleerWaardeLabels(k.beeld, QSizeF(600, 400));
+    QImage vlak(600, 400, QImage::Format_RGB32);
+    QPainter p(&vlak);
+    const QFontMetricsF fm(p.font());
+    const std::vector<AsLabel> labels =
+        WaardeasLabels(BerekenGeometrie(QRectF(0, 0, 600, 400), k.beeld, fm), fm);
+    EXPECT_EQ(labels.back().tekst, QStringLiteral("1800")) << labels.back().tekst.toStdString();
 }

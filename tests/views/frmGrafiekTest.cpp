@@ -317,3 +317,16 @@ TEST_F(frmGrafiekTest, AStatisticsFlagOtherThanOneOrMinusOneInTheFileIsOn) {
     // The chart draws the minimum and mean lines of the curve.
     EXPECT_EQ(g.Model().Reeks(3).statistiek, 1 + 4);
 }
+
+TEST_F(frmGrafiekTest, LimitsReadFromTheFileAreHeldToTheDialogsRangesAndNonNumbersTakeTheDefaults) {
+    SchrijfGcf(4, false, 1,
+               QStringLiteral("[VALUE AXIS]\r\nAutoscale=False\r\nMin=NaN\r\nMax=1e309\r\n"
+                              "[ALARM HIGH]\r\nValue=1e30\r\n[ALARM LOW]\r\nSet=True\r\nValue=-70000\r\n"));
+    MaakGrafiekVenster(4, false, false);
+    const GrafiekInstellingen& s = GrafiekWidget(4)->Instellingen();
+    EXPECT_FALSE(s.AutomatischeSchaal);
+    EXPECT_EQ(s.GrafiekMaximum, 32767);
+    EXPECT_LT(s.GrafiekMinimum, s.GrafiekMaximum);
+    EXPECT_EQ(s.AlarmHoogWaarde, 65536);
+    EXPECT_EQ(s.AlarmLaagWaarde, -65536);
+}

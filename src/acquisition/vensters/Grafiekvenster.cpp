@@ -2,7 +2,9 @@
 
 #include "acquisition/RackModel.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace {
 std::array<GrafiekvensterInterface*, AantalGrafieken + 1> vensters{};
@@ -22,6 +24,16 @@ bool GrafiekvensterInterface::LezenGrafiekIndexen(int n, GrafiekCurve& curve) co
         return true;
     }
     return false;
+}
+
+void BegrensGrafiekGrenzen(GrafiekInstellingen& g) {
+    const auto begrens = [](double& w, double laag, double hoog, double standaard) {
+        w = std::isfinite(w) ? std::clamp(w, laag, hoog) : standaard;
+    };
+    begrens(g.GrafiekMinimum, SchaalMinimum, SchaalMaximum, -100);
+    begrens(g.GrafiekMaximum, SchaalMinimum, SchaalMaximum, 100);
+    begrens(g.AlarmHoogWaarde, -AlarmGrens, AlarmGrens, 0);
+    begrens(g.AlarmLaagWaarde, -AlarmGrens, AlarmGrens, 0);
 }
 
 GrafiekvensterInterface* GrafiekVenster(int g) {

@@ -45,6 +45,15 @@ struct GrafiekInstellingen {
     bool operator==(const GrafiekInstellingen&) const = default;
 };
 
+// Ranges of the value-axis limits and of the alarm limits, as the settings dialog's up-downs offer them.
+inline constexpr double SchaalMinimum = -32768;
+inline constexpr double SchaalMaximum = 32767;
+inline constexpr double AlarmGrens = 65536;
+// Holds the value-axis minimum and maximum and both alarm limits to those ranges; a value that is no
+// finite number takes its default (minimum -100, maximum 100, alarm limit 0). Silent, as the dialog
+// corrects its other fields.
+void BegrensGrafiekGrenzen(GrafiekInstellingen& g);
+
 // Position and size of a window in its normal state, in twips.
 struct VensterPlaatsing {
     float Top = 0;
