@@ -251,6 +251,12 @@ void Grafiekmodel::HerInitialiseerGrafiek() {
         ScrollZichtbaar = true;
         if (AantalPunten > Instellingen.MaxGrafiekZichtbaar) AantalPunten = Instellingen.MaxGrafiekZichtbaar;
     }
+    ZetLegenden();
+    InstellenAlarmen();
+    HertekenGrafiek();
+}
+
+void Grafiekmodel::ZetLegenden() {
     for (int n = 1; n <= AantalGrafiekLijnen; ++n) {
         GrafiekCurve c;
         const bool temperatuur = LeesCurve(n, c);
@@ -265,8 +271,7 @@ void Grafiekmodel::HerInitialiseerGrafiek() {
                             Trim(Meting(c.Rg, c.Mg, c.Kg).Name.tekst()) + QLatin1Char(')');
         }
     }
-    InstellenAlarmen();
-    HertekenGrafiek();
+    Gewijzigd();
 }
 
 void Grafiekmodel::ReInitGrafiekData() {

@@ -97,6 +97,9 @@ public:
     void StelNieuweGrafiekIn();
     void HerInitialiseerGrafiek();
     void InstellenAlarmen();
+    // Each curve's look from its references: shown or not, its statistic lines, and its legend text
+    // "unit (input name)" from the input's current unit and name.
+    void ZetLegenden();
     void ReInitGrafiekData();
     void WisGrafiekGegevens();
 

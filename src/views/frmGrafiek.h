@@ -66,6 +66,7 @@ public:
     int VensterStatus() const override;
     void ZetVensterStatus(int status) override;
     void ZetTekenen(bool aan) override;
+    void VernieuwLegende() override { m_model.ZetLegenden(); }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -3,7 +3,11 @@
 #include "views/frmGrafiek.h"
 #include "OpnameMelding.h"
 #include "OpnameTabelvenster.h"
+#include "RacklijnOmgeving.h"
 #include "SchoneOmgeving.h"
+#include "acquisition/Aanmelding.h"
+#include "acquisition/Frames.h"
+#include "acquisition/Verbinding.h"
 #include "Voorbeeldrack.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
@@ -329,4 +333,36 @@ TEST_F(frmGrafiekTest, LimitsReadFromTheFileAreHeldToTheDialogsRangesAndNonNumbe
     EXPECT_LT(s.GrafiekMinimum, s.GrafiekMaximum);
     EXPECT_EQ(s.AlarmHoogWaarde, 65536);
     EXPECT_EQ(s.AlarmLaagWaarde, -65536);
+}
+
+// A table-series graph reopened at start-up before its rack has logged on names its curves once the
+// rack is there.
+class GrafiekVoorAanmeldingTest : public RacklijnOmgeving {};
+
+TEST_F(GrafiekVoorAanmeldingTest, TheLegendFollowsOnceTheRacksHaveLoggedOn) {
+    MapConfiguratie = tijdelijkeMap() + QStringLiteral("/Configuration");
+    QDir().mkpath(MapConfiguratie);
+    {
+        QFile f(GrafiekBestandsnaam(1));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("[MISCELLANOUS]\r\nLegend=True\r\n[LINE1]\r\nRack=1\r\nModule=1\r\nInput=2\r\n");
+    }
+    MaakGrafiekVenster(1, false, false);
+    frmGrafiek& g = *GrafiekWidget(1);
+    EXPECT_EQ(g.Model().Reeks(3).legende, QStringLiteral(" ()"));
+
+    constexpr int32_t rack = RackIdno(0, 0, 0x0A);
+    emulator.zetRack(1, rack);
+    emulator.zetModule(1, 1, K761Idno(1, 2, 3));
+    ZendAanmeldVerzoek();
+    for (int stil = 0; !Racks[1].Present && stil < 10;) {
+        const QByteArray a = WachtOpAntwoord();
+        if (a.size() > 6 && Antwoord == AntwoordFrame && ControleerChecksum(a) &&
+            HaalByte(a, 3) == CommandoAanmelden)
+            VerwerkAanmeldAntwoord(HaalLong(a, 4));
+        else
+            ++stil;
+    }
+    ASSERT_TRUE(Racks[1].Present);
+    EXPECT_EQ(g.Model().Reeks(3).legende, QStringLiteral("mV (CH2)"));
 }

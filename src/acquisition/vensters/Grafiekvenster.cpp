@@ -41,6 +41,12 @@ GrafiekvensterInterface* GrafiekVenster(int g) {
     return vensters[g];
 }
 
+void VernieuwGrafiekLegenden() {
+    for (int g = 1; g <= AantalGrafieken; ++g)
+        if (GrafiekvensterInterface* venster = vensters[g]; venster && venster->GrafiekIndex() == g)
+            venster->VernieuwLegende();
+}
+
 void ZetGrafiekVenster(int g, GrafiekvensterInterface* venster) {
     if (g >= 1 && g <= AantalGrafieken) vensters[g] = venster;
 }

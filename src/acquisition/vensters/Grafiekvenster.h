@@ -104,6 +104,8 @@ public:
     virtual void ZetTekenen(bool aan) = 0;
     // Empties the curves' data (the rack search forgets the racks).
     virtual void ReInitGrafiekData() {}
+    // Names the curves in the legend anew from the inputs' current names and units (a rack logged on).
+    virtual void VernieuwLegende() {}
 
     // Loads curve n (1..32). An input code above 4 stands for the temperature of input code - 4: Kg is
     // then reduced by 4 and the result is true. A line without a curve, or n outside 1..32, gives rack 0.
@@ -112,6 +114,8 @@ public:
 
 // The window in graph slot g (1..64), or nullptr.
 GrafiekvensterInterface* GrafiekVenster(int g);
+// Every live graph names its curves anew (VernieuwLegende).
+void VernieuwGrafiekLegenden();
 // Registers the window of slot g (nullptr: the slot is empty).
 void ZetGrafiekVenster(int g, GrafiekvensterInterface* venster);
 void ResetGrafiekVensters();
