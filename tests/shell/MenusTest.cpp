@@ -48,6 +48,7 @@
 #include <QMenuBar>
 #include <QSysInfo>
 #include <QTabWidget>
+#include <QTest>
 #include <QToolBar>
 #include <functional>
 #include <map>
@@ -229,6 +230,53 @@ TEST_F(MenusTest, TheEditMenuFollowsTheActiveWindowAndLoggingTurnsItAllOff) {
           menus().mnuClearLine, menus().mnuDeleteLine, menus().mnuRelatieveTijd, menus().mnuTimeOrigin})
         EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
     VerbindingActief = false;
+}
+
+// A shortcut shown in a menu runs that item, whichever window is active: no child window, a graph, a
+// table, a rack window.
+TEST_F(MenusTest, EveryShortcutTheMenusShowRunsItsItemInEveryWindow) {
+    VulVoorbeeldrack(1);
+    // The items' commands are not run here (they open dialogs); only that the key reaches them.
+    std::map<QAction*, int> keren;
+    std::vector<QAction*> items;
+    std::function<void(QMenu*)> verzamel = [&](QMenu* m) {
+        for (QAction* a : m->actions()) {
+            if (a->menu()) {
+                verzamel(a->menu());
+            } else if (!a->shortcut().isEmpty()) {
+                QObject::disconnect(a, &QAction::triggered, nullptr, nullptr);
+                QObject::connect(a, &QAction::triggered, [&keren, a] { ++keren[a]; });
+                items.push_back(a);
+            }
+        }
+    };
+    for (QAction* a : venster->menuBar()->actions())
+        if (a->menu()) verzamel(a->menu());
+    ASSERT_GE(items.size(), 10u);
+    const auto probeer = [&](const char* situatie) {
+        venster->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(venster.get()));
+        for (QAction* a : items) {
+            if (!a->isEnabled() || !a->isVisible()) continue;
+            keren.clear();
+            QWidget* doel = QApplication::focusWidget() ? QApplication::focusWidget() : venster.get();
+            QTest::keySequence(doel, a->shortcut());
+            EXPECT_EQ(keren[a], 1) << situatie << ": " << a->objectName().toStdString() << " "
+                                   << a->shortcut().toString().toStdString();
+        }
+    };
+    probeer("no window");
+    BeantwoordGrafiekInstellingenMetOK();
+    frmGrafiek* grafiek = MaakGrafiekVenster(2, false, true);
+    ASSERT_NE(grafiek, nullptr);
+    Activeer(grafiek);
+    probeer("a graph");
+    ToonTabelVenster(1);
+    Activeer(frmTabelVan(1));
+    probeer("a table");
+    venster->ToonRackVenster(1);
+    Activeer(dynamic_cast<QWidget*>(RackVenster(1)));
+    probeer("a rack window");
 }
 
 TEST_F(MenusTest, CopyNeedsASelectionOnceTheTableHoldsRows) {
