@@ -225,7 +225,11 @@ void Vensterbeheer::Schik(Schikking wijze) {
             TegelIndeling(maat, static_cast<int>(open.size()), wijze == Schikking::TegelsHorizontaal);
         for (qsizetype i = 0; i < open.size(); ++i) {
             if (open[i]->isMaximized()) open[i]->showNormal();
-            open[i]->setGeometry(indeling[i]);
+            // A tile is never smaller than its window needs to show itself whole.
+            QRect tegel = indeling[i];
+            if (const QWidget* binnen = open[i]->widget(); binnen && binnen->minimumSizeHint().isValid())
+                tegel.setSize(tegel.size().expandedTo(binnen->minimumSizeHint() + open[i]->size() - binnen->size()));
+            open[i]->setGeometry(tegel);
         }
         break;
     }

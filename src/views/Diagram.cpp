@@ -114,6 +114,26 @@ int KolomBreedte(const QRectF& plot) {
 
 } // namespace
 
+QSizeF KleinsteDiagramMaat(const DiagramBeeld& b, const QFontMetricsF& fm) {
+    const double th = fm.height();
+    const double marge = std::max(4.0, th * 0.5);
+    const double voet = VoetnootTwips * PixelsPerTwip;
+    constexpr double PlotBreedte = 160, PlotHoogte = 100;
+    double breedte = marge + fm.horizontalAdvance(QStringLiteral("-000000.00")) + marge + PlotBreedte + marge;
+    if (!b.titelWaardenas.isEmpty()) breedte += th * 1.4;
+    if (const double legende = LegendeBreedte(b, fm); legende > 0)
+        breedte += LegendeAfstandTwips * PixelsPerTwip + legende;
+    double hoogte = marge + th * 0.5 + PlotHoogte + th * 2.2 + voet;
+    if (!b.titelTijdsas.isEmpty()) hoogte += th * 1.4;
+    if (b.legende) {
+        int regels = 0;
+        for (int s = 1; s <= AantalDiagramReeksen; ++s)
+            if (Getoond(b, s) && !b.reeksen[s].legende.isEmpty()) ++regels;
+        hoogte = std::max(hoogte, 2 * marge + voet + regels * th * 1.3);
+    }
+    return QSizeF(std::ceil(breedte), std::ceil(hoogte));
+}
+
 DiagramGeometrie BerekenGeometrie(const QRectF& gebied, const DiagramBeeld& beeld, const QFontMetricsF& fm) {
     DiagramGeometrie g;
     double laag = 0, hoog = 0;

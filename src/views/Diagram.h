@@ -44,6 +44,9 @@ struct DiagramGeometrie {
 };
 DiagramGeometrie BerekenGeometrie(const QRectF& gebied, const DiagramBeeld& beeld, const QFontMetricsF& fm);
 
+// The smallest chart that shows its axes with their labels, a plot area to read and its legend whole.
+QSizeF KleinsteDiagramMaat(const DiagramBeeld& beeld, const QFontMetricsF& fm);
+
 // A label of an axis as it is drawn: its text, whole, and the box it is drawn in.
 struct AsLabel {
     QString tekst;

@@ -279,6 +279,53 @@ TEST_F(MenusTest, EveryShortcutTheMenusShowRunsItsItemInEveryWindow) {
     probeer("a rack window");
 }
 
+// A graph shows its chart and legend whole: a new one opens at that size, keeps it after being
+// maximised and restored, and Cascade and the tiles never make it or a table smaller.
+TEST_F(MenusTest, GraphAndTableWindowsOpenAndArrangeAtASizeThatShowsThemWhole) {
+    VulVoorbeeldrack(1);
+    const auto heel = [](QWidget* w, const char* wat) {
+        const QSize nodig = w->minimumSizeHint();
+        EXPECT_TRUE(nodig.isValid()) << wat;
+        EXPECT_GE(w->width(), std::max(nodig.width(), 250)) << wat << " " << w->width() << "x" << w->height();
+        EXPECT_GE(w->height(), std::max(nodig.height(), 180)) << wat << " " << w->width() << "x" << w->height();
+    };
+    std::vector<frmGrafiek*> grafieken;
+    for (int g = 1; g <= 3; ++g) {
+        BeantwoordGrafiekInstellingenMetOK();
+        frmGrafiek* grafiek = venster->vensterbeheer().NieuweGrafiek(false);
+        ASSERT_NE(grafiek, nullptr);
+        // Two curves and the legend, so the legend has lines to show.
+        grafiek->Instellingen().LegendeKeuze = true;
+        for (int n = 1; n <= 2; ++n) {
+            grafiek->SchrijfGrafiekLijnRef(n, LijnRack, 1);
+            grafiek->SchrijfGrafiekLijnRef(n, LijnModule, 1);
+            grafiek->SchrijfGrafiekLijnRef(n, LijnIngang, static_cast<int16_t>(n));
+        }
+        grafiek->HerInitialiseerGrafiek();
+        grafieken.push_back(grafiek);
+    }
+    heel(grafieken[0], "a new graph");
+    EXPECT_GE(grafieken[0]->width(), grafieken[0]->sizeHint().width());
+    EXPECT_GE(grafieken[0]->height(), grafieken[0]->sizeHint().height());
+    QWidget* kader = Kindvensterkader(grafieken[0]);
+    const QSize normaal = kader->size();
+    kader->showMaximized();
+    kader->showNormal();
+    EXPECT_EQ(kader->size(), normaal) << "restored after maximising";
+
+    ToonTabelVenster(1);
+    frmTabel* tabel = frmTabelVan(1);
+    ASSERT_NE(tabel, nullptr);
+    for (QAction* schikking :
+         {menus().mnuWindowCascade, menus().mnuWindowTileHorizontal, menus().mnuWindowTileVertical}) {
+        schikking->trigger();
+        QCoreApplication::processEvents();
+        for (frmGrafiek* g : grafieken)
+            heel(g, schikking->objectName().toLatin1().constData());
+        heel(tabel, schikking->objectName().toLatin1().constData());
+    }
+}
+
 TEST_F(MenusTest, CopyNeedsASelectionOnceTheTableHoldsRows) {
     VulVoorbeeldrack(1);
     ToonTabelVenster(1);

@@ -366,3 +366,22 @@ TEST_F(GrafiekVoorAanmeldingTest, TheLegendFollowsOnceTheRacksHaveLoggedOn) {
     ASSERT_TRUE(Racks[1].Present);
     EXPECT_EQ(g.Model().Reeks(3).legende, QStringLiteral("mV (CH2)"));
 }
+
+TEST_F(frmGrafiekTest, AReopenedGraphKeepsItsSavedSizeWhenItsSettingsAreWrittenAgain) {
+    mdiK740 hoofd;
+    InstalleerHoofdvenster(hoofd);
+    hoofd.resize(1200, 800);
+    hoofd.show();
+    SchrijfGcf(2, false, 1);
+    MaakGrafiekVenster(2, false, false);
+    frmGrafiek& g = *GrafiekWidget(2);
+    QWidget* kader = hoofd.mdiGebied()->subWindowList().front();
+    EXPECT_EQ(kader->geometry(), QRect(40, 20, 500, 300));
+    // Saving the settings (OK in the settings dialog, the settings saved at closing) keeps the window.
+    SchrijfGrafiekInstellingen(2, g);
+    EXPECT_EQ(kader->geometry(), QRect(40, 20, 500, 300));
+    QFile f(GrafiekBestandsnaam(2));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray tekst = f.readAll();
+    EXPECT_TRUE(tekst.contains("Height=4500\r\nWidth=7500")) << tekst.toStdString();
+}
