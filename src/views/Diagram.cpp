@@ -171,6 +171,45 @@ std::vector<AsLabel> WaardeasLabels(const DiagramGeometrie& g, const QFontMetric
     return labels;
 }
 
+std::vector<AsLabel> TijdasLabels(const DiagramGeometrie& g, const DiagramBeeld& b, const QFontMetricsF& fm) {
+    std::vector<AsLabel> labels;
+    const QRectF& band = g.indeling.tijdLabels;
+    if (!b.raster || band.isEmpty()) return labels;
+    const QRectF& plot = g.indeling.plot;
+    const int rijen = b.raster->Rijen();
+    const std::vector<int> rijenMetLabel = TijdasLabelRijen(rijen, b.tijdVerdelingen);
+    const double ruimte = rijenMetLabel.size() > 1
+                              ? XVanRij(plot, rijen, rijenMetLabel[1]) - XVanRij(plot, rijen, rijenMetLabel[0])
+                              : plot.width();
+    // A label stays within the chart's width; the read-out strip spans it.
+    const double links = std::min(g.indeling.waardeLabels.left(), band.left());
+    const double rechts = g.indeling.voetnoot.isEmpty() ? band.right() + (band.left() - links)
+                                                        : g.indeling.voetnoot.right();
+    const double tussen = fm.horizontalAdvance(QStringLiteral("  "));
+    double vorigeRechts = -std::numeric_limits<double>::infinity();
+    for (const int r : rijenMetLabel) {
+        QString t = b.raster->Label(r);
+        if (t.isEmpty()) continue;
+        // Too wide for its share: date above time, split before the time.
+        const qsizetype spatie = t.lastIndexOf(QLatin1Char(' '));
+        if (fm.horizontalAdvance(t) + 2 + tussen > ruimte && spatie > 0) t[spatie] = QLatin1Char('\n');
+        double breedte = 0;
+        for (const QString& regel : t.split(QLatin1Char('\n')))
+            breedte = std::max(breedte, fm.horizontalAdvance(regel));
+        breedte = std::ceil(breedte) + 2;
+        const double hoogte = fm.height() * (t.count(QLatin1Char('\n')) + 1);
+        if (hoogte > band.height() - 2 + 0.5 || breedte > rechts - links) continue;
+        // Centred under its row, moved in where it would stand beyond the chart's edge.
+        const double x = XVanRij(plot, rijen, r);
+        const double begin = std::clamp(x - breedte / 2, links, rechts - breedte);
+        // Left out where it would touch the label before it.
+        if (begin < vorigeRechts + tussen) continue;
+        labels.push_back({t, QRectF(begin, band.top() + 2, breedte, hoogte)});
+        vorigeRechts = begin + breedte;
+    }
+    return labels;
+}
+
 namespace {
 
 void TekenAssen(QPainter& p, const DiagramGeometrie& g, const DiagramBeeld& b, const QFontMetricsF& fm) {
@@ -196,19 +235,12 @@ void TekenAssen(QPainter& p, const DiagramGeometrie& g, const DiagramBeeld& b, c
     }
     // Time axis: a tick and the row's label every few rows.
     const int rijen = b.raster->Rijen();
-    const std::vector<int> labels = TijdasLabelRijen(rijen, b.tijdVerdelingen);
-    const double ruimte =
-        labels.size() > 1 ? XVanRij(plot, rijen, labels[1]) - XVanRij(plot, rijen, labels[0]) : plot.width();
-    for (const int r : labels) {
+    for (const int r : TijdasLabelRijen(rijen, b.tijdVerdelingen)) {
         const double x = std::round(XVanRij(plot, rijen, r)) + 0.5;
         p.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + 5));
-        QString t = b.raster->Label(r);
-        if (t.isEmpty()) continue;
-        if (fm.horizontalAdvance(t) > ruimte) t.replace(t.indexOf(QLatin1Char(' ')), 1, QLatin1Char('\n'));
-        const QRectF vak(x - ruimte / 2, g.indeling.tijdLabels.top() + 4, ruimte,
-                         g.indeling.tijdLabels.height());
-        p.drawText(vak, Qt::AlignHCenter | Qt::AlignTop, t);
     }
+    for (const AsLabel& l : TijdasLabels(g, b, fm))
+        p.drawText(l.vak, Qt::AlignHCenter | Qt::AlignTop, l.tekst);
     if (!b.titelTijdsas.isEmpty()) p.drawText(g.indeling.titelTijdsas, Qt::AlignCenter, b.titelTijdsas);
     if (!b.titelWaardenas.isEmpty()) {
         const QRectF& t = g.indeling.titelWaardenas;
@@ -424,7 +456,7 @@ void TekenDiagram(QPainter& p, const QRectF& gebied, const DiagramBeeld& b) {
     p.restore();
 
     TekenLegende(p, g.indeling.legende, b, fm);
-    if (b.voetnootZichtbaar && !b.voetnoot.isEmpty()) {
+    if (b.voetnootZichtbaar && !b.voetnoot.isEmpty() && !g.indeling.voetnoot.isEmpty()) {
         p.setPen(Qt::black);
         p.drawText(g.indeling.voetnoot, Qt::AlignCenter | Qt::TextWordWrap, b.voetnoot);
     }

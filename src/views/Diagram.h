@@ -56,6 +56,10 @@ struct AsLabel {
 // plain numbers would not fit the label band, never two on top of each other.
 std::vector<AsLabel> WaardeasLabels(const DiagramGeometrie& g, const QFontMetricsF& fm);
 
+// The time axis's labels that are drawn: each whole within the chart's width (a long one as date above
+// time), those that would touch the one before them left out.
+std::vector<AsLabel> TijdasLabels(const DiagramGeometrie& g, const DiagramBeeld& beeld, const QFontMetricsF& fm);
+
 void TekenDiagram(QPainter& p, const QRectF& gebied, const DiagramBeeld& beeld);
 
 // The point of a shown series nearest to `positie` within a few pixels; reeks 0 when none.

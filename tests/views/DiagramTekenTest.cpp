@@ -158,3 +158,61 @@ TEST(DiagramTekenTest, ValueLabelsAreWholeAndOrderedForAnyFiniteRange) {
         WaardeasLabels(BerekenGeometrie(QRectF(0, 0, 600, 400), k.beeld, fm), fm);
     EXPECT_EQ(labels.back().tekst, QStringLiteral("1800")) << labels.back().tekst.toStdString();
 }
+
+namespace {
+
+// The time labels of a chart of `maat` whose rows carry `label`, checked: each whole within the chart,
+// none touching the next.
+std::vector<AsLabel> ControleerTijdLabels(Kaart& k, QSizeF maat, const QString& label) {
+    for (int r = 1; r <= k.raster.Rijen(); ++r)
+        k.raster.ZetLabel(r, label);
+    QImage vlak(maat.toSize(), QImage::Format_RGB32);
+    QPainter p(&vlak);
+    const QFontMetricsF fm(p.font());
+    const DiagramGeometrie g = BerekenGeometrie(QRectF(QPointF(0, 0), maat), k.beeld, fm);
+    const std::vector<AsLabel> labels = TijdasLabels(g, k.beeld, fm);
+    for (size_t i = 0; i < labels.size(); ++i) {
+        const AsLabel& l = labels[i];
+        EXPECT_GE(l.vak.left(), 0) << l.tekst.toStdString();
+        EXPECT_LE(l.vak.right(), maat.width()) << l.tekst.toStdString();
+        EXPECT_LE(l.vak.bottom(), maat.height());
+        for (const QString& regel : l.tekst.split(QLatin1Char('\n')))
+            EXPECT_LE(fm.horizontalAdvance(regel), l.vak.width()) << regel.toStdString();
+        EXPECT_LE(fm.height() * (l.tekst.count(QLatin1Char('\n')) + 1), l.vak.height() + 0.5);
+        if (i > 0) {
+            EXPECT_GT(l.vak.left(), labels[i - 1].vak.right()) << l.tekst.toStdString();
+        }
+    }
+    return labels;
+}
+
+} // namespace
+
+TEST(DiagramTekenTest, TimeLabelsThatDoNotFitAreLeftOutNeverDrawnOverEachOtherOrCut) {
+    Kaart k(99);
+    const QString datumTijd = QStringLiteral("05/01/2026 09:15:00");
+    // Wide: a label every fourteen rows, one line each.
+    std::vector<AsLabel> labels = ControleerTijdLabels(k, QSizeF(1000, 400), datumTijd);
+    EXPECT_EQ(labels.size(), 8u);
+    // A tiled window a few hundred pixels wide: fewer labels, date above time, none over another.
+    labels = ControleerTijdLabels(k, QSizeF(220, 300), datumTijd);
+    ASSERT_GE(labels.size(), 1u);
+    EXPECT_EQ(labels.front().tekst, QStringLiteral("05/01/2026\n09:15:00"));
+    // A date with blanks in it is split before the time, and the first label moves in from the edge.
+    labels = ControleerTijdLabels(k, QSizeF(300, 300), QString::fromUtf8("7 déc. 2026 14:51:23"));
+    ASSERT_GE(labels.size(), 1u);
+    EXPECT_EQ(labels.front().tekst, QString::fromUtf8("7 déc. 2026\n14:51:23"));
+
+    // A window 60 pixels high keeps a plot area for its curves: the time labels and the read-out
+    // strip give way.
+    QImage vlak(300, 60, QImage::Format_RGB32);
+    QPainter p(&vlak);
+    const QFontMetricsF fm(p.font());
+    const DiagramGeometrie laag = BerekenGeometrie(QRectF(0, 0, 300, 60), k.beeld, fm);
+    EXPECT_GE(laag.indeling.plot.height(), fm.height() * 2 - 0.5);
+    EXPECT_TRUE(ControleerTijdLabels(k, QSizeF(300, 60), datumTijd).empty());
+    for (const AsLabel& l : WaardeasLabels(laag, fm)) {
+        EXPECT_GE(l.vak.top(), 0) << l.tekst.toStdString();
+        EXPECT_LE(l.vak.bottom(), 60) << l.tekst.toStdString();
+    }
+}
