@@ -316,6 +316,9 @@ TEST_F(MenusTest, GraphAndTableWindowsOpenAndArrangeAtASizeThatShowsThemWhole) {
     ToonTabelVenster(1);
     frmTabel* tabel = frmTabelVan(1);
     ASSERT_NE(tabel, nullptr);
+    venster->ToonRackVenster(1);
+    auto* rack = dynamic_cast<QWidget*>(RackVenster(1));
+    ASSERT_NE(rack, nullptr);
     for (QAction* schikking :
          {menus().mnuWindowCascade, menus().mnuWindowTileHorizontal, menus().mnuWindowTileVertical}) {
         schikking->trigger();
@@ -323,6 +326,18 @@ TEST_F(MenusTest, GraphAndTableWindowsOpenAndArrangeAtASizeThatShowsThemWhole) {
         for (frmGrafiek* g : grafieken)
             heel(g, schikking->objectName().toLatin1().constData());
         heel(tabel, schikking->objectName().toLatin1().constData());
+        // The rack window's frame still holds all its panels.
+        EXPECT_TRUE(Kindvensterkader(rack)->contentsRect().contains(rack->geometry()))
+            << schikking->objectName().toStdString();
+        if (schikking == menus().mnuWindowCascade) continue;
+        // Tiles that grew move the others along: none covers another.
+        const QList<QMdiSubWindow*> kaders = venster->mdiGebied()->subWindowList();
+        for (qsizetype i = 0; i < kaders.size(); ++i)
+            for (qsizetype j = i + 1; j < kaders.size(); ++j)
+                if (kaders[i]->isVisible() && kaders[j]->isVisible()) {
+                    EXPECT_FALSE(kaders[i]->geometry().intersects(kaders[j]->geometry()))
+                        << schikking->objectName().toStdString() << " " << i << " " << j;
+                }
     }
 }
 
