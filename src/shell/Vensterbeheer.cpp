@@ -232,10 +232,11 @@ void Vensterbeheer::Schik(Schikking wijze) {
             if (open[i]->isMaximized()) open[i]->showNormal();
             QRect tegel = indeling[i];
             if (const QWidget* binnen = open[i]->widget()) {
-                // A rack window's panels have a fixed size; a graph or table tells what it needs.
+                // A rack window's panels have a fixed size; a graph or table tells what it needs. The
+                // frame adds its border on every side and the title bar above.
                 const QSize nodig = binnen->minimumSizeHint().expandedTo(binnen->minimumSize());
-                if (nodig.isValid() && !nodig.isEmpty())
-                    tegel.setSize(tegel.size().expandedTo(nodig + open[i]->size() - binnen->size()));
+                const QSize kader(2 * binnen->x(), binnen->y() + binnen->x());
+                if (nodig.isValid() && !nodig.isEmpty()) tegel.setSize(tegel.size().expandedTo(nodig + kader));
             }
             if (horizontaal)
                 tegel.moveTop(std::max(tegel.top(), verder));

@@ -326,9 +326,14 @@ TEST_F(MenusTest, GraphAndTableWindowsOpenAndArrangeAtASizeThatShowsThemWhole) {
         for (frmGrafiek* g : grafieken)
             heel(g, schikking->objectName().toLatin1().constData());
         heel(tabel, schikking->objectName().toLatin1().constData());
-        // The rack window's frame still holds all its panels.
+        // The rack window's frame still holds all its panels, and a tile is no wider than its share
+        // where the panels fit in it.
         EXPECT_TRUE(Kindvensterkader(rack)->contentsRect().contains(rack->geometry()))
             << schikking->objectName().toStdString();
+        if (schikking == menus().mnuWindowTileVertical) {
+            EXPECT_LT(Kindvensterkader(rack)->width(), rack->width() + 40)
+                << Kindvensterkader(rack)->width() << " for " << rack->width();
+        }
         if (schikking == menus().mnuWindowCascade) continue;
         // Tiles that grew move the others along: none covers another.
         const QList<QMdiSubWindow*> kaders = venster->mdiGebied()->subWindowList();
