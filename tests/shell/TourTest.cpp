@@ -513,6 +513,7 @@ TEST_F(TourTest, AUserGoesThroughTheWholeProgramAndTheNextStartGoesOnLogging) {
                 }
                 QWidget* klein = Kindvensterkader(GrafiekWidget(1));
                 klein->resize(klein->size() - GrafiekWidget(1)->size() + QSize(300, 150));
+                klein->move(40, 40);
                 klein->raise();
                 beelden.Neem(QStringLiteral("grafiek-300x150"));
                 if (derde) derde->Ontlaad();
