@@ -6,6 +6,7 @@
 #include "acquisition/RackModel.h"
 #include "acquisition/StatusADC.h"
 #include "acquisition/Verbinding.h"
+#include "acquisition/vensters/Grafiekvenster.h"
 #include "acquisition/vensters/Hoofdvenster.h"
 #include "shared/Algemeen.h"
 #include "shared/Melding.h"
@@ -98,6 +99,8 @@ void HandelAanmeldingAf(int32_t idno) {
     bestandslaag().LeesRackConfiguratie(plaats);
     bestandslaag().LeesRackNamen(plaats);
     hoofdvenster().ToonRackVenster(plaats);
+    // Graphs reopened before the rack was there name its inputs now.
+    VernieuwGrafiekLegenden();
     if (BoomZichtbaar) {
         BoomZichtbaar = false;
         hoofdvenster().HerbouwSysteemboom();

@@ -1,5 +1,6 @@
 #include "acquisition/Alarmuitgang.h"
 
+#include "acquisition/Grafiekwaarde.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/Verbinding.h"
@@ -69,7 +70,6 @@ void StuurAlarmUitgang(int r, int m, bool init) {
         return;
     }
     if (AlarmUitgangUit || r < 1 || r > AantalRacks || m < 1 || m > AantalModules) return;
-    const ModuleRecord& module = Racks[r].Modules[m];
     for (int g = 1; g <= AantalGrafieken; ++g) {
         GrafiekvensterInterface* venster = GrafiekVenster(g);
         if (!venster || venster->GrafiekIndex() != g) continue;
@@ -80,7 +80,10 @@ void StuurAlarmUitgang(int r, int m, bool init) {
             if (curve.Rg != r || curve.Mg != m) continue;
             const int c = curve.Kg;
             if (c < 1 || c > AantalIngangen) continue;
-            const double waarde = temperatuur ? module.Temperatuur[c].Waarde : module.Meting[c].Waarde;
+            // The limits are set in the units the graph shows (°F, µS/cm, log g/l): the value is taken
+            // as the graph shows it. A value the graph cannot show (over range, no reading) leaves the
+            // flags as they are.
+            const double waarde = LiveGrafiekWaarde(r, m, c, temperatuur);
             WerkVlaggenBij(r, m, c, temperatuur, waarde, instellingen, curve);
         }
     }

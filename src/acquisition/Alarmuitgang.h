@@ -1,6 +1,7 @@
 #pragma once
 // The alarm output: the DTR line of the second serial line (MSComm2) is raised while any value shown in
-// a graph window is beyond that graph's alarm limit, and dropped when none is. Per input four flags (low
+// a graph window is beyond that graph's alarm limit, and dropped when none is. The value is taken as the
+// graph shows it (Grafiekwaarde.h), in the units its limits are set in. Per input four flags (low
 // and high of the value, low and high of its temperature) with a hysteresis of a twentieth of the span
 // between the graph's limits.
 #include <QString>

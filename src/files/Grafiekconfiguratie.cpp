@@ -198,6 +198,7 @@ void LeesGrafiekInstellingen(int n, GrafiekvensterInterface& venster, bool zonde
                 break;
             }
         }
+        BegrensGrafiekGrenzen(g);
         venster.ZetPlaatsing(p);
     }
     if (status == 1 || status == 2) venster.ZetVensterStatus(status);

@@ -320,7 +320,11 @@ bool LeesRackConfiguratie(int rack, int16_t leesModus) {
     herstelTabelvenster(rack);
     if (RackVlaggen[rack].Show) {
         if (RackvensterInterface* w = MaakRackVenster(rack)) {
-            w->LeesVensterPositie(QStringLiteral("Measurement") + QString::number(rack));
+            // The place the settings keep for the window; a window without one (a rack that has not
+            // been saved with the settings yet) keeps the place it was given, beside the others.
+            const QString sectie = QStringLiteral("Measurement") + QString::number(rack);
+            if (!LeesInstelling(AppNaam, sectie, QStringLiteral("Top"), QString()).isEmpty())
+                w->LeesVensterPositie(sectie);
             w->FormInstellenControls();
         }
     }

@@ -567,9 +567,7 @@ int FormRack::VensterStatus() const {
 }
 
 void FormRack::ZetVensterStatus(int status) {
-    kader()->setWindowState(status == 1   ? Qt::WindowMinimized
-                            : status == 2 ? Qt::WindowMaximized
-                                          : Qt::WindowNoState);
+    ZetKindvensterStatus(kader(), status);
 }
 
 void FormRack::LeesVensterPositie(const QString& sectie) {

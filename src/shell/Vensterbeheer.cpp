@@ -19,6 +19,7 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -223,9 +224,26 @@ void Vensterbeheer::Schik(Schikking wijze) {
     case Schikking::TegelsVerticaal: {
         const QList<QRect> indeling =
             TegelIndeling(maat, static_cast<int>(open.size()), wijze == Schikking::TegelsHorizontaal);
+        // A tile is never smaller than its window needs to show itself whole; the tiles after a grown
+        // one move along, so that none covers another (the area then scrolls).
+        const bool horizontaal = wijze == Schikking::TegelsHorizontaal;
+        int verder = 0;
         for (qsizetype i = 0; i < open.size(); ++i) {
             if (open[i]->isMaximized()) open[i]->showNormal();
-            open[i]->setGeometry(indeling[i]);
+            QRect tegel = indeling[i];
+            if (const QWidget* binnen = open[i]->widget()) {
+                // A rack window's panels have a fixed size; a graph or table tells what it needs. The
+                // frame adds its border on every side and the title bar above.
+                const QSize nodig = binnen->minimumSizeHint().expandedTo(binnen->minimumSize());
+                const QSize kader(2 * binnen->x(), binnen->y() + binnen->x());
+                if (nodig.isValid() && !nodig.isEmpty()) tegel.setSize(tegel.size().expandedTo(nodig + kader));
+            }
+            if (horizontaal)
+                tegel.moveTop(std::max(tegel.top(), verder));
+            else
+                tegel.moveLeft(std::max(tegel.left(), verder));
+            verder = horizontaal ? tegel.bottom() + 1 : tegel.right() + 1;
+            open[i]->setGeometry(tegel);
         }
         break;
     }

@@ -51,6 +51,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
@@ -472,6 +473,12 @@ void mdiK740::ZetMetenKnop(bool aan) {
 
 void mdiK740::NeemOp(std::unique_ptr<QWidget> venster) {
     QMdiSubWindow* kader = m_mdi->addSubWindow(venster.release());
+    // The frame's own Close answers Ctrl+F4 only: Ctrl+W is File > Save As in every window.
+    if (QMenu* menu = kader->systemMenu())
+        for (QAction* a : menu->actions()) {
+            QList<QKeySequence> toetsen = a->shortcuts();
+            if (toetsen.removeAll(QKeySequence(Qt::CTRL | Qt::Key_W)) > 0) a->setShortcuts(toetsen);
+        }
     kader->hide();
 }
 

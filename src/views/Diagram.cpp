@@ -1,6 +1,8 @@
 #include "views/Diagram.h"
 
+#include "shared/Getallen.h"
 #include "shared/Hulpfuncties.h"
+#include "shared/Opmaak.h"
 
 #include <QFontMetricsF>
 #include <QImage>
@@ -31,9 +33,23 @@ double LegendeBreedte(const DiagramBeeld& b, const QFontMetricsF& fm) {
     return breedste > 0 ? breedste + fm.height() * 2.5 : 0;
 }
 
+// A value label in the program's number form (its decimal sign, no group separators), as the tables
+// write their numbers.
 QString WaardeLabel(double w, int decimalen) {
     if (std::abs(w) < 1e-12) w = 0;
-    return QLocale().toString(w, 'f', decimalen);
+    return Opmaak(w, decimalen > 0 ? QStringLiteral("0.") + QString(decimalen, QLatin1Char('0'))
+                                   : QStringLiteral("0"));
+}
+
+// The same in powers of ten ("1,5E+07"), with as many decimals as tell ticks `stap` apart.
+QString MachtLabel(double w, double grootste, double stap) {
+    if (std::abs(w) < stap * 1e-9) w = 0;
+    const int decimalen =
+        stap > 0 && grootste > 0 ? std::clamp(static_cast<int>(std::ceil(std::log10(grootste / stap) - 1e-9)), 0, 6)
+                                 : 0;
+    QString t = QString::number(w, 'E', decimalen);
+    t.replace(QLatin1Char('.'), DecimaalTeken());
+    return t;
 }
 
 // The lowest and highest point of the shown series.
@@ -98,6 +114,26 @@ int KolomBreedte(const QRectF& plot) {
 
 } // namespace
 
+QSizeF KleinsteDiagramMaat(const DiagramBeeld& b, const QFontMetricsF& fm) {
+    const double th = fm.height();
+    const double marge = std::max(4.0, th * 0.5);
+    const double voet = VoetnootTwips * PixelsPerTwip;
+    constexpr double PlotBreedte = 160, PlotHoogte = 100;
+    double breedte = marge + fm.horizontalAdvance(QStringLiteral("-000000.00")) + marge + PlotBreedte + marge;
+    if (!b.titelWaardenas.isEmpty()) breedte += th * 1.4;
+    if (const double legende = LegendeBreedte(b, fm); legende > 0)
+        breedte += LegendeAfstandTwips * PixelsPerTwip + legende;
+    double hoogte = marge + th * 0.5 + PlotHoogte + th * 2.2 + voet;
+    if (!b.titelTijdsas.isEmpty()) hoogte += th * 1.4;
+    if (b.legende) {
+        int regels = 0;
+        for (int s = 1; s <= AantalDiagramReeksen; ++s)
+            if (Getoond(b, s) && !b.reeksen[s].legende.isEmpty()) ++regels;
+        hoogte = std::max(hoogte, 2 * marge + voet + regels * th * 1.3);
+    }
+    return QSizeF(std::ceil(breedte), std::ceil(hoogte));
+}
+
 DiagramGeometrie BerekenGeometrie(const QRectF& gebied, const DiagramBeeld& beeld, const QFontMetricsF& fm) {
     DiagramGeometrie g;
     double laag = 0, hoog = 0;
@@ -105,6 +141,73 @@ DiagramGeometrie BerekenGeometrie(const QRectF& gebied, const DiagramBeeld& beel
     g.indeling = IndelingVan(gebied, beeld, fm);
     g.as = AsVan(beeld, laag, hoog);
     return g;
+}
+
+std::vector<AsLabel> WaardeasLabels(const DiagramGeometrie& g, const QFontMetricsF& fm) {
+    std::vector<AsLabel> labels;
+    const QRectF& plot = g.indeling.plot;
+    const QRectF& band = g.indeling.waardeLabels;
+    const std::vector<double>& w = g.as.hoofdstreepjes;
+    std::vector<double> ys;
+    for (const double v : w)
+        ys.push_back(std::round(YVanWaarde(plot, g.as, v)) + 0.5);
+    const std::vector<bool> zichtbaar = ZichtbareWaardeLabels(ys, fm.height());
+    std::vector<QString> teksten;
+    bool past = true;
+    for (const double v : w) {
+        teksten.push_back(WaardeLabel(v, g.as.decimalen));
+        past = past && fm.horizontalAdvance(teksten.back()) <= band.width();
+    }
+    // Labels too long for the band are all written in powers of ten, never cut.
+    if (!past) {
+        const double grootste = std::max(std::abs(g.as.minimum), std::abs(g.as.maximum));
+        const double stap = w.size() > 1 ? w[1] - w[0] : grootste;
+        for (size_t i = 0; i < w.size(); ++i)
+            teksten[i] = MachtLabel(w[i], grootste, stap);
+    }
+    for (size_t i = 0; i < w.size(); ++i)
+        if (zichtbaar[i])
+            labels.push_back({teksten[i], QRectF(band.left(), ys[i] - fm.height() / 2, band.width(), fm.height())});
+    return labels;
+}
+
+std::vector<AsLabel> TijdasLabels(const DiagramGeometrie& g, const DiagramBeeld& b, const QFontMetricsF& fm) {
+    std::vector<AsLabel> labels;
+    const QRectF& band = g.indeling.tijdLabels;
+    if (!b.raster || band.isEmpty()) return labels;
+    const QRectF& plot = g.indeling.plot;
+    const int rijen = b.raster->Rijen();
+    const std::vector<int> rijenMetLabel = TijdasLabelRijen(rijen, b.tijdVerdelingen);
+    const double ruimte = rijenMetLabel.size() > 1
+                              ? XVanRij(plot, rijen, rijenMetLabel[1]) - XVanRij(plot, rijen, rijenMetLabel[0])
+                              : plot.width();
+    // A label stays within the chart's width; the read-out strip spans it.
+    const double links = std::min(g.indeling.waardeLabels.left(), band.left());
+    const double rechts = g.indeling.voetnoot.isEmpty() ? band.right() + (band.left() - links)
+                                                        : g.indeling.voetnoot.right();
+    const double tussen = fm.horizontalAdvance(QStringLiteral("  "));
+    double vorigeRechts = -std::numeric_limits<double>::infinity();
+    for (const int r : rijenMetLabel) {
+        QString t = b.raster->Label(r);
+        if (t.isEmpty()) continue;
+        // Too wide for its share: date above time, split before the time.
+        const qsizetype spatie = t.lastIndexOf(QLatin1Char(' '));
+        if (fm.horizontalAdvance(t) + 2 + tussen > ruimte && spatie > 0) t[spatie] = QLatin1Char('\n');
+        double breedte = 0;
+        for (const QString& regel : t.split(QLatin1Char('\n')))
+            breedte = std::max(breedte, fm.horizontalAdvance(regel));
+        breedte = std::ceil(breedte) + 2;
+        const double hoogte = fm.height() * (t.count(QLatin1Char('\n')) + 1);
+        if (hoogte > band.height() - 2 + 0.5 || breedte > rechts - links) continue;
+        // Centred under its row, moved in where it would stand beyond the chart's edge.
+        const double x = XVanRij(plot, rijen, r);
+        const double begin = std::clamp(x - breedte / 2, links, rechts - breedte);
+        // Left out where it would touch the label before it.
+        if (begin < vorigeRechts + tussen) continue;
+        labels.push_back({t, QRectF(begin, band.top() + 2, breedte, hoogte)});
+        vorigeRechts = begin + breedte;
+    }
+    return labels;
 }
 
 namespace {
@@ -120,39 +223,24 @@ void TekenAssen(QPainter& p, const DiagramGeometrie& g, const DiagramBeeld& b, c
     p.setPen(QPen(Qt::black, b.dunnePen));
     p.drawRect(plot);
     // Value axis: major ticks with their labels (those that fit), minor ticks.
-    std::vector<double> ys;
-    for (const double w : g.as.hoofdstreepjes)
-        ys.push_back(std::round(YVanWaarde(plot, g.as, w)) + 0.5);
-    const std::vector<bool> zichtbaar = ZichtbareWaardeLabels(ys, fm.height());
-    for (size_t i = 0; i < ys.size(); ++i) {
-        const double w = g.as.hoofdstreepjes[i];
-        const double y = ys[i];
+    for (const double w : g.as.hoofdstreepjes) {
+        const double y = std::round(YVanWaarde(plot, g.as, w)) + 0.5;
         p.drawLine(QPointF(plot.left() - 5, y), QPointF(plot.left(), y));
-        if (!zichtbaar[i]) continue;
-        const QString t = WaardeLabel(w, g.as.decimalen);
-        p.drawText(QRectF(g.indeling.waardeLabels.left(), y - fm.height() / 2,
-                          g.indeling.waardeLabels.width(), fm.height()),
-                   Qt::AlignRight | Qt::AlignVCenter, t);
     }
+    for (const AsLabel& l : WaardeasLabels(g, fm))
+        p.drawText(l.vak, Qt::AlignRight | Qt::AlignVCenter, l.tekst);
     for (const double w : g.as.onderstreepjes) {
         const double y = std::round(YVanWaarde(plot, g.as, w)) + 0.5;
         p.drawLine(QPointF(plot.left() - 3, y), QPointF(plot.left(), y));
     }
     // Time axis: a tick and the row's label every few rows.
     const int rijen = b.raster->Rijen();
-    const std::vector<int> labels = TijdasLabelRijen(rijen, b.tijdVerdelingen);
-    const double ruimte =
-        labels.size() > 1 ? XVanRij(plot, rijen, labels[1]) - XVanRij(plot, rijen, labels[0]) : plot.width();
-    for (const int r : labels) {
+    for (const int r : TijdasLabelRijen(rijen, b.tijdVerdelingen)) {
         const double x = std::round(XVanRij(plot, rijen, r)) + 0.5;
         p.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + 5));
-        QString t = b.raster->Label(r);
-        if (t.isEmpty()) continue;
-        if (fm.horizontalAdvance(t) > ruimte) t.replace(t.indexOf(QLatin1Char(' ')), 1, QLatin1Char('\n'));
-        const QRectF vak(x - ruimte / 2, g.indeling.tijdLabels.top() + 4, ruimte,
-                         g.indeling.tijdLabels.height());
-        p.drawText(vak, Qt::AlignHCenter | Qt::AlignTop, t);
     }
+    for (const AsLabel& l : TijdasLabels(g, b, fm))
+        p.drawText(l.vak, Qt::AlignHCenter | Qt::AlignTop, l.tekst);
     if (!b.titelTijdsas.isEmpty()) p.drawText(g.indeling.titelTijdsas, Qt::AlignCenter, b.titelTijdsas);
     if (!b.titelWaardenas.isEmpty()) {
         const QRectF& t = g.indeling.titelWaardenas;
@@ -368,7 +456,7 @@ void TekenDiagram(QPainter& p, const QRectF& gebied, const DiagramBeeld& b) {
     p.restore();
 
     TekenLegende(p, g.indeling.legende, b, fm);
-    if (b.voetnootZichtbaar && !b.voetnoot.isEmpty()) {
+    if (b.voetnootZichtbaar && !b.voetnoot.isEmpty() && !g.indeling.voetnoot.isEmpty()) {
         p.setPen(Qt::black);
         p.drawText(g.indeling.voetnoot, Qt::AlignCenter | Qt::TextWordWrap, b.voetnoot);
     }

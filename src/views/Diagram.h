@@ -10,6 +10,7 @@
 #include <QFont>
 #include <QWidget>
 #include <array>
+#include <vector>
 
 class QPainter;
 class QFontMetricsF;
@@ -42,6 +43,22 @@ struct DiagramGeometrie {
     Waardenas as;
 };
 DiagramGeometrie BerekenGeometrie(const QRectF& gebied, const DiagramBeeld& beeld, const QFontMetricsF& fm);
+
+// The smallest chart that shows its axes with their labels, a plot area to read and its legend whole.
+QSizeF KleinsteDiagramMaat(const DiagramBeeld& beeld, const QFontMetricsF& fm);
+
+// A label of an axis as it is drawn: its text, whole, and the box it is drawn in.
+struct AsLabel {
+    QString tekst;
+    QRectF vak;
+};
+// The value axis's labels that are drawn: in the program's number form, in powers of ten where the
+// plain numbers would not fit the label band, never two on top of each other.
+std::vector<AsLabel> WaardeasLabels(const DiagramGeometrie& g, const QFontMetricsF& fm);
+
+// The time axis's labels that are drawn: each whole within the chart's width (a long one as date above
+// time), those that would touch the one before them left out.
+std::vector<AsLabel> TijdasLabels(const DiagramGeometrie& g, const DiagramBeeld& beeld, const QFontMetricsF& fm);
 
 void TekenDiagram(QPainter& p, const QRectF& gebied, const DiagramBeeld& beeld);
 

@@ -30,8 +30,20 @@ DiagramIndeling BerekenDiagramIndeling(QSizeF diagram, double tekstHoogte, doubl
     const double w = diagram.width();
     const double h = diagram.height();
     const double marge = std::max(4.0, tekstHoogte * 0.5);
-    const double voet = VoetnootTwips * PixelsPerTwip;
-    d.voetnoot = QRectF(0, std::max(0.0, h - voet), w, std::min(h, voet));
+    const double boven = marge + tekstHoogte * 0.5;
+    // A chart too low for all its bands leaves out, in turn, the time axis's title, its labels and the
+    // read-out strip, so that the plot area keeps at least two text lines.
+    double voet = VoetnootTwips * PixelsPerTwip;
+    bool metTijdLabels = true;
+    const auto plotHoogte = [&] {
+        return h - boven - voet - (metTijdLabels ? tekstHoogte * 2.2 : tekstHoogte * 0.6) -
+               (titelTijdsas ? tekstHoogte * 1.4 : 0);
+    };
+    const double minimum = tekstHoogte * 2;
+    if (plotHoogte() < minimum) titelTijdsas = false;
+    if (plotHoogte() < minimum) metTijdLabels = false;
+    if (plotHoogte() < minimum) voet = 0;
+    if (voet > 0) d.voetnoot = QRectF(0, std::max(0.0, h - voet), w, std::min(h, voet));
 
     double links = marge;
     if (titelWaardenas) {
@@ -48,15 +60,15 @@ DiagramIndeling BerekenDiagramIndeling(QSizeF diagram, double tekstHoogte, doubl
         rechts = d.legende.left() - LegendeAfstandTwips * PixelsPerTwip;
     }
 
-    const double boven = marge + tekstHoogte * 0.5;
     // Time labels may take two lines (date above time).
-    double onder = h - voet - tekstHoogte * 2.2;
+    // Without them the lowest value label still needs half a line below the plot.
+    double onder = h - voet - (metTijdLabels ? tekstHoogte * 2.2 : tekstHoogte * 0.6);
     if (titelTijdsas) {
         d.titelTijdsas =
             QRectF(links, onder - tekstHoogte * 1.2, std::max(0.0, rechts - links), tekstHoogte * 1.2);
         onder -= tekstHoogte * 1.4;
     }
-    d.tijdLabels = QRectF(links, onder + 2, std::max(0.0, rechts - links), tekstHoogte * 2.2);
+    if (metTijdLabels) d.tijdLabels = QRectF(links, onder + 2, std::max(0.0, rechts - links), tekstHoogte * 2.2);
     if (titelTijdsas) d.titelTijdsas.moveTop(d.tijdLabels.bottom());
     d.plot = QRectF(QPointF(links, boven), QPointF(std::max(links + 1, rechts), std::max(boven + 1, onder)));
     d.waardeLabels.setHeight(d.plot.bottom() + tekstHoogte);

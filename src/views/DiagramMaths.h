@@ -46,7 +46,9 @@ struct DiagramIndeling {
     QRectF waardeLabels;   // band of the value-axis labels left of the plot
 };
 // `tekstHoogte` is the height of one line of the chart's font, `waardeLabelBreedte` the widest value
-// label, `legendeBreedte` the legend's width (0: no legend); titles take room only when present.
+// label, `legendeBreedte` the legend's width (0: no legend); titles take room only when present. A chart
+// too low for every band leaves out the time-axis title, then the time labels (empty band), then the
+// read-out strip (empty), so that the plot keeps two text lines where it can.
 DiagramIndeling BerekenDiagramIndeling(QSizeF diagram, double tekstHoogte, double waardeLabelBreedte,
                                        double legendeBreedte, bool titelWaardenas, bool titelTijdsas);
 

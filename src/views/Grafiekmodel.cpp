@@ -14,7 +14,6 @@
 #include "shared/Opmaak.h"
 #include "shared/Teksten.h"
 
-#include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 
@@ -47,12 +46,6 @@ bool GeldigeReeks(int reeks) {
 
 QString Trim(const QString& s) {
     return s.trimmed();
-}
-
-// A text that begins with a number (after an optional sign).
-bool BegintMetGetal(const QString& tekst) {
-    static const QRegularExpression getal(QStringLiteral("^[+-]?([0-9]|[.,][0-9])"));
-    return getal.match(tekst).hasMatch();
 }
 
 const KanaalRecord& Meting(int r, int m, int k) {
@@ -135,8 +128,7 @@ void Grafiekmodel::BegrensInstellingen() {
     begrens(g.AantalWaardenOnderverdelingen, 1, MaximumVerdelingen);
     begrens(g.AantalTijdVerdelingen, 1, MaximumVerdelingen);
     begrens(g.RecorderTussentijd, 1, MaximumTussentijd);
-    if (!std::isfinite(g.GrafiekMinimum)) g.GrafiekMinimum = -100;
-    if (!std::isfinite(g.GrafiekMaximum)) g.GrafiekMaximum = 100;
+    BegrensGrafiekGrenzen(g);
 }
 
 int16_t Grafiekmodel::LeesGrafiekLijnRef(int lijn, int index) const {
@@ -157,7 +149,7 @@ void Grafiekmodel::SchrijfGrafiekLijnRef(int lijn, int index, int16_t waarde) {
         if (waarde < 0 || waarde > 2 * AantalIngangen) waarde = 0;
         break;
     default:
-        if (waarde != 0 && waarde != 1 && waarde != -1) waarde = 0;
+        // A statistics flag: any non-zero value is on.
         break;
     }
     m_lijnRef[index][lijn] = waarde;
@@ -259,6 +251,12 @@ void Grafiekmodel::HerInitialiseerGrafiek() {
         ScrollZichtbaar = true;
         if (AantalPunten > Instellingen.MaxGrafiekZichtbaar) AantalPunten = Instellingen.MaxGrafiekZichtbaar;
     }
+    ZetLegenden();
+    InstellenAlarmen();
+    HertekenGrafiek();
+}
+
+void Grafiekmodel::ZetLegenden() {
     for (int n = 1; n <= AantalGrafiekLijnen; ++n) {
         GrafiekCurve c;
         const bool temperatuur = LeesCurve(n, c);
@@ -273,8 +271,7 @@ void Grafiekmodel::HerInitialiseerGrafiek() {
                             Trim(Meting(c.Rg, c.Mg, c.Kg).Name.tekst()) + QLatin1Char(')');
         }
     }
-    InstellenAlarmen();
-    HertekenGrafiek();
+    Gewijzigd();
 }
 
 void Grafiekmodel::ReInitGrafiekData() {
@@ -326,7 +323,7 @@ void Grafiekmodel::LaadPuntUitTabel(int rij, int32_t monster) {
         const int16_t kolom = static_cast<int16_t>(KolomVanKanaal(c.Kg) + (temperatuur ? 2 : 0));
         const QString waarde = Trim(tabel->CelTekst(c.Mg, monster, kolom));
         const QString eenheid = Trim(tabel->CelTekst(c.Mg, monster, kolom + 1));
-        m_raster.Zet(rij, reeks, ConverteerTabelWaarde(c.Rg, c.Mg, c.Kg, waarde, eenheid));
+        m_raster.Zet(rij, reeks, ConverteerTabelWaarde(c.Rg, c.Mg, c.Kg, waarde, eenheid, temperatuur));
         if (label) continue;
         label = true;
         const auto cel = [&](int16_t k) { return tabel->CelTekst(c.Mg, monster, k); };
@@ -424,19 +421,7 @@ void Grafiekmodel::SchuifRecorderOp() {
         }
         double* reeks = m_raster.Reeks(n + 2);
         std::copy(reeks + 1, reeks + rijen, reeks);
-        double waarde = Ontbreekt;
-        // A module given up by the poll supervision holds only stale readings, and one not yet read
-        // holds none: a gap, as in the table.
-        const ModuleRecord& module = Racks[c.Rg].Modules[c.Mg];
-        if (module.Present && module.Berekend && !ModuleOpgegeven(c.Rg, c.Mg) &&
-            Meting(c.Rg, c.Mg, c.Kg).Set) {
-            const QString tekst =
-                temperatuur ? TemperatuurTekst(c.Rg, c.Mg, c.Kg) : MeetwaardeTekst(c.Rg, c.Mg, c.Kg);
-            const QString eenheid = temperatuur
-                                        ? Trim(Racks[c.Rg].Modules[c.Mg].Temperatuur[c.Kg].Unit.tekst())
-                                        : EenheidTekst(c.Rg, c.Mg, c.Kg);
-            waarde = ConverteerTabelWaarde(c.Rg, c.Mg, c.Kg, Trim(tekst), Trim(eenheid));
-        }
+        const double waarde = LiveGrafiekWaarde(c.Rg, c.Mg, c.Kg, temperatuur);
         reeks[rijen - 1] = waarde;
         FootnoteZichtbaar(n);
     }
@@ -596,42 +581,6 @@ void Grafiekmodel::BepaalMinMaxima() {
 
 // ---------------------------------------------------------------------------------------------------
 // Value texts
-
-double ConverteerTabelWaarde(int r, int m, int k, const QString& waarde, const QString& eenheid) {
-    if (waarde.isEmpty() || waarde.startsWith(QLatin1String("OR.")) || !BegintMetGetal(waarde))
-        return Ontbreekt;
-    if (r < 1 || r > AantalRacks || m < 1 || m > AantalModules || k < 1 || k > AantalIngangen)
-        return TekstNaarSingle(waarde);
-    const ModuleRecord& module = Racks[r].Modules[m];
-    const QString type = Trim(module.Type.tekst());
-    const float x = TekstNaarSingle(waarde);
-    if (type == QLatin1String("K761") && Trim(module.Meting[k].Unit.tekst()) == QLatin1String("g/l")) {
-        const QString u = Trim(eenheid.left(4));
-        double deler = 0;
-        if (u == QLatin1String("ng/l"))
-            deler = 1e9;
-        else if (u == QString::fromUtf8("µg/l"))
-            deler = 1e6;
-        else if (u == QLatin1String("mg/l"))
-            deler = 1e3;
-        else if (u == QLatin1String("g/l"))
-            deler = 1;
-        if (deler == 0) return x;
-        // No logarithm of nothing: a concentration of 0 or less is no point.
-        if (!(x > 0)) return Ontbreekt;
-        return static_cast<float>(std::log10(x / deler));
-    }
-    if (type == QLatin1String("K762")) {
-        const KanaalRecord& ingang = module.Meting[k];
-        const int d = static_cast<int>(std::floor(ingang.Extra)) + ingang.Resolution;
-        const QString twee = eenheid.left(2);
-        if (d >= -2 && d <= 1 && (twee == QLatin1String("mS") || twee == QLatin1String("g/")))
-            return static_cast<float>(x * 1000);
-        if (d >= 2 && d <= 4 && (twee == QString::fromUtf8("µS") || twee == QLatin1String("mg")))
-            return static_cast<float>(x / 1000);
-    }
-    return x;
-}
 
 QString ConverteerGrafiekWaarde(float waarde, int r, int m, int k, bool temperatuur) {
     if (r < 1 || r > AantalRacks || m < 1 || m > AantalModules || k < 1 || k > AantalIngangen)

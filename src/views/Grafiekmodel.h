@@ -8,6 +8,7 @@
 // In normal mode chart row r (1..AantalPunten) shows stored sample VensterStart + r - 1, and the
 // newest sample AantalMetingen is the last row whenever a new sample arrives: a full window jumps so
 // that it keeps three quarters of its rows and the new sample follows them.
+#include "acquisition/Grafiekwaarde.h"
 #include "acquisition/vensters/Grafiekvenster.h"
 #include "platform/Datum.h"
 #include "views/DiagramMaths.h"
@@ -79,8 +80,8 @@ public:
     void BegrensInstellingen();
 
     int16_t LeesGrafiekLijnRef(int lijn, int index) const;
-    // A rack outside 0..16, module outside 0..7, input code outside 0..8 or a flag other than 0, 1 or
-    // -1 is stored as 0.
+    // A rack outside 0..16, module outside 0..7 or input code outside 0..8 is stored as 0; a statistics
+    // flag is kept as given (non-zero is on).
     void SchrijfGrafiekLijnRef(int lijn, int index, int16_t waarde);
     // Curve n (1..32) as LezenGrafiekIndexen loads it; true for a temperature curve. A curve whose rack,
     // module or input is 0 comes back with rack 0.
@@ -96,6 +97,9 @@ public:
     void StelNieuweGrafiekIn();
     void HerInitialiseerGrafiek();
     void InstellenAlarmen();
+    // Each curve's look from its references: shown or not, its statistic lines, and its legend text
+    // "unit (input name)" from the input's current unit and name.
+    void ZetLegenden();
     void ReInitGrafiekData();
     void WisGrafiekGegevens();
 
@@ -151,10 +155,6 @@ private:
     QString m_uitlezing; // the read-out without its statistics
 };
 
-// The plotted number of a table or live value text: empty, "OR." or no number gives a missing point;
-// an ion concentration (K761 input with unit "g/l") becomes log10 of g/l, missing when it is 0 or less;
-// a K762 value moves between µS and mS (mg/l and g/l) by the input's cell type and range.
-double ConverteerTabelWaarde(int r, int m, int k, const QString& waarde, const QString& eenheid);
 // The value text of a plotted number as the user reads it; a temperature curve in the temperature
 // channel's unit.
 QString ConverteerGrafiekWaarde(float waarde, int r, int m, int k, bool temperatuur);

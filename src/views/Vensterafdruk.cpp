@@ -10,6 +10,7 @@
 #include "shared/Opmaak.h"
 #include "shared/Teksten.h"
 #include "views/Diagram.h"
+#include "views/Grafiekmodel.h"
 #include "views/frmGrafiek.h"
 #include "views/frmTabel.h"
 
@@ -75,10 +76,10 @@ QString PuntTekst(const Grafiekmodel& model, const GrafiekCurve& c, bool tempera
                   double waarde) {
     QString t = Naam(c) + QStringLiteral(" (");
     if (model.Instellingen.XYrecorder) {
-        const QString formaat =
-            temperatuur ? FormaatDecimalen(c.Rg, c.Mg, c.Kg) : FormaatWaarde(c.Rg, c.Mg, c.Kg);
+        // The value as the point read-out names it (a concentration, not its logarithm).
         return t + Eenheid(c, temperatuur) + QStringLiteral("): ") + model.Raster().Label(rij) +
-               QStringLiteral("; ") + Opmaak(waarde, formaat);
+               QStringLiteral("; ") +
+               ConverteerGrafiekWaarde(static_cast<float>(waarde), c.Rg, c.Mg, c.Kg, temperatuur);
     }
     const Tabelvenster* tabel = TabelVensters[c.Rg];
     const int kolom = KolomVanKanaal(c.Kg) + (temperatuur ? 2 : 0);
@@ -206,13 +207,21 @@ std::vector<AlarmWaarde> AlarmWaarden(const Grafiekmodel& model, int n) {
         }
         return waarden;
     }
+    // The rows as the chart plots them: nothing of a module that is gone or an input not in use.
     const Tabelvenster* tabel = TabelVensters[c.Rg];
-    if (!tabel) return waarden;
+    const ModuleRecord& module = Racks[c.Rg].Modules[c.Mg];
+    if (!tabel || !module.Present || !module.Meting[c.Kg].Set) return waarden;
     const auto kolom = static_cast<int16_t>(KolomVanKanaal(c.Kg) + (temperatuur ? 2 : 0));
+    const Grafiekomzetting omzetting = Grafiekomzetting::Van(c.Rg, c.Mg, c.Kg, temperatuur);
     for (int32_t rij = 1; rij <= AantalMetingen; ++rij) {
         const QString tekst = tabel->CelTekst(c.Mg, rij, kolom).trimmed();
         if (tekst.isEmpty()) continue;
-        waarden.push_back({rij, tekst == QLatin1String("OR.") ? 9999.0 : TekstNaarDouble(tekst)});
+        if (tekst.startsWith(QLatin1String("OR."))) {
+            waarden.push_back({rij, 9999.0});
+            continue;
+        }
+        const double w = omzetting.Zet(tekst, tabel->CelTekst(c.Mg, rij, kolom + 1).trimmed());
+        if (!std::isnan(w)) waarden.push_back({rij, w});
     }
     return waarden;
 }

@@ -46,7 +46,8 @@ struct AlarmVerloop {
 // within the limit is its return. A limit still exceeded after the last value has no return.
 AlarmVerloop BerekenAlarmVerloop(const std::vector<AlarmWaarde>& waarden, const GrafiekInstellingen& g);
 // The values of curve n as the graph shows them: in recorder mode the chart's rows, else the rows of
-// the rack's table ("OR." counts as 9999, an empty cell is no value). Empty for an unset curve.
+// the rack's table converted as the chart converts them ("OR." counts as 9999; an empty cell, and every
+// row of a module that is gone or an input not in use, is no value). Empty for an unset curve.
 std::vector<AlarmWaarde> AlarmWaarden(const Grafiekmodel& model, int n);
 // The alarm report of a graph from the print position.
 void AfdrukkenAlarmRapport(const Grafiekmodel& model, Printer& p);

@@ -13,6 +13,7 @@
 #include "shared/ui/Vensterfuncties.h"
 
 #include <QClipboard>
+#include <QFontMetricsF>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMdiArea>
@@ -28,7 +29,10 @@ frmGrafiek::frmGrafiek(QWidget* parent) : QWidget(parent) {
     m_scrollbalk = new QScrollBar(Qt::Horizontal, this);
     m_scrollbalk->setObjectName(QStringLiteral("HorScrollBar"));
     m_diagram->setObjectName(QStringLiteral("Diagram"));
-    resize(600, 400);
+    // The window's frame may be made smaller than the chart needs; the chart then leaves out what does
+    // not fit.
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    resize(sizeHint());
 
     m_model.BijWijziging = [this] {
         m_diagram->update();
@@ -161,9 +165,7 @@ int frmGrafiek::VensterStatus() const {
 }
 
 void frmGrafiek::ZetVensterStatus(int status) {
-    kader()->setWindowState(status == 1   ? Qt::WindowMinimized
-                            : status == 2 ? Qt::WindowMaximized
-                                          : Qt::WindowNoState);
+    ZetKindvensterStatus(kader(), status);
 }
 
 void frmGrafiek::ZetTekenen(bool aan) {
@@ -178,6 +180,16 @@ void frmGrafiek::ZetScrollBar() {
     m_scrollbalk->setPageStep(1);
     m_scrollbalk->setValue(m_model.ScrollPositie);
     m_scrollbalk->setVisible(m_model.ScrollZichtbaar && !m_model.Instellingen.XYrecorder);
+}
+
+QSize frmGrafiek::minimumSizeHint() const {
+    const QSizeF diagram = KleinsteDiagramMaat(BeeldVan(m_model), QFontMetricsF(m_diagram->font()));
+    const int band = m_model.Instellingen.XYrecorder ? 0 : static_cast<int>(std::ceil(ScrollbalkTwips * PixelsPerTwip));
+    return QSize(static_cast<int>(std::ceil(diagram.width())), static_cast<int>(std::ceil(diagram.height())) + band);
+}
+
+QSize frmGrafiek::sizeHint() const {
+    return minimumSizeHint().expandedTo(QSize(600, 400));
 }
 
 void frmGrafiek::Indelen() {

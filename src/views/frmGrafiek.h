@@ -66,6 +66,12 @@ public:
     int VensterStatus() const override;
     void ZetVensterStatus(int status) override;
     void ZetTekenen(bool aan) override;
+    void VernieuwLegende() override { m_model.ZetLegenden(); }
+
+    // The smallest size that shows the chart with its axes and its legend whole (Cascade and the tiles
+    // keep a window at least this size; the user may make it smaller), and the size a new graph opens at.
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -427,6 +427,8 @@ void frmGrafiekInstellen::sync() {
     g.RecorderTussentijd = tussentijd ? BegrensTussentijd(*tussentijd) : m_vorigeTussentijd;
     g.AfdrukkenRecorder = CheckPrintGraph->isChecked();
     m_gegevens.naam = TrimSpaties(TextGraphName->text());
+    // Scale and alarm values beyond the up-downs' ranges are held to them.
+    BegrensGrafiekGrenzen(g);
 }
 
 void frmGrafiekInstellen::LaadStringsGrafiekInstellen() {

@@ -259,7 +259,16 @@ frmTabel::frmTabel(QWidget* ouder) : QWidget(ouder) {
     }
     connect(SSTab, &QTabWidget::currentChanged, this, [this] { InstellenZichtbaarheidTabel(); });
     SSTab->tabBar()->installEventFilter(this);
-    resize(TwipsNaarPixels(10000), TwipsNaarPixels(7000));
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    resize(sizeHint());
+}
+
+QSize frmTabel::sizeHint() const {
+    return QSize(TwipsNaarPixels(10000), TwipsNaarPixels(7000));
+}
+
+QSize frmTabel::minimumSizeHint() const {
+    return QSize(TwipsNaarPixels(6000), TwipsNaarPixels(3750));
 }
 
 frmTabel::~frmTabel() {

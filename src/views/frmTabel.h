@@ -71,6 +71,11 @@ public:
     // The grid of module position m (1..7); element 0 is not used.
     std::array<TabelGrid*, AantalModules + 1> MSHFlexGrid{};
 
+    // The size a table opens at, and the smallest Cascade and the tiles leave it (the user may make it
+    // smaller).
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
     // Load: the tag, and the window's activation reported to the main window.
     void Laad();
     // Unloads the window from code (it is not merely hidden): the selected tab is stored first.

@@ -36,7 +36,7 @@ protected:
         ZetHoofdvenster(&venster);
         ZetMeldingVenster(this);
         Racks[1].Present = true;
-        Racks[1].Modules[2].Present = true;
+        MvModule(2);
         AlarmUitgang = true;
         Baudsnelheid = QStringLiteral("9600");
         AlarmPoort = QStringLiteral("COM2");
@@ -49,6 +49,21 @@ protected:
         ZetGrafiekVenster(1, &grafiek);
     }
 
+    // Module m of rack 1: a K761 read at least once, its inputs in use in mV at 0.1 mV, temperatures in
+    // °C, so that a graph shows the values as they are held.
+    static void MvModule(int m) {
+        ModuleRecord& module = Racks[1].Modules[m];
+        module.Present = true;
+        module.Berekend = true;
+        module.Type = "K761";
+        for (int c = 1; c <= AantalIngangen; ++c) {
+            module.Meting[c].Set = true;
+            module.Meting[c].Unit = "mV";
+            module.Meting[c].Resolution = 1;
+            module.Temperatuur[c].Unit = QString::fromUtf8("°C");
+            module.Temperatuur[c].Resolution = 1;
+        }
+    }
     static void Curve(OpnameGrafiekvenster& g, int lijn, int r, int m, int code, bool minimum, bool maximum) {
         g.lijnen[lijn] = {static_cast<int16_t>(r),
                           static_cast<int16_t>(m),
@@ -148,7 +163,7 @@ TEST_F(AlarmuitgangTest, FlagsOfOneInputFollowTheLastCurveAndDtrReflectsAllFlags
     EXPECT_FALSE(Vlag(1)) << "set by the first graph, cleared by the second";
 
     // Another module in alarm keeps DTR up while this one is updated without graphs on it.
-    Racks[1].Modules[5].Present = true;
+    MvModule(5);
     Curve(grafiek, 2, 1, 5, 1, true, true);
     Racks[1].Modules[5].Meting[1].Waarde = 50;
     StuurAlarmUitgang(1, 5, false);
@@ -178,7 +193,6 @@ TEST_F(AlarmuitgangTest, TheLoopOpensTheAlarmLineAtStartAndDrivesItAfterEachComp
         PollHarnas harnas(emulator, &lijn);
         harnas.PlaatsRacks(1, 2);
         // Module 1.2 is a K762: input 3 reads far above the high limit.
-        Racks[1].Modules[2].Meting[3].Unit = QStringLiteral("mV");
         grafiek.instellingen.AlarmHoogWaarde = -1e9;
         grafiek.instellingen.AlarmLaagWaarde = -2e9;
         harnas.Draai(1000);
@@ -186,4 +200,45 @@ TEST_F(AlarmuitgangTest, TheLoopOpensTheAlarmLineAtStartAndDrivesItAfterEachComp
         EXPECT_TRUE(Vlag(1));
         EXPECT_TRUE(alarmlijn->dtr());
     }
+}
+
+// The limits are in the units the graph shows: a temperature curve in °F and a conductivity curve in
+// µS/cm switch the alarm line where their chart crosses the limit, not where the value held inside
+// (°C, mS/cm) would.
+TEST_F(AlarmuitgangTest, TheLimitsApplyToTheValuesAsTheGraphShowsThem) {
+    StuurAlarmUitgang(0, 0, true);
+    ModuleRecord& module = Racks[1].Modules[2];
+    module.Temperatuur[3].Unit = QString::fromUtf8("°F");
+    Curve(grafiek, 1, 1, 2, 3 + AantalIngangen, true, true);
+    grafiek.instellingen.AlarmLaagWaarde = 50; // °F
+    grafiek.instellingen.AlarmHoogWaarde = 70;
+    module.Temperatuur[3].Waarde = 25; // 77 °F
+    Meet(0);
+    EXPECT_TRUE(Vlag(3)) << "77 °F is above 70 °F";
+    EXPECT_FALSE(Vlag(2));
+    EXPECT_TRUE(alarmlijn->dtr());
+    module.Temperatuur[3].Waarde = 20.8f; // 69.4 °F: inside the margin of 1 °F below the limit
+    Meet(0);
+    EXPECT_TRUE(Vlag(3));
+    module.Temperatuur[3].Waarde = 20; // 68 °F
+    Meet(0);
+    EXPECT_FALSE(Vlag(3) || Vlag(2));
+    EXPECT_FALSE(alarmlijn->dtr());
+
+    // A conductivity input of the 2000 µS/cm range.
+    module.Type = "K762";
+    module.Meting[3].Unit = "S/cm";
+    module.Meting[3].Resolution = 1;
+    module.Meting[3].Extra = 0;
+    Curve(grafiek, 1, 1, 2, 3, true, true);
+    grafiek.instellingen.AlarmLaagWaarde = 200; // µS/cm
+    grafiek.instellingen.AlarmHoogWaarde = 1000;
+    Meet(1.2); // held in mS/cm: 1200 µS/cm
+    EXPECT_TRUE(Vlag(1)) << "1200 µS/cm is above 1000 µS/cm";
+    EXPECT_FALSE(Vlag(0));
+    Meet(0.5);
+    EXPECT_FALSE(Vlag(1) || Vlag(0));
+    Meet(0.1);
+    EXPECT_TRUE(Vlag(0)) << "100 µS/cm is below 200 µS/cm";
+    EXPECT_TRUE(alarmlijn->dtr());
 }

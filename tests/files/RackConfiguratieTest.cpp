@@ -403,6 +403,7 @@ TEST_F(RackConfiguratieTest, ALogOnReadKeepsTheLogOnDataAndAReReadRestoresNoWind
     const char* tekst = "[RACK]\r\nIdno=1.2.3.4\r\nMeasure=False\r\nShow=False\r\nTable=False\r\n"
                         "[MODULE1]\r\nIdno=C.0.0.1\r\nPresent=False\r\nName=Tank\r\n"
                         "[INPUT1]\r\nSet=False\r\nUnit=pH\r\nName=Inlet\r\n";
+    BewaarInstelling(AppNaam, "Measurement1", "Top", "300"); // a place saved with the settings
     leesBestand(tekst, LeesModusAanmelding);
     EXPECT_EQ(Racks[1].Idno, IdnoUitTekst(QStringLiteral("1.F.F.F")));
     EXPECT_EQ(mod.Idno, IdnoUitTekst(QStringLiteral("F.0.0.1")));
@@ -498,6 +499,7 @@ TEST_F(RackConfiguratieTest, NamesReaderTakesOnlyNamesAndShow) {
 
 TEST_F(RackConfiguratieTest, StartUpRestoresTheTableWindowAndTheRackWindowInOrder) {
     BewaarInstelling(AppNaam, "Table1", "Tab", "2");
+    BewaarInstelling(AppNaam, "Measurement1", "Top", "300"); // a place saved with the settings
     leesBestand("[RACK]\r\nShow=True\r\nTable=True\r\n");
     QStringList verwacht{QStringLiteral("Maak 1"), QStringLiteral("StelTabelIn 1"),
                          QStringLiteral("Positie Table1")};
@@ -509,6 +511,11 @@ TEST_F(RackConfiguratieTest, StartUpRestoresTheTableWindowAndTheRackWindowInOrde
     EXPECT_EQ(venster.positieSecties, QStringList{QStringLiteral("Measurement1")});
     EXPECT_EQ(venster.aantalInstellenControls, 2); // after the read and after the placement
     EXPECT_EQ(venster.aantalKeerGetoond, 1);
+    // Without a saved place the window keeps the one it was given.
+    venster.positieSecties.clear();
+    BewaarInstelling(AppNaam, "Measurement1", "Top", "");
+    leesBestand("[RACK]\r\nShow=True\r\n");
+    EXPECT_TRUE(venster.positieSecties.isEmpty());
     for (const char* tab : {"1", "3", "-1"}) { // hidden, beyond the tabs, negative: no selection
         tabel.log.clear();
         BewaarInstelling(AppNaam, "Table1", "Tab", tab);

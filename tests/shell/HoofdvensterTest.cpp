@@ -25,6 +25,7 @@
 #include "shell/Programmainstellingen.h"
 #include "shell/Standaarddialogen.h"
 #include "shell/frmSplash.h"
+#include "files/RackConfiguratie.h"
 #include "shell/mdiK740.h"
 
 #include <QAction>
@@ -381,6 +382,37 @@ TEST_F(AanmeldvenstersTest, NarrowRackWindowsStandSideBySide) {
                 << RackKader(r)->width() << " " << RackKader(ander)->x() << "," << RackKader(ander)->y()
                 << " area " << zicht.width();
     }
+}
+
+TEST_F(AanmeldvenstersTest, RackWindowsOpenedByASearchStandSideBySideAsAtTheFirstLogOn) {
+    const auto vul = [] {
+        for (int r = 1; r <= 2; ++r) {
+            VulVoorbeeldrack(r);
+            for (int m = 3; m <= AantalModules; ++m)
+                Racks[r].Modules[m].Present = false;
+        }
+    };
+    vul();
+    Toon(2);
+    ASSERT_FALSE(RackKader(2)->geometry().intersects(RackKader(1)->geometry()));
+    // System > Search: the windows close, the racks log on again one after the other.
+    antwoorden = {vbOK};
+    venster->mnuNetworkSearch_Click();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(RackVenster(1), nullptr);
+    vul();
+    // Each rack as its log-on answer is handled: its configuration read, then its window shown.
+    for (int r = 1; r <= 2; ++r) {
+        RackVlaggen[r].Show = true;
+        LeesRackConfiguratie(r, LeesModusAanmelding);
+        venster->ToonRackVenster(r);
+    }
+    QCoreApplication::processEvents();
+    ASSERT_NE(RackKader(1), nullptr);
+    ASSERT_NE(RackKader(2), nullptr);
+    EXPECT_FALSE(RackKader(2)->geometry().intersects(RackKader(1)->geometry()))
+        << RackKader(1)->x() << "," << RackKader(1)->y() << " and " << RackKader(2)->x() << ","
+        << RackKader(2)->y();
 }
 
 TEST_F(AanmeldvenstersTest, WideRackWindowsLeaveTheTitleOfEveryOtherInSight) {

@@ -48,6 +48,7 @@
 #include <QMenuBar>
 #include <QSysInfo>
 #include <QTabWidget>
+#include <QTest>
 #include <QToolBar>
 #include <functional>
 #include <map>
@@ -229,6 +230,120 @@ TEST_F(MenusTest, TheEditMenuFollowsTheActiveWindowAndLoggingTurnsItAllOff) {
           menus().mnuClearLine, menus().mnuDeleteLine, menus().mnuRelatieveTijd, menus().mnuTimeOrigin})
         EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
     VerbindingActief = false;
+}
+
+// A shortcut shown in a menu runs that item, whichever window is active: no child window, a graph, a
+// table, a rack window.
+TEST_F(MenusTest, EveryShortcutTheMenusShowRunsItsItemInEveryWindow) {
+    VulVoorbeeldrack(1);
+    // The items' commands are not run here (they open dialogs); only that the key reaches them.
+    std::map<QAction*, int> keren;
+    std::vector<QAction*> items;
+    std::function<void(QMenu*)> verzamel = [&](QMenu* m) {
+        for (QAction* a : m->actions()) {
+            if (a->menu()) {
+                verzamel(a->menu());
+            } else if (!a->shortcut().isEmpty()) {
+                QObject::disconnect(a, &QAction::triggered, nullptr, nullptr);
+                QObject::connect(a, &QAction::triggered, [&keren, a] { ++keren[a]; });
+                items.push_back(a);
+            }
+        }
+    };
+    for (QAction* a : venster->menuBar()->actions())
+        if (a->menu()) verzamel(a->menu());
+    ASSERT_GE(items.size(), 10u);
+    const auto probeer = [&](const char* situatie) {
+        venster->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(venster.get()));
+        for (QAction* a : items) {
+            if (!a->isEnabled() || !a->isVisible()) continue;
+            keren.clear();
+            QWidget* doel = QApplication::focusWidget() ? QApplication::focusWidget() : venster.get();
+            QTest::keySequence(doel, a->shortcut());
+            EXPECT_EQ(keren[a], 1) << situatie << ": " << a->objectName().toStdString() << " "
+                                   << a->shortcut().toString().toStdString();
+        }
+    };
+    probeer("no window");
+    BeantwoordGrafiekInstellingenMetOK();
+    frmGrafiek* grafiek = MaakGrafiekVenster(2, false, true);
+    ASSERT_NE(grafiek, nullptr);
+    Activeer(grafiek);
+    probeer("a graph");
+    ToonTabelVenster(1);
+    Activeer(frmTabelVan(1));
+    probeer("a table");
+    venster->ToonRackVenster(1);
+    Activeer(dynamic_cast<QWidget*>(RackVenster(1)));
+    probeer("a rack window");
+}
+
+// A graph shows its chart and legend whole: a new one opens at that size, keeps it after being
+// maximised and restored, and Cascade and the tiles never make it or a table smaller.
+TEST_F(MenusTest, GraphAndTableWindowsOpenAndArrangeAtASizeThatShowsThemWhole) {
+    VulVoorbeeldrack(1);
+    const auto heel = [](QWidget* w, const char* wat) {
+        const QSize nodig = w->minimumSizeHint();
+        EXPECT_TRUE(nodig.isValid()) << wat;
+        EXPECT_GE(w->width(), std::max(nodig.width(), 250)) << wat << " " << w->width() << "x" << w->height();
+        EXPECT_GE(w->height(), std::max(nodig.height(), 180)) << wat << " " << w->width() << "x" << w->height();
+    };
+    std::vector<frmGrafiek*> grafieken;
+    for (int g = 1; g <= 3; ++g) {
+        BeantwoordGrafiekInstellingenMetOK();
+        frmGrafiek* grafiek = venster->vensterbeheer().NieuweGrafiek(false);
+        ASSERT_NE(grafiek, nullptr);
+        // Two curves and the legend, so the legend has lines to show.
+        grafiek->Instellingen().LegendeKeuze = true;
+        for (int n = 1; n <= 2; ++n) {
+            grafiek->SchrijfGrafiekLijnRef(n, LijnRack, 1);
+            grafiek->SchrijfGrafiekLijnRef(n, LijnModule, 1);
+            grafiek->SchrijfGrafiekLijnRef(n, LijnIngang, static_cast<int16_t>(n));
+        }
+        grafiek->HerInitialiseerGrafiek();
+        grafieken.push_back(grafiek);
+    }
+    heel(grafieken[0], "a new graph");
+    EXPECT_GE(grafieken[0]->width(), grafieken[0]->sizeHint().width());
+    EXPECT_GE(grafieken[0]->height(), grafieken[0]->sizeHint().height());
+    QWidget* kader = Kindvensterkader(grafieken[0]);
+    const QSize normaal = kader->size();
+    kader->showMaximized();
+    kader->showNormal();
+    EXPECT_EQ(kader->size(), normaal) << "restored after maximising";
+
+    ToonTabelVenster(1);
+    frmTabel* tabel = frmTabelVan(1);
+    ASSERT_NE(tabel, nullptr);
+    venster->ToonRackVenster(1);
+    auto* rack = dynamic_cast<QWidget*>(RackVenster(1));
+    ASSERT_NE(rack, nullptr);
+    for (QAction* schikking :
+         {menus().mnuWindowCascade, menus().mnuWindowTileHorizontal, menus().mnuWindowTileVertical}) {
+        schikking->trigger();
+        QCoreApplication::processEvents();
+        for (frmGrafiek* g : grafieken)
+            heel(g, schikking->objectName().toLatin1().constData());
+        heel(tabel, schikking->objectName().toLatin1().constData());
+        // The rack window's frame still holds all its panels, and a tile is no wider than its share
+        // where the panels fit in it.
+        EXPECT_TRUE(Kindvensterkader(rack)->contentsRect().contains(rack->geometry()))
+            << schikking->objectName().toStdString();
+        if (schikking == menus().mnuWindowTileVertical) {
+            EXPECT_LT(Kindvensterkader(rack)->width(), rack->width() + 40)
+                << Kindvensterkader(rack)->width() << " for " << rack->width();
+        }
+        if (schikking == menus().mnuWindowCascade) continue;
+        // Tiles that grew move the others along: none covers another.
+        const QList<QMdiSubWindow*> kaders = venster->mdiGebied()->subWindowList();
+        for (qsizetype i = 0; i < kaders.size(); ++i)
+            for (qsizetype j = i + 1; j < kaders.size(); ++j)
+                if (kaders[i]->isVisible() && kaders[j]->isVisible()) {
+                    EXPECT_FALSE(kaders[i]->geometry().intersects(kaders[j]->geometry()))
+                        << schikking->objectName().toStdString() << " " << i << " " << j;
+                }
+    }
 }
 
 TEST_F(MenusTest, CopyNeedsASelectionOnceTheTableHoldsRows) {

@@ -47,6 +47,7 @@
 #include "views/Grafiekmodel.h"
 #include "views/Grafiekvensters.h"
 #include "views/frmGrafiek.h"
+#include "shell/Vensterbeheer.h"
 #include "views/frmGrafiekInstellen.h"
 #include "views/frmTabel.h"
 
@@ -494,10 +495,30 @@ TEST_F(TourTest, AUserGoesThroughTheWholeProgramAndTheNextStartGoesOnLogging) {
                 EXPECT_EQ(Punten(tabelreeks, curve), tabelrijen) << "curve " << curve;
             }
             EXPECT_EQ(tabelreeks.Raster().Waarde(1, 3), 1234.5);
+            // Both new graphs at the size they open at.
+            beelden.Neem(QStringLiteral("nieuwe-grafieken"));
             if (beelden.Actief()) {
                 Kindvensterkader(GrafiekWidget(1))->showMaximized();
                 beelden.Neem(QStringLiteral("tabelreeks"));
                 Kindvensterkader(GrafiekWidget(1))->showNormal();
+                // The arrangements with three graphs and a table, and a graph made small; the third
+                // graph goes again afterwards, so the tour goes on as before.
+                ToonTabelVenster(1);
+                platform::klok().planIn(0, [] {
+                    if (frmGrafiekInstellen* d = GrafiekInstellenVenster()) d->CmdOK->click();
+                });
+                frmGrafiek* derde = venster.vensterbeheer().NieuweGrafiek(false);
+                for (QAction* schikking : {venster.menus().mnuWindowCascade, venster.menus().mnuWindowTileHorizontal,
+                                           venster.menus().mnuWindowTileVertical}) {
+                    schikking->trigger();
+                    beelden.Neem(schikking->objectName());
+                }
+                QWidget* klein = Kindvensterkader(GrafiekWidget(1));
+                klein->resize(klein->size() - GrafiekWidget(1)->size() + QSize(300, 150));
+                klein->move(40, 40);
+                klein->raise();
+                beelden.Neem(QStringLiteral("grafiek-300x150"));
+                if (derde) derde->Ontlaad();
             }
             venster.menus().mnuWindowTileHorizontal->trigger();
             beelden.Neem(QStringLiteral("grafieken"));

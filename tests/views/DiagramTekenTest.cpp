@@ -1,6 +1,7 @@
 // The chart as painted: every point shows in its pixel column, however many share the column, and a
 // missing point leaves a gap.
 #include "views/Diagram.h"
+#include "shared/Getallen.h"
 
 #include <QFontMetricsF>
 #include <QImage>
@@ -101,4 +102,117 @@ TEST(DiagramTekenTest, VerspreidePuntenVerbondenBehalveOverEenGat) {
     EXPECT_EQ(k.Rood(k.X(70)).first, -1);
     EXPECT_NE(k.Rood(k.X(69)).first, -1);
     EXPECT_NE(k.Rood(k.X(71)).first, -1);
+}
+
+namespace {
+
+// The number a value label stands for, read back in the program's number form.
+double LabelWaarde(const QString& tekst) {
+    QString t = tekst;
+    t.replace(DecimaalTeken(), QStringLiteral("."));
+    return t.toDouble();
+}
+
+// Every label of the value axis whole in its box, the boxes apart, the values rising upwards.
+void ControleerWaardeLabels(const DiagramBeeld& beeld, QSizeF maat) {
+    QImage vlak(maat.toSize(), QImage::Format_RGB32);
+    QPainter p(&vlak);
+    const QFontMetricsF fm(p.font());
+    const DiagramGeometrie g = BerekenGeometrie(QRectF(QPointF(0, 0), maat), beeld, fm);
+    const std::vector<AsLabel> labels = WaardeasLabels(g, fm);
+    ASSERT_GE(labels.size(), 2u);
+    for (size_t i = 0; i < labels.size(); ++i) {
+        const AsLabel& l = labels[i];
+        EXPECT_LE(fm.horizontalAdvance(l.tekst), l.vak.width()) << l.tekst.toStdString();
+        EXPECT_FALSE(l.tekst.contains(QLatin1Char(' '))) << l.tekst.toStdString();
+        if (i == 0) continue;
+        EXPECT_LE(l.vak.bottom(), labels[i - 1].vak.top() + 0.5) << l.tekst.toStdString();
+        EXPECT_GT(LabelWaarde(l.tekst), LabelWaarde(labels[i - 1].tekst))
+            << labels[i - 1].tekst.toStdString() << " then " << l.tekst.toStdString();
+    }
+}
+
+} // namespace
+
+TEST(DiagramTekenTest, ValueLabelsAreWholeAndOrderedForAnyFiniteRange) {
+    Kaart k(50);
+    // The widest fixed range the settings allow.
+    k.beeld.minimum = -32768;
+    k.beeld.maximum = 32767;
+    ControleerWaardeLabels(k.beeld, QSizeF(600, 400));
+    // An automatic scale over values up to 1e30 (a high alarm line there, a wild table cell).
+    k.beeld.automatisch = true;
+    k.Curve()[0] = 1e30;
+    ControleerWaardeLabels(k.beeld, QSizeF(600, 400));
+    k.Curve()[0] = -3.7e12;
+    k.Curve()[1] = 2.2e13;
+    ControleerWaardeLabels(k.beeld, QSizeF(600, 400));
+    // Small numbers keep their decimals; thousands have no group separator.
+    k.Curve()[0] = 1350;
+    k.Curve()[1] = 1650;
+    ControleerWaardeLabels(k.beeld, QSizeF(600, 400));
+    QImage vlak(600, 400, QImage::Format_RGB32);
+    QPainter p(&vlak);
+    const QFontMetricsF fm(p.font());
+    const std::vector<AsLabel> labels =
+        WaardeasLabels(BerekenGeometrie(QRectF(0, 0, 600, 400), k.beeld, fm), fm);
+    EXPECT_EQ(labels.back().tekst, QStringLiteral("1800")) << labels.back().tekst.toStdString();
+}
+
+namespace {
+
+// The time labels of a chart of `maat` whose rows carry `label`, checked: each whole within the chart,
+// none touching the next.
+std::vector<AsLabel> ControleerTijdLabels(Kaart& k, QSizeF maat, const QString& label) {
+    for (int r = 1; r <= k.raster.Rijen(); ++r)
+        k.raster.ZetLabel(r, label);
+    QImage vlak(maat.toSize(), QImage::Format_RGB32);
+    QPainter p(&vlak);
+    const QFontMetricsF fm(p.font());
+    const DiagramGeometrie g = BerekenGeometrie(QRectF(QPointF(0, 0), maat), k.beeld, fm);
+    const std::vector<AsLabel> labels = TijdasLabels(g, k.beeld, fm);
+    for (size_t i = 0; i < labels.size(); ++i) {
+        const AsLabel& l = labels[i];
+        EXPECT_GE(l.vak.left(), 0) << l.tekst.toStdString();
+        EXPECT_LE(l.vak.right(), maat.width()) << l.tekst.toStdString();
+        EXPECT_LE(l.vak.bottom(), maat.height());
+        for (const QString& regel : l.tekst.split(QLatin1Char('\n')))
+            EXPECT_LE(fm.horizontalAdvance(regel), l.vak.width()) << regel.toStdString();
+        EXPECT_LE(fm.height() * (l.tekst.count(QLatin1Char('\n')) + 1), l.vak.height() + 0.5);
+        if (i > 0) {
+            EXPECT_GT(l.vak.left(), labels[i - 1].vak.right()) << l.tekst.toStdString();
+        }
+    }
+    return labels;
+}
+
+} // namespace
+
+TEST(DiagramTekenTest, TimeLabelsThatDoNotFitAreLeftOutNeverDrawnOverEachOtherOrCut) {
+    Kaart k(99);
+    const QString datumTijd = QStringLiteral("05/01/2026 09:15:00");
+    // Wide: a label every fourteen rows, one line each.
+    std::vector<AsLabel> labels = ControleerTijdLabels(k, QSizeF(1000, 400), datumTijd);
+    EXPECT_EQ(labels.size(), 8u);
+    // A tiled window a few hundred pixels wide: fewer labels, date above time, none over another.
+    labels = ControleerTijdLabels(k, QSizeF(220, 300), datumTijd);
+    ASSERT_GE(labels.size(), 1u);
+    EXPECT_EQ(labels.front().tekst, QStringLiteral("05/01/2026\n09:15:00"));
+    // A date with blanks in it is split before the time, and the first label moves in from the edge.
+    labels = ControleerTijdLabels(k, QSizeF(300, 300), QString::fromUtf8("7 déc. 2026 14:51:23"));
+    ASSERT_GE(labels.size(), 1u);
+    EXPECT_EQ(labels.front().tekst, QString::fromUtf8("7 déc. 2026\n14:51:23"));
+
+    // A window 60 pixels high keeps a plot area for its curves: the time labels and the read-out
+    // strip give way.
+    QImage vlak(300, 60, QImage::Format_RGB32);
+    QPainter p(&vlak);
+    const QFontMetricsF fm(p.font());
+    const DiagramGeometrie laag = BerekenGeometrie(QRectF(0, 0, 300, 60), k.beeld, fm);
+    EXPECT_GE(laag.indeling.plot.height(), fm.height() * 2 - 0.5);
+    EXPECT_TRUE(ControleerTijdLabels(k, QSizeF(300, 60), datumTijd).empty());
+    for (const AsLabel& l : WaardeasLabels(laag, fm)) {
+        EXPECT_GE(l.vak.top(), 0) << l.tekst.toStdString();
+        EXPECT_LE(l.vak.bottom(), 60) << l.tekst.toStdString();
+    }
 }

@@ -3,10 +3,12 @@
 #include "OpnameTabelvenster.h"
 #include "SchoneOmgeving.h"
 #include "Voorbeeldrack.h"
+#include "acquisition/Kanaalteksten.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/vensters/Tabelvenster.h"
 #include "files/Meetbestand.h"
+#include "shared/Getallen.h"
 #include "shared/Teksten.h"
 
 #include <gtest/gtest.h>
@@ -390,7 +392,7 @@ TEST_F(GrafiekmodelTest, GetallenEnCurvenWordenBegrensd) {
         model.LeesCurve(n, c);
         EXPECT_EQ(c.Rg, 0) << n;
     }
-    EXPECT_EQ(model.LeesGrafiekLijnRef(5, LijnGemiddelde), 0);
+    EXPECT_EQ(model.LeesGrafiekLijnRef(5, LijnGemiddelde), 7) << "a statistics flag: non-zero is on";
     model.HerInitialiseerGrafiek();
     EXPECT_FALSE(model.Reeks(Curve(3)).zichtbaar);
 
@@ -417,4 +419,87 @@ TEST_F(GrafiekmodelTest, KleurenEnWaardeteksten) {
     Racks[1].Modules[6].Type = QStringLiteral("K761");
     EXPECT_EQ(ConverteerGrafiekWaarde(-1.6f, 1, 6, 1, false), QStringLiteral("25.1 mg/l"));
     EXPECT_EQ(BepaalEenheid(1, 6, 1, false), QStringLiteral("Log[g/l]"));
+}
+
+// An ion curve (chloride, module 6) and a conductivity curve (feed, module 4) as the table holds them
+// and as the live values give them: the chart plots log10 of g/l and the conductivity in the unit of
+// the input's range, and the read-out names the value the table shows.
+class IonEnGeleidbaarheidTest : public GrafiekmodelTest {
+protected:
+    void SetUp() override {
+        GrafiekmodelTest::SetUp();
+        for (int n : {3, 4}) {
+            model.SchrijfGrafiekLijnRef(n, LijnRack, 1);
+            model.SchrijfGrafiekLijnRef(n, LijnModule, n == 3 ? 6 : 4);
+            model.SchrijfGrafiekLijnRef(n, LijnIngang, 1);
+        }
+        model.HerInitialiseerGrafiek();
+    }
+    // Sample s of input 1 of module m reads `waarde` in `eenheid`.
+    void BewaarIngang(int m, int32_t s, const char* waarde, const char* eenheid) {
+        AantalMetingen = std::max(AantalMetingen, s);
+        tabel.ZetCelTekst(static_cast<int16_t>(m), s, KolomNummer, QString::number(s));
+        tabel.ZetCelTekst(static_cast<int16_t>(m), s, 3, QString::fromUtf8(waarde));
+        tabel.ZetCelTekst(static_cast<int16_t>(m), s, 4, QString::fromUtf8(eenheid));
+    }
+    double Punt(int rij, int n) const { return model.Raster().Waarde(rij, Curve(n)); }
+    QString Uitlezing(int rij, int n) const {
+        GrafiekCurve c;
+        model.LeesCurve(n, c);
+        return ConverteerGrafiekWaarde(static_cast<float>(Punt(rij, n)), c.Rg, c.Mg, c.Kg, false);
+    }
+};
+
+TEST_F(IonEnGeleidbaarheidTest, TableModePlotsLogGramsPerLitreAndTheConductivityOfTheRange) {
+    // The table writes the ion's name before the unit; the concentration crosses a decade.
+    BewaarIngang(6, 1, "32.4", "Cl mg/l");
+    BewaarIngang(6, 2, "950", "Cl µg/l");
+    BewaarIngang(6, 3, "1.05", "Cl mg/l");
+    BewaarIngang(6, 4, "3.16", "Cl g/l");
+    // A conductivity logged across a change of range.
+    BewaarIngang(4, 1, "800", "µS/cm");
+    BewaarIngang(4, 2, "1.200", "mS/cm");
+    BewaarIngang(4, 3, "1.500", "mS/cm");
+    BewaarIngang(4, 4, "900", "µS/cm");
+    model.LadenGrafiek();
+    ASSERT_EQ(model.AantalPunten, 4);
+
+    EXPECT_NEAR(Punt(1, 3), std::log10(0.0324), 1e-5);
+    EXPECT_NEAR(Punt(2, 3), std::log10(950e-6), 1e-5);
+    EXPECT_NEAR(Punt(3, 3), std::log10(1.05e-3), 1e-5);
+    EXPECT_NEAR(Punt(4, 3), std::log10(3.16), 1e-5);
+    EXPECT_EQ(Uitlezing(1, 3), QStringLiteral("32.4 mg/l"));
+    EXPECT_EQ(Uitlezing(2, 3), QString::fromUtf8("950 µg/l"));
+    EXPECT_EQ(BepaalEenheid(1, 6, 1, false), QStringLiteral("Log[g/l]"));
+
+    EXPECT_FLOAT_EQ(static_cast<float>(Punt(1, 4)), 800.0f);
+    EXPECT_FLOAT_EQ(static_cast<float>(Punt(2, 4)), 1200.0f);
+    EXPECT_FLOAT_EQ(static_cast<float>(Punt(3, 4)), 1500.0f);
+    EXPECT_FLOAT_EQ(static_cast<float>(Punt(4, 4)), 900.0f);
+
+    // The point read-out and the statistics bracket name concentrations, never "OR.".
+    model.SchrijfGrafiekLijnRef(3, LijnMaximum, 1);
+    model.KiesPunt(Curve(3), 1);
+    EXPECT_TRUE(model.Voetnoot.startsWith(QStringLiteral("Chloride: No.1(")));
+    EXPECT_TRUE(model.Voetnoot.endsWith(QStringLiteral("): 32.4 mg/l [MAX: 3.16 g/l  ]"))) << model.Voetnoot.toStdString();
+}
+
+TEST_F(IonEnGeleidbaarheidTest, RecorderModePlotsTheSameNumbersFromTheLiveValues) {
+    model.Instellingen.XYrecorder = true;
+    model.StelNieuweGrafiekIn();
+    model.HerInitialiseerGrafiek();
+    const int laatste = model.Raster().Rijen();
+    Racks[1].Modules[6].Meting[1].Waarde = -1.48945f; // 32.4 mg/l
+    model.SchuifRecorderOp();
+    EXPECT_NEAR(Punt(laatste, 3), std::log10(0.0324), 1e-5);
+    EXPECT_EQ(Uitlezing(laatste, 3), QStringLiteral("32.4 mg/l"));
+    Racks[1].Modules[6].Meting[1].Waarde = -3.0223f; // 950 µg/l
+    model.SchuifRecorderOp();
+    EXPECT_NEAR(Punt(laatste, 3), std::log10(950e-6), 1e-5);
+    EXPECT_NEAR(Punt(laatste - 1, 3), std::log10(0.0324), 1e-5);
+
+    // The conductivity plots the number of its text, in the unit the legend names.
+    const float getal = TekstNaarSingle(MeetwaardeTekst(1, 4, 1));
+    EXPECT_FLOAT_EQ(static_cast<float>(Punt(laatste, 4)), getal);
+    EXPECT_TRUE(BepaalEenheid(1, 4, 1, false).endsWith(EenheidTekst(1, 4, 1)));
 }

@@ -10,6 +10,7 @@
 #include "reports/Printerinstellingen.h"
 #include "reports/Printervlak.h"
 #include "reports/formPrint.h"
+#include "shared/Hulpfuncties.h"
 #include "shared/Voortgang.h"
 #include "shared/ui/Kindvensters.h"
 #include "shell/Installatie.h"
@@ -226,6 +227,92 @@ TEST_F(VensterafdrukTest, TheAlarmReportReadsOverRangeAsHighAndWalksPastRow32767
     EXPECT_TRUE(tekst.contains(QStringLiteral("40000: 05/01/2026 - 09:40:00; OR.")));
     EXPECT_TRUE(tekst.contains(QStringLiteral("Number of times the high limit was exceeded: 2")))
         << tekst.toStdString();
+}
+
+// A conductivity logged across a change of range and an ion concentration crossing a decade: the report
+// judges the numbers the chart plots (µS/cm of the input's range, log10 of g/l), not the cell texts,
+// and names the values as the table or the read-out shows them.
+TEST_F(VensterafdrukTest, TheAlarmReportJudgesTheValuesTheChartShowsInTableAndRecorderMode) {
+    ModuleRecord& ise = Racks[2].Modules[2];
+    ise.Meting[2].Set = true;
+    ise.Meting[2].Unit = "g/l";
+    ise.Meting[2].Resolution = 7; // Cl
+    ise.Meting[2].Name = "Chloride";
+    Racks[1].Modules[4].Meting[1].Name = "Feed";
+    const auto vul = [](int r, int m, int c, const std::vector<std::pair<const char*, const char*>>& cellen) {
+        TabelModel& model = frmTabelVan(r)->MSHFlexGrid[m]->Model();
+        for (size_t i = 0; i < cellen.size(); ++i) {
+            TabelRij rij;
+            rij[1] = QStringLiteral("05/01/2026");
+            rij[2] = QStringLiteral("09:00:%1").arg(i + 1, 2, 10, QLatin1Char('0'));
+            rij[KolomVanKanaal(c)] = u8(cellen[i].first);
+            rij[KolomVanKanaal(c) + 1] = u8(cellen[i].second);
+            model.ZetRij(static_cast<int32_t>(i + 1), rij);
+        }
+        AantalMetingen = static_cast<int32_t>(cellen.size());
+    };
+    tabel(1);
+    tabel(2);
+    vul(1, 4, 1, {{"800", "µS/cm"}, {"1.200", "mS/cm"}, {"1.500", "mS/cm"}, {"900", "µS/cm"}});
+    vul(2, 2, 2, {{"950", "Cl µg/l"}, {"1.05", "Cl mg/l"}, {"0.98", "Cl mg/l"}, {"2.00", "Cl mg/l"}});
+
+    Grafiekmodel grafiek;
+    const auto curve = [&grafiek](int n, int r, int m, int c) {
+        grafiek.SchrijfGrafiekLijnRef(n, LijnRack, static_cast<int16_t>(r));
+        grafiek.SchrijfGrafiekLijnRef(n, LijnModule, static_cast<int16_t>(m));
+        grafiek.SchrijfGrafiekLijnRef(n, LijnIngang, static_cast<int16_t>(c));
+    };
+    curve(1, 1, 4, 1);
+    curve(2, 2, 2, 2);
+    grafiek.Instellingen.AlarmHoog = true;
+    grafiek.Instellingen.AlarmHoogWaarde = 1000; // µS/cm
+    grafiek.Instellingen.AlarmLaag = true;
+    grafiek.Instellingen.AlarmLaagWaarde = -3; // 1 mg/l
+
+    const std::vector<AlarmWaarde> geleidbaarheid = AlarmWaarden(grafiek, 1);
+    ASSERT_EQ(geleidbaarheid.size(), 4u);
+    EXPECT_FLOAT_EQ(static_cast<float>(geleidbaarheid[1].waarde), 1200.0f);
+    const std::vector<AlarmWaarde> ion = AlarmWaarden(grafiek, 2);
+    ASSERT_EQ(ion.size(), 4u);
+    EXPECT_NEAR(ion[0].waarde, std::log10(950e-6), 1e-5);
+
+    const auto rapport = [&] {
+        Opnamevlak uit;
+        Printer p(uit);
+        InitialiseerPrinter(p);
+        PrintPaginaHoofding(p);
+        AfdrukkenAlarmRapport(grafiek, p);
+        QString tekst;
+        for (const QString& pagina : PaginaTeksten(uit))
+            tekst += pagina;
+        return tekst;
+    };
+    QString tekst = rapport();
+    EXPECT_TRUE(tekst.contains(QStringLiteral("Feed (mS/cm): 00002: 05/01/2026 - 09:00:02; 1.200"))) << tekst.toStdString();
+    EXPECT_TRUE(tekst.contains(QStringLiteral("Feed (S/cm): Number of times the high limit was exceeded: 1")));
+    EXPECT_TRUE(tekst.contains(u8("Chloride (Cl µg/l): 00001: 05/01/2026 - 09:00:01; 950")));
+    EXPECT_TRUE(tekst.contains(QStringLiteral("Chloride (g/l): Number of times the low limit was exceeded:  2")))
+        << tekst.toStdString();
+
+    // A module that is no longer there shows no values on the chart, and none in the report.
+    Racks[1].Modules[4].Present = false;
+    EXPECT_TRUE(AlarmWaarden(grafiek, 1).empty());
+    EXPECT_TRUE(rapport().contains(QStringLiteral("Feed (S/cm): High limit has not been exceeded.")));
+
+    // Recorder mode: the strip's numbers, named as the read-out names them.
+    grafiek.Instellingen.XYrecorder = true;
+    grafiek.StelNieuweGrafiekIn();
+    MetenActief = true;
+    ise.Berekend = true;
+    ise.Meting[2].Waarde = -1.48945f; // 32.4 mg/l
+    grafiek.SchuifRecorderOp();
+    const std::vector<AlarmWaarde> strook = AlarmWaarden(grafiek, 2);
+    ASSERT_EQ(strook.size(), 1u);
+    EXPECT_NEAR(strook[0].waarde, std::log10(0.0324), 1e-5);
+    grafiek.Instellingen.AlarmLaagWaarde = -1;
+    tekst = rapport();
+    EXPECT_TRUE(tekst.contains(QStringLiteral("; 32.4 mg/l"))) << tekst.toStdString();
+    EXPECT_TRUE(tekst.contains(QStringLiteral("Chloride (g/l): Number of times the low limit was exceeded:  1")));
 }
 
 TEST_F(VensterafdrukTest, TheLegendContinuesInColumnsSixtyTwoAndAHalfMillimetresApart) {

@@ -464,3 +464,28 @@ TEST_F(frmGrafiekInstellenTest, EveryPageRenders) {
         }));
     }
 }
+
+// Limits beyond the up-downs' ranges are held to them silently, so the value axis keeps whole, ordered
+// labels and the curves their height.
+TEST_F(frmGrafiekInstellenTest, ScaleAndAlarmValuesBeyondTheUpDownsAreHeldToTheirRanges) {
+    frmGrafiek& g = grafiek1();
+    EXPECT_TRUE(open(1, [](frmGrafiekInstellen& d) {
+        if (!d.CheckAlarmHoog->isChecked()) d.CheckAlarmHoog->click();
+        if (!d.CheckAlarmLaag->isChecked()) d.CheckAlarmLaag->click();
+        typ(d.TextAlarmHoog, QStringLiteral("1e30"));
+        typ(d.TextAlarmLaag, QStringLiteral("-1e30"));
+        if (d.checkAutoSchaal->isChecked()) d.checkAutoSchaal->click();
+        typ(d.textGrafiekMaximum, QStringLiteral("1e30"));
+        typ(d.textGrafiekMinimum, QStringLiteral("-40000"));
+        d.CmdOK->click();
+    }));
+    const GrafiekInstellingen& s = g.Instellingen();
+    EXPECT_EQ(s.AlarmHoogWaarde, 65536);
+    EXPECT_EQ(s.AlarmLaagWaarde, -65536);
+    EXPECT_EQ(s.GrafiekMaximum, 32767);
+    EXPECT_EQ(s.GrafiekMinimum, -32768);
+    // The file holds the values the graph uses.
+    const QByteArray bestand = LeesBytes(GrafiekBestandsnaam(1));
+    EXPECT_TRUE(bestand.contains("Max=32767")) << bestand.toStdString();
+    EXPECT_TRUE(bestand.contains("Value=65536")) << bestand.toStdString();
+}

@@ -3,7 +3,11 @@
 #include "views/frmGrafiek.h"
 #include "OpnameMelding.h"
 #include "OpnameTabelvenster.h"
+#include "RacklijnOmgeving.h"
 #include "SchoneOmgeving.h"
+#include "acquisition/Aanmelding.h"
+#include "acquisition/Frames.h"
+#include "acquisition/Verbinding.h"
 #include "Voorbeeldrack.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
@@ -303,4 +307,81 @@ TEST_F(frmGrafiekTest, EenKlikOpEenPuntToontZijnWaardeInDeVoetnoot) {
     g->CopyGrafiek();
     const QImage beeldKlembord = QGuiApplication::clipboard()->image();
     EXPECT_EQ(beeldKlembord.size(), g->diagram()->size());
+}
+
+TEST_F(frmGrafiekTest, AStatisticsFlagOtherThanOneOrMinusOneInTheFileIsOn) {
+    SchrijfGcf(3, false, 1, QStringLiteral("Min=7\r\nMax=0\r\nMean=-3\r\n"));
+    MaakGrafiekVenster(3, false, false);
+    frmGrafiek& g = *GrafiekWidget(3);
+    GrafiekCurve c;
+    g.Model().LeesCurve(1, c);
+    EXPECT_TRUE(c.StatistiekMinimum);
+    EXPECT_FALSE(c.StatistiekMaximum);
+    EXPECT_TRUE(c.StatistiekGemiddelde);
+    // The chart draws the minimum and mean lines of the curve.
+    EXPECT_EQ(g.Model().Reeks(3).statistiek, 1 + 4);
+}
+
+TEST_F(frmGrafiekTest, LimitsReadFromTheFileAreHeldToTheDialogsRangesAndNonNumbersTakeTheDefaults) {
+    SchrijfGcf(4, false, 1,
+               QStringLiteral("[VALUE AXIS]\r\nAutoscale=False\r\nMin=NaN\r\nMax=1e309\r\n"
+                              "[ALARM HIGH]\r\nValue=1e30\r\n[ALARM LOW]\r\nSet=True\r\nValue=-70000\r\n"));
+    MaakGrafiekVenster(4, false, false);
+    const GrafiekInstellingen& s = GrafiekWidget(4)->Instellingen();
+    EXPECT_FALSE(s.AutomatischeSchaal);
+    EXPECT_EQ(s.GrafiekMaximum, 32767);
+    EXPECT_LT(s.GrafiekMinimum, s.GrafiekMaximum);
+    EXPECT_EQ(s.AlarmHoogWaarde, 65536);
+    EXPECT_EQ(s.AlarmLaagWaarde, -65536);
+}
+
+// A table-series graph reopened at start-up before its rack has logged on names its curves once the
+// rack is there.
+class GrafiekVoorAanmeldingTest : public RacklijnOmgeving {};
+
+TEST_F(GrafiekVoorAanmeldingTest, TheLegendFollowsOnceTheRacksHaveLoggedOn) {
+    MapConfiguratie = tijdelijkeMap() + QStringLiteral("/Configuration");
+    QDir().mkpath(MapConfiguratie);
+    {
+        QFile f(GrafiekBestandsnaam(1));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("[MISCELLANOUS]\r\nLegend=True\r\n[LINE1]\r\nRack=1\r\nModule=1\r\nInput=2\r\n");
+    }
+    MaakGrafiekVenster(1, false, false);
+    frmGrafiek& g = *GrafiekWidget(1);
+    EXPECT_EQ(g.Model().Reeks(3).legende, QStringLiteral(" ()"));
+
+    constexpr int32_t rack = RackIdno(0, 0, 0x0A);
+    emulator.zetRack(1, rack);
+    emulator.zetModule(1, 1, K761Idno(1, 2, 3));
+    ZendAanmeldVerzoek();
+    for (int stil = 0; !Racks[1].Present && stil < 10;) {
+        const QByteArray a = WachtOpAntwoord();
+        if (a.size() > 6 && Antwoord == AntwoordFrame && ControleerChecksum(a) &&
+            HaalByte(a, 3) == CommandoAanmelden)
+            VerwerkAanmeldAntwoord(HaalLong(a, 4));
+        else
+            ++stil;
+    }
+    ASSERT_TRUE(Racks[1].Present);
+    EXPECT_EQ(g.Model().Reeks(3).legende, QStringLiteral("mV (CH2)"));
+}
+
+TEST_F(frmGrafiekTest, AReopenedGraphKeepsItsSavedSizeWhenItsSettingsAreWrittenAgain) {
+    mdiK740 hoofd;
+    InstalleerHoofdvenster(hoofd);
+    hoofd.resize(1200, 800);
+    hoofd.show();
+    SchrijfGcf(2, false, 1);
+    MaakGrafiekVenster(2, false, false);
+    frmGrafiek& g = *GrafiekWidget(2);
+    QWidget* kader = hoofd.mdiGebied()->subWindowList().front();
+    EXPECT_EQ(kader->geometry(), QRect(40, 20, 500, 300));
+    // Saving the settings (OK in the settings dialog, the settings saved at closing) keeps the window.
+    SchrijfGrafiekInstellingen(2, g);
+    EXPECT_EQ(kader->geometry(), QRect(40, 20, 500, 300));
+    QFile f(GrafiekBestandsnaam(2));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray tekst = f.readAll();
+    EXPECT_TRUE(tekst.contains("Height=4500\r\nWidth=7500")) << tekst.toStdString();
 }

@@ -2,7 +2,9 @@
 
 #include "acquisition/RackModel.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace {
 std::array<GrafiekvensterInterface*, AantalGrafieken + 1> vensters{};
@@ -24,9 +26,25 @@ bool GrafiekvensterInterface::LezenGrafiekIndexen(int n, GrafiekCurve& curve) co
     return false;
 }
 
+void BegrensGrafiekGrenzen(GrafiekInstellingen& g) {
+    const auto begrens = [](double& w, double laag, double hoog, double standaard) {
+        w = std::isfinite(w) ? std::clamp(w, laag, hoog) : standaard;
+    };
+    begrens(g.GrafiekMinimum, SchaalMinimum, SchaalMaximum, -100);
+    begrens(g.GrafiekMaximum, SchaalMinimum, SchaalMaximum, 100);
+    begrens(g.AlarmHoogWaarde, -AlarmGrens, AlarmGrens, 0);
+    begrens(g.AlarmLaagWaarde, -AlarmGrens, AlarmGrens, 0);
+}
+
 GrafiekvensterInterface* GrafiekVenster(int g) {
     if (g < 1 || g > AantalGrafieken) return nullptr;
     return vensters[g];
+}
+
+void VernieuwGrafiekLegenden() {
+    for (int g = 1; g <= AantalGrafieken; ++g)
+        if (GrafiekvensterInterface* venster = vensters[g]; venster && venster->GrafiekIndex() == g)
+            venster->VernieuwLegende();
 }
 
 void ZetGrafiekVenster(int g, GrafiekvensterInterface* venster) {

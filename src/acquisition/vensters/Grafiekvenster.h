@@ -45,6 +45,15 @@ struct GrafiekInstellingen {
     bool operator==(const GrafiekInstellingen&) const = default;
 };
 
+// Ranges of the value-axis limits and of the alarm limits, as the settings dialog's up-downs offer them.
+inline constexpr double SchaalMinimum = -32768;
+inline constexpr double SchaalMaximum = 32767;
+inline constexpr double AlarmGrens = 65536;
+// Holds the value-axis minimum and maximum and both alarm limits to those ranges; a value that is no
+// finite number takes its default (minimum -100, maximum 100, alarm limit 0). Silent, as the dialog
+// corrects its other fields.
+void BegrensGrafiekGrenzen(GrafiekInstellingen& g);
+
 // Position and size of a window in its normal state, in twips.
 struct VensterPlaatsing {
     float Top = 0;
@@ -95,6 +104,8 @@ public:
     virtual void ZetTekenen(bool aan) = 0;
     // Empties the curves' data (the rack search forgets the racks).
     virtual void ReInitGrafiekData() {}
+    // Names the curves in the legend anew from the inputs' current names and units (a rack logged on).
+    virtual void VernieuwLegende() {}
 
     // Loads curve n (1..32). An input code above 4 stands for the temperature of input code - 4: Kg is
     // then reduced by 4 and the result is true. A line without a curve, or n outside 1..32, gives rack 0.
@@ -103,6 +114,8 @@ public:
 
 // The window in graph slot g (1..64), or nullptr.
 GrafiekvensterInterface* GrafiekVenster(int g);
+// Every live graph names its curves anew (VernieuwLegende).
+void VernieuwGrafiekLegenden();
 // Registers the window of slot g (nullptr: the slot is empty).
 void ZetGrafiekVenster(int g, GrafiekvensterInterface* venster);
 void ResetGrafiekVensters();

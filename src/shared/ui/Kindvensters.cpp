@@ -46,6 +46,16 @@ QWidget* Kindvensterkader(QWidget* venster) {
     return venster;
 }
 
+void ZetKindvensterStatus(QWidget* kader, int status) {
+    if (!kader) return;
+    const Qt::WindowStates gewenst = status == 1   ? Qt::WindowMinimized
+                                     : status == 2 ? Qt::WindowMaximized
+                                                   : Qt::WindowNoState;
+    const Qt::WindowStates nu = kader->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized);
+    if (nu == gewenst) return;
+    kader->setWindowState((kader->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized)) | gewenst);
+}
+
 void ResetKindvensters() {
     beheer = nullptr;
     auto& lijst = losseVensters();

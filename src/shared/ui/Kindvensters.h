@@ -25,5 +25,8 @@ void ToonKindvenster(QWidget* venster);
 // The frame that carries the window's title, position and size: the sub-window the area put around
 // it, or the window itself when it stands alone.
 QWidget* Kindvensterkader(QWidget* venster);
+// Puts the frame in state 0 normal, 1 minimised, 2 maximised. A frame already in that state is left as
+// it is: a sub-window asked for the normal state while it has it would shrink to its title bar.
+void ZetKindvensterStatus(QWidget* kader, int status);
 // Forgets the registered side and closes the windows kept here.
 void ResetKindvensters();

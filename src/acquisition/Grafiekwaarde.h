@@ -1,0 +1,31 @@
+#pragma once
+// The number a graph plots for a value text of an input, as the table writes it and as the live values
+// give it: an ion concentration (a K761 input with unit "g/l") as log10 of its concentration in g/l, a
+// K762 conductivity or TDS in the unit of the input's range (µS or mS, mg/l or g/l), anything else as
+// the number it reads. Every place that shows or judges a graph's values (the chart, its read-out and
+// statistics, the alarm report, the alarm output and the printout) takes its numbers from here.
+//
+// What kind of conversion a curve needs depends only on the input; it is decided once per curve
+// (Grafiekomzetting::Van) and then applied to each value text (Zet).
+#include <QString>
+
+struct Grafiekomzetting {
+    enum class Soort { Getal, Ion, Geleidbaarheid };
+    Soort soort = Soort::Getal;
+    // K762: cell type + range index; up to 1 the chart shows µS (mg/l), from 2 on mS (g/l).
+    int decade = 0;
+
+    // The conversion of input k of module m of rack r, or of its temperature.
+    static Grafiekomzetting Van(int r, int m, int k, bool temperatuur = false);
+    // The plotted number of a value text and its unit text; empty, "OR." or no number gives a missing
+    // point (NaN), an ion concentration of 0 or less too.
+    double Zet(const QString& waarde, const QString& eenheid) const;
+};
+
+// Grafiekomzetting::Van(r, m, k, temperatuur).Zet(waarde, eenheid).
+double ConverteerTabelWaarde(int r, int m, int k, const QString& waarde, const QString& eenheid,
+                             bool temperatuur = false);
+// The number a graph shows for the live reading of input k (its temperature with `temperatuur`): the
+// value text and unit the table would write, converted as above. Missing while the module is absent,
+// not yet read or given up, or the input is not in use.
+double LiveGrafiekWaarde(int r, int m, int k, bool temperatuur);
