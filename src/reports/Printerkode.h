@@ -35,6 +35,17 @@ extern QString RapportBestandsnaam;
 extern int16_t RapportRack;
 extern int16_t RapportModule;
 extern int16_t RapportKanaal;
+// Report mode (NaarBestand): every field goes to the report file MaakBestandsnaam(RapportBestandsnaam,
+// rack, module, kanaal), gathered in memory in the order written. The files are written by
+// BewaarRapportBestanden, each one whole.
+void SchrijfRapportVeld(int16_t rack, int16_t module, int16_t kanaal, const QString& tekst, bool laatste);
+// Replaces each gathered report file safely (an existing report stays whole until its successor is);
+// when one cannot be written the message box offers Retry and Cancel. After Cancel the files after it
+// are not written either, RapportVeldVerloren is set and the result is false. The gathered files are
+// forgotten.
+bool BewaarRapportBestanden();
+// Forgets the gathered report files without writing them.
+void VergeetRapportBestanden();
 // The print dialog was opened from the report window.
 extern bool PrintVanuitGLP;
 // Report mode: the header block and the grid rows are written as CSV fields instead of being printed.

@@ -151,10 +151,7 @@ void ZetCelLettertype(Printer& p, const Afdrukraster& raster, int rij, int kolom
 void PrintCelTekst(Printer& p, double x, double rechts, const Afdrukraster& raster, int rij, int kolom) {
     const QString tekst = raster.CelTekst(rij, kolom);
     if (NaarBestand) {
-        QString afbakening;
-        if (!RapportVeldVerloren)
-            RapportVeldVerloren = !SchrijfVeldNaarBestand(RapportBestandsnaam, RapportRack, RapportModule,
-                                                          RapportKanaal, tekst, false, afbakening);
+        SchrijfRapportVeld(RapportRack, RapportModule, RapportKanaal, tekst, false);
         return;
     }
     const GeknipteTekst deel =
@@ -177,10 +174,7 @@ void PrintCel(Printer& p, const Afdrukraster& raster, int rij, int kolom, double
 }
 
 void SchrijfRegeleinde() {
-    QString afbakening;
-    if (!RapportVeldVerloren)
-        RapportVeldVerloren = !SchrijfVeldNaarBestand(RapportBestandsnaam, RapportRack, RapportModule,
-                                                      RapportKanaal, QString(), true, afbakening);
+    SchrijfRapportVeld(RapportRack, RapportModule, RapportKanaal, QString(), true);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "reports/FormGLP.h"
 #include "Afdrukomgeving.h"
+#include "Bestandsgrens.h"
 #include "OpnameMelding.h"
 #include "Opnametaal.h"
 #include "Rapportsysteem.h"
@@ -450,6 +451,49 @@ TEST_F(FormGLPTest, AFieldThatCannotBeWrittenEndsTheExportWithTheFailureMessage)
     EXPECT_EQ(meldingen[1].titel, naam);
     EXPECT_FALSE(NaarBestand);
     EXPECT_FALSE(QFile::exists(naam));
+}
+
+// A disk that takes no whole report: every old report, of one input or of "All", stays as it was, and
+// no half file is left beside it.
+TEST_F(FormGLPTest, AnExportThatCannotBeWrittenWholeLeavesEveryOldReportWhole) {
+    FormGLP& v = Open(1, 1, 1, true);
+    const QString naam = Pad("Tank A.csv");
+    keuze.namen = {naam};
+    QTest::mouseClick(v.CommandToFile, Qt::LeftButton);
+    const QByteArray oud = LeesBytes(naam);
+    ASSERT_GT(oud.size(), 400);
+    v.CheckAllChannels->setChecked(true);
+    keuze.namen = {Pad("ReportGLP_#module#_#channel#.csv")};
+    QTest::mouseClick(v.CommandToFile, Qt::LeftButton);
+    const QStringList alle = QDir(tijdelijkeMap()).entryList({QStringLiteral("ReportGLP_*")}, QDir::Files);
+    ASSERT_EQ(alle.size(), 5);
+    std::vector<QByteArray> oudeAlle;
+    for (const QString& b : alle)
+        oudeAlle.push_back(LeesBytes(Pad(b.toUtf8().constData())));
+    meldingen.clear();
+
+    const auto Kapot = [&](const QString& doel) {
+        keuze.namen = {doel};
+        antwoorden = {vbYes, vbRetry, vbCancel};
+        Bestandsgrens grens(200);
+        QTest::mouseClick(v.CommandToFile, Qt::LeftButton);
+    };
+    v.CheckAllChannels->setChecked(false);
+    Kapot(naam);
+    EXPECT_EQ(LeesBytes(naam), oud);
+    // Overwrite?, Retry, Cancel, then the failure message.
+    ASSERT_EQ(meldingen.size(), 4u);
+    EXPECT_EQ(meldingen[1].stijl & 7, vbRetryCancel);
+    EXPECT_EQ(meldingen[3].tekst, QStringLiteral("An error is encountered when writing this data file!"));
+
+    v.CheckAllChannels->setChecked(true);
+    Kapot(Pad("ReportGLP_#module#_#channel#.csv"));
+    for (size_t i = 0; i < oudeAlle.size(); ++i)
+        EXPECT_EQ(LeesBytes(Pad(alle[static_cast<qsizetype>(i)].toUtf8().constData())), oudeAlle[i])
+            << alle[i].toStdString();
+    EXPECT_EQ(QDir(tijdelijkeMap()).entryList({QStringLiteral("*.csv*")}, QDir::Files).size(), 6);
+    EXPECT_EQ(meldingen.back().tekst, QStringLiteral("An error is encountered when writing this data file!"));
+    EXPECT_FALSE(NaarBestand);
 }
 
 TEST_F(FormGLPTest, TheConfigurationReportToFileIsNamedFromItsRack) {

@@ -138,6 +138,7 @@ TEST_F(RapportTest, AReportToCsvGolden) {
     t.ZetKolomBreedte(2, 0);
     PrintRaster(p, t);
     NaarBestand = false;
+    ASSERT_TRUE(BewaarRapportBestanden());
     // Nothing was drawn.
     EXPECT_TRUE(p.EndDoc());
     EXPECT_EQ(vlak.Regels, QStringList{"end 0"});
@@ -153,6 +154,7 @@ TEST_F(RapportTest, AReportToCsvGolden) {
     systeem.Tag = QStringLiteral("SYSreport");
     PrintVensterHoofding(systeem, p, 0);
     NaarBestand = false;
+    ASSERT_TRUE(BewaarRapportBestanden());
     const QByteArray inhoud = LeesBytes(tijdelijkeMap() + "/" + bestanden.first());
     EXPECT_EQ(inhoud.count("\r\n"), 7);
     EXPECT_FALSE(inhoud.contains("Note:"));
