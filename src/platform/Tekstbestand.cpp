@@ -181,16 +181,61 @@ void ZetSchrijfStapFunctie(std::function<void(SchrijfStap)> functie) {
     stapFunctie() = std::move(functie);
 }
 
-bool SchrijfBestandVeilig(const QString& pad, const QByteArray& inhoud, const QString& backupPad) {
-    // A link is followed: the file it points to is the one replaced.
-    QString doel = pad;
+namespace {
+
+// The file a safe replacement of `pad` replaces: a link is followed, the file it points to is the one
+// replaced; with its permissions when it exists.
+struct Vervangdoel {
+    QString pad;
+    bool bestaat = false;
+    int modus = -1;
+};
+
+// False for a file the user may not write (read-only): it is not replaced.
+bool BepaalDoel(const QString& pad, Vervangdoel& doel) {
+    doel.pad = pad;
     const QFileInfo info(pad);
-    if (info.isSymLink() && !info.symLinkTarget().isEmpty()) doel = info.symLinkTarget();
+    if (info.isSymLink() && !info.symLinkTarget().isEmpty()) doel.pad = info.symLinkTarget();
     struct stat oud {};
-    const bool bestaat = ::stat(Naam(doel).constData(), &oud) == 0 && S_ISREG(oud.st_mode);
-    // A file the user may not write (read-only) is not replaced.
-    if (bestaat && ::access(Naam(doel).constData(), W_OK) != 0) return false;
-    const int modus = bestaat ? static_cast<int>(oud.st_mode & 07777) : -1;
+    doel.bestaat = ::stat(Naam(doel.pad).constData(), &oud) == 0 && S_ISREG(oud.st_mode);
+    if (doel.bestaat && ::access(Naam(doel.pad).constData(), W_OK) != 0) return false;
+    doel.modus = doel.bestaat ? static_cast<int>(oud.st_mode & 07777) : -1;
+    return true;
+}
+
+} // namespace
+
+bool SchrijfBestandVeiligMet(const QString& pad, const std::function<bool(const QString& tijdelijk)>& maak) {
+    Vervangdoel doel;
+    if (!BepaalDoel(pad, doel)) return false;
+    const QString nieuw = TijdelijkeNaam(doel.pad);
+    Verwijder(nieuw);
+    bool heel = maak(nieuw);
+    if (heel) {
+        Descriptor d(::open(Naam(nieuw).constData(), O_RDONLY | O_CLOEXEC));
+        heel = d.fd() >= 0 && (doel.modus < 0 || ::fchmod(d.fd(), static_cast<mode_t>(doel.modus)) == 0) &&
+               ::fsync(d.fd()) == 0 && d.Sluit();
+    }
+    if (!heel) {
+        Verwijder(nieuw);
+        return false;
+    }
+    Stap(SchrijfStap::NieuwGeschreven);
+    if (!Hernoem(nieuw, doel.pad)) {
+        Verwijder(nieuw);
+        return false;
+    }
+    MapNaarSchijf(QFileInfo(doel.pad).absolutePath());
+    Stap(SchrijfStap::Vervangen);
+    return true;
+}
+
+bool SchrijfBestandVeilig(const QString& pad, const QByteArray& inhoud, const QString& backupPad) {
+    Vervangdoel vervangdoel;
+    if (!BepaalDoel(pad, vervangdoel)) return false;
+    const QString& doel = vervangdoel.pad;
+    const bool bestaat = vervangdoel.bestaat;
+    const int modus = vervangdoel.modus;
 
     const QString nieuw = TijdelijkeNaam(doel);
     if (!MaakBestand(nieuw, modus,

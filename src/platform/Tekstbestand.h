@@ -27,6 +27,11 @@ bool LeesBestand(const QString& pad, QByteArray& inhoud);
 // False when anything fails, and for a file the user may not write; the file and its backup are then
 // as they were (or the backup already holds the file's present content).
 bool SchrijfBestandVeilig(const QString& pad, const QByteArray& inhoud, const QString& backupPad = QString());
+// The same safe replacement for a file that another writer makes by its name (the printer's PDF file):
+// `maak` writes the whole new content to the temporary name it is given and says whether it succeeded;
+// only then is that file synced to the disk and renamed over `pad`. False when `maak` or any step fails
+// (or `pad` may not be written); the old file is then as it was and no temporary file is left.
+bool SchrijfBestandVeiligMet(const QString& pad, const std::function<bool(const QString& tijdelijk)>& maak);
 // The temporary name of a file that is being replaced.
 QString TijdelijkeNaam(const QString& pad);
 // Appends to a file (creating it); false when it cannot be written whole, and then nothing is added.

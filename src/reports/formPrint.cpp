@@ -579,15 +579,24 @@ void formPrint::OKButton_Click() {
         if (pdf.isEmpty()) return;
         wacht = std::make_unique<Wachtcursor>();
     }
-    const std::unique_ptr<Printervlak> vlak = MaakAfdrukvlak(printer, pdf);
-    Printer p(*vlak);
-    InitialiseerPrinter(p);
-    hide();
-    if (houder.verdeler)
-        houder.verdeler(*this, p);
-    else
-        VerdeelAfdruk(*this, p);
-    const bool gelukt = p.EndDoc();
+    const auto afdruk = [this](Printer& p) {
+        hide();
+        if (houder.verdeler)
+            houder.verdeler(*this, p);
+        else
+            VerdeelAfdruk(*this, p);
+    };
+    bool gelukt = false;
+    if (printer.Pdf) {
+        // An existing PDF file stays whole until the new one is.
+        gelukt = PrintNaarPdf(pdf, afdruk, printer.Papier);
+    } else {
+        const std::unique_ptr<Printervlak> vlak = MaakAfdrukvlak(printer);
+        Printer p(*vlak);
+        InitialiseerPrinter(p);
+        afdruk(p);
+        gelukt = p.EndDoc();
+    }
     wacht.reset();
     if (!gelukt)
         ToonMelding(VervangHekje(Tekst[234], printer.Pdf ? pdf : printer.Naam), vbOKOnly | vbExclamation,

@@ -1,4 +1,5 @@
 #include "Afdrukomgeving.h"
+#include "Bestandsgrens.h"
 #include "OpnameMelding.h"
 #include "Opnametaal.h"
 #include "TekstControle.h"
@@ -324,6 +325,45 @@ TEST_F(AfdrukdialoogTest, PrintToPdfAsksForTheFileAndPrintsTheHeaderBlock) {
     ASSERT_EQ(meldingen.size(), 2u);
     EXPECT_EQ(meldingen[1], QStringLiteral("The file is in use, access to ") + onbereikbaar +
                                 QStringLiteral(" is rejected!"));
+}
+
+// Printing over an existing PDF file on a disk that cannot take the new one: the old file stays whole
+// and readable, nothing is left beside it, and the failure is reported.
+TEST_F(AfdrukdialoogTest, APrintToAnExistingPdfThatCannotBeWrittenLeavesTheOldFileWhole) {
+    QWidget terminal;
+    terminal.setProperty("Tag", QStringLiteral("terminal"));
+    formPrint& v = Laad(&terminal);
+    v.ComboPrinter->setCurrentIndex(3);
+    v.OptionActiefVenster->setChecked(true);
+    const QString pdf = Pdf("kop.pdf");
+    antwoorden.bestanden = {pdf};
+    QTest::mouseClick(v.OKButton, Qt::LeftButton);
+    const QByteArray oud = LeesBytes(pdf);
+    ASSERT_GT(oud.size(), 2000);
+    ASSERT_EQ(PdfPaginas(pdf), 1);
+
+    v.show();
+    v.TextOperator->setText(QStringLiteral("B. Jones"));
+    antwoorden.bestanden = {pdf};
+    ja = {true};
+    {
+        Bestandsgrens grens(1000);
+        QTest::mouseClick(v.OKButton, Qt::LeftButton);
+    }
+    EXPECT_EQ(LeesBytes(pdf), oud);
+    EXPECT_EQ(PdfPaginas(pdf), 1);
+    EXPECT_EQ(QDir(tijdelijkeMap()).entryList(QDir::Files), QStringList{"kop.pdf"});
+    ASSERT_EQ(meldingen.size(), 2u);
+    EXPECT_EQ(meldingen[1],
+              QStringLiteral("The file is in use, access to ") + pdf + QStringLiteral(" is rejected!"));
+
+    // With room, the new file replaces the old one.
+    v.show();
+    antwoorden.bestanden = {pdf};
+    ja = {true};
+    QTest::mouseClick(v.OKButton, Qt::LeftButton);
+    EXPECT_TRUE(PdfTekst(pdf, 1).contains(QStringLiteral("B. Jones")));
+    EXPECT_EQ(QDir(tijdelijkeMap()).entryList(QDir::Files), QStringList{"kop.pdf"});
 }
 
 // A dispatcher takes over the run; direct printing loads no visible dialog and clears the selection.
