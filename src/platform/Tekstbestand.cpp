@@ -6,6 +6,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -16,10 +17,46 @@
 
 namespace platform {
 
+namespace {
+
+// The byte of every character the code page holds (0: none; the characters below 0x80 are their own
+// byte).
+const std::array<unsigned char, 0x10000>& Windows1252Bytes() {
+    static const std::array<unsigned char, 0x10000> tabel = [] {
+        std::array<unsigned char, 0x10000> t{};
+        for (int b = 0x80; b <= 0xFF; ++b) {
+            const QString c = VanWindows1252(QByteArray(1, static_cast<char>(b)));
+            if (c.size() == 1 && c.at(0) != QChar::ReplacementCharacter)
+                t[c.at(0).unicode()] = static_cast<unsigned char>(b);
+        }
+        return t;
+    }();
+    return tabel;
+}
+
+} // namespace
+
 QByteArray NaarWindows1252(const QString& tekst) {
-    QStringEncoder enc("windows-1252", QStringConverter::Flag::Default);
-    if (!enc.isValid()) return tekst.toLatin1();
-    return enc.encode(tekst);
+    // A character the code page lacks becomes "?" (one for a character outside the basic plane too),
+    // never the substitute control byte that text readers take for the end of the file.
+    const auto& tabel = Windows1252Bytes();
+    QByteArray uit;
+    uit.reserve(tekst.size());
+    const qsizetype n = tekst.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = tekst.at(i).unicode();
+        if (c < 0x80) {
+            uit.append(static_cast<char>(c));
+            continue;
+        }
+        if (tabel[c] != 0) {
+            uit.append(static_cast<char>(tabel[c]));
+            continue;
+        }
+        if (QChar::isHighSurrogate(c) && i + 1 < n && tekst.at(i + 1).isLowSurrogate()) ++i;
+        uit.append('?');
+    }
+    return uit;
 }
 
 QString VanWindows1252(const QByteArray& bytes) {

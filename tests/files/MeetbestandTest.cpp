@@ -424,6 +424,18 @@ TEST_F(MeetbestandTest, RowsBeyondThe16BitRangeLoadWhole) {
         "\"\",\"\",\"\",\"\",\"\",\"\",\"0\",\"\",\"\",\"\",\"\",\"\"\r\n"));
 }
 
+// Text the code page lacks is saved as "?", never as the end-of-file control byte.
+TEST_F(MeetbestandTest, ACharacterTheCodePageLacksIsSavedAsAQuestionMark) {
+    AantalMetingen = 1;
+    VulRij(1, 1, 1, {"1", "05/01/2026", "09:00:00", "7.01"});
+    Racks[1].Modules[1].Meting[1].Name = QString::fromUtf8("\u0141ukasz");
+    const QString naam = tijdelijkeMap() + QStringLiteral("/data.csv");
+    ASSERT_TRUE(SchrijfGegevensbestand(naam));
+    const QByteArray bytes = LeesBytes(naam);
+    EXPECT_FALSE(bytes.contains('\x1A'));
+    EXPECT_TRUE(bytes.contains("?ukasz"));
+}
+
 TEST_F(MeetbestandTest, AFailedSaveIsReportedAndRetried) {
     AantalMetingen = 1;
     VulRij(1, 1, 1, {"1", "05/01/2026", "09:00:00", "7.01"});

@@ -175,6 +175,15 @@ TEST_F(RackConfiguratieTest, WriterGivesTheGoldenFileAndTheLogOnRecord) {
     EXPECT_TRUE(meldingen.isEmpty());
 }
 
+TEST_F(RackConfiguratieTest, ANameTheCodePageLacksIsWrittenWithQuestionMarks) {
+    vulBekendRack();
+    Racks[2].Name = QString::fromUtf8("\u0141\u00f3d\u017a 2");
+    ASSERT_TRUE(SchrijfRackConfiguratie(2));
+    EXPECT_TRUE(inhoud(pad()).contains("\r\nName=?\xF3"
+                                       "d? 2\r\n"));
+    EXPECT_FALSE(inhoud(pad()).contains('\x1A'));
+}
+
 TEST_F(RackConfiguratieTest, ReadingTheWrittenFileGivesTheSameRecords) {
     vulBekendRack();
     // The calibration files exist already (a first read creates them with channel defaults).

@@ -160,6 +160,18 @@ TEST_F(RapportTest, AReportToCsvGolden) {
     EXPECT_FALSE(inhoud.contains("Note:"));
 }
 
+TEST_F(RapportTest, AReportToCsvWritesTextTheCodePageLacksAsQuestionMarks) {
+    PrintOperator = QString::fromUtf8("Zo\u00eb \u0141ukasz");
+    NaarBestand = true;
+    RapportBestandsnaam = tijdelijkeMap() + QStringLiteral("/report.csv");
+    PrintVensterHoofding(Glp(2), p, 0);
+    NaarBestand = false;
+    ASSERT_TRUE(BewaarRapportBestanden());
+    const QByteArray inhoud = LeesBytes(RapportBestandsnaam);
+    EXPECT_TRUE(inhoud.contains("\"Operator:\",\"Zo\xEB ?ukasz\"\r\n"));
+    EXPECT_FALSE(inhoud.contains('\x1A'));
+}
+
 TEST_F(RapportTest, AGridIsScaledToThePrintWidthButNeverEnlarged) {
     Raster smal(2, 5); // 5 x 1000 twips: 88.2 mm on screen
     smal.ZetLettertype({QStringLiteral("Arial"), 9});
