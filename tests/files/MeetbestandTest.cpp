@@ -21,6 +21,7 @@
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -526,6 +527,46 @@ TEST_F(MeetbestandTest, DataFileFromTheCommandLineKeepsItsCase) {
     EXPECT_EQ(meldingen[0].tekst, "The specified file map is invalid!");
     EXPECT_EQ(ZetGegevensbestand(QStringLiteral("   ")), "");
     QDir::setCurrent(oud);
+}
+
+// A file written on a machine with another locale opens whole: its dates are read in the forms the
+// program writes under the common locales; a date that fits two readings takes the current locale's.
+TEST_F(MeetbestandTest, AFileWrittenUnderAnotherLocaleOpensWithItsTimes) {
+    const QLocale gb(QLocale::English, QLocale::UnitedKingdom);
+    const QLocale us(QLocale::English, QLocale::UnitedStates);
+    const QLocale nl(QLocale::Dutch, QLocale::Netherlands);
+    const QLocale c = QLocale::c();
+    const std::vector<std::pair<QLocale, QLocale>> paren = {{gb, c},  {gb, us}, {us, gb}, {us, c},
+                                                            {nl, gb}, {nl, us}, {c, nl},  {gb, nl}};
+    for (const auto& [geschreven, gelezen] : paren) {
+        const std::string naam = (geschreven.name() + QStringLiteral(" > ") + gelezen.name()).toStdString();
+        meldingen.clear();
+        QLocale::setDefault(geschreven);
+        const platform::Datum begin = platform::MaakDatum(2026, 12, 31, 23, 59, 58);
+        QStringList regels{QStringLiteral("\"Time\"")};
+        for (int s = 0; s < 3; ++s) {
+            QString regel = Regel(0);
+            regel.replace(QStringLiteral("05/01/2026 09:00:00"),
+                          platform::DatumTijdTekst(begin + s / 86400.0));
+            regels.append(regel);
+        }
+        SchrijfRegels(regels);
+        QLocale::setDefault(gelezen);
+        LeesGegevensbestand(pad);
+        EXPECT_EQ(AantalMetingen, 3) << naam;
+        EXPECT_EQ(std::llround(TijdMeting * 86400), std::llround((begin + 2 / 86400.0) * 86400)) << naam;
+        EXPECT_TRUE(meldingen.empty()) << naam;
+    }
+    // 5 January as an en_GB machine writes it: day-first where the locale reads day-first, month-first
+    // under en_US.
+    for (const auto& [taal, maand, dag] : {std::tuple{c, 1, 5}, {nl, 1, 5}, {us, 5, 1}}) {
+        QLocale::setDefault(taal);
+        platform::Datum d = 0;
+        ASSERT_TRUE(platform::LeesDatumTijd(QStringLiteral("05/01/2026 09:00:00"), d));
+        EXPECT_EQ(platform::DagVan(d), QDate(2026, maand, dag)) << taal.name().toStdString();
+        EXPECT_EQ(platform::TijdVan(d), QTime(9, 0));
+    }
+    QLocale::setDefault(gb);
 }
 
 TEST_F(MeetbestandTest, RowTimesAreReadInTheLocalesFormat) {
