@@ -380,6 +380,25 @@ TEST_F(MeetbestandTest, EdgesOfTheFile) {
     EXPECT_TRUE(meldingen.empty());
 }
 
+// A file that is no measurement file (one line without a line end, a megabyte of NUL bytes, a header
+// with NUL bytes) is told as an unsound file is, its first line shown; rows after a damaged header load.
+TEST_F(MeetbestandTest, AFileThatIsNoMeasurementFileIsTold) {
+    QByteArray nullen(1 << 20, '\0');
+    QByteArray kop("\"Ti\0me\"\r\n", 10);
+    kop += Regel(1).toLatin1() + "\r\n";
+    for (const QByteArray& inhoud : {QByteArray("no line end in this file"), nullen, kop}) {
+        meldingen.clear();
+        SchrijfBytes(pad, inhoud);
+        LeesGegevensbestand(pad);
+        ASSERT_EQ(meldingen.size(), 1u) << inhoud.left(20).toStdString();
+        EXPECT_TRUE(meldingen[0].tekst.startsWith(
+            QStringLiteral("An error is encountered when reading this data file!\r\n\r\n1: ")));
+        EXPECT_FALSE(meldingen[0].tekst.contains(QChar(0)));
+    }
+    EXPECT_TRUE(meldingen[0].tekst.contains(QStringLiteral("1: \"Ti?me\"")));
+    EXPECT_EQ(AantalMetingen, 1);
+}
+
 TEST_F(MeetbestandTest, CancelKeepsTheRowsReadSoFar) {
     QStringList regels{QStringLiteral("\"Time\"")};
     for (int s = 1; s <= 40; ++s)
