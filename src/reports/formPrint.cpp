@@ -29,6 +29,7 @@
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -168,15 +169,22 @@ formPrint::formPrint() {
     maakRij("LabelBedrijf", "TextBedrijf", LabelBedrijf, TextBedrijf);
     maakRij("LabelAfdeling", "TextAfdeling", LabelAfdeling, TextAfdeling);
     maakRij("LabelToestel", "TextToestel", LabelToestel, TextToestel);
-    maakRij("LabelNota", "TextNota", LabelNota, TextNota);
+    // The note takes several lines: Enter starts a new line in it, Tab moves on.
+    LabelNota = new QLabel(FramePageHeader);
+    LabelNota->setObjectName(QStringLiteral("LabelNota"));
+    TextNota = new QPlainTextEdit(FramePageHeader);
+    TextNota->setObjectName(QStringLiteral("TextNota"));
+    TextNota->setTabChangesFocus(true);
+    TextNota->setFixedHeight(TextNota->fontMetrics().lineSpacing() * 4 + 2 * TextNota->frameWidth() + 8);
     auto* kopRaster = new QGridLayout(FramePageHeader);
-    const std::array<std::pair<QLabel*, QLineEdit*>, 5> rijen = {std::pair{LabelOperator, TextOperator},
-                                                                 {LabelBedrijf, TextBedrijf},
-                                                                 {LabelAfdeling, TextAfdeling},
-                                                                 {LabelToestel, TextToestel},
-                                                                 {LabelNota, TextNota}};
+    const std::array<std::pair<QLabel*, QWidget*>, 5> rijen = {std::pair{LabelOperator, TextOperator},
+                                                               {LabelBedrijf, TextBedrijf},
+                                                               {LabelAfdeling, TextAfdeling},
+                                                               {LabelToestel, TextToestel},
+                                                               {LabelNota, TextNota}};
     for (int i = 0; i < 5; ++i) {
-        kopRaster->addWidget(rijen[static_cast<std::size_t>(i)].first, i, 0);
+        kopRaster->addWidget(rijen[static_cast<std::size_t>(i)].first, i, 0,
+                             i == 4 ? Qt::AlignTop | Qt::AlignLeft : Qt::Alignment());
         kopRaster->addWidget(rijen[static_cast<std::size_t>(i)].second, i, 1);
     }
     kopRaster->setColumnStretch(1, 1);
@@ -273,8 +281,9 @@ formPrint::formPrint() {
     });
     for (QCheckBox* c : {CheckEnkelSelectie, CheckAlarmRapport})
         connect(c, &QCheckBox::clicked, this, &formPrint::Gewijzigd);
-    for (QLineEdit* t : {TextOperator, TextBedrijf, TextAfdeling, TextToestel, TextNota})
+    for (QLineEdit* t : {TextOperator, TextBedrijf, TextAfdeling, TextToestel})
         connect(t, &QLineEdit::textChanged, this, &formPrint::Gewijzigd);
+    connect(TextNota, &QPlainTextEdit::textChanged, this, &formPrint::Gewijzigd);
     connect(ComboPrinter, &QComboBox::activated, this, &formPrint::ComboPrinter_Click);
     for (QRadioButton* o : OptionOrientatie)
         connect(o, &QRadioButton::toggled, this, [this](bool aan) {
@@ -344,7 +353,7 @@ void formPrint::Refresh() {
     TextBedrijf->setText(PrintBedrijf);
     TextAfdeling->setText(PrintAfdeling);
     TextToestel->setText(PrintToestel);
-    TextNota->setText(PrintNota);
+    TextNota->setPlainText(QString(PrintNota).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 
     const Printerlijst lijst = Printers();
     ComboPrinter->clear();
@@ -391,7 +400,8 @@ void formPrint::UitlezenPrinterinstellingen() {
     PrintBedrijf = TextBedrijf->text();
     PrintAfdeling = TextAfdeling->text();
     PrintToestel = TextToestel->text();
-    PrintNota = TextNota->text();
+    // The note's lines end with CR LF, as the report header block prints and writes them.
+    PrintNota = TextNota->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     PrintOrientatie = OptionOrientatie[1]->isChecked() ? 2 : 1;
     PrinterIndex = static_cast<int16_t>(ComboPrinter->currentIndex());
     if (PrinterIndex >= 0) {

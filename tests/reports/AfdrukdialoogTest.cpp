@@ -28,6 +28,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -155,8 +156,9 @@ TEST_F(AfdrukdialoogTest, WithoutAPrinterSectionTheDialogShowsTheDefaults) {
     EXPECT_EQ(v.windowTitle(), QStringLiteral("Print ..."));
     EXPECT_EQ(v.LabelTonenLettertype->text(), QStringLiteral("Arial"));
     EXPECT_FALSE(v.LabelTonenLettertype->font().italic());
-    for (QLineEdit* t : {v.TextOperator, v.TextBedrijf, v.TextAfdeling, v.TextNota})
+    for (QLineEdit* t : {v.TextOperator, v.TextBedrijf, v.TextAfdeling})
         EXPECT_TRUE(t->text().isEmpty());
+    EXPECT_TRUE(v.TextNota->toPlainText().isEmpty());
     EXPECT_EQ(v.TextToestel->text(), QStringLiteral("K740"));
     EXPECT_TRUE(v.OptionAlles->isChecked());
     EXPECT_EQ(v.OptionActiefVenster->text(), QStringLiteral("Current window (Table rack 1)"));
@@ -364,6 +366,29 @@ TEST_F(AfdrukdialoogTest, APrintToAnExistingPdfThatCannotBeWrittenLeavesTheOldFi
     QTest::mouseClick(v.OKButton, Qt::LeftButton);
     EXPECT_TRUE(PdfTekst(pdf, 1).contains(QStringLiteral("B. Jones")));
     EXPECT_EQ(QDir(tijdelijkeMap()).entryList(QDir::Files), QStringList{"kop.pdf"});
+}
+
+// The note holds several lines: Enter in it starts a new line, not the print job.
+TEST_F(AfdrukdialoogTest, TheNoteTakesSeveralLinesAndEnterInItPrintsNothing) {
+    formPrint& v = Laad();
+    v.ComboPrinter->setCurrentIndex(3);
+    v.SSTab1->setCurrentIndex(1);
+    QWidget* nota = v.findChild<QWidget*>(QStringLiteral("TextNota"));
+    ASSERT_NE(nota, nullptr);
+    nota->setFocus();
+    QTest::keyClicks(nota, QStringLiteral("Buffers 4 and 7"));
+    QTest::keyClick(nota, Qt::Key_Return);
+    QTest::keyClicks(nota, QStringLiteral("Electrode replaced"));
+    QTest::keyClick(nota, Qt::Key_Enter);
+    EXPECT_TRUE(antwoorden.vragen.empty()) << "no print job was started";
+    EXPECT_TRUE(v.isVisible());
+    v.UitlezenPrinterinstellingen();
+    EXPECT_EQ(PrintNota, QStringLiteral("Buffers 4 and 7\r\nElectrode replaced\r\n"));
+    // A stored note of several lines is shown as it was typed.
+    PrintNota = QStringLiteral("One\r\nTwo");
+    v.Refresh();
+    v.UitlezenPrinterinstellingen();
+    EXPECT_EQ(PrintNota, QStringLiteral("One\r\nTwo"));
 }
 
 // A dispatcher takes over the run; direct printing loads no visible dialog and clears the selection.
