@@ -510,7 +510,7 @@ TEST_F(FormGLPTest, TheConfigurationReportToFileIsNamedFromItsRack) {
     ASSERT_FALSE(inhoud.isEmpty());
     EXPECT_TRUE(inhoud.startsWith("\"Configuration report\"\r\n\"\"\r\n\"Operator:\",\"J. O'Neil\"\r\n"));
     EXPECT_TRUE(inhoud.contains(
-        "\"Line B\",\"1.0.0.3\",\"pH bench\",\"F.0.0.11\",\"K761\",\"Tank A\",\"x\",\"pH\","));
+        "\"Line B\",\"1.0.0.3\",\"pH bench\",\"F.0.0.11\",\"K761\",\"Tank A\",\"\xFC\",\"pH\","));
     EXPECT_TRUE(
         inhoud.endsWith("\"\"\r\n\"______________________________\",\"____________________\",\"\"\r\n"));
     EXPECT_EQ(v.Tag, QStringLiteral("SYSreport"));
