@@ -317,8 +317,14 @@ int16_t OpenGegevensbestand() {
     bool bestaat = false;
     if (!Gegevensbestand.isEmpty()) {
         bestaat = BestandBestaat(Gegevensbestand);
-        // A file that is not there leaves the rows shown as they are; a logging template starts a run.
+        // A file that is not there leaves the rows shown as they are; a logging template starts a run:
+        // the tables show the rows of the file it names, none, so that no row of an earlier run stays
+        // among those of the next.
         if (bestaat || HeeftSjabloon(Gegevensbestand)) AantalMetingen = 0;
+        if (!bestaat && HeeftSjabloon(Gegevensbestand))
+            for (int r = 1; r <= AantalRacks; ++r)
+                if (Racks[r].Present)
+                    if (Tabelvenster* venster = TabelVensters[r]) venster->StelTabelIn(false);
         if (bestaat) {
             // Edits left from an earlier run are committed or dropped before the file is read.
             ControleerWijzigingen(Gegevensbestand, false, true);

@@ -509,6 +509,22 @@ TEST_F(MeetbestandTest, OpeningTheDataFile) {
     EXPECT_EQ(hoofd.grafiekenVernieuwd, 1);
 }
 
+// Reopening a data file named from a template (Relative clock, Set reference point) shows the rows of
+// the file it names, none: the rows of an earlier run are not left for the next run to overwrite in
+// part.
+TEST_F(MeetbestandTest, ReopeningATemplateDataFileLeavesNoRowsOfTheRunBefore) {
+    OpnameHoofdvenster hoofd;
+    ZetHoofdvenster(&hoofd);
+    AantalMetingen = 7;
+    for (int32_t rij = 1; rij <= 7; ++rij)
+        VulRij(1, 1, rij, {QString::number(rij), "05/01/2026", "09:00:00", "7.01"});
+    Gegevensbestand = tijdelijkeMap() + QStringLiteral("/Run_#date#.csv");
+    EXPECT_EQ(OpenGegevensbestand(), 1);
+    EXPECT_EQ(AantalMetingen, 0);
+    for (int32_t rij = 1; rij <= 7; ++rij)
+        EXPECT_EQ(venster(1).CelTekst(1, rij, KolomDatum), QString()) << rij;
+}
+
 TEST_F(MeetbestandTest, TheFileLayerReloadsTheDataFileForTheStartUpOfTheLoop) {
     SchrijfRegels({QStringLiteral("\"Time\""), Regel(1), Regel(2)});
     Gegevensbestand = pad;
