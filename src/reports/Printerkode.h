@@ -50,9 +50,8 @@ void VergeetRapportBestanden();
 extern bool PrintVanuitGLP;
 // Report mode: the header block and the grid rows are written as CSV fields instead of being printed.
 extern bool NaarBestand;
-// A field of the report being written was dropped (the user gave up on a file that could not be
-// written): the fields after it are not written either, so that no report file has a hole. Whoever
-// starts a report clears it and tells the user afterwards.
+// A report file could not be written (the user gave up on it): it and the files after it kept what they
+// held. Whoever starts a report clears it and tells the user afterwards.
 extern bool RapportVeldVerloren;
 
 // The page surface as the print routines use it: a surface with a print position, a font and a line
