@@ -76,12 +76,28 @@ bool schrijfInhoud(const QByteArray& inhoud, bool melden) {
     return false;
 }
 
+// A value of a calibration text (a standard, a reading), or 0 when it lies outside what the module can
+// measure: a damaged file never shows a number no calibration can have given.
+float Waarneembaar(float x, float laag, float hoog) {
+    return x >= laag && x <= hoog ? x : 0.0f;
+}
+constexpr float MaxMillivolt = 2000.0f;
+constexpr float MaxPH = 14.0f;
+constexpr float MaxZuurstof = 60.0f;    // mg/l
+constexpr float MinLuchtdruk = 800.0f;  // hPa
+constexpr float MaxLuchtdruk = 1200.0f; // hPa
+constexpr float MinTemperatuur = -30.0f;
+constexpr float MaxTemperatuur = 130.0f;
+
 // The temperature channel of input c from its record: text, date, offset, scale 1, manual temperature.
 void laadTemperatuur(int r, int m, int c, ModuleRecord& module, const KalibratieRecord& rec) {
     KanaalRecord& t = module.Temperatuur[c];
     const QString eenheid = getrimdeEenheid(t);
     t.KalibratieTekst =
-        OpmaakSingle(CelsiusNaarEenheid(rec.Standaard1, eenheid), QStringLiteral("0.0")) + eenheid;
+        OpmaakSingle(
+            CelsiusNaarEenheid(Waarneembaar(rec.Standaard1, MinTemperatuur, MaxTemperatuur), eenheid),
+            QStringLiteral("0.0")) +
+        eenheid;
     t.KalibratieDatum = rec.Tijdstip;
     t.Offset = GeldigeTemperatuurOffset(rec.Nulpunt);
     t.Scale = 1.0f;
@@ -97,23 +113,31 @@ void laadIngangK761(int r, int m, int c, ModuleRecord& module, const QByteArray&
     const QString f00 = QStringLiteral("0.00");
     if (eenheid == QLatin1String("mV")) {
         const KalibratieRecord rec = record(1);
-        k.KalibratieTekst = OpmaakSingle(rec.Standaard1, QStringLiteral("0.0")) + QStringLiteral(" mV");
+        k.KalibratieTekst =
+            OpmaakSingle(Waarneembaar(rec.Standaard1, -MaxMillivolt, MaxMillivolt), QStringLiteral("0.0")) +
+            QStringLiteral(" mV");
         k.Offset = GeldigeOffsetMV(rec.Nulpunt);
         k.Scale = 1.0f;
         k.KalibratieDatum = rec.Tijdstip;
     } else if (eenheid == QLatin1String("pH")) {
         const KalibratieRecord rec = record(2);
-        k.KalibratieTekst = OpmaakSingle(rec.Standaard1, f00);
-        if (rec.Standaard2 != 0.0f) k.KalibratieTekst += QLatin1Char('/') + OpmaakSingle(rec.Standaard2, f00);
+        const float buffer1 = Waarneembaar(rec.Standaard1, 0.0f, MaxPH);
+        const float buffer2 = Waarneembaar(rec.Standaard2, 0.0f, MaxPH);
+        k.KalibratieTekst = OpmaakSingle(buffer1, f00);
+        if (buffer2 != 0.0f) k.KalibratieTekst += QLatin1Char('/') + OpmaakSingle(buffer2, f00);
         k.KalibratieTekst += QStringLiteral(" pH");
         k.Offset = GeldigNulpuntPH(rec.Nulpunt);
         k.Scale = GeldigeHellingPH(rec.Helling);
         k.KalibratieDatum = rec.Tijdstip;
     } else if (eenheid == QLatin1String("mg/l") || eenheid == QLatin1String("%")) {
         const KalibratieRecord rec = record(3);
-        k.KalibratieTekst = OpmaakSingle(rec.Standaard1, f00) + QStringLiteral(" mg/l - ") +
-                            OpmaakSingle(rec.Standaard2, QStringLiteral("0")) + QStringLiteral(" hPa");
-        k.KalibratieInfo = OpmaakSingle(rec.MilliVolt1, QStringLiteral("0.0")) + QStringLiteral(" mV");
+        k.KalibratieTekst =
+            OpmaakSingle(Waarneembaar(rec.Standaard1, 0.0f, MaxZuurstof), f00) + QStringLiteral(" mg/l - ") +
+            OpmaakSingle(Waarneembaar(rec.Standaard2, MinLuchtdruk, MaxLuchtdruk), QStringLiteral("0")) +
+            QStringLiteral(" hPa");
+        k.KalibratieInfo =
+            OpmaakSingle(Waarneembaar(rec.MilliVolt1, -MaxMillivolt, MaxMillivolt), QStringLiteral("0.0")) +
+            QStringLiteral(" mV");
         k.Offset = 0.0f;
         k.Scale = GeldigeZuurstofSchaal(rec.Helling);
         k.KalibratieDatum = rec.Tijdstip;

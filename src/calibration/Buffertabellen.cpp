@@ -45,6 +45,10 @@ BufferTabel LeesPunten(const QStringList& regels, qsizetype& i) {
         const qsizetype scheiding = regel.indexOf(QLatin1Char(';'));
         const float temperatuur = scheiding < 0 ? 0.0f : TekstNaarSingle(regel.left(scheiding));
         const float ph = TekstNaarSingle(scheiding < 0 ? regel : regel.mid(scheiding + 1));
+        // A point no pH electrode or temperature sensor can give is no point of the table.
+        if (!(ph >= MinBufferPH && ph <= MaxBufferPH) ||
+            !(temperatuur >= MinBufferTemperatuur && temperatuur <= MaxBufferTemperatuur))
+            continue;
         if (t.Aantal > 0 && !(temperatuur - t.Temperatuur[t.Aantal - 1] >= 1.0f)) continue;
         t.Temperatuur[t.Aantal] = temperatuur;
         t.PH[t.Aantal] = ph;

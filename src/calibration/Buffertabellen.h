@@ -12,6 +12,8 @@
 //   the file (the last line counts, with or without a line end), or after 21 points.
 // - A point less than 1.0 °C above the previous kept point is dropped, so the kept temperatures rise
 //   by at least 1.0 °C each.
+// - A point whose pH lies outside 0..14 or whose temperature lies outside -30..130 °C (what the module
+//   measures) is dropped.
 // - Other lines (before the first name, after an empty line) are ignored.
 #include <QString>
 #include <QStringList>
@@ -19,6 +21,10 @@
 #include <vector>
 
 inline constexpr int MaxBufferPunten = 21;
+inline constexpr float MinBufferPH = 0.0f;
+inline constexpr float MaxBufferPH = 14.0f;
+inline constexpr float MinBufferTemperatuur = -30.0f;
+inline constexpr float MaxBufferTemperatuur = 130.0f;
 inline constexpr int AantalIngebouwdeBuffers = 9;
 // The temperature at which a buffer must be defined (strictly inside its range), and at which two
 // buffers are compared.

@@ -153,13 +153,28 @@ bool ToegangGeweigerd(const QString& naam) {
 // Reading
 
 // The lines that were not loaded whole, for the message after the load.
+// A line as the message shows it: a control character (a NUL of a damaged file) as "?".
+QString Zichtbaar(QString regel) {
+    for (QChar& c : regel)
+        if (c.unicode() < 0x20 && c != QLatin1Char('\t')) c = QLatin1Char('?');
+    return regel;
+}
+
+// A header line no program writes: not ended by a line end (the whole file is one line), or holding
+// a control character (NUL bytes of a damaged file).
+bool IsOnsoundeKop(QStringView regel, bool afgesloten) {
+    if (!afgesloten) return true;
+    return std::any_of(regel.begin(), regel.end(),
+                       [](QChar c) { return c.unicode() < 0x20 && c != QLatin1Char('\t'); });
+}
+
 class Meldingen {
 public:
     void Voeg(qint64 regelNummer, const QString& regel) {
         if (m_regels.size() < MaxGetoond)
             m_regels.append(
                 QString::number(regelNummer) + QStringLiteral(": ") +
-                (regel.size() > MaxLengte ? regel.left(MaxLengte) + QStringLiteral("...") : regel));
+                Zichtbaar(regel.size() > MaxLengte ? regel.left(MaxLengte) + QStringLiteral("...") : regel));
         ++m_aantal;
     }
     bool Leeg() const { return m_aantal == 0; }
@@ -254,7 +269,9 @@ void LeesGegevensbestand(const QString& naam) {
             if (AantalMetingen < 0) {
                 // Line 1 is the header, whatever it holds; a sample row there is not loaded.
                 AantalMetingen = 0;
-                if (isRij) meldingen.Voeg(regelNummer, regel);
+                // A file that is no measurement file is told, as an unsound line is.
+                if (isRij || IsOnsoundeKop(regel, regelBytes > bytes.size()))
+                    meldingen.Voeg(regelNummer, regel);
                 continue;
             }
             if (!isRij) {
@@ -300,8 +317,14 @@ int16_t OpenGegevensbestand() {
     bool bestaat = false;
     if (!Gegevensbestand.isEmpty()) {
         bestaat = BestandBestaat(Gegevensbestand);
-        // A file that is not there leaves the rows shown as they are; a logging template starts a run.
+        // A file that is not there leaves the rows shown as they are; a logging template starts a run:
+        // the tables show the rows of the file it names, none, so that no row of an earlier run stays
+        // among those of the next.
         if (bestaat || HeeftSjabloon(Gegevensbestand)) AantalMetingen = 0;
+        if (!bestaat && HeeftSjabloon(Gegevensbestand))
+            for (int r = 1; r <= AantalRacks; ++r)
+                if (Racks[r].Present)
+                    if (Tabelvenster* venster = TabelVensters[r]) venster->StelTabelIn(false);
         if (bestaat) {
             // Edits left from an earlier run are committed or dropped before the file is read.
             ControleerWijzigingen(Gegevensbestand, false, true);

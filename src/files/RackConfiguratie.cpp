@@ -105,23 +105,31 @@ struct Context {
     bool temperatuur = false;
 };
 
+// A section's number: a module 1..7 or an input 1..4; any other number (0 too, which would stand for
+// the rack or the module itself) gives GeenPlaats, where no line applies.
+constexpr int GeenPlaats = -1;
+int SectieNummer(const QString& tekst, int hoogste) {
+    const int n = TekstNaarInteger(tekst);
+    return n >= 1 && n <= hoogste ? n : GeenPlaats;
+}
+
 // The section line rules of the full reader; a line that matches none leaves the context as it was.
 void leesSectie(const QString& regel, Context& ctx) {
     const QString naam = regel.mid(1);
     if (naam.startsWith(QLatin1String("RACK"))) ctx = Context{};
     if (naam.startsWith(QLatin1String("MODULE"))) {
-        ctx.module = TekstNaarInteger(regel.mid(7, 1));
+        ctx.module = SectieNummer(regel.mid(7, 1), AantalModules);
         ctx.ingang = 0;
         ctx.temperatuur = false;
     }
     if (naam.startsWith(QLatin1String("INPUT"))) {
-        ctx.ingang = TekstNaarInteger(regel.mid(6, 1));
+        ctx.ingang = SectieNummer(regel.mid(6, 1), AantalIngangen);
         ctx.temperatuur = false;
     }
     // The degree sign, or any character in its place before "C" and the number.
     if (naam.startsWith(QStringLiteral("°C")) ||
         (regel.size() >= 3 && regel.at(regel.size() - 3) == QLatin1Char('C'))) {
-        ctx.ingang = TekstNaarInteger(regel.right(2));
+        ctx.ingang = SectieNummer(regel.right(2), AantalIngangen);
         ctx.temperatuur = true;
     }
 }
@@ -302,6 +310,12 @@ bool LeesRackConfiguratie(int rack, int16_t leesModus) {
             if (const auto delen = SplitsSleutelRegel(regel))
                 pasSleutelToe(rack, leesModus, ctx, delen->sleutel, delen->waarde);
         }
+        // A module the file calls present without an identification (a file cut after "Present=") has
+        // no model: it is no module.
+        for (int m = 1; m <= AantalModules; ++m) {
+            ModuleRecord& mod = Racks[rack].Modules[m];
+            if (mod.Present && mod.Idno == 0) mod.Present = false;
+        }
         ControleerEenheden(rack);
         if (RackVlaggen[rack].Show) {
             if (RackvensterInterface* w = MaakRackVenster(rack)) {
@@ -347,11 +361,12 @@ void LeesRackNamen(int rack) {
             const QString naam = regel.mid(1);
             if (naam.startsWith(QLatin1String("RACK"))) module = ingang = 0;
             if (naam.startsWith(QLatin1String("MODULE"))) {
-                module = TekstNaarInteger(regel.mid(7, 1));
+                module = SectieNummer(regel.mid(7, 1), AantalModules);
                 ingang = 0;
             }
-            if (naam.startsWith(QLatin1String("INPUT"))) ingang = TekstNaarInteger(regel.mid(6, 1));
-            if (naam.startsWith(QStringLiteral("°C"))) ingang = TekstNaarInteger(regel.right(2));
+            if (naam.startsWith(QLatin1String("INPUT")))
+                ingang = SectieNummer(regel.mid(6, 1), AantalIngangen);
+            if (naam.startsWith(QStringLiteral("°C"))) ingang = SectieNummer(regel.right(2), AantalIngangen);
             continue;
         }
         const auto delen = SplitsSleutelRegel(regel);

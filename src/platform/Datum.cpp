@@ -89,6 +89,63 @@ QString DatumTijdTekst(Datum datum) {
     return KorteDatum(datum) + QLatin1Char(' ') + LangeTijd(datum);
 }
 
+namespace {
+
+// The numeric forms in which the program writes dates under the common locales: day, month and year
+// (or month, day and year; or year, month and day) separated by "/", "-" or ".", and optionally a time
+// "h:mm" or "h:mm:ss", with or without AM/PM; and the C locale's "d MMM yyyy HH:mm:ss". A date that fits
+// day-first and month-first is read in the current locale's order.
+bool LeesNumeriekeDatumTijd(const QString& t, Datum& resultaat) {
+    static const QRegularExpression vorm(
+        QStringLiteral("^(\\d{1,4})[/.-](\\d{1,2})[/.-](\\d{1,4})\\.?"
+                       "(?:[ T]+(\\d{1,2})[:.](\\d{2})(?:[:.](\\d{2}))?\\s*([AaPp]\\.?[Mm]\\.?)?)?$"));
+    const QRegularExpressionMatch m = vorm.match(t);
+    if (!m.hasMatch()) {
+        // The C locale's short date: day, English month abbreviation, year.
+        const QLocale c = QLocale::c();
+        for (const QString& patroon : {QStringLiteral("d MMM yyyy HH:mm:ss"), QStringLiteral("d MMM yyyy")}) {
+            const QDateTime dt = c.toDateTime(t, patroon);
+            if (dt.isValid()) {
+                resultaat = DatumUitQDateTime(dt);
+                return true;
+            }
+        }
+        return false;
+    }
+    const int a = m.captured(1).toInt();
+    const int b = m.captured(2).toInt();
+    const int c = m.captured(3).toInt();
+    QDate dag;
+    if (m.captured(1).size() == 4) {
+        dag = QDate(a, b, c);
+    } else if (m.captured(3).size() == 4) {
+        const QString patroon = KorteDatumPatroon();
+        const qsizetype d = patroon.indexOf(QLatin1Char('d'));
+        const qsizetype M = patroon.indexOf(QLatin1Char('M'));
+        const bool maandEerst = d >= 0 && M >= 0 && M < d;
+        const QDate dagEerst(c, b, a);
+        const QDate maandVoor(c, a, b);
+        dag = maandEerst ? (maandVoor.isValid() ? maandVoor : dagEerst)
+                         : (dagEerst.isValid() ? dagEerst : maandVoor);
+    }
+    if (!dag.isValid()) return false;
+    QTime tijd(0, 0);
+    if (m.hasCaptured(4)) {
+        int uur = m.captured(4).toInt();
+        const QString ampm = m.captured(7).toUpper();
+        if (!ampm.isEmpty()) {
+            if (uur < 1 || uur > 12) return false;
+            uur = uur % 12 + (ampm.startsWith(QLatin1Char('P')) ? 12 : 0);
+        }
+        tijd = QTime(uur, m.captured(5).toInt(), m.hasCaptured(6) ? m.captured(6).toInt() : 0);
+        if (!tijd.isValid()) return false;
+    }
+    resultaat = DatumUitQDateTime(QDateTime(dag, tijd));
+    return true;
+}
+
+} // namespace
+
 bool LeesDatumTijd(const QString& tekst, Datum& resultaat) {
     const QString t = tekst.trimmed();
     const QLocale loc;
@@ -112,7 +169,8 @@ bool LeesDatumTijd(const QString& tekst, Datum& resultaat) {
         resultaat = DatumUitQDateTime(iso);
         return true;
     }
-    return false;
+    // A file written under another locale.
+    return LeesNumeriekeDatumTijd(t, resultaat);
 }
 
 } // namespace platform

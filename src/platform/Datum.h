@@ -32,7 +32,10 @@ QString KorteDatum(Datum datum);
 QString LangeTijd(Datum datum);
 // "ddddd ttttt": the short date, a blank and the long time.
 QString DatumTijdTekst(Datum datum);
-// Reads a date and/or time written by the functions above; false when the text holds neither.
+// Reads a date and/or time written by the functions above under the current locale; else a date (with
+// its time) written by them under another common locale: day-first, month-first or year-first numeric
+// dates, 24-hour or AM/PM times; a date that fits both day-first and month-first is read in the current
+// locale's order. False when the text holds neither.
 bool LeesDatumTijd(const QString& tekst, Datum& resultaat);
 
 } // namespace platform

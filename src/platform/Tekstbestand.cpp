@@ -6,6 +6,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -16,10 +17,46 @@
 
 namespace platform {
 
+namespace {
+
+// The byte of every character the code page holds (0: none; the characters below 0x80 are their own
+// byte).
+const std::array<unsigned char, 0x10000>& Windows1252Bytes() {
+    static const std::array<unsigned char, 0x10000> tabel = [] {
+        std::array<unsigned char, 0x10000> t{};
+        for (int b = 0x80; b <= 0xFF; ++b) {
+            const QString c = VanWindows1252(QByteArray(1, static_cast<char>(b)));
+            if (c.size() == 1 && c.at(0) != QChar::ReplacementCharacter)
+                t[c.at(0).unicode()] = static_cast<unsigned char>(b);
+        }
+        return t;
+    }();
+    return tabel;
+}
+
+} // namespace
+
 QByteArray NaarWindows1252(const QString& tekst) {
-    QStringEncoder enc("windows-1252", QStringConverter::Flag::Default);
-    if (!enc.isValid()) return tekst.toLatin1();
-    return enc.encode(tekst);
+    // A character the code page lacks becomes "?" (one for a character outside the basic plane too),
+    // never the substitute control byte that text readers take for the end of the file.
+    const auto& tabel = Windows1252Bytes();
+    QByteArray uit;
+    uit.reserve(tekst.size());
+    const qsizetype n = tekst.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = tekst.at(i).unicode();
+        if (c < 0x80) {
+            uit.append(static_cast<char>(c));
+            continue;
+        }
+        if (tabel[c] != 0) {
+            uit.append(static_cast<char>(tabel[c]));
+            continue;
+        }
+        if (QChar::isHighSurrogate(c) && i + 1 < n && tekst.at(i + 1).isLowSurrogate()) ++i;
+        uit.append('?');
+    }
+    return uit;
 }
 
 QString VanWindows1252(const QByteArray& bytes) {
@@ -199,18 +236,67 @@ bool LaatsteSchrijffoutIsToegang() {
            laatsteSchrijffout == ETXTBSY || laatsteSchrijffout == EROFS;
 }
 
+namespace {
+
+// The file a safe replacement of `pad` replaces: a link is followed, the file it points to is the one
+// replaced; with its permissions when it exists.
+struct Vervangdoel {
+    QString pad;
+    bool bestaat = false;
+    int modus = -1;
+};
+
+// False for a file the user may not write (read-only): it is not replaced.
+bool BepaalDoel(const QString& pad, Vervangdoel& doel) {
+    doel.pad = pad;
+    const QFileInfo info(pad);
+    if (info.isSymLink() && !info.symLinkTarget().isEmpty()) doel.pad = info.symLinkTarget();
+    struct stat oud {};
+    doel.bestaat = ::stat(Naam(doel.pad).constData(), &oud) == 0 && S_ISREG(oud.st_mode);
+    if (doel.bestaat && ::access(Naam(doel.pad).constData(), W_OK) != 0) return Mislukt();
+    doel.modus = doel.bestaat ? static_cast<int>(oud.st_mode & 07777) : -1;
+    return true;
+}
+
+} // namespace
+
+bool SchrijfBestandVeiligMet(const QString& pad, const std::function<bool(const QString& tijdelijk)>& maak) {
+    laatsteSchrijffout = 0;
+    errno = 0;
+    Vervangdoel doel;
+    if (!BepaalDoel(pad, doel)) return false;
+    const QString nieuw = TijdelijkeNaam(doel.pad);
+    Verwijder(nieuw);
+    bool heel = maak(nieuw);
+    if (heel) {
+        Descriptor d(::open(Naam(nieuw).constData(), O_RDONLY | O_CLOEXEC));
+        heel = d.fd() >= 0 && (doel.modus < 0 || ::fchmod(d.fd(), static_cast<mode_t>(doel.modus)) == 0) &&
+               ::fsync(d.fd()) == 0 && d.Sluit();
+    }
+    if (!heel) {
+        Mislukt();
+        Verwijder(nieuw);
+        return false;
+    }
+    Stap(SchrijfStap::NieuwGeschreven);
+    if (!Hernoem(nieuw, doel.pad)) {
+        Mislukt();
+        Verwijder(nieuw);
+        return false;
+    }
+    MapNaarSchijf(QFileInfo(doel.pad).absolutePath());
+    Stap(SchrijfStap::Vervangen);
+    return true;
+}
+
 bool SchrijfBestandVeilig(const QString& pad, const QByteArray& inhoud, const QString& backupPad) {
     laatsteSchrijffout = 0;
     errno = 0;
-    // A link is followed: the file it points to is the one replaced.
-    QString doel = pad;
-    const QFileInfo info(pad);
-    if (info.isSymLink() && !info.symLinkTarget().isEmpty()) doel = info.symLinkTarget();
-    struct stat oud {};
-    const bool bestaat = ::stat(Naam(doel).constData(), &oud) == 0 && S_ISREG(oud.st_mode);
-    // A file the user may not write (read-only) is not replaced.
-    if (bestaat && ::access(Naam(doel).constData(), W_OK) != 0) return Mislukt();
-    const int modus = bestaat ? static_cast<int>(oud.st_mode & 07777) : -1;
+    Vervangdoel vervangdoel;
+    if (!BepaalDoel(pad, vervangdoel)) return false;
+    const QString& doel = vervangdoel.pad;
+    const bool bestaat = vervangdoel.bestaat;
+    const int modus = vervangdoel.modus;
 
     const QString nieuw = TijdelijkeNaam(doel);
     if (!MaakBestand(nieuw, modus,

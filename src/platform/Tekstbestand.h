@@ -32,6 +32,11 @@ bool SchrijfBestandVeilig(const QString& pad, const QByteArray& inhoud, const QS
 QString LaatsteSchrijffout();
 // Whether that reason was the system refusing access to the file (a file in use or not ours to write).
 bool LaatsteSchrijffoutIsToegang();
+// The same safe replacement for a file that another writer makes by its name (the printer's PDF file):
+// `maak` writes the whole new content to the temporary name it is given and says whether it succeeded;
+// only then is that file synced to the disk and renamed over `pad`. False when `maak` or any step fails
+// (or `pad` may not be written); the old file is then as it was and no temporary file is left.
+bool SchrijfBestandVeiligMet(const QString& pad, const std::function<bool(const QString& tijdelijk)>& maak);
 // The temporary name of a file that is being replaced.
 QString TijdelijkeNaam(const QString& pad);
 // Appends to a file (creating it); false when it cannot be written whole, and then nothing is added.

@@ -16,10 +16,10 @@ inline constexpr int KolomIngeschakeld = 6;
 inline constexpr int KolomKalibratie = 10;
 inline constexpr int KolomStatus = 12;
 
-// The check mark of an enabled input, and what a report file writes for it (the file's character set
-// has no check mark).
+// The check mark of an enabled input, and what a report file writes for it: "ü", the check mark of the
+// Wingdings font (the file's character set has no check mark of its own).
 inline const QString Vinkje = QString(QChar(0x2713));
-inline const QString VinkjeInBestand = QStringLiteral("x");
+inline const QString VinkjeInBestand = QString(QChar(0x00FC));
 
 // A channel of the rack system: rack 1..16, module 1..7, channel 1..8 (5..8 the temperature inputs).
 struct Kanaalkeuze {

@@ -25,6 +25,8 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -104,10 +106,17 @@ void VerbreedKolommen(Raster& r, const QTableView* v) {
     }
 }
 
-// The strip above the GLP grid shares its width among the three lists as their longest entries need it,
-// so that a narrow window cuts off as little of each as it can.
+// Each of the three lists is at least as wide as its choice needs, so that it shows it whole; the strip
+// above the GLP grid shares any further width among them as their longest entries need it.
 void VerdeelLijsten(std::initializer_list<QComboBox*> lijsten) {
     for (QComboBox* lijst : lijsten) {
+        QStyleOptionComboBox optie;
+        optie.initFrom(lijst);
+        optie.editable = false;
+        const QSize tekst(lijst->fontMetrics().horizontalAdvance(lijst->currentText()),
+                          lijst->fontMetrics().height());
+        lijst->setMinimumWidth(
+            lijst->style()->sizeFromContents(QStyle::CT_ComboBox, &optie, tekst, lijst).width() + 4);
         auto* strook = qobject_cast<QBoxLayout*>(lijst->parentWidget()->layout());
         if (!strook) continue;
         int breedte = lijst->fontMetrics().horizontalAdvance(QStringLiteral("000000"));
@@ -124,9 +133,11 @@ int KnopBreedteVan(const QPushButton* k) {
 
 } // namespace
 
-GLPIndeling BerekenGLPIndeling(double breedte, double hoogte, double binnenBreedte, double binnenHoogte) {
+GLPIndeling BerekenGLPIndeling(double breedte, double hoogte, double binnenBreedte, double binnenHoogte,
+                               double minimaleBreedte) {
     GLPIndeling i;
-    i.vensterBreedte = breedte < 8550 ? 8500 : breedte;
+    const double minimum = std::max(8500.0, minimaleBreedte);
+    i.vensterBreedte = breedte < minimum + 50 ? minimum : breedte;
     i.vensterHoogte = hoogte < 5000 ? 5000 : hoogte;
     i.aangepast = i.vensterBreedte != breedte || i.vensterHoogte != hoogte;
     binnenBreedte += i.vensterBreedte - breedte;
@@ -178,8 +189,7 @@ FormGLP::FormGLP() {
         lijst->setObjectName(QLatin1String(lijstNaam));
         lijst->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         lijst->setMinimumContentsLength(6);
-        // A choice cut at the window's width is named whole in the list's tool tip (opened, the list
-        // widens to its entries).
+        // The choice is also named whole in the list's tool tip.
         connect(lijst, &QComboBox::currentTextChanged, lijst, &QWidget::setToolTip);
         label->setBuddy(lijst);
         lijsten->addWidget(label);
@@ -191,6 +201,7 @@ FormGLP::FormGLP() {
     maakLijst(LabelInputs, ListInputs, "LabelInputs", "ListInputs", 3);
     // The lists take the strip above the grid.
     auto* strook = new QWidget(glpTab);
+    m_strook = strook;
     strook->setFixedHeight(Px(LijstenHoogte - RasterRand));
     strook->setLayout(lijsten);
     lijsten->setAlignment(Qt::AlignTop);
@@ -458,6 +469,8 @@ void FormGLP::ListModules_Click() {
 
 void FormGLP::ListInputs_Click() {
     VerdeelLijsten({ListRacks, ListModules, ListInputs});
+    // A longer choice may widen the window.
+    Form_Resize();
     if (!VensterLaden) {
         Rnr = NummerUitLijst(ListRacks->currentText(), Tekst[297]);
         Mnr = NummerUitLijst(ListModules->currentText(), Tekst[296]);
@@ -512,9 +525,17 @@ void FormGLP::closeEvent(QCloseEvent* e) {
 void FormGLP::Form_Resize() {
     QWidget* kader = Kader();
     if (kader->isMinimized()) return;
-    const GLPIndeling i =
-        BerekenGLPIndeling(PixelsNaarTwips(kader->width()), PixelsNaarTwips(kader->height()),
-                           PixelsNaarTwips(width()), PixelsNaarTwips(height()));
+    // The width the three lists need, with what lies around the strip: the frame, the tab control's
+    // edge and frame and the grid's margins.
+    const QWidget* pagina = SSTab->widget(1);
+    const int tabRand = pagina && pagina->width() > 0 && SSTab->width() > pagina->width()
+                            ? SSTab->width() - pagina->width()
+                            : 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 4;
+    const int lijstenBreedte = m_strook->minimumSizeHint().width() + 2 * Px(RasterRand) + tabRand +
+                               (kader->width() - width()) + Px(100);
+    const GLPIndeling i = BerekenGLPIndeling(PixelsNaarTwips(kader->width()),
+                                             PixelsNaarTwips(kader->height()), PixelsNaarTwips(width()),
+                                             PixelsNaarTwips(height()), PixelsNaarTwips(lijstenBreedte));
     if (i.aangepast) {
         // The new size comes back here with its own resize.
         kader->resize(Px(i.vensterBreedte), Px(i.vensterHoogte));

@@ -29,9 +29,10 @@ class QTableView;
 extern bool RapportAlleKanalen;
 
 // The window's layout in twips for its outer size and its inner (client) size. A window narrower than
-// 8550 is made 8500 wide, one lower than 5000 is made 5000 high; the tab control fills the inner area
-// but for a 50 twips edge and the button row below it. The grids fill their tabs (the GLP grid below
-// the strip of the three lists).
+// its minimum width + 50 is made that wide (the minimum is 8500, or the width the lists above the GLP
+// grid need to show their choices whole), one lower than 5000 is made 5000 high; the tab control fills the
+// inner area but for a 50 twips edge and the button row below it. The grids fill their tabs (the GLP grid
+// below the strip of the three lists).
 struct GLPIndeling {
     double vensterBreedte = 0; // the outer size the window must have
     double vensterHoogte = 0;
@@ -43,7 +44,8 @@ struct GLPIndeling {
     double helpLinks = 0;
     double vinkBoven = 0; // "All"
 };
-GLPIndeling BerekenGLPIndeling(double breedte, double hoogte, double binnenBreedte, double binnenHoogte);
+GLPIndeling BerekenGLPIndeling(double breedte, double hoogte, double binnenBreedte, double binnenHoogte,
+                               double minimaleBreedte = 8500);
 
 // The number of a rack or module list entry ("Rack3: Line A" gives 3): the text before the first ":"
 // without the label; 0 for an empty entry.
@@ -148,6 +150,8 @@ private:
     bool m_uitGebied = false;
     QRect m_thuis;
     QSize m_rand;
+    // The strip of the three lists above the GLP grid.
+    QWidget* m_strook = nullptr;
 };
 
 // Opens the report window for channel (r, m, k): from System > Report on the configuration tab

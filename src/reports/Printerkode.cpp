@@ -1,10 +1,20 @@
 #include "reports/Printerkode.h"
 
+#include "files/CsvVelden.h"
+#include "files/Logbestanden.h"
+#include "files/Meetbestand.h"
 #include "platform/Datum.h"
 #include "platform/Klok.h"
+#include "platform/Tekstbestand.h"
 #include "reports/Printerinstellingen.h"
+#include "shared/Algemeen.h"
+#include "shared/Melding.h"
+#include "shared/Teksten.h"
 
 #include <QLocale>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 float MargeLinks = 0;
 float MargeRechts = 0;
@@ -22,6 +32,44 @@ int16_t RapportKanaal = 0;
 bool PrintVanuitGLP = false;
 bool NaarBestand = false;
 bool RapportVeldVerloren = false;
+
+namespace {
+
+// The report files being gathered: path and text, in the order of their first field.
+std::vector<std::pair<QString, QString>>& Rapportbestanden() {
+    static std::vector<std::pair<QString, QString>> bestanden;
+    return bestanden;
+}
+
+} // namespace
+
+void SchrijfRapportVeld(int16_t rack, int16_t module, int16_t kanaal, const QString& tekst, bool laatste) {
+    const QString pad = MaakBestandsnaam(RapportBestandsnaam, rack, module, kanaal);
+    auto& bestanden = Rapportbestanden();
+    auto it = std::find_if(bestanden.begin(), bestanden.end(), [&](const auto& b) { return b.first == pad; });
+    if (it == bestanden.end()) it = bestanden.insert(bestanden.end(), {pad, QString()});
+    VoegCsvVeldToe(it->second, tekst, laatste);
+}
+
+bool BewaarRapportBestanden() {
+    const auto bestanden = std::move(Rapportbestanden());
+    Rapportbestanden().clear();
+    for (const auto& [pad, tekst] : bestanden) {
+        const QByteArray bytes = platform::NaarWindows1252(tekst);
+        while (!platform::SchrijfBestandVeilig(pad, bytes)) {
+            if (ToonMelding(VervangHekje(Tekst[234], pad), vbRetryCancel | vbExclamation, Gegevensbestand) !=
+                vbRetry) {
+                RapportVeldVerloren = true;
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+void VergeetRapportBestanden() {
+    Rapportbestanden().clear();
+}
 
 // ---- Printer ----------------------------------------------------------------------------------------
 
@@ -304,4 +352,5 @@ void ResetPrinterkode() {
     PrintVanuitGLP = false;
     NaarBestand = false;
     RapportVeldVerloren = false;
+    VergeetRapportBestanden();
 }

@@ -35,13 +35,23 @@ extern QString RapportBestandsnaam;
 extern int16_t RapportRack;
 extern int16_t RapportModule;
 extern int16_t RapportKanaal;
+// Report mode (NaarBestand): every field goes to the report file MaakBestandsnaam(RapportBestandsnaam,
+// rack, module, kanaal), gathered in memory in the order written. The files are written by
+// BewaarRapportBestanden, each one whole.
+void SchrijfRapportVeld(int16_t rack, int16_t module, int16_t kanaal, const QString& tekst, bool laatste);
+// Replaces each gathered report file safely (an existing report stays whole until its successor is);
+// when one cannot be written the message box offers Retry and Cancel. After Cancel the files after it
+// are not written either, RapportVeldVerloren is set and the result is false. The gathered files are
+// forgotten.
+bool BewaarRapportBestanden();
+// Forgets the gathered report files without writing them.
+void VergeetRapportBestanden();
 // The print dialog was opened from the report window.
 extern bool PrintVanuitGLP;
 // Report mode: the header block and the grid rows are written as CSV fields instead of being printed.
 extern bool NaarBestand;
-// A field of the report being written was dropped (the user gave up on a file that could not be
-// written): the fields after it are not written either, so that no report file has a hole. Whoever
-// starts a report clears it and tells the user afterwards.
+// A report file could not be written (the user gave up on it): it and the files after it kept what they
+// held. Whoever starts a report clears it and tells the user afterwards.
 extern bool RapportVeldVerloren;
 
 // The page surface as the print routines use it: a surface with a print position, a font and a line

@@ -1,7 +1,10 @@
 #include "reports/Printers.h"
 
+#include "platform/Tekstbestand.h"
+#include "reports/Printerkode.h"
 #include "reports/Printervlak.h"
 
+#include <QFile>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -143,6 +146,34 @@ std::unique_ptr<Printervlak> MaakPdfvlak(const QString& bestand, const QPageSize
     qprinter->setDocName(QStringLiteral("K740"));
     qprinter->setCreator(QStringLiteral("K740"));
     return std::make_unique<Printervlak>(std::move(qprinter));
+}
+
+namespace {
+
+// A PDF file ends with its end-of-file mark (and at most a line end or two after it): a file cut off
+// anywhere before lacks it.
+bool PdfIsHeel(const QString& pad) {
+    QFile f(pad);
+    if (!f.open(QIODevice::ReadOnly) || f.size() < 16) return false;
+    f.seek(f.size() - 16);
+    return f.read(16).trimmed().endsWith("%%EOF");
+}
+
+} // namespace
+
+bool PrintNaarPdf(const QString& bestand, const std::function<void(Printer&)>& afdruk,
+                  const QPageSize& papier) {
+    bool leeg = false;
+    const bool gelukt = platform::SchrijfBestandVeiligMet(bestand, [&](const QString& tijdelijk) {
+        const std::unique_ptr<Printervlak> vlak = MaakPdfvlak(tijdelijk, papier);
+        Printer p(*vlak);
+        InitialiseerPrinter(p);
+        afdruk(p);
+        const bool einde = p.EndDoc();
+        leeg = einde && vlak->paginas() == 0;
+        return einde && !leeg && PdfIsHeel(tijdelijk);
+    });
+    return gelukt || leeg;
 }
 
 void ResetPrinters() {

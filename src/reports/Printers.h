@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+class Printer;
 class Printervlak;
 
 struct Printerinfo {
@@ -56,5 +57,13 @@ std::unique_ptr<Printervlak> MaakAfdrukvlak(const Printerinfo& printer,
 // A surface that writes a PDF file with this paper (the PDF entry's edges).
 std::unique_ptr<Printervlak> MaakPdfvlak(const QString& bestand,
                                          const QPageSize& papier = QPageSize(QPageSize::A4));
+
+// Prints a job to the PDF file `bestand` (paper `papier`, the PDF entry's edges) without ever cutting
+// an older file of that name: the job goes to a temporary file beside `bestand`, which is synced and
+// takes the name only when the job ended well and the file is whole (platform::SchrijfBestandVeiligMet).
+// `afdruk` draws the job on a printer that InitialiseerPrinter has set up. False when the job or the
+// file failed; an older file is then as it was. A job that draws nothing writes no file (true).
+bool PrintNaarPdf(const QString& bestand, const std::function<void(Printer&)>& afdruk,
+                  const QPageSize& papier = QPageSize(QPageSize::A4));
 
 void ResetPrinters();

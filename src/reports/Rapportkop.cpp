@@ -105,10 +105,7 @@ std::optional<Identificatieparen> BepaalIdentificatie(const AfdrukVenster& venst
 namespace {
 
 void Veld(const AfdrukVenster& venster, const QString& tekst, bool laatste) {
-    QString afbakening;
-    if (!RapportVeldVerloren)
-        RapportVeldVerloren = !SchrijfVeldNaarBestand(RapportBestandsnaam, venster.Rnr, venster.Mnr,
-                                                      venster.Knr, tekst, laatste, afbakening);
+    SchrijfRapportVeld(venster.Rnr, venster.Mnr, venster.Knr, tekst, laatste);
 }
 
 void SchrijfHoofding(const AfdrukVenster& venster) {

@@ -21,10 +21,7 @@ namespace {
 const QString Report = QStringLiteral("Report");
 
 void Veld(const QString& tekst, bool laatste) {
-    if (RapportVeldVerloren) return;
-    QString afbakening;
-    RapportVeldVerloren = !SchrijfVeldNaarBestand(RapportBestandsnaam, RapportRack, RapportModule,
-                                                  RapportKanaal, tekst, laatste, afbakening);
+    SchrijfRapportVeld(RapportRack, RapportModule, RapportKanaal, tekst, laatste);
 }
 
 // The report of one channel under its header block.
@@ -41,10 +38,8 @@ void SchrijfRapport(const Rapportexport& opdracht, const std::vector<Kanaalkeuze
     Opnamevlak vlak;
     Printer p(vlak);
     if (opdracht.glp && opdracht.alle) {
-        for (const Kanaalkeuze& k : kanalen) {
-            if (RapportVeldVerloren) break;
+        for (const Kanaalkeuze& k : kanalen)
             PrintGLPRapport(p, opdracht.venster, k);
-        }
         return;
     }
     PrintVensterHoofding(opdracht.venster, p, 0);
@@ -170,17 +165,16 @@ Exportuitkomst ExporteerRapport(const Rapportexport& opdracht) {
         if (antwoord == vbYes) break;
         if (antwoord != vbNo) return Exportuitkomst::Geannuleerd;
     }
-    // One question covers every file of the run: each is written afresh, never appended to.
-    for (const QString& pad : bestaand)
-        if (!QFile::remove(pad)) return Mislukt();
-
+    // One question covers every file of the run: each is written afresh, never appended to, and
+    // replaces the old one only once it is whole.
     NaarBestand = true;
     RapportVeldVerloren = false;
+    VergeetRapportBestanden();
     BewaarInstelling(AppNaam, Report, QStringLiteral("PrintAll"), BooleanAlsTekst(opdracht.alle));
     BewaarInstelling(AppNaam, Report, sleutel, RapportBestandsnaam);
     SchrijfRapport(opdracht, kanalen);
     NaarBestand = false;
-    if (RapportVeldVerloren) return Mislukt();
+    if (!BewaarRapportBestanden()) return Mislukt();
 
     int lengte = 50;
     ToonMelding(Tekst[489], vbOKOnly | vbInformation,

@@ -7,8 +7,9 @@
 // "ReportSystem_#rack#.csv" at first; the markers are filled in per channel) and, when a target file
 // exists, whether to overwrite it. With "All" every channel in use gets its GLP report, each in the file
 // its name gives; every target file is written afresh once per export, so a name without markers
-// collects all reports in one new file. A field that cannot be written ends the export with the
-// failure message; what was written stays.
+// collects all reports in one new file. Each file is written whole beside its target and only then
+// takes its name: an old report stays as it was until its successor is complete. A file that cannot
+// be written ends the export with the failure message; the files written before it stay.
 #include "reports/Configuratierapport.h"
 #include "reports/Rapportkop.h"
 #include "reports/Rasterafdruk.h"

@@ -151,10 +151,7 @@ void ZetCelLettertype(Printer& p, const Afdrukraster& raster, int rij, int kolom
 void PrintCelTekst(Printer& p, double x, double rechts, const Afdrukraster& raster, int rij, int kolom) {
     const QString tekst = raster.CelTekst(rij, kolom);
     if (NaarBestand) {
-        QString afbakening;
-        if (!RapportVeldVerloren)
-            RapportVeldVerloren = !SchrijfVeldNaarBestand(RapportBestandsnaam, RapportRack, RapportModule,
-                                                          RapportKanaal, tekst, false, afbakening);
+        SchrijfRapportVeld(RapportRack, RapportModule, RapportKanaal, tekst, false);
         return;
     }
     const GeknipteTekst deel =
@@ -177,10 +174,7 @@ void PrintCel(Printer& p, const Afdrukraster& raster, int rij, int kolom, double
 }
 
 void SchrijfRegeleinde() {
-    QString afbakening;
-    if (!RapportVeldVerloren)
-        RapportVeldVerloren = !SchrijfVeldNaarBestand(RapportBestandsnaam, RapportRack, RapportModule,
-                                                      RapportKanaal, QString(), true, afbakening);
+    SchrijfRapportVeld(RapportRack, RapportModule, RapportKanaal, QString(), true);
 }
 
 } // namespace
@@ -245,17 +239,21 @@ void PrintRaster(Printer& p, const Afdrukraster& raster, const std::vector<int>&
     const RasterSchaal s = BerekenRasterSchaal(raster, RandRechts - RandLinks);
     std::size_t i = 0;
     bool eigenPagina = false; // a page this routine began: it takes a row however little room it has
+    // A row's texts stand 0.5 mm below the rule above it; its column lines run from that rule down to
+    // its own rule, one text line plus 1 mm lower.
     for (;;) {
-        PrintTabelKop(p, raster, RandLinks, p.CurrentY + 0.5, s.schaal, s.lettergrootte);
+        double boven = p.CurrentY;
+        PrintTabelKop(p, raster, RandLinks, boven + 0.5, s.schaal, s.lettergrootte);
         const double lengte = p.TextHeight(QStringLiteral(" ")) + 1.0;
-        PrintKolomLijnen(p, raster, RandLinks, p.CurrentY, s.schaal, lengte);
+        PrintKolomLijnen(p, raster, RandLinks, boven, s.schaal, lengte);
         PrintScheidingslijn(p, 3);
         p.Font.vet = false;
         bool verplicht = eigenPagina;
         while (i < rijen.size() && (verplicht || p.CurrentY + lengte <= RandOnder)) {
+            boven = p.CurrentY;
             p.CurrentX = RandLinks;
-            PrintTabelRij(p, raster, rijen[i], RandLinks, p.CurrentY + 0.5, s.schaal, s.lettergrootte);
-            PrintKolomLijnen(p, raster, RandLinks, p.CurrentY, s.schaal, lengte);
+            PrintTabelRij(p, raster, rijen[i], RandLinks, boven + 0.5, s.schaal, s.lettergrootte);
+            PrintKolomLijnen(p, raster, RandLinks, boven, s.schaal, lengte);
             PrintScheidingslijn(p, 1);
             verplicht = false;
             ++i;

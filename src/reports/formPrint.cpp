@@ -32,6 +32,7 @@
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -171,15 +172,22 @@ formPrint::formPrint() {
     maakRij("LabelBedrijf", "TextBedrijf", LabelBedrijf, TextBedrijf);
     maakRij("LabelAfdeling", "TextAfdeling", LabelAfdeling, TextAfdeling);
     maakRij("LabelToestel", "TextToestel", LabelToestel, TextToestel);
-    maakRij("LabelNota", "TextNota", LabelNota, TextNota);
+    // The note takes several lines: Enter starts a new line in it, Tab moves on.
+    LabelNota = new QLabel(FramePageHeader);
+    LabelNota->setObjectName(QStringLiteral("LabelNota"));
+    TextNota = new QPlainTextEdit(FramePageHeader);
+    TextNota->setObjectName(QStringLiteral("TextNota"));
+    TextNota->setTabChangesFocus(true);
+    TextNota->setFixedHeight(TextNota->fontMetrics().lineSpacing() * 4 + 2 * TextNota->frameWidth() + 8);
     auto* kopRaster = new QGridLayout(FramePageHeader);
-    const std::array<std::pair<QLabel*, QLineEdit*>, 5> rijen = {std::pair{LabelOperator, TextOperator},
-                                                                 {LabelBedrijf, TextBedrijf},
-                                                                 {LabelAfdeling, TextAfdeling},
-                                                                 {LabelToestel, TextToestel},
-                                                                 {LabelNota, TextNota}};
+    const std::array<std::pair<QLabel*, QWidget*>, 5> rijen = {std::pair{LabelOperator, TextOperator},
+                                                               {LabelBedrijf, TextBedrijf},
+                                                               {LabelAfdeling, TextAfdeling},
+                                                               {LabelToestel, TextToestel},
+                                                               {LabelNota, TextNota}};
     for (int i = 0; i < 5; ++i) {
-        kopRaster->addWidget(rijen[static_cast<std::size_t>(i)].first, i, 0);
+        kopRaster->addWidget(rijen[static_cast<std::size_t>(i)].first, i, 0,
+                             i == 4 ? Qt::AlignTop | Qt::AlignLeft : Qt::Alignment());
         kopRaster->addWidget(rijen[static_cast<std::size_t>(i)].second, i, 1);
     }
     kopRaster->setColumnStretch(1, 1);
@@ -276,8 +284,9 @@ formPrint::formPrint() {
     });
     for (QCheckBox* c : {CheckEnkelSelectie, CheckAlarmRapport})
         connect(c, &QCheckBox::clicked, this, &formPrint::Gewijzigd);
-    for (QLineEdit* t : {TextOperator, TextBedrijf, TextAfdeling, TextToestel, TextNota})
+    for (QLineEdit* t : {TextOperator, TextBedrijf, TextAfdeling, TextToestel})
         connect(t, &QLineEdit::textChanged, this, &formPrint::Gewijzigd);
+    connect(TextNota, &QPlainTextEdit::textChanged, this, &formPrint::Gewijzigd);
     connect(ComboPrinter, &QComboBox::activated, this, &formPrint::ComboPrinter_Click);
     for (QRadioButton* o : OptionOrientatie)
         connect(o, &QRadioButton::toggled, this, [this](bool aan) {
@@ -347,7 +356,7 @@ void formPrint::Refresh() {
     TextBedrijf->setText(PrintBedrijf);
     TextAfdeling->setText(PrintAfdeling);
     TextToestel->setText(PrintToestel);
-    TextNota->setText(PrintNota);
+    TextNota->setPlainText(QString(PrintNota).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 
     const Printerlijst lijst = Printers();
     ComboPrinter->clear();
@@ -394,7 +403,8 @@ void formPrint::UitlezenPrinterinstellingen() {
     PrintBedrijf = TextBedrijf->text();
     PrintAfdeling = TextAfdeling->text();
     PrintToestel = TextToestel->text();
-    PrintNota = TextNota->text();
+    // The note's lines end with CR LF, as the report header block prints and writes them.
+    PrintNota = TextNota->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     PrintOrientatie = OptionOrientatie[1]->isChecked() ? 2 : 1;
     PrinterIndex = static_cast<int16_t>(ComboPrinter->currentIndex());
     if (PrinterIndex >= 0) {
@@ -584,15 +594,24 @@ void formPrint::OKButton_Click() {
         if (pdf.isEmpty()) return;
         wacht = std::make_unique<Wachtcursor>();
     }
-    const std::unique_ptr<Printervlak> vlak = MaakAfdrukvlak(printer, pdf);
-    Printer p(*vlak);
-    InitialiseerPrinter(p);
-    hide();
-    if (houder.verdeler)
-        houder.verdeler(*this, p);
-    else
-        VerdeelAfdruk(*this, p);
-    const bool gelukt = p.EndDoc();
+    const auto afdruk = [this](Printer& p) {
+        hide();
+        if (houder.verdeler)
+            houder.verdeler(*this, p);
+        else
+            VerdeelAfdruk(*this, p);
+    };
+    bool gelukt = false;
+    if (printer.Pdf) {
+        // An existing PDF file stays whole until the new one is.
+        gelukt = PrintNaarPdf(pdf, afdruk, printer.Papier);
+    } else {
+        const std::unique_ptr<Printervlak> vlak = MaakAfdrukvlak(printer);
+        Printer p(*vlak);
+        InitialiseerPrinter(p);
+        afdruk(p);
+        gelukt = p.EndDoc();
+    }
     wacht.reset();
     if (!gelukt && AutomatischeAfdruk) {
         // No one waits for it: the failure is left where it can be found afterwards.

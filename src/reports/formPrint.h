@@ -25,6 +25,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
@@ -76,7 +77,7 @@ public:
     QLineEdit* TextBedrijf = nullptr;
     QLineEdit* TextAfdeling = nullptr;
     QLineEdit* TextToestel = nullptr;
-    QLineEdit* TextNota = nullptr;
+    QPlainTextEdit* TextNota = nullptr;
     QPushButton* CommandPrinterFont = nullptr;
     QLabel* LabelTonenLettertype = nullptr;
     // Printer.

@@ -57,7 +57,7 @@ public:
     explicit ControleLettertype(QWidget& controle) : m_controle(controle) {}
     Lettertype LeesLettertype() const override {
         const QFont f = m_controle.font();
-        const QColor c = m_controle.palette().color(QPalette::Text);
+        const QColor c = m_controle.palette().color(m_controle.foregroundRole());
         return {f.family(),
                 f.pointSizeF(),
                 f.bold(),
@@ -76,7 +76,8 @@ public:
         f.setStrikeOut(l.doorgehaald);
         m_controle.setFont(f);
         QPalette p = m_controle.palette();
-        p.setColor(QPalette::Text, QColor(l.kleur & 0xFF, (l.kleur >> 8) & 0xFF, (l.kleur >> 16) & 0xFF));
+        p.setColor(m_controle.foregroundRole(),
+                   QColor(l.kleur & 0xFF, (l.kleur >> 8) & 0xFF, (l.kleur >> 16) & 0xFF));
         m_controle.setPalette(p);
     }
 

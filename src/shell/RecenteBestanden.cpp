@@ -38,6 +38,13 @@ void VoegRecentBestandToe(const QString& naam) {
     Schrijf(1, naam);
 }
 
+// File names differ by case where the file system says they do.
+#ifdef Q_OS_WIN
+constexpr Qt::CaseSensitivity Naamvergelijking = Qt::CaseInsensitive;
+#else
+constexpr Qt::CaseSensitivity Naamvergelijking = Qt::CaseSensitive;
+#endif
+
 void VerwijderRecentBestandUitLijst(const QString& naam) {
     int k = 1;
     QStringList blijven;
@@ -53,7 +60,7 @@ void VerwijderRecentBestandUitLijst(const QString& naam) {
 
 bool OnRecentFilesList(const QString& naam) {
     for (const QString& waarde : RecenteBestanden())
-        if (waarde.compare(naam, Qt::CaseInsensitive) == 0) return true;
+        if (waarde.compare(naam, Naamvergelijking) == 0) return true;
     return false;
 }
 
@@ -65,7 +72,7 @@ void WerkRecenteBestandenBij(const QString& bestand) {
     }
     const QStringList lijst = RecenteBestanden();
     int plaats = 0;
-    while (plaats < lijst.size() && lijst[plaats].compare(naam, Qt::CaseInsensitive) != 0)
+    while (plaats < lijst.size() && lijst[plaats].compare(naam, Naamvergelijking) != 0)
         ++plaats;
     if (plaats == 0) return;
     for (int j = plaats; j >= 1; --j)

@@ -94,6 +94,8 @@ frmTerminal::frmTerminal(QWidget* parent) : QWidget(parent) {
     TxtLineInput->setReadOnly(true);
     TxtLineInput->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     TxtLineInput->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The box's text is drawn in the Text colour: the font record keeps that colour as the control's.
+    TxtLineInput->setForegroundRole(QPalette::Text);
     TxtLineInput->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     TxtLineInput->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 

@@ -298,6 +298,41 @@ TEST_F(KalibratiebestandTest, AbsurdStoredValuesLoadAsTheirDefaultsAndAreNeverSh
     EXPECT_EQ(MeetwaardeTekst(1, 3, 2), QStringLiteral("OR."));
 }
 
+// Standards and readings no module can have measured read as 0 in the calibration texts.
+TEST_F(KalibratiebestandTest, CalibrationTextsShowNoValueBeyondWhatTheModuleMeasures) {
+    for (int c = 1; c <= 3; ++c)
+        meting(3, c).Unit = QStringList{"mV", "pH", "mg/l"}.at(c - 1);
+    QByteArray b;
+    KalibratieRecord mv;
+    mv.Standaard1 = 2.5e9f;
+    SchrijfKalibratieRecord(b, KalibratieRecordNummer(0, 1, 1, SoortenK761), mv);
+    KalibratieRecord ph;
+    ph.Standaard1 = -1.952837e15f;
+    ph.Standaard2 = 3.5e20f;
+    SchrijfKalibratieRecord(b, KalibratieRecordNummer(0, 2, 2, SoortenK761), ph);
+    KalibratieRecord zuurstof;
+    zuurstof.Standaard1 = 1e10f;
+    zuurstof.Standaard2 = -5e8f;
+    zuurstof.MilliVolt1 = 7e7f;
+    SchrijfKalibratieRecord(b, KalibratieRecordNummer(0, 3, 3, SoortenK761), zuurstof);
+    KalibratieRecord temperatuur;
+    temperatuur.Standaard1 = 4e12f;
+    SchrijfKalibratieRecord(b, KalibratieRecordNummer(0, 1, 5, SoortenK761), temperatuur);
+    KalibratieRecord heel;
+    heel.Standaard1 = 4.01f;
+    heel.Standaard2 = 14.0f;
+    SchrijfKalibratieRecord(b, KalibratieRecordNummer(0, 4, 2, SoortenK761), heel);
+    meting(3, 4).Unit = QStringLiteral("pH");
+    schrijf(3, b);
+    ASSERT_TRUE(LaadKalibratieK761(1, 3, 0));
+    EXPECT_EQ(meting(3, 1).KalibratieTekst, QStringLiteral("0.0 mV"));
+    EXPECT_EQ(meting(3, 2).KalibratieTekst, QStringLiteral("0.00 pH"));
+    EXPECT_EQ(meting(3, 3).KalibratieTekst, QStringLiteral("0.00 mg/l - 0 hPa"));
+    EXPECT_EQ(meting(3, 3).KalibratieInfo.toString(), QStringLiteral("0.0 mV"));
+    EXPECT_EQ(module(3).Temperatuur[1].KalibratieTekst, QStringLiteral("0.0°C"));
+    EXPECT_EQ(meting(3, 4).KalibratieTekst, QStringLiteral("4.01/14.00 pH"));
+}
+
 TEST_F(KalibratiebestandTest, TruncatedOrRandomFilesLoadAsNeutralValuesAndStoresWriteNoGarbage) {
     for (int c = 1; c <= 4; ++c)
         meting(3, c).Unit = QStringList{"mV", "pH", "g/l", "%"}.at(c - 1);

@@ -63,6 +63,21 @@ TEST(BuffertabellenTest, TheFileKeepsPointsOneDegreeApartAndAtMostTwentyOne) {
 
 // The file's own faults: a last point without a line end, names with blanks, a name not found, a
 // buffer of one point.
+TEST(BuffertabellenTest, PointsBeyondWhatAModuleMeasuresAreDropped) {
+    const std::vector<Buffer> buffers = LeesBufferBestand(QStringLiteral(
+        "\"Hostile\"\r\n10;465\r\n15;-1\r\n20;4.00\r\n500;4.1\r\n25;14.5\r\n30;4.02\r\n-40;4\r\n35;14\r\n"));
+    ASSERT_EQ(buffers.size(), 1u);
+    const BufferTabel& t = buffers[0].Tabel;
+    ASSERT_EQ(t.Aantal, 3);
+    EXPECT_EQ(t.Temperatuur[0], 20.0f);
+    EXPECT_EQ(t.Temperatuur[1], 30.0f);
+    EXPECT_FLOAT_EQ(t.PH[2], 14.0f);
+    EXPECT_EQ(t.Ondergrens, 20.0f);
+    EXPECT_EQ(t.Bovengrens, 35.0f);
+    for (int i = 0; i < t.Aantal; ++i)
+        EXPECT_LE(t.PH[i], 14.0f);
+}
+
 TEST(BuffertabellenTest, TheFileReadsItsLastLineTrimsNamesAndNeverLendsAnotherTable) {
     const QString tekst = QStringLiteral("Lines before the first name are notes.\n"
                                          "  \" Mine \"  \n"

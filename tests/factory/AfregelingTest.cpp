@@ -146,6 +146,8 @@ TEST_F(AfregelingTest, TheRecordIs330BytesWithEachFieldAtItsOffset) {
     EXPECT_EQ(b.left(4), QByteArray("\x04\x03\x02\x01", 4));
     EXPECT_EQ(b.mid(4, 6), QByteArray("K762  "));
     EXPECT_EQ(b.mid(10, 30), QByteArray("Zo\xEB") + QByteArray(27, ' '));
+    r.Operator = QString::fromUtf8("Zo\u00eb \u0141ukasz");
+    EXPECT_EQ(AfregelRecordNaarBytes(r).mid(10, 30), QByteArray("Zo\xEB ?ukasz") + QByteArray(20, ' '));
     EXPECT_EQ(single(40), 1.5f);
     EXPECT_EQ(std::bit_cast<double>(qFromLittleEndian<quint64>(b.constData() + 44)), 45000.75);
     EXPECT_EQ(b.mid(52, 2), QByteArray("\xFE\xFF", 2));

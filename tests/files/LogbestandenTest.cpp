@@ -79,6 +79,15 @@ TEST_F(LogbestandenTest, DateTemplateStartsANewFileWithItsHeaderAfterMidnight) {
     EXPECT_TRUE(tweede.contains("\"06/01/2026 00:01:00\""));
 }
 
+TEST_F(LogbestandenTest, AnInfoTextTheCodePageLacksIsLoggedWithQuestionMarks) {
+    Gegevensbestand = map + QStringLiteral("/run.csv");
+    TijdMeting = platform::Nu();
+    LogMeting(QString::fromUtf8("Zo\u00eb \u0141ukasz"));
+    const QByteArray bytes = LeesBytes(Gegevensbestand);
+    EXPECT_TRUE(bytes.contains("\"Zo\xEB ?ukasz\""));
+    EXPECT_FALSE(bytes.contains('\x1A'));
+}
+
 TEST_F(LogbestandenTest, FileNamesFromTheTemplate) {
     Racks[1].Modules[1].Meting[2].Name = "A:b";
     Racks[2].Name = "left/right\\x";

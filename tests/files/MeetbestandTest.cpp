@@ -21,6 +21,7 @@
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -379,6 +380,25 @@ TEST_F(MeetbestandTest, EdgesOfTheFile) {
     EXPECT_TRUE(meldingen.empty());
 }
 
+// A file that is no measurement file (one line without a line end, a megabyte of NUL bytes, a header
+// with NUL bytes) is told as an unsound file is, its first line shown; rows after a damaged header load.
+TEST_F(MeetbestandTest, AFileThatIsNoMeasurementFileIsTold) {
+    QByteArray nullen(1 << 20, '\0');
+    QByteArray kop("\"Ti\0me\"\r\n", 10);
+    kop += Regel(1).toLatin1() + "\r\n";
+    for (const QByteArray& inhoud : {QByteArray("no line end in this file"), nullen, kop}) {
+        meldingen.clear();
+        SchrijfBytes(pad, inhoud);
+        LeesGegevensbestand(pad);
+        ASSERT_EQ(meldingen.size(), 1u) << inhoud.left(20).toStdString();
+        EXPECT_TRUE(meldingen[0].tekst.startsWith(
+            QStringLiteral("An error is encountered when reading this data file!\r\n\r\n1: ")));
+        EXPECT_FALSE(meldingen[0].tekst.contains(QChar(0)));
+    }
+    EXPECT_TRUE(meldingen[0].tekst.contains(QStringLiteral("1: \"Ti?me\"")));
+    EXPECT_EQ(AantalMetingen, 1);
+}
+
 TEST_F(MeetbestandTest, CancelKeepsTheRowsReadSoFar) {
     QStringList regels{QStringLiteral("\"Time\"")};
     for (int s = 1; s <= 40; ++s)
@@ -422,6 +442,18 @@ TEST_F(MeetbestandTest, RowsBeyondThe16BitRangeLoadWhole) {
     EXPECT_TRUE(geschreven.endsWith(
         "\"06/01/2026 03:46:39\",\"0\",\"1.00\",\"pH\",\"20.0\",\"C\",\"0\",\"\",\"\",\"\","
         "\"\",\"\",\"\",\"\",\"\",\"\",\"0\",\"\",\"\",\"\",\"\",\"\"\r\n"));
+}
+
+// Text the code page lacks is saved as "?", never as the end-of-file control byte.
+TEST_F(MeetbestandTest, ACharacterTheCodePageLacksIsSavedAsAQuestionMark) {
+    AantalMetingen = 1;
+    VulRij(1, 1, 1, {"1", "05/01/2026", "09:00:00", "7.01"});
+    Racks[1].Modules[1].Meting[1].Name = QString::fromUtf8("\u0141ukasz");
+    const QString naam = tijdelijkeMap() + QStringLiteral("/data.csv");
+    ASSERT_TRUE(SchrijfGegevensbestand(naam));
+    const QByteArray bytes = LeesBytes(naam);
+    EXPECT_FALSE(bytes.contains('\x1A'));
+    EXPECT_TRUE(bytes.contains("?ukasz"));
 }
 
 TEST_F(MeetbestandTest, AFailedSaveIsReportedAndRetried) {
@@ -477,6 +509,22 @@ TEST_F(MeetbestandTest, OpeningTheDataFile) {
     EXPECT_EQ(hoofd.grafiekenVernieuwd, 1);
 }
 
+// Reopening a data file named from a template (Relative clock, Set reference point) shows the rows of
+// the file it names, none: the rows of an earlier run are not left for the next run to overwrite in
+// part.
+TEST_F(MeetbestandTest, ReopeningATemplateDataFileLeavesNoRowsOfTheRunBefore) {
+    OpnameHoofdvenster hoofd;
+    ZetHoofdvenster(&hoofd);
+    AantalMetingen = 7;
+    for (int32_t rij = 1; rij <= 7; ++rij)
+        VulRij(1, 1, rij, {QString::number(rij), "05/01/2026", "09:00:00", "7.01"});
+    Gegevensbestand = tijdelijkeMap() + QStringLiteral("/Run_#date#.csv");
+    EXPECT_EQ(OpenGegevensbestand(), 1);
+    EXPECT_EQ(AantalMetingen, 0);
+    for (int32_t rij = 1; rij <= 7; ++rij)
+        EXPECT_EQ(venster(1).CelTekst(1, rij, KolomDatum), QString()) << rij;
+}
+
 TEST_F(MeetbestandTest, TheFileLayerReloadsTheDataFileForTheStartUpOfTheLoop) {
     SchrijfRegels({QStringLiteral("\"Time\""), Regel(1), Regel(2)});
     Gegevensbestand = pad;
@@ -514,6 +562,46 @@ TEST_F(MeetbestandTest, DataFileFromTheCommandLineKeepsItsCase) {
     EXPECT_EQ(meldingen[0].tekst, "The specified file map is invalid!");
     EXPECT_EQ(ZetGegevensbestand(QStringLiteral("   ")), "");
     QDir::setCurrent(oud);
+}
+
+// A file written on a machine with another locale opens whole: its dates are read in the forms the
+// program writes under the common locales; a date that fits two readings takes the current locale's.
+TEST_F(MeetbestandTest, AFileWrittenUnderAnotherLocaleOpensWithItsTimes) {
+    const QLocale gb(QLocale::English, QLocale::UnitedKingdom);
+    const QLocale us(QLocale::English, QLocale::UnitedStates);
+    const QLocale nl(QLocale::Dutch, QLocale::Netherlands);
+    const QLocale c = QLocale::c();
+    const std::vector<std::pair<QLocale, QLocale>> paren = {{gb, c},  {gb, us}, {us, gb}, {us, c},
+                                                            {nl, gb}, {nl, us}, {c, nl},  {gb, nl}};
+    for (const auto& [geschreven, gelezen] : paren) {
+        const std::string naam = (geschreven.name() + QStringLiteral(" > ") + gelezen.name()).toStdString();
+        meldingen.clear();
+        QLocale::setDefault(geschreven);
+        const platform::Datum begin = platform::MaakDatum(2026, 12, 31, 23, 59, 58);
+        QStringList regels{QStringLiteral("\"Time\"")};
+        for (int s = 0; s < 3; ++s) {
+            QString regel = Regel(0);
+            regel.replace(QStringLiteral("05/01/2026 09:00:00"),
+                          platform::DatumTijdTekst(begin + s / 86400.0));
+            regels.append(regel);
+        }
+        SchrijfRegels(regels);
+        QLocale::setDefault(gelezen);
+        LeesGegevensbestand(pad);
+        EXPECT_EQ(AantalMetingen, 3) << naam;
+        EXPECT_EQ(std::llround(TijdMeting * 86400), std::llround((begin + 2 / 86400.0) * 86400)) << naam;
+        EXPECT_TRUE(meldingen.empty()) << naam;
+    }
+    // 5 January as an en_GB machine writes it: day-first where the locale reads day-first, month-first
+    // under en_US.
+    for (const auto& [taal, maand, dag] : {std::tuple{c, 1, 5}, {nl, 1, 5}, {us, 5, 1}}) {
+        QLocale::setDefault(taal);
+        platform::Datum d = 0;
+        ASSERT_TRUE(platform::LeesDatumTijd(QStringLiteral("05/01/2026 09:00:00"), d));
+        EXPECT_EQ(platform::DagVan(d), QDate(2026, maand, dag)) << taal.name().toStdString();
+        EXPECT_EQ(platform::TijdVan(d), QTime(9, 0));
+    }
+    QLocale::setDefault(gb);
 }
 
 TEST_F(MeetbestandTest, RowTimesAreReadInTheLocalesFormat) {

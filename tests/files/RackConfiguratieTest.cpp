@@ -175,6 +175,15 @@ TEST_F(RackConfiguratieTest, WriterGivesTheGoldenFileAndTheLogOnRecord) {
     EXPECT_TRUE(meldingen.isEmpty());
 }
 
+TEST_F(RackConfiguratieTest, ANameTheCodePageLacksIsWrittenWithQuestionMarks) {
+    vulBekendRack();
+    Racks[2].Name = QString::fromUtf8("\u0141\u00f3d\u017a 2");
+    ASSERT_TRUE(SchrijfRackConfiguratie(2));
+    EXPECT_TRUE(inhoud(pad()).contains("\r\nName=?\xF3"
+                                       "d? 2\r\n"));
+    EXPECT_FALSE(inhoud(pad()).contains('\x1A'));
+}
+
 TEST_F(RackConfiguratieTest, ReadingTheWrittenFileGivesTheSameRecords) {
     vulBekendRack();
     // The calibration files exist already (a first read creates them with channel defaults).
@@ -369,6 +378,36 @@ TEST_F(RackConfiguratieTest, ReaderAcceptsHandEditedFilesAndSkipsWhatItCannotUse
     for (int m = 3; m <= 7; ++m)
         EXPECT_FALSE(r.Modules[m].Present) << m;
     EXPECT_TRUE(meldingen.isEmpty());
+}
+
+// A section numbered 0 names no module or input: its lines change nothing (not the rack's name, not the
+// module's). A file cut after a module's "Present=" leaves no module without an identification.
+TEST_F(RackConfiguratieTest, ASectionNumberedZeroOrACutFileLeavesNoStrayNameAndNoModuleWithoutAType) {
+    leesBestand("[RACK]\r\nName=Bench\r\n"
+                "[MODULE1]\r\nIdno=F.0.0.1\r\nPresent=True\r\nName=pH bench\r\n"
+                "[INPUT0]\r\nName=Stray\r\n[°C0]\r\nName=Stray too\r\n"
+                "[MODULE0]\r\nPresent=True\r\nName=Oxygen\r\n"
+                "[MODULEx]\r\nName=Oxygen\r\n"
+                "[MODULE3]\r\nPresent=True\r\n");
+    const RackRecord& r = Racks[1];
+    EXPECT_EQ(r.Name.getrimd(), QStringLiteral("Bench"));
+    EXPECT_EQ(r.Modules[1].Name, QStringLiteral("pH bench"));
+    EXPECT_EQ(r.Modules[1].Type.tekst(), QStringLiteral("K761"));
+    for (int i = 1; i <= 4; ++i)
+        EXPECT_NE(r.Modules[1].Meting[i].Name.getrimd(), QStringLiteral("Stray")) << i;
+    EXPECT_FALSE(r.Modules[3].Present);
+    for (int m = 1; m <= 7; ++m) {
+        if (r.Modules[m].Present) {
+            EXPECT_NE(r.Modules[m].Type.tekst().trimmed(), QString()) << m;
+        }
+    }
+    EXPECT_EQ(r.Modules[3].Type.tekst(), QStringLiteral("    "));
+
+    // The names-only reader takes the same sections.
+    Racks[1].Name = QStringLiteral("Bench");
+    LeesRackNamen(1);
+    EXPECT_EQ(r.Name.getrimd(), QStringLiteral("Bench"));
+    EXPECT_EQ(r.Modules[1].Name, QStringLiteral("pH bench"));
 }
 
 TEST_F(RackConfiguratieTest, AbsurdNumbersLoadAsTheDefaultsOfTheirRange) {

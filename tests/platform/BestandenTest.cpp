@@ -105,6 +105,15 @@ TEST_F(BestandenTest, IniWriteReplacesInPlaceAndAddsSectionsAndKeys) {
     EXPECT_EQ(inhoud, QByteArray("[A]\r\nK1=3\r\nK2=\xb0\r\n[B]\r\nk1=2\r\n"));
 }
 
+// A character the code page lacks becomes "?", one for each character, never the control byte 0x1A
+// that text readers take for the end of the file.
+TEST_F(BestandenTest, ACharacterTheCodePageLacksIsWrittenAsAQuestionMark) {
+    EXPECT_EQ(NaarWindows1252(QString::fromUtf8("Zo\u00eb \u0141ukasz \u20ac5 \U0001F600.")),
+              QByteArray("Zo\xEB ?ukasz \x80"
+                         "5 ?."));
+    EXPECT_EQ(NaarWindows1252(QString::fromUtf8("\u4e2d\u6587")), QByteArray("??"));
+}
+
 TEST_F(BestandenTest, TextFilesAreWindows1252ButUtf8IsRecognised) {
     EXPECT_EQ(NaarWindows1252(QString::fromUtf8("°C µS")), QByteArray("\xb0"
                                                                       "C \xb5"

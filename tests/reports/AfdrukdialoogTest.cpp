@@ -1,4 +1,5 @@
 #include "Afdrukomgeving.h"
+#include "Bestandsgrens.h"
 #include "OpnameMelding.h"
 #include "Opnametaal.h"
 #include "TekstControle.h"
@@ -27,6 +28,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -154,8 +156,9 @@ TEST_F(AfdrukdialoogTest, WithoutAPrinterSectionTheDialogShowsTheDefaults) {
     EXPECT_EQ(v.windowTitle(), QStringLiteral("Print ..."));
     EXPECT_EQ(v.LabelTonenLettertype->text(), QStringLiteral("Arial"));
     EXPECT_FALSE(v.LabelTonenLettertype->font().italic());
-    for (QLineEdit* t : {v.TextOperator, v.TextBedrijf, v.TextAfdeling, v.TextNota})
+    for (QLineEdit* t : {v.TextOperator, v.TextBedrijf, v.TextAfdeling})
         EXPECT_TRUE(t->text().isEmpty());
+    EXPECT_TRUE(v.TextNota->toPlainText().isEmpty());
     EXPECT_EQ(v.TextToestel->text(), QStringLiteral("K740"));
     EXPECT_TRUE(v.OptionAlles->isChecked());
     EXPECT_EQ(v.OptionActiefVenster->text(), QStringLiteral("Current window (Table rack 1)"));
@@ -324,6 +327,68 @@ TEST_F(AfdrukdialoogTest, PrintToPdfAsksForTheFileAndPrintsTheHeaderBlock) {
     ASSERT_EQ(meldingen.size(), 2u);
     EXPECT_EQ(meldingen[1], QStringLiteral("The file is in use, access to ") + onbereikbaar +
                                 QStringLiteral(" is rejected!"));
+}
+
+// Printing over an existing PDF file on a disk that cannot take the new one: the old file stays whole
+// and readable, nothing is left beside it, and the failure is reported.
+TEST_F(AfdrukdialoogTest, APrintToAnExistingPdfThatCannotBeWrittenLeavesTheOldFileWhole) {
+    QWidget terminal;
+    terminal.setProperty("Tag", QStringLiteral("terminal"));
+    formPrint& v = Laad(&terminal);
+    v.ComboPrinter->setCurrentIndex(3);
+    v.OptionActiefVenster->setChecked(true);
+    const QString pdf = Pdf("kop.pdf");
+    antwoorden.bestanden = {pdf};
+    QTest::mouseClick(v.OKButton, Qt::LeftButton);
+    const QByteArray oud = LeesBytes(pdf);
+    ASSERT_GT(oud.size(), 2000);
+    ASSERT_EQ(PdfPaginas(pdf), 1);
+
+    v.show();
+    v.TextOperator->setText(QStringLiteral("B. Jones"));
+    antwoorden.bestanden = {pdf};
+    ja = {true};
+    {
+        Bestandsgrens grens(1000);
+        QTest::mouseClick(v.OKButton, Qt::LeftButton);
+    }
+    EXPECT_EQ(LeesBytes(pdf), oud);
+    EXPECT_EQ(PdfPaginas(pdf), 1);
+    EXPECT_EQ(QDir(tijdelijkeMap()).entryList(QDir::Files), QStringList{"kop.pdf"});
+    ASSERT_EQ(meldingen.size(), 2u);
+    EXPECT_EQ(meldingen[1],
+              QStringLiteral("The file is in use, access to ") + pdf + QStringLiteral(" is rejected!"));
+
+    // With room, the new file replaces the old one.
+    v.show();
+    antwoorden.bestanden = {pdf};
+    ja = {true};
+    QTest::mouseClick(v.OKButton, Qt::LeftButton);
+    EXPECT_TRUE(PdfTekst(pdf, 1).contains(QStringLiteral("B. Jones")));
+    EXPECT_EQ(QDir(tijdelijkeMap()).entryList(QDir::Files), QStringList{"kop.pdf"});
+}
+
+// The note holds several lines: Enter in it starts a new line, not the print job.
+TEST_F(AfdrukdialoogTest, TheNoteTakesSeveralLinesAndEnterInItPrintsNothing) {
+    formPrint& v = Laad();
+    v.ComboPrinter->setCurrentIndex(3);
+    v.SSTab1->setCurrentIndex(1);
+    QWidget* nota = v.findChild<QWidget*>(QStringLiteral("TextNota"));
+    ASSERT_NE(nota, nullptr);
+    nota->setFocus();
+    QTest::keyClicks(nota, QStringLiteral("Buffers 4 and 7"));
+    QTest::keyClick(nota, Qt::Key_Return);
+    QTest::keyClicks(nota, QStringLiteral("Electrode replaced"));
+    QTest::keyClick(nota, Qt::Key_Enter);
+    EXPECT_TRUE(antwoorden.vragen.empty()) << "no print job was started";
+    EXPECT_TRUE(v.isVisible());
+    v.UitlezenPrinterinstellingen();
+    EXPECT_EQ(PrintNota, QStringLiteral("Buffers 4 and 7\r\nElectrode replaced\r\n"));
+    // A stored note of several lines is shown as it was typed.
+    PrintNota = QStringLiteral("One\r\nTwo");
+    v.Refresh();
+    v.UitlezenPrinterinstellingen();
+    EXPECT_EQ(PrintNota, QStringLiteral("One\r\nTwo"));
 }
 
 // A dispatcher takes over the run; direct printing loads no visible dialog and clears the selection.

@@ -1,5 +1,6 @@
 #include "reports/FormGLP.h"
 #include "Afdrukomgeving.h"
+#include "Bestandsgrens.h"
 #include "OpnameMelding.h"
 #include "Opnametaal.h"
 #include "Rapportsysteem.h"
@@ -29,6 +30,8 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -202,6 +205,37 @@ TEST_F(FormGLPTest, FromTheModuleSettingsTheGLPTabShowsTheInputGiven) {
     }
 }
 
+// The rack, module and input lists show their choice whole in every language: the lists (and the
+// window with them) are as wide as their entries need.
+TEST_F(FormGLPTest, TheListsShowTheirChoiceWholeInEveryLanguage) {
+    Racks[2] = Racks[1];
+    Racks[2].Idno = 0x01000002;
+    Racks[2].Name = QStringLiteral("Rack 1 of the north laboratory");
+    Racks[2].Modules[1].Name = QStringLiteral("K762(m) conductivity bench");
+    Racks[2].Modules[1].Meting[2].Name = QStringLiteral("Effluent of the second basin");
+    for (int taal = 0; taal < 3; ++taal) {
+        ZetTaal(taal);
+        ResetFormGLP();
+        FormGLP& v = Open(2, 1, 2, true);
+        v.show();
+        QApplication::processEvents();
+        for (QComboBox* lijst : {v.ListRacks, v.ListModules, v.ListInputs}) {
+            QStyleOptionComboBox optie;
+            optie.initFrom(lijst);
+            optie.editable = false;
+            optie.currentText = lijst->currentText();
+            const QRect veld = lijst->style()->subControlRect(QStyle::CC_ComboBox, &optie,
+                                                              QStyle::SC_ComboBoxEditField, lijst);
+            EXPECT_GE(veld.width(), lijst->fontMetrics().horizontalAdvance(lijst->currentText()))
+                << taal << ": " << lijst->currentText().toStdString();
+            EXPECT_TRUE(lijst->isVisible());
+            EXPECT_LE(lijst->mapTo(&v, QPoint(lijst->width(), 0)).x(), v.width()) << taal;
+        }
+        EXPECT_TRUE(v.ListRacks->currentText().startsWith(Tekst[297] + QStringLiteral("2:")));
+    }
+    ZetTaal(0);
+}
+
 // The module settings dialog holds the main window, and so the window area, while it waits. Its GLP
 // button brings the report window out of the area into a window beside the dialog, where it works;
 // when the dialog closes the window goes back to its place in the area.
@@ -322,7 +356,9 @@ TEST_F(FormGLPTest, OKKeepsTheSizeAndColumnWidthsClosingOtherwiseDoesNot) {
     BewaarInstelling(AppNaam, QStringLiteral("Report"), QStringLiteral("Configuration Colwidth 2"),
                      QStringLiteral("-5"));
     FormGLP& v = Open(1, 1, 1, false);
-    EXPECT_EQ(v.width(), TwipsNaarPixels(8500));
+    // At least 8500 twips wide, and as wide as its lists need to show their choices whole.
+    const int minimum = v.width();
+    EXPECT_GE(minimum, TwipsNaarPixels(8500));
     EXPECT_EQ(v.Configuratie().KolomBreedte(2), 1250);
     EXPECT_EQ(v.FlexGridConfiguratie->columnWidth(0), TwipsNaarPixels(1200));
     v.FlexGridConfiguratie->setColumnWidth(3, 100);
@@ -343,7 +379,7 @@ TEST_F(FormGLPTest, OKKeepsTheSizeAndColumnWidthsClosingOtherwiseDoesNot) {
     // A stored window below the minimum width is widened again.
     BewaarInstelling(AppNaam, QStringLiteral("Report"), QStringLiteral("Width"), QStringLiteral("3000"));
     ResetFormGLP();
-    EXPECT_EQ(Open(1, 1, 1, false).width(), TwipsNaarPixels(8500));
+    EXPECT_EQ(Open(1, 1, 1, false).width(), minimum);
 }
 
 TEST_F(FormGLPTest, TheGLPReportOfOneInputToFileMatchesTheGoldenFile) {
@@ -358,7 +394,11 @@ TEST_F(FormGLPTest, TheGLPReportOfOneInputToFileMatchesTheGoldenFile) {
     ASSERT_EQ(meldingen.size(), 1u);
     EXPECT_EQ(meldingen[0].tekst, QStringLiteral("Done !"));
     EXPECT_EQ(meldingen[0].stijl, vbOKOnly | vbInformation);
-    EXPECT_EQ(meldingen[0].titel, QStringLiteral("To file...") + naam);
+    // The title names the file (a long path shortened at its front), wherever the folder is.
+    EXPECT_TRUE(meldingen[0].titel.startsWith(QStringLiteral("To file...")));
+    EXPECT_TRUE(meldingen[0].titel.endsWith(QStringLiteral("/Tank A.csv")));
+    EXPECT_TRUE(naam.endsWith(meldingen[0].titel.mid(10).remove(0, naam.size() > 50 ? 3 : 0)));
+    EXPECT_LE(meldingen[0].titel.size(), 10 + 50);
     EXPECT_EQ(v.Tag, QStringLiteral("GLPreport"));
     EXPECT_EQ(Lees(QStringLiteral("FileNameGLPReport")), naam);
     EXPECT_EQ(Lees(QStringLiteral("PrintAll")), QStringLiteral("False"));
@@ -452,6 +492,49 @@ TEST_F(FormGLPTest, AFieldThatCannotBeWrittenEndsTheExportWithTheFailureMessage)
     EXPECT_FALSE(QFile::exists(naam));
 }
 
+// A disk that takes no whole report: every old report, of one input or of "All", stays as it was, and
+// no half file is left beside it.
+TEST_F(FormGLPTest, AnExportThatCannotBeWrittenWholeLeavesEveryOldReportWhole) {
+    FormGLP& v = Open(1, 1, 1, true);
+    const QString naam = Pad("Tank A.csv");
+    keuze.namen = {naam};
+    QTest::mouseClick(v.CommandToFile, Qt::LeftButton);
+    const QByteArray oud = LeesBytes(naam);
+    ASSERT_GT(oud.size(), 400);
+    v.CheckAllChannels->setChecked(true);
+    keuze.namen = {Pad("ReportGLP_#module#_#channel#.csv")};
+    QTest::mouseClick(v.CommandToFile, Qt::LeftButton);
+    const QStringList alle = QDir(tijdelijkeMap()).entryList({QStringLiteral("ReportGLP_*")}, QDir::Files);
+    ASSERT_EQ(alle.size(), 5);
+    std::vector<QByteArray> oudeAlle;
+    for (const QString& b : alle)
+        oudeAlle.push_back(LeesBytes(Pad(b.toUtf8().constData())));
+    meldingen.clear();
+
+    const auto Kapot = [&](const QString& doel) {
+        keuze.namen = {doel};
+        antwoorden = {vbYes, vbRetry, vbCancel};
+        Bestandsgrens grens(200);
+        QTest::mouseClick(v.CommandToFile, Qt::LeftButton);
+    };
+    v.CheckAllChannels->setChecked(false);
+    Kapot(naam);
+    EXPECT_EQ(LeesBytes(naam), oud);
+    // Overwrite?, Retry, Cancel, then the failure message.
+    ASSERT_EQ(meldingen.size(), 4u);
+    EXPECT_EQ(meldingen[1].stijl & 7, vbRetryCancel);
+    EXPECT_EQ(meldingen[3].tekst, QStringLiteral("An error is encountered when writing this data file!"));
+
+    v.CheckAllChannels->setChecked(true);
+    Kapot(Pad("ReportGLP_#module#_#channel#.csv"));
+    for (size_t i = 0; i < oudeAlle.size(); ++i)
+        EXPECT_EQ(LeesBytes(Pad(alle[static_cast<qsizetype>(i)].toUtf8().constData())), oudeAlle[i])
+            << alle[i].toStdString();
+    EXPECT_EQ(QDir(tijdelijkeMap()).entryList({QStringLiteral("*.csv*")}, QDir::Files).size(), 6);
+    EXPECT_EQ(meldingen.back().tekst, QStringLiteral("An error is encountered when writing this data file!"));
+    EXPECT_FALSE(NaarBestand);
+}
+
 TEST_F(FormGLPTest, TheConfigurationReportToFileIsNamedFromItsRack) {
     Racks[2] = Racks[1];
     Racks[2].Name = QStringLiteral("Line B");
@@ -466,7 +549,7 @@ TEST_F(FormGLPTest, TheConfigurationReportToFileIsNamedFromItsRack) {
     ASSERT_FALSE(inhoud.isEmpty());
     EXPECT_TRUE(inhoud.startsWith("\"Configuration report\"\r\n\"\"\r\n\"Operator:\",\"J. O'Neil\"\r\n"));
     EXPECT_TRUE(inhoud.contains(
-        "\"Line B\",\"1.0.0.3\",\"pH bench\",\"F.0.0.11\",\"K761\",\"Tank A\",\"x\",\"pH\","));
+        "\"Line B\",\"1.0.0.3\",\"pH bench\",\"F.0.0.11\",\"K761\",\"Tank A\",\"\xFC\",\"pH\","));
     EXPECT_TRUE(
         inhoud.endsWith("\"\"\r\n\"______________________________\",\"____________________\",\"\"\r\n"));
     EXPECT_EQ(v.Tag, QStringLiteral("SYSreport"));

@@ -10,6 +10,7 @@
 #include "shared/Teksten.h"
 
 #include <QDir>
+#include <optional>
 
 namespace {
 
@@ -138,6 +139,7 @@ TEST_F(RapportTest, AReportToCsvGolden) {
     t.ZetKolomBreedte(2, 0);
     PrintRaster(p, t);
     NaarBestand = false;
+    ASSERT_TRUE(BewaarRapportBestanden());
     // Nothing was drawn.
     EXPECT_TRUE(p.EndDoc());
     EXPECT_EQ(vlak.Regels, QStringList{"end 0"});
@@ -153,9 +155,22 @@ TEST_F(RapportTest, AReportToCsvGolden) {
     systeem.Tag = QStringLiteral("SYSreport");
     PrintVensterHoofding(systeem, p, 0);
     NaarBestand = false;
+    ASSERT_TRUE(BewaarRapportBestanden());
     const QByteArray inhoud = LeesBytes(tijdelijkeMap() + "/" + bestanden.first());
     EXPECT_EQ(inhoud.count("\r\n"), 7);
     EXPECT_FALSE(inhoud.contains("Note:"));
+}
+
+TEST_F(RapportTest, AReportToCsvWritesTextTheCodePageLacksAsQuestionMarks) {
+    PrintOperator = QString::fromUtf8("Zo\u00eb \u0141ukasz");
+    NaarBestand = true;
+    RapportBestandsnaam = tijdelijkeMap() + QStringLiteral("/report.csv");
+    PrintVensterHoofding(Glp(2), p, 0);
+    NaarBestand = false;
+    ASSERT_TRUE(BewaarRapportBestanden());
+    const QByteArray inhoud = LeesBytes(RapportBestandsnaam);
+    EXPECT_TRUE(inhoud.contains("\"Operator:\",\"Zo\xEB ?ukasz\"\r\n"));
+    EXPECT_FALSE(inhoud.contains('\x1A'));
 }
 
 TEST_F(RapportTest, AGridIsScaledToThePrintWidthButNeverEnlarged) {
@@ -216,6 +231,42 @@ TEST_F(RapportTest, APageTakesARowEvenWhenItHasNoRoomForOne) {
     // Three rows, each ended by its rule.
     EXPECT_EQ(
         vlak.Regels.filter(QRegularExpression(QStringLiteral("^line 10.00 (\\S+) 190.00 \\1 1 "))).size(), 3);
+}
+
+// Each row is one text line plus 1 mm high: its column lines run from the rule above it down to its
+// own rule, and no line of any page ends below the page body.
+TEST_F(RapportTest, GridRowsAreOneLinePlusOneMillimetreAndTheirColumnLinesMeetTheRules) {
+    for (const float marge : {10.0f, 13.3f, 21.7f}) {
+        for (const int aantal : {7, 52, 121}) {
+            vlak.Regels.clear();
+            MargeBoven = MargeOnder = marge;
+            InitialiseerPrinter(p);
+            const Raster t = Meettabel(aantal);
+            PrintPaginaHoofding(p);
+            PrintRaster(p, t);
+            const QString naam = QStringLiteral("margin %1, %2 rows").arg(marge).arg(aantal);
+            std::optional<double> regel; // the last rule across the page
+            int rijen = 0;
+            for (const QString& r : vlak.Regels) {
+                if (r.startsWith(QStringLiteral("page"))) regel.reset();
+                if (!r.startsWith(QStringLiteral("line "))) continue;
+                const QStringList d = r.split(QLatin1Char(' '));
+                const double x1 = d[1].toDouble(), y1 = d[2].toDouble(), x2 = d[3].toDouble(),
+                             y2 = d[4].toDouble();
+                EXPECT_LE(std::max(y1, y2), RandOnder + 0.006) << naam.toStdString();
+                if (y1 == y2 && x1 <= RandLinks + 0.006 && x2 >= RandRechts - 0.006) {
+                    if (regel && d[5] == QStringLiteral("1")) {
+                        EXPECT_NEAR(y1 - *regel, p.TextHeight() + 1.0, 0.011) << naam.toStdString();
+                        ++rijen;
+                    }
+                    regel = y1;
+                } else if (x1 == x2 && regel) {
+                    EXPECT_NEAR(y1, *regel, 0.006) << naam.toStdString();
+                }
+            }
+            EXPECT_EQ(rijen, aantal) << naam.toStdString();
+        }
+    }
 }
 
 // Done when: a header block and a three-page grid in a PDF, the framed page header on every page.

@@ -733,12 +733,12 @@ TEST_F(MenusTest, TheRecentFileListKeepsTheNewestFourOnce) {
     EXPECT_EQ(RecenteBestanden(), lijst({"/d/C.csv", "/d/E.csv", "/d/D.csv", "/d/B.csv"}));
     WerkRecenteBestandenBij(QStringLiteral("/d/C.csv"));
     EXPECT_EQ(RecenteBestanden(), lijst({"/d/C.csv", "/d/E.csv", "/d/D.csv", "/d/B.csv"}));
-    // Another case is the same file, kept as now given.
-    WerkRecenteBestandenBij(QStringLiteral("/D/d.CSV"));
-    EXPECT_EQ(RecenteBestanden(), lijst({"/D/d.CSV", "/d/C.csv", "/d/E.csv", "/d/B.csv"}));
+    // On this case-sensitive file system another case is another file: both stay in the list.
+    WerkRecenteBestandenBij(QStringLiteral("/d/d.csv"));
+    EXPECT_EQ(RecenteBestanden(), lijst({"/d/d.csv", "/d/C.csv", "/d/E.csv", "/d/D.csv"}));
     // Removing the second closes ranks; the fourth key goes.
     VerwijderRecentBestandUitLijst(QStringLiteral("/d/C.csv"));
-    EXPECT_EQ(RecenteBestanden(), lijst({"/D/d.CSV", "/d/E.csv", "/d/B.csv"}));
+    EXPECT_EQ(RecenteBestanden(), lijst({"/d/d.csv", "/d/E.csv", "/d/D.csv"}));
     EXPECT_EQ(LeesInstelling(AppNaam, QStringLiteral("Recent Files"), QStringLiteral("RecentFile4"),
                              QStringLiteral("<none>")),
               QStringLiteral("<none>"));

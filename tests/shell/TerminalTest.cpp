@@ -5,6 +5,7 @@
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/Verbinding.h"
+#include "files/Bestandsdialogen.h"
 #include "shared/Instellingen.h"
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
@@ -22,6 +23,7 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -196,6 +198,39 @@ TEST_F(TerminalTest, CopyPutsTheWholeTextOnTheClipboard) {
     QGuiApplication::clipboard()->setText("old");
     TerminalVenster()->CopyTerminal();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "line 1\r\nline 2\r\n");
+}
+
+// Window > Font on the terminal: the text takes the colour chosen, the font record keeps it, and the
+// next terminal shows it again.
+TEST_F(TerminalTest, TheTerminalsTextColourIsKeptInItsFontRecord) {
+    struct : Bestandsdialogen {
+        bool KiesLettertype(Lettertype& l, const QString&) override {
+            l.kleur = 0x0000C0; // red
+            return true;
+        }
+    } dialogen;
+    ZetBestandsdialogen(&dialogen);
+    mdiK740 hoofdvenster;
+    InstalleerHoofdvenster(hoofdvenster);
+    hoofdvenster.resize(1200, 800);
+    hoofdvenster.show();
+    hoofdvenster.mnuExtraTerminal()->trigger();
+    ASSERT_NE(TerminalVenster(), nullptr);
+    hoofdvenster.mdiGebied()->setActiveSubWindow(
+        qobject_cast<QMdiSubWindow*>(Kindvensterkader(TerminalVenster())));
+    hoofdvenster.mnuWindowFont_Click();
+    QPlainTextEdit* tekst = TerminalVenster()->TxtLineInput;
+    EXPECT_EQ(tekst->palette().color(QPalette::Text), QColor(0xC0, 0, 0));
+    BewaarLettertype(QStringLiteral("Terminal"), tekst);
+    EXPECT_EQ(LeesInstelling(AppNaam, QStringLiteral("Terminal"), QStringLiteral("Fontcolor"), QString()),
+              QStringLiteral("192"));
+    TerminalVenster()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ResetTerminal();
+    ToonTerminal();
+    EXPECT_EQ(TerminalVenster()->TxtLineInput->palette().color(QPalette::Text), QColor(0xC0, 0, 0));
+    ZetBestandsdialogen(nullptr);
+    ResetTerminal();
 }
 
 TEST_F(TerminalTest, TheMainWindowsMenuItemOpensAndHidesTheTerminalInItsWindowArea) {
