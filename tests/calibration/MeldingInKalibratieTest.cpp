@@ -51,8 +51,8 @@ TEST_F(MeldingInKalibratieTest, TheOffsetTooLargeBoxIsAnsweredWithEnterAndTheDia
     harnas->Draai([&] { opgeslagen = ToonEenpuntsKalibratie(1, Positie, 1, Racks[1].Modules[Positie]); });
     ASSERT_EQ(harnas->meldingen.size(), 1u);
     EXPECT_EQ(harnas->meldingen[0].tekst.left(Tekst[282].size()), Tekst[282]);
-    EXPECT_EQ(box.getoond, 1);
-    EXPECT_EQ(box.geblokkeerd, 0) << "the box took no key while the calibration dialog waited";
+    EXPECT_EQ(box.getoond(), 1);
+    EXPECT_EQ(box.geblokkeerd(), 0) << "the box took no key while the calibration dialog waited";
     EXPECT_TRUE(opgeslagen);
 }
 

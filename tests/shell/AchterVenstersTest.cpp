@@ -16,6 +16,7 @@
 #include "platform/Eindsignalen.h"
 #include "platform/Opslag.h"
 #include "platform/Tekstbestand.h"
+#include "reports/FormGLP.h"
 #include "reports/formPrint.h"
 #include "shared/Instellingen.h"
 #include "shared/Melding.h"
@@ -160,7 +161,7 @@ TEST_F(AchterVenstersTest, PollingAndLoggingGoOnBehindEveryWindowTheUserWaitsIn)
             ZetMeldingVenster(&box);
             Controleer(Houd([] { ToonMelding(QStringLiteral("?"), vbOKOnly); }, [] {}), pollsZonderVenster,
                        "message box");
-            EXPECT_EQ(box.geblokkeerd, 0);
+            EXPECT_EQ(box.geblokkeerd(), 0);
             InstalleerMeldingen();
 
             // File > Print, cancelled. On the way a box asked from the print dialog, which is modal,
@@ -179,8 +180,8 @@ TEST_F(AchterVenstersTest, PollingAndLoggingGoOnBehindEveryWindowTheUserWaitsIn)
                                 if (formPrint* p = AfdrukDialoog()) p->reject();
                             }),
                        pollsZonderVenster, "print dialog");
-            EXPECT_EQ(inDialoog.getoond, 1);
-            EXPECT_EQ(inDialoog.geblokkeerd, 0) << "the box took no key while the print dialog waited";
+            EXPECT_EQ(inDialoog.getoond(), 1);
+            EXPECT_EQ(inDialoog.geblokkeerd(), 0) << "the box took no key while the print dialog waited";
             EXPECT_EQ(antwoord, vbOK);
             EXPECT_TRUE(dialoogOpen);
 
@@ -198,6 +199,23 @@ TEST_F(AchterVenstersTest, PollingAndLoggingGoOnBehindEveryWindowTheUserWaitsIn)
                                 if (frmGrafiekInstellen* d = GrafiekInstellenVenster()) d->reject();
                             }),
                        pollsZonderVenster, "graph settings dialog");
+
+            // A box asked while the settings dialog or the report window is open takes its key too.
+            for (QAction* opdracht : {venster.menus().mnuFileSettings, venster.menus().mnuSystemReport}) {
+                SCOPED_TRACE(opdracht->objectName().toStdString());
+                opdracht->trigger();
+                QWidget* dialoog = opdracht == venster.menus().mnuFileSettings
+                                       ? static_cast<QWidget*>(InstellenVenster())
+                                       : static_cast<QWidget*>(RapportVenster());
+                ASSERT_NE(dialoog, nullptr);
+                EchteMelding box(Qt::Key_Return, 500);
+                ZetMeldingVenster(&box);
+                EXPECT_EQ(ToonMelding(QStringLiteral("?"), vbYesNo), vbYes);
+                InstalleerMeldingen();
+                EXPECT_EQ(box.geblokkeerd(), 0);
+                EXPECT_TRUE(dialoog->isVisible());
+                dialoog->close();
+            }
 
             antwoorden = {vbNo, vbNo, vbNo};
             venster.SluitVanuitCode();
