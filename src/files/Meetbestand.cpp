@@ -299,10 +299,13 @@ void LeesGegevensbestand(const QString& naam) {
         leesFout = lezer.Fout() || f.error() != QFileDevice::NoError;
     }
 
+    // Showing a grid of many rows takes a while: the program's events run between the grids.
     for (RackTabel& tabel : tabellen)
         if (tabel.venster)
-            for (int16_t m : tabel.modules)
+            for (int16_t m : tabel.modules) {
                 tabel.venster->ToonRaster(m);
+                platform::klok().pompZonderWachten();
+            }
     if (AantalMetingen < 0) AantalMetingen = 0;
     BezigMetLaden = false;
     f.close();

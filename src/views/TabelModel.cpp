@@ -66,12 +66,22 @@ void VoegRijToe(std::vector<char>& uit, const TabelRijZicht& cellen) {
         if (gedaan) {
             // Most cells are ASCII: copied as they are while they are checked.
             char* lengte = p++;
-            char16_t alle = 0;
-            for (qsizetype i = 0; i < n; ++i) {
+            // Four characters at a time: their low bytes, and whether any is beyond ASCII.
+            quint64 alle = 0;
+            qsizetype i = 0;
+            for (; i + 4 <= n; i += 4) {
+                quint64 w;
+                std::memcpy(&w, t + i, 8);
+                alle |= w;
+                const auto vier = static_cast<quint32>((w & 0xFF) | ((w >> 8) & 0xFF00) |
+                                                       ((w >> 16) & 0xFF0000) | ((w >> 24) & 0xFF000000));
+                std::memcpy(p + i, &vier, 4);
+            }
+            for (; i < n; ++i) {
                 alle |= t[i];
                 p[i] = static_cast<char>(t[i]);
             }
-            if (alle < 0x80) {
+            if (!(alle & 0xFF80FF80FF80FF80ull)) {
                 p += n;
             } else {
                 for (qsizetype i = 0; i < n && gedaan; ++i) {

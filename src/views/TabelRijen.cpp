@@ -140,6 +140,7 @@ void BestandsRijen::Begin() {
             ingang = Ingang();
     m_tijden = std::make_unique<TijdcelOpmaak>();
     m_teken = QLocale().decimalPoint().front();
+    m_punt = m_teken == QLatin1Char('.');
 }
 
 const BestandsRijen::Ingang& BestandsRijen::LeesIngang(int r, int m, int n) {
@@ -166,9 +167,9 @@ void BestandsRijen::Schrijf(TabelModel& model, int32_t rij, int r, int m, Regelv
         QString& kladTemperatuur = m_klad[static_cast<size_t>(2 * n + 1)];
         const uint8_t flags = Vlaggen(velden.NeemVeld());
         const QStringView waarde = velden.NeemVeld();
-        cellen[c] = BitGezet(flags, VlagBovenBereik | VlagOnderBereik)
-                        ? QStringView(OR)
-                        : MetTeken(waarde, m_teken, kladWaarde);
+        cellen[c] = BitGezet(flags, VlagBovenBereik | VlagOnderBereik) ? QStringView(OR)
+                    : m_punt                                           ? waarde
+                             : MetTeken(waarde, m_teken, kladWaarde);
         cellen[c + 1] = velden.NeemVeld();
         const QStringView temperatuur = velden.NeemVeld();
         const QStringView bestandsEenheid = Bijgesneden(velden.NeemVeld());
@@ -179,7 +180,7 @@ void BestandsRijen::Schrijf(TabelModel& model, int32_t rij, int r, int m, Regelv
         } else if (!temperatuur.isEmpty()) {
             const Ingang& ingang = LeesIngang(r, m, n);
             if (ZelfdeTekst(bestandsEenheid, ingang.eenheid) && IsOpgemaakt(temperatuur, ingang.decimalen)) {
-                cellen[c + 2] = MetTeken(temperatuur, m_teken, kladTemperatuur);
+                cellen[c + 2] = m_punt ? temperatuur : MetTeken(temperatuur, m_teken, kladTemperatuur);
             } else {
                 const float t = CelsiusNaarEenheid(
                     EenheidNaarCelsius(TekstNaarSingle(temperatuur.toString()), bestandsEenheid.toString()),

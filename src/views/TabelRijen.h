@@ -51,6 +51,7 @@ private:
     std::array<std::array<Ingang, AantalIngangen + 1>, AantalModules + 1> m_ingangen;
     std::unique_ptr<TijdcelOpmaak> m_tijden;
     QChar m_teken;
+    bool m_punt = true; // the decimal sign is "." as in the file
     // Cells that are no field of the line as it stands: values and temperatures with the locale's
     // decimal sign, converted temperatures.
     std::array<QString, 2 * (AantalIngangen + 1)> m_klad;

@@ -22,6 +22,7 @@
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -395,7 +396,7 @@ TEST_F(MeetbestandTest, CancelKeepsTheRowsReadSoFar) {
     EXPECT_EQ(LaatsteKeuze, 1);
 }
 
-TEST_F(MeetbestandTest, TheProgramsEventsRunAndCancelIsHeededWhileOnePercentOfAFileIsRead) {
+TEST_F(MeetbestandTest, TheProgramsEventsRunWhileALargeFileLoadsAndCancelIsHeededAtOnce) {
     // A header of 5 MB, then 2000 short rows: together less than one percent of the file.
     QByteArray bytes = "\"" + QByteArray(5000000, 'x') + "\"\r\n";
     for (int s = 0; s < 2000; ++s)
@@ -421,6 +422,23 @@ TEST_F(MeetbestandTest, TheProgramsEventsRunAndCancelIsHeededWhileOnePercentOfAF
     EXPECT_GT(AantalMetingen, 0);
     EXPECT_LT(AantalMetingen, 1100);
     EXPECT_FALSE(BezigMetLaden);
+
+    // The grids are shown one by one after the last line, the program's events running in between.
+    class Wachter : public VoortgangVenster {
+    public:
+        explicit Wachter(OpnameTabelvenster& v) : venster(v) {}
+        void Zet(int waarde) override {
+            if (waarde == 100) QTimer::singleShot(0, [this] { getoond = venster.getoond.size(); });
+        }
+        OpnameTabelvenster& venster;
+        std::optional<size_t> getoond;
+    } wachter(venster(1));
+    ZetVoortgangVenster(&wachter);
+    SchrijfRegels({QStringLiteral("\"Time\""), Regel(1), Regel(2)});
+    venster(1).getoond.clear();
+    LeesGegevensbestand(pad);
+    EXPECT_EQ(wachter.getoond, std::optional<size_t>(1));
+    EXPECT_EQ(venster(1).getoond, (std::vector<int16_t>{1, 3}));
     ZetVoortgangVenster(&voortgang);
 }
 
