@@ -1,6 +1,7 @@
 // The cost of redrawing a graph window's chart (1000 x 600 pixels, 32 curves and the two alarm lines,
-// some gaps) at 1,000, 10,000 and 30,000 points, against a plain QPainter::drawPolyline through every
-// point of the same data on the same image with the same hairline pens.
+// some gaps) at 1,000, 10,000 and 30,000 points of noisy, smooth and steep curves, against a plain
+// QPainter::drawPolyline through every point of the same data on the same image with the same hairline
+// pens.
 #include "views/Diagram.h"
 
 #include <QApplication>
@@ -16,8 +17,9 @@ constexpr int Breedte = 1000;
 constexpr int Hoogte = 600;
 
 // 32 curves as a laboratory logs them (a few slow swings over the window, noise of about 1 % of the axis) and
-// two alarm lines; every curve has a gap of 1 % of its points in five places.
-DiagramRaster MaakRaster(int punten) {
+// two alarm lines; every curve has a gap of 1 % of its points in five places. Soort 1: the same swings
+// without noise (smooth curves); soort 2: smooth, steep curves (a hundred swings over the whole axis).
+DiagramRaster MaakRaster(int punten, int soort = 0) {
     DiagramRaster raster;
     raster.ZetGrootte(punten);
     uint32_t ruis = 12345;
@@ -28,7 +30,10 @@ DiagramRaster MaakRaster(int punten) {
             if (s <= 2)
                 w[i] = s == 1 ? -80 : 80;
             else
-                w[i] = 50 * std::sin(6.283 * (s % 5 + 1) * i / punten + s) + (ruis >> 24) / 128.0 - 1;
+                w[i] = soort == 2 ? 80 * std::sin(6.283 * (s % 5 + 1) * 20 * i / punten + s)
+                       : soort == 1
+                           ? 50 * std::sin(6.283 * (s % 5 + 1) * i / punten + s)
+                           : 50 * std::sin(6.283 * (s % 5 + 1) * i / punten + s) + (ruis >> 24) / 128.0 - 1;
         }
         if (s > 2)
             for (int g = 1; g <= 5; ++g)
@@ -53,7 +58,8 @@ DiagramBeeld MaakBeeld(const DiagramRaster& raster) {
 }
 
 void BM_DiagramHertekenen(benchmark::State& state) {
-    const DiagramRaster raster = MaakRaster(static_cast<int>(state.range(0)));
+    const DiagramRaster raster =
+        MaakRaster(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     const DiagramBeeld beeld = MaakBeeld(raster);
     QImage beeldvlak(Breedte, Hoogte, QImage::Format_RGB32);
     for (auto _ : state) {
@@ -62,9 +68,14 @@ void BM_DiagramHertekenen(benchmark::State& state) {
         p.end();
         benchmark::DoNotOptimize(beeldvlak.constBits());
     }
-    state.SetLabel("chart per pixel column");
+    state.SetLabel(state.range(1) == 2   ? "chart per pixel column, steep smooth curves"
+                   : state.range(1) == 1 ? "chart per pixel column, smooth curves"
+                                         : "chart per pixel column");
 }
-BENCHMARK(BM_DiagramHertekenen)->Arg(1000)->Arg(10000)->Arg(30000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DiagramHertekenen)
+    ->ArgNames({"points", "curves"})
+    ->ArgsProduct({{1000, 10000, 30000}, {0, 1, 2}})
+    ->Unit(benchmark::kMillisecond);
 
 // Every point through drawPolyline, one polyline per run between gaps, on the same plot area and value
 // axis as the chart uses.

@@ -10,6 +10,7 @@
 #include "files/Meetregels.h"
 #include "files/Tijdbasis.h"
 #include "files/Werkkopie.h"
+#include "platform/Klok.h"
 #include "platform/Tekstbestand.h"
 #include "shared/Algemeen.h"
 #include "shared/Hulpfuncties.h"
@@ -32,6 +33,8 @@ namespace {
 
 constexpr int VeldenPerModule = 21;
 constexpr int VeldenPerIngang = 5;
+// Lines read between two turns of the event loop while a file loads (a few milliseconds' work).
+constexpr qint64 PompNaRegels = 1000;
 const QString OR = QStringLiteral("OR.");
 const QString CRLF = QStringLiteral("\r\n");
 
@@ -256,10 +259,28 @@ void LeesGegevensbestand(const QString& naam) {
             ++regelNummer;
             totaal += regelBytes;
             const auto nieuw = static_cast<int16_t>(std::min<qint64>(totaal * 100 / lengte, 100));
+            if (nieuw == voortgang && regelNummer % PompNaRegels == 0) {
+                // A large file takes long for one percent: the program's events run in between too, and
+                // Cancel is heeded at once.
+                platform::klok().pompZonderWachten();
+                if (voortgangVenster().Onderbroken()) {
+                    VoortgangAfbreken = true;
+                    break;
+                }
+            }
             if (nieuw != voortgang) {
                 voortgang = nieuw;
                 ZetVoortgang(voortgang);
                 if (VoortgangAfbreken) break;
+                // The rows to expect, from the part of the file read so far: the grids make room for
+                // them at once rather than growing (and moving their cells) again and again.
+                if (AantalMetingen >= 100) {
+                    const double rijen = static_cast<double>(AantalMetingen) * static_cast<double>(lengte) /
+                                         static_cast<double>(totaal);
+                    const auto verwacht = static_cast<int32_t>(std::min(rijen, 2.0e9));
+                    for (RackTabel& tabel : tabellen)
+                        if (tabel.venster) tabel.venster->VerwachtRijen(verwacht);
+                }
             }
             const QString& regel = decoder.Tekst(bytes);
             scanner.Splits(regel);
@@ -295,10 +316,13 @@ void LeesGegevensbestand(const QString& naam) {
         leesFout = lezer.Fout() || f.error() != QFileDevice::NoError;
     }
 
+    // Showing a grid of many rows takes a while: the program's events run between the grids.
     for (RackTabel& tabel : tabellen)
         if (tabel.venster)
-            for (int16_t m : tabel.modules)
+            for (int16_t m : tabel.modules) {
                 tabel.venster->ToonRaster(m);
+                platform::klok().pompZonderWachten();
+            }
     if (AantalMetingen < 0) AantalMetingen = 0;
     BezigMetLaden = false;
     f.close();

@@ -15,6 +15,34 @@ bool IsCijfer(QChar c) {
     return c >= u'0' && c <= u'9';
 }
 
+// A byte 0x80..0x9F (where Windows-1252 and Latin-1 differ) in the text.
+bool HeeftC1Byte(QByteArrayView bytes) {
+    constexpr quint64 Hoog3 = 0xE0E0E0E0E0E0E0E0ull, Acht = 0x8080808080808080ull,
+                      Een = 0x0101010101010101ull;
+    const char* p = bytes.data();
+    qsizetype n = bytes.size();
+    for (; n >= 8; p += 8, n -= 8) {
+        quint64 w;
+        std::memcpy(&w, p, 8);
+        // A byte whose top three bits are 100 becomes 0 here; then the test for a zero byte.
+        const quint64 x = (w & Hoog3) ^ Acht;
+        if ((x - Een) & ~x & Acht) return true;
+    }
+    for (; n > 0; ++p, --n)
+        if ((static_cast<unsigned char>(*p) & 0xE0) == 0x80) return true;
+    return false;
+}
+
+// The text without the blanks around it; most fields have none, and those are not looked at further.
+QStringView Bijgesneden(QStringView t) {
+    const auto wit = [](QChar c) {
+        const char16_t u = c.unicode();
+        return u <= u' ' || u == 0x85 || u == 0xA0 || (u > 0xFF && c.isSpace());
+    };
+    if (t.isEmpty() || (!wit(t.front()) && !wit(t.back()))) return t;
+    return t.trimmed();
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------------------------------
@@ -96,12 +124,8 @@ const QString& Regeldecoder::Tekst(QByteArrayView bytes) {
     if (m_codering == Codering::Utf8) {
         decoder = &m_utf8;
     } else if (m_codering == Codering::Windows1252 && m_windows1252.isValid()) {
-        // Windows-1252 differs from Latin-1 only in the bytes 0x80..0x9F (looked for without an early
-        // exit, so that the check runs over whole words).
-        bool anders = false;
-        for (const char c : bytes)
-            anders |= static_cast<unsigned char>(static_cast<unsigned char>(c) - 0x80) < 0x20;
-        if (anders) decoder = &m_windows1252;
+        // Windows-1252 differs from Latin-1 only in the bytes 0x80..0x9F, looked for eight at a time.
+        if (HeeftC1Byte(bytes)) decoder = &m_windows1252;
     }
     m_tekst.resize(decoder->requiredSpace(bytes.size()));
     const QChar* einde = decoder->appendToBuffer(m_tekst.data(), bytes);
@@ -158,7 +182,7 @@ void Veldscanner::Splits(QStringView regel) {
 // Numbers
 
 bool IsGetal(QStringView t) {
-    t = t.trimmed();
+    t = Bijgesneden(t);
     qsizetype i = 0;
     const qsizetype n = t.size();
     if (i < n && (t[i] == u'+' || t[i] == u'-')) ++i;
@@ -220,7 +244,7 @@ bool IsGetal(QStringView t) {
 }
 
 bool IsFlagsVeld(QStringView t) {
-    t = t.trimmed();
+    t = Bijgesneden(t);
     if (t.isEmpty()) return true;
     if (t.size() > 3) return false;
     int waarde = 0;
@@ -232,24 +256,60 @@ bool IsFlagsVeld(QStringView t) {
 }
 
 bool IsMeetVeld(QStringView t) {
-    return t.trimmed().isEmpty() || t == u"OR." || IsGetal(t);
+    return Bijgesneden(t).isEmpty() || t == u"OR." || IsGetal(t);
 }
+
+namespace {
+
+// The forms the logging writes, settled without the full reading: a flags field of one digit, a value
+// of up to 20 characters made of an optional minus, digits and at most one "." between digits.
+bool IsGewoneVlag(QStringView t) {
+    return t.size() == 1 && IsCijfer(t[0]);
+}
+
+bool IsGewoonGetal(QStringView t) {
+    const qsizetype n = t.size();
+    if (n == 0 || n > 20) return false;
+    qsizetype i = t[0] == u'-' ? 1 : 0;
+    const qsizetype begin = i;
+    while (i < n && IsCijfer(t[i]))
+        ++i;
+    if (i == begin) return false;
+    if (i == n) return true;
+    if (t[i] != u'.') return false;
+    const qsizetype breuk = ++i;
+    while (i < n && IsCijfer(t[i]))
+        ++i;
+    return i == n && i > breuk;
+}
+
+} // namespace
 
 bool ControleerRijvelden(std::span<QStringView> velden, qsizetype verwacht) {
     const auto aantal = static_cast<qsizetype>(velden.size());
     bool goed = aantal >= verwacht;
     const qsizetype einde = std::min(aantal, verwacht);
+    // plaats: the field's place in its module block (0..20, 20 the info text); soort: its place in
+    // its input (0 flags, 1 value, 2 unit, 3 temperature, 4 temperature unit).
+    qsizetype plaats = 0, soort = 0;
     for (qsizetype i = 1; i < einde; ++i) {
-        const qsizetype plaats = (i - 1) % VeldenPerModule;
-        if (plaats == VeldenPerModule - 1) continue; // the info text
-        const qsizetype soort = plaats % VeldenPerIngang;
         QStringView& veld = velden[static_cast<size_t>(i)];
-        const bool geldig = soort == 0                 ? IsFlagsVeld(veld)
-                            : soort == 1 || soort == 3 ? IsMeetVeld(veld)
-                                                       : true;
+        bool geldig = true;
+        if (plaats < VeldenPerModule - 1) {
+            if (soort == 0)
+                geldig = IsGewoneVlag(veld) || IsFlagsVeld(veld);
+            else if (soort == 1 || soort == 3)
+                geldig = IsGewoonGetal(veld) || IsMeetVeld(veld);
+        }
         if (!geldig) {
             veld = QStringView();
             goed = false;
+        }
+        if (++plaats == VeldenPerModule) {
+            plaats = 0;
+            soort = 0;
+        } else if (++soort == VeldenPerIngang) {
+            soort = 0;
         }
     }
     return goed;
@@ -280,7 +340,7 @@ DatumLezer::DatumLezer() {
 }
 
 bool DatumLezer::Lees(QStringView veld, platform::Datum& d) {
-    const QStringView t = veld.trimmed();
+    const QStringView t = Bijgesneden(veld);
     const qsizetype n = m_datumTekst.size();
     if (m_snel && n > 0 && t.size() > n + 1 && t.startsWith(m_datumTekst) && t.at(n) == u' ') {
         int seconden = 0;

@@ -4,6 +4,7 @@
 #include "acquisition/vensters/Tabelvenster.h"
 #include "shared/Getallen.h"
 
+#include <QLocale>
 #include <cmath>
 #include <cstdlib>
 
@@ -46,6 +47,64 @@ TijdCellen TijdCellenVan(platform::Datum tijd) {
     return {teken + QString::number(s / SecondenPerDag), teken + TweeCijfers(rest / 3600) + QLatin1Char(':') +
                                                              TweeCijfers((rest % 3600) / 60) +
                                                              QLatin1Char(':') + TweeCijfers(rest % 60)};
+}
+
+TijdcelOpmaak::TijdcelOpmaak()
+    : m_datumPatroon(platform::KorteDatumPatroon()), m_tijdPatroon(platform::LangeTijdPatroon()) {
+    // Plain hours, minutes and seconds with separators between them, in the digits 0..9; anything
+    // else (a 12-hour clock, quoted text, other digits) is left to the locale.
+    if (QLocale().zeroDigit() != QLatin1String("0")) return;
+    qsizetype i = 0;
+    while (i < m_tijdPatroon.size()) {
+        const QChar c = m_tijdPatroon.at(i);
+        qsizetype n = 1;
+        while (i + n < m_tijdPatroon.size() && m_tijdPatroon.at(i + n) == c)
+            ++n;
+        if (c == u'H' || c == u'm' || c == u's') {
+            if (n > 2) return;
+            m_delen.push_back({c.unicode(), QString(), n == 2});
+        } else if (c.isLetter() || c == u'\'') {
+            return;
+        } else {
+            m_delen.push_back({0, QString(n, c), false});
+        }
+        i += n;
+    }
+    m_snel = !m_delen.empty();
+}
+
+const TijdCellen& TijdcelOpmaak::Cellen(platform::Datum tijd) {
+    if (RelatieveTijd && TijdBasis != 0) {
+        m_heeftTijd = false;
+        m_cellen = TijdCellenVan(tijd);
+        return m_cellen;
+    }
+    if (m_heeftTijd && tijd == m_tijd) return m_cellen;
+    const QDate dag = platform::DagVan(tijd);
+    if (!m_heeftDag || dag != m_dag) {
+        m_cellen.kolom1 = QLocale().toString(dag, m_datumPatroon);
+        m_dag = dag;
+        m_heeftDag = true;
+    }
+    const QTime t = platform::TijdVan(tijd);
+    if (m_snel && t.isValid()) {
+        QString& uit = m_cellen.kolom2;
+        uit.resize(0);
+        for (const Deel& deel : m_delen) {
+            if (!deel.soort) {
+                uit += deel.letterlijk;
+                continue;
+            }
+            const int waarde = deel.soort == u'H' ? t.hour() : deel.soort == u'm' ? t.minute() : t.second();
+            if (deel.tweeCijfers || waarde >= 10) uit += QChar(u'0' + waarde / 10);
+            uit += QChar(u'0' + waarde % 10);
+        }
+    } else {
+        m_cellen.kolom2 = QLocale().toString(t, m_tijdPatroon);
+    }
+    m_tijd = tijd;
+    m_heeftTijd = true;
+    return m_cellen;
 }
 
 platform::Datum TijdVanRij(int16_t rack, int16_t module, int32_t rij) {

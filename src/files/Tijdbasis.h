@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <vector>
 
 // The locale's time separator, found once at start-up for the settings dialogs.
 extern QString TijdScheiding;
@@ -21,6 +22,34 @@ struct TijdCellen {
     QString kolom2;
 };
 TijdCellen TijdCellenVan(platform::Datum tijd);
+
+// The time cells of many rows in a row (a file being loaded), the same texts as TijdCellenVan gives
+// without the locale's full date and time formatting for every row: the date text is kept while the
+// day stays the same, and a long time of plain hours, minutes and seconds is written from its digits.
+// The locale's patterns are read when it is made, so it serves one run.
+class TijdcelOpmaak {
+public:
+    TijdcelOpmaak();
+    // Valid until the next call.
+    const TijdCellen& Cellen(platform::Datum tijd);
+
+private:
+    struct Deel {
+        char16_t soort; // 'H', 'm', 's', or 0 for a literal text
+        QString letterlijk;
+        bool tweeCijfers;
+    };
+
+    QString m_datumPatroon;
+    QString m_tijdPatroon;
+    std::vector<Deel> m_delen;
+    bool m_snel = false;
+    bool m_heeftDag = false;
+    QDate m_dag;
+    bool m_heeftTijd = false;
+    platform::Datum m_tijd = 0;
+    TijdCellen m_cellen;
+};
 
 // The time of row rij of module `module`'s grid in the rack's table window (made when missing; 0
 // without a window), read from the cells in the form TijdCellenVan writes them now.

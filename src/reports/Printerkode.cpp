@@ -83,6 +83,21 @@ double Printer::TextWidth(const QString& tekst) {
     return m_vlak.tekstBreedte(tekst);
 }
 
+double Printer::TekenBreedte(QChar teken) {
+    if (m_tekenmaat >= m_tekenmaten.size() || !(m_tekenmaten[m_tekenmaat].font == Font)) {
+        m_tekenmaat = 0;
+        while (m_tekenmaat < m_tekenmaten.size() && !(m_tekenmaten[m_tekenmaat].font == Font))
+            ++m_tekenmaat;
+        if (m_tekenmaat == m_tekenmaten.size()) m_tekenmaten.push_back({Font, {}});
+    }
+    QHash<char16_t, double>& breedtes = m_tekenmaten[m_tekenmaat].breedtes;
+    const auto i = breedtes.constFind(teken.unicode());
+    if (i != breedtes.cend()) return *i;
+    const double b = TextWidth(QString(teken));
+    breedtes.insert(teken.unicode(), b);
+    return b;
+}
+
 double Printer::TextHeight(const QString& tekst) {
     m_vlak.zetLettertype(Font);
     return m_vlak.tekstHoogte(tekst);

@@ -10,6 +10,7 @@
 #include "files/Bestandsdialogen.h"
 #include "reports/Afdrukvlak.h"
 
+#include <QHash>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -75,6 +76,8 @@ public:
     QStringList Fonts() const { return m_vlak.lettertypen(); }
 
     double TextWidth(const QString& tekst);
+    // The width of one character in the current font, as TextWidth gives it; measured once per font.
+    double TekenBreedte(QChar teken);
     // One line of text in the current font.
     double TextHeight(const QString& tekst = QStringLiteral(" "));
     // Prints at the position and moves x on; with regeleinde then to x 0, one line lower.
@@ -90,6 +93,12 @@ public:
 
 private:
     Afdrukvlak& m_vlak;
+    struct Tekenmaten {
+        Lettertype font;
+        QHash<char16_t, double> breedtes;
+    };
+    std::vector<Tekenmaten> m_tekenmaten;
+    size_t m_tekenmaat = 0; // the entry of the font measured last
 };
 
 // A value clamped to 0 .. limiet.

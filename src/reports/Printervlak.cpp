@@ -52,18 +52,31 @@ QStringList Printervlak::lettertypen() const {
 }
 
 void Printervlak::zetLettertype(const Lettertype& lettertype) {
+    if (m_lettertype == lettertype) return;
+    m_lettertype = lettertype;
     const QFont f = QtLettertype(lettertype);
     if (f == m_font) return;
     m_font = f;
+    m_maat.reset();
+    m_gemeten.clear();
     if (m_painter.isActive()) m_painter.setFont(m_font);
 }
 
+const QFontMetricsF& Printervlak::Maat() {
+    if (!m_maat) m_maat.emplace(m_font, m_printer.get());
+    return *m_maat;
+}
+
 double Printervlak::tekstBreedte(const QString& tekst) {
-    return QFontMetricsF(m_font, m_printer.get()).horizontalAdvance(tekst) / pixelsPerMm();
+    if (tekst.isEmpty() || tekst != m_gemeten) {
+        m_gemeten = tekst;
+        m_gemetenBreedte = Maat().horizontalAdvance(tekst) / pixelsPerMm();
+    }
+    return m_gemetenBreedte;
 }
 
 double Printervlak::tekstHoogte(const QString&) {
-    return QFontMetricsF(m_font, m_printer.get()).lineSpacing() / pixelsPerMm();
+    return Maat().lineSpacing() / pixelsPerMm();
 }
 
 void Printervlak::beginPagina(int nummer) {
@@ -92,8 +105,7 @@ void Printervlak::tekenTekst(double x, double y, const QString& tekst) {
     if (!m_painter.isActive()) return;
     const double schaal = pixelsPerMm();
     m_painter.setPen(Qt::black);
-    const QFontMetricsF maat(m_font, m_printer.get());
-    m_painter.drawText(QPointF(x * schaal, y * schaal + maat.ascent()), tekst);
+    m_painter.drawText(QPointF(x * schaal, y * schaal + Maat().ascent()), tekst);
 }
 
 void Printervlak::tekenLijn(double x1, double y1, double x2, double y2, int dikte, int32_t kleur) {

@@ -9,8 +9,10 @@
 #include "reports/Afdrukvlak.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <memory>
+#include <optional>
 
 class QPrinter;
 
@@ -46,10 +48,17 @@ protected:
 
 private:
     QPen Pen(int dikte, int32_t kleur) const;
+    const QFontMetricsF& Maat();
 
     std::unique_ptr<QPrinter> m_printer;
     QPainter m_painter;
     QFont m_font;
+    // The font record m_font was made from, its metrics on the printer (made when first needed), and
+    // the last text measured in it: a cell is measured to be placed and again when it is printed.
+    std::optional<Lettertype> m_lettertype;
+    std::optional<QFontMetricsF> m_maat;
+    QString m_gemeten;
+    double m_gemetenBreedte = 0;
     bool m_fout = false;
 };
 

@@ -154,8 +154,23 @@ void PrintCelTekst(Printer& p, double x, double rechts, const Afdrukraster& rast
         SchrijfRapportVeld(RapportRack, RapportModule, RapportKanaal, tekst, false);
         return;
     }
+    // Measured once: a text that starts inside the cell and ends before its right edge is printed
+    // whole; only a text that does not fit is clipped character by character.
+    const double linkerGrens = x - 0.25;
+    const double rechterGrens = rechts + 0.25;
+    bool past = p.CurrentX >= linkerGrens;
+    double eind = p.CurrentX;
+    for (qsizetype i = 0; i < tekst.size() && past; ++i) {
+        const double w = p.TekenBreedte(tekst[i]);
+        past = eind + w <= rechterGrens;
+        eind += w;
+    }
+    if (past) {
+        p.Print(tekst, false);
+        return;
+    }
     const GeknipteTekst deel =
-        KnipCelTekst(tekst, p.CurrentX, x, rechts, [&p](QChar c) { return p.TextWidth(QString(c)); });
+        KnipCelTekst(tekst, p.CurrentX, x, rechts, [&p](QChar c) { return p.TekenBreedte(c); });
     p.CurrentX = deel.x;
     p.Print(deel.tekst, false);
 }

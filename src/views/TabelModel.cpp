@@ -36,16 +36,8 @@ Qt::Alignment UitlijningVanKolom(int kolom) {
 
 namespace {
 
-// A row's cells 1..19, each as its byte count (7 bits a byte, the high bit set on all but the last)
-// followed by its UTF-8 bytes.
-void VoegLengteToe(std::string& uit, size_t n) {
-    while (n >= 0x80) {
-        uit.push_back(static_cast<char>(0x80 | (n & 0x7F)));
-        n >>= 7;
-    }
-    uit.push_back(static_cast<char>(n));
-}
-
+// A row's cells 1..19 are stored each as its byte count (7 bits a byte, the high bit set on all but the
+// last) followed by its UTF-8 bytes.
 size_t LeesLengte(const char*& p) {
     size_t n = 0;
     int schuif = 0;
@@ -57,20 +49,79 @@ size_t LeesLengte(const char*& p) {
     }
 }
 
-void VoegCelToe(std::string& uit, QStringView tekst) {
-    const qsizetype n = tekst.size();
-    bool ascii = true;
-    for (qsizetype i = 0; i < n && ascii; ++i)
-        ascii = tekst[i].unicode() < 0x80;
-    if (ascii) {
-        VoegLengteToe(uit, static_cast<size_t>(n));
-        for (qsizetype i = 0; i < n; ++i)
-            uit.push_back(static_cast<char>(tekst[i].unicode()));
-        return;
+// A row's cells 1..19 appended to `uit`: a cell of fewer than 43 characters (at most 126 bytes, so its
+// count takes one byte) is encoded in place, a longer one or one with a surrogate through QString.
+void VoegRijToe(std::vector<char>& uit, const TabelRijZicht& cellen) {
+    size_t ruimte = 0;
+    for (int k = 1; k < AantalRasterKolommen; ++k)
+        ruimte += 1 + 3 * static_cast<size_t>(cellen[static_cast<size_t>(k)].size());
+    static thread_local std::vector<char> klad;
+    if (klad.size() < ruimte) klad.resize(std::max(ruimte, size_t(4096)));
+    char* p = klad.data();
+    for (int k = 1; k < AantalRasterKolommen; ++k) {
+        const QStringView tekst = cellen[static_cast<size_t>(k)];
+        const qsizetype n = tekst.size();
+        const char16_t* t = tekst.utf16();
+        bool gedaan = n < 43;
+        if (gedaan) {
+            // Most cells are ASCII: copied as they are while they are checked.
+            char* lengte = p++;
+            // Four characters at a time: their low bytes, and whether any is beyond ASCII.
+            quint64 alle = 0;
+            qsizetype i = 0;
+            for (; i + 4 <= n; i += 4) {
+                quint64 w;
+                std::memcpy(&w, t + i, 8);
+                alle |= w;
+                const auto vier = static_cast<quint32>((w & 0xFF) | ((w >> 8) & 0xFF00) |
+                                                       ((w >> 16) & 0xFF0000) | ((w >> 24) & 0xFF000000));
+                std::memcpy(p + i, &vier, 4);
+            }
+            for (; i < n; ++i) {
+                alle |= t[i];
+                p[i] = static_cast<char>(t[i]);
+            }
+            if (!(alle & 0xFF80FF80FF80FF80ull)) {
+                p += n;
+            } else {
+                for (qsizetype i = 0; i < n && gedaan; ++i) {
+                    const char16_t c = t[i];
+                    if (c < 0x80) {
+                        *p++ = static_cast<char>(c);
+                    } else if (c < 0x800) {
+                        *p++ = static_cast<char>(0xC0 | (c >> 6));
+                        *p++ = static_cast<char>(0x80 | (c & 0x3F));
+                    } else if (c >= 0xD800 && c <= 0xDFFF) {
+                        gedaan = false;
+                    } else {
+                        *p++ = static_cast<char>(0xE0 | (c >> 12));
+                        *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+                        *p++ = static_cast<char>(0x80 | (c & 0x3F));
+                    }
+                }
+            }
+            if (gedaan)
+                *lengte = static_cast<char>(p - lengte - 1);
+            else
+                p = lengte;
+        }
+        if (!gedaan) {
+            const QByteArray utf8 = tekst.toUtf8();
+            const auto m = static_cast<size_t>(utf8.size());
+            const size_t plaats = static_cast<size_t>(p - klad.data());
+            if (klad.size() < plaats + m + 10 + ruimte) klad.resize(plaats + m + 10 + ruimte);
+            p = klad.data() + plaats;
+            size_t rest = m;
+            while (rest >= 0x80) {
+                *p++ = static_cast<char>(0x80 | (rest & 0x7F));
+                rest >>= 7;
+            }
+            *p++ = static_cast<char>(rest);
+            std::memcpy(p, utf8.constData(), m);
+            p += m;
+        }
     }
-    const QByteArray utf8 = tekst.toUtf8();
-    VoegLengteToe(uit, static_cast<size_t>(utf8.size()));
-    uit.append(utf8.constData(), static_cast<size_t>(utf8.size()));
+    uit.insert(uit.end(), klad.data(), p);
 }
 
 } // namespace
@@ -107,30 +158,46 @@ void TabelModel::Verleng(int32_t rij) {
     if (rij > DataRijen()) m_begin.resize(static_cast<size_t>(rij), GeenTekst);
 }
 
-void TabelModel::SchrijfRij(int32_t rij, const std::array<QStringView, AantalRasterKolommen>& cellen) {
-    static thread_local std::string bytes;
-    bytes.clear();
+void TabelModel::SchrijfRij(int32_t rij, const TabelRijZicht& cellen) {
     bool leeg = true;
-    for (int k = 1; k < AantalRasterKolommen; ++k) {
-        VoegCelToe(bytes, cellen[static_cast<size_t>(k)]);
-        leeg = leeg && cellen[static_cast<size_t>(k)].isEmpty();
-    }
+    for (int k = 1; k < AantalRasterKolommen && leeg; ++k)
+        leeg = cellen[static_cast<size_t>(k)].isEmpty();
     uint64_t& begin = m_begin[static_cast<size_t>(rij - 1)];
     size_t oud = 0;
     RijBytes(rij, oud);
     if (leeg) {
         m_afval += oud;
         begin = GeenTekst;
-    } else if (begin != GeenTekst && bytes.size() <= oud) {
-        // In place; what the shorter row leaves behind is never read again.
-        std::memcpy(m_tekst.data() + begin, bytes.data(), bytes.size());
-        m_afval += oud - bytes.size();
-    } else {
-        m_afval += oud;
+    } else if (begin == GeenTekst) {
+        // A new row goes straight to the end of the buffer.
         begin = m_tekst.size();
-        m_tekst.insert(m_tekst.end(), bytes.begin(), bytes.end());
+        VoegRijToe(m_tekst, cellen);
+    } else {
+        static thread_local std::vector<char> bytes;
+        bytes.clear();
+        VoegRijToe(bytes, cellen);
+        if (bytes.size() <= oud) {
+            // In place; what the shorter row leaves behind is never read again.
+            std::memcpy(m_tekst.data() + begin, bytes.data(), bytes.size());
+            m_afval += oud - bytes.size();
+        } else {
+            m_afval += oud;
+            begin = m_tekst.size();
+            m_tekst.insert(m_tekst.end(), bytes.begin(), bytes.end());
+        }
     }
     if (m_afval > (1u << 20) && m_afval > m_tekst.size() / 2) RuimOp();
+}
+
+void TabelModel::Reserveer(int32_t rijen) {
+    if (rijen <= DataRijen()) return;
+    // A little more than asked, so that an estimate that creeps up does not move the cells every time.
+    const auto ruim = [](size_t n) { return n + n / 32; };
+    if (static_cast<size_t>(rijen) > m_begin.capacity()) m_begin.reserve(ruim(static_cast<size_t>(rijen)));
+    if (DataRijen() == 0) return;
+    const double perRij = static_cast<double>(m_tekst.size() - m_afval) / DataRijen();
+    const auto nodig = static_cast<size_t>(perRij * rijen);
+    if (nodig > m_tekst.capacity()) m_tekst.reserve(ruim(nodig));
 }
 
 void TabelModel::RuimOp() {
@@ -157,7 +224,7 @@ void TabelModel::ZetCel(int32_t rij, int kolom, const QString& tekst) {
     if (kolom == 0) return;
     Verleng(rij);
     TabelRij cellen;
-    std::array<QStringView, AantalRasterKolommen> views;
+    TabelRijZicht views;
     for (int k = 1; k < AantalRasterKolommen; ++k) {
         cellen[static_cast<size_t>(k)] = k == kolom ? tekst : Cel(rij, k);
         views[static_cast<size_t>(k)] = cellen[static_cast<size_t>(k)];
@@ -172,12 +239,16 @@ void TabelModel::ZetCel(int32_t rij, int kolom, const QString& tekst) {
 }
 
 void TabelModel::ZetRij(int32_t rij, const TabelRij& cellen, bool melden) {
-    if (rij < 1) return;
-    Verleng(rij);
-    std::array<QStringView, AantalRasterKolommen> views;
+    TabelRijZicht views;
     for (int k = 1; k < AantalRasterKolommen; ++k)
         views[static_cast<size_t>(k)] = cellen[static_cast<size_t>(k)];
-    SchrijfRij(rij, views);
+    ZetRij(rij, views, melden);
+}
+
+void TabelModel::ZetRij(int32_t rij, const TabelRijZicht& cellen, bool melden) {
+    if (rij < 1) return;
+    Verleng(rij);
+    SchrijfRij(rij, cellen);
     if (rij <= m_gemeld)
         emit dataChanged(index(rij - 1, 1), index(rij - 1, AantalRasterKolommen - 1));
     else if (melden)

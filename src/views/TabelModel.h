@@ -26,6 +26,8 @@ Qt::Alignment UitlijningVanKolom(int kolom);
 
 // The texts of one grid row, column 0 included (the model ignores it).
 using TabelRij = std::array<QString, AantalRasterKolommen>;
+// The same as views into texts held elsewhere (valid while the row is written).
+using TabelRijZicht = std::array<QStringView, AantalRasterKolommen>;
 
 class TabelModel : public QAbstractTableModel {
 public:
@@ -44,6 +46,10 @@ public:
     // `melden` the view learns of new rows only at the next Meld (a file load adds its rows as one
     // range).
     void ZetRij(int32_t rij, const TabelRij& cellen, bool melden = true);
+    void ZetRij(int32_t rij, const TabelRijZicht& cellen, bool melden = true);
+    // Room for `rijen` data rows of the size of those written so far (a file load that knows how many
+    // rows to expect), so that the cells are not moved while the rows grow.
+    void Reserveer(int32_t rijen);
     // The rows written without `melden`, announced to the view as one range.
     void Meld();
     // Every cell empty, the header included; no data rows.
@@ -65,7 +71,7 @@ private:
     void Verleng(int32_t rij);
     // The encoded cells of a data row (index rij - 1) and their length in bytes.
     const char* RijBytes(int32_t rij, size_t& lengte) const;
-    void SchrijfRij(int32_t rij, const std::array<QStringView, AantalRasterKolommen>& cellen);
+    void SchrijfRij(int32_t rij, const TabelRijZicht& cellen);
     void RuimOp();
 
     std::array<QString, AantalRasterKolommen> m_kop;

@@ -11,6 +11,7 @@
 #include "shared/Opmaak.h"
 
 #include <QLocale>
+#include <algorithm>
 
 namespace {
 
@@ -25,31 +26,48 @@ QString TemperatuurEenheid(int r, int m, int n) {
     return eenheid;
 }
 
-// A number text of the file with the locale's decimal sign (MetDecimaalTeken, the sign found once).
-QString MetTeken(const QString& tekst, QChar teken) {
+// A number text of the file with the locale's decimal sign (MetDecimaalTeken, the sign found once): the
+// field itself, or the text with its "." replaced in `klad`.
+QStringView MetTeken(QStringView tekst, QChar teken, QString& klad) {
     if (teken == QLatin1Char('.') || !tekst.contains(QLatin1Char('.'))) return tekst;
-    QString t = tekst;
-    return t.replace(QLatin1Char('.'), teken);
+    klad = tekst.toString();
+    klad.replace(QLatin1Char('.'), teken);
+    return klad;
+}
+
+// The text without the blanks around it; most fields have none, and those are not looked at further.
+QStringView Bijgesneden(QStringView t) {
+    const auto wit = [](QChar c) {
+        const char16_t u = c.unicode();
+        return u <= u' ' || u == 0x85 || u == 0xA0 || (u > 0xFF && c.isSpace());
+    };
+    if (t.isEmpty() || (!wit(t.front()) && !wit(t.back()))) return t;
+    return t.trimmed();
+}
+
+// The same characters (most units are a few characters long).
+bool ZelfdeTekst(QStringView a, QStringView b) {
+    return a.size() == b.size() && std::equal(a.utf16(), a.utf16() + a.size(), b.utf16());
 }
 
 // The flags field: a decimal byte; most rows hold one digit.
-uint8_t Vlaggen(const QString& tekst) {
+uint8_t Vlaggen(QStringView tekst) {
     if (tekst.size() == 1 && tekst[0] >= QLatin1Char('0') && tekst[0] <= QLatin1Char('9'))
         return static_cast<uint8_t>(tekst[0].unicode() - '0');
-    return tekst.isEmpty() ? 0 : TekstNaarByte(tekst);
+    return tekst.isEmpty() ? 0 : TekstNaarByte(tekst.toString());
 }
 
-// The text already is the number as the pattern ("0" or "0.0") writes it: an optional minus, digits
-// without a leading zero, and exactly the pattern's decimals; at most six digits, which a single holds
-// exactly, and not a negative zero. Reading and formatting it again would give the same text.
-bool IsOpgemaakt(const QString& tekst, const QString& patroon) {
-    const qsizetype decimalen = patroon == QLatin1String("0.0") ? 1 : patroon == QLatin1String("0") ? 0 : -1;
+// The text already is the number as the pattern with `decimalen` decimals ("0" or "0.0") writes it: an
+// optional minus, digits without a leading zero, and exactly the pattern's decimals; at most six digits,
+// which a single holds exactly, and not a negative zero. Reading and formatting it again would give the
+// same text.
+bool IsOpgemaakt(QStringView tekst, qsizetype decimalen) {
     if (decimalen < 0) return false;
     const qsizetype n = tekst.size();
     qsizetype i = n > 0 && tekst[0] == QLatin1Char('-') ? 1 : 0;
     const qsizetype begin = i;
     bool nietNul = false;
-    while (i < n && tekst[i].isDigit() && tekst[i].unicode() < 0x80) {
+    while (i < n && tekst[i] >= u'0' && tekst[i] <= u'9') {
         nietNul = nietNul || tekst[i] != QLatin1Char('0');
         ++i;
     }
@@ -58,7 +76,7 @@ bool IsOpgemaakt(const QString& tekst, const QString& patroon) {
     qsizetype breuk = 0;
     if (i < n && tekst[i] == QLatin1Char('.')) {
         ++i;
-        while (i < n && tekst[i].isDigit() && tekst[i].unicode() < 0x80) {
+        while (i < n && tekst[i] >= u'0' && tekst[i] <= u'9') {
             nietNul = nietNul || tekst[i] != QLatin1Char('0');
             ++i;
             ++breuk;
@@ -112,35 +130,67 @@ TabelRij LiveRij(int r, int m, const QString& info) {
     return rij;
 }
 
-TabelRij BestandsRij(int r, int m, Regelvelden& velden) {
-    TabelRij rij;
-    ZetTijdCellen(rij);
-    const QChar teken = QLocale().decimalPoint().front();
+BestandsRijen::BestandsRijen() {
+    Begin();
+}
+
+void BestandsRijen::Begin() {
+    for (auto& module : m_ingangen)
+        for (Ingang& ingang : module)
+            ingang = Ingang();
+    m_tijden = std::make_unique<TijdcelOpmaak>();
+    m_teken = QLocale().decimalPoint().front();
+    m_punt = m_teken == QLatin1Char('.');
+}
+
+const BestandsRijen::Ingang& BestandsRijen::LeesIngang(int r, int m, int n) {
+    Ingang& ingang = m_ingangen[static_cast<size_t>(m)][static_cast<size_t>(n)];
+    if (!ingang.bekend) {
+        ingang.eenheid = TemperatuurEenheid(r, m, n);
+        ingang.patroon = FormaatDecimalen(r, m, n);
+        ingang.decimalen = ingang.patroon == QLatin1String("0.0") ? 1
+                           : ingang.patroon == QLatin1String("0") ? 0
+                                                                  : -1;
+        ingang.bekend = true;
+    }
+    return ingang;
+}
+
+void BestandsRijen::Schrijf(TabelModel& model, int32_t rij, int r, int m, Regelvelden& velden) {
+    TabelRijZicht cellen;
+    const TijdCellen& tijd = m_tijden->Cellen(TijdMeting);
+    cellen[KolomDatum] = tijd.kolom1;
+    cellen[KolomTijd] = tijd.kolom2;
     for (int n = 1; n <= AantalIngangen; ++n) {
         const auto c = static_cast<size_t>(KolomVanKanaal(n));
-        const uint8_t flags = Vlaggen(velden.VolgendVeld());
-        const QString waarde = velden.VolgendVeld();
-        rij[c] = BitGezet(flags, VlagBovenBereik | VlagOnderBereik) ? OR : MetTeken(waarde, teken);
-        rij[c + 1] = velden.VolgendVeld();
-        const QString temperatuur = velden.VolgendVeld();
-        const QString bestandsEenheid = velden.VolgendVeld().trimmed();
+        QString& kladWaarde = m_klad[static_cast<size_t>(2 * n)];
+        QString& kladTemperatuur = m_klad[static_cast<size_t>(2 * n + 1)];
+        const uint8_t flags = Vlaggen(velden.NeemVeld());
+        const QStringView waarde = velden.NeemVeld();
+        cellen[c] = BitGezet(flags, VlagBovenBereik | VlagOnderBereik) ? QStringView(OR)
+                    : m_punt                                           ? waarde
+                             : MetTeken(waarde, m_teken, kladWaarde);
+        cellen[c + 1] = velden.NeemVeld();
+        const QStringView temperatuur = velden.NeemVeld();
+        const QStringView bestandsEenheid = Bijgesneden(velden.NeemVeld());
         if (BitGezet(flags, VlagTemperatuurTeHoog | VlagTemperatuurTeLaag)) {
-            rij[c + 2] = OR;
-            rij[c] = Blanco;
-            rij[c + 3] = TemperatuurEenheid(r, m, n);
+            cellen[c + 2] = OR;
+            cellen[c] = Blanco;
+            cellen[c + 3] = LeesIngang(r, m, n).eenheid;
         } else if (!temperatuur.isEmpty()) {
-            const QString eenheid = TemperatuurEenheid(r, m, n);
-            const QString patroon = FormaatDecimalen(r, m, n);
-            if (bestandsEenheid == eenheid && IsOpgemaakt(temperatuur, patroon)) {
-                rij[c + 2] = MetTeken(temperatuur, teken);
+            const Ingang& ingang = LeesIngang(r, m, n);
+            if (ZelfdeTekst(bestandsEenheid, ingang.eenheid) && IsOpgemaakt(temperatuur, ingang.decimalen)) {
+                cellen[c + 2] = m_punt ? temperatuur : MetTeken(temperatuur, m_teken, kladTemperatuur);
             } else {
                 const float t = CelsiusNaarEenheid(
-                    EenheidNaarCelsius(TekstNaarSingle(temperatuur), bestandsEenheid), eenheid);
-                rij[c + 2] = OpmaakSingle(t, patroon);
+                    EenheidNaarCelsius(TekstNaarSingle(temperatuur.toString()), bestandsEenheid.toString()),
+                    ingang.eenheid);
+                kladTemperatuur = OpmaakSingle(t, ingang.patroon);
+                cellen[c + 2] = kladTemperatuur;
             }
-            rij[c + 3] = eenheid;
+            cellen[c + 3] = ingang.eenheid;
         }
     }
-    rij[KolomInfo] = velden.VolgendVeld();
-    return rij;
+    cellen[KolomInfo] = velden.NeemVeld();
+    model.ZetRij(rij, cellen, false);
 }

@@ -310,6 +310,8 @@ int16_t frmTabel::GekozenModule() const {
 // Layout and rows
 
 void frmTabel::StelTabelIn(bool InstellenKolomBreedte) {
+    m_bestandsRijen.Begin();
+    m_bestandsRij = 0;
     LaadVensterTitel();
     for (int16_t m = 1; m <= AantalModules; ++m) {
         const int tab = m - 1;
@@ -385,8 +387,16 @@ void frmTabel::VulEnkeleTabelAan(int16_t Mi, const QString& Info) {
 void frmTabel::VulEnkeleTabelAanUitBestand(int16_t y, Regelvelden& Info) {
     const int32_t r = AantalMetingen;
     if (!Aanwezig(y) || r < 1) return;
+    // A new load (rows begin again): its units and patterns are looked up afresh.
+    if (r < m_bestandsRij) m_bestandsRijen.Begin();
+    m_bestandsRij = r;
     // The view learns of the file's rows as one range when the load ends (ToonRaster).
-    MSHFlexGrid[y]->Model().ZetRij(r, BestandsRij(m_ri, y, Info), false);
+    m_bestandsRijen.Schrijf(MSHFlexGrid[y]->Model(), r, m_ri, y, Info);
+}
+
+void frmTabel::VerwachtRijen(int32_t rijen) {
+    for (int16_t m = 1; m <= AantalModules; ++m)
+        if (Aanwezig(m)) MSHFlexGrid[m]->Model().Reserveer(rijen);
 }
 
 void frmTabel::ToonRaster(int16_t m) {

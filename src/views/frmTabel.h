@@ -10,6 +10,7 @@
 #include "files/RackConfiguratie.h"
 #include "rackviews/RackvensterActies.h"
 #include "views/TabelModel.h"
+#include "views/TabelRijen.h"
 #include "views/TabelSelectie.h"
 
 #include <QTableView>
@@ -87,6 +88,7 @@ public:
     void StelTabelIn(bool InstellenKolomBreedte) override;
     void VulTabellenAan(const QString& Info) override;
     void VulEnkeleTabelAanUitBestand(int16_t y, Regelvelden& Info) override;
+    void VerwachtRijen(int32_t rijen) override;
     void ToonRaster(int16_t m) override;
     QString CelTekst(int16_t m, int32_t rij, int16_t kolom) const override;
     void ZetCelTekst(int16_t m, int32_t rij, int16_t kolom, const QString& tekst) override;
@@ -143,6 +145,9 @@ private:
     bool IsSjabloon();
 
     int16_t m_ri = 0;
+    // The rows of the file being loaded, and the last row written from it.
+    BestandsRijen m_bestandsRijen;
+    int32_t m_bestandsRij = 0;
     bool m_geladen = false;
     bool m_vanuitCode = false;
     bool m_tabBewaard = false;

@@ -18,9 +18,11 @@
 #include "shared/Voortgang.h"
 
 #include <QDir>
+#include <QTimer>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <tuple>
 
 namespace {
@@ -412,6 +414,52 @@ TEST_F(MeetbestandTest, CancelKeepsTheRowsReadSoFar) {
     EXPECT_FALSE(voortgang.open);
     EXPECT_TRUE(std::is_sorted(voortgang.stappen.begin(), voortgang.stappen.end()));
     EXPECT_EQ(LaatsteKeuze, 1);
+}
+
+TEST_F(MeetbestandTest, TheProgramsEventsRunWhileALargeFileLoadsAndCancelIsHeededAtOnce) {
+    // A header of 5 MB, then 2000 short rows: together less than one percent of the file.
+    QByteArray bytes = "\"" + QByteArray(5000000, 'x') + "\"\r\n";
+    for (int s = 0; s < 2000; ++s)
+        bytes += QStringLiteral("\"05/01/2026 %1:%2:%3\"\r\n")
+                     .arg(9 + s / 3600, 2, 10, QLatin1Char('0'))
+                     .arg(s / 60 % 60, 2, 10, QLatin1Char('0'))
+                     .arg(s % 60, 2, 10, QLatin1Char('0'))
+                     .toLatin1();
+    SchrijfBytes(pad, bytes);
+    // Cancel is clicked as soon as the window shows 99 %: an event that the program handles at its
+    // next turn of the event loop.
+    class Klikker : public VoortgangVenster {
+    public:
+        void Zet(int waarde) override {
+            if (waarde == 99) QTimer::singleShot(0, [this] { geklikt = true; });
+        }
+        bool Onderbroken() const override { return geklikt; }
+        bool geklikt = false;
+    } klikker;
+    ZetVoortgangVenster(&klikker);
+    LeesGegevensbestand(pad);
+    EXPECT_TRUE(klikker.geklikt);
+    EXPECT_GT(AantalMetingen, 0);
+    EXPECT_LT(AantalMetingen, 1100);
+    EXPECT_FALSE(BezigMetLaden);
+
+    // The grids are shown one by one after the last line, the program's events running in between.
+    class Wachter : public VoortgangVenster {
+    public:
+        explicit Wachter(OpnameTabelvenster& v) : venster(v) {}
+        void Zet(int waarde) override {
+            if (waarde == 100) QTimer::singleShot(0, [this] { getoond = venster.getoond.size(); });
+        }
+        OpnameTabelvenster& venster;
+        std::optional<size_t> getoond;
+    } wachter(venster(1));
+    ZetVoortgangVenster(&wachter);
+    SchrijfRegels({QStringLiteral("\"Time\""), Regel(1), Regel(2)});
+    venster(1).getoond.clear();
+    LeesGegevensbestand(pad);
+    EXPECT_EQ(wachter.getoond, std::optional<size_t>(1));
+    EXPECT_EQ(venster(1).getoond, (std::vector<int16_t>{1, 3}));
+    ZetVoortgangVenster(&voortgang);
 }
 
 TEST_F(MeetbestandTest, RowsBeyondThe16BitRangeLoadWhole) {

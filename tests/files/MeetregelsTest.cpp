@@ -100,6 +100,23 @@ TEST_F(MeetregelsTest, TheTextOfALineFollowsTheFilesEncoding) {
     EXPECT_EQ(decoder.Tekst(utf8.chopped(1)), QString::fromUtf8("\"°C\",\"€\""));
 }
 
+TEST_F(MeetregelsTest, AWindows1252CharacterIsFoundWhereverItStands) {
+    // 0x80..0x9F differ from Latin-1; the bytes around them (0x7F, 0xA0, 0xC0) read alike either way.
+    Regeldecoder windows(Codering::Windows1252);
+    for (int lengte = 1; lengte <= 20; ++lengte)
+        for (int plaats = 0; plaats < lengte; ++plaats) {
+            QByteArray bytes(lengte, 'a');
+            bytes[plaats] = '\x80';
+            QString verwacht(lengte, QLatin1Char('a'));
+            verwacht[plaats] = QChar(0x20AC);
+            EXPECT_EQ(windows.Tekst(bytes), verwacht) << lengte << " " << plaats;
+            bytes[plaats] = '\x9F';
+            verwacht[plaats] = QChar(0x0178);
+            EXPECT_EQ(windows.Tekst(bytes), verwacht) << lengte << " " << plaats;
+        }
+    EXPECT_EQ(windows.Tekst("\x7F\xA0\xC0\xFF abcdefgh"), QString::fromLatin1("\x7F\xA0\xC0\xFF abcdefgh"));
+}
+
 TEST_F(MeetregelsTest, RowTimesReadTheSameWithAndWithoutTheShortCut) {
     for (const QLocale& taal : {QLocale(QLocale::English, QLocale::UnitedKingdom),
                                 QLocale(QLocale::English, QLocale::UnitedStates), QLocale(QLocale::Dutch)}) {

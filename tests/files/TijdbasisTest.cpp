@@ -65,6 +65,37 @@ TEST_F(TijdbasisTest, ClockFormWhenRelativeTimeIsOffOrHasNoZero) {
     EXPECT_EQ(TijdCellenVan(t).kolom2, "12:05:07");
 }
 
+TEST_F(TijdbasisTest, RowsOfALoadGetTheTimeCellsEachRowWouldGetAlone) {
+    for (const QLocale& taal :
+         {QLocale(QLocale::English, QLocale::UnitedKingdom), QLocale(QLocale::English, QLocale::UnitedStates),
+          QLocale(QLocale::Dutch), QLocale(QLocale::Arabic, QLocale::Egypt)}) {
+        QLocale::setDefault(taal);
+        RelatieveTijd = false;
+        TijdBasis = 0;
+        TijdcelOpmaak opmaak;
+        // Across midnight and a new year, a time twice, a fraction of a second, a day before 1900.
+        std::vector<platform::Datum> tijden;
+        const platform::Datum begin = platform::MaakDatum(2026, 12, 31, 23, 59, 57);
+        for (int s = 0; s < 5; ++s)
+            tijden.push_back(begin + s * Seconde);
+        tijden.push_back(tijden.back());
+        tijden.push_back(begin + 0.4 * Seconde);
+        tijden.push_back(platform::MaakDatum(1899, 12, 29, 9, 5, 7));
+        tijden.push_back(platform::MaakDatum(2026, 3, 10, 0, 0, 0));
+        for (const platform::Datum t : tijden) {
+            const TijdCellen& cellen = opmaak.Cellen(t);
+            EXPECT_EQ(cellen.kolom1, TijdCellenVan(t).kolom1) << taal.name().toStdString();
+            EXPECT_EQ(cellen.kolom2, TijdCellenVan(t).kolom2) << taal.name().toStdString();
+        }
+        // Relative time takes over as soon as it has its zero.
+        RelatieveTijd = true;
+        TijdBasis = nul;
+        EXPECT_EQ(opmaak.Cellen(nul + Minuut).kolom2, "+00:01:00");
+        RelatieveTijd = false;
+        EXPECT_EQ(opmaak.Cellen(nul + Minuut).kolom2, TijdCellenVan(nul + Minuut).kolom2);
+    }
+}
+
 TEST_F(TijdbasisTest, TableWindowsAreMadeWhenFirstNeeded) {
     // Without a window and without a maker there is no time and nothing breaks.
     EXPECT_EQ(TijdVanRij(5, 1, 1), 0);

@@ -218,6 +218,32 @@ TEST_F(RapportTest, CellsArePlacedByAlignmentAndClippedToTheirColumn) {
     EXPECT_TRUE(Teksten().contains(QStringLiteral("text 10.50 60.00 \"12345\" Arial 10")));
 }
 
+TEST_F(RapportTest, ACellTextIsClippedAtTheQuarterMillimetreAroundItsCell) {
+    // At 10 points every character of the recording surface is 2 mm wide; the cell runs from 10 to
+    // 21.75 mm, so a text may end at 22 mm and start at 9.75 mm.
+    Raster t(2, 4);
+    t.ZetRij(1, {"123456", "1234567", "abc", ""});
+    p.Font = {QStringLiteral("Arial"), 10};
+    const auto print = [&](double x, int kolom) {
+        p.CurrentX = x;
+        p.CurrentY = 30 + kolom;
+        PrintCelTekst(p, 10, 21.75, t, 1, kolom);
+        return Teksten().isEmpty() ? QString() : Teksten().constLast();
+    };
+    EXPECT_EQ(print(10, 0), QStringLiteral("text 10.00 30.00 \"123456\" Arial 10"));
+    EXPECT_EQ(print(10, 1), QStringLiteral("text 10.00 31.00 \"123456\" Arial 10"));
+    EXPECT_DOUBLE_EQ(p.CurrentX, 22);
+    // Starting left of the cell: the characters before 9.75 mm are left out, their room kept.
+    EXPECT_EQ(print(9.5, 2), QStringLiteral("text 11.50 32.00 \"bc\" Arial 10"));
+    EXPECT_EQ(print(9.75, 2), QStringLiteral("text 9.75 32.00 \"abc\" Arial 10"));
+    // The same in bold (measured in its own font): 6 characters still fit, none is printed twice.
+    p.Font.vet = true;
+    EXPECT_EQ(print(10, 1), QStringLiteral("text 10.00 31.00 \"123456\" Arial 10 bold"));
+    const qsizetype teksten = Teksten().size();
+    print(10, 3);
+    EXPECT_EQ(Teksten().size(), teksten);
+}
+
 TEST_F(RapportTest, APageTakesARowEvenWhenItHasNoRoomForOne) {
     MargeBoven = MargeOnder = 57; // a body of 173 mm
     InitialiseerPrinter(p);

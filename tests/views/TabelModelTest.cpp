@@ -70,3 +70,32 @@ TEST(TabelModel, RowsWrittenUnannouncedReachTheViewAsOneRange) {
     EXPECT_EQ(ingevoegd.count(), 2);
     EXPECT_EQ(model.rowCount(), 1002);
 }
+
+TEST(TabelModel, RowsWrittenFromViewsKeepEveryCharacter) {
+    TabelModel model;
+    // ASCII, Latin-1, the euro sign, a character outside the basic plane, a lone surrogate, and cells
+    // just below and above the length whose byte count still takes one byte.
+    const QString teksten[] = {QStringLiteral("21.5"),
+                               QString::fromUtf8("°C"),
+                               QString::fromUtf8("€ µS/cm"),
+                               QString::fromUtf8("x\U0001D11Ey"),
+                               QString(QChar(0xD800)) + QStringLiteral("z"),
+                               QString(42, QChar(0x20AC)),
+                               QString(43, QChar(0x20AC)),
+                               QString(200, QLatin1Char('a')),
+                               QString()};
+    TabelRijZicht rij;
+    for (int k = 1; k < AantalRasterKolommen; ++k)
+        rij[static_cast<size_t>(k)] = teksten[static_cast<size_t>(k) % std::size(teksten)];
+    model.ZetRij(1, rij, false);
+    model.ZetRij(2, rij, false);
+    for (int k = 1; k < AantalRasterKolommen; ++k) {
+        const QString& tekst = teksten[static_cast<size_t>(k) % std::size(teksten)];
+        EXPECT_EQ(model.Cel(1, k), QString::fromUtf8(tekst.toUtf8())) << k;
+        EXPECT_EQ(model.Cel(2, k), QString::fromUtf8(tekst.toUtf8())) << k;
+    }
+    // Room made for the rows to come changes nothing that is there.
+    model.Reserveer(1000);
+    EXPECT_EQ(model.Cel(2, 2), teksten[2]);
+    EXPECT_EQ(model.DataRijen(), 2);
+}

@@ -216,6 +216,23 @@ TEST_F(TabelvensterTest, FileRowsConvertTemperaturesAndMarkWhatIsOutOfRange) {
     EXPECT_EQ(w.CelTekst(4, 4, 0), QStringLiteral("4"));
 }
 
+TEST_F(TabelvensterTest, EachLoadTakesTheTemperatureUnitAsTheChannelHasItThen) {
+    // Rack 1 slot 4 shows °F, stored with blanks in front: the load stores it back trimmed.
+    Racks[1].Modules[4].Temperatuur[1].Unit = u8("  °F");
+    Laad(2);
+    frmTabel& w = tabel(1);
+    EXPECT_EQ(Rij(w, 4, 2).mid(5, 2), Cellen({"70.7", "°F"}));
+    EXPECT_EQ(Racks[1].Modules[4].Temperatuur[1].Unit.tekst(), u8("°F      "));
+    // Changed between two loads: the next load shows the new unit and its format.
+    Racks[1].Modules[4].Temperatuur[1].Unit = u8("°C");
+    Racks[1].Modules[4].Temperatuur[1].Resolution = 0;
+    Racks[1].Modules[1].Temperatuur[2].Unit = u8("°F");
+    Laad(3);
+    EXPECT_EQ(Rij(w, 4, 3).mid(5, 2), Cellen({"22", "°C"}));
+    EXPECT_EQ(Rij(w, 1, 3).mid(9, 2), Cellen({"70.7", "°F"}));
+    EXPECT_EQ(Rij(w, 1, 1).mid(1, 2), Cellen({"05/01/2026", "09:00:01"}));
+}
+
 // In the main window's area of child windows, as the program keeps them.
 TEST_F(TabelvensterTest, ClosingHidesTheWindowAndKeepsItsRowsUnloadingFromCodeEndsIt) {
     struct Mdi : Kindvensterbeheer {

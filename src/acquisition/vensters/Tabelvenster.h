@@ -74,6 +74,8 @@ public:
     // Writes row AantalMetingen of module y's grid (time cells from TijdMeting) from the next 21 fields
     // of Info and takes them off.
     virtual void VulEnkeleTabelAanUitBestand(int16_t y, Regelvelden& Info) = 0;
+    // A file load expects about `rijen` rows in all: the grids make room for them at once.
+    virtual void VerwachtRijen(int32_t rijen) { (void)rijen; }
     // Makes module m's grid visible and repaints it (after a file was loaded).
     virtual void ToonRaster(int16_t m) = 0;
     // The text of a cell of module m's grid; "" outside the grid.

@@ -1,0 +1,279 @@
+// File > Open of a measurement file of one full rack (7 modules, 148 fields a row) into its table window,
+// at 10,000, 100,000 and 1,000,000 rows, beside a plain read of the same file in the same run: every
+// line with std::getline, split on "," into std::string fields without their qualifiers. The plain read
+// and the open take turns (three each). Reports the minimum and the median of both and their ratio (the
+// open until its rows are painted in the window; also until they are in the grids, before the paint),
+// the longest time the event loop waited during the open (a precise 1 ms timer counts the gaps; the
+// progress window with its Cancel button is the program's own), and the memory: the resident
+// high-water mark during the open above the start, and the grids' cells once loaded, both as a ratio to
+// the file size. The files are made in a temporary folder.
+#include "SchoneOmgeving.h"
+#include "acquisition/Programmastatus.h"
+#include "acquisition/RackModel.h"
+#include "files/Meetbestand.h"
+#include "platform/Datum.h"
+#include "platform/Klok.h"
+#include "platform/Opslag.h"
+#include "shared/Voortgang.h"
+#include "shared/ui/FrmVoortgang.h"
+#include "shell/Beginstand.h"
+#include "views/frmTabel.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <fstream>
+#include <malloc.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+qint64 StatusWaarde(const char* sleutel) {
+    std::ifstream f("/proc/self/status");
+    std::string regel;
+    const std::string s = std::string(sleutel) + ":";
+    while (std::getline(f, regel))
+        if (regel.rfind(s, 0) == 0) return std::stoll(regel.substr(s.size())) * 1024;
+    return 0;
+}
+
+// Resets the resident high-water mark to the present size (false when the system does not allow it).
+bool ResetPiek() {
+    std::ofstream f("/proc/self/clear_refs");
+    f << "5";
+    f.flush();
+    return f.good();
+}
+
+void BouwRack() {
+    Racks[1].Present = true;
+    Racks[1].Name = QStringLiteral("Rack 1");
+    RackVlaggen[1].Measure = true;
+    for (int m = 1; m <= AantalModules; ++m) {
+        ModuleRecord& mod = Racks[1].Modules[m];
+        mod.Present = true;
+        mod.Type = "K761";
+        mod.Name = QStringLiteral("Module %1").arg(m);
+        for (int c = 1; c <= AantalIngangen; ++c) {
+            mod.Meting[c].Set = true;
+            mod.Meting[c].Name = QStringLiteral("Input %1").arg(c);
+            mod.Meting[c].Unit = "pH";
+            mod.Meting[c].Resolution = 2;
+            mod.Temperatuur[c].Unit = QString::fromUtf8("°C");
+            mod.Temperatuur[c].Resolution = 1;
+        }
+    }
+}
+
+// `rijen` rows of rack 1 with 7 modules of 4 inputs, one a second, as the logging writes them
+// (Windows-1252, CR LF): about 830 bytes a row.
+QString MaakMeetbestand(const QString& map, int64_t rijen) {
+    const QString pad = map + QStringLiteral("/rijen-%1.csv").arg(rijen);
+    QFile f(pad);
+    if (!f.open(QIODevice::WriteOnly)) return pad;
+    QByteArray bytes = "\"Time\"\r\n";
+    const platform::Datum begin = platform::MaakDatum(2026, 1, 5, 8, 0, 0);
+    for (int64_t i = 0; i < rijen; ++i) {
+        bytes += '"' + platform::DatumTijdTekst(begin + static_cast<double>(i) / 86400.0).toLatin1() + '"';
+        for (int m = 1; m <= AantalModules; ++m) {
+            for (int c = 1; c <= AantalIngangen; ++c) {
+                bytes += ",\"0\",\"";
+                bytes +=
+                    QByteArray::number(6.5 + static_cast<double>((i * 7 + m * 3 + c) % 100) / 100.0, 'f', 2);
+                bytes += "\",\"pH\",\"";
+                bytes += QByteArray::number(20.0 + static_cast<double>((i + m + c) % 50) / 10.0, 'f', 1);
+                bytes += "\",\"\xB0"
+                         "C\"";
+            }
+            bytes += i % 1000 == 0 ? ",\"calibrated\"" : ",\"\"";
+        }
+        bytes += "\r\n";
+        if (bytes.size() > (1 << 22)) {
+            f.write(bytes);
+            bytes.clear();
+        }
+    }
+    f.write(bytes);
+    return pad;
+}
+
+// The plain read: every line with std::getline, split on "," into std::string fields without their
+// qualifiers. Seconds taken.
+double GewoneLezing(const QString& pad, int64_t& velden) {
+    const auto begin = std::chrono::steady_clock::now();
+    std::ifstream f(pad.toStdString(), std::ios::binary);
+    std::string regel;
+    std::vector<std::string> delen;
+    velden = 0;
+    while (std::getline(f, regel)) {
+        if (!regel.empty() && regel.back() == '\r') regel.pop_back();
+        delen.clear();
+        std::size_t van = 0;
+        for (;;) {
+            const std::size_t komma = regel.find(',', van);
+            std::size_t a = van;
+            std::size_t b = komma == std::string::npos ? regel.size() : komma;
+            if (b - a >= 2 && regel[a] == '"' && regel[b - 1] == '"') {
+                ++a;
+                --b;
+            }
+            delen.emplace_back(regel, a, b - a);
+            if (komma == std::string::npos) break;
+            van = komma + 1;
+        }
+        velden += static_cast<int64_t>(delen.size());
+        benchmark::DoNotOptimize(delen.data());
+    }
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+}
+
+// The longest wait of the event loop while it is armed: a precise 1 ms timer notes every gap between
+// two of its turns.
+class Lusmeter {
+public:
+    Lusmeter() {
+        m_timer.setTimerType(Qt::PreciseTimer);
+        m_timer.setInterval(1);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            const qint64 nu = m_klok.nsecsElapsed();
+            m_grootste = std::max(m_grootste, nu - m_vorige);
+            m_vorige = nu;
+        });
+    }
+    void Start() {
+        m_grootste = 0;
+        m_klok.start();
+        m_vorige = 0;
+        m_timer.start();
+    }
+    // The longest gap in milliseconds, the time up to the stop included.
+    double Stop() {
+        m_grootste = std::max(m_grootste, m_klok.nsecsElapsed() - m_vorige);
+        m_timer.stop();
+        return static_cast<double>(m_grootste) / 1e6;
+    }
+
+private:
+    QTimer m_timer;
+    QElapsedTimer m_klok;
+    qint64 m_vorige = 0;
+    qint64 m_grootste = 0;
+};
+
+double Mediaan(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+void OpenBestand(benchmark::State& state) {
+    const int64_t rijen = state.range(0);
+    auto klok = std::make_unique<platform::VirtueleKlok>();
+    platform::zetKlok(std::move(klok));
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    QTemporaryDir map;
+    platform::ZetOpslagMap(map.path() + QStringLiteral("/config"));
+    ResetProgramma();
+    BouwRack();
+    FrmTabelMaker tabelvensters;
+    ZetTabelvensterMaker(&tabelvensters);
+    FrmVoortgangVenster voortgang;
+    ZetVoortgangVenster(&voortgang);
+    const QString pad = MaakMeetbestand(map.path(), rijen);
+    const double bestandsgrootte = static_cast<double>(QFileInfo(pad).size());
+
+    TabelVensters.Maak(1);
+    frmTabel* venster = frmTabelVan(1);
+    if (!venster) {
+        state.SkipWithError("no table window");
+        return;
+    }
+    venster->resize(1200, 800);
+    venster->show();
+    QCoreApplication::processEvents();
+
+    std::vector<double> lezingen, openingen, geladen, gaten, pieken;
+    double cellen = 0;
+    Lusmeter lus;
+    for (auto _ : state) {
+        int64_t velden = 0;
+        lezingen.push_back(GewoneLezing(pad, velden));
+        if (velden != 1 + rijen * (1 + 21 * AantalModules)) state.SkipWithError("plain read: fields missing");
+
+        // The rows of the previous turn go first, so that every turn starts from the same memory.
+        for (int16_t m = 1; m <= AantalModules; ++m)
+            venster->WisTabelGegevens(m);
+        AantalMetingen = 0;
+        malloc_trim(0);
+        const bool piekGemeten = ResetPiek();
+        const qint64 start = StatusWaarde("VmRSS");
+
+        Gegevensbestand = pad;
+        lus.Start();
+        const auto begin = std::chrono::steady_clock::now();
+        OpenGegevensbestand();
+        geladen.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count());
+        QCoreApplication::processEvents();
+        openingen.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count());
+        gaten.push_back(lus.Stop());
+        if (piekGemeten)
+            pieken.push_back(static_cast<double>(StatusWaarde("VmHWM") - start) / bestandsgrootte);
+        size_t model = 0;
+        for (int16_t m = 1; m <= AantalModules; ++m)
+            model += venster->MSHFlexGrid[m]->Model().Geheugen();
+        cellen = static_cast<double>(model) / bestandsgrootte;
+        if (AantalMetingen != rijen ||
+            venster->CelTekst(7, static_cast<int32_t>(rijen), KolomDatum).isEmpty())
+            state.SkipWithError("open: rows missing");
+    }
+    const double minLezing = *std::min_element(lezingen.begin(), lezingen.end());
+    const double minOpening = *std::min_element(openingen.begin(), openingen.end());
+    state.counters["file_MB"] = bestandsgrootte / 1e6;
+    state.counters["plain_min_s"] = minLezing;
+    state.counters["plain_median_s"] = Mediaan(lezingen);
+    state.counters["open_min_s"] = minOpening;
+    state.counters["open_median_s"] = Mediaan(openingen);
+    state.counters["open_to_plain_min"] = minOpening / minLezing;
+    state.counters["open_to_plain_median"] = Mediaan(openingen) / Mediaan(lezingen);
+    state.counters["rows_in_grid_min_s"] = *std::min_element(geladen.begin(), geladen.end());
+    state.counters["rows_in_grid_to_plain_min"] =
+        *std::min_element(geladen.begin(), geladen.end()) / minLezing;
+    state.counters["loop_gap_max_ms"] = *std::max_element(gaten.begin(), gaten.end());
+    state.counters["loop_gap_median_ms"] = Mediaan(gaten);
+    if (!pieken.empty()) state.counters["peak_memory_to_file"] = Mediaan(pieken);
+    state.counters["grid_cells_to_file"] = cellen;
+
+    ResetProgramma();
+    ZetVoortgangVenster(nullptr);
+    ZetTabelvensterMaker(nullptr);
+    platform::ZetOpslagMap(QString());
+    platform::zetKlok(nullptr);
+}
+
+} // namespace
+
+BENCHMARK(OpenBestand)
+    ->ArgName("rows")
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
