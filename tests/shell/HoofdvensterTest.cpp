@@ -639,7 +639,7 @@ TEST_F(HoofdvensterTest, ASecondCopyIsRefused) {
     kopie.setProcessEnvironment(omgeving);
     kopie.setProcessChannelMode(QProcess::MergedChannels);
     kopie.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--gtest_filter=TweedeKopie.StartWordtGeweigerd")});
+                {QStringLiteral("--gtest_filter=TweedeKopie.TheStartIsRefused")});
     ASSERT_TRUE(kopie.waitForStarted(10000));
     while (kopie.state() != QProcess::NotRunning) {
         QCoreApplication::processEvents();
@@ -661,7 +661,7 @@ protected:
     }
 };
 
-TEST_F(TweedeKopie, StartWordtGeweigerd) {
+TEST_F(TweedeKopie, TheStartIsRefused) {
     if (qEnvironmentVariableIsEmpty(TweedeKopieSleutel)) GTEST_SKIP() << "only as the second copy";
     auto lijn = std::make_unique<platform::GeheugenLijn>();
     platform::GeheugenLijn* l = lijn.get();

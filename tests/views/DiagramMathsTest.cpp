@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(DiagramMathsTest, VensterIndelingMetEnZonderScrollbalk) {
+TEST(DiagramMathsTest, TheLayoutWithAndWithoutAScrollBar) {
     // 250 twips of scroll bar below the chart in normal mode.
     const GrafiekvensterIndeling normaal = BerekenVensterIndeling(QSizeF(600, 400), false);
     ASSERT_TRUE(normaal.geldig);
@@ -18,7 +18,7 @@ TEST(DiagramMathsTest, VensterIndelingMetEnZonderScrollbalk) {
     EXPECT_FALSE(BerekenVensterIndeling(QSizeF(600, 250 / 15.0), false).geldig);
 }
 
-TEST(DiagramMathsTest, PlotEindigtVoorDeLegende) {
+TEST(DiagramMathsTest, ThePlotEndsBeforeTheLegend) {
     const DiagramIndeling d = BerekenDiagramIndeling(QSizeF(800, 500), 14, 40, 150, true, true);
     EXPECT_NEAR(d.legende.left() - d.plot.right(), 500 / 15.0, 1e-9);
     EXPECT_GT(d.plot.left(), d.waardeLabels.right() - 1);
@@ -55,7 +55,7 @@ TEST(DiagramMathsTest, Waardenas) {
     EXPECT_GT(een.maximum, 7);
 }
 
-TEST(DiagramMathsTest, TijdasLabelElkeVeertienPunten) {
+TEST(DiagramMathsTest, ATimeAxisLabelEveryFourteenPoints) {
     const std::vector<int> r = TijdasLabelRijen(99, 7);
     ASSERT_GE(r.size(), 2u);
     EXPECT_EQ(r[0], 1);
@@ -66,7 +66,7 @@ TEST(DiagramMathsTest, TijdasLabelElkeVeertienPunten) {
 
 // In a plot too short for every value label, labels that would overlap the one drawn before are left
 // out (upwards or downwards); where they all fit, every one is drawn.
-TEST(DiagramMathsTest, WaardeLabelsOverlappenNiet) {
+TEST(DiagramMathsTest, ValueLabelsDoNotOverlap) {
     EXPECT_EQ(ZichtbareWaardeLabels({100, 80, 60, 40}, 15), (std::vector<bool>{true, true, true, true}));
     EXPECT_EQ(ZichtbareWaardeLabels({20, 16, 12, 8, 4, 0}, 10),
               (std::vector<bool>{true, false, false, true, false, false}));
@@ -75,7 +75,7 @@ TEST(DiagramMathsTest, WaardeLabelsOverlappenNiet) {
     EXPECT_TRUE(ZichtbareWaardeLabels({}, 12).empty());
 }
 
-TEST(DiagramMathsTest, KolommenVolgenDeBreedteNietHetAantalPunten) {
+TEST(DiagramMathsTest, ColumnsFollowTheWidthNotTheNumberOfPoints) {
     std::vector<double> w(30000);
     for (int i = 0; i < 30000; ++i)
         w[i] = (i % 2 == 0) ? i : -i;
@@ -119,7 +119,7 @@ TEST(DiagramMathsTest, KolommenVolgenDeBreedteNietHetAantalPunten) {
     }
 }
 
-TEST(DiagramMathsTest, StatistiekSlaatOntbrekendePuntenOver) {
+TEST(DiagramMathsTest, StatisticsSkipMissingPoints) {
     const double w[] = {Ontbreekt, 4, 2, Ontbreekt, 9};
     const Statistiek s = BerekenStatistiek(w, 5);
     EXPECT_EQ(s.aantal, 3);

@@ -63,7 +63,7 @@ struct Kaart {
 
 } // namespace
 
-TEST(DiagramTekenTest, ElkPuntTeltInZijnKolomOokTussenDertigduizend) {
+TEST(DiagramTekenTest, EveryPointCountsInItsColumnAlsoAmongThirtyThousand) {
     Kaart k(30000);
     // Lone peaks at every place of the four-value steps and in a column's last values, up and down.
     const int pieken[] = {4000, 8001, 12002, 16003, 20029};
@@ -89,7 +89,7 @@ TEST(DiagramTekenTest, ElkPuntTeltInZijnKolomOokTussenDertigduizend) {
     EXPECT_EQ(k.Rood(k.X(24301)).first, k.Y(0));
 }
 
-TEST(DiagramTekenTest, VerspreidePuntenVerbondenBehalveOverEenGat) {
+TEST(DiagramTekenTest, ScatteredPointsAreJoinedExceptAcrossAGap) {
     Kaart k(99);
     for (int r = 1; r <= 99; ++r)
         k.Curve()[r - 1] = r <= 50 ? -50 : 50;

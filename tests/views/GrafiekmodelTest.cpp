@@ -67,7 +67,7 @@ protected:
     Grafiekmodel model;
 };
 
-TEST_F(GrafiekmodelTest, EenLeegVensterBegintBijHetEersteMonster) {
+TEST_F(GrafiekmodelTest, AnEmptyWindowStartsAtTheFirstSample) {
     model.LadenGrafiek();
     EXPECT_EQ(model.VensterStart, 1);
     EXPECT_EQ(model.AantalPunten, 0);
@@ -79,7 +79,7 @@ TEST_F(GrafiekmodelTest, EenLeegVensterBegintBijHetEersteMonster) {
     EXPECT_TRUE(std::isnan(model.Raster().Waarde(2, Curve(1))));
 }
 
-TEST_F(GrafiekmodelTest, LadenToontHetNieuwsteMonsterInDeLaatsteRij) {
+TEST_F(GrafiekmodelTest, LoadingShowsTheNewestSampleInTheLastRow) {
     BewaarTot(200);
     model.LadenGrafiek();
     EXPECT_EQ(model.VensterStart, 102);
@@ -96,7 +96,7 @@ TEST_F(GrafiekmodelTest, LadenToontHetNieuwsteMonsterInDeLaatsteRij) {
     EXPECT_EQ(Monster(50), 50);
 }
 
-TEST_F(GrafiekmodelTest, EenVolVensterSpringtEenKwartZonderEenMonsterOverTeSlaan) {
+TEST_F(GrafiekmodelTest, AFullWindowJumpsAQuarterWithoutSkippingASample) {
     for (int32_t s = 1; s <= 99; ++s) {
         Bewaar(s);
         model.VulGrafiekAan(s);
@@ -113,7 +113,7 @@ TEST_F(GrafiekmodelTest, EenVolVensterSpringtEenKwartZonderEenMonsterOverTeSlaan
     EXPECT_TRUE(std::isnan(model.Raster().Waarde(76, Curve(1))));
 }
 
-TEST_F(GrafiekmodelTest, LiveGevuldeRijenGelijkAanDezelfdeRijenOpnieuwGetekend) {
+TEST_F(GrafiekmodelTest, RowsFilledLiveEqualTheSameRowsDrawnAgain) {
     model.Instellingen.LabelKeuze = 0;
     for (int32_t s = 1; s <= 537; ++s) {
         Bewaar(s, s % 17 == 0 ? "" : s % 23 == 0 ? "OR." : nullptr);
@@ -144,7 +144,7 @@ TEST_F(GrafiekmodelTest, LiveGevuldeRijenGelijkAanDezelfdeRijenOpnieuwGetekend) 
     EXPECT_TRUE(std::isnan(model.Raster().Waarde(529 - model.VensterStart + 1, Curve(1))));
 }
 
-TEST_F(GrafiekmodelTest, ScrollbalkOverDeBewaardeMonsters) {
+TEST_F(GrafiekmodelTest, TheScrollBarSpansTheStoredSamples) {
     BewaarTot(120);
     model.LadenGrafiek();
     model.ScrollBarGewijzigd(50);
@@ -171,7 +171,7 @@ TEST_F(GrafiekmodelTest, ScrollbalkOverDeBewaardeMonsters) {
     EXPECT_EQ(model.ScrollPositie, 20000);
 }
 
-TEST_F(GrafiekmodelTest, EenCurveDieNietGelezenKanWordenLaatEenGat) {
+TEST_F(GrafiekmodelTest, ACurveThatCannotBeReadLeavesAGap) {
     BewaarTot(10);
     model.LadenGrafiek();
     ASSERT_EQ(Monster(10), 10);
@@ -192,7 +192,7 @@ TEST_F(GrafiekmodelTest, EenCurveDieNietGelezenKanWordenLaatEenGat) {
     EXPECT_TRUE(std::isnan(model.Raster().Waarde(10, Curve(2))));
 }
 
-TEST_F(GrafiekmodelTest, TabelteksenWordenGeplotteWaarden) {
+TEST_F(GrafiekmodelTest, TableTextsBecomePlottedValues) {
     const auto w = [](int m, int k, const char* waarde, const char* eenheid) {
         return ConverteerTabelWaarde(1, m, k, QString::fromUtf8(waarde), QString::fromUtf8(eenheid));
     };
@@ -213,7 +213,7 @@ TEST_F(GrafiekmodelTest, TabelteksenWordenGeplotteWaarden) {
     EXPECT_FLOAT_EQ(w(4, 1, "1.413", "mS/cm"), 1413.0f);
 }
 
-TEST_F(GrafiekmodelTest, VoetnootMetEenHaakjeStatistiekDieGatenOverslaat) {
+TEST_F(GrafiekmodelTest, AFootnoteWithABracketAndStatisticsThatSkipGaps) {
     model.SchrijfGrafiekLijnRef(1, LijnMinimum, 1);
     model.SchrijfGrafiekLijnRef(1, LijnMaximum, -1);
     model.SchrijfGrafiekLijnRef(1, LijnGemiddelde, 1);
@@ -259,7 +259,7 @@ TEST_F(GrafiekmodelTest, VoetnootMetEenHaakjeStatistiekDieGatenOverslaat) {
     EXPECT_EQ(model.Voetnoot, QStringLiteral("High limit: 8.5 "));
 }
 
-TEST_F(GrafiekmodelTest, AlarmlijnenEnLegende) {
+TEST_F(GrafiekmodelTest, AlarmLinesAndLegend) {
     model.Instellingen.AlarmHoog = true;
     model.Instellingen.AlarmHoogWaarde = 9;
     model.HerInitialiseerGrafiek();
@@ -275,7 +275,7 @@ TEST_F(GrafiekmodelTest, AlarmlijnenEnLegende) {
     EXPECT_FALSE(model.Reeks(Curve(3)).zichtbaar);
 }
 
-TEST_F(GrafiekmodelTest, RecorderVanVijfSeconden) {
+TEST_F(GrafiekmodelTest, ARecorderOfFiveSeconds) {
     model.Instellingen.XYrecorder = true;
     model.Instellingen.RecorderTussentijd = 5;
     model.Instellingen.LabelKeuze = 1;
@@ -321,7 +321,7 @@ TEST_F(GrafiekmodelTest, RecorderVanVijfSeconden) {
     EXPECT_TRUE(std::isnan(model.Raster().Waarde(rijen, Curve(1))));
 }
 
-TEST_F(GrafiekmodelTest, RecorderLaatEenGatZolangEenModuleOpgegevenIs) {
+TEST_F(GrafiekmodelTest, TheRecorderLeavesAGapWhileAModuleIsGivenUp) {
     // A module that no longer answers keeps its last reading; the strip must not plot it as a new one.
     model.Instellingen.XYrecorder = true;
     model.Instellingen.RecorderTussentijd = 1;
@@ -339,7 +339,7 @@ TEST_F(GrafiekmodelTest, RecorderLaatEenGatZolangEenModuleOpgegevenIs) {
     EXPECT_FLOAT_EQ(model.Raster().Waarde(rijen, Curve(1)), 7.0f);
 }
 
-TEST_F(GrafiekmodelTest, RecorderLaatEenGatTotEenModuleVoorHetEerstGelezenIs) {
+TEST_F(GrafiekmodelTest, TheRecorderLeavesAGapUntilAModuleIsFirstRead) {
     // Before the first reading of a module its record holds zeros, not a measurement.
     model.Instellingen.XYrecorder = true;
     model.Instellingen.RecorderTussentijd = 1;
@@ -356,7 +356,7 @@ TEST_F(GrafiekmodelTest, RecorderLaatEenGatTotEenModuleVoorHetEerstGelezenIs) {
     EXPECT_FALSE(std::isnan(model.Raster().Waarde(rijen, Curve(1))));
 }
 
-TEST_F(GrafiekmodelTest, GetallenEnCurvenWordenBegrensd) {
+TEST_F(GrafiekmodelTest, NumbersAndCurvesAreBounded) {
     GrafiekInstellingen& g = model.Instellingen;
     g.MaxGrafiekZichtbaar = 0;
     g.AantalTijdVerdelingen = 0;
@@ -405,7 +405,7 @@ TEST_F(GrafiekmodelTest, GetallenEnCurvenWordenBegrensd) {
     EXPECT_EQ(c.Kg, 2);
 }
 
-TEST_F(GrafiekmodelTest, KleurenEnWaardeteksten) {
+TEST_F(GrafiekmodelTest, ColoursAndValueTexts) {
     model.ZetDiagramKleur(5, 255 + 128 * 256);
     EXPECT_EQ(model.LeesDiagramRood(5), 255);
     EXPECT_EQ(model.LeesDiagramGroen(5), 128);

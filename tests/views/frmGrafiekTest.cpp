@@ -85,7 +85,7 @@ protected:
     int antwoord = vbYes;
 };
 
-TEST_F(frmGrafiekTest, VensterNummerUitDeTag) {
+TEST_F(frmGrafiekTest, TheWindowNumberComesFromTheTag) {
     EXPECT_EQ(VensterNummer(QStringLiteral("tabel12")), 12);
     EXPECT_EQ(VensterNummer(QStringLiteral("grafiek3")), 3);
     EXPECT_EQ(VensterNummer(QStringLiteral("meting16")), 16);
@@ -94,7 +94,7 @@ TEST_F(frmGrafiekTest, VensterNummerUitDeTag) {
     EXPECT_EQ(VensterNummer(QStringLiteral("Tabel3")), 0);
 }
 
-TEST_F(frmGrafiekTest, AlleenDeSleutelsDieHunNummerDragenOpenenEenGrafiek) {
+TEST_F(frmGrafiekTest, OnlyTheKeysThatCarryTheirNumberOpenAGraph) {
     BewaarInstelling(AppNaam, QStringLiteral("Graph"), QStringLiteral("Index2"), QStringLiteral("2"));
     BewaarInstelling(AppNaam, QStringLiteral("Graph"), QStringLiteral("Index7"), QStringLiteral("7"));
     BewaarInstelling(AppNaam, QStringLiteral("Graph"), QStringLiteral("Index4"), QStringLiteral("5"));
@@ -115,7 +115,7 @@ TEST_F(frmGrafiekTest, AlleenDeSleutelsDieHunNummerDragenOpenenEenGrafiek) {
     EXPECT_EQ(g.Model().TijdasStap(), 14);
 }
 
-TEST_F(frmGrafiekTest, TweeGrafiekenOpenBijHetAfsluitenKomenTerugMetHunCurven) {
+TEST_F(frmGrafiekTest, TwoGraphsOpenAtCloseComeBackWithTheirCurves) {
     for (int32_t s = 1; s <= 150; ++s)
         Bewaar(s);
     SchrijfGcf(2, false, 1, QStringLiteral("[LINE2]\r\nRack=1\r\nModule=1\r\nInput=6\r\nColour=255\r\n"));
@@ -232,7 +232,7 @@ TEST_F(frmGrafiekTest, TheChartsRightButtonMenuIsTheGraphMenuOfThatGraph) {
     EXPECT_FALSE(rechtsklik(twee, nullptr).plakkenAan);
 }
 
-TEST_F(frmGrafiekTest, SluitenVraagtEerstNeeMinimaliseert) {
+TEST_F(frmGrafiekTest, ClosingAsksFirstAndNoMinimises) {
     // What closing a graph tells the main window.
     struct Sluitopname : GrafiekvensterOmgeving {
         void GrafiekGesloten(int grafiek) override { gesloten = grafiek; }
@@ -279,7 +279,7 @@ TEST_F(frmGrafiekTest, SluitenVraagtEerstNeeMinimaliseert) {
     ZetKindvensterbeheer(nullptr);
 }
 
-TEST_F(frmGrafiekTest, EenKlikOpEenPuntToontZijnWaardeInDeVoetnoot) {
+TEST_F(frmGrafiekTest, AClickOnAPointShowsItsValueInTheFootnote) {
     for (int32_t s = 1; s <= 120; ++s)
         Bewaar(s);
     SchrijfGcf(1, false, 1);
