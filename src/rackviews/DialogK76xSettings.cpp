@@ -3,6 +3,7 @@
 #include "acquisition/Commandos.h"
 #include "acquisition/ECBereik.h"
 #include "acquisition/EEprom.h"
+#include "acquisition/Modellen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackvensterIndicatoren.h"
 #include "acquisition/Verbinding.h"
@@ -403,7 +404,7 @@ void DialogK76xSettings::Laad() {
     }
     HoudEenGedeeldeIngang(m_instellingen);
     // The salinity of a K761 oxygen input is typed; the type of cell of a K762 only shown.
-    const bool saliniteit = type() == QLatin1String("K761");
+    const bool saliniteit = ModelVan(Ri, Mi).type == Modeltype::K761;
     for (int i = 0; i < AantalIngangen; ++i) {
         ComboExtra[i]->setEditable(saliniteit);
         if (!saliniteit) continue;
@@ -619,7 +620,7 @@ void DialogK76xSettings::ComboResolutie_Click(int e) {
     const auto index = static_cast<int16_t>(ComboResolutie[e]->currentIndex());
     if (e >= AantalIngangen)
         m_instellingen.Temperatuur[e - AantalIngangen + 1].Resolution = index;
-    else if (type() != QLatin1String("K762")) // a K762's range is chosen in its options
+    else if (!ModelVan(Ri, Mi).heeftBereiken) // a K762's range is chosen in its options
         m_instellingen.Meting[e + 1].Resolution = index;
 }
 
@@ -636,7 +637,7 @@ void DialogK76xSettings::ComboExtra_Change(int i) {
 }
 
 void DialogK76xSettings::ComboExtra_LostFocus(int i) {
-    if (!m_geladen || type() != QLatin1String("K761")) return;
+    if (!m_geladen || ModelVan(Ri, Mi).type != Modeltype::K761) return;
     QLineEdit* box = ComboExtra[i]->lineEdit();
     const float waarde = SaliniteitVanTekst(box->text());
     m_instellingen.Meting[i + 1].Extra = waarde;
@@ -696,11 +697,12 @@ void DialogK76xSettings::CommandHelp_Click() {
 void DialogK76xSettings::CommandOpties_Click() {
     if (m_bezig) return;
     QPointer<DialogK76xSettings> zelf(this);
-    if (type() == QLatin1String("K761")) {
+    const Modeltype model = ModelVan(Ri, Mi).type;
+    if (model == Modeltype::K761) {
         FormOptionsOx opties(this);
         opties.Laad();
         opties.exec();
-    } else if (type() == QLatin1String("K762")) {
+    } else if (model == Modeltype::K762) {
         FormOptionsEC opties(this);
         opties.TypeCC = GekozenCelType(m_instellingen.Meting[1].Extra);
         opties.Bereik = ComboResolutie[0]->currentIndex();
@@ -765,7 +767,7 @@ void DialogK76xSettings::OKButton_Click() {
     m_bezig = true;
     // The lists' choices, as the user sees them.
     for (int i = 0; i < AantalIngangen; ++i) {
-        if (type() != QLatin1String("K762") && ComboResolutie[i]->currentIndex() >= 0)
+        if (!ModelVan(Ri, Mi).heeftBereiken && ComboResolutie[i]->currentIndex() >= 0)
             m_instellingen.Meting[i + 1].Resolution = static_cast<int16_t>(ComboResolutie[i]->currentIndex());
         if (ComboResolutie[i + 4]->currentIndex() >= 0)
             m_instellingen.Temperatuur[i + 1].Resolution =
@@ -815,7 +817,7 @@ void DialogK76xSettings::PasInstellingenToe() {
         module.Meting[c].Name = KanaalNaam(c, TextNaam[c - 1]->text());
         module.Meting[c].Sensor = TrimSpaties(TextSensor[c - 1]->text());
     }
-    if (type() == QLatin1String("K762")) {
+    if (ModelVan(r, m).heeftBereiken) {
         for (int c = 1; c <= AantalIngangen; ++c) {
             int16_t bereik = m_instellingen.Meting[c].Resolution;
             if (bereik < 0 || bereik > HoogsteECBereik) bereik = StandaardECBereik;
