@@ -2,6 +2,7 @@
 
 #include "acquisition/Frames.h"
 #include "acquisition/Koppelingen.h"
+#include "acquisition/Modellen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/StatusADC.h"
@@ -228,8 +229,7 @@ void ZetModuleTypes(int rack) {
         ModuleRecord& mod = Racks[rack].Modules[m];
         if (mod.Present) {
             mod.Type = ModuleTypeUitIdno(rack, m);
-            if (mod.Type == QStringLiteral("K761") || mod.Type == QStringLiteral("K762"))
-                mod.AantalStappen = 4;
+            if (ModelVan(mod).Bekend()) mod.AantalStappen = 4;
         } else {
             mod.Type = QStringLiteral("    ");
             mod.Name.clear();
@@ -243,13 +243,13 @@ void ZetKanaalEenheden(int rack) {
         ModuleRecord& mod = Racks[rack].Modules[m];
         if (!mod.Present) continue;
         mod.Type = ModuleTypeUitIdno(rack, m);
-        const bool k761 = mod.Type == QStringLiteral("K761");
-        if (!k761 && !(mod.Type == QStringLiteral("K762"))) continue;
+        const Model& model = ModelVan(mod);
+        if (!model.Bekend()) continue;
         mod.AantalStappen = 4;
         for (int c = 1; c <= AantalIngangen; ++c) {
             mod.Meting[c].Set = true;
-            mod.Meting[c].Unit = k761 ? QStringLiteral("mV") : QStringLiteral("S/cm");
-            mod.Meting[c].Resolution = k761 ? 1 : 0;
+            mod.Meting[c].Unit = QString::fromUtf8(model.standaardEenheid);
+            mod.Meting[c].Resolution = model.standaardResolutie;
             mod.Temperatuur[c].Unit = QStringLiteral("°C");
             mod.Temperatuur[c].Resolution = 1;
         }

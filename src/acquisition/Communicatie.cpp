@@ -4,9 +4,8 @@
 #include "acquisition/Alarmuitgang.h"
 #include "acquisition/Commandos.h"
 #include "acquisition/Frames.h"
-#include "acquisition/K761.h"
-#include "acquisition/K762.h"
 #include "acquisition/Koppelingen.h"
+#include "acquisition/Modellen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/RackvensterIndicatoren.h"
@@ -51,7 +50,7 @@ bool IsErEenRackActief() {
 }
 
 bool IsBekendModel(const ModuleRecord& m) {
-    return m.Type == QStringLiteral("K761") || m.Type == QStringLiteral("K762");
+    return ModelVan(m).Bekend();
 }
 
 bool HeeftIngangInGebruik(const ModuleRecord& m) {
@@ -188,10 +187,7 @@ void Verzend(int r, int m, uint8_t code) {
 
 // The compute step of module (r, m): converts, shows and drives the alarm and the indicators.
 void BerekenModule(int r, int m) {
-    if (Racks[r].Modules[m].Type == QStringLiteral("K761"))
-        VerwerkMetingK761(r, m);
-    else
-        VerwerkMetingK762(r, m);
+    ModelVan(r, m).verwerk(r, m);
     Racks[r].Modules[m].Berekend = true;
     ToonMetingenRackvenster(r, m, false);
     if (AlarmUitgang) StuurAlarmUitgang(r, m, false);

@@ -1,6 +1,7 @@
 #include "acquisition/Grafiekwaarde.h"
 
 #include "acquisition/Kanaalteksten.h"
+#include "acquisition/Modellen.h"
 #include "acquisition/RackModel.h"
 #include "shared/Getallen.h"
 
@@ -39,11 +40,11 @@ Grafiekomzetting Grafiekomzetting::Van(int r, int m, int k, bool temperatuur) {
     Grafiekomzetting z;
     if (temperatuur || !IsIngang(r, m, k)) return z;
     const ModuleRecord& module = Racks[r].Modules[m];
-    const QString type = module.Type.getrimd();
+    const Modeltype type = ModelVan(module).type;
     const KanaalRecord& ingang = module.Meting[k];
-    if (type == QLatin1String("K761") && ingang.Unit.getrimd() == QLatin1String("g/l")) {
+    if (type == Modeltype::K761 && ingang.Unit.getrimd() == QLatin1String("g/l")) {
         z.soort = Soort::Ion;
-    } else if (type == QLatin1String("K762")) {
+    } else if (type == Modeltype::K762) {
         z.soort = Soort::Geleidbaarheid;
         z.decade = static_cast<int>(std::floor(ingang.Extra)) + ingang.Resolution;
     }

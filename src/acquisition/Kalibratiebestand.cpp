@@ -4,6 +4,7 @@
 #include "acquisition/K761Teksten.h"
 #include "acquisition/K762.h"
 #include "acquisition/K762Teksten.h"
+#include "acquisition/Modellen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/Temperatuur.h"
@@ -210,16 +211,11 @@ bool laad(int r, int m, int c, ModuleRecord& module, int soorten, LaadIngang laa
 }
 
 int soortK761(const QString& eenheid) {
-    if (eenheid == QLatin1String("mV")) return 1;
-    if (eenheid == QLatin1String("pH")) return 2;
-    if (eenheid == QLatin1String("mg/l") || eenheid == QLatin1String("%")) return 3;
-    if (eenheid == QLatin1String("g/l")) return 4;
-    if (eenheid == QStringLiteral("°C")) return 5;
-    return 0;
+    return ModelMetType(Modeltype::K761).Eenheid(eenheid).kalibratiesoort;
 }
 
 int soortK762(const QString& eenheid) {
-    return eenheid == QStringLiteral("°C") ? 2 : 1;
+    return ModelMetType(Modeltype::K762).Eenheid(eenheid).kalibratiesoort;
 }
 
 bool bewaar(int r, int m, int c, ModuleRecord& module, KalibratieRecord& record, bool temperatuur,
@@ -396,9 +392,7 @@ bool BewaarKalibratieK762(int r, int m, int c, KalibratieRecord& record, bool te
 
 bool BewaarHandTemperatuurK761(int r, int m, int c, const ModuleRecord& module) {
     if (!geldigeModule(r, m) || c < 1 || c > AantalIngangen) return false;
-    const QString type = module.Type.getrimd();
-    const int soorten =
-        type == QLatin1String("K761") ? SoortenK761 : (type == QLatin1String("K762") ? SoortenK762 : 0);
+    const int soorten = ModelVan(module).kalibratieSoorten;
     if (soorten == 0) return false;
     ConfiguratiePad = pad(r, m);
     QByteArray inhoud;
@@ -416,7 +410,7 @@ bool BewaarHandTemperatuurK761(int r, int m, int c) {
 
 bool BewaarHandTemperatuurK762(int r, int m, int c, const ModuleRecord& module) {
     if (!geldigeModule(r, m) || c < 1 || c > AantalIngangen) return false;
-    if (module.Type.getrimd() != QLatin1String("K762")) return false;
+    if (ModelVan(module).type != Modeltype::K762) return false;
     ConfiguratiePad = pad(r, m);
     QByteArray inhoud;
     if (!leesInhoud(inhoud, true) || !GevondenBestand) return false;

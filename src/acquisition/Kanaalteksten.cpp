@@ -1,8 +1,7 @@
 #include "acquisition/Kanaalteksten.h"
 
-#include "acquisition/K761Teksten.h"
-#include "acquisition/K762Teksten.h"
 #include "acquisition/Kanaaladres.h"
+#include "acquisition/Modellen.h"
 #include "acquisition/RackvensterTeksten.h"
 #include "shared/Hulpfuncties.h"
 
@@ -14,23 +13,6 @@ constexpr uint8_t MaskerBuitenBereik = 0x0F;
 constexpr uint8_t MaskerIngang = VlagBovenBereik | VlagOnderBereik;
 constexpr uint8_t MaskerTemperatuur = VlagTemperatuurTeHoog | VlagTemperatuurTeLaag;
 const QString BovenBereik = QStringLiteral("OR.");
-
-struct Model {
-    const char* type;
-    QString (*waarde)(int r, int m, int c);
-    QString (*eenheid)(int r, int m, int c);
-};
-constexpr Model Modellen[] = {
-    {"K761", KanaalWaardeTekstK761, KanaalEenheidTekstK761},
-    {"K762", KanaalWaardeTekstK762, KanaalEenheidTekstK762},
-};
-
-const Model* ModelVan(int r, int m) {
-    const QString type = Racks[r].Modules[m].Type.getrimd();
-    for (const Model& model : Modellen)
-        if (type == QLatin1String(model.type)) return &model;
-    return nullptr;
-}
 
 } // namespace
 
@@ -44,8 +26,7 @@ QString MeetwaardeTekst(int r, int m, int c) {
             return BovenBereik + Racks[r].Modules[m].Temperatuur[c].Unit.getrimd();
         return BovenBereik;
     }
-    const Model* model = ModelVan(r, m);
-    return model ? model->waarde(r, m, c) : QString();
+    return ModelVan(r, m).waardeTekst(r, m, c);
 }
 
 QString TemperatuurTekst(int r, int m, int c) {
@@ -56,9 +37,8 @@ QString TemperatuurTekst(int r, int m, int c) {
 
 QString EenheidTekst(int r, int m, int c) {
     if (!IsKanaalAdres(r, m, c)) return QString();
-    const Model* model = ModelVan(r, m);
-    if (!model || Racks[r].Modules[m].Meting[c].Unit.getrimd() == QString::fromUtf8("°C")) return QString();
-    return model->eenheid(r, m, c);
+    if (Racks[r].Modules[m].Meting[c].Unit.getrimd() == QString::fromUtf8("°C")) return QString();
+    return ModelVan(r, m).eenheidTekst(r, m, c);
 }
 
 int GedeeldeTemperatuurIngang(int r, int m) {

@@ -1,5 +1,6 @@
 #include "acquisition/RackModel.h"
 
+#include "acquisition/Modellen.h"
 #include "acquisition/vensters/Hoofdvenster.h"
 
 std::array<RackRecord, AantalRacks + 1> Racks;
@@ -19,16 +20,11 @@ QString IdnoAlsTekst(int32_t idno) {
 QString SoortUitIdno(int32_t idno) {
     const QChar c = IdnoAlsTekst(idno).at(0);
     if (c == QLatin1Char('1')) return QStringLiteral("K740(Rack)");
-    if (c == QLatin1Char('C')) return QStringLiteral("K762(mS/°C)");
-    if (c == QLatin1Char('F')) return QStringLiteral("K761(mV/°C)");
-    return QStringLiteral("Indeterminated");
+    return QString::fromUtf8(ModelVanIdno(idno).soort);
 }
 
 QString ModuleTypeVanIdno(int32_t idno) {
-    const QChar c = IdnoAlsTekst(idno).at(0);
-    if (c == QLatin1Char('C')) return QStringLiteral("K762");
-    if (c == QLatin1Char('F')) return QStringLiteral("K761");
-    return QStringLiteral("----");
+    return ModelVanIdno(idno).Naam();
 }
 
 QString ModuleTypeUitIdno(int rack, int module) {

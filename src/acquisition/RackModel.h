@@ -87,9 +87,10 @@ extern float HandTemperaturen[AantalRacks + 1][AantalModules + 1][AantalIngangen
 // The dotted text of an identification number: its four bytes, most significant first, in uppercase
 // hexadecimal without leading zeros ("F.1.2.A").
 QString IdnoAlsTekst(int32_t idno);
-// "K740(Rack)", "K762(mS/°C)", "K761(mV/°C)" or "Indeterminated", from the first character of the text.
+// "K740(Rack)", the kind of a module model ("K761(mV/°C)", see Modellen.h) or "Indeterminated", from the
+// first character of the text.
 QString SoortUitIdno(int32_t idno);
-// "K762", "K761" or "----" for the module at that position.
+// The name of the module model at that position ("K761"), or "----" for no model.
 QString ModuleTypeUitIdno(int rack, int module);
 QString ModuleTypeVanIdno(int32_t idno);
 // True while the poll supervision has given module m of rack r up (GeenAntwoordTeller > 0): its values

@@ -1,9 +1,8 @@
 #include "acquisition/RackvensterTeksten.h"
 
-#include "acquisition/K761Teksten.h"
-#include "acquisition/K762Teksten.h"
 #include "acquisition/Kanaaladres.h"
 #include "acquisition/Kanaalteksten.h"
+#include "acquisition/Modellen.h"
 #include "acquisition/Temperatuur.h"
 #include "acquisition/vensters/Rackvenster.h"
 #include "shared/Getallen.h"
@@ -33,18 +32,6 @@ constexpr WaardeFormaat WaardeFormaten[] = {
     {"%", "0.0", "0", "0"},
     {"pH", "0.00", "0.000", "0.0"},
     {"mg/l", "0.00", "0.0", "0.0"},
-};
-
-// The measured quantity by model and unit; an empty unit stands for any other unit of the model.
-struct Grootheid {
-    const char* type;
-    const char* eenheid;
-    const char* naam;
-};
-constexpr Grootheid Grootheden[] = {
-    {"K761", "pH", "pH"}, {"K761", "mV", "ORP"},    {"K761", "mg/l", "DO"},
-    {"K761", "%", "DO"},  {"K761", "g/l", "Ion"},   {"K761", "°C", "Pt1000"},
-    {"K761", "", ""},     {"K762", "°C", "Pt1000"}, {"K762", "", "EC"},
 };
 
 bool IsGraden(const QString& eenheid) {
@@ -77,12 +64,8 @@ QString FormaatWaarde(int r, int m, int c) {
 
 QString GrootheidKanaal(int r, int m, int c) {
     if (!IsKanaalAdres(r, m, c)) return QString();
-    const QString type = Racks[r].Modules[m].Type.getrimd();
     const QString eenheid = Racks[r].Modules[m].Meting[c].Unit.getrimd();
-    for (const Grootheid& g : Grootheden)
-        if (type == QLatin1String(g.type) && (eenheid == QString::fromUtf8(g.eenheid) || *g.eenheid == '\0'))
-            return QString::fromLatin1(g.naam);
-    return QString();
+    return QString::fromLatin1(ModelVan(r, m).Eenheid(eenheid).grootheid);
 }
 
 bool KalibratieVereist(int r, int m, int c) {
@@ -91,12 +74,16 @@ bool KalibratieVereist(int r, int m, int c) {
     const KanaalRecord& k = module.Meting[c];
     const QString eenheid = k.Unit.getrimd();
     if (IsGraden(eenheid)) return false;
-    const QString type = module.Type.getrimd();
-    if (type == QLatin1String("K761")) return eenheid != QLatin1String("mV") && k.KalibratieDatum == 0;
-    if (type == QLatin1String("K762")) {
+    switch (ModelVan(module).type) {
+    case Modeltype::K761:
+        return eenheid != QLatin1String("mV") && k.KalibratieDatum == 0;
+    case Modeltype::K762: {
         // The cell type now chosen against the one the calibration was made with.
         const double gekozen = std::floor(static_cast<double>(k.Extra));
         return k.KalibratieDatum == 0 || gekozen != TekstNaarInteger(k.KalibratieInfo.toString());
+    }
+    case Modeltype::Geen:
+        break;
     }
     return false;
 }
@@ -114,10 +101,7 @@ QString TemperatuurWaardeEenheidTekst(int r, int m, int c) {
 
 QString KanaalEenheidTekst(int r, int m, int c) {
     if (!IsKanaalAdres(r, m, c)) return QString();
-    const QString type = Racks[r].Modules[m].Type.getrimd();
-    if (type == QLatin1String("K761")) return KanaalEenheidTekstK761(r, m, c);
-    if (type == QLatin1String("K762")) return KanaalEenheidTekstK762(r, m, c);
-    return QString();
+    return ModelVan(r, m).eenheidTekst(r, m, c);
 }
 
 void ToonMetingenRackvenster(int r, int m, bool wissen) {

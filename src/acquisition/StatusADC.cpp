@@ -4,6 +4,7 @@
 #include "acquisition/Commandos.h"
 #include "acquisition/ECBereik.h"
 #include "acquisition/Frames.h"
+#include "acquisition/Modellen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/Verbinding.h"
@@ -96,7 +97,7 @@ bool IsVolledigAntwoord(const QByteArray& antwoord) {
     if (echo == CommandoStatus) {
         int rack = 0, module = 0;
         ZoekRackModule(HaalLong(antwoord, 4), rack, module);
-        if (IsModulePlaats(rack, module) && Racks[rack].Modules[module].Type == QStringLiteral("K762"))
+        if (IsModulePlaats(rack, module) && ModelVan(rack, module).heeftBereiken)
             databytes = StatusDatabytesK762;
     }
     return HeeftDatabytes(antwoord, databytes);
@@ -113,12 +114,12 @@ void CommandoAfgehandeld(int rack, int module) {
 void BewaarStatusbytes(int rack, int module, const QByteArray& antwoord) {
     if (!IsModulePlaats(rack, module)) return;
     ModuleRecord& m = Racks[rack].Modules[module];
-    const bool k762 = m.Type == QStringLiteral("K762");
-    if (!HeeftDatabytes(antwoord, k762 ? StatusDatabytesK762 : AntwoordDatabytes(CommandoStatus))) return;
+    const bool bereiken = ModelVan(m).heeftBereiken;
+    if (!HeeftDatabytes(antwoord, bereiken ? StatusDatabytesK762 : AntwoordDatabytes(CommandoStatus))) return;
     m.Status = HaalByte(antwoord, 8);
     m.LedFlag = HaalByte(antwoord, 9);
     m.Errors = HaalWoord(antwoord, 10);
-    if (k762)
+    if (bereiken)
         for (int c = 1; c <= AantalIngangen; ++c) {
             const uint8_t bereik = HaalByte(antwoord, 11 + c);
             if (bereik <= HoogsteECBereik) m.Meting[c].Resolution = bereik;

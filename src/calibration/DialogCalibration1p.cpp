@@ -6,6 +6,7 @@
 #include "acquisition/K761.h"
 #include "acquisition/K762Teksten.h"
 #include "acquisition/Kanaalteksten.h"
+#include "acquisition/Modellen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackvensterTeksten.h"
 #include "acquisition/Temperatuur.h"
@@ -112,7 +113,7 @@ void DialogCalibration1p::Laad() {
         m_meetKanaal = module.Temperatuur[Ki];
         m_meetKanaal.Flags = Racks[Ri].Modules[Mi].Temperatuur[Ki].Flags;
     }
-    const bool k762 = module.Type.getrimd() == QLatin1String("K762");
+    const bool k762 = ModelVan(module).type == Modeltype::K762;
     m_soort =
         temperatuurIngang ? EenpuntSoort::Temperatuur : SoortVanEenheid(m_meetKanaal.Unit.getrimd(), k762);
     if (m_soort == EenpuntSoort::Geen) {

@@ -1,6 +1,7 @@
 #include "factory/DialogK761Calibration.h"
 
 #include "acquisition/EEprom.h"
+#include "acquisition/Modellen.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/Temperatuur.h"
 #include "acquisition/Verbinding.h"
@@ -103,7 +104,7 @@ void DialogK761Calibration::OpvragenParameters(int r, int m) {
     if (IsModulePlaats(r, m) && Racks[r].Modules[m].Present) {
         SN = 0;
         float lekstroom = 0;
-        const bool k761 = Racks[r].Modules[m].Type == QStringLiteral("K761");
+        const bool k761 = ModelVan(r, m).type == Modeltype::K761;
         for (int c = 0; c < 4 && k761; ++c) {
             const auto i = static_cast<size_t>(c);
             const auto lees = [&](auto stap, int positie) {

@@ -1,5 +1,6 @@
 #include "factory/Fabrieksafregeling.h"
 
+#include "acquisition/Modellen.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/Verbinding.h"
 #include "factory/DialogK761Calibration.h"
@@ -10,14 +11,17 @@
 namespace {
 int ToonDialoog(int r, int m, bool alleenLezen) {
     if (!IsModulePlaats(r, m)) return -1;
-    const QString type = Racks[r].Modules[m].Type.getrimd();
     std::unique_ptr<Fabrieksdialoog> dialoog;
-    if (type == QLatin1String("K761"))
+    switch (ModelVan(r, m).type) {
+    case Modeltype::K761:
         dialoog = std::make_unique<DialogK761Calibration>();
-    else if (type == QLatin1String("K762"))
+        break;
+    case Modeltype::K762:
         dialoog = std::make_unique<DialogK762Calibration>();
-    else
+        break;
+    case Modeltype::Geen:
         return -1;
+    }
     dialoog->Ri = static_cast<int16_t>(r);
     dialoog->Mi = static_cast<int16_t>(m);
     dialoog->ReadSettingsOnly = alleenLezen;

@@ -2,6 +2,8 @@
 // The common dialogs as the file code sees them: open and save a file, choose a font with its colour,
 // choose a colour. The window side registers the real dialogs at start-up; tests register their own
 // answers. Without registered dialogs every dialog answers as Cancel.
+#include "shared/Lettertype.h"
+
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -15,18 +17,6 @@ struct BestandsdialoogVraag {
     // Pairs of description and pattern, all separated by "|": "Data files(*.csv)|*.csv".
     QString filter;
     int filterIndex = 1; // the preselected pair, from 1
-};
-
-// A font with its effects and its colour (red + 256 x green + 65536 x blue).
-struct Lettertype {
-    QString naam;
-    double grootte = 8.25;
-    bool vet = false;
-    bool cursief = false;
-    bool onderstreept = false;
-    bool doorgehaald = false;
-    int32_t kleur = 0;
-    bool operator==(const Lettertype&) const = default;
 };
 
 class Bestandsdialogen {

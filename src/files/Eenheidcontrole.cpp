@@ -1,5 +1,6 @@
 #include "files/Eenheidcontrole.h"
 
+#include "acquisition/Modellen.h"
 #include "acquisition/RackModel.h"
 #include "shared/Algemeen.h"
 
@@ -17,10 +18,6 @@ QString eenheid(KanaalRecord& k) {
     const QString e = k.Unit.getrimd();
     k.Unit = e;
     return e;
-}
-
-QString type(int r, int m) {
-    return Racks[r].Modules[m].Type.getrimd();
 }
 
 const QString Graden = QStringLiteral("°C");
@@ -43,22 +40,10 @@ QString standaardNaam(const QString& voorvoegsel, int n, const QString& naam) {
 
 void ControleerMeeteenheid(int rack, int module, int ingang) {
     if (!geldig(rack, module, ingang)) return;
-    const QString t = type(rack, module);
+    const Model& model = ModelVan(rack, module);
     KanaalRecord& k = Racks[rack].Modules[module].Meting[ingang];
-    QStringList geldige;
-    QString vervanging;
-    if (t == QLatin1String("K761")) {
-        geldige = {QStringLiteral("mV"),   QStringLiteral("pH"), QStringLiteral("g/l"),
-                   QStringLiteral("mg/l"), QStringLiteral("%"),  Graden};
-        vervanging = QStringLiteral("mV");
-    } else if (t == QLatin1String("K762")) {
-        geldige = {QStringLiteral("S/cm"), QStringLiteral("g/l"), Graden};
-        vervanging = QStringLiteral("S/cm");
-    } else {
-        return;
-    }
-    if (geldige.contains(eenheid(k))) return;
-    k.Unit = vervanging;
+    if (!model.Bekend() || model.HeeftEenheid(eenheid(k))) return;
+    k.Unit = QString::fromUtf8(model.standaardEenheid);
     k.Set = true;
 }
 
@@ -70,21 +55,9 @@ void ControleerTemperatuureenheid(int rack, int module, int ingang) {
 
 void ControleerMeetresolutie(int rack, int module, int ingang) {
     if (!geldig(rack, module, ingang)) return;
-    const QString t = type(rack, module);
     KanaalRecord& k = Racks[rack].Modules[module].Meting[ingang];
-    const QString e = eenheid(k);
-    if (t == QLatin1String("K761")) {
-        if (e == QLatin1String("mV"))
-            begrens(k.Resolution, 0, 1, 0);
-        else if (e == QLatin1String("pH"))
-            begrens(k.Resolution, 0, 2, 1);
-        else if (e == QLatin1String("g/l"))
-            begrens(k.Resolution, 0, 25, 0);
-        else if (e == QLatin1String("mg/l") || e == QLatin1String("%"))
-            begrens(k.Resolution, 0, 1, 0);
-    } else if (t == QLatin1String("K762")) {
-        if (e == QLatin1String("S/cm") || e == QLatin1String("g/l")) begrens(k.Resolution, 0, 3, 3);
-    }
+    const Modeleenheid& e = ModelVan(rack, module).Eenheid(eenheid(k));
+    if (e.hoogsteResolutie >= 0) begrens(k.Resolution, 0, e.hoogsteResolutie, e.andereResolutie);
 }
 
 void ControleerTemperatuurresolutie(int rack, int module, int ingang) {
@@ -95,10 +68,10 @@ void ControleerTemperatuurresolutie(int rack, int module, int ingang) {
 
 void ControleerExtra(int rack, int module, int ingang) {
     if (!geldig(rack, module, ingang)) return;
-    const QString t = type(rack, module);
+    const Modeltype t = ModelVan(rack, module).type;
     KanaalRecord& k = Racks[rack].Modules[module].Meting[ingang];
     const QString e = eenheid(k);
-    if (t == QLatin1String("K761")) {
+    if (t == Modeltype::K761) {
         if (e == QLatin1String("mV")) {
             if (!(k.Extra >= 0.0f && k.Extra <= MaximaleSaliniteit)) k.Extra = 0.0f;
         } else if (e == QLatin1String("mg/l") || e == QLatin1String("%")) {
@@ -111,7 +84,7 @@ void ControleerExtra(int rack, int module, int ingang) {
             else if (!(k.Extra <= 0.0f))
                 k.Extra = 0.0f;
         }
-    } else if (t == QLatin1String("K762")) {
+    } else if (t == Modeltype::K762) {
         if (e == Graden) return;
         const float deel = std::floor(k.Extra);
         if (!(deel >= -2.0f && deel <= 1.0f)) k.Extra = 0.0f;
@@ -146,11 +119,7 @@ QString ModuleNaam(int n, const QString& naam) {
 
 void LaadModuleKalibratie(int rack, int module, int ingang, ModuleRecord& record) {
     if (rack < 1 || rack > AantalRacks || module < 1 || module > AantalModules) return;
-    const QString t = record.Type.getrimd();
-    if (t == QLatin1String("K761"))
-        LaadKalibratieK761(rack, module, ingang, record);
-    else if (t == QLatin1String("K762"))
-        LaadKalibratieK762(rack, module, ingang, record);
+    ModelVan(record).laadKalibratie(rack, module, ingang, record);
 }
 
 void LaadModuleKalibratie(int rack, int module, int ingang) {
@@ -161,12 +130,7 @@ void LaadModuleKalibratie(int rack, int module, int ingang) {
 bool BewaarModuleKalibratie(int rack, int module, int ingang, ModuleRecord& moduleRecord,
                             KalibratieRecord& record, bool temperatuur) {
     if (rack < 1 || rack > AantalRacks || module < 1 || module > AantalModules) return false;
-    const QString t = moduleRecord.Type.getrimd();
-    if (t == QLatin1String("K761"))
-        return BewaarKalibratieK761(rack, module, ingang, moduleRecord, record, temperatuur);
-    if (t == QLatin1String("K762"))
-        return BewaarKalibratieK762(rack, module, ingang, moduleRecord, record, temperatuur);
-    return false;
+    return ModelVan(moduleRecord).bewaarKalibratie(rack, module, ingang, moduleRecord, record, temperatuur);
 }
 
 bool BewaarModuleKalibratie(int rack, int module, int ingang, KalibratieRecord& record, bool temperatuur) {

@@ -1,7 +1,6 @@
 #include "files/Logbestanden.h"
 
-#include "acquisition/K761Teksten.h"
-#include "acquisition/K762Teksten.h"
+#include "acquisition/Modellen.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/RackvensterTeksten.h"
 #include "files/CsvVelden.h"
@@ -227,18 +226,12 @@ int32_t LengteLogBestand(const QString& sjabloon, int16_t rack, int16_t module, 
 
 QString WaardeTekstPerModel(int16_t rack, int16_t module, int16_t kanaal) {
     if (!IsRack(rack) || !IsModule(module)) return QString();
-    const QString type = Racks[rack].Modules[module].Type.getrimd();
-    if (type == QLatin1String("K761")) return KanaalWaardeTekstK761(rack, module, kanaal);
-    if (type == QLatin1String("K762")) return KanaalWaardeTekstK762(rack, module, kanaal);
-    return QString();
+    return ModelVan(rack, module).waardeTekst(rack, module, kanaal);
 }
 
 QString EenheidTekstPerModel(int16_t rack, int16_t module, int16_t kanaal) {
     if (!IsRack(rack) || !IsModule(module)) return QString();
-    const QString type = Racks[rack].Modules[module].Type.getrimd();
-    if (type == QLatin1String("K761")) return KanaalEenheidTekstK761(rack, module, kanaal);
-    if (type == QLatin1String("K762")) return KanaalEenheidTekstK762(rack, module, kanaal);
-    return QString();
+    return ModelVan(rack, module).eenheidTekst(rack, module, kanaal);
 }
 
 void LogMeting(const QString& info) {

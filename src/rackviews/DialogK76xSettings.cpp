@@ -3,6 +3,7 @@
 #include "acquisition/Commandos.h"
 #include "acquisition/ECBereik.h"
 #include "acquisition/EEprom.h"
+#include "acquisition/Modellen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackvensterIndicatoren.h"
 #include "acquisition/Verbinding.h"
@@ -28,7 +29,6 @@
 #include "shared/ui/Vensterfuncties.h"
 
 #include <QApplication>
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -42,8 +42,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
-#include <QStackedWidget>
-#include <QToolButton>
 #include <QVBoxLayout>
 #include <memory>
 
@@ -146,78 +144,6 @@ template <class W> W* vast(W* w) {
 }
 
 } // namespace
-
-// ---------------------------------------------------------------------------------------------------
-// The tab control
-
-TweeRijenTabs::TweeRijenTabs(QWidget* ouder) : QWidget(ouder) {
-    auto* v = new QVBoxLayout(this);
-    v->setContentsMargins(0, 0, 0, 0);
-    v->setSpacing(0);
-    m_rijen = new QGridLayout;
-    m_rijen->setSpacing(0);
-    v->addLayout(m_rijen);
-    auto* kader = new QFrame(this);
-    kader->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
-    auto* k = new QVBoxLayout(kader);
-    m_paginas = new QStackedWidget(kader);
-    k->addWidget(m_paginas);
-    v->addWidget(kader, 1);
-    m_knoppen = new QButtonGroup(this);
-    m_knoppen->setExclusive(true);
-    connect(m_knoppen, &QButtonGroup::idClicked, this, [this](int id) { setCurrentIndex(id); });
-}
-
-void TweeRijenTabs::voegToe(QWidget* pagina, const QString& titel) {
-    const int index = m_paginas->addWidget(pagina);
-    auto* knop = new QToolButton(this);
-    knop->setObjectName(QStringLiteral("Tab%1").arg(index));
-    knop->setText(titel);
-    knop->setCheckable(true);
-    knop->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    // The chosen tab stands out in bold.
-    connect(knop, &QToolButton::toggled, knop, [knop](bool gekozen) {
-        QFont f = knop->font();
-        f.setBold(gekozen);
-        knop->setFont(f);
-    });
-    m_knoppen->addButton(knop, index);
-    m_rijen->addWidget(knop, index / 4, index % 4);
-    if (index == 0) knop->setChecked(true);
-}
-
-int TweeRijenTabs::count() const {
-    return m_paginas->count();
-}
-
-int TweeRijenTabs::currentIndex() const {
-    return m_paginas->currentIndex();
-}
-
-void TweeRijenTabs::setCurrentIndex(int index) {
-    if (index < 0 || index >= count()) return;
-    m_knoppen->button(index)->setChecked(true);
-    if (index == currentIndex()) return;
-    m_paginas->setCurrentIndex(index);
-    emit currentChanged(index);
-}
-
-QString TweeRijenTabs::tabText(int index) const {
-    const QAbstractButton* knop = m_knoppen->button(index);
-    return knop ? knop->text() : QString();
-}
-
-void TweeRijenTabs::setTabText(int index, const QString& tekst) {
-    if (QAbstractButton* knop = m_knoppen->button(index)) knop->setText(tekst);
-}
-
-QWidget* TweeRijenTabs::widget(int index) const {
-    return m_paginas->widget(index);
-}
-
-QAbstractButton* TweeRijenTabs::tabKnop(int index) const {
-    return m_knoppen->button(index);
-}
 
 // ---------------------------------------------------------------------------------------------------
 // Building the dialog
@@ -403,7 +329,7 @@ void DialogK76xSettings::Laad() {
     }
     HoudEenGedeeldeIngang(m_instellingen);
     // The salinity of a K761 oxygen input is typed; the type of cell of a K762 only shown.
-    const bool saliniteit = type() == QLatin1String("K761");
+    const bool saliniteit = ModelVan(Ri, Mi).type == Modeltype::K761;
     for (int i = 0; i < AantalIngangen; ++i) {
         ComboExtra[i]->setEditable(saliniteit);
         if (!saliniteit) continue;
@@ -619,7 +545,7 @@ void DialogK76xSettings::ComboResolutie_Click(int e) {
     const auto index = static_cast<int16_t>(ComboResolutie[e]->currentIndex());
     if (e >= AantalIngangen)
         m_instellingen.Temperatuur[e - AantalIngangen + 1].Resolution = index;
-    else if (type() != QLatin1String("K762")) // a K762's range is chosen in its options
+    else if (!ModelVan(Ri, Mi).heeftBereiken) // a K762's range is chosen in its options
         m_instellingen.Meting[e + 1].Resolution = index;
 }
 
@@ -636,7 +562,7 @@ void DialogK76xSettings::ComboExtra_Change(int i) {
 }
 
 void DialogK76xSettings::ComboExtra_LostFocus(int i) {
-    if (!m_geladen || type() != QLatin1String("K761")) return;
+    if (!m_geladen || ModelVan(Ri, Mi).type != Modeltype::K761) return;
     QLineEdit* box = ComboExtra[i]->lineEdit();
     const float waarde = SaliniteitVanTekst(box->text());
     m_instellingen.Meting[i + 1].Extra = waarde;
@@ -696,11 +622,12 @@ void DialogK76xSettings::CommandHelp_Click() {
 void DialogK76xSettings::CommandOpties_Click() {
     if (m_bezig) return;
     QPointer<DialogK76xSettings> zelf(this);
-    if (type() == QLatin1String("K761")) {
+    const Modeltype model = ModelVan(Ri, Mi).type;
+    if (model == Modeltype::K761) {
         FormOptionsOx opties(this);
         opties.Laad();
         opties.exec();
-    } else if (type() == QLatin1String("K762")) {
+    } else if (model == Modeltype::K762) {
         FormOptionsEC opties(this);
         opties.TypeCC = GekozenCelType(m_instellingen.Meting[1].Extra);
         opties.Bereik = ComboResolutie[0]->currentIndex();
@@ -765,7 +692,7 @@ void DialogK76xSettings::OKButton_Click() {
     m_bezig = true;
     // The lists' choices, as the user sees them.
     for (int i = 0; i < AantalIngangen; ++i) {
-        if (type() != QLatin1String("K762") && ComboResolutie[i]->currentIndex() >= 0)
+        if (!ModelVan(Ri, Mi).heeftBereiken && ComboResolutie[i]->currentIndex() >= 0)
             m_instellingen.Meting[i + 1].Resolution = static_cast<int16_t>(ComboResolutie[i]->currentIndex());
         if (ComboResolutie[i + 4]->currentIndex() >= 0)
             m_instellingen.Temperatuur[i + 1].Resolution =
@@ -815,7 +742,7 @@ void DialogK76xSettings::PasInstellingenToe() {
         module.Meting[c].Name = KanaalNaam(c, TextNaam[c - 1]->text());
         module.Meting[c].Sensor = TrimSpaties(TextSensor[c - 1]->text());
     }
-    if (type() == QLatin1String("K762")) {
+    if (ModelVan(r, m).heeftBereiken) {
         for (int c = 1; c <= AantalIngangen; ++c) {
             int16_t bereik = m_instellingen.Meting[c].Resolution;
             if (bereik < 0 || bereik > HoogsteECBereik) bereik = StandaardECBereik;

@@ -19,14 +19,13 @@
 #include "acquisition/RackModel.h"
 #include "rackviews/Ingangweergave.h"
 #include "rackviews/ModuleInstellingen.h"
+#include "shared/ui/TweeRijenTabs.h"
 
 #include <QDialog>
 #include <QString>
 #include <array>
 #include <cstdint>
 
-class QAbstractButton;
-class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
@@ -34,31 +33,6 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QStackedWidget;
-
-// A tab control whose tabs stand in rows of four, one page shown at a time.
-class TweeRijenTabs : public QWidget {
-    Q_OBJECT
-public:
-    explicit TweeRijenTabs(QWidget* ouder = nullptr);
-    void voegToe(QWidget* pagina, const QString& titel);
-    int count() const;
-    int currentIndex() const;
-    void setCurrentIndex(int index);
-    QString tabText(int index) const;
-    void setTabText(int index, const QString& tekst);
-    QWidget* widget(int index) const;
-    // The tab button of a page (tests press it).
-    QAbstractButton* tabKnop(int index) const;
-
-signals:
-    void currentChanged(int index);
-
-private:
-    QButtonGroup* m_knoppen;
-    QStackedWidget* m_paginas;
-    QGridLayout* m_rijen;
-};
 
 class DialogK76xSettings : public QDialog {
     Q_OBJECT

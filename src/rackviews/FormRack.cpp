@@ -1,5 +1,6 @@
 #include "rackviews/FormRack.h"
 
+#include "acquisition/Modellen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackvensterIndicatoren.h"
 #include "acquisition/RackvensterTeksten.h"
@@ -727,8 +728,7 @@ void FormRack::Fabrieksafregeling(bool alleenLezen) {
     setEnabled(false);
     const QString type = Racks[Ri].Modules[m].Type.getrimd();
     RackvensterActies& acties = rackvensterActies();
-    if (acties.HeeftFabrieksafregeling() &&
-        (type == QLatin1String("K761") || type == QLatin1String("K762"))) {
+    if (acties.HeeftFabrieksafregeling() && ModelMetNaam(type).Bekend()) {
         acties.OpenFabrieksafregeling(type, Ri, m, alleenLezen);
         if (!zelf) return;
         LaadVensterTitel();

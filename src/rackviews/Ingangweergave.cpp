@@ -4,6 +4,7 @@
 #include "acquisition/K762Teksten.h"
 #include "acquisition/Kanaaladres.h"
 #include "acquisition/Kanaalteksten.h"
+#include "acquisition/Modellen.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/RackvensterTeksten.h"
 #include "acquisition/Temperatuur.h"
@@ -182,7 +183,7 @@ Ingangweergave BerekenIngangweergave(int r, int m, int tab) {
     te.ComboEenheid.items = TemperatuurEenheidLijst();
     te.ComboEenheid.gekozen = IndexVanEenheid(tEenheid, graden());
     w.ComboExtra.zichtbaar = false;
-    w.ComboExtra.ingeschakeld = type != QLatin1String("K762");
+    w.ComboExtra.ingeschakeld = ModelVan(module).type != Modeltype::K762;
 
     e.FrameCalibrationData.tekst = Tekst[TekstKalibratiegegevens];
     e.LabelExtra.zichtbaar = e.LabelExtraData.zichtbaar = w.LabelSalinity.zichtbaar = false;
@@ -202,9 +203,9 @@ Ingangweergave BerekenIngangweergave(int r, int m, int tab) {
         e.LabelDatum.rood = true;
     }
 
-    if (type == QLatin1String("K762"))
+    if (ModelVan(module).type == Modeltype::K762)
         K762Weergave(w, k, r, m, c);
-    else if (type == QLatin1String("K761"))
+    else if (ModelVan(module).type == Modeltype::K761)
         K761Weergave(w, k, r, m, c);
 
     if (k.Flags & MaskerTemperatuur) {

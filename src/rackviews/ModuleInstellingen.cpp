@@ -2,6 +2,7 @@
 
 #include "acquisition/Kanaaladres.h"
 #include "acquisition/Kanaalteksten.h"
+#include "acquisition/Modellen.h"
 #include "files/Eenheidcontrole.h"
 #include "shared/Getallen.h"
 #include "shared/Teksten.h"
@@ -17,29 +18,20 @@ QString graden() {
     return QStringLiteral("°C");
 }
 
-QString model(int r, int m) {
-    return Racks[r].Modules[m].Type.getrimd();
-}
-
 bool isZuurstof(const QString& eenheid) {
     return eenheid == QLatin1String("mg/l") || eenheid == QLatin1String("%");
 }
 
 // The Extra of an input is the user's setting on a K762 (cell type) and on a K761 oxygen input
 // (salinity); on the other inputs it comes from the calibration file or means nothing.
-bool extraIsInstelling(const QString& type, const KanaalRecord& k) {
-    return type == QLatin1String("K762") || (type == QLatin1String("K761") && isZuurstof(k.Unit.getrimd()));
+bool extraIsInstelling(const Model& model, const KanaalRecord& k) {
+    return model.Eenheid(k.Unit.getrimd()).extraIsInstelling;
 }
 
 } // namespace
 
 QStringList EenheidLijst(const QString& model) {
-    if (model == QLatin1String("K761"))
-        return {QStringLiteral("mV"),        QStringLiteral("pH"),     QStringLiteral("g/l (Ion)"),
-                QStringLiteral("mg/l (DO)"), QStringLiteral("% (DO)"), graden()};
-    if (model == QLatin1String("K762"))
-        return {QStringLiteral("S/cm"), QStringLiteral("g/l (TDS)"), graden()};
-    return {};
+    return ModelMetNaam(model).Lijstteksten();
 }
 
 QStringList TemperatuurEenheidLijst() {
@@ -54,11 +46,7 @@ QString EenheidZonderToevoeging(const QString& tekst) {
 }
 
 int IndexVanEenheid(const QString& eenheid, const QString& model) {
-    QStringList lijst;
-    if (model == graden())
-        lijst = TemperatuurEenheidLijst();
-    else if (model == QLatin1String("K761") || model == QLatin1String("K762"))
-        lijst = EenheidLijst(model);
+    const QStringList lijst = model == graden() ? TemperatuurEenheidLijst() : EenheidLijst(model);
     for (int i = 0; i < lijst.size(); ++i)
         if (EenheidZonderToevoeging(lijst.at(i)) == eenheid.trimmed()) return i;
     return 0;
@@ -118,15 +106,12 @@ bool KalibratieKnopAan(int r, int m, int ki, bool temperatuurTab) {
 }
 
 bool OptiesVoorEenheid(const QString& model, const QString& lijsttekst) {
-    const QString t = lijsttekst.trimmed();
-    if (model == QLatin1String("K761"))
-        return t == QLatin1String("mg/l (DO)") || t == QLatin1String("% (DO)");
-    return CapaciteitscompensatieVoorEenheid(model, lijsttekst);
+    return ModelMetNaam(model).EenheidVanLijsttekst(lijsttekst.trimmed()).opties;
 }
 
 bool CapaciteitscompensatieVoorEenheid(const QString& model, const QString& lijsttekst) {
-    const QString t = lijsttekst.trimmed();
-    return model == QLatin1String("K762") && (t == QLatin1String("S/cm") || t == QLatin1String("g/l (TDS)"));
+    const Model& m = ModelMetNaam(model);
+    return m.capaciteitscompensatie && m.EenheidVanLijsttekst(lijsttekst.trimmed()).opties;
 }
 
 Kalibratiesoort KalibratieVoor(const QString& model, const QString& eenheid, bool temperatuurTab) {
@@ -136,7 +121,8 @@ Kalibratiesoort KalibratieVoor(const QString& model, const QString& eenheid, boo
     if (e == QLatin1String("pH")) return Kalibratiesoort::PH;
     if (e == QLatin1String("S/cm")) return Kalibratiesoort::Geleidbaarheid;
     if (e == QLatin1String("g/l"))
-        return model == QLatin1String("K762") ? Kalibratiesoort::Geleidbaarheid : Kalibratiesoort::Ion;
+        return ModelMetNaam(model).type == Modeltype::K762 ? Kalibratiesoort::Geleidbaarheid
+                                                           : Kalibratiesoort::Ion;
     return Kalibratiesoort::Geen;
 }
 
@@ -145,7 +131,7 @@ QString OKWaarschuwing(int r, int m, int c) {
     const KanaalRecord& k = Racks[r].Modules[m].Meting[c];
     if (!k.Set) return QString();
     const QString eenheid = k.Unit.getrimd();
-    if (model(r, m) == QLatin1String("K762") && eenheid != graden() &&
+    if (ModelVan(r, m).type == Modeltype::K762 && eenheid != graden() &&
         GekozenCelType(k.Extra) != TekstNaarInteger(k.KalibratieInfo.toString()))
         return Tekst[TekstAnderCeltype] + Tekst[TekstKalibrerenNodig];
     if (eenheid != QLatin1String("mV") && eenheid != graden() && k.KalibratieDatum == 0)
@@ -163,7 +149,7 @@ void HoudEenGedeeldeIngang(ModuleRecord& module) {
 }
 
 void NeemInstellingenOver(const ModuleRecord& van, ModuleRecord& naar, bool metBereiken) {
-    const QString type = naar.Type.getrimd();
+    const Model& model = ModelVan(naar);
     for (int c = 1; c <= AantalIngangen; ++c) {
         const KanaalRecord& k = van.Meting[c];
         KanaalRecord& doel = naar.Meting[c];
@@ -171,8 +157,8 @@ void NeemInstellingenOver(const ModuleRecord& van, ModuleRecord& naar, bool metB
         doel.Unit = k.Unit.getrimd();
         doel.Name = k.Name;
         doel.Sensor = k.Sensor;
-        if (type != QLatin1String("K762") || metBereiken) doel.Resolution = k.Resolution;
-        if (extraIsInstelling(type, k)) doel.Extra = k.Extra;
+        if (!model.heeftBereiken || metBereiken) doel.Resolution = k.Resolution;
+        if (extraIsInstelling(model, k)) doel.Extra = k.Extra;
         const KanaalRecord& t = van.Temperatuur[c];
         KanaalRecord& tDoel = naar.Temperatuur[c];
         tDoel.Set = t.Set;

@@ -17,8 +17,8 @@ QStringList TemperatuurEenheidLijst();
 // A list text as the record stores it: every "(DO)", "(Ion)" and "(TDS)" removed (case-sensitive),
 // then trimmed ("mg/l (DO)" gives "mg/l").
 QString EenheidZonderToevoeging(const QString& tekst);
-// The list index of a stored unit: model "K761", "K762" or "°C" (a temperature channel). A unit the
-// list does not hold, and any other model, give 0.
+// The list index of a stored unit: model the name of a module model (see Modellen.h) or "°C" (a
+// temperature channel). A unit the list does not hold, and any other model, give 0.
 int IndexVanEenheid(const QString& eenheid, const QString& model);
 // The stored index when it lies in 0..aantal - 1, else 1.
 int GeldigeResolutie(int index, int aantal);

@@ -17,7 +17,7 @@ public:
     // Prints the rack window directly, without the print dialog.
     virtual bool HeeftPrintRack() const { return false; }
     virtual void PrintRack(QWidget* rackvenster) { (void)rackvenster; }
-    // Opens the factory adjustment dialog of the module's model ("K761" or "K762") modally; with
+    // Opens the factory adjustment dialog of the module's model (type: its name) modally; with
     // `alleenLezen` it only reads the stored settings and the serial number.
     virtual bool HeeftFabrieksafregeling() const { return false; }
     virtual void OpenFabrieksafregeling(const QString& type, int r, int m, bool alleenLezen) {

@@ -7,7 +7,7 @@
 // Pages begin lazily: a page starts with the first drawing after the start of the job or after
 // nieuwePagina(), so a job that draws nothing prints nothing, and a job whose last call is a new page
 // does not end with a blank page. Two new pages without a drawing in between give one page break.
-#include "files/Bestandsdialogen.h"
+#include "shared/Lettertype.h"
 
 #include <QString>
 #include <QStringList>

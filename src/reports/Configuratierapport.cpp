@@ -1,6 +1,7 @@
 #include "reports/Configuratierapport.h"
 
 #include "acquisition/K761Teksten.h"
+#include "acquisition/Modellen.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/RackvensterTeksten.h"
 #include "platform/Datum.h"
@@ -39,7 +40,7 @@ QString InfoTekst(const ModuleRecord& module, const KanaalRecord& k) {
     if (eenheid == QLatin1String("mg/l") || eenheid == QLatin1String("%"))
         return Tekst[273] + QStringLiteral(" = ") + OpmaakSingle(k.Extra, QStringLiteral("0.0")) +
                QStringLiteral(" g/kg");
-    if (eenheid == QLatin1String("g/l") && module.Type.getrimd() == QLatin1String("K761"))
+    if (eenheid == QLatin1String("g/l") && ModelVan(module).type == Modeltype::K761)
         return Tekst[155] + QStringLiteral(": ") + IonNaam(k.Resolution);
     return QString();
 }

@@ -6,6 +6,7 @@
 #include "acquisition/K762Teksten.h"
 #include "acquisition/Kalibratiebestand.h"
 #include "acquisition/Kanaalteksten.h"
+#include "acquisition/Modellen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/RackvensterTeksten.h"
@@ -344,8 +345,9 @@ struct Keuze {
     int soorten = 0;
 };
 
-Keuze KiesLayout(const QString& type, const QString& eenheid, int kanaal) {
-    if (type == QLatin1String("K761")) {
+Keuze KiesLayout(Modeltype model, const QString& eenheid, int kanaal) {
+    switch (model) {
+    case Modeltype::K761:
         if (kanaal > AantalIngangen) return {Temperatuur, SoortenK761, SoortenK761};
         if (eenheid == QLatin1String("mV")) return {Millivolt, SoortMillivolt, SoortenK761};
         if (eenheid == QLatin1String("pH")) return {PH, SoortPH, SoortenK761};
@@ -354,10 +356,11 @@ Keuze KiesLayout(const QString& type, const QString& eenheid, int kanaal) {
         if (eenheid == QString::fromUtf8("°C")) return {Temperatuur, SoortenK761, SoortenK761};
         if (eenheid == QLatin1String("g/l")) return {Ion, SoortIon, SoortenK761};
         return {};
-    }
-    if (type == QLatin1String("K762")) {
+    case Modeltype::K762:
         if (kanaal > AantalIngangen) return {Temperatuur, SoortenK762, SoortenK762};
         return {Geleidbaarheid, 1, SoortenK762};
+    case Modeltype::Geen:
+        break;
     }
     return {};
 }
@@ -367,7 +370,7 @@ Keuze KiesLayout(const QString& type, const QString& eenheid, int kanaal) {
 bool VulGLPKolom(Opbouw& tabel, int r, int m, int kanaal, int g) {
     const ModuleRecord& module = Racks[r].Modules[m];
     const int ingang = kanaal > AantalIngangen ? kanaal - AantalIngangen : kanaal;
-    const Keuze keuze = KiesLayout(module.Type.getrimd(), module.Meting[ingang].Unit.getrimd(), kanaal);
+    const Keuze keuze = KiesLayout(ModelVan(module).type, module.Meting[ingang].Unit.getrimd(), kanaal);
     if (!keuze.vuller) return false;
     const std::optional<KalibratieRecord> rec =
         LeesRecord(r, m, KalibratieRecordNummer(g - 1, ingang, keuze.soort, keuze.soorten));
@@ -392,7 +395,7 @@ double GLPKolomBreedte(int kolom) {
 
 int GLPRecordNummer(const QString& type, const QString& eenheid, int k, int g) {
     if (k < 1 || k > AantalGLPKanalen || g < 1 || g > AantalGeneraties) return 0;
-    const Keuze keuze = KiesLayout(type, eenheid, k);
+    const Keuze keuze = KiesLayout(ModelMetNaam(type).type, eenheid, k);
     if (!keuze.vuller) return 0;
     const int ingang = k > AantalIngangen ? k - AantalIngangen : k;
     return KalibratieRecordNummer(g - 1, ingang, keuze.soort, keuze.soorten);

@@ -27,6 +27,6 @@ double GLPKolomBreedte(int kolom);
 // standard right-aligned) and the "Settings:" label is bold.
 Raster StelGLPTabelIn(int r, int m, int k);
 
-// The record of channel k (1..8) of generation g (1..5) in the calibration file of a module of this model
-// ("K761" or "K762") and unit; 0 when the unit or model has no record.
+// The record of channel k (1..8) of generation g (1..5) in the calibration file of a module of the model
+// of this name (see Modellen.h) and unit; 0 when the unit or model has no record.
 int GLPRecordNummer(const QString& type, const QString& eenheid, int k, int g);

@@ -7,8 +7,8 @@
 // InitialiseerPrinter for the current printer and orientation. Callers set RapportTitel (the report
 // header block does), print the first page header with PrintPaginaHoofding and from then on rely on
 // ControleerPaginaEinde (also inside PrintTekstBlok) or their own page-end tests.
-#include "files/Bestandsdialogen.h"
 #include "reports/Afdrukvlak.h"
+#include "shared/Lettertype.h"
 
 #include <QHash>
 #include <QString>

@@ -3,8 +3,8 @@
 // than on screen, its header row, body rows with column lines and rules, each cell placed by its
 // alignment code in its own font and clipped to its column, continued on as many pages as needed.
 // With NaarBestand set the header and body rows are written as CSV fields of the report file instead.
-#include "files/Bestandsdialogen.h"
 #include "reports/Printerkode.h"
+#include "shared/Lettertype.h"
 
 #include <QString>
 #include <cstdint>

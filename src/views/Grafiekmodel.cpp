@@ -3,6 +3,7 @@
 #include "acquisition/K761Teksten.h"
 #include "acquisition/K762Teksten.h"
 #include "acquisition/Kanaalteksten.h"
+#include "acquisition/Modellen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/RackvensterTeksten.h"
@@ -590,14 +591,18 @@ QString ConverteerGrafiekWaarde(float waarde, int r, int m, int k, bool temperat
     const QString graden = Trim(module.Temperatuur[k].Unit.tekst());
     if (temperatuur) return OpmaakSingle(waarde, FormaatDecimalen(r, m, k)) + QLatin1Char(' ') + graden;
     const QString eenheid = Trim(ingang.Unit.tekst());
-    const QString type = Trim(module.Type.tekst());
     const int celtype = static_cast<int>(std::lround(ingang.Extra));
     if (eenheid == QLatin1String("g/l")) {
-        if (type == QLatin1String("K761")) {
+        switch (ModelVan(module).type) {
+        case Modeltype::K761: {
             float l = waarde;
             return ConcentratieTekst(l);
         }
-        if (type == QLatin1String("K762")) return ZoutgehalteTekst(waarde, ingang.Resolution, celtype);
+        case Modeltype::K762:
+            return ZoutgehalteTekst(waarde, ingang.Resolution, celtype);
+        case Modeltype::Geen:
+            break;
+        }
         return QString();
     }
     if (eenheid == QLatin1String("S/cm"))
@@ -612,7 +617,7 @@ QString BepaalEenheid(int r, int m, int k, bool temperatuur) {
         return QString();
     const ModuleRecord& module = Racks[r].Modules[m];
     if (temperatuur) return Trim(module.Temperatuur[k].Unit.tekst());
-    if (Trim(module.Type.tekst()) == QLatin1String("K762")) return KanaalEenheidTekstK762(r, m, k);
+    if (ModelVan(module).type == Modeltype::K762) return KanaalEenheidTekstK762(r, m, k);
     const QString eenheid = Trim(module.Meting[k].Unit.tekst());
     return eenheid == QLatin1String("g/l") ? QStringLiteral("Log[g/l]") : eenheid;
 }

@@ -9,6 +9,7 @@
 #include "shared/Hulpfuncties.h"
 #include "shared/Opmaak.h"
 #include "shared/Teksten.h"
+#include "shared/ui/Vensterfuncties.h"
 #include "views/Diagram.h"
 #include "views/Grafiekmodel.h"
 #include "views/frmGrafiek.h"
@@ -19,9 +20,6 @@
 #include <cmath>
 
 namespace {
-
-// Twips per screen pixel (96 dpi).
-constexpr double TwipsPerPixel = 15;
 
 // A module grid as the grid printer reads it: its model's cells, the columns as wide as on screen,
 // only the chosen data rows.
@@ -35,13 +33,13 @@ public:
         return m_grid.Model().Cel(rij == 0 ? 0 : m_rijen[static_cast<size_t>(rij - 1)], kolom);
     }
     double KolomBreedte(int kolom) const override {
-        return m_grid.isColumnHidden(kolom) ? 0 : m_grid.columnWidth(kolom) * TwipsPerPixel;
+        return m_grid.isColumnHidden(kolom) ? 0 : PixelsNaarTwips(m_grid.columnWidth(kolom));
     }
     int16_t KolomUitlijning(int kolom) const override {
         return (UitlijningVanKolom(kolom) & Qt::AlignLeft) ? UitlijningLinks : UitlijningRechts;
     }
     Lettertype CelLettertype(int, int) const override { return m_lettertype; }
-    double Breedte() const override { return m_grid.width() * TwipsPerPixel; }
+    double Breedte() const override { return PixelsNaarTwips(m_grid.width()); }
     double Lettergrootte() const override { return m_lettertype.grootte; }
 
 private:

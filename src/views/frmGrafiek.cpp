@@ -148,13 +148,13 @@ VensterPlaatsing frmGrafiek::Plaatsing() const {
     const QWidget* k = kader();
     const QRect r = k->isMinimized() || k->isMaximized() ? k->normalGeometry() : k->geometry();
     const QRect g = r.isValid() ? r : k->geometry();
-    return VensterPlaatsing{static_cast<float>(g.y() * 15), static_cast<float>(g.x() * 15),
-                            static_cast<float>(g.height() * 15), static_cast<float>(g.width() * 15)};
+    const auto twips = [](int pixels) { return static_cast<float>(PixelsNaarTwips(pixels)); };
+    return VensterPlaatsing{twips(g.y()), twips(g.x()), twips(g.height()), twips(g.width())};
 }
 
 void frmGrafiek::ZetPlaatsing(const VensterPlaatsing& p) {
     if (!(p.Width > 0) || !(p.Height > 0)) return;
-    const auto px = [](float twips) { return static_cast<int>(std::lround(twips / 15.0f)); };
+    const auto px = [](float twips) { return TwipsNaarPixels(twips); };
     kader()->setGeometry(std::max(0, px(p.Left)), std::max(0, px(p.Top)), std::max(px(p.Width), 120),
                          std::max(px(p.Height), 80));
 }

@@ -1,5 +1,6 @@
 #include "views/frmTabel.h"
 
+#include "acquisition/Modellen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/vensters/Grafiekvenster.h"
@@ -578,8 +579,7 @@ void frmTabel::SSTab_DblClick() {
     InstellenZichtbaarheidTabel();
     const int16_t m = GekozenModule();
     if (!Aanwezig(m) || InstellingenOpen) return;
-    const QString type = Racks[m_ri].Modules[m].Type.getrimd();
-    if (type != QLatin1String("K761") && type != QLatin1String("K762")) return;
+    if (!ModelVan(m_ri, m).Bekend()) return;
     rackvensterActies().OpenModuleInstellingen(m_ri, m, 1);
 }
 
