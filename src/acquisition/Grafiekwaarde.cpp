@@ -6,6 +6,7 @@
 #include "shared/Getallen.h"
 
 #include <QRegularExpression>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -34,6 +35,53 @@ double GramPerLiterDeler(const QString& eenheid) {
     return 0;
 }
 
+// The blanks QString::trimmed takes off either end, as far as they are ASCII.
+bool IsAsciiWit(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+std::string_view TrimAscii(std::string_view t) {
+    while (!t.empty() && IsAsciiWit(t.front()))
+        t.remove_prefix(1);
+    while (!t.empty() && IsAsciiWit(t.back()))
+        t.remove_suffix(1);
+    return t;
+}
+
+// A text that is nothing but a plain decimal number: an optional minus, digits, and optionally "." or
+// "," followed by digits, at most 20 characters. Its value as TekstNaarSingle reads it (both round
+// the decimal text correctly to a double, then to single precision; 20 characters stay far inside
+// the single range). False for any other text, which then goes the way of the text.
+bool LeesGewoonGetal(std::string_view t, float& getal) {
+    if (t.empty() || t.size() > 20) return false;
+    char bytes[24];
+    size_t n = 0;
+    size_t i = 0;
+    if (t[0] == '-') bytes[n++] = t[i++];
+    size_t cijfers = 0;
+    size_t decimalen = 0;
+    bool punt = false;
+    for (; i < t.size(); ++i) {
+        const char c = t[i];
+        if (c >= '0' && c <= '9') {
+            bytes[n++] = c;
+            ++cijfers;
+            if (punt) ++decimalen;
+        } else if ((c == '.' || c == ',') && !punt && cijfers > 0) {
+            bytes[n++] = '.';
+            punt = true;
+        } else {
+            return false;
+        }
+    }
+    if (cijfers == 0 || (punt && decimalen == 0)) return false;
+    double w = 0;
+    const auto [einde, fout] = std::from_chars(bytes, bytes + n, w);
+    if (fout != std::errc() || einde != bytes + n) return false;
+    getal = static_cast<float>(w);
+    return true;
+}
+
 } // namespace
 
 Grafiekomzetting Grafiekomzetting::Van(int r, int m, int k, bool temperatuur) {
@@ -53,27 +101,63 @@ Grafiekomzetting Grafiekomzetting::Van(int r, int m, int k, bool temperatuur) {
 
 double Grafiekomzetting::Zet(const QString& waarde, const QString& eenheid) const {
     if (waarde.isEmpty() || waarde.startsWith(QLatin1String("OR.")) || !BegintMetGetal(waarde)) return Geen;
-    const float x = TekstNaarSingle(waarde);
+    return Pas(TekstNaarSingle(waarde), Werking(eenheid));
+}
+
+Grafiekomzetting::Eenheidswerking Grafiekomzetting::Werking(const QString& eenheid) const {
+    Eenheidswerking w;
     switch (soort) {
     case Soort::Getal:
         break;
-    case Soort::Ion: {
-        const double deler = GramPerLiterDeler(eenheid);
-        if (deler == 0) return x;
-        // No logarithm of nothing: a concentration of 0 or less is no point.
-        if (!(x > 0)) return Geen;
-        return static_cast<float>(std::log10(x / deler));
-    }
+    case Soort::Ion:
+        w.deler = GramPerLiterDeler(eenheid);
+        if (w.deler != 0) w.soort = Eenheidswerking::Soort::Log;
+        break;
     case Soort::Geleidbaarheid: {
         const QString twee = eenheid.trimmed().left(2);
         if (decade >= -2 && decade <= 1 && (twee == QLatin1String("mS") || twee == QLatin1String("g/")))
-            return static_cast<float>(x * 1000);
-        if (decade >= 2 && decade <= 4 && (twee == QString::fromUtf8("µS") || twee == QLatin1String("mg")))
-            return static_cast<float>(x / 1000);
+            w.soort = Eenheidswerking::Soort::Maal1000;
+        else if (decade >= 2 && decade <= 4 &&
+                 (twee == QString::fromUtf8("µS") || twee == QLatin1String("mg")))
+            w.soort = Eenheidswerking::Soort::Door1000;
         break;
     }
     }
+    return w;
+}
+
+double Grafiekomzetting::Pas(float x, Eenheidswerking werking) {
+    switch (werking.soort) {
+    case Eenheidswerking::Soort::Geen:
+        break;
+    case Eenheidswerking::Soort::Log:
+        // No logarithm of nothing: a concentration of 0 or less is no point.
+        if (!(x > 0)) return Geen;
+        return static_cast<float>(std::log10(x / werking.deler));
+    case Eenheidswerking::Soort::Maal1000:
+        return static_cast<float>(x * 1000);
+    case Eenheidswerking::Soort::Door1000:
+        return static_cast<float>(x / 1000);
+    }
     return x;
+}
+
+double Grafiekcellen::Zet(std::string_view waarde, std::string_view eenheid) {
+    const std::string_view w = TrimAscii(waarde);
+    if (w.empty() || w.substr(0, 3) == "OR.") return Geen;
+    float x = 0;
+    if (!LeesGewoonGetal(w, x))
+        return m_omzetting.Zet(
+            QString::fromUtf8(waarde.data(), static_cast<qsizetype>(waarde.size())).trimmed(),
+            QString::fromUtf8(eenheid.data(), static_cast<qsizetype>(eenheid.size())).trimmed());
+    if (!m_omzetting.LeestEenheid()) return x;
+    if (!m_werkingBekend || eenheid != m_eenheid) {
+        m_werking = m_omzetting.Werking(
+            QString::fromUtf8(eenheid.data(), static_cast<qsizetype>(eenheid.size())).trimmed());
+        m_eenheid.assign(eenheid);
+        m_werkingBekend = true;
+    }
+    return Grafiekomzetting::Pas(x, m_werking);
 }
 
 double ConverteerTabelWaarde(int r, int m, int k, const QString& waarde, const QString& eenheid,

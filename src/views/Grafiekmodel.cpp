@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -209,6 +210,7 @@ void Grafiekmodel::Gewijzigd() const {
 void Grafiekmodel::StelNieuweGrafiekIn() {
     VensterStart = 1;
     AantalPunten = 0;
+    m_getoond.geldig = false;
     BegrensInstellingen();
     InitScrollBar();
     m_raster.ZetGrootte(Instellingen.MaxGrafiekZichtbaar);
@@ -219,6 +221,7 @@ void Grafiekmodel::StelNieuweGrafiekIn() {
 }
 
 void Grafiekmodel::WisDiagramRaster() {
+    m_getoond.geldig = false;
     m_raster.ZetGrootte(Instellingen.MaxGrafiekZichtbaar);
     for (int s = 3; s <= AantalDiagramReeksen; ++s)
         std::fill_n(m_raster.Reeks(s), m_raster.Rijen(), Ontbreekt);
@@ -294,13 +297,137 @@ void Grafiekmodel::WisGrafiekGegevens() {
 // ---------------------------------------------------------------------------------------------------
 // Rows from the tables
 
-void Grafiekmodel::HertekenGrafiek() {
+Grafiekmodel::Leesplan Grafiekmodel::MaakLeesplan() const {
+    Leesplan plan;
+    plan.labelKeuze = Instellingen.LabelKeuze;
+    for (int n = 1; n <= AantalGrafiekLijnen; ++n) {
+        GrafiekCurve c;
+        const bool temperatuur = LeesCurve(n, c);
+        // A curve that cannot be read leaves a gap, never the value of an earlier sample.
+        if (c.Rg == 0 || !Racks[c.Rg].Modules[c.Mg].Present) continue;
+        const Tabelvenster* tabel = TabelVensters[c.Rg];
+        if (!tabel || !Meting(c.Rg, c.Mg, c.Kg).Set) continue;
+        CurveLezing& lezing = plan.curven[n];
+        lezing.tabel = tabel;
+        lezing.module = c.Mg;
+        lezing.kolom = static_cast<int16_t>(KolomVanKanaal(c.Kg) + (temperatuur ? 2 : 0));
+        lezing.omzetting = Grafiekomzetting::Van(c.Rg, c.Mg, c.Kg, temperatuur);
+        const std::pair<const Tabelvenster*, int16_t> bron(tabel, c.Mg);
+        const auto i = std::find(plan.bronnen.begin(), plan.bronnen.end(), bron);
+        lezing.bron = static_cast<int>(i - plan.bronnen.begin());
+        if (i == plan.bronnen.end()) plan.bronnen.push_back(bron);
+        // The first curve that is plotted writes the row label.
+        if (plan.labelCurve == 0) plan.labelCurve = n;
+    }
+    return plan;
+}
+
+std::vector<uint64_t> Grafiekmodel::Wijzigingen(const Leesplan& plan) {
+    std::vector<uint64_t> w;
+    w.reserve(plan.bronnen.size());
+    for (const auto& bron : plan.bronnen)
+        w.push_back(bron.first->Wijzigingen());
+    return w;
+}
+
+void Grafiekmodel::LeesRijen(const Leesplan& plan, int van, int tot, int32_t start) {
+    van = std::max(van, 1);
+    tot = std::min(tot, m_raster.Rijen());
+    if (van > tot) return;
+    std::array<Grafiekcellen, AantalGrafiekLijnen + 1> lezers;
+    for (int n = 1; n <= AantalGrafiekLijnen; ++n)
+        lezers[n] = Grafiekcellen(plan.curven[n].omzetting);
+    // Per source the cells of the sample's row, as bytes when its window gives them so.
+    std::vector<std::array<std::string_view, KolomInfo + 1>> cellen(plan.bronnen.size());
+    std::vector<char> alsBytes(plan.bronnen.size());
+    for (int rij = van; rij <= tot; ++rij) {
+        const int32_t monster = start + rij - 1;
+        for (size_t b = 0; b < plan.bronnen.size(); ++b)
+            alsBytes[b] =
+                monster >= 1 && plan.bronnen[b].first->RijCellen(plan.bronnen[b].second, monster, cellen[b]);
+        for (int n = 1; n <= AantalGrafiekLijnen; ++n) {
+            double& punt = m_raster.Reeks(n + 2)[rij - 1];
+            punt = Ontbreekt;
+            const CurveLezing& c = plan.curven[n];
+            if (!c.tabel || monster < 1) continue;
+            const auto b = static_cast<size_t>(c.bron);
+            if (alsBytes[b]) {
+                punt = lezers[n].Zet(cellen[b][static_cast<size_t>(c.kolom)],
+                                     cellen[b][static_cast<size_t>(c.kolom + 1)]);
+            } else {
+                punt = c.omzetting.Zet(Trim(c.tabel->CelTekst(c.module, monster, c.kolom)),
+                                       Trim(c.tabel->CelTekst(c.module, monster, c.kolom + 1)));
+            }
+        }
+        QString& label = m_raster.Labels()[static_cast<size_t>(rij - 1)];
+        label.clear();
+        if (plan.labelCurve == 0 || monster < 1) continue;
+        const CurveLezing& c = plan.curven[plan.labelCurve];
+        const auto b = static_cast<size_t>(c.bron);
+        const auto cel = [&](int16_t k) {
+            if (alsBytes[b] && k != KolomNummer) {
+                const std::string_view t = cellen[b][static_cast<size_t>(k)];
+                return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+            }
+            return c.tabel->CelTekst(c.module, monster, k);
+        };
+        switch (plan.labelKeuze) {
+        case 0:
+            label = cel(KolomDatum) + QLatin1Char(' ') + cel(KolomTijd);
+            break;
+        case 1:
+            label = cel(KolomTijd);
+            break;
+        case 2:
+            label = cel(KolomDatum);
+            break;
+        case 3:
+            label = cel(KolomNummer);
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+void Grafiekmodel::Herteken(bool verschuiven) {
     if (AantalPunten < 0) return;
     const int rijen = m_raster.Rijen();
     const int gevuld = std::min<int>(AantalPunten, rijen);
-    if (!Instellingen.XYrecorder)
-        for (int r = 1; r <= gevuld; ++r)
-            LaadPuntUitTabel(r, VensterStart + r - 1);
+    if (Instellingen.XYrecorder) {
+        m_getoond.geldig = false;
+    } else {
+        Leesplan plan = MaakLeesplan();
+        std::vector<uint64_t> wijzigingen = Wijzigingen(plan);
+        const bool herbruikbaar =
+            verschuiven && m_getoond.geldig && m_getoond.rijen == rijen && m_getoond.plan == plan &&
+            m_getoond.wijzigingen == wijzigingen &&
+            std::find(wijzigingen.begin(), wijzigingen.end(), uint64_t{0}) == wijzigingen.end();
+        // The samples shown before and still in the window keep their points and labels: they move to
+        // their new rows, and only the rows before and after them are read.
+        const int32_t eerste = herbruikbaar ? std::max(m_getoond.start, VensterStart) : 0;
+        const int32_t laatste =
+            herbruikbaar ? std::min(m_getoond.start + m_getoond.aantal, VensterStart + gevuld) - 1 : -1;
+        if (eerste <= laatste) {
+            const int32_t n = laatste - eerste + 1;
+            const int32_t uit = eerste - m_getoond.start;
+            const int32_t in = eerste - VensterStart;
+            for (int s = 3; s <= AantalDiagramReeksen; ++s) {
+                double* reeks = m_raster.Reeks(s);
+                std::memmove(reeks + in, reeks + uit, static_cast<size_t>(n) * sizeof(double));
+            }
+            auto labels = m_raster.Labels().begin();
+            if (in < uit)
+                std::move(labels + uit, labels + uit + n, labels + in);
+            else
+                std::move_backward(labels + uit, labels + uit + n, labels + in + n);
+            LeesRijen(plan, 1, in, VensterStart);
+            LeesRijen(plan, in + n + 1, gevuld, VensterStart);
+        } else {
+            LeesRijen(plan, 1, gevuld, VensterStart);
+        }
+        m_getoond = Getoond{true, VensterStart, gevuld, rijen, std::move(plan), std::move(wijzigingen)};
+    }
     for (int s = 3; s <= AantalDiagramReeksen; ++s)
         std::fill(m_raster.Reeks(s) + gevuld, m_raster.Reeks(s) + rijen, Ontbreekt);
     std::fill(m_raster.Labels().begin() + gevuld, m_raster.Labels().end(), QString());
@@ -308,43 +435,14 @@ void Grafiekmodel::HertekenGrafiek() {
     Gewijzigd();
 }
 
+void Grafiekmodel::HertekenGrafiek() {
+    Herteken(false);
+}
+
 void Grafiekmodel::LaadPuntUitTabel(int rij, int32_t monster) {
-    bool label = false;
-    m_raster.ZetLabel(rij, QString());
-    for (int n = 1; n <= AantalGrafiekLijnen; ++n) {
-        GrafiekCurve c;
-        const bool temperatuur = LeesCurve(n, c);
-        const int reeks = n + 2;
-        // A curve that cannot be read leaves a gap, never the value of an earlier sample.
-        m_raster.Zet(rij, reeks, Ontbreekt);
-        if (c.Rg == 0 || !Racks[c.Rg].Modules[c.Mg].Present) continue;
-        const Tabelvenster* tabel = TabelVensters[c.Rg];
-        if (!tabel || monster < 1) continue;
-        if (!Meting(c.Rg, c.Mg, c.Kg).Set) continue;
-        const int16_t kolom = static_cast<int16_t>(KolomVanKanaal(c.Kg) + (temperatuur ? 2 : 0));
-        const QString waarde = Trim(tabel->CelTekst(c.Mg, monster, kolom));
-        const QString eenheid = Trim(tabel->CelTekst(c.Mg, monster, kolom + 1));
-        m_raster.Zet(rij, reeks, ConverteerTabelWaarde(c.Rg, c.Mg, c.Kg, waarde, eenheid, temperatuur));
-        if (label) continue;
-        label = true;
-        const auto cel = [&](int16_t k) { return tabel->CelTekst(c.Mg, monster, k); };
-        switch (Instellingen.LabelKeuze) {
-        case 0:
-            m_raster.ZetLabel(rij, cel(KolomDatum) + QLatin1Char(' ') + cel(KolomTijd));
-            break;
-        case 1:
-            m_raster.ZetLabel(rij, cel(KolomTijd));
-            break;
-        case 2:
-            m_raster.ZetLabel(rij, cel(KolomDatum));
-            break;
-        case 3:
-            m_raster.ZetLabel(rij, cel(KolomNummer));
-            break;
-        default:
-            break;
-        }
-    }
+    // One row read on its own: the rows shown no longer all come from one reading.
+    m_getoond.geldig = false;
+    LeesRijen(MaakLeesplan(), rij, rij, monster - rij + 1);
 }
 
 void Grafiekmodel::VerschuifVenster(int32_t nr) {
@@ -411,6 +509,7 @@ void Grafiekmodel::SchuifRecorderOp() {
     if (!MetenActief) return;
     const int rijen = m_raster.Rijen();
     if (rijen < 1) return;
+    m_getoond.geldig = false;
     std::rotate(m_raster.Labels().begin(), m_raster.Labels().begin() + 1, m_raster.Labels().end());
     m_raster.ZetLabel(rijen, RecorderLabel());
     for (int n = 1; n <= AantalGrafiekLijnen; ++n) {
@@ -476,13 +575,18 @@ void Grafiekmodel::ScrollBarGewijzigd(int positie) {
     if (AantalMetingen > ScrollStappen)
         start =
             static_cast<int32_t>(std::floor(static_cast<double>(positie) * AantalMetingen / ScrollStappen));
+    ToonVenster(start);
+}
+
+void Grafiekmodel::ToonVenster(int32_t start) {
+    if (Instellingen.XYrecorder) return;
     VensterStart = std::max(1, start);
     const int32_t maximum = Instellingen.MaxGrafiekZichtbaar;
     if (VensterStart + maximum - 1 > AantalMetingen)
         AantalPunten = std::max(0, AantalMetingen - VensterStart + 1);
     else
         AantalPunten = maximum;
-    HertekenGrafiek();
+    Herteken(true);
 }
 
 // ---------------------------------------------------------------------------------------------------

@@ -7,7 +7,9 @@
 //
 // In normal mode chart row r (1..AantalPunten) shows stored sample VensterStart + r - 1, and the
 // newest sample AantalMetingen is the last row whenever a new sample arrives: a full window jumps so
-// that it keeps three quarters of its rows and the new sample follows them.
+// that it keeps three quarters of its rows and the new sample follows them. When the scroll bar moves
+// the window, the rows it still shows move with their samples and only the rows that came into view
+// are read from the tables, as long as nothing those rows were read from has changed since.
 #include "acquisition/Grafiekwaarde.h"
 #include "acquisition/vensters/Grafiekvenster.h"
 #include "platform/Datum.h"
@@ -17,7 +19,10 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <utility>
 #include <vector>
+
+class Tabelvenster;
 
 // Limits of the settings, applied before they are used.
 inline constexpr int MinimumPunten = 50;
@@ -104,7 +109,12 @@ public:
     void WisGrafiekGegevens();
 
     // Rows from the table windows and the live values.
+    // Every row read afresh from the tables.
     void HertekenGrafiek();
+    // Shows the stored samples from `start` on (at least 1) as far as the window reaches, as the scroll
+    // bar moves the window: the rows shown already move with their samples and only the others are
+    // read, unless the curves, the racks or the tables changed since they were read.
+    void ToonVenster(int32_t start);
     void LaadPuntUitTabel(int rij, int32_t monster);
     void VulGrafiekAan(int32_t nr);
     void LadenGrafiek();
@@ -143,6 +153,41 @@ public:
     std::function<void()> AfdrukkenRecorder;
 
 private:
+    // How one curve is read from the tables: its table window (nullptr: a gap in every row), module
+    // grid, value column and conversion, and which of the plan's sources (a grid of a window) it reads.
+    struct CurveLezing {
+        const Tabelvenster* tabel = nullptr;
+        int16_t module = 0;
+        int16_t kolom = 0;
+        int bron = 0;
+        Grafiekomzetting omzetting;
+        bool operator==(const CurveLezing&) const = default;
+    };
+    // Everything a redraw decides once, before its rows: the curves, the grids they read, and the curve
+    // whose grid gives the row labels (0: none).
+    struct Leesplan {
+        std::array<CurveLezing, AantalGrafiekLijnen + 1> curven{};
+        std::vector<std::pair<const Tabelvenster*, int16_t>> bronnen;
+        int labelCurve = 0;
+        int labelKeuze = 0;
+        bool operator==(const Leesplan&) const = default;
+    };
+    // What the grid's rows 1..aantal hold: samples start.. read by `plan` while the plan's table windows
+    // counted `wijzigingen`.
+    struct Getoond {
+        bool geldig = false;
+        int32_t start = 0;
+        int aantal = 0;
+        int rijen = 0;
+        Leesplan plan;
+        std::vector<uint64_t> wijzigingen;
+    };
+
+    Leesplan MaakLeesplan() const;
+    static std::vector<uint64_t> Wijzigingen(const Leesplan& plan);
+    // Grid rows van..tot from samples start + rij - 1.
+    void LeesRijen(const Leesplan& plan, int van, int tot, int32_t start);
+    void Herteken(bool verschuiven);
     void Gewijzigd() const;
     void WisDiagramRaster();
     void VerschuifVenster(int32_t nr);
@@ -152,6 +197,7 @@ private:
     std::array<std::array<int16_t, AantalGrafiekLijnen + 1>, 6> m_lijnRef{};
     std::array<ReeksBeeld, AantalDiagramReeksen + 1> m_reeksen;
     DiagramRaster m_raster;
+    Getoond m_getoond;
     QString m_uitlezing; // the read-out without its statistics
 };
 

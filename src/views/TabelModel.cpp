@@ -124,9 +124,15 @@ void VoegRijToe(std::vector<char>& uit, const TabelRijZicht& cellen) {
     uit.insert(uit.end(), klad.data(), p);
 }
 
+// One count for every grid of the program, so that no grid ever shows a number another one had.
+uint64_t VolgendeWijziging() {
+    static uint64_t teller = 0;
+    return ++teller;
+}
+
 } // namespace
 
-TabelModel::TabelModel(QObject* ouder) : QAbstractTableModel(ouder) {}
+TabelModel::TabelModel(QObject* ouder) : QAbstractTableModel(ouder), m_wijziging(VolgendeWijziging()) {}
 
 const char* TabelModel::RijBytes(int32_t rij, size_t& lengte) const {
     lengte = 0;
@@ -154,8 +160,25 @@ QString TabelModel::Cel(int32_t rij, int kolom) const {
     return QString::fromUtf8(p, static_cast<qsizetype>(n));
 }
 
+bool TabelModel::RijCellen(int32_t rij, std::array<std::string_view, AantalRasterKolommen>& cellen) const {
+    cellen.fill(std::string_view());
+    if (rij < 1) return false;
+    if (rij > DataRijen()) return true;
+    const uint64_t begin = m_begin[static_cast<size_t>(rij - 1)];
+    if (begin == GeenTekst) return true;
+    const char* p = m_tekst.data() + begin;
+    for (size_t k = 1; k < AantalRasterKolommen; ++k) {
+        const size_t n = LeesLengte(p);
+        cellen[k] = std::string_view(p, n);
+        p += n;
+    }
+    return true;
+}
+
 void TabelModel::Verleng(int32_t rij) {
-    if (rij > DataRijen()) m_begin.resize(static_cast<size_t>(rij), GeenTekst);
+    if (rij <= DataRijen()) return;
+    m_begin.resize(static_cast<size_t>(rij), GeenTekst);
+    m_wijziging = VolgendeWijziging();
 }
 
 void TabelModel::SchrijfRij(int32_t rij, const TabelRijZicht& cellen) {
@@ -187,6 +210,7 @@ void TabelModel::SchrijfRij(int32_t rij, const TabelRijZicht& cellen) {
         }
     }
     if (m_afval > (1u << 20) && m_afval > m_tekst.size() / 2) RuimOp();
+    m_wijziging = VolgendeWijziging();
 }
 
 void TabelModel::Reserveer(int32_t rijen) {
@@ -218,6 +242,7 @@ void TabelModel::ZetCel(int32_t rij, int kolom, const QString& tekst) {
     if (kolom < 0 || kolom >= AantalRasterKolommen || rij < 0) return;
     if (rij == 0) {
         m_kop[static_cast<size_t>(kolom)] = tekst;
+        m_wijziging = VolgendeWijziging();
         emit headerDataChanged(Qt::Horizontal, kolom, kolom);
         return;
     }
@@ -257,6 +282,7 @@ void TabelModel::ZetRij(int32_t rij, const TabelRijZicht& cellen, bool melden) {
 
 void TabelModel::Meld() {
     const int32_t n = DataRijen();
+    m_wijziging = VolgendeWijziging();
     if (n <= m_gemeld) return;
     // The view's last row (the empty one) becomes a sample row; the new rows follow it.
     const int32_t oud = m_gemeld;
@@ -274,6 +300,7 @@ void TabelModel::Wis() {
     std::vector<uint64_t>().swap(m_begin);
     m_afval = 0;
     m_gemeld = 0;
+    m_wijziging = VolgendeWijziging();
     endResetModel();
 }
 

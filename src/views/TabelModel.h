@@ -11,6 +11,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 // Columns of a grid: 0 the row number, 1 date, 2 time, per input n (1..4) from column 4 (n - 1) + 3
@@ -39,6 +40,13 @@ public:
 
     // The text of a cell: row 0 the header; "" outside the grid.
     QString Cel(int32_t rij, int kolom) const;
+    // The UTF-8 texts of columns 1..19 of data row rij, each reached from the one before it in one pass
+    // over the row (cellen[0], the row number, stays empty); valid until the grid next changes. A row
+    // after the last is all empty. False for the header row and below.
+    bool RijCellen(int32_t rij, std::array<std::string_view, AantalRasterKolommen>& cellen) const;
+    // A number that changes with every change of the grid's cells or rows and never comes back, not
+    // even in another grid: whoever keeps what it read knows from it whether that still stands.
+    uint64_t Wijzigingen() const { return m_wijziging; }
     // Sets a cell of row 0 (header) or of a data row; a row beyond the last one makes the rows up to it
     // (empty). Column 0 is the row number and is not set.
     void ZetCel(int32_t rij, int kolom, const QString& tekst);
@@ -79,4 +87,5 @@ private:
     std::vector<uint64_t> m_begin; // per data row: its place in m_tekst, GeenTekst for an empty row
     size_t m_afval = 0;            // bytes of m_tekst no row refers to any more
     int32_t m_gemeld = 0;          // data rows the view knows of
+    uint64_t m_wijziging;          // see Wijzigingen
 };

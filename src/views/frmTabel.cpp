@@ -417,6 +417,19 @@ void frmTabel::ZetCelTekst(int16_t m, int32_t rij, int16_t kolom, const QString&
     if (m >= 1 && m <= AantalModules) MSHFlexGrid[m]->Model().ZetCel(rij, kolom, tekst);
 }
 
+bool frmTabel::RijCellen(int16_t m, int32_t rij, std::array<std::string_view, KolomInfo + 1>& cellen) const {
+    static_assert(KolomInfo + 1 == AantalRasterKolommen);
+    if (m < 1 || m > AantalModules) return false;
+    return MSHFlexGrid[m]->Model().RijCellen(rij, cellen);
+}
+
+uint64_t frmTabel::Wijzigingen() const {
+    uint64_t laatste = 0;
+    for (int16_t m = 1; m <= AantalModules; ++m)
+        laatste = std::max(laatste, MSHFlexGrid[m]->Model().Wijzigingen());
+    return laatste;
+}
+
 int32_t frmTabel::RowSel(int16_t m) const {
     if (m < 1 || m > AantalModules) return 0;
     return MSHFlexGrid[m]->LeesSelectie().RowSel;

@@ -92,6 +92,9 @@ public:
     void ToonRaster(int16_t m) override;
     QString CelTekst(int16_t m, int32_t rij, int16_t kolom) const override;
     void ZetCelTekst(int16_t m, int32_t rij, int16_t kolom, const QString& tekst) override;
+    bool RijCellen(int16_t m, int32_t rij,
+                   std::array<std::string_view, KolomInfo + 1>& cellen) const override;
+    uint64_t Wijzigingen() const override;
     int32_t RowSel(int16_t m) const override;
 
     // Default column widths (twips) of every present module's grid.

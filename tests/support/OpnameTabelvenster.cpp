@@ -5,8 +5,14 @@
 #include "shared/Getallen.h"
 #include "shared/Hulpfuncties.h"
 
+void OpnameTabelvenster::Gewijzigd() {
+    static uint64_t teller = 0;
+    m_wijziging = ++teller;
+}
+
 void OpnameTabelvenster::StelTabelIn(bool InstellenKolomBreedte) {
     instellingen.push_back(InstellenKolomBreedte);
+    Gewijzigd();
     for (int m = 1; m <= AantalModules; ++m) {
         if (m_ri < 1 || m_ri > AantalRacks || !Racks[m_ri].Modules[m].Present) continue;
         m_rasters[m].assign(1, Rij{});
@@ -50,4 +56,5 @@ void OpnameTabelvenster::ZetCelTekst(int16_t m, int32_t rij, int16_t kolom, cons
     auto& raster = m_rasters[m];
     if (rij >= static_cast<int32_t>(raster.size())) raster.resize(rij + 1);
     raster[rij][kolom] = tekst;
+    Gewijzigd();
 }

@@ -23,6 +23,7 @@ public:
     void ToonRaster(int16_t m) override { getoond.push_back(m); }
     QString CelTekst(int16_t m, int32_t rij, int16_t kolom) const override;
     void ZetCelTekst(int16_t m, int32_t rij, int16_t kolom, const QString& tekst) override;
+    uint64_t Wijzigingen() const override { return m_wijziging; }
 
     // Rows written into module m's grid (row 0 the header).
     int32_t aantalRijen(int16_t m) const { return static_cast<int32_t>(m_rasters.at(m).size()); }
@@ -33,8 +34,12 @@ public:
     std::vector<int16_t> getoond;
 
 private:
+    // A new number from one count of all recording windows at every change.
+    void Gewijzigd();
+
     int16_t m_ri = 0;
     std::array<std::vector<Rij>, AantalModules + 1> m_rasters;
+    uint64_t m_wijziging = 0;
 };
 
 // Makes a recording table window for each rack asked for and notes the racks in the order asked.

@@ -2,6 +2,7 @@
 #include "views/Grafiekmodel.h"
 #include "OpnameTabelvenster.h"
 #include "SchoneOmgeving.h"
+#include "TabelOmgeving.h"
 #include "Voorbeeldrack.h"
 #include "acquisition/Kanaalteksten.h"
 #include "acquisition/Programmastatus.h"
@@ -9,6 +10,7 @@
 #include "acquisition/vensters/Tabelvenster.h"
 #include "files/Meetbestand.h"
 #include "shared/Getallen.h"
+#include "shared/Hulpfuncties.h"
 #include "shared/Teksten.h"
 
 #include <gtest/gtest.h>
@@ -169,6 +171,94 @@ TEST_F(GrafiekmodelTest, TheScrollBarSpansTheStoredSamples) {
     model.AanpassenScrollBar();
     EXPECT_EQ(model.ScrollMaximum, 29999);
     EXPECT_EQ(model.ScrollPositie, 20000);
+}
+
+namespace {
+
+// Points equal, or both missing.
+bool ZelfdePunt(double a, double b) {
+    return a == b || (std::isnan(a) && std::isnan(b));
+}
+
+// Rows 1..Rijen of curves 1..n and the labels of two charts are the same; the first difference named.
+::testing::AssertionResult ZelfdeRaster(const Grafiekmodel& a, const Grafiekmodel& b, int curven) {
+    if (a.Raster().Rijen() != b.Raster().Rijen()) return ::testing::AssertionFailure() << "row counts differ";
+    for (int r = 1; r <= a.Raster().Rijen(); ++r) {
+        for (int n = 1; n <= curven; ++n)
+            if (!ZelfdePunt(a.Raster().Waarde(r, n + 2), b.Raster().Waarde(r, n + 2)))
+                return ::testing::AssertionFailure()
+                       << "row " << r << " curve " << n << ": " << a.Raster().Waarde(r, n + 2) << " against "
+                       << b.Raster().Waarde(r, n + 2);
+        if (a.Raster().Label(r) != b.Raster().Label(r))
+            return ::testing::AssertionFailure()
+                   << "row " << r << ": label " << a.Raster().Label(r).toStdString() << " against "
+                   << b.Raster().Label(r).toStdString();
+    }
+    return ::testing::AssertionSuccess();
+}
+
+} // namespace
+
+TEST_F(GrafiekmodelTest, ScrollingShowsWhatAFullRedrawShowsAndReadsChangedCellsAgain) {
+    for (int32_t s = 1; s <= 400; ++s)
+        Bewaar(s, s % 17 == 0 ? "" : s % 23 == 0 ? "OR." : nullptr);
+    // A second chart of the same curves, every row read afresh for each window the first one scrolls to.
+    Grafiekmodel vers;
+    for (int n = 1; n <= 2; ++n)
+        for (int i = LijnRack; i <= LijnIngang; ++i)
+            vers.SchrijfGrafiekLijnRef(n, i, model.LeesGrafiekLijnRef(n, i));
+    for (Grafiekmodel* g : {&model, &vers}) {
+        g->Instellingen.MaxGrafiekZichtbaar = 50;
+        g->Instellingen.LabelKeuze = 0;
+        g->StelNieuweGrafiekIn();
+        g->HerInitialiseerGrafiek();
+    }
+    model.LadenGrafiek();
+    const auto vergelijk = [&](const char* waarom) {
+        vers.VensterStart = model.VensterStart;
+        vers.AantalPunten = model.AantalPunten;
+        vers.HertekenGrafiek();
+        EXPECT_TRUE(ZelfdeRaster(model, vers, 2)) << waarom << ", window from " << model.VensterStart;
+    };
+    // A row on and back, part of a window either way, a new window, the last full window and past it
+    // (fewer rows), the first samples, and the scroll bar's own positions.
+    for (int32_t start : {100, 101, 100, 130, 95, 300, 351, 352, 380, 379, 1, 2, 40}) {
+        model.ToonVenster(start);
+        ASSERT_EQ(model.VensterStart, start);
+        vergelijk("scrolled");
+    }
+    ASSERT_EQ(model.AantalPunten, 50);
+    EXPECT_EQ(Monster(1), 40);
+    model.ScrollBarGewijzigd(41);
+    vergelijk("scroll bar");
+    EXPECT_EQ(model.AantalPunten, 50);
+
+    // A cell of a sample still shown changes: the next step shows the new text.
+    tabel.ZetCelTekst(1, 60, 3, QStringLiteral("9.75"));
+    model.ToonVenster(42);
+    EXPECT_DOUBLE_EQ(model.Raster().Waarde(60 - 42 + 1, Curve(1)), 9.75);
+    vergelijk("after a change of the table");
+    // The input is switched off, then the table window goes: gaps and no labels.
+    Racks[1].Modules[1].Meting[1].Set = false;
+    model.ToonVenster(43);
+    vergelijk("input off");
+    EXPECT_TRUE(std::isnan(model.Raster().Waarde(1, Curve(2))));
+    Racks[1].Modules[1].Meting[1].Set = true;
+    model.ToonVenster(44);
+    vergelijk("input on again");
+    TabelVensters.Zet(1, nullptr);
+    model.ToonVenster(45);
+    EXPECT_TRUE(std::isnan(model.Raster().Waarde(1, Curve(1))));
+    EXPECT_TRUE(model.Raster().Label(1).isEmpty());
+    TabelVensters.Zet(1, &tabel);
+    model.ToonVenster(46);
+    vergelijk("table back");
+    // Another label choice.
+    model.Instellingen.LabelKeuze = 3;
+    vers.Instellingen.LabelKeuze = 3;
+    model.ToonVenster(47);
+    vergelijk("row numbers as labels");
+    EXPECT_EQ(model.Raster().Label(1), QStringLiteral("47"));
 }
 
 TEST_F(GrafiekmodelTest, ACurveThatCannotBeReadLeavesAGap) {
@@ -481,7 +571,8 @@ TEST_F(IonEnGeleidbaarheidTest, TableModePlotsLogGramsPerLitreAndTheConductivity
     model.SchrijfGrafiekLijnRef(3, LijnMaximum, 1);
     model.KiesPunt(Curve(3), 1);
     EXPECT_TRUE(model.Voetnoot.startsWith(QStringLiteral("Chloride: No.1(")));
-    EXPECT_TRUE(model.Voetnoot.endsWith(QStringLiteral("): 32.4 mg/l [MAX: 3.16 g/l  ]"))) << model.Voetnoot.toStdString();
+    EXPECT_TRUE(model.Voetnoot.endsWith(QStringLiteral("): 32.4 mg/l [MAX: 3.16 g/l  ]")))
+        << model.Voetnoot.toStdString();
 }
 
 TEST_F(IonEnGeleidbaarheidTest, RecorderModePlotsTheSameNumbersFromTheLiveValues) {
@@ -502,4 +593,177 @@ TEST_F(IonEnGeleidbaarheidTest, RecorderModePlotsTheSameNumbersFromTheLiveValues
     const float getal = TekstNaarSingle(MeetwaardeTekst(1, 4, 1));
     EXPECT_FLOAT_EQ(static_cast<float>(Punt(laatste, 4)), getal);
     EXPECT_TRUE(BepaalEenheid(1, 4, 1, false).endsWith(EenheidTekst(1, 4, 1)));
+}
+
+// The chart over real table windows, which give their cells as UTF-8 bytes: the points are the
+// numbers the cells' texts convert to, whatever the texts hold, in a full redraw and after scrolling.
+class GrafiekOverTabelvenstersTest : public TabelOmgeving {
+protected:
+    // Rack 1: pH, mV, the ion input 4 and the temperature of input 1 of slot 1, the two conductivity
+    // inputs of slot 4 (one in the mS ranges, one in the µS ranges), input 3 of slot 1 (not in use);
+    // rack 2: input 1 of slot 2.
+    static constexpr std::array<std::array<int16_t, 3>, 8> Curven = {
+        {{1, 1, 1}, {1, 1, 5}, {1, 1, 2}, {1, 1, 4}, {1, 4, 1}, {1, 4, 2}, {1, 1, 3}, {2, 2, 1}}};
+
+    void SetUp() override {
+        TabelOmgeving::SetUp();
+        Racks[1].Modules[1].Meting[4].Unit = "g/l";
+        Racks[1].Modules[4].Meting[2].Resolution = 3;
+        for (int n = 1; n <= static_cast<int>(Curven.size()); ++n)
+            for (int i = LijnRack; i <= LijnIngang; ++i)
+                model.SchrijfGrafiekLijnRef(n, i, Curven[static_cast<size_t>(n - 1)][static_cast<size_t>(i)]);
+        model.Instellingen.MaxGrafiekZichtbaar = 50;
+        model.Instellingen.LabelKeuze = 0;
+        model.StelNieuweGrafiekIn();
+        model.HerInitialiseerGrafiek();
+    }
+
+    // Row s of slot m of rack r: value and unit texts taken in turn from the lists.
+    void Bewaar(int r, int m, int32_t s) {
+        static const char* const waarden[] = {"7.00",
+                                              "7,5",
+                                              " 6.5 ",
+                                              "\t6.25\r",
+                                              "",
+                                              " ",
+                                              "OR.",
+                                              " OR.",
+                                              "OR.5",
+                                              "-0",
+                                              "0",
+                                              "-3.5",
+                                              "1E2",
+                                              "1e-3",
+                                              "+3",
+                                              "12.5 pH",
+                                              "½",
+                                              "\u00A08.1",
+                                              "8.1\u00A0",
+                                              "0012.50",
+                                              "5.",
+                                              ".5",
+                                              "-.5",
+                                              ",5",
+                                              "1.2.3",
+                                              "1 2",
+                                              "3,000.5",
+                                              "12345678901234567890",
+                                              "123456789012345678901",
+                                              "-1234567890123456.75",
+                                              "99999999999999999999",
+                                              "٣",
+                                              "abc",
+                                              "0.000001",
+                                              "0.1",
+                                              "1413",
+                                              "2.5"};
+        static const char* const eenheden[] = {"Cl mg/l", "Cl µg/l", "ng/l",   "g/l",  " mg/l ", "mol/l", "",
+                                               "µS/cm",   "mS/cm",   " mS/cm", "S/cm", "mg/l",   "g/l "};
+        constexpr int aantalWaarden = sizeof(waarden) / sizeof(waarden[0]);
+        constexpr int aantalEenheden = sizeof(eenheden) / sizeof(eenheden[0]);
+        TabelRij rij;
+        rij[KolomDatum] = QStringLiteral("05/01/2026");
+        rij[KolomTijd] = QStringLiteral("09:%1:%2")
+                             .arg(s / 60 % 60, 2, 10, QLatin1Char('0'))
+                             .arg(s % 60, 2, 10, QLatin1Char('0'));
+        for (int n = 1; n <= AantalIngangen; ++n) {
+            const auto c = static_cast<size_t>(KolomVanKanaal(n));
+            const int i = s * 7 + n * 3 + m;
+            rij[c] = QString::fromUtf8(waarden[i % aantalWaarden]);
+            rij[c + 1] = QString::fromUtf8(eenheden[(i / 3) % aantalEenheden]);
+            rij[c + 2] = QString::fromUtf8(waarden[(i + 5) % aantalWaarden]);
+            rij[c + 3] = QString::fromUtf8("°C");
+        }
+        tabel(r).MSHFlexGrid[m]->Model().ZetRij(s, rij);
+    }
+
+    // Every row of the chart against the texts of the sample's cells, converted one by one.
+    ::testing::AssertionResult ToontDeTabel() const {
+        for (int rij = 1; rij <= model.Raster().Rijen(); ++rij) {
+            const int32_t s = model.VensterStart + rij - 1;
+            const bool getoond = rij <= model.AantalPunten;
+            for (int n = 1; n <= static_cast<int>(Curven.size()); ++n) {
+                const auto [r, m, code] = Curven[static_cast<size_t>(n - 1)];
+                const bool temperatuur = code > AantalIngangen;
+                const int k = temperatuur ? code - AantalIngangen : code;
+                const int16_t kolom = static_cast<int16_t>(KolomVanKanaal(k) + (temperatuur ? 2 : 0));
+                const Tabelvenster& t = *TabelVensters[r];
+                const double verwacht =
+                    getoond && Racks[r].Modules[m].Meting[k].Set
+                        ? ConverteerTabelWaarde(r, m, k, t.CelTekst(m, s, kolom).trimmed(),
+                                                t.CelTekst(m, s, kolom + 1).trimmed(), temperatuur)
+                        : Ontbreekt;
+                const double punt = model.Raster().Waarde(rij, n + 2);
+                if (!ZelfdePunt(punt, verwacht))
+                    return ::testing::AssertionFailure() << "sample " << s << " curve " << n << " cell \""
+                                                         << t.CelTekst(m, s, kolom).toStdString() << "\" \""
+                                                         << t.CelTekst(m, s, kolom + 1).toStdString()
+                                                         << "\": " << punt << " against " << verwacht;
+            }
+            const QString label = getoond ? TabelVensters[1]->CelTekst(1, s, KolomDatum) + QLatin1Char(' ') +
+                                                TabelVensters[1]->CelTekst(1, s, KolomTijd)
+                                          : QString();
+            if (model.Raster().Label(rij) != label)
+                return ::testing::AssertionFailure()
+                       << "sample " << s << ": label " << model.Raster().Label(rij).toStdString();
+        }
+        return ::testing::AssertionSuccess();
+    }
+
+    Grafiekmodel model;
+};
+
+TEST_F(GrafiekOverTabelvenstersTest, TheCellsBytesPlotTheNumbersOfTheirTextsAlsoAfterScrolling) {
+    constexpr int32_t Monsters = 300;
+    for (int32_t s = 1; s <= Monsters; ++s) {
+        Bewaar(1, 1, s);
+        Bewaar(1, 4, s);
+        Bewaar(2, 2, s);
+    }
+    AantalMetingen = Monsters;
+    model.LadenGrafiek();
+    ASSERT_EQ(model.AantalPunten, 50);
+    EXPECT_TRUE(ToontDeTabel());
+    for (int32_t start : {200, 201, 199, 230, 180, 10, 251, 260, 1}) {
+        model.ToonVenster(start);
+        EXPECT_TRUE(ToontDeTabel()) << "window from " << start;
+    }
+    // A row rewritten in the window is read again on the next step.
+    TabelRij rij;
+    rij[KolomDatum] = QStringLiteral("06/01/2026");
+    rij[KolomTijd] = QStringLiteral("10:00:00");
+    rij[3] = QStringLiteral("4.5");
+    tabel(1).MSHFlexGrid[1]->Model().ZetRij(20, rij);
+    model.ToonVenster(2);
+    EXPECT_TRUE(ToontDeTabel());
+    EXPECT_DOUBLE_EQ(model.Raster().Waarde(19, 3), 4.5);
+}
+
+TEST(Grafiekcellen, PlainNumbersReadFromBytesAsTheirTexts) {
+    // Texts of plain numbers of every length the bytes are read for, with either decimal sign, in
+    // curves of each kind.
+    uint32_t toeval = 2026;
+    const auto volgende = [&](uint32_t n) {
+        toeval = toeval * 1664525u + 1013904223u;
+        return (toeval >> 8) % n;
+    };
+    const char* const eenheden[] = {"pH", "mg/l", "Cl µg/l", "mS/cm", "µS/cm"};
+    for (int i = 0; i < 20000; ++i) {
+        std::string t = volgende(3) == 0 ? "-" : "";
+        const uint32_t voor = 1 + volgende(12);
+        const uint32_t na = volgende(3) == 0 ? 0 : 1 + volgende(12);
+        for (uint32_t d = 0; d < voor; ++d)
+            t += static_cast<char>('0' + volgende(10));
+        if (na > 0) t += volgende(2) == 0 ? '.' : ',';
+        for (uint32_t d = 0; d < na; ++d)
+            t += static_cast<char>('0' + volgende(10));
+        Grafiekomzetting z;
+        z.soort = static_cast<Grafiekomzetting::Soort>(volgende(3));
+        z.decade = static_cast<int>(volgende(6)) - 1;
+        const char* eenheid = eenheden[volgende(5)];
+        Grafiekcellen cellen(z);
+        const double bytes = cellen.Zet(t, eenheid);
+        const double tekst = z.Zet(QString::fromStdString(t), QString::fromUtf8(eenheid));
+        ASSERT_TRUE(ZelfdePunt(bytes, tekst)) << t << " " << eenheid << ": " << bytes << " against " << tekst;
+    }
 }

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <span>
+#include <string_view>
 
 // Grid columns of one module: 0 the row number, 1 date, 2 time, per input n the value, unit,
 // temperature and temperature unit from column 4 (n - 1) + 3, and 19 the info text.
@@ -81,6 +82,20 @@ public:
     // The text of a cell of module m's grid; "" outside the grid.
     virtual QString CelTekst(int16_t m, int32_t rij, int16_t kolom) const = 0;
     virtual void ZetCelTekst(int16_t m, int32_t rij, int16_t kolom, const QString& tekst) = 0;
+    // The texts of columns 1..19 of row rij of module m's grid as UTF-8 bytes (column 0 left empty),
+    // valid until the window next changes; all empty for a row after the last. False when the window
+    // does not give its cells this way: the reader then asks CelTekst.
+    virtual bool RijCellen(int16_t m, int32_t rij,
+                           std::array<std::string_view, KolomInfo + 1>& cellen) const {
+        (void)m;
+        (void)rij;
+        (void)cellen;
+        return false;
+    }
+    // A number that changes with every change of the window's cells and never comes back: whoever
+    // keeps what it read knows from it whether that still stands. 0: the window does not count, and
+    // its cells are read afresh every time.
+    virtual uint64_t Wijzigingen() const { return 0; }
     // Closes the window (the rack search forgets the racks); it takes itself out of the list.
     virtual void Ontlaad() {}
     // The row where the selection of module m's grid ends (the info editor edits it); 0 without one.
