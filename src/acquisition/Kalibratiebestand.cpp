@@ -77,7 +77,7 @@ bool schrijfInhoud(const QByteArray& inhoud, bool melden) {
 }
 
 // The temperature channel of input c from its record: text, date, offset, scale 1, manual temperature.
-void laadTemperatuur(int r, int m, int c, ModuleRecord& module, const KalibratieRecord& rec) {
+void laadTemperatuur(int c, ModuleRecord& module, Handwaarden& hand, const KalibratieRecord& rec) {
     KanaalRecord& t = module.Temperatuur[c];
     const QString eenheid = getrimdeEenheid(t);
     t.KalibratieTekst =
@@ -85,10 +85,10 @@ void laadTemperatuur(int r, int m, int c, ModuleRecord& module, const Kalibratie
     t.KalibratieDatum = rec.Tijdstip;
     t.Offset = GeldigeTemperatuurOffset(rec.Nulpunt);
     t.Scale = 1.0f;
-    HandTemperaturen[r][m][c] = GeldigeHandTemperatuur(rec.Temperatuur2);
+    hand[c] = GeldigeHandTemperatuur(rec.Temperatuur2);
 }
 
-void laadIngangK761(int r, int m, int c, ModuleRecord& module, const QByteArray& inhoud) {
+void laadIngangK761(int c, ModuleRecord& module, Handwaarden& hand, const QByteArray& inhoud) {
     KanaalRecord& k = module.Meting[c];
     const QString eenheid = getrimdeEenheid(k);
     auto record = [&](int soort) {
@@ -133,10 +133,10 @@ void laadIngangK761(int r, int m, int c, ModuleRecord& module, const QByteArray&
         k.KalibratieDatum = rec.Tijdstip;
     }
     // A measuring input set to "°C" has no record of its own and keeps what it holds.
-    laadTemperatuur(r, m, c, module, record(5));
+    laadTemperatuur(c, module, hand, record(5));
 }
 
-void laadIngangK762(int r, int m, int c, ModuleRecord& mod, const QByteArray& inhoud) {
+void laadIngangK762(int c, ModuleRecord& mod, Handwaarden& hand, const QByteArray& inhoud) {
     KanaalRecord& k = mod.Meting[c];
     const KalibratieRecord rec = LeesKalibratieRecord(inhoud, KalibratieRecordNummer(0, c, 1, SoortenK762));
     k.KalibratieTekst = GeleidbaarheidTekst(rec.Standaard1, -1, 0, true);
@@ -150,7 +150,7 @@ void laadIngangK762(int r, int m, int c, ModuleRecord& mod, const QByteArray& in
         celtype >= std::numeric_limits<int16_t>::min() && celtype <= std::numeric_limits<int16_t>::max();
     k.KalibratieInfo = past ? static_cast<int>(celtype) : 0;
     mod.Temperatuur[c].Extra = GeldigeNulwaardeK762(rec.MilliVolt2);
-    laadTemperatuur(r, m, c, mod, LeesKalibratieRecord(inhoud, KalibratieRecordNummer(0, c, 2, SoortenK762)));
+    laadTemperatuur(c, mod, hand, LeesKalibratieRecord(inhoud, KalibratieRecordNummer(0, c, 2, SoortenK762)));
 }
 
 // Generation 0 of every input of a new file.
@@ -167,9 +167,9 @@ QByteArray nieuweInhoud(int soorten) {
     return inhoud;
 }
 
-using LaadIngang = void (*)(int, int, int, ModuleRecord&, const QByteArray&);
+using LaadIngang = void (*)(int, ModuleRecord&, Handwaarden&, const QByteArray&);
 
-bool laad(int r, int m, int c, ModuleRecord& module, int soorten, LaadIngang laadIngang,
+bool laad(int r, int m, int c, ModuleRecord& module, Handwaarden& hand, int soorten, LaadIngang laadIngang,
           void (*standaard)(ModuleRecord&)) {
     if (!geldigeModule(r, m)) return false;
     ConfiguratiePad = pad(r, m);
@@ -181,7 +181,7 @@ bool laad(int r, int m, int c, ModuleRecord& module, int soorten, LaadIngang laa
     }
     const auto [van, tot] = ingangenVan(c);
     for (int i = van; i <= tot; ++i)
-        laadIngang(r, m, i, module, inhoud);
+        laadIngang(i, module, hand, inhoud);
     return true;
 }
 
@@ -336,12 +336,35 @@ void StandaardKalibratieK762(int r, int m) {
     if (geldigeModule(r, m)) StandaardKalibratieK762(Racks[r].Modules[m]);
 }
 
+bool LaadKalibratieK761(int r, int m, int c, ModuleRecord& module, Handwaarden& hand) {
+    return laad(r, m, c, module, hand, SoortenK761, laadIngangK761, StandaardKalibratieK761);
+}
+
+bool LaadKalibratieK762(int r, int m, int c, ModuleRecord& module, Handwaarden& hand) {
+    return laad(r, m, c, module, hand, SoortenK762, laadIngangK762, StandaardKalibratieK762);
+}
+
+namespace {
+// A load into `module` whose manual temperatures go into HandTemperaturen.
+bool laadMetHandTemperaturen(int r, int m, int c, ModuleRecord& module,
+                             bool (*laden)(int, int, int, ModuleRecord&, Handwaarden&)) {
+    if (!geldigeModule(r, m)) return false;
+    Handwaarden hand{};
+    for (int i = 1; i <= AantalIngangen; ++i)
+        hand[i] = HandTemperaturen[r][m][i];
+    const bool gelukt = laden(r, m, c, module, hand);
+    for (int i = 1; i <= AantalIngangen; ++i)
+        HandTemperaturen[r][m][i] = hand[i];
+    return gelukt;
+}
+} // namespace
+
 bool LaadKalibratieK761(int r, int m, int c, ModuleRecord& module) {
-    return laad(r, m, c, module, SoortenK761, laadIngangK761, StandaardKalibratieK761);
+    return laadMetHandTemperaturen(r, m, c, module, LaadKalibratieK761);
 }
 
 bool LaadKalibratieK762(int r, int m, int c, ModuleRecord& module) {
-    return laad(r, m, c, module, SoortenK762, laadIngangK762, StandaardKalibratieK762);
+    return laadMetHandTemperaturen(r, m, c, module, LaadKalibratieK762);
 }
 
 bool LaadKalibratieK761(int r, int m, int c) {

@@ -63,6 +63,9 @@ void SchrijfKalibratieRecord(QByteArray& inhoud, int nummer, const KalibratieRec
 // the defaults when it was being created). Every stored constant passes its validity function: a value
 // outside its limits (a damaged or hand-made file) loads as the neutral value, the manual temperature
 // outside -30..130 °C as 25 °C.
+// With `hand` the manual temperatures go there and HandTemperaturen stays as it is.
+bool LaadKalibratieK761(int r, int m, int c, ModuleRecord& module, Handwaarden& hand);
+bool LaadKalibratieK762(int r, int m, int c, ModuleRecord& module, Handwaarden& hand);
 bool LaadKalibratieK761(int r, int m, int c, ModuleRecord& module);
 bool LaadKalibratieK762(int r, int m, int c, ModuleRecord& module);
 bool LaadKalibratieK761(int r, int m, int c);

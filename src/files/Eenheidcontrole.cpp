@@ -144,6 +144,15 @@ QString ModuleNaam(int n, const QString& naam) {
     return standaardNaam(QStringLiteral("Module "), n, naam);
 }
 
+void LaadModuleKalibratie(int rack, int module, int ingang, ModuleRecord& record, Handwaarden& hand) {
+    if (rack < 1 || rack > AantalRacks || module < 1 || module > AantalModules) return;
+    const QString t = record.Type.getrimd();
+    if (t == QLatin1String("K761"))
+        LaadKalibratieK761(rack, module, ingang, record, hand);
+    else if (t == QLatin1String("K762"))
+        LaadKalibratieK762(rack, module, ingang, record, hand);
+}
+
 void LaadModuleKalibratie(int rack, int module, int ingang, ModuleRecord& record) {
     if (rack < 1 || rack > AantalRacks || module < 1 || module > AantalModules) return;
     const QString t = record.Type.getrimd();
