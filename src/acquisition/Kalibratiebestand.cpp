@@ -18,9 +18,7 @@
 #include <bit>
 #include <cmath>
 #include <limits>
-
-QString ConfiguratiePad;
-bool GevondenBestand = false;
+#include <optional>
 
 namespace {
 
@@ -58,21 +56,27 @@ void meldToegang(const QString& bestand) {
     ToonMelding(VervangHekje(Tekst[TekstToegangGeweigerd], bestand), vbExclamation, bestand);
 }
 
-// The contents of the file at ConfiguratiePad; empty when it does not exist. False (with a message)
-// when it exists but cannot be read.
-bool leesInhoud(QByteArray& inhoud, bool melden) {
-    inhoud.clear();
-    GevondenBestand = BestandBestaat(ConfiguratiePad);
-    if (!GevondenBestand) return true;
-    if (platform::LeesBestand(ConfiguratiePad, inhoud)) return true;
-    if (melden) meldToegang(ConfiguratiePad);
-    return false;
+// A calibration file as it was read: whether it exists and, if so, its contents.
+struct Gelezen {
+    bool bestaat = false;
+    QByteArray inhoud;
+};
+
+// The file at `bestand`: nothing read when it does not exist (bestaat false, contents empty); nothing
+// (with a message when `melden`) when it exists but cannot be read.
+std::optional<Gelezen> leesInhoud(const QString& bestand, bool melden) {
+    Gelezen gelezen;
+    gelezen.bestaat = BestandBestaat(bestand);
+    if (!gelezen.bestaat) return gelezen;
+    if (platform::LeesBestand(bestand, gelezen.inhoud)) return gelezen;
+    if (melden) meldToegang(bestand);
+    return std::nullopt;
 }
 
 // Replaces the file safely; a message with the system's reason when it cannot be written.
-bool schrijfInhoud(const QByteArray& inhoud, bool melden) {
-    if (platform::SchrijfBestandVeilig(ConfiguratiePad, inhoud)) return true;
-    if (melden) ToonMelding(SchrijffoutTekst(ConfiguratiePad), vbExclamation, ConfiguratiePad);
+bool schrijfInhoud(const QString& bestand, const QByteArray& inhoud, bool melden) {
+    if (platform::SchrijfBestandVeilig(bestand, inhoud)) return true;
+    if (melden) ToonMelding(SchrijffoutTekst(bestand), vbExclamation, bestand);
     return false;
 }
 
@@ -172,16 +176,16 @@ using LaadIngang = void (*)(int, ModuleRecord&, Handwaarden&, const QByteArray&)
 bool laad(int r, int m, int c, ModuleRecord& module, Handwaarden& hand, int soorten, LaadIngang laadIngang,
           void (*standaard)(ModuleRecord&)) {
     if (!geldigeModule(r, m)) return false;
-    ConfiguratiePad = pad(r, m);
-    QByteArray inhoud;
-    if (!leesInhoud(inhoud, false)) return false;
-    if (!GevondenBestand) {
+    const QString bestand = pad(r, m);
+    const std::optional<Gelezen> gelezen = leesInhoud(bestand, false);
+    if (!gelezen) return false;
+    if (!gelezen->bestaat) {
         standaard(module);
-        return schrijfInhoud(nieuweInhoud(soorten), false);
+        return schrijfInhoud(bestand, nieuweInhoud(soorten), false);
     }
     const auto [van, tot] = ingangenVan(c);
     for (int i = van; i <= tot; ++i)
-        laadIngang(i, module, hand, inhoud);
+        laadIngang(i, module, hand, gelezen->inhoud);
     return true;
 }
 
@@ -201,22 +205,23 @@ int soortK762(const QString& eenheid) {
 bool bewaar(int r, int m, int c, ModuleRecord& module, KalibratieRecord& record, bool temperatuur,
             int soorten, int (*soortVanEenheid)(const QString&)) {
     if (!geldigeModule(r, m) || c < 1 || c > AantalIngangen) return false;
-    ConfiguratiePad = pad(r, m);
+    const QString bestand = pad(r, m);
     int soort = soorten;
     if (temperatuur)
         record.Temperatuur2 = HandTemperaturen[r][m][c];
     else
         soort = soortVanEenheid(getrimdeEenheid(module.Meting[c]));
     if (soort == 0) return false;
-    QByteArray inhoud;
-    if (!leesInhoud(inhoud, true)) return false;
-    if (GevondenBestand)
+    std::optional<Gelezen> gelezen = leesInhoud(bestand, true);
+    if (!gelezen) return false;
+    QByteArray& inhoud = gelezen->inhoud;
+    if (gelezen->bestaat)
         for (int g = AantalGeneraties - 1; g >= 1; --g)
             SchrijfKalibratieRecord(
                 inhoud, KalibratieRecordNummer(g, c, soort, soorten),
                 LeesKalibratieRecord(inhoud, KalibratieRecordNummer(g - 1, c, soort, soorten)));
     SchrijfKalibratieRecord(inhoud, KalibratieRecordNummer(0, c, soort, soorten), record);
-    return schrijfInhoud(inhoud, true);
+    return schrijfInhoud(bestand, inhoud, true);
 }
 
 void zetSingle(char* p, float w) {
@@ -399,14 +404,15 @@ bool BewaarHandTemperatuurK761(int r, int m, int c, const ModuleRecord& module) 
     const int soorten =
         type == QLatin1String("K761") ? SoortenK761 : (type == QLatin1String("K762") ? SoortenK762 : 0);
     if (soorten == 0) return false;
-    ConfiguratiePad = pad(r, m);
-    QByteArray inhoud;
-    if (!leesInhoud(inhoud, true)) return false;
+    const QString bestand = pad(r, m);
+    std::optional<Gelezen> gelezen = leesInhoud(bestand, true);
+    if (!gelezen) return false;
+    QByteArray& inhoud = gelezen->inhoud;
     const int nummer = KalibratieRecordNummer(0, c, soorten, soorten);
     KalibratieRecord rec = LeesKalibratieRecord(inhoud, nummer);
     rec.Temperatuur2 = HandTemperaturen[r][m][c];
     SchrijfKalibratieRecord(inhoud, nummer, rec);
-    return schrijfInhoud(inhoud, true);
+    return schrijfInhoud(bestand, inhoud, true);
 }
 
 bool BewaarHandTemperatuurK761(int r, int m, int c) {
@@ -416,21 +422,17 @@ bool BewaarHandTemperatuurK761(int r, int m, int c) {
 bool BewaarHandTemperatuurK762(int r, int m, int c, const ModuleRecord& module) {
     if (!geldigeModule(r, m) || c < 1 || c > AantalIngangen) return false;
     if (module.Type.getrimd() != QLatin1String("K762")) return false;
-    ConfiguratiePad = pad(r, m);
-    QByteArray inhoud;
-    if (!leesInhoud(inhoud, true) || !GevondenBestand) return false;
+    const QString bestand = pad(r, m);
+    std::optional<Gelezen> gelezen = leesInhoud(bestand, true);
+    if (!gelezen || !gelezen->bestaat) return false;
+    QByteArray& inhoud = gelezen->inhoud;
     const int nummer = KalibratieRecordNummer(0, c, 1, SoortenK762);
     KalibratieRecord rec = LeesKalibratieRecord(inhoud, nummer);
     rec.MilliVolt2 = module.Temperatuur[c].Extra;
     SchrijfKalibratieRecord(inhoud, nummer, rec);
-    return schrijfInhoud(inhoud, true);
+    return schrijfInhoud(bestand, inhoud, true);
 }
 
 bool BewaarHandTemperatuurK762(int r, int m, int c) {
     return geldigeModule(r, m) && BewaarHandTemperatuurK762(r, m, c, Racks[r].Modules[m]);
-}
-
-void ResetKalibratiebestand() {
-    ConfiguratiePad.clear();
-    GevondenBestand = false;
 }

@@ -31,11 +31,6 @@ inline constexpr int AantalGeneraties = 5;
 inline constexpr int SoortenK761 = 5; // 1 mV, 2 pH, 3 oxygen, 4 ion, 5 temperature
 inline constexpr int SoortenK762 = 2; // 1 conductivity, 2 temperature
 
-// Path of the configuration or calibration file last used.
-extern QString ConfiguratiePad;
-// Whether the calibration file existed when it was last looked for.
-extern bool GevondenBestand;
-
 // Folder & "/Rack" & the rack's identification with "-" for "." & suffix ("Rack1-F-F-F.rcf"). A doubled
 // "/" from the second character on becomes one; the first character never changes (a leading "//"
 // stays). "" for a rack number outside 1..16.
@@ -95,5 +90,3 @@ void StandaardKalibratieK761(ModuleRecord& module);
 void StandaardKalibratieK762(ModuleRecord& module);
 void StandaardKalibratieK761(int r, int m);
 void StandaardKalibratieK762(int r, int m);
-
-void ResetKalibratiebestand();

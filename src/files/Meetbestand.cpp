@@ -27,6 +27,7 @@
 QString Gegevensbestand;
 bool BezigMetLaden = false;
 int16_t LaatsteKeuze = 0;
+bool GevondenBestand = false;
 
 namespace {
 
@@ -357,4 +358,5 @@ void ResetMeetbestand() {
     TijdMeting = 0;
     BezigMetLaden = false;
     LaatsteKeuze = 0;
+    GevondenBestand = false;
 }

@@ -46,5 +46,7 @@ bool HeeftSjabloon(const QString& naam);
 // case); the name keeps its case. GevondenBestand tells whether such a file exists. Its folder (without a
 // closing "/") becomes MapGegevens and the current folder; a relative name is then given relative to it.
 QString ZetGegevensbestand(const QString& naam);
+// Whether the data file ZetGegevensbestand last named exists.
+extern bool GevondenBestand;
 
 void ResetMeetbestand();
