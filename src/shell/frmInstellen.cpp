@@ -604,10 +604,8 @@ void frmInstellen::MSHFlexGridFolder_Click() {
 void frmInstellen::OKButton_Click() {
     {
         Wachtcursor wacht;
-        LaatsteKeuze = 1;
         if (cboCommPoort->currentText().trimmed().isEmpty()) {
-            const QString tekst = VoorbeeldTekst(143) + QLatin1Char('!');
-            LaatsteKeuze = static_cast<int16_t>(ToonMelding(tekst, vbExclamation, VoorbeeldTekst(127)));
+            ToonMelding(VoorbeeldTekst(143) + QLatin1Char('!'), vbExclamation, VoorbeeldTekst(127));
             SSTab->setCurrentIndex(1);
             cboCommPoort->setFocus();
             HoudHoofdvensterUit();
@@ -617,7 +615,6 @@ void frmInstellen::OKButton_Click() {
         m_toegepast = true;
         StelPoortIn(true);
         if (mdiK740* hoofd = HoofdvensterK740()) hoofd->ZetKnoppen();
-        LaatsteKeuze = 1;
     }
     if (OpenPoort()) {
         m_sluiten = true;
@@ -636,7 +633,6 @@ void frmInstellen::CancelButton_Click() {
 }
 
 void frmInstellen::Annuleer() {
-    LaatsteKeuze = 2;
     if (CommPoort.isEmpty()) CommPoort = QStringLiteral("COM1");
     StelPoortIn(false);
     OpenPoort();

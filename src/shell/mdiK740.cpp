@@ -337,7 +337,8 @@ void mdiK740::BeeindigZonderGebruiker() {
     ZetMeldingVenster(nullptr);
     FormMelding::OntlaadAlle();
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible() && !qobject_cast<FormMelding*>(d)) d->reject();
+        if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible() && !qobject_cast<FormMelding*>(d))
+            d->reject();
     StopVerbinding();
     for (int r = 1; r <= AantalRacks; ++r)
         if (Racks[r].Present && RackVlaggen[r].Show) SluitRackVenster(r);
@@ -355,10 +356,10 @@ bool mdiK740::SluitVoorSessie() {
 
 Sluitantwoord mdiK740::VraagInstellingenBewaren() {
     if (!ConfiguratieGewijzigd) return {};
-    LaatsteKeuze = static_cast<int16_t>(
-        ToonMelding(Tekst[183], vbQuestion | vbYesNoCancel, Tekst[347] + QLatin1Char(' ') + windowTitle()));
-    if (LaatsteKeuze == vbYes) BewaarAlles();
-    return {.cancel = LaatsteKeuze != vbYes && LaatsteKeuze != vbNo};
+    const int keuze =
+        ToonMelding(Tekst[183], vbQuestion | vbYesNoCancel, Tekst[347] + QLatin1Char(' ') + windowTitle());
+    if (keuze == vbYes) BewaarAlles();
+    return {.cancel = keuze != vbYes && keuze != vbNo};
 }
 
 bool mdiK740::BewaarAlles() {
