@@ -87,9 +87,7 @@ void StelPoortIn(bool init) {
 }
 bool OpenPoort() {
     mdiK740* h = HoofdvensterK740();
-    if (!h) return true;
-    h->OpenCommPoort();
-    return Antwoord == 1;
+    return !h || h->OpenCommPoort();
 }
 
 // Every message box enables the main window again when it is answered; while this dialog stays open

@@ -639,33 +639,29 @@ void mdiK740::resizeEvent(QResizeEvent* event) {
 // The rack-link port
 
 void mdiK740::initCommPoort() {
-    InstellenCommPoort();
+    const bool ingesteld = InstellenCommPoort();
     Voorloop = 1;
     Naloop = 1;
-    if (Antwoord != 2)
+    if (ingesteld)
         ZetStatusTekst(2, Tekst[150]);
     else
         ZetStatusTekst(1, Tekst[148] + CommPoort + Tekst[149]);
 }
 
-void mdiK740::InstellenCommPoort() {
-    if (Demo) return;
+bool mdiK740::InstellenCommPoort() {
+    if (Demo) return true;
     auto& lijn = MSComm1();
     if (lijn.isOpen()) {
         ToonMelding(Tekst[147], vbExclamation | vbOKOnly, QStringLiteral("RS232"));
-        Antwoord = 2;
-        return;
+        return false;
     }
     lijn.zetPoort(CommPoort);
     lijn.zetInstellingen(Baudsnelheid + QStringLiteral(",N,8,1"));
-    Antwoord = 1;
+    return true;
 }
 
-void mdiK740::OpenCommPoort() {
-    if (Demo) {
-        Antwoord = 1;
-        return;
-    }
+bool mdiK740::OpenCommPoort() {
+    if (Demo) return true;
     auto& lijn = MSComm1();
     if (!lijn.isOpen() && !lijn.open()) {
         ZetStatusTekst(1, Tekst[148] + CommPoort + Tekst[149]);
@@ -675,12 +671,11 @@ void mdiK740::OpenCommPoort() {
                         (reden.isEmpty() ? QString() : QStringLiteral("\r\n\r\n") + reden),
                     vbExclamation | vbOKOnly, QStringLiteral("RS232"));
         VerbindingActief = false;
-        Antwoord = 2;
-        return;
+        return false;
     }
     lijn.zetDTR(false);
     lijn.zetRTS(false);
-    Antwoord = 1;
+    return true;
 }
 
 void mdiK740::SluitCommPoort() {
@@ -822,8 +817,7 @@ void mdiK740::StartStopVerbinding() {
         m_timerOpvragen->zetActief(true);
         ZetStatusTekst(3, QStringLiteral(" "));
         knopLoggen()->setChecked(true);
-        OpenCommPoort();
-        if (Antwoord == 2) {
+        if (!OpenCommPoort()) {
             VerbindingActief = false;
             PlaatsAanduidingenCOM();
         }
