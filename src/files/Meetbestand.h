@@ -18,8 +18,8 @@ extern QString Gegevensbestand;
 // A data file is being loaded into the tables.
 extern bool BezigMetLaden;
 // Outcome of the last file dialog or file operation, for its caller: 1 done, 2 cancelled or failed.
-// Left by the open and save dialogs (KiesBestandOpenen, KiesBestandOpslaan), the folder chooser
-// (KiesMap), Save As (OpslaanAls), loading the data file (LeesGegevensbestand), the data file named on
+// Left by the open and save dialogs in their KiesBestandOpenen and KiesBestandOpslaan forms, Save As
+// (OpslaanAls), loading the data file (LeesGegevensbestand), the data file named on
 // the command line (ZetGegevensbestand, read back by the command line) and the table window's question
 // before deleting rows (the button pressed). Other questions keep their answer to themselves.
 extern int16_t LaatsteKeuze;

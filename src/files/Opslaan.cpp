@@ -65,7 +65,7 @@ QString Filtertekst(const QString& extensie, int16_t filtertekst, bool alleBesta
     return alleBestanden ? Tekst[215] + QLatin1Char('|') + eigen : eigen;
 }
 
-QString KiesBestandOpenen(const QString& naam, const QString& extensie, int16_t filtertekst) {
+std::optional<QString> VraagBestandOpenen(const QString& extensie, int16_t filtertekst) {
     BestandsdialoogVraag vraag;
     vraag.opslaan = false;
     vraag.titel = Tekst[187];
@@ -73,15 +73,17 @@ QString KiesBestandOpenen(const QString& naam, const QString& extensie, int16_t 
     vraag.filter = Filtertekst(extensie, filtertekst, true);
     vraag.filterIndex = 2;
     const std::optional<QString> gekozen = bestandsdialogen().KiesBestand(vraag);
-    if (!gekozen) {
-        LaatsteKeuze = 2;
-        return naam;
-    }
+    if (!gekozen) return std::nullopt;
     const QString map = SplitsPad(*gekozen, NetwerkPad);
     AlleenLezen = NetwerkPad || IsAlleenLezen(*gekozen);
     KiesMapGegevens(map);
-    LaatsteKeuze = 1;
-    return *gekozen;
+    return gekozen;
+}
+
+QString KiesBestandOpenen(const QString& naam, const QString& extensie, int16_t filtertekst) {
+    const std::optional<QString> gekozen = VraagBestandOpenen(extensie, filtertekst);
+    LaatsteKeuze = gekozen ? 1 : 2;
+    return gekozen.value_or(naam);
 }
 
 std::optional<QString> VraagBestandOpslaan(const QString& naam, const QString& extensie, int16_t filtertekst,
@@ -118,9 +120,7 @@ QString KiesBestandOpslaan(const QString& naam, const QString& extensie, int16_t
 }
 
 QString KiesMap(const QString& titel, const QString& map, const QString& filter) {
-    const QString gekozen = ToonMapKeuze(Tekst[477] + titel, filter, map);
-    LaatsteKeuze = 1;
-    return gekozen;
+    return ToonMapKeuze(Tekst[477] + titel, filter, map);
 }
 
 void KiesLettertype(LettertypeDrager& object) {
@@ -217,11 +217,12 @@ bool OpslaanAls(QString& naam, bool nieuw) {
 bool BewaarLaatsteBestand(const QString& naam) {
     // A copy: the caller may hand in Gegevensbestand itself.
     const QString vorige = naam;
-    Gegevensbestand = KiesBestandOpenen(vorige, QStringLiteral(".csv"), 182);
-    if (LaatsteKeuze == 2) {
+    const std::optional<QString> gekozen = VraagBestandOpenen(QStringLiteral(".csv"), 182);
+    if (!gekozen) {
         Gegevensbestand = vorige;
         return false;
     }
+    Gegevensbestand = *gekozen;
     const bool relatief = RelatieveTijd;
     RelatieveTijd = false;
     Antwoord = OpenGegevensbestand();

@@ -28,7 +28,9 @@ QString Filtertekst(const QString& extensie, int16_t filtertekst, bool alleBesta
 
 // The open dialog in MapGegevens, titled "File to open", with the all-files filter and the file type
 // preselected. The chosen path, whose folder becomes MapGegevens and the current folder; AlleenLezen
-// tells whether it is on a network path or read-only; LaatsteKeuze 1. Cancel: `naam` and LaatsteKeuze 2.
+// tells whether it is on a network path or read-only. Nothing after Cancel.
+std::optional<QString> VraagBestandOpenen(const QString& extensie, int16_t filtertekst);
+// The same with its outcome in LaatsteKeuze: 1 and the chosen path; after Cancel 2 and `naam`.
 QString KiesBestandOpenen(const QString& naam, const QString& extensie, int16_t filtertekst);
 // The save dialog in MapGegevens on `naam`, titled Tekst[titeltekst]. The chosen path, whose folder
 // becomes MapGegevens and the current folder, with AlleenLezen false. A network path is refused
@@ -40,7 +42,7 @@ std::optional<QString> VraagBestandOpslaan(const QString& naam, const QString& e
 QString KiesBestandOpslaan(const QString& naam, const QString& extensie, int16_t filtertekst,
                            int16_t titeltekst, uint8_t opties);
 // The folder chooser titled "Select the folder: " & titel on `map`, its list filtered by `filter` ("*.*"
-// when empty); the folder chosen, or `map` after Cancel. LaatsteKeuze 1.
+// when empty); the folder chosen, or `map` after Cancel.
 QString KiesMap(const QString& titel, const QString& map, const QString& filter);
 
 // A window or control whose font the user may change.
