@@ -53,12 +53,11 @@ void SchrijfKalibratieRecord(QByteArray& inhoud, int nummer, const KalibratieRec
 // without a record work on the live record Racks[r].Modules[m].
 //
 // Loads the calibration file of module (r, m) into the module record's channels: input c (1..4) or all
-// four (c = 0); the manual temperatures go into HandTemperaturen. A missing file is created with the
-// defaults. False when the file could not be read or created (the channels then keep what they held, or
-// the defaults when it was being created). Every stored constant passes its validity function: a value
-// outside its limits (a damaged or hand-made file) loads as the neutral value, the manual temperature
-// outside -30..130 °C as 25 °C.
-// With `hand` the manual temperatures go there and HandTemperaturen stays as it is.
+// four (c = 0); the manual temperatures go into `hand`, or without it into HandTemperaturen. A missing
+// file is created with the defaults. False when the file could not be read or created (the channels
+// then keep what they held, or the defaults when it was being created). Every stored constant passes
+// its validity function: a value outside its limits (a damaged or hand-made file) loads as the neutral
+// value, the manual temperature outside -30..130 °C as 25 °C.
 bool LaadKalibratieK761(int r, int m, int c, ModuleRecord& module, Handwaarden& hand);
 bool LaadKalibratieK762(int r, int m, int c, ModuleRecord& module, Handwaarden& hand);
 bool LaadKalibratieK761(int r, int m, int c, ModuleRecord& module);

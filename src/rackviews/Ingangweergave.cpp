@@ -2,7 +2,6 @@
 
 #include "acquisition/K761Teksten.h"
 #include "acquisition/K762Teksten.h"
-#include "acquisition/Kanaaladres.h"
 #include "acquisition/Kanaalteksten.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/RackvensterTeksten.h"

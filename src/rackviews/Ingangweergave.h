@@ -1,7 +1,8 @@
 #pragma once
 // What one tab of the module settings dialog shows for an input and its temperature channel, worked
-// out from the rack model alone: every caption, list, text, colour, visibility and enabled state, by
-// module model and unit, with the state of the shared-temperature boxes. The dialog only applies it.
+// out from a module record and its manual temperatures alone: every caption, list, text, colour, visibility
+// and enabled state, by module model and unit, with the state of the shared-temperature boxes. The dialog
+// only applies it.
 #include "acquisition/RackModel.h"
 
 #include <QString>
