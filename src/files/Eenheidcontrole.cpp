@@ -155,11 +155,12 @@ void LaadModuleKalibratie(int rack, int module, int ingang, ModuleRecord& record
 
 void LaadModuleKalibratie(int rack, int module, int ingang, ModuleRecord& record) {
     if (rack < 1 || rack > AantalRacks || module < 1 || module > AantalModules) return;
-    const QString t = record.Type.getrimd();
-    if (t == QLatin1String("K761"))
-        LaadKalibratieK761(rack, module, ingang, record);
-    else if (t == QLatin1String("K762"))
-        LaadKalibratieK762(rack, module, ingang, record);
+    Handwaarden hand{};
+    for (int c = 1; c <= AantalIngangen; ++c)
+        hand[c] = HandTemperaturen[rack][module][c];
+    LaadModuleKalibratie(rack, module, ingang, record, hand);
+    for (int c = 1; c <= AantalIngangen; ++c)
+        HandTemperaturen[rack][module][c] = hand[c];
 }
 
 void LaadModuleKalibratie(int rack, int module, int ingang) {
