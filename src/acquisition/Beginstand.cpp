@@ -26,7 +26,6 @@ void ResetAcquisitie() {
     ResetVerbinding();
     ResetCommunicatie();
     ResetAlarmuitgang();
-    ResetKalibratiebestand();
     ResetStabiliteit();
     ResetK761();
     ResetK762();

@@ -208,7 +208,12 @@ QString CompensatieTekst() {
 
 QString InstellingTekstK762(int r, int m, int c) {
     if (!IsKanaalAdres(r, m, c)) return QString();
-    return Tekst[Racks[r].Modules[m].Temperatuur[c].Extra <= 0.0f ? 419 : 418];
+    return InstellingTekstK762(Racks[r].Modules[m], c);
+}
+
+QString InstellingTekstK762(const ModuleRecord& module, int c) {
+    if (c < 1 || c > AantalIngangen) return QString();
+    return Tekst[module.Temperatuur[c].Extra <= 0.0f ? 419 : 418];
 }
 
 QString ReferentieTemperatuurTekst(const QString& eenheid) {

@@ -3,6 +3,8 @@
 // (range index r + cell type t + 2, 0..6) or, for values of no range, chosen by size; their number and
 // unit parts; the full-scale, cell-constant and KCl standard names; the On/Off and reference
 // temperature texts. A step outside 0..6 gives "" everywhere.
+#include "acquisition/RackModel.h"
+
 #include <QString>
 #include <cstdint>
 
@@ -33,3 +35,4 @@ QString CompensatieTekst();
 QString ReferentieTemperatuurTekst(const QString& eenheid);
 // "On" when the input has a zero value, else "Off".
 QString InstellingTekstK762(int r, int m, int c);
+QString InstellingTekstK762(const ModuleRecord& module, int c);

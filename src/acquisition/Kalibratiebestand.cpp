@@ -19,9 +19,7 @@
 #include <bit>
 #include <cmath>
 #include <limits>
-
-QString ConfiguratiePad;
-bool GevondenBestand = false;
+#include <optional>
 
 namespace {
 
@@ -59,21 +57,27 @@ void meldToegang(const QString& bestand) {
     ToonMelding(VervangHekje(Tekst[TekstToegangGeweigerd], bestand), vbExclamation, bestand);
 }
 
-// The contents of the file at ConfiguratiePad; empty when it does not exist. False (with a message)
-// when it exists but cannot be read.
-bool leesInhoud(QByteArray& inhoud, bool melden) {
-    inhoud.clear();
-    GevondenBestand = BestandBestaat(ConfiguratiePad);
-    if (!GevondenBestand) return true;
-    if (platform::LeesBestand(ConfiguratiePad, inhoud)) return true;
-    if (melden) meldToegang(ConfiguratiePad);
-    return false;
+// A calibration file as it was read: whether it exists and, if so, its contents.
+struct Gelezen {
+    bool bestaat = false;
+    QByteArray inhoud;
+};
+
+// The file at `bestand`: nothing read when it does not exist (bestaat false, contents empty); nothing
+// (with a message when `melden`) when it exists but cannot be read.
+std::optional<Gelezen> leesInhoud(const QString& bestand, bool melden) {
+    Gelezen gelezen;
+    gelezen.bestaat = BestandBestaat(bestand);
+    if (!gelezen.bestaat) return gelezen;
+    if (platform::LeesBestand(bestand, gelezen.inhoud)) return gelezen;
+    if (melden) meldToegang(bestand);
+    return std::nullopt;
 }
 
 // Replaces the file safely; a message with the system's reason when it cannot be written.
-bool schrijfInhoud(const QByteArray& inhoud, bool melden) {
-    if (platform::SchrijfBestandVeilig(ConfiguratiePad, inhoud)) return true;
-    if (melden) ToonMelding(SchrijffoutTekst(ConfiguratiePad), vbExclamation, ConfiguratiePad);
+bool schrijfInhoud(const QString& bestand, const QByteArray& inhoud, bool melden) {
+    if (platform::SchrijfBestandVeilig(bestand, inhoud)) return true;
+    if (melden) ToonMelding(SchrijffoutTekst(bestand), vbExclamation, bestand);
     return false;
 }
 
@@ -91,7 +95,7 @@ constexpr float MinTemperatuur = -30.0f;
 constexpr float MaxTemperatuur = 130.0f;
 
 // The temperature channel of input c from its record: text, date, offset, scale 1, manual temperature.
-void laadTemperatuur(int r, int m, int c, ModuleRecord& module, const KalibratieRecord& rec) {
+void laadTemperatuur(int c, ModuleRecord& module, Handwaarden& hand, const KalibratieRecord& rec) {
     KanaalRecord& t = module.Temperatuur[c];
     const QString eenheid = getrimdeEenheid(t);
     t.KalibratieTekst =
@@ -102,10 +106,10 @@ void laadTemperatuur(int r, int m, int c, ModuleRecord& module, const Kalibratie
     t.KalibratieDatum = rec.Tijdstip;
     t.Offset = GeldigeTemperatuurOffset(rec.Nulpunt);
     t.Scale = 1.0f;
-    HandTemperaturen[r][m][c] = GeldigeHandTemperatuur(rec.Temperatuur2);
+    hand[c] = GeldigeHandTemperatuur(rec.Temperatuur2);
 }
 
-void laadIngangK761(int r, int m, int c, ModuleRecord& module, const QByteArray& inhoud) {
+void laadIngangK761(int c, ModuleRecord& module, Handwaarden& hand, const QByteArray& inhoud) {
     KanaalRecord& k = module.Meting[c];
     const QString eenheid = getrimdeEenheid(k);
     auto record = [&](int soort) {
@@ -158,10 +162,10 @@ void laadIngangK761(int r, int m, int c, ModuleRecord& module, const QByteArray&
         k.KalibratieDatum = rec.Tijdstip;
     }
     // A measuring input set to "°C" has no record of its own and keeps what it holds.
-    laadTemperatuur(r, m, c, module, record(5));
+    laadTemperatuur(c, module, hand, record(5));
 }
 
-void laadIngangK762(int r, int m, int c, ModuleRecord& mod, const QByteArray& inhoud) {
+void laadIngangK762(int c, ModuleRecord& mod, Handwaarden& hand, const QByteArray& inhoud) {
     KanaalRecord& k = mod.Meting[c];
     const KalibratieRecord rec = LeesKalibratieRecord(inhoud, KalibratieRecordNummer(0, c, 1, SoortenK762));
     k.KalibratieTekst = GeleidbaarheidTekst(rec.Standaard1, -1, 0, true);
@@ -175,7 +179,7 @@ void laadIngangK762(int r, int m, int c, ModuleRecord& mod, const QByteArray& in
         celtype >= std::numeric_limits<int16_t>::min() && celtype <= std::numeric_limits<int16_t>::max();
     k.KalibratieInfo = past ? static_cast<int>(celtype) : 0;
     mod.Temperatuur[c].Extra = GeldigeNulwaardeK762(rec.MilliVolt2);
-    laadTemperatuur(r, m, c, mod, LeesKalibratieRecord(inhoud, KalibratieRecordNummer(0, c, 2, SoortenK762)));
+    laadTemperatuur(c, mod, hand, LeesKalibratieRecord(inhoud, KalibratieRecordNummer(0, c, 2, SoortenK762)));
 }
 
 // Generation 0 of every input of a new file.
@@ -192,21 +196,21 @@ QByteArray nieuweInhoud(int soorten) {
     return inhoud;
 }
 
-using LaadIngang = void (*)(int, int, int, ModuleRecord&, const QByteArray&);
+using LaadIngang = void (*)(int, ModuleRecord&, Handwaarden&, const QByteArray&);
 
-bool laad(int r, int m, int c, ModuleRecord& module, int soorten, LaadIngang laadIngang,
+bool laad(int r, int m, int c, ModuleRecord& module, Handwaarden& hand, int soorten, LaadIngang laadIngang,
           void (*standaard)(ModuleRecord&)) {
     if (!geldigeModule(r, m)) return false;
-    ConfiguratiePad = pad(r, m);
-    QByteArray inhoud;
-    if (!leesInhoud(inhoud, false)) return false;
-    if (!GevondenBestand) {
+    const QString bestand = pad(r, m);
+    const std::optional<Gelezen> gelezen = leesInhoud(bestand, false);
+    if (!gelezen) return false;
+    if (!gelezen->bestaat) {
         standaard(module);
-        return schrijfInhoud(nieuweInhoud(soorten), false);
+        return schrijfInhoud(bestand, nieuweInhoud(soorten), false);
     }
     const auto [van, tot] = ingangenVan(c);
     for (int i = van; i <= tot; ++i)
-        laadIngang(r, m, i, module, inhoud);
+        laadIngang(i, module, hand, gelezen->inhoud);
     return true;
 }
 
@@ -221,22 +225,23 @@ int soortK762(const QString& eenheid) {
 bool bewaar(int r, int m, int c, ModuleRecord& module, KalibratieRecord& record, bool temperatuur,
             int soorten, int (*soortVanEenheid)(const QString&)) {
     if (!geldigeModule(r, m) || c < 1 || c > AantalIngangen) return false;
-    ConfiguratiePad = pad(r, m);
+    const QString bestand = pad(r, m);
     int soort = soorten;
     if (temperatuur)
         record.Temperatuur2 = HandTemperaturen[r][m][c];
     else
         soort = soortVanEenheid(getrimdeEenheid(module.Meting[c]));
     if (soort == 0) return false;
-    QByteArray inhoud;
-    if (!leesInhoud(inhoud, true)) return false;
-    if (GevondenBestand)
+    std::optional<Gelezen> gelezen = leesInhoud(bestand, true);
+    if (!gelezen) return false;
+    QByteArray& inhoud = gelezen->inhoud;
+    if (gelezen->bestaat)
         for (int g = AantalGeneraties - 1; g >= 1; --g)
             SchrijfKalibratieRecord(
                 inhoud, KalibratieRecordNummer(g, c, soort, soorten),
                 LeesKalibratieRecord(inhoud, KalibratieRecordNummer(g - 1, c, soort, soorten)));
     SchrijfKalibratieRecord(inhoud, KalibratieRecordNummer(0, c, soort, soorten), record);
-    return schrijfInhoud(inhoud, true);
+    return schrijfInhoud(bestand, inhoud, true);
 }
 
 void zetSingle(char* p, float w) {
@@ -356,12 +361,35 @@ void StandaardKalibratieK762(int r, int m) {
     if (geldigeModule(r, m)) StandaardKalibratieK762(Racks[r].Modules[m]);
 }
 
+bool LaadKalibratieK761(int r, int m, int c, ModuleRecord& module, Handwaarden& hand) {
+    return laad(r, m, c, module, hand, SoortenK761, laadIngangK761, StandaardKalibratieK761);
+}
+
+bool LaadKalibratieK762(int r, int m, int c, ModuleRecord& module, Handwaarden& hand) {
+    return laad(r, m, c, module, hand, SoortenK762, laadIngangK762, StandaardKalibratieK762);
+}
+
+namespace {
+// A load into `module` whose manual temperatures go into HandTemperaturen.
+bool laadMetHandTemperaturen(int r, int m, int c, ModuleRecord& module,
+                             bool (*laden)(int, int, int, ModuleRecord&, Handwaarden&)) {
+    if (!geldigeModule(r, m)) return false;
+    Handwaarden hand{};
+    for (int i = 1; i <= AantalIngangen; ++i)
+        hand[i] = HandTemperaturen[r][m][i];
+    const bool gelukt = laden(r, m, c, module, hand);
+    for (int i = 1; i <= AantalIngangen; ++i)
+        HandTemperaturen[r][m][i] = hand[i];
+    return gelukt;
+}
+} // namespace
+
 bool LaadKalibratieK761(int r, int m, int c, ModuleRecord& module) {
-    return laad(r, m, c, module, SoortenK761, laadIngangK761, StandaardKalibratieK761);
+    return laadMetHandTemperaturen(r, m, c, module, LaadKalibratieK761);
 }
 
 bool LaadKalibratieK762(int r, int m, int c, ModuleRecord& module) {
-    return laad(r, m, c, module, SoortenK762, laadIngangK762, StandaardKalibratieK762);
+    return laadMetHandTemperaturen(r, m, c, module, LaadKalibratieK762);
 }
 
 bool LaadKalibratieK761(int r, int m, int c) {
@@ -394,14 +422,15 @@ bool BewaarHandTemperatuurK761(int r, int m, int c, const ModuleRecord& module) 
     if (!geldigeModule(r, m) || c < 1 || c > AantalIngangen) return false;
     const int soorten = ModelVan(module).kalibratieSoorten;
     if (soorten == 0) return false;
-    ConfiguratiePad = pad(r, m);
-    QByteArray inhoud;
-    if (!leesInhoud(inhoud, true)) return false;
+    const QString bestand = pad(r, m);
+    std::optional<Gelezen> gelezen = leesInhoud(bestand, true);
+    if (!gelezen) return false;
+    QByteArray& inhoud = gelezen->inhoud;
     const int nummer = KalibratieRecordNummer(0, c, soorten, soorten);
     KalibratieRecord rec = LeesKalibratieRecord(inhoud, nummer);
     rec.Temperatuur2 = HandTemperaturen[r][m][c];
     SchrijfKalibratieRecord(inhoud, nummer, rec);
-    return schrijfInhoud(inhoud, true);
+    return schrijfInhoud(bestand, inhoud, true);
 }
 
 bool BewaarHandTemperatuurK761(int r, int m, int c) {
@@ -411,21 +440,17 @@ bool BewaarHandTemperatuurK761(int r, int m, int c) {
 bool BewaarHandTemperatuurK762(int r, int m, int c, const ModuleRecord& module) {
     if (!geldigeModule(r, m) || c < 1 || c > AantalIngangen) return false;
     if (ModelVan(module).type != Modeltype::K762) return false;
-    ConfiguratiePad = pad(r, m);
-    QByteArray inhoud;
-    if (!leesInhoud(inhoud, true) || !GevondenBestand) return false;
+    const QString bestand = pad(r, m);
+    std::optional<Gelezen> gelezen = leesInhoud(bestand, true);
+    if (!gelezen || !gelezen->bestaat) return false;
+    QByteArray& inhoud = gelezen->inhoud;
     const int nummer = KalibratieRecordNummer(0, c, 1, SoortenK762);
     KalibratieRecord rec = LeesKalibratieRecord(inhoud, nummer);
     rec.MilliVolt2 = module.Temperatuur[c].Extra;
     SchrijfKalibratieRecord(inhoud, nummer, rec);
-    return schrijfInhoud(inhoud, true);
+    return schrijfInhoud(bestand, inhoud, true);
 }
 
 bool BewaarHandTemperatuurK762(int r, int m, int c) {
     return geldigeModule(r, m) && BewaarHandTemperatuurK762(r, m, c, Racks[r].Modules[m]);
-}
-
-void ResetKalibratiebestand() {
-    ConfiguratiePad.clear();
-    GevondenBestand = false;
 }

@@ -31,11 +31,6 @@ inline constexpr int AantalGeneraties = 5;
 inline constexpr int SoortenK761 = 5; // 1 mV, 2 pH, 3 oxygen, 4 ion, 5 temperature
 inline constexpr int SoortenK762 = 2; // 1 conductivity, 2 temperature
 
-// Path of the configuration or calibration file last used.
-extern QString ConfiguratiePad;
-// Whether the calibration file existed when it was last looked for.
-extern bool GevondenBestand;
-
 // Folder & "/Rack" & the rack's identification with "-" for "." & suffix ("Rack1-F-F-F.rcf"). A doubled
 // "/" from the second character on becomes one; the first character never changes (a leading "//"
 // stays). "" for a rack number outside 1..16.
@@ -58,11 +53,13 @@ void SchrijfKalibratieRecord(QByteArray& inhoud, int nummer, const KalibratieRec
 // without a record work on the live record Racks[r].Modules[m].
 //
 // Loads the calibration file of module (r, m) into the module record's channels: input c (1..4) or all
-// four (c = 0); the manual temperatures go into HandTemperaturen. A missing file is created with the
-// defaults. False when the file could not be read or created (the channels then keep what they held, or
-// the defaults when it was being created). Every stored constant passes its validity function: a value
-// outside its limits (a damaged or hand-made file) loads as the neutral value, the manual temperature
-// outside -30..130 °C as 25 °C.
+// four (c = 0); the manual temperatures go into `hand`, or without it into HandTemperaturen. A missing
+// file is created with the defaults. False when the file could not be read or created (the channels
+// then keep what they held, or the defaults when it was being created). Every stored constant passes
+// its validity function: a value outside its limits (a damaged or hand-made file) loads as the neutral
+// value, the manual temperature outside -30..130 °C as 25 °C.
+bool LaadKalibratieK761(int r, int m, int c, ModuleRecord& module, Handwaarden& hand);
+bool LaadKalibratieK762(int r, int m, int c, ModuleRecord& module, Handwaarden& hand);
 bool LaadKalibratieK761(int r, int m, int c, ModuleRecord& module);
 bool LaadKalibratieK762(int r, int m, int c, ModuleRecord& module);
 bool LaadKalibratieK761(int r, int m, int c);
@@ -92,5 +89,3 @@ void StandaardKalibratieK761(ModuleRecord& module);
 void StandaardKalibratieK762(ModuleRecord& module);
 void StandaardKalibratieK761(int r, int m);
 void StandaardKalibratieK762(int r, int m);
-
-void ResetKalibratiebestand();

@@ -53,7 +53,12 @@ int GedeeldeTemperatuurIngang(const ModuleRecord& module) {
 }
 
 QString GedeeldeTemperatuurNaam(int r, int m) {
-    const int n = GedeeldeTemperatuurIngang(r, m);
+    if (!IsModuleAdres(r, m)) return QString();
+    return GedeeldeTemperatuurNaam(Racks[r].Modules[m]);
+}
+
+QString GedeeldeTemperatuurNaam(const ModuleRecord& module) {
+    const int n = GedeeldeTemperatuurIngang(module);
     if (n < 1) return QString();
-    return Racks[r].Modules[m].Temperatuur[n].Unit.getrimd() + QString::number(n);
+    return module.Temperatuur[n].Unit.getrimd() + QString::number(n);
 }

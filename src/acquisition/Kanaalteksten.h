@@ -17,3 +17,4 @@ int GedeeldeTemperatuurIngang(int r, int m);
 int GedeeldeTemperatuurIngang(const ModuleRecord& module);
 // The shared temperature channel's unit followed by its input number ("°C2"); "" when none.
 QString GedeeldeTemperatuurNaam(int r, int m);
+QString GedeeldeTemperatuurNaam(const ModuleRecord& module);

@@ -28,7 +28,7 @@ QString geenTekst(int, int, int) {
     return QString();
 }
 void geenVerwerking(int, int) {}
-bool geenLading(int, int, int, ModuleRecord&) {
+bool geenLading(int, int, int, ModuleRecord&, Handwaarden&) {
     return false;
 }
 bool geenOpslag(int, int, int, ModuleRecord&, KalibratieRecord&, bool) {

@@ -48,7 +48,7 @@ struct Model {
     QString (*waardeTekst)(int r, int m, int c);
     QString (*eenheidTekst)(int r, int m, int c);
     // See LaadKalibratieK761 and BewaarKalibratieK761 in Kalibratiebestand.h.
-    bool (*laadKalibratie)(int r, int m, int c, ModuleRecord& module);
+    bool (*laadKalibratie)(int r, int m, int c, ModuleRecord& module, Handwaarden& hand);
     bool (*bewaarKalibratie)(int r, int m, int c, ModuleRecord& module, KalibratieRecord& record,
                              bool temperatuur);
 

@@ -83,6 +83,9 @@ extern std::array<RackRecord, AantalRacks + 1> Racks;
 extern std::array<RackVlag, AantalRacks + 1> RackVlaggen;
 // Manual temperature in °C of every input; 25.0 when nothing was stored.
 extern float HandTemperaturen[AantalRacks + 1][AantalModules + 1][AantalIngangen + 1];
+// The manual temperatures of one module's inputs 1..4 (index 0 unused), as a copy of a module record
+// carries them beside it.
+using Handwaarden = std::array<float, AantalIngangen + 1>;
 
 // The dotted text of an identification number: its four bytes, most significant first, in uppercase
 // hexadecimal without leading zeros ("F.1.2.A").

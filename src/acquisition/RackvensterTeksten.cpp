@@ -51,9 +51,14 @@ QString FormaatDecimalen(int r, int m, int c) {
 
 QString FormaatWaarde(int r, int m, int c) {
     if (!IsKanaalAdres(r, m, c)) return QString();
-    const KanaalRecord& k = Racks[r].Modules[m].Meting[c];
+    return FormaatWaarde(Racks[r].Modules[m], c);
+}
+
+QString FormaatWaarde(const ModuleRecord& module, int c) {
+    if (c < 1 || c > AantalIngangen) return QString();
+    const KanaalRecord& k = module.Meting[c];
     const QString eenheid = k.Unit.getrimd();
-    if (IsGraden(eenheid)) return FormaatDecimalen(r, m, c);
+    if (IsGraden(eenheid)) return FormaatDecimalen(module.Temperatuur[c].Resolution, -1, -1);
     for (const WaardeFormaat& f : WaardeFormaten)
         if (eenheid == QString::fromUtf8(f.eenheid))
             return QString::fromLatin1(k.Resolution == 1   ? f.resolutie1

@@ -3,6 +3,8 @@
 // and the name label, with colours and tool tips for values out of range and inputs that need
 // calibration. Also the number formats of values and temperatures, the temperature and unit texts of an
 // input and the name of the measured quantity, which other windows reuse.
+#include "acquisition/RackModel.h"
+
 #include <QString>
 
 // Shows module m of rack r in its rack window; `wissen` blanks the values (units, colours and marks
@@ -19,6 +21,8 @@ QString TemperatuurWaardeEenheidTekst(int r, int m, int c);
 QString KanaalEenheidTekst(int r, int m, int c);
 // The number pattern of input c's value by unit and resolution ("" is the general format).
 QString FormaatWaarde(int r, int m, int c);
+// The same for input c (1..4) of the module record `module`.
+QString FormaatWaarde(const ModuleRecord& module, int c);
 // The number pattern of input c's temperature: "0.0" for resolution 1, else "0". With m and c both -1,
 // r is itself the resolution.
 QString FormaatDecimalen(int r, int m, int c);

@@ -1,5 +1,6 @@
 #include "files/Beginstand.h"
 
+#include "files/Configuratietekst.h"
 #include "files/CsvVelden.h"
 #include "files/Logbestanden.h"
 #include "files/Logboek.h"
@@ -9,6 +10,7 @@
 #include "files/Tijdbasis.h"
 
 void ResetBestanden() {
+    ConfiguratiePad.clear();
     ResetOpslaan();
     ResetMeetbestand();
     ResetRackConfiguratie();

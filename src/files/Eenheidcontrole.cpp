@@ -117,9 +117,19 @@ QString ModuleNaam(int n, const QString& naam) {
     return standaardNaam(QStringLiteral("Module "), n, naam);
 }
 
+void LaadModuleKalibratie(int rack, int module, int ingang, ModuleRecord& record, Handwaarden& hand) {
+    if (rack < 1 || rack > AantalRacks || module < 1 || module > AantalModules) return;
+    ModelVan(record).laadKalibratie(rack, module, ingang, record, hand);
+}
+
 void LaadModuleKalibratie(int rack, int module, int ingang, ModuleRecord& record) {
     if (rack < 1 || rack > AantalRacks || module < 1 || module > AantalModules) return;
-    ModelVan(record).laadKalibratie(rack, module, ingang, record);
+    Handwaarden hand{};
+    for (int c = 1; c <= AantalIngangen; ++c)
+        hand[c] = HandTemperaturen[rack][module][c];
+    LaadModuleKalibratie(rack, module, ingang, record, hand);
+    for (int c = 1; c <= AantalIngangen; ++c)
+        HandTemperaturen[rack][module][c] = hand[c];
 }
 
 void LaadModuleKalibratie(int rack, int module, int ingang) {

@@ -29,7 +29,9 @@ QString ModuleNaam(int n, const QString& naam);
 
 // Load (or create) the calibration file of the module for input c, or all four inputs when c is 0,
 // by the module's model, into the module record `record` (see LaadKalibratieK761); another model does
-// nothing. Without a record: into the live record.
+// nothing. Without a record: into the live record. With `hand` the manual temperatures go there instead
+// of into HandTemperaturen.
+void LaadModuleKalibratie(int rack, int module, int ingang, ModuleRecord& record, Handwaarden& hand);
 void LaadModuleKalibratie(int rack, int module, int ingang, ModuleRecord& record);
 void LaadModuleKalibratie(int rack, int module, int ingang);
 // Store a calibration of the module's input by the model and the input's unit in the module record

@@ -46,7 +46,8 @@ int32_t LeesDiagramKleur(const GrafiekvensterInterface& venster, int reeks) {
 }
 
 bool SchrijfGrafiekInstellingen(int n, GrafiekvensterInterface& venster) {
-    ConfiguratiePad = GrafiekBestandsnaam(n);
+    const QString bestand = GrafiekBestandsnaam(n);
+    ConfiguratiePad = bestand;
     venster.ZetTekenen(false);
     const int status = venster.VensterStatus();
     venster.ZetVensterStatus(0);
@@ -101,19 +102,20 @@ bool SchrijfGrafiekInstellingen(int n, GrafiekvensterInterface& venster) {
           << kleur(lijn + 2) << QStringLiteral("Min=") + cel(LijnMinimum)
           << QStringLiteral("Max=") + cel(LijnMaximum) << QStringLiteral("Mean=") + cel(LijnGemiddelde);
     }
-    const bool gelukt = platform::SchrijfBestandVeilig(ConfiguratiePad, ConfiguratieBytes(s));
+    const bool gelukt = platform::SchrijfBestandVeilig(bestand, ConfiguratieBytes(s));
     if (status == 1 || status == 2) venster.ZetVensterStatus(status);
     venster.ZetTekenen(true);
-    if (!gelukt) ToonMelding(SchrijffoutTekst(ConfiguratiePad), vbExclamation, ConfiguratiePad);
+    if (!gelukt) ToonMelding(SchrijffoutTekst(bestand), vbExclamation, bestand);
     return gelukt;
 }
 
 void LeesGrafiekInstellingen(int n, GrafiekvensterInterface& venster, bool zonderNaam) {
-    ConfiguratiePad = GrafiekBestandsnaam(n);
+    const QString bestand = GrafiekBestandsnaam(n);
+    ConfiguratiePad = bestand;
     int status = 0;
     QStringList regels;
     venster.ZetTekenen(false);
-    if (BestandBestaat(ConfiguratiePad) && LeesConfiguratieRegels(ConfiguratiePad, regels)) {
+    if (BestandBestaat(bestand) && LeesConfiguratieRegels(bestand, regels)) {
         venster.ZetVensterStatus(0);
         VensterPlaatsing p = venster.Plaatsing();
         GrafiekInstellingen& g = venster.Instellingen();

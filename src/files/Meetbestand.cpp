@@ -28,6 +28,7 @@
 QString Gegevensbestand;
 bool BezigMetLaden = false;
 int16_t LaatsteKeuze = 0;
+bool GevondenBestand = false;
 
 namespace {
 
@@ -404,4 +405,5 @@ void ResetMeetbestand() {
     TijdMeting = 0;
     BezigMetLaden = false;
     LaatsteKeuze = 0;
+    GevondenBestand = false;
 }

@@ -17,7 +17,11 @@ extern QString Gegevensbestand;
 // the snapshots of the poll cycle.
 // A data file is being loaded into the tables.
 extern bool BezigMetLaden;
-// Outcome of the last file operation or question: 1 done, 2 cancelled or failed.
+// Outcome of the last file dialog or file operation, for its caller: 1 done, 2 cancelled or failed.
+// Left by the open and save dialogs in their KiesBestandOpenen and KiesBestandOpslaan forms, Save As
+// (OpslaanAls), loading the data file (LeesGegevensbestand), the data file named on
+// the command line (ZetGegevensbestand, read back by the command line) and the table window's question
+// before deleting rows (the button pressed). Other questions keep their answer to themselves.
 extern int16_t LaatsteKeuze;
 
 // Writes the whole table to `naam`, replacing it safely: the former file stays whole until the new one
@@ -46,5 +50,7 @@ bool HeeftSjabloon(const QString& naam);
 // case); the name keeps its case. GevondenBestand tells whether such a file exists. Its folder (without a
 // closing "/") becomes MapGegevens and the current folder; a relative name is then given relative to it.
 QString ZetGegevensbestand(const QString& naam);
+// Whether the data file ZetGegevensbestand last named exists.
+extern bool GevondenBestand;
 
 void ResetMeetbestand();

@@ -65,7 +65,7 @@ QString Filtertekst(const QString& extensie, int16_t filtertekst, bool alleBesta
     return alleBestanden ? Tekst[215] + QLatin1Char('|') + eigen : eigen;
 }
 
-QString KiesBestandOpenen(const QString& naam, const QString& extensie, int16_t filtertekst) {
+std::optional<QString> VraagBestandOpenen(const QString& extensie, int16_t filtertekst) {
     BestandsdialoogVraag vraag;
     vraag.opslaan = false;
     vraag.titel = Tekst[187];
@@ -73,19 +73,21 @@ QString KiesBestandOpenen(const QString& naam, const QString& extensie, int16_t 
     vraag.filter = Filtertekst(extensie, filtertekst, true);
     vraag.filterIndex = 2;
     const std::optional<QString> gekozen = bestandsdialogen().KiesBestand(vraag);
-    if (!gekozen) {
-        LaatsteKeuze = 2;
-        return naam;
-    }
+    if (!gekozen) return std::nullopt;
     const QString map = SplitsPad(*gekozen, NetwerkPad);
     AlleenLezen = NetwerkPad || IsAlleenLezen(*gekozen);
     KiesMapGegevens(map);
-    LaatsteKeuze = 1;
-    return *gekozen;
+    return gekozen;
 }
 
-QString KiesBestandOpslaan(const QString& naam, const QString& extensie, int16_t filtertekst,
-                           int16_t titeltekst, uint8_t opties) {
+QString KiesBestandOpenen(const QString& naam, const QString& extensie, int16_t filtertekst) {
+    const std::optional<QString> gekozen = VraagBestandOpenen(extensie, filtertekst);
+    LaatsteKeuze = gekozen ? 1 : 2;
+    return gekozen.value_or(naam);
+}
+
+std::optional<QString> VraagBestandOpslaan(const QString& naam, const QString& extensie, int16_t filtertekst,
+                                           int16_t titeltekst, uint8_t opties) {
     const bool alle = (opties & OptieAlleBestanden) != 0;
     for (;;) {
         BestandsdialoogVraag vraag;
@@ -104,17 +106,21 @@ QString KiesBestandOpslaan(const QString& naam, const QString& extensie, int16_t
         }
         KiesMapGegevens(map);
         AlleenLezen = false;
-        LaatsteKeuze = 1;
-        return *gekozen;
+        return gekozen;
     }
-    LaatsteKeuze = 2;
-    return QStringLiteral("Untitled") + extensie;
+    return std::nullopt;
+}
+
+QString KiesBestandOpslaan(const QString& naam, const QString& extensie, int16_t filtertekst,
+                           int16_t titeltekst, uint8_t opties) {
+    const std::optional<QString> gekozen =
+        VraagBestandOpslaan(naam, extensie, filtertekst, titeltekst, opties);
+    LaatsteKeuze = gekozen ? 1 : 2;
+    return gekozen.value_or(QStringLiteral("Untitled") + extensie);
 }
 
 QString KiesMap(const QString& titel, const QString& map, const QString& filter) {
-    const QString gekozen = ToonMapKeuze(Tekst[477] + titel, filter, map);
-    LaatsteKeuze = 1;
-    return gekozen;
+    return ToonMapKeuze(Tekst[477] + titel, filter, map);
 }
 
 void KiesLettertype(LettertypeDrager& object) {
@@ -126,17 +132,24 @@ void KiesLettertype(LettertypeDrager& object) {
     hoofdvenster().ZetKnoppen();
 }
 
-void OpslaanAls(QString& naam, bool nieuw) {
+bool OpslaanAls(QString& naam, bool nieuw) {
     const QString oud = naam;
     Bestandsbewerkingen& bewerkingen = bestandsbewerkingen();
-    LaatsteKeuze = 4;
-    while (LaatsteKeuze == 4) {
-        naam = KiesBestandOpslaan(naam, QStringLiteral(".csv"), 182, nieuw ? 256 : 186, 0);
+    // 1 done, 2 cancelled or failed, 4 ask again.
+    int16_t keuze = 4;
+    while (keuze == 4) {
+        const std::optional<QString> gekozen =
+            VraagBestandOpslaan(naam, QStringLiteral(".csv"), 182, nieuw ? 256 : 186, 0);
         // Cancel in the dialog always ends, also when the data in memory are "Untitled.csv".
-        if (LaatsteKeuze == 2) break;
+        if (!gekozen) {
+            keuze = 2;
+            break;
+        }
+        naam = *gekozen;
+        keuze = 1;
         if (!nieuw && ZelfdeBestand(naam, oud)) {
             ToonMelding(Tekst[203], vbOKOnly | vbExclamation, Tekst[186] + QStringLiteral(": ") + naam);
-            LaatsteKeuze = 4;
+            keuze = 4;
             continue;
         }
 
@@ -145,12 +158,12 @@ void OpslaanAls(QString& naam, bool nieuw) {
         const bool kopieer = !nieuw && !oud.isEmpty() && QFileInfo(oud).isFile();
         const QString tijdelijk = naam + QStringLiteral(".tmp~");
         if (kopieer && !bewerkingen.Kopieer(oud, tijdelijk)) {
-            LaatsteKeuze = static_cast<int16_t>(Bestandsfout(naam) == vbOK ? 4 : 2);
+            keuze = static_cast<int16_t>(Bestandsfout(naam) == vbOK ? 4 : 2);
             continue;
         }
         auto fout = [&] {
             if (kopieer) bewerkingen.Verwijder(tijdelijk);
-            LaatsteKeuze = static_cast<int16_t>(Bestandsfout(naam) == vbOK ? 4 : 2);
+            keuze = static_cast<int16_t>(Bestandsfout(naam) == vbOK ? 4 : 2);
         };
 
         if (QFileInfo(naam).isFile()) {
@@ -168,45 +181,48 @@ void OpslaanAls(QString& naam, bool nieuw) {
                     fout();
                     continue;
                 }
-                LaatsteKeuze = 1;
+                keuze = 1;
             } else {
                 if (kopieer) bewerkingen.Verwijder(tijdelijk);
-                LaatsteKeuze = 4;
+                keuze = 4;
             }
         }
 
-        if (!nieuw && LaatsteKeuze == 1) {
+        if (!nieuw && keuze == 1) {
             if (kopieer) {
                 if (!bewerkingen.Hernoem(tijdelijk, naam)) {
                     fout();
                     continue;
                 }
             } else if (!SchrijfGegevensbestand(naam)) {
-                LaatsteKeuze = 2;
+                keuze = 2;
                 break;
             }
         }
         hoofdvenster().UpdateFileMenu(naam, QString());
     }
 
-    if (LaatsteKeuze == 1) {
+    if (keuze == 1) {
         BewaarInstelling(AppNaam, Settings, QStringLiteral("LastFile"), naam);
         Gegevensbestand = naam;
         hoofdvenster().ZetTitel();
     } else {
         naam = oud;
     }
-    Antwoord = LaatsteKeuze;
+    LaatsteKeuze = keuze;
+    Antwoord = keuze;
+    return keuze == 1;
 }
 
 bool BewaarLaatsteBestand(const QString& naam) {
     // A copy: the caller may hand in Gegevensbestand itself.
     const QString vorige = naam;
-    Gegevensbestand = KiesBestandOpenen(vorige, QStringLiteral(".csv"), 182);
-    if (LaatsteKeuze == 2) {
+    const std::optional<QString> gekozen = VraagBestandOpenen(QStringLiteral(".csv"), 182);
+    if (!gekozen) {
         Gegevensbestand = vorige;
         return false;
     }
+    Gegevensbestand = *gekozen;
     const bool relatief = RelatieveTijd;
     RelatieveTijd = false;
     Antwoord = OpenGegevensbestand();

@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 // The last path split by SplitsPad is a network path.
 extern bool NetwerkPad;
@@ -27,16 +28,21 @@ QString Filtertekst(const QString& extensie, int16_t filtertekst, bool alleBesta
 
 // The open dialog in MapGegevens, titled "File to open", with the all-files filter and the file type
 // preselected. The chosen path, whose folder becomes MapGegevens and the current folder; AlleenLezen
-// tells whether it is on a network path or read-only; LaatsteKeuze 1. Cancel: `naam` and LaatsteKeuze 2.
+// tells whether it is on a network path or read-only. Nothing after Cancel.
+std::optional<QString> VraagBestandOpenen(const QString& extensie, int16_t filtertekst);
+// The same with its outcome in LaatsteKeuze: 1 and the chosen path; after Cancel 2 and `naam`.
 QString KiesBestandOpenen(const QString& naam, const QString& extensie, int16_t filtertekst);
 // The save dialog in MapGegevens on `naam`, titled Tekst[titeltekst]. The chosen path, whose folder
-// becomes MapGegevens and the current folder, with AlleenLezen false and LaatsteKeuze 1. A network path
-// is refused ("Saving files on a network is not supported!", Retry or Cancel). Cancel: "Untitled" &
-// extensie and LaatsteKeuze 2.
+// becomes MapGegevens and the current folder, with AlleenLezen false. A network path is refused
+// ("Saving files on a network is not supported!", Retry or Cancel). Nothing after Cancel.
+std::optional<QString> VraagBestandOpslaan(const QString& naam, const QString& extensie, int16_t filtertekst,
+                                           int16_t titeltekst, uint8_t opties);
+// The same with its outcome in LaatsteKeuze: 1 and the chosen path; after Cancel 2 and "Untitled" &
+// extensie.
 QString KiesBestandOpslaan(const QString& naam, const QString& extensie, int16_t filtertekst,
                            int16_t titeltekst, uint8_t opties);
 // The folder chooser titled "Select the folder: " & titel on `map`, its list filtered by `filter` ("*.*"
-// when empty); the folder chosen, or `map` after Cancel. LaatsteKeuze 1.
+// when empty); the folder chosen, or `map` after Cancel.
 QString KiesMap(const QString& titel, const QString& map, const QString& filter);
 
 // A window or control whose font the user may change.
@@ -56,9 +62,9 @@ void KiesLettertype(LettertypeDrager& object);
 // name of the file in memory is refused for Save As; an existing file is overwritten only after the
 // question, and its content is kept as its ".bak". The file in memory is copied, or the tables are
 // written when it has no file. At every moment the chosen file holds either its former content or the
-// new one. Done: `naam` the new name, which becomes Gegevensbestand and "LastFile", LaatsteKeuze and
-// Antwoord 1. Otherwise `naam` unchanged and LaatsteKeuze and Antwoord 2.
-void OpslaanAls(QString& naam, bool nieuw);
+// new one. Done: true, `naam` the new name, which becomes Gegevensbestand and "LastFile", LaatsteKeuze
+// and Antwoord 1. Otherwise false, `naam` unchanged and LaatsteKeuze and Antwoord 2.
+bool OpslaanAls(QString& naam, bool nieuw);
 // The Open command: the open dialog, then the chosen file loaded in clock time and remembered as
 // "LastFile"; true when a file was opened. Cancel, and a chosen file that is not there (reported),
 // keep Gegevensbestand as `naam`.

@@ -292,14 +292,15 @@ void LeesRackAanmelding() {
 
 bool LeesRackConfiguratie(int rack, int16_t leesModus) {
     if (!geldigRack(rack)) return false;
-    ConfiguratiePad = rackPad(rack);
+    const QString bestand = rackPad(rack);
+    ConfiguratiePad = bestand;
     bool resultaat = false;
     if (Demo) {
         demoOpzet(rack);
         resultaat = true;
     }
     QStringList regels;
-    if (BestandBestaat(ConfiguratiePad) && LeesConfiguratieRegels(ConfiguratiePad, regels)) {
+    if (BestandBestaat(bestand) && LeesConfiguratieRegels(bestand, regels)) {
         Context ctx;
         for (const QString& regel : regels) {
             if (regel.isEmpty()) continue;
@@ -347,9 +348,10 @@ bool LeesRackConfiguratie(int rack, int16_t leesModus) {
 
 void LeesRackNamen(int rack) {
     if (!geldigRack(rack)) return;
-    ConfiguratiePad = rackPad(rack);
+    const QString bestand = rackPad(rack);
+    ConfiguratiePad = bestand;
     QStringList regels;
-    if (!BestandBestaat(ConfiguratiePad) || !LeesConfiguratieRegels(ConfiguratiePad, regels)) return;
+    if (!BestandBestaat(bestand) || !LeesConfiguratieRegels(bestand, regels)) return;
     RackvensterInterface* w = MaakRackVenster(rack);
     if (w && w->VensterStatus() != 0) w->ZetVensterStatus(0);
     RackRecord& r = Racks[rack];

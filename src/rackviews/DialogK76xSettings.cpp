@@ -430,23 +430,14 @@ int DialogK76xSettings::melding(const QString& tekst, int stijl, const QString& 
 // Showing the settings
 
 void DialogK76xSettings::ToonInstellingenIngang(int tab) {
-    Ingangweergave w;
-    {
-        const Modulebeeld beeld(Ri, Mi, m_instellingen);
-        w = BerekenIngangweergave(Ri, Mi, tab);
-    }
-    pasToe(w, tab);
+    const Instellingenbeeld beeld = MaakInstellingenbeeld(Ri, Mi, m_instellingen);
+    pasToe(BerekenIngangweergave(beeld.module, beeld.hand, tab), tab);
 }
 
 void DialogK76xSettings::ToonAlleIngangen() {
-    std::array<Ingangweergave, AantalIngangen> w;
-    {
-        const Modulebeeld beeld(Ri, Mi, m_instellingen);
-        for (int tab = 0; tab < AantalIngangen; ++tab)
-            w[tab] = BerekenIngangweergave(Ri, Mi, tab);
-    }
+    const Instellingenbeeld beeld = MaakInstellingenbeeld(Ri, Mi, m_instellingen);
     for (int tab = 0; tab < AantalIngangen; ++tab)
-        pasToe(w[tab], tab);
+        pasToe(BerekenIngangweergave(beeld.module, beeld.hand, tab), tab);
 }
 
 void DialogK76xSettings::pasToe(const Ingangweergave& w, int tab) {
@@ -484,13 +475,9 @@ void DialogK76xSettings::pasToe(const Ingangweergave& w, int tab) {
 
 void DialogK76xSettings::InstellenKnoppen() {
     const bool temperatuurTab = SSTab->currentIndex() >= AantalIngangen;
-    bool kalibreren = false;
-    bool glp = false;
-    {
-        const Modulebeeld beeld(Ri, Mi, m_instellingen, false);
-        kalibreren = KalibratieKnopAan(Ri, Mi, Ki, temperatuurTab);
-        glp = KalibratieKnopAan(Ri, Mi, Ki, false);
-    }
+    const ModuleRecord module = MaakInstellingenbeeld(Ri, Mi, m_instellingen, false).module;
+    const bool kalibreren = KalibratieKnopAan(Ri, module, Ki, temperatuurTab);
+    const bool glp = KalibratieKnopAan(Ri, module, Ki, false);
     CommandCalibrate->setEnabled(kalibreren);
     CommandGLP->setEnabled(glp);
     // The calibrations and the GLP report open in windows of their own; without them the buttons go.
@@ -701,11 +688,9 @@ void DialogK76xSettings::OKButton_Click() {
     // Every warning before anything is written: Cancel in one leaves the module, the records and the
     // file as they were.
     std::array<QString, AantalIngangen> waarschuwingen;
-    {
-        const Modulebeeld beeld(Ri, Mi, m_instellingen);
-        for (int i = 0; i < AantalIngangen; ++i)
-            waarschuwingen[i] = OKWaarschuwing(Ri, Mi, i + 1);
-    }
+    const Instellingenbeeld beeld = MaakInstellingenbeeld(Ri, Mi, m_instellingen);
+    for (int i = 0; i < AantalIngangen; ++i)
+        waarschuwingen[i] = OKWaarschuwing(beeld.module, i + 1);
     setEnabled(false);
     for (int i = 0; i < AantalIngangen; ++i) {
         if (waarschuwingen[i].isEmpty()) continue;

@@ -2,7 +2,6 @@
 
 #include "acquisition/K761Teksten.h"
 #include "acquisition/K762Teksten.h"
-#include "acquisition/Kanaaladres.h"
 #include "acquisition/Kanaalteksten.h"
 #include "acquisition/Modellen.h"
 #include "acquisition/RackModel.h"
@@ -72,7 +71,8 @@ void gedeeldeStaat(Ingangweergave& w, const ModuleRecord& module, int n, int ged
     }
 }
 
-void K762Weergave(Ingangweergave& w, const KanaalRecord& k, int r, int m, int c) {
+void K762Weergave(Ingangweergave& w, const ModuleRecord& module, int c) {
+    const KanaalRecord& k = module.Meting[c];
     Elementweergave& e = w.meting;
     const QString eenheid = k.Unit.getrimd();
     const int celtype = GekozenCelType(k.Extra);
@@ -82,7 +82,7 @@ void K762Weergave(Ingangweergave& w, const KanaalRecord& k, int r, int m, int c)
     e.LabelOffset.tekst = Kop(TekstCelconstante);
     e.LabelOffsetData.tekst = CelconstanteTekst(k.Scale, geijktType) + QStringLiteral(" cm-1");
     e.LabelSlope = {VervangAmpersand(Tekst[TekstCapaciteit], QString()) + QLatin1Char(':')};
-    e.LabelSlopeData = {InstellingTekstK762(r, m, c)};
+    e.LabelSlopeData = {InstellingTekstK762(module, c)};
     w.ComboExtra.items = CelTypeLijst();
     w.ComboExtra.gekozen = celtype >= -2 && celtype <= 1 ? celtype + 2 : -1;
     w.ComboExtra.zichtbaar = true;
@@ -106,14 +106,15 @@ void K762Weergave(Ingangweergave& w, const KanaalRecord& k, int r, int m, int c)
     }
 }
 
-void K761Weergave(Ingangweergave& w, const KanaalRecord& k, int r, int m, int c) {
+void K761Weergave(Ingangweergave& w, const ModuleRecord& module, int c) {
+    const KanaalRecord& k = module.Meting[c];
     Elementweergave& e = w.meting;
     const QString eenheid = k.Unit.getrimd();
     e.LabelResolutie.tekst = Kop(TekstResolutie);
     if (eenheid == QLatin1String("pH")) {
         e.ComboResolutie.items = {QStringLiteral("0.1"), QStringLiteral("0.01"), QStringLiteral("0.001")};
         e.LabelOffset.tekst = Kop(TekstISOpH);
-        e.LabelOffsetData.tekst = OpmaakSingle(k.Offset, FormaatWaarde(r, m, c));
+        e.LabelOffsetData.tekst = OpmaakSingle(k.Offset, FormaatWaarde(module, c));
         e.LabelSlope = {Kop(TekstHelling)};
         e.LabelSlopeData = {OpmaakSingle(k.Scale * 100.0f, QStringLiteral("0.0")) + QStringLiteral(" %")};
     } else if (eenheid == QLatin1String("g/l")) {
@@ -157,11 +158,10 @@ void K761Weergave(Ingangweergave& w, const KanaalRecord& k, int r, int m, int c)
 
 } // namespace
 
-Ingangweergave BerekenIngangweergave(int r, int m, int tab) {
+Ingangweergave BerekenIngangweergave(const ModuleRecord& module, const Handwaarden& hand, int tab) {
     Ingangweergave w;
     const int c = tab + 1;
-    if (!IsKanaalAdres(r, m, c)) return w;
-    const ModuleRecord& module = Racks[r].Modules[m];
+    if (c < 1 || c > AantalIngangen) return w;
     const KanaalRecord& k = module.Meting[c];
     const KanaalRecord& t = module.Temperatuur[c];
     const QString type = module.Type.getrimd();
@@ -193,7 +193,7 @@ Ingangweergave BerekenIngangweergave(int r, int m, int tab) {
 
     w.CheckSharedMeasurement.tekst = Tekst[TekstDelen];
     w.CheckUseSharedMeasurement.tekst =
-        QString(Tekst[TekstGedeeldGebruiken]).replace(QStringLiteral("##"), GedeeldeTemperatuurNaam(r, m));
+        QString(Tekst[TekstGedeeldGebruiken]).replace(QStringLiteral("##"), GedeeldeTemperatuurNaam(module));
     w.CheckManualFollowMeasurement.tekst = Tekst[TekstHandVolgtMeting];
 
     const bool nietGeijkt = k.KalibratieDatum == 0;
@@ -204,9 +204,9 @@ Ingangweergave BerekenIngangweergave(int r, int m, int tab) {
     }
 
     if (ModelVan(module).type == Modeltype::K762)
-        K762Weergave(w, k, r, m, c);
+        K762Weergave(w, module, c);
     else if (ModelVan(module).type == Modeltype::K761)
-        K761Weergave(w, k, r, m, c);
+        K761Weergave(w, module, c);
 
     if (k.Flags & MaskerTemperatuur) {
         e.LabelInfo.tekst = te.LabelInfo.tekst =
@@ -236,8 +236,7 @@ Ingangweergave BerekenIngangweergave(int r, int m, int tab) {
         te.LabelSlope.zichtbaar = te.LabelSlopeData.zichtbaar = false;
         te.LabelExtra.tekst = Kop(TekstHandwaarde);
         te.LabelExtraData.tekst =
-            OpmaakSingle(CelsiusNaarEenheid(HandTemperaturen[r][m][c], tEenheid), QStringLiteral("0.0")) +
-            tEenheid;
+            OpmaakSingle(CelsiusNaarEenheid(hand[c], tEenheid), QStringLiteral("0.0")) + tEenheid;
         te.LabelOffsetData.tekst =
             OpmaakSingle(VerschilNaarEenheid(t.Offset, tEenheid), QStringLiteral("0.0")) + tEenheid;
         te.LabelBuffers.tekst = t.KalibratieTekst;
@@ -250,6 +249,6 @@ Ingangweergave BerekenIngangweergave(int r, int m, int tab) {
     }
     // A channel that takes the shared temperature keeps its lists greyed too: the shared input's
     // unit and value stand in for its own.
-    gedeeldeStaat(w, module, c, GedeeldeTemperatuurIngang(r, m));
+    gedeeldeStaat(w, module, c, GedeeldeTemperatuurIngang(module));
     return w;
 }

@@ -1,7 +1,10 @@
 #pragma once
 // What one tab of the module settings dialog shows for an input and its temperature channel, worked
-// out from the rack model alone: every caption, list, text, colour, visibility and enabled state, by
-// module model and unit, with the state of the shared-temperature boxes. The dialog only applies it.
+// out from a module record and its manual temperatures alone: every caption, list, text, colour, visibility
+// and enabled state, by module model and unit, with the state of the shared-temperature boxes. The dialog
+// only applies it.
+#include "acquisition/RackModel.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -50,9 +53,9 @@ struct Ingangweergave {
     Vinkstaat CheckSharedMeasurement, CheckUseSharedMeasurement, CheckManualFollowMeasurement;
 };
 
-// The tab of input tab + 1 (tab 0..3) of module (r, m), from the records in Racks, the manual
-// temperatures and the text table; the records must already hold the calibration data of the module's
-// calibration file for their units (see Modulebeeld).
+// The tab of input tab + 1 (tab 0..3) of the module record `module` with the manual temperatures `hand`,
+// from the text table; the record must already hold the calibration data of the module's calibration
+// file for its units (see MaakInstellingenbeeld).
 //
 // Rules, by the input's record:
 // - Not calibrated (date 0) with a unit other than "mV" and "°C": the frame reads "Calibration
@@ -79,4 +82,4 @@ struct Ingangweergave {
 //   shared one while one is shared, and ticked from the channel's flag. An input that takes the shared
 //   temperature has every temperature control greyed, its lists included, and the manual-follow box
 //   greyed.
-Ingangweergave BerekenIngangweergave(int r, int m, int tab);
+Ingangweergave BerekenIngangweergave(const ModuleRecord& module, const Handwaarden& hand, int tab);

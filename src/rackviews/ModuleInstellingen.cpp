@@ -95,13 +95,17 @@ bool IsErEenRackActief() {
 
 bool KalibratieKnopAan(int r, int m, int ki, bool temperatuurTab) {
     if (!IsKanaalAdres(r, m, ki)) return false;
-    const ModuleRecord& module = Racks[r].Modules[m];
+    return KalibratieKnopAan(r, Racks[r].Modules[m], ki, temperatuurTab);
+}
+
+bool KalibratieKnopAan(int r, const ModuleRecord& module, int ki, bool temperatuurTab) {
+    if (r < 1 || r > AantalRacks || ki < 1 || ki > AantalIngangen) return false;
     if (!IsErEenRackActief() || !RackVlaggen[r].Measure || !Racks[r].Present || !module.Present ||
         !module.Meting[ki].Set)
         return false;
     if (!temperatuurTab) return true;
     // A temperature channel that takes its value from another input is not calibrated itself.
-    const int gedeeld = GedeeldeTemperatuurIngang(r, m);
+    const int gedeeld = GedeeldeTemperatuurIngang(module);
     return !(gedeeld != 0 && gedeeld != ki && module.Temperatuur[ki].UseShared);
 }
 
@@ -126,12 +130,12 @@ Kalibratiesoort KalibratieVoor(const QString& model, const QString& eenheid, boo
     return Kalibratiesoort::Geen;
 }
 
-QString OKWaarschuwing(int r, int m, int c) {
-    if (!IsKanaalAdres(r, m, c)) return QString();
-    const KanaalRecord& k = Racks[r].Modules[m].Meting[c];
+QString OKWaarschuwing(const ModuleRecord& module, int c) {
+    if (c < 1 || c > AantalIngangen) return QString();
+    const KanaalRecord& k = module.Meting[c];
     if (!k.Set) return QString();
     const QString eenheid = k.Unit.getrimd();
-    if (ModelVan(r, m).type == Modeltype::K762 && eenheid != graden() &&
+    if (ModelVan(module).type == Modeltype::K762 && eenheid != graden() &&
         GekozenCelType(k.Extra) != TekstNaarInteger(k.KalibratieInfo.toString()))
         return Tekst[TekstAnderCeltype] + Tekst[TekstKalibrerenNodig];
     if (eenheid != QLatin1String("mV") && eenheid != graden() && k.KalibratieDatum == 0)
@@ -170,20 +174,13 @@ void NeemInstellingenOver(const ModuleRecord& van, ModuleRecord& naar, bool metB
     }
 }
 
-Modulebeeld::Modulebeeld(int r, int m, const ModuleRecord& instellingen, bool metKalibratie)
-    : m_r(r), m_m(m) {
-    if (!IsModuleAdres(r, m)) return;
-    ModuleRecord& module = Racks[r].Modules[m];
-    m_levend = module;
+Instellingenbeeld MaakInstellingenbeeld(int r, int m, const ModuleRecord& instellingen, bool metKalibratie) {
+    Instellingenbeeld beeld;
+    if (!IsModuleAdres(r, m)) return beeld;
+    beeld.module = Racks[r].Modules[m];
     for (int c = 1; c <= AantalIngangen; ++c)
-        m_handTemperaturen[c] = HandTemperaturen[r][m][c];
-    NeemInstellingenOver(instellingen, module, true);
-    if (metKalibratie) LaadModuleKalibratie(r, m, 0);
-}
-
-Modulebeeld::~Modulebeeld() {
-    if (!IsModuleAdres(m_r, m_m)) return;
-    Racks[m_r].Modules[m_m] = m_levend;
-    for (int c = 1; c <= AantalIngangen; ++c)
-        HandTemperaturen[m_r][m_m][c] = m_handTemperaturen[c];
+        beeld.hand[c] = HandTemperaturen[r][m][c];
+    NeemInstellingenOver(instellingen, beeld.module, true);
+    if (metKalibratie) LaadModuleKalibratie(r, m, 0, beeld.module, beeld.hand);
+    return beeld;
 }

@@ -48,6 +48,8 @@ bool IsErEenRackActief();
 // temperature tab of input ki, calibration also needs the channel to measure its own temperature: not
 // when another input of the module is shared and this one uses it.
 bool KalibratieKnopAan(int r, int m, int ki, bool temperatuurTab);
+// The same for rack r with `module` in the slot (the dialog's settings).
+bool KalibratieKnopAan(int r, const ModuleRecord& module, int ki, bool temperatuurTab);
 // The options of the module model apply to the unit text of the current tab (the list text, not the
 // stored unit): K761 "mg/l (DO)" and "% (DO)"; K762 "S/cm" and "g/l (TDS)". The capacitance
 // compensation only on those K762 units.
@@ -60,11 +62,11 @@ enum class Kalibratiesoort { Geen, EenPunt, PH, Geleidbaarheid, Ion };
 Kalibratiesoort KalibratieVoor(const QString& model, const QString& eenheid, bool temperatuurTab);
 
 // The warning of input c before the settings are applied, from the module's record (as the dialog's
-// settings and the calibration file make it, see Modulebeeld): on a K762 input whose unit is not "°C"
-// and whose cell type differs from the one of its last calibration, text 367 & text 368; else, on an
+// settings and the calibration file make it, see MaakInstellingenbeeld): on a K762 input whose unit is not
+// "°C" and whose cell type differs from the one of its last calibration, text 367 & text 368; else, on an
 // input whose unit is neither "mV" nor "°C" that was never calibrated, text 368; otherwise "". An input
 // not in use gets none.
-QString OKWaarschuwing(int r, int m, int c);
+QString OKWaarschuwing(const ModuleRecord& module, int c);
 
 // At most one input of a module is its shared temperature: the lowest whose temperature channel is
 // marked shared keeps the mark, the others lose it.
@@ -76,21 +78,13 @@ void HoudEenGedeeldeIngang(ModuleRecord& module);
 // ranges of a K762 only with `metBereiken` (they reach the record once the module has taken them).
 void NeemInstellingenOver(const ModuleRecord& van, ModuleRecord& naar, bool metBereiken);
 
-// While it lives, module (r, m) in Racks shows the dialog's settings: the live record with the settings
-// of `instellingen` laid over it and the calibration data that the module's calibration file holds for
-// those units (the file is made when it is missing; without `metKalibratie` the live calibration data
-// stay). When it goes, the live record and the module's manual temperatures are back as they were.
-// Nothing may pump events while it lives, so that no other part of the program ever sees it.
-class Modulebeeld {
-public:
-    Modulebeeld(int r, int m, const ModuleRecord& instellingen, bool metKalibratie = true);
-    ~Modulebeeld();
-    Modulebeeld(const Modulebeeld&) = delete;
-    Modulebeeld& operator=(const Modulebeeld&) = delete;
-
-private:
-    int m_r;
-    int m_m;
-    ModuleRecord m_levend;
-    std::array<float, AantalIngangen + 1> m_handTemperaturen{};
+// What the dialog shows of module (r, m): the live record with the settings of `instellingen` laid over
+// it, with the calibration data that the module's calibration file holds for those units (the file is
+// made when it is missing; without `metKalibratie` the live calibration data stay), and the manual
+// temperatures as that file holds them. Racks and HandTemperaturen stay as they are.
+struct Instellingenbeeld {
+    ModuleRecord module;
+    Handwaarden hand{};
 };
+Instellingenbeeld MaakInstellingenbeeld(int r, int m, const ModuleRecord& instellingen,
+                                        bool metKalibratie = true);

@@ -131,11 +131,10 @@ QString ZonderAmpersand(int tekst) {
 // The record `nummer` of the module's calibration file; nothing when the file does not exist or cannot
 // be read.
 std::optional<KalibratieRecord> LeesRecord(int r, int m, int nummer) {
-    ConfiguratiePad = KalibratieBestandsnaam(r, m, MapKalibratie, QStringLiteral(".cal"));
-    GevondenBestand = BestandBestaat(ConfiguratiePad);
-    if (!GevondenBestand) return std::nullopt;
+    const QString bestand = KalibratieBestandsnaam(r, m, MapKalibratie, QStringLiteral(".cal"));
+    if (!BestandBestaat(bestand)) return std::nullopt;
     QByteArray inhoud;
-    if (!platform::LeesBestand(ConfiguratiePad, inhoud)) return std::nullopt;
+    if (!platform::LeesBestand(bestand, inhoud)) return std::nullopt;
     return LeesKalibratieRecord(inhoud, nummer);
 }
 

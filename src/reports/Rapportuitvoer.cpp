@@ -154,8 +154,10 @@ Exportuitkomst ExporteerRapport(const Rapportexport& opdracht) {
 
     QStringList bestaand;
     for (;;) {
-        const QString naam = KiesBestandOpslaan(RapportBestandsnaam, QStringLiteral(".csv"), 182, 256, 0);
-        if (LaatsteKeuze == 2) return Exportuitkomst::Geannuleerd;
+        const std::optional<QString> gekozen =
+            VraagBestandOpslaan(RapportBestandsnaam, QStringLiteral(".csv"), 182, 256, 0);
+        if (!gekozen) return Exportuitkomst::Geannuleerd;
+        const QString naam = *gekozen;
         RapportBestandsnaam = naam;
         bestaand.clear();
         for (const QString& pad : Doelbestanden(naam, kanalen))

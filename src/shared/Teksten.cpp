@@ -1,6 +1,8 @@
 #include "shared/Teksten.h"
 
-std::array<QString, LaatsteTekst + 1> Tekst;
+#include <algorithm>
+
+TekstenTabel Tekst;
 int HuidigeTaal = 0;
 QString HelpOpdracht;
 
@@ -23,22 +25,26 @@ QString HelpMap(int taal) {
     }
 }
 
-void KiesTaal(int& taal) {
-    for (int i = EersteTekst; i <= LaatsteTekst; ++i)
-        Tekst[i].clear();
-
+TekstenTabel TekstenVan(int taal) {
+    TekstenTabel teksten;
     switch (taal) {
     case 1:
-        VulTekstenFrans();
+        VulTekstenFrans(teksten);
         break;
     case 2:
-        VulTekstenNederlands();
+        VulTekstenNederlands(teksten);
         break;
     default:
-        taal = 0;
-        VulTekstenEngels();
+        VulTekstenEngels(teksten);
         break;
     }
+    return teksten;
+}
+
+void KiesTaal(int& taal) {
+    if (taal < 1 || taal > 2) taal = 0;
+    const TekstenTabel teksten = TekstenVan(taal);
+    std::copy(teksten.begin() + EersteTekst, teksten.end(), Tekst.begin() + EersteTekst);
     HelpOpdracht = HelpMap(taal);
 
     TekstOK = 140;

@@ -8,7 +8,9 @@
 inline constexpr int EersteTekst = 99;
 inline constexpr int LaatsteTekst = 500;
 
-extern std::array<QString, LaatsteTekst + 1> Tekst;
+using TekstenTabel = std::array<QString, LaatsteTekst + 1>;
+
+extern TekstenTabel Tekst;
 // 0 English, 1 French, 2 Dutch. The shell keeps it in the settings ("Settings", "Language").
 extern int HuidigeTaal;
 
@@ -26,14 +28,17 @@ extern int16_t TekstYES;
 extern int16_t TekstNO;
 
 // Empties the table and fills it in language `taal` (0..2); any other number chooses English and sets
-// `taal` to 0. Also sets HelpOpdracht and the message box's caption indices. HuidigeTaal is left alone:
-// the settings window fills the table in each language in turn to list the language names.
+// `taal` to 0. Also sets HelpOpdracht and the message box's caption indices. HuidigeTaal is left alone.
 void KiesTaal(int& taal);
 
-// One per language, called by KiesTaal: Tekst[99] .. Tekst[491] and Tekst[500].
-void VulTekstenEngels();
-void VulTekstenFrans();
-void VulTekstenNederlands();
+// The texts of language `taal` (English for an unknown number), leaving Tekst as it is: the settings
+// window lists each language by its own name and shows itself in the language being chosen.
+TekstenTabel TekstenVan(int taal);
+
+// One per language: t[99] .. t[491] and t[500].
+void VulTekstenEngels(TekstenTabel& t);
+void VulTekstenFrans(TekstenTabel& t);
+void VulTekstenNederlands(TekstenTabel& t);
 
 // The help topics of the windows.
 inline const QString HelpHoofdvenster = QStringLiteral("::/main_window.htm");

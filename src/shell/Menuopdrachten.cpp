@@ -439,9 +439,7 @@ void mdiK740::mnuFileNew_Click() {
     if (ControleerWijzigingen(MaakBestandsnaam(Gegevensbestand, 0, 0, 0), false, false).geannuleerd) return;
     LaadStrings();
     QString naam = MaakBestandsnaam(Gegevensbestand, 0, 0, 0);
-    OpslaanAls(naam, true);
-    // The file dialog's own answer: 1 when a new file was named.
-    if (LaatsteKeuze != 1) return;
+    if (!OpslaanAls(naam, true)) return;
     ZetTitel();
     m_vensters->VerwijderenVensters();
     // Copied settings pointed at windows that are gone now.

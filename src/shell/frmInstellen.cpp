@@ -87,9 +87,7 @@ void StelPoortIn(bool init) {
 }
 bool OpenPoort() {
     mdiK740* h = HoofdvensterK740();
-    if (!h) return true;
-    h->OpenCommPoort();
-    return Antwoord == 1;
+    return !h || h->OpenCommPoort();
 }
 
 // Every message box enables the main window again when it is answered; while this dialog stays open
@@ -97,32 +95,6 @@ bool OpenPoort() {
 void HoudHoofdvensterUit() {
     if (mdiK740* hoofd = HoofdvensterK740()) hoofd->setEnabled(false);
 }
-
-// The language the text table holds now (the help folder KiesTaal last set tells it).
-int TaalVanTabel() {
-    for (int t = 0; t < 3; ++t)
-        if (HelpOpdracht == HelpMap(t)) return t;
-    return HuidigeTaal;
-}
-
-// The text table in another language for as long as it lives, then in the language it held before.
-// No event may be handled meanwhile: every other window reads the table too.
-class TekstenIn {
-public:
-    explicit TekstenIn(int taal) : m_vorige(TaalVanTabel()) {
-        m_anders = taal != m_vorige;
-        if (m_anders) KiesTaal(taal);
-    }
-    ~TekstenIn() {
-        if (m_anders) KiesTaal(m_vorige);
-    }
-    TekstenIn(const TekstenIn&) = delete;
-    TekstenIn& operator=(const TekstenIn&) = delete;
-
-private:
-    int m_vorige;
-    bool m_anders = false;
-};
 
 class Wachtcursor {
 public:
@@ -374,10 +346,8 @@ void frmInstellen::Refresh() {
     {
         const QSignalBlocker stil(ComboTaal);
         ComboTaal->clear();
-        for (int t = 0; t < 3; ++t) {
-            const TekstenIn taal(t);
-            ComboTaal->addItem(Tekst[500]);
-        }
+        for (int t = 0; t < 3; ++t)
+            ComboTaal->addItem(TekstenVan(t)[500]);
         ComboTaal->setCurrentIndex(m_taal);
     }
 
@@ -437,35 +407,34 @@ void frmInstellen::Sync() {
 }
 
 QString frmInstellen::VoorbeeldTekst(int index) const {
-    const TekstenIn taal(m_taal);
-    return Tekst[index];
+    return TekstenVan(m_taal)[index];
 }
 
 void frmInstellen::LaadStringsInstellen() {
-    const TekstenIn taal(m_taal);
-    setWindowTitle(Tekst[127]);
-    SSTab->setTabText(0, Tekst[138]);
-    SSTab->setTabText(1, Tekst[128]);
-    SSTab->setTabText(2, Tekst[242]);
-    SSTab->setTabText(3, Tekst[470]);
-    LblConnectionIntervalOfTime->setText(Tekst[134] + QLatin1Char(':'));
-    CheckLogStartup->setText(Tekst[144]);
-    CheckLoadFile->setText(Tekst[119]);
-    CheckStartTijdstip->setText(Tekst[132]);
-    CheckStopTijdstip->setText(Tekst[133]);
-    lblCommPoort->setText(Tekst[130] + QLatin1Char(':'));
-    lblBaudrate->setText(Tekst[131] + QLatin1Char(':'));
-    LabelTaal->setText(Tekst[241]);
-    LabelFolderInfo->setText(Tekst[471]);
-    MSHFlexGridFolder->item(0, 0)->setText(Tekst[475]);
-    MSHFlexGridFolder->item(0, 1)->setText(Tekst[476]);
-    MSHFlexGridFolder->item(1, 0)->setText(Tekst[472]);
-    MSHFlexGridFolder->item(2, 0)->setText(Tekst[473]);
-    MSHFlexGridFolder->item(3, 0)->setText(Tekst[474]);
-    MSHFlexGridFolder->item(4, 0)->setText(Tekst[411]);
-    OKButton->setText(Tekst[140]);
-    CancelButton->setText(Tekst[141]);
-    CommandHelp->setText(Tekst[227]);
+    const TekstenTabel teksten = TekstenVan(m_taal);
+    setWindowTitle(teksten[127]);
+    SSTab->setTabText(0, teksten[138]);
+    SSTab->setTabText(1, teksten[128]);
+    SSTab->setTabText(2, teksten[242]);
+    SSTab->setTabText(3, teksten[470]);
+    LblConnectionIntervalOfTime->setText(teksten[134] + QLatin1Char(':'));
+    CheckLogStartup->setText(teksten[144]);
+    CheckLoadFile->setText(teksten[119]);
+    CheckStartTijdstip->setText(teksten[132]);
+    CheckStopTijdstip->setText(teksten[133]);
+    lblCommPoort->setText(teksten[130] + QLatin1Char(':'));
+    lblBaudrate->setText(teksten[131] + QLatin1Char(':'));
+    LabelTaal->setText(teksten[241]);
+    LabelFolderInfo->setText(teksten[471]);
+    MSHFlexGridFolder->item(0, 0)->setText(teksten[475]);
+    MSHFlexGridFolder->item(0, 1)->setText(teksten[476]);
+    MSHFlexGridFolder->item(1, 0)->setText(teksten[472]);
+    MSHFlexGridFolder->item(2, 0)->setText(teksten[473]);
+    MSHFlexGridFolder->item(3, 0)->setText(teksten[474]);
+    MSHFlexGridFolder->item(4, 0)->setText(teksten[411]);
+    OKButton->setText(teksten[140]);
+    CancelButton->setText(teksten[141]);
+    CommandHelp->setText(teksten[227]);
     // The longer texts of another language (a wrapped line more above the folders): the window grows
     // to show every page whole.
     if (QLayout* l = layout()) {
@@ -633,10 +602,8 @@ void frmInstellen::MSHFlexGridFolder_Click() {
 void frmInstellen::OKButton_Click() {
     {
         Wachtcursor wacht;
-        LaatsteKeuze = 1;
         if (cboCommPoort->currentText().trimmed().isEmpty()) {
-            const QString tekst = VoorbeeldTekst(143) + QLatin1Char('!');
-            LaatsteKeuze = static_cast<int16_t>(ToonMelding(tekst, vbExclamation, VoorbeeldTekst(127)));
+            ToonMelding(VoorbeeldTekst(143) + QLatin1Char('!'), vbExclamation, VoorbeeldTekst(127));
             SSTab->setCurrentIndex(1);
             cboCommPoort->setFocus();
             HoudHoofdvensterUit();
@@ -646,7 +613,6 @@ void frmInstellen::OKButton_Click() {
         m_toegepast = true;
         StelPoortIn(true);
         if (mdiK740* hoofd = HoofdvensterK740()) hoofd->ZetKnoppen();
-        LaatsteKeuze = 1;
     }
     if (OpenPoort()) {
         m_sluiten = true;
@@ -665,7 +631,6 @@ void frmInstellen::CancelButton_Click() {
 }
 
 void frmInstellen::Annuleer() {
-    LaatsteKeuze = 2;
     if (CommPoort.isEmpty()) CommPoort = QStringLiteral("COM1");
     StelPoortIn(false);
     OpenPoort();
@@ -673,8 +638,7 @@ void frmInstellen::Annuleer() {
 
 void frmInstellen::CommandHelp_Click() {
     // In the language of the preview.
-    const TekstenIn taal(m_taal);
-    ToonHelp(HelpInstellingen);
+    ToonHelp(m_taal, HelpInstellingen);
 }
 
 // Escape closes the dialog as Cancel does.

@@ -337,7 +337,8 @@ void mdiK740::BeeindigZonderGebruiker() {
     ZetMeldingVenster(nullptr);
     FormMelding::OntlaadAlle();
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible() && !qobject_cast<FormMelding*>(d)) d->reject();
+        if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible() && !qobject_cast<FormMelding*>(d))
+            d->reject();
     StopVerbinding();
     for (int r = 1; r <= AantalRacks; ++r)
         if (Racks[r].Present && RackVlaggen[r].Show) SluitRackVenster(r);
@@ -355,10 +356,10 @@ bool mdiK740::SluitVoorSessie() {
 
 Sluitantwoord mdiK740::VraagInstellingenBewaren() {
     if (!ConfiguratieGewijzigd) return {};
-    LaatsteKeuze = static_cast<int16_t>(
-        ToonMelding(Tekst[183], vbQuestion | vbYesNoCancel, Tekst[347] + QLatin1Char(' ') + windowTitle()));
-    if (LaatsteKeuze == vbYes) BewaarAlles();
-    return {.cancel = LaatsteKeuze != vbYes && LaatsteKeuze != vbNo};
+    const int keuze =
+        ToonMelding(Tekst[183], vbQuestion | vbYesNoCancel, Tekst[347] + QLatin1Char(' ') + windowTitle());
+    if (keuze == vbYes) BewaarAlles();
+    return {.cancel = keuze != vbYes && keuze != vbNo};
 }
 
 bool mdiK740::BewaarAlles() {
@@ -638,33 +639,29 @@ void mdiK740::resizeEvent(QResizeEvent* event) {
 // The rack-link port
 
 void mdiK740::initCommPoort() {
-    InstellenCommPoort();
+    const bool ingesteld = InstellenCommPoort();
     Voorloop = 1;
     Naloop = 1;
-    if (Antwoord != 2)
+    if (ingesteld)
         ZetStatusTekst(2, Tekst[150]);
     else
         ZetStatusTekst(1, Tekst[148] + CommPoort + Tekst[149]);
 }
 
-void mdiK740::InstellenCommPoort() {
-    if (Demo) return;
+bool mdiK740::InstellenCommPoort() {
+    if (Demo) return true;
     auto& lijn = MSComm1();
     if (lijn.isOpen()) {
         ToonMelding(Tekst[147], vbExclamation | vbOKOnly, QStringLiteral("RS232"));
-        Antwoord = 2;
-        return;
+        return false;
     }
     lijn.zetPoort(CommPoort);
     lijn.zetInstellingen(Baudsnelheid + QStringLiteral(",N,8,1"));
-    Antwoord = 1;
+    return true;
 }
 
-void mdiK740::OpenCommPoort() {
-    if (Demo) {
-        Antwoord = 1;
-        return;
-    }
+bool mdiK740::OpenCommPoort() {
+    if (Demo) return true;
     auto& lijn = MSComm1();
     if (!lijn.isOpen() && !lijn.open()) {
         ZetStatusTekst(1, Tekst[148] + CommPoort + Tekst[149]);
@@ -674,12 +671,11 @@ void mdiK740::OpenCommPoort() {
                         (reden.isEmpty() ? QString() : QStringLiteral("\r\n\r\n") + reden),
                     vbExclamation | vbOKOnly, QStringLiteral("RS232"));
         VerbindingActief = false;
-        Antwoord = 2;
-        return;
+        return false;
     }
     lijn.zetDTR(false);
     lijn.zetRTS(false);
-    Antwoord = 1;
+    return true;
 }
 
 void mdiK740::SluitCommPoort() {
@@ -821,8 +817,7 @@ void mdiK740::StartStopVerbinding() {
         m_timerOpvragen->zetActief(true);
         ZetStatusTekst(3, QStringLiteral(" "));
         knopLoggen()->setChecked(true);
-        OpenCommPoort();
-        if (Antwoord == 2) {
+        if (!OpenCommPoort()) {
             VerbindingActief = false;
             PlaatsAanduidingenCOM();
         }

@@ -115,9 +115,10 @@ public:
     void TabelGesloten(int r) override;
 
     // The rack-link port.
+    // The port procedures: true when done, false when they failed (the user has been told).
     void initCommPoort();
-    void InstellenCommPoort();
-    void OpenCommPoort() override;
+    bool InstellenCommPoort();
+    bool OpenCommPoort() override;
     void SluitCommPoort();
     void PlaatsAanduidingenCOM();
     void mnuNetworkSearch_Click();
@@ -292,8 +293,8 @@ private:
     int m_sluitenNaMeldingen = -1; // a close waits for the open message boxes: its unload mode
     bool m_geladen = false;        // start-up reached the shown window
     bool m_ontladen = false;
-    bool m_opnameBezig = false;        // a snapshot is being taken (it may pump events)
-    qint64 m_laatsteOpvragingMs = 0;   // the last snapshot on the steady clock
+    bool m_opnameBezig = false;      // a snapshot is being taken (it may pump events)
+    qint64 m_laatsteOpvragingMs = 0; // the last snapshot on the steady clock
 };
 
 // The registered main window (nullptr before start-up).

@@ -35,7 +35,8 @@ TEST_F(ModellenTest, AModuleOfNoModelHasNoUnitsTextsOrCalibration) {
     EXPECT_EQ(model.Eenheid(QStringLiteral("mV")).kalibratiesoort, 0);
     EXPECT_EQ(MeetwaardeTekst(1, 3, 1), QString());
     EXPECT_EQ(EenheidTekst(1, 3, 1), QString());
-    EXPECT_FALSE(model.laadKalibratie(1, 3, 0, module));
+    Handwaarden hand{};
+    EXPECT_FALSE(model.laadKalibratie(1, 3, 0, module, hand));
     KalibratieRecord record;
     EXPECT_FALSE(model.bewaarKalibratie(1, 3, 1, module, record, false));
 }

@@ -6,6 +6,7 @@
 #include "acquisition/Programmastatus.h"
 #include "acquisition/vensters/Rackvenster.h"
 #include "files/Bestandsdialogen.h"
+#include "files/Configuratietekst.h"
 #include "platform/Tekstbestand.h"
 #include "shared/Melding.h"
 

@@ -5,6 +5,7 @@
 #include "acquisition/Kalibratiebestand.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
+#include "files/Configuratietekst.h"
 #include "files/Eenheidcontrole.h"
 #include "platform/Tekstbestand.h"
 #include "shared/Getallen.h"

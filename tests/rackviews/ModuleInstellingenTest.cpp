@@ -70,12 +70,11 @@ protected:
 
     // What tab `tab` of module m shows, the way the dialog works it out from its copy.
     static Ingangweergave toon(int m, int tab) {
-        const Modulebeeld beeld(1, m, Racks[1].Modules[m]);
-        return BerekenIngangweergave(1, m, tab);
+        const Instellingenbeeld beeld = MaakInstellingenbeeld(1, m, Racks[1].Modules[m]);
+        return BerekenIngangweergave(beeld.module, beeld.hand, tab);
     }
     static QString waarschuwing(int m, int c) {
-        const Modulebeeld beeld(1, m, Racks[1].Modules[m]);
-        return OKWaarschuwing(1, m, c);
+        return OKWaarschuwing(MaakInstellingenbeeld(1, m, Racks[1].Modules[m]).module, c);
     }
 };
 
@@ -347,10 +346,10 @@ TEST_F(ModuleInstellingenTest, TheImageOfTheDialogsSettingsLeavesTheLiveRecordAs
     instellingen.Meting[1].Unit = QStringLiteral("mV");
     instellingen.Meting[1].Name = QStringLiteral("Changed");
     {
-        const Modulebeeld beeld(1, 1, instellingen);
-        EXPECT_EQ(Racks[1].Modules[1].Meting[1].Unit.getrimd(), QStringLiteral("mV"));
-        EXPECT_EQ(Racks[1].Modules[1].Meting[1].KalibratieDatum, 0); // no mV calibration
-        EXPECT_FLOAT_EQ(HandTemperaturen[1][1][1], 0.0f); // as the file holds it (no temperature record)
+        const Instellingenbeeld beeld = MaakInstellingenbeeld(1, 1, instellingen);
+        EXPECT_EQ(beeld.module.Meting[1].Unit.getrimd(), QStringLiteral("mV"));
+        EXPECT_EQ(beeld.module.Meting[1].KalibratieDatum, 0); // no mV calibration
+        EXPECT_FLOAT_EQ(beeld.hand[1], 0.0f);                 // as the file holds it (no temperature record)
     }
     EXPECT_EQ(Racks[1].Modules[1].Meting[1].Unit.getrimd(), QStringLiteral("pH"));
     EXPECT_EQ(Racks[1].Modules[1].Meting[1].Name.getrimd(), QStringLiteral("In 1"));

@@ -22,6 +22,7 @@
 #include "factory/Beheer.h"
 #include "files/Bestandsbewerkingen.h"
 #include "files/Bestandsdialogen.h"
+#include "files/Configuratietekst.h"
 #include "files/CsvVelden.h"
 #include "files/Logboek.h"
 #include "files/Meetbestand.h"

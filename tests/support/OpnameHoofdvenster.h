@@ -19,7 +19,10 @@ public:
     void ToonRackVenster(int rack) override { rackVensters.push_back(rack); }
     void HerbouwSysteemboom() override { ++boomHerbouwd; }
     void ToonHoofdvenster() override { ++getoond; }
-    void OpenCommPoort() override { ++poortGeopend; }
+    bool OpenCommPoort() override {
+        ++poortGeopend;
+        return true;
+    }
     void ToonInstellingen(int tab) override { instellingenTabs.push_back(tab); }
     bool InstellingenAfgesloten() override { return instellingenAfgesloten; }
     void UpdateFileMenu(const QString& naam, const QString&) override { recenteBestanden.push_back(naam); }

@@ -25,8 +25,8 @@ public:
     virtual QString PoortNaam() const { return QStringLiteral("COM1"); }
     // Shows the main window itself.
     virtual void ToonHoofdvenster() {}
-    // Opens the rack line (MSComm1) with the saved port settings.
-    virtual void OpenCommPoort() {}
+    // Opens the rack line (MSComm1) with the saved port settings; false when it could not be opened.
+    virtual bool OpenCommPoort() { return true; }
     // Shows the settings window on tab `tab`; InstellingenAfgesloten is true once the user has closed it
     // (with no settings window, at once).
     virtual void ToonInstellingen(int /*tab*/) {}

@@ -101,10 +101,9 @@ QString HelpVenster::pagina() const {
     return QLatin1Char(':') + bron.path();
 }
 
-void ToonHelp(const QString& onderwerp) {
-    LaadHelpPaginas();
-    QString pad = HelpPagina(onderwerp);
-    if (!QFile::exists(pad)) pad = HelpPagina(HelpHoofdvenster);
+namespace {
+// The help window on page `pad`, its captions from `teksten`.
+void ToonHelpPagina(const QString& pad, const TekstenTabel& teksten) {
 
     if (!venster) {
         venster = new HelpVenster;
@@ -113,15 +112,30 @@ void ToonHelp(const QString& onderwerp) {
     }
     // Help asked from a dialog that holds the program (the print dialog) is read while it waits.
     venster->HoortBij(QApplication::activeModalWidget());
-    QString titel = Tekst[227];
+    QString titel = teksten[227];
     titel.remove(QLatin1Char('&'));
     venster->setWindowTitle(QStringLiteral("K740 - ") + titel);
-    QString inhoud = Tekst[243];
+    QString inhoud = teksten[243];
     venster->Inhoud->setToolTip(inhoud.remove(QLatin1Char('&')));
     venster->toonPagina(pad);
     venster->showNormal();
     venster->raise();
     venster->activateWindow();
+}
+} // namespace
+
+void ToonHelp(const QString& onderwerp) {
+    LaadHelpPaginas();
+    QString pad = HelpPagina(onderwerp);
+    if (!QFile::exists(pad)) pad = HelpPagina(HelpHoofdvenster);
+    ToonHelpPagina(pad, Tekst);
+}
+
+void ToonHelp(int taal, const QString& onderwerp) {
+    LaadHelpPaginas();
+    QString pad = HelpPagina(taal, onderwerp);
+    if (!QFile::exists(pad)) pad = HelpPagina(taal, HelpHoofdvenster);
+    ToonHelpPagina(pad, TekstenVan(taal));
 }
 
 void SluitHelp() {

@@ -39,5 +39,7 @@ void LaadHelpPaginas();
 // Opens the help window on a topic ("::/settings.htm") in the language of the text table, in front and
 // with the focus. A topic without a page shows the main window's page.
 void ToonHelp(const QString& onderwerp);
+// The same in language `taal`, whatever the text table holds (the settings window's language preview).
+void ToonHelp(int taal, const QString& onderwerp);
 // Closes the help window (at program end, and to start clean).
 void SluitHelp();
