@@ -1,5 +1,7 @@
 #include "files/Meetregels.h"
 
+#include "shared/Hulpfuncties.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -31,16 +33,6 @@ bool HeeftC1Byte(QByteArrayView bytes) {
     for (; n > 0; ++p, --n)
         if ((static_cast<unsigned char>(*p) & 0xE0) == 0x80) return true;
     return false;
-}
-
-// The text without the blanks around it; most fields have none, and those are not looked at further.
-QStringView Bijgesneden(QStringView t) {
-    const auto wit = [](QChar c) {
-        const char16_t u = c.unicode();
-        return u <= u' ' || u == 0x85 || u == 0xA0 || (u > 0xFF && c.isSpace());
-    };
-    if (t.isEmpty() || (!wit(t.front()) && !wit(t.back()))) return t;
-    return t.trimmed();
 }
 
 } // namespace

@@ -83,3 +83,12 @@ bool KopieerMap(const QString& oud, const QString& nieuw, const QString& patroon
     }
     return true;
 }
+
+QStringView Bijgesneden(QStringView t) {
+    const auto wit = [](QChar c) {
+        const char16_t u = c.unicode();
+        return u <= u' ' || u == 0x85 || u == 0xA0 || (u > 0xFF && c.isSpace());
+    };
+    if (t.isEmpty() || (!wit(t.front()) && !wit(t.back()))) return t;
+    return t.trimmed();
+}

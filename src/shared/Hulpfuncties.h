@@ -2,6 +2,7 @@
 // Small helpers: bit flags, colour parts, table columns, logarithm, grid columns, marker texts,
 // shortened paths and moving a folder's files.
 #include <QString>
+#include <QStringView>
 #include <cstdint>
 
 class QAbstractItemModel;
@@ -31,3 +32,7 @@ QString VerkortPad(const QString& pad, int& n);
 // an existing file is overwritten: Yes moves all, No this one and asks again, Cancel stops.
 // False when a copy or delete failed; files moved before stay moved.
 bool KopieerMap(const QString& oud, const QString& nieuw, const QString& patroon);
+
+// The text without the blanks around it (also NEL and the no-break space); a text with none, as most
+// fields of a file are, is handed back as it is without a look at its inside.
+QStringView Bijgesneden(QStringView t);

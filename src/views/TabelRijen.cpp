@@ -35,16 +35,6 @@ QStringView MetTeken(QStringView tekst, QChar teken, QString& klad) {
     return klad;
 }
 
-// The text without the blanks around it; most fields have none, and those are not looked at further.
-QStringView Bijgesneden(QStringView t) {
-    const auto wit = [](QChar c) {
-        const char16_t u = c.unicode();
-        return u <= u' ' || u == 0x85 || u == 0xA0 || (u > 0xFF && c.isSpace());
-    };
-    if (t.isEmpty() || (!wit(t.front()) && !wit(t.back()))) return t;
-    return t.trimmed();
-}
-
 // The same characters (most units are a few characters long).
 bool ZelfdeTekst(QStringView a, QStringView b) {
     return a.size() == b.size() && std::equal(a.utf16(), a.utf16() + a.size(), b.utf16());
