@@ -2,6 +2,7 @@
 // some gaps) at 1,000, 10,000 and 30,000 points of noisy, smooth and steep curves, against a plain
 // QPainter::drawPolyline through every point of the same data on the same image with the same hairline
 // pens.
+#include "Benchhulp.h"
 #include "views/Diagram.h"
 
 #include <QApplication>
@@ -119,11 +120,5 @@ BENCHMARK(BM_GewonePolyline)->Arg(1000)->Arg(10000)->Arg(30000)->Unit(benchmark:
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return DraaiMetVensters(argc, argv);
 }

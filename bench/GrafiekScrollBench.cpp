@@ -7,6 +7,7 @@
 // table (per module one string of tab-separated cells a row, with the rows' offsets), read into one
 // std::vector<float> per curve and a std::string label per row with std::from_chars; for a step it
 // moves its vectors and reads only the rows that came into view, for a jump it reads every row.
+#include "Benchhulp.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "files/Meetbestand.h"
@@ -391,11 +392,5 @@ BENCHMARK(BM_GewoonSprong)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return DraaiMetVensters(argc, argv);
 }

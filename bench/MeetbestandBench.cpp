@@ -4,6 +4,7 @@
 // fields and keeps nothing, so that the loader alone is measured. Reports the time per row of both and
 // their ratio (the load against the plain read); the time per row at the three sizes shows whether the
 // load is linear. Also appends snapshots of 16 racks to the logging files in the per-input mode.
+#include "Benchhulp.h"
 #include "SchoneOmgeving.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
@@ -90,63 +91,7 @@ struct Omgeving {
 // `rijen` rows of rack 1 with 7 modules of 4 inputs, as the logging writes them (Windows-1252, CR LF),
 // one a second.
 QString MaakMeetbestand(const QString& map, int64_t rijen) {
-    const QString pad = map + QStringLiteral("/groot.csv");
-    QFile f(pad);
-    if (!f.open(QIODevice::WriteOnly)) return pad;
-    QByteArray bytes = "\"Time\"\r\n";
-    const platform::Datum begin = platform::MaakDatum(2026, 1, 5, 8, 0, 0);
-    for (int64_t i = 0; i < rijen; ++i) {
-        bytes += '"' + platform::DatumTijdTekst(begin + static_cast<double>(i) / 86400.0).toLatin1() + '"';
-        for (int m = 1; m <= AantalModules; ++m) {
-            for (int c = 1; c <= AantalIngangen; ++c) {
-                bytes += ",\"0\",\"";
-                bytes +=
-                    QByteArray::number(6.5 + static_cast<double>((i * 7 + m * 3 + c) % 100) / 100.0, 'f', 2);
-                bytes += "\",\"pH\",\"";
-                bytes += QByteArray::number(20.0 + static_cast<double>((i + m + c) % 50) / 10.0, 'f', 1);
-                bytes += "\",\"\xB0"
-                         "C\"";
-            }
-            bytes += i % 1000 == 0 ? ",\"calibrated\"" : ",\"\"";
-        }
-        bytes += "\r\n";
-        if (bytes.size() > (1 << 22)) {
-            f.write(bytes);
-            bytes.clear();
-        }
-    }
-    f.write(bytes);
-    return pad;
-}
-
-// The plain read: every line with std::getline, split on "," into std::string fields without their
-// qualifiers. Seconds taken.
-double GewoneLezing(const QString& pad, int64_t& velden) {
-    const auto begin = std::chrono::steady_clock::now();
-    std::ifstream f(pad.toStdString(), std::ios::binary);
-    std::string regel;
-    std::vector<std::string> delen;
-    velden = 0;
-    while (std::getline(f, regel)) {
-        if (!regel.empty() && regel.back() == '\r') regel.pop_back();
-        delen.clear();
-        std::size_t van = 0;
-        for (;;) {
-            const std::size_t komma = regel.find(',', van);
-            std::size_t a = van;
-            std::size_t b = komma == std::string::npos ? regel.size() : komma;
-            if (b - a >= 2 && regel[a] == '"' && regel[b - 1] == '"') {
-                ++a;
-                --b;
-            }
-            delen.emplace_back(regel, a, b - a);
-            if (komma == std::string::npos) break;
-            van = komma + 1;
-        }
-        velden += static_cast<int64_t>(delen.size());
-        benchmark::DoNotOptimize(delen.data());
-    }
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+    return SchrijfMeetbestand(map + QStringLiteral("/groot.csv"), rijen);
 }
 
 void LaadMeetbestand(benchmark::State& state) {

@@ -6,6 +6,7 @@
 // of both, their ratio, the page counts (which must agree), and the resident high-water mark above the
 // start of each (the PDF is written as it goes: it should not grow with the rows). The files are made in
 // a temporary folder.
+#include "Benchhulp.h"
 #include "SchoneOmgeving.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
@@ -41,22 +42,6 @@ namespace {
 
 constexpr int Rijen = 100000;
 constexpr double TwipsPerPixel = 15;
-
-qint64 StatusWaarde(const char* sleutel) {
-    std::ifstream f("/proc/self/status");
-    std::string regel;
-    const std::string s = std::string(sleutel) + ":";
-    while (std::getline(f, regel))
-        if (regel.rfind(s, 0) == 0) return std::stoll(regel.substr(s.size())) * 1024;
-    return 0;
-}
-
-bool ResetPiek() {
-    std::ofstream f("/proc/self/clear_refs");
-    f << "5";
-    f.flush();
-    return f.good();
-}
 
 void BouwRack() {
     Racks[1].Present = true;
@@ -309,11 +294,5 @@ void TabelNaarPdf(benchmark::State& state) {
 BENCHMARK(TabelNaarPdf)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return DraaiMetVensters(argc, argv);
 }

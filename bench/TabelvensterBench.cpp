@@ -4,6 +4,7 @@
 // table with one string per field (read line by line, split at the commas); and the time to paint one
 // screenful of a grid at the top of the table and at its last row, which should not depend on the row
 // count.
+#include "Benchhulp.h"
 #include "SchoneOmgeving.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
@@ -30,23 +31,6 @@
 namespace {
 
 constexpr int Rijen = 100000;
-
-qint64 StatusWaarde(const char* sleutel) {
-    std::ifstream f("/proc/self/status");
-    std::string regel;
-    const std::string s = std::string(sleutel) + ":";
-    while (std::getline(f, regel))
-        if (regel.rfind(s, 0) == 0) return std::stoll(regel.substr(s.size())) * 1024;
-    return 0;
-}
-
-// Resets the resident high-water mark to the present size (false when the system does not allow it).
-bool ResetPiek() {
-    std::ofstream f("/proc/self/clear_refs");
-    f << "5";
-    f.flush();
-    return f.good();
-}
 
 void BouwRack() {
     Racks[1].Present = true;
@@ -212,11 +196,5 @@ void TabelvensterMetBestand(benchmark::State& state) {
 BENCHMARK(TabelvensterMetBestand)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return DraaiMetVensters(argc, argv);
 }

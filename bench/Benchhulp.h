@@ -1,0 +1,106 @@
+#pragma once
+// What several benchmarks share: the process's memory figures, a measurement file of one full rack as
+// the logging writes it, the plain read that loads are measured against, and a main with a display.
+#include "acquisition/RackModel.h"
+#include "platform/Datum.h"
+
+#include <QApplication>
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdint>
+#include <fstream>
+#include <string>
+#include <vector>
+
+// A figure of /proc/self/status in bytes ("VmRSS", "VmHWM"); 0 when it is not there.
+inline qint64 StatusWaarde(const char* sleutel) {
+    std::ifstream f("/proc/self/status");
+    std::string regel;
+    const std::string s = std::string(sleutel) + ":";
+    while (std::getline(f, regel))
+        if (regel.rfind(s, 0) == 0) return std::stoll(regel.substr(s.size())) * 1024;
+    return 0;
+}
+
+// Resets the resident high-water mark to the present size (false when the system does not allow it).
+inline bool ResetPiek() {
+    std::ofstream f("/proc/self/clear_refs");
+    f << "5";
+    f.flush();
+    return f.good();
+}
+
+// `rijen` rows of rack 1 with 7 modules of 4 pH inputs, one a second, as the logging writes them
+// (Windows-1252, CR LF), to `pad`: about 830 bytes a row. Returns `pad`.
+inline QString SchrijfMeetbestand(const QString& pad, int64_t rijen) {
+    QFile f(pad);
+    if (!f.open(QIODevice::WriteOnly)) return pad;
+    QByteArray bytes = "\"Time\"\r\n";
+    const platform::Datum begin = platform::MaakDatum(2026, 1, 5, 8, 0, 0);
+    for (int64_t i = 0; i < rijen; ++i) {
+        bytes += '"' + platform::DatumTijdTekst(begin + static_cast<double>(i) / 86400.0).toLatin1() + '"';
+        for (int m = 1; m <= AantalModules; ++m) {
+            for (int c = 1; c <= AantalIngangen; ++c) {
+                bytes += ",\"0\",\"";
+                bytes +=
+                    QByteArray::number(6.5 + static_cast<double>((i * 7 + m * 3 + c) % 100) / 100.0, 'f', 2);
+                bytes += "\",\"pH\",\"";
+                bytes += QByteArray::number(20.0 + static_cast<double>((i + m + c) % 50) / 10.0, 'f', 1);
+                bytes += "\",\"\xB0"
+                         "C\"";
+            }
+            bytes += i % 1000 == 0 ? ",\"calibrated\"" : ",\"\"";
+        }
+        bytes += "\r\n";
+        if (bytes.size() > (1 << 22)) {
+            f.write(bytes);
+            bytes.clear();
+        }
+    }
+    f.write(bytes);
+    return pad;
+}
+
+// The plain read: every line with std::getline, split on "," into std::string fields without their
+// qualifiers. Seconds taken; `velden` counts the fields.
+inline double GewoneLezing(const QString& pad, int64_t& velden) {
+    const auto begin = std::chrono::steady_clock::now();
+    std::ifstream f(pad.toStdString(), std::ios::binary);
+    std::string regel;
+    std::vector<std::string> delen;
+    velden = 0;
+    while (std::getline(f, regel)) {
+        if (!regel.empty() && regel.back() == '\r') regel.pop_back();
+        delen.clear();
+        std::size_t van = 0;
+        for (;;) {
+            const std::size_t komma = regel.find(',', van);
+            std::size_t a = van;
+            std::size_t b = komma == std::string::npos ? regel.size() : komma;
+            if (b - a >= 2 && regel[a] == '"' && regel[b - 1] == '"') {
+                ++a;
+                --b;
+            }
+            delen.emplace_back(regel, a, b - a);
+            if (komma == std::string::npos) break;
+            van = komma + 1;
+        }
+        velden += static_cast<int64_t>(delen.size());
+        benchmark::DoNotOptimize(delen.data());
+    }
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+}
+
+// The main of a benchmark that needs windows: offscreen unless a display platform is named.
+inline int DraaiMetVensters(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
