@@ -639,7 +639,7 @@ TEST_F(HoofdvensterTest, ASecondCopyIsRefused) {
     kopie.setProcessEnvironment(omgeving);
     kopie.setProcessChannelMode(QProcess::MergedChannels);
     kopie.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--gtest_filter=TweedeKopie.TheStartIsRefused")});
+                {QStringLiteral("--gtest_filter=TweedeStartAlsKopie.TheStartIsRefused")});
     ASSERT_TRUE(kopie.waitForStarted(10000));
     while (kopie.state() != QProcess::NotRunning) {
         QCoreApplication::processEvents();
@@ -652,7 +652,7 @@ TEST_F(HoofdvensterTest, ASecondCopyIsRefused) {
     EXPECT_EQ(geactiveerd, 1);
 }
 
-class TweedeKopie : public ShellOmgeving {
+class TweedeStartAlsKopie : public ShellOmgeving {
 protected:
     void SetUp() override {
         ShellOmgeving::SetUp();
@@ -661,7 +661,7 @@ protected:
     }
 };
 
-TEST_F(TweedeKopie, TheStartIsRefused) {
+TEST_F(TweedeStartAlsKopie, TheStartIsRefused) {
     if (qEnvironmentVariableIsEmpty(TweedeKopieSleutel)) GTEST_SKIP() << "only as the second copy";
     auto lijn = std::make_unique<platform::GeheugenLijn>();
     platform::GeheugenLijn* l = lijn.get();
