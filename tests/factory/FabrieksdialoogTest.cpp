@@ -1,6 +1,7 @@
 // The factory adjustment dialogs against the rack emulator on the virtual clock: reading the constants
 // from the module's EEPROM, live readings, entries, OK writing exactly the changed words with
 // verification, the module reset and the adjustment record.
+#include "EchteMelding.h"
 #include "Fabriekomgeving.h"
 #include "Opnametaal.h"
 #include "RacklijnOmgeving.h"
@@ -321,6 +322,26 @@ TEST_F(FabrieksdialoogTest, AK761IsReadAdjustedWrittenResetAndRecordedThenShowsI
     QTest::mouseClick(weer.CancelButton, Qt::LeftButton);
     DraaiTotGesloten(weer);
     EXPECT_EQ(weer.result(), QDialog::Rejected);
+}
+
+// The factory window is modal: the box it asks takes the key that answers it, and the window goes on.
+TEST_F(FabrieksdialoogTest, TheBoxOfAWrongEntryIsAnsweredWithEnterAndTheWindowGoesOn) {
+    VulK761();
+    DialogK761Calibration d;
+    Laad(d, 3);
+    ASSERT_TRUE(d.isVisible());
+    ASSERT_EQ(d.windowModality(), Qt::ApplicationModal);
+    EchteMelding box(Qt::Key_Return, 500);
+    ZetMeldingVenster(&box);
+    Typ(d, d.TextNulpuntInput[1], QStringLiteral("15.1"));
+    melding.installeer();
+    EXPECT_EQ(box.getoond(), 1);
+    EXPECT_EQ(box.geblokkeerd(), 0) << "the box took no key while the factory window waited";
+    EXPECT_TRUE(d.isVisible());
+    Typ(d, d.TextNulpuntInput[1], QStringLiteral("15"));
+    EXPECT_EQ(d.LabelNulpunt[1]->text(), QStringLiteral("15.0"));
+    QTest::mouseClick(d.CancelButton, Qt::LeftButton);
+    DraaiTotGesloten(d);
 }
 
 TEST_F(FabrieksdialoogTest, K761EntriesTakeTheirInclusiveLimitsAndRefuseTheRestWithTheFocusBack) {
