@@ -30,15 +30,16 @@ int main(int argc, char** argv) {
         QTimer::singleShot(5000, [] { std::_Exit(0); });
     });
     // The session ends while the user can still answer: the questions of the close box.
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &venster, [&venster](QSessionManager& sessie) {
-        if (!sessie.allowsInteraction()) {
-            venster.BeeindigZonderGebruiker();
-            return;
-        }
-        const bool gesloten = venster.SluitVoorSessie();
-        sessie.release();
-        if (!gesloten) sessie.cancel();
-    });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &venster,
+                     [&venster](QSessionManager& sessie) {
+                         if (!sessie.allowsInteraction()) {
+                             venster.BeeindigZonderGebruiker();
+                             return;
+                         }
+                         const bool gesloten = venster.SluitVoorSessie();
+                         sessie.release();
+                         if (!gesloten) sessie.cancel();
+                     });
 
     venster.MDIForm_Load(argumenten);
     platform::LaatEindsignalenLos();

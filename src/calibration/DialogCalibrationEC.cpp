@@ -496,7 +496,8 @@ void DialogCalibrationEC::VerwerkResultaat() {
         return;
     }
     OKGeklikt = AnnulerenGeklikt = false;
-    m_kalibratie = CelconstanteRecord(platform::Nu(), m_factor, m_exponent, m_temperatuurKanaal.Extra, &m_meting);
+    m_kalibratie =
+        CelconstanteRecord(platform::Nu(), m_factor, m_exponent, m_temperatuurKanaal.Extra, &m_meting);
     // A record that could not be written has been reported; the result is then not called successful.
     m_opgeslagen = BewaarKalibratieK762(Ri, Mi, Ki, Werkrecord(), m_kalibratie, false);
     m_info = Tekst[316] + QStringLiteral(" = ") + CelconstanteTekst(m_factor, m_exponent) + QLatin1Char(' ') +
@@ -511,7 +512,8 @@ void DialogCalibrationEC::BewaarHandInvoer() {
         ToonMelding(Tekst[322], vbExclamation, windowTitle() + QStringLiteral(": ") + Tekst[299]);
         return;
     }
-    m_kalibratie = CelconstanteRecord(platform::Nu(), m_factor, m_exponent, m_temperatuurKanaal.Extra, nullptr);
+    m_kalibratie =
+        CelconstanteRecord(platform::Nu(), m_factor, m_exponent, m_temperatuurKanaal.Extra, nullptr);
     m_opgeslagen = BewaarKalibratieK762(Ri, Mi, Ki, Werkrecord(), m_kalibratie, false);
     m_standaardKeuze = HandInvoer;
     Sluit();

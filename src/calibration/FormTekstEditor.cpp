@@ -1,8 +1,8 @@
 #include "calibration/FormTekstEditor.h"
 
 #include "platform/Klok.h"
-#include "platform/Vensterwacht.h"
 #include "platform/Tekstbestand.h"
+#include "platform/Vensterwacht.h"
 #include "shared/Algemeen.h"
 #include "shared/Melding.h"
 #include "shared/Teksten.h"

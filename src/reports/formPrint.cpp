@@ -672,8 +672,9 @@ QString AutomatischPdfBestand(QWidget* venster) {
     static const QString verboden = QStringLiteral("/\\:*?\"<>|");
     for (QChar& c : titel)
         if (verboden.contains(c) || c.unicode() < 32) c = QLatin1Char('_');
-    const QString basis = MapGegevens + QLatin1Char('/') + titel + QLatin1Char(' ') +
-                          platform::QDateTimeUitDatum(platform::Nu()).toString(QStringLiteral("yyyy-MM-dd HH.mm.ss"));
+    const QString basis =
+        MapGegevens + QLatin1Char('/') + titel + QLatin1Char(' ') +
+        platform::QDateTimeUitDatum(platform::Nu()).toString(QStringLiteral("yyyy-MM-dd HH.mm.ss"));
     QString pad = basis + QStringLiteral(".pdf");
     for (int n = 2; QFileInfo::exists(pad); ++n)
         pad = basis + QStringLiteral(" (%1).pdf").arg(n);

@@ -236,7 +236,8 @@ void Vensterbeheer::Schik(Schikking wijze) {
                 // frame adds its border on every side and the title bar above.
                 const QSize nodig = binnen->minimumSizeHint().expandedTo(binnen->minimumSize());
                 const QSize kader(2 * binnen->x(), binnen->y() + binnen->x());
-                if (nodig.isValid() && !nodig.isEmpty()) tegel.setSize(tegel.size().expandedTo(nodig + kader));
+                if (nodig.isValid() && !nodig.isEmpty())
+                    tegel.setSize(tegel.size().expandedTo(nodig + kader));
             }
             if (horizontaal)
                 tegel.moveTop(std::max(tegel.top(), verder));

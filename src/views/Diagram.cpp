@@ -45,8 +45,9 @@ QString WaardeLabel(double w, int decimalen) {
 QString MachtLabel(double w, double grootste, double stap) {
     if (std::abs(w) < stap * 1e-9) w = 0;
     const int decimalen =
-        stap > 0 && grootste > 0 ? std::clamp(static_cast<int>(std::ceil(std::log10(grootste / stap) - 1e-9)), 0, 6)
-                                 : 0;
+        stap > 0 && grootste > 0
+            ? std::clamp(static_cast<int>(std::ceil(std::log10(grootste / stap) - 1e-9)), 0, 6)
+            : 0;
     QString t = QString::number(w, 'E', decimalen);
     t.replace(QLatin1Char('.'), DecimaalTeken());
     return t;
@@ -167,7 +168,8 @@ std::vector<AsLabel> WaardeasLabels(const DiagramGeometrie& g, const QFontMetric
     }
     for (size_t i = 0; i < w.size(); ++i)
         if (zichtbaar[i])
-            labels.push_back({teksten[i], QRectF(band.left(), ys[i] - fm.height() / 2, band.width(), fm.height())});
+            labels.push_back(
+                {teksten[i], QRectF(band.left(), ys[i] - fm.height() / 2, band.width(), fm.height())});
     return labels;
 }
 
@@ -178,13 +180,13 @@ std::vector<AsLabel> TijdasLabels(const DiagramGeometrie& g, const DiagramBeeld&
     const QRectF& plot = g.indeling.plot;
     const int rijen = b.raster->Rijen();
     const std::vector<int> rijenMetLabel = TijdasLabelRijen(rijen, b.tijdVerdelingen);
-    const double ruimte = rijenMetLabel.size() > 1
-                              ? XVanRij(plot, rijen, rijenMetLabel[1]) - XVanRij(plot, rijen, rijenMetLabel[0])
-                              : plot.width();
+    const double ruimte = rijenMetLabel.size() > 1 ? XVanRij(plot, rijen, rijenMetLabel[1]) -
+                                                         XVanRij(plot, rijen, rijenMetLabel[0])
+                                                   : plot.width();
     // A label stays within the chart's width; the read-out strip spans it.
     const double links = std::min(g.indeling.waardeLabels.left(), band.left());
-    const double rechts = g.indeling.voetnoot.isEmpty() ? band.right() + (band.left() - links)
-                                                        : g.indeling.voetnoot.right();
+    const double rechts =
+        g.indeling.voetnoot.isEmpty() ? band.right() + (band.left() - links) : g.indeling.voetnoot.right();
     const double tussen = fm.horizontalAdvance(QStringLiteral("  "));
     double vorigeRechts = -std::numeric_limits<double>::infinity();
     for (const int r : rijenMetLabel) {

@@ -58,7 +58,8 @@ std::vector<AsLabel> WaardeasLabels(const DiagramGeometrie& g, const QFontMetric
 
 // The time axis's labels that are drawn: each whole within the chart's width (a long one as date above
 // time), those that would touch the one before them left out.
-std::vector<AsLabel> TijdasLabels(const DiagramGeometrie& g, const DiagramBeeld& beeld, const QFontMetricsF& fm);
+std::vector<AsLabel> TijdasLabels(const DiagramGeometrie& g, const DiagramBeeld& beeld,
+                                  const QFontMetricsF& fm);
 
 void TekenDiagram(QPainter& p, const QRectF& gebied, const DiagramBeeld& beeld);
 

@@ -68,7 +68,8 @@ DiagramIndeling BerekenDiagramIndeling(QSizeF diagram, double tekstHoogte, doubl
             QRectF(links, onder - tekstHoogte * 1.2, std::max(0.0, rechts - links), tekstHoogte * 1.2);
         onder -= tekstHoogte * 1.4;
     }
-    if (metTijdLabels) d.tijdLabels = QRectF(links, onder + 2, std::max(0.0, rechts - links), tekstHoogte * 2.2);
+    if (metTijdLabels)
+        d.tijdLabels = QRectF(links, onder + 2, std::max(0.0, rechts - links), tekstHoogte * 2.2);
     if (titelTijdsas) d.titelTijdsas.moveTop(d.tijdLabels.bottom());
     d.plot = QRectF(QPointF(links, boven), QPointF(std::max(links + 1, rechts), std::max(boven + 1, onder)));
     d.waardeLabels.setHeight(d.plot.bottom() + tekstHoogte);

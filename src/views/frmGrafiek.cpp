@@ -7,14 +7,14 @@
 #include "shared/Melding.h"
 #include "shared/Teksten.h"
 #include "shared/ui/Kindvensters.h"
+#include "shared/ui/Vensterfuncties.h"
 #include "views/Diagram.h"
 #include "views/Grafiekvensters.h"
 #include "views/frmGrafiekInstellen.h"
-#include "shared/ui/Vensterfuncties.h"
 
 #include <QClipboard>
-#include <QFontMetricsF>
 #include <QCloseEvent>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -184,8 +184,10 @@ void frmGrafiek::ZetScrollBar() {
 
 QSize frmGrafiek::minimumSizeHint() const {
     const QSizeF diagram = KleinsteDiagramMaat(BeeldVan(m_model), QFontMetricsF(m_diagram->font()));
-    const int band = m_model.Instellingen.XYrecorder ? 0 : static_cast<int>(std::ceil(ScrollbalkTwips * PixelsPerTwip));
-    return QSize(static_cast<int>(std::ceil(diagram.width())), static_cast<int>(std::ceil(diagram.height())) + band);
+    const int band =
+        m_model.Instellingen.XYrecorder ? 0 : static_cast<int>(std::ceil(ScrollbalkTwips * PixelsPerTwip));
+    return QSize(static_cast<int>(std::ceil(diagram.width())),
+                 static_cast<int>(std::ceil(diagram.height())) + band);
 }
 
 QSize frmGrafiek::sizeHint() const {

@@ -12,9 +12,9 @@
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <cerrno>
 #include <cfloat>
 #include <cmath>
-#include <cerrno>
 #include <cstring>
 #include <gtest/gtest.h>
 

@@ -140,8 +140,8 @@ TEST_F(DialogCalibrationISETest, AfterACancelledStandard2MeasurementOKClosesWith
         },
         2);
     EXPECT_FALSE(Kalibreer());
-    EXPECT_EQ(harnas->toestanden, (std::vector<int>{D::KiesStandaard1, D::Meten1, D::KiesStandaard2, D::Meten2,
-                                                    D::KiesStandaard2, D::Gesloten}));
+    EXPECT_EQ(harnas->toestanden, (std::vector<int>{D::KiesStandaard1, D::Meten1, D::KiesStandaard2,
+                                                    D::Meten2, D::KiesStandaard2, D::Gesloten}));
     EXPECT_EQ(IonRecord(0).Tijdstip, 0.0);
     EXPECT_TRUE(harnas->meldingen.empty()) << Meldingen().join(" | ").toStdString();
 }

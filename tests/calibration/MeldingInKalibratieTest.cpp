@@ -32,7 +32,9 @@ void Typ(KalibratieDialoog& d, const QString& tekst) {
 TEST_F(MeldingInKalibratieTest, TheOffsetTooLargeBoxIsAnsweredWithEnterAndTheDialogGoesOn) {
     Racks[1].Modules[Positie].Meting[1].Unit = QStringLiteral("mV");
     EchteMelding box;
-    harnas->antwoord = [&box](const KalibratieHarnas::Melding& m) { return box.Toon(m.tekst, m.stijl, m.titel); };
+    harnas->antwoord = [&box](const KalibratieHarnas::Melding& m) {
+        return box.Toon(m.tekst, m.stijl, m.titel);
+    };
     harnas->ZetLezing(130.1f, 25.0f);
     harnas->Bij(DialogCalibration1p::Meten, [this](KalibratieDialoog&) {
         harnas->Na(2000, [this] {

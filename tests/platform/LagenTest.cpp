@@ -55,7 +55,8 @@ TEST(LagenTest, NoFileIncludesAFolderOnItsOwnFloorOrAbove) {
             if (!doel.contains(QLatin1Char('/'))) continue; // a header beside it (generated ones)
             const QString doelmap = MapVan(doel);
             if (doelmap == map) continue;
-            ASSERT_TRUE(Verdiepingen().count(doelmap)) << pad.toStdString() << " includes " << doel.toStdString();
+            ASSERT_TRUE(Verdiepingen().count(doelmap))
+                << pad.toStdString() << " includes " << doel.toStdString();
             EXPECT_LT(Verdiepingen().at(doelmap), eigen)
                 << pad.toStdString() << " includes " << doel.toStdString() << ", on its own floor or above";
         }

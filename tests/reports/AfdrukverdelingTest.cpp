@@ -105,7 +105,8 @@ TEST_F(AfdrukverdelingTest, AnAutomaticPrintoutAsksNothingAndLeavesAFailureInThe
     const QStringList pdfs = QDir(tijdelijkeMap()).entryList({QStringLiteral("*.pdf")});
     ASSERT_EQ(pdfs.size(), 1) << pdfs.join(QLatin1Char(' ')).toStdString();
     EXPECT_EQ(pdfs[0], QStringLiteral("Graph 2_ pH_mV 2026-01-05 09.00.00.pdf"));
-    EXPECT_TRUE(PdfTekst(QDir(tijdelijkeMap()).filePath(pdfs[0]), 1).contains(QStringLiteral("LOGON RACK 1 OK")));
+    EXPECT_TRUE(
+        PdfTekst(QDir(tijdelijkeMap()).filePath(pdfs[0]), 1).contains(QStringLiteral("LOGON RACK 1 OK")));
     // The next in the same second gets a number.
     EXPECT_TRUE(AutomatischPdfBestand(&venster).endsWith(QStringLiteral("09.00.00 (2).pdf")));
 
@@ -113,7 +114,8 @@ TEST_F(AfdrukverdelingTest, AnAutomaticPrintoutAsksNothingAndLeavesAFailureInThe
     PrintVensterAutomatisch(&venster);
     EXPECT_TRUE(meldingen.empty());
     ASSERT_EQ(laag.logboek.size(), 1u);
-    EXPECT_TRUE(std::get<2>(laag.logboek[0]).startsWith(QStringLiteral("The file is in use, access to ") + MapGegevens));
+    EXPECT_TRUE(std::get<2>(laag.logboek[0])
+                    .startsWith(QStringLiteral("The file is in use, access to ") + MapGegevens));
     ZetBestandslaag(nullptr);
 }
 

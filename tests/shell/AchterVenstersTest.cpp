@@ -30,9 +30,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
-#include <QComboBox>
 #include <QSettings>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -150,7 +150,8 @@ TEST_F(AchterVenstersTest, PollingAndLoggingGoOnBehindEveryWindowTheUserWaitsIn)
             begin = platform::klok().ms();
         });
     boek.Stap(
-        QStringLiteral("20 s without a window"), [&] { return platform::klok().ms() - begin >= VasthoudenMs; },
+        QStringLiteral("20 s without a window"),
+        [&] { return platform::klok().ms() - begin >= VasthoudenMs; },
         [&] {
             pollsZonderVenster = Polls() - pollsBegin;
             EXPECT_GE(Waarden().size() - rijenBegin, VasthoudenMs / 1000 - 1);
@@ -189,7 +190,8 @@ TEST_F(AchterVenstersTest, PollingAndLoggingGoOnBehindEveryWindowTheUserWaitsIn)
             Controleer(Houd([&] { venster.menus().mnuFileSaveAs->trigger(); },
                             [] {
                                 for (QWidget* w : QApplication::topLevelWidgets())
-                                    if (auto* d = qobject_cast<QFileDialog*>(w); d && d->isVisible()) d->reject();
+                                    if (auto* d = qobject_cast<QFileDialog*>(w); d && d->isVisible())
+                                        d->reject();
                             }),
                        pollsZonderVenster, "Save As dialog");
 

@@ -11,6 +11,7 @@
 #include "files/Logbestanden.h"
 #include "files/Logboek.h"
 #include "files/Meetbestand.h"
+#include "files/RackConfiguratie.h"
 #include "platform/GeheugenLijn.h"
 #include "platform/Systeem.h"
 #include "platform/Tekstbestand.h"
@@ -25,7 +26,6 @@
 #include "shell/Programmainstellingen.h"
 #include "shell/Standaarddialogen.h"
 #include "shell/frmSplash.h"
-#include "files/RackConfiguratie.h"
 #include "shell/mdiK740.h"
 
 #include <QAction>

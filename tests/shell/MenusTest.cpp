@@ -287,7 +287,8 @@ TEST_F(MenusTest, GraphAndTableWindowsOpenAndArrangeAtASizeThatShowsThemWhole) {
         const QSize nodig = w->minimumSizeHint();
         EXPECT_TRUE(nodig.isValid()) << wat;
         EXPECT_GE(w->width(), std::max(nodig.width(), 250)) << wat << " " << w->width() << "x" << w->height();
-        EXPECT_GE(w->height(), std::max(nodig.height(), 180)) << wat << " " << w->width() << "x" << w->height();
+        EXPECT_GE(w->height(), std::max(nodig.height(), 180))
+            << wat << " " << w->width() << "x" << w->height();
     };
     std::vector<frmGrafiek*> grafieken;
     for (int g = 1; g <= 3; ++g) {

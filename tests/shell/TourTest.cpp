@@ -40,6 +40,7 @@
 #include "shell/Beginstand.h"
 #include "shell/Installatie.h"
 #include "shell/Menubalk.h"
+#include "shell/Vensterbeheer.h"
 #include "shell/Werkbalk.h"
 #include "shell/frmInstellen.h"
 #include "shell/mdiK740.h"
@@ -47,7 +48,6 @@
 #include "views/Grafiekmodel.h"
 #include "views/Grafiekvensters.h"
 #include "views/frmGrafiek.h"
-#include "shell/Vensterbeheer.h"
 #include "views/frmGrafiekInstellen.h"
 #include "views/frmTabel.h"
 
@@ -508,8 +508,9 @@ TEST_F(TourTest, AUserGoesThroughTheWholeProgramAndTheNextStartGoesOnLogging) {
                     if (frmGrafiekInstellen* d = GrafiekInstellenVenster()) d->CmdOK->click();
                 });
                 frmGrafiek* derde = venster.vensterbeheer().NieuweGrafiek(false);
-                for (QAction* schikking : {venster.menus().mnuWindowCascade, venster.menus().mnuWindowTileHorizontal,
-                                           venster.menus().mnuWindowTileVertical}) {
+                for (QAction* schikking :
+                     {venster.menus().mnuWindowCascade, venster.menus().mnuWindowTileHorizontal,
+                      venster.menus().mnuWindowTileVertical}) {
                     schikking->trigger();
                     beelden.Neem(schikking->objectName());
                 }

@@ -55,7 +55,8 @@ private:
         if (!staat->levend || !box || staat->getoond != nummer) return;
         QTest::keyClick(box->windowHandle(), staat->toets);
         platform::klok().planIn(staat->naMs, [staat, box, nummer] {
-            if (!staat->levend || !box || !box->isVisible() || staat->getoond != nummer || box->GeklikteToets != 0)
+            if (!staat->levend || !box || !box->isVisible() || staat->getoond != nummer ||
+                box->GeklikteToets != 0)
                 return;
             ++staat->geblokkeerd;
             box->Knop(KnoppenVanStijl(box->MijnVlaggen).focus)->click();

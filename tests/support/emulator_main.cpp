@@ -12,10 +12,10 @@
 // curves get a gap between readings. --over-range R.P.C: input C of module P of rack R reads the top of
 // the ADC, beyond the range of a mV input. --logon-gap MS: rack R answers the broadcast log-on
 // (R - 1) x MS milliseconds after rack 1. --rising: input 1 of every module reads one step (0.1 mV on
-// a mV input) more every 100 ms, so that each logged row holds a new reading. --store: the log-on records and configuration files of
-// these racks, and the pseudo-terminal as the "Serial port", are written into the settings store and
-// the documents folder of this user (the program's own writers), so that the program polls at once
-// when it starts.
+// a mV input) more every 100 ms, so that each logged row holds a new reading. --store: the log-on records and
+// configuration files of these racks, and the pseudo-terminal as the "Serial port", are written into the
+// settings store and the documents folder of this user (the program's own writers), so that the program polls
+// at once when it starts.
 #include "PollHarnas.h"
 #include "RackEmulator.h"
 #include "acquisition/Aanmelding.h"
@@ -115,8 +115,9 @@ int main(int argc, char** argv) {
         QStringLiteral("silent-for"),
         QStringLiteral("The silent modules answer again after S seconds of silence (0: never)."),
         QStringLiteral("S"), QStringLiteral("0"));
-    const QCommandLineOption optStijgend(QStringLiteral("rising"),
-                                         QStringLiteral("Input 1 of every module reads one step more every 100 ms."));
+    const QCommandLineOption optStijgend(
+        QStringLiteral("rising"),
+        QStringLiteral("Input 1 of every module reads one step more every 100 ms."));
     opties.addOptions(
         {optRacks, optModules, optStil, optStilNa, optStilDuur, optBereik, optGat, optStijgend, optBewaar});
     opties.process(app);
@@ -171,7 +172,8 @@ int main(int argc, char** argv) {
         QObject::connect(&stijging, &QTimer::timeout, &app, [&emulator, racks, modules] {
             for (int r = 1; r <= racks; ++r)
                 for (int p = 1; p <= modules; ++p)
-                    if (RackEmulator::Module* m = emulator.module(PollHarnas::ModuleNummer(r, p)); m && m->adc[0] < 30000)
+                    if (RackEmulator::Module* m = emulator.module(PollHarnas::ModuleNummer(r, p));
+                        m && m->adc[0] < 30000)
                         ++m->adc[0];
         });
         stijging.start(100);

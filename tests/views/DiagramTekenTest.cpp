@@ -1,7 +1,7 @@
 // The chart as painted: every point shows in its pixel column, however many share the column, and a
 // missing point leaves a gap.
-#include "views/Diagram.h"
 #include "shared/Getallen.h"
+#include "views/Diagram.h"
 
 #include <QFontMetricsF>
 #include <QImage>

@@ -288,10 +288,13 @@ TEST_F(VensterafdrukTest, TheAlarmReportJudgesTheValuesTheChartShowsInTableAndRe
         return tekst;
     };
     QString tekst = rapport();
-    EXPECT_TRUE(tekst.contains(QStringLiteral("Feed (mS/cm): 00002: 05/01/2026 - 09:00:02; 1.200"))) << tekst.toStdString();
-    EXPECT_TRUE(tekst.contains(QStringLiteral("Feed (S/cm): Number of times the high limit was exceeded: 1")));
+    EXPECT_TRUE(tekst.contains(QStringLiteral("Feed (mS/cm): 00002: 05/01/2026 - 09:00:02; 1.200")))
+        << tekst.toStdString();
+    EXPECT_TRUE(
+        tekst.contains(QStringLiteral("Feed (S/cm): Number of times the high limit was exceeded: 1")));
     EXPECT_TRUE(tekst.contains(u8("Chloride (Cl µg/l): 00001: 05/01/2026 - 09:00:01; 950")));
-    EXPECT_TRUE(tekst.contains(QStringLiteral("Chloride (g/l): Number of times the low limit was exceeded:  2")))
+    EXPECT_TRUE(
+        tekst.contains(QStringLiteral("Chloride (g/l): Number of times the low limit was exceeded:  2")))
         << tekst.toStdString();
 
     // A module that is no longer there shows no values on the chart, and none in the report.
@@ -312,7 +315,8 @@ TEST_F(VensterafdrukTest, TheAlarmReportJudgesTheValuesTheChartShowsInTableAndRe
     grafiek.Instellingen.AlarmLaagWaarde = -1;
     tekst = rapport();
     EXPECT_TRUE(tekst.contains(QStringLiteral("; 32.4 mg/l"))) << tekst.toStdString();
-    EXPECT_TRUE(tekst.contains(QStringLiteral("Chloride (g/l): Number of times the low limit was exceeded:  1")));
+    EXPECT_TRUE(
+        tekst.contains(QStringLiteral("Chloride (g/l): Number of times the low limit was exceeded:  1")));
 }
 
 TEST_F(VensterafdrukTest, TheLegendContinuesInColumnsSixtyTwoAndAHalfMillimetresApart) {

@@ -1,8 +1,8 @@
 #include "shared/ui/Vensterfuncties.h"
 
+#include "platform/Vensterwacht.h"
 #include "shared/Getallen.h"
 #include "shared/Instellingen.h"
-#include "platform/Vensterwacht.h"
 #include "shared/Systeemfuncties.h"
 
 #include <QApplication>
