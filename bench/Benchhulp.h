@@ -3,17 +3,64 @@
 // the logging writes it, the plain read that loads are measured against, and a main with a display.
 #include "acquisition/RackModel.h"
 #include "platform/Datum.h"
+#include "platform/Klok.h"
+#include "platform/Opslag.h"
+#include "shell/Beginstand.h"
 
 #include <QApplication>
 #include <QByteArray>
 #include <QFile>
+#include <QLocale>
 #include <QString>
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdint>
 #include <fstream>
 #include <string>
 #include <vector>
+
+// A clean program on the virtual clock, in the English (UK) locale, with its settings store in
+// `opslagMap`; EindSchoon puts the real clock and the user's store back after the program's reset.
+inline void BeginSchoon(const QString& opslagMap) {
+    platform::zetKlok(std::make_unique<platform::VirtueleKlok>());
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    platform::ZetOpslagMap(opslagMap);
+    ResetProgramma();
+}
+inline void EindSchoon() {
+    platform::ZetOpslagMap(QString());
+    platform::zetKlok(nullptr);
+}
+
+// Rack `r` with 7 K761 modules of 4 pH inputs (two decimals) with a temperature sensor each, measuring.
+inline void BouwPhRack(int r) {
+    Racks[r].Present = true;
+    Racks[r].Name = QStringLiteral("Rack %1").arg(r);
+    RackVlaggen[r].Measure = true;
+    for (int m = 1; m <= AantalModules; ++m) {
+        ModuleRecord& mod = Racks[r].Modules[m];
+        mod.Present = true;
+        mod.Type = "K761";
+        mod.Name = QStringLiteral("Module %1").arg(m);
+        for (int c = 1; c <= AantalIngangen; ++c) {
+            mod.Meting[c].Set = true;
+            mod.Meting[c].Name = QStringLiteral("Input %1").arg(c);
+            mod.Meting[c].Unit = "pH";
+            mod.Meting[c].Resolution = 2;
+            mod.Meting[c].Waarde = 7.0f + 0.01f * static_cast<float>(c + m);
+            mod.Temperatuur[c].Unit = QString::fromUtf8("°C");
+            mod.Temperatuur[c].Resolution = 1;
+            mod.Temperatuur[c].Waarde = 21.5f;
+        }
+    }
+}
+
+// The middle one of a few measurements.
+inline double Mediaan(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
 
 // A figure of /proc/self/status in bytes ("VmRSS", "VmHWM"); 0 when it is not there.
 inline qint64 StatusWaarde(const char* sleutel) {

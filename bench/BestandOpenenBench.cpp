@@ -37,26 +37,6 @@
 
 namespace {
 
-void BouwRack() {
-    Racks[1].Present = true;
-    Racks[1].Name = QStringLiteral("Rack 1");
-    RackVlaggen[1].Measure = true;
-    for (int m = 1; m <= AantalModules; ++m) {
-        ModuleRecord& mod = Racks[1].Modules[m];
-        mod.Present = true;
-        mod.Type = "K761";
-        mod.Name = QStringLiteral("Module %1").arg(m);
-        for (int c = 1; c <= AantalIngangen; ++c) {
-            mod.Meting[c].Set = true;
-            mod.Meting[c].Name = QStringLiteral("Input %1").arg(c);
-            mod.Meting[c].Unit = "pH";
-            mod.Meting[c].Resolution = 2;
-            mod.Temperatuur[c].Unit = QString::fromUtf8("°C");
-            mod.Temperatuur[c].Resolution = 1;
-        }
-    }
-}
-
 // `rijen` rows of rack 1 with 7 modules of 4 inputs, one a second, as the logging writes them
 // (Windows-1252, CR LF): about 830 bytes a row.
 QString MaakMeetbestand(const QString& map, int64_t rijen) {
@@ -96,20 +76,11 @@ private:
     qint64 m_grootste = 0;
 };
 
-double Mediaan(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 void OpenBestand(benchmark::State& state) {
     const int64_t rijen = state.range(0);
-    auto klok = std::make_unique<platform::VirtueleKlok>();
-    platform::zetKlok(std::move(klok));
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
     QTemporaryDir map;
-    platform::ZetOpslagMap(map.path() + QStringLiteral("/config"));
-    ResetProgramma();
-    BouwRack();
+    BeginSchoon(map.path() + QStringLiteral("/config"));
+    BouwPhRack(1);
     FrmTabelMaker tabelvensters;
     ZetTabelvensterMaker(&tabelvensters);
     FrmVoortgangVenster voortgang;
@@ -181,8 +152,7 @@ void OpenBestand(benchmark::State& state) {
     ResetProgramma();
     ZetVoortgangVenster(nullptr);
     ZetTabelvensterMaker(nullptr);
-    platform::ZetOpslagMap(QString());
-    platform::zetKlok(nullptr);
+    EindSchoon();
 }
 
 } // namespace

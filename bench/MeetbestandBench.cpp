@@ -52,27 +52,8 @@ private:
 };
 
 void BouwRacks(int racks) {
-    for (int r = 1; r <= racks; ++r) {
-        Racks[r].Present = true;
-        Racks[r].Name = QStringLiteral("Rack %1").arg(r);
-        RackVlaggen[r].Measure = true;
-        for (int m = 1; m <= AantalModules; ++m) {
-            ModuleRecord& mod = Racks[r].Modules[m];
-            mod.Present = true;
-            mod.Type = "K761";
-            mod.Name = QStringLiteral("Module %1").arg(m);
-            for (int c = 1; c <= AantalIngangen; ++c) {
-                mod.Meting[c].Set = true;
-                mod.Meting[c].Name = QStringLiteral("Input %1").arg(c);
-                mod.Meting[c].Unit = "pH";
-                mod.Meting[c].Resolution = 2;
-                mod.Meting[c].Waarde = 7.0f + 0.01f * static_cast<float>(c + m);
-                mod.Temperatuur[c].Unit = QString::fromUtf8("°C");
-                mod.Temperatuur[c].Resolution = 1;
-                mod.Temperatuur[c].Waarde = 21.5f;
-            }
-        }
-    }
+    for (int r = 1; r <= racks; ++r)
+        BouwPhRack(r);
 }
 
 struct Omgeving {

@@ -224,18 +224,9 @@ double ProgrammaAfdruk(const TabelGrid& grid, const QString& pad, int& paginas) 
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
 }
 
-double Mediaan(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 void TabelNaarPdf(benchmark::State& state) {
-    auto klok = std::make_unique<platform::VirtueleKlok>();
-    platform::zetKlok(std::move(klok));
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
     QTemporaryDir map;
-    platform::ZetOpslagMap(map.path() + QStringLiteral("/config"));
-    ResetProgramma();
+    BeginSchoon(map.path() + QStringLiteral("/config"));
     BouwRack();
     FrmTabelMaker tabelvensters;
     ZetTabelvensterMaker(&tabelvensters);
@@ -285,8 +276,7 @@ void TabelNaarPdf(benchmark::State& state) {
 
     ResetProgramma();
     ZetTabelvensterMaker(nullptr);
-    platform::ZetOpslagMap(QString());
-    platform::zetKlok(nullptr);
+    EindSchoon();
 }
 
 } // namespace

@@ -32,25 +32,6 @@ namespace {
 
 constexpr int Rijen = 100000;
 
-void BouwRack() {
-    Racks[1].Present = true;
-    Racks[1].Name = QStringLiteral("Rack 1");
-    RackVlaggen[1].Measure = true;
-    for (int m = 1; m <= AantalModules; ++m) {
-        ModuleRecord& mod = Racks[1].Modules[m];
-        mod.Present = true;
-        mod.Type = "K761";
-        mod.Name = QStringLiteral("Module %1").arg(m);
-        for (int c = 1; c <= AantalIngangen; ++c) {
-            mod.Meting[c].Set = true;
-            mod.Meting[c].Unit = "pH";
-            mod.Meting[c].Resolution = 2;
-            mod.Temperatuur[c].Unit = QString::fromUtf8("°C");
-            mod.Temperatuur[c].Resolution = 1;
-        }
-    }
-}
-
 // 100,000 rows of rack 1 with 7 modules of 4 inputs, as the logging writes them.
 QString MaakMeetbestand(const QString& map) {
     const QString pad = map + QStringLiteral("/groot.csv");
@@ -113,13 +94,9 @@ double Tekentijd(TabelGrid& grid) {
 }
 
 void TabelvensterMetBestand(benchmark::State& state) {
-    auto klok = std::make_unique<platform::VirtueleKlok>();
-    platform::zetKlok(std::move(klok));
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
     QTemporaryDir map;
-    platform::ZetOpslagMap(map.path() + QStringLiteral("/config"));
-    ResetProgramma();
-    BouwRack();
+    BeginSchoon(map.path() + QStringLiteral("/config"));
+    BouwPhRack(1);
     FrmTabelMaker tabelvensters;
     ZetTabelvensterMaker(&tabelvensters);
     const QString pad = MaakMeetbestand(map.path());
@@ -187,8 +164,7 @@ void TabelvensterMetBestand(benchmark::State& state) {
     state.counters["paint_last_to_top"] = onder / boven;
 
     ResetProgramma();
-    platform::ZetOpslagMap(QString());
-    platform::zetKlok(nullptr);
+    EindSchoon();
 }
 
 } // namespace
