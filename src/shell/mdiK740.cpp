@@ -694,10 +694,7 @@ void mdiK740::mnuNetworkSearch_Click() {
     if (IsErEenRackActief() && ToonMelding(Tekst[315], vbCritical | vbOKCancel, Tekst[314]) != vbOK) return;
     // A port that was lost (or never opened) is opened again first; one that cannot be opened is told
     // with the system's reason, and the racks and their windows stay as they are.
-    if (!Demo && !MSComm1().isOpen()) {
-        OpenCommPoort();
-        if (!MSComm1().isOpen()) return;
-    }
+    if (!Demo && !MSComm1().isOpen() && !OpenCommPoort()) return;
     for (int r = 1; r <= AantalRacks; ++r) {
         for (int m = 1; m <= AantalModules; ++m) {
             Racks[r].Modules[m].Name.clear();
