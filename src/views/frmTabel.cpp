@@ -20,6 +20,7 @@
 #include "shared/Teksten.h"
 #include "shared/ui/Kindvensters.h"
 #include "shared/ui/Vensterfuncties.h"
+#include "views/Celtekenaar.h"
 #include "views/TabelBewerking.h"
 #include "views/TabelRijen.h"
 
@@ -74,6 +75,7 @@ int NodigeKolomBreedte(const TabelGrid& grid, int c) {
 
 TabelGrid::TabelGrid(QWidget* ouder) : QTableView(ouder), m_model(new TabelModel(this)) {
     setModel(m_model);
+    setItemDelegate(new Celtekenaar(this));
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -99,6 +99,27 @@ TEST_F(VoortgangTest, ValuesOutsideTheRangeAreHeldAtItsEnds) {
     EXPECT_EQ(venster().ProgressBar->value(), 0);
 }
 
+// A file of thousands of lines steps through the hundred percents in a few milliseconds: the bar paints
+// at most once a frame, and the newest step always shows.
+TEST_F(VoortgangTest, QuickStepsPaintTheBarAtMostOnceAFrameAndTheLastStepShows) {
+    ToonVoortgang(0, 100, 0, "Loading data file...");
+    QProgressBar& balk = *venster().ProgressBar;
+    struct Verven : QObject {
+        bool eventFilter(QObject*, QEvent* e) override {
+            aantal += e->type() == QEvent::Paint;
+            return false;
+        }
+        int aantal = 0;
+    } verven;
+    balk.installEventFilter(&verven);
+    for (int16_t p = 1; p <= 99; ++p)
+        ZetVoortgang(p);
+    EXPECT_LE(verven.aantal, 10);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return balk.value() == 99; }, 1000));
+    ZetVoortgang(100); // an end shows at once
+    EXPECT_EQ(balk.value(), 100);
+}
+
 TEST_F(VoortgangTest, TheLeftButtonDragsTheWindowFromAnyOfItsSurfaces) {
     ToonVoortgang(0, 10, 0, "Drag me");
     FrmVoortgang& v = venster();

@@ -24,6 +24,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -123,6 +124,40 @@ TEST_F(TabelvensterTest, ColumnHeadsAndTheTimeOfARowShowWholeInEveryLanguage) {
             EXPECT_LE(grid->fontMetrics().horizontalAdvance(tekst) + 6, grid->columnWidth(c))
                 << taal << " " << tekst.toStdString();
         }
+    }
+}
+
+// The grid paints its plain cells itself, for speed: pixel for pixel as the style paints them, in any
+// font and text colour, with the row numbers' background, empty cells, a cut text, a selection and
+// the current cell among them.
+TEST_F(TabelvensterTest, TheGridPaintsEveryCellPixelForPixelAsTheStyleDoes) {
+    frmTabel& w = tabel(1);
+    w.resize(900, 400);
+    w.show();
+    for (int s = 0; s < 12; ++s)
+        Snapshot(nul + s * 61.0 / 86400,
+                 s == 3 ? u8("a long note in the info cell, cut at its end") : QString());
+    TabelGrid& grid = *w.MSHFlexGrid[1];
+    grid.setColumnWidth(KolomTijd, 30); // the time is cut
+    grid.ZetSelectie({4, 3, 6, 5});
+    const auto vergelijk = [&](const std::string& wat) {
+        grid.ToonRijBovenaan(1);
+        const QImage eigen = grid.viewport()->grab().toImage();
+        QAbstractItemDelegate* eigenTekenaar = grid.itemDelegate();
+        QStyledItemDelegate stijl;
+        grid.setItemDelegate(&stijl);
+        const QImage doorStijl = grid.viewport()->grab().toImage();
+        grid.setItemDelegate(eigenTekenaar);
+        ASSERT_FALSE(eigen.isNull());
+        EXPECT_TRUE(eigen == doorStijl) << wat << " " << grid.font().pointSizeF();
+    };
+    vergelijk("default font");
+    const QString familie = grid.font().family();
+    for (const double grootte : {7.0, 9.0, 11.0, 13.5, 16.0, 21.0}) {
+        grid.ZetLettertype({familie, grootte, true, true, false, false, 0x000080});
+        vergelijk("bold italic, dark red");
+        grid.ZetLettertype({familie, grootte, false, false, true, false, 0});
+        vergelijk("underlined");
     }
 }
 

@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <memory>
@@ -29,16 +30,12 @@ void FrmVoortgangVenster::Toon(int minimum, int maximum, int waarde, const QStri
     if (!m_venster) m_venster = std::make_unique<FrmVoortgang>(tekst);
     m_venster->VoortgangTekst = tekst;
     m_venster->show();
-    m_venster->ProgressBar->setRange(minimum, maximum);
-    m_venster->ProgressBar->setValue(std::clamp(waarde, minimum, std::max(minimum, maximum)));
+    m_venster->ZetBereik(minimum, maximum, waarde);
     m_venster->repaint();
 }
 
 void FrmVoortgangVenster::Zet(int waarde) {
-    if (!m_venster) return;
-    // A value outside the range is held at its nearest end.
-    m_venster->ProgressBar->setValue(
-        std::clamp(waarde, m_venster->ProgressBar->minimum(), m_venster->ProgressBar->maximum()));
+    if (m_venster) m_venster->ZetWaarde(waarde);
 }
 
 bool FrmVoortgangVenster::Onderbroken() const {
@@ -88,6 +85,39 @@ FrmVoortgang::~FrmVoortgang() {
 
 FrmVoortgang* FrmVoortgang::Huidig() {
     return huidig;
+}
+
+namespace {
+// One frame of a 60 Hz screen: moves of the bar closer together than this are never seen.
+constexpr qint64 FrameMs = 16;
+} // namespace
+
+void FrmVoortgang::ZetWaarde(int waarde) {
+    // A value outside the range is held at its nearest end.
+    m_waarde = std::clamp(waarde, ProgressBar->minimum(), ProgressBar->maximum());
+    if (m_waarde == ProgressBar->value()) return;
+    const bool einde = m_waarde == ProgressBar->minimum() || m_waarde == ProgressBar->maximum();
+    if (einde || !m_bewogen.isValid() || m_bewogen.elapsed() >= FrameMs) {
+        ToonWaarde();
+    } else if (!m_gepland) {
+        m_gepland = true;
+        QTimer::singleShot(FrameMs - m_bewogen.elapsed(), this, [this] {
+            m_gepland = false;
+            if (m_waarde != ProgressBar->value()) ToonWaarde();
+        });
+    }
+}
+
+void FrmVoortgang::ZetBereik(int minimum, int maximum, int waarde) {
+    ProgressBar->setRange(minimum, maximum);
+    m_waarde = std::clamp(waarde, minimum, std::max(minimum, maximum));
+    ProgressBar->setValue(m_waarde);
+    m_bewogen.invalidate();
+}
+
+void FrmVoortgang::ToonWaarde() {
+    ProgressBar->setValue(m_waarde);
+    m_bewogen.start();
 }
 
 void FrmVoortgang::LaadStringsVoortgang() {

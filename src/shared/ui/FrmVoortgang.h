@@ -4,6 +4,7 @@
 // ToonVoortgang, ZetVoortgang and SluitVoortgang.
 #include "shared/Voortgang.h"
 
+#include <QElapsedTimer>
 #include <QPointF>
 #include <QString>
 #include <QWidget>
@@ -31,6 +32,13 @@ public:
     // The open progress window, or nullptr (dialogs put it back on top after a question).
     static FrmVoortgang* Huidig();
 
+    // Moves the bar to `waarde` (held to its range). The bar paints at once when it moves, so it moves
+    // at most once a frame of the screen: the first move and a move to either end at once, a move
+    // within a frame of the last one when that frame is over (the newest value).
+    void ZetWaarde(int waarde);
+    // A new range with the bar at `waarde` at once; the next move is shown at once too.
+    void ZetBereik(int minimum, int maximum, int waarde);
+
 protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
@@ -39,8 +47,12 @@ protected:
 private:
     void LaadStringsVoortgang();
     void CommandCancel_Click();
+    void ToonWaarde();
     // The pointer position at the last press, in the coordinates of the surface pressed.
     QPointF m_druk;
+    int m_waarde = 0;
+    QElapsedTimer m_bewogen; // since the bar last moved
+    bool m_gepland = false;  // a move waits for the end of the frame
 };
 
 // This window behind ToonVoortgang, ZetVoortgang and SluitVoortgang: made when it is first shown,
