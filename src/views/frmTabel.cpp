@@ -320,14 +320,10 @@ void frmTabel::StelTabelIn(bool InstellenKolomBreedte) {
         const int tab = m - 1;
         if (!Aanwezig(m)) {
             // The grid keeps its rows; only its tab goes.
-            SSTab->setTabVisible(tab, false);
-            SSTab->setTabText(tab, QString());
-            SSTab->setTabEnabled(tab, false);
+            ZetTab(tab, false, QString());
             continue;
         }
-        SSTab->setTabVisible(tab, true);
-        SSTab->setTabEnabled(tab, true);
-        SSTab->setTabText(tab, TrimSpaties(Racks[m_ri].Modules[m].Name));
+        ZetTab(tab, true, TrimSpaties(Racks[m_ri].Modules[m].Name));
         WisTabelGegevens(m);
         TabelModel& model = MSHFlexGrid[m]->Model();
         model.ZetCel(0, KolomNummer, Tekst[TekstNummer]);
@@ -443,7 +439,15 @@ void frmTabel::LaadVensterTitel() {
     Racks[m_ri].Name = naam;
     setWindowTitle(Tekst[TekstTabel] + QLatin1Char(' ') + naam);
     for (int16_t m = 1; m <= AantalModules; ++m)
-        if (Aanwezig(m)) SSTab->setTabText(m - 1, TrimSpaties(Racks[m_ri].Modules[m].Name));
+        if (Aanwezig(m)) ZetTab(m - 1, true, TrimSpaties(Racks[m_ri].Modules[m].Name));
+}
+
+void frmTabel::ZetTab(int tab, bool aanwezig, const QString& tekst) {
+    // A tab told what it already shows is left alone: every change lays the whole window out again and
+    // paints it, and a file is loaded into the tabs it had.
+    if (SSTab->isTabVisible(tab) != aanwezig) SSTab->setTabVisible(tab, aanwezig);
+    if (SSTab->isTabEnabled(tab) != aanwezig) SSTab->setTabEnabled(tab, aanwezig);
+    if (SSTab->tabText(tab) != tekst) SSTab->setTabText(tab, tekst);
 }
 
 void frmTabel::InstellenZichtbaarheidTabel() {

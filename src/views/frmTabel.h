@@ -138,6 +138,8 @@ protected:
 
 private:
     bool Aanwezig(int m) const;
+    // The tab of a module position: shown and enabled with its text, or hidden.
+    void ZetTab(int tab, bool aanwezig, const QString& tekst);
     void Grid_MouseUp(int16_t Mi, Qt::MouseButton knop, const QPoint& globaal);
     void Grid_DblClick(int16_t Mi);
     void Grid_KeyPress(int16_t Mi);

@@ -103,6 +103,35 @@ TEST_F(TabelvensterTest, PresentSlotsGiveCaptionedTabsAndLaidOutGrids) {
               Qt::AlignLeft);
 }
 
+// A file loaded into the tabs the window has lays out and paints none of them again; a module renamed
+// or gone changes its tab.
+TEST_F(TabelvensterTest, ALoadIntoUnchangedTabsLeavesTheTabsAloneAndAChangedModuleChangesItsTab) {
+    frmTabel& w = tabel(1);
+    w.resize(900, 400);
+    w.show();
+    QCoreApplication::processEvents();
+    struct Teller : QObject {
+        bool eventFilter(QObject*, QEvent* e) override {
+            aantal += e->type() == QEvent::Paint || e->type() == QEvent::LayoutRequest;
+            return false;
+        }
+        int aantal = 0;
+    } teller;
+    w.SSTab->tabBar()->installEventFilter(&teller);
+    w.StelTabelIn(false);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(teller.aantal, 0);
+
+    Racks[1].Modules[4].Name = "EC 2";
+    Racks[1].Modules[1].Present = false;
+    w.StelTabelIn(false);
+    EXPECT_EQ(w.SSTab->tabText(3), QStringLiteral("EC 2"));
+    EXPECT_FALSE(w.SSTab->isTabVisible(0));
+    EXPECT_FALSE(w.SSTab->isTabEnabled(0));
+    EXPECT_EQ(w.SSTab->tabText(0), QString());
+    EXPECT_EQ(w.SSTab->currentIndex(), 3);
+}
+
 // In each language every column head and a row's date and time show whole at the default widths.
 TEST_F(TabelvensterTest, ColumnHeadsAndTheTimeOfARowShowWholeInEveryLanguage) {
     for (int taal = 0; taal < 3; ++taal) {
