@@ -1,8 +1,68 @@
 #include "views/Celtekenaar.h"
 
 #include <QApplication>
+#include <QFont>
+#include <QHash>
 #include <QPainter>
 #include <QTextLayout>
+#include <memory>
+
+namespace {
+
+struct Sleutel {
+    QString tekst;
+    QFont font;
+    int breedte;
+    int uitlijning;
+    bool operator==(const Sleutel&) const = default;
+};
+
+size_t qHash(const Sleutel& s, size_t zaad) {
+    return qHashMulti(zaad, s.tekst, s.font, s.breedte, s.uitlijning);
+}
+
+// The layouts kept for all grids; enough for the texts of a few screens full of cells.
+QHash<Sleutel, std::shared_ptr<QTextLayout>>& Opmaken() {
+    static QHash<Sleutel, std::shared_ptr<QTextLayout>> opmaken;
+    return opmaken;
+}
+constexpr qsizetype Bewaard = 2048;
+int tekenaars = 0;
+
+// The text laid out on one line of `breedte` pixels; nullptr when it does not fit.
+const QTextLayout* Opmaak(const QString& tekst, const QFont& font, int breedte, Qt::Alignment uitlijning) {
+    auto& opmaken = Opmaken();
+    Sleutel sleutel{tekst, font, breedte, static_cast<int>(uitlijning)};
+    if (const auto gevonden = opmaken.constFind(sleutel); gevonden != opmaken.constEnd())
+        return gevonden->get();
+    if (opmaken.size() >= Bewaard) opmaken.clear();
+    auto opmaak = std::make_shared<QTextLayout>(tekst, font);
+    QTextOption optie;
+    optie.setWrapMode(QTextOption::ManualWrap);
+    optie.setTextDirection(Qt::LeftToRight);
+    optie.setAlignment(uitlijning);
+    opmaak->setTextOption(optie);
+    opmaak->setCacheEnabled(true);
+    opmaak->beginLayout();
+    QTextLine regel = opmaak->createLine();
+    regel.setLineWidth(breedte);
+    regel.setPosition(QPointF(0, 0));
+    const bool past = regel.naturalTextWidth() <= breedte && !opmaak->createLine().isValid();
+    opmaak->endLayout();
+    if (!past) opmaak.reset();
+    return opmaken.insert(std::move(sleutel), std::move(opmaak))->get();
+}
+
+} // namespace
+
+Celtekenaar::Celtekenaar(QObject* ouder) : QStyledItemDelegate(ouder) {
+    ++tekenaars;
+}
+
+Celtekenaar::~Celtekenaar() {
+    // The layouts hold fonts of the application: they go with the last grid, before the application.
+    if (--tekenaars == 0) Opmaken().clear();
+}
 
 void Celtekenaar::paint(QPainter* painter, const QStyleOptionViewItem& optie,
                         const QModelIndex& index) const {
@@ -48,32 +108,4 @@ void Celtekenaar::paint(QPainter* painter, const QStyleOptionViewItem& optie,
         opmaak->draw(painter, QPointF(vak.x(), vak.y() + vak.height() / 2 - hoogte / 2));
     }
     painter->restore();
-}
-
-const QTextLayout* Celtekenaar::Opmaak(const QString& tekst, const QFont& font, int breedte,
-                                       Qt::Alignment uitlijning) const {
-    // Enough for the texts of a screen full of cells.
-    constexpr qsizetype Bewaard = 4096;
-    if (font != m_font || m_opmaken.size() >= Bewaard) {
-        m_opmaken.clear();
-        m_font = font;
-    }
-    const Sleutel sleutel{tekst, breedte, static_cast<int>(uitlijning)};
-    if (const auto gevonden = m_opmaken.constFind(sleutel); gevonden != m_opmaken.constEnd())
-        return gevonden->get();
-    auto opmaak = std::make_shared<QTextLayout>(tekst, font);
-    QTextOption optie;
-    optie.setWrapMode(QTextOption::ManualWrap);
-    optie.setTextDirection(Qt::LeftToRight);
-    optie.setAlignment(uitlijning);
-    opmaak->setTextOption(optie);
-    opmaak->setCacheEnabled(true);
-    opmaak->beginLayout();
-    QTextLine regel = opmaak->createLine();
-    regel.setLineWidth(breedte);
-    regel.setPosition(QPointF(0, 0));
-    const bool past = regel.naturalTextWidth() <= breedte && !opmaak->createLine().isValid();
-    opmaak->endLayout();
-    if (!past) opmaak.reset();
-    return m_opmaken.insert(sleutel, std::move(opmaak))->get();
 }
