@@ -21,10 +21,11 @@ size_t qHash(const Sleutel& s, size_t zaad) {
     return qHashMulti(zaad, s.tekst, s.font, s.breedte, s.uitlijning);
 }
 
-// The layouts kept for all grids; enough for the texts of a few screens full of cells.
+// The layouts kept for all grids; enough for the texts of a few screens full of cells. Emptied with the
+// last grid; never destroyed, so that a layout never outlives the application's fonts at the end.
 QHash<Sleutel, std::shared_ptr<QTextLayout>>& Opmaken() {
-    static QHash<Sleutel, std::shared_ptr<QTextLayout>> opmaken;
-    return opmaken;
+    static auto* opmaken = new QHash<Sleutel, std::shared_ptr<QTextLayout>>;
+    return *opmaken;
 }
 constexpr qsizetype Bewaard = 2048;
 int tekenaars = 0;
