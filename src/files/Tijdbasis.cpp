@@ -5,6 +5,7 @@
 #include "shared/Getallen.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -49,6 +50,11 @@ TijdCellen TijdCellenVan(platform::Datum tijd) {
                                                              QLatin1Char(':') + TweeCijfers(rest % 60)};
 }
 
+namespace {
+// The longest time text written from its digits.
+constexpr qsizetype MaxTijdLengte = 64;
+} // namespace
+
 TijdcelOpmaak::TijdcelOpmaak()
     : m_datumPatroon(platform::KorteDatumPatroon()), m_tijdPatroon(platform::LangeTijdPatroon()) {
     // Plain hours, minutes and seconds with separators between them, in the digits 0..9; anything
@@ -70,7 +76,10 @@ TijdcelOpmaak::TijdcelOpmaak()
         }
         i += n;
     }
-    m_snel = !m_delen.empty();
+    qsizetype lengte = 0;
+    for (const Deel& deel : m_delen)
+        lengte += deel.soort ? 2 : deel.letterlijk.size();
+    m_snel = !m_delen.empty() && lengte <= MaxTijdLengte;
 }
 
 const TijdCellen& TijdcelOpmaak::Cellen(platform::Datum tijd) {
@@ -88,17 +97,21 @@ const TijdCellen& TijdcelOpmaak::Cellen(platform::Datum tijd) {
     }
     const QTime t = platform::TijdVan(tijd);
     if (m_snel && t.isValid()) {
-        QString& uit = m_cellen.kolom2;
-        uit.resize(0);
+        // Written in place: one row after another, the text keeps its room.
+        const int delen[] = {t.hour(), t.minute(), t.second()};
+        char16_t tekens[MaxTijdLengte];
+        qsizetype n = 0;
         for (const Deel& deel : m_delen) {
             if (!deel.soort) {
-                uit += deel.letterlijk;
+                std::copy_n(deel.letterlijk.utf16(), deel.letterlijk.size(), tekens + n);
+                n += deel.letterlijk.size();
                 continue;
             }
-            const int waarde = deel.soort == u'H' ? t.hour() : deel.soort == u'm' ? t.minute() : t.second();
-            if (deel.tweeCijfers || waarde >= 10) uit += QChar(u'0' + waarde / 10);
-            uit += QChar(u'0' + waarde % 10);
+            const int waarde = delen[deel.soort == u'H' ? 0 : deel.soort == u'm' ? 1 : 2];
+            if (deel.tweeCijfers || waarde >= 10) tekens[n++] = static_cast<char16_t>(u'0' + waarde / 10);
+            tekens[n++] = static_cast<char16_t>(u'0' + waarde % 10);
         }
+        m_cellen.kolom2.setUnicode(reinterpret_cast<const QChar*>(tekens), n);
     } else {
         m_cellen.kolom2 = QLocale().toString(t, m_tijdPatroon);
     }

@@ -177,7 +177,11 @@ bool TabelModel::RijCellen(int32_t rij, std::array<std::string_view, AantalRaste
 
 void TabelModel::Verleng(int32_t rij) {
     if (rij <= DataRijen()) return;
-    m_begin.resize(static_cast<size_t>(rij), GeenTekst);
+    // Rows come one after another: the next one goes on the end.
+    if (rij == DataRijen() + 1)
+        m_begin.push_back(GeenTekst);
+    else
+        m_begin.resize(static_cast<size_t>(rij), GeenTekst);
     m_wijziging = VolgendeWijziging();
 }
 

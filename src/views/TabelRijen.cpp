@@ -147,7 +147,8 @@ const BestandsRijen::Ingang& BestandsRijen::LeesIngang(int r, int m, int n) {
 }
 
 void BestandsRijen::Schrijf(TabelModel& model, int32_t rij, int r, int m, Regelvelden& velden) {
-    TabelRijZicht cellen;
+    // Every cell is set below: the row before's cells are not cleared first.
+    TabelRijZicht& cellen = m_cellen;
     const TijdCellen& tijd = m_tijden->Cellen(TijdMeting);
     cellen[KolomDatum] = tijd.kolom1;
     cellen[KolomTijd] = tijd.kolom2;
@@ -179,6 +180,8 @@ void BestandsRijen::Schrijf(TabelModel& model, int32_t rij, int r, int m, Regelv
                 cellen[c + 2] = kladTemperatuur;
             }
             cellen[c + 3] = ingang.eenheid;
+        } else {
+            cellen[c + 2] = cellen[c + 3] = QStringView();
         }
     }
     cellen[KolomInfo] = velden.NeemVeld();

@@ -55,4 +55,5 @@ private:
     // Cells that are no field of the line as it stands: values and temperatures with the locale's
     // decimal sign, converted temperatures.
     std::array<QString, 2 * (AantalIngangen + 1)> m_klad;
+    TabelRijZicht m_cellen;
 };

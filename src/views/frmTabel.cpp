@@ -31,6 +31,7 @@
 #include <QKeyEvent>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
+#include <QShowEvent>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -132,9 +133,20 @@ void TabelGrid::ZetSelectie(const Selectie& s) {
 
 void TabelGrid::ToonRijBovenaan(int32_t rij) {
     if (rij < 1) return;
+    // A grid out of sight (another tab, a hidden window) is laid out when it shows, with this row on top.
+    if (!isVisible()) {
+        m_rijBijTonen = rij;
+        return;
+    }
+    m_rijBijTonen = 0;
     // The scroll range follows rows just added only once the view has laid them out.
     updateGeometries();
     scrollTo(m_model->index(std::min(rij, m_model->rowCount()) - 1, 0), QAbstractItemView::PositionAtTop);
+}
+
+void TabelGrid::showEvent(QShowEvent* e) {
+    QTableView::showEvent(e);
+    if (m_rijBijTonen > 0) ToonRijBovenaan(m_rijBijTonen);
 }
 
 void TabelGrid::SelecteerRijen(int32_t van, int32_t tot) {

@@ -52,12 +52,14 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void changeEvent(QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
     bool eventFilter(QObject* object, QEvent* e) override;
 
 private:
     void SelecteerRijen(int32_t van, int32_t tot);
     TabelModel* m_model;
-    int32_t m_rijAnker = -1; // a press on the row-number column: the row it began on, else -1
+    int32_t m_rijBijTonen = 0; // the row to show on top once the grid shows, 0 for none
+    int32_t m_rijAnker = -1;   // a press on the row-number column: the row it began on, else -1
 };
 
 class frmTabel : public QWidget, public Tabelvenster {

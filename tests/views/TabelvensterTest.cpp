@@ -24,6 +24,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTabBar>
 #include <QTabWidget>
@@ -188,6 +189,29 @@ TEST_F(TabelvensterTest, TheGridPaintsEveryCellPixelForPixelAsTheStyleDoes) {
         grid.ZetLettertype({familie, grootte, false, false, true, false, 0});
         vergelijk("underlined");
     }
+}
+
+// Every grid follows the newest row, also the grids of the other tabs: chosen, a tab shows its last rows.
+TEST_F(TabelvensterTest, EveryGridShowsItsNewestRowsAlsoTheGridOfATabChosenLater) {
+    frmTabel& w = tabel(1);
+    w.resize(900, 400);
+    w.show();
+    w.SSTab->setCurrentIndex(0);
+    for (int s = 0; s < 80; ++s)
+        Snapshot(nul + s / 86400.0);
+    QCoreApplication::processEvents();
+    const auto laatsteZichtbaar = [&](int16_t m) {
+        TabelGrid& grid = *w.MSHFlexGrid[m];
+        const QRect rij = grid.visualRect(grid.Model().index(AantalMetingen - 1, 1));
+        return grid.isVisible() && grid.viewport()->rect().contains(rij.center()) &&
+               grid.verticalScrollBar()->value() == grid.verticalScrollBar()->maximum() &&
+               grid.verticalScrollBar()->maximum() > 0;
+    };
+    EXPECT_TRUE(laatsteZichtbaar(1));
+    w.SSTab->setCurrentIndex(3);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(laatsteZichtbaar(4));
+    EXPECT_EQ(w.CelTekst(4, AantalMetingen, KolomTijd), QStringLiteral("09:01:19"));
 }
 
 TEST_F(TabelvensterTest, SnapshotRowsHoldTheLiveTextsAndAStopRowOnlyItsTime) {
