@@ -135,34 +135,45 @@ void Veldscanner::Splits(QStringView regel) {
     const QChar* p = regel.data();
     const QChar* const einde = p + regel.size();
     const char16_t q = m_q.unicode();
+    // The last qualifier of the line: a search for one from before it stops at it at the latest, so it
+    // need not watch for the end of the line.
+    const QChar* laatste = einde;
+    while (laatste != p && laatste[-1].unicode() != q)
+        --laatste;
+    if (laatste == p) return;
+    --laatste;
+    // A field with doubled qualifiers is kept with single ones.
+    const auto voegToe = [this](const QChar* begin, const QChar* eind, bool dubbel) {
+        if (!dubbel) {
+            m_velden.emplace_back(begin, eind);
+            return;
+        }
+        QString t(begin, eind - begin);
+        t.replace(QString(2, m_q), QString(m_q));
+        m_ontdubbeld.append(t);
+        m_velden.emplace_back(m_ontdubbeld.constLast());
+    };
     for (;;) {
         // The opening qualifier; text before it is skipped.
-        while (p < einde && p->unicode() != q)
+        if (p > laatste) return;
+        while (p->unicode() != q)
             ++p;
-        if (p == einde) return;
         const QChar* begin = ++p;
         bool dubbel = false;
         for (;;) {
-            while (p < einde && p->unicode() != q)
-                ++p;
-            if (p == einde) {
-                m_velden.emplace_back(begin, einde);
+            if (p > laatste) {
+                voegToe(begin, einde, dubbel);
                 m_onafgesloten = true;
                 break;
             }
+            while (p->unicode() != q)
+                ++p;
             if (p + 1 < einde && p[1].unicode() == q) {
                 dubbel = true;
                 p += 2;
                 continue;
             }
-            if (dubbel) {
-                QString t(begin, p - begin);
-                t.replace(QString(2, m_q), QString(m_q));
-                m_ontdubbeld.append(t);
-                m_velden.emplace_back(m_ontdubbeld.constLast());
-            } else {
-                m_velden.emplace_back(begin, p);
-            }
+            voegToe(begin, p, dubbel);
             ++p;
             break;
         }

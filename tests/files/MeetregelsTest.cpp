@@ -39,6 +39,11 @@ TEST_F(MeetregelsTest, TheOneScanFindsTheFieldsTheFieldReaderFinds) {
         QStringLiteral("no qualifier at all"),
         QString(),
         QStringLiteral("\"\"\"\"\"\""),
+        QStringLiteral("\"a\",\"b\" trailing text"),
+        QStringLiteral("\"a\"\""),
+        QStringLiteral("\"a\",\"b\"\""),
+        QStringLiteral("\""),
+        QStringLiteral("x\"y"),
     };
     Veldscanner scanner;
     for (const QString& regel : regels) {
