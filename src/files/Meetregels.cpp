@@ -128,6 +128,14 @@ const QString& Regeldecoder::Tekst(QByteArrayView bytes) {
 // ---------------------------------------------------------------------------------------------------
 // Fields
 
+void Veldscanner::VoegOntdubbeldToe(QStringView veld) {
+    // A field with doubled qualifiers is kept with single ones.
+    QString t = veld.toString();
+    t.replace(QString(2, m_q), QString(m_q));
+    m_ontdubbeld.append(t);
+    m_velden.emplace_back(m_ontdubbeld.constLast());
+}
+
 void Veldscanner::Splits(QStringView regel) {
     m_velden.clear();
     m_ontdubbeld.clear();
@@ -142,16 +150,11 @@ void Veldscanner::Splits(QStringView regel) {
         --laatste;
     if (laatste == p) return;
     --laatste;
-    // A field with doubled qualifiers is kept with single ones.
     const auto voegToe = [this](const QChar* begin, const QChar* eind, bool dubbel) {
-        if (!dubbel) {
+        if (dubbel)
+            VoegOntdubbeldToe(QStringView(begin, eind));
+        else
             m_velden.emplace_back(begin, eind);
-            return;
-        }
-        QString t(begin, eind - begin);
-        t.replace(QString(2, m_q), QString(m_q));
-        m_ontdubbeld.append(t);
-        m_velden.emplace_back(m_ontdubbeld.constLast());
     };
     for (;;) {
         // The opening qualifier; text before it is skipped.

@@ -76,6 +76,7 @@ public:
     bool Onafgesloten() const { return m_onafgesloten; }
 
 private:
+    void VoegOntdubbeldToe(QStringView veld);
     QChar m_q;
     std::vector<QStringView> m_velden;
     QStringList m_ontdubbeld;

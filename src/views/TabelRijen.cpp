@@ -35,9 +35,12 @@ QStringView MetTeken(QStringView tekst, QChar teken, QString& klad) {
     return klad;
 }
 
-// The same characters (most units are a few characters long).
+// The same characters. Units are a few characters long: compared in place, not through a call.
 bool ZelfdeTekst(QStringView a, QStringView b) {
-    return a.size() == b.size() && std::equal(a.utf16(), a.utf16() + a.size(), b.utf16());
+    if (a.size() != b.size()) return false;
+    for (qsizetype i = 0; i < a.size(); ++i)
+        if (a.utf16()[i] != b.utf16()[i]) return false;
+    return true;
 }
 
 // The flags field: a decimal byte; most rows hold one digit.
@@ -135,15 +138,17 @@ void BestandsRijen::Begin() {
 
 const BestandsRijen::Ingang& BestandsRijen::LeesIngang(int r, int m, int n) {
     Ingang& ingang = m_ingangen[static_cast<size_t>(m)][static_cast<size_t>(n)];
-    if (!ingang.bekend) {
-        ingang.eenheid = TemperatuurEenheid(r, m, n);
-        ingang.patroon = FormaatDecimalen(r, m, n);
-        ingang.decimalen = ingang.patroon == QLatin1String("0.0") ? 1
-                           : ingang.patroon == QLatin1String("0") ? 0
-                                                                  : -1;
-        ingang.bekend = true;
-    }
+    if (!ingang.bekend) ZoekIngang(ingang, r, m, n);
     return ingang;
+}
+
+void BestandsRijen::ZoekIngang(Ingang& ingang, int r, int m, int n) {
+    ingang.eenheid = TemperatuurEenheid(r, m, n);
+    ingang.patroon = FormaatDecimalen(r, m, n);
+    ingang.decimalen = ingang.patroon == QLatin1String("0.0") ? 1
+                       : ingang.patroon == QLatin1String("0") ? 0
+                                                              : -1;
+    ingang.bekend = true;
 }
 
 void BestandsRijen::Schrijf(TabelModel& model, int32_t rij, int r, int m, Regelvelden& velden) {
@@ -152,18 +157,22 @@ void BestandsRijen::Schrijf(TabelModel& model, int32_t rij, int r, int m, Regelv
     const TijdCellen& tijd = m_tijden->Cellen(TijdMeting);
     cellen[KolomDatum] = tijd.kolom1;
     cellen[KolomTijd] = tijd.kolom2;
+    // The module's block: per input flags, value, unit, temperature and temperature unit, then the info.
+    std::array<QStringView, 5 * AantalIngangen + 1> blok;
+    velden.NeemVelden(blok);
     for (int n = 1; n <= AantalIngangen; ++n) {
         const auto c = static_cast<size_t>(KolomVanKanaal(n));
+        const QStringView* veld = &blok[static_cast<size_t>(5 * (n - 1))];
         QString& kladWaarde = m_klad[static_cast<size_t>(2 * n)];
         QString& kladTemperatuur = m_klad[static_cast<size_t>(2 * n + 1)];
-        const uint8_t flags = Vlaggen(velden.NeemVeld());
-        const QStringView waarde = velden.NeemVeld();
+        const uint8_t flags = Vlaggen(veld[0]);
+        const QStringView waarde = veld[1];
         cellen[c] = BitGezet(flags, VlagBovenBereik | VlagOnderBereik) ? QStringView(OR)
                     : m_punt                                           ? waarde
                              : MetTeken(waarde, m_teken, kladWaarde);
-        cellen[c + 1] = velden.NeemVeld();
-        const QStringView temperatuur = velden.NeemVeld();
-        const QStringView bestandsEenheid = Bijgesneden(velden.NeemVeld());
+        cellen[c + 1] = veld[2];
+        const QStringView temperatuur = veld[3];
+        const QStringView bestandsEenheid = Bijgesneden(veld[4]);
         if (BitGezet(flags, VlagTemperatuurTeHoog | VlagTemperatuurTeLaag)) {
             cellen[c + 2] = OR;
             cellen[c] = Blanco;
@@ -184,6 +193,6 @@ void BestandsRijen::Schrijf(TabelModel& model, int32_t rij, int r, int m, Regelv
             cellen[c + 2] = cellen[c + 3] = QStringView();
         }
     }
-    cellen[KolomInfo] = velden.NeemVeld();
+    cellen[KolomInfo] = blok.back();
     model.ZetRij(rij, cellen, false);
 }

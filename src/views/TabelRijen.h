@@ -47,6 +47,7 @@ private:
         int decimalen = -1; // of the pattern: 0 for "0", 1 for "0.0"
     };
     const Ingang& LeesIngang(int r, int m, int n);
+    void ZoekIngang(Ingang& ingang, int r, int m, int n);
 
     std::array<std::array<Ingang, AantalIngangen + 1>, AantalModules + 1> m_ingangen;
     std::unique_ptr<TijdcelOpmaak> m_tijden;

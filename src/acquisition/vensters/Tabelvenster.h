@@ -45,6 +45,17 @@ public:
         const qsizetype i = m_positie++;
         return m_zichten.empty() ? QStringView(m_eigen.at(i)) : m_zichten[static_cast<size_t>(i)];
     }
+    // The next uit.size() fields as views, taken off; "" for each beyond the last.
+    void NeemVelden(std::span<QStringView> uit) {
+        const auto n = static_cast<qsizetype>(uit.size());
+        if (!m_zichten.empty() && m_positie + n <= Aantal()) {
+            std::copy_n(m_zichten.begin() + m_positie, n, uit.begin());
+            m_positie += n;
+            return;
+        }
+        for (QStringView& veld : uit)
+            veld = NeemVeld();
+    }
     // Skips n fields.
     void SlaOver(qsizetype n) { m_positie = std::min(m_positie + n, Aantal()); }
     qsizetype Resterend() const { return Aantal() - m_positie; }
