@@ -24,13 +24,6 @@ int16_t BlauwVanKleur(int32_t kleur) {
     return static_cast<int16_t>((kleur >> 16) & 0xFF);
 }
 
-int KolomVanKanaal(int n) {
-    return 4 * (n - 1) + 3;
-}
-
-bool BitGezet(uint8_t b, uint8_t masker) {
-    return (b & masker) != 0;
-}
 void ZetBit(uint8_t& b, uint8_t masker) {
     b = static_cast<uint8_t>(b | masker);
 }
@@ -84,7 +77,7 @@ bool KopieerMap(const QString& oud, const QString& nieuw, const QString& patroon
     return true;
 }
 
-QStringView Bijgesneden(QStringView t) {
+QStringView BijgesnedenRand(QStringView t) {
     const auto wit = [](QChar c) {
         const char16_t u = c.unicode();
         return u <= u' ' || u == 0x85 || u == 0xA0 || (u > 0xFF && c.isSpace());

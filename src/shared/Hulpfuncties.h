@@ -16,8 +16,12 @@ int16_t RoodVanKleur(int32_t kleur);
 int16_t GroenVanKleur(int32_t kleur);
 int16_t BlauwVanKleur(int32_t kleur);
 // Grid column of measuring channel n (1-based): 4 x (n - 1) + 3.
-int KolomVanKanaal(int n);
-bool BitGezet(uint8_t b, uint8_t masker);
+inline int KolomVanKanaal(int n) {
+    return 4 * (n - 1) + 3;
+}
+inline bool BitGezet(uint8_t b, uint8_t masker) {
+    return (b & masker) != 0;
+}
 void ZetBit(uint8_t& b, uint8_t masker);
 void WisBit(uint8_t& b, uint8_t masker);
 // Logarithm to base 10 in single precision (NaN below 0, minus infinity at 0).
@@ -35,4 +39,13 @@ bool KopieerMap(const QString& oud, const QString& nieuw, const QString& patroon
 
 // The text without the blanks around it (also NEL and the no-break space); a text with none, as most
 // fields of a file are, is handed back as it is without a look at its inside.
-QStringView Bijgesneden(QStringView t);
+QStringView BijgesnedenRand(QStringView t);
+inline QStringView Bijgesneden(QStringView t) {
+    // Ends that are printable Latin-1 characters are no blanks; anything else the full check decides.
+    const auto gewoon = [](char16_t u) { return u > 0xA0 && u <= 0xFF; };
+    const auto teken = [](char16_t u) { return u > u' ' && u < 0x85; };
+    if (t.isEmpty()) return t;
+    const char16_t a = t.front().unicode(), z = t.back().unicode();
+    if ((teken(a) || gewoon(a)) && (teken(z) || gewoon(z))) return t;
+    return BijgesnedenRand(t);
+}

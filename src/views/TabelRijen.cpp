@@ -136,12 +136,6 @@ void BestandsRijen::Begin() {
     m_punt = m_teken == QLatin1Char('.');
 }
 
-const BestandsRijen::Ingang& BestandsRijen::LeesIngang(int r, int m, int n) {
-    Ingang& ingang = m_ingangen[static_cast<size_t>(m)][static_cast<size_t>(n)];
-    if (!ingang.bekend) ZoekIngang(ingang, r, m, n);
-    return ingang;
-}
-
 void BestandsRijen::ZoekIngang(Ingang& ingang, int r, int m, int n) {
     ingang.eenheid = TemperatuurEenheid(r, m, n);
     ingang.patroon = FormaatDecimalen(r, m, n);
@@ -158,7 +152,7 @@ void BestandsRijen::Schrijf(TabelModel& model, int32_t rij, int r, int m, Regelv
     cellen[KolomDatum] = tijd.kolom1;
     cellen[KolomTijd] = tijd.kolom2;
     // The module's block: per input flags, value, unit, temperature and temperature unit, then the info.
-    std::array<QStringView, 5 * AantalIngangen + 1> blok;
+    Blok& blok = m_blok;
     velden.NeemVelden(blok);
     for (int n = 1; n <= AantalIngangen; ++n) {
         const auto c = static_cast<size_t>(KolomVanKanaal(n));

@@ -46,7 +46,11 @@ private:
         QString patroon;
         int decimalen = -1; // of the pattern: 0 for "0", 1 for "0.0"
     };
-    const Ingang& LeesIngang(int r, int m, int n);
+    const Ingang& LeesIngang(int r, int m, int n) {
+        Ingang& ingang = m_ingangen[static_cast<size_t>(m)][static_cast<size_t>(n)];
+        if (!ingang.bekend) ZoekIngang(ingang, r, m, n);
+        return ingang;
+    }
     void ZoekIngang(Ingang& ingang, int r, int m, int n);
 
     std::array<std::array<Ingang, AantalIngangen + 1>, AantalModules + 1> m_ingangen;
@@ -57,4 +61,6 @@ private:
     // decimal sign, converted temperatures.
     std::array<QString, 2 * (AantalIngangen + 1)> m_klad;
     TabelRijZicht m_cellen;
+    using Blok = std::array<QStringView, 5 * AantalIngangen + 1>;
+    Blok m_blok;
 };

@@ -70,6 +70,25 @@ TEST_F(HelpersTest, ReplaceAndTrim) {
     EXPECT_EQ(TrimSpaties("  a b  "), "a b");
 }
 
+// A field's blanks go at either end, also a tab, NEL, the no-break space and a wide space; a text with
+// printable ends is handed back as it is.
+TEST_F(HelpersTest, TrimmedFieldsLoseEveryKindOfBlankAtTheirEnds) {
+    for (const char16_t blank : {u' ', u'\t', u'\r', char16_t(0x85), char16_t(0xA0), char16_t(0x3000)}) {
+        const QString b(1, QChar(blank));
+        const QString graad = QString::fromUtf16(u"°C"), micro = QString::fromUtf16(u"µS/cm");
+        EXPECT_EQ(Bijgesneden(b + graad), graad) << int(blank);
+        EXPECT_EQ(Bijgesneden(micro + b + b), micro) << int(blank);
+        EXPECT_TRUE(Bijgesneden(b + b).isEmpty()) << int(blank);
+    }
+    for (const char16_t* tekst : {u"pH", u"°C", u"é", u"~", u"ÿ x ÿ", u"\u0100", u"\u0086a"}) {
+        const QString t = QString::fromUtf16(tekst);
+        const QStringView v = Bijgesneden(t);
+        EXPECT_EQ(v.data(), t.data());
+        EXPECT_EQ(v.size(), t.size());
+    }
+    EXPECT_TRUE(Bijgesneden(QStringView()).isEmpty());
+}
+
 TEST_F(HelpersTest, SwapColumnsOfAGrid) {
     QStandardItemModel m(2, 3);
     m.setData(m.index(0, 0), "a");
