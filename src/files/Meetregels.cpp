@@ -295,29 +295,21 @@ bool ControleerRijvelden(std::span<QStringView> velden, qsizetype verwacht) {
     const auto aantal = static_cast<qsizetype>(velden.size());
     bool goed = aantal >= verwacht;
     const qsizetype einde = std::min(aantal, verwacht);
-    // plaats: the field's place in its module block (0..20, 20 the info text); soort: its place in
-    // its input (0 flags, 1 value, 2 unit, 3 temperature, 4 temperature unit).
-    qsizetype plaats = 0, soort = 0;
-    for (qsizetype i = 1; i < einde; ++i) {
+    const auto controleer = [&](qsizetype i, bool (*gewoon)(QStringView), bool (*volledig)(QStringView)) {
+        if (i >= einde) return;
         QStringView& veld = velden[static_cast<size_t>(i)];
-        bool geldig = true;
-        if (plaats < VeldenPerModule - 1) {
-            if (soort == 0)
-                geldig = IsGewoneVlag(veld) || IsFlagsVeld(veld);
-            else if (soort == 1 || soort == 3)
-                geldig = IsGewoonGetal(veld) || IsMeetVeld(veld);
+        if (gewoon(veld) || volledig(veld)) return;
+        veld = QStringView();
+        goed = false;
+    };
+    // Per module block per input: flags, value, unit, temperature and temperature unit; the block's
+    // last field is its info text.
+    for (qsizetype blok = 1; blok < einde; blok += VeldenPerModule)
+        for (qsizetype i = blok; i < blok + VeldenPerModule - 1 && i < einde; i += VeldenPerIngang) {
+            controleer(i, IsGewoneVlag, IsFlagsVeld);
+            controleer(i + 1, IsGewoonGetal, IsMeetVeld);
+            controleer(i + 3, IsGewoonGetal, IsMeetVeld);
         }
-        if (!geldig) {
-            veld = QStringView();
-            goed = false;
-        }
-        if (++plaats == VeldenPerModule) {
-            plaats = 0;
-            soort = 0;
-        } else if (++soort == VeldenPerIngang) {
-            soort = 0;
-        }
-    }
     return goed;
 }
 
