@@ -450,8 +450,11 @@ void frmTabel::LaadVensterTitel() {
     const QString naam = Racks[m_ri].Name.getrimd();
     Racks[m_ri].Name = naam;
     setWindowTitle(Tekst[TekstTabel] + QLatin1Char(' ') + naam);
-    for (int16_t m = 1; m <= AantalModules; ++m)
-        if (Aanwezig(m)) ZetTab(m - 1, true, TrimSpaties(Racks[m_ri].Modules[m].Name));
+    for (int16_t m = 1; m <= AantalModules; ++m) {
+        if (!Aanwezig(m)) continue;
+        const QString tekst = TrimSpaties(Racks[m_ri].Modules[m].Name);
+        if (SSTab->tabText(m - 1) != tekst) SSTab->setTabText(m - 1, tekst);
+    }
 }
 
 void frmTabel::ZetTab(int tab, bool aanwezig, const QString& tekst) {
