@@ -3,7 +3,7 @@
 // it is ended.
 //
 //   k740-emulator [--racks N] [--modules M] [--silent R.P]... [--silent-after S] [--silent-for S]
-//                 [--over-range R.P.C]... [--logon-gap MS] [--rising] [--store]
+//                 [--over-range R.P.C]... [--logon-gap MS] [--rising] [--store] [--answering-file F]
 //
 // Racks 1..N (default 1) hold modules at positions 1..M (default 7): a K761 at odd positions, a K762
 // at even ones, each with readings of its own and a temperature sensor on every input. --silent R.P:
@@ -15,7 +15,9 @@
 // a mV input) more every 100 ms, so that each logged row holds a new reading. --store: the log-on records and
 // configuration files of these racks, and the pseudo-terminal as the "Serial port", are written into the
 // settings store and the documents folder of this user (the program's own writers), so that the program polls
-// at once when it starts.
+// at once when it starts. --answering-file F: the file holds a number N, read four times a second; racks above
+// N are silent, as if they were taken off the line, and answer again when N grows (a rack added to the line
+// for a Search, without the port going away).
 #include "PollHarnas.h"
 #include "RackEmulator.h"
 #include "acquisition/Aanmelding.h"
@@ -31,6 +33,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <QStringList>
 #include <QTimer>
 #include <cstdio>
@@ -118,8 +121,12 @@ int main(int argc, char** argv) {
     const QCommandLineOption optStijgend(
         QStringLiteral("rising"),
         QStringLiteral("Input 1 of every module reads one step more every 100 ms."));
-    opties.addOptions(
-        {optRacks, optModules, optStil, optStilNa, optStilDuur, optBereik, optGat, optStijgend, optBewaar});
+    const QCommandLineOption optAntwoordend(
+        QStringLiteral("answering-file"),
+        QStringLiteral("Racks above the number this file holds are silent (read four times a second)."),
+        QStringLiteral("F"));
+    opties.addOptions({optRacks, optModules, optStil, optStilNa, optStilDuur, optBereik, optGat, optStijgend,
+                       optBewaar, optAntwoordend});
     opties.process(app);
 
     bool ok = false;
@@ -179,9 +186,30 @@ int main(int argc, char** argv) {
         stijging.start(100);
     }
 
+    QTimer antwoordend;
+    if (opties.isSet(optAntwoordend)) {
+        const QString bestand = opties.value(optAntwoordend);
+        const auto lees = [&emulator, bestand, racks] {
+            QFile f(bestand);
+            if (!f.open(QIODevice::ReadOnly)) return;
+            bool getal = false;
+            const int n = QString::fromLatin1(f.readAll()).trimmed().toInt(&getal);
+            if (!getal) return;
+            for (int r = 1; r <= racks; ++r)
+                if (RackEmulator::Rack* rack = emulator.rack(r)) rack->stil = r > n;
+        };
+        lees();
+        QObject::connect(&antwoordend, &QTimer::timeout, &app, lees);
+        antwoordend.start(250);
+    }
+
     const QString pad = emulator.openPty();
     if (pad.isEmpty()) return Fout(QStringLiteral("no pseudo-terminal could be made"));
-    if (opties.isSet(optBewaar)) Bewaar(racks, modules, pad);
+    // Only the racks that answer at the start are registered.
+    int bewaard = racks;
+    for (int r = racks; r >= 1; --r)
+        if (const RackEmulator::Rack* rack = emulator.rack(r); rack && rack->stil) bewaard = r - 1;
+    if (opties.isSet(optBewaar)) Bewaar(bewaard, modules, pad);
     std::printf("%s\n", qPrintable(pad));
     std::fflush(stdout);
     return QCoreApplication::exec();
