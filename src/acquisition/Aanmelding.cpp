@@ -86,11 +86,13 @@ QByteArray WachtOpAntwoordBehalveAanmeldingen() {
 void HandelAanmeldingAf(int32_t idno) {
     if (TerminalDataInfo) Terminal(QStringLiteral("Logon :") + IdnoAlsTekst(idno) + CRLF);
     if (!IsRacknummer(idno)) return;
+    // No snapshot while the rack is being registered; a hold that a window had set stays.
+    const bool pauze = PauzeOpvragen;
     PauzeOpvragen = true;
     const int plaats = RegistreerRack(idno);
     if (plaats == 0) {
         ToonMelding(Tekst[447], vbExclamation | vbOKOnly, Tekst[448]);
-        PauzeOpvragen = false;
+        PauzeOpvragen = pauze;
         return;
     }
     ZendRackBevestiging(plaats);
@@ -106,7 +108,7 @@ void HandelAanmeldingAf(int32_t idno) {
         BoomZichtbaar = false;
         hoofdvenster().HerbouwSysteemboom();
     }
-    PauzeOpvragen = false;
+    PauzeOpvragen = pauze;
 }
 
 } // namespace

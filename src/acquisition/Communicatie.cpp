@@ -152,8 +152,13 @@ void ControleerLijnVerlies() {
 
 // One pass of the loop. Only its waits may run further passes for the windows that wait inside them.
 void LusRonde() {
+    {
+        // The loss is told where the loop waits: its box waits as every window does, with the loop
+        // going on behind it (a Search run meanwhile logs the racks on).
+        const Luswacht wacht(true);
+        ControleerLijnVerlies();
+    }
     const Luswacht werk(false);
-    ControleerLijnVerlies();
     QByteArray antwoord;
     {
         const Luswacht wacht(true);

@@ -307,15 +307,18 @@ void mdiK740::closeEvent(QCloseEvent* event) {
 }
 
 Sluitantwoord mdiK740::MDIForm_QueryUnload(int unloadMode) {
-    StopVerbinding();
     // Edits of the data file waiting in its working copy: commit, drop, or stay (Cancel, also the box's
     // title bar).
     Sluitantwoord antwoord{
         ControleerWijzigingen(MaakBestandsnaam(Gegevensbestand, 0, 0, 0), false, false).geannuleerd};
     if (!antwoord.cancel && (unloadMode == 0 || unloadMode == 2)) antwoord = VraagInstellingenBewaren();
-    if (!antwoord.cancel)
-        for (int r = 1; r <= AantalRacks; ++r)
-            if (Racks[r].Present && RackVlaggen[r].Show) SluitRackVenster(r);
+    // Measuring and logging go on behind the questions; a cancelled close leaves the run as it is.
+    if (antwoord.cancel) return antwoord;
+    // The close is certain: the run ends with its end point, and no logging moment comes after it.
+    StopVerbinding();
+    m_timerOpvragen->zetActief(false);
+    for (int r = 1; r <= AantalRacks; ++r)
+        if (Racks[r].Present && RackVlaggen[r].Show) SluitRackVenster(r);
     return antwoord;
 }
 

@@ -1,6 +1,5 @@
 #include "views/frmGrafiekInstellen.h"
 
-#include "acquisition/Programmastatus.h"
 #include "files/Grafiekconfiguratie.h"
 #include "files/Tijdbasis.h"
 #include "platform/Klok.h"
@@ -539,9 +538,7 @@ void frmGrafiekInstellen::CurveRaster_Click(int n, int kolom) {
     auto& lijn = m_gegevens.lijnen[n];
     switch (kolom) {
     case KolomCurveIngang: {
-        // The snapshots wait while the picker is open.
-        const bool pauze = PauzeOpvragen;
-        PauzeOpvragen = true;
+        // The picker changes nothing a snapshot reads: logging goes on while it is open.
         {
             DialogInputGrafiekElement kiezer(this);
             kiezer.LijnNr = static_cast<int16_t>(n);
@@ -562,7 +559,6 @@ void frmGrafiekInstellen::CurveRaster_Click(int n, int kolom) {
             }
         }
         VulCurveRij(n);
-        PauzeOpvragen = pauze;
         break;
     }
     case KolomCurveKleur:

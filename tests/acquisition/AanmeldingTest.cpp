@@ -187,6 +187,17 @@ TEST_F(AanmeldingTest, IdentificationAsksFourTimesAndKeepsTheLastGoodModules) {
     EXPECT_EQ(emulator.aantalVerzoeken(CommandoIdentificatie), 8);
 }
 
+// A log-on reply handled behind a window that holds the snapshots leaves that hold to the window.
+TEST_F(AanmeldingTest, ALogOnHandledBehindAWindowLeavesItsHoldInPlace) {
+    emulator.zetRack(1, RackA);
+    emulator.zetModule(1, 1, K761Idno(1, 1, 1));
+    PauzeOpvragen = true;
+    ZendAanmeldVerzoek();
+    EXPECT_EQ(HandelAanmeldingenAf(1), (std::vector<int32_t>{RackA}));
+    EXPECT_TRUE(Racks[1].Present);
+    EXPECT_TRUE(PauzeOpvragen);
+}
+
 TEST_F(AanmeldingTest, MoreThanSixteenRacksGiveAMessageAndNoAcknowledge) {
     for (int r = 1; r <= AantalRacks; ++r) {
         Racks[r].Present = true;

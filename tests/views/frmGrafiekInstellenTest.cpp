@@ -305,9 +305,9 @@ TEST_F(frmGrafiekInstellenTest, TheCurveGridByClickEnterAndSpace) {
         klikCel(d, 5, KolomCurveKleur);
         EXPECT_TRUE(kleurTitels.empty());
         // Enter on the input of the empty curve 5: the picker starts on the module of curve 4, with no
-        // input, while the snapshots wait.
+        // input, while the snapshots go on.
         InDeKiezer([](DialogInputGrafiekElement& k) {
-            EXPECT_TRUE(PauzeOpvragen);
+            EXPECT_FALSE(PauzeOpvragen);
             EXPECT_EQ(k.Rnr, 1);
             EXPECT_EQ(k.Mnr, 3);
             EXPECT_EQ(k.ListInputs->currentRow(), 0);

@@ -1,0 +1,285 @@
+// A logging run holds every moment the user works through: the whole program runs against a rack of the
+// rack emulator on the in-memory line and the virtual clock, logging every second while the module's
+// reading rises, and the user closes the main window, picks a graph's curve input, or meets a lost port
+// and runs System > Search behind its box. The data file gets its rows throughout, and its end point
+// only where the run really ends.
+#include "Draaiboek.h"
+#include "EchteMelding.h"
+#include "RackEmulator.h"
+#include "ShellOmgeving.h"
+#include "acquisition/Frames.h"
+#include "acquisition/Programmastatus.h"
+#include "acquisition/RackModel.h"
+#include "acquisition/Verbinding.h"
+#include "acquisition/vensters/Rackvenster.h"
+#include "files/CsvVelden.h"
+#include "platform/GeheugenLijn.h"
+#include "platform/Tekstbestand.h"
+#include "platform/Vensterwacht.h"
+#include "shared/Instellingen.h"
+#include "shared/Melding.h"
+#include "shared/Teksten.h"
+#include "shared/ui/FormMelding.h"
+#include "shell/Installatie.h"
+#include "shell/Menubalk.h"
+#include "shell/frmInstellen.h"
+#include "shell/mdiK740.h"
+#include "views/DialogInputGrafiekElement.h"
+#include "views/frmGrafiekInstellen.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFile>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <QtTest/qtestspontaneevent.h>
+#include <algorithm>
+
+namespace {
+
+constexpr int32_t RackNummer = RackIdno(0, 0, 1);
+constexpr int32_t MillivoltModule = K761Idno(1, 2, 3);
+constexpr qint64 VraagOpenMs = 12000;
+
+// The close box of the main window: a spontaneous close event, as the window system delivers it.
+void SluitMetSluitknop(QWidget& venster) {
+    QCloseEvent sluiten;
+    QSpontaneKeyEvent::setSpontaneous(&sluiten);
+    QApplication::instance()->notify(&venster, &sluiten);
+}
+
+bool MeldingOpen() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<FormMelding*>(w) && w->isVisible()) return true;
+    return false;
+}
+
+// An end point: the time and nothing else.
+bool IsEindpunt(const QStringList& rij) {
+    return std::all_of(rij.begin() + 1, rij.end(), [](const QString& v) { return v.isEmpty(); });
+}
+
+class RunEindeTest : public ShellOmgeving {
+protected:
+    void SetUp() override {
+        ShellOmgeving::SetUp();
+        emulator.zetRack(1, RackNummer);
+        RackEmulator::Module& mv = emulator.zetModule(1, 1, MillivoltModule);
+        mv.status = 0x0F;
+        mv.adc = {1000, 1000, 1000, 1000};
+        mv.temperatuurAdc = {250, 250, 250, 250};
+        BewaarInstelling(AppNaam, QStringLiteral("Settings"), QStringLiteral("Serial port"),
+                         QStringLiteral("COM1"));
+        InstalleerGeheugenlijn(emulator);
+        stijging = platform::klok().maakTimer();
+        stijging->zetInterval(50);
+        stijging->bijTik = [this] { ++emulator.module(MillivoltModule)->adc[0]; };
+    }
+    void TearDown() override {
+        stijging.reset();
+        ShellOmgeving::TearDown();
+    }
+
+    // The rows of the data file after its header, each split into its fields.
+    std::vector<QStringList> Rijen() const {
+        std::vector<QStringList> rijen;
+        QFile f(tijdelijkeMap() + QStringLiteral("/Documents/Quorvex/K740/Data/Untitled.csv"));
+        if (!f.open(QIODevice::ReadOnly)) return rijen;
+        for (const QString& regel :
+             platform::VanWindows1252(f.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
+            const QStringList velden = SplitsVelden(regel);
+            if (velden.value(0) != QStringLiteral("Time")) rijen.push_back(velden);
+        }
+        return rijen;
+    }
+    int Eindpunten() const {
+        const auto rijen = Rijen();
+        return static_cast<int>(std::count_if(rijen.begin(), rijen.end(), IsEindpunt));
+    }
+    int Rijaantal() const { return static_cast<int>(Rijen().size()); }
+    int Polls() const { return emulator.aantalVerzoeken(CommandoStatus); }
+
+    // First start: the settings window sets logging on at start-up every second; the rack logs on,
+    // Measure is pressed, and logging runs.
+    void BeginLoggen(Draaiboek& boek, mdiK740& venster) {
+        boek.Stap(
+            QStringLiteral("the settings window is shown"),
+            [] { return InstellenVenster() && InstellenVenster()->isVisible(); },
+            [] {
+                frmInstellen& instellen = *InstellenVenster();
+                instellen.SSTab->setCurrentIndex(0);
+                instellen.CheckLogStartup->setChecked(true);
+                instellen.UpDownPollInterval->setValue(1);
+                QTest::mouseClick(instellen.OKButton, Qt::LeftButton);
+            });
+        boek.Stap(
+            QStringLiteral("the rack has logged on"),
+            [] { return RackVenster(1) != nullptr && !PauzeOpvragen; },
+            [&venster, this] {
+                venster.knopMeten()->trigger();
+                if (!VerbindingActief) venster.StartStopVerbinding();
+                stijging->zetActief(true);
+            });
+        boek.Stap(QStringLiteral("logging runs"), [this] { return Rijaantal() >= 3; }, [] {});
+    }
+
+    RackEmulator emulator;
+    std::unique_ptr<platform::Timer> stijging;
+};
+
+TEST_F(RunEindeTest, ClosingWritesTheEndPointOnlyOnceTheQuestionIsAnsweredAndCancelLetsTheRunGoOn) {
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    Draaiboek boek(venster, 120000);
+    BeginLoggen(boek, venster);
+    int rijenNaAnnuleren = 0;
+    boek.Stap(
+        QStringLiteral("close, cancelled"), [] { return true; },
+        [&] {
+            ConfiguratieGewijzigd = true;
+            const int rijen = Rijaantal();
+            EchteMelding box(Qt::Key_Escape, VraagOpenMs);
+            ZetMeldingVenster(&box);
+            SluitMetSluitknop(venster);
+            InstalleerMeldingen();
+            EXPECT_EQ(box.getoond(), 1);
+            EXPECT_EQ(box.geblokkeerd(), 0);
+            EXPECT_FALSE(ProgrammaBeeindigd);
+            EXPECT_TRUE(VerbindingActief);
+            EXPECT_EQ(Eindpunten(), 0) << "an end point for a close that was cancelled";
+            rijenNaAnnuleren = Rijaantal();
+            EXPECT_GE(rijenNaAnnuleren - rijen, VraagOpenMs / 2000) << "rows while the question was open";
+        });
+    int rijenVoorSluiten = 0;
+    boek.Stap(
+        QStringLiteral("logging goes on after the cancel"), [&] { return Rijaantal() >= rijenNaAnnuleren + 3; },
+        [&] {
+            EXPECT_EQ(Eindpunten(), 0);
+            ConfiguratieGewijzigd = true;
+            rijenVoorSluiten = Rijaantal();
+            EchteMelding box(Qt::Key_Return, VraagOpenMs); // Yes: save and close
+            ZetMeldingVenster(&box);
+            SluitMetSluitknop(venster);
+            InstalleerMeldingen();
+            EXPECT_EQ(box.getoond(), 1);
+            EXPECT_EQ(box.geblokkeerd(), 0);
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+    EXPECT_TRUE(ProgrammaBeeindigd);
+
+    const std::vector<QStringList> rijen = Rijen();
+    ASSERT_FALSE(rijen.empty());
+    EXPECT_TRUE(IsEindpunt(rijen.back())) << "the last row is not the end point";
+    EXPECT_EQ(Eindpunten(), 1);
+    EXPECT_GE(static_cast<int>(rijen.size()) - 1 - rijenVoorSluiten, VraagOpenMs / 2000)
+        << "rows while the question was open";
+}
+
+TEST_F(RunEindeTest, LoggingGoesOnWhileAGraphsCurveInputIsPicked) {
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    Draaiboek boek(venster, 120000);
+    BeginLoggen(boek, venster);
+    boek.Stap(
+        QStringLiteral("a new graph's curve input is picked"), [] { return true; },
+        [&] {
+            int rijenBijKiezer = -1, rijenInKiezer = -1;
+            bool kiezerOpen = false;
+            // The new graph's settings dialog opens on its curves; the input of curve 1 is clicked, and
+            // the picker is left open before it is cancelled.
+            platform::klok().planIn(1000, [&] {
+                frmGrafiekInstellen* d = GrafiekInstellenVenster();
+                ASSERT_NE(d, nullptr);
+                platform::klok().planIn(VraagOpenMs, [&] {
+                    rijenInKiezer = Rijaantal();
+                    for (QWidget* w : QApplication::topLevelWidgets())
+                        if (auto* k = qobject_cast<DialogInputGrafiekElement*>(w); k && k->isVisible()) {
+                            kiezerOpen = true;
+                            k->CancelButton->click();
+                        }
+                });
+                rijenBijKiezer = Rijaantal();
+                d->SSTab->setCurrentIndex(PaginaCurven);
+                QTableWidget* raster = d->MSHFlexCurveLijnen;
+                QTest::mouseClick(raster->viewport(), Qt::LeftButton, {},
+                                  raster->visualItemRect(d->CurveCel(1, KolomCurveIngang)).center());
+                d->reject();
+            });
+            venster.menus().mnuGraphNewTable->trigger();
+            EXPECT_TRUE(kiezerOpen);
+            EXPECT_GE(rijenInKiezer - rijenBijKiezer, VraagOpenMs / 2000) << "rows while the picker was open";
+            antwoorden = {vbNo, vbNo, vbNo};
+            venster.SluitVanuitCode();
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+}
+
+TEST_F(RunEindeTest, ASearchWhileTheLostPortIsToldLogsTheRacksOn) {
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    Draaiboek boek(venster, 120000);
+    BeginLoggen(boek, venster);
+    EchteMelding box(Qt::Key_Return, 2 * VraagOpenMs);
+    int rijenVoorVerlies = 0;
+    boek.Stap(
+        QStringLiteral("the port is lost"), [] { return true; },
+        [&] {
+            rijenVoorVerlies = Rijaantal();
+            ZetMeldingVenster(&box);
+            auto* lijn = dynamic_cast<platform::GeheugenLijn*>(&MSComm1());
+            ASSERT_NE(lijn, nullptr);
+            lijn->verlies(QStringLiteral("Input/output error"));
+        });
+    int pollsBijZoeken = 0;
+    boek.Stap(
+        QStringLiteral("the loss is told"), [&] { return box.getoond() == 1; },
+        [&] {
+            EXPECT_FALSE(VerbindingActief) << "logging goes off with the loss";
+            // System > Search while the box waits; its warning is answered with OK.
+            InstalleerMeldingen();
+            antwoorden = {vbOK};
+            pollsBijZoeken = Polls();
+            venster.menus().mnuNetworkSearch->trigger();
+            ASSERT_EQ(vragen.size(), 1u);
+            EXPECT_EQ(vragen[0].tekst, Tekst[315]);
+            EXPECT_EQ(RackVenster(1), nullptr);
+        });
+    boek.Stap(
+        QStringLiteral("the rack has logged on again, or the box was answered"),
+        [&] {
+            return !MeldingOpen() || (RackVenster(1) != nullptr && !Racks[1].Modules[1].Name.trimmed().isEmpty() &&
+                                      Polls() > pollsBijZoeken + 5);
+        },
+        [&] { EXPECT_TRUE(MeldingOpen()) << "the racks were not logged on while the box waited"; });
+    boek.Stap(
+        QStringLiteral("the box is answered"),
+        [] { return !MeldingOpen() && platform::aantalVensterwachten() == 0; },
+        [&] {
+            EXPECT_EQ(box.getoond(), 1) << "the loss is told once";
+            EXPECT_EQ(box.geblokkeerd(), 0);
+            EXPECT_EQ(vragen.size(), 1u);
+            EXPECT_FALSE(VerbindingActief);
+            // The run ended with the loss: its end point is its last row.
+            const std::vector<QStringList> rijen = Rijen();
+            ASSERT_FALSE(rijen.empty());
+            EXPECT_TRUE(IsEindpunt(rijen.back()));
+            EXPECT_EQ(Eindpunten(), 1);
+            EXPECT_LE(static_cast<int>(rijen.size()), rijenVoorVerlies + 2);
+            antwoorden = {vbNo, vbNo, vbNo};
+            venster.SluitVanuitCode();
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+}
+
+} // namespace
