@@ -542,7 +542,7 @@ void DialogCalibration1p::Bewaar() {
     case EenpuntSoort::Temperatuur:
         if (!SensorAanwezig()) {
             HandTemperaturen[Ri][Mi][Ki] = EenheidNaarCelsius(S, eenheid);
-            m_opgeslagen = BewaarHandTemperatuurK761(Ri, Mi, Ki);
+            m_opgeslagen = BewaarHandTemperatuurK761(Ri, Mi, Ki, Werkrecord());
             return;
         }
         r.Standaard1 = EenheidNaarCelsius(S, eenheid);

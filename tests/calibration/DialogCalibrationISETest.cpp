@@ -314,7 +314,8 @@ TEST_F(DialogCalibrationISETest, ASilentModuleShowsNoValueAndCannotBeValidated) 
     harnas->Bij(D::KiesStandaard2, [](KalibratieDialoog& d) { ::Klik(d, "CancelButton"); });
     EXPECT_FALSE(Kalibreer());
     EXPECT_TRUE(harnas->meldingen.empty()) << "stable again: validated without asking";
-    EXPECT_EQ(harnas->toestanden, (std::vector<int>{D::KiesStandaard1, D::Meten1, D::KiesStandaard2, D::Gesloten}));
+    EXPECT_EQ(harnas->toestanden,
+              (std::vector<int>{D::KiesStandaard1, D::Meten1, D::KiesStandaard2, D::Gesloten}));
 }
 
 // Stored list positions outside the list fall back to the defaults.
