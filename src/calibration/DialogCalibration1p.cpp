@@ -245,8 +245,9 @@ void DialogCalibration1p::TextExtra_Klaar() {
 // Buttons
 
 void DialogCalibration1p::OKButton_Click() {
-    // Not while the reading is over or under range or its temperature out of limits.
-    if ((m_meetKanaal.Flags & (BereikVlaggen | TemperatuurVlaggen)) != 0) return;
+    // Not while the reading is over or under range or its temperature out of limits, nor while the
+    // module does not answer.
+    if ((m_meetKanaal.Flags & (BereikVlaggen | TemperatuurVlaggen)) != 0 || GeenAntwoord()) return;
     OKGeklikt = true;
     PlanStap();
 }
@@ -261,7 +262,8 @@ void DialogCalibration1p::CommandReset_Click() {
 
 void DialogCalibration1p::PasToestandToe() {
     const bool meten = Toestand() == Meten;
-    OKButton->setEnabled(meten);
+    // Nothing is worked out from a module that does not answer.
+    OKButton->setEnabled(meten && !GeenAntwoord());
     CancelButton->setEnabled(meten);
     if (!meten) CommandReset->setEnabled(false);
 }
@@ -311,7 +313,7 @@ bool DialogCalibration1p::VerwerkStap() {
     }
     if (OKGeklikt) {
         OKGeklikt = false;
-        if (Controleer()) {
+        if (!GeenAntwoord() && Controleer()) {
             Bewaar();
             Sluit();
         }
@@ -348,12 +350,21 @@ QString DialogCalibration1p::TemperatuurEenheid() const {
 }
 
 // One reading: status, temperatures, measuring ADC. A click that ends the loop breaks it off; a
-// transaction without a valid reply gives no reading (the former one stays shown).
+// transaction without a valid reply gives no reading: the value goes blank and OK waits until the
+// module answers again.
 bool DialogCalibration1p::Lezing() {
     const auto onderbroken = [this] {
         return AnnulerenGeklikt || SluitenGevraagd || OKGeklikt || m_resetGeklikt;
     };
-    if (LeesIngang(onderbroken) != Lezing::Gelezen) return false;
+    const auto lezing = LeesIngang(onderbroken);
+    if (lezing == Lezing::Onderbroken) return false;
+    PasToestandToe();
+    if (lezing != Lezing::Gelezen) {
+        m_lezingGeldig = false;
+        LabelMeetwaarde->clear();
+        LabelGraden->clear();
+        return false;
+    }
     // A temperature input is not judged by the range of the measuring input's mV.
     if (m_soort != EenpuntSoort::Temperatuur)
         m_meetKanaal.Waarde = BegrensMillivolt(
@@ -531,7 +542,7 @@ void DialogCalibration1p::Bewaar() {
     case EenpuntSoort::Temperatuur:
         if (!SensorAanwezig()) {
             HandTemperaturen[Ri][Mi][Ki] = EenheidNaarCelsius(S, eenheid);
-            m_opgeslagen = BewaarHandTemperatuurK761(Ri, Mi, Ki);
+            m_opgeslagen = BewaarHandTemperatuurK761(Ri, Mi, Ki, Werkrecord());
             return;
         }
         r.Standaard1 = EenheidNaarCelsius(S, eenheid);

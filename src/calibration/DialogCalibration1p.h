@@ -8,7 +8,8 @@
 // States (one set of controls each, PasToestandToe):
 //   Meten     a fresh reading every 1500 ms, the first at once; OK tests the result (refused: a message
 //             and the readings go on; accepted: stored and closed), Reset stores the default
-//             calibration and closes, Cancel closes without storing
+//             calibration and closes, Cancel closes without storing. While the module does not answer
+//             no value is shown and OK is disabled
 //   Gesloten  the procedure is over
 // There is no stability gate: the user decides when the reading is right. Escape and the title bar's
 // close button are Cancel.

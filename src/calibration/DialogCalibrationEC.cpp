@@ -434,9 +434,15 @@ DialogCalibrationEC::Uitslag DialogCalibrationEC::Meting() {
         return !afgebroken();
     });
     if (lezing == Lezing::Onderbroken) return Uitslag::Afgebroken;
-    // No valid reply: this tick gives no reading; the detector keeps its history.
+    // No valid reply: this tick gives no reading, and what the channels still hold is not shown. The
+    // standard is not stable until ten readings after the module answers again say so.
     StabielVlag = false;
-    if (lezing != Lezing::Gelezen) return Uitslag::Geen;
+    if (lezing != Lezing::Gelezen) {
+        LabelMeetwaarde->clear();
+        LabelGraden->clear();
+        ResetStabiliteit();
+        return Uitslag::Geen;
+    }
     const float T = m_temperatuurKanaal.Waarde;
     // The temperature bits follow this reading: one reading out of range must not block the dialog.
     NeemTemperatuurVlaggen();

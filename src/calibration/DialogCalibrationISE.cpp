@@ -207,7 +207,9 @@ void DialogCalibrationISE::PasToestandToe() {
         FrameBuffer[i]->setEnabled(open && i == actief);
         if (i < 2) ComboBufferwaarde[i]->setEnabled(kies && i == actief);
     }
-    OKButton->setEnabled(IsMeettoestand() || t == KiesBlanco || (t == KiesStandaard2 && m_okNaAfbreken));
+    // While measuring, not for a module that does not answer.
+    OKButton->setEnabled((IsMeettoestand() && !GeenAntwoord()) || t == KiesBlanco ||
+                         (t == KiesStandaard2 && m_okNaAfbreken));
     CancelButton->setEnabled(open);
     CommandCalibrate->setEnabled(kies);
     switch (t) {
@@ -291,21 +293,33 @@ void DialogCalibrationISE::StartMeetronde() {
 }
 
 // One reading: status, temperatures, measuring ADC. Cancel breaks it off; a transaction without a valid
-// reply gives no reading.
+// reply gives no reading: nothing is shown, OK waits until the module answers again (an OK that came
+// meanwhile is dropped), and the step is not stable until ten readings after that say so.
 void DialogCalibrationISE::Meting() {
     const int s = Stap();
     const Lezing lezing = LeesIngang([this] { return AnnulerenGeklikt || SluitenGevraagd; });
-    if (lezing == Lezing::GeenStatus) m_stabiel = false;
-    if (lezing != Lezing::Gelezen) return;
+    if (lezing == Lezing::Onderbroken) return;
+    if (lezing != Lezing::Gelezen) {
+        m_stabiel = false;
+        m_gelezen = false;
+        OKGeklikt = false;
+        ResetStabiliteit();
+        LabelMeetwaarde[s]->clear();
+        LabelGraden[s]->clear();
+        PasToestandToe();
+        return;
+    }
     const ModuleRecord& module = Racks[Ri].Modules[Mi];
     m_meetKanaal.Waarde =
         BegrensMillivolt(static_cast<float>(module.Meting[Ki].AdcWaarde / 10.0), m_meetKanaal.Flags);
     const float T = m_temperatuurKanaal.Waarde;
     m_gelezen = true;
+    PasToestandToe();
 
     m_stabiel = false;
-    // The temperature limits of this reading, as the live input holds them.
-    if (BitGezet(module.Meting[Ki].Flags, TemperatuurVlaggen)) {
+    // The temperature limits of this reading, by the settings of the record worked on.
+    NeemTemperatuurVlaggen();
+    if (BitGezet(m_meetKanaal.Flags, TemperatuurVlaggen)) {
         ZetMeetwaarde(s, BuitenBereik, Rood);
         LabelGraden[s]->setText(BuitenBereik);
         LabelInfo->setText(Tekst[300]);

@@ -389,10 +389,16 @@ DialogCalibrationPH::Uitslag DialogCalibrationPH::Meting() {
     const auto afgebroken = [this] { return AnnulerenGeklikt || SluitenGevraagd; };
     const Lezing lezing = LeesIngang(afgebroken);
     if (lezing == Lezing::Onderbroken) return Uitslag::Afgebroken;
-    // No valid reply: this tick gives no reading; the detector keeps its history. A failed ADC read
-    // leaves the former values in the channels, which must not count as a new reading either.
+    // No valid reply: this tick gives no reading. A failed read leaves the former values in the
+    // channels, which must neither be shown nor count as a reading; the buffer is not stable until ten
+    // readings after the module answers again say so.
     StabielVlag = false;
-    if (lezing != Lezing::Gelezen) return Uitslag::Geen;
+    if (lezing != Lezing::Gelezen) {
+        LabelMeetwaarde[b]->clear();
+        LabelGraden[b]->clear();
+        ResetStabiliteit();
+        return Uitslag::Geen;
+    }
     m_meetKanaal.Waarde = BegrensMillivolt(
         static_cast<float>(Racks[Ri].Modules[Mi].Meting[Ki].AdcWaarde / 10.0), m_meetKanaal.Flags);
     const float T = m_temperatuurKanaal.Waarde;
@@ -416,7 +422,7 @@ DialogCalibrationPH::Uitslag DialogCalibrationPH::Meting() {
             StabielVlag = temperatuur && millivolt;
             ZetMeetwaarde(LabelMeetwaarde[b], OpmaakSingle(m_meetKanaal.Waarde, QStringLiteral("0.0")), true);
             LabelBufferinfo[b]->setText(
-                OpmaakSingle(BufferWaardeBijTemperatuur(tabel, T), FormaatWaarde(Ri, Mi, Ki)));
+                OpmaakSingle(BufferWaardeBijTemperatuur(tabel, T), FormaatWaarde(Werkrecord(), Ki)));
             ZetInfo(Tekst[289]);
         }
     }

@@ -115,6 +115,7 @@ bool KalibratieDialoog::LaadIngang() {
     Fout = false;
     m_opgeslagen = false;
     m_geladen = true;
+    m_geenAntwoord = false;
     if (!IsKanaalAdres(Ri, Mi, Ki)) {
         Fout = true;
         return false;
@@ -228,23 +229,29 @@ KalibratieDialoog::Lezing KalibratieDialoog::LeesIngang(const std::function<bool
     ModuleRecord& module = Racks[Ri].Modules[Mi];
     const uint8_t status = LeesStatus(Ri, Mi, module.Status);
     if (onderbroken()) return Lezing::Onderbroken;
-    if (Antwoord != AntwoordFrame) return Lezing::GeenStatus;
+    if (Antwoord != AntwoordFrame) return GeenLezing(Lezing::GeenStatus);
     module.Status = status;
     if (naStatus && !naStatus()) return Lezing::Onderbroken;
     ZetKanaalVlag(m_meetKanaal.Flags, status, Ki);
 
     LeesTemperatuurADC(Ri, Mi);
     if (onderbroken()) return Lezing::Onderbroken;
-    if (Antwoord != AntwoordFrame) return Lezing::Onvolledig;
+    if (Antwoord != AntwoordFrame) return GeenLezing(Lezing::Onvolledig);
     for (int c = 1; c <= AantalIngangen; ++c)
         if (c != Ki) BerekenTemperatuurKanaal(Ri, Mi, c);
 
     LeesADC(Ri, Mi);
     if (onderbroken()) return Lezing::Onderbroken;
-    if (Antwoord != AntwoordFrame) return Lezing::Onvolledig;
+    if (Antwoord != AntwoordFrame) return GeenLezing(Lezing::Onvolledig);
     BerekenTemperatuurKanaal(Ri, Mi, Ki);
     BerekenTemperatuur();
+    m_geenAntwoord = false;
     return Lezing::Gelezen;
+}
+
+KalibratieDialoog::Lezing KalibratieDialoog::GeenLezing(Lezing hoe) {
+    m_geenAntwoord = true;
+    return hoe;
 }
 
 void KalibratieDialoog::BerekenTemperatuur() {

@@ -135,6 +135,10 @@ protected:
     // without a valid reply gives no reading: GeenStatus for the status, Onvolledig after it.
     Lezing LeesIngang(const std::function<bool()>& onderbroken,
                       const std::function<bool()>& naStatus = nullptr);
+    // The last reading that ran to its end got no valid reply: the module does not answer, and what
+    // the channels still hold is not a reading. A reading broken off by a click changes nothing. Cleared
+    // at the load and by every reading that succeeds.
+    bool GeenAntwoord() const { return m_geenAntwoord; }
     // The temperature bits of the working copy follow the input's last reading.
     void NeemTemperatuurVlaggen();
     // The module record worked on (Module, else the live record).
@@ -192,10 +196,13 @@ protected:
 
 private:
     void Stap();
+    // A reading that ended without a valid reply (GeenAntwoord).
+    Lezing GeenLezing(Lezing hoe);
     // The input's temperature from the module's last readings, worked out by the settings and
     // calibration of the record worked on.
     void BerekenTemperatuur();
     uint8_t m_temperatuurVlaggen = 0;
+    bool m_geenAntwoord = false;
     QString m_sectie;
     QPushButton* m_escapeAnnuleer = nullptr;
     QPushButton* m_escapeOK = nullptr;

@@ -124,6 +124,41 @@ TEST_F(DialogCalibration1pTest, AnOffsetOf100Point1IsRefusedAndASecondOKIsWorked
     EXPECT_EQ(Racks[1].Modules[Positie].Meting[1].Offset, 60.0f);
 }
 
+// A module that falls silent gives no reading: the value goes blank and OK is disabled, so nothing is
+// worked out from the last value it gave. When it answers again its new value is shown and used.
+TEST_F(DialogCalibration1pTest, ASilentModuleShowsNoValueAndCannotBeCalibrated) {
+    harnas->ZetLezing(249.4f, 25.0f);
+    Na(2000, [this](D& d) {
+        EXPECT_EQ(d.LabelMeetwaarde->text(), "249.4");
+        EXPECT_TRUE(d.OKButton->isEnabled());
+        Typ(d, "250");
+        emulator.module(ModuleNr)->stil = true;
+        harnas->ZetLezing(252.4f, 25.0f);
+        harnas->Na(12000, [this] {
+            ASSERT_NE(harnas->dialoog, nullptr);
+            D& d = Een(*harnas->dialoog);
+            EXPECT_EQ(d.LabelMeetwaarde->text(), "");
+            EXPECT_EQ(d.LabelGraden->text(), "");
+            EXPECT_FALSE(d.OKButton->isEnabled());
+            // An OK that reaches the dialog anyway stores nothing.
+            d.OKButton->setEnabled(true);
+            d.OKButton->click();
+            emulator.module(ModuleNr)->stil = false;
+        });
+        harnas->Na(24000, [this] {
+            ASSERT_NE(harnas->dialoog, nullptr) << "closed by the OK of the silent module";
+            D& d = Een(*harnas->dialoog);
+            EXPECT_EQ(d.LabelMeetwaarde->text(), "252.4");
+            EXPECT_EQ(d.LabelGraden->text(), "25.0°C");
+            Klik(d, "OKButton");
+        });
+    });
+    EXPECT_TRUE(Kalibreer());
+    EXPECT_TRUE(harnas->meldingen.empty()) << Meldingen().join(" | ").toStdString();
+    EXPECT_FLOAT_EQ(Record(0, 1).MilliVolt1, 252.4f);
+    EXPECT_NEAR(Record(0, 1).Nulpunt, 2.4f, 1e-4f);
+}
+
 // Cancel, Escape and the title bar close without storing; the module is reset on every close.
 TEST_F(DialogCalibration1pTest, CancelEscapeAndTheTitleBarStoreNothing) {
     harnas->ZetLezing(20.0f, 25.0f);

@@ -433,6 +433,37 @@ TEST_F(DialogCalibrationECTest, TheUserStandardComesFromItsFile) {
     d.Ontlaad();
 }
 
+// A module that falls silent while a standard is measured shows no value, and the standard is not
+// stable until ten readings after it answers again say so.
+TEST_F(DialogCalibrationECTest, ASilentModuleShowsNoValueAndIsNotStable) {
+    harnas->ZetScript([](qint64) { return Cel(0.98f, 0.001413f, 1); });
+    harnas->Bij(D::KiesStandaard, [](KalibratieDialoog& k) { Klik(k, "CommandCalibrate"); });
+    qint64 terug = 0;
+    harnas->Na(5000, [this] {
+        EXPECT_EQ(Ec(*harnas->dialoog).LabelMeetwaarde->text(), "0.980");
+        emulator.module(ModuleNr)->stil = true;
+    });
+    harnas->Na(19000, [&] {
+        D& d = Ec(*harnas->dialoog);
+        EXPECT_EQ(d.Toestand(), D::Meten);
+        EXPECT_EQ(d.LabelMeetwaarde->text(), "");
+        EXPECT_EQ(d.LabelGraden->text(), "");
+        EXPECT_FALSE(d.CommandOK->isEnabled());
+        emulator.module(ModuleNr)->stil = false;
+        terug = harnas->Tijd();
+    });
+    qint64 stabiel = 0;
+    harnas->Bij(D::Resultaat, [&](KalibratieDialoog& k) {
+        stabiel = harnas->Tijd();
+        EXPECT_EQ(Ec(k).LabelMeetwaarde->text(), "0.980");
+        Klik(k, "CommandOK");
+    });
+    EXPECT_TRUE(Kalibreer());
+    ASSERT_GT(terug, 0);
+    EXPECT_GE(stabiel - terug, 15000) << "ten readings after the module answered again";
+    EXPECT_NEAR(EcRecord(0).Helling, 0.98f, 0.0002f);
+}
+
 // A temperature outside the tables' 0..30 °C shows "OR.°C" with the range, for that reading only.
 TEST_F(DialogCalibrationECTest, ATemperatureOutsideTheTablesShowsForThatReadingOnly) {
     harnas->ZetScript([](qint64 ms) { return Cel(1.0f, 0.001552f, 1, 0, ms < 6000 ? 31.0f : 30.0f); });

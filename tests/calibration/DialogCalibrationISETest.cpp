@@ -286,6 +286,38 @@ TEST_F(DialogCalibrationISETest, UnstableReadingsAskAndCancelStoresNothing) {
     EXPECT_EQ(Resets(), 2);
 }
 
+// A module that falls silent while a standard is measured shows no value and cannot be validated;
+// when it answers again its value is back and OK validates it.
+TEST_F(DialogCalibrationISETest, ASilentModuleShowsNoValueAndCannotBeValidated) {
+    harnas->ZetLezing(-177.0f, 25.0f);
+    Klik(D::KiesStandaard1, "CommandCalibrate");
+    harnas->Bij(D::Meten1, [this](KalibratieDialoog&) {
+        harnas->Na(3000, [this] {
+            D& d = Ion(*harnas->dialoog);
+            EXPECT_EQ(d.LabelMeetwaarde[0]->text(), "-177.0");
+            EXPECT_TRUE(d.OKButton->isEnabled());
+            emulator.module(ModuleNr)->stil = true;
+        });
+        harnas->Na(15000, [this] {
+            D& d = Ion(*harnas->dialoog);
+            EXPECT_EQ(d.LabelMeetwaarde[0]->text(), "");
+            EXPECT_EQ(d.LabelGraden[0]->text(), "");
+            EXPECT_FALSE(d.OKButton->isEnabled());
+            emulator.module(ModuleNr)->stil = false;
+        });
+        harnas->Na(15000 + TotStabiel + 3000, [this] {
+            D& d = Ion(*harnas->dialoog);
+            EXPECT_EQ(d.LabelMeetwaarde[0]->text(), "-177.0");
+            ::Klik(d, "OKButton");
+        });
+    });
+    harnas->Bij(D::KiesStandaard2, [](KalibratieDialoog& d) { ::Klik(d, "CancelButton"); });
+    EXPECT_FALSE(Kalibreer());
+    EXPECT_TRUE(harnas->meldingen.empty()) << "stable again: validated without asking";
+    EXPECT_EQ(harnas->toestanden,
+              (std::vector<int>{D::KiesStandaard1, D::Meten1, D::KiesStandaard2, D::Gesloten}));
+}
+
 // Stored list positions outside the list fall back to the defaults.
 TEST_F(DialogCalibrationISETest, StoredStandardsOutsideTheListFallBackToTheDefaults) {
     BewaarInstelling(AppNaam, "Calibration Ion", "Standard1", "12");

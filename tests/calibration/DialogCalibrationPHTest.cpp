@@ -10,6 +10,7 @@
 #include "platform/Tekstbestand.h"
 #include "shared/Instellingen.h"
 #include "shared/Melding.h"
+#include "shared/Opmaak.h"
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
 #include "shared/ui/Vensterfuncties.h"
@@ -424,7 +425,74 @@ TEST_F(DialogCalibrationPHTest, AFailedReadingIsNoReading) {
     });
     harnas->Bij(D::Resultaat, [](KalibratieDialoog& d) { Klik(d, "OKButton"); });
     EXPECT_TRUE(Kalibreer());
-    EXPECT_GT(stabiel, 60000) << "the readings before the failures still count";
+    EXPECT_GT(stabiel, 60000) << "no failed reading counts";
+}
+
+// A module that falls silent while a buffer is measured shows no value, and its buffer is not stable
+// until ten readings after it answers again say so: the last value it gave is never taken.
+TEST_F(DialogCalibrationPHTest, ASilentModuleShowsNoValueAndIsNotStable) {
+    harnas->ZetLezing(Electrode(7.00), 25.0f);
+    qint64 terug = 0;
+    harnas->Bij(D::KiesBuffer1, [&](KalibratieDialoog& d) { Klik(d, "CommandCalibrate"); });
+    harnas->Bij(D::Meten1, [&](KalibratieDialoog&) {
+        harnas->Na(4000, [&] {
+            D& d = Ph(*harnas->dialoog);
+            EXPECT_EQ(d.LabelMeetwaarde[0]->text(), OpmaakSingle(Electrode(7.00), "0.0"));
+            emulator.module(ModuleNr)->stil = true;
+        });
+        harnas->Na(18000, [&] {
+            D& d = Ph(*harnas->dialoog);
+            EXPECT_EQ(d.Toestand(), D::Meten1);
+            EXPECT_EQ(d.LabelMeetwaarde[0]->text(), "");
+            EXPECT_EQ(d.LabelGraden[0]->text(), "");
+            EXPECT_FALSE(d.OKButton->isEnabled());
+            EXPECT_FALSE(d.CommandCalibrate->isEnabled());
+            emulator.module(ModuleNr)->stil = false;
+            terug = harnas->Tijd();
+        });
+        harnas->Na(22000, [&] {
+            D& d = Ph(*harnas->dialoog);
+            EXPECT_EQ(d.Toestand(), D::Meten1);
+            EXPECT_EQ(d.LabelMeetwaarde[0]->text(), OpmaakSingle(Electrode(7.00), "0.0"));
+            EXPECT_EQ(d.LabelGraden[0]->text(), "25.0°C");
+        });
+    });
+    qint64 stabiel = 0;
+    harnas->Bij(D::KiesBuffer2, [&](KalibratieDialoog& d) {
+        stabiel = harnas->Tijd();
+        Klik(d, "OKButton");
+    });
+    harnas->Bij(D::Resultaat, [](KalibratieDialoog& d) { Klik(d, "OKButton"); });
+    EXPECT_TRUE(Kalibreer());
+    ASSERT_GT(terug, 0);
+    EXPECT_GE(stabiel - terug, 15000) << "ten readings after the module answered again";
+}
+
+// The buffer is shown and stored in the number form of the unit the calibration works on (here pH
+// with three decimals, chosen in the settings dialog), not in that of the input as it runs (mV).
+TEST_F(DialogCalibrationPHTest, TheBufferTakesTheFormOfTheRecordWorkedOn) {
+    SchrijfBufferbestand("\"Tris\"\r\n10;7.75\r\n40;7.75\r\n");
+    KanaalRecord& live = Racks[1].Modules[Positie].Meting[1];
+    live.Unit = QStringLiteral("mV");
+    live.Resolution = 1;
+    ModuleRecord kopie = Racks[1].Modules[Positie];
+    kopie.Meting[1].Unit = QStringLiteral("pH");
+    kopie.Meting[1].Resolution = 2;
+    harnas->ZetLezing(Electrode(7.75), 25.0f);
+    harnas->Bij(D::KiesBuffer1, [](KalibratieDialoog& d) {
+        Kies(d, 0, "Tris");
+        Klik(d, "CommandCalibrate");
+    });
+    harnas->Bij(D::KiesBuffer2, [](KalibratieDialoog& d) {
+        EXPECT_EQ(Ph(d).LabelBufferinfo[0]->text(), "7.750");
+        Klik(d, "OKButton");
+    });
+    harnas->Bij(D::Resultaat, [](KalibratieDialoog& d) { Klik(d, "OKButton"); });
+    bool opgeslagen = false;
+    harnas->Draai([&] { opgeslagen = ToonPhKalibratie(1, Positie, 1, kopie); });
+    EXPECT_TRUE(opgeslagen);
+    EXPECT_TRUE(harnas->meldingen.empty()) << Meldingen().join(" | ").toStdString();
+    EXPECT_EQ(PhRecord(0).Standaard1, 7.75f);
 }
 
 // The set-up: first use preselects "7.00" and "4.00" and centres the window; the caption names the
