@@ -226,3 +226,41 @@ TEST_F(LogbestandenTest, LengthOfALogFileCreatesIt) {
     EXPECT_EQ(LengteLogBestand(map + QStringLiteral("/no/#rack#.csv"), 1, 0, 0), 0);
     EXPECT_EQ(melding.vragen.size(), 1u);
 }
+
+TEST_F(LogbestandenTest, ARunAppendedToAFileWhoseLastRowWasCutBeginsOnALineOfItsOwn) {
+    Gegevensbestand = map + QStringLiteral("/run.csv");
+    TijdMeting = platform::Nu();
+    LogMeting(QString());
+    LogMeting(QString());
+    // A power cut in the middle of the last row.
+    const QByteArray heel = LeesBytes(Gegevensbestand);
+    const QByteArray afgebroken = heel.left(heel.size() - 40);
+    SchrijfBytes(Gegevensbestand, afgebroken);
+
+    BeginLogging();
+    for (int i = 0; i < 2; ++i) {
+        klok().verstrijk(1000);
+        TijdMeting = platform::Nu();
+        LogMeting(QString());
+    }
+    const QByteArray na = LeesBytes(Gegevensbestand);
+    EXPECT_TRUE(na.startsWith(afgebroken + "\r\n")) << "the cut row stays as it was";
+    const QStringList regels = platform::SplitsRegels(platform::VanWindows1252(na));
+    ASSERT_EQ(regels.size(), 5);
+    const qsizetype velden = SplitsVelden(regels[0]).size();
+    for (int r = 3; r < 5; ++r) {
+        bool onafgesloten = true;
+        EXPECT_EQ(SplitsVelden(regels[r], &onafgesloten).size(), velden) << r;
+        EXPECT_FALSE(onafgesloten) << r;
+    }
+
+    // Read back: the loader names the cut row alone.
+    OpnameMelding melding;
+    ZetMeldingVenster(&melding);
+    LeesGegevensbestand(Gegevensbestand);
+    EXPECT_EQ(AantalMetingen, 4);
+    ASSERT_EQ(melding.vragen.size(), 1u);
+    EXPECT_TRUE(melding.vragen[0].tekst.contains(QStringLiteral("\r\n3: ")));
+    EXPECT_FALSE(melding.vragen[0].tekst.contains(QStringLiteral("\r\n4: ")));
+    EXPECT_FALSE(melding.vragen[0].tekst.contains(QStringLiteral("\r\n5: ")));
+}
