@@ -3,19 +3,26 @@
 #include "acquisition/Modellen.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/RackvensterTeksten.h"
+#include "acquisition/vensters/Hoofdvenster.h"
 #include "files/CsvVelden.h"
+#include "files/Logboek.h"
 #include "files/Meetbestand.h"
 #include "platform/Klok.h"
 #include "platform/Tekstbestand.h"
 #include "shared/Algemeen.h"
+#include "shared/Instellingen.h"
 #include "shared/Melding.h"
+#include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QSet>
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -68,6 +75,7 @@ QSet<QString> gemeldeMappen;
 bool vraagOpen = false;
 
 constexpr int TekstOngeldigeMap = 269; // "The specified file map is invalid!"
+constexpr int TekstDatalogger = 458;   // "Data logger: "
 
 // Tells once per logging run that the folder cannot be written, with the system's reason.
 void MeldMap(const QString& map, const QString& reden) {
@@ -86,8 +94,91 @@ bool MapNietSchrijfbaar(const QString& pad) {
     return true;
 }
 
-// The lines of one snapshot, per file in the order the files were first used. A file counts as empty
-// while neither the disk nor the lines held here give it a byte.
+// What the program knows of a logging file it appended to: its length after the append and the header
+// it was found to agree with. While the length is still that, the file has not been touched since: it
+// still agrees with that header and ends with a line end.
+struct BekendBestand {
+    qint64 lengte = 0;
+    QString kop;
+};
+QHash<QString, BekendBestand> bekend;
+// The files that got measuring rows in this logging run and no end point since, with the number of
+// fields of their rows: an end point of their own layout ends them.
+QHash<QString, int> lopend;
+// The name a change of layout gave the data file, and the name its series counts from.
+QString reeksNaam;
+QString reeksStam;
+
+// A title of a logging header that names an input by its place ("R1M2C3").
+bool IsPlaatsTitel(QStringView t) {
+    static const QRegularExpression plaats(QStringLiteral("^R\\d+M\\d+C\\d+$"));
+    return plaats.match(t.toString()).hasMatch();
+}
+
+// Whether a file's header names the columns the current layout gives it. The module's own title
+// ("Info " & its name, or only its name in a saved table) may name it otherwise, as may an input
+// titled by its name in a saved table; an input titled by its place must be in the same place.
+bool KopPast(QStringList bestand, QStringList verwacht) {
+    for (QStringList* v : {&bestand, &verwacht})
+        if (v->size() > 1 && v->last().isEmpty()) v->removeLast();
+    if (bestand.size() != verwacht.size()) return false;
+    for (qsizetype i = 0; i < verwacht.size(); ++i) {
+        const QString& w = verwacht[i];
+        const QString& b = bestand[i];
+        if (w == b || w.startsWith(QLatin1String("Info "))) continue;
+        const qsizetype spatie = w.indexOf(QLatin1Char(' '));
+        if (spatie < 0 || !b.startsWith(w.left(spatie + 1)) || IsPlaatsTitel(QStringView(b).mid(spatie + 1)))
+            return false;
+    }
+    return true;
+}
+
+// The first line of a file, without its line end.
+QString EersteRegel(const QString& pad) {
+    QFile f(pad);
+    if (!f.open(QIODevice::ReadOnly)) return QString();
+    QByteArray regel = f.readLine(4 << 20);
+    while (regel.endsWith('\n') || regel.endsWith('\r'))
+        regel.chop(1);
+    return platform::VanWindows1252(regel);
+}
+
+// What a line appended to a file of `lengte` bytes must begin with: a line end when the file's last
+// line was cut off (a power cut, a copy stopped half way), so that the cut line stays as it was and the
+// new one is whole.
+QString Regelbegin(const QString& pad, qint64 lengte) {
+    if (lengte <= 0) return QString();
+    const auto b = bekend.constFind(pad);
+    if (b != bekend.constEnd() && b->lengte == lengte) return QString();
+    QFile f(pad);
+    if (!f.open(QIODevice::ReadOnly) || !f.seek(lengte - 1)) return QString();
+    char laatste = 0;
+    if (!f.getChar(&laatste) || laatste == '\n' || laatste == '\r') return QString();
+    return CRLF;
+}
+
+// Appends a file's bytes. A file whose folder cannot be written loses them (the folder is reported once
+// per run); for another file that cannot be written the user may try again while `vragen` holds, which
+// a Cancel clears. The file is known at its new length afterwards.
+bool VoegToe(const QString& pad, qint64 lengte, const QString& kop, const QString& tekst, bool& vragen) {
+    const QByteArray bytes = platform::NaarWindows1252(tekst);
+    bool gelukt = platform::VoegToeAanBestand(pad, bytes);
+    if (!gelukt && !MapNietSchrijfbaar(pad) && vragen && !vraagOpen) {
+        vraagOpen = true;
+        gelukt = VoegToeMetNieuwePoging(pad, bytes);
+        vragen = gelukt;
+        vraagOpen = false;
+    }
+    if (gelukt)
+        bekend.insert(pad, {lengte + bytes.size(), kop});
+    else
+        bekend.remove(pad);
+    return gelukt;
+}
+
+// The lines of one snapshot, per file in the order the files were first used, and the header the
+// current layout gives each file (its first user in the snapshot makes it). A file that is empty gets
+// its header; rows go only into a file whose header agrees with it.
 class Logschrijver {
 public:
     explicit Logschrijver(QString afbakening) : m_q(std::move(afbakening)) {}
@@ -96,30 +187,48 @@ public:
         const auto gevonden = m_index.constFind(pad);
         if (gevonden != m_index.constEnd()) return *gevonden;
         const QFileInfo info(pad);
-        m_bestanden.push_back({pad, info.isFile() ? info.size() : 0, QString()});
+        m_bestanden.push_back({pad, info.isFile() ? info.size() : 0});
         const int nummer = static_cast<int>(m_bestanden.size() - 1);
         m_index.insert(pad, nummer);
         return nummer;
     }
-    bool IsLeeg(int bestand) const {
-        return m_bestanden[bestand].lengte == 0 && m_bestanden[bestand].inhoud.isEmpty();
+    // True once per file and snapshot: its header is to be made now.
+    bool MaakKop(int bestand) {
+        return !std::exchange(m_bestanden[bestand].kopGemaakt, true);
+    }
+    void Kop(int bestand, const QString& tekst, bool laatste = false) {
+        VoegCsvVeldToe(m_bestanden[bestand].kop, tekst, laatste, m_q);
     }
     void Veld(int bestand, const QString& tekst, bool laatste = false) {
-        VoegCsvVeldToe(m_bestanden[bestand].inhoud, tekst, laatste, m_q);
+        Entry& b = m_bestanden[bestand];
+        VoegCsvVeldToe(b.inhoud, tekst, laatste, m_q);
+        ++b.velden;
+        if (laatste) ++b.regels;
     }
-    // Appends every file's lines. A file whose folder cannot be written loses its lines (the folder is
-    // reported once per run); for another file that cannot be written the user may try again. After a
-    // Cancel, or while such a question waits, the other files lose this snapshot without asking.
-    void Schrijf() {
+    // True when a file that holds lines already has a header naming other columns.
+    bool AndereIndeling() const {
+        for (const Entry& b : m_bestanden) {
+            if (b.lengte == 0) continue;
+            const auto k = bekend.constFind(b.pad);
+            if (k != bekend.constEnd() && k->lengte == b.lengte && k->kop == b.kop) continue;
+            if (!KopPast(SplitsVelden(EersteRegel(b.pad)), SplitsVelden(QStringView(b.kop).chopped(CRLF.size()))))
+                return true;
+        }
+        return false;
+    }
+    // Appends every file's lines: an empty file gets its header first, a file whose last line was cut
+    // a line end. After a Cancel, or while such a question waits, the other files lose this snapshot
+    // without asking. A measuring row keeps its file among the running ones until its end point.
+    void Schrijf(bool stop) {
         bool vragen = true;
         for (const Entry& b : m_bestanden) {
             if (b.inhoud.isEmpty()) continue;
-            const QByteArray bytes = platform::NaarWindows1252(b.inhoud);
-            if (platform::VoegToeAanBestand(b.pad, bytes) || MapNietSchrijfbaar(b.pad)) continue;
-            if (!vragen || vraagOpen) continue;
-            vraagOpen = true;
-            vragen = VoegToeMetNieuwePoging(b.pad, bytes);
-            vraagOpen = false;
+            const QString tekst = (b.lengte == 0 ? b.kop : Regelbegin(b.pad, b.lengte)) + b.inhoud;
+            if (!VoegToe(b.pad, b.lengte, b.kop, tekst, vragen)) continue;
+            if (stop)
+                lopend.remove(b.pad);
+            else
+                lopend.insert(b.pad, b.velden / std::max(b.regels, 1));
         }
     }
 
@@ -127,27 +236,81 @@ private:
     struct Entry {
         QString pad;
         qint64 lengte;
-        QString inhoud;
+        QString kop = QString();
+        bool kopGemaakt = false;
+        QString inhoud = QString();
+        int velden = 0;
+        int regels = 0;
     };
     QString m_q;
     std::vector<Entry> m_bestanden;
     QHash<QString, int> m_index;
 };
 
+// Every file of the run that has no end point yet gets one in its own layout: the time and empty
+// fields.
+void BeeindigLopendeBestanden(const QString& tijd, const QString& afbakening) {
+    bool vragen = true;
+    for (auto l = lopend.constBegin(); l != lopend.constEnd(); ++l) {
+        QString regel;
+        VoegCsvVeldToe(regel, tijd, l.value() <= 1, afbakening);
+        for (int v = 2; v <= l.value(); ++v)
+            VoegCsvVeldToe(regel, QString(), v == l.value(), afbakening);
+        const QFileInfo info(l.key());
+        const qint64 lengte = info.isFile() ? info.size() : 0;
+        const auto k = bekend.constFind(l.key());
+        VoegToe(l.key(), lengte, k != bekend.constEnd() ? k->kop : QString(),
+                Regelbegin(l.key(), lengte) + regel, vragen);
+    }
+    lopend.clear();
+}
+
+// The data file's next name in its series: the name with "_2", "_3", ... before its extension, the
+// first of which no logging file exists yet. A name that a change of layout made counts on from the
+// name it came from.
+QString VolgendeVrijeNaam(const QString& sjabloon) {
+    QString stam = sjabloon, extensie;
+    const qsizetype punt = sjabloon.lastIndexOf(QLatin1Char('.'));
+    if (punt > sjabloon.lastIndexOf(QLatin1Char('/'))) {
+        stam = sjabloon.left(punt);
+        extensie = sjabloon.mid(punt);
+    }
+    if (sjabloon == reeksNaam && !reeksStam.isEmpty()) stam = reeksStam;
+    for (int n = 2;; ++n) {
+        const QString naam = stam + QLatin1Char('_') + QString::number(n) + extensie;
+        const QStringList paden = LogBestanden(naam);
+        if (std::none_of(paden.begin(), paden.end(), [](const QString& p) { return QFileInfo::exists(p); })) {
+            reeksStam = stam;
+            reeksNaam = naam;
+            return naam;
+        }
+    }
+}
+
+// Logging goes on under a new data file name: the caption, the recent files, the setting of the last
+// file and the event log name it.
+void NieuwGegevensbestand(const QString& naam) {
+    Gegevensbestand = naam;
+    BewaarInstelling(AppNaam, QStringLiteral("Settings"), QStringLiteral("LastFile"), naam);
+    hoofdvenster().UpdateFileMenu(naam, QString());
+    hoofdvenster().ZetTitel();
+    SchrijfLogboekRegel(0, 0, Tekst[TekstDatalogger] + naam);
+}
+
 // The five header fields of input i.
 void KopVanIngang(Logschrijver& uit, int bestand, const QString& t) {
-    uit.Veld(bestand, QStringLiteral("Flags ") + t);
-    uit.Veld(bestand, QStringLiteral("Value ") + t);
-    uit.Veld(bestand, QStringLiteral("Unit ") + t);
-    uit.Veld(bestand, QStringLiteral("Temp ") + t);
-    uit.Veld(bestand, QStringLiteral("T.Unit ") + t);
+    uit.Kop(bestand, QStringLiteral("Flags ") + t);
+    uit.Kop(bestand, QStringLiteral("Value ") + t);
+    uit.Kop(bestand, QStringLiteral("Unit ") + t);
+    uit.Kop(bestand, QStringLiteral("Temp ") + t);
+    uit.Kop(bestand, QStringLiteral("T.Unit ") + t);
 }
 
 // The header fields of a module: its four inputs and the info title.
 void KopVanModule(Logschrijver& uit, int bestand, int r, int m, bool laatste) {
     for (int i = 1; i <= AantalIngangen; ++i)
         KopVanIngang(uit, bestand, Titel(r, m, i));
-    uit.Veld(bestand, QStringLiteral("Info ") + TrimSpaties(Racks[r].Modules[m].Name), laatste);
+    uit.Kop(bestand, QStringLiteral("Info ") + TrimSpaties(Racks[r].Modules[m].Name), laatste);
 }
 
 // The five fields of input i of a snapshot.
@@ -234,7 +397,9 @@ QString EenheidTekstPerModel(int16_t rack, int16_t module, int16_t kanaal) {
     return ModelVan(rack, module).eenheidTekst(rack, module, kanaal);
 }
 
-void LogMeting(const QString& info) {
+namespace {
+
+void LogSnapshot(const QString& info, bool magVerhuizen) {
     const QString sjabloon = Gegevensbestand;
     // Without a data file there is nowhere to log to.
     if (TrimSpaties(sjabloon).isEmpty()) return;
@@ -250,28 +415,28 @@ void LogMeting(const QString& info) {
     std::array<std::array<std::array<int, AantalIngangen + 1>, AantalModules + 1>, AantalRacks + 1>
         perKanaal{};
 
-    // Header pass: every file of the mode that is still empty gets its header.
+    // Header pass: the header the current layout gives every file of the mode.
     if (modus == LogEenBestand) {
         een = uit.Bestand(MaakBestandsnaam(sjabloon, 0, 0, 0));
-        if (uit.IsLeeg(een)) {
-            uit.Veld(een, QStringLiteral("Time"));
+        if (uit.MaakKop(een)) {
+            uit.Kop(een, QStringLiteral("Time"));
             for (int16_t r = 1; r <= AantalRacks; ++r) {
                 if (!Racks[r].Present) continue;
                 for (int16_t m = 1; m <= AantalModules; ++m)
                     if (Racks[r].Modules[m].Present) KopVanModule(uit, een, r, m, false);
             }
-            uit.Veld(een, QString(), true);
+            uit.Kop(een, QString(), true);
         }
     }
     for (int16_t r = 1; r <= AantalRacks; ++r) {
         if (!Racks[r].Present) continue;
         if (modus == LogPerRack) {
             perRack[r] = uit.Bestand(MaakBestandsnaam(sjabloon, r, 0, 0));
-            if (uit.IsLeeg(perRack[r])) {
-                uit.Veld(perRack[r], QStringLiteral("Time"));
+            if (uit.MaakKop(perRack[r])) {
+                uit.Kop(perRack[r], QStringLiteral("Time"));
                 for (int16_t m = 1; m <= AantalModules; ++m)
                     if (Racks[r].Modules[m].Present) KopVanModule(uit, perRack[r], r, m, false);
-                uit.Veld(perRack[r], QString(), true);
+                uit.Kop(perRack[r], QString(), true);
             }
             continue;
         }
@@ -279,26 +444,37 @@ void LogMeting(const QString& info) {
             if (!Racks[r].Modules[m].Present) continue;
             if (modus == LogPerModule) {
                 const int b = perModule[r][m] = uit.Bestand(MaakBestandsnaam(sjabloon, r, m, 0));
-                if (uit.IsLeeg(b)) {
-                    uit.Veld(b, QStringLiteral("Time"));
+                if (uit.MaakKop(b)) {
+                    uit.Kop(b, QStringLiteral("Time"));
                     KopVanModule(uit, b, r, m, true);
                 }
             } else if (modus == LogPerKanaal) {
                 for (int16_t i = 1; i <= AantalIngangen; ++i) {
                     const int b = perKanaal[r][m][i] = uit.Bestand(MaakBestandsnaam(sjabloon, r, m, i));
-                    if (uit.IsLeeg(b)) {
+                    if (uit.MaakKop(b)) {
                         const QString t = Titel(r, m, i);
-                        uit.Veld(b, QStringLiteral("Time"));
+                        uit.Kop(b, QStringLiteral("Time"));
                         KopVanIngang(uit, b, t);
-                        uit.Veld(b, QStringLiteral("Info ") + t, true);
+                        uit.Kop(b, QStringLiteral("Info ") + t, true);
                     }
                 }
             }
         }
     }
 
-    // Row pass.
     const QString tijd = platform::DatumTijdTekst(TijdMeting);
+    // Rows of one layout only under a file's header: when the layout of the racks is no longer that of
+    // a file, the run ends there with its end point (in that file's layout) and goes on in new files
+    // beside the old ones.
+    if (uit.AndereIndeling()) {
+        BeeindigLopendeBestanden(tijd, TekstAfbakening);
+        if (stop || !magVerhuizen) return;
+        NieuwGegevensbestand(VolgendeVrijeNaam(sjabloon));
+        LogSnapshot(info, false);
+        return;
+    }
+
+    // Row pass.
     if (modus == LogEenBestand) uit.Veld(een, tijd);
     for (int16_t r = 1; r <= AantalRacks; ++r) {
         if (!Racks[r].Present) continue;
@@ -325,9 +501,15 @@ void LogMeting(const QString& info) {
     }
     if (modus == LogEenBestand) uit.Veld(een, QString(), true);
 
-    uit.Schrijf();
+    uit.Schrijf(stop);
     // The run has ended: a folder that still cannot be written is reported again in the next one.
     if (stop) gemeldeMappen.clear();
+}
+
+} // namespace
+
+void LogMeting(const QString& info) {
+    LogSnapshot(info, true);
 }
 
 QStringList LogBestanden(const QString& sjabloon) {
@@ -355,6 +537,7 @@ QStringList LogBestanden(const QString& sjabloon) {
 
 bool BeginLogging() {
     gemeldeMappen.clear();
+    lopend.clear();
     bool schrijfbaar = true;
     QSet<QString> gezien;
     for (const QString& pad : LogBestanden(Gegevensbestand)) {
@@ -368,5 +551,9 @@ bool BeginLogging() {
 
 void ResetLogbestanden() {
     gemeldeMappen.clear();
+    bekend.clear();
+    lopend.clear();
+    reeksNaam.clear();
+    reeksStam.clear();
     vraagOpen = false;
 }

@@ -3,7 +3,8 @@
 // file. The current data file's name (Gegevensbestand) is the template of the file names: without
 // markers all rows go to one file; "#rack#", "#module#" or "#channel#" split them into one file per
 // rack, module or input; "#date#" starts new files every day. A file gets its header line when it is
-// empty. The end of a run is a row whose info text is "Stop".
+// empty, and takes rows only of the layout its header names. The end of a run is a row whose info text
+// is "Stop".
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -40,7 +41,13 @@ QString EenheidTekstPerModel(int16_t rack, int16_t module, int16_t kanaal);
 // its rack is not measured or its module is given up by the poll supervision (no stale number is
 // logged as a measurement). The poll cycle calls it first at every snapshot. Each
 // file's line is built whole and appended in one write; the bytes are those of writing the fields one
-// by one.
+// by one. A file whose last line was cut off (a power cut) keeps it as it is: the new line begins on a
+// line of its own.
+// A file whose header names other columns than the racks now give (a search found other racks, or
+// logging was switched on into a file of another layout) gets no row: the run ends in the files that
+// got its rows with an end point of their own layout, and logging goes on under the data file's next
+// free name of its series, "name_2.csv", "name_3.csv", ..., with its own headers; the caption, the
+// recent files, the last file of the settings and the event log name it.
 void LogMeting(const QString& info);
 
 // The logging files of the template for the racks and modules present now, each once.

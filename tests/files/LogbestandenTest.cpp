@@ -226,3 +226,83 @@ TEST_F(LogbestandenTest, LengthOfALogFileCreatesIt) {
     EXPECT_EQ(LengteLogBestand(map + QStringLiteral("/no/#rack#.csv"), 1, 0, 0), 0);
     EXPECT_EQ(melding.vragen.size(), 1u);
 }
+
+TEST_F(LogbestandenTest, ARunAppendedToAFileWhoseLastRowWasCutBeginsOnALineOfItsOwn) {
+    Gegevensbestand = map + QStringLiteral("/run.csv");
+    TijdMeting = platform::Nu();
+    LogMeting(QString());
+    LogMeting(QString());
+    // A power cut in the middle of the last row.
+    const QByteArray heel = LeesBytes(Gegevensbestand);
+    const QByteArray afgebroken = heel.left(heel.size() - 40);
+    SchrijfBytes(Gegevensbestand, afgebroken);
+
+    BeginLogging();
+    for (int i = 0; i < 2; ++i) {
+        klok().verstrijk(1000);
+        TijdMeting = platform::Nu();
+        LogMeting(QString());
+    }
+    const QByteArray na = LeesBytes(Gegevensbestand);
+    EXPECT_TRUE(na.startsWith(afgebroken + "\r\n")) << "the cut row stays as it was";
+    const QStringList regels = platform::SplitsRegels(platform::VanWindows1252(na));
+    ASSERT_EQ(regels.size(), 5);
+    const qsizetype velden = SplitsVelden(regels[0]).size();
+    for (int r = 3; r < 5; ++r) {
+        bool onafgesloten = true;
+        EXPECT_EQ(SplitsVelden(regels[r], &onafgesloten).size(), velden) << r;
+        EXPECT_FALSE(onafgesloten) << r;
+    }
+
+    // Read back: the loader names the cut row alone.
+    OpnameMelding melding;
+    ZetMeldingVenster(&melding);
+    LeesGegevensbestand(Gegevensbestand);
+    EXPECT_EQ(AantalMetingen, 4);
+    ASSERT_EQ(melding.vragen.size(), 1u);
+    EXPECT_TRUE(melding.vragen[0].tekst.contains(QStringLiteral("\r\n3: ")));
+    EXPECT_FALSE(melding.vragen[0].tekst.contains(QStringLiteral("\r\n4: ")));
+    EXPECT_FALSE(melding.vragen[0].tekst.contains(QStringLiteral("\r\n5: ")));
+}
+
+TEST_F(LogbestandenTest, RowsGoOnUnderAHeaderOfTheirLayoutAndAnotherLayoutMovesTheRunToTheNextNameOfTheSeries) {
+    // A saved table names the inputs by their names: its layout is still the racks' layout.
+    Gegevensbestand = map + QStringLiteral("/run.csv");
+    AantalMetingen = 0;
+    ASSERT_TRUE(SchrijfGegevensbestand(Gegevensbestand));
+    BeginLogging();
+    TijdMeting = platform::Nu();
+    LogMeting(QString());
+    LogMeting(QString());
+    EXPECT_EQ(Gegevensbestand, map + QStringLiteral("/run.csv"));
+    EXPECT_EQ(platform::SplitsRegels(platform::VanWindows1252(LeesBytes(Gegevensbestand))).size(), 3);
+
+    const auto regels = [](const QString& pad) {
+        return platform::SplitsRegels(platform::VanWindows1252(LeesBytes(pad)));
+    };
+    const auto isEindpunt = [](const QString& regel) {
+        const QStringList velden = SplitsVelden(regel);
+        return std::all_of(velden.begin() + 1, velden.end(), [](const QString& v) { return v.isEmpty(); });
+    };
+    // A module more: the run ends in its file, with rows of that file's layout, and goes on beside it.
+    Racks[2].Modules[5] = Racks[2].Modules[2];
+    klok().verstrijk(1000);
+    TijdMeting = platform::Nu();
+    LogMeting(QString());
+    const QStringList oud = regels(map + QStringLiteral("/run.csv"));
+    ASSERT_EQ(oud.size(), 4);
+    EXPECT_TRUE(isEindpunt(oud[3]));
+    EXPECT_EQ(SplitsVelden(oud[3]).size(), SplitsVelden(oud[2]).size());
+    EXPECT_EQ(Gegevensbestand, map + QStringLiteral("/run_2.csv"));
+    const QStringList nieuw = regels(Gegevensbestand);
+    ASSERT_EQ(nieuw.size(), 2);
+    EXPECT_TRUE(nieuw[0].contains(QStringLiteral("\"Flags R2M5C1\"")));
+    EXPECT_FALSE(isEindpunt(nieuw[1]));
+
+    // Back to the former layout: the series goes on from its first name.
+    Racks[2].Modules[5].Present = false;
+    LogMeting(QString());
+    EXPECT_EQ(Gegevensbestand, map + QStringLiteral("/run_3.csv"));
+    EXPECT_TRUE(isEindpunt(regels(map + QStringLiteral("/run_2.csv")).last()));
+    EXPECT_EQ(regels(map + QStringLiteral("/run.csv")), oud);
+}
