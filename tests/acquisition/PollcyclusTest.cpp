@@ -9,6 +9,7 @@
 #include "acquisition/Communicatie.h"
 #include "acquisition/Frames.h"
 #include "acquisition/K761.h"
+#include "acquisition/K762.h"
 #include "acquisition/Koppelingen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
@@ -386,8 +387,8 @@ TEST_F(PollcyclusTest, CycleCompleteIsSetWhenEveryModuleHadItsTurnSinceTheLastSn
             opnamen.push_back(i);
         }
     };
-    harnas->Draai(6000);
-    ASSERT_GE(opnamen.size(), 4u);
+    harnas->Draai(20000);
+    ASSERT_GE(opnamen.size(), 5u);
     for (size_t i = opnamen.front() + 1; i < gezien.size(); ++i) {
         const size_t laatste = *(std::upper_bound(opnamen.begin(), opnamen.end(), i - 1) - 1);
         // Every rack again, the one read at the snapshot too (its reading went into that row).

@@ -23,6 +23,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
