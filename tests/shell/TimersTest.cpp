@@ -197,9 +197,9 @@ TEST_F(TimersTest, AnAutomaticRecorderPrintoutLeavesEverySecondOneRow) {
     EXPECT_GE(recorder.gedrukt, 6);
     ASSERT_GE(laag.tijden.size(), 100u);
     for (size_t i = 1; i < laag.tijden.size(); ++i)
-        EXPECT_EQ(platform::LangeTijd(laag.tijden[i]),
-                  platform::LangeTijd(laag.tijden[i - 1] + 1 / 86400.0))
-            << "row " << i << " after " << platform::LangeTijd(laag.tijden[i - 1]).toStdString();
+        EXPECT_EQ(platform::LangeTijd(laag.tijden[i]).toStdString(),
+                  platform::LangeTijd(laag.tijden[i - 1] + 1 / 86400.0).toStdString())
+            << "row " << i;
 }
 
 TEST_F(TimersTest, SwitchingOffWritesOneEndPointOnlyWhenRowsExist) {
