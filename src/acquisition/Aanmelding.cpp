@@ -205,6 +205,7 @@ void LeesIdentificatienummers(int rack) {
             ModuleRecord& mod = r.Modules[m];
             mod.Present = false;
             mod.Berekend = false;
+            OpenBeurt(rack, m);
             mod.Idno = HaalLong(antwoord, 4 * m + 4);
             mod.Name.clear();
             for (int c = 1; c <= AantalIngangen; ++c)

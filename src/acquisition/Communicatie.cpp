@@ -35,9 +35,8 @@ bool VerliesGemeld = false;
 // A pass that got no reply and did not wait for one (simulation, a closed port, an aborted wait)
 // idles this long, so that a waiting program sleeps instead of spinning.
 constexpr int RustMs = 150;
-// In simulation every step of the poll walk is such a pass: shorter, so that a full rack's turn takes
-// well under the shortest logging interval of a second.
-constexpr int RustSimulatieMs = 30;
+// In simulation every step of the poll walk is such a pass, a shorter one.
+constexpr int RustSimulatieMs = SimulatiePasMs;
 // Check ticks of 250 ms that a request stays unanswered before the supervision acts.
 constexpr int16_t ControleTikken = 2;
 
@@ -61,6 +60,24 @@ bool HeeftIngangInGebruik(const ModuleRecord& m) {
 
 bool WordtGemeten(int r, int m) {
     return Racks[r].Modules[m].Present && RackVlaggen[r].Measure;
+}
+
+// True when every module that the walk polls has had its turn since the turns were last opened.
+bool AlleBeurtenGehad() {
+    for (int r = 1; r <= AantalRacks; ++r) {
+        if (!Racks[r].Present || !RackVlaggen[r].Measure) continue;
+        for (int m = 1; m <= AantalModules; ++m) {
+            const ModuleRecord& module = Racks[r].Modules[m];
+            if (module.Present && HeeftIngangInGebruik(module) && BeurtOpen(r, m)) return false;
+        }
+    }
+    return true;
+}
+
+// The turn of module (r, m) ends: read, or given up or passed over without a reading.
+void EindigBeurt(int r, int m, bool gelezen) {
+    SluitBeurt(r, m, gelezen);
+    if (AlleBeurtenGehad()) CyclusVoltooid = true;
 }
 
 void Rust() {
@@ -194,6 +211,7 @@ void Verzend(int r, int m, uint8_t code) {
 void BerekenModule(int r, int m) {
     ModelVan(r, m).verwerk(r, m);
     Racks[r].Modules[m].Berekend = true;
+    EindigBeurt(r, m, true);
     ToonMetingenRackvenster(r, m, false);
     if (AlarmUitgang) StuurAlarmUitgang(r, m, false);
     if (BoomZichtbaar) AanpassenMetingenTreeView(r, m);
@@ -248,6 +266,8 @@ void CommunicatieLus() {
         if (Racks[r].Present && RackVlaggen[r].Show) hoofdvenster().ToonRackVenster(r);
 
     ZetBeginStand();
+    // The first snapshot waits until every module has been read.
+    OpenBeurten();
     VolgendeStap(OpvraagRack, OpvraagModule, OpvraagStap);
 
     if (StartBijOpstarten)
@@ -309,12 +329,14 @@ void ControleerOpvraging() {
             if (!BewaardCommando.isEmpty()) {
                 ZendModuleCommando(r, m, BewaardCommando);
             } else {
+                EindigBeurt(r, m, false);
                 OpvraagVolgendeModule();
                 VolgendeStap(OpvraagRack, OpvraagModule, OpvraagStap);
             }
         } else {
             // Given up: the next pass finds the module answered and finished, and moves on.
             GeefModuleOp(r, m);
+            EindigBeurt(r, m, false);
             CommandoAfgehandeld(r, m);
             ZendRackCommando(r, CommandoReset);
             SchrijfLogboek(r, m, Tekst[450]);
@@ -342,6 +364,7 @@ void VolgendeStap(int16_t& rack, int16_t& module, int16_t& stap) {
         if (overgeslagen >= AantalRacks * AantalModules) return;
         const int16_t r0 = rack, m0 = module;
         CommandoAfgehandeld(rack, module);
+        EindigBeurt(rack, module, false);
         VolgendeModule(rack, module);
         stap = 1;
         if (rack == r0 && module == m0) return;
@@ -383,16 +406,15 @@ void VolgendeModule(int16_t& rack, int16_t& module) {
         module = 1;
     }
     const int16_t r0 = rack, m0 = module;
+    // With no module to poll every step of the walk completes the cycle.
+    if (AlleBeurtenGehad()) CyclusVoltooid = true;
     for (;;) {
         ++module;
         if (module > AantalModules) {
             module = 1;
             do {
                 ++rack;
-                if (rack > AantalRacks) {
-                    rack = 1;
-                    CyclusVoltooid = true;
-                }
+                if (rack > AantalRacks) rack = 1;
             } while (rack != r0 && !(Racks[rack].Present && RackVlaggen[rack].Measure));
         }
         if (rack == r0 && module == m0) return;

@@ -127,7 +127,8 @@ float BerekenZoutgehalte(float v, int bereik, int celtype, uint8_t& flags, float
 
 float SimulatieWaardeK762(int r, int m, int c) {
     if (!IsKanaalAdres(r, m, c)) return 0;
-    const float d = single(SimulatieStap[m][c] + 0.0025);
+    // The ramp climbs 0.0025 a reading at a pass of 150 ms.
+    const float d = single(SimulatieStap[m][c] + 0.0025 * SimulatieStapDeel);
     SimulatieStap[m][c] = d;
     const float waarde = single(d * std::sqrt(static_cast<double>(c) / m) + 1);
     if (Racks[r].Modules[m].Meting[c].Waarde <= 1.15f) return waarde;

@@ -19,6 +19,12 @@ extern bool ConfiguratieGewijzigd;
 // Command-line switches.
 extern bool Demo; // simulation without hardware
 extern platform::Datum DemoStart;
+// In simulation every step of the poll walk is a pass of the loop that idles this long, so that a full
+// rack's turn takes well under the shortest logging interval of a second.
+inline constexpr int SimulatiePasMs = 30;
+// The simulated signals that move a step per converted reading were paced for a pass of 150 ms: each of
+// their steps is this share of the step they were made with, so that they keep their rate per second.
+inline constexpr double SimulatieStapDeel = SimulatiePasMs / 150.0;
 extern bool Fabrieksmodus;
 extern bool AlarmUitgang;
 extern QString AlarmPoort; // "COM1", or a device path
@@ -41,8 +47,9 @@ extern platform::Datum TijdBasis;
 extern bool TemperatuurCompensatie;
 extern int ReferentieTemperatuur; // 0 = 20 °C, 1 = 25 °C
 
-// True once the poll walk has wrapped from the last rack to the first; the rack windows clear it when
-// they blank their values, so that a complete new cycle is needed before a snapshot.
+// True once every measured module has had its turn of the poll walk since it was last cleared (see
+// OpenBeurten); the rack windows clear it when they blank their values, so that a complete new cycle is
+// needed before a snapshot.
 extern bool CyclusVoltooid;
 // The snapshots of the poll-interval timer: the time of the newest and their count (32-bit). The
 // snapshot counts them; the data file sets them when it loads rows and sets them back for a new file.

@@ -1,11 +1,26 @@
 #include "acquisition/RackModel.h"
 
 #include "acquisition/Modellen.h"
+#include "acquisition/Programmastatus.h"
 #include "acquisition/vensters/Hoofdvenster.h"
 
 std::array<RackRecord, AantalRacks + 1> Racks;
 std::array<RackVlag, AantalRacks + 1> RackVlaggen;
 float HandTemperaturen[AantalRacks + 1][AantalModules + 1][AantalIngangen + 1];
+
+namespace {
+
+struct Beurt {
+    bool open = false;      // the walk has not yet left the module since the previous snapshot
+    bool nietGelezen = false; // no reading of the module was converted since the previous snapshot
+};
+Beurt Beurten[AantalRacks + 1][AantalModules + 1];
+
+bool IsPlaats(int r, int m) {
+    return r >= 1 && r <= AantalRacks && m >= 1 && m <= AantalModules;
+}
+
+} // namespace
 
 QString IdnoAlsTekst(int32_t idno) {
     const auto u = static_cast<uint32_t>(idno);
@@ -37,6 +52,31 @@ bool ModuleOpgegeven(int r, int m) {
     return Racks[r].Modules[m].GeenAntwoordTeller > 0;
 }
 
+void OpenBeurten() {
+    for (auto& rack : Beurten)
+        for (Beurt& b : rack)
+            b = {true, true};
+    CyclusVoltooid = false;
+}
+
+void OpenBeurt(int r, int m) {
+    if (IsPlaats(r, m)) Beurten[r][m] = {true, true};
+}
+
+void SluitBeurt(int r, int m, bool gelezen) {
+    if (!IsPlaats(r, m)) return;
+    Beurten[r][m].open = false;
+    if (gelezen) Beurten[r][m].nietGelezen = false;
+}
+
+bool BeurtOpen(int r, int m) {
+    return IsPlaats(r, m) && Beurten[r][m].open;
+}
+
+bool ModuleNietGelezen(int r, int m) {
+    return IsPlaats(r, m) && Beurten[r][m].nietGelezen;
+}
+
 void InitialiseerTabellen(const QString& titel) {
     if (titel.isEmpty()) return;
     for (auto& v : RackVlaggen)
@@ -55,4 +95,7 @@ void ResetRackModel() {
         for (auto& m : r)
             for (auto& t : m)
                 t = 25.0f;
+    for (auto& rack : Beurten)
+        for (Beurt& b : rack)
+            b = {};
 }

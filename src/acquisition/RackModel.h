@@ -100,6 +100,21 @@ QString ModuleTypeVanIdno(int32_t idno);
 // are stale and are neither shown nor logged. False outside 1..16, 1..7.
 bool ModuleOpgegeven(int r, int m);
 
+// The turns of the poll walk between two snapshots. A snapshot is due when every measured module has
+// had its turn since the previous one: it was read, given up or passed over as not answering. A module
+// that was not read in that span holds only the values of an earlier row and is logged without them, as
+// a given-up module is.
+// Every module's turn is open again and its values count as old (after a snapshot, at the loop's start).
+void OpenBeurten();
+// Module m of rack r (registered anew) has its turn still to come, and holds no values of this span.
+void OpenBeurt(int r, int m);
+// The walk has left module m of rack r; gelezen: its readings were converted in this turn.
+void SluitBeurt(int r, int m, bool gelezen);
+// True while module m of rack r still has its turn to come since the previous snapshot.
+bool BeurtOpen(int r, int m);
+// True when module m of rack r was not read since the previous snapshot. False outside 1..16, 1..7.
+bool ModuleNietGelezen(int r, int m);
+
 // Start-up: empties the per-rack flags and the window arrays and has the main window set its caption
 // and stop logging. Does nothing when titel is "".
 void InitialiseerTabellen(const QString& titel);

@@ -321,9 +321,10 @@ void WaardenVanIngang(Logschrijver& uit, int bestand, int16_t r, int16_t m, int1
             uit.Veld(bestand, QString());
         return;
     }
-    // A module given up by the poll supervision holds only its last values: none is logged as a
-    // measurement (as for a rack that is not measured).
-    const bool meten = RackVlaggen[r].Measure && !ModuleOpgegeven(r, m);
+    // A module given up by the poll supervision holds only its last values, and one not read since the
+    // previous snapshot only the values of an earlier row: none is logged as a measurement (as for a
+    // rack that is not measured).
+    const bool meten = RackVlaggen[r].Measure && !ModuleOpgegeven(r, m) && !ModuleNietGelezen(r, m);
     KanaalRecord& temperatuur = Racks[r].Modules[m].Temperatuur[i];
     uit.Veld(bestand, QString::number(meting.Flags));
     uit.Veld(bestand, meten ? WaardeTekstPerModel(r, m, i) : QString());

@@ -2,6 +2,7 @@
 
 #include "acquisition/Modellen.h"
 #include "acquisition/Programmastatus.h"
+#include "acquisition/RackModel.h"
 #include "acquisition/RackvensterIndicatoren.h"
 #include "acquisition/RackvensterTeksten.h"
 #include "acquisition/vensters/Systeemboom.h"
@@ -409,6 +410,9 @@ void FormRack::InstellenToolTipKanaal(int m, int c, QString& tekst) {
 void FormRack::WissenVensterMetingen() {
     for (int m = 1; m <= AantalModules; ++m)
         ToonMetingenRackvenster(Ri, m, true);
+    // The next snapshot waits until the rack's modules have been read again.
+    for (int m = 1; m <= AantalModules; ++m)
+        OpenBeurt(Ri, m);
     CyclusVoltooid = false;
 }
 
@@ -689,8 +693,10 @@ void FormRack::mnuRackSettingsMeasure_Click() {
     LaadVensterTitel();
     if (meten) {
         CyclusVoltooid = false;
-        for (int m = 1; m <= AantalModules; ++m)
+        for (int m = 1; m <= AantalModules; ++m) {
+            OpenBeurt(Ri, m);
             ToonMetingenRackvenster(Ri, m, true);
+        }
     } else {
         VernieuwModulesRackvenster(Ri);
     }

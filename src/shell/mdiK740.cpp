@@ -749,34 +749,41 @@ void mdiK740::TimerOpvragen_Timer() {
             BewaarInstelling(AppNaam, Settings, QStringLiteral("Use StartLogOn"), QStringLiteral("False"));
         }
     }
-    for (int g = 1; g <= AantalGrafieken; ++g)
-        if (GrafiekvensterInterface* v = GrafiekVenster(g);
-            v && v->GrafiekIndex() == g && v->Instellingen().XYrecorder)
-            v->VulGrafiekAan(AantalMetingen);
     if (VerbindingActief) {
         if (!MSComm1().isOpen()) OpenCommPoort();
         if (MSComm1().isOpen() || Demo) {
             PlaatsVerbindingsTijd();
             // The interval counts from the previous snapshot on the steady clock, half a tick early
             // at most: ticks a second apart give a row each, never one more or one less. A snapshot
-            // takes only values that a completed poll turn refreshed since the previous one. The timer
-            // keeps its beat; a tick that comes while a snapshot pumps events is left out.
+            // waits until every measured module has had its turn since the previous one (CyclusVoltooid),
+            // so that no row repeats a reading that no poll refreshed. The timer keeps its beat; a tick
+            // that comes while a snapshot pumps events is left out. The row carries the moment its
+            // values are taken, before the recorder graphs (whose automatic printout takes its time),
+            // and never the second of the row before it: a late tick leaves that row to the next one.
             const qint64 nuMs = platform::klok().ms();
+            const platform::Datum nu = platform::Nu();
+            const auto seconde = [](platform::Datum d) { return std::llround(d * 86400000.0) / 1000; };
             if (!m_opnameBezig && CyclusVoltooid &&
-                nuMs - m_laatsteOpvragingMs >= qint64(Tijdsinterval) * 1000 - 500) {
+                nuMs - m_laatsteOpvragingMs >= qint64(Tijdsinterval) * 1000 - 500 &&
+                seconde(nu) != seconde(LaatsteOpvraging)) {
                 m_opnameBezig = true;
                 m_laatsteOpvragingMs = nuMs;
-                LaatsteOpvraging = platform::Nu();
+                LaatsteOpvraging = nu;
                 TijdMeting = LaatsteOpvraging;
-                CyclusVoltooid = false;
                 OpvraagInfo.clear();
                 VerwerkOpvraagTik();
+                // The next row waits until every module has had its turn again.
+                OpenBeurten();
                 m_opnameBezig = false;
             }
         }
     } else {
         PlaatsAanduidingenCOM();
     }
+    for (int g = 1; g <= AantalGrafieken; ++g)
+        if (GrafiekvensterInterface* v = GrafiekVenster(g);
+            v && v->GrafiekIndex() == g && v->Instellingen().XYrecorder)
+            v->VulGrafiekAan(AantalMetingen);
     ZetKnoppen();
     InstellenKnopMenus();
 }

@@ -101,7 +101,8 @@ TabelRij LiveRij(int r, int m, const QString& info) {
     ZetTijdCellen(rij);
     if (info == InfoStop) return rij;
     const bool meten = RackVlaggen[r].Measure;
-    const bool opgegeven = ModuleOpgegeven(r, m);
+    // Given up, or not read since the previous snapshot: its values belong to an earlier row.
+    const bool opgegeven = ModuleOpgegeven(r, m) || ModuleNietGelezen(r, m);
     for (int n = 1; n <= AantalIngangen; ++n) {
         const auto c = static_cast<size_t>(KolomVanKanaal(n));
         if (!Racks[r].Modules[m].Meting[n].Set) {

@@ -138,12 +138,14 @@ TEST_F(K762Test, TDSFactorInterpolatesBetweenBreakpoints) {
 TEST_F(K762Test, DemonstrationRamp) {
     Demo = true;
     meting(1).Set = true;
+    // 0.0025 a reading at a pass of 150 ms, a fifth of that at a simulated pass of 30 ms.
+    const float stap = 0.0025f * SimulatieStapDeel;
     VerwerkMetingK762(2, 1);
-    EXPECT_FLOAT_EQ(meting(1).Waarde, 1.0025f);
+    EXPECT_FLOAT_EQ(meting(1).Waarde, 1 + stap);
     VerwerkMetingK762(2, 1);
-    EXPECT_FLOAT_EQ(meting(1).Waarde, 1.005f);
+    EXPECT_FLOAT_EQ(meting(1).Waarde, 1 + 2 * stap);
     int stappen = 2;
-    while (meting(1).Waarde <= 1.15f && stappen < 100) {
+    while (meting(1).Waarde <= 1.15f && stappen < 500) {
         VerwerkMetingK762(2, 1);
         ++stappen;
     }
@@ -155,7 +157,7 @@ TEST_F(K762Test, DemonstrationRamp) {
     EXPECT_NEAR(meting(1).Waarde, 0.85f, 0.003f);
     // The step grows with sqrt(input / module), whatever the rack.
     Racks[3].Modules[4].Meting[1].Waarde = 0;
-    EXPECT_FLOAT_EQ(SimulatieWaardeK762(3, 4, 1), 1 + 0.0025f * 0.5f);
+    EXPECT_FLOAT_EQ(SimulatieWaardeK762(3, 4, 1), 1 + stap * 0.5f);
 }
 
 TEST_F(K762Test, ValidityFunctionsKeepTheirBoundsInSinglePrecision) {

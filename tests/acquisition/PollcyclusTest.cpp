@@ -9,6 +9,7 @@
 #include "acquisition/Communicatie.h"
 #include "acquisition/Frames.h"
 #include "acquisition/K761.h"
+#include "acquisition/K762.h"
 #include "acquisition/Koppelingen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
@@ -370,17 +371,29 @@ TEST_F(PollcyclusTest, ARepeatedOrLateReplyDoesNotAnswerTheNextRequest) {
                   (std::vector<uint8_t>{CommandoStatus, CommandoTemperatuurADC, CommandoADC}[i % 3]));
 }
 
-TEST_F(PollcyclusTest, CycleCompleteIsSetOnlyByTheWrapOfTheLoopsWalk) {
+// The cycle is complete once every measured module has had its turn since the turns were opened (by
+// the snapshot that takes it), wherever the walk stood then: not when the walk wraps round.
+TEST_F(PollcyclusTest, CycleCompleteIsSetWhenEveryModuleHadItsTurnSinceTheLastSnapshot) {
     harnas->PlaatsRacks(16, 1);
-    std::vector<std::pair<int, bool>> gezien;
-    harnas->bijBerekening = [&](int r, int) {
-        gezien.emplace_back(r, CyclusVoltooid);
-        CyclusVoltooid = false; // as the poll-interval timer reads it
+    std::vector<bool> gezien;
+    std::vector<size_t> opnamen; // the readings after which a snapshot opened the turns
+    const size_t wacht[] = {0, 5, 11, 2};
+    harnas->bijBerekening = [&](int, int) {
+        gezien.push_back(CyclusVoltooid);
+        const size_t i = gezien.size() - 1;
+        // Snapshots as the poll-interval timer takes them, a varying time after the cycle completed.
+        if (CyclusVoltooid && (opnamen.empty() || i >= opnamen.back() + 16 + wacht[opnamen.size() % 4])) {
+            OpenBeurten();
+            opnamen.push_back(i);
+        }
     };
-    harnas->Draai(4000);
-    ASSERT_GT(gezien.size(), 20u);
-    for (size_t i = 0; i < gezien.size(); ++i)
-        EXPECT_EQ(gezien[i].second, gezien[i].first == 1 && i > 0) << i;
+    harnas->Draai(20000);
+    ASSERT_GE(opnamen.size(), 5u);
+    for (size_t i = opnamen.front() + 1; i < gezien.size(); ++i) {
+        const size_t laatste = *(std::upper_bound(opnamen.begin(), opnamen.end(), i - 1) - 1);
+        // Every rack again, the one read at the snapshot too (its reading went into that row).
+        EXPECT_EQ(gezien[i], i >= laatste + 16) << "reading " << i << ", snapshot after " << laatste;
+    }
 }
 
 TEST_F(PollcyclusTest, SimulationPassesTake30msAndComputeSimulatedValues) {
@@ -412,6 +425,30 @@ TEST_F(PollcyclusTest, SimulationPassesTake30msAndComputeSimulatedValues) {
     }
     EXPECT_NE(waarden.front(), waarden.back());
     EXPECT_TRUE(emulator.verzoeken().empty());
+}
+
+// The conductivity ramp of the simulation climbs a step per reading; it was made for a pass of 150 ms
+// and keeps the rate per second it had then, however short the simulated pass now is.
+TEST_F(PollcyclusTest, TheSimulatedConductivityRampClimbsAtTheRateOfA150msPass) {
+    harnas.reset();
+    ZetMSComm1(nullptr);
+    harnas = std::make_unique<PollHarnas>(emulator, nullptr);
+    Demo = true;
+    DemoStart = platform::Nu();
+    harnas->PlaatsRacks(1, AantalModules);
+    const int k762 = 2; // the harness puts conductivity modules at the even positions
+    ASSERT_EQ(Racks[1].Modules[k762].Type, QStringLiteral("K762"));
+    int lezingen = 0;
+    harnas->bijBerekening = [&](int, int m) { lezingen += m == k762; };
+    constexpr qint64 Duur = 63000;
+    harnas->Draai(Duur);
+
+    // At 150 ms a pass a rack of seven modules took 7 x 3 passes, 3.15 s, from one reading of a module
+    // to the next, and each reading climbed 0.0025.
+    const double verwacht = 0.0025 * Duur / (AantalModules * 3 * 150.0);
+    EXPECT_GT(lezingen, Duur / (AantalModules * 3 * 150) * 2) << "the pass is shorter than 150 ms";
+    EXPECT_NEAR(SimulatieStap[k762][1], verwacht, verwacht * 0.1);
+    EXPECT_NEAR(SimulatieStap[k762][4], verwacht, verwacht * 0.1);
 }
 
 TEST_F(PollcyclusTest, AWaitingLoopSleepsWithAClosedPortOrAnAbortedWait) {

@@ -1,9 +1,11 @@
 #include "OpnameBestandslaag.h"
+#include "OpnameGrafiekvenster.h"
 #include "ShellOmgeving.h"
 #include "Voorbeeldrack.h"
 #include "acquisition/Koppelingen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
+#include "acquisition/vensters/Grafiekvenster.h"
 #include "files/Opslaan.h"
 #include "shared/Algemeen.h"
 #include "shared/Instellingen.h"
@@ -152,6 +154,52 @@ TEST_F(TimersTest, LoggingEverySecondWritesARowEverySecondForAnHour) {
     klok().verstrijk(3600 * 1000);
     EXPECT_EQ(laag.metingen.size(), 3600);
     ZetBestandslaag(vorige);
+}
+
+// A recorder graph that prints itself automatically when its page is full takes its time (and pumps
+// events meanwhile); logging every second still gives every second one row, stamped with the moment its
+// values were taken.
+TEST_F(TimersTest, AnAutomaticRecorderPrintoutLeavesEverySecondOneRow) {
+    struct Tijdlaag : OpnameBestandslaag {
+        void LogMeting(const QString& info) override {
+            OpnameBestandslaag::LogMeting(info);
+            tijden.push_back(TijdMeting);
+        }
+        std::vector<platform::Datum> tijden;
+    } laag;
+    struct Recorder : OpnameGrafiekvenster {
+        void VulGrafiekAan(int32_t monster) override {
+            OpnameGrafiekvenster::VulGrafiekAan(monster);
+            if (afdrukken || ++aanvullingen % 15 != 0) return;
+            // The printout to PDF, alternately shorter and longer than a tick.
+            afdrukken = true;
+            static_cast<platform::VirtueleKlok&>(platform::klok()).verstrijk(++gedrukt % 2 ? 700 : 1400);
+            afdrukken = false;
+        }
+        int aanvullingen = 0, gedrukt = 0;
+        bool afdrukken = false;
+    } recorder;
+    recorder.instellingen.XYrecorder = true;
+    ZetGrafiekVenster(1, &recorder);
+    Bestandslaag* vorige = &bestandslaag();
+    ZetBestandslaag(&laag);
+    auto cyclus = klok().maakTimer();
+    cyclus->zetInterval(250);
+    cyclus->bijTik = [] { CyclusVoltooid = true; };
+    cyclus->zetActief(true);
+    Tijdsinterval = 1;
+    venster->StartStopVerbinding();
+    ASSERT_TRUE(VerbindingActief);
+    klok().verstrijk(120 * 1000);
+    ZetGrafiekVenster(1, nullptr);
+    ZetBestandslaag(vorige);
+
+    EXPECT_GE(recorder.gedrukt, 6);
+    ASSERT_GE(laag.tijden.size(), 100u);
+    for (size_t i = 1; i < laag.tijden.size(); ++i)
+        EXPECT_EQ(platform::LangeTijd(laag.tijden[i]).toStdString(),
+                  platform::LangeTijd(laag.tijden[i - 1] + 1 / 86400.0).toStdString())
+            << "row " << i;
 }
 
 TEST_F(TimersTest, SwitchingOffWritesOneEndPointOnlyWhenRowsExist) {
