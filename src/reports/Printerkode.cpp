@@ -57,7 +57,8 @@ bool BewaarRapportBestanden() {
     for (const auto& [pad, tekst] : bestanden) {
         const QByteArray bytes = platform::NaarWindows1252(tekst);
         while (!platform::SchrijfBestandVeilig(pad, bytes)) {
-            if (ToonMelding(SchrijffoutTekst(pad), vbRetryCancel | vbExclamation, Gegevensbestand) != vbRetry) {
+            if (ToonMelding(SchrijffoutTekst(pad), vbRetryCancel | vbExclamation, Gegevensbestand) !=
+                vbRetry) {
                 RapportVeldVerloren = true;
                 return false;
             }

@@ -296,4 +296,3 @@ TEST_F(AlarmuitgangTest, AnInputBeyondItsRangeIsBeyondTheLimitOnThatSide) {
     Meet(7);
     EXPECT_TRUE(Vlag(2));
 }
-

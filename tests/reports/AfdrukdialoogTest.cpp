@@ -327,7 +327,8 @@ TEST_F(AfdrukdialoogTest, PrintToPdfAsksForTheFileAndPrintsTheHeaderBlock) {
     v.show();
     QTest::mouseClick(v.OKButton, Qt::LeftButton);
     ASSERT_EQ(meldingen.size(), 2u);
-    EXPECT_EQ(meldingen[1], onbereikbaar + QStringLiteral("\r\n\r\n") + QString::fromLocal8Bit(std::strerror(ENOENT)));
+    EXPECT_EQ(meldingen[1],
+              onbereikbaar + QStringLiteral("\r\n\r\n") + QString::fromLocal8Bit(std::strerror(ENOENT)));
 }
 
 // Printing over an existing PDF file on a disk that cannot take the new one: the old file stays whole

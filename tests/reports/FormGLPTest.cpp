@@ -526,7 +526,8 @@ TEST_F(FormGLPTest, AnExportThatCannotBeWrittenWholeLeavesEveryOldReportWhole) {
     ASSERT_EQ(meldingen.size(), 4u);
     EXPECT_EQ(meldingen[1].stijl & 7, vbRetryCancel);
     // The path and the system's reason: a full disk is no file in use.
-    EXPECT_EQ(meldingen[1].tekst, naam + QStringLiteral("\r\n\r\n") + QString::fromLocal8Bit(std::strerror(EFBIG)));
+    EXPECT_EQ(meldingen[1].tekst,
+              naam + QStringLiteral("\r\n\r\n") + QString::fromLocal8Bit(std::strerror(EFBIG)));
     EXPECT_EQ(meldingen[3].tekst, QStringLiteral("An error is encountered when writing this data file!"));
 
     v.CheckAllChannels->setChecked(true);

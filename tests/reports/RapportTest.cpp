@@ -201,8 +201,8 @@ TEST_F(RapportTest, AReportTheDiskCannotTakeIsToldByItsPathAndTheSystemsReason) 
     ZetMeldingVenster(nullptr);
     EXPECT_FALSE(bewaard);
     ASSERT_EQ(box.teksten.size(), 1);
-    EXPECT_EQ(box.teksten[0],
-              RapportBestandsnaam + QStringLiteral("\r\n\r\n") + QString::fromLocal8Bit(std::strerror(EFBIG)));
+    EXPECT_EQ(box.teksten[0], RapportBestandsnaam + QStringLiteral("\r\n\r\n") +
+                                  QString::fromLocal8Bit(std::strerror(EFBIG)));
     EXPECT_EQ(box.geblokkeerd(), 0);
     EXPECT_EQ(LeesBytes(RapportBestandsnaam), oud);
     EXPECT_EQ(QDir(tijdelijkeMap()).entryList(QDir::Files), QStringList{"report.csv"});

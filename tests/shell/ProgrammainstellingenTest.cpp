@@ -100,7 +100,7 @@ TEST_F(ProgrammainstellingenTest, StoredValuesAreNormalised) {
 TEST_F(ProgrammainstellingenTest, AnAbsolutePathIsKeptAsTheSerialPort) {
     mdiK740 venster;
     InstalleerHoofdvenster(venster);
-    for (const QString pad : {QStringLiteral("/dev/pts/4"), QStringLiteral("/tmp/x/link")}) {
+    for (const QString& pad : {QStringLiteral("/dev/pts/4"), QStringLiteral("/tmp/x/link")}) {
         Zet(QStringLiteral("Settings"), QStringLiteral("Serial port"), pad);
         Initialisatie(venster);
         EXPECT_EQ(CommPoort, pad);
