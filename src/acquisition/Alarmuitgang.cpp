@@ -10,6 +10,8 @@
 #include "shared/Teksten.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 int16_t AlarmVlaggen[17][8][16];
 bool AlarmUitgangUit;
@@ -81,9 +83,13 @@ void StuurAlarmUitgang(int r, int m, bool init) {
             const int c = curve.Kg;
             if (c < 1 || c > AantalIngangen) continue;
             // The limits are set in the units the graph shows (°F, µS/cm, log g/l): the value is taken
-            // as the graph shows it. A value the graph cannot show (over range, no reading) leaves the
-            // flags as they are.
-            const double waarde = LiveGrafiekWaarde(r, m, c, temperatuur);
+            // as the graph shows it. An input run beyond its range ("OR.") is beyond the limit on that
+            // side, as the alarm report counts it; any other value the graph cannot show (no reading)
+            // leaves the flags as they are.
+            double waarde = LiveGrafiekWaarde(r, m, c, temperatuur);
+            if (std::isnan(waarde))
+                if (const int kant = LiveBuitenBereik(r, m, c, temperatuur); kant != 0)
+                    waarde = kant * std::numeric_limits<double>::infinity();
             WerkVlaggenBij(r, m, c, temperatuur, waarde, instellingen, curve);
         }
     }

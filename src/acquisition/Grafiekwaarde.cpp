@@ -165,13 +165,40 @@ double ConverteerTabelWaarde(int r, int m, int k, const QString& waarde, const Q
     return Grafiekomzetting::Van(r, m, k, temperatuur).Zet(waarde, eenheid);
 }
 
-double LiveGrafiekWaarde(int r, int m, int k, bool temperatuur) {
-    if (!IsIngang(r, m, k)) return Geen;
+namespace {
+
+// A module given up by the poll supervision holds only stale readings, and one not yet read holds
+// none: a gap, as in the table.
+bool IsActueel(int r, int m, int k) {
+    if (!IsIngang(r, m, k)) return false;
     const ModuleRecord& module = Racks[r].Modules[m];
-    // A module given up by the poll supervision holds only stale readings, and one not yet read holds
-    // none: a gap, as in the table.
-    if (!module.Present || !module.Berekend || ModuleOpgegeven(r, m) || !module.Meting[k].Set) return Geen;
+    return module.Present && module.Berekend && !ModuleOpgegeven(r, m) && module.Meting[k].Set;
+}
+
+} // namespace
+
+double LiveGrafiekWaarde(int r, int m, int k, bool temperatuur) {
+    if (!IsActueel(r, m, k)) return Geen;
+    const ModuleRecord& module = Racks[r].Modules[m];
     const QString tekst = temperatuur ? TemperatuurTekst(r, m, k) : MeetwaardeTekst(r, m, k);
     const QString eenheid = temperatuur ? module.Temperatuur[k].Unit.getrimd() : EenheidTekst(r, m, k);
     return ConverteerTabelWaarde(r, m, k, tekst.trimmed(), eenheid.trimmed(), temperatuur);
+}
+
+int LiveBuitenBereik(int r, int m, int k, bool temperatuur) {
+    if (!IsActueel(r, m, k)) return 0;
+    const ModuleRecord& module = Racks[r].Modules[m];
+    const KanaalRecord& ingang = module.Meting[k];
+    if (temperatuur) {
+        if (ingang.Flags & VlagTemperatuurTeHoog) return 1;
+        if (ingang.Flags & VlagTemperatuurTeLaag) return -1;
+        return 0;
+    }
+    // A value that is no finite number is shown as over range.
+    if (std::isnan(ingang.Waarde)) return 1;
+    if (std::isinf(ingang.Waarde)) return ingang.Waarde > 0 ? 1 : -1;
+    if (!(ingang.Flags & (VlagBovenBereik | VlagOnderBereik))) return 0;
+    if (ModelVan(module).type == Modeltype::K761 && ingang.Unit.getrimd() == QLatin1String("pH"))
+        return ingang.Waarde < 7.0f ? -1 : 1;
+    return (ingang.Flags & VlagBovenBereik) ? 1 : -1;
 }

@@ -62,3 +62,9 @@ double ConverteerTabelWaarde(int r, int m, int k, const QString& waarde, const Q
 // value text and unit the table would write, converted as above. Missing while the module is absent,
 // not yet read or given up, or the input is not in use.
 double LiveGrafiekWaarde(int r, int m, int k, bool temperatuur);
+// Which end of its range the live reading of input k (its temperature with `temperatuur`) has run
+// beyond, while a graph shows it as "OR.": 1 above the top, -1 below the bottom, 0 inside its range or
+// when the reading is not current (as LiveGrafiekWaarde). The side is that of the range flag, except
+// on a pH input: its pH runs against the millivolts, so an over-range millivolt reading is held at
+// pH 0 and an under-range one at pH 14, and the pH it holds tells the side.
+int LiveBuitenBereik(int r, int m, int k, bool temperatuur);

@@ -57,7 +57,7 @@ bool BewaarRapportBestanden() {
     for (const auto& [pad, tekst] : bestanden) {
         const QByteArray bytes = platform::NaarWindows1252(tekst);
         while (!platform::SchrijfBestandVeilig(pad, bytes)) {
-            if (ToonMelding(VervangHekje(Tekst[234], pad), vbRetryCancel | vbExclamation, Gegevensbestand) !=
+            if (ToonMelding(SchrijffoutTekst(pad), vbRetryCancel | vbExclamation, Gegevensbestand) !=
                 vbRetry) {
                 RapportVeldVerloren = true;
                 return false;

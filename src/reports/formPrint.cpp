@@ -613,14 +613,16 @@ void formPrint::OKButton_Click() {
         gelukt = p.EndDoc();
     }
     wacht.reset();
-    if (!gelukt && AutomatischeAfdruk) {
-        // No one waits for it: the failure is left where it can be found afterwards.
-        const QString melding = VervangHekje(Tekst[234], printer.Pdf ? pdf : printer.Naam);
-        SchrijfLogboek(0, 0, melding);
-        hoofdvenster().ZetStatusTekst(3, melding);
-    } else if (!gelukt) {
-        ToonMelding(VervangHekje(Tekst[234], printer.Pdf ? pdf : printer.Naam), vbOKOnly | vbExclamation,
-                    Gegevensbestand);
+    if (gelukt) return;
+    // A PDF file is told by its path and the system's reason (a full disk is no file in use).
+    const QString melding = printer.Pdf ? SchrijffoutTekst(pdf) : VervangHekje(Tekst[234], printer.Naam);
+    if (AutomatischeAfdruk) {
+        // No one waits for it: the failure is left where it can be found afterwards, on one line.
+        const QString regel = melding.split(QStringLiteral("\r\n\r\n")).join(QStringLiteral(" - "));
+        SchrijfLogboek(0, 0, regel);
+        hoofdvenster().ZetStatusTekst(3, regel);
+    } else {
+        ToonMelding(melding, vbOKOnly | vbExclamation, Gegevensbestand);
     }
 }
 

@@ -17,7 +17,7 @@ QString GeldigeBaudrate(const QString& tekst) {
 
 QString GeldigePoort(const QString& tekst) {
     const QString t = tekst.trimmed();
-    if (t.startsWith(QStringLiteral("/dev/"))) return t;
+    if (t.startsWith(QLatin1Char('/'))) return t;
     QString rest = t;
     rest.remove(QStringLiteral("com"), Qt::CaseInsensitive);
     const double n = Val(rest);

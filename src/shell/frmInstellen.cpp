@@ -359,7 +359,7 @@ void frmInstellen::Refresh() {
 }
 
 void frmInstellen::Sync() {
-    CommPoort = cboCommPoort->currentText().trimmed();
+    CommPoort = GeldigePoort(cboCommPoort->currentText());
     Baudsnelheid = cboBaudrate->currentIndex() >= 0 ? cboBaudrate->currentText() : QStringLiteral("1200");
     HuidigeTaal = m_taal;
     KiesTaal(HuidigeTaal);

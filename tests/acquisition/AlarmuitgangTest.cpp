@@ -242,3 +242,57 @@ TEST_F(AlarmuitgangTest, TheLimitsApplyToTheValuesAsTheGraphShowsThem) {
     EXPECT_TRUE(Vlag(0)) << "100 µS/cm is below 200 µS/cm";
     EXPECT_TRUE(alarmlijn->dtr());
 }
+
+// A runaway electrode reads "OR.", which no graph can plot: the input counts as beyond the limit on the
+// side it ran out of its range, so the output raises the alarm the alarm report counts.
+TEST_F(AlarmuitgangTest, AnInputBeyondItsRangeIsBeyondTheLimitOnThatSide) {
+    StuurAlarmUitgang(0, 0, true);
+    grafiek.instellingen.AlarmLaagWaarde = -500;
+    grafiek.instellingen.AlarmHoogWaarde = 500;
+    KanaalRecord& ingang = Racks[1].Modules[2].Meting[3];
+    Meet(0);
+    ingang.Flags = VlagBovenBereik; // held at the over-range end
+    Meet(2000);
+    EXPECT_TRUE(Vlag(1)) << "over range: high alarm";
+    EXPECT_FALSE(Vlag(0));
+    EXPECT_TRUE(alarmlijn->dtr());
+    ingang.Flags = VlagOnderBereik;
+    Meet(-2000);
+    EXPECT_TRUE(Vlag(0)) << "under range: low alarm";
+    EXPECT_FALSE(Vlag(1));
+    EXPECT_TRUE(alarmlijn->dtr());
+    ingang.Flags = 0;
+    Meet(0);
+    EXPECT_FALSE(Vlag(0) || Vlag(1)) << "back in range";
+    EXPECT_FALSE(alarmlijn->dtr());
+
+    // A pH input holds an over-range millivolt reading at pH 0: below its range.
+    ingang.Unit = "pH";
+    grafiek.instellingen.AlarmLaagWaarde = 4;
+    grafiek.instellingen.AlarmHoogWaarde = 10;
+    ingang.Flags = VlagBovenBereik;
+    Meet(0);
+    EXPECT_TRUE(Vlag(0));
+    EXPECT_FALSE(Vlag(1));
+    ingang.Flags = 0;
+    Meet(7);
+
+    // A temperature beyond its limits, on a temperature curve.
+    Curve(grafiek, 1, 1, 2, 3 + AantalIngangen, true, true);
+    grafiek.instellingen.AlarmLaagWaarde = 10;
+    grafiek.instellingen.AlarmHoogWaarde = 40;
+    Racks[1].Modules[2].Temperatuur[3].Waarde = 25;
+    ingang.Flags = VlagTemperatuurTeHoog;
+    Meet(7);
+    EXPECT_TRUE(Vlag(3));
+    EXPECT_TRUE(alarmlijn->dtr());
+    ingang.Flags = 0;
+    Meet(7);
+    EXPECT_FALSE(Vlag(2) || Vlag(3));
+    EXPECT_FALSE(alarmlijn->dtr());
+
+    // And one below them.
+    ingang.Flags = VlagTemperatuurTeLaag;
+    Meet(7);
+    EXPECT_TRUE(Vlag(2));
+}

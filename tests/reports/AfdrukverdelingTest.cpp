@@ -13,6 +13,8 @@
 #include "shared/Melding.h"
 
 #include <QDir>
+#include <cerrno>
+#include <cstring>
 #include <deque>
 
 namespace {
@@ -85,8 +87,9 @@ TEST_F(AfdrukverdelingTest, AFailedDirectPrintIsReportedAndTheDialogIsGone) {
     antwoord.bestand = QDir(tijdelijkeMap()).filePath(QStringLiteral("no folder/terminal.pdf"));
     PrintVensterDirect(&venster);
     ASSERT_EQ(meldingen.size(), 1u);
-    EXPECT_EQ(meldingen[0], QStringLiteral("The file is in use, access to ") + antwoord.bestand +
-                                QStringLiteral(" is rejected!"));
+    // The path and the system's reason: a missing folder is no file in use.
+    EXPECT_EQ(meldingen[0],
+              antwoord.bestand + QStringLiteral("\r\n\r\n") + QString::fromLocal8Bit(std::strerror(ENOENT)));
     EXPECT_EQ(AfdrukDialoog(), nullptr);
 }
 
@@ -114,8 +117,11 @@ TEST_F(AfdrukverdelingTest, AnAutomaticPrintoutAsksNothingAndLeavesAFailureInThe
     PrintVensterAutomatisch(&venster);
     EXPECT_TRUE(meldingen.empty());
     ASSERT_EQ(laag.logboek.size(), 1u);
-    EXPECT_TRUE(std::get<2>(laag.logboek[0])
-                    .startsWith(QStringLiteral("The file is in use, access to ") + MapGegevens));
+    // On one line: the path, then the system's reason.
+    const QString regel = std::get<2>(laag.logboek[0]);
+    EXPECT_TRUE(regel.startsWith(MapGegevens)) << regel.toStdString();
+    EXPECT_TRUE(regel.endsWith(QStringLiteral(".pdf - ") + QString::fromLocal8Bit(std::strerror(ENOENT))))
+        << regel.toStdString();
     ZetBestandslaag(nullptr);
 }
 

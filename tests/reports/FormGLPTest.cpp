@@ -35,6 +35,8 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
+#include <cerrno>
+#include <cstring>
 #include <deque>
 
 namespace {
@@ -523,6 +525,9 @@ TEST_F(FormGLPTest, AnExportThatCannotBeWrittenWholeLeavesEveryOldReportWhole) {
     // Overwrite?, Retry, Cancel, then the failure message.
     ASSERT_EQ(meldingen.size(), 4u);
     EXPECT_EQ(meldingen[1].stijl & 7, vbRetryCancel);
+    // The path and the system's reason: a full disk is no file in use.
+    EXPECT_EQ(meldingen[1].tekst,
+              naam + QStringLiteral("\r\n\r\n") + QString::fromLocal8Bit(std::strerror(EFBIG)));
     EXPECT_EQ(meldingen[3].tekst, QStringLiteral("An error is encountered when writing this data file!"));
 
     v.CheckAllChannels->setChecked(true);

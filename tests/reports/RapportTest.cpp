@@ -1,4 +1,6 @@
 #include "Afdrukomgeving.h"
+#include "Bestandsgrens.h"
+#include "EchteMelding.h"
 #include "acquisition/RackModel.h"
 #include "files/Meetbestand.h"
 #include "reports/Opnamevlak.h"
@@ -10,6 +12,8 @@
 #include "shared/Teksten.h"
 
 #include <QDir>
+#include <cerrno>
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -159,6 +163,49 @@ TEST_F(RapportTest, AReportToCsvGolden) {
     const QByteArray inhoud = LeesBytes(tijdelijkeMap() + "/" + bestanden.first());
     EXPECT_EQ(inhoud.count("\r\n"), 7);
     EXPECT_FALSE(inhoud.contains("Note:"));
+}
+
+// The real message box, answered with a key; it keeps the texts it showed.
+class GetoondeMelding : public EchteMelding {
+public:
+    using EchteMelding::EchteMelding;
+    int Toon(const QString& tekst, int stijl, const QString& titel) override {
+        teksten << tekst;
+        return EchteMelding::Toon(tekst, stijl, titel);
+    }
+    QStringList teksten;
+};
+
+// A report that the disk cannot take is told by its path and the system's reason, not as a file in use;
+// Escape cancels, the old report stays whole and no temporary file is left.
+TEST_F(RapportTest, AReportTheDiskCannotTakeIsToldByItsPathAndTheSystemsReason) {
+    RapportBestandsnaam = tijdelijkeMap() + QStringLiteral("/report.csv");
+    NaarBestand = true;
+    PrintVensterHoofding(Glp(2), p, 0);
+    NaarBestand = false;
+    ASSERT_TRUE(BewaarRapportBestanden());
+    const QByteArray oud = LeesBytes(RapportBestandsnaam);
+    ASSERT_GT(oud.size(), 200);
+
+    PrintNota = QString(400, QLatin1Char('n'));
+    NaarBestand = true;
+    PrintVensterHoofding(Glp(2), p, 0);
+    NaarBestand = false;
+    GetoondeMelding box(Qt::Key_Escape);
+    ZetMeldingVenster(&box);
+    bool bewaard = true;
+    {
+        Bestandsgrens grens(static_cast<rlim_t>(oud.size()));
+        bewaard = BewaarRapportBestanden();
+    }
+    ZetMeldingVenster(nullptr);
+    EXPECT_FALSE(bewaard);
+    ASSERT_EQ(box.teksten.size(), 1);
+    EXPECT_EQ(box.teksten[0], RapportBestandsnaam + QStringLiteral("\r\n\r\n") +
+                                  QString::fromLocal8Bit(std::strerror(EFBIG)));
+    EXPECT_EQ(box.geblokkeerd(), 0);
+    EXPECT_EQ(LeesBytes(RapportBestandsnaam), oud);
+    EXPECT_EQ(QDir(tijdelijkeMap()).entryList(QDir::Files), QStringList{"report.csv"});
 }
 
 TEST_F(RapportTest, AReportToCsvWritesTextTheCodePageLacksAsQuestionMarks) {

@@ -31,6 +31,7 @@ TEST(GeldigePoort, ComNamesAndNumbers) {
 TEST(GeldigePoort, ADevicePathStaysAsItIs) {
     EXPECT_EQ(GeldigePoort(QStringLiteral("/dev/ttyUSB0")), QStringLiteral("/dev/ttyUSB0"));
     EXPECT_EQ(GeldigePoort(QStringLiteral(" /dev/pts/7 ")), QStringLiteral("/dev/pts/7"));
+    EXPECT_EQ(GeldigePoort(QStringLiteral("/tmp/x/link")), QStringLiteral("/tmp/x/link"));
 }
 
 } // namespace

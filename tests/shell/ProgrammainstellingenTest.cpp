@@ -95,12 +95,16 @@ TEST_F(ProgrammainstellingenTest, StoredValuesAreNormalised) {
     EXPECT_EQ(ReferentieTemperatuur, 0);
 }
 
-TEST_F(ProgrammainstellingenTest, ADevicePathIsKeptAsTheSerialPort) {
-    Zet(QStringLiteral("Settings"), QStringLiteral("Serial port"), QStringLiteral("/dev/pts/4"));
+// Any absolute path is kept as the settings dialog took it, a link to a port outside /dev too: whether
+// it opens is told when the port is opened.
+TEST_F(ProgrammainstellingenTest, AnAbsolutePathIsKeptAsTheSerialPort) {
     mdiK740 venster;
     InstalleerHoofdvenster(venster);
-    Initialisatie(venster);
-    EXPECT_EQ(CommPoort, QStringLiteral("/dev/pts/4"));
+    for (const QString& pad : {QStringLiteral("/dev/pts/4"), QStringLiteral("/tmp/x/link")}) {
+        Zet(QStringLiteral("Settings"), QStringLiteral("Serial port"), pad);
+        Initialisatie(venster);
+        EXPECT_EQ(CommPoort, pad);
+    }
 }
 
 TEST_F(ProgrammainstellingenTest, AStartTimeThatIsNoDateTurnsTheScheduleOffForThisRun) {
