@@ -17,6 +17,7 @@
 #include "shared/Opmaak.h"
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
+#include "shared/ui/Titelbalk.h"
 #include "shared/ui/Vensterfuncties.h"
 
 #include <QCloseEvent>
@@ -26,6 +27,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpacerItem>
 #include <QVBoxLayout>
 #include <utility>
 
@@ -140,6 +142,26 @@ void KalibratieDialoog::ZetKalibratieTitel(const QString& soort) {
                    QString::number(Ri) + QLatin1Char(' ') + Tekst[296] + QLatin1Char(' ') +
                    QString::number(Mi) + QLatin1Char(' ') + Tekst[295] + QLatin1Char(' ') +
                    QString::number(Ki));
+    ToonTitelHeel();
+}
+
+void KalibratieDialoog::ToonTitelHeel() {
+    auto* indeling = qobject_cast<QBoxLayout*>(layout());
+    if (!indeling) return;
+    // The title bar draws the caption in bold at most; what the bar needs besides the caption (icon,
+    // buttons, borders) is what it does not leave for it at the present width.
+    QFont vet = font();
+    vet.setBold(true);
+    const int breedte =
+        QFontMetrics(vet).horizontalAdvance(windowTitle()) + 8 + width() - TitelbalkTekstRuimte(*this);
+    // A spacer of that width, without height and without spacing around it, keeps the layout (and so
+    // the dialog, whose size follows its layout) at least that wide.
+    if (!m_titelRuimte) {
+        m_titelRuimte = new QSpacerItem(0, 0, QSizePolicy::Fixed, QSizePolicy::Fixed);
+        indeling->addItem(m_titelRuimte);
+    }
+    m_titelRuimte->changeSize(breedte, 0, QSizePolicy::Fixed, QSizePolicy::Fixed);
+    indeling->invalidate();
 }
 
 void KalibratieDialoog::StartProcedure() {
