@@ -17,7 +17,6 @@
 #include "shared/Opmaak.h"
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
-#include "shared/ui/Titelbalk.h"
 #include "shared/ui/Vensterfuncties.h"
 
 #include <QCloseEvent>
@@ -28,6 +27,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSpacerItem>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 #include <QVBoxLayout>
 #include <utility>
 
@@ -148,12 +149,21 @@ void KalibratieDialoog::ZetKalibratieTitel(const QString& soort) {
 void KalibratieDialoog::ToonTitelHeel() {
     auto* indeling = qobject_cast<QBoxLayout*>(layout());
     if (!indeling) return;
-    // The title bar draws the caption in bold at most; what the bar needs besides the caption (icon,
-    // buttons, borders) is what it does not leave for it at the present width.
+    // The title bar draws the caption in bold at most. Besides the caption it holds the icon and the
+    // buttons (a window manager draws minimise and maximise too) and its borders: what the style's bar
+    // with all of them does not leave for the caption at the present width.
     QFont vet = font();
     vet.setBold(true);
-    const int breedte =
-        QFontMetrics(vet).horizontalAdvance(windowTitle()) + 8 + width() - TitelbalkTekstRuimte(*this);
+    QStyleOptionTitleBar balk;
+    balk.initFrom(this);
+    balk.rect = QRect(0, 0, width(), style()->pixelMetric(QStyle::PM_TitleBarHeight, &balk, this));
+    balk.titleBarFlags = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
+    balk.subControls = QStyle::SC_All;
+    balk.text = windowTitle();
+    const int tekstruimte =
+        style()->subControlRect(QStyle::CC_TitleBar, &balk, QStyle::SC_TitleBarLabel, this).width();
+    const int breedte = QFontMetrics(vet).horizontalAdvance(windowTitle()) + 16 + width() - tekstruimte;
     // A spacer of that width, without height and without spacing around it, keeps the layout (and so
     // the dialog, whose size follows its layout) at least that wide.
     if (!m_titelRuimte) {
