@@ -39,10 +39,12 @@ void AanpassenRackIndicatoren(int r0, int m0, bool actief, bool anderenBijwerken
             const ModuleRecord& module = Racks[r].Modules[m];
             if (!module.Present) continue;
             const bool stil = module.GeenAntwoordTeller != 0;
-            if (r == r0 && m == m0)
-                venster->ZetLedKleur(m - 1, actief ? (stil ? KleurRood : KleurGroen) : KleurDonkergroen);
-            else if (stil)
+            // A module that does not answer stays red, also when it stops being the current one (its
+            // settings dialog closing after the port was lost).
+            if (stil)
                 venster->ZetLedKleur(m - 1, KleurRood);
+            else if (r == r0 && m == m0)
+                venster->ZetLedKleur(m - 1, actief ? KleurGroen : KleurDonkergroen);
             else if (anderenBijwerken)
                 venster->ZetLedKleur(m - 1, KleurDonkergroen);
         }

@@ -7,9 +7,9 @@
 void MarkeerAntwoordOntvangen(int32_t idno);
 // The poll supervision gave module (r, m) up: one more in its count (which stops at 32767).
 void VerhoogGeenAntwoordTeller(int r, int m);
-// Colours the indicators of every shown rack window, module (r0, m0) being the current one: green
-// (red when it does not answer) while `actief`, else dark green. Other modules turn red when they do
-// not answer, dark green when `anderenBijwerken`, and otherwise keep their colour.
+// Colours the indicators of every shown rack window, module (r0, m0) being the current one: a module
+// that does not answer turns red; the current one otherwise green while `actief`, else dark green;
+// the others dark green when `anderenBijwerken`, and otherwise they keep their colour.
 void AanpassenRackIndicatoren(int r0, int m0, bool actief, bool anderenBijwerken);
 // Colours the indicators of rack r's window for measuring off: red when not answering, else grey.
 void VernieuwModulesRackvenster(int r);

@@ -26,6 +26,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpacerItem>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 #include <QVBoxLayout>
 #include <utility>
 
@@ -141,6 +144,35 @@ void KalibratieDialoog::ZetKalibratieTitel(const QString& soort) {
                    QString::number(Ri) + QLatin1Char(' ') + Tekst[296] + QLatin1Char(' ') +
                    QString::number(Mi) + QLatin1Char(' ') + Tekst[295] + QLatin1Char(' ') +
                    QString::number(Ki));
+    ToonTitelHeel();
+}
+
+void KalibratieDialoog::ToonTitelHeel() {
+    auto* indeling = qobject_cast<QBoxLayout*>(layout());
+    if (!indeling) return;
+    // The title bar draws the caption in bold at most. Besides the caption it holds the icon and the
+    // buttons (a window manager draws minimise and maximise too) and its borders: what the style's bar
+    // with all of them does not leave for the caption at the present width.
+    QFont vet = font();
+    vet.setBold(true);
+    QStyleOptionTitleBar balk;
+    balk.initFrom(this);
+    balk.rect = QRect(0, 0, width(), style()->pixelMetric(QStyle::PM_TitleBarHeight, &balk, this));
+    balk.titleBarFlags = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
+    balk.subControls = QStyle::SC_All;
+    balk.text = windowTitle();
+    const int tekstruimte =
+        style()->subControlRect(QStyle::CC_TitleBar, &balk, QStyle::SC_TitleBarLabel, this).width();
+    const int breedte = QFontMetrics(vet).horizontalAdvance(windowTitle()) + 16 + width() - tekstruimte;
+    // A spacer of that width, without height and without spacing around it, keeps the layout (and so
+    // the dialog, whose size follows its layout) at least that wide.
+    if (!m_titelRuimte) {
+        m_titelRuimte = new QSpacerItem(0, 0, QSizePolicy::Fixed, QSizePolicy::Fixed);
+        indeling->addItem(m_titelRuimte);
+    }
+    m_titelRuimte->changeSize(breedte, 0, QSizePolicy::Fixed, QSizePolicy::Fixed);
+    indeling->invalidate();
 }
 
 void KalibratieDialoog::StartProcedure() {

@@ -31,6 +31,7 @@ class QFrame;
 class QHBoxLayout;
 class QLabel;
 class QPushButton;
+class QSpacerItem;
 
 class KalibratieDialoog : public QDialog {
     Q_OBJECT
@@ -98,8 +99,10 @@ protected:
     // The start of the load: nothing stored yet; false (and Fout) when the input is not an input of a
     // module that is there, else the working copies of its measuring and temperature inputs are taken.
     bool LaadIngang();
-    // "<soort> Calibration: Rack r Module m Input k" as the window title.
+    // "<soort> Calibration: Rack r Module m Input k" as the window title, shown whole (ToonTitelHeel).
     void ZetKalibratieTitel(const QString& soort);
+    // The dialog is at least as wide as its title bar needs to show the caption whole.
+    void ToonTitelHeel();
     // The end of the load: the stored position, the topmost layer, and the procedure is open, every
     // flag is down, and the tick runs until the unload; every tick sets MeetTik and asks for a step.
     void StartProcedure();
@@ -206,6 +209,8 @@ private:
     QString m_sectie;
     QPushButton* m_escapeAnnuleer = nullptr;
     QPushButton* m_escapeOK = nullptr;
+    // The width the caption needs, an item of the dialog's layout (ToonTitelHeel).
+    QSpacerItem* m_titelRuimte = nullptr;
     std::unique_ptr<platform::Timer> m_tik;
     int m_toestand = 0;
     bool m_bezig = false;

@@ -43,6 +43,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <memory>
 
 namespace {
@@ -360,6 +361,13 @@ void DialogK76xSettings::Laad() {
     SSTab->setCurrentIndex(tab);
     m_geladen = true;
     m_uitslag = Uitslag::Open;
+    // A window of the main window: the window manager keeps it above the main window, also when the
+    // (disabled) main window is clicked. Only the window is tied to it: a child widget would be
+    // disabled along with the main window.
+    if (QWidget* hoofd = hoofdvenster(); hoofd && hoofd->windowHandle()) {
+        winId();
+        windowHandle()->setTransientParent(hoofd->windowHandle());
+    }
     show();
     raise();
     activateWindow();

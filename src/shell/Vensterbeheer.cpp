@@ -19,6 +19,8 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScrollBar>
+#include <QStyle>
 #include <algorithm>
 #include <cmath>
 
@@ -222,30 +224,48 @@ void Vensterbeheer::Schik(Schikking wijze) {
         break;
     case Schikking::TegelsHorizontaal:
     case Schikking::TegelsVerticaal: {
-        const QList<QRect> indeling =
-            TegelIndeling(maat, static_cast<int>(open.size()), wijze == Schikking::TegelsHorizontaal);
-        // A tile is never smaller than its window needs to show itself whole; the tiles after a grown
-        // one move along, so that none covers another (the area then scrolls).
         const bool horizontaal = wijze == Schikking::TegelsHorizontaal;
-        int verder = 0;
-        for (qsizetype i = 0; i < open.size(); ++i) {
-            if (open[i]->isMaximized()) open[i]->showNormal();
-            QRect tegel = indeling[i];
-            if (const QWidget* binnen = open[i]->widget()) {
-                // A rack window's panels have a fixed size; a graph or table tells what it needs. The
-                // frame adds its border on every side and the title bar above.
-                const QSize nodig = binnen->minimumSizeHint().expandedTo(binnen->minimumSize());
-                const QSize kader(2 * binnen->x(), binnen->y() + binnen->x());
-                if (nodig.isValid() && !nodig.isEmpty())
-                    tegel.setSize(tegel.size().expandedTo(nodig + kader));
+        // The tiles share the whole area, as it is without scroll bars. A tile is never smaller than its
+        // window needs to show itself whole; the tiles after a grown one move along, so that none
+        // covers another. When they then run past the area's end, the area scrolls: its scroll bar
+        // takes its width along that side, and the tiles are laid out again beside it.
+        const QSize heel = m_gebied.maximumViewportSize();
+        const int balk =
+            m_gebied.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr,
+                                          horizontaal ? static_cast<QWidget*>(m_gebied.verticalScrollBar())
+                                                      : m_gebied.horizontalScrollBar());
+        const auto leg = [&](QSize ruimte) {
+            const QList<QRect> indeling = TegelIndeling(ruimte, static_cast<int>(open.size()), horizontaal);
+            QList<QRect> tegels;
+            int verder = 0;
+            for (qsizetype i = 0; i < open.size(); ++i) {
+                QRect tegel = indeling[i];
+                if (const QWidget* binnen = open[i]->widget()) {
+                    // A rack window's panels have a fixed size; a graph or table tells what it needs.
+                    // The frame adds its border on every side and the title bar above.
+                    const QSize nodig = binnen->minimumSizeHint().expandedTo(binnen->minimumSize());
+                    const QSize kader(2 * binnen->x(), binnen->y() + binnen->x());
+                    if (nodig.isValid() && !nodig.isEmpty())
+                        tegel.setSize(tegel.size().expandedTo(nodig + kader));
+                }
+                if (horizontaal)
+                    tegel.moveTop(std::max(tegel.top(), verder));
+                else
+                    tegel.moveLeft(std::max(tegel.left(), verder));
+                verder = horizontaal ? tegel.bottom() + 1 : tegel.right() + 1;
+                tegels << tegel;
             }
-            if (horizontaal)
-                tegel.moveTop(std::max(tegel.top(), verder));
-            else
-                tegel.moveLeft(std::max(tegel.left(), verder));
-            verder = horizontaal ? tegel.bottom() + 1 : tegel.right() + 1;
-            open[i]->setGeometry(tegel);
-        }
+            return std::pair(tegels, verder);
+        };
+        for (QMdiSubWindow* kader : open)
+            if (kader->isMaximized()) kader->showNormal();
+        auto [tegels, einde] = leg(heel);
+        if (einde > (horizontaal ? heel.height() : heel.width()))
+            tegels = leg(horizontaal ? QSize(heel.width() - balk, heel.height())
+                                     : QSize(heel.width(), heel.height() - balk))
+                         .first;
+        for (qsizetype i = 0; i < open.size(); ++i)
+            open[i]->setGeometry(tegels[i]);
         break;
     }
     case Schikking::Iconen: {

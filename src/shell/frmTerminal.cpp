@@ -121,6 +121,10 @@ frmTerminal::frmTerminal(QWidget* parent) : QWidget(parent) {
     connect(CheckInformation, &QCheckBox::clicked, this, &frmTerminal::CheckInformation_Click);
 }
 
+QSize frmTerminal::sizeHint() const {
+    return QSize(TwipsNaarPixels(10000), TwipsNaarPixels(7000));
+}
+
 void frmTerminal::Herladen() {
     if (Fabrieksmodus) {
         TerminalDataUit = LeesVlag(QStringLiteral("Data out"), "False");

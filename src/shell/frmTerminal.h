@@ -31,6 +31,9 @@ public:
     void ToevoegenTextBox(const QString& Text);
     // Puts the whole text on the clipboard.
     void CopyTerminal();
+    // The size Cascade gives the terminal: about the size it opens at while the settings hold no
+    // placement of it, as for a table.
+    QSize sizeHint() const override;
     // The text as it stands, with the CR LF of the traffic.
     QString TerminalTekst() const { return m_tekst; }
 

@@ -12,10 +12,12 @@
 #include "shared/Instellingen.h"
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
+#include "shared/ui/Titelbalk.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -376,6 +378,12 @@ TEST_F(DialogCalibration1pTest, EveryKindShowsItsTextsWholeInEveryLanguage) {
                 QCoreApplication::processEvents();
                 EXPECT_FALSE(d.LabelMeetwaarde->text().isEmpty()) << waar;
                 ControleerStap("eenpunt", taal, s.naam, &d);
+                // The title bar shows the caption whole: the room the style leaves for it at the
+                // dialog's width holds it in bold.
+                QFont vet = d.font();
+                vet.setBold(true);
+                EXPECT_LE(QFontMetrics(vet).horizontalAdvance(d.windowTitle()), TitelbalkTekstRuimte(d))
+                    << waar << " " << d.windowTitle().toStdString() << " in " << d.width();
                 Klik(d, "CancelButton");
             });
             EXPECT_FALSE(Kalibreer(s.ingang)) << waar;

@@ -12,6 +12,7 @@
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/Verbinding.h"
+#include "acquisition/vensters/Rackvenster.h"
 #include "files/Eenheidcontrole.h"
 #include "files/Logboek.h"
 #include "files/RackConfiguratie.h"
@@ -40,6 +41,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
@@ -239,6 +241,61 @@ TEST_F(DialogK76xSettingsTest, ADoubleClickOpensTheInputsTabStopsPollingAndEscap
     EXPECT_EQ(ModuleInstellingenVenster()->Mi, 2);
     EXPECT_EQ(ModuleInstellingenVenster()->SSTab->currentIndex(), 7);
     EXPECT_EQ(ModuleInstellingenVenster()->Ki, 4);
+}
+
+// The dialog is a window of the main window, so that the window manager keeps it above it when the
+// disabled main window is clicked; it stays usable while the main window is disabled.
+TEST_F(DialogK76xSettingsTest, TheDialogIsAWindowOfTheMainWindowAndStaysUsableAboveIt) {
+    QMainWindow hoofd;
+    hoofd.show();
+    DialogK76xSettings& d = Open(1, 1);
+    ASSERT_NE(d.windowHandle(), nullptr);
+    EXPECT_EQ(d.windowHandle()->transientParent(), hoofd.windowHandle());
+    EXPECT_FALSE(hoofd.isEnabled());
+    EXPECT_TRUE(d.isEnabled());
+    EXPECT_TRUE(d.isVisible());
+    d.CancelButton->click();
+    EXPECT_TRUE(hoofd.isEnabled());
+}
+
+// The port goes (the adapter pulled) while the settings of module 1 are open: every module on the line
+// is given up, the one in the dialog too, and every LED of the rack window turns red; it stays red when
+// the dialog closes.
+TEST_F(DialogK76xSettingsTest, APortLostWhileTheDialogIsOpenTurnsItsModulesLedRedWithTheOthers) {
+    PollHarnas harnas(emulator, nullptr);
+    RackVlaggen[1].Show = true;
+    InstalleerRackvensters();
+    auto* rack = dynamic_cast<FormRack*>(MaakRackVenster(1));
+    ASSERT_NE(rack, nullptr);
+    rack->show();
+    int32_t bijOpenen = 0;
+    const auto stap = [](qint64 ms, std::function<void()> actie) {
+        platform::klok().planIn(ms, std::move(actie));
+    };
+    std::function<void()> zodraGepold = [&] {
+        if (harnas.berekeningen.size() < 2) {
+            stap(50, zodraGepold);
+            return;
+        }
+        ToonModuleInstellingen(1, 1, 1);
+        stap(300, [&] {
+            bijOpenen = rack->ShapeLED[0]->kleur();
+            lijn->verlies(QStringLiteral("Input/output error"));
+        });
+    };
+    stap(50, zodraGepold);
+    harnas.Draai(5000);
+
+    ASSERT_NE(ModuleInstellingenVenster(), nullptr);
+    EXPECT_EQ(ModuleInstellingenVenster()->uitslag(), DialogK76xSettings::Uitslag::Open);
+    EXPECT_EQ(bijOpenen, KleurGroen);
+    EXPECT_EQ(meldingen.lijst.size(), 1u);
+    for (size_t m = 0; m < 2; ++m)
+        EXPECT_EQ(rack->ShapeLED[m]->kleur(), KleurRood) << "module " << m + 1 << " with the dialog open";
+    ModuleInstellingenVenster()->CancelButton->click();
+    EXPECT_EQ(ModuleInstellingenVenster()->uitslag(), DialogK76xSettings::Uitslag::Geannuleerd);
+    for (size_t m = 0; m < 2; ++m)
+        EXPECT_EQ(rack->ShapeLED[m]->kleur(), KleurRood) << "module " << m + 1 << " after the dialog";
 }
 
 TEST_F(DialogK76xSettingsTest, EveryControlEditsItsOwnInputInTheDialogsCopyAndTheTitleBarKeepsTheRecords) {

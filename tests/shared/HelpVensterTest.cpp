@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSet>
 #include <QTest>
 #include <QTextBrowser>
@@ -185,6 +186,36 @@ TEST_F(HelpVensterTest, ClosedByTheUserItOpensAgain) {
     ToonHelp(HelpSysteemoverzicht);
     ASSERT_EQ(HelpVensters().size(), 1);
     EXPECT_EQ(HelpVensters().first()->pagina(), ":/help/K740EN/System_overview.htm");
+}
+
+// A new help window comes up whole in the middle of the free part of the screen, whatever the window
+// manager would do with it; one that the reader pushed partly off the screen comes back onto it when
+// help is asked again, and one on the screen stays where the reader put it.
+TEST_F(HelpVensterTest, TheHelpWindowComesUpWholeOnTheScreen) {
+    ToonHelp(HelpHoofdvenster);
+    ASSERT_EQ(HelpVensters().size(), 1);
+    HelpVenster* venster = HelpVensters().first();
+    ASSERT_NE(venster->screen(), nullptr);
+    const QRect scherm = venster->screen()->availableGeometry();
+    EXPECT_TRUE(scherm.contains(venster->frameGeometry()));
+    EXPECT_LE((venster->frameGeometry().center() - scherm.center()).manhattanLength(), 2);
+
+    const int links = venster->x();
+    venster->move(links, scherm.bottom() - 100);
+    ToonHelp(HelpSysteemoverzicht);
+    EXPECT_TRUE(scherm.contains(venster->frameGeometry()));
+    EXPECT_EQ(venster->x(), links);
+    venster->move(scherm.topLeft() + QPoint(10, 20));
+    ToonHelp(HelpHoofdvenster);
+    EXPECT_EQ(venster->pos(), scherm.topLeft() + QPoint(10, 20));
+
+    // With a window manager's frame: the window that it put partly below a 1280 x 900 screen moves up
+    // just enough, its frame's bottom on the screen's; a new one on a smaller screen is made smaller.
+    const QMargins rand(1, 20, 1, 1);
+    EXPECT_EQ(HelpPlaats(QRect(600, 435, 640, 480), rand, QRect(0, 0, 1280, 900), false),
+              QRect(600, 419, 640, 480));
+    const QRect klein = HelpPlaats(QRect(0, 0, 640, 480), rand, QRect(0, 0, 600, 400), true);
+    EXPECT_TRUE(QRect(0, 0, 600, 400).contains(klein.marginsAdded(rand))) << klein.x() << "," << klein.y();
 }
 
 // A reader follows a link with the keyboard (Tab to the link, Enter) from the main page to the module

@@ -46,6 +46,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QSysInfo>
 #include <QTabWidget>
 #include <QTest>
@@ -344,6 +345,49 @@ TEST_F(MenusTest, GraphAndTableWindowsOpenAndArrangeAtASizeThatShowsThemWhole) {
                     EXPECT_FALSE(kaders[i]->geometry().intersects(kaders[j]->geometry()))
                         << schikking->objectName().toStdString() << " " << i << " " << j;
                 }
+    }
+}
+
+// Cascade gives the terminal its whole size, as it does a graph or a table. Tiles that need more room
+// than their share make the area scroll: the tiles then lie beside its scroll bar, so that every title
+// bar's buttons stay in view.
+TEST_F(MenusTest, CascadeKeepsTheTerminalWholeAndNoTileLiesUnderTheAreasScrollBar) {
+    VulVoorbeeldrack(1);
+    ToonTerminal();
+    frmTerminal* terminal = TerminalVenster();
+    ASSERT_NE(terminal, nullptr);
+    const QSize geopend = terminal->size();
+    for (int g = 1; g <= 3; ++g) {
+        BeantwoordGrafiekInstellingenMetOK();
+        ASSERT_NE(venster->vensterbeheer().NieuweGrafiek(false), nullptr);
+    }
+    ToonTabelVenster(1);
+    venster->ToonRackVenster(1);
+    QMdiArea* gebied = venster->mdiGebied();
+
+    menus().mnuWindowCascade->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_GE(terminal->height(), geopend.height());
+    EXPECT_GE(terminal->width(), geopend.width());
+
+    for (QAction* schikking : {menus().mnuWindowTileHorizontal, menus().mnuWindowTileVertical}) {
+        const bool horizontaal = schikking == menus().mnuWindowTileHorizontal;
+        const std::string wat = schikking->objectName().toStdString();
+        schikking->trigger();
+        QCoreApplication::processEvents();
+        // The tiles did not fit: the area scrolls along the tiles.
+        EXPECT_TRUE((horizontaal ? gebied->verticalScrollBar() : gebied->horizontalScrollBar())->isVisible())
+            << wat;
+        const QRect zicht = gebied->viewport()->rect();
+        for (QMdiSubWindow* kader : gebied->subWindowList()) {
+            if (!kader->isVisible()) continue;
+            if (horizontaal)
+                EXPECT_LE(kader->geometry().right(), zicht.right())
+                    << wat << " " << kader->windowTitle().toStdString() << " in " << zicht.width();
+            else
+                EXPECT_LE(kader->geometry().bottom(), zicht.bottom())
+                    << wat << " " << kader->windowTitle().toStdString() << " in " << zicht.height();
+        }
     }
 }
 

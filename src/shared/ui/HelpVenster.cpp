@@ -7,11 +7,13 @@
 #include <QEvent>
 #include <QFile>
 #include <QPointer>
+#include <QScreen>
 #include <QStyle>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 // Outside any namespace, as the resource initialiser must be.
 static void InitialiseerHelpBronnen() {
@@ -101,11 +103,43 @@ QString HelpVenster::pagina() const {
     return QLatin1Char(':') + bron.path();
 }
 
+QRect HelpPlaats(QRect venster, QMargins rand, QRect scherm, bool nieuw) {
+    if (scherm.isEmpty()) return venster;
+    const QRect binnen = scherm.marginsRemoved(rand);
+    if (nieuw) {
+        venster.setSize(venster.size().boundedTo(binnen.size()));
+        venster.moveCenter(binnen.center());
+        return venster;
+    }
+    venster.setSize(venster.size().boundedTo(binnen.size()));
+    venster.moveLeft(std::clamp(venster.left(), binnen.left(), binnen.right() + 1 - venster.width()));
+    venster.moveTop(std::clamp(venster.top(), binnen.top(), binnen.bottom() + 1 - venster.height()));
+    return venster;
+}
+
 namespace {
+// The frame the window manager draws around a window (none before it has framed it).
+QMargins Rand(const QWidget& w) {
+    const QRect kader = w.frameGeometry();
+    const QRect binnen = w.geometry();
+    return QMargins(binnen.left() - kader.left(), binnen.top() - kader.top(), kader.right() - binnen.right(),
+                    kader.bottom() - binnen.bottom());
+}
+
+// The frame a new window will get: as the window that asked for help has (or any other framed window
+// of the program).
+QMargins Vensterrand() {
+    QList<QWidget*> vensters{QApplication::activeWindow()};
+    vensters << QApplication::topLevelWidgets();
+    for (const QWidget* w : vensters)
+        if (w && w->isVisible() && !Rand(*w).isNull()) return Rand(*w);
+    return {};
+}
+
 // The help window on page `pad`, its captions from `teksten`.
 void ToonHelpPagina(const QString& pad, const TekstenTabel& teksten) {
-
-    if (!venster) {
+    const bool nieuw = !venster;
+    if (nieuw) {
         venster = new HelpVenster;
         venster->setAttribute(Qt::WA_DeleteOnClose);
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, venster, [] { SluitHelp(); });
@@ -118,6 +152,17 @@ void ToonHelpPagina(const QString& pad, const TekstenTabel& teksten) {
     QString inhoud = teksten[243];
     venster->Inhoud->setToolTip(inhoud.remove(QLatin1Char('&')));
     venster->toonPagina(pad);
+    // A new window comes up whole in the middle of the free part of the screen of the window that
+    // asked (the window manager might put it partly below the screen); a shown one stays where the
+    // reader put it, moved back onto the screen where it ran off.
+    const QWidget* vrager = QApplication::activeWindow();
+    const QScreen* scherm = vrager && vrager != venster ? vrager->screen() : venster->screen();
+    if (!scherm) scherm = QGuiApplication::primaryScreen();
+    if (scherm) {
+        const QMargins rand = venster->isVisible() ? Rand(*venster) : Vensterrand();
+        const QRect plaats = HelpPlaats(venster->geometry(), rand, scherm->availableGeometry(), nieuw);
+        if (plaats != venster->geometry()) venster->setGeometry(plaats);
+    }
     venster->showNormal();
     venster->raise();
     venster->activateWindow();

@@ -1,6 +1,8 @@
 #pragma once
 // The help window: shows the help page of a topic in the current language. The pages are HTML
 // resources, one set per language; the window is made on first use and reused afterwards.
+#include <QMargins>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
@@ -33,6 +35,12 @@ protected:
 private:
     QTextBrowser* m_browser;
 };
+
+// Where the help window goes on the free part of a screen `scherm`, `venster` being its place and size
+// and `rand` the window manager's frame around it (all in screen pixels): a new window keeps its size
+// as far as the screen holds it, centred; a shown one keeps its place unless its frame runs off the
+// screen, and is then moved (and if need be made smaller) to lie on it whole.
+QRect HelpPlaats(QRect venster, QMargins rand, QRect scherm, bool nieuw);
 
 // Makes the help pages available as resources; ToonHelp does it itself.
 void LaadHelpPaginas();
