@@ -32,9 +32,9 @@ inline constexpr int16_t AntwoordMislukt = 4;  // time-out, or a reply that was 
 
 // Working variables of the link.
 extern QByteArray BufferRS232; // received bytes; whole replies are cut from its front
-// The result of the last receive or transaction (AntwoordFrame, AntwoordGeenLijn, AntwoordMislukt);
-// Save As (OpslaanAls) and Open (BewaarLaatsteBestand) of the data file leave their outcome here too
-// (1 done, 2 not). The port procedures and the dialogs hand their results back themselves.
+// The result of the last receive or transaction (AntwoordFrame, AntwoordGeenLijn, AntwoordMislukt).
+// The port procedures, the data file's Save As and Open, and the dialogs hand their results back
+// themselves.
 extern int16_t Antwoord;
 extern int16_t Pogingen;   // requests of the running synchronous transaction
 extern uint8_t Bestemming; // BestemmingRack or BestemmingModule

@@ -114,6 +114,7 @@ Fabrieksdialoog::Fabrieksdialoog(QWidget* ouder) : QDialog(ouder) {
 }
 
 Fabrieksdialoog::~Fabrieksdialoog() {
+    if (m_houdtHoofdvenster) HoudHoofdvensterUit(false);
     TimerMetingen->zetActief(false);
     TimerMetingen->bijTik = nullptr;
 }
@@ -398,6 +399,10 @@ void Fabrieksdialoog::ZetVenstersIngeschakeld(bool ingeschakeld) {
     auto* rackvenster = dynamic_cast<QWidget*>(MaakRackVenster(Ri));
     if (!rackvenster) return;
     rackvenster->setEnabled(ingeschakeld);
+    if (m_houdtHoofdvenster == ingeschakeld) {
+        m_houdtHoofdvenster = !ingeschakeld;
+        HoudHoofdvensterUit(m_houdtHoofdvenster);
+    }
     // The main window holds the rack window in its area of child windows.
     QWidget* hoofdvenster = rackvenster->window();
     if (hoofdvenster != rackvenster && hoofdvenster != this) hoofdvenster->setEnabled(ingeschakeld);

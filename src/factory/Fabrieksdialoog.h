@@ -245,6 +245,8 @@ protected:
 
     bool m_parametersGelezen = false;
     bool m_leesFout = false;
+    // The main window is held disabled while the module is written.
+    bool m_houdtHoofdvenster = false;
     QString m_titel;
 
 private:

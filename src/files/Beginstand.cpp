@@ -10,7 +10,6 @@
 #include "files/Tijdbasis.h"
 
 void ResetBestanden() {
-    ConfiguratiePad.clear();
     ResetOpslaan();
     ResetMeetbestand();
     ResetRackConfiguratie();

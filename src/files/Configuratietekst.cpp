@@ -9,8 +9,6 @@
 
 #include <cmath>
 
-QString ConfiguratiePad;
-
 std::optional<bool> TekstNaarBoolean(const QString& tekst) {
     const QString t = tekst.trimmed();
     if (t.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0) return true;

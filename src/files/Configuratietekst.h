@@ -7,10 +7,6 @@
 #include <QStringList>
 #include <optional>
 
-// The path of the rack or graph configuration file last read or written. The readers and writers take
-// their path themselves and only leave it here; nothing reads it back.
-extern QString ConfiguratiePad;
-
 // "True"/"False" in any letter case, or a number (0 false, any other true); nothing for other texts.
 std::optional<bool> TekstNaarBoolean(const QString& tekst);
 // The lines of a configuration file (UTF-8 accepted too); false when it cannot be read.

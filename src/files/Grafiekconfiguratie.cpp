@@ -47,7 +47,6 @@ int32_t LeesDiagramKleur(const GrafiekvensterInterface& venster, int reeks) {
 
 bool SchrijfGrafiekInstellingen(int n, GrafiekvensterInterface& venster) {
     const QString bestand = GrafiekBestandsnaam(n);
-    ConfiguratiePad = bestand;
     venster.ZetTekenen(false);
     const int status = venster.VensterStatus();
     venster.ZetVensterStatus(0);
@@ -111,7 +110,6 @@ bool SchrijfGrafiekInstellingen(int n, GrafiekvensterInterface& venster) {
 
 void LeesGrafiekInstellingen(int n, GrafiekvensterInterface& venster, bool zonderNaam) {
     const QString bestand = GrafiekBestandsnaam(n);
-    ConfiguratiePad = bestand;
     int status = 0;
     QStringList regels;
     venster.ZetTekenen(false);

@@ -28,7 +28,6 @@
 QString Gegevensbestand;
 bool BezigMetLaden = false;
 int16_t LaatsteKeuze = 0;
-bool GevondenBestand = false;
 
 namespace {
 
@@ -382,7 +381,6 @@ QString ZetGegevensbestand(const QString& naam) {
     QString s = TrimSpaties(naam);
     if (s.isEmpty()) return QString();
     if (!s.contains(QLatin1String(".csv"), Qt::CaseInsensitive)) s += QStringLiteral(".csv");
-    GevondenBestand = BestandBestaat(MaakBestandsnaam(s, 0, 0, 0));
 
     // The folder of the name; a bare name lies in the program's folder.
     const qsizetype schuine = s.lastIndexOf(QLatin1Char('/'));
@@ -405,5 +403,4 @@ void ResetMeetbestand() {
     TijdMeting = 0;
     BezigMetLaden = false;
     LaatsteKeuze = 0;
-    GevondenBestand = false;
 }

@@ -47,10 +47,8 @@ int16_t OpenGegevensbestand();
 bool HeeftSjabloon(const QString& naam);
 
 // The data file named on the command line: trimmed, ".csv" appended unless the name holds it (in any
-// case); the name keeps its case. GevondenBestand tells whether such a file exists. Its folder (without a
+// case); the name keeps its case. Its folder (without a
 // closing "/") becomes MapGegevens and the current folder; a relative name is then given relative to it.
 QString ZetGegevensbestand(const QString& naam);
-// Whether the data file ZetGegevensbestand last named exists.
-extern bool GevondenBestand;
 
 void ResetMeetbestand();

@@ -210,7 +210,6 @@ bool OpslaanAls(QString& naam, bool nieuw) {
         naam = oud;
     }
     LaatsteKeuze = keuze;
-    Antwoord = keuze;
     return keuze == 1;
 }
 
@@ -225,8 +224,8 @@ bool BewaarLaatsteBestand(const QString& naam) {
     Gegevensbestand = *gekozen;
     const bool relatief = RelatieveTijd;
     RelatieveTijd = false;
-    Antwoord = OpenGegevensbestand();
-    if (Antwoord != 1) {
+    // The open's result is the caller's own: Antwoord stays what the rack link set.
+    if (OpenGegevensbestand() != 1) {
         // The file that was reported missing does not become the data file.
         Gegevensbestand = vorige;
         RelatieveTijd = relatief;

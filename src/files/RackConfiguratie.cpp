@@ -293,7 +293,6 @@ void LeesRackAanmelding() {
 bool LeesRackConfiguratie(int rack, int16_t leesModus) {
     if (!geldigRack(rack)) return false;
     const QString bestand = rackPad(rack);
-    ConfiguratiePad = bestand;
     bool resultaat = false;
     if (Demo) {
         demoOpzet(rack);
@@ -349,7 +348,6 @@ bool LeesRackConfiguratie(int rack, int16_t leesModus) {
 void LeesRackNamen(int rack) {
     if (!geldigRack(rack)) return;
     const QString bestand = rackPad(rack);
-    ConfiguratiePad = bestand;
     QStringList regels;
     if (!BestandBestaat(bestand) || !LeesConfiguratieRegels(bestand, regels)) return;
     RackvensterInterface* w = MaakRackVenster(rack);

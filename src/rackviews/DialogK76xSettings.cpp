@@ -197,7 +197,9 @@ DialogK76xSettings::DialogK76xSettings() : QDialog(nullptr) {
     connect(f1, &QShortcut::activated, this, [this] { CommandHelp_Click(); });
 }
 
-DialogK76xSettings::~DialogK76xSettings() = default;
+DialogK76xSettings::~DialogK76xSettings() {
+    if (m_houdtHoofdvenster) HoudHoofdvensterUit(false);
+}
 
 void DialogK76xSettings::maakKalibratieKader(int e, QWidget* ouder) {
     auto* kader = vast(new QGroupBox(ouder));
@@ -375,6 +377,10 @@ void DialogK76xSettings::Laad() {
     InstellenKnoppenOpties();
     InstellenKnoppen();
     zetHoofdvensterIngeschakeld(false);
+    if (!m_houdtHoofdvenster) {
+        m_houdtHoofdvenster = true;
+        HoudHoofdvensterUit(true);
+    }
 }
 
 void DialogK76xSettings::LaadVensterTitel() {
@@ -396,6 +402,10 @@ void DialogK76xSettings::Unload() {
     AanpassenRackIndicatoren(Ri, Mi, false, false);
     if (RackVlaggen[Ri].Show)
         if (RackvensterInterface* w = RackVenster(Ri)) w->WissenVensterMetingen();
+    if (m_houdtHoofdvenster) {
+        m_houdtHoofdvenster = false;
+        HoudHoofdvensterUit(false);
+    }
     zetHoofdvensterIngeschakeld(true);
     MetenActief = m_metenActief;
     hide();

@@ -137,6 +137,8 @@ private:
     QString m_rackNaam;
     Uitslag m_uitslag = Uitslag::Open;
     bool m_geladen = false;
+    // The main window is held disabled while the dialog is loaded.
+    bool m_houdtHoofdvenster = false;
     // OK or Cancel is at work: the dialog takes no other command and cannot be closed meanwhile.
     bool m_bezig = false;
     // Polling as it was at load, back at unload.

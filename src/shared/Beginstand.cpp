@@ -9,6 +9,7 @@
 void ResetGedeeld() {
     ZetMeldingVenster(nullptr);
     ZetMeldingOmgeving(nullptr);
+    while (HoofdvensterUitgehouden()) HoudHoofdvensterUit(false);
     ZetMapKeuzeVenster(nullptr);
     ResetVoortgang();
     ResetSysteemfuncties();

@@ -1,5 +1,7 @@
 #include "shared/Melding.h"
 
+#include <algorithm>
+
 namespace {
 MeldingVenster* venster = nullptr;
 MeldingOmgeving* omgeving = nullptr;
@@ -75,7 +77,16 @@ MeldingIcoon IcoonVanStijl(int stijl) {
 
 namespace {
 int openMeldingen = 0;
+int hoofdvensterHouders = 0;
 } // namespace
+
+void HoudHoofdvensterUit(bool houden) {
+    hoofdvensterHouders = houden ? hoofdvensterHouders + 1 : std::max(0, hoofdvensterHouders - 1);
+}
+
+bool HoofdvensterUitgehouden() {
+    return hoofdvensterHouders > 0;
+}
 
 int OpenMeldingen() {
     return openMeldingen;

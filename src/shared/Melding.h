@@ -74,11 +74,17 @@ MeldingIcoon IcoonVanStijl(int stijl);
 class MeldingOmgeving {
 public:
     virtual ~MeldingOmgeving() = default;
-    // The main window is enabled again, whatever its state was.
+    // The main window is enabled again, unless a window holds it disabled (HoudHoofdvensterUit).
     virtual void ZetHoofdvensterIngeschakeld() {}
     // Panel 3 of the main window's status bar shows `tekst`.
     virtual void ZetStatusPaneel3(const QString& tekst) { (void)tekst; }
 };
 // Registers the main window's side (nullptr: none).
 void ZetMeldingOmgeving(MeldingOmgeving* omgeving);
+
+// A window that keeps the main window disabled while it is open (the module settings, a factory
+// dialog) holds it, and lets go when it closes: a box answered meanwhile, also one shown from the
+// loop's own work, then leaves the main window disabled. Holds are counted.
+void HoudHoofdvensterUit(bool houden);
+bool HoofdvensterUitgehouden();
 MeldingOmgeving& meldingOmgeving();

@@ -493,7 +493,7 @@ void mdiK740::Toon(QWidget* venster) {
 }
 
 void mdiK740::ZetHoofdvensterIngeschakeld() {
-    setEnabled(true);
+    if (!HoofdvensterUitgehouden()) setEnabled(true);
     if (m_sluitenNaMeldingen < 0 || OpenMeldingen() > 0) return;
     // The close asked while a box was open, once the command that showed the last box has finished.
     const int modus = m_sluitenNaMeldingen;

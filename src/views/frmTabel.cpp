@@ -544,10 +544,10 @@ void frmTabel::VerwijderSelectie() {
     const int16_t Mi = GekozenModule();
     const int32_t n = Geselecteerd(Mi);
     if (n < 1 || IsSjabloon()) return;
-    LaatsteKeuze = static_cast<int16_t>(ToonMelding(
+    const int keuze = ToonMelding(
         Tekst[TekstSelecties] + QString::number(n) + QStringLiteral("\r\n") + Tekst[TekstWaarschuwing],
-        vbYesNo | vbExclamation, VervangAmpersand(Tekst[TekstVerwijderen], QString())));
-    if (LaatsteKeuze != vbYes) return;
+        vbYesNo | vbExclamation, VervangAmpersand(Tekst[TekstVerwijderen], QString()));
+    if (keuze != vbYes) return;
     hoofdvenster().ZetWachtcursor(true);
     VerwijderSelectiesUitMeetbestand(Mi);
     // The graphs of the table lose the emptied rows; the recorders draw only what comes.

@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <cerrno>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -75,7 +76,7 @@ TEST_F(GrafiekconfiguratieTest, RoundTripKeepsEverySettingAndAMaximizedWindowReo
     ASSERT_TRUE(SchrijfGrafiekInstellingen(12, a));
     EXPECT_EQ(a.statussen, (std::vector<int>{0, 2})); // the normal placement is written
     EXPECT_TRUE(a.tekenen);
-    EXPECT_EQ(ConfiguratiePad, pad(12));
+    EXPECT_TRUE(QFileInfo::exists(pad(12)));
 
     OpnameGrafiekvenster b;
     LeesGrafiekInstellingen(12, b, false);

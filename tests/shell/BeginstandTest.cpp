@@ -178,8 +178,6 @@ TEST_F(BeginstandTest, NothingOfARunIsLeftAfterTheReset) {
     BewaardCommando = QStringLiteral("7");
     AlarmUitgangUit = true;
     AlarmVlaggen[1][1][0] = 1;
-    ConfiguratiePad = QStringLiteral("/x.cal");
-    GevondenBestand = true;
     AantalTabelKolommen[1][1] = 5;
 
     // Values of the files and of the shared folder.
@@ -261,8 +259,6 @@ TEST_F(BeginstandTest, NothingOfARunIsLeftAfterTheReset) {
     EXPECT_TRUE(BewaardCommando.isEmpty());
     EXPECT_FALSE(AlarmUitgangUit);
     EXPECT_EQ(AlarmVlaggen[1][1][0], 0);
-    EXPECT_TRUE(ConfiguratiePad.isEmpty());
-    EXPECT_FALSE(GevondenBestand);
     EXPECT_EQ(AantalTabelKolommen[1][1], 0);
 
     EXPECT_TRUE(LogboekPad.isEmpty());

@@ -16,6 +16,7 @@
 #include "platform/GeheugenLijn.h"
 #include "platform/Tekstbestand.h"
 #include "platform/Vensterwacht.h"
+#include "rackviews/DialogK76xSettings.h"
 #include "shared/Instellingen.h"
 #include "shared/Melding.h"
 #include "shared/Teksten.h"
@@ -275,6 +276,39 @@ TEST_F(RunEindeTest, ASearchWhileTheLostPortIsToldLogsTheRacksOn) {
             EXPECT_TRUE(IsEindpunt(rijen.back()));
             EXPECT_EQ(Eindpunten(), 1);
             EXPECT_LE(static_cast<int>(rijen.size()), rijenVoorVerlies + 2);
+            antwoorden = {vbNo, vbNo, vbNo};
+            venster.SluitVanuitCode();
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+}
+
+TEST_F(RunEindeTest, ALostPortToldBehindAModulesSettingsLeavesTheMainWindowDisabledUntilTheyClose) {
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    Draaiboek boek(venster, 120000);
+    BeginLoggen(boek, venster);
+    EchteMelding box(Qt::Key_Return, 3000);
+    boek.Stap(
+        QStringLiteral("the module's settings are open"), [] { return true; },
+        [&] {
+            ToonModuleInstellingen(1, 1, 1);
+            ASSERT_NE(ModuleInstellingenVenster(), nullptr);
+            EXPECT_FALSE(venster.isEnabled());
+            ZetMeldingVenster(&box);
+            auto* lijn = dynamic_cast<platform::GeheugenLijn*>(&MSComm1());
+            ASSERT_NE(lijn, nullptr);
+            lijn->verlies(QStringLiteral("Input/output error"));
+        });
+    boek.Stap(
+        QStringLiteral("the loss is told and answered"), [&] { return box.getoond() == 1 && !MeldingOpen(); },
+        [&] {
+            EXPECT_TRUE(ModuleInstellingenVenster()->isVisible());
+            EXPECT_FALSE(venster.isEnabled()) << "the main window came back over the open settings";
+            ModuleInstellingenVenster()->CancelButton->click();
+            EXPECT_TRUE(venster.isEnabled());
+            InstalleerMeldingen();
             antwoorden = {vbNo, vbNo, vbNo};
             venster.SluitVanuitCode();
         });
