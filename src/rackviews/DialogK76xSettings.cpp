@@ -613,13 +613,13 @@ void DialogK76xSettings::CommandOpties_Click() {
     if (model == Modeltype::K761) {
         FormOptionsOx opties(this);
         opties.Laad();
-        opties.exec();
+        VoerDialoogUit(opties);
     } else if (model == Modeltype::K762) {
         FormOptionsEC opties(this);
         opties.TypeCC = GekozenCelType(m_instellingen.Meting[1].Extra);
         opties.Bereik = ComboResolutie[0]->currentIndex();
         opties.Laad();
-        opties.exec();
+        VoerDialoogUit(opties);
         if (!zelf) return;
         // Cell type and range are the module's: every input takes them, also after Cancel.
         for (int c = 1; c <= AantalIngangen; ++c) {
@@ -667,7 +667,7 @@ void DialogK76xSettings::CommandNaam_Click(bool rack) {
         editor.Mi = Mi;
         editor.Naam = rack ? &m_rackNaam : &m_instellingen.Name;
         editor.Laad();
-        editor.exec();
+        VoerDialoogUit(editor);
     }
     if (!zelf) return;
     LaadVensterTitel();
