@@ -189,9 +189,9 @@ void LusRonde() {
         Rust();
     }
     if ((MSComm1().isOpen() || Demo) && MetenActief) {
-        LusZendt = true;
+        platform::wachtstand().lusZendt = true;
         ControleerOpvraging();
-        LusZendt = false;
+        platform::wachtstand().lusZendt = false;
     }
 }
 
