@@ -189,9 +189,9 @@ void LusRonde() {
         Rust();
     }
     if ((MSComm1().isOpen() || Demo) && MetenActief) {
-        platform::wachtstand().lusZendt = true;
+        // The loop's requests leave their DTR hold running (platform/Vensterwacht.h).
+        const Vlagwacht zendt(platform::wachtstand().lusZendt, true);
         ControleerOpvraging();
-        platform::wachtstand().lusZendt = false;
     }
 }
 

@@ -315,11 +315,10 @@ void DialogK76xSettings::Laad() {
     for (int i = 0; i < AantalIngangen; ++i)
         SSTab->setTabText(i, Tekst[TekstIngang] + QLatin1Char(' ') + QString::number(i + 1));
 
-    // Polling stops while the dialog talks to the module; unload puts it back as it was.
-    m_metenActief = MetenActief;
-    // Polling stops as the Measure command stops it, with its line in the event log; the Measure entry
-    // keeps its tick, which the close restores polling from.
-    MetenActief = false;
+    // Polling stops while the dialog talks to the module; unload puts it back as it was. It stops as
+    // the Measure command stops it, with its line in the event log; the Measure entry keeps its tick,
+    // which the close restores polling from.
+    m_meten.emplace(MetenActief, false);
     SchrijfLogboekRegel(0, 0, Tekst[TekstMeten] + QStringLiteral(" False"));
 
     m_instellingen = Racks[Ri].Modules[Mi];
@@ -389,7 +388,7 @@ void DialogK76xSettings::Unload() {
     if (RackVlaggen[Ri].Show)
         if (RackvensterInterface* w = RackVenster(Ri)) w->WissenVensterMetingen();
     zetHoofdvensterIngeschakeld(true);
-    MetenActief = m_metenActief;
+    m_meten.reset();
     hide();
 }
 
