@@ -10,8 +10,8 @@
 // loop's pass and the window waits' passes test it); whether the poll-interval timer logs is decided in
 // mdiK740::TimerOpvragen_Timer (PauzeOpvragen, MetenActief, VerbindingActief, CyclusVoltooid). A place
 // that holds a flag for a while (a command, the life of a dialog) holds it with a Vlagwacht.
-extern bool MetenActief;      // the poll cycle runs
-extern bool PauzeOpvragen;    // the poll-interval timer takes no snapshot
+extern bool MetenActief;   // the poll cycle runs
+extern bool PauzeOpvragen; // the poll-interval timer takes no snapshot
 // Every link wait ends at once while it is set. Nothing in the program sets it: the waits read it (a
 // test sets it to end a wait), and the start state clears it.
 extern bool Pauzeren;

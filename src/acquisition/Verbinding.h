@@ -93,11 +93,11 @@ void WachtTimerComm();
 void Wacht(int32_t ms);
 
 // Where the wait of a window (a dialog, a message box) may run passes of the communication loop (the
-// whole stack and its rules: platform/Vensterwacht.h). The loop marks its own wait for a reply or its idling (true) and the rest of its pass (false); every
-// other wait of the link (a transaction of a dialog, the hold of a request, a pause) lies one level
-// deeper. A pass runs only at the level the loop marked, so that it never takes the reply another wait
-// is waiting for nor breaks into a request being sent. The loop's own wait ends early when the window
-// it runs for has its answer.
+// whole stack and its rules: platform/Vensterwacht.h). The loop marks its own wait for a reply or its
+// idling (true) and the rest of its pass (false); every other wait of the link (a transaction of a
+// dialog, the hold of a request, a pause) lies one level deeper. A pass runs only at the level the loop
+// marked, so that it never takes the reply another wait is waiting for nor breaks into a request being
+// sent. The loop's own wait ends early when the window it runs for has its answer.
 class Luswacht {
 public:
     explicit Luswacht(bool lusWacht);

@@ -46,14 +46,16 @@ QStringList Wachtaanroepen(const QString& bron) {
     const QString tekst = ZonderCommentaar(bron);
     // Any call named exec: on an object, through a pointer, qualified (QMenu::exec, QDialog::exec) or
     // plain (a dialog's own exec()).
-    static const QRegularExpression aanroep(QStringLiteral(R"re((?:(\w+)\s*(?:\.|->)\s*|\b\w+\s*::\s*|\b)exec\s*\()re"));
+    static const QRegularExpression aanroep(
+        QStringLiteral(R"re((?:(\w+)\s*(?:\.|->)\s*|\b\w+\s*::\s*|\b)exec\s*\()re"));
     QStringList gevonden;
     for (auto m = aanroep.globalMatch(tekst); m.hasNext();) {
         const auto treffer = m.next();
         const QString ontvanger = treffer.captured(1);
         if (!ontvanger.isEmpty()) {
             // A receiver declared in this file as a database query (an object, a reference or a pointer).
-            const QRegularExpression query(QStringLiteral(R"re(\bQSqlQuery\s*[&*]?\s*%1\b)re").arg(ontvanger));
+            const QRegularExpression query(
+                QStringLiteral(R"re(\bQSqlQuery\s*[&*]?\s*%1\b)re").arg(ontvanger));
             if (query.match(tekst).hasMatch()) continue;
         }
         gevonden << QStringLiteral("%1: %2")
