@@ -51,8 +51,8 @@
 
 namespace platform {
 
-// The state of the waits. The window side is kept here; the link side is kept by the link
-// (acquisition/Verbinding.cpp), which alone writes it.
+// The state of the waits. The window side is written here; the link side by the link
+// (acquisition/Verbinding.cpp: its waits, Luswacht, the hold) and lusZendt by the loop's pass.
 struct Wachtstand {
     // The loop's pass: runs one pass and returns true, or returns false when the loop may not run now.
     // nullptr: no loop runs (every wait handles events only).
