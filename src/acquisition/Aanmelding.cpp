@@ -87,12 +87,10 @@ void HandelAanmeldingAf(int32_t idno) {
     if (TerminalDataInfo) Terminal(QStringLiteral("Logon :") + IdnoAlsTekst(idno) + CRLF);
     if (!IsRacknummer(idno)) return;
     // No snapshot while the rack is being registered; a hold that a window had set stays.
-    const bool pauze = PauzeOpvragen;
-    PauzeOpvragen = true;
+    const Vlagwacht pauze(PauzeOpvragen, true);
     const int plaats = RegistreerRack(idno);
     if (plaats == 0) {
         ToonMelding(Tekst[447], vbExclamation | vbOKOnly, Tekst[448]);
-        PauzeOpvragen = pauze;
         return;
     }
     ZendRackBevestiging(plaats);
@@ -108,7 +106,6 @@ void HandelAanmeldingAf(int32_t idno) {
         BoomZichtbaar = false;
         hoofdvenster().HerbouwSysteemboom();
     }
-    PauzeOpvragen = pauze;
 }
 
 } // namespace

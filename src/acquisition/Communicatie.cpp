@@ -189,9 +189,9 @@ void LusRonde() {
         Rust();
     }
     if ((MSComm1().isOpen() || Demo) && MetenActief) {
-        LusZendt = true;
+        // The loop's requests leave their DTR hold running (platform/Vensterwacht.h).
+        const Vlagwacht zendt(platform::wachtstand().lusZendt, true);
         ControleerOpvraging();
-        LusZendt = false;
     }
 }
 

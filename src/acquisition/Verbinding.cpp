@@ -22,7 +22,6 @@ int16_t ControleTeller;
 int16_t Voorloop;
 int16_t Naloop;
 QByteArray EindeTekens;
-bool LusZendt;
 int32_t AntwoordIdno;
 QString AntwoordEcho;
 bool AntwoordGeldig;
@@ -45,25 +44,26 @@ constexpr int OntvangTik = 100;   // ms per receive tick
 constexpr int OntvangTikken = 10; // ticks before a receive gives up
 constexpr int DtrHoud = 30;       // ms that DTR stays raised at least
 
-// The depth of the link waits running now, and the depth at which the loop waits itself (-1: nowhere).
-int LinkWachtDiepte = 0;
-int LusWachtDiepte = -1;
+// The link side of the waits' state (platform/Vensterwacht.h draws the stack and states its rules).
+platform::Wachtstand& stand() {
+    return platform::wachtstand();
+}
 
+// Every link wait, one level deeper.
 struct LinkWacht {
-    LinkWacht() { ++LinkWachtDiepte; }
-    ~LinkWacht() { --LinkWachtDiepte; }
+    LinkWacht() { ++stand().linkDiepte; }
+    ~LinkWacht() { --stand().linkDiepte; }
     LinkWacht(const LinkWacht&) = delete;
     LinkWacht& operator=(const LinkWacht&) = delete;
 };
 
-// The loop's own requests leave DTR raised when they are written: the hold is waited out at the start
-// of the loop's next wait for a reply, so that the loop never waits inside its own sending.
-bool HoudLopend = false;
-qint64 HoudTot = 0;
+// The loop's own requests leave DTR raised when they are written (houdLopend until houdTot): the hold
+// is waited out at the start of the loop's next wait for a reply, so that the loop never waits inside
+// its own sending.
 
 // The loop's own wait runs for a window whose answer has come: it ends now.
 bool LuswachtVoorbij() {
-    return LinkWachtDiepte == LusWachtDiepte && platform::vensterwachtBeantwoord();
+    return stand().linkDiepte == stand().lusDiepte && platform::vensterwachtBeantwoord();
 }
 
 // The request being built between ZendKop and ZendStaart: it goes to the port in one write.
@@ -200,28 +200,29 @@ void ZendStaart() {
     lijn.schrijf(Zendframe);
     if (TerminalDataUit) ToonInTerminal(Zendframe);
     Zendframe.clear();
-    if (LusZendt) {
-        HoudLopend = true;
-        HoudTot = platform::klok().ms() + DtrHoud;
+    if (stand().lusZendt) {
+        stand().houdLopend = true;
+        stand().houdTot = platform::klok().ms() + DtrHoud;
         return;
     }
     WachtTimerComm();
-    HoudLopend = false;
+    stand().houdLopend = false;
     if (MSComm1().isOpen() && MSComm1().dtr()) MSComm1().zetDTR(false);
 }
 
 void WachtOpHoud() {
     auto& t = TimerComm();
-    while (HoudLopend && !Pauzeren && MSComm1().isOpen()) {
-        const qint64 rest = HoudTot - platform::klok().ms();
+    auto& w = stand();
+    while (w.houdLopend && !Pauzeren && MSComm1().isOpen()) {
+        const qint64 rest = w.houdTot - platform::klok().ms();
         if (rest <= 0) break;
         StartTimerComm(static_cast<int32_t>(rest));
-        while (TellerCOMM < 1 && t.actief() && !Pauzeren && HoudLopend)
+        while (TellerCOMM < 1 && t.actief() && !Pauzeren && w.houdLopend)
             platform::Pomp();
     }
-    if (!HoudLopend) return;
+    if (!w.houdLopend) return;
     t.zetActief(false);
-    HoudLopend = false;
+    w.houdLopend = false;
     if (MSComm1().isOpen() && MSComm1().dtr()) MSComm1().zetDTR(false);
 }
 
@@ -364,16 +365,16 @@ void Wacht(int32_t ms) {
     t.zetActief(false);
 }
 
-Luswacht::Luswacht(bool lusWacht) : m_vorig(LusWachtDiepte) {
-    LusWachtDiepte = lusWacht ? LinkWachtDiepte + 1 : -1;
+Luswacht::Luswacht(bool lusWacht) : m_vorig(stand().lusDiepte) {
+    stand().lusDiepte = lusWacht ? stand().linkDiepte + 1 : -1;
 }
 
 Luswacht::~Luswacht() {
-    LusWachtDiepte = m_vorig;
+    stand().lusDiepte = m_vorig;
 }
 
 bool LusMagGenestDraaien() {
-    return LusWachtDiepte >= 0 && LinkWachtDiepte <= LusWachtDiepte;
+    return stand().lusDiepte >= 0 && stand().linkDiepte <= stand().lusDiepte;
 }
 
 void WisBuffers() {
@@ -388,8 +389,9 @@ void ResetVerbinding() {
     l.comm1.reset();
     l.comm2.reset();
     ZetVariabelenTerug();
-    LinkWachtDiepte = 0;
-    LusWachtDiepte = -1;
-    HoudLopend = false;
-    LusZendt = false;
+    auto& w = stand();
+    w.linkDiepte = 0;
+    w.lusDiepte = -1;
+    w.houdLopend = false;
+    w.lusZendt = false;
 }

@@ -65,10 +65,9 @@ void ZendKopZonderIdno();
 void ZendByte(uint8_t b);
 // Adds the checksum, CR LF and the postamble, writes the request (echoed to the terminal with
 // TerminalDataUit), waits until the hold has passed and drops DTR. A request of the loop's own
-// (LusZendt set) returns at once with DTR raised: the loop's next wait for a reply (WachtOpAntwoord)
-// waits out the hold first, and any other request waits it out with its own.
+// (platform::wachtstand().lusZendt set) returns at once with DTR raised: the loop's next wait for a
+// reply (WachtOpAntwoord) waits out the hold first, and any other request waits it out with its own.
 void ZendStaart();
-extern bool LusZendt;
 // Waits out the hold of the loop's last request, if it has not passed, and drops DTR.
 void WachtOpHoud();
 // A module request with no payload: the module's number, length byte 6 and the code.
@@ -93,12 +92,12 @@ void WachtTimerComm();
 // Pumps events for `ms` milliseconds (at most 65535), or until Pauzeren is set.
 void Wacht(int32_t ms);
 
-// Where the wait of a window (a dialog, a message box) may run passes of the communication loop. The
-// loop marks its own wait for a reply or its idling (true) and the rest of its pass (false); every
-// other wait of the link (a transaction of a dialog, the hold of a request, a pause) lies one level
-// deeper. A pass runs only at the level the loop marked, so that it never takes the reply another wait
-// is waiting for nor breaks into a request being sent. The loop's own wait ends early when the window
-// it runs for has its answer.
+// Where the wait of a window (a dialog, a message box) may run passes of the communication loop (the
+// whole stack and its rules: platform/Vensterwacht.h). The loop marks its own wait for a reply or its
+// idling (true) and the rest of its pass (false); every other wait of the link (a transaction of a
+// dialog, the hold of a request, a pause) lies one level deeper. A pass runs only at the level the loop
+// marked, so that it never takes the reply another wait is waiting for nor breaks into a request being
+// sent. The loop's own wait ends early when the window it runs for has its answer.
 class Luswacht {
 public:
     explicit Luswacht(bool lusWacht);

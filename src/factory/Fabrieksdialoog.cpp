@@ -188,7 +188,7 @@ void Fabrieksdialoog::Laad() {
     Kindex = -1;
     NulpuntActief = SchaalActief = false;
     // Polling stops for the life of the window; the unload restores it when it ran.
-    m_metenWasActief = MetenActief;
+    m_meten.emplace(MetenActief, false);
     StopMeten();
     m_titel = BasisTitel();
     setWindowTitle(m_titel);
@@ -466,10 +466,10 @@ void Fabrieksdialoog::Ontlaad() {
     if (m_ontladen) return;
     m_ontladen = true;
     TimerMetingen->zetActief(false);
-    if (m_metenWasActief)
-        StartMeten();
-    else
-        MetenActief = false;
+    const bool weerMeten = m_meten && m_meten->gevonden();
+    m_meten.reset();
+    // Polling that ran starts again as the Measure command starts it, with its line in the event log.
+    if (weerMeten) StartMeten();
     AanpassenRackIndicatoren(Ri, Mi, false, false);
     ZendModuleCommando(Ri, Mi, QStringLiteral("253"));
 }

@@ -8,6 +8,7 @@
 // live reading on the timer's tick, a range switch, OK, closing) and the loop does it when the module
 // is free, so that a reading that waits for the module is never entered twice and a click during a
 // transaction waits for it to end. Cancel ends a transaction that waits for a reply through Afbreken.
+#include "acquisition/Programmastatus.h"
 #include "factory/Afregelconstanten.h"
 #include "platform/Klok.h"
 
@@ -17,6 +18,7 @@
 #include <QPointer>
 #include <array>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -268,7 +270,8 @@ private:
     bool m_metingGevraagd = false;
     bool m_okGevraagd = false;
     bool m_sluitGevraagd = false;
-    bool m_metenWasActief = false;
+    // Polling off from load to unload, which starts it again when load found it on.
+    std::optional<Vlagwacht> m_meten;
     bool m_ontladen = false;
     bool m_focusTerug = false;
     // Fields left whose entry is still to be taken, in the order they were left.

@@ -2,52 +2,41 @@
 
 #include "platform/Klok.h"
 
-#include <vector>
-
 namespace platform {
 
-namespace {
-
-std::function<bool()>& lusRonde() {
-    static std::function<bool()> r;
-    return r;
-}
-
-std::vector<const std::function<bool()>*>& wachten() {
-    static std::vector<const std::function<bool()>*> w;
+Wachtstand& wachtstand() {
+    static Wachtstand w;
     return w;
 }
 
-} // namespace
-
 void WachtOpVenster(const std::function<bool()>& klaar) {
-    auto& w = wachten();
+    auto& w = wachtstand().vensters;
     w.push_back(&klaar);
     struct Einde {
-        ~Einde() { wachten().pop_back(); }
+        ~Einde() { wachtstand().vensters.pop_back(); }
     } einde;
     while (!klaar()) {
         // A copy: the pass may register another loop or none.
-        const std::function<bool()> ronde = lusRonde();
+        const std::function<bool()> ronde = wachtstand().lusRonde;
         if (!ronde || !ronde()) klok().pomp();
     }
 }
 
 void zetLusRonde(std::function<bool()> ronde) {
-    lusRonde() = std::move(ronde);
+    wachtstand().lusRonde = std::move(ronde);
 }
 
 bool vensterwachtBeantwoord() {
-    const auto& w = wachten();
+    const auto& w = wachtstand().vensters;
     return !w.empty() && (*w.back())();
 }
 
 int aantalVensterwachten() {
-    return static_cast<int>(wachten().size());
+    return static_cast<int>(wachtstand().vensters.size());
 }
 
 void ResetVensterwacht() {
-    lusRonde() = nullptr;
+    wachtstand().lusRonde = nullptr;
 }
 
 } // namespace platform

@@ -318,11 +318,10 @@ void DialogK76xSettings::Laad() {
     for (int i = 0; i < AantalIngangen; ++i)
         SSTab->setTabText(i, Tekst[TekstIngang] + QLatin1Char(' ') + QString::number(i + 1));
 
-    // Polling stops while the dialog talks to the module; unload puts it back as it was.
-    m_metenActief = MetenActief;
-    // Polling stops as the Measure command stops it, with its line in the event log; the Measure entry
-    // keeps its tick, which the close restores polling from.
-    MetenActief = false;
+    // Polling stops while the dialog talks to the module; unload puts it back as it was. It stops as
+    // the Measure command stops it, with its line in the event log; the Measure entry keeps its tick,
+    // which the close restores polling from.
+    m_meten.emplace(MetenActief, false);
     SchrijfLogboekRegel(0, 0, Tekst[TekstMeten] + QStringLiteral(" False"));
 
     m_instellingen = Racks[Ri].Modules[Mi];
@@ -407,7 +406,7 @@ void DialogK76xSettings::Unload() {
         HoudHoofdvensterUit(false);
     }
     zetHoofdvensterIngeschakeld(true);
-    MetenActief = m_metenActief;
+    m_meten.reset();
     hide();
 }
 
@@ -631,13 +630,13 @@ void DialogK76xSettings::CommandOpties_Click() {
     if (model == Modeltype::K761) {
         FormOptionsOx opties(this);
         opties.Laad();
-        opties.exec();
+        VoerDialoogUit(opties);
     } else if (model == Modeltype::K762) {
         FormOptionsEC opties(this);
         opties.TypeCC = GekozenCelType(m_instellingen.Meting[1].Extra);
         opties.Bereik = ComboResolutie[0]->currentIndex();
         opties.Laad();
-        opties.exec();
+        VoerDialoogUit(opties);
         if (!zelf) return;
         // Cell type and range are the module's: every input takes them, also after Cancel.
         for (int c = 1; c <= AantalIngangen; ++c) {
@@ -685,7 +684,7 @@ void DialogK76xSettings::CommandNaam_Click(bool rack) {
         editor.Mi = Mi;
         editor.Naam = rack ? &m_rackNaam : &m_instellingen.Name;
         editor.Laad();
-        editor.exec();
+        VoerDialoogUit(editor);
     }
     if (!zelf) return;
     LaadVensterTitel();

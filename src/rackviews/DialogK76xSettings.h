@@ -16,6 +16,7 @@
 // module's EEPROM (a range the module does not take is reported and not applied), writes the rack
 // configuration file, reloads the calibration file, resets the module and closes. Cancel, Escape and
 // the title bar close it with nothing changed.
+#include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "rackviews/Ingangweergave.h"
 #include "rackviews/ModuleInstellingen.h"
@@ -25,6 +26,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -141,8 +143,8 @@ private:
     bool m_houdtHoofdvenster = false;
     // OK or Cancel is at work: the dialog takes no other command and cannot be closed meanwhile.
     bool m_bezig = false;
-    // Polling as it was at load, back at unload.
-    bool m_metenActief = false;
+    // Polling off from load to unload, which gives back what load found.
+    std::optional<Vlagwacht> m_meten;
     // The inputs (1..4) a calibration was stored for while the dialog was open.
     std::array<bool, AantalIngangen + 1> m_gekalibreerd{};
 };

@@ -36,9 +36,9 @@ void BewaarTijdBasis() {
 } // namespace
 
 void SysteemReset() {
-    const bool meten = MetenActief;
-    PauzeOpvragen = true;
-    MetenActief = false;
+    // No snapshot and no polling while the racks reset.
+    const Vlagwacht pauze(PauzeOpvragen, true);
+    const Vlagwacht meten(MetenActief, false);
     Wacht(ResetWacht);
     for (int r = 1; r <= AantalRacks; ++r) {
         if (!Racks[r].Present) continue;
@@ -52,8 +52,6 @@ void SysteemReset() {
         Wacht(ResetWacht);
         MeldReset(r, 0, 450);
     }
-    PauzeOpvragen = false;
-    MetenActief = meten;
 }
 
 int32_t HuidigeRij(const frmTabel& tabel) {

@@ -289,10 +289,9 @@ void frmInstellen::Form_Load() {
     Afsluiten = false;
     if (mdiK740* hoofd = HoofdvensterK740()) hoofd->setEnabled(false);
 
-    m_verbindingActief = VerbindingActief;
-    m_pauzeOpvragen = PauzeOpvragen;
-    VerbindingActief = false;
-    PauzeOpvragen = true;
+    // No logging and no snapshot while the settings are open; the unload gives back what was found.
+    m_verbinding.emplace(VerbindingActief, false);
+    m_pauze.emplace(PauzeOpvragen, true);
 
     if (MSComm1().isOpen()) MSComm1().sluit();
 
@@ -660,8 +659,8 @@ void frmInstellen::closeEvent(QCloseEvent* e) {
 void frmInstellen::Form_Unload() {
     ZetVensterNietBovenaan(this);
     if (mdiK740* hoofd = HoofdvensterK740()) hoofd->setEnabled(true);
-    VerbindingActief = m_verbindingActief;
-    PauzeOpvragen = m_pauzeOpvragen;
+    m_verbinding.reset();
+    m_pauze.reset();
     if (mdiK740* hoofd = HoofdvensterK740()) hoofd->LaadStrings();
     Afsluiten = true;
     // The status bar shows the port and the logging state as they are now.

@@ -8,6 +8,7 @@
 // controls and the dialog's members change while the user works, and only OK hands everything to the
 // program in one step (Sync), stores it and opens the port again. Cancel (also Escape and the title
 // bar) changes no setting: it only opens the port again. Dialogs that edit settings follow this.
+#include "acquisition/Programmastatus.h"
 #include "platform/Datum.h"
 
 #include <QDialog>
@@ -15,6 +16,7 @@
 #include <QStringList>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -118,9 +120,9 @@ private:
 
     // The language shown in the preview; the program's text table stays in its own language.
     int m_taal = 0;
-    // Logging and pause flags found at load, put back at unload.
-    bool m_verbindingActief = false;
-    bool m_pauzeOpvragen = false;
+    // Logging off and snapshots paused from load to unload, which gives back what load found.
+    std::optional<Vlagwacht> m_verbinding;
+    std::optional<Vlagwacht> m_pauze;
     // The values being edited, handed to the program at OK.
     int32_t m_tijdsinterval = 60;
     platform::Datum m_startLog = 0;

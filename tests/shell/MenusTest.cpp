@@ -759,6 +759,10 @@ TEST_F(MenusTest, TheResetReachesEachModuleThenItsRackWhilePollingIsHeld) {
     MetenActief = false;
     SysteemReset();
     EXPECT_FALSE(MetenActief);
+    // A pause that another had set stays after the reset.
+    PauzeOpvragen = true;
+    SysteemReset();
+    EXPECT_TRUE(PauzeOpvragen);
     ZetHoofdvenster(nullptr);
     ZetBestandslaag(nullptr);
 }
