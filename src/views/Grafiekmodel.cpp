@@ -696,23 +696,24 @@ QString ConverteerGrafiekWaarde(float waarde, int r, int m, int k, bool temperat
     if (temperatuur) return OpmaakSingle(waarde, FormaatDecimalen(r, m, k)) + QLatin1Char(' ') + graden;
     const QString eenheid = Trim(ingang.Unit.tekst());
     const int celtype = static_cast<int>(std::lround(ingang.Extra));
-    if (eenheid == QLatin1String("g/l")) {
-        switch (ModelVan(module).type) {
-        case Modeltype::K761: {
-            float l = waarde;
-            return ConcentratieTekst(l);
-        }
-        case Modeltype::K762:
-            return ZoutgehalteTekst(waarde, ingang.Resolution, celtype);
-        case Modeltype::Geen:
-            break;
-        }
-        return QString();
+    switch (SoortVanTekst(ModelVan(module), eenheid)) {
+    case Eenheidsoort::Ion: {
+        float l = waarde;
+        return ConcentratieTekst(l);
     }
-    if (eenheid == QLatin1String("S/cm"))
+    case Eenheidsoort::TDS:
+        return ZoutgehalteTekst(waarde, ingang.Resolution, celtype);
+    case Eenheidsoort::Geleidbaarheid:
         return GeleidbaarheidWaardeTekst(waarde, ingang.Resolution, celtype);
-    if (eenheid == QString::fromUtf8("°C"))
+    case Eenheidsoort::Temperatuur:
         return OpmaakSingle(waarde, FormaatDecimalen(r, m, k)) + QLatin1Char(' ') + graden;
+    case Eenheidsoort::Anders:
+        // "g/l" of a module of no model: no text.
+        if (eenheid == QLatin1String("g/l")) return QString();
+        break;
+    default:
+        break;
+    }
     return OpmaakSingle(waarde, FormaatWaarde(r, m, k)) + QLatin1Char(' ') + eenheid;
 }
 
