@@ -206,7 +206,6 @@ int LiveBuitenBereik(int r, int m, int k, bool temperatuur) {
     if (std::isnan(ingang.Waarde)) return 1;
     if (std::isinf(ingang.Waarde)) return ingang.Waarde > 0 ? 1 : -1;
     if (!(ingang.Flags & (VlagBovenBereik | VlagOnderBereik))) return 0;
-    if (EenheidsoortVan(module, k) == Eenheidsoort::PH)
-        return ingang.Waarde < 7.0f ? -1 : 1;
+    if (EenheidsoortVan(module, k) == Eenheidsoort::PH) return ingang.Waarde < 7.0f ? -1 : 1;
     return (ingang.Flags & VlagBovenBereik) ? 1 : -1;
 }

@@ -42,23 +42,24 @@ bool geenOpslag(int, int, int, ModuleRecord&, KalibratieRecord&, bool) {
     return false;
 }
 
-constexpr Model GeenModel{.type = Modeltype::Geen,
-                          .naam = "----",
-                          .idnoTeken = '\0',
-                          .soort = "Indeterminated",
-                          .eenheden = {},
-                          .andereEenheid = {Anders, nullptr, nullptr, "", -1, 0, 0, false, false, Vrij, Getal},
-                          .standaardEenheid = "",
-                          .standaardResolutie = 0,
-                          .heeftBereiken = false,
-                          .capaciteitscompensatie = false,
-                          .kalibratieSoorten = 0,
-                          .glpSoort = Anders,
-                          .verwerk = geenVerwerking,
-                          .waardeTekst = geenTekst,
-                          .eenheidTekst = geenTekst,
-                          .laadKalibratie = geenLading,
-                          .bewaarKalibratie = geenOpslag};
+constexpr Model GeenModel{
+    .type = Modeltype::Geen,
+    .naam = "----",
+    .idnoTeken = '\0',
+    .soort = "Indeterminated",
+    .eenheden = {},
+    .andereEenheid = {Anders, nullptr, nullptr, "", -1, 0, 0, false, false, Vrij, Getal},
+    .standaardEenheid = "",
+    .standaardResolutie = 0,
+    .heeftBereiken = false,
+    .capaciteitscompensatie = false,
+    .kalibratieSoorten = 0,
+    .glpSoort = Anders,
+    .verwerk = geenVerwerking,
+    .waardeTekst = geenTekst,
+    .eenheidTekst = geenTekst,
+    .laadKalibratie = geenLading,
+    .bewaarKalibratie = geenOpslag};
 
 constexpr Model Modellen[] = {
     {.type = Modeltype::K761,

@@ -39,11 +39,11 @@ constexpr bool IsZuurstof(Eenheidsoort s) {
 
 // What the unit check makes of the Extra of a measuring input (ControleerExtra).
 enum class Extraregel {
-    Vrij,          // left as it is
-    Tot40,         // 0..40, else 0
-    NietNegatief,  // the salinity of an oxygen input: 0 when negative (or no number)
-    IonBlanco,     // the ion blank as log concentration: -12..0 (below -12: -12; else 0)
-    Celtype,       // the cell type of a conductivity input: its whole part -2..1, else 0
+    Vrij,         // left as it is
+    Tot40,        // 0..40, else 0
+    NietNegatief, // the salinity of an oxygen input: 0 when negative (or no number)
+    IonBlanco,    // the ion blank as log concentration: -12..0 (below -12: -12; else 0)
+    Celtype,      // the cell type of a conductivity input: its whole part -2..1, else 0
 };
 
 // What a graph plots for a measuring input (Grafiekomzetting).

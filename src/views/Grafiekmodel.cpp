@@ -709,7 +709,7 @@ QString ConverteerGrafiekWaarde(float waarde, int r, int m, int k, bool temperat
         return OpmaakSingle(waarde, FormaatDecimalen(r, m, k)) + QLatin1Char(' ') + graden;
     case Eenheidsoort::Anders:
         // "g/l" of a module of no model: no text.
-        if (eenheid == QLatin1String("g/l")) return QString();
+        if (ModelMetType(Modeltype::K761).Soort(eenheid) == Eenheidsoort::Ion) return QString();
         break;
     default:
         break;
@@ -724,5 +724,7 @@ QString BepaalEenheid(int r, int m, int k, bool temperatuur) {
     if (temperatuur) return Trim(module.Temperatuur[k].Unit.tekst());
     if (ModelVan(module).type == Modeltype::K762) return KanaalEenheidTekstK762(r, m, k);
     const QString eenheid = Trim(module.Meting[k].Unit.tekst());
-    return eenheid == QLatin1String("g/l") ? QStringLiteral("Log[g/l]") : eenheid;
+    // An ion concentration is plotted as its logarithm; "g/l" of a module of no model too.
+    return ModelMetType(Modeltype::K761).Soort(eenheid) == Eenheidsoort::Ion ? QStringLiteral("Log[g/l]")
+                                                                             : eenheid;
 }

@@ -59,17 +59,19 @@ protected:
 
     QString Lijsten(const char* model) {
         const Model& m = ModelMetNaam(QString::fromLatin1(model));
-        return m.Eenheden().join(QLatin1Char(',')) + QLatin1Char(';') + m.Lijstteksten().join(QLatin1Char(',')) +
-               QLatin1Char(';') + EenheidLijst(QString::fromLatin1(model)).join(QLatin1Char(',')) +
-               QLatin1Char(';') + QString::fromUtf8(m.standaardEenheid);
+        return m.Eenheden().join(QLatin1Char(',')) + QLatin1Char(';') +
+               m.Lijstteksten().join(QLatin1Char(',')) + QLatin1Char(';') +
+               EenheidLijst(QString::fromLatin1(model)).join(QLatin1Char(',')) + QLatin1Char(';') +
+               QString::fromUtf8(m.standaardEenheid);
     }
 
     // The record number of generation 1 of input 1 and channel 6, and the rows of the GLP table of
     // input 1 and of channel 5 that hold a text once its first generation is stored.
     QString GLP(const char* model, const QString& eenheid) {
-        QString uit = QString::number(GLPRecordNummer(QString::fromLatin1(model), eenheid, 1, 1)) +
-                      QLatin1Char('/') + QString::number(GLPRecordNummer(QString::fromLatin1(model), eenheid, 2, 3)) +
-                      QLatin1Char('/') + QString::number(GLPRecordNummer(QString::fromLatin1(model), eenheid, 6, 2));
+        QString uit =
+            QString::number(GLPRecordNummer(QString::fromLatin1(model), eenheid, 1, 1)) + QLatin1Char('/') +
+            QString::number(GLPRecordNummer(QString::fromLatin1(model), eenheid, 2, 3)) + QLatin1Char('/') +
+            QString::number(GLPRecordNummer(QString::fromLatin1(model), eenheid, 6, 2));
         for (int k : {1, 5}) {
             Zet(model, eenheid);
             const int nummer = GLPRecordNummer(QString::fromLatin1(model), eenheid, k, 1);
@@ -121,8 +123,9 @@ protected:
             uit += QStringLiteral("%1/%2 ").arg(int(z.soort)).arg(z.decade);
             uit += Getal(z.Zet(QStringLiteral("12.5"), QStringLiteral("mS/cm"))) + QLatin1Char(' ');
             uit += Getal(z.Zet(QStringLiteral("12.5"), QStringLiteral("NO3 mg/l"))) + QLatin1Char(' ');
-            uit += ConverteerGrafiekWaarde(1.5f, 1, 1, 1, false) + QLatin1Char('|') + BepaalEenheid(1, 1, 1, false) +
-                   QLatin1Char('|') + ConverteerGrafiekWaarde(1.5f, 1, 1, 1, true) + QLatin1Char('|') +
+            uit += ConverteerGrafiekWaarde(1.5f, 1, 1, 1, false) + QLatin1Char('|') +
+                   BepaalEenheid(1, 1, 1, false) + QLatin1Char('|') +
+                   ConverteerGrafiekWaarde(1.5f, 1, 1, 1, true) + QLatin1Char('|') +
                    BepaalEenheid(1, 1, 1, true) + QStringLiteral("; ");
         }
         module().Meting[1].Extra = 0;
@@ -151,9 +154,11 @@ protected:
         const bool bewaard = BewaarModuleKalibratie(1, 1, 2, rec, false);
         QByteArray inhoud;
         platform::LeesBestand(pad(), inhoud);
-        QString uit = QStringLiteral("%1 size %2 at").arg(bewaard).arg(inhoud.size() / KalibratieRecordLengte);
+        QString uit =
+            QStringLiteral("%1 size %2 at").arg(bewaard).arg(inhoud.size() / KalibratieRecordLengte);
         for (int n = 1; n * KalibratieRecordLengte <= inhoud.size(); ++n)
-            if (LeesKalibratieRecord(inhoud, n).Tijdstip == 46001.5) uit += QLatin1Char(' ') + QString::number(n);
+            if (LeesKalibratieRecord(inhoud, n).Tijdstip == 46001.5)
+                uit += QLatin1Char(' ') + QString::number(n);
         KalibratieRecord t;
         t.Tijdstip = 46002.5;
         t.Standaard1 = 20.0f;
@@ -161,7 +166,8 @@ protected:
         platform::LeesBestand(pad(), inhoud);
         uit += QStringLiteral("; temp %1 at").arg(temperatuur);
         for (int n = 1; n * KalibratieRecordLengte <= inhoud.size(); ++n)
-            if (LeesKalibratieRecord(inhoud, n).Tijdstip == 46002.5) uit += QLatin1Char(' ') + QString::number(n);
+            if (LeesKalibratieRecord(inhoud, n).Tijdstip == 46002.5)
+                uit += QLatin1Char(' ') + QString::number(n);
         ModuleRecord kopie = module();
         for (int c = 1; c <= AantalIngangen; ++c) {
             kopie.Meting[c].KalibratieDatum = 0;
@@ -174,13 +180,19 @@ protected:
                    .arg(kopie.Meting[2].Offset)
                    .arg(kopie.Meting[2].Scale)
                    .arg(kopie.Meting[2].Extra);
-        uit += QStringLiteral(" t %1 %2").arg(kopie.Temperatuur[3].KalibratieDatum).arg(kopie.Temperatuur[3].KalibratieTekst);
+        uit += QStringLiteral(" t %1 %2")
+                   .arg(kopie.Temperatuur[3].KalibratieDatum)
+                   .arg(kopie.Temperatuur[3].KalibratieTekst);
         Zet(model, eenheid);
         for (int c = 1; c <= AantalIngangen; ++c)
             module().Meting[c].Extra = 7.0f;
         LaadModuleKalibratie(1, 1, 0);
         const KanaalRecord& k = module().Meting[1];
-        uit += QStringLiteral("; new %1/%2/%3 %4").arg(k.Offset).arg(k.Scale).arg(k.Extra).arg(k.KalibratieTekst);
+        uit += QStringLiteral("; new %1/%2/%3 %4")
+                   .arg(k.Offset)
+                   .arg(k.Scale)
+                   .arg(k.Extra)
+                   .arg(k.KalibratieTekst);
         return uit;
     }
 
@@ -195,8 +207,10 @@ protected:
                    FormaatWaarde(1, 1, 1) + QStringLiteral("; ");
         }
         uit += GrootheidKanaal(1, 1, 1) + QLatin1Char('|') + QString::number(KalibratieVereist(1, 1, 1)) +
-               QLatin1Char('|') + QString::number(int(KalibratieVoor(QString::fromLatin1(model), eenheid, false))) +
-               QLatin1Char('|') + QString::number(int(KalibratieVoor(QString::fromLatin1(model), eenheid, true))) +
+               QLatin1Char('|') +
+               QString::number(int(KalibratieVoor(QString::fromLatin1(model), eenheid, false))) +
+               QLatin1Char('|') +
+               QString::number(int(KalibratieVoor(QString::fromLatin1(model), eenheid, true))) +
                QLatin1Char('|') + OKWaarschuwing(module(), 1).left(12) + QLatin1Char('|') +
                QString::number(KalibratieKnopAan(1, 1, 1, false));
         return uit;
@@ -209,10 +223,9 @@ struct Geval {
 };
 
 constexpr Geval Gevallen[] = {
-    {"K761", "mV"},   {"K761", "pH"},   {"K761", "g/l"},  {"K761", "mg/l"}, {"K761", "%"},
-    {"K761", "°C"},   {"K761", "S/cm"}, {"K761", "ppm"},  {"K762", "S/cm"}, {"K762", "g/l"},
-    {"K762", "°C"},   {"K762", "mV"},   {"K762", "ppm"},  {"----", "mV"},   {"----", "g/l"},
-    {"----", "S/cm"}, {"----", "°C"},
+    {"K761", "mV"},   {"K761", "pH"},  {"K761", "g/l"},  {"K761", "mg/l"}, {"K761", "%"},  {"K761", "°C"},
+    {"K761", "S/cm"}, {"K761", "ppm"}, {"K762", "S/cm"}, {"K762", "g/l"},  {"K762", "°C"}, {"K762", "mV"},
+    {"K762", "ppm"},  {"----", "mV"},  {"----", "g/l"},  {"----", "S/cm"}, {"----", "°C"},
 };
 
 TEST_F(ModeleenhedenTest, EveryUnitOfEveryModelKeepsWhatEachPartOfTheProgramMakesOfIt) {
@@ -231,7 +244,8 @@ TEST_F(ModeleenhedenTest, EveryUnitOfEveryModelKeepsWhatEachPartOfTheProgramMake
     // The file holds what the program made of them when units were told apart by their texts.
     QFile verwacht(QStringLiteral(K740_SHELL_GOLDEN "/modeleenheden.txt"));
     ASSERT_TRUE(verwacht.open(QIODevice::ReadOnly));
-    const QStringList vast = QString::fromUtf8(verwacht.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList vast =
+        QString::fromUtf8(verwacht.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(regels.size(), vast.size());
     for (qsizetype i = 0; i < regels.size(); ++i)
         EXPECT_EQ(regels[i], vast[i]);
