@@ -26,12 +26,16 @@ bool BegintMetGetal(const QString& tekst) {
 
 // g/l per unit of an ion concentration's unit text; the table writes the ion's name first ("NO3 mg/l"),
 // so the unit is the last word. 0 for a text that names no concentration unit.
+struct Concentratiedeler {
+    const char* eenheid;
+    double deler;
+};
+constexpr Concentratiedeler Concentratiedelers[] = {{"ng/l", 1e9}, {"µg/l", 1e6}, {"mg/l", 1e3}, {"g/l", 1}};
+
 double GramPerLiterDeler(const QString& eenheid) {
     const QString u = eenheid.trimmed().section(QLatin1Char(' '), -1);
-    if (u == QLatin1String("ng/l")) return 1e9;
-    if (u == QString::fromUtf8("µg/l")) return 1e6;
-    if (u == QLatin1String("mg/l")) return 1e3;
-    if (u == QLatin1String("g/l")) return 1;
+    for (const Concentratiedeler& d : Concentratiedelers)
+        if (u == QString::fromUtf8(d.eenheid)) return d.deler;
     return 0;
 }
 
@@ -88,13 +92,17 @@ Grafiekomzetting Grafiekomzetting::Van(int r, int m, int k, bool temperatuur) {
     Grafiekomzetting z;
     if (temperatuur || !IsIngang(r, m, k)) return z;
     const ModuleRecord& module = Racks[r].Modules[m];
-    const Modeltype type = ModelVan(module).type;
     const KanaalRecord& ingang = module.Meting[k];
-    if (type == Modeltype::K761 && ingang.Unit.getrimd() == QLatin1String("g/l")) {
+    switch (EenheidVan(module, k).grafiek) {
+    case Grafieksoort::Getal:
+        break;
+    case Grafieksoort::Ion:
         z.soort = Soort::Ion;
-    } else if (type == Modeltype::K762) {
+        break;
+    case Grafieksoort::Geleidbaarheid:
         z.soort = Soort::Geleidbaarheid;
         z.decade = static_cast<int>(std::floor(ingang.Extra)) + ingang.Resolution;
+        break;
     }
     return z;
 }
@@ -198,7 +206,6 @@ int LiveBuitenBereik(int r, int m, int k, bool temperatuur) {
     if (std::isnan(ingang.Waarde)) return 1;
     if (std::isinf(ingang.Waarde)) return ingang.Waarde > 0 ? 1 : -1;
     if (!(ingang.Flags & (VlagBovenBereik | VlagOnderBereik))) return 0;
-    if (ModelVan(module).type == Modeltype::K761 && ingang.Unit.getrimd() == QLatin1String("pH"))
-        return ingang.Waarde < 7.0f ? -1 : 1;
+    if (EenheidsoortVan(module, k) == Eenheidsoort::PH) return ingang.Waarde < 7.0f ? -1 : 1;
     return (ingang.Flags & VlagBovenBereik) ? 1 : -1;
 }

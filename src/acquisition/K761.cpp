@@ -1,6 +1,7 @@
 #include "acquisition/K761.h"
 
 #include "acquisition/Kanaaladres.h"
+#include "acquisition/Modellen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/Temperatuur.h"
 #include "platform/Klok.h"
@@ -249,7 +250,7 @@ float SimulatieWaardeK761(int r, int m, int c) {
     const double t = static_cast<double>(SecondenTussen(DemoStart, platform::Nu()));
     const double s = -std::sin(std::sqrt(static_cast<double>(c)) * t / (m * 4) * pi / 180);
     const QString eenheid = IngangVan(r, m, c).Unit.getrimd();
-    if (eenheid == QString::fromUtf8("°C")) {
+    if (ModelMetType(Modeltype::K761).Soort(eenheid) == Eenheidsoort::Temperatuur) {
         KanaalRecord& temperatuur = Racks[r].Modules[m].Temperatuur[c];
         temperatuur.Waarde = single(temperatuur.Waarde + s * 5);
         return 0;

@@ -1,6 +1,7 @@
 #include "acquisition/K761Teksten.h"
 
 #include "acquisition/Kanaaladres.h"
+#include "acquisition/Modellen.h"
 #include "acquisition/RackvensterTeksten.h"
 #include "shared/Opmaak.h"
 
@@ -68,23 +69,32 @@ QString IonNaam(int index) {
 QString KanaalWaardeTekstK761(int r, int m, int c) {
     if (!IsKanaalAdres(r, m, c)) return QString();
     KanaalRecord& k = Racks[r].Modules[m].Meting[c];
-    const QString eenheid = k.Unit.getrimd();
-    if (eenheid == QLatin1String("g/l")) return IonGetalTekst(k.Waarde);
-    static const QStringList getallen = {QStringLiteral("pH"), QStringLiteral("mV"), QStringLiteral("mg/l"),
-                                         QStringLiteral("%"), QString::fromUtf8("°C")};
-    if (getallen.contains(eenheid)) return OpmaakSingle(k.Waarde, FormaatWaarde(r, m, c));
-    return QString();
+    switch (ModelMetType(Modeltype::K761).Soort(k.Unit.getrimd())) {
+    case Eenheidsoort::Ion:
+        return IonGetalTekst(k.Waarde);
+    case Eenheidsoort::Anders:
+        return QString();
+    default:
+        return OpmaakSingle(k.Waarde, FormaatWaarde(r, m, c));
+    }
 }
 
 QString KanaalEenheidTekstK761(int r, int m, int c) {
     if (!IsKanaalAdres(r, m, c)) return QString();
     KanaalRecord& k = Racks[r].Modules[m].Meting[c];
     const QString eenheid = k.Unit.getrimd();
-    if (eenheid == QLatin1String("pH") || eenheid == QLatin1String("mV")) return eenheid;
-    if (eenheid == QLatin1String("mg/l") || eenheid == QLatin1String("%"))
+    switch (ModelMetType(Modeltype::K761).Soort(eenheid)) {
+    case Eenheidsoort::PH:
+    case Eenheidsoort::Millivolt:
+        return eenheid;
+    case Eenheidsoort::ZuurstofMgL:
+    case Eenheidsoort::ZuurstofProcent:
         return eenheid + QStringLiteral(" DO");
-    if (eenheid == QString::fromUtf8("°C")) return Racks[r].Modules[m].Temperatuur[c].Unit.getrimd();
-    if (eenheid == QLatin1String("g/l"))
+    case Eenheidsoort::Temperatuur:
+        return Racks[r].Modules[m].Temperatuur[c].Unit.getrimd();
+    case Eenheidsoort::Ion:
         return IonNaam(k.Resolution) + QLatin1Char(' ') + IonEenheidTekst(k.Waarde);
-    return QString();
+    default:
+        return QString();
+    }
 }

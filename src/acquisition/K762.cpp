@@ -1,6 +1,7 @@
 #include "acquisition/K762.h"
 
 #include "acquisition/Kanaaladres.h"
+#include "acquisition/Modellen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/Temperatuur.h"
 #include "shared/Hulpfuncties.h"
@@ -150,13 +151,18 @@ void VerwerkMetingK762(int r, int m) {
             k.Waarde = GeleidbaarheidBovenBereik;
             ZetBit(k.Flags, VlagBovenBereik);
         }
-        const QString eenheid = k.Unit.getrimd();
-        if (eenheid == QLatin1String("S/cm")) {
+        switch (ModelMetType(Modeltype::K762).Soort(k.Unit.getrimd())) {
+        case Eenheidsoort::Geleidbaarheid:
             if (!BitGezet(k.Flags, VlagBovenBereik)) k.Waarde = v;
-        } else if (eenheid == QLatin1String("g/l")) {
+            break;
+        case Eenheidsoort::TDS:
             k.Waarde = BerekenZoutgehalte(v, k.Resolution, HeelGetal16(k.Extra), k.Flags, T);
-        } else if (eenheid == QString::fromUtf8("°C")) {
+            break;
+        case Eenheidsoort::Temperatuur:
             k.Waarde = T;
+            break;
+        default:
+            break;
         }
     }
 }

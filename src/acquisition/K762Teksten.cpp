@@ -1,6 +1,7 @@
 #include "acquisition/K762Teksten.h"
 
 #include "acquisition/Kanaaladres.h"
+#include "acquisition/Modellen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackvensterTeksten.h"
 #include "acquisition/Temperatuur.h"
@@ -125,23 +126,31 @@ QString TDSEenheidTekst(float waarde, int r, int t, bool controle) {
 QString KanaalWaardeTekstK762(int r, int m, int c) {
     if (!IsKanaalAdres(r, m, c)) return QString();
     const KanaalRecord& k = Racks[r].Modules[m].Meting[c];
-    const QString eenheid = k.Unit.getrimd();
-    if (eenheid == QLatin1String("S/cm"))
+    switch (ModelMetType(Modeltype::K762).Soort(k.Unit.getrimd())) {
+    case Eenheidsoort::Geleidbaarheid:
         return GeleidbaarheidGetalTekst(k.Waarde, k.Resolution, CelType(k), true);
-    if (eenheid == QLatin1String("g/l")) return TDSGetalTekst(k.Waarde, k.Resolution, CelType(k), true);
-    if (eenheid == QString::fromUtf8("°C")) return OpmaakSingle(k.Waarde, FormaatWaarde(r, m, c));
-    return QString();
+    case Eenheidsoort::TDS:
+        return TDSGetalTekst(k.Waarde, k.Resolution, CelType(k), true);
+    case Eenheidsoort::Temperatuur:
+        return OpmaakSingle(k.Waarde, FormaatWaarde(r, m, c));
+    default:
+        return QString();
+    }
 }
 
 QString KanaalEenheidTekstK762(int r, int m, int c) {
     if (!IsKanaalAdres(r, m, c)) return QString();
     const KanaalRecord& k = Racks[r].Modules[m].Meting[c];
-    const QString eenheid = k.Unit.getrimd();
-    if (eenheid == QLatin1String("S/cm"))
+    switch (ModelMetType(Modeltype::K762).Soort(k.Unit.getrimd())) {
+    case Eenheidsoort::Geleidbaarheid:
         return GeleidbaarheidEenheidTekst(k.Waarde, k.Resolution, CelType(k), true);
-    if (eenheid == QLatin1String("g/l")) return TDSEenheidTekst(k.Waarde, k.Resolution, CelType(k), true);
-    if (eenheid == QString::fromUtf8("°C")) return Racks[r].Modules[m].Temperatuur[c].Unit.getrimd();
-    return QString();
+    case Eenheidsoort::TDS:
+        return TDSEenheidTekst(k.Waarde, k.Resolution, CelType(k), true);
+    case Eenheidsoort::Temperatuur:
+        return Racks[r].Modules[m].Temperatuur[c].Unit.getrimd();
+    default:
+        return QString();
+    }
 }
 
 QString GeleidbaarheidGLPTekst(int r, int m, int c) {

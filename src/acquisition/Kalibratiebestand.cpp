@@ -116,16 +116,20 @@ void laadIngangK761(int c, ModuleRecord& module, Handwaarden& hand, const QByteA
         return LeesKalibratieRecord(inhoud, KalibratieRecordNummer(0, c, soort, SoortenK761));
     };
     const QString f00 = QStringLiteral("0.00");
-    if (eenheid == QLatin1String("mV")) {
-        const KalibratieRecord rec = record(1);
+    const Modeleenheid& e = ModelMetType(Modeltype::K761).Eenheid(eenheid);
+    switch (e.soort) {
+    case Eenheidsoort::Millivolt: {
+        const KalibratieRecord rec = record(e.kalibratiesoort);
         k.KalibratieTekst =
             OpmaakSingle(Waarneembaar(rec.Standaard1, -MaxMillivolt, MaxMillivolt), QStringLiteral("0.0")) +
             QStringLiteral(" mV");
         k.Offset = GeldigeOffsetMV(rec.Nulpunt);
         k.Scale = 1.0f;
         k.KalibratieDatum = rec.Tijdstip;
-    } else if (eenheid == QLatin1String("pH")) {
-        const KalibratieRecord rec = record(2);
+        break;
+    }
+    case Eenheidsoort::PH: {
+        const KalibratieRecord rec = record(e.kalibratiesoort);
         const float buffer1 = Waarneembaar(rec.Standaard1, 0.0f, MaxPH);
         const float buffer2 = Waarneembaar(rec.Standaard2, 0.0f, MaxPH);
         k.KalibratieTekst = OpmaakSingle(buffer1, f00);
@@ -134,8 +138,11 @@ void laadIngangK761(int c, ModuleRecord& module, Handwaarden& hand, const QByteA
         k.Offset = GeldigNulpuntPH(rec.Nulpunt);
         k.Scale = GeldigeHellingPH(rec.Helling);
         k.KalibratieDatum = rec.Tijdstip;
-    } else if (eenheid == QLatin1String("mg/l") || eenheid == QLatin1String("%")) {
-        const KalibratieRecord rec = record(3);
+        break;
+    }
+    case Eenheidsoort::ZuurstofMgL:
+    case Eenheidsoort::ZuurstofProcent: {
+        const KalibratieRecord rec = record(e.kalibratiesoort);
         k.KalibratieTekst =
             OpmaakSingle(Waarneembaar(rec.Standaard1, 0.0f, MaxZuurstof), f00) + QStringLiteral(" mg/l - ") +
             OpmaakSingle(Waarneembaar(rec.Standaard2, MinLuchtdruk, MaxLuchtdruk), QStringLiteral("0")) +
@@ -146,8 +153,10 @@ void laadIngangK761(int c, ModuleRecord& module, Handwaarden& hand, const QByteA
         k.Offset = 0.0f;
         k.Scale = GeldigeZuurstofSchaal(rec.Helling);
         k.KalibratieDatum = rec.Tijdstip;
-    } else if (eenheid == QLatin1String("g/l")) {
-        const KalibratieRecord rec = record(4);
+        break;
+    }
+    case Eenheidsoort::Ion: {
+        const KalibratieRecord rec = record(e.kalibratiesoort);
         float s1 = rec.Standaard1;
         float s2 = rec.Standaard2;
         k.KalibratieTekst = ConcentratieTekst(s1) + QStringLiteral(" - ") + ConcentratieTekst(s2);
@@ -160,8 +169,12 @@ void laadIngangK761(int c, ModuleRecord& module, Handwaarden& hand, const QByteA
             k.Extra = 0.0f;
         }
         k.KalibratieDatum = rec.Tijdstip;
+        break;
     }
-    // A measuring input set to "°C" has no record of its own and keeps what it holds.
+    default:
+        // A measuring input set to "°C" has no record of its own and keeps what it holds.
+        break;
+    }
     laadTemperatuur(c, module, hand, record(5));
 }
 
@@ -310,20 +323,27 @@ void SchrijfKalibratieRecord(QByteArray& inhoud, int nummer, const KalibratieRec
 void StandaardKalibratieK761(ModuleRecord& mod) {
     for (int c = 1; c <= AantalIngangen; ++c) {
         KanaalRecord& k = mod.Meting[c];
-        const QString eenheid = k.Unit.getrimd();
-        if (eenheid == QLatin1String("mV")) {
+        switch (ModelMetType(Modeltype::K761).Soort(k.Unit.getrimd())) {
+        case Eenheidsoort::Millivolt:
             k.Offset = 0.0f;
             k.Scale = 1.0f;
-        } else if (eenheid == QLatin1String("pH")) {
+            break;
+        case Eenheidsoort::PH:
             k.Offset = 7.0f;
             k.Scale = 1.0f;
-        } else if (eenheid == QLatin1String("mg/l") || eenheid == QLatin1String("%")) {
+            break;
+        case Eenheidsoort::ZuurstofMgL:
+        case Eenheidsoort::ZuurstofProcent:
             k.Offset = 0.0f;
             k.Scale = StandaardZuurstofSchaal;
-        } else if (eenheid == QLatin1String("g/l")) {
+            break;
+        case Eenheidsoort::Ion:
             k.Offset = 0.0f;
             k.Scale = 1.0f;
             k.Extra = 0.0f; // the blank comes from the calibration
+            break;
+        default:
+            break;
         }
         // The Extra of the other units (the salinity of an oxygen input) is the user's setting from the
         // rack configuration and stays.

@@ -37,7 +37,7 @@ QString TemperatuurTekst(int r, int m, int c) {
 
 QString EenheidTekst(int r, int m, int c) {
     if (!IsKanaalAdres(r, m, c)) return QString();
-    if (Racks[r].Modules[m].Meting[c].Unit.getrimd() == QString::fromUtf8("°C")) return QString();
+    if (SoortVanTekst(Racks[r].Modules[m], c) == Eenheidsoort::Temperatuur) return QString();
     return ModelVan(r, m).eenheidTekst(r, m, c);
 }
 

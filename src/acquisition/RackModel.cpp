@@ -1,6 +1,5 @@
 #include "acquisition/RackModel.h"
 
-#include "acquisition/Modellen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/vensters/Hoofdvenster.h"
 
@@ -30,21 +29,6 @@ QString IdnoAlsTekst(int32_t idno) {
         .arg((u >> 8) & 0xFF, 0, 16)
         .arg(u & 0xFF, 0, 16)
         .toUpper();
-}
-
-QString SoortUitIdno(int32_t idno) {
-    const QChar c = IdnoAlsTekst(idno).at(0);
-    if (c == QLatin1Char('1')) return QStringLiteral("K740(Rack)");
-    return QString::fromUtf8(ModelVanIdno(idno).soort);
-}
-
-QString ModuleTypeVanIdno(int32_t idno) {
-    return ModelVanIdno(idno).Naam();
-}
-
-QString ModuleTypeUitIdno(int rack, int module) {
-    if (rack < 1 || rack > AantalRacks || module < 1 || module > AantalModules) return QStringLiteral("----");
-    return ModuleTypeVanIdno(Racks[rack].Modules[module].Idno);
 }
 
 bool ModuleOpgegeven(int r, int m) {

@@ -90,12 +90,6 @@ using Handwaarden = std::array<float, AantalIngangen + 1>;
 // The dotted text of an identification number: its four bytes, most significant first, in uppercase
 // hexadecimal without leading zeros ("F.1.2.A").
 QString IdnoAlsTekst(int32_t idno);
-// "K740(Rack)", the kind of a module model ("K761(mV/°C)", see Modellen.h) or "Indeterminated", from the
-// first character of the text.
-QString SoortUitIdno(int32_t idno);
-// The name of the module model at that position ("K761"), or "----" for no model.
-QString ModuleTypeUitIdno(int rack, int module);
-QString ModuleTypeVanIdno(int32_t idno);
 // True while the poll supervision has given module m of rack r up (GeenAntwoordTeller > 0): its values
 // are stale and are neither shown nor logged. False outside 1..16, 1..7.
 bool ModuleOpgegeven(int r, int m);

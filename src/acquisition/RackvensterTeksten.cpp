@@ -22,21 +22,17 @@ constexpr int TekstKalibratieVereist = 365;
 
 // Number patterns by unit for resolution 1, resolution 2 and any other resolution.
 struct WaardeFormaat {
-    const char* eenheid;
+    Eenheidsoort soort;
     const char* resolutie1;
     const char* resolutie2;
     const char* anders;
 };
 constexpr WaardeFormaat WaardeFormaten[] = {
-    {"mV", "0.0", "0", "0"},
-    {"%", "0.0", "0", "0"},
-    {"pH", "0.00", "0.000", "0.0"},
-    {"mg/l", "0.00", "0.0", "0.0"},
+    {Eenheidsoort::Millivolt, "0.0", "0", "0"},
+    {Eenheidsoort::ZuurstofProcent, "0.0", "0", "0"},
+    {Eenheidsoort::PH, "0.00", "0.000", "0.0"},
+    {Eenheidsoort::ZuurstofMgL, "0.00", "0.0", "0.0"},
 };
-
-bool IsGraden(const QString& eenheid) {
-    return eenheid == QString::fromUtf8("°C");
-}
 
 } // namespace
 
@@ -57,10 +53,10 @@ QString FormaatWaarde(int r, int m, int c) {
 QString FormaatWaarde(const ModuleRecord& module, int c) {
     if (c < 1 || c > AantalIngangen) return QString();
     const KanaalRecord& k = module.Meting[c];
-    const QString eenheid = k.Unit.getrimd();
-    if (IsGraden(eenheid)) return FormaatDecimalen(module.Temperatuur[c].Resolution, -1, -1);
+    const Eenheidsoort soort = SoortVanTekst(module, c);
+    if (soort == Eenheidsoort::Temperatuur) return FormaatDecimalen(module.Temperatuur[c].Resolution, -1, -1);
     for (const WaardeFormaat& f : WaardeFormaten)
-        if (eenheid == QString::fromUtf8(f.eenheid))
+        if (soort == f.soort)
             return QString::fromLatin1(k.Resolution == 1   ? f.resolutie1
                                        : k.Resolution == 2 ? f.resolutie2
                                                            : f.anders);
@@ -77,11 +73,11 @@ bool KalibratieVereist(int r, int m, int c) {
     if (!IsKanaalAdres(r, m, c)) return false;
     const ModuleRecord& module = Racks[r].Modules[m];
     const KanaalRecord& k = module.Meting[c];
-    const QString eenheid = k.Unit.getrimd();
-    if (IsGraden(eenheid)) return false;
+    const Eenheidsoort soort = SoortVanTekst(module, c);
+    if (soort == Eenheidsoort::Temperatuur) return false;
     switch (ModelVan(module).type) {
     case Modeltype::K761:
-        return eenheid != QLatin1String("mV") && k.KalibratieDatum == 0;
+        return soort != Eenheidsoort::Millivolt && k.KalibratieDatum == 0;
     case Modeltype::K762: {
         // The cell type now chosen against the one the calibration was made with.
         const double gekozen = std::floor(static_cast<double>(k.Extra));
@@ -137,7 +133,7 @@ void ToonMetingenRackvenster(int r, int m, bool wissen) {
             continue;
         }
         zichtbaar(i, true);
-        const bool graden = IsGraden(meting.Unit.getrimd());
+        const bool graden = SoortVanTekst(Racks[r].Modules[m], c) == Eenheidsoort::Temperatuur;
         const bool buitenBereik = BitGezet(meting.Flags, MaskerBuitenBereik);
         const bool temperatuurBuiten = BitGezet(meting.Flags, MaskerTemperatuur);
 

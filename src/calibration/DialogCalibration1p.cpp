@@ -428,9 +428,10 @@ void DialogCalibration1p::ToonLezing(float T) {
         LabelGraden->setText(TemperatuurTekst(T));
         const int celtype = static_cast<int>(std::lround(m_meetKanaal.Extra));
         const float waarde = m_meetWaarde * 1000.0f / 3895.0f;
-        const QString tekst = m_meetKanaal.Unit.getrimd() == QLatin1String("g/l")
-                                  ? ZoutgehalteTekst(waarde, 0, celtype)
-                                  : GeleidbaarheidWaardeTekst(waarde, 0, celtype);
+        const QString tekst =
+            SoortVanTekst(ModelVan(Werkrecord()), m_meetKanaal.Unit.getrimd()) == Eenheidsoort::TDS
+                ? ZoutgehalteTekst(waarde, 0, celtype)
+                : GeleidbaarheidWaardeTekst(waarde, 0, celtype);
         ComboBufferwaarde->setEditText(tekst);
         const bool droog = IsDrogeCelAanvaard(m_meetWaarde);
         m_lezingGeldig = true;

@@ -101,4 +101,6 @@ private:
 // Runs the 1-point calibration of input k (1..4, or 5..8 for the temperature input of input k - 4) of
 // module m of rack r (the caller has stopped polling); true when something was stored in the module's
 // calibration file (the caller then reloads it).
+// `module` is the truth for the input's unit, settings and calibration data (the settings dialog's copy
+// or the live record); r and m name the slot the readings and the calibration file belong to.
 bool ToonEenpuntsKalibratie(int r, int m, int k, ModuleRecord& module, QWidget* eigenaar = nullptr);

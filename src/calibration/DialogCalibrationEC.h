@@ -128,4 +128,6 @@ private:
 // Runs the cell-constant calibration of input k of K762 module m of rack r (the caller has stopped
 // polling); true when a new calibration was stored in the module's calibration file (the caller then
 // reloads it).
+// `module` is the truth for the input's unit, settings and calibration data (the settings dialog's copy
+// or the live record); r and m name the slot the readings and the calibration file belong to.
 bool ToonECKalibratie(int r, int m, int k, ModuleRecord& module, QWidget* eigenaar = nullptr);

@@ -1,5 +1,6 @@
 #include "calibration/EenpuntBerekening.h"
 
+#include "acquisition/Modellen.h"
 #include "acquisition/Temperatuur.h"
 #include "shared/Instellingen.h"
 #include "shared/Systeemfuncties.h"
@@ -8,13 +9,19 @@
 
 EenpuntSoort SoortVanEenheid(const QString& eenheid, bool k762) {
     const QString e = eenheid.trimmed();
-    if (e == QLatin1String("mV")) return EenpuntSoort::Millivolt;
-    if (e == QLatin1String("mg/l") || e == QLatin1String("%")) return EenpuntSoort::Zuurstof;
-    if (e == QStringLiteral("°C") || e == QStringLiteral("°F") || e == QLatin1String("K"))
-        return EenpuntSoort::Temperatuur;
-    if (e == QLatin1String("S/cm") || (k762 && e == QLatin1String("g/l")))
+    if (IsTemperatuureenheid(e)) return EenpuntSoort::Temperatuur;
+    switch (SoortVanTekst(ModelMetType(k762 ? Modeltype::K762 : Modeltype::K761), e)) {
+    case Eenheidsoort::Millivolt:
+        return EenpuntSoort::Millivolt;
+    case Eenheidsoort::ZuurstofMgL:
+    case Eenheidsoort::ZuurstofProcent:
+        return EenpuntSoort::Zuurstof;
+    case Eenheidsoort::Geleidbaarheid:
+    case Eenheidsoort::TDS:
         return EenpuntSoort::Geleidbaarheid;
-    return EenpuntSoort::Geen;
+    default:
+        return EenpuntSoort::Geen;
+    }
 }
 
 EenpuntUitkomst MillivoltOffset(float ongecorrigeerdMV, float standaard) {

@@ -62,7 +62,8 @@ public:
     // a dialog that could not keeps the stored ones as they are; it leaves the topmost layer and hides.
     void Ontlaad();
     // Sets the input (rack r, module m, input k) and the module record worked on, sets the dialog up
-    // and runs it; true when a new calibration was stored.
+    // and runs it; true when a new calibration was stored. `module` is the truth for the input's unit,
+    // settings and calibration data; r and m name the slot of the readings and the calibration file.
     bool Kalibreer(int r, int m, int k, ModuleRecord& module);
     // A new calibration was stored.
     bool Opgeslagen() const { return m_opgeslagen; }

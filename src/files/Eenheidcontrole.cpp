@@ -20,12 +20,7 @@ QString eenheid(KanaalRecord& k) {
     return e;
 }
 
-const QString Graden = QStringLiteral("°C");
 constexpr float MaximaleSaliniteit = 40.0f;
-
-bool isTemperatuureenheid(const QString& e) {
-    return e == Graden || e == QStringLiteral("°F") || e == QLatin1String("K");
-}
 
 void begrens(int16_t& resolutie, int16_t laagste, int16_t hoogste, int16_t anders) {
     if (resolutie < laagste || resolutie > hoogste) resolutie = anders;
@@ -50,7 +45,7 @@ void ControleerMeeteenheid(int rack, int module, int ingang) {
 void ControleerTemperatuureenheid(int rack, int module, int ingang) {
     if (!geldig(rack, module, ingang)) return;
     KanaalRecord& t = Racks[rack].Modules[module].Temperatuur[ingang];
-    if (!isTemperatuureenheid(eenheid(t))) t.Unit = Graden;
+    if (!IsTemperatuureenheid(eenheid(t))) t.Unit = Temperatuureenheden().first();
 }
 
 void ControleerMeetresolutie(int rack, int module, int ingang) {
@@ -63,31 +58,34 @@ void ControleerMeetresolutie(int rack, int module, int ingang) {
 void ControleerTemperatuurresolutie(int rack, int module, int ingang) {
     if (!geldig(rack, module, ingang)) return;
     KanaalRecord& t = Racks[rack].Modules[module].Temperatuur[ingang];
-    if (isTemperatuureenheid(eenheid(t))) begrens(t.Resolution, 0, 1, 1);
+    if (IsTemperatuureenheid(eenheid(t))) begrens(t.Resolution, 0, 1, 1);
 }
 
 void ControleerExtra(int rack, int module, int ingang) {
     if (!geldig(rack, module, ingang)) return;
-    const Modeltype t = ModelVan(rack, module).type;
     KanaalRecord& k = Racks[rack].Modules[module].Meting[ingang];
-    const QString e = eenheid(k);
-    if (t == Modeltype::K761) {
-        if (e == QLatin1String("mV")) {
-            if (!(k.Extra >= 0.0f && k.Extra <= MaximaleSaliniteit)) k.Extra = 0.0f;
-        } else if (e == QLatin1String("mg/l") || e == QLatin1String("%")) {
-            // The salinity of an oxygen input in g/kg: the module settings warn above 40 but keep what
-            // the user typed, so any salinity they store reads back; a negative one is fresh water.
-            if (!(k.Extra >= 0.0f)) k.Extra = 0.0f;
-        } else if (e == QLatin1String("g/l")) {
-            if (k.Extra < -12.0f)
-                k.Extra = -12.0f;
-            else if (!(k.Extra <= 0.0f))
-                k.Extra = 0.0f;
-        }
-    } else if (t == Modeltype::K762) {
-        if (e == Graden) return;
+    switch (ModelVan(rack, module).Eenheid(eenheid(k)).extra) {
+    case Extraregel::Vrij:
+        break;
+    case Extraregel::Tot40:
+        if (!(k.Extra >= 0.0f && k.Extra <= MaximaleSaliniteit)) k.Extra = 0.0f;
+        break;
+    case Extraregel::NietNegatief:
+        // The salinity of an oxygen input in g/kg: the module settings warn above 40 but keep what the
+        // user typed, so any salinity they store reads back; a negative one is fresh water.
+        if (!(k.Extra >= 0.0f)) k.Extra = 0.0f;
+        break;
+    case Extraregel::IonBlanco:
+        if (k.Extra < -12.0f)
+            k.Extra = -12.0f;
+        else if (!(k.Extra <= 0.0f))
+            k.Extra = 0.0f;
+        break;
+    case Extraregel::Celtype: {
         const float deel = std::floor(k.Extra);
         if (!(deel >= -2.0f && deel <= 1.0f)) k.Extra = 0.0f;
+        break;
+    }
     }
 }
 

@@ -27,8 +27,10 @@ QString KanaalNaam(int n, const QString& naam);
 // "Module " & n for an empty name, else the name without blanks at either end.
 QString ModuleNaam(int n, const QString& naam);
 
+// In the forms with a module record, that record is the truth (its model, units and settings); rack and
+// module name the slot whose calibration file is read or written.
 // Load (or create) the calibration file of the module for input c, or all four inputs when c is 0,
-// by the module's model, into the module record `record` (see LaadKalibratieK761); another model does
+// by the record's model, into the module record `record` (see LaadKalibratieK761); another model does
 // nothing. Without a record: into the live record. With `hand` the manual temperatures go there instead
 // of into HandTemperaturen.
 void LaadModuleKalibratie(int rack, int module, int ingang, ModuleRecord& record, Handwaarden& hand);

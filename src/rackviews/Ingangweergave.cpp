@@ -93,7 +93,7 @@ void K762Weergave(Ingangweergave& w, const ModuleRecord& module, int c) {
         e.ComboResolutie.gekozen =
             GeldigeResolutie(k.Resolution, static_cast<int>(e.ComboResolutie.items.size()));
     e.ComboResolutie.ingeschakeld = false;
-    if (eenheid == graden()) {
+    if (EenheidsoortVan(module, c) == Eenheidsoort::Temperatuur) {
         e.FrameCalibrationData.zichtbaar = false;
         w.LabelSalinity.zichtbaar = false;
         w.ComboExtra.zichtbaar = false;
@@ -109,15 +109,15 @@ void K762Weergave(Ingangweergave& w, const ModuleRecord& module, int c) {
 void K761Weergave(Ingangweergave& w, const ModuleRecord& module, int c) {
     const KanaalRecord& k = module.Meting[c];
     Elementweergave& e = w.meting;
-    const QString eenheid = k.Unit.getrimd();
+    const Eenheidsoort soort = EenheidsoortVan(module, c);
     e.LabelResolutie.tekst = Kop(TekstResolutie);
-    if (eenheid == QLatin1String("pH")) {
+    if (soort == Eenheidsoort::PH) {
         e.ComboResolutie.items = {QStringLiteral("0.1"), QStringLiteral("0.01"), QStringLiteral("0.001")};
         e.LabelOffset.tekst = Kop(TekstISOpH);
         e.LabelOffsetData.tekst = OpmaakSingle(k.Offset, FormaatWaarde(module, c));
         e.LabelSlope = {Kop(TekstHelling)};
         e.LabelSlopeData = {OpmaakSingle(k.Scale * 100.0f, QStringLiteral("0.0")) + QStringLiteral(" %")};
-    } else if (eenheid == QLatin1String("g/l")) {
+    } else if (soort == Eenheidsoort::Ion) {
         for (int i = 0; i <= 25; ++i)
             e.ComboResolutie.items << IonNaam(i);
         e.LabelOffset.tekst = Kop(TekstNulpunt);
@@ -132,8 +132,8 @@ void K761Weergave(Ingangweergave& w, const ModuleRecord& module, int c) {
                                 ? k.KalibratieInfo.toString()
                                 : VervangTekst(Tekst[TekstNietGeijkt], QStringLiteral("!"), QString()) +
                                       QLatin1Char('.')};
-    } else if (eenheid == QLatin1String("mg/l") || eenheid == QLatin1String("%")) {
-        e.ComboResolutie.items = eenheid == QLatin1String("mg/l")
+    } else if (IsZuurstof(soort)) {
+        e.ComboResolutie.items = soort == Eenheidsoort::ZuurstofMgL
                                      ? QStringList{QStringLiteral("0.1"), QStringLiteral("0.01")}
                                      : QStringList{QStringLiteral("1"), QStringLiteral("0.1")};
         e.LabelOffset.tekst = Kop(TekstPotentiaal);
@@ -142,7 +142,7 @@ void K761Weergave(Ingangweergave& w, const ModuleRecord& module, int c) {
         w.LabelSalinity = {Tekst[TekstSaliniteit] + QStringLiteral(" (g/kg):")};
         w.ComboExtra.zichtbaar = true;
         w.ComboExtra.tekst = OpmaakSingle(k.Extra, QStringLiteral("0.0"));
-    } else if (eenheid == graden()) {
+    } else if (soort == Eenheidsoort::Temperatuur) {
         e.ComboResolutie.ingeschakeld = false;
         e.FrameCalibrationData.zichtbaar = false;
     } else {
@@ -198,7 +198,8 @@ Ingangweergave BerekenIngangweergave(const ModuleRecord& module, const Handwaard
 
     const bool nietGeijkt = k.KalibratieDatum == 0;
     e.LabelDatum.tekst = datumTekst(k.KalibratieDatum);
-    if (nietGeijkt && eenheid != QLatin1String("mV") && eenheid != graden()) {
+    const Eenheidsoort soort = SoortVanTekst(module, c);
+    if (nietGeijkt && soort != Eenheidsoort::Millivolt && soort != Eenheidsoort::Temperatuur) {
         e.FrameCalibrationData = {Tekst[TekstKalibratieVereist], true, true, true};
         e.LabelDatum.rood = true;
     }
@@ -211,7 +212,7 @@ Ingangweergave BerekenIngangweergave(const ModuleRecord& module, const Handwaard
     if (k.Flags & MaskerTemperatuur) {
         e.LabelInfo.tekst = te.LabelInfo.tekst =
             Tekst[TekstTemperatuurBuitenBereik] + QStringLiteral("\r\n") + Tekst[TekstControleerElektrode];
-    } else if ((k.Flags & MaskerBereik) && eenheid != graden()) {
+    } else if ((k.Flags & MaskerBereik) && soort != Eenheidsoort::Temperatuur) {
         e.LabelInfo.tekst =
             Tekst[TekstMetingBuitenBereik] + QStringLiteral("\r\n") + Tekst[TekstControleerElektrode];
     }

@@ -18,10 +18,6 @@ QString graden() {
     return QStringLiteral("°C");
 }
 
-bool isZuurstof(const QString& eenheid) {
-    return eenheid == QLatin1String("mg/l") || eenheid == QLatin1String("%");
-}
-
 // The Extra of an input is the user's setting on a K762 (cell type) and on a K761 oxygen input
 // (salinity); on the other inputs it comes from the calibration file or means nothing.
 bool extraIsInstelling(const Model& model, const KanaalRecord& k) {
@@ -35,7 +31,7 @@ QStringList EenheidLijst(const QString& model) {
 }
 
 QStringList TemperatuurEenheidLijst() {
-    return {graden(), QStringLiteral("°F"), QStringLiteral("K")};
+    return Temperatuureenheden();
 }
 
 QString EenheidZonderToevoeging(const QString& tekst) {
@@ -121,24 +117,36 @@ bool CapaciteitscompensatieVoorEenheid(const QString& model, const QString& lijs
 Kalibratiesoort KalibratieVoor(const QString& model, const QString& eenheid, bool temperatuurTab) {
     if (temperatuurTab) return Kalibratiesoort::EenPunt;
     const QString e = eenheid.trimmed();
-    if (e == QLatin1String("mV") || e == graden() || isZuurstof(e)) return Kalibratiesoort::EenPunt;
-    if (e == QLatin1String("pH")) return Kalibratiesoort::PH;
-    if (e == QLatin1String("S/cm")) return Kalibratiesoort::Geleidbaarheid;
-    if (e == QLatin1String("g/l"))
-        return ModelMetNaam(model).type == Modeltype::K762 ? Kalibratiesoort::Geleidbaarheid
-                                                           : Kalibratiesoort::Ion;
-    return Kalibratiesoort::Geen;
+    switch (SoortVanTekst(ModelMetNaam(model), e)) {
+    case Eenheidsoort::Millivolt:
+    case Eenheidsoort::Temperatuur:
+    case Eenheidsoort::ZuurstofMgL:
+    case Eenheidsoort::ZuurstofProcent:
+        return Kalibratiesoort::EenPunt;
+    case Eenheidsoort::PH:
+        return Kalibratiesoort::PH;
+    case Eenheidsoort::Geleidbaarheid:
+    case Eenheidsoort::TDS:
+        return Kalibratiesoort::Geleidbaarheid;
+    case Eenheidsoort::Ion:
+        return Kalibratiesoort::Ion;
+    case Eenheidsoort::Anders:
+        break;
+    }
+    // Of a module of no model, "g/l" is taken as a K761's ion concentration.
+    return ModelMetType(Modeltype::K761).Soort(e) == Eenheidsoort::Ion ? Kalibratiesoort::Ion
+                                                                       : Kalibratiesoort::Geen;
 }
 
 QString OKWaarschuwing(const ModuleRecord& module, int c) {
     if (c < 1 || c > AantalIngangen) return QString();
     const KanaalRecord& k = module.Meting[c];
     if (!k.Set) return QString();
-    const QString eenheid = k.Unit.getrimd();
-    if (ModelVan(module).type == Modeltype::K762 && eenheid != graden() &&
+    const Eenheidsoort soort = SoortVanTekst(module, c);
+    if (ModelVan(module).type == Modeltype::K762 && soort != Eenheidsoort::Temperatuur &&
         GekozenCelType(k.Extra) != TekstNaarInteger(k.KalibratieInfo.toString()))
         return Tekst[TekstAnderCeltype] + Tekst[TekstKalibrerenNodig];
-    if (eenheid != QLatin1String("mV") && eenheid != graden() && k.KalibratieDatum == 0)
+    if (soort != Eenheidsoort::Millivolt && soort != Eenheidsoort::Temperatuur && k.KalibratieDatum == 0)
         return Tekst[TekstKalibrerenNodig];
     return QString();
 }

@@ -36,12 +36,11 @@ QString StatusTekst(int r, int m, int i, QString status) {
 }
 
 QString InfoTekst(const ModuleRecord& module, const KanaalRecord& k) {
-    const QString eenheid = k.Unit.getrimd();
-    if (eenheid == QLatin1String("mg/l") || eenheid == QLatin1String("%"))
+    const Eenheidsoort soort = SoortVanTekst(ModelVan(module), k.Unit.getrimd());
+    if (IsZuurstof(soort))
         return Tekst[273] + QStringLiteral(" = ") + OpmaakSingle(k.Extra, QStringLiteral("0.0")) +
                QStringLiteral(" g/kg");
-    if (eenheid == QLatin1String("g/l") && ModelVan(module).type == Modeltype::K761)
-        return Tekst[155] + QStringLiteral(": ") + IonNaam(k.Resolution);
+    if (soort == Eenheidsoort::Ion) return Tekst[155] + QStringLiteral(": ") + IonNaam(k.Resolution);
     return QString();
 }
 
@@ -62,8 +61,9 @@ Rij IngangRij(int r, int m, int i) {
     rij[8] = k.Sensor.getrimd();
     rij[9] = GrootheidKanaal(r, m, i);
     // A temperature input shows the date of its temperature calibration.
-    const double datum = k.Unit.getrimd() == QString::fromUtf8("°C") ? module.Temperatuur[i].KalibratieDatum
-                                                                     : k.KalibratieDatum;
+    const double datum = SoortVanTekst(module, i) == Eenheidsoort::Temperatuur
+                             ? module.Temperatuur[i].KalibratieDatum
+                             : k.KalibratieDatum;
     rij[KolomKalibratie] = KalibratieDatumTekst(datum);
     QString status;
     if (datum == 0 && KalibratieVereist(r, m, i)) status = Tekst[365];

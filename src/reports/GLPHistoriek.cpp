@@ -28,12 +28,6 @@ namespace {
 
 constexpr int TekstNietGekalibreerd = 366;
 
-// Record kinds per input in the calibration file.
-constexpr int SoortMillivolt = 1;
-constexpr int SoortPH = 2;
-constexpr int SoortZuurstof = 3;
-constexpr int SoortIon = 4;
-
 // The grid while it is built: rows are appended by the filler of column 1, the other columns write
 // into them.
 class Opbouw {
@@ -344,21 +338,28 @@ struct Keuze {
     int soorten = 0;
 };
 
-Keuze KiesLayout(Modeltype model, const QString& eenheid, int kanaal) {
-    switch (model) {
-    case Modeltype::K761:
-        if (kanaal > AantalIngangen) return {Temperatuur, SoortenK761, SoortenK761};
-        if (eenheid == QLatin1String("mV")) return {Millivolt, SoortMillivolt, SoortenK761};
-        if (eenheid == QLatin1String("pH")) return {PH, SoortPH, SoortenK761};
-        if (eenheid == QLatin1String("mg/l") || eenheid == QLatin1String("%"))
-            return {Zuurstof, SoortZuurstof, SoortenK761};
-        if (eenheid == QString::fromUtf8("°C")) return {Temperatuur, SoortenK761, SoortenK761};
-        if (eenheid == QLatin1String("g/l")) return {Ion, SoortIon, SoortenK761};
-        return {};
-    case Modeltype::K762:
-        if (kanaal > AantalIngangen) return {Temperatuur, SoortenK762, SoortenK762};
-        return {Geleidbaarheid, 1, SoortenK762};
-    case Modeltype::Geen:
+Keuze KiesLayout(const Model& model, const QString& eenheid, int kanaal) {
+    if (!model.Bekend()) return {};
+    const int soorten = model.kalibratieSoorten;
+    if (kanaal > AantalIngangen) return {Temperatuur, soorten, soorten};
+    const Modeleenheid& e =
+        model.glpSoort != Eenheidsoort::Anders ? model.MetSoort(model.glpSoort) : model.Eenheid(eenheid);
+    switch (e.soort) {
+    case Eenheidsoort::Millivolt:
+        return {Millivolt, e.kalibratiesoort, soorten};
+    case Eenheidsoort::PH:
+        return {PH, e.kalibratiesoort, soorten};
+    case Eenheidsoort::ZuurstofMgL:
+    case Eenheidsoort::ZuurstofProcent:
+        return {Zuurstof, e.kalibratiesoort, soorten};
+    case Eenheidsoort::Ion:
+        return {Ion, e.kalibratiesoort, soorten};
+    case Eenheidsoort::Temperatuur:
+        return {Temperatuur, e.kalibratiesoort, soorten};
+    case Eenheidsoort::Geleidbaarheid:
+    case Eenheidsoort::TDS:
+        return {Geleidbaarheid, e.kalibratiesoort, soorten};
+    case Eenheidsoort::Anders:
         break;
     }
     return {};
@@ -369,7 +370,7 @@ Keuze KiesLayout(Modeltype model, const QString& eenheid, int kanaal) {
 bool VulGLPKolom(Opbouw& tabel, int r, int m, int kanaal, int g) {
     const ModuleRecord& module = Racks[r].Modules[m];
     const int ingang = kanaal > AantalIngangen ? kanaal - AantalIngangen : kanaal;
-    const Keuze keuze = KiesLayout(ModelVan(module).type, module.Meting[ingang].Unit.getrimd(), kanaal);
+    const Keuze keuze = KiesLayout(ModelVan(module), module.Meting[ingang].Unit.getrimd(), kanaal);
     if (!keuze.vuller) return false;
     const std::optional<KalibratieRecord> rec =
         LeesRecord(r, m, KalibratieRecordNummer(g - 1, ingang, keuze.soort, keuze.soorten));
@@ -394,7 +395,7 @@ double GLPKolomBreedte(int kolom) {
 
 int GLPRecordNummer(const QString& type, const QString& eenheid, int k, int g) {
     if (k < 1 || k > AantalGLPKanalen || g < 1 || g > AantalGeneraties) return 0;
-    const Keuze keuze = KiesLayout(ModelMetNaam(type).type, eenheid, k);
+    const Keuze keuze = KiesLayout(ModelMetNaam(type), eenheid, k);
     if (!keuze.vuller) return 0;
     const int ingang = k > AantalIngangen ? k - AantalIngangen : k;
     return KalibratieRecordNummer(g - 1, ingang, keuze.soort, keuze.soorten);

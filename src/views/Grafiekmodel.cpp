@@ -696,23 +696,24 @@ QString ConverteerGrafiekWaarde(float waarde, int r, int m, int k, bool temperat
     if (temperatuur) return OpmaakSingle(waarde, FormaatDecimalen(r, m, k)) + QLatin1Char(' ') + graden;
     const QString eenheid = Trim(ingang.Unit.tekst());
     const int celtype = static_cast<int>(std::lround(ingang.Extra));
-    if (eenheid == QLatin1String("g/l")) {
-        switch (ModelVan(module).type) {
-        case Modeltype::K761: {
-            float l = waarde;
-            return ConcentratieTekst(l);
-        }
-        case Modeltype::K762:
-            return ZoutgehalteTekst(waarde, ingang.Resolution, celtype);
-        case Modeltype::Geen:
-            break;
-        }
-        return QString();
+    switch (SoortVanTekst(ModelVan(module), eenheid)) {
+    case Eenheidsoort::Ion: {
+        float l = waarde;
+        return ConcentratieTekst(l);
     }
-    if (eenheid == QLatin1String("S/cm"))
+    case Eenheidsoort::TDS:
+        return ZoutgehalteTekst(waarde, ingang.Resolution, celtype);
+    case Eenheidsoort::Geleidbaarheid:
         return GeleidbaarheidWaardeTekst(waarde, ingang.Resolution, celtype);
-    if (eenheid == QString::fromUtf8("°C"))
+    case Eenheidsoort::Temperatuur:
         return OpmaakSingle(waarde, FormaatDecimalen(r, m, k)) + QLatin1Char(' ') + graden;
+    case Eenheidsoort::Anders:
+        // "g/l" of a module of no model: no text.
+        if (ModelMetType(Modeltype::K761).Soort(eenheid) == Eenheidsoort::Ion) return QString();
+        break;
+    default:
+        break;
+    }
     return OpmaakSingle(waarde, FormaatWaarde(r, m, k)) + QLatin1Char(' ') + eenheid;
 }
 
@@ -723,5 +724,7 @@ QString BepaalEenheid(int r, int m, int k, bool temperatuur) {
     if (temperatuur) return Trim(module.Temperatuur[k].Unit.tekst());
     if (ModelVan(module).type == Modeltype::K762) return KanaalEenheidTekstK762(r, m, k);
     const QString eenheid = Trim(module.Meting[k].Unit.tekst());
-    return eenheid == QLatin1String("g/l") ? QStringLiteral("Log[g/l]") : eenheid;
+    // An ion concentration is plotted as its logarithm; "g/l" of a module of no model too.
+    return ModelMetType(Modeltype::K761).Soort(eenheid) == Eenheidsoort::Ion ? QStringLiteral("Log[g/l]")
+                                                                             : eenheid;
 }

@@ -1,5 +1,6 @@
 #include "acquisition/RackModel.h"
 #include "SchoneOmgeving.h"
+#include "acquisition/Modellen.h"
 #include "acquisition/Stabiliteit.h"
 #include "acquisition/vensters/Hoofdvenster.h"
 

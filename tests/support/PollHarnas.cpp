@@ -2,6 +2,7 @@
 
 #include "acquisition/Aanmelding.h"
 #include "acquisition/Communicatie.h"
+#include "acquisition/Modellen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/vensters/Hoofdvenster.h"

@@ -1,6 +1,7 @@
 #include "RacklijnOmgeving.h"
 
 #include "acquisition/Aanmelding.h"
+#include "acquisition/Modellen.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/Verbinding.h"
 

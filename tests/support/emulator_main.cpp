@@ -21,6 +21,7 @@
 #include "PollHarnas.h"
 #include "RackEmulator.h"
 #include "acquisition/Aanmelding.h"
+#include "acquisition/Modellen.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "files/RackConfiguratie.h"
