@@ -87,7 +87,6 @@ TEST_F(TabelBewerkingTest, DeletingRowsAsksAndRemovesTheirLinesAndEmptiesThemInE
     EXPECT_EQ(vragen[0].tekst, Tekst[251] + QStringLiteral("3\r\n") + Tekst[421]);
     EXPECT_EQ(vragen[0].stijl, 52);
     EXPECT_EQ(vragen[0].titel, QStringLiteral("Delete selected lines"));
-    EXPECT_EQ(LaatsteKeuze, vbNo);
     EXPECT_FALSE(QFile::exists(nieuw()));
     EXPECT_EQ(tabel(2).CelTekst(2, 4, 3), QStringLiteral("1.04"));
 
