@@ -9,8 +9,10 @@
 #include <QLine>
 #include <QLocale>
 #include <QMouseEvent>
+#include <QPaintDevice>
 #include <QPainter>
 #include <QPolygon>
+#include <QTransform>
 #include <algorithm>
 
 namespace {
@@ -486,8 +488,15 @@ void TekenDiagram(QPainter& p, const QRectF& gebied, const DiagramBeeld& b) {
     if (!dik) {
         // The strokes gathered from the top down: on screen, what a curve above covers in a column is
         // left out of the curves below it (where the points crowd, curves overlap most).
+        // Only where a point of the drawing is one pixel of the device: at another scale a stroke's
+        // pixels are not the rows it names, and the pieces left would not meet the strokes above.
         Bedekking* bedekking = nullptr;
-        if (b.dunnePen == 0) {
+        const QTransform naarApparaat = p.deviceTransform();
+        const bool eenOpEen = p.device()->devicePixelRatio() == 1 &&
+                              naarApparaat.type() <= QTransform::TxTranslate &&
+                              naarApparaat.dx() == std::round(naarApparaat.dx()) &&
+                              naarApparaat.dy() == std::round(naarApparaat.dy());
+        if (b.dunnePen == 0 && eenOpEen) {
             k.bedekking.Begin(KolomBreedte(plot));
             bedekking = &k.bedekking;
         }

@@ -219,7 +219,9 @@ TEST_F(MeetregelsTest, RowTimesWrittenUnderAnyLocaleReadAsTheTimesTheyName) {
             ASSERT_TRUE(datumLezer2.Lees(ervoor, d));
             const bool gelezen = datumLezer2.Lees(rij, d);
             EXPECT_EQ(gelezen, platform::LeesDatumTijd(rij, platform)) << rij.toStdString();
-            if (gelezen) EXPECT_EQ(d, platform) << rij.toStdString();
+            if (gelezen) {
+                EXPECT_EQ(d, platform) << rij.toStdString();
+            }
         }
     }
 }

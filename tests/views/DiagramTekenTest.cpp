@@ -248,32 +248,36 @@ TEST(DiagramTekenTest, CrowdedCurvesPaintAsEachCurveAloneLaidOverTheOnesBelow) {
         // No white, no black, no grey of the grid.
         beeld.reeksen[s].kleur = (7 * s) | ((255 - 7 * s) << 8) | ((37 * s % 200) << 16);
     }
-    const QRectF vak(0, 0, 1600, 1000);
-    auto teken = [&](const DiagramBeeld& b) {
-        QImage beeldvlak(vak.size().toSize(), QImage::Format_RGB32);
-        beeldvlak.fill(Qt::white);
-        QPainter p(&beeldvlak);
-        TekenDiagram(p, vak, b);
-        return beeldvlak;
-    };
-    const QImage geheel = teken(beeld);
-    DiagramBeeld leeg = beeld;
-    for (int s = 1; s <= AantalDiagramReeksen; ++s)
-        leeg.reeksen[s].zichtbaar = false;
-    const QImage assen = teken(leeg);
-    QImage samen = assen;
-    for (int i = AantalDiagramReeksen; i >= 1; --i) {
-        const int s = i <= 32 ? i + 2 : i - 32;
-        DiagramBeeld alleen = leeg;
-        alleen.reeksen[s].zichtbaar = true;
-        const QImage een = teken(alleen);
-        for (int y = 0; y < een.height(); ++y)
-            for (int x = 0; x < een.width(); ++x)
-                if (een.pixel(x, y) != assen.pixel(x, y)) samen.setPixel(x, y, een.pixel(x, y));
+    // At 1600x1000 pixels, one to one and on a screen of two device pixels a point.
+    for (const double schaal : {1.0, 2.0}) {
+        const QRectF vak(0, 0, 1600 / schaal, 1000 / schaal);
+        auto teken = [&](const DiagramBeeld& b) {
+            QImage beeldvlak(QSize(1600, 1000), QImage::Format_RGB32);
+            beeldvlak.setDevicePixelRatio(schaal);
+            beeldvlak.fill(Qt::white);
+            QPainter p(&beeldvlak);
+            TekenDiagram(p, vak, b);
+            return beeldvlak;
+        };
+        const QImage geheel = teken(beeld);
+        DiagramBeeld leeg = beeld;
+        for (int s = 1; s <= AantalDiagramReeksen; ++s)
+            leeg.reeksen[s].zichtbaar = false;
+        const QImage assen = teken(leeg);
+        QImage samen = assen;
+        for (int i = AantalDiagramReeksen; i >= 1; --i) {
+            const int s = i <= 32 ? i + 2 : i - 32;
+            DiagramBeeld alleen = leeg;
+            alleen.reeksen[s].zichtbaar = true;
+            const QImage een = teken(alleen);
+            for (int y = 0; y < een.height(); ++y)
+                for (int x = 0; x < een.width(); ++x)
+                    if (een.pixel(x, y) != assen.pixel(x, y)) samen.setPixel(x, y, een.pixel(x, y));
+        }
+        int anders = 0;
+        for (int y = 0; y < samen.height(); ++y)
+            for (int x = 0; x < samen.width(); ++x)
+                anders += samen.pixel(x, y) != geheel.pixel(x, y);
+        EXPECT_EQ(anders, 0) << "device pixel ratio " << schaal;
     }
-    int anders = 0;
-    for (int y = 0; y < samen.height(); ++y)
-        for (int x = 0; x < samen.width(); ++x)
-            anders += samen.pixel(x, y) != geheel.pixel(x, y);
-    EXPECT_EQ(anders, 0);
 }
