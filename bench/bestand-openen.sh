@@ -173,6 +173,10 @@ int main(int, char** argv) {
 EOF
 g++ -O2 -std=c++17 -o "$GEWOON" "$GEWOON.cpp"
 
+# Every run starts from these settings: a run's end stores the file as the last one, which the next
+# start would load before File > Open loads it again.
+cp "$INI" "$WERK/instellingen.ini"
+
 for TAAL in en_GB.UTF-8 C; do
   TIJDEN=()
   GATEN=()
@@ -181,6 +185,7 @@ for TAAL in en_GB.UTF-8 C; do
     SPOOR="$WERK/spoor-$run"
     read -r gewoon _ < <("$GEWOON" "$BESTAND")
     GEWONE+=("$gewoon")
+    cp "$WERK/instellingen.ini" "$INI"
     LANG=$TAAL draai "$DUUR" "$SPOOR" "$BESTAND" "$PROGRAMMA" /demo
     read -r tijd gat < <(python3 - "$SPOOR" "$BESTAND" <<'EOF'
 import re, sys
