@@ -7,6 +7,10 @@
 // table (per module one string of tab-separated cells a row, with the rows' offsets), read into one
 // std::vector<float> per curve and a std::string label per row with std::from_chars; for a step it
 // moves its vectors and reads only the rows that came into view, for a jump it reads every row.
+// The window is measured at two sizes: 1000x700 and maximised (1600x1000). The curves' shape is chosen
+// with K740_GRAFIEK_DATA: "smooth" (the default: steps of 50 rows), "steep" (a saw-tooth of 100 rows over
+// the whole range) or "noisy" (every row a value at random); run the program once per shape. The load
+// average of the machine is reported beside the figures.
 #include "Benchhulp.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
@@ -27,6 +31,7 @@
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <charconv>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -46,11 +51,41 @@ struct CurveRef {
     int kolom; // the grid column of the value; its unit follows
 };
 
+enum class Vorm { Glad, Steil, Ruis };
+Vorm DataVorm() {
+    const QByteArray v = qgetenv("K740_GRAFIEK_DATA");
+    return v == "steep" ? Vorm::Steil : v == "noisy" ? Vorm::Ruis : Vorm::Glad;
+}
+const char* VormNaam() {
+    switch (DataVorm()) {
+    case Vorm::Steil: return "steep";
+    case Vorm::Ruis: return "noisy";
+    default: return "smooth";
+    }
+}
+
+// Where in its range (0..399) cell n of row i of module m lies.
+int Golf(int m, int n, int32_t i) {
+    switch (DataVorm()) {
+    case Vorm::Steil:
+        return ((i % 100) * 4 + 13 * m + 5 * n) % 400;
+    case Vorm::Ruis: {
+        auto h = static_cast<uint32_t>(i) * 2654435761u ^ static_cast<uint32_t>(m * 97 + n) * 40503u;
+        h ^= h >> 15;
+        h *= 2246822519u;
+        h ^= h >> 13;
+        return static_cast<int>(h % 400);
+    }
+    default:
+        return (i / 50 + 13 * m + 5 * n) % 400;
+    }
+}
+
 // The texts of cell k of row i of module m.
 QString Waarde(int m, int n, int32_t i) {
     if ((i + 7 * m + n) % 997 == 0) return QStringLiteral(" ");
     if ((i + 3 * m + n) % 1009 == 0) return QStringLiteral("OR.");
-    const int golf = (i / 50 + 13 * m + 5 * n) % 400;
+    const int golf = Golf(m, n, i);
     switch (m) {
     case 6: // ion: 0.100 .. 39.99 mg/l, below 1 mg/l as µg/l
         return golf < 10 ? QString::number(100 + golf * 90) : QString::number(golf / 10.0, 'f', 2);
@@ -62,7 +97,7 @@ QString Waarde(int m, int n, int32_t i) {
 }
 
 QString Eenheid(int m, int n, int32_t i) {
-    const int golf = (i / 50 + 13 * m + 5 * n) % 400;
+    const int golf = Golf(m, n, i);
     switch (m) {
     case 6:
         return golf < 10 ? QString::fromUtf8("NO3 µg/l") : QStringLiteral("NO3 mg/l");
@@ -138,6 +173,8 @@ struct Opstelling {
     std::unique_ptr<Grafiekmodel> model;
     // The same chart in a graph window, moved by its scroll bar and painted.
     std::unique_ptr<frmGrafiek> venster;
+    // And maximised.
+    std::unique_ptr<frmGrafiek> groot;
 
     Opstelling() {
         platform::zetKlok(std::make_unique<platform::VirtueleKlok>());
@@ -177,6 +214,10 @@ struct Opstelling {
         ZetCurven(venster->Model());
         venster->resize(1000, 700);
         venster->show();
+        groot = std::make_unique<frmGrafiek>();
+        ZetCurven(groot->Model());
+        groot->resize(1600, 1000);
+        groot->show();
         QCoreApplication::processEvents();
     }
 
@@ -261,8 +302,8 @@ void BM_ScrollSprong(benchmark::State& state) {
 BENCHMARK(BM_ScrollSprong)->Unit(benchmark::kMillisecond);
 
 // What the user waits for in the window: the scroll bar's step or jump and the chart painted.
-void Venster(benchmark::State& state, bool sprong) {
-    frmGrafiek& venster = *opstelling().venster;
+void Venster(benchmark::State& state, bool sprong, bool maximaal) {
+    frmGrafiek& venster = maximaal ? *opstelling().groot : *opstelling().venster;
     QScrollBar& balk = *venster.HorScrollBar();
     int p = EerstePositie;
     balk.setValue(p);
@@ -276,16 +317,37 @@ void Venster(benchmark::State& state, bool sprong) {
         venster.diagram()->repaint();
     }
     if (venster.Model().AantalPunten != Punten) state.SkipWithError("window not filled");
-    state.SetLabel(sprong ? "window, jump to a new window, painted" : "window, one scroll-bar step, painted");
+    double last[1] = {0};
+    if (getloadavg(last, 1) == 1) state.counters["load_1min"] = last[0];
+    state.SetLabel(QStringLiteral("window %1x%2, %3, %4 data")
+                       .arg(venster.width())
+                       .arg(venster.height())
+                       .arg(sprong ? QStringLiteral("jump to a new window, painted")
+                                   : QStringLiteral("one scroll-bar step, painted"))
+                       .arg(QString::fromLatin1(VormNaam()))
+                       .toStdString());
 }
 void BM_VensterStap(benchmark::State& state) {
-    Venster(state, false);
+    Venster(state, false, false);
 }
 BENCHMARK(BM_VensterStap)->Unit(benchmark::kMillisecond);
 void BM_VensterSprong(benchmark::State& state) {
-    Venster(state, true);
+    Venster(state, true, false);
 }
 BENCHMARK(BM_VensterSprong)->Unit(benchmark::kMillisecond);
+// Maximised: five rounds of 200 steps, for a minimum and a median.
+void BM_MaximaalStap(benchmark::State& state) {
+    Venster(state, false, true);
+}
+BENCHMARK(BM_MaximaalStap)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(200)
+    ->Repetitions(5)
+    ->ComputeStatistics("min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); });
+void BM_MaximaalSprong(benchmark::State& state) {
+    Venster(state, true, true);
+}
+BENCHMARK(BM_MaximaalSprong)->Unit(benchmark::kMillisecond);
 
 // The plain reference: one vector of floats per curve and a label per row; rows [van, tot) of the
 // window starting at sample `start` are read from the table.

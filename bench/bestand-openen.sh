@@ -1,21 +1,24 @@
 #!/usr/bin/env bash
 # File > Open of a large measurement file in the real program (not a test): the Release build under
 # Xvfb with a window manager, "/demo" (the simulated rack of 7 modules, its table window shown), the
-# file opened at start-up as the last data file (the same open as File > Open). The file is one full
-# rack, 148 fields a row, Windows-1252 with CR LF, one row a second, made in a temporary folder.
+# file opened with File > Open as a user does (the menu by its keys, the file's path typed into the open
+# dialog). The file is one full rack, 148 fields a row, Windows-1252 with CR LF, one row a second, dated
+# as English (UK) writes ("05/01/2026 09:00:00"), made in a temporary folder. Every run is done under
+# two locales: en_GB (the file's own) and C (whose own dates read "5 Jan 2026 09:00:00").
 #
 # The program is watched with strace (only its poll calls, the opening and closing of files): every turn
 # of the event loop polls, so the longest time between two polls of the main thread while the file is
 # read is the longest wait of the event loop. Prints per run the time from the file's opening to the
 # first turn of the event loop after it was closed (the rows show in that turn), the longest wait of the
-# event loop in between, and the load average; then the minimum and median of the runs.
+# event loop in between, and the load average; then the minimum and median of the runs per locale, and
+# beside them the plain read of the same file (getline and split on ",", the open benchmark's reference).
 #
 # --program measures another build of the program (a copy of an earlier one, say).
 #
 #   bench/bestand-openen.sh [--runs N] [--rows R] [--program PATH]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-RUNS=3
+RUNS=5
 RIJEN=1000000
 ANDER=""
 while (($#)); do
@@ -30,7 +33,7 @@ done
 scripts/deps
 BUILD=${K740_RUN_BUILD:-build/release}
 cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$BUILD" --target k740 --parallel 4 >/dev/null
+cmake --build "$BUILD" --target k740 --parallel "${K740_JOBS:-3}" >/dev/null
 PROGRAMMA="$PWD/$BUILD/k740"
 [ -n "$ANDER" ] && PROGRAMMA=$ANDER
 WERK=$(mktemp -d)
@@ -43,24 +46,41 @@ thuis() {
   mkdir -p "$t/.config/K740" "$t/run" "$t/Documents" "$t/tmp"
   chmod 700 "$t/run"
   export HOME="$t" XDG_CONFIG_HOME="$t/.config" XDG_RUNTIME_DIR="$t/run" TMPDIR="$t/tmp" LANG=en_GB.UTF-8
+  unset LC_ALL
   INI="$t/.config/K740/K740.ini"
   CONFIGURATIE="$t/Documents/Quorvex/K740/Configuration"
   DATA="$t/Documents/Quorvex/K740/Data"
 }
 
-# Under Xvfb: the program with its switches for the given seconds; with a trace file, under strace.
+# Under Xvfb: the program with its switches for the given seconds; with a trace file, under strace; with
+# a file, that file opened with File > Open once the main window shows.
 draai() {
-  local seconden=$1 spoor=$2
-  shift 2
+  local seconden=$1 spoor=$2 openen=$3
+  shift 3
   xvfb-run -a -s "-screen 0 1280x900x24" bash -c '
     openbox >/dev/null 2>&1 &
-    seconden=$1 spoor=$2; shift 2
+    seconden=$1 spoor=$2 openen=$3; shift 3
     if [ -n "$spoor" ]; then
       strace -f --seccomp-bpf -ttt -e trace=poll,ppoll,openat,close -o "$spoor" "$@" >/dev/null 2>&1 &
     else
       "$@" >/dev/null 2>&1 &
     fi
     PROG=$!
+    if [ -n "$openen" ]; then
+      ID=""
+      for _ in $(seq 1 300); do
+        ID=$(xdotool search --onlyvisible --name "^K740 \\(" 2>/dev/null | head -1 || true)
+        [ -n "$ID" ] && break
+        sleep 0.1
+      done
+      sleep 2
+      xdotool windowactivate --sync "$ID" key --clearmodifiers alt+f
+      sleep 0.5
+      xdotool key o
+      sleep 1.5
+      xdotool type --delay 2 "$openen"
+      xdotool key Return
+    fi
     sleep "$seconden"
     # Under strace the program is its child.
     KIND=$(pgrep -P $PROG || true)
@@ -71,13 +91,13 @@ draai() {
       [ -n "$KIND" ] && kill -0 $KIND 2>/dev/null || break
       sleep 0.1
     done
-  ' draai "$seconden" "$spoor" "$@"
+  ' draai "$seconden" "$spoor" "$openen" "$@"
 }
 
 thuis
 # A first short run writes the simulated rack's configuration file; its table is then shown.
 printf '[Main%%20window]\nWindowstate=2\n' >"$INI"
-draai 3 "" "$PROGRAMMA" /demo
+draai 3 "" "" "$PROGRAMMA" /demo
 sed -i -e 's/^Table=False/Table=True/' -e 's/^Show=True/Show=False/' "$CONFIGURATIE"/Rack1-*.rcf
 mkdir -p "$DATA"
 BESTAND="$DATA/groot.csv"
@@ -116,19 +136,58 @@ Top=0
 Left=0
 Width=18000
 Height=11000
-[Settings]
-LoadOnStartup=True
-LastFile=$BESTAND
 EOF
 
 # Seconds a run lasts: a good deal longer than the load.
 DUUR=$((20 + RIJEN / 20000))
-TIJDEN=()
-GATEN=()
-for ((run = 1; run <= RUNS; run++)); do
-  SPOOR="$WERK/spoor-$run"
-  draai "$DUUR" "$SPOOR" "$PROGRAMMA" /demo
-  read -r tijd gat < <(python3 - "$SPOOR" "$BESTAND" <<'EOF'
+# The plain read of the file, the reference: the same as the open benchmark's.
+GEWOON="$WERK/gewoon"
+cat >"$GEWOON.cpp" <<'EOF'
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+int main(int, char** argv) {
+    const auto begin = std::chrono::steady_clock::now();
+    std::ifstream f(argv[1], std::ios::binary);
+    std::string regel;
+    std::vector<std::string> delen;
+    long velden = 0;
+    while (std::getline(f, regel)) {
+        if (!regel.empty() && regel.back() == '\r') regel.pop_back();
+        delen.clear();
+        std::size_t van = 0;
+        for (;;) {
+            const std::size_t komma = regel.find(',', van);
+            std::size_t a = van, b = komma == std::string::npos ? regel.size() : komma;
+            if (b - a >= 2 && regel[a] == '"' && regel[b - 1] == '"') { ++a; --b; }
+            delen.emplace_back(regel, a, b - a);
+            if (komma == std::string::npos) break;
+            van = komma + 1;
+        }
+        velden += static_cast<long>(delen.size());
+    }
+    std::printf("%.3f %ld\n", std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count(), velden);
+}
+EOF
+g++ -O2 -std=c++17 -o "$GEWOON" "$GEWOON.cpp"
+
+# Every run starts from these settings: a run's end stores the file as the last one, which the next
+# start would load before File > Open loads it again.
+cp "$INI" "$WERK/instellingen.ini"
+
+for TAAL in en_GB.UTF-8 C; do
+  TIJDEN=()
+  GATEN=()
+  GEWONE=()
+  for ((run = 1; run <= RUNS; run++)); do
+    SPOOR="$WERK/spoor-$run"
+    read -r gewoon _ < <("$GEWOON" "$BESTAND")
+    GEWONE+=("$gewoon")
+    cp "$WERK/instellingen.ini" "$INI"
+    LANG=$TAAL draai "$DUUR" "$SPOOR" "$BESTAND" "$PROGRAMMA" /demo
+    read -r tijd gat < <(python3 - "$SPOOR" "$BESTAND" <<'EOF'
 import re, sys
 spoor, bestand = sys.argv[1], sys.argv[2]
 regels = open(spoor).read().splitlines()
@@ -162,15 +221,20 @@ gat = max(b - a for a, b in zip(binnen, binnen[1:]))
 print("%.3f %.1f" % (eind - open_, gat * 1000))
 EOF
 )
-  LAST=$(cut -d' ' -f1-3 /proc/loadavg)
-  echo "run $run: rows shown after ${tijd} s, longest event-loop wait ${gat} ms (load $LAST)"
-  TIJDEN+=("$tijd")
-  GATEN+=("$gat")
-done
-python3 - "${TIJDEN[*]}" "${GATEN[*]}" <<'EOF'
+    LAST=$(cut -d' ' -f1-3 /proc/loadavg)
+    echo "$TAAL run $run: rows shown after ${tijd} s (plain read ${gewoon} s), longest event-loop wait ${gat} ms (load $LAST)"
+    TIJDEN+=("$tijd")
+    GATEN+=("$gat")
+  done
+  python3 - "$TAAL" "${TIJDEN[*]}" "${GATEN[*]}" "${GEWONE[*]}" <<'EOF'
 import statistics, sys
-t = [float(x) for x in sys.argv[1].split()]
-g = [float(x) for x in sys.argv[2].split()]
-print("rows shown: min %.3f s, median %.3f s; longest event-loop wait: min %.1f ms, median %.1f ms, max %.1f ms"
-      % (min(t), statistics.median(t), min(g), statistics.median(g), max(g)))
+taal = sys.argv[1]
+t = [float(x) for x in sys.argv[2].split()]
+g = [float(x) for x in sys.argv[3].split()]
+p = [float(x) for x in sys.argv[4].split()]
+print("%s: rows shown: min %.3f s, median %.3f s; plain read: min %.3f s, median %.3f s; ratio min %.2fx, "
+      "median %.2fx; longest event-loop wait: min %.1f ms, median %.1f ms, max %.1f ms"
+      % (taal, min(t), statistics.median(t), min(p), statistics.median(p), min(t) / min(p),
+         statistics.median(t) / statistics.median(p), min(g), statistics.median(g), max(g)))
 EOF
+done

@@ -40,7 +40,7 @@ export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD}
 BUILD=${K740_RUN_BUILD:-build/release}
 # The emulator is built with the tests: the Release tree keeps them on for it.
 cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DK740_TESTS=ON >/dev/null
-cmake --build "$BUILD" --target k740 k740-emulator --parallel "$(nproc)" >/dev/null
+cmake --build "$BUILD" --target k740 k740-emulator --parallel "${K740_JOBS:-3}" >/dev/null
 PROGRAMMA="$PWD/$BUILD/k740"
 EMULATOR="$PWD/$BUILD/tests/k740-emulator"
 UIT="$PWD/build/processortijd"

@@ -2,6 +2,7 @@
 
 #include "shared/Hulpfuncties.h"
 
+#include <QDateTime>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -316,69 +317,119 @@ bool ControleerRijvelden(std::span<QStringView> velden, qsizetype verwacht) {
 // ---------------------------------------------------------------------------------------------------
 // Times
 
-DatumLezer::DatumLezer() {
-    const QString patroon = platform::LangeTijdPatroon();
-    qsizetype i = 0;
-    while (i < patroon.size()) {
-        const QChar c = patroon.at(i);
-        qsizetype n = 1;
-        while (i + n < patroon.size() && patroon.at(i + n) == c)
-            ++n;
-        if (c == u'H' || c == u'm' || c == u's') {
-            if (n > 2) return;
-            m_delen.push_back({c, QString(), n == 1 ? 1 : 2});
-        } else if (c.isLetter() || c == u'\'') {
-            return; // 12-hour clock, quoted text: the platform reads it
-        } else {
-            m_delen.push_back({QChar(), QString(n, c), 0});
-        }
-        i += n;
+namespace {
+// A file holds a few days; a damaged one could name a new day on every row.
+constexpr qsizetype MaxDagen = 100000;
+constexpr quint32 AlleUren = (1u << 24) - 1;
+} // namespace
+
+bool DatumLezer::LeesTijd(QStringView t, Tijd& tijd) {
+    // h:mm:ss or hh:mm:ss (any one separator that is no digit or blank), then " AM" or " PM" or nothing.
+    bool pm = false, ampm = false;
+    if (t.size() > 3 && t.at(t.size() - 3) == u' ' && t.at(t.size() - 1) == u'M' &&
+        (t.at(t.size() - 2) == u'A' || t.at(t.size() - 2) == u'P')) {
+        ampm = true;
+        pm = t.at(t.size() - 2) == u'P';
+        t.chop(3);
     }
-    m_snel = !m_delen.empty();
+    const qsizetype uurCijfers = t.size() - 6;
+    if (uurCijfers < 1 || uurCijfers > 2) return false;
+    const QChar scheiding = t.at(uurCijfers);
+    if (IsCijfer(scheiding) || scheiding.isSpace() || t.at(uurCijfers + 3) != scheiding) return false;
+    auto cijfer = [&](qsizetype i) { return IsCijfer(t.at(i)) ? t.at(i).unicode() - u'0' : -100; };
+    int uur = cijfer(0);
+    if (uurCijfers == 2) uur = uur * 10 + cijfer(1);
+    const int minuut = cijfer(uurCijfers + 1) * 10 + cijfer(uurCijfers + 2);
+    const int seconde = cijfer(uurCijfers + 4) * 10 + cijfer(uurCijfers + 5);
+    if (uur < 0 || minuut < 0 || seconde < 0 || minuut > 59 || seconde > 59) return false;
+    if (ampm) {
+        if (uur < 1 || uur > 12) return false;
+        uur = uur % 12 + (pm ? 12 : 0);
+    } else if (uur > 23) {
+        return false;
+    }
+    tijd.seconden = uur * 3600 + minuut * 60 + seconde;
+    tijd.vorm = (static_cast<quint32>(scheiding.unicode()) << 8) | static_cast<quint32>(uurCijfers << 2) |
+                (ampm ? 1u : 0u) | 0x80000000u;
+    return true;
+}
+
+// The hours of the day in which a local time is the time it names with one offset from UTC: when the
+// day starts and ends at the same offset, all of them; else the hours that begin and end valid at one
+// offset (the hour of a jump goes through the platform's reading).
+quint32 DatumLezer::GewoneUren(QDate dag) {
+    auto vast = [](const QDateTime& a, const QDateTime& b) {
+        return a.isValid() && b.isValid() && a.offsetFromUtc() == b.offsetFromUtc();
+    };
+    const QDateTime begin(dag, QTime(0, 0)), midden(dag, QTime(12, 0)), eind(dag.addDays(1), QTime(0, 0));
+    if (begin.time() == QTime(0, 0) && vast(begin, midden) && vast(midden, eind)) return AlleUren;
+    quint32 uren = 0;
+    for (int u = 0; u < 24; ++u) {
+        const QDateTime van(dag, QTime(u, 0)), tot(dag, QTime(u, 59, 59));
+        if (vast(van, tot) && van.time() == QTime(u, 0) && tot.time() == QTime(u, 59, 59)) uren |= 1u << u;
+    }
+    return uren;
+}
+
+bool DatumLezer::Snel(qsizetype index, const Tijd& tijd, platform::Datum& d) const {
+    const Dag& dag = m_dagen[static_cast<size_t>(index)];
+    if (tijd.vorm != dag.vormen[0] && tijd.vorm != dag.vormen[1]) return false;
+    if (!(dag.gewoneUren >> (tijd.seconden / 3600) & 1u)) return false;
+    d = dag.dagnummer + (tijd.seconden * 1000) / 86400000.0;
+    return true;
 }
 
 bool DatumLezer::Lees(QStringView veld, platform::Datum& d) {
     const QStringView t = Bijgesneden(veld);
-    const qsizetype n = m_datumTekst.size();
-    if (m_snel && n > 0 && t.size() > n + 1 && t.startsWith(m_datumTekst) && t.at(n) == u' ') {
-        int seconden = 0;
-        if (LeesTijd(t.sliced(n + 1), seconden)) {
-            d = m_dag + (seconden * 1000) / 86400000.0;
-            return true;
+    // The date is all before the time: the last blank, or the one before " AM"/" PM".
+    qsizetype blank = t.lastIndexOf(u' ');
+    if (blank > 0 && t.size() - blank == 3 && t.endsWith(u'M')) blank = t.first(blank).lastIndexOf(u' ');
+    Tijd tijd;
+    const bool metTijd = blank > 0 && LeesTijd(t.sliced(blank + 1), tijd);
+    const QStringView datum = metTijd ? t.first(blank) : QStringView();
+    if (metTijd) {
+        if (m_vorige >= 0 && datum == m_vorigeTekst && Snel(m_vorige, tijd, d)) return true;
+        if (m_vorige < 0 || datum != m_vorigeTekst) {
+            const auto gevonden = m_index.constFind(datum.toString());
+            if (gevonden != m_index.cend()) {
+                m_vorige = gevonden.value();
+                m_vorigeTekst = datum.toString();
+                if (Snel(m_vorige, tijd, d)) return true;
+            }
         }
     }
-    const QString tekst = t.toString();
-    if (!platform::LeesDatumTijd(tekst, d)) return false;
-    if (d >= 1) {
-        const QString datum = platform::KorteDatum(d);
-        if (t.size() > datum.size() && t.startsWith(datum) && t.at(datum.size()) == u' ') {
-            m_datumTekst = datum;
-            m_dag = std::floor(d);
+    if (!platform::LeesDatumTijd(t.toString(), d)) return false;
+    // A date with its time as the short cut reads it: the date is kept for the rows after it.
+    if (!metTijd || !(d >= 1) || !platform::IsGeldigeDatum(d)) return true;
+    const double dagnummer = std::floor(d);
+    if (d != dagnummer + (tijd.seconden * 1000) / 86400000.0) return true;
+    if (m_vorige < 0 || datum != m_vorigeTekst) {
+        const auto gevonden = m_index.constFind(datum.toString());
+        if (gevonden == m_index.cend()) {
+            if (m_dagen.size() >= static_cast<size_t>(MaxDagen)) {
+                m_dagen.clear();
+                m_index.clear();
+            }
+            Dag nieuw;
+            nieuw.dagnummer = dagnummer;
+            nieuw.gewoneUren = GewoneUren(platform::DagVan(dagnummer));
+            m_dagen.push_back(nieuw);
+            m_vorige = static_cast<qsizetype>(m_dagen.size()) - 1;
+            m_index.insert(datum.toString(), m_vorige);
+        } else {
+            m_vorige = gevonden.value();
         }
+        m_vorigeTekst = datum.toString();
     }
-    return true;
-}
-
-bool DatumLezer::LeesTijd(QStringView t, int& seconden) const {
-    int waarden[3] = {0, 0, 0};
-    qsizetype p = 0;
-    for (const Deel& deel : m_delen) {
-        if (deel.soort.isNull()) {
-            if (!t.sliced(p).startsWith(deel.letterlijk)) return false;
-            p += deel.letterlijk.size();
-            continue;
-        }
-        int waarde = 0;
-        qsizetype cijfers = 0;
-        while (p < t.size() && cijfers < 2 && IsCijfer(t.at(p))) {
-            waarde = waarde * 10 + (t.at(p).unicode() - u'0');
-            ++p;
-            ++cijfers;
-        }
-        if (cijfers == 0 || (deel.cijfers == 2 && cijfers != 2)) return false;
-        waarden[deel.soort == u'H' ? 0 : deel.soort == u'm' ? 1 : 2] = waarde;
+    Dag& dag = m_dagen[static_cast<size_t>(m_vorige)];
+    // The same date text with another day (it cannot be, but then the short cut is not for it).
+    if (dag.dagnummer != dagnummer) {
+        dag.vormen = {};
+        return true;
     }
-    if (p != t.size() || waarden[0] > 23 || waarden[1] > 59 || waarden[2] > 59) return false;
-    seconden = waarden[0] * 3600 + waarden[1] * 60 + waarden[2];
+    if (dag.vormen[0] != tijd.vorm && dag.vormen[1] != tijd.vorm) {
+        dag.vormen[1] = dag.vormen[0];
+        dag.vormen[0] = tijd.vorm;
+    }
     return true;
 }

@@ -6,11 +6,14 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QDate>
+#include <QHash>
 #include <QIODevice>
 #include <QString>
 #include <QStringDecoder>
 #include <QStringList>
 #include <QStringView>
+#include <array>
 #include <span>
 #include <vector>
 
@@ -98,27 +101,39 @@ bool IsMeetVeld(QStringView t);
 // was wrong or fewer than `verwacht` fields are there.
 bool ControleerRijvelden(std::span<QStringView> velden, qsizetype verwacht);
 
-// Reads the time field of a row as the locale writes it (short date, blank, long time). Rows follow
-// each other in time, so most share the date of the row before: when the text starts with that date
-// as written, only the time after it is read, with the locale's long-time pattern when it is plain
-// hours, minutes and seconds. Anything else goes through the platform's date reading.
+// Reads the time field of a row ("date time") in any form the platform's date reading takes. Rows
+// follow each other in time, so most share their date text with the row before, and a file has few
+// dates: each date text met is kept with its day, whatever its form (a file appended under two locales
+// holds two), and a row whose text starts with a kept date reads only its time after it (hours,
+// minutes and seconds, and AM/PM). The day is taken from the platform's reading of the date's first row
+// in each time form, so that the short cut never reads a row otherwise than the platform would. A row
+// becomes the day plus its time of day without a look at the time zone, except in the hours of a day
+// on which the local time jumps (a daylight-saving change): those rows go through the platform's
+// reading.
 class DatumLezer {
 public:
-    DatumLezer();
-
     bool Lees(QStringView veld, platform::Datum& d);
 
 private:
-    struct Deel {
-        QChar soort; // 'H', 'm', 's', or none for a separator
-        QString letterlijk;
-        int cijfers; // 1: one or two digits, 2: exactly two
+    // A time after the date: its value and its form (digits of the hour, the separator, AM/PM).
+    struct Tijd {
+        int seconden = 0;
+        quint32 vorm = 0;
+    };
+    struct Dag {
+        double dagnummer = 0;
+        // The hours (bit per hour) in which the local time runs on without a jump; all on most days.
+        quint32 gewoneUren = 0;
+        // The time forms read alike by the platform; at most two.
+        std::array<quint32, 2> vormen{};
     };
 
-    bool LeesTijd(QStringView t, int& seconden) const;
+    static bool LeesTijd(QStringView t, Tijd& tijd);
+    static quint32 GewoneUren(QDate dag);
+    bool Snel(qsizetype index, const Tijd& tijd, platform::Datum& d) const;
 
-    std::vector<Deel> m_delen;
-    bool m_snel = false;
-    QString m_datumTekst;
-    double m_dag = 0;
+    std::vector<Dag> m_dagen;
+    QHash<QString, qsizetype> m_index;
+    QString m_vorigeTekst;
+    qsizetype m_vorige = -1;
 };

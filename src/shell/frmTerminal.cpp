@@ -94,6 +94,9 @@ frmTerminal::frmTerminal(QWidget* parent) : QWidget(parent) {
     TxtLineInput->setReadOnly(true);
     TxtLineInput->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     TxtLineInput->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Nothing is undone in a box that only shows: the text added a few times a second keeps no undo
+    // records (which grew with every addition until the text was cut).
+    TxtLineInput->setUndoRedoEnabled(false);
     // The box's text is drawn in the Text colour: the font record keeps that colour as the control's.
     TxtLineInput->setForegroundRole(QPalette::Text);
     TxtLineInput->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -9,8 +9,10 @@
 #include <QLine>
 #include <QLocale>
 #include <QMouseEvent>
+#include <QPaintDevice>
 #include <QPainter>
 #include <QPolygon>
+#include <QTransform>
 #include <algorithm>
 
 namespace {
@@ -255,14 +257,46 @@ void TekenAssen(QPainter& p, const DiagramGeometrie& g, const DiagramBeeld& b, c
     }
 }
 
+// The strokes and dots of one series where points crowd.
+struct Streken {
+    std::vector<QLine> lijnen;
+    std::vector<QPoint> punten;
+};
+
+// Per pixel column the rows a series above has already taken (one run of them; boven > onder: none).
+// What lies there of a series below is never seen, so it is not drawn.
+struct Bedekking {
+    std::vector<int> boven, onder;
+
+    void Begin(int kolommen) {
+        boven.assign(static_cast<size_t>(kolommen), 0);
+        onder.assign(static_cast<size_t>(kolommen), -1);
+    }
+    // Rows van..tot of column k are taken too. Two runs apart: the longer is kept.
+    void Neem(size_t k, int van, int tot) {
+        int& b = boven[k];
+        int& o = onder[k];
+        if (b > o) {
+            b = van;
+            o = tot;
+        } else if (van <= o + 1 && tot >= b - 1) {
+            b = std::min(b, van);
+            o = std::max(o, tot);
+        } else if (tot - van > o - b) {
+            b = van;
+            o = tot;
+        }
+    }
+};
+
 // What a redraw works in, kept from one redraw to the next so that a redraw allocates nothing: the
 // columns' bounds, each series' columns and the strokes of one series.
 struct Kladblok {
     std::vector<int> grenzen;
     std::array<std::vector<KolomPunten>, AantalDiagramReeksen + 1> kolommen;
     QPolygon lijn;
-    std::vector<QLine> strepen;
-    std::vector<QPoint> punten;
+    std::array<Streken, AantalDiagramReeksen + 1> streken;
+    Bedekking bedekking;
 };
 
 Kladblok& KladblokVanDraad() {
@@ -312,14 +346,17 @@ void TekenPunten(QPainter& p, int links, const PixelRij& y, const std::vector<Ko
 // point and the end of the line in the column before it, which joins the two as a line between them
 // would. A line to a column further on is a stroke from the end of the line so far; connected columns of
 // one pixel at one height are one level stroke, a lone pixel a dot. A missing point breaks the line.
-void TekenKolommen(QPainter& p, int links, const PixelRij& y, const std::vector<KolomPunten>& kolommen,
-                   Kladblok& k) {
-    // At most a connecting and an upright stroke per column and one level stroke more; a dot per column.
-    const size_t nodig = 2 * kolommen.size() + 1;
-    if (k.strepen.size() < nodig) k.strepen.resize(nodig);
-    if (k.punten.size() < nodig) k.punten.resize(nodig);
-    QLine* streep = k.strepen.data();
-    QPoint* punt = k.punten.data();
+// With `bedekking`, the rows of a column that series above take are left out of the column's stroke
+// (and this series' strokes are added to them).
+void VerzamelKolommen(int links, const PixelRij& y, const std::vector<KolomPunten>& kolommen,
+                      Bedekking* bedekking, Streken& uit) {
+    // Per column at most a connecting stroke, the end of a level stroke and two pieces of the upright
+    // one; as many dots.
+    const size_t nodig = 4 * kolommen.size() + 1;
+    if (uit.lijnen.size() < nodig) uit.lijnen.resize(nodig);
+    if (uit.punten.size() < nodig) uit.punten.resize(nodig);
+    QLine* streep = uit.lijnen.data();
+    QPoint* punt = uit.punten.data();
     int vorigeX = 0, vorigeY = 0;             // the end of the line so far
     int vlakVan = 0, vlakTot = -1, vlakY = 0; // a level stroke from column vlakVan to vlakTot
     const auto sluitVlak = [&] {
@@ -329,6 +366,13 @@ void TekenKolommen(QPainter& p, int links, const PixelRij& y, const std::vector<
             *streep++ = QLine(vlakVan, vlakY, vlakTot, vlakY);
         vlakTot = vlakVan - 1;
     };
+    const auto staand = [&](int x, int van, int tot) {
+        if (van == tot)
+            *punt++ = QPoint(x, van);
+        else if (van < tot)
+            *streep++ = QLine(x, van, x, tot);
+    };
+    const size_t kolomAantal = bedekking ? bedekking->boven.size() : 0;
     for (const KolomPunten& c : kolommen) {
         const int x = links + c.kolom;
         int boven = y(c.hoogste), onder = y(c.laagste);
@@ -339,24 +383,43 @@ void TekenKolommen(QPainter& p, int links, const PixelRij& y, const std::vector<
         } else if (c.verbonden) {
             *streep++ = QLine(vorigeX, vorigeY, x, y(c.eerste));
         }
-        if (boven == onder) {
+        vorigeX = x;
+        vorigeY = y(c.laatste);
+        // The rows of the column left to see.
+        int bezetVan = 0, bezetTot = -1;
+        if (bedekking && static_cast<size_t>(c.kolom) < kolomAantal) {
+            const auto kolom = static_cast<size_t>(c.kolom);
+            bezetVan = bedekking->boven[kolom];
+            bezetTot = bedekking->onder[kolom];
+            bedekking->Neem(kolom, boven, onder);
+        }
+        const bool bedekt = bezetVan <= bezetTot && boven >= bezetVan && onder <= bezetTot;
+        if (boven == onder && !bedekt) {
             if (!(naast && vlakTot == x - 1 && vlakY == boven)) {
                 sluitVlak();
                 vlakVan = x;
                 vlakY = boven;
             }
             vlakTot = x;
-        } else {
-            sluitVlak();
-            *streep++ = QLine(x, boven, x, onder);
+            continue;
         }
-        vorigeX = x;
-        vorigeY = y(c.laatste);
+        sluitVlak();
+        if (bedekt) continue;
+        if (bezetVan > bezetTot || onder < bezetVan || boven > bezetTot) {
+            staand(x, boven, onder);
+        } else {
+            staand(x, boven, bezetVan - 1);
+            staand(x, bezetTot + 1, onder);
+        }
     }
     sluitVlak();
-    if (streep != k.strepen.data())
-        p.drawLines(k.strepen.data(), static_cast<int>(streep - k.strepen.data()));
-    if (punt != k.punten.data()) p.drawPoints(k.punten.data(), static_cast<int>(punt - k.punten.data()));
+    uit.lijnen.resize(static_cast<size_t>(streep - uit.lijnen.data()));
+    uit.punten.resize(static_cast<size_t>(punt - uit.punten.data()));
+}
+
+void TekenStreken(QPainter& p, const Streken& s) {
+    if (!s.lijnen.empty()) p.drawLines(s.lijnen.data(), static_cast<int>(s.lijnen.size()));
+    if (!s.punten.empty()) p.drawPoints(s.punten.data(), static_cast<int>(s.punten.size()));
 }
 
 void TekenLegende(QPainter& p, const QRectF& vak, const DiagramBeeld& b, const QFontMetricsF& fm) {
@@ -421,15 +484,39 @@ void TekenDiagram(QPainter& p, const QRectF& gebied, const DiagramBeeld& b) {
     // A wide pen while the points stand apart; a hairline where they crowd (it is drawn much faster).
     const bool dik = rijen * 2 <= plot.width();
     // Alarm lines below the curves, curves in reverse order so that curve 1 lies on top.
+    const auto reeksVan = [](int s) { return s <= 32 ? s + 2 : s - 32; };
+    if (!dik) {
+        // The strokes gathered from the top down: on screen, what a curve above covers in a column is
+        // left out of the curves below it (where the points crowd, curves overlap most).
+        // Only where a point of the drawing is one pixel of the device: at another scale a stroke's
+        // pixels are not the rows it names, and the pieces left would not meet the strokes above.
+        Bedekking* bedekking = nullptr;
+        const QTransform naarApparaat = p.deviceTransform();
+        const bool eenOpEen = p.device()->devicePixelRatio() == 1 &&
+                              naarApparaat.type() <= QTransform::TxTranslate &&
+                              naarApparaat.dx() == std::round(naarApparaat.dx()) &&
+                              naarApparaat.dy() == std::round(naarApparaat.dy());
+        if (b.dunnePen == 0 && eenOpEen) {
+            k.bedekking.Begin(KolomBreedte(plot));
+            bedekking = &k.bedekking;
+        }
+        for (int s = 1; s <= AantalDiagramReeksen; ++s) {
+            const int reeks = reeksVan(s);
+            k.streken[reeks].lijnen.clear();
+            k.streken[reeks].punten.clear();
+            if (Getoond(b, reeks))
+                VerzamelKolommen(links, pixelY, k.kolommen[reeks], bedekking, k.streken[reeks]);
+        }
+    }
     for (int s = AantalDiagramReeksen; s >= 1; --s) {
-        const int reeks = s <= 32 ? s + 2 : s - 32;
+        const int reeks = reeksVan(s);
         if (!Getoond(b, reeks)) continue;
         const ReeksBeeld& r = b.reeksen[reeks];
         p.setPen(QPen(Kleur(r.kleur), dik ? 2 : b.dunnePen));
         if (dik)
             TekenPunten(p, links, pixelY, k.kolommen[reeks], k.lijn);
         else
-            TekenKolommen(p, links, pixelY, k.kolommen[reeks], k);
+            TekenStreken(p, k.streken[reeks]);
         if (r.statistiek != 0) {
             const Statistiek st = BerekenStatistiek(b.raster->Reeks(reeks), rijen);
             if (st.aantal > 0) {

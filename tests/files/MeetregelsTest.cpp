@@ -142,3 +142,86 @@ TEST_F(MeetregelsTest, RowTimesReadTheSameWithAndWithoutTheShortCut) {
         EXPECT_FALSE(lezer.Lees(QString(), d));
     }
 }
+
+namespace {
+
+// The program's date value of a local date and time, worked out from QDateTime's own fields.
+platform::Datum Verwacht(const QDateTime& moment) {
+    return static_cast<double>(QDate(1899, 12, 30).daysTo(moment.date())) +
+           moment.time().msecsSinceStartOfDay() / 86400000.0;
+}
+
+// The time text of a row as the logging writes it under `taal`.
+QString RijTekst(const QLocale& taal, const QDateTime& moment) {
+    const QLocale oud;
+    QLocale::setDefault(taal);
+    const QString tekst = platform::DatumTijdTekst(platform::DatumUitQDateTime(moment));
+    QLocale::setDefault(oud);
+    return tekst;
+}
+
+// Sets TZ for the life of the object.
+class Tijdzone {
+public:
+    explicit Tijdzone(const char* zone) : m_oud(qgetenv("TZ")) { qputenv("TZ", zone); }
+    ~Tijdzone() {
+        if (m_oud.isNull())
+            qunsetenv("TZ");
+        else
+            qputenv("TZ", m_oud);
+    }
+
+private:
+    QByteArray m_oud;
+};
+
+} // namespace
+
+TEST_F(MeetregelsTest, RowTimesWrittenUnderAnyLocaleReadAsTheTimesTheyName) {
+    const Tijdzone zone("Europe/Amsterdam");
+    const QList<QLocale> talen{QLocale(QLocale::English, QLocale::UnitedKingdom),
+                               QLocale(QLocale::English, QLocale::UnitedStates),
+                               QLocale(QLocale::Dutch, QLocale::Netherlands), QLocale::c()};
+    // Rows as a clock writes them: every 7 minutes, a day at a time, over both daylight-saving changes
+    // (the skipped hour is never written, the repeated one twice) and an ordinary day, morning and
+    // afternoon (AM/PM).
+    std::vector<QDateTime> momenten;
+    for (const QDate dag : {QDate(2026, 3, 28), QDate(2026, 10, 24), QDate(2026, 1, 20)}) {
+        const qint64 begin = QDateTime(dag, QTime(20, 0)).toSecsSinceEpoch();
+        for (qint64 s = 0; s < 36 * 3600; s += 7 * 60)
+            momenten.push_back(QDateTime::fromSecsSinceEpoch(begin + s));
+    }
+    for (const QLocale& lezer : talen) {
+        QLocale::setDefault(lezer);
+        for (const QLocale& schrijver : talen) {
+            DatumLezer datumLezer;
+            for (const QDateTime& moment : momenten) {
+                const QString tekst = RijTekst(schrijver, moment);
+                platform::Datum d = 0;
+                ASSERT_TRUE(datumLezer.Lees(tekst, d)) << tekst.toStdString();
+                EXPECT_EQ(d, Verwacht(moment)) << lezer.name().toStdString() << " " << tekst.toStdString();
+            }
+        }
+        // A file appended under two locales: the same days in two forms, row by row in turn.
+        DatumLezer datumLezer;
+        for (const QDateTime& moment : momenten)
+            for (const QLocale& schrijver : {talen[3], talen[0]}) {
+                platform::Datum d = 0;
+                ASSERT_TRUE(datumLezer.Lees(RijTekst(schrijver, moment), d));
+                EXPECT_EQ(d, Verwacht(moment)) << RijTekst(schrijver, moment).toStdString();
+            }
+        // A time in the skipped hour (no clock writes it) reads as the platform reads it, whatever the
+        // rows before.
+        for (const QString& rij : {QStringLiteral("29/03/2026 02:30:00"), QStringLiteral("29 Mar 2026 02:30:00")}) {
+            DatumLezer datumLezer2;
+            platform::Datum d = 0, platform = 0;
+            const QString ervoor = rij.left(rij.size() - 8) + QStringLiteral("01:30:00");
+            ASSERT_TRUE(datumLezer2.Lees(ervoor, d));
+            const bool gelezen = datumLezer2.Lees(rij, d);
+            EXPECT_EQ(gelezen, platform::LeesDatumTijd(rij, platform)) << rij.toStdString();
+            if (gelezen) {
+                EXPECT_EQ(d, platform) << rij.toStdString();
+            }
+        }
+    }
+}

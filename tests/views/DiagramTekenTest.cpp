@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -214,5 +215,69 @@ TEST(DiagramTekenTest, TimeLabelsThatDoNotFitAreLeftOutNeverDrawnOverEachOtherOr
     for (const AsLabel& l : WaardeasLabels(laag, fm)) {
         EXPECT_GE(l.vak.top(), 0) << l.tekst.toStdString();
         EXPECT_LE(l.vak.bottom(), 60) << l.tekst.toStdString();
+    }
+}
+
+TEST(DiagramTekenTest, CrowdedCurvesPaintAsEachCurveAloneLaidOverTheOnesBelow) {
+    // 32 curves of 30,000 points (smooth, saw-tooth, noisy, flat, with gaps) and both alarm lines, on a
+    // fixed axis; each drawn alone, and the pictures laid over each other from the bottom one (alarm
+    // lines, then curve 32) to curve 1 on top, make the chart pixel for pixel.
+    constexpr int Punten = 30000;
+    DiagramRaster raster;
+    raster.ZetGrootte(Punten);
+    DiagramBeeld beeld;
+    beeld.raster = &raster;
+    beeld.automatisch = false;
+    beeld.minimum = -100;
+    beeld.maximum = 100;
+    unsigned ruis = 12345;
+    for (int s = 1; s <= AantalDiagramReeksen; ++s) {
+        double* w = raster.Reeks(s);
+        for (int r = 0; r < Punten; ++r) {
+            ruis = ruis * 1103515245u + 12345u;
+            const double toeval = static_cast<double>((ruis >> 8) % 2000) / 10.0 - 100;
+            switch (s % 5) {
+            case 0: w[r] = 60 * std::sin(r / 900.0 + s); break;
+            case 1: w[r] = -80 + 1.6 * (r % 100) + s; break;
+            case 2: w[r] = toeval * (s % 3 + 1) / 3; break;
+            case 3: w[r] = s <= 2 ? 10.0 * s : 3 * s - 50; break;
+            default: w[r] = (r / 3000) % 2 ? Ontbreekt : 40 * std::cos(r / 50.0) - s; break;
+            }
+        }
+        beeld.reeksen[s].zichtbaar = true;
+        // No white, no black, no grey of the grid.
+        beeld.reeksen[s].kleur = (7 * s) | ((255 - 7 * s) << 8) | ((37 * s % 200) << 16);
+    }
+    // At 1600x1000 pixels, one to one and on a screen of two device pixels a point.
+    for (const double schaal : {1.0, 2.0}) {
+        const QRectF vak(0, 0, 1600 / schaal, 1000 / schaal);
+        auto teken = [&](const DiagramBeeld& b) {
+            QImage beeldvlak(QSize(1600, 1000), QImage::Format_RGB32);
+            beeldvlak.setDevicePixelRatio(schaal);
+            beeldvlak.fill(Qt::white);
+            QPainter p(&beeldvlak);
+            TekenDiagram(p, vak, b);
+            return beeldvlak;
+        };
+        const QImage geheel = teken(beeld);
+        DiagramBeeld leeg = beeld;
+        for (int s = 1; s <= AantalDiagramReeksen; ++s)
+            leeg.reeksen[s].zichtbaar = false;
+        const QImage assen = teken(leeg);
+        QImage samen = assen;
+        for (int i = AantalDiagramReeksen; i >= 1; --i) {
+            const int s = i <= 32 ? i + 2 : i - 32;
+            DiagramBeeld alleen = leeg;
+            alleen.reeksen[s].zichtbaar = true;
+            const QImage een = teken(alleen);
+            for (int y = 0; y < een.height(); ++y)
+                for (int x = 0; x < een.width(); ++x)
+                    if (een.pixel(x, y) != assen.pixel(x, y)) samen.setPixel(x, y, een.pixel(x, y));
+        }
+        int anders = 0;
+        for (int y = 0; y < samen.height(); ++y)
+            for (int x = 0; x < samen.width(); ++x)
+                anders += samen.pixel(x, y) != geheel.pixel(x, y);
+        EXPECT_EQ(anders, 0) << "device pixel ratio " << schaal;
     }
 }
