@@ -750,7 +750,9 @@ void mdiK740::TimerOpvragen_Timer() {
         }
     }
     if (VerbindingActief) {
-        if (!MSComm1().isOpen()) OpenCommPoort();
+        // A port that was lost is told, and its run ended with an end point, by the loop's check of the
+        // line (its next pass); opening it again here would end the run without one.
+        if (!MSComm1().isOpen() && !MSComm1().verloren()) OpenCommPoort();
         if (MSComm1().isOpen() || Demo) {
             PlaatsVerbindingsTijd();
             // The interval counts from the previous snapshot on the steady clock, half a tick early

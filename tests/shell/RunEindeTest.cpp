@@ -316,4 +316,39 @@ TEST_F(RunEindeTest, ALostPortToldBehindAModulesSettingsLeavesTheMainWindowDisab
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
 }
 
+TEST_F(RunEindeTest, APortLostJustBeforeALoggingMomentEndsTheRunWithItsEndPointAndIsToldOnce) {
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    Draaiboek boek(venster, 120000);
+    BeginLoggen(boek, venster);
+    boek.Stap(
+        QStringLiteral("the port is lost as a logging moment comes"), [] { return true; },
+        [&] {
+            auto* lijn = dynamic_cast<platform::GeheugenLijn*>(&MSComm1());
+            ASSERT_NE(lijn, nullptr);
+            // The device is gone: it cannot be opened again either.
+            lijn->zetOpenFout(QStringLiteral("No such file or directory"));
+            lijn->verlies(QStringLiteral("Input/output error"));
+            antwoorden = {vbOK, vbOK};
+            // The poll-interval timer comes before the loop's next pass.
+            venster.TimerOpvragen_Timer();
+        });
+    boek.Stap(
+        QStringLiteral("the loss is told"), [&] { return !vragen.empty() && !VerbindingActief; },
+        [&] {
+            ASSERT_EQ(vragen.size(), 1u);
+            EXPECT_EQ(vragen[0].tekst, Tekst[148] + venster.PoortNaam() + Tekst[149]);
+            const std::vector<QStringList> rijen = Rijen();
+            ASSERT_FALSE(rijen.empty());
+            EXPECT_TRUE(IsEindpunt(rijen.back())) << "the run ended without its end point";
+            EXPECT_EQ(Eindpunten(), 1);
+            antwoorden = {vbNo, vbNo, vbNo};
+            venster.SluitVanuitCode();
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+    EXPECT_EQ(vragen.size(), 1u) << "the loss is told once";
+}
+
 } // namespace
