@@ -4,6 +4,7 @@
 // caption and the event log name. Logging switched on into a file of another layout starts the first
 // free name of its series. Every file opens whole with the loader of File > Open.
 #include "Draaiboek.h"
+#include "EersteStart.h"
 #include "RackEmulator.h"
 #include "ShellOmgeving.h"
 #include "acquisition/Programmastatus.h"
@@ -82,27 +83,6 @@ protected:
         EXPECT_EQ(AantalMetingen, Rijen(pad));
     }
 
-    // The first start's settings window: logging at start-up, every second.
-    void LogElkeSeconde(Draaiboek& boek, mdiK740& venster) {
-        boek.Stap(
-            QStringLiteral("the settings window is shown"),
-            [] { return InstellenVenster() && InstellenVenster()->isVisible(); },
-            [] {
-                frmInstellen& instellen = *InstellenVenster();
-                instellen.SSTab->setCurrentIndex(0);
-                instellen.CheckLogStartup->setChecked(true);
-                instellen.UpDownPollInterval->setValue(1);
-                QTest::mouseClick(instellen.OKButton, Qt::LeftButton);
-            });
-        boek.Stap(
-            QStringLiteral("the rack has logged on"),
-            [] { return RackVenster(1) != nullptr && !PauzeOpvragen; },
-            [&venster] {
-                venster.knopMeten()->trigger();
-                if (!VerbindingActief) venster.StartStopVerbinding();
-            });
-    }
-
     RackEmulator emulator;
 };
 
@@ -111,7 +91,7 @@ TEST_F(IndelingTest, ASearchThatFindsOneRackMoreEndsTheRunAndGoesOnInANewFile) {
     const Installatie installatie(venster);
     InstalleerMeldingen();
     Draaiboek boek(venster, 600000);
-    LogElkeSeconde(boek, venster);
+    LogVanafStartElkeSeconde(boek, venster);
     boek.Stap(
         QStringLiteral("logging runs with one rack"), [&] { return Rijen(Pad("Untitled.csv")) >= 3; },
         [&] {
@@ -186,7 +166,7 @@ TEST_F(IndelingTest, LoggingSwitchedOnIntoAFileOfAnotherLayoutStartsTheFirstFree
     const Installatie installatie(venster);
     InstalleerMeldingen();
     Draaiboek boek(venster, 600000);
-    LogElkeSeconde(boek, venster);
+    LogVanafStartElkeSeconde(boek, venster);
     boek.Stap(
         QStringLiteral("logging runs"), [&] { return Rijen(Pad("Untitled_3.csv")) >= 3; },
         [&] {

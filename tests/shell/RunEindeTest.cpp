@@ -4,6 +4,7 @@
 // and runs System > Search behind its box. The data file gets its rows throughout, and its end point
 // only where the run really ends.
 #include "Draaiboek.h"
+#include "EersteStart.h"
 #include "EchteMelding.h"
 #include "RackEmulator.h"
 #include "ShellOmgeving.h"
@@ -104,28 +105,18 @@ protected:
     }
     int Rijaantal() const { return static_cast<int>(Rijen().size()); }
     int Polls() const { return emulator.aantalVerzoeken(CommandoStatus); }
+    // The rack line's device fails while open; with a reason, it cannot be opened again either.
+    static void VerliesLijn(const QString& openFout = {}) {
+        auto* lijn = dynamic_cast<platform::GeheugenLijn*>(&MSComm1());
+        ASSERT_NE(lijn, nullptr);
+        if (!openFout.isEmpty()) lijn->zetOpenFout(openFout);
+        lijn->verlies(QStringLiteral("Input/output error"));
+    }
 
     // First start: the settings window sets logging on at start-up every second; the rack logs on,
     // Measure is pressed, and logging runs.
     void BeginLoggen(Draaiboek& boek, mdiK740& venster) {
-        boek.Stap(
-            QStringLiteral("the settings window is shown"),
-            [] { return InstellenVenster() && InstellenVenster()->isVisible(); },
-            [] {
-                frmInstellen& instellen = *InstellenVenster();
-                instellen.SSTab->setCurrentIndex(0);
-                instellen.CheckLogStartup->setChecked(true);
-                instellen.UpDownPollInterval->setValue(1);
-                QTest::mouseClick(instellen.OKButton, Qt::LeftButton);
-            });
-        boek.Stap(
-            QStringLiteral("the rack has logged on"),
-            [] { return RackVenster(1) != nullptr && !PauzeOpvragen; },
-            [&venster, this] {
-                venster.knopMeten()->trigger();
-                if (!VerbindingActief) venster.StartStopVerbinding();
-                stijging->zetActief(true);
-            });
+        LogVanafStartElkeSeconde(boek, venster, [this] { stijging->zetActief(true); });
         boek.Stap(QStringLiteral("logging runs"), [this] { return Rijaantal() >= 3; }, [] {});
     }
 
@@ -237,9 +228,7 @@ TEST_F(RunEindeTest, ASearchWhileTheLostPortIsToldLogsTheRacksOn) {
         [&] {
             rijenVoorVerlies = Rijaantal();
             ZetMeldingVenster(&box);
-            auto* lijn = dynamic_cast<platform::GeheugenLijn*>(&MSComm1());
-            ASSERT_NE(lijn, nullptr);
-            lijn->verlies(QStringLiteral("Input/output error"));
+            VerliesLijn();
         });
     int pollsBijZoeken = 0;
     boek.Stap(
@@ -297,9 +286,7 @@ TEST_F(RunEindeTest, ALostPortToldBehindAModulesSettingsLeavesTheMainWindowDisab
             ASSERT_NE(ModuleInstellingenVenster(), nullptr);
             EXPECT_FALSE(venster.isEnabled());
             ZetMeldingVenster(&box);
-            auto* lijn = dynamic_cast<platform::GeheugenLijn*>(&MSComm1());
-            ASSERT_NE(lijn, nullptr);
-            lijn->verlies(QStringLiteral("Input/output error"));
+            VerliesLijn();
         });
     boek.Stap(
         QStringLiteral("the loss is told and answered"), [&] { return box.getoond() == 1 && !MeldingOpen(); },
@@ -325,11 +312,8 @@ TEST_F(RunEindeTest, APortLostJustBeforeALoggingMomentEndsTheRunWithItsEndPointA
     boek.Stap(
         QStringLiteral("the port is lost as a logging moment comes"), [] { return true; },
         [&] {
-            auto* lijn = dynamic_cast<platform::GeheugenLijn*>(&MSComm1());
-            ASSERT_NE(lijn, nullptr);
             // The device is gone: it cannot be opened again either.
-            lijn->zetOpenFout(QStringLiteral("No such file or directory"));
-            lijn->verlies(QStringLiteral("Input/output error"));
+            VerliesLijn(QStringLiteral("No such file or directory"));
             antwoorden = {vbOK, vbOK};
             // The poll-interval timer comes before the loop's next pass.
             venster.TimerOpvragen_Timer();

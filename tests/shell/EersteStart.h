@@ -1,0 +1,36 @@
+#pragma once
+// The first start of a whole-program test: the settings window the program shows with no rack
+// registered is set to log from the start, every second, and closed with OK; once the rack has logged
+// on, Measure is pressed and logging switched on if it is not yet, and then `daarna` runs.
+#include "Draaiboek.h"
+#include "acquisition/Programmastatus.h"
+#include "acquisition/vensters/Rackvenster.h"
+#include "shell/frmInstellen.h"
+#include "shell/mdiK740.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTest>
+#include <functional>
+
+inline void LogVanafStartElkeSeconde(Draaiboek& boek, mdiK740& venster, std::function<void()> daarna = {}) {
+    boek.Stap(
+        QStringLiteral("the settings window is shown"),
+        [] { return InstellenVenster() && InstellenVenster()->isVisible(); },
+        [] {
+            frmInstellen& instellen = *InstellenVenster();
+            instellen.SSTab->setCurrentIndex(0);
+            instellen.CheckLogStartup->setChecked(true);
+            instellen.UpDownPollInterval->setValue(1);
+            QTest::mouseClick(instellen.OKButton, Qt::LeftButton);
+        });
+    boek.Stap(
+        QStringLiteral("the rack has logged on"), [] { return RackVenster(1) != nullptr && !PauzeOpvragen; },
+        [&venster, daarna = std::move(daarna)] {
+            venster.knopMeten()->trigger();
+            if (!VerbindingActief) venster.StartStopVerbinding();
+            if (daarna) daarna();
+        });
+}
