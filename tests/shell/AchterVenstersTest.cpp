@@ -7,6 +7,7 @@
 #include "EchteMelding.h"
 #include "RackEmulator.h"
 #include "ShellOmgeving.h"
+#include "StijgendeRack.h"
 #include "acquisition/Frames.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
@@ -42,31 +43,10 @@
 
 namespace {
 
-constexpr int32_t RackNummer = RackIdno(0, 0, 1);
-constexpr int32_t MillivoltModule = K761Idno(1, 2, 3);
 constexpr qint64 VasthoudenMs = 20000;
 
-class AchterVenstersTest : public ShellOmgeving {
+class AchterVenstersTest : public StijgendeRackOmgeving {
 protected:
-    void SetUp() override {
-        ShellOmgeving::SetUp();
-        emulator.zetRack(1, RackNummer);
-        RackEmulator::Module& mv = emulator.zetModule(1, 1, MillivoltModule);
-        mv.status = 0x0F;
-        mv.adc = {1000, 1000, 1000, 1000};
-        mv.temperatuurAdc = {250, 250, 250, 250};
-        BewaarInstelling(AppNaam, QStringLiteral("Settings"), QStringLiteral("Serial port"),
-                         QStringLiteral("COM1"));
-        InstalleerGeheugenlijn(emulator);
-        // The electrode's signal rises 0.1 mV every 50 ms.
-        stijging = platform::klok().maakTimer();
-        stijging->zetInterval(50);
-        stijging->bijTik = [this] { ++emulator.module(MillivoltModule)->adc[0]; };
-    }
-    void TearDown() override {
-        stijging.reset();
-        ShellOmgeving::TearDown();
-    }
 
     QString Logpad() const {
         return tijdelijkeMap() + QStringLiteral("/Documents/Quorvex/K740/Data/Untitled.csv");
@@ -111,8 +91,6 @@ protected:
                 << "row " << i << " repeats the reading of the row before it";
     }
 
-    RackEmulator emulator;
-    std::unique_ptr<platform::Timer> stijging;
 };
 
 TEST_F(AchterVenstersTest, PollingAndLoggingGoOnBehindEveryWindowTheUserWaitsIn) {

@@ -8,6 +8,7 @@
 #include "EchteMelding.h"
 #include "RackEmulator.h"
 #include "ShellOmgeving.h"
+#include "StijgendeRack.h"
 #include "acquisition/Frames.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
@@ -44,8 +45,6 @@
 
 namespace {
 
-constexpr int32_t RackNummer = RackIdno(0, 0, 1);
-constexpr int32_t MillivoltModule = K761Idno(1, 2, 3);
 constexpr qint64 VraagOpenMs = 12000;
 
 // The close box of the main window: a spontaneous close event, as the window system delivers it.
@@ -66,26 +65,8 @@ bool IsEindpunt(const QStringList& rij) {
     return std::all_of(rij.begin() + 1, rij.end(), [](const QString& v) { return v.isEmpty(); });
 }
 
-class RunEindeTest : public ShellOmgeving {
+class RunEindeTest : public StijgendeRackOmgeving {
 protected:
-    void SetUp() override {
-        ShellOmgeving::SetUp();
-        emulator.zetRack(1, RackNummer);
-        RackEmulator::Module& mv = emulator.zetModule(1, 1, MillivoltModule);
-        mv.status = 0x0F;
-        mv.adc = {1000, 1000, 1000, 1000};
-        mv.temperatuurAdc = {250, 250, 250, 250};
-        BewaarInstelling(AppNaam, QStringLiteral("Settings"), QStringLiteral("Serial port"),
-                         QStringLiteral("COM1"));
-        InstalleerGeheugenlijn(emulator);
-        stijging = platform::klok().maakTimer();
-        stijging->zetInterval(50);
-        stijging->bijTik = [this] { ++emulator.module(MillivoltModule)->adc[0]; };
-    }
-    void TearDown() override {
-        stijging.reset();
-        ShellOmgeving::TearDown();
-    }
 
     // The rows of the data file after its header, each split into its fields.
     std::vector<QStringList> Rijen() const {
@@ -120,8 +101,6 @@ protected:
         boek.Stap(QStringLiteral("logging runs"), [this] { return Rijaantal() >= 3; }, [] {});
     }
 
-    RackEmulator emulator;
-    std::unique_ptr<platform::Timer> stijging;
 };
 
 TEST_F(RunEindeTest, ClosingWritesTheEndPointOnlyOnceTheQuestionIsAnsweredAndCancelLetsTheRunGoOn) {
