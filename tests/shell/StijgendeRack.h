@@ -4,7 +4,6 @@
 // repeats the reading of the row before it shows.
 #include "RackEmulator.h"
 #include "ShellOmgeving.h"
-#include "acquisition/Frames.h"
 #include "platform/Klok.h"
 #include "shared/Instellingen.h"
 #include "shared/Systeemfuncties.h"
