@@ -801,17 +801,23 @@ void mdiK740::StartStopVerbinding() {
             return;
         }
     }
+    bool eindpuntGeschreven = false;
     if (MSComm1().isOpen() || Demo) {
         VerbindingActief = !VerbindingActief;
     } else {
-        VerbindingActief = false;
+        // A run the closed port ends takes its end point at once, not when the box is answered.
+        if (VerbindingActief) {
+            VerbindingActief = false;
+            ToevoegenEindpunt();
+            eindpuntGeschreven = true;
+        }
         ToonMelding(Tekst[148] + CommPoort + Tekst[149], vbCritical | vbOKOnly, Tekst[299]);
     }
     SchrijfLogboek(0, 0, Tekst[458] + BooleanAlsTekst(VerbindingActief));
     DeselecteerTabellen();
     if (!VerbindingActief) {
         knopLoggen()->setChecked(false);
-        ToevoegenEindpunt();
+        if (!eindpuntGeschreven) ToevoegenEindpunt();
         if (GebruikStartLog) {
             GebruikStartLog = false;
             BewaarInstelling(AppNaam, Settings, QStringLiteral("Use StartLogOn"), QStringLiteral("False"));

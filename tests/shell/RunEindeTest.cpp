@@ -15,7 +15,9 @@
 #include "acquisition/Verbinding.h"
 #include "acquisition/vensters/Rackvenster.h"
 #include "files/CsvVelden.h"
+#include "platform/Datum.h"
 #include "platform/GeheugenLijn.h"
+#include "platform/Klok.h"
 #include "platform/Tekstbestand.h"
 #include "platform/Vensterwacht.h"
 #include "rackviews/DialogK76xSettings.h"
@@ -202,10 +204,12 @@ TEST_F(RunEindeTest, ASearchWhileTheLostPortIsToldLogsTheRacksOn) {
     BeginLoggen(boek, venster);
     EchteMelding box(Qt::Key_Return, 2 * VraagOpenMs);
     int rijenVoorVerlies = 0;
+    platform::Datum verloren = 0;
     boek.Stap(
         QStringLiteral("the port is lost"), [] { return true; },
         [&] {
             rijenVoorVerlies = Rijaantal();
+            verloren = platform::Nu();
             ZetMeldingVenster(&box);
             VerliesLijn();
         });
@@ -244,6 +248,10 @@ TEST_F(RunEindeTest, ASearchWhileTheLostPortIsToldLogsTheRacksOn) {
             EXPECT_TRUE(IsEindpunt(rijen.back()));
             EXPECT_EQ(Eindpunten(), 1);
             EXPECT_LE(static_cast<int>(rijen.size()), rijenVoorVerlies + 2);
+            // The end point carries the moment of the loss, not that of the answer.
+            platform::Datum eind = 0;
+            ASSERT_TRUE(platform::LeesDatumTijd(rijen.back().value(0), eind));
+            EXPECT_LT((eind - verloren) * 86400.0, 2.0);
             antwoorden = {vbNo, vbNo, vbNo};
             venster.SluitVanuitCode();
         });
