@@ -2,8 +2,8 @@
 // at 10,000, 100,000 and 1,000,000 rows (and 100 rows: what an open costs whatever the file, mostly the
 // paint of the table and progress windows), each in two set-ups: "own" (the file written under the
 // program's locale, English (UK): "05/01/2026 08:00:00") and "other" (the same file opened under the C
-// locale, whose own dates read "5 Jan 2026 08:00:00"); beside a plain read of the same file in the same run: every
-// line with std::getline, split on "," into std::string fields without their qualifiers. The plain read
+// locale, whose own dates read "5 Jan 2026 08:00:00"); beside a plain read of the same file in the same run:
+// every line with std::getline, split on "," into std::string fields without their qualifiers. The plain read
 // and the open take turns (five each). Reports the minimum and the median of both and their ratio (the
 // open until its rows are painted in the window; also until they are in the grids, before the paint),
 // the longest time the event loop waited during the open (a precise 1 ms timer counts the gaps; the
@@ -32,9 +32,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
-#include <cstdlib>
 #include <benchmark/benchmark.h>
 #include <chrono>
+#include <cstdlib>
 #include <fstream>
 #include <malloc.h>
 #include <string>

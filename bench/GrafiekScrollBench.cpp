@@ -58,9 +58,12 @@ Vorm DataVorm() {
 }
 const char* VormNaam() {
     switch (DataVorm()) {
-    case Vorm::Steil: return "steep";
-    case Vorm::Ruis: return "noisy";
-    default: return "smooth";
+    case Vorm::Steil:
+        return "steep";
+    case Vorm::Ruis:
+        return "noisy";
+    default:
+        return "smooth";
     }
 }
 
@@ -343,7 +346,8 @@ BENCHMARK(BM_MaximaalStap)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(200)
     ->Repetitions(5)
-    ->ComputeStatistics("min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); });
+    ->ComputeStatistics("min",
+                        [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); });
 void BM_MaximaalSprong(benchmark::State& state) {
     Venster(state, true, true);
 }

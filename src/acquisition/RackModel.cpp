@@ -10,7 +10,7 @@ float HandTemperaturen[AantalRacks + 1][AantalModules + 1][AantalIngangen + 1];
 namespace {
 
 struct Beurt {
-    bool open = false;      // the walk has not yet left the module since the previous snapshot
+    bool open = false;        // the walk has not yet left the module since the previous snapshot
     bool nietGelezen = false; // no reading of the module was converted since the previous snapshot
 };
 Beurt Beurten[AantalRacks + 1][AantalModules + 1];

@@ -193,9 +193,7 @@ public:
         return nummer;
     }
     // True once per file and snapshot: its header is to be made now.
-    bool MaakKop(int bestand) {
-        return !std::exchange(m_bestanden[bestand].kopGemaakt, true);
-    }
+    bool MaakKop(int bestand) { return !std::exchange(m_bestanden[bestand].kopGemaakt, true); }
     void Kop(int bestand, const QString& tekst, bool laatste = false) {
         VoegCsvVeldToe(m_bestanden[bestand].kop, tekst, laatste, m_q);
     }
@@ -211,7 +209,8 @@ public:
             if (b.lengte == 0) continue;
             const auto k = bekend.constFind(b.pad);
             if (k != bekend.constEnd() && k->lengte == b.lengte && k->kop == b.kop) continue;
-            if (!KopPast(SplitsVelden(EersteRegel(b.pad)), SplitsVelden(QStringView(b.kop).chopped(CRLF.size()))))
+            if (!KopPast(SplitsVelden(EersteRegel(b.pad)),
+                         SplitsVelden(QStringView(b.kop).chopped(CRLF.size()))))
                 return true;
         }
         return false;

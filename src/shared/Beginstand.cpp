@@ -9,7 +9,8 @@
 void ResetGedeeld() {
     ZetMeldingVenster(nullptr);
     ZetMeldingOmgeving(nullptr);
-    while (HoofdvensterUitgehouden()) HoudHoofdvensterUit(false);
+    while (HoofdvensterUitgehouden())
+        HoudHoofdvensterUit(false);
     ZetMapKeuzeVenster(nullptr);
     ResetVoortgang();
     ResetSysteemfuncties();

@@ -265,7 +265,8 @@ TEST_F(LogbestandenTest, ARunAppendedToAFileWhoseLastRowWasCutBeginsOnALineOfIts
     EXPECT_FALSE(melding.vragen[0].tekst.contains(QStringLiteral("\r\n5: ")));
 }
 
-TEST_F(LogbestandenTest, RowsGoOnUnderAHeaderOfTheirLayoutAndAnotherLayoutMovesTheRunToTheNextNameOfTheSeries) {
+TEST_F(LogbestandenTest,
+       RowsGoOnUnderAHeaderOfTheirLayoutAndAnotherLayoutMovesTheRunToTheNextNameOfTheSeries) {
     // A saved table names the inputs by their names: its layout is still the racks' layout.
     Gegevensbestand = map + QStringLiteral("/run.csv");
     AantalMetingen = 0;

@@ -212,7 +212,8 @@ TEST_F(MeetregelsTest, RowTimesWrittenUnderAnyLocaleReadAsTheTimesTheyName) {
             }
         // A time in the skipped hour (no clock writes it) reads as the platform reads it, whatever the
         // rows before.
-        for (const QString& rij : {QStringLiteral("29/03/2026 02:30:00"), QStringLiteral("29 Mar 2026 02:30:00")}) {
+        for (const QString& rij :
+             {QStringLiteral("29/03/2026 02:30:00"), QStringLiteral("29 Mar 2026 02:30:00")}) {
             DatumLezer datumLezer2;
             platform::Datum d = 0, platform = 0;
             const QString ervoor = rij.left(rij.size() - 8) + QStringLiteral("01:30:00");

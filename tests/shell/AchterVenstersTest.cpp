@@ -47,7 +47,6 @@ constexpr qint64 VasthoudenMs = 20000;
 
 class AchterVenstersTest : public StijgendeRackOmgeving {
 protected:
-
     QString Logpad() const {
         return tijdelijkeMap() + QStringLiteral("/Documents/Quorvex/K740/Data/Untitled.csv");
     }
@@ -90,7 +89,6 @@ protected:
             EXPECT_GT(m.waarden[i].toDouble(), m.waarden[i - 1].toDouble())
                 << "row " << i << " repeats the reading of the row before it";
     }
-
 };
 
 TEST_F(AchterVenstersTest, PollingAndLoggingGoOnBehindEveryWindowTheUserWaitsIn) {

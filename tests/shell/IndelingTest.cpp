@@ -70,7 +70,8 @@ protected:
         for (qsizetype r = 1; r < regels.size(); ++r)
             EXPECT_EQ(SplitsVelden(regels[r]).size(), velden) << "row " << r;
         const QStringList laatste = SplitsVelden(regels.last());
-        EXPECT_TRUE(std::all_of(laatste.begin() + 1, laatste.end(), [](const QString& v) { return v.isEmpty(); }))
+        EXPECT_TRUE(
+            std::all_of(laatste.begin() + 1, laatste.end(), [](const QString& v) { return v.isEmpty(); }))
             << "the last row is the end point: " << regels.last().toStdString();
     }
 
@@ -152,8 +153,8 @@ TEST_F(IndelingTest, LoggingSwitchedOnIntoAFileOfAnotherLayoutStartsTheFirstFree
         kop += QStringLiteral(",\"Info mV\"");
         rij += QStringLiteral(",\"\"");
     }
-    const QByteArray ander = platform::NaarWindows1252(kop + QStringLiteral(",\"\"\r\n") + rij +
-                                                       QStringLiteral(",\"\"\r\n"));
+    const QByteArray ander =
+        platform::NaarWindows1252(kop + QStringLiteral(",\"\"\r\n") + rij + QStringLiteral(",\"\"\r\n"));
     const QByteArray bezet = "\"Time\"\r\n";
     {
         QFile a(Pad("Untitled.csv")), b(Pad("Untitled_2.csv"));

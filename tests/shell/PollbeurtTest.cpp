@@ -56,7 +56,8 @@ protected:
         stijging->zetInterval(50);
         stijging->bijTik = [this] {
             for (int r = 1; r <= Racksaantal; ++r)
-                for (int m = 1; m <= AantalModules; ++m) ++emulator.rack(r)->modules[m]->adc[0];
+                for (int m = 1; m <= AantalModules; ++m)
+                    ++emulator.rack(r)->modules[m]->adc[0];
         };
     }
     void TearDown() override {

@@ -4,8 +4,8 @@
 // and runs System > Search behind its box. The data file gets its rows throughout, and its end point
 // only where the run really ends.
 #include "Draaiboek.h"
-#include "EersteStart.h"
 #include "EchteMelding.h"
+#include "EersteStart.h"
 #include "RackEmulator.h"
 #include "ShellOmgeving.h"
 #include "StijgendeRack.h"
@@ -69,7 +69,6 @@ bool IsEindpunt(const QStringList& rij) {
 
 class RunEindeTest : public StijgendeRackOmgeving {
 protected:
-
     // The rows of the data file after its header, each split into its fields.
     std::vector<QStringList> Rijen() const {
         std::vector<QStringList> rijen;
@@ -100,9 +99,9 @@ protected:
     // Measure is pressed, and logging runs.
     void BeginLoggen(Draaiboek& boek, mdiK740& venster) {
         LogVanafStartElkeSeconde(boek, venster, [this] { stijging->zetActief(true); });
-        boek.Stap(QStringLiteral("logging runs"), [this] { return Rijaantal() >= 3; }, [] {});
+        boek.Stap(
+            QStringLiteral("logging runs"), [this] { return Rijaantal() >= 3; }, [] {});
     }
-
 };
 
 TEST_F(RunEindeTest, ClosingWritesTheEndPointOnlyOnceTheQuestionIsAnsweredAndCancelLetsTheRunGoOn) {
@@ -131,7 +130,8 @@ TEST_F(RunEindeTest, ClosingWritesTheEndPointOnlyOnceTheQuestionIsAnsweredAndCan
         });
     int rijenVoorSluiten = 0;
     boek.Stap(
-        QStringLiteral("logging goes on after the cancel"), [&] { return Rijaantal() >= rijenNaAnnuleren + 3; },
+        QStringLiteral("logging goes on after the cancel"),
+        [&] { return Rijaantal() >= rijenNaAnnuleren + 3; },
         [&] {
             EXPECT_EQ(Eindpunten(), 0);
             ConfiguratieGewijzigd = true;
@@ -230,8 +230,9 @@ TEST_F(RunEindeTest, ASearchWhileTheLostPortIsToldLogsTheRacksOn) {
     boek.Stap(
         QStringLiteral("the rack has logged on again, or the box was answered"),
         [&] {
-            return !MeldingOpen() || (RackVenster(1) != nullptr && !Racks[1].Modules[1].Name.trimmed().isEmpty() &&
-                                      Polls() > pollsBijZoeken + 5);
+            return !MeldingOpen() ||
+                   (RackVenster(1) != nullptr && !Racks[1].Modules[1].Name.trimmed().isEmpty() &&
+                    Polls() > pollsBijZoeken + 5);
         },
         [&] { EXPECT_TRUE(MeldingOpen()) << "the racks were not logged on while the box waited"; });
     boek.Stap(

@@ -15,9 +15,9 @@
 // a mV input) more every 100 ms, so that each logged row holds a new reading. --store: the log-on records and
 // configuration files of these racks, and the pseudo-terminal as the "Serial port", are written into the
 // settings store and the documents folder of this user (the program's own writers), so that the program polls
-// at once when it starts. --answering-file F: the file holds a number N, read four times a second; racks above
-// N are silent, as if they were taken off the line, and answer again when N grows (a rack added to the line
-// for a Search, without the port going away).
+// at once when it starts. --answering-file F: the file holds a number N, read four times a second; racks
+// above N are silent, as if they were taken off the line, and answer again when N grows (a rack added to the
+// line for a Search, without the port going away).
 #include "PollHarnas.h"
 #include "RackEmulator.h"
 #include "acquisition/Aanmelding.h"

@@ -237,11 +237,21 @@ TEST(DiagramTekenTest, CrowdedCurvesPaintAsEachCurveAloneLaidOverTheOnesBelow) {
             ruis = ruis * 1103515245u + 12345u;
             const double toeval = static_cast<double>((ruis >> 8) % 2000) / 10.0 - 100;
             switch (s % 5) {
-            case 0: w[r] = 60 * std::sin(r / 900.0 + s); break;
-            case 1: w[r] = -80 + 1.6 * (r % 100) + s; break;
-            case 2: w[r] = toeval * (s % 3 + 1) / 3; break;
-            case 3: w[r] = s <= 2 ? 10.0 * s : 3 * s - 50; break;
-            default: w[r] = (r / 3000) % 2 ? Ontbreekt : 40 * std::cos(r / 50.0) - s; break;
+            case 0:
+                w[r] = 60 * std::sin(r / 900.0 + s);
+                break;
+            case 1:
+                w[r] = -80 + 1.6 * (r % 100) + s;
+                break;
+            case 2:
+                w[r] = toeval * (s % 3 + 1) / 3;
+                break;
+            case 3:
+                w[r] = s <= 2 ? 10.0 * s : 3 * s - 50;
+                break;
+            default:
+                w[r] = (r / 3000) % 2 ? Ontbreekt : 40 * std::cos(r / 50.0) - s;
+                break;
             }
         }
         beeld.reeksen[s].zichtbaar = true;
