@@ -246,7 +246,13 @@ void LeesGegevensbestand(const QString& naam) {
     bool leesFout = !open;
     Meldingen meldingen;
     if (open) {
-        const Codering codering = BepaalCodering(f);
+        // A file of plain ASCII or UTF-8 is read once through before its lines: the program's events
+        // run in between its blocks too, and Cancel ends the load before the first row.
+        const Codering codering = BepaalCodering(f, [] {
+            platform::klok().pompZonderWachten();
+            if (voortgangVenster().Onderbroken()) VoortgangAfbreken = true;
+            return !VoortgangAfbreken;
+        });
         Regeldecoder decoder(codering);
 
         Regellezer lezer(f);
@@ -255,7 +261,7 @@ void LeesGegevensbestand(const QString& naam) {
         QByteArrayView bytes;
         qint64 regelBytes = 0, totaal = 0, regelNummer = 0;
         int16_t voortgang = -1;
-        while (lezer.Volgende(bytes, regelBytes)) {
+        while (!VoortgangAfbreken && lezer.Volgende(bytes, regelBytes)) {
             ++regelNummer;
             totaal += regelBytes;
             const auto nieuw = static_cast<int16_t>(std::min<qint64>(totaal * 100 / lengte, 100));

@@ -36,6 +36,21 @@ bool HeeftC1Byte(QByteArrayView bytes) {
     return false;
 }
 
+// Every byte below 0x80, looked at eight at a time.
+bool IsAscii(QByteArrayView bytes) {
+    constexpr quint64 Acht = 0x8080808080808080ull;
+    const char* p = bytes.data();
+    qsizetype n = bytes.size();
+    for (; n >= 8; p += 8, n -= 8) {
+        quint64 w;
+        std::memcpy(&w, p, 8);
+        if (w & Acht) return false;
+    }
+    for (; n > 0; ++p, --n)
+        if (static_cast<unsigned char>(*p) >= 0x80) return false;
+    return true;
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------------------------------
@@ -88,27 +103,30 @@ void Regellezer::Vul() {
 // ---------------------------------------------------------------------------------------------------
 // Encoding and text
 
-Codering BepaalCodering(QIODevice& bron) {
+Codering BepaalCodering(QIODevice& bron, const std::function<bool()>& tussendoor) {
     QByteArray blok(BlokGrootte, Qt::Uninitialized);
     QStringDecoder utf8(QStringDecoder::Utf8);
-    bool nietAscii = false;
+    // The decoded text is not kept: one buffer serves every block.
+    QString klad;
+    bool nietAscii = false, gestopt = false;
     for (;;) {
         const qint64 n = bron.read(blok.data(), blok.size());
         if (n <= 0) break;
         const QByteArrayView deel(blok.constData(), n);
-        if (!nietAscii) {
-            qsizetype i = 0;
-            while (i < n && static_cast<unsigned char>(deel[i]) < 0x80)
-                ++i;
-            if (i == n) continue;
+        if (nietAscii || !IsAscii(deel)) {
             nietAscii = true;
+            klad.resize(utf8.requiredSpace(n));
+            utf8.appendToBuffer(klad.data(), deel);
+            if (utf8.hasError()) break;
         }
-        const QString proef = utf8.decode(deel);
-        if (utf8.hasError()) break;
+        if (tussendoor && !tussendoor()) {
+            gestopt = true;
+            break;
+        }
     }
-    const bool geldig = !utf8.hasError();
+    const bool geldig = !utf8.hasError() && !gestopt;
     bron.seek(0);
-    if (!nietAscii) return Codering::Ascii;
+    if (!nietAscii && !gestopt) return Codering::Ascii;
     return geldig ? Codering::Utf8 : Codering::Windows1252;
 }
 

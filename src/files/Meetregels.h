@@ -14,6 +14,7 @@
 #include <QStringList>
 #include <QStringView>
 #include <array>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -44,8 +45,9 @@ enum class Codering { Ascii, Utf8, Windows1252 };
 
 // How a file's text is to be read: UTF-8 when it holds non-ASCII bytes and all of it is valid UTF-8,
 // else Windows-1252 (plain ASCII reads the same either way). Reads from the device's start and
-// leaves it there.
-Codering BepaalCodering(QIODevice& bron);
+// leaves it there. A file of plain ASCII or UTF-8 is read to its end for this: `tussendoor` is called
+// after every block, and when it gives false the look stops (the answer is then Windows-1252).
+Codering BepaalCodering(QIODevice& bron, const std::function<bool()>& tussendoor = {});
 
 // The text of each line, decoded into one buffer that is used again for every line.
 class Regeldecoder {

@@ -18,6 +18,7 @@
 #include "shared/Voortgang.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTimer>
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -460,6 +461,50 @@ TEST_F(MeetbestandTest, TheProgramsEventsRunWhileALargeFileLoadsAndCancelIsHeede
     EXPECT_EQ(wachter.getoond, std::optional<size_t>(1));
     EXPECT_EQ(venster(1).getoond, (std::vector<int16_t>{1, 3}));
     ZetVoortgangVenster(&voortgang);
+}
+
+TEST_F(MeetbestandTest, APlainAsciiFileIsLookedThroughWithTheEventsRunningAndCancelEndsItBeforeItsRows) {
+    // Plain ASCII (no "°"), about 2 MB: its encoding is known only at its end.
+    QStringList regels{QStringLiteral("\"Time\"")};
+    for (int s = 0; s < 6000; ++s)
+        regels.append(Regel(s % 60).replace(u8("°C"), QStringLiteral("C")));
+    SchrijfRegels(regels);
+    ASSERT_GT(QFileInfo(pad).size(), 1500000);
+    // Cancel is clicked at the second turn of the event loop.
+    class Klikker : public VoortgangVenster {
+    public:
+        void Zet(int waarde) override { stappen.push_back(waarde); }
+        bool Onderbroken() const override { return geklikt; }
+        bool geklikt = false;
+        std::vector<int> stappen;
+    } klikker;
+    int beurten = 0;
+    std::optional<size_t> stappenBijKlik;
+    std::optional<int32_t> metingenBijKlik;
+    QTimer lus;
+    QObject::connect(&lus, &QTimer::timeout, [&] {
+        if (++beurten != 2) return;
+        klikker.geklikt = true;
+        stappenBijKlik = klikker.stappen.size();
+        metingenBijKlik = AantalMetingen;
+    });
+    lus.start(0);
+    ZetVoortgangVenster(&klikker);
+    LeesGegevensbestand(pad);
+    lus.stop();
+    ZetVoortgangVenster(&voortgang);
+    // The click came while the file was looked through, before its first line and its first step;
+    // no row was loaded after it.
+    EXPECT_EQ(stappenBijKlik, std::optional<size_t>(0));
+    EXPECT_EQ(metingenBijKlik, std::optional<int32_t>(-1));
+    EXPECT_EQ(AantalMetingen, 0);
+    EXPECT_FALSE(BezigMetLaden);
+    EXPECT_TRUE(meldingen.empty());
+
+    // Not cancelled, the same file loads whole.
+    LeesGegevensbestand(pad);
+    EXPECT_EQ(AantalMetingen, 6000);
+    EXPECT_EQ(venster(1).CelTekst(1, 6000, 3), QStringLiteral("7.01"));
 }
 
 TEST_F(MeetbestandTest, RowsBeyondThe16BitRangeLoadWhole) {
