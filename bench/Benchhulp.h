@@ -80,9 +80,17 @@ inline bool ResetPiek() {
     return f.good();
 }
 
+// How the rows of a made measurement file differ from what the logging writes: the file saved again as
+// UTF-8 by another program, or its temperatures logged in degrees Fahrenheit.
+enum class Bestandssoort { Gelogd, Utf8, Fahrenheit };
+
 // `rijen` rows of rack 1 with 7 modules of 4 pH inputs, one a second, as the logging writes them
 // (Windows-1252, CR LF), to `pad`: about 830 bytes a row. Returns `pad`.
-inline QString SchrijfMeetbestand(const QString& pad, int64_t rijen) {
+inline QString SchrijfMeetbestand(const QString& pad, int64_t rijen,
+                                  Bestandssoort soort = Bestandssoort::Gelogd) {
+    const bool fahrenheit = soort == Bestandssoort::Fahrenheit;
+    const QByteArray graden = soort == Bestandssoort::Utf8 ? QByteArray("\xC2\xB0") : QByteArray("\xB0");
+    const QByteArray eenheid = "\",\"" + graden + (fahrenheit ? "F\"" : "C\"");
     QFile f(pad);
     if (!f.open(QIODevice::WriteOnly)) return pad;
     QByteArray bytes = "\"Time\"\r\n";
@@ -95,9 +103,9 @@ inline QString SchrijfMeetbestand(const QString& pad, int64_t rijen) {
                 bytes +=
                     QByteArray::number(6.5 + static_cast<double>((i * 7 + m * 3 + c) % 100) / 100.0, 'f', 2);
                 bytes += "\",\"pH\",\"";
-                bytes += QByteArray::number(20.0 + static_cast<double>((i + m + c) % 50) / 10.0, 'f', 1);
-                bytes += "\",\"\xB0"
-                         "C\"";
+                const double celsius = 20.0 + static_cast<double>((i + m + c) % 50) / 10.0;
+                bytes += QByteArray::number(fahrenheit ? 32.0 + celsius * 1.8 : celsius, 'f', 1);
+                bytes += eenheid;
             }
             bytes += i % 1000 == 0 ? ",\"calibrated\"" : ",\"\"";
         }

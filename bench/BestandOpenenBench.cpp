@@ -2,7 +2,10 @@
 // at 10,000, 100,000 and 1,000,000 rows (and 100 rows: what an open costs whatever the file, mostly the
 // paint of the table and progress windows), each in two set-ups: "own" (the file written under the
 // program's locale, English (UK): "05/01/2026 08:00:00") and "other" (the same file opened under the C
-// locale, whose own dates read "5 Jan 2026 08:00:00"); beside a plain read of the same file in the same run:
+// locale, whose own dates read "5 Jan 2026 08:00:00"); at 100,000 and 1,000,000 rows also under the
+// program's locale the file saved again as UTF-8 (read through once for its encoding before its lines)
+// and one whose temperatures are in degrees Fahrenheit while the program shows Celsius (every
+// temperature converted); beside a plain read of the same file in the same run:
 // every line with std::getline, split on "," into std::string fields without their qualifiers. The plain read
 // and the open take turns (five each). Reports the minimum and the median of both and their ratio (the
 // open until its rows are painted in the window; also until they are in the grids, before the paint),
@@ -44,8 +47,9 @@ namespace {
 
 // `rijen` rows of rack 1 with 7 modules of 4 inputs, one a second, as the logging writes them
 // (Windows-1252, CR LF): about 830 bytes a row.
-QString MaakMeetbestand(const QString& map, int64_t rijen) {
-    return SchrijfMeetbestand(map + QStringLiteral("/rijen-%1.csv").arg(rijen), rijen);
+QString MaakMeetbestand(const QString& map, int64_t rijen, Bestandssoort soort) {
+    return SchrijfMeetbestand(
+        map + QStringLiteral("/rijen-%1-%2.csv").arg(rijen).arg(static_cast<int>(soort)), rijen, soort);
 }
 
 // The longest wait of the event loop while it is armed: a precise 1 ms timer notes every gap between
@@ -84,6 +88,7 @@ private:
 void OpenBestand(benchmark::State& state) {
     const int64_t rijen = state.range(0);
     const bool anderLocale = state.range(1) != 0;
+    const auto soort = static_cast<Bestandssoort>(state.range(2));
     QTemporaryDir map;
     BeginSchoon(map.path() + QStringLiteral("/config"));
     BouwPhRack(1);
@@ -91,7 +96,7 @@ void OpenBestand(benchmark::State& state) {
     ZetTabelvensterMaker(&tabelvensters);
     FrmVoortgangVenster voortgang;
     ZetVoortgangVenster(&voortgang);
-    const QString pad = MaakMeetbestand(map.path(), rijen);
+    const QString pad = MaakMeetbestand(map.path(), rijen, soort);
     // The program under another locale than the file's.
     if (anderLocale) QLocale::setDefault(QLocale::c());
     const double bestandsgrootte = static_cast<double>(QFileInfo(pad).size());
@@ -158,7 +163,10 @@ void OpenBestand(benchmark::State& state) {
     state.counters["grid_cells_to_file"] = cellen;
     double last[1] = {0};
     if (getloadavg(last, 1) == 1) state.counters["load_1min"] = last[0];
-    state.SetLabel(anderLocale ? "file under en_GB, program under C" : "file and program under en_GB");
+    std::string label = anderLocale ? "file under en_GB, program under C" : "file and program under en_GB";
+    if (soort == Bestandssoort::Utf8) label += ", file saved as UTF-8";
+    if (soort == Bestandssoort::Fahrenheit) label += ", temperatures in the file in F, in the program in C";
+    state.SetLabel(label);
 
     ResetProgramma();
     ZetVoortgangVenster(nullptr);
@@ -169,8 +177,12 @@ void OpenBestand(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(OpenBestand)
-    ->ArgNames({"rows", "other_locale"})
-    ->ArgsProduct({{100, 10000, 100000, 1000000}, {0, 1}})
+    ->ArgNames({"rows", "other_locale", "file"})
+    ->ArgsProduct({{100, 10000, 100000, 1000000}, {0, 1}, {0}})
+    ->Args({100000, 0, 1})
+    ->Args({1000000, 0, 1})
+    ->Args({100000, 0, 2})
+    ->Args({1000000, 0, 2})
     ->Iterations(5)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();

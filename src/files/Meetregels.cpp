@@ -51,6 +51,18 @@ bool IsAscii(QByteArrayView bytes) {
     return true;
 }
 
+// The bytes of `bytes` up to a UTF-8 character its end cuts off (the length when none is cut).
+qsizetype HeleTekens(QByteArrayView bytes) {
+    const qsizetype n = bytes.size();
+    for (qsizetype i = n - 1; i >= 0 && i >= n - 3; --i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if ((b & 0xC0) == 0x80) continue; // a continuation byte: the character began before it
+        const qsizetype lengte = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
+        return i + lengte > n ? i : n;
+    }
+    return n;
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------------------------------
@@ -104,29 +116,32 @@ void Regellezer::Vul() {
 // Encoding and text
 
 Codering BepaalCodering(QIODevice& bron, const std::function<bool()>& tussendoor) {
-    QByteArray blok(BlokGrootte, Qt::Uninitialized);
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    // The decoded text is not kept: one buffer serves every block.
-    QString klad;
-    bool nietAscii = false, gestopt = false;
+    // A character cut by the end of a block is carried to the front of the next one (at most 3 bytes).
+    QByteArray blok(BlokGrootte + 4, Qt::Uninitialized);
+    qsizetype over = 0;
+    bool nietAscii = false, geldig = true, gestopt = false;
     for (;;) {
-        const qint64 n = bron.read(blok.data(), blok.size());
+        const qint64 n = bron.read(blok.data() + over, BlokGrootte);
         if (n <= 0) break;
-        const QByteArrayView deel(blok.constData(), n);
+        const QByteArrayView deel(blok.constData(), over + n);
         if (nietAscii || !IsAscii(deel)) {
             nietAscii = true;
-            klad.resize(utf8.requiredSpace(n));
-            utf8.appendToBuffer(klad.data(), deel);
-            if (utf8.hasError()) break;
+            const qsizetype heel = HeleTekens(deel);
+            if (!deel.first(heel).isValidUtf8()) {
+                geldig = false;
+                break;
+            }
+            over = deel.size() - heel;
+            std::memmove(blok.data(), deel.data() + heel, static_cast<size_t>(over));
         }
         if (tussendoor && !tussendoor()) {
             gestopt = true;
             break;
         }
     }
-    const bool geldig = !utf8.hasError() && !gestopt;
     bron.seek(0);
-    if (!nietAscii && !gestopt) return Codering::Ascii;
+    if (gestopt) return Codering::Windows1252;
+    if (!nietAscii) return Codering::Ascii;
     return geldig ? Codering::Utf8 : Codering::Windows1252;
 }
 

@@ -43,6 +43,17 @@ bool ZelfdeTekst(QStringView a, QStringView b) {
     return true;
 }
 
+// A text of one to eight ASCII characters as one number, every text its own; 0 for any other text.
+uint64_t TekstSleutel(QStringView tekst) {
+    if (tekst.isEmpty() || tekst.size() > 8) return 0;
+    uint64_t sleutel = 0;
+    for (const QChar c : tekst) {
+        if (c.unicode() == 0 || c.unicode() >= 0x80) return 0;
+        sleutel = sleutel << 8 | c.unicode();
+    }
+    return sleutel;
+}
+
 // The flags field: a decimal byte; most rows hold one digit.
 uint8_t Vlaggen(QStringView tekst) {
     if (tekst.size() == 1 && tekst[0] >= QLatin1Char('0') && tekst[0] <= QLatin1Char('9'))
@@ -173,15 +184,28 @@ void BestandsRijen::Schrijf(TabelModel& model, int32_t rij, int r, int m, Regelv
             cellen[c] = Blanco;
             cellen[c + 3] = LeesIngang(r, m, n).eenheid;
         } else if (!temperatuur.isEmpty()) {
-            const Ingang& ingang = LeesIngang(r, m, n);
+            Ingang& ingang = LeesIngang(r, m, n);
             if (ZelfdeTekst(bestandsEenheid, ingang.eenheid) && IsOpgemaakt(temperatuur, ingang.decimalen)) {
                 cellen[c + 2] = m_punt ? temperatuur : MetTeken(temperatuur, m_teken, kladTemperatuur);
             } else {
-                const float t = CelsiusNaarEenheid(
-                    EenheidNaarCelsius(TekstNaarSingle(temperatuur.toString()), bestandsEenheid.toString()),
-                    ingang.eenheid);
-                kladTemperatuur = OpmaakSingle(t, ingang.patroon);
-                cellen[c + 2] = kladTemperatuur;
+                // A file in another unit holds few temperature texts: each is converted once.
+                if (!ZelfdeTekst(bestandsEenheid, ingang.omgerekendVan)) {
+                    ingang.omgerekend.clear();
+                    ingang.omgerekendVan = bestandsEenheid.toString();
+                }
+                const uint64_t sleutel = TekstSleutel(temperatuur);
+                const auto bekend = sleutel ? ingang.omgerekend.find(sleutel) : ingang.omgerekend.end();
+                if (bekend != ingang.omgerekend.end()) {
+                    cellen[c + 2] = bekend->second;
+                } else {
+                    const float t = CelsiusNaarEenheid(
+                        EenheidNaarCelsius(TekstNaarSingle(temperatuur.toString()), ingang.omgerekendVan),
+                        ingang.eenheid);
+                    kladTemperatuur = OpmaakSingle(t, ingang.patroon);
+                    cellen[c + 2] = kladTemperatuur;
+                    if (sleutel && ingang.omgerekend.size() < 4096)
+                        ingang.omgerekend.emplace(sleutel, kladTemperatuur);
+                }
             }
             cellen[c + 3] = ingang.eenheid;
         } else {

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <memory>
+#include <unordered_map>
 
 // The info text of an end-point row: such a live row gets only its number and time cells.
 inline const QString InfoStop = QStringLiteral("Stop");
@@ -45,8 +46,12 @@ private:
         QString eenheid;
         QString patroon;
         int decimalen = -1; // of the pattern: 0 for "0", 1 for "0.0"
+        // Temperatures of the file in another unit, converted: per text of the file (see TekstSleutel)
+        // the cell it gives, for the file unit `omgerekendVan`.
+        QString omgerekendVan;
+        std::unordered_map<uint64_t, QString> omgerekend;
     };
-    const Ingang& LeesIngang(int r, int m, int n) {
+    Ingang& LeesIngang(int r, int m, int n) {
         Ingang& ingang = m_ingangen[static_cast<size_t>(m)][static_cast<size_t>(n)];
         if (!ingang.bekend) ZoekIngang(ingang, r, m, n);
         return ingang;

@@ -105,6 +105,24 @@ TEST_F(MeetregelsTest, TheTextOfALineFollowsTheFilesEncoding) {
     EXPECT_EQ(decoder.Tekst(utf8.chopped(1)), QString::fromUtf8("\"°C\",\"€\""));
 }
 
+TEST_F(MeetregelsTest, AUtf8CharacterCutByTheReadBlocksStillMakesAUtf8File) {
+    // The reads take 256 KiB at a time; "€" (3 bytes) and "😀" (4 bytes) are put across that border
+    // at every cut, and far beyond it one Windows-1252 byte makes the whole file Windows-1252.
+    constexpr qsizetype Blok = 256 * 1024;
+    for (const QByteArray& teken : {QString::fromUtf8("€").toUtf8(), QString::fromUtf8("😀").toUtf8()})
+        for (qsizetype voor = 1; voor < teken.size(); ++voor) {
+            QByteArray bytes(Blok - voor, 'a');
+            bytes += teken + QByteArray(3 * Blok, 'b');
+            QBuffer bron(&bytes);
+            ASSERT_TRUE(bron.open(QIODevice::ReadOnly));
+            EXPECT_EQ(BepaalCodering(bron), Codering::Utf8) << teken.size() << " " << voor;
+            bytes += "\xB0";
+            QBuffer ander(&bytes);
+            ASSERT_TRUE(ander.open(QIODevice::ReadOnly));
+            EXPECT_EQ(BepaalCodering(ander), Codering::Windows1252) << teken.size() << " " << voor;
+        }
+}
+
 TEST_F(MeetregelsTest, AWindows1252CharacterIsFoundWhereverItStands) {
     // 0x80..0x9F differ from Latin-1; the bytes around them (0x7F, 0xA0, 0xC0) read alike either way.
     Regeldecoder windows(Codering::Windows1252);

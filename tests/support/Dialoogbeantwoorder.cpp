@@ -20,7 +20,8 @@ Dialoogbeantwoorder::~Dialoogbeantwoorder() {
 std::optional<QString> Dialoogbeantwoorder::KiesBestand(const BestandsdialoogVraag& vraag) {
     bestandsvragen.push_back(vraag);
     if (bestanden.empty()) return std::nullopt;
-    std::optional<QString> antwoord = bestanden.front();
+    std::optional<QString> antwoord;
+    antwoord.swap(bestanden.front());
     bestanden.pop_front();
     return antwoord;
 }

@@ -304,6 +304,24 @@ TEST_F(TabelvensterTest, FileRowsConvertTemperaturesAndMarkWhatIsOutOfRange) {
     EXPECT_EQ(w.CelTekst(4, 4, 0), QStringLiteral("4"));
 }
 
+TEST_F(TabelvensterTest, TemperaturesInAnotherUnitAreConvertedByTheUnitOfTheirOwnRow) {
+    // Rack 1 slot 1 shows °C; its input 1 holds one temperature text under three units, and again.
+    const QStringList eenheden = {u8("°F"), u8("°F"), QStringLiteral("K"),
+                                  u8("°F"), u8("°C"), QStringLiteral("K")};
+    QStringList regels;
+    for (int s = 1; s <= eenheden.size(); ++s)
+        regels << Regel(s, QString(), {{5, "77.0"}, {6, eenheden.at(s - 1)}});
+    Schrijf(pad, Bytes(regels));
+    LeesGegevensbestand(pad);
+    ASSERT_EQ(AantalMetingen, 6);
+    QStringList temperaturen;
+    for (int32_t r = 1; r <= 6; ++r) {
+        temperaturen << tabel(1).CelTekst(1, r, 5);
+        EXPECT_EQ(tabel(1).CelTekst(1, r, 6), u8("°C"));
+    }
+    EXPECT_EQ(temperaturen, Cellen({"25.0", "25.0", "-196.2", "25.0", "77.0", "-196.2"}));
+}
+
 TEST_F(TabelvensterTest, EachLoadTakesTheTemperatureUnitAsTheChannelHasItThen) {
     // Rack 1 slot 4 shows °F, stored with blanks in front: the load stores it back trimmed.
     Racks[1].Modules[4].Temperatuur[1].Unit = u8("  °F");
