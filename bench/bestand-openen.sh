@@ -13,20 +13,26 @@
 # event loop in between, and the load average; then the minimum and median of the runs per locale, and
 # beside them the plain read of the same file (getline and split on ",", the open benchmark's reference).
 #
-# --program measures another build of the program (a copy of an earlier one, say).
+# --program measures another build of the program (a copy of an earlier one, say). --utf8 makes the file
+# as another program saves it again in UTF-8 (the program reads it through once for its encoding before
+# its lines). --locale runs under that locale only.
 #
-#   bench/bestand-openen.sh [--runs N] [--rows R] [--program PATH]
+#   bench/bestand-openen.sh [--runs N] [--rows R] [--program PATH] [--utf8] [--locale L]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 RUNS=5
 RIJEN=1000000
 ANDER=""
+CODERING=cp1252
+TALEN="en_GB.UTF-8 C"
 while (($#)); do
   case "$1" in
     --runs) RUNS=$2; shift 2 ;;
     --rows) RIJEN=$2; shift 2 ;;
     --program) ANDER=$(realpath "$2"); shift 2 ;;
-    *) echo "usage: $0 [--runs N] [--rows R] [--program PATH]" >&2; exit 2 ;;
+    --utf8) CODERING=utf-8; shift ;;
+    --locale) TALEN=$2; shift 2 ;;
+    *) echo "usage: $0 [--runs N] [--rows R] [--program PATH] [--utf8] [--locale L]" >&2; exit 2 ;;
   esac
 done
 
@@ -101,9 +107,9 @@ draai 3 "" "" "$PROGRAMMA" /demo
 sed -i -e 's/^Table=False/Table=True/' -e 's/^Show=True/Show=False/' "$CONFIGURATIE"/Rack1-*.rcf
 mkdir -p "$DATA"
 BESTAND="$DATA/groot.csv"
-python3 - "$BESTAND" "$RIJEN" <<'EOF'
+python3 - "$BESTAND" "$RIJEN" "$CODERING" <<'EOF'
 import datetime, math, sys
-pad, rijen = sys.argv[1], int(sys.argv[2])
+pad, rijen, codering = sys.argv[1], int(sys.argv[2]), sys.argv[3]
 modules = [("pH", "mV", "pH", "mV")] * 5 + [("mS/cm", "mS/cm", "mS/cm", "mS/cm")] * 2
 kop = '"Time"' + "".join(
     ',"Flags R1M%dC%d","Value R1M%dC%d","Unit R1M%dC%d","Temp R1M%dC%d","T.Unit R1M%dC%d"' % ((m, c) * 5)
@@ -119,16 +125,16 @@ for i in range(1000):
                 else "%.3f" % (1.413 + 0.05 * golf)
             lijf += ',"0","%s","%s","%.1f","\xb0C"' % (waarde, eenheid, 21.5 + golf)
         lijf += ',"%s"' % ("sample" if i % 100 == 0 else "")
-    lijven.append((lijf + "\r\n").encode("cp1252"))
+    lijven.append((lijf + "\r\n").encode(codering))
 begin = datetime.datetime(2026, 1, 5, 9, 0, 0)
 with open(pad, "wb") as f:
-    f.write((kop + "\r\n").encode("cp1252"))
+    f.write((kop + "\r\n").encode(codering))
     for i in range(rijen):
         t = begin + datetime.timedelta(seconds=i)
         f.write(b'"' + t.strftime("%d/%m/%Y %H:%M:%S").encode() + b'"' + lijven[i % 1000])
 EOF
 GROOTTE=$(stat -c %s "$BESTAND")
-echo "file: $RIJEN rows, $((GROOTTE / 1000000)) MB"
+echo "file: $RIJEN rows, $((GROOTTE / 1000000)) MB, $CODERING"
 cat >>"$INI" <<EOF
 [Table1]
 Windowstate=0
@@ -177,7 +183,7 @@ g++ -O2 -std=c++17 -o "$GEWOON" "$GEWOON.cpp"
 # start would load before File > Open loads it again.
 cp "$INI" "$WERK/instellingen.ini"
 
-for TAAL in en_GB.UTF-8 C; do
+for TAAL in $TALEN; do
   TIJDEN=()
   GATEN=()
   GEWONE=()
