@@ -87,7 +87,8 @@ private:
 
 void OpenBestand(benchmark::State& state) {
     const int64_t rijen = state.range(0);
-    const bool anderLocale = state.range(1) != 0;
+    // 1: C, whose dates read otherwise; 2: Dutch, whose dates and decimal sign do.
+    const int64_t anderLocale = state.range(1);
     const auto soort = static_cast<Bestandssoort>(state.range(2));
     QTemporaryDir map;
     BeginSchoon(map.path() + QStringLiteral("/config"));
@@ -98,7 +99,8 @@ void OpenBestand(benchmark::State& state) {
     ZetVoortgangVenster(&voortgang);
     const QString pad = MaakMeetbestand(map.path(), rijen, soort);
     // The program under another locale than the file's.
-    if (anderLocale) QLocale::setDefault(QLocale::c());
+    if (anderLocale == 1) QLocale::setDefault(QLocale::c());
+    if (anderLocale == 2) QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
     const double bestandsgrootte = static_cast<double>(QFileInfo(pad).size());
 
     TabelVensters.Maak(1);
@@ -163,7 +165,9 @@ void OpenBestand(benchmark::State& state) {
     state.counters["grid_cells_to_file"] = cellen;
     double last[1] = {0};
     if (getloadavg(last, 1) == 1) state.counters["load_1min"] = last[0];
-    std::string label = anderLocale ? "file under en_GB, program under C" : "file and program under en_GB";
+    std::string label = anderLocale == 1   ? "file under en_GB, program under C"
+                        : anderLocale == 2 ? "file under en_GB, program under nl_NL"
+                                           : "file and program under en_GB";
     if (soort == Bestandssoort::Utf8) label += ", file saved as UTF-8";
     if (soort == Bestandssoort::Fahrenheit) label += ", temperatures in the file in F, in the program in C";
     state.SetLabel(label);
@@ -178,7 +182,7 @@ void OpenBestand(benchmark::State& state) {
 
 BENCHMARK(OpenBestand)
     ->ArgNames({"rows", "other_locale", "file"})
-    ->ArgsProduct({{100, 10000, 100000, 1000000}, {0, 1}, {0}})
+    ->ArgsProduct({{100, 10000, 100000, 1000000}, {0, 1, 2}, {0}})
     ->Args({100000, 0, 1})
     ->Args({1000000, 0, 1})
     ->Args({100000, 0, 2})

@@ -29,9 +29,18 @@ QString TemperatuurEenheid(int r, int m, int n) {
 // A number text of the file with the locale's decimal sign (MetDecimaalTeken, the sign found once): the
 // field itself, or the text with its "." replaced in `klad`.
 QStringView MetTeken(QStringView tekst, QChar teken, QString& klad) {
-    if (teken == QLatin1Char('.') || !tekst.contains(QLatin1Char('.'))) return tekst;
-    klad = tekst.toString();
-    klad.replace(QLatin1Char('.'), teken);
+    if (teken == QLatin1Char('.')) return tekst;
+    const char16_t* bron = tekst.utf16();
+    const qsizetype n = tekst.size();
+    qsizetype punt = 0;
+    while (punt < n && bron[punt] != u'.')
+        ++punt;
+    if (punt == n) return tekst;
+    // Every number cell of a file opened under a decimal comma comes here: `klad` keeps its buffer.
+    if (klad.size() != n) klad.resize(n);
+    char16_t* doel = reinterpret_cast<char16_t*>(klad.data());
+    for (qsizetype i = 0; i < n; ++i)
+        doel[i] = bron[i] == u'.' ? teken.unicode() : bron[i];
     return klad;
 }
 

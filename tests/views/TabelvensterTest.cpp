@@ -322,6 +322,23 @@ TEST_F(TabelvensterTest, TemperaturesInAnotherUnitAreConvertedByTheUnitOfTheirOw
     EXPECT_EQ(temperaturen, Cellen({"25.0", "25.0", "-196.2", "25.0", "77.0", "-196.2"}));
 }
 
+TEST_F(TabelvensterTest, UnderADecimalCommaEveryNumberOfTheFileShowsWithItsComma) {
+    QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
+    // Values of several lengths in turn, so that a shorter one follows a longer one.
+    const QStringList waarden = {"10.25", "1.5", "7", "-0.125", "12"};
+    QStringList regels;
+    for (int s = 1; s <= waarden.size(); ++s)
+        regels << Regel(s, QString(), {{3, waarden.at(s - 1)}, {5, s % 2 ? "21.5" : "9.0"}});
+    Schrijf(pad, Bytes(regels));
+    LeesGegevensbestand(pad);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    ASSERT_EQ(AantalMetingen, 5);
+    QStringList cellen;
+    for (int32_t r = 1; r <= 5; ++r)
+        cellen << tabel(1).CelTekst(1, r, 3) + QLatin1Char(' ') + tabel(1).CelTekst(1, r, 5);
+    EXPECT_EQ(cellen, Cellen({"10,25 21,5", "1,5 9,0", "7 21,5", "-0,125 9,0", "12 21,5"}));
+}
+
 TEST_F(TabelvensterTest, EachLoadTakesTheTemperatureUnitAsTheChannelHasItThen) {
     // Rack 1 slot 4 shows °F, stored with blanks in front: the load stores it back trimmed.
     Racks[1].Modules[4].Temperatuur[1].Unit = u8("  °F");
