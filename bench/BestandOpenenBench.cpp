@@ -1,8 +1,9 @@
 // File > Open of a measurement file of one full rack (7 modules, 148 fields a row) into its table window,
 // at 10,000, 100,000 and 1,000,000 rows (and 100 rows: what an open costs whatever the file, mostly the
-// paint of the table and progress windows), each in two set-ups: "own" (the file written under the
-// program's locale, English (UK): "05/01/2026 08:00:00") and "other" (the same file opened under the C
-// locale, whose own dates read "5 Jan 2026 08:00:00"); at 100,000 and 1,000,000 rows also under the
+// paint of the table and progress windows), each in three set-ups: "own" (the file written under the
+// program's locale, English (UK): "05/01/2026 08:00:00"), "other" (the same file opened under the C
+// locale, whose own dates read "5 Jan 2026 08:00:00") and "Dutch" (the same under nl_NL, whose dates read
+// "5-1-2026" and whose decimal sign is a comma); at 100,000 and 1,000,000 rows also under the
 // program's locale the file saved again as UTF-8 (read through once for its encoding before its lines)
 // and one whose temperatures are in degrees Fahrenheit while the program shows Celsius (every
 // temperature converted); beside a plain read of the same file in the same run:
