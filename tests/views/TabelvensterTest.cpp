@@ -325,18 +325,20 @@ TEST_F(TabelvensterTest, TemperaturesInAnotherUnitAreConvertedByTheUnitOfTheirOw
 TEST_F(TabelvensterTest, UnderADecimalCommaEveryNumberOfTheFileShowsWithItsComma) {
     QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
     // Values of several lengths in turn, so that a shorter one follows a longer one.
-    const QStringList waarden = {"10.25", "1.5", "7", "-0.125", "12"};
+    const QStringList waarden = {"10.25",     "1.5",     "7",   "-0.125",  "12",
+                                 "1234.5678", "-123.45", "0.0", "123456.7"};
     QStringList regels;
     for (int s = 1; s <= waarden.size(); ++s)
         regels << Regel(s, QString(), {{3, waarden.at(s - 1)}, {5, s % 2 ? "21.5" : "9.0"}});
     Schrijf(pad, Bytes(regels));
     LeesGegevensbestand(pad);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
-    ASSERT_EQ(AantalMetingen, 5);
+    ASSERT_EQ(AantalMetingen, waarden.size());
     QStringList cellen;
-    for (int32_t r = 1; r <= 5; ++r)
+    for (int32_t r = 1; r <= AantalMetingen; ++r)
         cellen << tabel(1).CelTekst(1, r, 3) + QLatin1Char(' ') + tabel(1).CelTekst(1, r, 5);
-    EXPECT_EQ(cellen, Cellen({"10,25 21,5", "1,5 9,0", "7 21,5", "-0,125 9,0", "12 21,5"}));
+    EXPECT_EQ(cellen, Cellen({"10,25 21,5", "1,5 9,0", "7 21,5", "-0,125 9,0", "12 21,5", "1234,5678 9,0",
+                              "-123,45 21,5", "0,0 9,0", "123456,7 21,5"}));
 }
 
 TEST_F(TabelvensterTest, EachLoadTakesTheTemperatureUnitAsTheChannelHasItThen) {
