@@ -246,13 +246,15 @@ void LeesGegevensbestand(const QString& naam) {
     bool leesFout = !open;
     Meldingen meldingen;
     if (open) {
-        // A file of plain ASCII or UTF-8 is read once through before its lines: the program's events
-        // run in between its blocks too, and Cancel ends the load before the first row.
-        const Codering codering = BepaalCodering(f, [] {
+        // The program's events run, and a Cancel clicked meanwhile is heeded: false once the load stops.
+        const auto doorgaan = [] {
             platform::klok().pompZonderWachten();
             if (voortgangVenster().Onderbroken()) VoortgangAfbreken = true;
             return !VoortgangAfbreken;
-        });
+        };
+        // A file of plain ASCII or UTF-8 is read once through before its lines: the events run in
+        // between its blocks too, and Cancel ends the load before the first row.
+        const Codering codering = BepaalCodering(f, doorgaan);
         Regeldecoder decoder(codering);
 
         Regellezer lezer(f);
@@ -265,15 +267,8 @@ void LeesGegevensbestand(const QString& naam) {
             ++regelNummer;
             totaal += regelBytes;
             const auto nieuw = static_cast<int16_t>(std::min<qint64>(totaal * 100 / lengte, 100));
-            if (nieuw == voortgang && regelNummer % PompNaRegels == 0) {
-                // A large file takes long for one percent: the program's events run in between too, and
-                // Cancel is heeded at once.
-                platform::klok().pompZonderWachten();
-                if (voortgangVenster().Onderbroken()) {
-                    VoortgangAfbreken = true;
-                    break;
-                }
-            }
+            // A large file takes long for one percent: the events run in between too.
+            if (nieuw == voortgang && regelNummer % PompNaRegels == 0 && !doorgaan()) break;
             if (nieuw != voortgang) {
                 voortgang = nieuw;
                 ZetVoortgang(voortgang);
