@@ -86,8 +86,8 @@ QByteArray WachtOpAntwoordBehalveAanmeldingen() {
 void HandelAanmeldingAf(int32_t idno) {
     if (TerminalDataInfo) Terminal(QStringLiteral("Logon :") + IdnoAlsTekst(idno) + CRLF);
     if (!IsRacknummer(idno)) return;
-    // No snapshot while the rack is being registered; a hold that a window had set stays.
-    const Vlagwacht pauze(PauzeOpvragen, true);
+    // No snapshot while the rack is being registered.
+    const platform::Vlaghouder pauze(PauzeOpvragen);
     const int plaats = RegistreerRack(idno);
     if (plaats == 0) {
         ToonMelding(Tekst[447], vbExclamation | vbOKOnly, Tekst[448]);

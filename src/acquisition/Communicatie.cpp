@@ -21,6 +21,8 @@
 #include "shared/Melding.h"
 #include "shared/Teksten.h"
 
+#include <optional>
+
 int16_t OpvraagRack;
 int16_t OpvraagModule;
 int16_t OpvraagStap;
@@ -190,7 +192,7 @@ void LusRonde() {
     }
     if ((MSComm1().isOpen() || Demo) && MetenActief) {
         // The loop's requests leave their DTR hold running (platform/Vensterwacht.h).
-        const Vlagwacht zendt(platform::wachtstand().lusZendt, true);
+        const platform::Vlaghouder zendt(platform::wachtstand().lusZendt);
         ControleerOpvraging();
     }
 }
@@ -251,6 +253,10 @@ void CommunicatieLus() {
         WisBuffers();
     }
 
+    // What the start tells only (a last data file that reads with errors or is gone) waits until polling
+    // and logging run, so that an unattended start after a power cut logs at once; a question that
+    // decides which file is used still comes first.
+    std::optional<MeldingenTerughouden> terughouden(std::in_place);
     bool aanmeldenNodig = false;
     if (IsErEenRackActief()) {
         if (LadenBijOpstarten) bestandslaag().OpenGegevensbestand();
@@ -285,6 +291,7 @@ void CommunicatieLus() {
     }
 
     platform::zetLusRonde(VensterwachtRonde);
+    terughouden.reset();
     while (!EindeLus)
         LusRonde();
     platform::zetLusRonde(nullptr);
@@ -436,6 +443,10 @@ void StartMeten() {
 
 void StopMeten() {
     MetenActief = false;
+    ToonMetenUit();
+}
+
+void ToonMetenUit() {
     hoofdvenster().ZetMetenKnop(false);
     SchrijfLogboek(0, 0, Tekst[457] + QStringLiteral(" False"));
 }

@@ -39,6 +39,9 @@ void OpvraagVolgendeModule();
 // Measuring on and off: the flag, the toolbar button and an event-log line.
 void StartMeten();
 void StopMeten();
+// The Measure button up and the event log's line, as StopMeten leaves them, for a place that holds
+// polling off for a while (platform::Vlaghouder on MetenActief).
+void ToonMetenUit();
 
 // The snapshot, called by the poll-interval timer once it has set TijdMeting: counts it, sets the
 // relative time base at the first, and has VernieuwVensters write it.

@@ -1,10 +1,10 @@
 #include "acquisition/Programmastatus.h"
 
-bool MetenActief;
-bool PauzeOpvragen;
+platform::Houdvlag MetenActief{false};
+platform::Houdvlag PauzeOpvragen{true};
 bool Pauzeren;
 bool Afbreken;
-bool VerbindingActief;
+platform::Houdvlag VerbindingActief{false};
 bool InstellingenOpen;
 bool BoomZichtbaar;
 bool ConfiguratieGewijzigd;
@@ -34,7 +34,10 @@ platform::Datum TijdMeting;
 int32_t AantalMetingen;
 
 void ResetProgrammastatus() {
-    MetenActief = PauzeOpvragen = Pauzeren = Afbreken = VerbindingActief = false;
+    MetenActief.Herstel(false);
+    PauzeOpvragen.Herstel(false);
+    VerbindingActief.Herstel(false);
+    Pauzeren = Afbreken = false;
     InstellingenOpen = BoomZichtbaar = ConfiguratieGewijzigd = false;
     Demo = Fabrieksmodus = AlarmUitgang = LogbestandAan = false;
     DemoStart = 0;

@@ -2,6 +2,7 @@
 // Program-wide flags and the settings that the engine and the file layer read. The shell fills the
 // settings at start-up and from its settings window; the command line sets the switches.
 #include "platform/Datum.h"
+#include "platform/Houdvlag.h"
 
 #include <QString>
 #include <cstdint>
@@ -9,14 +10,19 @@
 // Flags that keep the work on the line apart. Whether a pass of the loop polls is MetenActief (the
 // loop's pass and the window waits' passes test it); whether the poll-interval timer logs is decided in
 // mdiK740::TimerOpvragen_Timer (PauzeOpvragen, MetenActief, VerbindingActief, CyclusVoltooid). A place
-// that holds a flag for a while (a command, the life of a dialog) holds it with a Vlagwacht.
-extern bool MetenActief;   // the poll cycle runs
-extern bool PauzeOpvragen; // the poll-interval timer takes no snapshot
+// that holds one of the first three for a while (a command, a reply's handling, the life of a dialog)
+// holds it with a platform::Vlaghouder; the holders of each are named at its declaration.
+// The poll cycle runs. Held off by the module settings dialog, the factory dialog and the racks' reset.
+extern platform::Houdvlag MetenActief;
+// The poll-interval timer takes no snapshot. Held on by the settings window, a rack's log-on and the
+// racks' reset.
+extern platform::Houdvlag PauzeOpvragen;
 // Every link wait ends at once while it is set. Nothing in the program sets it: the waits read it (a
 // test sets it to end a wait), and the start state clears it.
 extern bool Pauzeren;
-extern bool Afbreken;         // the running transaction ends
-extern bool VerbindingActief; // logging is on
+extern bool Afbreken; // the running transaction ends
+// Logging is on. Held off by the settings window.
+extern platform::Houdvlag VerbindingActief;
 extern bool InstellingenOpen; // the module settings dialog is open
 extern bool BoomZichtbaar;    // the system tree is shown
 extern bool ConfiguratieGewijzigd;
@@ -60,22 +66,5 @@ extern bool CyclusVoltooid;
 // snapshot counts them; the data file sets them when it loads rows and sets them back for a new file.
 extern platform::Datum TijdMeting;
 extern int32_t AantalMetingen;
-
-// Sets a flag for as long as it lives and gives back the value it found when it goes, so that a hold
-// set by another (a window that had paused the snapshots) stays. Held for a window's life, it stands in
-// an std::optional that the window's load fills and its unload empties.
-class Vlagwacht {
-public:
-    Vlagwacht(bool& vlag, bool waarde) : m_vlag(vlag), m_gevonden(vlag) { vlag = waarde; }
-    ~Vlagwacht() { m_vlag = m_gevonden; }
-    Vlagwacht(const Vlagwacht&) = delete;
-    Vlagwacht& operator=(const Vlagwacht&) = delete;
-    // The value the flag had when the guard set it, and gets back.
-    bool gevonden() const { return m_gevonden; }
-
-private:
-    bool& m_vlag;
-    bool m_gevonden;
-};
 
 void ResetProgrammastatus();

@@ -393,5 +393,5 @@ void ResetVerbinding() {
     w.linkDiepte = 0;
     w.lusDiepte = -1;
     w.houdLopend = false;
-    w.lusZendt = false;
+    w.lusZendt.Herstel(false);
 }

@@ -187,9 +187,10 @@ void Fabrieksdialoog::Laad() {
     setWindowModality(Qt::ApplicationModal);
     Kindex = -1;
     NulpuntActief = SchaalActief = false;
-    // Polling stops for the life of the window; the unload restores it when it ran.
-    m_meten.emplace(MetenActief, false);
-    StopMeten();
+    // Polling stops for the life of the window, shown and logged as the Measure command stops it; the
+    // unload starts it again when it is to run once the window lets go.
+    m_meten.emplace(MetenActief);
+    ToonMetenUit();
     m_titel = BasisTitel();
     setWindowTitle(m_titel);
     if (!ReadSettingsOnly) AanpassenRackIndicatoren(Ri, Mi, true, true);
@@ -466,10 +467,11 @@ void Fabrieksdialoog::Ontlaad() {
     if (m_ontladen) return;
     m_ontladen = true;
     TimerMetingen->zetActief(false);
-    const bool weerMeten = m_meten && m_meten->gevonden();
+    const bool gehouden = m_meten.has_value();
     m_meten.reset();
-    // Polling that ran starts again as the Measure command starts it, with its line in the event log.
-    if (weerMeten) StartMeten();
+    // Polling that is to run starts again as the Measure command starts it, with its line in the event
+    // log; switched off meanwhile (a lost port), it stays off.
+    if (gehouden && MetenActief) StartMeten();
     AanpassenRackIndicatoren(Ri, Mi, false, false);
     ZendModuleCommando(Ri, Mi, QStringLiteral("253"));
 }

@@ -271,7 +271,7 @@ private:
     bool m_okGevraagd = false;
     bool m_sluitGevraagd = false;
     // Polling off from load to unload, which starts it again when load found it on.
-    std::optional<Vlagwacht> m_meten;
+    std::optional<platform::Vlaghouder> m_meten;
     bool m_ontladen = false;
     bool m_focusTerug = false;
     // Fields left whose entry is still to be taken, in the order they were left.

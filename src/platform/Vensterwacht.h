@@ -44,6 +44,8 @@
 //   it, and the outer wait then ends on the tick or on the stopped timer instead of waiting for a tick
 //   that never comes.
 // - Pauzeren would end every link wait at once; nothing in the program sets it (only tests do).
+#include "platform/Houdvlag.h"
+
 #include <QtGlobal>
 
 #include <functional>
@@ -64,7 +66,7 @@ struct Wachtstand {
     // The link depth at which the loop waits itself; -1: nowhere (a pass may not run).
     int lusDiepte = -1;
     // The loop sends its own request: its hold is left running when it is written.
-    bool lusZendt = false;
+    Houdvlag lusZendt{true};
     // The DTR hold of the loop's last request runs until houdTot (the clock's ms).
     bool houdLopend = false;
     qint64 houdTot = 0;

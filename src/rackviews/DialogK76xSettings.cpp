@@ -318,10 +318,9 @@ void DialogK76xSettings::Laad() {
     for (int i = 0; i < AantalIngangen; ++i)
         SSTab->setTabText(i, Tekst[TekstIngang] + QLatin1Char(' ') + QString::number(i + 1));
 
-    // Polling stops while the dialog talks to the module; unload puts it back as it was. It stops as
-    // the Measure command stops it, with its line in the event log; the Measure entry keeps its tick,
-    // which the close restores polling from.
-    m_meten.emplace(MetenActief, false);
+    // Polling stops while the dialog talks to the module; unload lets go of it. It stops as the
+    // Measure command stops it, with its line in the event log; the Measure entry keeps its tick.
+    m_meten.emplace(MetenActief);
     SchrijfLogboekRegel(0, 0, Tekst[TekstMeten] + QStringLiteral(" False"));
 
     m_instellingen = Racks[Ri].Modules[Mi];

@@ -144,7 +144,7 @@ private:
     // OK or Cancel is at work: the dialog takes no other command and cannot be closed meanwhile.
     bool m_bezig = false;
     // Polling off from load to unload, which gives back what load found.
-    std::optional<Vlagwacht> m_meten;
+    std::optional<platform::Vlaghouder> m_meten;
     // The inputs (1..4) a calibration was stored for while the dialog was open.
     std::array<bool, AantalIngangen + 1> m_gekalibreerd{};
 };

@@ -9,6 +9,7 @@
 void ResetGedeeld() {
     ZetMeldingVenster(nullptr);
     ZetMeldingOmgeving(nullptr);
+    ResetTeruggehoudenMeldingen();
     while (HoofdvensterUitgehouden())
         HoudHoofdvensterUit(false);
     ZetMapKeuzeVenster(nullptr);

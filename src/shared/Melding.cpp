@@ -1,6 +1,9 @@
 #include "shared/Melding.h"
 
+#include "platform/Klok.h"
+
 #include <algorithm>
+#include <utility>
 
 namespace {
 MeldingVenster* venster = nullptr;
@@ -92,7 +95,47 @@ int OpenMeldingen() {
     return openMeldingen;
 }
 
+namespace {
+
+struct TeruggehoudenMelding {
+    QString tekst;
+    int stijl = vbOKOnly;
+    QString titel;
+};
+int terughouders = 0;
+std::vector<TeruggehoudenMelding>& teruggehouden() {
+    static std::vector<TeruggehoudenMelding> m;
+    return m;
+}
+
+void ToonTeruggehouden() {
+    // Taken out first: a box shown here waits, and what it lets happen may hold boxes back again.
+    const std::vector<TeruggehoudenMelding> meldingen = std::exchange(teruggehouden(), {});
+    for (const TeruggehoudenMelding& m : meldingen)
+        ToonMelding(m.tekst, m.stijl, m.titel);
+}
+
+} // namespace
+
+MeldingenTerughouden::MeldingenTerughouden() {
+    ++terughouders;
+}
+
+MeldingenTerughouden::~MeldingenTerughouden() {
+    if (terughouders == 0 || --terughouders > 0 || teruggehouden().empty()) return;
+    platform::klok().planIn(0, ToonTeruggehouden);
+}
+
+void ResetTeruggehoudenMeldingen() {
+    terughouders = 0;
+    teruggehouden().clear();
+}
+
 int ToonMelding(const QString& tekst, int stijl, const QString& titel) {
+    if (terughouders > 0 && (stijl & 7) == vbOKOnly) {
+        teruggehouden().push_back({tekst, stijl, titel});
+        return vbOK;
+    }
     ++openMeldingen;
     const int antwoord = meldingVenster().Toon(tekst, stijl, titel);
     --openMeldingen;

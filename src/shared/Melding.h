@@ -47,6 +47,21 @@ MeldingVenster& meldingVenster();
 int ToonMelding(const QString& tekst, int stijl = vbOKOnly, const QString& titel = QString());
 // The number of boxes waiting for an answer now (boxes opened inside another box's wait count too).
 int OpenMeldingen();
+
+// Holds back the boxes that only inform (OK alone) for as long as it lives, so that they do not stop
+// what is still being started (the program's start, until polling and logging run). A question is
+// shown at once: its answer is needed now. Once the last holder lets go, the boxes held back are shown
+// in the order they were told, from the program's event loop, where they wait beside the run as every
+// other box does. Holders may end in any order.
+class MeldingenTerughouden {
+public:
+    MeldingenTerughouden();
+    ~MeldingenTerughouden();
+    MeldingenTerughouden(const MeldingenTerughouden&) = delete;
+    MeldingenTerughouden& operator=(const MeldingenTerughouden&) = delete;
+};
+// Empties the boxes held back and lets go of every hold.
+void ResetTeruggehoudenMeldingen();
 // The button a box of this style answers when it is closed without a choice: Cancel where the box has
 // one, else its default button.
 int StandaardAntwoord(int stijl);

@@ -37,8 +37,8 @@ void BewaarTijdBasis() {
 
 void SysteemReset() {
     // No snapshot and no polling while the racks reset.
-    const Vlagwacht pauze(PauzeOpvragen, true);
-    const Vlagwacht meten(MetenActief, false);
+    const platform::Vlaghouder pauze(PauzeOpvragen);
+    const platform::Vlaghouder meten(MetenActief);
     Wacht(ResetWacht);
     for (int r = 1; r <= AantalRacks; ++r) {
         if (!Racks[r].Present) continue;

@@ -289,9 +289,9 @@ void frmInstellen::Form_Load() {
     Afsluiten = false;
     if (mdiK740* hoofd = HoofdvensterK740()) hoofd->setEnabled(false);
 
-    // No logging and no snapshot while the settings are open; the unload gives back what was found.
-    m_verbinding.emplace(VerbindingActief, false);
-    m_pauze.emplace(PauzeOpvragen, true);
+    // No logging and no snapshot while the settings are open; the unload lets go of both.
+    m_verbinding.emplace(VerbindingActief);
+    m_pauze.emplace(PauzeOpvragen);
 
     if (MSComm1().isOpen()) MSComm1().sluit();
 

@@ -121,8 +121,8 @@ private:
     // The language shown in the preview; the program's text table stays in its own language.
     int m_taal = 0;
     // Logging off and snapshots paused from load to unload, which gives back what load found.
-    std::optional<Vlagwacht> m_verbinding;
-    std::optional<Vlagwacht> m_pauze;
+    std::optional<platform::Vlaghouder> m_verbinding;
+    std::optional<platform::Vlaghouder> m_pauze;
     // The values being edited, handed to the program at OK.
     int32_t m_tijdsinterval = 60;
     platform::Datum m_startLog = 0;

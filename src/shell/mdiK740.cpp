@@ -804,16 +804,18 @@ void mdiK740::StartStopVerbinding() {
     bool eindpuntGeschreven = false;
     if (MSComm1().isOpen() || Demo) {
         VerbindingActief = !VerbindingActief;
+        SchrijfLogboek(0, 0, Tekst[458] + BooleanAlsTekst(VerbindingActief));
     } else {
-        // A run the closed port ends takes its end point at once, not when the box is answered.
+        // A run the closed port ends takes its end point and its event-log line at once, not when the
+        // box is answered.
         if (VerbindingActief) {
             VerbindingActief = false;
             ToevoegenEindpunt();
             eindpuntGeschreven = true;
         }
+        SchrijfLogboek(0, 0, Tekst[458] + BooleanAlsTekst(VerbindingActief));
         ToonMelding(Tekst[148] + CommPoort + Tekst[149], vbCritical | vbOKOnly, Tekst[299]);
     }
-    SchrijfLogboek(0, 0, Tekst[458] + BooleanAlsTekst(VerbindingActief));
     DeselecteerTabellen();
     if (!VerbindingActief) {
         knopLoggen()->setChecked(false);

@@ -19,6 +19,7 @@
 #include <QtEndian>
 #include <gtest/gtest.h>
 #include <map>
+#include <optional>
 
 namespace {
 // The open box that shows `tekst` ("" = any).
@@ -205,6 +206,29 @@ TEST_F(MeldingTest, ANestedBoxReturnsItsOwnAnswerToEachCaller) {
     });
     EXPECT_EQ(binnen, vbRetry);
     EXPECT_EQ(buiten2, vbOK);
+    EXPECT_EQ(openBox(), nullptr);
+}
+
+TEST_F(MeldingTest, ABoxThatOnlyInformsWaitsForTheLastHoldWhileAQuestionIsAskedAtOnce) {
+    std::optional<MeldingenTerughouden> start(std::in_place);
+    std::optional<MeldingenTerughouden> bestand(std::in_place);
+    EXPECT_EQ(ToonMelding("Cut row", vbExclamation), vbOK);
+    EXPECT_EQ(openBox(), nullptr);
+    EXPECT_EQ(toon("Commit the edits?", vbYesNo | vbQuestion, [](FormMelding& m) { klik(m.CommandNo); }),
+              vbNo);
+    start.reset();
+    klok().verstrijk(1);
+    EXPECT_EQ(openBox(), nullptr) << "shown while a hold is left";
+    bestand.reset();
+    bool getoond = false;
+    klok().planIn(0, [&] {
+        FormMelding* m = openBox("Cut row");
+        ASSERT_NE(m, nullptr);
+        getoond = true;
+        klik(m->CommandOK);
+    });
+    klok().verstrijk(1);
+    EXPECT_TRUE(getoond);
     EXPECT_EQ(openBox(), nullptr);
 }
 

@@ -160,7 +160,9 @@ TEST_F(BeginstandTest, NothingOfARunIsLeftAfterTheReset) {
     Racks[3].Present = true;
     RackVlaggen[2].Show = true;
     HandTemperaturen[1][1][1] = 12.0f;
-    MetenActief = VerbindingActief = Afbreken = true;
+    MetenActief = true;
+    VerbindingActief = true;
+    Afbreken = true;
     Baudsnelheid = QStringLiteral("9600");
     MapGegevens = QStringLiteral("/elders");
     AantalMetingen = 7;

@@ -15,6 +15,7 @@
 #include "acquisition/Verbinding.h"
 #include "acquisition/vensters/Rackvenster.h"
 #include "files/CsvVelden.h"
+#include "files/Logboek.h"
 #include "platform/Datum.h"
 #include "platform/GeheugenLijn.h"
 #include "platform/Klok.h"
@@ -36,12 +37,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <QTime>
 #include <QtTest/qtestspontaneevent.h>
 #include <algorithm>
 
@@ -69,10 +72,12 @@ bool IsEindpunt(const QStringList& rij) {
 
 class RunEindeTest : public StijgendeRackOmgeving {
 protected:
-    // The rows of the data file after its header, each split into its fields.
-    std::vector<QStringList> Rijen() const {
+    // The rows of the data file after its header, each split into its fields: the first data file, or
+    // the file named.
+    std::vector<QStringList> Rijen(const QString& pad = {}) const {
         std::vector<QStringList> rijen;
-        QFile f(tijdelijkeMap() + QStringLiteral("/Documents/Quorvex/K740/Data/Untitled.csv"));
+        QFile f(pad.isEmpty() ? tijdelijkeMap() + QStringLiteral("/Documents/Quorvex/K740/Data/Untitled.csv")
+                              : pad);
         if (!f.open(QIODevice::ReadOnly)) return rijen;
         for (const QString& regel :
              platform::VanWindows1252(f.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
@@ -253,10 +258,23 @@ TEST_F(RunEindeTest, ASearchWhileTheLostPortIsToldLogsTheRacksOn) {
             platform::Datum eind = 0;
             ASSERT_TRUE(platform::LeesDatumTijd(rijen.back().value(0), eind));
             EXPECT_LT((eind - verloren) * 86400.0, 2.0);
+            // So does the event log's line that logging went off.
+            QStringList uit;
+            QFile logboek(MapGegevens + QLatin1Char('/') + LogboekBestandsnaam(platform::Nu()));
+            ASSERT_TRUE(logboek.open(QIODevice::ReadOnly));
+            for (const QString& regel :
+                 platform::VanWindows1252(logboek.readAll()).split(QStringLiteral("\r\n")))
+                if (regel.endsWith(Tekst[458].trimmed() + QStringLiteral(" False"))) uit.push_back(regel);
+            ASSERT_EQ(uit.size(), 1);
+            const QTime logboekTijd =
+                QTime::fromString(uit[0].section(QLatin1Char('\t'), 0, 0), QStringLiteral("HH:mm:ss"));
+            ASSERT_TRUE(logboekTijd.isValid()) << uit[0].toStdString();
+            EXPECT_LT(std::abs(platform::QDateTimeUitDatum(verloren).time().secsTo(logboekTijd)), 2)
+                << "the event log dates the answer to the box";
             antwoorden = {vbNo, vbNo, vbNo};
             venster.SluitVanuitCode();
         });
-    ASSERT_TRUE(venster.MDIForm_Load({}));
+    ASSERT_TRUE(venster.MDIForm_Load({QStringLiteral("/logfile")}));
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
 }
 
@@ -321,6 +339,181 @@ TEST_F(RunEindeTest, APortLostJustBeforeALoggingMomentEndsTheRunWithItsEndPointA
     ASSERT_TRUE(venster.MDIForm_Load({}));
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
     EXPECT_EQ(vragen.size(), 1u) << "the loss is told once";
+}
+
+// Two racks on the line: the rising rack and a second rack with a mV module whose input 1 rises too.
+class TweeRacksTest : public RunEindeTest {
+protected:
+    static constexpr int32_t TweedeRack = RackIdno(0, 0, 2);
+    static constexpr int32_t TweedeModule = K761Idno(1, 2, 4);
+
+    void SetUp() override {
+        RunEindeTest::SetUp();
+        emulator.zetRack(2, TweedeRack);
+        RackEmulator::Module& mv = emulator.zetModule(2, 1, TweedeModule);
+        mv.status = 0x0F;
+        mv.adc = {2000, 2000, 2000, 2000};
+        mv.temperatuurAdc = {250, 250, 250, 250};
+        stijging->bijTik = [this] {
+            ++emulator.module(MillivoltModule)->adc[0];
+            ++emulator.module(TweedeModule)->adc[0];
+        };
+    }
+    static bool InstellingenOpen() { return InstellenVenster() && InstellenVenster()->isVisible(); }
+    QString Gegevenspad() const {
+        return tijdelijkeMap() + QStringLiteral("/Documents/Quorvex/K740/Data/Untitled.csv");
+    }
+    // The rows of every data file (a search that finds other modules moves the run on to a new file).
+    int RijenNu() const {
+        const QDir map(tijdelijkeMap() + QStringLiteral("/Documents/Quorvex/K740/Data"));
+        int n = 0;
+        for (const QString& naam : map.entryList({QStringLiteral("*.csv")}, QDir::Files))
+            n += static_cast<int>(Rijen(map.filePath(naam)).size());
+        return n;
+    }
+};
+
+class HoudTest : public TweeRacksTest, public testing::WithParamInterface<bool> {};
+
+// File > Settings opened while a rack's log-on reply is handled after System > Search, and cancelled:
+// before the log-on ends (GetParam) or after. Once the last of the two holds ends, rows come again
+// within two intervals, and Data > Log still switches logging.
+TEST_P(HoudTest, SettingsOpenedDuringALogOnLetLoggingGoOnWhicheverHoldEndsFirst) {
+    const bool instellingenEerst = GetParam();
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    Draaiboek boek(venster, 120000);
+    BeginLoggen(boek, venster);
+    boek.Stap(
+        QStringLiteral("both racks are polled"),
+        [this] { return Racks[2].Modules[1].Present && Rijaantal() >= 6; },
+        [&] {
+            // The racks answer slowly: their log-on replies take a while to handle.
+            emulator.rack(1)->omkeertijdMs = 600;
+            emulator.rack(2)->omkeertijdMs = 600;
+            antwoorden = {vbOK};
+            venster.menus().mnuNetworkSearch->trigger();
+        });
+    boek.Stap(
+        QStringLiteral("a log-on reply is handled"),
+        [] { return PauzeOpvragen.AantalHouders() == 1 && !InstellingenOpen(); },
+        [&] {
+            venster.menus().mnuFileSettings->trigger();
+            ASSERT_TRUE(InstellingenOpen());
+            EXPECT_EQ(PauzeOpvragen.AantalHouders(), 2);
+            if (instellingenEerst) InstellenVenster()->CancelButton->click();
+        });
+    boek.Stap(
+        QStringLiteral("the log-on has ended"), [] { return PauzeOpvragen.AantalHouders() <= 1; },
+        [&] {
+            if (InstellingenOpen()) InstellenVenster()->CancelButton->click();
+        });
+    int rijenBijEinde = 0;
+    qint64 einde = 0;
+    boek.Stap(
+        QStringLiteral("every hold has ended"),
+        [] { return !PauzeOpvragen.Gehouden() && !VerbindingActief.Gehouden() && !InstellingenOpen(); },
+        [&] {
+            EXPECT_TRUE(VerbindingActief);
+            EXPECT_FALSE(PauzeOpvragen);
+            rijenBijEinde = RijenNu();
+            einde = platform::klok().ms();
+        });
+    boek.Stap(
+        QStringLiteral("rows come again, or two intervals have passed"),
+        [&] { return RijenNu() > rijenBijEinde + 1 || platform::klok().ms() - einde > 2500; },
+        [&] {
+            EXPECT_GT(RijenNu(), rijenBijEinde + 1) << "no rows after the holds ended";
+            // Data > Log still switches logging off.
+            venster.StartStopVerbinding();
+            EXPECT_FALSE(VerbindingActief);
+            antwoorden = {vbNo, vbNo, vbNo};
+            venster.SluitVanuitCode();
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+}
+
+INSTANTIATE_TEST_SUITE_P(, HoudTest, testing::Bool(), [](const testing::TestParamInfo<bool>& p) {
+    return p.param ? std::string("SettingsClosedFirst") : std::string("LogOnEndedFirst");
+});
+
+// A power cut left the data file's last row cut off. The next start logs on start-up: the box that
+// tells the file's error waits beside the run, rows go into the same file from the start, the first on
+// a line of its own.
+TEST_F(TweeRacksTest, TheBoxAboutACutLastRowWaitsBesideTheRunOfAnUnattendedStart) {
+    constexpr qint64 BoxOpenMs = 30000;
+    {
+        mdiK740 venster;
+        const Installatie installatie(venster);
+        InstalleerMeldingen();
+        Draaiboek boek(venster, 120000);
+        BeginLoggen(boek, venster);
+        boek.Stap(
+            QStringLiteral("both racks are logged"),
+            [this] { return Racks[2].Modules[1].Present && Rijaantal() >= 6; },
+            [&] {
+                antwoorden = {vbYes};
+                SluitMetSluitknop(venster);
+            });
+        ASSERT_TRUE(venster.MDIForm_Load({}));
+        ASSERT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+    }
+    // The end point and half of the last measuring row are gone.
+    QByteArray inhoud;
+    {
+        QFile f(Gegevenspad());
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        inhoud = f.readAll();
+    }
+    inhoud.chop(2);
+    inhoud.truncate(inhoud.lastIndexOf("\r\n"));
+    const qsizetype laatsteRij = inhoud.lastIndexOf("\r\n") + 2;
+    inhoud.truncate(laatsteRij + (inhoud.size() - laatsteRij) / 2);
+    {
+        QFile f(Gegevenspad());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(inhoud);
+    }
+    const int rijenVoorStart = Rijaantal();
+    const int veldenPerRij = static_cast<int>(Rijen().front().size());
+
+    NieuweStart();
+    InstalleerGeheugenlijn(emulator);
+    stijging->zetActief(true);
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    EchteMelding box(Qt::Key_Return, BoxOpenMs);
+    ZetMeldingVenster(&box);
+    Draaiboek boek(venster, 120000);
+    int rijenBijBox = 0;
+    boek.Stap(
+        QStringLiteral("the file's error is told"), [&] { return box.getoond() == 1 && MeldingOpen(); },
+        [&] {
+            EXPECT_TRUE(VerbindingActief);
+            rijenBijBox = Rijaantal();
+        });
+    boek.Stap(
+        QStringLiteral("the box is answered"), [] { return !MeldingOpen(); },
+        [&] {
+            EXPECT_EQ(box.getoond(), 1);
+            EXPECT_EQ(box.geblokkeerd(), 0);
+            EXPECT_GE(Rijaantal() - rijenBijBox, BoxOpenMs / 4000) << "rows while the box was open";
+            InstalleerMeldingen();
+            antwoorden = {vbNo, vbNo, vbNo};
+            venster.SluitVanuitCode();
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+
+    // The cut row stays as it was; every row of this start stands whole on a line of its own.
+    const std::vector<QStringList> rijen = Rijen();
+    ASSERT_GT(static_cast<int>(rijen.size()), rijenVoorStart + 2);
+    EXPECT_LT(rijen[static_cast<size_t>(rijenVoorStart) - 1].size(), veldenPerRij);
+    for (size_t r = static_cast<size_t>(rijenVoorStart); r < rijen.size(); ++r)
+        EXPECT_EQ(rijen[r].size(), veldenPerRij) << "row " << r + 1;
+    EXPECT_TRUE(IsEindpunt(rijen.back()));
 }
 
 } // namespace
