@@ -460,8 +460,27 @@ void VerwerkOpvraagTik() {
     VernieuwVensters(QString());
 }
 
+namespace {
+
+// The run goes on in a new data file with the row being taken: the windows show that file as one just
+// opened, whose first row this is. The tables begin empty, the graphs afresh (without a read-out of the
+// rows that went), and relative time counts from this row as it does for a table that begins empty.
+void BeginNieuwBestandInVensters() {
+    AantalMetingen = 1;
+    if (RelatieveTijd) TijdBasis = TijdMeting;
+    for (int r = 1; r <= AantalRacks; ++r)
+        if (Racks[r].Present)
+            if (Tabelvenster* tabel = TabelVensters[r]) tabel->StelTabelIn(false);
+    for (int g = 1; g <= AantalGrafieken; ++g) {
+        GrafiekvensterInterface* venster = GrafiekVenster(g);
+        if (venster && venster->GrafiekIndex() == g) venster->ReInitGrafiekData();
+    }
+}
+
+} // namespace
+
 void VernieuwVensters(const QString& info) {
-    bestandslaag().LogMeting(info);
+    if (bestandslaag().LogMeting(info)) BeginNieuwBestandInVensters();
     for (int r = 1; r <= AantalRacks; ++r)
         if (Racks[r].Present)
             if (Tabelvenster* tabel = TabelVensters.Maak(r)) tabel->VulTabellenAan(info);

@@ -22,8 +22,12 @@ public:
     // The name of the current data file ("" when there is no file layer).
     virtual QString Gegevensbestand() const { return QString(); }
     // Writes the newest values as one row into the logging files; `info` is the row's info text (the
-    // snapshot of the poll-interval timer).
-    virtual void LogMeting(const QString& info) { (void)info; }
+    // snapshot of the poll-interval timer). True when the run went on in a new data file with this row
+    // (the racks no longer fit the file's header): the row is that file's first.
+    virtual bool LogMeting(const QString& info) {
+        (void)info;
+        return false;
+    }
 };
 
 // Registers the file layer's side (nullptr: none).

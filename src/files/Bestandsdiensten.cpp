@@ -31,6 +31,6 @@ QString Bestandsdiensten::Gegevensbestand() const {
     return ::Gegevensbestand;
 }
 
-void Bestandsdiensten::LogMeting(const QString& info) {
-    ::LogMeting(info);
+bool Bestandsdiensten::LogMeting(const QString& info) {
+    return ::LogMeting(info);
 }

@@ -13,5 +13,5 @@ public:
     // make) is no fault at start-up: nothing to reload, nothing to ask.
     void OpenGegevensbestand() override;
     QString Gegevensbestand() const override;
-    void LogMeting(const QString& info) override;
+    bool LogMeting(const QString& info) override;
 };

@@ -15,6 +15,7 @@
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -94,17 +95,42 @@ bool MapNietSchrijfbaar(const QString& pad) {
     return true;
 }
 
-// What the program knows of a logging file it appended to: its length after the append and the header
-// it was found to agree with. While the length is still that, the file has not been touched since: it
-// still agrees with that header and ends with a line end.
-struct BekendBestand {
+// A file's length and modification time as the system gives them now (0 and no time when it is not
+// there).
+struct Bestandsstand {
     qint64 lengte = 0;
+    QDateTime tijd;
+    bool operator==(const Bestandsstand&) const = default;
+};
+Bestandsstand StandVan(const QString& pad) {
+    const QFileInfo info(pad);
+    if (!info.isFile()) return {};
+    return {info.size(), info.lastModified()};
+}
+
+// What the program knows of a logging file it appended to: its length and modification time after the
+// append, and the header it was found to agree with. While both are still those, the file has not been
+// touched since: it still agrees with that header and ends with a line end. A file changed behind the
+// program (another length, or the same length written again) has its header read again.
+struct BekendBestand {
+    Bestandsstand stand;
     QString kop;
 };
 QHash<QString, BekendBestand> bekend;
+
+// True when the file was left as the program last wrote it.
+bool Onaangeroerd(const QString& pad, const Bestandsstand& stand) {
+    const auto b = bekend.constFind(pad);
+    return b != bekend.constEnd() && stand.lengte > 0 && b->stand == stand;
+}
+
 // The files that got measuring rows in this logging run and no end point since, with the number of
-// fields of their rows: an end point of their own layout ends them.
-QHash<QString, int> lopend;
+// fields of their rows and the header they were written under: an end point of that layout ends them.
+struct LopendBestand {
+    int velden = 0;
+    QString kop;
+};
+QHash<QString, LopendBestand> lopend;
 // The name a change of layout gave the data file, and the name its series counts from.
 QString reeksNaam;
 QString reeksStam;
@@ -143,15 +169,20 @@ QString EersteRegel(const QString& pad) {
     return platform::VanWindows1252(regel);
 }
 
-// What a line appended to a file of `lengte` bytes must begin with: a line end when the file's last
-// line was cut off (a power cut, a copy stopped half way), so that the cut line stays as it was and the
-// new one is whole.
-QString Regelbegin(const QString& pad, qint64 lengte) {
-    if (lengte <= 0) return QString();
-    const auto b = bekend.constFind(pad);
-    if (b != bekend.constEnd() && b->lengte == lengte) return QString();
+// Whether the file's first line names the columns of the header line `kop` (with its line end).
+bool HeeftKop(const QString& pad, const QString& kop) {
+    QStringView verwacht(kop);
+    if (verwacht.endsWith(CRLF)) verwacht.chop(CRLF.size());
+    return KopPast(SplitsVelden(EersteRegel(pad)), SplitsVelden(verwacht));
+}
+
+// What a line appended to a file as it stands must begin with: a line end when the file's last line was
+// cut off (a power cut, a copy stopped half way), so that the cut line stays as it was and the new one
+// is whole.
+QString Regelbegin(const QString& pad, const Bestandsstand& stand) {
+    if (stand.lengte <= 0 || Onaangeroerd(pad, stand)) return QString();
     QFile f(pad);
-    if (!f.open(QIODevice::ReadOnly) || !f.seek(lengte - 1)) return QString();
+    if (!f.open(QIODevice::ReadOnly) || !f.seek(stand.lengte - 1)) return QString();
     char laatste = 0;
     if (!f.getChar(&laatste) || laatste == '\n' || laatste == '\r') return QString();
     return CRLF;
@@ -159,8 +190,8 @@ QString Regelbegin(const QString& pad, qint64 lengte) {
 
 // Appends a file's bytes. A file whose folder cannot be written loses them (the folder is reported once
 // per run); for another file that cannot be written the user may try again while `vragen` holds, which
-// a Cancel clears. The file is known at its new length afterwards.
-bool VoegToe(const QString& pad, qint64 lengte, const QString& kop, const QString& tekst, bool& vragen) {
+// a Cancel clears. The file is known as it stands afterwards, under the header `kop`.
+bool VoegToe(const QString& pad, const QString& kop, const QString& tekst, bool& vragen) {
     const QByteArray bytes = platform::NaarWindows1252(tekst);
     bool gelukt = platform::VoegToeAanBestand(pad, bytes);
     if (!gelukt && !MapNietSchrijfbaar(pad) && vragen && !vraagOpen) {
@@ -170,7 +201,7 @@ bool VoegToe(const QString& pad, qint64 lengte, const QString& kop, const QStrin
         vraagOpen = false;
     }
     if (gelukt)
-        bekend.insert(pad, {lengte + bytes.size(), kop});
+        bekend.insert(pad, {StandVan(pad), kop});
     else
         bekend.remove(pad);
     return gelukt;
@@ -186,8 +217,7 @@ public:
     int Bestand(const QString& pad) {
         const auto gevonden = m_index.constFind(pad);
         if (gevonden != m_index.constEnd()) return *gevonden;
-        const QFileInfo info(pad);
-        m_bestanden.push_back({pad, info.isFile() ? info.size() : 0});
+        m_bestanden.push_back({pad, StandVan(pad)});
         const int nummer = static_cast<int>(m_bestanden.size() - 1);
         m_index.insert(pad, nummer);
         return nummer;
@@ -203,15 +233,13 @@ public:
         ++b.velden;
         if (laatste) ++b.regels;
     }
-    // True when a file that holds lines already has a header naming other columns.
+    // True when a file that holds lines already has a header naming other columns. A file the program
+    // left as it was keeps the header it had; one changed since has its header read again.
     bool AndereIndeling() const {
         for (const Entry& b : m_bestanden) {
-            if (b.lengte == 0) continue;
-            const auto k = bekend.constFind(b.pad);
-            if (k != bekend.constEnd() && k->lengte == b.lengte && k->kop == b.kop) continue;
-            if (!KopPast(SplitsVelden(EersteRegel(b.pad)),
-                         SplitsVelden(QStringView(b.kop).chopped(CRLF.size()))))
-                return true;
+            if (b.stand.lengte == 0) continue;
+            if (Onaangeroerd(b.pad, b.stand) && bekend.value(b.pad).kop == b.kop) continue;
+            if (!HeeftKop(b.pad, b.kop)) return true;
         }
         return false;
     }
@@ -222,19 +250,19 @@ public:
         bool vragen = true;
         for (const Entry& b : m_bestanden) {
             if (b.inhoud.isEmpty()) continue;
-            const QString tekst = (b.lengte == 0 ? b.kop : Regelbegin(b.pad, b.lengte)) + b.inhoud;
-            if (!VoegToe(b.pad, b.lengte, b.kop, tekst, vragen)) continue;
+            const QString tekst = (b.stand.lengte == 0 ? b.kop : Regelbegin(b.pad, b.stand)) + b.inhoud;
+            if (!VoegToe(b.pad, b.kop, tekst, vragen)) continue;
             if (stop)
                 lopend.remove(b.pad);
             else
-                lopend.insert(b.pad, b.velden / std::max(b.regels, 1));
+                lopend.insert(b.pad, {b.velden / std::max(b.regels, 1), b.kop});
         }
     }
 
 private:
     struct Entry {
         QString pad;
-        qint64 lengte;
+        Bestandsstand stand;
         QString kop = QString();
         bool kopGemaakt = false;
         QString inhoud = QString();
@@ -246,20 +274,22 @@ private:
     QHash<QString, int> m_index;
 };
 
-// Every file of the run that has no end point yet gets one in its own layout: the time and empty
-// fields.
+// Every file of the run that has no end point yet gets one in the layout of its rows: the time and
+// empty fields. A file that is gone, or whose header names other columns now (another file was put in
+// its place, or its header was edited), is left as it is.
 void BeeindigLopendeBestanden(const QString& tijd, const QString& afbakening) {
     bool vragen = true;
     for (auto l = lopend.constBegin(); l != lopend.constEnd(); ++l) {
+        const QString& pad = l.key();
+        const LopendBestand& run = l.value();
+        const Bestandsstand stand = StandVan(pad);
+        if (stand.lengte == 0) continue;
+        if (!Onaangeroerd(pad, stand) && !HeeftKop(pad, run.kop)) continue;
         QString regel;
-        VoegCsvVeldToe(regel, tijd, l.value() <= 1, afbakening);
-        for (int v = 2; v <= l.value(); ++v)
-            VoegCsvVeldToe(regel, QString(), v == l.value(), afbakening);
-        const QFileInfo info(l.key());
-        const qint64 lengte = info.isFile() ? info.size() : 0;
-        const auto k = bekend.constFind(l.key());
-        VoegToe(l.key(), lengte, k != bekend.constEnd() ? k->kop : QString(),
-                Regelbegin(l.key(), lengte) + regel, vragen);
+        VoegCsvVeldToe(regel, tijd, run.velden <= 1, afbakening);
+        for (int v = 2; v <= run.velden; ++v)
+            VoegCsvVeldToe(regel, QString(), v == run.velden, afbakening);
+        VoegToe(pad, run.kop, Regelbegin(pad, stand) + regel, vragen);
     }
     lopend.clear();
 }
@@ -399,10 +429,11 @@ QString EenheidTekstPerModel(int16_t rack, int16_t module, int16_t kanaal) {
 
 namespace {
 
-void LogSnapshot(const QString& info, bool magVerhuizen) {
+// True when the run went on in a new data file with this snapshot.
+bool LogSnapshot(const QString& info, bool magVerhuizen) {
     const QString sjabloon = Gegevensbestand;
     // Without a data file there is nowhere to log to.
-    if (TrimSpaties(sjabloon).isEmpty()) return;
+    if (TrimSpaties(sjabloon).isEmpty()) return false;
     const int16_t modus = LogModus(sjabloon);
     const bool stop = info == Stop;
     const QString infoTekst = stop ? QString() : info;
@@ -468,10 +499,10 @@ void LogSnapshot(const QString& info, bool magVerhuizen) {
     // beside the old ones.
     if (uit.AndereIndeling()) {
         BeeindigLopendeBestanden(tijd, TekstAfbakening);
-        if (stop || !magVerhuizen) return;
+        if (stop || !magVerhuizen) return false;
         NieuwGegevensbestand(VolgendeVrijeNaam(sjabloon));
         LogSnapshot(info, false);
-        return;
+        return true;
     }
 
     // Row pass.
@@ -504,12 +535,13 @@ void LogSnapshot(const QString& info, bool magVerhuizen) {
     uit.Schrijf(stop);
     // The run has ended: a folder that still cannot be written is reported again in the next one.
     if (stop) gemeldeMappen.clear();
+    return false;
 }
 
 } // namespace
 
-void LogMeting(const QString& info) {
-    LogSnapshot(info, true);
+bool LogMeting(const QString& info) {
+    return LogSnapshot(info, true);
 }
 
 QStringList LogBestanden(const QString& sjabloon) {

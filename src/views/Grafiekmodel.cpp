@@ -279,6 +279,8 @@ void Grafiekmodel::ZetLegenden() {
 }
 
 void Grafiekmodel::ReInitGrafiekData() {
+    // The samples go, and with them a read-out of one of them.
+    UitschakelenMarkers();
     VensterStart = 1;
     AantalPunten = 0;
     InitScrollBar();

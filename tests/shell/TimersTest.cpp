@@ -137,9 +137,10 @@ TEST_F(TimersTest, SnapshotsFollowTheIntervalOnceTheCycleIsComplete) {
 // an hour gives 3,600 rows, none skipped. The poll turns complete four times a second.
 TEST_F(TimersTest, LoggingEverySecondWritesARowEverySecondForAnHour) {
     struct TrageBestandslaag : OpnameBestandslaag {
-        void LogMeting(const QString& info) override {
+        bool LogMeting(const QString& info) override {
             OpnameBestandslaag::LogMeting(info);
             static_cast<platform::VirtueleKlok&>(platform::klok()).verstrijk(7); // writing takes time
+            return false;
         }
     } laag;
     Bestandslaag* vorige = &bestandslaag();
@@ -161,9 +162,10 @@ TEST_F(TimersTest, LoggingEverySecondWritesARowEverySecondForAnHour) {
 // values were taken.
 TEST_F(TimersTest, AnAutomaticRecorderPrintoutLeavesEverySecondOneRow) {
     struct Tijdlaag : OpnameBestandslaag {
-        void LogMeting(const QString& info) override {
+        bool LogMeting(const QString& info) override {
             OpnameBestandslaag::LogMeting(info);
             tijden.push_back(TijdMeting);
+            return false;
         }
         std::vector<platform::Datum> tijden;
     } laag;

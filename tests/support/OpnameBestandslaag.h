@@ -18,7 +18,10 @@ public:
     void LeesRackAanmelding() override { ++aanmeldingenGelezen; }
     void OpenGegevensbestand() override { ++gegevensbestandGeopend; }
     QString Gegevensbestand() const override { return gegevensbestand; }
-    void LogMeting(const QString& info) override { metingen << info; }
+    bool LogMeting(const QString& info) override {
+        metingen << info;
+        return false;
+    }
 
     std::vector<Logregel> logboek;
     std::vector<int> configuraties;

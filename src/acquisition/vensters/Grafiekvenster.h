@@ -102,7 +102,8 @@ public:
     virtual void ZetVensterStatus(int status) = 0;
     // Switches repainting off while the settings are changed in a row, and on again.
     virtual void ZetTekenen(bool aan) = 0;
-    // Empties the curves' data (the rack search forgets the racks).
+    // Empties the curves' data and drops a read-out of them (the rack search forgets the racks; a
+    // logging run goes on in a new data file).
     virtual void ReInitGrafiekData() {}
     // Names the curves in the legend anew from the inputs' current names and units (a rack logged on).
     virtual void VernieuwLegende() {}

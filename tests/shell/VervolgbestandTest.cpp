@@ -1,0 +1,363 @@
+// A logging run goes on in a new data file when the racks no longer fit the file's header, and only
+// then. The whole program logs every second against two racks of the rack emulator on the in-memory
+// line and the virtual clock, input 1 of each rack's module rising all the while. A header edited in
+// place behind the program is noticed although the file keeps its length; a file of another layout put
+// in the data file's place gets nothing of the run; and once the run goes on in a new file, the tables
+// and the graphs show that file alone, from its first row, as if it had just been opened. Every file
+// is read as a laboratory reads it: one header, rows of its layout with rising readings, the end point
+// last.
+#include "Draaiboek.h"
+#include "EersteStart.h"
+#include "RackEmulator.h"
+#include "StijgendeRack.h"
+#include "acquisition/Programmastatus.h"
+#include "acquisition/RackModel.h"
+#include "acquisition/vensters/Rackvenster.h"
+#include "acquisition/vensters/Tabelvenster.h"
+#include "files/Bestandsdialogen.h"
+#include "files/CsvVelden.h"
+#include "files/Meetbestand.h"
+#include "platform/Datum.h"
+#include "platform/Klok.h"
+#include "platform/Tekstbestand.h"
+#include "shared/Melding.h"
+#include "shell/Installatie.h"
+#include "shell/Menubalk.h"
+#include "shell/Vensterbeheer.h"
+#include "shell/mdiK740.h"
+#include "views/frmGrafiek.h"
+#include "views/frmGrafiekInstellen.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <algorithm>
+#include <deque>
+#include <optional>
+
+namespace {
+
+// The open and save dialogs answer from a list.
+class Bestandskeuze : public Bestandsdialogen {
+public:
+    std::optional<QString> KiesBestand(const BestandsdialoogVraag&) override {
+        if (bestanden.empty()) return std::nullopt;
+        QString pad = bestanden.front();
+        bestanden.pop_front();
+        return pad;
+    }
+    std::deque<QString> bestanden;
+};
+
+bool IsEindpunt(const QStringList& rij) {
+    return std::all_of(rij.begin() + 1, rij.end(), [](const QString& v) { return v.isEmpty(); });
+}
+
+class VervolgbestandTest : public StijgendeRackOmgeving {
+protected:
+    static constexpr int32_t TweedeModule = K761Idno(1, 2, 4);
+
+    void SetUp() override {
+        StijgendeRackOmgeving::SetUp();
+        ZetRack(2, TweedeModule);
+        stijging->bijTik = [this] {
+            for (int32_t idno : stijgend)
+                ++emulator.module(idno)->adc[0];
+        };
+    }
+    void TearDown() override {
+        ZetBestandsdialogen(nullptr);
+        StijgendeRackOmgeving::TearDown();
+    }
+
+    // A rack at `plaats` with a mV module at position 1 whose input 1 rises with the others.
+    void ZetRack(int plaats, int32_t module) {
+        emulator.zetRack(plaats, RackIdno(0, 0, plaats));
+        RackEmulator::Module& mv = emulator.zetModule(plaats, 1, module);
+        mv.status = 0x0F;
+        mv.adc = {static_cast<int16_t>(1000 * plaats), 1000, 1000, 1000};
+        mv.temperatuurAdc = {250, 250, 250, 250};
+        stijgend.push_back(module);
+    }
+
+    QString Datamap() const { return tijdelijkeMap() + QStringLiteral("/Documents/Quorvex/K740/Data"); }
+    QString Pad(const char* naam) const { return Datamap() + QLatin1Char('/') + QLatin1String(naam); }
+    static QByteArray Bytes(const QString& pad) {
+        QFile f(pad);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    static std::vector<QStringList> Regels(const QString& pad) {
+        std::vector<QStringList> regels;
+        for (const QString& regel :
+             platform::VanWindows1252(Bytes(pad)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts))
+            regels.push_back(SplitsVelden(regel));
+        return regels;
+    }
+    static int Rijen(const QString& pad) { return std::max(static_cast<int>(Regels(pad).size()) - 1, 0); }
+
+    // Writes the bytes over the file and gives it a modification time two seconds after the one it had,
+    // as an editor that saves it later does.
+    static void Overschrijf(const QString& pad, const QByteArray& bytes) {
+        QFile f(pad);
+        const QDateTime tijd = QFileInfo(pad).lastModified();
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_EQ(f.write(bytes), bytes.size());
+        ASSERT_TRUE(f.setFileTime(tijd.addSecs(2), QFileDevice::FileModificationTime));
+    }
+
+    // One header, every row with the fields it names, input 1 of every module reading more in every
+    // row than in the one before, and the end point last.
+    static void ControleerAlsLab(const QString& pad) {
+        SCOPED_TRACE(pad.toStdString());
+        const std::vector<QStringList> regels = Regels(pad);
+        ASSERT_GE(regels.size(), 4u);
+        const QStringList& kop = regels.front();
+        EXPECT_EQ(kop.value(0), QStringLiteral("Time"));
+        std::vector<qsizetype> waarden;
+        for (qsizetype v = 0; v < kop.size(); ++v)
+            if (kop[v].startsWith(QLatin1String("Value ")) && kop[v].endsWith(QLatin1String("C1")))
+                waarden.push_back(v);
+        ASSERT_FALSE(waarden.empty());
+        for (size_t r = 1; r < regels.size(); ++r) {
+            EXPECT_EQ(regels[r].size(), kop.size()) << "row " << r;
+            EXPECT_EQ(IsEindpunt(regels[r]), r + 1 == regels.size()) << "row " << r;
+            if (r < 2 || r + 1 == regels.size()) continue;
+            for (qsizetype v : waarden)
+                EXPECT_GT(regels[r][v].toDouble(), regels[r - 1][v].toDouble())
+                    << "row " << r << " " << kop[v].toStdString();
+        }
+    }
+
+    // The table of rack r shows the rows of the data file: as many, the first one first.
+    void ControleerTabel(int r, const QString& pad) {
+        SCOPED_TRACE(pad.toStdString());
+        const std::vector<QStringList> regels = Regels(pad);
+        ASSERT_GE(regels.size(), 2u);
+        EXPECT_EQ(AantalMetingen, static_cast<int32_t>(regels.size()) - 1) << "rows in the tables";
+        const Tabelvenster* tabel = TabelVensters[r];
+        ASSERT_NE(tabel, nullptr);
+        EXPECT_EQ(tabel->CelTekst(1, 1, KolomNummer), QStringLiteral("1"));
+        EXPECT_EQ(tabel->CelTekst(1, 1, KolomDatum) + QLatin1Char(' ') + tabel->CelTekst(1, 1, KolomTijd),
+                  regels[1].value(0))
+            << "the table's first row is the file's first";
+        EXPECT_TRUE(tabel->CelTekst(1, AantalMetingen + 1, KolomTijd).isEmpty());
+    }
+
+    std::vector<int32_t> stijgend{MillivoltModule};
+    Bestandskeuze keuze;
+};
+
+TEST_F(VervolgbestandTest, AHeaderEditedInPlaceMovesTheRunOnWhileAFileSavedUnchangedKeepsIt) {
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    Draaiboek boek(venster, 120000);
+    LogVanafStartElkeSeconde(
+        boek, venster, [this] { stijging->zetActief(true); }, 2);
+    int rijen = 0;
+    boek.Stap(
+        QStringLiteral("logging runs"), [&] { return Rijen(Pad("Untitled.csv")) >= 3; },
+        [&] {
+            // The same bytes saved again, later.
+            Overschrijf(Pad("Untitled.csv"), Bytes(Pad("Untitled.csv")));
+            rijen = Rijen(Pad("Untitled.csv"));
+        });
+    QByteArray bewerkt;
+    boek.Stap(
+        QStringLiteral("rows go on in the file saved unchanged"),
+        [&] { return Rijen(Pad("Untitled.csv")) >= rijen + 3; },
+        [&] {
+            EXPECT_EQ(Gegevensbestand, Pad("Untitled.csv"));
+            EXPECT_FALSE(QFile::exists(Pad("Untitled_2.csv")));
+            // An input's title edited in the header; the file keeps its length.
+            bewerkt = Bytes(Pad("Untitled.csv"));
+            const qsizetype titel = bewerkt.indexOf("\"Flags R1M1C1\"");
+            ASSERT_GT(titel, 0);
+            bewerkt.replace(titel, 14, "\"Flags R1M1C2\"");
+            Overschrijf(Pad("Untitled.csv"), bewerkt);
+        });
+    boek.Stap(
+        QStringLiteral("the run goes on in a new file"), [&] { return Rijen(Pad("Untitled_2.csv")) >= 3; },
+        [&] {
+            EXPECT_EQ(Gegevensbestand, Pad("Untitled_2.csv"));
+            venster.StartStopVerbinding();
+            ASSERT_FALSE(VerbindingActief);
+            EXPECT_EQ(Bytes(Pad("Untitled.csv")), bewerkt) << "rows under the edited header";
+            ControleerAlsLab(Pad("Untitled_2.csv"));
+            antwoorden = {vbNo, vbNo, vbNo};
+            venster.SluitVanuitCode();
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+}
+
+TEST_F(VervolgbestandTest, AFileOfAnotherLayoutPutInTheDataFilesPlaceWhileLoggingGetsNothingOfTheRun) {
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    Draaiboek boek(venster, 120000);
+    LogVanafStartElkeSeconde(
+        boek, venster, [this] { stijging->zetActief(true); }, 2);
+    QByteArray ander;
+    boek.Stap(
+        QStringLiteral("logging runs"), [&] { return Rijen(Pad("Untitled.csv")) >= 3; },
+        [&] {
+            // A file of one module, with one row.
+            QString kop = QStringLiteral("\"Time\"");
+            QString rij = QLatin1Char('"') + platform::DatumTijdTekst(platform::Nu() - 1) + QLatin1Char('"');
+            for (int c = 1; c <= 4; ++c)
+                for (const char* soort : {"Flags", "Value", "Unit", "Temp", "T.Unit"}) {
+                    kop += QStringLiteral(",\"%1 R1M1C%2\"").arg(QLatin1String(soort)).arg(c);
+                    rij += QStringLiteral(",\"\"");
+                }
+            ander = platform::NaarWindows1252(kop + QStringLiteral(",\"Info mV\",\"\"\r\n") + rij +
+                                              QStringLiteral(",\"\",\"\"\r\n"));
+            Overschrijf(Pad("Untitled.csv"), ander);
+        });
+    boek.Stap(
+        QStringLiteral("the run goes on in a new file"), [&] { return Rijen(Pad("Untitled_2.csv")) >= 3; },
+        [&] {
+            EXPECT_EQ(Gegevensbestand, Pad("Untitled_2.csv"));
+            venster.StartStopVerbinding();
+            ASSERT_FALSE(VerbindingActief);
+            EXPECT_EQ(Bytes(Pad("Untitled.csv")), ander) << "the file put in place got part of the run";
+            ControleerAlsLab(Pad("Untitled_2.csv"));
+            antwoorden = {vbNo, vbNo, vbNo};
+            venster.SluitVanuitCode();
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+}
+
+TEST_F(VervolgbestandTest, LoggingIntoAnOpenedFileOfAnotherLayoutShowsTheNewFileAloneInTheTablesAndGraphs) {
+    // A file of rack 1's modules 1 and 2, 30 rows of 500 mV: as many fields as the two racks give, other
+    // columns.
+    ASSERT_TRUE(QDir().mkpath(Datamap()));
+    const QString anderPad = Pad("other.csv");
+    QString ander = QStringLiteral("\"Time\"");
+    for (int m = 1; m <= 2; ++m) {
+        for (int c = 1; c <= 4; ++c)
+            for (const char* soort : {"Flags", "Value", "Unit", "Temp", "T.Unit"})
+                ander += QStringLiteral(",\"%1 R1M%2C%3\"").arg(QLatin1String(soort)).arg(m).arg(c);
+        ander += QStringLiteral(",\"Info mV\"");
+    }
+    ander += QStringLiteral(",\"\"\r\n");
+    for (int r = 30; r >= 1; --r) {
+        ander += QLatin1Char('"') + platform::DatumTijdTekst(platform::Nu() - r / 1440.0) + QLatin1Char('"');
+        for (int m = 1; m <= 2; ++m) {
+            for (int c = 1; c <= 4; ++c)
+                ander += QStringLiteral(",\"0\",\"500.0\",\"mV\",\"25.0\",\"°C\"");
+            ander += QStringLiteral(",\"\"");
+        }
+        ander += QStringLiteral(",\"\"\r\n");
+    }
+    const QByteArray anderBytes = platform::NaarWindows1252(ander);
+    {
+        QFile f(anderPad);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(anderBytes);
+    }
+
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    ZetBestandsdialogen(&keuze);
+    Draaiboek boek(venster, 120000);
+    LogVanafStartElkeSeconde(
+        boek, venster, [this] { stijging->zetActief(true); }, 2);
+    frmGrafiek* grafiek = nullptr;
+    boek.Stap(
+        QStringLiteral("logging runs"), [&] { return Rijen(Pad("Untitled.csv")) >= 3; },
+        [&] {
+            venster.StartStopVerbinding();
+            ASSERT_FALSE(VerbindingActief);
+            // File > Open of the other file, and a graph of rack 1's input 1 over its rows.
+            keuze.bestanden = {anderPad};
+            venster.menus().mnuFileOpen->trigger();
+            ASSERT_EQ(Gegevensbestand, anderPad);
+            ASSERT_EQ(AantalMetingen, 30);
+            platform::klok().planIn(0, [] {
+                if (frmGrafiekInstellen* d = GrafiekInstellenVenster()) d->CmdOK->click();
+            });
+            grafiek = venster.vensterbeheer().NieuweGrafiek(false);
+            ASSERT_NE(grafiek, nullptr);
+            grafiek->SchrijfGrafiekLijnRef(1, LijnRack, 1);
+            grafiek->SchrijfGrafiekLijnRef(1, LijnModule, 1);
+            grafiek->SchrijfGrafiekLijnRef(1, LijnIngang, 1);
+            grafiek->HerInitialiseerGrafiek();
+            grafiek->HerladenGrafiek();
+            ASSERT_EQ(grafiek->Model().AantalPunten, 30);
+            // A point of the old rows read out.
+            grafiek->Model().KiesPunt(3, 10);
+            ASSERT_TRUE(grafiek->Model().VoetnootZichtbaar);
+            // Data > Log.
+            venster.menus().mnuDatalogging->trigger();
+            ASSERT_TRUE(VerbindingActief);
+        });
+    boek.Stap(
+        QStringLiteral("logging runs in the next file of the series"),
+        [&] { return Rijen(Pad("other_2.csv")) >= 4; },
+        [&] {
+            EXPECT_EQ(Gegevensbestand, Pad("other_2.csv"));
+            ControleerTabel(1, Pad("other_2.csv"));
+            ControleerTabel(2, Pad("other_2.csv"));
+            // The graph begun afresh: the new rows only, the first one first, and no read-out of the old.
+            const Grafiekmodel& model = grafiek->Model();
+            EXPECT_EQ(model.VensterStart, 1);
+            EXPECT_EQ(model.AantalPunten, AantalMetingen);
+            EXPECT_FALSE(model.VoetnootZichtbaar);
+            const std::vector<QStringList> regels = Regels(Pad("other_2.csv"));
+            const qsizetype waarde = regels.front().indexOf(QStringLiteral("Value R1M1C1"));
+            ASSERT_GT(waarde, 0);
+            EXPECT_NEAR(model.Raster().Waarde(1, 3), regels[1].value(waarde).toDouble(), 0.05);
+
+            venster.menus().mnuDatalogging->trigger();
+            ASSERT_FALSE(VerbindingActief);
+            ControleerAlsLab(Pad("other_2.csv"));
+            ControleerTabel(1, Pad("other_2.csv"));
+            EXPECT_EQ(Bytes(anderPad), anderBytes);
+            // File > Save As keeps what the tables show.
+            keuze.bestanden = {Pad("saved.csv")};
+            venster.menus().mnuFileSaveAs->trigger();
+            EXPECT_EQ(Rijen(Pad("saved.csv")), AantalMetingen);
+            antwoorden = {vbNo, vbNo, vbNo};
+            venster.SluitVanuitCode();
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+}
+
+TEST_F(VervolgbestandTest, ASearchThatFindsARackMoreWhileLoggingShowsTheNewFileFromItsFirstRow) {
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    Draaiboek boek(venster, 120000);
+    LogVanafStartElkeSeconde(
+        boek, venster, [this] { stijging->zetActief(true); }, 2);
+    boek.Stap(
+        QStringLiteral("logging runs with two racks"), [&] { return Rijen(Pad("Untitled.csv")) >= 3; },
+        [&] {
+            ZetRack(3, K761Idno(1, 2, 5));
+            antwoorden = {vbOK};
+            venster.menus().mnuNetworkSearch->trigger();
+        });
+    boek.Stap(
+        QStringLiteral("logging runs with three racks"),
+        [&] { return RackVenster(3) != nullptr && Rijen(Pad("Untitled_2.csv")) >= 4; },
+        [&] {
+            EXPECT_EQ(Gegevensbestand, Pad("Untitled_2.csv"));
+            ControleerTabel(1, Pad("Untitled_2.csv"));
+            ControleerTabel(3, Pad("Untitled_2.csv"));
+            venster.StartStopVerbinding();
+            ASSERT_FALSE(VerbindingActief);
+            ControleerAlsLab(Pad("Untitled.csv"));
+            ControleerAlsLab(Pad("Untitled_2.csv"));
+            antwoorden = {vbNo, vbNo, vbNo};
+            venster.SluitVanuitCode();
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+}
+
+} // namespace
