@@ -3,7 +3,8 @@
 // it is ended.
 //
 //   k740-emulator [--racks N] [--modules M] [--silent R.P]... [--silent-after S] [--silent-for S]
-//                 [--over-range R.P.C]... [--logon-gap MS] [--rising] [--store] [--answering-file F]
+//                 [--over-range R.P.C]... [--logon-gap MS] [--rack-turnaround MS] [--rising] [--store]
+//                 [--answering-file F]
 //
 // Racks 1..N (default 1) hold modules at positions 1..M (default 7): a K761 at odd positions, a K762
 // at even ones, each with readings of its own and a temperature sensor on every input. --silent R.P:
@@ -11,7 +12,8 @@
 // the start (it answers until then), with --silent-for S again after S seconds of silence, so that its
 // curves get a gap between readings. --over-range R.P.C: input C of module P of rack R reads the top of
 // the ADC, beyond the range of a mV input. --logon-gap MS: rack R answers the broadcast log-on
-// (R - 1) x MS milliseconds after rack 1. --rising: input 1 of every module reads one step (0.1 mV on
+// (R - 1) x MS milliseconds after rack 1. --rack-turnaround MS: every rack answers its own requests
+// (the log-on, the identification) MS late, so that handling a log-on takes a while. --rising: input 1 of every module reads one step (0.1 mV on
 // a mV input) more every 100 ms, so that each logged row holds a new reading. --store: the log-on records and
 // configuration files of these racks, and the pseudo-terminal as the "Serial port", are written into the
 // settings store and the documents folder of this user (the program's own writers), so that the program polls
@@ -109,6 +111,10 @@ int main(int argc, char** argv) {
     const QCommandLineOption optGat(QStringLiteral("logon-gap"),
                                     QStringLiteral("Each rack answers the log-on MS after the one before."),
                                     QStringLiteral("MS"), QStringLiteral("0"));
+    const QCommandLineOption optOmkeer(
+        QStringLiteral("rack-turnaround"),
+        QStringLiteral("Every rack answers its own requests (log-on, identification) MS late."),
+        QStringLiteral("MS"), QStringLiteral("0"));
     const QCommandLineOption optBewaar(
         QStringLiteral("store"),
         QStringLiteral("Write the racks and this port into the user's settings store and documents folder."));
@@ -126,8 +132,8 @@ int main(int argc, char** argv) {
         QStringLiteral("answering-file"),
         QStringLiteral("Racks above the number this file holds are silent (read four times a second)."),
         QStringLiteral("F"));
-    opties.addOptions({optRacks, optModules, optStil, optStilNa, optStilDuur, optBereik, optGat, optStijgend,
-                       optBewaar, optAntwoordend});
+    opties.addOptions({optRacks, optModules, optStil, optStilNa, optStilDuur, optBereik, optGat, optOmkeer,
+                       optStijgend, optBewaar, optAntwoordend});
     opties.process(app);
 
     bool ok = false;
@@ -137,6 +143,8 @@ int main(int argc, char** argv) {
     if (!ok || modules < 1 || modules > AantalModules) return Fout(QStringLiteral("--modules takes 1..7"));
     const int gat = opties.value(optGat).toInt(&ok);
     if (!ok || gat < 0 || gat > 60000) return Fout(QStringLiteral("--logon-gap takes 0..60000"));
+    const int omkeer = opties.value(optOmkeer).toInt(&ok);
+    if (!ok || omkeer < 0 || omkeer > 5000) return Fout(QStringLiteral("--rack-turnaround takes 0..5000"));
     const int stilNa = opties.value(optStilNa).toInt(&ok);
     if (!ok || stilNa < 0 || stilNa > 86400) return Fout(QStringLiteral("--silent-after takes 0..86400"));
     const int stilDuur = opties.value(optStilDuur).toInt(&ok);
@@ -144,7 +152,9 @@ int main(int argc, char** argv) {
 
     RackEmulator emulator;
     for (int r = 1; r <= racks; ++r) {
-        emulator.zetRack(r, PollHarnas::RackNummer(r)).aanmeldVertragingMs = (r - 1) * gat;
+        RackEmulator::Rack& rack = emulator.zetRack(r, PollHarnas::RackNummer(r));
+        rack.aanmeldVertragingMs = (r - 1) * gat;
+        rack.omkeertijdMs = omkeer;
         for (int p = 1; p <= modules; ++p) {
             RackEmulator::Module& m = emulator.zetModule(r, p, PollHarnas::ModuleNummer(r, p));
             m.status = 0x0F;
