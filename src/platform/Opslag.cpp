@@ -7,17 +7,23 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <cerrno>
 #include <map>
+#include <utility>
 
 namespace platform {
 
 namespace {
 
-// One store: its values by "section/key" as read from its file, and whether they changed since.
+// One store: its values by "section/key" as read from its file, whether they changed since, and whether
+// a failure to write them has been told since the last write that succeeded.
 struct Store {
     std::map<QString, QVariant> waarden;
     bool gewijzigd = false;
+    bool gemeld = false;
 };
+
+Opslagmelder* melder = nullptr;
 
 QString& opslagMap() {
     static QString m;
@@ -54,12 +60,33 @@ QString pad(const QString& sectie, const QString& sleutel) {
 // The clock the write is planned on (a write planned on a clock that was replaced never comes).
 const Klok* SchrijvenGepland = nullptr;
 
+bool Schrijf(const QString& app, const Store& s);
+
+// Writes a store that changed; true when it is on the disk.
+bool SchrijfGewijzigd(const QString& app, Store& s) {
+    if (!s.gewijzigd) return true;
+    if (!Schrijf(app, s)) return false;
+    s.gewijzigd = false;
+    s.gemeld = false;
+    return true;
+}
+
+// A store that cannot be written is told once; its changes stay pending for the next write.
+void SchrijfGepland() {
+    QStringList mislukt;
+    for (auto& [app, s] : open())
+        if (!SchrijfGewijzigd(app, s) && !std::exchange(s.gemeld, true)) mislukt.append(OpslagBestand(app));
+    // Told after the writes: telling may wait for an answer while the program goes on.
+    for (const QString& bestand : mislukt)
+        opslagmelder().SchrijvenMislukt(bestand);
+}
+
 void PlanSchrijven() {
     if (SchrijvenGepland == &klok()) return;
     SchrijvenGepland = &klok();
     klok().planIn(0, [] {
         SchrijvenGepland = nullptr;
-        SchrijfOpslag();
+        SchrijfGepland();
     });
 }
 
@@ -71,7 +98,8 @@ bool Schrijf(const QString& app, const Store& s) {
     const QString bestand = OpslagBestand(app);
     const QFileInfo info(bestand);
     QDir map(info.absolutePath());
-    if (!map.mkpath(QStringLiteral("."))) return false;
+    errno = 0;
+    if (!map.mkpath(QStringLiteral("."))) return OnthoudSchrijffout(errno);
     // What an earlier write that was stopped left behind.
     const QString sjabloon = info.fileName() + QStringLiteral(".*.tmp~");
     for (const QString& rest : map.entryList({sjabloon}, QDir::Files | QDir::Hidden | QDir::System))
@@ -84,14 +112,18 @@ bool Schrijf(const QString& app, const Store& s) {
         uit.clear();
         for (const auto& [sleutel, waarde] : s.waarden)
             uit.setValue(sleutel, waarde);
+        errno = 0;
         uit.sync();
         if (uit.status() != QSettings::NoError) {
+            OnthoudSchrijffout(errno);
             QFile::remove(geschreven);
             return false;
         }
     }
     const QString gelezen = tijdelijkeNaam();
+    errno = 0;
     if (!QFile::rename(geschreven, gelezen)) {
+        OnthoudSchrijffout(errno);
         QFile::remove(geschreven);
         return false;
     }
@@ -105,7 +137,9 @@ bool Schrijf(const QString& app, const Store& s) {
             heel = terug.value(it->first) == it->second;
     }
     QFile::remove(gelezen);
-    return heel && SchrijfBestandVeilig(bestand, inhoud);
+    // A file read back other than written: the disk did not keep it.
+    if (!heel) return OnthoudSchrijffout(EIO);
+    return SchrijfBestandVeilig(bestand, inhoud);
 }
 
 } // namespace
@@ -177,13 +211,20 @@ QStringList SleutelsVanSectie(const QString& app, const QString& sectie) {
 bool SchrijfOpslag() {
     bool alles = true;
     for (auto& [app, s] : open()) {
-        if (!s.gewijzigd) continue;
-        if (Schrijf(app, s))
-            s.gewijzigd = false;
-        else
-            alles = false;
+        if (SchrijfGewijzigd(app, s)) continue;
+        s.gemeld = true;
+        alles = false;
     }
     return alles;
+}
+
+void ZetOpslagmelder(Opslagmelder* m) {
+    melder = m;
+}
+
+Opslagmelder& opslagmelder() {
+    static Opslagmelder geen;
+    return melder ? *melder : geen;
 }
 
 } // namespace platform
