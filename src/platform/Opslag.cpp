@@ -93,7 +93,8 @@ void PlanSchrijven() {
 // Writes the store to its file. QSettings makes the INI text in a temporary file beside it; that file is
 // read back under a name of its own (QSettings keeps what it wrote in memory under the first name) and
 // compared with the store, so that a file cut short by a full disk is never taken. Then the text
-// replaces the old file safely. False, with the old file whole, when anything fails.
+// replaces the old file safely. False, with the old file whole and the system's reason kept
+// (LaatsteSchrijffout), when anything fails.
 bool Schrijf(const QString& app, const Store& s) {
     const QString bestand = OpslagBestand(app);
     const QFileInfo info(bestand);
@@ -136,9 +137,11 @@ bool Schrijf(const QString& app, const Store& s) {
         for (auto it = s.waarden.cbegin(); heel && it != s.waarden.cend(); ++it)
             heel = terug.value(it->first) == it->second;
     }
+    // A file read back other than written: the disk did not keep all of it (QSettings may not notice a
+    // write cut short), and one more byte added to it gives the system's reason.
+    if (!heel && VoegToeAanBestand(gelezen, QByteArray(1, '\n'))) OnthoudSchrijffout(EIO);
     QFile::remove(gelezen);
-    // A file read back other than written: the disk did not keep it.
-    if (!heel) return OnthoudSchrijffout(EIO);
+    if (!heel) return false;
     return SchrijfBestandVeilig(bestand, inhoud);
 }
 
