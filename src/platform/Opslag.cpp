@@ -105,6 +105,8 @@ bool Schrijf(const QString& app, const Store& s) {
     const QString sjabloon = info.fileName() + QStringLiteral(".*.tmp~");
     for (const QString& rest : map.entryList({sjabloon}, QDir::Files | QDir::Hidden | QDir::System))
         map.remove(rest);
+    // QSettings writes no file for a store without keys.
+    if (s.waarden.empty()) return SchrijfBestandVeilig(bestand, QByteArray());
     static int teller = 0;
     const auto tijdelijkeNaam = [&] { return bestand + QStringLiteral(".%1.tmp~").arg(++teller); };
     const QString geschreven = tijdelijkeNaam();
