@@ -1,8 +1,11 @@
 #include "files/Bestandsbewerkingen.h"
 
+#include "platform/Tekstbestand.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
@@ -27,43 +30,46 @@ bool NaarSchijf(int bestandsdescriptor) {
     return bestandsdescriptor >= 0 && ::fsync(bestandsdescriptor) == 0;
 }
 
+// Each operation that fails keeps the system's reason (platform::LaatsteSchrijffout), read before the
+// clean-up can change it.
 bool Bestandsbewerkingen::Kopieer(const QString& van, const QString& naar) {
+    platform::WisSchrijffout();
+    errno = 0;
     QFile bron(van);
-    if (!bron.open(QIODevice::ReadOnly)) return false;
+    if (!bron.open(QIODevice::ReadOnly)) return platform::OnthoudSchrijffout(errno);
     QSaveFile doel(naar);
-    if (!doel.open(QIODevice::WriteOnly)) return false;
+    if (!doel.open(QIODevice::WriteOnly)) return platform::OnthoudSchrijffout(errno);
+    const auto mislukt = [&doel] {
+        platform::OnthoudSchrijffout(errno);
+        doel.cancelWriting();
+        return false;
+    };
     QByteArray blok(1 << 20, Qt::Uninitialized);
     for (;;) {
         const qint64 n = bron.read(blok.data(), blok.size());
-        if (n < 0) {
-            doel.cancelWriting();
-            return false;
-        }
+        if (n < 0) return mislukt();
         if (n == 0) break;
-        if (doel.write(blok.constData(), n) != n) {
-            doel.cancelWriting();
-            return false;
-        }
+        if (doel.write(blok.constData(), n) != n) return mislukt();
     }
-    if (!doel.flush() || !NaarSchijf(doel.handle())) {
-        doel.cancelWriting();
-        return false;
-    }
-    if (!doel.commit()) return false;
+    if (!doel.flush() || !NaarSchijf(doel.handle())) return mislukt();
+    if (!doel.commit()) return platform::OnthoudSchrijffout(errno);
     MapNaarSchijf(naar);
     return true;
 }
 
 bool Bestandsbewerkingen::Hernoem(const QString& van, const QString& naar) {
+    platform::WisSchrijffout();
     if (std::rename(QFile::encodeName(van).constData(), QFile::encodeName(naar).constData()) != 0)
-        return false;
+        return platform::OnthoudSchrijffout(errno);
     MapNaarSchijf(naar);
     return true;
 }
 
 bool Bestandsbewerkingen::Verwijder(const QString& pad) {
+    platform::WisSchrijffout();
     if (!QFileInfo::exists(pad) && !QFileInfo(pad).isSymLink()) return true;
-    return QFile::remove(pad);
+    errno = 0;
+    return QFile::remove(pad) || platform::OnthoudSchrijffout(errno);
 }
 
 Bestandsbewerkingen& bestandsbewerkingen() {

@@ -42,7 +42,7 @@ std::optional<SleutelRegel> SplitsSleutelRegel(const QString& regel) {
 }
 
 void MeldSchrijffout(const QString& pad) {
-    ToonMelding(VervangHekje(Tekst[234], pad), vbExclamation, pad);
+    ToonMelding(SchrijffoutTekst(pad), vbExclamation, pad);
 }
 
 bool SchrijfInstellingenOpslag() {

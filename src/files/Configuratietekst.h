@@ -20,7 +20,8 @@ struct SleutelRegel {
     QString waarde;
 };
 std::optional<SleutelRegel> SplitsSleutelRegel(const QString& regel);
-// The message that a file cannot be written ("The file is in use, access to ... is rejected!").
+// The message that a file cannot be written: its path and the system's reason ("in use" only where
+// the system refused access).
 void MeldSchrijffout(const QString& pad);
 // Writes the pending settings of the settings store to its file; false, with the message above for the
 // store's file, when they could not be written.

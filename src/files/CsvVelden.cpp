@@ -155,8 +155,7 @@ QString CsvVeld(const QString& tekst, bool laatste, const QString& afbakening) {
 
 bool VoegToeMetNieuwePoging(const QString& pad, const QByteArray& inhoud) {
     while (!platform::VoegToeAanBestand(pad, inhoud)) {
-        if (ToonMelding(VervangHekje(Tekst[234], pad), vbRetryCancel | vbExclamation, Gegevensbestand) !=
-            vbRetry)
+        if (ToonMelding(SchrijffoutTekst(pad), vbRetryCancel | vbExclamation, Gegevensbestand) != vbRetry)
             return false;
     }
     return true;

@@ -406,13 +406,10 @@ QString MaakBestandsnaam(const QString& sjabloon, int16_t rack, int16_t module, 
 int32_t LengteLogBestand(const QString& sjabloon, int16_t rack, int16_t module, int16_t kanaal) {
     const QString pad = MaakBestandsnaam(sjabloon, rack, module, kanaal);
     for (;;) {
-        QFile f(pad);
-        if (f.open(QIODevice::WriteOnly | QIODevice::Append)) {
-            const qint64 lengte = f.size();
-            return static_cast<int32_t>(std::min<qint64>(lengte, INT32_MAX));
-        }
-        if (ToonMelding(VervangHekje(Tekst[234], pad), vbRetryCancel | vbExclamation, Gegevensbestand) !=
-            vbRetry)
+        // Nothing appended: the file is made when it is missing.
+        if (platform::VoegToeAanBestand(pad, QByteArray()))
+            return static_cast<int32_t>(std::min<qint64>(QFileInfo(pad).size(), INT32_MAX));
+        if (ToonMelding(SchrijffoutTekst(pad), vbRetryCancel | vbExclamation, Gegevensbestand) != vbRetry)
             return 0;
     }
 }

@@ -209,7 +209,8 @@ bool SchrijfGegevensbestand(const QString& naam) {
     uit.clear();
     while (!platform::SchrijfBestandVeilig(naam, bytes)) {
         const bool toegang = ToegangGeweigerd(naam);
-        const QString tekst = toegang ? VervangHekje(Tekst[234], naam) : Tekst[490] + CRLF + CRLF + naam;
+        const QString tekst =
+            toegang ? SchrijffoutTekst(naam) : Tekst[490] + CRLF + CRLF + SchrijffoutTekst(naam);
         const int stijl = vbRetryCancel | (toegang ? vbExclamation : vbCritical);
         if (ToonMelding(tekst, stijl, naam) != vbRetry) return false;
     }

@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <functional>
 
 bool NetwerkPad = false;
 bool AlleenLezen = false;
@@ -45,9 +46,13 @@ bool ZelfdeBestand(const QString& a, const QString& b) {
     return ia.exists() && ib.exists() && ia.canonicalFilePath() == ib.canonicalFilePath();
 }
 
-// The question after a failed file operation of Save As: OK tries again, Cancel ends.
-int Bestandsfout(const QString& naam) {
-    return ToonMelding(VervangHekje(Tekst[234], naam), vbOKCancel | vbExclamation, naam);
+// The question after a failed file operation of Save As on the file `pad` (the chosen file `naam` or its
+// backup), with the system's reason read before `opruimen` undoes what the save had done: OK tries
+// again, Cancel ends.
+int Bestandsfout(const QString& pad, const QString& naam, const std::function<void()>& opruimen = {}) {
+    const QString tekst = SchrijffoutTekst(pad);
+    if (opruimen) opruimen();
+    return ToonMelding(tekst, vbOKCancel | vbExclamation, naam);
 }
 
 } // namespace
@@ -158,12 +163,14 @@ bool OpslaanAls(QString& naam, bool nieuw) {
         const bool kopieer = !nieuw && !oud.isEmpty() && QFileInfo(oud).isFile();
         const QString tijdelijk = naam + QStringLiteral(".tmp~");
         if (kopieer && !bewerkingen.Kopieer(oud, tijdelijk)) {
-            keuze = static_cast<int16_t>(Bestandsfout(naam) == vbOK ? 4 : 2);
+            keuze = static_cast<int16_t>(Bestandsfout(naam, naam) == vbOK ? 4 : 2);
             continue;
         }
-        auto fout = [&] {
-            if (kopieer) bewerkingen.Verwijder(tijdelijk);
-            keuze = static_cast<int16_t>(Bestandsfout(naam) == vbOK ? 4 : 2);
+        auto fout = [&](const QString& pad) {
+            const auto opruimen = [&] {
+                if (kopieer) bewerkingen.Verwijder(tijdelijk);
+            };
+            keuze = static_cast<int16_t>(Bestandsfout(pad, naam, opruimen) == vbOK ? 4 : 2);
         };
 
         if (QFileInfo(naam).isFile()) {
@@ -178,7 +185,7 @@ bool OpslaanAls(QString& naam, bool nieuw) {
                     gelukt = bewerkingen.Kopieer(naam, backup);
                 }
                 if (!gelukt) {
-                    fout();
+                    fout(backup);
                     continue;
                 }
                 keuze = 1;
@@ -191,7 +198,7 @@ bool OpslaanAls(QString& naam, bool nieuw) {
         if (!nieuw && keuze == 1) {
             if (kopieer) {
                 if (!bewerkingen.Hernoem(tijdelijk, naam)) {
-                    fout();
+                    fout(naam);
                     continue;
                 }
             } else if (!SchrijfGegevensbestand(naam)) {
@@ -244,12 +251,12 @@ bool BevestigWijzigingen(const QString& bestand, const QString& werkkopie) {
     // First the backup, as a copy: the data file stays whole under its name until the working copy
     // replaces it in one step.
     if (backup != bestand && QFileInfo(bestand).isFile() && !bewerkingen.Kopieer(bestand, backup)) {
-        ToonMelding(VervangHekje(Tekst[234], backup), vbExclamation, bestand);
+        ToonMelding(SchrijffoutTekst(backup), vbExclamation, bestand);
         return false;
     }
     if (!werkkopie.isEmpty() && !bestand.isEmpty()) {
         if (!bewerkingen.Hernoem(werkkopie, bestand)) {
-            ToonMelding(VervangHekje(Tekst[234], bestand), vbExclamation, bestand);
+            ToonMelding(SchrijffoutTekst(bestand), vbExclamation, bestand);
             return false;
         }
         WerkkopieAfgehandeld(bestand);

@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <optional>
 
@@ -33,14 +34,15 @@ qint64 HeleSeconden(platform::Datum d) {
     return ms >= 0 ? ms / 1000 : -((-ms + 999) / 1000);
 }
 
+// The file's path and the system's reason that the failed write left (platform::LaatsteSchrijffout).
 void MeldSchrijffout(const QString& pad) {
     const QFileInfo info(pad);
     const bool toegang =
         (info.exists() && !info.isWritable()) || !QFileInfo(info.absolutePath()).isWritable();
     if (toegang)
-        ToonMelding(VervangHekje(Tekst[234], pad), vbExclamation, pad);
+        ToonMelding(SchrijffoutTekst(pad), vbExclamation, pad);
     else
-        ToonMelding(Tekst[490] + CRLF + CRLF + pad, vbCritical, pad);
+        ToonMelding(Tekst[490] + CRLF + CRLF + SchrijffoutTekst(pad), vbCritical, pad);
 }
 
 bool LeesAlles(const QString& pad, QByteArray& inhoud, qint64 vanaf = 0) {
@@ -118,10 +120,12 @@ bool SchrijfHerkomst(const QString& bestand, const QByteArray& inhoud) {
     const QString pad = HerkomstPad(bestand);
     const QString tijdelijk = pad + QStringLiteral(".tmp");
     QFile f(tijdelijk);
+    errno = 0;
     bool heel = f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(inhoud) == inhoud.size() &&
                 f.flush() && NaarSchijf(f.handle());
     f.close();
     heel = heel && f.error() == QFileDevice::NoError;
+    if (!heel) platform::OnthoudSchrijffout(errno);
     if (!heel || !bestandsbewerkingen().Hernoem(tijdelijk, pad)) {
         QFile::remove(tijdelijk);
         MeldSchrijffout(pad);
@@ -178,7 +182,8 @@ void Bewerking::SchrijfRegel(const QString& regel) {
     m_buffer += "\r\n";
     if (m_buffer.size() >= (1 << 20)) {
         m_afdruk.addData(m_buffer);
-        if (m_uitvoer->write(m_buffer) != m_buffer.size()) m_schrijfFout = true;
+        errno = 0;
+        if (m_uitvoer->write(m_buffer) != m_buffer.size()) m_schrijfFout = errno != 0 ? errno : EIO;
         m_buffer.clear();
     }
 }
@@ -257,7 +262,9 @@ bool BeginBewerking(Bewerking& bewerking, const QString& bestand) {
 
     const QString kopie = bestand + QStringLiteral(".newcopy");
     auto uitvoer = std::make_unique<QFile>(kopie);
+    errno = 0;
     if (!uitvoer->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        platform::OnthoudSchrijffout(errno);
         bewerking.Sluit();
         MeldSchrijffout(kopie);
         return false;
@@ -265,7 +272,7 @@ bool BeginBewerking(Bewerking& bewerking, const QString& bestand) {
     bewerking.m_uitvoer = std::move(uitvoer);
     bewerking.m_buffer.clear();
     bewerking.m_afdruk.reset();
-    bewerking.m_schrijfFout = false;
+    bewerking.m_schrijfFout = 0;
     return true;
 }
 
@@ -274,8 +281,9 @@ bool EindeBewerking(Bewerking& bewerking, const QString& bestand) {
     if (!bewerking.m_uitvoer) return false;
     std::unique_ptr<QFile> uitvoer = std::move(bewerking.m_uitvoer);
     const QString kopie = uitvoer->fileName();
-    bool heel = !bewerking.m_schrijfFout;
+    bool heel = bewerking.m_schrijfFout == 0;
     bewerking.m_afdruk.addData(bewerking.m_buffer);
+    errno = 0;
     if (heel && !bewerking.m_buffer.isEmpty())
         heel = uitvoer->write(bewerking.m_buffer) == bewerking.m_buffer.size();
     bewerking.m_buffer.clear();
@@ -283,6 +291,7 @@ bool EindeBewerking(Bewerking& bewerking, const QString& bestand) {
     uitvoer->close();
     heel = heel && uitvoer->error() == QFileDevice::NoError;
     if (!heel) {
+        platform::OnthoudSchrijffout(bewerking.m_schrijfFout != 0 ? bewerking.m_schrijfFout : errno);
         bewerking.Sluit();
         QFile::remove(kopie);
         MeldSchrijffout(WerkkopiePad);

@@ -61,7 +61,7 @@ private:
     QString m_laatsteRegel;
     std::unique_ptr<QFile> m_uitvoer;
     QByteArray m_buffer;
-    bool m_schrijfFout = false;
+    int m_schrijfFout = 0; // the system's reason of a failed write of the output, 0 none
 };
 
 // Starts a pass on the data file `bestand`: WerkkopiePad := bestand & ".new", made from bestand when

@@ -1,6 +1,7 @@
 #include "platform/Beginstand.h"
 
 #include "platform/Eindsignalen.h"
+#include "platform/Opslag.h"
 #include "platform/Systeem.h"
 #include "platform/Tekstbestand.h"
 #include "platform/Vensterwacht.h"
@@ -10,6 +11,7 @@ namespace platform {
 void ResetPlatform() {
     GeefInstantieVrij();
     ZetSchrijfStapFunctie(nullptr);
+    ZetOpslagmelder(nullptr);
     ResetVensterwacht();
     LaatEindsignalenLos();
 }

@@ -7,17 +7,23 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <cerrno>
 #include <map>
+#include <utility>
 
 namespace platform {
 
 namespace {
 
-// One store: its values by "section/key" as read from its file, and whether they changed since.
+// One store: its values by "section/key" as read from its file, whether they changed since, and whether
+// a failure to write them has been told since the last write that succeeded.
 struct Store {
     std::map<QString, QVariant> waarden;
     bool gewijzigd = false;
+    bool gemeld = false;
 };
+
+Opslagmelder* melder = nullptr;
 
 QString& opslagMap() {
     static QString m;
@@ -54,28 +60,53 @@ QString pad(const QString& sectie, const QString& sleutel) {
 // The clock the write is planned on (a write planned on a clock that was replaced never comes).
 const Klok* SchrijvenGepland = nullptr;
 
+bool Schrijf(const QString& app, const Store& s);
+
+// Writes a store that changed; true when it is on the disk.
+bool SchrijfGewijzigd(const QString& app, Store& s) {
+    if (!s.gewijzigd) return true;
+    if (!Schrijf(app, s)) return false;
+    s.gewijzigd = false;
+    s.gemeld = false;
+    return true;
+}
+
+// A store that cannot be written is told once; its changes stay pending for the next write.
+void SchrijfGepland() {
+    QStringList mislukt;
+    for (auto& [app, s] : open())
+        if (!SchrijfGewijzigd(app, s) && !std::exchange(s.gemeld, true)) mislukt.append(OpslagBestand(app));
+    // Told after the writes: telling may wait for an answer while the program goes on.
+    for (const QString& bestand : mislukt)
+        opslagmelder().SchrijvenMislukt(bestand);
+}
+
 void PlanSchrijven() {
     if (SchrijvenGepland == &klok()) return;
     SchrijvenGepland = &klok();
     klok().planIn(0, [] {
         SchrijvenGepland = nullptr;
-        SchrijfOpslag();
+        SchrijfGepland();
     });
 }
 
 // Writes the store to its file. QSettings makes the INI text in a temporary file beside it; that file is
 // read back under a name of its own (QSettings keeps what it wrote in memory under the first name) and
 // compared with the store, so that a file cut short by a full disk is never taken. Then the text
-// replaces the old file safely. False, with the old file whole, when anything fails.
+// replaces the old file safely. False, with the old file whole and the system's reason kept
+// (LaatsteSchrijffout), when anything fails.
 bool Schrijf(const QString& app, const Store& s) {
     const QString bestand = OpslagBestand(app);
     const QFileInfo info(bestand);
     QDir map(info.absolutePath());
-    if (!map.mkpath(QStringLiteral("."))) return false;
+    errno = 0;
+    if (!map.mkpath(QStringLiteral("."))) return OnthoudSchrijffout(errno);
     // What an earlier write that was stopped left behind.
     const QString sjabloon = info.fileName() + QStringLiteral(".*.tmp~");
     for (const QString& rest : map.entryList({sjabloon}, QDir::Files | QDir::Hidden | QDir::System))
         map.remove(rest);
+    // QSettings writes no file for a store without keys.
+    if (s.waarden.empty()) return SchrijfBestandVeilig(bestand, QByteArray());
     static int teller = 0;
     const auto tijdelijkeNaam = [&] { return bestand + QStringLiteral(".%1.tmp~").arg(++teller); };
     const QString geschreven = tijdelijkeNaam();
@@ -84,14 +115,18 @@ bool Schrijf(const QString& app, const Store& s) {
         uit.clear();
         for (const auto& [sleutel, waarde] : s.waarden)
             uit.setValue(sleutel, waarde);
+        errno = 0;
         uit.sync();
         if (uit.status() != QSettings::NoError) {
+            OnthoudSchrijffout(errno);
             QFile::remove(geschreven);
             return false;
         }
     }
     const QString gelezen = tijdelijkeNaam();
+    errno = 0;
     if (!QFile::rename(geschreven, gelezen)) {
+        OnthoudSchrijffout(errno);
         QFile::remove(geschreven);
         return false;
     }
@@ -104,8 +139,12 @@ bool Schrijf(const QString& app, const Store& s) {
         for (auto it = s.waarden.cbegin(); heel && it != s.waarden.cend(); ++it)
             heel = terug.value(it->first) == it->second;
     }
+    // A file read back other than written: the disk did not keep all of it (QSettings may not notice a
+    // write cut short), and one more byte added to it gives the system's reason.
+    if (!heel && VoegToeAanBestand(gelezen, QByteArray(1, '\n'))) OnthoudSchrijffout(EIO);
     QFile::remove(gelezen);
-    return heel && SchrijfBestandVeilig(bestand, inhoud);
+    if (!heel) return false;
+    return SchrijfBestandVeilig(bestand, inhoud);
 }
 
 } // namespace
@@ -177,13 +216,20 @@ QStringList SleutelsVanSectie(const QString& app, const QString& sectie) {
 bool SchrijfOpslag() {
     bool alles = true;
     for (auto& [app, s] : open()) {
-        if (!s.gewijzigd) continue;
-        if (Schrijf(app, s))
-            s.gewijzigd = false;
-        else
-            alles = false;
+        if (SchrijfGewijzigd(app, s)) continue;
+        s.gemeld = true;
+        alles = false;
     }
     return alles;
+}
+
+void ZetOpslagmelder(Opslagmelder* m) {
+    melder = m;
+}
+
+Opslagmelder& opslagmelder() {
+    static Opslagmelder geen;
+    return melder ? *melder : geen;
 }
 
 } // namespace platform

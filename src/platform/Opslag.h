@@ -18,12 +18,26 @@ std::optional<QString> ZoekOpslag(const QString& app, const QString& sectie, con
 QString LeesOpslag(const QString& app, const QString& sectie, const QString& sleutel,
                    const QString& standaard);
 // A change reaches the file as soon as the program is back in its event loop (every change of one
-// action in one write).
+// action in one write). When the file cannot be written the changes stay pending, are written with the
+// next change or SchrijfOpslag, and the failure is told through the Opslagmelder.
 void BewaarOpslag(const QString& app, const QString& sectie, const QString& sleutel, const QString& waarde);
 void WisOpslag(const QString& app, const QString& sectie, const QString& sleutel = QString());
 QStringList SleutelsVanSectie(const QString& app, const QString& sectie);
 // Writes every store that changed to its file (replaced safely: a store that cannot be written whole
-// leaves its file as it was). False when a store could not be written; its changes stay pending.
+// leaves its file as it was). False when a store could not be written, with the system's reason in
+// LaatsteSchrijffout(); its changes stay pending. The caller tells that failure itself: the Opslagmelder
+// is not told of it again until a write of the store has succeeded.
 bool SchrijfOpslag();
+
+// Told when the write that follows a change fails: once, until a write of that store succeeds again.
+// LaatsteSchrijffout() holds the system's reason while SchrijvenMislukt runs.
+class Opslagmelder {
+public:
+    virtual ~Opslagmelder() = default;
+    virtual void SchrijvenMislukt(const QString& bestand) { (void)bestand; }
+};
+// Registers the one told (nullptr: none is told).
+void ZetOpslagmelder(Opslagmelder* melder);
+Opslagmelder& opslagmelder();
 
 } // namespace platform

@@ -231,6 +231,15 @@ QString LaatsteSchrijffout() {
     return laatsteSchrijffout == 0 ? QString() : QString::fromLocal8Bit(std::strerror(laatsteSchrijffout));
 }
 
+bool OnthoudSchrijffout(int fout) {
+    laatsteSchrijffout = fout != 0 ? fout : EIO;
+    return false;
+}
+
+void WisSchrijffout() {
+    laatsteSchrijffout = 0;
+}
+
 bool LaatsteSchrijffoutIsToegang() {
     return laatsteSchrijffout == EACCES || laatsteSchrijffout == EPERM || laatsteSchrijffout == EBUSY ||
            laatsteSchrijffout == ETXTBSY || laatsteSchrijffout == EROFS;
@@ -348,18 +357,21 @@ bool SchrijfBestandVeilig(const QString& pad, const QByteArray& inhoud, const QS
 }
 
 bool VoegToeAanBestand(const QString& pad, const QByteArray& inhoud) {
+    laatsteSchrijffout = 0;
+    errno = 0;
     QFile f(pad);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) return false;
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) return Mislukt();
     const qint64 oud = f.size();
     const bool heel = f.write(inhoud) == inhoud.size();
     if (!heel) {
+        Mislukt();
         // A part written (a full disk) is taken back: a retry must not append its rows behind a half
         // line.
         f.resize(oud);
         return false;
     }
     f.close();
-    return f.error() == QFileDevice::NoError;
+    return f.error() == QFileDevice::NoError || Mislukt();
 }
 
 bool MapIsSchrijfbaar(const QString& map, QString* reden) {

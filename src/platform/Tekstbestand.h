@@ -27,11 +27,17 @@ bool LeesBestand(const QString& pad, QByteArray& inhoud);
 // False when anything fails, and for a file the user may not write; the file and its backup are then
 // as they were (or the backup already holds the file's present content).
 bool SchrijfBestandVeilig(const QString& pad, const QByteArray& inhoud, const QString& backupPad = QString());
-// The system's reason why the last SchrijfBestandVeilig failed ("No space left on device"); "" after one
-// that succeeded.
+// The system's reason why the last write failed ("No space left on device"): SchrijfBestandVeilig,
+// SchrijfBestandVeiligMet, VoegToeAanBestand and the writes that record their reason with
+// OnthoudSchrijffout; "" after a SchrijfBestandVeilig or VoegToeAanBestand that succeeded.
 QString LaatsteSchrijffout();
 // Whether that reason was the system refusing access to the file (a file in use or not ours to write).
 bool LaatsteSchrijffoutIsToegang();
+// Records the reason of a write that failed elsewhere: the error number the failed call left (errno,
+// read before anything else can change it; EIO when it holds none). Always false, for `return`.
+bool OnthoudSchrijffout(int fout);
+// Forgets the reason (a write that records its own is about to begin).
+void WisSchrijffout();
 // The same safe replacement for a file that another writer makes by its name (the printer's PDF file):
 // `maak` writes the whole new content to the temporary name it is given and says whether it succeeded;
 // only then is that file synced to the disk and renamed over `pad`. False when `maak` or any step fails
@@ -39,7 +45,8 @@ bool LaatsteSchrijffoutIsToegang();
 bool SchrijfBestandVeiligMet(const QString& pad, const std::function<bool(const QString& tijdelijk)>& maak);
 // The temporary name of a file that is being replaced.
 QString TijdelijkeNaam(const QString& pad);
-// Appends to a file (creating it); false when it cannot be written whole, and then nothing is added.
+// Appends to a file (creating it); false, with the system's reason, when it cannot be written whole,
+// and then nothing is added. Nothing to append only opens (and makes) the file.
 bool VoegToeAanBestand(const QString& pad, const QByteArray& inhoud);
 // True when a file can be made in the folder; else false with the system's reason.
 bool MapIsSchrijfbaar(const QString& map, QString* reden = nullptr);

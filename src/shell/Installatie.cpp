@@ -47,6 +47,7 @@
 // TabelvensterOmgeving    views/frmTabel.h                     the main window       Menuopname
 // GrafiekvensterOmgeving  views/Grafiekvensters.h              the main window       Sluitopname
 // Vensterafdruk           reports/Afdrukverdeling.h            Programmaafdruk (below) Afdrukopname
+// Opslagmelder            platform/Opslag.h                    Opslagmeldingen (below) - (the program's side)
 //
 // The program's sides: FormMeldingVenster, FrmVoortgangVenster and FormPathInputVenster in shared/ui,
 // Bestandsdiensten in files, FormRackMaker in rackviews, FrmTabelMaker, FrmTabelHerstel and
@@ -66,6 +67,7 @@
 #include "acquisition/Kalibratiebestand.h"
 #include "acquisition/Koppelingen.h"
 #include "acquisition/Programmastatus.h"
+#include "acquisition/Verbinding.h"
 #include "acquisition/vensters/Hoofdvenster.h"
 #include "acquisition/vensters/Rackvenster.h"
 #include "calibration/Kalibraties.h"
@@ -74,9 +76,13 @@
 #include "files/Bestandsdiensten.h"
 #include "files/Eenheidcontrole.h"
 #include "files/RackConfiguratie.h"
+#include "platform/Klok.h"
+#include "platform/Opslag.h"
+#include "platform/Vensterwacht.h"
 #include "rackviews/DialogK76xSettings.h"
 #include "rackviews/FormRack.h"
 #include "reports/FormGLP.h"
+#include "shared/Algemeen.h"
 #include "shared/MapKeuze.h"
 #include "shared/Melding.h"
 #include "shared/Voortgang.h"
@@ -162,6 +168,27 @@ public:
     }
 };
 
+// A settings file that cannot be written is told with its path and the system's reason. The box waits
+// where the loop may run behind it, as every box does; the write is made wherever the program pumps its
+// events, so inside a transaction or the handling of a reply the box waits for the next such place.
+class Opslagmeldingen : public platform::Opslagmelder {
+public:
+    ~Opslagmeldingen() override { *m_bestaat = false; }
+    void SchrijvenMislukt(const QString& bestand) override { Toon(SchrijffoutTekst(bestand), bestand); }
+
+private:
+    void Toon(const QString& tekst, const QString& bestand) {
+        if (platform::wachtstand().lusRonde && MetenActief && !LusMagGenestDraaien()) {
+            platform::klok().planIn(100, [this, bestaat = m_bestaat, tekst, bestand] {
+                if (*bestaat) Toon(tekst, bestand);
+            });
+            return;
+        }
+        ToonMelding(tekst, vbExclamation, bestand);
+    }
+    std::shared_ptr<bool> m_bestaat = std::make_shared<bool>(true);
+};
+
 // Takes the registration away when it is still this object's.
 template <class Seam, class Object>
 void ZetTerug(Seam& (*geregistreerd)(), void (*zet)(Seam*), Object& object) {
@@ -185,6 +212,7 @@ struct Installatie::Delen {
     Moduleknoppen moduleknoppen;
     Standaarddialogen dialogen;
     Programmaafdruk afdruk;
+    Opslagmeldingen opslagmeldingen;
 };
 
 void InstalleerHoofdvenster(mdiK740& hoofdvenster) {
@@ -210,10 +238,13 @@ Installatie::Installatie(mdiK740& hoofdvenster) : m_delen(std::make_unique<Delen
     ZetModuleInstellingenActies(&d.moduleknoppen);
     ZetBestandsdialogen(&d.dialogen);
     ZetVensterafdruk(&d.afdruk);
+    platform::ZetOpslagmelder(&d.opslagmeldingen);
 }
 
 Installatie::~Installatie() {
     Delen& d = *m_delen;
+    ZetTerug<platform::Opslagmelder, Opslagmeldingen>(platform::opslagmelder, platform::ZetOpslagmelder,
+                                                      d.opslagmeldingen);
     ZetTerug<Vensterafdruk, Programmaafdruk>(vensterafdruk, ZetVensterafdruk, d.afdruk);
     ZetTerug(bestandsdialogen, ZetBestandsdialogen, d.dialogen);
     ZetTerug(moduleInstellingenActies, ZetModuleInstellingenActies, d.moduleknoppen);

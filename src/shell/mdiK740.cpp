@@ -312,6 +312,7 @@ Sluitantwoord mdiK740::MDIForm_QueryUnload(int unloadMode) {
     Sluitantwoord antwoord{
         ControleerWijzigingen(MaakBestandsnaam(Gegevensbestand, 0, 0, 0), false, false).geannuleerd};
     if (!antwoord.cancel && (unloadMode == 0 || unloadMode == 2)) antwoord = VraagInstellingenBewaren();
+    if (!antwoord.cancel) antwoord.cancel = !SchrijfOpslagBijSluiten();
     // Measuring and logging go on behind the questions; a cancelled close leaves the run as it is.
     if (antwoord.cancel) return antwoord;
     // The close is certain: the run ends with its end point, and no logging moment comes after it.
@@ -361,8 +362,27 @@ Sluitantwoord mdiK740::VraagInstellingenBewaren() {
     if (!ConfiguratieGewijzigd) return {};
     const int keuze =
         ToonMelding(Tekst[183], vbQuestion | vbYesNoCancel, Tekst[347] + QLatin1Char(' ') + windowTitle());
-    if (keuze == vbYes) BewaarAlles();
+    // Yes: the settings and the rack files; the settings reach the disk with the close's own write, which
+    // offers Retry when they cannot.
+    if (keuze == vbYes) {
+        BewaarInstellingen(*this);
+        SchrijfAlleRackConfiguraties();
+    }
     return {.cancel = keuze != vbYes && keuze != vbNo};
+}
+
+bool mdiK740::SchrijfOpslagBijSluiten() {
+    while (!platform::SchrijfOpslag()) {
+        const QString bestand = platform::OpslagBestand(AppNaam);
+        if (ToonMelding(SchrijffoutTekst(bestand), vbRetryCancel | vbExclamation,
+                        Tekst[347] + QLatin1Char(' ') + windowTitle()) != vbRetry) {
+            // Not on the disk: the settings count as unsaved, File > Save settings writes them too.
+            ConfiguratieGewijzigd = true;
+            ZetKnoppen();
+            return false;
+        }
+    }
+    return true;
 }
 
 bool mdiK740::BewaarAlles() {

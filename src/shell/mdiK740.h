@@ -67,6 +67,9 @@ public:
     // The stop line of the event log; the program ends.
     void MDIForm_Unload();
     Sluitantwoord VraagInstellingenBewaren();
+    // Writes the settings that are not on the disk yet; a failure offers Retry and Cancel. False after
+    // Cancel: the close is cancelled, so that the user can make room and keep the settings.
+    bool SchrijfOpslagBijSluiten();
     // Saves the program settings and every rack configuration file; false when any of them could not
     // be written.
     bool BewaarAlles();

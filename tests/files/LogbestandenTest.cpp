@@ -135,8 +135,9 @@ TEST_F(LogbestandenTest, AFileThatCannotBeWrittenIsAskedAboutAndRetried) {
     TijdMeting = platform::Nu();
     LogMeting(QString());
     ASSERT_EQ(meldingen.size(), 1u);
+    // The path and the system's reason: a folder in the file's place is no file in use.
     EXPECT_EQ(meldingen[0],
-              QStringLiteral("The file is in use, access to %1 is rejected!").arg(Gegevensbestand));
+              Gegevensbestand + QStringLiteral("\r\n\r\n") + QString::fromLocal8Bit(std::strerror(EISDIR)));
     EXPECT_EQ(LeesBytes(Gegevensbestand).count("\r\n"), 2);
 
     // Cancel drops the snapshot of that file and logging goes on.

@@ -20,7 +20,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTimer>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
@@ -565,7 +567,7 @@ TEST_F(MeetbestandTest, AFailedSaveIsReportedAndRetried) {
     EXPECT_TRUE(SchrijfGegevensbestand(naam));
     ASSERT_EQ(melding.vragen.size(), 1u);
     EXPECT_EQ(melding.vragen[0],
-              (Vraag{QStringLiteral("The file is in use, access to %1 is rejected!").arg(naam),
+              (Vraag{naam + QStringLiteral("\r\n\r\n") + QString::fromLocal8Bit(std::strerror(ENOENT)),
                      vbRetryCancel | vbExclamation, naam}));
     EXPECT_TRUE(LeesBytes(naam).contains("\"05/01/2026 09:00:00\",\"0\",\"7.01\""));
 

@@ -10,6 +10,8 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
 
 namespace {
@@ -209,7 +211,8 @@ TEST_F(OpslaanTest, AFullDiskNeverReplacesTheDataFileByACutOne) {
     }
     EXPECT_FALSE(geschreven);
     ASSERT_EQ(vragen.size(), 2u); // asked, tried again, asked again
-    EXPECT_EQ(vragen[0].tekst, Tekst[490] + QStringLiteral("\r\n\r\n") + doel);
+    EXPECT_EQ(vragen[0].tekst, Tekst[490] + QStringLiteral("\r\n\r\n") + doel + QStringLiteral("\r\n\r\n") +
+                                   QString::fromLocal8Bit(std::strerror(EFBIG)));
     EXPECT_EQ(LeesBytes(doel), voor);
     EXPECT_EQ(QDir(map).entryList(QDir::Files), QStringList{QStringLiteral("run.csv")});
 }
@@ -267,8 +270,8 @@ TEST_F(OpslaanTest, AFailedFileOperationAsksAndCancelLeavesEverythingAsItWas) {
     antwoorden = {vbYes, vbCancel};
     OpslaanAls(naam, false);
     ASSERT_EQ(vragen.size(), 2u);
-    EXPECT_EQ(vragen[1].tekst,
-              QStringLiteral("The file is in use, access to ") + doel + QStringLiteral(" is rejected!"));
+    EXPECT_EQ(vragen[1].tekst, QStringLiteral("The file is in use, access to ") +
+                                   Pad(QStringLiteral("copy.bak")) + QStringLiteral(" is rejected!"));
     EXPECT_EQ(vragen[1].stijl, vbOKCancel | vbExclamation);
     EXPECT_EQ(naam, oud);
     EXPECT_EQ(Gegevensbestand, oud);

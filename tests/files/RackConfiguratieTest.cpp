@@ -15,7 +15,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <gtest/gtest.h>
 
 namespace {
@@ -267,7 +269,8 @@ TEST_F(RackConfiguratieTest, AFailedWriteLeavesTheOldConfigurationReadable) {
     EXPECT_FALSE(SchrijfAlleRackConfiguraties());
     EXPECT_TRUE(ConfiguratieGewijzigd); // still unsaved
     ASSERT_EQ(meldingen.size(), 1);
-    EXPECT_EQ(meldingen.at(0), QStringLiteral("The file is in use, access to %1 is rejected!").arg(pad()));
+    EXPECT_EQ(meldingen.at(0),
+              pad() + QStringLiteral("\r\n\r\n") + QString::fromLocal8Bit(std::strerror(EISDIR)));
     EXPECT_EQ(inhoud(pad()), oud);
     EXPECT_EQ(QDir(MapConfiguratie).entryList(QDir::Files), QStringList{QStringLiteral("Rack1-F-F-F.rcf")});
     Racks[2].Name = QString();
@@ -299,6 +302,9 @@ TEST_F(RackConfiguratieTest, AFullDiskLeavesTheFileAndItsBackupWhole) {
     EXPECT_FALSE(geschreven);
     EXPECT_TRUE(ConfiguratieGewijzigd);
     ASSERT_EQ(meldingen.size(), 1);
+    // Its path and the system's reason: a full disk is no file in use.
+    EXPECT_EQ(meldingen.at(0),
+              pad() + QStringLiteral("\r\n\r\n") + QString::fromLocal8Bit(std::strerror(EFBIG)));
     EXPECT_EQ(inhoud(pad()), tweede);
     EXPECT_EQ(inhoud(pad() + "bak"), eerste);
     EXPECT_EQ(QDir(MapConfiguratie).entryList(QDir::Files),

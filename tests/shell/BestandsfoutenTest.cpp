@@ -8,14 +8,21 @@
 #include "platform/Tekstbestand.h"
 #include "shared/Algemeen.h"
 #include "shared/Getallen.h"
+#include "shared/Instellingen.h"
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
+#include "shell/Installatie.h"
 #include "shell/Programmainstellingen.h"
 #include "shell/mdiK740.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QtTest/qtestspontaneevent.h>
+#include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -74,7 +81,9 @@ TEST_F(BestandsfoutenTest, ARackFileThatIsRefusedGivesItsMessageAndNoSettingsSav
     inDeWeg.close();
     MapConfiguratie = inDeWeg.fileName();
     venster->mnuFileSaveSettings_Click();
-    EXPECT_EQ(Gemeld(VervangHekje(Tekst[234], rackBestand())), 1);
+    EXPECT_EQ(
+        Gemeld(rackBestand() + QStringLiteral("\r\n\r\n") + QString::fromLocal8Bit(std::strerror(ENOTDIR))),
+        1);
     EXPECT_EQ(Gemeld(Tekst[184]), 0);
     EXPECT_TRUE(ConfiguratieGewijzigd);
     EXPECT_TRUE(venster->knopBewaarInstellingen()->isEnabled());
@@ -86,13 +95,86 @@ TEST_F(BestandsfoutenTest, ASettingsStoreThatCannotBeWrittenGivesItsMessageAndNo
         Bestandsgrens grens(64);
         venster->mnuFileSaveSettings_Click();
     }
-    EXPECT_EQ(Gemeld(VervangHekje(Tekst[234], platform::OpslagBestand(AppNaam))), 1);
+    EXPECT_EQ(Gemeld(platform::OpslagBestand(AppNaam) + QStringLiteral("\r\n\r\n") +
+                     QString::fromLocal8Bit(std::strerror(EFBIG))),
+              1);
     EXPECT_EQ(Gemeld(Tekst[184]), 0);
     EXPECT_TRUE(ConfiguratieGewijzigd);
     // With room again the same command saves.
     venster->mnuFileSaveSettings_Click();
     EXPECT_EQ(Gemeld(Tekst[184]), 1);
     EXPECT_FALSE(ConfiguratieGewijzigd);
+}
+
+// A setting changed on a full disk (the settings folder can take no file longer than 16 bytes): the
+// program tells the settings file and the system's reason once, keeps the change and writes it with the
+// next change once there is room; a close on the full disk offers Retry and Cancel, and Cancel keeps the
+// program running with the change still kept.
+TEST_F(BestandsfoutenTest, ASettingTheDiskCannotTakeIsToldOnceAndKeptUntilThereIsRoom) {
+    const Installatie installatie(*venster);
+    InstalleerMeldingen();
+    ConfiguratieGewijzigd = false;
+    const QString ini = platform::OpslagBestand(AppNaam);
+    const auto opDeSchijf = [&](const char* regel) {
+        QByteArray inhoud;
+        return platform::LeesBestand(ini, inhoud) && inhoud.contains(regel);
+    };
+    const auto zet = [&](const QString& sleutel, const QString& waarde) {
+        BewaarInstelling(AppNaam, QStringLiteral("Settings"), sleutel, waarde);
+        klok().verstrijk(10); // back in the event loop: the change is written
+    };
+    zet(QStringLiteral("Baudrate"), QStringLiteral("19200"));
+    ASSERT_TRUE(opDeSchijf("Baudrate=19200"));
+    vragen.clear();
+    const QString melding = ini + QStringLiteral("\r\n\r\n") + QString::fromLocal8Bit(std::strerror(EFBIG));
+
+    {
+        Bestandsgrens grens(16);
+        zet(QStringLiteral("Baudrate"), QStringLiteral("9600"));
+        zet(QStringLiteral("Interval of time"), QStringLiteral("5"));
+    }
+    ASSERT_EQ(vragen.size(), 1u) << "told once";
+    EXPECT_EQ(vragen[0], (Vraag{melding, vbExclamation, ini}));
+    EXPECT_TRUE(opDeSchijf("Baudrate=19200"));
+    EXPECT_EQ(LeesInstelling(AppNaam, QStringLiteral("Settings"), QStringLiteral("Baudrate"), QString()),
+              QStringLiteral("9600"));
+
+    // Room again: the next change writes every change kept.
+    zet(QStringLiteral("StartOnStartup"), QStringLiteral("True"));
+    EXPECT_TRUE(opDeSchijf("Baudrate=9600"));
+    EXPECT_TRUE(opDeSchijf("Interval%20of%20time=5"));
+    EXPECT_EQ(vragen.size(), 1u);
+
+    {
+        Bestandsgrens grens(16);
+        // A new failure is told again.
+        zet(QStringLiteral("Baudrate"), QStringLiteral("4800"));
+        EXPECT_EQ(Gemeld(melding), 2);
+        // The close: Retry tries again, Cancel keeps the program running.
+        antwoorden = {vbRetry, vbCancel};
+        QCloseEvent sluiten;
+        QSpontaneKeyEvent::setSpontaneous(&sluiten);
+        QApplication::instance()->notify(venster.get(), &sluiten);
+        EXPECT_FALSE(sluiten.isAccepted());
+        EXPECT_FALSE(ProgrammaBeeindigd);
+        ASSERT_EQ(vragen.size(), 4u);
+        for (size_t i : {2u, 3u}) {
+            EXPECT_EQ(vragen[i].tekst, melding);
+            EXPECT_EQ(vragen[i].stijl, vbRetryCancel | vbExclamation);
+        }
+    }
+    EXPECT_TRUE(opDeSchijf("Baudrate=9600"));
+    // The settings count as unsaved: File > Save settings can write them.
+    EXPECT_TRUE(ConfiguratieGewijzigd);
+
+    // With room the close writes them.
+    antwoorden = {vbNo};
+    QCloseEvent sluiten;
+    QSpontaneKeyEvent::setSpontaneous(&sluiten);
+    QApplication::instance()->notify(venster.get(), &sluiten);
+    EXPECT_TRUE(ProgrammaBeeindigd);
+    EXPECT_TRUE(opDeSchijf("Baudrate=4800"));
+    EXPECT_EQ(vragen.size(), 5u);
 }
 
 TEST_F(BestandsfoutenTest, LoggingStartsWithACheckOfTheDataFolder) {

@@ -7,6 +7,7 @@
 #include "files/Bestandsdialogen.h"
 #include "files/Bestandsdiensten.h"
 #include "files/RackConfiguratie.h"
+#include "platform/Opslag.h"
 #include "rackviews/DialogK76xSettings.h"
 #include "rackviews/FormRack.h"
 #include "rackviews/RackvensterActies.h"
@@ -66,6 +67,7 @@ TEST_F(InstallatieTest, EverySeamIsFilledWithTheProgramsOwnSideAndTakenAwayAgain
         EXPECT_FALSE(Leeg(vensterafdruk));
         EXPECT_EQ(&tabelvensterOmgeving(), &venster);
         EXPECT_EQ(typeid(bestandsdialogen()), typeid(Standaarddialogen));
+        EXPECT_FALSE(Leeg(platform::opslagmelder));
 
         // The progress window's Cancel reaches the link's transaction.
         Afbreken = false;
@@ -88,6 +90,7 @@ TEST_F(InstallatieTest, EverySeamIsFilledWithTheProgramsOwnSideAndTakenAwayAgain
     EXPECT_TRUE(Leeg(grafiekvensterOmgeving));
     EXPECT_TRUE(Leeg(tabelvensterOmgeving));
     EXPECT_TRUE(Leeg(bestandsdialogen));
+    EXPECT_TRUE(Leeg(platform::opslagmelder));
     // A side registered after the program's is left in place.
     EXPECT_EQ(typeid(meldingVenster()), typeid(OpnameMelding));
 }

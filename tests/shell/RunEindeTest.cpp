@@ -3,6 +3,7 @@
 // reading rises, and the user closes the main window, picks a graph's curve input, or meets a lost port
 // and runs System > Search behind its box. The data file gets its rows throughout, and its end point
 // only where the run really ends.
+#include "Bestandsgrens.h"
 #include "Draaiboek.h"
 #include "EchteMelding.h"
 #include "EersteStart.h"
@@ -19,6 +20,7 @@
 #include "platform/Datum.h"
 #include "platform/GeheugenLijn.h"
 #include "platform/Klok.h"
+#include "platform/Opslag.h"
 #include "platform/Tekstbestand.h"
 #include "platform/Vensterwacht.h"
 #include "rackviews/DialogK76xSettings.h"
@@ -39,6 +41,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -47,6 +50,9 @@
 #include <QTime>
 #include <QtTest/qtestspontaneevent.h>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <optional>
 
 namespace {
 
@@ -158,6 +164,64 @@ TEST_F(RunEindeTest, ClosingWritesTheEndPointOnlyOnceTheQuestionIsAnsweredAndCan
     EXPECT_EQ(Eindpunten(), 1);
     EXPECT_GE(static_cast<int>(rijen.size()) - 1 - rijenVoorSluiten, VraagOpenMs / 2000)
         << "rows while the question was open";
+}
+
+// The settings file no longer fits on the disk (the data file still does) when a setting is changed while
+// logging: the box that tells it waits beside the run, and the setting reaches the file at the close.
+TEST_F(RunEindeTest, LoggingGoesOnWhileASettingsFileTheDiskCannotTakeIsTold) {
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    // The real box, held open; the rows of the data file when it opens and when it is answered.
+    struct Box : EchteMelding {
+        using EchteMelding::EchteMelding;
+        int Toon(const QString& tekst, int stijl, const QString& titel) override {
+            teksten << tekst;
+            voor.push_back(rijen());
+            const int antwoord = EchteMelding::Toon(tekst, stijl, titel);
+            na.push_back(rijen());
+            return antwoord;
+        }
+        std::function<int()> rijen;
+        QStringList teksten;
+        std::vector<int> voor, na;
+    } box(Qt::Key_Return, VraagOpenMs);
+    box.rijen = [this] { return Rijaantal(); };
+    const QString ini = platform::OpslagBestand(AppNaam);
+    std::optional<Bestandsgrens> grens;
+    Draaiboek boek(venster, 120000);
+    BeginLoggen(boek, venster);
+    boek.Stap(
+        QStringLiteral("a large setting is written"), [] { return true; },
+        [] {
+            BewaarInstelling(AppNaam, QStringLiteral("Notes"), QStringLiteral("Text"), QString(300000, u'x'));
+        });
+    boek.Stap(
+        QStringLiteral("the disk fills up and the baud rate is changed"),
+        [&] { return QFileInfo(ini).size() > 300000; },
+        [&] {
+            ZetMeldingVenster(&box);
+            grens.emplace(200000);
+            BewaarInstelling(AppNaam, QStringLiteral("Settings"), QStringLiteral("Baudrate"),
+                             QStringLiteral("9600"));
+        });
+    boek.Stap(
+        QStringLiteral("the box is answered"), [&] { return !box.na.empty(); },
+        [&] {
+            grens.reset();
+            InstalleerMeldingen();
+            venster.SluitVanuitCode();
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+    ASSERT_EQ(box.teksten.size(), 1);
+    EXPECT_EQ(box.teksten[0],
+              ini + QStringLiteral("\r\n\r\n") + QString::fromLocal8Bit(std::strerror(EFBIG)));
+    EXPECT_EQ(box.geblokkeerd(), 0);
+    EXPECT_GE(box.na[0] - box.voor[0], VraagOpenMs / 2000) << "rows while the box was open";
+    QByteArray inhoud;
+    ASSERT_TRUE(platform::LeesBestand(ini, inhoud));
+    EXPECT_TRUE(inhoud.contains("Baudrate=9600"));
 }
 
 TEST_F(RunEindeTest, LoggingGoesOnWhileAGraphsCurveInputIsPicked) {

@@ -1,0 +1,115 @@
+// What the user is told when the disk cannot take a file the program writes: the file's path and the
+// system's reason, in the box each writer has always shown (its buttons and title), never that the file
+// is in use.
+#include "Bestandsgrens.h"
+#include "Bestandsomgeving.h"
+#include "files/Logbestanden.h"
+#include "files/Meetbestand.h"
+#include "files/Opslaan.h"
+#include "files/Werkkopie.h"
+#include "platform/Klok.h"
+#include "shared/Teksten.h"
+
+#include <QFileInfo>
+#include <cerrno>
+#include <cstring>
+#include <gtest/gtest.h>
+
+namespace {
+
+class SchrijffoutenTest : public Bestandsomgeving {
+protected:
+    // The text of a write of `pad` that a full disk stopped.
+    static QString VolleSchijf(const QString& pad) {
+        return pad + QStringLiteral("\r\n\r\n") + QString::fromLocal8Bit(std::strerror(EFBIG));
+    }
+    static QStringList Rijen(int aantal) {
+        QStringList regels;
+        for (int s = 1; s <= aantal; ++s)
+            regels << Regel(s % 60);
+        return regels;
+    }
+};
+
+// A data file of another layout makes the run go on in "_2"; the disk cannot take that file's header,
+// and later not the next row.
+TEST_F(SchrijffoutenTest, LoggingIntoTheNextFileAndAppendingToItTellTheFileAndTheReason) {
+    const QString eerste = Pad(QStringLiteral("run.csv"));
+    const QString tweede = Pad(QStringLiteral("run_2.csv"));
+    SchrijfBytes(eerste, "\"Time\",\"other\"\r\n\"x\",\"y\"\r\n");
+    Gegevensbestand = eerste;
+    TijdMeting = platform::Nu();
+    antwoorden = {vbCancel};
+    {
+        Bestandsgrens grens(16);
+        LogMeting(QString());
+    }
+    EXPECT_EQ(Gegevensbestand, tweede);
+    ASSERT_EQ(vragen.size(), 1u);
+    EXPECT_EQ(vragen[0], (Vraag{VolleSchijf(tweede), vbRetryCancel | vbExclamation, tweede}));
+
+    LogMeting(QString());
+    const QByteArray gelogd = LeesBytes(tweede);
+    ASSERT_EQ(gelogd.count("\r\n"), 2);
+    antwoorden = {vbCancel};
+    {
+        Bestandsgrens grens(static_cast<rlim_t>(gelogd.size()));
+        LogMeting(QString());
+    }
+    ASSERT_EQ(vragen.size(), 2u);
+    EXPECT_EQ(vragen[1], (Vraag{VolleSchijf(tweede), vbRetryCancel | vbExclamation, tweede}));
+    EXPECT_EQ(LeesBytes(tweede), gelogd);
+}
+
+TEST_F(SchrijffoutenTest, AWorkingCopyTheDiskCannotTakeTellsItsPathAndTheReason) {
+    const QString pad = Pad(QStringLiteral("run.csv"));
+    const QByteArray bytes = Bestand(Rijen(30));
+    SchrijfBytes(pad, bytes);
+    Gegevensbestand = pad;
+    ZetRijTijd(1, 1);
+    {
+        Bestandsgrens grens(static_cast<rlim_t>(bytes.size() - 1));
+        SchrijfInfo(1, 1, 1, 21, QStringLiteral("note"));
+    }
+    const QString kopie = pad + QStringLiteral(".new");
+    ASSERT_EQ(vragen.size(), 1u);
+    EXPECT_EQ(vragen[0],
+              (Vraag{Tekst[490] + QStringLiteral("\r\n\r\n") + VolleSchijf(kopie), vbCritical, kopie}));
+    EXPECT_FALSE(QFileInfo::exists(kopie));
+    EXPECT_EQ(LeesBytes(pad), bytes);
+}
+
+// Save As over a larger file: first the disk takes the copy but not the old file's backup, then not
+// even the copy.
+TEST_F(SchrijffoutenTest, SaveAsAndItsBackupTellTheFileTheDiskCannotTake) {
+    const QString oud = Pad(QStringLiteral("run.csv"));
+    const QString doel = Pad(QStringLiteral("copy.csv"));
+    SchrijfBytes(oud, Bestand({Regel(1)}));
+    const QByteArray vorige = Bestand(Rijen(30));
+    SchrijfBytes(doel, vorige);
+    Gegevensbestand = oud;
+    QString naam = oud;
+    dialogen.bestanden = {doel};
+    antwoorden = {vbYes, vbCancel};
+    {
+        Bestandsgrens grens(static_cast<rlim_t>(LeesBytes(oud).size() + 16));
+        EXPECT_FALSE(OpslaanAls(naam, false));
+    }
+    ASSERT_EQ(vragen.size(), 2u);
+    EXPECT_EQ(vragen[1],
+              (Vraag{VolleSchijf(Pad(QStringLiteral("copy.bak"))), vbOKCancel | vbExclamation, doel}));
+
+    dialogen.bestanden = {doel};
+    antwoorden = {vbCancel};
+    {
+        Bestandsgrens grens(16);
+        EXPECT_FALSE(OpslaanAls(naam, false));
+    }
+    ASSERT_EQ(vragen.size(), 3u);
+    EXPECT_EQ(vragen[2], (Vraag{VolleSchijf(doel), vbOKCancel | vbExclamation, doel}));
+    EXPECT_EQ(LeesBytes(doel), vorige);
+    EXPECT_EQ(Gegevensbestand, oud);
+    EXPECT_EQ(QDir(map).entryList(QDir::Files), (QStringList{"copy.csv", "run.csv"}));
+}
+
+} // namespace
