@@ -275,8 +275,8 @@ void DialogCalibrationEC::CommandCalibrate_Click() {
     if (!kies && Toestand() != Afgewezen) return;
     if (Lijstpositie() < 0) ComboStandaard->setCurrentIndex(KCl001);
     m_standaardKeuze = Lijstpositie();
-    CommandCalibrate->setEnabled(false);
-    CommandEdit->setEnabled(false);
+    ZetUit(CommandCalibrate);
+    ZetUit(CommandEdit);
     ZetInfo(Tekst[289]);
     KalibrerenGeklikt = true;
     PlanStap();

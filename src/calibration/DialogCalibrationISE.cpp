@@ -166,7 +166,7 @@ void DialogCalibrationISE::CommandCalibrate_Click() {
             return;
         }
     }
-    CommandCalibrate->setEnabled(false);
+    ZetUit(CommandCalibrate);
     LabelInfo->setText(Tekst[376]);
     KalibrerenGeklikt = true;
     PlanStap();

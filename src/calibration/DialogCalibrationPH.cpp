@@ -222,8 +222,8 @@ void DialogCalibrationPH::CommandCalibrate_Click() {
             return;
         }
     }
-    CommandCalibrate->setEnabled(false);
-    CommandEdit->setEnabled(false);
+    ZetUit(CommandCalibrate);
+    ZetUit(CommandEdit);
     ZetInfo(Tekst[289]);
     KalibrerenGeklikt = true;
     PlanStap();

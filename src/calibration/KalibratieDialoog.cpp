@@ -231,6 +231,11 @@ QPushButton* KalibratieDialoog::MaakKnop(const QString& naam) {
     return k;
 }
 
+void KalibratieDialoog::ZetUit(QWidget* knop) {
+    if (focusWidget() == knop) focusNextChild();
+    knop->setEnabled(false);
+}
+
 QHBoxLayout* KalibratieDialoog::Knoppenrij(std::initializer_list<QPushButton*> links,
                                            std::initializer_list<QPushButton*> rechts) {
     auto* rij = new QHBoxLayout;

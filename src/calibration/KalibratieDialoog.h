@@ -122,6 +122,9 @@ protected:
     QLabel* MaakLabel(const QString& naam);
     // A push button named `naam` that Enter does not press.
     QPushButton* MaakKnop(const QString& naam);
+    // Disables `knop` (a button that disables itself when clicked): the focus on it first moves to the
+    // next enabled control, so that Escape and the other keys still reach the dialog.
+    void ZetUit(QWidget* knop);
     // The row of buttons at the bottom: `links` on the left, `rechts` on the right.
     static QHBoxLayout* Knoppenrij(std::initializer_list<QPushButton*> links,
                                    std::initializer_list<QPushButton*> rechts);

@@ -20,6 +20,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
@@ -245,6 +246,23 @@ QWidget* FormGLP::Kader() {
     return Kindvensterkader(this);
 }
 
+QRect FormGLP::Gebied() {
+    const auto* kader = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (!kader || !kader->mdiArea()) return {};
+    return kader->mdiArea()->viewport()->rect();
+}
+
+void FormGLP::PasInGebied() {
+    const QRect gebied = Gebied();
+    if (gebied.isEmpty()) return;
+    QWidget* kader = Kader();
+    const QSize maat = kader->size().boundedTo(gebied.size());
+    if (maat != kader->size()) kader->resize(maat);
+    const QPoint plaats(std::clamp(kader->x(), gebied.left(), gebied.right() + 1 - kader->width()),
+                        std::clamp(kader->y(), gebied.top(), gebied.bottom() + 1 - kader->height()));
+    kader->move(plaats);
+}
+
 QRect FormGLP::Plaats() {
     if (m_uitGebied) return QRect(m_thuis.topLeft(), size() + m_rand);
     const QWidget* kader = Kader();
@@ -366,6 +384,7 @@ void FormGLP::Laad() {
     Form_Resize();
     SSTab->setCurrentIndex(ToonGLP ? 1 : 0);
     ToonTab(SSTab->currentIndex());
+    PasInGebied();
     CheckAllChannels->setChecked(RapportAlleKanalen);
     VensterLaden = false;
 }
@@ -531,8 +550,11 @@ void FormGLP::Form_Resize() {
     const int tabRand = pagina && pagina->width() > 0 && SSTab->width() > pagina->width()
                             ? SSTab->width() - pagina->width()
                             : 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 4;
-    const int lijstenBreedte = m_strook->minimumSizeHint().width() + 2 * Px(RasterRand) + tabRand +
-                               (kader->width() - width()) + Px(100);
+    int lijstenBreedte = m_strook->minimumSizeHint().width() + 2 * Px(RasterRand) + tabRand +
+                         (kader->width() - width()) + Px(100);
+    // Never wider than the area: the lists then share what there is, the buttons stay in view.
+    if (const QRect gebied = Gebied(); !gebied.isEmpty())
+        lijstenBreedte = std::min(lijstenBreedte, gebied.width());
     const GLPIndeling i = BerekenGLPIndeling(PixelsNaarTwips(kader->width()),
                                              PixelsNaarTwips(kader->height()), PixelsNaarTwips(width()),
                                              PixelsNaarTwips(height()), PixelsNaarTwips(lijstenBreedte));

@@ -135,6 +135,12 @@ private:
     void ToonTab(int tab);
     void Form_Resize();
     QWidget* Kader();
+    // The visible part of the main window's area the frame stands in (an empty rectangle when the
+    // window stands alone or beside a dialog).
+    QRect Gebied();
+    // The frame is made to fit the area and moved into it, so that the whole window, its buttons with
+    // it, is in view.
+    void PasInGebied();
     // Where the window stands in the area (its frame's place), also while it stands beside a dialog.
     QRect Plaats();
     void TerugInGebied();

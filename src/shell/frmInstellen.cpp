@@ -359,6 +359,14 @@ void frmInstellen::Refresh() {
 
 void frmInstellen::Sync() {
     CommPoort = GeldigePoort(cboCommPoort->currentText());
+    // The field shows the port taken (a name that is no port is COM1), as the messages name it.
+    if (cboCommPoort->currentText() != CommPoort) {
+        const int i = cboCommPoort->findText(CommPoort, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (i >= 0)
+            cboCommPoort->setCurrentIndex(i);
+        else
+            cboCommPoort->setEditText(CommPoort);
+    }
     Baudsnelheid = cboBaudrate->currentIndex() >= 0 ? cboBaudrate->currentText() : QStringLiteral("1200");
     HuidigeTaal = m_taal;
     KiesTaal(HuidigeTaal);

@@ -13,6 +13,7 @@
 #include "shared/Teksten.h"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -147,6 +148,29 @@ TEST_F(DialogCalibrationISETest, AfterACancelledStandard2MeasurementOKClosesWith
 }
 
 // Slopes of 5.0 and 200.0 mV/decade are taken, 4.9 and 200.1 refused, of either sign; |E| = 12 is taken.
+// Calibrate pressed from the keyboard, the owner disabled as the module settings dialog is: Escape
+// pressed on the window ends the measurement and then closes the dialog.
+TEST_F(DialogCalibrationISETest, EscapeStillAnswersAfterCalibrateWasPressedFromTheKeyboard) {
+    QDialog eigenaar;
+    eigenaar.show();
+    eigenaar.setEnabled(false);
+    const auto toets = [](KalibratieDialoog& d, Qt::Key k) { QTest::keyClick(d.windowHandle(), k); };
+    harnas->Bij(D::KiesStandaard1, [&](KalibratieDialoog& d) {
+        Ion(d).CommandCalibrate->setFocus();
+        toets(d, Qt::Key_Space);
+    });
+    harnas->Bij(D::Meten1, [&](KalibratieDialoog& d) {
+        ASSERT_NE(d.focusWidget(), nullptr);
+        EXPECT_TRUE(d.focusWidget()->isEnabled()) << d.focusWidget()->objectName().toStdString();
+        toets(d, Qt::Key_Escape);
+    });
+    harnas->Bij(
+        D::KiesStandaard1, [&](KalibratieDialoog& d) { toets(d, Qt::Key_Escape); }, 2);
+    harnas->Draai([&] { ToonIonKalibratie(1, Positie, 2, Racks[1].Modules[Positie], &eigenaar); });
+    EXPECT_EQ(harnas->toestanden,
+              (std::vector<int>{D::KiesStandaard1, D::Meten1, D::KiesStandaard1, D::Gesloten}));
+}
+
 TEST_F(DialogCalibrationISETest, SlopeAndZeroPointLimits) {
     struct Geval {
         int i1;

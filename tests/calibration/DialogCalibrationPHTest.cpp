@@ -16,6 +16,7 @@
 #include "shared/ui/Vensterfuncties.h"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -197,6 +198,30 @@ TEST_F(DialogCalibrationPHTest, CancelEndsAMeasurementAndThenClosesWithoutStorin
               (std::vector<int>{D::KiesBuffer1, D::Meten1, D::KiesBuffer1, D::Meten1, D::Gesloten}));
     EXPECT_FALSE(QFile::exists(CalPad()));
     EXPECT_EQ(Resets(), 2);
+}
+
+// Calibrate pressed from the keyboard, in a dialog whose owner is disabled as the module settings
+// dialog is while a calibration runs: the focus stays on an enabled control, so Escape pressed on the
+// window ends the measurement and then closes the dialog.
+TEST_F(DialogCalibrationPHTest, EscapeStillAnswersAfterCalibrateWasPressedFromTheKeyboard) {
+    QDialog eigenaar;
+    eigenaar.show();
+    eigenaar.setEnabled(false);
+    const auto toets = [](KalibratieDialoog& d, Qt::Key k) { QTest::keyClick(d.windowHandle(), k); };
+    harnas->ZetLezing(Electrode(7.00), 25.0f);
+    harnas->Bij(D::KiesBuffer1, [&](KalibratieDialoog& d) {
+        Ph(d).CommandCalibrate->setFocus();
+        toets(d, Qt::Key_Space);
+    });
+    harnas->Bij(D::Meten1, [&](KalibratieDialoog& d) {
+        ASSERT_NE(d.focusWidget(), nullptr);
+        EXPECT_TRUE(d.focusWidget()->isEnabled()) << d.focusWidget()->objectName().toStdString();
+        toets(d, Qt::Key_Escape);
+    });
+    harnas->Bij(
+        D::KiesBuffer1, [&](KalibratieDialoog& d) { toets(d, Qt::Key_Escape); }, 2);
+    harnas->Draai([&] { ToonPhKalibratie(1, Positie, 1, Racks[1].Modules[Positie], &eigenaar); });
+    EXPECT_EQ(harnas->toestanden, (std::vector<int>{D::KiesBuffer1, D::Meten1, D::KiesBuffer1, D::Gesloten}));
 }
 
 TEST_F(DialogCalibrationPHTest, CancelDuringTheSecondBufferKeepsTheFirstForAOnePointResult) {

@@ -678,3 +678,44 @@ TEST_F(FormGLPTest, TheSimulatedRackShowsEveryInputWithItsHistory) {
 }
 
 } // namespace
+
+// System > Report in a main window 1400 pixels wide: with names as long as they may be, whose lists ask
+// for more width than the area has, and a place kept from a wider window, the report opens within the
+// window area with OK and Help in view.
+TEST_F(FormGLPTest, TheReportOpensWithinTheWindowAreaWithOKAndHelpInView) {
+    Racks[1] = RackRecord{};
+    VulDemorack();
+    const QString lang = QString(30, QLatin1Char('W'));
+    Racks[1].Name = lang;
+    for (int m = 1; m <= AantalModules; ++m) {
+        Racks[1].Modules[m].Name = lang;
+        for (int c = 1; c <= AantalIngangen; ++c)
+            Racks[1].Modules[m].Meting[c].Name = lang;
+    }
+    BewaarInstelling(AppNaam, QStringLiteral("Report"), QStringLiteral("Left"), QStringLiteral("15000"));
+    BewaarInstelling(AppNaam, QStringLiteral("Report"), QStringLiteral("Top"), QStringLiteral("9000"));
+    mdiK740 hoofd;
+    hoofd.resize(1400, 800);
+    InstalleerHoofdvenster(hoofd);
+    hoofd.show();
+    for (const bool glp : {false, true}) {
+        ToonRapport(1, 1, 1, glp);
+        FormGLP* v = RapportVenster();
+        ASSERT_NE(v, nullptr);
+        QApplication::processEvents();
+        const QWidget* gebied = hoofd.mdiGebied()->viewport();
+        const QRect zicht = gebied->rect();
+        const QWidget* kader = Kindvensterkader(v);
+        ASSERT_EQ(kader->parentWidget(), gebied);
+        EXPECT_TRUE(zicht.contains(kader->geometry()))
+            << (glp ? "GLP: " : "configuration: ") << kader->x() << "," << kader->y() << " " << kader->width()
+            << "x" << kader->height() << " in " << zicht.width() << "x" << zicht.height();
+        for (const QPushButton* knop : {v->OKButton, v->CommandHelp}) {
+            EXPECT_TRUE(knop->isVisible());
+            const QRect plaats(knop->mapTo(gebied, QPoint(0, 0)), knop->size());
+            EXPECT_TRUE(zicht.contains(plaats)) << knop->text().toStdString();
+            EXPECT_TRUE(v->rect().contains(knop->geometry())) << knop->text().toStdString();
+        }
+        ResetFormGLP();
+    }
+}

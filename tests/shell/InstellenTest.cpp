@@ -463,6 +463,15 @@ TEST_F(InstellenTest, OKWithoutAPortOrWithAPortThatDoesNotOpenKeepsTheDialog) {
     EXPECT_EQ(Opgeslagen("Serial port"), "COM12"); // applied and stored all the same
     EXPECT_FALSE(hoofdvenster->isEnabled());
 
+    // A typed name that is not a port is taken as COM1: the field says so, as the box does.
+    v.cboCommPoort->lineEdit()->selectAll();
+    QTest::keyClicks(v.cboCommPoort->lineEdit(), "ttyUSB0");
+    QTest::mouseClick(v.OKButton, Qt::LeftButton);
+    ASSERT_EQ(meldingen.size(), 3u);
+    EXPECT_EQ(std::get<0>(meldingen[2]), "Error opening 'COM1' !\r\n\r\nbusy");
+    EXPECT_EQ(v.cboCommPoort->currentText(), "COM1");
+    EXPECT_EQ(Opgeslagen("Serial port"), "COM1");
+
     lijn->zetOpenFout(QString());
     QTest::mouseClick(v.OKButton, Qt::LeftButton);
     EXPECT_TRUE(v.Afsluiten);
