@@ -178,14 +178,22 @@ bool HeeftKop(const QString& pad, const QString& kop) {
 
 // What a line appended to a file as it stands must begin with: a line end when the file's last line was
 // cut off (a power cut, a copy stopped half way), so that the cut line stays as it was and the new one
-// is whole.
+// is whole. A cut that fell inside a quoted text has that text closed first: a reader of the file would
+// otherwise take the line end and the whole new line into the cut field.
 QString Regelbegin(const QString& pad, const Bestandsstand& stand) {
     if (stand.lengte <= 0 || Onaangeroerd(pad, stand)) return QString();
     QFile f(pad);
-    if (!f.open(QIODevice::ReadOnly) || !f.seek(stand.lengte - 1)) return QString();
-    char laatste = 0;
-    if (!f.getChar(&laatste) || laatste == '\n' || laatste == '\r') return QString();
-    return CRLF;
+    // The last line: the rows of 16 full racks stay well within this.
+    constexpr qint64 Staart = 1 << 20;
+    const qint64 begin = std::max<qint64>(0, stand.lengte - Staart);
+    if (!f.open(QIODevice::ReadOnly) || !f.seek(begin)) return QString();
+    const QByteArray staart = f.read(stand.lengte - begin);
+    if (staart.isEmpty() || staart.endsWith('\n') || staart.endsWith('\r')) return QString();
+    const QByteArray regel = staart.mid(staart.lastIndexOf('\n') + 1);
+    const QChar afbakening = TekstAfbakening.isEmpty() ? QChar(u'"') : TekstAfbakening.front();
+    const bool open =
+        afbakening.unicode() < 0x80 && regel.count(static_cast<char>(afbakening.unicode())) % 2 != 0;
+    return open ? afbakening + CRLF : CRLF;
 }
 
 // Appends a file's bytes. A file whose folder cannot be written loses them (the folder is reported once

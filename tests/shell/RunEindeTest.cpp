@@ -524,7 +524,7 @@ TEST_F(TweeRacksTest, TheBoxAboutACutLastRowWaitsBesideTheRunOfAnUnattendedStart
         ASSERT_TRUE(venster.MDIForm_Load({}));
         ASSERT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
     }
-    // The end point and half of the last measuring row are gone.
+    // The end point and half of the last measuring row are gone: it ends inside a quoted unit, "m.
     QByteArray inhoud;
     {
         QFile f(Gegevenspad());
@@ -534,7 +534,9 @@ TEST_F(TweeRacksTest, TheBoxAboutACutLastRowWaitsBesideTheRunOfAnUnattendedStart
     inhoud.chop(2);
     inhoud.truncate(inhoud.lastIndexOf("\r\n"));
     const qsizetype laatsteRij = inhoud.lastIndexOf("\r\n") + 2;
-    inhoud.truncate(laatsteRij + (inhoud.size() - laatsteRij) / 2);
+    const qsizetype eenheid = inhoud.indexOf("\"mV\"", laatsteRij + (inhoud.size() - laatsteRij) / 2);
+    ASSERT_GT(eenheid, laatsteRij);
+    inhoud.truncate(eenheid + 2);
     {
         QFile f(Gegevenspad());
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -571,7 +573,16 @@ TEST_F(TweeRacksTest, TheBoxAboutACutLastRowWaitsBesideTheRunOfAnUnattendedStart
     ASSERT_TRUE(venster.MDIForm_Load({}));
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
 
-    // The cut row stays as it was; every row of this start stands whole on a line of its own.
+    // The cut row stays as it was, its quoted text closed, so that a reader of the file does not take the
+    // next line into it; every row of this start stands whole on a line of its own.
+    {
+        QFile f(Gegevenspad());
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QList<QByteArray> regels = f.readAll().split('\n');
+        const QByteArray& gesneden = regels.value(rijenVoorStart);
+        EXPECT_TRUE(gesneden.endsWith("\"m\"\r")) << gesneden.right(40).toStdString();
+        EXPECT_EQ(gesneden.count('"') % 2, 0);
+    }
     const std::vector<QStringList> rijen = Rijen();
     ASSERT_GT(static_cast<int>(rijen.size()), rijenVoorStart + 2);
     EXPECT_LT(rijen[static_cast<size_t>(rijenVoorStart) - 1].size(), veldenPerRij);
