@@ -74,6 +74,12 @@ QString Titel(int r, int m, int i) {
 // open (a snapshot taken while it waits asks nothing more).
 QSet<QString> gemeldeMappen;
 bool vraagOpen = false;
+// The file the open question is about, and the lines of that file taken while it waits: they follow the
+// line asked about once the user has made room (Retry), and go with it at Cancel. Bounded, so that a
+// question left open for days does not take the memory.
+QString vraagPad;
+QByteArray wachtend;
+constexpr qsizetype WachtendGrens = 64 << 20;
 
 constexpr int TekstOngeldigeMap = 269; // "The specified file map is invalid!"
 constexpr int TekstDatalogger = 458;   // "Data logger: "
@@ -196,15 +202,29 @@ QString Regelbegin(const QString& pad, const Bestandsstand& stand) {
     return open ? afbakening + CRLF : CRLF;
 }
 
-// Appends a file's bytes. A file whose folder cannot be written loses them (the folder is reported once
-// per run); for another file that cannot be written the user may try again while `vragen` holds, which
-// a Cancel clears. The file is known as it stands afterwards, under the header `kop`.
-bool VoegToe(const QString& pad, const QString& kop, const QString& tekst, bool& vragen) {
-    const QByteArray bytes = platform::NaarWindows1252(tekst);
+// Appends a file's lines, after `begin` (its header, or the line end a cut last line needs). A file
+// whose folder cannot be written loses them (the folder is reported once per run); for another file that
+// cannot be written the user may try again while `vragen` holds, which a Cancel clears. Lines of the file
+// a question waits about are kept and written after the line asked about (true: they are on their way).
+// The file is known as it stands afterwards, under the header `kop`.
+bool VoegToe(const QString& pad, const QString& kop, const QString& begin, const QString& regels,
+             bool& vragen) {
+    if (vraagOpen && pad == vraagPad) {
+        // Behind the line asked about, in the order taken.
+        if (wachtend.size() >= WachtendGrens) return false;
+        wachtend += platform::NaarWindows1252(regels);
+        return true;
+    }
+    const QByteArray bytes = platform::NaarWindows1252(begin + regels);
     bool gelukt = platform::VoegToeAanBestand(pad, bytes);
     if (!gelukt && !MapNietSchrijfbaar(pad) && vragen && !vraagOpen) {
         vraagOpen = true;
+        vraagPad = pad;
         gelukt = VoegToeMetNieuwePoging(pad, bytes);
+        // What was taken meanwhile, as long as the user makes room for it.
+        while (gelukt && !wachtend.isEmpty())
+            gelukt = VoegToeMetNieuwePoging(pad, std::exchange(wachtend, {}));
+        wachtend.clear();
         vragen = gelukt;
         vraagOpen = false;
     }
@@ -252,14 +272,15 @@ public:
         return false;
     }
     // Appends every file's lines: an empty file gets its header first, a file whose last line was cut
-    // a line end. After a Cancel, or while such a question waits, the other files lose this snapshot
-    // without asking. A measuring row keeps its file among the running ones until its end point.
+    // a line end. After a Cancel the other files lose this snapshot without asking; while such a question
+    // waits, the lines of its file wait with it and other files lose theirs. A measuring row keeps its file
+    // among the running ones until its end point.
     void Schrijf(bool stop) {
         bool vragen = true;
         for (const Entry& b : m_bestanden) {
             if (b.inhoud.isEmpty()) continue;
-            const QString tekst = (b.stand.lengte == 0 ? b.kop : Regelbegin(b.pad, b.stand)) + b.inhoud;
-            if (!VoegToe(b.pad, b.kop, tekst, vragen)) continue;
+            const QString begin = b.stand.lengte == 0 ? b.kop : Regelbegin(b.pad, b.stand);
+            if (!VoegToe(b.pad, b.kop, begin, b.inhoud, vragen)) continue;
             if (stop)
                 lopend.remove(b.pad);
             else
@@ -297,7 +318,7 @@ void BeeindigLopendeBestanden(const QString& tijd, const QString& afbakening) {
         VoegCsvVeldToe(regel, tijd, run.velden <= 1, afbakening);
         for (int v = 2; v <= run.velden; ++v)
             VoegCsvVeldToe(regel, QString(), v == run.velden, afbakening);
-        VoegToe(pad, run.kop, Regelbegin(pad, stand) + regel, vragen);
+        VoegToe(pad, run.kop, Regelbegin(pad, stand), regel, vragen);
     }
     lopend.clear();
 }
@@ -593,4 +614,6 @@ void ResetLogbestanden() {
     reeksNaam.clear();
     reeksStam.clear();
     vraagOpen = false;
+    vraagPad.clear();
+    wachtend.clear();
 }

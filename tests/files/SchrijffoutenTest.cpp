@@ -3,17 +3,21 @@
 // is in use.
 #include "Bestandsgrens.h"
 #include "Bestandsomgeving.h"
+#include "files/CsvVelden.h"
 #include "files/Logbestanden.h"
 #include "files/Meetbestand.h"
 #include "files/Opslaan.h"
 #include "files/Werkkopie.h"
+#include "platform/Datum.h"
 #include "platform/Klok.h"
+#include "platform/Tekstbestand.h"
 #include "shared/Teksten.h"
 
 #include <QFileInfo>
 #include <cerrno>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -59,6 +63,41 @@ TEST_F(SchrijffoutenTest, LoggingIntoTheNextFileAndAppendingToItTellTheFileAndTh
     ASSERT_EQ(vragen.size(), 2u);
     EXPECT_EQ(vragen[1], (Vraag{VolleSchijf(tweede), vbRetryCancel | vbExclamation, tweede}));
     EXPECT_EQ(LeesBytes(tweede), gelogd);
+}
+
+// The logging moments that come while the question about a full disk waits keep their rows: once the
+// user has made room and pressed Retry, they follow the row asked about, in the order taken.
+TEST_F(SchrijffoutenTest, RowsTakenWhileTheFullDiskQuestionWaitsFollowTheRowAskedAboutOnRetry) {
+    const QString pad = Pad(QStringLiteral("run.csv"));
+    Gegevensbestand = pad;
+    TijdMeting = platform::Nu();
+    LogMeting(QString());
+    std::optional<Bestandsgrens> grens(std::in_place, static_cast<rlim_t>(LeesBytes(pad).size()));
+    melding.beantwoord = [&](const Vraag&) {
+        for (int i = 0; i < 2; ++i) {
+            TijdMeting += 1.0 / 86400.0;
+            LogMeting(QString());
+        }
+        grens.reset();
+        return vbRetry;
+    };
+    TijdMeting += 1.0 / 86400.0;
+    LogMeting(QString());
+    melding.beantwoord = nullptr;
+    ASSERT_EQ(vragen.size(), 1u) << "asked again for a moment taken while the question waited";
+
+    const QStringList regels =
+        platform::VanWindows1252(LeesBytes(pad)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    ASSERT_EQ(regels.size(), 5) << "a header and four rows";
+    platform::Datum vorige = 0;
+    for (int r = 1; r < regels.size(); ++r) {
+        const QStringList velden = SplitsVelden(regels[r]);
+        EXPECT_EQ(velden.size(), SplitsVelden(regels[0]).size()) << "row " << r;
+        platform::Datum tijd = 0;
+        ASSERT_TRUE(platform::LeesDatumTijd(velden.value(0), tijd)) << regels[r].toStdString();
+        EXPECT_GT(tijd, vorige) << "row " << r << " out of order";
+        vorige = tijd;
+    }
 }
 
 TEST_F(SchrijffoutenTest, AWorkingCopyTheDiskCannotTakeTellsItsPathAndTheReason) {
