@@ -1,14 +1,17 @@
 #include "files/Logbestanden.h"
 
 #include "acquisition/Modellen.h"
+#include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/RackvensterTeksten.h"
+#include "acquisition/Verbinding.h"
 #include "acquisition/vensters/Hoofdvenster.h"
 #include "files/CsvVelden.h"
 #include "files/Logboek.h"
 #include "files/Meetbestand.h"
 #include "platform/Klok.h"
 #include "platform/Tekstbestand.h"
+#include "platform/Vensterwacht.h"
 #include "shared/Algemeen.h"
 #include "shared/Instellingen.h"
 #include "shared/Melding.h"
@@ -23,6 +26,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <algorithm>
+#include <deque>
 #include <utility>
 #include <vector>
 
@@ -70,16 +74,29 @@ QString Titel(int r, int m, int i) {
     return QStringLiteral("R%1M%2C%3").arg(r).arg(m).arg(i);
 }
 
-// The folders reported as not writable in this logging run, and whether a question about a file is
-// open (a snapshot taken while it waits asks nothing more).
+// The folders reported as not writable in this logging run.
 QSet<QString> gemeldeMappen;
-bool vraagOpen = false;
-// The file the open question is about, and the lines of that file taken while it waits: they follow the
-// line asked about once the user has made room (Retry), and go with it at Cancel. Bounded, so that a
-// question left open for days does not take the memory.
-QString vraagPad;
-QByteArray wachtend;
+
+// Lines that could not be appended to their file (a full disk), per file in the order the files failed,
+// each behind the header or line end it needed. While a file has lines waiting, its new lines join them,
+// so that they keep their order. The question about them (Retry, Cancel) is asked from the event loop,
+// where it waits beside the run as every box does: logging goes on taking rows behind it. Retry writes
+// what waits once the user has made room; Cancel gives up the waiting lines of every file. Bounded per
+// file, so that a question left open for days does not take the memory.
+struct WachtendeRegels {
+    QString pad;
+    QString kop;
+    QByteArray bytes;
+};
+std::deque<WachtendeRegels> wachtend;
+bool vraagGepland = false;
 constexpr qsizetype WachtendGrens = 64 << 20;
+
+WachtendeRegels* WachtendVan(const QString& pad) {
+    const auto w = std::find_if(wachtend.begin(), wachtend.end(),
+                                [&pad](const WachtendeRegels& r) { return r.pad == pad; });
+    return w == wachtend.end() ? nullptr : &*w;
+}
 
 constexpr int TekstOngeldigeMap = 269; // "The specified file map is invalid!"
 constexpr int TekstDatalogger = 458;   // "Data logger: "
@@ -202,37 +219,52 @@ QString Regelbegin(const QString& pad, const Bestandsstand& stand) {
     return open ? afbakening + CRLF : CRLF;
 }
 
-// Appends a file's lines, after `begin` (its header, or the line end a cut last line needs). A file
-// whose folder cannot be written loses them (the folder is reported once per run); for another file that
-// cannot be written the user may try again while `vragen` holds, which a Cancel clears. Lines of the file
-// a question waits about are kept and written after the line asked about (true: they are on their way).
+void VraagOverWachtend() {
+    // Where the loop cannot run behind a box (inside a transaction or the handling of a reply), the
+    // question waits for the next place where it can.
+    if (platform::wachtstand().lusRonde && MetenActief && !LusMagGenestDraaien()) {
+        platform::klok().planIn(100, VraagOverWachtend);
+        return;
+    }
+    while (!wachtend.empty()) {
+        // What waits now: the lines taken while the question waited are written with the rest.
+        const QString pad = wachtend.front().pad;
+        if (platform::VoegToeAanBestand(pad, wachtend.front().bytes)) {
+            bekend.insert(pad, {StandVan(pad), wachtend.front().kop});
+            wachtend.pop_front();
+            continue;
+        }
+        if (ToonMelding(SchrijffoutTekst(pad), vbRetryCancel | vbExclamation, Gegevensbestand) != vbRetry) {
+            wachtend.clear();
+            break;
+        }
+    }
+    vraagGepland = false;
+}
+
+// Appends a file's lines, after `begin` (its header, or the line end a cut last line needs); true when
+// they are in the file or wait for it. A file whose folder cannot be written loses them (the folder is
+// reported once per run); the lines of another file that cannot be written wait, and the user is asked.
 // The file is known as it stands afterwards, under the header `kop`.
-bool VoegToe(const QString& pad, const QString& kop, const QString& begin, const QString& regels,
-             bool& vragen) {
-    if (vraagOpen && pad == vraagPad) {
-        // Behind the line asked about, in the order taken.
-        if (wachtend.size() >= WachtendGrens) return false;
-        wachtend += platform::NaarWindows1252(regels);
+bool VoegToe(const QString& pad, const QString& kop, const QString& begin, const QString& regels) {
+    if (WachtendeRegels* w = WachtendVan(pad)) {
+        if (w->bytes.size() >= WachtendGrens) return false;
+        w->bytes += platform::NaarWindows1252(regels);
         return true;
     }
     const QByteArray bytes = platform::NaarWindows1252(begin + regels);
-    bool gelukt = platform::VoegToeAanBestand(pad, bytes);
-    if (!gelukt && !MapNietSchrijfbaar(pad) && vragen && !vraagOpen) {
-        vraagOpen = true;
-        vraagPad = pad;
-        gelukt = VoegToeMetNieuwePoging(pad, bytes);
-        // What was taken meanwhile, as long as the user makes room for it.
-        while (gelukt && !wachtend.isEmpty())
-            gelukt = VoegToeMetNieuwePoging(pad, std::exchange(wachtend, {}));
-        wachtend.clear();
-        vragen = gelukt;
-        vraagOpen = false;
-    }
-    if (gelukt)
+    if (platform::VoegToeAanBestand(pad, bytes)) {
         bekend.insert(pad, {StandVan(pad), kop});
-    else
-        bekend.remove(pad);
-    return gelukt;
+        return true;
+    }
+    bekend.remove(pad);
+    if (MapNietSchrijfbaar(pad)) return false;
+    wachtend.push_back({pad, kop, bytes});
+    if (!vraagGepland) {
+        vraagGepland = true;
+        platform::klok().planIn(0, VraagOverWachtend);
+    }
+    return true;
 }
 
 // The lines of one snapshot, per file in the order the files were first used, and the header the
@@ -265,22 +297,20 @@ public:
     // left as it was keeps the header it had; one changed since has its header read again.
     bool AndereIndeling() const {
         for (const Entry& b : m_bestanden) {
-            if (b.stand.lengte == 0) continue;
+            if (b.stand.lengte == 0 || WachtendVan(b.pad)) continue;
             if (Onaangeroerd(b.pad, b.stand) && bekend.value(b.pad).kop == b.kop) continue;
             if (!HeeftKop(b.pad, b.kop)) return true;
         }
         return false;
     }
     // Appends every file's lines: an empty file gets its header first, a file whose last line was cut
-    // a line end. After a Cancel the other files lose this snapshot without asking; while such a question
-    // waits, the lines of its file wait with it and other files lose theirs. A measuring row keeps its file
-    // among the running ones until its end point.
+    // a line end. Lines a file cannot take wait for it while the user is asked. A measuring row keeps its
+    // file among the running ones until its end point.
     void Schrijf(bool stop) {
-        bool vragen = true;
         for (const Entry& b : m_bestanden) {
             if (b.inhoud.isEmpty()) continue;
             const QString begin = b.stand.lengte == 0 ? b.kop : Regelbegin(b.pad, b.stand);
-            if (!VoegToe(b.pad, b.kop, begin, b.inhoud, vragen)) continue;
+            if (!VoegToe(b.pad, b.kop, begin, b.inhoud)) continue;
             if (stop)
                 lopend.remove(b.pad);
             else
@@ -307,18 +337,20 @@ private:
 // empty fields. A file that is gone, or whose header names other columns now (another file was put in
 // its place, or its header was edited), is left as it is.
 void BeeindigLopendeBestanden(const QString& tijd, const QString& afbakening) {
-    bool vragen = true;
     for (auto l = lopend.constBegin(); l != lopend.constEnd(); ++l) {
         const QString& pad = l.key();
         const LopendBestand& run = l.value();
         const Bestandsstand stand = StandVan(pad);
-        if (stand.lengte == 0) continue;
-        if (!Onaangeroerd(pad, stand) && !HeeftKop(pad, run.kop)) continue;
+        // A file whose lines wait gets its end point behind them.
+        if (!WachtendVan(pad)) {
+            if (stand.lengte == 0) continue;
+            if (!Onaangeroerd(pad, stand) && !HeeftKop(pad, run.kop)) continue;
+        }
         QString regel;
         VoegCsvVeldToe(regel, tijd, run.velden <= 1, afbakening);
         for (int v = 2; v <= run.velden; ++v)
             VoegCsvVeldToe(regel, QString(), v == run.velden, afbakening);
-        VoegToe(pad, run.kop, Regelbegin(pad, stand), regel, vragen);
+        VoegToe(pad, run.kop, Regelbegin(pad, stand), regel);
     }
     lopend.clear();
 }
@@ -613,7 +645,6 @@ void ResetLogbestanden() {
     lopend.clear();
     reeksNaam.clear();
     reeksStam.clear();
-    vraagOpen = false;
-    vraagPad.clear();
     wachtend.clear();
+    vraagGepland = false;
 }

@@ -112,7 +112,7 @@ TEST_F(LogbestandenTest, FileNamesFromTheTemplate) {
     EXPECT_FALSE(HeeftSjabloon(QStringLiteral("x#DATE#.csv")));
 }
 
-TEST_F(LogbestandenTest, AFileThatCannotBeWrittenIsAskedAboutAndRetried) {
+TEST_F(LogbestandenTest, AFileThatCannotBeWrittenIsAskedAboutBesideTheRunAndItsRowsWaitForRetry) {
     // A folder of the file's name stands where the file should be; its own folder can be written.
     Gegevensbestand = map + QStringLiteral("/run.csv");
     ASSERT_TRUE(QDir().mkpath(Gegevensbestand));
@@ -123,7 +123,8 @@ TEST_F(LogbestandenTest, AFileThatCannotBeWrittenIsAskedAboutAndRetried) {
         EXPECT_EQ(v.stijl, vbRetryCancel | vbExclamation);
         EXPECT_EQ(v.titel, Gegevensbestand);
         if (meldingen.size() == 1) {
-            // A snapshot taken while the question waits asks nothing more: its row follows the retried one.
+            // Logging goes on while the question waits: its row waits too, and nothing more is asked.
+            TijdMeting += 1.0 / 86400.0;
             LogMeting(QString());
             EXPECT_EQ(meldingen.size(), 1u);
             QDir().rmdir(Gegevensbestand);
@@ -134,29 +135,37 @@ TEST_F(LogbestandenTest, AFileThatCannotBeWrittenIsAskedAboutAndRetried) {
     ZetMeldingVenster(&melding);
     TijdMeting = platform::Nu();
     LogMeting(QString());
+    EXPECT_TRUE(meldingen.empty()) << "asked inside the snapshot, which stops the rows behind it";
+    klok().verstrijk(1);
     ASSERT_EQ(meldingen.size(), 1u);
     // The path and the system's reason: a folder in the file's place is no file in use.
     EXPECT_EQ(meldingen[0],
               Gegevensbestand + QStringLiteral("\r\n\r\n") + QString::fromLocal8Bit(std::strerror(EISDIR)));
-    EXPECT_EQ(LeesBytes(Gegevensbestand).count("\r\n"), 3);
+    EXPECT_EQ(LeesBytes(Gegevensbestand).count("\r\n"), 3) << "the header and both rows";
 
-    // Cancel drops the snapshot of that file and logging goes on.
+    // Cancel gives up the rows that wait, and logging goes on.
     Gegevensbestand = map + QStringLiteral("/other.csv");
     ASSERT_TRUE(QDir().mkpath(Gegevensbestand));
     LogMeting(QString());
+    klok().verstrijk(1);
     EXPECT_EQ(meldingen.size(), 2u);
+    LogMeting(QString());
+    klok().verstrijk(1);
+    EXPECT_EQ(meldingen.size(), 3u) << "a row after a Cancel is asked about again";
 
-    // One Cancel per snapshot: the other files that cannot be written are not asked about again.
+    // One question for all the files a snapshot cannot write: its Cancel gives up every one.
     Gegevensbestand = map + QStringLiteral("/#rack#.csv");
     ASSERT_TRUE(QDir().mkpath(map + QStringLiteral("/Lab A.csv")));
     ASSERT_TRUE(QDir().mkpath(map + QStringLiteral("/Lab_B.csv")));
     LogMeting(QString());
-    EXPECT_EQ(meldingen.size(), 3u);
+    klok().verstrijk(1);
+    EXPECT_EQ(meldingen.size(), 4u);
 
     // Without a data file nothing is logged and nothing is asked.
     Gegevensbestand.clear();
     LogMeting(QString());
-    EXPECT_EQ(meldingen.size(), 3u);
+    klok().verstrijk(1);
+    EXPECT_EQ(meldingen.size(), 4u);
 }
 
 TEST_F(LogbestandenTest, AFolderThatCannotBeWrittenIsReportedOncePerRunWithTheSystemsReason) {

@@ -47,6 +47,7 @@ TEST_F(SchrijffoutenTest, LoggingIntoTheNextFileAndAppendingToItTellTheFileAndTh
     {
         Bestandsgrens grens(16);
         LogMeting(QString());
+        klok().verstrijk(1);
     }
     EXPECT_EQ(Gegevensbestand, tweede);
     ASSERT_EQ(vragen.size(), 1u);
@@ -59,16 +60,17 @@ TEST_F(SchrijffoutenTest, LoggingIntoTheNextFileAndAppendingToItTellTheFileAndTh
     {
         Bestandsgrens grens(static_cast<rlim_t>(gelogd.size()));
         LogMeting(QString());
+        klok().verstrijk(1);
     }
     ASSERT_EQ(vragen.size(), 2u);
     EXPECT_EQ(vragen[1], (Vraag{VolleSchijf(tweede), vbRetryCancel | vbExclamation, tweede}));
     EXPECT_EQ(LeesBytes(tweede), gelogd);
 }
 
-// The run ends while the question about a full disk waits (Data > Log, a Search): its end point
-// follows the row asked about once the user has made room and pressed Retry, so the file still ends
-// with it.
-TEST_F(SchrijffoutenTest, ARunEndedWhileTheFullDiskQuestionWaitsGetsItsEndPointAfterTheRowOnRetry) {
+// Logging goes on while the question about a full disk waits: the rows taken meanwhile, and the end
+// point of a run ended meanwhile (Data > Log, a Search), follow the row asked about once the user has
+// made room and pressed Retry, in their order, so the file still ends with the end point.
+TEST_F(SchrijffoutenTest, RowsAndTheEndPointTakenWhileTheFullDiskQuestionWaitsFollowOnRetry) {
     const QString pad = Pad(QStringLiteral("run.csv"));
     Gegevensbestand = pad;
     TijdMeting = platform::Nu();
@@ -76,23 +78,34 @@ TEST_F(SchrijffoutenTest, ARunEndedWhileTheFullDiskQuestionWaitsGetsItsEndPointA
     std::optional<Bestandsgrens> grens(std::in_place, static_cast<rlim_t>(LeesBytes(pad).size()));
     melding.beantwoord = [&](const Vraag&) {
         TijdMeting += 1.0 / 86400.0;
+        LogMeting(QString());
+        TijdMeting += 1.0 / 86400.0;
         LogMeting(QStringLiteral("Stop"));
         grens.reset();
         return vbRetry;
     };
     TijdMeting += 1.0 / 86400.0;
     LogMeting(QString());
+    EXPECT_TRUE(vragen.empty()) << "asked inside the snapshot, which stops the rows behind it";
+    klok().verstrijk(1);
     melding.beantwoord = nullptr;
-    ASSERT_EQ(vragen.size(), 1u) << "asked again for the end point";
+    ASSERT_EQ(vragen.size(), 1u) << "asked again while the question waited";
 
     const QStringList regels =
         platform::VanWindows1252(LeesBytes(pad)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-    ASSERT_EQ(regels.size(), 4) << "a header, two rows and the end point";
-    const QStringList eind = SplitsVelden(regels[3]);
+    ASSERT_EQ(regels.size(), 5) << "a header, three rows and the end point";
+    const QStringList eind = SplitsVelden(regels[4]);
     EXPECT_EQ(eind.size(), SplitsVelden(regels[0]).size());
     EXPECT_TRUE(std::all_of(eind.begin() + 1, eind.end(), [](const QString& v) { return v.isEmpty(); }))
-        << "the last line is not the end point: " << regels[3].left(60).toStdString();
-    EXPECT_FALSE(SplitsVelden(regels[2]).value(2).isEmpty()) << "the row asked about is not before it";
+        << "the last line is not the end point: " << regels[4].left(60).toStdString();
+    platform::Datum vorige = 0;
+    for (int r = 1; r <= 3; ++r) {
+        platform::Datum tijd = 0;
+        ASSERT_TRUE(platform::LeesDatumTijd(SplitsVelden(regels[r]).value(0), tijd)) << "row " << r;
+        EXPECT_GT(tijd, vorige) << "row " << r << " out of order";
+        EXPECT_FALSE(SplitsVelden(regels[r]).value(2).isEmpty()) << "row " << r << " without its value";
+        vorige = tijd;
+    }
 }
 
 TEST_F(SchrijffoutenTest, AWorkingCopyTheDiskCannotTakeTellsItsPathAndTheReason) {

@@ -224,6 +224,61 @@ TEST_F(RunEindeTest, LoggingGoesOnWhileASettingsFileTheDiskCannotTakeIsTold) {
     EXPECT_TRUE(inhoud.contains("Baudrate=9600"));
 }
 
+// The disk of the data file fills up while logging: the real question (Retry, Cancel) waits beside the
+// run, whose rows wait for the file; room is made and Retry pressed, and every row is in the file, a
+// second apart, in order.
+TEST_F(RunEindeTest, RowsTheDiskCannotTakeWaitBesideTheRealQuestionAndFollowOnRetry) {
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    EchteMelding box(Qt::Key_Return, VraagOpenMs);
+    std::optional<Bestandsgrens> grens;
+    Draaiboek boek(venster, 120000);
+    BeginLoggen(boek, venster);
+    int32_t metingenBijVol = 0;
+    boek.Stap(
+        QStringLiteral("the disk is full"), [] { return true; },
+        [&] {
+            metingenBijVol = AantalMetingen;
+            ZetMeldingVenster(&box);
+            grens.emplace(static_cast<rlim_t>(
+                QFileInfo(tijdelijkeMap() + QStringLiteral("/Documents/Quorvex/K740/Data/Untitled.csv"))
+                    .size()));
+            // Room is made before the question is answered.
+            platform::klok().planIn(VraagOpenMs - 2000, [&] { grens.reset(); });
+        });
+    boek.Stap(
+        QStringLiteral("the question is answered"), [&] { return box.getoond() == 1 && !MeldingOpen(); },
+        [&] {
+            InstalleerMeldingen();
+            EXPECT_EQ(box.geblokkeerd(), 0);
+            EXPECT_GE(AantalMetingen - metingenBijVol, VraagOpenMs / 1000 - 2)
+                << "rows while the question waited";
+            antwoorden = {vbNo, vbNo, vbNo};
+            venster.SluitVanuitCode();
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+    EXPECT_EQ(box.getoond(), 1);
+
+    const std::vector<QStringList> rijen = Rijen();
+    ASSERT_FALSE(rijen.empty());
+    EXPECT_TRUE(IsEindpunt(rijen.back()));
+    EXPECT_EQ(Eindpunten(), 1);
+    platform::Datum vorige = 0;
+    for (const QStringList& rij : rijen) {
+        platform::Datum tijd = 0;
+        ASSERT_TRUE(platform::LeesDatumTijd(rij.value(0), tijd));
+        if (vorige != 0) {
+            if (!IsEindpunt(rij)) {
+                EXPECT_GT(tijd, vorige) << rij.value(0).toStdString();
+            }
+            EXPECT_LE((tijd - vorige) * 86400.0, 2.5) << "no row before " << rij.value(0).toStdString();
+        }
+        vorige = tijd;
+    }
+}
+
 TEST_F(RunEindeTest, LoggingGoesOnWhileAGraphsCurveInputIsPicked) {
     mdiK740 venster;
     const Installatie installatie(venster);
