@@ -82,12 +82,21 @@ QByteArray WachtOpAntwoordBehalveAanmeldingen() {
     return antwoord;
 }
 
+void ZetModulenummer(int rack, int m, int32_t idno);
+
 // The log-on reply of one rack.
 void HandelAanmeldingAf(int32_t idno) {
     if (TerminalDataInfo) Terminal(QStringLiteral("Logon :") + IdnoAlsTekst(idno) + CRLF);
     if (!IsRacknummer(idno)) return;
     // No snapshot while the rack is being registered.
     const platform::Vlaghouder pauze(PauzeOpvragen);
+    // The modules of the rack as known at its place: an identification that the port's closing cuts
+    // short (the settings window closes it) leaves the rack with them, rather than shown and logged
+    // empty until the next Search.
+    std::array<int32_t, AantalModules + 1> bekend{};
+    if (const int p = ZoekRackPlaats(idno); p != 0 && Racks[p].Present && Racks[p].Idno == idno)
+        for (int m = 1; m <= AantalModules; ++m)
+            if (Racks[p].Modules[m].Present) bekend[m] = Racks[p].Modules[m].Idno;
     const int plaats = RegistreerRack(idno);
     if (plaats == 0) {
         ToonMelding(Tekst[447], vbExclamation | vbOKOnly, Tekst[448]);
@@ -95,7 +104,9 @@ void HandelAanmeldingAf(int32_t idno) {
     }
     ZendRackBevestiging(plaats);
     WisBuffersBehalveAanmeldingen();
-    LeesIdentificatienummers(plaats);
+    if (!LeesIdentificatienummers(plaats) && !MSComm1().isOpen())
+        for (int m = 1; m <= AantalModules; ++m)
+            ZetModulenummer(plaats, m, bekend[m]);
     ZetKanaalEenheden(plaats);
     bestandslaag().LeesRackConfiguratie(plaats);
     bestandslaag().LeesRackNamen(plaats);
@@ -176,8 +187,29 @@ void ZendRackBevestiging(int rack) {
     ZendStaart();
 }
 
-void LeesIdentificatienummers(int rack) {
-    if (!IsRack(rack)) return;
+namespace {
+
+// Module m of the rack as an identification gives it: present with its number, or absent (0).
+void ZetModulenummer(int rack, int m, int32_t idno) {
+    ModuleRecord& mod = Racks[rack].Modules[m];
+    mod.Present = false;
+    mod.Berekend = false;
+    OpenBeurt(rack, m);
+    mod.Idno = idno;
+    mod.Name.clear();
+    for (int c = 1; c <= AantalIngangen; ++c)
+        mod.Meting[c].Name = Ingangsnaam(c);
+    if (idno == 0) return;
+    mod.Present = true;
+    mod.Name = SoortUitIdno(idno);
+    mod.Type = ModuleTypeUitIdno(rack, m);
+    SchrijfLogboek(rack, m, Tekst[459] + Tekst[296]);
+}
+
+} // namespace
+
+bool LeesIdentificatienummers(int rack) {
+    if (!IsRack(rack)) return false;
     RackRecord& r = Racks[rack];
     Pogingen = 0;
     do {
@@ -199,28 +231,16 @@ void LeesIdentificatienummers(int rack) {
         }
         if (TerminalDataInfo) Terminal(QStringLiteral("id.nos from ") + IdnoAlsTekst(r.Idno) + CRLF);
         for (int m = 1; m <= AantalModules; ++m) {
-            ModuleRecord& mod = r.Modules[m];
-            mod.Present = false;
-            mod.Berekend = false;
-            OpenBeurt(rack, m);
-            mod.Idno = HaalLong(antwoord, 4 * m + 4);
-            mod.Name.clear();
-            for (int c = 1; c <= AantalIngangen; ++c)
-                mod.Meting[c].Name = Ingangsnaam(c);
+            const int32_t idno = HaalLong(antwoord, 4 * m + 4);
             if (TerminalDataInfo)
                 Terminal(QStringLiteral(" id.no.") + QString::number(m) + QStringLiteral(": ") +
-                         IdnoAlsTekst(mod.Idno) + CRLF);
-            if (mod.Idno != 0) {
-                mod.Present = true;
-                mod.Name = SoortUitIdno(mod.Idno);
-                mod.Type = ModuleTypeUitIdno(rack, m);
-                for (int c = 1; c <= AantalIngangen; ++c)
-                    mod.Meting[c].Name = Ingangsnaam(c);
-                SchrijfLogboek(rack, m, Tekst[459] + Tekst[296]);
-            }
+                         IdnoAlsTekst(idno) + CRLF);
+            ZetModulenummer(rack, m, idno);
         }
-        // Every pass ends after at most 4 requests, also when the wait gives no reply at all (simulation).
+        return true;
+        // At most 4 requests, also when the wait gives no reply at all (simulation).
     } while (MSComm1().isOpen() && Antwoord != AntwoordFrame && Pogingen < 4 && !Afbreken && !Pauzeren);
+    return false;
 }
 
 void ZetModuleTypes(int rack) {

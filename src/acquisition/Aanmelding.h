@@ -18,8 +18,8 @@ int RegistreerRack(int32_t idno);
 int ZoekRackPlaats(int32_t idno);
 // The acknowledge of a log-on to one rack.
 void ZendRackBevestiging(int rack);
-// Reads the numbers of the rack's seven module positions (up to 4 requests).
-void LeesIdentificatienummers(int rack);
+// Reads the numbers of the rack's seven module positions (up to 4 requests); false when no reply came.
+bool LeesIdentificatienummers(int rack);
 // Model codes and default channel settings of the rack's present modules; the rack's three flags on.
 void ZetKanaalEenheden(int rack);
 // Model codes only (after the configuration file filled the module numbers).

@@ -17,6 +17,7 @@
 #include "acquisition/vensters/Rackvenster.h"
 #include "files/CsvVelden.h"
 #include "files/Logboek.h"
+#include "files/Meetbestand.h"
 #include "platform/Datum.h"
 #include "platform/GeheugenLijn.h"
 #include "platform/Klok.h"
@@ -544,6 +545,11 @@ TEST_P(HoudTest, SettingsOpenedDuringALogOnLetLoggingGoOnWhicheverHoldEndsFirst)
         [&] { return RijenNu() > rijenBijEinde + 1 || platform::klok().ms() - einde > 2500; },
         [&] {
             EXPECT_GT(RijenNu(), rijenBijEinde + 1) << "no rows after the holds ended";
+            // A log-on that the settings window cut short (it closes the port) leaves its rack with the
+            // modules it had: the rows go on in the file of that layout.
+            EXPECT_TRUE(Racks[1].Modules[1].Present && Racks[2].Modules[1].Present);
+            EXPECT_TRUE(Gegevensbestand.endsWith(QStringLiteral("/Untitled.csv")))
+                << Gegevensbestand.toStdString();
             // Data > Log still switches logging off.
             venster.StartStopVerbinding();
             EXPECT_FALSE(VerbindingActief);
