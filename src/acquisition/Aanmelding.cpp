@@ -82,7 +82,22 @@ QByteArray WachtOpAntwoordBehalveAanmeldingen() {
     return antwoord;
 }
 
-void ZetModulenummer(int rack, int m, int32_t idno);
+// Module m of the rack as an identification gives it: present with its number, or absent (0).
+void ZetModulenummer(int rack, int m, int32_t idno) {
+    ModuleRecord& mod = Racks[rack].Modules[m];
+    mod.Present = false;
+    mod.Berekend = false;
+    OpenBeurt(rack, m);
+    mod.Idno = idno;
+    mod.Name.clear();
+    for (int c = 1; c <= AantalIngangen; ++c)
+        mod.Meting[c].Name = Ingangsnaam(c);
+    if (idno == 0) return;
+    mod.Present = true;
+    mod.Name = SoortUitIdno(idno);
+    mod.Type = ModuleTypeUitIdno(rack, m);
+    SchrijfLogboek(rack, m, Tekst[459] + Tekst[296]);
+}
 
 // The log-on reply of one rack.
 void HandelAanmeldingAf(int32_t idno) {
@@ -186,27 +201,6 @@ void ZendRackBevestiging(int rack) {
     ZendKop();
     ZendStaart();
 }
-
-namespace {
-
-// Module m of the rack as an identification gives it: present with its number, or absent (0).
-void ZetModulenummer(int rack, int m, int32_t idno) {
-    ModuleRecord& mod = Racks[rack].Modules[m];
-    mod.Present = false;
-    mod.Berekend = false;
-    OpenBeurt(rack, m);
-    mod.Idno = idno;
-    mod.Name.clear();
-    for (int c = 1; c <= AantalIngangen; ++c)
-        mod.Meting[c].Name = Ingangsnaam(c);
-    if (idno == 0) return;
-    mod.Present = true;
-    mod.Name = SoortUitIdno(idno);
-    mod.Type = ModuleTypeUitIdno(rack, m);
-    SchrijfLogboek(rack, m, Tekst[459] + Tekst[296]);
-}
-
-} // namespace
 
 bool LeesIdentificatienummers(int rack) {
     if (!IsRack(rack)) return false;

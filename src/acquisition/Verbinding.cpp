@@ -377,6 +377,14 @@ bool LusMagGenestDraaien() {
     return stand().lusDiepte >= 0 && stand().linkDiepte <= stand().lusDiepte;
 }
 
+void NaastDeLus(std::function<void()> doe) {
+    if (stand().lusRonde && MetenActief && !LusMagGenestDraaien()) {
+        platform::klok().planIn(100, [doe = std::move(doe)]() mutable { NaastDeLus(std::move(doe)); });
+        return;
+    }
+    doe();
+}
+
 void WisBuffers() {
     if (MSComm1().isOpen()) MSComm1().wisBuffers();
     BufferRS232.clear();

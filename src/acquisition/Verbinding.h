@@ -10,6 +10,7 @@
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 // The serial lines: MSComm1 the rack line, MSComm2 the alarm line. Until a line is installed, each is
@@ -109,6 +110,10 @@ private:
     int m_vorig;
 };
 bool LusMagGenestDraaien();
+// Runs `doe` (which shows a box) where that box waits beside the loop: at once, or, inside a transaction
+// or the handling of a reply (where the loop may not run a pass), at the next such place, looked for
+// every 100 ms.
+void NaastDeLus(std::function<void()> doe);
 
 // Empties the port's buffers and BufferRS232.
 void WisBuffers();

@@ -1,7 +1,6 @@
 #include "files/Logbestanden.h"
 
 #include "acquisition/Modellen.h"
-#include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/RackvensterTeksten.h"
 #include "acquisition/Verbinding.h"
@@ -11,7 +10,6 @@
 #include "files/Meetbestand.h"
 #include "platform/Klok.h"
 #include "platform/Tekstbestand.h"
-#include "platform/Vensterwacht.h"
 #include "shared/Algemeen.h"
 #include "shared/Instellingen.h"
 #include "shared/Melding.h"
@@ -220,12 +218,6 @@ QString Regelbegin(const QString& pad, const Bestandsstand& stand) {
 }
 
 void VraagOverWachtend() {
-    // Where the loop cannot run behind a box (inside a transaction or the handling of a reply), the
-    // question waits for the next place where it can.
-    if (platform::wachtstand().lusRonde && MetenActief && !LusMagGenestDraaien()) {
-        platform::klok().planIn(100, VraagOverWachtend);
-        return;
-    }
     while (!wachtend.empty()) {
         // What waits now: the lines taken while the question waited are written with the rest.
         const QString pad = wachtend.front().pad;
@@ -262,7 +254,7 @@ bool VoegToe(const QString& pad, const QString& kop, const QString& begin, const
     wachtend.push_back({pad, kop, bytes});
     if (!vraagGepland) {
         vraagGepland = true;
-        platform::klok().planIn(0, VraagOverWachtend);
+        platform::klok().planIn(0, [] { NaastDeLus(VraagOverWachtend); });
     }
     return true;
 }

@@ -27,8 +27,6 @@ public:
 
     bool Gehouden() const { return !m_houders.empty(); }
     int AantalHouders() const { return static_cast<int>(m_houders.size()); }
-    // The value the flag takes once no holder is left.
-    bool EigenWaarde() const { return m_waarde; }
     // The start state: no holder and this value. A holder that outlives it lets go of nothing.
     void Herstel(bool waarde) {
         m_houders.clear();

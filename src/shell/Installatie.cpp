@@ -76,9 +76,7 @@
 #include "files/Bestandsdiensten.h"
 #include "files/Eenheidcontrole.h"
 #include "files/RackConfiguratie.h"
-#include "platform/Klok.h"
 #include "platform/Opslag.h"
-#include "platform/Vensterwacht.h"
 #include "rackviews/DialogK76xSettings.h"
 #include "rackviews/FormRack.h"
 #include "reports/FormGLP.h"
@@ -174,18 +172,13 @@ public:
 class Opslagmeldingen : public platform::Opslagmelder {
 public:
     ~Opslagmeldingen() override { *m_bestaat = false; }
-    void SchrijvenMislukt(const QString& bestand) override { Toon(SchrijffoutTekst(bestand), bestand); }
+    void SchrijvenMislukt(const QString& bestand) override {
+        NaastDeLus([bestaat = m_bestaat, tekst = SchrijffoutTekst(bestand), bestand] {
+            if (*bestaat) ToonMelding(tekst, vbExclamation, bestand);
+        });
+    }
 
 private:
-    void Toon(const QString& tekst, const QString& bestand) {
-        if (platform::wachtstand().lusRonde && MetenActief && !LusMagGenestDraaien()) {
-            platform::klok().planIn(100, [this, bestaat = m_bestaat, tekst, bestand] {
-                if (*bestaat) Toon(tekst, bestand);
-            });
-            return;
-        }
-        ToonMelding(tekst, vbExclamation, bestand);
-    }
     std::shared_ptr<bool> m_bestaat = std::make_shared<bool>(true);
 };
 

@@ -147,7 +147,6 @@ TEST_F(DialogCalibrationISETest, AfterACancelledStandard2MeasurementOKClosesWith
     EXPECT_TRUE(harnas->meldingen.empty()) << Meldingen().join(" | ").toStdString();
 }
 
-// Slopes of 5.0 and 200.0 mV/decade are taken, 4.9 and 200.1 refused, of either sign; |E| = 12 is taken.
 // Calibrate pressed from the keyboard, the owner disabled as the module settings dialog is: Escape
 // pressed on the window ends the measurement and then closes the dialog.
 TEST_F(DialogCalibrationISETest, EscapeStillAnswersAfterCalibrateWasPressedFromTheKeyboard) {
@@ -171,6 +170,7 @@ TEST_F(DialogCalibrationISETest, EscapeStillAnswersAfterCalibrateWasPressedFromT
               (std::vector<int>{D::KiesStandaard1, D::Meten1, D::KiesStandaard1, D::Gesloten}));
 }
 
+// Slopes of 5.0 and 200.0 mV/decade are taken, 4.9 and 200.1 refused, of either sign; |E| = 12 is taken.
 TEST_F(DialogCalibrationISETest, SlopeAndZeroPointLimits) {
     struct Geval {
         int i1;

@@ -13,13 +13,13 @@
 // curves get a gap between readings. --over-range R.P.C: input C of module P of rack R reads the top of
 // the ADC, beyond the range of a mV input. --logon-gap MS: rack R answers the broadcast log-on
 // (R - 1) x MS milliseconds after rack 1. --rack-turnaround MS: every rack answers its own requests
-// (the log-on, the identification) MS late, so that handling a log-on takes a while. --rising: input 1 of every module reads one step (0.1 mV on
-// a mV input) more every 100 ms, so that each logged row holds a new reading. --store: the log-on records and
-// configuration files of these racks, and the pseudo-terminal as the "Serial port", are written into the
-// settings store and the documents folder of this user (the program's own writers), so that the program polls
-// at once when it starts. --answering-file F: the file holds a number N, read four times a second; racks
-// above N are silent, as if they were taken off the line, and answer again when N grows (a rack added to the
-// line for a Search, without the port going away).
+// (the log-on, the identification) MS late, so that handling a log-on takes a while. --rising: input 1 of
+// every module reads one step (0.1 mV on a mV input) more every 100 ms, so that each logged row holds a new
+// reading. --store: the log-on records and configuration files of these racks, and the pseudo-terminal as the
+// "Serial port", are written into the settings store and the documents folder of this user (the program's own
+// writers), so that the program polls at once when it starts. --answering-file F: the file holds a number N,
+// read four times a second; racks above N are silent, as if they were taken off the line, and answer again
+// when N grows (a rack added to the line for a Search, without the port going away).
 #include "PollHarnas.h"
 #include "RackEmulator.h"
 #include "acquisition/Aanmelding.h"
