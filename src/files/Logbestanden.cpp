@@ -75,20 +75,52 @@ QString Titel(int r, int m, int i) {
 // The folders reported as not writable in this logging run.
 QSet<QString> gemeldeMappen;
 
-// Lines that could not be appended to their file (a full disk), per file in the order the files failed,
-// each behind the header or line end it needed. While a file has lines waiting, its new lines join them,
-// so that they keep their order. The question about them (Retry, Cancel) is asked from the event loop,
-// where it waits beside the run as every box does: logging goes on taking rows behind it. Retry writes
-// what waits once the user has made room; Cancel gives up the waiting lines of every file. Bounded per
-// file, so that a question left open for days does not take the memory.
+// Lines that could not be appended to their file (a full disk, a folder that cannot be written), per file
+// in the order the files failed, each behind the header or line end it needed. While a file has lines
+// waiting, its new lines join them, so that they keep their order, and every later snapshot tries them
+// first: the first append that succeeds writes them, then its own row. The question about a full disk
+// (Retry, Cancel) is asked from the event loop, where it waits beside the run as every box does: logging
+// goes on taking rows behind it. Retry writes what waits once the user has made room; Cancel gives up the
+// waiting lines of every file. A folder that cannot be written has its own box (OK alone) once per run
+// and no question. All the files together hold at most WachtendGrens bytes: past it, a file's new rows are
+// given up, told by one box per spell of refusals; an end point follows the last row kept, so that the
+// file shows the break, and the event log names how many rows were given up, from when to when, once the
+// spell ends.
+struct Regelreeks {
+    int aantal = 0;
+    QString eerste;
+    QString laatste;
+    void Voeg(const QString& tijd) {
+        if (aantal++ == 0) eerste = tijd;
+        laatste = tijd;
+    }
+};
 struct WachtendeRegels {
     QString pad;
     QString kop;
     QByteArray bytes;
+    // The rows that wait, and those given up since the bound was reached.
+    Regelreeks rijen;
+    Regelreeks opgegeven;
+    // The folder cannot be written: told by its own box, not asked about.
+    bool mapFout = false;
+    // The fields of the rows, for the end point that marks a break.
+    int velden = 0;
 };
 std::deque<WachtendeRegels> wachtend;
+qsizetype wachtendTotaal = 0;
 bool vraagGepland = false;
-constexpr qsizetype WachtendGrens = 64 << 20;
+bool opgevenGemeld = false;
+constexpr qsizetype StandaardWachtendGrens = 64 << 20;
+qsizetype wachtendGrens = StandaardWachtendGrens;
+
+// A file whose rows were given up by Cancel: the end point that marks the break goes before its next
+// row (its time that of the first row given up, its layout that of the rows).
+struct Breuk {
+    QString tijd;
+    int velden = 0;
+};
+QHash<QString, Breuk> breuken;
 
 WachtendeRegels* WachtendVan(const QString& pad) {
     const auto w = std::find_if(wachtend.begin(), wachtend.end(),
@@ -96,24 +128,67 @@ WachtendeRegels* WachtendVan(const QString& pad) {
     return w == wachtend.end() ? nullptr : &*w;
 }
 
-constexpr int TekstOngeldigeMap = 269; // "The specified file map is invalid!"
-constexpr int TekstDatalogger = 458;   // "Data logger: "
+constexpr int TekstOngeldigeMap = 269;   // "The specified file map is invalid!"
+constexpr int TekstDatalogger = 458;     // "Data logger: "
+constexpr int TekstRijenOpgegeven = 492; // "... rows are given up from ## on."
+constexpr int TekstRijenVerloren = 493;  // "## rows not written, from ## to ##"
 
-// Tells once per logging run that the folder cannot be written, with the system's reason.
-void MeldMap(const QString& map, const QString& reden) {
+// Shows a box that only informs from the event loop, where it waits beside the run.
+void MeldNaastDeLus(const QString& tekst, int stijl) {
+    platform::klok().planIn(0, [tekst, stijl, titel = Gegevensbestand] {
+        NaastDeLus([tekst, stijl, titel] { ToonMelding(tekst, stijl, titel); });
+    });
+}
+
+// Tells once per logging run that the folder cannot be written, with the system's reason. `wachten`:
+// the box waits beside the run (a snapshot tells it); otherwise it is shown at once.
+void MeldMap(const QString& map, const QString& reden, bool wachten) {
     if (gemeldeMappen.contains(map)) return;
     gemeldeMappen.insert(map);
-    ToonMelding(Tekst[TekstOngeldigeMap] + CRLF + CRLF + map + CRLF + reden, vbOKOnly | vbExclamation,
-                Gegevensbestand);
+    const QString tekst = Tekst[TekstOngeldigeMap] + CRLF + CRLF + map + CRLF + reden;
+    if (wachten)
+        MeldNaastDeLus(tekst, vbOKOnly | vbExclamation);
+    else
+        ToonMelding(tekst, vbOKOnly | vbExclamation, Gegevensbestand);
 }
 
 // True when the folder of a logging file cannot be written (reported once per run).
-bool MapNietSchrijfbaar(const QString& pad) {
+bool MapNietSchrijfbaar(const QString& pad, bool wachten) {
     const QString map = QFileInfo(pad).absolutePath();
     QString reden;
     if (platform::MapIsSchrijfbaar(map, &reden)) return false;
-    MeldMap(map, reden);
+    MeldMap(map, reden, wachten);
     return true;
+}
+
+// The text with each "##" in turn replaced by the next of `waarden`.
+QString VulIn(QString tekst, const QStringList& waarden) {
+    qsizetype vanaf = 0;
+    for (const QString& w : waarden) {
+        const qsizetype plaats = tekst.indexOf(QStringLiteral("##"), vanaf);
+        if (plaats < 0) break;
+        tekst.replace(plaats, 2, w);
+        vanaf = plaats + w.size();
+    }
+    return tekst;
+}
+
+// The event-log line of rows that did not reach their file.
+void LogVerloren(const QString& pad, const Regelreeks& reeks) {
+    if (reeks.aantal == 0) return;
+    SchrijfLogboekRegel(
+        0, 0,
+        Tekst[TekstDatalogger] + pad + QStringLiteral(": ") +
+            VulIn(Tekst[TekstRijenVerloren], {QString::number(reeks.aantal), reeks.eerste, reeks.laatste}));
+}
+
+// The end point of a run whose rows have `velden` fields: the time and empty fields.
+QString Eindpuntregel(const QString& tijd, int velden, const QString& afbakening) {
+    QString regel;
+    VoegCsvVeldToe(regel, tijd, velden <= 1, afbakening);
+    for (int v = 2; v <= velden; ++v)
+        VoegCsvVeldToe(regel, QString(), v == velden, afbakening);
+    return regel;
 }
 
 // A file's length and modification time as the system gives them now (0 and no time when it is not
@@ -217,46 +292,142 @@ QString Regelbegin(const QString& pad, const Bestandsstand& stand) {
     return open ? afbakening + CRLF : CRLF;
 }
 
+// A file's lines have reached it: what was given up meanwhile is named in the event log.
+void Geschreven(std::deque<WachtendeRegels>::iterator w) {
+    bekend.insert(w->pad, {StandVan(w->pad), w->kop});
+    LogVerloren(w->pad, w->opgegeven);
+    wachtendTotaal -= w->bytes.size();
+    wachtend.erase(w);
+    if (std::none_of(wachtend.begin(), wachtend.end(),
+                     [](const WachtendeRegels& r) { return r.opgegeven.aantal > 0; }))
+        opgevenGemeld = false;
+}
+
+// The rows of a file that are still not written: those waiting and those given up.
+Regelreeks NietGeschreven(const WachtendeRegels& w) {
+    Regelreeks alles = w.rijen;
+    if (w.opgegeven.aantal > 0) {
+        if (alles.aantal == 0) alles.eerste = w.opgegeven.eerste;
+        alles.aantal += w.opgegeven.aantal;
+        alles.laatste = w.opgegeven.laatste;
+    }
+    return alles;
+}
+
+// Gives up the lines that wait for a full disk (those of a folder that cannot be written go on waiting):
+// the event log names them, and each file gets an end point before its next row.
+void GeefWachtendOp() {
+    for (auto w = wachtend.begin(); w != wachtend.end();) {
+        if (w->mapFout) {
+            ++w;
+            continue;
+        }
+        LogVerloren(w->pad, NietGeschreven(*w));
+        if (w->rijen.aantal > 0 && w->velden > 0 && StandVan(w->pad).lengte > 0)
+            breuken.insert(w->pad, {w->rijen.eerste, w->velden});
+        wachtendTotaal -= w->bytes.size();
+        w = wachtend.erase(w);
+    }
+    opgevenGemeld = std::any_of(wachtend.begin(), wachtend.end(),
+                                [](const WachtendeRegels& r) { return r.opgegeven.aantal > 0; });
+}
+
 void VraagOverWachtend() {
-    while (!wachtend.empty()) {
-        // What waits now: the lines taken while the question waited are written with the rest.
-        const QString pad = wachtend.front().pad;
-        if (platform::VoegToeAanBestand(pad, wachtend.front().bytes)) {
-            bekend.insert(pad, {StandVan(pad), wachtend.front().kop});
-            wachtend.pop_front();
+    for (;;) {
+        // What waits now: the lines taken while the question waited are written with the rest. A folder
+        // that cannot be written has had its own box.
+        const auto w = std::find_if(wachtend.begin(), wachtend.end(),
+                                    [](const WachtendeRegels& r) { return !r.mapFout; });
+        if (w == wachtend.end()) break;
+        const QString pad = w->pad;
+        if (platform::VoegToeAanBestand(pad, w->bytes)) {
+            Geschreven(w);
             continue;
         }
         if (ToonMelding(SchrijffoutTekst(pad), vbRetryCancel | vbExclamation, Gegevensbestand) != vbRetry) {
-            wachtend.clear();
+            GeefWachtendOp();
             break;
         }
     }
     vraagGepland = false;
 }
 
-// Appends a file's lines, after `begin` (its header, or the line end a cut last line needs); true when
-// they are in the file or wait for it. A file whose folder cannot be written loses them (the folder is
-// reported once per run); the lines of another file that cannot be written wait, and the user is asked.
-// The file is known as it stands afterwards, under the header `kop`.
-bool VoegToe(const QString& pad, const QString& kop, const QString& begin, const QString& regels) {
-    if (WachtendeRegels* w = WachtendVan(pad)) {
-        if (w->bytes.size() >= WachtendGrens) return false;
-        w->bytes += platform::NaarWindows1252(regels);
-        return true;
+void PlanVraag() {
+    if (vraagGepland) return;
+    vraagGepland = true;
+    platform::klok().planIn(0, [] { NaastDeLus(VraagOverWachtend); });
+}
+
+// The row (or end point) at `tijd` does not fit under the bound: it is given up. The first of a spell
+// puts an end point behind the rows kept and is told.
+void GeefOp(WachtendeRegels& w, const QString& tijd, int velden, bool eindpunt) {
+    if (w.opgegeven.aantal == 0 && !eindpunt && velden > 0) {
+        const QByteArray breuk = platform::NaarWindows1252(Eindpuntregel(tijd, velden, TekstAfbakening));
+        w.bytes += breuk;
+        wachtendTotaal += breuk.size();
     }
-    const QByteArray bytes = platform::NaarWindows1252(begin + regels);
+    w.opgegeven.Voeg(tijd);
+    if (opgevenGemeld) return;
+    opgevenGemeld = true;
+    MeldNaastDeLus(w.pad + CRLF + CRLF + VulIn(Tekst[TekstRijenOpgegeven], {tijd}), vbOKOnly | vbExclamation);
+}
+
+// Appends a file's lines (the row or end point at `tijd`, of `velden` fields), after `begin` (its
+// header, or the line end a cut last line needs); true when they are in the file or wait for it. Lines a
+// file cannot take wait (the user is asked, or told that its folder cannot be written); past the bound
+// they are given up. The file is known as it stands afterwards, under the header `kop`.
+void VoegToe(const QString& pad, const QString& kop, const QString& begin, const QString& regels,
+             const QString& tijd, int velden, bool eindpunt) {
+    QString nieuw = regels;
+    // A break left by rows given up is marked before the next row.
+    if (const auto breuk = breuken.constFind(pad); breuk != breuken.constEnd()) {
+        if (!eindpunt && begin != kop)
+            nieuw = Eindpuntregel(breuk->tijd, breuk->velden, TekstAfbakening) + regels;
+        breuken.erase(breuk);
+    }
+    if (const auto w = std::find_if(wachtend.begin(), wachtend.end(),
+                                    [&pad](const WachtendeRegels& r) { return r.pad == pad; });
+        w != wachtend.end()) {
+        // What waits goes first; the snapshot's own row follows it in the same append.
+        const QByteArray eigen = platform::NaarWindows1252(nieuw);
+        if (platform::VoegToeAanBestand(pad, w->bytes + eigen)) {
+            Geschreven(w);
+            return;
+        }
+        // A folder that cannot be written is told again in a new run; one that can be written again, while
+        // the file still cannot take its rows, has the question of a full disk.
+        w->mapFout = MapNietSchrijfbaar(pad, true);
+        if (!w->mapFout) PlanVraag();
+        if (w->opgegeven.aantal > 0 || wachtendTotaal + eigen.size() > wachtendGrens) {
+            GeefOp(*w, tijd, velden, eindpunt);
+            return;
+        }
+        w->bytes += eigen;
+        wachtendTotaal += eigen.size();
+        w->rijen.Voeg(tijd);
+        if (!eindpunt) w->velden = velden;
+        return;
+    }
+    const QByteArray bytes = platform::NaarWindows1252(begin + nieuw);
     if (platform::VoegToeAanBestand(pad, bytes)) {
         bekend.insert(pad, {StandVan(pad), kop});
-        return true;
+        return;
     }
     bekend.remove(pad);
-    if (MapNietSchrijfbaar(pad)) return false;
-    wachtend.push_back({pad, kop, bytes});
-    if (!vraagGepland) {
-        vraagGepland = true;
-        platform::klok().planIn(0, [] { NaastDeLus(VraagOverWachtend); });
+    const bool mapFout = MapNietSchrijfbaar(pad, true);
+    wachtend.push_back({pad, kop, QByteArray(), {}, {}, mapFout, velden});
+    WachtendeRegels& w = wachtend.back();
+    if (wachtendTotaal + bytes.size() > wachtendGrens) {
+        // Only what the row needed before it waits: the header of an empty file, a cut line's end.
+        w.bytes = platform::NaarWindows1252(begin);
+        wachtendTotaal += w.bytes.size();
+        GeefOp(w, tijd, begin == kop ? 0 : velden, eindpunt);
+    } else {
+        w.bytes = bytes;
+        wachtendTotaal += bytes.size();
+        w.rijen.Voeg(tijd);
     }
-    return true;
+    if (!mapFout) PlanVraag();
 }
 
 // The lines of one snapshot, per file in the order the files were first used, and the header the
@@ -298,11 +469,11 @@ public:
     // Appends every file's lines: an empty file gets its header first, a file whose last line was cut
     // a line end. Lines a file cannot take wait for it while the user is asked. A measuring row keeps its
     // file among the running ones until its end point.
-    void Schrijf(bool stop) {
+    void Schrijf(bool stop, const QString& tijd) {
         for (const Entry& b : m_bestanden) {
             if (b.inhoud.isEmpty()) continue;
             const QString begin = b.stand.lengte == 0 ? b.kop : Regelbegin(b.pad, b.stand);
-            if (!VoegToe(b.pad, b.kop, begin, b.inhoud)) continue;
+            VoegToe(b.pad, b.kop, begin, b.inhoud, tijd, b.velden / std::max(b.regels, 1), stop);
             if (stop)
                 lopend.remove(b.pad);
             else
@@ -338,11 +509,8 @@ void BeeindigLopendeBestanden(const QString& tijd, const QString& afbakening) {
             if (stand.lengte == 0) continue;
             if (!Onaangeroerd(pad, stand) && !HeeftKop(pad, run.kop)) continue;
         }
-        QString regel;
-        VoegCsvVeldToe(regel, tijd, run.velden <= 1, afbakening);
-        for (int v = 2; v <= run.velden; ++v)
-            VoegCsvVeldToe(regel, QString(), v == run.velden, afbakening);
-        VoegToe(pad, run.kop, Regelbegin(pad, stand), regel);
+        VoegToe(pad, run.kop, Regelbegin(pad, stand), Eindpuntregel(tijd, run.velden, afbakening), tijd,
+                run.velden, true);
     }
     lopend.clear();
 }
@@ -582,7 +750,7 @@ bool LogSnapshot(const QString& info, bool magVerhuizen) {
     }
     if (modus == LogEenBestand) uit.Veld(een, QString(), true);
 
-    uit.Schrijf(stop);
+    uit.Schrijf(stop, tijd);
     // The run has ended: a folder that still cannot be written is reported again in the next one.
     if (stop) gemeldeMappen.clear();
     return false;
@@ -626,9 +794,41 @@ bool BeginLogging() {
         const QString map = QFileInfo(pad).absolutePath();
         if (gezien.contains(map)) continue;
         gezien.insert(map);
-        if (MapNietSchrijfbaar(pad)) schrijfbaar = false;
+        if (MapNietSchrijfbaar(pad, false)) schrijfbaar = false;
     }
     return schrijfbaar;
+}
+
+void ZetWachtendGrens(qsizetype bytes) {
+    wachtendGrens = bytes;
+}
+
+bool SchrijfWachtendeRegels() {
+    for (auto w = wachtend.begin(); w != wachtend.end();) {
+        if (!platform::VoegToeAanBestand(w->pad, w->bytes)) return false;
+        Geschreven(w);
+        w = wachtend.begin();
+    }
+    return true;
+}
+
+QString WachtendBestand() {
+    return wachtend.empty() ? QString() : wachtend.front().pad;
+}
+
+void BeeindigWachtendeRegels() {
+    for (auto w = wachtend.begin(); w != wachtend.end();) {
+        if (platform::VoegToeAanBestand(w->pad, w->bytes)) {
+            Geschreven(w);
+            w = wachtend.begin();
+            continue;
+        }
+        LogVerloren(w->pad, NietGeschreven(*w));
+        ++w;
+    }
+    wachtend.clear();
+    wachtendTotaal = 0;
+    opgevenGemeld = false;
 }
 
 void ResetLogbestanden() {
@@ -638,5 +838,9 @@ void ResetLogbestanden() {
     reeksNaam.clear();
     reeksStam.clear();
     wachtend.clear();
+    wachtendTotaal = 0;
     vraagGepland = false;
+    opgevenGemeld = false;
+    wachtendGrens = StandaardWachtendGrens;
+    breuken.clear();
 }

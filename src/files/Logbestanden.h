@@ -58,8 +58,23 @@ bool LogMeting(const QString& info);
 QStringList LogBestanden(const QString& sjabloon);
 // A logging run begins: checks that the folders of its files can be written. A folder that cannot is
 // reported (text 269, the folder and the system's reason) once per run, here or at the first snapshot
-// that fails there, and the run loses its rows for those files without asking again; false when a
-// folder cannot be written.
+// that fails there (that box waits beside the run); false when a folder cannot be written.
 bool BeginLogging();
+
+// Rows a file cannot take (a full disk, a folder that cannot be written, a size limit) wait in memory and
+// are written, in order, by the first later append to that file that succeeds, or by Retry of the
+// question about a full disk (asked beside the run); Cancel gives them up. All files together keep at
+// most this many bytes waiting (64 MB unless set); past it a file's rows are given up: one box per spell
+// tells it, an end point follows the rows kept, and the event log names the rows given up (how many, the
+// first and last time) once the file takes rows again. Rows given up by Cancel are named there too, and
+// the file's next row comes after an end point.
+void ZetWachtendGrens(qsizetype bytes);
+// Tries to write every file's waiting rows now; true when none waits any more.
+bool SchrijfWachtendeRegels();
+// The first file whose rows still wait ("" when none).
+QString WachtendBestand();
+// At an end no one answers: the waiting rows are tried once more, and what still cannot be written is
+// named in the event log (per file how many rows, the first and last time) and given up.
+void BeeindigWachtendeRegels();
 
 void ResetLogbestanden();

@@ -55,6 +55,9 @@ void VangEindsignalen(std::function<void()> bijSignaal) {
     sa.sa_flags = SA_RESTART;
     for (int s : Signalen)
         ::sigaction(s, &sa, nullptr);
+    // A write past the file-size limit (ulimit -f, the system's limits) fails with EFBIG and is told and
+    // kept as on a full disk, instead of ending the program in the middle of a row.
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 void LaatEindsignalenLos() {

@@ -7,7 +7,8 @@
 namespace platform {
 
 // From now on each of these signals calls `bijSignaal` from the event loop. A second call replaces the
-// action.
+// action. A write past the file-size limit then fails with EFBIG (SIGXFSZ is ignored): the program goes on
+// and tells it as a full disk.
 void VangEindsignalen(std::function<void()> bijSignaal);
 // The signals end the program as the system does again.
 void LaatEindsignalenLos();

@@ -459,5 +459,8 @@ void VulTekstenEngels(TekstenTabel& t) {
     t[489] = QStringLiteral("Done !");
     t[490] = QStringLiteral("An error is encountered when writing this data file!");
     t[491] = QStringLiteral("Set manual value to last measurement");
+    t[492] = QStringLiteral("The disk cannot take the rows of this data file and the memory that keeps them "
+                            "is full: rows are given up from ## on, until the file can be written again.");
+    t[493] = QStringLiteral("## rows not written, from ## to ##");
     t[500] = QStringLiteral("English");
 }

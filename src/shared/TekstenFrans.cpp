@@ -464,5 +464,9 @@ void VulTekstenFrans(TekstenTabel& t) {
     t[489] = QStringLiteral("Terminé !");
     t[490] = QStringLiteral("Une erreur s'est produite lors de l'écriture de ce fichier de données!");
     t[491] = QStringLiteral("Régler la valeur manuelle sur la dernière mesure");
+    t[492] = QStringLiteral("Le disque n'accepte pas les lignes de ce fichier de données et la mémoire qui "
+                            "les garde est pleine : des lignes sont abandonnées à partir de ##, jusqu'à ce "
+                            "que le fichier puisse être écrit à nouveau.");
+    t[493] = QStringLiteral("## lignes non écrites, de ## à ##");
     t[500] = QStringLiteral("Français");
 }

@@ -457,5 +457,9 @@ void VulTekstenNederlands(TekstenTabel& t) {
     t[489] = QStringLiteral("Klaar !");
     t[490] = QStringLiteral("Er trad een fout op bij het schrijven van dit gegevensbestand!");
     t[491] = QStringLiteral("Manuele waarde op laatste meting zetten");
+    t[492] = QStringLiteral(
+        "De schijf neemt de rijen van dit gegevensbestand niet aan en het geheugen dat ze bewaart is vol: "
+        "vanaf ## worden rijen opgegeven, tot het bestand weer geschreven kan worden.");
+    t[493] = QStringLiteral("## rijen niet geschreven, van ## tot ##");
     t[500] = QStringLiteral("Nederlands");
 }

@@ -313,10 +313,13 @@ Sluitantwoord mdiK740::MDIForm_QueryUnload(int unloadMode) {
         ControleerWijzigingen(MaakBestandsnaam(Gegevensbestand, 0, 0, 0), false, false).geannuleerd};
     if (!antwoord.cancel && (unloadMode == 0 || unloadMode == 2)) antwoord = VraagInstellingenBewaren();
     if (!antwoord.cancel) antwoord.cancel = !SchrijfOpslagBijSluiten();
+    if (!antwoord.cancel) antwoord.cancel = !SchrijfRijenBijSluiten();
     // Measuring and logging go on behind the questions; a cancelled close leaves the run as it is.
     if (antwoord.cancel) return antwoord;
     // The close is certain: the run ends with its end point, and no logging moment comes after it.
     StopVerbinding();
+    // The end point, when its file cannot take it now: Cancel keeps the program open, the run ended.
+    if (!SchrijfRijenBijSluiten()) return {.cancel = true};
     m_timerOpvragen->zetActief(false);
     for (int r = 1; r <= AantalRacks; ++r)
         if (Racks[r].Present && RackVlaggen[r].Show) SluitRackVenster(r);
@@ -344,6 +347,9 @@ void mdiK740::BeeindigZonderGebruiker() {
         if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible() && !qobject_cast<FormMelding*>(d))
             d->reject();
     StopVerbinding();
+    // The rows and the end point that wait for a full disk get one more try; the event log names what
+    // still cannot be written.
+    BeeindigWachtendeRegels();
     for (int r = 1; r <= AantalRacks; ++r)
         if (Racks[r].Present && RackVlaggen[r].Show) SluitRackVenster(r);
     MDIForm_Unload();
@@ -381,6 +387,15 @@ bool mdiK740::SchrijfOpslagBijSluiten() {
             ZetKnoppen();
             return false;
         }
+    }
+    return true;
+}
+
+bool mdiK740::SchrijfRijenBijSluiten() {
+    while (!SchrijfWachtendeRegels()) {
+        if (ToonMelding(SchrijffoutTekst(WachtendBestand()), vbRetryCancel | vbExclamation,
+                        Tekst[347] + QLatin1Char(' ') + windowTitle()) != vbRetry)
+            return false;
     }
     return true;
 }

@@ -70,6 +70,9 @@ public:
     // Writes the settings that are not on the disk yet; a failure offers Retry and Cancel. False after
     // Cancel: the close is cancelled, so that the user can make room and keep the settings.
     bool SchrijfOpslagBijSluiten();
+    // Rows that wait for their data file (a full disk) are written before the program ends; while they
+    // cannot be, Retry and Cancel (false: the close is cancelled, the rows keep waiting).
+    bool SchrijfRijenBijSluiten();
     // Saves the program settings and every rack configuration file; false when any of them could not
     // be written.
     bool BewaarAlles();

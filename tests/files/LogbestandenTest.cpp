@@ -188,15 +188,37 @@ TEST_F(LogbestandenTest, AFolderThatCannotBeWrittenIsReportedOncePerRunWithTheSy
     for (int i = 0; i < 3; ++i) {
         TijdMeting = platform::Nu();
         LogMeting(QString());
+        klok().verstrijk(1000);
     }
     LogMeting(QStringLiteral("Stop"));
+    klok().verstrijk(1000);
     EXPECT_EQ(meldingen.size(), 1u);
-    // The next run is told again, at its first snapshot when it is not started through BeginLogging.
+    // The next run is told again, at its first snapshot when it is not started through BeginLogging; the
+    // box waits beside the run, not inside the snapshot.
+    TijdMeting = platform::Nu();
     LogMeting(QString());
-    EXPECT_EQ(meldingen.size(), 2u);
+    EXPECT_EQ(meldingen.size(), 1u) << "told inside the snapshot, which stops the rows behind it";
+    klok().verstrijk(1000);
+    ASSERT_EQ(meldingen.size(), 2u);
     EXPECT_EQ(meldingen[1].tekst, tekst);
-    // A folder that can be written passes the check without a word.
+    // The rows wait meanwhile: once the folder can be written, the next snapshot writes them in order,
+    // then its own row. A folder that can be written passes the check without a word.
     ASSERT_TRUE(QDir().mkpath(map + QStringLiteral("/missing")));
+    TijdMeting = platform::Nu();
+    LogMeting(QString());
+    for (const QString& pad : LogBestanden(Gegevensbestand)) {
+        const QStringList regels = platform::SplitsRegels(platform::VanWindows1252(LeesBytes(pad)));
+        // The header; the first run: the row taken while the box of its start waited, three rows, the end
+        // point; the next run: its first row, the row taken while its box waited, the row of now.
+        ASSERT_EQ(regels.size(), 9) << pad.toStdString();
+        platform::Datum vorige = 0;
+        for (qsizetype r = 1; r < regels.size(); ++r) {
+            platform::Datum tijd = 0;
+            ASSERT_TRUE(platform::LeesDatumTijd(SplitsVelden(regels[r]).value(0), tijd));
+            EXPECT_GE(tijd, vorige) << "row " << r << " out of order";
+            vorige = tijd;
+        }
+    }
     EXPECT_TRUE(BeginLogging());
     EXPECT_EQ(meldingen.size(), 2u);
 }

@@ -19,6 +19,7 @@
 #include "files/Logboek.h"
 #include "files/Meetbestand.h"
 #include "platform/Datum.h"
+#include "platform/Eindsignalen.h"
 #include "platform/GeheugenLijn.h"
 #include "platform/Klok.h"
 #include "platform/Opslag.h"
@@ -44,6 +45,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -52,6 +54,7 @@
 #include <QtTest/qtestspontaneevent.h>
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <optional>
 
@@ -278,6 +281,55 @@ TEST_F(RunEindeTest, RowsTheDiskCannotTakeWaitBesideTheRealQuestionAndFollowOnRe
         }
         vorige = tijd;
     }
+}
+
+// The disk of the data file stays full while its question waits, and the program is told to end (a
+// logout, kill -TERM): no one answers, the rows and the end point get one more try, and the event log
+// names the rows that still cannot be written, how many and from when to when.
+TEST_F(RunEindeTest, AnEndSignalWhileTheFullDiskQuestionWaitsNamesTheRowsThatCannotBeWritten) {
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    EchteMelding box(Qt::Key_Escape, 10 * VraagOpenMs);
+    std::optional<Bestandsgrens> grens;
+    platform::VangEindsignalen([&venster] { venster.BeeindigZonderGebruiker(); });
+    Draaiboek boek(venster, 120000);
+    BeginLoggen(boek, venster);
+    int32_t metingenBijVol = 0;
+    QByteArray bijVol;
+    boek.Stap(
+        QStringLiteral("the disk is full"), [] { return true; },
+        [&] {
+            const QString data =
+                tijdelijkeMap() + QStringLiteral("/Documents/Quorvex/K740/Data/Untitled.csv");
+            metingenBijVol = AantalMetingen;
+            ZetMeldingVenster(&box);
+            ASSERT_TRUE(platform::LeesBestand(data, bijVol));
+            grens.emplace(static_cast<rlim_t>(bijVol.size()));
+        });
+    boek.Stap(
+        QStringLiteral("rows taken behind the question"),
+        [&] { return box.getoond() == 1 && AantalMetingen >= metingenBijVol + 5; }, [] { ::raise(SIGTERM); });
+    ASSERT_TRUE(venster.MDIForm_Load({QStringLiteral("/logfile")}));
+    platform::LaatEindsignalenLos();
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+    EXPECT_TRUE(ProgrammaBeeindigd);
+    const int verloren = AantalMetingen - metingenBijVol; // the end point counts too
+    grens.reset();
+    QByteArray logboek;
+    ASSERT_TRUE(platform::LeesBestand(LogboekPad, logboek));
+    const QRegularExpression regel(QStringLiteral(": (\\d+) rows not written, from (.+) to (.+)\r"));
+    const QRegularExpressionMatch m = regel.match(platform::VanWindows1252(logboek));
+    ASSERT_TRUE(m.hasMatch()) << logboek.toStdString();
+    EXPECT_EQ(m.captured(1).toInt(), verloren);
+    platform::Datum eerste = 0, laatste = 0;
+    ASSERT_TRUE(platform::LeesDatumTijd(m.captured(2), eerste));
+    ASSERT_TRUE(platform::LeesDatumTijd(m.captured(3), laatste));
+    EXPECT_GE((laatste - eerste) * 86400.0, verloren - 3.0);
+    QByteArray data;
+    ASSERT_TRUE(platform::LeesBestand(
+        tijdelijkeMap() + QStringLiteral("/Documents/Quorvex/K740/Data/Untitled.csv"), data));
+    EXPECT_EQ(data, bijVol) << "the file is cut or holds a row the count names";
 }
 
 TEST_F(RunEindeTest, LoggingGoesOnWhileAGraphsCurveInputIsPicked) {

@@ -1,0 +1,133 @@
+// Rows that a logging file cannot take wait in memory under one bound for all files together; past it
+// they are given up with a word: a box, an end point where the break is, and the event log's count.
+// A file-size limit is one more disk that refuses: the program goes on, as on a full disk.
+#include "Bestandsgrens.h"
+#include "Bestandsomgeving.h"
+#include "files/CsvVelden.h"
+#include "files/Logbestanden.h"
+#include "files/Logboek.h"
+#include "files/Meetbestand.h"
+#include "platform/Eindsignalen.h"
+#include "platform/Klok.h"
+#include "platform/Tekstbestand.h"
+#include "shared/Instellingen.h"
+#include "shared/Teksten.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <algorithm>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+class WachtendeRijenTest : public Bestandsomgeving {
+protected:
+    QStringList Regels(const QString& pad) const {
+        return platform::SplitsRegels(platform::VanWindows1252(LeesBytes(pad)));
+    }
+    static bool IsEindpunt(const QString& regel) {
+        const QStringList velden = SplitsVelden(regel);
+        return std::all_of(velden.begin() + 1, velden.end(), [](const QString& v) { return v.isEmpty(); });
+    }
+    void VolgendeMeting() {
+        TijdMeting += 1.0 / 86400.0;
+        LogMeting(QString());
+    }
+};
+
+// Two files (one per rack) on a disk that stays full: together they keep what the bound allows, two rows
+// each, and give up the rest. One box tells it; once there is room and Retry is pressed, each file gets
+// its rows kept, then an end point, and the event log names the rows given up from when to when.
+TEST_F(WachtendeRijenTest, RowsPastTheBoundOfAllFilesAreGivenUpWithABoxAnEndPointAndTheEventLog) {
+    LogbestandAan = true;
+    Gegevensbestand = Pad(QStringLiteral("#rack#.csv"));
+    TijdMeting = platform::Nu();
+    LogMeting(QString());
+    const QStringList paden = LogBestanden(Gegevensbestand);
+    ASSERT_EQ(paden.size(), 2);
+    qsizetype rij[2] = {};
+    qint64 kleinste = INT64_MAX;
+    for (int b = 0; b < 2; ++b) {
+        const QStringList regels = Regels(paden[b]);
+        ASSERT_EQ(regels.size(), 2);
+        rij[b] = regels[1].size() + 2;
+        kleinste = std::min<qint64>(kleinste, LeesBytes(paden[b]).size());
+    }
+    ZetWachtendGrens(2 * (rij[0] + rij[1]) + std::min(rij[0], rij[1]) / 2);
+
+    std::optional<Bestandsgrens> grens(std::in_place, static_cast<rlim_t>(kleinste));
+    std::vector<QString> tijden;
+    for (int s = 0; s < 6; ++s) {
+        VolgendeMeting();
+        tijden.push_back(platform::DatumTijdTekst(TijdMeting));
+    }
+    EXPECT_TRUE(vragen.empty()) << "told inside a snapshot";
+    melding.beantwoord = [&](const Vraag& v) {
+        if ((v.stijl & 7) == vbRetryCancel) grens.reset();
+        return (v.stijl & 7) == vbRetryCancel ? int(vbRetry) : int(vbOK);
+    };
+    klok().verstrijk(1);
+    melding.beantwoord = nullptr;
+    ASSERT_FALSE(grens) << "the question about the full disk was not asked";
+
+    const auto opgegeven = std::count_if(vragen.begin(), vragen.end(), [](const Vraag& v) {
+        return v.tekst.contains(Tekst[492].section(QStringLiteral("##"), 0, 0));
+    });
+    EXPECT_EQ(opgegeven, 1) << "one box for the spell, whichever file gives rows up";
+    for (int b = 0; b < 2; ++b) {
+        const QStringList regels = Regels(paden[b]);
+        // The header, the row before the disk filled, the two rows kept, the end point of the break.
+        ASSERT_EQ(regels.size(), 5) << regels.join(QStringLiteral("\n")).toStdString();
+        EXPECT_EQ(SplitsVelden(regels[3]).value(0), tijden[1]);
+        EXPECT_TRUE(IsEindpunt(regels[4])) << regels[4].left(60).toStdString();
+        EXPECT_EQ(SplitsVelden(regels[4]).value(0), tijden[2]);
+    }
+    // The next row follows the end point.
+    VolgendeMeting();
+    EXPECT_EQ(Regels(paden[0]).size(), 6);
+
+    const QString logboek = platform::VanWindows1252(LeesBytes(LogboekPad));
+    for (const QString& pad : paden) {
+        const QString verwacht = pad + QStringLiteral(": 4 rows not written, from ") + tijden[2] +
+                                 QStringLiteral(" to ") + tijden[5];
+        EXPECT_TRUE(logboek.contains(verwacht)) << verwacht.toStdString() << "\nin\n"
+                                                << logboek.toStdString();
+    }
+}
+
+// The program's own start sets up how it ends; a file-size limit set on the running program (ulimit -f,
+// prlimit) then does not end it in the middle of a row: the row waits as on a full disk. In a child
+// process whose signal is as the system sets it.
+TEST_F(WachtendeRijenTest, AFileSizeLimitDoesNotEndTheProgramAndTheRowWaits) {
+    Gegevensbestand = Pad(QStringLiteral("run.csv"));
+    TijdMeting = platform::Nu();
+    LogMeting(QString());
+    const QByteArray voor = LeesBytes(Gegevensbestand);
+    const pid_t kind = fork();
+    ASSERT_GE(kind, 0);
+    if (kind == 0) {
+        std::signal(SIGXFSZ, SIG_DFL);
+        platform::VangEindsignalen([] {});
+        rlimit grens{};
+        getrlimit(RLIMIT_FSIZE, &grens);
+        grens.rlim_cur = static_cast<rlim_t>(voor.size() + 10);
+        setrlimit(RLIMIT_FSIZE, &grens);
+        VolgendeMeting();
+        VolgendeMeting();
+        // 2: the rows went nowhere; 3: the file is cut.
+        if (SchrijfWachtendeRegels()) _exit(2);
+        if (LeesBytes(Gegevensbestand) != voor) _exit(3);
+        _exit(0);
+    }
+    int stand = 0;
+    ASSERT_EQ(waitpid(kind, &stand, 0), kind);
+    ASSERT_FALSE(WIFSIGNALED(stand)) << "ended by signal " << WTERMSIG(stand);
+    ASSERT_TRUE(WIFEXITED(stand));
+    EXPECT_EQ(WEXITSTATUS(stand), 0);
+}
+
+} // namespace
