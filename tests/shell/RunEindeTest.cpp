@@ -332,6 +332,39 @@ TEST_F(RunEindeTest, AnEndSignalWhileTheFullDiskQuestionWaitsNamesTheRowsThatCan
     EXPECT_EQ(data, bijVol) << "the file is cut or holds a row the count names";
 }
 
+// The disk fills up as the program is closed: the run's end point cannot be written, and the close asks
+// Retry or Cancel as the settings store does. Cancel keeps the program open and logging on, behind that
+// end point; once there is room the next close writes it, then the run's last end point.
+TEST_F(RunEindeTest, AnEndPointTheDiskCannotTakeAtTheCloseIsAskedAboutAndCancelKeepsTheProgramOpen) {
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    Draaiboek boek(venster, 120000);
+    BeginLoggen(boek, venster);
+    boek.Stap(
+        QStringLiteral("closed on a full disk, then with room"), [] { return true; },
+        [&] {
+            const QString data =
+                tijdelijkeMap() + QStringLiteral("/Documents/Quorvex/K740/Data/Untitled.csv");
+            std::optional<Bestandsgrens> grens(std::in_place, static_cast<rlim_t>(QFileInfo(data).size()));
+            antwoorden = {vbCancel};
+            venster.SluitVanuitCode();
+            EXPECT_FALSE(ProgrammaBeeindigd) << "ended with its end point lost";
+            ASSERT_EQ(vragen.size(), 1u);
+            EXPECT_EQ(vragen[0].stijl, vbRetryCancel | vbExclamation);
+            EXPECT_TRUE(vragen[0].tekst.startsWith(data)) << vragen[0].tekst.toStdString();
+            grens.reset();
+            venster.SluitVanuitCode();
+            EXPECT_TRUE(ProgrammaBeeindigd);
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+    const std::vector<QStringList> rijen = Rijen();
+    ASSERT_FALSE(rijen.empty());
+    EXPECT_TRUE(IsEindpunt(rijen.back()));
+    EXPECT_EQ(Eindpunten(), 2);
+}
+
 TEST_F(RunEindeTest, LoggingGoesOnWhileAGraphsCurveInputIsPicked) {
     mdiK740 venster;
     const Installatie installatie(venster);
