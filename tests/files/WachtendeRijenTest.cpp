@@ -99,6 +99,36 @@ TEST_F(WachtendeRijenTest, RowsPastTheBoundOfAllFilesAreGivenUpWithABoxAnEndPoin
     }
 }
 
+// Cancel gives the waiting rows up with a word: the event log names them, and the file's next row comes
+// after an end point at the break.
+TEST_F(WachtendeRijenTest, RowsGivenUpByCancelAreNamedInTheEventLogAndTheNextRowFollowsAnEndPoint) {
+    LogbestandAan = true;
+    Gegevensbestand = Pad(QStringLiteral("run.csv"));
+    TijdMeting = platform::Nu();
+    LogMeting(QString());
+    std::vector<QString> tijden;
+    {
+        Bestandsgrens grens(static_cast<rlim_t>(LeesBytes(Gegevensbestand).size()));
+        for (int s = 0; s < 2; ++s) {
+            VolgendeMeting();
+            tijden.push_back(platform::DatumTijdTekst(TijdMeting));
+        }
+        antwoorden = {vbCancel};
+        klok().verstrijk(1);
+        ASSERT_EQ(vragen.size(), 1u);
+    }
+    VolgendeMeting();
+    const QStringList regels = Regels(Gegevensbestand);
+    ASSERT_EQ(regels.size(), 4) << regels.join(QStringLiteral("\n")).toStdString();
+    EXPECT_TRUE(IsEindpunt(regels[2]));
+    EXPECT_EQ(SplitsVelden(regels[2]).value(0), tijden[0]);
+    EXPECT_EQ(SplitsVelden(regels[2]).size(), SplitsVelden(regels[3]).size());
+    EXPECT_FALSE(IsEindpunt(regels[3]));
+    const QString verwacht = Gegevensbestand + QStringLiteral(": 2 rows not written, from ") + tijden[0] +
+                             QStringLiteral(" to ") + tijden[1];
+    EXPECT_TRUE(platform::VanWindows1252(LeesBytes(LogboekPad)).contains(verwacht)) << verwacht.toStdString();
+}
+
 // The program's own start sets up how it ends; a file-size limit set on the running program (ulimit -f,
 // prlimit) then does not end it in the middle of a row: the row waits as on a full disk. In a child
 // process whose signal is as the system sets it.
