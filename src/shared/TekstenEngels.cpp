@@ -459,5 +459,6 @@ void VulTekstenEngels(TekstenTabel& t) {
     t[489] = QStringLiteral("Done !");
     t[490] = QStringLiteral("An error is encountered when writing this data file!");
     t[491] = QStringLiteral("Set manual value to last measurement");
+    t[494] = QStringLiteral("The files are not moved: they stay in #.");
     t[500] = QStringLiteral("English");
 }

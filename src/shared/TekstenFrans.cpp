@@ -464,5 +464,6 @@ void VulTekstenFrans(TekstenTabel& t) {
     t[489] = QStringLiteral("Terminé !");
     t[490] = QStringLiteral("Une erreur s'est produite lors de l'écriture de ce fichier de données!");
     t[491] = QStringLiteral("Régler la valeur manuelle sur la dernière mesure");
+    t[494] = QStringLiteral("Les fichiers ne sont pas déplacés : ils restent dans #.");
     t[500] = QStringLiteral("Français");
 }

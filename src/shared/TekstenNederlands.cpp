@@ -457,5 +457,6 @@ void VulTekstenNederlands(TekstenTabel& t) {
     t[489] = QStringLiteral("Klaar !");
     t[490] = QStringLiteral("Er trad een fout op bij het schrijven van dit gegevensbestand!");
     t[491] = QStringLiteral("Manuele waarde op laatste meting zetten");
+    t[494] = QStringLiteral("De bestanden worden niet verplaatst: ze blijven in #.");
     t[500] = QStringLiteral("Nederlands");
 }

@@ -70,6 +70,9 @@ public:
     // Writes the settings that are not on the disk yet; a failure offers Retry and Cancel. False after
     // Cancel: the close is cancelled, so that the user can make room and keep the settings.
     bool SchrijfOpslagBijSluiten();
+    // Writes every rack configuration file; a file (or its backup) the disk refuses offers Retry and
+    // Cancel. False after Cancel, with the configuration still marked changed.
+    bool SchrijfRackbestandenBijSluiten();
     // Saves the program settings and every rack configuration file; false when any of them could not
     // be written.
     bool BewaarAlles();

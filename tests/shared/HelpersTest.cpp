@@ -1,5 +1,7 @@
+#include "Bestandsgrens.h"
 #include "OpnameMelding.h"
 #include "SchoneOmgeving.h"
+#include "platform/Tekstbestand.h"
 #include "shared/Algemeen.h"
 #include "shared/Hulpfuncties.h"
 #include "shared/Instellingen.h"
@@ -11,6 +13,8 @@
 #include <QFile>
 #include <QLocale>
 #include <QStandardItemModel>
+#include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
 
 class HelpersTest : public SchoneOmgeving {
@@ -125,7 +129,7 @@ TEST_F(HelpersTest, MovingAFolderAsksOnlyForExistingFiles) {
     OpnameMelding melding;
     melding.antwoorden = {vbYes}; // all, no more questions
     ZetMeldingVenster(&melding);
-    EXPECT_TRUE(KopieerMap(pad("oud/"), pad("nieuw/"), "*.cal"));
+    EXPECT_TRUE(KopieerMap(pad("oud/"), pad("nieuw/"), {"*.cal"}));
     ASSERT_EQ(melding.vragen.size(), 1u);
     EXPECT_EQ(melding.vragen[0].stijl, 51);
     EXPECT_TRUE(melding.vragen[0].titel.endsWith("b.cal"));
@@ -143,10 +147,48 @@ TEST_F(HelpersTest, CancelStopsTheMoveAndTheSameFolderMovesNothing) {
     OpnameMelding melding;
     melding.beantwoord = [](const Vraag&) { return static_cast<int>(vbCancel); };
     ZetMeldingVenster(&melding);
-    EXPECT_TRUE(KopieerMap(pad("oud/"), pad("nieuw/"), "*.cal"));
+    EXPECT_FALSE(KopieerMap(pad("oud/"), pad("nieuw/"), {"*.cal"}));
     EXPECT_TRUE(QFile::exists(pad("oud/a.cal")));
-    EXPECT_TRUE(KopieerMap(pad("oud/"), pad("oud/"), "*.cal"));
+    EXPECT_TRUE(KopieerMap(pad("oud/"), pad("oud/"), {"*.cal"}));
     EXPECT_TRUE(QFile::exists(pad("oud/a.cal")));
+}
+
+// A new folder that cannot take every file (here no file above 8 bytes) gets none: every file stays in
+// the old folder, and the refused copy is told with its path and the system's reason.
+TEST_F(HelpersTest, AMoveTheNewFolderRefusesLeavesEveryFileInTheOldFolder) {
+    MaakMappen(pad("oud"));
+    MaakMappen(pad("nieuw"));
+    maak(pad("oud/a.rcf"), "small");
+    maak(pad("oud/b.rcf"), "larger than eight");
+    maak(pad("oud/c.gcf"), "small");
+    OpnameMelding melding;
+    ZetMeldingVenster(&melding);
+    {
+        Bestandsgrens grens(8);
+        EXPECT_FALSE(KopieerMap(pad("oud/"), pad("nieuw/"), {"*.rcf", "*.gcf"}));
+    }
+    EXPECT_EQ(QDir(pad("oud")).entryList(QDir::Files), (QStringList{"a.rcf", "b.rcf", "c.gcf"}));
+    EXPECT_EQ(QDir(pad("nieuw")).entryList(QDir::Files | QDir::Hidden), QStringList{});
+    ASSERT_EQ(melding.vragen.size(), 1u);
+    EXPECT_EQ(melding.vragen[0].tekst, VervangHekje(Tekst[494], pad("oud/")) + "\r\n\r\n" +
+                                           pad("nieuw/b.rcf") + "\r\n\r\n" + std::strerror(EFBIG));
+    EXPECT_TRUE(KopieerMap(pad("oud/"), pad("nieuw/"), {"*.rcf", "*.gcf"}));
+    EXPECT_EQ(QDir(pad("nieuw")).entryList(QDir::Files | QDir::Hidden), (QStringList{"a.rcf", "b.rcf", "c.gcf"}));
+    EXPECT_EQ(QDir(pad("oud")).entryList(QDir::Files), QStringList{});
+}
+
+// Only access the system refuses says that the file is in use; a read-only file system or a full disk
+// gives the path and the system's reason alone.
+TEST_F(HelpersTest, OnlyARefusedAccessIsToldAsAFileInUse) {
+    const QString bestand = pad("K740.ini");
+    for (int fout : {EROFS, ENOSPC, EISDIR}) {
+        platform::OnthoudSchrijffout(fout);
+        EXPECT_EQ(SchrijffoutTekst(bestand), bestand + "\r\n\r\n" + std::strerror(fout)) << fout;
+    }
+    for (int fout : {EACCES, EPERM}) {
+        platform::OnthoudSchrijffout(fout);
+        EXPECT_EQ(SchrijffoutTekst(bestand), VervangHekje(Tekst[234], bestand) + "\r\n\r\n" + std::strerror(fout));
+    }
 }
 
 TEST_F(HelpersTest, NextWordTakesWordsOffTheFront) {
