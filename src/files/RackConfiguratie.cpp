@@ -263,7 +263,8 @@ bool SchrijfRackConfiguratie(int rack, QString* mislukt) {
     if (platform::SchrijfBestandVeilig(pad, ConfiguratieBytes(regelsVan(rack)), pad + QStringLiteral("bak")))
         return true;
     // The backup's name may be the one refused (a folder in its place).
-    const QString fout = platform::LaatsteSchrijffoutPad().isEmpty() ? pad : platform::LaatsteSchrijffoutPad();
+    const QString fout =
+        platform::LaatsteSchrijffoutPad().isEmpty() ? pad : platform::LaatsteSchrijffoutPad();
     if (mislukt)
         *mislukt = fout;
     else

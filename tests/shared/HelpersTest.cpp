@@ -173,7 +173,8 @@ TEST_F(HelpersTest, AMoveTheNewFolderRefusesLeavesEveryFileInTheOldFolder) {
     EXPECT_EQ(melding.vragen[0].tekst, VervangHekje(Tekst[494], pad("oud/")) + "\r\n\r\n" +
                                            pad("nieuw/b.rcf") + "\r\n\r\n" + std::strerror(EFBIG));
     EXPECT_TRUE(KopieerMap(pad("oud/"), pad("nieuw/"), {"*.rcf", "*.gcf"}));
-    EXPECT_EQ(QDir(pad("nieuw")).entryList(QDir::Files | QDir::Hidden), (QStringList{"a.rcf", "b.rcf", "c.gcf"}));
+    EXPECT_EQ(QDir(pad("nieuw")).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{"a.rcf", "b.rcf", "c.gcf"}));
     EXPECT_EQ(QDir(pad("oud")).entryList(QDir::Files), QStringList{});
 }
 
@@ -187,7 +188,8 @@ TEST_F(HelpersTest, OnlyARefusedAccessIsToldAsAFileInUse) {
     }
     for (int fout : {EACCES, EPERM}) {
         platform::OnthoudSchrijffout(fout);
-        EXPECT_EQ(SchrijffoutTekst(bestand), VervangHekje(Tekst[234], bestand) + "\r\n\r\n" + std::strerror(fout));
+        EXPECT_EQ(SchrijffoutTekst(bestand),
+                  VervangHekje(Tekst[234], bestand) + "\r\n\r\n" + std::strerror(fout));
     }
 }
 
