@@ -1,4 +1,3 @@
-#include "Bestandsgrens.h"
 #include "OpnameMelding.h"
 #include "SchoneOmgeving.h"
 #include "platform/Tekstbestand.h"
@@ -151,31 +150,6 @@ TEST_F(HelpersTest, CancelStopsTheMoveAndTheSameFolderMovesNothing) {
     EXPECT_TRUE(QFile::exists(pad("oud/a.cal")));
     EXPECT_TRUE(KopieerMap(pad("oud/"), pad("oud/"), {"*.cal"}));
     EXPECT_TRUE(QFile::exists(pad("oud/a.cal")));
-}
-
-// A new folder that cannot take every file (here no file above 8 bytes) gets none: every file stays in
-// the old folder, and the refused copy is told with its path and the system's reason.
-TEST_F(HelpersTest, AMoveTheNewFolderRefusesLeavesEveryFileInTheOldFolder) {
-    MaakMappen(pad("oud"));
-    MaakMappen(pad("nieuw"));
-    maak(pad("oud/a.rcf"), "small");
-    maak(pad("oud/b.rcf"), "larger than eight");
-    maak(pad("oud/c.gcf"), "small");
-    OpnameMelding melding;
-    ZetMeldingVenster(&melding);
-    {
-        Bestandsgrens grens(8);
-        EXPECT_FALSE(KopieerMap(pad("oud/"), pad("nieuw/"), {"*.rcf", "*.gcf"}));
-    }
-    EXPECT_EQ(QDir(pad("oud")).entryList(QDir::Files), (QStringList{"a.rcf", "b.rcf", "c.gcf"}));
-    EXPECT_EQ(QDir(pad("nieuw")).entryList(QDir::Files | QDir::Hidden), QStringList{});
-    ASSERT_EQ(melding.vragen.size(), 1u);
-    EXPECT_EQ(melding.vragen[0].tekst, VervangHekje(Tekst[494], pad("oud/")) + "\r\n\r\n" +
-                                           pad("nieuw/b.rcf") + "\r\n\r\n" + std::strerror(EFBIG));
-    EXPECT_TRUE(KopieerMap(pad("oud/"), pad("nieuw/"), {"*.rcf", "*.gcf"}));
-    EXPECT_EQ(QDir(pad("nieuw")).entryList(QDir::Files | QDir::Hidden),
-              (QStringList{"a.rcf", "b.rcf", "c.gcf"}));
-    EXPECT_EQ(QDir(pad("oud")).entryList(QDir::Files), QStringList{});
 }
 
 // Only access the system refuses says that the file is in use; a read-only file system or a full disk

@@ -39,6 +39,8 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimeEdit>
+#include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <tuple>
 #include <vector>
@@ -554,7 +556,9 @@ TEST_F(InstellenTest, AFolderMoveTheDiskRefusesKeepsTheOldFolderAndEveryFile) {
     EXPECT_EQ(QDir(oud).entryList(QDir::Files), namen);
     EXPECT_EQ(QDir(nieuw).entryList(QDir::Files | QDir::Hidden), QStringList{});
     ASSERT_EQ(meldingen.size(), 1u);
-    EXPECT_TRUE(std::get<0>(meldingen[0]).startsWith(VervangHekje(Tekst[494], oud)));
+    EXPECT_EQ(std::get<0>(meldingen[0]), VervangHekje(Tekst[494], oud) + "\r\n\r\n" +
+                                             QDir(nieuw).filePath(namen[0]) + "\r\n\r\n" +
+                                             std::strerror(EFBIG));
 }
 
 TEST_F(InstellenTest, AFolderThatCannotBeMadeKeepsItsOldValue) {
