@@ -385,30 +385,33 @@ void VoegToe(const QString& pad, const QString& kop, const QString& begin, const
             nieuw = Eindpuntregel(breuk->tijd, breuk->velden, TekstAfbakening) + regels;
         breuken.erase(breuk);
     }
+    QString voor = begin;
     if (const auto w = std::find_if(wachtend.begin(), wachtend.end(),
                                     [&pad](const WachtendeRegels& r) { return r.pad == pad; });
         w != wachtend.end()) {
-        // What waits goes first; the snapshot's own row follows it in the same append.
-        const QByteArray eigen = platform::NaarWindows1252(nieuw);
-        if (platform::VoegToeAanBestand(pad, w->bytes + eigen)) {
+        // What waits goes first (it holds what the file needed before its rows); the snapshot's own row
+        // follows it.
+        if (platform::VoegToeAanBestand(pad, w->bytes)) {
             Geschreven(w);
+            voor.clear();
+        } else {
+            // A folder that cannot be written is told again in a new run; one that can be written again,
+            // while the file still cannot take its rows, has the question of a full disk.
+            w->mapFout = MapNietSchrijfbaar(pad, true);
+            if (!w->mapFout) PlanVraag();
+            const QByteArray eigen = platform::NaarWindows1252(nieuw);
+            if (w->opgegeven.aantal > 0 || wachtendTotaal + eigen.size() > wachtendGrens) {
+                GeefOp(*w, tijd, velden, eindpunt);
+                return;
+            }
+            w->bytes += eigen;
+            wachtendTotaal += eigen.size();
+            w->rijen.Voeg(tijd);
+            if (!eindpunt) w->velden = velden;
             return;
         }
-        // A folder that cannot be written is told again in a new run; one that can be written again, while
-        // the file still cannot take its rows, has the question of a full disk.
-        w->mapFout = MapNietSchrijfbaar(pad, true);
-        if (!w->mapFout) PlanVraag();
-        if (w->opgegeven.aantal > 0 || wachtendTotaal + eigen.size() > wachtendGrens) {
-            GeefOp(*w, tijd, velden, eindpunt);
-            return;
-        }
-        w->bytes += eigen;
-        wachtendTotaal += eigen.size();
-        w->rijen.Voeg(tijd);
-        if (!eindpunt) w->velden = velden;
-        return;
     }
-    const QByteArray bytes = platform::NaarWindows1252(begin + nieuw);
+    const QByteArray bytes = platform::NaarWindows1252(voor + nieuw);
     if (platform::VoegToeAanBestand(pad, bytes)) {
         bekend.insert(pad, {StandVan(pad), kop});
         return;
@@ -419,9 +422,9 @@ void VoegToe(const QString& pad, const QString& kop, const QString& begin, const
     WachtendeRegels& w = wachtend.back();
     if (wachtendTotaal + bytes.size() > wachtendGrens) {
         // Only what the row needed before it waits: the header of an empty file, a cut line's end.
-        w.bytes = platform::NaarWindows1252(begin);
+        w.bytes = platform::NaarWindows1252(voor);
         wachtendTotaal += w.bytes.size();
-        GeefOp(w, tijd, begin == kop ? 0 : velden, eindpunt);
+        GeefOp(w, tijd, !voor.isEmpty() && voor == kop ? 0 : velden, eindpunt);
     } else {
         w.bytes = bytes;
         wachtendTotaal += bytes.size();

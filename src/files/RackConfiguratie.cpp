@@ -252,7 +252,7 @@ TabelvensterHerstel& tabelvensterHerstel() {
     return tabelHerstel ? *tabelHerstel : geen;
 }
 
-bool SchrijfRackConfiguratie(int rack) {
+bool SchrijfRackConfiguratie(int rack, QString* mislukt) {
     if (!geldigRack(rack)) return false;
     const RackRecord& r = Racks[rack];
     BewaarInstelling(AppNaam, aanmeldSectie(rack), QStringLiteral("Logon"), r.Present);
@@ -262,7 +262,13 @@ bool SchrijfRackConfiguratie(int rack) {
     const QString pad = rackPad(rack);
     if (platform::SchrijfBestandVeilig(pad, ConfiguratieBytes(regelsVan(rack)), pad + QStringLiteral("bak")))
         return true;
-    MeldSchrijffout(pad);
+    // The backup's name may be the one refused (a folder in its place).
+    const QString fout =
+        platform::LaatsteSchrijffoutPad().isEmpty() ? pad : platform::LaatsteSchrijffoutPad();
+    if (mislukt)
+        *mislukt = fout;
+    else
+        MeldSchrijffout(fout);
     return false;
 }
 

@@ -64,9 +64,10 @@ void ZetTabelvensterHerstel(TabelvensterHerstel* herstel);
 TabelvensterHerstel& tabelvensterHerstel();
 
 // Stores the log-on record of the rack and, for a present rack, writes its file (the previous file
-// stays as the backup). False, with a message, when the file could not be written; the previous file
-// is then untouched.
-bool SchrijfRackConfiguratie(int rack);
+// stays as the backup). False when the file or its backup could not be written; the previous file is
+// then untouched. The failure is told with the path and the system's reason, or, with `mislukt`, left
+// to the caller: the path refused is put there and the reason is platform::LaatsteSchrijffout().
+bool SchrijfRackConfiguratie(int rack, QString* mislukt = nullptr);
 // Every rack in turn; ConfiguratieGewijzigd is cleared only when all were written.
 bool SchrijfAlleRackConfiguraties();
 // Reads the log-on records of racks 1..16 (or the demonstration set-up) and the file of every rack

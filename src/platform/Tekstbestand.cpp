@@ -117,6 +117,8 @@ namespace {
 
 // The error number of the last SchrijfBestandVeilig that failed; 0 after one that succeeded.
 int laatsteSchrijffout = 0;
+// The file that failure was about, where the writer knows it.
+QString laatsteFoutPad;
 
 // Keeps the reason of a failed step (before the clean-up calls change errno) and fails.
 bool Mislukt() {
@@ -231,18 +233,25 @@ QString LaatsteSchrijffout() {
     return laatsteSchrijffout == 0 ? QString() : QString::fromLocal8Bit(std::strerror(laatsteSchrijffout));
 }
 
+QString LaatsteSchrijffoutPad() {
+    return laatsteSchrijffout == 0 ? QString() : laatsteFoutPad;
+}
+
 bool OnthoudSchrijffout(int fout) {
     laatsteSchrijffout = fout != 0 ? fout : EIO;
+    laatsteFoutPad.clear();
     return false;
 }
 
 void WisSchrijffout() {
     laatsteSchrijffout = 0;
+    laatsteFoutPad.clear();
 }
 
 bool LaatsteSchrijffoutIsToegang() {
-    return laatsteSchrijffout == EACCES || laatsteSchrijffout == EPERM || laatsteSchrijffout == EBUSY ||
-           laatsteSchrijffout == ETXTBSY || laatsteSchrijffout == EROFS;
+    // A read-only file system, a busy device or a full disk refuses every program alike: only a refused
+    // access is the user's rights or another program holding the file.
+    return laatsteSchrijffout == EACCES || laatsteSchrijffout == EPERM;
 }
 
 namespace {
@@ -271,6 +280,7 @@ bool BepaalDoel(const QString& pad, Vervangdoel& doel) {
 
 bool SchrijfBestandVeiligMet(const QString& pad, const std::function<bool(const QString& tijdelijk)>& maak) {
     laatsteSchrijffout = 0;
+    laatsteFoutPad = pad;
     errno = 0;
     Vervangdoel doel;
     if (!BepaalDoel(pad, doel)) return false;
@@ -300,6 +310,7 @@ bool SchrijfBestandVeiligMet(const QString& pad, const std::function<bool(const 
 
 bool SchrijfBestandVeilig(const QString& pad, const QByteArray& inhoud, const QString& backupPad) {
     laatsteSchrijffout = 0;
+    laatsteFoutPad = pad;
     errno = 0;
     Vervangdoel vervangdoel;
     if (!BepaalDoel(pad, vervangdoel)) return false;
@@ -320,6 +331,7 @@ bool SchrijfBestandVeilig(const QString& pad, const QByteArray& inhoud, const QS
         // The old file gets the backup's name beside its own, and that name then replaces the old backup in
         // one step: the old backup is never removed before its successor is whole.
         const QString tijdelijk = TijdelijkeNaam(backupPad);
+        laatsteFoutPad = backupPad;
         Verwijder(tijdelijk);
         bool gemaakt = ::link(Naam(doel).constData(), Naam(tijdelijk).constData()) == 0;
         if (!gemaakt && GeenKoppelingMogelijk(errno)) gemaakt = KopieerNaarNieuw(doel, tijdelijk, modus);
@@ -339,6 +351,7 @@ bool SchrijfBestandVeilig(const QString& pad, const QByteArray& inhoud, const QS
         // When the backup already was the file itself (a save stopped after the step above), the rename
         // leaves both names in place.
         Verwijder(tijdelijk);
+        laatsteFoutPad = pad;
         Stap(SchrijfStap::BackupVervangen);
     }
 
@@ -358,6 +371,7 @@ bool SchrijfBestandVeilig(const QString& pad, const QByteArray& inhoud, const QS
 
 bool VoegToeAanBestand(const QString& pad, const QByteArray& inhoud) {
     laatsteSchrijffout = 0;
+    laatsteFoutPad = pad;
     errno = 0;
     QFile f(pad);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) return Mislukt();
@@ -372,6 +386,51 @@ bool VoegToeAanBestand(const QString& pad, const QByteArray& inhoud) {
     }
     f.close();
     return f.error() == QFileDevice::NoError || Mislukt();
+}
+
+bool KopieerBestand(const QString& van, const QString& naar) {
+    laatsteSchrijffout = 0;
+    laatsteFoutPad = van;
+    errno = 0;
+    struct stat bron {};
+    if (::stat(Naam(van).constData(), &bron) != 0) return Mislukt();
+    Descriptor lezer(::open(Naam(van).constData(), O_RDONLY | O_CLOEXEC));
+    if (lezer.fd() < 0) return Mislukt();
+    bool gelezen = true;
+    const bool gemaakt = MaakBestand(naar, static_cast<int>(bron.st_mode & 07777), [&](int fd) {
+        std::vector<char> blok(1 << 16);
+        for (;;) {
+            const ssize_t n = ::read(lezer.fd(), blok.data(), blok.size());
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) {
+                gelezen = false;
+                return false;
+            }
+            if (n == 0) return true;
+            if (!SchrijfAlles(fd, blok.data(), n)) return false;
+        }
+    });
+    if (gemaakt) return true;
+    if (gelezen) laatsteFoutPad = naar;
+    Mislukt();
+    Verwijder(naar);
+    return false;
+}
+
+bool HernoemBestand(const QString& van, const QString& naar) {
+    laatsteSchrijffout = 0;
+    laatsteFoutPad = naar;
+    errno = 0;
+    if (!Hernoem(van, naar)) return Mislukt();
+    MapNaarSchijf(QFileInfo(naar).absolutePath());
+    return true;
+}
+
+bool VerwijderBestand(const QString& pad) {
+    laatsteSchrijffout = 0;
+    laatsteFoutPad = pad;
+    errno = 0;
+    return ::unlink(Naam(pad).constData()) == 0 || Mislukt();
 }
 
 bool MapIsSchrijfbaar(const QString& map, QString* reden) {

@@ -31,8 +31,12 @@ bool SchrijfBestandVeilig(const QString& pad, const QByteArray& inhoud, const QS
 // SchrijfBestandVeiligMet, VoegToeAanBestand and the writes that record their reason with
 // OnthoudSchrijffout; "" after a SchrijfBestandVeilig or VoegToeAanBestand that succeeded.
 QString LaatsteSchrijffout();
-// Whether that reason was the system refusing access to the file (a file in use or not ours to write).
+// Whether that reason was the system refusing access to the file (a file in use or not ours to write:
+// EACCES, EPERM); a read-only file system or a full disk is not.
 bool LaatsteSchrijffoutIsToegang();
+// The file that failure was about: the backup when SchrijfBestandVeilig failed at making the backup, the
+// source or the copy for KopieerBestand; "" where the writer did not record one.
+QString LaatsteSchrijffoutPad();
 // Records the reason of a write that failed elsewhere: the error number the failed call left (errno,
 // read before anything else can change it; EIO when it holds none). Always false, for `return`.
 bool OnthoudSchrijffout(int fout);
@@ -48,6 +52,13 @@ QString TijdelijkeNaam(const QString& pad);
 // Appends to a file (creating it); false, with the system's reason, when it cannot be written whole,
 // and then nothing is added. Nothing to append only opens (and makes) the file.
 bool VoegToeAanBestand(const QString& pad, const QByteArray& inhoud);
+// Makes the file `naar` anew as a synced copy of `van`, with its permissions; false with the system's
+// reason (and the file it was about) when it cannot, and then no part of `naar` is left.
+bool KopieerBestand(const QString& van, const QString& naar);
+// Renames a file (over an existing one); false with the system's reason.
+bool HernoemBestand(const QString& van, const QString& naar);
+// Removes a file; false with the system's reason.
+bool VerwijderBestand(const QString& pad);
 // True when a file can be made in the folder; else false with the system's reason.
 bool MapIsSchrijfbaar(const QString& map, QString* reden = nullptr);
 

@@ -1,11 +1,14 @@
 #include "shared/Hulpfuncties.h"
 
+#include "platform/Tekstbestand.h"
+#include "shared/Algemeen.h"
 #include "shared/Melding.h"
 #include "shared/Teksten.h"
 
 #include <QAbstractItemModel>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <cmath>
 #include <cstdlib>
 
@@ -57,23 +60,62 @@ QString VerkortPad(const QString& pad, int& n) {
     return pad.left(n / 3 - 1) + QStringLiteral("...") + pad.right((2 * n) / 3 - 2);
 }
 
-bool KopieerMap(const QString& oud, const QString& nieuw, const QString& patroon) {
+namespace {
+
+// A move that cannot go on: the files stay in the old folder, told with the file refused and the
+// system's reason.
+void MeldVerhuizing(const QString& oud, const QString& bestand) {
+    ToonMelding(VervangHekje(Tekst[494], QDir::toNativeSeparators(oud)) + QStringLiteral("\r\n\r\n") +
+                    SchrijffoutTekst(bestand),
+                vbExclamation, bestand);
+}
+
+} // namespace
+
+bool KopieerMap(const QString& oud, const QString& nieuw, const QStringList& patronen) {
     const QDir bron(oud);
     const QDir doel(nieuw);
     if (QDir::cleanPath(bron.absolutePath()) == QDir::cleanPath(doel.absolutePath())) return true;
+    const QStringList namen = bron.entryList(patronen, QDir::Files | QDir::Hidden);
+    // Every question first: Cancel stops before anything is moved.
     bool alle = false;
-    const QStringList namen = bron.entryList(QStringList{patroon}, QDir::Files | QDir::Hidden);
     for (const QString& naam : namen) {
-        const QString van = bron.filePath(naam);
         const QString naar = doel.filePath(naam);
-        if (QFile::exists(naar) && !alle) {
+        if (QFileInfo::exists(naar) && !alle) {
             const int a = ToonMelding(Tekst[480], vbYesNoCancel | vbExclamation, naar);
-            if (a == vbCancel) return true;
+            if (a == vbCancel) return false;
             if (a == vbYes) alle = true;
         }
-        QFile::remove(naar);
-        if (!QFile::copy(van, naar) || !QFile::remove(van)) return false;
     }
+    // Every file is copied under a temporary name beside its target; only when all are whole do they take
+    // their names, and only then do the sources go. A refusal on the way leaves the old folder whole.
+    QStringList kopieen;
+    const auto ruimOp = [&] {
+        for (const QString& k : kopieen)
+            QFile::remove(k);
+    };
+    for (const QString& naam : namen) {
+        const QString kopie = platform::TijdelijkeNaam(doel.filePath(naam));
+        if (!platform::KopieerBestand(bron.filePath(naam), kopie)) {
+            // The copy is told by the name it was to have.
+            const QString fout = platform::LaatsteSchrijffoutPad();
+            MeldVerhuizing(oud, fout == kopie ? doel.filePath(naam) : fout);
+            ruimOp();
+            return false;
+        }
+        kopieen << kopie;
+    }
+    for (qsizetype i = 0; i < namen.size(); ++i) {
+        if (!platform::HernoemBestand(kopieen[i], doel.filePath(namen[i]))) {
+            MeldVerhuizing(oud, doel.filePath(namen[i]));
+            ruimOp();
+            return false;
+        }
+    }
+    // The new folder holds every file: a source that cannot be removed is told and stays as a spare.
+    for (const QString& naam : namen)
+        if (!platform::VerwijderBestand(bron.filePath(naam)))
+            ToonMelding(SchrijffoutTekst(bron.filePath(naam)), vbExclamation, bron.filePath(naam));
     return true;
 }
 

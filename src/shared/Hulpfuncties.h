@@ -2,6 +2,7 @@
 // Small helpers: bit flags, colour parts, table columns, logarithm, grid columns, marker texts,
 // shortened paths and moving a folder's files.
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 #include <cstdint>
 
@@ -32,10 +33,13 @@ void WisselKolommen(QAbstractItemModel& raster, int k1, int k2);
 QString TekstTussen(const QString& tekst, const QString& merkteken);
 // Shortens a path for display to about n characters (n below 6 counts as 25 and is set so).
 QString VerkortPad(const QString& pad, int& n);
-// Moves every file of folder `oud` matching `patroon` ("*.ext") into `nieuw`, asking (Tekst[480]) before
-// an existing file is overwritten: Yes moves all, No this one and asks again, Cancel stops.
-// False when a copy or delete failed; files moved before stay moved.
-bool KopieerMap(const QString& oud, const QString& nieuw, const QString& patroon);
+// Moves every file of folder `oud` matching one of `patronen` ("*.ext") into `nieuw`, asking (Tekst[480])
+// before an existing file is overwritten: Yes moves all, No this one and asks again, Cancel stops. The
+// move is whole or nothing: every file is copied first and the sources are removed only when every copy
+// is whole. True when the files are in `nieuw` (also when there were none, or `nieuw` is `oud`); false
+// after Cancel or a file refused (told with its path and the system's reason): every file is then still
+// in `oud`, and no part-made file is left in `nieuw`.
+bool KopieerMap(const QString& oud, const QString& nieuw, const QStringList& patronen);
 
 // The text without the blanks around it (also NEL and the no-break space); a text with none, as most
 // fields of a file are, is handed back as it is without a look at its inside.

@@ -462,5 +462,6 @@ void VulTekstenEngels(TekstenTabel& t) {
     t[492] = QStringLiteral("The disk cannot take the rows of this data file and the memory that keeps them "
                             "is full: rows are given up from ## on, until the file can be written again.");
     t[493] = QStringLiteral("## rows not written, from ## to ##");
+    t[494] = QStringLiteral("The files are not moved: they stay in #.");
     t[500] = QStringLiteral("English");
 }

@@ -468,5 +468,6 @@ void VulTekstenFrans(TekstenTabel& t) {
                             "les garde est pleine : des lignes sont abandonnées à partir de ##, jusqu'à ce "
                             "que le fichier puisse être écrit à nouveau.");
     t[493] = QStringLiteral("## lignes non écrites, de ## à ##");
+    t[494] = QStringLiteral("Les fichiers ne sont pas déplacés : ils restent dans #.");
     t[500] = QStringLiteral("Français");
 }

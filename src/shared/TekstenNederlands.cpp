@@ -461,5 +461,6 @@ void VulTekstenNederlands(TekstenTabel& t) {
         "De schijf neemt de rijen van dit gegevensbestand niet aan en het geheugen dat ze bewaart is vol: "
         "vanaf ## worden rijen opgegeven, tot het bestand weer geschreven kan worden.");
     t[493] = QStringLiteral("## rijen niet geschreven, van ## tot ##");
+    t[494] = QStringLiteral("De bestanden worden niet verplaatst: ze blijven in #.");
     t[500] = QStringLiteral("Nederlands");
 }

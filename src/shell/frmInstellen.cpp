@@ -392,21 +392,15 @@ void frmInstellen::Sync() {
                      platform::DatumTijdTekst(StopLogTijdstip));
     BewaarInstelling(AppNaam, Sectie, QStringLiteral("TabConfiguration"), SSTab->currentIndex());
 
-    // Folders: each only when it exists or can be made; the files of the configuration and calibration
-    // folders move along.
+    // Folders: each only when it exists or can be made; the configuration and calibration folders only
+    // when all their files moved along (a move stopped or refused keeps every file in the old folder).
     if (MaakMappen(m_mappen[1])) MapGegevens = m_mappen[1];
     if (MaakMappen(m_mappen[2])) MapBibliotheek = m_mappen[2];
-    const QString oudeConfiguratie = MapConfiguratie;
-    if (MaakMappen(m_mappen[3])) {
+    if (MaakMappen(m_mappen[3]) &&
+        KopieerMap(MapConfiguratie, m_mappen[3], {QStringLiteral("*.rcf"), QStringLiteral("*.gcf")}))
         MapConfiguratie = m_mappen[3];
-        KopieerMap(oudeConfiguratie, MapConfiguratie, QStringLiteral("*.rcf"));
-        KopieerMap(oudeConfiguratie, MapConfiguratie, QStringLiteral("*.gcf"));
-    }
-    const QString oudeKalibratie = MapKalibratie;
-    if (MaakMappen(m_mappen[4])) {
+    if (MaakMappen(m_mappen[4]) && KopieerMap(MapKalibratie, m_mappen[4], {QStringLiteral("*.cal")}))
         MapKalibratie = m_mappen[4];
-        KopieerMap(oudeKalibratie, MapKalibratie, QStringLiteral("*.cal"));
-    }
     BewaarInstelling(AppNaam, Sectie, QStringLiteral("FolderData"), MapGegevens);
     BewaarInstelling(AppNaam, Sectie, QStringLiteral("FolderLibrary"), MapBibliotheek);
     BewaarInstelling(AppNaam, Sectie, QStringLiteral("FolderConfiguration"), MapConfiguratie);

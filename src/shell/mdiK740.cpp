@@ -368,13 +368,30 @@ Sluitantwoord mdiK740::VraagInstellingenBewaren() {
     if (!ConfiguratieGewijzigd) return {};
     const int keuze =
         ToonMelding(Tekst[183], vbQuestion | vbYesNoCancel, Tekst[347] + QLatin1Char(' ') + windowTitle());
-    // Yes: the settings and the rack files; the settings reach the disk with the close's own write, which
-    // offers Retry when they cannot.
+    // Yes: the settings and the rack files; the settings reach the disk with the close's own write. Each
+    // offers Retry when the disk refuses it, and Cancel keeps the program running.
     if (keuze == vbYes) {
         BewaarInstellingen(*this);
-        SchrijfAlleRackConfiguraties();
+        return {.cancel = !SchrijfRackbestandenBijSluiten()};
     }
-    return {.cancel = keuze != vbYes && keuze != vbNo};
+    return {.cancel = keuze != vbNo};
+}
+
+bool mdiK740::SchrijfRackbestandenBijSluiten() {
+    for (int r = 1; r <= AantalRacks; ++r) {
+        QString bestand;
+        while (!SchrijfRackConfiguratie(r, &bestand)) {
+            if (ToonMelding(SchrijffoutTekst(bestand), vbRetryCancel | vbExclamation,
+                            Tekst[347] + QLatin1Char(' ') + windowTitle()) != vbRetry) {
+                // Still unsaved: File > Save settings writes it later.
+                ConfiguratieGewijzigd = true;
+                ZetKnoppen();
+                return false;
+            }
+        }
+    }
+    ConfiguratieGewijzigd = false;
+    return true;
 }
 
 bool mdiK740::SchrijfOpslagBijSluiten() {

@@ -73,6 +73,9 @@ public:
     // Rows that wait for their data file (a full disk) are written before the program ends; while they
     // cannot be, Retry and Cancel (false: the close is cancelled, the rows keep waiting).
     bool SchrijfRijenBijSluiten();
+    // Writes every rack configuration file; a file (or its backup) the disk refuses offers Retry and
+    // Cancel. False after Cancel, with the configuration still marked changed.
+    bool SchrijfRackbestandenBijSluiten();
     // Saves the program settings and every rack configuration file; false when any of them could not
     // be written.
     bool BewaarAlles();

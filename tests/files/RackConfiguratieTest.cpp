@@ -269,8 +269,9 @@ TEST_F(RackConfiguratieTest, AFailedWriteLeavesTheOldConfigurationReadable) {
     EXPECT_FALSE(SchrijfAlleRackConfiguraties());
     EXPECT_TRUE(ConfiguratieGewijzigd); // still unsaved
     ASSERT_EQ(meldingen.size(), 1);
+    // The name refused is the backup's.
     EXPECT_EQ(meldingen.at(0),
-              pad() + QStringLiteral("\r\n\r\n") + QString::fromLocal8Bit(std::strerror(EISDIR)));
+              pad() + QStringLiteral("bak\r\n\r\n") + QString::fromLocal8Bit(std::strerror(EISDIR)));
     EXPECT_EQ(inhoud(pad()), oud);
     EXPECT_EQ(QDir(MapConfiguratie).entryList(QDir::Files), QStringList{QStringLiteral("Rack1-F-F-F.rcf")});
     Racks[2].Name = QString();

@@ -1,5 +1,6 @@
 #include "OpnameMelding.h"
 #include "SchoneOmgeving.h"
+#include "platform/Tekstbestand.h"
 #include "shared/Algemeen.h"
 #include "shared/Hulpfuncties.h"
 #include "shared/Instellingen.h"
@@ -11,6 +12,8 @@
 #include <QFile>
 #include <QLocale>
 #include <QStandardItemModel>
+#include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
 
 class HelpersTest : public SchoneOmgeving {
@@ -125,7 +128,7 @@ TEST_F(HelpersTest, MovingAFolderAsksOnlyForExistingFiles) {
     OpnameMelding melding;
     melding.antwoorden = {vbYes}; // all, no more questions
     ZetMeldingVenster(&melding);
-    EXPECT_TRUE(KopieerMap(pad("oud/"), pad("nieuw/"), "*.cal"));
+    EXPECT_TRUE(KopieerMap(pad("oud/"), pad("nieuw/"), {"*.cal"}));
     ASSERT_EQ(melding.vragen.size(), 1u);
     EXPECT_EQ(melding.vragen[0].stijl, 51);
     EXPECT_TRUE(melding.vragen[0].titel.endsWith("b.cal"));
@@ -143,10 +146,25 @@ TEST_F(HelpersTest, CancelStopsTheMoveAndTheSameFolderMovesNothing) {
     OpnameMelding melding;
     melding.beantwoord = [](const Vraag&) { return static_cast<int>(vbCancel); };
     ZetMeldingVenster(&melding);
-    EXPECT_TRUE(KopieerMap(pad("oud/"), pad("nieuw/"), "*.cal"));
+    EXPECT_FALSE(KopieerMap(pad("oud/"), pad("nieuw/"), {"*.cal"}));
     EXPECT_TRUE(QFile::exists(pad("oud/a.cal")));
-    EXPECT_TRUE(KopieerMap(pad("oud/"), pad("oud/"), "*.cal"));
+    EXPECT_TRUE(KopieerMap(pad("oud/"), pad("oud/"), {"*.cal"}));
     EXPECT_TRUE(QFile::exists(pad("oud/a.cal")));
+}
+
+// Only access the system refuses says that the file is in use; a read-only file system or a full disk
+// gives the path and the system's reason alone.
+TEST_F(HelpersTest, OnlyARefusedAccessIsToldAsAFileInUse) {
+    const QString bestand = pad("K740.ini");
+    for (int fout : {EROFS, ENOSPC, EISDIR}) {
+        platform::OnthoudSchrijffout(fout);
+        EXPECT_EQ(SchrijffoutTekst(bestand), bestand + "\r\n\r\n" + std::strerror(fout)) << fout;
+    }
+    for (int fout : {EACCES, EPERM}) {
+        platform::OnthoudSchrijffout(fout);
+        EXPECT_EQ(SchrijffoutTekst(bestand),
+                  VervangHekje(Tekst[234], bestand) + "\r\n\r\n" + std::strerror(fout));
+    }
 }
 
 TEST_F(HelpersTest, NextWordTakesWordsOffTheFront) {

@@ -177,6 +177,37 @@ TEST_F(BestandsfoutenTest, ASettingTheDiskCannotTakeIsToldOnceAndKeptUntilThereI
     EXPECT_EQ(vragen.size(), 5u);
 }
 
+// Yes to saving at close, on a disk that cannot take the rack file: one Retry and Cancel box for it in
+// place of a box that only informs; Cancel keeps the program running with the change unsaved, and File >
+// Save settings writes it once there is room.
+TEST_F(BestandsfoutenTest, ARackFileTheDiskRefusesAtCloseOffersRetryAndCancelAndKeepsTheProgram) {
+    const Installatie installatie(*venster);
+    InstalleerMeldingen();
+    ASSERT_TRUE(SchrijfRackConfiguratie(1));
+    Racks[1].Name = QStringLiteral("Second");
+    ConfiguratieGewijzigd = true;
+    antwoorden = {vbYes, vbRetry, vbCancel};
+    {
+        Bestandsgrens grens(1000);
+        QCloseEvent sluiten;
+        QSpontaneKeyEvent::setSpontaneous(&sluiten);
+        QApplication::instance()->notify(venster.get(), &sluiten);
+        EXPECT_FALSE(sluiten.isAccepted());
+    }
+    EXPECT_FALSE(ProgrammaBeeindigd);
+    ASSERT_EQ(vragen.size(), 3u);
+    EXPECT_EQ(vragen[0].tekst, Tekst[183]);
+    for (size_t i : {1u, 2u})
+        EXPECT_EQ(vragen[i], (Vraag{rackBestand() + QStringLiteral("\r\n\r\n") +
+                                        QString::fromLocal8Bit(std::strerror(EFBIG)),
+                                    vbRetryCancel | vbExclamation, vragen[0].titel}));
+    EXPECT_EQ(RackNaam(rackBestand()), QStringLiteral("First"));
+    EXPECT_TRUE(ConfiguratieGewijzigd);
+    venster->mnuFileSaveSettings_Click();
+    EXPECT_EQ(RackNaam(rackBestand()), QStringLiteral("Second"));
+    EXPECT_EQ(Gemeld(Tekst[184]), 1);
+}
+
 TEST_F(BestandsfoutenTest, LoggingStartsWithACheckOfTheDataFolder) {
     Gegevensbestand = tijdelijkeMap() + QStringLiteral("/missing/run.csv");
     venster->StartStopVerbinding();

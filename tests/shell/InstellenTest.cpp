@@ -1,3 +1,4 @@
+#include "Bestandsgrens.h"
 #include "OpnameMapKeuze.h"
 #include "Opnametaal.h"
 #include "SchoneOmgeving.h"
@@ -6,6 +7,7 @@
 #include "acquisition/Verbinding.h"
 #include "platform/GeheugenLijn.h"
 #include "platform/Opslag.h"
+#include "shared/Algemeen.h"
 #include "shared/Hulpfuncties.h"
 #include "shared/Instellingen.h"
 #include "shared/MapKeuze.h"
@@ -37,6 +39,8 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimeEdit>
+#include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <tuple>
 #include <vector>
@@ -523,6 +527,38 @@ TEST_F(InstellenTest, ChosenFoldersAreMadeAtOKAndTheirFilesMoveAlong) {
     EXPECT_TRUE(QFile::exists(QDir(nieuw).filePath("Graph1.gcf")));
     EXPECT_FALSE(QFile::exists(QDir(oud).filePath("Rack1.rcf")));
     EXPECT_TRUE(QFile::exists(QDir(oud).filePath("andere.txt")));
+}
+
+// A new calibration folder on a disk that takes no file above 8 bytes: the move is told, and the old
+// folder stays, in the program and in the settings, with every file; the new folder gets none.
+TEST_F(InstellenTest, AFolderMoveTheDiskRefusesKeepsTheOldFolderAndEveryFile) {
+    ASSERT_TRUE(QDir().mkpath(MapKalibratie));
+    const QStringList namen{"Rack1-F-F-F-M1.cal", "Rack1-F-F-F-M2.cal"};
+    for (const QString& naam : namen) {
+        QFile f(QDir(MapKalibratie).filePath(naam));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(52, 'k'));
+    }
+    const QString oud = MapKalibratie;
+    const QString nieuw = QDir(tijdelijkeMap()).filePath("Full/Calibration");
+    OpnameMapKeuze keuze;
+    keuze.antwoord = nieuw;
+    ZetMapKeuzeVenster(&keuze);
+    frmInstellen& v = open(3);
+    QTest::mouseClick(v.MSHFlexGridFolder->viewport(), Qt::LeftButton, {},
+                      v.MSHFlexGridFolder->visualItemRect(v.MSHFlexGridFolder->item(4, 1)).center());
+    {
+        Bestandsgrens grens(8);
+        QTest::mouseClick(v.OKButton, Qt::LeftButton);
+    }
+    EXPECT_EQ(MapKalibratie, oud);
+    EXPECT_EQ(Opgeslagen("FolderCalibration"), oud);
+    EXPECT_EQ(QDir(oud).entryList(QDir::Files), namen);
+    EXPECT_EQ(QDir(nieuw).entryList(QDir::Files | QDir::Hidden), QStringList{});
+    ASSERT_EQ(meldingen.size(), 1u);
+    EXPECT_EQ(std::get<0>(meldingen[0]), VervangHekje(Tekst[494], oud) + "\r\n\r\n" +
+                                             QDir(nieuw).filePath(namen[0]) + "\r\n\r\n" +
+                                             std::strerror(EFBIG));
 }
 
 TEST_F(InstellenTest, AFolderThatCannotBeMadeKeepsItsOldValue) {
