@@ -34,6 +34,8 @@ bool NaarSchijf(int bestandsdescriptor) {
 // clean-up can change it.
 bool Bestandsbewerkingen::Kopieer(const QString& van, const QString& naar) {
     platform::WisSchrijffout();
+    // Qt refuses a folder without a reason of the system's.
+    if (QFileInfo(van).isDir() || QFileInfo(naar).isDir()) return platform::OnthoudSchrijffout(EISDIR);
     errno = 0;
     QFile bron(van);
     if (!bron.open(QIODevice::ReadOnly)) return platform::OnthoudSchrijffout(errno);
@@ -54,6 +56,29 @@ bool Bestandsbewerkingen::Kopieer(const QString& van, const QString& naar) {
     if (!doel.flush() || !NaarSchijf(doel.handle())) return mislukt();
     if (!doel.commit()) return platform::OnthoudSchrijffout(errno);
     MapNaarSchijf(naar);
+    return true;
+}
+
+bool Bestandsbewerkingen::VulAan(const QString& van, const QString& naar, qint64 vanaf) {
+    platform::WisSchrijffout();
+    if (QFileInfo(van).isDir() || QFileInfo(naar).isDir()) return platform::OnthoudSchrijffout(EISDIR);
+    if (QFileInfo(van).size() < vanaf) return Kopieer(van, naar);
+    errno = 0;
+    QFile bron(van);
+    if (!bron.open(QIODevice::ReadOnly) || !bron.seek(vanaf)) return platform::OnthoudSchrijffout(errno);
+    QFile doel(naar);
+    if (!doel.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+        return platform::OnthoudSchrijffout(errno);
+    QByteArray blok(1 << 20, Qt::Uninitialized);
+    for (;;) {
+        errno = 0;
+        const qint64 n = bron.read(blok.data(), blok.size());
+        if (n < 0) return platform::OnthoudSchrijffout(errno);
+        if (n == 0) break;
+        if (doel.write(blok.constData(), n) != n) return platform::OnthoudSchrijffout(errno);
+    }
+    errno = 0;
+    if (!doel.flush() || !NaarSchijf(doel.handle())) return platform::OnthoudSchrijffout(errno);
     return true;
 }
 

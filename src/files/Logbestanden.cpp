@@ -274,22 +274,31 @@ bool HeeftKop(const QString& pad, const QString& kop) {
 
 // What a line appended to a file as it stands must begin with: a line end when the file's last line was
 // cut off (a power cut, a copy stopped half way), so that the cut line stays as it was and the new one
-// is whole. A cut that fell inside a quoted text has that text closed first: a reader of the file would
-// otherwise take the line end and the whole new line into the cut field.
+// is whole; a file cut between the CR and the LF of its line end gets the LF. A cut that fell inside a
+// quoted text has that text closed first: a reader of the file would otherwise take the line end and the
+// whole new line into the cut field. Whether it did is told by the last record, from the last line end
+// outside quotes (a quoted text of another program's file may span lines), not by the last line.
 QString Regelbegin(const QString& pad, const Bestandsstand& stand) {
     if (stand.lengte <= 0 || Onaangeroerd(pad, stand)) return QString();
     QFile f(pad);
-    // The last line: the rows of 16 full racks stay well within this.
+    // The last record: the rows of 16 full racks stay well within this.
     constexpr qint64 Staart = 1 << 20;
     const qint64 begin = std::max<qint64>(0, stand.lengte - Staart);
     if (!f.open(QIODevice::ReadOnly) || !f.seek(begin)) return QString();
     const QByteArray staart = f.read(stand.lengte - begin);
-    if (staart.isEmpty() || staart.endsWith('\n') || staart.endsWith('\r')) return QString();
-    const QByteArray regel = staart.mid(staart.lastIndexOf('\n') + 1);
+    if (staart.isEmpty()) return QString();
     const QChar afbakening = TekstAfbakening.isEmpty() ? QChar(u'"') : TekstAfbakening.front();
-    const bool open =
-        afbakening.unicode() < 0x80 && regel.count(static_cast<char>(afbakening.unicode())) % 2 != 0;
-    return open ? afbakening + CRLF : CRLF;
+    // Quotes counted from a line end that starts a record: the file's start, else the tail's first line
+    // end (a record of this program's files is shorter than the tail).
+    bool open = false;
+    if (afbakening.unicode() < 0x80) {
+        const char q = static_cast<char>(afbakening.unicode());
+        const qsizetype van = begin > 0 ? staart.indexOf('\n') + 1 : 0;
+        open = std::count(staart.cbegin() + van, staart.cend(), q) % 2 != 0;
+    }
+    if (open) return afbakening + CRLF;
+    if (staart.endsWith('\n')) return QString();
+    return staart.endsWith('\r') ? QStringLiteral("\n") : CRLF;
 }
 
 // A file's lines have reached it: what was given up meanwhile is named in the event log.

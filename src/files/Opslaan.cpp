@@ -166,6 +166,7 @@ bool OpslaanAls(QString& naam, bool nieuw) {
             keuze = static_cast<int16_t>(Bestandsfout(naam, naam) == vbOK ? 4 : 2);
             continue;
         }
+        const qint64 gekopieerd = kopieer ? QFileInfo(tijdelijk).size() : 0;
         auto fout = [&](const QString& pad) {
             const auto opruimen = [&] {
                 if (kopieer) bewerkingen.Verwijder(tijdelijk);
@@ -173,8 +174,18 @@ bool OpslaanAls(QString& naam, bool nieuw) {
             keuze = static_cast<int16_t>(Bestandsfout(pad, naam, opruimen) == vbOK ? 4 : 2);
         };
 
-        if (QFileInfo(naam).isFile()) {
-            if (ToonMelding(Tekst[118], vbYesNo | vbExclamation, QFileInfo(naam).fileName()) == vbYes) {
+        const bool bestaat = QFileInfo(naam).isFile();
+        const bool overschrijven =
+            bestaat && ToonMelding(Tekst[118], vbYesNo | vbExclamation, QFileInfo(naam).fileName()) == vbYes;
+        // Logging goes on while the question waits: the rows it appended to the file in memory meanwhile
+        // go into the copy as well, before the backup can replace that file. From here on the run waits
+        // for nothing until it goes on in the new file.
+        if (kopieer && (overschrijven || !bestaat) && !bewerkingen.VulAan(oud, tijdelijk, gekopieerd)) {
+            fout(naam);
+            continue;
+        }
+        if (bestaat) {
+            if (overschrijven) {
                 const QString backup = BackupNaam(naam);
                 bool gelukt = true;
                 if (nieuw) {

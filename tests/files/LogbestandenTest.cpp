@@ -297,6 +297,27 @@ TEST_F(LogbestandenTest, ARunAppendedToAFileWhoseLastRowWasCutBeginsOnALineOfIts
     EXPECT_FALSE(melding.vragen[0].tekst.contains(QStringLiteral("\r\n5: ")));
 }
 
+// A file cut between the CR and the LF of its last line end gets the LF; whether a cut fell inside a
+// quoted text is told by the whole record, whose text (another program's) may span lines.
+TEST_F(LogbestandenTest, ARunAppendedToAFileCutAfterItsCrOrInAMultiLineTextBeginsOnALineOfItsOwn) {
+    Gegevensbestand = map + QStringLiteral("/run.csv");
+    TijdMeting = platform::Nu();
+    LogMeting(QString());
+    const QByteArray heel = LeesBytes(Gegevensbestand);
+    const QByteArray rij = heel.mid(heel.indexOf("\r\n") + 2);
+    const QByteArray begin = heel + rij.left(rij.lastIndexOf(','));
+    const std::pair<QByteArray, QByteArray> vormen[] = {{heel.chopped(1), "\n"},
+                                                        {begin + ",\"note\r\nsecond \"\"line\"", "\r\n"},
+                                                        {begin + ",\"note\"\"\r\nsecond", "\"\r\n"}};
+    for (const auto& [bytes, regelbegin] : vormen) {
+        SCOPED_TRACE(bytes.right(30).toStdString());
+        SchrijfBytes(Gegevensbestand, bytes);
+        BeginLogging();
+        LogMeting(QString());
+        EXPECT_EQ(LeesBytes(Gegevensbestand).toStdString(), (bytes + regelbegin + rij).toStdString());
+    }
+}
+
 TEST_F(LogbestandenTest,
        RowsGoOnUnderAHeaderOfTheirLayoutAndAnotherLayoutMovesTheRunToTheNextNameOfTheSeries) {
     // A saved table names the inputs by their names: its layout is still the racks' layout.

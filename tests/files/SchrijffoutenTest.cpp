@@ -127,7 +127,7 @@ TEST_F(SchrijffoutenTest, AWorkingCopyTheDiskCannotTakeTellsItsPathAndTheReason)
 }
 
 // Save As over a larger file: first the disk takes the copy but not the old file's backup, then not
-// even the copy.
+// even the copy; then a folder stands at the backup's name.
 TEST_F(SchrijffoutenTest, SaveAsAndItsBackupTellTheFileTheDiskCannotTake) {
     const QString oud = Pad(QStringLiteral("run.csv"));
     const QString doel = Pad(QStringLiteral("copy.csv"));
@@ -157,6 +157,17 @@ TEST_F(SchrijffoutenTest, SaveAsAndItsBackupTellTheFileTheDiskCannotTake) {
     EXPECT_EQ(LeesBytes(doel), vorige);
     EXPECT_EQ(Gegevensbestand, oud);
     EXPECT_EQ(QDir(map).entryList(QDir::Files), (QStringList{"copy.csv", "run.csv"}));
+
+    // A folder in the backup's place is told as such.
+    ASSERT_TRUE(QDir(map).mkdir(QStringLiteral("copy.bak")));
+    dialogen.bestanden = {doel};
+    antwoorden = {vbYes, vbCancel};
+    EXPECT_FALSE(OpslaanAls(naam, false));
+    ASSERT_EQ(vragen.size(), 5u);
+    EXPECT_EQ(vragen[4].tekst.toStdString(), (Pad(QStringLiteral("copy.bak")) + QStringLiteral("\r\n\r\n") +
+                                              QString::fromLocal8Bit(std::strerror(EISDIR)))
+                                                 .toStdString());
+    EXPECT_EQ(LeesBytes(doel), vorige);
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 #include "acquisition/RackModel.h"
 #include "acquisition/Verbinding.h"
 #include "acquisition/vensters/Rackvenster.h"
+#include "files/Bestandsdialogen.h"
 #include "files/CsvVelden.h"
 #include "files/Logboek.h"
 #include "files/Meetbestand.h"
@@ -363,6 +364,54 @@ TEST_F(RunEindeTest, AnEndPointTheDiskCannotTakeAtTheCloseIsAskedAboutAndCancelK
     ASSERT_FALSE(rijen.empty());
     EXPECT_TRUE(IsEindpunt(rijen.back()));
     EXPECT_EQ(Eindpunten(), 2);
+}
+
+// File > Save As onto an existing file while logging, the overwrite question held open: the run goes on
+// in the new file, which holds every row of the old one, those taken while the question waited too, once
+// each and in order.
+TEST_F(RunEindeTest, SaveAsOntoAnExistingFileWhileLoggingKeepsTheRowsTakenWhileTheQuestionWaited) {
+    struct Keuze : Bestandsdialogen {
+        std::optional<QString> KiesBestand(const BestandsdialoogVraag&) override { return pad; }
+        QString pad;
+    } keuze;
+    keuze.pad = tijdelijkeMap() + QStringLiteral("/Documents/Quorvex/K740/Data/copy.csv");
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    Draaiboek boek(venster, 120000);
+    BeginLoggen(boek, venster);
+    int rijenBijVraag = 0, rijenNaVraag = 0;
+    boek.Stap(
+        QStringLiteral("Save As onto copy.csv, Yes after a while"), [] { return true; },
+        [&] {
+            ASSERT_TRUE(QFile(keuze.pad).open(QIODevice::WriteOnly));
+            ZetBestandsdialogen(&keuze);
+            EchteMelding box(Qt::Key_Return, VraagOpenMs);
+            ZetMeldingVenster(&box);
+            rijenBijVraag = Rijaantal();
+            venster.menus().mnuFileSaveAs->trigger();
+            rijenNaVraag = Rijaantal();
+            InstalleerMeldingen();
+            ZetBestandsdialogen(nullptr);
+            EXPECT_EQ(box.getoond(), 1);
+            EXPECT_EQ(Gegevensbestand, keuze.pad);
+        });
+    boek.Stap(
+        QStringLiteral("rows in copy.csv"),
+        [&] { return static_cast<int>(Rijen(keuze.pad).size()) >= rijenNaVraag + 2; },
+        [&] {
+            antwoorden = {vbNo, vbNo, vbNo};
+            venster.SluitVanuitCode();
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+    EXPECT_GE(rijenNaVraag - rijenBijVraag, VraagOpenMs / 2000) << "rows while the question waited";
+
+    const std::vector<QStringList> oud = Rijen(), nieuw = Rijen(keuze.pad);
+    ASSERT_EQ(static_cast<int>(oud.size()), rijenNaVraag);
+    ASSERT_GT(nieuw.size(), oud.size());
+    EXPECT_TRUE(std::equal(oud.begin(), oud.end(), nieuw.begin())) << "rows of the old file missing";
+    EXPECT_LT(oud.back().value(0), nieuw[oud.size()].value(0)) << "a row twice";
 }
 
 TEST_F(RunEindeTest, LoggingGoesOnWhileAGraphsCurveInputIsPicked) {
