@@ -82,8 +82,9 @@ QByteArray WachtOpAntwoordBehalveAanmeldingen() {
     return antwoord;
 }
 
-// Module m of the rack as an identification gives it: present with its number, or absent (0).
-void ZetModulenummer(int rack, int m, int32_t idno) {
+// Module m of the rack as an identification gives it: present with its number, or absent (0). Only a
+// number the rack's reply carried is logged as a module's log-on (`gemeld`).
+void ZetModulenummer(int rack, int m, int32_t idno, bool gemeld = true) {
     ModuleRecord& mod = Racks[rack].Modules[m];
     mod.Present = false;
     mod.Berekend = false;
@@ -96,7 +97,7 @@ void ZetModulenummer(int rack, int m, int32_t idno) {
     mod.Present = true;
     mod.Name = SoortUitIdno(idno);
     mod.Type = ModuleTypeUitIdno(rack, m);
-    SchrijfLogboek(rack, m, Tekst[459] + Tekst[296]);
+    if (gemeld) SchrijfLogboek(rack, m, Tekst[459] + Tekst[296]);
 }
 
 // The log-on reply of one rack.
@@ -105,9 +106,10 @@ void HandelAanmeldingAf(int32_t idno) {
     if (!IsRacknummer(idno)) return;
     // No snapshot while the rack is being registered.
     const platform::Vlaghouder pauze(PauzeOpvragen);
-    // The modules of the rack as known at its place: an identification that the port's closing cuts
-    // short (the settings window closes it) leaves the rack with them, rather than shown and logged
-    // empty until the next Search.
+    // The modules of the rack as known at its place: an identification that gets no good reply in its
+    // attempts, or that the port's closing cuts short (the settings window closes it), leaves the rack
+    // with them, rather than shown and logged empty until the next Search. They are polled as before, so
+    // a module that is really gone shows no value.
     std::array<int32_t, AantalModules + 1> bekend{};
     if (const int p = ZoekRackPlaats(idno); p != 0 && Racks[p].Present && Racks[p].Idno == idno)
         for (int m = 1; m <= AantalModules; ++m)
@@ -119,9 +121,9 @@ void HandelAanmeldingAf(int32_t idno) {
     }
     ZendRackBevestiging(plaats);
     WisBuffersBehalveAanmeldingen();
-    if (!LeesIdentificatienummers(plaats) && !MSComm1().isOpen())
+    if (!LeesIdentificatienummers(plaats))
         for (int m = 1; m <= AantalModules; ++m)
-            ZetModulenummer(plaats, m, bekend[m]);
+            ZetModulenummer(plaats, m, bekend[m], false);
     ZetKanaalEenheden(plaats);
     bestandslaag().LeesRackConfiguratie(plaats);
     bestandslaag().LeesRackNamen(plaats);

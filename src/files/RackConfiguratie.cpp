@@ -16,6 +16,7 @@
 #include "shared/Systeemfuncties.h"
 
 #include <QStringList>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -281,8 +282,22 @@ bool SchrijfAlleRackConfiguraties() {
 }
 
 void LeesRackAanmelding() {
+    // A rack registered in this run (File > New) keeps its slot, number and modules: its file is read
+    // over them, and the saved records fill only the free slots, never with a rack registered already.
+    std::array<bool, AantalRacks + 1> aangemeld{};
+    for (int n = 1; n <= AantalRacks; ++n)
+        aangemeld[n] = Racks[n].Present;
+    const auto elders = [](int n, int32_t idno) {
+        for (int e = 1; e <= AantalRacks; ++e)
+            if (e != n && Racks[e].Present && Racks[e].Idno == idno) return true;
+        return false;
+    };
     for (int n = 1; n <= AantalRacks; ++n) {
         RackRecord& r = Racks[n];
+        if (aangemeld[n]) {
+            LeesRackConfiguratie(n, LeesModusOpstarten);
+            continue;
+        }
         if (Demo) {
             r.Present = n == 1;
             if (n == 1) r.Idno = IdnoUitTekst(DemoRack);
@@ -292,6 +307,10 @@ void LeesRackAanmelding() {
                             .value_or(false);
             r.Idno =
                 IdnoUitTekst(LeesInstelling(AppNaam, sectie, QStringLiteral("Identification"), "0.0.0.0"));
+            if (r.Present && elders(n, r.Idno)) {
+                r.Present = false;
+                continue;
+            }
         }
         if (r.Present) r.Present = LeesRackConfiguratie(n, LeesModusOpstarten);
     }

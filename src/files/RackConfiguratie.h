@@ -71,7 +71,8 @@ bool SchrijfRackConfiguratie(int rack, QString* mislukt = nullptr);
 // Every rack in turn; ConfiguratieGewijzigd is cleared only when all were written.
 bool SchrijfAlleRackConfiguraties();
 // Reads the log-on records of racks 1..16 (or the demonstration set-up) and the file of every rack
-// that was logged on; a rack whose file is missing counts as not logged on.
+// that was logged on; a rack whose file is missing counts as not logged on. A rack registered already
+// keeps its slot and modules and has only its file read; the records fill the free slots.
 void LeesRackAanmelding();
 // Reads the rack's file (LeesModus*), checks the units, loads the calibration files and restores the
 // rack's windows. True when the demonstration set-up ran or the file was read.

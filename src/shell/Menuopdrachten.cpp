@@ -441,11 +441,20 @@ void mdiK740::mnuFileNew_Click() {
     QString naam = MaakBestandsnaam(Gegevensbestand, 0, 0, 0);
     if (!OpslaanAls(naam, true)) return;
     ZetTitel();
+    // The racks registered in this run stay registered and polled; the windows they showed come back.
+    std::array<bool, AantalRacks + 1> getoond{};
+    for (int r = 1; r <= AantalRacks; ++r)
+        getoond[r] = Racks[r].Present && RackVlaggen[r].Show;
     m_vensters->VerwijderenVensters();
     // Copied settings pointed at windows that are gone now.
     KopieerSetTab = false;
     KopieerSetGraph = false;
     LeesRackAanmelding();
+    for (int r = 1; r <= AantalRacks; ++r)
+        if (Racks[r].Present && (getoond[r] || RackVlaggen[r].Show)) {
+            RackVlaggen[r].Show = true;
+            ToonRackVenster(r);
+        }
     ::HerstelGrafieken();
 }
 

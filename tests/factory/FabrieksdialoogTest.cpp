@@ -344,6 +344,18 @@ TEST_F(FabrieksdialoogTest, TheBoxOfAWrongEntryIsAnsweredWithEnterAndTheWindowGo
     DraaiTotGesloten(d);
 }
 
+// Measure switched off while the window is open (a lost port) stays off when it closes.
+TEST_F(FabrieksdialoogTest, MeasureSwitchedOffWhileTheWindowIsOpenStaysOffWhenItCloses) {
+    VulK761();
+    MetenActief = true;
+    DialogK761Calibration d;
+    Laad(d, 3);
+    MetenActief = false;
+    QTest::mouseClick(d.CancelButton, Qt::LeftButton);
+    DraaiTotGesloten(d);
+    EXPECT_FALSE(MetenActief);
+}
+
 TEST_F(FabrieksdialoogTest, K761EntriesTakeTheirInclusiveLimitsAndRefuseTheRestWithTheFocusBack) {
     VulK761();
     DialogK761Calibration d;

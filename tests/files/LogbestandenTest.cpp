@@ -10,6 +10,7 @@
 #include "shared/Teksten.h"
 
 #include <QDir>
+#include <QFile>
 #include <cerrno>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -359,4 +360,22 @@ TEST_F(LogbestandenTest,
     EXPECT_EQ(Gegevensbestand, map + QStringLiteral("/run_3.csv"));
     EXPECT_TRUE(isEindpunt(regels(map + QStringLiteral("/run_2.csv")).last()));
     EXPECT_EQ(regels(map + QStringLiteral("/run.csv")), oud);
+}
+
+// A data file deleted while logging is not made again to hold the end point alone when the run ends
+// because another file of the run takes another layout.
+TEST_F(LogbestandenTest, ADataFileDeletedWhileLoggingIsNotMadeAgainForTheEndPointOfItsRun) {
+    Gegevensbestand = map + QStringLiteral("/run_#rack#.csv");
+    BeginLogging();
+    TijdMeting = platform::Nu();
+    LogMeting(QString());
+    const QString rack1 = map + QStringLiteral("/run_Lab A.csv");
+    ASSERT_TRUE(QFile::remove(rack1));
+    // A module more in rack 2: the run ends in its files and goes on beside them.
+    Racks[2].Modules[5] = Racks[2].Modules[2];
+    klok().verstrijk(1000);
+    TijdMeting = platform::Nu();
+    LogMeting(QString());
+    EXPECT_TRUE(Gegevensbestand.endsWith(QStringLiteral("_2.csv"))) << Gegevensbestand.toStdString();
+    EXPECT_FALSE(QFile::exists(rack1)) << "made again for the end point of its run";
 }

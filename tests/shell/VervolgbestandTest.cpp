@@ -10,17 +10,20 @@
 #include "EersteStart.h"
 #include "RackEmulator.h"
 #include "StijgendeRack.h"
+#include "acquisition/Frames.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/vensters/Rackvenster.h"
 #include "acquisition/vensters/Tabelvenster.h"
 #include "files/Bestandsdialogen.h"
 #include "files/CsvVelden.h"
+#include "files/Logboek.h"
 #include "files/Meetbestand.h"
 #include "platform/Datum.h"
 #include "platform/Klok.h"
 #include "platform/Tekstbestand.h"
 #include "shared/Melding.h"
+#include "shared/Teksten.h"
 #include "shell/Installatie.h"
 #include "shell/Menubalk.h"
 #include "shell/Vensterbeheer.h"
@@ -353,6 +356,94 @@ TEST_F(VervolgbestandTest, ASearchThatFindsARackMoreWhileLoggingShowsTheNewFileF
             ASSERT_FALSE(VerbindingActief);
             ControleerAlsLab(Pad("Untitled.csv"));
             ControleerAlsLab(Pad("Untitled_2.csv"));
+            antwoorden = {vbNo, vbNo, vbNo};
+            venster.SluitVanuitCode();
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+}
+
+// System > Search while logging, and neither rack answers its identification: both keep the modules
+// they had, and the run goes on in the same file with values. The event log tells only the modules an
+// identification reply named.
+TEST_F(VervolgbestandTest, RacksWhoseIdentificationGetsNoReplyKeepTheirModulesAndTheirFile) {
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    Draaiboek boek(venster, 120000);
+    LogVanafStartElkeSeconde(
+        boek, venster, [this] { stijging->zetActief(true); }, 2);
+    int vragen = 0;
+    boek.Stap(
+        QStringLiteral("logging runs with two racks"), [&] { return Rijen(Pad("Untitled.csv")) >= 3; },
+        [&] {
+            emulator.rack(1)->identificatieStil = emulator.rack(2)->identificatieStil = true;
+            vragen = emulator.aantalVerzoeken(CommandoIdentificatie);
+            antwoorden = {vbOK};
+            venster.menus().mnuNetworkSearch->trigger();
+        });
+    int rijen = 0;
+    qint64 sinds = 0;
+    boek.Stap(
+        QStringLiteral("both identifications have had their attempts"),
+        [&] { return emulator.aantalVerzoeken(CommandoIdentificatie) >= vragen + 8 && !PauzeOpvragen; },
+        [&] {
+            rijen = Rijen(Pad("Untitled.csv"));
+            sinds = platform::klok().ms();
+        });
+    boek.Stap(
+        QStringLiteral("rows go on in the same file, or ten seconds have passed"),
+        [&] { return Rijen(Pad("Untitled.csv")) >= rijen + 3 || platform::klok().ms() - sinds > 10000; },
+        [&] {
+            EXPECT_GE(Rijen(Pad("Untitled.csv")), rijen + 3) << "no rows after the log-on";
+            EXPECT_TRUE(Racks[1].Modules[1].Present && Racks[2].Modules[1].Present);
+            EXPECT_NE(RackVenster(1), nullptr);
+            EXPECT_EQ(Gegevensbestand, Pad("Untitled.csv"));
+            EXPECT_FALSE(QFile::exists(Pad("Untitled_2.csv")));
+            const std::vector<QStringList> regels = Regels(Pad("Untitled.csv"));
+            EXPECT_FALSE(IsEindpunt(regels.back())) << "the newest row holds no values";
+            antwoorden = {vbNo, vbNo, vbNo};
+            venster.SluitVanuitCode();
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({QStringLiteral("/logfile")}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+    const QString logboek =
+        platform::VanWindows1252(Bytes(MapGegevens + QLatin1Char('/') + LogboekBestandsnaam(platform::Nu())));
+    EXPECT_EQ(logboek.count(Tekst[459] + Tekst[296]), 2) << "a module's log-on told without its reply";
+}
+
+// File > New while logging, with no log-on saved: the racks stay registered and polled, Measure and Log
+// stay on, and the rows go on, with values, in the new file.
+TEST_F(VervolgbestandTest, FileNewKeepsTheRacksPolledAndLogsOnIntoTheNewFile) {
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    Draaiboek boek(venster, 120000);
+    LogVanafStartElkeSeconde(
+        boek, venster, [this] { stijging->zetActief(true); }, 2);
+    qint64 sinds = 0;
+    boek.Stap(
+        QStringLiteral("logging runs"), [&] { return Rijen(Pad("Untitled.csv")) >= 3; },
+        [&] {
+            keuze.bestanden = {Pad("exp1.csv")};
+            ZetBestandsdialogen(&keuze);
+            venster.menus().mnuFileNew->trigger();
+            ASSERT_EQ(Gegevensbestand, Pad("exp1.csv"));
+            sinds = platform::klok().ms();
+        });
+    boek.Stap(
+        QStringLiteral("rows in the new file, or ten seconds have passed"),
+        [&] { return Rijen(Pad("exp1.csv")) >= 4 || platform::klok().ms() - sinds > 10000; },
+        [&] {
+            EXPECT_GE(Rijen(Pad("exp1.csv")), 4) << "no rows in the new file";
+            EXPECT_TRUE(Racks[1].Present && Racks[2].Present);
+            EXPECT_NE(RackVenster(1), nullptr);
+            EXPECT_NE(RackVenster(2), nullptr);
+            EXPECT_TRUE(venster.menus().mnuDataMeasure->isEnabled());
+            EXPECT_TRUE(venster.menus().mnuDataMeasure->isChecked());
+            EXPECT_TRUE(VerbindingActief);
+            venster.StartStopVerbinding();
+            ControleerAlsLab(Pad("exp1.csv"));
             antwoorden = {vbNo, vbNo, vbNo};
             venster.SluitVanuitCode();
         });

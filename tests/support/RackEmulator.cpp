@@ -253,7 +253,7 @@ void RackEmulator::beantwoord(const Verzoek& v) {
                 }
                 break;
             case 100:
-                if (!r->stil) {
+                if (!r->stil && !r->identificatieStil) {
                     QByteArray data;
                     for (int p = 1; p <= 7; ++p)
                         VoegLongToe(data, r->modules[p] ? static_cast<uint32_t>(r->modules[p]->idno) : 0u);

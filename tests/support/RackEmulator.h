@@ -45,6 +45,7 @@ public:
     struct Rack {
         int32_t idno = 0;
         bool stil = false;
+        bool identificatieStil = false; // answers its log-on, but not the identification request
         int omkeertijdMs = 0;
         int aanmeldVertragingMs = 0;   // extra delay of the answer to the broadcast log-on
         bool bevestigd = false;        // acknowledged after its log-on
