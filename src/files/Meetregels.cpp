@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -254,8 +255,9 @@ bool IsGetal(QStringView t) {
         exponent = true;
     }
     if (i != n) return false;
-    // Without an exponent only a number of more than 308 digits can be too large for a double.
-    if (!exponent && heelEinde - helen <= 308) return true;
+    // A value or temperature is a single: without an exponent only a number of more than 38 digits can
+    // lie beyond its range.
+    if (!exponent && heelEinde - helen <= 38) return true;
 
     std::string tekst(static_cast<size_t>(n), '\0');
     for (qsizetype k = 0; k < n; ++k)
@@ -263,10 +265,10 @@ bool IsGetal(QStringView t) {
     const char* begin = tekst.data() + (tekst.front() == '+' ? 1 : 0);
     double waarde = 0;
     const auto [einde, fout] = std::from_chars(begin, tekst.data() + tekst.size(), waarde);
-    if (fout == std::errc()) return std::isfinite(waarde);
+    if (fout == std::errc()) return std::fabs(waarde) <= std::numeric_limits<float>::max();
     if (fout != std::errc::result_out_of_range) return false;
-    // Out of range: too large for a double when the first significant digit stands before the decimal
-    // sign after the exponent is applied; otherwise too small, which is as good as 0.
+    // Out of range: too large for a double (and so for a single) when the first significant digit stands
+    // before the decimal sign after the exponent is applied; otherwise too small, which is as good as 0.
     qint64 plaats = 0; // the power of ten of the first significant digit, before the exponent
     qsizetype k = helen;
     while (k < heelEinde && t[k] == u'0')

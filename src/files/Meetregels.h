@@ -89,7 +89,8 @@ private:
 };
 
 // A number as the file writes flags, values and temperatures: a sign, digits with "." or "," as
-// decimal sign, an exponent, blanks around it; and its value must be finite ("1e309" is no number).
+// decimal sign, an exponent, blanks around it; and its value must lie within the range of a single, as
+// a measured value is held ("1e39" and "1e309" are no numbers; "1e-50" is as good as 0).
 bool IsGetal(QStringView t);
 // A flags field: empty, or a whole number 0..255.
 bool IsFlagsVeld(QStringView t);

@@ -25,6 +25,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLayout>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMouseEvent>
@@ -729,6 +730,8 @@ void FormRack::Hernoem(bool rack) {
 void FormRack::Fabrieksafregeling(bool alleenLezen) {
     QPointer<FormRack> zelf(this);
     const int m = m_moduleKeuze + 1;
+    // The window makes way for the dialog and comes back as it was, in front, when the dialog is done.
+    const int status = VensterStatus();
     zetBovenaan(false);
     kader()->showMinimized();
     setEnabled(false);
@@ -741,8 +744,16 @@ void FormRack::Fabrieksafregeling(bool alleenLezen) {
     }
     Wacht(WachtNaAfregeling);
     if (!zelf) return;
-    kader()->showMinimized();
     setEnabled(true);
+    ZetVensterStatus(status);
+    QWidget* k = kader();
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(k); sub && sub->mdiArea()) {
+        sub->mdiArea()->setActiveSubWindow(sub);
+    } else {
+        k->raise();
+        k->activateWindow();
+    }
+    if (mnuRackSettingsTop->isChecked()) zetBovenaan(true);
 }
 
 RackvensterInterface* FormRackMaker::Maak(int r) {

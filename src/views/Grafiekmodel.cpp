@@ -12,6 +12,7 @@
 #include "platform/Klok.h"
 #include "shared/Getallen.h"
 #include "shared/Hulpfuncties.h"
+#include "shared/Instellingen.h"
 #include "shared/Opmaak.h"
 #include "shared/Teksten.h"
 
@@ -289,10 +290,11 @@ void Grafiekmodel::ReInitGrafiekData() {
 }
 
 void Grafiekmodel::WisGrafiekGegevens() {
+    // The samples go, and with them a read-out of one of them.
+    UitschakelenMarkers();
     AantalPunten = 0;
     InitScrollBar();
     WisDiagramRaster();
-    BepaalMinMaxima();
     Gewijzigd();
 }
 
@@ -489,6 +491,9 @@ void Grafiekmodel::VulGrafiekAan(int32_t nr) {
 
 void Grafiekmodel::LadenGrafiek() {
     if (Instellingen.XYrecorder) return;
+    // The window shows the stored samples afresh (another file may be under it now): a read-out of an
+    // earlier sample goes with its marker, as at the window's load.
+    UitschakelenMarkers();
     AantalPunten = Instellingen.MaxGrafiekZichtbaar;
     VensterStart = AantalMetingen - AantalPunten + 1;
     if (VensterStart < 1) {
@@ -613,8 +618,9 @@ void Grafiekmodel::KiesPunt(int serie, int punt) {
     const double waarde = m_raster.Waarde(punt, serie);
     if (serie <= 2) {
         VoetnootZichtbaar = true;
+        // The limit as a number is written for the user: with the locale's decimal sign.
         m_uitlezing = Tekst[serie == ReeksAlarmLaag ? 222 : 221] + QStringLiteral(": ") +
-                      (IsOntbrekend(waarde) ? QString() : QString::number(waarde)) + QLatin1Char(' ');
+                      (IsOntbrekend(waarde) ? QString() : DoubleAlsTekst(waarde)) + QLatin1Char(' ');
         Voetnoot = m_uitlezing;
         Gewijzigd();
         return;

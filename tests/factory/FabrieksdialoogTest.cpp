@@ -16,6 +16,7 @@
 #include "factory/Fabrieksafregeling.h"
 #include "platform/Klok.h"
 #include "rackviews/FormRack.h"
+#include "rackviews/RackvensterActies.h"
 #include "shared/Melding.h"
 #include "shared/Teksten.h"
 #include "shared/Voortgang.h"
@@ -24,6 +25,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTabBar>
@@ -869,6 +873,53 @@ TEST_F(FabrieksdialoogTest, TheFactoryEntriesOpenTheDialogOfTheModulesModel) {
     });
     EXPECT_EQ(ToonInstellingenVanSN(1, 3), QDialog::Rejected);
     EXPECT_EQ(Aantal(80, MvNr), 0);
+}
+
+// In the main window's area, the rack window whose module menu opened the dialog is back after Cancel
+// and after OK: enabled, as it was and the active window, its module menu at hand again.
+TEST_F(FabrieksdialoogTest, AfterCancelAndAfterOkTheRackWindowIsBackInFront) {
+    VulK761();
+    struct Afregelen : RackvensterActies {
+        bool HeeftFabrieksafregeling() const override { return true; }
+        void OpenFabrieksafregeling(const QString&, int r, int m, bool) override {
+            ToonFabrieksafregeling(r, m);
+        }
+    } acties;
+    ZetRackvensterActies(&acties);
+    QMdiArea gebied;
+    auto* rack = new FormRack(1);
+    QMdiSubWindow* kader = gebied.addSubWindow(rack);
+    rack->Laad();
+    QMdiSubWindow* tabel = gebied.addSubWindow(new QWidget);
+    gebied.show();
+    kader->show();
+    tabel->show();
+    for (const bool ok : {false, true}) {
+        gebied.setActiveSubWindow(kader);
+        // Answers the dialog once it is up for editing (it reads the module first).
+        int pogingen = 0;
+        std::function<void()> antwoord = [&] {
+            auto* d = qobject_cast<DialogK761Calibration*>(QApplication::activeModalWidget());
+            if ((!d || d->HuidigeToestand() != Fabrieksdialoog::Toestand::Bewerken) && ++pogingen < 60) {
+                klok().planIn(500, antwoord);
+                return;
+            }
+            ASSERT_NE(d, nullptr) << "waited 30 s for the factory dialog";
+            // Meanwhile another window of the area became the active one.
+            gebied.setActiveSubWindow(tabel);
+            if (ok) Typ(*d, d->TextNulpuntInput[0], QStringLiteral("1.0"));
+            QTest::mouseClick(ok ? d->OKButton : d->CancelButton, Qt::LeftButton);
+        };
+        klok().planIn(500, antwoord);
+        QTest::mousePress(rack->LabelModule[2], Qt::LeftButton);
+        rack->mnuRackSettings->hide();
+        rack->mnuModuleCalibration->trigger();
+        EXPECT_EQ(gebied.currentSubWindow(), kader) << ok;
+        EXPECT_TRUE(rack->isEnabled()) << ok;
+        EXPECT_TRUE(gebied.isEnabled()) << ok;
+        EXPECT_FALSE(kader->isMinimized()) << ok;
+    }
+    EXPECT_EQ(Woord(mv, 0), 10); // OK wrote the new zero
 }
 
 // ---------------------------------------------------------------------------------------------------

@@ -284,27 +284,34 @@ TEST_F(MeetbestandTest, BadLinesLoadWhatIsSoundAndAreNamedAfterwards) {
     EXPECT_EQ(v.CelTekst(1, 6, 0), "");
 }
 
-TEST_F(MeetbestandTest, AValueBeyondTheRangeOfANumberIsAnUnsoundLine) {
-    QString groot = Regel(2);
-    groot.replace(groot.indexOf(QStringLiteral("\"7.01\"")), 6, QStringLiteral("\"1e309\""));
-    QString klein = Regel(3);
-    klein.replace(klein.indexOf(QStringLiteral("\"21.5\"")), 6, QStringLiteral("\"-1E+400\""));
-    SchrijfRegels({QStringLiteral("\"Time\""), Regel(1, QStringLiteral("1e308")), groot, klein});
+// A measured value is a single: a number beyond its range (edited in by hand) is listed as unsound
+// and read as no number, never shown as the nearest single.
+TEST_F(MeetbestandTest, AValueBeyondTheRangeOfASingleIsAnUnsoundLine) {
+    const auto vervang = [](QString regel, const char* oud, const char* nieuw) {
+        return regel.replace(regel.indexOf(QLatin1Char('"') + QLatin1String(oud) + QLatin1Char('"')),
+                             static_cast<qsizetype>(std::strlen(oud)) + 2,
+                             QLatin1Char('"') + QLatin1String(nieuw) + QLatin1Char('"'));
+    };
+    SchrijfRegels({QStringLiteral("\"Time\""), Regel(1, QStringLiteral("3.4e38")),
+                   vervang(Regel(2), "7.01", "1e308"), vervang(Regel(3), "21.5", "-1.7976931348623157e308"),
+                   vervang(Regel(4), "7.01", "1e309"), vervang(Regel(5), "21.5", "-1E+400")});
     LeesGegevensbestand(pad);
-    EXPECT_EQ(AantalMetingen, 3);
+    EXPECT_EQ(AantalMetingen, 5);
     ASSERT_EQ(meldingen.size(), 1u);
     const QStringList regels = meldingen[0].tekst.split(QStringLiteral("\r\n"));
-    ASSERT_EQ(regels.size(), 4);
-    EXPECT_TRUE(regels[2].startsWith(QStringLiteral("3: ")));
-    EXPECT_TRUE(regels[3].startsWith(QStringLiteral("4: ")));
+    ASSERT_EQ(regels.size(), 6);
+    for (int i = 2; i < 6; ++i)
+        EXPECT_TRUE(regels[i].startsWith(QString::number(i + 1) + QStringLiteral(": "))) << i;
     const OpnameTabelvenster& v = venster(1);
-    EXPECT_EQ(v.CelTekst(1, 1, 3), "1e308");
-    // The rest of each row is kept; the value that is no number stays empty, never "inf".
+    EXPECT_EQ(v.CelTekst(1, 1, 3), "3.4e38");
+    // The rest of each row is kept; the field beyond the range stays empty.
     EXPECT_EQ(v.CelTekst(1, 2, 3), "");
     EXPECT_EQ(v.CelTekst(1, 2, 5), "21.5");
     EXPECT_EQ(v.CelTekst(3, 2, 3), "7.01");
     EXPECT_EQ(v.CelTekst(1, 3, 3), "7.01");
     EXPECT_EQ(v.CelTekst(1, 3, 5), "");
+    EXPECT_EQ(v.CelTekst(1, 4, 3), "");
+    EXPECT_EQ(v.CelTekst(1, 5, 5), "");
 }
 
 TEST_F(MeetbestandTest, AModuleGivenUpReadsAsEmptyCellsBesideTheOthers) {

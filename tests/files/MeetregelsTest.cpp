@@ -8,15 +8,18 @@
 
 class MeetregelsTest : public SchoneOmgeving {};
 
-TEST_F(MeetregelsTest, NumbersAreWhatTheFileWritesAndFinite) {
-    for (const char* getal : {"7.01", "-12,5", " 21.5 ", "+3E-2", "0", ".5", "5.", "1e308", "-1.7E+308",
-                              "1e-400"}) // too small for a double: as good as 0
+TEST_F(MeetregelsTest, NumbersAreWhatTheFileWritesAndWithinTheRangeOfASingle) {
+    for (const char* getal : {"7.01", "-12,5", " 21.5 ", "+3E-2", "0", ".5", "5.", "3.4E+38", "-3.4028234e38",
+                              "1e-50", "1e-400"}) // too small for a single: as good as 0
         EXPECT_TRUE(IsGetal(QString::fromLatin1(getal))) << getal;
-    for (const char* geen : {"1e309", "-1e309", "2E+999", "1e", "e5", "inf", "nan", "7.0x", "7 .0", "", ".",
-                             "1,000.5", "\xd9\xa3"}) // an Arabic-Indic digit
+    for (const char* geen :
+         {"3.5e38", "-1E39", "1e308", "-1e308", "1.7976931348623157e308", "1e309", "-1e309", "2E+999", "1e",
+          "e5", "inf", "nan", "7.0x", "7 .0", "", ".", "1,000.5", "\xd9\xa3"}) // an Arabic-Indic digit
         EXPECT_FALSE(IsGetal(QString::fromUtf8(geen))) << geen;
-    // A number without an exponent is too large only beyond 308 digits.
-    EXPECT_TRUE(IsGetal(QString(308, u'9')));
+    // Without an exponent: 38 digits are within the range, 39 nines beyond it.
+    EXPECT_TRUE(IsGetal(QString(38, u'9')));
+    EXPECT_TRUE(IsGetal(QStringLiteral("340282300000000000000000000000000000000.0")));
+    EXPECT_FALSE(IsGetal(QString(39, u'9')));
     EXPECT_FALSE(IsGetal(QString(400, u'9')));
 
     EXPECT_TRUE(IsMeetVeld(u"OR."));

@@ -13,6 +13,7 @@
 #include "shared/Hulpfuncties.h"
 #include "shared/Teksten.h"
 
+#include <QLocale>
 #include <gtest/gtest.h>
 
 namespace {
@@ -363,6 +364,19 @@ TEST_F(GrafiekmodelTest, AlarmLinesAndLegend) {
     EXPECT_EQ(model.Reeks(Curve(1)).legende, QStringLiteral("pH (Tank A)"));
     EXPECT_EQ(model.Reeks(Curve(2)).legende, QString::fromUtf8("°C (Tank A)"));
     EXPECT_FALSE(model.Reeks(Curve(3)).zichtbaar);
+}
+
+TEST_F(GrafiekmodelTest, AnAlarmLineReadsOutItsLimitWithTheLocalesDecimalSign) {
+    QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
+    model.Instellingen.AlarmHoog = model.Instellingen.AlarmLaag = true;
+    model.Instellingen.AlarmHoogWaarde = 12.5;
+    model.Instellingen.AlarmLaagWaarde = -7.25;
+    model.InstellenAlarmen();
+    model.KiesPunt(ReeksAlarmHoog, 3);
+    EXPECT_EQ(model.Voetnoot, QStringLiteral("High limit: 12,5 "));
+    model.KiesPunt(ReeksAlarmLaag, 3);
+    EXPECT_EQ(model.Voetnoot, QStringLiteral("Low limit: -7,25 "));
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
 }
 
 TEST_F(GrafiekmodelTest, ARecorderOfFiveSeconds) {

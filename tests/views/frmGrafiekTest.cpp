@@ -298,6 +298,7 @@ TEST_F(frmGrafiekTest, AClickOnAPointShowsItsValueInTheFootnote) {
     EXPECT_EQ(m.GekozenSerie, 3);
     EXPECT_EQ(m.GekozenPunt, 5);
     EXPECT_TRUE(m.Voetnoot.startsWith(QStringLiteral("Tank A: No.65(05/01/2026 09:00:05): ")));
+    EXPECT_EQ(m.MarkerReeks, 3);
 
     // The layout leaves the scroll-bar band below the chart.
     EXPECT_EQ(g->diagram()->height(), 500 - 17);
@@ -307,6 +308,16 @@ TEST_F(frmGrafiekTest, AClickOnAPointShowsItsValueInTheFootnote) {
     g->CopyGrafiek();
     const QImage beeldKlembord = QGuiApplication::clipboard()->image();
     EXPECT_EQ(beeldKlembord.size(), g->diagram()->size());
+
+    // Another file of fewer rows opened under the graph, which is then refreshed: the read-out of the
+    // earlier file goes with its marker.
+    AantalMetingen = 30;
+    VernieuwGrafieken();
+    EXPECT_EQ(m.AantalPunten, 30);
+    EXPECT_FALSE(m.VoetnootZichtbaar);
+    EXPECT_TRUE(m.Voetnoot.isEmpty());
+    EXPECT_EQ(m.MarkerReeks, 0);
+    EXPECT_EQ(m.GekozenSerie, 0);
 }
 
 TEST_F(frmGrafiekTest, AStatisticsFlagOtherThanOneOrMinusOneInTheFileIsOn) {
