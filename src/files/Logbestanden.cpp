@@ -484,6 +484,12 @@ public:
     void Schrijf(bool stop, const QString& tijd) {
         for (const Entry& b : m_bestanden) {
             if (b.inhoud.isEmpty()) continue;
+            // An end point goes under its run's rows: a file that is gone (deleted while logging) is not
+            // made again for it.
+            if (stop && b.stand.lengte == 0 && !WachtendVan(b.pad)) {
+                lopend.remove(b.pad);
+                continue;
+            }
             const QString begin = b.stand.lengte == 0 ? b.kop : Regelbegin(b.pad, b.stand);
             VoegToe(b.pad, b.kop, begin, b.inhoud, tijd, b.velden / std::max(b.regels, 1), stop);
             if (stop)

@@ -378,4 +378,9 @@ TEST_F(LogbestandenTest, ADataFileDeletedWhileLoggingIsNotMadeAgainForTheEndPoin
     LogMeting(QString());
     EXPECT_TRUE(Gegevensbestand.endsWith(QStringLiteral("_2.csv"))) << Gegevensbestand.toStdString();
     EXPECT_FALSE(QFile::exists(rack1)) << "made again for the end point of its run";
+    // Nor by the end point of logging switched off.
+    const QString volgende = MaakBestandsnaam(Gegevensbestand, 1, 0, 0);
+    ASSERT_TRUE(QFile::remove(volgende));
+    LogMeting(QStringLiteral("Stop"));
+    EXPECT_FALSE(QFile::exists(volgende)) << "made again for the end point of logging switched off";
 }
