@@ -12,6 +12,7 @@
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/vensters/Grafiekvenster.h"
+#include "acquisition/vensters/Tabelvenster.h"
 #include "platform/Datum.h"
 #include "views/Grafiekmodel.h"
 #include "views/TabelRijen.h"
@@ -114,14 +115,15 @@ void GelogdeRij(benchmark::State& state) {
     ZetTabelvensterMaker(&tabelvensters);
     TabelVensters.Maak(1);
     frmTabel* tabel = frmTabelVan(1);
-    // The rows held, as a file load leaves them.
+    // The rows held, as a file load leaves them: each module's live row with the time of its sample.
     for (int m = 1; m <= AantalModules; ++m) {
         TabelModel& model = tabel->MSHFlexGrid[m]->Model();
         model.Reserveer(gehouden);
+        AantalMetingen = 1;
+        TabelRij rij = LiveRij(1, m, QString());
         for (int32_t i = 1; i <= gehouden; ++i) {
-            TijdMeting = TijdVan(i);
-            AantalMetingen = i;
-            model.ZetRij(i, LiveRij(1, m, QString()), false);
+            rij[KolomTijd] = platform::LangeTijd(TijdVan(i));
+            model.ZetRij(i, rij, false);
         }
         model.Meld();
     }
