@@ -31,6 +31,7 @@
 #include <QKeyEvent>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QTabBar>
 #include <QTabWidget>
@@ -139,9 +140,18 @@ void TabelGrid::ToonRijBovenaan(int32_t rij) {
         return;
     }
     m_rijBijTonen = 0;
-    // The scroll range follows rows just added only once the view has laid them out.
-    updateGeometries();
-    scrollTo(m_model->index(std::min(rij, m_model->rowCount()) - 1, 0), QAbstractItemView::PositionAtTop);
+    // The view scrolls by whole rows, all of one height, and the scroll bar's value is the top row. Rows
+    // just added are in the scroll range only once the view has laid them out, which measures every
+    // row's place: the range is set here from the row count and the rows that fit the viewport, as the
+    // view's own layout sets it, so that a logged row costs the same however many rows the grid holds.
+    const int rijen = m_model->rowCount();
+    const int hoogte = std::max(1, verticalHeader()->defaultSectionSize());
+    const int passen = std::max(1, viewport()->height() / hoogte);
+    QScrollBar* balk = verticalScrollBar();
+    balk->setRange(0, std::max(0, rijen - passen));
+    balk->setValue(std::min(rij, rijen) - 1);
+    // The row number, column 0, in view.
+    horizontalScrollBar()->setValue(0);
 }
 
 void TabelGrid::showEvent(QShowEvent* e) {

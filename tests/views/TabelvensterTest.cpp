@@ -570,6 +570,31 @@ TEST_F(TabelvensterTest, ADoubleClickChangesTheFontOnTheHeaderAndEditsTheInfoOfA
     ZetBestandsdialogen(nullptr);
 }
 
+// A grid that holds many rows still shows each logged row, also once the view has laid the rows out
+// itself, and a row asked for comes on top.
+TEST_F(TabelvensterTest, ALoggedRowUnderManyRowsHeldComesIntoViewAndAnAskedRowOnTop) {
+    frmTabel& w = tabel(1);
+    w.resize(900, 400);
+    w.show();
+    TabelGrid& grid = *w.MSHFlexGrid[1];
+    TabelRij rij;
+    rij[KolomDatum] = QStringLiteral("x");
+    for (int32_t r = 1; r <= 100000; ++r)
+        grid.Model().ZetRij(r, rij, false);
+    grid.Model().Meld();
+    AantalMetingen = 100000;
+    QCoreApplication::processEvents();
+    grid.horizontalScrollBar()->setValue(grid.horizontalScrollBar()->maximum());
+    Snapshot(nul);
+    QCoreApplication::processEvents();
+    const QRect nieuwste = grid.visualRect(grid.Model().index(AantalMetingen - 1, 0));
+    EXPECT_TRUE(grid.viewport()->rect().contains(nieuwste));
+    EXPECT_EQ(grid.verticalScrollBar()->value(), grid.verticalScrollBar()->maximum());
+    grid.ToonRijBovenaan(50000);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(grid.rowAt(0), 49999);
+}
+
 TEST_F(TabelvensterTest, SelectionsCountBeyond32767Rows) {
     frmTabel& w = tabel(1);
     AantalMetingen = 40000;
