@@ -83,12 +83,15 @@ bool IsEindpunt(const QStringList& rij) {
 
 class RunEindeTest : public StijgendeRackOmgeving {
 protected:
+    // The data file of a first start.
+    QString Gegevenspad() const {
+        return tijdelijkeMap() + QStringLiteral("/Documents/Quorvex/K740/Data/Untitled.csv");
+    }
     // The rows of the data file after its header, each split into its fields: the first data file, or
     // the file named.
     std::vector<QStringList> Rijen(const QString& pad = {}) const {
         std::vector<QStringList> rijen;
-        QFile f(pad.isEmpty() ? tijdelijkeMap() + QStringLiteral("/Documents/Quorvex/K740/Data/Untitled.csv")
-                              : pad);
+        QFile f(pad.isEmpty() ? Gegevenspad() : pad);
         if (!f.open(QIODevice::ReadOnly)) return rijen;
         for (const QString& regel :
              platform::VanWindows1252(f.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
@@ -247,7 +250,7 @@ TEST_F(RunEindeTest, RowsTheDiskCannotTakeWaitBesideTheRealQuestionAndFollowOnRe
             metingenBijVol = AantalMetingen;
             ZetMeldingVenster(&box);
             grens.emplace(static_cast<rlim_t>(
-                QFileInfo(tijdelijkeMap() + QStringLiteral("/Documents/Quorvex/K740/Data/Untitled.csv"))
+                QFileInfo(Gegevenspad())
                     .size()));
             // Room is made before the question is answered.
             platform::klok().planIn(VraagOpenMs - 2000, [&] { grens.reset(); });
@@ -301,8 +304,7 @@ TEST_F(RunEindeTest, AnEndSignalWhileTheFullDiskQuestionWaitsNamesTheRowsThatCan
     boek.Stap(
         QStringLiteral("the disk is full"), [] { return true; },
         [&] {
-            const QString data =
-                tijdelijkeMap() + QStringLiteral("/Documents/Quorvex/K740/Data/Untitled.csv");
+            const QString data = Gegevenspad();
             metingenBijVol = AantalMetingen;
             ZetMeldingVenster(&box);
             ASSERT_TRUE(platform::LeesBestand(data, bijVol));
@@ -328,8 +330,7 @@ TEST_F(RunEindeTest, AnEndSignalWhileTheFullDiskQuestionWaitsNamesTheRowsThatCan
     ASSERT_TRUE(platform::LeesDatumTijd(m.captured(3), laatste));
     EXPECT_GE((laatste - eerste) * 86400.0, verloren - 3.0);
     QByteArray data;
-    ASSERT_TRUE(platform::LeesBestand(
-        tijdelijkeMap() + QStringLiteral("/Documents/Quorvex/K740/Data/Untitled.csv"), data));
+    ASSERT_TRUE(platform::LeesBestand(Gegevenspad(), data));
     EXPECT_EQ(data, bijVol) << "the file is cut or holds a row the count names";
 }
 
@@ -345,8 +346,7 @@ TEST_F(RunEindeTest, AnEndPointTheDiskCannotTakeAtTheCloseIsAskedAboutAndCancelK
     boek.Stap(
         QStringLiteral("closed on a full disk, then with room"), [] { return true; },
         [&] {
-            const QString data =
-                tijdelijkeMap() + QStringLiteral("/Documents/Quorvex/K740/Data/Untitled.csv");
+            const QString data = Gegevenspad();
             std::optional<Bestandsgrens> grens(std::in_place, static_cast<rlim_t>(QFileInfo(data).size()));
             antwoorden = {vbCancel};
             venster.SluitVanuitCode();
