@@ -393,7 +393,6 @@ void frmTabel::WisTabelGegevens(int16_t i) {
 void frmTabel::VulTabellenAan(const QString& Info) {
     for (int16_t m = 1; m <= AantalModules; ++m)
         VulEnkeleTabelAan(m, Info);
-    update();
 }
 
 void frmTabel::VulEnkeleTabelAan(int16_t Mi, const QString& Info) {
@@ -403,6 +402,8 @@ void frmTabel::VulEnkeleTabelAan(int16_t Mi, const QString& Info) {
     grid->Model().ZetRij(r, LiveRij(m_ri, Mi, Info));
     // The view stays at the end of the table.
     grid->ToonRijBovenaan(r);
+    // The cells shown, after the scroll: the window around them (tabs, headers, scroll bars) stays.
+    if (grid->isVisible()) grid->viewport()->update();
 }
 
 void frmTabel::VulEnkeleTabelAanUitBestand(int16_t y, Regelvelden& Info) {

@@ -24,6 +24,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTabBar>
@@ -568,6 +569,22 @@ TEST_F(TabelvensterTest, ADoubleClickChangesTheFontOnTheHeaderAndEditsTheInfoOfA
     QCoreApplication::processEvents();
     EXPECT_EQ(geopend, 2);
     ZetBestandsdialogen(nullptr);
+}
+
+// A logged row repaints what it changes: the window on the screen is the window painted anew.
+TEST_F(TabelvensterTest, WhatALoggedRowLeavesOnTheScreenIsTheWindowAsItPaintsAfresh) {
+    frmTabel& w = tabel(1);
+    w.resize(900, 400);
+    w.show();
+    for (int s = 0; s < 40; ++s)
+        Snapshot(nul + s / 86400.0);
+    QCoreApplication::processEvents();
+    Snapshot(nul + 40 / 86400.0);
+    QCoreApplication::processEvents();
+    const QImage scherm = w.screen()->grabWindow(w.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage vers = w.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(scherm.size(), vers.size());
+    EXPECT_TRUE(scherm == vers);
 }
 
 // A grid that holds many rows still shows each logged row, also once the view has laid the rows out
