@@ -249,9 +249,7 @@ TEST_F(RunEindeTest, RowsTheDiskCannotTakeWaitBesideTheRealQuestionAndFollowOnRe
         [&] {
             metingenBijVol = AantalMetingen;
             ZetMeldingVenster(&box);
-            grens.emplace(static_cast<rlim_t>(
-                QFileInfo(Gegevenspad())
-                    .size()));
+            grens.emplace(static_cast<rlim_t>(QFileInfo(Gegevenspad()).size()));
             // Room is made before the question is answered.
             platform::klok().planIn(VraagOpenMs - 2000, [&] { grens.reset(); });
         });
