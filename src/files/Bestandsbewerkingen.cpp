@@ -24,6 +24,18 @@ void MapNaarSchijf(const QString& pad) {
     ::close(map);
 }
 
+// Writes what is left of `bron` to `doel`; false on a failed read or write, errno as the call left it.
+bool SchrijfRestOver(QFile& bron, QIODevice& doel) {
+    QByteArray blok(1 << 20, Qt::Uninitialized);
+    for (;;) {
+        errno = 0;
+        const qint64 n = bron.read(blok.data(), blok.size());
+        if (n < 0) return false;
+        if (n == 0) return true;
+        if (doel.write(blok.constData(), n) != n) return false;
+    }
+}
+
 } // namespace
 
 bool NaarSchijf(int bestandsdescriptor) {
@@ -46,13 +58,7 @@ bool Bestandsbewerkingen::Kopieer(const QString& van, const QString& naar) {
         doel.cancelWriting();
         return false;
     };
-    QByteArray blok(1 << 20, Qt::Uninitialized);
-    for (;;) {
-        const qint64 n = bron.read(blok.data(), blok.size());
-        if (n < 0) return mislukt();
-        if (n == 0) break;
-        if (doel.write(blok.constData(), n) != n) return mislukt();
-    }
+    if (!SchrijfRestOver(bron, doel)) return mislukt();
     if (!doel.flush() || !NaarSchijf(doel.handle())) return mislukt();
     if (!doel.commit()) return platform::OnthoudSchrijffout(errno);
     MapNaarSchijf(naar);
@@ -69,14 +75,7 @@ bool Bestandsbewerkingen::VulAan(const QString& van, const QString& naar, qint64
     QFile doel(naar);
     if (!doel.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return platform::OnthoudSchrijffout(errno);
-    QByteArray blok(1 << 20, Qt::Uninitialized);
-    for (;;) {
-        errno = 0;
-        const qint64 n = bron.read(blok.data(), blok.size());
-        if (n < 0) return platform::OnthoudSchrijffout(errno);
-        if (n == 0) break;
-        if (doel.write(blok.constData(), n) != n) return platform::OnthoudSchrijffout(errno);
-    }
+    if (!SchrijfRestOver(bron, doel)) return platform::OnthoudSchrijffout(errno);
     errno = 0;
     if (!doel.flush() || !NaarSchijf(doel.handle())) return platform::OnthoudSchrijffout(errno);
     return true;

@@ -122,10 +122,17 @@ struct Breuk {
 };
 QHash<QString, Breuk> breuken;
 
+std::deque<WachtendeRegels>::iterator ZoekWachtend(const QString& pad) {
+    return std::find_if(wachtend.begin(), wachtend.end(), [&pad](const WachtendeRegels& r) { return r.pad == pad; });
+}
 WachtendeRegels* WachtendVan(const QString& pad) {
-    const auto w = std::find_if(wachtend.begin(), wachtend.end(),
-                                [&pad](const WachtendeRegels& r) { return r.pad == pad; });
+    const auto w = ZoekWachtend(pad);
     return w == wachtend.end() ? nullptr : &*w;
+}
+// Whether rows are being given up now: the box that tells it comes once per spell.
+void HerzieOpgeven() {
+    opgevenGemeld = std::any_of(wachtend.begin(), wachtend.end(),
+                                [](const WachtendeRegels& r) { return r.opgegeven.aantal > 0; });
 }
 
 constexpr int TekstOngeldigeMap = 269;   // "The specified file map is invalid!"
@@ -307,9 +314,7 @@ void Geschreven(std::deque<WachtendeRegels>::iterator w) {
     LogVerloren(w->pad, w->opgegeven);
     wachtendTotaal -= w->bytes.size();
     wachtend.erase(w);
-    if (std::none_of(wachtend.begin(), wachtend.end(),
-                     [](const WachtendeRegels& r) { return r.opgegeven.aantal > 0; }))
-        opgevenGemeld = false;
+    HerzieOpgeven();
 }
 
 // The rows of a file that are still not written: those waiting and those given up.
@@ -337,8 +342,7 @@ void GeefWachtendOp() {
         wachtendTotaal -= w->bytes.size();
         w = wachtend.erase(w);
     }
-    opgevenGemeld = std::any_of(wachtend.begin(), wachtend.end(),
-                                [](const WachtendeRegels& r) { return r.opgegeven.aantal > 0; });
+    HerzieOpgeven();
 }
 
 void VraagOverWachtend() {
@@ -382,9 +386,8 @@ void GeefOp(WachtendeRegels& w, const QString& tijd, int velden, bool eindpunt) 
 }
 
 // Appends a file's lines (the row or end point at `tijd`, of `velden` fields), after `begin` (its
-// header, or the line end a cut last line needs); true when they are in the file or wait for it. Lines a
-// file cannot take wait (the user is asked, or told that its folder cannot be written); past the bound
-// they are given up. The file is known as it stands afterwards, under the header `kop`.
+// header, or the line end a cut last line needs). Lines a file cannot take wait (the user is asked, or
+// told that its folder cannot be written); past the bound they are given up. The file is known as it stands afterwards, under the header `kop`.
 void VoegToe(const QString& pad, const QString& kop, const QString& begin, const QString& regels,
              const QString& tijd, int velden, bool eindpunt) {
     QString nieuw = regels;
@@ -395,9 +398,7 @@ void VoegToe(const QString& pad, const QString& kop, const QString& begin, const
         breuken.erase(breuk);
     }
     QString voor = begin;
-    if (const auto w = std::find_if(wachtend.begin(), wachtend.end(),
-                                    [&pad](const WachtendeRegels& r) { return r.pad == pad; });
-        w != wachtend.end()) {
+    if (const auto w = ZoekWachtend(pad); w != wachtend.end()) {
         // What waits goes first (it holds what the file needed before its rows); the snapshot's own row
         // follows it.
         if (platform::VoegToeAanBestand(pad, w->bytes)) {

@@ -183,15 +183,21 @@ template <typename Vul> bool MaakBestand(const QString& pad, int modus, Vul vul)
     return d.Sluit();
 }
 
-bool KopieerNaarNieuw(const QString& van, const QString& naar, int modus) {
+// Makes `naar` anew as a copy of `van`; `leesfout`, when given, tells whether it was the source that
+// could not be read.
+bool KopieerNaarNieuw(const QString& van, const QString& naar, int modus, bool* leesfout = nullptr) {
     Descriptor bron(::open(Naam(van).constData(), O_RDONLY | O_CLOEXEC));
+    if (leesfout) *leesfout = bron.fd() < 0;
     if (bron.fd() < 0) return false;
     return MaakBestand(naar, modus, [&](int fd) {
         std::vector<char> blok(1 << 16);
         for (;;) {
             const ssize_t n = ::read(bron.fd(), blok.data(), blok.size());
             if (n < 0 && errno == EINTR) continue;
-            if (n < 0) return false;
+            if (n < 0) {
+                if (leesfout) *leesfout = true;
+                return false;
+            }
             if (n == 0) return true;
             if (!SchrijfAlles(fd, blok.data(), n)) return false;
         }
@@ -394,24 +400,9 @@ bool KopieerBestand(const QString& van, const QString& naar) {
     errno = 0;
     struct stat bron {};
     if (::stat(Naam(van).constData(), &bron) != 0) return Mislukt();
-    Descriptor lezer(::open(Naam(van).constData(), O_RDONLY | O_CLOEXEC));
-    if (lezer.fd() < 0) return Mislukt();
-    bool gelezen = true;
-    const bool gemaakt = MaakBestand(naar, static_cast<int>(bron.st_mode & 07777), [&](int fd) {
-        std::vector<char> blok(1 << 16);
-        for (;;) {
-            const ssize_t n = ::read(lezer.fd(), blok.data(), blok.size());
-            if (n < 0 && errno == EINTR) continue;
-            if (n < 0) {
-                gelezen = false;
-                return false;
-            }
-            if (n == 0) return true;
-            if (!SchrijfAlles(fd, blok.data(), n)) return false;
-        }
-    });
-    if (gemaakt) return true;
-    if (gelezen) laatsteFoutPad = naar;
+    bool leesfout = false;
+    if (KopieerNaarNieuw(van, naar, static_cast<int>(bron.st_mode & 07777), &leesfout)) return true;
+    if (!leesfout) laatsteFoutPad = naar;
     Mislukt();
     Verwijder(naar);
     return false;
