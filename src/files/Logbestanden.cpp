@@ -8,6 +8,7 @@
 #include "files/CsvVelden.h"
 #include "files/Logboek.h"
 #include "files/Meetbestand.h"
+#include "files/WachtendeRijen.h"
 #include "platform/Klok.h"
 #include "platform/Tekstbestand.h"
 #include "shared/Algemeen.h"
@@ -24,7 +25,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <algorithm>
-#include <deque>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -75,70 +76,32 @@ QString Titel(int r, int m, int i) {
 // The folders reported as not writable in this logging run.
 QSet<QString> gemeldeMappen;
 
-// Lines that could not be appended to their file (a full disk, a folder that cannot be written), per file
-// in the order the files failed, each behind the header or line end it needed. While a file has lines
-// waiting, its new lines join them, so that they keep their order, and every later snapshot tries them
-// first: the first append that succeeds writes them, then its own row. The question about a full disk
-// (Retry, Cancel) is asked from the event loop, where it waits beside the run as every box does: logging
-// goes on taking rows behind it. Retry writes what waits once the user has made room; Cancel gives up the
-// waiting lines of every file. A folder that cannot be written has its own box (OK alone) once per run
-// and no question. All the files together hold at most WachtendGrens bytes: past it, a file's new rows are
-// given up, told by one box per spell of refusals; an end point follows the last row kept, so that the
-// file shows the break, and the event log names how many rows were given up, from when to when, once the
-// spell ends.
-struct Regelreeks {
-    int aantal = 0;
-    QString eerste;
-    QString laatste;
-    void Voeg(const QString& tijd) {
-        if (aantal++ == 0) eerste = tijd;
-        laatste = tijd;
-    }
-};
-struct WachtendeRegels {
-    QString pad;
-    QString kop;
-    QByteArray bytes;
-    // The rows that wait, and those given up since the bound was reached.
-    Regelreeks rijen;
-    Regelreeks opgegeven;
-    // The folder cannot be written: told by its own box, not asked about.
-    bool mapFout = false;
-    // The fields of the rows, for the end point that marks a break.
-    int velden = 0;
-};
-std::deque<WachtendeRegels> wachtend;
-qsizetype wachtendTotaal = 0;
+// The rows that wait for their files (see WachtendeRijen.h). The question about a full disk (Retry,
+// Cancel) is asked from the event loop, where it waits beside the run as every box does: logging goes on
+// taking rows behind it. Retry writes what waits once the user has made room; Cancel gives up the waiting
+// rows of every file whose folder can be written. A folder that cannot be written has its own box (OK
+// alone) once per run and no question. While the close asks about the same rows, the loop asks nothing
+// of its own: one box at a time.
+WachtendeRijen wacht;
 bool vraagGepland = false;
-bool opgevenGemeld = false;
-constexpr qsizetype StandaardWachtendGrens = 64 << 20;
-qsizetype wachtendGrens = StandaardWachtendGrens;
+bool vraagBijSluiten = false;
+// The files that began to give up rows in this snapshot: one box tells them all at its end.
+QStringList nieuwOpgegeven;
+QString nieuwOpgegevenTijd;
 
-// A file whose rows were given up by Cancel: the end point that marks the break goes before its next
-// row (its time that of the first row given up, its layout that of the rows).
-struct Breuk {
-    QString tijd;
-    int velden = 0;
-};
-QHash<QString, Breuk> breuken;
-
-std::deque<WachtendeRegels>::iterator ZoekWachtend(const QString& pad) {
-    return std::find_if(wachtend.begin(), wachtend.end(), [&pad](const WachtendeRegels& r) { return r.pad == pad; });
+// The file's record when lines wait for it.
+Wachtend* WachtendVan(const QString& pad) {
+    Wachtend* w = wacht.Van(pad);
+    return w && w->Wacht() ? w : nullptr;
 }
-WachtendeRegels* WachtendVan(const QString& pad) {
-    const auto w = ZoekWachtend(pad);
-    return w == wachtend.end() ? nullptr : &*w;
-}
-// Whether rows are being given up now: the box that tells it comes once per spell.
-void HerzieOpgeven() {
-    opgevenGemeld = std::any_of(wachtend.begin(), wachtend.end(),
-                                [](const WachtendeRegels& r) { return r.opgegeven.aantal > 0; });
-}
-
 constexpr int TekstOngeldigeMap = 269;   // "The specified file map is invalid!"
 constexpr int TekstDatalogger = 458;     // "Data logger: "
 constexpr int TekstRijenOpgegeven = 492; // "... rows are given up from ## on."
 constexpr int TekstRijenVerloren = 493;  // "## rows not written, from ## to ##"
+constexpr int TekstBestandenGevenOp = 495; // "... ## logging files of this data file ... from ## on ..."
+constexpr int TekstBestandGeeftOp = 496;   // "rows are given up from ## on"
+constexpr int TekstRijVerloren = 497;      // "1 row not written, at ##"
+constexpr int TekstEindpuntVerloren = 498; // "the end point of ## was not written"
 
 // Shows a box that only informs from the event loop, where it waits beside the run.
 void MeldNaastDeLus(const QString& tekst, int stijl) {
@@ -180,13 +143,17 @@ QString VulIn(QString tekst, const QStringList& waarden) {
     return tekst;
 }
 
-// The event-log line of rows that did not reach their file.
-void LogVerloren(const QString& pad, const Regelreeks& reeks) {
-    if (reeks.aantal == 0) return;
-    SchrijfLogboekRegel(
-        0, 0,
-        Tekst[TekstDatalogger] + pad + QStringLiteral(": ") +
-            VulIn(Tekst[TekstRijenVerloren], {QString::number(reeks.aantal), reeks.eerste, reeks.laatste}));
+// The event-log line of what of a file's rows did not reach it: the measuring rows (how many, from when
+// to when) and the end point.
+void LogVerloren(const QString& pad, const Regelreeks& reeks, const QString& eindpunt) {
+    QStringList delen;
+    if (reeks.aantal == 1)
+        delen << VulIn(Tekst[TekstRijVerloren], {reeks.eerste});
+    else if (reeks.aantal > 1)
+        delen << VulIn(Tekst[TekstRijenVerloren], {QString::number(reeks.aantal), reeks.eerste, reeks.laatste});
+    if (!eindpunt.isEmpty()) delen << VulIn(Tekst[TekstEindpuntVerloren], {eindpunt});
+    if (delen.isEmpty()) return;
+    SchrijfLogboekRegel(0, 0, Tekst[TekstDatalogger] + pad + QStringLiteral(": ") + delen.join(QStringLiteral("; ")));
 }
 
 // The end point of a run whose rows have `velden` fields: the time and empty fields.
@@ -308,55 +275,109 @@ QString Regelbegin(const QString& pad, const Bestandsstand& stand) {
     return staart.endsWith('\r') ? QStringLiteral("\n") : CRLF;
 }
 
-// A file's lines have reached it: what was given up meanwhile is named in the event log.
-void Geschreven(std::deque<WachtendeRegels>::iterator w) {
-    bekend.insert(w->pad, {StandVan(w->pad), w->kop});
-    LogVerloren(w->pad, w->opgegeven);
-    wachtendTotaal -= w->bytes.size();
-    wachtend.erase(w);
-    HerzieOpgeven();
+// Whether a file holds rows: more than its header line.
+bool HoudtRijen(const QString& pad, const Bestandsstand& stand) {
+    QFile f(pad);
+    if (stand.lengte <= 0 || !f.open(QIODevice::ReadOnly)) return false;
+    return f.readLine(4 << 20).size() < stand.lengte;
 }
 
-// The rows of a file that are still not written: those waiting and those given up.
-Regelreeks NietGeschreven(const WachtendeRegels& w) {
-    Regelreeks alles = w.rijen;
-    if (w.opgegeven.aantal > 0) {
-        if (alles.aantal == 0) alles.eerste = w.opgegeven.eerste;
-        alles.aantal += w.opgegeven.aantal;
-        alles.laatste = w.opgegeven.laatste;
+// Two header lines of one layout.
+bool ZelfdeIndeling(const QString& a, const QString& b) {
+    QStringView x(a), y(b);
+    if (x.endsWith(CRLF)) x.chop(CRLF.size());
+    if (y.endsWith(CRLF)) y.chop(CRLF.size());
+    return x == y || KopPast(SplitsVelden(x.toString()), SplitsVelden(y.toString()));
+}
+
+enum class Uitkomst { Geschreven, Geweigerd, AndereIndeling };
+
+// Appends to the file what waits for it and then `eigen` (the snapshot's own line, the row or end point
+// at `tijd`; may be empty), after what the file needs as it stands now: an empty file its header, a file
+// whose last line was cut a line end. Where rows were given up, the end point of the break goes before
+// the next row, once the file holds rows (an empty file gets only its header). A file that holds rows
+// of another layout than the waiting ones gets nothing. `stand`: the file as the snapshot found it, when
+// nothing waits for it.
+Uitkomst SchrijfNaar(const QString& pad, const QString& kop, const QString& eigen, bool eigenEindpunt,
+                     std::optional<Bestandsstand> gevonden = std::nullopt) {
+    Wachtend* w = wacht.Van(pad);
+    const bool wachtRijen = w && w->Wacht();
+    const QString rijKop = wachtRijen ? w->kop : kop;
+    const Bestandsstand stand = gevonden && !w ? *gevonden : StandVan(pad);
+    const bool eigenRij = !eigen.isEmpty() && !eigenEindpunt;
+    QString voor;
+    bool houdtRijen = false;
+    if (stand.lengte == 0) {
+        // A file that is gone or empty: an end point alone does not make it again.
+        if (!(wachtRijen && w->rijen.aantal > 0) && !eigenRij) {
+            if (w) wacht.Geschreven(pad);
+            return Uitkomst::Geschreven;
+        }
+        voor = rijKop;
+    } else {
+        if (!Onaangeroerd(pad, stand) && !HeeftKop(pad, rijKop)) return Uitkomst::AndereIndeling;
+        voor = Regelbegin(pad, stand);
+        houdtRijen = w && !w->breuk.isEmpty() && HoudtRijen(pad, stand);
     }
-    return alles;
+    QString tekst = voor;
+    QByteArray bytes;
+    if (w && !w->breuk.isEmpty()) {
+        const QString breuk = Eindpuntregel(w->breuk, w->velden, TekstAfbakening);
+        if (w->breukEerst) {
+            // Given up before the rows that wait: the break follows what the file holds.
+            if (houdtRijen && (wachtRijen || eigenRij)) tekst += breuk;
+            bytes = platform::NaarWindows1252(tekst);
+            if (wachtRijen) bytes += w->bytes;
+        } else {
+            // Given up past the bound: the break follows the rows kept.
+            bytes = platform::NaarWindows1252(tekst);
+            if (wachtRijen) bytes += w->bytes;
+            if (((wachtRijen && w->rijen.aantal > 0 && !w->laatsteEindpunt) || (!wachtRijen && houdtRijen)) &&
+                (wachtRijen || eigenRij))
+                bytes += platform::NaarWindows1252(breuk);
+        }
+    } else {
+        bytes = platform::NaarWindows1252(tekst);
+        if (wachtRijen) bytes += w->bytes;
+    }
+    bytes += platform::NaarWindows1252(eigen);
+    if (!platform::VoegToeAanBestand(pad, bytes)) return Uitkomst::Geweigerd;
+    bekend.insert(pad, {StandVan(pad), rijKop});
+    if (w) {
+        // What was given up since the file last took rows is named now.
+        LogVerloren(pad, w->opgegeven, w->eindpuntOpgegeven ? w->eindpunt : QString());
+        wacht.Geschreven(pad);
+    }
+    return Uitkomst::Geschreven;
 }
 
-// Gives up the lines that wait for a full disk (those of a folder that cannot be written go on waiting):
+// Gives up the rows that wait for a full disk (those of a folder that cannot be written go on waiting):
 // the event log names them, and each file gets an end point before its next row.
 void GeefWachtendOp() {
-    for (auto w = wachtend.begin(); w != wachtend.end();) {
-        if (w->mapFout) {
-            ++w;
-            continue;
-        }
-        LogVerloren(w->pad, NietGeschreven(*w));
-        if (w->rijen.aantal > 0 && w->velden > 0 && StandVan(w->pad).lengte > 0)
-            breuken.insert(w->pad, {w->rijen.eerste, w->velden});
-        wachtendTotaal -= w->bytes.size();
-        w = wachtend.erase(w);
+    for (Wachtend& w : wacht.Alle()) {
+        if (w.mapFout) continue;
+        LogVerloren(w.pad, w.NietGeschreven(), w.EindpuntNietGeschreven() ? w.eindpunt : QString());
+        wacht.GeefAllesOp(w);
     }
-    HerzieOpgeven();
+    wacht.Ruim();
 }
 
+QString VerhuisVerweesdeRijen();
+
 void VraagOverWachtend() {
+    // The close asks about these rows itself.
+    if (vraagBijSluiten) {
+        vraagGepland = false;
+        return;
+    }
     for (;;) {
         // What waits now: the lines taken while the question waited are written with the rest. A folder
         // that cannot be written has had its own box.
-        const auto w = std::find_if(wachtend.begin(), wachtend.end(),
-                                    [](const WachtendeRegels& r) { return !r.mapFout; });
-        if (w == wachtend.end()) break;
+        VerhuisVerweesdeRijen();
+        Wachtend* w = wacht.Eerste(false);
+        if (!w) break;
         const QString pad = w->pad;
-        if (platform::VoegToeAanBestand(pad, w->bytes)) {
-            Geschreven(w);
-            continue;
-        }
+        if (SchrijfNaar(pad, w->kop, QString(), false) == Uitkomst::Geschreven) continue;
         if (ToonMelding(SchrijffoutTekst(pad), vbRetryCancel | vbExclamation, Gegevensbestand) != vbRetry) {
             GeefWachtendOp();
             break;
@@ -366,81 +387,53 @@ void VraagOverWachtend() {
 }
 
 void PlanVraag() {
-    if (vraagGepland) return;
+    if (vraagGepland || vraagBijSluiten) return;
     vraagGepland = true;
     platform::klok().planIn(0, [] { NaastDeLus(VraagOverWachtend); });
 }
 
-// The row (or end point) at `tijd` does not fit under the bound: it is given up. The first of a spell
-// puts an end point behind the rows kept and is told.
-void GeefOp(WachtendeRegels& w, const QString& tijd, int velden, bool eindpunt) {
-    if (w.opgegeven.aantal == 0 && !eindpunt && velden > 0) {
-        const QByteArray breuk = platform::NaarWindows1252(Eindpuntregel(tijd, velden, TekstAfbakening));
-        w.bytes += breuk;
-        wachtendTotaal += breuk.size();
+// The files that began to give up rows in this snapshot are told: one box (the file, or the number of
+// the data file's logging files that give up rows), and each of several in the event log.
+void MeldOpgeven() {
+    if (nieuwOpgegeven.isEmpty()) return;
+    wacht.ZetOpgevenGemeld();
+    QString tekst;
+    if (nieuwOpgegeven.size() == 1) {
+        tekst = nieuwOpgegeven.front() + CRLF + CRLF + VulIn(Tekst[TekstRijenOpgegeven], {nieuwOpgegevenTijd});
+    } else {
+        tekst = Gegevensbestand + CRLF + CRLF +
+                VulIn(Tekst[TekstBestandenGevenOp], {QString::number(nieuwOpgegeven.size()), nieuwOpgegevenTijd});
+        for (const QString& pad : nieuwOpgegeven)
+            SchrijfLogboekRegel(0, 0,
+                                Tekst[TekstDatalogger] + pad + QStringLiteral(": ") +
+                                    VulIn(Tekst[TekstBestandGeeftOp], {nieuwOpgegevenTijd}));
     }
-    w.opgegeven.Voeg(tijd);
-    if (opgevenGemeld) return;
-    opgevenGemeld = true;
-    MeldNaastDeLus(w.pad + CRLF + CRLF + VulIn(Tekst[TekstRijenOpgegeven], {tijd}), vbOKOnly | vbExclamation);
+    nieuwOpgegeven.clear();
+    nieuwOpgegevenTijd.clear();
+    MeldNaastDeLus(tekst, vbOKOnly | vbExclamation);
 }
 
-// Appends a file's lines (the row or end point at `tijd`, of `velden` fields), after `begin` (its
-// header, or the line end a cut last line needs). Lines a file cannot take wait (the user is asked, or
-// told that its folder cannot be written); past the bound they are given up. The file is known as it stands afterwards, under the header `kop`.
-void VoegToe(const QString& pad, const QString& kop, const QString& begin, const QString& regels,
-             const QString& tijd, int velden, bool eindpunt) {
-    QString nieuw = regels;
-    // A break left by rows given up is marked before the next row.
-    if (const auto breuk = breuken.constFind(pad); breuk != breuken.constEnd()) {
-        if (!eindpunt && begin != kop)
-            nieuw = Eindpuntregel(breuk->tijd, breuk->velden, TekstAfbakening) + regels;
-        breuken.erase(breuk);
-    }
-    QString voor = begin;
-    if (const auto w = ZoekWachtend(pad); w != wachtend.end()) {
-        // What waits goes first (it holds what the file needed before its rows); the snapshot's own row
-        // follows it.
-        if (platform::VoegToeAanBestand(pad, w->bytes)) {
-            Geschreven(w);
-            voor.clear();
-        } else {
-            // A folder that cannot be written is told again in a new run; one that can be written again,
-            // while the file still cannot take its rows, has the question of a full disk.
-            w->mapFout = MapNietSchrijfbaar(pad, true);
-            if (!w->mapFout) PlanVraag();
-            const QByteArray eigen = platform::NaarWindows1252(nieuw);
-            if (w->opgegeven.aantal > 0 || wachtendTotaal + eigen.size() > wachtendGrens) {
-                GeefOp(*w, tijd, velden, eindpunt);
-                return;
-            }
-            w->bytes += eigen;
-            wachtendTotaal += eigen.size();
-            w->rijen.Voeg(tijd);
-            if (!eindpunt) w->velden = velden;
-            return;
+// Appends a file's line (the row or end point at `tijd`, of `velden` fields) behind what waits for it.
+// Lines a file cannot take wait (the user is asked, or told that its folder cannot be written); past the
+// bound they are given up. `stand`: the file as the snapshot found it.
+void VoegToe(const QString& pad, const QString& kop, const QString& regel, const QString& tijd, int velden,
+             bool eindpunt, std::optional<Bestandsstand> stand = std::nullopt) {
+    if (SchrijfNaar(pad, kop, regel, eindpunt, stand) == Uitkomst::Geschreven) return;
+    bekend.remove(pad);
+    Wachtend& w = wacht.Maak(pad, kop);
+    // A folder that cannot be written is told again in a new run; one that can be written again, while
+    // the file still cannot take its rows, has the question of a full disk.
+    w.mapFout = MapNietSchrijfbaar(pad, true);
+    if (!w.mapFout) PlanVraag();
+    const QByteArray bytes = platform::NaarWindows1252(regel);
+    if (w.opgegeven.aantal > 0 || w.eindpuntOpgegeven || !wacht.Past(bytes.size())) {
+        if (wacht.GeefOp(w, tijd, eindpunt, velden) && !nieuwOpgegeven.contains(pad)) {
+            nieuwOpgegeven << pad;
+            if (nieuwOpgegevenTijd.isEmpty()) nieuwOpgegevenTijd = tijd;
         }
-    }
-    const QByteArray bytes = platform::NaarWindows1252(voor + nieuw);
-    if (platform::VoegToeAanBestand(pad, bytes)) {
-        bekend.insert(pad, {StandVan(pad), kop});
         return;
     }
-    bekend.remove(pad);
-    const bool mapFout = MapNietSchrijfbaar(pad, true);
-    wachtend.push_back({pad, kop, QByteArray(), {}, {}, mapFout, velden});
-    WachtendeRegels& w = wachtend.back();
-    if (wachtendTotaal + bytes.size() > wachtendGrens) {
-        // Only what the row needed before it waits: the header of an empty file, a cut line's end.
-        w.bytes = platform::NaarWindows1252(voor);
-        wachtendTotaal += w.bytes.size();
-        GeefOp(w, tijd, !voor.isEmpty() && voor == kop ? 0 : velden, eindpunt);
-    } else {
-        w.bytes = bytes;
-        wachtendTotaal += bytes.size();
-        w.rijen.Voeg(tijd);
-    }
-    if (!mapFout) PlanVraag();
+    wacht.Voeg(w, bytes, tijd, eindpunt, velden);
 }
 
 // The lines of one snapshot, per file in the order the files were first used, and the header the
@@ -469,12 +462,16 @@ public:
         ++b.velden;
         if (laatste) ++b.regels;
     }
-    // True when a file that holds lines already has a header naming other columns. A file the program
-    // left as it was keeps the header it had; one changed since has its header read again.
+    // True when a file that holds lines already has a header naming other columns, or when the rows that
+    // wait for a file are of another layout than the snapshot's (an empty file takes the header of the
+    // rows that wait for it). A file the program left as it was keeps the header it had; one changed
+    // since has its header read again.
     bool AndereIndeling() const {
         for (const Entry& b : m_bestanden) {
-            if (b.stand.lengte == 0 || WachtendVan(b.pad)) continue;
-            if (Onaangeroerd(b.pad, b.stand) && bekend.value(b.pad).kop == b.kop) continue;
+            const Wachtend* w = WachtendVan(b.pad);
+            if (w && !ZelfdeIndeling(w->kop, b.kop)) return true;
+            if (b.stand.lengte == 0) continue;
+            if (!w && Onaangeroerd(b.pad, b.stand) && bekend.value(b.pad).kop == b.kop) continue;
             if (!HeeftKop(b.pad, b.kop)) return true;
         }
         return false;
@@ -491,8 +488,7 @@ public:
                 lopend.remove(b.pad);
                 continue;
             }
-            const QString begin = b.stand.lengte == 0 ? b.kop : Regelbegin(b.pad, b.stand);
-            VoegToe(b.pad, b.kop, begin, b.inhoud, tijd, b.velden / std::max(b.regels, 1), stop);
+            VoegToe(b.pad, b.kop, b.inhoud, tijd, b.velden / std::max(b.regels, 1), stop, b.stand);
             if (stop)
                 lopend.remove(b.pad);
             else
@@ -517,19 +513,20 @@ private:
 
 // Every file of the run that has no end point yet gets one in the layout of its rows: the time and
 // empty fields. A file that is gone, or whose header names other columns now (another file was put in
-// its place, or its header was edited), is left as it is.
-void BeeindigLopendeBestanden(const QString& tijd, const QString& afbakening) {
+// its place, or its header was edited), is left as it is; so are the files in `verder`, whose rows go on
+// in a file of the next name.
+void BeeindigLopendeBestanden(const QString& tijd, const QString& afbakening, const QStringList& verder = {}) {
     for (auto l = lopend.constBegin(); l != lopend.constEnd(); ++l) {
         const QString& pad = l.key();
         const LopendBestand& run = l.value();
+        if (verder.contains(pad)) continue;
         const Bestandsstand stand = StandVan(pad);
         // A file whose lines wait gets its end point behind them.
         if (!WachtendVan(pad)) {
             if (stand.lengte == 0) continue;
             if (!Onaangeroerd(pad, stand) && !HeeftKop(pad, run.kop)) continue;
         }
-        VoegToe(pad, run.kop, Regelbegin(pad, stand), Eindpuntregel(tijd, run.velden, afbakening), tijd,
-                run.velden, true);
+        VoegToe(pad, run.kop, Eindpuntregel(tijd, run.velden, afbakening), tijd, run.velden, true);
     }
     lopend.clear();
 }
@@ -564,6 +561,58 @@ void NieuwGegevensbestand(const QString& naam) {
     hoofdvenster().UpdateFileMenu(naam, QString());
     hoofdvenster().ZetTitel();
     SchrijfLogboekRegel(0, 0, Tekst[TekstDatalogger] + naam);
+}
+
+// The files whose waiting rows cannot go into them any more: each holds rows of another layout now (a
+// file of another layout was put in its place while the rows waited).
+QStringList Verweesd() {
+    QStringList paden;
+    for (const Wachtend& w : wacht.Alle()) {
+        if (!w.Wacht()) continue;
+        const Bestandsstand stand = StandVan(w.pad);
+        if (stand.lengte > 0 && !Onaangeroerd(w.pad, stand) && !HeeftKop(w.pad, w.kop)) paden << w.pad;
+    }
+    return paden;
+}
+
+// The first free name beside a file: "name_2.csv", "name_3.csv", ...
+QString VrijeNaamNaast(const QString& pad) {
+    const QFileInfo info(pad);
+    const QString extensie = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
+    const QString stam = extensie.isEmpty() ? pad : pad.left(pad.size() - extensie.size());
+    for (int n = 2;; ++n) {
+        const QString naam = stam + QLatin1Char('_') + QString::number(n) + extensie;
+        if (!QFileInfo::exists(naam) && !wacht.Van(naam)) return naam;
+    }
+}
+
+// The waiting rows of the files `paden` go on in the files the template `naar` gives in their place (a
+// file not of the template `van`: the first free name beside it).
+void VerhuisRijen(const QStringList& paden, const QString& van, const QString& naar) {
+    const QStringList oud = LogBestanden(van);
+    const QStringList nieuw = LogBestanden(naar);
+    for (const QString& pad : paden) {
+        const qsizetype i = oud.indexOf(pad);
+        const QString doel = i >= 0 && i < nieuw.size() ? nieuw[i] : VrijeNaamNaast(pad);
+        wacht.Verhuis(pad, doel);
+        bekend.remove(doel);
+        if (lopend.contains(pad)) lopend.insert(doel, lopend.take(pad));
+    }
+}
+
+// Outside a snapshot: rows that wait for a file of another layout now go on under the data file's next
+// free name (the caption and the event log name it). The new data file's name, or "" when none.
+QString VerhuisVerweesdeRijen() {
+    const QStringList verweesd = Verweesd();
+    if (verweesd.isEmpty()) return QString();
+    const QString sjabloon = Gegevensbestand;
+    const QStringList eigen = LogBestanden(sjabloon);
+    const bool vanSjabloon =
+        std::any_of(verweesd.begin(), verweesd.end(), [&eigen](const QString& p) { return eigen.contains(p); });
+    const QString naam = vanSjabloon ? VolgendeVrijeNaam(sjabloon) : QString();
+    VerhuisRijen(verweesd, sjabloon, naam.isEmpty() ? sjabloon : naam);
+    if (!naam.isEmpty()) NieuwGegevensbestand(naam);
+    return naam;
 }
 
 // The five header fields of input i.
@@ -734,12 +783,17 @@ bool LogSnapshot(const QString& info, bool magVerhuizen) {
     // Rows of one layout only under a file's header: when the layout of the racks is no longer that of
     // a file, the run ends there with its end point (in that file's layout) and goes on in new files
     // beside the old ones.
+    // Rows that waited for a file that now holds another layout go on, with this snapshot's, in the file
+    // of the next name: its header, the rows that waited, then this row.
     if (uit.AndereIndeling()) {
-        BeeindigLopendeBestanden(tijd, TekstAfbakening);
-        if (stop || !magVerhuizen) return false;
-        NieuwGegevensbestand(VolgendeVrijeNaam(sjabloon));
+        const QStringList verweesd = Verweesd();
+        BeeindigLopendeBestanden(tijd, TekstAfbakening, verweesd);
+        if ((stop && verweesd.isEmpty()) || !magVerhuizen) return false;
+        const QString naam = VolgendeVrijeNaam(sjabloon);
+        VerhuisRijen(verweesd, sjabloon, naam);
+        NieuwGegevensbestand(naam);
         LogSnapshot(info, false);
-        return true;
+        return !stop;
     }
 
     // Row pass.
@@ -778,7 +832,9 @@ bool LogSnapshot(const QString& info, bool magVerhuizen) {
 } // namespace
 
 bool LogMeting(const QString& info) {
-    return LogSnapshot(info, true);
+    const bool verder = LogSnapshot(info, true);
+    MeldOpgeven();
+    return verder;
 }
 
 QStringList LogBestanden(const QString& sjabloon) {
@@ -819,35 +875,56 @@ bool BeginLogging() {
 }
 
 void ZetWachtendGrens(qsizetype bytes) {
-    wachtendGrens = bytes;
+    wacht.ZetGrens(bytes);
 }
 
 bool SchrijfWachtendeRegels() {
-    for (auto w = wachtend.begin(); w != wachtend.end();) {
-        if (!platform::VoegToeAanBestand(w->pad, w->bytes)) return false;
-        Geschreven(w);
-        w = wachtend.begin();
+    VerhuisVerweesdeRijen();
+    while (Wachtend* w = wacht.Eerste()) {
+        const QString pad = w->pad;
+        if (SchrijfNaar(pad, w->kop, QString(), false) != Uitkomst::Geschreven) return false;
     }
     return true;
 }
 
 QString WachtendBestand() {
-    return wachtend.empty() ? QString() : wachtend.front().pad;
+    const Wachtend* w = wacht.Eerste();
+    return w ? w->pad : QString();
 }
 
 void BeeindigWachtendeRegels() {
-    for (auto w = wachtend.begin(); w != wachtend.end();) {
-        if (platform::VoegToeAanBestand(w->pad, w->bytes)) {
-            Geschreven(w);
-            w = wachtend.begin();
-            continue;
-        }
-        LogVerloren(w->pad, NietGeschreven(*w));
-        ++w;
+    SchrijfWachtendeRegels();
+    for (const Wachtend& w : wacht.Alle())
+        LogVerloren(w.pad, w.NietGeschreven(), w.EindpuntNietGeschreven() ? w.eindpunt : QString());
+    wacht.Leeg();
+}
+
+WachtendeVraagBijSluiten::WachtendeVraagBijSluiten() : m_was(vraagBijSluiten) {
+    vraagBijSluiten = true;
+}
+
+WachtendeVraagBijSluiten::~WachtendeVraagBijSluiten() {
+    vraagBijSluiten = m_was;
+}
+
+void NeemWachtendeRijenMee(const QString& sjabloon, const QString& naam, bool gekopieerd) {
+    // A template that splits the rows, or names the day, has files the copy did not make.
+    if (LogModus(sjabloon) != LogEenBestand || sjabloon.contains(MarkeringDatum)) return;
+    const QString oud = MaakBestandsnaam(sjabloon, 0, 0, 0);
+    if (!wacht.Van(oud)) return;
+    if (!gekopieerd) {
+        // The table written into the new file holds every row, also those that waited.
+        wacht.Vergeet(oud);
+        return;
     }
-    wachtend.clear();
-    wachtendTotaal = 0;
-    opgevenGemeld = false;
+    wacht.Verhuis(oud, naam);
+    bekend.remove(naam);
+    Wachtend* w = WachtendVan(naam);
+    if (!w || SchrijfNaar(naam, w->kop, QString(), false) == Uitkomst::Geschreven) return;
+    // They wait for the new file as any rows do.
+    w = wacht.Van(naam);
+    w->mapFout = MapNietSchrijfbaar(naam, true);
+    if (!w->mapFout) PlanVraag();
 }
 
 void ResetLogbestanden() {
@@ -856,10 +933,9 @@ void ResetLogbestanden() {
     lopend.clear();
     reeksNaam.clear();
     reeksStam.clear();
-    wachtend.clear();
-    wachtendTotaal = 0;
+    wacht.Reset();
     vraagGepland = false;
-    opgevenGemeld = false;
-    wachtendGrens = StandaardWachtendGrens;
-    breuken.clear();
+    vraagBijSluiten = false;
+    nieuwOpgegeven.clear();
+    nieuwOpgegevenTijd.clear();
 }

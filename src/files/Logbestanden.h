@@ -61,20 +61,40 @@ QStringList LogBestanden(const QString& sjabloon);
 // that fails there (that box waits beside the run); false when a folder cannot be written.
 bool BeginLogging();
 
-// Rows a file cannot take (a full disk, a folder that cannot be written, a size limit) wait in memory and
-// are written, in order, by the first later append to that file that succeeds, or by Retry of the
-// question about a full disk (asked beside the run); Cancel gives them up. All files together keep at
-// most this many bytes waiting (64 MB unless set); past it a file's rows are given up: one box per spell
-// tells it, an end point follows the rows kept, and the event log names the rows given up (how many, the
-// first and last time) once the file takes rows again. Rows given up by Cancel are named there too, and
-// the file's next row comes after an end point.
+// Rows a file cannot take (a full disk, a folder that is gone or cannot be written, a size limit) wait in
+// memory and are written, in order, by the first later append to that file that succeeds, or by Retry of
+// the question about a full disk (asked beside the run); Cancel gives them up. What goes before them (the
+// header of an empty file, the line end of a cut line, nothing) is decided when they reach the file, from
+// the file as it stands then; a file that holds another layout by then gets none of them: they go on,
+// with the run, under the data file's next free name. All files together keep at most this many bytes
+// waiting (64 MB unless set); past it a file's rows are given up: one box per spell tells it (the file, or
+// how many of the data file's logging files give up rows), an end point follows the rows kept, and the
+// event log names the rows given up (how many, the first and last time, and an end point not written)
+// once the file takes rows again. Rows given up by Cancel are named there too, and the file's next row
+// comes after an end point at the first of them, once the file holds rows.
 void ZetWachtendGrens(qsizetype bytes);
 // Tries to write every file's waiting rows now; true when none waits any more.
 bool SchrijfWachtendeRegels();
 // The first file whose rows still wait ("" when none).
 QString WachtendBestand();
 // At an end no one answers: the waiting rows are tried once more, and what still cannot be written is
-// named in the event log (per file how many rows, the first and last time) and given up.
+// named in the event log (per file how many rows, the first and last time, the end point) and given up.
 void BeeindigWachtendeRegels();
+// While the close asks about the waiting rows, the loop asks nothing of its own about them.
+class WachtendeVraagBijSluiten {
+public:
+    WachtendeVraagBijSluiten();
+    ~WachtendeVraagBijSluiten();
+    WachtendeVraagBijSluiten(const WachtendeVraagBijSluiten&) = delete;
+    WachtendeVraagBijSluiten& operator=(const WachtendeVraagBijSluiten&) = delete;
+
+private:
+    bool m_was;
+};
+// Save As of the data file named by the template `sjabloon` made `naam`: the rows that wait for the old
+// file go on in the new one, before its next row (`gekopieerd`: the new file is a copy of the old one;
+// otherwise it was written from the table, which holds them already). A template with markers keeps its
+// waiting rows.
+void NeemWachtendeRijenMee(const QString& sjabloon, const QString& naam, bool gekopieerd);
 
 void ResetLogbestanden();

@@ -4,6 +4,7 @@
 #include "acquisition/Verbinding.h"
 #include "acquisition/vensters/Hoofdvenster.h"
 #include "files/Bestandsbewerkingen.h"
+#include "files/Logbestanden.h"
 #include "files/Meetbestand.h"
 #include "files/Werkkopie.h"
 #include "shared/Algemeen.h"
@@ -56,6 +57,14 @@ int Bestandsfout(const QString& pad, const QString& naam, const std::function<vo
 }
 
 } // namespace
+
+MapGegevensTerug::MapGegevensTerug() : m_map(MapGegevens), m_huidig(QDir::currentPath()) {}
+
+MapGegevensTerug::~MapGegevensTerug() {
+    if (m_behoud) return;
+    MapGegevens = m_map;
+    QDir::setCurrent(m_huidig);
+}
 
 QString BackupNaam(const QString& bestand) {
     const qsizetype schuine = bestand.lastIndexOf(QLatin1Char('/'));
@@ -139,6 +148,9 @@ void KiesLettertype(LettertypeDrager& object) {
 
 bool OpslaanAls(QString& naam, bool nieuw) {
     const QString oud = naam;
+    MapGegevensTerug mapTerug;
+    // The new file was made from a copy of the old one, not from the table.
+    bool vanKopie = false;
     Bestandsbewerkingen& bewerkingen = bestandsbewerkingen();
     // 1 done, 2 cancelled or failed, 4 ask again.
     int16_t keuze = 4;
@@ -207,6 +219,7 @@ bool OpslaanAls(QString& naam, bool nieuw) {
         }
 
         if (!nieuw && keuze == 1) {
+            vanKopie = kopieer;
             if (kopieer) {
                 if (!bewerkingen.Hernoem(tijdelijk, naam)) {
                     fout(naam);
@@ -221,6 +234,9 @@ bool OpslaanAls(QString& naam, bool nieuw) {
     }
 
     if (keuze == 1) {
+        // The rows that wait for the old file go on in the new one, which the run continues.
+        if (!nieuw) NeemWachtendeRijenMee(Gegevensbestand, naam, vanKopie);
+        mapTerug.Behoud();
         BewaarInstelling(AppNaam, Settings, QStringLiteral("LastFile"), naam);
         Gegevensbestand = naam;
         hoofdvenster().ZetTitel();

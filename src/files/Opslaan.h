@@ -65,6 +65,23 @@ void KiesLettertype(LettertypeDrager& object);
 // new one. Done: true, `naam` the new name, which becomes Gegevensbestand and "LastFile", LaatsteKeuze
 // and Antwoord 1. Otherwise false, `naam` unchanged and LaatsteKeuze and Antwoord 2.
 bool OpslaanAls(QString& naam, bool nieuw);
+
+// The data folder and the current folder are set by the save dialog as soon as a file is chosen; a
+// command that then ends without its file (Cancel, a refusal) puts them back as they were before it,
+// so that the event and communication logs stay where they were. Behoud: the command kept its file.
+class MapGegevensTerug {
+public:
+    MapGegevensTerug();
+    ~MapGegevensTerug();
+    MapGegevensTerug(const MapGegevensTerug&) = delete;
+    MapGegevensTerug& operator=(const MapGegevensTerug&) = delete;
+    void Behoud() { m_behoud = true; }
+
+private:
+    QString m_map;
+    QString m_huidig;
+    bool m_behoud = false;
+};
 // The Open command: the open dialog, then the chosen file loaded in clock time and remembered as
 // "LastFile"; true when a file was opened. Cancel, and a chosen file that is not there (reported),
 // keep Gegevensbestand as `naam`.

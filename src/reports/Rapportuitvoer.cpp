@@ -152,6 +152,8 @@ Exportuitkomst ExporteerRapport(const Rapportexport& opdracht) {
     const std::vector<Kanaalkeuze> kanalen =
         opdracht.glp && opdracht.alle ? ExportGLPKanalen() : std::vector<Kanaalkeuze>{getoond};
 
+    // A folder chosen for an export that writes nothing is not the data folder afterwards.
+    MapGegevensTerug mapTerug;
     QStringList bestaand;
     for (;;) {
         const std::optional<QString> gekozen =
@@ -177,6 +179,7 @@ Exportuitkomst ExporteerRapport(const Rapportexport& opdracht) {
     SchrijfRapport(opdracht, kanalen);
     NaarBestand = false;
     if (!BewaarRapportBestanden()) return Mislukt();
+    mapTerug.Behoud();
 
     int lengte = 50;
     ToonMelding(Tekst[489], vbOKOnly | vbInformation,

@@ -316,10 +316,16 @@ Sluitantwoord mdiK740::MDIForm_QueryUnload(int unloadMode) {
     if (!antwoord.cancel) antwoord.cancel = !SchrijfRijenBijSluiten();
     // Measuring and logging go on behind the questions; a cancelled close leaves the run as it is.
     if (antwoord.cancel) return antwoord;
-    // The close is certain: the run ends with its end point, and no logging moment comes after it.
+    // The close is certain: the run ends with its end point, and no row is taken after it while the close
+    // asks about it.
     StopVerbinding();
-    // The end point, when its file cannot take it now: Cancel keeps the program open, the run ended.
-    if (!SchrijfRijenBijSluiten()) return {.cancel = true};
+    m_geenRijenNaEindpunt = true;
+    // The end point, when its file cannot take it now: Cancel keeps the program open, and the run goes
+    // on behind that end point.
+    if (!SchrijfRijenBijSluiten()) {
+        m_geenRijenNaEindpunt = false;
+        return {.cancel = true};
+    }
     m_timerOpvragen->zetActief(false);
     for (int r = 1; r <= AantalRacks; ++r)
         if (Racks[r].Present && RackVlaggen[r].Show) SluitRackVenster(r);
@@ -409,6 +415,8 @@ bool mdiK740::SchrijfOpslagBijSluiten() {
 }
 
 bool mdiK740::SchrijfRijenBijSluiten() {
+    // One box at a time: while the close asks, the loop's own question about these rows waits.
+    const WachtendeVraagBijSluiten eenVraag;
     while (!SchrijfWachtendeRegels()) {
         if (ToonMelding(SchrijffoutTekst(WachtendBestand()), vbRetryCancel | vbExclamation,
                         Tekst[347] + QLatin1Char(' ') + windowTitle()) != vbRetry)
@@ -801,7 +809,9 @@ void mdiK740::TimerOpvragen_Timer() {
             BewaarInstelling(AppNaam, Settings, QStringLiteral("Use StartLogOn"), QStringLiteral("False"));
         }
     }
-    if (VerbindingActief) {
+    if (VerbindingActief && m_geenRijenNaEindpunt) {
+        // The close took the run's end point and asks about it: no row follows it.
+    } else if (VerbindingActief) {
         // A port that was lost is told, and its run ended with an end point, by the loop's check of the
         // line (its next pass); opening it again here would end the run without one.
         if (!MSComm1().isOpen() && !MSComm1().verloren()) OpenCommPoort();

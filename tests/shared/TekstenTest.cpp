@@ -14,9 +14,8 @@ Tabel TabelIn(int taal) {
 // The rows that carry a text in every language.
 std::vector<int> GevuldeRijen() {
     std::vector<int> rijen;
-    for (int i = EersteTekst; i <= 491; ++i)
+    for (int i = EersteTekst; i <= 498; ++i)
         rijen.push_back(i);
-    rijen.push_back(494);
     rijen.push_back(500);
     return rijen;
 }
@@ -98,7 +97,7 @@ TEST_F(TekstenTest, UnfilledRowsStayEmptyAndTheTableIsEmptiedFirst) {
         for (int i = EersteTekst; i <= LaatsteTekst; ++i)
             Tekst[i] = QStringLiteral("left over");
         KiesTaal(taal);
-        for (int i = 495; i <= 499; ++i)
+        for (int i = 499; i <= 499; ++i)
             EXPECT_TRUE(Tekst[i].isEmpty()) << "row " << i << " language " << taal;
         for (int i = EersteTekst; i <= LaatsteTekst; ++i)
             EXPECT_NE(Tekst[i], "left over") << "row " << i;

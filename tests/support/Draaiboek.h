@@ -2,8 +2,9 @@
 // A scenario for the whole program: steps that each run once their condition holds, in order, checked
 // on a timer of the installed clock, so that they run inside the program's own event pump (the main
 // window's MDIForm_Load runs the communication loop until the program is closed). When a step has
-// waited longer than the watchdog allows, the program is ended from code (as File > Exit does) and the
-// step that was waiting can be named.
+// waited longer than the watchdog allows, or a step's action has run that long (a box no one answers
+// keeps it pumping events), the program is ended as at an end no one answers (the open boxes are
+// unloaded, every question gets its default answer) and the step can be named.
 #include "acquisition/Communicatie.h"
 #include "acquisition/Programmastatus.h"
 #include "platform/Klok.h"
@@ -28,9 +29,10 @@ public:
     void Stap(QString naam, std::function<bool()> wanneer, std::function<void()> doe) {
         m_stappen.push_back({std::move(naam), std::move(wanneer), std::move(doe)});
     }
-    bool Klaar() const { return m_volgende == m_stappen.size(); }
-    // The step that was still waiting when the program ended.
+    bool Klaar() const { return m_verlopen.empty() && m_volgende == m_stappen.size(); }
+    // The step that was still waiting (or running) when the program ended.
     std::string Wachtend() const {
+        if (!m_verlopen.empty()) return m_verlopen;
         return Klaar() ? std::string() : m_stappen[m_volgende].naam.toStdString();
     }
 
@@ -42,7 +44,12 @@ private:
     };
 
     void Tik() {
-        if (m_bezig) return; // an action that pumps events runs on
+        if (m_bezig) {
+            // An action that pumps events runs on, up to the watchdog.
+            if (platform::klok().ms() - m_sinds > m_waakhondMs)
+                Verloop(m_stappen[m_volgende - 1].naam.toStdString() + " (still running)");
+            return;
+        }
         if (Klaar()) {
             m_timer->zetActief(false);
             return;
@@ -56,11 +63,14 @@ private:
             m_bezig = false;
             return;
         }
-        if (platform::klok().ms() - m_sinds > m_waakhondMs) {
-            m_timer->zetActief(false);
-            if (!ProgrammaBeeindigd) m_venster.SluitVanuitCode();
-            BeeindigCommunicatieLus();
-        }
+        if (platform::klok().ms() - m_sinds > m_waakhondMs) Verloop(stap.naam.toStdString());
+    }
+
+    void Verloop(std::string stap) {
+        m_timer->zetActief(false);
+        m_verlopen = std::move(stap);
+        if (!ProgrammaBeeindigd) m_venster.BeeindigZonderGebruiker();
+        BeeindigCommunicatieLus();
     }
 
     mdiK740& m_venster;
@@ -70,4 +80,5 @@ private:
     size_t m_volgende = 0;
     qint64 m_sinds = 0;
     bool m_bezig = false;
+    std::string m_verlopen;
 };
