@@ -81,11 +81,55 @@ bool IsEindpunt(const QStringList& rij) {
     return std::all_of(rij.begin() + 1, rij.end(), [](const QString& v) { return v.isEmpty(); });
 }
 
+// The save dialog answers with one path.
+struct VasteKeuze : Bestandsdialogen {
+    std::optional<QString> KiesBestand(const BestandsdialoogVraag&) override { return pad; }
+    QString pad;
+};
+
+// The header lines of a file.
+int Koppen(const QString& pad) {
+    QByteArray inhoud;
+    if (!platform::LeesBestand(pad, inhoud)) return 0;
+    const QStringList regels = platform::SplitsRegels(platform::VanWindows1252(inhoud));
+    return static_cast<int>(std::count_if(regels.begin(), regels.end(),
+                                          [](const QString& r) { return r.startsWith(QLatin1String("\"Time\"")); }));
+}
+
+// The rows of one run that logged every second: one end point, the last; every row later than the one
+// before it, and none more than a poll turn after it (no row is missing).
+void ControleerRun(const std::vector<QStringList>& rijen) {
+    ASSERT_FALSE(rijen.empty());
+    EXPECT_TRUE(IsEindpunt(rijen.back()));
+    EXPECT_EQ(std::count_if(rijen.begin(), rijen.end(), IsEindpunt), 1) << "an end point inside the run";
+    platform::Datum vorige = 0;
+    for (const QStringList& rij : rijen) {
+        platform::Datum tijd = 0;
+        ASSERT_TRUE(platform::LeesDatumTijd(rij.value(0), tijd)) << rij.value(0).toStdString();
+        if (vorige != 0) {
+            if (!IsEindpunt(rij)) {
+                EXPECT_GT(tijd, vorige) << rij.value(0).toStdString();
+            }
+            EXPECT_LE((tijd - vorige) * 86400.0, 2.5) << "no row before " << rij.value(0).toStdString();
+        }
+        vorige = tijd;
+    }
+}
+
 class RunEindeTest : public StijgendeRackOmgeving {
 protected:
     // The data file of a first start.
-    QString Gegevenspad() const {
-        return tijdelijkeMap() + QStringLiteral("/Documents/Quorvex/K740/Data/Untitled.csv");
+    QString Gegevenspad() const { return Datamap() + QStringLiteral("/Untitled.csv"); }
+    QString Datamap() const { return tijdelijkeMap() + QStringLiteral("/Documents/Quorvex/K740/Data"); }
+    // File > Save As into `pad`, through the menu.
+    void SlaOpAls(mdiK740& venster, const QString& pad) {
+        VasteKeuze keuze;
+        keuze.pad = pad;
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(pad).absolutePath()));
+        ZetBestandsdialogen(&keuze);
+        venster.menus().mnuFileSaveAs->trigger();
+        ZetBestandsdialogen(nullptr);
+        ASSERT_EQ(Gegevensbestand, pad);
     }
     // The rows of the data file after its header, each split into its fields: the first data file, or
     // the file named.
@@ -267,22 +311,7 @@ TEST_F(RunEindeTest, RowsTheDiskCannotTakeWaitBesideTheRealQuestionAndFollowOnRe
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
     EXPECT_EQ(box.getoond(), 1);
 
-    const std::vector<QStringList> rijen = Rijen();
-    ASSERT_FALSE(rijen.empty());
-    EXPECT_TRUE(IsEindpunt(rijen.back()));
-    EXPECT_EQ(Eindpunten(), 1);
-    platform::Datum vorige = 0;
-    for (const QStringList& rij : rijen) {
-        platform::Datum tijd = 0;
-        ASSERT_TRUE(platform::LeesDatumTijd(rij.value(0), tijd));
-        if (vorige != 0) {
-            if (!IsEindpunt(rij)) {
-                EXPECT_GT(tijd, vorige) << rij.value(0).toStdString();
-            }
-            EXPECT_LE((tijd - vorige) * 86400.0, 2.5) << "no row before " << rij.value(0).toStdString();
-        }
-        vorige = tijd;
-    }
+    ControleerRun(Rijen());
 }
 
 // The disk of the data file stays full while its question waits, and the program is told to end (a
@@ -369,11 +398,8 @@ TEST_F(RunEindeTest, AnEndPointTheDiskCannotTakeAtTheCloseIsAskedAboutAndCancelK
 // in the new file, which holds every row of the old one, those taken while the question waited too, once
 // each and in order.
 TEST_F(RunEindeTest, SaveAsOntoAnExistingFileWhileLoggingKeepsTheRowsTakenWhileTheQuestionWaited) {
-    struct Keuze : Bestandsdialogen {
-        std::optional<QString> KiesBestand(const BestandsdialoogVraag&) override { return pad; }
-        QString pad;
-    } keuze;
-    keuze.pad = tijdelijkeMap() + QStringLiteral("/Documents/Quorvex/K740/Data/copy.csv");
+    VasteKeuze keuze;
+    keuze.pad = Datamap() + QStringLiteral("/copy.csv");
     mdiK740 venster;
     const Installatie installatie(venster);
     InstalleerMeldingen();
@@ -411,6 +437,221 @@ TEST_F(RunEindeTest, SaveAsOntoAnExistingFileWhileLoggingKeepsTheRowsTakenWhileT
     ASSERT_GT(nieuw.size(), oud.size());
     EXPECT_TRUE(std::equal(oud.begin(), oud.end(), nieuw.begin())) << "rows of the old file missing";
     EXPECT_LT(oud.back().value(0), nieuw[oud.size()].value(0)) << "a row twice";
+}
+
+// The data file lies on a removable disk: its folder goes away for 12 s while logging and comes back.
+// The box about the folder is answered; the rows taken meanwhile wait and reach the file under its one
+// header, in order, none missing, so that the file reads as one run.
+TEST_F(RunEindeTest, ADataFolderThatGoesAwayAndComesBackGetsTheWaitingRowsUnderItsOneHeader) {
+    const QString usb = Datamap() + QStringLiteral("/Usb"), weg = Datamap() + QStringLiteral("/Usb.away");
+    const QString run = usb + QStringLiteral("/run.csv");
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    Draaiboek boek(venster, 120000);
+    BeginLoggen(boek, venster);
+    int32_t bijWeg = 0;
+    boek.Stap(
+        QStringLiteral("logging into Usb/run.csv"), [] { return true; }, [&] { SlaOpAls(venster, run); });
+    boek.Stap(
+        QStringLiteral("the disk goes away for 12 s"), [&] { return Rijen(run).size() >= 5; },
+        [&] {
+            ASSERT_TRUE(QDir().rename(usb, weg));
+            bijWeg = AantalMetingen;
+            platform::klok().planIn(VraagOpenMs, [&] { EXPECT_TRUE(QDir().rename(weg, usb)); });
+        });
+    boek.Stap(
+        QStringLiteral("rows after the disk is back"),
+        [&] { return QFileInfo::exists(usb) && AantalMetingen >= bijWeg + VraagOpenMs / 1000 + 4; },
+        [&] {
+            antwoorden = {vbNo, vbNo, vbNo};
+            venster.SluitVanuitCode();
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+    EXPECT_TRUE(std::any_of(vragen.begin(), vragen.end(),
+                            [&](const Vraag& v) { return v.tekst.contains(usb + QStringLiteral("\r\n")); }))
+        << "the folder that went away was not told";
+    EXPECT_EQ(Koppen(run), 1);
+    const std::vector<QStringList> rijen = Rijen(run);
+    EXPECT_EQ(static_cast<int>(rijen.size()), AantalMetingen) << "rows of the run missing";
+    ControleerRun(rijen);
+}
+
+// The disk of the data file fills up while logging, its question waits, and the run is saved as a file
+// in another folder meanwhile: the rows that waited for the old file go into the new one, before its
+// next row. Room is made: the new file holds every row of the run once, in order; the old file takes
+// none of them, and one box is all that was asked.
+TEST_F(RunEindeTest, SaveAsWhileRowsWaitForTheOldFileTakesThemIntoTheNewFile) {
+    const QString nieuw = Datamap() + QStringLiteral("/Other/new.csv");
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    EchteMelding box(Qt::Key_Return, VraagOpenMs);
+    std::optional<Bestandsgrens> grens;
+    Draaiboek boek(venster, 120000);
+    BeginLoggen(boek, venster);
+    int32_t metingenBijVol = 0;
+    QByteArray bijVol;
+    boek.Stap(
+        QStringLiteral("the disk is full"), [] { return true; },
+        [&] {
+            // The limit lies above the settings file, which Save As writes too.
+            const qint64 grootte = std::max(QFileInfo(Gegevenspad()).size(),
+                                            2 * QFileInfo(platform::OpslagBestand(AppNaam)).size());
+            ZetMeldingVenster(&box);
+            grens.emplace(static_cast<rlim_t>(grootte));
+        });
+    boek.Stap(
+        QStringLiteral("the question about the full disk"), [&] { return box.getoond() == 1; },
+        [&] {
+            ASSERT_TRUE(platform::LeesBestand(Gegevenspad(), bijVol));
+            metingenBijVol = AantalMetingen;
+        });
+    boek.Stap(
+        QStringLiteral("Save As while rows wait"), [&] { return AantalMetingen >= metingenBijVol + 3; },
+        [&] {
+            SlaOpAls(venster, nieuw);
+            platform::klok().planIn(3000, [&] { grens.reset(); });
+        });
+    boek.Stap(
+        QStringLiteral("the question is answered"), [&] { return !grens && !MeldingOpen(); },
+        [&] {
+            InstalleerMeldingen();
+            antwoorden = {vbNo, vbNo, vbNo};
+            venster.SluitVanuitCode();
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+    EXPECT_EQ(box.getoond(), 1);
+    EXPECT_EQ(box.geblokkeerd(), 0);
+    QByteArray oud;
+    ASSERT_TRUE(platform::LeesBestand(Gegevenspad(), oud));
+    EXPECT_EQ(oud, bijVol) << "rows went to the old file";
+    EXPECT_EQ(Koppen(nieuw), 1);
+    const std::vector<QStringList> rijen = Rijen(nieuw);
+    EXPECT_EQ(static_cast<int>(rijen.size()), AantalMetingen) << "rows of the run missing";
+    ControleerRun(rijen);
+}
+
+// The disk cannot take the close's end point: the close asks Retry or Cancel, and no row is taken after
+// that end point while it asks; the loop asks nothing of its own meanwhile. Room is made, Retry: the
+// file's last row is the close's end point.
+TEST_F(RunEindeTest, ACloseWhoseEndPointTheDiskRefusesTakesNoRowAfterItAndAsksOneBoxAtATime) {
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    EchteMelding box(Qt::Key_Return, VraagOpenMs);
+    std::optional<Bestandsgrens> grens;
+    Draaiboek boek(venster, 120000);
+    BeginLoggen(boek, venster);
+    boek.Stap(
+        QStringLiteral("closed on a full disk"), [] { return true; },
+        [&] {
+            ConfiguratieGewijzigd = false;
+            ZetMeldingVenster(&box);
+            grens.emplace(static_cast<rlim_t>(QFileInfo(Gegevenspad()).size()));
+            platform::klok().planIn(VraagOpenMs * 2 / 3, [&] { grens.reset(); });
+            venster.SluitVanuitCode();
+            EXPECT_TRUE(ProgrammaBeeindigd) << "the close was not retried";
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+    EXPECT_EQ(box.getoond(), 1) << "more than the close's box";
+    EXPECT_EQ(box.geblokkeerd(), 0);
+    const std::vector<QStringList> rijen = Rijen();
+    EXPECT_EQ(static_cast<int>(rijen.size()), AantalMetingen);
+    ControleerRun(rijen);
+}
+
+// Rows wait for a folder that went away when the program is closed: Cancel at the close's first box
+// takes no end point, and the run goes on without a break once the folder is back.
+TEST_F(RunEindeTest, CancelAtTheClosesBoxAboutWaitingRowsLeavesTheRunWithoutABreak) {
+    const QString usb = Datamap() + QStringLiteral("/Usb"), weg = Datamap() + QStringLiteral("/Usb.away");
+    const QString run = usb + QStringLiteral("/run.csv");
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    Draaiboek boek(venster, 120000);
+    BeginLoggen(boek, venster);
+    int32_t bijWeg = 0;
+    boek.Stap(
+        QStringLiteral("logging into Usb/run.csv"), [] { return true; }, [&] { SlaOpAls(venster, run); });
+    boek.Stap(
+        QStringLiteral("the disk goes away"), [&] { return Rijen(run).size() >= 4; },
+        [&] {
+            ASSERT_TRUE(QDir().rename(usb, weg));
+            bijWeg = AantalMetingen;
+        });
+    boek.Stap(
+        QStringLiteral("closed while rows wait, Cancel"), [&] { return AantalMetingen >= bijWeg + 3; },
+        [&] {
+            ConfiguratieGewijzigd = false;
+            vragen.clear();
+            antwoorden = {vbCancel};
+            venster.SluitVanuitCode();
+            EXPECT_FALSE(ProgrammaBeeindigd);
+            ASSERT_EQ(vragen.size(), 1u);
+            EXPECT_EQ(vragen[0].stijl, vbRetryCancel | vbExclamation);
+            EXPECT_TRUE(vragen[0].tekst.startsWith(run)) << vragen[0].tekst.toStdString();
+            EXPECT_TRUE(QDir().rename(weg, usb));
+            bijWeg = AantalMetingen;
+        });
+    boek.Stap(
+        QStringLiteral("rows after the disk is back"), [&] { return AantalMetingen >= bijWeg + 3; },
+        [&] {
+            antwoorden = {vbNo, vbNo, vbNo};
+            venster.SluitVanuitCode();
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+    const std::vector<QStringList> rijen = Rijen(run);
+    EXPECT_EQ(static_cast<int>(rijen.size()), AantalMetingen);
+    ControleerRun(rijen);
+}
+
+// The program is told to end (kill -TERM) while rows wait for a logging folder that went away, not the
+// data folder where the event log is written: no question is open about them, and the end's last try
+// names them in the event log before the program's stop.
+TEST_F(RunEindeTest, AnEndSignalNamesTheRowsWaitingForAFolderThatWentAway) {
+    const QString usb = Datamap() + QStringLiteral("/Usb"), weg = Datamap() + QStringLiteral("/Usb.away");
+    const QString run = usb + QStringLiteral("/run.csv");
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    platform::VangEindsignalen([&venster] { venster.BeeindigZonderGebruiker(); });
+    Draaiboek boek(venster, 120000);
+    BeginLoggen(boek, venster);
+    int32_t bijWeg = 0;
+    boek.Stap(
+        QStringLiteral("logging into Usb/run.csv, the event log in the data folder"), [] { return true; },
+        [&] {
+            SlaOpAls(venster, run);
+            // The data folder of the settings.
+            MapGegevens = Datamap();
+        });
+    boek.Stap(
+        QStringLiteral("the disk goes away"), [&] { return Rijen(run).size() >= 4; },
+        [&] {
+            ASSERT_TRUE(QDir().rename(usb, weg));
+            bijWeg = AantalMetingen;
+        });
+    boek.Stap(
+        QStringLiteral("rows wait"), [&] { return AantalMetingen >= bijWeg + 3; }, [] { ::raise(SIGTERM); });
+    ASSERT_TRUE(venster.MDIForm_Load({QStringLiteral("/logfile")}));
+    platform::LaatEindsignalenLos();
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+    EXPECT_TRUE(ProgrammaBeeindigd);
+    QByteArray bytes;
+    ASSERT_TRUE(platform::LeesBestand(LogboekPad, bytes));
+    const QString logboek = platform::VanWindows1252(bytes);
+    const QRegularExpression regel(
+        QRegularExpression::escape(run) +
+        QStringLiteral(": (\\d+) rows not written, from .+; the end point of .+ was not written\r"));
+    const QRegularExpressionMatch m = regel.match(logboek);
+    ASSERT_TRUE(m.hasMatch()) << logboek.toStdString();
+    EXPECT_EQ(m.captured(1).toInt(), AantalMetingen - bijWeg - 1);
+    EXPECT_LT(m.capturedStart(), logboek.lastIndexOf(QStringLiteral("The software K740 is stopped")));
 }
 
 TEST_F(RunEindeTest, LoggingGoesOnWhileAGraphsCurveInputIsPicked) {
