@@ -289,6 +289,35 @@ TEST_F(OpslaanTest, AFailedFileOperationAsksAndCancelLeavesEverythingAsItWas) {
     EXPECT_EQ(LeesBytes(Pad(QStringLiteral("copy.bak"))), QByteArray("former\r\n"));
 }
 
+// Save As into another folder that ends without its file (a refused copy, Cancel) leaves the data
+// folder and the current folder as they were: the event and communication logs stay where they are.
+// A Save As that keeps its file moves them.
+TEST_F(OpslaanTest, ASaveAsThatEndsWithoutItsFileLeavesTheDataFolderWhereItWas) {
+    const QString oud = Pad(QStringLiteral("run.csv"));
+    const QString elders = tijdelijkeMap() + QStringLiteral("/Elsewhere");
+    ASSERT_TRUE(QDir().mkpath(elders));
+    SchrijfBytes(oud, Bestand({Regel(1)}));
+    Gegevensbestand = oud;
+    ASSERT_TRUE(QDir::setCurrent(map));
+    const QString huidig = QDir::currentPath();
+    FouteBewerkingen fout;
+    fout.soort = FouteBewerkingen::Soort::Mislukt;
+    fout.bij = 1; // the copy
+    ZetBestandsbewerkingen(&fout);
+    QString naam = oud;
+    dialogen.bestanden = {elders + QStringLiteral("/copy.csv")};
+    antwoorden = {vbCancel};
+    EXPECT_FALSE(OpslaanAls(naam, false));
+    ASSERT_EQ(vragen.size(), 1u);
+    EXPECT_EQ(MapGegevens, map);
+    EXPECT_EQ(QDir::currentPath(), huidig);
+
+    ZetBestandsbewerkingen(nullptr);
+    dialogen.bestanden = {elders + QStringLiteral("/copy.csv")};
+    EXPECT_TRUE(OpslaanAls(naam, false));
+    EXPECT_EQ(MapGegevens, elders);
+}
+
 TEST_F(OpslaanTest, SaveAsIsInterruptedAfterEveryFileOperation) {
     const QString oud = Pad(QStringLiteral("run.csv"));
     const QString doel = Pad(QStringLiteral("copy.csv"));

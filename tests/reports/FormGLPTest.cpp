@@ -483,7 +483,11 @@ TEST_F(FormGLPTest, AFieldThatCannotBeWrittenEndsTheExportWithTheFailureMessage)
     const QString naam = Pad("no folder/report.csv");
     keuze.namen = {naam};
     antwoorden = {vbCancel};
+    const QString map = MapGegevens, huidig = QDir::currentPath();
     QTest::mouseClick(v.CommandToFile, Qt::LeftButton);
+    // The export wrote nothing: the data folder, where the event log goes, is where it was.
+    EXPECT_EQ(MapGegevens, map);
+    EXPECT_EQ(QDir::currentPath(), huidig);
     // One question about the first field; the rest of the report is not attempted.
     ASSERT_EQ(meldingen.size(), 2u);
     EXPECT_EQ(meldingen[0].stijl & 7, vbRetryCancel);
