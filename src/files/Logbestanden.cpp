@@ -94,10 +94,10 @@ Wachtend* WachtendVan(const QString& pad) {
     Wachtend* w = wacht.Van(pad);
     return w && w->Wacht() ? w : nullptr;
 }
-constexpr int TekstOngeldigeMap = 269;   // "The specified file map is invalid!"
-constexpr int TekstDatalogger = 458;     // "Data logger: "
-constexpr int TekstRijenOpgegeven = 492; // "... rows are given up from ## on."
-constexpr int TekstRijenVerloren = 493;  // "## rows not written, from ## to ##"
+constexpr int TekstOngeldigeMap = 269;     // "The specified file map is invalid!"
+constexpr int TekstDatalogger = 458;       // "Data logger: "
+constexpr int TekstRijenOpgegeven = 492;   // "... rows are given up from ## on."
+constexpr int TekstRijenVerloren = 493;    // "## rows not written, from ## to ##"
 constexpr int TekstBestandenGevenOp = 495; // "... ## logging files of this data file ... from ## on ..."
 constexpr int TekstBestandGeeftOp = 496;   // "rows are given up from ## on"
 constexpr int TekstRijVerloren = 497;      // "1 row not written, at ##"
@@ -150,10 +150,12 @@ void LogVerloren(const QString& pad, const Regelreeks& reeks, const QString& ein
     if (reeks.aantal == 1)
         delen << VulIn(Tekst[TekstRijVerloren], {reeks.eerste});
     else if (reeks.aantal > 1)
-        delen << VulIn(Tekst[TekstRijenVerloren], {QString::number(reeks.aantal), reeks.eerste, reeks.laatste});
+        delen << VulIn(Tekst[TekstRijenVerloren],
+                       {QString::number(reeks.aantal), reeks.eerste, reeks.laatste});
     if (!eindpunt.isEmpty()) delen << VulIn(Tekst[TekstEindpuntVerloren], {eindpunt});
     if (delen.isEmpty()) return;
-    SchrijfLogboekRegel(0, 0, Tekst[TekstDatalogger] + pad + QStringLiteral(": ") + delen.join(QStringLiteral("; ")));
+    SchrijfLogboekRegel(
+        0, 0, Tekst[TekstDatalogger] + pad + QStringLiteral(": ") + delen.join(QStringLiteral("; ")));
 }
 
 // The end point of a run whose rows have `velden` fields: the time and empty fields.
@@ -399,10 +401,12 @@ void MeldOpgeven() {
     wacht.ZetOpgevenGemeld();
     QString tekst;
     if (nieuwOpgegeven.size() == 1) {
-        tekst = nieuwOpgegeven.front() + CRLF + CRLF + VulIn(Tekst[TekstRijenOpgegeven], {nieuwOpgegevenTijd});
+        tekst =
+            nieuwOpgegeven.front() + CRLF + CRLF + VulIn(Tekst[TekstRijenOpgegeven], {nieuwOpgegevenTijd});
     } else {
-        tekst = Gegevensbestand + CRLF + CRLF +
-                VulIn(Tekst[TekstBestandenGevenOp], {QString::number(nieuwOpgegeven.size()), nieuwOpgegevenTijd});
+        tekst =
+            Gegevensbestand + CRLF + CRLF +
+            VulIn(Tekst[TekstBestandenGevenOp], {QString::number(nieuwOpgegeven.size()), nieuwOpgegevenTijd});
         for (const QString& pad : nieuwOpgegeven)
             SchrijfLogboekRegel(0, 0,
                                 Tekst[TekstDatalogger] + pad + QStringLiteral(": ") +
@@ -515,7 +519,8 @@ private:
 // empty fields. A file that is gone, or whose header names other columns now (another file was put in
 // its place, or its header was edited), is left as it is; so are the files in `verder`, whose rows go on
 // in a file of the next name.
-void BeeindigLopendeBestanden(const QString& tijd, const QString& afbakening, const QStringList& verder = {}) {
+void BeeindigLopendeBestanden(const QString& tijd, const QString& afbakening,
+                              const QStringList& verder = {}) {
     for (auto l = lopend.constBegin(); l != lopend.constEnd(); ++l) {
         const QString& pad = l.key();
         const LopendBestand& run = l.value();
@@ -607,8 +612,8 @@ QString VerhuisVerweesdeRijen() {
     if (verweesd.isEmpty()) return QString();
     const QString sjabloon = Gegevensbestand;
     const QStringList eigen = LogBestanden(sjabloon);
-    const bool vanSjabloon =
-        std::any_of(verweesd.begin(), verweesd.end(), [&eigen](const QString& p) { return eigen.contains(p); });
+    const bool vanSjabloon = std::any_of(verweesd.begin(), verweesd.end(),
+                                         [&eigen](const QString& p) { return eigen.contains(p); });
     const QString naam = vanSjabloon ? VolgendeVrijeNaam(sjabloon) : QString();
     VerhuisRijen(verweesd, sjabloon, naam.isEmpty() ? sjabloon : naam);
     if (!naam.isEmpty()) NieuwGegevensbestand(naam);

@@ -3,7 +3,8 @@
 #include <algorithm>
 
 std::deque<Wachtend>::iterator WachtendeRijen::Zoek(const QString& pad) {
-    return std::find_if(m_bestanden.begin(), m_bestanden.end(), [&pad](const Wachtend& w) { return w.pad == pad; });
+    return std::find_if(m_bestanden.begin(), m_bestanden.end(),
+                        [&pad](const Wachtend& w) { return w.pad == pad; });
 }
 
 Wachtend* WachtendeRijen::Van(const QString& pad) {
@@ -110,9 +111,10 @@ void WachtendeRijen::Ruim() {
     std::erase_if(m_bestanden, [](const Wachtend& w) {
         return !w.Wacht() && w.breuk.isEmpty() && w.opgegeven.aantal == 0 && !w.eindpuntOpgegeven;
     });
-    m_opgevenGemeld = m_opgevenGemeld && std::any_of(m_bestanden.begin(), m_bestanden.end(), [](const Wachtend& w) {
-                          return w.opgegeven.aantal > 0 || w.eindpuntOpgegeven;
-                      });
+    m_opgevenGemeld =
+        m_opgevenGemeld && std::any_of(m_bestanden.begin(), m_bestanden.end(), [](const Wachtend& w) {
+            return w.opgegeven.aantal > 0 || w.eindpuntOpgegeven;
+        });
 }
 
 void WachtendeRijen::VerwijderBytes(Wachtend& w) {

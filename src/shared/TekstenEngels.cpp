@@ -463,9 +463,10 @@ void VulTekstenEngels(TekstenTabel& t) {
                             "is full: rows are given up from ## on, until the file can be written again.");
     t[493] = QStringLiteral("## rows not written, from ## to ##");
     t[494] = QStringLiteral("The files are not moved: they stay in #.");
-    t[495] = QStringLiteral("The disk cannot take the rows of ## logging files of this data file and the memory "
-                            "that keeps them is full: rows are given up from ## on, until the files can be "
-                            "written again.");
+    t[495] =
+        QStringLiteral("The disk cannot take the rows of ## logging files of this data file and the memory "
+                       "that keeps them is full: rows are given up from ## on, until the files can be "
+                       "written again.");
     t[496] = QStringLiteral("rows are given up from ## on");
     t[497] = QStringLiteral("1 row not written, at ##");
     t[498] = QStringLiteral("the end point of ## was not written");

@@ -469,9 +469,10 @@ void VulTekstenFrans(TekstenTabel& t) {
                             "que le fichier puisse être écrit à nouveau.");
     t[493] = QStringLiteral("## lignes non écrites, de ## à ##");
     t[494] = QStringLiteral("Les fichiers ne sont pas déplacés : ils restent dans #.");
-    t[495] = QStringLiteral("Le disque n'accepte pas les lignes de ## fichiers de journalisation de ce fichier "
-                            "de données et la mémoire qui les garde est pleine : des lignes sont perdues à "
-                            "partir de ##, jusqu'à ce que les fichiers puissent être écrits à nouveau.");
+    t[495] =
+        QStringLiteral("Le disque n'accepte pas les lignes de ## fichiers de journalisation de ce fichier "
+                       "de données et la mémoire qui les garde est pleine : des lignes sont perdues à "
+                       "partir de ##, jusqu'à ce que les fichiers puissent être écrits à nouveau.");
     t[496] = QStringLiteral("des lignes sont perdues à partir de ##");
     t[497] = QStringLiteral("1 ligne non écrite, à ##");
     t[498] = QStringLiteral("le point final de ## n'a pas été écrit");

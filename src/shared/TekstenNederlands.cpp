@@ -462,9 +462,10 @@ void VulTekstenNederlands(TekstenTabel& t) {
         "vanaf ## gaan rijen verloren, tot het bestand weer geschreven kan worden.");
     t[493] = QStringLiteral("## rijen niet geschreven, van ## tot ##");
     t[494] = QStringLiteral("De bestanden worden niet verplaatst: ze blijven in #.");
-    t[495] = QStringLiteral("De schijf neemt de rijen van ## logbestanden van dit gegevensbestand niet aan en "
-                            "het geheugen dat ze bewaart is vol: vanaf ## gaan rijen verloren, tot de "
-                            "bestanden weer geschreven kunnen worden.");
+    t[495] =
+        QStringLiteral("De schijf neemt de rijen van ## logbestanden van dit gegevensbestand niet aan en "
+                       "het geheugen dat ze bewaart is vol: vanaf ## gaan rijen verloren, tot de "
+                       "bestanden weer geschreven kunnen worden.");
     t[496] = QStringLiteral("vanaf ## gaan rijen verloren");
     t[497] = QStringLiteral("1 rij niet geschreven, om ##");
     t[498] = QStringLiteral("het eindpunt van ## is niet geschreven");

@@ -303,8 +303,8 @@ private:
     bool m_geladen = false;        // start-up reached the shown window
     bool m_ontladen = false;
     bool m_geenRijenNaEindpunt = false; // the close took the end point and asks about it
-    bool m_opnameBezig = false;      // a snapshot is being taken (it may pump events)
-    qint64 m_laatsteOpvragingMs = 0; // the last snapshot on the steady clock
+    bool m_opnameBezig = false;         // a snapshot is being taken (it may pump events)
+    qint64 m_laatsteOpvragingMs = 0;    // the last snapshot on the steady clock
 };
 
 // The registered main window (nullptr before start-up).

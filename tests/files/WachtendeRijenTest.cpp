@@ -78,11 +78,13 @@ TEST_F(WachtendeRijenTest, RowsPastTheBoundOfAllFilesAreGivenUpWithABoxAnEndPoin
     // many of its logging files give rows up; the event log names each.
     std::vector<QString> opgegeven;
     for (const Vraag& v : vragen)
-        if (v.tekst.contains(QStringLiteral("from ") + tijden[2] + QStringLiteral(" on"))) opgegeven.push_back(v.tekst);
+        if (v.tekst.contains(QStringLiteral("from ") + tijden[2] + QStringLiteral(" on")))
+            opgegeven.push_back(v.tekst);
     ASSERT_EQ(opgegeven.size(), 1u) << "one box for the spell, whichever file gives rows up";
-    EXPECT_EQ(opgegeven[0], Gegevensbestand + QStringLiteral("\r\n\r\nThe disk cannot take the rows of 2 logging files "
-                                                             "of this data file and the memory that keeps them is "
-                                                             "full: rows are given up from ") +
+    EXPECT_EQ(opgegeven[0], Gegevensbestand +
+                                QStringLiteral("\r\n\r\nThe disk cannot take the rows of 2 logging files "
+                                               "of this data file and the memory that keeps them is "
+                                               "full: rows are given up from ") +
                                 tijden[2] + QStringLiteral(" on, until the files can be written again."));
     for (int b = 0; b < 2; ++b) {
         const QStringList regels = Regels(paden[b]);
@@ -98,7 +100,8 @@ TEST_F(WachtendeRijenTest, RowsPastTheBoundOfAllFilesAreGivenUpWithABoxAnEndPoin
 
     const QString logboek = platform::VanWindows1252(LeesBytes(LogboekPad));
     for (const QString& pad : paden) {
-        const QString spel = pad + QStringLiteral(": rows are given up from ") + tijden[2] + QStringLiteral(" on");
+        const QString spel =
+            pad + QStringLiteral(": rows are given up from ") + tijden[2] + QStringLiteral(" on");
         EXPECT_TRUE(logboek.contains(spel)) << spel.toStdString() << "\nin\n" << logboek.toStdString();
         const QString verwacht = pad + QStringLiteral(": 4 rows not written, from ") + tijden[2] +
                                  QStringLiteral(" to ") + tijden[5];

@@ -92,8 +92,9 @@ int Koppen(const QString& pad) {
     QByteArray inhoud;
     if (!platform::LeesBestand(pad, inhoud)) return 0;
     const QStringList regels = platform::SplitsRegels(platform::VanWindows1252(inhoud));
-    return static_cast<int>(std::count_if(regels.begin(), regels.end(),
-                                          [](const QString& r) { return r.startsWith(QLatin1String("\"Time\"")); }));
+    return static_cast<int>(std::count_if(regels.begin(), regels.end(), [](const QString& r) {
+        return r.startsWith(QLatin1String("\"Time\""));
+    }));
 }
 
 // The rows of one run that logged every second: one end point, the last; every row later than the one
@@ -344,12 +345,13 @@ TEST_F(RunEindeTest, AnEndSignalWhileTheFullDiskQuestionWaitsNamesTheRowsThatCan
     platform::LaatEindsignalenLos();
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
     EXPECT_TRUE(ProgrammaBeeindigd);
-    const int verloren = AantalMetingen - metingenBijVol - 1; // the measuring rows; the end point is told apart
+    const int verloren =
+        AantalMetingen - metingenBijVol - 1; // the measuring rows; the end point is told apart
     grens.reset();
     QByteArray logboek;
     ASSERT_TRUE(platform::LeesBestand(LogboekPad, logboek));
-    const QRegularExpression regel(
-        QStringLiteral(": (\\d+) rows not written, from (.+) to (.+); the end point of (.+) was not written\r"));
+    const QRegularExpression regel(QStringLiteral(
+        ": (\\d+) rows not written, from (.+) to (.+); the end point of (.+) was not written\r"));
     const QRegularExpressionMatch m = regel.match(platform::VanWindows1252(logboek));
     ASSERT_TRUE(m.hasMatch()) << logboek.toStdString();
     EXPECT_EQ(m.captured(1).toInt(), verloren);
@@ -469,9 +471,9 @@ TEST_F(RunEindeTest, ADataFolderThatGoesAwayAndComesBackGetsTheWaitingRowsUnderI
         });
     ASSERT_TRUE(venster.MDIForm_Load({}));
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
-    EXPECT_TRUE(std::any_of(vragen.begin(), vragen.end(),
-                            [&](const Vraag& v) { return v.tekst.contains(usb + QStringLiteral("\r\n")); }))
-        << "the folder that went away was not told";
+    EXPECT_TRUE(std::any_of(vragen.begin(), vragen.end(), [&](const Vraag& v) {
+        return v.tekst.contains(usb + QStringLiteral("\r\n"));
+    })) << "the folder that went away was not told";
     EXPECT_EQ(Koppen(run), 1);
     const std::vector<QStringList> rijen = Rijen(run);
     EXPECT_EQ(static_cast<int>(rijen.size()), AantalMetingen) << "rows of the run missing";
