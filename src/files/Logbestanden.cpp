@@ -312,7 +312,10 @@ Uitkomst SchrijfNaar(const QString& pad, const QString& kop, const QString& eige
     if (stand.lengte == 0) {
         // A file that is gone or empty: an end point alone does not make it again.
         if (!(wachtRijen && w->rijen.aantal > 0) && !eigenRij) {
-            if (w) wacht.Geschreven(pad);
+            if (w) {
+                LogVerloren(pad, w->opgegeven, w->eindpuntOpgegeven ? w->eindpunt : QString());
+                wacht.Geschreven(pad);
+            }
             return Uitkomst::Geschreven;
         }
         voor = rijKop;
@@ -321,27 +324,18 @@ Uitkomst SchrijfNaar(const QString& pad, const QString& kop, const QString& eige
         voor = Regelbegin(pad, stand);
         houdtRijen = w && !w->breuk.isEmpty() && HoudtRijen(pad, stand);
     }
-    QString tekst = voor;
-    QByteArray bytes;
-    if (w && !w->breuk.isEmpty()) {
-        const QString breuk = Eindpuntregel(w->breuk, w->velden, TekstAfbakening);
-        if (w->breukEerst) {
-            // Given up before the rows that wait: the break follows what the file holds.
-            if (houdtRijen && (wachtRijen || eigenRij)) tekst += breuk;
-            bytes = platform::NaarWindows1252(tekst);
-            if (wachtRijen) bytes += w->bytes;
-        } else {
-            // Given up past the bound: the break follows the rows kept.
-            bytes = platform::NaarWindows1252(tekst);
-            if (wachtRijen) bytes += w->bytes;
-            if (((wachtRijen && w->rijen.aantal > 0 && !w->laatsteEindpunt) || (!wachtRijen && houdtRijen)) &&
-                (wachtRijen || eigenRij))
-                bytes += platform::NaarWindows1252(breuk);
-        }
-    } else {
-        bytes = platform::NaarWindows1252(tekst);
-        if (wachtRijen) bytes += w->bytes;
-    }
+    QByteArray bytes = platform::NaarWindows1252(voor);
+    // The end point of a break goes only where a row follows it: before the rows that wait when they were
+    // given up before them (by Cancel), behind the rows kept when those past the bound were given up.
+    const QString breuk =
+        w && !w->breuk.isEmpty() ? Eindpuntregel(w->breuk, w->velden, TekstAfbakening) : QString();
+    const bool rijVolgt = wachtRijen || eigenRij;
+    if (!breuk.isEmpty() && w->breukEerst && houdtRijen && rijVolgt)
+        bytes += platform::NaarWindows1252(breuk);
+    if (wachtRijen) bytes += w->bytes;
+    if (!breuk.isEmpty() && !w->breukEerst && rijVolgt &&
+        (wachtRijen ? w->rijen.aantal > 0 && !w->laatsteEindpunt : houdtRijen))
+        bytes += platform::NaarWindows1252(breuk);
     bytes += platform::NaarWindows1252(eigen);
     if (!platform::VoegToeAanBestand(pad, bytes)) return Uitkomst::Geweigerd;
     bekend.insert(pad, {StandVan(pad), rijKop});
