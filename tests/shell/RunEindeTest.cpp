@@ -122,6 +122,27 @@ protected:
     // The data file of a first start.
     QString Gegevenspad() const { return Datamap() + QStringLiteral("/Untitled.csv"); }
     QString Datamap() const { return tijdelijkeMap() + QStringLiteral("/Documents/Quorvex/K740/Data"); }
+    // A removable disk in the data folder, and the folder it is renamed to while it is away.
+    QString Usb() const { return Datamap() + QStringLiteral("/Usb"); }
+    QString UsbWeg() const { return Datamap() + QStringLiteral("/Usb.away"); }
+    QString UsbRun() const { return Usb() + QStringLiteral("/run.csv"); }
+    // Logging goes on in Usb/run.csv (Save As), and once it holds rows the disk goes away; `bijWeg` is
+    // then the number of rows taken. `daarna` runs after Save As.
+    void LogOpUsbTotHijWeggaat(Draaiboek& boek, mdiK740& venster, int32_t& bijWeg,
+                               std::function<void()> daarna = {}) {
+        boek.Stap(
+            QStringLiteral("logging into Usb/run.csv"), [] { return true; },
+            [this, &venster, daarna] {
+                SlaOpAls(venster, UsbRun());
+                if (daarna) daarna();
+            });
+        boek.Stap(
+            QStringLiteral("the disk goes away"), [this] { return Rijen(UsbRun()).size() >= 4; },
+            [this, &bijWeg] {
+                ASSERT_TRUE(QDir().rename(Usb(), UsbWeg()));
+                bijWeg = AantalMetingen;
+            });
+    }
     // File > Save As into `pad`, through the menu.
     void SlaOpAls(mdiK740& venster, const QString& pad) {
         VasteKeuze keuze;
@@ -445,23 +466,17 @@ TEST_F(RunEindeTest, SaveAsOntoAnExistingFileWhileLoggingKeepsTheRowsTakenWhileT
 // The box about the folder is answered; the rows taken meanwhile wait and reach the file under its one
 // header, in order, none missing, so that the file reads as one run.
 TEST_F(RunEindeTest, ADataFolderThatGoesAwayAndComesBackGetsTheWaitingRowsUnderItsOneHeader) {
-    const QString usb = Datamap() + QStringLiteral("/Usb"), weg = Datamap() + QStringLiteral("/Usb.away");
-    const QString run = usb + QStringLiteral("/run.csv");
+    const QString usb = Usb(), run = UsbRun();
     mdiK740 venster;
     const Installatie installatie(venster);
     InstalleerMeldingen();
     Draaiboek boek(venster, 120000);
     BeginLoggen(boek, venster);
     int32_t bijWeg = 0;
+    LogOpUsbTotHijWeggaat(boek, venster, bijWeg);
     boek.Stap(
-        QStringLiteral("logging into Usb/run.csv"), [] { return true; }, [&] { SlaOpAls(venster, run); });
-    boek.Stap(
-        QStringLiteral("the disk goes away for 12 s"), [&] { return Rijen(run).size() >= 5; },
-        [&] {
-            ASSERT_TRUE(QDir().rename(usb, weg));
-            bijWeg = AantalMetingen;
-            platform::klok().planIn(VraagOpenMs, [&] { EXPECT_TRUE(QDir().rename(weg, usb)); });
-        });
+        QStringLiteral("the disk is away for 12 s"), [] { return true; },
+        [&] { platform::klok().planIn(VraagOpenMs, [&] { EXPECT_TRUE(QDir().rename(UsbWeg(), usb)); }); });
     boek.Stap(
         QStringLiteral("rows after the disk is back"),
         [&] { return QFileInfo::exists(usb) && AantalMetingen >= bijWeg + VraagOpenMs / 1000 + 4; },
@@ -569,22 +584,14 @@ TEST_F(RunEindeTest, ACloseWhoseEndPointTheDiskRefusesTakesNoRowAfterItAndAsksOn
 // Rows wait for a folder that went away when the program is closed: Cancel at the close's first box
 // takes no end point, and the run goes on without a break once the folder is back.
 TEST_F(RunEindeTest, CancelAtTheClosesBoxAboutWaitingRowsLeavesTheRunWithoutABreak) {
-    const QString usb = Datamap() + QStringLiteral("/Usb"), weg = Datamap() + QStringLiteral("/Usb.away");
-    const QString run = usb + QStringLiteral("/run.csv");
+    const QString run = UsbRun();
     mdiK740 venster;
     const Installatie installatie(venster);
     InstalleerMeldingen();
     Draaiboek boek(venster, 120000);
     BeginLoggen(boek, venster);
     int32_t bijWeg = 0;
-    boek.Stap(
-        QStringLiteral("logging into Usb/run.csv"), [] { return true; }, [&] { SlaOpAls(venster, run); });
-    boek.Stap(
-        QStringLiteral("the disk goes away"), [&] { return Rijen(run).size() >= 4; },
-        [&] {
-            ASSERT_TRUE(QDir().rename(usb, weg));
-            bijWeg = AantalMetingen;
-        });
+    LogOpUsbTotHijWeggaat(boek, venster, bijWeg);
     boek.Stap(
         QStringLiteral("closed while rows wait, Cancel"), [&] { return AantalMetingen >= bijWeg + 3; },
         [&] {
@@ -596,7 +603,7 @@ TEST_F(RunEindeTest, CancelAtTheClosesBoxAboutWaitingRowsLeavesTheRunWithoutABre
             ASSERT_EQ(vragen.size(), 1u);
             EXPECT_EQ(vragen[0].stijl, vbRetryCancel | vbExclamation);
             EXPECT_TRUE(vragen[0].tekst.startsWith(run)) << vragen[0].tekst.toStdString();
-            EXPECT_TRUE(QDir().rename(weg, usb));
+            EXPECT_TRUE(QDir().rename(UsbWeg(), Usb()));
             bijWeg = AantalMetingen;
         });
     boek.Stap(
@@ -616,8 +623,7 @@ TEST_F(RunEindeTest, CancelAtTheClosesBoxAboutWaitingRowsLeavesTheRunWithoutABre
 // data folder where the event log is written: no question is open about them, and the end's last try
 // names them in the event log before the program's stop.
 TEST_F(RunEindeTest, AnEndSignalNamesTheRowsWaitingForAFolderThatWentAway) {
-    const QString usb = Datamap() + QStringLiteral("/Usb"), weg = Datamap() + QStringLiteral("/Usb.away");
-    const QString run = usb + QStringLiteral("/run.csv");
+    const QString run = UsbRun();
     mdiK740 venster;
     const Installatie installatie(venster);
     InstalleerMeldingen();
@@ -625,19 +631,8 @@ TEST_F(RunEindeTest, AnEndSignalNamesTheRowsWaitingForAFolderThatWentAway) {
     Draaiboek boek(venster, 120000);
     BeginLoggen(boek, venster);
     int32_t bijWeg = 0;
-    boek.Stap(
-        QStringLiteral("logging into Usb/run.csv, the event log in the data folder"), [] { return true; },
-        [&] {
-            SlaOpAls(venster, run);
-            // The data folder of the settings.
-            MapGegevens = Datamap();
-        });
-    boek.Stap(
-        QStringLiteral("the disk goes away"), [&] { return Rijen(run).size() >= 4; },
-        [&] {
-            ASSERT_TRUE(QDir().rename(usb, weg));
-            bijWeg = AantalMetingen;
-        });
+    // The event log stays in the data folder of the settings.
+    LogOpUsbTotHijWeggaat(boek, venster, bijWeg, [this] { MapGegevens = Datamap(); });
     boek.Stap(
         QStringLiteral("rows wait"), [&] { return AantalMetingen >= bijWeg + 3; }, [] { ::raise(SIGTERM); });
     ASSERT_TRUE(venster.MDIForm_Load({QStringLiteral("/logfile")}));
