@@ -21,7 +21,8 @@ public:
     virtual ~TabelvensterHerstel() = default;
     // Makes sure the table window of rack r exists and sets its Ri to r.
     virtual void MaakTabelVenster(int r) { (void)r; }
-    // Loads the window and lays it out afresh with column widths (StelTabelIn(True)).
+    // Loads the window and lays it out afresh with column widths (StelTabelIn(True)); after a Search,
+    // a rack that logged on again with the same modules keeps the rows of its table.
     virtual void StelTabelIn(int r) { (void)r; }
     // The placement record of settings section `sectie`, applied to the window.
     virtual void LeesVensterPositie(int r, const QString& sectie) {

@@ -194,6 +194,11 @@ void Vensterbeheer::VerwijderenVensters() {
     for (int g = 1; g <= AantalGrafieken; ++g)
         if (GrafiekInLijst(g))
             if (frmGrafiek* venster = GrafiekWidget(g)) venster->Ontlaad();
+    // A graph the settings do not list (made since they were last saved) stays open: it starts empty
+    // for the new file, without the points, the marker or the read-out of the old one.
+    for (int g = 1; g <= AantalGrafieken; ++g)
+        if (frmGrafiek* venster = GrafiekWidget(g); venster && venster->GrafiekIndex() == g)
+            venster->WisGrafiekGegevens();
 }
 
 void Vensterbeheer::WissenVensters() {

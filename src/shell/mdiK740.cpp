@@ -764,8 +764,8 @@ void mdiK740::mnuNetworkSearch_Click() {
             Racks[r].Modules[m].Type = QStringLiteral("    ");
         }
         if (RackVlaggen[r].Show) SluitRackVenster(r);
-        if (RackVlaggen[r].Table)
-            if (Tabelvenster* tabel = TabelVensters[r]) tabel->Ontlaad();
+        // The table keeps its rows for a rack that logs on again with the same modules.
+        if (Tabelvenster* tabel = TabelVensters[r]) tabel->WachtOpAanmelding();
     }
     HerinitialiseerGrafieken();
     if (BoomZichtbaar) HerbouwTreeView();

@@ -323,6 +323,18 @@ void frmTabel::Ontlaad() {
     Kindvensterkader(this)->close();
 }
 
+void frmTabel::WachtOpAanmelding() {
+    m_modulesBijZoeken = Modulenummers();
+    Kindvensterkader(this)->hide();
+}
+
+std::array<int32_t, AantalModules + 1> frmTabel::Modulenummers() const {
+    std::array<int32_t, AantalModules + 1> nummers{};
+    for (int m = 1; m <= AantalModules; ++m)
+        if (Aanwezig(m)) nummers[static_cast<size_t>(m)] = Racks[m_ri].Modules[m].Idno;
+    return nummers;
+}
+
 bool frmTabel::Aanwezig(int m) const {
     return m_ri >= 1 && m_ri <= AantalRacks && m >= 1 && m <= AantalModules && Racks[m_ri].Modules[m].Present;
 }
@@ -335,6 +347,25 @@ int16_t frmTabel::GekozenModule() const {
 // Layout and rows
 
 void frmTabel::StelTabelIn(bool InstellenKolomBreedte) {
+    Indelen(InstellenKolomBreedte, true);
+}
+
+void frmTabel::StelTabelInNaAanmelding() {
+    if (!m_modulesBijZoeken) {
+        StelTabelIn(true);
+        return;
+    }
+    // The rows are the rack's history as the data file holds it: they stay while they belong to the
+    // same modules.
+    const bool zelfdeModules = *m_modulesBijZoeken == Modulenummers();
+    m_modulesBijZoeken.reset();
+    if (!zelfdeModules)
+        for (int16_t m = 1; m <= AantalModules; ++m)
+            WisTabelGegevens(m);
+    Indelen(true, !zelfdeModules);
+}
+
+void frmTabel::Indelen(bool InstellenKolomBreedte, bool wissen) {
     m_bestandsRijen.Begin();
     m_bestandsRij = 0;
     LaadVensterTitel();
@@ -346,7 +377,7 @@ void frmTabel::StelTabelIn(bool InstellenKolomBreedte) {
             continue;
         }
         ZetTab(tab, true, TrimSpaties(Racks[m_ri].Modules[m].Name));
-        WisTabelGegevens(m);
+        if (wissen) WisTabelGegevens(m);
         TabelModel& model = MSHFlexGrid[m]->Model();
         model.ZetCel(0, KolomNummer, Tekst[TekstNummer]);
         model.ZetCel(0, KolomDatum, Tekst[TekstDatum]);
@@ -743,7 +774,7 @@ void FrmTabelHerstel::MaakTabelVenster(int r) {
     TabelVensters.Maak(r);
 }
 void FrmTabelHerstel::StelTabelIn(int r) {
-    if (frmTabel* w = frmTabelVan(r)) w->StelTabelIn(true);
+    if (frmTabel* w = frmTabelVan(r)) w->StelTabelInNaAanmelding();
 }
 void FrmTabelHerstel::LeesVensterPositie(int r, const QString& sectie) {
     if (frmTabel* w = frmTabelVan(r)) ::LeesVensterPositie(sectie, Kindvensterkader(w));

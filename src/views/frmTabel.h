@@ -17,6 +17,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <optional>
 
 class QTabWidget;
 
@@ -83,6 +84,13 @@ public:
     void Laad();
     // Unloads the window from code (it is not merely hidden): the selected tab is stored first.
     void Ontlaad() override;
+    // System > Search: hidden until the rack logs on again, with its rows and a note of the modules
+    // they were taken from.
+    void WachtOpAanmelding() override;
+    // The layout at the rack's log-on, as StelTabelIn(True). After a Search the rows stay when the
+    // rack came back with the modules noted then; with other modules every grid begins empty, as in a
+    // window made new.
+    void StelTabelInNaAanmelding();
 
     // Tabelvenster.
     int16_t Ri() const override { return m_ri; }
@@ -140,6 +148,10 @@ protected:
 
 private:
     bool Aanwezig(int m) const;
+    // The number of the module at each position (0 where none is present).
+    std::array<int32_t, AantalModules + 1> Modulenummers() const;
+    // StelTabelIn, emptying the present modules' grids or keeping their rows.
+    void Indelen(bool InstellenKolomBreedte, bool wissen);
     // The tab of a module position: shown and enabled with its text, or hidden.
     void ZetTab(int tab, bool aanwezig, const QString& tekst);
     void Grid_MouseUp(int16_t Mi, Qt::MouseButton knop, const QPoint& globaal);
@@ -158,6 +170,8 @@ private:
     bool m_geladen = false;
     bool m_vanuitCode = false;
     bool m_tabBewaard = false;
+    // The modules of the rack when a Search began, until the rack's log-on.
+    std::optional<std::array<int32_t, AantalModules + 1>> m_modulesBijZoeken;
 };
 
 // What the table window asks of the main window's menus and toolbar. The main window's side is

@@ -3,9 +3,10 @@
 // line and the virtual clock, input 1 of each rack's module rising all the while. A header edited in
 // place behind the program is noticed although the file keeps its length; a file of another layout put
 // in the data file's place gets nothing of the run; and once the run goes on in a new file, the tables
-// and the graphs show that file alone, from its first row, as if it had just been opened. Every file
-// is read as a laboratory reads it: one header, rows of its layout with rising readings, the end point
-// last.
+// and the graphs show that file alone, from its first row, as if it had just been opened. So too after
+// File > New, also in a graph the settings do not list; while a System > Search that finds the same
+// racks and modules leaves the tables with the rows the file holds. Every file is read as a laboratory
+// reads it: one header, rows of its layout with rising readings, the end point last.
 #include "Draaiboek.h"
 #include "EersteStart.h"
 #include "RackEmulator.h"
@@ -22,22 +23,28 @@
 #include "platform/Datum.h"
 #include "platform/Klok.h"
 #include "platform/Tekstbestand.h"
+#include "shared/Hulpfuncties.h"
 #include "shared/Melding.h"
 #include "shared/Teksten.h"
 #include "shell/Installatie.h"
 #include "shell/Menubalk.h"
 #include "shell/Vensterbeheer.h"
 #include "shell/mdiK740.h"
+#include "views/Diagram.h"
+#include "views/Grafiekvensters.h"
 #include "views/frmGrafiek.h"
 #include "views/frmGrafiekInstellen.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QPushButton>
+#include <QTest>
 #include <algorithm>
 #include <deque>
 #include <optional>
+#include <string>
 
 namespace {
 
@@ -145,6 +152,29 @@ protected:
                   regels[1].value(0))
             << "the table's first row is the file's first";
         EXPECT_TRUE(tabel->CelTekst(1, AantalMetingen + 1, KolomTijd).isEmpty());
+    }
+
+    // Where the chart draws row `rij` of curve 1 (series 3), as the user points at it.
+    static QPoint PuntVanCurve(frmGrafiek& grafiek, int rij) {
+        const Grafiekmodel& m = grafiek.Model();
+        const DiagramGeometrie geo = BerekenGeometrie(QRectF(grafiek.diagram()->rect()), BeeldVan(m),
+                                                      QFontMetricsF(grafiek.diagram()->font()));
+        return QPointF(XVanRij(geo.indeling.plot, m.Raster().Rijen(), rij),
+                       YVanWaarde(geo.indeling.plot, geo.as, m.Raster().Waarde(rij, 3)))
+            .toPoint();
+    }
+    // What the user sees of a graph of a file without rows: no point of any curve, no marker, no
+    // read-out.
+    static void ControleerLegeGrafiek(frmGrafiek& grafiek) {
+        const Grafiekmodel& m = grafiek.Model();
+        int punten = 0;
+        for (int s = 3; s <= AantalDiagramReeksen; ++s)
+            for (int rij = 1; rij <= m.Raster().Rijen(); ++rij)
+                if (!IsOntbrekend(m.Raster().Waarde(rij, s))) ++punten;
+        EXPECT_EQ(punten, 0) << "points of the old file on the chart";
+        EXPECT_EQ(m.MarkerReeks, 0);
+        EXPECT_FALSE(m.VoetnootZichtbaar);
+        EXPECT_TRUE(m.Voetnoot.isEmpty()) << m.Voetnoot.toStdString();
     }
 
     std::vector<int32_t> stijgend{MillivoltModule};
@@ -444,6 +474,157 @@ TEST_F(VervolgbestandTest, FileNewKeepsTheRacksPolledAndLogsOnIntoTheNewFile) {
             EXPECT_TRUE(VerbindingActief);
             venster.StartStopVerbinding();
             ControleerAlsLab(Pad("exp1.csv"));
+            antwoorden = {vbNo, vbNo, vbNo};
+            venster.SluitVanuitCode();
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+}
+
+// File > New with a graph open that the settings do not list (made after they were saved): the graph
+// stays open, empty, without the marker and the read-out of the old file; logging into the new file
+// draws its rows alone; and after File > Open of a small file and File > New, a click where its points
+// were reads nothing.
+TEST_F(VervolgbestandTest, FileNewEmptiesTheGraphsThatStayOpen) {
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    ZetBestandsdialogen(&keuze);
+    Draaiboek boek(venster, 120000);
+    LogVanafStartElkeSeconde(boek, venster, [this] { stijging->zetActief(true); });
+    frmGrafiek* grafiek = nullptr;
+    boek.Stap(
+        QStringLiteral("logging runs"), [&] { return Rijen(Pad("Untitled.csv")) >= 3; },
+        [&] {
+            // Graph > New > Table series, its settings taken with OK, on input 1 of rack 1's module.
+            platform::klok().planIn(0, [] {
+                if (frmGrafiekInstellen* d = GrafiekInstellenVenster()) d->CmdOK->click();
+            });
+            venster.menus().mnuGraphNewTable->trigger();
+            grafiek = GrafiekWidget(1);
+            ASSERT_NE(grafiek, nullptr);
+            grafiek->SchrijfGrafiekLijnRef(1, LijnRack, 1);
+            grafiek->SchrijfGrafiekLijnRef(1, LijnModule, 1);
+            grafiek->SchrijfGrafiekLijnRef(1, LijnIngang, 1);
+            grafiek->HerInitialiseerGrafiek();
+            grafiek->HerladenGrafiek();
+        });
+    boek.Stap(
+        QStringLiteral("the graph shows six rows"), [&] { return grafiek->Model().AantalPunten >= 6; },
+        [&] {
+            venster.menus().mnuDatalogging->trigger();
+            ASSERT_FALSE(VerbindingActief);
+            const Grafiekmodel& model = grafiek->Model();
+            QTest::mouseClick(grafiek->diagram(), Qt::LeftButton, {}, PuntVanCurve(*grafiek, 2));
+            ASSERT_TRUE(model.VoetnootZichtbaar);
+            ASSERT_TRUE(model.Voetnoot.contains(QStringLiteral(": No.")));
+            ASSERT_EQ(model.MarkerReeks, 3);
+
+            keuze.bestanden = {Pad("exp2.csv")};
+            venster.menus().mnuFileNew->trigger();
+            ASSERT_EQ(Gegevensbestand, Pad("exp2.csv"));
+            ASSERT_EQ(GrafiekWidget(1), grafiek) << "the graph stays open";
+            ControleerLegeGrafiek(*grafiek);
+            venster.menus().mnuDatalogging->trigger();
+            ASSERT_TRUE(VerbindingActief);
+        });
+    boek.Stap(
+        QStringLiteral("rows in the new file"), [&] { return Rijen(Pad("exp2.csv")) >= 3; },
+        [&] {
+            // The new rows alone, the first one first, and still no read-out of the old file.
+            const Grafiekmodel& model = grafiek->Model();
+            EXPECT_EQ(model.VensterStart, 1);
+            EXPECT_EQ(model.AantalPunten, AantalMetingen);
+            const std::vector<QStringList> regels = Regels(Pad("exp2.csv"));
+            const qsizetype waarde = regels.front().indexOf(QStringLiteral("Value R1M1C1"));
+            ASSERT_GT(waarde, 0);
+            EXPECT_NEAR(model.Raster().Waarde(1, 3), regels[1].value(waarde).toDouble(), 0.05);
+            EXPECT_EQ(model.MarkerReeks, 0);
+            EXPECT_FALSE(model.VoetnootZichtbaar);
+            EXPECT_TRUE(model.Voetnoot.isEmpty()) << model.Voetnoot.toStdString();
+            venster.menus().mnuDatalogging->trigger();
+            ASSERT_FALSE(VerbindingActief);
+
+            // File > Open of the first file, a point of it read out; then File > New, and a click there.
+            keuze.bestanden = {Pad("Untitled.csv")};
+            venster.menus().mnuFileOpen->trigger();
+            ASSERT_EQ(Gegevensbestand, Pad("Untitled.csv"));
+            ASSERT_GE(model.AantalPunten, 4);
+            const QPoint punt = PuntVanCurve(*grafiek, 2);
+            QTest::mouseClick(grafiek->diagram(), Qt::LeftButton, {}, punt);
+            ASSERT_EQ(model.GekozenPunt, 2);
+            keuze.bestanden = {Pad("exp3.csv")};
+            venster.menus().mnuFileNew->trigger();
+            ASSERT_EQ(Gegevensbestand, Pad("exp3.csv"));
+            ControleerLegeGrafiek(*grafiek);
+            QTest::mouseClick(grafiek->diagram(), Qt::LeftButton, {}, punt);
+            EXPECT_EQ(model.GekozenSerie, 0) << model.Voetnoot.toStdString();
+            ControleerLegeGrafiek(*grafiek);
+            antwoorden = {vbNo, vbNo, vbNo};
+            venster.SluitVanuitCode();
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+}
+
+// System > Search while three racks log, each of which logs on again with the same modules: every
+// table keeps the rows from before the Search with their values, cell for cell the rows of the data
+// file, and shows again once its rack is back.
+TEST_F(VervolgbestandTest, ASearchKeepsTheRowsOfTheTablesOfRacksThatComeBackWithTheSameModules) {
+    ZetRack(3, K761Idno(1, 2, 5));
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    Draaiboek boek(venster, 120000);
+    LogVanafStartElkeSeconde(
+        boek, venster, [this] { stijging->zetActief(true); }, 3);
+    int voorZoeken = 0;
+    int identificaties = 0;
+    boek.Stap(
+        QStringLiteral("logging runs with three racks"), [&] { return Rijen(Pad("Untitled.csv")) >= 4; },
+        [&] {
+            voorZoeken = Rijen(Pad("Untitled.csv"));
+            identificaties = emulator.aantalVerzoeken(CommandoIdentificatie);
+            antwoorden = {vbOK};
+            venster.menus().mnuNetworkSearch->trigger();
+        });
+    boek.Stap(
+        QStringLiteral("the three racks have logged on again and rows go on"),
+        [&] {
+            return emulator.aantalVerzoeken(CommandoIdentificatie) >= identificaties + 3 && !PauzeOpvragen &&
+                   Rijen(Pad("Untitled.csv")) >= voorZoeken + 4;
+        },
+        [&] {
+            venster.StartStopVerbinding();
+            ASSERT_FALSE(VerbindingActief);
+            ASSERT_EQ(Gegevensbestand, Pad("Untitled.csv"));
+            const std::vector<QStringList> regels = Regels(Pad("Untitled.csv"));
+            ASSERT_EQ(AantalMetingen, static_cast<int32_t>(regels.size()) - 1);
+            for (int r = 1; r <= 3; ++r) {
+                SCOPED_TRACE("rack " + std::to_string(r));
+                const Tabelvenster* tabel = TabelVensters[r];
+                ASSERT_NE(tabel, nullptr);
+                EXPECT_TRUE(dynamic_cast<const QWidget*>(tabel)->isVisible());
+                int waarden = 0;
+                for (int32_t rij = 1; rij <= AantalMetingen; ++rij) {
+                    const QStringList& regel = regels[static_cast<size_t>(rij)];
+                    const QString tijd = tabel->CelTekst(1, rij, KolomDatum) + QLatin1Char(' ') +
+                                         tabel->CelTekst(1, rij, KolomTijd);
+                    EXPECT_EQ(tijd.toStdString(), regel.value(0).toStdString()) << "row " << rij;
+                    for (int c = 1; c <= AantalIngangen; ++c) {
+                        const qsizetype veld =
+                            regels.front().indexOf(QStringLiteral("Value R%1M1C%2").arg(r).arg(c));
+                        ASSERT_GT(veld, 0);
+                        const QString waarde =
+                            tabel->CelTekst(1, rij, static_cast<int16_t>(KolomVanKanaal(c)));
+                        EXPECT_EQ(waarde.toStdString(), regel.value(veld).toStdString())
+                            << "row " << rij << " input " << c;
+                        if (!regel.value(veld).isEmpty()) ++waarden;
+                    }
+                }
+                // The rows before the Search hold values, every input of each.
+                EXPECT_GE(waarden, AantalIngangen * (voorZoeken - 1));
+            }
             antwoorden = {vbNo, vbNo, vbNo};
             venster.SluitVanuitCode();
         });

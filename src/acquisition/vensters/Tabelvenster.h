@@ -107,8 +107,12 @@ public:
     // keeps what it read knows from it whether that still stands. 0: the window does not count, and
     // its cells are read afresh every time.
     virtual uint64_t Wijzigingen() const { return 0; }
-    // Closes the window (the rack search forgets the racks); it takes itself out of the list.
+    // Closes the window; it takes itself out of the list.
     virtual void Ontlaad() {}
+    // System > Search asks the racks to log on again: the window waits for its rack's log-on. The real
+    // window stays, hidden, with its rows, and keeps them when the rack comes back with the same
+    // modules; a window that cannot wait is closed.
+    virtual void WachtOpAanmelding() { Ontlaad(); }
     // The row where the selection of module m's grid ends (the info editor edits it); 0 without one.
     virtual int32_t RowSel(int16_t m) const {
         (void)m;
