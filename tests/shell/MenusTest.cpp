@@ -405,6 +405,43 @@ TEST_F(MenusTest, CascadeKeepsTheTerminalWholeAndNoTileLiesUnderTheAreasScrollBa
     }
 }
 
+// The report window closed with OK and a new graph whose settings are cancelled with Escape leave the
+// window the user worked in active again: not the first window of the area, the maximised terminal.
+TEST_F(MenusTest, AfterTheReportsOkAndANewGraphsEscapeTheWindowUsedBeforeIsActiveAgain) {
+    VulVoorbeeldrack(1);
+    menus().mnuExtraTerminal->trigger();
+    ASSERT_NE(TerminalVenster(), nullptr);
+    QMdiArea* gebied = venster->mdiGebied();
+    Kindvensterkader(TerminalVenster())->showMaximized();
+    ToonTabelVenster(1);
+    venster->ToonRackVenster(1);
+    const std::vector<std::pair<const char*, QWidget*>> gebruikt = {
+        {"table", frmTabelVan(1)}, {"rack window", dynamic_cast<QWidget*>(RackVenster(1))}};
+    for (const auto& [wat, voor] : gebruikt) {
+        ASSERT_NE(voor, nullptr) << wat;
+        QWidget* kader = Kindvensterkader(voor);
+        Activeer(voor);
+        ASSERT_EQ(gebied->currentSubWindow(), kader) << wat;
+
+        menus().mnuSystemReport->trigger();
+        FormGLP* rapport = RapportVenster();
+        ASSERT_NE(rapport, nullptr) << wat;
+        EXPECT_EQ(gebied->currentSubWindow(), Kindvensterkader(rapport)) << wat;
+        QTest::mouseClick(rapport->OKButton, Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(RapportVenster(), nullptr) << wat;
+        EXPECT_EQ(gebied->currentSubWindow(), kader) << wat << " after the report's OK";
+
+        platform::klok().planIn(0, [] {
+            if (frmGrafiekInstellen* d = GrafiekInstellenVenster()) QTest::keyClick(d, Qt::Key_Escape);
+        });
+        const int grafieken = AantalOpenGrafieken();
+        menus().mnuGraphNewTable->trigger();
+        EXPECT_EQ(AantalOpenGrafieken(), grafieken) << wat;
+        EXPECT_EQ(gebied->currentSubWindow(), kader) << wat << " after Escape in a new graph's settings";
+    }
+}
+
 TEST_F(MenusTest, CopyNeedsASelectionOnceTheTableHoldsRows) {
     VulVoorbeeldrack(1);
     ToonTabelVenster(1);
