@@ -9,6 +9,7 @@
 #include "acquisition/StatusADC.h"
 #include "acquisition/Temperatuur.h"
 #include "acquisition/Verbinding.h"
+#include "acquisition/vensters/Hoofdvenster.h"
 #include "acquisition/vensters/Rackvenster.h"
 #include "factory/Afregeling.h"
 #include "shared/Getallen.h"
@@ -474,6 +475,8 @@ void Fabrieksdialoog::Ontlaad() {
     if (gehouden && MetenActief) StartMeten();
     AanpassenRackIndicatoren(Ri, Mi, false, false);
     ZendModuleCommando(Ri, Mi, QStringLiteral("253"));
+    // What the EEPROM reads and writes told in the message panel is over with the window.
+    hoofdvenster().ZetStatusTekst(3, QString());
 }
 
 QLabel* Kanaalkop(int c, QWidget* ouder) {

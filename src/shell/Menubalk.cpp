@@ -6,6 +6,7 @@
 #include "shell/mdiK740.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -47,7 +48,7 @@ Menubalk::Menubalk(mdiK740& v) : QObject(&v), m_venster(v) {
     };
 
     mnuFile = kop(QStringLiteral("mnuFile"), QStringLiteral("&File"));
-    connect(mnuFile, &QMenu::aboutToShow, this, [&v] { v.mnuFile_Click(); });
+    Regel(mnuFile, [&v] { v.mnuFile_Click(); });
     mnuFileNew = Item(
         mnuFile, QStringLiteral("mnuFileNew"), QStringLiteral("&New"), [&v] { v.mnuFileNew_Click(); },
         QKeySequence(Qt::CTRL | Qt::Key_N));
@@ -89,7 +90,7 @@ Menubalk::Menubalk(mdiK740& v) : QObject(&v), m_venster(v) {
     }
 
     mnuEdit = kop(QStringLiteral("mnuEdit"), QStringLiteral("&Edit"));
-    connect(mnuEdit, &QMenu::aboutToShow, this, [&v] { v.mnuEdit_Click(); });
+    Regel(mnuEdit, [&v] { v.mnuEdit_Click(); });
     mnuEditCopy = Item(
         mnuEdit, QStringLiteral("mnuEditCopy"), QStringLiteral("&Copy"), [&v] { v.mnuEditCopy_Click(); },
         QKeySequence(Qt::CTRL | Qt::Key_C));
@@ -115,7 +116,7 @@ Menubalk::Menubalk(mdiK740& v) : QObject(&v), m_venster(v) {
                                 QStringLiteral("&Paste Settings"), [&v] { v.mnuEditPasteSettings_Click(); });
 
     mnuNetwork = kop(QStringLiteral("mnuNetwork"), QStringLiteral("&System"));
-    connect(mnuNetwork, &QMenu::aboutToShow, this, [&v] { v.mnuNetwork_Click(); });
+    Regel(mnuNetwork, [&v] { v.mnuNetwork_Click(); });
     mnuSystemReport = Item(mnuNetwork, QStringLiteral("mnuSystemReport"), QStringLiteral("&Report"),
                            [&v] { v.mnuSystemReport_Click(); });
     mnuSystemLine = Lijn(mnuNetwork, QStringLiteral("mnuSystemLine"));
@@ -129,7 +130,7 @@ Menubalk::Menubalk(mdiK740& v) : QObject(&v), m_venster(v) {
                             QStringLiteral("&Search racks/modules"), [&v] { v.mnuNetworkSearch_Click(); });
 
     mnuData = kop(QStringLiteral("mnuData"), QStringLiteral("&Data"));
-    connect(mnuData, &QMenu::aboutToShow, this, [&v] { v.mnuData_Click(); });
+    Regel(mnuData, [&v] { v.mnuData_Click(); });
     mnuDataMeasure = Item(
         mnuData, QStringLiteral("mnuDataMeasure"), QStringLiteral("&Measure"),
         [&v] { v.mnuDataMeasure_Click(); }, QKeySequence(Qt::CTRL | Qt::Key_M), true);
@@ -139,7 +140,7 @@ Menubalk::Menubalk(mdiK740& v) : QObject(&v), m_venster(v) {
         QKeySequence(Qt::CTRL | Qt::Key_L), true);
 
     mnuGraph = kop(QStringLiteral("mnuGraph"), QStringLiteral("&Graph"));
-    connect(mnuGraph, &QMenu::aboutToShow, this, [&v] { v.mnuGraph_Click(); });
+    Regel(mnuGraph, [&v] { v.mnuGraph_Click(); });
     mnuExtraSettingsGraph = Item(mnuGraph, QStringLiteral("mnuExtraSettingsGraph"),
                                  QStringLiteral("&Settings"), [&v] { v.mnuExtraSettingsGraph_Click(); });
     linegraph1 = Lijn(mnuGraph, QStringLiteral("linegraph1"));
@@ -163,7 +164,7 @@ Menubalk::Menubalk(mdiK740& v) : QObject(&v), m_venster(v) {
                                  QStringLiteral("Paste Settings"), [&v] { v.mnuEditPasteSettings_Click(); });
 
     mnuView = kop(QStringLiteral("mnuView"), QStringLiteral("&View"));
-    connect(mnuView, &QMenu::aboutToShow, this, [&v] { v.mnuView_Click(); });
+    Regel(mnuView, [&v] { v.mnuView_Click(); });
     mnuDataRack = Item(mnuView, QStringLiteral("mnuDataRack"), QStringLiteral("&Rack"),
                        [&v] { v.mnuDataRack_Click(); });
     mnuDataTabel = Item(mnuView, QStringLiteral("mnuDataTabel"), QStringLiteral("&Table"),
@@ -178,10 +179,8 @@ Menubalk::Menubalk(mdiK740& v) : QObject(&v), m_venster(v) {
                           [&v] { v.mnuNetworkShow_Click(); });
 
     mnuWindow = kop(QStringLiteral("mnuWindow"), QStringLiteral("&Window"));
-    connect(mnuWindow, &QMenu::aboutToShow, this, [this, &v] {
-        v.mnuWindow_Click();
-        VulVensterlijst();
-    });
+    Regel(mnuWindow, [&v] { v.mnuWindow_Click(); });
+    connect(mnuWindow, &QMenu::aboutToShow, this, [this] { VulVensterlijst(); });
     mnuWindowFont = Item(mnuWindow, QStringLiteral("mnuWindowFont"), QStringLiteral("change &Font"),
                          [&v] { v.mnuWindowFont_Click(); });
     Lijn(mnuWindow, QStringLiteral("linew2"));
@@ -212,6 +211,37 @@ Menubalk::Menubalk(mdiK740& v) : QObject(&v), m_venster(v) {
     Lijn(mnuHelp, QStringLiteral("helpline0"));
     mnuSysInfo = Item(mnuHelp, QStringLiteral("mnuSysInfo"), QStringLiteral("System Info"),
                       [&v] { v.mnuSysInfo_Click(); });
+
+    // The keys reach the items through the main window (its child windows pass on what they do not use).
+    v.installEventFilter(this);
+}
+
+void Menubalk::Regel(QMenu* menu, std::function<void()> regel) {
+    connect(menu, &QMenu::aboutToShow, this, regel);
+    m_regels.emplace_back(menu, std::move(regel));
+}
+
+namespace {
+bool HeeftToets(const QMenu* menu, const QKeySequence& toets) {
+    for (const QAction* a : menu->actions()) {
+        if (a->menu() ? HeeftToets(a->menu(), toets) : a->shortcut() == toets) return true;
+    }
+    return false;
+}
+} // namespace
+
+// Before a key is matched against the shortcuts, the drop-down that holds its item sets the item's
+// state as it would on opening: Measure is enabled once a rack has logged on, Copy only with a window
+// to copy from, without the menu having been opened since.
+bool Menubalk::eventFilter(QObject* object, QEvent* event) {
+    if (object == &m_venster && event->type() == QEvent::ShortcutOverride) {
+        const auto* druk = static_cast<const QKeyEvent*>(event);
+        const QKeySequence toets(druk->keyCombination());
+        if (!toets.isEmpty())
+            for (const auto& [menu, regel] : m_regels)
+                if (HeeftToets(menu, toets)) regel();
+    }
+    return QObject::eventFilter(object, event);
 }
 
 // ---------------------------------------------------------------------------------------------------

@@ -3,11 +3,14 @@
 // design captions and fixed shortcuts, the four recent-file entries, the window list of the Window
 // menu, and the state rules that decide, each time a drop-down opens, which of its items are enabled
 // or checked. Most items have no state of their own: a rule computes it from the program's state as it
-// is at that moment (Menutoestand). The items' commands are the main window's.
+// is at that moment (Menutoestand). A shortcut key runs its drop-down's rule first, so that the key
+// acts as the item would stand were the menu opened now. The items' commands are the main window's.
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -115,8 +118,15 @@ public:
     QAction* mnuHelpInfo = nullptr;
     QAction* mnuSysInfo = nullptr;
 
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override;
+
 private:
+    // A drop-down's state rule: run when it opens, and before a key of one of its items.
+    void Regel(QMenu* menu, std::function<void()> regel);
+
     mdiK740& m_venster;
+    std::vector<std::pair<QMenu*, std::function<void()>>> m_regels;
     QAction* m_vensterlijstBegin = nullptr; // separator before the window list
     QList<QAction*> m_vensterlijst;
 };

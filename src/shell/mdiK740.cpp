@@ -113,6 +113,9 @@ mdiK740::mdiK740(QWidget* parent) : QMainWindow(parent) {
     // A child window beyond the area can be scrolled to.
     m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // A child window that closes hands the activation back to the one used before it (the report's OK,
+    // a new graph whose settings were cancelled), not to the first one opened.
+    m_mdi->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     setCentralWidget(m_mdi);
     m_mdi->viewport()->installEventFilter(this);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* kader) {

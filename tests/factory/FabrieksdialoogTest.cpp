@@ -876,8 +876,9 @@ TEST_F(FabrieksdialoogTest, TheFactoryEntriesOpenTheDialogOfTheModulesModel) {
 }
 
 // In the main window's area, the rack window whose module menu opened the dialog is back after Cancel
-// and after OK: enabled, as it was and the active window, its module menu at hand again.
-TEST_F(FabrieksdialoogTest, AfterCancelAndAfterOkTheRackWindowIsBackInFront) {
+// and after OK: enabled, as it was and the active window, its module menu at hand again; the message
+// panel no longer tells of the EEPROM reads and writes of the dialog.
+TEST_F(FabrieksdialoogTest, AfterCancelAndAfterOkTheRackWindowIsBackInFrontAndTheMessagePanelClear) {
     VulK761();
     struct Afregelen : RackvensterActies {
         bool HeeftFabrieksafregeling() const override { return true; }
@@ -898,6 +899,7 @@ TEST_F(FabrieksdialoogTest, AfterCancelAndAfterOkTheRackWindowIsBackInFront) {
         gebied.setActiveSubWindow(kader);
         // Answers the dialog once it is up for editing (it reads the module first).
         int pogingen = 0;
+        QString bijSluiten;
         std::function<void()> antwoord = [&] {
             auto* d = qobject_cast<DialogK761Calibration*>(QApplication::activeModalWidget());
             if ((!d || d->HuidigeToestand() != Fabrieksdialoog::Toestand::Bewerken) && ++pogingen < 60) {
@@ -905,6 +907,7 @@ TEST_F(FabrieksdialoogTest, AfterCancelAndAfterOkTheRackWindowIsBackInFront) {
                 return;
             }
             ASSERT_NE(d, nullptr) << "waited 30 s for the factory dialog";
+            bijSluiten = venster.statusTekst[3];
             // Meanwhile another window of the area became the active one.
             gebied.setActiveSubWindow(tabel);
             if (ok) Typ(*d, d->TextNulpuntInput[0], QStringLiteral("1.0"));
@@ -918,6 +921,8 @@ TEST_F(FabrieksdialoogTest, AfterCancelAndAfterOkTheRackWindowIsBackInFront) {
         EXPECT_TRUE(rack->isEnabled()) << ok;
         EXPECT_TRUE(gebied.isEnabled()) << ok;
         EXPECT_FALSE(kader->isMinimized()) << ok;
+        EXPECT_EQ(bijSluiten.toStdString(), "Reading double word from e²prom ...") << ok;
+        EXPECT_EQ(venster.statusTekst[3].toStdString(), "") << ok;
     }
     EXPECT_EQ(Woord(mv, 0), 10); // OK wrote the new zero
 }

@@ -380,6 +380,65 @@ TEST_P(EindTotEindTest, FirstStartLogsTheRacksOnAndTheNextStartPollsAndLogsAtOnc
     }
 }
 
+// The key of Measure works right after the first start's log-on, with the Data menu never opened: the
+// log-on registered the rack after the menu's state was last set, without a rack.
+TEST_P(EindTotEindTest, CtrlMAfterTheFirstStartsLogOnSwitchesMeasuringOnAndOff) {
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    Draaiboek boek(venster, echteKlok ? 30000 : 120000);
+    qint64 aangemeld = 0;
+    int pollsBijUit = 0;
+    const auto druk = [&venster] {
+        QWidget* doel = QApplication::focusWidget() ? QApplication::focusWidget() : &venster;
+        QTest::keyClick(doel, Qt::Key_M, Qt::ControlModifier);
+    };
+    boek.Stap(
+        QStringLiteral("the settings window is shown"),
+        [] { return InstellenVenster() && InstellenVenster()->isVisible(); },
+        [] { QTest::mouseClick(InstellenVenster()->OKButton, Qt::LeftButton); });
+    boek.Stap(
+        QStringLiteral("the rack has logged on"), [] { return RackVenster(1) != nullptr && !PauzeOpvragen; },
+        [&] {
+            aangemeld = platform::klok().ms();
+            EXPECT_FALSE(MetenActief);
+            venster.activateWindow();
+        });
+    boek.Stap(
+        QStringLiteral("the main window is active"),
+        [&] {
+            return QApplication::activeWindow() == &venster &&
+                   (echteKlok || platform::klok().ms() - aangemeld >= 5000);
+        },
+        [&] {
+            EXPECT_EQ(Polls(), 0);
+            druk();
+            EXPECT_TRUE(MetenActief) << "Ctrl+M switched measuring on";
+        });
+    boek.Stap(
+        QStringLiteral("status requests after Ctrl+M"), [&] { return Polls() >= 4; },
+        [&] {
+            EXPECT_TRUE(venster.mnuDataMeasure()->isChecked());
+            EXPECT_TRUE(venster.knopMeten()->isChecked());
+            druk();
+            EXPECT_FALSE(MetenActief) << "the second Ctrl+M switched measuring off";
+            EXPECT_FALSE(venster.mnuDataMeasure()->isChecked());
+            pollsBijUit = Polls();
+            aangemeld = platform::klok().ms();
+        });
+    boek.Stap(
+        QStringLiteral("a while with measuring off"),
+        [&] { return platform::klok().ms() - aangemeld >= (echteKlok ? 500 : 5000); },
+        [&] {
+            // At most the request that was on the line when measuring stopped.
+            EXPECT_LE(Polls() - pollsBijUit, 1);
+            antwoorden = {vbNo, vbNo, vbNo};
+            venster.SluitVanuitCode();
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+}
+
 INSTANTIATE_TEST_SUITE_P(Lijnen, EindTotEindTest,
                          ::testing::Values(Lijnsoort::Geheugen, Lijnsoort::Pseudoterminal),
                          [](const ::testing::TestParamInfo<Lijnsoort>& info) {

@@ -17,6 +17,7 @@
 #include "files/Opslaan.h"
 #include "platform/Datum.h"
 #include "rackviews/FormRack.h"
+#include "reports/FormGLP.h"
 #include "shared/Algemeen.h"
 #include "shared/Instellingen.h"
 #include "shared/Systeemfuncties.h"
@@ -234,36 +235,47 @@ TEST_F(MenusTest, TheEditMenuFollowsTheActiveWindowAndLoggingTurnsItAllOff) {
 }
 
 // A shortcut shown in a menu runs that item, whichever window is active: no child window, a graph, a
-// table, a rack window.
+// table, a rack window. The key acts as its item stands when its drop-down opens now, whatever state an
+// earlier opening left: an item the drop-down would enable runs, one it would disable does not.
 TEST_F(MenusTest, EveryShortcutTheMenusShowRunsItsItemInEveryWindow) {
     VulVoorbeeldrack(1);
     // The items' commands are not run here (they open dialogs); only that the key reaches them.
     std::map<QAction*, int> keren;
-    std::vector<QAction*> items;
-    std::function<void(QMenu*)> verzamel = [&](QMenu* m) {
+    std::vector<std::pair<QMenu*, QAction*>> items;
+    std::function<void(QMenu*, QMenu*)> verzamel = [&](QMenu* kop, QMenu* m) {
         for (QAction* a : m->actions()) {
             if (a->menu()) {
-                verzamel(a->menu());
+                verzamel(kop, a->menu());
             } else if (!a->shortcut().isEmpty()) {
                 QObject::disconnect(a, &QAction::triggered, nullptr, nullptr);
                 QObject::connect(a, &QAction::triggered, [&keren, a] { ++keren[a]; });
-                items.push_back(a);
+                items.emplace_back(kop, a);
             }
         }
     };
     for (QAction* a : venster->menuBar()->actions())
-        if (a->menu()) verzamel(a->menu());
+        if (a->menu()) verzamel(a->menu(), a->menu());
     ASSERT_GE(items.size(), 10u);
+    int volgens = 0; // keys whose item was left in the other state than its drop-down sets
     const auto probeer = [&](const char* situatie) {
         venster->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(venster.get()));
-        for (QAction* a : items) {
-            if (!a->isEnabled() || !a->isVisible()) continue;
+        for (const auto& [kop, a] : items) {
+            if (!a->isVisible()) continue;
+            emit kop->aboutToShow();
+            const bool aan = a->isEnabled();
+            // The state an opening of the drop-down in another situation would have left.
+            a->setEnabled(!aan);
+            emit kop->aboutToShow();
+            const bool volgtRegel = a->isEnabled() == aan;
+            a->setEnabled(volgtRegel ? !aan : aan);
+            volgens += volgtRegel;
             keren.clear();
             QWidget* doel = QApplication::focusWidget() ? QApplication::focusWidget() : venster.get();
             QTest::keySequence(doel, a->shortcut());
-            EXPECT_EQ(keren[a], 1) << situatie << ": " << a->objectName().toStdString() << " "
-                                   << a->shortcut().toString().toStdString();
+            EXPECT_EQ(keren[a], aan ? 1 : 0) << situatie << ": " << a->objectName().toStdString() << " "
+                                             << a->shortcut().toString().toStdString();
+            a->setEnabled(aan);
         }
     };
     probeer("no window");
@@ -278,6 +290,8 @@ TEST_F(MenusTest, EveryShortcutTheMenusShowRunsItsItemInEveryWindow) {
     venster->ToonRackVenster(1);
     Activeer(dynamic_cast<QWidget*>(RackVenster(1)));
     probeer("a rack window");
+    // Save As, Copy, Info, Measure and Log in every situation.
+    EXPECT_GE(volgens, 4 * 5);
 }
 
 // A graph shows its chart and legend whole: a new one opens at that size, keeps it after being
@@ -388,6 +402,43 @@ TEST_F(MenusTest, CascadeKeepsTheTerminalWholeAndNoTileLiesUnderTheAreasScrollBa
                 EXPECT_LE(kader->geometry().bottom(), zicht.bottom())
                     << wat << " " << kader->windowTitle().toStdString() << " in " << zicht.height();
         }
+    }
+}
+
+// The report window closed with OK and a new graph whose settings are cancelled with Escape leave the
+// window the user worked in active again: not the first window of the area, the maximised terminal.
+TEST_F(MenusTest, AfterTheReportsOkAndANewGraphsEscapeTheWindowUsedBeforeIsActiveAgain) {
+    VulVoorbeeldrack(1);
+    menus().mnuExtraTerminal->trigger();
+    ASSERT_NE(TerminalVenster(), nullptr);
+    QMdiArea* gebied = venster->mdiGebied();
+    Kindvensterkader(TerminalVenster())->showMaximized();
+    ToonTabelVenster(1);
+    venster->ToonRackVenster(1);
+    const std::vector<std::pair<const char*, QWidget*>> gebruikt = {
+        {"table", frmTabelVan(1)}, {"rack window", dynamic_cast<QWidget*>(RackVenster(1))}};
+    for (const auto& [wat, voor] : gebruikt) {
+        ASSERT_NE(voor, nullptr) << wat;
+        QWidget* kader = Kindvensterkader(voor);
+        Activeer(voor);
+        ASSERT_EQ(gebied->currentSubWindow(), kader) << wat;
+
+        menus().mnuSystemReport->trigger();
+        FormGLP* rapport = RapportVenster();
+        ASSERT_NE(rapport, nullptr) << wat;
+        EXPECT_EQ(gebied->currentSubWindow(), Kindvensterkader(rapport)) << wat;
+        QTest::mouseClick(rapport->OKButton, Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(RapportVenster(), nullptr) << wat;
+        EXPECT_EQ(gebied->currentSubWindow(), kader) << wat << " after the report's OK";
+
+        platform::klok().planIn(0, [] {
+            if (frmGrafiekInstellen* d = GrafiekInstellenVenster()) QTest::keyClick(d, Qt::Key_Escape);
+        });
+        const int grafieken = AantalOpenGrafieken();
+        menus().mnuGraphNewTable->trigger();
+        EXPECT_EQ(AantalOpenGrafieken(), grafieken) << wat;
+        EXPECT_EQ(gebied->currentSubWindow(), kader) << wat << " after Escape in a new graph's settings";
     }
 }
 
