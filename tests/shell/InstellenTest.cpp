@@ -582,8 +582,8 @@ TEST_F(InstellenTest, AFolderMoveTheDiskRefusesKeepsTheOldFolderAndEveryFile) {
     }
     for (const Verhuizing& m : verhuizingen) {
         SCOPED_TRACE(m.sleutel);
-        EXPECT_EQ(m.map, m.oud);
-        EXPECT_EQ(Opgeslagen(m.sleutel), m.oud);
+        EXPECT_EQ(m.map.toStdString(), m.oud.toStdString()) << "the program's folder";
+        EXPECT_EQ(Opgeslagen(m.sleutel).toStdString(), m.oud.toStdString()) << "the folder in K740.ini";
         EXPECT_EQ(QDir(m.oud).entryList(QDir::Files).join(' ').toStdString(),
                   m.namen.join(' ').toStdString());
         EXPECT_EQ(QDir(m.nieuw).entryList(QDir::Files | QDir::Hidden).join(' ').toStdString(), "")
