@@ -79,9 +79,11 @@ bool KopieerMap(const QString& oud, const QString& nieuw, const QStringList& pat
     const QStringList namen = bron.entryList(patronen, QDir::Files | QDir::Hidden);
     // Every question first: Cancel stops before anything is moved.
     bool alle = false;
+    QList<bool> bestond;
     for (const QString& naam : namen) {
         const QString naar = doel.filePath(naam);
-        if (QFileInfo::exists(naar) && !alle) {
+        bestond << QFileInfo::exists(naar);
+        if (bestond.back() && !alle) {
             const int a = ToonMelding(Tekst[480], vbYesNoCancel | vbExclamation, naar);
             if (a == vbCancel) return false;
             if (a == vbYes) alle = true;
@@ -108,6 +110,10 @@ bool KopieerMap(const QString& oud, const QString& nieuw, const QStringList& pat
     for (qsizetype i = 0; i < namen.size(); ++i) {
         if (!platform::HernoemBestand(kopieen[i], doel.filePath(namen[i]))) {
             MeldVerhuizing(oud, doel.filePath(namen[i]));
+            // The copies that took their names already go too, save one that replaced a file the user
+            // agreed to overwrite: that file is gone, and the copy is the nearer to it.
+            for (qsizetype j = 0; j < i; ++j)
+                if (!bestond[j]) QFile::remove(doel.filePath(namen[j]));
             ruimOp();
             return false;
         }

@@ -38,7 +38,7 @@ QString VerkortPad(const QString& pad, int& n);
 // move is whole or nothing: every file is copied first and the sources are removed only when every copy
 // is whole. True when the files are in `nieuw` (also when there were none, or `nieuw` is `oud`); false
 // after Cancel or a file refused (told with its path and the system's reason): every file is then still
-// in `oud`, and no part-made file is left in `nieuw`.
+// in `oud`, and no copy is left in `nieuw` (but where it replaced a file the user agreed to overwrite).
 bool KopieerMap(const QString& oud, const QString& nieuw, const QStringList& patronen);
 
 // The text without the blanks around it (also NEL and the no-break space); a text with none, as most

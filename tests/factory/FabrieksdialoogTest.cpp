@@ -876,8 +876,9 @@ TEST_F(FabrieksdialoogTest, TheFactoryEntriesOpenTheDialogOfTheModulesModel) {
 }
 
 // In the main window's area, the rack window whose module menu opened the dialog is back after Cancel
-// and after OK: enabled, as it was and the active window, its module menu at hand again; the message
-// panel no longer tells of the EEPROM reads and writes of the dialog.
+// and after OK: enabled, as it was and the active window, its module menu at hand again, and always on
+// top as it was set, also when it was still the active window (so that no activation sets it again); the
+// message panel no longer tells of the EEPROM reads and writes of the dialog.
 TEST_F(FabrieksdialoogTest, AfterCancelAndAfterOkTheRackWindowIsBackInFrontAndTheMessagePanelClear) {
     VulK761();
     struct Afregelen : RackvensterActies {
@@ -895,7 +896,16 @@ TEST_F(FabrieksdialoogTest, AfterCancelAndAfterOkTheRackWindowIsBackInFrontAndTh
     gebied.show();
     kader->show();
     tabel->show();
-    for (const bool ok : {false, true}) {
+    gebied.setActiveSubWindow(kader);
+    rack->mnuRackSettingsTop->trigger();
+    ASSERT_TRUE(kader->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    struct Beurt {
+        bool ok;
+        bool anderVenster; // another window of the area becomes the active one while the dialog is open
+    };
+    for (const Beurt beurt : {Beurt{false, true}, Beurt{true, true}, Beurt{false, false}}) {
+        SCOPED_TRACE(testing::Message()
+                     << "OK " << beurt.ok << ", another window active " << beurt.anderVenster);
         gebied.setActiveSubWindow(kader);
         // Answers the dialog once it is up for editing (it reads the module first).
         int pogingen = 0;
@@ -908,21 +918,24 @@ TEST_F(FabrieksdialoogTest, AfterCancelAndAfterOkTheRackWindowIsBackInFrontAndTh
             }
             ASSERT_NE(d, nullptr) << "waited 30 s for the factory dialog";
             bijSluiten = venster.statusTekst[3];
-            // Meanwhile another window of the area became the active one.
-            gebied.setActiveSubWindow(tabel);
-            if (ok) Typ(*d, d->TextNulpuntInput[0], QStringLiteral("1.0"));
-            QTest::mouseClick(ok ? d->OKButton : d->CancelButton, Qt::LeftButton);
+            EXPECT_FALSE(kader->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << "over the dialog";
+            if (beurt.anderVenster) gebied.setActiveSubWindow(tabel);
+            if (beurt.ok) Typ(*d, d->TextNulpuntInput[0], QStringLiteral("1.0"));
+            QTest::mouseClick(beurt.ok ? d->OKButton : d->CancelButton, Qt::LeftButton);
         };
         klok().planIn(500, antwoord);
         QTest::mousePress(rack->LabelModule[2], Qt::LeftButton);
         rack->mnuRackSettings->hide();
         rack->mnuModuleCalibration->trigger();
-        EXPECT_EQ(gebied.currentSubWindow(), kader) << ok;
-        EXPECT_TRUE(rack->isEnabled()) << ok;
-        EXPECT_TRUE(gebied.isEnabled()) << ok;
-        EXPECT_FALSE(kader->isMinimized()) << ok;
-        EXPECT_EQ(bijSluiten.toStdString(), "Reading double word from e²prom ...") << ok;
-        EXPECT_EQ(venster.statusTekst[3].toStdString(), "") << ok;
+        EXPECT_EQ(gebied.currentSubWindow(), kader);
+        EXPECT_TRUE(rack->isEnabled());
+        EXPECT_TRUE(gebied.isEnabled());
+        EXPECT_FALSE(kader->isMinimized());
+        EXPECT_TRUE(rack->mnuRackSettingsTop->isChecked());
+        EXPECT_TRUE(kader->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << "no longer always on top";
+        EXPECT_TRUE(kader->isVisible());
+        EXPECT_EQ(bijSluiten.toStdString(), "Reading double word from e²prom ...");
+        EXPECT_EQ(venster.statusTekst[3].toStdString(), "");
     }
     EXPECT_EQ(Woord(mv, 0), 10); // OK wrote the new zero
 }

@@ -138,6 +138,26 @@ TEST_F(HelpersTest, MovingAFolderAsksOnlyForExistingFiles) {
     EXPECT_EQ(c.readAll(), "new");
 }
 
+// A later file refused when the copies take their names (a folder in its place): the sources all stay,
+// and of the copies named already only the one that replaced a file the user agreed to overwrite stays,
+// since what it replaced is gone.
+TEST_F(HelpersTest, AMoveRefusedAtALaterNameKeepsOnlyTheCopyThatReplacedAFile) {
+    MaakMappen(pad("oud"));
+    MaakMappen(pad("nieuw/c.cal"));
+    for (const char* n : {"a.cal", "b.cal", "c.cal"})
+        maak(pad("oud/") + n, "new");
+    maak(pad("nieuw/b.cal"), "old");
+    OpnameMelding melding;
+    melding.antwoorden = {vbYes};
+    ZetMeldingVenster(&melding);
+    EXPECT_FALSE(KopieerMap(pad("oud/"), pad("nieuw/"), {"*.cal"}));
+    EXPECT_EQ(QDir(pad("oud")).entryList(QDir::Files).join(' ').toStdString(), "a.cal b.cal c.cal");
+    EXPECT_EQ(QDir(pad("nieuw")).entryList(QDir::Files | QDir::Hidden).join(' ').toStdString(), "b.cal");
+    QFile b(pad("nieuw/b.cal"));
+    ASSERT_TRUE(b.open(QIODevice::ReadOnly));
+    EXPECT_EQ(b.readAll(), "new");
+}
+
 TEST_F(HelpersTest, CancelStopsTheMoveAndTheSameFolderMovesNothing) {
     MaakMappen(pad("oud"));
     MaakMappen(pad("nieuw"));

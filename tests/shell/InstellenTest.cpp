@@ -41,6 +41,7 @@
 #include <QTimeEdit>
 #include <cerrno>
 #include <cstring>
+#include <deque>
 #include <gtest/gtest.h>
 #include <tuple>
 #include <vector>
@@ -55,10 +56,13 @@ QString Opgeslagen(const char* sleutel) {
 
 class InstellenTest : public SchoneOmgeving, public MeldingVenster {
 protected:
-    // The fixture answers the message boxes.
+    // The fixture answers the message boxes: from `antwoorden` while it holds any, else OK.
     int Toon(const QString& tekst, int stijl, const QString& titel) override {
         meldingen.emplace_back(tekst, stijl, titel);
-        return static_cast<int>(vbOK);
+        if (antwoorden.empty()) return static_cast<int>(vbOK);
+        const int a = antwoorden.front();
+        antwoorden.pop_front();
+        return a;
     }
     void SetUp() override {
         SchoneOmgeving::SetUp();
@@ -117,6 +121,7 @@ protected:
     platform::GeheugenLijn* lijn = nullptr;
     std::unique_ptr<mdiK740> hoofdvenster;
     std::vector<std::tuple<QString, int, QString>> meldingen;
+    std::deque<int> antwoorden;
 };
 
 TEST_F(InstellenTest, LoadHoldsLoggingClosesThePortAndDisablesTheMainWindowUntilUnload) {
@@ -529,36 +534,69 @@ TEST_F(InstellenTest, ChosenFoldersAreMadeAtOKAndTheirFilesMoveAlong) {
     EXPECT_TRUE(QFile::exists(QDir(oud).filePath("andere.txt")));
 }
 
-// A new calibration folder on a disk that takes no file above 8 bytes: the move is told, and the old
-// folder stays, in the program and in the settings, with every file; the new folder gets none.
+// New configuration and calibration folders on a disk that takes no file above 8 bytes: each move is
+// told, and each old folder stays, in the program and in the settings, with every file; the new folders
+// get none. The configuration folder's second file is refused, so the copy of its first is taken back;
+// the calibration folder's files all fit, but its second file finds a folder in its place when the
+// copies take their names, so the first, which had taken its name already, goes again.
 TEST_F(InstellenTest, AFolderMoveTheDiskRefusesKeepsTheOldFolderAndEveryFile) {
-    ASSERT_TRUE(QDir().mkpath(MapKalibratie));
-    const QStringList namen{"Rack1-F-F-F-M1.cal", "Rack1-F-F-F-M2.cal"};
-    for (const QString& naam : namen) {
-        QFile f(QDir(MapKalibratie).filePath(naam));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray(52, 'k'));
-    }
-    const QString oud = MapKalibratie;
-    const QString nieuw = QDir(tijdelijkeMap()).filePath("Full/Calibration");
-    OpnameMapKeuze keuze;
-    keuze.antwoord = nieuw;
-    ZetMapKeuzeVenster(&keuze);
+    struct Verhuizing {
+        QString& map;
+        int rij;
+        const char* sleutel;
+        QStringList namen;
+        qsizetype grootte;
+        QString oud;
+        QString nieuw;
+    };
+    Verhuizing verhuizingen[] = {
+        {MapConfiguratie, 3, "FolderConfiguration", {"Graph1.gcf", "Rack1-F-F-F.rcf"}, 0, {}, {}},
+        {MapKalibratie, 4, "FolderCalibration", {"Rack1-F-F-F-M1.cal", "Rack1-F-F-F-M2.cal"}, 0, {}, {}},
+    };
+    const QString elders = QDir(tijdelijkeMap()).filePath("Full/");
+    verhuizingen[0].nieuw = elders + "Configuration";
+    verhuizingen[1].nieuw = elders + "Calibration";
+    // The calibration folder's second file has a folder in its place; the question whether to overwrite
+    // it is answered No (this one, and ask again).
+    antwoorden = {vbNo};
+    ASSERT_TRUE(QDir().mkpath(QDir(verhuizingen[1].nieuw).filePath("Rack1-F-F-F-M2.cal/inside")));
     frmInstellen& v = open(3);
-    QTest::mouseClick(v.MSHFlexGridFolder->viewport(), Qt::LeftButton, {},
-                      v.MSHFlexGridFolder->visualItemRect(v.MSHFlexGridFolder->item(4, 1)).center());
+    for (Verhuizing& m : verhuizingen) {
+        ASSERT_TRUE(QDir().mkpath(m.map));
+        for (const QString& naam : m.namen) {
+            QFile f(QDir(m.map).filePath(naam));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(QByteArray(naam == "Rack1-F-F-F.rcf" ? 52 : 4, 'k'));
+        }
+        m.oud = m.map;
+        OpnameMapKeuze keuze;
+        keuze.antwoord = m.nieuw;
+        ZetMapKeuzeVenster(&keuze);
+        QTest::mouseClick(v.MSHFlexGridFolder->viewport(), Qt::LeftButton, {},
+                          v.MSHFlexGridFolder->visualItemRect(v.MSHFlexGridFolder->item(m.rij, 1)).center());
+        ZetMapKeuzeVenster(nullptr);
+    }
     {
         Bestandsgrens grens(8);
         QTest::mouseClick(v.OKButton, Qt::LeftButton);
     }
-    EXPECT_EQ(MapKalibratie, oud);
-    EXPECT_EQ(Opgeslagen("FolderCalibration"), oud);
-    EXPECT_EQ(QDir(oud).entryList(QDir::Files), namen);
-    EXPECT_EQ(QDir(nieuw).entryList(QDir::Files | QDir::Hidden), QStringList{});
-    ASSERT_EQ(meldingen.size(), 1u);
-    EXPECT_EQ(std::get<0>(meldingen[0]), VervangHekje(Tekst[494], oud) + "\r\n\r\n" +
-                                             QDir(nieuw).filePath(namen[0]) + "\r\n\r\n" +
-                                             std::strerror(EFBIG));
+    for (const Verhuizing& m : verhuizingen) {
+        SCOPED_TRACE(m.sleutel);
+        EXPECT_EQ(m.map.toStdString(), m.oud.toStdString()) << "the program's folder";
+        EXPECT_EQ(Opgeslagen(m.sleutel).toStdString(), m.oud.toStdString()) << "the folder in K740.ini";
+        EXPECT_EQ(QDir(m.oud).entryList(QDir::Files).join(' ').toStdString(),
+                  m.namen.join(' ').toStdString());
+        EXPECT_EQ(QDir(m.nieuw).entryList(QDir::Files | QDir::Hidden).join(' ').toStdString(), "")
+            << "copies left in the new folder";
+    }
+    ASSERT_EQ(meldingen.size(), 3u);
+    EXPECT_EQ(std::get<0>(meldingen[0]), VervangHekje(Tekst[494], verhuizingen[0].oud) + "\r\n\r\n" +
+                                             QDir(verhuizingen[0].nieuw).filePath("Rack1-F-F-F.rcf") +
+                                             "\r\n\r\n" + std::strerror(EFBIG));
+    EXPECT_EQ(std::get<0>(meldingen[1]), Tekst[480]);
+    EXPECT_EQ(std::get<0>(meldingen[2]), VervangHekje(Tekst[494], verhuizingen[1].oud) + "\r\n\r\n" +
+                                             QDir(verhuizingen[1].nieuw).filePath("Rack1-F-F-F-M2.cal") +
+                                             "\r\n\r\n" + std::strerror(EISDIR));
 }
 
 TEST_F(InstellenTest, AFolderThatCannotBeMadeKeepsItsOldValue) {

@@ -20,11 +20,14 @@
 #include "files/CsvVelden.h"
 #include "files/Logboek.h"
 #include "files/Meetbestand.h"
+#include "files/RackConfiguratie.h"
 #include "platform/Datum.h"
 #include "platform/Klok.h"
 #include "platform/Tekstbestand.h"
 #include "shared/Hulpfuncties.h"
+#include "shared/Instellingen.h"
 #include "shared/Melding.h"
+#include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
 #include "shell/Installatie.h"
 #include "shell/Menubalk.h"
@@ -625,6 +628,51 @@ TEST_F(VervolgbestandTest, ASearchKeepsTheRowsOfTheTablesOfRacksThatComeBackWith
                 // The rows before the Search hold values, every input of each.
                 EXPECT_GE(waarden, AantalIngangen * (voorZoeken - 1));
             }
+            antwoorden = {vbNo, vbNo, vbNo};
+            venster.SluitVanuitCode();
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+}
+
+// File > New while two racks log, with a log-on record saved in an earlier run that puts rack 2 in slot 3,
+// and rack 2's file: the record is skipped, since rack 2 has its slot in this run already. Rack 2 is
+// registered, polled and logged once, in slot 2; slot 3 stays free, without a window or columns.
+TEST_F(VervolgbestandTest, FileNewSkipsASavedLogOnOfARackRegisteredInAnotherSlot) {
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    Draaiboek boek(venster, 120000);
+    LogVanafStartElkeSeconde(
+        boek, venster, [this] { stijging->zetActief(true); }, 2);
+    qint64 sinds = 0;
+    boek.Stap(
+        QStringLiteral("logging runs"), [&] { return Rijen(Pad("Untitled.csv")) >= 3; },
+        [&] {
+            ASSERT_TRUE(SchrijfRackConfiguratie(2));
+            BewaarInstelling(AppNaam, QStringLiteral("Rack3"), QStringLiteral("Logon"), true);
+            BewaarInstelling(AppNaam, QStringLiteral("Rack3"), QStringLiteral("Identification"),
+                             IdnoAlsTekst(Racks[2].Idno));
+            keuze.bestanden = {Pad("exp1.csv")};
+            ZetBestandsdialogen(&keuze);
+            venster.menus().mnuFileNew->trigger();
+            ASSERT_EQ(Gegevensbestand, Pad("exp1.csv"));
+            sinds = platform::klok().ms();
+        });
+    boek.Stap(
+        QStringLiteral("rows in the new file, or ten seconds have passed"),
+        [&] { return Rijen(Pad("exp1.csv")) >= 4 || platform::klok().ms() - sinds > 10000; },
+        [&] {
+            EXPECT_GE(Rijen(Pad("exp1.csv")), 4) << "no rows in the new file";
+            EXPECT_TRUE(Racks[1].Present && Racks[2].Present);
+            EXPECT_FALSE(Racks[3].Present) << "rack 2 registered a second time, in slot 3";
+            EXPECT_EQ(RackVenster(3), nullptr);
+            const std::vector<QStringList> regels = Regels(Pad("exp1.csv"));
+            ASSERT_FALSE(regels.empty());
+            EXPECT_EQ(regels.front().filter(QStringLiteral("R3M")).join(' ').toStdString(), "")
+                << "columns of slot 3 in the new file";
+            venster.StartStopVerbinding();
+            ControleerAlsLab(Pad("exp1.csv"));
             antwoorden = {vbNo, vbNo, vbNo};
             venster.SluitVanuitCode();
         });
