@@ -18,7 +18,16 @@
 #include <cstdint>
 #include <fstream>
 #include <string>
+#include <sys/resource.h>
 #include <vector>
+
+// The process's user and system time in seconds (getrusage).
+inline double ProcessorSeconden() {
+    rusage r{};
+    getrusage(RUSAGE_SELF, &r);
+    return static_cast<double>(r.ru_utime.tv_sec + r.ru_stime.tv_sec) +
+           static_cast<double>(r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e6;
+}
 
 // A clean program on the virtual clock, in the English (UK) locale, with its settings store in
 // `opslagMap`; EindSchoon puts the real clock and the user's store back after the program's reset.

@@ -4,6 +4,7 @@
 // is the reference of the second. Per request: the processor time of the process (the emulator's side
 // included, the same in both spans), the wake-ups of the event loop and the read notifications of
 // socket notifiers. A port opened again must cost what it cost when first opened.
+#include "Benchhulp.h"
 #include "PollHarnas.h"
 #include "RackEmulator.h"
 #include "RacklijnOmgeving.h"
@@ -20,16 +21,8 @@
 #include <QElapsedTimer>
 #include <QSocketNotifier>
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 
 namespace {
-
-double ProcessorSeconden() {
-    rusage r{};
-    getrusage(RUSAGE_SELF, &r);
-    return static_cast<double>(r.ru_utime.tv_sec + r.ru_stime.tv_sec) +
-           static_cast<double>(r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e6;
-}
 
 // Counts the read notifications of every socket notifier (the port's and the emulator's).
 class Meldingteller : public QObject {

@@ -4,6 +4,7 @@
 // core is the process's user and system time (getrusage) over the wall time of the run; a waiting loop
 // must sleep, not spin. What the whole program uses, with its windows on a real pseudo-terminal, is
 // measured by bench/processortijd.sh.
+#include "Benchhulp.h"
 #include "PollHarnas.h"
 #include "RackEmulator.h"
 #include "RacklijnOmgeving.h"
@@ -18,18 +19,10 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 
 namespace {
 
 enum class Geval { Simulatie, GeenRack, PoortDicht };
-
-double ProcessorSeconden() {
-    rusage r{};
-    getrusage(RUSAGE_SELF, &r);
-    return static_cast<double>(r.ru_utime.tv_sec + r.ru_stime.tv_sec) +
-           static_cast<double>(r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e6;
-}
 
 void Processortijd(benchmark::State& state) {
     const auto geval = static_cast<Geval>(state.range(0));

@@ -294,6 +294,17 @@ bool ZelfdeIndeling(const QString& a, const QString& b) {
 
 enum class Uitkomst { Geschreven, Geweigerd, AndereIndeling };
 
+// A file's waiting rows are done with (written, or left with a file that is gone): what was given up
+// since it last took rows is named now.
+Uitkomst Afgehandeld(const Wachtend* w) {
+    if (w) {
+        const QString pad = w->pad;
+        LogVerloren(pad, w->opgegeven, w->eindpuntOpgegeven ? w->eindpunt : QString());
+        wacht.Geschreven(pad);
+    }
+    return Uitkomst::Geschreven;
+}
+
 // Appends to the file what waits for it and then `eigen` (the snapshot's own line, the row or end point
 // at `tijd`; may be empty), after what the file needs as it stands now: an empty file its header, a file
 // whose last line was cut a line end. Where rows were given up, the end point of the break goes before
@@ -312,11 +323,7 @@ Uitkomst SchrijfNaar(const QString& pad, const QString& kop, const QString& eige
     if (stand.lengte == 0) {
         // A file that is gone or empty: an end point alone does not make it again.
         if (!(wachtRijen && w->rijen.aantal > 0) && !eigenRij) {
-            if (w) {
-                LogVerloren(pad, w->opgegeven, w->eindpuntOpgegeven ? w->eindpunt : QString());
-                wacht.Geschreven(pad);
-            }
-            return Uitkomst::Geschreven;
+            return Afgehandeld(w);
         }
         voor = rijKop;
     } else {
@@ -339,12 +346,7 @@ Uitkomst SchrijfNaar(const QString& pad, const QString& kop, const QString& eige
     bytes += platform::NaarWindows1252(eigen);
     if (!platform::VoegToeAanBestand(pad, bytes)) return Uitkomst::Geweigerd;
     bekend.insert(pad, {StandVan(pad), rijKop});
-    if (w) {
-        // What was given up since the file last took rows is named now.
-        LogVerloren(pad, w->opgegeven, w->eindpuntOpgegeven ? w->eindpunt : QString());
-        wacht.Geschreven(pad);
-    }
-    return Uitkomst::Geschreven;
+    return Afgehandeld(w);
 }
 
 // Gives up the rows that wait for a full disk (those of a folder that cannot be written go on waiting):

@@ -359,10 +359,11 @@ void frmTabel::StelTabelInNaAanmelding() {
     // same modules.
     const bool zelfdeModules = *m_modulesBijZoeken == Modulenummers();
     m_modulesBijZoeken.reset();
+    // Other modules: every grid begins empty, also those of modules no longer present.
     if (!zelfdeModules)
         for (int16_t m = 1; m <= AantalModules; ++m)
             WisTabelGegevens(m);
-    Indelen(true, !zelfdeModules);
+    Indelen(true, false);
 }
 
 void frmTabel::Indelen(bool InstellenKolomBreedte, bool wissen) {
