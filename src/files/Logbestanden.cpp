@@ -85,6 +85,16 @@ QSet<QString> gemeldeMappen;
 WachtendeRijen wacht;
 bool vraagGepland = false;
 bool vraagBijSluiten = false;
+// The file the question names while it waits, and its box: when the rows it asks about go to another
+// file, the question is withdrawn and asked anew about that file.
+QString vraagPad;
+const IntrekbareMelding* vraagBox = nullptr;
+
+// The rows of `pad` went elsewhere (another file, or into a file by another way): a question about them
+// that waits is withdrawn.
+void VraagVolgtRijen(const QString& pad) {
+    if (vraagBox && vraagPad == pad) TrekMeldingIn(vraagBox->nummer);
+}
 // The files that began to give up rows in this snapshot: one box tells them all at its end.
 QStringList nieuwOpgegeven;
 QString nieuwOpgegevenTijd;
@@ -331,20 +341,26 @@ Uitkomst SchrijfNaar(const QString& pad, const QString& kop, const QString& eige
         voor = Regelbegin(pad, stand);
         houdtRijen = w && !w->breuk.isEmpty() && HoudtRijen(pad, stand);
     }
-    QByteArray bytes = platform::NaarWindows1252(voor);
+    // What goes before the waiting lines, and what after them: small, made anew at every try. The waiting
+    // lines are written from where they wait, and the first piece the file refuses ends the try.
+    QString ervoor = voor, erna;
     // The end point of a break goes only where a row follows it: before the rows that wait when they were
     // given up before them (by Cancel), behind the rows kept when those past the bound were given up.
     const QString breuk =
         w && !w->breuk.isEmpty() ? Eindpuntregel(w->breuk, w->velden, TekstAfbakening) : QString();
     const bool rijVolgt = wachtRijen || eigenRij;
-    if (!breuk.isEmpty() && w->breukEerst && houdtRijen && rijVolgt)
-        bytes += platform::NaarWindows1252(breuk);
-    if (wachtRijen) bytes += w->bytes;
+    if (!breuk.isEmpty() && w->breukEerst && houdtRijen && rijVolgt) ervoor += breuk;
     if (!breuk.isEmpty() && !w->breukEerst && rijVolgt &&
         (wachtRijen ? w->rijen.aantal > 0 && !w->laatsteEindpunt : houdtRijen))
-        bytes += platform::NaarWindows1252(breuk);
-    bytes += platform::NaarWindows1252(eigen);
-    if (!platform::VoegToeAanBestand(pad, bytes)) return Uitkomst::Geweigerd;
+        erna += breuk;
+    erna += eigen;
+    platform::Aanvulling aanvulling(pad);
+    aanvulling.Schrijf(platform::NaarWindows1252(ervoor));
+    if (wachtRijen)
+        for (const QByteArray& stuk : w->stukken)
+            if (!aanvulling.Schrijf(stuk)) break;
+    aanvulling.Schrijf(platform::NaarWindows1252(erna));
+    if (!aanvulling.Sluit()) return Uitkomst::Geweigerd;
     bekend.insert(pad, {StandVan(pad), rijKop});
     return Afgehandeld(w);
 }
@@ -376,7 +392,16 @@ void VraagOverWachtend() {
         if (!w) break;
         const QString pad = w->pad;
         if (SchrijfNaar(pad, w->kop, QString(), false) == Uitkomst::Geschreven) continue;
-        if (ToonMelding(SchrijffoutTekst(pad), vbRetryCancel | vbExclamation, Gegevensbestand) != vbRetry) {
+        IntrekbareMelding box;
+        vraagPad = pad;
+        vraagBox = &box;
+        const int antwoord =
+            ToonMelding(SchrijffoutTekst(pad), vbRetryCancel | vbExclamation, Gegevensbestand, box);
+        vraagBox = nullptr;
+        vraagPad.clear();
+        // Withdrawn: its rows went elsewhere; what waits now is tried, and asked about by its own name.
+        if (box.ingetrokken) continue;
+        if (antwoord != vbRetry) {
             GeefWachtendOp();
             break;
         }
@@ -496,6 +521,9 @@ public:
         }
     }
 
+    // Whether the file is one of this snapshot's.
+    bool Heeft(const QString& pad) const { return m_index.contains(pad); }
+
 private:
     struct Entry {
         QString pad;
@@ -510,6 +538,38 @@ private:
     std::vector<Entry> m_bestanden;
     QHash<QString, int> m_index;
 };
+
+QString VrijeNaamNaast(const QString& pad);
+
+// Rows that wait for a file this snapshot has none for (the run left it: Save As or File > New under a
+// name with markers, a move to a new name, another day) are tried as the snapshot's own files are, and
+// reach their file as soon as it takes them; a file that refuses has the same question or folder box.
+// Rows whose file holds another layout by now go on under the first free name beside it.
+void SchrijfVerlatenBestanden(const Logschrijver& uit) {
+    QStringList verlaten;
+    for (const Wachtend& w : wacht.Alle())
+        if (w.Wacht() && !uit.Heeft(w.pad)) verlaten << w.pad;
+    for (qsizetype i = 0; i < verlaten.size(); ++i) {
+        const QString pad = verlaten[i];
+        Wachtend* w = WachtendVan(pad);
+        if (!w) continue;
+        const Uitkomst uitkomst = SchrijfNaar(pad, w->kop, QString(), false);
+        if (uitkomst == Uitkomst::Geschreven) continue;
+        if (uitkomst == Uitkomst::AndereIndeling) {
+            const QString naast = VrijeNaamNaast(pad);
+            wacht.Verhuis(pad, naast);
+            VraagVolgtRijen(pad);
+            bekend.remove(naast);
+            SchrijfLogboekRegel(0, 0, Tekst[TekstDatalogger] + naast);
+            verlaten << naast;
+            continue;
+        }
+        bekend.remove(pad);
+        w = wacht.Van(pad);
+        w->mapFout = MapNietSchrijfbaar(pad, true);
+        if (!w->mapFout) PlanVraag();
+    }
+}
 
 // Every file of the run that has no end point yet gets one in the layout of its rows: the time and
 // empty fields. A file that is gone, or whose header names other columns now (another file was put in
@@ -596,6 +656,7 @@ void VerhuisRijen(const QStringList& paden, const QString& van, const QString& n
         const qsizetype i = oud.indexOf(pad);
         const QString doel = i >= 0 && i < nieuw.size() ? nieuw[i] : VrijeNaamNaast(pad);
         wacht.Verhuis(pad, doel);
+        VraagVolgtRijen(pad);
         bekend.remove(doel);
         if (lopend.contains(pad)) lopend.insert(doel, lopend.take(pad));
     }
@@ -825,6 +886,7 @@ bool LogSnapshot(const QString& info, bool magVerhuizen) {
     if (modus == LogEenBestand) uit.Veld(een, QString(), true);
 
     uit.Schrijf(stop, tijd);
+    SchrijfVerlatenBestanden(uit);
     // The run has ended: a folder that still cannot be written is reported again in the next one.
     if (stop) gemeldeMappen.clear();
     return false;
@@ -913,6 +975,7 @@ void NeemWachtendeRijenMee(const QString& sjabloon, const QString& naam, bool ge
     if (LogModus(sjabloon) != LogEenBestand || sjabloon.contains(MarkeringDatum)) return;
     const QString oud = MaakBestandsnaam(sjabloon, 0, 0, 0);
     if (!wacht.Van(oud)) return;
+    VraagVolgtRijen(oud);
     if (!gekopieerd) {
         // The table written into the new file holds every row, also those that waited.
         wacht.Vergeet(oud);
@@ -937,6 +1000,8 @@ void ResetLogbestanden() {
     wacht.Reset();
     vraagGepland = false;
     vraagBijSluiten = false;
+    vraagPad.clear();
+    vraagBox = nullptr;
     nieuwOpgegeven.clear();
     nieuwOpgegevenTijd.clear();
 }

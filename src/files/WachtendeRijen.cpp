@@ -1,6 +1,7 @@
 #include "files/WachtendeRijen.h"
 
 #include <algorithm>
+#include <utility>
 
 std::deque<Wachtend>::iterator WachtendeRijen::Zoek(const QString& pad) {
     return std::find_if(m_bestanden.begin(), m_bestanden.end(),
@@ -33,7 +34,13 @@ Wachtend* WachtendeRijen::Eerste(bool ookMapFout) {
 
 void WachtendeRijen::Voeg(Wachtend& w, const QByteArray& regel, const QString& tijd, bool eindpunt,
                           int velden) {
-    w.bytes += regel;
+    // A new piece once the last one is full: what waits is never copied to take a line.
+    constexpr qsizetype Stuk = 60 * 1024;
+    if (w.stukken.empty() || w.stukken.back().size() + regel.size() > Stuk)
+        w.stukken.push_back(regel);
+    else
+        w.stukken.back() += regel;
+    w.grootte += regel.size();
     m_totaal += regel.size();
     w.laatsteEindpunt = eindpunt;
     if (eindpunt) {
@@ -85,13 +92,15 @@ void WachtendeRijen::Verhuis(const QString& van, const QString& naar) {
     if (!w || van == naar) return;
     if (Wachtend* doel = Van(naar)) {
         // Whatever waited for the new name goes first: it was taken before.
-        doel->bytes += w->bytes;
+        for (QByteArray& stuk : w->stukken)
+            doel->stukken.push_back(std::move(stuk));
+        doel->grootte += w->grootte;
+        if (w->Wacht()) doel->laatsteEindpunt = w->laatsteEindpunt;
         doel->rijen.Voeg(w->rijen);
         doel->opgegeven.Voeg(w->opgegeven);
         if (!w->eindpunt.isEmpty()) doel->eindpunt = w->eindpunt;
         doel->eindpuntOpgegeven = doel->eindpuntOpgegeven || w->eindpuntOpgegeven;
         if (doel->breuk.isEmpty()) doel->breuk = w->breuk;
-        w->bytes.clear();
         m_bestanden.erase(Zoek(van));
         return;
     }
@@ -118,8 +127,9 @@ void WachtendeRijen::Ruim() {
 }
 
 void WachtendeRijen::VerwijderBytes(Wachtend& w) {
-    m_totaal -= w.bytes.size();
-    w.bytes.clear();
+    m_totaal -= w.grootte;
+    w.stukken.clear();
+    w.grootte = 0;
 }
 
 void WachtendeRijen::Leeg() {

@@ -35,8 +35,10 @@ struct Wachtend {
     QString kop;
     // The fields of a row, for the end points that mark a break.
     int velden = 0;
-    // The waiting lines, encoded as they go into the file.
-    QByteArray bytes;
+    // The waiting lines, encoded as they go into the file, in pieces of some tens of kilobytes: a line is
+    // added without moving what waits, and the pieces are written from where they lie.
+    std::deque<QByteArray> stukken;
+    qsizetype grootte = 0;
     // The measuring rows among them; the time of an end point among them (the last line) or given up.
     Regelreeks rijen;
     QString eindpunt;
@@ -53,7 +55,7 @@ struct Wachtend {
     bool mapFout = false;
 
     // Lines wait for the file.
-    bool Wacht() const { return !bytes.isEmpty(); }
+    bool Wacht() const { return grootte > 0; }
     // The end point waits or was given up.
     bool EindpuntNietGeschreven() const { return !eindpunt.isEmpty(); }
     // The measuring rows not written: those waiting and those given up.

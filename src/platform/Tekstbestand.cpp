@@ -375,23 +375,72 @@ bool SchrijfBestandVeilig(const QString& pad, const QByteArray& inhoud, const QS
     return true;
 }
 
-bool VoegToeAanBestand(const QString& pad, const QByteArray& inhoud) {
+struct Aanvulling::Staat {
+    QFile f;
+    qint64 oud = 0;
+    bool goed = false;
+    bool gesloten = false;
+    int fout = 0;
+};
+
+Aanvulling::Aanvulling(const QString& pad) : m_staat(std::make_unique<Staat>()) {
     laatsteSchrijffout = 0;
     laatsteFoutPad = pad;
     errno = 0;
-    QFile f(pad);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) return Mislukt();
-    const qint64 oud = f.size();
-    const bool heel = f.write(inhoud) == inhoud.size();
-    if (!heel) {
+    m_staat->f.setFileName(pad);
+    if (!m_staat->f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
         Mislukt();
-        // A part written (a full disk) is taken back: a retry must not append its rows behind a half
-        // line.
-        f.resize(oud);
+        m_staat->fout = laatsteSchrijffout;
+        return;
+    }
+    m_staat->oud = m_staat->f.size();
+    m_staat->goed = true;
+}
+
+Aanvulling::~Aanvulling() {
+    if (!m_staat->gesloten) NeemTerug();
+}
+
+void Aanvulling::NeemTerug() {
+    // A part written (a full disk) is taken back: a retry must not append its rows behind a half line.
+    if (m_staat->f.isOpen()) {
+        m_staat->f.resize(m_staat->oud);
+        m_staat->f.close();
+    }
+}
+
+bool Aanvulling::Schrijf(const QByteArray& stuk) {
+    if (!m_staat->goed) return false;
+    if (stuk.isEmpty()) return true;
+    errno = 0;
+    if (m_staat->f.write(stuk) == stuk.size()) return true;
+    Mislukt();
+    m_staat->fout = laatsteSchrijffout;
+    m_staat->goed = false;
+    return false;
+}
+
+bool Aanvulling::Sluit() {
+    m_staat->gesloten = true;
+    if (m_staat->goed) {
+        errno = 0;
+        m_staat->f.close();
+        if (m_staat->f.error() == QFileDevice::NoError) {
+            laatsteSchrijffout = 0;
+            return true;
+        }
+        Mislukt();
         return false;
     }
-    f.close();
-    return f.error() == QFileDevice::NoError || Mislukt();
+    NeemTerug();
+    laatsteSchrijffout = m_staat->fout;
+    return false;
+}
+
+bool VoegToeAanBestand(const QString& pad, const QByteArray& inhoud) {
+    Aanvulling aanvulling(pad);
+    aanvulling.Schrijf(inhoud);
+    return aanvulling.Sluit();
 }
 
 bool KopieerBestand(const QString& van, const QString& naar) {

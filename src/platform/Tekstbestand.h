@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
 namespace platform {
 
@@ -52,6 +53,29 @@ QString TijdelijkeNaam(const QString& pad);
 // Appends to a file (creating it); false, with the system's reason, when it cannot be written whole,
 // and then nothing is added. Nothing to append only opens (and makes) the file.
 bool VoegToeAanBestand(const QString& pad, const QByteArray& inhoud);
+// The same for content that lies in pieces (lines kept in memory, a header before them): the pieces are
+// appended in order, each as it lies, and count as one whole. The first write the system refuses ends
+// it: the pieces after it are not tried, and what was written is taken back. Nothing is copied, so what
+// it costs follows what the file takes, not how much is offered.
+class Aanvulling {
+public:
+    // Opens (makes) the file for appending.
+    explicit Aanvulling(const QString& pad);
+    // Takes back what was written unless Sluit succeeded.
+    ~Aanvulling();
+    Aanvulling(const Aanvulling&) = delete;
+    Aanvulling& operator=(const Aanvulling&) = delete;
+    // Appends a piece; false once anything failed (nothing more is written then).
+    bool Schrijf(const QByteArray& stuk);
+    // True when every piece is in the file; otherwise what was written is taken back and the system's
+    // reason is kept (LaatsteSchrijffout).
+    bool Sluit();
+
+private:
+    void NeemTerug();
+    struct Staat;
+    std::unique_ptr<Staat> m_staat;
+};
 // Makes the file `naar` anew as a synced copy of `van`, with its permissions; false with the system's
 // reason (and the file it was about) when it cannot, and then no part of `naar` is left.
 bool KopieerBestand(const QString& van, const QString& naar);

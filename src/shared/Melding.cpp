@@ -131,14 +131,64 @@ void ResetTeruggehoudenMeldingen() {
     teruggehouden().clear();
 }
 
+namespace {
+
+// The boxes that wait now, the innermost last, and how each is closed when it is withdrawn.
+struct WachtendeMelding {
+    int nummer = 0;
+    bool ingetrokken = false;
+    std::function<void()> sluit;
+};
+std::vector<WachtendeMelding>& wachtendeMeldingen() {
+    static std::vector<WachtendeMelding> m;
+    return m;
+}
+int laatsteNummer = 0;
+
+} // namespace
+
+void ZetMeldingSluiter(std::function<void()> sluit) {
+    // Only the box of the innermost wait, and only once: a box shown outside ToonMelding is not one of
+    // these.
+    auto& wachtend = wachtendeMeldingen();
+    if (!wachtend.empty() && !wachtend.back().sluit) wachtend.back().sluit = std::move(sluit);
+}
+
+void TrekMeldingIn(int nummer) {
+    for (WachtendeMelding& m : wachtendeMeldingen()) {
+        if (m.nummer != nummer || m.ingetrokken) continue;
+        m.ingetrokken = true;
+        // The box closes; its wait ends once the work that withdrew it has returned to the pump.
+        if (m.sluit) m.sluit();
+        return;
+    }
+}
+
 int ToonMelding(const QString& tekst, int stijl, const QString& titel) {
+    IntrekbareMelding intrekbaar;
+    return ToonMelding(tekst, stijl, titel, intrekbaar);
+}
+
+int ToonMelding(const QString& tekst, int stijl, const QString& titel, IntrekbareMelding& intrekbaar) {
+    intrekbaar = {};
     if (terughouders > 0 && (stijl & 7) == vbOKOnly) {
         teruggehouden().push_back({tekst, stijl, titel});
         return vbOK;
     }
+    intrekbaar.nummer = ++laatsteNummer;
+    wachtendeMeldingen().push_back({intrekbaar.nummer, false, {}});
     ++openMeldingen;
-    const int antwoord = meldingVenster().Toon(tekst, stijl, titel);
+    int antwoord = meldingVenster().Toon(tekst, stijl, titel);
     --openMeldingen;
+    auto& wachtend = wachtendeMeldingen();
+    const auto eigen =
+        std::find_if(wachtend.begin(), wachtend.end(),
+                     [&intrekbaar](const WachtendeMelding& m) { return m.nummer == intrekbaar.nummer; });
+    if (eigen != wachtend.end()) {
+        intrekbaar.ingetrokken = eigen->ingetrokken;
+        wachtend.erase(eigen);
+    }
+    if (intrekbaar.ingetrokken) antwoord = 0;
     // The box pumps events: the main window may have come or gone meanwhile.
     MeldingOmgeving& o = meldingOmgeving();
     o.ZetHoofdvensterIngeschakeld();

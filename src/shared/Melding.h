@@ -3,6 +3,7 @@
 // out. The style's low three bits choose the buttons, bits 4 to 6 the icon (the MsgBox values below).
 // The window side registers the real box at start-up; tests register their own answer.
 #include <QString>
+#include <functional>
 #include <vector>
 
 enum MeldingStijl : int {
@@ -47,6 +48,19 @@ MeldingVenster& meldingVenster();
 int ToonMelding(const QString& tekst, int stijl = vbOKOnly, const QString& titel = QString());
 // The number of boxes waiting for an answer now (boxes opened inside another box's wait count too).
 int OpenMeldingen();
+
+// A question whose subject can go elsewhere while it waits (the rows it asks about move to another file)
+// can be withdrawn: TrekMeldingIn closes the box without an answer, as if it had not been asked, and
+// ToonMelding then returns 0 with `ingetrokken` set. `nummer` names the box while it waits.
+struct IntrekbareMelding {
+    int nummer = 0;
+    bool ingetrokken = false;
+};
+int ToonMelding(const QString& tekst, int stijl, const QString& titel, IntrekbareMelding& intrekbaar);
+// Withdraws the box of that number, when it still waits.
+void TrekMeldingIn(int nummer);
+// The window side: how the box that is being shown now is closed when it is withdrawn.
+void ZetMeldingSluiter(std::function<void()> sluit);
 
 // Holds back the boxes that only inform (OK alone) for as long as it lives, so that they do not stop
 // what is still being started (the program's start, until polling and logging run). A question is

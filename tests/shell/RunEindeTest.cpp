@@ -507,19 +507,22 @@ TEST_F(RunEindeTest, ADataFolderThatGoesAwayAndComesBackGetsTheWaitingRowsUnderI
 }
 
 // The disk of the data file fills up while logging, its question waits, and the run is saved as a file
-// in another folder meanwhile: the rows that waited for the old file go into the new one, before its
-// next row. Room is made: the new file holds every row of the run once, in order; the old file takes
-// none of them, and one box is all that was asked.
-TEST_F(RunEindeTest, SaveAsWhileRowsWaitForTheOldFileTakesThemIntoTheNewFile) {
+// in another folder on the same full disk meanwhile: the rows that waited for the old file go into the new
+// one, and so does the question. The box about the old file is withdrawn (its Cancel, pressed where it
+// would have come, gives up nothing), and the new file gets a box of its own that names it. Room is made
+// before that box is answered with Cancel: the new file holds every row of the run once, in order; the old
+// file takes none of them; nothing is given up.
+TEST_F(RunEindeTest, SaveAsWhileRowsWaitForTheOldFileTakesThemAndTheirQuestionIntoTheNewFile) {
     const QString nieuw = Datamap() + QStringLiteral("/Other/new.csv");
     mdiK740 venster;
     const Installatie installatie(venster);
     InstalleerMeldingen();
-    EchteMelding box(Qt::Key_Return, VraagOpenMs);
+    EchteMelding box(Qt::Key_Escape, VraagOpenMs);
     std::optional<Bestandsgrens> grens;
     Draaiboek boek(venster, 120000);
     BeginLoggen(boek, venster);
     int32_t metingenBijVol = 0;
+    qint64 eersteVraag = 0;
     QByteArray bijVol;
     boek.Stap(
         QStringLiteral("the disk is full"), [] { return true; },
@@ -535,12 +538,15 @@ TEST_F(RunEindeTest, SaveAsWhileRowsWaitForTheOldFileTakesThemIntoTheNewFile) {
         [&] {
             ASSERT_TRUE(platform::LeesBestand(Gegevenspad(), bijVol));
             metingenBijVol = AantalMetingen;
+            eersteVraag = platform::klok().ms();
         });
     boek.Stap(
         QStringLiteral("Save As while rows wait"), [&] { return AantalMetingen >= metingenBijVol + 3; },
         [&] {
             SlaOpAls(venster, nieuw);
-            platform::klok().planIn(3000, [&] { grens.reset(); });
+            // Room comes after the first box's Cancel would have been pressed, before the second's.
+            platform::klok().planIn(eersteVraag + VraagOpenMs + 1000 - platform::klok().ms(),
+                                    [&] { grens.reset(); });
         });
     boek.Stap(
         QStringLiteral("the question is answered"), [&] { return !grens && !MeldingOpen(); },
@@ -551,7 +557,9 @@ TEST_F(RunEindeTest, SaveAsWhileRowsWaitForTheOldFileTakesThemIntoTheNewFile) {
         });
     ASSERT_TRUE(venster.MDIForm_Load({}));
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
-    EXPECT_EQ(box.getoond(), 1);
+    ASSERT_EQ(box.getoond(), 2) << "the question did not go with the rows";
+    EXPECT_TRUE(box.teksten()[0].startsWith(Gegevenspad())) << box.teksten()[0].toStdString();
+    EXPECT_TRUE(box.teksten()[1].startsWith(nieuw)) << box.teksten()[1].toStdString();
     EXPECT_EQ(box.geblokkeerd(), 0);
     QByteArray oud;
     ASSERT_TRUE(platform::LeesBestand(Gegevenspad(), oud));

@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QWindow>
 #include <memory>
+#include <vector>
 
 class EchteMelding : public MeldingVenster {
 public:
@@ -29,11 +30,14 @@ public:
 
     int Toon(const QString& tekst, int stijl, const QString& titel) override {
         const int nummer = ++m_staat->getoond;
+        m_staat->teksten.push_back(tekst);
         platform::klok().planIn(m_staat->naMs, [staat = m_staat, nummer] { DrukToets(staat, nummer); });
         return ToonFormMelding(tekst, stijl, titel);
     }
 
     int getoond() const { return m_staat->getoond; }
+    // The text of every box shown, in order.
+    const std::vector<QString>& teksten() const { return m_staat->teksten; }
     int geblokkeerd() const { return m_staat->geblokkeerd; }
 
 private:
@@ -41,6 +45,7 @@ private:
         Qt::Key toets = Qt::Key_Return;
         qint64 naMs = 500;
         int getoond = 0;
+        std::vector<QString> teksten;
         int geblokkeerd = 0;
         bool levend = true;
     };

@@ -269,6 +269,8 @@ int ToonFormMelding(const QString& tekst, int stijl, const QString& titel) {
     box.MijnTitel = titel;
     box.MijnVlaggen = stijl;
     box.InitialisatieMelding();
+    // A withdrawn question closes as by its title bar; its caller knows it was withdrawn.
+    ZetMeldingSluiter([&box] { box.close(); });
     platform::WachtOpVenster([&box] { return box.GeklikteToets != 0; });
     const int antwoord = box.GeklikteToets;
     box.Ontlaad();
