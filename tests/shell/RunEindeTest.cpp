@@ -17,6 +17,7 @@
 #include "acquisition/vensters/Rackvenster.h"
 #include "files/Bestandsdialogen.h"
 #include "files/CsvVelden.h"
+#include "files/Logbestanden.h"
 #include "files/Logboek.h"
 #include "files/Meetbestand.h"
 #include "platform/Datum.h"
@@ -567,6 +568,68 @@ TEST_F(RunEindeTest, SaveAsWhileRowsWaitForTheOldFileTakesThemAndTheirQuestionIn
     EXPECT_EQ(Koppen(nieuw), 1);
     const std::vector<QStringList> rijen = Rijen(nieuw);
     EXPECT_EQ(static_cast<int>(rijen.size()), AantalMetingen) << "rows of the run missing";
+    ControleerRun(rijen);
+}
+
+// The data file's name has a marker (a file per rack) and lies on a removable disk that goes away while
+// logging: a row waits for the rack's file. The run is saved under another marker name in another folder
+// meanwhile, and the disk comes back: the rows that waited reach the rack's old file at the next
+// snapshots, long before the close, without a box, and every row of its part of the run is there once.
+TEST_F(RunEindeTest, RowsWaitingForAFileTheRunHasLeftReachItAsSoonAsItTakesRowsAgain) {
+    const QString sjabloon = Usb() + QStringLiteral("/run-#rack#.csv");
+    const QString verder = Datamap() + QStringLiteral("/Other/next-#rack#.csv");
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    Draaiboek boek(venster, 120000);
+    BeginLoggen(boek, venster);
+    QString rackbestand;
+    int32_t bijUsb = 0, bijWeg = 0, bijVerder = 0;
+    std::size_t rijenBijWeg = 0, rijenTerug = 0;
+    boek.Stap(
+        QStringLiteral("logging into a file per rack on Usb"), [] { return true; },
+        [&] {
+            SlaOpAls(venster, sjabloon);
+            bijUsb = AantalMetingen;
+            rackbestand = MaakBestandsnaam(sjabloon, 1, 0, 0);
+        });
+    boek.Stap(
+        QStringLiteral("the disk goes away"), [&] { return Rijen(rackbestand).size() >= 4; },
+        [&] {
+            rijenBijWeg = Rijen(rackbestand).size();
+            ASSERT_TRUE(QDir().rename(Usb(), UsbWeg()));
+            bijWeg = AantalMetingen;
+        });
+    boek.Stap(
+        QStringLiteral("Save As elsewhere while rows wait, the disk back"),
+        [&] { return AantalMetingen >= bijWeg + 2; },
+        [&] {
+            SlaOpAls(venster, verder);
+            bijVerder = AantalMetingen;
+            vragen.clear();
+            ASSERT_TRUE(QDir().rename(UsbWeg(), Usb()));
+        });
+    boek.Stap(
+        QStringLiteral("three snapshots later"), [&] { return AantalMetingen >= bijVerder + 3; },
+        [&] {
+            rijenTerug = Rijen(rackbestand).size();
+            antwoorden = {vbNo, vbNo, vbNo};
+            venster.SluitVanuitCode();
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+    EXPECT_EQ(rijenTerug, rijenBijWeg + static_cast<std::size_t>(bijVerder - bijWeg))
+        << "rows that waited for the rack's old file stayed in memory";
+    EXPECT_TRUE(std::none_of(vragen.begin(), vragen.end(), [&](const Vraag& v) {
+        return v.tekst.contains(rackbestand);
+    })) << "a box about the old file after the disk came back";
+    EXPECT_EQ(Koppen(rackbestand), 1);
+    std::vector<QStringList> rijen = Rijen(rackbestand);
+    ASSERT_FALSE(rijen.empty());
+    if (IsEindpunt(rijen.back())) rijen.pop_back();
+    EXPECT_EQ(static_cast<int32_t>(rijen.size()), bijVerder - bijUsb) << "rows of the rack's file missing";
+    // Its part of the run, closed here as the run moved on: in order, none missing.
+    rijen.push_back({rijen.back().value(0)});
     ControleerRun(rijen);
 }
 
