@@ -210,6 +210,43 @@ TEST_F(MeldingTest, ANestedBoxReturnsItsOwnAnswerToEachCaller) {
     EXPECT_EQ(openBox(), nullptr);
 }
 
+// A question whose subject went elsewhere is withdrawn while a box opened inside its wait still waits:
+// its window closes at once, the inner box stays and answers its own caller, and the outer caller learns
+// that no answer was given. A number that no longer waits withdraws nothing.
+TEST_F(MeldingTest, AWithdrawnBoxClosesWithoutAnAnswerAndLeavesTheBoxInsideIt) {
+    IntrekbareMelding buiten;
+    int binnen = 0;
+    klok().planIn(0, [&] {
+        FormMelding* outer = openBox("Outer");
+        ASSERT_NE(outer, nullptr);
+        binnen = toon("Inner", vbRetryCancel, [&](FormMelding& inner) {
+            TrekMeldingIn(buiten.nummer);
+            EXPECT_EQ(openBox("Outer"), nullptr);
+            EXPECT_TRUE(inner.isVisible());
+            klik(inner.CommandRetry);
+        });
+    });
+    klok().planIn(600000, [] {
+        if (FormMelding* m = openBox("Outer")) {
+            ADD_FAILURE() << "the withdrawn box stayed open";
+            m->close();
+        }
+    });
+    const int antwoord = ToonMelding("Outer", vbRetryCancel | vbExclamation, QString(), buiten);
+    EXPECT_TRUE(buiten.ingetrokken);
+    EXPECT_EQ(antwoord, 0);
+    EXPECT_EQ(binnen, vbRetry);
+    EXPECT_EQ(OpenMeldingen(), 0);
+
+    const int gewist = buiten.nummer;
+    const int weer = toon("Again", vbRetryCancel, [gewist](FormMelding& m) {
+        TrekMeldingIn(gewist);
+        EXPECT_TRUE(m.isVisible());
+        klik(m.CommandCancel);
+    });
+    EXPECT_EQ(weer, vbCancel);
+}
+
 TEST_F(MeldingTest, ABoxThatOnlyInformsWaitsForTheLastHoldWhileAQuestionIsAskedAtOnce) {
     std::optional<MeldingenTerughouden> start(std::in_place);
     std::optional<MeldingenTerughouden> bestand(std::in_place);
