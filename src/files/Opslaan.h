@@ -68,14 +68,19 @@ bool OpslaanAls(QString& naam, bool nieuw);
 
 // The data folder and the current folder are set by the save dialog as soon as a file is chosen; a
 // command that then ends without its file (Cancel, a refusal) puts them back as they were before it,
-// so that the event and communication logs stay where they were. Behoud: the command kept its file.
+// so that the event and communication logs stay where they were.
 class MapGegevensTerug {
 public:
     MapGegevensTerug();
+    // Puts them back unless the command kept its file.
     ~MapGegevensTerug();
     MapGegevensTerug(const MapGegevensTerug&) = delete;
     MapGegevensTerug& operator=(const MapGegevensTerug&) = delete;
-    void Behoud() { m_behoud = true; }
+    // Puts them back now: before a box about a file that could not be written, which waits while logging
+    // goes on. A later save dialog sets them again.
+    void Herstel();
+    // The command kept `bestand` (a full path): its folder is the data folder and the current folder.
+    void Behoud(const QString& bestand);
 
 private:
     QString m_map;
