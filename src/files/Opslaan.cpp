@@ -182,8 +182,9 @@ bool OpslaanAls(QString& naam, bool nieuw) {
         }
 
         // The file in memory is first copied beside its new name: its content is then safe even when
-        // it is the backup that the overwrite replaces.
-        const bool kopieer = !nieuw && !oud.isEmpty() && QFileInfo(oud).isFile();
+        // it is the backup that the overwrite replaces. A logging template is never copied: the file of
+        // its literal name was written by an earlier Save As and lacks the rows logged since.
+        const bool kopieer = !nieuw && !oud.isEmpty() && !HeeftSjabloon(oud) && QFileInfo(oud).isFile();
         const QString tijdelijk = naam + QStringLiteral(".tmp~");
         if (kopieer && !bewerkingen.Kopieer(oud, tijdelijk)) {
             keuze = static_cast<int16_t>(Bestandsfout(mapTerug, naam, naam) == vbOK ? 4 : 2);
