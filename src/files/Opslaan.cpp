@@ -49,10 +49,12 @@ bool ZelfdeBestand(const QString& a, const QString& b) {
 
 // The question after a failed file operation of Save As on the file `pad` (the chosen file `naam` or its
 // backup), with the system's reason read before `opruimen` undoes what the save had done: OK tries
-// again, Cancel ends.
-int Bestandsfout(const QString& pad, const QString& naam, const std::function<void()>& opruimen = {}) {
+// again, Cancel ends. The folders are back as they were while it waits.
+int Bestandsfout(MapGegevensTerug& mapTerug, const QString& pad, const QString& naam,
+                 const std::function<void()>& opruimen = {}) {
     const QString tekst = SchrijffoutTekst(pad);
     if (opruimen) opruimen();
+    mapTerug.Herstel();
     return ToonMelding(tekst, vbOKCancel | vbExclamation, naam);
 }
 
@@ -61,9 +63,18 @@ int Bestandsfout(const QString& pad, const QString& naam, const std::function<vo
 MapGegevensTerug::MapGegevensTerug() : m_map(MapGegevens), m_huidig(QDir::currentPath()) {}
 
 MapGegevensTerug::~MapGegevensTerug() {
-    if (m_behoud) return;
+    if (!m_behoud) Herstel();
+}
+
+void MapGegevensTerug::Herstel() {
     MapGegevens = m_map;
     QDir::setCurrent(m_huidig);
+}
+
+void MapGegevensTerug::Behoud(const QString& bestand) {
+    m_behoud = true;
+    bool netwerk = false;
+    KiesMapGegevens(SplitsPad(bestand, netwerk));
 }
 
 QString BackupNaam(const QString& bestand) {
@@ -171,11 +182,12 @@ bool OpslaanAls(QString& naam, bool nieuw) {
         }
 
         // The file in memory is first copied beside its new name: its content is then safe even when
-        // it is the backup that the overwrite replaces.
-        const bool kopieer = !nieuw && !oud.isEmpty() && QFileInfo(oud).isFile();
+        // it is the backup that the overwrite replaces. A logging template is never copied: the file of
+        // its literal name was written by an earlier Save As and lacks the rows logged since.
+        const bool kopieer = !nieuw && !oud.isEmpty() && !HeeftSjabloon(oud) && QFileInfo(oud).isFile();
         const QString tijdelijk = naam + QStringLiteral(".tmp~");
         if (kopieer && !bewerkingen.Kopieer(oud, tijdelijk)) {
-            keuze = static_cast<int16_t>(Bestandsfout(naam, naam) == vbOK ? 4 : 2);
+            keuze = static_cast<int16_t>(Bestandsfout(mapTerug, naam, naam) == vbOK ? 4 : 2);
             continue;
         }
         const qint64 gekopieerd = kopieer ? QFileInfo(tijdelijk).size() : 0;
@@ -183,7 +195,7 @@ bool OpslaanAls(QString& naam, bool nieuw) {
             const auto opruimen = [&] {
                 if (kopieer) bewerkingen.Verwijder(tijdelijk);
             };
-            keuze = static_cast<int16_t>(Bestandsfout(pad, naam, opruimen) == vbOK ? 4 : 2);
+            keuze = static_cast<int16_t>(Bestandsfout(mapTerug, pad, naam, opruimen) == vbOK ? 4 : 2);
         };
 
         const bool bestaat = QFileInfo(naam).isFile();
@@ -225,9 +237,13 @@ bool OpslaanAls(QString& naam, bool nieuw) {
                     fout(naam);
                     continue;
                 }
-            } else if (!SchrijfGegevensbestand(naam)) {
-                keuze = 2;
-                break;
+            } else {
+                // Its question about a file that cannot be written waits with the folders as they were.
+                mapTerug.Herstel();
+                if (!SchrijfGegevensbestand(naam)) {
+                    keuze = 2;
+                    break;
+                }
             }
         }
         hoofdvenster().UpdateFileMenu(naam, QString());
@@ -236,7 +252,7 @@ bool OpslaanAls(QString& naam, bool nieuw) {
     if (keuze == 1) {
         // The rows that wait for the old file go on in the new one, which the run continues.
         if (!nieuw) NeemWachtendeRijenMee(Gegevensbestand, naam, vanKopie);
-        mapTerug.Behoud();
+        mapTerug.Behoud(naam);
         BewaarInstelling(AppNaam, Settings, QStringLiteral("LastFile"), naam);
         Gegevensbestand = naam;
         hoofdvenster().ZetTitel();

@@ -61,21 +61,28 @@ void KiesLettertype(LettertypeDrager& object);
 // Save As of the data in memory (nieuw false) or the naming of a new file for logging (nieuw true). The
 // name of the file in memory is refused for Save As; an existing file is overwritten only after the
 // question, and its content is kept as its ".bak". The file in memory is copied, or the tables are
-// written when it has no file. At every moment the chosen file holds either its former content or the
-// new one. Done: true, `naam` the new name, which becomes Gegevensbestand and "LastFile", LaatsteKeuze
-// and Antwoord 1. Otherwise false, `naam` unchanged and LaatsteKeuze and Antwoord 2.
+// written when it has no file or its name is a logging template: a file of the template's literal name
+// holds at most what an earlier Save As wrote there, the tables every row logged since. At every moment the
+// chosen file holds either its former content or the new one. Done: true, `naam` the new name, which becomes
+// Gegevensbestand and "LastFile", LaatsteKeuze and Antwoord 1. Otherwise false, `naam` unchanged and
+// LaatsteKeuze and Antwoord 2.
 bool OpslaanAls(QString& naam, bool nieuw);
 
 // The data folder and the current folder are set by the save dialog as soon as a file is chosen; a
 // command that then ends without its file (Cancel, a refusal) puts them back as they were before it,
-// so that the event and communication logs stay where they were. Behoud: the command kept its file.
+// so that the event and communication logs stay where they were.
 class MapGegevensTerug {
 public:
     MapGegevensTerug();
+    // Puts them back unless the command kept its file.
     ~MapGegevensTerug();
     MapGegevensTerug(const MapGegevensTerug&) = delete;
     MapGegevensTerug& operator=(const MapGegevensTerug&) = delete;
-    void Behoud() { m_behoud = true; }
+    // Puts them back now: before a box about a file that could not be written, which waits while logging
+    // goes on. A later save dialog sets them again.
+    void Herstel();
+    // The command kept `bestand` (a full path): its folder is the data folder and the current folder.
+    void Behoud(const QString& bestand);
 
 private:
     QString m_map;

@@ -178,8 +178,11 @@ Exportuitkomst ExporteerRapport(const Rapportexport& opdracht) {
     BewaarInstelling(AppNaam, Report, sleutel, RapportBestandsnaam);
     SchrijfRapport(opdracht, kanalen);
     NaarBestand = false;
+    // The question about a file that cannot be written and the failure message wait with the folders as
+    // they were; only an export that wrote its files moves them.
+    mapTerug.Herstel();
     if (!BewaarRapportBestanden()) return Mislukt();
-    mapTerug.Behoud();
+    mapTerug.Behoud(RapportBestandsnaam);
 
     int lengte = 50;
     ToonMelding(Tekst[489], vbOKOnly | vbInformation,

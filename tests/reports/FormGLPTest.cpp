@@ -5,7 +5,9 @@
 #include "Opnametaal.h"
 #include "Rapportsysteem.h"
 #include "TekstControle.h"
+#include "acquisition/Programmastatus.h"
 #include "files/Bestandsdialogen.h"
+#include "files/Logboek.h"
 #include "rackviews/DialogK76xSettings.h"
 #include "reports/GLPHistoriek.h"
 #include "reports/Printerinstellingen.h"
@@ -38,6 +40,8 @@
 #include <cerrno>
 #include <cstring>
 #include <deque>
+#include <optional>
+#include <string>
 
 namespace {
 
@@ -484,10 +488,30 @@ TEST_F(FormGLPTest, AFieldThatCannotBeWrittenEndsTheExportWithTheFailureMessage)
     keuze.namen = {naam};
     antwoorden = {vbCancel};
     const QString map = MapGegevens, huidig = QDir::currentPath();
+    // Logging goes on while each box waits: the folders are as they were, and an event-log line written
+    // then lands in the data folder.
+    LogbestandAan = true;
+    std::vector<std::string> mappen, huidige;
+    std::vector<QString> logboeken;
+    const auto beantwoord = melding.beantwoord;
+    melding.beantwoord = [&, beantwoord](const Vraag& vraag) {
+        mappen.push_back(MapGegevens.toStdString());
+        huidige.push_back(QDir::currentPath().toStdString());
+        SchrijfLogboekRegel(0, 0, QStringLiteral("box %1 waits").arg(mappen.size()));
+        logboeken.push_back(LogboekPad);
+        return beantwoord(vraag);
+    };
     QTest::mouseClick(v.CommandToFile, Qt::LeftButton);
-    // The export wrote nothing: the data folder, where the event log goes, is where it was.
+    // The export wrote nothing: the data folder, where the event log goes, is where it was, already
+    // while its boxes waited.
     EXPECT_EQ(MapGegevens, map);
     EXPECT_EQ(QDir::currentPath(), huidig);
+    EXPECT_EQ(mappen, std::vector<std::string>(2, map.toStdString()));
+    EXPECT_EQ(huidige, std::vector<std::string>(2, huidig.toStdString()));
+    ASSERT_EQ(logboeken.size(), 2u);
+    EXPECT_EQ(QFileInfo(logboeken[1]).absolutePath().toStdString(), map.toStdString());
+    const QByteArray logboek = LeesBytes(logboeken[1]);
+    EXPECT_TRUE(logboek.contains("box 1 waits") && logboek.contains("box 2 waits")) << logboek.toStdString();
     // One question about the first field; the rest of the report is not attempted.
     ASSERT_EQ(meldingen.size(), 2u);
     EXPECT_EQ(meldingen[0].stijl & 7, vbRetryCancel);
@@ -496,6 +520,44 @@ TEST_F(FormGLPTest, AFieldThatCannotBeWrittenEndsTheExportWithTheFailureMessage)
     EXPECT_EQ(meldingen[1].titel, naam);
     EXPECT_FALSE(NaarBestand);
     EXPECT_FALSE(QFile::exists(naam));
+}
+
+// An export that writes its file leaves the data folder, and the current folder, in that file's folder:
+// at once, or by Retry once the disk that refused it has room.
+TEST_F(FormGLPTest, AnExportThatSucceedsLeavesTheDataFolderWhereTheExportPutIt) {
+    FormGLP& v = Open(1, 1, 1, true);
+    const auto ZelfdeMap = [](const QString& a, const QString& b) {
+        return QFileInfo(a).canonicalFilePath() == QFileInfo(b).canonicalFilePath();
+    };
+    const QString elders = Pad("Reports");
+    ASSERT_TRUE(QDir().mkpath(elders));
+    keuze.namen = {elders + QStringLiteral("/report.csv")};
+    QTest::mouseClick(v.CommandToFile, Qt::LeftButton);
+    ASSERT_EQ(meldingen.size(), 1u);
+    EXPECT_EQ(meldingen[0].tekst, QStringLiteral("Done !"));
+    EXPECT_TRUE(QFile::exists(elders + QStringLiteral("/report.csv")));
+    EXPECT_EQ(MapGegevens.toStdString(), elders.toStdString());
+    EXPECT_TRUE(ZelfdeMap(QDir::currentPath(), elders)) << QDir::currentPath().toStdString();
+
+    const QString weer = Pad("Again");
+    ASSERT_TRUE(QDir().mkpath(weer));
+    meldingen.clear();
+    keuze.namen = {weer + QStringLiteral("/report.csv")};
+    antwoorden = {vbRetry};
+    std::optional<Bestandsgrens> grens;
+    grens.emplace(200);
+    const auto beantwoord = melding.beantwoord;
+    melding.beantwoord = [&, beantwoord](const Vraag& vraag) {
+        grens.reset();
+        return beantwoord(vraag);
+    };
+    QTest::mouseClick(v.CommandToFile, Qt::LeftButton);
+    ASSERT_EQ(meldingen.size(), 2u);
+    EXPECT_EQ(meldingen[0].stijl & 7, vbRetryCancel);
+    EXPECT_EQ(meldingen[1].tekst, QStringLiteral("Done !"));
+    EXPECT_GT(LeesBytes(weer + QStringLiteral("/report.csv")).size(), 200);
+    EXPECT_EQ(MapGegevens.toStdString(), weer.toStdString());
+    EXPECT_TRUE(ZelfdeMap(QDir::currentPath(), weer)) << QDir::currentPath().toStdString();
 }
 
 // A disk that takes no whole report: every old report, of one input or of "All", stays as it was, and
