@@ -202,12 +202,15 @@ struct RackTabel {
 } // namespace
 
 bool SchrijfGegevensbestand(const QString& naam) {
-    QString uit = Kopregel();
-    for (int32_t rij = 1; rij <= AantalMetingen; ++rij)
-        VoegRijToe(uit, rij);
-    const QByteArray bytes = platform::NaarWindows1252(uit);
-    uit.clear();
-    while (!platform::SchrijfBestandVeilig(naam, bytes)) {
+    // The table as it stands at each try: logging goes on while the box waits, and a Retry writes the
+    // rows taken meanwhile too.
+    const auto inhoud = [] {
+        QString uit = Kopregel();
+        for (int32_t rij = 1; rij <= AantalMetingen; ++rij)
+            VoegRijToe(uit, rij);
+        return platform::NaarWindows1252(uit);
+    };
+    while (!platform::SchrijfBestandVeilig(naam, inhoud())) {
         const bool toegang = ToegangGeweigerd(naam);
         const QString tekst =
             toegang ? SchrijffoutTekst(naam) : Tekst[490] + CRLF + CRLF + SchrijffoutTekst(naam);
