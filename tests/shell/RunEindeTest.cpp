@@ -417,6 +417,55 @@ TEST_F(RunEindeTest, AnEndPointTheDiskCannotTakeAtTheCloseIsAskedAboutAndCancelK
     EXPECT_EQ(Eindpunten(), 2);
 }
 
+// The close's end point meets a full disk and its box is answered Cancel: the program stays open, and once
+// there is room the run goes on in the data file behind that end point, a row every second, until the
+// next close ends it with its own.
+TEST_F(RunEindeTest, CancelAtTheClosesBoxAboutItsEndPointLetsRowsReachTheDataFileAgain) {
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    Draaiboek boek(venster, 120000);
+    BeginLoggen(boek, venster);
+    int rijenNaAnnuleren = 0;
+    qint64 sinds = 0;
+    boek.Stap(
+        QStringLiteral("closed on a full disk, Cancel"), [] { return true; },
+        [&] {
+            EchteMelding box(Qt::Key_Escape, 3000);
+            ZetMeldingVenster(&box);
+            {
+                const Bestandsgrens grens(static_cast<rlim_t>(QFileInfo(Gegevenspad()).size()));
+                ConfiguratieGewijzigd = false;
+                SluitMetSluitknop(venster);
+            }
+            InstalleerMeldingen();
+            EXPECT_EQ(box.getoond(), 1);
+            EXPECT_EQ(box.geblokkeerd(), 0);
+            EXPECT_FALSE(ProgrammaBeeindigd);
+            EXPECT_TRUE(VerbindingActief);
+            rijenNaAnnuleren = Rijaantal();
+            sinds = platform::klok().ms();
+        });
+    boek.Stap(
+        QStringLiteral("rows reach the data file again, or ten seconds have passed"),
+        [&] { return Rijaantal() >= rijenNaAnnuleren + 4 || platform::klok().ms() - sinds > 10000; },
+        [&] {
+            EXPECT_GE(Rijaantal(), rijenNaAnnuleren + 4) << "no rows after the close was cancelled";
+            antwoorden = {vbNo, vbNo, vbNo};
+            venster.SluitVanuitCode();
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+    EXPECT_TRUE(ProgrammaBeeindigd);
+    // Behind the end point of the cancelled close: rows a second apart, and the run's end point last.
+    const std::vector<QStringList> rijen = Rijen();
+    const auto eindpunt = std::find_if(rijen.begin(), rijen.end(), IsEindpunt);
+    ASSERT_NE(eindpunt, rijen.end());
+    const std::vector<QStringList> daarna(std::next(eindpunt), rijen.end());
+    EXPECT_GE(static_cast<int>(daarna.size()), 4);
+    ControleerRun(daarna);
+}
+
 // File > Save As onto an existing file while logging, the overwrite question held open: the run goes on
 // in the new file, which holds every row of the old one, those taken while the question waited too, once
 // each and in order.
