@@ -611,6 +611,52 @@ TEST_F(RunEindeTest, SaveAsWhileRowsWaitForTheOldFileTakesThemIntoTheNewFile) {
     ControleerRun(rijen);
 }
 
+// The data file's disk goes away while logging, and the run is saved as a file in the data folder while
+// its rows wait: Save As writes the table, which holds them. The new file has every row of the run once,
+// in order, and nothing waits for the old name any more: no box names it, and a folder that comes back in
+// its place gets no file.
+TEST_F(RunEindeTest, SaveAsFromADataFileThatIsGoneWritesEveryRowOnceAndLeavesNothingForTheOldName) {
+    const QString usb = Usb(), run = UsbRun();
+    const QString nieuw = Datamap() + QStringLiteral("/saved.csv");
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    Draaiboek boek(venster, 120000);
+    BeginLoggen(boek, venster);
+    int32_t bijWeg = 0;
+    LogOpUsbTotHijWeggaat(boek, venster, bijWeg);
+    int rijenBijOpslaan = 0;
+    boek.Stap(
+        QStringLiteral("Save As while rows wait"), [&] { return AantalMetingen >= bijWeg + 3; },
+        [&] {
+            vragen.clear();
+            SlaOpAls(venster, nieuw);
+            rijenBijOpslaan = static_cast<int>(Rijen(nieuw).size());
+            EXPECT_EQ(rijenBijOpslaan, AantalMetingen);
+        });
+    boek.Stap(
+        QStringLiteral("rows in the new file"),
+        [&] { return static_cast<int>(Rijen(nieuw).size()) >= rijenBijOpslaan + 3; },
+        [&] { ASSERT_TRUE(QDir().mkpath(usb)); });
+    boek.Stap(
+        QStringLiteral("rows after a folder is back in the old one's place"),
+        [&] { return static_cast<int>(Rijen(nieuw).size()) >= rijenBijOpslaan + 6; },
+        [&] {
+            antwoorden = {vbNo, vbNo, vbNo};
+            venster.SluitVanuitCode();
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+    EXPECT_TRUE(ProgrammaBeeindigd);
+    EXPECT_FALSE(QFileInfo::exists(run)) << "rows went to the old name";
+    for (const Vraag& v : vragen)
+        EXPECT_FALSE(v.tekst.contains(run)) << v.tekst.toStdString();
+    EXPECT_EQ(Koppen(nieuw), 1);
+    const std::vector<QStringList> rijen = Rijen(nieuw);
+    EXPECT_EQ(static_cast<int>(rijen.size()), AantalMetingen) << "rows missing or written twice";
+    ControleerRun(rijen);
+}
+
 // The disk cannot take the close's end point: the close asks Retry or Cancel, and no row is taken after
 // that end point while it asks; the loop asks nothing of its own meanwhile. Room is made, Retry: the
 // file's last row is the close's end point.
