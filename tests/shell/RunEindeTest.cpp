@@ -719,6 +719,69 @@ TEST_F(RunEindeTest, AnEndSignalNamesTheRowsWaitingForAFolderThatWentAway) {
     EXPECT_LT(m.capturedStart(), logboek.lastIndexOf(QStringLiteral("The software K740 is stopped")));
 }
 
+// Rows wait for Usb/run.csv while its disk is away, and the disk comes back holding a run.csv of another
+// layout; the rows are written by the close (GetParam) or by an end signal once logging is off, not by a
+// snapshot. They go on under the next free name, Usb/run_2.csv, under its own header and with the run's
+// end point; the file of the other layout stays as it is, and no row is missing.
+class VerweesdeRijenTest : public RunEindeTest, public testing::WithParamInterface<bool> {};
+
+TEST_P(VerweesdeRijenTest, RowsWaitingForAFileThatCameBackWithAnotherLayoutGoToTheNextFreeName) {
+    const bool sluiten = GetParam();
+    const QString usb = Usb(), run = UsbRun();
+    const QString verder = usb + QStringLiteral("/run_2.csv");
+    const QByteArray ander = "\"Time\",\"Other\"\r\n\"05/01/2026 09:00:00\",\"1\"\r\n";
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    platform::VangEindsignalen([&venster] { venster.BeeindigZonderGebruiker(); });
+    Draaiboek boek(venster, 120000);
+    BeginLoggen(boek, venster);
+    int32_t bijWeg = 0;
+    LogOpUsbTotHijWeggaat(boek, venster, bijWeg);
+    boek.Stap(
+        QStringLiteral("rows wait; the disk comes back with another file"),
+        [&] { return AantalMetingen >= bijWeg + 3; },
+        [&] {
+            // Before the end signal logging goes off: no snapshot comes to write the rows.
+            if (!sluiten) {
+                venster.menus().mnuDatalogging->trigger();
+                EXPECT_FALSE(VerbindingActief);
+            }
+            EXPECT_TRUE(QDir().mkpath(usb));
+            EXPECT_TRUE(platform::SchrijfBestandVeilig(run, ander));
+            vragen.clear();
+            if (!sluiten) {
+                ::raise(SIGTERM);
+                return;
+            }
+            ConfiguratieGewijzigd = false;
+            SluitMetSluitknop(venster);
+            EXPECT_TRUE(ProgrammaBeeindigd) << "the close was cancelled";
+            EXPECT_TRUE(vragen.empty()) << vragen.front().tekst.toStdString();
+            if (!ProgrammaBeeindigd) venster.BeeindigZonderGebruiker();
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    platform::LaatEindsignalenLos();
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+    EXPECT_TRUE(ProgrammaBeeindigd);
+    QByteArray bytes;
+    ASSERT_TRUE(platform::LeesBestand(run, bytes));
+    EXPECT_EQ(bytes, ander) << "rows went under another layout";
+    EXPECT_EQ(Gegevensbestand.toStdString(), verder.toStdString());
+    EXPECT_EQ(Koppen(verder), 1);
+    // The rows before the disk went away, then those of the next name: one run.
+    std::vector<QStringList> rijen = Rijen(UsbWeg() + QStringLiteral("/run.csv"));
+    EXPECT_EQ(static_cast<int>(rijen.size()), bijWeg);
+    const std::vector<QStringList> daarna = Rijen(verder);
+    rijen.insert(rijen.end(), daarna.begin(), daarna.end());
+    EXPECT_EQ(static_cast<int>(rijen.size()), AantalMetingen) << "rows of the run missing";
+    ControleerRun(rijen);
+}
+
+INSTANTIATE_TEST_SUITE_P(, VerweesdeRijenTest, testing::Bool(), [](const testing::TestParamInfo<bool>& p) {
+    return p.param ? std::string("AtTheClose") : std::string("AtAnEndSignal");
+});
+
 TEST_F(RunEindeTest, LoggingGoesOnWhileAGraphsCurveInputIsPicked) {
     mdiK740 venster;
     const Installatie installatie(venster);
