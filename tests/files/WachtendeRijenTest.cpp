@@ -18,9 +18,11 @@
 #include <algorithm>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <optional>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -138,6 +140,131 @@ TEST_F(WachtendeRijenTest, RowsGivenUpByCancelAreNamedInTheEventLogAndTheNextRow
     const QString verwacht = Gegevensbestand + QStringLiteral(": 2 rows not written, from ") + tijden[0] +
                              QStringLiteral(" to ") + tijden[1];
     EXPECT_TRUE(platform::VanWindows1252(LeesBytes(LogboekPad)).contains(verwacht)) << verwacht.toStdString();
+}
+
+// A disk that fills up, gets room and fills up again: Retry, Cancel, Retry. Each spell starts with all
+// it may keep: two rows wait, the rest is given up from the third on, and that spell tells it once, with
+// its own box and its own event-log line of the rows given up.
+TEST_F(WachtendeRijenTest, EverySpellOfAFullDiskKeepsWhatTheBoundAllowsAndTellsItsOwnGivingUpOnce) {
+    LogbestandAan = true;
+    Gegevensbestand = Pad(QStringLiteral("run.csv"));
+    TijdMeting = platform::Nu();
+    LogMeting(QString());
+    const QStringList begin = Regels(Gegevensbestand);
+    ASSERT_EQ(begin.size(), 2);
+    const qsizetype rij = begin[1].size() + 2;
+    ZetWachtendGrens(2 * rij + rij / 2);
+
+    for (const bool opnieuw : {true, false, true}) {
+        SCOPED_TRACE(opnieuw ? "Retry" : "Cancel");
+        const qsizetype voor = Regels(Gegevensbestand).size();
+        vragen.clear();
+        std::optional<Bestandsgrens> grens(std::in_place,
+                                           static_cast<rlim_t>(LeesBytes(Gegevensbestand).size()));
+        std::vector<QString> tijden;
+        for (int s = 0; s < 5; ++s) {
+            VolgendeMeting();
+            tijden.push_back(platform::DatumTijdTekst(TijdMeting));
+        }
+        melding.beantwoord = [&](const Vraag& v) {
+            if ((v.stijl & 7) != vbRetryCancel) return int(vbOK);
+            if (!opnieuw) return int(vbCancel);
+            grens.reset();
+            return int(vbRetry);
+        };
+        klok().verstrijk(1);
+        melding.beantwoord = nullptr;
+        grens.reset();
+        // The first row with room.
+        VolgendeMeting();
+
+        EXPECT_EQ(std::count_if(vragen.begin(), vragen.end(),
+                                [](const Vraag& v) { return (v.stijl & 7) == vbRetryCancel; }),
+                  1);
+        QStringList opgegeven;
+        for (const Vraag& v : vragen)
+            if (v.tekst.contains(QStringLiteral("rows are given up from"))) opgegeven << v.tekst;
+        ASSERT_EQ(opgegeven.size(), 1) << "one box for the spell";
+        EXPECT_TRUE(opgegeven[0].contains(QStringLiteral("from ") + tijden[2] + QStringLiteral(" on")))
+            << opgegeven[0].toStdString();
+
+        const QStringList nieuw = Regels(Gegevensbestand).mid(voor);
+        if (opnieuw) {
+            // The two rows kept, the end point of the break, the row with room.
+            ASSERT_EQ(nieuw.size(), 4) << nieuw.join(QStringLiteral("\n")).toStdString();
+            for (int i = 0; i < 2; ++i) {
+                EXPECT_EQ(SplitsVelden(nieuw[i]).value(0), tijden[static_cast<size_t>(i)]);
+                EXPECT_FALSE(IsEindpunt(nieuw[i]));
+            }
+            EXPECT_TRUE(IsEindpunt(nieuw[2]));
+            EXPECT_EQ(SplitsVelden(nieuw[2]).value(0), tijden[2]);
+        } else {
+            // The end point at the first row given up, the row with room.
+            ASSERT_EQ(nieuw.size(), 2) << nieuw.join(QStringLiteral("\n")).toStdString();
+            EXPECT_TRUE(IsEindpunt(nieuw[0]));
+            EXPECT_EQ(SplitsVelden(nieuw[0]).value(0), tijden[0]);
+        }
+        EXPECT_FALSE(IsEindpunt(nieuw.back()));
+
+        const QString logboek = platform::VanWindows1252(LeesBytes(LogboekPad));
+        const QString verloren = Gegevensbestand +
+                                 (opnieuw ? QStringLiteral(": 3 rows not written, from ") + tijden[2]
+                                          : QStringLiteral(": 5 rows not written, from ") + tijden[0]) +
+                                 QStringLiteral(" to ") + tijden[4];
+        EXPECT_EQ(logboek.count(verloren), 1) << verloren.toStdString() << "\nin\n" << logboek.toStdString();
+    }
+}
+
+// The end point of a break goes only before a row. Rows given up by Cancel and then the run's end point:
+// that end point alone follows the last row written, and the next run's first row follows it. Rows given
+// up and then taken again: one end point between them. No two end points ever stand together.
+TEST_F(WachtendeRijenTest, TheEndPointOfABreakStandsOnlyBeforeARow) {
+    LogbestandAan = true;
+    Gegevensbestand = Pad(QStringLiteral("run.csv"));
+    TijdMeting = platform::Nu();
+    LogMeting(QString());
+    // Two rows the full disk refuses are given up by Cancel; the time of the first.
+    const auto geefOp = [&] {
+        Bestandsgrens grens(static_cast<rlim_t>(LeesBytes(Gegevensbestand).size()));
+        VolgendeMeting();
+        const QString eerste = platform::DatumTijdTekst(TijdMeting);
+        VolgendeMeting();
+        vragen.clear();
+        antwoorden = {vbCancel};
+        klok().verstrijk(1);
+        EXPECT_EQ(vragen.size(), 1u);
+        return eerste;
+    };
+    const auto stop = [&] {
+        TijdMeting += 1.0 / 86400.0;
+        LogMeting(QStringLiteral("Stop"));
+        return platform::DatumTijdTekst(TijdMeting);
+    };
+
+    geefOp();
+    const QString eersteStop = stop();
+    QStringList regels = Regels(Gegevensbestand);
+    ASSERT_EQ(regels.size(), 3) << regels.join(QStringLiteral("\n")).toStdString();
+    EXPECT_TRUE(IsEindpunt(regels[2]));
+    EXPECT_EQ(SplitsVelden(regels[2]).value(0), eersteStop);
+    VolgendeMeting();
+    regels = Regels(Gegevensbestand);
+    ASSERT_EQ(regels.size(), 4) << regels.join(QStringLiteral("\n")).toStdString();
+    EXPECT_FALSE(IsEindpunt(regels[3]));
+
+    const QString breuk = geefOp();
+    VolgendeMeting();
+    const QString tweedeStop = stop();
+    regels = Regels(Gegevensbestand);
+    // The header, a row, the end point, a row, the end point of the break, a row, the end point.
+    ASSERT_EQ(regels.size(), 7) << regels.join(QStringLiteral("\n")).toStdString();
+    EXPECT_TRUE(IsEindpunt(regels[4]));
+    EXPECT_EQ(SplitsVelden(regels[4]).value(0), breuk);
+    EXPECT_FALSE(IsEindpunt(regels[5]));
+    EXPECT_TRUE(IsEindpunt(regels[6]));
+    EXPECT_EQ(SplitsVelden(regels[6]).value(0), tweedeStop);
+    for (qsizetype i = 2; i < regels.size(); ++i)
+        EXPECT_FALSE(IsEindpunt(regels[i - 1]) && IsEindpunt(regels[i])) << "two end points at line " << i;
 }
 
 // What goes before rows that waited is decided when they reach the file, from the file as it stands

@@ -418,6 +418,55 @@ TEST_F(RunEindeTest, AnEndPointTheDiskCannotTakeAtTheCloseIsAskedAboutAndCancelK
     EXPECT_EQ(Eindpunten(), 2);
 }
 
+// The close's end point meets a full disk and its box is answered Cancel: the program stays open, and once
+// there is room the run goes on in the data file behind that end point, a row every second, until the
+// next close ends it with its own.
+TEST_F(RunEindeTest, CancelAtTheClosesBoxAboutItsEndPointLetsRowsReachTheDataFileAgain) {
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    Draaiboek boek(venster, 120000);
+    BeginLoggen(boek, venster);
+    int rijenNaAnnuleren = 0;
+    qint64 sinds = 0;
+    boek.Stap(
+        QStringLiteral("closed on a full disk, Cancel"), [] { return true; },
+        [&] {
+            EchteMelding box(Qt::Key_Escape, 3000);
+            ZetMeldingVenster(&box);
+            {
+                const Bestandsgrens grens(static_cast<rlim_t>(QFileInfo(Gegevenspad()).size()));
+                ConfiguratieGewijzigd = false;
+                SluitMetSluitknop(venster);
+            }
+            InstalleerMeldingen();
+            EXPECT_EQ(box.getoond(), 1);
+            EXPECT_EQ(box.geblokkeerd(), 0);
+            EXPECT_FALSE(ProgrammaBeeindigd);
+            EXPECT_TRUE(VerbindingActief);
+            rijenNaAnnuleren = Rijaantal();
+            sinds = platform::klok().ms();
+        });
+    boek.Stap(
+        QStringLiteral("rows reach the data file again, or ten seconds have passed"),
+        [&] { return Rijaantal() >= rijenNaAnnuleren + 4 || platform::klok().ms() - sinds > 10000; },
+        [&] {
+            EXPECT_GE(Rijaantal(), rijenNaAnnuleren + 4) << "no rows after the close was cancelled";
+            antwoorden = {vbNo, vbNo, vbNo};
+            venster.SluitVanuitCode();
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+    EXPECT_TRUE(ProgrammaBeeindigd);
+    // Behind the end point of the cancelled close: rows a second apart, and the run's end point last.
+    const std::vector<QStringList> rijen = Rijen();
+    const auto eindpunt = std::find_if(rijen.begin(), rijen.end(), IsEindpunt);
+    ASSERT_NE(eindpunt, rijen.end());
+    const std::vector<QStringList> daarna(std::next(eindpunt), rijen.end());
+    EXPECT_GE(static_cast<int>(daarna.size()), 4);
+    ControleerRun(daarna);
+}
+
 // File > Save As onto an existing file while logging, the overwrite question held open: the run goes on
 // in the new file, which holds every row of the old one, those taken while the question waited too, once
 // each and in order.
@@ -633,6 +682,52 @@ TEST_F(RunEindeTest, RowsWaitingForAFileTheRunHasLeftReachItAsSoonAsItTakesRowsA
     ControleerRun(rijen);
 }
 
+// The data file's disk goes away while logging, and the run is saved as a file in the data folder while
+// its rows wait: Save As writes the table, which holds them. The new file has every row of the run once,
+// in order, and nothing waits for the old name any more: no box names it, and a folder that comes back in
+// its place gets no file.
+TEST_F(RunEindeTest, SaveAsFromADataFileThatIsGoneWritesEveryRowOnceAndLeavesNothingForTheOldName) {
+    const QString usb = Usb(), run = UsbRun();
+    const QString nieuw = Datamap() + QStringLiteral("/saved.csv");
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    Draaiboek boek(venster, 120000);
+    BeginLoggen(boek, venster);
+    int32_t bijWeg = 0;
+    LogOpUsbTotHijWeggaat(boek, venster, bijWeg);
+    int rijenBijOpslaan = 0;
+    boek.Stap(
+        QStringLiteral("Save As while rows wait"), [&] { return AantalMetingen >= bijWeg + 3; },
+        [&] {
+            vragen.clear();
+            SlaOpAls(venster, nieuw);
+            rijenBijOpslaan = static_cast<int>(Rijen(nieuw).size());
+            EXPECT_EQ(rijenBijOpslaan, AantalMetingen);
+        });
+    boek.Stap(
+        QStringLiteral("rows in the new file"),
+        [&] { return static_cast<int>(Rijen(nieuw).size()) >= rijenBijOpslaan + 3; },
+        [&] { ASSERT_TRUE(QDir().mkpath(usb)); });
+    boek.Stap(
+        QStringLiteral("rows after a folder is back in the old one's place"),
+        [&] { return static_cast<int>(Rijen(nieuw).size()) >= rijenBijOpslaan + 6; },
+        [&] {
+            antwoorden = {vbNo, vbNo, vbNo};
+            venster.SluitVanuitCode();
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+    EXPECT_TRUE(ProgrammaBeeindigd);
+    EXPECT_FALSE(QFileInfo::exists(run)) << "rows went to the old name";
+    for (const Vraag& v : vragen)
+        EXPECT_FALSE(v.tekst.contains(run)) << v.tekst.toStdString();
+    EXPECT_EQ(Koppen(nieuw), 1);
+    const std::vector<QStringList> rijen = Rijen(nieuw);
+    EXPECT_EQ(static_cast<int>(rijen.size()), AantalMetingen) << "rows missing or written twice";
+    ControleerRun(rijen);
+}
+
 // The disk cannot take the close's end point: the close asks Retry or Cancel, and no row is taken after
 // that end point while it asks; the loop asks nothing of its own meanwhile. Room is made, Retry: the
 // file's last row is the close's end point.
@@ -694,6 +789,69 @@ TEST_F(RunEindeTest, AnEndSignalNamesTheRowsWaitingForAFolderThatWentAway) {
     EXPECT_EQ(m.captured(1).toInt(), AantalMetingen - bijWeg - 1);
     EXPECT_LT(m.capturedStart(), logboek.lastIndexOf(QStringLiteral("The software K740 is stopped")));
 }
+
+// Rows wait for Usb/run.csv while its disk is away, and the disk comes back holding a run.csv of another
+// layout; the rows are written by the close (GetParam) or by an end signal once logging is off, not by a
+// snapshot. They go on under the next free name, Usb/run_2.csv, under its own header and with the run's
+// end point; the file of the other layout stays as it is, and no row is missing.
+class VerweesdeRijenTest : public RunEindeTest, public testing::WithParamInterface<bool> {};
+
+TEST_P(VerweesdeRijenTest, RowsWaitingForAFileThatCameBackWithAnotherLayoutGoToTheNextFreeName) {
+    const bool sluiten = GetParam();
+    const QString usb = Usb(), run = UsbRun();
+    const QString verder = usb + QStringLiteral("/run_2.csv");
+    const QByteArray ander = "\"Time\",\"Other\"\r\n\"05/01/2026 09:00:00\",\"1\"\r\n";
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    platform::VangEindsignalen([&venster] { venster.BeeindigZonderGebruiker(); });
+    Draaiboek boek(venster, 120000);
+    BeginLoggen(boek, venster);
+    int32_t bijWeg = 0;
+    LogOpUsbTotHijWeggaat(boek, venster, bijWeg);
+    boek.Stap(
+        QStringLiteral("rows wait; the disk comes back with another file"),
+        [&] { return AantalMetingen >= bijWeg + 3; },
+        [&] {
+            // Before the end signal logging goes off: no snapshot comes to write the rows.
+            if (!sluiten) {
+                venster.menus().mnuDatalogging->trigger();
+                EXPECT_FALSE(VerbindingActief);
+            }
+            EXPECT_TRUE(QDir().mkpath(usb));
+            EXPECT_TRUE(platform::SchrijfBestandVeilig(run, ander));
+            vragen.clear();
+            if (!sluiten) {
+                ::raise(SIGTERM);
+                return;
+            }
+            ConfiguratieGewijzigd = false;
+            SluitMetSluitknop(venster);
+            EXPECT_TRUE(ProgrammaBeeindigd) << "the close was cancelled";
+            EXPECT_TRUE(vragen.empty()) << vragen.front().tekst.toStdString();
+            if (!ProgrammaBeeindigd) venster.BeeindigZonderGebruiker();
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    platform::LaatEindsignalenLos();
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+    EXPECT_TRUE(ProgrammaBeeindigd);
+    QByteArray bytes;
+    ASSERT_TRUE(platform::LeesBestand(run, bytes));
+    EXPECT_EQ(bytes, ander) << "rows went under another layout";
+    EXPECT_EQ(Gegevensbestand.toStdString(), verder.toStdString());
+    EXPECT_EQ(Koppen(verder), 1);
+    // The rows before the disk went away, then those of the next name: one run.
+    std::vector<QStringList> rijen = Rijen(UsbWeg() + QStringLiteral("/run.csv"));
+    EXPECT_EQ(static_cast<int>(rijen.size()), bijWeg);
+    const std::vector<QStringList> daarna = Rijen(verder);
+    rijen.insert(rijen.end(), daarna.begin(), daarna.end());
+    EXPECT_EQ(static_cast<int>(rijen.size()), AantalMetingen) << "rows of the run missing";
+    ControleerRun(rijen);
+}
+
+INSTANTIATE_TEST_SUITE_P(, VerweesdeRijenTest, testing::Bool(), [](const testing::TestParamInfo<bool>& p) {
+    return p.param ? std::string("AtTheClose") : std::string("AtAnEndSignal");
+});
 
 TEST_F(RunEindeTest, LoggingGoesOnWhileAGraphsCurveInputIsPicked) {
     mdiK740 venster;

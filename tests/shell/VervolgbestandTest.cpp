@@ -635,6 +635,78 @@ TEST_F(VervolgbestandTest, ASearchKeepsTheRowsOfTheTablesOfRacksThatComeBackWith
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
 }
 
+// System > Search while measuring, not logging, and rack 2 comes back with another module: its table
+// begins empty, while the tables of the racks that come back with their modules keep the rows of the run,
+// cell for cell the rows of the data file.
+TEST_F(VervolgbestandTest, ASearchWhileMeasuringEmptiesOnlyTheTableOfARackThatComesBackWithOtherModules) {
+    constexpr int32_t AndereModule = K761Idno(1, 2, 6);
+    ZetRack(3, K761Idno(1, 2, 5));
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    Draaiboek boek(venster, 120000);
+    LogVanafStartElkeSeconde(
+        boek, venster, [this] { stijging->zetActief(true); }, 3);
+    int identificaties = 0;
+    boek.Stap(
+        QStringLiteral("logging runs with three racks"), [&] { return Rijen(Pad("Untitled.csv")) >= 4; },
+        [&] {
+            venster.menus().mnuDatalogging->trigger();
+            ASSERT_FALSE(VerbindingActief);
+            // Rack 2's module is swapped for another one.
+            std::erase(stijgend, TweedeModule);
+            ZetRack(2, AndereModule);
+            identificaties = emulator.aantalVerzoeken(CommandoIdentificatie);
+            antwoorden = {vbOK};
+            venster.menus().mnuNetworkSearch->trigger();
+        });
+    boek.Stap(
+        QStringLiteral("the three racks have logged on again"),
+        [&] {
+            return emulator.aantalVerzoeken(CommandoIdentificatie) >= identificaties + 3 && !PauzeOpvragen &&
+                   Racks[2].Modules[1].Idno == AndereModule;
+        },
+        [&] {
+            EXPECT_FALSE(VerbindingActief);
+            const std::vector<QStringList> regels = Regels(Pad("Untitled.csv"));
+            ASSERT_EQ(AantalMetingen, static_cast<int32_t>(regels.size()) - 1);
+            for (int r : {1, 3}) {
+                SCOPED_TRACE("rack " + std::to_string(r));
+                const Tabelvenster* tabel = TabelVensters[r];
+                ASSERT_NE(tabel, nullptr);
+                EXPECT_TRUE(dynamic_cast<const QWidget*>(tabel)->isVisible());
+                const qsizetype veld = regels.front().indexOf(QStringLiteral("Value R%1M1C1").arg(r));
+                ASSERT_GT(veld, 0);
+                for (int32_t rij = 1; rij <= AantalMetingen; ++rij) {
+                    const QStringList& regel = regels[static_cast<size_t>(rij)];
+                    EXPECT_EQ((tabel->CelTekst(1, rij, KolomDatum) + QLatin1Char(' ') +
+                               tabel->CelTekst(1, rij, KolomTijd))
+                                  .toStdString(),
+                              regel.value(0).toStdString())
+                        << "row " << rij;
+                    EXPECT_EQ(tabel->CelTekst(1, rij, static_cast<int16_t>(KolomVanKanaal(1))).toStdString(),
+                              regel.value(veld).toStdString())
+                        << "row " << rij;
+                }
+            }
+            const Tabelvenster* tabel = TabelVensters[2];
+            ASSERT_NE(tabel, nullptr);
+            // No date, time or value of the module swapped out.
+            int gevuld = 0;
+            for (int32_t rij = 1; rij <= AantalMetingen; ++rij) {
+                gevuld += !tabel->CelTekst(1, rij, KolomDatum).isEmpty();
+                gevuld += !tabel->CelTekst(1, rij, KolomTijd).isEmpty();
+                for (int c = 1; c <= AantalIngangen; ++c)
+                    gevuld += !tabel->CelTekst(1, rij, static_cast<int16_t>(KolomVanKanaal(c))).isEmpty();
+            }
+            EXPECT_EQ(gevuld, 0) << "rows of the module that was swapped out";
+            antwoorden = {vbNo, vbNo, vbNo};
+            venster.SluitVanuitCode();
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+}
+
 // File > New while two racks log, with a log-on record saved in an earlier run that puts rack 2 in slot 3,
 // and rack 2's file: the record is skipped, since rack 2 has its slot in this run already. Rack 2 is
 // registered, polled and logged once, in slot 2; slot 3 stays free, without a window or columns.
