@@ -16,6 +16,7 @@
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdint>
+#include <ctime>
 #include <fstream>
 #include <string>
 #include <sys/resource.h>
@@ -27,6 +28,13 @@ inline double ProcessorSeconden() {
     getrusage(RUSAGE_SELF, &r);
     return static_cast<double>(r.ru_utime.tv_sec + r.ru_stime.tv_sec) +
            static_cast<double>(r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e6;
+}
+
+// The processor time of the calling thread in microseconds.
+inline double DraadProcessortijd() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1e6 + static_cast<double>(t.tv_nsec) / 1e3;
 }
 
 // A clean program on the virtual clock, in the English (UK) locale, with its settings store in

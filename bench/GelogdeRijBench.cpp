@@ -71,13 +71,6 @@ private:
     int m_fd = -1;
 };
 
-// The processor time of the calling thread in microseconds.
-double Processortijd() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) * 1e6 + static_cast<double>(t.tv_nsec) / 1e3;
-}
-
 // Per set-up (with or without a graph): processor microseconds and instructions per row at 0 rows.
 std::map<bool, std::pair<double, double>>& Nulpunten() {
     static std::map<bool, std::pair<double, double>> n;
@@ -155,12 +148,12 @@ void GelogdeRij(benchmark::State& state) {
     double instructies = 0, tijd = 0;
     for (auto _ : state) {
         TijdMeting = TijdVan(AantalMetingen + 1);
-        const double begin = Processortijd();
+        const double begin = DraadProcessortijd();
         teller.Start();
         VerwerkOpvraagTik();
         QCoreApplication::processEvents();
         instructies += teller.Stop();
-        tijd += Processortijd() - begin;
+        tijd += DraadProcessortijd() - begin;
     }
     const int32_t laatste = AantalMetingen;
     TabelGrid& grid = *tabel->MSHFlexGrid[1];
@@ -197,13 +190,13 @@ void VectorRij(benchmark::State& state) {
     double instructies = 0, tijd = 0;
     for (auto _ : state) {
         TijdMeting = TijdVan(++AantalMetingen);
-        const double begin = Processortijd();
+        const double begin = DraadProcessortijd();
         teller.Start();
         for (int m = 1; m <= AantalModules; ++m)
             rijen.push_back(LiveRij(1, m, QString()));
         benchmark::DoNotOptimize(rijen.data());
         instructies += teller.Stop();
-        tijd += Processortijd() - begin;
+        tijd += DraadProcessortijd() - begin;
     }
     const double n = static_cast<double>(state.iterations());
     state.counters["rows_held"] = gehouden;

@@ -36,12 +36,6 @@ namespace {
 constexpr int Gemeten = 20;
 constexpr int Rondes = 3;
 
-double Processortijd() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) * 1e6 + static_cast<double>(t.tv_nsec) / 1e3;
-}
-
 // The process may make no file longer than `bytes` while it lives (the signal is ignored: the write
 // fails as on a full disk).
 class Grens {
@@ -109,10 +103,10 @@ void SnapshotBijWachtendeRijen(benchmark::State& state) {
                 for (int i = 0; i < wachtend; ++i)
                     VolgendeSnapshot();
                 ResetPiek();
-                const double begin = Processortijd();
+                const double begin = DraadProcessortijd();
                 for (int i = 0; i < Gemeten; ++i)
                     VolgendeSnapshot();
-                snelste = std::min(snelste, (Processortijd() - begin) / Gemeten);
+                snelste = std::min(snelste, (DraadProcessortijd() - begin) / Gemeten);
                 piek = static_cast<double>(StatusWaarde("VmHWM"));
                 eind = static_cast<double>(StatusWaarde("VmRSS"));
             }
@@ -148,11 +142,11 @@ void GewoneAanvulling(benchmark::State& state) {
     double tijd = 0;
     int64_t n = 0;
     for (auto _ : state) {
-        const double begin = Processortijd();
+        const double begin = DraadProcessortijd();
         std::ofstream f(pad, std::ios::binary | std::ios::app);
         f.write(rij.data(), static_cast<std::streamsize>(rij.size()));
         f.close();
-        tijd += Processortijd() - begin;
+        tijd += DraadProcessortijd() - begin;
         ++n;
     }
     state.counters["cpu_us_per_row"] = tijd / static_cast<double>(n);
