@@ -78,9 +78,10 @@ QSet<QString> gemeldeMappen;
 
 // The rows that wait for their files (see WachtendeRijen.h). The question about a full disk (Retry,
 // Cancel) is asked from the event loop, where it waits beside the run as every box does: logging goes on
-// taking rows behind it. Retry writes what waits once the user has made room; Cancel gives up the waiting
-// rows of every file whose folder can be written. A folder that cannot be written has its own box (OK
-// alone) once per run and no question. While the close asks about the same rows, the loop asks nothing
+// taking rows behind it. The box names the file it asks about. Retry writes what waits once the user has
+// made room; Cancel gives up the waiting rows of that file and of the files in its folder, and rows that
+// still wait in another folder get a box of their own. A folder that cannot be written has its own box
+// (OK alone) once per run and no question. While the close asks about the same rows, the loop asks nothing
 // of its own: one box at a time.
 WachtendeRijen wacht;
 bool vraagGepland = false;
@@ -365,11 +366,12 @@ Uitkomst SchrijfNaar(const QString& pad, const QString& kop, const QString& eige
     return Afgehandeld(w);
 }
 
-// Gives up the rows that wait for a full disk (those of a folder that cannot be written go on waiting):
-// the event log names them, and each file gets an end point before its next row.
-void GeefWachtendOp() {
+// Gives up the rows that wait for a full disk in the folder `map`, the folder of the file the question
+// named (those of a folder that cannot be written go on waiting): the event log names them, and each
+// file gets an end point before its next row.
+void GeefWachtendOp(const QString& map) {
     for (Wachtend& w : wacht.Alle()) {
-        if (w.mapFout) continue;
+        if (w.mapFout || QFileInfo(w.pad).absolutePath() != map) continue;
         LogVerloren(w.pad, w.NietGeschreven(), w.EindpuntNietGeschreven() ? w.eindpunt : QString());
         wacht.GeefAllesOp(w);
     }
@@ -401,10 +403,9 @@ void VraagOverWachtend() {
         vraagPad.clear();
         // Withdrawn: its rows went elsewhere; what waits now is tried, and asked about by its own name.
         if (box.ingetrokken) continue;
-        if (antwoord != vbRetry) {
-            GeefWachtendOp();
-            break;
-        }
+        // Cancel gives up the rows of the file the box named, and of the files beside it on that disk;
+        // rows waiting elsewhere are asked about by a box that names their file.
+        if (antwoord != vbRetry) GeefWachtendOp(QFileInfo(pad).absolutePath());
     }
     vraagGepland = false;
 }
