@@ -112,6 +112,62 @@ TEST_F(WachtendeRijenTest, RowsPastTheBoundOfAllFilesAreGivenUpWithABoxAnEndPoin
     }
 }
 
+// The full-disk question names the file whose rows its answer acts on. Rows wait for a file the run has
+// left in one folder (the data file was renamed to a file per rack in another) and for the new files:
+// the first box names the old file, and its Cancel gives up only the rows of that folder; the new files
+// get a box of their own, whose Retry, once there is room, writes every row they waited for.
+TEST_F(WachtendeRijenTest, CancelGivesUpOnlyTheRowsOfTheFolderItsBoxNamesAndTheOthersAreAskedAboutByName) {
+    LogbestandAan = true;
+    ASSERT_TRUE(QDir().mkpath(Pad(QStringLiteral("a"))));
+    ASSERT_TRUE(QDir().mkpath(Pad(QStringLiteral("b"))));
+    const QString oud = Pad(QStringLiteral("a/run.csv"));
+    Gegevensbestand = oud;
+    TijdMeting = platform::Nu();
+    LogMeting(QString());
+    std::optional<Bestandsgrens> grens(std::in_place, static_cast<rlim_t>(LeesBytes(oud).size()));
+    VolgendeMeting();
+    VolgendeMeting();
+    Gegevensbestand = Pad(QStringLiteral("b/#rack#.csv"));
+    const QStringList nieuw = LogBestanden(Gegevensbestand);
+    ASSERT_EQ(nieuw.size(), 2);
+    std::vector<QString> tijden;
+    for (int s = 0; s < 6; ++s) {
+        VolgendeMeting();
+        tijden.push_back(platform::DatumTijdTekst(TijdMeting));
+    }
+    ASSERT_EQ(Regels(oud).size(), 2);
+    ASSERT_LT(Regels(nieuw[0]).size(), 7) << "the new files must refuse rows too";
+
+    melding.beantwoord = [&](const Vraag& v) {
+        if ((v.stijl & 7) != vbRetryCancel) return int(vbOK);
+        if (v.tekst.startsWith(oud)) return int(vbCancel);
+        grens.reset();
+        return int(vbRetry);
+    };
+    klok().verstrijk(1);
+    melding.beantwoord = nullptr;
+    std::vector<QString> vragenOverVol;
+    for (const Vraag& v : vragen)
+        if ((v.stijl & 7) == vbRetryCancel) vragenOverVol.push_back(v.tekst);
+    ASSERT_EQ(vragenOverVol.size(), 2u);
+    EXPECT_TRUE(vragenOverVol[0].startsWith(oud + QStringLiteral("\r\n"))) << vragenOverVol[0].toStdString();
+    EXPECT_TRUE(vragenOverVol[1].startsWith(QFileInfo(nieuw[0]).absolutePath()))
+        << vragenOverVol[1].toStdString();
+    EXPECT_FALSE(grens) << "the new files were not asked about";
+
+    EXPECT_EQ(Regels(oud).size(), 2) << "rows given up reached the old file";
+    const QString logboek = platform::VanWindows1252(LeesBytes(LogboekPad));
+    EXPECT_TRUE(logboek.contains(oud + QStringLiteral(": 2 rows not written"))) << logboek.toStdString();
+    for (const QString& pad : nieuw) {
+        EXPECT_FALSE(logboek.contains(pad + QStringLiteral(": "))) << logboek.toStdString();
+        const QStringList regels = Regels(pad);
+        ASSERT_EQ(regels.size(), 7) << pad.toStdString() << "\n"
+                                    << regels.join(QStringLiteral("\n")).toStdString();
+        for (int s = 0; s < 6; ++s)
+            EXPECT_EQ(SplitsVelden(regels[s + 1]).value(0), tijden[static_cast<size_t>(s)]);
+    }
+}
+
 // Cancel gives the waiting rows up with a word: the event log names them, and the file's next row comes
 // after an end point at the break.
 TEST_F(WachtendeRijenTest, RowsGivenUpByCancelAreNamedInTheEventLogAndTheNextRowFollowsAnEndPoint) {
