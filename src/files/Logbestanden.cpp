@@ -657,7 +657,7 @@ void VerhuisRijen(const QStringList& paden, const QString& van, const QString& n
         const qsizetype i = oud.indexOf(pad);
         const QString doel = i >= 0 && i < nieuw.size() ? nieuw[i] : VrijeNaamNaast(pad);
         wacht.Verhuis(pad, doel);
-        VraagVolgtRijen(pad);
+        if (doel != pad) VraagVolgtRijen(pad);
         bekend.remove(doel);
         if (lopend.contains(pad)) lopend.insert(doel, lopend.take(pad));
     }
