@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -236,4 +238,27 @@ TEST_F(BestandenTest, AppendThatCannotBeWrittenWholeAddsNothing) {
     ASSERT_TRUE(VoegToeAanBestand(f, "b,2\r\n"));
     ASSERT_TRUE(LeesBestand(f, inhoud));
     EXPECT_EQ(inhoud, "a,1\r\nb,2\r\n");
+
+    // In pieces: the pieces the file took are taken back when a later one is refused, with the reason.
+    {
+        Bestandsgrens grens(16);
+        Aanvulling aanvulling(f);
+        EXPECT_TRUE(aanvulling.Schrijf("c,3\r\n"));
+        EXPECT_FALSE(aanvulling.Schrijf("d,4\r\ne,5\r\n"));
+        EXPECT_FALSE(aanvulling.Schrijf("f,6\r\n")) << "a piece after the refusal was written";
+        EXPECT_FALSE(aanvulling.Sluit());
+    }
+    EXPECT_EQ(LaatsteSchrijffout(), QString::fromLocal8Bit(std::strerror(EFBIG)));
+    ASSERT_TRUE(LeesBestand(f, inhoud));
+    EXPECT_EQ(inhoud, "a,1\r\nb,2\r\n");
+    {
+        Aanvulling aanvulling(f);
+        EXPECT_TRUE(aanvulling.Schrijf("c,3\r\n"));
+        EXPECT_TRUE(aanvulling.Schrijf(QByteArray()));
+        EXPECT_TRUE(aanvulling.Schrijf("d,4\r\n"));
+        EXPECT_TRUE(aanvulling.Sluit());
+    }
+    EXPECT_EQ(LaatsteSchrijffout(), QString());
+    ASSERT_TRUE(LeesBestand(f, inhoud));
+    EXPECT_EQ(inhoud, "a,1\r\nb,2\r\nc,3\r\nd,4\r\n");
 }
