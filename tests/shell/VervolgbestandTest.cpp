@@ -108,6 +108,29 @@ protected:
         return regels;
     }
     static int Rijen(const QString& pad) { return std::max(static_cast<int>(Regels(pad).size()) - 1, 0); }
+    // Rack r's table is shown and holds, cell for cell, the rows of the data file `regels` (its header
+    // first): the time and the values of its module's inputs. `waarden`: how many values those rows hold.
+    static void ControleerTabel(int r, const std::vector<QStringList>& regels, int& waarden) {
+        SCOPED_TRACE("rack " + std::to_string(r));
+        waarden = 0;
+        const Tabelvenster* tabel = TabelVensters[r];
+        ASSERT_NE(tabel, nullptr);
+        EXPECT_TRUE(dynamic_cast<const QWidget*>(tabel)->isVisible());
+        for (int32_t rij = 1; rij <= AantalMetingen; ++rij) {
+            const QStringList& regel = regels[static_cast<size_t>(rij)];
+            const QString tijd =
+                tabel->CelTekst(1, rij, KolomDatum) + QLatin1Char(' ') + tabel->CelTekst(1, rij, KolomTijd);
+            EXPECT_EQ(tijd.toStdString(), regel.value(0).toStdString()) << "row " << rij;
+            for (int c = 1; c <= AantalIngangen; ++c) {
+                const qsizetype veld = regels.front().indexOf(QStringLiteral("Value R%1M1C%2").arg(r).arg(c));
+                ASSERT_GT(veld, 0);
+                const QString waarde = tabel->CelTekst(1, rij, static_cast<int16_t>(KolomVanKanaal(c)));
+                EXPECT_EQ(waarde.toStdString(), regel.value(veld).toStdString())
+                    << "row " << rij << " input " << c;
+                if (!regel.value(veld).isEmpty()) ++waarden;
+            }
+        }
+    }
 
     // Writes the bytes over the file and gives it a modification time two seconds after the one it had,
     // as an editor that saves it later does.
@@ -604,29 +627,10 @@ TEST_F(VervolgbestandTest, ASearchKeepsTheRowsOfTheTablesOfRacksThatComeBackWith
             const std::vector<QStringList> regels = Regels(Pad("Untitled.csv"));
             ASSERT_EQ(AantalMetingen, static_cast<int32_t>(regels.size()) - 1);
             for (int r = 1; r <= 3; ++r) {
-                SCOPED_TRACE("rack " + std::to_string(r));
-                const Tabelvenster* tabel = TabelVensters[r];
-                ASSERT_NE(tabel, nullptr);
-                EXPECT_TRUE(dynamic_cast<const QWidget*>(tabel)->isVisible());
                 int waarden = 0;
-                for (int32_t rij = 1; rij <= AantalMetingen; ++rij) {
-                    const QStringList& regel = regels[static_cast<size_t>(rij)];
-                    const QString tijd = tabel->CelTekst(1, rij, KolomDatum) + QLatin1Char(' ') +
-                                         tabel->CelTekst(1, rij, KolomTijd);
-                    EXPECT_EQ(tijd.toStdString(), regel.value(0).toStdString()) << "row " << rij;
-                    for (int c = 1; c <= AantalIngangen; ++c) {
-                        const qsizetype veld =
-                            regels.front().indexOf(QStringLiteral("Value R%1M1C%2").arg(r).arg(c));
-                        ASSERT_GT(veld, 0);
-                        const QString waarde =
-                            tabel->CelTekst(1, rij, static_cast<int16_t>(KolomVanKanaal(c)));
-                        EXPECT_EQ(waarde.toStdString(), regel.value(veld).toStdString())
-                            << "row " << rij << " input " << c;
-                        if (!regel.value(veld).isEmpty()) ++waarden;
-                    }
-                }
+                ControleerTabel(r, regels, waarden);
                 // The rows before the Search hold values, every input of each.
-                EXPECT_GE(waarden, AantalIngangen * (voorZoeken - 1));
+                EXPECT_GE(waarden, AantalIngangen * (voorZoeken - 1)) << "rack " << r;
             }
             antwoorden = {vbNo, vbNo, vbNo};
             venster.SluitVanuitCode();
@@ -671,23 +675,8 @@ TEST_F(VervolgbestandTest, ASearchWhileMeasuringEmptiesOnlyTheTableOfARackThatCo
             const std::vector<QStringList> regels = Regels(Pad("Untitled.csv"));
             ASSERT_EQ(AantalMetingen, static_cast<int32_t>(regels.size()) - 1);
             for (int r : {1, 3}) {
-                SCOPED_TRACE("rack " + std::to_string(r));
-                const Tabelvenster* tabel = TabelVensters[r];
-                ASSERT_NE(tabel, nullptr);
-                EXPECT_TRUE(dynamic_cast<const QWidget*>(tabel)->isVisible());
-                const qsizetype veld = regels.front().indexOf(QStringLiteral("Value R%1M1C1").arg(r));
-                ASSERT_GT(veld, 0);
-                for (int32_t rij = 1; rij <= AantalMetingen; ++rij) {
-                    const QStringList& regel = regels[static_cast<size_t>(rij)];
-                    EXPECT_EQ((tabel->CelTekst(1, rij, KolomDatum) + QLatin1Char(' ') +
-                               tabel->CelTekst(1, rij, KolomTijd))
-                                  .toStdString(),
-                              regel.value(0).toStdString())
-                        << "row " << rij;
-                    EXPECT_EQ(tabel->CelTekst(1, rij, static_cast<int16_t>(KolomVanKanaal(1))).toStdString(),
-                              regel.value(veld).toStdString())
-                        << "row " << rij;
-                }
+                int waarden = 0;
+                ControleerTabel(r, regels, waarden);
             }
             const Tabelvenster* tabel = TabelVensters[2];
             ASSERT_NE(tabel, nullptr);
