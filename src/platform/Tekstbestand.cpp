@@ -375,57 +375,48 @@ bool SchrijfBestandVeilig(const QString& pad, const QByteArray& inhoud, const QS
     return true;
 }
 
-struct Aanvulling::Staat {
-    QFile f;
-    qint64 oud = 0;
-    bool goed = false;
-    bool gesloten = false;
-    int fout = 0;
-};
-
-Aanvulling::Aanvulling(const QString& pad) : m_staat(std::make_unique<Staat>()) {
+Aanvulling::Aanvulling(const QString& pad) : m_f(pad) {
     laatsteSchrijffout = 0;
     laatsteFoutPad = pad;
     errno = 0;
-    m_staat->f.setFileName(pad);
-    if (!m_staat->f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
+    if (!m_f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
         Mislukt();
-        m_staat->fout = laatsteSchrijffout;
+        m_fout = laatsteSchrijffout;
         return;
     }
-    m_staat->oud = m_staat->f.size();
-    m_staat->goed = true;
+    m_oud = m_f.size();
+    m_goed = true;
 }
 
 Aanvulling::~Aanvulling() {
-    if (!m_staat->gesloten) NeemTerug();
+    if (!m_gesloten) NeemTerug();
 }
 
 void Aanvulling::NeemTerug() {
     // A part written (a full disk) is taken back: a retry must not append its rows behind a half line.
-    if (m_staat->f.isOpen()) {
-        m_staat->f.resize(m_staat->oud);
-        m_staat->f.close();
+    if (m_f.isOpen()) {
+        m_f.resize(m_oud);
+        m_f.close();
     }
 }
 
 bool Aanvulling::Schrijf(const QByteArray& stuk) {
-    if (!m_staat->goed) return false;
+    if (!m_goed) return false;
     if (stuk.isEmpty()) return true;
     errno = 0;
-    if (m_staat->f.write(stuk) == stuk.size()) return true;
+    if (m_f.write(stuk) == stuk.size()) return true;
     Mislukt();
-    m_staat->fout = laatsteSchrijffout;
-    m_staat->goed = false;
+    m_fout = laatsteSchrijffout;
+    m_goed = false;
     return false;
 }
 
 bool Aanvulling::Sluit() {
-    m_staat->gesloten = true;
-    if (m_staat->goed) {
+    m_gesloten = true;
+    if (m_goed) {
         errno = 0;
-        m_staat->f.close();
-        if (m_staat->f.error() == QFileDevice::NoError) {
+        m_f.close();
+        if (m_f.error() == QFileDevice::NoError) {
             laatsteSchrijffout = 0;
             return true;
         }
@@ -433,7 +424,7 @@ bool Aanvulling::Sluit() {
         return false;
     }
     NeemTerug();
-    laatsteSchrijffout = m_staat->fout;
+    laatsteSchrijffout = m_fout;
     return false;
 }
 

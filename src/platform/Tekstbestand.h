@@ -2,10 +2,10 @@
 // Text files keep the byte values of Windows-1252 with CR LF line ends. Readers take LF too, and read a
 // file that is valid UTF-8 with non-ASCII bytes as UTF-8.
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <QStringList>
 #include <functional>
-#include <memory>
 
 namespace platform {
 
@@ -73,8 +73,12 @@ public:
 
 private:
     void NeemTerug();
-    struct Staat;
-    std::unique_ptr<Staat> m_staat;
+    QFile m_f;
+    qint64 m_oud = 0;
+    // Every piece so far is in the file; Sluit was called; the reason of the first refusal.
+    bool m_goed = false;
+    bool m_gesloten = false;
+    int m_fout = 0;
 };
 // Makes the file `naar` anew as a synced copy of `van`, with its permissions; false with the system's
 // reason (and the file it was about) when it cannot, and then no part of `naar` is left.

@@ -189,11 +189,6 @@ protected:
                                                                         tabel->CelTekst(1, rij, KolomTijd))
                 << "row " << rij;
     }
-    void Sluit(mdiK740& venster) {
-        InstalleerMeldingen();
-        antwoorden = {vbNo, vbNo, vbNo};
-        venster.SluitVanuitCode();
-    }
     // The rows of the data file after its header, each split into its fields: the first data file, or
     // the file named.
     std::vector<QStringList> Rijen(const QString& pad = {}) const {
@@ -367,8 +362,7 @@ TEST_F(RunEindeTest, RowsTheDiskCannotTakeWaitBesideTheRealQuestionAndFollowOnRe
             EXPECT_EQ(box.geblokkeerd(), 0);
             EXPECT_GE(AantalMetingen - metingenBijVol, VraagOpenMs / 1000 - 2)
                 << "rows while the question waited";
-            antwoorden = {vbNo, vbNo, vbNo};
-            venster.SluitVanuitCode();
+            SluitZonderBewaren(venster);
         });
     ASSERT_TRUE(venster.MDIForm_Load({}));
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
@@ -462,8 +456,7 @@ TEST_F(RunEindeTest, CancelAtTheClosesBoxAboutItsEndPointLetsRowsReachTheDataFil
         [&] { return Rijaantal() >= rijenNaAnnuleren + 4 || platform::klok().ms() - sinds > 10000; },
         [&] {
             EXPECT_GE(Rijaantal(), rijenNaAnnuleren + 4) << "no rows after the close was cancelled";
-            antwoorden = {vbNo, vbNo, vbNo};
-            venster.SluitVanuitCode();
+            SluitZonderBewaren(venster);
         });
     ASSERT_TRUE(venster.MDIForm_Load({}));
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
@@ -508,10 +501,7 @@ TEST_F(RunEindeTest, SaveAsOntoAnExistingFileWhileLoggingKeepsTheRowsTakenWhileT
     boek.Stap(
         QStringLiteral("rows in copy.csv"),
         [&] { return static_cast<int>(Rijen(keuze.pad).size()) >= rijenNaVraag + 2; },
-        [&] {
-            antwoorden = {vbNo, vbNo, vbNo};
-            venster.SluitVanuitCode();
-        });
+        [&] { SluitZonderBewaren(venster); });
     ASSERT_TRUE(venster.MDIForm_Load({}));
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
     EXPECT_GE(rijenNaVraag - rijenBijVraag, VraagOpenMs / 2000) << "rows while the question waited";
@@ -555,10 +545,7 @@ TEST_F(RunEindeTest, ADataFolderThatGoesAwayAndComesBackGetsTheWaitingRowsUnderI
     boek.Stap(
         QStringLiteral("rows after the disk is back"),
         [&] { return QFileInfo::exists(usb) && AantalMetingen >= bijWeg + VraagOpenMs / 1000 + 4; },
-        [&] {
-            antwoorden = {vbNo, vbNo, vbNo};
-            venster.SluitVanuitCode();
-        });
+        [&] { SluitZonderBewaren(venster); });
     ASSERT_TRUE(venster.MDIForm_Load({}));
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
     EXPECT_EQ(Koppen(run), 1);
@@ -613,8 +600,7 @@ TEST_F(RunEindeTest, SaveAsWhileRowsWaitForTheOldFileTakesThemAndTheirQuestionIn
         QStringLiteral("the question is answered"), [&] { return !grens && !MeldingOpen(); },
         [&] {
             InstalleerMeldingen();
-            antwoorden = {vbNo, vbNo, vbNo};
-            venster.SluitVanuitCode();
+            SluitZonderBewaren(venster);
         });
     ASSERT_TRUE(venster.MDIForm_Load({}));
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
@@ -673,8 +659,7 @@ TEST_F(RunEindeTest, RowsWaitingForAFileTheRunHasLeftReachItAsSoonAsItTakesRowsA
         QStringLiteral("three snapshots later"), [&] { return AantalMetingen >= bijVerder + 3; },
         [&] {
             rijenTerug = Rijen(rackbestand).size();
-            antwoorden = {vbNo, vbNo, vbNo};
-            venster.SluitVanuitCode();
+            SluitZonderBewaren(venster);
         });
     ASSERT_TRUE(venster.MDIForm_Load({}));
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
@@ -723,10 +708,7 @@ TEST_F(RunEindeTest, SaveAsFromADataFileThatIsGoneWritesEveryRowOnceAndLeavesNot
     boek.Stap(
         QStringLiteral("rows after a folder is back in the old one's place"),
         [&] { return static_cast<int>(Rijen(nieuw).size()) >= rijenBijOpslaan + 6; },
-        [&] {
-            antwoorden = {vbNo, vbNo, vbNo};
-            venster.SluitVanuitCode();
-        });
+        [&] { SluitZonderBewaren(venster); });
     ASSERT_TRUE(venster.MDIForm_Load({}));
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
     EXPECT_TRUE(ProgrammaBeeindigd);
@@ -767,7 +749,8 @@ TEST_F(RunEindeTest, SaveAsFromATemplateNameHoldsEveryRowOfTheTables) {
         [&] {
             SlaOpAlsNaar(Pad("saved.csv"));
             ControleerAlleRijen(Pad("saved.csv"));
-            Sluit(venster);
+            InstalleerMeldingen();
+            SluitZonderBewaren(venster);
         });
     ASSERT_TRUE(venster.MDIForm_Load({}));
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
@@ -873,7 +856,8 @@ TEST_F(RunEindeTest, ARefusedSaveAsPutsTheDataFolderBackBeforeItsBoxAndASaveThat
             EXPECT_EQ(MapGegevens.toStdString(), geweigerd.toStdString());
             EXPECT_EQ(QFileInfo(QDir::currentPath()).canonicalFilePath().toStdString(),
                       QFileInfo(geweigerd).canonicalFilePath().toStdString());
-            Sluit(venster);
+            InstalleerMeldingen();
+            SluitZonderBewaren(venster);
         });
     ASSERT_TRUE(venster.MDIForm_Load({QStringLiteral("/logfile")}));
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
@@ -1043,8 +1027,7 @@ TEST_F(RunEindeTest, LoggingGoesOnWhileAGraphsCurveInputIsPicked) {
             venster.menus().mnuGraphNewTable->trigger();
             EXPECT_TRUE(kiezerOpen);
             EXPECT_GE(rijenInKiezer - rijenBijKiezer, VraagOpenMs / 2000) << "rows while the picker was open";
-            antwoorden = {vbNo, vbNo, vbNo};
-            venster.SluitVanuitCode();
+            SluitZonderBewaren(venster);
         });
     ASSERT_TRUE(venster.MDIForm_Load({}));
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
@@ -1120,8 +1103,7 @@ TEST_F(RunEindeTest, ASearchWhileTheLostPortIsToldLogsTheRacksOn) {
             ASSERT_TRUE(logboekTijd.isValid()) << uit[0].toStdString();
             EXPECT_LT(std::abs(platform::QDateTimeUitDatum(verloren).time().secsTo(logboekTijd)), 2)
                 << "the event log dates the answer to the box";
-            antwoorden = {vbNo, vbNo, vbNo};
-            venster.SluitVanuitCode();
+            SluitZonderBewaren(venster);
         });
     ASSERT_TRUE(venster.MDIForm_Load({QStringLiteral("/logfile")}));
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
@@ -1151,8 +1133,7 @@ TEST_F(RunEindeTest, ALostPortToldBehindAModulesSettingsLeavesTheMainWindowDisab
             ModuleInstellingenVenster()->CancelButton->click();
             EXPECT_TRUE(venster.isEnabled());
             InstalleerMeldingen();
-            antwoorden = {vbNo, vbNo, vbNo};
-            venster.SluitVanuitCode();
+            SluitZonderBewaren(venster);
         });
     ASSERT_TRUE(venster.MDIForm_Load({}));
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
@@ -1182,8 +1163,7 @@ TEST_F(RunEindeTest, APortLostJustBeforeALoggingMomentEndsTheRunWithItsEndPointA
             ASSERT_FALSE(rijen.empty());
             EXPECT_TRUE(IsEindpunt(rijen.back())) << "the run ended without its end point";
             EXPECT_EQ(Eindpunten(), 1);
-            antwoorden = {vbNo, vbNo, vbNo};
-            venster.SluitVanuitCode();
+            SluitZonderBewaren(venster);
         });
     ASSERT_TRUE(venster.MDIForm_Load({}));
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
@@ -1282,8 +1262,7 @@ TEST_P(HoudTest, SettingsOpenedDuringALogOnLetLoggingGoOnWhicheverHoldEndsFirst)
             // Data > Log still switches logging off.
             venster.StartStopVerbinding();
             EXPECT_FALSE(VerbindingActief);
-            antwoorden = {vbNo, vbNo, vbNo};
-            venster.SluitVanuitCode();
+            SluitZonderBewaren(venster);
         });
     ASSERT_TRUE(venster.MDIForm_Load({}));
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
@@ -1357,8 +1336,7 @@ TEST_F(TweeRacksTest, TheBoxAboutACutLastRowWaitsBesideTheRunOfAnUnattendedStart
             EXPECT_EQ(box.geblokkeerd(), 0);
             EXPECT_GE(Rijaantal() - rijenBijBox, BoxOpenMs / 4000) << "rows while the box was open";
             InstalleerMeldingen();
-            antwoorden = {vbNo, vbNo, vbNo};
-            venster.SluitVanuitCode();
+            SluitZonderBewaren(venster);
         });
     ASSERT_TRUE(venster.MDIForm_Load({}));
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();

@@ -10,6 +10,7 @@
 #include "shared/Melding.h"
 #include "shared/Systeemfuncties.h"
 #include "shell/Beginstand.h"
+#include "shell/mdiK740.h"
 
 #include <deque>
 #include <memory>
@@ -34,6 +35,12 @@ protected:
     // The message box that records every question and answers from the list (also again after the
     // program's own box was installed, or after a reset).
     void InstalleerMeldingen() { ZetMeldingVenster(&m_melding); }
+    // The main window closed from the code, every question of the close answered No (the settings are
+    // not saved).
+    void SluitZonderBewaren(mdiK740& venster) {
+        antwoorden = {vbNo, vbNo, vbNo};
+        venster.SluitVanuitCode();
+    }
     // What a new process starts with: every program-wide state reset, the application name, the
     // settings store read again from its file, and the message box with no questions asked yet. The
     // rack line is gone with the reset.

@@ -244,8 +244,7 @@ TEST_F(VervolgbestandTest, AHeaderEditedInPlaceMovesTheRunOnWhileAFileSavedUncha
             ASSERT_FALSE(VerbindingActief);
             EXPECT_EQ(Bytes(Pad("Untitled.csv")), bewerkt) << "rows under the edited header";
             ControleerAlsLab(Pad("Untitled_2.csv"));
-            antwoorden = {vbNo, vbNo, vbNo};
-            venster.SluitVanuitCode();
+            SluitZonderBewaren(venster);
         });
     ASSERT_TRUE(venster.MDIForm_Load({}));
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
@@ -282,8 +281,7 @@ TEST_F(VervolgbestandTest, AFileOfAnotherLayoutPutInTheDataFilesPlaceWhileLoggin
             ASSERT_FALSE(VerbindingActief);
             EXPECT_EQ(Bytes(Pad("Untitled.csv")), ander) << "the file put in place got part of the run";
             ControleerAlsLab(Pad("Untitled_2.csv"));
-            antwoorden = {vbNo, vbNo, vbNo};
-            venster.SluitVanuitCode();
+            SluitZonderBewaren(venster);
         });
     ASSERT_TRUE(venster.MDIForm_Load({}));
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
@@ -380,8 +378,7 @@ TEST_F(VervolgbestandTest, LoggingIntoAnOpenedFileOfAnotherLayoutShowsTheNewFile
             keuze.bestanden = {Pad("saved.csv")};
             venster.menus().mnuFileSaveAs->trigger();
             EXPECT_EQ(Rijen(Pad("saved.csv")), AantalMetingen);
-            antwoorden = {vbNo, vbNo, vbNo};
-            venster.SluitVanuitCode();
+            SluitZonderBewaren(venster);
         });
     ASSERT_TRUE(venster.MDIForm_Load({}));
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
@@ -412,8 +409,7 @@ TEST_F(VervolgbestandTest, ASearchThatFindsARackMoreWhileLoggingShowsTheNewFileF
             ASSERT_FALSE(VerbindingActief);
             ControleerAlsLab(Pad("Untitled.csv"));
             ControleerAlsLab(Pad("Untitled_2.csv"));
-            antwoorden = {vbNo, vbNo, vbNo};
-            venster.SluitVanuitCode();
+            SluitZonderBewaren(venster);
         });
     ASSERT_TRUE(venster.MDIForm_Load({}));
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
@@ -458,8 +454,7 @@ TEST_F(VervolgbestandTest, RacksWhoseIdentificationGetsNoReplyKeepTheirModulesAn
             EXPECT_FALSE(QFile::exists(Pad("Untitled_2.csv")));
             const std::vector<QStringList> regels = Regels(Pad("Untitled.csv"));
             EXPECT_FALSE(IsEindpunt(regels.back())) << "the newest row holds no values";
-            antwoorden = {vbNo, vbNo, vbNo};
-            venster.SluitVanuitCode();
+            SluitZonderBewaren(venster);
         });
     ASSERT_TRUE(venster.MDIForm_Load({QStringLiteral("/logfile")}));
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
@@ -500,8 +495,7 @@ TEST_F(VervolgbestandTest, FileNewKeepsTheRacksPolledAndLogsOnIntoTheNewFile) {
             EXPECT_TRUE(VerbindingActief);
             venster.StartStopVerbinding();
             ControleerAlsLab(Pad("exp1.csv"));
-            antwoorden = {vbNo, vbNo, vbNo};
-            venster.SluitVanuitCode();
+            SluitZonderBewaren(venster);
         });
     ASSERT_TRUE(venster.MDIForm_Load({}));
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
@@ -586,8 +580,7 @@ TEST_F(VervolgbestandTest, FileNewEmptiesTheGraphsThatStayOpen) {
             QTest::mouseClick(grafiek->diagram(), Qt::LeftButton, {}, punt);
             EXPECT_EQ(model.GekozenSerie, 0) << model.Voetnoot.toStdString();
             ControleerLegeGrafiek(*grafiek);
-            antwoorden = {vbNo, vbNo, vbNo};
-            venster.SluitVanuitCode();
+            SluitZonderBewaren(venster);
         });
     ASSERT_TRUE(venster.MDIForm_Load({}));
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
@@ -632,8 +625,7 @@ TEST_F(VervolgbestandTest, ASearchKeepsTheRowsOfTheTablesOfRacksThatComeBackWith
                 // The rows before the Search hold values, every input of each.
                 EXPECT_GE(waarden, AantalIngangen * (voorZoeken - 1)) << "rack " << r;
             }
-            antwoorden = {vbNo, vbNo, vbNo};
-            venster.SluitVanuitCode();
+            SluitZonderBewaren(venster);
         });
     ASSERT_TRUE(venster.MDIForm_Load({}));
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
@@ -689,8 +681,7 @@ TEST_F(VervolgbestandTest, ASearchWhileMeasuringEmptiesOnlyTheTableOfARackThatCo
                     gevuld += !tabel->CelTekst(1, rij, static_cast<int16_t>(KolomVanKanaal(c))).isEmpty();
             }
             EXPECT_EQ(gevuld, 0) << "rows of the module that was swapped out";
-            antwoorden = {vbNo, vbNo, vbNo};
-            venster.SluitVanuitCode();
+            SluitZonderBewaren(venster);
         });
     ASSERT_TRUE(venster.MDIForm_Load({}));
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
@@ -734,8 +725,7 @@ TEST_F(VervolgbestandTest, FileNewSkipsASavedLogOnOfARackRegisteredInAnotherSlot
                 << "columns of slot 3 in the new file";
             venster.StartStopVerbinding();
             ControleerAlsLab(Pad("exp1.csv"));
-            antwoorden = {vbNo, vbNo, vbNo};
-            venster.SluitVanuitCode();
+            SluitZonderBewaren(venster);
         });
     ASSERT_TRUE(venster.MDIForm_Load({}));
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
