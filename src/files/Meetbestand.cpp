@@ -366,13 +366,20 @@ int16_t OpenGegevensbestand() {
     if (bestaat || HeeftSjabloon(Gegevensbestand)) {
         hoofdvenster().ZetTitel();
     } else {
-        ToonMelding(Tekst[252] + CRLF + CRLF + Gegevensbestand + CRLF, vbExclamation,
-                    Tekst[187] + QLatin1Char(':'));
+        MeldOntbrekendBestand(Gegevensbestand);
         antwoord = 2;
-        hoofdvenster().VerwijderRecentBestand(Gegevensbestand);
     }
     hoofdvenster().ZetWachtcursor(false);
     return antwoord;
+}
+
+bool MeldOntbrekendBestand(const QString& naam) {
+    if (BestandBestaat(naam) || HeeftSjabloon(naam)) return false;
+    // A copy: the list may hold the name itself.
+    const QString ontbrekend = naam;
+    hoofdvenster().VerwijderRecentBestand(ontbrekend);
+    ToonMelding(Tekst[252] + CRLF + CRLF + ontbrekend + CRLF, vbExclamation, Tekst[187] + QLatin1Char(':'));
+    return true;
 }
 
 bool HeeftSjabloon(const QString& naam) {

@@ -43,6 +43,11 @@ void LeesGegevensbestand(const QString& naam);
 // and 2.
 int16_t OpenGegevensbestand();
 
+// A name to open that is neither a file nor a template: "Non-existing file!" names it and it leaves the
+// recent-file list; true then. Asked before the name becomes the data file, so that the rows logged
+// while the box waits go on into the data file logging writes to.
+bool MeldOntbrekendBestand(const QString& naam);
+
 // True when the name holds "#date#", "#rack#", "#module#" or "#channel#".
 bool HeeftSjabloon(const QString& naam);
 

@@ -267,7 +267,7 @@ bool BewaarLaatsteBestand(const QString& naam) {
     // A copy: the caller may hand in Gegevensbestand itself.
     const QString vorige = naam;
     const std::optional<QString> gekozen = VraagBestandOpenen(QStringLiteral(".csv"), 182);
-    if (!gekozen) {
+    if (!gekozen || MeldOntbrekendBestand(*gekozen)) {
         Gegevensbestand = vorige;
         return false;
     }

@@ -2,6 +2,11 @@
 
 #include "platform/Klok.h"
 
+#include <QAbstractEventDispatcher>
+#include <QCoreApplication>
+#include <QPointer>
+#include <QThread>
+
 namespace platform {
 
 Wachtstand& wachtstand() {
@@ -9,12 +14,64 @@ Wachtstand& wachtstand() {
     return w;
 }
 
+namespace {
+
+int LusNiveau() {
+    return QCoreApplication::instance() ? QThread::currentThread()->loopLevel() : 0;
+}
+
+// The dispatcher whose sleeps are watched, and the watch.
+QPointer<QAbstractEventDispatcher>& bewaakteDispatcher() {
+    static QPointer<QAbstractEventDispatcher> d;
+    return d;
+}
+QMetaObject::Connection& bewaking() {
+    static QMetaObject::Connection c;
+    return c;
+}
+
+// A loop Qt started itself is about to sleep: it takes a window wait's turn, and is woken to come round
+// again, so that the turns go on until it ends (the virtual clock advances only in such turns).
+void VreemdeLusBeurt() {
+    Wachtstand& w = wachtstand();
+    if (w.vreemdeBeurt || !w.lusRonde || LusNiveau() <= w.eigenLusNiveau) return;
+    w.vreemdeBeurt = true;
+    struct Einde {
+        int niveau;
+        ~Einde() {
+            wachtstand().vreemdeBeurt = false;
+            wachtstand().eigenLusNiveau = niveau;
+        }
+    } einde{w.eigenLusNiveau};
+    // The waits inside the turn are the program's, at this level.
+    w.eigenLusNiveau = LusNiveau();
+    const std::function<bool()> ronde = w.lusRonde;
+    if (!ronde()) klok().pomp();
+    if (auto* d = bewaakteDispatcher().data()) d->wakeUp();
+}
+
+void Bewaak() {
+    auto* d = QCoreApplication::instance() ? QAbstractEventDispatcher::instance() : nullptr;
+    if (d == bewaakteDispatcher().data()) return;
+    QObject::disconnect(bewaking());
+    bewaakteDispatcher() = d;
+    if (d) bewaking() = QObject::connect(d, &QAbstractEventDispatcher::aboutToBlock, d, VreemdeLusBeurt);
+}
+
+} // namespace
+
 void WachtOpVenster(const std::function<bool()>& klaar) {
     auto& w = wachtstand().vensters;
     w.push_back(&klaar);
+    // The window's wait takes its own turns, also inside a loop Qt started.
     struct Einde {
-        ~Einde() { wachtstand().vensters.pop_back(); }
-    } einde;
+        int niveau;
+        ~Einde() {
+            wachtstand().vensters.pop_back();
+            wachtstand().eigenLusNiveau = niveau;
+        }
+    } einde{wachtstand().eigenLusNiveau};
+    wachtstand().eigenLusNiveau = LusNiveau();
     while (!klaar()) {
         // A copy: the pass may register another loop or none.
         const std::function<bool()> ronde = wachtstand().lusRonde;
@@ -23,7 +80,10 @@ void WachtOpVenster(const std::function<bool()>& klaar) {
 }
 
 void zetLusRonde(std::function<bool()> ronde) {
-    wachtstand().lusRonde = std::move(ronde);
+    Wachtstand& w = wachtstand();
+    w.lusRonde = std::move(ronde);
+    w.eigenLusNiveau = LusNiveau();
+    if (w.lusRonde) Bewaak();
 }
 
 bool vensterwachtBeantwoord() {
@@ -37,6 +97,8 @@ int aantalVensterwachten() {
 
 void ResetVensterwacht() {
     wachtstand().lusRonde = nullptr;
+    wachtstand().eigenLusNiveau = 0;
+    wachtstand().vreemdeBeurt = false;
 }
 
 } // namespace platform

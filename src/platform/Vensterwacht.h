@@ -44,6 +44,18 @@
 //   it, and the outer wait then ends on the tick or on the stopped timer instead of waiting for a tick
 //   that never comes.
 // - Pauzeren would end every link wait at once; nothing in the program sets it (only tests do).
+//
+// Loops that Qt starts itself. The program's windows never start an event loop of their own, but Qt's
+// do, below the program's wait: the boxes of the file dialog ("File not found", the Delete question, a
+// new folder or a rename it refuses, an existing file in the save dialog), the boxes of the print and
+// page set-up dialogs, and the pop-up menus that a widget runs itself (the number boxes' menu:
+// QSpinBox, QDoubleSpinBox, the date and time boxes; the file dialog's list, tree and side bar; the
+// multi-line text boxes; the scroll bars; a tool button's menu such as the calendar's month list) and a
+// drag. Each of those waits in a QEventLoop, and the program's wait below it gets no turn until it
+// ends. So every such loop is a window's wait too: whenever it is about to sleep, and no wait of the
+// program's runs inside it, it takes the turn a window's wait takes (a pass of the loop where the loop
+// may run, else the pump) and comes round again. A wait of the program's started inside it
+// (WachtOpVenster) takes its turns itself.
 #include "platform/Houdvlag.h"
 
 #include <QtGlobal>
@@ -70,13 +82,19 @@ struct Wachtstand {
     // The DTR hold of the loop's last request runs until houdTot (the clock's ms).
     bool houdLopend = false;
     qint64 houdTot = 0;
+    // The level of Qt's event loops (QThread::loopLevel) at which the program's innermost wait runs:
+    // a loop above it is one Qt started itself.
+    int eigenLusNiveau = 0;
+    // A turn for such a loop runs now.
+    bool vreemdeBeurt = false;
 };
 Wachtstand& wachtstand();
 
 // Waits until `klaar` holds.
 void WachtOpVenster(const std::function<bool()>& klaar);
 
-// Installs the loop's pass (nullptr: no loop).
+// Installs the loop's pass (nullptr: no loop). While a loop is installed, an event loop that Qt starts
+// itself takes the turns of a window's wait.
 void zetLusRonde(std::function<bool()> ronde);
 
 // True when the innermost window that waits has its answer: a pass of the loop that runs for that wait

@@ -525,9 +525,11 @@ void mdiK740::SluitVanuitCode() {
 void mdiK740::mnuRecentFile_Click(int index) {
     if (index < 0 || index >= AantalRecenteBestanden) return;
     if (ControleerWijzigingen(MaakBestandsnaam(Gegevensbestand, 0, 0, 0), false, false).geannuleerd) return;
+    const QString gekozen = m_menus->mnuRecentFile[static_cast<size_t>(index)]->data().toString();
+    if (MeldOntbrekendBestand(gekozen)) return;
     const QString voor = Gegevensbestand;
     const bool relatief = RelatieveTijd;
-    Gegevensbestand = m_menus->mnuRecentFile[static_cast<size_t>(index)]->data().toString();
+    Gegevensbestand = gekozen;
     RelatieveTijd = false;
     // A file that no longer exists is reported and leaves the list; the data file stays the one open.
     if (OpenGegevensbestand() != 1) {

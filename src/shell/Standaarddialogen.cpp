@@ -121,8 +121,10 @@ std::optional<QString> Standaarddialogen::KiesBestand(const BestandsdialoogVraag
         dialoog.setFileMode(QFileDialog::AnyFile);
         dialoog.setOption(QFileDialog::DontConfirmOverwrite);
     } else {
+        // Any name in a folder is taken: a name that is not there is answered by the program itself
+        // ("Non-existing file!", or a template name taken as the data file), not by a box of the dialog.
         dialoog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialoog.setFileMode(QFileDialog::ExistingFile);
+        dialoog.setFileMode(QFileDialog::AnyFile);
     }
     const QStringList filters = QtFilters(vraag.filter);
     if (!filters.isEmpty()) {

@@ -1,5 +1,7 @@
 // Measuring goes on behind every window a user waits in while logging: a message box, the print
-// dialog, the Save As dialog and the graph settings dialog. The whole program runs against a rack of the
+// dialog, the Save As and Open dialogs with the boxes and menus they run themselves (a name that is not
+// there, the Delete question, the menus of the file list and the side bar), the graph settings dialog
+// and the menu of a number box in it. The whole program runs against a rack of the
 // rack emulator on the in-memory line and the virtual clock, logging every second while the module's
 // reading rises steadily; each window is held open for 20 s. The racks keep getting requests at the
 // usual rate, the data file gets a row every second, and each row holds a new reading.
@@ -14,6 +16,7 @@
 #include "acquisition/vensters/Rackvenster.h"
 #include "files/CsvVelden.h"
 #include "files/Logboek.h"
+#include "files/Meetbestand.h"
 #include "platform/Eindsignalen.h"
 #include "platform/Opslag.h"
 #include "platform/Tekstbestand.h"
@@ -33,8 +36,17 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QMessageBox>
 #include <QSettings>
+#include <QTimer>
+#include <QTreeView>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
@@ -44,6 +56,71 @@
 namespace {
 
 constexpr qint64 VasthoudenMs = 20000;
+
+// A box or menu that Qt runs in a loop of its own holds the program's clock when the measuring does not
+// run inside that loop, and with it the test. After some real time the brake closes Qt's own boxes and
+// menus, so that the test ends and fails on it instead of hanging.
+class Noodrem {
+public:
+    explicit Noodrem(int ms = 30000) {
+        m_timer.setSingleShot(true);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            m_getrokken = true;
+            while (QWidget* menu = QApplication::activePopupWidget())
+                menu->close();
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) box->reject();
+            m_timer.start(200);
+        });
+        m_timer.start(ms);
+    }
+    bool getrokken() const { return m_getrokken; }
+
+private:
+    QTimer m_timer;
+    bool m_getrokken = false;
+};
+
+QFileDialog* OpenBestandsdialoog() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* d = qobject_cast<QFileDialog*>(w); d && d->isVisible()) return d;
+    return nullptr;
+}
+
+QMessageBox* OpenQtBox() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* b = qobject_cast<QMessageBox*>(w); b && b->isVisible()) return b;
+    return nullptr;
+}
+
+// Runs `doe` on the open file dialog once its list holds the file `pad` (the list is read beside the
+// program) and the file is selected there, as by a click on it; looks again every 100 ms of clock time.
+void BijGeselecteerd(const QString& pad, const std::function<void(QFileDialog&)>& doe, int pogingen = 600) {
+    platform::klok().planIn(100, [pad, doe, pogingen] {
+        QFileDialog* d = OpenBestandsdialoog();
+        auto* lijst = d ? d->findChild<QTreeView*>(QStringLiteral("treeView")) : nullptr;
+        auto* bestanden = d ? d->findChild<QFileSystemModel*>() : nullptr;
+        if (lijst && bestanden && lijst->selectionModel()) {
+            const QModelIndex rij = bestanden->index(pad);
+            if (rij.isValid() && lijst->model() == bestanden && rij.parent() == lijst->rootIndex()) {
+                lijst->selectionModel()->setCurrentIndex(
+                    rij, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+                doe(*d);
+                return;
+            }
+        }
+        if (pogingen > 0)
+            BijGeselecteerd(pad, doe, pogingen - 1);
+        else
+            ADD_FAILURE() << "the file dialog never listed " << pad.toStdString();
+    });
+}
+
+// A right click on `w` at `punt`, as the window system brings it.
+void RechterKlik(QWidget* w, QPoint punt) {
+    QContextMenuEvent e(QContextMenuEvent::Mouse, punt, w->mapToGlobal(punt));
+    QApplication::sendEvent(w, &e);
+}
 
 class AchterVenstersTest : public StijgendeRackOmgeving {
 protected:
@@ -171,12 +248,118 @@ TEST_F(AchterVenstersTest, PollingAndLoggingGoOnBehindEveryWindowTheUserWaitsIn)
                             }),
                        pollsZonderVenster, "Save As dialog");
 
-            // Graph > New > Table series: its settings dialog, cancelled.
+            // File > Open, a name typed that is not there: the program's own box tells it, and the data
+            // file stays the one logging writes to.
+            {
+                EchteMelding ontbrekend(Qt::Key_Return, VasthoudenMs);
+                ZetMeldingVenster(&ontbrekend);
+                const Noodrem rem;
+                platform::klok().planIn(300, [] {
+                    QFileDialog* d = OpenBestandsdialoog();
+                    auto* naam = d ? d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr;
+                    ASSERT_NE(naam, nullptr) << "the Open dialog with its name field";
+                    QTest::keyClicks(naam, QStringLiteral("Lab_run.csv"));
+                    QTest::keyClick(naam, Qt::Key_Return);
+                });
+                Controleer(Houd([&] { venster.menus().mnuFileOpen->trigger(); }, [] {}), pollsZonderVenster,
+                           "box of a name that is not there");
+                EXPECT_FALSE(rem.getrokken()) << "a box of the file dialog held the program";
+                ASSERT_EQ(ontbrekend.getoond(), 1);
+                EXPECT_TRUE(ontbrekend.teksten()[0].startsWith(Tekst[252]));
+                EXPECT_TRUE(ontbrekend.teksten()[0].contains(QStringLiteral("Lab_run.csv")));
+                EXPECT_EQ(ontbrekend.geblokkeerd(), 0);
+                EXPECT_EQ(Gegevensbestand, Logpad());
+                EXPECT_FALSE(QFile::exists(QFileInfo(Logpad()).dir().filePath(QStringLiteral("Lab_run.csv"))));
+                InstalleerMeldingen();
+            }
+
+            // The Delete question of the Open dialog on the data file in its list, answered No, and the
+            // menus of its list and of its side bar: each Qt runs in a loop of its own.
+            {
+                const Noodrem rem;
+                bool gevraagd = false;
+                BijGeselecteerd(Logpad(), [&gevraagd](QFileDialog& d) {
+                    auto* lijst = d.findChild<QTreeView*>(QStringLiteral("treeView"));
+                    platform::klok().planIn(VasthoudenMs - 2000, [&gevraagd] {
+                        QMessageBox* box = OpenQtBox();
+                        gevraagd = box != nullptr;
+                        if (box) QTest::keyClick(box, Qt::Key_Escape);
+                    });
+                    QApplication::setActiveWindow(&d);
+                    lijst->setFocus();
+                    QTest::keyClick(lijst, Qt::Key_Delete);
+                });
+                Controleer(Houd([&] { venster.menus().mnuFileOpen->trigger(); },
+                                [] {
+                                    if (QFileDialog* d = OpenBestandsdialoog()) d->reject();
+                                }),
+                           pollsZonderVenster, "Delete question of the Open dialog");
+                EXPECT_TRUE(gevraagd) << "the Delete question came";
+                EXPECT_TRUE(QFile::exists(Logpad()));
+                EXPECT_FALSE(rem.getrokken()) << "the Delete question held the program";
+            }
+            for (const char* deel : {"treeView", "sidebar"}) {
+                SCOPED_TRACE(deel);
+                const Noodrem rem;
+                bool getoond = false;
+                BijGeselecteerd(Logpad(), [&getoond, deel](QFileDialog& d) {
+                    auto* lijst = d.findChild<QAbstractItemView*>(QString::fromLatin1(deel));
+                    ASSERT_NE(lijst, nullptr);
+                    platform::klok().planIn(VasthoudenMs - 2000, [&getoond] {
+                        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                        getoond = menu != nullptr;
+                        if (menu) menu->close();
+                    });
+                    const QRect rij = lijst->visualRect(lijst->model()->index(0, 0, lijst->rootIndex()));
+                    RechterKlik(lijst->viewport(), rij.isValid() ? rij.center() : QPoint(5, 5));
+                });
+                Controleer(Houd([&] { venster.menus().mnuFileOpen->trigger(); },
+                                [] {
+                                    if (QFileDialog* d = OpenBestandsdialoog()) d->reject();
+                                }),
+                           pollsZonderVenster, "menu in the Open dialog");
+                EXPECT_TRUE(getoond) << "the menu came";
+                EXPECT_FALSE(rem.getrokken()) << "the menu held the program";
+            }
+
+            // Graph > New > Table series: its settings dialog, cancelled; then the menu of one of its
+            // number boxes, held.
             Controleer(Houd([&] { venster.menus().mnuGraphNewTable->trigger(); },
                             [] {
                                 if (frmGrafiekInstellen* d = GrafiekInstellenVenster()) d->reject();
                             }),
                        pollsZonderVenster, "graph settings dialog");
+            {
+                const Noodrem rem;
+                bool getoond = false;
+                platform::klok().planIn(300, [&getoond] {
+                    frmGrafiekInstellen* d = GrafiekInstellenVenster();
+                    QAbstractSpinBox* getal = nullptr;
+                    if (d)
+                        for (auto* b : d->findChildren<QAbstractSpinBox*>()) {
+                            if (getal || !b->isEnabled()) continue;
+                            // The tab that holds it, as the user picks it.
+                            for (auto* tabs : d->findChildren<QTabWidget*>())
+                                for (int i = 0; i < tabs->count(); ++i)
+                                    if (tabs->widget(i)->isAncestorOf(b)) tabs->setCurrentIndex(i);
+                            if (b->isVisible()) getal = b;
+                        }
+                    ASSERT_NE(getal, nullptr) << "a number box in the graph settings";
+                    platform::klok().planIn(VasthoudenMs - 2000, [&getoond] {
+                        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                        getoond = menu != nullptr;
+                        if (menu) menu->close();
+                    });
+                    RechterKlik(getal, getal->rect().center());
+                });
+                Controleer(Houd([&] { venster.menus().mnuGraphNewTable->trigger(); },
+                                [] {
+                                    if (frmGrafiekInstellen* d = GrafiekInstellenVenster()) d->reject();
+                                }),
+                           pollsZonderVenster, "menu of a number box");
+                EXPECT_TRUE(getoond) << "the number box's menu came";
+                EXPECT_FALSE(rem.getrokken()) << "the number box's menu held the program";
+            }
 
             // A box asked while the settings dialog or the report window is open takes its key too.
             for (QAction* opdracht : {venster.menus().mnuFileSettings, venster.menus().mnuSystemReport}) {
