@@ -8,7 +8,10 @@
 #include <QDialog>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
@@ -62,6 +65,25 @@ TEST_F(StandaarddialogenTest, TheFileDialogsShowTheQuestionAndReturnTheChoice) {
     });
     EXPECT_EQ(dialogen.KiesBestand(vraag), std::optional<QString>(bestaand));
     EXPECT_TRUE(gevonden);
+
+    // A name typed that is not there (mistyped, or a template) is the choice too: no box of the dialog
+    // stands in for the program's own answer.
+    for (const QString naam : {QStringLiteral("Lab_run.csv"), QStringLiteral("Lab_#date#.csv")}) {
+        BijDialoog<QFileDialog>([&](QFileDialog& d) {
+            auto* veld = d.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            ASSERT_NE(veld, nullptr);
+            QTest::keyClicks(veld, naam);
+            // A box the dialog would raise itself is closed at once, so that it cannot hold the test.
+            QTimer::singleShot(0, qApp, [] {
+                for (QWidget* w : QApplication::topLevelWidgets())
+                    if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) box->reject();
+            });
+            QTest::keyClick(veld, Qt::Key_Return);
+            // Still open: a box of the dialog refused the name.
+            if (d.isVisible()) d.reject();
+        });
+        EXPECT_EQ(dialogen.KiesBestand(vraag), std::optional<QString>(map + QLatin1Char('/') + naam));
+    }
 
     // The save dialog does not ask about an existing file: the caller does.
     vraag.opslaan = true;
