@@ -349,7 +349,8 @@ bool ControleerRijvelden(std::span<QStringView> velden, qsizetype verwacht) {
     return goed;
 }
 
-bool ControleerRijvelden(std::span<QStringView> velden, qsizetype verwacht, std::span<const qsizetype> vlaggen) {
+bool ControleerRijvelden(std::span<QStringView> velden, qsizetype verwacht,
+                         std::span<const qsizetype> vlaggen) {
     const auto aantal = static_cast<qsizetype>(velden.size());
     bool goed = aantal >= verwacht;
     const auto controleer = [&](qsizetype i, bool (*gewoon)(QStringView), bool (*volledig)(QStringView)) {
@@ -408,16 +409,21 @@ Kopindeling::Kopindeling(std::span<const QStringView> kop) {
     }
 }
 
+size_t Kopindeling::Plek(int r, int m, int veld) {
+    return static_cast<size_t>(((r - 1) * KopModules + (m - 1)) * VeldenPerBlok + (veld - 1));
+}
+
 qsizetype Kopindeling::Index(int r, int m, int veld) const {
-    if (m_index.empty() || r < 1 || r > KopRacks || m < 1 || m > KopModules || veld < 1 || veld > VeldenPerBlok)
+    if (m_index.empty() || r < 1 || r > KopRacks || m < 1 || m > KopModules || veld < 1 ||
+        veld > VeldenPerBlok)
         return -1;
-    return m_index[static_cast<size_t>(((r - 1) * KopModules + (m - 1)) * VeldenPerBlok + (veld - 1))];
+    return m_index[Plek(r, m, veld)];
 }
 
 bool Kopindeling::Lees(std::span<const QStringView> kop) {
     static const std::array<QLatin1String, VeldenPerIngang> soorten = {
-        QLatin1String("Flags "), QLatin1String("Value "), QLatin1String("Unit "),
-        QLatin1String("Temp "), QLatin1String("T.Unit ")};
+        QLatin1String("Flags "), QLatin1String("Value "), QLatin1String("Unit "), QLatin1String("Temp "),
+        QLatin1String("T.Unit ")};
     const auto n = static_cast<qsizetype>(kop.size());
     m_index.assign(static_cast<size_t>(KopRacks * KopModules * VeldenPerBlok), -1);
     m_velden = n;
@@ -425,15 +431,15 @@ bool Kopindeling::Lees(std::span<const QStringView> kop) {
     int rack = 0, module = 0;
     unsigned ingangen = 0;
     const auto plaats = [this](int r, int m, int veld, qsizetype index) {
-        if (r >= 1 && r <= KopRacks && m >= 1 && m <= KopModules)
-            m_index[static_cast<size_t>(((r - 1) * KopModules + (m - 1)) * VeldenPerBlok + (veld - 1))] = index;
+        if (r >= 1 && r <= KopRacks && m >= 1 && m <= KopModules) m_index[Plek(r, m, veld)] = index;
     };
     for (qsizetype i = 1; i < n;) {
         const QStringView veld = kop[static_cast<size_t>(i)];
         if (veld.startsWith(soorten[0])) {
             const QStringView titel = veld.sliced(soorten[0].size());
             int r = 0, m = 0, c = 0;
-            if (!LeesIngangTitel(titel, r, m, c) || r < 1 || m < 1 || c < 1 || c > 4 || i + VeldenPerIngang > n)
+            if (!LeesIngangTitel(titel, r, m, c) || r < 1 || m < 1 || c < 1 || c > 4 ||
+                i + VeldenPerIngang > n)
                 return false;
             for (qsizetype k = 1; k < VeldenPerIngang; ++k) {
                 const QStringView ander = kop[static_cast<size_t>(i + k)];
@@ -443,7 +449,8 @@ bool Kopindeling::Lees(std::span<const QStringView> kop) {
             }
             if (module == 0) {
                 // A module's first input: a module the header named before is named twice.
-                if (std::find(m_modules.begin(), m_modules.end(), std::pair{r, m}) != m_modules.end()) return false;
+                if (std::find(m_modules.begin(), m_modules.end(), std::pair{r, m}) != m_modules.end())
+                    return false;
                 rack = r;
                 module = m;
                 ingangen = 0;

@@ -15,8 +15,8 @@
 #include <QStringView>
 #include <array>
 #include <functional>
-#include <utility>
 #include <span>
+#include <utility>
 #include <vector>
 
 // Lines of a file, read in blocks: CR LF, LF or a lone CR ends a line; a last line without an end
@@ -108,7 +108,8 @@ bool ControleerRijvelden(std::span<QStringView> velden, qsizetype verwacht);
 // The same for a file whose header places its blocks (Kopindeling): `vlaggen` the indices of the flags
 // fields (each followed by its value, unit, temperature and temperature unit), `verwacht` the fields a
 // row of the header's layout holds.
-bool ControleerRijvelden(std::span<QStringView> velden, qsizetype verwacht, std::span<const qsizetype> vlaggen);
+bool ControleerRijvelden(std::span<QStringView> velden, qsizetype verwacht,
+                         std::span<const qsizetype> vlaggen);
 
 // Where the blocks of a file's rows belong, read from its header line. The logging writes the title
 // of every input as R<rack>M<module>C<input>, the rack's and module's numbers at the time of writing
@@ -142,6 +143,8 @@ public:
 
 private:
     bool Lees(std::span<const QStringView> kop);
+    // Where field `veld` of module m of rack r lies in m_index (r 1..16, m 1..7, veld 1..21).
+    static size_t Plek(int r, int m, int veld);
 
     bool m_perKop = false;
     std::vector<std::pair<int, int>> m_modules;

@@ -333,7 +333,8 @@ void SchrijfInfo(int16_t rack, int16_t module, int32_t rij, int16_t kolom, const
         const qint64 t = HeleSeconden(TijdVanRij(rack, module, rij));
         while (std::optional<QString> regel = bewerking.LeesRegel()) {
             platform::Datum tijd = 0;
-            if (n > 0 && platform::LeesDatumTijd(VolgendVeld(*regel, 1).veld, tijd) && HeleSeconden(tijd) == t)
+            if (n > 0 && platform::LeesDatumTijd(VolgendVeld(*regel, 1).veld, tijd) &&
+                HeleSeconden(tijd) == t)
                 VervangVeld(*regel, n, tekst);
             bewerking.SchrijfRegel(*regel);
         }

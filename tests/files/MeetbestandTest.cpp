@@ -354,8 +354,8 @@ static std::vector<QStringList> BlokkenVan(const QString& bestand, int r, int m)
         qsizetype info = -1;
         for (int c = 1; c <= AantalIngangen; ++c)
             for (const char* soort : {"Flags", "Value", "Unit", "Temp", "T.Unit"}) {
-                const qsizetype veld =
-                    kop.indexOf(QStringLiteral("%1 R%2M%3C%4").arg(QLatin1String(soort)).arg(r).arg(m).arg(c));
+                const qsizetype veld = kop.indexOf(
+                    QStringLiteral("%1 R%2M%3C%4").arg(QLatin1String(soort)).arg(r).arg(m).arg(c));
                 blok.append(veld >= 0 ? rij.value(veld) : QString());
                 if (veld >= 0) info = veld + 1;
             }
@@ -373,7 +373,8 @@ TEST_F(MeetbestandTest, ALoggingFileOpensUnderTheRackAndModuleItsHeaderNames) {
     RackVlaggen[2].Measure = true;
     const QString map = tijdelijkeMap() + QStringLiteral("/log");
     ASSERT_TRUE(QDir().mkpath(map));
-    for (const char* sjabloon : {"run.csv", "rack_#rack#.csv", "#rack#-#module#.csv", "#rack#_#channel#.csv"}) {
+    for (const char* sjabloon :
+         {"run.csv", "rack_#rack#.csv", "#rack#-#module#.csv", "#rack#_#channel#.csv"}) {
         Gegevensbestand = map + QLatin1Char('/') + QLatin1String(sjabloon);
         for (int s = 0; s < 3; ++s) {
             TijdMeting = platform::MaakDatum(2026, 1, 5, 9, 0, s);
@@ -406,7 +407,8 @@ TEST_F(MeetbestandTest, ALoggingFileOpensUnderTheRackAndModuleItsHeaderNames) {
     for (const char* naam : {"run.csv", "rack_Lab A.csv", "rack_Lab_B.csv", "Lab A-EC 1.csv", "Lab_B-ISE.csv",
                              "Lab A_Redox.csv", "Lab_B_Nitrate.csv"}) {
         laad(naam);
-        EXPECT_TRUE(meldingen.empty()) << naam << ": " << (meldingen.empty() ? "" : meldingen[0].tekst.toStdString());
+        EXPECT_TRUE(meldingen.empty())
+            << naam << ": " << (meldingen.empty() ? "" : meldingen[0].tekst.toStdString());
     }
     // Rack 2's values are rack 2's: its table shows them, rack 1's shows none.
     laad("rack_Lab_B.csv");
@@ -426,7 +428,8 @@ TEST_F(MeetbestandTest, ALoggingFileOpensUnderTheRackAndModuleItsHeaderNames) {
     ASSERT_EQ(meldingen.size(), 1u);
     EXPECT_EQ(meldingen[0].stijl, vbInformation);
     EXPECT_EQ(meldingen[0].titel, map + QStringLiteral("/run.csv"));
-    EXPECT_TRUE(meldingen[0].tekst.startsWith(QStringLiteral("This file and the racks present differ in R2M2.")))
+    EXPECT_TRUE(
+        meldingen[0].tekst.startsWith(QStringLiteral("This file and the racks present differ in R2M2.")))
         << meldingen[0].tekst.toStdString();
     laad("run.csv");
     EXPECT_TRUE(meldingen.empty());
@@ -474,7 +477,8 @@ TEST_F(MeetbestandTest, AFileWhoseHeaderNamesInputsByTheirNamesIsReadByPosition)
     EXPECT_EQ(venster(1).CelTekst(1, 1, 3), "3.2");
     EXPECT_EQ(venster(2).CelTekst(2, 1, 3), "");
     ASSERT_EQ(meldingen.size(), 1u);
-    EXPECT_TRUE(meldingen[0].tekst.startsWith(QStringLiteral("An error is encountered when reading this data file!")));
+    EXPECT_TRUE(meldingen[0].tekst.startsWith(
+        QStringLiteral("An error is encountered when reading this data file!")));
     EXPECT_TRUE(meldingen[0].tekst.contains(QStringLiteral("\r\n2: ")));
 
     // Without input names the titles are R1M1C1 ...: opened without module 1, each block goes to its

@@ -287,8 +287,8 @@ TEST_F(MeetregelsTest, AHeaderOfInputTitlesPlacesEachBlockUnderItsRackAndModule)
     EXPECT_EQ(rack.Vlaggen().size(), 8u);
 
     // An input's file: input 3 of module 2 of rack 1, its info last.
-    const Kopindeling ingang =
-        IndelingVan(QStringLiteral("\"Time\"") + Ingangtitels(1, 2, {3}) + QStringLiteral(",\"Info R1M2C3\""));
+    const Kopindeling ingang = IndelingVan(QStringLiteral("\"Time\"") + Ingangtitels(1, 2, {3}) +
+                                           QStringLiteral(",\"Info R1M2C3\""));
     ASSERT_TRUE(ingang.PerKop());
     EXPECT_EQ(ingang.Velden(), 7);
     EXPECT_EQ(ingang.Index(1, 2, 11), 1);
@@ -298,31 +298,33 @@ TEST_F(MeetregelsTest, AHeaderOfInputTitlesPlacesEachBlockUnderItsRackAndModule)
     EXPECT_EQ(ingang.Index(1, 2, 16), -1);
 
     // A rack beyond 16 is named and has no place.
-    const Kopindeling ver = IndelingVan(QStringLiteral("\"Time\"") + Ingangtitels(17, 1, {1}) +
-                                        QStringLiteral(",\"x\"") + Ingangtitels(1, 1, {1}) + QStringLiteral(",\"y\""));
+    const Kopindeling ver =
+        IndelingVan(QStringLiteral("\"Time\"") + Ingangtitels(17, 1, {1}) + QStringLiteral(",\"x\"") +
+                    Ingangtitels(1, 1, {1}) + QStringLiteral(",\"y\""));
     ASSERT_TRUE(ver.PerKop());
     EXPECT_EQ(ver.Modules(), (std::vector<std::pair<int, int>>{{17, 1}, {1, 1}}));
     EXPECT_EQ(ver.Index(1, 1, 1), 7);
 
-    for (const QString& kop : {
-             // An input named by its name.
-             QStringLiteral("\"Time\"") + Ingangtitels(1, 1, {1}) +
-                 QStringLiteral(",\"Flags pH\",\"Value pH\",\"Unit pH\",\"Temp pH\",\"T.Unit pH\",\"pH/Redox\""),
-             // An input twice, a module twice, inputs of two modules without a name between.
-             QStringLiteral("\"Time\"") + Ingangtitels(1, 1, {1, 1}) + QStringLiteral(",\"x\""),
-             QStringLiteral("\"Time\"") + Ingangtitels(1, 1, {1}) + QStringLiteral(",\"x\"") +
-                 Ingangtitels(1, 1, {2}) + QStringLiteral(",\"x\""),
-             QStringLiteral("\"Time\"") + Ingangtitels(1, 1, {1}) + Ingangtitels(1, 2, {1}) + QStringLiteral(",\"x\""),
-             // Titles of one input that do not agree, an input 5, a field that belongs to no module.
-             QStringLiteral("\"Time\",\"Flags R1M1C1\",\"Value R1M1C2\",\"Unit R1M1C1\",\"Temp R1M1C1\","
-                            "\"T.Unit R1M1C1\",\"x\""),
-             QStringLiteral("\"Time\"") + Ingangtitels(1, 1, {5}) + QStringLiteral(",\"x\""),
-             QStringLiteral("\"Time\"") + Ingangtitels(1, 1, {1}) + QStringLiteral(",\"x\",\"y\""),
-             QStringLiteral("\"Time\",\"Flags R1M1C1\",\"Value R1M1C1\""),
-             QStringLiteral("\"Time\",\"Flags R1M1C1x\",\"Value R1M1C1x\",\"Unit R1M1C1x\",\"Temp R1M1C1x\","
-                            "\"T.Unit R1M1C1x\""),
-             // No input at all.
-             QStringLiteral("\"Time\""), QStringLiteral("\"Time\",\"\""), QString()}) {
+    for (const QString& kop :
+         {// An input named by its name.
+          QStringLiteral("\"Time\"") + Ingangtitels(1, 1, {1}) +
+              QStringLiteral(",\"Flags pH\",\"Value pH\",\"Unit pH\",\"Temp pH\",\"T.Unit pH\",\"pH/Redox\""),
+          // An input twice, a module twice, inputs of two modules without a name between.
+          QStringLiteral("\"Time\"") + Ingangtitels(1, 1, {1, 1}) + QStringLiteral(",\"x\""),
+          QStringLiteral("\"Time\"") + Ingangtitels(1, 1, {1}) + QStringLiteral(",\"x\"") +
+              Ingangtitels(1, 1, {2}) + QStringLiteral(",\"x\""),
+          QStringLiteral("\"Time\"") + Ingangtitels(1, 1, {1}) + Ingangtitels(1, 2, {1}) +
+              QStringLiteral(",\"x\""),
+          // Titles of one input that do not agree, an input 5, a field that belongs to no module.
+          QStringLiteral("\"Time\",\"Flags R1M1C1\",\"Value R1M1C2\",\"Unit R1M1C1\",\"Temp R1M1C1\","
+                         "\"T.Unit R1M1C1\",\"x\""),
+          QStringLiteral("\"Time\"") + Ingangtitels(1, 1, {5}) + QStringLiteral(",\"x\""),
+          QStringLiteral("\"Time\"") + Ingangtitels(1, 1, {1}) + QStringLiteral(",\"x\",\"y\""),
+          QStringLiteral("\"Time\",\"Flags R1M1C1\",\"Value R1M1C1\""),
+          QStringLiteral("\"Time\",\"Flags R1M1C1x\",\"Value R1M1C1x\",\"Unit R1M1C1x\",\"Temp R1M1C1x\","
+                         "\"T.Unit R1M1C1x\""),
+          // No input at all.
+          QStringLiteral("\"Time\""), QStringLiteral("\"Time\",\"\""), QString()}) {
         const Kopindeling indeling = IndelingVan(kop);
         EXPECT_FALSE(indeling.PerKop()) << kop.toStdString();
         EXPECT_EQ(indeling.Index(1, 1, 1), -1) << kop.toStdString();

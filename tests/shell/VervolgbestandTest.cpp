@@ -30,23 +30,23 @@
 #include "shared/Melding.h"
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
+#include "shared/ui/Kindvensters.h"
 #include "shell/Installatie.h"
 #include "shell/Menubalk.h"
 #include "shell/Vensterbeheer.h"
 #include "shell/mdiK740.h"
-#include "shared/ui/Kindvensters.h"
-#include "views/frmTabel.h"
 #include "views/Diagram.h"
 #include "views/Grafiekvensters.h"
 #include "views/frmGrafiek.h"
 #include "views/frmGrafiekInstellen.h"
+#include "views/frmTabel.h"
 
 #include <QAction>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTest>
 #include <algorithm>
@@ -771,9 +771,10 @@ TEST_F(VervolgbestandTest, AFileLoggedPerRackOrPerModuleOpensUnderTheRackItWasMe
         const Tabelvenster* tabel = TabelVensters[r];
         ASSERT_NE(tabel, nullptr);
         for (int32_t rij = 1; rij <= AantalMetingen; ++rij) {
-            EXPECT_EQ((tabel->CelTekst(1, rij, KolomDatum) + QLatin1Char(' ') + tabel->CelTekst(1, rij, KolomTijd))
-                          .toStdString(),
-                      regels[static_cast<size_t>(rij)].value(0).toStdString());
+            EXPECT_EQ(
+                (tabel->CelTekst(1, rij, KolomDatum) + QLatin1Char(' ') + tabel->CelTekst(1, rij, KolomTijd))
+                    .toStdString(),
+                regels[static_cast<size_t>(rij)].value(0).toStdString());
             for (int c = 1; c <= AantalIngangen; ++c)
                 EXPECT_EQ(tabel->CelTekst(1, rij, static_cast<int16_t>(KolomVanKanaal(c))).toStdString(), "")
                     << "row " << rij;
@@ -787,7 +788,8 @@ TEST_F(VervolgbestandTest, AFileLoggedPerRackOrPerModuleOpensUnderTheRackItWasMe
     const auto weggelaten = [&] {
         ASSERT_EQ(vragen.size(), 1u);
         EXPECT_EQ(vragen[0].stijl, vbInformation);
-        EXPECT_TRUE(vragen[0].tekst.startsWith(QStringLiteral("This file and the racks present differ in R2M1.")))
+        EXPECT_TRUE(
+            vragen[0].tekst.startsWith(QStringLiteral("This file and the racks present differ in R2M1.")))
             << vragen[0].tekst.toStdString();
     };
     {
@@ -837,7 +839,8 @@ TEST_F(VervolgbestandTest, AFileLoggedPerRackOrPerModuleOpensUnderTheRackItWasMe
                 ASSERT_NE(tabel, nullptr);
                 tabel->SSTab->setCurrentIndex(0);
                 tabel->MSHFlexGrid[1]->ZetSelectie({2, 3, 3, 3});
-                venster.mdiGebied()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(Kindvensterkader(tabel)));
+                venster.mdiGebied()->setActiveSubWindow(
+                    qobject_cast<QMdiSubWindow*>(Kindvensterkader(tabel)));
                 venster.menus().mnuClearLine->trigger();
                 EXPECT_EQ(tabel->CelTekst(1, 2, 3), QString());
                 antwoorden = {vbYes};
