@@ -23,6 +23,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <array>
 #include <vector>
 
 QString Gegevensbestand;
@@ -197,7 +198,37 @@ private:
 struct RackTabel {
     Tabelvenster* venster;
     std::vector<int16_t> modules;
+    // With a header that places the blocks: per module the index of each field of its block in the
+    // row's fields (-1: the file has none).
+    std::vector<std::array<qsizetype, VeldenPerModule>> velden;
 };
+
+// The modules the header names that are not present: "R3M1, R3M2". Empty when all are.
+QString WeggelatenModules(const Kopindeling& indeling) {
+    QStringList weg;
+    for (const auto& [r, m] : indeling.Modules())
+        if (r < 1 || r > AantalRacks || m < 1 || m > AantalModules || !Racks[r].Present ||
+            !Racks[r].Modules[m].Present)
+            weg.append(QStringLiteral("R%1M%2").arg(r).arg(m));
+    return weg.join(QStringLiteral(", "));
+}
+
+// The header places every block where the present modules, in their order, would take it by position.
+bool ZoalsOpPositie(const Kopindeling& indeling, const std::vector<RackTabel>& tabellen,
+                    const std::vector<int16_t>& rackVan) {
+    qsizetype k = 0;
+    for (size_t t = 0; t < tabellen.size(); ++t)
+        for (const int16_t m : tabellen[t].modules) {
+            for (int veld = 1; veld <= VeldenPerModule; ++veld)
+                if (indeling.Index(rackVan[t], m, veld) != VeldenPerModule * k + veld) return false;
+            ++k;
+        }
+    return static_cast<qsizetype>(indeling.Modules().size()) == k;
+}
+
+// The note on the modules a file's header names that were left out is told once for the same file
+// and the same modules: a reload (relative time, the time's origin) does not tell it again.
+QString VorigeWeglating;
 
 } // namespace
 
@@ -233,19 +264,26 @@ void LeesGegevensbestand(const QString& naam) {
     ToonVoortgang(0, 100, 0, Tekst[181]);
     const qint64 lengte = std::max<qint64>(f.size(), 1);
 
-    // The present racks and modules as they are now; the file's blocks are assigned in this order.
+    // The present racks and modules as they are now; a file whose header does not place its blocks has
+    // them assigned in this order.
     std::vector<RackTabel> tabellen;
+    std::vector<int16_t> rackVan;
     qsizetype aantalModules = 0;
     for (int r = 1; r <= AantalRacks; ++r) {
         if (!Racks[r].Present) continue;
-        RackTabel tabel{TabelVensters.Maak(r), {}};
+        RackTabel tabel{TabelVensters.Maak(r), {}, {}};
+        rackVan.push_back(static_cast<int16_t>(r));
         if (tabel.venster) tabel.venster->StelTabelIn(false);
         for (int16_t m = 1; m <= AantalModules; ++m)
             if (Racks[r].Modules[m].Present) tabel.modules.push_back(m);
         aantalModules += static_cast<qsizetype>(tabel.modules.size());
         tabellen.push_back(std::move(tabel));
     }
-    const qsizetype verwacht = 1 + VeldenPerModule * aantalModules;
+    qsizetype verwacht = 1 + VeldenPerModule * aantalModules;
+    // The header places the blocks (a logging file), and not as the present modules would take them.
+    bool perKop = false;
+    Kopindeling indeling;
+    QString weggelaten;
 
     bool leesFout = !open;
     Meldingen meldingen;
@@ -298,6 +336,23 @@ void LeesGegevensbestand(const QString& naam) {
                 // A file that is no measurement file is told, as an unsound line is.
                 if (isRij || IsOnsoundeKop(regel, regelBytes > bytes.size()))
                     meldingen.Voeg(regelNummer, regel);
+                if (!isRij) {
+                    indeling = Kopindeling(velden);
+                    if (indeling.PerKop()) {
+                        weggelaten = WeggelatenModules(indeling);
+                        perKop = !ZoalsOpPositie(indeling, tabellen, rackVan);
+                    }
+                }
+                if (perKop) {
+                    verwacht = indeling.Velden();
+                    for (size_t t = 0; t < tabellen.size(); ++t)
+                        for (const int16_t m : tabellen[t].modules) {
+                            std::array<qsizetype, VeldenPerModule> plaats{};
+                            for (int veld = 1; veld <= VeldenPerModule; ++veld)
+                                plaats[static_cast<size_t>(veld - 1)] = indeling.Index(rackVan[t], m, veld);
+                            tabellen[t].velden.push_back(plaats);
+                        }
+                }
                 continue;
             }
             if (!isRij) {
@@ -307,9 +362,27 @@ void LeesGegevensbestand(const QString& naam) {
             ++AantalMetingen;
             TijdMeting = tijd;
             if (RelatieveTijd && TijdBasis == 0) TijdBasis = TijdMeting;
-            if (!ControleerRijvelden(velden, verwacht) || scanner.Onafgesloten())
-                meldingen.Voeg(regelNummer, regel);
+            const bool gezond = perKop ? ControleerRijvelden(velden, verwacht, indeling.Vlaggen())
+                                       : ControleerRijvelden(velden, verwacht);
+            if (!gezond || scanner.Onafgesloten()) meldingen.Voeg(regelNummer, regel);
 
+            if (perKop) {
+                // Each module takes the fields of its own block, wherever the file has them; a module
+                // the file has no block for gets the row's time and empty cells.
+                const auto aantal = static_cast<qsizetype>(velden.size());
+                std::array<QStringView, VeldenPerModule> blok;
+                for (RackTabel& tabel : tabellen)
+                    for (size_t k = 0; k < tabel.modules.size(); ++k) {
+                        const std::array<qsizetype, VeldenPerModule>& plaats = tabel.velden[k];
+                        for (size_t v = 0; v < blok.size(); ++v)
+                            blok[v] = plaats[v] >= 0 && plaats[v] < aantal
+                                          ? velden[static_cast<size_t>(plaats[v])]
+                                          : QStringView();
+                        Regelvelden info{std::span<const QStringView>(blok)};
+                        if (tabel.venster) tabel.venster->VulEnkeleTabelAanUitBestand(tabel.modules[k], info);
+                    }
+                continue;
+            }
             Regelvelden info(velden, 1);
             for (RackTabel& tabel : tabellen)
                 for (int16_t m : tabel.modules) {
@@ -339,6 +412,11 @@ void LeesGegevensbestand(const QString& naam) {
     } else if (!meldingen.Leeg()) {
         ToonMelding(Tekst[449] + CRLF + CRLF + meldingen.Tekst(), vbExclamation, naam);
     }
+    // The blocks of modules that are not present were left out: told once, for the whole file.
+    const QString weglating = weggelaten.isEmpty() ? QString() : naam + QLatin1Char('\n') + weggelaten;
+    if (!weglating.isEmpty() && weglating != VorigeWeglating)
+        ToonMelding(QString(Tekst[499]).replace(QStringLiteral("##"), weggelaten), vbInformation, naam);
+    VorigeWeglating = weglating;
 }
 
 int16_t OpenGegevensbestand() {
@@ -411,6 +489,7 @@ QString ZetGegevensbestand(const QString& naam) {
 
 void ResetMeetbestand() {
     Gegevensbestand.clear();
+    VorigeWeglating.clear();
     AantalMetingen = 0;
     TijdMeting = 0;
     BezigMetLaden = false;

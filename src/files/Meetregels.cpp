@@ -349,6 +349,138 @@ bool ControleerRijvelden(std::span<QStringView> velden, qsizetype verwacht) {
     return goed;
 }
 
+bool ControleerRijvelden(std::span<QStringView> velden, qsizetype verwacht,
+                         std::span<const qsizetype> vlaggen) {
+    const auto aantal = static_cast<qsizetype>(velden.size());
+    bool goed = aantal >= verwacht;
+    const auto controleer = [&](qsizetype i, bool (*gewoon)(QStringView), bool (*volledig)(QStringView)) {
+        if (i < 0 || i >= aantal) return;
+        QStringView& veld = velden[static_cast<size_t>(i)];
+        if (gewoon(veld) || volledig(veld)) return;
+        veld = QStringView();
+        goed = false;
+    };
+    for (const qsizetype i : vlaggen) {
+        controleer(i, IsGewoneVlag, IsFlagsVeld);
+        controleer(i + 1, IsGewoonGetal, IsMeetVeld);
+        controleer(i + 3, IsGewoonGetal, IsMeetVeld);
+    }
+    return goed;
+}
+
+// ---------------------------------------------------------------------------------------------------
+// The header's layout
+
+namespace {
+
+constexpr int KopRacks = 16;
+constexpr int KopModules = 7;
+
+// The number at the front of t (digits only, no sign), and t after it; false without a digit.
+bool NeemGetal(QStringView& t, int& getal) {
+    qsizetype i = 0;
+    getal = 0;
+    while (i < t.size() && IsCijfer(t[i]) && getal < 100000)
+        getal = getal * 10 + (t[i++].unicode() - u'0');
+    t = t.sliced(i);
+    return i > 0;
+}
+
+// "R<rack>M<module>C<input>", the title the logging gives every input.
+bool LeesIngangTitel(QStringView t, int& rack, int& module, int& ingang) {
+    if (!t.startsWith(u'R')) return false;
+    t = t.sliced(1);
+    if (!NeemGetal(t, rack) || !t.startsWith(u'M')) return false;
+    t = t.sliced(1);
+    if (!NeemGetal(t, module) || !t.startsWith(u'C')) return false;
+    t = t.sliced(1);
+    return NeemGetal(t, ingang) && t.isEmpty();
+}
+
+} // namespace
+
+Kopindeling::Kopindeling(std::span<const QStringView> kop) {
+    m_perKop = Lees(kop);
+    if (!m_perKop) {
+        m_modules.clear();
+        m_vlaggen.clear();
+        m_index.clear();
+        m_velden = 0;
+    }
+}
+
+size_t Kopindeling::Plek(int r, int m, int veld) {
+    return static_cast<size_t>(((r - 1) * KopModules + (m - 1)) * VeldenPerBlok + (veld - 1));
+}
+
+qsizetype Kopindeling::Index(int r, int m, int veld) const {
+    if (m_index.empty() || r < 1 || r > KopRacks || m < 1 || m > KopModules || veld < 1 ||
+        veld > VeldenPerBlok)
+        return -1;
+    return m_index[Plek(r, m, veld)];
+}
+
+bool Kopindeling::Lees(std::span<const QStringView> kop) {
+    static const std::array<QLatin1String, VeldenPerIngang> soorten = {
+        QLatin1String("Flags "), QLatin1String("Value "), QLatin1String("Unit "), QLatin1String("Temp "),
+        QLatin1String("T.Unit ")};
+    const auto n = static_cast<qsizetype>(kop.size());
+    m_index.assign(static_cast<size_t>(KopRacks * KopModules * VeldenPerBlok), -1);
+    m_velden = n;
+    // The module whose inputs are being read (0 none) and the inputs it has had.
+    int rack = 0, module = 0;
+    unsigned ingangen = 0;
+    const auto plaats = [this](int r, int m, int veld, qsizetype index) {
+        if (r >= 1 && r <= KopRacks && m >= 1 && m <= KopModules) m_index[Plek(r, m, veld)] = index;
+    };
+    for (qsizetype i = 1; i < n;) {
+        const QStringView veld = kop[static_cast<size_t>(i)];
+        if (veld.startsWith(soorten[0])) {
+            const QStringView titel = veld.sliced(soorten[0].size());
+            int r = 0, m = 0, c = 0;
+            if (!LeesIngangTitel(titel, r, m, c) || r < 1 || m < 1 || c < 1 || c > 4 ||
+                i + VeldenPerIngang > n)
+                return false;
+            for (qsizetype k = 1; k < VeldenPerIngang; ++k) {
+                const QStringView ander = kop[static_cast<size_t>(i + k)];
+                if (!ander.startsWith(soorten[static_cast<size_t>(k)]) ||
+                    ander.sliced(soorten[static_cast<size_t>(k)].size()) != titel)
+                    return false;
+            }
+            if (module == 0) {
+                // A module's first input: a module the header named before is named twice.
+                if (std::find(m_modules.begin(), m_modules.end(), std::pair{r, m}) != m_modules.end())
+                    return false;
+                rack = r;
+                module = m;
+                ingangen = 0;
+                m_modules.emplace_back(r, m);
+            } else if (r != rack || m != module || (ingangen & (1u << c))) {
+                // Inputs of two modules without the first one's name between them, or an input twice.
+                return false;
+            }
+            ingangen |= 1u << c;
+            m_vlaggen.push_back(i);
+            for (int k = 0; k < VeldenPerIngang; ++k)
+                plaats(r, m, VeldenPerIngang * (c - 1) + k + 1, i + k);
+            i += VeldenPerIngang;
+            continue;
+        }
+        if (module != 0) {
+            // The module's name closes its inputs: its field holds the info text in the rows.
+            plaats(rack, module, VeldenPerBlok, i);
+            module = 0;
+        } else if (i == n - 1 && veld.isEmpty()) {
+            // The empty field that ends the line of the one file and of a rack's file.
+            m_velden = n - 1;
+        } else {
+            return false;
+        }
+        ++i;
+    }
+    return !m_modules.empty();
+}
+
 // ---------------------------------------------------------------------------------------------------
 // Times
 

@@ -16,6 +16,7 @@
 #include <array>
 #include <functional>
 #include <span>
+#include <utility>
 #include <vector>
 
 // Lines of a file, read in blocks: CR LF, LF or a lone CR ends a line; a last line without an end
@@ -103,6 +104,55 @@ bool IsMeetVeld(QStringView t);
 // are sound (an input switched off, a module given up by the poll supervision). False when anything
 // was wrong or fewer than `verwacht` fields are there.
 bool ControleerRijvelden(std::span<QStringView> velden, qsizetype verwacht);
+
+// The same for a file whose header places its blocks (Kopindeling): `vlaggen` the indices of the flags
+// fields (each followed by its value, unit, temperature and temperature unit), `verwacht` the fields a
+// row of the header's layout holds.
+bool ControleerRijvelden(std::span<QStringView> velden, qsizetype verwacht,
+                         std::span<const qsizetype> vlaggen);
+
+// Where the blocks of a file's rows belong, read from its header line. The logging writes the title
+// of every input as R<rack>M<module>C<input>, the rack's and module's numbers at the time of writing
+// (and so does the whole-table writer for an input without a name): in such a file every block belongs
+// to the rack and module its titles name, whether the file holds every module (one file), one rack's, one
+// module's or one input's. A header that names an input in any other way (by its name) places nothing:
+// its blocks are taken by position.
+class Kopindeling {
+public:
+    static constexpr int VeldenPerBlok = 21;
+
+    Kopindeling() = default;
+    // From the header's fields, the first the time's title. Per input the five titles "Flags t",
+    // "Value t", "Unit t", "Temp t" and "T.Unit t"; after a module's inputs one field with its name
+    // (the info's title); the header may end with an empty field.
+    explicit Kopindeling(std::span<const QStringView> kop);
+
+    // Every input title has the form R<rack>M<module>C<input>, each input once, each module's inputs
+    // together: the blocks go where the titles say.
+    bool PerKop() const { return m_perKop; }
+    // The index in a row's fields (0 the time) of field `veld` of the block of module m of rack r
+    // (1..21 as a module's block counts them: 5 per input, 21 the info); -1 when the file has none.
+    qsizetype Index(int r, int m, int veld) const;
+    // The modules the header names blocks of, in its order (rack and module numbers as written, also
+    // those beyond 16 racks or 7 modules).
+    const std::vector<std::pair<int, int>>& Modules() const { return m_modules; }
+    // The fields a row of this layout holds (a closing empty field not counted).
+    qsizetype Velden() const { return m_velden; }
+    // The indices of the flags fields, for ControleerRijvelden.
+    const std::vector<qsizetype>& Vlaggen() const { return m_vlaggen; }
+
+private:
+    bool Lees(std::span<const QStringView> kop);
+    // Where field `veld` of module m of rack r lies in m_index (r 1..16, m 1..7, veld 1..21).
+    static size_t Plek(int r, int m, int veld);
+
+    bool m_perKop = false;
+    std::vector<std::pair<int, int>> m_modules;
+    qsizetype m_velden = 0;
+    std::vector<qsizetype> m_vlaggen;
+    // Per rack 1..16, module 1..7 and field 1..21 its index, -1 for none.
+    std::vector<qsizetype> m_index;
+};
 
 // Reads the time field of a row ("date time") in any form the platform's date reading takes. Rows
 // follow each other in time, so most share their date text with the row before, and a file has few

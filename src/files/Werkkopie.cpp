@@ -6,6 +6,7 @@
 #include "files/CsvVelden.h"
 #include "files/Logbestanden.h"
 #include "files/Meetbestand.h"
+#include "files/Meetregels.h"
 #include "files/Opslaan.h"
 #include "files/Tijdbasis.h"
 #include "platform/Datum.h"
@@ -328,11 +329,12 @@ void SchrijfInfo(int16_t rack, int16_t module, int32_t rij, int16_t kolom, const
     if (!BeginBewerking(bewerking, bestand)) return;
     if (const std::optional<QString> kop = bewerking.LeesRegel()) {
         bewerking.SchrijfRegel(*kop);
-        const int16_t n = KolomInBestand(rack, module, kolom);
+        const int16_t n = KolomInBestand(*kop, rack, module, kolom);
         const qint64 t = HeleSeconden(TijdVanRij(rack, module, rij));
         while (std::optional<QString> regel = bewerking.LeesRegel()) {
             platform::Datum tijd = 0;
-            if (platform::LeesDatumTijd(VolgendVeld(*regel, 1).veld, tijd) && HeleSeconden(tijd) == t)
+            if (n > 0 && platform::LeesDatumTijd(VolgendVeld(*regel, 1).veld, tijd) &&
+                HeleSeconden(tijd) == t)
                 VervangVeld(*regel, n, tekst);
             bewerking.SchrijfRegel(*regel);
         }
@@ -351,6 +353,29 @@ int16_t KolomInBestand(int16_t rack, int16_t module, int16_t kolom) {
         }
     }
     return static_cast<int16_t>(k);
+}
+
+int16_t KolomInBestand(const QString& kop, int16_t rack, int16_t module, int16_t kolom) {
+    const QStringList velden = SplitsVelden(kop);
+    const std::vector<QStringView> zichten(velden.begin(), velden.end());
+    const Kopindeling indeling(zichten);
+    if (!indeling.PerKop()) return KolomInBestand(rack, module, kolom);
+    const qsizetype index = indeling.Index(rack, module, kolom);
+    return index < 0 ? int16_t{0} : static_cast<int16_t>(std::min<qsizetype>(index + 1, INT16_MAX));
+}
+
+int16_t KolomInGegevensbestand(int16_t rack, int16_t module, int16_t kolom) {
+    const QString bestand = MaakBestandsnaam(Gegevensbestand, 0, 0, 0);
+    const QString werkkopie = bestand + QStringLiteral(".new");
+    QFile f(QFileInfo::exists(werkkopie) ? werkkopie : bestand);
+    if (!f.open(QIODevice::ReadOnly)) return KolomInBestand(rack, module, kolom);
+    QByteArray kop = f.readLine();
+    // The line ends at CR LF, LF or a lone CR.
+    const qsizetype einde = kop.indexOf('\r');
+    if (einde >= 0) kop.truncate(einde);
+    if (kop.endsWith('\n')) kop.chop(1);
+    const QString tekst = platform::IsUtf8Tekst(kop) ? QString::fromUtf8(kop) : platform::VanWindows1252(kop);
+    return KolomInBestand(tekst, rack, module, kolom);
 }
 
 void WisRijInTabellen(int32_t rij) {

@@ -77,12 +77,21 @@ bool BeginBewerking(Bewerking& bewerking, const QString& bestand);
 bool EindeBewerking(Bewerking& bewerking, const QString& bestand);
 
 // Writes `tekst` into field `kolom` of module `module`'s block (1..21, 21 the info) of every line of
-// the working copy whose time lies in the same second as row `rij` of the table. The header line stays.
+// the working copy whose time lies in the same second as row `rij` of the table; the field is found
+// through the header line (KolomInBestand), which stays.
 void SchrijfInfo(int16_t rack, int16_t module, int32_t rij, int16_t kolom, const QString& tekst);
 // The field number in a file line of field `kolom` of a module's block: 1 + 21 for every present
 // module before it (racks 1..16, modules 1..7) + kolom. A module that is not present gives 1 + 21 x the
 // number of present modules.
 int16_t KolomInBestand(int16_t rack, int16_t module, int16_t kolom);
+// The same in a file whose header line is `kop`. A header that places the blocks (every input titled
+// R<rack>M<module>C<input>, as the logging writes it) gives the field where that module's block has it,
+// whichever modules are present, and 0 when the file has no such field: a cell is written back into the
+// field it was read from, or not at all. Any other header by position, as above.
+int16_t KolomInBestand(const QString& kop, int16_t rack, int16_t module, int16_t kolom);
+// The same for the data file as it is being edited: the header of its working copy, or of the data
+// file while there is none.
+int16_t KolomInGegevensbestand(int16_t rack, int16_t module, int16_t kolom);
 // Empties row `rij` (columns 1 to the info column) of every present module's grid in every table.
 void WisRijInTabellen(int32_t rij);
 

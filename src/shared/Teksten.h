@@ -35,7 +35,7 @@ void KiesTaal(int& taal);
 // window lists each language by its own name and shows itself in the language being chosen.
 TekstenTabel TekstenVan(int taal);
 
-// One per language: t[99] .. t[498] and t[500].
+// One per language: t[99] .. t[500].
 void VulTekstenEngels(TekstenTabel& t);
 void VulTekstenFrans(TekstenTabel& t);
 void VulTekstenNederlands(TekstenTabel& t);

@@ -469,5 +469,13 @@ void VulTekstenNederlands(TekstenTabel& t) {
     t[496] = QStringLiteral("vanaf ## gaan rijen verloren");
     t[497] = QStringLiteral("1 rij niet geschreven, om ##");
     t[498] = QStringLiteral("het eindpunt van ## is niet geschreven");
+    t[499] = QStringLiteral("Dit bestand en de aanwezige racks verschillen in ##.\r\n"
+                            "\r\n"
+                            "Een logbestand noemt elk rack en elke module bij het nummer dat het had toen "
+                            "het bestand geschreven werd (R2M1: rack 2, module 1), en de waarden gaan naar "
+                            "het rack en de module die nu dat nummer hebben. De waarden van een rack of "
+                            "module die niet onder dat nummer aanwezig is, worden weggelaten; een module "
+                            "waarvan het bestand geen waarden bevat, toont alleen de tijden en kan niet "
+                            "bewerkt worden.");
     t[500] = QStringLiteral("Nederlands");
 }

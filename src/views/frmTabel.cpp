@@ -9,6 +9,7 @@
 #include "files/Meetbestand.h"
 #include "files/RackConfiguratie.h"
 #include "files/Tijdbasis.h"
+#include "files/Werkkopie.h"
 #include "rackviews/FormEditInfo.h"
 #include "rackviews/RackvensterActies.h"
 #include "reports/formPrint.h"
@@ -43,7 +44,9 @@ namespace {
 
 constexpr int TekstTabel = 122, TekstNummer = 123, TekstDatum = 124, TekstTijd = 125, TekstInfo = 126,
               TekstEenheid = 278, TekstSelecties = 251, TekstWaarschuwing = 421, TekstVerwijderen = 422,
-              TekstSjabloon = 444;
+              TekstSjabloon = 444, TekstAnderBestand = 499;
+// The info text's field in a module's block of a file line.
+constexpr int16_t InfoVeld = 21;
 
 // Default column widths in twips: the number, date and time, then per input value, unit, temperature
 // and temperature unit. The info column keeps its width.
@@ -611,6 +614,14 @@ void frmTabel::VerwijderSelectiesUitMeetbestand(int16_t Mi) {
 
 void frmTabel::OpenInfo(int16_t Mi) {
     if (IsSjabloon()) return;
+    // A logging file of other modules has no info field of this module: its text would be lost.
+    if (KolomInGegevensbestand(m_ri, Mi, InfoVeld) == 0) {
+        ToonMelding(QString(Tekst[TekstAnderBestand])
+                        .replace(QStringLiteral("##"), QStringLiteral("R%1M%2").arg(m_ri).arg(Mi)),
+                    vbExclamation, Gegevensbestand);
+        update();
+        return;
+    }
     formEditInfo dialoog(this);
     dialoog.IngaveRackNaam = false;
     dialoog.IngaveModuleNaam = false;

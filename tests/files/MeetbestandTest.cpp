@@ -341,6 +341,165 @@ TEST_F(MeetbestandTest, AModuleGivenUpReadsAsEmptyCellsBesideTheOthers) {
     EXPECT_EQ(v2.CelTekst(2, 4, 3), "7.01");
 }
 
+// The 21 fields of the block of module m of rack r in every row of the logging file `bestand`, found by
+// their titles: per input flags, value, unit, temperature and its unit, then the info (the field after
+// the module's last input); empty where the file has no such field.
+static std::vector<QStringList> BlokkenVan(const QString& bestand, int r, int m) {
+    const QStringList regels = platform::SplitsRegels(platform::VanWindows1252(LeesBytes(bestand)));
+    const QStringList kop = SplitsVelden(regels.value(0));
+    std::vector<QStringList> blokken;
+    for (qsizetype i = 1; i < regels.size(); ++i) {
+        const QStringList rij = SplitsVelden(regels[i]);
+        QStringList blok;
+        qsizetype info = -1;
+        for (int c = 1; c <= AantalIngangen; ++c)
+            for (const char* soort : {"Flags", "Value", "Unit", "Temp", "T.Unit"}) {
+                const qsizetype veld = kop.indexOf(
+                    QStringLiteral("%1 R%2M%3C%4").arg(QLatin1String(soort)).arg(r).arg(m).arg(c));
+                blok.append(veld >= 0 ? rij.value(veld) : QString());
+                if (veld >= 0) info = veld + 1;
+            }
+        blok.append(info >= 0 ? rij.value(info) : QString());
+        blokken.push_back(blok);
+    }
+    return blokken;
+}
+
+// Logging files of a run of both racks (both measured), written by the logging itself: one file for
+// all, one per rack, per module and per input. Each opens under the rack and module its header names
+// however many racks are present, a module's or an input's file filling just its own fields; the
+// tables of the modules the file has no block of get each row's time and no values; no row is an error.
+TEST_F(MeetbestandTest, ALoggingFileOpensUnderTheRackAndModuleItsHeaderNames) {
+    RackVlaggen[2].Measure = true;
+    const QString map = tijdelijkeMap() + QStringLiteral("/log");
+    ASSERT_TRUE(QDir().mkpath(map));
+    for (const char* sjabloon :
+         {"run.csv", "rack_#rack#.csv", "#rack#-#module#.csv", "#rack#_#channel#.csv"}) {
+        Gegevensbestand = map + QLatin1Char('/') + QLatin1String(sjabloon);
+        for (int s = 0; s < 3; ++s) {
+            TijdMeting = platform::MaakDatum(2026, 1, 5, 9, 0, s);
+            LogMeting(s == 1 ? QStringLiteral("sample") : s == 2 ? QStringLiteral("Stop") : QString());
+        }
+    }
+    Gegevensbestand.clear();
+    const std::vector<std::pair<int, int>> modules = {{1, 1}, {1, 3}, {2, 2}};
+    const auto laad = [&](const char* naam) {
+        SCOPED_TRACE(naam);
+        const QString bestand = map + QLatin1Char('/') + QLatin1String(naam);
+        ASSERT_TRUE(QFileInfo::exists(bestand));
+        meldingen.clear();
+        LeesGegevensbestand(bestand);
+        EXPECT_EQ(AantalMetingen, 3);
+        for (const auto& [r, m] : modules) {
+            if (!Racks[r].Present || !Racks[r].Modules[m].Present) continue;
+            SCOPED_TRACE("rack " + std::to_string(r) + " module " + std::to_string(m));
+            const std::vector<QStringList> blokken = BlokkenVan(bestand, r, m);
+            ASSERT_EQ(blokken.size(), 3u);
+            for (int32_t rij = 1; rij <= 3; ++rij) {
+                EXPECT_EQ(venster(r).bestandsvelden[m].at(rij - 1), blokken[rij - 1]) << "row " << rij;
+                // Every table keeps every row's time.
+                EXPECT_EQ(venster(r).CelTekst(static_cast<int16_t>(m), rij, KolomTijd),
+                          QStringLiteral("09:00:0%1").arg(rij - 1));
+            }
+        }
+    };
+    // Both racks present: nothing is left out, nothing is an error.
+    for (const char* naam : {"run.csv", "rack_Lab A.csv", "rack_Lab_B.csv", "Lab A-EC 1.csv", "Lab_B-ISE.csv",
+                             "Lab A_Redox.csv", "Lab_B_Nitrate.csv"}) {
+        laad(naam);
+        EXPECT_TRUE(meldingen.empty())
+            << naam << ": " << (meldingen.empty() ? "" : meldingen[0].tekst.toStdString());
+    }
+    // Rack 2's values are rack 2's: its table shows them, rack 1's shows none.
+    laad("rack_Lab_B.csv");
+    EXPECT_FALSE(venster(2).CelTekst(2, 1, 4).isEmpty()) << "rack 2's unit";
+    EXPECT_TRUE(venster(1).CelTekst(1, 1, 4).isEmpty()) << "rack 2's unit under rack 1";
+    EXPECT_EQ(venster(2).CelTekst(2, 2, KolomInfo), "sample");
+    // An input's file: input 2 of module 1 alone, and the info.
+    laad("Lab A_Redox.csv");
+    EXPECT_EQ(venster(1).CelTekst(1, 1, 8), "mV");
+    EXPECT_EQ(venster(1).CelTekst(1, 1, 4), "");
+    EXPECT_EQ(venster(1).CelTekst(1, 2, KolomInfo), "sample");
+
+    // Rack 2 no longer present: its blocks are left out, told once in one box, and a reload of the same
+    // file does not tell it again; another file and then this one again tell it anew.
+    Racks[2].Present = false;
+    laad("run.csv");
+    ASSERT_EQ(meldingen.size(), 1u);
+    EXPECT_EQ(meldingen[0].stijl, vbInformation);
+    EXPECT_EQ(meldingen[0].titel, map + QStringLiteral("/run.csv"));
+    EXPECT_TRUE(
+        meldingen[0].tekst.startsWith(QStringLiteral("This file and the racks present differ in R2M2.")))
+        << meldingen[0].tekst.toStdString();
+    laad("run.csv");
+    EXPECT_TRUE(meldingen.empty());
+    laad("rack_Lab A.csv");
+    EXPECT_TRUE(meldingen.empty());
+    laad("Lab_B-ISE.csv");
+    ASSERT_EQ(meldingen.size(), 1u);
+    EXPECT_TRUE(meldingen[0].tekst.contains(QStringLiteral("differ in R2M2.")));
+    // Rack 1's tables: the rows' times, no values.
+    for (int16_t m : {1, 3})
+        for (int32_t rij = 1; rij <= 3; ++rij)
+            EXPECT_EQ(venster(1).bestandsvelden[m].at(rij - 1), QStringList(21, QString()));
+    // Save As keeps every row.
+    ASSERT_TRUE(SchrijfGegevensbestand(tijdelijkeMap() + QStringLiteral("/saved.csv")));
+    EXPECT_EQ(LeesBytes(tijdelijkeMap() + QStringLiteral("/saved.csv")).count("\r\n"), 4);
+
+    // A module not present in a present rack: left out too.
+    Racks[2].Present = true;
+    Racks[1].Modules[3].Present = false;
+    laad("rack_Lab A.csv");
+    ASSERT_EQ(meldingen.size(), 1u);
+    EXPECT_TRUE(meldingen[0].tekst.contains(QStringLiteral("differ in R1M3.")));
+}
+
+// A file whose header names inputs by their names (the whole table written with input names) is read
+// by position as before: its blocks go to the present modules in their order, and a file of other racks
+// gives rows of another layout, named as errors. Without names the same writer titles the inputs
+// R1M1C1 and the file places its blocks.
+TEST_F(MeetbestandTest, AFileWhoseHeaderNamesInputsByTheirNamesIsReadByPosition) {
+    const auto vul = [this] {
+        AantalMetingen = 1;
+        VulRij(1, 1, 1, {"1", "05/01/2026", "09:00:01", "7.01", "pH"});
+        VulRij(1, 3, 1, {"1", "05/01/2026", "09:00:01", "1413", u8("µS/cm")});
+        VulRij(2, 2, 1, {"1", "05/01/2026", "09:00:01", "3.2", "g/l"});
+    };
+    // Rack 2's table alone, then opened with both racks: rack 2's block goes to rack 1's first module,
+    // and the row is too short for the three.
+    Racks[1].Present = false;
+    vul();
+    ASSERT_TRUE(SchrijfGegevensbestand(pad));
+    EXPECT_TRUE(LeesBytes(pad).contains("\"Value Nitrate\""));
+    Racks[1].Present = true;
+    NieuweVensters();
+    LeesGegevensbestand(pad);
+    EXPECT_EQ(venster(1).CelTekst(1, 1, 3), "3.2");
+    EXPECT_EQ(venster(2).CelTekst(2, 1, 3), "");
+    ASSERT_EQ(meldingen.size(), 1u);
+    EXPECT_TRUE(meldingen[0].tekst.startsWith(
+        QStringLiteral("An error is encountered when reading this data file!")));
+    EXPECT_TRUE(meldingen[0].tekst.contains(QStringLiteral("\r\n2: ")));
+
+    // Without input names the titles are R1M1C1 ...: opened without module 1, each block goes to its
+    // own module, and what has no module is told once.
+    for (const auto& [r, m] : {std::pair{1, 1}, {1, 3}, {2, 2}})
+        for (int n = 1; n <= AantalIngangen; ++n)
+            Racks[r].Modules[m].Meting[n].Name = "";
+    NieuweVensters();
+    vul();
+    ASSERT_TRUE(SchrijfGegevensbestand(pad));
+    EXPECT_TRUE(LeesBytes(pad).contains("\"Value R1M1C1\""));
+    Racks[1].Modules[1].Present = false;
+    NieuweVensters();
+    meldingen.clear();
+    LeesGegevensbestand(pad);
+    EXPECT_EQ(venster(1).CelTekst(3, 1, 3), "1413");
+    EXPECT_EQ(venster(2).CelTekst(2, 1, 3), "3.2");
+    ASSERT_EQ(meldingen.size(), 1u);
+    EXPECT_TRUE(meldingen[0].tekst.contains(QStringLiteral("differ in R1M1.")));
+}
+
 TEST_F(MeetbestandTest, Utf8AndLineFeedOnlyFilesLoadWithoutComplaint) {
     QByteArray bytes = "\"Time\"\n";
     for (int s = 1; s <= 3; ++s)

@@ -247,3 +247,87 @@ TEST_F(MeetregelsTest, RowTimesWrittenUnderAnyLocaleReadAsTheTimesTheyName) {
         }
     }
 }
+
+namespace {
+
+// The header of a module's inputs as the logging writes it: five titles per input, then the info's.
+QString Ingangtitels(int r, int m, std::initializer_list<int> ingangen) {
+    QString kop;
+    for (int c : ingangen)
+        for (const char* soort : {"Flags", "Value", "Unit", "Temp", "T.Unit"})
+            kop += QStringLiteral(",\"%1 R%2M%3C%4\"").arg(QLatin1String(soort)).arg(r).arg(m).arg(c);
+    return kop;
+}
+
+Kopindeling IndelingVan(const QString& kop) {
+    Veldscanner scanner;
+    scanner.Splits(kop);
+    return Kopindeling(scanner.Velden());
+}
+
+} // namespace
+
+// Every block goes where its titles say: a rack's file, a module's and an input's, wherever the block
+// stands in the line; a header that names inputs otherwise, or not in the logging's order, places
+// nothing.
+TEST_F(MeetregelsTest, AHeaderOfInputTitlesPlacesEachBlockUnderItsRackAndModule) {
+    // A file of rack 2 with modules 1 and 3, ended by an empty field.
+    const Kopindeling rack = IndelingVan(QStringLiteral("\"Time\"") + Ingangtitels(2, 1, {1, 2, 3, 4}) +
+                                         QStringLiteral(",\"Info mV\"") + Ingangtitels(2, 3, {1, 2, 3, 4}) +
+                                         QStringLiteral(",\"Info EC\",\"\""));
+    ASSERT_TRUE(rack.PerKop());
+    EXPECT_EQ(rack.Modules(), (std::vector<std::pair<int, int>>{{2, 1}, {2, 3}}));
+    EXPECT_EQ(rack.Velden(), 43);
+    EXPECT_EQ(rack.Index(2, 1, 1), 1);
+    EXPECT_EQ(rack.Index(2, 1, 21), 21);
+    EXPECT_EQ(rack.Index(2, 3, 2), 23);
+    EXPECT_EQ(rack.Index(2, 3, 21), 42);
+    EXPECT_EQ(rack.Index(1, 1, 1), -1);
+    EXPECT_EQ(rack.Index(2, 2, 1), -1);
+    EXPECT_EQ(rack.Vlaggen().size(), 8u);
+
+    // An input's file: input 3 of module 2 of rack 1, its info last.
+    const Kopindeling ingang = IndelingVan(QStringLiteral("\"Time\"") + Ingangtitels(1, 2, {3}) +
+                                           QStringLiteral(",\"Info R1M2C3\""));
+    ASSERT_TRUE(ingang.PerKop());
+    EXPECT_EQ(ingang.Velden(), 7);
+    EXPECT_EQ(ingang.Index(1, 2, 11), 1);
+    EXPECT_EQ(ingang.Index(1, 2, 15), 5);
+    EXPECT_EQ(ingang.Index(1, 2, 21), 6);
+    EXPECT_EQ(ingang.Index(1, 2, 1), -1);
+    EXPECT_EQ(ingang.Index(1, 2, 16), -1);
+
+    // A rack beyond 16 is named and has no place.
+    const Kopindeling ver =
+        IndelingVan(QStringLiteral("\"Time\"") + Ingangtitels(17, 1, {1}) + QStringLiteral(",\"x\"") +
+                    Ingangtitels(1, 1, {1}) + QStringLiteral(",\"y\""));
+    ASSERT_TRUE(ver.PerKop());
+    EXPECT_EQ(ver.Modules(), (std::vector<std::pair<int, int>>{{17, 1}, {1, 1}}));
+    EXPECT_EQ(ver.Index(1, 1, 1), 7);
+
+    for (const QString& kop :
+         {// An input named by its name.
+          QStringLiteral("\"Time\"") + Ingangtitels(1, 1, {1}) +
+              QStringLiteral(",\"Flags pH\",\"Value pH\",\"Unit pH\",\"Temp pH\",\"T.Unit pH\",\"pH/Redox\""),
+          // An input twice, a module twice, inputs of two modules without a name between.
+          QStringLiteral("\"Time\"") + Ingangtitels(1, 1, {1, 1}) + QStringLiteral(",\"x\""),
+          QStringLiteral("\"Time\"") + Ingangtitels(1, 1, {1}) + QStringLiteral(",\"x\"") +
+              Ingangtitels(1, 1, {2}) + QStringLiteral(",\"x\""),
+          QStringLiteral("\"Time\"") + Ingangtitels(1, 1, {1}) + Ingangtitels(1, 2, {1}) +
+              QStringLiteral(",\"x\""),
+          // Titles of one input that do not agree, an input 5, a field that belongs to no module.
+          QStringLiteral("\"Time\",\"Flags R1M1C1\",\"Value R1M1C2\",\"Unit R1M1C1\",\"Temp R1M1C1\","
+                         "\"T.Unit R1M1C1\",\"x\""),
+          QStringLiteral("\"Time\"") + Ingangtitels(1, 1, {5}) + QStringLiteral(",\"x\""),
+          QStringLiteral("\"Time\"") + Ingangtitels(1, 1, {1}) + QStringLiteral(",\"x\",\"y\""),
+          QStringLiteral("\"Time\",\"Flags R1M1C1\",\"Value R1M1C1\""),
+          QStringLiteral("\"Time\",\"Flags R1M1C1x\",\"Value R1M1C1x\",\"Unit R1M1C1x\",\"Temp R1M1C1x\","
+                         "\"T.Unit R1M1C1x\""),
+          // No input at all.
+          QStringLiteral("\"Time\""), QStringLiteral("\"Time\",\"\""), QString()}) {
+        const Kopindeling indeling = IndelingVan(kop);
+        EXPECT_FALSE(indeling.PerKop()) << kop.toStdString();
+        EXPECT_EQ(indeling.Index(1, 1, 1), -1) << kop.toStdString();
+        EXPECT_TRUE(indeling.Modules().empty());
+    }
+}

@@ -65,6 +65,44 @@ TEST_F(WerkkopieTest, FieldNumbersCountThePresentModulesBefore) {
     EXPECT_EQ(KolomInBestand(1, 2, 5), 64);
 }
 
+// In a logging file the header names each block's rack and module: a field is found there, whichever
+// modules are present, and a module the file has no block of has no field (0). A header that names
+// inputs otherwise is counted by position, as above.
+TEST_F(WerkkopieTest, FieldNumbersOfALoggingFileAreFoundThroughItsHeader) {
+    // Rack 2's file, logged by the program while both racks are measured.
+    RackVlaggen[2].Measure = true;
+    Gegevensbestand = Pad(QStringLiteral("run_#rack#.csv"));
+    for (int s = 1; s <= 2; ++s) {
+        TijdMeting = platform::MaakDatum(2026, 1, 5, 9, 0, s);
+        LogMeting(QString());
+    }
+    pad = Pad(QStringLiteral("run_Lab_B.csv"));
+    Gegevensbestand = pad;
+    const QString kop = Regels(pad).value(0);
+    ASSERT_TRUE(kop.startsWith(QStringLiteral("\"Time\",\"Flags R2M2C1\""))) << kop.toStdString();
+    EXPECT_EQ(KolomInBestand(kop, 2, 2, 1), 2);
+    EXPECT_EQ(KolomInBestand(kop, 2, 2, 21), 22);
+    EXPECT_EQ(KolomInBestand(kop, 1, 1, 21), 0);
+    EXPECT_EQ(KolomInBestand(kop, 1, 3, 2), 0);
+    EXPECT_EQ(KolomInBestand(QStringLiteral("\"Time\",\"header\""), 2, 2, 21), 64);
+    EXPECT_EQ(KolomInGegevensbestand(2, 2, 21), 22);
+    EXPECT_EQ(KolomInGegevensbestand(1, 1, 21), 0);
+
+    // An info of rack 2's row goes into rack 2's info field; one of rack 1's changes nothing.
+    ZetRijTijd(1, 1);
+    const QByteArray origineel = LeesBytes(pad);
+    SchrijfInfo(1, 1, 1, 21, QStringLiteral("lost"));
+    EXPECT_EQ(LeesBytes(nieuw()), origineel);
+    SchrijfInfo(2, 2, 1, 21, QStringLiteral("noted"));
+    QStringList regels = Regels(nieuw());
+    ASSERT_EQ(regels.size(), 3);
+    EXPECT_EQ(VolgendVeld(regels[1], 22).veld, QStringLiteral("noted"));
+    EXPECT_EQ(VolgendVeld(regels[2], 22).veld, QString());
+    EXPECT_EQ(SplitsVelden(regels[1]).size(), 23);
+    // The working copy's header is the one read.
+    EXPECT_EQ(KolomInGegevensbestand(2, 2, 21), 22);
+}
+
 TEST_F(WerkkopieTest, ARowIsEmptiedInEveryTable) {
     for (int16_t c = 0; c <= KolomInfo; ++c) {
         venster(1).ZetCelTekst(1, 2, c, QStringLiteral("a"));

@@ -18,6 +18,7 @@
 #include "acquisition/vensters/Tabelvenster.h"
 #include "files/Bestandsdialogen.h"
 #include "files/CsvVelden.h"
+#include "files/Logbestanden.h"
 #include "files/Logboek.h"
 #include "files/Meetbestand.h"
 #include "files/RackConfiguratie.h"
@@ -29,6 +30,7 @@
 #include "shared/Melding.h"
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
+#include "shared/ui/Kindvensters.h"
 #include "shell/Installatie.h"
 #include "shell/Menubalk.h"
 #include "shell/Vensterbeheer.h"
@@ -37,11 +39,14 @@
 #include "views/Grafiekvensters.h"
 #include "views/frmGrafiek.h"
 #include "views/frmGrafiekInstellen.h"
+#include "views/frmTabel.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTest>
 #include <algorithm>
@@ -725,6 +730,175 @@ TEST_F(VervolgbestandTest, FileNewSkipsASavedLogOnOfARackRegisteredInAnotherSlot
                 << "columns of slot 3 in the new file";
             venster.StartStopVerbinding();
             ControleerAlsLab(Pad("exp1.csv"));
+            SluitZonderBewaren(venster);
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+}
+
+// A run of two racks logged per rack and then per module (File > New under a name with markers): File >
+// Open of each file puts its values under the rack they were measured on, rack 2's file in rack 2's
+// table, while the other rack's table shows the rows' times and no values; no row is called an error.
+// A cleared value of rack 2's rows reaches rack 2's fields of the file when the edit is saved. At the
+// next start only rack 1 logs on: rack 2's files open with its values left out, told once, and rack 1's
+// files open as before.
+TEST_F(VervolgbestandTest, AFileLoggedPerRackOrPerModuleOpensUnderTheRackItWasMeasuredOn) {
+    const QString perRack = Pad("run-#rack#.csv");
+    const QString perModule = Pad("run-#rack#-#module#.csv");
+    QString rack1, rack2, module1, module2;
+    const auto nieuw = [&](mdiK740& venster, const QString& naam) {
+        keuze.bestanden = {naam};
+        venster.menus().mnuFileNew->trigger();
+        ASSERT_EQ(Gegevensbestand, naam);
+    };
+    const auto open = [&](mdiK740& venster, const QString& naam) {
+        keuze.bestanden = {naam};
+        vragen.clear();
+        venster.menus().mnuFileOpen->trigger();
+        ASSERT_EQ(Gegevensbestand, naam);
+        ASSERT_EQ(AantalMetingen, Rijen(naam));
+    };
+    // Rack r's table holds the values of the file `naam` (its header names rack r), every row.
+    const auto metWaarden = [&](int r, const QString& naam) {
+        int waarden = 0;
+        ControleerTabel(r, Regels(naam), waarden);
+        EXPECT_GE(waarden, AantalIngangen * (AantalMetingen - 1)) << "rack " << r;
+    };
+    // Rack r's table: the rows' times, no value.
+    const auto zonderWaarden = [&](int r, const QString& naam) {
+        SCOPED_TRACE("rack " + std::to_string(r) + " without values");
+        const std::vector<QStringList> regels = Regels(naam);
+        const Tabelvenster* tabel = TabelVensters[r];
+        ASSERT_NE(tabel, nullptr);
+        for (int32_t rij = 1; rij <= AantalMetingen; ++rij) {
+            EXPECT_EQ(
+                (tabel->CelTekst(1, rij, KolomDatum) + QLatin1Char(' ') + tabel->CelTekst(1, rij, KolomTijd))
+                    .toStdString(),
+                regels[static_cast<size_t>(rij)].value(0).toStdString());
+            for (int c = 1; c <= AantalIngangen; ++c)
+                EXPECT_EQ(tabel->CelTekst(1, rij, static_cast<int16_t>(KolomVanKanaal(c))).toStdString(), "")
+                    << "row " << rij;
+        }
+    };
+    const auto geenBox = [&] {
+        for (const Vraag& v : vragen)
+            ADD_FAILURE() << "a box: " << v.tekst.toStdString();
+    };
+    // One box, that tells rack 2's module left out.
+    const auto weggelaten = [&] {
+        ASSERT_EQ(vragen.size(), 1u);
+        EXPECT_EQ(vragen[0].stijl, vbInformation);
+        EXPECT_TRUE(
+            vragen[0].tekst.startsWith(QStringLiteral("This file and the racks present differ in R2M1.")))
+            << vragen[0].tekst.toStdString();
+    };
+    {
+        mdiK740 venster;
+        const Installatie installatie(venster);
+        InstalleerMeldingen();
+        ZetBestandsdialogen(&keuze);
+        Draaiboek boek(venster, 120000);
+        LogVanafStartElkeSeconde(
+            boek, venster, [this] { stijging->zetActief(true); }, 2);
+        boek.Stap(
+            QStringLiteral("logging runs"), [&] { return Rijen(Pad("Untitled.csv")) >= 2; },
+            [&] {
+                nieuw(venster, perRack);
+                rack1 = MaakBestandsnaam(perRack, 1, 0, 0);
+                rack2 = MaakBestandsnaam(perRack, 2, 0, 0);
+            });
+        boek.Stap(
+            QStringLiteral("a file per rack"), [&] { return Rijen(rack1) >= 4 && Rijen(rack2) >= 4; },
+            [&] {
+                nieuw(venster, perModule);
+                module1 = MaakBestandsnaam(perModule, 1, 1, 0);
+                module2 = MaakBestandsnaam(perModule, 2, 1, 0);
+            });
+        boek.Stap(
+            QStringLiteral("a file per module"), [&] { return Rijen(module1) >= 4 && Rijen(module2) >= 4; },
+            [&] {
+                venster.menus().mnuDatalogging->trigger();
+                ASSERT_FALSE(VerbindingActief);
+                EXPECT_NE(rack1, rack2);
+                EXPECT_TRUE(Regels(rack2).front().contains(QStringLiteral("Value R2M1C1")));
+                EXPECT_FALSE(Regels(rack2).front().contains(QStringLiteral("Value R1M1C1")));
+                for (const QString& naam : {rack2, rack1, module2, module1}) {
+                    SCOPED_TRACE(naam.toStdString());
+                    open(venster, naam);
+                    geenBox();
+                    const int r = naam == rack1 || naam == module1 ? 1 : 2;
+                    metWaarden(r, naam);
+                    zonderWaarden(3 - r, naam);
+                }
+
+                // Edit > Clear selected cells of input 1's value in rack 2's rows 2 and 3, saved (Yes) at
+                // the next File > Open: the fields of rack 2's value in its file, none other.
+                open(venster, rack2);
+                const std::vector<QStringList> voor = Regels(rack2);
+                frmTabel* tabel = frmTabelVan(2);
+                ASSERT_NE(tabel, nullptr);
+                tabel->SSTab->setCurrentIndex(0);
+                tabel->MSHFlexGrid[1]->ZetSelectie({2, 3, 3, 3});
+                venster.mdiGebied()->setActiveSubWindow(
+                    qobject_cast<QMdiSubWindow*>(Kindvensterkader(tabel)));
+                venster.menus().mnuClearLine->trigger();
+                EXPECT_EQ(tabel->CelTekst(1, 2, 3), QString());
+                antwoorden = {vbYes};
+                open(venster, rack1);
+                const std::vector<QStringList> na = Regels(rack2);
+                ASSERT_EQ(na.size(), voor.size());
+                const qsizetype waarde = voor.front().indexOf(QStringLiteral("Value R2M1C1"));
+                ASSERT_GT(waarde, 0);
+                for (size_t r = 1; r < voor.size(); ++r) {
+                    QStringList verwacht = voor[r];
+                    if (r == 2 || r == 3) verwacht[waarde] = verwacht[waarde + 1] = QString();
+                    EXPECT_EQ(na[r], verwacht) << "line " << r;
+                }
+                nieuw(venster, Pad("next.csv"));
+                SluitZonderBewaren(venster);
+            });
+        ASSERT_TRUE(venster.MDIForm_Load({}));
+        ASSERT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+    }
+
+    // The next start, rack 2 silent: rack 1 alone logs on.
+    NieuweStart();
+    InstalleerGeheugenlijn(emulator);
+    emulator.rack(2)->stil = true;
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    ZetBestandsdialogen(&keuze);
+    Draaiboek boek(venster, 120000);
+    LogVanafStartElkeSeconde(boek, venster, {}, 1);
+    boek.Stap(
+        QStringLiteral("rack 1 alone"), [&] { return Racks[1].Present && AantalMetingen >= 2; },
+        [&] {
+            EXPECT_FALSE(Racks[2].Present);
+            venster.menus().mnuDatalogging->trigger();
+            ASSERT_FALSE(VerbindingActief);
+            open(venster, rack2);
+            weggelaten();
+            zonderWaarden(1, rack2);
+            open(venster, module1);
+            geenBox();
+            metWaarden(1, module1);
+            open(venster, module2);
+            weggelaten();
+            zonderWaarden(1, module2);
+            // The relative clock reloads the file: nothing is told again.
+            vragen.clear();
+            frmTabel* tabel = frmTabelVan(1);
+            ASSERT_NE(tabel, nullptr);
+            tabel->MSHFlexGrid[1]->setCurrentIndex(tabel->MSHFlexGrid[1]->model()->index(0, 1));
+            venster.mdiGebied()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(Kindvensterkader(tabel)));
+            venster.menus().mnuRelatieveTijd->trigger();
+            EXPECT_TRUE(RelatieveTijd);
+            geenBox();
+            // Save As keeps every row.
+            keuze.bestanden = {Pad("saved.csv")};
+            venster.menus().mnuFileSaveAs->trigger();
+            EXPECT_EQ(Rijen(Pad("saved.csv")), AantalMetingen);
             SluitZonderBewaren(venster);
         });
     ASSERT_TRUE(venster.MDIForm_Load({}));

@@ -222,6 +222,81 @@ TEST_F(TabelBewerkingTest, TheInfoOfARowGoesIntoItsFieldAsOneQuotedLine) {
     EXPECT_EQ(Lees(nieuw()), Bytes(verwacht));
 }
 
+// A file logged per rack, of rack 2 (its header names R2M2), opened with both racks present: rack 2's
+// table shows its values. A cleared value and an info of rack 2's rows go into rack 2's fields, which
+// the header names (the first block of the line), never by the place rack 2 would have in a file of
+// both racks. Rack 1's tables have no field in the file: its info cannot be edited, and says why.
+TEST_F(TabelBewerkingTest, EditsOfAFileLoggedPerRackGoIntoTheFieldsItsHeaderNames) {
+    QString kop = QStringLiteral("\"Time\"");
+    for (int c = 1; c <= 4; ++c)
+        for (const char* soort : {"Flags", "Value", "Unit", "Temp", "T.Unit"})
+            kop += QStringLiteral(",\"%1 R2M2C%2\"").arg(QLatin1String(soort)).arg(c);
+    kop += QStringLiteral(",\"Info ISE\",\"\"");
+    // The time and the first block of the test system's lines, then the line's closing empty field.
+    const auto rackRegel = [](int s, const std::vector<std::pair<int, QString>>& velden = {}) {
+        QStringList f = SplitsVelden(Regel(s)).mid(0, 22);
+        f << QString();
+        for (const auto& [n, tekst] : velden)
+            f[n - 1] = tekst;
+        QString regel;
+        for (qsizetype i = 0; i < f.size(); ++i)
+            VoegCsvVeldToe(regel, f[i], i + 1 == f.size());
+        regel.chop(2);
+        return regel;
+    };
+    const auto bytes = [&kop](const QStringList& regels) {
+        QByteArray b = platform::NaarWindows1252(kop) + "\r\n";
+        for (const QString& r : regels)
+            b += platform::NaarWindows1252(r) + "\r\n";
+        return b;
+    };
+    QStringList regels{rackRegel(1), rackRegel(2), rackRegel(3)};
+    Schrijf(pad, bytes(regels));
+    LeesGegevensbestand(pad);
+    ASSERT_TRUE(vragen.empty()) << vragen.front().tekst.toStdString();
+    EXPECT_EQ(tabel(2).CelTekst(2, 2, 3), QStringLiteral("1.02"));
+    EXPECT_EQ(tabel(1).CelTekst(1, 2, 3), QString());
+    EXPECT_EQ(tabel(1).CelTekst(1, 2, KolomTijd), QStringLiteral("09:00:02"));
+
+    // Input 1's value of rack 2's module in rows 2 and 3: fields 3 and 4 of the line.
+    Selecteer(2, 2, 2, 3, 3, 3).WissenSelectie();
+    regels[1] = rackRegel(2, {{3, ""}, {4, ""}});
+    regels[2] = rackRegel(3, {{3, ""}, {4, ""}});
+    EXPECT_EQ(Lees(nieuw()), bytes(regels));
+    EXPECT_EQ(tabel(2).CelTekst(2, 2, 3), QString());
+
+    // The info of rack 2's row 1: field 22.
+    frmTabel& w = Selecteer(2, 2, 1, 1, 3, 3);
+    BeantwoordDialoog([](formEditInfo& d) {
+        d.TextInfo->setText(QStringLiteral("checked"));
+        d.CommandOK->click();
+    });
+    w.OpenInfo(2);
+    regels[0] = rackRegel(1, {{22, QStringLiteral("checked")}});
+    EXPECT_EQ(Lees(nieuw()), bytes(regels));
+    EXPECT_EQ(w.CelTekst(2, 1, KolomInfo), QStringLiteral("checked"));
+
+    // Rack 1's module: no field in the file. Clearing its (empty) cells changes nothing; its info is
+    // refused before the editor opens.
+    Selecteer(1, 1, 1, 3, 3, 19).WissenSelectie();
+    EXPECT_EQ(Lees(nieuw()), bytes(regels));
+    bool geopend = false;
+    QTimer::singleShot(0, [&geopend] {
+        if (auto* d = qobject_cast<formEditInfo*>(QApplication::activeModalWidget())) {
+            geopend = true;
+            d->CommandCancel->click();
+        }
+    });
+    Selecteer(1, 1, 1, 1, 3, 3).OpenInfo(1);
+    EXPECT_FALSE(geopend) << "the info editor of a module the file has no field of";
+    ASSERT_EQ(vragen.size(), 1u);
+    EXPECT_TRUE(vragen[0].tekst.startsWith(QStringLiteral("This file and the racks present differ in R1M1.")))
+        << vragen[0].tekst.toStdString();
+    EXPECT_EQ(vragen[0].stijl, vbExclamation);
+    EXPECT_EQ(Lees(nieuw()), bytes(regels));
+    QCoreApplication::processEvents();
+}
+
 TEST_F(TabelBewerkingTest, TheInfoEditorMakesTheTableOfARackWhoseTableWasNeverOpened) {
     ASSERT_EQ(frmTabelVan(2), nullptr);
     formEditInfo d;
