@@ -92,7 +92,7 @@ TEST_F(TekstenTest, QuotedRowsInEveryLanguage) {
     }
 }
 
-TEST_F(TekstenTest, UnfilledRowsStayEmptyAndTheTableIsEmptiedFirst) {
+TEST_F(TekstenTest, TheTableIsEmptiedFirst) {
     for (int taal : {0, 1, 2, 7}) {
         for (int i = EersteTekst; i <= LaatsteTekst; ++i)
             Tekst[i] = QStringLiteral("left over");
