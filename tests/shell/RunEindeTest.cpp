@@ -79,6 +79,35 @@ bool MeldingOpen() {
     return false;
 }
 
+// The real box held open: each box is answered with the next key of the list (none left: Escape) `naMs`
+// after it opens, as EchteMelding does; the title and text of every box are kept, and how long it was
+// open (a box that goes before its key was withdrawn).
+struct Toetsenbox : MeldingVenster {
+    explicit Toetsenbox(qint64 ms) : naMs(ms) {}
+    int Toon(const QString& tekst, int stijl, const QString& titel) override {
+        titels << titel;
+        teksten << tekst;
+        Qt::Key toets = Qt::Key_Escape;
+        if (!toetsen.empty()) {
+            toets = toetsen.front();
+            toetsen.pop_front();
+        }
+        const std::size_t nummer = open.size();
+        open.push_back(-1);
+        const qint64 sinds = platform::klok().ms();
+        EchteMelding box(toets, naMs);
+        const int antwoord = box.Toon(tekst, stijl, titel);
+        open[nummer] = platform::klok().ms() - sinds;
+        geblokkeerd += box.geblokkeerd();
+        return antwoord;
+    }
+    qint64 naMs;
+    std::deque<Qt::Key> toetsen;
+    QStringList titels, teksten;
+    std::vector<qint64> open; // ms each box was open
+    int geblokkeerd = 0;
+};
+
 // An end point: the time and nothing else.
 bool IsEindpunt(const QStringList& rij) {
     return std::all_of(rij.begin() + 1, rij.end(), [](const QString& v) { return v.isEmpty(); });
@@ -469,6 +498,83 @@ TEST_F(RunEindeTest, CancelAtTheClosesBoxAboutItsEndPointLetsRowsReachTheDataFil
     EXPECT_GE(static_cast<int>(daarna.size()), 4);
     ControleerRun(daarna);
     EXPECT_EQ(Eindpunten(), 2);
+}
+
+// The disk of the data file fills up while logging and its question (Retry, Cancel) waits; the user closes
+// the main window by its close box. That question is withdrawn without an answer and the close asks its
+// own about the rows that wait, in its place: its Cancel keeps the program open and logging on, nothing is
+// given up, and the loop's question comes back. The user closes again, room is made while the close asks,
+// and its Retry writes every row and ends the program with the run's end point.
+TEST_F(RunEindeTest, AClosingWhileTheFullDiskQuestionWaitsAsksItsOwnQuestionInItsPlace) {
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    // The loop's question, the close's (Cancel), the loop's again, the close's (Retry).
+    Toetsenbox box(VraagOpenMs);
+    box.toetsen = {Qt::Key_Escape, Qt::Key_Escape, Qt::Key_Escape, Qt::Key_Return};
+    std::optional<Bestandsgrens> grens;
+    QString sluitTitel;
+    QByteArray bijVol;
+    int32_t metingenBijVol = 0;
+    Draaiboek boek(venster, 120000);
+    BeginLoggen(boek, venster);
+    boek.Stap(
+        QStringLiteral("the disk is full"), [] { return true; },
+        [&] {
+            ConfiguratieGewijzigd = false;
+            ZetMeldingVenster(&box);
+            ASSERT_TRUE(platform::LeesBestand(Gegevenspad(), bijVol));
+            grens.emplace(static_cast<rlim_t>(bijVol.size()));
+            metingenBijVol = AantalMetingen;
+        });
+    boek.Stap(
+        QStringLiteral("closed while the question about the full disk waits"),
+        [&] { return box.titels.size() == 1 && AantalMetingen >= metingenBijVol + 3; },
+        [&] {
+            sluitTitel = Tekst[347] + QLatin1Char(' ') + venster.windowTitle();
+            SluitMetSluitknop(venster);
+            EXPECT_FALSE(MeldingOpen()) << "the question about the full disk stayed at the close";
+        });
+    int32_t metingenBijAnnuleren = 0;
+    boek.Stap(
+        QStringLiteral("the close's question cancelled, the loop's question back"),
+        [&] { return box.titels.size() >= 3; },
+        [&] {
+            EXPECT_FALSE(ProgrammaBeeindigd);
+            EXPECT_TRUE(VerbindingActief);
+            QByteArray data;
+            ASSERT_TRUE(platform::LeesBestand(Gegevenspad(), data));
+            EXPECT_EQ(data, bijVol);
+            metingenBijAnnuleren = AantalMetingen;
+        });
+    boek.Stap(
+        QStringLiteral("closed again, room made while the close asks"),
+        [&] { return AantalMetingen >= metingenBijAnnuleren + 2 && MeldingOpen(); },
+        [&] {
+            SluitMetSluitknop(venster);
+            platform::klok().planIn(VraagOpenMs / 2, [&] { grens.reset(); });
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    InstalleerMeldingen();
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+    EXPECT_TRUE(ProgrammaBeeindigd);
+    EXPECT_EQ(box.geblokkeerd, 0);
+    ASSERT_EQ(box.titels.size(), 4) << box.titels.join(QStringLiteral(" | ")).toStdString();
+    const QStringList titels = {Gegevenspad(), sluitTitel, Gegevenspad(), sluitTitel};
+    EXPECT_EQ(box.titels, titels);
+    for (const QString& tekst : box.teksten)
+        EXPECT_TRUE(tekst.startsWith(Gegevenspad())) << tekst.toStdString();
+    // The loop's questions went at the closes, before their keys; the close's were answered.
+    ASSERT_EQ(box.open.size(), 4);
+    EXPECT_LT(box.open[0], VraagOpenMs);
+    EXPECT_GE(box.open[1], VraagOpenMs);
+    EXPECT_LT(box.open[2], VraagOpenMs);
+    EXPECT_GE(box.open[3], VraagOpenMs);
+    // Every row of the run once, in order, under one header, the end point last: none was given up.
+    EXPECT_EQ(Koppen(Gegevenspad()), 1);
+    const std::vector<QStringList> rijen = Rijen();
+    EXPECT_EQ(static_cast<int32_t>(rijen.size()), AantalMetingen) << "rows given up or missing";
+    ControleerRun(rijen);
 }
 
 // File > Save As onto an existing file while logging, the overwrite question held open: the run goes on
