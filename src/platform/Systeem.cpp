@@ -97,8 +97,8 @@ QString ServerNaam(const QString& slotPad) {
 bool VorigeInstantieActief(const QString& naam, std::function<void()> bijActiveren) {
     auto& i = instantie();
     const QString tmp = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
-    const QString slotPad = tmp + QLatin1Char('/') + naam + QLatin1Char('-') + GebruikersNaam() +
-                            QStringLiteral(".lock");
+    const QString slotPad =
+        tmp + QLatin1Char('/') + naam + QLatin1Char('-') + GebruikersNaam() + QStringLiteral(".lock");
     if (!i.slot) {
         i.slot = std::make_unique<QLockFile>(slotPad);
         i.slot->setStaleLockTime(0);

@@ -30,8 +30,8 @@ class QMenu;
 class QToolBar;
 class Menubalk;
 class Statusbalk;
-class WachtendeVraagBijSluiten;
 class Vensterbeheer;
+class WachtendeVraagBijSluiten;
 class Werkbalk;
 struct Menutoestand;
 
@@ -299,10 +299,11 @@ private:
     QPointer<QMdiSubWindow> m_actiefVoorUitschakelen;
     QList<QMdiSubWindow*> m_kinderenBijUitschakelen;
     void HerstelActiefKind();
+    // While a close waits for the open message boxes, the loop asks nothing about rows a full disk
+    // refuses: the close will.
+    std::unique_ptr<WachtendeVraagBijSluiten> m_vraagBijSluiten;
     int m_sluitModus = -1;         // unload mode of the next close; -1: as the close event tells
     int m_sluitenNaMeldingen = -1; // a close waits for the open message boxes: its unload mode
-    // While a close waits for them, the loop asks nothing about rows a full disk refuses: the close will.
-    std::unique_ptr<WachtendeVraagBijSluiten> m_vraagBijSluiten;
     bool m_geladen = false;        // start-up reached the shown window
     bool m_ontladen = false;
     bool m_geenRijenNaEindpunt = false; // the close took the end point and asks about it

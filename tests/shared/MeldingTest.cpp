@@ -300,7 +300,9 @@ TEST_F(MeldingTest, AWithdrawnBoxClosesWithoutAnAnswerAndLeavesTheBoxInsideIt) {
         return ToonMelding(tekst, vbRetryCancel | vbExclamation, QString(), intrekbaar);
     };
     IntrekbareMelding beantwoord, volgend;
-    EXPECT_EQ(vraag("Answered", [](FormMelding& m) { klik(m.CommandRetry); }, beantwoord), vbRetry);
+    EXPECT_EQ(vraag(
+                  "Answered", [](FormMelding& m) { klik(m.CommandRetry); }, beantwoord),
+              vbRetry);
     EXPECT_FALSE(beantwoord.ingetrokken);
     const int volgendAntwoord = vraag(
         "Next",
