@@ -661,13 +661,18 @@ TEST_F(RunEindeTest, ADataFolderThatGoesAwayAndComesBackGetsTheWaitingRowsUnderI
 }
 
 // The disk of the data file fills up while logging, its question waits, and the run is saved as a file
-// in another folder on the same full disk meanwhile: the rows that waited for the old file go into the new
-// one, and so does the question. The box about the old file is withdrawn (its Cancel, pressed where it
-// would have come, gives up nothing), and the new file gets a box of its own that names it. Room is made
-// before that box is answered with Cancel: the new file holds every row of the run once, in order; the old
-// file takes none of them; nothing is given up.
-TEST_F(RunEindeTest, SaveAsWhileRowsWaitForTheOldFileTakesThemAndTheirQuestionIntoTheNewFile) {
-    const QString nieuw = Datamap() + QStringLiteral("/Other/new.csv");
+// in the same folder or in another folder on the same full disk (GetParam) meanwhile: the rows that waited
+// for the old file go into the new one, and so does the question. The box about the old file is withdrawn
+// without an answer (its Cancel, pressed where it would have come, would give up the rows of its folder,
+// the new file's too when it lies beside the old one), and the new file gets a box of its own that names
+// it. Room is made before that box is answered with Cancel: the new file holds every row of the run once,
+// in order; the old file takes none of them; nothing is given up.
+class OpslaanAlsBijVolleSchijfTest : public RunEindeTest, public testing::WithParamInterface<bool> {};
+
+TEST_P(OpslaanAlsBijVolleSchijfTest,
+       SaveAsWhileRowsWaitForTheOldFileTakesThemAndTheirQuestionIntoTheNewFile) {
+    const QString nieuw =
+        Datamap() + (GetParam() ? QStringLiteral("/new.csv") : QStringLiteral("/Other/new.csv"));
     mdiK740 venster;
     const Installatie installatie(venster);
     InstalleerMeldingen();
@@ -722,6 +727,12 @@ TEST_F(RunEindeTest, SaveAsWhileRowsWaitForTheOldFileTakesThemAndTheirQuestionIn
     EXPECT_EQ(static_cast<int>(rijen.size()), AantalMetingen) << "rows of the run missing";
     ControleerRun(rijen);
 }
+
+INSTANTIATE_TEST_SUITE_P(, OpslaanAlsBijVolleSchijfTest, testing::Bool(),
+                         [](const testing::TestParamInfo<bool>& p) {
+                             return p.param ? std::string("IntoTheSameFolder")
+                                            : std::string("IntoAnotherFolder");
+                         });
 
 // The data file's name has a marker (a file per rack) and lies on a removable disk that goes away while
 // logging: a row waits for the rack's file. The run is saved under another marker name in another folder
