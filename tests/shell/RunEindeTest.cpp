@@ -527,8 +527,15 @@ TEST_F(RunEindeTest, AClosingWhileTheFullDiskQuestionWaitsAsksItsOwnQuestionInIt
         [&] {
             ConfiguratieGewijzigd = false;
             ZetMeldingVenster(&box);
+            // The limit lies above the settings file, which the close writes too.
+            const qint64 grootte = std::max(QFileInfo(Gegevenspad()).size(),
+                                            2 * QFileInfo(platform::OpslagBestand(AppNaam)).size());
+            grens.emplace(static_cast<rlim_t>(grootte));
+        });
+    boek.Stap(
+        QStringLiteral("the question about the full disk"), [&] { return box.titels.size() == 1; },
+        [&] {
             ASSERT_TRUE(platform::LeesBestand(Gegevenspad(), bijVol));
-            grens.emplace(static_cast<rlim_t>(bijVol.size()));
             metingenBijVol = AantalMetingen;
         });
     boek.Stap(
