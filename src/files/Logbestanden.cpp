@@ -381,12 +381,9 @@ void GeefWachtendOp(const QString& map) {
 QString VerhuisVerweesdeRijen();
 
 void VraagOverWachtend() {
-    // The close asks about these rows itself.
-    if (vraagBijSluiten) {
-        vraagGepland = false;
-        return;
-    }
     for (;;) {
+        // The close asks about these rows itself (also in the place of this question, withdrawn).
+        if (vraagBijSluiten) break;
         // What waits now: the lines taken while the question waited are written with the rest. A folder
         // that cannot be written has had its own box.
         VerhuisVerweesdeRijen();
@@ -969,6 +966,11 @@ WachtendeVraagBijSluiten::WachtendeVraagBijSluiten() : m_was(vraagBijSluiten) {
 
 WachtendeVraagBijSluiten::~WachtendeVraagBijSluiten() {
     vraagBijSluiten = m_was;
+    if (!vraagBijSluiten && wacht.Eerste(false)) PlanVraag();
+}
+
+void TrekWachtendeVraagIn() {
+    if (vraagBox) TrekMeldingIn(vraagBox->nummer);
 }
 
 void NeemWachtendeRijenMee(const QString& sjabloon, const QString& naam, bool gekopieerd) {

@@ -83,7 +83,8 @@ QString WachtendBestand();
 // At an end no one answers: the waiting rows are tried once more, and what still cannot be written is
 // named in the event log (per file how many rows, the first and last time, the end point) and given up.
 void BeeindigWachtendeRegels();
-// While the close asks about the waiting rows, the loop asks nothing of its own about them.
+// While the close asks about the waiting rows, the loop asks nothing of its own about them; once no close
+// asks any more and rows still wait (the close was cancelled), the loop asks its question again.
 class WachtendeVraagBijSluiten {
 public:
     WachtendeVraagBijSluiten();
@@ -94,6 +95,10 @@ public:
 private:
     bool m_was;
 };
+// The close takes the place of the loop's open question about the waiting rows (hold a
+// WachtendeVraagBijSluiten first): that question is withdrawn without an answer, and its rows keep
+// waiting for the close's own question.
+void TrekWachtendeVraagIn();
 // Save As of the data file named by the template `sjabloon` made `naam`: the rows that wait for the old
 // file go on in the new one, before its next row (`gekopieerd`: the new file is a copy of the old one;
 // otherwise it was written from the table, which holds them already). A template with markers keeps its

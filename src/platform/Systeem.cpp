@@ -3,7 +3,9 @@
 #include "platform/Klok.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
@@ -80,19 +82,33 @@ bool StartProgramma(const QString& opdracht) {
     return QProcess::startDetached(programma, delen);
 }
 
+namespace {
+// The name the first copy listens under: short, whatever the length of the temporary folder's path (a
+// socket's address holds at most 107 bytes), and one of its own for every lock file, so that copies of
+// other users or with another temporary folder (another configuration) never reach each other. It lies
+// in the abstract namespace: no file to leave behind, and gone with the copy that listens.
+QString ServerNaam(const QString& slotPad) {
+    const QByteArray hash =
+        QCryptographicHash::hash(QFile::encodeName(slotPad), QCryptographicHash::Sha256).toHex().left(32);
+    return QStringLiteral("K740-%1-%2").arg(getuid()).arg(QString::fromLatin1(hash));
+}
+} // namespace
+
 bool VorigeInstantieActief(const QString& naam, std::function<void()> bijActiveren) {
     auto& i = instantie();
     const QString tmp = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
-    const QString sleutel = naam + QLatin1Char('-') + GebruikersNaam();
+    const QString slotPad =
+        tmp + QLatin1Char('/') + naam + QLatin1Char('-') + GebruikersNaam() + QStringLiteral(".lock");
     if (!i.slot) {
-        i.slot = std::make_unique<QLockFile>(tmp + QLatin1Char('/') + sleutel + QStringLiteral(".lock"));
+        i.slot = std::make_unique<QLockFile>(slotPad);
         i.slot->setStaleLockTime(0);
     }
+    const QString server = ServerNaam(slotPad);
     if (i.slot->isLocked() || i.slot->tryLock(100)) {
         i.bijActiveren = std::move(bijActiveren);
         if (!i.server && QCoreApplication::instance()) {
-            QLocalServer::removeServer(sleutel);
             i.server = std::make_unique<QLocalServer>();
+            i.server->setSocketOptions(QLocalServer::AbstractNamespaceOption);
             QObject::connect(i.server.get(), &QLocalServer::newConnection, [] {
                 auto& inst = instantie();
                 while (QLocalSocket* s = inst.server->nextPendingConnection()) {
@@ -100,13 +116,14 @@ bool VorigeInstantieActief(const QString& naam, std::function<void()> bijActiver
                     if (inst.bijActiveren) inst.bijActiveren();
                 }
             });
-            i.server->listen(sleutel);
+            i.server->listen(server);
         }
         return false;
     }
     // Another copy holds the lock: ask it to come to the front.
     QLocalSocket s;
-    s.connectToServer(sleutel);
+    s.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
+    s.connectToServer(server);
     if (s.waitForConnected(1000)) {
         s.write("activate");
         s.waitForBytesWritten(1000);

@@ -292,8 +292,13 @@ void mdiK740::closeEvent(QCloseEvent* event) {
     if (OpenMeldingen() > 0) {
         // A message box waits for its answer, and the command that asked goes on after it: the close
         // follows when every box is answered (ZetHoofdvensterIngeschakeld). The boxes come forward.
+        // The loop's question about rows a full disk refuses is no command's: it is withdrawn without an
+        // answer (the rows keep waiting), and the close asks its own question about them in its place,
+        // whose Cancel keeps the program open. Until then the loop does not ask it again.
         event->ignore();
         m_sluitenNaMeldingen = modus;
+        if (!m_vraagBijSluiten) m_vraagBijSluiten = std::make_unique<WachtendeVraagBijSluiten>();
+        TrekWachtendeVraagIn();
         for (QWidget* w : QApplication::topLevelWidgets())
             if (qobject_cast<FormMelding*>(w) && w->isVisible()) {
                 w->raise();
@@ -301,7 +306,10 @@ void mdiK740::closeEvent(QCloseEvent* event) {
             }
         return;
     }
-    if (MDIForm_QueryUnload(modus).cancel) {
+    const bool geannuleerd = MDIForm_QueryUnload(modus).cancel;
+    // A cancelled close: the loop asks again about rows that still wait.
+    m_vraagBijSluiten.reset();
+    if (geannuleerd) {
         event->ignore();
         return;
     }

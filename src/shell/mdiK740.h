@@ -31,6 +31,7 @@ class QToolBar;
 class Menubalk;
 class Statusbalk;
 class Vensterbeheer;
+class WachtendeVraagBijSluiten;
 class Werkbalk;
 struct Menutoestand;
 
@@ -298,6 +299,9 @@ private:
     QPointer<QMdiSubWindow> m_actiefVoorUitschakelen;
     QList<QMdiSubWindow*> m_kinderenBijUitschakelen;
     void HerstelActiefKind();
+    // While a close waits for the open message boxes, the loop asks nothing about rows a full disk
+    // refuses: the close will.
+    std::unique_ptr<WachtendeVraagBijSluiten> m_vraagBijSluiten;
     int m_sluitModus = -1;         // unload mode of the next close; -1: as the close event tells
     int m_sluitenNaMeldingen = -1; // a close waits for the open message boxes: its unload mode
     bool m_geladen = false;        // start-up reached the shown window

@@ -212,7 +212,9 @@ TEST_F(MeldingTest, ANestedBoxReturnsItsOwnAnswerToEachCaller) {
 
 // A question whose subject went elsewhere is withdrawn while a box opened inside its wait still waits:
 // its window closes at once, the inner box stays and answers its own caller, and the outer caller learns
-// that no answer was given. A number that no longer waits withdraws nothing.
+// that no answer was given. Withdrawn the other way round, the inner box alone closes and the outer one
+// answers its caller. A number that no longer waits withdraws nothing: neither that of a box withdrawn
+// nor that of a box answered.
 TEST_F(MeldingTest, AWithdrawnBoxClosesWithoutAnAnswerAndLeavesTheBoxInsideIt) {
     IntrekbareMelding buiten;
     int binnen = 0;
@@ -245,6 +247,76 @@ TEST_F(MeldingTest, AWithdrawnBoxClosesWithoutAnAnswerAndLeavesTheBoxInsideIt) {
         klik(m.CommandCancel);
     });
     EXPECT_EQ(weer, vbCancel);
+
+    // A box still open long after is a failure; it is closed so that the test ends.
+    const auto deadline = [this](const QString& tekst) {
+        klok().planIn(600000, [tekst] {
+            if (FormMelding* m = openBox(tekst)) {
+                ADD_FAILURE() << "box left open: " << tekst.toStdString();
+                m->close();
+            }
+        });
+    };
+
+    // The later box withdrawn: it alone closes, the earlier one waits on and answers its own caller.
+    deadline("Inner");
+    deadline("Outer");
+    IntrekbareMelding later;
+    klok().planIn(0, [&] {
+        FormMelding* outer = openBox("Outer");
+        ASSERT_NE(outer, nullptr);
+        klok().planIn(0, [&, outer] {
+            FormMelding* inner = openBox("Inner");
+            ASSERT_NE(inner, nullptr);
+            TrekMeldingIn(later.nummer);
+            EXPECT_FALSE(inner->isVisible()) << "the withdrawn box stayed open";
+            EXPECT_TRUE(outer->isVisible()) << "the earlier box closed with the later one";
+            EXPECT_EQ(OpenMeldingen(), 2) << "the withdrawn box's wait ends once this work has returned";
+            klok().planIn(0, [outer] {
+                EXPECT_EQ(OpenMeldingen(), 1);
+                if (outer->isVisible()) klik(outer->CommandRetry);
+            });
+        });
+        binnen = ToonMelding("Inner", vbRetryCancel | vbExclamation, QString(), later);
+    });
+    IntrekbareMelding eerder;
+    const int eerderAntwoord = ToonMelding("Outer", vbRetryCancel | vbExclamation, QString(), eerder);
+    EXPECT_TRUE(later.ingetrokken);
+    EXPECT_EQ(binnen, 0);
+    EXPECT_FALSE(eerder.ingetrokken);
+    EXPECT_EQ(eerderAntwoord, vbRetry);
+    EXPECT_EQ(openBox(), nullptr);
+    EXPECT_EQ(OpenMeldingen(), 0);
+
+    // A box answered leaves nothing behind: its number, withdrawn later, touches the box that waits then.
+    const auto vraag = [this, deadline](const QString& tekst, std::function<void(FormMelding&)> actie,
+                                        IntrekbareMelding& intrekbaar) {
+        deadline(tekst);
+        klok().planIn(0, [tekst, actie] {
+            FormMelding* m = openBox(tekst);
+            ASSERT_NE(m, nullptr);
+            actie(*m);
+        });
+        return ToonMelding(tekst, vbRetryCancel | vbExclamation, QString(), intrekbaar);
+    };
+    IntrekbareMelding beantwoord, volgend;
+    EXPECT_EQ(vraag(
+                  "Answered", [](FormMelding& m) { klik(m.CommandRetry); }, beantwoord),
+              vbRetry);
+    EXPECT_FALSE(beantwoord.ingetrokken);
+    const int volgendAntwoord = vraag(
+        "Next",
+        [this, &beantwoord](FormMelding& m) {
+            TrekMeldingIn(beantwoord.nummer);
+            EXPECT_TRUE(m.isVisible()) << "the withdrawal of an answered box closed another";
+            klok().planIn(0, [&m] {
+                if (m.isVisible()) klik(m.CommandRetry);
+            });
+        },
+        volgend);
+    EXPECT_FALSE(volgend.ingetrokken);
+    EXPECT_EQ(volgendAntwoord, vbRetry);
+    EXPECT_EQ(OpenMeldingen(), 0);
 }
 
 TEST_F(MeldingTest, ABoxThatOnlyInformsWaitsForTheLastHoldWhileAQuestionIsAskedAtOnce) {

@@ -627,15 +627,19 @@ TEST_F(SluitenTest, ResizingMarksTheConfigurationChanged) {
 }
 
 // A second start while one copy runs: the running copy comes to the front, the new one ends without
-// touching the port or the event log. The second copy is this test program run again.
+// touching the port or the event log. The second copy is this test program run again. Both have a
+// temporary folder whose path is longer than a socket's address can hold.
 const char* const TweedeKopieSleutel = "K740_TWEEDE_KOPIE";
 
 TEST_F(HoofdvensterTest, ASecondCopyIsRefused) {
+    const QString tmp = tijdelijkeMap() + QLatin1Char('/') + QString(110, QLatin1Char('x'));
+    ASSERT_TRUE(QDir().mkpath(tmp));
+    qputenv("TMPDIR", QFile::encodeName(tmp));
     int geactiveerd = 0;
     ASSERT_FALSE(platform::VorigeInstantieActief(QStringLiteral("K740"), [&] { ++geactiveerd; }));
     QProcess kopie;
     QProcessEnvironment omgeving = QProcessEnvironment::systemEnvironment();
-    omgeving.insert(QString::fromLatin1(TweedeKopieSleutel), tijdelijkeMap());
+    omgeving.insert(QString::fromLatin1(TweedeKopieSleutel), tmp);
     kopie.setProcessEnvironment(omgeving);
     kopie.setProcessChannelMode(QProcess::MergedChannels);
     kopie.start(QCoreApplication::applicationFilePath(),

@@ -79,6 +79,35 @@ bool MeldingOpen() {
     return false;
 }
 
+// The real box held open: each box is answered with the next key of the list (none left: Escape) `naMs`
+// after it opens, as EchteMelding does; the title and text of every box are kept, and how long it was
+// open (a box that goes before its key was withdrawn).
+struct Toetsenbox : MeldingVenster {
+    explicit Toetsenbox(qint64 ms) : naMs(ms) {}
+    int Toon(const QString& tekst, int stijl, const QString& titel) override {
+        titels << titel;
+        teksten << tekst;
+        Qt::Key toets = Qt::Key_Escape;
+        if (!toetsen.empty()) {
+            toets = toetsen.front();
+            toetsen.pop_front();
+        }
+        const std::size_t nummer = open.size();
+        open.push_back(-1);
+        const qint64 sinds = platform::klok().ms();
+        EchteMelding box(toets, naMs);
+        const int antwoord = box.Toon(tekst, stijl, titel);
+        open[nummer] = platform::klok().ms() - sinds;
+        geblokkeerd += box.geblokkeerd();
+        return antwoord;
+    }
+    qint64 naMs;
+    std::deque<Qt::Key> toetsen;
+    QStringList titels, teksten;
+    std::vector<qint64> open; // ms each box was open
+    int geblokkeerd = 0;
+};
+
 // An end point: the time and nothing else.
 bool IsEindpunt(const QStringList& rij) {
     return std::all_of(rij.begin() + 1, rij.end(), [](const QString& v) { return v.isEmpty(); });
@@ -385,15 +414,19 @@ TEST_F(RunEindeTest, AnEndSignalWhileTheFullDiskQuestionWaitsNamesTheRowsThatCan
     BeginLoggen(boek, venster);
     int32_t metingenBijVol = 0;
     QByteArray bijVol;
-    boek.Stap(
-        QStringLiteral("the disk is full"), [] { return true; },
-        [&] {
-            const QString data = Gegevenspad();
-            metingenBijVol = AantalMetingen;
-            ZetMeldingVenster(&box);
-            ASSERT_TRUE(platform::LeesBestand(data, bijVol));
-            grens.emplace(static_cast<rlim_t>(bijVol.size()));
-        });
+    // The event log lies under the same limit: the limit, the data file's length, leaves room for the
+    // lines the end writes there, however long the path they name.
+    const auto ruimVoorHetLogboek = [this] {
+        const qint64 regels = 2 * (QFile::encodeName(Gegevenspad()).size() + 200);
+        return QFileInfo(Gegevenspad()).size() >= QFileInfo(LogboekPad).size() + regels;
+    };
+    boek.Stap(QStringLiteral("the disk is full"), ruimVoorHetLogboek, [&] {
+        const QString data = Gegevenspad();
+        metingenBijVol = AantalMetingen;
+        ZetMeldingVenster(&box);
+        ASSERT_TRUE(platform::LeesBestand(data, bijVol));
+        grens.emplace(static_cast<rlim_t>(bijVol.size()));
+    });
     boek.Stap(
         QStringLiteral("rows taken behind the question"),
         [&] { return box.getoond() == 1 && AantalMetingen >= metingenBijVol + 5; }, [] { ::raise(SIGTERM); });
@@ -469,6 +502,90 @@ TEST_F(RunEindeTest, CancelAtTheClosesBoxAboutItsEndPointLetsRowsReachTheDataFil
     EXPECT_GE(static_cast<int>(daarna.size()), 4);
     ControleerRun(daarna);
     EXPECT_EQ(Eindpunten(), 2);
+}
+
+// The disk of the data file fills up while logging and its question (Retry, Cancel) waits; the user closes
+// the main window by its close box. That question is withdrawn without an answer and the close asks its
+// own about the rows that wait, in its place: its Cancel keeps the program open and logging on, nothing is
+// given up, and the loop's question comes back. The user closes again, room is made while the close asks,
+// and its Retry writes every row and ends the program with the run's end point.
+TEST_F(RunEindeTest, AClosingWhileTheFullDiskQuestionWaitsAsksItsOwnQuestionInItsPlace) {
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    // The loop's question, the close's (Cancel), the loop's again, the close's (Retry).
+    Toetsenbox box(VraagOpenMs);
+    box.toetsen = {Qt::Key_Escape, Qt::Key_Escape, Qt::Key_Escape, Qt::Key_Return};
+    std::optional<Bestandsgrens> grens;
+    QString sluitTitel;
+    QByteArray bijVol;
+    int32_t metingenBijVol = 0;
+    Draaiboek boek(venster, 120000);
+    BeginLoggen(boek, venster);
+    boek.Stap(
+        QStringLiteral("the disk is full"), [] { return true; },
+        [&] {
+            ConfiguratieGewijzigd = false;
+            ZetMeldingVenster(&box);
+            // The limit lies above the settings file, which the close writes too.
+            const qint64 grootte = std::max(QFileInfo(Gegevenspad()).size(),
+                                            2 * QFileInfo(platform::OpslagBestand(AppNaam)).size());
+            grens.emplace(static_cast<rlim_t>(grootte));
+        });
+    boek.Stap(
+        QStringLiteral("the question about the full disk"), [&] { return box.titels.size() == 1; },
+        [&] {
+            ASSERT_TRUE(platform::LeesBestand(Gegevenspad(), bijVol));
+            metingenBijVol = AantalMetingen;
+        });
+    boek.Stap(
+        QStringLiteral("closed while the question about the full disk waits"),
+        [&] { return box.titels.size() == 1 && AantalMetingen >= metingenBijVol + 3; },
+        [&] {
+            sluitTitel = Tekst[347] + QLatin1Char(' ') + venster.windowTitle();
+            SluitMetSluitknop(venster);
+            EXPECT_FALSE(MeldingOpen()) << "the question about the full disk stayed at the close";
+        });
+    int32_t metingenBijAnnuleren = 0;
+    boek.Stap(
+        QStringLiteral("the close's question cancelled, the loop's question back"),
+        [&] { return box.titels.size() >= 3; },
+        [&] {
+            EXPECT_FALSE(ProgrammaBeeindigd);
+            EXPECT_TRUE(VerbindingActief);
+            QByteArray data;
+            ASSERT_TRUE(platform::LeesBestand(Gegevenspad(), data));
+            EXPECT_EQ(data, bijVol);
+            metingenBijAnnuleren = AantalMetingen;
+        });
+    boek.Stap(
+        QStringLiteral("closed again, room made while the close asks"),
+        [&] { return AantalMetingen >= metingenBijAnnuleren + 2 && MeldingOpen(); },
+        [&] {
+            SluitMetSluitknop(venster);
+            platform::klok().planIn(VraagOpenMs / 2, [&] { grens.reset(); });
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    InstalleerMeldingen();
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+    EXPECT_TRUE(ProgrammaBeeindigd);
+    EXPECT_EQ(box.geblokkeerd, 0);
+    ASSERT_EQ(box.titels.size(), 4) << box.titels.join(QStringLiteral(" | ")).toStdString();
+    const QStringList titels = {Gegevenspad(), sluitTitel, Gegevenspad(), sluitTitel};
+    EXPECT_EQ(box.titels, titels);
+    for (const QString& tekst : box.teksten)
+        EXPECT_TRUE(tekst.startsWith(Gegevenspad())) << tekst.toStdString();
+    // The loop's questions went at the closes, before their keys; the close's were answered.
+    ASSERT_EQ(box.open.size(), 4);
+    EXPECT_LT(box.open[0], VraagOpenMs);
+    EXPECT_GE(box.open[1], VraagOpenMs);
+    EXPECT_LT(box.open[2], VraagOpenMs);
+    EXPECT_GE(box.open[3], VraagOpenMs);
+    // Every row of the run once, in order, under one header, the end point last: none was given up.
+    EXPECT_EQ(Koppen(Gegevenspad()), 1);
+    const std::vector<QStringList> rijen = Rijen();
+    EXPECT_EQ(static_cast<int32_t>(rijen.size()), AantalMetingen) << "rows given up or missing";
+    ControleerRun(rijen);
 }
 
 // File > Save As onto an existing file while logging, the overwrite question held open: the run goes on
@@ -555,13 +672,18 @@ TEST_F(RunEindeTest, ADataFolderThatGoesAwayAndComesBackGetsTheWaitingRowsUnderI
 }
 
 // The disk of the data file fills up while logging, its question waits, and the run is saved as a file
-// in another folder on the same full disk meanwhile: the rows that waited for the old file go into the new
-// one, and so does the question. The box about the old file is withdrawn (its Cancel, pressed where it
-// would have come, gives up nothing), and the new file gets a box of its own that names it. Room is made
-// before that box is answered with Cancel: the new file holds every row of the run once, in order; the old
-// file takes none of them; nothing is given up.
-TEST_F(RunEindeTest, SaveAsWhileRowsWaitForTheOldFileTakesThemAndTheirQuestionIntoTheNewFile) {
-    const QString nieuw = Datamap() + QStringLiteral("/Other/new.csv");
+// in the same folder or in another folder on the same full disk (GetParam) meanwhile: the rows that waited
+// for the old file go into the new one, and so does the question. The box about the old file is withdrawn
+// without an answer (its Cancel, pressed where it would have come, would give up the rows of its folder,
+// the new file's too when it lies beside the old one), and the new file gets a box of its own that names
+// it. Room is made before that box is answered with Cancel: the new file holds every row of the run once,
+// in order; the old file takes none of them; nothing is given up.
+class OpslaanAlsBijVolleSchijfTest : public RunEindeTest, public testing::WithParamInterface<bool> {};
+
+TEST_P(OpslaanAlsBijVolleSchijfTest,
+       SaveAsWhileRowsWaitForTheOldFileTakesThemAndTheirQuestionIntoTheNewFile) {
+    const QString nieuw =
+        Datamap() + (GetParam() ? QStringLiteral("/new.csv") : QStringLiteral("/Other/new.csv"));
     mdiK740 venster;
     const Installatie installatie(venster);
     InstalleerMeldingen();
@@ -616,6 +738,12 @@ TEST_F(RunEindeTest, SaveAsWhileRowsWaitForTheOldFileTakesThemAndTheirQuestionIn
     EXPECT_EQ(static_cast<int>(rijen.size()), AantalMetingen) << "rows of the run missing";
     ControleerRun(rijen);
 }
+
+INSTANTIATE_TEST_SUITE_P(, OpslaanAlsBijVolleSchijfTest, testing::Bool(),
+                         [](const testing::TestParamInfo<bool>& p) {
+                             return p.param ? std::string("IntoTheSameFolder")
+                                            : std::string("IntoAnotherFolder");
+                         });
 
 // The data file's name has a marker (a file per rack) and lies on a removable disk that goes away while
 // logging: a row waits for the rack's file. The run is saved under another marker name in another folder
