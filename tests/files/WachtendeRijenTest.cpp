@@ -50,7 +50,8 @@ protected:
     // times has a wait that does not end by itself: it fails, `ruimte` ends the refusal and Retry is
     // pressed; a wait that goes on even then is broken off.
     static constexpr int Beurtgrens = 20;
-    void Beurt(const std::function<int(const Vraag&)>& antwoord = {}, const std::function<void()>& ruimte = {}) {
+    void Beurt(const std::function<int(const Vraag&)>& antwoord = {},
+               const std::function<void()>& ruimte = {}) {
         int gevraagd = 0;
         const auto terug = qScopeGuard([this] { melding.beantwoord = nullptr; });
         melding.beantwoord = [&](const Vraag& v) {
@@ -62,7 +63,8 @@ protected:
                               << v.tekst.toStdString();
                 if (ruimte) ruimte();
             }
-            if (gevraagd > 2 * Beurtgrens) throw std::runtime_error("the wait for the full disk does not end");
+            if (gevraagd > 2 * Beurtgrens)
+                throw std::runtime_error("the wait for the full disk does not end");
             return int(vbRetry);
         };
         klok().verstrijk(1);
@@ -228,7 +230,8 @@ TEST_F(WachtendeRijenTest, RowsGivenUpByCancelAreNamedInTheEventLogAndTheNextRow
     LogMeting(QString());
     std::vector<QString> tijden;
     {
-        std::optional<Bestandsgrens> grens(std::in_place, static_cast<rlim_t>(LeesBytes(Gegevensbestand).size()));
+        std::optional<Bestandsgrens> grens(std::in_place,
+                                           static_cast<rlim_t>(LeesBytes(Gegevensbestand).size()));
         for (int s = 0; s < 2; ++s) {
             VolgendeMeting();
             tijden.push_back(platform::DatumTijdTekst(TijdMeting));
@@ -331,7 +334,8 @@ TEST_F(WachtendeRijenTest, TheEndPointOfABreakStandsOnlyBeforeARow) {
     LogMeting(QString());
     // Two rows the full disk refuses are given up by Cancel; the time of the first.
     const auto geefOp = [&] {
-        std::optional<Bestandsgrens> grens(std::in_place, static_cast<rlim_t>(LeesBytes(Gegevensbestand).size()));
+        std::optional<Bestandsgrens> grens(std::in_place,
+                                           static_cast<rlim_t>(LeesBytes(Gegevensbestand).size()));
         VolgendeMeting();
         const QString eerste = platform::DatumTijdTekst(TijdMeting);
         VolgendeMeting();
@@ -447,9 +451,9 @@ TEST_F(WachtendeRijenTest, RowsThatWaitedGoUnderTheHeaderTheFileHasWhenTheyReach
     // row of the snapshot.
     ASSERT_EQ(samen.size(), 7) << samen.join(QStringLiteral("\n")).toStdString();
     EXPECT_EQ(samen[0], regels[0]);
-    const QStringList tijdenSamen = {tijden[eersteWachtend],     tijden[eersteWachtend + 1], stop,
-                                     tijden[eersteWachtend + 2], tijden[eersteWachtend + 3],
-                                     tijden[eersteWachtend + 4]};
+    const QStringList tijdenSamen = {
+        tijden[eersteWachtend],     tijden[eersteWachtend + 1], stop,
+        tijden[eersteWachtend + 2], tijden[eersteWachtend + 3], tijden[eersteWachtend + 4]};
     for (int i = 0; i < 6; ++i) {
         EXPECT_EQ(SplitsVelden(samen[i + 1]).value(0), tijdenSamen[i]) << "row " << i;
         EXPECT_EQ(IsEindpunt(samen[i + 1]), i == 2) << "row " << i;
@@ -546,7 +550,8 @@ TEST_F(WachtendeRijenTest, SaveAsIntoAFileWhoseRowsWaitPutsTheRowsOfBothInTheOrd
     EXPECT_EQ(LeesBytes(BackupNaam(oud)), begin);
     EXPECT_EQ(LeesBytes(nieuw), QByteArray());
     const QStringList regels = Regels(oud);
-    ASSERT_EQ(regels.size(), static_cast<qsizetype>(tijden.size())) << regels.join(QStringLiteral("\n")).toStdString();
+    ASSERT_EQ(regels.size(), static_cast<qsizetype>(tijden.size()))
+        << regels.join(QStringLiteral("\n")).toStdString();
     EXPECT_EQ(regels[0], Regels(BackupNaam(oud)).value(0));
     for (std::size_t i = 1; i < tijden.size(); ++i) {
         EXPECT_EQ(SplitsVelden(regels[static_cast<qsizetype>(i)]).value(0), tijden[i]) << "row " << i;
@@ -611,7 +616,8 @@ TEST_F(WachtendeRijenTest, ALeftFileTheDiskRefusesIsAskedAboutByNameAndGoesOnBes
             EXPECT_EQ(regels.size(), 3) << regels.join(QStringLiteral("\n")).toStdString();
             EXPECT_EQ(regels.value(0), kop);
             for (int i = 0; i < 2; ++i)
-                EXPECT_EQ(SplitsVelden(regels.value(i + 1)).value(0), tijden[wachtVan + static_cast<std::size_t>(i)]);
+                EXPECT_EQ(SplitsVelden(regels.value(i + 1)).value(0),
+                          tijden[wachtVan + static_cast<std::size_t>(i)]);
             const QString logboek = platform::VanWindows1252(LeesBytes(LogboekPad));
             EXPECT_TRUE(logboek.contains(naast + QStringLiteral("\r\n"))) << logboek.toStdString();
             // The answer of a withdrawn box counts for nothing.
