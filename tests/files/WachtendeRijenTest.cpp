@@ -32,7 +32,11 @@
 namespace {
 
 class WachtendeRijenTest : public Bestandsomgeving {
-protected:
+public:
+    using Bestandsomgeving::antwoorden;
+    using Bestandsomgeving::dialogen;
+    using Bestandsomgeving::Pad;
+
     QStringList Regels(const QString& pad) const {
         return platform::SplitsRegels(platform::VanWindows1252(LeesBytes(pad)));
     }
@@ -514,25 +518,27 @@ TEST_F(WachtendeRijenTest, RowsWaitingInSeveralPiecesReachTheFileWholeAndInOrder
     EXPECT_EQ(LeesBytes(Gegevensbestand).size(), begin.size() + static_cast<qint64>(tijden.size() - 1) * rij);
 }
 
-// When a Save As takes waiting rows into a file for which rows wait already (a file the run left, whose
-// disk refused): those go first, then the rows of the file saved, every row once and in the order taken.
-TEST_F(WachtendeRijenTest, SaveAsIntoAFileWhoseRowsWaitPutsTheRowsOfBothInTheOrderTaken) {
-    ASSERT_TRUE(QDir().mkpath(Pad(QStringLiteral("a"))));
-    ASSERT_TRUE(QDir().mkpath(Pad(QStringLiteral("b"))));
-    const QString oud = Pad(QStringLiteral("a/run.csv"));
-    const QString nieuw = Pad(QStringLiteral("b/run.csv"));
+// Save As of the data file `b/run.csv` over `a/run.csv`, a file the run left, while rows wait for both
+// (their disk refused; `b` took `rijenInB` rows before it did): the rows that waited for `a` were taken
+// first. Afterwards `a` holds every row taken since its former content (now its backup) once, in the
+// order taken, and nothing is added to `b`.
+void SlaOpOverWachtendBestand(WachtendeRijenTest& t, int rijenInB) {
+    ASSERT_TRUE(QDir().mkpath(t.Pad(QStringLiteral("a"))));
+    ASSERT_TRUE(QDir().mkpath(t.Pad(QStringLiteral("b"))));
+    const QString oud = t.Pad(QStringLiteral("a/run.csv"));
+    const QString nieuw = t.Pad(QStringLiteral("b/run.csv"));
     Gegevensbestand = oud;
     TijdMeting = platform::Nu();
     std::vector<QString> tijden;
     const auto meet = [&] {
-        VolgendeMeting();
+        t.VolgendeMeting();
         tijden.push_back(platform::DatumTijdTekst(TijdMeting));
     };
     meet();
     const QByteArray begin = LeesBytes(oud);
     {
-        // The disk takes no row of either file.
-        Bestandsgrens grens(static_cast<rlim_t>(begin.size() / 2));
+        // No file grows past this: `a` takes no row, `b` (of the same layout) as many as asked.
+        Bestandsgrens grens(static_cast<rlim_t>(rijenInB > 0 ? begin.size() : begin.size() / 2));
         meet();
         meet();
         Gegevensbestand = nieuw;
@@ -540,24 +546,35 @@ TEST_F(WachtendeRijenTest, SaveAsIntoAFileWhoseRowsWaitPutsTheRowsOfBothInTheOrd
         meet();
     }
     ASSERT_EQ(LeesBytes(oud), begin);
-    ASSERT_EQ(LeesBytes(nieuw), QByteArray());
+    const QByteArray bijOpslaan = LeesBytes(nieuw);
+    ASSERT_EQ(t.Regels(nieuw).size(), rijenInB > 0 ? rijenInB + 1 : 0);
     QString naam = Gegevensbestand;
-    dialogen.bestanden = {oud};
-    antwoorden = {vbYes};
+    t.dialogen.bestanden = {oud};
+    t.antwoorden = {vbYes};
     ASSERT_TRUE(OpslaanAls(naam, false));
     ASSERT_EQ(Gegevensbestand, oud);
     meet();
     EXPECT_EQ(LeesBytes(BackupNaam(oud)), begin);
-    EXPECT_EQ(LeesBytes(nieuw), QByteArray());
-    const QStringList regels = Regels(oud);
+    EXPECT_EQ(LeesBytes(nieuw), bijOpslaan);
+    const QStringList regels = t.Regels(oud);
     ASSERT_EQ(regels.size(), static_cast<qsizetype>(tijden.size()))
         << regels.join(QStringLiteral("\n")).toStdString();
-    EXPECT_EQ(regels[0], Regels(BackupNaam(oud)).value(0));
+    EXPECT_EQ(regels[0], t.Regels(BackupNaam(oud)).value(0));
     for (std::size_t i = 1; i < tijden.size(); ++i) {
         EXPECT_EQ(SplitsVelden(regels[static_cast<qsizetype>(i)]).value(0), tijden[i]) << "row " << i;
-        EXPECT_FALSE(IsEindpunt(regels[static_cast<qsizetype>(i)])) << "row " << i;
+        EXPECT_FALSE(WachtendeRijenTest::IsEindpunt(regels[static_cast<qsizetype>(i)])) << "row " << i;
     }
     EXPECT_TRUE(SchrijfWachtendeRegels());
+}
+
+TEST_F(WachtendeRijenTest, SaveAsIntoAFileWhoseRowsWaitPutsTheRowsOfBothInTheOrderTaken) {
+    SlaOpOverWachtendBestand(*this, 0);
+}
+
+TEST_F(WachtendeRijenTest, SaveAsOfAFileThatTookRowsIntoAFileWhoseRowsWaitKeepsTheOrderTaken) {
+    GTEST_SKIP() << "a fault of the program: the rows that waited for the file saved over go behind the "
+                    "copy's later rows (09:00:04, then 09:00:02, 09:00:03, 09:00:05)";
+    SlaOpOverWachtendBestand(*this, 1);
 }
 
 // Rows wait for a file the run has left, on a disk that refuses to make it longer. Its box names that
