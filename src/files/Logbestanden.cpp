@@ -76,6 +76,8 @@ QString Titel(int r, int m, int i) {
 // The folders reported as not writable in this logging run.
 QSet<QString> gemeldeMappen;
 
+// What the run knows of each logging file, one record per file (see WachtendeRijen.h).
+//
 // The rows that wait for their files (see WachtendeRijen.h). The question about a full disk (Retry,
 // Cancel) is asked from the event loop, where it waits beside the run as every box does: logging goes on
 // taking rows behind it. The box names the file it asks about. Retry writes what waits once the user has
@@ -101,9 +103,9 @@ QStringList nieuwOpgegeven;
 QString nieuwOpgegevenTijd;
 
 // The file's record when lines wait for it.
-Wachtend* WachtendVan(const QString& pad) {
-    Wachtend* w = wacht.Van(pad);
-    return w && w->Wacht() ? w : nullptr;
+Logbestand* WachtendVan(const QString& pad) {
+    Logbestand* b = wacht.Van(pad);
+    return b && b->Wacht() ? b : nullptr;
 }
 constexpr int TekstOngeldigeMap = 269;     // "The specified file map is invalid!"
 constexpr int TekstDatalogger = 458;       // "Data logger: "
@@ -133,13 +135,28 @@ void MeldMap(const QString& map, const QString& reden, bool wachten) {
         ToonMelding(tekst, vbOKOnly | vbExclamation, Gegevensbestand);
 }
 
-// True when the folder of a logging file cannot be written (reported once per run).
-bool MapNietSchrijfbaar(const QString& pad, bool wachten) {
-    const QString map = QFileInfo(pad).absolutePath();
+// True when the folder `map` of a logging file cannot be written (reported once per run).
+bool MapNietSchrijfbaar(const QString& map, bool wachten) {
     QString reden;
     if (platform::MapIsSchrijfbaar(map, &reden)) return false;
     MeldMap(map, reden, wachten);
     return true;
+}
+
+void PlanVraag();
+
+// The file refused its rows (LaatsteSchrijffout holds why), which wait: a folder that cannot be written is
+// told again in a new run; one that can be written, while the file still cannot take its rows, has the
+// question of a full disk. A file whose folder could be written at its last try, refused again for the
+// same reason (the disk is still full), does not have its folder tried again.
+void Geweigerd(Logbestand& b) {
+    Wachtend& w = b.wacht;
+    const QString reden = platform::LaatsteSchrijffout();
+    if (w.mapFout || reden.isEmpty() || reden != w.weigering) {
+        w.mapFout = MapNietSchrijfbaar(b.map, true);
+        w.weigering = reden;
+    }
+    if (!w.mapFout) PlanVraag();
 }
 
 // The text with each "##" in turn replaced by the next of `waarden`.
@@ -180,40 +197,32 @@ QString Eindpuntregel(const QString& tijd, int velden, const QString& afbakening
 
 // A file's length and modification time as the system gives them now (0 and no time when it is not
 // there).
-struct Bestandsstand {
-    qint64 lengte = 0;
-    QDateTime tijd;
-    bool operator==(const Bestandsstand&) const = default;
-};
 Bestandsstand StandVan(const QString& pad) {
     const QFileInfo info(pad);
     if (!info.isFile()) return {};
     return {info.size(), info.lastModified()};
 }
 
-// What the program knows of a logging file it appended to: its length and modification time after the
-// append, and the header it was found to agree with. While both are still those, the file has not been
-// touched since: it still agrees with that header and ends with a line end. A file changed behind the
-// program (another length, or the same length written again) has its header read again.
-struct BekendBestand {
-    Bestandsstand stand;
-    QString kop;
-};
-QHash<QString, BekendBestand> bekend;
+// What the program knows of a logging file (its record): how it left the file, after an append or a
+// refused one that left the file as it was, and the header the file was found to agree with. While the
+// file still stands so, it has not been touched since: it still agrees with that header and ends with a
+// line end, and neither is read again. A file changed behind the program (another length, or the same
+// length written again) has its header read again. The record also holds whether the run's rows go into
+// the file (an end point of their layout ends it) and what waits for it.
 
 // True when the file was left as the program last wrote it.
 bool Onaangeroerd(const QString& pad, const Bestandsstand& stand) {
-    const auto b = bekend.constFind(pad);
-    return b != bekend.constEnd() && stand.lengte > 0 && b->stand == stand;
+    const Logbestand* b = wacht.Van(pad);
+    return b && b->Onaangeroerd(stand);
 }
 
-// The files that got measuring rows in this logging run and no end point since, with the number of
-// fields of their rows and the header they were written under: an end point of that layout ends them.
-struct LopendBestand {
-    int velden = 0;
-    QString kop;
-};
-QHash<QString, LopendBestand> lopend;
+// What the program knows of the file is forgotten: it is read again before rows go into it.
+void VergeetStand(const QString& pad) {
+    if (Logbestand* b = wacht.Van(pad)) {
+        b->stand = {};
+        b->kop.clear();
+    }
+}
 // The name a change of layout gave the data file, and the name its series counts from.
 QString reeksNaam;
 QString reeksStam;
@@ -307,11 +316,11 @@ enum class Uitkomst { Geschreven, Geweigerd, AndereIndeling };
 
 // A file's waiting rows are done with (written, or left with a file that is gone): what was given up
 // since it last took rows is named now.
-Uitkomst Afgehandeld(const Wachtend* w) {
-    if (w) {
-        const QString pad = w->pad;
-        LogVerloren(pad, w->opgegeven, w->eindpuntOpgegeven ? w->eindpunt : QString());
-        wacht.Geschreven(pad);
+Uitkomst Afgehandeld(Logbestand* b) {
+    if (b) {
+        const Wachtend& w = b->wacht;
+        LogVerloren(b->pad, w.opgegeven, w.eindpuntOpgegeven ? w.eindpunt : QString());
+        wacht.Geschreven(*b);
     }
     return Uitkomst::Geschreven;
 }
@@ -324,7 +333,8 @@ Uitkomst Afgehandeld(const Wachtend* w) {
 // nothing waits for it.
 Uitkomst SchrijfNaar(const QString& pad, const QString& kop, const QString& eigen, bool eigenEindpunt,
                      std::optional<Bestandsstand> gevonden = std::nullopt) {
-    Wachtend* w = wacht.Van(pad);
+    Logbestand* b = wacht.Wachtrij(pad);
+    const Wachtend* w = b ? &b->wacht : nullptr;
     const bool wachtRijen = w && w->Wacht();
     const QString rijKop = wachtRijen ? w->kop : kop;
     const Bestandsstand stand = gevonden && !w ? *gevonden : StandVan(pad);
@@ -334,7 +344,7 @@ Uitkomst SchrijfNaar(const QString& pad, const QString& kop, const QString& eige
     if (stand.lengte == 0) {
         // A file that is gone or empty: an end point alone does not make it again.
         if (!(wachtRijen && w->rijen.aantal > 0) && !eigenRij) {
-            return Afgehandeld(w);
+            return Afgehandeld(b);
         }
         voor = rijKop;
     } else {
@@ -361,19 +371,35 @@ Uitkomst SchrijfNaar(const QString& pad, const QString& kop, const QString& eige
         for (const QByteArray& stuk : w->stukken)
             if (!aanvulling.Schrijf(stuk)) break;
     aanvulling.Schrijf(platform::NaarWindows1252(erna));
-    if (!aanvulling.Sluit()) return Uitkomst::Geweigerd;
-    bekend.insert(pad, {StandVan(pad), rijKop});
-    return Afgehandeld(w);
+    Logbestand& bestand = wacht.Bestand(pad);
+    if (!aanvulling.Sluit()) {
+        // A refused append left the file as it was: one that agreed with the header and ended with a line
+        // end still does, and is not read again at the next try (unless it changes meanwhile).
+        const Bestandsstand na = stand.lengte == 0 || !voor.isEmpty() ? Bestandsstand{}
+                                 : aanvulling.Teruggenomen()          ? StandVan(pad)
+                                                                      : stand;
+        if (na.lengte == stand.lengte && na.lengte > 0) {
+            bestand.stand = na;
+            bestand.kop = rijKop;
+        } else {
+            bestand.stand = {};
+        }
+        return Uitkomst::Geweigerd;
+    }
+    bestand.stand = StandVan(pad);
+    bestand.kop = rijKop;
+    return Afgehandeld(b);
 }
 
 // Gives up the rows that wait for a full disk in the folder `map`, the folder of the file the question
 // named (those of a folder that cannot be written go on waiting): the event log names them, and each
 // file gets an end point before its next row.
 void GeefWachtendOp(const QString& map) {
-    for (Wachtend& w : wacht.Alle()) {
-        if (w.mapFout || QFileInfo(w.pad).absolutePath() != map) continue;
-        LogVerloren(w.pad, w.NietGeschreven(), w.EindpuntNietGeschreven() ? w.eindpunt : QString());
-        wacht.GeefAllesOp(w);
+    for (Logbestand* b : wacht.Wachtrijen()) {
+        const Wachtend& w = b->wacht;
+        if (w.mapFout || b->map != map) continue;
+        LogVerloren(b->pad, w.NietGeschreven(), w.EindpuntNietGeschreven() ? w.eindpunt : QString());
+        wacht.GeefAllesOp(*b);
     }
     wacht.Ruim();
 }
@@ -390,10 +416,10 @@ void VraagOverWachtend() {
         // What waits now: the lines taken while the question waited are written with the rest. A folder
         // that cannot be written has had its own box.
         VerhuisVerweesdeRijen();
-        Wachtend* w = wacht.Eerste(false);
+        Logbestand* w = wacht.Eerste(false);
         if (!w) break;
         const QString pad = w->pad;
-        if (SchrijfNaar(pad, w->kop, QString(), false) == Uitkomst::Geschreven) continue;
+        if (SchrijfNaar(pad, w->wacht.kop, QString(), false) == Uitkomst::Geschreven) continue;
         IntrekbareMelding box;
         vraagPad = pad;
         vraagBox = &box;
@@ -445,21 +471,18 @@ void MeldOpgeven() {
 void VoegToe(const QString& pad, const QString& kop, const QString& regel, const QString& tijd, int velden,
              bool eindpunt, std::optional<Bestandsstand> stand = std::nullopt) {
     if (SchrijfNaar(pad, kop, regel, eindpunt, stand) == Uitkomst::Geschreven) return;
-    bekend.remove(pad);
-    Wachtend& w = wacht.Maak(pad, kop);
-    // A folder that cannot be written is told again in a new run; one that can be written again, while
-    // the file still cannot take its rows, has the question of a full disk.
-    w.mapFout = MapNietSchrijfbaar(pad, true);
-    if (!w.mapFout) PlanVraag();
+    Logbestand& b = wacht.MaakWachtrij(pad, kop);
+    Wachtend& w = b.wacht;
+    Geweigerd(b);
     const QByteArray bytes = platform::NaarWindows1252(regel);
     if (w.opgegeven.aantal > 0 || w.eindpuntOpgegeven || !wacht.Past(bytes.size())) {
-        if (wacht.GeefOp(w, tijd, eindpunt, velden) && !nieuwOpgegeven.contains(pad)) {
+        if (wacht.GeefOp(b, tijd, eindpunt, velden) && !nieuwOpgegeven.contains(pad)) {
             nieuwOpgegeven << pad;
             if (nieuwOpgegevenTijd.isEmpty()) nieuwOpgegevenTijd = tijd;
         }
         return;
     }
-    wacht.Voeg(w, bytes, tijd, eindpunt, velden);
+    wacht.Voeg(b, bytes, tijd, eindpunt, velden);
 }
 
 // The lines of one snapshot, per file in the order the files were first used, and the header the
@@ -494,10 +517,11 @@ public:
     // since has its header read again.
     bool AndereIndeling() const {
         for (const Entry& b : m_bestanden) {
-            const Wachtend* w = WachtendVan(b.pad);
-            if (w && !ZelfdeIndeling(w->kop, b.kop)) return true;
+            const Logbestand* w = WachtendVan(b.pad);
+            if (w && !ZelfdeIndeling(w->wacht.kop, b.kop)) return true;
             if (b.stand.lengte == 0) continue;
-            if (!w && Onaangeroerd(b.pad, b.stand) && bekend.value(b.pad).kop == b.kop) continue;
+            const Logbestand* bekend = wacht.Van(b.pad);
+            if (bekend && bekend->Onaangeroerd(b.stand) && bekend->kop == b.kop) continue;
             if (!HeeftKop(b.pad, b.kop)) return true;
         }
         return false;
@@ -511,14 +535,16 @@ public:
             // An end point goes under its run's rows: a file that is gone (deleted while logging) is not
             // made again for it.
             if (stop && b.stand.lengte == 0 && !WachtendVan(b.pad)) {
-                lopend.remove(b.pad);
+                if (Logbestand* l = wacht.Van(b.pad)) l->lopend = false;
                 continue;
             }
             VoegToe(b.pad, b.kop, b.inhoud, tijd, b.velden / std::max(b.regels, 1), stop, b.stand);
-            if (stop)
-                lopend.remove(b.pad);
-            else
-                lopend.insert(b.pad, {b.velden / std::max(b.regels, 1), b.kop});
+            Logbestand& l = wacht.Bestand(b.pad);
+            l.lopend = !stop;
+            if (!stop) {
+                l.lopendeVelden = b.velden / std::max(b.regels, 1);
+                l.lopendeKop = b.kop;
+            }
         }
     }
 
@@ -548,27 +574,24 @@ QString VrijeNaamNaast(const QString& pad);
 // Rows whose file holds another layout by now go on under the first free name beside it.
 void SchrijfVerlatenBestanden(const Logschrijver& uit) {
     QStringList verlaten;
-    for (const Wachtend& w : wacht.Alle())
-        if (w.Wacht() && !uit.Heeft(w.pad)) verlaten << w.pad;
+    for (const Logbestand* b : wacht.Wachtrijen())
+        if (b->Wacht() && !uit.Heeft(b->pad)) verlaten << b->pad;
     for (qsizetype i = 0; i < verlaten.size(); ++i) {
         const QString pad = verlaten[i];
-        Wachtend* w = WachtendVan(pad);
+        Logbestand* w = WachtendVan(pad);
         if (!w) continue;
-        const Uitkomst uitkomst = SchrijfNaar(pad, w->kop, QString(), false);
+        const Uitkomst uitkomst = SchrijfNaar(pad, w->wacht.kop, QString(), false);
         if (uitkomst == Uitkomst::Geschreven) continue;
         if (uitkomst == Uitkomst::AndereIndeling) {
             const QString naast = VrijeNaamNaast(pad);
             wacht.Verhuis(pad, naast);
             VraagVolgtRijen(pad);
-            bekend.remove(naast);
+            VergeetStand(naast);
             SchrijfLogboekRegel(0, 0, Tekst[TekstDatalogger] + naast);
             verlaten << naast;
             continue;
         }
-        bekend.remove(pad);
-        w = wacht.Van(pad);
-        w->mapFout = MapNietSchrijfbaar(pad, true);
-        if (!w->mapFout) PlanVraag();
+        Geweigerd(*w);
     }
 }
 
@@ -578,19 +601,24 @@ void SchrijfVerlatenBestanden(const Logschrijver& uit) {
 // in a file of the next name.
 void BeeindigLopendeBestanden(const QString& tijd, const QString& afbakening,
                               const QStringList& verder = {}) {
-    for (auto l = lopend.constBegin(); l != lopend.constEnd(); ++l) {
-        const QString& pad = l.key();
-        const LopendBestand& run = l.value();
+    std::vector<Logbestand*> lopend;
+    wacht.VoorElk([&lopend](Logbestand& b) {
+        if (b.lopend) lopend.push_back(&b);
+    });
+    for (Logbestand* l : lopend) {
+        l->lopend = false;
+        const QString pad = l->pad;
         if (verder.contains(pad)) continue;
         const Bestandsstand stand = StandVan(pad);
         // A file whose lines wait gets its end point behind them.
         if (!WachtendVan(pad)) {
             if (stand.lengte == 0) continue;
-            if (!Onaangeroerd(pad, stand) && !HeeftKop(pad, run.kop)) continue;
+            if (!Onaangeroerd(pad, stand) && !HeeftKop(pad, l->lopendeKop)) continue;
         }
-        VoegToe(pad, run.kop, Eindpuntregel(tijd, run.velden, afbakening), tijd, run.velden, true);
+        const QString kop = l->lopendeKop;
+        const int velden = l->lopendeVelden;
+        VoegToe(pad, kop, Eindpuntregel(tijd, velden, afbakening), tijd, velden, true);
     }
-    lopend.clear();
 }
 
 // The data file's next name in its series: the name with "_2", "_3", ... before its extension, the
@@ -629,10 +657,10 @@ void NieuwGegevensbestand(const QString& naam) {
 // file of another layout was put in its place while the rows waited).
 QStringList Verweesd() {
     QStringList paden;
-    for (const Wachtend& w : wacht.Alle()) {
-        if (!w.Wacht()) continue;
-        const Bestandsstand stand = StandVan(w.pad);
-        if (stand.lengte > 0 && !Onaangeroerd(w.pad, stand) && !HeeftKop(w.pad, w.kop)) paden << w.pad;
+    for (const Logbestand* b : wacht.Wachtrijen()) {
+        if (!b->Wacht()) continue;
+        const Bestandsstand stand = StandVan(b->pad);
+        if (stand.lengte > 0 && !b->Onaangeroerd(stand) && !HeeftKop(b->pad, b->wacht.kop)) paden << b->pad;
     }
     return paden;
 }
@@ -644,7 +672,7 @@ QString VrijeNaamNaast(const QString& pad) {
     const QString stam = extensie.isEmpty() ? pad : pad.left(pad.size() - extensie.size());
     for (int n = 2;; ++n) {
         const QString naam = stam + QLatin1Char('_') + QString::number(n) + extensie;
-        if (!QFileInfo::exists(naam) && !wacht.Van(naam)) return naam;
+        if (!QFileInfo::exists(naam) && !wacht.Wachtrij(naam)) return naam;
     }
 }
 
@@ -658,8 +686,15 @@ void VerhuisRijen(const QStringList& paden, const QString& van, const QString& n
         const QString doel = i >= 0 && i < nieuw.size() ? nieuw[i] : VrijeNaamNaast(pad);
         wacht.Verhuis(pad, doel);
         if (doel != pad) VraagVolgtRijen(pad);
-        bekend.remove(doel);
-        if (lopend.contains(pad)) lopend.insert(doel, lopend.take(pad));
+        VergeetStand(doel);
+        Logbestand* bron = wacht.Van(pad);
+        if (bron && bron->lopend && doel != pad) {
+            Logbestand& naar = wacht.Bestand(doel);
+            naar.lopend = true;
+            naar.lopendeVelden = bron->lopendeVelden;
+            naar.lopendeKop = bron->lopendeKop;
+            bron->lopend = false;
+        }
     }
 }
 
@@ -926,14 +961,14 @@ QStringList LogBestanden(const QString& sjabloon) {
 
 bool BeginLogging() {
     gemeldeMappen.clear();
-    lopend.clear();
+    wacht.VoorElk([](Logbestand& b) { b.lopend = false; });
     bool schrijfbaar = true;
     QSet<QString> gezien;
     for (const QString& pad : LogBestanden(Gegevensbestand)) {
         const QString map = QFileInfo(pad).absolutePath();
         if (gezien.contains(map)) continue;
         gezien.insert(map);
-        if (MapNietSchrijfbaar(pad, false)) schrijfbaar = false;
+        if (MapNietSchrijfbaar(map, false)) schrijfbaar = false;
     }
     return schrijfbaar;
 }
@@ -944,22 +979,23 @@ void ZetWachtendGrens(qsizetype bytes) {
 
 bool SchrijfWachtendeRegels() {
     VerhuisVerweesdeRijen();
-    while (Wachtend* w = wacht.Eerste()) {
+    while (Logbestand* w = wacht.Eerste()) {
         const QString pad = w->pad;
-        if (SchrijfNaar(pad, w->kop, QString(), false) != Uitkomst::Geschreven) return false;
+        if (SchrijfNaar(pad, w->wacht.kop, QString(), false) != Uitkomst::Geschreven) return false;
     }
     return true;
 }
 
 QString WachtendBestand() {
-    const Wachtend* w = wacht.Eerste();
+    const Logbestand* w = wacht.Eerste();
     return w ? w->pad : QString();
 }
 
 void BeeindigWachtendeRegels() {
     SchrijfWachtendeRegels();
-    for (const Wachtend& w : wacht.Alle())
-        LogVerloren(w.pad, w.NietGeschreven(), w.EindpuntNietGeschreven() ? w.eindpunt : QString());
+    for (const Logbestand* b : wacht.Wachtrijen())
+        LogVerloren(b->pad, b->wacht.NietGeschreven(),
+                    b->wacht.EindpuntNietGeschreven() ? b->wacht.eindpunt : QString());
     wacht.Leeg();
 }
 
@@ -975,27 +1011,24 @@ void NeemWachtendeRijenMee(const QString& sjabloon, const QString& naam, bool ge
     // A template that splits the rows, or names the day, has files the copy did not make.
     if (LogModus(sjabloon) != LogEenBestand || sjabloon.contains(MarkeringDatum)) return;
     const QString oud = MaakBestandsnaam(sjabloon, 0, 0, 0);
-    if (!wacht.Van(oud)) return;
+    Logbestand* bron = wacht.Wachtrij(oud);
+    if (!bron) return;
     VraagVolgtRijen(oud);
     if (!gekopieerd) {
         // The table written into the new file holds every row, also those that waited.
-        wacht.Vergeet(oud);
+        wacht.Geschreven(*bron);
         return;
     }
     wacht.Verhuis(oud, naam);
-    bekend.remove(naam);
-    Wachtend* w = WachtendVan(naam);
-    if (!w || SchrijfNaar(naam, w->kop, QString(), false) == Uitkomst::Geschreven) return;
+    VergeetStand(naam);
+    Logbestand* w = WachtendVan(naam);
+    if (!w || SchrijfNaar(naam, w->wacht.kop, QString(), false) == Uitkomst::Geschreven) return;
     // They wait for the new file as any rows do.
-    w = wacht.Van(naam);
-    w->mapFout = MapNietSchrijfbaar(naam, true);
-    if (!w->mapFout) PlanVraag();
+    Geweigerd(*w);
 }
 
 void ResetLogbestanden() {
     gemeldeMappen.clear();
-    bekend.clear();
-    lopend.clear();
     reeksNaam.clear();
     reeksStam.clear();
     wacht.Reset();
