@@ -500,11 +500,9 @@ public:
         m_index.insert(pad, nummer);
         return nummer;
     }
-    // True once per file and snapshot: its header is to be made now.
-    bool MaakKop(int bestand) { return !std::exchange(m_bestanden[bestand].kopGemaakt, true); }
-    void Kop(int bestand, const QString& tekst, bool laatste = false) {
-        VoegCsvVeldToe(m_bestanden[bestand].kop, tekst, laatste, m_q);
-    }
+    // The header the current layout gives the file.
+    bool KopGemaakt(int bestand) const { return !m_bestanden[bestand].kop.isEmpty(); }
+    void ZetKop(int bestand, const QString& kop) { m_bestanden[bestand].kop = kop; }
     void Veld(int bestand, const QString& tekst, bool laatste = false) {
         Entry& b = m_bestanden[bestand];
         VoegCsvVeldToe(b.inhoud, tekst, laatste, m_q);
@@ -556,7 +554,6 @@ private:
         QString pad;
         Bestandsstand stand;
         QString kop = QString();
-        bool kopGemaakt = false;
         QString inhoud = QString();
         int velden = 0;
         int regels = 0;
@@ -714,19 +711,70 @@ QString VerhuisVerweesdeRijen() {
 }
 
 // The five header fields of input i.
-void KopVanIngang(Logschrijver& uit, int bestand, const QString& t) {
-    uit.Kop(bestand, QStringLiteral("Flags ") + t);
-    uit.Kop(bestand, QStringLiteral("Value ") + t);
-    uit.Kop(bestand, QStringLiteral("Unit ") + t);
-    uit.Kop(bestand, QStringLiteral("Temp ") + t);
-    uit.Kop(bestand, QStringLiteral("T.Unit ") + t);
+void KopVanIngang(QString& kop, const QString& t, const QString& q) {
+    VoegCsvVeldToe(kop, QStringLiteral("Flags ") + t, false, q);
+    VoegCsvVeldToe(kop, QStringLiteral("Value ") + t, false, q);
+    VoegCsvVeldToe(kop, QStringLiteral("Unit ") + t, false, q);
+    VoegCsvVeldToe(kop, QStringLiteral("Temp ") + t, false, q);
+    VoegCsvVeldToe(kop, QStringLiteral("T.Unit ") + t, false, q);
 }
 
 // The header fields of a module: its four inputs and the info title.
-void KopVanModule(Logschrijver& uit, int bestand, int r, int m, bool laatste) {
+void KopVanModule(QString& kop, int r, int m, bool laatste, const QString& q) {
     for (int i = 1; i <= AantalIngangen; ++i)
-        KopVanIngang(uit, bestand, Titel(r, m, i));
-    uit.Kop(bestand, QStringLiteral("Info ") + TrimSpaties(Racks[r].Modules[m].Name), laatste);
+        KopVanIngang(kop, Titel(r, m, i), q);
+    VoegCsvVeldToe(kop, QStringLiteral("Info ") + TrimSpaties(Racks[r].Modules[m].Name), laatste, q);
+}
+
+// A unit of logging: the rack, module and input whose rows one file holds (0 where the mode has none:
+// the one file holds every rack, a rack's file its modules, a module's file its inputs).
+struct Eenheid {
+    int16_t r = 0;
+    int16_t m = 0;
+    int16_t i = 0;
+};
+
+// The units of the mode for the racks and modules present now, in the order of their rows.
+std::vector<Eenheid> Eenheden(int16_t modus) {
+    std::vector<Eenheid> eenheden;
+    if (modus == LogEenBestand) return {Eenheid{}};
+    for (int16_t r = 1; r <= AantalRacks; ++r) {
+        if (!Racks[r].Present) continue;
+        if (modus == LogPerRack) {
+            eenheden.push_back({r, 0, 0});
+            continue;
+        }
+        for (int16_t m = 1; m <= AantalModules; ++m) {
+            if (!Racks[r].Modules[m].Present) continue;
+            if (modus == LogPerModule) eenheden.push_back({r, m, 0});
+            if (modus == LogPerKanaal)
+                for (int16_t i = 1; i <= AantalIngangen; ++i)
+                    eenheden.push_back({r, m, i});
+        }
+    }
+    return eenheden;
+}
+
+// The header line (with its line end) of the file of a unit: the time, then its inputs, five fields each,
+// with the info field of each module.
+QString KopVanEenheid(int16_t modus, const Eenheid& e, const QString& q) {
+    QString kop;
+    VoegCsvVeldToe(kop, QStringLiteral("Time"), false, q);
+    if (modus == LogEenBestand || modus == LogPerRack) {
+        for (int16_t r = 1; r <= AantalRacks; ++r) {
+            if (!Racks[r].Present || (modus == LogPerRack && r != e.r)) continue;
+            for (int16_t m = 1; m <= AantalModules; ++m)
+                if (Racks[r].Modules[m].Present) KopVanModule(kop, r, m, false, q);
+        }
+        VoegCsvVeldToe(kop, QString(), true, q);
+    } else if (modus == LogPerModule) {
+        KopVanModule(kop, e.r, e.m, true, q);
+    } else {
+        const QString t = Titel(e.r, e.m, e.i);
+        KopVanIngang(kop, t, q);
+        VoegCsvVeldToe(kop, QStringLiteral("Info ") + t, true, q);
+    }
+    return kop;
 }
 
 // The five fields of input i of a snapshot.
@@ -813,6 +861,83 @@ QString EenheidTekstPerModel(int16_t rack, int16_t module, int16_t kanaal) {
 
 namespace {
 
+// Units whose names give one file name (two racks whose modules have the same name, with "#module#" but
+// not "#rack#"; inputs of one name in a rack, with "#channel#" but not "#module#") never share that file:
+// rows go only under a header that names their inputs. The first keeps the file, or the one whose header
+// the file holds already (a run logged before); each other gets a file of its own under the first free
+// name beside it, "name_2.csv", "name_3.csv", ..., or one there that holds its header, and keeps it while
+// the program runs (the event log names it). Here: the file of each of these units, by the file name and
+// the unit.
+QHash<QString, QString> eigenBestand;
+
+QString EigenSleutel(const QString& naam, const Eenheid& e) {
+    return naam + QLatin1Char('\n') + QString::number(e.r) + QLatin1Char('.') + QString::number(e.m) +
+           QLatin1Char('.') + QString::number(e.i);
+}
+
+// The file of each unit of the template `sjabloon`, in the order of `eenheden`. `vastleggen`: the files
+// given to units that share a name are kept for the run, and a file of its own is named in the event log.
+QStringList BestandenVanEenheden(const QString& sjabloon, int16_t modus, const std::vector<Eenheid>& eenheden,
+                                 bool vastleggen) {
+    QStringList namen;
+    QHash<QString, int> hoeveel;
+    bool gedeeld = false;
+    for (const Eenheid& e : eenheden) {
+        namen << MaakBestandsnaam(sjabloon, e.r, e.m, e.i);
+        gedeeld = ++hoeveel[namen.back()] > 1 || gedeeld;
+    }
+    if (!gedeeld && eigenBestand.isEmpty()) return namen;
+
+    const qsizetype n = namen.size();
+    QStringList paden(n);
+    QSet<QString> bezet;
+    const auto kop = [&](qsizetype k) { return KopVanEenheid(modus, eenheden[size_t(k)], TekstAfbakening); };
+    const auto geef = [&](qsizetype k, const QString& pad) {
+        paden[k] = pad;
+        bezet.insert(pad);
+        if (!vastleggen || hoeveel.value(namen[k]) < 2) return;
+        const QString sleutel = EigenSleutel(namen[k], eenheden[size_t(k)]);
+        if (eigenBestand.contains(sleutel)) return;
+        eigenBestand.insert(sleutel, pad);
+        if (pad != namen[k]) SchrijfLogboekRegel(0, 0, Tekst[TekstDatalogger] + pad);
+    };
+    // A unit keeps the file it was given.
+    for (qsizetype k = 0; k < n; ++k) {
+        const auto eigen = eigenBestand.constFind(EigenSleutel(namen[k], eenheden[size_t(k)]));
+        if (eigen != eigenBestand.constEnd() && !bezet.contains(*eigen)) geef(k, *eigen);
+    }
+    // A file that holds rows already stays with the unit its header names.
+    for (qsizetype k = 0; k < n; ++k) {
+        if (!paden[k].isEmpty() || hoeveel.value(namen[k]) < 2 || bezet.contains(namen[k])) continue;
+        if (StandVan(namen[k]).lengte > 0 && HeeftKop(namen[k], kop(k))) geef(k, namen[k]);
+    }
+    for (qsizetype k = 0; k < n; ++k) {
+        if (!paden[k].isEmpty()) continue;
+        if (!bezet.contains(namen[k])) {
+            geef(k, namen[k]);
+            continue;
+        }
+        // A name beside it that no other unit has, of a file that is not there or holds this unit's
+        // header, and for which no rows of another layout wait.
+        const QFileInfo info(namen[k]);
+        const QString extensie = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
+        const QString stam = namen[k].left(namen[k].size() - extensie.size());
+        const QString eigenKop = kop(k);
+        for (int nr = 2;; ++nr) {
+            const QString naam = stam + QLatin1Char('_') + QString::number(nr) + extensie;
+            if (bezet.contains(naam) || hoeveel.contains(naam)) continue;
+            const Logbestand* w = wacht.Wachtrij(naam);
+            if (w && w->wacht.Wacht() && !ZelfdeIndeling(w->wacht.kop, eigenKop)) continue;
+            const QFileInfo bestand(naam);
+            if (bestand.exists() && !(bestand.isFile() && (bestand.size() == 0 || HeeftKop(naam, eigenKop))))
+                continue;
+            geef(k, naam);
+            break;
+        }
+    }
+    return paden;
+}
+
 // True when the run went on in a new data file with this snapshot.
 bool LogSnapshot(const QString& info, bool magVerhuizen) {
     const QString sjabloon = Gegevensbestand;
@@ -830,51 +955,18 @@ bool LogSnapshot(const QString& info, bool magVerhuizen) {
     std::array<std::array<std::array<int, AantalIngangen + 1>, AantalModules + 1>, AantalRacks + 1>
         perKanaal{};
 
-    // Header pass: the header the current layout gives every file of the mode.
-    if (modus == LogEenBestand) {
-        een = uit.Bestand(MaakBestandsnaam(sjabloon, 0, 0, 0));
-        if (uit.MaakKop(een)) {
-            uit.Kop(een, QStringLiteral("Time"));
-            for (int16_t r = 1; r <= AantalRacks; ++r) {
-                if (!Racks[r].Present) continue;
-                for (int16_t m = 1; m <= AantalModules; ++m)
-                    if (Racks[r].Modules[m].Present) KopVanModule(uit, een, r, m, false);
-            }
-            uit.Kop(een, QString(), true);
-        }
-    }
-    for (int16_t r = 1; r <= AantalRacks; ++r) {
-        if (!Racks[r].Present) continue;
-        if (modus == LogPerRack) {
-            perRack[r] = uit.Bestand(MaakBestandsnaam(sjabloon, r, 0, 0));
-            if (uit.MaakKop(perRack[r])) {
-                uit.Kop(perRack[r], QStringLiteral("Time"));
-                for (int16_t m = 1; m <= AantalModules; ++m)
-                    if (Racks[r].Modules[m].Present) KopVanModule(uit, perRack[r], r, m, false);
-                uit.Kop(perRack[r], QString(), true);
-            }
-            continue;
-        }
-        for (int16_t m = 1; m <= AantalModules; ++m) {
-            if (!Racks[r].Modules[m].Present) continue;
-            if (modus == LogPerModule) {
-                const int b = perModule[r][m] = uit.Bestand(MaakBestandsnaam(sjabloon, r, m, 0));
-                if (uit.MaakKop(b)) {
-                    uit.Kop(b, QStringLiteral("Time"));
-                    KopVanModule(uit, b, r, m, true);
-                }
-            } else if (modus == LogPerKanaal) {
-                for (int16_t i = 1; i <= AantalIngangen; ++i) {
-                    const int b = perKanaal[r][m][i] = uit.Bestand(MaakBestandsnaam(sjabloon, r, m, i));
-                    if (uit.MaakKop(b)) {
-                        const QString t = Titel(r, m, i);
-                        uit.Kop(b, QStringLiteral("Time"));
-                        KopVanIngang(uit, b, t);
-                        uit.Kop(b, QStringLiteral("Info ") + t, true);
-                    }
-                }
-            }
-        }
+    // Header pass: the file of every unit of the mode (each its own), and the header the current layout
+    // gives it.
+    const std::vector<Eenheid> eenheden = Eenheden(modus);
+    const QStringList paden = BestandenVanEenheden(sjabloon, modus, eenheden, true);
+    for (size_t k = 0; k < eenheden.size(); ++k) {
+        const Eenheid& e = eenheden[k];
+        const int b = uit.Bestand(paden[static_cast<qsizetype>(k)]);
+        if (!uit.KopGemaakt(b)) uit.ZetKop(b, KopVanEenheid(modus, e, TekstAfbakening));
+        if (modus == LogEenBestand) een = b;
+        if (modus == LogPerRack) perRack[e.r] = b;
+        if (modus == LogPerModule) perModule[e.r][e.m] = b;
+        if (modus == LogPerKanaal) perKanaal[e.r][e.m][e.i] = b;
     }
 
     const QString tijd = platform::DatumTijdTekst(TijdMeting);
@@ -940,22 +1032,8 @@ QStringList LogBestanden(const QString& sjabloon) {
     QStringList paden;
     if (TrimSpaties(sjabloon).isEmpty()) return paden;
     const int16_t modus = LogModus(sjabloon);
-    const auto voegToe = [&](int16_t r, int16_t m, int16_t i) {
-        const QString pad = MaakBestandsnaam(sjabloon, r, m, i);
+    for (const QString& pad : BestandenVanEenheden(sjabloon, modus, Eenheden(modus), false))
         if (!paden.contains(pad)) paden.append(pad);
-    };
-    if (modus == LogEenBestand) voegToe(0, 0, 0);
-    for (int16_t r = 1; r <= AantalRacks; ++r) {
-        if (!Racks[r].Present) continue;
-        if (modus == LogPerRack) voegToe(r, 0, 0);
-        for (int16_t m = 1; m <= AantalModules; ++m) {
-            if (!Racks[r].Modules[m].Present) continue;
-            if (modus == LogPerModule) voegToe(r, m, 0);
-            if (modus == LogPerKanaal)
-                for (int16_t i = 1; i <= AantalIngangen; ++i)
-                    voegToe(r, m, i);
-        }
-    }
     return paden;
 }
 
@@ -1032,6 +1110,7 @@ void ResetLogbestanden() {
     reeksNaam.clear();
     reeksStam.clear();
     wacht.Reset();
+    eigenBestand.clear();
     vraagGepland = false;
     vraagBijSluiten = false;
     vraagPad.clear();
