@@ -98,6 +98,15 @@ const IntrekbareMelding* vraagBox = nullptr;
 void VraagVolgtRijen(const QString& pad) {
     if (vraagBox && vraagPad == pad) TrekMeldingIn(vraagBox->nummer);
 }
+// The question asks about rows its Cancel would give up: once none waits any more in the folder of the
+// file it names (they reached their files), it is withdrawn.
+void VraagZonderRijen() {
+    if (!vraagBox) return;
+    const QString map = QFileInfo(vraagPad).absolutePath();
+    for (const Logbestand* b : wacht.Wachtrijen())
+        if (b->Wacht() && !b->wacht.mapFout && b->map == map) return;
+    TrekMeldingIn(vraagBox->nummer);
+}
 // The files that began to give up rows in this snapshot: one box tells them all at its end.
 QStringList nieuwOpgegeven;
 QString nieuwOpgegevenTijd;
@@ -1025,6 +1034,7 @@ bool LogSnapshot(const QString& info, bool magVerhuizen) {
 bool LogMeting(const QString& info) {
     const bool verder = LogSnapshot(info, true);
     MeldOpgeven();
+    VraagZonderRijen();
     return verder;
 }
 
@@ -1061,6 +1071,7 @@ bool SchrijfWachtendeRegels() {
         const QString pad = w->pad;
         if (SchrijfNaar(pad, w->wacht.kop, QString(), false) != Uitkomst::Geschreven) return false;
     }
+    VraagZonderRijen();
     return true;
 }
 

@@ -69,7 +69,8 @@ bool BeginLogging();
 // memory and are written, in order, by the first later snapshot that finds room in that file (also a file
 // the run has left), or by Retry of the question about a full disk (asked beside the run, naming the file);
 // Cancel gives up the rows of that file and of the files in its folder. When the rows move to another
-// file (Save As, a new name), the question goes with them. A snapshot costs the same however many rows
+// file (Save As, a new name), the question goes with them; once no row waits any more in that folder
+// (a snapshot wrote them), the question is withdrawn. A snapshot costs the same however many rows
 // wait: they are written from where they lie, never copied. What goes before them (the
 // header of an empty file, the line end of a cut line, nothing) is decided when they reach the file, from
 // the file as it stands then; a file that holds another layout by then gets none of them: they go on,

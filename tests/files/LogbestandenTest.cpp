@@ -1,4 +1,5 @@
 #include "files/Logbestanden.h"
+#include "BegrensdeMeldingen.h"
 #include "Meetsysteem.h"
 #include "OpnameMelding.h"
 #include "SchoneOmgeving.h"
@@ -232,7 +233,8 @@ TEST_F(LogbestandenTest, AFileThatCannotBeWrittenIsAskedAboutBesideTheRunAndItsR
         }
         return int(vbCancel);
     };
-    ZetMeldingVenster(&melding);
+    BegrensdeMeldingen begrensd(melding);
+    ZetMeldingVenster(&begrensd);
     TijdMeting = platform::Nu();
     LogMeting(QString());
     EXPECT_TRUE(meldingen.empty()) << "asked inside the snapshot, which stops the rows behind it";
@@ -276,7 +278,8 @@ TEST_F(LogbestandenTest, AFolderThatCannotBeWrittenIsReportedOncePerRunWithTheSy
         LogMeting(QString()); // snapshots go on while the box waits
         return int(vbOK);
     };
-    ZetMeldingVenster(&melding);
+    BegrensdeMeldingen begrensd(melding);
+    ZetMeldingVenster(&begrensd);
     const QString tekst = Tekst[269] + QStringLiteral("\r\n\r\n") + map + QStringLiteral("/missing\r\n") +
                           QString::fromLocal8Bit(std::strerror(ENOENT));
     // Checked when logging starts: both racks' files lie in the one folder, reported once.
@@ -354,7 +357,8 @@ TEST_F(LogbestandenTest, LengthOfALogFileCreatesIt) {
 
     OpnameMelding melding;
     melding.antwoorden = {vbCancel};
-    ZetMeldingVenster(&melding);
+    BegrensdeMeldingen begrensd(melding);
+    ZetMeldingVenster(&begrensd);
     EXPECT_EQ(LengteLogBestand(map + QStringLiteral("/no/#rack#.csv"), 1, 0, 0), 0);
     EXPECT_EQ(melding.vragen.size(), 1u);
 }
@@ -388,7 +392,8 @@ TEST_F(LogbestandenTest, ARunAppendedToAFileWhoseLastRowWasCutBeginsOnALineOfIts
 
     // Read back: the loader names the cut row alone.
     OpnameMelding melding;
-    ZetMeldingVenster(&melding);
+    BegrensdeMeldingen begrensd(melding);
+    ZetMeldingVenster(&begrensd);
     LeesGegevensbestand(Gegevensbestand);
     EXPECT_EQ(AantalMetingen, 4);
     ASSERT_EQ(melding.vragen.size(), 1u);
