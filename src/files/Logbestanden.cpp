@@ -76,6 +76,8 @@ QString Titel(int r, int m, int i) {
 // The folders reported as not writable in this logging run.
 QSet<QString> gemeldeMappen;
 
+// What the run knows of each logging file, one record per file (see WachtendeRijen.h).
+//
 // The rows that wait for their files (see WachtendeRijen.h). The question about a full disk (Retry,
 // Cancel) is asked from the event loop, where it waits beside the run as every box does: logging goes on
 // taking rows behind it. The box names the file it asks about. Retry writes what waits once the user has
@@ -96,14 +98,23 @@ const IntrekbareMelding* vraagBox = nullptr;
 void VraagVolgtRijen(const QString& pad) {
     if (vraagBox && vraagPad == pad) TrekMeldingIn(vraagBox->nummer);
 }
+// The question asks about rows its Cancel would give up: once none waits any more in the folder of the
+// file it names (they reached their files), it is withdrawn.
+void VraagZonderRijen() {
+    if (!vraagBox) return;
+    const QString map = QFileInfo(vraagPad).absolutePath();
+    for (const Logbestand* b : wacht.Wachtrijen())
+        if (b->Wacht() && !b->wacht.mapFout && b->map == map) return;
+    TrekMeldingIn(vraagBox->nummer);
+}
 // The files that began to give up rows in this snapshot: one box tells them all at its end.
 QStringList nieuwOpgegeven;
 QString nieuwOpgegevenTijd;
 
 // The file's record when lines wait for it.
-Wachtend* WachtendVan(const QString& pad) {
-    Wachtend* w = wacht.Van(pad);
-    return w && w->Wacht() ? w : nullptr;
+Logbestand* WachtendVan(const QString& pad) {
+    Logbestand* b = wacht.Van(pad);
+    return b && b->Wacht() ? b : nullptr;
 }
 constexpr int TekstOngeldigeMap = 269;     // "The specified file map is invalid!"
 constexpr int TekstDatalogger = 458;       // "Data logger: "
@@ -133,13 +144,28 @@ void MeldMap(const QString& map, const QString& reden, bool wachten) {
         ToonMelding(tekst, vbOKOnly | vbExclamation, Gegevensbestand);
 }
 
-// True when the folder of a logging file cannot be written (reported once per run).
-bool MapNietSchrijfbaar(const QString& pad, bool wachten) {
-    const QString map = QFileInfo(pad).absolutePath();
+// True when the folder `map` of a logging file cannot be written (reported once per run).
+bool MapNietSchrijfbaar(const QString& map, bool wachten) {
     QString reden;
     if (platform::MapIsSchrijfbaar(map, &reden)) return false;
     MeldMap(map, reden, wachten);
     return true;
+}
+
+void PlanVraag();
+
+// The file refused its rows (LaatsteSchrijffout holds why), which wait: a folder that cannot be written is
+// told again in a new run; one that can be written, while the file still cannot take its rows, has the
+// question of a full disk. A file whose folder could be written at its last try, refused again for the
+// same reason (the disk is still full), does not have its folder tried again.
+void Geweigerd(Logbestand& b) {
+    Wachtend& w = b.wacht;
+    const QString reden = platform::LaatsteSchrijffout();
+    if (w.mapFout || reden.isEmpty() || reden != w.weigering) {
+        w.mapFout = MapNietSchrijfbaar(b.map, true);
+        w.weigering = reden;
+    }
+    if (!w.mapFout) PlanVraag();
 }
 
 // The text with each "##" in turn replaced by the next of `waarden`.
@@ -180,40 +206,32 @@ QString Eindpuntregel(const QString& tijd, int velden, const QString& afbakening
 
 // A file's length and modification time as the system gives them now (0 and no time when it is not
 // there).
-struct Bestandsstand {
-    qint64 lengte = 0;
-    QDateTime tijd;
-    bool operator==(const Bestandsstand&) const = default;
-};
 Bestandsstand StandVan(const QString& pad) {
     const QFileInfo info(pad);
     if (!info.isFile()) return {};
     return {info.size(), info.lastModified()};
 }
 
-// What the program knows of a logging file it appended to: its length and modification time after the
-// append, and the header it was found to agree with. While both are still those, the file has not been
-// touched since: it still agrees with that header and ends with a line end. A file changed behind the
-// program (another length, or the same length written again) has its header read again.
-struct BekendBestand {
-    Bestandsstand stand;
-    QString kop;
-};
-QHash<QString, BekendBestand> bekend;
+// What the program knows of a logging file (its record): how it left the file, after an append or a
+// refused one that left the file as it was, and the header the file was found to agree with. While the
+// file still stands so, it has not been touched since: it still agrees with that header and ends with a
+// line end, and neither is read again. A file changed behind the program (another length, or the same
+// length written again) has its header read again. The record also holds whether the run's rows go into
+// the file (an end point of their layout ends it) and what waits for it.
 
 // True when the file was left as the program last wrote it.
 bool Onaangeroerd(const QString& pad, const Bestandsstand& stand) {
-    const auto b = bekend.constFind(pad);
-    return b != bekend.constEnd() && stand.lengte > 0 && b->stand == stand;
+    const Logbestand* b = wacht.Van(pad);
+    return b && b->Onaangeroerd(stand);
 }
 
-// The files that got measuring rows in this logging run and no end point since, with the number of
-// fields of their rows and the header they were written under: an end point of that layout ends them.
-struct LopendBestand {
-    int velden = 0;
-    QString kop;
-};
-QHash<QString, LopendBestand> lopend;
+// What the program knows of the file is forgotten: it is read again before rows go into it.
+void VergeetStand(const QString& pad) {
+    if (Logbestand* b = wacht.Van(pad)) {
+        b->stand = {};
+        b->kop.clear();
+    }
+}
 // The name a change of layout gave the data file, and the name its series counts from.
 QString reeksNaam;
 QString reeksStam;
@@ -307,11 +325,11 @@ enum class Uitkomst { Geschreven, Geweigerd, AndereIndeling };
 
 // A file's waiting rows are done with (written, or left with a file that is gone): what was given up
 // since it last took rows is named now.
-Uitkomst Afgehandeld(const Wachtend* w) {
-    if (w) {
-        const QString pad = w->pad;
-        LogVerloren(pad, w->opgegeven, w->eindpuntOpgegeven ? w->eindpunt : QString());
-        wacht.Geschreven(pad);
+Uitkomst Afgehandeld(Logbestand* b) {
+    if (b) {
+        const Wachtend& w = b->wacht;
+        LogVerloren(b->pad, w.opgegeven, w.eindpuntOpgegeven ? w.eindpunt : QString());
+        wacht.Geschreven(*b);
     }
     return Uitkomst::Geschreven;
 }
@@ -324,7 +342,8 @@ Uitkomst Afgehandeld(const Wachtend* w) {
 // nothing waits for it.
 Uitkomst SchrijfNaar(const QString& pad, const QString& kop, const QString& eigen, bool eigenEindpunt,
                      std::optional<Bestandsstand> gevonden = std::nullopt) {
-    Wachtend* w = wacht.Van(pad);
+    Logbestand* b = wacht.Wachtrij(pad);
+    const Wachtend* w = b ? &b->wacht : nullptr;
     const bool wachtRijen = w && w->Wacht();
     const QString rijKop = wachtRijen ? w->kop : kop;
     const Bestandsstand stand = gevonden && !w ? *gevonden : StandVan(pad);
@@ -334,7 +353,7 @@ Uitkomst SchrijfNaar(const QString& pad, const QString& kop, const QString& eige
     if (stand.lengte == 0) {
         // A file that is gone or empty: an end point alone does not make it again.
         if (!(wachtRijen && w->rijen.aantal > 0) && !eigenRij) {
-            return Afgehandeld(w);
+            return Afgehandeld(b);
         }
         voor = rijKop;
     } else {
@@ -361,19 +380,35 @@ Uitkomst SchrijfNaar(const QString& pad, const QString& kop, const QString& eige
         for (const QByteArray& stuk : w->stukken)
             if (!aanvulling.Schrijf(stuk)) break;
     aanvulling.Schrijf(platform::NaarWindows1252(erna));
-    if (!aanvulling.Sluit()) return Uitkomst::Geweigerd;
-    bekend.insert(pad, {StandVan(pad), rijKop});
-    return Afgehandeld(w);
+    Logbestand& bestand = wacht.Bestand(pad);
+    if (!aanvulling.Sluit()) {
+        // A refused append left the file as it was: one that agreed with the header and ended with a line
+        // end still does, and is not read again at the next try (unless it changes meanwhile).
+        const Bestandsstand na = stand.lengte == 0 || !voor.isEmpty() ? Bestandsstand{}
+                                 : aanvulling.Teruggenomen()          ? StandVan(pad)
+                                                                      : stand;
+        if (na.lengte == stand.lengte && na.lengte > 0) {
+            bestand.stand = na;
+            bestand.kop = rijKop;
+        } else {
+            bestand.stand = {};
+        }
+        return Uitkomst::Geweigerd;
+    }
+    bestand.stand = StandVan(pad);
+    bestand.kop = rijKop;
+    return Afgehandeld(b);
 }
 
 // Gives up the rows that wait for a full disk in the folder `map`, the folder of the file the question
 // named (those of a folder that cannot be written go on waiting): the event log names them, and each
 // file gets an end point before its next row.
 void GeefWachtendOp(const QString& map) {
-    for (Wachtend& w : wacht.Alle()) {
-        if (w.mapFout || QFileInfo(w.pad).absolutePath() != map) continue;
-        LogVerloren(w.pad, w.NietGeschreven(), w.EindpuntNietGeschreven() ? w.eindpunt : QString());
-        wacht.GeefAllesOp(w);
+    for (Logbestand* b : wacht.Wachtrijen()) {
+        const Wachtend& w = b->wacht;
+        if (w.mapFout || b->map != map) continue;
+        LogVerloren(b->pad, w.NietGeschreven(), w.EindpuntNietGeschreven() ? w.eindpunt : QString());
+        wacht.GeefAllesOp(*b);
     }
     wacht.Ruim();
 }
@@ -387,10 +422,10 @@ void VraagOverWachtend() {
         // What waits now: the lines taken while the question waited are written with the rest. A folder
         // that cannot be written has had its own box.
         VerhuisVerweesdeRijen();
-        Wachtend* w = wacht.Eerste(false);
+        Logbestand* w = wacht.Eerste(false);
         if (!w) break;
         const QString pad = w->pad;
-        if (SchrijfNaar(pad, w->kop, QString(), false) == Uitkomst::Geschreven) continue;
+        if (SchrijfNaar(pad, w->wacht.kop, QString(), false) == Uitkomst::Geschreven) continue;
         IntrekbareMelding box;
         vraagPad = pad;
         vraagBox = &box;
@@ -442,21 +477,18 @@ void MeldOpgeven() {
 void VoegToe(const QString& pad, const QString& kop, const QString& regel, const QString& tijd, int velden,
              bool eindpunt, std::optional<Bestandsstand> stand = std::nullopt) {
     if (SchrijfNaar(pad, kop, regel, eindpunt, stand) == Uitkomst::Geschreven) return;
-    bekend.remove(pad);
-    Wachtend& w = wacht.Maak(pad, kop);
-    // A folder that cannot be written is told again in a new run; one that can be written again, while
-    // the file still cannot take its rows, has the question of a full disk.
-    w.mapFout = MapNietSchrijfbaar(pad, true);
-    if (!w.mapFout) PlanVraag();
+    Logbestand& b = wacht.MaakWachtrij(pad, kop);
+    Wachtend& w = b.wacht;
+    Geweigerd(b);
     const QByteArray bytes = platform::NaarWindows1252(regel);
     if (w.opgegeven.aantal > 0 || w.eindpuntOpgegeven || !wacht.Past(bytes.size())) {
-        if (wacht.GeefOp(w, tijd, eindpunt, velden) && !nieuwOpgegeven.contains(pad)) {
+        if (wacht.GeefOp(b, tijd, eindpunt, velden) && !nieuwOpgegeven.contains(pad)) {
             nieuwOpgegeven << pad;
             if (nieuwOpgegevenTijd.isEmpty()) nieuwOpgegevenTijd = tijd;
         }
         return;
     }
-    wacht.Voeg(w, bytes, tijd, eindpunt, velden);
+    wacht.Voeg(b, bytes, tijd, eindpunt, velden);
 }
 
 // The lines of one snapshot, per file in the order the files were first used, and the header the
@@ -474,11 +506,9 @@ public:
         m_index.insert(pad, nummer);
         return nummer;
     }
-    // True once per file and snapshot: its header is to be made now.
-    bool MaakKop(int bestand) { return !std::exchange(m_bestanden[bestand].kopGemaakt, true); }
-    void Kop(int bestand, const QString& tekst, bool laatste = false) {
-        VoegCsvVeldToe(m_bestanden[bestand].kop, tekst, laatste, m_q);
-    }
+    // The header the current layout gives the file.
+    bool KopGemaakt(int bestand) const { return !m_bestanden[bestand].kop.isEmpty(); }
+    void ZetKop(int bestand, const QString& kop) { m_bestanden[bestand].kop = kop; }
     void Veld(int bestand, const QString& tekst, bool laatste = false) {
         Entry& b = m_bestanden[bestand];
         VoegCsvVeldToe(b.inhoud, tekst, laatste, m_q);
@@ -491,10 +521,11 @@ public:
     // since has its header read again.
     bool AndereIndeling() const {
         for (const Entry& b : m_bestanden) {
-            const Wachtend* w = WachtendVan(b.pad);
-            if (w && !ZelfdeIndeling(w->kop, b.kop)) return true;
+            const Logbestand* w = WachtendVan(b.pad);
+            if (w && !ZelfdeIndeling(w->wacht.kop, b.kop)) return true;
             if (b.stand.lengte == 0) continue;
-            if (!w && Onaangeroerd(b.pad, b.stand) && bekend.value(b.pad).kop == b.kop) continue;
+            const Logbestand* bekend = wacht.Van(b.pad);
+            if (bekend && bekend->Onaangeroerd(b.stand) && bekend->kop == b.kop) continue;
             if (!HeeftKop(b.pad, b.kop)) return true;
         }
         return false;
@@ -508,14 +539,16 @@ public:
             // An end point goes under its run's rows: a file that is gone (deleted while logging) is not
             // made again for it.
             if (stop && b.stand.lengte == 0 && !WachtendVan(b.pad)) {
-                lopend.remove(b.pad);
+                if (Logbestand* l = wacht.Van(b.pad)) l->lopend = false;
                 continue;
             }
             VoegToe(b.pad, b.kop, b.inhoud, tijd, b.velden / std::max(b.regels, 1), stop, b.stand);
-            if (stop)
-                lopend.remove(b.pad);
-            else
-                lopend.insert(b.pad, {b.velden / std::max(b.regels, 1), b.kop});
+            Logbestand& l = wacht.Bestand(b.pad);
+            l.lopend = !stop;
+            if (!stop) {
+                l.lopendeVelden = b.velden / std::max(b.regels, 1);
+                l.lopendeKop = b.kop;
+            }
         }
     }
 
@@ -527,7 +560,6 @@ private:
         QString pad;
         Bestandsstand stand;
         QString kop = QString();
-        bool kopGemaakt = false;
         QString inhoud = QString();
         int velden = 0;
         int regels = 0;
@@ -545,27 +577,24 @@ QString VrijeNaamNaast(const QString& pad);
 // Rows whose file holds another layout by now go on under the first free name beside it.
 void SchrijfVerlatenBestanden(const Logschrijver& uit) {
     QStringList verlaten;
-    for (const Wachtend& w : wacht.Alle())
-        if (w.Wacht() && !uit.Heeft(w.pad)) verlaten << w.pad;
+    for (const Logbestand* b : wacht.Wachtrijen())
+        if (b->Wacht() && !uit.Heeft(b->pad)) verlaten << b->pad;
     for (qsizetype i = 0; i < verlaten.size(); ++i) {
         const QString pad = verlaten[i];
-        Wachtend* w = WachtendVan(pad);
+        Logbestand* w = WachtendVan(pad);
         if (!w) continue;
-        const Uitkomst uitkomst = SchrijfNaar(pad, w->kop, QString(), false);
+        const Uitkomst uitkomst = SchrijfNaar(pad, w->wacht.kop, QString(), false);
         if (uitkomst == Uitkomst::Geschreven) continue;
         if (uitkomst == Uitkomst::AndereIndeling) {
             const QString naast = VrijeNaamNaast(pad);
             wacht.Verhuis(pad, naast);
             VraagVolgtRijen(pad);
-            bekend.remove(naast);
+            VergeetStand(naast);
             SchrijfLogboekRegel(0, 0, Tekst[TekstDatalogger] + naast);
             verlaten << naast;
             continue;
         }
-        bekend.remove(pad);
-        w = wacht.Van(pad);
-        w->mapFout = MapNietSchrijfbaar(pad, true);
-        if (!w->mapFout) PlanVraag();
+        Geweigerd(*w);
     }
 }
 
@@ -575,19 +604,24 @@ void SchrijfVerlatenBestanden(const Logschrijver& uit) {
 // in a file of the next name.
 void BeeindigLopendeBestanden(const QString& tijd, const QString& afbakening,
                               const QStringList& verder = {}) {
-    for (auto l = lopend.constBegin(); l != lopend.constEnd(); ++l) {
-        const QString& pad = l.key();
-        const LopendBestand& run = l.value();
+    std::vector<Logbestand*> lopend;
+    wacht.VoorElk([&lopend](Logbestand& b) {
+        if (b.lopend) lopend.push_back(&b);
+    });
+    for (Logbestand* l : lopend) {
+        l->lopend = false;
+        const QString pad = l->pad;
         if (verder.contains(pad)) continue;
         const Bestandsstand stand = StandVan(pad);
         // A file whose lines wait gets its end point behind them.
         if (!WachtendVan(pad)) {
             if (stand.lengte == 0) continue;
-            if (!Onaangeroerd(pad, stand) && !HeeftKop(pad, run.kop)) continue;
+            if (!Onaangeroerd(pad, stand) && !HeeftKop(pad, l->lopendeKop)) continue;
         }
-        VoegToe(pad, run.kop, Eindpuntregel(tijd, run.velden, afbakening), tijd, run.velden, true);
+        const QString kop = l->lopendeKop;
+        const int velden = l->lopendeVelden;
+        VoegToe(pad, kop, Eindpuntregel(tijd, velden, afbakening), tijd, velden, true);
     }
-    lopend.clear();
 }
 
 // The data file's next name in its series: the name with "_2", "_3", ... before its extension, the
@@ -626,10 +660,10 @@ void NieuwGegevensbestand(const QString& naam) {
 // file of another layout was put in its place while the rows waited).
 QStringList Verweesd() {
     QStringList paden;
-    for (const Wachtend& w : wacht.Alle()) {
-        if (!w.Wacht()) continue;
-        const Bestandsstand stand = StandVan(w.pad);
-        if (stand.lengte > 0 && !Onaangeroerd(w.pad, stand) && !HeeftKop(w.pad, w.kop)) paden << w.pad;
+    for (const Logbestand* b : wacht.Wachtrijen()) {
+        if (!b->Wacht()) continue;
+        const Bestandsstand stand = StandVan(b->pad);
+        if (stand.lengte > 0 && !b->Onaangeroerd(stand) && !HeeftKop(b->pad, b->wacht.kop)) paden << b->pad;
     }
     return paden;
 }
@@ -641,7 +675,7 @@ QString VrijeNaamNaast(const QString& pad) {
     const QString stam = extensie.isEmpty() ? pad : pad.left(pad.size() - extensie.size());
     for (int n = 2;; ++n) {
         const QString naam = stam + QLatin1Char('_') + QString::number(n) + extensie;
-        if (!QFileInfo::exists(naam) && !wacht.Van(naam)) return naam;
+        if (!QFileInfo::exists(naam) && !wacht.Wachtrij(naam)) return naam;
     }
 }
 
@@ -655,8 +689,15 @@ void VerhuisRijen(const QStringList& paden, const QString& van, const QString& n
         const QString doel = i >= 0 && i < nieuw.size() ? nieuw[i] : VrijeNaamNaast(pad);
         wacht.Verhuis(pad, doel);
         if (doel != pad) VraagVolgtRijen(pad);
-        bekend.remove(doel);
-        if (lopend.contains(pad)) lopend.insert(doel, lopend.take(pad));
+        VergeetStand(doel);
+        Logbestand* bron = wacht.Van(pad);
+        if (bron && bron->lopend && doel != pad) {
+            Logbestand& naar = wacht.Bestand(doel);
+            naar.lopend = true;
+            naar.lopendeVelden = bron->lopendeVelden;
+            naar.lopendeKop = bron->lopendeKop;
+            bron->lopend = false;
+        }
     }
 }
 
@@ -676,19 +717,70 @@ QString VerhuisVerweesdeRijen() {
 }
 
 // The five header fields of input i.
-void KopVanIngang(Logschrijver& uit, int bestand, const QString& t) {
-    uit.Kop(bestand, QStringLiteral("Flags ") + t);
-    uit.Kop(bestand, QStringLiteral("Value ") + t);
-    uit.Kop(bestand, QStringLiteral("Unit ") + t);
-    uit.Kop(bestand, QStringLiteral("Temp ") + t);
-    uit.Kop(bestand, QStringLiteral("T.Unit ") + t);
+void KopVanIngang(QString& kop, const QString& t, const QString& q) {
+    VoegCsvVeldToe(kop, QStringLiteral("Flags ") + t, false, q);
+    VoegCsvVeldToe(kop, QStringLiteral("Value ") + t, false, q);
+    VoegCsvVeldToe(kop, QStringLiteral("Unit ") + t, false, q);
+    VoegCsvVeldToe(kop, QStringLiteral("Temp ") + t, false, q);
+    VoegCsvVeldToe(kop, QStringLiteral("T.Unit ") + t, false, q);
 }
 
 // The header fields of a module: its four inputs and the info title.
-void KopVanModule(Logschrijver& uit, int bestand, int r, int m, bool laatste) {
+void KopVanModule(QString& kop, int r, int m, bool laatste, const QString& q) {
     for (int i = 1; i <= AantalIngangen; ++i)
-        KopVanIngang(uit, bestand, Titel(r, m, i));
-    uit.Kop(bestand, QStringLiteral("Info ") + TrimSpaties(Racks[r].Modules[m].Name), laatste);
+        KopVanIngang(kop, Titel(r, m, i), q);
+    VoegCsvVeldToe(kop, QStringLiteral("Info ") + TrimSpaties(Racks[r].Modules[m].Name), laatste, q);
+}
+
+// A unit of logging: the rack, module and input whose rows one file holds (0 where the mode has none:
+// the one file holds every rack, a rack's file its modules, a module's file its inputs).
+struct Eenheid {
+    int16_t r = 0;
+    int16_t m = 0;
+    int16_t i = 0;
+};
+
+// The units of the mode for the racks and modules present now, in the order of their rows.
+std::vector<Eenheid> Eenheden(int16_t modus) {
+    std::vector<Eenheid> eenheden;
+    if (modus == LogEenBestand) return {Eenheid{}};
+    for (int16_t r = 1; r <= AantalRacks; ++r) {
+        if (!Racks[r].Present) continue;
+        if (modus == LogPerRack) {
+            eenheden.push_back({r, 0, 0});
+            continue;
+        }
+        for (int16_t m = 1; m <= AantalModules; ++m) {
+            if (!Racks[r].Modules[m].Present) continue;
+            if (modus == LogPerModule) eenheden.push_back({r, m, 0});
+            if (modus == LogPerKanaal)
+                for (int16_t i = 1; i <= AantalIngangen; ++i)
+                    eenheden.push_back({r, m, i});
+        }
+    }
+    return eenheden;
+}
+
+// The header line (with its line end) of the file of a unit: the time, then its inputs, five fields each,
+// with the info field of each module.
+QString KopVanEenheid(int16_t modus, const Eenheid& e, const QString& q) {
+    QString kop;
+    VoegCsvVeldToe(kop, QStringLiteral("Time"), false, q);
+    if (modus == LogEenBestand || modus == LogPerRack) {
+        for (int16_t r = 1; r <= AantalRacks; ++r) {
+            if (!Racks[r].Present || (modus == LogPerRack && r != e.r)) continue;
+            for (int16_t m = 1; m <= AantalModules; ++m)
+                if (Racks[r].Modules[m].Present) KopVanModule(kop, r, m, false, q);
+        }
+        VoegCsvVeldToe(kop, QString(), true, q);
+    } else if (modus == LogPerModule) {
+        KopVanModule(kop, e.r, e.m, true, q);
+    } else {
+        const QString t = Titel(e.r, e.m, e.i);
+        KopVanIngang(kop, t, q);
+        VoegCsvVeldToe(kop, QStringLiteral("Info ") + t, true, q);
+    }
+    return kop;
 }
 
 // The five fields of input i of a snapshot.
@@ -775,6 +867,83 @@ QString EenheidTekstPerModel(int16_t rack, int16_t module, int16_t kanaal) {
 
 namespace {
 
+// Units whose names give one file name (two racks whose modules have the same name, with "#module#" but
+// not "#rack#"; inputs of one name in a rack, with "#channel#" but not "#module#") never share that file:
+// rows go only under a header that names their inputs. The first keeps the file, or the one whose header
+// the file holds already (a run logged before); each other gets a file of its own under the first free
+// name beside it, "name_2.csv", "name_3.csv", ..., or one there that holds its header, and keeps it while
+// the program runs (the event log names it). Here: the file of each of these units, by the file name and
+// the unit.
+QHash<QString, QString> eigenBestand;
+
+QString EigenSleutel(const QString& naam, const Eenheid& e) {
+    return naam + QLatin1Char('\n') + QString::number(e.r) + QLatin1Char('.') + QString::number(e.m) +
+           QLatin1Char('.') + QString::number(e.i);
+}
+
+// The file of each unit of the template `sjabloon`, in the order of `eenheden`. `vastleggen`: the files
+// given to units that share a name are kept for the run, and a file of its own is named in the event log.
+QStringList BestandenVanEenheden(const QString& sjabloon, int16_t modus, const std::vector<Eenheid>& eenheden,
+                                 bool vastleggen) {
+    QStringList namen;
+    QHash<QString, int> hoeveel;
+    bool gedeeld = false;
+    for (const Eenheid& e : eenheden) {
+        namen << MaakBestandsnaam(sjabloon, e.r, e.m, e.i);
+        gedeeld = ++hoeveel[namen.back()] > 1 || gedeeld;
+    }
+    if (!gedeeld && eigenBestand.isEmpty()) return namen;
+
+    const qsizetype n = namen.size();
+    QStringList paden(n);
+    QSet<QString> bezet;
+    const auto kop = [&](qsizetype k) { return KopVanEenheid(modus, eenheden[size_t(k)], TekstAfbakening); };
+    const auto geef = [&](qsizetype k, const QString& pad) {
+        paden[k] = pad;
+        bezet.insert(pad);
+        if (!vastleggen || hoeveel.value(namen[k]) < 2) return;
+        const QString sleutel = EigenSleutel(namen[k], eenheden[size_t(k)]);
+        if (eigenBestand.contains(sleutel)) return;
+        eigenBestand.insert(sleutel, pad);
+        if (pad != namen[k]) SchrijfLogboekRegel(0, 0, Tekst[TekstDatalogger] + pad);
+    };
+    // A unit keeps the file it was given.
+    for (qsizetype k = 0; k < n; ++k) {
+        const auto eigen = eigenBestand.constFind(EigenSleutel(namen[k], eenheden[size_t(k)]));
+        if (eigen != eigenBestand.constEnd() && !bezet.contains(*eigen)) geef(k, *eigen);
+    }
+    // A file that holds rows already stays with the unit its header names.
+    for (qsizetype k = 0; k < n; ++k) {
+        if (!paden[k].isEmpty() || hoeveel.value(namen[k]) < 2 || bezet.contains(namen[k])) continue;
+        if (StandVan(namen[k]).lengte > 0 && HeeftKop(namen[k], kop(k))) geef(k, namen[k]);
+    }
+    for (qsizetype k = 0; k < n; ++k) {
+        if (!paden[k].isEmpty()) continue;
+        if (!bezet.contains(namen[k])) {
+            geef(k, namen[k]);
+            continue;
+        }
+        // A name beside it that no other unit has, of a file that is not there or holds this unit's
+        // header, and for which no rows of another layout wait.
+        const QFileInfo info(namen[k]);
+        const QString extensie = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
+        const QString stam = namen[k].left(namen[k].size() - extensie.size());
+        const QString eigenKop = kop(k);
+        for (int nr = 2;; ++nr) {
+            const QString naam = stam + QLatin1Char('_') + QString::number(nr) + extensie;
+            if (bezet.contains(naam) || hoeveel.contains(naam)) continue;
+            const Logbestand* w = wacht.Wachtrij(naam);
+            if (w && w->wacht.Wacht() && !ZelfdeIndeling(w->wacht.kop, eigenKop)) continue;
+            const QFileInfo bestand(naam);
+            if (bestand.exists() && !(bestand.isFile() && (bestand.size() == 0 || HeeftKop(naam, eigenKop))))
+                continue;
+            geef(k, naam);
+            break;
+        }
+    }
+    return paden;
+}
+
 // True when the run went on in a new data file with this snapshot.
 bool LogSnapshot(const QString& info, bool magVerhuizen) {
     const QString sjabloon = Gegevensbestand;
@@ -792,51 +961,18 @@ bool LogSnapshot(const QString& info, bool magVerhuizen) {
     std::array<std::array<std::array<int, AantalIngangen + 1>, AantalModules + 1>, AantalRacks + 1>
         perKanaal{};
 
-    // Header pass: the header the current layout gives every file of the mode.
-    if (modus == LogEenBestand) {
-        een = uit.Bestand(MaakBestandsnaam(sjabloon, 0, 0, 0));
-        if (uit.MaakKop(een)) {
-            uit.Kop(een, QStringLiteral("Time"));
-            for (int16_t r = 1; r <= AantalRacks; ++r) {
-                if (!Racks[r].Present) continue;
-                for (int16_t m = 1; m <= AantalModules; ++m)
-                    if (Racks[r].Modules[m].Present) KopVanModule(uit, een, r, m, false);
-            }
-            uit.Kop(een, QString(), true);
-        }
-    }
-    for (int16_t r = 1; r <= AantalRacks; ++r) {
-        if (!Racks[r].Present) continue;
-        if (modus == LogPerRack) {
-            perRack[r] = uit.Bestand(MaakBestandsnaam(sjabloon, r, 0, 0));
-            if (uit.MaakKop(perRack[r])) {
-                uit.Kop(perRack[r], QStringLiteral("Time"));
-                for (int16_t m = 1; m <= AantalModules; ++m)
-                    if (Racks[r].Modules[m].Present) KopVanModule(uit, perRack[r], r, m, false);
-                uit.Kop(perRack[r], QString(), true);
-            }
-            continue;
-        }
-        for (int16_t m = 1; m <= AantalModules; ++m) {
-            if (!Racks[r].Modules[m].Present) continue;
-            if (modus == LogPerModule) {
-                const int b = perModule[r][m] = uit.Bestand(MaakBestandsnaam(sjabloon, r, m, 0));
-                if (uit.MaakKop(b)) {
-                    uit.Kop(b, QStringLiteral("Time"));
-                    KopVanModule(uit, b, r, m, true);
-                }
-            } else if (modus == LogPerKanaal) {
-                for (int16_t i = 1; i <= AantalIngangen; ++i) {
-                    const int b = perKanaal[r][m][i] = uit.Bestand(MaakBestandsnaam(sjabloon, r, m, i));
-                    if (uit.MaakKop(b)) {
-                        const QString t = Titel(r, m, i);
-                        uit.Kop(b, QStringLiteral("Time"));
-                        KopVanIngang(uit, b, t);
-                        uit.Kop(b, QStringLiteral("Info ") + t, true);
-                    }
-                }
-            }
-        }
+    // Header pass: the file of every unit of the mode (each its own), and the header the current layout
+    // gives it.
+    const std::vector<Eenheid> eenheden = Eenheden(modus);
+    const QStringList paden = BestandenVanEenheden(sjabloon, modus, eenheden, true);
+    for (size_t k = 0; k < eenheden.size(); ++k) {
+        const Eenheid& e = eenheden[k];
+        const int b = uit.Bestand(paden[static_cast<qsizetype>(k)]);
+        if (!uit.KopGemaakt(b)) uit.ZetKop(b, KopVanEenheid(modus, e, TekstAfbakening));
+        if (modus == LogEenBestand) een = b;
+        if (modus == LogPerRack) perRack[e.r] = b;
+        if (modus == LogPerModule) perModule[e.r][e.m] = b;
+        if (modus == LogPerKanaal) perKanaal[e.r][e.m][e.i] = b;
     }
 
     const QString tijd = platform::DatumTijdTekst(TijdMeting);
@@ -895,6 +1031,7 @@ bool LogSnapshot(const QString& info, bool magVerhuizen) {
 bool LogMeting(const QString& info) {
     const bool verder = LogSnapshot(info, true);
     MeldOpgeven();
+    VraagZonderRijen();
     return verder;
 }
 
@@ -902,35 +1039,21 @@ QStringList LogBestanden(const QString& sjabloon) {
     QStringList paden;
     if (TrimSpaties(sjabloon).isEmpty()) return paden;
     const int16_t modus = LogModus(sjabloon);
-    const auto voegToe = [&](int16_t r, int16_t m, int16_t i) {
-        const QString pad = MaakBestandsnaam(sjabloon, r, m, i);
+    for (const QString& pad : BestandenVanEenheden(sjabloon, modus, Eenheden(modus), false))
         if (!paden.contains(pad)) paden.append(pad);
-    };
-    if (modus == LogEenBestand) voegToe(0, 0, 0);
-    for (int16_t r = 1; r <= AantalRacks; ++r) {
-        if (!Racks[r].Present) continue;
-        if (modus == LogPerRack) voegToe(r, 0, 0);
-        for (int16_t m = 1; m <= AantalModules; ++m) {
-            if (!Racks[r].Modules[m].Present) continue;
-            if (modus == LogPerModule) voegToe(r, m, 0);
-            if (modus == LogPerKanaal)
-                for (int16_t i = 1; i <= AantalIngangen; ++i)
-                    voegToe(r, m, i);
-        }
-    }
     return paden;
 }
 
 bool BeginLogging() {
     gemeldeMappen.clear();
-    lopend.clear();
+    wacht.VoorElk([](Logbestand& b) { b.lopend = false; });
     bool schrijfbaar = true;
     QSet<QString> gezien;
     for (const QString& pad : LogBestanden(Gegevensbestand)) {
         const QString map = QFileInfo(pad).absolutePath();
         if (gezien.contains(map)) continue;
         gezien.insert(map);
-        if (MapNietSchrijfbaar(pad, false)) schrijfbaar = false;
+        if (MapNietSchrijfbaar(map, false)) schrijfbaar = false;
     }
     return schrijfbaar;
 }
@@ -941,22 +1064,24 @@ void ZetWachtendGrens(qsizetype bytes) {
 
 bool SchrijfWachtendeRegels() {
     VerhuisVerweesdeRijen();
-    while (Wachtend* w = wacht.Eerste()) {
+    while (Logbestand* w = wacht.Eerste()) {
         const QString pad = w->pad;
-        if (SchrijfNaar(pad, w->kop, QString(), false) != Uitkomst::Geschreven) return false;
+        if (SchrijfNaar(pad, w->wacht.kop, QString(), false) != Uitkomst::Geschreven) return false;
     }
+    VraagZonderRijen();
     return true;
 }
 
 QString WachtendBestand() {
-    const Wachtend* w = wacht.Eerste();
+    const Logbestand* w = wacht.Eerste();
     return w ? w->pad : QString();
 }
 
 void BeeindigWachtendeRegels() {
     SchrijfWachtendeRegels();
-    for (const Wachtend& w : wacht.Alle())
-        LogVerloren(w.pad, w.NietGeschreven(), w.EindpuntNietGeschreven() ? w.eindpunt : QString());
+    for (const Logbestand* b : wacht.Wachtrijen())
+        LogVerloren(b->pad, b->wacht.NietGeschreven(),
+                    b->wacht.EindpuntNietGeschreven() ? b->wacht.eindpunt : QString());
     wacht.Leeg();
 }
 
@@ -977,30 +1102,28 @@ void NeemWachtendeRijenMee(const QString& sjabloon, const QString& naam, bool ge
     // A template that splits the rows, or names the day, has files the copy did not make.
     if (LogModus(sjabloon) != LogEenBestand || sjabloon.contains(MarkeringDatum)) return;
     const QString oud = MaakBestandsnaam(sjabloon, 0, 0, 0);
-    if (!wacht.Van(oud)) return;
+    Logbestand* bron = wacht.Wachtrij(oud);
+    if (!bron) return;
     VraagVolgtRijen(oud);
     if (!gekopieerd) {
         // The table written into the new file holds every row, also those that waited.
-        wacht.Vergeet(oud);
+        wacht.Geschreven(*bron);
         return;
     }
     wacht.Verhuis(oud, naam);
-    bekend.remove(naam);
-    Wachtend* w = WachtendVan(naam);
-    if (!w || SchrijfNaar(naam, w->kop, QString(), false) == Uitkomst::Geschreven) return;
+    VergeetStand(naam);
+    Logbestand* w = WachtendVan(naam);
+    if (!w || SchrijfNaar(naam, w->wacht.kop, QString(), false) == Uitkomst::Geschreven) return;
     // They wait for the new file as any rows do.
-    w = wacht.Van(naam);
-    w->mapFout = MapNietSchrijfbaar(naam, true);
-    if (!w->mapFout) PlanVraag();
+    Geweigerd(*w);
 }
 
 void ResetLogbestanden() {
     gemeldeMappen.clear();
-    bekend.clear();
-    lopend.clear();
     reeksNaam.clear();
     reeksStam.clear();
     wacht.Reset();
+    eigenBestand.clear();
     vraagGepland = false;
     vraagBijSluiten = false;
     vraagPad.clear();

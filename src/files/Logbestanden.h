@@ -3,7 +3,10 @@
 // file. The current data file's name (Gegevensbestand) is the template of the file names: without
 // markers all rows go to one file; "#rack#", "#module#" or "#channel#" split them into one file per
 // rack, module or input; "#date#" starts new files every day. A file gets its header line when it is
-// empty, and takes rows only of the layout its header names. The end of a run is a row whose info text
+// empty, and takes rows only of the layout its header names. Two racks, modules or inputs whose names
+// give one file name never share it: the first keeps it (or the one whose header it holds already), and
+// each other has a file of its own beside it, "name_2.csv", "name_3.csv", ..., with its own header, which
+// it keeps while the program runs; the event log names it. The end of a run is a row whose info text
 // is "Stop".
 #include <QString>
 #include <QStringList>
@@ -54,7 +57,8 @@ QString EenheidTekstPerModel(int16_t rack, int16_t module, int16_t kanaal);
 // True when the run went on in a new data file with this snapshot: the row is that file's first.
 bool LogMeting(const QString& info);
 
-// The logging files of the template for the racks and modules present now, each once.
+// The logging files of the template for the racks and modules present now, each once (also the files of
+// their own that racks, modules or inputs of one name have beside the first one's).
 QStringList LogBestanden(const QString& sjabloon);
 // A logging run begins: checks that the folders of its files can be written. A folder that cannot is
 // reported (text 269, the folder and the system's reason) once per run, here or at the first snapshot
@@ -65,7 +69,8 @@ bool BeginLogging();
 // memory and are written, in order, by the first later snapshot that finds room in that file (also a file
 // the run has left), or by Retry of the question about a full disk (asked beside the run, naming the file);
 // Cancel gives up the rows of that file and of the files in its folder. When the rows move to another
-// file (Save As, a new name), the question goes with them. A snapshot costs the same however many rows
+// file (Save As, a new name), the question goes with them; once no row waits any more in that folder
+// (a snapshot wrote them), the question is withdrawn. A snapshot costs the same however many rows
 // wait: they are written from where they lie, never copied. What goes before them (the
 // header of an empty file, the line end of a cut line, nothing) is decided when they reach the file, from
 // the file as it stands then; a file that holds another layout by then gets none of them: they go on,

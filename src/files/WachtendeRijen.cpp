@@ -1,39 +1,56 @@
 #include "files/WachtendeRijen.h"
 
+#include <QFileInfo>
 #include <algorithm>
 #include <utility>
 
-std::deque<Wachtend>::iterator WachtendeRijen::Zoek(const QString& pad) {
-    return std::find_if(m_bestanden.begin(), m_bestanden.end(),
-                        [&pad](const Wachtend& w) { return w.pad == pad; });
+Logbestand* WachtendeRijen::Van(const QString& pad) {
+    const auto b = m_bestanden.find(pad);
+    return b == m_bestanden.end() ? nullptr : &b->second;
 }
 
-Wachtend* WachtendeRijen::Van(const QString& pad) {
-    const auto w = Zoek(pad);
-    return w == m_bestanden.end() ? nullptr : &*w;
-}
-
-Wachtend& WachtendeRijen::Maak(const QString& pad, const QString& kop) {
-    if (Wachtend* w = Van(pad)) {
-        // Nothing waits under the old header any more: the rows to come have the layout of now.
-        if (!w->Wacht()) w->kop = kop;
-        return *w;
+Logbestand& WachtendeRijen::Bestand(const QString& pad) {
+    auto [b, nieuw] = m_bestanden.try_emplace(pad);
+    if (nieuw) {
+        b->second.pad = pad;
+        b->second.map = QFileInfo(pad).absolutePath();
     }
-    m_bestanden.push_back({});
-    Wachtend& w = m_bestanden.back();
-    w.pad = pad;
-    w.kop = kop;
-    return w;
+    return b->second;
 }
 
-Wachtend* WachtendeRijen::Eerste(bool ookMapFout) {
-    for (Wachtend& w : m_bestanden)
-        if (w.Wacht() && (ookMapFout || !w.mapFout)) return &w;
+Logbestand* WachtendeRijen::Wachtrij(const QString& pad) {
+    Logbestand* b = Van(pad);
+    return b && b->wachtrij ? b : nullptr;
+}
+
+Logbestand& WachtendeRijen::MaakWachtrij(const QString& pad, const QString& kop) {
+    Logbestand& b = Bestand(pad);
+    if (b.wachtrij) {
+        // Nothing waits under the old header any more: the rows to come have the layout of now.
+        if (!b.wacht.Wacht()) b.wacht.kop = kop;
+        return b;
+    }
+    b.wacht = {};
+    b.wacht.kop = kop;
+    b.wachtrij = true;
+    m_wachtrijen.push_back(&b);
+    return b;
+}
+
+Logbestand* WachtendeRijen::Eerste(bool ookMapFout) {
+    for (Logbestand* b : m_wachtrijen)
+        if (b->wacht.Wacht() && (ookMapFout || !b->wacht.mapFout)) return b;
     return nullptr;
 }
 
-void WachtendeRijen::Voeg(Wachtend& w, const QByteArray& regel, const QString& tijd, bool eindpunt,
+void WachtendeRijen::VoorElk(const std::function<void(Logbestand&)>& doe) {
+    for (auto& [pad, b] : m_bestanden)
+        doe(b);
+}
+
+void WachtendeRijen::Voeg(Logbestand& b, const QByteArray& regel, const QString& tijd, bool eindpunt,
                           int velden) {
+    Wachtend& w = b.wacht;
     // A new piece once the last one is full: what waits is never copied to take a line.
     constexpr qsizetype Stuk = 60 * 1024;
     if (w.stukken.empty() || w.stukken.back().size() + regel.size() > Stuk)
@@ -51,7 +68,8 @@ void WachtendeRijen::Voeg(Wachtend& w, const QByteArray& regel, const QString& t
     w.velden = velden;
 }
 
-bool WachtendeRijen::GeefOp(Wachtend& w, const QString& tijd, bool eindpunt, int velden) {
+bool WachtendeRijen::GeefOp(Logbestand& b, const QString& tijd, bool eindpunt, int velden) {
+    Wachtend& w = b.wacht;
     if (eindpunt) {
         w.eindpunt = tijd;
         w.eindpuntOpgegeven = true;
@@ -66,7 +84,8 @@ bool WachtendeRijen::GeefOp(Wachtend& w, const QString& tijd, bool eindpunt, int
     return !m_opgevenGemeld;
 }
 
-void WachtendeRijen::GeefAllesOp(Wachtend& w) {
+void WachtendeRijen::GeefAllesOp(Logbestand& b) {
+    Wachtend& w = b.wacht;
     // The break begins at the first row given up: one that waited, unless an earlier Cancel of this
     // refusal marked it before them.
     if (w.rijen.aantal > 0 && (w.breuk.isEmpty() || !w.breukEerst)) w.breuk = w.rijen.eerste;
@@ -79,50 +98,63 @@ void WachtendeRijen::GeefAllesOp(Wachtend& w) {
     w.eindpuntOpgegeven = false;
 }
 
-void WachtendeRijen::Geschreven(const QString& pad) {
-    const auto w = Zoek(pad);
-    if (w == m_bestanden.end()) return;
-    VerwijderBytes(*w);
-    m_bestanden.erase(w);
+void WachtendeRijen::Geschreven(Logbestand& b) {
+    if (!b.wachtrij) return;
+    UitWachtrij(b);
     Ruim();
 }
 
-void WachtendeRijen::Verhuis(const QString& van, const QString& naar) {
-    Wachtend* w = Van(van);
-    if (!w || van == naar) return;
-    if (Wachtend* doel = Van(naar)) {
+Logbestand* WachtendeRijen::Verhuis(const QString& van, const QString& naar) {
+    Logbestand* bron = Wachtrij(van);
+    if (!bron || van == naar) return bron;
+    Logbestand& doel = Bestand(naar);
+    Wachtend& w = bron->wacht;
+    if (doel.wachtrij) {
         // Whatever waited for the new name goes first: it was taken before.
-        for (QByteArray& stuk : w->stukken)
-            doel->stukken.push_back(std::move(stuk));
-        doel->grootte += w->grootte;
-        if (w->Wacht()) doel->laatsteEindpunt = w->laatsteEindpunt;
-        doel->rijen.Voeg(w->rijen);
-        doel->opgegeven.Voeg(w->opgegeven);
-        if (!w->eindpunt.isEmpty()) doel->eindpunt = w->eindpunt;
-        doel->eindpuntOpgegeven = doel->eindpuntOpgegeven || w->eindpuntOpgegeven;
-        if (doel->breuk.isEmpty()) doel->breuk = w->breuk;
-        m_bestanden.erase(Zoek(van));
-        return;
+        Wachtend& d = doel.wacht;
+        for (QByteArray& stuk : w.stukken)
+            d.stukken.push_back(std::move(stuk));
+        d.grootte += w.grootte;
+        if (w.Wacht()) d.laatsteEindpunt = w.laatsteEindpunt;
+        d.rijen.Voeg(w.rijen);
+        d.opgegeven.Voeg(w.opgegeven);
+        if (!w.eindpunt.isEmpty()) d.eindpunt = w.eindpunt;
+        d.eindpuntOpgegeven = d.eindpuntOpgegeven || w.eindpuntOpgegeven;
+        if (d.breuk.isEmpty()) d.breuk = w.breuk;
+        // The bytes now count for the new file.
+        w.grootte = 0;
+        w.stukken.clear();
+        UitWachtrij(*bron);
+        return &doel;
     }
-    w->pad = naar;
-    w->mapFout = false;
+    // The new file takes the old one's place among the waiting files.
+    doel.wacht = std::move(w);
+    doel.wacht.mapFout = false;
+    doel.wacht.weigering.clear();
+    doel.wachtrij = true;
+    bron->wacht = {};
+    bron->wachtrij = false;
+    std::replace(m_wachtrijen.begin(), m_wachtrijen.end(), bron, &doel);
+    return &doel;
 }
 
-void WachtendeRijen::Vergeet(const QString& pad) {
-    const auto w = Zoek(pad);
-    if (w == m_bestanden.end()) return;
-    VerwijderBytes(*w);
-    m_bestanden.erase(w);
-    Ruim();
+void WachtendeRijen::UitWachtrij(Logbestand& b) {
+    VerwijderBytes(b.wacht);
+    b.wacht = {};
+    b.wachtrij = false;
+    std::erase(m_wachtrijen, &b);
 }
 
 void WachtendeRijen::Ruim() {
-    std::erase_if(m_bestanden, [](const Wachtend& w) {
-        return !w.Wacht() && w.breuk.isEmpty() && w.opgegeven.aantal == 0 && !w.eindpuntOpgegeven;
+    std::erase_if(m_wachtrijen, [](Logbestand* b) {
+        if (b->wacht.Houdt()) return false;
+        b->wacht = {};
+        b->wachtrij = false;
+        return true;
     });
     m_opgevenGemeld =
-        m_opgevenGemeld && std::any_of(m_bestanden.begin(), m_bestanden.end(), [](const Wachtend& w) {
-            return w.opgegeven.aantal > 0 || w.eindpuntOpgegeven;
+        m_opgevenGemeld && std::any_of(m_wachtrijen.begin(), m_wachtrijen.end(), [](Logbestand* b) {
+            return b->wacht.opgegeven.aantal > 0 || b->wacht.eindpuntOpgegeven;
         });
 }
 
@@ -133,12 +165,17 @@ void WachtendeRijen::VerwijderBytes(Wachtend& w) {
 }
 
 void WachtendeRijen::Leeg() {
-    m_bestanden.clear();
+    for (Logbestand* b : m_wachtrijen) {
+        b->wacht = {};
+        b->wachtrij = false;
+    }
+    m_wachtrijen.clear();
     m_totaal = 0;
     m_opgevenGemeld = false;
 }
 
 void WachtendeRijen::Reset() {
+    m_wachtrijen.clear();
     m_bestanden.clear();
     m_totaal = 0;
     m_grens = StandaardGrens;

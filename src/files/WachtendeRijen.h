@@ -1,15 +1,27 @@
 #pragma once
-// Rows a logging file cannot take now (a full disk, a folder that is gone or cannot be written, a size
-// limit) wait in memory, per file, in the order they were taken, until the file takes them. Only the rows
-// wait: what goes before them in the file (the header of an empty file, the line end of a cut last line,
-// the end point of a break) is decided when they reach it, from the file as it stands then. All files
-// together keep at most a bound of bytes waiting; past it a file's rows are given up, and so are rows
-// the user gives up (Cancel). Given-up rows leave a break, marked by an end point before the file's next
-// row once it holds rows again.
+// What a logging run knows of each file it logs to, one record per file: how the program left the file,
+// whether the run's rows go into it, and the rows it cannot take now (a full disk, a folder that is gone
+// or cannot be written, a size limit). Those wait in memory, per file, in the order they were taken,
+// until the file takes them. Only the rows wait: what goes before them in the file (the header of an
+// empty file, the line end of a cut last line, the end point of a break) is decided when they reach it,
+// from the file as it stands then. All files together keep at most a bound of bytes waiting; past it a
+// file's rows are given up, and so are rows the user gives up (Cancel). Given-up rows leave a break,
+// marked by an end point before the file's next row once it holds rows again.
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
+#include <unordered_map>
+#include <vector>
+
+// A file's length and modification time as the system gives them (0 and no time when it is not there).
+struct Bestandsstand {
+    qint64 lengte = 0;
+    QDateTime tijd;
+    bool operator==(const Bestandsstand&) const = default;
+};
 
 // A run of rows by their times: how many, the first and the last.
 struct Regelreeks {
@@ -30,7 +42,6 @@ struct Regelreeks {
 
 // What waits for one file, and what was given up of its rows since it last took some.
 struct Wachtend {
-    QString pad;
     // The header line of the rows' layout (with its line end): an empty file gets it first.
     QString kop;
     // The fields of a row, for the end points that mark a break.
@@ -53,9 +64,13 @@ struct Wachtend {
     bool laatsteEindpunt = false;
     // The folder cannot be written: told by its own box, not asked about.
     bool mapFout = false;
+    // Why the file refused rows when its folder was last tried (the system's reason).
+    QString weigering;
 
     // Lines wait for the file.
     bool Wacht() const { return grootte > 0; }
+    // Lines wait, or a break is still to be marked in the file.
+    bool Houdt() const { return Wacht() || !breuk.isEmpty() || opgegeven.aantal > 0 || eindpuntOpgegeven; }
     // The end point waits or was given up.
     bool EindpuntNietGeschreven() const { return !eindpunt.isEmpty(); }
     // The measuring rows not written: those waiting and those given up.
@@ -66,36 +81,65 @@ struct Wachtend {
     }
 };
 
+// One logging file as the run knows it.
+struct Logbestand {
+    QString pad;
+    // Its folder.
+    QString map;
+    // The file as the program last left it (after an append, or a refused one that left it as it was),
+    // and the header it was found to agree with. While the file still stands so, it has not been touched
+    // since: it still agrees with that header and ends with a line end. Length 0: not known.
+    Bestandsstand stand;
+    QString kop;
+    // The run's rows went into it and no end point since: the fields of its rows and their header.
+    bool lopend = false;
+    int lopendeVelden = 0;
+    QString lopendeKop;
+    // What waits for it (when it is among the waiting files).
+    Wachtend wacht;
+    bool wachtrij = false;
+
+    bool Wacht() const { return wachtrij && wacht.Wacht(); }
+    // The file stands as the program left it.
+    bool Onaangeroerd(const Bestandsstand& nu) const { return nu.lengte > 0 && stand == nu; }
+};
+
 class WachtendeRijen {
 public:
     static constexpr qsizetype StandaardGrens = qsizetype(64) << 20;
 
-    // The file's record, or nullptr when it has none.
-    Wachtend* Van(const QString& pad);
-    // The file's record, made when it has none.
-    Wachtend& Maak(const QString& pad, const QString& kop);
+    // The file's record, or nullptr when the run has none.
+    Logbestand* Van(const QString& pad);
+    // The file's record, made when the run has none.
+    Logbestand& Bestand(const QString& pad);
+    // The file's record when it is among the waiting files (lines wait, or a break is to be marked).
+    Logbestand* Wachtrij(const QString& pad);
+    // The file joins the waiting files (when it is not among them): what waits will have the layout `kop`.
+    Logbestand& MaakWachtrij(const QString& pad, const QString& kop);
     // The first file whose lines wait (and, with `ookMapFout` false, whose folder can be written).
-    Wachtend* Eerste(bool ookMapFout = true);
-    // Every record, in the order the files first failed.
-    std::deque<Wachtend>& Alle() { return m_bestanden; }
+    Logbestand* Eerste(bool ookMapFout = true);
+    // The waiting files, in the order they first failed.
+    std::vector<Logbestand*> Wachtrijen() const { return m_wachtrijen; }
+    // Every record.
+    void VoorElk(const std::function<void(Logbestand&)>& doe);
 
     // Whether `bytes` more fit under the bound of all files together.
     bool Past(qsizetype bytes) const { return m_totaal + bytes <= m_grens; }
     // A line waits: a measuring row, or the end point when `eindpunt`.
-    void Voeg(Wachtend& w, const QByteArray& regel, const QString& tijd, bool eindpunt, int velden);
+    void Voeg(Logbestand& b, const QByteArray& regel, const QString& tijd, bool eindpunt, int velden);
     // A line did not fit: it is given up. The first measuring row given up since the file last took rows
     // marks the break. True when this opens a spell of giving up (no file gave up rows before).
-    bool GeefOp(Wachtend& w, const QString& tijd, bool eindpunt, int velden);
+    bool GeefOp(Logbestand& b, const QString& tijd, bool eindpunt, int velden);
     // Every waiting line is given up (Cancel): the break is marked at the first of them, or kept where
     // an earlier one marked it.
-    void GeefAllesOp(Wachtend& w);
-    // The lines reached the file, and with them the end point of the break: the record is done.
-    void Geschreven(const QString& pad);
-    // The record goes to another file (the run goes on there).
-    void Verhuis(const QString& van, const QString& naar);
-    // The record is dropped (its rows are in the file by another way).
-    void Vergeet(const QString& pad);
-    // Records that hold nothing any more are removed.
+    void GeefAllesOp(Logbestand& b);
+    // The lines reached the file, and with them the end point of the break: the file leaves the waiting
+    // files. The same when its rows are in the file by another way.
+    void Geschreven(Logbestand& b);
+    // What waits for `van` goes to `naar` (the run goes on there), behind what waits there already; the
+    // record of `naar`, or nullptr when nothing waited for `van`.
+    Logbestand* Verhuis(const QString& van, const QString& naar);
+    // Files that hold nothing waiting any more leave the waiting files.
     void Ruim();
 
     // Whether rows are being given up now: the box that tells it comes once per spell.
@@ -104,15 +148,18 @@ public:
 
     void ZetGrens(qsizetype bytes) { m_grens = bytes; }
     qsizetype Totaal() const { return m_totaal; }
-    // Every record is dropped; the bound stays.
+    // Nothing waits any more (an end); what the run knows of the files stays, and the bound.
     void Leeg();
+    // Every record is dropped, and the bound is the standard one.
     void Reset();
 
 private:
     void VerwijderBytes(Wachtend& w);
-    std::deque<Wachtend>::iterator Zoek(const QString& pad);
+    void UitWachtrij(Logbestand& b);
 
-    std::deque<Wachtend> m_bestanden;
+    // The records by path (a record keeps its place in memory while the run lives).
+    std::unordered_map<QString, Logbestand> m_bestanden;
+    std::vector<Logbestand*> m_wachtrijen;
     qsizetype m_totaal = 0;
     qsizetype m_grens = StandaardGrens;
     bool m_opgevenGemeld = false;

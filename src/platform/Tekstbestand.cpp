@@ -395,7 +395,11 @@ Aanvulling::~Aanvulling() {
 void Aanvulling::NeemTerug() {
     // A part written (a full disk) is taken back: a retry must not append its rows behind a half line.
     if (m_f.isOpen()) {
-        m_f.resize(m_oud);
+        // A write refused whole added nothing: the file is left as it was, its time too.
+        if (m_geschreven > 0) {
+            m_f.resize(m_oud);
+            m_teruggenomen = true;
+        }
         m_f.close();
     }
 }
@@ -404,7 +408,9 @@ bool Aanvulling::Schrijf(const QByteArray& stuk) {
     if (!m_goed) return false;
     if (stuk.isEmpty()) return true;
     errno = 0;
-    if (m_f.write(stuk) == stuk.size()) return true;
+    const qint64 geschreven = m_f.write(stuk);
+    if (geschreven > 0) m_geschreven += geschreven;
+    if (geschreven == stuk.size()) return true;
     Mislukt();
     m_fout = laatsteSchrijffout;
     m_goed = false;

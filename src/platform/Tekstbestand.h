@@ -70,6 +70,9 @@ public:
     // True when every piece is in the file; otherwise what was written is taken back and the system's
     // reason is kept (LaatsteSchrijffout).
     bool Sluit();
+    // Whether part of what was offered reached the file and was taken back (the file's modification time
+    // changed); a write refused whole leaves the file untouched.
+    bool Teruggenomen() const { return m_teruggenomen; }
 
 private:
     void NeemTerug();
@@ -78,7 +81,9 @@ private:
     // Every piece so far is in the file; Sluit was called; the reason of the first refusal.
     bool m_goed = false;
     bool m_gesloten = false;
+    bool m_teruggenomen = false;
     int m_fout = 0;
+    qint64 m_geschreven = 0;
 };
 // Makes the file `naar` anew as a synced copy of `van`, with its permissions; false with the system's
 // reason (and the file it was about) when it cannot, and then no part of `naar` is left.

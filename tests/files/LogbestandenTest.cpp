@@ -1,8 +1,10 @@
 #include "files/Logbestanden.h"
+#include "BegrensdeMeldingen.h"
 #include "Meetsysteem.h"
 #include "OpnameMelding.h"
 #include "SchoneOmgeving.h"
 #include "files/CsvVelden.h"
+#include "files/Logboek.h"
 #include "files/Meetbestand.h"
 #include "platform/Klok.h"
 #include "platform/Tekstbestand.h"
@@ -11,6 +13,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
+#include <QSet>
 #include <cerrno>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -37,6 +41,42 @@ protected:
         TijdMeting = platform::Nu();
         LogMeting(QStringLiteral("Stop"));
     }
+    // Every logging file of the folder names in its header the inputs of one unit only (one rack, module
+    // or input, by the titles "R<r>M<m>C<i>"), and holds one row per snapshot, each at a time of its own.
+    // The units, as "R1M3" (a module) or "R1M3C2" (an input), by the file's name.
+    QMap<QString, QString> EenEenheidPerBestand(int snapshots) const {
+        QMap<QString, QString> eenheden;
+        static const QRegularExpression titel(QStringLiteral("^\\S+ (R\\d+M\\d+)(C\\d+)$"));
+        for (const QString& naam : QDir(map).entryList({QStringLiteral("*.csv")}, QDir::Files)) {
+            SCOPED_TRACE(naam.toStdString());
+            const QStringList regels =
+                platform::SplitsRegels(platform::VanWindows1252(LeesBytes(map + QLatin1Char('/') + naam)));
+            EXPECT_EQ(regels.size(), 1 + snapshots) << regels.join(QStringLiteral("\n")).toStdString();
+            if (regels.isEmpty()) continue;
+            QSet<QString> modules, ingangen;
+            for (const QString& veld : SplitsVelden(regels[0])) {
+                const QRegularExpressionMatch m = titel.match(veld);
+                if (!m.hasMatch()) continue;
+                modules.insert(m.captured(1));
+                ingangen.insert(m.captured(1) + m.captured(2));
+            }
+            EXPECT_EQ(modules.size(), 1) << regels[0].toStdString();
+            eenheden.insert(naam, ingangen.size() == 1 ? *ingangen.begin() : *modules.begin());
+            QSet<QString> tijden;
+            for (qsizetype r = 1; r < regels.size(); ++r)
+                tijden.insert(SplitsVelden(regels[r]).value(0));
+            EXPECT_EQ(tijden.size(), regels.size() - 1) << "rows of one time";
+        }
+        return eenheden;
+    }
+    // The logging files of the folder that the event log names, one line each, joined.
+    std::string GenoemdInLogboek() const {
+        QStringList namen;
+        const QString voor = QStringLiteral("Data logger: ") + map + QLatin1Char('/');
+        for (const QString& regel : platform::SplitsRegels(platform::VanWindows1252(LeesBytes(LogboekPad))))
+            if (const qsizetype p = regel.indexOf(voor); p >= 0) namen << regel.mid(p + voor.size());
+        return namen.join(QLatin1Char('|')).toStdString();
+    }
     QString map;
 };
 
@@ -55,11 +95,71 @@ TEST_F(LogbestandenTest, OneFilePerModuleWithSlashInTheNameKeptInTheFolder) {
     VergelijkMetGolden(map, GoldenMap(QStringLiteral("log2")));
 }
 
-TEST_F(LogbestandenTest, OneFilePerInputAndEqualNamesShareAFile) {
-    // Two inputs of one rack with the same name write into one file, headed once.
+TEST_F(LogbestandenTest, OneFilePerInputAndInputsOfOneNameEachHaveTheirOwnFile) {
+    // Two inputs of one rack with the same name (and the unnamed ones) never share a file: the first
+    // keeps it, each other gets its own beside it, "name_2.csv", ..., with its own header.
     Racks[1].Modules[3].Meting[1].Name = "Redox";
+    LogbestandAan = true;
     LogReeks(QStringLiteral("#rack#_#channel#.csv"));
     VergelijkMetGolden(map, GoldenMap(QStringLiteral("log4")));
+    const QMap<QString, QString> eenheden = EenEenheidPerBestand(3);
+    EXPECT_EQ(eenheden.value(QStringLiteral("Lab A_Redox.csv")), QStringLiteral("R1M1C2"));
+    EXPECT_EQ(eenheden.value(QStringLiteral("Lab A_Redox_2.csv")), QStringLiteral("R1M3C1"));
+    // The event log names each file of its own once.
+    EXPECT_EQ(GenoemdInLogboek(),
+              "Lab A_Redox_2.csv|Lab A__2.csv|Lab A__3.csv|Lab A__4.csv|Lab_B__2.csv|Lab_B__3.csv");
+}
+
+// Two racks whose modules have one name (the model's, by default), logged with "#module#" but not
+// "#rack#": each module has a file of its own whose header names its inputs alone, and one row per
+// snapshot goes into each; the second module's file is "name_2.csv", named in the event log. It keeps
+// that file when logging starts again, and so after a new start of the program (its header says whose
+// it is). Seven modules of one name in one rack, with "#channel#" but not "#module#": an input file
+// each.
+TEST_F(LogbestandenTest, ModulesOfOneNameNeverShareAFile) {
+    LogbestandAan = true;
+    Racks[2].Modules[2].Name = Racks[1].Modules[1].Name;
+    const QString eerste = map + QStringLiteral("/run-pH_Redox.csv");
+    const QString tweede = map + QStringLiteral("/run-pH_Redox_2.csv");
+    LogReeks(QStringLiteral("run-#module#.csv"));
+    QMap<QString, QString> eenheden = EenEenheidPerBestand(3);
+    EXPECT_EQ(eenheden.value(QStringLiteral("run-pH_Redox.csv")), QStringLiteral("R1M1"));
+    EXPECT_EQ(eenheden.value(QStringLiteral("run-pH_Redox_2.csv")), QStringLiteral("R2M2"));
+    EXPECT_EQ(eenheden.size(), 3);
+    EXPECT_EQ(GenoemdInLogboek(), "run-pH_Redox_2.csv");
+    EXPECT_EQ(LogBestanden(Gegevensbestand).join(QLatin1Char('|')).toStdString(),
+              (QStringList{eerste, map + QStringLiteral("/run-EC 1.csv"), tweede})
+                  .join(QLatin1Char('|'))
+                  .toStdString());
+
+    // Logging again, and after a new start.
+    for (const bool nieuweStart : {false, true}) {
+        SCOPED_TRACE(nieuweStart ? "a new start" : "logging again");
+        if (nieuweStart) ResetLogbestanden();
+        BeginLogging();
+        klok().verstrijk(60000);
+        LogReeks(QStringLiteral("run-#module#.csv"));
+        eenheden = EenEenheidPerBestand(nieuweStart ? 9 : 6);
+        EXPECT_EQ(eenheden.value(QStringLiteral("run-pH_Redox_2.csv")), QStringLiteral("R2M2"));
+        EXPECT_EQ(eenheden.size(), 3);
+        EXPECT_EQ(GenoemdInLogboek(),
+                  nieuweStart ? "run-pH_Redox_2.csv|run-pH_Redox_2.csv" : "run-pH_Redox_2.csv");
+    }
+
+    // Seven K761 modules of their model's name in one rack, inputs named alike.
+    for (const QString& naam : QDir(map).entryList(QDir::Files))
+        ASSERT_TRUE(QFile::remove(map + QLatin1Char('/') + naam));
+    Racks[2].Present = false;
+    for (int m = 2; m <= 7; ++m)
+        Racks[1].Modules[m] = Racks[1].Modules[1];
+    ResetLogbestanden();
+    LogReeks(QStringLiteral("#rack#-#module#-#channel#.csv"));
+    eenheden = EenEenheidPerBestand(3);
+    EXPECT_EQ(eenheden.size(), 28);
+    QSet<QString> verschillend(eenheden.begin(), eenheden.end());
+    EXPECT_EQ(verschillend.size(), 28);
+    EXPECT_EQ(eenheden.value(QStringLiteral("Lab A-pH_Redox-CH1.csv")), QStringLiteral("R1M1C1"));
+    EXPECT_EQ(eenheden.value(QStringLiteral("Lab A-pH_Redox-CH1_7.csv")), QStringLiteral("R1M7C1"));
 }
 
 TEST_F(LogbestandenTest, DateTemplateStartsANewFileWithItsHeaderAfterMidnight) {
@@ -133,7 +233,8 @@ TEST_F(LogbestandenTest, AFileThatCannotBeWrittenIsAskedAboutBesideTheRunAndItsR
         }
         return int(vbCancel);
     };
-    ZetMeldingVenster(&melding);
+    BegrensdeMeldingen begrensd(melding);
+    ZetMeldingVenster(&begrensd);
     TijdMeting = platform::Nu();
     LogMeting(QString());
     EXPECT_TRUE(meldingen.empty()) << "asked inside the snapshot, which stops the rows behind it";
@@ -177,7 +278,8 @@ TEST_F(LogbestandenTest, AFolderThatCannotBeWrittenIsReportedOncePerRunWithTheSy
         LogMeting(QString()); // snapshots go on while the box waits
         return int(vbOK);
     };
-    ZetMeldingVenster(&melding);
+    BegrensdeMeldingen begrensd(melding);
+    ZetMeldingVenster(&begrensd);
     const QString tekst = Tekst[269] + QStringLiteral("\r\n\r\n") + map + QStringLiteral("/missing\r\n") +
                           QString::fromLocal8Bit(std::strerror(ENOENT));
     // Checked when logging starts: both racks' files lie in the one folder, reported once.
@@ -255,7 +357,8 @@ TEST_F(LogbestandenTest, LengthOfALogFileCreatesIt) {
 
     OpnameMelding melding;
     melding.antwoorden = {vbCancel};
-    ZetMeldingVenster(&melding);
+    BegrensdeMeldingen begrensd(melding);
+    ZetMeldingVenster(&begrensd);
     EXPECT_EQ(LengteLogBestand(map + QStringLiteral("/no/#rack#.csv"), 1, 0, 0), 0);
     EXPECT_EQ(melding.vragen.size(), 1u);
 }
@@ -289,7 +392,8 @@ TEST_F(LogbestandenTest, ARunAppendedToAFileWhoseLastRowWasCutBeginsOnALineOfIts
 
     // Read back: the loader names the cut row alone.
     OpnameMelding melding;
-    ZetMeldingVenster(&melding);
+    BegrensdeMeldingen begrensd(melding);
+    ZetMeldingVenster(&begrensd);
     LeesGegevensbestand(Gegevensbestand);
     EXPECT_EQ(AantalMetingen, 4);
     ASSERT_EQ(melding.vragen.size(), 1u);

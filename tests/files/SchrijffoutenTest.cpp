@@ -1,6 +1,7 @@
 // What the user is told when the disk cannot take a file the program writes: the file's path and the
 // system's reason, in the box each writer has always shown (its buttons and title), never that the file
 // is in use.
+#include "BegrensdeMeldingen.h"
 #include "Bestandsgrens.h"
 #include "Bestandsomgeving.h"
 #include "files/CsvVelden.h"
@@ -23,6 +24,12 @@ namespace {
 
 class SchrijffoutenTest : public Bestandsomgeving {
 protected:
+    // Every box has the deadline of BegrensdeMeldingen.
+    void SetUp() override {
+        Bestandsomgeving::SetUp();
+        ZetMeldingVenster(&begrensd);
+    }
+    BegrensdeMeldingen begrensd{melding};
     // The text of a write of `pad` that a full disk stopped.
     static QString VolleSchijf(const QString& pad) {
         return pad + QStringLiteral("\r\n\r\n") + QString::fromLocal8Bit(std::strerror(EFBIG));

@@ -1,8 +1,10 @@
 // Rows that a logging file cannot take wait in memory under one bound for all files together; past it
 // they are given up with a word: a box, an end point where the break is, and the event log's count.
 // A file-size limit is one more disk that refuses: the program goes on, as on a full disk.
+#include "BegrensdeMeldingen.h"
 #include "Bestandsgrens.h"
 #include "Bestandsomgeving.h"
+#include "EchteMelding.h"
 #include "files/CsvVelden.h"
 #include "files/Logbestanden.h"
 #include "files/Logboek.h"
@@ -15,6 +17,7 @@
 #include "shared/Melding.h"
 #include "shared/Teksten.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -37,6 +40,17 @@ public:
     using Bestandsomgeving::dialogen;
     using Bestandsomgeving::Pad;
 
+    // Every box has the deadline of BegrensdeMeldingen; a test answers with `melding`, or with another box
+    // it puts in `begrensd.binnen`.
+    void SetUp() override {
+        Bestandsomgeving::SetUp();
+        ZetMeldingVenster(&begrensd);
+    }
+    static bool MeldingOpen() {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<FormMelding*>(w) && w->isVisible()) return true;
+        return false;
+    }
     QStringList Regels(const QString& pad) const {
         return platform::SplitsRegels(platform::VanWindows1252(LeesBytes(pad)));
     }
@@ -91,6 +105,7 @@ public:
         }
         FAIL() << "the logging files do not grow";
     }
+    BegrensdeMeldingen begrensd{melding};
 };
 
 // Two files (one per rack) on a disk that stays full: together they keep what the bound allows, two rows
@@ -709,6 +724,71 @@ TEST_F(WachtendeRijenTest, RowsGivenUpWhileTheFileWasAFolderLeaveAnEndPointAtThe
         EXPECT_TRUE(logboek.contains(verwacht)) << logboek.toStdString();
         EXPECT_FALSE(logboek.contains(QStringLiteral("1 rows"))) << logboek.toStdString();
     }
+}
+
+// The data file's disk refuses its rows (a size limit) and the run goes on in a file per rack in another
+// folder: the rows keep waiting for the file the run has left, and its question, held open on the screen,
+// names that file while the run's files take every row. Then the disk takes rows again: the next snapshot
+// writes the rows that waited, and the box goes at once, as no row is left for its Cancel to give up;
+// nothing is given up.
+TEST_F(WachtendeRijenTest, ALeftFilesBoxNamesItWhileTheRunGoesOnAndGoesOnceItsRowsAreWritten) {
+    LogbestandAan = true;
+    ASSERT_TRUE(QDir().mkpath(Pad(QStringLiteral("a"))));
+    ASSERT_TRUE(QDir().mkpath(Pad(QStringLiteral("b"))));
+    const QString oud = Pad(QStringLiteral("a/run.csv"));
+    Gegevensbestand = oud;
+    TijdMeting = platform::Nu();
+    // The old file holds more than the new ones will: the limit refuses it alone.
+    for (int s = 0; s < 40; ++s)
+        VolgendeMeting();
+    std::optional<Bestandsgrens> grens(std::in_place, static_cast<rlim_t>(LeesBytes(oud).size()));
+    VolgendeMeting();
+    VolgendeMeting();
+    ASSERT_EQ(Regels(oud).size(), 41);
+    Gegevensbestand = Pad(QStringLiteral("b/#rack#.csv"));
+    const QStringList nieuw = LogBestanden(Gegevensbestand);
+    ASSERT_EQ(nieuw.size(), 2);
+
+    // The real box, answered Cancel after 12 s unless it goes before; a snapshot a second meanwhile, and
+    // room after the fifth.
+    EchteMelding box(Qt::Key_Escape, 12000);
+    begrensd.binnen = &box;
+    int snapshots = 0;
+    bool openVoorRuimte = false, openNaRuimte = true;
+    qsizetype nieuwVoorRuimte = 0;
+    std::unique_ptr<platform::Timer> elkeSeconde = klok().maakTimer();
+    elkeSeconde->zetInterval(1000);
+    elkeSeconde->bijTik = [&] {
+        ++snapshots;
+        if (snapshots == 5) {
+            openVoorRuimte = MeldingOpen();
+            nieuwVoorRuimte = Regels(nieuw[0]).size();
+            grens.reset();
+        }
+        VolgendeMeting();
+        if (snapshots == 5) openNaRuimte = MeldingOpen();
+        if (snapshots == 8) elkeSeconde->zetActief(false);
+    };
+    elkeSeconde->zetActief(true);
+    klok().verstrijk(1);
+    klok().verstrijk(10000);
+    begrensd.binnen = &melding;
+
+    ASSERT_EQ(box.getoond(), 1);
+    EXPECT_TRUE(box.teksten()[0].startsWith(oud + QStringLiteral("\r\n"))) << box.teksten()[0].toStdString();
+    EXPECT_EQ(box.geblokkeerd(), 0);
+    EXPECT_TRUE(openVoorRuimte) << "the box about the left file was not open while the run went on";
+    EXPECT_EQ(nieuwVoorRuimte, 1 + 4) << "the run's files did not take every row while the box was open";
+    EXPECT_FALSE(openNaRuimte) << "the box stayed after the rows it asks about were written";
+    EXPECT_EQ(snapshots, 8);
+    // Every row of the old file is there, nothing was given up.
+    const QStringList regels = Regels(oud);
+    ASSERT_EQ(regels.size(), 43) << regels.join(QStringLiteral("\n")).toStdString();
+    for (const QString& regel : regels)
+        EXPECT_FALSE(IsEindpunt(regel)) << regel.left(60).toStdString();
+    EXPECT_FALSE(platform::VanWindows1252(LeesBytes(LogboekPad)).contains(QStringLiteral("not written")));
+    for (const QString& pad : nieuw)
+        EXPECT_EQ(Regels(pad).size(), 1 + 8) << pad.toStdString();
 }
 
 // The program's own start sets up how it ends; a file-size limit set on the running program (ulimit -f,
