@@ -728,67 +728,153 @@ TEST_F(WachtendeRijenTest, RowsGivenUpWhileTheFileWasAFolderLeaveAnEndPointAtThe
 
 // The data file's disk refuses its rows (a size limit) and the run goes on in a file per rack in another
 // folder: the rows keep waiting for the file the run has left, and its question, held open on the screen,
-// names that file while the run's files take every row. Then the disk takes rows again: the next snapshot
-// writes the rows that waited, and the box goes at once, as no row is left for its Cancel to give up;
-// nothing is given up.
+// names that file while the run's files take every row. Then the left file is back: the disk takes rows
+// again, and the next snapshot writes the rows that waited; or a file of another layout stands in its
+// place, and the rows that waited go, in that snapshot, to the first free name beside it, which the event
+// log names. Either way the box goes at once, as no row is left for its Cancel to give up, and nothing is
+// given up.
 TEST_F(WachtendeRijenTest, ALeftFilesBoxNamesItWhileTheRunGoesOnAndGoesOnceItsRowsAreWritten) {
     LogbestandAan = true;
-    ASSERT_TRUE(QDir().mkpath(Pad(QStringLiteral("a"))));
-    ASSERT_TRUE(QDir().mkpath(Pad(QStringLiteral("b"))));
-    const QString oud = Pad(QStringLiteral("a/run.csv"));
-    Gegevensbestand = oud;
     TijdMeting = platform::Nu();
-    // The old file holds more than the new ones will: the limit refuses it alone.
-    for (int s = 0; s < 40; ++s)
-        VolgendeMeting();
-    std::optional<Bestandsgrens> grens(std::in_place, static_cast<rlim_t>(LeesBytes(oud).size()));
-    VolgendeMeting();
-    VolgendeMeting();
-    ASSERT_EQ(Regels(oud).size(), 41);
-    Gegevensbestand = Pad(QStringLiteral("b/#rack#.csv"));
-    const QStringList nieuw = LogBestanden(Gegevensbestand);
-    ASSERT_EQ(nieuw.size(), 2);
-
-    // The real box, answered Cancel after 12 s unless it goes before; a snapshot a second meanwhile, and
-    // room after the fifth.
-    EchteMelding box(Qt::Key_Escape, 12000);
-    begrensd.binnen = &box;
-    int snapshots = 0;
-    bool openVoorRuimte = false, openNaRuimte = true;
-    qsizetype nieuwVoorRuimte = 0;
-    std::unique_ptr<platform::Timer> elkeSeconde = klok().maakTimer();
-    elkeSeconde->zetInterval(1000);
-    elkeSeconde->bijTik = [&] {
-        ++snapshots;
-        if (snapshots == 5) {
-            openVoorRuimte = MeldingOpen();
-            nieuwVoorRuimte = Regels(nieuw[0]).size();
-            grens.reset();
+    for (const bool andereIndeling : {false, true}) {
+        SCOPED_TRACE(andereIndeling ? "a file of another layout in its place" : "the disk takes rows again");
+        const QString a = Pad(andereIndeling ? QStringLiteral("a2") : QStringLiteral("a1"));
+        const QString b = Pad(andereIndeling ? QStringLiteral("b2") : QStringLiteral("b1"));
+        ASSERT_TRUE(QDir().mkpath(a));
+        ASSERT_TRUE(QDir().mkpath(b));
+        const QString oud = a + QStringLiteral("/run.csv");
+        const QString naast = a + QStringLiteral("/run_2.csv");
+        Gegevensbestand = oud;
+        // The old file holds more than the new ones will: the limit refuses it alone.
+        for (int s = 0; s < 40; ++s)
+            VolgendeMeting();
+        std::optional<Bestandsgrens> grens(std::in_place, static_cast<rlim_t>(LeesBytes(oud).size()));
+        std::vector<QString> wachtend;
+        for (int s = 0; s < 2; ++s) {
+            VolgendeMeting();
+            wachtend.push_back(platform::DatumTijdTekst(TijdMeting));
         }
-        VolgendeMeting();
-        if (snapshots == 5) openNaRuimte = MeldingOpen();
-        if (snapshots == 8) elkeSeconde->zetActief(false);
-    };
-    elkeSeconde->zetActief(true);
-    klok().verstrijk(1);
-    klok().verstrijk(10000);
-    begrensd.binnen = &melding;
+        const QStringList bijVol = Regels(oud);
+        ASSERT_EQ(bijVol.size(), 41);
+        Gegevensbestand = b + QStringLiteral("/#rack#.csv");
+        const QStringList nieuw = LogBestanden(Gegevensbestand);
+        ASSERT_EQ(nieuw.size(), 2);
 
-    ASSERT_EQ(box.getoond(), 1);
-    EXPECT_TRUE(box.teksten()[0].startsWith(oud + QStringLiteral("\r\n"))) << box.teksten()[0].toStdString();
-    EXPECT_EQ(box.geblokkeerd(), 0);
-    EXPECT_TRUE(openVoorRuimte) << "the box about the left file was not open while the run went on";
-    EXPECT_EQ(nieuwVoorRuimte, 1 + 4) << "the run's files did not take every row while the box was open";
-    EXPECT_FALSE(openNaRuimte) << "the box stayed after the rows it asks about were written";
-    EXPECT_EQ(snapshots, 8);
-    // Every row of the old file is there, nothing was given up.
-    const QStringList regels = Regels(oud);
-    ASSERT_EQ(regels.size(), 43) << regels.join(QStringLiteral("\n")).toStdString();
-    for (const QString& regel : regels)
-        EXPECT_FALSE(IsEindpunt(regel)) << regel.left(60).toStdString();
-    EXPECT_FALSE(platform::VanWindows1252(LeesBytes(LogboekPad)).contains(QStringLiteral("not written")));
-    for (const QString& pad : nieuw)
-        EXPECT_EQ(Regels(pad).size(), 1 + 8) << pad.toStdString();
+        // The real box, answered Cancel after 12 s unless it goes before; a snapshot a second meanwhile,
+        // the left file back before the fifth.
+        EchteMelding box(Qt::Key_Escape, 12000);
+        begrensd.binnen = &box;
+        int snapshots = 0;
+        bool openVoorTerug = false, openNaTerug = true;
+        qsizetype nieuwVoorTerug = 0, naastNaTerug = 0;
+        const QByteArray ander = "\"Time\",\"Other\"\r\n\"05/01/2026 08:00:00\",\"1\"\r\n";
+        std::unique_ptr<platform::Timer> elkeSeconde = klok().maakTimer();
+        elkeSeconde->zetInterval(1000);
+        elkeSeconde->bijTik = [&] {
+            ++snapshots;
+            if (snapshots == 5) {
+                openVoorTerug = MeldingOpen();
+                nieuwVoorTerug = Regels(nieuw[0]).size();
+                if (andereIndeling)
+                    ASSERT_TRUE(platform::SchrijfBestandVeilig(oud, ander));
+                else
+                    grens.reset();
+            }
+            VolgendeMeting();
+            if (snapshots == 5) {
+                openNaTerug = MeldingOpen();
+                naastNaTerug = Regels(naast).size();
+            }
+            if (snapshots == 8) elkeSeconde->zetActief(false);
+        };
+        elkeSeconde->zetActief(true);
+        klok().verstrijk(1);
+        klok().verstrijk(10000);
+        begrensd.binnen = &melding;
+        grens.reset();
+
+        ASSERT_EQ(box.getoond(), 1);
+        EXPECT_TRUE(box.teksten()[0].startsWith(oud + QStringLiteral("\r\n")))
+            << box.teksten()[0].toStdString();
+        EXPECT_EQ(box.geblokkeerd(), 0);
+        EXPECT_TRUE(openVoorTerug) << "the box about the left file was not open while the run went on";
+        EXPECT_EQ(nieuwVoorTerug, 1 + 4) << "the run's files did not take every row while the box was open";
+        EXPECT_FALSE(openNaTerug) << "the box stayed after the rows it asks about were written";
+        EXPECT_EQ(snapshots, 8);
+        for (const QString& pad : nieuw)
+            EXPECT_EQ(Regels(pad).size(), 1 + 8) << pad.toStdString();
+        const QString logboek = platform::VanWindows1252(LeesBytes(LogboekPad));
+        // The rows that waited are in the file, or beside it under a file of another layout; nothing was
+        // given up.
+        const QStringList regels = Regels(andereIndeling ? naast : oud);
+        ASSERT_EQ(regels.size(), andereIndeling ? 3 : 43) << regels.join(QStringLiteral("\n")).toStdString();
+        EXPECT_EQ(regels[0], bijVol[0]);
+        for (int s = 0; s < 2; ++s) {
+            const QString& regel = regels[regels.size() - 2 + s];
+            EXPECT_EQ(SplitsVelden(regel).value(0), wachtend[static_cast<size_t>(s)]);
+            EXPECT_FALSE(IsEindpunt(regel)) << regel.left(60).toStdString();
+        }
+        EXPECT_FALSE(logboek.contains(oud + QStringLiteral(": "))) << logboek.toStdString();
+        if (andereIndeling) {
+            EXPECT_EQ(naastNaTerug, 3) << "the rows that waited did not go beside it in that snapshot";
+            EXPECT_EQ(LeesBytes(oud), ander) << "rows went under another layout";
+            EXPECT_TRUE(logboek.contains(Tekst[458] + naast + QStringLiteral("\r\n")))
+                << logboek.toStdString();
+        } else {
+            EXPECT_FALSE(QFileInfo::exists(naast));
+        }
+    }
+}
+
+// Save As from a data file whose rows wait onto a file whose rows wait too (the run logged into it
+// before, and its disk refuses both): the copy takes the new name, and the rows that waited for it and
+// then those that waited for the old file go on in it. With room, every row is there once, in order.
+TEST_F(WachtendeRijenTest, SaveAsThatJoinsTheWaitingRowsOfTwoFilesWritesEveryRowOnceInOrder) {
+    const QString a = Pad(QStringLiteral("a.csv"));
+    const QString b = Pad(QStringLiteral("b.csv"));
+    TijdMeting = platform::Nu();
+    // Both files hold rows of their own, a's the earlier, and are the same size.
+    Gegevensbestand = a;
+    for (int s = 0; s < 10; ++s)
+        VolgendeMeting();
+    Gegevensbestand = b;
+    for (int s = 0; s < 10; ++s)
+        VolgendeMeting();
+    const QStringList vanA = Regels(a);
+    ASSERT_EQ(LeesBytes(a).size(), LeesBytes(b).size());
+    // Neither takes another row, and a copy of either fits.
+    const qint64 rij = vanA.last().size() + 2;
+    std::optional<Bestandsgrens> grens(std::in_place, static_cast<rlim_t>(LeesBytes(a).size() + rij / 2));
+    std::vector<QString> tijden;
+    const auto meet = [&] {
+        VolgendeMeting();
+        tijden.push_back(platform::DatumTijdTekst(TijdMeting));
+    };
+    meet();
+    meet();
+    Gegevensbestand = a;
+    meet();
+    meet();
+    ASSERT_EQ(Regels(a), vanA);
+
+    // File > Save As, onto b, Yes to overwrite.
+    QString naam = a;
+    dialogen.bestanden = {b};
+    antwoorden = {vbYes};
+    ASSERT_TRUE(OpslaanAls(naam, false));
+    ASSERT_EQ(Gegevensbestand, b);
+    grens.reset();
+    meet();
+
+    const QStringList regels = Regels(b);
+    ASSERT_EQ(regels.size(), vanA.size() + static_cast<qsizetype>(tijden.size()))
+        << regels.join(QStringLiteral("\n")).toStdString();
+    EXPECT_EQ(regels.mid(0, vanA.size()), vanA);
+    for (size_t r = 0; r < tijden.size(); ++r) {
+        const QString& regel = regels[vanA.size() + static_cast<qsizetype>(r)];
+        EXPECT_EQ(SplitsVelden(regel).value(0), tijden[r]) << "row " << r << " of what waited";
+        EXPECT_FALSE(IsEindpunt(regel));
+    }
 }
 
 // The program's own start sets up how it ends; a file-size limit set on the running program (ulimit -f,
