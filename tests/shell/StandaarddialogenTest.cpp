@@ -68,7 +68,7 @@ TEST_F(StandaarddialogenTest, TheFileDialogsShowTheQuestionAndReturnTheChoice) {
 
     // A name typed that is not there (mistyped, or a template) is the choice too: no box of the dialog
     // stands in for the program's own answer.
-    for (const QString naam : {QStringLiteral("Lab_run.csv"), QStringLiteral("Lab_#date#.csv")}) {
+    for (const QString& naam : {QStringLiteral("Lab_run.csv"), QStringLiteral("Lab_#date#.csv")}) {
         BijDialoog<QFileDialog>([&](QFileDialog& d) {
             auto* veld = d.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             ASSERT_NE(veld, nullptr);
