@@ -35,8 +35,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
@@ -45,11 +45,11 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QSettings>
-#include <QTimer>
-#include <QTreeView>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
+#include <QTreeView>
 #include <csignal>
 #include <functional>
 
@@ -103,8 +103,8 @@ void BijGeselecteerd(const QString& pad, const std::function<void(QFileDialog&)>
         if (lijst && bestanden && lijst->selectionModel()) {
             const QModelIndex rij = bestanden->index(pad);
             if (rij.isValid() && lijst->model() == bestanden && rij.parent() == lijst->rootIndex()) {
-                lijst->selectionModel()->setCurrentIndex(
-                    rij, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+                lijst->selectionModel()->setCurrentIndex(rij, QItemSelectionModel::ClearAndSelect |
+                                                                  QItemSelectionModel::Rows);
                 doe(*d);
                 return;
             }
@@ -269,7 +269,8 @@ TEST_F(AchterVenstersTest, PollingAndLoggingGoOnBehindEveryWindowTheUserWaitsIn)
                 EXPECT_TRUE(ontbrekend.teksten()[0].contains(QStringLiteral("Lab_run.csv")));
                 EXPECT_EQ(ontbrekend.geblokkeerd(), 0);
                 EXPECT_EQ(Gegevensbestand, Logpad());
-                EXPECT_FALSE(QFile::exists(QFileInfo(Logpad()).dir().filePath(QStringLiteral("Lab_run.csv"))));
+                EXPECT_FALSE(
+                    QFile::exists(QFileInfo(Logpad()).dir().filePath(QStringLiteral("Lab_run.csv"))));
                 InstalleerMeldingen();
             }
 
