@@ -55,6 +55,10 @@ function(k740_tests folder)
     target_precompile_headers(${target} REUSE_FROM k740_platform)
     # A suite named "...AlsKopie" is one half of a test that runs its own program again as a second
     # process (the single-instance test): that process runs it, ctest does not list it on its own.
+    # Every test has a deadline of its own: a test that waits for what never comes fails by it instead of
+    # holding up the run (a whole-program test's own deadlines run on the virtual clock, which stands
+    # still while a window holds the loop). The slowest test takes about 20 s under the sanitizers on a
+    # busy machine.
     gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST TEST_FILTER "-*AlsKopie.*"
-                         PROPERTIES LABELS ${folder} ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+                         PROPERTIES LABELS ${folder} ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
 endfunction()
