@@ -534,56 +534,71 @@ TEST_F(WachtendeRijenTest, RowsWaitingInSeveralPiecesReachTheFileWholeAndInOrder
 }
 
 // Save As of the data file `b/run.csv` over `a/run.csv`, a file the run left, while rows wait for both
-// (their disk refused; `b` took `rijenInB` rows before it did): the rows that waited for `a` were taken
-// first. Afterwards `a` holds every row taken since its former content (now its backup) once, in the
-// order taken, and nothing is added to `b`.
-void SlaOpOverWachtendBestand(WachtendeRijenTest& t, int rijenInB) {
-    ASSERT_TRUE(QDir().mkpath(t.Pad(QStringLiteral("a"))));
-    ASSERT_TRUE(QDir().mkpath(t.Pad(QStringLiteral("b"))));
-    const QString oud = t.Pad(QStringLiteral("a/run.csv"));
-    const QString nieuw = t.Pad(QStringLiteral("b/run.csv"));
-    Gegevensbestand = oud;
+// (their disk refused). `b` took `rijenVoor` rows before the run went to `a`, and `rijenNa` after it came
+// back, before its disk refused. Afterwards `a` holds the rows of `b` and every row taken since its
+// former content (now its backup), each once, in the order taken, and nothing is added to `b`.
+void SlaOpOverWachtendBestand(WachtendeRijenTest& t, int rijenVoor, int rijenNa) {
+    SCOPED_TRACE(testing::Message() << "the data file took " << rijenVoor
+                                    << " rows before the left file's and " << rijenNa << " after them");
+    const QString map = QStringLiteral("%1-%2/").arg(rijenVoor).arg(rijenNa);
+    ASSERT_TRUE(QDir().mkpath(t.Pad(map + QStringLiteral("a"))));
+    ASSERT_TRUE(QDir().mkpath(t.Pad(map + QStringLiteral("b"))));
+    const QString oud = t.Pad(map + QStringLiteral("a/run.csv"));
+    const QString nieuw = t.Pad(map + QStringLiteral("b/run.csv"));
     TijdMeting = platform::Nu();
-    std::vector<QString> tijden;
-    const auto meet = [&] {
-        t.VolgendeMeting();
-        tijden.push_back(platform::DatumTijdTekst(TijdMeting));
+    // The times of the rows `a` is to hold, in the order taken.
+    QStringList verwacht;
+    const auto meet = [&](int n, bool inA) {
+        for (int k = 0; k < n; ++k) {
+            t.VolgendeMeting();
+            if (inA) verwacht << platform::DatumTijdTekst(TijdMeting);
+        }
     };
-    meet();
+    Gegevensbestand = nieuw;
+    meet(rijenVoor, true);
+    Gegevensbestand = oud;
+    const int vooraf = std::max(1, rijenVoor + rijenNa);
+    meet(vooraf, false);
     const QByteArray begin = LeesBytes(oud);
     {
-        // No file grows past this: `a` takes no row, `b` (of the same layout) as many as asked.
-        Bestandsgrens grens(static_cast<rlim_t>(rijenInB > 0 ? begin.size() : begin.size() / 2));
-        meet();
-        meet();
+        // No file grows past this: `a` takes no row, `b` (rows of the same length) `rijenNa` more.
+        Bestandsgrens grens(static_cast<rlim_t>(rijenVoor + rijenNa > 0 ? begin.size() : begin.size() / 2));
+        meet(2, true);
         Gegevensbestand = nieuw;
-        meet();
-        meet();
+        meet(rijenNa + 1, true);
     }
     ASSERT_EQ(LeesBytes(oud), begin);
     const QByteArray bijOpslaan = LeesBytes(nieuw);
-    ASSERT_EQ(t.Regels(nieuw).size(), rijenInB > 0 ? rijenInB + 1 : 0);
+    ASSERT_EQ(t.Regels(nieuw).size(), rijenVoor + rijenNa > 0 ? rijenVoor + rijenNa + 1 : 0);
     QString naam = Gegevensbestand;
     t.dialogen.bestanden = {oud};
     t.antwoorden = {vbYes};
     ASSERT_TRUE(OpslaanAls(naam, false));
     ASSERT_EQ(Gegevensbestand, oud);
-    meet();
+    meet(1, true);
     EXPECT_EQ(LeesBytes(BackupNaam(oud)), begin);
     EXPECT_EQ(LeesBytes(nieuw), bijOpslaan);
     const QStringList regels = t.Regels(oud);
-    ASSERT_EQ(regels.size(), static_cast<qsizetype>(tijden.size()))
-        << regels.join(QStringLiteral("\n")).toStdString();
+    const std::string inhoud = regels.join(QStringLiteral("\n")).left(4000).toStdString();
+    ASSERT_EQ(regels.size(), verwacht.size() + 1) << inhoud;
     EXPECT_EQ(regels[0], t.Regels(BackupNaam(oud)).value(0));
-    for (std::size_t i = 1; i < tijden.size(); ++i) {
-        EXPECT_EQ(SplitsVelden(regels[static_cast<qsizetype>(i)]).value(0), tijden[i]) << "row " << i;
-        EXPECT_FALSE(WachtendeRijenTest::IsEindpunt(regels[static_cast<qsizetype>(i)])) << "row " << i;
+    for (qsizetype i = 0; i < verwacht.size(); ++i) {
+        EXPECT_EQ(SplitsVelden(regels[i + 1]).value(0), verwacht[i])
+            << "row " << i + 1 << " is not in the order taken:\n"
+            << inhoud;
+        EXPECT_FALSE(WachtendeRijenTest::IsEindpunt(regels[i + 1])) << "row " << i + 1;
     }
     EXPECT_TRUE(SchrijfWachtendeRegels());
 }
 
+// The rows that waited for the file saved over go before the data file's rows taken after them, and
+// behind those taken before them: whether the data file was empty, took rows only after them, or also
+// held rows from before.
 TEST_F(WachtendeRijenTest, SaveAsIntoAFileWhoseRowsWaitPutsTheRowsOfBothInTheOrderTaken) {
-    SlaOpOverWachtendBestand(*this, 0);
+    for (const auto& [voor, na] : {std::pair{0, 0}, std::pair{0, 1}, std::pair{2, 3}}) {
+        SlaOpOverWachtendBestand(*this, voor, na);
+        if (HasFatalFailure()) return;
+    }
 }
 
 // Rows wait for a file the run has left, on a disk that refuses to make it longer. Its box names that
