@@ -5,6 +5,7 @@
 #include "acquisition/RackvensterTeksten.h"
 #include "acquisition/Verbinding.h"
 #include "acquisition/vensters/Hoofdvenster.h"
+#include "files/Bestandsbewerkingen.h"
 #include "files/CsvVelden.h"
 #include "files/Logboek.h"
 #include "files/Meetbestand.h"
@@ -25,6 +26,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <algorithm>
+#include <cerrno>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -334,6 +336,20 @@ Uitkomst Afgehandeld(Logbestand* b) {
     return Uitkomst::Geschreven;
 }
 
+// The end point of a break around the waiting lines of `w` (`wachtRijen`: lines wait), with a row of the
+// file's own after them when `eigenRij`; `houdtRijen`: the file holds rows before them. It goes only where
+// a row follows it: before the rows that wait when they were given up before them (by Cancel), behind the
+// rows kept when those past the bound were given up.
+void Breukpunt(const Wachtend* w, bool wachtRijen, bool eigenRij, bool houdtRijen, QString& ervoor,
+               QString& erna) {
+    if (!w || w->breuk.isEmpty()) return;
+    const QString breuk = Eindpuntregel(w->breuk, w->velden, TekstAfbakening);
+    const bool rijVolgt = wachtRijen || eigenRij;
+    if (w->breukEerst && houdtRijen && rijVolgt) ervoor += breuk;
+    if (!w->breukEerst && rijVolgt && (wachtRijen ? w->rijen.aantal > 0 && !w->laatsteEindpunt : houdtRijen))
+        erna += breuk;
+}
+
 // Appends to the file what waits for it and then `eigen` (the snapshot's own line, the row or end point
 // at `tijd`; may be empty), after what the file needs as it stands now: an empty file its header, a file
 // whose last line was cut a line end. Where rows were given up, the end point of the break goes before
@@ -364,15 +380,7 @@ Uitkomst SchrijfNaar(const QString& pad, const QString& kop, const QString& eige
     // What goes before the waiting lines, and what after them: small, made anew at every try. The waiting
     // lines are written from where they wait, and the first piece the file refuses ends the try.
     QString ervoor = voor, erna;
-    // The end point of a break goes only where a row follows it: before the rows that wait when they were
-    // given up before them (by Cancel), behind the rows kept when those past the bound were given up.
-    const QString breuk =
-        w && !w->breuk.isEmpty() ? Eindpuntregel(w->breuk, w->velden, TekstAfbakening) : QString();
-    const bool rijVolgt = wachtRijen || eigenRij;
-    if (!breuk.isEmpty() && w->breukEerst && houdtRijen && rijVolgt) ervoor += breuk;
-    if (!breuk.isEmpty() && !w->breukEerst && rijVolgt &&
-        (wachtRijen ? w->rijen.aantal > 0 && !w->laatsteEindpunt : houdtRijen))
-        erna += breuk;
+    Breukpunt(w, wachtRijen, eigenRij, houdtRijen, ervoor, erna);
     erna += eigen;
     platform::Aanvulling aanvulling(pad);
     aanvulling.Schrijf(platform::NaarWindows1252(ervoor));
@@ -1098,7 +1106,80 @@ void TrekWachtendeVraagIn() {
     if (vraagBox) TrekMeldingIn(vraagBox->nummer);
 }
 
-void NeemWachtendeRijenMee(const QString& sjabloon, const QString& naam, bool gekopieerd) {
+namespace {
+
+// The time of a file's line, its first field; false for a line that holds none (a header).
+bool TijdVanRegel(const QByteArray& regel, platform::Datum& tijd) {
+    // The time is the first of many fields: the line's head holds it.
+    const QString veld = SplitsVelden(platform::VanWindows1252(regel.left(128))).value(0);
+    return !veld.isEmpty() && platform::LeesDatumTijd(veld, tijd);
+}
+
+} // namespace
+
+bool VoegWachtendeRijenIn(const QString& naam, const QString& kopie, bool& ingevoegd) {
+    ingevoegd = false;
+    const Logbestand* b = wacht.Wachtrij(naam);
+    if (!b || !b->wacht.Wacht()) return true;
+    const Wachtend& w = b->wacht;
+    platform::Datum eerste = 0;
+    if (!platform::LeesDatumTijd(w.rijen.aantal > 0 ? w.rijen.eerste : w.eindpunt, eerste)) return true;
+    QFile f(kopie);
+    const qint64 lengte = QFileInfo(kopie).size();
+    if (lengte <= 0 || !HeeftKop(kopie, w.kop)) return true;
+    if (!f.open(QIODevice::ReadWrite)) return platform::OnthoudSchrijffout(errno);
+    // From the end, the lines of rows taken after the first waiting row: only those are read, in blocks
+    // from the end. `na`: where they begin in the file; `staart`: the file from `van` on.
+    QByteArray staart;
+    qint64 van = lengte, na = lengte, blok = 64 * 1024;
+    bool houdtRijen = true;
+    for (;;) {
+        const qsizetype eind = static_cast<qsizetype>(na - van);
+        const qsizetype vorige = eind >= 2 ? staart.lastIndexOf('\n', eind - 2) : -1;
+        if (vorige < 0 && van > 0) {
+            const qint64 nieuwVan = std::max<qint64>(0, van - blok);
+            blok *= 2;
+            if (!f.seek(nieuwVan)) return platform::OnthoudSchrijffout(errno);
+            const QByteArray ervoor = f.read(van - nieuwVan);
+            if (ervoor.size() != van - nieuwVan) return platform::OnthoudSchrijffout(errno);
+            staart.prepend(ervoor);
+            van = nieuwVan;
+            continue;
+        }
+        const qsizetype begin = vorige + 1;
+        // The header line: every row of the copy comes after them.
+        if (van + begin == 0) {
+            houdtRijen = false;
+            break;
+        }
+        platform::Datum tijd = 0;
+        if (!TijdVanRegel(staart.mid(begin, eind - begin), tijd) || tijd <= eerste) break;
+        na = van + begin;
+    }
+    // Every row of the copy came before them: they follow it as waiting rows do.
+    if (na == lengte) return true;
+    QString ervoor, erna;
+    Breukpunt(&w, true, false, houdtRijen, ervoor, erna);
+    const QByteArray later = staart.mid(static_cast<qsizetype>(na - van));
+    staart.clear();
+    const auto schrijf = [&f](const QByteArray& stuk) { return f.write(stuk) == stuk.size(); };
+    bool goed = f.resize(na) && f.seek(na) && schrijf(platform::NaarWindows1252(ervoor));
+    for (auto stuk = w.stukken.cbegin(); goed && stuk != w.stukken.cend(); ++stuk)
+        goed = schrijf(*stuk);
+    goed = goed && schrijf(platform::NaarWindows1252(erna)) && schrijf(later) && f.flush();
+    if (!goed) return platform::OnthoudSchrijffout(errno);
+    if (!NaarSchijf(f.handle())) return platform::OnthoudSchrijffout(errno);
+    ingevoegd = true;
+    return true;
+}
+
+void NeemWachtendeRijenMee(const QString& sjabloon, const QString& naam, bool gekopieerd, bool ingevoegd) {
+    // The rows that waited for the file of the new name are in it, where they were taken.
+    if (Logbestand* doel = ingevoegd ? wacht.Wachtrij(naam) : nullptr) {
+        VraagVolgtRijen(naam);
+        VergeetStand(naam);
+        Afgehandeld(doel);
+    }
     // A template that splits the rows, or names the day, has files the copy did not make.
     if (LogModus(sjabloon) != LogEenBestand || sjabloon.contains(MarkeringDatum)) return;
     const QString oud = MaakBestandsnaam(sjabloon, 0, 0, 0);

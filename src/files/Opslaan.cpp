@@ -162,6 +162,8 @@ bool OpslaanAls(QString& naam, bool nieuw) {
     MapGegevensTerug mapTerug;
     // The new file was made from a copy of the old one, not from the table.
     bool vanKopie = false;
+    // The rows that waited for the new name's file are in the copy.
+    bool wachtendIngevoegd = false;
     Bestandsbewerkingen& bewerkingen = bestandsbewerkingen();
     // 1 done, 2 cancelled or failed, 4 ask again.
     int16_t keuze = 4;
@@ -185,6 +187,7 @@ bool OpslaanAls(QString& naam, bool nieuw) {
         // it is the backup that the overwrite replaces. A logging template is never copied: the file of
         // its literal name was written by an earlier Save As and lacks the rows logged since.
         const bool kopieer = !nieuw && !oud.isEmpty() && !HeeftSjabloon(oud) && QFileInfo(oud).isFile();
+        wachtendIngevoegd = false;
         const QString tijdelijk = naam + QStringLiteral(".tmp~");
         if (kopieer && !bewerkingen.Kopieer(oud, tijdelijk)) {
             keuze = static_cast<int16_t>(Bestandsfout(mapTerug, naam, naam) == vbOK ? 4 : 2);
@@ -205,6 +208,12 @@ bool OpslaanAls(QString& naam, bool nieuw) {
         // go into the copy as well, before the backup can replace that file. From here on the run waits
         // for nothing until it goes on in the new file.
         if (kopieer && (overschrijven || !bestaat) && !bewerkingen.VulAan(oud, tijdelijk, gekopieerd)) {
+            fout(naam);
+            continue;
+        }
+        // Rows that wait for the file of the new name go into the copy where they were taken.
+        if (kopieer && (overschrijven || !bestaat) &&
+            !VoegWachtendeRijenIn(naam, tijdelijk, wachtendIngevoegd)) {
             fout(naam);
             continue;
         }
@@ -251,7 +260,7 @@ bool OpslaanAls(QString& naam, bool nieuw) {
 
     if (keuze == 1) {
         // The rows that wait for the old file go on in the new one, which the run continues.
-        if (!nieuw) NeemWachtendeRijenMee(Gegevensbestand, naam, vanKopie);
+        if (!nieuw) NeemWachtendeRijenMee(Gegevensbestand, naam, vanKopie, vanKopie && wachtendIngevoegd);
         mapTerug.Behoud(naam);
         BewaarInstelling(AppNaam, Settings, QStringLiteral("LastFile"), naam);
         Gegevensbestand = naam;

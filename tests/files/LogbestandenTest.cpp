@@ -1,5 +1,6 @@
 #include "files/Logbestanden.h"
 #include "BegrensdeMeldingen.h"
+#include "Bestandsgrens.h"
 #include "Meetsysteem.h"
 #include "OpnameMelding.h"
 #include "SchoneOmgeving.h"
@@ -18,6 +19,7 @@
 #include <cerrno>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <optional>
 
 class LogbestandenTest : public SchoneOmgeving {
 protected:
@@ -145,6 +147,53 @@ TEST_F(LogbestandenTest, ModulesOfOneNameNeverShareAFile) {
         EXPECT_EQ(GenoemdInLogboek(),
                   nieuweStart ? "run-pH_Redox_2.csv|run-pH_Redox_2.csv" : "run-pH_Redox_2.csv");
     }
+
+    // The module of a file of its own keeps it while the program runs, also once the module whose name it
+    // shares is gone and logging starts again: its rows go on there, and the run stays in its series.
+    const QString sjabloon = map + QStringLiteral("/run-#module#.csv");
+    const auto rijen = [](const QString& pad) {
+        return platform::SplitsRegels(platform::VanWindows1252(LeesBytes(pad))).size() - 1;
+    };
+    // The module whose inputs a file's header names.
+    const auto eenheid = [](const QString& pad) {
+        static const QRegularExpression titel(QStringLiteral("\"Value (R\\d+M\\d+)C1\""));
+        return titel.match(platform::VanWindows1252(LeesBytes(pad))).captured(1).toStdString();
+    };
+    Racks[1].Modules[1].Present = false;
+    for (int keer = 0; keer < 2; ++keer) {
+        BeginLogging();
+        klok().verstrijk(60000);
+        LogReeks(QStringLiteral("run-#module#.csv"));
+        EXPECT_EQ(Gegevensbestand.toStdString(), sjabloon.toStdString()) << "the run left its series";
+    }
+    Racks[1].Modules[1].Present = true;
+    EXPECT_EQ(rijen(tweede), 15) << "R2M2 did not keep its file";
+    EXPECT_EQ(rijen(eerste), 9);
+
+    // After a new start each header leads its module back to its file, also when the file the name gives
+    // holds another module than the first of that name; a file beside it that holds another layout is
+    // not taken.
+    for (const QString& naam : QDir(map).entryList(QDir::Files))
+        ASSERT_TRUE(QFile::remove(map + QLatin1Char('/') + naam));
+    const QByteArray anders = "\"Time\",\"Other\"\r\n";
+    SchrijfBytes(tweede, anders);
+    const auto naam = Racks[1].Modules[1].Name;
+    Racks[1].Modules[1].Name = QStringLiteral("Other");
+    ResetLogbestanden();
+    LogReeks(QStringLiteral("run-#module#.csv"));
+    ASSERT_EQ(eenheid(eerste), "R2M2");
+    Racks[1].Modules[1].Name = naam;
+    ResetLogbestanden();
+    BeginLogging();
+    klok().verstrijk(60000);
+    LogReeks(QStringLiteral("run-#module#.csv"));
+    EXPECT_EQ(Gegevensbestand.toStdString(), sjabloon.toStdString()) << "the run left its series";
+    EXPECT_EQ(eenheid(eerste), "R2M2");
+    EXPECT_EQ(rijen(eerste), 6);
+    const QString derde = map + QStringLiteral("/run-pH_Redox_3.csv");
+    EXPECT_EQ(eenheid(derde), "R1M1");
+    EXPECT_EQ(rijen(derde), 3);
+    EXPECT_EQ(LeesBytes(tweede), anders);
 
     // Seven K761 modules of their model's name in one rack, inputs named alike.
     for (const QString& naam : QDir(map).entryList(QDir::Files))
@@ -377,10 +426,16 @@ TEST_F(LogbestandenTest, ARunAppendedToAFileWhoseLastRowWasCutBeginsOnALineOfIts
     for (int i = 0; i < 2; ++i) {
         klok().verstrijk(1000);
         TijdMeting = platform::Nu();
+        // The first row after the cut is refused by a full disk: it waits, and the line end with it.
+        std::optional<Bestandsgrens> vol;
+        if (i == 0) vol.emplace(static_cast<rlim_t>(afgebroken.size()));
         LogMeting(QString());
+        if (i == 0) {
+            ASSERT_EQ(LeesBytes(Gegevensbestand), afgebroken);
+        }
     }
     const QByteArray na = LeesBytes(Gegevensbestand);
-    EXPECT_TRUE(na.startsWith(afgebroken + "\r\n")) << "the cut row stays as it was";
+    EXPECT_TRUE(na.startsWith(afgebroken + "\r\n")) << "the cut row stays as it was:\n" << na.toStdString();
     const QStringList regels = platform::SplitsRegels(platform::VanWindows1252(na));
     ASSERT_EQ(regels.size(), 5);
     const qsizetype velden = SplitsVelden(regels[0]).size();

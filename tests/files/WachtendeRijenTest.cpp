@@ -534,56 +534,71 @@ TEST_F(WachtendeRijenTest, RowsWaitingInSeveralPiecesReachTheFileWholeAndInOrder
 }
 
 // Save As of the data file `b/run.csv` over `a/run.csv`, a file the run left, while rows wait for both
-// (their disk refused; `b` took `rijenInB` rows before it did): the rows that waited for `a` were taken
-// first. Afterwards `a` holds every row taken since its former content (now its backup) once, in the
-// order taken, and nothing is added to `b`.
-void SlaOpOverWachtendBestand(WachtendeRijenTest& t, int rijenInB) {
-    ASSERT_TRUE(QDir().mkpath(t.Pad(QStringLiteral("a"))));
-    ASSERT_TRUE(QDir().mkpath(t.Pad(QStringLiteral("b"))));
-    const QString oud = t.Pad(QStringLiteral("a/run.csv"));
-    const QString nieuw = t.Pad(QStringLiteral("b/run.csv"));
-    Gegevensbestand = oud;
+// (their disk refused). `b` took `rijenVoor` rows before the run went to `a`, and `rijenNa` after it came
+// back, before its disk refused. Afterwards `a` holds the rows of `b` and every row taken since its
+// former content (now its backup), each once, in the order taken, and nothing is added to `b`.
+void SlaOpOverWachtendBestand(WachtendeRijenTest& t, int rijenVoor, int rijenNa) {
+    SCOPED_TRACE(testing::Message() << "the data file took " << rijenVoor
+                                    << " rows before the left file's and " << rijenNa << " after them");
+    const QString map = QStringLiteral("%1-%2/").arg(rijenVoor).arg(rijenNa);
+    ASSERT_TRUE(QDir().mkpath(t.Pad(map + QStringLiteral("a"))));
+    ASSERT_TRUE(QDir().mkpath(t.Pad(map + QStringLiteral("b"))));
+    const QString oud = t.Pad(map + QStringLiteral("a/run.csv"));
+    const QString nieuw = t.Pad(map + QStringLiteral("b/run.csv"));
     TijdMeting = platform::Nu();
-    std::vector<QString> tijden;
-    const auto meet = [&] {
-        t.VolgendeMeting();
-        tijden.push_back(platform::DatumTijdTekst(TijdMeting));
+    // The times of the rows `a` is to hold, in the order taken.
+    QStringList verwacht;
+    const auto meet = [&](int n, bool inA) {
+        for (int k = 0; k < n; ++k) {
+            t.VolgendeMeting();
+            if (inA) verwacht << platform::DatumTijdTekst(TijdMeting);
+        }
     };
-    meet();
+    Gegevensbestand = nieuw;
+    meet(rijenVoor, true);
+    Gegevensbestand = oud;
+    const int vooraf = std::max(1, rijenVoor + rijenNa);
+    meet(vooraf, false);
     const QByteArray begin = LeesBytes(oud);
     {
-        // No file grows past this: `a` takes no row, `b` (of the same layout) as many as asked.
-        Bestandsgrens grens(static_cast<rlim_t>(rijenInB > 0 ? begin.size() : begin.size() / 2));
-        meet();
-        meet();
+        // No file grows past this: `a` takes no row, `b` (rows of the same length) `rijenNa` more.
+        Bestandsgrens grens(static_cast<rlim_t>(rijenVoor + rijenNa > 0 ? begin.size() : begin.size() / 2));
+        meet(2, true);
         Gegevensbestand = nieuw;
-        meet();
-        meet();
+        meet(rijenNa + 1, true);
     }
     ASSERT_EQ(LeesBytes(oud), begin);
     const QByteArray bijOpslaan = LeesBytes(nieuw);
-    ASSERT_EQ(t.Regels(nieuw).size(), rijenInB > 0 ? rijenInB + 1 : 0);
+    ASSERT_EQ(t.Regels(nieuw).size(), rijenVoor + rijenNa > 0 ? rijenVoor + rijenNa + 1 : 0);
     QString naam = Gegevensbestand;
     t.dialogen.bestanden = {oud};
     t.antwoorden = {vbYes};
     ASSERT_TRUE(OpslaanAls(naam, false));
     ASSERT_EQ(Gegevensbestand, oud);
-    meet();
+    meet(1, true);
     EXPECT_EQ(LeesBytes(BackupNaam(oud)), begin);
     EXPECT_EQ(LeesBytes(nieuw), bijOpslaan);
     const QStringList regels = t.Regels(oud);
-    ASSERT_EQ(regels.size(), static_cast<qsizetype>(tijden.size()))
-        << regels.join(QStringLiteral("\n")).toStdString();
+    const std::string inhoud = regels.join(QStringLiteral("\n")).left(4000).toStdString();
+    ASSERT_EQ(regels.size(), verwacht.size() + 1) << inhoud;
     EXPECT_EQ(regels[0], t.Regels(BackupNaam(oud)).value(0));
-    for (std::size_t i = 1; i < tijden.size(); ++i) {
-        EXPECT_EQ(SplitsVelden(regels[static_cast<qsizetype>(i)]).value(0), tijden[i]) << "row " << i;
-        EXPECT_FALSE(WachtendeRijenTest::IsEindpunt(regels[static_cast<qsizetype>(i)])) << "row " << i;
+    for (qsizetype i = 0; i < verwacht.size(); ++i) {
+        EXPECT_EQ(SplitsVelden(regels[i + 1]).value(0), verwacht[i])
+            << "row " << i + 1 << " is not in the order taken:\n"
+            << inhoud;
+        EXPECT_FALSE(WachtendeRijenTest::IsEindpunt(regels[i + 1])) << "row " << i + 1;
     }
     EXPECT_TRUE(SchrijfWachtendeRegels());
 }
 
+// The rows that waited for the file saved over go before the data file's rows taken after them, and
+// behind those taken before them: whether the data file was empty, took rows only after them, or also
+// held rows from before.
 TEST_F(WachtendeRijenTest, SaveAsIntoAFileWhoseRowsWaitPutsTheRowsOfBothInTheOrderTaken) {
-    SlaOpOverWachtendBestand(*this, 0);
+    for (const auto& [voor, na] : {std::pair{0, 0}, std::pair{0, 1}, std::pair{2, 3}}) {
+        SlaOpOverWachtendBestand(*this, voor, na);
+        if (HasFatalFailure()) return;
+    }
 }
 
 // Rows wait for a file the run has left, on a disk that refuses to make it longer. Its box names that
@@ -824,6 +839,75 @@ TEST_F(WachtendeRijenTest, ALeftFilesBoxNamesItWhileTheRunGoesOnAndGoesOnceItsRo
             EXPECT_FALSE(QFileInfo::exists(naast));
         }
     }
+}
+
+// The rows of a file wait while its folder is gone (told by the folder's box, not asked about), and the
+// run goes on in a file in another folder. The folder comes back on a disk that refuses the file: the
+// left file's question now names it. The run's own file refuses too (a folder stands in its place). Once
+// the left file takes its rows, its box goes, although rows still wait in the other folder, and the
+// question names the run's file; that box goes too once its rows are written. Nothing is given up.
+TEST_F(WachtendeRijenTest, ALeftFileBackOnAFullDiskIsAskedAboutAndItsBoxGoesWhenOnlyAnotherFoldersRowsWait) {
+    ASSERT_TRUE(QDir().mkpath(Pad(QStringLiteral("a"))));
+    ASSERT_TRUE(QDir().mkpath(Pad(QStringLiteral("b"))));
+    const QString oud = Pad(QStringLiteral("a/run.csv"));
+    const QString nieuw = Pad(QStringLiteral("b/run.csv"));
+    Gegevensbestand = oud;
+    TijdMeting = platform::Nu();
+    // The left file holds more than the run's will: the limit refuses it alone.
+    for (int s = 0; s < 20; ++s)
+        VolgendeMeting();
+    const QByteArray begin = LeesBytes(oud);
+    ASSERT_TRUE(QDir().rename(Pad(QStringLiteral("a")), Pad(QStringLiteral("a.weg"))));
+    VolgendeMeting();
+    Beurt();
+    ASSERT_EQ(vragen.size(), 1u);
+    EXPECT_EQ(vragen[0].stijl & 7, vbOKOnly) << "the folder that is gone is told, not asked about";
+    Gegevensbestand = nieuw;
+    VolgendeMeting();
+    ASSERT_EQ(Regels(nieuw).size(), 2);
+    ASSERT_TRUE(QDir().rename(Pad(QStringLiteral("a.weg")), Pad(QStringLiteral("a"))));
+    std::optional<Bestandsgrens> grens(std::in_place, static_cast<rlim_t>(begin.size()));
+
+    // The real box, answered Cancel after 12 s unless it goes before; a snapshot a second meanwhile: the
+    // run's file refuses from the first, the left file takes rows from the third, the run's from the sixth.
+    EchteMelding box(Qt::Key_Escape, 12000);
+    begrensd.binnen = &box;
+    int snapshots = 0, getoondNaLinks = 0;
+    const QString bewaard = nieuw + QStringLiteral(".keep");
+    std::unique_ptr<platform::Timer> elkeSeconde = klok().maakTimer();
+    elkeSeconde->zetInterval(1000);
+    elkeSeconde->bijTik = [&] {
+        ++snapshots;
+        if (snapshots == 1) {
+            ASSERT_TRUE(QFile::rename(nieuw, bewaard));
+            ASSERT_TRUE(QDir().mkdir(nieuw));
+        }
+        if (snapshots == 3) grens.reset();
+        if (snapshots == 6) {
+            ASSERT_TRUE(QDir().rmdir(nieuw));
+            ASSERT_TRUE(QFile::rename(bewaard, nieuw));
+        }
+        VolgendeMeting();
+        if (snapshots == 5) getoondNaLinks = box.getoond();
+        if (snapshots == 8) elkeSeconde->zetActief(false);
+    };
+    elkeSeconde->zetActief(true);
+    klok().verstrijk(1);
+    klok().verstrijk(10000);
+    begrensd.binnen = &melding;
+    grens.reset();
+
+    ASSERT_GE(box.getoond(), 1) << "the left file back on a full disk asked no question";
+    EXPECT_TRUE(box.teksten()[0].startsWith(oud + QStringLiteral("\r\n"))) << box.teksten()[0].toStdString();
+    EXPECT_EQ(getoondNaLinks, 2) << "the box about the left file stayed after its rows were written";
+    ASSERT_EQ(box.getoond(), 2);
+    EXPECT_TRUE(box.teksten()[1].startsWith(nieuw + QStringLiteral("\r\n")))
+        << box.teksten()[1].toStdString();
+    EXPECT_FALSE(MeldingOpen()) << "the box stayed after the rows it asks about were written";
+    EXPECT_EQ(box.geblokkeerd(), 0);
+    EXPECT_EQ(Regels(oud).size(), 1 + 20 + 1) << "the left file lacks rows";
+    EXPECT_EQ(Regels(nieuw).size(), 1 + 1 + 8) << "the run's file lacks rows";
+    EXPECT_TRUE(SchrijfWachtendeRegels());
 }
 
 // Save As from a data file whose rows wait onto a file whose rows wait too (the run logged into it
