@@ -657,6 +657,8 @@ public:
                  o.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":detect_leaks=0"));
         m_proces.setProcessEnvironment(o);
         m_proces.setProcessChannelMode(QProcess::MergedChannels);
+        // Not the folder an earlier test made current, which may be gone.
+        m_proces.setWorkingDirectory(QCoreApplication::applicationDirPath());
         m_proces.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=") + filter});
         m_proces.waitForStarted(10000);
     }
@@ -674,6 +676,8 @@ public:
             m_proces.waitForReadyRead(20);
             m_uitvoer += QString::fromLocal8Bit(m_proces.readAll());
         }
+        if (!m_uitvoer.contains(tekst))
+            ADD_FAILURE() << "no \"" << tekst.toStdString() << "\" in:\n" << m_uitvoer.toStdString();
         return m_uitvoer.contains(tekst);
     }
     // Its input closed, which ends a process that waits for that; its whole output once it ended, within
