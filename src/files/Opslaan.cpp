@@ -90,18 +90,31 @@ QString Filtertekst(const QString& extensie, int16_t filtertekst, bool alleBesta
     return alleBestanden ? Tekst[215] + QLatin1Char('|') + eigen : eigen;
 }
 
-std::optional<QString> VraagBestandOpenen(const QString& extensie, int16_t filtertekst) {
+namespace {
+
+// The open dialog's choice, the folders and flags still as they were.
+std::optional<QString> OpenDialoog(const QString& extensie, int16_t filtertekst) {
     BestandsdialoogVraag vraag;
     vraag.opslaan = false;
     vraag.titel = Tekst[187];
     vraag.beginMap = MapGegevens;
     vraag.filter = Filtertekst(extensie, filtertekst, true);
     vraag.filterIndex = 2;
-    const std::optional<QString> gekozen = bestandsdialogen().KiesBestand(vraag);
-    if (!gekozen) return std::nullopt;
-    const QString map = SplitsPad(*gekozen, NetwerkPad);
-    AlleenLezen = NetwerkPad || IsAlleenLezen(*gekozen);
+    return bestandsdialogen().KiesBestand(vraag);
+}
+
+// The chosen file's folder becomes the data folder; the file's own state decides AlleenLezen.
+void NeemOpenKeuzeOver(const QString& gekozen) {
+    const QString map = SplitsPad(gekozen, NetwerkPad);
+    AlleenLezen = NetwerkPad || IsAlleenLezen(gekozen);
     KiesMapGegevens(map);
+}
+
+} // namespace
+
+std::optional<QString> VraagBestandOpenen(const QString& extensie, int16_t filtertekst) {
+    const std::optional<QString> gekozen = OpenDialoog(extensie, filtertekst);
+    if (gekozen) NeemOpenKeuzeOver(*gekozen);
     return gekozen;
 }
 
@@ -275,11 +288,18 @@ bool OpslaanAls(QString& naam, bool nieuw) {
 bool BewaarLaatsteBestand(const QString& naam) {
     // A copy: the caller may hand in Gegevensbestand itself.
     const QString vorige = naam;
-    const std::optional<QString> gekozen = VraagBestandOpenen(QStringLiteral(".csv"), 182);
+    // A name that is not there changes nothing: the data file, the data folder (and with it the folder
+    // of the event and communication logs) and the read-only state stay as they were, also while its
+    // box waits. A template name is taken as it stands.
+    const std::optional<QString> gekozen = OpenDialoog(QStringLiteral(".csv"), 182);
     if (!gekozen || MeldOntbrekendBestand(*gekozen)) {
         Gegevensbestand = vorige;
         return false;
     }
+    MapGegevensTerug mapTerug;
+    const bool netwerk = NetwerkPad;
+    const bool alleenLezen = AlleenLezen;
+    NeemOpenKeuzeOver(*gekozen);
     Gegevensbestand = *gekozen;
     const bool relatief = RelatieveTijd;
     RelatieveTijd = false;
@@ -288,8 +308,11 @@ bool BewaarLaatsteBestand(const QString& naam) {
         // The file that was reported missing does not become the data file.
         Gegevensbestand = vorige;
         RelatieveTijd = relatief;
+        NetwerkPad = netwerk;
+        AlleenLezen = alleenLezen;
         return false;
     }
+    mapTerug.Behoud(*gekozen);
     BewaarInstelling(AppNaam, Settings, QStringLiteral("LastFile"), Gegevensbestand);
     hoofdvenster().ZetTitel();
     return true;

@@ -90,8 +90,9 @@ private:
     bool m_behoud = false;
 };
 // The Open command: the open dialog, then the chosen file loaded in clock time and remembered as
-// "LastFile"; true when a file was opened. Cancel, and a chosen file that is not there (reported),
-// keep Gegevensbestand as `naam`.
+// "LastFile"; true when a file was opened, or a template name taken as the data file. Cancel, and a
+// chosen file that is not there (reported), keep Gegevensbestand as `naam` and the data folder and
+// AlleenLezen as they were.
 bool BewaarLaatsteBestand(const QString& naam);
 // Commits a working copy: `bestand`'s content is kept as its ".bak" and `werkkopie` takes its name,
 // in this order, so that at every moment `bestand` is whole (first the old, then the new rows). Rows

@@ -14,6 +14,7 @@
 #include <QSysInfo>
 #include <memory>
 #include <pwd.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 namespace platform {
@@ -27,6 +28,8 @@ struct Instantie {
     std::unique_ptr<QLockFile> slot;
     std::unique_ptr<QLocalServer> server;
     std::function<void()> bijActiveren;
+    // Why the first copy does not listen; empty while it does.
+    QString luisterfout;
 };
 Instantie& instantie() {
     static Instantie i;
@@ -83,22 +86,50 @@ bool StartProgramma(const QString& opdracht) {
 }
 
 namespace {
+// The lock file of `naam` for this user in the temporary folder: whoever holds it is the running copy.
+QString SlotPad(const QString& naam) {
+    return QStandardPaths::writableLocation(QStandardPaths::TempLocation) + QLatin1Char('/') + naam +
+           QLatin1Char('-') + GebruikersNaam() + QStringLiteral(".lock");
+}
+
 // The name the first copy listens under: short, whatever the length of the temporary folder's path (a
 // socket's address holds at most 107 bytes), and one of its own for every lock file, so that copies of
 // other users or with another temporary folder (another configuration) never reach each other. It lies
-// in the abstract namespace: no file to leave behind, and gone with the copy that listens.
+// in the abstract namespace: no file to leave behind, and gone with the copy that listens. Such a name
+// has no owner any other user could be kept from: each end asks who the other is.
 QString ServerNaam(const QString& slotPad) {
     const QByteArray hash =
         QCryptographicHash::hash(QFile::encodeName(slotPad), QCryptographicHash::Sha256).toHex().left(32);
     return QStringLiteral("K740-%1-%2").arg(getuid()).arg(QString::fromLatin1(hash));
 }
+
+// The process at the other end of the connection runs as this process's user.
+bool VanDezeGebruiker(const QLocalSocket& s) {
+    ucred wie{};
+    socklen_t lengte = sizeof wie;
+    const qintptr kenmerk = s.socketDescriptor();
+    if (kenmerk < 0 || getsockopt(static_cast<int>(kenmerk), SOL_SOCKET, SO_PEERCRED, &wie, &lengte) != 0)
+        return false;
+    return wie.uid == geteuid();
+}
+
+// The system's reason, without the class that reports it.
+QString Reden(const QLocalServer& server) {
+    QString reden = server.errorString();
+    const qsizetype dubbelepunt = reden.indexOf(QStringLiteral(": "));
+    if (reden.startsWith(QLatin1String("QLocalServer")) && dubbelepunt > 0)
+        reden = reden.mid(dubbelepunt + 2);
+    return reden;
+}
 } // namespace
+
+QString InstantieNaam(const QString& naam) {
+    return ServerNaam(SlotPad(naam));
+}
 
 bool VorigeInstantieActief(const QString& naam, std::function<void()> bijActiveren) {
     auto& i = instantie();
-    const QString tmp = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
-    const QString slotPad =
-        tmp + QLatin1Char('/') + naam + QLatin1Char('-') + GebruikersNaam() + QStringLiteral(".lock");
+    const QString slotPad = SlotPad(naam);
     if (!i.slot) {
         i.slot = std::make_unique<QLockFile>(slotPad);
         i.slot->setStaleLockTime(0);
@@ -112,25 +143,43 @@ bool VorigeInstantieActief(const QString& naam, std::function<void()> bijActiver
             QObject::connect(i.server.get(), &QLocalServer::newConnection, [] {
                 auto& inst = instantie();
                 while (QLocalSocket* s = inst.server->nextPendingConnection()) {
+                    // Another user's process is dropped unheard.
+                    const bool eigen = VanDezeGebruiker(*s);
+                    if (!eigen) s->abort();
                     s->deleteLater();
-                    if (inst.bijActiveren) inst.bijActiveren();
+                    if (eigen && inst.bijActiveren) inst.bijActiveren();
                 }
             });
-            i.server->listen(server);
+            i.luisterfout.clear();
+            if (!i.server->listen(server)) {
+                // Held by another user's process: a later copy then finds no copy to bring to the front,
+                // and this one says why in the event log.
+                i.luisterfout = server + QStringLiteral(": ") + Reden(*i.server);
+                i.server.reset();
+            }
         }
         return false;
     }
-    // Another copy holds the lock: ask it to come to the front.
+    // Another copy holds the lock: ask it to come to the front. A server of another user under the name
+    // is not that copy and hears nothing; the lock still decides that a copy runs.
     QLocalSocket s;
     s.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
     s.connectToServer(server);
     if (s.waitForConnected(1000)) {
-        s.write("activate");
-        s.waitForBytesWritten(1000);
-        s.disconnectFromServer();
+        if (VanDezeGebruiker(s)) {
+            s.write("activate");
+            s.waitForBytesWritten(1000);
+            s.disconnectFromServer();
+        } else {
+            s.abort();
+        }
     }
     i.slot.reset();
     return true;
+}
+
+QString InstantieLuisterfout() {
+    return instantie().luisterfout;
 }
 
 void GeefInstantieVrij() {
@@ -139,6 +188,7 @@ void GeefInstantieVrij() {
     if (i.slot) i.slot->unlock();
     i.slot.reset();
     i.bijActiveren = nullptr;
+    i.luisterfout.clear();
 }
 
 } // namespace platform

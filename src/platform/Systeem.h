@@ -23,9 +23,16 @@ int StartEnWacht(const QString& opdracht);
 bool StartProgramma(const QString& opdracht);
 
 // Single-instance test. The first copy of the program to call it holds the lock for `naam` and
-// listens; `bijActiveren` runs in that copy when a later copy starts. A later copy asks the first to
-// come to the front and gets true.
+// listens; `bijActiveren` runs in that copy when a later copy of the same user starts. A later copy
+// asks the first to come to the front and gets true. Only copies of one user reach each other: a
+// connection of another user's process is dropped, and a server another user holds under the name is
+// never asked.
 bool VorigeInstantieActief(const QString& naam, std::function<void()> bijActiveren);
+// Why the first copy could not listen (the name and the system's reason); empty while it listens.
+QString InstantieLuisterfout();
+// The name the first copy of this user listens under, for the lock of `naam` in the current temporary
+// folder.
+QString InstantieNaam(const QString& naam);
 // Gives up the lock (tests; the program keeps it for its life).
 void GeefInstantieVrij();
 

@@ -39,6 +39,10 @@ bool VorigeInstantieActief(const QString& naam, std::function<void()> bijActiver
     return platform::VorigeInstantieActief(naam, std::move(bijActiveren));
 }
 
+QString InstantieLuisterfout() {
+    return platform::InstantieLuisterfout();
+}
+
 Woord VolgendWoord(const QString& tekst, const QString& scheidingen, uint8_t opties) {
     QString woord;
     auto isRegelTeken = [](QChar c) {

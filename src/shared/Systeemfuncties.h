@@ -24,6 +24,8 @@ int32_t StartEnWacht(const QString& opdracht);
 void SysteemInfoPad(const QString& melding);
 // True when a copy of the program already runs; that copy runs `bijActiveren` (it comes to the front).
 bool VorigeInstantieActief(const QString& naam, std::function<void()> bijActiveren);
+// Why the first copy cannot be reached by a later one (empty when it can).
+QString InstantieLuisterfout();
 
 // The next word at the front of `tekst`, up to a character of `scheidingen`. Option bit 1 also drops
 // that delimiter from the rest; bit 2 stops at CR, LF, TAB, BS, FF and NUL as well. Control characters

@@ -234,6 +234,9 @@ bool mdiK740::MDIForm_Load(const QStringList& argumenten) {
     MapGegevens = dataMap;
     if (LogbestandAan) MaakMappen(MapGegevens);
     SchrijfLogboek(0, 0, Tekst[453]);
+    // A later start cannot bring this copy to the front: the event log says why.
+    if (const QString fout = InstantieLuisterfout(); !fout.isEmpty())
+        SchrijfLogboek(0, 0, Tekst[299] + QStringLiteral(": ") + fout);
     if (!mapCommandoregel.isEmpty()) MapGegevens = mapCommandoregel;
 
     ToonSplash();

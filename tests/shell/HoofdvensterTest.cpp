@@ -31,11 +31,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
@@ -44,6 +47,12 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
+#include <QThread>
+#include <cstdio>
+#include <map>
+#include <optional>
+#include <poll.h>
+#include <unistd.h>
 
 namespace {
 
@@ -630,30 +639,134 @@ TEST_F(SluitenTest, ResizingMarksTheConfigurationChanged) {
 // touching the port or the event log. The second copy is this test program run again. Both have a
 // temporary folder whose path is longer than a socket's address can hold.
 const char* const TweedeKopieSleutel = "K740_TWEEDE_KOPIE";
+// The role of another process of this test program (AnderProcesAlsKopie.Draait), and the user it runs as.
+const char* const RolSleutel = "K740_ANDER_PROCES";
+const char* const GebruikerSleutel = "K740_ANDER_GEBRUIKER";
+// A user other than the one the tests run as.
+constexpr uid_t AndereGebruiker = 65534;
 
+// This test program run again in a role, waited for in real time while this one's events are pumped.
+class AnderProces {
+public:
+    AnderProces(const QString& filter, const std::map<QString, QString>& omgeving) {
+        QProcessEnvironment o = QProcessEnvironment::systemEnvironment();
+        for (const auto& [sleutel, waarde] : omgeving)
+            o.insert(sleutel, waarde);
+        // A process that left its user cannot look for leaks at its end.
+        o.insert(QStringLiteral("ASAN_OPTIONS"),
+                 o.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":detect_leaks=0"));
+        m_proces.setProcessEnvironment(o);
+        m_proces.setProcessChannelMode(QProcess::MergedChannels);
+        // Not the folder an earlier test made current, which may be gone.
+        m_proces.setWorkingDirectory(QCoreApplication::applicationDirPath());
+        m_proces.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=") + filter});
+        m_proces.waitForStarted(10000);
+    }
+    ~AnderProces() {
+        if (m_proces.state() == QProcess::NotRunning) return;
+        m_proces.kill();
+        m_proces.waitForFinished(5000);
+    }
+    // Waits until its output holds `tekst`, or it ended, or 30 s passed.
+    bool WachtOp(const QString& tekst) {
+        const QDeadlineTimer termijn(30000);
+        while (!m_uitvoer.contains(tekst) && m_proces.state() != QProcess::NotRunning &&
+               !termijn.hasExpired()) {
+            QCoreApplication::processEvents();
+            m_proces.waitForReadyRead(20);
+            m_uitvoer += QString::fromLocal8Bit(m_proces.readAll());
+        }
+        if (!m_uitvoer.contains(tekst))
+            ADD_FAILURE() << "no \"" << tekst.toStdString() << "\" in:\n" << m_uitvoer.toStdString();
+        return m_uitvoer.contains(tekst);
+    }
+    // Its input closed, which ends a process that waits for that; its whole output once it ended, within
+    // 30 s.
+    QString Einde() {
+        m_proces.closeWriteChannel();
+        const QDeadlineTimer termijn(30000);
+        while (m_proces.state() != QProcess::NotRunning && !termijn.hasExpired()) {
+            QCoreApplication::processEvents();
+            m_proces.waitForFinished(20);
+        }
+        QCoreApplication::processEvents();
+        m_uitvoer += QString::fromLocal8Bit(m_proces.readAll());
+        if (m_proces.state() != QProcess::NotRunning) ADD_FAILURE() << "still running after 30 s";
+        return m_uitvoer;
+    }
+    bool Geslaagd() {
+        const QString uitvoer = Einde();
+        EXPECT_EQ(m_proces.exitCode(), 0) << uitvoer.toStdString();
+        return m_proces.exitStatus() == QProcess::NormalExit && m_proces.exitCode() == 0 &&
+               uitvoer.contains(QStringLiteral("[  PASSED  ] 1 test"));
+    }
+
+private:
+    QProcess m_proces;
+    QString m_uitvoer;
+};
+
+// A second start of this user, in the temporary folder `tmp`: it must be refused.
+void TweedeStart(const QString& tmp) {
+    AnderProces kopie(QStringLiteral("TweedeStartAlsKopie.TheStartIsRefused"),
+                      {{QString::fromLatin1(TweedeKopieSleutel), tmp}});
+    EXPECT_TRUE(kopie.Geslaagd()) << "the second start";
+}
+
+// Another user's process (only where the tests may take another user).
+std::optional<AnderProces> VanAndereGebruiker(const QString& rol) {
+    if (geteuid() != 0) return std::nullopt;
+    return std::make_optional<AnderProces>(QStringLiteral("AnderProcesAlsKopie.Draait"),
+                                           std::map<QString, QString>{{QString::fromLatin1(RolSleutel), rol},
+                                                                      {QString::fromLatin1(GebruikerSleutel),
+                                                                       QString::number(AndereGebruiker)}});
+}
+
+// Only copies of one user and one configuration reach each other. A copy of another configuration (its
+// own temporary folder) runs beside this one and is never brought to the front by this one's second
+// start; another user's process that connects to this copy's name brings nothing to the front.
 TEST_F(HoofdvensterTest, ASecondCopyIsRefused) {
     const QString tmp = tijdelijkeMap() + QLatin1Char('/') + QString(110, QLatin1Char('x'));
+    const QString tmpAnder = tijdelijkeMap() + QLatin1Char('/') + QString(110, QLatin1Char('y'));
     ASSERT_TRUE(QDir().mkpath(tmp));
+    ASSERT_TRUE(QDir().mkpath(tmpAnder));
+    AnderProces anderKopie(
+        QStringLiteral("AnderProcesAlsKopie.Draait"),
+        {{QString::fromLatin1(RolSleutel), QStringLiteral("kopie")}, {QStringLiteral("TMPDIR"), tmpAnder}});
+    ASSERT_TRUE(anderKopie.WachtOp(QStringLiteral("luistert")));
+
     qputenv("TMPDIR", QFile::encodeName(tmp));
     int geactiveerd = 0;
     ASSERT_FALSE(platform::VorigeInstantieActief(QStringLiteral("K740"), [&] { ++geactiveerd; }));
-    QProcess kopie;
-    QProcessEnvironment omgeving = QProcessEnvironment::systemEnvironment();
-    omgeving.insert(QString::fromLatin1(TweedeKopieSleutel), tmp);
-    kopie.setProcessEnvironment(omgeving);
-    kopie.setProcessChannelMode(QProcess::MergedChannels);
-    kopie.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--gtest_filter=TweedeStartAlsKopie.TheStartIsRefused")});
-    ASSERT_TRUE(kopie.waitForStarted(10000));
-    while (kopie.state() != QProcess::NotRunning) {
-        QCoreApplication::processEvents();
-        kopie.waitForFinished(20);
+    EXPECT_EQ(platform::InstantieLuisterfout().toStdString(), "");
+
+    if (auto vreemd = VanAndereGebruiker(QStringLiteral("verbind:") +
+                                         platform::InstantieNaam(QStringLiteral("K740")))) {
+        EXPECT_TRUE(vreemd->Geslaagd()) << "another user's connection";
+        EXPECT_EQ(geactiveerd, 0) << "another user brought the copy to the front";
     }
-    QCoreApplication::processEvents();
-    const QString uitvoer = QString::fromLocal8Bit(kopie.readAll());
-    EXPECT_EQ(kopie.exitCode(), 0) << uitvoer.toStdString();
-    EXPECT_TRUE(uitvoer.contains(QStringLiteral("[  PASSED  ] 1 test"))) << uitvoer.toStdString();
+
+    TweedeStart(tmp);
     EXPECT_EQ(geactiveerd, 1);
+    EXPECT_TRUE(anderKopie.Einde().contains(QStringLiteral("geactiveerd=0")))
+        << "the copy of the other configuration came to the front";
+}
+
+// A name another user took before the program started: the program runs, its event log says that it
+// cannot be reached, and the user's second start is refused without a word to the other user's process.
+TEST_F(HoofdvensterTest, ANameAnotherUserHoldsIsNeverTakenForTheRunningCopy) {
+    auto vreemd =
+        VanAndereGebruiker(QStringLiteral("luister:") + platform::InstantieNaam(QStringLiteral("K740")));
+    if (!vreemd) GTEST_SKIP() << "another user can only be taken as root";
+    ASSERT_TRUE(vreemd->WachtOp(QStringLiteral("luistert")));
+    mdiK740 venster;
+    ASSERT_TRUE(Start(venster, {QStringLiteral("/logfile")}, [&] { TweedeStart(tijdelijkeMap()); }));
+    const QString uitvoer = vreemd->Einde();
+    EXPECT_TRUE(uitvoer.contains(QStringLiteral("ontvangen=0"))) << uitvoer.toStdString();
+    const QString log = LeesTekst(logboek());
+    EXPECT_TRUE(
+        log.contains(Tekst[299] + QStringLiteral(": ") + platform::InstantieNaam(QStringLiteral("K740"))))
+        << log.toStdString();
 }
 
 class TweedeStartAlsKopie : public ShellOmgeving {
@@ -682,6 +795,67 @@ TEST_F(TweedeStartAlsKopie, TheStartIsRefused) {
     EXPECT_FALSE(venster.isVisible());
     EXPECT_FALSE(LogbestandAan);
     EXPECT_FALSE(QDir(tijdelijkeMap() + QStringLiteral("/Documents/Quorvex")).exists());
+}
+
+// Another process in a role: "kopie" a running copy in the temporary folder it was given; "luister:"
+// and a name, a process listening under that name; "verbind:" and a name, a process that connects to
+// it and asks for the front. Each tells on its output what it saw, and the first two end when their
+// input closes.
+TEST(AnderProcesAlsKopie, Draait) {
+    const QString rol = qEnvironmentVariable(RolSleutel);
+    if (rol.isEmpty()) GTEST_SKIP() << "only as another process";
+    if (qEnvironmentVariableIsSet(GebruikerSleutel)) {
+        ASSERT_EQ(setuid(static_cast<uid_t>(qEnvironmentVariableIntValue(GebruikerSleutel))), 0);
+    }
+    const auto invoerDicht = [] {
+        pollfd invoer{0, POLLIN, 0};
+        char c = 0;
+        return poll(&invoer, 1, 0) > 0 && read(0, &c, 1) <= 0;
+    };
+    const QDeadlineTimer termijn(60000);
+    const QString naam = rol.section(QLatin1Char(':'), 1);
+    if (rol == QLatin1String("kopie")) {
+        int geactiveerd = 0;
+        ASSERT_FALSE(platform::VorigeInstantieActief(QStringLiteral("K740"), [&] { ++geactiveerd; }));
+        ASSERT_EQ(platform::InstantieLuisterfout().toStdString(), "");
+        std::printf("luistert\n");
+        std::fflush(stdout);
+        while (!invoerDicht() && !termijn.hasExpired()) {
+            QCoreApplication::processEvents();
+            QThread::msleep(10);
+        }
+        std::printf("geactiveerd=%d\n", geactiveerd);
+        platform::GeefInstantieVrij();
+    } else if (rol.startsWith(QLatin1String("luister:"))) {
+        QLocalServer server;
+        server.setSocketOptions(QLocalServer::AbstractNamespaceOption);
+        ASSERT_TRUE(server.listen(naam)) << server.errorString().toStdString();
+        std::printf("luistert\n");
+        std::fflush(stdout);
+        std::vector<std::unique_ptr<QLocalSocket>> verbindingen;
+        qint64 ontvangen = 0;
+        for (bool laatste = false; !laatste;) {
+            laatste = invoerDicht() || termijn.hasExpired();
+            server.waitForNewConnection(10);
+            while (QLocalSocket* s = server.nextPendingConnection())
+                verbindingen.emplace_back(s);
+            for (auto& s : verbindingen) {
+                s->waitForReadyRead(laatste ? 200 : 0);
+                ontvangen += s->readAll().size();
+            }
+        }
+        std::printf("verbindingen=%zu ontvangen=%lld\n", verbindingen.size(),
+                    static_cast<long long>(ontvangen));
+    } else if (rol.startsWith(QLatin1String("verbind:"))) {
+        QLocalSocket s;
+        s.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
+        s.connectToServer(naam);
+        ASSERT_TRUE(s.waitForConnected(5000)) << s.errorString().toStdString();
+        s.write("activate");
+        s.waitForBytesWritten(2000);
+        s.waitForDisconnected(2000);
+    }
+    std::fflush(stdout);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 // racks and modules leaves the tables with the rows the file holds. Every file is read as a laboratory
 // reads it: one header, rows of its layout with rising readings, the end point last.
 #include "Draaiboek.h"
+#include "EchteMelding.h"
 #include "EersteStart.h"
 #include "RackEmulator.h"
 #include "StijgendeRack.h"
@@ -33,6 +34,7 @@
 #include "shared/ui/Kindvensters.h"
 #include "shell/Installatie.h"
 #include "shell/Menubalk.h"
+#include "shell/RecenteBestanden.h"
 #include "shell/Vensterbeheer.h"
 #include "shell/mdiK740.h"
 #include "views/Diagram.h"
@@ -42,11 +44,16 @@
 #include "views/frmTabel.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFontMetricsF>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <algorithm>
@@ -902,6 +909,155 @@ TEST_F(VervolgbestandTest, AFileLoggedPerRackOrPerModuleOpensUnderTheRackItWasMe
             SluitZonderBewaren(venster);
         });
     ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+}
+
+// The name typed into the real Open dialog and Return pressed, as a user does. A dialog still open some
+// time later is cancelled, so that the test fails on what it checks instead of waiting.
+void TypInOpenDialoog(const QString& naam) {
+    platform::klok().planIn(300, [naam] {
+        QPointer<QFileDialog> d;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* f = qobject_cast<QFileDialog*>(w); f && f->isVisible()) d = f;
+        auto* veld = d ? d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr;
+        ASSERT_NE(veld, nullptr) << "the Open dialog with its name field";
+        QTest::keyClicks(veld, naam);
+        QTest::keyClick(veld, Qt::Key_Return);
+        // A list of completions took the first Return.
+        if (d && d->isVisible()) QTest::keyClick(veld, Qt::Key_Return);
+        platform::klok().planIn(5000, [d] {
+            if (d && d->isVisible()) {
+                ADD_FAILURE() << "the Open dialog did not take the name";
+                d->reject();
+            }
+        });
+    });
+}
+
+// A File > Open of a name that is not there changes nothing: the data file, the data folder and with it
+// the folder the event log and the communication log are written to, and the read-only state of the
+// data file with its table's edit menu; nor does a gone name chosen from the recent-file list, whose
+// box waits while the run logs into the data file. A name with markers becomes the data file and moves
+// the folder.
+TEST_F(VervolgbestandTest, AnOpenOfANameThatIsNotThereChangesNothingAndATemplateNameIsTaken) {
+    const QString elders = tijdelijkeMap() + QStringLiteral("/Elsewhere");
+    ASSERT_TRUE(QDir().mkpath(elders));
+    const auto bestandenElders = [&] { return QDir(elders).entryList(QDir::Files); };
+    const auto logboek = [](const QString& map) {
+        return platform::VanWindows1252(Bytes(map + QLatin1Char('/') + LogboekBestandsnaam(platform::Nu())));
+    };
+    const auto map = [] { return QDir::cleanPath(MapGegevens).toStdString(); };
+    // A right click on rack 1's table: whether the edit menu comes.
+    const auto bewerkMenu = [&](mdiK740& venster) {
+        ToonTabelVenster(1);
+        frmTabel* tabel = frmTabelVan(1);
+        if (!tabel) return false;
+        TabelGrid* grid = tabel->MSHFlexGrid[static_cast<size_t>(tabel->GekozenModule())];
+        QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, QPoint(10, 10));
+        QWidget* menu = QApplication::activePopupWidget();
+        if (menu) menu->close();
+        return menu == venster.menus().mnuEdit;
+    };
+    const QString alleenLezen = Pad("read-only.csv");
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    Draaiboek boek(venster, 120000);
+    LogVanafStartElkeSeconde(boek, venster, [this] { stijging->zetActief(true); });
+    qint64 sinds = 0;
+    boek.Stap(
+        QStringLiteral("logging runs"), [&] { return Rijen(Pad("Untitled.csv")) >= 3; },
+        [&] {
+            ASSERT_EQ(map(), Datamap().toStdString());
+            // A file of the list that has gone since: its box is held 3 s, while the run logs on into
+            // the data file.
+            const QString weg = elders + QStringLiteral("/gone.csv");
+            WerkRecenteBestandenBij(weg);
+            venster.LaadRecenteBestanden();
+            {
+                EchteMelding box(Qt::Key_Return, 3000);
+                ZetMeldingVenster(&box);
+                const int rijen = Rijen(Pad("Untitled.csv"));
+                venster.menus().mnuRecentFile[0]->trigger();
+                InstalleerMeldingen();
+                ASSERT_EQ(box.getoond(), 1);
+                EXPECT_TRUE(box.teksten()[0].startsWith(Tekst[252]));
+                EXPECT_GE(Rijen(Pad("Untitled.csv")), rijen + 2) << "rows while the box waited";
+                EXPECT_FALSE(QFile::exists(weg)) << "rows went to a file under the gone name";
+                EXPECT_EQ(Gegevensbestand.toStdString(), Pad("Untitled.csv").toStdString());
+            }
+            // File > Open of a mistyped name in another folder, its box held 3 s.
+            {
+                EchteMelding box(Qt::Key_Return, 3000);
+                ZetMeldingVenster(&box);
+                const int rijen = Rijen(Pad("Untitled.csv"));
+                TypInOpenDialoog(elders + QStringLiteral("/Lab_run.csv"));
+                venster.menus().mnuFileOpen->trigger();
+                InstalleerMeldingen();
+                ASSERT_EQ(box.getoond(), 1);
+                EXPECT_TRUE(box.teksten()[0].startsWith(Tekst[252]));
+                EXPECT_GE(Rijen(Pad("Untitled.csv")), rijen + 2) << "rows while the box waited";
+            }
+            EXPECT_EQ(Gegevensbestand.toStdString(), Pad("Untitled.csv").toStdString());
+            EXPECT_EQ(map(), Datamap().toStdString());
+            venster.menus().mnuDatalogging->trigger();
+            ASSERT_FALSE(VerbindingActief);
+            EXPECT_TRUE(logboek(Datamap()).endsWith(Tekst[458] + QStringLiteral("False\r\n")))
+                << logboek(Datamap()).toStdString();
+            sinds = platform::klok().ms();
+        });
+    boek.Stap(
+        QStringLiteral("three seconds of measuring after the box"),
+        [&] { return platform::klok().ms() - sinds > 3000; },
+        [&] {
+            EXPECT_EQ(bestandenElders().join(' ').toStdString(), "") << "logs in the typed name's folder";
+            // A read-only file opened: no edit menu on its table, and no logging into it.
+            ASSERT_TRUE(QFile::copy(Pad("Untitled.csv"), alleenLezen));
+            ASSERT_TRUE(QFile::setPermissions(alleenLezen, QFile::ReadOwner | QFile::ReadGroup));
+            TypInOpenDialoog(alleenLezen);
+            venster.menus().mnuFileOpen->trigger();
+            ASSERT_EQ(Gegevensbestand.toStdString(), alleenLezen.toStdString());
+            EXPECT_FALSE(bewerkMenu(venster));
+            // Then a mistyped name in another folder.
+            vragen.clear();
+            TypInOpenDialoog(elders + QStringLiteral("/Lab_run.csv"));
+            venster.menus().mnuFileOpen->trigger();
+            ASSERT_EQ(vragen.size(), 1u);
+            EXPECT_TRUE(vragen[0].tekst.startsWith(Tekst[252]));
+            EXPECT_EQ(Gegevensbestand.toStdString(), alleenLezen.toStdString());
+            EXPECT_EQ(map(), Datamap().toStdString());
+            EXPECT_FALSE(bewerkMenu(venster)) << "the read-only file's table offers its edit menu";
+            venster.menus().mnuDatalogging->trigger();
+            EXPECT_FALSE(VerbindingActief) << "logging into the read-only file";
+            // Measure off and on: the event log lines go to the data folder.
+            venster.knopMeten()->trigger();
+            venster.knopMeten()->trigger();
+            EXPECT_TRUE(logboek(Datamap()).endsWith(Tekst[457] + QStringLiteral(" True\r\n")))
+                << logboek(Datamap()).toStdString();
+            sinds = platform::klok().ms();
+        });
+    boek.Stap(
+        QStringLiteral("three seconds of measuring after the second box"),
+        [&] { return platform::klok().ms() - sinds > 3000; },
+        [&] {
+            EXPECT_EQ(bestandenElders().join(' ').toStdString(), "") << "logs in the typed name's folder";
+            // A name with markers in that folder: the data file, in a folder of its own.
+            vragen.clear();
+            const QString sjabloon = elders + QStringLiteral("/run-#rack#.csv");
+            TypInOpenDialoog(sjabloon);
+            venster.menus().mnuFileOpen->trigger();
+            EXPECT_TRUE(vragen.empty()) << vragen.front().tekst.toStdString();
+            EXPECT_EQ(Gegevensbestand.toStdString(), sjabloon.toStdString());
+            EXPECT_EQ(map(), elders.toStdString());
+            EXPECT_TRUE(bewerkMenu(venster)) << "the edit menu of a file that is not read-only";
+            venster.knopMeten()->trigger();
+            venster.knopMeten()->trigger();
+            EXPECT_TRUE(logboek(elders).endsWith(Tekst[457] + QStringLiteral(" True\r\n")))
+                << logboek(elders).toStdString();
+            QFile::setPermissions(alleenLezen, QFile::ReadOwner | QFile::WriteOwner);
+            SluitZonderBewaren(venster);
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({QStringLiteral("/logfile")}));
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
 }
 
