@@ -449,4 +449,155 @@ TEST_F(AchterVenstersTest, ASignalEndsTheProgramInOrderWithoutAQuestion) {
     EXPECT_EQ(bestand.value(QStringLiteral("Settings/Language")).toString(), QStringLiteral("1"));
 }
 
+// The program is told to end (a logout, kill -TERM) while logging into Untitled.csv, with a window up
+// that would delete, rename or overwrite a file on a Yes or a close: the Open dialog's Delete question on
+// the data file, the menu of its file list, the data file's name being typed over in that list, or the
+// program's own question about an existing file (File > Save As onto it). No one answers: each gets the
+// answer that changes nothing, every window closes and the program ends without waiting for one. The
+// data file holds every row and the run's end point, the other file is as it was.
+enum class VensterBijEinde { DeleteQuestion, FileListMenu, RenameInTheList, OverwriteQuestion };
+
+class EindeOnderVensterTest : public AchterVenstersTest,
+                              public testing::WithParamInterface<VensterBijEinde> {};
+
+TEST_P(EindeOnderVensterTest, AnEndSignalUnderAWindowDeletesRenamesAndOverwritesNothing) {
+    const VensterBijEinde soort = GetParam();
+    const QString ander = QFileInfo(Logpad()).dir().filePath(QStringLiteral("copy.csv"));
+    const QByteArray andereInhoud = "\"Time\",\"Other\"\r\n\"05/01/2026 09:00:00\",\"1\"\r\n";
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    platform::VangEindsignalen([&venster] { venster.BeeindigZonderGebruiker(); });
+    // The program's own box, held open far longer than the test; its Return would be Yes.
+    EchteMelding box(Qt::Key_Return, 10 * VasthoudenMs);
+    Draaiboek boek(venster, 600000);
+    boek.Stap(
+        QStringLiteral("the settings window is shown"),
+        [] { return InstellenVenster() && InstellenVenster()->isVisible(); },
+        [&] {
+            frmInstellen& instellen = *InstellenVenster();
+            instellen.CheckLogStartup->setChecked(true);
+            instellen.UpDownPollInterval->setValue(1);
+            QTest::mouseClick(instellen.OKButton, Qt::LeftButton);
+        });
+    boek.Stap(
+        QStringLiteral("the rack has logged on"), [] { return RackVenster(1) != nullptr && !PauzeOpvragen; },
+        [&] { venster.knopMeten()->trigger(); });
+    const Noodrem rem;
+    bool open = false;
+    // The end signal once the window is up; until then the file dialog is looked at every 100 ms.
+    std::function<void(int)> eindeWanneerOpen = [&](int pogingen) {
+        platform::klok().planIn(100, [&, pogingen] {
+            QFileDialog* d = OpenBestandsdialoog();
+            auto* lijst = d ? d->findChild<QTreeView*>(QStringLiteral("treeView")) : nullptr;
+            switch (soort) {
+            case VensterBijEinde::DeleteQuestion:
+                open = OpenQtBox() != nullptr;
+                break;
+            case VensterBijEinde::FileListMenu:
+                open = qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr;
+                break;
+            case VensterBijEinde::RenameInTheList:
+                open = lijst && lijst->indexWidget(lijst->currentIndex()) != nullptr;
+                break;
+            case VensterBijEinde::OverwriteQuestion:
+                open = box.getoond() == 1 && !d;
+                break;
+            }
+            if (open)
+                ::raise(SIGTERM);
+            else if (pogingen > 0)
+                eindeWanneerOpen(pogingen - 1);
+            else
+                ADD_FAILURE() << "the window never came";
+        });
+    };
+    boek.Stap(
+        QStringLiteral("logging runs"), [&] { return Waarden().size() >= 3; },
+        [&] {
+            eindeWanneerOpen(600);
+            if (soort == VensterBijEinde::OverwriteQuestion) {
+                ASSERT_TRUE(platform::SchrijfBestandVeilig(ander, andereInhoud));
+                ZetMeldingVenster(&box);
+                platform::klok().planIn(300, [&ander] {
+                    QFileDialog* d = OpenBestandsdialoog();
+                    auto* naam = d ? d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr;
+                    ASSERT_NE(naam, nullptr) << "the Save As dialog with its name field";
+                    naam->clear();
+                    QTest::keyClicks(naam, ander);
+                    QTest::keyClick(naam, Qt::Key_Return);
+                });
+                venster.menus().mnuFileSaveAs->trigger();
+                return;
+            }
+            BijGeselecteerd(Logpad(), [soort](QFileDialog& d) {
+                auto* lijst = d.findChild<QTreeView*>(QStringLiteral("treeView"));
+                QApplication::setActiveWindow(&d);
+                lijst->setFocus();
+                if (soort == VensterBijEinde::DeleteQuestion) {
+                    QTest::keyClick(lijst, Qt::Key_Delete);
+                } else if (soort == VensterBijEinde::RenameInTheList) {
+                    lijst->edit(lijst->currentIndex());
+                    if (QWidget* invoer = lijst->indexWidget(lijst->currentIndex())) {
+                        QTest::keyClick(invoer, Qt::Key_A, Qt::ControlModifier);
+                        QTest::keyClicks(invoer, QStringLiteral("renamed.csv"));
+                    }
+                } else {
+                    RechterKlik(lijst->viewport(), lijst->visualRect(lijst->currentIndex()).center());
+                }
+            });
+            venster.menus().mnuFileOpen->trigger();
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({QStringLiteral("/logfile")}));
+    platform::LaatEindsignalenLos();
+    InstalleerMeldingen();
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+    EXPECT_TRUE(open) << "the window was not up at the end signal";
+    EXPECT_TRUE(ProgrammaBeeindigd);
+    EXPECT_FALSE(rem.getrokken()) << "a window of the file dialog held the end";
+    EXPECT_EQ(OpenBestandsdialoog(), nullptr);
+    EXPECT_EQ(OpenQtBox(), nullptr);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+
+    // Every row of the run, the end point last.
+    QFile data(Logpad());
+    ASSERT_TRUE(data.open(QIODevice::ReadOnly))
+        << "the data file is gone: "
+        << QFileInfo(Logpad()).dir().entryList(QDir::Files).join(u' ').toStdString();
+    QStringList regels =
+        platform::VanWindows1252(data.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    ASSERT_FALSE(regels.isEmpty());
+    EXPECT_TRUE(regels.takeFirst().startsWith(QStringLiteral("\"Time\"")));
+    EXPECT_EQ(regels.size(), AantalMetingen) << "rows of the run missing";
+    const QStringList laatste = SplitsVelden(regels.value(regels.size() - 1));
+    EXPECT_TRUE(std::all_of(laatste.begin() + 1, laatste.end(), [](const QString& v) { return v.isEmpty(); }))
+        << "the last row is not the end point: " << regels.value(regels.size() - 1).toStdString();
+    EXPECT_GE(regels.size(), 4);
+    const QStringList namen = QFileInfo(Logpad()).dir().entryList(QDir::Files);
+    EXPECT_FALSE(namen.contains(QStringLiteral("renamed.csv"))) << namen.join(u' ').toStdString();
+    if (soort == VensterBijEinde::OverwriteQuestion) {
+        QByteArray inhoud;
+        ASSERT_TRUE(platform::LeesBestand(ander, inhoud));
+        EXPECT_EQ(inhoud, andereInhoud) << "the existing file was overwritten";
+        EXPECT_EQ(box.getoond(), 1);
+    }
+    QFile logboek(MapGegevens + QStringLiteral("/") + LogboekBestandsnaam(platform::Nu()));
+    ASSERT_TRUE(logboek.open(QIODevice::ReadOnly));
+    const QStringList logregels =
+        platform::VanWindows1252(logboek.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    EXPECT_TRUE(logregels.last().endsWith(Tekst[460])) << logregels.last().toStdString();
+}
+
+std::string VensterNaam(const testing::TestParamInfo<VensterBijEinde>& p) {
+    static const char* const namen[] = {"DeleteQuestion", "FileListMenu", "RenameInTheList",
+                                        "OverwriteQuestion"};
+    return namen[static_cast<int>(p.param)];
+}
+
+INSTANTIATE_TEST_SUITE_P(, EindeOnderVensterTest,
+                         testing::Values(VensterBijEinde::DeleteQuestion, VensterBijEinde::FileListMenu,
+                                         VensterBijEinde::RenameInTheList,
+                                         VensterBijEinde::OverwriteQuestion),
+                         VensterNaam);
+
 } // namespace
