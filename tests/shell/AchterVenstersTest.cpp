@@ -20,6 +20,7 @@
 #include "platform/Eindsignalen.h"
 #include "platform/Opslag.h"
 #include "platform/Tekstbestand.h"
+#include "platform/Vensterwacht.h"
 #include "reports/FormGLP.h"
 #include "reports/formPrint.h"
 #include "shared/Instellingen.h"
@@ -48,6 +49,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <QTreeView>
 #include <csignal>
@@ -384,6 +386,114 @@ TEST_F(AchterVenstersTest, PollingAndLoggingGoOnBehindEveryWindowTheUserWaitsIn)
         });
     ASSERT_TRUE(venster.MDIForm_Load({}));
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+}
+
+// On the real clock, as the program runs for a user: the file list's menu of the Open dialog, which Qt runs
+// in a loop of its own, held open for 2 s while logging every second. The rack keeps getting requests,
+// the data file gets its rows, each with a new reading, and every pass of the loop runs where a window's
+// wait or Qt's loop gives it its turn: never inside another pass in the place of one (the turn taken
+// twice).
+class EchteKlokTest : public AchterVenstersTest {
+protected:
+    void SetUp() override {
+        AchterVenstersTest::SetUp();
+        stijging.reset();
+        platform::zetKlok(platform::maakEchteKlok());
+        stijging = platform::klok().maakTimer();
+        stijging->zetInterval(50);
+        stijging->bijTik = [this] { ++emulator.module(MillivoltModule)->adc[0]; };
+    }
+};
+
+TEST_F(EchteKlokTest, PollingAndLoggingGoOnBehindQtsOwnMenuAndEachPassTakesItsOwnTurn) {
+    constexpr qint64 HoudMs = 2000;
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    Draaiboek boek(venster, 60000);
+    // Where each pass runs: the level of Qt's loops and the number of window waits. The loop's own pass
+    // runs at (0, 0); a pass at a place where another runs took a turn twice.
+    struct Rondes {
+        std::vector<std::pair<int, int>> lopend{{0, 0}};
+        int dubbel = 0;
+        std::pair<int, int> eerste;
+    };
+    auto rondes = std::make_shared<Rondes>();
+    boek.Stap(
+        QStringLiteral("the settings window is shown"),
+        [] { return InstellenVenster() && InstellenVenster()->isVisible(); },
+        [&] {
+            frmInstellen& instellen = *InstellenVenster();
+            instellen.CheckLogStartup->setChecked(true);
+            instellen.UpDownPollInterval->setValue(1);
+            QTest::mouseClick(instellen.OKButton, Qt::LeftButton);
+        });
+    boek.Stap(
+        QStringLiteral("the rack has logged on"), [] { return RackVenster(1) != nullptr && !PauzeOpvragen; },
+        [&] {
+            venster.knopMeten()->trigger();
+            if (!VerbindingActief) venster.StartStopVerbinding();
+            stijging->zetActief(true);
+            const std::function<bool()> ronde = platform::wachtstand().lusRonde;
+            ASSERT_TRUE(ronde);
+            platform::wachtstand().lusRonde = [ronde, rondes] {
+                const std::pair<int, int> hier{QThread::currentThread()->loopLevel(),
+                                               platform::aantalVensterwachten()};
+                if (std::find(rondes->lopend.begin(), rondes->lopend.end(), hier) != rondes->lopend.end() &&
+                    rondes->dubbel++ == 0)
+                    rondes->eerste = hier;
+                rondes->lopend.push_back(hier);
+                const bool gelopen = ronde();
+                rondes->lopend.pop_back();
+                return gelopen;
+            };
+        });
+    int pollsBegin = 0;
+    qint64 begin = 0;
+    boek.Stap(
+        QStringLiteral("logging runs"), [&] { return Waarden().size() >= 2; },
+        [&] {
+            pollsBegin = Polls();
+            begin = platform::klok().ms();
+        });
+    boek.Stap(
+        QStringLiteral("2 s without a window"), [&] { return platform::klok().ms() - begin >= HoudMs; },
+        [&] {
+            const int pollsZonderVenster = Polls() - pollsBegin;
+            ASSERT_GT(pollsZonderVenster, 4);
+            const Noodrem rem(15000);
+            bool getoond = false;
+            Meting m;
+            BijGeselecteerd(Logpad(), [&](QFileDialog& d) {
+                auto* lijst = d.findChild<QAbstractItemView*>(QStringLiteral("treeView"));
+                ASSERT_NE(lijst, nullptr);
+                platform::klok().planIn(HoudMs, [&getoond] {
+                    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                    getoond = menu != nullptr;
+                    if (menu) menu->close();
+                });
+                const int polls = Polls();
+                const qsizetype rijen = Waarden().size();
+                RechterKlik(lijst->viewport(), lijst->visualRect(lijst->currentIndex()).center());
+                m = {Polls() - polls, Waarden().mid(rijen)};
+                d.reject();
+            });
+            venster.menus().mnuFileOpen->trigger();
+            EXPECT_TRUE(getoond) << "the menu came";
+            EXPECT_FALSE(rem.getrokken()) << "the menu held the program";
+            EXPECT_GE(m.polls, pollsZonderVenster / 2) << "requests while the menu was open";
+            EXPECT_GE(m.waarden.size(), 1) << "rows while the menu was open";
+            for (qsizetype i = 1; i < m.waarden.size(); ++i)
+                EXPECT_GT(m.waarden[i].toDouble(), m.waarden[i - 1].toDouble())
+                    << "row " << i << " repeats the reading of the row before it";
+            antwoorden = {vbNo, vbNo, vbNo};
+            venster.SluitVanuitCode();
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+    EXPECT_EQ(rondes->dubbel, 0) << "a pass ran inside another pass with no window or Qt loop between them, "
+                                 << "first at Qt loop level " << rondes->eerste.first << " with "
+                                 << rondes->eerste.second << " window wait(s)";
 }
 
 // Logout, shutdown and kill end the program as a close request with no one to answer: the logging run
