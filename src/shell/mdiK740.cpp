@@ -360,7 +360,8 @@ void mdiK740::BeeindigZonderGebruiker() {
     if (m_ontladen) return;
     // No one answers: every box, menu and dialog closes with the answer that changes nothing (no file is
     // deleted, renamed or overwritten), and every question asked from here on gets that answer without a
-    // box. The end's own steps ask nothing.
+    // box. The end's own steps write what they can without a question: the end point, one more try of
+    // the rows that wait, the event-log lines.
     platform::EindeZonderGebruiker(SluitVenstersZonderGebruiker);
     FormMelding::OntlaadAlle();
     SluitVenstersZonderGebruiker();
