@@ -86,7 +86,8 @@ void FormTekstEditor::OKButton_Click() {
 }
 
 void FormTekstEditor::SluitNaVraag() {
-    if (IsGewijzigd()) {
+    // No one answers (the program ends): the text is not written over the file, as by No.
+    if (IsGewijzigd() && !platform::NiemandAntwoordt()) {
         const int antwoord = ToonMelding(Tekst[TekstOpslaanVraag], vbYesNoCancel | vbQuestion, windowTitle());
         if (antwoord == vbCancel) return;
         if (antwoord == vbYes && !Bewaar()) return;

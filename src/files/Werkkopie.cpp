@@ -11,6 +11,7 @@
 #include "files/Tijdbasis.h"
 #include "platform/Datum.h"
 #include "platform/Tekstbestand.h"
+#include "platform/Vensterwacht.h"
 #include "shared/Algemeen.h"
 #include "shared/Melding.h"
 #include "shared/Teksten.h"
@@ -404,6 +405,9 @@ Wijzigingsantwoord ControleerWijzigingen(const QString& bestand, bool herladen, 
     }
     const int antwoord = vraag ? ToonMelding(Tekst[425], vbYesNo | vbExclamation, bestand)
                                : ToonMelding(Tekst[424], vbYesNoCancel | vbExclamation, bestand);
+    // No one answers (the program ends): the edits are neither taken in nor thrown away, the next
+    // start asks again.
+    if (antwoord != vbYes && platform::NiemandAntwoordt()) return {.geannuleerd = true};
     if (antwoord == vbYes) {
         BevestigWijzigingen(bestand, WerkkopiePad);
     } else if (antwoord == vbNo) {

@@ -34,6 +34,8 @@ QMetaObject::Connection& bewaking() {
 // again, so that the turns go on until it ends (the virtual clock advances only in such turns).
 void VreemdeLusBeurt() {
     Wachtstand& w = wachtstand();
+    // No one answers any more: the loop's window closes, and so the loop ends.
+    if (w.sluitZonderGebruiker && LusNiveau() > 0) w.sluitZonderGebruiker();
     if (w.vreemdeBeurt || !w.lusRonde || LusNiveau() <= w.eigenLusNiveau) return;
     w.vreemdeBeurt = true;
     struct Einde {
@@ -73,6 +75,10 @@ void WachtOpVenster(const std::function<bool()>& klaar) {
     } einde{wachtstand().eigenLusNiveau};
     wachtstand().eigenLusNiveau = LusNiveau();
     while (!klaar()) {
+        if (const std::function<void()> sluit = wachtstand().sluitZonderGebruiker) {
+            sluit();
+            if (klaar()) break;
+        }
         // A copy: the pass may register another loop or none.
         const std::function<bool()> ronde = wachtstand().lusRonde;
         if (!ronde || !ronde()) klok().pomp();
@@ -91,6 +97,14 @@ bool vensterwachtBeantwoord() {
     return !w.empty() && (*w.back())();
 }
 
+void EindeZonderGebruiker(std::function<void()> sluit) {
+    wachtstand().sluitZonderGebruiker = std::move(sluit);
+}
+
+bool NiemandAntwoordt() {
+    return static_cast<bool>(wachtstand().sluitZonderGebruiker);
+}
+
 int aantalVensterwachten() {
     return static_cast<int>(wachtstand().vensters.size());
 }
@@ -99,6 +113,7 @@ void ResetVensterwacht() {
     wachtstand().lusRonde = nullptr;
     wachtstand().eigenLusNiveau = 0;
     wachtstand().vreemdeBeurt = false;
+    wachtstand().sluitZonderGebruiker = nullptr;
 }
 
 } // namespace platform

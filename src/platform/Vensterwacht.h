@@ -87,6 +87,8 @@ struct Wachtstand {
     int eigenLusNiveau = 0;
     // A turn for such a loop runs now.
     bool vreemdeBeurt = false;
+    // Set when the program ends with no one to answer: closes every window open now.
+    std::function<void()> sluitZonderGebruiker;
 };
 Wachtstand& wachtstand();
 
@@ -100,6 +102,14 @@ void zetLusRonde(std::function<bool()> ronde);
 // True when the innermost window that waits has its answer: a pass of the loop that runs for that wait
 // ends its own wait early, so that the window's caller goes on at once.
 bool vensterwachtBeantwoord();
+
+// The program ends with no one to answer (a logout, a shutdown, kill): from now on no window waits for
+// an answer. `sluit` closes every window that is open, each with the answer that changes nothing; each
+// turn of a window's wait and of a loop Qt runs itself calls it again, so that a window that opens while
+// the program ends (the command that asked goes on) closes too.
+void EindeZonderGebruiker(std::function<void()> sluit);
+// True once the program ends with no one to answer.
+bool NiemandAntwoordt();
 
 // The number of window waits running now.
 int aantalVensterwachten();

@@ -1,6 +1,7 @@
 #include "shared/Melding.h"
 
 #include "platform/Klok.h"
+#include "platform/Vensterwacht.h"
 
 #include <algorithm>
 #include <utility>
@@ -44,6 +45,21 @@ int StandaardAntwoord(int stijl) {
     if (knoppen == vbOKCancel || knoppen == vbYesNoCancel || knoppen == vbRetryCancel) return vbCancel;
     const int standaard = (stijl >> 8) & 3;
     return knop(knoppen, standaard > 2 ? 0 : standaard);
+}
+
+int AntwoordZonderGebruiker(int stijl) {
+    switch ((stijl & 7) > 5 ? 0 : (stijl & 7)) {
+    case vbOKCancel:
+    case vbYesNoCancel:
+    case vbRetryCancel:
+        return vbCancel;
+    case vbYesNo:
+        return vbNo;
+    case vbAbortRetryIgnore:
+        return vbAbort;
+    default:
+        return vbOK;
+    }
 }
 
 MeldingKnoppen KnoppenVanStijl(int stijl) {
@@ -171,6 +187,7 @@ int ToonMelding(const QString& tekst, int stijl, const QString& titel) {
 
 int ToonMelding(const QString& tekst, int stijl, const QString& titel, IntrekbareMelding& intrekbaar) {
     intrekbaar = {};
+    if (platform::NiemandAntwoordt()) return AntwoordZonderGebruiker(stijl);
     if (terughouders > 0 && (stijl & 7) == vbOKOnly) {
         teruggehouden().push_back({tekst, stijl, titel});
         return vbOK;

@@ -44,7 +44,8 @@ public:
 void ZetMeldingVenster(MeldingVenster* venster);
 MeldingVenster& meldingVenster();
 
-// Shows the box and waits (pumping events) for the answer.
+// Shows the box and waits (pumping events) for the answer. Once the program ends with no one to answer
+// (platform::NiemandAntwoordt), no box is shown: the answer is AntwoordZonderGebruiker.
 int ToonMelding(const QString& tekst, int stijl = vbOKOnly, const QString& titel = QString());
 // The number of boxes waiting for an answer now (boxes opened inside another box's wait count too).
 int OpenMeldingen();
@@ -79,6 +80,10 @@ void ResetTeruggehoudenMeldingen();
 // The button a box of this style answers when it is closed without a choice: Cancel where the box has
 // one, else its default button.
 int StandaardAntwoord(int stijl);
+// The button a box of this style answers when no one can answer it (the program ends with no one at it):
+// the one that changes nothing. Cancel where the box has one, else No, else Abort, else OK: a question
+// whose Yes would delete, rename or overwrite a file gets No.
+int AntwoordZonderGebruiker(int stijl);
 
 // The buttons of a style, left to right, with the one that has the focus when the box opens (Enter
 // presses it) and the one that Escape presses (0: Escape does nothing). Button sets 6 and 7, which no

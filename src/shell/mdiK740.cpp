@@ -21,6 +21,7 @@
 #include "files/Werkkopie.h"
 #include "platform/Opslag.h"
 #include "platform/Systeem.h"
+#include "platform/Vensterwacht.h"
 #include "rackviews/FormTreeview.h"
 #include "rackviews/Rackindeling.h"
 #include "reports/FormGLP.h"
@@ -360,12 +361,13 @@ void mdiK740::MDIForm_Unload() {
 
 void mdiK740::BeeindigZonderGebruiker() {
     if (m_ontladen) return;
-    // No one answers: every question gets its box's default answer without a box.
-    ZetMeldingVenster(nullptr);
+    // No one answers: every box, menu and dialog closes with the answer that changes nothing (no file is
+    // deleted, renamed or overwritten), and every question asked from here on gets that answer without a
+    // box. The end's own steps write what they can without a question: the end point, one more try of
+    // the rows that wait, the event-log lines.
+    platform::EindeZonderGebruiker(SluitVenstersZonderGebruiker);
     FormMelding::OntlaadAlle();
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible() && !qobject_cast<FormMelding*>(d))
-            d->reject();
+    SluitVenstersZonderGebruiker();
     StopVerbinding();
     // The rows and the end point that wait for a full disk get one more try; the event log names what
     // still cannot be written.

@@ -10,6 +10,7 @@
 #include "calibration/FormTekstEditor.h"
 #include "files/Eenheidcontrole.h"
 #include "platform/Tekstbestand.h"
+#include "platform/Vensterwacht.h"
 #include "shared/Algemeen.h"
 #include "shared/Getallen.h"
 #include "shared/Melding.h"
@@ -20,6 +21,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPlainTextEdit>
+#include <QTest>
 #include <cerrno>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -180,5 +182,29 @@ TEST_F(StandaardbestandenTest, AFullDiskWhileSavingALibraryFileGivesTheSystemsRe
         EXPECT_EQ(inhoud, QByteArray("\"Old\"\r\n"));
         melding.vragen.clear();
     }
+    ZetMeldingVenster(nullptr);
+}
+
+// The program ends with no one to answer while the editor holds changes (a logout): it closes without its
+// question, as by No, and the file stays as it was.
+TEST_F(StandaardbestandenTest, AnEndWithNoOneToAnswerClosesTheEditorWithoutWritingTheFile) {
+    const QString pad = tijdelijkeMap() + QStringLiteral("/Library/buffer.ph");
+    QDir().mkpath(QFileInfo(pad).absolutePath());
+    ASSERT_TRUE(platform::SchrijfBestandVeilig(pad, "\"Old\"\r\n"));
+    OpnameMelding melding;
+    ZetMeldingVenster(&melding);
+    FormTekstEditor editor;
+    ASSERT_TRUE(editor.Open(pad));
+    editor.show();
+    editor.TextBestand->selectAll();
+    QTest::keyClicks(editor.TextBestand, QStringLiteral("\"New\""));
+    ASSERT_TRUE(editor.IsGewijzigd());
+    platform::EindeZonderGebruiker([] {});
+    editor.reject();
+    EXPECT_FALSE(editor.isVisible()) << "the editor stayed open";
+    EXPECT_TRUE(melding.vragen.empty());
+    QByteArray inhoud;
+    ASSERT_TRUE(platform::LeesBestand(pad, inhoud));
+    EXPECT_EQ(inhoud, QByteArray("\"Old\"\r\n"));
     ZetMeldingVenster(nullptr);
 }

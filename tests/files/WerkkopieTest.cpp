@@ -4,6 +4,7 @@
 #include "files/Meetbestand.h"
 #include "files/Opslaan.h"
 #include "platform/Klok.h"
+#include "platform/Vensterwacht.h"
 #include "shared/Teksten.h"
 
 #include <QFileInfo>
@@ -218,6 +219,17 @@ TEST_F(WerkkopieTest, AWorkingCopyLeftFromAnEarlierRunIsOfferedWhenTheFileIsLoad
     EXPECT_EQ(LeesBytes(bak()), oud);
     EXPECT_EQ(AantalMetingen, 1);
     EXPECT_EQ(venster(1).CelTekst(1, 1, KolomInfo), QStringLiteral("edited"));
+
+    // The program ends with no one to answer: the edits are neither taken in nor thrown away, and the
+    // next start asks again.
+    const QByteArray genomen = LeesBytes(pad);
+    SchrijfBytes(nieuw(), Bestand({Regel(1, "edited again")}));
+    vragen.clear();
+    platform::EindeZonderGebruiker([] {});
+    OpenGegevensbestand();
+    EXPECT_TRUE(vragen.empty()) << "a question was shown with no one to answer";
+    EXPECT_EQ(LeesBytes(nieuw()), Bestand({Regel(1, "edited again")})) << "the edits were thrown away";
+    EXPECT_EQ(LeesBytes(pad), genomen);
 }
 
 TEST_F(WerkkopieTest, AReadOnlyFileIsNeverCommitted) {

@@ -20,6 +20,7 @@
 #include "platform/Eindsignalen.h"
 #include "platform/Opslag.h"
 #include "platform/Tekstbestand.h"
+#include "platform/Vensterwacht.h"
 #include "reports/FormGLP.h"
 #include "reports/formPrint.h"
 #include "shared/Instellingen.h"
@@ -48,6 +49,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <QTreeView>
 #include <csignal>
@@ -386,6 +388,114 @@ TEST_F(AchterVenstersTest, PollingAndLoggingGoOnBehindEveryWindowTheUserWaitsIn)
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
 }
 
+// On the real clock, as the program runs for a user: the file list's menu of the Open dialog, which Qt runs
+// in a loop of its own, held open for 2 s while logging every second. The rack keeps getting requests,
+// the data file gets its rows, each with a new reading, and every pass of the loop runs where a window's
+// wait or Qt's loop gives it its turn: never inside another pass in the place of one (the turn taken
+// twice).
+class EchteKlokTest : public AchterVenstersTest {
+protected:
+    void SetUp() override {
+        AchterVenstersTest::SetUp();
+        stijging.reset();
+        platform::zetKlok(platform::maakEchteKlok());
+        stijging = platform::klok().maakTimer();
+        stijging->zetInterval(50);
+        stijging->bijTik = [this] { ++emulator.module(MillivoltModule)->adc[0]; };
+    }
+};
+
+TEST_F(EchteKlokTest, PollingAndLoggingGoOnBehindQtsOwnMenuAndEachPassTakesItsOwnTurn) {
+    constexpr qint64 HoudMs = 2000;
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    Draaiboek boek(venster, 60000);
+    // Where each pass runs: the level of Qt's loops and the number of window waits. The loop's own pass
+    // runs at (0, 0); a pass at a place where another runs took a turn twice.
+    struct Rondes {
+        std::vector<std::pair<int, int>> lopend{{0, 0}};
+        int dubbel = 0;
+        std::pair<int, int> eerste;
+    };
+    auto rondes = std::make_shared<Rondes>();
+    boek.Stap(
+        QStringLiteral("the settings window is shown"),
+        [] { return InstellenVenster() && InstellenVenster()->isVisible(); },
+        [&] {
+            frmInstellen& instellen = *InstellenVenster();
+            instellen.CheckLogStartup->setChecked(true);
+            instellen.UpDownPollInterval->setValue(1);
+            QTest::mouseClick(instellen.OKButton, Qt::LeftButton);
+        });
+    boek.Stap(
+        QStringLiteral("the rack has logged on"), [] { return RackVenster(1) != nullptr && !PauzeOpvragen; },
+        [&] {
+            venster.knopMeten()->trigger();
+            if (!VerbindingActief) venster.StartStopVerbinding();
+            stijging->zetActief(true);
+            const std::function<bool()> ronde = platform::wachtstand().lusRonde;
+            ASSERT_TRUE(ronde);
+            platform::wachtstand().lusRonde = [ronde, rondes] {
+                const std::pair<int, int> hier{QThread::currentThread()->loopLevel(),
+                                               platform::aantalVensterwachten()};
+                if (std::find(rondes->lopend.begin(), rondes->lopend.end(), hier) != rondes->lopend.end() &&
+                    rondes->dubbel++ == 0)
+                    rondes->eerste = hier;
+                rondes->lopend.push_back(hier);
+                const bool gelopen = ronde();
+                rondes->lopend.pop_back();
+                return gelopen;
+            };
+        });
+    int pollsBegin = 0;
+    qint64 begin = 0;
+    boek.Stap(
+        QStringLiteral("logging runs"), [&] { return Waarden().size() >= 2; },
+        [&] {
+            pollsBegin = Polls();
+            begin = platform::klok().ms();
+        });
+    boek.Stap(
+        QStringLiteral("2 s without a window"), [&] { return platform::klok().ms() - begin >= HoudMs; },
+        [&] {
+            const int pollsZonderVenster = Polls() - pollsBegin;
+            ASSERT_GT(pollsZonderVenster, 4);
+            const Noodrem rem(15000);
+            bool getoond = false;
+            Meting m;
+            BijGeselecteerd(Logpad(), [&](QFileDialog& d) {
+                auto* lijst = d.findChild<QAbstractItemView*>(QStringLiteral("treeView"));
+                ASSERT_NE(lijst, nullptr);
+                platform::klok().planIn(HoudMs, [&getoond] {
+                    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                    getoond = menu != nullptr;
+                    if (menu) menu->close();
+                });
+                const int polls = Polls();
+                const qsizetype rijen = Waarden().size();
+                RechterKlik(lijst->viewport(), lijst->visualRect(lijst->currentIndex()).center());
+                m = {Polls() - polls, Waarden().mid(rijen)};
+                d.reject();
+            });
+            venster.menus().mnuFileOpen->trigger();
+            EXPECT_TRUE(getoond) << "the menu came";
+            EXPECT_FALSE(rem.getrokken()) << "the menu held the program";
+            EXPECT_GE(m.polls, pollsZonderVenster / 2) << "requests while the menu was open";
+            EXPECT_GE(m.waarden.size(), 1) << "rows while the menu was open";
+            for (qsizetype i = 1; i < m.waarden.size(); ++i)
+                EXPECT_GT(m.waarden[i].toDouble(), m.waarden[i - 1].toDouble())
+                    << "row " << i << " repeats the reading of the row before it";
+            antwoorden = {vbNo, vbNo, vbNo};
+            venster.SluitVanuitCode();
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+    EXPECT_EQ(rondes->dubbel, 0) << "a pass ran inside another pass with no window or Qt loop between them, "
+                                 << "first at Qt loop level " << rondes->eerste.first << " with "
+                                 << rondes->eerste.second << " window wait(s)";
+}
+
 // Logout, shutdown and kill end the program as a close request with no one to answer: the logging run
 // gets its end point, the event log its stop line, a setting confirmed with OK before is in the file,
 // and no question is asked.
@@ -448,5 +558,156 @@ TEST_F(AchterVenstersTest, ASignalEndsTheProgramInOrderWithoutAQuestion) {
     const QSettings bestand(platform::OpslagBestand(AppNaam), QSettings::IniFormat);
     EXPECT_EQ(bestand.value(QStringLiteral("Settings/Language")).toString(), QStringLiteral("1"));
 }
+
+// The program is told to end (a logout, kill -TERM) while logging into Untitled.csv, with a window up
+// that would delete, rename or overwrite a file on a Yes or a close: the Open dialog's Delete question on
+// the data file, the menu of its file list, the data file's name being typed over in that list, or the
+// program's own question about an existing file (File > Save As onto it). No one answers: each gets the
+// answer that changes nothing, every window closes and the program ends without waiting for one. The
+// data file holds every row and the run's end point, the other file is as it was.
+enum class VensterBijEinde { DeleteQuestion, FileListMenu, RenameInTheList, OverwriteQuestion };
+
+class EindeOnderVensterTest : public AchterVenstersTest,
+                              public testing::WithParamInterface<VensterBijEinde> {};
+
+TEST_P(EindeOnderVensterTest, AnEndSignalUnderAWindowDeletesRenamesAndOverwritesNothing) {
+    const VensterBijEinde soort = GetParam();
+    const QString ander = QFileInfo(Logpad()).dir().filePath(QStringLiteral("copy.csv"));
+    const QByteArray andereInhoud = "\"Time\",\"Other\"\r\n\"05/01/2026 09:00:00\",\"1\"\r\n";
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    platform::VangEindsignalen([&venster] { venster.BeeindigZonderGebruiker(); });
+    // The program's own box, held open far longer than the test; its Return would be Yes.
+    EchteMelding box(Qt::Key_Return, 10 * VasthoudenMs);
+    Draaiboek boek(venster, 600000);
+    boek.Stap(
+        QStringLiteral("the settings window is shown"),
+        [] { return InstellenVenster() && InstellenVenster()->isVisible(); },
+        [&] {
+            frmInstellen& instellen = *InstellenVenster();
+            instellen.CheckLogStartup->setChecked(true);
+            instellen.UpDownPollInterval->setValue(1);
+            QTest::mouseClick(instellen.OKButton, Qt::LeftButton);
+        });
+    boek.Stap(
+        QStringLiteral("the rack has logged on"), [] { return RackVenster(1) != nullptr && !PauzeOpvragen; },
+        [&] { venster.knopMeten()->trigger(); });
+    const Noodrem rem;
+    bool open = false;
+    // The end signal once the window is up; until then the file dialog is looked at every 100 ms.
+    std::function<void(int)> eindeWanneerOpen = [&](int pogingen) {
+        platform::klok().planIn(100, [&, pogingen] {
+            QFileDialog* d = OpenBestandsdialoog();
+            auto* lijst = d ? d->findChild<QTreeView*>(QStringLiteral("treeView")) : nullptr;
+            switch (soort) {
+            case VensterBijEinde::DeleteQuestion:
+                open = OpenQtBox() != nullptr;
+                break;
+            case VensterBijEinde::FileListMenu:
+                open = qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr;
+                break;
+            case VensterBijEinde::RenameInTheList:
+                open = lijst && lijst->indexWidget(lijst->currentIndex()) != nullptr;
+                break;
+            case VensterBijEinde::OverwriteQuestion:
+                open = box.getoond() == 1 && !d;
+                break;
+            }
+            if (open)
+                ::raise(SIGTERM);
+            else if (pogingen > 0)
+                eindeWanneerOpen(pogingen - 1);
+            else
+                ADD_FAILURE() << "the window never came";
+        });
+    };
+    boek.Stap(
+        QStringLiteral("logging runs"), [&] { return Waarden().size() >= 3; },
+        [&] {
+            eindeWanneerOpen(600);
+            if (soort == VensterBijEinde::OverwriteQuestion) {
+                ASSERT_TRUE(platform::SchrijfBestandVeilig(ander, andereInhoud));
+                ZetMeldingVenster(&box);
+                platform::klok().planIn(300, [&ander] {
+                    QFileDialog* d = OpenBestandsdialoog();
+                    auto* naam = d ? d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr;
+                    ASSERT_NE(naam, nullptr) << "the Save As dialog with its name field";
+                    naam->clear();
+                    QTest::keyClicks(naam, ander);
+                    QTest::keyClick(naam, Qt::Key_Return);
+                });
+                venster.menus().mnuFileSaveAs->trigger();
+                return;
+            }
+            BijGeselecteerd(Logpad(), [soort](QFileDialog& d) {
+                auto* lijst = d.findChild<QTreeView*>(QStringLiteral("treeView"));
+                QApplication::setActiveWindow(&d);
+                lijst->setFocus();
+                if (soort == VensterBijEinde::DeleteQuestion) {
+                    QTest::keyClick(lijst, Qt::Key_Delete);
+                } else if (soort == VensterBijEinde::RenameInTheList) {
+                    lijst->edit(lijst->currentIndex());
+                    if (QWidget* invoer = lijst->indexWidget(lijst->currentIndex())) {
+                        QTest::keyClick(invoer, Qt::Key_A, Qt::ControlModifier);
+                        QTest::keyClicks(invoer, QStringLiteral("renamed.csv"));
+                    }
+                } else {
+                    RechterKlik(lijst->viewport(), lijst->visualRect(lijst->currentIndex()).center());
+                }
+            });
+            venster.menus().mnuFileOpen->trigger();
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({QStringLiteral("/logfile")}));
+    platform::LaatEindsignalenLos();
+    InstalleerMeldingen();
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+    EXPECT_TRUE(open) << "the window was not up at the end signal";
+    EXPECT_TRUE(ProgrammaBeeindigd);
+    EXPECT_FALSE(rem.getrokken()) << "a window of the file dialog held the end";
+    EXPECT_EQ(OpenBestandsdialoog(), nullptr);
+    EXPECT_EQ(OpenQtBox(), nullptr);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+
+    // Every row of the run, the end point last.
+    QFile data(Logpad());
+    ASSERT_TRUE(data.open(QIODevice::ReadOnly))
+        << "the data file is gone: "
+        << QFileInfo(Logpad()).dir().entryList(QDir::Files).join(u' ').toStdString();
+    QStringList regels =
+        platform::VanWindows1252(data.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    ASSERT_FALSE(regels.isEmpty());
+    EXPECT_TRUE(regels.takeFirst().startsWith(QStringLiteral("\"Time\"")));
+    EXPECT_EQ(regels.size(), AantalMetingen) << "rows of the run missing";
+    const QStringList laatste = SplitsVelden(regels.value(regels.size() - 1));
+    EXPECT_TRUE(std::all_of(laatste.begin() + 1, laatste.end(), [](const QString& v) { return v.isEmpty(); }))
+        << "the last row is not the end point: " << regels.value(regels.size() - 1).toStdString();
+    EXPECT_GE(regels.size(), 4);
+    const QStringList namen = QFileInfo(Logpad()).dir().entryList(QDir::Files);
+    EXPECT_FALSE(namen.contains(QStringLiteral("renamed.csv"))) << namen.join(u' ').toStdString();
+    if (soort == VensterBijEinde::OverwriteQuestion) {
+        QByteArray inhoud;
+        ASSERT_TRUE(platform::LeesBestand(ander, inhoud));
+        EXPECT_EQ(inhoud, andereInhoud) << "the existing file was overwritten";
+        EXPECT_EQ(box.getoond(), 1);
+    }
+    QFile logboek(MapGegevens + QStringLiteral("/") + LogboekBestandsnaam(platform::Nu()));
+    ASSERT_TRUE(logboek.open(QIODevice::ReadOnly));
+    const QStringList logregels =
+        platform::VanWindows1252(logboek.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    EXPECT_TRUE(logregels.last().endsWith(Tekst[460])) << logregels.last().toStdString();
+}
+
+std::string VensterNaam(const testing::TestParamInfo<VensterBijEinde>& p) {
+    static const char* const namen[] = {"DeleteQuestion", "FileListMenu", "RenameInTheList",
+                                        "OverwriteQuestion"};
+    return namen[static_cast<int>(p.param)];
+}
+
+INSTANTIATE_TEST_SUITE_P(, EindeOnderVensterTest,
+                         testing::Values(VensterBijEinde::DeleteQuestion, VensterBijEinde::FileListMenu,
+                                         VensterBijEinde::RenameInTheList,
+                                         VensterBijEinde::OverwriteQuestion),
+                         VensterNaam);
 
 } // namespace

@@ -508,8 +508,13 @@ TEST_F(RunEindeTest, CancelAtTheClosesBoxAboutItsEndPointLetsRowsReachTheDataFil
 // the main window by its close box. That question is withdrawn without an answer and the close asks its
 // own about the rows that wait, in its place: its Cancel keeps the program open and logging on, nothing is
 // given up, and the loop's question comes back. The user closes again, room is made while the close asks,
-// and its Retry writes every row and ends the program with the run's end point.
-TEST_F(RunEindeTest, AClosingWhileTheFullDiskQuestionWaitsAsksItsOwnQuestionInItsPlace) {
+// and its Retry writes every row and ends the program with the run's end point. Also with logging switched
+// off while the question waits (GetParam): no row comes after the cancelled close to ask again, the loop
+// asks of itself.
+class SluitenOnderVraagTest : public RunEindeTest, public testing::WithParamInterface<bool> {};
+
+TEST_P(SluitenOnderVraagTest, AClosingWhileTheFullDiskQuestionWaitsAsksItsOwnQuestionInItsPlace) {
+    const bool loggenUit = GetParam();
     mdiK740 venster;
     const Installatie installatie(venster);
     InstalleerMeldingen();
@@ -542,6 +547,10 @@ TEST_F(RunEindeTest, AClosingWhileTheFullDiskQuestionWaitsAsksItsOwnQuestionInIt
         QStringLiteral("closed while the question about the full disk waits"),
         [&] { return box.titels.size() == 1 && AantalMetingen >= metingenBijVol + 3; },
         [&] {
+            if (loggenUit) {
+                venster.menus().mnuDatalogging->trigger();
+                EXPECT_FALSE(VerbindingActief);
+            }
             sluitTitel = Tekst[347] + QLatin1Char(' ') + venster.windowTitle();
             SluitMetSluitknop(venster);
             EXPECT_FALSE(MeldingOpen()) << "the question about the full disk stayed at the close";
@@ -552,7 +561,7 @@ TEST_F(RunEindeTest, AClosingWhileTheFullDiskQuestionWaitsAsksItsOwnQuestionInIt
         [&] { return box.titels.size() >= 3; },
         [&] {
             EXPECT_FALSE(ProgrammaBeeindigd);
-            EXPECT_TRUE(VerbindingActief);
+            EXPECT_EQ(VerbindingActief, !loggenUit);
             QByteArray data;
             ASSERT_TRUE(platform::LeesBestand(Gegevenspad(), data));
             EXPECT_EQ(data, bijVol);
@@ -560,7 +569,7 @@ TEST_F(RunEindeTest, AClosingWhileTheFullDiskQuestionWaitsAsksItsOwnQuestionInIt
         });
     boek.Stap(
         QStringLiteral("closed again, room made while the close asks"),
-        [&] { return AantalMetingen >= metingenBijAnnuleren + 2 && MeldingOpen(); },
+        [&] { return (loggenUit || AantalMetingen >= metingenBijAnnuleren + 2) && MeldingOpen(); },
         [&] {
             SluitMetSluitknop(venster);
             platform::klok().planIn(VraagOpenMs / 2, [&] { grens.reset(); });
@@ -587,6 +596,10 @@ TEST_F(RunEindeTest, AClosingWhileTheFullDiskQuestionWaitsAsksItsOwnQuestionInIt
     EXPECT_EQ(static_cast<int32_t>(rijen.size()), AantalMetingen) << "rows given up or missing";
     ControleerRun(rijen);
 }
+
+INSTANTIATE_TEST_SUITE_P(, SluitenOnderVraagTest, testing::Bool(), [](const testing::TestParamInfo<bool>& p) {
+    return p.param ? std::string("LoggingSwitchedOff") : std::string("WhileLogging");
+});
 
 // File > Save As onto an existing file while logging, the overwrite question held open: the run goes on
 // in the new file, which holds every row of the old one, those taken while the question waited too, once

@@ -4,7 +4,7 @@
 // window's MDIForm_Load runs the communication loop until the program is closed). When a step has
 // waited longer than the watchdog allows, or a step's action has run that long (a box no one answers
 // keeps it pumping events), the program is ended as at an end no one answers (the open boxes are
-// unloaded, every question gets its default answer) and the step can be named.
+// unloaded, every question gets the answer that changes nothing) and the step can be named.
 #include "acquisition/Communicatie.h"
 #include "acquisition/Programmastatus.h"
 #include "platform/Klok.h"

@@ -231,7 +231,9 @@ void FormMelding::keyPressEvent(QKeyEvent* e) {
 }
 
 void FormMelding::closeEvent(QCloseEvent* e) {
-    if (GeklikteToets == 0) GeklikteToets = StandaardAntwoord(MijnVlaggen);
+    if (GeklikteToets == 0)
+        GeklikteToets = platform::NiemandAntwoordt() ? AntwoordZonderGebruiker(MijnVlaggen)
+                                                     : StandaardAntwoord(MijnVlaggen);
     e->accept();
 }
 

@@ -38,7 +38,8 @@ public:
     void InitialisatieMelding();
     // Closes the box: remembers and saves its position, takes it out of the topmost layer.
     void Ontlaad();
-    // Closes every open box as if by its title bar (each caller gets Cancel or the default button);
+    // Closes every open box as if by its title bar (each caller gets Cancel or the default button; once
+    // no one answers, AntwoordZonderGebruiker);
     // with no box open, it only saves the remembered position.
     static void OntlaadAlle();
 

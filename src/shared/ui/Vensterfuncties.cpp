@@ -4,11 +4,15 @@
 #include "shared/Getallen.h"
 #include "shared/Instellingen.h"
 #include "shared/Systeemfuncties.h"
+#include "shared/ui/FormMelding.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDialog>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPointer>
 #include <QScreen>
 #include <QTableView>
@@ -145,6 +149,7 @@ void LeesKolomBreedte(const QString& sectie, QTableView* raster) {
 }
 
 int VoerDialoogUit(QDialog& dialoog) {
+    if (platform::NiemandAntwoordt()) return QDialog::Rejected;
     QPointer<QDialog> d(&dialoog);
     bool klaar = false;
     const QMetaObject::Connection afgelopen =
@@ -159,6 +164,7 @@ int VoerDialoogUit(QDialog& dialoog) {
 }
 
 QAction* VoerMenuUit(QMenu& menu, const QPoint& globaal) {
+    if (platform::NiemandAntwoordt()) return nullptr;
     QPointer<QMenu> m(&menu);
     QAction* gekozen = nullptr;
     bool dicht = false;
@@ -174,6 +180,60 @@ QAction* VoerMenuUit(QMenu& menu, const QPoint& globaal) {
         QObject::disconnect(verborgen);
     }
     return gekozen;
+}
+
+namespace {
+
+// The button of Qt's box that declines: No, else the one that rejects; a box that only tells something
+// has one button.
+QAbstractButton* WeigerKnop(QMessageBox& box) {
+    QAbstractButton* weiger = nullptr;
+    for (QAbstractButton* knop : box.buttons()) {
+        const QMessageBox::ButtonRole rol = box.buttonRole(knop);
+        if (rol == QMessageBox::NoRole) return knop;
+        if (rol == QMessageBox::RejectRole && !weiger) weiger = knop;
+    }
+    if (!weiger && box.buttons().size() == 1) weiger = box.buttons().front();
+    return weiger;
+}
+
+} // namespace
+
+void SluitVenstersZonderGebruiker() {
+    // The menus first: each one that closes ends the loop Qt runs it in.
+    for (int i = 0; i < 32; ++i) {
+        QWidget* menu = QApplication::activePopupWidget();
+        if (!menu) break;
+        menu->close();
+    }
+    QList<QPointer<QWidget>> vensters;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible()) vensters << w;
+    for (const QPointer<QWidget>& w : vensters) {
+        if (!w || !w->isVisible()) continue;
+        if (auto* box = qobject_cast<QMessageBox*>(w.data())) {
+            // Its dialog takes anything but its No for consent (the file dialog deletes the file).
+            if (QAbstractButton* weiger = WeigerKnop(*box))
+                weiger->click();
+            else
+                box->reject();
+        } else if (qobject_cast<FormMelding*>(w.data())) {
+            w->close();
+        }
+    }
+    for (const QPointer<QWidget>& w : vensters) {
+        auto* dialoog = qobject_cast<QDialog*>(w.data());
+        if (!dialoog || !dialoog->isVisible() || qobject_cast<QMessageBox*>(dialoog) ||
+            qobject_cast<FormMelding*>(dialoog))
+            continue;
+        // A name being typed into a list (a file being renamed) is dropped as by Escape: closing the
+        // dialog would give it to the file.
+        for (QAbstractItemView* lijst : dialoog->findChildren<QAbstractItemView*>())
+            if (QWidget* invoer = lijst->indexWidget(lijst->currentIndex()))
+                emit lijst->itemDelegateForIndex(lijst->currentIndex())
+                    ->closeEditor(invoer, QAbstractItemDelegate::RevertModelCache);
+        if (dialoog->isVisible()) dialoog->reject();
+    }
 }
 
 QWidget* EigenaarVoorNieuwVenster() {

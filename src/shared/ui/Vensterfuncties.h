@@ -17,6 +17,12 @@ int VoerDialoogUit(QDialog& dialoog);
 // Pops a menu up at a global position and waits inside the program's loop until it closes; returns the
 // action chosen (nullptr when none).
 QAction* VoerMenuUit(QMenu& menu, const QPoint& globaal);
+// Closes every menu, box and dialog that is open, as the program ends with no one to answer: Qt's own
+// boxes (the file dialog's Delete question, its question about an existing file, ..) by their No or
+// Cancel button, never by a close that their dialog would take for Yes; a name being typed into a file
+// list is dropped, not given to the file; the program's boxes answer AntwoordZonderGebruiker; every
+// other dialog is rejected. Once no one answers, VoerDialoogUit and VoerMenuUit show nothing.
+void SluitVenstersZonderGebruiker();
 // The window that a box or dialog opened now belongs to: the modal dialog that is waiting, if any
 // (a window outside it could take neither mouse nor keyboard), else nullptr.
 QWidget* EigenaarVoorNieuwVenster();
