@@ -110,10 +110,12 @@ bool ModuleOpgegeven(int r, int m);
 // had its turn since the previous one: it was read, given up or passed over as not answering. A module
 // that was not read in that span holds only the values of an earlier row and is logged without them, as
 // a given-up module is. A run's first row is held to the same rule from the run's start (logging switched
-// on, File > New, a Search), as if a snapshot had been taken then: it holds only readings taken since
-// the run began.
+// on, File > New), as if a snapshot had been taken then: it holds only readings taken since the run
+// began. After a Search the same holds without more: a rack that logs on has its modules' turns opened
+// (OpenBeurt), and one that does not has modules without a model, logged without values until File > New
+// or its log-on.
 // Every module's turn is open again and its values count as old (after a snapshot, at the loop's start
-// and at the start of every run).
+// and at the start of a run).
 void OpenBeurten();
 // Module m of rack r (registered anew) has its turn still to come, and holds no values of this span.
 void OpenBeurt(int r, int m);

@@ -789,8 +789,6 @@ void mdiK740::mnuNetworkSearch_Click() {
     ConfiguratieGewijzigd = true;
     ZetKnoppen();
     StopVerbinding();
-    // The rows after the end point hold only readings taken after the Search.
-    OpenBeurten();
 }
 
 void mdiK740::mnuNetworkShow_Click() {
