@@ -377,10 +377,10 @@ void LeesGegevensbestand(const QString& naam) {
             ++AantalMetingen;
             TijdMeting = tijd;
             if (RelatieveTijd && TijdBasis == 0) TijdBasis = TijdMeting;
-            // A row with more fields than its header names (a module that became present while another
-            // program logged into the file, its block among the others) fits no block the header places:
-            // it is read by position, as a header that places nothing has it, and named.
-            const bool kopPast = !perKop || PastInKop(velden, verwacht);
+            // A row with more fields than its logging header names (a module that became present while
+            // another program logged into the file, its block among the others) fits no block the header
+            // places: it is read by position, as a header that places nothing has it, and named.
+            const bool kopPast = !indeling.PerKop() || PastInKop(velden, indeling.Velden());
             const bool gezond = perKop && kopPast ? ControleerRijvelden(velden, verwacht, indeling.Vlaggen())
                                                   : ControleerRijvelden(velden, opPositie) && kopPast;
             if (!gezond || scanner.Onafgesloten()) meldingen.Voeg(regelNummer, regel);

@@ -532,6 +532,16 @@ TEST_F(MeetbestandTest, RowsThatDoNotFitTheirLoggingHeaderAreReadByPositionOrNam
     // The module the header names no block of shows each row's time.
     for (int32_t r = 1; r <= 5; ++r)
         EXPECT_EQ(venster(1).CelTekst(2, r, KolomTijd), QStringLiteral("09:00:0%1").arg(r)) << r;
+
+    // Opened without module 2, whose block the longer row still holds: the header's blocks are where the
+    // present modules take them by position, and the longer row, read so too, is named all the same.
+    Racks[1].Modules[2].Present = false;
+    NieuweVensters();
+    meldingen.clear();
+    LeesGegevensbestand(pad);
+    ASSERT_EQ(meldingen.size(), 1u);
+    EXPECT_TRUE(meldingen[0].tekst.contains(QStringLiteral("\r\n3: "))) << meldingen[0].tekst.toStdString();
+    EXPECT_EQ(venster(1).CelTekst(3, 1, 3), "3.1");
 }
 
 // A file whose header names inputs by their names (the whole table written with input names) is read
