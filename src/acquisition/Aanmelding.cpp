@@ -186,6 +186,7 @@ int RegistreerRack(int32_t idno) {
     if (plaats == 0) return 0;
     RackRecord& r = Racks[plaats];
     r.Present = true;
+    ZetRackWachtOpAanmelding(plaats, false);
     r.Idno = idno;
     r.Name = QStringLiteral("Rack ") + IdnoAlsTekst(idno);
     for (int m = 1; m <= AantalModules; ++m)

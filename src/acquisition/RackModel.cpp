@@ -14,6 +14,7 @@ struct Beurt {
     bool nietGelezen = false; // no reading of the module was converted since the previous snapshot
 };
 Beurt Beurten[AantalRacks + 1][AantalModules + 1];
+bool WachtOpAanmelding[AantalRacks + 1];
 
 bool IsPlaats(int r, int m) {
     return r >= 1 && r <= AantalRacks && m >= 1 && m <= AantalModules;
@@ -61,6 +62,14 @@ bool ModuleNietGelezen(int r, int m) {
     return IsPlaats(r, m) && Beurten[r][m].nietGelezen;
 }
 
+void ZetRackWachtOpAanmelding(int r, bool wacht) {
+    if (r >= 1 && r <= AantalRacks) WachtOpAanmelding[r] = wacht;
+}
+
+bool RackWachtOpAanmelding(int r) {
+    return r >= 1 && r <= AantalRacks && Racks[r].Present && WachtOpAanmelding[r];
+}
+
 void InitialiseerTabellen(const QString& titel) {
     if (titel.isEmpty()) return;
     for (auto& v : RackVlaggen)
@@ -82,4 +91,6 @@ void ResetRackModel() {
     for (auto& rack : Beurten)
         for (Beurt& b : rack)
             b = {};
+    for (bool& w : WachtOpAanmelding)
+        w = false;
 }

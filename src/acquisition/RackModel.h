@@ -66,6 +66,18 @@ struct ModuleRecord {
     int16_t GeenAntwoordTeller = 0;
 };
 
+// A present rack (Present, registered) is one the program knows as part of the system:
+// - It becomes present when it answers a log-on, and keeps the slot of its number from then on, or when
+//   its saved log-on record is read: at start-up and at File > New, which read the records again (a rack
+//   registered in this run keeps its slot; the records fill only free slots).
+// - Nothing takes it away while the program runs. A rack that does not answer a Search stays present
+//   with its slot, flags, log-on record, module records and table rows, but its modules lose their model
+//   and name: it is not polled, its window and table are hidden, and it waits for its log-on
+//   (RackWachtOpAanmelding) until it answers a later Search or its record is read again (File > New, a
+//   restart), which has it polled again. Meanwhile its blocks stay in every new logging file's header and
+//   its rows are written without values, and System > Report lists it; a File > Open puts no values under
+//   it, but names the modules of the file that it would have held.
+// - A restart knows only the racks of the saved log-on records.
 struct RackRecord {
     VasteTekst<30> Name;
     int32_t Idno = 0;
@@ -97,8 +109,13 @@ bool ModuleOpgegeven(int r, int m);
 // The turns of the poll walk between two snapshots. A snapshot is due when every measured module has
 // had its turn since the previous one: it was read, given up or passed over as not answering. A module
 // that was not read in that span holds only the values of an earlier row and is logged without them, as
-// a given-up module is.
-// Every module's turn is open again and its values count as old (after a snapshot, at the loop's start).
+// a given-up module is. A run's first row is held to the same rule from the run's start (logging switched
+// on, File > New), as if a snapshot had been taken then: it holds only readings taken since the run
+// began. After a Search the same holds without more: a rack that logs on has its modules' turns opened
+// (OpenBeurt), and one that does not has modules without a model, logged without values until File > New
+// or its log-on.
+// Every module's turn is open again and its values count as old (after a snapshot, at the loop's start
+// and at the start of a run).
 void OpenBeurten();
 // Module m of rack r (registered anew) has its turn still to come, and holds no values of this span.
 void OpenBeurt(int r, int m);
@@ -108,6 +125,10 @@ void SluitBeurt(int r, int m, bool gelezen);
 bool BeurtOpen(int r, int m);
 // True when module m of rack r was not read since the previous snapshot. False outside 1..16, 1..7.
 bool ModuleNietGelezen(int r, int m);
+
+// Rack r is present but did not answer the last Search: it waits for its log-on (see RackRecord).
+void ZetRackWachtOpAanmelding(int r, bool wacht);
+bool RackWachtOpAanmelding(int r);
 
 // Start-up: empties the per-rack flags and the window arrays and has the main window set its caption
 // and stop logging. Does nothing when titel is "".

@@ -203,14 +203,27 @@ struct RackTabel {
     std::vector<std::array<qsizetype, VeldenPerModule>> velden;
 };
 
-// The modules the header names that are not present: "R3M1, R3M2". Empty when all are.
+// Module m of rack r takes the values a header places under it: present, on a rack that is not waiting
+// for its log-on after a Search (its modules have no model then, and its table is hidden).
+bool NeemtWaarden(int r, int m) {
+    return r >= 1 && r <= AantalRacks && m >= 1 && m <= AantalModules && Racks[r].Present &&
+           Racks[r].Modules[m].Present && !RackWachtOpAanmelding(r);
+}
+
+// The modules the header names that take no values: "R3M1, R3M2". Empty when all take them.
 QString WeggelatenModules(const Kopindeling& indeling) {
     QStringList weg;
     for (const auto& [r, m] : indeling.Modules())
-        if (r < 1 || r > AantalRacks || m < 1 || m > AantalModules || !Racks[r].Present ||
-            !Racks[r].Modules[m].Present)
-            weg.append(QStringLiteral("R%1M%2").arg(r).arg(m));
+        if (!NeemtWaarden(r, m)) weg.append(QStringLiteral("R%1M%2").arg(r).arg(m));
     return weg.join(QStringLiteral(", "));
+}
+
+// The row has no field beyond the header's layout (`velden` of them), but empty ones (the empty field
+// that ends a line).
+bool PastInKop(std::span<const QStringView> rij, qsizetype velden) {
+    for (qsizetype i = velden; i < static_cast<qsizetype>(rij.size()); ++i)
+        if (!rij[static_cast<size_t>(i)].isEmpty()) return false;
+    return true;
 }
 
 // The header places every block where the present modules, in their order, would take it by position.
@@ -279,7 +292,8 @@ void LeesGegevensbestand(const QString& naam) {
         aantalModules += static_cast<qsizetype>(tabel.modules.size());
         tabellen.push_back(std::move(tabel));
     }
-    qsizetype verwacht = 1 + VeldenPerModule * aantalModules;
+    const qsizetype opPositie = 1 + VeldenPerModule * aantalModules;
+    qsizetype verwacht = opPositie;
     // The header places the blocks (a logging file), and not as the present modules would take them.
     bool perKop = false;
     Kopindeling indeling;
@@ -340,7 +354,7 @@ void LeesGegevensbestand(const QString& naam) {
                     indeling = Kopindeling(velden);
                     if (indeling.PerKop()) {
                         weggelaten = WeggelatenModules(indeling);
-                        perKop = !ZoalsOpPositie(indeling, tabellen, rackVan);
+                        perKop = !weggelaten.isEmpty() || !ZoalsOpPositie(indeling, tabellen, rackVan);
                     }
                 }
                 if (perKop) {
@@ -349,7 +363,8 @@ void LeesGegevensbestand(const QString& naam) {
                         for (const int16_t m : tabellen[t].modules) {
                             std::array<qsizetype, VeldenPerModule> plaats{};
                             for (int veld = 1; veld <= VeldenPerModule; ++veld)
-                                plaats[static_cast<size_t>(veld - 1)] = indeling.Index(rackVan[t], m, veld);
+                                plaats[static_cast<size_t>(veld - 1)] =
+                                    NeemtWaarden(rackVan[t], m) ? indeling.Index(rackVan[t], m, veld) : -1;
                             tabellen[t].velden.push_back(plaats);
                         }
                 }
@@ -362,11 +377,15 @@ void LeesGegevensbestand(const QString& naam) {
             ++AantalMetingen;
             TijdMeting = tijd;
             if (RelatieveTijd && TijdBasis == 0) TijdBasis = TijdMeting;
-            const bool gezond = perKop ? ControleerRijvelden(velden, verwacht, indeling.Vlaggen())
-                                       : ControleerRijvelden(velden, verwacht);
+            // A row with more fields than its logging header names (a module that became present while
+            // another program logged into the file, its block among the others) fits no block the header
+            // places: it is read by position, as a header that places nothing has it, and named.
+            const bool kopPast = !indeling.PerKop() || PastInKop(velden, indeling.Velden());
+            const bool gezond = perKop && kopPast ? ControleerRijvelden(velden, verwacht, indeling.Vlaggen())
+                                                  : ControleerRijvelden(velden, opPositie) && kopPast;
             if (!gezond || scanner.Onafgesloten()) meldingen.Voeg(regelNummer, regel);
 
-            if (perKop) {
+            if (perKop && kopPast) {
                 // Each module takes the fields of its own block, wherever the file has them; a module
                 // the file has no block for gets the row's time and empty cells.
                 const auto aantal = static_cast<qsizetype>(velden.size());

@@ -285,8 +285,11 @@ void LeesRackAanmelding() {
     // A rack registered in this run (File > New) keeps its slot, number and modules: its file is read
     // over them, and the saved records fill only the free slots, never with a rack registered already.
     std::array<bool, AantalRacks + 1> aangemeld{};
-    for (int n = 1; n <= AantalRacks; ++n)
+    for (int n = 1; n <= AantalRacks; ++n) {
         aangemeld[n] = Racks[n].Present;
+        // A rack that did not answer a Search is polled again as its record says.
+        ZetRackWachtOpAanmelding(n, false);
+    }
     const auto elders = [](int n, int32_t idno) {
         for (int e = 1; e <= AantalRacks; ++e)
             if (e != n && Racks[e].Present && Racks[e].Idno == idno) return true;

@@ -450,6 +450,8 @@ void mdiK740::mnuFileNew_Click() {
     KopieerSetTab = false;
     KopieerSetGraph = false;
     LeesRackAanmelding();
+    // The new file's first row holds only readings taken from now on.
+    OpenBeurten();
     for (int r = 1; r <= AantalRacks; ++r)
         if (Racks[r].Present && (getoond[r] || RackVlaggen[r].Show)) {
             RackVlaggen[r].Show = true;

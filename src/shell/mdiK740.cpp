@@ -779,6 +779,8 @@ void mdiK740::mnuNetworkSearch_Click() {
             Racks[r].Modules[m].Name.clear();
             Racks[r].Modules[m].Type = QStringLiteral("    ");
         }
+        // Each rack waits for its log-on; one that does not answer stays present (RackModel.h).
+        ZetRackWachtOpAanmelding(r, Racks[r].Present);
         if (RackVlaggen[r].Show) SluitRackVenster(r);
         // The table keeps its rows for a rack that logs on again with the same modules.
         if (Tabelvenster* tabel = TabelVensters[r]) tabel->WachtOpAanmelding();
@@ -904,6 +906,8 @@ void mdiK740::StartStopVerbinding() {
         }
     } else {
         if (AantalMetingen < 0) AantalMetingen = 0;
+        // The run's first row holds only readings taken from now on.
+        OpenBeurten();
         BeginLogging();
         m_menus->mnuDatalogging->setChecked(true);
         VerbindingsStart = platform::Nu();

@@ -452,6 +452,96 @@ TEST_F(MeetbestandTest, ALoggingFileOpensUnderTheRackAndModuleItsHeaderNames) {
     laad("rack_Lab A.csv");
     ASSERT_EQ(meldingen.size(), 1u);
     EXPECT_TRUE(meldingen[0].tekst.contains(QStringLiteral("differ in R1M3.")));
+
+    // Rack 2 present but waiting for its log-on (it did not answer a Search; its table is hidden): its
+    // values are told as left out, not put into its hidden table.
+    Racks[1].Modules[3].Present = true;
+    ZetRackWachtOpAanmelding(2, true);
+    meldingen.clear();
+    LeesGegevensbestand(map + QStringLiteral("/run.csv"));
+    ASSERT_EQ(meldingen.size(), 1u);
+    EXPECT_TRUE(
+        meldingen[0].tekst.startsWith(QStringLiteral("This file and the racks present differ in R2M2.")))
+        << meldingen[0].tekst.toStdString();
+    EXPECT_EQ(venster(2).bestandsvelden[2].at(1), QStringList(21, QString()));
+    EXPECT_EQ(venster(2).CelTekst(2, 2, KolomTijd), "09:00:01");
+    EXPECT_FALSE(venster(1).CelTekst(1, 1, 3).isEmpty()) << "rack 1's value";
+}
+
+// A logging file of a program that writes a newly present module's block into the rows of a file that
+// already has its header (in module order): the rows that carry more blocks than the header names are
+// read by position, the blocks going to the present modules in their order, and named; the rows that fit
+// the header are placed by it, a module it names no block of showing only the times. Rows shorter than
+// the header and values that are no number are named too.
+TEST_F(MeetbestandTest, RowsThatDoNotFitTheirLoggingHeaderAreReadByPositionOrNamed) {
+    const auto kop = [](const std::vector<std::pair<int, int>>& modules) {
+        QStringList v{QStringLiteral("Time")};
+        for (const auto& [r, m] : modules) {
+            for (int c = 1; c <= AantalIngangen; ++c)
+                for (const char* soort : {"Flags", "Value", "Unit", "Temp", "T.Unit"})
+                    v << QStringLiteral("%1 R%2M%3C%4").arg(QLatin1String(soort)).arg(r).arg(m).arg(c);
+            v << QStringLiteral("Info M%1").arg(m);
+        }
+        v << QString();
+        return QLatin1Char('"') + v.join(QStringLiteral("\",\"")) + QLatin1Char('"');
+    };
+    // A row at second s with the value of input 1 of each block, then the closing empty field.
+    const auto rij = [](int s, const QStringList& waarden) {
+        QStringList v{QStringLiteral("05/01/2026 09:00:%1").arg(s, 2, 10, QLatin1Char('0'))};
+        for (const QString& w : waarden) {
+            v << QStringLiteral("0") << w << QStringLiteral("mV") << QStringLiteral("21.5") << u8("°C");
+            for (int k = 0; k < 15; ++k)
+                v << QString();
+            v << QStringLiteral("i") + w;
+        }
+        v << QString();
+        return QLatin1Char('"') + v.join(QStringLiteral("\",\"")) + QLatin1Char('"');
+    };
+    QString kort = rij(4, {"1.4", "3.4", "22.4"});
+    kort.truncate(kort.indexOf(QStringLiteral("\"i1.4\"")));
+    kort.chop(1);
+    QString geenGetal = rij(5, {"1.5", "3.5", "22.5"});
+    geenGetal.replace(QStringLiteral("\"3.5\""), QStringLiteral("\"warm\""));
+    SchrijfRegels({kop({{1, 1}, {1, 3}, {2, 2}}), rij(1, {"1.1", "3.1", "22.1"}),
+                   rij(2, {"1.2", "2.2", "3.2", "22.2"}), rij(3, {"1.3", "3.3", "22.3"}), kort, geenGetal});
+    // Module 2 of rack 1 is present now, as it became while the file was written.
+    Racks[1].Modules[2].Present = true;
+    Racks[1].Modules[2].Type = "K761";
+    LeesGegevensbestand(pad);
+    EXPECT_EQ(AantalMetingen, 5);
+    ASSERT_EQ(meldingen.size(), 1u);
+    EXPECT_EQ(meldingen[0].stijl, vbExclamation);
+    const QStringList regels = meldingen[0].tekst.split(QStringLiteral("\r\n"));
+    ASSERT_EQ(regels.size(), 5) << meldingen[0].tekst.toStdString();
+    EXPECT_EQ(regels[0], "An error is encountered when reading this data file!");
+    EXPECT_TRUE(regels[2].startsWith(QStringLiteral("3: "))) << "the row of four blocks";
+    EXPECT_TRUE(regels[3].startsWith(QStringLiteral("5: "))) << "the short row";
+    EXPECT_TRUE(regels[4].startsWith(QStringLiteral("6: "))) << "the value that is no number";
+
+    // Row by row, the value of input 1 of modules 1, 2 and 3 of rack 1 and module 2 of rack 2.
+    const auto waarden = [this](int32_t r) {
+        return QStringList{venster(1).CelTekst(1, r, 3), venster(1).CelTekst(2, r, 3),
+                           venster(1).CelTekst(3, r, 3), venster(2).CelTekst(2, r, 3)};
+    };
+    EXPECT_EQ(waarden(1), (QStringList{"1.1", "", "3.1", "22.1"}));
+    EXPECT_EQ(waarden(2), (QStringList{"1.2", "2.2", "3.2", "22.2"}));
+    EXPECT_EQ(waarden(3), (QStringList{"1.3", "", "3.3", "22.3"}));
+    EXPECT_EQ(waarden(4), (QStringList{"1.4", "", "", ""}));
+    EXPECT_EQ(waarden(5), (QStringList{"1.5", "", "", "22.5"}));
+    EXPECT_EQ(venster(1).CelTekst(3, 2, KolomInfo), "i3.2");
+    // The module the header names no block of shows each row's time.
+    for (int32_t r = 1; r <= 5; ++r)
+        EXPECT_EQ(venster(1).CelTekst(2, r, KolomTijd), QStringLiteral("09:00:0%1").arg(r)) << r;
+
+    // Opened without module 2, whose block the longer row still holds: the header's blocks are where the
+    // present modules take them by position, and the longer row, read so too, is named all the same.
+    Racks[1].Modules[2].Present = false;
+    NieuweVensters();
+    meldingen.clear();
+    LeesGegevensbestand(pad);
+    ASSERT_EQ(meldingen.size(), 1u);
+    EXPECT_TRUE(meldingen[0].tekst.contains(QStringLiteral("\r\n3: "))) << meldingen[0].tekst.toStdString();
+    EXPECT_EQ(venster(1).CelTekst(3, 1, 3), "3.1");
 }
 
 // A file whose header names inputs by their names (the whole table written with input names) is read

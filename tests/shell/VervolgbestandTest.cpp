@@ -513,6 +513,151 @@ TEST_F(VervolgbestandTest, FileNewKeepsTheRacksPolledAndLogsOnIntoTheNewFile) {
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
 }
 
+// A run's first row holds only readings taken since the run began. Two racks log every second; rack 1
+// leaves the line just after it was read, and logging is switched off and on again before its module is
+// given up: the new run's first row has no value of rack 1. Rack 1 comes back, is read, leaves the line
+// again, and logging is switched off and a Search made: rack 2 alone logs on, rack 1 stays present but
+// waits, unpolled, without its window. File > Open of the data file names rack 1's module as not
+// present; File > New polls rack 1 again as its log-on record says, its blocks stay in the new file's
+// header, and the new file's first row after Log has no value of it. So too the first row after a File > New
+// and after a Search while logging, of rack 2 read just before them and silent since.
+TEST_F(VervolgbestandTest, ARunsFirstRowHoldsNoReadingTakenBeforeTheRunBegan) {
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    ZetBestandsdialogen(&keuze);
+    Draaiboek boek(venster, 120000);
+    LogVanafStartElkeSeconde(
+        boek, venster, [this] { stijging->zetActief(true); }, 2);
+    // The value of input 1 of rack r's module in row `rij` of the file (0 the header).
+    const auto waarde = [this](const char* naam, size_t rij, int r) {
+        const std::vector<QStringList> regels = Regels(Pad(naam));
+        const qsizetype veld =
+            regels.empty() ? -1 : regels.front().indexOf(QStringLiteral("Value R%1M1C1").arg(r));
+        return (rij < regels.size() && veld > 0 ? regels[rij].value(veld) : QStringLiteral("(none)"))
+            .toStdString();
+    };
+    const auto stapLog = [&venster] { venster.menus().mnuDatalogging->trigger(); };
+    boek.Stap(
+        QStringLiteral("logging runs, rack 1 read after the last row"),
+        [&] { return Rijen(Pad("Untitled.csv")) >= 3 && !ModuleNietGelezen(1, 1) && !PauzeOpvragen; },
+        [&] {
+            emulator.rack(1)->stil = true;
+            stapLog();
+            ASSERT_FALSE(VerbindingActief);
+        });
+    size_t eerste = 0;
+    boek.Stap(
+        QStringLiteral("every module has had its turn, rack 1's module not yet given up"),
+        [&] { return CyclusVoltooid && !ModuleOpgegeven(1, 1); },
+        [&] {
+            stapLog();
+            ASSERT_TRUE(VerbindingActief);
+            eerste = static_cast<size_t>(Rijen(Pad("Untitled.csv"))) + 1;
+        });
+    boek.Stap(
+        QStringLiteral("the run's first row"), [&] { return Rijen(Pad("Untitled.csv")) >= int(eerste); },
+        [&] {
+            EXPECT_EQ(waarde("Untitled.csv", eerste, 1), "") << "a reading of rack 1 from before Log";
+            EXPECT_NE(waarde("Untitled.csv", eerste, 2), "");
+            emulator.rack(1)->stil = false;
+        });
+    int statusVragen = 0;
+    qint64 sinds = 0;
+    boek.Stap(
+        QStringLiteral("rack 1 back and read after the last row"),
+        [&] {
+            return Rijen(Pad("Untitled.csv")) >= int(eerste) + 2 && !ModuleOpgegeven(1, 1) &&
+                   !ModuleNietGelezen(1, 1) && !PauzeOpvragen;
+        },
+        [&] {
+            emulator.rack(1)->stil = true;
+            stapLog();
+            ASSERT_FALSE(VerbindingActief);
+            antwoorden = {vbOK};
+            venster.menus().mnuNetworkSearch->trigger();
+            sinds = platform::klok().ms();
+        });
+    boek.Stap(
+        QStringLiteral("rack 2 has logged on again"),
+        [&] { return RackVenster(2) != nullptr && !PauzeOpvragen && platform::klok().ms() - sinds > 5000; },
+        [&] {
+            EXPECT_TRUE(Racks[1].Present);
+            EXPECT_EQ(RackVenster(1), nullptr);
+            statusVragen = emulator.aantalVerzoeken(CommandoStatus, MillivoltModule);
+            // File > Open of the data file, which holds rack 1's values: they are told as left out.
+            vragen.clear();
+            keuze.bestanden = {Pad("Untitled.csv")};
+            venster.menus().mnuFileOpen->trigger();
+            const auto gemeld = std::find_if(vragen.begin(), vragen.end(), [](const Vraag& v) {
+                return v.tekst.startsWith(QStringLiteral("This file and the racks present differ in R1M1."));
+            });
+            EXPECT_NE(gemeld, vragen.end()) << "rack 1's values hidden without a word";
+            EXPECT_EQ(emulator.aantalVerzoeken(CommandoStatus, MillivoltModule), statusVragen)
+                << "rack 1 polled after the Search";
+            keuze.bestanden = {Pad("after-search.csv")};
+            venster.menus().mnuFileNew->trigger();
+            ASSERT_EQ(Gegevensbestand, Pad("after-search.csv"));
+            stapLog();
+            ASSERT_TRUE(VerbindingActief);
+        });
+    boek.Stap(
+        QStringLiteral("the new file's first row"), [&] { return Rijen(Pad("after-search.csv")) >= 1; },
+        [&] {
+            const QStringList kop = Regels(Pad("after-search.csv")).front();
+            EXPECT_TRUE(kop.contains(QStringLiteral("Value R1M1C1")));
+            EXPECT_TRUE(kop.contains(QStringLiteral("Value R2M1C1")));
+            EXPECT_EQ(waarde("after-search.csv", 1, 1), "") << "a reading of rack 1 from before the Search";
+            EXPECT_NE(waarde("after-search.csv", 1, 2), "");
+            EXPECT_GT(emulator.aantalVerzoeken(CommandoStatus, MillivoltModule), statusVragen)
+                << "rack 1 not polled after File > New";
+        });
+    // While logging: File > New just after rack 2, its window closed, was read and left the line.
+    boek.Stap(
+        QStringLiteral("rack 2 read after the last row"),
+        [&] { return Rijen(Pad("after-search.csv")) >= 2 && !ModuleNietGelezen(2, 1) && !PauzeOpvragen; },
+        [&] {
+            // Rack 2's window closed first, as with its close button: File > New does not show it again.
+            Kindvensterkader(dynamic_cast<QWidget*>(RackVenster(2)))->close();
+            ASSERT_FALSE(RackVlaggen[2].Show);
+            emulator.rack(2)->stil = true;
+            keuze.bestanden = {Pad("next.csv")};
+            venster.menus().mnuFileNew->trigger();
+            ASSERT_EQ(Gegevensbestand, Pad("next.csv"));
+            ASSERT_TRUE(VerbindingActief);
+        });
+    boek.Stap(
+        QStringLiteral("the first row after File > New"), [&] { return Rijen(Pad("next.csv")) >= 1; },
+        [&] {
+            EXPECT_EQ(waarde("next.csv", 1, 2), "") << "a reading of rack 2 from before File > New";
+            emulator.rack(2)->stil = false;
+        });
+    // While logging: a Search just after rack 2 was read, and neither rack answers it.
+    boek.Stap(
+        QStringLiteral("rack 2 back and read after the last row"),
+        [&] {
+            return Rijen(Pad("next.csv")) >= 3 && !ModuleOpgegeven(2, 1) && !ModuleNietGelezen(2, 1) &&
+                   !PauzeOpvragen;
+        },
+        [&] {
+            emulator.rack(2)->stil = true;
+            eerste = static_cast<size_t>(Rijen(Pad("next.csv"))) + 2;
+            antwoorden = {vbOK};
+            venster.menus().mnuNetworkSearch->trigger();
+            ASSERT_TRUE(VerbindingActief);
+        });
+    boek.Stap(
+        QStringLiteral("the first row after the Search"),
+        [&] { return Rijen(Pad("next.csv")) >= int(eerste); },
+        [&] {
+            EXPECT_TRUE(IsEindpunt(Regels(Pad("next.csv"))[eerste - 1]));
+            EXPECT_EQ(waarde("next.csv", eerste, 2), "") << "a reading of rack 2 from before the Search";
+            SluitZonderBewaren(venster);
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+}
+
 // File > New with a graph open that the settings do not list (made after they were saved): the graph
 // stays open, empty, without the marker and the read-out of the old file; logging into the new file
 // draws its rows alone; and after File > Open of a small file and File > New, a click where its points
