@@ -104,18 +104,18 @@ private:
 // WachtendeVraagBijSluiten first): that question is withdrawn without an answer, and its rows keep
 // waiting for the close's own question.
 void TrekWachtendeVraagIn();
-// Save As copies the data file to `kopie`, which is to take the name `naam`: rows that wait for the file
-// of that name (a file the run left, whose disk refused them) go into the copy where they were taken,
-// before the copy's rows taken after the first of them, so that the file holds its rows in the order
-// taken. `ingevoegd` tells whether they went in; they still count as waiting until the copy has the
-// name (NeemWachtendeRijenMee). Rows of another layout than the copy's header, and rows taken after
-// every row of the copy, are left waiting: they reach the file as any waiting rows do. False, with the
-// system's reason, when the copy could not be written.
+// Save As makes the new content in `kopie` (a copy of the data file, or the table written out), which is
+// to take the name `naam`: rows that wait for the file of that name (a file the run left, whose disk
+// refused them) go into the copy where they were taken, before the copy's rows taken after the first of
+// them, so that the file holds its rows in the order taken. `ingevoegd` tells whether they went in; they
+// still count as waiting until the copy has the name (NeemWachtendeRijenMee). Rows of another layout than the
+// copy's header, and rows taken after every row of the copy, are left waiting: they reach the file as any
+// waiting rows do. False, with the system's reason, when the copy could not be written.
 bool VoegWachtendeRijenIn(const QString& naam, const QString& kopie, bool& ingevoegd);
 // Save As of the data file named by the template `sjabloon` made `naam`: the rows that wait for the old
 // file go on in the new one, before its next row (`gekopieerd`: the new file is a copy of the old one;
 // otherwise it was written from the table, which holds them already). A template with markers keeps its
-// waiting rows. `ingevoegd`: the rows that waited for `naam` are in the copy (VoegWachtendeRijenIn).
+// waiting rows. `ingevoegd`: the rows that waited for `naam` are in the new file (VoegWachtendeRijenIn).
 void NeemWachtendeRijenMee(const QString& sjabloon, const QString& naam, bool gekopieerd,
                            bool ingevoegd = false);
 

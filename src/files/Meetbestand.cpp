@@ -24,6 +24,7 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <vector>
 
 QString Gegevensbestand;
@@ -245,7 +246,7 @@ QString VorigeWeglating;
 
 } // namespace
 
-bool SchrijfGegevensbestand(const QString& naam) {
+bool SchrijfGegevensbestand(const QString& naam, const std::function<bool(const QString&)>& aanvullen) {
     // The table as it stands at each try: logging goes on while the box waits, and a Retry writes the
     // rows taken meanwhile too.
     const auto inhoud = [] {
@@ -254,7 +255,14 @@ bool SchrijfGegevensbestand(const QString& naam) {
             VoegRijToe(uit, rij);
         return platform::NaarWindows1252(uit);
     };
-    while (!platform::SchrijfBestandVeilig(naam, inhoud())) {
+    const auto schrijf = [&] {
+        if (!aanvullen) return platform::SchrijfBestandVeilig(naam, inhoud());
+        // What `aanvullen` adds goes into the new content before it takes the name.
+        return platform::SchrijfBestandVeiligMet(naam, [&](const QString& tijdelijk) {
+            return platform::VoegToeAanBestand(tijdelijk, inhoud()) && aanvullen(tijdelijk);
+        });
+    };
+    while (!schrijf()) {
         const bool toegang = ToegangGeweigerd(naam);
         const QString tekst =
             toegang ? SchrijffoutTekst(naam) : Tekst[490] + CRLF + CRLF + SchrijffoutTekst(naam);

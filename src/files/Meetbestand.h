@@ -9,6 +9,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 // The current data file (full path) or logging template.
 extern QString Gegevensbestand;
@@ -26,9 +27,11 @@ extern int16_t LaatsteKeuze;
 
 // Writes the whole table to `naam`, replacing it safely: the former file stays whole until the new one
 // is complete. Every input name of a present module is stored back without its leading blanks. Rows
-// shown in relative time are written with their clock time. When the file cannot be written the
-// message box offers Retry and Cancel. False when it was not written.
-bool SchrijfGegevensbestand(const QString& naam);
+// shown in relative time are written with their clock time. `aanvullen`, when given, is handed the new
+// content's temporary file before that takes the name, and may add to it; its failure is a failure to
+// write. When the file cannot be written the message box offers Retry and Cancel (each try writes the
+// table and calls `aanvullen` anew). False when it was not written.
+bool SchrijfGegevensbestand(const QString& naam, const std::function<bool(const QString&)>& aanvullen = {});
 
 // Loads the file into the table windows of the present racks (each laid out afresh first), with the
 // progress window; Cancel keeps the rows read so far. Line 1 is always skipped; a line whose first

@@ -175,7 +175,7 @@ bool OpslaanAls(QString& naam, bool nieuw) {
     MapGegevensTerug mapTerug;
     // The new file was made from a copy of the old one, not from the table.
     bool vanKopie = false;
-    // The rows that waited for the new name's file are in the copy.
+    // The rows that waited for the new name's file are in the new file.
     bool wachtendIngevoegd = false;
     Bestandsbewerkingen& bewerkingen = bestandsbewerkingen();
     // 1 done, 2 cancelled or failed, 4 ask again.
@@ -262,7 +262,12 @@ bool OpslaanAls(QString& naam, bool nieuw) {
             } else {
                 // Its question about a file that cannot be written waits with the folders as they were.
                 mapTerug.Herstel();
-                if (!SchrijfGegevensbestand(naam)) {
+                // Rows that wait for the file of the new name go into the new content where they were
+                // taken, before it replaces the file.
+                const auto voegIn = [&](const QString& nieuweInhoud) {
+                    return VoegWachtendeRijenIn(naam, nieuweInhoud, wachtendIngevoegd);
+                };
+                if (!SchrijfGegevensbestand(naam, voegIn)) {
                     keuze = 2;
                     break;
                 }
@@ -273,7 +278,7 @@ bool OpslaanAls(QString& naam, bool nieuw) {
 
     if (keuze == 1) {
         // The rows that wait for the old file go on in the new one, which the run continues.
-        if (!nieuw) NeemWachtendeRijenMee(Gegevensbestand, naam, vanKopie, vanKopie && wachtendIngevoegd);
+        if (!nieuw) NeemWachtendeRijenMee(Gegevensbestand, naam, vanKopie, wachtendIngevoegd);
         mapTerug.Behoud(naam);
         BewaarInstelling(AppNaam, Settings, QStringLiteral("LastFile"), naam);
         Gegevensbestand = naam;

@@ -39,6 +39,8 @@ public:
     using Bestandsomgeving::antwoorden;
     using Bestandsomgeving::dialogen;
     using Bestandsomgeving::Pad;
+    using Bestandsomgeving::venster;
+    using Bestandsomgeving::vragen;
 
     // Every box has the deadline of BegrensdeMeldingen; a test answers with `melding`, or with another box
     // it puts in `begrensd.binnen`.
@@ -537,10 +539,18 @@ TEST_F(WachtendeRijenTest, RowsWaitingInSeveralPiecesReachTheFileWholeAndInOrder
 // (their disk refused). `b` took `rijenVoor` rows before the run went to `a`, and `rijenNa` after it came
 // back, before its disk refused. Afterwards `a` holds the rows of `b` and every row taken since its
 // former content (now its backup), each once, in the order taken, and nothing is added to `b`.
-void SlaOpOverWachtendBestand(WachtendeRijenTest& t, int rijenVoor, int rijenNa) {
+// `uitTabel`: the table holds the rows of `b`, whose file is gone from the disk when Save As begins, so
+// that the new file is written from the table rather than copied; a first Save As on a disk that takes
+// the table but not the rows that wait as well fails with a word and leaves them waiting.
+void SlaOpOverWachtendBestand(WachtendeRijenTest& t, int rijenVoor, int rijenNa, bool uitTabel) {
     SCOPED_TRACE(testing::Message() << "the data file took " << rijenVoor
-                                    << " rows before the left file's and " << rijenNa << " after them");
-    const QString map = QStringLiteral("%1-%2/").arg(rijenVoor).arg(rijenNa);
+                                    << " rows before the left file's and " << rijenNa
+                                    << " after them; the new file written from "
+                                    << (uitTabel ? "the table" : "a copy"));
+    const QString map = QStringLiteral("%1-%2%3/")
+                            .arg(rijenVoor)
+                            .arg(rijenNa)
+                            .arg(uitTabel ? QStringLiteral("-t") : QString());
     ASSERT_TRUE(QDir().mkpath(t.Pad(map + QStringLiteral("a"))));
     ASSERT_TRUE(QDir().mkpath(t.Pad(map + QStringLiteral("b"))));
     const QString oud = t.Pad(map + QStringLiteral("a/run.csv"));
@@ -548,10 +558,22 @@ void SlaOpOverWachtendBestand(WachtendeRijenTest& t, int rijenVoor, int rijenNa)
     TijdMeting = platform::Nu();
     // The times of the rows `a` is to hold, in the order taken.
     QStringList verwacht;
+    AantalMetingen = 0;
     const auto meet = [&](int n, bool inA) {
         for (int k = 0; k < n; ++k) {
             t.VolgendeMeting();
-            if (inA) verwacht << platform::DatumTijdTekst(TijdMeting);
+            const QString tijd = platform::DatumTijdTekst(TijdMeting);
+            if (inA) verwacht << tijd;
+            // The table takes the rows of `b` as they come.
+            if (!uitTabel || Gegevensbestand != nieuw) continue;
+            ++AantalMetingen;
+            for (int r = 1; r <= 2; ++r)
+                for (int16_t m = 1; m <= AantalModules; ++m) {
+                    if (!Racks[r].Modules[m].Present) continue;
+                    t.venster(r).ZetCelTekst(m, AantalMetingen, KolomDatum,
+                                             tijd.section(QLatin1Char(' '), 0, 0));
+                    t.venster(r).ZetCelTekst(m, AantalMetingen, KolomTijd, tijd.section(QLatin1Char(' '), 1));
+                }
         }
     };
     Gegevensbestand = nieuw;
@@ -570,6 +592,32 @@ void SlaOpOverWachtendBestand(WachtendeRijenTest& t, int rijenVoor, int rijenNa)
     ASSERT_EQ(LeesBytes(oud), begin);
     const QByteArray bijOpslaan = LeesBytes(nieuw);
     ASSERT_EQ(t.Regels(nieuw).size(), rijenVoor + rijenNa > 0 ? rijenVoor + rijenNa + 1 : 0);
+    if (uitTabel) {
+        ASSERT_TRUE(!QFileInfo::exists(nieuw) || QFile::remove(nieuw));
+        // First on a disk that takes the table (and the backup of `a`) but not the rows that wait for `a`
+        // as well: the Save As is told as a failure to write `a`, Cancel ends it, `a` stays as it was and
+        // its rows keep waiting, to go in where they were taken at the next Save As.
+        const QString maat = t.Pad(map + QStringLiteral("tabel.csv"));
+        ASSERT_TRUE(SchrijfGegevensbestand(maat));
+        const qint64 tabel = LeesBytes(maat).size(), rij = t.Regels(oud).last().size() + 2;
+        ASSERT_TRUE(QFile::remove(maat));
+        const qint64 ruimte = std::max<qint64>(tabel, begin.size()) + 1;
+        ASSERT_LT(ruimte, tabel + 2 * rij)
+            << "no file size takes the table and the backup of `a` but not the rows that wait";
+        QString naam = Gegevensbestand;
+        t.dialogen.bestanden = {oud};
+        t.antwoorden = {vbYes, vbCancel};
+        const std::size_t gevraagd = t.vragen.size();
+        {
+            Bestandsgrens grens(static_cast<rlim_t>(ruimte));
+            EXPECT_FALSE(OpslaanAls(naam, false));
+        }
+        EXPECT_EQ(Gegevensbestand.toStdString(), nieuw.toStdString());
+        EXPECT_EQ(LeesBytes(oud), begin);
+        ASSERT_EQ(t.vragen.size(), gevraagd + 2) << "no box told that the file could not be written";
+        EXPECT_TRUE(t.vragen.back().tekst.contains(Tekst[490])) << t.vragen.back().tekst.toStdString();
+        EXPECT_TRUE(t.vragen.back().tekst.contains(oud)) << t.vragen.back().tekst.toStdString();
+    }
     QString naam = Gegevensbestand;
     t.dialogen.bestanden = {oud};
     t.antwoorden = {vbYes};
@@ -577,13 +625,22 @@ void SlaOpOverWachtendBestand(WachtendeRijenTest& t, int rijenVoor, int rijenNa)
     ASSERT_EQ(Gegevensbestand, oud);
     meet(1, true);
     EXPECT_EQ(LeesBytes(BackupNaam(oud)), begin);
-    EXPECT_EQ(LeesBytes(nieuw), bijOpslaan);
+    if (uitTabel) {
+        EXPECT_FALSE(QFileInfo::exists(nieuw));
+    } else {
+        EXPECT_EQ(LeesBytes(nieuw), bijOpslaan);
+    }
     const QStringList regels = t.Regels(oud);
     const std::string inhoud = regels.join(QStringLiteral("\n")).left(4000).toStdString();
     ASSERT_EQ(regels.size(), verwacht.size() + 1) << inhoud;
-    EXPECT_EQ(regels[0], t.Regels(BackupNaam(oud)).value(0));
+    // One header: the data file's, or the table's (which names the inputs as the table does).
+    if (uitTabel) {
+        EXPECT_TRUE(regels[0].startsWith(QStringLiteral("\"Time\","))) << inhoud;
+    } else {
+        EXPECT_EQ(regels[0], t.Regels(BackupNaam(oud)).value(0));
+    }
     for (qsizetype i = 0; i < verwacht.size(); ++i) {
-        EXPECT_EQ(SplitsVelden(regels[i + 1]).value(0), verwacht[i])
+        EXPECT_EQ(SplitsVelden(regels[i + 1]).value(0).toStdString(), verwacht[i].toStdString())
             << "row " << i + 1 << " is not in the order taken:\n"
             << inhoud;
         EXPECT_FALSE(WachtendeRijenTest::IsEindpunt(regels[i + 1])) << "row " << i + 1;
@@ -593,12 +650,13 @@ void SlaOpOverWachtendBestand(WachtendeRijenTest& t, int rijenVoor, int rijenNa)
 
 // The rows that waited for the file saved over go before the data file's rows taken after them, and
 // behind those taken before them: whether the data file was empty, took rows only after them, or also
-// held rows from before.
+// held rows from before; and whether the new file is a copy of the data file or written from the table.
 TEST_F(WachtendeRijenTest, SaveAsIntoAFileWhoseRowsWaitPutsTheRowsOfBothInTheOrderTaken) {
-    for (const auto& [voor, na] : {std::pair{0, 0}, std::pair{0, 1}, std::pair{2, 3}}) {
-        SlaOpOverWachtendBestand(*this, voor, na);
-        if (HasFatalFailure()) return;
-    }
+    for (const bool uitTabel : {false, true})
+        for (const auto& [voor, na] : {std::pair{0, 0}, std::pair{0, 1}, std::pair{2, 3}}) {
+            SlaOpOverWachtendBestand(*this, voor, na, uitTabel);
+            if (HasFatalFailure()) return;
+        }
 }
 
 // Rows wait for a file the run has left, on a disk that refuses to make it longer. Its box names that
