@@ -143,6 +143,19 @@ protected:
         return w;
     }
     int Polls() const { return emulator.aantalVerzoeken(CommandoStatus); }
+    // The first start's settings window: logging from the start, every second.
+    static void LogElkeSecondeVanafDeStart(Draaiboek& boek) {
+        boek.Stap(
+            QStringLiteral("the settings window is shown"),
+            [] { return InstellenVenster() && InstellenVenster()->isVisible(); },
+            [] {
+                frmInstellen& instellen = *InstellenVenster();
+                instellen.SSTab->setCurrentIndex(0);
+                instellen.CheckLogStartup->setChecked(true);
+                instellen.UpDownPollInterval->setValue(1);
+                QTest::mouseClick(instellen.OKButton, Qt::LeftButton);
+            });
+    }
 
     // What happened while a window was held open.
     struct Meting {
@@ -176,16 +189,7 @@ TEST_F(AchterVenstersTest, PollingAndLoggingGoOnBehindEveryWindowTheUserWaitsIn)
     InstalleerMeldingen();
     Draaiboek boek(venster, 600000);
     int pollsZonderVenster = 0;
-    boek.Stap(
-        QStringLiteral("the settings window is shown"),
-        [] { return InstellenVenster() && InstellenVenster()->isVisible(); },
-        [&] {
-            frmInstellen& instellen = *InstellenVenster();
-            instellen.SSTab->setCurrentIndex(0);
-            instellen.CheckLogStartup->setChecked(true);
-            instellen.UpDownPollInterval->setValue(1);
-            QTest::mouseClick(instellen.OKButton, Qt::LeftButton);
-        });
+    LogElkeSecondeVanafDeStart(boek);
     boek.Stap(
         QStringLiteral("the rack has logged on"), [] { return RackVenster(1) != nullptr && !PauzeOpvragen; },
         [&] {
@@ -419,15 +423,7 @@ TEST_F(EchteKlokTest, PollingAndLoggingGoOnBehindQtsOwnMenuAndEachPassTakesItsOw
         std::pair<int, int> eerste;
     };
     auto rondes = std::make_shared<Rondes>();
-    boek.Stap(
-        QStringLiteral("the settings window is shown"),
-        [] { return InstellenVenster() && InstellenVenster()->isVisible(); },
-        [&] {
-            frmInstellen& instellen = *InstellenVenster();
-            instellen.CheckLogStartup->setChecked(true);
-            instellen.UpDownPollInterval->setValue(1);
-            QTest::mouseClick(instellen.OKButton, Qt::LeftButton);
-        });
+    LogElkeSecondeVanafDeStart(boek);
     boek.Stap(
         QStringLiteral("the rack has logged on"), [] { return RackVenster(1) != nullptr && !PauzeOpvragen; },
         [&] {
@@ -505,15 +501,7 @@ TEST_F(AchterVenstersTest, ASignalEndsTheProgramInOrderWithoutAQuestion) {
     InstalleerMeldingen();
     platform::VangEindsignalen([&venster] { venster.BeeindigZonderGebruiker(); });
     Draaiboek boek(venster, 600000);
-    boek.Stap(
-        QStringLiteral("the settings window is shown"),
-        [] { return InstellenVenster() && InstellenVenster()->isVisible(); },
-        [&] {
-            frmInstellen& instellen = *InstellenVenster();
-            instellen.CheckLogStartup->setChecked(true);
-            instellen.UpDownPollInterval->setValue(1);
-            QTest::mouseClick(instellen.OKButton, Qt::LeftButton);
-        });
+    LogElkeSecondeVanafDeStart(boek);
     boek.Stap(
         QStringLiteral("the rack has logged on"), [] { return RackVenster(1) != nullptr && !PauzeOpvragen; },
         [&] { venster.knopMeten()->trigger(); });
@@ -581,15 +569,7 @@ TEST_P(EindeOnderVensterTest, AnEndSignalUnderAWindowDeletesRenamesAndOverwrites
     // The program's own box, held open far longer than the test; its Return would be Yes.
     EchteMelding box(Qt::Key_Return, 10 * VasthoudenMs);
     Draaiboek boek(venster, 600000);
-    boek.Stap(
-        QStringLiteral("the settings window is shown"),
-        [] { return InstellenVenster() && InstellenVenster()->isVisible(); },
-        [&] {
-            frmInstellen& instellen = *InstellenVenster();
-            instellen.CheckLogStartup->setChecked(true);
-            instellen.UpDownPollInterval->setValue(1);
-            QTest::mouseClick(instellen.OKButton, Qt::LeftButton);
-        });
+    LogElkeSecondeVanafDeStart(boek);
     boek.Stap(
         QStringLiteral("the rack has logged on"), [] { return RackVenster(1) != nullptr && !PauzeOpvragen; },
         [&] { venster.knopMeten()->trigger(); });
