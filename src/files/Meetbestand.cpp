@@ -246,7 +246,8 @@ QString VorigeWeglating;
 
 } // namespace
 
-bool SchrijfGegevensbestand(const QString& naam, const std::function<bool(const QString&)>& aanvullen) {
+bool SchrijfGegevensbestand(const QString& naam, const std::function<bool(const QString&)>& aanvullen,
+                            const QString& backup) {
     // The table as it stands at each try: logging goes on while the box waits, and a Retry writes the
     // rows taken meanwhile too.
     const auto inhoud = [] {
@@ -256,16 +257,21 @@ bool SchrijfGegevensbestand(const QString& naam, const std::function<bool(const 
         return platform::NaarWindows1252(uit);
     };
     const auto schrijf = [&] {
-        if (!aanvullen) return platform::SchrijfBestandVeilig(naam, inhoud());
+        if (!aanvullen) return platform::SchrijfBestandVeilig(naam, inhoud(), backup);
         // What `aanvullen` adds goes into the new content before it takes the name.
-        return platform::SchrijfBestandVeiligMet(naam, [&](const QString& tijdelijk) {
-            return platform::VoegToeAanBestand(tijdelijk, inhoud()) && aanvullen(tijdelijk);
-        });
+        return platform::SchrijfBestandVeiligMet(
+            naam,
+            [&](const QString& tijdelijk) {
+                return platform::VoegToeAanBestand(tijdelijk, inhoud()) && aanvullen(tijdelijk);
+            },
+            backup);
     };
     while (!schrijf()) {
-        const bool toegang = ToegangGeweigerd(naam);
+        // The box names the backup when it was the backup that could not be made.
+        const QString pad = !backup.isEmpty() && platform::LaatsteSchrijffoutPad() == backup ? backup : naam;
+        const bool toegang = ToegangGeweigerd(pad);
         const QString tekst =
-            toegang ? SchrijffoutTekst(naam) : Tekst[490] + CRLF + CRLF + SchrijffoutTekst(naam);
+            toegang ? SchrijffoutTekst(pad) : Tekst[490] + CRLF + CRLF + SchrijffoutTekst(pad);
         const int stijl = vbRetryCancel | (toegang ? vbExclamation : vbCritical);
         if (ToonMelding(tekst, stijl, naam) != vbRetry) return false;
     }

@@ -30,8 +30,11 @@ extern int16_t LaatsteKeuze;
 // shown in relative time are written with their clock time. `aanvullen`, when given, is handed the new
 // content's temporary file before that takes the name, and may add to it; its failure is a failure to
 // write. When the file cannot be written the message box offers Retry and Cancel (each try writes the
-// table and calls `aanvullen` anew). False when it was not written.
-bool SchrijfGegevensbestand(const QString& naam, const std::function<bool(const QString&)>& aanvullen = {});
+// table and calls `aanvullen` anew). `backup`, when given, gets the file as it stands right before each
+// try replaces it: rows appended to it while the box waits are in the backup. False when it was not
+// written.
+bool SchrijfGegevensbestand(const QString& naam, const std::function<bool(const QString&)>& aanvullen = {},
+                            const QString& backup = QString());
 
 // Loads the file into the table windows of the present racks (each laid out afresh first), with the
 // progress window; Cancel keeps the rows read so far. Line 1 is always skipped; a line whose first

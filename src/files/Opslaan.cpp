@@ -267,7 +267,11 @@ bool OpslaanAls(QString& naam, bool nieuw) {
                 const auto voegIn = [&](const QString& nieuweInhoud) {
                     return VoegWachtendeRijenIn(naam, nieuweInhoud, wachtendIngevoegd);
                 };
-                if (!SchrijfGegevensbestand(naam, voegIn)) {
+                // The backup is made again from the file as it stands right before each try replaces
+                // it: a snapshot may append rows that waited for it while the box about a failed try
+                // waits.
+                const QString backup = bestaat && BackupNaam(naam) != naam ? BackupNaam(naam) : QString();
+                if (!SchrijfGegevensbestand(naam, voegIn, backup)) {
                     keuze = 2;
                     break;
                 }

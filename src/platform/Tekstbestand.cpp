@@ -282,9 +282,40 @@ bool BepaalDoel(const QString& pad, Vervangdoel& doel) {
     return true;
 }
 
+// The file about to be replaced becomes its backup `backupPad` (none when that is empty or the file is
+// not there): it gets the backup's name beside its own, and that name then replaces the old backup in one
+// step, so that the old backup is never removed before its successor is whole. False, with the reason,
+// when it could not; the backup is then as it was.
+bool MaakBackup(const QString& pad, const Vervangdoel& doel, const QString& backupPad) {
+    if (backupPad.isEmpty() || !doel.bestaat) return true;
+    const QString tijdelijk = TijdelijkeNaam(backupPad);
+    laatsteFoutPad = backupPad;
+    Verwijder(tijdelijk);
+    bool gemaakt = ::link(Naam(doel.pad).constData(), Naam(tijdelijk).constData()) == 0;
+    if (!gemaakt && GeenKoppelingMogelijk(errno)) gemaakt = KopieerNaarNieuw(doel.pad, tijdelijk, doel.modus);
+    if (!gemaakt) {
+        Mislukt();
+        Verwijder(tijdelijk);
+        return false;
+    }
+    Stap(SchrijfStap::BackupGemaakt);
+    if (!Hernoem(tijdelijk, backupPad)) {
+        Mislukt();
+        Verwijder(tijdelijk);
+        return false;
+    }
+    // When the backup already was the file itself (a save stopped after the step above), the rename
+    // leaves both names in place.
+    Verwijder(tijdelijk);
+    laatsteFoutPad = pad;
+    Stap(SchrijfStap::BackupVervangen);
+    return true;
+}
+
 } // namespace
 
-bool SchrijfBestandVeiligMet(const QString& pad, const std::function<bool(const QString& tijdelijk)>& maak) {
+bool SchrijfBestandVeiligMet(const QString& pad, const std::function<bool(const QString& tijdelijk)>& maak,
+                             const QString& backupPad) {
     laatsteSchrijffout = 0;
     laatsteFoutPad = pad;
     errno = 0;
@@ -304,12 +335,21 @@ bool SchrijfBestandVeiligMet(const QString& pad, const std::function<bool(const 
         return false;
     }
     Stap(SchrijfStap::NieuwGeschreven);
+    // The file as it stands right before it is replaced becomes the backup.
+    if (!MaakBackup(pad, doel, backupPad)) {
+        Verwijder(nieuw);
+        return false;
+    }
     if (!Hernoem(nieuw, doel.pad)) {
         Mislukt();
         Verwijder(nieuw);
         return false;
     }
     MapNaarSchijf(QFileInfo(doel.pad).absolutePath());
+    if (!backupPad.isEmpty()) {
+        const QString backupMap = QFileInfo(backupPad).absolutePath();
+        if (backupMap != QFileInfo(doel.pad).absolutePath()) MapNaarSchijf(backupMap);
+    }
     Stap(SchrijfStap::Vervangen);
     return true;
 }
@@ -321,7 +361,6 @@ bool SchrijfBestandVeilig(const QString& pad, const QByteArray& inhoud, const QS
     Vervangdoel vervangdoel;
     if (!BepaalDoel(pad, vervangdoel)) return false;
     const QString& doel = vervangdoel.pad;
-    const bool bestaat = vervangdoel.bestaat;
     const int modus = vervangdoel.modus;
 
     const QString nieuw = TijdelijkeNaam(doel);
@@ -333,32 +372,9 @@ bool SchrijfBestandVeilig(const QString& pad, const QByteArray& inhoud, const QS
     }
     Stap(SchrijfStap::NieuwGeschreven);
 
-    if (!backupPad.isEmpty() && bestaat) {
-        // The old file gets the backup's name beside its own, and that name then replaces the old backup in
-        // one step: the old backup is never removed before its successor is whole.
-        const QString tijdelijk = TijdelijkeNaam(backupPad);
-        laatsteFoutPad = backupPad;
-        Verwijder(tijdelijk);
-        bool gemaakt = ::link(Naam(doel).constData(), Naam(tijdelijk).constData()) == 0;
-        if (!gemaakt && GeenKoppelingMogelijk(errno)) gemaakt = KopieerNaarNieuw(doel, tijdelijk, modus);
-        if (!gemaakt) {
-            Mislukt();
-            Verwijder(tijdelijk);
-            Verwijder(nieuw);
-            return false;
-        }
-        Stap(SchrijfStap::BackupGemaakt);
-        if (!Hernoem(tijdelijk, backupPad)) {
-            Mislukt();
-            Verwijder(tijdelijk);
-            Verwijder(nieuw);
-            return false;
-        }
-        // When the backup already was the file itself (a save stopped after the step above), the rename
-        // leaves both names in place.
-        Verwijder(tijdelijk);
-        laatsteFoutPad = pad;
-        Stap(SchrijfStap::BackupVervangen);
+    if (!MaakBackup(pad, vervangdoel, backupPad)) {
+        Verwijder(nieuw);
+        return false;
     }
 
     if (!Hernoem(nieuw, doel)) {

@@ -46,8 +46,11 @@ void WisSchrijffout();
 // The same safe replacement for a file that another writer makes by its name (the printer's PDF file):
 // `maak` writes the whole new content to the temporary name it is given and says whether it succeeded;
 // only then is that file synced to the disk and renamed over `pad`. False when `maak` or any step fails
-// (or `pad` may not be written); the old file is then as it was and no temporary file is left.
-bool SchrijfBestandVeiligMet(const QString& pad, const std::function<bool(const QString& tijdelijk)>& maak);
+// (or `pad` may not be written); the old file is then as it was and no temporary file is left. With a
+// backup path, the old file as it stands right before it is replaced becomes the backup, as with
+// SchrijfBestandVeilig.
+bool SchrijfBestandVeiligMet(const QString& pad, const std::function<bool(const QString& tijdelijk)>& maak,
+                             const QString& backupPad = QString());
 // The temporary name of a file that is being replaced.
 QString TijdelijkeNaam(const QString& pad);
 // Appends to a file (creating it); false, with the system's reason, when it cannot be written whole,

@@ -38,6 +38,7 @@ class WachtendeRijenTest : public Bestandsomgeving {
 public:
     using Bestandsomgeving::antwoorden;
     using Bestandsomgeving::dialogen;
+    using Bestandsomgeving::melding;
     using Bestandsomgeving::Pad;
     using Bestandsomgeving::venster;
     using Bestandsomgeving::vragen;
@@ -542,15 +543,21 @@ TEST_F(WachtendeRijenTest, RowsWaitingInSeveralPiecesReachTheFileWholeAndInOrder
 // `uitTabel`: the table holds the rows of `b`, whose file is gone from the disk when Save As begins, so
 // that the new file is written from the table rather than copied; a first Save As on a disk that takes
 // the table but not the rows that wait as well fails with a word and leaves them waiting.
-void SlaOpOverWachtendBestand(WachtendeRijenTest& t, int rijenVoor, int rijenNa, bool uitTabel) {
+// `naBox`: the Save As that follows fails on that disk too; while its box waits the disk has room again
+// and a snapshot writes the rows that waited into `a`; Retry then replaces `a` with the table, and the
+// backup holds `a` as it stood right before, with those rows.
+void SlaOpOverWachtendBestand(WachtendeRijenTest& t, int rijenVoor, int rijenNa, bool uitTabel,
+                              bool naBox = false) {
     SCOPED_TRACE(testing::Message() << "the data file took " << rijenVoor
                                     << " rows before the left file's and " << rijenNa
                                     << " after them; the new file written from "
-                                    << (uitTabel ? "the table" : "a copy"));
-    const QString map = QStringLiteral("%1-%2%3/")
-                            .arg(rijenVoor)
-                            .arg(rijenNa)
-                            .arg(uitTabel ? QStringLiteral("-t") : QString());
+                                    << (uitTabel ? "the table" : "a copy")
+                                    << (naBox ? " at a Retry, after a snapshot wrote the rows" : ""));
+    const QString map =
+        QStringLiteral("%1-%2%3/")
+            .arg(rijenVoor)
+            .arg(rijenNa)
+            .arg(uitTabel ? (naBox ? QStringLiteral("-r") : QStringLiteral("-t")) : QString());
     ASSERT_TRUE(QDir().mkpath(t.Pad(map + QStringLiteral("a"))));
     ASSERT_TRUE(QDir().mkpath(t.Pad(map + QStringLiteral("b"))));
     const QString oud = t.Pad(map + QStringLiteral("a/run.csv"));
@@ -582,9 +589,14 @@ void SlaOpOverWachtendBestand(WachtendeRijenTest& t, int rijenVoor, int rijenNa,
     const int vooraf = std::max(1, rijenVoor + rijenNa);
     meet(vooraf, false);
     const QByteArray begin = LeesBytes(oud);
+    // Where the rows that wait for `a` are among those it is to hold.
+    qsizetype wachtVan = 0;
+    // A file size that takes the table and the backup of `a` but not the rows that wait for `a` as well.
+    qint64 ruimte = 0;
     {
         // No file grows past this: `a` takes no row, `b` (rows of the same length) `rijenNa` more.
         Bestandsgrens grens(static_cast<rlim_t>(rijenVoor + rijenNa > 0 ? begin.size() : begin.size() / 2));
+        wachtVan = verwacht.size();
         meet(2, true);
         Gegevensbestand = nieuw;
         meet(rijenNa + 1, true);
@@ -601,7 +613,7 @@ void SlaOpOverWachtendBestand(WachtendeRijenTest& t, int rijenVoor, int rijenNa,
         ASSERT_TRUE(SchrijfGegevensbestand(maat));
         const qint64 tabel = LeesBytes(maat).size(), rij = t.Regels(oud).last().size() + 2;
         ASSERT_TRUE(QFile::remove(maat));
-        const qint64 ruimte = std::max<qint64>(tabel, begin.size()) + 1;
+        ruimte = std::max<qint64>(tabel, begin.size()) + 1;
         ASSERT_LT(ruimte, tabel + 2 * rij)
             << "no file size takes the table and the backup of `a` but not the rows that wait";
         QString naam = Gegevensbestand;
@@ -621,13 +633,44 @@ void SlaOpOverWachtendBestand(WachtendeRijenTest& t, int rijenVoor, int rijenNa,
     QString naam = Gegevensbestand;
     t.dialogen.bestanden = {oud};
     t.antwoorden = {vbYes};
-    ASSERT_TRUE(OpslaanAls(naam, false));
+    std::optional<Bestandsgrens> grens;
+    // The rows that waited for `a`, as a snapshot wrote them while the box waited.
+    QByteArray geschreven;
+    if (naBox) {
+        grens.emplace(static_cast<rlim_t>(ruimte));
+        t.melding.beantwoord = [&](const Vraag& v) {
+            if (!v.tekst.contains(Tekst[490]) || !grens) return StandaardAntwoord(v.stijl);
+            grens.reset();
+            meet(1, true);
+            geschreven = LeesBytes(oud);
+            return int(vbRetry);
+        };
+    }
+    const bool opgeslagen = OpslaanAls(naam, false);
+    t.melding.beantwoord = nullptr;
+    grens.reset();
+    ASSERT_TRUE(opgeslagen);
     ASSERT_EQ(Gegevensbestand, oud);
     meet(1, true);
-    EXPECT_EQ(LeesBytes(BackupNaam(oud)), begin);
-    if (uitTabel) {
-        EXPECT_FALSE(QFileInfo::exists(nieuw));
+    if (naBox) {
+        // They are in the backup, with `a` as it stood right before the table replaced it, and not again
+        // in the new `a`.
+        ASSERT_FALSE(geschreven.isEmpty()) << "no box about the failed write of `a` came";
+        ASSERT_TRUE(geschreven.startsWith(begin));
+        const QStringList backup = t.Regels(BackupNaam(oud));
+        ASSERT_EQ(backup.size(), begin.count('\n') + 2)
+            << "the rows written into `a` while the box waited are not in its backup";
+        EXPECT_EQ(LeesBytes(BackupNaam(oud)), geschreven);
+        for (qsizetype i = 0; i < 2; ++i)
+            EXPECT_EQ(SplitsVelden(backup[backup.size() - 2 + i]).value(0), verwacht[wachtVan + i]);
+        verwacht.remove(wachtVan, 2);
     } else {
+        EXPECT_EQ(LeesBytes(BackupNaam(oud)), begin);
+    }
+    // Nothing is added to `b` (but for a snapshot while the box waited, as the data file).
+    if (uitTabel && !naBox) {
+        EXPECT_FALSE(QFileInfo::exists(nieuw));
+    } else if (!uitTabel) {
         EXPECT_EQ(LeesBytes(nieuw), bijOpslaan);
     }
     const QStringList regels = t.Regels(oud);
@@ -657,6 +700,12 @@ TEST_F(WachtendeRijenTest, SaveAsIntoAFileWhoseRowsWaitPutsTheRowsOfBothInTheOrd
             SlaOpOverWachtendBestand(*this, voor, na, uitTabel);
             if (HasFatalFailure()) return;
         }
+    // A snapshot writes the rows that waited for `a` while the box about a failed write of the table waits:
+    // Retry keeps them in the backup.
+    for (const auto& [voor, na] : {std::pair{0, 1}, std::pair{2, 3}}) {
+        SlaOpOverWachtendBestand(*this, voor, na, true, true);
+        if (HasFatalFailure()) return;
+    }
 }
 
 // Rows wait for a file the run has left, on a disk that refuses to make it longer. Its box names that
