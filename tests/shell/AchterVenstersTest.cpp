@@ -7,6 +7,7 @@
 // usual rate, the data file gets a row every second, and each row holds a new reading.
 #include "Draaiboek.h"
 #include "EchteMelding.h"
+#include "EersteStart.h"
 #include "RackEmulator.h"
 #include "ShellOmgeving.h"
 #include "StijgendeRack.h"
@@ -143,19 +144,6 @@ protected:
         return w;
     }
     int Polls() const { return emulator.aantalVerzoeken(CommandoStatus); }
-    // The first start's settings window: logging from the start, every second.
-    static void LogElkeSecondeVanafDeStart(Draaiboek& boek) {
-        boek.Stap(
-            QStringLiteral("the settings window is shown"),
-            [] { return InstellenVenster() && InstellenVenster()->isVisible(); },
-            [] {
-                frmInstellen& instellen = *InstellenVenster();
-                instellen.SSTab->setCurrentIndex(0);
-                instellen.CheckLogStartup->setChecked(true);
-                instellen.UpDownPollInterval->setValue(1);
-                QTest::mouseClick(instellen.OKButton, Qt::LeftButton);
-            });
-    }
 
     // What happened while a window was held open.
     struct Meting {
@@ -189,14 +177,7 @@ TEST_F(AchterVenstersTest, PollingAndLoggingGoOnBehindEveryWindowTheUserWaitsIn)
     InstalleerMeldingen();
     Draaiboek boek(venster, 600000);
     int pollsZonderVenster = 0;
-    LogElkeSecondeVanafDeStart(boek);
-    boek.Stap(
-        QStringLiteral("the rack has logged on"), [] { return RackVenster(1) != nullptr && !PauzeOpvragen; },
-        [&] {
-            venster.knopMeten()->trigger();
-            if (!VerbindingActief) venster.StartStopVerbinding();
-            stijging->zetActief(true);
-        });
+    LogVanafStartElkeSeconde(boek, venster, [&] { stijging->zetActief(true); });
     int pollsBegin = 0;
     qsizetype rijenBegin = 0;
     qint64 begin = 0;
@@ -423,27 +404,22 @@ TEST_F(EchteKlokTest, PollingAndLoggingGoOnBehindQtsOwnMenuAndEachPassTakesItsOw
         std::pair<int, int> eerste;
     };
     auto rondes = std::make_shared<Rondes>();
-    LogElkeSecondeVanafDeStart(boek);
-    boek.Stap(
-        QStringLiteral("the rack has logged on"), [] { return RackVenster(1) != nullptr && !PauzeOpvragen; },
-        [&] {
-            venster.knopMeten()->trigger();
-            if (!VerbindingActief) venster.StartStopVerbinding();
-            stijging->zetActief(true);
-            const std::function<bool()> ronde = platform::wachtstand().lusRonde;
-            ASSERT_TRUE(ronde);
-            platform::wachtstand().lusRonde = [ronde, rondes] {
-                const std::pair<int, int> hier{QThread::currentThread()->loopLevel(),
-                                               platform::aantalVensterwachten()};
-                if (std::find(rondes->lopend.begin(), rondes->lopend.end(), hier) != rondes->lopend.end() &&
-                    rondes->dubbel++ == 0)
-                    rondes->eerste = hier;
-                rondes->lopend.push_back(hier);
-                const bool gelopen = ronde();
-                rondes->lopend.pop_back();
-                return gelopen;
-            };
-        });
+    LogVanafStartElkeSeconde(boek, venster, [&] {
+        stijging->zetActief(true);
+        const std::function<bool()> ronde = platform::wachtstand().lusRonde;
+        ASSERT_TRUE(ronde);
+        platform::wachtstand().lusRonde = [ronde, rondes] {
+            const std::pair<int, int> hier{QThread::currentThread()->loopLevel(),
+                                           platform::aantalVensterwachten()};
+            if (std::find(rondes->lopend.begin(), rondes->lopend.end(), hier) != rondes->lopend.end() &&
+                rondes->dubbel++ == 0)
+                rondes->eerste = hier;
+            rondes->lopend.push_back(hier);
+            const bool gelopen = ronde();
+            rondes->lopend.pop_back();
+            return gelopen;
+        };
+    });
     int pollsBegin = 0;
     qint64 begin = 0;
     boek.Stap(
@@ -501,10 +477,7 @@ TEST_F(AchterVenstersTest, ASignalEndsTheProgramInOrderWithoutAQuestion) {
     InstalleerMeldingen();
     platform::VangEindsignalen([&venster] { venster.BeeindigZonderGebruiker(); });
     Draaiboek boek(venster, 600000);
-    LogElkeSecondeVanafDeStart(boek);
-    boek.Stap(
-        QStringLiteral("the rack has logged on"), [] { return RackVenster(1) != nullptr && !PauzeOpvragen; },
-        [&] { venster.knopMeten()->trigger(); });
+    LogVanafStartElkeSeconde(boek, venster);
     boek.Stap(
         QStringLiteral("logging runs"), [&] { return Waarden().size() >= 3; },
         [&] {
@@ -569,10 +542,7 @@ TEST_P(EindeOnderVensterTest, AnEndSignalUnderAWindowDeletesRenamesAndOverwrites
     // The program's own box, held open far longer than the test; its Return would be Yes.
     EchteMelding box(Qt::Key_Return, 10 * VasthoudenMs);
     Draaiboek boek(venster, 600000);
-    LogElkeSecondeVanafDeStart(boek);
-    boek.Stap(
-        QStringLiteral("the rack has logged on"), [] { return RackVenster(1) != nullptr && !PauzeOpvragen; },
-        [&] { venster.knopMeten()->trigger(); });
+    LogVanafStartElkeSeconde(boek, venster);
     const Noodrem rem;
     bool open = false;
     // The end signal once the window is up; until then the file dialog is looked at every 100 ms.
