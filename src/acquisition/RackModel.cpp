@@ -15,6 +15,8 @@ struct Beurt {
 };
 Beurt Beurten[AantalRacks + 1][AantalModules + 1];
 bool WachtOpAanmelding[AantalRacks + 1];
+// The names of a waiting rack's modules from before the Search.
+QString AanmeldNamen[AantalRacks + 1][AantalModules + 1];
 
 bool IsPlaats(int r, int m) {
     return r >= 1 && r <= AantalRacks && m >= 1 && m <= AantalModules;
@@ -63,7 +65,27 @@ bool ModuleNietGelezen(int r, int m) {
 }
 
 void ZetRackWachtOpAanmelding(int r, bool wacht) {
-    if (r >= 1 && r <= AantalRacks) WachtOpAanmelding[r] = wacht;
+    if (r < 1 || r > AantalRacks) return;
+    // A second Search while the rack waits keeps the names of its log-on, not the cleared ones.
+    if (wacht && !WachtOpAanmelding[r])
+        for (int m = 1; m <= AantalModules; ++m)
+            AanmeldNamen[r][m] = Racks[r].Modules[m].Name;
+    if (!wacht)
+        for (QString& naam : AanmeldNamen[r])
+            naam.clear();
+    WachtOpAanmelding[r] = wacht;
+}
+
+QString ModuleNaamVan(int r, int m) {
+    if (!IsPlaats(r, m)) return QString();
+    if (RackWachtOpAanmelding(r) && Racks[r].Modules[m].Name.isEmpty()) return AanmeldNamen[r][m];
+    return Racks[r].Modules[m].Name;
+}
+
+void HerstelModuleNamen(int r) {
+    if (r < 1 || r > AantalRacks || !WachtOpAanmelding[r]) return;
+    for (int m = 1; m <= AantalModules; ++m)
+        if (Racks[r].Modules[m].Name.isEmpty()) Racks[r].Modules[m].Name = AanmeldNamen[r][m];
 }
 
 bool RackWachtOpAanmelding(int r) {
@@ -93,4 +115,7 @@ void ResetRackModel() {
             b = {};
     for (bool& w : WachtOpAanmelding)
         w = false;
+    for (auto& rack : AanmeldNamen)
+        for (QString& naam : rack)
+            naam.clear();
 }

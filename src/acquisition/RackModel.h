@@ -74,9 +74,10 @@ struct ModuleRecord {
 //   with its slot, flags, log-on record, module records and table rows, but its modules lose their model
 //   and name: it is not polled, its window and table are hidden, and it waits for its log-on
 //   (RackWachtOpAanmelding) until it answers a later Search or its record is read again (File > New, a
-//   restart), which has it polled again. Meanwhile its blocks stay in every new logging file's header and
-//   its rows are written without values, and System > Report lists it; a File > Open puts no values under
-//   it, but names the modules of the file that it would have held.
+//   restart), which has it polled again. Meanwhile its modules keep, beside the cleared record, the names
+//   their log-on gave them (ModuleNaamVan): its logging files, their header titles, its table's tabs and
+//   its saved record go on under those names. Its blocks stay in every new logging file's header and its
+//   rows are written without values, and System > Report lists it.
 // - A restart knows only the racks of the saved log-on records.
 struct RackRecord {
     VasteTekst<30> Name;
@@ -126,9 +127,16 @@ bool BeurtOpen(int r, int m);
 // True when module m of rack r was not read since the previous snapshot. False outside 1..16, 1..7.
 bool ModuleNietGelezen(int r, int m);
 
-// Rack r is present but did not answer the last Search: it waits for its log-on (see RackRecord).
+// Rack r is present but did not answer the last Search: it waits for its log-on (see RackRecord). The
+// wait begins before the Search clears the module records, and keeps their names; its end drops them.
 void ZetRackWachtOpAanmelding(int r, bool wacht);
 bool RackWachtOpAanmelding(int r);
+// The name module m of rack r goes by in its files, header titles and table tabs: its record's, or, while
+// its rack waits for its log-on, the name its last log-on gave it.
+QString ModuleNaamVan(int r, int m);
+// The record of a rack whose wait ends without a log-on (its record is read again) takes back the names
+// its modules were cleared of.
+void HerstelModuleNamen(int r);
 
 // Start-up: empties the per-rack flags and the window arrays and has the main window set its caption
 // and stop logging. Does nothing when titel is "".

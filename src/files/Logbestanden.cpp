@@ -737,7 +737,7 @@ void KopVanIngang(QString& kop, const QString& t, const QString& q) {
 void KopVanModule(QString& kop, int r, int m, bool laatste, const QString& q) {
     for (int i = 1; i <= AantalIngangen; ++i)
         KopVanIngang(kop, Titel(r, m, i), q);
-    VoegCsvVeldToe(kop, QStringLiteral("Info ") + TrimSpaties(Racks[r].Modules[m].Name), laatste, q);
+    VoegCsvVeldToe(kop, QStringLiteral("Info ") + TrimSpaties(ModuleNaamVan(r, m)), laatste, q);
 }
 
 // A unit of logging: the rack, module and input whose rows one file holds (0 where the mode has none:
@@ -799,8 +799,9 @@ void WaardenVanIngang(Logschrijver& uit, int bestand, int16_t r, int16_t m, int1
             uit.Veld(bestand, QString());
         return;
     }
-    // A module given up by the poll supervision holds only its last values, and one not read since the
-    // previous snapshot only the values of an earlier row: none is logged as a measurement (as for a
+    // A module given up by the poll supervision holds only its last values, one not read since the
+    // previous snapshot only the values of an earlier row, and one whose model a Search cleared only
+    // those of its last log-on: none is logged as a measurement, its temperatures included (as for a
     // rack that is not measured).
     const bool meten = RackVlaggen[r].Measure && !ModuleOpgegeven(r, m) && !ModuleNietGelezen(r, m);
     KanaalRecord& temperatuur = Racks[r].Modules[m].Temperatuur[i];
@@ -833,7 +834,7 @@ QString MaakBestandsnaam(const QString& sjabloon, int16_t rack, int16_t module, 
         s = VervangTekst(s, MarkeringRack, VeiligeNaam(rr.Name.getrimd()));
         if (IsModule(module)) {
             ModuleRecord& mr = rr.Modules[module];
-            s = VervangTekst(s, MarkeringModule, VeiligeNaam(TrimSpaties(mr.Name)));
+            s = VervangTekst(s, MarkeringModule, VeiligeNaam(TrimSpaties(ModuleNaamVan(rack, module))));
             if (kanaal >= 1 && kanaal <= 2 * AantalIngangen && s.contains(MarkeringKanaal)) {
                 QString naam;
                 if (kanaal <= AantalIngangen) {

@@ -60,7 +60,7 @@ QString IngangTitel(int r, int m, int n) {
     if (naam.isEmpty()) return QStringLiteral("R%1M%2C%3").arg(r).arg(m).arg(n);
     if (naam == QLatin1String("CH1") || naam == QLatin1String("CH2") || naam == QLatin1String("CH3") ||
         naam == QLatin1String("CH4"))
-        return TrimSpaties(Racks[r].Modules[m].Name) + QLatin1Char(' ') + naam;
+        return TrimSpaties(ModuleNaamVan(r, m)) + QLatin1Char(' ') + naam;
     return naam;
 }
 
@@ -79,7 +79,7 @@ QString Kopregel() {
                 VoegVeldToe(regel, QStringLiteral("Temp ") + t);
                 VoegVeldToe(regel, QStringLiteral("T.Unit ") + t);
             }
-            VoegVeldToe(regel, TrimSpaties(Racks[r].Modules[m].Name));
+            VoegVeldToe(regel, TrimSpaties(ModuleNaamVan(r, m)));
         }
     }
     SluitRegel(regel);

@@ -77,7 +77,7 @@ QStringList regelsVan(int rack) {
         const ModuleRecord& mod = r.Modules[m];
         s << QStringLiteral("[MODULE%1]").arg(m) << QStringLiteral("Present=") + b(mod.Present)
           << QStringLiteral("Idno=") + IdnoAlsTekst(mod.Idno)
-          << QStringLiteral("Name=") + TrimSpaties(mod.Name);
+          << QStringLiteral("Name=") + TrimSpaties(ModuleNaamVan(rack, m));
         for (int i = 1; i <= AantalIngangen; ++i) {
             KanaalRecord& k = r.Modules[m].Meting[i];
             KanaalRecord& t = r.Modules[m].Temperatuur[i];
@@ -287,7 +287,9 @@ void LeesRackAanmelding() {
     std::array<bool, AantalRacks + 1> aangemeld{};
     for (int n = 1; n <= AantalRacks; ++n) {
         aangemeld[n] = Racks[n].Present;
-        // A rack that did not answer a Search is polled again as its record says.
+        // A rack that did not answer a Search is polled again as its record says, its modules under the
+        // names of their log-on (its file, read over them, may name them otherwise).
+        HerstelModuleNamen(n);
         ZetRackWachtOpAanmelding(n, false);
     }
     const auto elders = [](int n, int32_t idno) {

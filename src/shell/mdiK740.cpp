@@ -774,13 +774,17 @@ void mdiK740::mnuNetworkSearch_Click() {
     // A port that was lost (or never opened) is opened again first; one that cannot be opened is told
     // with the system's reason, and the racks and their windows stay as they are.
     if (!Demo && !MSComm1().isOpen() && !OpenCommPoort()) return;
+    // The run ends first, with its end point in every file it wrote, under the names it wrote them with:
+    // the module records are cleared only after it.
+    if (VerbindingActief) ToevoegenEindpunt();
     for (int r = 1; r <= AantalRacks; ++r) {
+        // Each rack waits for its log-on; one that does not answer stays present, and its modules keep
+        // the names of their log-on beside the cleared records (RackModel.h).
+        ZetRackWachtOpAanmelding(r, Racks[r].Present);
         for (int m = 1; m <= AantalModules; ++m) {
             Racks[r].Modules[m].Name.clear();
             Racks[r].Modules[m].Type = QStringLiteral("    ");
         }
-        // Each rack waits for its log-on; one that does not answer stays present (RackModel.h).
-        ZetRackWachtOpAanmelding(r, Racks[r].Present);
         if (RackVlaggen[r].Show) SluitRackVenster(r);
         // The table keeps its rows for a rack that logs on again with the same modules.
         if (Tabelvenster* tabel = TabelVensters[r]) tabel->WachtOpAanmelding();
@@ -793,7 +797,7 @@ void mdiK740::mnuNetworkSearch_Click() {
     ZendAanmeldVerzoek();
     ConfiguratieGewijzigd = true;
     ZetKnoppen();
-    StopVerbinding();
+    PlaatsAanduidingenCOM();
 }
 
 void mdiK740::mnuNetworkShow_Click() {

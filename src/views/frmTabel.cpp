@@ -380,7 +380,7 @@ void frmTabel::Indelen(bool InstellenKolomBreedte, bool wissen) {
             ZetTab(tab, false, QString());
             continue;
         }
-        ZetTab(tab, true, TrimSpaties(Racks[m_ri].Modules[m].Name));
+        ZetTab(tab, true, TrimSpaties(ModuleNaamVan(m_ri, m)));
         if (wissen) WisTabelGegevens(m);
         TabelModel& model = MSHFlexGrid[m]->Model();
         model.ZetCel(0, KolomNummer, Tekst[TekstNummer]);
@@ -498,7 +498,7 @@ void frmTabel::LaadVensterTitel() {
     setWindowTitle(Tekst[TekstTabel] + QLatin1Char(' ') + naam);
     for (int16_t m = 1; m <= AantalModules; ++m) {
         if (!Aanwezig(m)) continue;
-        const QString tekst = TrimSpaties(Racks[m_ri].Modules[m].Name);
+        const QString tekst = TrimSpaties(ModuleNaamVan(m_ri, m));
         if (SSTab->tabText(m - 1) != tekst) SSTab->setTabText(m - 1, tekst);
     }
 }

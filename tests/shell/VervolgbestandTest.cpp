@@ -658,6 +658,101 @@ TEST_F(VervolgbestandTest, ARunsFirstRowHoldsNoReadingTakenBeforeTheRunBegan) {
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
 }
 
+// System > Search while logging under a name per module, rack 1 off the line: the Search's end point goes
+// into every file of the run under the name it had, before the records are cleared; rack 1, which does not
+// answer, goes on in its own file under its module's name, with neither values nor temperatures in any row
+// after the end point (the reading before it is no reading of the new run); no file is named without a
+// module's name; and after File > New its table's tab has that name again.
+TEST_F(VervolgbestandTest, ASearchUnderANamePerModuleEndsTheRunInItsFilesAndARackThatDoesNotAnswerKeepsThem) {
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    ZetBestandsdialogen(&keuze);
+    Draaiboek boek(venster, 120000);
+    LogVanafStartElkeSeconde(
+        boek, venster, [this] { stijging->zetActief(true); }, 2);
+    QString naam1, naam2;
+    // The logging file of rack r's module, as the run's first rows named it.
+    std::array<QString, 3> bestand;
+    boek.Stap(
+        QStringLiteral("logging runs"), [&] { return Rijen(Pad("Untitled.csv")) >= 2; },
+        [&] {
+            keuze.bestanden = {Pad("run-#module#.csv")};
+            venster.menus().mnuFileNew->trigger();
+            ASSERT_TRUE(VerbindingActief);
+            for (int r = 1; r <= 2; ++r) {
+                const QStringList paden = LogBestanden(Gegevensbestand);
+                ASSERT_EQ(paden.size(), 2);
+                bestand[size_t(r)] = paden[r - 1];
+            }
+            naam1 = Racks[1].Modules[1].Name.trimmed();
+            naam2 = Racks[2].Modules[1].Name.trimmed();
+            ASSERT_FALSE(naam1.isEmpty());
+        });
+    size_t zoeken = 0;
+    boek.Stap(
+        QStringLiteral("rows in both module files, rack 1 read after the last row"),
+        [&] {
+            return Rijen(bestand[1]) >= 3 && Rijen(bestand[2]) >= 3 && !ModuleNietGelezen(1, 1) &&
+                   !PauzeOpvragen;
+        },
+        [&] {
+            emulator.rack(1)->stil = true;
+            zoeken = static_cast<size_t>(Rijen(bestand[1])) + 1;
+            antwoorden = {vbOK};
+            venster.menus().mnuNetworkSearch->trigger();
+            ASSERT_TRUE(VerbindingActief);
+        });
+    boek.Stap(
+        QStringLiteral("three rows after the Search in rack 2's file"),
+        [&] { return RackVenster(2) != nullptr && !PauzeOpvragen && Rijen(bestand[2]) >= int(zoeken) + 3; },
+        [&] {
+            EXPECT_TRUE(RackWachtOpAanmelding(1));
+            const QStringList csv = QDir(Datamap()).entryList({QStringLiteral("*.csv")}, QDir::Files);
+            EXPECT_EQ(csv.size(), 3) << csv.join(QLatin1Char(' ')).toStdString()
+                                     << ": a file named without a module's name";
+            for (int r = 1; r <= 2; ++r) {
+                SCOPED_TRACE("rack " + std::to_string(r));
+                const std::vector<QStringList> regels = Regels(bestand[size_t(r)]);
+                ASSERT_GT(regels.size(), zoeken + 2);
+                const QStringList& kop = regels.front();
+                EXPECT_TRUE(kop.contains(QStringLiteral("Info ") + (r == 1 ? naam1 : naam2)));
+                EXPECT_TRUE(IsEindpunt(regels[zoeken])) << "no end point of the Search's run";
+                for (size_t rij = 1; rij < regels.size(); ++rij) {
+                    if (rij == zoeken) continue;
+                    EXPECT_FALSE(IsEindpunt(regels[rij])) << "row " << rij;
+                    EXPECT_EQ(regels[rij].size(), kop.size()) << "row " << rij;
+                    // Rack 1 holds values before the Search only, and no temperature after it.
+                    for (int c = 1; c <= AantalIngangen; ++c) {
+                        const auto veld = [&](const char* titel) {
+                            return regels[rij].value(
+                                kop.indexOf(QStringLiteral("%1 R%2M1C%3").arg(titel).arg(r).arg(c)));
+                        };
+                        if (r == 2 || rij < zoeken) {
+                            if (c == 1) {
+                                EXPECT_FALSE(veld("Value").isEmpty()) << "row " << rij;
+                            }
+                        } else {
+                            EXPECT_EQ(veld("Value").toStdString(), "") << "row " << rij << " input " << c;
+                            EXPECT_EQ(veld("Temp").toStdString(), "")
+                                << "row " << rij << " input " << c
+                                << ": a temperature from before the Search";
+                        }
+                    }
+                }
+            }
+            keuze.bestanden = {Pad("after.csv")};
+            venster.menus().mnuFileNew->trigger();
+            ASSERT_EQ(Gegevensbestand, Pad("after.csv"));
+            const auto* tabel = dynamic_cast<const frmTabel*>(TabelVensters[1]);
+            ASSERT_NE(tabel, nullptr);
+            EXPECT_EQ(tabel->SSTab->tabText(0).toStdString(), naam1.toStdString());
+            SluitZonderBewaren(venster);
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+}
+
 // File > New with a graph open that the settings do not list (made after they were saved): the graph
 // stays open, empty, without the marker and the read-out of the old file; logging into the new file
 // draws its rows alone; and after File > Open of a small file and File > New, a click where its points
