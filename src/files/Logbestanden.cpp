@@ -28,6 +28,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <optional>
+#include <sys/stat.h>
 #include <utility>
 #include <vector>
 
@@ -206,20 +207,20 @@ QString Eindpuntregel(const QString& tijd, int velden, const QString& afbakening
     return regel;
 }
 
-// A file's length and modification time as the system gives them now (0 and no time when it is not
-// there).
+// A file as the system gives it now (all 0 when it is not there, or is no file).
 Bestandsstand StandVan(const QString& pad) {
-    const QFileInfo info(pad);
-    if (!info.isFile()) return {};
-    return {info.size(), info.lastModified()};
+    struct stat st {};
+    if (::stat(QFile::encodeName(pad).constData(), &st) != 0 || !S_ISREG(st.st_mode)) return {};
+    const auto ns = [](const timespec& t) { return qint64(t.tv_sec) * 1000000000 + t.tv_nsec; };
+    return {qint64(st.st_size), ns(st.st_mtim), quint64(st.st_dev), quint64(st.st_ino), ns(st.st_ctim)};
 }
 
 // What the program knows of a logging file (its record): how it left the file, after an append or a
 // refused one that left the file as it was, and the header the file was found to agree with. While the
 // file still stands so, it has not been touched since: it still agrees with that header and ends with a
-// line end, and neither is read again. A file changed behind the program (another length, or the same
-// length written again) has its header read again. The record also holds whether the run's rows go into
-// the file (an end point of their layout ends it) and what waits for it.
+// line end, and neither is read again. A file changed behind the program (another length, the same
+// length written again, or another file under its name) has its header read again. The record also holds
+// whether the run's rows go into the file (an end point of their layout ends it) and what waits for it.
 
 // True when the file was left as the program last wrote it.
 bool Onaangeroerd(const QString& pad, const Bestandsstand& stand) {

@@ -16,10 +16,16 @@
 #include <unordered_map>
 #include <vector>
 
-// A file's length and modification time as the system gives them (0 and no time when it is not there).
+// A file as the system gives it: its length and modification time, and what it is on the disk (its device
+// and inode, and when that inode last changed: a write, a rename, a new link). A file swapped with another
+// of the same length and time, moved into the name, or made anew there, stands otherwise. All 0 when it
+// is not there.
 struct Bestandsstand {
     qint64 lengte = 0;
-    QDateTime tijd;
+    qint64 tijdNs = 0;
+    quint64 apparaat = 0;
+    quint64 inode = 0;
+    qint64 veranderdNs = 0;
     bool operator==(const Bestandsstand&) const = default;
 };
 

@@ -223,6 +223,7 @@ TEST_F(VervolgbestandTest, AHeaderEditedInPlaceMovesTheRunOnWhileAFileSavedUncha
     mdiK740 venster;
     const Installatie installatie(venster);
     InstalleerMeldingen();
+    ZetBestandsdialogen(&keuze);
     Draaiboek boek(venster, 120000);
     LogVanafStartElkeSeconde(
         boek, venster, [this] { stijging->zetActief(true); }, 2);
@@ -256,6 +257,48 @@ TEST_F(VervolgbestandTest, AHeaderEditedInPlaceMovesTheRunOnWhileAFileSavedUncha
             ASSERT_FALSE(VerbindingActief);
             EXPECT_EQ(Bytes(Pad("Untitled.csv")), bewerkt) << "rows under the edited header";
             ControleerAlsLab(Pad("Untitled_2.csv"));
+            keuze.bestanden = {Pad("run-#module#.csv")};
+            venster.menus().mnuFileNew->trigger();
+            venster.StartStopVerbinding();
+            ASSERT_TRUE(VerbindingActief);
+        });
+    // Under a name per module: Log off, the two modules' files swapped behind the program (written by
+    // one snapshot, they have one length and one time), Log again. Each file is known by what it is on the
+    // disk: its header is read again, and no row goes under the other module's header.
+    QStringList paden;
+    std::array<int, 2> voor{};
+    qint64 geruild = 0;
+    boek.Stap(
+        QStringLiteral("rows in both module files"),
+        [&] {
+            paden = LogBestanden(Gegevensbestand);
+            return paden.size() == 2 && Rijen(paden[0]) >= 3 && Rijen(paden[1]) >= 3;
+        },
+        [&] {
+            venster.StartStopVerbinding();
+            ASSERT_FALSE(VerbindingActief);
+            const QString tussen = Pad("swap.tmp");
+            ASSERT_TRUE(QFile::rename(paden[0], tussen));
+            ASSERT_TRUE(QFile::rename(paden[1], paden[0]));
+            ASSERT_TRUE(QFile::rename(tussen, paden[1]));
+            voor = {Rijen(paden[0]), Rijen(paden[1])};
+            geruild = platform::klok().ms();
+            venster.StartStopVerbinding();
+            ASSERT_TRUE(VerbindingActief);
+        });
+    boek.Stap(
+        QStringLiteral("five seconds of logging after the swap"),
+        [&] { return platform::klok().ms() - geruild >= 5000 && !PauzeOpvragen; },
+        [&] {
+            venster.StartStopVerbinding();
+            ASSERT_FALSE(VerbindingActief);
+            EXPECT_EQ(Rijen(paden[0]), voor[0]) << "rows under the other module's header";
+            EXPECT_EQ(Rijen(paden[1]), voor[1]) << "rows under the other module's header";
+            const QStringList nu = LogBestanden(Gegevensbestand);
+            ASSERT_EQ(nu.size(), 2);
+            EXPECT_FALSE(paden.contains(nu[0]) || paden.contains(nu[1])) << "the run did not go on";
+            for (const QString& pad : paden + nu)
+                ControleerAlsLab(pad);
             SluitZonderBewaren(venster);
         });
     ASSERT_TRUE(venster.MDIForm_Load({}));
