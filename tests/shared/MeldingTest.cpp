@@ -1,6 +1,7 @@
 #include "shared/Melding.h"
 #include "OpnameMelding.h"
 #include "SchoneOmgeving.h"
+#include "platform/Vensterwacht.h"
 #include "shared/Instellingen.h"
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
@@ -177,6 +178,36 @@ TEST_F(MeldingTest, ClosingByTheTitleBarAnswersCancelOrTheDefaultButton) {
     EXPECT_EQ(sluit(vbAbortRetryIgnore), vbAbort);
     // Another window that unloads the box gets the same answer for its caller.
     EXPECT_EQ(toon("Unload", vbOKCancel, [](FormMelding&) { FormMelding::OntlaadAlle(); }), vbCancel);
+}
+
+// The program ends with no one at it (a logout, kill -TERM) while a box waits: the box closes with the
+// button that changes nothing, Cancel where it has one, else No, else Abort, else OK. Retry would try a
+// failed write again at once, and again, with no one to stop it; Ignore, Yes or the default button would
+// go on as if someone had agreed. A question asked after that gets the same answer, and no box opens.
+TEST_F(MeldingTest, AtAnEndWithNoOneToAnswerEachBoxAnswersTheButtonThatChangesNothing) {
+    const std::vector<std::pair<int, int>> gevallen = {
+        {vbOKOnly | vbExclamation, vbOK},
+        {vbOKCancel | vbCritical, vbCancel},
+        {vbAbortRetryIgnore, vbAbort},
+        {vbYesNoCancel | vbQuestion, vbCancel},
+        {vbYesNo | vbQuestion, vbNo},
+        {vbRetryCancel | vbCritical, vbCancel},
+        {vbRetryCancel | vbExclamation, vbCancel},
+    };
+    for (const auto& [stijl, verwacht] : gevallen) {
+        SCOPED_TRACE("style " + std::to_string(stijl));
+        const int antwoord = toon("The end", stijl, [](FormMelding&) {
+            platform::EindeZonderGebruiker(SluitVenstersZonderGebruiker);
+        });
+        EXPECT_EQ(antwoord, verwacht) << "the box that waited at the end";
+        EXPECT_EQ(openBox(), nullptr);
+        const size_t klanken = geluiden.size();
+        EXPECT_EQ(ToonMelding(QStringLiteral("After the end"), stijl), verwacht)
+            << "a question after the end";
+        EXPECT_EQ(geluiden.size(), klanken) << "a box opened after the end";
+        EXPECT_EQ(openBox(), nullptr);
+        platform::EindeZonderGebruiker(nullptr);
+    }
 }
 
 TEST_F(MeldingTest, ANestedBoxReturnsItsOwnAnswerToEachCaller) {

@@ -453,6 +453,64 @@ TEST_F(RunEindeTest, AnEndSignalWhileTheFullDiskQuestionWaitsNamesTheRowsThatCan
     EXPECT_EQ(data, bijVol) << "the file is cut or holds a row the count names";
 }
 
+// The settings file no longer fits on the disk as the program is closed: the close's box (Retry, Cancel)
+// about it waits, and the program is told to end (a logout, kill -TERM). No one answers: the box gets the
+// answer that changes nothing, the write is not tried again without end, and the program ends with the
+// run's end point in the data file and its stop line in the event log.
+TEST_F(RunEindeTest, AnEndSignalWhileTheClosesBoxAboutAFullDiskWaitsEndsTheProgram) {
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    // The real box, held open far longer than the test; its Return would be Retry.
+    EchteMelding box(Qt::Key_Return, 10 * VraagOpenMs);
+    std::optional<TellendeBestandsgrens> grens;
+    platform::VangEindsignalen([&venster] { venster.BeeindigZonderGebruiker(); });
+    const QString ini = platform::OpslagBestand(AppNaam);
+    Draaiboek boek(venster, 120000);
+    BeginLoggen(boek, venster);
+    boek.Stap(
+        QStringLiteral("a large setting is written"), [] { return true; },
+        [] {
+            BewaarInstelling(AppNaam, QStringLiteral("Notes"), QStringLiteral("Text"), QString(300000, u'x'));
+        });
+    // The writes the full disk refused after the end signal, while the close went on.
+    int weigeringen = -1;
+    boek.Stap(
+        QStringLiteral("closed with a setting the disk cannot take"),
+        [&] { return QFileInfo(ini).size() > 300000; },
+        [&] {
+            ZetMeldingVenster(&box);
+            // A write tried without end comes out of it once the disk has refused 300 writes. One try of
+            // the settings file makes a few.
+            grens.emplace(200000, 300);
+            BewaarInstelling(AppNaam, QStringLiteral("Settings"), QStringLiteral("Baudrate"),
+                             QStringLiteral("9600"));
+            ConfiguratieGewijzigd = false;
+            platform::klok().planIn(VraagOpenMs, [&] {
+                grens->TelVanafNu();
+                ::raise(SIGTERM);
+            });
+            SluitMetSluitknop(venster);
+            weigeringen = grens->Weigeringen();
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({QStringLiteral("/logfile")}));
+    platform::LaatEindsignalenLos();
+    InstalleerMeldingen();
+    grens.reset();
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+    EXPECT_TRUE(ProgrammaBeeindigd);
+    ASSERT_EQ(box.getoond(), 1);
+    EXPECT_TRUE(box.teksten()[0].startsWith(ini)) << box.teksten()[0].toStdString();
+    EXPECT_LT(weigeringen, 30) << "the disk refused " << weigeringen
+                               << " writes after the end signal: the settings file was tried again and "
+                                  "again, its box answered Retry with no one to answer it";
+    ControleerRun(Rijen());
+    QByteArray logboek;
+    ASSERT_TRUE(platform::LeesBestand(LogboekPad, logboek));
+    EXPECT_TRUE(platform::VanWindows1252(logboek).endsWith(Tekst[460] + QStringLiteral("\r\n")))
+        << logboek.toStdString();
+}
+
 // The disk fills up as the program is closed: the run's end point cannot be written, and the close asks
 // Retry or Cancel about the data file, as the settings store does. Cancel keeps the program open and
 // logging on, and once there is room the run goes on in the data file behind that end point, a row every

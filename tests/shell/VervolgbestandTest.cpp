@@ -58,8 +58,10 @@
 #include <QTest>
 #include <algorithm>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -561,9 +563,10 @@ TEST_F(VervolgbestandTest, FileNewKeepsTheRacksPolledAndLogsOnIntoTheNewFile) {
 // given up: the new run's first row has no value of rack 1. Rack 1 comes back, is read, leaves the line
 // again, and logging is switched off and a Search made: rack 2 alone logs on, rack 1 stays present but
 // waits, unpolled, without its window. File > Open of the data file names rack 1's module as not
-// present; File > New polls rack 1 again as its log-on record says, its blocks stay in the new file's
-// header, and the new file's first row after Log has no value of it. So too the first row after a File > New
-// and after a Search while logging, of rack 2 read just before them and silent since.
+// present; File > New polls rack 1 again as its log-on record says, a File > Open after it puts rack 1's
+// values in its table again, its blocks stay in the new file's header, and the new file's first row
+// after Log has no value of it. So too the first row after a File > New and after a Search while
+// logging, of rack 2 read just before them and silent since.
 TEST_F(VervolgbestandTest, ARunsFirstRowHoldsNoReadingTakenBeforeTheRunBegan) {
     mdiK740 venster;
     const Installatie installatie(venster);
@@ -638,6 +641,28 @@ TEST_F(VervolgbestandTest, ARunsFirstRowHoldsNoReadingTakenBeforeTheRunBegan) {
             EXPECT_NE(gemeld, vragen.end()) << "rack 1's values hidden without a word";
             EXPECT_EQ(emulator.aantalVerzoeken(CommandoStatus, MillivoltModule), statusVragen)
                 << "rack 1 polled after the Search";
+            // File > New reads the log-on record of rack 1 again: rack 1 no longer waits for its log-on,
+            // and File > Open of the data file puts its values in its table again, without a word.
+            keuze.bestanden = {Pad("renewed.csv")};
+            venster.menus().mnuFileNew->trigger();
+            ASSERT_EQ(Gegevensbestand, Pad("renewed.csv"));
+            vragen.clear();
+            keuze.bestanden = {Pad("Untitled.csv")};
+            venster.menus().mnuFileOpen->trigger();
+            ASSERT_EQ(Gegevensbestand, Pad("Untitled.csv"));
+            for (const Vraag& v : vragen)
+                ADD_FAILURE() << "a box after File > New: " << v.tekst.toStdString();
+            const Tabelvenster* tabel = TabelVensters[1];
+            ASSERT_NE(tabel, nullptr);
+            int getoond = 0;
+            for (int32_t rij = 1; rij <= AantalMetingen; ++rij)
+                if (!tabel->CelTekst(1, rij, static_cast<int16_t>(KolomVanKanaal(1))).isEmpty()) ++getoond;
+            EXPECT_GT(getoond, 0) << "File > Open after File > New put none of rack 1's values in its table: "
+                                     "rack 1 still waits for its log-on";
+            if (getoond > 0) {
+                int waarden = 0;
+                ControleerTabel(1, Regels(Pad("Untitled.csv")), waarden);
+            }
             keuze.bestanden = {Pad("after-search.csv")};
             venster.menus().mnuFileNew->trigger();
             ASSERT_EQ(Gegevensbestand, Pad("after-search.csv"));
@@ -1217,11 +1242,22 @@ void TypInOpenDialoog(const QString& naam) {
     });
 }
 
+// The main window, with a moment to act when it shows the hourglass of a data file being opened: after
+// the name was checked, before the file is read. The action runs once.
+class Openvenster : public mdiK740 {
+public:
+    void ZetWachtcursor(bool wachten) override {
+        if (wachten && bijWachtcursor) std::exchange(bijWachtcursor, {})();
+        mdiK740::ZetWachtcursor(wachten);
+    }
+    std::function<void()> bijWachtcursor;
+};
+
 // A File > Open of a name that is not there changes nothing: the data file, the data folder and with it
 // the folder the event log and the communication log are written to, and the read-only state of the
 // data file with its table's edit menu; nor does a gone name chosen from the recent-file list, whose
-// box waits while the run logs into the data file. A name with markers becomes the data file and moves
-// the folder.
+// box waits while the run logs into the data file, nor a file that another program removes just as the
+// open begins to read it. A name with markers becomes the data file and moves the folder.
 TEST_F(VervolgbestandTest, AnOpenOfANameThatIsNotThereChangesNothingAndATemplateNameIsTaken) {
     const QString elders = tijdelijkeMap() + QStringLiteral("/Elsewhere");
     ASSERT_TRUE(QDir().mkpath(elders));
@@ -1242,7 +1278,7 @@ TEST_F(VervolgbestandTest, AnOpenOfANameThatIsNotThereChangesNothingAndATemplate
         return menu == venster.menus().mnuEdit;
     };
     const QString alleenLezen = Pad("read-only.csv");
-    mdiK740 venster;
+    Openvenster venster;
     const Installatie installatie(venster);
     InstalleerMeldingen();
     Draaiboek boek(venster, 120000);
@@ -1305,6 +1341,22 @@ TEST_F(VervolgbestandTest, AnOpenOfANameThatIsNotThereChangesNothingAndATemplate
             EXPECT_EQ(Gegevensbestand.toStdString(), alleenLezen.toStdString());
             EXPECT_EQ(map(), Datamap().toStdString());
             EXPECT_FALSE(bewerkMenu(venster)) << "the read-only file's table offers its edit menu";
+            // Then a file that may be written, there when its name is checked and removed by another
+            // program as the open begins to read it: told as not there, like a mistyped name.
+            const QString verdwijnt = Pad("vanishing.csv");
+            ASSERT_TRUE(platform::SchrijfBestandVeilig(verdwijnt, Bytes(Pad("Untitled.csv"))));
+            venster.bijWachtcursor = [verdwijnt] { EXPECT_TRUE(QFile::remove(verdwijnt)); };
+            vragen.clear();
+            TypInOpenDialoog(verdwijnt);
+            venster.menus().mnuFileOpen->trigger();
+            EXPECT_FALSE(venster.bijWachtcursor) << "the open never began to read the file";
+            ASSERT_EQ(vragen.size(), 1u);
+            EXPECT_TRUE(vragen[0].tekst.startsWith(Tekst[252]));
+            EXPECT_TRUE(vragen[0].tekst.contains(verdwijnt)) << vragen[0].tekst.toStdString();
+            EXPECT_EQ(Gegevensbestand.toStdString(), alleenLezen.toStdString());
+            EXPECT_EQ(map(), Datamap().toStdString());
+            EXPECT_FALSE(bewerkMenu(venster))
+                << "the read-only file's table offers its edit menu after a file failed to open";
             venster.menus().mnuDatalogging->trigger();
             EXPECT_FALSE(VerbindingActief) << "logging into the read-only file";
             // Measure off and on: the event log lines go to the data folder.
