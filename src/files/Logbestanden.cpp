@@ -804,7 +804,8 @@ void WaardenVanIngang(Logschrijver& uit, int bestand, int16_t r, int16_t m, int1
     // previous snapshot only the values of an earlier row, and one whose model a Search cleared only
     // those of its last log-on: none is logged as a measurement, its temperatures included (as for a
     // rack that is not measured).
-    const bool meten = RackVlaggen[r].Measure && !ModuleOpgegeven(r, m) && !ModuleNietGelezen(r, m);
+    const bool meten = RackVlaggen[r].Measure && !ModuleOpgegeven(r, m) && !ModuleNietGelezen(r, m) &&
+                       ModelVan(r, m).Bekend();
     KanaalRecord& temperatuur = Racks[r].Modules[m].Temperatuur[i];
     uit.Veld(bestand, QString::number(meting.Flags));
     uit.Veld(bestand, meten ? WaardeTekstPerModel(r, m, i) : QString());
