@@ -1156,71 +1156,95 @@ TEST_F(WachtendeRijenTest, ALeftFilesBoxNamesItWhileTheRunGoesOnAndGoesOnceItsRo
 
 // The rows of a file wait while its folder is gone (told by the folder's box, not asked about), and the
 // run goes on in a file in another folder. The folder comes back on a disk that refuses the file: the
-// left file's question now names it. The run's own file refuses too (a folder stands in its place). Once
-// the left file takes its rows, its box goes, although rows still wait in the other folder, and the
-// question names the run's file; that box goes too once its rows are written. Nothing is given up.
+// left file's question now names it, whether the run's own file refuses too (a folder stands in its
+// place) or takes every row. Once the left file takes its rows, its box goes, although rows may still
+// wait in the other folder, and the question then names the run's file; that box goes too once its rows
+// are written. Nothing is given up.
 TEST_F(WachtendeRijenTest, ALeftFileBackOnAFullDiskIsAskedAboutAndItsBoxGoesWhenOnlyAnotherFoldersRowsWait) {
-    ASSERT_TRUE(QDir().mkpath(Pad(QStringLiteral("a"))));
-    ASSERT_TRUE(QDir().mkpath(Pad(QStringLiteral("b"))));
-    const QString oud = Pad(QStringLiteral("a/run.csv"));
-    const QString nieuw = Pad(QStringLiteral("b/run.csv"));
-    Gegevensbestand = oud;
-    TijdMeting = platform::Nu();
-    // The left file holds more than the run's will: the limit refuses it alone.
-    for (int s = 0; s < 20; ++s)
+    for (const bool eigenWeigert : {true, false}) {
+        SCOPED_TRACE(eigenWeigert ? "the run's own file refuses too" : "the run's own file takes every row");
+        const QString a = Pad(eigenWeigert ? QStringLiteral("a1") : QStringLiteral("a2"));
+        const QString b = Pad(eigenWeigert ? QStringLiteral("b1") : QStringLiteral("b2"));
+        ASSERT_TRUE(QDir().mkpath(a));
+        ASSERT_TRUE(QDir().mkpath(b));
+        const QString oud = a + QStringLiteral("/run.csv");
+        const QString nieuw = b + QStringLiteral("/run.csv");
+        Gegevensbestand = oud;
+        TijdMeting = platform::Nu();
+        // The left file holds more than the run's will: the limit refuses it alone.
+        for (int s = 0; s < 20; ++s)
+            VolgendeMeting();
+        const QByteArray begin = LeesBytes(oud);
+        ASSERT_TRUE(QDir().rename(a, a + QStringLiteral(".weg")));
         VolgendeMeting();
-    const QByteArray begin = LeesBytes(oud);
-    ASSERT_TRUE(QDir().rename(Pad(QStringLiteral("a")), Pad(QStringLiteral("a.weg"))));
-    VolgendeMeting();
-    Beurt();
-    ASSERT_EQ(vragen.size(), 1u);
-    EXPECT_EQ(vragen[0].stijl & 7, vbOKOnly) << "the folder that is gone is told, not asked about";
-    Gegevensbestand = nieuw;
-    VolgendeMeting();
-    ASSERT_EQ(Regels(nieuw).size(), 2);
-    ASSERT_TRUE(QDir().rename(Pad(QStringLiteral("a.weg")), Pad(QStringLiteral("a"))));
-    std::optional<Bestandsgrens> grens(std::in_place, static_cast<rlim_t>(begin.size()));
-
-    // The real box, answered Cancel after 12 s unless it goes before; a snapshot a second meanwhile: the
-    // run's file refuses from the first, the left file takes rows from the third, the run's from the sixth.
-    EchteMelding box(Qt::Key_Escape, 12000);
-    begrensd.binnen = &box;
-    int snapshots = 0, getoondNaLinks = 0;
-    const QString bewaard = nieuw + QStringLiteral(".keep");
-    std::unique_ptr<platform::Timer> elkeSeconde = klok().maakTimer();
-    elkeSeconde->zetInterval(1000);
-    elkeSeconde->bijTik = [&] {
-        ++snapshots;
-        if (snapshots == 1) {
-            ASSERT_TRUE(QFile::rename(nieuw, bewaard));
-            ASSERT_TRUE(QDir().mkdir(nieuw));
-        }
-        if (snapshots == 3) grens.reset();
-        if (snapshots == 6) {
-            ASSERT_TRUE(QDir().rmdir(nieuw));
-            ASSERT_TRUE(QFile::rename(bewaard, nieuw));
-        }
+        vragen.clear();
+        Beurt();
+        ASSERT_EQ(vragen.size(), 1u);
+        EXPECT_EQ(vragen[0].stijl & 7, vbOKOnly) << "the folder that is gone is told, not asked about";
+        Gegevensbestand = nieuw;
         VolgendeMeting();
-        if (snapshots == 5) getoondNaLinks = box.getoond();
-        if (snapshots == 8) elkeSeconde->zetActief(false);
-    };
-    elkeSeconde->zetActief(true);
-    klok().verstrijk(1);
-    klok().verstrijk(10000);
-    begrensd.binnen = &melding;
-    grens.reset();
+        ASSERT_EQ(Regels(nieuw).size(), 2);
+        ASSERT_TRUE(QDir().rename(a + QStringLiteral(".weg"), a));
+        std::optional<Bestandsgrens> grens(std::in_place, static_cast<rlim_t>(begin.size()));
 
-    ASSERT_GE(box.getoond(), 1) << "the left file back on a full disk asked no question";
-    EXPECT_TRUE(box.teksten()[0].startsWith(oud + QStringLiteral("\r\n"))) << box.teksten()[0].toStdString();
-    EXPECT_EQ(getoondNaLinks, 2) << "the box about the left file stayed after its rows were written";
-    ASSERT_EQ(box.getoond(), 2);
-    EXPECT_TRUE(box.teksten()[1].startsWith(nieuw + QStringLiteral("\r\n")))
-        << box.teksten()[1].toStdString();
-    EXPECT_FALSE(MeldingOpen()) << "the box stayed after the rows it asks about were written";
-    EXPECT_EQ(box.geblokkeerd(), 0);
-    EXPECT_EQ(Regels(oud).size(), 1 + 20 + 1) << "the left file lacks rows";
-    EXPECT_EQ(Regels(nieuw).size(), 1 + 1 + 8) << "the run's file lacks rows";
-    EXPECT_TRUE(SchrijfWachtendeRegels());
+        // The real box, answered Cancel after 12 s unless it goes before; a snapshot a second meanwhile:
+        // the left file takes rows from the third, the run's file (when it refuses, from the first) from the
+        // sixth.
+        EchteMelding box(Qt::Key_Escape, 12000);
+        begrensd.binnen = &box;
+        int snapshots = 0, getoondNaLinks = 0;
+        bool openNaLinks = true;
+        qsizetype nieuwVoorLinks = 0;
+        const QString bewaard = nieuw + QStringLiteral(".keep");
+        std::unique_ptr<platform::Timer> elkeSeconde = klok().maakTimer();
+        elkeSeconde->zetInterval(1000);
+        elkeSeconde->bijTik = [&] {
+            ++snapshots;
+            if (snapshots == 1 && eigenWeigert) {
+                ASSERT_TRUE(QFile::rename(nieuw, bewaard));
+                ASSERT_TRUE(QDir().mkdir(nieuw));
+            }
+            if (snapshots == 3) {
+                nieuwVoorLinks = Regels(nieuw).size();
+                grens.reset();
+            }
+            if (snapshots == 6 && eigenWeigert) {
+                ASSERT_TRUE(QDir().rmdir(nieuw));
+                ASSERT_TRUE(QFile::rename(bewaard, nieuw));
+            }
+            VolgendeMeting();
+            if (snapshots == 5) {
+                getoondNaLinks = box.getoond();
+                openNaLinks = MeldingOpen();
+            }
+            if (snapshots == 8) elkeSeconde->zetActief(false);
+        };
+        elkeSeconde->zetActief(true);
+        klok().verstrijk(1);
+        klok().verstrijk(10000);
+        begrensd.binnen = &melding;
+        grens.reset();
+
+        ASSERT_GE(box.getoond(), 1) << "the left file back on a full disk asked no question";
+        EXPECT_TRUE(box.teksten()[0].startsWith(oud + QStringLiteral("\r\n")))
+            << box.teksten()[0].toStdString();
+        if (eigenWeigert) {
+            EXPECT_EQ(getoondNaLinks, 2) << "the box about the left file stayed after its rows were written";
+            ASSERT_EQ(box.getoond(), 2);
+            EXPECT_TRUE(box.teksten()[1].startsWith(nieuw + QStringLiteral("\r\n")))
+                << box.teksten()[1].toStdString();
+        } else {
+            EXPECT_EQ(nieuwVoorLinks, 1 + 1 + 2)
+                << "the run's file did not take every row while the box was open";
+            EXPECT_FALSE(openNaLinks) << "the box about the left file stayed after its rows were written";
+            EXPECT_EQ(box.getoond(), 1);
+        }
+        EXPECT_FALSE(MeldingOpen()) << "the box stayed after the rows it asks about were written";
+        EXPECT_EQ(box.geblokkeerd(), 0);
+        EXPECT_EQ(Regels(oud).size(), 1 + 20 + 1) << "the left file lacks rows";
+        EXPECT_EQ(Regels(nieuw).size(), 1 + 1 + 8) << "the run's file lacks rows";
+        EXPECT_TRUE(SchrijfWachtendeRegels());
+    }
 }
 
 // Save As from a data file whose rows wait onto a file whose rows wait too (the run logged into it
