@@ -825,6 +825,77 @@ void SlaOpOverVerlatenBestand(WachtendeRijenTest& t, VerlatenGeval geval) {
     }
 }
 
+// Save As of the data file `b/run.csv` onto `a/run.csv`, a file the run left whose rows wait, fails after
+// those rows went into the copy: the disk cannot take the backup of `a` (it holds more than the copy). OK,
+// and the second choice is `c/run.csv`, another file the run left, whose rows were taken after every row
+// of `b`: the copy takes the name without them, and they still wait, as do the rows of `a`, which stays as
+// it was. The next snapshot, with room, writes each file's rows once: none is missing.
+void SlaOpNaMisluktePoging(WachtendeRijenTest& t) {
+    SCOPED_TRACE("a failed try onto one file, then another file whose rows stay waiting");
+    const QString map = t.Pad(QStringLiteral("tweede"));
+    const QString a = map + QStringLiteral("/a"), c = map + QStringLiteral("/c");
+    const QString oud = a + QStringLiteral("/run.csv"), derde = c + QStringLiteral("/run.csv");
+    const QString data = map + QStringLiteral("/b/run.csv");
+    ASSERT_TRUE(QDir().mkpath(a));
+    ASSERT_TRUE(QDir().mkpath(map + QStringLiteral("/b")));
+    TijdMeting = platform::Nu();
+    const auto meet = [&] {
+        t.VolgendeMeting();
+        return platform::DatumTijdTekst(TijdMeting);
+    };
+    // `a` holds many rows; two wait for it while its folder is away.
+    Gegevensbestand = oud;
+    for (int s = 0; s < 20; ++s)
+        meet();
+    const QByteArray vanA = LeesBytes(oud);
+    ASSERT_TRUE(QDir().rename(a, a + QStringLiteral(".weg")));
+    const QStringList wachtA = {meet(), meet()};
+    Gegevensbestand = data;
+    meet();
+    meet();
+    const QByteArray vanB = LeesBytes(data);
+    // Two wait for `c`, whose folder is not there, after every row of `b`.
+    Gegevensbestand = derde;
+    const QStringList wachtC = {meet(), meet()};
+    Gegevensbestand = data;
+    ASSERT_TRUE(QDir().rename(a + QStringLiteral(".weg"), a));
+    ASSERT_TRUE(QDir().mkpath(c));
+    const qint64 rij = t.Regels(data).last().size() + 2;
+    ASSERT_LT(vanB.size() + 3 * rij, vanA.size()) << "a disk that takes the copy takes the backup of `a`";
+
+    QString naam = data;
+    t.dialogen.bestanden = {oud, derde};
+    t.antwoorden = {vbYes, vbOK};
+    const std::size_t gevraagd = t.vragen.size();
+    {
+        Bestandsgrens grens(static_cast<rlim_t>(vanB.size() + 3 * rij));
+        ASSERT_TRUE(OpslaanAls(naam, false));
+    }
+    ASSERT_EQ(Gegevensbestand, derde);
+    ASSERT_EQ(t.vragen.size(), gevraagd + 2) << "the backup of `a` did not fail";
+    EXPECT_TRUE(t.vragen.back().tekst.contains(BackupNaam(oud))) << t.vragen.back().tekst.toStdString();
+    EXPECT_EQ(LeesBytes(oud), vanA);
+    EXPECT_EQ(LeesBytes(derde), vanB);
+    const QString volgende = meet();
+
+    // Each file: its rows before, the rows that waited for it, and (`c`, the run's file now) the next row;
+    // by their times, one a line.
+    const auto tijden = [](const QByteArray& bytes) {
+        QStringList t;
+        for (const QString& regel : platform::SplitsRegels(platform::VanWindows1252(bytes)).mid(1))
+            t << SplitsVelden(regel).value(0);
+        return t;
+    };
+    const QStringList bijA = tijden(vanA) + wachtA, bijC = tijden(vanB) + wachtC + QStringList{volgende};
+    EXPECT_EQ(tijden(LeesBytes(oud)).join(QLatin1Char('\n')).toStdString(),
+              bijA.join(QLatin1Char('\n')).toStdString())
+        << "the rows that waited for `a`";
+    EXPECT_EQ(tijden(LeesBytes(derde)).join(QLatin1Char('\n')).toStdString(),
+              bijC.join(QLatin1Char('\n')).toStdString())
+        << "the rows that waited for `c`";
+    EXPECT_TRUE(SchrijfWachtendeRegels());
+}
+
 // Save As of the data file, a template that names the day, onto the day's file, Yes to overwrite: the
 // day's last rows wait (its disk refused them, and has room again before the next snapshot). The new file
 // is written from the table, which holds those rows already: every row is in the file once, in the order
@@ -901,8 +972,10 @@ TEST_F(WachtendeRijenTest, SaveAsIntoAFileWhoseRowsWaitPutsTheRowsOfBothInTheOrd
         if (HasFatalFailure()) return;
     }
     // A try fails as the rows that wait do not fit into the new content; Retry with room puts each in
-    // once.
+    // once. A try that fails after they went in, and then another file: its rows, not in, still wait.
     SlaOpOverWachtendBestand(*this, 2, 3, true, Herhaling::Meteen);
+    if (HasFatalFailure()) return;
+    SlaOpNaMisluktePoging(*this);
     if (HasFatalFailure()) return;
     // The table holds the rows that wait already.
     SlaOpOverDagbestand(*this);
