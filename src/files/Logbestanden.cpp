@@ -27,6 +27,7 @@
 #include <QSet>
 #include <algorithm>
 #include <cerrno>
+#include <map>
 #include <optional>
 #include <sys/stat.h>
 #include <utility>
@@ -1112,10 +1113,51 @@ void TrekWachtendeVraagIn() {
 namespace {
 
 // The time of a file's line, its first field; false for a line that holds none (a header).
-bool TijdVanRegel(const QByteArray& regel, platform::Datum& tijd) {
+bool TijdVanRegel(QByteArrayView regel, platform::Datum& tijd) {
     // The time is the first of many fields: the line's head holds it.
-    const QString veld = SplitsVelden(platform::VanWindows1252(regel.left(128))).value(0);
+    const QString veld = SplitsVelden(platform::VanWindows1252(
+                                          regel.first(std::min<qsizetype>(regel.size(), 128)).toByteArray()))
+                             .value(0);
     return !veld.isEmpty() && platform::LeesDatumTijd(veld, tijd);
+}
+
+// A line where it lies (in a piece of what waits, or in the content read), with its line end, and its
+// time.
+struct Tijdregel {
+    const QByteArray* bytes = nullptr;
+    qsizetype begin = 0;
+    qsizetype lengte = 0;
+    platform::Datum tijd = 0;
+    bool heeftTijd = false;
+
+    QByteArrayView Bytes() const { return QByteArrayView(bytes->constData() + begin, lengte); }
+    // The line without its line end.
+    QByteArrayView Tekst() const {
+        QByteArrayView t = Bytes();
+        while (t.endsWith('\n') || t.endsWith('\r'))
+            t.chop(1);
+        return t;
+    }
+};
+
+// The lines of `bytes`, each with its line end (a last one without it counts too).
+void VoegRegelsToe(const QByteArray& bytes, std::vector<Tijdregel>& regels) {
+    for (qsizetype begin = 0; begin < bytes.size();) {
+        const qsizetype einde = bytes.indexOf('\n', begin);
+        const qsizetype volgende = einde < 0 ? bytes.size() : einde + 1;
+        Tijdregel regel{&bytes, begin, volgende - begin};
+        regel.heeftTijd = TijdVanRegel(regel.Bytes(), regel.tijd);
+        regels.push_back(regel);
+        begin = volgende;
+    }
+}
+
+// The earliest time among the lines (none when no line holds one).
+std::optional<platform::Datum> VroegsteTijd(const std::vector<Tijdregel>& regels) {
+    std::optional<platform::Datum> vroegst;
+    for (const Tijdregel& r : regels)
+        if (r.heeftTijd && (!vroegst || r.tijd < *vroegst)) vroegst = r.tijd;
+    return vroegst;
 }
 
 } // namespace
@@ -1125,14 +1167,25 @@ bool VoegWachtendeRijenIn(const QString& naam, const QString& kopie, bool& ingev
     const Logbestand* b = wacht.Wachtrij(naam);
     if (!b || !b->wacht.Wacht()) return true;
     const Wachtend& w = b->wacht;
-    platform::Datum eerste = 0;
-    if (!platform::LeesDatumTijd(w.rijen.aantal > 0 ? w.rijen.eerste : w.eindpunt, eerste)) return true;
-    QFile f(kopie);
+    // The waiting lines, where they lie, and the time of the first taken.
+    std::vector<Tijdregel> wachtend;
+    for (const QByteArray& stuk : w.stukken)
+        VoegRegelsToe(stuk, wachtend);
+    const std::optional<platform::Datum> eerste = VroegsteTijd(wachtend);
+    if (!eerste) return true;
     const qint64 lengte = QFileInfo(kopie).size();
-    if (lengte <= 0 || !HeeftKop(kopie, w.kop)) return true;
+    if (lengte <= 0) return true;
+    // Rows only under a header of their layout. Under their own header a row the content holds is told
+    // by its line; under one that names the inputs otherwise (the table's) by its time.
+    const QString kop = EersteRegel(kopie);
+    QStringView verwacht(w.kop);
+    if (verwacht.endsWith(CRLF)) verwacht.chop(CRLF.size());
+    if (!KopPast(SplitsVelden(kop), SplitsVelden(verwacht))) return true;
+    const bool zelfdeRegels = kop == verwacht;
+    QFile f(kopie);
     if (!f.open(QIODevice::ReadWrite)) return platform::OnthoudSchrijffout(errno);
-    // From the end, the lines of rows taken after the first waiting row: only those are read, in blocks
-    // from the end. `na`: where they begin in the file; `staart`: the file from `van` on.
+    // From the end, the lines of rows taken from the first waiting row's time on: only those are read, in
+    // blocks from the end. `na`: where they begin in the file; `staart`: the file from `van` on.
     QByteArray staart;
     qint64 van = lengte, na = lengte, blok = 64 * 1024;
     bool houdtRijen = true;
@@ -1150,26 +1203,76 @@ bool VoegWachtendeRijenIn(const QString& naam, const QString& kopie, bool& ingev
             continue;
         }
         const qsizetype begin = vorige + 1;
-        // The header line: every row of the copy comes after them.
+        // The header line: every row of the content comes after it.
         if (van + begin == 0) {
             houdtRijen = false;
             break;
         }
         platform::Datum tijd = 0;
-        if (!TijdVanRegel(staart.mid(begin, eind - begin), tijd) || tijd <= eerste) break;
+        if (!TijdVanRegel(QByteArrayView(staart).sliced(begin, eind - begin), tijd) || tijd < *eerste) break;
         na = van + begin;
     }
-    // Every row of the copy came before them: they follow it as waiting rows do.
+    // Every row of the content came before them: they follow it as waiting rows do.
     if (na == lengte) return true;
-    QString ervoor, erna;
-    Breukpunt(&w, true, false, houdtRijen, ervoor, erna);
     const QByteArray later = staart.mid(static_cast<qsizetype>(na - van));
     staart.clear();
-    const auto schrijf = [&f](const QByteArray& stuk) { return f.write(stuk) == stuk.size(); };
-    bool goed = f.resize(na) && f.seek(na) && schrijf(platform::NaarWindows1252(ervoor));
-    for (auto stuk = w.stukken.cbegin(); goed && stuk != w.stukken.cend(); ++stuk)
-        goed = schrijf(*stuk);
-    goed = goed && schrijf(platform::NaarWindows1252(erna)) && schrijf(later) && f.flush();
+    std::vector<Tijdregel> inhoud;
+    VoegRegelsToe(later, inhoud);
+
+    // A waiting row the content holds already (the table took it, or a copy holds it) is not put in
+    // again: each is matched with one of the content's rows of its time.
+    std::multimap<platform::Datum, size_t> ongepaard;
+    for (size_t i = 0; i < inhoud.size(); ++i)
+        if (inhoud[i].heeftTijd) ongepaard.emplace(inhoud[i].tijd, i);
+    std::vector<Tijdregel> nieuw;
+    bool gehouden = false;
+    for (const Tijdregel& r : wachtend) {
+        auto [gelijk, eind] =
+            r.heeftTijd ? ongepaard.equal_range(r.tijd) : std::pair{ongepaard.end(), ongepaard.end()};
+        while (gelijk != eind && zelfdeRegels && inhoud[gelijk->second].Tekst() != r.Tekst())
+            ++gelijk;
+        if (gelijk == eind) {
+            nieuw.push_back(r);
+            continue;
+        }
+        ongepaard.erase(gelijk);
+        gehouden = true;
+    }
+    // The content holds every one of them.
+    if (nieuw.empty()) {
+        ingevoegd = true;
+        return true;
+    }
+    // They go before the content's first row taken after the first of them that it lacks.
+    const platform::Datum vanaf = VroegsteTijd(nieuw).value_or(*eerste);
+    const auto plaats = std::find_if(inhoud.cbegin(), inhoud.cend(),
+                                     [vanaf](const Tijdregel& r) { return r.heeftTijd && r.tijd > vanaf; });
+    // After every row of the content, and none of them held: they follow it as waiting rows do.
+    if (plaats == inhoud.cend() && !gehouden) return true;
+    const qsizetype invoeg = plaats == inhoud.cend() ? later.size() : plaats->begin;
+    QString ervoor, erna;
+    // Behind a last line that was cut off, on a line of their own.
+    if (invoeg == later.size() && !later.endsWith('\n'))
+        ervoor = later.endsWith('\r') ? QStringLiteral("\n") : CRLF;
+    Breukpunt(&w, true, false, houdtRijen || plaats != inhoud.cbegin(), ervoor, erna);
+    const qint64 schrijfVan = na + invoeg;
+    const auto schrijf = [&f](QByteArrayView stuk) {
+        return f.write(stuk.data(), stuk.size()) == stuk.size();
+    };
+    bool goed = f.resize(schrijfVan) && f.seek(schrijfVan) && schrijf(platform::NaarWindows1252(ervoor));
+    // Lines that lie one after the other in a piece are written together.
+    for (size_t i = 0; goed && i < nieuw.size();) {
+        size_t j = i + 1;
+        while (j < nieuw.size() && nieuw[j].bytes == nieuw[i].bytes &&
+               nieuw[j].begin == nieuw[j - 1].begin + nieuw[j - 1].lengte)
+            ++j;
+        const Tijdregel& laatste = nieuw[j - 1];
+        goed = schrijf(QByteArrayView(nieuw[i].bytes->constData() + nieuw[i].begin,
+                                      laatste.begin + laatste.lengte - nieuw[i].begin));
+        i = j;
+    }
+    goed = goed && schrijf(platform::NaarWindows1252(erna)) &&
+           schrijf(QByteArrayView(later).sliced(invoeg)) && f.flush();
     if (!goed) return platform::OnthoudSchrijffout(errno);
     if (!NaarSchijf(f.handle())) return platform::OnthoudSchrijffout(errno);
     ingevoegd = true;

@@ -107,10 +107,12 @@ void TrekWachtendeVraagIn();
 // Save As makes the new content in `kopie` (a copy of the data file, or the table written out), which is
 // to take the name `naam`: rows that wait for the file of that name (a file the run left, whose disk
 // refused them) go into the copy where they were taken, before the copy's rows taken after the first of
-// them, so that the file holds its rows in the order taken. `ingevoegd` tells whether they went in; they
-// still count as waiting until the copy has the name (NeemWachtendeRijenMee). Rows of another layout than the
-// copy's header, and rows taken after every row of the copy, are left waiting: they reach the file as any
-// waiting rows do. False, with the system's reason, when the copy could not be written.
+// them, so that the file holds its rows in the order taken. A waiting row the copy holds already (the
+// table took it; the same time and, under the rows' own header, the same line) does not go in again but
+// counts as put in. `ingevoegd` tells whether they are in; they still count as waiting until the copy has
+// the name (NeemWachtendeRijenMee). Rows of another layout than the copy's header, and rows taken after
+// every row of the copy, are left waiting: they reach the file as any waiting rows do. False, with the
+// system's reason, when the copy could not be written.
 bool VoegWachtendeRijenIn(const QString& naam, const QString& kopie, bool& ingevoegd);
 // Save As of the data file named by the template `sjabloon` made `naam`: the rows that wait for the old
 // file go on in the new one, before its next row (`gekopieerd`: the new file is a copy of the old one;

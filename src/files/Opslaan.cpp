@@ -175,7 +175,8 @@ bool OpslaanAls(QString& naam, bool nieuw) {
     MapGegevensTerug mapTerug;
     // The new file was made from a copy of the old one, not from the table.
     bool vanKopie = false;
-    // The rows that waited for the new name's file are in the new file.
+    // The rows that waited for the new name's file are in the new file: told by the merge of the try that
+    // made it (every pass that gets the new file there merges, and each merge says it anew).
     bool wachtendIngevoegd = false;
     Bestandsbewerkingen& bewerkingen = bestandsbewerkingen();
     // 1 done, 2 cancelled or failed, 4 ask again.
@@ -200,7 +201,6 @@ bool OpslaanAls(QString& naam, bool nieuw) {
         // it is the backup that the overwrite replaces. A logging template is never copied: the file of
         // its literal name was written by an earlier Save As and lacks the rows logged since.
         const bool kopieer = !nieuw && !oud.isEmpty() && !HeeftSjabloon(oud) && QFileInfo(oud).isFile();
-        wachtendIngevoegd = false;
         const QString tijdelijk = naam + QStringLiteral(".tmp~");
         if (kopieer && !bewerkingen.Kopieer(oud, tijdelijk)) {
             keuze = static_cast<int16_t>(Bestandsfout(mapTerug, naam, naam) == vbOK ? 4 : 2);

@@ -1,6 +1,7 @@
 // Rows that a logging file cannot take wait in memory under one bound for all files together; past it
 // they are given up with a word: a box, an end point where the break is, and the event log's count.
 // A file-size limit is one more disk that refuses: the program goes on, as on a full disk.
+#include "files/WachtendeRijen.h"
 #include "BegrensdeMeldingen.h"
 #include "Bestandsgrens.h"
 #include "Bestandsomgeving.h"
@@ -64,6 +65,16 @@ public:
     void VolgendeMeting() {
         TijdMeting += 1.0 / 86400.0;
         LogMeting(QString());
+    }
+    // The table takes the row at `tijd` (date, blank, time) as its next row.
+    void NeemInTabel(const QString& tijd) {
+        ++AantalMetingen;
+        for (int r = 1; r <= 2; ++r)
+            for (int16_t m = 1; m <= AantalModules; ++m) {
+                if (!Racks[r].Modules[m].Present) continue;
+                venster(r).ZetCelTekst(m, AantalMetingen, KolomDatum, tijd.section(QLatin1Char(' '), 0, 0));
+                venster(r).ZetCelTekst(m, AantalMetingen, KolomTijd, tijd.section(QLatin1Char(' '), 1));
+            }
     }
 
     // A turn of the event loop: the boxes that wait beside the run are shown and answered by `antwoord`
@@ -543,21 +554,28 @@ TEST_F(WachtendeRijenTest, RowsWaitingInSeveralPiecesReachTheFileWholeAndInOrder
 // `uitTabel`: the table holds the rows of `b`, whose file is gone from the disk when Save As begins, so
 // that the new file is written from the table rather than copied; a first Save As on a disk that takes
 // the table but not the rows that wait as well fails with a word and leaves them waiting.
-// `naBox`: the Save As that follows fails on that disk too; while its box waits the disk has room again
-// and a snapshot writes the rows that waited into `a`; Retry then replaces `a` with the table, and the
-// backup holds `a` as it stood right before, with those rows.
+// `herhaling`: the Save As that follows fails on that disk too, as the rows that wait do not fit into
+// the new content; while its box waits the disk has room again and Retry writes the table and those rows
+// (`Meteen`), or a snapshot first writes the rows that waited into `a` (`NaSnapshot`): Retry then
+// replaces `a` with the table, and the backup holds `a` as it stood right before, with those rows.
+enum class Herhaling { Geen, Meteen, NaSnapshot };
 void SlaOpOverWachtendBestand(WachtendeRijenTest& t, int rijenVoor, int rijenNa, bool uitTabel,
-                              bool naBox = false) {
-    SCOPED_TRACE(testing::Message() << "the data file took " << rijenVoor
-                                    << " rows before the left file's and " << rijenNa
-                                    << " after them; the new file written from "
-                                    << (uitTabel ? "the table" : "a copy")
-                                    << (naBox ? " at a Retry, after a snapshot wrote the rows" : ""));
-    const QString map =
-        QStringLiteral("%1-%2%3/")
-            .arg(rijenVoor)
-            .arg(rijenNa)
-            .arg(uitTabel ? (naBox ? QStringLiteral("-r") : QStringLiteral("-t")) : QString());
+                              Herhaling herhaling = Herhaling::Geen) {
+    const bool naBox = herhaling == Herhaling::NaSnapshot;
+    SCOPED_TRACE(
+        testing::Message() << "the data file took " << rijenVoor << " rows before the left file's and "
+                           << rijenNa << " after them; the new file written from "
+                           << (uitTabel ? "the table" : "a copy")
+                           << (naBox ? " at a Retry, after a snapshot wrote the rows"
+                               : herhaling == Herhaling::Meteen ? " at a Retry, with the rows that wait"
+                                                                : ""));
+    const QString map = QStringLiteral("%1-%2%3/")
+                            .arg(rijenVoor)
+                            .arg(rijenNa)
+                            .arg(!uitTabel                        ? QString()
+                                 : naBox                          ? QStringLiteral("-r")
+                                 : herhaling == Herhaling::Meteen ? QStringLiteral("-m")
+                                                                  : QStringLiteral("-t"));
     ASSERT_TRUE(QDir().mkpath(t.Pad(map + QStringLiteral("a"))));
     ASSERT_TRUE(QDir().mkpath(t.Pad(map + QStringLiteral("b"))));
     const QString oud = t.Pad(map + QStringLiteral("a/run.csv"));
@@ -572,15 +590,7 @@ void SlaOpOverWachtendBestand(WachtendeRijenTest& t, int rijenVoor, int rijenNa,
             const QString tijd = platform::DatumTijdTekst(TijdMeting);
             if (inA) verwacht << tijd;
             // The table takes the rows of `b` as they come.
-            if (!uitTabel || Gegevensbestand != nieuw) continue;
-            ++AantalMetingen;
-            for (int r = 1; r <= 2; ++r)
-                for (int16_t m = 1; m <= AantalModules; ++m) {
-                    if (!Racks[r].Modules[m].Present) continue;
-                    t.venster(r).ZetCelTekst(m, AantalMetingen, KolomDatum,
-                                             tijd.section(QLatin1Char(' '), 0, 0));
-                    t.venster(r).ZetCelTekst(m, AantalMetingen, KolomTijd, tijd.section(QLatin1Char(' '), 1));
-                }
+            if (uitTabel && Gegevensbestand == nieuw) t.NeemInTabel(tijd);
         }
     };
     Gegevensbestand = nieuw;
@@ -636,13 +646,17 @@ void SlaOpOverWachtendBestand(WachtendeRijenTest& t, int rijenVoor, int rijenNa,
     std::optional<Bestandsgrens> grens;
     // The rows that waited for `a`, as a snapshot wrote them while the box waited.
     QByteArray geschreven;
-    if (naBox) {
+    bool opnieuw = false;
+    if (herhaling != Herhaling::Geen) {
         grens.emplace(static_cast<rlim_t>(ruimte));
         t.melding.beantwoord = [&](const Vraag& v) {
             if (!v.tekst.contains(Tekst[490]) || !grens) return StandaardAntwoord(v.stijl);
             grens.reset();
-            meet(1, true);
-            geschreven = LeesBytes(oud);
+            opnieuw = true;
+            if (naBox) {
+                meet(1, true);
+                geschreven = LeesBytes(oud);
+            }
             return int(vbRetry);
         };
     }
@@ -651,6 +665,9 @@ void SlaOpOverWachtendBestand(WachtendeRijenTest& t, int rijenVoor, int rijenNa,
     grens.reset();
     ASSERT_TRUE(opgeslagen);
     ASSERT_EQ(Gegevensbestand, oud);
+    if (herhaling != Herhaling::Geen) {
+        ASSERT_TRUE(opnieuw) << "no box about the failed write of `a` came";
+    }
     meet(1, true);
     if (naBox) {
         // They are in the backup, with `a` as it stood right before the table replaced it, and not again
@@ -691,10 +708,258 @@ void SlaOpOverWachtendBestand(WachtendeRijenTest& t, int rijenVoor, int rijenNa,
     EXPECT_TRUE(SchrijfWachtendeRegels());
 }
 
+// Save As of the data file `b/run.csv` onto `a/run.csv`, a file the run left whose rows wait: its folder
+// was gone while the run logged into it, and is back, empty, when Save As begins. `b` took two rows
+// before those of `a` and some after them. The new `a` is a copy of `b` with the rows that waited for
+// `a` put in where they were taken.
+// `Breuk`: the memory for waiting rows kept two of the rows of `a` and gave up the next two: the end
+// point of that break follows the rows kept, before the rows `b` took after them.
+// `LangeStaart`: `b` took so much after the rows of `a` (long info texts) that the copy from their time
+// on is read in several blocks: every row comes whole, once, in the order taken.
+// `AndereIndeling`: `b` was logged without rack 2, the rows of `a` with it: they do not go into the copy,
+// which takes the name as it is, and keep waiting.
+enum class VerlatenGeval { Breuk, LangeStaart, AndereIndeling };
+void SlaOpOverVerlatenBestand(WachtendeRijenTest& t, VerlatenGeval geval) {
+    const QString soort = geval == VerlatenGeval::Breuk         ? QStringLiteral("break")
+                          : geval == VerlatenGeval::LangeStaart ? QStringLiteral("long-tail")
+                                                                : QStringLiteral("other-layout");
+    SCOPED_TRACE(soort.toStdString());
+    LogbestandAan = true;
+    const QString map = t.Pad(QStringLiteral("verlaten-") + soort);
+    const QString oud = map + QStringLiteral("/a/run.csv");
+    const QString data = map + QStringLiteral("/b/run.csv");
+    ASSERT_TRUE(QDir().mkpath(map + QStringLiteral("/b")));
+    const bool anders = geval == VerlatenGeval::AndereIndeling;
+    const auto rackTerug = qScopeGuard([] { Racks[2].Present = true; });
+    TijdMeting = platform::Nu();
+    const auto meet = [&](const QString& info = QString()) {
+        TijdMeting += 1.0 / 86400.0;
+        LogMeting(info);
+        return platform::DatumTijdTekst(TijdMeting);
+    };
+
+    Racks[2].Present = !anders;
+    Gegevensbestand = data;
+    meet();
+    meet();
+    // The rows of `a`, which wait: its folder is not there.
+    Racks[2].Present = true;
+    Gegevensbestand = oud;
+    QStringList wachtend;
+    QString breuk;
+    if (geval == VerlatenGeval::Breuk) {
+        const qsizetype rij = t.Regels(data).last().size() + 2;
+        ZetWachtendGrens(2 * rij + rij / 2);
+        wachtend << meet() << meet();
+        breuk = meet();
+        meet();
+    } else {
+        wachtend << meet() << meet();
+    }
+    ASSERT_FALSE(QFileInfo::exists(oud));
+    ASSERT_EQ(WachtendBestand(), oud);
+    Racks[2].Present = !anders;
+    Gegevensbestand = data;
+    if (geval == VerlatenGeval::LangeStaart) {
+        for (int s = 0; s < 30; ++s)
+            meet(QString(4000, QLatin1Char(static_cast<char>('a' + s % 26))));
+    } else {
+        meet();
+        meet();
+    }
+    const QStringList vanB = t.Regels(data);
+    ASSERT_EQ(vanB.size(), geval == VerlatenGeval::LangeStaart ? 33 : 5);
+    if (geval == VerlatenGeval::LangeStaart) {
+        ASSERT_GT(LeesBytes(data).size() - vanB.mid(0, 3).join(QStringLiteral("\r\n")).size(),
+                  (64 + 128) * 1024)
+            << "the copy from the time of the rows of `a` on fits into two blocks";
+    }
+    ASSERT_TRUE(QDir().mkpath(map + QStringLiteral("/a")));
+
+    QString naam = data;
+    t.dialogen.bestanden = {oud};
+    ASSERT_TRUE(OpslaanAls(naam, false));
+    ASSERT_EQ(Gegevensbestand, oud);
+    ZetWachtendGrens(WachtendeRijen::StandaardGrens);
+    if (anders) {
+        EXPECT_TRUE(LeesBytes(oud) == LeesBytes(data))
+            << "rows of another layout went into the file:\n"
+            << t.Regels(oud).join(QStringLiteral("\n")).left(4000).toStdString();
+        EXPECT_EQ(WachtendBestand().toStdString(), oud.toStdString())
+            << "the rows of another layout do not wait any more";
+        return;
+    }
+    // The header and rows of `b` before them, the rows of `a` (and the end point of the break), the rows
+    // of `b` after them.
+    const QStringList regels = t.Regels(oud);
+    const std::string inhoud = regels.join(QStringLiteral("\n")).left(4000).toStdString();
+    const qsizetype eigen = wachtend.size() + (breuk.isEmpty() ? 0 : 1);
+    ASSERT_EQ(regels.size(), vanB.size() + eigen) << inhoud;
+    EXPECT_EQ(regels.mid(0, 3), vanB.mid(0, 3)) << inhoud;
+    for (qsizetype i = 0; i < wachtend.size(); ++i) {
+        EXPECT_EQ(SplitsVelden(regels[3 + i]).value(0).toStdString(), wachtend[i].toStdString())
+            << "row " << 3 + i << ":\n"
+            << inhoud;
+        EXPECT_FALSE(WachtendeRijenTest::IsEindpunt(regels[3 + i])) << "row " << 3 + i;
+    }
+    if (!breuk.isEmpty()) {
+        const QString& eindpunt = regels[3 + wachtend.size()];
+        EXPECT_TRUE(WachtendeRijenTest::IsEindpunt(eindpunt)) << "no end point where the break is:\n"
+                                                              << inhoud;
+        EXPECT_EQ(SplitsVelden(eindpunt).value(0).toStdString(), breuk.toStdString());
+        EXPECT_EQ(SplitsVelden(eindpunt).size(), SplitsVelden(vanB[1]).size());
+    }
+    for (qsizetype i = 3; i < vanB.size(); ++i)
+        ASSERT_TRUE(regels[i + eigen] == vanB[i])
+            << "row " << i + eigen
+            << " is not the row `b` took, whole: " << regels[i + eigen].left(80).toStdString();
+    EXPECT_TRUE(SchrijfWachtendeRegels());
+    const QString logboek =
+        LogboekPad.isEmpty() ? QString() : platform::VanWindows1252(LeesBytes(LogboekPad));
+    if (!breuk.isEmpty()) {
+        const QString verloren = oud + QStringLiteral(": 2 rows not written, from ") + breuk;
+        EXPECT_TRUE(logboek.contains(verloren)) << verloren.toStdString() << "\nin\n"
+                                                << logboek.toStdString();
+    } else {
+        EXPECT_FALSE(logboek.contains(oud + QStringLiteral(": "))) << logboek.toStdString();
+    }
+}
+
+// Save As of the data file `b/run.csv` onto `a/run.csv`, a file the run left whose rows wait, fails after
+// those rows went into the copy: the disk cannot take the backup of `a` (it holds more than the copy). OK,
+// and the second choice is `c/run.csv`, another file the run left, whose rows were taken after every row
+// of `b`: the copy takes the name without them, and they still wait, as do the rows of `a`, which stays as
+// it was. The next snapshot, with room, writes each file's rows once: none is missing.
+void SlaOpNaMisluktePoging(WachtendeRijenTest& t) {
+    SCOPED_TRACE("a failed try onto one file, then another file whose rows stay waiting");
+    const QString map = t.Pad(QStringLiteral("tweede"));
+    const QString a = map + QStringLiteral("/a"), c = map + QStringLiteral("/c");
+    const QString oud = a + QStringLiteral("/run.csv"), derde = c + QStringLiteral("/run.csv");
+    const QString data = map + QStringLiteral("/b/run.csv");
+    ASSERT_TRUE(QDir().mkpath(a));
+    ASSERT_TRUE(QDir().mkpath(map + QStringLiteral("/b")));
+    TijdMeting = platform::Nu();
+    const auto meet = [&] {
+        t.VolgendeMeting();
+        return platform::DatumTijdTekst(TijdMeting);
+    };
+    // `a` holds many rows; two wait for it while its folder is away.
+    Gegevensbestand = oud;
+    for (int s = 0; s < 20; ++s)
+        meet();
+    const QByteArray vanA = LeesBytes(oud);
+    ASSERT_TRUE(QDir().rename(a, a + QStringLiteral(".weg")));
+    const QStringList wachtA = {meet(), meet()};
+    Gegevensbestand = data;
+    meet();
+    meet();
+    const QByteArray vanB = LeesBytes(data);
+    // Two wait for `c`, whose folder is not there, after every row of `b`.
+    Gegevensbestand = derde;
+    const QStringList wachtC = {meet(), meet()};
+    Gegevensbestand = data;
+    ASSERT_TRUE(QDir().rename(a + QStringLiteral(".weg"), a));
+    ASSERT_TRUE(QDir().mkpath(c));
+    const qint64 rij = t.Regels(data).last().size() + 2;
+    ASSERT_LT(vanB.size() + 3 * rij, vanA.size()) << "a disk that takes the copy takes the backup of `a`";
+
+    QString naam = data;
+    t.dialogen.bestanden = {oud, derde};
+    t.antwoorden = {vbYes, vbOK};
+    const std::size_t gevraagd = t.vragen.size();
+    {
+        Bestandsgrens grens(static_cast<rlim_t>(vanB.size() + 3 * rij));
+        ASSERT_TRUE(OpslaanAls(naam, false));
+    }
+    ASSERT_EQ(Gegevensbestand, derde);
+    ASSERT_EQ(t.vragen.size(), gevraagd + 2) << "the backup of `a` did not fail";
+    EXPECT_TRUE(t.vragen.back().tekst.contains(BackupNaam(oud))) << t.vragen.back().tekst.toStdString();
+    EXPECT_EQ(LeesBytes(oud), vanA);
+    EXPECT_EQ(LeesBytes(derde), vanB);
+    const QString volgende = meet();
+
+    // Each file: its rows before, the rows that waited for it, and (`c`, the run's file now) the next row;
+    // by their times, one a line.
+    const auto tijden = [](const QByteArray& bytes) {
+        QStringList t;
+        for (const QString& regel : platform::SplitsRegels(platform::VanWindows1252(bytes)).mid(1))
+            t << SplitsVelden(regel).value(0);
+        return t;
+    };
+    const QStringList bijA = tijden(vanA) + wachtA, bijC = tijden(vanB) + wachtC + QStringList{volgende};
+    EXPECT_EQ(tijden(LeesBytes(oud)).join(QLatin1Char('\n')).toStdString(),
+              bijA.join(QLatin1Char('\n')).toStdString())
+        << "the rows that waited for `a`";
+    EXPECT_EQ(tijden(LeesBytes(derde)).join(QLatin1Char('\n')).toStdString(),
+              bijC.join(QLatin1Char('\n')).toStdString())
+        << "the rows that waited for `c`";
+    EXPECT_TRUE(SchrijfWachtendeRegels());
+}
+
+// Save As of the data file, a template that names the day, onto the day's file, Yes to overwrite: the
+// day's last rows wait (its disk refused them, and has room again before the next snapshot). The new file
+// is written from the table, which holds those rows already: every row is in the file once, in the order
+// taken, their wait ends, and none is told as not written.
+void SlaOpOverDagbestand(WachtendeRijenTest& t) {
+    SCOPED_TRACE("Save As of a template that names the day onto the day's file, whose last rows wait");
+    LogbestandAan = true;
+    ASSERT_TRUE(QDir().mkpath(t.Pad(QStringLiteral("dag"))));
+    Gegevensbestand = t.Pad(QStringLiteral("dag/run-#date#.csv"));
+    const QString vandaag = MaakBestandsnaam(Gegevensbestand, 0, 0, 0);
+    TijdMeting = platform::Nu();
+    AantalMetingen = 0;
+    QStringList tijden;
+    const auto meet = [&] {
+        t.VolgendeMeting();
+        tijden << platform::DatumTijdTekst(TijdMeting);
+        t.NeemInTabel(tijden.back());
+    };
+    for (int s = 0; s < 3; ++s)
+        meet();
+    const QByteArray begin = LeesBytes(vandaag);
+    {
+        Bestandsgrens grens(static_cast<rlim_t>(begin.size()));
+        meet();
+        meet();
+    }
+    ASSERT_EQ(LeesBytes(vandaag), begin) << "the day's file took the rows its disk was to refuse";
+    ASSERT_EQ(WachtendBestand(), vandaag);
+
+    QString naam = Gegevensbestand;
+    t.dialogen.bestanden = {vandaag};
+    t.antwoorden = {vbYes};
+    ASSERT_TRUE(OpslaanAls(naam, false));
+    ASSERT_EQ(Gegevensbestand, vandaag);
+    EXPECT_EQ(LeesBytes(BackupNaam(vandaag)), begin);
+    meet();
+
+    const QStringList regels = t.Regels(vandaag);
+    const std::string inhoud = regels.join(QStringLiteral("\n")).toStdString();
+    ASSERT_EQ(regels.size(), tijden.size() + 1) << inhoud;
+    for (qsizetype i = 0; i < tijden.size(); ++i) {
+        EXPECT_EQ(SplitsVelden(regels[i + 1]).value(0).toStdString(), tijden[i].toStdString())
+            << "row " << i + 1 << ":\n"
+            << inhoud;
+        EXPECT_FALSE(WachtendeRijenTest::IsEindpunt(regels[i + 1])) << "row " << i + 1;
+    }
+    EXPECT_TRUE(SchrijfWachtendeRegels()) << "rows the file holds still wait";
+    EXPECT_EQ(LeesBytes(vandaag).count('\n'), tijden.size() + 1) << "a waiting row was written again";
+    const QString logboek =
+        LogboekPad.isEmpty() ? QString() : platform::VanWindows1252(LeesBytes(LogboekPad));
+    EXPECT_FALSE(logboek.contains(vandaag + QStringLiteral(": "))) << logboek.toStdString();
+}
+
 // The rows that waited for the file saved over go before the data file's rows taken after them, and
 // behind those taken before them: whether the data file was empty, took rows only after them, or also
 // held rows from before; and whether the new file is a copy of the data file or written from the table.
+// A row the new content holds already goes in once; the end point of a break among the rows that waited
+// stands where the break is; a copy whose rows from their time on are read in several blocks keeps every
+// row whole and in order; rows of another layout than the new content's stay out and keep waiting.
 TEST_F(WachtendeRijenTest, SaveAsIntoAFileWhoseRowsWaitPutsTheRowsOfBothInTheOrderTaken) {
+    // Every Save As here has its boxes: the bound is of the whole series.
+    BegrensdeMeldingen reeks(melding, 40);
+    ZetMeldingVenster(&reeks);
+    const auto terug = qScopeGuard([this] { ZetMeldingVenster(&begrensd); });
     for (const bool uitTabel : {false, true})
         for (const auto& [voor, na] : {std::pair{0, 0}, std::pair{0, 1}, std::pair{2, 3}}) {
             SlaOpOverWachtendBestand(*this, voor, na, uitTabel);
@@ -703,7 +968,21 @@ TEST_F(WachtendeRijenTest, SaveAsIntoAFileWhoseRowsWaitPutsTheRowsOfBothInTheOrd
     // A snapshot writes the rows that waited for `a` while the box about a failed write of the table waits:
     // Retry keeps them in the backup.
     for (const auto& [voor, na] : {std::pair{0, 1}, std::pair{2, 3}}) {
-        SlaOpOverWachtendBestand(*this, voor, na, true, true);
+        SlaOpOverWachtendBestand(*this, voor, na, true, Herhaling::NaSnapshot);
+        if (HasFatalFailure()) return;
+    }
+    // A try fails as the rows that wait do not fit into the new content; Retry with room puts each in
+    // once. A try that fails after they went in, and then another file: its rows, not in, still wait.
+    SlaOpOverWachtendBestand(*this, 2, 3, true, Herhaling::Meteen);
+    if (HasFatalFailure()) return;
+    SlaOpNaMisluktePoging(*this);
+    if (HasFatalFailure()) return;
+    // The table holds the rows that wait already.
+    SlaOpOverDagbestand(*this);
+    if (HasFatalFailure()) return;
+    for (const VerlatenGeval geval :
+         {VerlatenGeval::Breuk, VerlatenGeval::LangeStaart, VerlatenGeval::AndereIndeling}) {
+        SlaOpOverVerlatenBestand(*this, geval);
         if (HasFatalFailure()) return;
     }
 }
@@ -950,71 +1229,95 @@ TEST_F(WachtendeRijenTest, ALeftFilesBoxNamesItWhileTheRunGoesOnAndGoesOnceItsRo
 
 // The rows of a file wait while its folder is gone (told by the folder's box, not asked about), and the
 // run goes on in a file in another folder. The folder comes back on a disk that refuses the file: the
-// left file's question now names it. The run's own file refuses too (a folder stands in its place). Once
-// the left file takes its rows, its box goes, although rows still wait in the other folder, and the
-// question names the run's file; that box goes too once its rows are written. Nothing is given up.
+// left file's question now names it, whether the run's own file refuses too (a folder stands in its
+// place) or takes every row. Once the left file takes its rows, its box goes, although rows may still
+// wait in the other folder, and the question then names the run's file; that box goes too once its rows
+// are written. Nothing is given up.
 TEST_F(WachtendeRijenTest, ALeftFileBackOnAFullDiskIsAskedAboutAndItsBoxGoesWhenOnlyAnotherFoldersRowsWait) {
-    ASSERT_TRUE(QDir().mkpath(Pad(QStringLiteral("a"))));
-    ASSERT_TRUE(QDir().mkpath(Pad(QStringLiteral("b"))));
-    const QString oud = Pad(QStringLiteral("a/run.csv"));
-    const QString nieuw = Pad(QStringLiteral("b/run.csv"));
-    Gegevensbestand = oud;
-    TijdMeting = platform::Nu();
-    // The left file holds more than the run's will: the limit refuses it alone.
-    for (int s = 0; s < 20; ++s)
+    for (const bool eigenWeigert : {true, false}) {
+        SCOPED_TRACE(eigenWeigert ? "the run's own file refuses too" : "the run's own file takes every row");
+        const QString a = Pad(eigenWeigert ? QStringLiteral("a1") : QStringLiteral("a2"));
+        const QString b = Pad(eigenWeigert ? QStringLiteral("b1") : QStringLiteral("b2"));
+        ASSERT_TRUE(QDir().mkpath(a));
+        ASSERT_TRUE(QDir().mkpath(b));
+        const QString oud = a + QStringLiteral("/run.csv");
+        const QString nieuw = b + QStringLiteral("/run.csv");
+        Gegevensbestand = oud;
+        TijdMeting = platform::Nu();
+        // The left file holds more than the run's will: the limit refuses it alone.
+        for (int s = 0; s < 20; ++s)
+            VolgendeMeting();
+        const QByteArray begin = LeesBytes(oud);
+        ASSERT_TRUE(QDir().rename(a, a + QStringLiteral(".weg")));
         VolgendeMeting();
-    const QByteArray begin = LeesBytes(oud);
-    ASSERT_TRUE(QDir().rename(Pad(QStringLiteral("a")), Pad(QStringLiteral("a.weg"))));
-    VolgendeMeting();
-    Beurt();
-    ASSERT_EQ(vragen.size(), 1u);
-    EXPECT_EQ(vragen[0].stijl & 7, vbOKOnly) << "the folder that is gone is told, not asked about";
-    Gegevensbestand = nieuw;
-    VolgendeMeting();
-    ASSERT_EQ(Regels(nieuw).size(), 2);
-    ASSERT_TRUE(QDir().rename(Pad(QStringLiteral("a.weg")), Pad(QStringLiteral("a"))));
-    std::optional<Bestandsgrens> grens(std::in_place, static_cast<rlim_t>(begin.size()));
-
-    // The real box, answered Cancel after 12 s unless it goes before; a snapshot a second meanwhile: the
-    // run's file refuses from the first, the left file takes rows from the third, the run's from the sixth.
-    EchteMelding box(Qt::Key_Escape, 12000);
-    begrensd.binnen = &box;
-    int snapshots = 0, getoondNaLinks = 0;
-    const QString bewaard = nieuw + QStringLiteral(".keep");
-    std::unique_ptr<platform::Timer> elkeSeconde = klok().maakTimer();
-    elkeSeconde->zetInterval(1000);
-    elkeSeconde->bijTik = [&] {
-        ++snapshots;
-        if (snapshots == 1) {
-            ASSERT_TRUE(QFile::rename(nieuw, bewaard));
-            ASSERT_TRUE(QDir().mkdir(nieuw));
-        }
-        if (snapshots == 3) grens.reset();
-        if (snapshots == 6) {
-            ASSERT_TRUE(QDir().rmdir(nieuw));
-            ASSERT_TRUE(QFile::rename(bewaard, nieuw));
-        }
+        vragen.clear();
+        Beurt();
+        ASSERT_EQ(vragen.size(), 1u);
+        EXPECT_EQ(vragen[0].stijl & 7, vbOKOnly) << "the folder that is gone is told, not asked about";
+        Gegevensbestand = nieuw;
         VolgendeMeting();
-        if (snapshots == 5) getoondNaLinks = box.getoond();
-        if (snapshots == 8) elkeSeconde->zetActief(false);
-    };
-    elkeSeconde->zetActief(true);
-    klok().verstrijk(1);
-    klok().verstrijk(10000);
-    begrensd.binnen = &melding;
-    grens.reset();
+        ASSERT_EQ(Regels(nieuw).size(), 2);
+        ASSERT_TRUE(QDir().rename(a + QStringLiteral(".weg"), a));
+        std::optional<Bestandsgrens> grens(std::in_place, static_cast<rlim_t>(begin.size()));
 
-    ASSERT_GE(box.getoond(), 1) << "the left file back on a full disk asked no question";
-    EXPECT_TRUE(box.teksten()[0].startsWith(oud + QStringLiteral("\r\n"))) << box.teksten()[0].toStdString();
-    EXPECT_EQ(getoondNaLinks, 2) << "the box about the left file stayed after its rows were written";
-    ASSERT_EQ(box.getoond(), 2);
-    EXPECT_TRUE(box.teksten()[1].startsWith(nieuw + QStringLiteral("\r\n")))
-        << box.teksten()[1].toStdString();
-    EXPECT_FALSE(MeldingOpen()) << "the box stayed after the rows it asks about were written";
-    EXPECT_EQ(box.geblokkeerd(), 0);
-    EXPECT_EQ(Regels(oud).size(), 1 + 20 + 1) << "the left file lacks rows";
-    EXPECT_EQ(Regels(nieuw).size(), 1 + 1 + 8) << "the run's file lacks rows";
-    EXPECT_TRUE(SchrijfWachtendeRegels());
+        // The real box, answered Cancel after 12 s unless it goes before; a snapshot a second meanwhile:
+        // the left file takes rows from the third, the run's file (when it refuses, from the first) from the
+        // sixth.
+        EchteMelding box(Qt::Key_Escape, 12000);
+        begrensd.binnen = &box;
+        int snapshots = 0, getoondNaLinks = 0;
+        bool openNaLinks = true;
+        qsizetype nieuwVoorLinks = 0;
+        const QString bewaard = nieuw + QStringLiteral(".keep");
+        std::unique_ptr<platform::Timer> elkeSeconde = klok().maakTimer();
+        elkeSeconde->zetInterval(1000);
+        elkeSeconde->bijTik = [&] {
+            ++snapshots;
+            if (snapshots == 1 && eigenWeigert) {
+                ASSERT_TRUE(QFile::rename(nieuw, bewaard));
+                ASSERT_TRUE(QDir().mkdir(nieuw));
+            }
+            if (snapshots == 3) {
+                nieuwVoorLinks = Regels(nieuw).size();
+                grens.reset();
+            }
+            if (snapshots == 6 && eigenWeigert) {
+                ASSERT_TRUE(QDir().rmdir(nieuw));
+                ASSERT_TRUE(QFile::rename(bewaard, nieuw));
+            }
+            VolgendeMeting();
+            if (snapshots == 5) {
+                getoondNaLinks = box.getoond();
+                openNaLinks = MeldingOpen();
+            }
+            if (snapshots == 8) elkeSeconde->zetActief(false);
+        };
+        elkeSeconde->zetActief(true);
+        klok().verstrijk(1);
+        klok().verstrijk(10000);
+        begrensd.binnen = &melding;
+        grens.reset();
+
+        ASSERT_GE(box.getoond(), 1) << "the left file back on a full disk asked no question";
+        EXPECT_TRUE(box.teksten()[0].startsWith(oud + QStringLiteral("\r\n")))
+            << box.teksten()[0].toStdString();
+        if (eigenWeigert) {
+            EXPECT_EQ(getoondNaLinks, 2) << "the box about the left file stayed after its rows were written";
+            ASSERT_EQ(box.getoond(), 2);
+            EXPECT_TRUE(box.teksten()[1].startsWith(nieuw + QStringLiteral("\r\n")))
+                << box.teksten()[1].toStdString();
+        } else {
+            EXPECT_EQ(nieuwVoorLinks, 1 + 1 + 2)
+                << "the run's file did not take every row while the box was open";
+            EXPECT_FALSE(openNaLinks) << "the box about the left file stayed after its rows were written";
+            EXPECT_EQ(box.getoond(), 1);
+        }
+        EXPECT_FALSE(MeldingOpen()) << "the box stayed after the rows it asks about were written";
+        EXPECT_EQ(box.geblokkeerd(), 0);
+        EXPECT_EQ(Regels(oud).size(), 1 + 20 + 1) << "the left file lacks rows";
+        EXPECT_EQ(Regels(nieuw).size(), 1 + 1 + 8) << "the run's file lacks rows";
+        EXPECT_TRUE(SchrijfWachtendeRegels());
+    }
 }
 
 // Save As from a data file whose rows wait onto a file whose rows wait too (the run logged into it
