@@ -166,12 +166,18 @@ TEST_F(TabelBewerkingTest, AnEditThatCannotReplaceTheWorkingCopyLeavesTheTablesA
     ZetBestandsbewerkingen(&bewerkingen);
     Verwijder(1, 1, 2, 2);
     Selecteer(1, 1, 1, 3, 3, 19).WissenSelectie();
+    BeantwoordDialoog([](formEditInfo& d) {
+        d.TextInfo->setText(QStringLiteral("lost"));
+        d.CommandOK->click();
+    });
+    Selecteer(1, 1, 3, 3, 3, 3).OpenInfo(1);
     ZetBestandsbewerkingen(nullptr);
-    EXPECT_EQ(vragen.size(), 3u); // the question, and a message for each failed edit
+    EXPECT_EQ(vragen.size(), 4u); // the question, and a message for each failed edit
     EXPECT_EQ(Lees(nieuw()), Lees(pad));
     EXPECT_EQ(tabel(1).CelTekst(1, 2, 3), QStringLiteral("1.02"));
     EXPECT_EQ(tabel(2).CelTekst(2, 2, 3), QStringLiteral("1.02"));
     EXPECT_EQ(tabel(1).CelTekst(1, 3, 4), QStringLiteral("pH"));
+    EXPECT_EQ(tabel(1).CelTekst(1, 3, KolomInfo), QString());
 }
 
 TEST_F(TabelBewerkingTest, TablesOfATemplateNameAreNotEdited) {
