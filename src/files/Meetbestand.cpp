@@ -196,48 +196,37 @@ private:
     qint64 m_aantal = 0;
 };
 
-struct RackTabel {
+// Module k of the tables (Tabelmodules) and its table window.
+struct Doel {
     Tabelvenster* venster;
-    std::vector<int16_t> modules;
-    // With a header that places the blocks: per module the index of each field of its block in the
-    // row's fields (-1: the file has none).
-    std::vector<std::array<qsizetype, VeldenPerModule>> velden;
+    int16_t module;
 };
 
-// Module m of rack r takes the values a header places under it: present, on a rack that is not waiting
-// for its log-on after a Search (its modules have no model then, and its table is hidden).
-bool NeemtWaarden(int r, int m) {
-    return r >= 1 && r <= AantalRacks && m >= 1 && m <= AantalModules && Racks[r].Present &&
-           Racks[r].Modules[m].Present && !RackWachtOpAanmelding(r);
-}
-
-// The modules the header names that take no values: "R3M1, R3M2". Empty when all take them.
-QString WeggelatenModules(const Kopindeling& indeling) {
-    QStringList weg;
-    for (const auto& [r, m] : indeling.Modules())
-        if (!NeemtWaarden(r, m)) weg.append(QStringLiteral("R%1M%2").arg(r).arg(m));
-    return weg.join(QStringLiteral(", "));
-}
-
-// The row has no field beyond the header's layout (`velden` of them), but empty ones (the empty field
-// that ends a line).
-bool PastInKop(std::span<const QStringView> rij, qsizetype velden) {
-    for (qsizetype i = velden; i < static_cast<qsizetype>(rij.size()); ++i)
-        if (!rij[static_cast<size_t>(i)].isEmpty()) return false;
-    return true;
-}
-
-// The header places every block where the present modules, in their order, would take it by position.
-bool ZoalsOpPositie(const Kopindeling& indeling, const std::vector<RackTabel>& tabellen,
-                    const std::vector<int16_t>& rackVan) {
-    qsizetype k = 0;
-    for (size_t t = 0; t < tabellen.size(); ++t)
-        for (const int16_t m : tabellen[t].modules) {
-            for (int veld = 1; veld <= VeldenPerModule; ++veld)
-                if (indeling.Index(rackVan[t], m, veld) != VeldenPerModule * k + veld) return false;
-            ++k;
+// The names of the modules the file's header names that take no values, for box 499 in place of its
+// "##": joined by ", " and broken into lines, so that no line of the box grows wider than the text around
+// them (its first line counted from where the list stands).
+QString MetWeggelatenModules(const QString& tekst, const std::vector<std::pair<int, int>>& modules) {
+    constexpr qsizetype Regelbreedte = 72;
+    const qsizetype plaats = tekst.indexOf(QStringLiteral("##"));
+    if (plaats < 0) return tekst;
+    qsizetype kolom = plaats - (tekst.lastIndexOf(QLatin1Char('\n'), plaats) + 1);
+    QString lijst;
+    for (size_t i = 0; i < modules.size(); ++i) {
+        QString naam = QStringLiteral("R%1M%2").arg(modules[i].first).arg(modules[i].second);
+        if (i + 1 < modules.size()) naam += QLatin1Char(',');
+        if (i > 0) {
+            if (kolom + 1 + naam.size() > Regelbreedte) {
+                lijst += CRLF;
+                kolom = 0;
+            } else {
+                lijst += QLatin1Char(' ');
+                ++kolom;
+            }
         }
-    return static_cast<qsizetype>(indeling.Modules().size()) == k;
+        lijst += naam;
+        kolom += naam.size();
+    }
+    return QString(tekst).replace(plaats, 2, lijst);
 }
 
 // The note on the modules a file's header names that were left out is told once for the same file
@@ -291,27 +280,21 @@ void LeesGegevensbestand(const QString& naam) {
     ToonVoortgang(0, 100, 0, Tekst[181]);
     const qint64 lengte = std::max<qint64>(f.size(), 1);
 
-    // The present racks and modules as they are now; a file whose header does not place its blocks has
-    // them assigned in this order.
-    std::vector<RackTabel> tabellen;
-    std::vector<int16_t> rackVan;
-    qsizetype aantalModules = 0;
+    // The tables of the present racks, laid out afresh, and their modules in order: which field of a row
+    // goes to which of them is the file's layout (Veldindeling), read from its header.
+    std::vector<Tabelvenster*> vensters;
     for (int r = 1; r <= AantalRacks; ++r) {
         if (!Racks[r].Present) continue;
-        RackTabel tabel{TabelVensters.Maak(r), {}, {}};
-        rackVan.push_back(static_cast<int16_t>(r));
-        if (tabel.venster) tabel.venster->StelTabelIn(false);
-        for (int16_t m = 1; m <= AantalModules; ++m)
-            if (Racks[r].Modules[m].Present) tabel.modules.push_back(m);
-        aantalModules += static_cast<qsizetype>(tabel.modules.size());
-        tabellen.push_back(std::move(tabel));
+        Tabelvenster* venster = TabelVensters.Maak(r);
+        if (venster) {
+            venster->StelTabelIn(false);
+            vensters.push_back(venster);
+        }
     }
-    const qsizetype opPositie = 1 + VeldenPerModule * aantalModules;
-    qsizetype verwacht = opPositie;
-    // The header places the blocks (a logging file), and not as the present modules would take them.
-    bool perKop = false;
-    Kopindeling indeling;
-    QString weggelaten;
+    Veldindeling indeling({}, Tabelmodules());
+    std::vector<Doel> doelen;
+    for (const Tabelmodule& t : indeling.Modules())
+        doelen.push_back({TabelVensters[t.rack], static_cast<int16_t>(t.module)});
 
     bool leesFout = !open;
     Meldingen meldingen;
@@ -349,8 +332,8 @@ void LeesGegevensbestand(const QString& naam) {
                     const double rijen = static_cast<double>(AantalMetingen) * static_cast<double>(lengte) /
                                          static_cast<double>(totaal);
                     const auto verwacht = static_cast<int32_t>(std::min(rijen, 2.0e9));
-                    for (RackTabel& tabel : tabellen)
-                        if (tabel.venster) tabel.venster->VerwachtRijen(verwacht);
+                    for (Tabelvenster* venster : vensters)
+                        venster->VerwachtRijen(verwacht);
                 }
             }
             const QString& regel = decoder.Tekst(bytes);
@@ -364,24 +347,7 @@ void LeesGegevensbestand(const QString& naam) {
                 // A file that is no measurement file is told, as an unsound line is.
                 if (isRij || IsOnsoundeKop(regel, regelBytes > bytes.size()))
                     meldingen.Voeg(regelNummer, regel);
-                if (!isRij) {
-                    indeling = Kopindeling(velden);
-                    if (indeling.PerKop()) {
-                        weggelaten = WeggelatenModules(indeling);
-                        perKop = !weggelaten.isEmpty() || !ZoalsOpPositie(indeling, tabellen, rackVan);
-                    }
-                }
-                if (perKop) {
-                    verwacht = indeling.Velden();
-                    for (size_t t = 0; t < tabellen.size(); ++t)
-                        for (const int16_t m : tabellen[t].modules) {
-                            std::array<qsizetype, VeldenPerModule> plaats{};
-                            for (int veld = 1; veld <= VeldenPerModule; ++veld)
-                                plaats[static_cast<size_t>(veld - 1)] =
-                                    NeemtWaarden(rackVan[t], m) ? indeling.Index(rackVan[t], m, veld) : -1;
-                            tabellen[t].velden.push_back(plaats);
-                        }
-                }
+                if (!isRij) indeling = Veldindeling(velden, indeling.Modules());
                 continue;
             }
             if (!isRij) {
@@ -391,49 +357,36 @@ void LeesGegevensbestand(const QString& naam) {
             ++AantalMetingen;
             TijdMeting = tijd;
             if (RelatieveTijd && TijdBasis == 0) TijdBasis = TijdMeting;
-            // A row with more fields than its logging header names (a module that became present while
-            // another program logged into the file, its block among the others) fits no block the header
-            // places: it is read by position, as a header that places nothing has it, and named.
-            const bool kopPast = !indeling.PerKop() || PastInKop(velden, indeling.Velden());
-            const bool gezond = perKop && kopPast ? ControleerRijvelden(velden, verwacht, indeling.Vlaggen())
-                                                  : ControleerRijvelden(velden, opPositie) && kopPast;
+            // A row with more fields than its logging header is read by position and named.
+            const auto aantal = static_cast<qsizetype>(velden.size());
+            const bool perKop = indeling.PerKop(aantal);
+            const bool gezond =
+                perKop ? ControleerRijvelden(velden, indeling.Verwacht(true), indeling.Vlaggen())
+                       : ControleerRijvelden(velden, indeling.Verwacht(false)) && indeling.PastInKop(aantal);
             if (!gezond || scanner.Onafgesloten()) meldingen.Voeg(regelNummer, regel);
 
-            if (perKop && kopPast) {
-                // Each module takes the fields of its own block, wherever the file has them; a module
-                // the file has no block for gets the row's time and empty cells.
-                const auto aantal = static_cast<qsizetype>(velden.size());
-                std::array<QStringView, VeldenPerModule> blok;
-                for (RackTabel& tabel : tabellen)
-                    for (size_t k = 0; k < tabel.modules.size(); ++k) {
-                        const std::array<qsizetype, VeldenPerModule>& plaats = tabel.velden[k];
-                        for (size_t v = 0; v < blok.size(); ++v)
-                            blok[v] = plaats[v] >= 0 && plaats[v] < aantal
-                                          ? velden[static_cast<size_t>(plaats[v])]
-                                          : QStringView();
-                        Regelvelden info{std::span<const QStringView>(blok)};
-                        if (tabel.venster) tabel.venster->VulEnkeleTabelAanUitBestand(tabel.modules[k], info);
-                    }
-                continue;
+            // Each module takes the fields of its block as the layout has them; a module without a block
+            // in this row gets the row's time and empty cells.
+            std::array<QStringView, VeldenPerModule> blok;
+            for (size_t k = 0; k < doelen.size(); ++k) {
+                if (!doelen[k].venster) continue;
+                const Veldindeling::Blok& plaats = indeling.Plaatsen(perKop, k);
+                for (size_t v = 0; v < blok.size(); ++v)
+                    blok[v] = plaats[v] >= 0 && plaats[v] < aantal ? velden[static_cast<size_t>(plaats[v])]
+                                                                   : QStringView();
+                Regelvelden info{std::span<const QStringView>(blok)};
+                doelen[k].venster->VulEnkeleTabelAanUitBestand(doelen[k].module, info);
             }
-            Regelvelden info(velden, 1);
-            for (RackTabel& tabel : tabellen)
-                for (int16_t m : tabel.modules) {
-                    const qsizetype begin = info.Positie();
-                    if (tabel.venster) tabel.venster->VulEnkeleTabelAanUitBestand(m, info);
-                    info.ZetPositie(begin + VeldenPerModule);
-                }
         }
         leesFout = lezer.Fout() || f.error() != QFileDevice::NoError;
     }
 
     // Showing a grid of many rows takes a while: the program's events run between the grids.
-    for (RackTabel& tabel : tabellen)
-        if (tabel.venster)
-            for (int16_t m : tabel.modules) {
-                tabel.venster->ToonRaster(m);
-                platform::klok().pompZonderWachten();
-            }
+    for (const Doel& doel : doelen)
+        if (doel.venster) {
+            doel.venster->ToonRaster(doel.module);
+            platform::klok().pompZonderWachten();
+        }
     if (AantalMetingen < 0) AantalMetingen = 0;
     BezigMetLaden = false;
     f.close();
@@ -446,10 +399,30 @@ void LeesGegevensbestand(const QString& naam) {
         ToonMelding(Tekst[449] + CRLF + CRLF + meldingen.Tekst(), vbExclamation, naam);
     }
     // The blocks of modules that are not present were left out: told once, for the whole file.
-    const QString weglating = weggelaten.isEmpty() ? QString() : naam + QLatin1Char('\n') + weggelaten;
+    const std::vector<std::pair<int, int>>& weggelaten = indeling.Weggelaten();
+    QString weglating;
+    if (!weggelaten.empty()) {
+        weglating = naam;
+        for (const auto& [r, m] : weggelaten)
+            weglating += QStringLiteral("\nR%1M%2").arg(r).arg(m);
+    }
     if (!weglating.isEmpty() && weglating != VorigeWeglating)
-        ToonMelding(QString(Tekst[499]).replace(QStringLiteral("##"), weggelaten), vbInformation, naam);
+        ToonMelding(MetWeggelatenModules(Tekst[499], weggelaten), vbInformation, naam);
     VorigeWeglating = weglating;
+}
+
+std::vector<Tabelmodule> Tabelmodules() {
+    std::vector<Tabelmodule> modules;
+    for (int r = 1; r <= AantalRacks; ++r) {
+        if (!Racks[r].Present) continue;
+        for (int m = 1; m <= AantalModules; ++m)
+            if (Racks[r].Modules[m].Present) modules.push_back({r, m, !RackWachtOpAanmelding(r)});
+    }
+    return modules;
+}
+
+Veldindeling IndelingVanBestand(std::span<const QStringView> kop) {
+    return Veldindeling(kop, Tabelmodules());
 }
 
 int16_t OpenGegevensbestand() {

@@ -5,11 +5,15 @@
 // value, unit, temperature and temperature unit of each input, and the info text). The current data
 // file's name is also the template of the logging files.
 #include "acquisition/Programmastatus.h"
+#include "files/Meetregels.h"
 #include "platform/Datum.h"
 
 #include <QString>
+#include <QStringView>
 #include <cstdint>
 #include <functional>
+#include <span>
+#include <vector>
 
 // The current data file (full path) or logging template.
 extern QString Gegevensbestand;
@@ -42,6 +46,14 @@ bool SchrijfGegevensbestand(const QString& naam, const std::function<bool(const 
 // temperature that is no number are loaded as far as they are sound, and the message box names them
 // afterwards. Sets LaatsteKeuze (2 after a read error).
 void LeesGegevensbestand(const QString& naam);
+
+// The modules of the tables as the racks are now, in their order: the present modules of the present
+// racks; a rack waiting for its log-on takes no values a header places.
+std::vector<Tabelmodule> Tabelmodules();
+// Which field of a row of a measurement file with the header fields `kop` belongs to which module of the
+// tables as the racks are now (Veldindeling): the loader reads every row by it, and every edit of the
+// file finds the field of a cell by it.
+Veldindeling IndelingVanBestand(std::span<const QStringView> kop);
 
 // (Re)loads Gegevensbestand into all tables and refreshes the graphs and the main window's caption.
 // A name holding a logging marker is accepted as the current data file without a file. 1 when the

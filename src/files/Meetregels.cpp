@@ -482,6 +482,54 @@ bool Kopindeling::Lees(std::span<const QStringView> kop) {
 }
 
 // ---------------------------------------------------------------------------------------------------
+// Which field of a row belongs to which module
+
+Veldindeling::Veldindeling(std::span<const QStringView> kop, std::vector<Tabelmodule> modules)
+    : m_kop(kop), m_kopVelden(static_cast<qsizetype>(kop.size())), m_modules(std::move(modules)) {
+    const size_t n = m_modules.size();
+    m_opPositie.resize(n);
+    for (size_t k = 0; k < n; ++k)
+        for (int veld = 1; veld <= VeldenPerBlok; ++veld)
+            m_opPositie[k][static_cast<size_t>(veld - 1)] = static_cast<qsizetype>(k) * VeldenPerBlok + veld;
+    if (!m_kop.PerKop()) return;
+
+    m_perKop.resize(n);
+    bool zoalsOpPositie = m_kop.Modules().size() == n;
+    for (size_t k = 0; k < n; ++k) {
+        const Tabelmodule& t = m_modules[k];
+        for (int veld = 1; veld <= VeldenPerBlok; ++veld) {
+            const qsizetype index = m_kop.Index(t.rack, t.module, veld);
+            const auto v = static_cast<size_t>(veld - 1);
+            m_perKop[k][v] = t.neemtKopwaarden ? index : -1;
+            if (index != m_opPositie[k][v]) zoalsOpPositie = false;
+        }
+    }
+    for (const auto& [r, m] : m_kop.Modules()) {
+        const qsizetype k = Nummer(r, m);
+        if (k < 0 || !m_modules[static_cast<size_t>(k)].neemtKopwaarden) m_weggelaten.emplace_back(r, m);
+    }
+    // A header whose blocks lie where the modules take them by position reads as by position.
+    m_kopPlaatst = !zoalsOpPositie || !m_weggelaten.empty();
+}
+
+qsizetype Veldindeling::Nummer(int r, int m) const {
+    for (size_t k = 0; k < m_modules.size(); ++k)
+        if (m_modules[k].rack == r && m_modules[k].module == m) return static_cast<qsizetype>(k);
+    return -1;
+}
+
+qsizetype Veldindeling::Index(qsizetype velden, int r, int m, int veld) const {
+    const qsizetype k = Nummer(r, m);
+    if (k < 0 || veld < 1 || veld > VeldenPerBlok) return -1;
+    const qsizetype index = Plaatsen(PerKop(velden), static_cast<size_t>(k))[static_cast<size_t>(veld - 1)];
+    return index < velden ? index : -1;
+}
+
+qsizetype Veldindeling::Verwacht(bool perKop) const {
+    return perKop ? m_kop.Velden() : 1 + VeldenPerBlok * static_cast<qsizetype>(m_modules.size());
+}
+
+// ---------------------------------------------------------------------------------------------------
 // Times
 
 namespace {

@@ -154,6 +154,71 @@ private:
     std::vector<qsizetype> m_index;
 };
 
+// A module of the tables, in their order: the present modules of the present racks, racks 1..16 and
+// modules 1..7 inside a rack.
+struct Tabelmodule {
+    int rack = 0;
+    int module = 0;
+    // It takes the values a header places under it. A rack waiting for its log-on after a Search takes
+    // none (its table is hidden): its blocks are left out and named. By position it keeps its place.
+    bool neemtKopwaarden = true;
+};
+
+// Which field of a row of a measurement file belongs to which module of the tables: the one rule by
+// which the loader fills the tables and every edit of the file finds the field of a cell, so that an
+// edit goes into the field its cell was read from.
+//
+// A row is read by its header when the header places the blocks (every input titled
+// R<rack>M<module>C<input>) otherwise than the tables' modules take them by position, or names a module
+// that takes no values, and the row has no more fields than the header line: each module then takes
+// the block the header names under its rack and module, and a module the header names no block of (or
+// that takes no values) takes none. Every other row is read by position: the k-th module of the tables
+// takes the k-th block of 21 fields after the time, whether its rack waits for its log-on or not, so
+// that no block goes to another rack's module. A row with more fields than its header (a module that
+// became present while another program logged into the file, its block among the others) is read by
+// position. How a row is read follows from its number of fields alone, which no edit of a field
+// changes. A field beyond the row's end is none of it.
+class Veldindeling {
+public:
+    static constexpr int VeldenPerBlok = Kopindeling::VeldenPerBlok;
+    // Per field 1..21 of a module's block its index in a row's fields (0 the time), -1 for none.
+    using Blok = std::array<qsizetype, VeldenPerBlok>;
+
+    Veldindeling() = default;
+    // From the header's fields and the tables' modules in their order.
+    Veldindeling(std::span<const QStringView> kop, std::vector<Tabelmodule> modules);
+
+    const std::vector<Tabelmodule>& Modules() const { return m_modules; }
+    // The number of module m of rack r among Modules(); -1 when it is none of them.
+    qsizetype Nummer(int r, int m) const;
+    // A row of `velden` fields is read by its header (else by position).
+    bool PerKop(qsizetype velden) const { return m_kopPlaatst && velden <= m_kopVelden; }
+    // A row of `velden` fields fits the header: none beyond the line of a header that places blocks.
+    bool PastInKop(qsizetype velden) const { return !m_kop.PerKop() || velden <= m_kopVelden; }
+    // The block of module k (a number of Modules()) in a row read by its header or by position.
+    const Blok& Plaatsen(bool perKop, size_t k) const { return perKop ? m_perKop[k] : m_opPositie[k]; }
+    // The index of field `veld` (1..21) of the block of module m of rack r in a row of `velden` fields;
+    // -1 when the row has no such field.
+    qsizetype Index(qsizetype velden, int r, int m, int veld) const;
+
+    // For the checks of a row (ControleerRijvelden): the fields a whole row holds, and with a header
+    // that places the blocks the indices of their flags fields.
+    qsizetype Verwacht(bool perKop) const;
+    const std::vector<qsizetype>& Vlaggen() const { return m_kop.Vlaggen(); }
+    // The modules the header names blocks of that take no values: not present, or on a rack waiting
+    // for its log-on. In the header's order.
+    const std::vector<std::pair<int, int>>& Weggelaten() const { return m_weggelaten; }
+
+private:
+    Kopindeling m_kop;
+    qsizetype m_kopVelden = 0;
+    bool m_kopPlaatst = false;
+    std::vector<Tabelmodule> m_modules;
+    std::vector<Blok> m_opPositie;
+    std::vector<Blok> m_perKop;
+    std::vector<std::pair<int, int>> m_weggelaten;
+};
+
 // Reads the time field of a row ("date time") in any form the platform's date reading takes. Rows
 // follow each other in time, so most share their date text with the row before, and a file has few
 // dates: each date text met is kept with its day, whatever its form (a file appended under two locales

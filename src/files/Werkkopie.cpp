@@ -324,59 +324,104 @@ bool EindeBewerking(Bewerking& bewerking, const QString& bestand) {
 // ---------------------------------------------------------------------------------------------------
 // Edits
 
-void SchrijfInfo(int16_t rack, int16_t module, int32_t rij, int16_t kolom, const QString& tekst) {
+Regelindeling::Regelindeling(const QString& kop) {
+    const QStringList velden = SplitsVelden(kop);
+    const std::vector<QStringView> zichten(velden.begin(), velden.end());
+    m_indeling = IndelingVanBestand(zichten);
+}
+
+int16_t Regelindeling::Kolom(const QString& regel, int16_t rack, int16_t module, int16_t kolom) const {
+    return Kolommen(regel, rack, module, {kolom}).front();
+}
+
+std::vector<int16_t> Regelindeling::Kolommen(const QString& regel, int16_t rack, int16_t module,
+                                             const std::vector<int16_t>& kolommen) const {
+    // How a line is read follows from its number of fields.
+    const qsizetype velden = SplitsVelden(regel).size();
+    std::vector<int16_t> uit;
+    uit.reserve(kolommen.size());
+    for (const int16_t kolom : kolommen) {
+        const qsizetype index = m_indeling.Index(velden, rack, module, kolom);
+        uit.push_back(index < 0 ? int16_t{0}
+                                : static_cast<int16_t>(std::min<qsizetype>(index + 1, INT16_MAX)));
+    }
+    return uit;
+}
+
+bool SchrijfInfo(int16_t rack, int16_t module, int32_t rij, int16_t kolom, const QString& tekst) {
     const QString bestand = MaakBestandsnaam(Gegevensbestand, 0, 0, 0);
     Bewerking bewerking;
-    if (!BeginBewerking(bewerking, bestand)) return;
+    if (!BeginBewerking(bewerking, bestand)) return false;
+    bool geschreven = false;
     if (const std::optional<QString> kop = bewerking.LeesRegel()) {
         bewerking.SchrijfRegel(*kop);
-        const int16_t n = KolomInBestand(*kop, rack, module, kolom);
+        const Regelindeling indeling(*kop);
         const qint64 t = HeleSeconden(TijdVanRij(rack, module, rij));
         while (std::optional<QString> regel = bewerking.LeesRegel()) {
             platform::Datum tijd = 0;
-            if (n > 0 && platform::LeesDatumTijd(VolgendVeld(*regel, 1).veld, tijd) &&
-                HeleSeconden(tijd) == t)
-                VervangVeld(*regel, n, tekst);
+            if (platform::LeesDatumTijd(VolgendVeld(*regel, 1).veld, tijd) && HeleSeconden(tijd) == t) {
+                if (const int16_t n = indeling.Kolom(*regel, rack, module, kolom); n > 0) {
+                    VervangVeld(*regel, n, tekst);
+                    geschreven = true;
+                }
+            }
             bewerking.SchrijfRegel(*regel);
         }
     }
-    EindeBewerking(bewerking, bestand);
+    return EindeBewerking(bewerking, bestand) && geschreven;
 }
 
 int16_t KolomInBestand(int16_t rack, int16_t module, int16_t kolom) {
-    int k = 1;
-    for (int r = 1; r <= AantalRacks; ++r) {
-        if (!Racks[r].Present) continue;
-        for (int m = 1; m <= AantalModules; ++m) {
-            if (!Racks[r].Modules[m].Present) continue;
-            if (r == rack && m == module) return static_cast<int16_t>(k + kolom);
-            k += VeldenPerModule;
-        }
+    const Veldindeling indeling = IndelingVanBestand({});
+    const qsizetype k = indeling.Nummer(rack, module);
+    if (k < 0)
+        return static_cast<int16_t>(1 + VeldenPerModule * static_cast<qsizetype>(indeling.Modules().size()));
+    if (kolom < 1 || kolom > VeldenPerModule) return 0;
+    return static_cast<int16_t>(std::min<qsizetype>(
+        1 + indeling.Plaatsen(false, static_cast<size_t>(k))[static_cast<size_t>(kolom - 1)], INT16_MAX));
+}
+
+int16_t KolomInBestand(const QString& kop, const QString& regel, int16_t rack, int16_t module,
+                       int16_t kolom) {
+    return Regelindeling(kop).Kolom(regel, rack, module, kolom);
+}
+
+namespace {
+
+// KolomInGegevensbestand in the lines of the file `pad` for the row's second.
+int16_t KolomInRegelsVan(const QString& pad, qint64 seconde, int16_t rack, int16_t module, int16_t kolom) {
+    QFile f(pad);
+    if (!f.open(QIODevice::ReadOnly)) return -1;
+    Regeldecoder decoder(BepaalCodering(f));
+    Regellezer lezer(f);
+    QByteArrayView bytes;
+    qint64 lengte = 0;
+    if (!lezer.Volgende(bytes, lengte)) return -1;
+    const Regelindeling indeling(decoder.Tekst(bytes));
+    int16_t gevonden = -1;
+    while (lezer.Volgende(bytes, lengte)) {
+        const QString& regel = decoder.Tekst(bytes);
+        platform::Datum tijd = 0;
+        if (!platform::LeesDatumTijd(VolgendVeld(regel, 1).veld, tijd) || HeleSeconden(tijd) != seconde)
+            continue;
+        gevonden = indeling.Kolom(regel, rack, module, kolom);
+        if (gevonden > 0) return gevonden;
     }
-    return static_cast<int16_t>(k);
+    return gevonden;
 }
 
-int16_t KolomInBestand(const QString& kop, int16_t rack, int16_t module, int16_t kolom) {
-    const QStringList velden = SplitsVelden(kop);
-    const std::vector<QStringView> zichten(velden.begin(), velden.end());
-    const Kopindeling indeling(zichten);
-    if (!indeling.PerKop()) return KolomInBestand(rack, module, kolom);
-    const qsizetype index = indeling.Index(rack, module, kolom);
-    return index < 0 ? int16_t{0} : static_cast<int16_t>(std::min<qsizetype>(index + 1, INT16_MAX));
-}
+} // namespace
 
-int16_t KolomInGegevensbestand(int16_t rack, int16_t module, int16_t kolom) {
+int16_t KolomInGegevensbestand(int16_t rack, int16_t module, int32_t rij, int16_t kolom) {
     const QString bestand = MaakBestandsnaam(Gegevensbestand, 0, 0, 0);
     const QString werkkopie = bestand + QStringLiteral(".new");
-    QFile f(QFileInfo::exists(werkkopie) ? werkkopie : bestand);
-    if (!f.open(QIODevice::ReadOnly)) return KolomInBestand(rack, module, kolom);
-    QByteArray kop = f.readLine();
-    // The line ends at CR LF, LF or a lone CR.
-    const qsizetype einde = kop.indexOf('\r');
-    if (einde >= 0) kop.truncate(einde);
-    if (kop.endsWith('\n')) kop.chop(1);
-    const QString tekst = platform::IsUtf8Tekst(kop) ? QString::fromUtf8(kop) : platform::VanWindows1252(kop);
-    return KolomInBestand(tekst, rack, module, kolom);
+    const qint64 seconde = HeleSeconden(TijdVanRij(rack, module, rij));
+    // A row logged into the data file since the working copy was made is not in the working copy yet;
+    // its line reads alike in both, an edit changing no line's number of fields.
+    int16_t kolomNummer = -1;
+    if (QFileInfo::exists(werkkopie)) kolomNummer = KolomInRegelsVan(werkkopie, seconde, rack, module, kolom);
+    if (kolomNummer < 0) kolomNummer = KolomInRegelsVan(bestand, seconde, rack, module, kolom);
+    return kolomNummer;
 }
 
 void WisRijInTabellen(int32_t rij) {

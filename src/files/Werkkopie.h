@@ -10,6 +10,8 @@
 // the logging appends rows to the data file while the working copy waits, and those rows are carried
 // into the working copy (before every pass and before the commit, in this run or a later one) by what
 // that record says, exactly once.
+#include "files/Meetregels.h"
+
 #include <QByteArray>
 #include <QCryptographicHash>
 #include <QFile>
@@ -17,6 +19,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
 // The working copy of the data file being edited or checked.
 extern QString WerkkopiePad;
@@ -76,22 +79,40 @@ bool BeginBewerking(Bewerking& bewerking, const QString& bestand);
 // written whole, the working copy stays as it was: false, with a message.
 bool EindeBewerking(Bewerking& bewerking, const QString& bestand);
 
+// Where the cells of the tables lie in the lines of a measurement file with the header line `kop`, for
+// the racks and modules present now: each line read by the rule the loader reads it by
+// (IndelingVanBestand), so that an edit of a cell goes into the field the cell was read from.
+class Regelindeling {
+public:
+    explicit Regelindeling(const QString& kop);
+    // The field number in `regel` (1 the time, as VolgendVeld and VervangVeld count) of field `kolom`
+    // (1..21, 21 the info) of the block of module `module` of rack `rack`; 0 when the line has none
+    // (the loader gave that cell nothing of it): an edit of the cell does not reach the line.
+    int16_t Kolom(const QString& regel, int16_t rack, int16_t module, int16_t kolom) const;
+    // The same for several fields of one module's block, the line looked at once.
+    std::vector<int16_t> Kolommen(const QString& regel, int16_t rack, int16_t module,
+                                  const std::vector<int16_t>& kolommen) const;
+
+private:
+    Veldindeling m_indeling;
+};
+
 // Writes `tekst` into field `kolom` of module `module`'s block (1..21, 21 the info) of every line of
-// the working copy whose time lies in the same second as row `rij` of the table; the field is found
-// through the header line (KolomInBestand), which stays.
-void SchrijfInfo(int16_t rack, int16_t module, int32_t rij, int16_t kolom, const QString& tekst);
-// The field number in a file line of field `kolom` of a module's block: 1 + 21 for every present
-// module before it (racks 1..16, modules 1..7) + kolom. A module that is not present gives 1 + 21 x the
-// number of present modules.
+// the working copy whose time lies in the same second as row `rij` of the table, where the line has
+// that field (Regelindeling); the header line stays. True when a line took it.
+bool SchrijfInfo(int16_t rack, int16_t module, int32_t rij, int16_t kolom, const QString& tekst);
+// The field number in a file line of field `kolom` of a module's block, the line read by position: 1 +
+// 21 for every present module before it (racks 1..16, modules 1..7) + kolom. A module that is not
+// present gives 1 + 21 x the number of present modules.
 int16_t KolomInBestand(int16_t rack, int16_t module, int16_t kolom);
-// The same in a file whose header line is `kop`. A header that places the blocks (every input titled
-// R<rack>M<module>C<input>, as the logging writes it) gives the field where that module's block has it,
-// whichever modules are present, and 0 when the file has no such field: a cell is written back into the
-// field it was read from, or not at all. Any other header by position, as above.
-int16_t KolomInBestand(const QString& kop, int16_t rack, int16_t module, int16_t kolom);
-// The same for the data file as it is being edited: the header of its working copy, or of the data
-// file while there is none.
-int16_t KolomInGegevensbestand(int16_t rack, int16_t module, int16_t kolom);
+// The same in the line `regel` of a file whose header line is `kop`, as Regelindeling gives it: 0 when
+// the line has no such field.
+int16_t KolomInBestand(const QString& kop, const QString& regel, int16_t rack, int16_t module, int16_t kolom);
+// The field of that cell in the line of row `rij` of the table in the data file as it is being edited
+// (its working copy, or the data file while there is none): the field number in the first line of the
+// row's second that has it; 0 when the file has lines of that second but none has the field, -1 when it
+// has no line of that second.
+int16_t KolomInGegevensbestand(int16_t rack, int16_t module, int32_t rij, int16_t kolom);
 // Empties row `rij` (columns 1 to the info column) of every present module's grid in every table.
 void WisRijInTabellen(int32_t rij);
 

@@ -136,9 +136,10 @@ void formEditInfo::CommandOK_Click() {
         const bool metTijd = !venster->CelTekst(Mi, m_rij, KolomDatum).trimmed().isEmpty() ||
                              !venster->CelTekst(Mi, m_rij, KolomTijd).trimmed().isEmpty();
         if (m_rij >= 1 && metTijd) {
+            // The cell shows what its line took.
             const QString info = ZonderRegeleinden(TextInfo->text());
-            venster->ZetCelTekst(Mi, m_rij, InfoKolom(Ri, Mi), info);
-            SchrijfInfo(Ri, Mi, m_rij, InfoVeld, info);
+            if (SchrijfInfo(Ri, Mi, m_rij, InfoVeld, info))
+                venster->ZetCelTekst(Mi, m_rij, InfoKolom(Ri, Mi), info);
         }
     }
     accept();

@@ -472,10 +472,10 @@ void VulTekstenEngels(TekstenTabel& t) {
     t[498] = QStringLiteral("the end point of ## was not written");
     t[499] = QStringLiteral("This file and the racks present differ in ##.\r\n"
                             "\r\n"
-                            "A logging file names each rack and module by its number when the file was "
-                            "written (R2M1: rack 2, module 1), and its values go to the rack and module "
-                            "that have that number now. The values of a rack or module not present under "
-                            "that number are left out; a module the file holds no values of shows only "
+                            "A logging file names each rack and module by its number when the file was\r\n"
+                            "written (R2M1: rack 2, module 1), and its values go to the rack and module\r\n"
+                            "that have that number now. The values of a rack or module not present under\r\n"
+                            "that number are left out; a module the file holds no values of shows only\r\n"
                             "the times and cannot be edited.");
     t[500] = QStringLiteral("English");
 }

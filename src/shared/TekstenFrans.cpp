@@ -478,11 +478,11 @@ void VulTekstenFrans(TekstenTabel& t) {
     t[498] = QStringLiteral("le point final de ## n'a pas été écrit");
     t[499] = QStringLiteral("Ce fichier et les racks présents diffèrent en ##.\r\n"
                             "\r\n"
-                            "Un fichier de journalisation désigne chaque rack et chaque module par son "
-                            "numéro au moment de l'écriture (R2M1 : rack 2, module 1), et ses valeurs vont "
-                            "au rack et au module qui portent ce numéro maintenant. Les valeurs d'un rack "
-                            "ou d'un module absent sous ce numéro sont omises ; un module dont le fichier "
-                            "ne contient aucune valeur ne montre que les heures et ne peut pas être "
-                            "modifié.");
+                            "Un fichier de journalisation désigne chaque rack et chaque module par son\r\n"
+                            "numéro au moment de l'écriture (R2M1 : rack 2, module 1), et ses valeurs\r\n"
+                            "vont au rack et au module qui portent ce numéro maintenant. Les valeurs d'un\r\n"
+                            "rack ou d'un module absent sous ce numéro sont omises ; un module dont le\r\n"
+                            "fichier ne contient aucune valeur ne montre que les heures et ne peut pas\r\n"
+                            "être modifié.");
     t[500] = QStringLiteral("Français");
 }

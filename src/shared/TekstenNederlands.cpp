@@ -471,11 +471,11 @@ void VulTekstenNederlands(TekstenTabel& t) {
     t[498] = QStringLiteral("het eindpunt van ## is niet geschreven");
     t[499] = QStringLiteral("Dit bestand en de aanwezige racks verschillen in ##.\r\n"
                             "\r\n"
-                            "Een logbestand noemt elk rack en elke module bij het nummer dat het had toen "
-                            "het bestand geschreven werd (R2M1: rack 2, module 1), en de waarden gaan naar "
-                            "het rack en de module die nu dat nummer hebben. De waarden van een rack of "
-                            "module die niet onder dat nummer aanwezig is, worden weggelaten; een module "
-                            "waarvan het bestand geen waarden bevat, toont alleen de tijden en kan niet "
-                            "bewerkt worden.");
+                            "Een logbestand noemt elk rack en elke module bij het nummer dat het had toen\r\n"
+                            "het bestand geschreven werd (R2M1: rack 2, module 1), en de waarden gaan\r\n"
+                            "naar het rack en de module die nu dat nummer hebben. De waarden van een rack\r\n"
+                            "of module die niet onder dat nummer aanwezig is, worden weggelaten; een\r\n"
+                            "module waarvan het bestand geen waarden bevat, toont alleen de tijden en kan\r\n"
+                            "niet bewerkt worden.");
     t[500] = QStringLiteral("Nederlands");
 }

@@ -124,19 +124,20 @@ bool WisSelectieInBestand(int16_t rack, int16_t Mi, int32_t r1, int32_t r2, int1
     std::vector<int32_t> rijen;
     if (const std::optional<QString> kop = bewerking.LeesRegel()) {
         bewerking.SchrijfRegel(*kop); // the header
-        // The fields the cells were read from (none for a cell the file has no field for).
-        std::vector<int16_t> velden;
+        const Regelindeling indeling(*kop);
+        // The cells' fields in a module's block; in each line the fields they were read from (none for a
+        // cell the line has no field for).
+        std::vector<int16_t> bestandskolommen;
         for (const int16_t c : kolommen)
-            if (const int16_t veld = KolomInBestand(*kop, rack, Mi, BepBestandskolom(c)); veld > 0)
-                velden.push_back(veld);
+            bestandskolommen.push_back(BepBestandskolom(c));
         rijen = RijenMetTijd(*venster, Mi, r1, r2);
         Regelzoeker zoeker(bewerking);
         for (const int32_t r : rijen) {
             const qint64 seconde = HeleSeconden(TijdVanRij(rack, Mi, r));
             std::optional<QString> regel = zoeker.Zoek(seconde, RijenErvoor(*venster, Mi, rack, r, seconde));
             if (!regel) continue;
-            for (const int16_t veld : velden)
-                VervangVeld(*regel, veld, QString());
+            for (const int16_t veld : indeling.Kolommen(*regel, rack, Mi, bestandskolommen))
+                if (veld > 0) VervangVeld(*regel, veld, QString());
             bewerking.SchrijfRegel(*regel);
         }
         SchrijfRest(bewerking);

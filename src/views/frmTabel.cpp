@@ -614,8 +614,9 @@ void frmTabel::VerwijderSelectiesUitMeetbestand(int16_t Mi) {
 
 void frmTabel::OpenInfo(int16_t Mi) {
     if (IsSjabloon()) return;
-    // A logging file of other modules has no info field of this module: its text would be lost.
-    if (KolomInGegevensbestand(m_ri, Mi, InfoVeld) == 0) {
+    // A line of the file that holds no block of this module (a logging file of other modules) has no
+    // info field of it: its text would be lost.
+    if (KolomInGegevensbestand(m_ri, Mi, RowSel(Mi), InfoVeld) == 0) {
         ToonMelding(QString(Tekst[TekstAnderBestand])
                         .replace(QStringLiteral("##"), QStringLiteral("R%1M%2").arg(m_ri).arg(Mi)),
                     vbExclamation, Gegevensbestand);

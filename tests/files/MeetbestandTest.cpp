@@ -3,6 +3,7 @@
 #include "OpnameHoofdvenster.h"
 #include "OpnameMelding.h"
 #include "OpnameTabelvenster.h"
+#include "Opnametaal.h"
 #include "SchoneOmgeving.h"
 #include "acquisition/Kalibratiebestand.h"
 #include "acquisition/Koppelingen.h"
@@ -15,10 +16,12 @@
 #include "shared/Algemeen.h"
 #include "shared/Hulpfuncties.h"
 #include "shared/Melding.h"
+#include "shared/Teksten.h"
 #include "shared/Voortgang.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTimer>
 #include <cerrno>
 #include <cstdio>
@@ -26,6 +29,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
+#include <set>
 #include <tuple>
 
 namespace {
@@ -466,6 +470,42 @@ TEST_F(MeetbestandTest, ALoggingFileOpensUnderTheRackAndModuleItsHeaderNames) {
     EXPECT_EQ(venster(2).bestandsvelden[2].at(1), QStringList(21, QString()));
     EXPECT_EQ(venster(2).CelTekst(2, 2, KolomTijd), "09:00:01");
     EXPECT_FALSE(venster(1).CelTekst(1, 1, 3).isEmpty()) << "rack 1's value";
+
+    // A file of every slot of 16 racks differs in 109 modules: the box names each of them, in lines no
+    // wider than the text around them, in every language.
+    ZetRackWachtOpAanmelding(2, false);
+    QString alle = QStringLiteral("\"Time\"");
+    // The names of the modules not present, R2M1 also the text's own example.
+    std::set<QString> verwacht;
+    for (int r = 1; r <= 16; ++r)
+        for (int m = 1; m <= 7; ++m) {
+            const QString t = QStringLiteral("R%1M%2").arg(r).arg(m);
+            for (const char* soort : {"Flags", "Value", "Unit", "Temp", "T.Unit"})
+                alle += QStringLiteral(",\"%1 %2C1\"").arg(QLatin1String(soort), t);
+            alle += QStringLiteral(",\"Info %1\"").arg(t);
+            if (!Racks[r].Present || !Racks[r].Modules[m].Present) verwacht.insert(t);
+        }
+    ASSERT_EQ(verwacht.size(), 109u);
+    for (int taal = 0; taal <= 2; ++taal) {
+        SCOPED_TRACE("language " + std::to_string(taal));
+        ZetTaal(taal);
+        const QString bestand = map + QStringLiteral("/alle%1.csv").arg(taal);
+        SchrijfBytes(bestand, platform::NaarWindows1252(alle + QStringLiteral("\r\n")));
+        meldingen.clear();
+        LeesGegevensbestand(bestand);
+        ASSERT_EQ(meldingen.size(), 1u);
+        const QString& tekst = meldingen[0].tekst;
+        EXPECT_TRUE(tekst.startsWith(Tekst[499].left(Tekst[499].indexOf(QStringLiteral("##"))) +
+                                     QStringLiteral("R1M2, R1M4,")))
+            << tekst.toStdString();
+        for (const QString& regel : tekst.split(QStringLiteral("\r\n")))
+            EXPECT_LE(regel.size(), 80) << regel.toStdString();
+        std::set<QString> genoemd;
+        static const QRegularExpression naam(QStringLiteral("R\\d+M\\d+"));
+        for (const QRegularExpressionMatch& g : naam.globalMatch(tekst))
+            genoemd.insert(g.captured());
+        EXPECT_EQ(genoemd, verwacht);
+    }
 }
 
 // A logging file of a program that writes a newly present module's block into the rows of a file that
@@ -542,6 +582,38 @@ TEST_F(MeetbestandTest, RowsThatDoNotFitTheirLoggingHeaderAreReadByPositionOrNam
     ASSERT_EQ(meldingen.size(), 1u);
     EXPECT_TRUE(meldingen[0].tekst.contains(QStringLiteral("\r\n3: "))) << meldingen[0].tekst.toStdString();
     EXPECT_EQ(venster(1).CelTekst(3, 1, 3), "3.1");
+
+    // A row is longer than its header by its number of fields, whatever they hold: a row of four blocks
+    // whose last one (rack 2's) is empty is read by position as well, each module taking its own block.
+    Racks[1].Modules[2].Present = true;
+    QStringList leeg = SplitsVelden(rij(7, {"1.7", "2.7", "3.7"}));
+    leeg.insert(leeg.size() - 1, 21, QString());
+    QString leegRegel;
+    for (qsizetype i = 0; i < leeg.size(); ++i)
+        VoegCsvVeldToe(leegRegel, leeg[i], i + 1 == leeg.size());
+    leegRegel.chop(2);
+    SchrijfRegels({kop({{1, 1}, {1, 3}, {2, 2}}), rij(1, {"1.1", "3.1", "22.1"}), leegRegel});
+    NieuweVensters();
+    meldingen.clear();
+    LeesGegevensbestand(pad);
+    EXPECT_EQ(waarden(2), (QStringList{"1.7", "2.7", "3.7", ""}));
+    EXPECT_EQ(waarden(1), (QStringList{"1.1", "", "3.1", "22.1"}));
+    ASSERT_EQ(meldingen.size(), 1u);
+    EXPECT_TRUE(meldingen[0].tekst.contains(QStringLiteral("\r\n3: "))) << meldingen[0].tekst.toStdString();
+
+    // Rack 2 waiting for its log-on: a row of the header leaves its block out (and the box says so); the
+    // longer row, read by position, gives rack 2 the fourth block, its own place, and no other module.
+    SchrijfRegels({kop({{1, 1}, {1, 3}, {2, 2}}), rij(1, {"1.1", "3.1", "22.1"}),
+                   rij(2, {"1.2", "2.2", "3.2", "22.2"})});
+    ZetRackWachtOpAanmelding(2, true);
+    NieuweVensters();
+    meldingen.clear();
+    LeesGegevensbestand(pad);
+    EXPECT_EQ(waarden(1), (QStringList{"1.1", "", "3.1", ""}));
+    EXPECT_EQ(waarden(2), (QStringList{"1.2", "2.2", "3.2", "22.2"}));
+    ASSERT_EQ(meldingen.size(), 2u);
+    EXPECT_TRUE(
+        meldingen[1].tekst.startsWith(QStringLiteral("This file and the racks present differ in R2M2.")));
 }
 
 // A file whose header names inputs by their names (the whole table written with input names) is read

@@ -80,28 +80,34 @@ TEST_F(WerkkopieTest, FieldNumbersOfALoggingFileAreFoundThroughItsHeader) {
     pad = Pad(QStringLiteral("run_Lab_B.csv"));
     Gegevensbestand = pad;
     const QString kop = Regels(pad).value(0);
+    const QString rij = Regels(pad).value(1);
     ASSERT_TRUE(kop.startsWith(QStringLiteral("\"Time\",\"Flags R2M2C1\""))) << kop.toStdString();
-    EXPECT_EQ(KolomInBestand(kop, 2, 2, 1), 2);
-    EXPECT_EQ(KolomInBestand(kop, 2, 2, 21), 22);
-    EXPECT_EQ(KolomInBestand(kop, 1, 1, 21), 0);
-    EXPECT_EQ(KolomInBestand(kop, 1, 3, 2), 0);
-    EXPECT_EQ(KolomInBestand(QStringLiteral("\"Time\",\"header\""), 2, 2, 21), 64);
-    EXPECT_EQ(KolomInGegevensbestand(2, 2, 21), 22);
-    EXPECT_EQ(KolomInGegevensbestand(1, 1, 21), 0);
+    EXPECT_EQ(KolomInBestand(kop, rij, 2, 2, 1), 2);
+    EXPECT_EQ(KolomInBestand(kop, rij, 2, 2, 21), 22);
+    EXPECT_EQ(KolomInBestand(kop, rij, 1, 1, 21), 0);
+    EXPECT_EQ(KolomInBestand(kop, rij, 1, 3, 2), 0);
+    EXPECT_EQ(KolomInBestand(QStringLiteral("\"Time\",\"header\""), Regel(1), 2, 2, 21), 64);
+    // A line with more fields than the header (the blocks of all three modules) is read by position.
+    EXPECT_EQ(KolomInBestand(kop, Regel(1), 2, 2, 21), 64);
+    EXPECT_EQ(KolomInBestand(kop, Regel(1), 1, 1, 21), 22);
+    // A line shorter than the field has none.
+    EXPECT_EQ(KolomInBestand(kop, QStringLiteral("\"05/01/2026 09:00:01\",\"0\""), 2, 2, 21), 0);
+    ZetRijTijd(1, 1);
+    EXPECT_EQ(KolomInGegevensbestand(2, 2, 1, 21), 22);
+    EXPECT_EQ(KolomInGegevensbestand(1, 1, 1, 21), 0);
 
     // An info of rack 2's row goes into rack 2's info field; one of rack 1's changes nothing.
-    ZetRijTijd(1, 1);
     const QByteArray origineel = LeesBytes(pad);
-    SchrijfInfo(1, 1, 1, 21, QStringLiteral("lost"));
+    EXPECT_FALSE(SchrijfInfo(1, 1, 1, 21, QStringLiteral("lost")));
     EXPECT_EQ(LeesBytes(nieuw()), origineel);
-    SchrijfInfo(2, 2, 1, 21, QStringLiteral("noted"));
+    EXPECT_TRUE(SchrijfInfo(2, 2, 1, 21, QStringLiteral("noted")));
     QStringList regels = Regels(nieuw());
     ASSERT_EQ(regels.size(), 3);
     EXPECT_EQ(VolgendVeld(regels[1], 22).veld, QStringLiteral("noted"));
     EXPECT_EQ(VolgendVeld(regels[2], 22).veld, QString());
     EXPECT_EQ(SplitsVelden(regels[1]).size(), 23);
-    // The working copy's header is the one read.
-    EXPECT_EQ(KolomInGegevensbestand(2, 2, 21), 22);
+    // The working copy's lines are the ones read.
+    EXPECT_EQ(KolomInGegevensbestand(2, 2, 1, 21), 22);
 }
 
 TEST_F(WerkkopieTest, ARowIsEmptiedInEveryTable) {

@@ -1,5 +1,6 @@
 #include "TabelOmgeving.h"
 #include "files/Bestandsbewerkingen.h"
+#include "files/Werkkopie.h"
 #include "rackviews/FormEditInfo.h"
 #include "shared/Teksten.h"
 
@@ -165,12 +166,18 @@ TEST_F(TabelBewerkingTest, AnEditThatCannotReplaceTheWorkingCopyLeavesTheTablesA
     ZetBestandsbewerkingen(&bewerkingen);
     Verwijder(1, 1, 2, 2);
     Selecteer(1, 1, 1, 3, 3, 19).WissenSelectie();
+    BeantwoordDialoog([](formEditInfo& d) {
+        d.TextInfo->setText(QStringLiteral("lost"));
+        d.CommandOK->click();
+    });
+    Selecteer(1, 1, 3, 3, 3, 3).OpenInfo(1);
     ZetBestandsbewerkingen(nullptr);
-    EXPECT_EQ(vragen.size(), 3u); // the question, and a message for each failed edit
+    EXPECT_EQ(vragen.size(), 4u); // the question, and a message for each failed edit
     EXPECT_EQ(Lees(nieuw()), Lees(pad));
     EXPECT_EQ(tabel(1).CelTekst(1, 2, 3), QStringLiteral("1.02"));
     EXPECT_EQ(tabel(2).CelTekst(2, 2, 3), QStringLiteral("1.02"));
     EXPECT_EQ(tabel(1).CelTekst(1, 3, 4), QStringLiteral("pH"));
+    EXPECT_EQ(tabel(1).CelTekst(1, 3, KolomInfo), QString());
 }
 
 TEST_F(TabelBewerkingTest, TablesOfATemplateNameAreNotEdited) {
@@ -295,6 +302,136 @@ TEST_F(TabelBewerkingTest, EditsOfAFileLoggedPerRackGoIntoTheFieldsItsHeaderName
     EXPECT_EQ(vragen[0].stijl, vbExclamation);
     EXPECT_EQ(Lees(nieuw()), bytes(regels));
     QCoreApplication::processEvents();
+}
+
+// A logging file of another program that wrote the block of a module that became present (slot 2 of
+// rack 1) into its rows in module order, under a header that names the others (R1M1, R1M4, R2M2): the
+// longer row is read by position, the others by the header. Every edit goes into the field its cell was
+// read from: an info of slot 4 into slot 4's block of its row (the third of the longer row, the second
+// of the others), a clear of rows of both kinds into each row's own fields. Slot 2 has a field in the
+// longer row only: its info is written there, and refused on the other rows.
+TEST_F(TabelBewerkingTest, EditsOfRowsReadByPositionUnderALoggingHeaderGoIntoTheFieldsTheyWereReadFrom) {
+    ModuleRecord& nieuw2 = Racks[1].Modules[2];
+    nieuw2.Present = true;
+    nieuw2.Type = "K761";
+    nieuw2.Name = "Redox";
+    nieuw2.Meting[1].Set = true;
+    nieuw2.Meting[1].Unit = "mV";
+    for (int c = 1; c <= 4; ++c)
+        nieuw2.Temperatuur[c].Unit = u8("°C");
+    using Modules = std::vector<std::pair<int, int>>;
+    QString kop = QStringLiteral("\"Time\"");
+    for (const auto& [r, m] : Modules{{1, 1}, {1, 4}, {2, 2}}) {
+        for (int c = 1; c <= 4; ++c)
+            for (const char* soort : {"Flags", "Value", "Unit", "Temp", "T.Unit"})
+                kop += QStringLiteral(",\"%1 R%2M%3C%4\"").arg(QLatin1String(soort)).arg(r).arg(m).arg(c);
+        kop += QStringLiteral(",\"Info M%1\"").arg(m);
+    }
+    kop += QStringLiteral(",\"\"");
+    // The fields of a row at second s with a block per module: input n of module m of rack r has the
+    // value r m n . s ("141.02": rack 1, slot 4, input 1, second 2), the info is "i" r m; then the closing
+    // empty field.
+    const auto velden = [](int s, const Modules& modules) {
+        QStringList f{QStringLiteral("05/01/2026 09:00:%1").arg(s, 2, 10, QLatin1Char('0'))};
+        for (const auto& [r, m] : modules) {
+            for (int n = 1; n <= 4; ++n)
+                f << QStringLiteral("0")
+                  << QStringLiteral("%1%2%3.%4").arg(r).arg(m).arg(n).arg(s, 2, 10, QLatin1Char('0'))
+                  << QStringLiteral("mV") << QStringLiteral("21.5") << u8("°C");
+            f << QStringLiteral("i%1%2").arg(r).arg(m);
+        }
+        f << QString();
+        return f;
+    };
+    const auto regel = [](const QStringList& f) {
+        QString r;
+        for (qsizetype i = 0; i < f.size(); ++i)
+            VoegCsvVeldToe(r, f[i], i + 1 == f.size());
+        r.chop(2);
+        return r;
+    };
+    std::vector<QStringList> rijen{velden(1, {{1, 1}, {1, 4}, {2, 2}}),
+                                   velden(2, {{1, 1}, {1, 2}, {1, 4}, {2, 2}}),
+                                   velden(3, {{1, 1}, {1, 4}, {2, 2}})};
+    QByteArray bytes = platform::NaarWindows1252(kop) + "\r\n";
+    for (const QStringList& f : rijen)
+        bytes += platform::NaarWindows1252(regel(f)) + "\r\n";
+    Schrijf(pad, bytes);
+    LeesGegevensbestand(pad);
+    ASSERT_EQ(vragen.size(), 1u);
+    EXPECT_TRUE(vragen[0].tekst.contains(QStringLiteral("\r\n3: "))) << "the longer row is named";
+    vragen.clear();
+    frmTabel& w = tabel(1);
+    EXPECT_EQ(w.CelTekst(4, 2, 3), QStringLiteral("141.02"));
+    EXPECT_EQ(w.CelTekst(2, 2, 3), QStringLiteral("121.02"));
+    EXPECT_EQ(w.CelTekst(4, 1, 3), QStringLiteral("141.01"));
+    EXPECT_EQ(w.CelTekst(2, 1, 3), QString());
+
+    const auto info = [this](int16_t m, int32_t rij, const QString& tekst) {
+        BeantwoordDialoog([tekst](formEditInfo& d) {
+            d.TextInfo->setText(tekst);
+            d.CommandOK->click();
+        });
+        Selecteer(1, m, rij, rij, 3, 3).OpenInfo(m);
+    };
+    // The info of slot 4: on the longer row field 64 (its third block), on a row of the header field 43.
+    info(4, 2, QStringLiteral("checked"));
+    rijen[1][63] = QStringLiteral("checked");
+    info(4, 3, QStringLiteral("three"));
+    rijen[2][42] = QStringLiteral("three");
+    // Slot 2's info on the longer row: field 43, its own block there.
+    info(2, 2, QStringLiteral("noted"));
+    rijen[1][42] = QStringLiteral("noted");
+    EXPECT_EQ(w.CelTekst(4, 2, KolomInfo), QStringLiteral("checked"));
+    EXPECT_EQ(w.CelTekst(2, 2, KolomInfo), QStringLiteral("noted"));
+    ASSERT_TRUE(vragen.empty()) << vragen.front().tekst.toStdString();
+
+    // Input 1's value and unit of slot 4 in rows 1 and 2: fields 24 and 25 of the header's row, 45 and
+    // 46 of the longer row.
+    Selecteer(1, 4, 1, 2, 3, 3).WissenSelectie();
+    rijen[0][23] = rijen[0][24] = QString();
+    rijen[1][44] = rijen[1][45] = QString();
+    EXPECT_EQ(w.CelTekst(4, 1, 3), QString());
+    EXPECT_EQ(w.CelTekst(4, 2, 3), QString());
+
+    // Slot 2 has no field in a row of the header: its info is refused before the editor opens.
+    bool geopend = false;
+    QTimer::singleShot(0, [&geopend] {
+        if (auto* d = qobject_cast<formEditInfo*>(QApplication::activeModalWidget())) {
+            geopend = true;
+            d->CommandCancel->click();
+        }
+    });
+    Selecteer(1, 2, 1, 1, 3, 3).OpenInfo(2);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(geopend) << "the info editor of a module the row has no field of";
+    ASSERT_EQ(vragen.size(), 1u);
+    EXPECT_TRUE(vragen[0].tekst.startsWith(QStringLiteral("This file and the racks present differ in R1M2.")))
+        << vragen[0].tekst.toStdString();
+    EXPECT_EQ(vragen[0].stijl, vbExclamation);
+    EXPECT_EQ(w.CelTekst(2, 1, KolomInfo), QString());
+
+    // Committed, the data file holds every edit in its own field and nothing else changed.
+    vragen.clear();
+    antwoorden = {vbYes};
+    ControleerWijzigingen(pad, false, false);
+    const QStringList regels = platform::SplitsRegels(platform::VanWindows1252(Lees(pad)));
+    ASSERT_EQ(regels.size(), 4);
+    EXPECT_EQ(regels[0], kop);
+    for (size_t i = 0; i < rijen.size(); ++i) {
+        const QStringList gelezen = SplitsVelden(regels[static_cast<qsizetype>(i) + 1]);
+        ASSERT_EQ(gelezen.size(), rijen[i].size()) << "row " << i + 1;
+        for (qsizetype v = 0; v < gelezen.size(); ++v)
+            EXPECT_EQ(gelezen[v], rijen[i][v]) << "row " << i + 1 << " field " << v + 1;
+    }
+    // Loaded again, each cell shows its edit.
+    LeesGegevensbestand(pad);
+    EXPECT_EQ(w.CelTekst(4, 2, KolomInfo), QStringLiteral("checked"));
+    EXPECT_EQ(w.CelTekst(2, 2, KolomInfo), QStringLiteral("noted"));
+    EXPECT_EQ(w.CelTekst(4, 3, KolomInfo), QStringLiteral("three"));
+    EXPECT_EQ(w.CelTekst(2, 2, 3), QStringLiteral("121.02"));
+    EXPECT_EQ(w.CelTekst(4, 2, 3), QString());
+    EXPECT_EQ(tabel(2).CelTekst(2, 2, 3), QStringLiteral("221.02"));
 }
 
 TEST_F(TabelBewerkingTest, TheInfoEditorMakesTheTableOfARackWhoseTableWasNeverOpened) {
