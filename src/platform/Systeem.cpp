@@ -138,11 +138,12 @@ QString SlotPad(const QString& naam) {
     return map + QLatin1Char('/') + naam + QLatin1Char('-') + GebruikersNaam() + QStringLiteral(".lock");
 }
 
-// The name the first copy listens under: short, whatever the length of the temporary folder's path (a
+// The name the first copy listens under: short, whatever the length of the lock folder's path (a
 // socket's address holds at most 107 bytes), and one of its own for every lock file, so that copies of
-// other users or with another temporary folder (another configuration) never reach each other. It lies
-// in the abstract namespace: no file to leave behind, and gone with the copy that listens. Such a name
-// has no owner any other user could be kept from: each end asks who the other is.
+// other users or with another lock folder (a private temporary folder of another configuration) never
+// reach each other. It lies in the abstract namespace: no file to leave behind, and gone with the copy
+// that listens. Such a name has no owner any other user could be kept from: each end asks who the other
+// is.
 QString ServerNaam(const QString& slotPad) {
     const QByteArray hash =
         QCryptographicHash::hash(QFile::encodeName(slotPad), QCryptographicHash::Sha256).toHex().left(32);
