@@ -562,7 +562,9 @@ TEST_P(EindeTijdensStartTest, AnEndSignalWhileTheStartWaitsEndsTheStartThere) {
     }
     const QString logboekPad = MapGegevens + QStringLiteral("/") + LogboekBestandsnaam(platform::Nu());
     const QString werkkopie = Logpad() + QStringLiteral(".new");
-    if (soort == WachtBijStart::WorkingCopyQuestion) ASSERT_TRUE(QFile::copy(Logpad(), werkkopie));
+    if (soort == WachtBijStart::WorkingCopyQuestion) {
+        ASSERT_TRUE(QFile::copy(Logpad(), werkkopie));
+    }
     QByteArray data;
     ASSERT_TRUE(platform::LeesBestand(Logpad(), data));
 
@@ -570,7 +572,9 @@ TEST_P(EindeTijdensStartTest, AnEndSignalWhileTheStartWaitsEndsTheStartThere) {
     auto lijn = std::make_unique<platform::GeheugenLijn>();
     emulator.verbind(*lijn);
     if (soort == WachtBijStart::PortBox) lijn->zetOpenFout(QStringLiteral("No such device"));
-    if (soort == WachtBijStart::PortOpenAlreadyBox) ASSERT_TRUE(lijn->open());
+    if (soort == WachtBijStart::PortOpenAlreadyBox) {
+        ASSERT_TRUE(lijn->open());
+    }
     ZetMSComm1(std::move(lijn));
     if (soort == WachtBijStart::FolderBox) {
         // A file where the library folder would be made.
@@ -600,9 +604,12 @@ TEST_P(EindeTijdensStartTest, AnEndSignalWhileTheStartWaitsEndsTheStartThere) {
             }
         },
         [&] {
-            if (soort == WachtBijStart::SettingsWindow) EXPECT_TRUE(StartBijOpstarten);
-            if (soort == WachtBijStart::WorkingCopyQuestion && !box.teksten().empty())
+            if (soort == WachtBijStart::SettingsWindow) {
+                EXPECT_TRUE(StartBijOpstarten);
+            }
+            if (soort == WachtBijStart::WorkingCopyQuestion && !box.teksten().empty()) {
                 EXPECT_EQ(box.teksten().front(), Tekst[425]);
+            }
             std::raise(SIGTERM);
         });
     ASSERT_TRUE(venster.MDIForm_Load({QStringLiteral("/logfile")}));
