@@ -235,8 +235,15 @@ void ZetBeginStand() {
 // The loop
 
 void CommunicatieLus() {
-    // The end flag is not cleared here: an end asked for before the loop came up (the program was
-    // closed during its start) ends the loop after its start steps.
+    // The end flag is not cleared here: an end asked for before the loop came up ends the loop after its
+    // start steps. An end that comes while the start waits for an answer (the box about a port that
+    // does not open, the settings window) ends the start there: nothing of it follows the program's end.
+    const bool eindeVoorDeStart = EindeLus;
+    const auto beeindigdTijdensStart = [eindeVoorDeStart] {
+        if (!EindeLus || eindeVoorDeStart) return false;
+        EindeLus = false;
+        return true;
+    };
     BoomZichtbaar = false;
     InstellingenOpen = false;
     EindeTekens = QByteArrayLiteral("\r\n");
@@ -245,11 +252,13 @@ void CommunicatieLus() {
 
     hoofdvenster().ToonHoofdvenster();
     if (!MSComm1().isOpen()) hoofdvenster().OpenCommPoort();
+    if (beeindigdTijdensStart()) return;
 
     if (!Demo && (!MSComm1().isOpen() || !IsErEenRackActief())) {
         hoofdvenster().ToonInstellingen(1);
         while (!hoofdvenster().InstellingenAfgesloten() && !EindeLus)
             platform::Pomp();
+        if (beeindigdTijdensStart()) return;
         WisBuffers();
     }
 

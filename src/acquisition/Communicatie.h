@@ -21,7 +21,8 @@ extern QString BewaardCommando;
 // or benchmark has run long enough); it ends after the pass that is running then.
 void CommunicatieLus();
 // Asks the loop to end after its current pass; asked before the loop runs, the loop ends after its
-// start steps. Also ends the wait for the settings window at start.
+// start steps. Asked while the start waits for an answer (the settings window, a box or question), the
+// start ends there.
 void BeeindigCommunicatieLus();
 
 // The poll supervision, once per pass of the loop: the next step, a resend, or the escalation of a

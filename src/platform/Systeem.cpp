@@ -15,6 +15,7 @@
 #include <memory>
 #include <pwd.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform {
@@ -86,17 +87,63 @@ bool StartProgramma(const QString& opdracht) {
 }
 
 namespace {
-// The lock file of `naam` for this user in the temporary folder: whoever holds it is the running copy.
-QString SlotPad(const QString& naam) {
-    return QStandardPaths::writableLocation(QStandardPaths::TempLocation) + QLatin1Char('/') + naam +
-           QLatin1Char('-') + GebruikersNaam() + QStringLiteral(".lock");
+// A folder that only this user can write in: a folder itself (not a link, which someone else may have
+// planted), owned by this process's user, and writable by neither its group nor others.
+bool IsEigenMap(const QString& map) {
+    struct stat st {};
+    if (map.isEmpty() || ::lstat(QFile::encodeName(map).constData(), &st) != 0) return false;
+    return S_ISDIR(st.st_mode) && st.st_uid == geteuid() && (st.st_mode & (S_IWGRP | S_IWOTH)) == 0;
 }
 
-// The name the first copy listens under: short, whatever the length of the temporary folder's path (a
+// A folder in which others may write but keep their hands off what is this user's: the sticky bit
+// (as on /tmp) keeps them from renaming or deleting a folder this user made there.
+bool IsGedeeldMetSticky(const QString& map) {
+    struct stat st {};
+    if (map.isEmpty() || ::lstat(QFile::encodeName(map).constData(), &st) != 0) return false;
+    return S_ISDIR(st.st_mode) && (st.st_mode & S_ISVTX) != 0;
+}
+
+// The folder `naam` in `ouder`, made for this user alone when it is not there. Taken only when it is
+// this user's own; a folder someone else made under that name, or one others may write in, is left as
+// it is.
+QString EigenOndermap(const QString& ouder, const QString& naam) {
+    if (!IsEigenMap(ouder) && !IsGedeeldMetSticky(ouder)) return {};
+    const QString map = ouder + QLatin1Char('/') + naam;
+    ::mkdir(QFile::encodeName(map).constData(), 0700);
+    return IsEigenMap(map) ? map : QString();
+}
+
+// Where the lock of `naam` lies: a folder no other user can write in, so that no one else can take the
+// lock's name and keep the program from starting. The temporary folder when it is this user's own (a
+// private $TMPDIR); otherwise $XDG_RUNTIME_DIR when it is; otherwise a folder of this user's own in the
+// temporary folder ("<naam>-<uid>"), or in the user's configuration folder ("<naam>", where the
+// settings store lies too). Empty when there is none.
+QString SlotMap(const QString& naam) {
+    const QString tijdelijk = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+    if (IsEigenMap(tijdelijk)) return tijdelijk;
+    if (const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR"); IsEigenMap(runtime)) return runtime;
+    if (const QString map = EigenOndermap(tijdelijk, naam + QLatin1Char('-') + QString::number(geteuid()));
+        !map.isEmpty())
+        return map;
+    const QString configuratie = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (!configuratie.isEmpty() && QDir().mkpath(configuratie)) return EigenOndermap(configuratie, naam);
+    return {};
+}
+
+// The lock file of `naam` for this user: whoever holds it is the running copy. Empty when no folder
+// of this user's own can hold it.
+QString SlotPad(const QString& naam) {
+    const QString map = SlotMap(naam);
+    if (map.isEmpty()) return {};
+    return map + QLatin1Char('/') + naam + QLatin1Char('-') + GebruikersNaam() + QStringLiteral(".lock");
+}
+
+// The name the first copy listens under: short, whatever the length of the lock folder's path (a
 // socket's address holds at most 107 bytes), and one of its own for every lock file, so that copies of
-// other users or with another temporary folder (another configuration) never reach each other. It lies
-// in the abstract namespace: no file to leave behind, and gone with the copy that listens. Such a name
-// has no owner any other user could be kept from: each end asks who the other is.
+// other users or with another lock folder (a private temporary folder of another configuration) never
+// reach each other. It lies in the abstract namespace: no file to leave behind, and gone with the copy
+// that listens. Such a name has no owner any other user could be kept from: each end asks who the other
+// is.
 QString ServerNaam(const QString& slotPad) {
     const QByteArray hash =
         QCryptographicHash::hash(QFile::encodeName(slotPad), QCryptographicHash::Sha256).toHex().left(32);
@@ -130,12 +177,24 @@ QString InstantieNaam(const QString& naam) {
 bool VorigeInstantieActief(const QString& naam, std::function<void()> bijActiveren) {
     auto& i = instantie();
     const QString slotPad = SlotPad(naam);
+    if (slotPad.isEmpty()) {
+        // No folder of this user's own for the lock: this copy runs without one, and cannot be found.
+        i.luisterfout = naam + QLatin1Char('-') + GebruikersNaam() +
+                        QStringLiteral(".lock: no folder that only this user can write in");
+        return false;
+    }
     if (!i.slot) {
         i.slot = std::make_unique<QLockFile>(slotPad);
         i.slot->setStaleLockTime(0);
     }
     const QString server = ServerNaam(slotPad);
-    if (i.slot->isLocked() || i.slot->tryLock(100)) {
+    if (!i.slot->isLocked() && !i.slot->tryLock(100) && i.slot->error() != QLockFile::LockFailedError) {
+        // The lock cannot be made (a full disk): only a copy that holds it keeps this one from running.
+        i.luisterfout = slotPad + QStringLiteral(": the lock file cannot be written");
+        i.slot.reset();
+        return false;
+    }
+    if (i.slot->isLocked()) {
         i.bijActiveren = std::move(bijActiveren);
         if (!i.server && QCoreApplication::instance()) {
             i.server = std::make_unique<QLocalServer>();

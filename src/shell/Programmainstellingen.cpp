@@ -55,11 +55,13 @@ void Bewaar(const QString& sectie, const QString& sleutel, const QString& waarde
 }
 
 // A data folder: made when missing; when that fails the user is told and the settings window offers
-// the folder's row.
-void MaakDataMap(const QString& map, int rij, mdiK740& venster) {
-    if (MaakMappen(map)) return;
+// the folder's row. False when the program ended while the box waited.
+bool MaakDataMap(const QString& map, int rij, mdiK740& venster) {
+    if (MaakMappen(map)) return true;
     ToonMelding(Tekst[152] + map + QStringLiteral("'\r\n\r\n"), vbCritical | vbOKOnly, venster.windowTitle());
+    if (ProgrammaBeeindigd) return false;
     KiesInstellingenMap(rij);
+    return true;
 }
 
 // Copies a default file from the program folder, or the program's built-in one, when the target is
@@ -186,13 +188,12 @@ void Initialisatie(mdiK740& venster) {
         Lees(Settings, QStringLiteral("FolderCalibration"), StandaardMap(QStringLiteral("Calibration")));
 
     const QString programma = platform::ProgrammaMap();
-    MaakDataMap(MapGegevens, 1, venster);
-    MaakDataMap(MapBibliotheek, 2, venster);
+    // The program ended while the box about a folder waited: the start makes and reads nothing more.
+    if (!MaakDataMap(MapGegevens, 1, venster) || !MaakDataMap(MapBibliotheek, 2, venster)) return;
     for (const QString& naam : {QStringLiteral("buffer.ph"), QStringLiteral("standard.ec")})
         KopieerStandaard(programma + QStringLiteral("/Library/") + naam,
                          MapBibliotheek + QLatin1Char('/') + naam);
-    MaakDataMap(MapConfiguratie, 3, venster);
-    MaakDataMap(MapKalibratie, 4, venster);
+    if (!MaakDataMap(MapConfiguratie, 3, venster) || !MaakDataMap(MapKalibratie, 4, venster)) return;
     if (Demo) {
         // The calibration files first: reading the demonstration rack's configuration loads them, and
         // makes uncalibrated ones where none are.

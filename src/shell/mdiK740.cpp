@@ -240,9 +240,13 @@ bool mdiK740::MDIForm_Load(const QStringList& argumenten) {
         SchrijfLogboek(0, 0, Tekst[299] + QStringLiteral(": ") + fout);
     if (!mapCommandoregel.isEmpty()) MapGegevens = mapCommandoregel;
 
+    // The program ended while its start waited (the splash, a box no one answered): the start stops
+    // there, and nothing more reaches the event log or the files.
     ToonSplash();
+    if (m_ontladen) return true;
 
     Initialisatie(*this);
+    if (m_ontladen) return true;
 
     LeesToolbarInstelling();
     // The buttons of the active window (the design state enables them all).
@@ -256,6 +260,7 @@ bool mdiK740::MDIForm_Load(const QStringList& argumenten) {
 
     initCommPoort();
     PlaatsAanduidingenCOM();
+    if (m_ontladen) return true;
 
     ZetTitel();
 

@@ -30,6 +30,7 @@
 #include "shell/Installatie.h"
 #include "shell/Menubalk.h"
 #include "shell/frmInstellen.h"
+#include "shell/frmSplash.h"
 #include "shell/mdiK740.h"
 #include "views/frmGrafiekInstellen.h"
 
@@ -46,6 +47,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -519,6 +521,141 @@ TEST_F(AchterVenstersTest, ASignalEndsTheProgramInOrderWithoutAQuestion) {
     const QSettings bestand(platform::OpslagBestand(AppNaam), QSettings::IniFormat);
     EXPECT_EQ(bestand.value(QStringLiteral("Settings/Language")).toString(), QStringLiteral("1"));
 }
+
+// The program is told to end (a logout, a shutdown) while its start waits with no one at it: during
+// the splash window, on the box about a library folder that cannot be made, on the box about a port
+// that is open already or that does not open, in the settings window that a start after an end that
+// saved no racks shows (with logging on start-up), or on the question about a working copy an earlier
+// run left. The start stops there: the stop line is the last line of the event log, logging is not
+// switched after it, and nothing more reaches the files.
+enum class WachtBijStart {
+    Splash,
+    FolderBox,
+    PortOpenAlreadyBox,
+    PortBox,
+    SettingsWindow,
+    WorkingCopyQuestion
+};
+
+class EindeTijdensStartTest : public AchterVenstersTest, public testing::WithParamInterface<WachtBijStart> {};
+
+TEST_P(EindeTijdensStartTest, AnEndSignalWhileTheStartWaitsEndsTheStartThere) {
+    const WachtBijStart soort = GetParam();
+    {
+        // The first start logs from the start and is ended by a signal: the rack is saved only where
+        // the next start must know it.
+        mdiK740 venster;
+        const Installatie installatie(venster);
+        InstalleerMeldingen();
+        platform::VangEindsignalen([&venster] { venster.BeeindigZonderGebruiker(); });
+        Draaiboek boek(venster, 600000);
+        LogVanafStartElkeSeconde(boek, venster);
+        boek.Stap(
+            QStringLiteral("logging runs"), [&] { return Waarden().size() >= 3; },
+            [&] {
+                if (soort == WachtBijStart::WorkingCopyQuestion) venster.mnuFileSaveSettings_Click();
+                std::raise(SIGTERM);
+            });
+        ASSERT_TRUE(venster.MDIForm_Load({QStringLiteral("/logfile")}));
+        ASSERT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+        platform::LaatEindsignalenLos();
+    }
+    const QString logboekPad = MapGegevens + QStringLiteral("/") + LogboekBestandsnaam(platform::Nu());
+    const QString werkkopie = Logpad() + QStringLiteral(".new");
+    if (soort == WachtBijStart::WorkingCopyQuestion) {
+        ASSERT_TRUE(QFile::copy(Logpad(), werkkopie));
+    }
+    QByteArray data;
+    ASSERT_TRUE(platform::LeesBestand(Logpad(), data));
+
+    ShellOmgeving::NieuweStart();
+    auto lijn = std::make_unique<platform::GeheugenLijn>();
+    emulator.verbind(*lijn);
+    if (soort == WachtBijStart::PortBox) lijn->zetOpenFout(QStringLiteral("No such device"));
+    if (soort == WachtBijStart::PortOpenAlreadyBox) {
+        ASSERT_TRUE(lijn->open());
+    }
+    ZetMSComm1(std::move(lijn));
+    if (soort == WachtBijStart::FolderBox) {
+        // A file where the library folder would be made.
+        ASSERT_TRUE(platform::SchrijfBestandVeilig(tijdelijkeMap() + QStringLiteral("/file"), "x"));
+        BewaarInstelling(AppNaam, QStringLiteral("Settings"), QStringLiteral("FolderLibrary"),
+                         tijdelijkeMap() + QStringLiteral("/file/Library"));
+    }
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    // The program's own box, held open far longer than the test.
+    EchteMelding box(Qt::Key_Return, 10 * VasthoudenMs);
+    ZetMeldingVenster(&box);
+    platform::VangEindsignalen([&venster] { venster.BeeindigZonderGebruiker(); });
+    Draaiboek boek(venster, 600000);
+    boek.Stap(
+        QStringLiteral("the start waits"),
+        [&] {
+            switch (soort) {
+            case WachtBijStart::Splash:
+                for (QWidget* w : QApplication::topLevelWidgets())
+                    if (qobject_cast<frmSplash*>(w) && w->isVisible()) return true;
+                return false;
+            case WachtBijStart::SettingsWindow:
+                return InstellenVenster() && InstellenVenster()->isVisible();
+            default:
+                return box.getoond() == 1;
+            }
+        },
+        [&] {
+            if (soort == WachtBijStart::SettingsWindow) {
+                EXPECT_TRUE(StartBijOpstarten);
+            }
+            if (soort == WachtBijStart::WorkingCopyQuestion && !box.teksten().empty()) {
+                EXPECT_EQ(box.teksten().front(), Tekst[425]);
+            }
+            std::raise(SIGTERM);
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({QStringLiteral("/logfile")}));
+    platform::LaatEindsignalenLos();
+    InstalleerMeldingen();
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+    EXPECT_TRUE(ProgrammaBeeindigd);
+    EXPECT_FALSE(VerbindingActief);
+    EXPECT_LE(box.getoond(), 1) << box.teksten().back().toStdString();
+    // No window of the start is left.
+    EXPECT_FALSE(venster.isVisible());
+    EXPECT_FALSE(InstellenVenster() && InstellenVenster()->isVisible());
+
+    QByteArray log;
+    ASSERT_TRUE(platform::LeesBestand(logboekPad, log));
+    QStringList regels = platform::VanWindows1252(log).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    // This start's lines: from its start line on.
+    const qsizetype start = regels.lastIndexOf(QRegularExpression(QStringLiteral(".*\t") + Tekst[453]));
+    ASSERT_GT(start, 0) << log.toStdString();
+    regels = regels.mid(start);
+    EXPECT_TRUE(regels.last().endsWith(Tekst[460])) << regels.join(u'\n').toStdString();
+    EXPECT_EQ(regels.filter(Tekst[460]).size(), 1) << regels.join(u'\n').toStdString();
+    QByteArray na;
+    ASSERT_TRUE(platform::LeesBestand(Logpad(), na));
+    EXPECT_EQ(na, data) << "the data file changed";
+    if (soort == WachtBijStart::WorkingCopyQuestion) {
+        ASSERT_TRUE(platform::LeesBestand(werkkopie, na)) << "the working copy is gone";
+        EXPECT_EQ(na, data) << "the working copy changed";
+    }
+}
+
+std::string WachtNaam(const testing::TestParamInfo<WachtBijStart>& p) {
+    static const char* const namen[] = {"Splash",  "FolderBox",      "PortOpenAlreadyBox",
+                                        "PortBox", "SettingsWindow", "WorkingCopyQuestion"};
+    return namen[static_cast<int>(p.param)];
+}
+
+void PrintTo(WachtBijStart soort, std::ostream* uit) {
+    *uit << WachtNaam({soort, 0});
+}
+
+INSTANTIATE_TEST_SUITE_P(, EindeTijdensStartTest,
+                         testing::Values(WachtBijStart::Splash, WachtBijStart::FolderBox,
+                                         WachtBijStart::PortOpenAlreadyBox, WachtBijStart::PortBox,
+                                         WachtBijStart::SettingsWindow, WachtBijStart::WorkingCopyQuestion),
+                         WachtNaam);
 
 // The program is told to end (a logout, kill -TERM) while logging into Untitled.csv, with a window up
 // that would delete, rename or overwrite a file on a Yes or a close: the Open dialog's Delete question on

@@ -1,3 +1,4 @@
+#include "Bestandsgrens.h"
 #include "OpnameRackvenster.h"
 #include "Opnametaal.h"
 #include "ShellOmgeving.h"
@@ -39,6 +40,7 @@
 #include <QLayout>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QLockFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
@@ -52,6 +54,7 @@
 #include <map>
 #include <optional>
 #include <poll.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -730,6 +733,9 @@ TEST_F(HoofdvensterTest, ASecondCopyIsRefused) {
     const QString tmpAnder = tijdelijkeMap() + QLatin1Char('/') + QString(110, QLatin1Char('y'));
     ASSERT_TRUE(QDir().mkpath(tmp));
     ASSERT_TRUE(QDir().mkpath(tmpAnder));
+    // Each its user's own, whatever the umask: the lock lies in it.
+    ASSERT_EQ(chmod(QFile::encodeName(tmp).constData(), 0700), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(tmpAnder).constData(), 0700), 0);
     AnderProces anderKopie(
         QStringLiteral("AnderProcesAlsKopie.Draait"),
         {{QString::fromLatin1(RolSleutel), QStringLiteral("kopie")}, {QStringLiteral("TMPDIR"), tmpAnder}});
@@ -769,6 +775,202 @@ TEST_F(HoofdvensterTest, ANameAnotherUserHoldsIsNeverTakenForTheRunningCopy) {
         << log.toStdString();
 }
 
+// The lock that tells that a copy runs, where the temporary folder is shared with other users (mode
+// 1777, as /tmp). Another user (uid 65534) has put files, locks of its live process, folders and links
+// wherever it can: at the place the lock took before ("<tmp>/K740-<user>.lock"), at the folder of the
+// lock's name in the shared folder ("<tmp>/K740-<uid>"), and in folders of its own given as this user's
+// runtime or configuration folder. The program starts all the same, its lock lies in a folder only its user
+// can write in, a second start of that user is refused and brings the first copy to the front, and nothing
+// the other user made is changed. In the spec of each case "%T" is the test's folder, "%S" the shared
+// temporary folder, "%A" a folder of the other user's, "%U" this user's name and "%I" this user's uid;
+// each step is "bestand:<path>" (a file of text), "slot:<path>" (a lock its live process holds),
+// "map<mode>:<path>" (a folder of that mode) or "link:<path>><target>".
+struct Slotplaats {
+    const char* naam;
+    // What this user makes first, and then the other user.
+    const char* eigen;
+    const char* vreemd;
+    // $XDG_RUNTIME_DIR ("": not set) and $XDG_CONFIG_HOME.
+    const char* runtime;
+    const char* configuratie;
+    // The folder that holds the lock; "": none can, and the copy runs without one.
+    const char* slotmap;
+};
+
+class GedeeldeTijdelijkeMapTest : public HoofdvensterTest, public testing::WithParamInterface<Slotplaats> {
+protected:
+    void SetUp() override {
+        HoofdvensterTest::SetUp();
+        m_runtime = qgetenv("XDG_RUNTIME_DIR");
+        m_configuratie = qgetenv("XDG_CONFIG_HOME");
+    }
+    void TearDown() override {
+        const auto zet = [](const char* sleutel, const QByteArray& waarde) {
+            if (waarde.isEmpty())
+                qunsetenv(sleutel);
+            else
+                qputenv(sleutel, waarde);
+        };
+        zet("XDG_RUNTIME_DIR", m_runtime);
+        zet("XDG_CONFIG_HOME", m_configuratie);
+        HoofdvensterTest::TearDown();
+    }
+    QString Pad(QString spec) const {
+        return spec.replace(QStringLiteral("%T"), tijdelijkeMap())
+            .replace(QStringLiteral("%S"), gedeeld())
+            .replace(QStringLiteral("%A"), tijdelijkeMap() + QStringLiteral("/ander"))
+            .replace(QStringLiteral("%U"), platform::GebruikersNaam())
+            .replace(QStringLiteral("%I"), QString::number(geteuid()));
+    }
+    QString gedeeld() const { return tijdelijkeMap() + QStringLiteral("/tmp"); }
+
+private:
+    QByteArray m_runtime;
+    QByteArray m_configuratie;
+};
+
+// The mode bits of a path itself (a link is not followed), or -1.
+int Modus(const QString& pad) {
+    struct stat st {};
+    if (lstat(QFile::encodeName(pad).constData(), &st) != 0) return -1;
+    return static_cast<int>(st.st_mode & 07777);
+}
+
+// Makes what one step of a case's spec names; false (and why on the output) when it cannot.
+bool Maak(const QString& stap, std::vector<std::unique_ptr<QLockFile>>& sloten) {
+    const QString soort = stap.section(QLatin1Char(':'), 0, 0);
+    const QString pad = stap.section(QLatin1Char(':'), 1);
+    const QByteArray p = QFile::encodeName(pad);
+    bool gelukt = false;
+    if (soort == QLatin1String("bestand")) {
+        QFile f(pad);
+        gelukt = f.open(QIODevice::WriteOnly) && f.write("not a lock\n") > 0;
+    } else if (soort == QLatin1String("slot")) {
+        sloten.push_back(std::make_unique<QLockFile>(pad));
+        sloten.back()->setStaleLockTime(0);
+        gelukt = sloten.back()->tryLock(0);
+    } else if (soort.startsWith(QLatin1String("map"))) {
+        const auto modus = static_cast<mode_t>(soort.mid(3).toUInt(nullptr, 8));
+        gelukt = mkdir(p.constData(), 0700) == 0 && chmod(p.constData(), modus) == 0;
+    } else if (soort == QLatin1String("link")) {
+        gelukt = symlink(QFile::encodeName(pad.section(QLatin1Char('>'), 1)).constData(),
+                         QFile::encodeName(pad.section(QLatin1Char('>'), 0, 0)).constData()) == 0;
+    }
+    if (!gelukt) std::printf("cannot make %s\n", qPrintable(stap));
+    return gelukt;
+}
+
+// What one step made, as it was made: the same mode, the file's text, the lock held.
+bool AlsGemaakt(const QString& stap, const std::vector<std::unique_ptr<QLockFile>>& sloten) {
+    const QString soort = stap.section(QLatin1Char(':'), 0, 0);
+    const QString pad = stap.section(QLatin1Char(':'), 1);
+    if (soort == QLatin1String("bestand")) {
+        QFile f(pad);
+        return f.open(QIODevice::ReadOnly) && f.readAll() == "not a lock\n";
+    }
+    if (soort == QLatin1String("slot")) {
+        for (const auto& s : sloten)
+            if (s->fileName() == pad) return s->isLocked() && QFileInfo::exists(pad);
+        return false;
+    }
+    if (soort.startsWith(QLatin1String("map")))
+        return Modus(pad) == static_cast<int>(soort.mid(3).toUInt(nullptr, 8)) && QFileInfo(pad).isDir();
+    if (soort == QLatin1String("link"))
+        return QFileInfo(pad.section(QLatin1Char('>'), 0, 0)).symLinkTarget() ==
+               QFileInfo(pad.section(QLatin1Char('>'), 1)).absoluteFilePath();
+    return false;
+}
+
+TEST_P(GedeeldeTijdelijkeMapTest, NoOtherUserKeepsTheProgramFromStarting) {
+    const Slotplaats& plaats = GetParam();
+    if (geteuid() != 0) GTEST_SKIP() << "another user can only be taken as root";
+    // The other user reaches the shared folder and a folder of its own in the test's folder.
+    ASSERT_EQ(chmod(QFile::encodeName(tijdelijkeMap()).constData(), 0711), 0);
+    ASSERT_EQ(mkdir(QFile::encodeName(gedeeld()).constData(), 0700), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(gedeeld()).constData(), 01777), 0);
+    const QByteArray ander = QFile::encodeName(Pad(QStringLiteral("%A")));
+    ASSERT_EQ(mkdir(ander.constData(), 0755), 0);
+    ASSERT_EQ(chown(ander.constData(), AndereGebruiker, AndereGebruiker), 0);
+    qputenv("TMPDIR", QFile::encodeName(gedeeld()));
+    qunsetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(Pad(QString::fromUtf8(plaats.configuratie))));
+
+    std::vector<std::unique_ptr<QLockFile>> sloten;
+    const QStringList eigen = Pad(QString::fromUtf8(plaats.eigen)).split(u'|', Qt::SkipEmptyParts);
+    for (const QString& stap : eigen)
+        ASSERT_TRUE(Maak(stap, sloten)) << stap.toStdString();
+    auto vreemd = VanAndereGebruiker(QStringLiteral("maak:") + Pad(QString::fromUtf8(plaats.vreemd)));
+    ASSERT_TRUE(vreemd);
+    ASSERT_TRUE(vreemd->WachtOp(QStringLiteral("gemaakt")));
+    // Only now: a process of this test program that starts as this user makes a runtime folder that is
+    // not there yet.
+    if (*plaats.runtime)
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(Pad(QString::fromUtf8(plaats.runtime))));
+
+    int geactiveerd = 0;
+    ASSERT_FALSE(platform::VorigeInstantieActief(QStringLiteral("K740"), [&] { ++geactiveerd; }))
+        << "the start was refused";
+    const QString slotmap = Pad(QString::fromUtf8(plaats.slotmap));
+    if (slotmap.isEmpty()) {
+        EXPECT_TRUE(platform::InstantieLuisterfout().contains(QStringLiteral("no folder")))
+            << platform::InstantieLuisterfout().toStdString();
+    } else {
+        EXPECT_EQ(platform::InstantieLuisterfout().toStdString(), "");
+        const QString slot =
+            slotmap + QStringLiteral("/K740-") + platform::GebruikersNaam() + QStringLiteral(".lock");
+        EXPECT_TRUE(QFileInfo::exists(slot)) << "no lock at " << slot.toStdString();
+        EXPECT_EQ(Modus(slotmap) & 022, 0);
+        TweedeStart(gedeeld());
+        EXPECT_EQ(geactiveerd, 1) << "the second start did not bring the first copy to the front";
+    }
+    platform::GeefInstantieVrij();
+    const QString uitvoer = vreemd->Einde();
+    EXPECT_TRUE(uitvoer.contains(QStringLiteral("veranderd=0"))) << uitvoer.toStdString();
+    for (const QString& stap : eigen)
+        EXPECT_TRUE(AlsGemaakt(stap, sloten)) << "changed: " << stap.toStdString();
+}
+
+void PrintTo(const Slotplaats& plaats, std::ostream* uit) {
+    *uit << plaats.naam;
+}
+
+const Slotplaats Slotplaatsen[] = {
+    {"FilesAtEveryPlaceOfTheSharedFolder", "",
+     "bestand:%S/K740-%U.lock|map755:%S/K740-%I|bestand:%S/K740-%I/K740-%U.lock", "", "%T/config",
+     "%T/config/K740"},
+    {"LiveLocksAtEveryPlaceOfTheSharedFolder", "",
+     "slot:%S/K740-%U.lock|map777:%S/K740-%I|slot:%S/K740-%I/K740-%U.lock", "", "%T/config",
+     "%T/config/K740"},
+    {"AFolderOfTheLocksNameThatOthersMayWriteIn", "map777:%S/K740-%I",
+     "slot:%S/K740-%I/K740-%U.lock|slot:%S/K740-%U.lock", "", "%T/config", "%T/config/K740"},
+    {"ALinkToAFolderOfThisUserInPlaceOfTheFolder", "map700:%T/eigen|bestand:%T/eigen/K740-%U.lock",
+     "link:%S/K740-%I>%T/eigen|slot:%S/K740-%U.lock", "", "%T/config", "%T/config/K740"},
+    {"ARuntimeFolderOfAnotherUser", "", "map700:%A/run|slot:%A/run/K740-%U.lock|slot:%S/K740-%U.lock",
+     "%A/run", "%T/config", "%S/K740-%I"},
+    {"ARuntimeFolderThatOthersMayWriteIn", "map777:%T/run", "slot:%T/run/K740-%U.lock|slot:%S/K740-%U.lock",
+     "%T/run", "%T/config", "%S/K740-%I"},
+    {"TheRuntimeFolderOfThisUser", "map700:%T/run",
+     "slot:%S/K740-%U.lock|map777:%S/K740-%I|slot:%S/K740-%I/K740-%U.lock", "%T/run", "%T/config", "%T/run"},
+    {"NoFolderOfThisUsersOwn", "", "map777:%S/K740-%I|slot:%S/K740-%U.lock|map755:%A/config", "", "%A/config",
+     ""},
+};
+
+INSTANTIATE_TEST_SUITE_P(, GedeeldeTijdelijkeMapTest, testing::ValuesIn(Slotplaatsen),
+                         [](const testing::TestParamInfo<Slotplaats>& p) {
+                             return std::string(p.param.naam);
+                         });
+
+// A lock file that cannot be written (a full disk) does not keep the program from starting; it says why
+// a later start cannot find it.
+TEST_F(HoofdvensterTest, ALockThatCannotBeWrittenDoesNotKeepTheProgramFromStarting) {
+    {
+        Bestandsgrens vol(0);
+        EXPECT_FALSE(platform::VorigeInstantieActief(QStringLiteral("K740"), {})) << "the start was refused";
+    }
+    EXPECT_TRUE(platform::InstantieLuisterfout().contains(QStringLiteral(".lock: ")))
+        << platform::InstantieLuisterfout().toStdString();
+}
+
 class TweedeStartAlsKopie : public ShellOmgeving {
 protected:
     void SetUp() override {
@@ -799,8 +1001,8 @@ TEST_F(TweedeStartAlsKopie, TheStartIsRefused) {
 
 // Another process in a role: "kopie" a running copy in the temporary folder it was given; "luister:"
 // and a name, a process listening under that name; "verbind:" and a name, a process that connects to
-// it and asks for the front. Each tells on its output what it saw, and the first two end when their
-// input closes.
+// it and asks for the front; "maak:" and a spec, a process that makes files, locks, folders and links.
+// Each tells on its output what it saw; all but the third end when their input closes.
 TEST(AnderProcesAlsKopie, Draait) {
     const QString rol = qEnvironmentVariable(RolSleutel);
     if (rol.isEmpty()) GTEST_SKIP() << "only as another process";
@@ -846,6 +1048,24 @@ TEST(AnderProcesAlsKopie, Draait) {
         }
         std::printf("verbindingen=%zu ontvangen=%lld\n", verbindingen.size(),
                     static_cast<long long>(ontvangen));
+    } else if (rol.startsWith(QLatin1String("maak:"))) {
+        // Makes each step of the spec (GedeeldeTijdelijkeMapTest), holds its locks, and at its end tells
+        // how many of them are no longer as it made them.
+        std::vector<std::unique_ptr<QLockFile>> sloten;
+        const QStringList stappen = naam.split(u'|', Qt::SkipEmptyParts);
+        for (const QString& stap : stappen)
+            ASSERT_TRUE(Maak(stap, sloten));
+        std::printf("gemaakt\n");
+        std::fflush(stdout);
+        while (!invoerDicht() && !termijn.hasExpired())
+            QThread::msleep(10);
+        int veranderd = 0;
+        for (const QString& stap : stappen)
+            if (!AlsGemaakt(stap, sloten)) {
+                std::printf("changed: %s\n", qPrintable(stap));
+                ++veranderd;
+            }
+        std::printf("veranderd=%d\n", veranderd);
     } else if (rol.startsWith(QLatin1String("verbind:"))) {
         QLocalSocket s;
         s.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
