@@ -77,7 +77,10 @@ struct ModuleRecord {
 //   restart), which has it polled again. Meanwhile its modules keep, beside the cleared record, the names
 //   their log-on gave them (ModuleNaamVan): its logging files, their header titles, its table's tabs and
 //   its saved record go on under those names. Its blocks stay in every new logging file's header and its
-//   rows are written without values, and System > Report lists it.
+//   rows are written without values, and System > Report lists it. A file opened meanwhile gives it its
+//   blocks where a row is read by position, as every present rack (into its hidden table; a position is
+//   never handed to another rack); a row read by a header of "R<r>M<m>C<n>" titles gives it none, and
+//   the box about racks that differ names it.
 // - A restart knows only the racks of the saved log-on records.
 struct RackRecord {
     VasteTekst<30> Name;
