@@ -52,8 +52,9 @@ QString EenheidTekstPerModel(int16_t rack, int16_t module, int16_t kanaal);
 // free name of its series, "name_2.csv", "name_3.csv", ..., with its own headers; the caption, the
 // recent files, the last file of the settings and the event log name it. A file the program left as it
 // wrote it keeps its header; one changed behind the program (its length, its modification time, or what
-// it is on the disk: a file swapped, moved in or made anew under its name) has its header read again. An end point goes only into a file whose header is that of the run's rows: a file
-// of another layout put in its place is left as it is.
+// it is on the disk: a file swapped, moved in or made anew under its name) has its header read again.
+// An end point goes only into a file whose header is that of the run's rows: a file of another layout
+// put in its place is left as it is.
 // True when the run went on in a new data file with this snapshot: the row is that file's first.
 bool LogMeting(const QString& info);
 
