@@ -781,7 +781,7 @@ TEST_F(HoofdvensterTest, ANameAnotherUserHoldsIsNeverTakenForTheRunningCopy) {
 // lock's name in the shared folder ("<tmp>/K740-<uid>"), and in folders of its own given as this user's
 // runtime or configuration folder. The program starts all the same, its lock lies in a folder only its user
 // can write in, a second start of that user is refused and brings the first copy to the front, and nothing
-// the other user made is changed. In the spec of each case "%T" is the test's folder, "%S" the shared
+// the other user made is changed. In the steps of each case "%T" is the test's folder, "%S" the shared
 // temporary folder, "%A" a folder of the other user's, "%U" this user's name and "%I" this user's uid;
 // each step is "bestand:<path>" (a file of text), "slot:<path>" (a lock its live process holds),
 // "map<mode>:<path>" (a folder of that mode) or "link:<path>><target>".
@@ -815,8 +815,8 @@ protected:
         zet("XDG_CONFIG_HOME", m_configuratie);
         HoofdvensterTest::TearDown();
     }
-    QString Pad(QString spec) const {
-        return spec.replace(QStringLiteral("%T"), tijdelijkeMap())
+    QString Pad(QString stap) const {
+        return stap.replace(QStringLiteral("%T"), tijdelijkeMap())
             .replace(QStringLiteral("%S"), gedeeld())
             .replace(QStringLiteral("%A"), tijdelijkeMap() + QStringLiteral("/ander"))
             .replace(QStringLiteral("%U"), platform::GebruikersNaam())
@@ -836,7 +836,7 @@ int Modus(const QString& pad) {
     return static_cast<int>(st.st_mode & 07777);
 }
 
-// Makes what one step of a case's spec names; false (and why on the output) when it cannot.
+// Makes what one step of a case names; false (and why on the output) when it cannot.
 bool Maak(const QString& stap, std::vector<std::unique_ptr<QLockFile>>& sloten) {
     const QString soort = stap.section(QLatin1Char(':'), 0, 0);
     const QString pad = stap.section(QLatin1Char(':'), 1);
@@ -1001,8 +1001,8 @@ TEST_F(TweedeStartAlsKopie, TheStartIsRefused) {
 
 // Another process in a role: "kopie" a running copy in the temporary folder it was given; "luister:"
 // and a name, a process listening under that name; "verbind:" and a name, a process that connects to
-// it and asks for the front; "maak:" and a spec, a process that makes files, locks, folders and links.
-// Each tells on its output what it saw; all but the third end when their input closes.
+// it and asks for the front; "maak:" and the steps of a case, a process that makes files, locks, folders and
+// links. Each tells on its output what it saw; all but the third end when their input closes.
 TEST(AnderProcesAlsKopie, Draait) {
     const QString rol = qEnvironmentVariable(RolSleutel);
     if (rol.isEmpty()) GTEST_SKIP() << "only as another process";
@@ -1049,7 +1049,7 @@ TEST(AnderProcesAlsKopie, Draait) {
         std::printf("verbindingen=%zu ontvangen=%lld\n", verbindingen.size(),
                     static_cast<long long>(ontvangen));
     } else if (rol.startsWith(QLatin1String("maak:"))) {
-        // Makes each step of the spec (GedeeldeTijdelijkeMapTest), holds its locks, and at its end tells
+        // Makes each step it is given (GedeeldeTijdelijkeMapTest), holds its locks, and at its end tells
         // how many of them are no longer as it made them.
         std::vector<std::unique_ptr<QLockFile>> sloten;
         const QStringList stappen = naam.split(u'|', Qt::SkipEmptyParts);
