@@ -187,7 +187,8 @@ QString SlotMap(const QString& naam) {
         !map.isEmpty())
         return map;
     const QString configuratie = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    if (!configuratie.isEmpty() && MaakMapVoorGebruiker(configuratie)) return EigenOndermap(configuratie, naam);
+    if (!configuratie.isEmpty() && MaakMapVoorGebruiker(configuratie))
+        return EigenOndermap(configuratie, naam);
     return {};
 }
 

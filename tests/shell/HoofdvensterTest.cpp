@@ -48,8 +48,8 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
-#include <QTest>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QThread>
 #include <algorithm>
 #include <cstdio>
@@ -786,7 +786,7 @@ TEST_F(HoofdvensterTest, ANameAnotherUserHoldsIsNeverTakenForTheRunningCopy) {
 // lock's name in the shared folder ("<tmp>/K740-<uid>"), and in folders of its own given as this user's
 // runtime or configuration folder. The program starts all the same, its lock lies in a folder only its user
 // can write in, a second start of that user is refused and brings the first copy to the front, and nothing
-// the other user made is changed. In the steps of each case "%T" is the test's folder, "%S" the shared
+// the other user made is changed. In the steps of each case "%T" is the case's folder, "%S" the shared
 // temporary folder, "%A" a folder of the other user's, "%U" this user's name and "%I" this user's uid;
 // each step is "bestand:<path>" (a file of text), "slot:<path>" (a lock its live process holds),
 // "map<mode>:<path>" (a folder of that mode), "groep:<path>" (its group made one of other users) or
@@ -818,11 +818,12 @@ protected:
         HoofdvensterTest::SetUp();
         m_runtime = qgetenv("XDG_RUNTIME_DIR");
         m_configuratie = qgetenv("XDG_CONFIG_HOME");
-        // The shared folder and the other user's folder lie where the other user can reach them: in the
-        // test's folder, or where the test's folder lies in a private one (a $TMPDIR in the home folder),
-        // in a folder of its own in the system's shared temporary folders.
-        for (const QString& basis : {tijdelijkeMap(), QStringLiteral("/tmp/K740-XXXXXX"),
-                                    QStringLiteral("/dev/shm/K740-XXXXXX"), QStringLiteral("/var/tmp/K740-XXXXXX")}) {
+        // The case's folders lie where the other user can reach them: in the test's folder, or where that
+        // lies in a private one (a $TMPDIR in the home folder), in a folder of its own in the system's
+        // shared temporary folders.
+        for (const QString& basis :
+             {tijdelijkeMap(), QStringLiteral("/tmp/K740-XXXXXX"), QStringLiteral("/dev/shm/K740-XXXXXX"),
+              QStringLiteral("/var/tmp/K740-XXXXXX")}) {
             if (!VoorIedereenBereikbaar(basis)) continue;
             if (basis == tijdelijkeMap()) {
                 m_bereikbaar = basis;
@@ -846,15 +847,15 @@ protected:
         HoofdvensterTest::TearDown();
     }
     QString Pad(QString stap) const {
-        return stap.replace(QStringLiteral("%T"), tijdelijkeMap())
+        return stap.replace(QStringLiteral("%T"), m_bereikbaar)
             .replace(QStringLiteral("%S"), gedeeld())
             .replace(QStringLiteral("%A"), m_bereikbaar + QStringLiteral("/ander"))
             .replace(QStringLiteral("%U"), platform::GebruikersNaam())
             .replace(QStringLiteral("%I"), QString::number(geteuid()));
     }
     QString gedeeld() const { return m_bereikbaar + QStringLiteral("/tmp"); }
-    // The folder of the shared folder and the other user's folder; empty when the other user can reach
-    // none.
+    // The case's folder ("%T"), which holds the shared folder and the other user's folder; empty when
+    // the other user can reach none.
     QString m_bereikbaar;
 
 private:
@@ -1009,8 +1010,8 @@ INSTANTIATE_TEST_SUITE_P(, GedeeldeTijdelijkeMapTest, testing::ValuesIn(Slotplaa
 // in it; a folder the program makes for the lock, and the folders on the way to it, are the user's alone;
 // the settings store's folder of the user's own group is kept for the user alone; a folder a group of
 // others, or everyone, may write in is not taken. The program starts, a second start of the user is
-// refused, and nothing the case made is changed but what it names. "%T", "%I" and the steps as above;
-// $XDG_RUNTIME_DIR is not set.
+// refused, and nothing the case made is changed but what it names. "%T" is the test's folder, "%I" and
+// the steps as above; $XDG_RUNTIME_DIR is not set.
 struct EigenSlotplaats {
     const char* naam;
     const char* eigen;
@@ -1105,13 +1106,15 @@ TEST_P(EigenSlotmapTest, TheLockLiesInAFolderOnlyTheUserCanWriteIn) {
             slotmap + QStringLiteral("/K740-") + platform::GebruikersNaam() + QStringLiteral(".lock");
         EXPECT_TRUE(QFileInfo::exists(slot)) << "no lock at " << slot.toStdString();
         // The lock's folder, and every folder the program made on the way to it, only the user can write in.
-        for (QString map = slotmap; map.startsWith(tijdelijkeMap() + QLatin1Char('/')); map = QFileInfo(map).path()) {
+        for (QString map = slotmap; map.startsWith(tijdelijkeMap() + QLatin1Char('/'));
+             map = QFileInfo(map).path()) {
             const bool gemaakt = std::any_of(eigen.begin(), eigen.end(), [&](const QString& stap) {
                 return stap.section(QLatin1Char(':'), 1).section(QLatin1Char('>'), 0, 0) == map;
             });
-            if (map == slotmap || !gemaakt)
-                EXPECT_EQ(Modus(map) & 022, 0) << map.toStdString() << " can be written by others: " << std::oct
-                                               << Modus(map);
+            if (map == slotmap || !gemaakt) {
+                EXPECT_EQ(Modus(map) & 022, 0)
+                    << map.toStdString() << " can be written by others: " << std::oct << Modus(map);
+            }
         }
         TweedeStart(tmp);
         EXPECT_EQ(geactiveerd, 1) << "the second start did not bring the first copy to the front";
@@ -1138,8 +1141,8 @@ const EigenSlotplaats EigenSlotplaatsen[] = {
      "%T/home/.config/K740", "", 0},
     // The settings store made its folder before, under the umask: kept for the user alone where the
     // group is the user's own.
-    {"TheSettingsFolderTheSettingsStoreMade", "map777:%T/tmp|map775:%T/config|map775:%T/config/K740", "%T/tmp",
-     "%T/config", "%T/config/K740", "", "%T/config/K740", 0755},
+    {"TheSettingsFolderTheSettingsStoreMade", "map777:%T/tmp|map775:%T/config|map775:%T/config/K740",
+     "%T/tmp", "%T/config", "%T/config/K740", "", "%T/config/K740", 0755},
     // A group of other users may write in the settings folder: not taken, and left as it is.
     {"ASettingsFolderAGroupOfOthersMayWriteIn",
      "map777:%T/tmp|map775:%T/config|map775:%T/config/K740|groep:%T/config/K740", "%T/tmp", "%T/config", "",

@@ -440,7 +440,8 @@ TEST_F(InstellenTest, OKStoresTheSettingsAppliesThemAndOpensThePort) {
 TEST_F(InstellenTest, QtsOwnDialogTextsFollowTheLanguageChosen) {
     const QString vertalingen = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     for (const char* taal : {"fr", "nl"})
-        if (!QFile::exists(vertalingen + QStringLiteral("/qtbase_") + QLatin1String(taal) + QStringLiteral(".qm")))
+        if (!QFile::exists(vertalingen + QStringLiteral("/qtbase_") + QLatin1String(taal) +
+                           QStringLiteral(".qm")))
             GTEST_SKIP() << "Qt's translations are not installed (qt6-translations-l10n): no qtbase_" << taal
                          << ".qm in " << vertalingen.toStdString();
     const auto knoppen = [] {
@@ -456,7 +457,8 @@ TEST_F(InstellenTest, QtsOwnDialogTextsFollowTheLanguageChosen) {
     // An open dialog changes along.
     QDialogButtonBox rijOpen(QDialogButtonBox::Cancel);
     for (const auto& [taal, annuleren, kijkIn] :
-         {std::tuple{1, "Annuler", "Voir dans :"}, std::tuple{2, "Annuleren", "Zoeken in:"}, std::tuple{0, "Cancel", "Look in:"}}) {
+         {std::tuple{1, "Annuler", "Voir dans :"}, std::tuple{2, "Annuleren", "Zoeken in:"},
+          std::tuple{0, "Cancel", "Look in:"}}) {
         SCOPED_TRACE("language " + std::to_string(taal));
         frmInstellen& v = open(1);
         v.ComboTaal->setCurrentIndex(taal);
