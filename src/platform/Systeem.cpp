@@ -6,12 +6,16 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QSysInfo>
+#include <cerrno>
+#include <fcntl.h>
+#include <grp.h>
 #include <memory>
 #include <pwd.h>
 #include <sys/socket.h>
@@ -87,12 +91,49 @@ bool StartProgramma(const QString& opdracht) {
 }
 
 namespace {
-// A folder that only this user can write in: a folder itself (not a link, which someone else may have
-// planted), owned by this process's user, and writable by neither its group nor others.
+// The user's own group: the primary group of this user's account, which no other account has as its
+// own or lists as a member (as where every user gets a group of their own, with a umask of 002).
+bool IsEigenGroep(gid_t gid) {
+    const uid_t uid = geteuid();
+    const passwd* pw = getpwuid(uid);
+    if (!pw || !pw->pw_name || pw->pw_gid != gid) return false;
+    const QByteArray naam(pw->pw_name);
+    const group* gr = getgrgid(gid);
+    if (!gr) return false;
+    for (char** lid = gr->gr_mem; lid && *lid; ++lid)
+        if (naam != *lid) return false;
+    bool alleen = true;
+    setpwent();
+    while (const passwd* ander = getpwent())
+        if (ander->pw_gid == gid && ander->pw_uid != uid) {
+            alleen = false;
+            break;
+        }
+    endpwent();
+    return alleen;
+}
+
+// Written by this user alone: owned by this process's user and writable by no one else, so by neither
+// others nor a group, except the user's own group when `eigenGroep`.
+bool AlleenDezeGebruikerSchrijft(const struct stat& st, bool eigenGroep) {
+    if (st.st_uid != geteuid() || (st.st_mode & S_IWOTH) != 0) return false;
+    return (st.st_mode & S_IWGRP) == 0 || (eigenGroep && IsEigenGroep(st.st_gid));
+}
+
+// A folder itself (not a link, which someone else may have planted) that only this user can write in:
+// the lock lies only in such a folder.
 bool IsEigenMap(const QString& map) {
     struct stat st {};
     if (map.isEmpty() || ::lstat(QFile::encodeName(map).constData(), &st) != 0) return false;
-    return S_ISDIR(st.st_mode) && st.st_uid == geteuid() && (st.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+    return S_ISDIR(st.st_mode) && AlleenDezeGebruikerSchrijft(st, false);
+}
+
+// A folder in which no one but this user, and the user's own group, can make or rename anything: a
+// folder the program makes there stays its own.
+bool IsMapVanGebruiker(const QString& map) {
+    struct stat st {};
+    if (map.isEmpty() || ::lstat(QFile::encodeName(map).constData(), &st) != 0) return false;
+    return S_ISDIR(st.st_mode) && AlleenDezeGebruikerSchrijft(st, true);
 }
 
 // A folder in which others may write but keep their hands off what is this user's: the sticky bit
@@ -103,21 +144,41 @@ bool IsGedeeldMetSticky(const QString& map) {
     return S_ISDIR(st.st_mode) && (st.st_mode & S_ISVTX) != 0;
 }
 
-// The folder `naam` in `ouder`, made for this user alone when it is not there. Taken only when it is
-// this user's own; a folder someone else made under that name, or one others may write in, is left as
-// it is.
+// The folder `naam` in `ouder`, made for this user alone (mode 0700, whatever the umask) when it is not
+// there. One of this user's that only the user's own group may write in besides the user (the settings
+// store makes its folder under the user's umask, 0775 under 002) is kept for this user alone: no one
+// else can have put anything in it. A folder someone else made under that name, a link, or one others
+// may write in, is left as it is and not taken.
 QString EigenOndermap(const QString& ouder, const QString& naam) {
-    if (!IsEigenMap(ouder) && !IsGedeeldMetSticky(ouder)) return {};
+    if (!IsMapVanGebruiker(ouder) && !IsGedeeldMetSticky(ouder)) return {};
     const QString map = ouder + QLatin1Char('/') + naam;
-    ::mkdir(QFile::encodeName(map).constData(), 0700);
+    const QByteArray pad = QFile::encodeName(map);
+    ::mkdir(pad.constData(), 0700);
+    if (const int fd = ::open(pad.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC); fd >= 0) {
+        struct stat st {};
+        if (::fstat(fd, &st) == 0 && (st.st_mode & S_IWGRP) != 0 && AlleenDezeGebruikerSchrijft(st, true))
+            ::fchmod(fd, st.st_mode & 07755);
+        ::close(fd);
+    }
     return IsEigenMap(map) ? map : QString();
 }
 
+// Makes `map` and every folder on its way that is not there, each for this user alone (mode 0700,
+// whatever the umask); folders that are there stay as they are.
+bool MaakMapVoorGebruiker(const QString& map) {
+    const QByteArray pad = QFile::encodeName(map);
+    struct stat st {};
+    if (::stat(pad.constData(), &st) == 0) return S_ISDIR(st.st_mode);
+    const QString ouder = QFileInfo(map).path();
+    if (ouder == map || !MaakMapVoorGebruiker(ouder)) return false;
+    return ::mkdir(pad.constData(), 0700) == 0 || errno == EEXIST;
+}
+
 // Where the lock of `naam` lies: a folder no other user can write in, so that no one else can take the
-// lock's name and keep the program from starting. The temporary folder when it is this user's own (a
-// private $TMPDIR); otherwise $XDG_RUNTIME_DIR when it is; otherwise a folder of this user's own in the
-// temporary folder ("<naam>-<uid>"), or in the user's configuration folder ("<naam>", where the
-// settings store lies too). Empty when there is none.
+// lock's name and keep the program from starting, and the user's group neither. The temporary folder
+// when it is this user's own (a private $TMPDIR; a link to it is followed); otherwise $XDG_RUNTIME_DIR
+// when it is; otherwise a folder of this user's own in the temporary folder ("<naam>-<uid>"), or in the
+// user's configuration folder ("<naam>", where the settings store lies too). Empty when there is none.
 QString SlotMap(const QString& naam) {
     const QString tijdelijk = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
     if (IsEigenMap(tijdelijk)) return tijdelijk;
@@ -126,7 +187,8 @@ QString SlotMap(const QString& naam) {
         !map.isEmpty())
         return map;
     const QString configuratie = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    if (!configuratie.isEmpty() && QDir().mkpath(configuratie)) return EigenOndermap(configuratie, naam);
+    if (!configuratie.isEmpty() && MaakMapVoorGebruiker(configuratie))
+        return EigenOndermap(configuratie, naam);
     return {};
 }
 

@@ -26,10 +26,12 @@ bool StartProgramma(const QString& opdracht);
 // listens; `bijActiveren` runs in that copy when a later copy of the same user starts. A later copy
 // asks the first to come to the front and gets true. Only copies of one user reach each other: a
 // connection of another user's process is dropped, and a server another user holds under the name is
-// never asked. The lock lies in a folder no other user can write in: the temporary folder when it is
-// the user's own, else $XDG_RUNTIME_DIR when it is, else a folder "<naam>-<uid>" of the user's
-// own in the temporary folder, else "<naam>" in the user's configuration folder. Where none of them can
-// hold it, or the lock cannot be written, the copy runs without it (and cannot be found).
+// never asked. The lock lies in a folder no one but the user can write in: the temporary folder when it
+// is the user's own, else $XDG_RUNTIME_DIR when it is, else a folder "<naam>-<uid>" of the user's own in
+// the temporary folder, else "<naam>" in the user's configuration folder; the program makes these two
+// (and the folders on the way to them) for the user alone, whatever the umask, in a folder the user's
+// own group may write in too. Where none of them can hold it, or the lock cannot be written, the copy
+// runs without it (and cannot be found).
 bool VorigeInstantieActief(const QString& naam, std::function<void()> bijActiveren);
 // Why the first copy cannot be found by a later one (the name and the system's reason, or why it has
 // no lock); empty while it holds the lock and listens.

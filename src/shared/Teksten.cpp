@@ -1,5 +1,9 @@
 #include "shared/Teksten.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QPointer>
+#include <QTranslator>
 #include <algorithm>
 
 TekstenTabel Tekst;
@@ -41,8 +45,34 @@ TekstenTabel TekstenVan(int taal) {
     return teksten;
 }
 
+namespace {
+// Qt's own texts (the file dialogs' labels, buttons and columns, the standard buttons) in language
+// `taal`: Qt's translations of it, where they are installed; English otherwise. A change reaches every
+// open window (Qt tells each that the language changed).
+void ZetQtTaal(int taal) {
+    static QPointer<QTranslator> vertaling;
+    static int geladen = 0;
+    if (!QCoreApplication::instance() || (taal == geladen && (taal == 0 || vertaling))) return;
+    if (vertaling) {
+        QCoreApplication::removeTranslator(vertaling);
+        delete vertaling;
+    }
+    geladen = taal;
+    if (taal == 0) return;
+    auto* nieuw = new QTranslator(QCoreApplication::instance());
+    if (nieuw->load(QStringLiteral("qtbase_") + QLatin1String(taal == 1 ? "fr" : "nl"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(nieuw);
+        vertaling = nieuw;
+    } else {
+        delete nieuw;
+    }
+}
+} // namespace
+
 void KiesTaal(int& taal) {
     if (taal < 1 || taal > 2) taal = 0;
+    ZetQtTaal(taal);
     const TekstenTabel teksten = TekstenVan(taal);
     std::copy(teksten.begin() + EersteTekst, teksten.end(), Tekst.begin() + EersteTekst);
     HelpOpdracht = HelpMap(taal);

@@ -28,7 +28,8 @@ extern int16_t TekstYES;
 extern int16_t TekstNO;
 
 // Empties the table and fills it in language `taal` (0..2); any other number chooses English and sets
-// `taal` to 0. Also sets HelpOpdracht and the message box's caption indices. HuidigeTaal is left alone.
+// `taal` to 0. Also sets HelpOpdracht and the message box's caption indices, and puts Qt's own texts of
+// the dialogs in that language. HuidigeTaal is left alone.
 void KiesTaal(int& taal);
 
 // The texts of language `taal` (English for an unknown number), leaving Tekst as it is: the settings

@@ -528,8 +528,16 @@ TEST_F(PollcyclusTest, WithRacksTheLoopReloadsTheDataFileShowsTheRackWindowsAndP
 TEST_F(PollcyclusTest, AnEndAskedForBeforeTheLoopRunsEndsItAfterItsStartSteps) {
     harnas->PlaatsRacks(1, 1);
     MetenActief = true;
+    // A loop that lost the end runs on: it is ended after a minute, and says so.
+    bool geeindigd = false;
+    platform::klok().planIn(60000, [&geeindigd] {
+        if (geeindigd) return;
+        ADD_FAILURE() << "the end asked for before the loop started was lost: the loop ran on";
+        BeeindigCommunicatieLus();
+    });
     BeeindigCommunicatieLus(); // the program was closed while it started
     CommunicatieLus();
+    geeindigd = true;
     EXPECT_EQ(emulator.aantalVerzoeken(CommandoStatus), 1) << "the first request of the start";
     EXPECT_EQ(harnas->venster.timerOpvragenGestart, 1);
     // The loop can run again.

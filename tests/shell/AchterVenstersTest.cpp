@@ -11,6 +11,7 @@
 #include "RackEmulator.h"
 #include "ShellOmgeving.h"
 #include "StijgendeRack.h"
+#include "TypNaam.h"
 #include "acquisition/Frames.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
@@ -247,8 +248,7 @@ TEST_F(AchterVenstersTest, PollingAndLoggingGoOnBehindEveryWindowTheUserWaitsIn)
                     QFileDialog* d = OpenBestandsdialoog();
                     auto* naam = d ? d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr;
                     ASSERT_NE(naam, nullptr) << "the Open dialog with its name field";
-                    QTest::keyClicks(naam, QStringLiteral("Lab_run.csv"));
-                    QTest::keyClick(naam, Qt::Key_Return);
+                    TypNaamEnReturn(naam, QStringLiteral("Lab_run.csv"));
                 });
                 Controleer(Houd([&] { venster.menus().mnuFileOpen->trigger(); }, [] {}), pollsZonderVenster,
                            "box of a name that is not there");
@@ -721,8 +721,7 @@ TEST_P(EindeOnderVensterTest, AnEndSignalUnderAWindowDeletesRenamesAndOverwrites
                     auto* naam = d ? d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr;
                     ASSERT_NE(naam, nullptr) << "the Save As dialog with its name field";
                     naam->clear();
-                    QTest::keyClicks(naam, ander);
-                    QTest::keyClick(naam, Qt::Key_Return);
+                    TypNaamEnReturn(naam, ander);
                 });
                 venster.menus().mnuFileSaveAs->trigger();
                 return;

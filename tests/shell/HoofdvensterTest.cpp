@@ -48,12 +48,16 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <algorithm>
 #include <cstdio>
+#include <grp.h>
 #include <map>
 #include <optional>
 #include <poll.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -645,8 +649,9 @@ const char* const TweedeKopieSleutel = "K740_TWEEDE_KOPIE";
 // The role of another process of this test program (AnderProcesAlsKopie.Draait), and the user it runs as.
 const char* const RolSleutel = "K740_ANDER_PROCES";
 const char* const GebruikerSleutel = "K740_ANDER_GEBRUIKER";
-// A user other than the one the tests run as.
+// A user other than the one the tests run as, and a group of other users.
 constexpr uid_t AndereGebruiker = 65534;
+constexpr gid_t AndereGroep = 65534;
 
 // This test program run again in a role, waited for in real time while this one's events are pumped.
 class AnderProces {
@@ -781,10 +786,11 @@ TEST_F(HoofdvensterTest, ANameAnotherUserHoldsIsNeverTakenForTheRunningCopy) {
 // lock's name in the shared folder ("<tmp>/K740-<uid>"), and in folders of its own given as this user's
 // runtime or configuration folder. The program starts all the same, its lock lies in a folder only its user
 // can write in, a second start of that user is refused and brings the first copy to the front, and nothing
-// the other user made is changed. In the steps of each case "%T" is the test's folder, "%S" the shared
+// the other user made is changed. In the steps of each case "%T" is the case's folder, "%S" the shared
 // temporary folder, "%A" a folder of the other user's, "%U" this user's name and "%I" this user's uid;
 // each step is "bestand:<path>" (a file of text), "slot:<path>" (a lock its live process holds),
-// "map<mode>:<path>" (a folder of that mode) or "link:<path>><target>".
+// "map<mode>:<path>" (a folder of that mode), "groep:<path>" (its group made one of other users) or
+// "link:<path>><target>".
 struct Slotplaats {
     const char* naam;
     // What this user makes first, and then the other user.
@@ -797,12 +803,37 @@ struct Slotplaats {
     const char* slotmap;
 };
 
+// Every folder on the way to `map` (not `map` itself) may be entered by any user.
+bool VoorIedereenBereikbaar(const QString& map) {
+    for (QString pad = QFileInfo(map).absolutePath();; pad = QFileInfo(pad).path()) {
+        struct stat st {};
+        if (stat(QFile::encodeName(pad).constData(), &st) != 0 || (st.st_mode & S_IXOTH) == 0) return false;
+        if (pad == QFileInfo(pad).path()) return true;
+    }
+}
+
 class GedeeldeTijdelijkeMapTest : public HoofdvensterTest, public testing::WithParamInterface<Slotplaats> {
 protected:
     void SetUp() override {
         HoofdvensterTest::SetUp();
         m_runtime = qgetenv("XDG_RUNTIME_DIR");
         m_configuratie = qgetenv("XDG_CONFIG_HOME");
+        // The case's folders lie where the other user can reach them: in the test's folder, or where that
+        // lies in a private one (a $TMPDIR in the home folder), in a folder of its own in the system's
+        // shared temporary folders.
+        for (const QString& basis :
+             {tijdelijkeMap(), QStringLiteral("/tmp/K740-XXXXXX"), QStringLiteral("/dev/shm/K740-XXXXXX"),
+              QStringLiteral("/var/tmp/K740-XXXXXX")}) {
+            if (!VoorIedereenBereikbaar(basis)) continue;
+            if (basis == tijdelijkeMap()) {
+                m_bereikbaar = basis;
+                break;
+            }
+            m_eigenMap = std::make_unique<QTemporaryDir>(basis);
+            if (!m_eigenMap->isValid()) continue;
+            m_bereikbaar = m_eigenMap->path();
+            break;
+        }
     }
     void TearDown() override {
         const auto zet = [](const char* sleutel, const QByteArray& waarde) {
@@ -816,17 +847,21 @@ protected:
         HoofdvensterTest::TearDown();
     }
     QString Pad(QString stap) const {
-        return stap.replace(QStringLiteral("%T"), tijdelijkeMap())
+        return stap.replace(QStringLiteral("%T"), m_bereikbaar)
             .replace(QStringLiteral("%S"), gedeeld())
-            .replace(QStringLiteral("%A"), tijdelijkeMap() + QStringLiteral("/ander"))
+            .replace(QStringLiteral("%A"), m_bereikbaar + QStringLiteral("/ander"))
             .replace(QStringLiteral("%U"), platform::GebruikersNaam())
             .replace(QStringLiteral("%I"), QString::number(geteuid()));
     }
-    QString gedeeld() const { return tijdelijkeMap() + QStringLiteral("/tmp"); }
+    QString gedeeld() const { return m_bereikbaar + QStringLiteral("/tmp"); }
+    // The case's folder ("%T"), which holds the shared folder and the other user's folder; empty when
+    // the other user can reach none.
+    QString m_bereikbaar;
 
 private:
     QByteArray m_runtime;
     QByteArray m_configuratie;
+    std::unique_ptr<QTemporaryDir> m_eigenMap;
 };
 
 // The mode bits of a path itself (a link is not followed), or -1.
@@ -852,6 +887,8 @@ bool Maak(const QString& stap, std::vector<std::unique_ptr<QLockFile>>& sloten) 
     } else if (soort.startsWith(QLatin1String("map"))) {
         const auto modus = static_cast<mode_t>(soort.mid(3).toUInt(nullptr, 8));
         gelukt = mkdir(p.constData(), 0700) == 0 && chmod(p.constData(), modus) == 0;
+    } else if (soort == QLatin1String("groep")) {
+        gelukt = chown(p.constData(), static_cast<uid_t>(-1), AndereGroep) == 0;
     } else if (soort == QLatin1String("link")) {
         gelukt = symlink(QFile::encodeName(pad.section(QLatin1Char('>'), 1)).constData(),
                          QFile::encodeName(pad.section(QLatin1Char('>'), 0, 0)).constData()) == 0;
@@ -875,6 +912,10 @@ bool AlsGemaakt(const QString& stap, const std::vector<std::unique_ptr<QLockFile
     }
     if (soort.startsWith(QLatin1String("map")))
         return Modus(pad) == static_cast<int>(soort.mid(3).toUInt(nullptr, 8)) && QFileInfo(pad).isDir();
+    if (soort == QLatin1String("groep")) {
+        struct stat st {};
+        return lstat(QFile::encodeName(pad).constData(), &st) == 0 && st.st_gid == AndereGroep;
+    }
     if (soort == QLatin1String("link"))
         return QFileInfo(pad.section(QLatin1Char('>'), 0, 0)).symLinkTarget() ==
                QFileInfo(pad.section(QLatin1Char('>'), 1)).absoluteFilePath();
@@ -884,8 +925,11 @@ bool AlsGemaakt(const QString& stap, const std::vector<std::unique_ptr<QLockFile
 TEST_P(GedeeldeTijdelijkeMapTest, NoOtherUserKeepsTheProgramFromStarting) {
     const Slotplaats& plaats = GetParam();
     if (geteuid() != 0) GTEST_SKIP() << "another user can only be taken as root";
-    // The other user reaches the shared folder and a folder of its own in the test's folder.
-    ASSERT_EQ(chmod(QFile::encodeName(tijdelijkeMap()).constData(), 0711), 0);
+    if (m_bereikbaar.isEmpty())
+        GTEST_SKIP() << "no folder another user can reach: neither the test's folder nor /tmp, /dev/shm or "
+                        "/var/tmp lies in folders every user may enter";
+    // The other user reaches the shared folder and a folder of its own.
+    ASSERT_EQ(chmod(QFile::encodeName(m_bereikbaar).constData(), 0711), 0);
     ASSERT_EQ(mkdir(QFile::encodeName(gedeeld()).constData(), 0700), 0);
     ASSERT_EQ(chmod(QFile::encodeName(gedeeld()).constData(), 01777), 0);
     const QByteArray ander = QFile::encodeName(Pad(QStringLiteral("%A")));
@@ -957,6 +1001,161 @@ const Slotplaats Slotplaatsen[] = {
 
 INSTANTIATE_TEST_SUITE_P(, GedeeldeTijdelijkeMapTest, testing::ValuesIn(Slotplaatsen),
                          [](const testing::TestParamInfo<Slotplaats>& p) {
+                             return std::string(p.param.naam);
+                         });
+
+// The lock's folder for a user alone, where no other user takes part, under a umask of 002 (the default
+// where every user has a group of their own: the folders the user makes can be written by that group).
+// The temporary folder (a link to it is followed) holds the lock only when no one but the user can write
+// in it; a folder the program makes for the lock, and the folders on the way to it, are the user's alone;
+// the settings store's folder of the user's own group is kept for the user alone; a folder a group of
+// others, or everyone, may write in is not taken. The program starts, a second start of the user is
+// refused, and nothing the case made is changed but what it names. "%T" is the test's folder, "%I" and
+// the steps as above; $XDG_RUNTIME_DIR is not set.
+struct EigenSlotplaats {
+    const char* naam;
+    const char* eigen;
+    const char* tijdelijk;
+    const char* configuratie;
+    // The folder that holds the lock ("": none can) where the user's primary group is the user's alone,
+    // and where it is not.
+    const char* slotmap;
+    const char* slotmapZonderEigenGroep;
+    // A folder of the steps that the program changes, and its mode then (where the group is the user's).
+    const char* veranderd;
+    int veranderdModus;
+};
+
+void PrintTo(const EigenSlotplaats& plaats, std::ostream* uit) {
+    *uit << plaats.naam;
+}
+
+// The user's primary group has no other member: no account lists it, and no other account has it as
+// its own.
+bool GroepAlleenVanGebruiker() {
+    const gid_t gid = getegid();
+    const QByteArray naam = QFile::encodeName(platform::GebruikersNaam());
+    if (const group* g = getgrgid(gid))
+        for (char** lid = g->gr_mem; lid && *lid; ++lid)
+            if (naam != *lid) return false;
+    bool alleen = true;
+    setpwent();
+    while (const passwd* p = getpwent())
+        if (p->pw_gid == gid && p->pw_uid != geteuid()) alleen = false;
+    endpwent();
+    return alleen;
+}
+
+class EigenSlotmapTest : public HoofdvensterTest, public testing::WithParamInterface<EigenSlotplaats> {
+protected:
+    void SetUp() override {
+        HoofdvensterTest::SetUp();
+        m_runtime = qgetenv("XDG_RUNTIME_DIR");
+        m_configuratie = qgetenv("XDG_CONFIG_HOME");
+        m_umask = umask(002);
+    }
+    void TearDown() override {
+        umask(m_umask);
+        const auto zet = [](const char* sleutel, const QByteArray& waarde) {
+            if (waarde.isEmpty())
+                qunsetenv(sleutel);
+            else
+                qputenv(sleutel, waarde);
+        };
+        zet("XDG_RUNTIME_DIR", m_runtime);
+        zet("XDG_CONFIG_HOME", m_configuratie);
+        HoofdvensterTest::TearDown();
+    }
+    QString Pad(QString stap) const {
+        return stap.replace(QStringLiteral("%T"), tijdelijkeMap())
+            .replace(QStringLiteral("%I"), QString::number(geteuid()));
+    }
+
+private:
+    QByteArray m_runtime;
+    QByteArray m_configuratie;
+    mode_t m_umask = 022;
+};
+
+TEST_P(EigenSlotmapTest, TheLockLiesInAFolderOnlyTheUserCanWriteIn) {
+    const EigenSlotplaats& plaats = GetParam();
+    const bool eigenGroep = GroepAlleenVanGebruiker();
+    const QStringList eigen = Pad(QString::fromUtf8(plaats.eigen)).split(u'|', Qt::SkipEmptyParts);
+    std::vector<std::unique_ptr<QLockFile>> sloten;
+    for (const QString& stap : eigen) {
+        if (stap.startsWith(QLatin1String("groep:")) && geteuid() != 0)
+            GTEST_SKIP() << "a folder can be given to a group of other users only as root";
+        ASSERT_TRUE(Maak(stap, sloten)) << stap.toStdString();
+    }
+    const QString tmp = Pad(QString::fromUtf8(plaats.tijdelijk));
+    qputenv("TMPDIR", QFile::encodeName(tmp));
+    qunsetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(Pad(QString::fromUtf8(plaats.configuratie))));
+
+    int geactiveerd = 0;
+    ASSERT_FALSE(platform::VorigeInstantieActief(QStringLiteral("K740"), [&] { ++geactiveerd; }))
+        << "the start was refused";
+    const QString slotmap =
+        Pad(QString::fromUtf8(eigenGroep ? plaats.slotmap : plaats.slotmapZonderEigenGroep));
+    if (slotmap.isEmpty()) {
+        EXPECT_TRUE(platform::InstantieLuisterfout().contains(QStringLiteral("no folder")))
+            << platform::InstantieLuisterfout().toStdString();
+    } else {
+        EXPECT_EQ(platform::InstantieLuisterfout().toStdString(), "");
+        const QString slot =
+            slotmap + QStringLiteral("/K740-") + platform::GebruikersNaam() + QStringLiteral(".lock");
+        EXPECT_TRUE(QFileInfo::exists(slot)) << "no lock at " << slot.toStdString();
+        // The lock's folder, and every folder the program made on the way to it, only the user can write in.
+        for (QString map = slotmap; map.startsWith(tijdelijkeMap() + QLatin1Char('/'));
+             map = QFileInfo(map).path()) {
+            const bool gemaakt = std::any_of(eigen.begin(), eigen.end(), [&](const QString& stap) {
+                return stap.section(QLatin1Char(':'), 1).section(QLatin1Char('>'), 0, 0) == map;
+            });
+            if (map == slotmap || !gemaakt) {
+                EXPECT_EQ(Modus(map) & 022, 0)
+                    << map.toStdString() << " can be written by others: " << std::oct << Modus(map);
+            }
+        }
+        TweedeStart(tmp);
+        EXPECT_EQ(geactiveerd, 1) << "the second start did not bring the first copy to the front";
+    }
+    platform::GeefInstantieVrij();
+    const QString veranderd = Pad(QString::fromUtf8(plaats.veranderd));
+    if (!veranderd.isEmpty() && eigenGroep) {
+        EXPECT_EQ(Modus(veranderd), plaats.veranderdModus) << veranderd.toStdString();
+    }
+    for (const QString& stap : eigen)
+        if (!eigenGroep || stap.section(QLatin1Char(':'), 1) != veranderd) {
+            EXPECT_TRUE(AlsGemaakt(stap, sloten)) << "changed: " << stap.toStdString();
+        }
+}
+
+const EigenSlotplaats EigenSlotplaatsen[] = {
+    // A temporary folder the user made: its group may write in it. The program's folder in it, or else
+    // its settings folder, holds the lock; the temporary folder stays as it is.
+    {"ATemporaryFolderItsGroupMayWriteIn", "map775:%T/tmp", "%T/tmp", "%T/config", "%T/tmp/K740-%I",
+     "%T/config/K740", "", 0},
+    // Every user may write in the temporary folder: the settings folder, and the folders on the way to
+    // it, are made for the user alone.
+    {"TheSettingsFolderMadeOnTheWay", "map777:%T/tmp", "%T/tmp", "%T/home/.config", "%T/home/.config/K740",
+     "%T/home/.config/K740", "", 0},
+    // The settings store made its folder before, under the umask: kept for the user alone where the
+    // group is the user's own.
+    {"TheSettingsFolderTheSettingsStoreMade", "map777:%T/tmp|map775:%T/config|map775:%T/config/K740",
+     "%T/tmp", "%T/config", "%T/config/K740", "", "%T/config/K740", 0755},
+    // A group of other users may write in the settings folder: not taken, and left as it is.
+    {"ASettingsFolderAGroupOfOthersMayWriteIn",
+     "map777:%T/tmp|map775:%T/config|map775:%T/config/K740|groep:%T/config/K740", "%T/tmp", "%T/config", "",
+     "", "", 0},
+    // A temporary folder given as a link: the link is followed, and the folder it leads to is checked.
+    {"ALinkToAFolderOnlyTheUserCanWriteIn", "map700:%T/eigen|link:%T/tmp>%T/eigen", "%T/tmp", "%T/config",
+     "%T/eigen", "%T/eigen", "", 0},
+    {"ALinkToAFolderEveryoneMayWriteIn", "map777:%T/open|link:%T/tmp>%T/open", "%T/tmp", "%T/config",
+     "%T/config/K740", "%T/config/K740", "", 0},
+};
+
+INSTANTIATE_TEST_SUITE_P(, EigenSlotmapTest, testing::ValuesIn(EigenSlotplaatsen),
+                         [](const testing::TestParamInfo<EigenSlotplaats>& p) {
                              return std::string(p.param.naam);
                          });
 

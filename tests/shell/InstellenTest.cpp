@@ -27,10 +27,13 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLayout>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -430,6 +433,41 @@ TEST_F(InstellenTest, OKStoresTheSettingsAppliesThemAndOpensThePort) {
 
     // The next opening shows the tab of the last OK.
     EXPECT_EQ(open().SSTab->currentIndex(), 0);
+}
+
+// Qt's own texts of the dialogs (a file dialog's buttons and labels) follow the language chosen in the
+// settings: French, Dutch, and English again.
+TEST_F(InstellenTest, QtsOwnDialogTextsFollowTheLanguageChosen) {
+    const QString vertalingen = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (const char* taal : {"fr", "nl"})
+        if (!QFile::exists(vertalingen + QStringLiteral("/qtbase_") + QLatin1String(taal) +
+                           QStringLiteral(".qm")))
+            GTEST_SKIP() << "Qt's translations are not installed (qt6-translations-l10n): no qtbase_" << taal
+                         << ".qm in " << vertalingen.toStdString();
+    const auto knoppen = [] {
+        QFileDialog d;
+        d.setOption(QFileDialog::DontUseNativeDialog);
+        auto* rij = d.findChild<QDialogButtonBox*>();
+        auto* kijkIn = d.findChild<QLabel*>(QStringLiteral("lookInLabel"));
+        return std::make_pair(rij && rij->button(QDialogButtonBox::Cancel)
+                                  ? rij->button(QDialogButtonBox::Cancel)->text().toStdString()
+                                  : std::string("<no Cancel button>"),
+                              kijkIn ? kijkIn->text().toStdString() : std::string("<no label>"));
+    };
+    // An open dialog changes along.
+    QDialogButtonBox rijOpen(QDialogButtonBox::Cancel);
+    for (const auto& [taal, annuleren, kijkIn] :
+         {std::tuple{1, "Annuler", "Voir dans :"}, std::tuple{2, "Annuleren", "Zoeken in:"},
+          std::tuple{0, "Cancel", "Look in:"}}) {
+        SCOPED_TRACE("language " + std::to_string(taal));
+        frmInstellen& v = open(1);
+        v.ComboTaal->setCurrentIndex(taal);
+        QTest::mouseClick(v.OKButton, Qt::LeftButton);
+        ASSERT_EQ(HuidigeTaal, taal);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        EXPECT_EQ(knoppen(), std::make_pair(std::string(annuleren), std::string(kijkIn)));
+        EXPECT_EQ(rijOpen.button(QDialogButtonBox::Cancel)->text().toStdString(), annuleren);
+    }
 }
 
 TEST_F(InstellenTest, OKWithNoSpeedChosenStores1200) {

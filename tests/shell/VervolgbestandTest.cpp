@@ -12,6 +12,7 @@
 #include "EersteStart.h"
 #include "RackEmulator.h"
 #include "StijgendeRack.h"
+#include "TypNaam.h"
 #include "acquisition/Frames.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
@@ -1229,8 +1230,7 @@ void TypInOpenDialoog(const QString& naam) {
             if (auto* f = qobject_cast<QFileDialog*>(w); f && f->isVisible()) d = f;
         auto* veld = d ? d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr;
         ASSERT_NE(veld, nullptr) << "the Open dialog with its name field";
-        QTest::keyClicks(veld, naam);
-        QTest::keyClick(veld, Qt::Key_Return);
+        TypNaamEnReturn(veld, naam);
         // A list of completions took the first Return.
         if (d && d->isVisible()) QTest::keyClick(veld, Qt::Key_Return);
         platform::klok().planIn(5000, [d] {

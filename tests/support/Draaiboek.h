@@ -4,7 +4,9 @@
 // window's MDIForm_Load runs the communication loop until the program is closed). When a step has
 // waited longer than the watchdog allows, or a step's action has run that long (a box no one answers
 // keeps it pumping events), the program is ended as at an end no one answers (the open boxes are
-// unloaded, every question gets the answer that changes nothing) and the step can be named.
+// unloaded, every question gets the answer that changes nothing) and the step can be named. So it is
+// when a step's check fails fatally (the rest of the step, often the close, is skipped), at once, and
+// when the program has not ended the watchdog's time after the last step began.
 #include "acquisition/Communicatie.h"
 #include "acquisition/Programmastatus.h"
 #include "platform/Klok.h"
@@ -12,6 +14,7 @@
 
 #include <QString>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 #include <vector>
@@ -51,16 +54,22 @@ private:
             return;
         }
         if (Klaar()) {
-            m_timer->zetActief(false);
+            // The last step ends the program (or its close follows); the watchdog waits for that end.
+            if (ProgrammaBeeindigd)
+                m_timer->zetActief(false);
+            else if (platform::klok().ms() - m_sinds > m_waakhondMs)
+                Verloop("the end after " + m_stappen.back().naam.toStdString());
             return;
         }
         const Regel& stap = m_stappen[m_volgende];
         if (stap.wanneer()) {
+            const std::string naam = stap.naam.toStdString();
             m_bezig = true;
             ++m_volgende;
             m_sinds = platform::klok().ms();
             stap.doe();
             m_bezig = false;
+            if (::testing::Test::HasFatalFailure()) Verloop(naam + " (a check failed)");
             return;
         }
         if (platform::klok().ms() - m_sinds > m_waakhondMs) Verloop(stap.naam.toStdString());
