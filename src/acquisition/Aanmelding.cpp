@@ -9,12 +9,14 @@
 #include "acquisition/Verbinding.h"
 #include "acquisition/vensters/Grafiekvenster.h"
 #include "acquisition/vensters/Hoofdvenster.h"
+#include "platform/Klok.h"
 #include "shared/Algemeen.h"
 #include "shared/Melding.h"
 #include "shared/Teksten.h"
 
 #include <algorithm>
 #include <deque>
+#include <limits>
 
 namespace {
 
@@ -23,6 +25,15 @@ std::deque<int32_t> WachtendeAanmeldingen;
 bool AanmeldingBezig = false;
 // The rack whose log-on is being handled: a reply of its own meanwhile (to its acknowledge) is dropped.
 int32_t RackInBehandeling = 0;
+
+// A log-on request waits for its replies as a request of the poll walk does, a receive time-out: from
+// the request, and again from each log-on handled, since the racks answer one after the other.
+constexpr qint64 AanmeldAntwoordTijdMs = 1000;
+qint64 AanmeldingOpenTot = std::numeric_limits<qint64>::min();
+
+void HoudAanmeldingOpen() {
+    AanmeldingOpenTot = std::max(AanmeldingOpenTot, platform::klok().ms() + AanmeldAntwoordTijdMs);
+}
 
 const QString CRLF = QStringLiteral("\r\n");
 
@@ -148,6 +159,7 @@ void ZendAanmeldVerzoek() {
     Terminal(CRLF + Tekst[267] + CRLF + CRLF + Tekst[142] + CRLF + CRLF);
     hoofdvenster().ZetStatusTekst(3, Tekst[142]);
     SchrijfLogboek(0, 0, Tekst[452]);
+    HoudAanmeldingOpen();
 }
 
 void VerwerkAanmeldAntwoord(int32_t idno) {
@@ -161,12 +173,18 @@ void VerwerkAanmeldAntwoord(int32_t idno) {
     }
     AanmeldingBezig = false;
     RackInBehandeling = 0;
+    HoudAanmeldingOpen();
+}
+
+bool AanmeldingLoopt() {
+    return AanmeldingBezig || platform::klok().ms() < AanmeldingOpenTot;
 }
 
 void WisWachtendeAanmeldingen() {
     WachtendeAanmeldingen.clear();
     AanmeldingBezig = false;
     RackInBehandeling = 0;
+    AanmeldingOpenTot = std::numeric_limits<qint64>::min();
 }
 
 int ZoekRackPlaats(int32_t idno) {

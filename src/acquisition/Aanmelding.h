@@ -10,7 +10,11 @@ void ZendAanmeldVerzoek();
 // replies of other racks that arrive meanwhile are kept and handled after it, in the order they came.
 // A number that is not a rack's (0.0.0.0, F.F.F.F, a module's) registers nothing.
 void VerwerkAanmeldAntwoord(int32_t idno);
-// Forgets the log-on replies still to be handled (with the reset of the communication loop).
+// True while replies to the last log-on request may still come: a log-on is being handled, or less
+// than a receive time-out has passed since the request or the last log-on handled.
+bool AanmeldingLoopt();
+// Forgets the log-on replies still to be handled and the request still open (with the reset of the
+// communication loop).
 void WisWachtendeAanmeldingen();
 // The slot (1..16) given to the rack, or 0 when every slot holds another rack.
 int RegistreerRack(int32_t idno);

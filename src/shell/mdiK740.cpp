@@ -799,6 +799,9 @@ void mdiK740::mnuNetworkSearch_Click() {
     if (!m_menus->mnuExtraTerminal->isChecked()) m_menus->mnuExtraTerminal->trigger();
     ::ToonTerminal();
     WisBuffers();
+    // What the walk had under way ends with the run: nothing more goes to a rack that does not answer,
+    // and the next row waits for the readings of the racks that do.
+    HerbeginOpvraging();
     ZendAanmeldVerzoek();
     ConfiguratieGewijzigd = true;
     ZetKnoppen();
