@@ -26,14 +26,11 @@ bool AanmeldingBezig = false;
 // The rack whose log-on is being handled: a reply of its own meanwhile (to its acknowledge) is dropped.
 int32_t RackInBehandeling = 0;
 
-// A log-on request waits for its replies as a request of the poll walk does, a receive time-out: from
-// the request, and again from each log-on handled, since the racks answer one after the other.
-constexpr qint64 AanmeldAntwoordTijdMs = 1000;
+// A log-on request waits for its replies as long as the poll supervision waits for a module before it
+// gives it up, five receive time-outs: from the request, and again from each log-on handled, since the
+// racks answer one after the other.
+constexpr qint64 AanmeldAntwoordTijdMs = 5000;
 qint64 AanmeldingOpenTot = std::numeric_limits<qint64>::min();
-
-void HoudAanmeldingOpen() {
-    AanmeldingOpenTot = std::max(AanmeldingOpenTot, platform::klok().ms() + AanmeldAntwoordTijdMs);
-}
 
 const QString CRLF = QStringLiteral("\r\n");
 
@@ -174,6 +171,10 @@ void VerwerkAanmeldAntwoord(int32_t idno) {
     AanmeldingBezig = false;
     RackInBehandeling = 0;
     HoudAanmeldingOpen();
+}
+
+void HoudAanmeldingOpen() {
+    AanmeldingOpenTot = std::max(AanmeldingOpenTot, platform::klok().ms() + AanmeldAntwoordTijdMs);
 }
 
 bool AanmeldingLoopt() {

@@ -459,6 +459,7 @@ void HerbeginOpvraging() {
     // The turn of the module the walk reaches begins with its status.
     OpvraagStap = 0;
     OpenBeurten();
+    HoudAanmeldingOpen();
 }
 
 void OpvraagVolgendeModule() {

@@ -118,7 +118,7 @@ bool ModuleOpgegeven(int r, int m);
 // began. So too after a Search (HerbeginOpvraging, Communicatie.h): a rack that logs on has its modules'
 // turns opened (OpenBeurt) and read before the next row; one that does not is not polled and waits for
 // its log-on, its modules logged without values until File > New or its log-on, and it holds no row back
-// once its log-on request has had the time of a reply (AanmeldingLoopt, Aanmelding.h).
+// once its log-on request has had its time (AanmeldingLoopt, Aanmelding.h).
 // Every module's turn is open again and its values count as old (after a snapshot, at the loop's start
 // and at the start of a run).
 void OpenBeurten();

@@ -122,29 +122,32 @@ TEST_F(NaZoekenTest, ASearchDuringTheGiveUpOfAModuleWhoseRackDoesNotAnswerItSend
     EXPECT_GT(rijen, 20) << "the run stopped after the Search";
 }
 
-// The Search comes when every module has had its turn and the next row is due, and rack 2 takes its time
-// over each reply (a turn outlasts the 1 s interval): no row follows the Search's end point before rack 2
-// has been read again, so none holds every value empty; rack 1, which does not answer, holds the row back
-// no longer than its log-on request takes.
+// The Search comes when every module has had its turn and the next row is due, and rack 2 answers its
+// log-on 1.5 s later, after the first tick of the poll-interval timer: no row follows the Search's end
+// point before rack 2 has been read again, so none holds every value empty; rack 1, which does not
+// answer, holds the rows back no longer than its log-on request takes.
 TEST_F(NaZoekenTest, AfterASearchWhileLoggingTheNextRowWaitsForTheReadingOfTheRacksThatAnswer) {
-    emulator.module(TweedeModule)->omkeertijdMs = 400;
     mdiK740 venster;
     const Installatie installatie(venster);
     InstalleerMeldingen();
     Draaiboek boek(venster, 120000);
     LogVanafStartElkeSeconde(boek, venster, {}, 2);
     size_t eindpunt = 0;
+    qint64 sinds = 0;
     boek.Stap(
         QStringLiteral("logging runs, the next row due"),
         [&] { return Rijen() >= 3 && CyclusVoltooid && !PauzeOpvragen; },
         [&] {
+            emulator.rack(2)->aanmeldVertragingMs = 1500;
             eindpunt = static_cast<size_t>(Rijen()) + 1;
+            sinds = platform::klok().ms();
             ZoekZonderRack1(venster);
         });
     boek.Stap(
         QStringLiteral("three rows after the Search"),
         [&] { return Rijen() >= static_cast<int>(eindpunt) + 3; },
         [&] {
+            EXPECT_LT(platform::klok().ms() - sinds, 15000) << "rack 1 held the rows back";
             const std::vector<QStringList> regels = Regels();
             const QStringList& kop = regels.front();
             const qsizetype rack1 = kop.indexOf(QStringLiteral("Value R1M1C1"));
