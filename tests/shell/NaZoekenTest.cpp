@@ -55,6 +55,14 @@ protected:
         return regels;
     }
     int Rijen() const { return std::max(static_cast<int>(Regels().size()) - 1, 0); }
+    // The event log names no reset of a module or a rack after its first `bytes` bytes.
+    static void ControleerGeenReset(qint64 bytes) {
+        QByteArray logboek;
+        ASSERT_TRUE(platform::LeesBestand(LogboekPad, logboek));
+        const QString na = platform::VanWindows1252(logboek.mid(bytes));
+        EXPECT_FALSE(na.contains(Tekst[450])) << "the event log after the Search:\n" << na.toStdString();
+        EXPECT_FALSE(na.contains(Tekst[451])) << "the event log after the Search:\n" << na.toStdString();
+    }
     // Rack 1 answers nothing from now on, and the Search is asked for (its warning answered OK).
     void ZoekZonderRack1(mdiK740& venster) {
         emulator.rack(1)->stil = true;
@@ -109,11 +117,7 @@ TEST_F(NaZoekenTest, ASearchDuringTheGiveUpOfAModuleWhoseRackDoesNotAnswerItSend
             }
             EXPECT_GT(naarRack2, 30) << "rack 2 not polled after the Search";
             EXPECT_EQ(emulator.rack(1)->aantalResets, 0) << "rack 1 reset after the Search";
-            QByteArray bytes;
-            ASSERT_TRUE(platform::LeesBestand(LogboekPad, bytes));
-            const QString na = platform::VanWindows1252(bytes.mid(logboek));
-            EXPECT_FALSE(na.contains(Tekst[450])) << "the event log after the Search:\n" << na.toStdString();
-            EXPECT_FALSE(na.contains(Tekst[451])) << "the event log after the Search:\n" << na.toStdString();
+            ControleerGeenReset(logboek);
             rijen = Rijen();
             SluitZonderBewaren(venster);
         });
@@ -122,8 +126,55 @@ TEST_F(NaZoekenTest, ASearchDuringTheGiveUpOfAModuleWhoseRackDoesNotAnswerItSend
     EXPECT_GT(rijen, 20) << "the run stopped after the Search";
 }
 
+// The Search comes as the supervision is about to give rack 1's module up (the saved command resent
+// unanswered), and rack 1, back on the line, answers it: the module's turn begins afresh with its status
+// once its rack has logged on, and neither the module nor its rack is reset.
+TEST_F(NaZoekenTest, ASearchDuringTheGiveUpOfAModuleWhoseRackAnswersItBeginsTheModulesTurnAfresh) {
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    Draaiboek boek(venster, 120000);
+    LogVanafStartElkeSeconde(boek, venster, {}, 2);
+    boek.Stap(
+        QStringLiteral("logging runs"), [&] { return Rijen() >= 2 && !PauzeOpvragen; },
+        [&] { emulator.rack(1)->stil = true; });
+    qint64 logboek = 0;
+    qint64 sinds = 0;
+    boek.Stap(
+        QStringLiteral("rack 1's module about to be given up"),
+        [] { return Racks[1].Modules[1].AantalPogingen == 5 && !Racks[1].Modules[1].Beantwoord; },
+        [&] {
+            ASSERT_EQ(emulator.rack(1)->aantalResets, 0);
+            emulator.rack(1)->stil = false;
+            emulator.wisVerzoeken();
+            logboek = QFileInfo(LogboekPad).size();
+            sinds = platform::klok().ms();
+            antwoorden = {vbOK};
+            venster.menus().mnuNetworkSearch->trigger();
+        });
+    boek.Stap(
+        QStringLiteral("10 s after the Search"),
+        [&] { return platform::klok().ms() - sinds >= 10000 && !PauzeOpvragen; },
+        [&] {
+            EXPECT_NE(RackVenster(1), nullptr) << "rack 1 did not log on again";
+            EXPECT_FALSE(ModuleOpgegeven(1, 1));
+            EXPECT_EQ(emulator.rack(1)->aantalResets, 0) << "rack 1 reset after the Search";
+            EXPECT_EQ(emulator.module(MillivoltModule)->aantalResets, 0) << "rack 1's module reset after the Search";
+            const std::vector<RackEmulator::Verzoek>& v = emulator.verzoeken();
+            const auto eerste = std::find_if(v.begin(), v.end(), [](const RackEmulator::Verzoek& r) {
+                return r.metIdno && r.idno == MillivoltModule;
+            });
+            ASSERT_NE(eerste, v.end()) << "rack 1's module not polled after the Search";
+            EXPECT_EQ(int(eerste->commando), int(CommandoStatus)) << "the module's turn went on where it was";
+            ControleerGeenReset(logboek);
+            SluitZonderBewaren(venster);
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({QStringLiteral("/logfile")}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+}
+
 // The Search comes when every module has had its turn and the next row is due, and rack 2 answers its
-// log-on 1.5 s later, after the first tick of the poll-interval timer: no row follows the Search's end
+// log-on 2.5 s later, after two ticks of the poll-interval timer: no row follows the Search's end
 // point before rack 2 has been read again, so none holds every value empty; rack 1, which does not
 // answer, holds the rows back no longer than its log-on request takes.
 TEST_F(NaZoekenTest, AfterASearchWhileLoggingTheNextRowWaitsForTheReadingOfTheRacksThatAnswer) {
@@ -138,7 +189,7 @@ TEST_F(NaZoekenTest, AfterASearchWhileLoggingTheNextRowWaitsForTheReadingOfTheRa
         QStringLiteral("logging runs, the next row due"),
         [&] { return Rijen() >= 3 && CyclusVoltooid && !PauzeOpvragen; },
         [&] {
-            emulator.rack(2)->aanmeldVertragingMs = 1500;
+            emulator.rack(2)->aanmeldVertragingMs = 2500;
             eindpunt = static_cast<size_t>(Rijen()) + 1;
             sinds = platform::klok().ms();
             ZoekZonderRack1(venster);
