@@ -27,10 +27,10 @@ bool AanmeldingBezig = false;
 int32_t RackInBehandeling = 0;
 
 // A log-on request waits for its replies as long as the poll supervision waits for a module before it
-// gives it up, five receive time-outs: from the request, and again from each log-on handled, since the
-// racks answer one after the other.
+// gives it up, five receive time-outs, or until the line closes, which loses them.
 constexpr qint64 AanmeldAntwoordTijdMs = 5000;
-qint64 AanmeldingOpenTot = std::numeric_limits<qint64>::min();
+constexpr qint64 GeenAanmelding = std::numeric_limits<qint64>::min();
+qint64 AanmeldingOpenTot = GeenAanmelding;
 
 const QString CRLF = QStringLiteral("\r\n");
 
@@ -170,11 +170,14 @@ void VerwerkAanmeldAntwoord(int32_t idno) {
     }
     AanmeldingBezig = false;
     RackInBehandeling = 0;
-    HoudAanmeldingOpen();
 }
 
 void HoudAanmeldingOpen() {
-    AanmeldingOpenTot = std::max(AanmeldingOpenTot, platform::klok().ms() + AanmeldAntwoordTijdMs);
+    AanmeldingOpenTot = platform::klok().ms() + AanmeldAntwoordTijdMs;
+}
+
+void BeeindigAanmelding() {
+    AanmeldingOpenTot = GeenAanmelding;
 }
 
 bool AanmeldingLoopt() {
@@ -185,7 +188,7 @@ void WisWachtendeAanmeldingen() {
     WachtendeAanmeldingen.clear();
     AanmeldingBezig = false;
     RackInBehandeling = 0;
-    AanmeldingOpenTot = std::numeric_limits<qint64>::min();
+    BeeindigAanmelding();
 }
 
 int ZoekRackPlaats(int32_t idno) {

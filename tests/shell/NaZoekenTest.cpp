@@ -159,7 +159,8 @@ TEST_F(NaZoekenTest, ASearchDuringTheGiveUpOfAModuleWhoseRackAnswersItBeginsTheM
             EXPECT_NE(RackVenster(1), nullptr) << "rack 1 did not log on again";
             EXPECT_FALSE(ModuleOpgegeven(1, 1));
             EXPECT_EQ(emulator.rack(1)->aantalResets, 0) << "rack 1 reset after the Search";
-            EXPECT_EQ(emulator.module(MillivoltModule)->aantalResets, 0) << "rack 1's module reset after the Search";
+            EXPECT_EQ(emulator.module(MillivoltModule)->aantalResets, 0)
+                << "rack 1's module reset after the Search";
             const std::vector<RackEmulator::Verzoek>& v = emulator.verzoeken();
             const auto eerste = std::find_if(v.begin(), v.end(), [](const RackEmulator::Verzoek& r) {
                 return r.metIdno && r.idno == MillivoltModule;

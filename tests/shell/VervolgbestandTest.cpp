@@ -835,9 +835,10 @@ TEST_F(VervolgbestandTest, ASearchUnderANamePerModuleEndsTheRunInItsFilesAndARac
             const QStringList csv = QDir(Datamap()).entryList({QStringLiteral("*.csv")}, QDir::Files);
             EXPECT_EQ(csv.size(), 3) << csv.join(QLatin1Char(' ')).toStdString()
                                      << ": a file named without a module's name after the second Search";
-            EXPECT_TRUE(IsEindpunt(Regels(bestand[1])[zoeken])) << "no end point of the second Search in "
-                                                                << bestand[1].toStdString();
-            EXPECT_GT(Rijen(bestand[1]), int(zoeken) + 2) << "rack 1's file got no rows after the second Search";
+            EXPECT_TRUE(IsEindpunt(Regels(bestand[1])[zoeken]))
+                << "no end point of the second Search in " << bestand[1].toStdString();
+            EXPECT_GT(Rijen(bestand[1]), int(zoeken) + 2)
+                << "rack 1's file got no rows after the second Search";
             keuze.bestanden = {Pad("after.csv")};
             venster.menus().mnuFileNew->trigger();
             ASSERT_EQ(Gegevensbestand, Pad("after.csv"));
