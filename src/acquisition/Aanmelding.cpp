@@ -9,12 +9,14 @@
 #include "acquisition/Verbinding.h"
 #include "acquisition/vensters/Grafiekvenster.h"
 #include "acquisition/vensters/Hoofdvenster.h"
+#include "platform/Klok.h"
 #include "shared/Algemeen.h"
 #include "shared/Melding.h"
 #include "shared/Teksten.h"
 
 #include <algorithm>
 #include <deque>
+#include <limits>
 
 namespace {
 
@@ -23,6 +25,12 @@ std::deque<int32_t> WachtendeAanmeldingen;
 bool AanmeldingBezig = false;
 // The rack whose log-on is being handled: a reply of its own meanwhile (to its acknowledge) is dropped.
 int32_t RackInBehandeling = 0;
+
+// A log-on request waits for its replies as long as the poll supervision waits for a module before it
+// gives it up, five receive time-outs, or until the line closes, which loses them.
+constexpr qint64 AanmeldAntwoordTijdMs = 5000;
+constexpr qint64 GeenAanmelding = std::numeric_limits<qint64>::min();
+qint64 AanmeldingOpenTot = GeenAanmelding;
 
 const QString CRLF = QStringLiteral("\r\n");
 
@@ -148,6 +156,7 @@ void ZendAanmeldVerzoek() {
     Terminal(CRLF + Tekst[267] + CRLF + CRLF + Tekst[142] + CRLF + CRLF);
     hoofdvenster().ZetStatusTekst(3, Tekst[142]);
     SchrijfLogboek(0, 0, Tekst[452]);
+    HoudAanmeldingOpen();
 }
 
 void VerwerkAanmeldAntwoord(int32_t idno) {
@@ -163,10 +172,23 @@ void VerwerkAanmeldAntwoord(int32_t idno) {
     RackInBehandeling = 0;
 }
 
+void HoudAanmeldingOpen() {
+    AanmeldingOpenTot = platform::klok().ms() + AanmeldAntwoordTijdMs;
+}
+
+void BeeindigAanmelding() {
+    AanmeldingOpenTot = GeenAanmelding;
+}
+
+bool AanmeldingLoopt() {
+    return AanmeldingBezig || platform::klok().ms() < AanmeldingOpenTot;
+}
+
 void WisWachtendeAanmeldingen() {
     WachtendeAanmeldingen.clear();
     AanmeldingBezig = false;
     RackInBehandeling = 0;
+    BeeindigAanmelding();
 }
 
 int ZoekRackPlaats(int32_t idno) {

@@ -10,7 +10,16 @@ void ZendAanmeldVerzoek();
 // replies of other racks that arrive meanwhile are kept and handled after it, in the order they came.
 // A number that is not a rack's (0.0.0.0, F.F.F.F, a module's) registers nothing.
 void VerwerkAanmeldAntwoord(int32_t idno);
-// Forgets the log-on replies still to be handled (with the reset of the communication loop).
+// Replies to a log-on request are awaited from now on (the request, and a Search before its request
+// goes out).
+void HoudAanmeldingOpen();
+// The replies still to come are lost: the rack line was closed (the settings window closes it).
+void BeeindigAanmelding();
+// True while replies to the last log-on request may still come: a log-on is being handled, or less than
+// the give-up time of a silent module (5 s) has passed since the request and the line stayed open.
+bool AanmeldingLoopt();
+// Forgets the log-on replies still to be handled and the request still open (with the reset of the
+// communication loop).
 void WisWachtendeAanmeldingen();
 // The slot (1..16) given to the rack, or 0 when every slot holds another rack.
 int RegistreerRack(int32_t idno);

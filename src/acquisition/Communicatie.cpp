@@ -60,14 +60,26 @@ bool HeeftIngangInGebruik(const ModuleRecord& m) {
     return false;
 }
 
-bool WordtGemeten(int r, int m) {
-    return Racks[r].Modules[m].Present && RackVlaggen[r].Measure;
+// Rack r is polled: registered, measuring, and not waiting for its log-on (a rack that did not answer a
+// Search gets no request and no reset until it is registered again).
+bool WordtGepold(int r) {
+    return Racks[r].Present && RackVlaggen[r].Measure && !RackWachtOpAanmelding(r);
 }
 
-// True when every module that the walk polls has had its turn since the turns were last opened.
+bool WordtGemeten(int r, int m) {
+    return Racks[r].Modules[m].Present && WordtGepold(r);
+}
+
+// True when every module that the walk polls has had its turn since the turns were last opened. While
+// a rack waits for its log-on and the log-on request may still get its reply, none has: a rack that
+// answers is polled from its log-on on, and the row waits for its reading.
 bool AlleBeurtenGehad() {
     for (int r = 1; r <= AantalRacks; ++r) {
         if (!Racks[r].Present || !RackVlaggen[r].Measure) continue;
+        if (RackWachtOpAanmelding(r)) {
+            if (AanmeldingLoopt()) return false;
+            continue;
+        }
         for (int m = 1; m <= AantalModules; ++m) {
             const ModuleRecord& module = Racks[r].Modules[m];
             if (module.Present && HeeftIngangInGebruik(module) && BeurtOpen(r, m)) return false;
@@ -431,12 +443,23 @@ void VolgendeModule(int16_t& rack, int16_t& module) {
             do {
                 ++rack;
                 if (rack > AantalRacks) rack = 1;
-            } while (rack != r0 && !(Racks[rack].Present && RackVlaggen[rack].Measure));
+            } while (rack != r0 && !WordtGepold(rack));
         }
         if (rack == r0 && module == m0) return;
         const ModuleRecord& m = Racks[rack].Modules[module];
         if (m.Present && HeeftIngangInGebruik(m)) return;
     }
+}
+
+void HerbeginOpvraging() {
+    for (int r = 1; r <= AantalRacks; ++r)
+        for (int m = 1; m <= AantalModules; ++m)
+            CommandoAfgehandeld(r, m);
+    BewaardCommando.clear();
+    // The turn of the module the walk reaches begins with its status.
+    OpvraagStap = 0;
+    OpenBeurten();
+    HoudAanmeldingOpen();
 }
 
 void OpvraagVolgendeModule() {

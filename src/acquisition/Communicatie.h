@@ -36,6 +36,12 @@ void VolgendeStap(int16_t& rack, int16_t& module, int16_t& stap);
 void VolgendeModule(int16_t& rack, int16_t& module);
 // VolgendeModule on the walk's position, then step 1.
 void OpvraagVolgendeModule();
+// The walk begins afresh at a Search, once the racks wait for their log-on: every module's outstanding
+// request and the steps of giving it up end, as a reply ends them (no resend, no reset of the module or
+// its rack follows), and every turn is open again, as at the start of a run, so that the next snapshot
+// waits until every module polled from now on has been read; the log-on replies are awaited from now on
+// (AanmeldingLoopt, Aanmelding.h).
+void HerbeginOpvraging();
 
 // Measuring on and off: the flag, the toolbar button and an event-log line.
 void StartMeten();

@@ -115,9 +115,10 @@ bool ModuleOpgegeven(int r, int m);
 // that was not read in that span holds only the values of an earlier row and is logged without them, as
 // a given-up module is. A run's first row is held to the same rule from the run's start (logging switched
 // on, File > New), as if a snapshot had been taken then: it holds only readings taken since the run
-// began. After a Search the same holds without more: a rack that logs on has its modules' turns opened
-// (OpenBeurt), and one that does not has modules without a model, logged without values until File > New
-// or its log-on.
+// began. So too after a Search (HerbeginOpvraging, Communicatie.h): a rack that logs on has its modules'
+// turns opened (OpenBeurt) and read before the next row; one that does not is not polled and waits for
+// its log-on, its modules logged without values until File > New or its log-on, and it holds no row back
+// once its log-on request has had its time (AanmeldingLoopt, Aanmelding.h).
 // Every module's turn is open again and its values count as old (after a snapshot, at the loop's start
 // and at the start of a run).
 void OpenBeurten();

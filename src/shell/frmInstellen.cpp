@@ -1,5 +1,6 @@
 #include "shell/frmInstellen.h"
 
+#include "acquisition/Aanmelding.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/Verbinding.h"
 #include "files/Meetbestand.h"
@@ -293,7 +294,11 @@ void frmInstellen::Form_Load() {
     m_verbinding.emplace(VerbindingActief);
     m_pauze.emplace(PauzeOpvragen);
 
-    if (MSComm1().isOpen()) MSComm1().sluit();
+    // The log-on replies still to come are lost with the line.
+    if (MSComm1().isOpen()) {
+        MSComm1().sluit();
+        BeeindigAanmelding();
+    }
 
     m_scheiding = TijdScheiding.isEmpty() ? QStringLiteral(":") : TijdScheiding;
     QString scheiding = m_scheiding;

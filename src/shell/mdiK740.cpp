@@ -794,6 +794,9 @@ void mdiK740::mnuNetworkSearch_Click() {
         // The table keeps its rows for a rack that logs on again with the same modules.
         if (Tabelvenster* tabel = TabelVensters[r]) tabel->WachtOpAanmelding();
     }
+    // What the walk had under way ends with the run: nothing more goes to a rack that does not answer,
+    // and the next row waits for the readings of the racks that do.
+    HerbeginOpvraging();
     HerinitialiseerGrafieken();
     if (BoomZichtbaar) HerbouwTreeView();
     if (!m_menus->mnuExtraTerminal->isChecked()) m_menus->mnuExtraTerminal->trigger();

@@ -14,6 +14,7 @@
 #include "StijgendeRack.h"
 #include "TypNaam.h"
 #include "acquisition/Frames.h"
+#include "acquisition/Kalibratiebestand.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/vensters/Rackvenster.h"
@@ -731,7 +732,8 @@ TEST_F(VervolgbestandTest, ARunsFirstRowHoldsNoReadingTakenBeforeTheRunBegan) {
 // into every file of the run under the name it had, before the records are cleared; rack 1, which does not
 // answer, goes on in its own file under its module's name, with neither values nor temperatures in any row
 // after the end point (the reading before it is no reading of the new run); no file is named without a
-// module's name; and after File > New its table's tab has that name again.
+// module's name, neither at this Search nor at a second one; File > Save settings during the wait saves
+// its module under that name; and after File > New its table's tab has that name again.
 TEST_F(VervolgbestandTest, ASearchUnderANamePerModuleEndsTheRunInItsFilesAndARackThatDoesNotAnswerKeepsThem) {
     mdiK740 venster;
     const Installatie installatie(venster);
@@ -810,6 +812,34 @@ TEST_F(VervolgbestandTest, ASearchUnderANamePerModuleEndsTheRunInItsFilesAndARac
                     }
                 }
             }
+            // File > Save settings while rack 1 waits: its configuration keeps its module's name.
+            venster.menus().mnuFileSaveSettings->trigger();
+            const QString rcf = RackBestandsnaam(1, MapConfiguratie, QStringLiteral(".rcf"));
+            QByteArray bytes;
+            ASSERT_TRUE(platform::LeesBestand(rcf, bytes)) << rcf.toStdString();
+            const QStringList regels = platform::VanWindows1252(bytes).split(QStringLiteral("\r\n"));
+            const qsizetype module1 = regels.indexOf(QStringLiteral("[MODULE1]"));
+            ASSERT_GE(module1, 0);
+            EXPECT_EQ(regels.value(module1 + 3).toStdString(), ("Name=" + naam1).toStdString())
+                << rcf.toStdString() << ": rack 1's module saved under the name the Search cleared";
+            // A second Search, rack 1 still off the line.
+            zoeken = static_cast<size_t>(Rijen(bestand[2])) + 1;
+            antwoorden = {vbOK};
+            venster.menus().mnuNetworkSearch->trigger();
+            ASSERT_TRUE(VerbindingActief);
+        });
+    boek.Stap(
+        QStringLiteral("three rows after the second Search in rack 2's file"),
+        [&] { return RackVenster(2) != nullptr && !PauzeOpvragen && Rijen(bestand[2]) >= int(zoeken) + 3; },
+        [&] {
+            EXPECT_TRUE(RackWachtOpAanmelding(1));
+            const QStringList csv = QDir(Datamap()).entryList({QStringLiteral("*.csv")}, QDir::Files);
+            EXPECT_EQ(csv.size(), 3) << csv.join(QLatin1Char(' ')).toStdString()
+                                     << ": a file named without a module's name after the second Search";
+            EXPECT_TRUE(IsEindpunt(Regels(bestand[1])[zoeken]))
+                << "no end point of the second Search in " << bestand[1].toStdString();
+            EXPECT_GT(Rijen(bestand[1]), int(zoeken) + 2)
+                << "rack 1's file got no rows after the second Search";
             keuze.bestanden = {Pad("after.csv")};
             venster.menus().mnuFileNew->trigger();
             ASSERT_EQ(Gegevensbestand, Pad("after.csv"));
