@@ -105,21 +105,33 @@ private:
 // WachtendeVraagBijSluiten first): that question is withdrawn without an answer, and its rows keep
 // waiting for the close's own question.
 void TrekWachtendeVraagIn();
+// What a Save As put into its new content of the rows of the file it replaces (VoegWachtendeRijenIn).
+struct Invoeging {
+    // The rows that waited for the file are in.
+    bool ingevoegd = false;
+    // The rows given up for it (past the bound) are in as well: the content held them (the table took
+    // them), so the file has no break and they are not told as not written.
+    bool opgegeven = false;
+};
 // Save As makes the new content in `kopie` (a copy of the data file, or the table written out), which is
 // to take the name `naam`: rows that wait for the file of that name (a file the run left, whose disk
 // refused them) go into the copy where they were taken, before the copy's rows taken after the first of
 // them, so that the file holds its rows in the order taken. A waiting row the copy holds already (the
 // table took it; the same time and, under the rows' own header, the same line) does not go in again but
-// counts as put in. `ingevoegd` tells whether they are in; they still count as waiting until the copy has
-// the name (NeemWachtendeRijenMee). Rows of another layout than the copy's header, and rows taken after
-// every row of the copy, are left waiting: they reach the file as any waiting rows do. False, with the
-// system's reason, when the copy could not be written.
-bool VoegWachtendeRijenIn(const QString& naam, const QString& kopie, bool& ingevoegd);
+// counts as put in. Rows given up for the file count as in the copy when it holds as many rows of their
+// times besides the waiting ones; the end point of their break then does not go in. `invoeging` tells
+// what is in; the rows still count as waiting until the copy has the name (NeemWachtendeRijenMee). Rows
+// of another layout than the copy's header, and rows taken after every row of the copy, are left
+// waiting: they reach the file as any waiting rows do. False, with the system's reason, when the copy
+// could not be written.
+bool VoegWachtendeRijenIn(const QString& naam, const QString& kopie, Invoeging& invoeging);
 // Save As of the data file named by the template `sjabloon` made `naam`: the rows that wait for the old
 // file go on in the new one, before its next row (`gekopieerd`: the new file is a copy of the old one;
 // otherwise it was written from the table, which holds them already). A template with markers keeps its
-// waiting rows. `ingevoegd`: the rows that waited for `naam` are in the new file (VoegWachtendeRijenIn).
+// waiting rows. `invoeging`: what of the rows of `naam` is in the new file (VoegWachtendeRijenIn); the
+// event log names only the rows that reached no file. The run goes on in the new file: the files it
+// logged into before are no longer its own.
 void NeemWachtendeRijenMee(const QString& sjabloon, const QString& naam, bool gekopieerd,
-                           bool ingevoegd = false);
+                           const Invoeging& invoeging = {});
 
 void ResetLogbestanden();

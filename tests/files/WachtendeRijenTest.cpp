@@ -949,6 +949,61 @@ void SlaOpOverDagbestand(WachtendeRijenTest& t) {
     EXPECT_FALSE(logboek.contains(vandaag + QStringLiteral(": "))) << logboek.toStdString();
 }
 
+// The same, while the memory for waiting rows kept only `behouden` of the rows the disk refused and gave
+// up the rest: the table holds those too, so the new file has every row, once, in the order taken, with
+// no end point of a break, and the event log names none of them as not written; the next row follows.
+void SlaOpOverDagbestandMetOpgegevenRijen(WachtendeRijenTest& t, int behouden) {
+    SCOPED_TRACE(testing::Message() << "Save As of the day's file from the table; " << behouden
+                                    << " refused rows kept, the rest given up");
+    LogbestandAan = true;
+    const QString map = QStringLiteral("opgegeven-%1").arg(behouden);
+    ASSERT_TRUE(QDir().mkpath(t.Pad(map)));
+    Gegevensbestand = t.Pad(map + QStringLiteral("/run-#date#.csv"));
+    const QString vandaag = MaakBestandsnaam(Gegevensbestand, 0, 0, 0);
+    TijdMeting = platform::Nu();
+    AantalMetingen = 0;
+    QStringList tijden;
+    const auto meet = [&] {
+        t.VolgendeMeting();
+        tijden << platform::DatumTijdTekst(TijdMeting);
+        t.NeemInTabel(tijden.back());
+    };
+    for (int s = 0; s < 3; ++s)
+        meet();
+    const QByteArray begin = LeesBytes(vandaag);
+    const qint64 rij = t.Regels(vandaag).last().size() + 2;
+    ZetWachtendGrens(behouden * rij + rij / 2);
+    {
+        Bestandsgrens grens(static_cast<rlim_t>(begin.size()));
+        for (int s = 0; s < 4; ++s)
+            meet();
+    }
+    ZetWachtendGrens(WachtendeRijen::StandaardGrens);
+    ASSERT_EQ(LeesBytes(vandaag), begin) << "the day's file took the rows its disk was to refuse";
+
+    QString naam = Gegevensbestand;
+    t.dialogen.bestanden = {vandaag};
+    t.antwoorden = {vbYes};
+    ASSERT_TRUE(OpslaanAls(naam, false));
+    ASSERT_EQ(Gegevensbestand, vandaag);
+    meet();
+
+    const QStringList regels = t.Regels(vandaag);
+    const std::string inhoud = regels.join(QStringLiteral("\n")).toStdString();
+    ASSERT_EQ(regels.size(), tijden.size() + 1) << inhoud;
+    for (qsizetype i = 0; i < tijden.size(); ++i) {
+        EXPECT_EQ(SplitsVelden(regels[i + 1]).value(0).toStdString(), tijden[i].toStdString())
+            << "row " << i + 1 << ":\n"
+            << inhoud;
+        EXPECT_FALSE(WachtendeRijenTest::IsEindpunt(regels[i + 1])) << "row " << i + 1 << ":\n" << inhoud;
+    }
+    EXPECT_TRUE(SchrijfWachtendeRegels()) << "rows the file holds still wait";
+    const QString logboek =
+        LogboekPad.isEmpty() ? QString() : platform::VanWindows1252(LeesBytes(LogboekPad));
+    EXPECT_FALSE(logboek.contains(vandaag + QStringLiteral(": "))) << "rows the file holds told as not written:\n"
+                                                                  << logboek.toStdString();
+}
+
 // The rows that waited for the file saved over go before the data file's rows taken after them, and
 // behind those taken before them: whether the data file was empty, took rows only after them, or also
 // held rows from before; and whether the new file is a copy of the data file or written from the table.
@@ -980,6 +1035,11 @@ TEST_F(WachtendeRijenTest, SaveAsIntoAFileWhoseRowsWaitPutsTheRowsOfBothInTheOrd
     // The table holds the rows that wait already.
     SlaOpOverDagbestand(*this);
     if (HasFatalFailure()) return;
+    // The table holds the rows given up as well.
+    for (const int behouden : {2, 0}) {
+        SlaOpOverDagbestandMetOpgegevenRijen(*this, behouden);
+        if (HasFatalFailure()) return;
+    }
     for (const VerlatenGeval geval :
          {VerlatenGeval::Breuk, VerlatenGeval::LangeStaart, VerlatenGeval::AndereIndeling}) {
         SlaOpOverVerlatenBestand(*this, geval);
