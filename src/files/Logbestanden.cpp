@@ -1299,8 +1299,8 @@ bool VoegWachtendeRijenIn(const QString& naam, const QString& kopie, Invoeging& 
     // Behind a last line that was cut off, on a line of their own.
     if (invoeg == later.size() && !later.endsWith('\n'))
         ervoor = later.endsWith('\r') ? QStringLiteral("\n") : CRLF;
-    Breukpunt(invoeging.opgegeven ? nullptr : &w, true, false, houdtRijen || plaats != inhoud.cbegin(), ervoor,
-              erna);
+    Breukpunt(invoeging.opgegeven ? nullptr : &w, true, false, houdtRijen || plaats != inhoud.cbegin(),
+              ervoor, erna);
     const qint64 schrijfVan = na + invoeg;
     const auto schrijf = [&f](QByteArrayView stuk) {
         return f.write(stuk.data(), stuk.size()) == stuk.size();

@@ -236,7 +236,9 @@ TEST_F(LogbestandenTest, DateTemplateStartsANewFileWithItsHeaderAfterMidnight) {
 // file has left the former day's: a change of layout and the end write there alone.
 TEST_F(LogbestandenTest, AnEndAfterMidnightGoesIntoTheFilesOfTheRunsLastRowsWhateverTheDateNow) {
     Gegevensbestand = map + QStringLiteral("/run-#date#.csv");
-    const auto dag = [this](int d) { return map + QStringLiteral("/run-2601%1.csv").arg(d, 2, 10, QChar(u'0')); };
+    const auto dag = [this](int d) {
+        return map + QStringLiteral("/run-2601%1.csv").arg(d, 2, 10, QChar(u'0'));
+    };
     const auto meet = [this](const QString& info = QString()) {
         TijdMeting = platform::Nu();
         LogMeting(info);
@@ -278,8 +280,8 @@ TEST_F(LogbestandenTest, AnEndAfterMidnightGoesIntoTheFilesOfTheRunsLastRowsWhat
     klok().verstrijk(10000);
     meet(QStringLiteral("Stop"));
     Racks[2].Present = true;
-    EXPECT_EQ(LeesBytes(dag(6)), verlaten) << "the file of the day the run left got an end point:\n"
-                                            << regels(dag(6)).join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(LeesBytes(dag(6)) == verlaten) << "the file of the day the run left got an end point:\n"
+                                               << regels(dag(6)).join(QLatin1Char('\n')).toStdString();
     const QStringList nieuw = regels(dag(7));
     ASSERT_EQ(nieuw.size(), 3) << nieuw.join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(SplitsVelden(nieuw[2]).value(0).toStdString(), "07/01/2026 00:00:10");

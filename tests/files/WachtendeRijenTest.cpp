@@ -1000,8 +1000,9 @@ void SlaOpOverDagbestandMetOpgegevenRijen(WachtendeRijenTest& t, int behouden) {
     EXPECT_TRUE(SchrijfWachtendeRegels()) << "rows the file holds still wait";
     const QString logboek =
         LogboekPad.isEmpty() ? QString() : platform::VanWindows1252(LeesBytes(LogboekPad));
-    EXPECT_FALSE(logboek.contains(vandaag + QStringLiteral(": "))) << "rows the file holds told as not written:\n"
-                                                                  << logboek.toStdString();
+    EXPECT_FALSE(logboek.contains(vandaag + QStringLiteral(": ")))
+        << "rows the file holds told as not written:\n"
+        << logboek.toStdString();
 }
 
 // The rows that waited for the file saved over go before the data file's rows taken after them, and
@@ -1045,6 +1046,119 @@ TEST_F(WachtendeRijenTest, SaveAsIntoAFileWhoseRowsWaitPutsTheRowsOfBothInTheOrd
         SlaOpOverVerlatenBestand(*this, geval);
         if (HasFatalFailure()) return;
     }
+}
+
+// The merge of Save As takes the new content's rows as they stand. Under the rows' own header a waiting row
+// is held by the content only when it holds its very line: another row of that second goes in beside it.
+// Under a header that names the inputs otherwise (the table's) the time tells, and each row of the content
+// holds one waiting row: a row and an end point of one second both reach the file. The rows it holds count
+// as put in, and the rest follow its last row on lines of their own, also after a last line whose line
+// end is missing. The rows it lacks go before its first row taken after them, not before the first row it
+// holds. Rows: seconds after the first; `'`: a row of that second with other values.
+TEST_F(WachtendeRijenTest, TheSaveAsMergeHoldsAWaitingRowByItsLineUnderItsOwnHeaderAndEachRowOnce) {
+    const platform::Datum begin = platform::Nu();
+    const auto tijd = [begin](int s) { return platform::DatumTijdTekst(begin + s / 86400.0); };
+    struct Geval {
+        const char* naam;
+        std::vector<int> wachtend; // -s: the end point at s
+        bool eigenKop;             // the content has the rows' own header, else the table's
+        QStringList inhoud;        // "3", "3'"
+        bool zonderRegeleinde;     // the content's last line lacks its line end
+        QStringList verwacht;      // "3", "3'", "3e" (an end point)
+    };
+    const std::vector<Geval> gevallen = {
+        {"another row of the second under the own header",
+         {3, 4},
+         true,
+         {"1", "2", "3'", "6"},
+         false,
+         {"1", "2", "3'", "3", "4", "6"}},
+        {"a row and an end point of one second under the table's header",
+         {3, -3},
+         false,
+         {"1", "2", "3", "6"},
+         false,
+         {"1", "2", "3", "3e", "6"}},
+        {"the rest after a held row and a last line without its line end",
+         {3, 4},
+         true,
+         {"1", "2", "3"},
+         true,
+         {"1", "2", "3", "4"}},
+        {"the rest after a held row, before the content's next row",
+         {3, 5},
+         true,
+         {"1", "2", "3", "4'", "6"},
+         false,
+         {"1", "2", "3", "4'", "5", "6"}},
+    };
+    for (const Geval& g : gevallen) {
+        SCOPED_TRACE(g.naam);
+        ResetLogbestanden();
+        const QString map = Pad(QStringLiteral("samenvoegen-") + QString::number(&g - gevallen.data()));
+        ASSERT_TRUE(QDir().mkpath(map));
+        Gegevensbestand = map + QStringLiteral("/run.csv");
+        for (const int s : {1, 2}) {
+            TijdMeting = begin + s / 86400.0;
+            LogMeting(QString());
+        }
+        const QStringList geschreven = Regels(Gegevensbestand);
+        ASSERT_EQ(geschreven.size(), 3);
+        {
+            Bestandsgrens grens(static_cast<rlim_t>(LeesBytes(Gegevensbestand).size()));
+            for (const int s : g.wachtend) {
+                TijdMeting = begin + std::abs(s) / 86400.0;
+                LogMeting(s < 0 ? QStringLiteral("Stop") : QString());
+            }
+        }
+        ASSERT_EQ(WachtendBestand(), Gegevensbestand);
+        // A line of the content: a row as the run logs it, or one with other values; an end point.
+        const auto regel = [&](const QString& soort) {
+            const int s = soort.left(1).toInt();
+            QString r = geschreven[1];
+            if (soort.endsWith(QLatin1Char('e'))) {
+                const qsizetype velden = SplitsVelden(r).size();
+                r = QLatin1Char('"') + tijd(s) + QLatin1Char('"');
+                for (qsizetype v = 1; v < velden; ++v)
+                    r += QStringLiteral(",\"\"");
+                return r;
+            }
+            VervangVeld(r, 1, tijd(s));
+            if (soort.endsWith(QLatin1Char('\''))) VervangVeld(r, 2, QStringLiteral("5"));
+            return r;
+        };
+        QString kop = geschreven[0];
+        if (!g.eigenKop)
+            kop.replace(QRegularExpression(QStringLiteral(" R(\\d+)M(\\d+)C(\\d)")),
+                        QStringLiteral(" In\\3"));
+        QStringList inhoud{kop};
+        for (const QString& soort : g.inhoud)
+            inhoud << regel(soort);
+        const QString kopie = map + QStringLiteral("/new.csv");
+        QByteArray bytes = platform::NaarWindows1252(inhoud.join(QStringLiteral("\r\n")));
+        if (!g.zonderRegeleinde) bytes += "\r\n";
+        SchrijfBytes(kopie, bytes);
+
+        Invoeging invoeging;
+        ASSERT_TRUE(VoegWachtendeRijenIn(Gegevensbestand, kopie, invoeging));
+        EXPECT_TRUE(invoeging.ingevoegd) << "the rows that waited are not in the new content";
+        // The lines of the content by their kinds; "?" for a line of no kind (two lines joined).
+        QStringList soorten;
+        const QStringList regels = Regels(kopie);
+        EXPECT_EQ(regels.value(0), kop);
+        for (qsizetype i = 1; i < regels.size(); ++i) {
+            QString soort = QStringLiteral("?");
+            for (int s = 1; s <= 6; ++s)
+                for (const QString& k : {QString(), QStringLiteral("'"), QStringLiteral("e")})
+                    if (regels[i] == regel(QString::number(s) + k)) soort = QString::number(s) + k;
+            soorten << soort;
+        }
+        EXPECT_EQ(soorten.join(QLatin1Char(' ')).toStdString(),
+                  g.verwacht.join(QLatin1Char(' ')).toStdString())
+            << "the new content's rows";
+        EXPECT_TRUE(LeesBytes(kopie).endsWith("\r\n")) << "the new content's last line is cut";
+    }
+    ResetLogbestanden();
 }
 
 // Rows wait for a file the run has left, on a disk that refuses to make it longer. Its box names that

@@ -928,9 +928,8 @@ TEST_F(MiddernachtTest, ASearchAtMidnightWithARackOffTheLineEndsTheRunInTheDaysF
         [&] {
             const QStringList vandaag = LogBestanden(Gegevensbestand);
             return platform::klok().ms() - sinds > 30000 ||
-                   (!vandaag.isEmpty() && std::all_of(vandaag.begin(), vandaag.end(), [](const QString& p) {
-                        return Rijen(p) >= 2;
-                    }));
+                   (!vandaag.isEmpty() && std::all_of(vandaag.begin(), vandaag.end(),
+                                                      [](const QString& p) { return Rijen(p) >= 2; }));
         },
         [&] {
             venster.menus().mnuDatalogging->trigger();
