@@ -274,6 +274,20 @@ QString EersteRegel(const QString& pad) {
     return platform::VanWindows1252(regel);
 }
 
+// Whether the file begins with the header line `kop` (with its line end) byte for byte, as the program
+// wrote it.
+bool BegintMetKop(const QString& pad, const QString& kop) {
+    const QByteArray bytes = platform::NaarWindows1252(kop);
+    QFile f(pad);
+    return f.open(QIODevice::ReadOnly) && f.read(bytes.size()) == bytes;
+}
+
+// Whether the file system keeps the file's modification time to the second or coarser (FAT: two
+// seconds): a write later in the second of the program's own leaves it as it was.
+bool TijdInSeconden(const Bestandsstand& stand) {
+    return stand.tijdNs % 1000000000 == 0;
+}
+
 // Whether the file's first line names the columns of the header line `kop` (with its line end).
 bool HeeftKop(const QString& pad, const QString& kop) {
     QStringView verwacht(kop);
@@ -535,7 +549,11 @@ public:
             if (w && !ZelfdeIndeling(w->wacht.kop, b.kop)) return true;
             if (b.stand.lengte == 0) continue;
             const Logbestand* bekend = wacht.Van(b.pad);
-            if (bekend && bekend->Onaangeroerd(b.stand) && bekend->kop == b.kop) continue;
+            // A file system that keeps times to the second (FAT: two) cannot tell a file replaced in the
+            // second of the program's own write: there the file's first bytes are read again.
+            if (bekend && bekend->Onaangeroerd(b.stand) && bekend->kop == b.kop &&
+                (!TijdInSeconden(b.stand) || BegintMetKop(b.pad, b.kop)))
+                continue;
             if (!HeeftKop(b.pad, b.kop)) return true;
         }
         return false;

@@ -53,6 +53,8 @@ QString EenheidTekstPerModel(int16_t rack, int16_t module, int16_t kanaal);
 // recent files, the last file of the settings and the event log name it. A file the program left as it
 // wrote it keeps its header; one changed behind the program (its length, its modification time, or what
 // it is on the disk: a file swapped, moved in or made anew under its name) has its header read again.
+// Where the file system keeps times to the second (FAT: two), a change in the second of the program's own
+// write leaves all of that as it was: there the header's bytes are read again at every snapshot.
 // An end point goes only into a file whose header is that of the run's rows: a file of another layout
 // put in its place is left as it is.
 // True when the run went on in a new data file with this snapshot: the row is that file's first.
