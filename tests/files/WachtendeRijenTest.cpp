@@ -899,12 +899,18 @@ void SlaOpNaMisluktePoging(WachtendeRijenTest& t) {
 // Save As of the data file, a template that names the day, onto the day's file, Yes to overwrite: the
 // day's last rows wait (its disk refused them, and has room again before the next snapshot). The new file
 // is written from the table, which holds those rows already: every row is in the file once, in the order
-// taken, their wait ends, and none is told as not written.
-void SlaOpOverDagbestand(WachtendeRijenTest& t) {
-    SCOPED_TRACE("Save As of a template that names the day onto the day's file, whose last rows wait");
+// taken, their wait ends, and none is told as not written. `behouden` (0 or more): the memory for waiting
+// rows kept only so many of the rows the disk refused and gave up the rest, which the table holds too:
+// the new file has no end point of a break either, and the next row follows.
+void SlaOpOverDagbestand(WachtendeRijenTest& t, int behouden = -1) {
+    SCOPED_TRACE(
+        testing::Message() << "Save As of a template that names the day onto the day's file, whose last "
+                              "rows wait; rows kept by the memory: "
+                           << (behouden < 0 ? std::string("all") : std::to_string(behouden)));
     LogbestandAan = true;
-    ASSERT_TRUE(QDir().mkpath(t.Pad(QStringLiteral("dag"))));
-    Gegevensbestand = t.Pad(QStringLiteral("dag/run-#date#.csv"));
+    const QString map = behouden < 0 ? QStringLiteral("dag") : QStringLiteral("dag-%1").arg(behouden);
+    ASSERT_TRUE(QDir().mkpath(t.Pad(map)));
+    Gegevensbestand = t.Pad(map + QStringLiteral("/run-#date#.csv"));
     const QString vandaag = MaakBestandsnaam(Gegevensbestand, 0, 0, 0);
     TijdMeting = platform::Nu();
     AantalMetingen = 0;
@@ -917,13 +923,15 @@ void SlaOpOverDagbestand(WachtendeRijenTest& t) {
     for (int s = 0; s < 3; ++s)
         meet();
     const QByteArray begin = LeesBytes(vandaag);
+    const qint64 rij = t.Regels(vandaag).last().size() + 2;
+    if (behouden >= 0) ZetWachtendGrens(behouden * rij + rij / 2);
     {
         Bestandsgrens grens(static_cast<rlim_t>(begin.size()));
-        meet();
-        meet();
+        for (int s = 0; s < (behouden < 0 ? 2 : 4); ++s)
+            meet();
     }
+    ZetWachtendGrens(WachtendeRijen::StandaardGrens);
     ASSERT_EQ(LeesBytes(vandaag), begin) << "the day's file took the rows its disk was to refuse";
-    ASSERT_EQ(WachtendBestand(), vandaag);
 
     QString naam = Gegevensbestand;
     t.dialogen.bestanden = {vandaag};
@@ -940,64 +948,10 @@ void SlaOpOverDagbestand(WachtendeRijenTest& t) {
         EXPECT_EQ(SplitsVelden(regels[i + 1]).value(0).toStdString(), tijden[i].toStdString())
             << "row " << i + 1 << ":\n"
             << inhoud;
-        EXPECT_FALSE(WachtendeRijenTest::IsEindpunt(regels[i + 1])) << "row " << i + 1;
-    }
-    EXPECT_TRUE(SchrijfWachtendeRegels()) << "rows the file holds still wait";
-    EXPECT_EQ(LeesBytes(vandaag).count('\n'), tijden.size() + 1) << "a waiting row was written again";
-    const QString logboek =
-        LogboekPad.isEmpty() ? QString() : platform::VanWindows1252(LeesBytes(LogboekPad));
-    EXPECT_FALSE(logboek.contains(vandaag + QStringLiteral(": "))) << logboek.toStdString();
-}
-
-// The same, while the memory for waiting rows kept only `behouden` of the rows the disk refused and gave
-// up the rest: the table holds those too, so the new file has every row, once, in the order taken, with
-// no end point of a break, and the event log names none of them as not written; the next row follows.
-void SlaOpOverDagbestandMetOpgegevenRijen(WachtendeRijenTest& t, int behouden) {
-    SCOPED_TRACE(testing::Message() << "Save As of the day's file from the table; " << behouden
-                                    << " refused rows kept, the rest given up");
-    LogbestandAan = true;
-    const QString map = QStringLiteral("opgegeven-%1").arg(behouden);
-    ASSERT_TRUE(QDir().mkpath(t.Pad(map)));
-    Gegevensbestand = t.Pad(map + QStringLiteral("/run-#date#.csv"));
-    const QString vandaag = MaakBestandsnaam(Gegevensbestand, 0, 0, 0);
-    TijdMeting = platform::Nu();
-    AantalMetingen = 0;
-    QStringList tijden;
-    const auto meet = [&] {
-        t.VolgendeMeting();
-        tijden << platform::DatumTijdTekst(TijdMeting);
-        t.NeemInTabel(tijden.back());
-    };
-    for (int s = 0; s < 3; ++s)
-        meet();
-    const QByteArray begin = LeesBytes(vandaag);
-    const qint64 rij = t.Regels(vandaag).last().size() + 2;
-    ZetWachtendGrens(behouden * rij + rij / 2);
-    {
-        Bestandsgrens grens(static_cast<rlim_t>(begin.size()));
-        for (int s = 0; s < 4; ++s)
-            meet();
-    }
-    ZetWachtendGrens(WachtendeRijen::StandaardGrens);
-    ASSERT_EQ(LeesBytes(vandaag), begin) << "the day's file took the rows its disk was to refuse";
-
-    QString naam = Gegevensbestand;
-    t.dialogen.bestanden = {vandaag};
-    t.antwoorden = {vbYes};
-    ASSERT_TRUE(OpslaanAls(naam, false));
-    ASSERT_EQ(Gegevensbestand, vandaag);
-    meet();
-
-    const QStringList regels = t.Regels(vandaag);
-    const std::string inhoud = regels.join(QStringLiteral("\n")).toStdString();
-    ASSERT_EQ(regels.size(), tijden.size() + 1) << inhoud;
-    for (qsizetype i = 0; i < tijden.size(); ++i) {
-        EXPECT_EQ(SplitsVelden(regels[i + 1]).value(0).toStdString(), tijden[i].toStdString())
-            << "row " << i + 1 << ":\n"
-            << inhoud;
         EXPECT_FALSE(WachtendeRijenTest::IsEindpunt(regels[i + 1])) << "row " << i + 1 << ":\n" << inhoud;
     }
     EXPECT_TRUE(SchrijfWachtendeRegels()) << "rows the file holds still wait";
+    EXPECT_EQ(LeesBytes(vandaag).count('\n'), tijden.size() + 1) << "a waiting row was written again";
     const QString logboek =
         LogboekPad.isEmpty() ? QString() : platform::VanWindows1252(LeesBytes(LogboekPad));
     EXPECT_FALSE(logboek.contains(vandaag + QStringLiteral(": ")))
@@ -1038,7 +992,7 @@ TEST_F(WachtendeRijenTest, SaveAsIntoAFileWhoseRowsWaitPutsTheRowsOfBothInTheOrd
     if (HasFatalFailure()) return;
     // The table holds the rows given up as well.
     for (const int behouden : {2, 0}) {
-        SlaOpOverDagbestandMetOpgegevenRijen(*this, behouden);
+        SlaOpOverDagbestand(*this, behouden);
         if (HasFatalFailure()) return;
     }
     for (const VerlatenGeval geval :
