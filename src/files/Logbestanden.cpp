@@ -274,6 +274,20 @@ QString EersteRegel(const QString& pad) {
     return platform::VanWindows1252(regel);
 }
 
+// Whether the file begins with the header line `kop` (with its line end) byte for byte, as the program
+// wrote it.
+bool BegintMetKop(const QString& pad, const QString& kop) {
+    const QByteArray bytes = platform::NaarWindows1252(kop);
+    QFile f(pad);
+    return f.open(QIODevice::ReadOnly) && f.read(bytes.size()) == bytes;
+}
+
+// Whether the file system keeps the file's modification time to the second or coarser (FAT: two
+// seconds): a write later in the second of the program's own leaves it as it was.
+bool TijdInSeconden(const Bestandsstand& stand) {
+    return stand.tijdNs % 1000000000 == 0;
+}
+
 // Whether the file's first line names the columns of the header line `kop` (with its line end).
 bool HeeftKop(const QString& pad, const QString& kop) {
     QStringView verwacht(kop);
@@ -535,7 +549,11 @@ public:
             if (w && !ZelfdeIndeling(w->wacht.kop, b.kop)) return true;
             if (b.stand.lengte == 0) continue;
             const Logbestand* bekend = wacht.Van(b.pad);
-            if (bekend && bekend->Onaangeroerd(b.stand) && bekend->kop == b.kop) continue;
+            // A file system that keeps times to the second (FAT: two) cannot tell a file replaced in the
+            // second of the program's own write: there the file's first bytes are read again.
+            if (bekend && bekend->Onaangeroerd(b.stand) && bekend->kop == b.kop &&
+                (!TijdInSeconden(b.stand) || BegintMetKop(b.pad, b.kop)))
+                continue;
             if (!HeeftKop(b.pad, b.kop)) return true;
         }
         return false;
@@ -1032,6 +1050,18 @@ bool LogSnapshot(const QString& info, bool magVerhuizen) {
     if (modus == LogEenBestand) uit.Veld(een, QString(), true);
 
     uit.Schrijf(stop, tijd);
+    if (stop) {
+        // The end reaches every file the run wrote rows to since its last end point, also one whose name
+        // the template no longer gives (a day the clock has left while no row of the new day came yet),
+        // at the time of the end.
+        BeeindigLopendeBestanden(tijd, TekstAfbakening);
+    } else {
+        // The run's rows go on in this snapshot's files: a file it left (a former day's, one under a
+        // former name) is no longer among its own, and no later end or change of layout writes there.
+        wacht.VoorElk([&uit](Logbestand& b) {
+            if (b.lopend && !uit.Heeft(b.pad)) b.lopend = false;
+        });
+    }
     SchrijfVerlatenBestanden(uit);
     // The run has ended: a folder that still cannot be written is reported again in the next one.
     if (stop) gemeldeMappen.clear();
@@ -1152,6 +1182,28 @@ void VoegRegelsToe(const QByteArray& bytes, std::vector<Tijdregel>& regels) {
     }
 }
 
+// The lines given up for a file since it last took rows, by their times: how many, the first and the
+// last (none when a time cannot be read).
+struct Opgegeven {
+    qsizetype aantal = 0;
+    platform::Datum van = 0;
+    platform::Datum tot = 0;
+};
+Opgegeven OpgegevenVan(const Wachtend& w) {
+    QStringList tijden;
+    if (w.opgegeven.aantal > 0) tijden << w.opgegeven.eerste << w.opgegeven.laatste;
+    if (w.eindpuntOpgegeven) tijden << w.eindpunt;
+    Opgegeven o;
+    for (qsizetype i = 0; i < tijden.size(); ++i) {
+        platform::Datum t = 0;
+        if (!platform::LeesDatumTijd(tijden[i], t)) return {};
+        o.van = i == 0 ? t : std::min(o.van, t);
+        o.tot = i == 0 ? t : std::max(o.tot, t);
+    }
+    o.aantal = w.opgegeven.aantal + (w.eindpuntOpgegeven ? 1 : 0);
+    return o;
+}
+
 // The earliest time among the lines (none when no line holds one).
 std::optional<platform::Datum> VroegsteTijd(const std::vector<Tijdregel>& regels) {
     std::optional<platform::Datum> vroegst;
@@ -1162,16 +1214,20 @@ std::optional<platform::Datum> VroegsteTijd(const std::vector<Tijdregel>& regels
 
 } // namespace
 
-bool VoegWachtendeRijenIn(const QString& naam, const QString& kopie, bool& ingevoegd) {
-    ingevoegd = false;
+bool VoegWachtendeRijenIn(const QString& naam, const QString& kopie, Invoeging& invoeging) {
+    invoeging = {};
     const Logbestand* b = wacht.Wachtrij(naam);
-    if (!b || !b->wacht.Wacht()) return true;
+    if (!b) return true;
     const Wachtend& w = b->wacht;
     // The waiting lines, where they lie, and the time of the first taken.
     std::vector<Tijdregel> wachtend;
     for (const QByteArray& stuk : w.stukken)
         VoegRegelsToe(stuk, wachtend);
-    const std::optional<platform::Datum> eerste = VroegsteTijd(wachtend);
+    // The lines given up (past the bound: after those that wait) are known by their times alone: the
+    // measuring rows from the first to the last, and the end point.
+    const Opgegeven opgegeven = OpgegevenVan(w);
+    std::optional<platform::Datum> eerste = VroegsteTijd(wachtend);
+    if (opgegeven.aantal > 0 && (!eerste || opgegeven.van < *eerste)) eerste = opgegeven.van;
     if (!eerste) return true;
     const qint64 lengte = QFileInfo(kopie).size();
     if (lengte <= 0) return true;
@@ -1238,9 +1294,16 @@ bool VoegWachtendeRijenIn(const QString& naam, const QString& kopie, bool& ingev
         ongepaard.erase(gelijk);
         gehouden = true;
     }
-    // The content holds every one of them.
+    // The rows given up are in the content when it holds, besides the rows that wait, as many of their
+    // times (the table took them): the file then has every row, and no break.
+    if (opgegeven.aantal > 0) {
+        const auto van = ongepaard.lower_bound(opgegeven.van);
+        const auto tot = ongepaard.upper_bound(opgegeven.tot);
+        invoeging.opgegeven = std::distance(van, tot) >= opgegeven.aantal;
+    }
+    // The content holds every one of them (when none waits: the rows given up).
     if (nieuw.empty()) {
-        ingevoegd = true;
+        invoeging.ingevoegd = w.Wacht() || invoeging.opgegeven;
         return true;
     }
     // They go before the content's first row taken after the first of them that it lacks.
@@ -1254,7 +1317,8 @@ bool VoegWachtendeRijenIn(const QString& naam, const QString& kopie, bool& ingev
     // Behind a last line that was cut off, on a line of their own.
     if (invoeg == later.size() && !later.endsWith('\n'))
         ervoor = later.endsWith('\r') ? QStringLiteral("\n") : CRLF;
-    Breukpunt(&w, true, false, houdtRijen || plaats != inhoud.cbegin(), ervoor, erna);
+    Breukpunt(invoeging.opgegeven ? nullptr : &w, true, false, houdtRijen || plaats != inhoud.cbegin(),
+              ervoor, erna);
     const qint64 schrijfVan = na + invoeg;
     const auto schrijf = [&f](QByteArrayView stuk) {
         return f.write(stuk.data(), stuk.size()) == stuk.size();
@@ -1275,16 +1339,26 @@ bool VoegWachtendeRijenIn(const QString& naam, const QString& kopie, bool& ingev
            schrijf(QByteArrayView(later).sliced(invoeg)) && f.flush();
     if (!goed) return platform::OnthoudSchrijffout(errno);
     if (!NaarSchijf(f.handle())) return platform::OnthoudSchrijffout(errno);
-    ingevoegd = true;
+    invoeging.ingevoegd = true;
     return true;
 }
 
-void NeemWachtendeRijenMee(const QString& sjabloon, const QString& naam, bool gekopieerd, bool ingevoegd) {
-    // The rows that waited for the file of the new name are in it, where they were taken.
-    if (Logbestand* doel = ingevoegd ? wacht.Wachtrij(naam) : nullptr) {
+void NeemWachtendeRijenMee(const QString& sjabloon, const QString& naam, bool gekopieerd,
+                           const Invoeging& invoeging) {
+    // The run goes on in the new file: a file it logged into before gets no end point of it any more.
+    const QStringList eigen = LogBestanden(naam);
+    wacht.VoorElk([&eigen](Logbestand& l) {
+        if (!eigen.contains(l.pad)) l.lopend = false;
+    });
+    // The rows that waited for the file of the new name are in it, where they were taken; so are the rows
+    // given up for it when the new content held them: the event log does not name them.
+    if (Logbestand* doel = invoeging.ingevoegd ? wacht.Wachtrij(naam) : nullptr) {
         VraagVolgtRijen(naam);
         VergeetStand(naam);
-        Afgehandeld(doel);
+        if (invoeging.opgegeven)
+            wacht.Geschreven(*doel);
+        else
+            Afgehandeld(doel);
     }
     // A template that splits the rows, or names the day, has files the copy did not make.
     if (LogModus(sjabloon) != LogEenBestand || sjabloon.contains(MarkeringDatum)) return;

@@ -53,6 +53,8 @@ QString EenheidTekstPerModel(int16_t rack, int16_t module, int16_t kanaal);
 // recent files, the last file of the settings and the event log name it. A file the program left as it
 // wrote it keeps its header; one changed behind the program (its length, its modification time, or what
 // it is on the disk: a file swapped, moved in or made anew under its name) has its header read again.
+// Where the file system keeps times to the second (FAT: two), a change in the second of the program's own
+// write leaves all of that as it was: there the header's bytes are read again at every snapshot.
 // An end point goes only into a file whose header is that of the run's rows: a file of another layout
 // put in its place is left as it is.
 // True when the run went on in a new data file with this snapshot: the row is that file's first.
@@ -105,21 +107,33 @@ private:
 // WachtendeVraagBijSluiten first): that question is withdrawn without an answer, and its rows keep
 // waiting for the close's own question.
 void TrekWachtendeVraagIn();
+// What a Save As put into its new content of the rows of the file it replaces (VoegWachtendeRijenIn).
+struct Invoeging {
+    // The rows that waited for the file are in.
+    bool ingevoegd = false;
+    // The rows given up for it (past the bound) are in as well: the content held them (the table took
+    // them), so the file has no break and they are not told as not written.
+    bool opgegeven = false;
+};
 // Save As makes the new content in `kopie` (a copy of the data file, or the table written out), which is
 // to take the name `naam`: rows that wait for the file of that name (a file the run left, whose disk
 // refused them) go into the copy where they were taken, before the copy's rows taken after the first of
 // them, so that the file holds its rows in the order taken. A waiting row the copy holds already (the
 // table took it; the same time and, under the rows' own header, the same line) does not go in again but
-// counts as put in. `ingevoegd` tells whether they are in; they still count as waiting until the copy has
-// the name (NeemWachtendeRijenMee). Rows of another layout than the copy's header, and rows taken after
-// every row of the copy, are left waiting: they reach the file as any waiting rows do. False, with the
-// system's reason, when the copy could not be written.
-bool VoegWachtendeRijenIn(const QString& naam, const QString& kopie, bool& ingevoegd);
+// counts as put in. Rows given up for the file count as in the copy when it holds as many rows of their
+// times besides the waiting ones; the end point of their break then does not go in. `invoeging` tells
+// what is in; the rows still count as waiting until the copy has the name (NeemWachtendeRijenMee). Rows
+// of another layout than the copy's header, and rows taken after every row of the copy, are left
+// waiting: they reach the file as any waiting rows do. False, with the system's reason, when the copy
+// could not be written.
+bool VoegWachtendeRijenIn(const QString& naam, const QString& kopie, Invoeging& invoeging);
 // Save As of the data file named by the template `sjabloon` made `naam`: the rows that wait for the old
 // file go on in the new one, before its next row (`gekopieerd`: the new file is a copy of the old one;
 // otherwise it was written from the table, which holds them already). A template with markers keeps its
-// waiting rows. `ingevoegd`: the rows that waited for `naam` are in the new file (VoegWachtendeRijenIn).
+// waiting rows. `invoeging`: what of the rows of `naam` is in the new file (VoegWachtendeRijenIn); the
+// event log names only the rows that reached no file. The run goes on in the new file: the files it
+// logged into before are no longer its own.
 void NeemWachtendeRijenMee(const QString& sjabloon, const QString& naam, bool gekopieerd,
-                           bool ingevoegd = false);
+                           const Invoeging& invoeging = {});
 
 void ResetLogbestanden();

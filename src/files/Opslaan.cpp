@@ -177,7 +177,7 @@ bool OpslaanAls(QString& naam, bool nieuw) {
     bool vanKopie = false;
     // The rows that waited for the new name's file are in the new file: told by the merge of the try that
     // made it (every pass that gets the new file there merges, and each merge says it anew).
-    bool wachtendIngevoegd = false;
+    Invoeging wachtendIngevoegd;
     Bestandsbewerkingen& bewerkingen = bestandsbewerkingen();
     // 1 done, 2 cancelled or failed, 4 ask again.
     int16_t keuze = 4;

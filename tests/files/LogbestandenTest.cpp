@@ -14,6 +14,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
 #include <cerrno>
@@ -227,6 +228,63 @@ TEST_F(LogbestandenTest, DateTemplateStartsANewFileWithItsHeaderAfterMidnight) {
     EXPECT_EQ(eerste.count("\r\n"), 2);
     EXPECT_EQ(tweede.count("\r\n"), 3);
     EXPECT_TRUE(tweede.contains("\"06/01/2026 00:01:00\""));
+}
+
+// A run under a name of the day, a row every ten seconds. It ends one second after midnight, before the
+// new day's first row: its end point, at the time of the end, goes into the former day's file, and no file
+// of the new day is made; a later end writes nothing there. A run whose rows went on in the new day's
+// file has left the former day's: a change of layout and the end write there alone.
+TEST_F(LogbestandenTest, AnEndAfterMidnightGoesIntoTheFilesOfTheRunsLastRowsWhateverTheDateNow) {
+    Gegevensbestand = map + QStringLiteral("/run-#date#.csv");
+    const auto dag = [this](int d) {
+        return map + QStringLiteral("/run-2601%1.csv").arg(d, 2, 10, QChar(u'0'));
+    };
+    const auto meet = [this](const QString& info = QString()) {
+        TijdMeting = platform::Nu();
+        LogMeting(info);
+    };
+    const auto regels = [](const QString& pad) {
+        return platform::SplitsRegels(platform::VanWindows1252(LeesBytes(pad)));
+    };
+    klok().verstrijk(15 * 3600 * 1000 - 20000); // 23:59:40
+    BeginLogging();
+    meet();
+    klok().verstrijk(10000);
+    meet();
+    klok().verstrijk(11000); // 00:00:01
+    meet(QStringLiteral("Stop"));
+    QStringList gisteren = regels(dag(5));
+    ASSERT_EQ(gisteren.size(), 4) << "the former day's file has no end point:\n"
+                                  << gisteren.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(SplitsVelden(gisteren[3]).value(0).toStdString(), "06/01/2026 00:00:01");
+    EXPECT_TRUE(SplitsVelden(gisteren[3]).mid(1).join(QString()).isEmpty()) << gisteren[3].toStdString();
+    EXPECT_EQ(SplitsVelden(gisteren[3]).size(), SplitsVelden(gisteren[2]).size());
+    EXPECT_FALSE(QFileInfo::exists(dag(6))) << "the end point made a file of a day without rows of the run";
+    klok().verstrijk(1000);
+    meet(QStringLiteral("Stop"));
+    EXPECT_EQ(regels(dag(5)).size(), 4) << "a second end point in the former day's file";
+    EXPECT_FALSE(QFileInfo::exists(dag(6)));
+
+    // The next day: rows at 23:59:50 and 00:00:00, then another layout and the end.
+    klok().verstrijk(24 * 3600 * 1000 - 12000); // 23:59:50
+    BeginLogging();
+    meet();
+    klok().verstrijk(10000);
+    meet();
+    const QByteArray verlaten = LeesBytes(dag(6));
+    ASSERT_EQ(regels(dag(6)).size(), 2);
+    ASSERT_EQ(regels(dag(7)).size(), 2);
+    Racks[2].Present = false;
+    klok().verstrijk(10000);
+    meet();
+    klok().verstrijk(10000);
+    meet(QStringLiteral("Stop"));
+    Racks[2].Present = true;
+    EXPECT_TRUE(LeesBytes(dag(6)) == verlaten) << "the file of the day the run left got an end point:\n"
+                                               << regels(dag(6)).join(QLatin1Char('\n')).toStdString();
+    const QStringList nieuw = regels(dag(7));
+    ASSERT_EQ(nieuw.size(), 3) << nieuw.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(SplitsVelden(nieuw[2]).value(0).toStdString(), "07/01/2026 00:00:10");
 }
 
 TEST_F(LogbestandenTest, AnInfoTextTheCodePageLacksIsLoggedWithQuestionMarks) {

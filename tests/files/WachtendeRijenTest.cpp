@@ -899,12 +899,18 @@ void SlaOpNaMisluktePoging(WachtendeRijenTest& t) {
 // Save As of the data file, a template that names the day, onto the day's file, Yes to overwrite: the
 // day's last rows wait (its disk refused them, and has room again before the next snapshot). The new file
 // is written from the table, which holds those rows already: every row is in the file once, in the order
-// taken, their wait ends, and none is told as not written.
-void SlaOpOverDagbestand(WachtendeRijenTest& t) {
-    SCOPED_TRACE("Save As of a template that names the day onto the day's file, whose last rows wait");
+// taken, their wait ends, and none is told as not written. `behouden` (0 or more): the memory for waiting
+// rows kept only so many of the rows the disk refused and gave up the rest, which the table holds too:
+// the new file has no end point of a break either, and the next row follows.
+void SlaOpOverDagbestand(WachtendeRijenTest& t, int behouden = -1) {
+    SCOPED_TRACE(
+        testing::Message() << "Save As of a template that names the day onto the day's file, whose last "
+                              "rows wait; rows kept by the memory: "
+                           << (behouden < 0 ? std::string("all") : std::to_string(behouden)));
     LogbestandAan = true;
-    ASSERT_TRUE(QDir().mkpath(t.Pad(QStringLiteral("dag"))));
-    Gegevensbestand = t.Pad(QStringLiteral("dag/run-#date#.csv"));
+    const QString map = behouden < 0 ? QStringLiteral("dag") : QStringLiteral("dag-%1").arg(behouden);
+    ASSERT_TRUE(QDir().mkpath(t.Pad(map)));
+    Gegevensbestand = t.Pad(map + QStringLiteral("/run-#date#.csv"));
     const QString vandaag = MaakBestandsnaam(Gegevensbestand, 0, 0, 0);
     TijdMeting = platform::Nu();
     AantalMetingen = 0;
@@ -917,13 +923,15 @@ void SlaOpOverDagbestand(WachtendeRijenTest& t) {
     for (int s = 0; s < 3; ++s)
         meet();
     const QByteArray begin = LeesBytes(vandaag);
+    const qint64 rij = t.Regels(vandaag).last().size() + 2;
+    if (behouden >= 0) ZetWachtendGrens(behouden * rij + rij / 2);
     {
         Bestandsgrens grens(static_cast<rlim_t>(begin.size()));
-        meet();
-        meet();
+        for (int s = 0; s < (behouden < 0 ? 2 : 4); ++s)
+            meet();
     }
+    ZetWachtendGrens(WachtendeRijen::StandaardGrens);
     ASSERT_EQ(LeesBytes(vandaag), begin) << "the day's file took the rows its disk was to refuse";
-    ASSERT_EQ(WachtendBestand(), vandaag);
 
     QString naam = Gegevensbestand;
     t.dialogen.bestanden = {vandaag};
@@ -940,13 +948,15 @@ void SlaOpOverDagbestand(WachtendeRijenTest& t) {
         EXPECT_EQ(SplitsVelden(regels[i + 1]).value(0).toStdString(), tijden[i].toStdString())
             << "row " << i + 1 << ":\n"
             << inhoud;
-        EXPECT_FALSE(WachtendeRijenTest::IsEindpunt(regels[i + 1])) << "row " << i + 1;
+        EXPECT_FALSE(WachtendeRijenTest::IsEindpunt(regels[i + 1])) << "row " << i + 1 << ":\n" << inhoud;
     }
     EXPECT_TRUE(SchrijfWachtendeRegels()) << "rows the file holds still wait";
     EXPECT_EQ(LeesBytes(vandaag).count('\n'), tijden.size() + 1) << "a waiting row was written again";
     const QString logboek =
         LogboekPad.isEmpty() ? QString() : platform::VanWindows1252(LeesBytes(LogboekPad));
-    EXPECT_FALSE(logboek.contains(vandaag + QStringLiteral(": "))) << logboek.toStdString();
+    EXPECT_FALSE(logboek.contains(vandaag + QStringLiteral(": ")))
+        << "rows the file holds told as not written:\n"
+        << logboek.toStdString();
 }
 
 // The rows that waited for the file saved over go before the data file's rows taken after them, and
@@ -980,11 +990,129 @@ TEST_F(WachtendeRijenTest, SaveAsIntoAFileWhoseRowsWaitPutsTheRowsOfBothInTheOrd
     // The table holds the rows that wait already.
     SlaOpOverDagbestand(*this);
     if (HasFatalFailure()) return;
+    // The table holds the rows given up as well.
+    for (const int behouden : {2, 0}) {
+        SlaOpOverDagbestand(*this, behouden);
+        if (HasFatalFailure()) return;
+    }
     for (const VerlatenGeval geval :
          {VerlatenGeval::Breuk, VerlatenGeval::LangeStaart, VerlatenGeval::AndereIndeling}) {
         SlaOpOverVerlatenBestand(*this, geval);
         if (HasFatalFailure()) return;
     }
+}
+
+// The merge of Save As takes the new content's rows as they stand. Under the rows' own header a waiting row
+// is held by the content only when it holds its very line: another row of that second goes in beside it.
+// Under a header that names the inputs otherwise (the table's) the time tells, and each row of the content
+// holds one waiting row: a row and an end point of one second both reach the file. The rows it holds count
+// as put in, and the rest follow its last row on lines of their own, also after a last line whose line
+// end is missing. The rows it lacks go before its first row taken after them, not before the first row it
+// holds. Rows: seconds after the first; `'`: a row of that second with other values.
+TEST_F(WachtendeRijenTest, TheSaveAsMergeHoldsAWaitingRowByItsLineUnderItsOwnHeaderAndEachRowOnce) {
+    const platform::Datum begin = platform::Nu();
+    const auto tijd = [begin](int s) { return platform::DatumTijdTekst(begin + s / 86400.0); };
+    struct Geval {
+        const char* naam;
+        std::vector<int> wachtend; // -s: the end point at s
+        bool eigenKop;             // the content has the rows' own header, else the table's
+        QStringList inhoud;        // "3", "3'"
+        bool zonderRegeleinde;     // the content's last line lacks its line end
+        QStringList verwacht;      // "3", "3'", "3e" (an end point)
+    };
+    const std::vector<Geval> gevallen = {
+        {"another row of the second under the own header",
+         {3, 4},
+         true,
+         {"1", "2", "3'", "6"},
+         false,
+         {"1", "2", "3'", "3", "4", "6"}},
+        {"a row and an end point of one second under the table's header",
+         {3, -3},
+         false,
+         {"1", "2", "3", "6"},
+         false,
+         {"1", "2", "3", "3e", "6"}},
+        {"the rest after a held row and a last line without its line end",
+         {3, 4},
+         true,
+         {"1", "2", "3"},
+         true,
+         {"1", "2", "3", "4"}},
+        {"the rest after a held row, before the content's next row",
+         {3, 5},
+         true,
+         {"1", "2", "3", "4'", "6"},
+         false,
+         {"1", "2", "3", "4'", "5", "6"}},
+    };
+    for (const Geval& g : gevallen) {
+        SCOPED_TRACE(g.naam);
+        ResetLogbestanden();
+        const QString map = Pad(QStringLiteral("samenvoegen-") + QString::number(&g - gevallen.data()));
+        ASSERT_TRUE(QDir().mkpath(map));
+        Gegevensbestand = map + QStringLiteral("/run.csv");
+        for (const int s : {1, 2}) {
+            TijdMeting = begin + s / 86400.0;
+            LogMeting(QString());
+        }
+        const QStringList geschreven = Regels(Gegevensbestand);
+        ASSERT_EQ(geschreven.size(), 3);
+        {
+            Bestandsgrens grens(static_cast<rlim_t>(LeesBytes(Gegevensbestand).size()));
+            for (const int s : g.wachtend) {
+                TijdMeting = begin + std::abs(s) / 86400.0;
+                LogMeting(s < 0 ? QStringLiteral("Stop") : QString());
+            }
+        }
+        ASSERT_EQ(WachtendBestand(), Gegevensbestand);
+        // A line of the content: a row as the run logs it, or one with other values; an end point.
+        const auto regel = [&](const QString& soort) {
+            const int s = soort.left(1).toInt();
+            QString r = geschreven[1];
+            if (soort.endsWith(QLatin1Char('e'))) {
+                const qsizetype velden = SplitsVelden(r).size();
+                r = QLatin1Char('"') + tijd(s) + QLatin1Char('"');
+                for (qsizetype v = 1; v < velden; ++v)
+                    r += QStringLiteral(",\"\"");
+                return r;
+            }
+            VervangVeld(r, 1, tijd(s));
+            if (soort.endsWith(QLatin1Char('\''))) VervangVeld(r, 2, QStringLiteral("5"));
+            return r;
+        };
+        QString kop = geschreven[0];
+        if (!g.eigenKop)
+            kop.replace(QRegularExpression(QStringLiteral(" R(\\d+)M(\\d+)C(\\d)")),
+                        QStringLiteral(" In\\3"));
+        QStringList inhoud{kop};
+        for (const QString& soort : g.inhoud)
+            inhoud << regel(soort);
+        const QString kopie = map + QStringLiteral("/new.csv");
+        QByteArray bytes = platform::NaarWindows1252(inhoud.join(QStringLiteral("\r\n")));
+        if (!g.zonderRegeleinde) bytes += "\r\n";
+        SchrijfBytes(kopie, bytes);
+
+        Invoeging invoeging;
+        ASSERT_TRUE(VoegWachtendeRijenIn(Gegevensbestand, kopie, invoeging));
+        EXPECT_TRUE(invoeging.ingevoegd) << "the rows that waited are not in the new content";
+        // The lines of the content by their kinds; "?" for a line of no kind (two lines joined).
+        QStringList soorten;
+        const QStringList regels = Regels(kopie);
+        EXPECT_EQ(regels.value(0), kop);
+        for (qsizetype i = 1; i < regels.size(); ++i) {
+            QString soort = QStringLiteral("?");
+            for (int s = 1; s <= 6; ++s)
+                for (const QString& k : {QString(), QStringLiteral("'"), QStringLiteral("e")})
+                    if (regels[i] == regel(QString::number(s) + k)) soort = QString::number(s) + k;
+            soorten << soort;
+        }
+        EXPECT_EQ(soorten.join(QLatin1Char(' ')).toStdString(),
+                  g.verwacht.join(QLatin1Char(' ')).toStdString())
+            << "the new content's rows";
+        EXPECT_TRUE(LeesBytes(kopie).endsWith("\r\n")) << "the new content's last line is cut";
+    }
+    ResetLogbestanden();
 }
 
 // Rows wait for a file the run has left, on a disk that refuses to make it longer. Its box names that

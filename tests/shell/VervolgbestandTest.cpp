@@ -852,6 +852,128 @@ TEST_F(VervolgbestandTest, ASearchUnderANamePerModuleEndsTheRunInItsFilesAndARac
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
 }
 
+// Runs that end just after midnight, logging every ten seconds under a name of the day. The program starts
+// at 23:59, and logging is switched on afresh into the day's file at 23:59:43: rows at :43 and :53, the
+// next due after 00:00:03.
+class MiddernachtTest : public VervolgbestandTest {
+protected:
+    platform::Datum Begintijd() const override { return Om(23, 59, 0); }
+    static platform::Datum Om(int uur, int minuut, int seconde, int dag = 5) {
+        return platform::MaakDatum(2026, 1, dag, uur, minuut, seconde);
+    }
+    // The start, and at 23:59:43 Log off, File > New under the template `sjabloon`, Log on.
+    void BeginOpDeMiddernacht(Draaiboek& boek, mdiK740& venster, const char* sjabloon) {
+        LogVanafStartElkeSeconde(
+            boek, venster, [this] { stijging->zetActief(true); }, 2, 10);
+        boek.Stap(
+            QStringLiteral("23:59:43"), [] { return platform::Nu() >= Om(23, 59, 43); },
+            [this, &venster, sjabloon] {
+                ASSERT_LT(platform::Nu(), Om(23, 59, 45)) << "the start took until 23:59:45";
+                venster.menus().mnuDatalogging->trigger();
+                ASSERT_FALSE(VerbindingActief);
+                keuze.bestanden = {Pad(sjabloon)};
+                ZetBestandsdialogen(&keuze);
+                venster.menus().mnuFileNew->trigger();
+                ASSERT_EQ(Gegevensbestand, Pad(sjabloon));
+                venster.menus().mnuDatalogging->trigger();
+                ASSERT_TRUE(VerbindingActief);
+            });
+    }
+    // The file ends with the run's rows of the day before midnight and one end point after them, dated
+    // after midnight: the time of the end.
+    static void EindigtNaMiddernacht(const QString& pad) {
+        SCOPED_TRACE(pad.toStdString());
+        const std::vector<QStringList> regels = Regels(pad);
+        ASSERT_EQ(regels.size(), 4u) << "the header, two rows and the end point expected:\n"
+                                     << platform::VanWindows1252(Bytes(pad)).toStdString();
+        EXPECT_FALSE(IsEindpunt(regels[2])) << "no row before the end point";
+        EXPECT_TRUE(IsEindpunt(regels[3])) << "the day's file does not end with the run's end point:\n"
+                                           << platform::VanWindows1252(Bytes(pad)).toStdString();
+        EXPECT_EQ(regels[3].size(), regels[0].size());
+        platform::Datum eind = 0;
+        ASSERT_TRUE(platform::LeesDatumTijd(regels[3].value(0), eind)) << regels[3].value(0).toStdString();
+        EXPECT_GE(eind, Om(0, 0, 0, 6)) << regels[3].value(0).toStdString();
+        EXPECT_LT(eind, Om(0, 0, 5, 6)) << regels[3].value(0).toStdString();
+    }
+};
+
+// Log off one second after midnight: the former day's file ends with the end point, at 00:00:01, and no
+// file of the new day exists.
+TEST_F(MiddernachtTest, ALogOffJustAfterMidnightEndsTheRunInTheFormerDaysFile) {
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    Draaiboek boek(venster, 120000);
+    BeginOpDeMiddernacht(boek, venster, "run-#date#.csv");
+    boek.Stap(
+        QStringLiteral("00:00:01"), [] { return platform::Nu() >= Om(0, 0, 1, 6); },
+        [&] {
+            ASSERT_EQ(Rijen(Pad("run-260105.csv")), 2) << "not two rows before midnight";
+            venster.menus().mnuDatalogging->trigger();
+            ASSERT_FALSE(VerbindingActief);
+            EindigtNaMiddernacht(Pad("run-260105.csv"));
+            EXPECT_EQ(Regels(Pad("run-260105.csv")).back().value(0).toStdString(), "06/01/2026 00:00:01");
+            EXPECT_FALSE(QFile::exists(Pad("run-260106.csv"))) << "the end point made a file of the new day";
+            SluitZonderBewaren(venster);
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+}
+
+// System > Search at 23:59:59 under a name per module and day, rack 1 off the line, its box answered two
+// seconds later: the Search's end point goes into each module's file of the day, under the name the rows
+// went there with. The rows of the new day come, or not, as the racks allow; Log off after them writes
+// nothing more into the former day's files.
+TEST_F(MiddernachtTest, ASearchAtMidnightWithARackOffTheLineEndsTheRunInTheDaysFilesUnderTheirNames) {
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    Draaiboek boek(venster, 120000);
+    BeginOpDeMiddernacht(boek, venster, "run-#module#-#date#.csv");
+    QStringList gisteren;
+    std::vector<QByteArray> naZoeken;
+    qint64 sinds = 0;
+    EchteMelding box(Qt::Key_Return, 2000);
+    boek.Stap(
+        QStringLiteral("23:59:59"), [] { return platform::Nu() >= Om(23, 59, 59); },
+        [&] {
+            gisteren = LogBestanden(Gegevensbestand);
+            ASSERT_EQ(gisteren.size(), 2);
+            for (const QString& pad : gisteren)
+                ASSERT_EQ(Rijen(pad), 2) << pad.toStdString() << ": not two rows before midnight";
+            emulator.rack(1)->stil = true;
+            ZetMeldingVenster(&box);
+            venster.menus().mnuNetworkSearch->trigger();
+            InstalleerMeldingen();
+            ASSERT_EQ(box.getoond(), 1);
+            EXPECT_GE(platform::Nu(), Om(0, 0, 1, 6)) << "the Search's box was answered before midnight";
+            ASSERT_TRUE(VerbindingActief);
+            for (const QString& pad : gisteren) {
+                EindigtNaMiddernacht(pad);
+                naZoeken.push_back(Bytes(pad));
+            }
+            sinds = platform::klok().ms();
+        });
+    boek.Stap(
+        QStringLiteral("rows of the new day, or thirty seconds have passed"),
+        [&] {
+            const QStringList vandaag = LogBestanden(Gegevensbestand);
+            return platform::klok().ms() - sinds > 30000 ||
+                   (!vandaag.isEmpty() && std::all_of(vandaag.begin(), vandaag.end(),
+                                                      [](const QString& p) { return Rijen(p) >= 2; }));
+        },
+        [&] {
+            venster.menus().mnuDatalogging->trigger();
+            ASSERT_FALSE(VerbindingActief);
+            for (size_t i = 0; i < naZoeken.size(); ++i)
+                EXPECT_EQ(Bytes(gisteren[qsizetype(i)]), naZoeken[i])
+                    << gisteren[qsizetype(i)].toStdString() << ": the end of the new day's run wrote there";
+            SluitZonderBewaren(venster);
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+}
+
 // File > New with a graph open that the settings do not list (made after they were saved): the graph
 // stays open, empty, without the marker and the read-out of the old file; logging into the new file
 // draws its rows alone; and after File > Open of a small file and File > New, a click where its points

@@ -11,7 +11,7 @@
 void SchoneOmgeving::SetUp() {
     ASSERT_TRUE(m_map.isValid());
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
-    auto k = std::make_unique<platform::VirtueleKlok>();
+    auto k = std::make_unique<platform::VirtueleKlok>(Begintijd());
     m_klok = k.get();
     platform::zetKlok(std::move(k));
     platform::ZetOpslagMap(m_map.path() + QStringLiteral("/config"));

@@ -12,6 +12,8 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // The moment the virtual clock starts at.
+    virtual platform::Datum Begintijd() const { return platform::MaakDatum(2026, 1, 5, 9, 0, 0); }
     platform::VirtueleKlok& klok() { return *m_klok; }
     QString tijdelijkeMap() const { return m_map.path(); }
 
