@@ -29,7 +29,7 @@
 
 namespace {
 
-// A table window that takes the 21 fields of each module row and keeps nothing: the loader alone.
+// A table window that takes the fields of each module block of a row and keeps nothing: the loader alone.
 class LegeTabel : public Tabelvenster {
 public:
     int16_t Ri() const override { return m_ri; }
@@ -37,7 +37,7 @@ public:
     void StelTabelIn(bool) override { rijen = 0; }
     void VulTabellenAan(const QString&) override {}
     void VulEnkeleTabelAanUitBestand(int16_t y, Regelvelden& Info) override {
-        for (int i = 0; i < 21; ++i)
+        for (int i = 0; i < VeldenPerBlok; ++i)
             tekens += Info.NeemVeld().size();
         if (y == AantalModules) ++rijen;
     }
@@ -91,7 +91,8 @@ void LaadMeetbestand(benchmark::State& state) {
         // The plain read and the load take turns, so that both see the same state of the machine.
         int64_t velden = 0;
         leestijd = std::min(leestijd, GewoneLezing(pad, velden));
-        if (velden != 1 + rijen * (1 + 21 * AantalModules)) state.SkipWithError("plain read: fields missing");
+        if (velden != 1 + rijen * (1 + VeldenPerBlok * AantalModules))
+            state.SkipWithError("plain read: fields missing");
 
         const auto begin = std::chrono::steady_clock::now();
         LeesGegevensbestand(pad);

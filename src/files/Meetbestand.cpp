@@ -33,8 +33,6 @@ int16_t LaatsteKeuze = 0;
 
 namespace {
 
-constexpr int VeldenPerModule = 21;
-constexpr int VeldenPerIngang = 5;
 // Lines read between two turns of the event loop while a file loads (a few milliseconds' work).
 constexpr qint64 PompNaRegels = 1000;
 const QString OR = QStringLiteral("OR.");
@@ -366,15 +364,23 @@ void LeesGegevensbestand(const QString& naam) {
             if (!gezond || scanner.Onafgesloten()) meldingen.Voeg(regelNummer, regel);
 
             // Each module takes the fields of its block as the layout has them; a module without a block
-            // in this row gets the row's time and empty cells.
-            std::array<QStringView, VeldenPerModule> blok;
+            // in this row gets the row's time and empty cells. A block whose fields lie side by side in
+            // the row is handed on as it stands.
+            std::array<QStringView, VeldenPerBlok> blok;
             for (size_t k = 0; k < doelen.size(); ++k) {
                 if (!doelen[k].venster) continue;
-                const Veldindeling::Blok& plaats = indeling.Plaatsen(perKop, k);
-                for (size_t v = 0; v < blok.size(); ++v)
-                    blok[v] = plaats[v] >= 0 && plaats[v] < aantal ? velden[static_cast<size_t>(plaats[v])]
-                                                                   : QStringView();
-                Regelvelden info{std::span<const QStringView>(blok)};
+                std::span<const QStringView> veldenVanBlok = blok;
+                const qsizetype begin = indeling.Begin(perKop, k);
+                if (begin >= 0 && begin + VeldenPerBlok <= aantal) {
+                    veldenVanBlok = velden.subspan(static_cast<size_t>(begin), VeldenPerBlok);
+                } else {
+                    const Veldindeling::Blok& plaats = indeling.Plaatsen(perKop, k);
+                    for (size_t v = 0; v < blok.size(); ++v)
+                        blok[v] = plaats[v] >= 0 && plaats[v] < aantal
+                                      ? velden[static_cast<size_t>(plaats[v])]
+                                      : QStringView();
+                }
+                Regelvelden info{veldenVanBlok};
                 doelen[k].venster->VulEnkeleTabelAanUitBestand(doelen[k].module, info);
             }
         }

@@ -12,8 +12,6 @@
 namespace {
 
 constexpr qsizetype BlokGrootte = 256 * 1024;
-constexpr qsizetype VeldenPerModule = 21;
-constexpr qsizetype VeldenPerIngang = 5;
 
 bool IsCijfer(QChar c) {
     return c >= u'0' && c <= u'9';
@@ -340,8 +338,8 @@ bool ControleerRijvelden(std::span<QStringView> velden, qsizetype verwacht) {
     };
     // Per module block per input: flags, value, unit, temperature and temperature unit; the block's
     // last field is its info text.
-    for (qsizetype blok = 1; blok < einde; blok += VeldenPerModule)
-        for (qsizetype i = blok; i < blok + VeldenPerModule - 1 && i < einde; i += VeldenPerIngang) {
+    for (qsizetype blok = 1; blok < einde; blok += VeldenPerBlok)
+        for (qsizetype i = blok; i < blok + VeldenPerBlok - 1 && i < einde; i += VeldenPerIngang) {
             controleer(i, IsGewoneVlag, IsFlagsVeld);
             controleer(i + 1, IsGewoonGetal, IsMeetVeld);
             controleer(i + 3, IsGewoonGetal, IsMeetVeld);
@@ -484,13 +482,26 @@ bool Kopindeling::Lees(std::span<const QStringView> kop) {
 // ---------------------------------------------------------------------------------------------------
 // Which field of a row belongs to which module
 
+namespace {
+
+// Where a block begins when its fields lie side by side; -1 when they do not.
+qsizetype BeginVan(const Veldindeling::Blok& blok) {
+    for (size_t v = 0; v < blok.size(); ++v)
+        if (blok[0] < 0 || blok[v] != blok[0] + static_cast<qsizetype>(v)) return -1;
+    return blok[0];
+}
+
+} // namespace
+
 Veldindeling::Veldindeling(std::span<const QStringView> kop, std::vector<Tabelmodule> modules)
     : m_kop(kop), m_kopVelden(static_cast<qsizetype>(kop.size())), m_modules(std::move(modules)) {
     const size_t n = m_modules.size();
     m_opPositie.resize(n);
-    for (size_t k = 0; k < n; ++k)
+    for (size_t k = 0; k < n; ++k) {
         for (int veld = 1; veld <= VeldenPerBlok; ++veld)
             m_opPositie[k][static_cast<size_t>(veld - 1)] = static_cast<qsizetype>(k) * VeldenPerBlok + veld;
+        m_beginOpPositie.push_back(BeginVan(m_opPositie[k]));
+    }
     if (!m_kop.PerKop()) return;
 
     m_perKop.resize(n);
@@ -503,6 +514,7 @@ Veldindeling::Veldindeling(std::span<const QStringView> kop, std::vector<Tabelmo
             m_perKop[k][v] = t.neemtKopwaarden ? index : -1;
             if (index != m_opPositie[k][v]) zoalsOpPositie = false;
         }
+        m_beginPerKop.push_back(BeginVan(m_perKop[k]));
     }
     for (const auto& [r, m] : m_kop.Modules()) {
         const qsizetype k = Nummer(r, m);

@@ -14,10 +14,17 @@
 #include <QStringList>
 #include <QStringView>
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <span>
 #include <utility>
 #include <vector>
+
+// A module's block in a row of a measurement file: per input its flags, value, unit, temperature and
+// temperature unit, then the module's info text as the block's last field.
+inline constexpr int VeldenPerIngang = 5;
+inline constexpr int VeldenPerBlok = 21;
+inline constexpr int16_t InfoVeld = VeldenPerBlok;
 
 // Lines of a file, read in blocks: CR LF, LF or a lone CR ends a line; a last line without an end
 // counts.
@@ -119,8 +126,6 @@ bool ControleerRijvelden(std::span<QStringView> velden, qsizetype verwacht,
 // its blocks are taken by position.
 class Kopindeling {
 public:
-    static constexpr int VeldenPerBlok = 21;
-
     Kopindeling() = default;
     // From the header's fields, the first the time's title. Per input the five titles "Flags t",
     // "Value t", "Unit t", "Temp t" and "T.Unit t"; after a module's inputs one field with its name
@@ -180,7 +185,6 @@ struct Tabelmodule {
 // changes. A field beyond the row's end is none of it.
 class Veldindeling {
 public:
-    static constexpr int VeldenPerBlok = Kopindeling::VeldenPerBlok;
     // Per field 1..21 of a module's block its index in a row's fields (0 the time), -1 for none.
     using Blok = std::array<qsizetype, VeldenPerBlok>;
 
@@ -197,6 +201,9 @@ public:
     bool PastInKop(qsizetype velden) const { return !m_kop.PerKop() || velden <= m_kopVelden; }
     // The block of module k (a number of Modules()) in a row read by its header or by position.
     const Blok& Plaatsen(bool perKop, size_t k) const { return perKop ? m_perKop[k] : m_opPositie[k]; }
+    // Where that block begins when its fields lie side by side in the row (always by position, and in
+    // the headers the program writes), so that they can be handed on as they stand; -1 when they do not.
+    qsizetype Begin(bool perKop, size_t k) const { return perKop ? m_beginPerKop[k] : m_beginOpPositie[k]; }
     // The index of field `veld` (1..21) of the block of module m of rack r in a row of `velden` fields;
     // -1 when the row has no such field.
     qsizetype Index(qsizetype velden, int r, int m, int veld) const;
@@ -216,6 +223,8 @@ private:
     std::vector<Tabelmodule> m_modules;
     std::vector<Blok> m_opPositie;
     std::vector<Blok> m_perKop;
+    std::vector<qsizetype> m_beginOpPositie;
+    std::vector<qsizetype> m_beginPerKop;
     std::vector<std::pair<int, int>> m_weggelaten;
 };
 

@@ -27,7 +27,6 @@ QString WerkkopiePad;
 
 namespace {
 
-constexpr int VeldenPerModule = 21;
 const QString CRLF = QStringLiteral("\r\n");
 
 // Whole seconds since the zero date, the fraction of a second dropped as the time cells drop it.
@@ -369,16 +368,6 @@ bool SchrijfInfo(int16_t rack, int16_t module, int32_t rij, int16_t kolom, const
         }
     }
     return EindeBewerking(bewerking, bestand) && geschreven;
-}
-
-int16_t KolomInBestand(int16_t rack, int16_t module, int16_t kolom) {
-    const Veldindeling indeling = IndelingVanBestand({});
-    const qsizetype k = indeling.Nummer(rack, module);
-    if (k < 0)
-        return static_cast<int16_t>(1 + VeldenPerModule * static_cast<qsizetype>(indeling.Modules().size()));
-    if (kolom < 1 || kolom > VeldenPerModule) return 0;
-    return static_cast<int16_t>(std::min<qsizetype>(
-        1 + indeling.Plaatsen(false, static_cast<size_t>(k))[static_cast<size_t>(kolom - 1)], INT16_MAX));
 }
 
 int16_t KolomInBestand(const QString& kop, const QString& regel, int16_t rack, int16_t module,

@@ -101,12 +101,8 @@ private:
 // the working copy whose time lies in the same second as row `rij` of the table, where the line has
 // that field (Regelindeling); the header line stays. True when a line took it.
 bool SchrijfInfo(int16_t rack, int16_t module, int32_t rij, int16_t kolom, const QString& tekst);
-// The field number in a file line of field `kolom` of a module's block, the line read by position: 1 +
-// 21 for every present module before it (racks 1..16, modules 1..7) + kolom. A module that is not
-// present gives 1 + 21 x the number of present modules.
-int16_t KolomInBestand(int16_t rack, int16_t module, int16_t kolom);
-// The same in the line `regel` of a file whose header line is `kop`, as Regelindeling gives it: 0 when
-// the line has no such field.
+// The field number in the line `regel` of a file whose header line is `kop` of field `kolom` of a
+// module's block, as Regelindeling gives it: 0 when the line has no such field.
 int16_t KolomInBestand(const QString& kop, const QString& regel, int16_t rack, int16_t module, int16_t kolom);
 // The field of that cell in the line of row `rij` of the table in the data file as it is being edited
 // (its working copy, or the data file while there is none): the field number in the first line of the

@@ -18,8 +18,6 @@
 namespace {
 constexpr int TekstKnopOK = 140, TekstKnopCancel = 141, TekstRackNaam = 312, TekstModuleNaam = 313,
               TekstNummer = 123, TekstInfo = 193;
-// The info field of a module's block in a line of the data file.
-constexpr int16_t InfoVeld = 21;
 // The design, in twips.
 constexpr double Breedte = 4845, Hoogte = 1305;
 

@@ -1,5 +1,7 @@
 #include "views/TabelSelectie.h"
 
+#include "files/Meetregels.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -60,6 +62,6 @@ int16_t BepBestandskolom(int j) {
     if (j >= 7 && j <= 10) return static_cast<int16_t>(j);
     if (j >= 11 && j <= 14) return static_cast<int16_t>(j + 1);
     if (j >= 15 && j <= 18) return static_cast<int16_t>(j + 2);
-    if (j == 19) return 21;
+    if (j == 19) return InfoVeld;
     return 0;
 }

@@ -45,8 +45,6 @@ namespace {
 constexpr int TekstTabel = 122, TekstNummer = 123, TekstDatum = 124, TekstTijd = 125, TekstInfo = 126,
               TekstEenheid = 278, TekstSelecties = 251, TekstWaarschuwing = 421, TekstVerwijderen = 422,
               TekstSjabloon = 444, TekstAnderBestand = 499;
-// The info text's field in a module's block of a file line.
-constexpr int16_t InfoVeld = 21;
 
 // Default column widths in twips: the number, date and time, then per input value, unit, temperature
 // and temperature unit. The info column keeps its width.

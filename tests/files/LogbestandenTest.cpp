@@ -601,3 +601,66 @@ TEST_F(LogbestandenTest, ADataFileDeletedWhileLoggingIsNotMadeAgainForTheEndPoin
     LogMeting(QStringLiteral("Stop"));
     EXPECT_FALSE(QFile::exists(volgende)) << "made again for the end point of logging switched off";
 }
+
+// Rack 1's file is replaced behind the program by a file of another layout while the run goes on. The
+// next snapshot reads the header that file has now: the run ends there without an end point of its own
+// (the file stays as it was put in place), ends in rack 2's file with its end point, and goes on in the
+// files of the next name. Nothing of the run waits for the replaced file: the event log names the new
+// data file alone, and no other file is made.
+TEST_F(LogbestandenTest, AFileReplacedByAnotherLayoutWhileLoggingGetsNoEndPointOfTheRun) {
+    LogbestandAan = true;
+    RackVlaggen[2].Measure = true;
+    Gegevensbestand = map + QStringLiteral("/run_#rack#.csv");
+    const QStringList bestanden = LogBestanden(Gegevensbestand);
+    ASSERT_EQ(bestanden.size(), 2);
+    const QString rack1 = bestanden[0], rack2 = bestanden[1];
+    BeginLogging();
+    for (int i = 0; i < 2; ++i) {
+        klok().verstrijk(1000);
+        TijdMeting = platform::Nu();
+        LogMeting(QString());
+    }
+    const auto regels = [](const QString& pad) {
+        return platform::SplitsRegels(platform::VanWindows1252(LeesBytes(pad)));
+    };
+    const auto isEindpunt = [](const QString& regel) {
+        const QStringList velden = SplitsVelden(regel);
+        return std::all_of(velden.begin() + 1, velden.end(), [](const QString& v) { return v.isEmpty(); });
+    };
+    ASSERT_EQ(regels(rack1).size(), 3);
+    ASSERT_EQ(regels(rack2).size(), 3);
+
+    const QByteArray ander = "\"Time\",\"Other\"\r\n\"05/01/2026 09:00:00\",\"1\"\r\n";
+    const QString tijdelijk = map + QStringLiteral("/other.tmp");
+    SchrijfBytes(tijdelijk, ander);
+    ASSERT_TRUE(QFile::remove(rack1));
+    ASSERT_TRUE(QFile::rename(tijdelijk, rack1));
+    klok().verstrijk(1000);
+    TijdMeting = platform::Nu();
+    LogMeting(QString());
+    klok().verstrijk(1000);
+    TijdMeting = platform::Nu();
+    LogMeting(QStringLiteral("Stop"));
+
+    EXPECT_EQ(LeesBytes(rack1).toStdString(), ander.toStdString()) << "the run wrote into the replaced file";
+    const QStringList twee = regels(rack2);
+    ASSERT_EQ(twee.size(), 4);
+    EXPECT_TRUE(isEindpunt(twee[3])) << "no end point in rack 2's file";
+    EXPECT_FALSE(isEindpunt(twee[2]));
+    const QString verder = Gegevensbestand;
+    EXPECT_NE(verder, map + QStringLiteral("/run_#rack#.csv"));
+    EXPECT_EQ(GenoemdInLogboek(), QFileInfo(verder).fileName().toStdString())
+        << "the event log names a file the run did not go on in";
+    QStringList verwacht{QFileInfo(rack1).fileName(), QFileInfo(rack2).fileName()};
+    for (const QString& pad : LogBestanden(verder))
+        verwacht << QFileInfo(pad).fileName();
+    verwacht.sort();
+    EXPECT_EQ(QDir(map).entryList(QDir::Files).join(QLatin1Char('|')).toStdString(),
+              verwacht.join(QLatin1Char('|')).toStdString());
+    for (const QString& pad : LogBestanden(verder)) {
+        const QStringList nieuw = regels(pad);
+        ASSERT_EQ(nieuw.size(), 3) << pad.toStdString();
+        EXPECT_FALSE(isEindpunt(nieuw[1]));
+        EXPECT_TRUE(isEindpunt(nieuw[2]));
+    }
+}

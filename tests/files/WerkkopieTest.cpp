@@ -57,18 +57,9 @@ protected:
     QString pad;
 };
 
-TEST_F(WerkkopieTest, FieldNumbersCountThePresentModulesBefore) {
-    EXPECT_EQ(KolomInBestand(1, 1, 1), 2);
-    EXPECT_EQ(KolomInBestand(1, 1, 21), 22);
-    EXPECT_EQ(KolomInBestand(1, 3, 6), 28);
-    EXPECT_EQ(KolomInBestand(2, 2, 21), 64);
-    // A module that is not present: behind the last block.
-    EXPECT_EQ(KolomInBestand(1, 2, 5), 64);
-}
-
 // In a logging file the header names each block's rack and module: a field is found there, whichever
 // modules are present, and a module the file has no block of has no field (0). A header that names
-// inputs otherwise is counted by position, as above.
+// inputs otherwise is counted by position: 1 + 21 for every present module before it + the field.
 TEST_F(WerkkopieTest, FieldNumbersOfALoggingFileAreFoundThroughItsHeader) {
     // Rack 2's file, logged by the program while both racks are measured.
     RackVlaggen[2].Measure = true;
