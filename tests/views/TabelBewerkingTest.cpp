@@ -84,10 +84,11 @@ protected:
             const QStringList gelezen = SplitsVelden(regels[static_cast<qsizetype>(i) + 1]);
             ASSERT_EQ(gelezen.size(), verwacht[i].size()) << "fields of line " << i + 2;
             for (qsizetype v = 0; v < gelezen.size(); ++v)
-                EXPECT_EQ(gelezen[v], verwacht[i][v]) << "line " << i + 2 << ", field " << v + 1;
+                EXPECT_EQ(gelezen[v].toStdString(), verwacht[i][v].toStdString())
+                    << "line " << i + 2 << ", field " << v + 1;
         }
         const QString eigenKop = kop.isEmpty() ? QStringLiteral("\"Time\",\"header\"") : kop;
-        EXPECT_EQ(regels.value(0), eigenKop) << "the header";
+        EXPECT_EQ(regels.value(0).toStdString(), eigenKop.toStdString()) << "the header";
         QByteArray bytes = Bytes(verwacht);
         bytes = platform::NaarWindows1252(eigenKop) + bytes.mid(bytes.indexOf("\r\n"));
         EXPECT_TRUE(Lees(nieuw()) == bytes) << "the working copy's bytes";
