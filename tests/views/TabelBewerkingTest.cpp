@@ -662,10 +662,11 @@ TEST_F(TabelBewerkingTest, ARowWiderThanTheHeaderOfOneRacksFileGivesNoBlockToAno
     ASSERT_EQ(vragen.size(), 1u) << "the longer row is named";
     EXPECT_TRUE(vragen[0].tekst.contains(QStringLiteral("\r\n3: "))) << vragen[0].tekst.toStdString();
     vragen.clear();
-    EXPECT_EQ(tabel(2).CelTekst(2, 2, 3), QStringLiteral("1.02"));
+    EXPECT_EQ(tabel(2).CelTekst(2, 2, 3).toStdString(), "1.02");
     for (const int16_t m : {1, 4})
         for (const int c : {3, 5, 7, int{KolomInfo}})
-            EXPECT_EQ(tabel(1).CelTekst(m, 2, static_cast<int16_t>(c)), QString()) << "rack 1, slot " << m << ", column " << c;
+            EXPECT_EQ(tabel(1).CelTekst(m, 2, static_cast<int16_t>(c)).toStdString(), "")
+                << "rack 1, slot " << m << ", column " << c;
 
     EXPECT_TRUE(InfoMetToets(2, 2, 2, QStringLiteral("noted")));
     f[1][21] = QStringLiteral("noted");
