@@ -390,7 +390,8 @@ void LeesGegevensbestand(const QString& naam) {
         }
     if (AantalMetingen < 0) AantalMetingen = 0;
     // Each table keeps how its rows were read: its edits find their fields by it.
-    const auto geladen = std::make_shared<const Laadindeling>(Laadindeling{indeling.Modules(), AantalMetingen});
+    const auto geladen =
+        std::make_shared<const Laadindeling>(Laadindeling{indeling.Modules(), AantalMetingen});
     for (Tabelvenster* venster : vensters)
         venster->ZetGeladenIndeling(geladen);
     BezigMetLaden = false;

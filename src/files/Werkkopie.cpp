@@ -383,10 +383,9 @@ bool RacksGewijzigdSindsLaden(int16_t rack, int32_t rij) {
     const std::shared_ptr<const Laadindeling> geladen = venster ? venster->GeladenIndeling() : nullptr;
     if (!geladen || (rij >= 1 && rij <= geladen->rijen)) return false;
     const std::vector<Tabelmodule> nu = Tabelmodules();
-    return !std::equal(nu.begin(), nu.end(), geladen->modules.begin(), geladen->modules.end(),
-                       [](const Tabelmodule& a, const Tabelmodule& b) {
-                           return a.rack == b.rack && a.module == b.module;
-                       });
+    return !std::equal(
+        nu.begin(), nu.end(), geladen->modules.begin(), geladen->modules.end(),
+        [](const Tabelmodule& a, const Tabelmodule& b) { return a.rack == b.rack && a.module == b.module; });
 }
 
 namespace {
@@ -428,7 +427,8 @@ std::vector<int32_t> RijenErvoorInSeconde(int16_t rack, int16_t module, const st
     // The time cells of the rows asked for, and the rows seen so far with those cells.
     QHash<QString, int32_t> gezien;
     const auto sleutel = [venster, module](int32_t q) {
-        return venster->CelTekst(module, q, KolomDatum) + QChar(u'\n') + venster->CelTekst(module, q, KolomTijd);
+        return venster->CelTekst(module, q, KolomDatum) + QChar(u'\n') +
+               venster->CelTekst(module, q, KolomTijd);
     };
     for (const int32_t r : rijen)
         gezien.insert(sleutel(r), 0);

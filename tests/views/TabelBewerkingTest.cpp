@@ -191,7 +191,10 @@ TEST_F(TabelBewerkingTest, RowsThatShareASecondEachEditTheirOwnLine) {
     // An info text of row 2 reaches the lines of its second next to its own: its end point's too.
     EXPECT_TRUE(InfoMetToets(1, 4, 2, QStringLiteral("both")));
     const QString beide = Regel(2, QString(), {{43, QStringLiteral("both")}});
-    EXPECT_EQ(Lees(nieuw()), Bytes({regels[0], beide, Regel(2, QStringLiteral("Stop"), {{3, ""}, {4, ""}, {43, QStringLiteral("both")}}), regels[3]}));
+    EXPECT_EQ(Lees(nieuw()),
+              Bytes({regels[0], beide,
+                     Regel(2, QStringLiteral("Stop"), {{3, ""}, {4, ""}, {43, QStringLiteral("both")}}),
+                     regels[3]}));
 
     // Deleting row 3 takes its own line and leaves the snapshot of row 2.
     Verwijder(1, 1, 3, 3);
@@ -576,7 +579,8 @@ TEST_F(TabelBewerkingTest, EditsAfterALogOnGoIntoTheFieldsTheLoadReadTheirRowsFr
         QStringList f{QStringLiteral("05/01/2026 09:00:%1").arg(s, 2, 10, QLatin1Char('0'))};
         for (const auto& [r, m] : {std::pair{1, 1}, {1, 4}, {2, 2}, {3, 1}}) {
             for (int n = 1; n <= 4; ++n)
-                f << QStringLiteral("0") << QStringLiteral("%1%2%3.%4").arg(r).arg(m).arg(n).arg(s, 2, 10, QLatin1Char('0'))
+                f << QStringLiteral("0")
+                  << QStringLiteral("%1%2%3.%4").arg(r).arg(m).arg(n).arg(s, 2, 10, QLatin1Char('0'))
                   << QStringLiteral("mV") << QStringLiteral("21.5") << u8("°C");
             f << QStringLiteral("i%1%2").arg(r).arg(m);
         }
@@ -650,7 +654,9 @@ TEST_F(TabelBewerkingTest, ARowWiderThanTheHeaderOfOneRacksFileGivesNoBlockToAno
             kop += QStringLiteral(",\"%1 R2M2C%2\"").arg(QLatin1String(soort)).arg(c);
     kop += QStringLiteral(",\"Info ISE\",\"\"");
     // The time and the first `blokken` blocks of the test system's line, then the closing empty field.
-    const auto rij = [](int s, int blokken) { return SplitsVelden(Regel(s)).mid(0, 1 + 21 * blokken) << QString(); };
+    const auto rij = [](int s, int blokken) {
+        return SplitsVelden(Regel(s)).mid(0, 1 + 21 * blokken) << QString();
+    };
     std::vector<QStringList> f{rij(1, 1), rij(2, 2)};
     {
         QByteArray b = platform::NaarWindows1252(kop) + "\r\n";
