@@ -25,6 +25,7 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <memory>
 #include <vector>
 
 QString Gegevensbestand;
@@ -394,6 +395,11 @@ void LeesGegevensbestand(const QString& naam) {
             platform::klok().pompZonderWachten();
         }
     if (AantalMetingen < 0) AantalMetingen = 0;
+    // Each table keeps how its rows were read: its edits find their fields by it.
+    const auto geladen =
+        std::make_shared<const Laadindeling>(Laadindeling{indeling.Modules(), AantalMetingen});
+    for (Tabelvenster* venster : vensters)
+        venster->ZetGeladenIndeling(geladen);
     BezigMetLaden = false;
     f.close();
     SluitVoortgang();

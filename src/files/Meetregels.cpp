@@ -497,9 +497,17 @@ Veldindeling::Veldindeling(std::span<const QStringView> kop, std::vector<Tabelmo
     : m_kop(kop), m_kopVelden(static_cast<qsizetype>(kop.size())), m_modules(std::move(modules)) {
     const size_t n = m_modules.size();
     m_opPositie.resize(n);
+    // Under a header that places the blocks, a row read by position holds blocks of the racks it names.
+    const auto genoemd = [this](int r) {
+        return !m_kop.PerKop() || std::any_of(m_kop.Modules().begin(), m_kop.Modules().end(),
+                                              [r](const std::pair<int, int>& km) { return km.first == r; });
+    };
     for (size_t k = 0; k < n; ++k) {
+        const bool heeftPlaats = genoemd(m_modules[k].rack);
         for (int veld = 1; veld <= VeldenPerBlok; ++veld)
-            m_opPositie[k][static_cast<size_t>(veld - 1)] = static_cast<qsizetype>(k) * VeldenPerBlok + veld;
+            m_opPositie[k][static_cast<size_t>(veld - 1)] =
+                heeftPlaats ? m_opPositieModules * VeldenPerBlok + veld : -1;
+        if (heeftPlaats) ++m_opPositieModules;
         m_beginOpPositie.push_back(BeginVan(m_opPositie[k]));
     }
     if (!m_kop.PerKop()) return;
@@ -538,7 +546,7 @@ qsizetype Veldindeling::Index(qsizetype velden, int r, int m, int veld) const {
 }
 
 qsizetype Veldindeling::Verwacht(bool perKop) const {
-    return perKop ? m_kop.Velden() : 1 + VeldenPerBlok * static_cast<qsizetype>(m_modules.size());
+    return perKop ? m_kop.Velden() : 1 + VeldenPerBlok * m_opPositieModules;
 }
 
 // ---------------------------------------------------------------------------------------------------

@@ -181,8 +181,9 @@ struct Tabelmodule {
 // takes the k-th block of 21 fields after the time, whether its rack waits for its log-on or not, so
 // that no block goes to another rack's module. A row with more fields than its header (a module that
 // became present while another program logged into the file, its block among the others) is read by
-// position. How a row is read follows from its number of fields alone, which no edit of a field
-// changes. A field beyond the row's end is none of it.
+// position; under a header that places the blocks, among the modules of the racks the header names only
+// (a file of one rack or one module holds no block of another rack). How a row is read follows from its
+// number of fields alone, which no edit of a field changes. A field beyond the row's end is none of it.
 class Veldindeling {
 public:
     // Per field 1..21 of a module's block its index in a row's fields (0 the time), -1 for none.
@@ -226,6 +227,16 @@ private:
     std::vector<qsizetype> m_beginOpPositie;
     std::vector<qsizetype> m_beginPerKop;
     std::vector<std::pair<int, int>> m_weggelaten;
+    qsizetype m_opPositieModules = 0;
+};
+
+// How the rows of the tables were read from a file: the tables' modules at the load (with the file's
+// header they give its Veldindeling) and the number of rows it read (rows 1..rijen). Each table keeps it
+// while it shows those rows, so that an edit of one finds the field it was read from, whatever racks log
+// on afterwards.
+struct Laadindeling {
+    std::vector<Tabelmodule> modules;
+    int32_t rijen = 0;
 };
 
 // Reads the time field of a row ("date time") in any form the platform's date reading takes. Rows

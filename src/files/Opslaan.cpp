@@ -3,6 +3,7 @@
 #include "acquisition/Programmastatus.h"
 #include "acquisition/Verbinding.h"
 #include "acquisition/vensters/Hoofdvenster.h"
+#include "acquisition/vensters/Tabelvenster.h"
 #include "files/Bestandsbewerkingen.h"
 #include "files/Logbestanden.h"
 #include "files/Meetbestand.h"
@@ -283,6 +284,11 @@ bool OpslaanAls(QString& naam, bool nieuw) {
     if (keuze == 1) {
         // The rows that wait for the old file go on in the new one, which the run continues.
         if (!nieuw) NeemWachtendeRijenMee(Gegevensbestand, naam, vanKopie, wachtendIngevoegd);
+        // The tables written anew: their rows are now lines of the modules present, as the file's own
+        // header lays them out, whatever they were read with.
+        if (!nieuw && !vanKopie)
+            for (int r = 1; r <= AantalRacks; ++r)
+                if (Tabelvenster* venster = TabelVensters[r]) venster->ZetGeladenIndeling(nullptr);
         mapTerug.Behoud(naam);
         BewaarInstelling(AppNaam, Settings, QStringLiteral("LastFile"), naam);
         Gegevensbestand = naam;

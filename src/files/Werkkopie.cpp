@@ -17,6 +17,7 @@
 #include "shared/Teksten.h"
 
 #include <QFileInfo>
+#include <QHash>
 #include <QStringDecoder>
 #include <algorithm>
 #include <cerrno>
@@ -329,43 +330,160 @@ Regelindeling::Regelindeling(const QString& kop) {
     m_indeling = IndelingVanBestand(zichten);
 }
 
+Regelindeling::Regelindeling(const QString& kop, int16_t rack) : Regelindeling(kop) {
+    m_rack = rack;
+    const Tabelvenster* venster = rack >= 1 && rack <= AantalRacks ? TabelVensters[rack] : nullptr;
+    const std::shared_ptr<const Laadindeling> geladen = venster ? venster->GeladenIndeling() : nullptr;
+    if (!geladen) return;
+    const QStringList velden = SplitsVelden(kop);
+    const std::vector<QStringView> zichten(velden.begin(), velden.end());
+    m_geladen.emplace(zichten, geladen->modules);
+    m_geladenRijen = geladen->rijen;
+}
+
+const Veldindeling& Regelindeling::Voor(int32_t rij) const {
+    return m_geladen && rij >= 1 && rij <= m_geladenRijen ? *m_geladen : m_indeling;
+}
+
 int16_t Regelindeling::Kolom(const QString& regel, int16_t rack, int16_t module, int16_t kolom) const {
     return Kolommen(regel, rack, module, {kolom}).front();
 }
 
 std::vector<int16_t> Regelindeling::Kolommen(const QString& regel, int16_t rack, int16_t module,
                                              const std::vector<int16_t>& kolommen) const {
+    return Kolommen(regel, 0, rack, module, kolommen);
+}
+
+int16_t Regelindeling::Kolom(const QString& regel, int32_t rij, int16_t rack, int16_t module,
+                             int16_t kolom) const {
+    return Kolommen(regel, rij, rack, module, {kolom}).front();
+}
+
+std::vector<int16_t> Regelindeling::Kolommen(const QString& regel, int32_t rij, int16_t rack, int16_t module,
+                                             const std::vector<int16_t>& kolommen) const {
+    std::vector<int16_t> uit(kolommen.size(), 0);
+    if (m_rack != 0 && (rack != m_rack || RacksGewijzigdSindsLaden(rack, rij))) return uit;
+    const Veldindeling& indeling = Voor(rij);
     // How a line is read follows from its number of fields.
     const qsizetype velden = SplitsVelden(regel).size();
-    std::vector<int16_t> uit;
-    uit.reserve(kolommen.size());
-    for (const int16_t kolom : kolommen) {
-        const qsizetype index = m_indeling.Index(velden, rack, module, kolom);
-        uit.push_back(index < 0 ? int16_t{0}
-                                : static_cast<int16_t>(std::min<qsizetype>(index + 1, INT16_MAX)));
+    for (size_t i = 0; i < kolommen.size(); ++i) {
+        const qsizetype index = indeling.Index(velden, rack, module, kolommen[i]);
+        if (index >= 0) uit[i] = static_cast<int16_t>(std::min<qsizetype>(index + 1, INT16_MAX));
     }
     return uit;
 }
 
+bool Regelindeling::OpPositie(const QString& regel, int32_t rij) const {
+    return !Voor(rij).PerKop(SplitsVelden(regel).size());
+}
+
+bool RacksGewijzigdSindsLaden(int16_t rack, int32_t rij) {
+    const Tabelvenster* venster = rack >= 1 && rack <= AantalRacks ? TabelVensters[rack] : nullptr;
+    const std::shared_ptr<const Laadindeling> geladen = venster ? venster->GeladenIndeling() : nullptr;
+    if (!geladen || (rij >= 1 && rij <= geladen->rijen)) return false;
+    const std::vector<Tabelmodule> nu = Tabelmodules();
+    return !std::equal(
+        nu.begin(), nu.end(), geladen->modules.begin(), geladen->modules.end(),
+        [](const Tabelmodule& a, const Tabelmodule& b) { return a.rack == b.rack && a.module == b.module; });
+}
+
+namespace {
+
+// The row has no time: its date and time cells are empty (a deleted row, the empty row below the newest).
+bool ZonderTijd(const QString& datum, const QString& tijd) {
+    return datum.trimmed().isEmpty() && tijd.trimmed().isEmpty();
+}
+
+std::optional<qint64> SecondeVanRegel(const QString& regel) {
+    platform::Datum tijd = 0;
+    if (!platform::LeesDatumTijd(VolgendVeld(regel, 1).veld, tijd)) return std::nullopt;
+    return HeleSeconden(tijd);
+}
+
+} // namespace
+
+PlaatsInSeconde RijInSeconde(int16_t rack, int16_t module, int32_t rij) {
+    PlaatsInSeconde plaats;
+    Tabelvenster* venster = TabelVensters.Maak(rack);
+    if (!venster) return plaats;
+    const QString datum = venster->CelTekst(module, rij, KolomDatum);
+    const QString tijd = venster->CelTekst(module, rij, KolomTijd);
+    if (ZonderTijd(datum, tijd)) return plaats;
+    // The same second shows the same cells: a row's time is kept in them alone.
+    for (int32_t q = 1; q <= AantalMetingen; ++q) {
+        if (q == rij || venster->CelTekst(module, q, KolomTijd) != tijd ||
+            venster->CelTekst(module, q, KolomDatum) != datum)
+            continue;
+        ++(q < rij ? plaats.ervoor : plaats.erna);
+    }
+    return plaats;
+}
+
+std::vector<int32_t> RijenErvoorInSeconde(int16_t rack, int16_t module, const std::vector<int32_t>& rijen) {
+    std::vector<int32_t> ervoor(rijen.size(), 0);
+    Tabelvenster* venster = TabelVensters.Maak(rack);
+    if (!venster || rijen.empty()) return ervoor;
+    // The time cells of the rows asked for, and the rows seen so far with those cells.
+    QHash<QString, int32_t> gezien;
+    const auto sleutel = [venster, module](int32_t q) {
+        return venster->CelTekst(module, q, KolomDatum) + QChar(u'\n') +
+               venster->CelTekst(module, q, KolomTijd);
+    };
+    for (const int32_t r : rijen)
+        gezien.insert(sleutel(r), 0);
+    size_t volgende = 0;
+    for (int32_t q = 1; q <= rijen.back() && volgende < rijen.size(); ++q) {
+        const QString k = sleutel(q);
+        const auto plek = gezien.find(k);
+        if (q == rijen[volgende]) ervoor[volgende++] = plek != gezien.end() ? plek.value() : 0;
+        if (plek != gezien.end()) ++plek.value();
+    }
+    return ervoor;
+}
+
 bool SchrijfInfo(int16_t rack, int16_t module, int32_t rij, int16_t kolom, const QString& tekst) {
+    if (RacksGewijzigdSindsLaden(rack, rij)) return false;
     const QString bestand = MaakBestandsnaam(Gegevensbestand, 0, 0, 0);
+    const qint64 t = HeleSeconden(TijdVanRij(rack, module, rij));
+    const int32_t ervoor = RijInSeconde(rack, module, rij).ervoor;
     Bewerking bewerking;
     if (!BeginBewerking(bewerking, bestand)) return false;
     bool geschreven = false;
     if (const std::optional<QString> kop = bewerking.LeesRegel()) {
         bewerking.SchrijfRegel(*kop);
-        const Regelindeling indeling(*kop);
-        const qint64 t = HeleSeconden(TijdVanRij(rack, module, rij));
-        while (std::optional<QString> regel = bewerking.LeesRegel()) {
-            platform::Datum tijd = 0;
-            if (platform::LeesDatumTijd(VolgendVeld(*regel, 1).veld, tijd) && HeleSeconden(tijd) == t) {
-                if (const int16_t n = indeling.Kolom(*regel, rack, module, kolom); n > 0) {
-                    VervangVeld(*regel, n, tekst);
-                    geschreven = true;
+        const Regelindeling indeling(*kop, rack);
+        // The lines of the row's second that stand together wait, with the lines without a time among
+        // them: when the row's own line is one of them, they all take the text (a row and its end point).
+        std::vector<QString> reeks;
+        std::vector<bool> vanSeconde;
+        qsizetype eigen = -1;
+        int32_t gezien = 0;
+        const auto schrijfReeks = [&] {
+            for (size_t i = 0; i < reeks.size(); ++i) {
+                if (eigen >= 0 && vanSeconde[i]) {
+                    if (const int16_t n = indeling.Kolom(reeks[i], rij, rack, module, kolom); n > 0) {
+                        VervangVeld(reeks[i], n, tekst);
+                        if (static_cast<qsizetype>(i) == eigen) geschreven = true;
+                    }
                 }
+                bewerking.SchrijfRegel(reeks[i]);
             }
+            reeks.clear();
+            vanSeconde.clear();
+            eigen = -1;
+        };
+        while (std::optional<QString> regel = bewerking.LeesRegel()) {
+            const std::optional<qint64> s = SecondeVanRegel(*regel);
+            if (s == t || (!s && !reeks.empty())) {
+                if (s && gezien++ == ervoor) eigen = static_cast<qsizetype>(reeks.size());
+                reeks.push_back(*regel);
+                vanSeconde.push_back(s.has_value());
+                continue;
+            }
+            schrijfReeks();
             bewerking.SchrijfRegel(*regel);
         }
+        schrijfReeks();
     }
     return EindeBewerking(bewerking, bestand) && geschreven;
 }
@@ -377,8 +495,11 @@ int16_t KolomInBestand(const QString& kop, const QString& regel, int16_t rack, i
 
 namespace {
 
-// KolomInGegevensbestand in the lines of the file `pad` for the row's second.
-int16_t KolomInRegelsVan(const QString& pad, qint64 seconde, int16_t rack, int16_t module, int16_t kolom) {
+// The line of the row in the file `pad`: the line of second `seconde` after `ervoor` lines of that second,
+// or (`vanAchteren`) the one before `ervoor` lines of that second at the file's end; its field as
+// KolomInGegevensbestand gives it. -1 when the file has no such line.
+int16_t KolomInRegelsVan(const QString& pad, qint64 seconde, int32_t ervoor, bool vanAchteren, int16_t rack,
+                         int16_t module, int32_t rij, int16_t kolom, bool* opPositie) {
     QFile f(pad);
     if (!f.open(QIODevice::ReadOnly)) return -1;
     Regeldecoder decoder(BepaalCodering(f));
@@ -386,31 +507,38 @@ int16_t KolomInRegelsVan(const QString& pad, qint64 seconde, int16_t rack, int16
     QByteArrayView bytes;
     qint64 lengte = 0;
     if (!lezer.Volgende(bytes, lengte)) return -1;
-    const Regelindeling indeling(decoder.Tekst(bytes));
-    int16_t gevonden = -1;
+    const Regelindeling indeling(decoder.Tekst(bytes), rack);
+    QStringList regels;
     while (lezer.Volgende(bytes, lengte)) {
         const QString& regel = decoder.Tekst(bytes);
         platform::Datum tijd = 0;
         if (!platform::LeesDatumTijd(VolgendVeld(regel, 1).veld, tijd) || HeleSeconden(tijd) != seconde)
             continue;
-        gevonden = indeling.Kolom(regel, rack, module, kolom);
-        if (gevonden > 0) return gevonden;
+        if (!vanAchteren && regels.size() > ervoor) break;
+        regels.append(regel);
     }
-    return gevonden;
+    const qsizetype index = vanAchteren ? regels.size() - 1 - ervoor : ervoor;
+    if (index < 0 || index >= regels.size()) return -1;
+    if (opPositie) *opPositie = indeling.OpPositie(regels.at(index), rij);
+    return indeling.Kolom(regels.at(index), rij, rack, module, kolom);
 }
 
 } // namespace
 
-int16_t KolomInGegevensbestand(int16_t rack, int16_t module, int32_t rij, int16_t kolom) {
+int16_t KolomInGegevensbestand(int16_t rack, int16_t module, int32_t rij, int16_t kolom, bool* opPositie) {
     const QString bestand = MaakBestandsnaam(Gegevensbestand, 0, 0, 0);
     const QString werkkopie = bestand + QStringLiteral(".new");
     const qint64 seconde = HeleSeconden(TijdVanRij(rack, module, rij));
-    // A row logged into the data file since the working copy was made is not in the working copy yet;
-    // its line reads alike in both, an edit changing no line's number of fields.
-    int16_t kolomNummer = -1;
-    if (QFileInfo::exists(werkkopie)) kolomNummer = KolomInRegelsVan(werkkopie, seconde, rack, module, kolom);
-    if (kolomNummer < 0) kolomNummer = KolomInRegelsVan(bestand, seconde, rack, module, kolom);
-    return kolomNummer;
+    const PlaatsInSeconde plaats = RijInSeconde(rack, module, rij);
+    if (!QFileInfo::exists(werkkopie))
+        return KolomInRegelsVan(bestand, seconde, plaats.ervoor, false, rack, module, rij, kolom, opPositie);
+    const int16_t kolomNummer =
+        KolomInRegelsVan(werkkopie, seconde, plaats.ervoor, false, rack, module, rij, kolom, opPositie);
+    if (kolomNummer >= 0) return kolomNummer;
+    // A row logged into the data file since the working copy was made is not in the working copy yet: it
+    // lies among the data file's last lines, counted from its end; its line reads alike in both, an edit
+    // changing no line's number of fields.
+    return KolomInRegelsVan(bestand, seconde, plaats.erna, true, rack, module, rij, kolom, opPositie);
 }
 
 void WisRijInTabellen(int32_t rij) {

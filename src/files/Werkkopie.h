@@ -79,12 +79,17 @@ bool BeginBewerking(Bewerking& bewerking, const QString& bestand);
 // written whole, the working copy stays as it was: false, with a message.
 bool EindeBewerking(Bewerking& bewerking, const QString& bestand);
 
-// Where the cells of the tables lie in the lines of a measurement file with the header line `kop`, for
-// the racks and modules present now: each line read by the rule the loader reads it by
-// (IndelingVanBestand), so that an edit of a cell goes into the field the cell was read from.
+// Where the cells of the tables lie in the lines of a measurement file with the header line `kop`: each
+// line read by the rule the loader reads it by (IndelingVanBestand), so that an edit of a cell goes into
+// the field the cell was read from.
 class Regelindeling {
 public:
+    // For the racks and modules present now.
     explicit Regelindeling(const QString& kop);
+    // For the rows of rack `rack`'s table: a row a load read (the table's GeladenIndeling) by the racks and
+    // modules of that load, any other row by those present now; a row RacksGewijzigdSindsLaden refuses
+    // has no field.
+    Regelindeling(const QString& kop, int16_t rack);
     // The field number in `regel` (1 the time, as VolgendVeld and VervangVeld count) of field `kolom`
     // (1..21, 21 the info) of the block of module `module` of rack `rack`; 0 when the line has none
     // (the loader gave that cell nothing of it): an edit of the cell does not reach the line.
@@ -92,23 +97,52 @@ public:
     // The same for several fields of one module's block, the line looked at once.
     std::vector<int16_t> Kolommen(const QString& regel, int16_t rack, int16_t module,
                                   const std::vector<int16_t>& kolommen) const;
+    // The same in `regel`, the line of row `rij` of the rack's table.
+    int16_t Kolom(const QString& regel, int32_t rij, int16_t rack, int16_t module, int16_t kolom) const;
+    std::vector<int16_t> Kolommen(const QString& regel, int32_t rij, int16_t rack, int16_t module,
+                                  const std::vector<int16_t>& kolommen) const;
+    // The line `regel` of row `rij` is read by position (not by its header).
+    bool OpPositie(const QString& regel, int32_t rij) const;
 
 private:
+    const Veldindeling& Voor(int32_t rij) const;
     Veldindeling m_indeling;
+    std::optional<Veldindeling> m_geladen;
+    int32_t m_geladenRijen = 0;
+    int16_t m_rack = 0;
 };
 
-// Writes `tekst` into field `kolom` of module `module`'s block (1..21, 21 the info) of every line of
-// the working copy whose time lies in the same second as row `rij` of the table, where the line has
-// that field (Regelindeling); the header line stays. True when a line took it.
+// An edit of row `rij` of rack `rack`'s table is refused: its table shows rows a load read, the row is
+// not one of them, and racks or modules logged on or went since that load (its line was written with
+// other modules than the rows read, and how it lies is not known).
+bool RacksGewijzigdSindsLaden(int16_t rack, int32_t rij);
+
+// The rows of module `module`'s grid in rack `rack`'s table whose time is that of row `rij` (the same
+// date and time cells; rows without a time, deleted, not counted): those before it and those after it.
+// The row's line is the line of its second in the working copy after as many lines of that second as
+// rows before it, wherever in the file they lie (the clock set back repeats a second far apart).
+struct PlaatsInSeconde {
+    int32_t ervoor = 0;
+    int32_t erna = 0;
+};
+PlaatsInSeconde RijInSeconde(int16_t rack, int16_t module, int32_t rij);
+// For rows `rijen` (ascending, each with a time) at once: the rows before each in its second.
+std::vector<int32_t> RijenErvoorInSeconde(int16_t rack, int16_t module, const std::vector<int32_t>& rijen);
+
+// Writes `tekst` into field `kolom` of module `module`'s block (1..21, 21 the info) of the line of row
+// `rij` of the table (RijInSeconde) and of the lines of the same second next to it (a row and its end
+// point), not of a line of that second elsewhere in the file; each where the line has that field
+// (Regelindeling). The header line stays. True when the row's own line took it.
 bool SchrijfInfo(int16_t rack, int16_t module, int32_t rij, int16_t kolom, const QString& tekst);
 // The field number in the line `regel` of a file whose header line is `kop` of field `kolom` of a
 // module's block, as Regelindeling gives it: 0 when the line has no such field.
 int16_t KolomInBestand(const QString& kop, const QString& regel, int16_t rack, int16_t module, int16_t kolom);
-// The field of that cell in the line of row `rij` of the table in the data file as it is being edited
-// (its working copy, or the data file while there is none): the field number in the first line of the
-// row's second that has it; 0 when the file has lines of that second but none has the field, -1 when it
-// has no line of that second.
-int16_t KolomInGegevensbestand(int16_t rack, int16_t module, int32_t rij, int16_t kolom);
+// The field of that cell in the line of row `rij` of the table (RijInSeconde) in the data file as it is
+// being edited (its working copy, or the data file while there is none); 0 when the line has no such
+// field, -1 when there is no line of the row. `opPositie`, when given, tells whether that line is read by
+// position.
+int16_t KolomInGegevensbestand(int16_t rack, int16_t module, int32_t rij, int16_t kolom,
+                               bool* opPositie = nullptr);
 // Empties row `rij` (columns 1 to the info column) of every present module's grid in every table.
 void WisRijInTabellen(int32_t rij);
 

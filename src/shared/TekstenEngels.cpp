@@ -478,4 +478,13 @@ void VulTekstenEngels(TekstenTabel& t) {
                             "that number are left out; a module the file holds no values of shows only\r\n"
                             "the times and cannot be edited.");
     t[500] = QStringLiteral("English");
+    t[501] = QStringLiteral("This row was read by position and holds no field of ##.\r\n"
+                            "\r\n"
+                            "A row whose file header does not place its blocks, or that holds more fields\r\n"
+                            "than its header, gives its blocks to the modules present in their order.\r\n"
+                            "This row ends before a block of that module: its cells are empty and cannot\r\n"
+                            "be edited.");
+    t[502] = QStringLiteral("Racks or modules logged on or went since this file was loaded. This row came\r\n"
+                            "after the load, and where its values lie in the lines of the file is not\r\n"
+                            "known: it cannot be edited. Open the file again to edit it.");
 }

@@ -485,4 +485,14 @@ void VulTekstenFrans(TekstenTabel& t) {
                             "fichier ne contient aucune valeur ne montre que les heures et ne peut pas\r\n"
                             "être modifié.");
     t[500] = QStringLiteral("Français");
+    t[501] = QStringLiteral("Cette ligne a été lue par position et ne contient aucun champ de ##.\r\n"
+                            "\r\n"
+                            "Une ligne dont l'en-tête du fichier ne place pas les blocs, ou qui contient\r\n"
+                            "plus de champs que son en-tête, donne ses blocs aux modules présents dans\r\n"
+                            "leur ordre. Cette ligne se termine avant un bloc de ce module : ses cellules\r\n"
+                            "sont vides et ne peuvent pas être modifiées.");
+    t[502] = QStringLiteral("Des racks ou des modules se sont connectés ou ont disparu depuis le\r\n"
+                            "chargement de ce fichier. Cette ligne est venue après le chargement, et la\r\n"
+                            "place de ses valeurs dans les lignes du fichier n'est pas connue : elle ne\r\n"
+                            "peut pas être modifiée. Ouvrez à nouveau le fichier pour la modifier.");
 }

@@ -478,4 +478,14 @@ void VulTekstenNederlands(TekstenTabel& t) {
                             "module waarvan het bestand geen waarden bevat, toont alleen de tijden en kan\r\n"
                             "niet bewerkt worden.");
     t[500] = QStringLiteral("Nederlands");
+    t[501] = QStringLiteral("Deze rij werd op positie gelezen en bevat geen veld van ##.\r\n"
+                            "\r\n"
+                            "Een rij waarvan de kop van het bestand de blokken niet plaatst, of die meer\r\n"
+                            "velden bevat dan haar kop, geeft haar blokken aan de aanwezige modules in\r\n"
+                            "hun volgorde. Deze rij eindigt voor een blok van die module: de cellen ervan\r\n"
+                            "zijn leeg en kunnen niet bewerkt worden.");
+    t[502] = QStringLiteral("Sinds dit bestand geladen werd, zijn racks of modules aangemeld of\r\n"
+                            "verdwenen. Deze rij kwam na het laden, en waar haar waarden in de regels van\r\n"
+                            "het bestand staan, is niet bekend: ze kan niet bewerkt worden. Open het\r\n"
+                            "bestand opnieuw om ze te bewerken.");
 }

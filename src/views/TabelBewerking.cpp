@@ -37,8 +37,8 @@ bool ZonderTijd(Tabelvenster& venster, int16_t Mi, int32_t rij) {
 
 // Walks the working copy once, line after line, for the lines of the selected rows. Rows and lines
 // keep the same order, and several rows may share one second (an end point written in the second of
-// the snapshot before it): a row's line is the line of its second that comes after the lines of the
-// rows before it in that second.
+// the snapshot before it, or the clock set back, which repeats a second far apart): a row's line is the
+// line of its second that comes after the lines of all the rows before it in that second.
 class Regelzoeker {
 public:
     explicit Regelzoeker(Bewerking& bewerking) : m_bewerking(bewerking) {}
@@ -74,18 +74,6 @@ private:
     Bewerking& m_bewerking;
     std::map<qint64, int> m_gelezen; // lines passed so far, per second
 };
-
-// The number of rows with a time just before row r in the same second (rows without a time between
-// them do not count and do not end the run).
-int RijenErvoor(Tabelvenster& venster, int16_t Mi, int16_t rack, int32_t r, qint64 seconde) {
-    int n = 0;
-    for (int32_t q = r - 1; q >= 1; --q) {
-        if (ZonderTijd(venster, Mi, q)) continue;
-        if (HeleSeconden(TijdVanRij(rack, Mi, q)) != seconde) break;
-        ++n;
-    }
-    return n;
-}
 
 void SchrijfRest(Bewerking& bewerking) {
     while (const std::optional<QString> regel = bewerking.LeesRegel())
@@ -124,19 +112,20 @@ bool WisSelectieInBestand(int16_t rack, int16_t Mi, int32_t r1, int32_t r2, int1
     std::vector<int32_t> rijen;
     if (const std::optional<QString> kop = bewerking.LeesRegel()) {
         bewerking.SchrijfRegel(*kop); // the header
-        const Regelindeling indeling(*kop);
+        const Regelindeling indeling(*kop, rack);
         // The cells' fields in a module's block; in each line the fields they were read from (none for a
         // cell the line has no field for).
         std::vector<int16_t> bestandskolommen;
         for (const int16_t c : kolommen)
             bestandskolommen.push_back(BepBestandskolom(c));
         rijen = RijenMetTijd(*venster, Mi, r1, r2);
+        const std::vector<int32_t> ervoor = RijenErvoorInSeconde(rack, Mi, rijen);
         Regelzoeker zoeker(bewerking);
-        for (const int32_t r : rijen) {
-            const qint64 seconde = HeleSeconden(TijdVanRij(rack, Mi, r));
-            std::optional<QString> regel = zoeker.Zoek(seconde, RijenErvoor(*venster, Mi, rack, r, seconde));
+        for (size_t i = 0; i < rijen.size(); ++i) {
+            const int32_t r = rijen[i];
+            std::optional<QString> regel = zoeker.Zoek(HeleSeconden(TijdVanRij(rack, Mi, r)), ervoor[i]);
             if (!regel) continue;
-            for (const int16_t veld : indeling.Kolommen(*regel, rack, Mi, bestandskolommen))
+            for (const int16_t veld : indeling.Kolommen(*regel, r, rack, Mi, bestandskolommen))
                 if (veld > 0) VervangVeld(*regel, veld, QString());
             bewerking.SchrijfRegel(*regel);
         }
@@ -159,11 +148,10 @@ bool VerwijderRijenUitBestand(int16_t rack, int16_t Mi, int32_t r1, int32_t r2) 
     if (const std::optional<QString> kop = bewerking.LeesRegel()) {
         bewerking.SchrijfRegel(*kop); // the header
         rijen = RijenMetTijd(*venster, Mi, r1, r2);
+        const std::vector<int32_t> ervoor = RijenErvoorInSeconde(rack, Mi, rijen);
         Regelzoeker zoeker(bewerking);
-        for (const int32_t r : rijen) {
-            const qint64 seconde = HeleSeconden(TijdVanRij(rack, Mi, r));
-            zoeker.Zoek(seconde, RijenErvoor(*venster, Mi, rack, r, seconde)); // found: not written
-        }
+        for (size_t i = 0; i < rijen.size(); ++i) // found: not written
+            zoeker.Zoek(HeleSeconden(TijdVanRij(rack, Mi, rijen[i])), ervoor[i]);
         SchrijfRest(bewerking);
     }
     if (!EindeBewerking(bewerking, bestand)) return false;

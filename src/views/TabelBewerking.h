@@ -4,13 +4,14 @@
 // file itself, and change the table grids only once the new working copy is in place, so that grid
 // and working copy always tell the same.
 //
-// A row's line is the next line of the working copy, after the line of the row before, whose time
-// lies in the row's second (a row keeps its time only in its date and time cells); when rows share a
-// second (an end point in the second of the snapshot before it), the lines of that second go to them
-// in order, so an edit of the later row never reaches the line of the earlier one. A row that has no
-// time cells any more (deleted before, or the empty row below the newest) has no line and is skipped;
-// a row whose line is not found is changed in the grids only, and the search for the next row starts
-// where that row's search began.
+// A row's line is the line of the working copy whose time lies in the row's second (a row keeps its time
+// only in its date and time cells) after as many lines of that second as the table has rows of it before
+// the row, wherever they lie (RijInSeconde): when rows share a second (an end point in the second of the
+// snapshot before it, or the clock set back, which repeats a second far apart), the lines of that second
+// go to them in order, so an edit of the later row never reaches the line of the earlier one. A row that
+// has no time cells any more (deleted before, or the empty row below the newest) has no line and is
+// skipped; a row whose line is not found is changed in the grids only, and the search for the next row
+// starts where that row's search began.
 #include <QString>
 #include <cstdint>
 

@@ -44,7 +44,7 @@ namespace {
 
 constexpr int TekstTabel = 122, TekstNummer = 123, TekstDatum = 124, TekstTijd = 125, TekstInfo = 126,
               TekstEenheid = 278, TekstSelecties = 251, TekstWaarschuwing = 421, TekstVerwijderen = 422,
-              TekstSjabloon = 444, TekstAnderBestand = 499;
+              TekstSjabloon = 444, TekstAnderBestand = 499, TekstOpPositie = 501, TekstRacksGewijzigd = 502;
 
 // Default column widths in twips: the number, date and time, then per input value, unit, temperature
 // and temperature unit. The info column keeps its width.
@@ -361,15 +361,18 @@ void frmTabel::StelTabelInNaAanmelding() {
     const bool zelfdeModules = *m_modulesBijZoeken == Modulenummers();
     m_modulesBijZoeken.reset();
     // Other modules: every grid begins empty, also those of modules no longer present.
-    if (!zelfdeModules)
+    if (!zelfdeModules) {
         for (int16_t m = 1; m <= AantalModules; ++m)
             WisTabelGegevens(m);
+        m_geladenIndeling.reset();
+    }
     Indelen(true, false);
 }
 
 void frmTabel::Indelen(bool InstellenKolomBreedte, bool wissen) {
     m_bestandsRijen.Begin();
     m_bestandsRij = 0;
+    if (wissen) m_geladenIndeling.reset();
     LaadVensterTitel();
     for (int16_t m = 1; m <= AantalModules; ++m) {
         const int tab = m - 1;
@@ -489,6 +492,10 @@ int32_t frmTabel::RowSel(int16_t m) const {
     return MSHFlexGrid[m]->LeesSelectie().RowSel;
 }
 
+void frmTabel::ZetGeladenIndeling(std::shared_ptr<const Laadindeling> indeling) {
+    m_geladenIndeling = std::move(indeling);
+}
+
 void frmTabel::LaadVensterTitel() {
     if (m_ri < 1 || m_ri > AantalRacks) return;
     const QString naam = Racks[m_ri].Name.getrimd();
@@ -562,6 +569,20 @@ bool frmTabel::IsSjabloon() {
     return true;
 }
 
+bool frmTabel::RacksGewijzigd(int16_t Mi, int32_t r1, int32_t r2) {
+    if (!m_geladenIndeling) return false;
+    for (int32_t r = std::max(r1, m_geladenIndeling->rijen + 1); r <= r2; ++r) {
+        if (CelTekst(Mi, r, KolomDatum).trimmed().isEmpty() && CelTekst(Mi, r, KolomTijd).trimmed().isEmpty())
+            continue;
+        // Every row after the load is refused alike.
+        if (!RacksGewijzigdSindsLaden(m_ri, r)) return false;
+        ToonMelding(Tekst[TekstRacksGewijzigd], vbExclamation, Gegevensbestand);
+        update();
+        return true;
+    }
+    return false;
+}
+
 void frmTabel::WissenSelectie() {
     const int16_t Mi = GekozenModule();
     if (Geselecteerd(Mi) == 0 || IsSjabloon()) return;
@@ -569,6 +590,7 @@ void frmTabel::WissenSelectie() {
     int16_t c1 = 0, c2 = 0;
     BepaalSelectieRijen(Mi, r1, r2);
     BepaalSelectieKolommen(Mi, c1, c2);
+    if (RacksGewijzigd(Mi, r1, r2)) return;
     WisSelectieInBestand(m_ri, Mi, r1, r2, c1, c2);
 }
 
@@ -611,11 +633,12 @@ void frmTabel::VerwijderSelectiesUitMeetbestand(int16_t Mi) {
 }
 
 void frmTabel::OpenInfo(int16_t Mi) {
-    if (IsSjabloon()) return;
-    // A line of the file that holds no block of this module (a logging file of other modules) has no
-    // info field of it: its text would be lost.
-    if (KolomInGegevensbestand(m_ri, Mi, RowSel(Mi), InfoVeld) == 0) {
-        ToonMelding(QString(Tekst[TekstAnderBestand])
+    if (IsSjabloon() || RacksGewijzigd(Mi, RowSel(Mi), RowSel(Mi))) return;
+    // A line of the file that holds no block of this module (a logging file of other modules, a row read
+    // by position that ends before it) has no info field of it: its text would be lost.
+    bool opPositie = false;
+    if (KolomInGegevensbestand(m_ri, Mi, RowSel(Mi), InfoVeld, &opPositie) == 0) {
+        ToonMelding(QString(Tekst[opPositie ? TekstOpPositie : TekstAnderBestand])
                         .replace(QStringLiteral("##"), QStringLiteral("R%1M%2").arg(m_ri).arg(Mi)),
                     vbExclamation, Gegevensbestand);
         update();

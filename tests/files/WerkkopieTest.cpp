@@ -78,9 +78,10 @@ TEST_F(WerkkopieTest, FieldNumbersOfALoggingFileAreFoundThroughItsHeader) {
     EXPECT_EQ(KolomInBestand(kop, rij, 1, 1, 21), 0);
     EXPECT_EQ(KolomInBestand(kop, rij, 1, 3, 2), 0);
     EXPECT_EQ(KolomInBestand(QStringLiteral("\"Time\",\"header\""), Regel(1), 2, 2, 21), 64);
-    // A line with more fields than the header (the blocks of all three modules) is read by position.
-    EXPECT_EQ(KolomInBestand(kop, Regel(1), 2, 2, 21), 64);
-    EXPECT_EQ(KolomInBestand(kop, Regel(1), 1, 1, 21), 22);
+    // A line with more fields than the header (three blocks) is read by position among the modules of
+    // the rack the header names: rack 2's module takes the first block, rack 1's modules none.
+    EXPECT_EQ(KolomInBestand(kop, Regel(1), 2, 2, 21), 22);
+    EXPECT_EQ(KolomInBestand(kop, Regel(1), 1, 1, 21), 0);
     // A line shorter than the field has none.
     EXPECT_EQ(KolomInBestand(kop, QStringLiteral("\"05/01/2026 09:00:01\",\"0\""), 2, 2, 21), 0);
     ZetRijTijd(1, 1);

@@ -165,6 +165,21 @@ TEST_F(TekstenTest, EveryRowCarriesTheSameMarkersInEveryLanguage) {
         }
 }
 
+// The boxes about a file whose layout and the racks present differ are wrapped by hand in each language:
+// each keeps its placeholder and no line is wider than 76 characters.
+TEST_F(TekstenTest, TheBoxesAboutAFilesLayoutKeepTheirPlaceholderAndWidthInEveryLanguage) {
+    for (int taal = 0; taal < 3; ++taal)
+        for (const int i : {499, 501, 502}) {
+            const QString t = TabelIn(taal)[i];
+            const auto waar = [&] { return testing::Message() << "row " << i << " language " << taal; };
+            EXPECT_FALSE(t.isEmpty()) << waar();
+            EXPECT_EQ(t.count(QStringLiteral("##")), i == 502 ? 0 : 1) << waar();
+            EXPECT_EQ(t.count(QLatin1Char('\n')), t.count(QStringLiteral("\r\n"))) << waar();
+            for (const QString& regel : t.split(QStringLiteral("\r\n")))
+                EXPECT_LE(regel.size(), 76) << waar() << ": " << regel.toStdString();
+        }
+}
+
 TEST_F(TekstenTest, HelpPageOfATopicPerLanguage) {
     EXPECT_EQ(HelpPagina(0, HelpInstellingen), ":/help/K740EN/settings.htm");
     EXPECT_EQ(HelpPagina(1, HelpModuleInstellingen), ":/help/K740FR/ModuleSettings.htm");

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
@@ -42,6 +43,55 @@ protected:
             ASSERT_NE(d, nullptr);
             antwoord(*d);
         });
+    }
+    // Edit > Info by the user's key: Enter on the selected row of module m's grid, the editor given
+    // `tekst` and OK. False when the editor did not open (the edit was refused before it).
+    bool InfoMetToets(int r, int16_t m, int32_t rij, const QString& tekst) {
+        bool geopend = false;
+        QTimer::singleShot(0, [&geopend, tekst] {
+            if (auto* d = qobject_cast<formEditInfo*>(QApplication::activeModalWidget())) {
+                geopend = true;
+                d->TextInfo->setText(tekst);
+                d->CommandOK->click();
+            }
+        });
+        frmTabel& w = Selecteer(r, m, rij, rij, 3, 3);
+        QTest::keyClick(w.MSHFlexGrid[m], Qt::Key_Return);
+        QCoreApplication::processEvents();
+        return geopend;
+    }
+    // A line of the fields `f`, written as the program writes a line.
+    static QString RegelVan(const QStringList& f) {
+        QString regel;
+        for (qsizetype i = 0; i < f.size(); ++i)
+            VoegCsvVeldToe(regel, f[i], i + 1 == f.size());
+        regel.chop(2);
+        return regel;
+    }
+    static QByteArray Bytes(const std::vector<QStringList>& regels) {
+        QStringList tekst;
+        for (const QStringList& f : regels)
+            tekst << RegelVan(f);
+        return TabelOmgeving::Bytes(tekst);
+    }
+    using TabelOmgeving::Bytes;
+    // The working copy holds the header and the lines of the fields `verwacht`, byte for byte; a field
+    // that differs is named by its line and number.
+    void WerkkopieIs(const std::vector<QStringList>& verwacht, const QString& kop = QString()) {
+        const QStringList regels = platform::SplitsRegels(platform::VanWindows1252(Lees(nieuw())));
+        ASSERT_EQ(regels.size(), static_cast<qsizetype>(verwacht.size()) + 1) << "lines of the working copy";
+        for (size_t i = 0; i < verwacht.size(); ++i) {
+            const QStringList gelezen = SplitsVelden(regels[static_cast<qsizetype>(i) + 1]);
+            ASSERT_EQ(gelezen.size(), verwacht[i].size()) << "fields of line " << i + 2;
+            for (qsizetype v = 0; v < gelezen.size(); ++v)
+                EXPECT_EQ(gelezen[v].toStdString(), verwacht[i][v].toStdString())
+                    << "line " << i + 2 << ", field " << v + 1;
+        }
+        const QString eigenKop = kop.isEmpty() ? QStringLiteral("\"Time\",\"header\"") : kop;
+        EXPECT_EQ(regels.value(0).toStdString(), eigenKop.toStdString()) << "the header";
+        QByteArray bytes = Bytes(verwacht);
+        bytes = platform::NaarWindows1252(eigenKop) + bytes.mid(bytes.indexOf("\r\n"));
+        EXPECT_TRUE(Lees(nieuw()) == bytes) << "the working copy's bytes";
     }
 };
 
@@ -138,11 +188,85 @@ TEST_F(TabelBewerkingTest, RowsThatShareASecondEachEditTheirOwnLine) {
     EXPECT_EQ(Lees(nieuw()), Bytes({regels[0], regels[1], gewist, regels[3]}));
     EXPECT_EQ(tabel(1).CelTekst(1, 2, 3), QStringLiteral("1.02"));
 
+    // An info text of row 2 reaches the lines of its second next to its own: its end point's too.
+    EXPECT_TRUE(InfoMetToets(1, 4, 2, QStringLiteral("both")));
+    const QString beide = Regel(2, QString(), {{43, QStringLiteral("both")}});
+    EXPECT_EQ(Lees(nieuw()),
+              Bytes({regels[0], beide,
+                     Regel(2, QStringLiteral("Stop"), {{3, ""}, {4, ""}, {43, QStringLiteral("both")}}),
+                     regels[3]}));
+
     // Deleting row 3 takes its own line and leaves the snapshot of row 2.
     Verwijder(1, 1, 3, 3);
-    EXPECT_EQ(Lees(nieuw()), Bytes({regels[0], regels[1], regels[3]}));
+    EXPECT_EQ(Lees(nieuw()), Bytes({regels[0], beide, regels[3]}));
     RijIsLeeg(3);
     EXPECT_EQ(tabel(1).CelTekst(1, 2, 3), QStringLiteral("1.02"));
+}
+
+// The clock set back (the end of summer time) repeats a second far apart in one file: rows :01 :02 :03
+// :02 :05. An edit of either :02 row reaches the line that row was read from, the line of that second
+// after as many of its lines as the table has rows of it before the row, and leaves the other :02 line
+// alone; an info text too, which reaches only the lines of its second next to its own. The later :02
+// line ends after rack 1's blocks: rack 2's info is refused on that row, though the earlier :02 line has
+// its field.
+TEST_F(TabelBewerkingTest, EditsOfASecondThatComesBackReachTheLineOfTheirOwnRow) {
+    std::vector<QStringList> f;
+    for (const int s : {1, 2, 3, 2, 5})
+        f.push_back(SplitsVelden(Regel(s)));
+    f[3] = f[3].mid(0, 43);
+    f[3][2] = QStringLiteral("9.02");
+    Schrijf(pad, Bytes(f));
+    LeesGegevensbestand(pad);
+    ASSERT_EQ(vragen.size(), 1u) << "the short line is named";
+    vragen.clear();
+    ASSERT_EQ(tabel(1).CelTekst(1, 4, 3), QStringLiteral("9.02"));
+    ASSERT_EQ(tabel(1).CelTekst(1, 2, 3), QStringLiteral("1.02"));
+
+    // Edit > Info on each :02 row: its own line only.
+    EXPECT_TRUE(InfoMetToets(1, 1, 4, QStringLiteral("late")));
+    f[3][21] = QStringLiteral("late");
+    WerkkopieIs(f);
+    EXPECT_TRUE(InfoMetToets(1, 1, 2, QStringLiteral("early")));
+    f[1][21] = QStringLiteral("early");
+    WerkkopieIs(f);
+    EXPECT_EQ(tabel(1).CelTekst(1, 4, KolomInfo), QStringLiteral("late"));
+    EXPECT_EQ(tabel(1).CelTekst(1, 2, KolomInfo), QStringLiteral("early"));
+
+    // Rack 2's info: the earlier :02 line has its field, the later one none (read by position, it ends
+    // before rack 2's block): refused before the editor opens, with what applies to such a row.
+    EXPECT_FALSE(InfoMetToets(2, 2, 4, QStringLiteral("lost")))
+        << "the info editor of a module the row's own line has no field of";
+    ASSERT_EQ(vragen.size(), 1u);
+    EXPECT_TRUE(vragen[0].tekst.startsWith(
+        QStringLiteral("This row was read by position and holds no field of R2M2.\r\n")))
+        << vragen[0].tekst.toStdString();
+    EXPECT_EQ(vragen[0].stijl, vbExclamation);
+    vragen.clear();
+    EXPECT_TRUE(InfoMetToets(2, 2, 2, QStringLiteral("two")));
+    f[1][63] = QStringLiteral("two");
+    WerkkopieIs(f);
+    EXPECT_EQ(tabel(2).CelTekst(2, 4, KolomInfo), QString());
+
+    // Clear selection: input 1's value and unit (fields 3 and 4) of the later row, then of the earlier.
+    Selecteer(1, 1, 4, 4, 3, 3).WissenSelectie();
+    f[3][2] = f[3][3] = QString();
+    WerkkopieIs(f);
+    EXPECT_EQ(tabel(1).CelTekst(1, 2, 3), QStringLiteral("1.02"));
+    Selecteer(1, 1, 2, 2, 5, 5).WissenSelectie();
+    f[1][4] = f[1][5] = QString();
+    WerkkopieIs(f);
+    EXPECT_EQ(tabel(1).CelTekst(1, 4, 5), QStringLiteral("21.5"));
+
+    // Delete line: the later row's line goes, the earlier row keeps its own; then the earlier one.
+    Verwijder(1, 1, 4, 4);
+    WerkkopieIs({f[0], f[1], f[2], f[4]});
+    RijIsLeeg(4);
+    EXPECT_EQ(tabel(1).CelTekst(1, 2, KolomInfo), QStringLiteral("early"));
+    Verwijder(1, 4, 2, 2);
+    WerkkopieIs({f[0], f[2], f[4]});
+    RijIsLeeg(2);
+    EXPECT_EQ(tabel(1).CelTekst(1, 3, 3), QStringLiteral("1.03"));
+    EXPECT_EQ(vragen.size(), 2u); // the two delete questions
 }
 
 TEST_F(TabelBewerkingTest, TheTablesWrittenToAFileLeaveDeletedRowsOut) {
@@ -432,6 +556,134 @@ TEST_F(TabelBewerkingTest, EditsOfRowsReadByPositionUnderALoggingHeaderGoIntoThe
     EXPECT_EQ(w.CelTekst(2, 2, 3), QStringLiteral("121.02"));
     EXPECT_EQ(w.CelTekst(4, 2, 3), QString());
     EXPECT_EQ(tabel(2).CelTekst(2, 2, 3), QStringLiteral("221.02"));
+}
+
+// Racks 1 (slots 1 and 4), 2 (slot 2) and 3 (slot 1); a file whose header does not place its blocks,
+// so its rows are read by position, is loaded. Then a module logs on in rack 1's slot 2, as at System >
+// Search: rack 1's table is laid out anew, racks 2 and 3 keep their rows. Their edits go into the fields
+// those rows were read from, by the layout kept with the tables since the load, never into the block the
+// racks present now would give them (rack 3's). A row that came after the load is refused with a box.
+TEST_F(TabelBewerkingTest, EditsAfterALogOnGoIntoTheFieldsTheLoadReadTheirRowsFrom) {
+    ModuleRecord& derde = Racks[3].Modules[1];
+    Racks[3].Present = true;
+    Racks[3].Name = "Lab C";
+    derde.Present = true;
+    derde.Type = "K761";
+    derde.Name = "DO";
+    derde.Meting[1].Set = true;
+    derde.Meting[1].Unit = "mV";
+    for (int c = 1; c <= 4; ++c)
+        derde.Temperatuur[c].Unit = u8("°C");
+    // Input n of the module in rack r, slot m has the value r m n . s; its info is "i" r m.
+    const auto velden = [](int s) {
+        QStringList f{QStringLiteral("05/01/2026 09:00:%1").arg(s, 2, 10, QLatin1Char('0'))};
+        for (const auto& [r, m] : {std::pair{1, 1}, {1, 4}, {2, 2}, {3, 1}}) {
+            for (int n = 1; n <= 4; ++n)
+                f << QStringLiteral("0")
+                  << QStringLiteral("%1%2%3.%4").arg(r).arg(m).arg(n).arg(s, 2, 10, QLatin1Char('0'))
+                  << QStringLiteral("mV") << QStringLiteral("21.5") << u8("°C");
+            f << QStringLiteral("i%1%2").arg(r).arg(m);
+        }
+        return f;
+    };
+    std::vector<QStringList> f{velden(1), velden(2), velden(3)};
+    Schrijf(pad, Bytes(f));
+    LeesGegevensbestand(pad);
+    ASSERT_TRUE(vragen.empty()) << vragen.front().tekst.toStdString();
+
+    // The log-on of a module in rack 1's slot 2, as a Search has it: every table waits, then each rack
+    // logs on and its table is laid out.
+    for (int r = 1; r <= 3; ++r)
+        tabel(r).WachtOpAanmelding();
+    ModuleRecord& nieuw2 = Racks[1].Modules[2];
+    nieuw2.Present = true;
+    nieuw2.Idno = 0x0F000102;
+    nieuw2.Type = "K761";
+    nieuw2.Name = "Redox";
+    for (int r = 1; r <= 3; ++r)
+        herstel.StelTabelIn(r);
+    ASSERT_EQ(tabel(1).CelTekst(1, 2, 3), QString()) << "rack 1's table laid out anew";
+    ASSERT_EQ(tabel(2).CelTekst(2, 2, 3), QStringLiteral("221.02"));
+    ASSERT_EQ(tabel(3).CelTekst(1, 2, 3), QStringLiteral("311.02"));
+
+    // Edit > Info of rack 2's module on row 2: rack 2's info field (64), not rack 3's (85).
+    EXPECT_TRUE(InfoMetToets(2, 2, 2, QStringLiteral("checked")));
+    f[1][63] = QStringLiteral("checked");
+    WerkkopieIs(f);
+    EXPECT_EQ(tabel(2).CelTekst(2, 2, KolomInfo), QStringLiteral("checked"));
+    EXPECT_EQ(tabel(3).CelTekst(1, 2, KolomInfo), QStringLiteral("i31"));
+    // Clear selection of input 1's value of rack 2's module on rows 2 and 3: fields 45 and 46.
+    Selecteer(2, 2, 2, 3, 3, 3).WissenSelectie();
+    f[1][44] = f[1][45] = f[2][44] = f[2][45] = QString();
+    WerkkopieIs(f);
+    // Rack 3's module: its own block, the fourth.
+    EXPECT_TRUE(InfoMetToets(3, 1, 1, QStringLiteral("three")));
+    f[0][84] = QStringLiteral("three");
+    WerkkopieIs(f);
+    EXPECT_TRUE(vragen.empty()) << vragen.front().tekst.toStdString();
+
+    // A row taken after the log-on: where its values lie in the file is not known. Its info and a clear
+    // that takes it in are refused, and nothing changes.
+    AantalMetingen = 4;
+    TijdMeting = platform::MaakDatum(2026, 1, 5, 9, 0, 4);
+    tabel(2).VulTabellenAan(QString());
+    ASSERT_FALSE(tabel(2).CelTekst(2, 4, KolomTijd).isEmpty());
+    EXPECT_FALSE(InfoMetToets(2, 2, 4, QStringLiteral("lost"))) << "the info editor of a row after the load";
+    const QString temperatuur = tabel(2).CelTekst(2, 1, 5);
+    ASSERT_FALSE(temperatuur.isEmpty());
+    Selecteer(2, 2, 1, 4, 5, 5).WissenSelectie();
+    ASSERT_EQ(vragen.size(), 2u);
+    for (const Vraag& v : vragen) {
+        EXPECT_TRUE(v.tekst.startsWith(
+            QStringLiteral("Racks or modules logged on or went since this file was loaded.")))
+            << v.tekst.toStdString();
+        EXPECT_EQ(v.stijl, vbExclamation);
+    }
+    WerkkopieIs(f);
+    EXPECT_EQ(tabel(2).CelTekst(2, 1, 5), temperatuur);
+}
+
+// A file of rack 2 alone (its header names R2M2) with a row of two blocks, as another program may append:
+// the longer row is read by position among the modules of the rack the header names, so rack 2's module
+// takes its first block and rack 1's modules none. Its edits follow: rack 2's info goes into field 22,
+// rack 1's info is refused as that of a row read by position without a field of the module.
+TEST_F(TabelBewerkingTest, ARowWiderThanTheHeaderOfOneRacksFileGivesNoBlockToAnotherRack) {
+    QString kop = QStringLiteral("\"Time\"");
+    for (int c = 1; c <= 4; ++c)
+        for (const char* soort : {"Flags", "Value", "Unit", "Temp", "T.Unit"})
+            kop += QStringLiteral(",\"%1 R2M2C%2\"").arg(QLatin1String(soort)).arg(c);
+    kop += QStringLiteral(",\"Info ISE\",\"\"");
+    // The time and the first `blokken` blocks of the test system's line, then the closing empty field.
+    const auto rij = [](int s, int blokken) {
+        return SplitsVelden(Regel(s)).mid(0, 1 + 21 * blokken) << QString();
+    };
+    std::vector<QStringList> f{rij(1, 1), rij(2, 2)};
+    {
+        QByteArray b = platform::NaarWindows1252(kop) + "\r\n";
+        for (const QStringList& r : f)
+            b += platform::NaarWindows1252(RegelVan(r)) + "\r\n";
+        Schrijf(pad, b);
+    }
+    LeesGegevensbestand(pad);
+    ASSERT_EQ(vragen.size(), 1u) << "the longer row is named";
+    EXPECT_TRUE(vragen[0].tekst.contains(QStringLiteral("\r\n3: "))) << vragen[0].tekst.toStdString();
+    vragen.clear();
+    EXPECT_EQ(tabel(2).CelTekst(2, 2, 3).toStdString(), "1.02");
+    for (const int16_t m : {1, 4})
+        for (const int c : {3, 5, 7, int{KolomInfo}})
+            EXPECT_EQ(tabel(1).CelTekst(m, 2, static_cast<int16_t>(c)).toStdString(), "")
+                << "rack 1, slot " << m << ", column " << c;
+
+    EXPECT_TRUE(InfoMetToets(2, 2, 2, QStringLiteral("noted")));
+    f[1][21] = QStringLiteral("noted");
+    WerkkopieIs(f, kop);
+    EXPECT_FALSE(InfoMetToets(1, 4, 2, QStringLiteral("lost")));
+    ASSERT_EQ(vragen.size(), 1u);
+    EXPECT_TRUE(vragen[0].tekst.startsWith(
+        QStringLiteral("This row was read by position and holds no field of R1M4.")))
+        << vragen[0].tekst.toStdString();
+    Selecteer(1, 1, 1, 2, 3, 19).WissenSelectie();
+    WerkkopieIs(f, kop);
 }
 
 TEST_F(TabelBewerkingTest, TheInfoEditorMakesTheTableOfARackWhoseTableWasNeverOpened) {

@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <span>
 #include <string_view>
 
@@ -71,6 +72,8 @@ private:
     qsizetype m_positie = 0;
 };
 
+struct Laadindeling;
+
 class Tabelvenster {
 public:
     virtual ~Tabelvenster() = default;
@@ -118,6 +121,10 @@ public:
         (void)m;
         return 0;
     }
+    // How the rows the window shows were read from the data file (LeesGegevensbestand); none while it
+    // shows no rows of a load (the window laid out afresh empties its rows and drops it).
+    virtual void ZetGeladenIndeling(std::shared_ptr<const Laadindeling> indeling) { (void)indeling; }
+    virtual std::shared_ptr<const Laadindeling> GeladenIndeling() const { return nullptr; }
 };
 
 // Making table windows: the window side's maker, registered at start-up (nullptr: none, no window is
