@@ -30,12 +30,6 @@ namespace {
 
 const QString CRLF = QStringLiteral("\r\n");
 
-// Whole seconds since the zero date, the fraction of a second dropped as the time cells drop it.
-qint64 HeleSeconden(platform::Datum d) {
-    const qint64 ms = std::llround(d * 86400000.0);
-    return ms >= 0 ? ms / 1000 : -((-ms + 999) / 1000);
-}
-
 // The file's path and the system's reason that the failed write left (platform::LaatsteSchrijffout).
 void MeldSchrijffout(const QString& pad) {
     const QFileInfo info(pad);
@@ -339,6 +333,8 @@ Regelindeling::Regelindeling(const QString& kop, int16_t rack) : Regelindeling(k
     const std::vector<QStringView> zichten(velden.begin(), velden.end());
     m_geladen.emplace(zichten, geladen->modules);
     m_geladenRijen = geladen->rijen;
+    // Whether racks or modules changed since the load is decided once for the whole pass over the lines.
+    m_gewijzigd = RacksGewijzigdSindsLaden(rack, 0);
 }
 
 const Veldindeling& Regelindeling::Voor(int32_t rij) const {
@@ -362,7 +358,7 @@ int16_t Regelindeling::Kolom(const QString& regel, int32_t rij, int16_t rack, in
 std::vector<int16_t> Regelindeling::Kolommen(const QString& regel, int32_t rij, int16_t rack, int16_t module,
                                              const std::vector<int16_t>& kolommen) const {
     std::vector<int16_t> uit(kolommen.size(), 0);
-    if (m_rack != 0 && (rack != m_rack || RacksGewijzigdSindsLaden(rack, rij))) return uit;
+    if (m_rack != 0 && (rack != m_rack || (m_gewijzigd && (rij < 1 || rij > m_geladenRijen)))) return uit;
     const Veldindeling& indeling = Voor(rij);
     // How a line is read follows from its number of fields.
     const qsizetype velden = SplitsVelden(regel).size();
@@ -394,13 +390,19 @@ bool ZonderTijd(const QString& datum, const QString& tijd) {
     return datum.trimmed().isEmpty() && tijd.trimmed().isEmpty();
 }
 
+} // namespace
+
+// Whole seconds since the zero date, the fraction of a second dropped as the time cells drop it.
+qint64 HeleSeconden(platform::Datum d) {
+    const qint64 ms = std::llround(d * 86400000.0);
+    return ms >= 0 ? ms / 1000 : -((-ms + 999) / 1000);
+}
+
 std::optional<qint64> SecondeVanRegel(const QString& regel) {
     platform::Datum tijd = 0;
     if (!platform::LeesDatumTijd(VolgendVeld(regel, 1).veld, tijd)) return std::nullopt;
     return HeleSeconden(tijd);
 }
-
-} // namespace
 
 PlaatsInSeconde RijInSeconde(int16_t rack, int16_t module, int32_t rij) {
     PlaatsInSeconde plaats;
@@ -511,9 +513,7 @@ int16_t KolomInRegelsVan(const QString& pad, qint64 seconde, int32_t ervoor, boo
     QStringList regels;
     while (lezer.Volgende(bytes, lengte)) {
         const QString& regel = decoder.Tekst(bytes);
-        platform::Datum tijd = 0;
-        if (!platform::LeesDatumTijd(VolgendVeld(regel, 1).veld, tijd) || HeleSeconden(tijd) != seconde)
-            continue;
+        if (SecondeVanRegel(regel) != seconde) continue;
         if (!vanAchteren && regels.size() > ervoor) break;
         regels.append(regel);
     }

@@ -12,6 +12,8 @@
 // that record says, exactly once.
 #include "files/Meetregels.h"
 
+#include "platform/Datum.h"
+
 #include <QByteArray>
 #include <QCryptographicHash>
 #include <QFile>
@@ -110,12 +112,19 @@ private:
     std::optional<Veldindeling> m_geladen;
     int32_t m_geladenRijen = 0;
     int16_t m_rack = 0;
+    // Racks or modules changed since the load the rack's table shows (RacksGewijzigdSindsLaden).
+    bool m_gewijzigd = false;
 };
 
 // An edit of row `rij` of rack `rack`'s table is refused: its table shows rows a load read, the row is
 // not one of them, and racks or modules logged on or went since that load (its line was written with
 // other modules than the rows read, and how it lies is not known).
 bool RacksGewijzigdSindsLaden(int16_t rack, int32_t rij);
+
+// Whole seconds since the zero date, the fraction of a second dropped as the time cells drop it.
+qint64 HeleSeconden(platform::Datum d);
+// The whole second of a file line's time (its first field); none for a line without one (a header).
+std::optional<qint64> SecondeVanRegel(const QString& regel);
 
 // The rows of module `module`'s grid in rack `rack`'s table whose time is that of row `rij` (the same
 // date and time cells; rows without a time, deleted, not counted): those before it and those after it.

@@ -17,18 +17,6 @@
 
 namespace {
 
-// Whole seconds since the zero date, the fraction of a second dropped as the time cells drop it.
-qint64 HeleSeconden(platform::Datum d) {
-    const qint64 ms = std::llround(d * 86400000.0);
-    return ms >= 0 ? ms / 1000 : -((-ms + 999) / 1000);
-}
-
-std::optional<qint64> SecondeVanRegel(const QString& regel) {
-    platform::Datum tijd = 0;
-    if (!platform::LeesDatumTijd(VolgendVeld(regel, 1).veld, tijd)) return std::nullopt;
-    return HeleSeconden(tijd);
-}
-
 // The row keeps no time: its date and time cells are empty.
 bool ZonderTijd(Tabelvenster& venster, int16_t Mi, int32_t rij) {
     return venster.CelTekst(Mi, rij, KolomDatum).trimmed().isEmpty() &&
