@@ -89,14 +89,9 @@ QString Kopregel() {
 bool RijZonderTijd(int32_t rij) {
     for (int r = 1; r <= AantalRacks; ++r) {
         if (!Racks[r].Present) continue;
-        for (int m = 1; m <= AantalModules; ++m) {
-            if (!Racks[r].Modules[m].Present) continue;
-            const Tabelvenster* venster = TabelVensters.Maak(r);
-            const auto cel = [&](int16_t kolom) {
-                return venster ? venster->CelTekst(static_cast<int16_t>(m), rij, kolom).trimmed() : QString();
-            };
-            return cel(KolomDatum).isEmpty() && cel(KolomTijd).isEmpty();
-        }
+        for (int m = 1; m <= AantalModules; ++m)
+            if (Racks[r].Modules[m].Present)
+                return ZonderTijd(static_cast<int16_t>(r), static_cast<int16_t>(m), rij);
     }
     return true;
 }
@@ -396,10 +391,9 @@ void LeesGegevensbestand(const QString& naam) {
         }
     if (AantalMetingen < 0) AantalMetingen = 0;
     // Each table keeps how its rows were read: its edits find their fields by it.
-    const auto geladen =
-        std::make_shared<const Laadindeling>(Laadindeling{indeling.Modules(), AantalMetingen});
+    const auto geladen = std::make_shared<const std::vector<Tabelmodule>>(indeling.Modules());
     for (Tabelvenster* venster : vensters)
-        venster->ZetGeladenIndeling(geladen);
+        venster->Indelingen().Zet(1, AantalMetingen, geladen);
     BezigMetLaden = false;
     f.close();
     SluitVoortgang();
@@ -431,6 +425,13 @@ std::vector<Tabelmodule> Tabelmodules() {
             if (Racks[r].Modules[m].Present) modules.push_back({r, m, !RackWachtOpAanmelding(r)});
     }
     return modules;
+}
+
+Rijmodules GedeeldeTabelmodules() {
+    static Rijmodules vorige;
+    std::vector<Tabelmodule> nu = Tabelmodules();
+    if (!vorige || *vorige != nu) vorige = std::make_shared<const std::vector<Tabelmodule>>(std::move(nu));
+    return vorige;
 }
 
 Veldindeling IndelingVanBestand(std::span<const QStringView> kop) {

@@ -5,6 +5,7 @@
 // value, unit, temperature and temperature unit of each input, and the info text). The current data
 // file's name is also the template of the logging files.
 #include "acquisition/Programmastatus.h"
+#include "acquisition/vensters/Tabelvenster.h"
 #include "files/Meetregels.h"
 #include "platform/Datum.h"
 
@@ -50,6 +51,9 @@ void LeesGegevensbestand(const QString& naam);
 // The modules of the tables as the racks are now, in their order: the present modules of the present
 // racks; a rack waiting for its log-on takes no values a header places.
 std::vector<Tabelmodule> Tabelmodules();
+// The same as one shared list, for the rows taken now (Rijindelingen): the same list while the modules
+// stay the same, so that the rows of a run share it.
+Rijmodules GedeeldeTabelmodules();
 // Which field of a row of a measurement file with the header fields `kop` belongs to which module of the
 // tables as the racks are now (Veldindeling): the loader reads every row by it, and every edit of the
 // file finds the field of a cell by it.

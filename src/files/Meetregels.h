@@ -167,6 +167,8 @@ struct Tabelmodule {
     // It takes the values a header places under it. A rack waiting for its log-on after a Search takes
     // none (its table is hidden): its blocks are left out and named. By position it keeps its place.
     bool neemtKopwaarden = true;
+
+    bool operator==(const Tabelmodule&) const = default;
 };
 
 // Which field of a row of a measurement file belongs to which module of the tables: the one rule by
@@ -228,15 +230,6 @@ private:
     std::vector<qsizetype> m_beginPerKop;
     std::vector<std::pair<int, int>> m_weggelaten;
     qsizetype m_opPositieModules = 0;
-};
-
-// How the rows of the tables were read from a file: the tables' modules at the load (with the file's
-// header they give its Veldindeling) and the number of rows it read (rows 1..rijen). Each table keeps it
-// while it shows those rows, so that an edit of one finds the field it was read from, whatever racks log
-// on afterwards.
-struct Laadindeling {
-    std::vector<Tabelmodule> modules;
-    int32_t rijen = 0;
 };
 
 // Reads the time field of a row ("date time") in any form the platform's date reading takes. Rows

@@ -285,10 +285,15 @@ bool OpslaanAls(QString& naam, bool nieuw) {
         // The rows that wait for the old file go on in the new one, which the run continues.
         if (!nieuw) NeemWachtendeRijenMee(Gegevensbestand, naam, vanKopie, wachtendIngevoegd);
         // The tables written anew: their rows are now lines of the modules present, as the file's own
-        // header lays them out, whatever they were read with.
-        if (!nieuw && !vanKopie)
+        // header lays them out, whatever they were read or logged with.
+        if (!nieuw && !vanKopie) {
+            const Rijmodules geschreven = GedeeldeTabelmodules();
             for (int r = 1; r <= AantalRacks; ++r)
-                if (Tabelvenster* venster = TabelVensters[r]) venster->ZetGeladenIndeling(nullptr);
+                if (Tabelvenster* venster = TabelVensters[r]) {
+                    venster->Indelingen().Wis();
+                    if (Racks[r].Present) venster->Indelingen().Zet(1, AantalMetingen, geschreven);
+                }
+        }
         mapTerug.Behoud(naam);
         BewaarInstelling(AppNaam, Settings, QStringLiteral("LastFile"), naam);
         Gegevensbestand = naam;

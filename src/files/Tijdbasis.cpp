@@ -15,17 +15,22 @@ namespace {
 
 constexpr qint64 SecondenPerDag = 86400;
 
-// Whole seconds since the zero date, the fraction of a second dropped as the long time drops it.
-qint64 HeleSeconden(platform::Datum d) {
-    const qint64 ms = std::llround(d * 86400000.0);
-    return ms >= 0 ? ms / 1000 : -((-ms + 999) / 1000);
-}
-
 QString TweeCijfers(qint64 n) {
     return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
 }
 
 } // namespace
+
+qint64 HeleSeconden(platform::Datum d) {
+    const qint64 ms = std::llround(d * 86400000.0);
+    return ms >= 0 ? ms / 1000 : -((-ms + 999) / 1000);
+}
+
+bool ZonderTijd(int16_t rack, int16_t module, int32_t rij) {
+    const Tabelvenster* venster = TabelVensters.Maak(rack);
+    return !venster || (venster->CelTekst(module, rij, KolomDatum).trimmed().isEmpty() &&
+                        venster->CelTekst(module, rij, KolomTijd).trimmed().isEmpty());
+}
 
 QString TijdScheidingsteken() {
     const QString patroon = platform::LangeTijdPatroon();

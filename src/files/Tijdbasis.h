@@ -57,5 +57,10 @@ platform::Datum TijdVanRij(int16_t rack, int16_t module, int32_t rij);
 // The same from the relative form: TijdBasis plus the days of column 1 and the signed hours, minutes
 // and seconds of column 2.
 platform::Datum TijdUitRelatief(int16_t rack, int16_t module, int32_t rij);
+// Row rij of module `module`'s grid in the rack's table keeps no time: its date and time cells are empty
+// (a deleted row, the empty row below the newest; also without a window). Such a row has no line.
+bool ZonderTijd(int16_t rack, int16_t module, int32_t rij);
+// Whole seconds since the zero date, the fraction of a second dropped as the time cells drop it.
+qint64 HeleSeconden(platform::Datum d);
 
 void ResetTijdbasis();

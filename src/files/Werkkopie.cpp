@@ -318,84 +318,46 @@ bool EindeBewerking(Bewerking& bewerking, const QString& bestand) {
 // ---------------------------------------------------------------------------------------------------
 // Edits
 
-Regelindeling::Regelindeling(const QString& kop) {
-    const QStringList velden = SplitsVelden(kop);
-    const std::vector<QStringView> zichten(velden.begin(), velden.end());
-    m_indeling = IndelingVanBestand(zichten);
+Regelindeling::Regelindeling(const QString& kop, int16_t rack)
+    : m_kop(SplitsVelden(kop)), m_rack(rack), m_venster(rack >= 1 && rack <= AantalRacks ? TabelVensters[rack] : nullptr) {}
+
+const Veldindeling* Regelindeling::Voor(int32_t rij) const {
+    const Rijmodules modules = m_venster ? m_venster->Indelingen().Van(rij) : nullptr;
+    if (!modules) return nullptr;
+    for (const auto& [bekend, indeling] : m_indelingen)
+        if (bekend == modules) return &indeling;
+    const std::vector<QStringView> zichten(m_kop.begin(), m_kop.end());
+    m_indelingen.emplace_back(modules, Veldindeling(zichten, *modules));
+    return &m_indelingen.back().second;
 }
 
-Regelindeling::Regelindeling(const QString& kop, int16_t rack) : Regelindeling(kop) {
-    m_rack = rack;
-    const Tabelvenster* venster = rack >= 1 && rack <= AantalRacks ? TabelVensters[rack] : nullptr;
-    const std::shared_ptr<const Laadindeling> geladen = venster ? venster->GeladenIndeling() : nullptr;
-    if (!geladen) return;
-    const QStringList velden = SplitsVelden(kop);
-    const std::vector<QStringView> zichten(velden.begin(), velden.end());
-    m_geladen.emplace(zichten, geladen->modules);
-    m_geladenRijen = geladen->rijen;
-    // Whether racks or modules changed since the load is decided once for the whole pass over the lines.
-    m_gewijzigd = RacksGewijzigdSindsLaden(rack, 0);
+int16_t Regelindeling::Kolom(const QString& regel, int32_t rij, int16_t module, int16_t kolom) const {
+    return Kolommen(regel, rij, module, {kolom}).front();
 }
 
-const Veldindeling& Regelindeling::Voor(int32_t rij) const {
-    return m_geladen && rij >= 1 && rij <= m_geladenRijen ? *m_geladen : m_indeling;
-}
-
-int16_t Regelindeling::Kolom(const QString& regel, int16_t rack, int16_t module, int16_t kolom) const {
-    return Kolommen(regel, rack, module, {kolom}).front();
-}
-
-std::vector<int16_t> Regelindeling::Kolommen(const QString& regel, int16_t rack, int16_t module,
-                                             const std::vector<int16_t>& kolommen) const {
-    return Kolommen(regel, 0, rack, module, kolommen);
-}
-
-int16_t Regelindeling::Kolom(const QString& regel, int32_t rij, int16_t rack, int16_t module,
-                             int16_t kolom) const {
-    return Kolommen(regel, rij, rack, module, {kolom}).front();
-}
-
-std::vector<int16_t> Regelindeling::Kolommen(const QString& regel, int32_t rij, int16_t rack, int16_t module,
+std::vector<int16_t> Regelindeling::Kolommen(const QString& regel, int32_t rij, int16_t module,
                                              const std::vector<int16_t>& kolommen) const {
     std::vector<int16_t> uit(kolommen.size(), 0);
-    if (m_rack != 0 && (rack != m_rack || (m_gewijzigd && (rij < 1 || rij > m_geladenRijen)))) return uit;
-    const Veldindeling& indeling = Voor(rij);
+    const Veldindeling* indeling = Voor(rij);
+    if (!indeling) return uit;
     // How a line is read follows from its number of fields.
     const qsizetype velden = SplitsVelden(regel).size();
     for (size_t i = 0; i < kolommen.size(); ++i) {
-        const qsizetype index = indeling.Index(velden, rack, module, kolommen[i]);
+        const qsizetype index = indeling->Index(velden, m_rack, module, kolommen[i]);
         if (index >= 0) uit[i] = static_cast<int16_t>(std::min<qsizetype>(index + 1, INT16_MAX));
     }
     return uit;
 }
 
 bool Regelindeling::OpPositie(const QString& regel, int32_t rij) const {
-    return !Voor(rij).PerKop(SplitsVelden(regel).size());
+    const Veldindeling* indeling = Voor(rij);
+    return indeling && !indeling->PerKop(SplitsVelden(regel).size());
 }
 
-bool RacksGewijzigdSindsLaden(int16_t rack, int32_t rij) {
-    const Tabelvenster* venster = rack >= 1 && rack <= AantalRacks ? TabelVensters[rack] : nullptr;
-    const std::shared_ptr<const Laadindeling> geladen = venster ? venster->GeladenIndeling() : nullptr;
-    if (!geladen || (rij >= 1 && rij <= geladen->rijen)) return false;
-    const std::vector<Tabelmodule> nu = Tabelmodules();
-    return !std::equal(
-        nu.begin(), nu.end(), geladen->modules.begin(), geladen->modules.end(),
-        [](const Tabelmodule& a, const Tabelmodule& b) { return a.rack == b.rack && a.module == b.module; });
-}
-
-namespace {
-
-// The row has no time: its date and time cells are empty (a deleted row, the empty row below the newest).
-bool ZonderTijd(const QString& datum, const QString& tijd) {
-    return datum.trimmed().isEmpty() && tijd.trimmed().isEmpty();
-}
-
-} // namespace
-
-// Whole seconds since the zero date, the fraction of a second dropped as the time cells drop it.
-qint64 HeleSeconden(platform::Datum d) {
-    const qint64 ms = std::llround(d * 86400000.0);
-    return ms >= 0 ? ms / 1000 : -((-ms + 999) / 1000);
+bool IndelingOnbekend(int16_t rack, int16_t module, int32_t rij) {
+    if (ZonderTijd(rack, module, rij)) return false;
+    const Tabelvenster* venster = TabelVensters[rack];
+    return !venster || !venster->Indelingen().Van(rij);
 }
 
 std::optional<qint64> SecondeVanRegel(const QString& regel) {
@@ -404,82 +366,97 @@ std::optional<qint64> SecondeVanRegel(const QString& regel) {
     return HeleSeconden(tijd);
 }
 
-PlaatsInSeconde RijInSeconde(int16_t rack, int16_t module, int32_t rij) {
-    PlaatsInSeconde plaats;
+Regelwijzer::Regelwijzer(int16_t rack, int16_t module, const std::vector<int32_t>& rijen) {
     Tabelvenster* venster = TabelVensters.Maak(rack);
-    if (!venster) return plaats;
-    const QString datum = venster->CelTekst(module, rij, KolomDatum);
-    const QString tijd = venster->CelTekst(module, rij, KolomTijd);
-    if (ZonderTijd(datum, tijd)) return plaats;
-    // The same second shows the same cells: a row's time is kept in them alone.
-    for (int32_t q = 1; q <= AantalMetingen; ++q) {
-        if (q == rij || venster->CelTekst(module, q, KolomTijd) != tijd ||
-            venster->CelTekst(module, q, KolomDatum) != datum)
-            continue;
-        ++(q < rij ? plaats.ervoor : plaats.erna);
-    }
-    return plaats;
-}
-
-std::vector<int32_t> RijenErvoorInSeconde(int16_t rack, int16_t module, const std::vector<int32_t>& rijen) {
-    std::vector<int32_t> ervoor(rijen.size(), 0);
-    Tabelvenster* venster = TabelVensters.Maak(rack);
-    if (!venster || rijen.empty()) return ervoor;
-    // The time cells of the rows asked for, and the rows seen so far with those cells.
-    QHash<QString, int32_t> gezien;
+    if (!venster || rijen.empty()) return;
+    // The same second shows the same date and time cells: a row's time is kept in them alone. Per cell
+    // text the rows seen so far with it.
     const auto sleutel = [venster, module](int32_t q) {
-        return venster->CelTekst(module, q, KolomDatum) + QChar(u'\n') +
-               venster->CelTekst(module, q, KolomTijd);
+        return venster->CelTekst(module, q, KolomDatum) + QChar(u'\n') + venster->CelTekst(module, q, KolomTijd);
     };
+    QHash<QString, int32_t> gezien;
     for (const int32_t r : rijen)
-        gezien.insert(sleutel(r), 0);
+        if (!ZonderTijd(rack, module, r)) gezien.insert(sleutel(r), 0);
     size_t volgende = 0;
     for (int32_t q = 1; q <= rijen.back() && volgende < rijen.size(); ++q) {
-        const QString k = sleutel(q);
-        const auto plek = gezien.find(k);
-        if (q == rijen[volgende]) ervoor[volgende++] = plek != gezien.end() ? plek.value() : 0;
-        if (plek != gezien.end()) ++plek.value();
+        const auto plek = gezien.find(sleutel(q));
+        if (plek == gezien.end()) {
+            if (q == rijen[volgende]) ++volgende;
+            continue;
+        }
+        if (q == rijen[volgende]) {
+            m_seconden[HeleSeconden(TijdVanRij(rack, module, q))].rijen.insert(plek.value(), q);
+            ++volgende;
+        }
+        ++plek.value();
     }
-    return ervoor;
 }
 
-bool SchrijfInfo(int16_t rack, int16_t module, int32_t rij, int16_t kolom, const QString& tekst) {
-    if (RacksGewijzigdSindsLaden(rack, rij)) return false;
+int32_t Regelwijzer::Volgende(const QString& regel, std::optional<qint64>* seconde) {
+    const std::optional<qint64> s = SecondeVanRegel(regel);
+    if (seconde) *seconde = s;
+    if (!s) return 0;
+    const auto plek = m_seconden.find(*s);
+    if (plek == m_seconden.end()) return 0;
+    return plek->rijen.value(plek->gelezen++, 0);
+}
+
+std::vector<int32_t> RijenVanSeconde(int16_t rack, int16_t module, int32_t rij) {
+    std::vector<int32_t> rijen;
+    Tabelvenster* venster = TabelVensters.Maak(rack);
+    if (!venster || ZonderTijd(rack, module, rij)) return rijen;
+    const QString datum = venster->CelTekst(module, rij, KolomDatum);
+    const QString tijd = venster->CelTekst(module, rij, KolomTijd);
+    for (int32_t q = 1; q <= std::max(AantalMetingen, rij); ++q)
+        if (q == rij || (venster->CelTekst(module, q, KolomTijd) == tijd &&
+                         venster->CelTekst(module, q, KolomDatum) == datum))
+            rijen.push_back(q);
+    return rijen;
+}
+
+bool SchrijfInfo(int16_t rack, int16_t module, int32_t rij, const QString& tekst) {
+    if (IndelingOnbekend(rack, module, rij)) {
+        ToonMelding(Tekst[TekstIndelingOnbekend], vbExclamation, Gegevensbestand);
+        return false;
+    }
     const QString bestand = MaakBestandsnaam(Gegevensbestand, 0, 0, 0);
+    Regelwijzer wijzer(rack, module, RijenVanSeconde(rack, module, rij));
     const qint64 t = HeleSeconden(TijdVanRij(rack, module, rij));
-    const int32_t ervoor = RijInSeconde(rack, module, rij).ervoor;
     Bewerking bewerking;
     if (!BeginBewerking(bewerking, bestand)) return false;
-    bool geschreven = false;
+    // The rows whose lines took the text.
+    std::vector<int32_t> geschreven;
     if (const std::optional<QString> kop = bewerking.LeesRegel()) {
         bewerking.SchrijfRegel(*kop);
         const Regelindeling indeling(*kop, rack);
         // The lines of the row's second that stand together wait, with the lines without a time among
         // them: when the row's own line is one of them, they all take the text (a row and its end point).
-        std::vector<QString> reeks;
-        std::vector<bool> vanSeconde;
-        qsizetype eigen = -1;
-        int32_t gezien = 0;
+        struct Wachtend {
+            QString regel;
+            int32_t rij = 0; // the table's row of the line, 0 for none
+            bool vanSeconde = false;
+        };
+        std::vector<Wachtend> reeks;
+        bool eigen = false;
         const auto schrijfReeks = [&] {
-            for (size_t i = 0; i < reeks.size(); ++i) {
-                if (eigen >= 0 && vanSeconde[i]) {
-                    if (const int16_t n = indeling.Kolom(reeks[i], rij, rack, module, kolom); n > 0) {
-                        VervangVeld(reeks[i], n, tekst);
-                        if (static_cast<qsizetype>(i) == eigen) geschreven = true;
-                    }
+            for (Wachtend& w : reeks) {
+                // A line of the second that no row of the table was read from lies as the row's own.
+                const int16_t n = eigen && w.vanSeconde ? indeling.Kolom(w.regel, w.rij ? w.rij : rij, module, InfoVeld) : 0;
+                if (n > 0) {
+                    VervangVeld(w.regel, n, tekst);
+                    if (w.rij) geschreven.push_back(w.rij);
                 }
-                bewerking.SchrijfRegel(reeks[i]);
+                bewerking.SchrijfRegel(w.regel);
             }
             reeks.clear();
-            vanSeconde.clear();
-            eigen = -1;
+            eigen = false;
         };
         while (std::optional<QString> regel = bewerking.LeesRegel()) {
-            const std::optional<qint64> s = SecondeVanRegel(*regel);
+            std::optional<qint64> s;
+            const int32_t q = wijzer.Volgende(*regel, &s);
             if (s == t || (!s && !reeks.empty())) {
-                if (s && gezien++ == ervoor) eigen = static_cast<qsizetype>(reeks.size());
-                reeks.push_back(*regel);
-                vanSeconde.push_back(s.has_value());
+                if (q == rij) eigen = true;
+                reeks.push_back({std::move(*regel), q, s.has_value()});
                 continue;
             }
             schrijfReeks();
@@ -487,22 +464,18 @@ bool SchrijfInfo(int16_t rack, int16_t module, int32_t rij, int16_t kolom, const
         }
         schrijfReeks();
     }
-    return EindeBewerking(bewerking, bestand) && geschreven;
+    if (!EindeBewerking(bewerking, bestand)) return false;
+    // What the lines took, the grid shows.
+    Tabelvenster* venster = TabelVensters.Maak(rack);
+    for (const int32_t q : geschreven)
+        if (venster) venster->ZetCelTekst(module, q, InfoKolom(rack, module), tekst);
+    return std::find(geschreven.begin(), geschreven.end(), rij) != geschreven.end();
 }
 
-int16_t KolomInBestand(const QString& kop, const QString& regel, int16_t rack, int16_t module,
-                       int16_t kolom) {
-    return Regelindeling(kop).Kolom(regel, rack, module, kolom);
-}
-
-namespace {
-
-// The line of the row in the file `pad`: the line of second `seconde` after `ervoor` lines of that second,
-// or (`vanAchteren`) the one before `ervoor` lines of that second at the file's end; its field as
-// KolomInGegevensbestand gives it. -1 when the file has no such line.
-int16_t KolomInRegelsVan(const QString& pad, qint64 seconde, int32_t ervoor, bool vanAchteren, int16_t rack,
-                         int16_t module, int32_t rij, int16_t kolom, bool* opPositie) {
-    QFile f(pad);
+int16_t KolomInGegevensbestand(int16_t rack, int16_t module, int32_t rij, int16_t kolom, bool* opPositie) {
+    const QString bestand = MaakBestandsnaam(Gegevensbestand, 0, 0, 0);
+    const QString werkkopie = bestand + QStringLiteral(".new");
+    QFile f(QFileInfo::exists(werkkopie) ? werkkopie : bestand);
     if (!f.open(QIODevice::ReadOnly)) return -1;
     Regeldecoder decoder(BepaalCodering(f));
     Regellezer lezer(f);
@@ -510,35 +483,14 @@ int16_t KolomInRegelsVan(const QString& pad, qint64 seconde, int32_t ervoor, boo
     qint64 lengte = 0;
     if (!lezer.Volgende(bytes, lengte)) return -1;
     const Regelindeling indeling(decoder.Tekst(bytes), rack);
-    QStringList regels;
+    Regelwijzer wijzer(rack, module, {rij});
     while (lezer.Volgende(bytes, lengte)) {
         const QString& regel = decoder.Tekst(bytes);
-        if (SecondeVanRegel(regel) != seconde) continue;
-        if (!vanAchteren && regels.size() > ervoor) break;
-        regels.append(regel);
+        if (wijzer.Volgende(regel) != rij) continue;
+        if (opPositie) *opPositie = indeling.OpPositie(regel, rij);
+        return indeling.Kolom(regel, rij, module, kolom);
     }
-    const qsizetype index = vanAchteren ? regels.size() - 1 - ervoor : ervoor;
-    if (index < 0 || index >= regels.size()) return -1;
-    if (opPositie) *opPositie = indeling.OpPositie(regels.at(index), rij);
-    return indeling.Kolom(regels.at(index), rij, rack, module, kolom);
-}
-
-} // namespace
-
-int16_t KolomInGegevensbestand(int16_t rack, int16_t module, int32_t rij, int16_t kolom, bool* opPositie) {
-    const QString bestand = MaakBestandsnaam(Gegevensbestand, 0, 0, 0);
-    const QString werkkopie = bestand + QStringLiteral(".new");
-    const qint64 seconde = HeleSeconden(TijdVanRij(rack, module, rij));
-    const PlaatsInSeconde plaats = RijInSeconde(rack, module, rij);
-    if (!QFileInfo::exists(werkkopie))
-        return KolomInRegelsVan(bestand, seconde, plaats.ervoor, false, rack, module, rij, kolom, opPositie);
-    const int16_t kolomNummer =
-        KolomInRegelsVan(werkkopie, seconde, plaats.ervoor, false, rack, module, rij, kolom, opPositie);
-    if (kolomNummer >= 0) return kolomNummer;
-    // A row logged into the data file since the working copy was made is not in the working copy yet: it
-    // lies among the data file's last lines, counted from its end; its line reads alike in both, an edit
-    // changing no line's number of fields.
-    return KolomInRegelsVan(bestand, seconde, plaats.erna, true, rack, module, rij, kolom, opPositie);
+    return -1;
 }
 
 void WisRijInTabellen(int32_t rij) {

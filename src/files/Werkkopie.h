@@ -10,6 +10,7 @@
 // the logging appends rows to the data file while the working copy waits, and those rows are carried
 // into the working copy (before every pass and before the commit, in this run or a later one) by what
 // that record says, exactly once.
+#include "acquisition/vensters/Tabelvenster.h"
 #include "files/Meetregels.h"
 
 #include "platform/Datum.h"
@@ -17,6 +18,8 @@
 #include <QByteArray>
 #include <QCryptographicHash>
 #include <QFile>
+#include <QHash>
+#include <QStringList>
 #include <QString>
 #include <cstdint>
 #include <memory>
@@ -81,72 +84,76 @@ bool BeginBewerking(Bewerking& bewerking, const QString& bestand);
 // written whole, the working copy stays as it was: false, with a message.
 bool EindeBewerking(Bewerking& bewerking, const QString& bestand);
 
-// Where the cells of the tables lie in the lines of a measurement file with the header line `kop`: each
-// line read by the rule the loader reads it by (IndelingVanBestand), so that an edit of a cell goes into
-// the field the cell was read from.
+// Where the cells of a rack's table lie in the lines of a measurement file with the header line `kop`:
+// each row's line read by the rule the loader reads it by (Veldindeling), with the modules that row's line
+// was written or read with (the table's Indelingen), so that an edit of a cell goes into the field the
+// cell was read from, whichever racks and modules are present now.
 class Regelindeling {
 public:
-    // For the racks and modules present now.
-    explicit Regelindeling(const QString& kop);
-    // For the rows of rack `rack`'s table: a row a load read (the table's GeladenIndeling) by the racks and
-    // modules of that load, any other row by those present now; a row RacksGewijzigdSindsLaden refuses
-    // has no field.
     Regelindeling(const QString& kop, int16_t rack);
-    // The field number in `regel` (1 the time, as VolgendVeld and VervangVeld count) of field `kolom`
-    // (1..21, 21 the info) of the block of module `module` of rack `rack`; 0 when the line has none
-    // (the loader gave that cell nothing of it): an edit of the cell does not reach the line.
-    int16_t Kolom(const QString& regel, int16_t rack, int16_t module, int16_t kolom) const;
-    // The same for several fields of one module's block, the line looked at once.
-    std::vector<int16_t> Kolommen(const QString& regel, int16_t rack, int16_t module,
+    // The field numbers in `regel`, the line of row `rij` (1 the time, as VolgendVeld and VervangVeld
+    // count), of the fields `kolommen` (1..21, 21 the info) of the block of module `module`; 0 where the
+    // line has none (the loader gave that cell nothing of it) or the row's layout is not known: an edit of
+    // the cell does not reach the line.
+    std::vector<int16_t> Kolommen(const QString& regel, int32_t rij, int16_t module,
                                   const std::vector<int16_t>& kolommen) const;
-    // The same in `regel`, the line of row `rij` of the rack's table.
-    int16_t Kolom(const QString& regel, int32_t rij, int16_t rack, int16_t module, int16_t kolom) const;
-    std::vector<int16_t> Kolommen(const QString& regel, int32_t rij, int16_t rack, int16_t module,
-                                  const std::vector<int16_t>& kolommen) const;
+    int16_t Kolom(const QString& regel, int32_t rij, int16_t module, int16_t kolom) const;
     // The line `regel` of row `rij` is read by position (not by its header).
     bool OpPositie(const QString& regel, int32_t rij) const;
 
 private:
-    const Veldindeling& Voor(int32_t rij) const;
-    Veldindeling m_indeling;
-    std::optional<Veldindeling> m_geladen;
-    int32_t m_geladenRijen = 0;
+    const Veldindeling* Voor(int32_t rij) const;
+    QStringList m_kop;
     int16_t m_rack = 0;
-    // Racks or modules changed since the load the rack's table shows (RacksGewijzigdSindsLaden).
-    bool m_gewijzigd = false;
+    const Tabelvenster* m_venster = nullptr;
+    // The layouts met so far, one for each list of modules.
+    mutable std::vector<std::pair<Rijmodules, Veldindeling>> m_indelingen;
 };
 
-// An edit of row `rij` of rack `rack`'s table is refused: its table shows rows a load read, the row is
-// not one of them, and racks or modules logged on or went since that load (its line was written with
-// other modules than the rows read, and how it lies is not known).
-bool RacksGewijzigdSindsLaden(int16_t rack, int32_t rij);
+// The text of an edit refused because where a row's values lie in its line is not known.
+inline constexpr int TekstIndelingOnbekend = 502;
 
-// Whole seconds since the zero date, the fraction of a second dropped as the time cells drop it.
-qint64 HeleSeconden(platform::Datum d);
+// Row `rij` of rack `rack`'s table has a time, and the modules its line was written or read with are not
+// known: an edit of it is refused (box 502), as where its values lie in its line is not known.
+bool IndelingOnbekend(int16_t rack, int16_t module, int32_t rij);
+
 // The whole second of a file line's time (its first field); none for a line without one (a header).
 std::optional<qint64> SecondeVanRegel(const QString& regel);
 
-// The rows of module `module`'s grid in rack `rack`'s table whose time is that of row `rij` (the same
-// date and time cells; rows without a time, deleted, not counted): those before it and those after it.
-// The row's line is the line of its second in the working copy after as many lines of that second as
-// rows before it, wherever in the file they lie (the clock set back repeats a second far apart).
-struct PlaatsInSeconde {
-    int32_t ervoor = 0;
-    int32_t erna = 0;
-};
-PlaatsInSeconde RijInSeconde(int16_t rack, int16_t module, int32_t rij);
-// For rows `rijen` (ascending, each with a time) at once: the rows before each in its second.
-std::vector<int32_t> RijenErvoorInSeconde(int16_t rack, int16_t module, const std::vector<int32_t>& rijen);
+// The one rule by which a row of a table finds its line in the data file: the line of the row's second
+// after as many lines of that second as the table has rows of it before the row (the same date and time
+// cells; rows without a time not counted), wherever in the file they lie (the clock set back repeats a
+// second far apart). The lines are handed in their order, once.
+class Regelwijzer {
+public:
+    // Rows `rijen` (ascending; rows without a time have no line) of module `module`'s grid in rack
+    // `rack`'s table are looked for.
+    Regelwijzer(int16_t rack, int16_t module, const std::vector<int32_t>& rijen);
+    // The next line: the row looked for whose line it is, else 0. `seconde`, when given, gets the line's
+    // second (none for a line without a time).
+    int32_t Volgende(const QString& regel, std::optional<qint64>* seconde = nullptr);
 
-// Writes `tekst` into field `kolom` of module `module`'s block (1..21, 21 the info) of the line of row
-// `rij` of the table (RijInSeconde) and of the lines of the same second next to it (a row and its end
-// point), not of a line of that second elsewhere in the file; each where the line has that field
-// (Regelindeling). The header line stays. True when the row's own line took it.
-bool SchrijfInfo(int16_t rack, int16_t module, int32_t rij, int16_t kolom, const QString& tekst);
-// The field number in the line `regel` of a file whose header line is `kop` of field `kolom` of a
-// module's block, as Regelindeling gives it: 0 when the line has no such field.
-int16_t KolomInBestand(const QString& kop, const QString& regel, int16_t rack, int16_t module, int16_t kolom);
-// The field of that cell in the line of row `rij` of the table (RijInSeconde) in the data file as it is
+private:
+    // Per second looked for: the lines of it passed so far, and the row of each place among them.
+    struct Seconde {
+        int32_t gelezen = 0;
+        QHash<int32_t, int32_t> rijen;
+    };
+    QHash<qint64, Seconde> m_seconden;
+};
+
+// The rows of module `module`'s grid in rack `rack`'s table that have the time of row `rij` (the row
+// itself among them), in their order.
+std::vector<int32_t> RijenVanSeconde(int16_t rack, int16_t module, int32_t rij);
+
+// Writes `tekst` into the info field of module `module`'s block in the line of row `rij` of rack
+// `rack`'s table (Regelwijzer) and in the lines of the same second next to it (a row and its end point),
+// not in a line of that second elsewhere in the file; each where the line has that field (Regelindeling).
+// The header line stays. Once the working copy holds them, the info cell of every row whose line took the
+// text shows it. A row whose layout is not known is refused with box 502, before anything changes.
+// True when the row's own line took it.
+bool SchrijfInfo(int16_t rack, int16_t module, int32_t rij, const QString& tekst);
+// The field of that cell in the line of row `rij` of the table (Regelwijzer) in the data file as it is
 // being edited (its working copy, or the data file while there is none); 0 when the line has no such
 // field, -1 when there is no line of the row. `opPositie`, when given, tells whether that line is read by
 // position.

@@ -3,6 +3,7 @@
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/vensters/Tabelvenster.h"
+#include "files/Tijdbasis.h"
 #include "files/Werkkopie.h"
 #include "shared/Algemeen.h"
 #include "shared/Teksten.h"
@@ -128,17 +129,10 @@ void formEditInfo::CommandOK_Click() {
             if (naam != Racks[Ri].Modules[Mi].Name) ConfiguratieGewijzigd = true;
             Racks[Ri].Modules[Mi].Name = naam;
         }
-    } else if (Tabelvenster* venster = m_niets ? nullptr : TabelVensters[Ri]) {
+    } else if (!m_niets && TabelVensters[Ri] && m_rij >= 1 && !ZonderTijd(Ri, Mi, m_rij)) {
         // A row without its time (deleted, or the empty row below the newest) has no line to keep the
-        // text: nothing is written.
-        const bool metTijd = !venster->CelTekst(Mi, m_rij, KolomDatum).trimmed().isEmpty() ||
-                             !venster->CelTekst(Mi, m_rij, KolomTijd).trimmed().isEmpty();
-        if (m_rij >= 1 && metTijd) {
-            // The cell shows what its line took.
-            const QString info = ZonderRegeleinden(TextInfo->text());
-            if (SchrijfInfo(Ri, Mi, m_rij, InfoVeld, info))
-                venster->ZetCelTekst(Mi, m_rij, InfoKolom(Ri, Mi), info);
-        }
+        // text: nothing is written. The cells show what the lines took.
+        SchrijfInfo(Ri, Mi, m_rij, ZonderRegeleinden(TextInfo->text()));
     }
     accept();
 }

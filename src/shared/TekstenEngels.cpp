@@ -484,7 +484,7 @@ void VulTekstenEngels(TekstenTabel& t) {
                             "than its header, gives its blocks to the modules present in their order.\r\n"
                             "This row ends before a block of that module: its cells are empty and cannot\r\n"
                             "be edited.");
-    t[502] = QStringLiteral("Racks or modules logged on or went since this file was loaded. This row came\r\n"
-                            "after the load, and where its values lie in the lines of the file is not\r\n"
-                            "known: it cannot be edited. Open the file again to edit it.");
+    t[502] = QStringLiteral("It is not known where the values of this row lie in its line of the file:\r\n"
+                            "the racks and modules it was read, saved or logged with are not known.\r\n"
+                            "It cannot be edited. Open the file again to edit it.");
 }

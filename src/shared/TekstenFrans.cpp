@@ -491,8 +491,8 @@ void VulTekstenFrans(TekstenTabel& t) {
                             "plus de champs que son en-tête, donne ses blocs aux modules présents dans\r\n"
                             "leur ordre. Cette ligne se termine avant un bloc de ce module : ses cellules\r\n"
                             "sont vides et ne peuvent pas être modifiées.");
-    t[502] = QStringLiteral("Des racks ou des modules se sont connectés ou ont disparu depuis le\r\n"
-                            "chargement de ce fichier. Cette ligne est venue après le chargement, et la\r\n"
-                            "place de ses valeurs dans les lignes du fichier n'est pas connue : elle ne\r\n"
-                            "peut pas être modifiée. Ouvrez à nouveau le fichier pour la modifier.");
+    t[502] = QStringLiteral("La place des valeurs de cette ligne dans sa ligne du fichier n'est pas\r\n"
+                            "connue : les racks et les modules avec lesquels elle a été lue,\r\n"
+                            "enregistrée ou consignée ne sont pas connus. Elle ne peut pas être\r\n"
+                            "modifiée. Ouvrez à nouveau le fichier pour la modifier.");
 }

@@ -484,8 +484,8 @@ void VulTekstenNederlands(TekstenTabel& t) {
                             "velden bevat dan haar kop, geeft haar blokken aan de aanwezige modules in\r\n"
                             "hun volgorde. Deze rij eindigt voor een blok van die module: de cellen ervan\r\n"
                             "zijn leeg en kunnen niet bewerkt worden.");
-    t[502] = QStringLiteral("Sinds dit bestand geladen werd, zijn racks of modules aangemeld of\r\n"
-                            "verdwenen. Deze rij kwam na het laden, en waar haar waarden in de regels van\r\n"
-                            "het bestand staan, is niet bekend: ze kan niet bewerkt worden. Open het\r\n"
-                            "bestand opnieuw om ze te bewerken.");
+    t[502] = QStringLiteral("Waar de waarden van deze rij in haar regel van het bestand staan, is niet\r\n"
+                            "bekend: de racks en modules waarmee ze gelezen, opgeslagen of gelogd werd,\r\n"
+                            "zijn niet bekend. Ze kan niet bewerkt worden. Open het bestand opnieuw om\r\n"
+                            "ze te bewerken.");
 }

@@ -10,63 +10,10 @@
 #include "views/TabelSelectie.h"
 
 #include <algorithm>
-#include <cmath>
-#include <map>
 #include <optional>
 #include <vector>
 
 namespace {
-
-// The row keeps no time: its date and time cells are empty.
-bool ZonderTijd(Tabelvenster& venster, int16_t Mi, int32_t rij) {
-    return venster.CelTekst(Mi, rij, KolomDatum).trimmed().isEmpty() &&
-           venster.CelTekst(Mi, rij, KolomTijd).trimmed().isEmpty();
-}
-
-// Walks the working copy once, line after line, for the lines of the selected rows. Rows and lines
-// keep the same order, and several rows may share one second (an end point written in the second of
-// the snapshot before it, or the clock set back, which repeats a second far apart): a row's line is the
-// line of its second that comes after the lines of all the rows before it in that second.
-class Regelzoeker {
-public:
-    explicit Regelzoeker(Bewerking& bewerking) : m_bewerking(bewerking) {}
-
-    // The line of a row in `seconde` with `ervoor` rows before it in that second: the lines before it are
-    // written unchanged, the line itself is read and given back. Without such a line nothing is written
-    // and the place stays where it was.
-    std::optional<QString> Zoek(qint64 seconde, int ervoor) {
-        const qsizetype begin = m_bewerking.Positie();
-        int overslaan = std::max(0, ervoor - m_gelezen[seconde]);
-        std::vector<std::optional<qint64>> seconden;
-        bool gevonden = false;
-        while (const std::optional<QString> l = m_bewerking.LeesRegel()) {
-            const std::optional<qint64> s = SecondeVanRegel(*l);
-            if (s == seconde && overslaan-- == 0) {
-                gevonden = true;
-                break;
-            }
-            seconden.push_back(s);
-        }
-        m_bewerking.ZetPositie(begin);
-        if (!gevonden) return std::nullopt;
-        for (const std::optional<qint64>& s : seconden) {
-            if (s) ++m_gelezen[*s];
-            if (const std::optional<QString> l = m_bewerking.LeesRegel())
-                m_bewerking.SchrijfRegel(*l); // read just before: written with its own bytes
-        }
-        ++m_gelezen[seconde];
-        return m_bewerking.LeesRegel();
-    }
-
-private:
-    Bewerking& m_bewerking;
-    std::map<qint64, int> m_gelezen; // lines passed so far, per second
-};
-
-void SchrijfRest(Bewerking& bewerking) {
-    while (const std::optional<QString> regel = bewerking.LeesRegel())
-        bewerking.SchrijfRegel(*regel);
-}
 
 // The grid columns a clear of columns c1..c2 empties: every odd column of 3..19 and the unit column
 // beside a value or temperature column.
@@ -81,10 +28,10 @@ std::vector<int16_t> TeWissenKolommen(int16_t c1, int16_t c2) {
 }
 
 // Rows r1..r2 that still have a time; the others have no line.
-std::vector<int32_t> RijenMetTijd(Tabelvenster& venster, int16_t Mi, int32_t r1, int32_t r2) {
+std::vector<int32_t> RijenMetTijd(int16_t rack, int16_t Mi, int32_t r1, int32_t r2) {
     std::vector<int32_t> rijen;
-    for (int32_t r = r1; r >= 1 && r <= r2; ++r)
-        if (!ZonderTijd(venster, Mi, r)) rijen.push_back(r);
+    for (int32_t r = std::max(r1, 1); r <= r2; ++r)
+        if (!ZonderTijd(rack, Mi, r)) rijen.push_back(r);
     return rijen;
 }
 
@@ -106,18 +53,14 @@ bool WisSelectieInBestand(int16_t rack, int16_t Mi, int32_t r1, int32_t r2, int1
         std::vector<int16_t> bestandskolommen;
         for (const int16_t c : kolommen)
             bestandskolommen.push_back(BepBestandskolom(c));
-        rijen = RijenMetTijd(*venster, Mi, r1, r2);
-        const std::vector<int32_t> ervoor = RijenErvoorInSeconde(rack, Mi, rijen);
-        Regelzoeker zoeker(bewerking);
-        for (size_t i = 0; i < rijen.size(); ++i) {
-            const int32_t r = rijen[i];
-            std::optional<QString> regel = zoeker.Zoek(HeleSeconden(TijdVanRij(rack, Mi, r)), ervoor[i]);
-            if (!regel) continue;
-            for (const int16_t veld : indeling.Kolommen(*regel, r, rack, Mi, bestandskolommen))
-                if (veld > 0) VervangVeld(*regel, veld, QString());
+        rijen = RijenMetTijd(rack, Mi, r1, r2);
+        Regelwijzer wijzer(rack, Mi, rijen);
+        while (std::optional<QString> regel = bewerking.LeesRegel()) {
+            if (const int32_t r = wijzer.Volgende(*regel))
+                for (const int16_t veld : indeling.Kolommen(*regel, r, Mi, bestandskolommen))
+                    if (veld > 0) VervangVeld(*regel, veld, QString());
             bewerking.SchrijfRegel(*regel);
         }
-        SchrijfRest(bewerking);
     }
     if (!EindeBewerking(bewerking, bestand)) return false;
     for (const int32_t r : rijen)
@@ -127,20 +70,18 @@ bool WisSelectieInBestand(int16_t rack, int16_t Mi, int32_t r1, int32_t r2, int1
 }
 
 bool VerwijderRijenUitBestand(int16_t rack, int16_t Mi, int32_t r1, int32_t r2) {
-    Tabelvenster* venster = TabelVensters.Maak(rack);
-    if (!venster) return false;
+    if (!TabelVensters.Maak(rack)) return false;
     const QString bestand = MaakBestandsnaam(Gegevensbestand, 0, 0, 0);
     Bewerking bewerking;
     if (!BeginBewerking(bewerking, bestand)) return false;
     std::vector<int32_t> rijen;
     if (const std::optional<QString> kop = bewerking.LeesRegel()) {
         bewerking.SchrijfRegel(*kop); // the header
-        rijen = RijenMetTijd(*venster, Mi, r1, r2);
-        const std::vector<int32_t> ervoor = RijenErvoorInSeconde(rack, Mi, rijen);
-        Regelzoeker zoeker(bewerking);
-        for (size_t i = 0; i < rijen.size(); ++i) // found: not written
-            zoeker.Zoek(HeleSeconden(TijdVanRij(rack, Mi, rijen[i])), ervoor[i]);
-        SchrijfRest(bewerking);
+        rijen = RijenMetTijd(rack, Mi, r1, r2);
+        Regelwijzer wijzer(rack, Mi, rijen);
+        // The lines of the rows go: they are not written.
+        while (const std::optional<QString> regel = bewerking.LeesRegel())
+            if (wijzer.Volgende(*regel) == 0) bewerking.SchrijfRegel(*regel);
     }
     if (!EindeBewerking(bewerking, bestand)) return false;
     for (const int32_t r : rijen)

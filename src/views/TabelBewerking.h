@@ -6,12 +6,12 @@
 //
 // A row's line is the line of the working copy whose time lies in the row's second (a row keeps its time
 // only in its date and time cells) after as many lines of that second as the table has rows of it before
-// the row, wherever they lie (RijInSeconde): when rows share a second (an end point in the second of the
+// the row, wherever they lie (Regelwijzer): when rows share a second (an end point in the second of the
 // snapshot before it, or the clock set back, which repeats a second far apart), the lines of that second
 // go to them in order, so an edit of the later row never reaches the line of the earlier one. A row that
 // has no time cells any more (deleted before, or the empty row below the newest) has no line and is
-// skipped; a row whose line is not found is changed in the grids only, and the search for the next row
-// starts where that row's search began.
+// skipped; a row whose line is not found is changed in the grids only. The fields of a row's line are
+// found by the modules that line was written or read with (Regelindeling).
 #include <QString>
 #include <cstdint>
 

@@ -44,7 +44,7 @@ namespace {
 
 constexpr int TekstTabel = 122, TekstNummer = 123, TekstDatum = 124, TekstTijd = 125, TekstInfo = 126,
               TekstEenheid = 278, TekstSelecties = 251, TekstWaarschuwing = 421, TekstVerwijderen = 422,
-              TekstSjabloon = 444, TekstAnderBestand = 499, TekstOpPositie = 501, TekstRacksGewijzigd = 502;
+              TekstSjabloon = 444, TekstAnderBestand = 499, TekstOpPositie = 501;
 
 // Default column widths in twips: the number, date and time, then per input value, unit, temperature
 // and temperature unit. The info column keeps its width.
@@ -364,7 +364,7 @@ void frmTabel::StelTabelInNaAanmelding() {
     if (!zelfdeModules) {
         for (int16_t m = 1; m <= AantalModules; ++m)
             WisTabelGegevens(m);
-        m_geladenIndeling.reset();
+        Indelingen().Wis();
     }
     Indelen(true, false);
 }
@@ -372,7 +372,7 @@ void frmTabel::StelTabelInNaAanmelding() {
 void frmTabel::Indelen(bool InstellenKolomBreedte, bool wissen) {
     m_bestandsRijen.Begin();
     m_bestandsRij = 0;
-    if (wissen) m_geladenIndeling.reset();
+    if (wissen) Indelingen().Wis();
     LaadVensterTitel();
     for (int16_t m = 1; m <= AantalModules; ++m) {
         const int tab = m - 1;
@@ -429,6 +429,8 @@ void frmTabel::WisTabelGegevens(int16_t i) {
 void frmTabel::VulTabellenAan(const QString& Info) {
     for (int16_t m = 1; m <= AantalModules; ++m)
         VulEnkeleTabelAan(m, Info);
+    // The row's line is written with the modules present now, as the run logs it.
+    if (AantalMetingen >= 1) Indelingen().Zet(AantalMetingen, AantalMetingen, GedeeldeTabelmodules());
 }
 
 void frmTabel::VulEnkeleTabelAan(int16_t Mi, const QString& Info) {
@@ -490,10 +492,6 @@ uint64_t frmTabel::Wijzigingen() const {
 int32_t frmTabel::RowSel(int16_t m) const {
     if (m < 1 || m > AantalModules) return 0;
     return MSHFlexGrid[m]->LeesSelectie().RowSel;
-}
-
-void frmTabel::ZetGeladenIndeling(std::shared_ptr<const Laadindeling> indeling) {
-    m_geladenIndeling = std::move(indeling);
 }
 
 void frmTabel::LaadVensterTitel() {
@@ -569,14 +567,10 @@ bool frmTabel::IsSjabloon() {
     return true;
 }
 
-bool frmTabel::RacksGewijzigd(int16_t Mi, int32_t r1, int32_t r2) {
-    if (!m_geladenIndeling) return false;
-    for (int32_t r = std::max(r1, m_geladenIndeling->rijen + 1); r <= r2; ++r) {
-        if (CelTekst(Mi, r, KolomDatum).trimmed().isEmpty() && CelTekst(Mi, r, KolomTijd).trimmed().isEmpty())
-            continue;
-        // Every row after the load is refused alike.
-        if (!RacksGewijzigdSindsLaden(m_ri, r)) return false;
-        ToonMelding(Tekst[TekstRacksGewijzigd], vbExclamation, Gegevensbestand);
+bool frmTabel::RijIndelingOnbekend(int16_t Mi, int32_t r1, int32_t r2) {
+    for (int32_t r = std::max(r1, 1); r <= r2; ++r) {
+        if (!::IndelingOnbekend(m_ri, Mi, r)) continue;
+        ToonMelding(Tekst[TekstIndelingOnbekend], vbExclamation, Gegevensbestand);
         update();
         return true;
     }
@@ -590,7 +584,7 @@ void frmTabel::WissenSelectie() {
     int16_t c1 = 0, c2 = 0;
     BepaalSelectieRijen(Mi, r1, r2);
     BepaalSelectieKolommen(Mi, c1, c2);
-    if (RacksGewijzigd(Mi, r1, r2)) return;
+    if (RijIndelingOnbekend(Mi, r1, r2)) return;
     WisSelectieInBestand(m_ri, Mi, r1, r2, c1, c2);
 }
 
@@ -633,7 +627,7 @@ void frmTabel::VerwijderSelectiesUitMeetbestand(int16_t Mi) {
 }
 
 void frmTabel::OpenInfo(int16_t Mi) {
-    if (IsSjabloon() || RacksGewijzigd(Mi, RowSel(Mi), RowSel(Mi))) return;
+    if (IsSjabloon() || RijIndelingOnbekend(Mi, RowSel(Mi), RowSel(Mi))) return;
     // A line of the file that holds no block of this module (a logging file of other modules, a row read
     // by position that ends before it) has no info field of it: its text would be lost.
     bool opPositie = false;

@@ -106,8 +106,6 @@ public:
                    std::array<std::string_view, KolomInfo + 1>& cellen) const override;
     uint64_t Wijzigingen() const override;
     int32_t RowSel(int16_t m) const override;
-    void ZetGeladenIndeling(std::shared_ptr<const Laadindeling> indeling) override;
-    std::shared_ptr<const Laadindeling> GeladenIndeling() const override { return m_geladenIndeling; }
 
     // Default column widths (twips) of every present module's grid.
     void StelNieuweKolomBreedteIn();
@@ -164,9 +162,9 @@ private:
     void BewaarTab();
     // Tables whose data file name is a template cannot be edited: the message, and true.
     bool IsSjabloon();
-    // Rows r1..r2 of grid Mi hold a row that came after the load of the rows shown, and racks or modules
-    // changed since that load (RacksGewijzigdSindsLaden): the message, and true.
-    bool RacksGewijzigd(int16_t Mi, int32_t r1, int32_t r2);
+    // Rows r1..r2 of grid Mi hold a row with a time whose line's layout is not known (IndelingOnbekend):
+    // the message, and true.
+    bool RijIndelingOnbekend(int16_t Mi, int32_t r1, int32_t r2);
 
     int16_t m_ri = 0;
     // The rows of the file being loaded, and the last row written from it.
@@ -177,8 +175,6 @@ private:
     bool m_tabBewaard = false;
     // The modules of the rack when a Search began, until the rack's log-on.
     std::optional<std::array<int32_t, AantalModules + 1>> m_modulesBijZoeken;
-    // How the rows shown were read from the data file, while they are shown.
-    std::shared_ptr<const Laadindeling> m_geladenIndeling;
 };
 
 // What the table window asks of the main window's menus and toolbar. The main window's side is

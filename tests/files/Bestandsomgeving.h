@@ -12,6 +12,7 @@
 #include "files/Bestandsbewerkingen.h"
 #include "files/Bestandsdialogen.h"
 #include "files/CsvVelden.h"
+#include "files/Meetbestand.h"
 #include "platform/Tekstbestand.h"
 #include "shared/Melding.h"
 
@@ -134,15 +135,18 @@ protected:
             bytes += platform::NaarWindows1252(r) + "\r\n";
         return bytes;
     }
-    // Row `rij` of every table at second s of 5 January 2026, in clock form.
+    // Row `rij` of every table at second s of 5 January 2026, in clock form, its line written with the
+    // modules present now.
     void ZetRijTijd(int32_t rij, int s) {
-        for (int r = 1; r <= 2; ++r)
+        for (int r = 1; r <= 2; ++r) {
+            venster(r).Indelingen().Zet(rij, rij, GedeeldeTabelmodules());
             for (int16_t m = 1; m <= AantalModules; ++m) {
                 if (!Racks[r].Modules[m].Present) continue;
                 venster(r).ZetCelTekst(m, rij, KolomDatum, QStringLiteral("05/01/2026"));
                 venster(r).ZetCelTekst(m, rij, KolomTijd,
                                        QStringLiteral("09:00:%1").arg(s, 2, 10, QLatin1Char('0')));
             }
+        }
     }
 
     std::array<std::unique_ptr<OpnameTabelvenster>, 3> vensters;

@@ -123,7 +123,7 @@ TEST_F(SchrijffoutenTest, AWorkingCopyTheDiskCannotTakeTellsItsPathAndTheReason)
     ZetRijTijd(1, 1);
     {
         Bestandsgrens grens(static_cast<rlim_t>(bytes.size() - 1));
-        SchrijfInfo(1, 1, 1, 21, QStringLiteral("note"));
+        SchrijfInfo(1, 1, 1, QStringLiteral("note"));
     }
     const QString kopie = pad + QStringLiteral(".new");
     ASSERT_EQ(vragen.size(), 1u);

@@ -71,28 +71,16 @@ TEST_F(WerkkopieTest, FieldNumbersOfALoggingFileAreFoundThroughItsHeader) {
     pad = Pad(QStringLiteral("run_Lab_B.csv"));
     Gegevensbestand = pad;
     const QString kop = Regels(pad).value(0);
-    const QString rij = Regels(pad).value(1);
     ASSERT_TRUE(kop.startsWith(QStringLiteral("\"Time\",\"Flags R2M2C1\""))) << kop.toStdString();
-    EXPECT_EQ(KolomInBestand(kop, rij, 2, 2, 1), 2);
-    EXPECT_EQ(KolomInBestand(kop, rij, 2, 2, 21), 22);
-    EXPECT_EQ(KolomInBestand(kop, rij, 1, 1, 21), 0);
-    EXPECT_EQ(KolomInBestand(kop, rij, 1, 3, 2), 0);
-    EXPECT_EQ(KolomInBestand(QStringLiteral("\"Time\",\"header\""), Regel(1), 2, 2, 21), 64);
-    // A line with more fields than the header (three blocks) is read by position among the modules of
-    // the rack the header names: rack 2's module takes the first block, rack 1's modules none.
-    EXPECT_EQ(KolomInBestand(kop, Regel(1), 2, 2, 21), 22);
-    EXPECT_EQ(KolomInBestand(kop, Regel(1), 1, 1, 21), 0);
-    // A line shorter than the field has none.
-    EXPECT_EQ(KolomInBestand(kop, QStringLiteral("\"05/01/2026 09:00:01\",\"0\""), 2, 2, 21), 0);
     ZetRijTijd(1, 1);
     EXPECT_EQ(KolomInGegevensbestand(2, 2, 1, 21), 22);
     EXPECT_EQ(KolomInGegevensbestand(1, 1, 1, 21), 0);
 
     // An info of rack 2's row goes into rack 2's info field; one of rack 1's changes nothing.
     const QByteArray origineel = LeesBytes(pad);
-    EXPECT_FALSE(SchrijfInfo(1, 1, 1, 21, QStringLiteral("lost")));
+    EXPECT_FALSE(SchrijfInfo(1, 1, 1, QStringLiteral("lost")));
     EXPECT_EQ(LeesBytes(nieuw()), origineel);
-    EXPECT_TRUE(SchrijfInfo(2, 2, 1, 21, QStringLiteral("noted")));
+    EXPECT_TRUE(SchrijfInfo(2, 2, 1, QStringLiteral("noted")));
     QStringList regels = Regels(nieuw());
     ASSERT_EQ(regels.size(), 3);
     EXPECT_EQ(VolgendVeld(regels[1], 22).veld, QStringLiteral("noted"));
@@ -123,7 +111,7 @@ TEST_F(WerkkopieTest, InfoReachesTheLinesOfTheSameSecondInTheWorkingCopyOnly) {
     const QByteArray origineel = Bestand({Regel(1), Regel(1), Regel(2)});
     SchrijfBytes(pad, origineel);
     ZetRijTijd(1, 1);
-    SchrijfInfo(1, 3, 1, 21, QStringLiteral("calibrated \"A\""));
+    SchrijfInfo(1, 3, 1, QStringLiteral("calibrated \"A\""));
 
     EXPECT_EQ(LeesBytes(pad), origineel);
     EXPECT_EQ(WerkkopiePad, nieuw());
@@ -142,7 +130,7 @@ TEST_F(WerkkopieTest, InfoReachesTheLinesOfTheSameSecondInTheWorkingCopyOnly) {
 
     // A second edit works on the working copy: both edits are there.
     ZetRijTijd(2, 2);
-    SchrijfInfo(2, 2, 2, 21, QStringLiteral("second"));
+    SchrijfInfo(2, 2, 2, QStringLiteral("second"));
     const QStringList daarna = platform::SplitsRegels(platform::VanWindows1252(LeesBytes(nieuw())));
     QString regel1 = daarna[1], regel3 = daarna[3];
     EXPECT_EQ(VolgendVeld(regel1, 43).veld, QStringLiteral("calibrated \"A\""));
@@ -156,7 +144,7 @@ TEST_F(WerkkopieTest, YesCommitsWithABackupAndNoDropsTheWorkingCopy) {
     SchrijfBytes(pad, oud);
     SchrijfBytes(bak(), "older backup");
     ZetRijTijd(1, 1);
-    SchrijfInfo(1, 1, 1, 21, QStringLiteral("note"));
+    SchrijfInfo(1, 1, 1, QStringLiteral("note"));
     const QByteArray bewerkt = LeesBytes(nieuw());
 
     antwoorden = {vbYes};
@@ -170,7 +158,7 @@ TEST_F(WerkkopieTest, YesCommitsWithABackupAndNoDropsTheWorkingCopy) {
     EXPECT_EQ(Bestanden(), (QStringList{"run.bak", "run.csv"}));
 
     // No: the working copy goes, the data file stays; with a reload it is loaded again and said so.
-    SchrijfInfo(1, 1, 1, 21, QStringLiteral("dropped"));
+    SchrijfInfo(1, 1, 1, QStringLiteral("dropped"));
     ASSERT_TRUE(QFileInfo::exists(nieuw()));
     vragen.clear();
     antwoorden = {vbNo};
@@ -265,11 +253,11 @@ TEST_F(WerkkopieTest, ADataFileWithoutCsvInItsNameIsReplacedWithoutBackup) {
 TEST_F(WerkkopieTest, RowsLoggedAfterAnEditAreKeptByTheCommit) {
     SchrijfBytes(pad, Bestand({Regel(1), Regel(2)}));
     ZetRijTijd(1, 1);
-    SchrijfInfo(1, 1, 1, 21, QStringLiteral("first"));
+    SchrijfInfo(1, 1, 1, QStringLiteral("first"));
     // Logging goes on into the data file.
     platform::VoegToeAanBestand(pad, platform::NaarWindows1252(Regel(3) + QStringLiteral("\r\n")));
     ZetRijTijd(3, 3);
-    SchrijfInfo(1, 1, 3, 21, QStringLiteral("third"));
+    SchrijfInfo(1, 1, 3, QStringLiteral("third"));
     platform::VoegToeAanBestand(pad, platform::NaarWindows1252(Regel(4) + QStringLiteral("\r\n")));
 
     antwoorden = {vbYes};
@@ -288,13 +276,13 @@ TEST_F(WerkkopieTest, RowsLoggedAfterAnEditAreKeptByTheCommit) {
 TEST_F(WerkkopieTest, RowsLoggedBeforeARestartAreKeptByTheCommitAfterIt) {
     SchrijfBytes(pad, LogBestand({Regel(1), Regel(2)}));
     ZetRijTijd(1, 1);
-    SchrijfInfo(1, 1, 1, 21, QStringLiteral("first"));
+    SchrijfInfo(1, 1, 1, QStringLiteral("first"));
     const QByteArray rij3 = LogRij(3);
     Herstart();
 
     // An edit of a row logged before the restart.
     ZetRijTijd(3, 3);
-    SchrijfInfo(1, 1, 3, 21, QStringLiteral("third"));
+    SchrijfInfo(1, 1, 3, QStringLiteral("third"));
     const QByteArray rij4 = LogRij(4);
     const QByteArray rij5 = LogRij(5);
     const QByteArray gelogd = LeesBytes(pad);
@@ -343,7 +331,7 @@ TEST_F(WerkkopieTest, RowsAreCarriedByTheirPlaceInTheFileNotByTheirTime) {
 TEST_F(WerkkopieTest, ADataFileReplacedUnderTheWorkingCopyLendsItNothing) {
     SchrijfBytes(pad, Bestand({Regel(1), Regel(2)}));
     ZetRijTijd(1, 1);
-    SchrijfInfo(1, 1, 1, 21, QStringLiteral("note"));
+    SchrijfInfo(1, 1, 1, QStringLiteral("note"));
     const QByteArray bewerkt = LeesBytes(nieuw());
     const QByteArray ander = Bestand({Regel(5), Regel(6), Regel(7)});
     SchrijfBytes(pad, ander);
@@ -363,7 +351,7 @@ TEST_F(WerkkopieTest, AFailedPassLeavesTheWorkingCopyAsItWas) {
     fout.bij = 1;
     ZetBestandsbewerkingen(&fout);
     ZetRijTijd(1, 1);
-    SchrijfInfo(1, 1, 1, 21, QStringLiteral("lost"));
+    SchrijfInfo(1, 1, 1, QStringLiteral("lost"));
     EXPECT_EQ(LeesBytes(nieuw()), Bestand({Regel(1, "kept")}));
     EXPECT_EQ(Bestanden(), (QStringList{"run.csv", "run.csv.new"}));
     ASSERT_EQ(vragen.size(), 1u);
@@ -386,7 +374,7 @@ TEST_F(WerkkopieTest, ACommitInterruptedAtAnyStepKeepsTheRowsWhole) {
                 SchrijfBytes(pad, oud);
                 SchrijfBytes(bak(), "older backup");
                 ZetRijTijd(2, 2);
-                SchrijfInfo(1, 1, 2, 21, QStringLiteral("edit"));
+                SchrijfInfo(1, 1, 2, QStringLiteral("edit"));
                 const QByteArray bewerkt = LeesBytes(nieuw());
                 QByteArray voor = oud, na = bewerkt;
                 if (metLogging) {

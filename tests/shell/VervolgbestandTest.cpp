@@ -28,6 +28,7 @@
 #include "platform/Datum.h"
 #include "platform/Klok.h"
 #include "platform/Tekstbestand.h"
+#include "rackviews/FormEditInfo.h"
 #include "shared/Hulpfuncties.h"
 #include "shared/Instellingen.h"
 #include "shared/Melding.h"
@@ -58,6 +59,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <deque>
 #include <functional>
@@ -1541,6 +1543,169 @@ TEST_F(VervolgbestandTest, AnOpenOfANameThatIsNotThereChangesNothingAndATemplate
         });
     ASSERT_TRUE(venster.MDIForm_Load({QStringLiteral("/logfile")}));
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+}
+
+// Edits after a File > Save As that wrote the tables anew (the data file's name has markers): racks 1, 2
+// and 3 log under a name per rack or per module, then Save As `saved.csv`, whose header titles the inputs by
+// their names and so places no blocks; its rows are read by position. A module that logs on in rack 1's
+// slot 2 at a Search empties rack 1's table, while racks 2 and 3 keep their rows. An edit of rack 2's rows
+// goes into the fields the Save As wrote them in, rack 2's own, not into those rack 2's block would have
+// among the modules present now (rack 3's), and what it writes, the grid shows.
+class EigenIndelingTest : public VervolgbestandTest {
+protected:
+    static constexpr int32_t DerdeModule = K761Idno(1, 2, 5);
+    static constexpr int32_t NieuweModule = K761Idno(1, 2, 7);
+
+    // Edit > Info by the user's key on row `rij` of rack r's table: Enter, the text typed, OK. False when
+    // the editor did not open.
+    static bool Info(int r, int32_t rij, const QString& tekst) {
+        auto* tabel = dynamic_cast<frmTabel*>(TabelVensters[r]);
+        if (!tabel) return false;
+        bool geopend = false;
+        QTimer::singleShot(0, [&geopend, tekst] {
+            if (auto* d = qobject_cast<formEditInfo*>(QApplication::activeModalWidget())) {
+                geopend = true;
+                d->TextInfo->setText(tekst);
+                d->CommandOK->click();
+            }
+        });
+        tabel->SSTab->setCurrentIndex(0);
+        tabel->MSHFlexGrid[1]->ZetSelectie({rij, 3, rij, 3});
+        QTest::keyClick(tabel->MSHFlexGrid[1], Qt::Key_Return);
+        QCoreApplication::processEvents();
+        return geopend;
+    }
+    // Edit > Clear selection of input 1's value of row `rij` of rack r's table.
+    static void WisWaarde(int r, int32_t rij) {
+        auto* tabel = dynamic_cast<frmTabel*>(TabelVensters[r]);
+        ASSERT_NE(tabel, nullptr);
+        tabel->SSTab->setCurrentIndex(0);
+        tabel->MSHFlexGrid[1]->ZetSelectie({rij, 3, rij, 3});
+        tabel->WissenSelectie();
+    }
+    // The first line of the file `regels` whose time is that of row `rij` of rack r's table (a row before
+    // the end point of its second).
+    static size_t RegelVanRij(const std::vector<QStringList>& regels, int r, int32_t rij) {
+        const Tabelvenster* tabel = TabelVensters[r];
+        const QString tijd =
+            tabel->CelTekst(1, rij, KolomDatum) + QLatin1Char(' ') + tabel->CelTekst(1, rij, KolomTijd);
+        for (size_t i = 1; i < regels.size(); ++i)
+            if (regels[i].value(0) == tijd) return i;
+        ADD_FAILURE() << "no line of row " << rij << " at " << tijd.toStdString();
+        return 0;
+    }
+
+    // Runs the steps: logging under `sjabloon`, Save As `saved.csv` (while logging when `tijdensLoggen`),
+    // Log off, the Search that brings rack 1 a second module, then the edits of rack 2's rows `rijen`
+    // (a row of the Save As and, while logging, one logged after it).
+    void Controleer(const char* sjabloon, bool tijdensLoggen) {
+        ZetRack(3, DerdeModule);
+        mdiK740 venster;
+        const Installatie installatie(venster);
+        InstalleerMeldingen();
+        ZetBestandsdialogen(&keuze);
+        Draaiboek boek(venster, 120000);
+        LogVanafStartElkeSeconde(
+            boek, venster, [this] { stijging->zetActief(true); }, 3);
+        boek.Stap(
+            QStringLiteral("logging runs"), [&] { return Rijen(Pad("Untitled.csv")) >= 2; },
+            [&] {
+                keuze.bestanden = {Pad(sjabloon)};
+                venster.menus().mnuFileNew->trigger();
+                ASSERT_EQ(Gegevensbestand, Pad(sjabloon));
+                ASSERT_TRUE(VerbindingActief);
+            });
+        int32_t opgeslagen = 0;
+        boek.Stap(
+            QStringLiteral("rows in every rack's file"),
+            [&] {
+                const QStringList paden = LogBestanden(Gegevensbestand);
+                return paden.size() == 3 && std::all_of(paden.begin(), paden.end(), [](const QString& p) {
+                           return Rijen(p) >= 4;
+                       });
+            },
+            [&] {
+                if (!tijdensLoggen) venster.menus().mnuDatalogging->trigger();
+                keuze.bestanden = {Pad("saved.csv")};
+                venster.menus().mnuFileSaveAs->trigger();
+                ASSERT_EQ(Gegevensbestand, Pad("saved.csv"));
+                opgeslagen = AantalMetingen;
+                const QStringList kop = Regels(Pad("saved.csv")).front();
+                ASSERT_EQ(kop.size(), 1 + 3 * 21) << kop.join(QLatin1Char(',')).toStdString();
+                EXPECT_FALSE(kop.value(1).contains(QStringLiteral("R1M1"))) << "a header that places blocks";
+            });
+        boek.Stap(
+            QStringLiteral("rows logged after the Save As"),
+            [&] { return !tijdensLoggen || (Rijen(Pad("saved.csv")) >= opgeslagen + 3 && !PauzeOpvragen); },
+            [&] {
+                if (tijdensLoggen) venster.menus().mnuDatalogging->trigger();
+                ASSERT_FALSE(VerbindingActief);
+                // A module logs on in rack 1's slot 2 at the Search.
+                RackEmulator::Module& nieuw = emulator.zetModule(1, 2, NieuweModule);
+                nieuw.status = 0x0F;
+                nieuw.adc = {500, 500, 500, 500};
+                nieuw.temperatuurAdc = {250, 250, 250, 250};
+                antwoorden = {vbOK};
+                venster.menus().mnuNetworkSearch->trigger();
+            });
+        boek.Stap(
+            QStringLiteral("rack 1 has logged on with its second module"),
+            [&] { return Racks[1].Modules[2].Present && Racks[1].Modules[2].Idno == NieuweModule && !PauzeOpvragen; },
+            [&] {
+                ASSERT_FALSE(VerbindingActief);
+                vragen.clear();
+                const QString pad = Pad("saved.csv");
+                std::vector<QStringList> vooraf = Regels(pad);
+                ASSERT_TRUE(TabelVensters[1]->CelTekst(1, 2, KolomTijd).isEmpty()) << "rack 1's table emptied";
+                std::vector<int32_t> rijen{2};
+                if (tijdensLoggen) rijen.push_back(opgeslagen + 1);
+                for (const int32_t rij : rijen) {
+                    SCOPED_TRACE("row " + std::to_string(rij));
+                    ASSERT_FALSE(TabelVensters[2]->CelTekst(1, rij, KolomTijd).isEmpty());
+                    const QString tekst = QStringLiteral("INFO-R2-%1").arg(rij);
+                    ASSERT_TRUE(Info(2, rij, tekst)) << "the info editor did not open";
+                    WisWaarde(2, rij + 1);
+                    EXPECT_TRUE(vragen.empty()) << vragen.front().tekst.toStdString();
+                    // In the working copy: rack 2's fields 43 (the info) and 24 and 25 (input 1's value and unit:
+                    // its block the second of three), the rest as it was.
+                    const std::vector<QStringList> werkkopie = Regels(pad + QStringLiteral(".new"));
+                    ASSERT_EQ(werkkopie.size(), vooraf.size());
+                    const size_t regel = RegelVanRij(werkkopie, 2, rij);
+                    const size_t volgende = RegelVanRij(werkkopie, 2, rij + 1);
+                    ASSERT_TRUE(regel > 0 && volgende > 0);
+                    EXPECT_FALSE(IsEindpunt(vooraf[volgende]));
+                    vooraf[regel][42] = tekst;
+                    vooraf[volgende][23] = vooraf[volgende][24] = QString();
+                    for (size_t i = 1; i < werkkopie.size(); ++i)
+                        for (qsizetype v = 1; v < werkkopie[i].size(); ++v)
+                            EXPECT_EQ(werkkopie[i][v].toStdString(), vooraf[i].value(v).toStdString())
+                                << "line " << i + 1 << ", field " << v + 1;
+                    // What the lines took, the grids show; rack 3's rows keep their values.
+                    EXPECT_EQ(TabelVensters[2]->CelTekst(1, rij, KolomInfo), tekst);
+                    EXPECT_EQ(TabelVensters[2]->CelTekst(1, rij + 1, 3), QString());
+                    EXPECT_EQ(TabelVensters[3]->CelTekst(1, rij, KolomInfo).toStdString(),
+                              vooraf[regel].value(63).toStdString());
+                    EXPECT_FALSE(TabelVensters[3]->CelTekst(1, rij + 1, 3).isEmpty());
+                    EXPECT_EQ(TabelVensters[3]->CelTekst(1, rij + 1, 3).toStdString(),
+                              vooraf[volgende].value(44).toStdString());
+                }
+                SluitZonderBewaren(venster);
+            });
+        ASSERT_TRUE(venster.MDIForm_Load({}));
+        EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+    }
+};
+
+TEST_F(EigenIndelingTest, EditsAfterASaveAsOfAFilePerRackGoIntoTheFieldsItWroteTheRowsIn) {
+    Controleer("run-#rack#.csv", false);
+}
+
+TEST_F(EigenIndelingTest, EditsAfterASaveAsOfAFilePerModuleGoIntoTheFieldsItWroteTheRowsIn) {
+    Controleer("run-#module#.csv", false);
+}
+
+TEST_F(EigenIndelingTest, EditsOfRowsLoggedAfterASaveAsWhileLoggingGoIntoTheirOwnFields) {
+    Controleer("run-#rack#.csv", true);
 }
 
 } // namespace

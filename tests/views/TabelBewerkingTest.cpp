@@ -622,25 +622,95 @@ TEST_F(TabelBewerkingTest, EditsAfterALogOnGoIntoTheFieldsTheLoadReadTheirRowsFr
     WerkkopieIs(f);
     EXPECT_TRUE(vragen.empty()) << vragen.front().tekst.toStdString();
 
-    // A row taken after the log-on: where its values lie in the file is not known. Its info and a clear
-    // that takes it in are refused, and nothing changes.
+    // A row logged after the log-on: its line holds the five blocks of the modules present now, rack 2's
+    // the fourth. Its info goes into that line's rack 2 field (85), by the modules it was logged with.
     AantalMetingen = 4;
     TijdMeting = platform::MaakDatum(2026, 1, 5, 9, 0, 4);
     tabel(2).VulTabellenAan(QString());
     ASSERT_FALSE(tabel(2).CelTekst(2, 4, KolomTijd).isEmpty());
-    EXPECT_FALSE(InfoMetToets(2, 2, 4, QStringLiteral("lost"))) << "the info editor of a row after the load";
+    QStringList vijf{tabel(2).CelTekst(2, 4, KolomDatum) + QLatin1Char(' ') + tabel(2).CelTekst(2, 4, KolomTijd)};
+    for (int b = 0; b < 5; ++b) {
+        for (int v = 0; v < 20; ++v)
+            vijf << QString();
+        vijf << QStringLiteral("block %1").arg(b + 1);
+    }
+    {
+        QFile data(pad);
+        ASSERT_TRUE(data.open(QIODevice::Append));
+        data.write(platform::NaarWindows1252(RegelVan(vijf)) + "\r\n");
+    }
+    EXPECT_TRUE(InfoMetToets(2, 2, 4, QStringLiteral("late")));
+    vijf[84] = QStringLiteral("late");
+    f.push_back(vijf);
+    WerkkopieIs(f);
+    EXPECT_EQ(tabel(2).CelTekst(2, 4, KolomInfo), QStringLiteral("late"));
+    EXPECT_TRUE(vragen.empty()) << vragen.front().tekst.toStdString();
+
+    // A row whose layout the table does not know (its cells filled by no load, Save As or logging): its
+    // info and a clear that takes it in are refused with the box that says so, and nothing changes.
+    for (const int16_t c : {KolomDatum, KolomTijd})
+        tabel(2).ZetCelTekst(2, 5, c, tabel(2).CelTekst(2, 4, c));
+    const QByteArray werkkopie = Lees(nieuw());
+    EXPECT_FALSE(InfoMetToets(2, 2, 5, QStringLiteral("lost"))) << "the info editor of a row of no known layout";
     const QString temperatuur = tabel(2).CelTekst(2, 1, 5);
     ASSERT_FALSE(temperatuur.isEmpty());
-    Selecteer(2, 2, 1, 4, 5, 5).WissenSelectie();
+    Selecteer(2, 2, 1, 5, 5, 5).WissenSelectie();
     ASSERT_EQ(vragen.size(), 2u);
     for (const Vraag& v : vragen) {
         EXPECT_TRUE(v.tekst.startsWith(
-            QStringLiteral("Racks or modules logged on or went since this file was loaded.")))
+            QStringLiteral("It is not known where the values of this row lie in its line of the file")))
             << v.tekst.toStdString();
         EXPECT_EQ(v.stijl, vbExclamation);
     }
-    WerkkopieIs(f);
+    EXPECT_EQ(Lees(nieuw()), werkkopie);
     EXPECT_EQ(tabel(2).CelTekst(2, 1, 5), temperatuur);
+    // The same refusal when the editor is already open (its row's layout dropped meanwhile).
+    vragen.clear();
+    EXPECT_FALSE(SchrijfInfo(2, 2, 5, QStringLiteral("lost")));
+    ASSERT_EQ(vragen.size(), 1u) << "no box for a refused info";
+    EXPECT_EQ(Lees(nieuw()), werkkopie);
+}
+
+// Rows :01 :02 :02 :03 :02 :05 (the clock set back after an end point in the second of its row): an info
+// text on row 3 reaches the lines of its second next to its own, rows 2 and 3, and each of those rows shows
+// it; row 5, of that second elsewhere in the file, keeps its own line and cell.
+TEST_F(TabelBewerkingTest, AnInfoTextShowsInEveryRowWhoseLineTookIt) {
+    std::vector<QStringList> f;
+    for (const int s : {1, 2, 2, 3, 2, 5})
+        f.push_back(SplitsVelden(Regel(s)));
+    Schrijf(pad, Bytes(f));
+    LeesGegevensbestand(pad);
+    ASSERT_TRUE(vragen.empty()) << vragen.front().tekst.toStdString();
+    EXPECT_TRUE(InfoMetToets(1, 1, 3, QStringLiteral("pair")));
+    f[1][21] = f[2][21] = QStringLiteral("pair");
+    WerkkopieIs(f);
+    for (int32_t rij = 1; rij <= 6; ++rij)
+        EXPECT_EQ(tabel(1).CelTekst(1, rij, KolomInfo).toStdString(), rij == 2 || rij == 3 ? "pair" : "")
+            << "row " << rij;
+}
+
+// A file of two days whose rows share their time of day: an edit of the later day's row reaches the later
+// day's line, whatever the earlier day holds at that time.
+TEST_F(TabelBewerkingTest, EditsOfARowFindTheLineOfItsOwnDay) {
+    std::vector<QStringList> f;
+    for (const int dag : {5, 6})
+        for (const int s : {1, 2}) {
+            QStringList regel = SplitsVelden(Regel(s));
+            regel[0].replace(QStringLiteral("05/01/2026"), QStringLiteral("%1/01/2026").arg(dag, 2, 10, QLatin1Char('0')));
+            f.push_back(regel);
+        }
+    Schrijf(pad, Bytes(f));
+    LeesGegevensbestand(pad);
+    ASSERT_TRUE(vragen.empty()) << vragen.front().tekst.toStdString();
+    ASSERT_EQ(tabel(1).CelTekst(1, 4, KolomDatum), QStringLiteral("06/01/2026"));
+    EXPECT_TRUE(InfoMetToets(1, 1, 4, QStringLiteral("day two")));
+    f[3][21] = QStringLiteral("day two");
+    WerkkopieIs(f);
+    Selecteer(1, 1, 3, 3, 3, 3).WissenSelectie();
+    f[2][2] = f[2][3] = QString();
+    WerkkopieIs(f);
+    EXPECT_EQ(tabel(1).CelTekst(1, 4, KolomInfo), QStringLiteral("day two"));
+    EXPECT_EQ(tabel(1).CelTekst(1, 2, KolomInfo), QString());
 }
 
 // A file of rack 2 alone (its header names R2M2) with a row of two blocks, as another program may append:

@@ -2,6 +2,52 @@
 
 TabelVenstersLijst TabelVensters;
 
+void Rijindelingen::Zet(int32_t van, int32_t tot, const Rijmodules& modules) {
+    if (van > tot) return;
+    // A row after the last run: the run grows when its modules are the same (logging, row by row).
+    if (m_reeksen.empty() || van > m_reeksen.back().tot) {
+        if (!modules) return;
+        Reeks* laatste = m_reeksen.empty() ? nullptr : &m_reeksen.back();
+        if (laatste && laatste->tot == van - 1 && laatste->modules == modules)
+            laatste->tot = tot;
+        else
+            m_reeksen.push_back({van, tot, modules});
+        return;
+    }
+    // Otherwise the runs it covers give way: what lies outside van..tot stays.
+    std::vector<Reeks> nieuw;
+    nieuw.reserve(m_reeksen.size() + 2);
+    bool geplaatst = false;
+    const auto plaats = [&] {
+        if (!geplaatst && modules) nieuw.push_back({van, tot, modules});
+        geplaatst = true;
+    };
+    for (const Reeks& r : m_reeksen) {
+        if (r.tot < van) {
+            nieuw.push_back(r);
+            continue;
+        }
+        if (r.van < van) nieuw.push_back({r.van, van - 1, r.modules});
+        if (r.van <= tot) {
+            plaats();
+            if (r.tot > tot) nieuw.push_back({tot + 1, r.tot, r.modules});
+            continue;
+        }
+        plaats();
+        nieuw.push_back(r);
+    }
+    plaats();
+    m_reeksen = std::move(nieuw);
+}
+
+Rijmodules Rijindelingen::Van(int32_t rij) const {
+    const auto na = std::upper_bound(m_reeksen.begin(), m_reeksen.end(), rij,
+                                     [](int32_t r, const Reeks& reeks) { return r < reeks.van; });
+    if (na == m_reeksen.begin()) return nullptr;
+    const Reeks& reeks = *std::prev(na);
+    return rij <= reeks.tot ? reeks.modules : nullptr;
+}
+
 namespace {
 TabelvensterMaker* maker = nullptr;
 } // namespace

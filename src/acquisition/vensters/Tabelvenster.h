@@ -14,6 +14,7 @@
 #include <memory>
 #include <span>
 #include <string_view>
+#include <vector>
 
 // Grid columns of one module: 0 the row number, 1 date, 2 time, per input n the value, unit,
 // temperature and temperature unit from column 4 (n - 1) + 3, and 19 the info text.
@@ -72,7 +73,31 @@ private:
     qsizetype m_positie = 0;
 };
 
-struct Laadindeling;
+struct Tabelmodule;
+
+// The tables' modules, in their order, that a row's line in the data file was written or read with: with
+// the file's header they tell which field of the line is whose (the file layer's Veldindeling).
+using Rijmodules = std::shared_ptr<const std::vector<Tabelmodule>>;
+
+// For the rows a table shows, the modules each row's line was written or read with, kept in runs of
+// rows: set by the load (the modules it read with), by a Save As that writes the tables (the modules it
+// wrote) and for every row taken since (the modules the run logged with); emptied with the rows.
+class Rijindelingen {
+public:
+    // Rows van..tot have `modules` from now on (nullptr: not known).
+    void Zet(int32_t van, int32_t tot, const Rijmodules& modules);
+    // The modules of row `rij`; nullptr when not known.
+    Rijmodules Van(int32_t rij) const;
+    void Wis() { m_reeksen.clear(); }
+
+private:
+    struct Reeks {
+        int32_t van = 0;
+        int32_t tot = 0;
+        Rijmodules modules;
+    };
+    std::vector<Reeks> m_reeksen; // ascending, apart, each with its modules
+};
 
 class Tabelvenster {
 public:
@@ -121,10 +146,13 @@ public:
         (void)m;
         return 0;
     }
-    // How the rows the window shows were read from the data file (LeesGegevensbestand); none while it
-    // shows no rows of a load (the window laid out afresh empties its rows and drops it).
-    virtual void ZetGeladenIndeling(std::shared_ptr<const Laadindeling> indeling) { (void)indeling; }
-    virtual std::shared_ptr<const Laadindeling> GeladenIndeling() const { return nullptr; }
+    // How the rows the window shows lie in the lines of the data file. The window empties it whenever it
+    // empties its rows.
+    Rijindelingen& Indelingen() { return m_indelingen; }
+    const Rijindelingen& Indelingen() const { return m_indelingen; }
+
+private:
+    Rijindelingen m_indelingen;
 };
 
 // Making table windows: the window side's maker, registered at start-up (nullptr: none, no window is
