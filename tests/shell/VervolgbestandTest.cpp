@@ -10,6 +10,7 @@
 #include "Draaiboek.h"
 #include "EchteMelding.h"
 #include "EersteStart.h"
+#include "InfoMetEnter.h"
 #include "RackEmulator.h"
 #include "StijgendeRack.h"
 #include "TypNaam.h"
@@ -1556,24 +1557,10 @@ protected:
     static constexpr int32_t DerdeModule = K761Idno(1, 2, 5);
     static constexpr int32_t NieuweModule = K761Idno(1, 2, 7);
 
-    // Edit > Info by the user's key on row `rij` of rack r's table: Enter, the text typed, OK. False when
-    // the editor did not open.
+    // Edit > Info by the user's key on row `rij` of rack r's table.
     static bool Info(int r, int32_t rij, const QString& tekst) {
         auto* tabel = dynamic_cast<frmTabel*>(TabelVensters[r]);
-        if (!tabel) return false;
-        bool geopend = false;
-        QTimer::singleShot(0, [&geopend, tekst] {
-            if (auto* d = qobject_cast<formEditInfo*>(QApplication::activeModalWidget())) {
-                geopend = true;
-                d->TextInfo->setText(tekst);
-                d->CommandOK->click();
-            }
-        });
-        tabel->SSTab->setCurrentIndex(0);
-        tabel->MSHFlexGrid[1]->ZetSelectie({rij, 3, rij, 3});
-        QTest::keyClick(tabel->MSHFlexGrid[1], Qt::Key_Return);
-        QCoreApplication::processEvents();
-        return geopend;
+        return tabel && InfoMetEnter(*tabel, 1, rij, tekst);
     }
     // Edit > Clear selection of input 1's value of row `rij` of rack r's table.
     static void WisWaarde(int r, int32_t rij) {

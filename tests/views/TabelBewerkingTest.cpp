@@ -1,3 +1,4 @@
+#include "InfoMetEnter.h"
 #include "TabelOmgeving.h"
 #include "files/Bestandsbewerkingen.h"
 #include "files/Werkkopie.h"
@@ -44,21 +45,8 @@ protected:
             antwoord(*d);
         });
     }
-    // Edit > Info by the user's key: Enter on the selected row of module m's grid, the editor given
-    // `tekst` and OK. False when the editor did not open (the edit was refused before it).
     bool InfoMetToets(int r, int16_t m, int32_t rij, const QString& tekst) {
-        bool geopend = false;
-        QTimer::singleShot(0, [&geopend, tekst] {
-            if (auto* d = qobject_cast<formEditInfo*>(QApplication::activeModalWidget())) {
-                geopend = true;
-                d->TextInfo->setText(tekst);
-                d->CommandOK->click();
-            }
-        });
-        frmTabel& w = Selecteer(r, m, rij, rij, 3, 3);
-        QTest::keyClick(w.MSHFlexGrid[m], Qt::Key_Return);
-        QCoreApplication::processEvents();
-        return geopend;
+        return InfoMetEnter(tabel(r), m, rij, tekst);
     }
     // A line of the fields `f`, written as the program writes a line.
     static QString RegelVan(const QStringList& f) {
