@@ -121,9 +121,9 @@ struct Groep {
 
 // Every entry the account database lists: from the file when one is set, else every one the name
 // service lists. The name service's walk is not thread-safe: only the start, on the main thread, reads it.
-template <class Regel, class Uitbestand, class Begin, class Volgende, class Eind, class Neem>
-void LeesRegels(const QString& bestand, Uitbestand uitBestand, Begin begin, Volgende volgende, Eind eind,
-                Neem neem) {
+template <class Regel>
+void LeesRegels(const QString& bestand, Regel* (*uitBestand)(FILE*), void (*begin)(), Regel* (*volgende)(),
+                void (*eind)(), const std::function<void(const Regel&)>& neem) {
     if (!bestand.isEmpty()) {
         if (FILE* f = std::fopen(QFile::encodeName(bestand).constData(), "re")) {
             while (const Regel* r = uitBestand(f))
@@ -141,18 +141,21 @@ void LeesRegels(const QString& bestand, Uitbestand uitBestand, Begin begin, Volg
 std::vector<Account> Accounts() {
     std::vector<Account> lijst;
     LeesRegels<passwd>(accountbestanden().accounts, fgetpwent, setpwent, getpwent, endpwent,
-                       [&](const passwd& p) { lijst.push_back({QByteArray(p.pw_name ? p.pw_name : ""), p.pw_uid, p.pw_gid}); });
+                       [&](const passwd& p) {
+                           lijst.push_back({QByteArray(p.pw_name ? p.pw_name : ""), p.pw_uid, p.pw_gid});
+                       });
     return lijst;
 }
 
 std::vector<Groep> Groepen() {
     std::vector<Groep> lijst;
-    LeesRegels<group>(accountbestanden().groepen, fgetgrent, setgrent, getgrent, endgrent, [&](const group& g) {
-        Groep groep{g.gr_gid, {}};
-        for (char** lid = g.gr_mem; lid && *lid; ++lid)
-            groep.leden.emplace_back(*lid);
-        lijst.push_back(std::move(groep));
-    });
+    LeesRegels<group>(accountbestanden().groepen, fgetgrent, setgrent, getgrent, endgrent,
+                      [&](const group& g) {
+                          Groep groep{g.gr_gid, {}};
+                          for (char** lid = g.gr_mem; lid && *lid; ++lid)
+                              groep.leden.emplace_back(*lid);
+                          lijst.push_back(std::move(groep));
+                      });
     return lijst;
 }
 
@@ -161,7 +164,8 @@ std::vector<Groep> Groepen() {
 // where every user gets a group of their own, with a umask of 002). Only what the database lists is
 // seen: where it does not list the user's account or the group (a directory service that does not list
 // its accounts), the group is not the user's own.
-bool IsEigenGroep(gid_t gid, uid_t uid, const std::vector<Account>& accounts, const std::vector<Groep>& groepen) {
+bool IsEigenGroep(gid_t gid, uid_t uid, const std::vector<Account>& accounts,
+                  const std::vector<Groep>& groepen) {
     const auto eigen =
         std::find_if(accounts.begin(), accounts.end(), [&](const Account& a) { return a.uid == uid; });
     if (eigen == accounts.end() || eigen->gid != gid) return false;
@@ -172,7 +176,8 @@ bool IsEigenGroep(gid_t gid, uid_t uid, const std::vector<Account>& accounts, co
     for (const Groep& g : groepen) {
         if (g.gid != gid) continue;
         gezien = true;
-        if (std::any_of(g.leden.begin(), g.leden.end(), [&](const QByteArray& lid) { return lid != eigen->naam; }))
+        if (std::any_of(g.leden.begin(), g.leden.end(),
+                        [&](const QByteArray& lid) { return lid != eigen->naam; }))
             return false;
     }
     return gezien;

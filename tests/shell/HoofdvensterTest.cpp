@@ -1059,10 +1059,12 @@ const Accounttabel Accounttabellen[] = {
     {"AnotherNameOfTheGroupListsAnotherAccount", "%U:x:%G:\nalias:x:%G:k740-ander\n",
      "%U:x:%I:%G::/:/bin/sh\nk740-ander:x:%J:%H::/:/bin/sh\n", false},
     // Another account has the group as its own; no entry lists it.
-    {"AnotherAccountHasTheGroupAsItsOwn", "%U:x:%G:\n", "%U:x:%I:%G::/:/bin/sh\nk740-ander:x:%J:%G::/:/bin/sh\n",
-     false},
+    {"AnotherAccountHasTheGroupAsItsOwn", "%U:x:%G:\n",
+     "%U:x:%I:%G::/:/bin/sh\nk740-ander:x:%J:%G::/:/bin/sh\n", false},
     // The user's account is not listed (as by a directory service that lists none of its accounts).
     {"TheUsersAccountIsNotListed", "%U:x:%G:\n", "k740-ander:x:%J:%H::/:/bin/sh\n", false},
+    // The system's own accounts, through its name service; what they make of the group the test reads in
+    // /etc/passwd and /etc/group.
     {"TheSystemsAccounts", nullptr, nullptr, false},
 };
 
@@ -1135,7 +1137,8 @@ protected:
                                   .replace(QStringLiteral("%J"), QString::number(geteuid() + 1))
                                   .replace(QStringLiteral("%G"), QString::number(getegid()))
                                   .replace(QStringLiteral("%H"), QString::number(getegid() + 1));
-        if (!f.open(QIODevice::WriteOnly) || f.write(tekst.toUtf8()) < 0) ADD_FAILURE() << "cannot write " << pad.toStdString();
+        if (!f.open(QIODevice::WriteOnly) || f.write(tekst.toUtf8()) < 0)
+            ADD_FAILURE() << "cannot write " << pad.toStdString();
         return pad;
     }
 
@@ -1180,7 +1183,8 @@ TEST_P(EigenSlotmapTest, TheLockLiesInAFolderOnlyTheUserCanWriteIn) {
         EXPECT_EQ(platform::InstantieLuisterfout().toStdString(), "");
         const QString slot =
             slotmap + QStringLiteral("/K740-") + platform::GebruikersNaam() + QStringLiteral(".lock");
-        EXPECT_TRUE(QFileInfo::exists(slot))
+        // Without it there, a second start would not find the first copy.
+        ASSERT_TRUE(QFileInfo::exists(slot))
             << "no lock at " << slot.toStdString() << " (the user's primary group "
             << (eigenGroep ? "is" : "is not") << " the user's own)";
         // The lock's folder, and every folder the program made on the way to it, only the user can write in.
@@ -1233,7 +1237,8 @@ const EigenSlotplaats EigenSlotplaatsen[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(, EigenSlotmapTest,
-                         testing::Combine(testing::ValuesIn(EigenSlotplaatsen), testing::ValuesIn(Accounttabellen)),
+                         testing::Combine(testing::ValuesIn(EigenSlotplaatsen),
+                                          testing::ValuesIn(Accounttabellen)),
                          [](const testing::TestParamInfo<std::tuple<EigenSlotplaats, Accounttabel>>& p) {
                              return std::string(std::get<0>(p.param).naam) + "_" + std::get<1>(p.param).naam;
                          });
@@ -1255,7 +1260,8 @@ protected:
         ShellOmgeving::SetUp();
         // The running copy's lock lies in its temporary folder.
         if (!qEnvironmentVariableIsEmpty(TweedeKopieSleutel)) qputenv("TMPDIR", qgetenv(TweedeKopieSleutel));
-        platform::ZetAccountbestanden(qEnvironmentVariable(GroepenSleutel), qEnvironmentVariable(AccountsSleutel));
+        platform::ZetAccountbestanden(qEnvironmentVariable(GroepenSleutel),
+                                      qEnvironmentVariable(AccountsSleutel));
     }
 };
 
