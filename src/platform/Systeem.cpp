@@ -13,7 +13,9 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QSysInfo>
+#include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <grp.h>
 #include <memory>
@@ -21,6 +23,7 @@
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace platform {
 
@@ -40,6 +43,16 @@ Instantie& instantie() {
     static Instantie i;
     return i;
 }
+
+// The account database the lock's rules read: empty, the system's; else a group file and a passwd file.
+struct Accountbestanden {
+    QString groepen;
+    QString accounts;
+};
+Accountbestanden& accountbestanden() {
+    static Accountbestanden b;
+    return b;
+}
 } // namespace
 
 QString DocumentenMap() {
@@ -50,6 +63,10 @@ QString DocumentenMap() {
 
 void ZetDocumentenMap(const QString& map) {
     documentenOverride() = map;
+}
+
+void ZetAccountbestanden(const QString& groepen, const QString& accounts) {
+    accountbestanden() = {groepen, accounts};
 }
 
 QString ProgrammaMap() {
@@ -91,26 +108,83 @@ bool StartProgramma(const QString& opdracht) {
 }
 
 namespace {
-// The user's own group: the primary group of this user's account, which no other account has as its
-// own or lists as a member (as where every user gets a group of their own, with a umask of 002).
-bool IsEigenGroep(gid_t gid) {
-    const uid_t uid = geteuid();
-    const passwd* pw = getpwuid(uid);
-    if (!pw || !pw->pw_name || pw->pw_gid != gid) return false;
-    const QByteArray naam(pw->pw_name);
-    const group* gr = getgrgid(gid);
-    if (!gr) return false;
-    for (char** lid = gr->gr_mem; lid && *lid; ++lid)
-        if (naam != *lid) return false;
-    bool alleen = true;
-    setpwent();
-    while (const passwd* ander = getpwent())
-        if (ander->pw_gid == gid && ander->pw_uid != uid) {
-            alleen = false;
-            break;
+// An account, and one entry of a group (a gid may have several entries, under other names).
+struct Account {
+    QByteArray naam;
+    uid_t uid;
+    gid_t gid;
+};
+struct Groep {
+    gid_t gid;
+    std::vector<QByteArray> leden;
+};
+
+// Every entry the account database lists: from the file when one is set, else every one the name
+// service lists. The name service's walk is not thread-safe: only the start, on the main thread, reads it.
+template <class Regel>
+void LeesRegels(const QString& bestand, Regel* (*uitBestand)(FILE*), void (*begin)(), Regel* (*volgende)(),
+                void (*eind)(), const std::function<void(const Regel&)>& neem) {
+    if (!bestand.isEmpty()) {
+        if (FILE* f = std::fopen(QFile::encodeName(bestand).constData(), "re")) {
+            while (const Regel* r = uitBestand(f))
+                neem(*r);
+            std::fclose(f);
         }
-    endpwent();
-    return alleen;
+        return;
+    }
+    begin();
+    while (const Regel* r = volgende())
+        neem(*r);
+    eind();
+}
+
+std::vector<Account> Accounts() {
+    std::vector<Account> lijst;
+    LeesRegels<passwd>(accountbestanden().accounts, fgetpwent, setpwent, getpwent, endpwent,
+                       [&](const passwd& p) {
+                           lijst.push_back({QByteArray(p.pw_name ? p.pw_name : ""), p.pw_uid, p.pw_gid});
+                       });
+    return lijst;
+}
+
+std::vector<Groep> Groepen() {
+    std::vector<Groep> lijst;
+    LeesRegels<group>(accountbestanden().groepen, fgetgrent, setgrent, getgrent, endgrent,
+                      [&](const group& g) {
+                          Groep groep{g.gr_gid, {}};
+                          for (char** lid = g.gr_mem; lid && *lid; ++lid)
+                              groep.leden.emplace_back(*lid);
+                          lijst.push_back(std::move(groep));
+                      });
+    return lijst;
+}
+
+// The user's own group: the primary group of the user's account (the first the database lists with
+// the uid), which no other account has as its own and no entry of the group lists besides the user (as
+// where every user gets a group of their own, with a umask of 002). Only what the database lists is
+// seen: where it does not list the user's account or the group (a directory service that does not list
+// its accounts), the group is not the user's own.
+bool IsEigenGroep(gid_t gid, uid_t uid, const std::vector<Account>& accounts,
+                  const std::vector<Groep>& groepen) {
+    const auto eigen =
+        std::find_if(accounts.begin(), accounts.end(), [&](const Account& a) { return a.uid == uid; });
+    if (eigen == accounts.end() || eigen->gid != gid) return false;
+    if (std::any_of(accounts.begin(), accounts.end(),
+                    [&](const Account& a) { return a.gid == gid && a.uid != uid; }))
+        return false;
+    bool gezien = false;
+    for (const Groep& g : groepen) {
+        if (g.gid != gid) continue;
+        gezien = true;
+        if (std::any_of(g.leden.begin(), g.leden.end(),
+                        [&](const QByteArray& lid) { return lid != eigen->naam; }))
+            return false;
+    }
+    return gezien;
+}
+
+bool IsEigenGroep(gid_t gid) {
+    return IsEigenGroep(gid, geteuid(), Accounts(), Groepen());
 }
 
 // Written by this user alone: owned by this process's user and writable by no one else, so by neither

@@ -9,6 +9,9 @@ namespace platform {
 // The user's documents folder (tests can set another; "" = the system's).
 QString DocumentenMap();
 void ZetDocumentenMap(const QString& map);
+// The accounts the lock's folder rules read (tests): a group file and a passwd file in the system's
+// format; empty paths, every account and group the system's name service lists.
+void ZetAccountbestanden(const QString& groepen, const QString& accounts);
 // The folder of the program file.
 QString ProgrammaMap();
 QString GebruikersNaam();

@@ -646,6 +646,9 @@ TEST_F(SluitenTest, ResizingMarksTheConfigurationChanged) {
 // touching the port or the event log. The second copy is this test program run again. Both have a
 // temporary folder whose path is longer than a socket's address can hold.
 const char* const TweedeKopieSleutel = "K740_TWEEDE_KOPIE";
+// The group and passwd files the second copy reads ("": the system's accounts).
+const char* const GroepenSleutel = "K740_GROEPEN";
+const char* const AccountsSleutel = "K740_ACCOUNTS";
 // The role of another process of this test program (AnderProcesAlsKopie.Draait), and the user it runs as.
 const char* const RolSleutel = "K740_ANDER_PROCES";
 const char* const GebruikerSleutel = "K740_ANDER_GEBRUIKER";
@@ -714,10 +717,13 @@ private:
     QString m_uitvoer;
 };
 
-// A second start of this user, in the temporary folder `tmp`: it must be refused.
-void TweedeStart(const QString& tmp) {
+// A second start of this user, in the temporary folder `tmp`: it must be refused. It reads the accounts
+// of the group and passwd files given, or the system's.
+void TweedeStart(const QString& tmp, const QString& groepen = {}, const QString& accounts = {}) {
     AnderProces kopie(QStringLiteral("TweedeStartAlsKopie.TheStartIsRefused"),
-                      {{QString::fromLatin1(TweedeKopieSleutel), tmp}});
+                      {{QString::fromLatin1(TweedeKopieSleutel), tmp},
+                       {QString::fromLatin1(GroepenSleutel), groepen},
+                       {QString::fromLatin1(AccountsSleutel), accounts}});
     EXPECT_TRUE(kopie.Geslaagd()) << "the second start";
 }
 
@@ -1011,7 +1017,7 @@ INSTANTIATE_TEST_SUITE_P(, GedeeldeTijdelijkeMapTest, testing::ValuesIn(Slotplaa
 // the settings store's folder of the user's own group is kept for the user alone; a folder a group of
 // others, or everyone, may write in is not taken. The program starts, a second start of the user is
 // refused, and nothing the case made is changed but what it names. "%T" is the test's folder, "%I" and
-// the steps as above; $XDG_RUNTIME_DIR is not set.
+// the steps as above; $XDG_RUNTIME_DIR is not set. Each case runs with the accounts of each table below.
 struct EigenSlotplaats {
     const char* naam;
     const char* eigen;
@@ -1026,27 +1032,76 @@ struct EigenSlotplaats {
     int veranderdModus;
 };
 
+// The accounts the program reads: the lines of a group file and a passwd file, where "%U" is the user's
+// name, "%I" the user's uid, "%G" the user's primary gid, and "%J" and "%H" another uid and gid; or
+// none, the system's own accounts. Whether the user's primary group is then the user's own.
+struct Accounttabel {
+    const char* naam;
+    const char* groepen;
+    const char* accounts;
+    bool eigenGroep;
+};
+
 void PrintTo(const EigenSlotplaats& plaats, std::ostream* uit) {
     *uit << plaats.naam;
 }
 
-// The user's primary group has no other member: no account lists it, and no other account has it as
-// its own.
-bool GroepAlleenVanGebruiker() {
-    const gid_t gid = getegid();
-    const QByteArray naam = QFile::encodeName(platform::GebruikersNaam());
-    if (const group* g = getgrgid(gid))
-        for (char** lid = g->gr_mem; lid && *lid; ++lid)
-            if (naam != *lid) return false;
-    bool alleen = true;
-    setpwent();
-    while (const passwd* p = getpwent())
-        if (p->pw_gid == gid && p->pw_uid != geteuid()) alleen = false;
-    endpwent();
-    return alleen;
+void PrintTo(const Accounttabel& tabel, std::ostream* uit) {
+    *uit << tabel.naam;
 }
 
-class EigenSlotmapTest : public HoofdvensterTest, public testing::WithParamInterface<EigenSlotplaats> {
+const Accounttabel Accounttabellen[] = {
+    // No other account has the group as its own, and its entries list only the user: one under the
+    // user's name, one under another name; the user is in another group of others too.
+    {"TheGroupIsTheUsersAlone", "%U:x:%G:\nstaff:x:%H:k740-ander,%U\nalias:x:%G:%U\n",
+     "%U:x:%I:%G::/:/bin/sh\nk740-ander:x:%J:%H::/:/bin/sh\n", true},
+    // A second entry of the gid, under another name, lists another account.
+    {"AnotherNameOfTheGroupListsAnotherAccount", "%U:x:%G:\nalias:x:%G:k740-ander\n",
+     "%U:x:%I:%G::/:/bin/sh\nk740-ander:x:%J:%H::/:/bin/sh\n", false},
+    // Another account has the group as its own; no entry lists it.
+    {"AnotherAccountHasTheGroupAsItsOwn", "%U:x:%G:\n",
+     "%U:x:%I:%G::/:/bin/sh\nk740-ander:x:%J:%G::/:/bin/sh\n", false},
+    // The user's account is not listed (as by a directory service that lists none of its accounts).
+    {"TheUsersAccountIsNotListed", "%U:x:%G:\n", "k740-ander:x:%J:%H::/:/bin/sh\n", false},
+    // The system's own accounts, through its name service; what they make of the group the test reads in
+    // /etc/passwd and /etc/group.
+    {"TheSystemsAccounts", nullptr, nullptr, false},
+};
+
+// The lines of one of the system's account files, each split at its colons.
+std::vector<QList<QByteArray>> Accountregels(const QString& pad) {
+    std::vector<QList<QByteArray>> regels;
+    QFile f(pad);
+    if (f.open(QIODevice::ReadOnly))
+        for (const QByteArray& regel : f.readAll().split('\n'))
+            if (!regel.isEmpty() && !regel.startsWith('#')) regels.push_back(regel.split(':'));
+    return regels;
+}
+
+// Whether the system's account files, read as text, make the user's primary group the user's own: no
+// other line of /etc/passwd has it as its own, and no line of /etc/group with its gid lists another
+// name. Nothing where /etc/passwd has no line of the user's.
+std::optional<bool> EigenGroepVolgensAccountbestanden() {
+    const QByteArray uid = QByteArray::number(geteuid());
+    const auto accounts = Accountregels(QStringLiteral("/etc/passwd"));
+    const auto eigen = std::find_if(accounts.begin(), accounts.end(),
+                                    [&](const QList<QByteArray>& r) { return r.size() >= 4 && r[2] == uid; });
+    if (eigen == accounts.end()) return std::nullopt;
+    const QByteArray gid = eigen->at(3);
+    for (const auto& r : accounts)
+        if (r.size() >= 4 && r[3] == gid && r[2] != uid) return false;
+    bool gezien = false;
+    for (const auto& r : Accountregels(QStringLiteral("/etc/group"))) {
+        if (r.size() < 4 || r[2] != gid) continue;
+        gezien = true;
+        for (const QByteArray& lid : r[3].split(','))
+            if (!lid.isEmpty() && lid != eigen->at(0)) return false;
+    }
+    return gezien;
+}
+
+class EigenSlotmapTest : public HoofdvensterTest,
+                         public testing::WithParamInterface<std::tuple<EigenSlotplaats, Accounttabel>> {
 protected:
     void SetUp() override {
         HoofdvensterTest::SetUp();
@@ -1055,6 +1110,7 @@ protected:
         m_umask = umask(002);
     }
     void TearDown() override {
+        platform::ZetAccountbestanden({}, {});
         umask(m_umask);
         const auto zet = [](const char* sleutel, const QByteArray& waarde) {
             if (waarde.isEmpty())
@@ -1070,6 +1126,21 @@ protected:
         return stap.replace(QStringLiteral("%T"), tijdelijkeMap())
             .replace(QStringLiteral("%I"), QString::number(geteuid()));
     }
+    // The table's account file `naam` in the test's folder; empty for the system's accounts.
+    QString Accountbestand(const char* regels, const QString& naam) const {
+        if (!regels) return {};
+        const QString pad = tijdelijkeMap() + QLatin1Char('/') + naam;
+        QFile f(pad);
+        const QString tekst = QString::fromUtf8(regels)
+                                  .replace(QStringLiteral("%U"), platform::GebruikersNaam())
+                                  .replace(QStringLiteral("%I"), QString::number(geteuid()))
+                                  .replace(QStringLiteral("%J"), QString::number(geteuid() + 1))
+                                  .replace(QStringLiteral("%G"), QString::number(getegid()))
+                                  .replace(QStringLiteral("%H"), QString::number(getegid() + 1));
+        if (!f.open(QIODevice::WriteOnly) || f.write(tekst.toUtf8()) < 0)
+            ADD_FAILURE() << "cannot write " << pad.toStdString();
+        return pad;
+    }
 
 private:
     QByteArray m_runtime;
@@ -1078,8 +1149,16 @@ private:
 };
 
 TEST_P(EigenSlotmapTest, TheLockLiesInAFolderOnlyTheUserCanWriteIn) {
-    const EigenSlotplaats& plaats = GetParam();
-    const bool eigenGroep = GroepAlleenVanGebruiker();
+    const auto& [plaats, tabel] = GetParam();
+    bool eigenGroep = tabel.eigenGroep;
+    if (!tabel.groepen) {
+        const std::optional<bool> volgensBestanden = EigenGroepVolgensAccountbestanden();
+        if (!volgensBestanden) GTEST_SKIP() << "/etc/passwd does not list the user's account";
+        eigenGroep = *volgensBestanden;
+    }
+    const QString groepen = Accountbestand(tabel.groepen, QStringLiteral("group"));
+    const QString accounts = Accountbestand(tabel.accounts, QStringLiteral("passwd"));
+    platform::ZetAccountbestanden(groepen, accounts);
     const QStringList eigen = Pad(QString::fromUtf8(plaats.eigen)).split(u'|', Qt::SkipEmptyParts);
     std::vector<std::unique_ptr<QLockFile>> sloten;
     for (const QString& stap : eigen) {
@@ -1104,7 +1183,10 @@ TEST_P(EigenSlotmapTest, TheLockLiesInAFolderOnlyTheUserCanWriteIn) {
         EXPECT_EQ(platform::InstantieLuisterfout().toStdString(), "");
         const QString slot =
             slotmap + QStringLiteral("/K740-") + platform::GebruikersNaam() + QStringLiteral(".lock");
-        EXPECT_TRUE(QFileInfo::exists(slot)) << "no lock at " << slot.toStdString();
+        // Without it there, a second start would not find the first copy.
+        ASSERT_TRUE(QFileInfo::exists(slot))
+            << "no lock at " << slot.toStdString() << " (the user's primary group "
+            << (eigenGroep ? "is" : "is not") << " the user's own)";
         // The lock's folder, and every folder the program made on the way to it, only the user can write in.
         for (QString map = slotmap; map.startsWith(tijdelijkeMap() + QLatin1Char('/'));
              map = QFileInfo(map).path()) {
@@ -1116,7 +1198,7 @@ TEST_P(EigenSlotmapTest, TheLockLiesInAFolderOnlyTheUserCanWriteIn) {
                     << map.toStdString() << " can be written by others: " << std::oct << Modus(map);
             }
         }
-        TweedeStart(tmp);
+        TweedeStart(tmp, groepen, accounts);
         EXPECT_EQ(geactiveerd, 1) << "the second start did not bring the first copy to the front";
     }
     platform::GeefInstantieVrij();
@@ -1154,9 +1236,11 @@ const EigenSlotplaats EigenSlotplaatsen[] = {
      "%T/config/K740", "%T/config/K740", "", 0},
 };
 
-INSTANTIATE_TEST_SUITE_P(, EigenSlotmapTest, testing::ValuesIn(EigenSlotplaatsen),
-                         [](const testing::TestParamInfo<EigenSlotplaats>& p) {
-                             return std::string(p.param.naam);
+INSTANTIATE_TEST_SUITE_P(, EigenSlotmapTest,
+                         testing::Combine(testing::ValuesIn(EigenSlotplaatsen),
+                                          testing::ValuesIn(Accounttabellen)),
+                         [](const testing::TestParamInfo<std::tuple<EigenSlotplaats, Accounttabel>>& p) {
+                             return std::string(std::get<0>(p.param).naam) + "_" + std::get<1>(p.param).naam;
                          });
 
 // A lock file that cannot be written (a full disk) does not keep the program from starting; it says why
@@ -1176,6 +1260,8 @@ protected:
         ShellOmgeving::SetUp();
         // The running copy's lock lies in its temporary folder.
         if (!qEnvironmentVariableIsEmpty(TweedeKopieSleutel)) qputenv("TMPDIR", qgetenv(TweedeKopieSleutel));
+        platform::ZetAccountbestanden(qEnvironmentVariable(GroepenSleutel),
+                                      qEnvironmentVariable(AccountsSleutel));
     }
 };
 
