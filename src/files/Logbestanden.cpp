@@ -27,6 +27,7 @@
 #include <QSet>
 #include <algorithm>
 #include <cerrno>
+#include <functional>
 #include <map>
 #include <optional>
 #include <sys/stat.h>
@@ -208,12 +209,18 @@ QString Eindpuntregel(const QString& tijd, int velden, const QString& afbakening
     return regel;
 }
 
+// What the tests put in place of the file system's own times (see ZetStandFunctie).
+std::function<void(Bestandsstand&)> standFunctie;
+
 // A file as the system gives it now (all 0 when it is not there, or is no file).
 Bestandsstand StandVan(const QString& pad) {
     struct stat st {};
     if (::stat(QFile::encodeName(pad).constData(), &st) != 0 || !S_ISREG(st.st_mode)) return {};
     const auto ns = [](const timespec& t) { return qint64(t.tv_sec) * 1000000000 + t.tv_nsec; };
-    return {qint64(st.st_size), ns(st.st_mtim), quint64(st.st_dev), quint64(st.st_ino), ns(st.st_ctim)};
+    Bestandsstand stand{qint64(st.st_size), ns(st.st_mtim), quint64(st.st_dev), quint64(st.st_ino),
+                        ns(st.st_ctim)};
+    if (standFunctie) standFunctie(stand);
+    return stand;
 }
 
 // What the program knows of a logging file (its record): how it left the file, after an append or a
@@ -293,6 +300,20 @@ bool HeeftKop(const QString& pad, const QString& kop) {
     QStringView verwacht(kop);
     if (verwacht.endsWith(CRLF)) verwacht.chop(CRLF.size());
     return KopPast(SplitsVelden(EersteRegel(pad)), SplitsVelden(verwacht));
+}
+
+// Whether the file `pad`, standing as `stand` (not empty), is still one whose header names the columns
+// of `kop`: the one rule of every write into a file (a row, an end point, a waiting row) and of every
+// choice of a file by its header. A file the program left as it stands now, found then to agree with
+// that very header, is not read again. Where the file system keeps times to the second (FAT: two), a
+// change in the second of the program's own write leaves the file standing so: there the header's bytes
+// are compared again. Any other file has its first line read.
+bool ZelfdeBestandZelfdeKop(const QString& pad, const Bestandsstand& stand, const QString& kop) {
+    const Logbestand* bekend = wacht.Van(pad);
+    if (bekend && bekend->Onaangeroerd(stand) && bekend->kop == kop &&
+        (!TijdInSeconden(stand) || BegintMetKop(pad, kop)))
+        return true;
+    return HeeftKop(pad, kop);
 }
 
 // What a line appended to a file as it stands must begin with: a line end when the file's last line was
@@ -389,7 +410,7 @@ Uitkomst SchrijfNaar(const QString& pad, const QString& kop, const QString& eige
         }
         voor = rijKop;
     } else {
-        if (!Onaangeroerd(pad, stand) && !HeeftKop(pad, rijKop)) return Uitkomst::AndereIndeling;
+        if (!ZelfdeBestandZelfdeKop(pad, stand, rijKop)) return Uitkomst::AndereIndeling;
         voor = Regelbegin(pad, stand);
         houdtRijen = w && !w->breuk.isEmpty() && HoudtRijen(pad, stand);
     }
@@ -547,14 +568,7 @@ public:
         for (const Entry& b : m_bestanden) {
             const Logbestand* w = WachtendVan(b.pad);
             if (w && !ZelfdeIndeling(w->wacht.kop, b.kop)) return true;
-            if (b.stand.lengte == 0) continue;
-            const Logbestand* bekend = wacht.Van(b.pad);
-            // A file system that keeps times to the second (FAT: two) cannot tell a file replaced in the
-            // second of the program's own write: there the file's first bytes are read again.
-            if (bekend && bekend->Onaangeroerd(b.stand) && bekend->kop == b.kop &&
-                (!TijdInSeconden(b.stand) || BegintMetKop(b.pad, b.kop)))
-                continue;
-            if (!HeeftKop(b.pad, b.kop)) return true;
+            if (b.stand.lengte > 0 && !ZelfdeBestandZelfdeKop(b.pad, b.stand, b.kop)) return true;
         }
         return false;
     }
@@ -644,7 +658,7 @@ void BeeindigLopendeBestanden(const QString& tijd, const QString& afbakening,
         // A file whose lines wait gets its end point behind them.
         if (!WachtendVan(pad)) {
             if (stand.lengte == 0) continue;
-            if (!Onaangeroerd(pad, stand) && !HeeftKop(pad, l->lopendeKop)) continue;
+            if (!ZelfdeBestandZelfdeKop(pad, stand, l->lopendeKop)) continue;
         }
         const QString kop = l->lopendeKop;
         const int velden = l->lopendeVelden;
@@ -691,7 +705,7 @@ QStringList Verweesd() {
     for (const Logbestand* b : wacht.Wachtrijen()) {
         if (!b->Wacht()) continue;
         const Bestandsstand stand = StandVan(b->pad);
-        if (stand.lengte > 0 && !b->Onaangeroerd(stand) && !HeeftKop(b->pad, b->wacht.kop)) paden << b->pad;
+        if (stand.lengte > 0 && !ZelfdeBestandZelfdeKop(b->pad, stand, b->wacht.kop)) paden << b->pad;
     }
     return paden;
 }
@@ -945,7 +959,8 @@ QStringList BestandenVanEenheden(const QString& sjabloon, int16_t modus, const s
     // A file that holds rows already stays with the unit its header names.
     for (qsizetype k = 0; k < n; ++k) {
         if (!paden[k].isEmpty() || hoeveel.value(namen[k]) < 2 || bezet.contains(namen[k])) continue;
-        if (StandVan(namen[k]).lengte > 0 && HeeftKop(namen[k], kop(k))) geef(k, namen[k]);
+        const Bestandsstand stand = StandVan(namen[k]);
+        if (stand.lengte > 0 && ZelfdeBestandZelfdeKop(namen[k], stand, kop(k))) geef(k, namen[k]);
     }
     for (qsizetype k = 0; k < n; ++k) {
         if (!paden[k].isEmpty()) continue;
@@ -965,7 +980,9 @@ QStringList BestandenVanEenheden(const QString& sjabloon, int16_t modus, const s
             const Logbestand* w = wacht.Wachtrij(naam);
             if (w && w->wacht.Wacht() && !ZelfdeIndeling(w->wacht.kop, eigenKop)) continue;
             const QFileInfo bestand(naam);
-            if (bestand.exists() && !(bestand.isFile() && (bestand.size() == 0 || HeeftKop(naam, eigenKop))))
+            const Bestandsstand stand = StandVan(naam);
+            if (bestand.exists() &&
+                !(bestand.isFile() && (stand.lengte == 0 || ZelfdeBestandZelfdeKop(naam, stand, eigenKop))))
                 continue;
             geef(k, naam);
             break;
@@ -1379,7 +1396,12 @@ void NeemWachtendeRijenMee(const QString& sjabloon, const QString& naam, bool ge
     Geweigerd(*w);
 }
 
+void ZetStandFunctie(std::function<void(Bestandsstand&)> functie) {
+    standFunctie = std::move(functie);
+}
+
 void ResetLogbestanden() {
+    standFunctie = nullptr;
     gemeldeMappen.clear();
     reeksNaam.clear();
     reeksStam.clear();

@@ -4,6 +4,7 @@
 #include "Meetsysteem.h"
 #include "OpnameMelding.h"
 #include "SchoneOmgeving.h"
+#include "TijdenInSeconden.h"
 #include "files/CsvVelden.h"
 #include "files/Logboek.h"
 #include "files/Meetbestand.h"
@@ -663,4 +664,85 @@ TEST_F(LogbestandenTest, AFileReplacedByAnotherLayoutWhileLoggingGetsNoEndPointO
         EXPECT_FALSE(isEindpunt(nieuw[1]));
         EXPECT_TRUE(isEindpunt(nieuw[2]));
     }
+}
+
+// On a file system that keeps times to the second, a header edited in place in the second of the
+// program's own write leaves the file as it stood (its length, its times, the file itself). Every write
+// into the file compares the header's bytes again: the next row goes on in the file of the next name,
+// and neither that row nor the run's end point goes under the edited header; nor does the end point of
+// logging switched off, nor that of an end after midnight into the former day's file.
+TEST_F(LogbestandenTest, AHeaderEditedInTheSecondOfAWriteTakesNoRowAndNoEndPointWhereTimesAreToTheSecond) {
+    TijdenInEenSeconde();
+    OpnameMelding melding;
+    BegrensdeMeldingen begrensd(melding);
+    ZetMeldingVenster(&begrensd);
+    const auto meet = [this](const QString& info = QString()) {
+        TijdMeting = platform::Nu();
+        LogMeting(info);
+    };
+    const auto regels = [](const QString& pad) {
+        return platform::SplitsRegels(platform::VanWindows1252(LeesBytes(pad)));
+    };
+    // The file whose header was edited keeps no line of the run waiting either (to go in, or beside it).
+    const auto wachtNiets = [] {
+        EXPECT_EQ(WachtendBestand().toStdString(), "")
+            << "a line of the run waits for the file whose header was edited";
+    };
+    // The file holds the bytes it had once its header was edited, and no line more.
+    const auto zoalsBewerkt = [&regels](const QString& pad, const QByteArray& bytes) {
+        if (LeesBytes(pad) == bytes) return testing::AssertionSuccess();
+        return testing::AssertionFailure()
+               << QFileInfo(pad).fileName().toStdString() << " holds " << regels(pad).size()
+               << " lines instead of " << bytes.count('\n') << ", the last:\n"
+               << regels(pad).value(regels(pad).size() - 1).left(80).toStdString();
+    };
+    const QByteArray titel = "\"Value R1M1C1\"", bewerkt = "\"Value R1M1C2\"";
+
+    // A row: the run goes on beside the file.
+    Gegevensbestand = map + QStringLiteral("/sec1.csv");
+    BeginLogging();
+    meet();
+    klok().verstrijk(1000);
+    meet();
+    const QByteArray eerste = BewerkKopTerPlaatse(Gegevensbestand, titel, bewerkt);
+    ASSERT_FALSE(HasFailure());
+    klok().verstrijk(1000);
+    meet();
+    EXPECT_EQ(Gegevensbestand.toStdString(), (map + QStringLiteral("/sec1_2.csv")).toStdString())
+        << "the run did not go on beside the file whose header was edited";
+    EXPECT_TRUE(zoalsBewerkt(map + QStringLiteral("/sec1.csv"), eerste))
+        << "the run wrote a row or its end point under the edited header";
+    EXPECT_EQ(regels(map + QStringLiteral("/sec1_2.csv")).size(), 2);
+    EXPECT_EQ(QDir(map).entryList(QDir::Files).join(QLatin1Char('|')).toStdString(), "sec1.csv|sec1_2.csv")
+        << "the files of the folder";
+    wachtNiets();
+
+    // The end point of logging switched off.
+    klok().verstrijk(1000);
+    meet();
+    const QByteArray tweede = BewerkKopTerPlaatse(Gegevensbestand, titel, bewerkt);
+    ASSERT_FALSE(HasFailure());
+    klok().verstrijk(1000);
+    meet(QStringLiteral("Stop"));
+    EXPECT_TRUE(zoalsBewerkt(map + QStringLiteral("/sec1_2.csv"), tweede))
+        << "the end point of logging switched off went under the edited header";
+    wachtNiets();
+
+    // An end after midnight, into the former day's file alone.
+    Gegevensbestand = map + QStringLiteral("/day-#date#.csv");
+    klok().verstrijk(15 * 3600 * 1000 - 5000); // 23:59:59
+    BeginLogging();
+    meet();
+    const QString gisteren = map + QStringLiteral("/day-260105.csv");
+    ASSERT_EQ(regels(gisteren).size(), 2);
+    const QByteArray derde = BewerkKopTerPlaatse(gisteren, titel, bewerkt);
+    ASSERT_FALSE(HasFailure());
+    klok().verstrijk(2000); // 00:00:01
+    meet(QStringLiteral("Stop"));
+    EXPECT_TRUE(zoalsBewerkt(gisteren, derde)) << "the end point after midnight went under the edited header";
+    wachtNiets();
+    klok().verstrijk(1000);
+    EXPECT_EQ(QDir(map).entryList(QDir::Files).join(QLatin1Char('|')).toStdString(),
+              "day-260105.csv|sec1.csv|sec1_2.csv");
+    EXPECT_TRUE(melding.vragen.empty()) << melding.vragen.front().tekst.toStdString();
 }

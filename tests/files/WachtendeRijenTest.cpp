@@ -6,6 +6,7 @@
 #include "Bestandsgrens.h"
 #include "Bestandsomgeving.h"
 #include "EchteMelding.h"
+#include "TijdenInSeconden.h"
 #include "files/CsvVelden.h"
 #include "files/Logbestanden.h"
 #include "files/Logboek.h"
@@ -1496,6 +1497,67 @@ TEST_F(WachtendeRijenTest, SaveAsThatJoinsTheWaitingRowsOfTwoFilesWritesEveryRow
         const QString& regel = regels[vanA.size() + static_cast<qsizetype>(r)];
         EXPECT_EQ(SplitsVelden(regel).value(0), tijden[r]) << "row " << r << " of what waited";
         EXPECT_FALSE(IsEindpunt(regel));
+    }
+}
+
+// On a file system that keeps times to the second, a header edited in place in the second of the
+// program's own write leaves the file as it stood. Rows that waited for the file (its disk refused them)
+// do not go under the edited header once there is room: those of the data file go on, with the run and
+// its next row, in the data file of the next name; those of a file the run has left, in the first free
+// name beside it. The file stays as it was edited.
+TEST_F(WachtendeRijenTest, RowsThatWaitedGoUnderNoHeaderEditedInTheSecondOfAWriteWhereTimesAreToTheSecond) {
+    TijdenInEenSeconde();
+    TijdMeting = platform::Nu();
+    for (const bool verlaten : {false, true}) {
+        SCOPED_TRACE(verlaten ? "a file the run has left" : "the data file");
+        const QString map = Pad(verlaten ? QStringLiteral("verlaten") : QStringLiteral("data"));
+        ASSERT_TRUE(QDir().mkpath(map));
+        const QString pad = map + QStringLiteral("/run.csv");
+        const QString naast = map + QStringLiteral("/run_2.csv");
+        Gegevensbestand = pad;
+        QStringList tijden;
+        const auto meet = [&] {
+            VolgendeMeting();
+            tijden << platform::DatumTijdTekst(TijdMeting);
+        };
+        meet();
+        const QByteArray begin = LeesBytes(pad);
+        {
+            Bestandsgrens grens(static_cast<rlim_t>(begin.size()));
+            meet();
+            meet();
+        }
+        ASSERT_EQ(LeesBytes(pad), begin) << "the disk took the rows";
+        ASSERT_EQ(WachtendBestand().toStdString(), pad.toStdString());
+        const QByteArray bewerkt = BewerkKopTerPlaatse(pad, "\"Value R1M1C1\"", "\"Value R1M1C2\"");
+        ASSERT_FALSE(HasFailure());
+        const QString ander = map + QStringLiteral("/other.csv");
+        if (verlaten) Gegevensbestand = ander;
+        meet();
+        EXPECT_TRUE(LeesBytes(pad) == bewerkt)
+            << "rows that waited went under the edited header: " << Regels(pad).size()
+            << " lines, the last:\n"
+            << Regels(pad).last().left(80).toStdString();
+        EXPECT_EQ(Gegevensbestand.toStdString(), (verlaten ? ander : naast).toStdString());
+        // The header of the rows, the rows that waited, and (the data file's) the next row.
+        const QStringList regels = Regels(naast);
+        const std::string inhoud = regels.join(QStringLiteral("\n")).toStdString();
+        const QStringList verwacht = tijden.mid(1, verlaten ? 2 : 3);
+        ASSERT_EQ(regels.size(), verwacht.size() + 1) << "the rows that waited are not beside the file:\n"
+                                                      << inhoud;
+        EXPECT_EQ(regels[0], platform::SplitsRegels(platform::VanWindows1252(begin)).value(0));
+        for (qsizetype i = 0; i < verwacht.size(); ++i) {
+            EXPECT_EQ(SplitsVelden(regels[i + 1]).value(0).toStdString(), verwacht[i].toStdString())
+                << "row " << i + 1 << ":\n"
+                << inhoud;
+            EXPECT_FALSE(IsEindpunt(regels[i + 1])) << "row " << i + 1 << ":\n" << inhoud;
+        }
+        if (verlaten) {
+            EXPECT_EQ(Regels(ander).size(), 2);
+        }
+        EXPECT_TRUE(SchrijfWachtendeRegels());
+        Beurt();
+        EXPECT_EQ(vragen.size(), 0u) << vragen.back().tekst.toStdString();
     }
 }
 
