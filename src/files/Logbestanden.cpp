@@ -536,6 +536,15 @@ void VoegToe(const QString& pad, const QString& kop, const QString& regel, const
     wacht.Voeg(b, bytes, tijd, eindpunt, velden);
 }
 
+// The files of their own that units of one name were given and the event log has not named yet: it names
+// each once a row or an end point goes there, not before (a file no line reaches is not named).
+QSet<QString> ongenoemd;
+
+// A line goes to the file: a file of its own is named in the event log when it is not yet.
+void NoemEigenBestand(const QString& pad) {
+    if (ongenoemd.remove(pad)) SchrijfLogboekRegel(0, 0, Tekst[TekstDatalogger] + pad);
+}
+
 // The lines of one snapshot, per file in the order the files were first used, and the header the
 // current layout gives each file (its first user in the snapshot makes it). A file that is empty gets
 // its header; rows go only into a file whose header agrees with it.
@@ -584,6 +593,7 @@ public:
                 if (Logbestand* l = wacht.Van(b.pad)) l->lopend = false;
                 continue;
             }
+            NoemEigenBestand(b.pad);
             VoegToe(b.pad, b.kop, b.inhoud, tijd, b.velden / std::max(b.regels, 1), stop, b.stand);
             Logbestand& l = wacht.Bestand(b.pad);
             l.lopend = !stop;
@@ -916,8 +926,8 @@ namespace {
 // rows go only under a header that names their inputs. The first keeps the file, or the one whose header
 // the file holds already (a run logged before); each other gets a file of its own under the first free
 // name beside it, "name_2.csv", "name_3.csv", ..., or one there that holds its header, and keeps it while
-// the program runs (the event log names it). Here: the file of each of these units, by the file name and
-// the unit.
+// the program runs (the event log names it once a line goes there). Here: the file of each of these
+// units, by the file name and the unit.
 QHash<QString, QString> eigenBestand;
 
 QString EigenSleutel(const QString& naam, const Eenheid& e) {
@@ -926,7 +936,8 @@ QString EigenSleutel(const QString& naam, const Eenheid& e) {
 }
 
 // The file of each unit of the template `sjabloon`, in the order of `eenheden`. `vastleggen`: the files
-// given to units that share a name are kept for the run, and a file of its own is named in the event log.
+// given to units that share a name are kept for the run, and a file of its own is to be named in the event
+// log once a line goes there.
 QStringList BestandenVanEenheden(const QString& sjabloon, int16_t modus, const std::vector<Eenheid>& eenheden,
                                  bool vastleggen) {
     QStringList namen;
@@ -949,7 +960,7 @@ QStringList BestandenVanEenheden(const QString& sjabloon, int16_t modus, const s
         const QString sleutel = EigenSleutel(namen[k], eenheden[size_t(k)]);
         if (eigenBestand.contains(sleutel)) return;
         eigenBestand.insert(sleutel, pad);
-        if (pad != namen[k]) SchrijfLogboekRegel(0, 0, Tekst[TekstDatalogger] + pad);
+        if (pad != namen[k]) ongenoemd.insert(pad);
     };
     // A unit keeps the file it was given.
     for (qsizetype k = 0; k < n; ++k) {
@@ -1407,6 +1418,7 @@ void ResetLogbestanden() {
     reeksStam.clear();
     wacht.Reset();
     eigenBestand.clear();
+    ongenoemd.clear();
     vraagGepland = false;
     vraagBijSluiten = false;
     vraagPad.clear();

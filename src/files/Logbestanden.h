@@ -6,8 +6,8 @@
 // empty, and takes rows only of the layout its header names. Two racks, modules or inputs whose names
 // give one file name never share it: the first keeps it (or the one whose header it holds already), and
 // each other has a file of its own beside it, "name_2.csv", "name_3.csv", ..., with its own header, which
-// it keeps while the program runs; the event log names it. The end of a run is a row whose info text
-// is "Stop".
+// it keeps while the program runs; the event log names it once a row or an end point goes there. The end
+// of a run is a row whose info text is "Stop".
 #include <QString>
 #include <QStringList>
 #include <cstdint>
