@@ -1009,7 +1009,10 @@ TEST_F(WachtendeRijenTest, SaveAsIntoAFileWhoseRowsWaitPutsTheRowsOfBothInTheOrd
 // holds one waiting row: a row and an end point of one second both reach the file. The rows it holds count
 // as put in, and the rest follow its last row on lines of their own, also after a last line whose line
 // end is missing. The rows it lacks go before its first row taken after them, not before the first row it
-// holds. Rows: seconds after the first; `'`: a row of that second with other values.
+// holds. Rows given up past the bound that the content holds leave no break: no end point goes in for it.
+// Rows given up by Cancel before the waiting ones leave an end point before these where the content holds
+// rows before them, also rows of their first second alone. Rows: seconds after the first; `'`: a row of
+// that second with other values; `e`: an end point.
 TEST_F(WachtendeRijenTest, TheSaveAsMergeHoldsAWaitingRowByItsLineUnderItsOwnHeaderAndEachRowOnce) {
     const platform::Datum begin = platform::Nu();
     const auto tijd = [begin](int s) { return platform::DatumTijdTekst(begin + s / 86400.0); };
@@ -1020,6 +1023,8 @@ TEST_F(WachtendeRijenTest, TheSaveAsMergeHoldsAWaitingRowByItsLineUnderItsOwnHea
         QStringList inhoud;        // "3", "3'"
         bool zonderRegeleinde;     // the content's last line lacks its line end
         QStringList verwacht;      // "3", "3'", "3e" (an end point)
+        std::vector<int> vooraf;   // rows given up by Cancel before the waiting ones
+        int behouden = -1;         // the bound keeps so many of the waiting rows and gives up the rest
     };
     const std::vector<Geval> gevallen = {
         {"another row of the second under the own header",
@@ -1027,25 +1032,49 @@ TEST_F(WachtendeRijenTest, TheSaveAsMergeHoldsAWaitingRowByItsLineUnderItsOwnHea
          true,
          {"1", "2", "3'", "6"},
          false,
-         {"1", "2", "3'", "3", "4", "6"}},
+         {"1", "2", "3'", "3", "4", "6"},
+         {},
+         -1},
         {"a row and an end point of one second under the table's header",
          {3, -3},
          false,
          {"1", "2", "3", "6"},
          false,
-         {"1", "2", "3", "3e", "6"}},
+         {"1", "2", "3", "3e", "6"},
+         {},
+         -1},
         {"the rest after a held row and a last line without its line end",
          {3, 4},
          true,
          {"1", "2", "3"},
          true,
-         {"1", "2", "3", "4"}},
+         {"1", "2", "3", "4"},
+         {},
+         -1},
         {"the rest after a held row, before the content's next row",
          {3, 5},
          true,
          {"1", "2", "3", "4'", "6"},
          false,
-         {"1", "2", "3", "4'", "5", "6"}},
+         {"1", "2", "3", "4'", "5", "6"},
+         {},
+         -1},
+        {"rows given up past the bound that the table holds, a row kept that it lacks",
+         {3, 4, 5, 6},
+         false,
+         {"4", "5", "6"},
+         false,
+         {"3", "4", "5", "6"},
+         {},
+         2},
+        {"rows given up by Cancel, content rows of the waiting rows' first second alone",
+         {4, 5},
+         true,
+         {"4'", "6"},
+         false,
+         {"4'", "3e", "4", "5", "6"},
+         {3},
+         -1},
     };
     for (const Geval& g : gevallen) {
         SCOPED_TRACE(g.naam);
@@ -1061,6 +1090,20 @@ TEST_F(WachtendeRijenTest, TheSaveAsMergeHoldsAWaitingRowByItsLineUnderItsOwnHea
         ASSERT_EQ(geschreven.size(), 3);
         {
             Bestandsgrens grens(static_cast<rlim_t>(LeesBytes(Gegevensbestand).size()));
+            for (const int s : g.vooraf) {
+                TijdMeting = begin + s / 86400.0;
+                LogMeting(QString());
+            }
+            if (!g.vooraf.empty()) {
+                Beurt([](const Vraag& v) {
+                    return (v.stijl & 7) == vbRetryCancel ? int(vbCancel) : int(vbOK);
+                });
+                ASSERT_EQ(WachtendBestand().toStdString(), "") << "Cancel gave up nothing";
+            }
+            if (g.behouden >= 0) {
+                const qsizetype rij = geschreven[1].size() + 2;
+                ZetWachtendGrens(g.behouden * rij + rij / 2);
+            }
             for (const int s : g.wachtend) {
                 TijdMeting = begin + std::abs(s) / 86400.0;
                 LogMeting(s < 0 ? QStringLiteral("Stop") : QString());
