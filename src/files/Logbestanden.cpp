@@ -27,6 +27,7 @@
 #include <QSet>
 #include <algorithm>
 #include <cerrno>
+#include <functional>
 #include <map>
 #include <optional>
 #include <sys/stat.h>
@@ -208,12 +209,18 @@ QString Eindpuntregel(const QString& tijd, int velden, const QString& afbakening
     return regel;
 }
 
+// What the tests put in place of the file system's own times (see ZetStandFunctie).
+std::function<void(Bestandsstand&)> standFunctie;
+
 // A file as the system gives it now (all 0 when it is not there, or is no file).
 Bestandsstand StandVan(const QString& pad) {
     struct stat st {};
     if (::stat(QFile::encodeName(pad).constData(), &st) != 0 || !S_ISREG(st.st_mode)) return {};
     const auto ns = [](const timespec& t) { return qint64(t.tv_sec) * 1000000000 + t.tv_nsec; };
-    return {qint64(st.st_size), ns(st.st_mtim), quint64(st.st_dev), quint64(st.st_ino), ns(st.st_ctim)};
+    Bestandsstand stand{qint64(st.st_size), ns(st.st_mtim), quint64(st.st_dev), quint64(st.st_ino),
+                        ns(st.st_ctim)};
+    if (standFunctie) standFunctie(stand);
+    return stand;
 }
 
 // What the program knows of a logging file (its record): how it left the file, after an append or a
@@ -293,6 +300,20 @@ bool HeeftKop(const QString& pad, const QString& kop) {
     QStringView verwacht(kop);
     if (verwacht.endsWith(CRLF)) verwacht.chop(CRLF.size());
     return KopPast(SplitsVelden(EersteRegel(pad)), SplitsVelden(verwacht));
+}
+
+// Whether the file `pad`, standing as `stand` (not empty), is still one whose header names the columns
+// of `kop`: the one rule of every write into a file (a row, an end point, a waiting row) and of every
+// choice of a file by its header. A file the program left as it stands now, found then to agree with
+// that very header, is not read again. Where the file system keeps times to the second (FAT: two), a
+// change in the second of the program's own write leaves the file standing so: there the header's bytes
+// are compared again. Any other file has its first line read.
+bool ZelfdeBestandZelfdeKop(const QString& pad, const Bestandsstand& stand, const QString& kop) {
+    const Logbestand* bekend = wacht.Van(pad);
+    if (bekend && bekend->Onaangeroerd(stand) && bekend->kop == kop &&
+        (!TijdInSeconden(stand) || BegintMetKop(pad, kop)))
+        return true;
+    return HeeftKop(pad, kop);
 }
 
 // What a line appended to a file as it stands must begin with: a line end when the file's last line was
@@ -389,7 +410,7 @@ Uitkomst SchrijfNaar(const QString& pad, const QString& kop, const QString& eige
         }
         voor = rijKop;
     } else {
-        if (!Onaangeroerd(pad, stand) && !HeeftKop(pad, rijKop)) return Uitkomst::AndereIndeling;
+        if (!ZelfdeBestandZelfdeKop(pad, stand, rijKop)) return Uitkomst::AndereIndeling;
         voor = Regelbegin(pad, stand);
         houdtRijen = w && !w->breuk.isEmpty() && HoudtRijen(pad, stand);
     }
@@ -515,6 +536,15 @@ void VoegToe(const QString& pad, const QString& kop, const QString& regel, const
     wacht.Voeg(b, bytes, tijd, eindpunt, velden);
 }
 
+// The files of their own that units of one name were given and the event log has not named yet: it names
+// each once a row or an end point goes there, not before (a file no line reaches is not named).
+QSet<QString> ongenoemd;
+
+// A line goes to the file: a file of its own is named in the event log when it is not yet.
+void NoemEigenBestand(const QString& pad) {
+    if (ongenoemd.remove(pad)) SchrijfLogboekRegel(0, 0, Tekst[TekstDatalogger] + pad);
+}
+
 // The lines of one snapshot, per file in the order the files were first used, and the header the
 // current layout gives each file (its first user in the snapshot makes it). A file that is empty gets
 // its header; rows go only into a file whose header agrees with it.
@@ -547,14 +577,7 @@ public:
         for (const Entry& b : m_bestanden) {
             const Logbestand* w = WachtendVan(b.pad);
             if (w && !ZelfdeIndeling(w->wacht.kop, b.kop)) return true;
-            if (b.stand.lengte == 0) continue;
-            const Logbestand* bekend = wacht.Van(b.pad);
-            // A file system that keeps times to the second (FAT: two) cannot tell a file replaced in the
-            // second of the program's own write: there the file's first bytes are read again.
-            if (bekend && bekend->Onaangeroerd(b.stand) && bekend->kop == b.kop &&
-                (!TijdInSeconden(b.stand) || BegintMetKop(b.pad, b.kop)))
-                continue;
-            if (!HeeftKop(b.pad, b.kop)) return true;
+            if (b.stand.lengte > 0 && !ZelfdeBestandZelfdeKop(b.pad, b.stand, b.kop)) return true;
         }
         return false;
     }
@@ -570,6 +593,7 @@ public:
                 if (Logbestand* l = wacht.Van(b.pad)) l->lopend = false;
                 continue;
             }
+            NoemEigenBestand(b.pad);
             VoegToe(b.pad, b.kop, b.inhoud, tijd, b.velden / std::max(b.regels, 1), stop, b.stand);
             Logbestand& l = wacht.Bestand(b.pad);
             l.lopend = !stop;
@@ -644,7 +668,7 @@ void BeeindigLopendeBestanden(const QString& tijd, const QString& afbakening,
         // A file whose lines wait gets its end point behind them.
         if (!WachtendVan(pad)) {
             if (stand.lengte == 0) continue;
-            if (!Onaangeroerd(pad, stand) && !HeeftKop(pad, l->lopendeKop)) continue;
+            if (!ZelfdeBestandZelfdeKop(pad, stand, l->lopendeKop)) continue;
         }
         const QString kop = l->lopendeKop;
         const int velden = l->lopendeVelden;
@@ -691,7 +715,7 @@ QStringList Verweesd() {
     for (const Logbestand* b : wacht.Wachtrijen()) {
         if (!b->Wacht()) continue;
         const Bestandsstand stand = StandVan(b->pad);
-        if (stand.lengte > 0 && !b->Onaangeroerd(stand) && !HeeftKop(b->pad, b->wacht.kop)) paden << b->pad;
+        if (stand.lengte > 0 && !ZelfdeBestandZelfdeKop(b->pad, stand, b->wacht.kop)) paden << b->pad;
     }
     return paden;
 }
@@ -902,8 +926,8 @@ namespace {
 // rows go only under a header that names their inputs. The first keeps the file, or the one whose header
 // the file holds already (a run logged before); each other gets a file of its own under the first free
 // name beside it, "name_2.csv", "name_3.csv", ..., or one there that holds its header, and keeps it while
-// the program runs (the event log names it). Here: the file of each of these units, by the file name and
-// the unit.
+// the program runs (the event log names it once a line goes there). Here: the file of each of these
+// units, by the file name and the unit.
 QHash<QString, QString> eigenBestand;
 
 QString EigenSleutel(const QString& naam, const Eenheid& e) {
@@ -912,7 +936,8 @@ QString EigenSleutel(const QString& naam, const Eenheid& e) {
 }
 
 // The file of each unit of the template `sjabloon`, in the order of `eenheden`. `vastleggen`: the files
-// given to units that share a name are kept for the run, and a file of its own is named in the event log.
+// given to units that share a name are kept for the run, and a file of its own is to be named in the event
+// log once a line goes there.
 QStringList BestandenVanEenheden(const QString& sjabloon, int16_t modus, const std::vector<Eenheid>& eenheden,
                                  bool vastleggen) {
     QStringList namen;
@@ -935,7 +960,7 @@ QStringList BestandenVanEenheden(const QString& sjabloon, int16_t modus, const s
         const QString sleutel = EigenSleutel(namen[k], eenheden[size_t(k)]);
         if (eigenBestand.contains(sleutel)) return;
         eigenBestand.insert(sleutel, pad);
-        if (pad != namen[k]) SchrijfLogboekRegel(0, 0, Tekst[TekstDatalogger] + pad);
+        if (pad != namen[k]) ongenoemd.insert(pad);
     };
     // A unit keeps the file it was given.
     for (qsizetype k = 0; k < n; ++k) {
@@ -945,7 +970,8 @@ QStringList BestandenVanEenheden(const QString& sjabloon, int16_t modus, const s
     // A file that holds rows already stays with the unit its header names.
     for (qsizetype k = 0; k < n; ++k) {
         if (!paden[k].isEmpty() || hoeveel.value(namen[k]) < 2 || bezet.contains(namen[k])) continue;
-        if (StandVan(namen[k]).lengte > 0 && HeeftKop(namen[k], kop(k))) geef(k, namen[k]);
+        const Bestandsstand stand = StandVan(namen[k]);
+        if (stand.lengte > 0 && ZelfdeBestandZelfdeKop(namen[k], stand, kop(k))) geef(k, namen[k]);
     }
     for (qsizetype k = 0; k < n; ++k) {
         if (!paden[k].isEmpty()) continue;
@@ -965,7 +991,9 @@ QStringList BestandenVanEenheden(const QString& sjabloon, int16_t modus, const s
             const Logbestand* w = wacht.Wachtrij(naam);
             if (w && w->wacht.Wacht() && !ZelfdeIndeling(w->wacht.kop, eigenKop)) continue;
             const QFileInfo bestand(naam);
-            if (bestand.exists() && !(bestand.isFile() && (bestand.size() == 0 || HeeftKop(naam, eigenKop))))
+            const Bestandsstand stand = StandVan(naam);
+            if (bestand.exists() &&
+                !(bestand.isFile() && (stand.lengte == 0 || ZelfdeBestandZelfdeKop(naam, stand, eigenKop))))
                 continue;
             geef(k, naam);
             break;
@@ -1379,12 +1407,18 @@ void NeemWachtendeRijenMee(const QString& sjabloon, const QString& naam, bool ge
     Geweigerd(*w);
 }
 
+void ZetStandFunctie(std::function<void(Bestandsstand&)> functie) {
+    standFunctie = std::move(functie);
+}
+
 void ResetLogbestanden() {
+    standFunctie = nullptr;
     gemeldeMappen.clear();
     reeksNaam.clear();
     reeksStam.clear();
     wacht.Reset();
     eigenBestand.clear();
+    ongenoemd.clear();
     vraagGepland = false;
     vraagBijSluiten = false;
     vraagPad.clear();

@@ -6,11 +6,12 @@
 // empty, and takes rows only of the layout its header names. Two racks, modules or inputs whose names
 // give one file name never share it: the first keeps it (or the one whose header it holds already), and
 // each other has a file of its own beside it, "name_2.csv", "name_3.csv", ..., with its own header, which
-// it keeps while the program runs; the event log names it. The end of a run is a row whose info text
-// is "Stop".
+// it keeps while the program runs; the event log names it once a row or an end point goes there. The end
+// of a run is a row whose info text is "Stop".
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 
 // The logging modes, derived from the template on every snapshot.
 inline constexpr int16_t LogEenBestand = 0;
@@ -54,9 +55,10 @@ QString EenheidTekstPerModel(int16_t rack, int16_t module, int16_t kanaal);
 // wrote it keeps its header; one changed behind the program (its length, its modification time, or what
 // it is on the disk: a file swapped, moved in or made anew under its name) has its header read again.
 // Where the file system keeps times to the second (FAT: two), a change in the second of the program's own
-// write leaves all of that as it was: there the header's bytes are read again at every snapshot.
+// write leaves all of that as it was: there the header's bytes are compared again before every write into
+// the file, a row, an end point or rows that waited, by one rule.
 // An end point goes only into a file whose header is that of the run's rows: a file of another layout
-// put in its place is left as it is.
+// put in its place, or whose header was edited, is left as it is.
 // True when the run went on in a new data file with this snapshot: the row is that file's first.
 bool LogMeting(const QString& info);
 
@@ -135,5 +137,10 @@ bool VoegWachtendeRijenIn(const QString& naam, const QString& kopie, Invoeging& 
 // logged into before are no longer its own.
 void NeemWachtendeRijenMee(const QString& sjabloon, const QString& naam, bool gekopieerd,
                            const Invoeging& invoeging = {});
+
+// Tests: each file state the system gives goes through `functie` before the program sees it (a file
+// system that keeps times to the second, where every write falls in one second); nullptr: as given.
+struct Bestandsstand;
+void ZetStandFunctie(std::function<void(Bestandsstand&)> functie);
 
 void ResetLogbestanden();

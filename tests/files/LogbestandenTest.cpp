@@ -4,6 +4,8 @@
 #include "Meetsysteem.h"
 #include "OpnameMelding.h"
 #include "SchoneOmgeving.h"
+#include "TijdenInSeconden.h"
+#include "acquisition/Programmastatus.h"
 #include "files/CsvVelden.h"
 #include "files/Logboek.h"
 #include "files/Meetbestand.h"
@@ -29,6 +31,8 @@ protected:
         BouwMeetsysteem();
         map = tijdelijkeMap() + QStringLiteral("/log");
         QDir().mkpath(map);
+        // The event log lies in the test's own folder, beside the logging files' folder.
+        MapGegevens = tijdelijkeMap();
     }
     // Three snapshots a minute apart, the last one the end point of the run.
     void LogReeks(const QString& sjabloon) {
@@ -72,11 +76,12 @@ protected:
         }
         return eenheden;
     }
-    // The logging files of the folder that the event log names, one line each, joined.
-    std::string GenoemdInLogboek() const {
+    // The logging files of the folder that the event log (the current one, or the one at `logboek`)
+    // names, one line each, joined.
+    std::string GenoemdInLogboek(const QString& logboek = LogboekPad) const {
         QStringList namen;
         const QString voor = QStringLiteral("Data logger: ") + map + QLatin1Char('/');
-        for (const QString& regel : platform::SplitsRegels(platform::VanWindows1252(LeesBytes(LogboekPad))))
+        for (const QString& regel : platform::SplitsRegels(platform::VanWindows1252(LeesBytes(logboek))))
             if (const qsizetype p = regel.indexOf(voor); p >= 0) namen << regel.mid(p + voor.size());
         return namen.join(QLatin1Char('|')).toStdString();
     }
@@ -663,4 +668,130 @@ TEST_F(LogbestandenTest, AFileReplacedByAnotherLayoutWhileLoggingGetsNoEndPointO
         EXPECT_FALSE(isEindpunt(nieuw[1]));
         EXPECT_TRUE(isEindpunt(nieuw[2]));
     }
+}
+
+// On a file system that keeps times to the second, a header edited in place in the second of the
+// program's own write leaves the file as it stood (its length, its times, the file itself). Every write
+// into the file compares the header's bytes again: the next row goes on in the file of the next name,
+// and neither that row nor the run's end point goes under the edited header; nor does the end point of
+// logging switched off, nor that of an end after midnight into the former day's file.
+TEST_F(LogbestandenTest, AHeaderEditedInTheSecondOfAWriteTakesNoRowAndNoEndPointWhereTimesAreToTheSecond) {
+    TijdenInEenSeconde();
+    OpnameMelding melding;
+    BegrensdeMeldingen begrensd(melding);
+    ZetMeldingVenster(&begrensd);
+    const auto meet = [this](const QString& info = QString()) {
+        TijdMeting = platform::Nu();
+        LogMeting(info);
+    };
+    const auto regels = [](const QString& pad) {
+        return platform::SplitsRegels(platform::VanWindows1252(LeesBytes(pad)));
+    };
+    // The file whose header was edited keeps no line of the run waiting either (to go in, or beside it).
+    const auto wachtNiets = [] {
+        EXPECT_EQ(WachtendBestand().toStdString(), "")
+            << "a line of the run waits for the file whose header was edited";
+    };
+    // The file holds the bytes it had once its header was edited, and no line more.
+    const auto zoalsBewerkt = [&regels](const QString& pad, const QByteArray& bytes) {
+        if (LeesBytes(pad) == bytes) return testing::AssertionSuccess();
+        return testing::AssertionFailure()
+               << QFileInfo(pad).fileName().toStdString() << " holds " << regels(pad).size()
+               << " lines instead of " << bytes.count('\n') << ", the last:\n"
+               << regels(pad).value(regels(pad).size() - 1).left(80).toStdString();
+    };
+    const QByteArray titel = "\"Value R1M1C1\"", bewerkt = "\"Value R1M1C2\"";
+
+    // A row: the run goes on beside the file.
+    Gegevensbestand = map + QStringLiteral("/sec1.csv");
+    BeginLogging();
+    meet();
+    klok().verstrijk(1000);
+    meet();
+    const QByteArray eerste = BewerkKopTerPlaatse(Gegevensbestand, titel, bewerkt);
+    ASSERT_FALSE(HasFailure());
+    klok().verstrijk(1000);
+    meet();
+    EXPECT_EQ(Gegevensbestand.toStdString(), (map + QStringLiteral("/sec1_2.csv")).toStdString())
+        << "the run did not go on beside the file whose header was edited";
+    EXPECT_TRUE(zoalsBewerkt(map + QStringLiteral("/sec1.csv"), eerste))
+        << "the run wrote a row or its end point under the edited header";
+    EXPECT_EQ(regels(map + QStringLiteral("/sec1_2.csv")).size(), 2);
+    EXPECT_EQ(QDir(map).entryList(QDir::Files).join(QLatin1Char('|')).toStdString(), "sec1.csv|sec1_2.csv")
+        << "the files of the folder";
+    wachtNiets();
+
+    // The end point of logging switched off.
+    klok().verstrijk(1000);
+    meet();
+    const QByteArray tweede = BewerkKopTerPlaatse(Gegevensbestand, titel, bewerkt);
+    ASSERT_FALSE(HasFailure());
+    klok().verstrijk(1000);
+    meet(QStringLiteral("Stop"));
+    EXPECT_TRUE(zoalsBewerkt(map + QStringLiteral("/sec1_2.csv"), tweede))
+        << "the end point of logging switched off went under the edited header";
+    wachtNiets();
+
+    // An end after midnight, into the former day's file alone.
+    Gegevensbestand = map + QStringLiteral("/day-#date#.csv");
+    klok().verstrijk(15 * 3600 * 1000 - 5000); // 23:59:59
+    BeginLogging();
+    meet();
+    const QString gisteren = map + QStringLiteral("/day-260105.csv");
+    ASSERT_EQ(regels(gisteren).size(), 2);
+    const QByteArray derde = BewerkKopTerPlaatse(gisteren, titel, bewerkt);
+    ASSERT_FALSE(HasFailure());
+    klok().verstrijk(2000); // 00:00:01
+    meet(QStringLiteral("Stop"));
+    EXPECT_TRUE(zoalsBewerkt(gisteren, derde)) << "the end point after midnight went under the edited header";
+    wachtNiets();
+    klok().verstrijk(1000);
+    EXPECT_EQ(QDir(map).entryList(QDir::Files).join(QLatin1Char('|')).toStdString(),
+              "day-260105.csv|sec1.csv|sec1_2.csv");
+    EXPECT_TRUE(melding.vragen.empty()) << melding.vragen.front().tekst.toStdString();
+}
+
+// An end just after midnight under a name of the day and the module, with two modules of one name (the
+// second has a file of its own, "_2"): the end point goes into the former day's files alone, and the
+// event log names no file of the new day, which no line reached. A file of its own is named once its
+// first row goes there, also the new day's when the next run's rows come.
+TEST_F(LogbestandenTest, AnEndAfterMidnightNamesNoFileOfTheNewDayInTheEventLog) {
+    LogbestandAan = true;
+    Racks[2].Modules[2].Name = Racks[1].Modules[1].Name;
+    Gegevensbestand = map + QStringLiteral("/new1-#date#-#module#.csv");
+    const auto meet = [this](const QString& info = QString()) {
+        TijdMeting = platform::Nu();
+        LogMeting(info);
+    };
+    klok().verstrijk(15 * 3600 * 1000 - 10000); // 23:59:50
+    BeginLogging();
+    meet();
+    klok().verstrijk(5000);
+    meet();
+    // The event log of each day.
+    const QString logboekMap = QFileInfo(LogboekPad).absolutePath() + QLatin1Char('/');
+    const QString gisteren = logboekMap + LogboekBestandsnaam(platform::MaakDatum(2026, 1, 5, 12, 0, 0));
+    const QString vandaag = logboekMap + LogboekBestandsnaam(platform::MaakDatum(2026, 1, 6, 12, 0, 0));
+    ASSERT_EQ(LogboekPad, gisteren);
+    EXPECT_EQ(GenoemdInLogboek(gisteren), "new1-260105-pH_Redox_2.csv");
+    klok().verstrijk(7000); // 00:00:02
+    meet(QStringLiteral("Stop"));
+    EXPECT_EQ(GenoemdInLogboek(vandaag), "")
+        << "the event log names a file of the new day that the end neither wrote nor made";
+    EXPECT_EQ(GenoemdInLogboek(gisteren), "new1-260105-pH_Redox_2.csv");
+    EXPECT_EQ(QDir(map)
+                  .entryList({QStringLiteral("new1-260106*")}, QDir::Files)
+                  .join(QLatin1Char('|'))
+                  .toStdString(),
+              "");
+    const QStringList zelf = platform::SplitsRegels(
+        platform::VanWindows1252(LeesBytes(map + QStringLiteral("/new1-260105-pH_Redox_2.csv"))));
+    ASSERT_EQ(zelf.size(), 4);
+    EXPECT_EQ(SplitsVelden(zelf[3]).value(0).toStdString(), "06/01/2026 00:00:02");
+
+    // The next run's first row of the new day.
+    klok().verstrijk(8000);
+    BeginLogging();
+    meet();
+    EXPECT_EQ(GenoemdInLogboek(vandaag), "new1-260106-pH_Redox_2.csv");
 }

@@ -6,6 +6,7 @@
 #include "Bestandsgrens.h"
 #include "Bestandsomgeving.h"
 #include "EchteMelding.h"
+#include "TijdenInSeconden.h"
 #include "files/CsvVelden.h"
 #include "files/Logbestanden.h"
 #include "files/Logboek.h"
@@ -1008,7 +1009,10 @@ TEST_F(WachtendeRijenTest, SaveAsIntoAFileWhoseRowsWaitPutsTheRowsOfBothInTheOrd
 // holds one waiting row: a row and an end point of one second both reach the file. The rows it holds count
 // as put in, and the rest follow its last row on lines of their own, also after a last line whose line
 // end is missing. The rows it lacks go before its first row taken after them, not before the first row it
-// holds. Rows: seconds after the first; `'`: a row of that second with other values.
+// holds. Rows given up past the bound that the content holds leave no break: no end point goes in for it.
+// Rows given up by Cancel before the waiting ones leave an end point before these where the content holds
+// rows before them, also rows of their first second alone. Rows: seconds after the first; `'`: a row of
+// that second with other values; `e`: an end point.
 TEST_F(WachtendeRijenTest, TheSaveAsMergeHoldsAWaitingRowByItsLineUnderItsOwnHeaderAndEachRowOnce) {
     const platform::Datum begin = platform::Nu();
     const auto tijd = [begin](int s) { return platform::DatumTijdTekst(begin + s / 86400.0); };
@@ -1019,6 +1023,8 @@ TEST_F(WachtendeRijenTest, TheSaveAsMergeHoldsAWaitingRowByItsLineUnderItsOwnHea
         QStringList inhoud;        // "3", "3'"
         bool zonderRegeleinde;     // the content's last line lacks its line end
         QStringList verwacht;      // "3", "3'", "3e" (an end point)
+        std::vector<int> vooraf;   // rows given up by Cancel before the waiting ones
+        int behouden = -1;         // the bound keeps so many of the waiting rows and gives up the rest
     };
     const std::vector<Geval> gevallen = {
         {"another row of the second under the own header",
@@ -1026,25 +1032,49 @@ TEST_F(WachtendeRijenTest, TheSaveAsMergeHoldsAWaitingRowByItsLineUnderItsOwnHea
          true,
          {"1", "2", "3'", "6"},
          false,
-         {"1", "2", "3'", "3", "4", "6"}},
+         {"1", "2", "3'", "3", "4", "6"},
+         {},
+         -1},
         {"a row and an end point of one second under the table's header",
          {3, -3},
          false,
          {"1", "2", "3", "6"},
          false,
-         {"1", "2", "3", "3e", "6"}},
+         {"1", "2", "3", "3e", "6"},
+         {},
+         -1},
         {"the rest after a held row and a last line without its line end",
          {3, 4},
          true,
          {"1", "2", "3"},
          true,
-         {"1", "2", "3", "4"}},
+         {"1", "2", "3", "4"},
+         {},
+         -1},
         {"the rest after a held row, before the content's next row",
          {3, 5},
          true,
          {"1", "2", "3", "4'", "6"},
          false,
-         {"1", "2", "3", "4'", "5", "6"}},
+         {"1", "2", "3", "4'", "5", "6"},
+         {},
+         -1},
+        {"rows given up past the bound that the table holds, a row kept that it lacks",
+         {3, 4, 5, 6},
+         false,
+         {"4", "5", "6"},
+         false,
+         {"3", "4", "5", "6"},
+         {},
+         2},
+        {"rows given up by Cancel, content rows of the waiting rows' first second alone",
+         {4, 5},
+         true,
+         {"4'", "6"},
+         false,
+         {"4'", "3e", "4", "5", "6"},
+         {3},
+         -1},
     };
     for (const Geval& g : gevallen) {
         SCOPED_TRACE(g.naam);
@@ -1060,6 +1090,20 @@ TEST_F(WachtendeRijenTest, TheSaveAsMergeHoldsAWaitingRowByItsLineUnderItsOwnHea
         ASSERT_EQ(geschreven.size(), 3);
         {
             Bestandsgrens grens(static_cast<rlim_t>(LeesBytes(Gegevensbestand).size()));
+            for (const int s : g.vooraf) {
+                TijdMeting = begin + s / 86400.0;
+                LogMeting(QString());
+            }
+            if (!g.vooraf.empty()) {
+                Beurt([](const Vraag& v) {
+                    return (v.stijl & 7) == vbRetryCancel ? int(vbCancel) : int(vbOK);
+                });
+                ASSERT_EQ(WachtendBestand().toStdString(), "") << "Cancel gave up nothing";
+            }
+            if (g.behouden >= 0) {
+                const qsizetype rij = geschreven[1].size() + 2;
+                ZetWachtendGrens(g.behouden * rij + rij / 2);
+            }
             for (const int s : g.wachtend) {
                 TijdMeting = begin + std::abs(s) / 86400.0;
                 LogMeting(s < 0 ? QStringLiteral("Stop") : QString());
@@ -1496,6 +1540,67 @@ TEST_F(WachtendeRijenTest, SaveAsThatJoinsTheWaitingRowsOfTwoFilesWritesEveryRow
         const QString& regel = regels[vanA.size() + static_cast<qsizetype>(r)];
         EXPECT_EQ(SplitsVelden(regel).value(0), tijden[r]) << "row " << r << " of what waited";
         EXPECT_FALSE(IsEindpunt(regel));
+    }
+}
+
+// On a file system that keeps times to the second, a header edited in place in the second of the
+// program's own write leaves the file as it stood. Rows that waited for the file (its disk refused them)
+// do not go under the edited header once there is room: those of the data file go on, with the run and
+// its next row, in the data file of the next name; those of a file the run has left, in the first free
+// name beside it. The file stays as it was edited.
+TEST_F(WachtendeRijenTest, RowsThatWaitedGoUnderNoHeaderEditedInTheSecondOfAWriteWhereTimesAreToTheSecond) {
+    TijdenInEenSeconde();
+    TijdMeting = platform::Nu();
+    for (const bool verlaten : {false, true}) {
+        SCOPED_TRACE(verlaten ? "a file the run has left" : "the data file");
+        const QString map = Pad(verlaten ? QStringLiteral("verlaten") : QStringLiteral("data"));
+        ASSERT_TRUE(QDir().mkpath(map));
+        const QString pad = map + QStringLiteral("/run.csv");
+        const QString naast = map + QStringLiteral("/run_2.csv");
+        Gegevensbestand = pad;
+        QStringList tijden;
+        const auto meet = [&] {
+            VolgendeMeting();
+            tijden << platform::DatumTijdTekst(TijdMeting);
+        };
+        meet();
+        const QByteArray begin = LeesBytes(pad);
+        {
+            Bestandsgrens grens(static_cast<rlim_t>(begin.size()));
+            meet();
+            meet();
+        }
+        ASSERT_EQ(LeesBytes(pad), begin) << "the disk took the rows";
+        ASSERT_EQ(WachtendBestand().toStdString(), pad.toStdString());
+        const QByteArray bewerkt = BewerkKopTerPlaatse(pad, "\"Value R1M1C1\"", "\"Value R1M1C2\"");
+        ASSERT_FALSE(HasFailure());
+        const QString ander = map + QStringLiteral("/other.csv");
+        if (verlaten) Gegevensbestand = ander;
+        meet();
+        EXPECT_TRUE(LeesBytes(pad) == bewerkt)
+            << "rows that waited went under the edited header: " << Regels(pad).size()
+            << " lines, the last:\n"
+            << Regels(pad).last().left(80).toStdString();
+        EXPECT_EQ(Gegevensbestand.toStdString(), (verlaten ? ander : naast).toStdString());
+        // The header of the rows, the rows that waited, and (the data file's) the next row.
+        const QStringList regels = Regels(naast);
+        const std::string inhoud = regels.join(QStringLiteral("\n")).toStdString();
+        const QStringList verwacht = tijden.mid(1, verlaten ? 2 : 3);
+        ASSERT_EQ(regels.size(), verwacht.size() + 1) << "the rows that waited are not beside the file:\n"
+                                                      << inhoud;
+        EXPECT_EQ(regels[0], platform::SplitsRegels(platform::VanWindows1252(begin)).value(0));
+        for (qsizetype i = 0; i < verwacht.size(); ++i) {
+            EXPECT_EQ(SplitsVelden(regels[i + 1]).value(0).toStdString(), verwacht[i].toStdString())
+                << "row " << i + 1 << ":\n"
+                << inhoud;
+            EXPECT_FALSE(IsEindpunt(regels[i + 1])) << "row " << i + 1 << ":\n" << inhoud;
+        }
+        if (verlaten) {
+            EXPECT_EQ(Regels(ander).size(), 2);
+        }
+        EXPECT_TRUE(SchrijfWachtendeRegels());
+        Beurt();
+        EXPECT_EQ(vragen.size(), 0u) << vragen.back().tekst.toStdString();
     }
 }
 

@@ -701,6 +701,37 @@ TEST_F(RunEindeTest, SaveAsOntoAnExistingFileWhileLoggingKeepsTheRowsTakenWhileT
     EXPECT_LT(oud.back().value(0), nieuw[oud.size()].value(0)) << "a row twice";
 }
 
+// File > Save As while logging, and Log off before the next row: the run goes on in the new file, so its
+// end point goes there, after every row of the old file, and none into the file it left.
+TEST_F(RunEindeTest, LogOffRightAfterSaveAsEndsTheRunInTheNewFileAlone) {
+    const QString kopie = Pad("copy.csv");
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    Draaiboek boek(venster, 120000);
+    BeginLoggen(boek, venster);
+    std::vector<QStringList> oud;
+    boek.Stap(
+        QStringLiteral("Save As copy.csv, then Log off before the next row"), [] { return true; },
+        [&] {
+            SlaOpAls(venster, kopie);
+            oud = Rijen();
+            venster.StartStopVerbinding();
+            ASSERT_FALSE(VerbindingActief);
+            SluitZonderBewaren(venster);
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+    const std::vector<QStringList> verlaten = Rijen();
+    EXPECT_EQ(verlaten.size(), oud.size()) << "a line went into the file the run left";
+    EXPECT_EQ(Eindpunten(), 0) << "the file the run left got an end point, at "
+                               << (verlaten.empty() ? std::string() : verlaten.back().value(0).toStdString());
+    const std::vector<QStringList> nieuw = Rijen(kopie);
+    ASSERT_EQ(nieuw.size(), oud.size() + 1) << "the new file lacks its end point";
+    EXPECT_TRUE(std::equal(oud.begin(), oud.end(), nieuw.begin())) << "rows of the old file missing";
+    ControleerRun(nieuw);
+}
+
 // The data file lies on a removable disk: its folder goes away for 12 s while logging and comes back.
 // The box about the folder is answered; the program is closed meanwhile and Cancel pressed at the close's
 // box about the waiting rows: no end point is taken. The rows taken meanwhile reach the file under its

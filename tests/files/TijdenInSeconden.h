@@ -1,0 +1,33 @@
+#pragma once
+// A logging file on a file system that keeps times to the second, edited in the second of the program's
+// own write: what the program sees of the file then stays as it was.
+#include "files/Logbestanden.h"
+#include "files/WachtendeRijen.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <gtest/gtest.h>
+
+// Every write of the test falls in one second of such a file system: each file's modification and change
+// times are that whole second, whatever is written.
+inline void TijdenInEenSeconde() {
+    ZetStandFunctie([](Bestandsstand& s) { s.tijdNs = s.veranderdNs = qint64(1767603600) * 1000000000; });
+}
+
+// The first `van` of the file's header edited in place into `naar`, of the same length: the file keeps its
+// length and what it is on the disk. The file's bytes as they are then.
+inline QByteArray BewerkKopTerPlaatse(const QString& pad, const QByteArray& van, const QByteArray& naar) {
+    QFile f(pad);
+    EXPECT_TRUE(f.open(QIODevice::ReadWrite)) << pad.toStdString();
+    QByteArray bytes = f.readAll();
+    const qsizetype plaats = bytes.indexOf(van);
+    EXPECT_GT(plaats, 0) << van.toStdString() << " not in " << pad.toStdString();
+    EXPECT_LT(plaats, bytes.indexOf('\n')) << van.toStdString() << " not in the header";
+    EXPECT_EQ(van.size(), naar.size());
+    if (plaats <= 0) return bytes;
+    bytes.replace(plaats, van.size(), naar);
+    EXPECT_TRUE(f.seek(plaats));
+    EXPECT_EQ(f.write(naar), naar.size());
+    return bytes;
+}
