@@ -487,4 +487,10 @@ void VulTekstenEngels(TekstenTabel& t) {
     t[502] = QStringLiteral("Racks or modules logged on or went since this file was loaded. This row came\r\n"
                             "after the load, and where its values lie in the lines of the file is not\r\n"
                             "known: it cannot be edited. Open the file again to edit it.");
+    t[503] = QStringLiteral("System");
+    t[504] = QStringLiteral("Kernel");
+    t[505] = QStringLiteral("Architecture");
+    t[506] = QStringLiteral("Memory");
+    t[507] = QStringLiteral("## free");
+    t[508] = QStringLiteral("Computer");
 }

@@ -495,4 +495,10 @@ void VulTekstenFrans(TekstenTabel& t) {
                             "chargement de ce fichier. Cette ligne est venue après le chargement, et la\r\n"
                             "place de ses valeurs dans les lignes du fichier n'est pas connue : elle ne\r\n"
                             "peut pas être modifiée. Ouvrez à nouveau le fichier pour la modifier.");
+    t[503] = QStringLiteral("Système");
+    t[504] = QStringLiteral("Noyau");
+    t[505] = QStringLiteral("Architecture du processeur");
+    t[506] = QStringLiteral("Mémoire");
+    t[507] = QStringLiteral("## libres");
+    t[508] = QStringLiteral("Nom de l'ordinateur");
 }

@@ -488,4 +488,10 @@ void VulTekstenNederlands(TekstenTabel& t) {
                             "verdwenen. Deze rij kwam na het laden, en waar haar waarden in de regels van\r\n"
                             "het bestand staan, is niet bekend: ze kan niet bewerkt worden. Open het\r\n"
                             "bestand opnieuw om ze te bewerken.");
+    t[503] = QStringLiteral("Systeem");
+    t[504] = QStringLiteral("Systeemkern");
+    t[505] = QStringLiteral("Processorarchitectuur");
+    t[506] = QStringLiteral("Geheugen");
+    t[507] = QStringLiteral("## vrij");
+    t[508] = QStringLiteral("Computernaam");
 }
