@@ -122,7 +122,10 @@ void Vensterbeheer::VolgendRackVenster() {
         if (r == 0) m_laatsteRack = 0;
     }
     if (r == 0) return;
-    if (!RackVlaggen[r].Show) LeesRackNamen(r);
+    // A window not shown, or hidden while its rack waits for its log-on, shows the names its rack's file
+    // gives.
+    auto* getoond = dynamic_cast<QWidget*>(RackVenster(r));
+    if (!RackVlaggen[r].Show || (getoond && Kindvensterkader(getoond)->isHidden())) LeesRackNamen(r);
     hoofdvenster().ToonRackVenster(r);
     if (auto* venster = dynamic_cast<QWidget*>(RackVenster(r))) NaarVoren(venster);
     RackVlaggen[r].Show = true;

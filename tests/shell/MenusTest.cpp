@@ -175,7 +175,8 @@ TEST_F(MenusTest, ASearchWithRacksRegisteredWarnsFirstAndCancelKeepsTheSystem) {
     EXPECT_FALSE(TerminalAangevinkt());
     EXPECT_FALSE(ConfiguratieGewijzigd);
 
-    // OK forgets the modules, closes the rack's window and asks the racks to log on again.
+    // OK forgets the modules, hides the rack's window (its Show flag stays for its record) and asks the
+    // racks to log on again.
     antwoorden = {vbOK};
     menus().mnuNetworkSearch->trigger();
     ASSERT_EQ(vragen.size(), 2u);
@@ -183,7 +184,10 @@ TEST_F(MenusTest, ASearchWithRacksRegisteredWarnsFirstAndCancelKeepsTheSystem) {
         EXPECT_TRUE(Racks[1].Modules[m].Name.isEmpty()) << m;
         EXPECT_EQ(Racks[1].Modules[m].Type.tekst(), QStringLiteral("    ")) << m;
     }
-    EXPECT_FALSE(RackVlaggen[1].Show);
+    EXPECT_TRUE(RackVlaggen[1].Show);
+    auto* rack = dynamic_cast<QWidget*>(RackVenster(1));
+    ASSERT_NE(rack, nullptr);
+    EXPECT_TRUE(Kindvensterkader(rack)->isHidden());
     EXPECT_TRUE(TerminalAangevinkt());
     EXPECT_TRUE(ConfiguratieGewijzigd);
 }
