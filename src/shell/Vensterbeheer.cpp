@@ -204,21 +204,6 @@ void Vensterbeheer::VerwijderenVensters() {
             venster->WisGrafiekGegevens();
 }
 
-void Vensterbeheer::WissenVensters() {
-    AantalMetingen = 0;
-    for (int r = 1; r <= AantalRacks; ++r) {
-        if (!Racks[r].Present) continue;
-        if (frmTabel* tabel = frmTabelVan(r))
-            for (int16_t m = 1; m <= AantalModules; ++m)
-                tabel->WisTabelGegevens(m);
-        if (RackVlaggen[r].Show)
-            if (RackvensterInterface* rack = RackVenster(r)) rack->Ontlaad();
-    }
-    for (int g = 1; g <= AantalGrafieken; ++g)
-        if (GrafiekInLijst(g))
-            if (frmGrafiek* venster = GrafiekWidget(g)) venster->WisGrafiekGegevens();
-}
-
 void Vensterbeheer::Schik(Schikking wijze) {
     QList<QMdiSubWindow*> open, iconen;
     for (QMdiSubWindow* kader : m_gebied.subWindowList()) {
