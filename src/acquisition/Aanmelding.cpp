@@ -28,7 +28,7 @@ int32_t RackInBehandeling = 0;
 
 // A log-on request waits for its replies as long as the poll supervision waits for a module before it
 // gives it up, five receive time-outs, or until the line closes, which loses them.
-constexpr qint64 AanmeldAntwoordTijdMs = 5000;
+constexpr qint64 AanmeldAntwoordTijdMs = qint64{5} * OntvangTijdMs;
 constexpr qint64 GeenAanmelding = std::numeric_limits<qint64>::min();
 qint64 AanmeldingOpenTot = GeenAanmelding;
 

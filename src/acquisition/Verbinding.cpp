@@ -40,9 +40,7 @@ Lijnen& lijnen() {
     return l;
 }
 
-constexpr int OntvangTik = 100;   // ms per receive tick
-constexpr int OntvangTikken = 10; // ticks before a receive gives up
-constexpr int DtrHoud = 30;       // ms that DTR stays raised at least
+constexpr int DtrHoud = 30; // ms that DTR stays raised at least
 
 // The link side of the waits' state (platform/Vensterwacht.h draws the stack and states its rules).
 platform::Wachtstand& stand() {

@@ -26,6 +26,11 @@ platform::Timer& TimerComm();
 // rack line is open, up to 32000.
 platform::Timer& TimerControleTeller();
 
+// The receive time-out: a receive waits for a reply OntvangTikken ticks of OntvangTik ms.
+inline constexpr int OntvangTik = 100;
+inline constexpr int OntvangTikken = 10;
+inline constexpr int OntvangTijdMs = OntvangTik * OntvangTikken;
+
 // Results of a receive or a transaction (Antwoord).
 inline constexpr int16_t AntwoordFrame = 1;    // a valid reply was taken
 inline constexpr int16_t AntwoordGeenLijn = 2; // the port is closed, simulation, or a failure not retried

@@ -321,6 +321,7 @@ void FormRack::Laad() {
 }
 
 void FormRack::FormInstellenControls() {
+    m_wachtOpAanmelding = false;
     // The layout starts from what the engine gave last.
     WerkBij();
     QWidget* k = kader();
@@ -558,6 +559,7 @@ void FormRack::ZetLedKleur(int index, int32_t kleur) {
 }
 
 void FormRack::Toon() {
+    if (m_wachtOpAanmelding) FormInstellenControls();
     QWidget* k = kader();
     k->setWindowState(k->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
     ToonKindvenster(this);
@@ -565,6 +567,11 @@ void FormRack::Toon() {
 
 void FormRack::Ontlaad() {
     kader()->close();
+}
+
+void FormRack::WachtOpAanmelding() {
+    m_wachtOpAanmelding = true;
+    kader()->hide();
 }
 
 int FormRack::VensterStatus() const {

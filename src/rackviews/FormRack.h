@@ -74,6 +74,7 @@ public:
     void LaadVensterTitel() override;
     void Toon() override;
     void Ontlaad() override;
+    void WachtOpAanmelding() override;
     int VensterStatus() const override;
     void ZetVensterStatus(int status) override;
     void LeesVensterPositie(const QString& sectie) override;
@@ -152,6 +153,8 @@ private:
     int m_moduleKeuze = 0;
     bool m_geladen = false;
     bool m_ontladen = false;
+    // Hidden by a Search: what it shows is its rack as it was before, until it is laid out again.
+    bool m_wachtOpAanmelding = false;
     RackIndeling m_indeling;
     QSize m_binnenmaat;
     std::array<std::array<int32_t, AantalRackLabels>, 4> m_kleuren{};

@@ -487,4 +487,10 @@ void VulTekstenEngels(TekstenTabel& t) {
     t[502] = QStringLiteral("It is not known where the values of this row lie in its line of the file:\r\n"
                             "the racks and modules it was read, saved or logged with are not known.\r\n"
                             "It cannot be edited. Open the file again to edit it.");
+    t[503] = QStringLiteral("System");
+    t[504] = QStringLiteral("Kernel");
+    t[505] = QStringLiteral("Architecture");
+    t[506] = QStringLiteral("Memory");
+    t[507] = QStringLiteral("## free");
+    t[508] = QStringLiteral("Computer");
 }

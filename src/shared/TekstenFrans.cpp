@@ -495,4 +495,10 @@ void VulTekstenFrans(TekstenTabel& t) {
                             "connue : les racks et les modules avec lesquels elle a été lue,\r\n"
                             "enregistrée ou consignée ne sont pas connus. Elle ne peut pas être\r\n"
                             "modifiée. Ouvrez à nouveau le fichier pour la modifier.");
+    t[503] = QStringLiteral("Système");
+    t[504] = QStringLiteral("Noyau");
+    t[505] = QStringLiteral("Architecture du processeur");
+    t[506] = QStringLiteral("Mémoire");
+    t[507] = QStringLiteral("## libres");
+    t[508] = QStringLiteral("Nom de l'ordinateur");
 }

@@ -488,4 +488,10 @@ void VulTekstenNederlands(TekstenTabel& t) {
                             "bekend: de racks en modules waarmee ze gelezen, opgeslagen of gelogd werd,\r\n"
                             "zijn niet bekend. Ze kan niet bewerkt worden. Open het bestand opnieuw om\r\n"
                             "ze te bewerken.");
+    t[503] = QStringLiteral("Systeem");
+    t[504] = QStringLiteral("Systeemkern");
+    t[505] = QStringLiteral("Processorarchitectuur");
+    t[506] = QStringLiteral("Geheugen");
+    t[507] = QStringLiteral("## vrij");
+    t[508] = QStringLiteral("Computernaam");
 }

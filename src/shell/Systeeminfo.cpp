@@ -39,14 +39,14 @@ QString AlsMiB(qint64 kb) {
 } // namespace
 
 QList<QPair<QString, QString>> Systeemgegevens() {
+    const QString vrij = QString(Tekst[507]).replace(QStringLiteral("##"), AlsMiB(Geheugen("MemAvailable")));
     return {
-        {QStringLiteral("System"), QSysInfo::prettyProductName()},
-        {QStringLiteral("Kernel"), QSysInfo::kernelType() + QLatin1Char(' ') + QSysInfo::kernelVersion()},
-        {QStringLiteral("Architecture"), QSysInfo::currentCpuArchitecture()},
+        {Tekst[503], QSysInfo::prettyProductName()},
+        {Tekst[504], QSysInfo::kernelType() + QLatin1Char(' ') + QSysInfo::kernelVersion()},
+        {Tekst[505], QSysInfo::currentCpuArchitecture()},
         {QStringLiteral("Qt"), QString::fromLatin1(qVersion())},
-        {QStringLiteral("Memory"), AlsMiB(Geheugen("MemTotal")) + QStringLiteral(" (") +
-                                       AlsMiB(Geheugen("MemAvailable")) + QStringLiteral(" free)")},
-        {QStringLiteral("Computer"), QSysInfo::machineHostName()},
+        {Tekst[506], AlsMiB(Geheugen("MemTotal")) + QStringLiteral(" (") + vrij + QLatin1Char(')')},
+        {Tekst[508], QSysInfo::machineHostName()},
     };
 }
 

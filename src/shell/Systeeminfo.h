@@ -5,7 +5,8 @@
 #include <QPair>
 #include <QString>
 
-// The facts as label and value, in the order the window shows them.
+// The facts as label (from the text table, in the current language) and value, in the order the window
+// shows them.
 QList<QPair<QString, QString>> Systeemgegevens();
 // Shows the window (made on first use), in front.
 void ToonSysteeminfo();

@@ -122,7 +122,10 @@ void Vensterbeheer::VolgendRackVenster() {
         if (r == 0) m_laatsteRack = 0;
     }
     if (r == 0) return;
-    if (!RackVlaggen[r].Show) LeesRackNamen(r);
+    // A window not shown, or hidden while its rack waits for its log-on, shows the names its rack's file
+    // gives.
+    auto* getoond = dynamic_cast<QWidget*>(RackVenster(r));
+    if (!RackVlaggen[r].Show || (getoond && Kindvensterkader(getoond)->isHidden())) LeesRackNamen(r);
     hoofdvenster().ToonRackVenster(r);
     if (auto* venster = dynamic_cast<QWidget*>(RackVenster(r))) NaarVoren(venster);
     RackVlaggen[r].Show = true;
@@ -199,21 +202,6 @@ void Vensterbeheer::VerwijderenVensters() {
     for (int g = 1; g <= AantalGrafieken; ++g)
         if (frmGrafiek* venster = GrafiekWidget(g); venster && venster->GrafiekIndex() == g)
             venster->WisGrafiekGegevens();
-}
-
-void Vensterbeheer::WissenVensters() {
-    AantalMetingen = 0;
-    for (int r = 1; r <= AantalRacks; ++r) {
-        if (!Racks[r].Present) continue;
-        if (frmTabel* tabel = frmTabelVan(r))
-            for (int16_t m = 1; m <= AantalModules; ++m)
-                tabel->WisTabelGegevens(m);
-        if (RackVlaggen[r].Show)
-            if (RackvensterInterface* rack = RackVenster(r)) rack->Ontlaad();
-    }
-    for (int g = 1; g <= AantalGrafieken; ++g)
-        if (GrafiekInLijst(g))
-            if (frmGrafiek* venster = GrafiekWidget(g)) venster->WisGrafiekGegevens();
 }
 
 void Vensterbeheer::Schik(Schikking wijze) {

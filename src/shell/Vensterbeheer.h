@@ -53,9 +53,6 @@ public:
     // File > New: unloads every table window of a registered rack, every shown rack window and every
     // graph window listed in the settings, and empties every other graph window; the tables hold no rows.
     void VerwijderenVensters();
-    // Empties every table and listed graph window and unloads the shown rack windows. File > New does
-    // not use it: the rack windows stay open there.
-    void WissenVensters();
     // The Window menu's arrangements; the layout is part of the configuration to be saved.
     void Schik(Schikking wijze);
 

@@ -790,8 +790,10 @@ void mdiK740::mnuNetworkSearch_Click() {
             Racks[r].Modules[m].Name.clear();
             Racks[r].Modules[m].Type = QStringLiteral("    ");
         }
-        if (RackVlaggen[r].Show) SluitRackVenster(r);
-        // The table keeps its rows for a rack that logs on again with the same modules.
+        // The rack window and the table wait hidden, and their flags stay: the table keeps its rows for
+        // a rack that logs on again with the same modules.
+        if (RackVlaggen[r].Show)
+            if (RackvensterInterface* venster = RackVenster(r)) venster->WachtOpAanmelding();
         if (Tabelvenster* tabel = TabelVensters[r]) tabel->WachtOpAanmelding();
     }
     // What the walk had under way ends with the run: nothing more goes to a rack that does not answer,

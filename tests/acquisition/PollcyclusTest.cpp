@@ -238,6 +238,42 @@ TEST_F(PollcyclusTest, ASilentModuleIsResentResetAndGivenUpWithAResetOfItsRack) 
     EXPECT_NE(std::find(logboek.begin(), logboek.end(), std::make_tuple(1, 1, Tekst[450])), logboek.end());
 }
 
+// A Search drops the command the walk saved for the resend of a module it was giving up. Rack 1's module
+// has left its temperature request unanswered three times: the walk saves that request and resets the
+// module, and then comes the Search. Rack 2's module, which stops answering afterwards, has its count of
+// unanswered requests brought to the resend by requests outside the walk (the status reads of a window
+// that talks to it): the walk sends it no command saved before the Search, and ends its turn.
+TEST_F(PollcyclusTest, TheCommandSavedForAResendDoesNotOutliveASearch) {
+    harnas->PlaatsRacks(2, 1);
+    MetenActief = true;
+    OpvraagRack = 1;
+    OpvraagModule = 1;
+    OpvraagStap = 2;
+    ModuleRecord& eerste = Racks[1].Modules[1];
+    eerste.Beantwoord = false;
+    eerste.AantalPogingen = 3;
+    eerste.LaatsteCommando = QString::number(CommandoTemperatuurADC);
+    ControleTeller = 100;
+    ControleerOpvraging();
+    ASSERT_EQ(BewaardCommando, QString::number(CommandoTemperatuurADC));
+    HerbeginOpvraging();
+
+    emulator.module(PollHarnas::ModuleNummer(2, 1))->stil = true;
+    for (int i = 0; i < 4; ++i)
+        LeesStatus(2, 1, 255);
+    ASSERT_EQ(Racks[2].Modules[1].AantalPogingen, 4);
+    ASSERT_FALSE(Racks[2].Modules[1].Beantwoord);
+    emulator.wisVerzoeken();
+    OpvraagRack = 2;
+    OpvraagModule = 1;
+    ControleTeller = 100;
+    ControleerOpvraging();
+    for (const Verzonden& v : Verzoeken())
+        EXPECT_FALSE(v.plaats == Plaats(2, 1) && v.code == CommandoTemperatuurADC)
+            << "rack 2's module was sent the temperature request rack 1's module saved before the Search";
+    EXPECT_FALSE(BeurtOpen(2, 1)) << "rack 2's module's turn goes on";
+}
+
 TEST_F(PollcyclusTest, AGivenUpModuleCountsAsSuchAndItsValuesAreBlankUntilItAnswersAgain) {
     harnas->PlaatsRacks(1, 3);
     OpnameRackvenster venster;

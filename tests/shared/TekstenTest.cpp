@@ -17,6 +17,8 @@ std::vector<int> GevuldeRijen() {
     for (int i = EersteTekst; i <= 498; ++i)
         rijen.push_back(i);
     rijen.push_back(500);
+    for (int i = 503; i <= LaatsteTekst; ++i)
+        rijen.push_back(i);
     return rijen;
 }
 } // namespace

@@ -27,6 +27,7 @@
 #include "shell/Installatie.h"
 #include "shell/Menubalk.h"
 #include "shell/RecenteBestanden.h"
+#include "shell/Systeeminfo.h"
 #include "shell/Systeemopdrachten.h"
 #include "shell/Vensterbeheer.h"
 #include "shell/Werkbalk.h"
@@ -174,7 +175,8 @@ TEST_F(MenusTest, ASearchWithRacksRegisteredWarnsFirstAndCancelKeepsTheSystem) {
     EXPECT_FALSE(TerminalAangevinkt());
     EXPECT_FALSE(ConfiguratieGewijzigd);
 
-    // OK forgets the modules, closes the rack's window and asks the racks to log on again.
+    // OK forgets the modules, hides the rack's window (its Show flag stays for its record) and asks the
+    // racks to log on again.
     antwoorden = {vbOK};
     menus().mnuNetworkSearch->trigger();
     ASSERT_EQ(vragen.size(), 2u);
@@ -182,7 +184,10 @@ TEST_F(MenusTest, ASearchWithRacksRegisteredWarnsFirstAndCancelKeepsTheSystem) {
         EXPECT_TRUE(Racks[1].Modules[m].Name.isEmpty()) << m;
         EXPECT_EQ(Racks[1].Modules[m].Type.tekst(), QStringLiteral("    ")) << m;
     }
-    EXPECT_FALSE(RackVlaggen[1].Show);
+    EXPECT_TRUE(RackVlaggen[1].Show);
+    auto* rack = dynamic_cast<QWidget*>(RackVenster(1));
+    ASSERT_NE(rack, nullptr);
+    EXPECT_TRUE(Kindvensterkader(rack)->isHidden());
     EXPECT_TRUE(TerminalAangevinkt());
     EXPECT_TRUE(ConfiguratieGewijzigd);
 }
@@ -995,19 +1000,39 @@ TEST_F(MenusTest, HelpOpensTheMainWindowsPageAndSystemInfoTellsWhatThePlatformRe
     EXPECT_EQ(help->pagina(), HelpPagina(2, HelpHoofdvenster));
     SluitHelp();
 
-    menus().mnuSysInfo->trigger();
-    QWidget* info = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QStringLiteral("Systeeminfo") && w->isVisible()) info = w;
-    ASSERT_NE(info, nullptr);
-    QStringList teksten;
-    for (QLabel* l : info->findChildren<QLabel*>())
-        teksten << l->text();
-    EXPECT_TRUE(teksten.contains(QString::fromLatin1(qVersion())));
-    EXPECT_TRUE(teksten.contains(QSysInfo::currentCpuArchitecture()));
-    EXPECT_TRUE(std::any_of(teksten.begin(), teksten.end(), [](const QString& t) {
-        return t.endsWith(QStringLiteral(" free)")) && !t.startsWith('?');
-    }));
+    // Help > System info in French and in Dutch: every label in the chosen language, none in English.
+    const QStringList engels = {QStringLiteral("System:"), QStringLiteral("Kernel:"),
+                                QStringLiteral("Architecture:"), QStringLiteral("Memory:"),
+                                QStringLiteral("Computer:")};
+    for (int taal : {1, 2}) {
+        SCOPED_TRACE("language " + std::to_string(taal));
+        HuidigeTaal = taal;
+        KiesTaal(HuidigeTaal);
+        menus().mnuSysInfo->trigger();
+        QWidget* info = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QStringLiteral("Systeeminfo") && w->isVisible()) info = w;
+        ASSERT_NE(info, nullptr);
+        QStringList labels, waarden;
+        for (QLabel* l : info->findChildren<QLabel*>())
+            (l->text().endsWith(QLatin1Char(':')) ? labels : waarden) << l->text();
+        const QString vrij = Tekst[507].section(QStringLiteral("##"), 1);
+        const QStringList verwacht = {Tekst[503] + ':',      Tekst[504] + ':', Tekst[505] + ':',
+                                      QStringLiteral("Qt:"), Tekst[506] + ':', Tekst[508] + ':'};
+        EXPECT_EQ(labels.join(QStringLiteral(" | ")).toStdString(),
+                  verwacht.join(QStringLiteral(" | ")).toStdString());
+        for (const QString& label : labels)
+            EXPECT_FALSE(engels.contains(label)) << "an English label: " << label.toStdString();
+        EXPECT_TRUE(waarden.contains(QString::fromLatin1(qVersion())));
+        EXPECT_TRUE(waarden.contains(QSysInfo::currentCpuArchitecture()));
+        EXPECT_TRUE(std::any_of(waarden.begin(), waarden.end(),
+                                [&](const QString& t) {
+                                    return t.endsWith(vrij + QLatin1Char(')')) && !t.startsWith('?') &&
+                                           !t.contains(QStringLiteral("free"));
+                                }))
+            << "the memory in words of the language: " << waarden.join(QStringLiteral(" | ")).toStdString();
+        SluitSysteeminfo();
+    }
 }
 
 TEST(Vensterindeling, TilesShareTheAreaWithoutGapsAndIconsLineTheBottom) {

@@ -30,6 +30,7 @@
 #include "platform/Klok.h"
 #include "platform/Tekstbestand.h"
 #include "rackviews/FormEditInfo.h"
+#include "rackviews/FormRack.h"
 #include "shared/Hulpfuncties.h"
 #include "shared/Instellingen.h"
 #include "shared/Melding.h"
@@ -53,6 +54,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFontMetricsF>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -634,7 +636,9 @@ TEST_F(VervolgbestandTest, ARunsFirstRowHoldsNoReadingTakenBeforeTheRunBegan) {
         [&] { return RackVenster(2) != nullptr && !PauzeOpvragen && platform::klok().ms() - sinds > 5000; },
         [&] {
             EXPECT_TRUE(Racks[1].Present);
-            EXPECT_EQ(RackVenster(1), nullptr);
+            auto* rack = dynamic_cast<QWidget*>(RackVenster(1));
+            EXPECT_TRUE(!rack || Kindvensterkader(rack)->isHidden())
+                << "rack 1's window shown while it waits";
             statusVragen = emulator.aantalVerzoeken(CommandoStatus, MillivoltModule);
             // File > Open of the data file, which holds rack 1's values: they are told as left out.
             vragen.clear();
@@ -849,6 +853,139 @@ TEST_F(VervolgbestandTest, ASearchUnderANamePerModuleEndsTheRunInItsFilesAndARac
             const auto* tabel = dynamic_cast<const frmTabel*>(TabelVensters[1]);
             ASSERT_NE(tabel, nullptr);
             EXPECT_EQ(tabel->SSTab->tabText(0).toStdString(), naam1.toStdString());
+            SluitZonderBewaren(venster);
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+}
+
+// A rack that does not answer a Search keeps its windows, hidden, with the flags of its record: File > Save
+// settings during the wait saves them as they were before the Search, File > New brings its rack window
+// and its table back as they were, and so does a restart after that save, the rack still off the line.
+// While it waits, View > Rack shows its window with its module's name and without the values it showed.
+TEST_F(VervolgbestandTest, ARackThatDoesNotAnswerASearchGetsItsWindowsBackAtFileNewAndAtARestart) {
+    const auto getoond = [](Tabelvenster* tabel) {
+        auto* w = dynamic_cast<QWidget*>(tabel);
+        return w && Kindvensterkader(w)->isVisible();
+    };
+    const auto rackGetoond = [](int r) {
+        auto* w = dynamic_cast<QWidget*>(RackVenster(r));
+        return w && Kindvensterkader(w)->isVisible();
+    };
+    // The value of `sleutel` in the [RACK] section of rack 1's saved record.
+    const auto inRecord = [](const char* sleutel) {
+        QByteArray bytes;
+        const QString rcf = RackBestandsnaam(1, MapConfiguratie, QStringLiteral(".rcf"));
+        EXPECT_TRUE(platform::LeesBestand(rcf, bytes)) << rcf.toStdString();
+        const QStringList regels = platform::VanWindows1252(bytes).split(QStringLiteral("\r\n"));
+        const QString begin = QLatin1String(sleutel) + QLatin1Char('=');
+        for (qsizetype i = regels.indexOf(QStringLiteral("[RACK]")) + 1; i > 0 && i < regels.size(); ++i) {
+            if (regels[i].startsWith(QLatin1Char('['))) break;
+            if (regels[i].startsWith(begin)) return regels[i].mid(begin.size()).toStdString();
+        }
+        return std::string("(none)");
+    };
+    // Rack 1's window shows a value of its module's input 1.
+    const auto toontWaarde = [] {
+        auto* rack = dynamic_cast<FormRack*>(RackVenster(1));
+        return rack && !rack->LabelWaarde[0]->text().isEmpty() && !PauzeOpvragen;
+    };
+    // Rack 1 off the line, and System > Search.
+    const auto zoekZonderRack1 = [this] {
+        emulator.rack(1)->stil = true;
+        antwoorden = {vbOK};
+        HoofdvensterK740()->menus().mnuNetworkSearch->trigger();
+        ASSERT_TRUE(VerbindingActief);
+    };
+    // While rack 1 waits for its log-on, View > Rack shows its window without the values it showed.
+    const auto bekijkWachtendRack = [&] {
+        ASSERT_TRUE(RackWachtOpAanmelding(1));
+        EXPECT_FALSE(rackGetoond(1)) << "rack 1's window shown while its rack waits";
+        HoofdvensterK740()->menus().mnuDataRack->trigger();
+        EXPECT_TRUE(rackGetoond(1)) << "View > Rack did not show rack 1's window";
+        auto* rack = dynamic_cast<FormRack*>(RackVenster(1));
+        ASSERT_NE(rack, nullptr);
+        for (int c = 1; c <= AantalIngangen; ++c)
+            EXPECT_EQ(rack->LabelWaarde[static_cast<size_t>(RackLabelIndex(1, c))]->text().toStdString(), "")
+                << "input " << c << " shows a value of a rack that is not polled";
+    };
+    bool tabelVoor = false;
+    QString naam;
+    {
+        mdiK740 venster;
+        const Installatie installatie(venster);
+        InstalleerMeldingen();
+        ZetBestandsdialogen(&keuze);
+        Draaiboek boek(venster, 120000);
+        LogVanafStartElkeSeconde(boek, venster, {}, 2);
+        boek.Stap(
+            QStringLiteral("logging runs"), [&] { return Rijen(Pad("Untitled.csv")) >= 2 && !PauzeOpvragen; },
+            [&] {
+                ASSERT_TRUE(rackGetoond(1)) << "rack 1's window before the Search";
+                tabelVoor = getoond(TabelVensters[1]);
+                naam = Racks[1].Modules[1].Name.trimmed();
+                ASSERT_FALSE(naam.isEmpty());
+                zoekZonderRack1();
+            });
+        boek.Stap(
+            QStringLiteral("rack 2 logged on again"), [&] { return rackGetoond(2) && !PauzeOpvragen; },
+            [&] {
+                ASSERT_TRUE(RackWachtOpAanmelding(1));
+                EXPECT_FALSE(rackGetoond(1)) << "rack 1's window shown while its rack waits";
+                EXPECT_FALSE(getoond(TabelVensters[1])) << "rack 1's table shown while its rack waits";
+                venster.menus().mnuFileSaveSettings->trigger();
+                EXPECT_EQ(inRecord("Show"), "True") << "rack 1's record saved without its window";
+                EXPECT_EQ(inRecord("Table"), tabelVoor ? "True" : "False");
+                keuze.bestanden = {Pad("after.csv")};
+                venster.menus().mnuFileNew->trigger();
+                ASSERT_EQ(Gegevensbestand, Pad("after.csv"));
+                EXPECT_FALSE(RackWachtOpAanmelding(1));
+                EXPECT_TRUE(rackGetoond(1)) << "rack 1's window not back after File > New";
+                EXPECT_EQ(getoond(TabelVensters[1]), tabelVoor) << "rack 1's table after File > New";
+                emulator.rack(1)->stil = false;
+            });
+        // Rack 1 back on the line and shown with its values; then a second Search, rack 1 off the line.
+        boek.Stap(QStringLiteral("rack 1's window shows its values"), toontWaarde, zoekZonderRack1);
+        boek.Stap(
+            QStringLiteral("rack 2 logged on after the second Search"),
+            [&] { return rackGetoond(2) && !PauzeOpvragen; },
+            [&] {
+                // View > Rack shows the hidden window meanwhile: its module under its name.
+                bekijkWachtendRack();
+                auto* rack = dynamic_cast<FormRack*>(RackVenster(1));
+                ASSERT_NE(rack, nullptr);
+                EXPECT_EQ(rack->LabelModule[0]->text().toStdString(), naam.toStdString());
+                SluitZonderBewaren(venster);
+            });
+        ASSERT_TRUE(venster.MDIForm_Load({}));
+        ASSERT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+    }
+
+    // The next start, rack 1 still off the line: the record saved during the wait shows its windows.
+    NieuweStart();
+    InstalleerGeheugenlijn(emulator);
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    ZetBestandsdialogen(&keuze);
+    Draaiboek boek(venster, 120000);
+    boek.Stap(
+        QStringLiteral("the start"), [&] { return rackGetoond(2) && !PauzeOpvragen; },
+        [&] {
+            EXPECT_TRUE(rackGetoond(1)) << "rack 1's window not back after a restart";
+            EXPECT_EQ(getoond(TabelVensters[1]), tabelVoor) << "rack 1's table after a restart";
+            emulator.rack(1)->stil = false;
+        });
+    // A rack whose settings were never saved has no file that names its module: its window, hidden by a
+    // Search it does not answer, comes back through View > Rack without the values it showed too.
+    boek.Stap(QStringLiteral("rack 1's window shows its values after the start"), toontWaarde, [&] {
+        ASSERT_TRUE(QFile::remove(RackBestandsnaam(1, MapConfiguratie, QStringLiteral(".rcf"))));
+        zoekZonderRack1();
+    });
+    boek.Stap(
+        QStringLiteral("rack 2 logged on after the Search"), [&] { return rackGetoond(2) && !PauzeOpvragen; },
+        [&] {
+            bekijkWachtendRack();
             SluitZonderBewaren(venster);
         });
     ASSERT_TRUE(venster.MDIForm_Load({}));

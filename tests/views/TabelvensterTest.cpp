@@ -7,6 +7,7 @@
 #include "rackviews/FormEditInfo.h"
 #include "rackviews/FormRack.h"
 #include "rackviews/RackvensterActies.h"
+#include "shared/Hulpfuncties.h"
 #include "shared/Instellingen.h"
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
@@ -303,6 +304,54 @@ TEST_F(TabelvensterTest, FileRowsConvertTemperaturesAndMarkWhatIsOutOfRange) {
     // The grid shows the newest rows, and the row below them.
     EXPECT_EQ(w.MSHFlexGrid[4]->model()->rowCount(), 4);
     EXPECT_EQ(w.CelTekst(4, 4, 0), QStringLiteral("4"));
+}
+
+// A logging file whose header gives rack 1 slot 1's inputs in another order than the program writes them
+// (input 2 first): its block is read field by field, and each value, unit and temperature shows in the
+// columns of its own input, as the header names it; the blocks written in order beside it show theirs too.
+TEST_F(TabelvensterTest, ABlockWhoseHeaderGivesItsInputsInAnotherOrderShowsEachValueUnderItsOwnInput) {
+    const std::vector<std::pair<QString, std::vector<int>>> blokken = {
+        {QStringLiteral("R1M1"), {2, 1, 3, 4}},
+        {QStringLiteral("R1M4"), {1, 2, 3, 4}},
+        {QStringLiteral("R2M2"), {1, 2, 3, 4}}};
+    QString kop = QStringLiteral("\"Time\"");
+    QString regel = QStringLiteral("\"05/01/2026 09:00:01\"");
+    for (const auto& [module, ingangen] : blokken) {
+        for (int c : ingangen) {
+            for (const char* soort : {"Flags", "Value", "Unit", "Temp", "T.Unit"})
+                kop += QStringLiteral(",\"%1 %2C%3\"").arg(QLatin1String(soort), module).arg(c);
+            regel += QStringLiteral(",\"0\",\"%1.%1\",\"%2\",\"2%1.5\",\"%3\"")
+                         .arg(c)
+                         .arg(c == 1 ? QStringLiteral("pH") : QStringLiteral("mV"), u8("°C"));
+        }
+        kop += QStringLiteral(",\"%1\"").arg(module);
+        regel += QStringLiteral(",\"info %1\"").arg(module);
+    }
+    Schrijf(pad, platform::NaarWindows1252(kop + QStringLiteral("\r\n") + regel + QStringLiteral("\r\n")));
+    LeesGegevensbestand(pad);
+    EXPECT_TRUE(vragen.empty()) << vragen.front().tekst.toStdString();
+    ASSERT_EQ(AantalMetingen, 1);
+    for (const auto& [r, m] : {std::pair{1, 1}, std::pair{1, 4}, std::pair{2, 2}}) {
+        SCOPED_TRACE(QStringLiteral("R%1M%2").arg(r).arg(m).toStdString());
+        frmTabel& w = tabel(r);
+        const auto module = static_cast<int16_t>(m);
+        for (int c = 1; c <= 4; ++c) {
+            const auto kolom = static_cast<int16_t>(KolomVanKanaal(c));
+            const QString eenheid = c == 1 ? QStringLiteral("pH") : QStringLiteral("mV");
+            EXPECT_EQ(w.CelTekst(module, 1, kolom).toStdString(),
+                      QStringLiteral("%1.%1").arg(c).toStdString())
+                << "input " << c << "'s value";
+            EXPECT_EQ(w.CelTekst(module, 1, kolom + 1).toStdString(), eenheid.toStdString())
+                << "input " << c << "'s unit";
+            // Slot 1 shows its temperatures as the file in °C, to one decimal.
+            if (r == 1 && m == 1) {
+                EXPECT_EQ(w.CelTekst(module, 1, kolom + 2).toDouble(), 20 + c + 0.5)
+                    << "input " << c << "'s temperature";
+            }
+        }
+        EXPECT_EQ(w.CelTekst(module, 1, KolomInfo).toStdString(),
+                  QStringLiteral("info R%1M%2").arg(r).arg(m).toStdString());
+    }
 }
 
 TEST_F(TabelvensterTest, TemperaturesInAnotherUnitAreConvertedByTheUnitOfTheirOwnRow) {

@@ -56,6 +56,12 @@ public:
     virtual void Toon() {}
     // Closes the window; it deregisters itself.
     virtual void Ontlaad() {}
+    // System > Search asks the racks to log on again: the window waits for its rack's log-on. The real
+    // window stays, hidden, and its rack keeps its Show flag, as its table window keeps its own: a rack
+    // that does not answer gets its windows back when its record is read again (File > New, a restart)
+    // and saves them in its record meanwhile. Shown again (Toon), the window is laid out afresh from the
+    // rack record. A window that cannot wait is closed.
+    virtual void WachtOpAanmelding() { Ontlaad(); }
     // 0 normal, 1 minimised, 2 maximised.
     virtual int VensterStatus() const { return 0; }
     virtual void ZetVensterStatus(int status) { (void)status; }
