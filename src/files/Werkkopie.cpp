@@ -319,7 +319,8 @@ bool EindeBewerking(Bewerking& bewerking, const QString& bestand) {
 // Edits
 
 Regelindeling::Regelindeling(const QString& kop, int16_t rack)
-    : m_kop(SplitsVelden(kop)), m_rack(rack), m_venster(rack >= 1 && rack <= AantalRacks ? TabelVensters[rack] : nullptr) {}
+    : m_kop(SplitsVelden(kop)), m_rack(rack),
+      m_venster(rack >= 1 && rack <= AantalRacks ? TabelVensters[rack] : nullptr) {}
 
 const Veldindeling* Regelindeling::Voor(int32_t rij) const {
     const Rijmodules modules = m_venster ? m_venster->Indelingen().Van(rij) : nullptr;
@@ -372,7 +373,8 @@ Regelwijzer::Regelwijzer(int16_t rack, int16_t module, const std::vector<int32_t
     // The same second shows the same date and time cells: a row's time is kept in them alone. Per cell
     // text the rows seen so far with it.
     const auto sleutel = [venster, module](int32_t q) {
-        return venster->CelTekst(module, q, KolomDatum) + QChar(u'\n') + venster->CelTekst(module, q, KolomTijd);
+        return venster->CelTekst(module, q, KolomDatum) + QChar(u'\n') +
+               venster->CelTekst(module, q, KolomTijd);
     };
     QHash<QString, int32_t> gezien;
     for (const int32_t r : rijen)
@@ -441,7 +443,9 @@ bool SchrijfInfo(int16_t rack, int16_t module, int32_t rij, const QString& tekst
         const auto schrijfReeks = [&] {
             for (Wachtend& w : reeks) {
                 // A line of the second that no row of the table was read from lies as the row's own.
-                const int16_t n = eigen && w.vanSeconde ? indeling.Kolom(w.regel, w.rij ? w.rij : rij, module, InfoVeld) : 0;
+                const int16_t n = eigen && w.vanSeconde
+                                      ? indeling.Kolom(w.regel, w.rij ? w.rij : rij, module, InfoVeld)
+                                      : 0;
                 if (n > 0) {
                     VervangVeld(w.regel, n, tekst);
                     if (w.rij) geschreven.push_back(w.rij);

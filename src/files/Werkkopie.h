@@ -19,8 +19,8 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QHash>
-#include <QStringList>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <memory>
 #include <optional>

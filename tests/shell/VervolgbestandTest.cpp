@@ -1744,9 +1744,8 @@ protected:
             QStringLiteral("rows in every rack's file"),
             [&] {
                 const QStringList paden = LogBestanden(Gegevensbestand);
-                return paden.size() == 3 && std::all_of(paden.begin(), paden.end(), [](const QString& p) {
-                           return Rijen(p) >= 4;
-                       });
+                return paden.size() == 3 && std::all_of(paden.begin(), paden.end(),
+                                                        [](const QString& p) { return Rijen(p) >= 4; });
             },
             [&] {
                 if (!tijdensLoggen) venster.menus().mnuDatalogging->trigger();
@@ -1774,13 +1773,17 @@ protected:
             });
         boek.Stap(
             QStringLiteral("rack 1 has logged on with its second module"),
-            [&] { return Racks[1].Modules[2].Present && Racks[1].Modules[2].Idno == NieuweModule && !PauzeOpvragen; },
+            [&] {
+                return Racks[1].Modules[2].Present && Racks[1].Modules[2].Idno == NieuweModule &&
+                       !PauzeOpvragen;
+            },
             [&] {
                 ASSERT_FALSE(VerbindingActief);
                 vragen.clear();
                 const QString pad = Pad("saved.csv");
                 std::vector<QStringList> vooraf = Regels(pad);
-                ASSERT_TRUE(TabelVensters[1]->CelTekst(1, 2, KolomTijd).isEmpty()) << "rack 1's table emptied";
+                ASSERT_TRUE(TabelVensters[1]->CelTekst(1, 2, KolomTijd).isEmpty())
+                    << "rack 1's table emptied";
                 std::vector<int32_t> rijen{2};
                 if (tijdensLoggen) rijen.push_back(opgeslagen + 1);
                 for (const int32_t rij : rijen) {
@@ -1790,8 +1793,8 @@ protected:
                     ASSERT_TRUE(Info(2, rij, tekst)) << "the info editor did not open";
                     WisWaarde(2, rij + 1);
                     EXPECT_TRUE(vragen.empty()) << vragen.front().tekst.toStdString();
-                    // In the working copy: rack 2's fields 43 (the info) and 24 and 25 (input 1's value and unit:
-                    // its block the second of three), the rest as it was.
+                    // In the working copy: rack 2's fields 43 (the info) and 24 and 25 (input 1's value and
+                    // unit: its block the second of three), the rest as it was.
                     const std::vector<QStringList> werkkopie = Regels(pad + QStringLiteral(".new"));
                     ASSERT_EQ(werkkopie.size(), vooraf.size());
                     const size_t regel = RegelVanRij(werkkopie, 2, rij);

@@ -616,7 +616,8 @@ TEST_F(TabelBewerkingTest, EditsAfterALogOnGoIntoTheFieldsTheLoadReadTheirRowsFr
     TijdMeting = platform::MaakDatum(2026, 1, 5, 9, 0, 4);
     tabel(2).VulTabellenAan(QString());
     ASSERT_FALSE(tabel(2).CelTekst(2, 4, KolomTijd).isEmpty());
-    QStringList vijf{tabel(2).CelTekst(2, 4, KolomDatum) + QLatin1Char(' ') + tabel(2).CelTekst(2, 4, KolomTijd)};
+    QStringList vijf{tabel(2).CelTekst(2, 4, KolomDatum) + QLatin1Char(' ') +
+                     tabel(2).CelTekst(2, 4, KolomTijd)};
     for (int b = 0; b < 5; ++b) {
         for (int v = 0; v < 20; ++v)
             vijf << QString();
@@ -639,7 +640,8 @@ TEST_F(TabelBewerkingTest, EditsAfterALogOnGoIntoTheFieldsTheLoadReadTheirRowsFr
     for (const int16_t c : {KolomDatum, KolomTijd})
         tabel(2).ZetCelTekst(2, 5, c, tabel(2).CelTekst(2, 4, c));
     const QByteArray werkkopie = Lees(nieuw());
-    EXPECT_FALSE(InfoMetToets(2, 2, 5, QStringLiteral("lost"))) << "the info editor of a row of no known layout";
+    EXPECT_FALSE(InfoMetToets(2, 2, 5, QStringLiteral("lost")))
+        << "the info editor of a row of no known layout";
     const QString temperatuur = tabel(2).CelTekst(2, 1, 5);
     ASSERT_FALSE(temperatuur.isEmpty());
     Selecteer(2, 2, 1, 5, 5, 5).WissenSelectie();
@@ -684,7 +686,8 @@ TEST_F(TabelBewerkingTest, EditsOfARowFindTheLineOfItsOwnDay) {
     for (const int dag : {5, 6})
         for (const int s : {1, 2}) {
             QStringList regel = SplitsVelden(Regel(s));
-            regel[0].replace(QStringLiteral("05/01/2026"), QStringLiteral("%1/01/2026").arg(dag, 2, 10, QLatin1Char('0')));
+            regel[0].replace(QStringLiteral("05/01/2026"),
+                             QStringLiteral("%1/01/2026").arg(dag, 2, 10, QLatin1Char('0')));
             f.push_back(regel);
         }
     Schrijf(pad, Bytes(f));
