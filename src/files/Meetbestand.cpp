@@ -63,81 +63,82 @@ QString IngangTitel(int r, int m, int n) {
     return naam;
 }
 
-QString Kopregel() {
+// The header line of a file whose lines hold the blocks of `modules`, in their order.
+QString Kopregel(const std::vector<Tabelmodule>& modules) {
     QString regel;
     VoegVeldToe(regel, QStringLiteral("Time"));
-    for (int r = 1; r <= AantalRacks; ++r) {
-        if (!Racks[r].Present) continue;
-        for (int m = 1; m <= AantalModules; ++m) {
-            if (!Racks[r].Modules[m].Present) continue;
-            for (int n = 1; n <= AantalIngangen; ++n) {
-                const QString t = IngangTitel(r, m, n);
-                VoegVeldToe(regel, QStringLiteral("Flags ") + t);
-                VoegVeldToe(regel, QStringLiteral("Value ") + t);
-                VoegVeldToe(regel, QStringLiteral("Unit ") + t);
-                VoegVeldToe(regel, QStringLiteral("Temp ") + t);
-                VoegVeldToe(regel, QStringLiteral("T.Unit ") + t);
-            }
-            VoegVeldToe(regel, TrimSpaties(ModuleNaamVan(r, m)));
+    for (const Tabelmodule& t : modules) {
+        for (int n = 1; n <= AantalIngangen; ++n) {
+            const QString titel = IngangTitel(t.rack, t.module, n);
+            VoegVeldToe(regel, QStringLiteral("Flags ") + titel);
+            VoegVeldToe(regel, QStringLiteral("Value ") + titel);
+            VoegVeldToe(regel, QStringLiteral("Unit ") + titel);
+            VoegVeldToe(regel, QStringLiteral("Temp ") + titel);
+            VoegVeldToe(regel, QStringLiteral("T.Unit ") + titel);
         }
+        VoegVeldToe(regel, TrimSpaties(ModuleNaamVan(t.rack, t.module)));
     }
     SluitRegel(regel);
     return regel;
 }
 
-// A row emptied by a delete has no time cells left: it is no sample any more.
-bool RijZonderTijd(int32_t rij) {
-    for (int r = 1; r <= AantalRacks; ++r) {
-        if (!Racks[r].Present) continue;
-        for (int m = 1; m <= AantalModules; ++m)
-            if (Racks[r].Modules[m].Present)
-                return ZonderTijd(static_cast<int16_t>(r), static_cast<int16_t>(m), rij);
-    }
-    return true;
+// The module whose grid gives row `rij` its time: the first of `modules` whose grid has a time in that
+// row. A rack's table emptied at a log-on with other modules has none in the rows before it, while the
+// other racks' tables keep theirs. None for a row that no table shows with a time (a deleted row).
+const Tabelmodule* ModuleMetTijd(const std::vector<Tabelmodule>& modules, int32_t rij) {
+    for (const Tabelmodule& t : modules)
+        if (!ZonderTijd(static_cast<int16_t>(t.rack), static_cast<int16_t>(t.module), rij)) return &t;
+    return nullptr;
 }
 
-void VoegRijToe(QString& uit, int32_t rij) {
-    if (RijZonderTijd(rij)) return;
-    bool eerste = true;
-    for (int r = 1; r <= AantalRacks; ++r) {
-        if (!Racks[r].Present) continue;
+// The line of row `rij`: its time from the module that has one, then the block of every module of
+// `modules` from its own grid, empty where that grid has no time in the row. False, and nothing added, for
+// a row without a time.
+bool VoegRijToe(QString& uit, int32_t rij, const std::vector<Tabelmodule>& modules) {
+    const Tabelmodule* metTijd = ModuleMetTijd(modules, rij);
+    if (!metTijd) return false;
+    const auto r0 = static_cast<int16_t>(metTijd->rack);
+    const auto m0 = static_cast<int16_t>(metTijd->module);
+    // Relative times cannot be read back as rows: the file always gets the clock time.
+    Tabelvenster* eerste = TabelVensters.Maak(r0);
+    VoegVeldToe(uit, RelatieveTijd && TijdBasis != 0
+                         ? platform::DatumTijdTekst(TijdUitRelatief(r0, m0, rij))
+                         : eerste->CelTekst(m0, rij, KolomDatum) + QLatin1Char(' ') +
+                               eerste->CelTekst(m0, rij, KolomTijd));
+    for (const Tabelmodule& t : modules) {
+        const auto r = static_cast<int16_t>(t.rack);
+        const auto m = static_cast<int16_t>(t.module);
         Tabelvenster* venster = TabelVensters.Maak(r);
-        auto cel = [venster, rij](int m, int kolom) {
-            return venster ? venster->CelTekst(static_cast<int16_t>(m), rij, static_cast<int16_t>(kolom))
-                           : QString();
-        };
-        for (int m = 1; m <= AantalModules; ++m) {
-            if (!Racks[r].Modules[m].Present) continue;
-            if (eerste) {
-                // Relative times cannot be read back as rows: the file always gets the clock time.
-                VoegVeldToe(uit, RelatieveTijd && TijdBasis != 0
-                                     ? platform::DatumTijdTekst(TijdUitRelatief(static_cast<int16_t>(r),
-                                                                                static_cast<int16_t>(m), rij))
-                                     : cel(m, KolomDatum) + QLatin1Char(' ') + cel(m, KolomTijd));
-                eerste = false;
-            }
-            for (int n = 1; n <= AantalIngangen; ++n) {
-                if (!Racks[r].Modules[m].Meting[n].Set) {
-                    for (int k = 0; k < VeldenPerIngang; ++k)
-                        VoegVeldToe(uit, QString());
-                    continue;
-                }
-                const int c = KolomVanKanaal(n);
-                const QString waarde = cel(m, c);
-                const QString temperatuur = cel(m, c + 2);
-                int flags = 0;
-                if (waarde == OR) flags |= VlagBovenBereik;
-                if (temperatuur == OR) flags |= VlagTemperatuurTeHoog;
-                VoegVeldToe(uit, QString::number(flags));
-                VoegVeldToe(uit, TrimSpaties(waarde));
-                VoegVeldToe(uit, TrimSpaties(cel(m, c + 1)));
-                VoegVeldToe(uit, TrimSpaties(temperatuur));
-                VoegVeldToe(uit, TrimSpaties(cel(m, c + 3)));
-            }
-            VoegVeldToe(uit, cel(m, InfoKolom(r, m)));
+        if (!venster || (&t != metTijd && ZonderTijd(r, m, rij))) {
+            for (int k = 0; k < VeldenPerBlok; ++k)
+                VoegVeldToe(uit, QString());
+            continue;
         }
+        auto cel = [venster, m, rij](int kolom) {
+            return venster->CelTekst(m, rij, static_cast<int16_t>(kolom));
+        };
+        for (int n = 1; n <= AantalIngangen; ++n) {
+            if (!Racks[r].Modules[m].Meting[n].Set) {
+                for (int k = 0; k < VeldenPerIngang; ++k)
+                    VoegVeldToe(uit, QString());
+                continue;
+            }
+            const int c = KolomVanKanaal(n);
+            const QString waarde = cel(c);
+            const QString temperatuur = cel(c + 2);
+            int flags = 0;
+            if (waarde == OR) flags |= VlagBovenBereik;
+            if (temperatuur == OR) flags |= VlagTemperatuurTeHoog;
+            VoegVeldToe(uit, QString::number(flags));
+            VoegVeldToe(uit, TrimSpaties(waarde));
+            VoegVeldToe(uit, TrimSpaties(cel(c + 1)));
+            VoegVeldToe(uit, TrimSpaties(temperatuur));
+            VoegVeldToe(uit, TrimSpaties(cel(c + 3)));
+        }
+        VoegVeldToe(uit, cel(InfoKolom(r, m)));
     }
     SluitRegel(uit);
+    return true;
 }
 
 // "Access rejected" when the file or its folder cannot be written; otherwise the write itself failed.
@@ -227,16 +228,27 @@ QString MetWeggelatenModules(const QString& tekst, const std::vector<std::pair<i
 // and the same modules: a reload (relative time, the time's origin) does not tell it again.
 QString VorigeWeglating;
 
+// The list GeschrevenTabelmodules gave last: the rows of a run share it.
+Rijmodules VorigeGeschreven;
+
 } // namespace
 
 bool SchrijfGegevensbestand(const QString& naam, const std::function<bool(const QString&)>& aanvullen,
-                            const QString& backup) {
+                            const QString& backup, GeschrevenTabel* geschreven) {
     // The table as it stands at each try: logging goes on while the box waits, and a Retry writes the
-    // rows taken meanwhile too.
-    const auto inhoud = [] {
-        QString uit = Kopregel();
-        for (int32_t rij = 1; rij <= AantalMetingen; ++rij)
-            VoegRijToe(uit, rij);
+    // rows taken meanwhile too. What the file holds is what the last try wrote.
+    GeschrevenTabel poging;
+    const auto inhoud = [&poging] {
+        poging.modules = GeschrevenTabelmodules();
+        poging.rijen.clear();
+        QString uit = Kopregel(*poging.modules);
+        for (int32_t rij = 1; rij <= AantalMetingen; ++rij) {
+            if (!VoegRijToe(uit, rij, *poging.modules)) continue;
+            if (!poging.rijen.empty() && poging.rijen.back().second == rij - 1)
+                poging.rijen.back().second = rij;
+            else
+                poging.rijen.emplace_back(rij, rij);
+        }
         return platform::NaarWindows1252(uit);
     };
     const auto schrijf = [&] {
@@ -258,6 +270,7 @@ bool SchrijfGegevensbestand(const QString& naam, const std::function<bool(const 
         const int stijl = vbRetryCancel | (toegang ? vbExclamation : vbCritical);
         if (ToonMelding(tekst, stijl, naam) != vbRetry) return false;
     }
+    if (geschreven) *geschreven = std::move(poging);
     return true;
 }
 
@@ -427,11 +440,14 @@ std::vector<Tabelmodule> Tabelmodules() {
     return modules;
 }
 
-Rijmodules GedeeldeTabelmodules() {
-    static Rijmodules vorige;
+Rijmodules GeschrevenTabelmodules() {
     std::vector<Tabelmodule> nu = Tabelmodules();
-    if (!vorige || *vorige != nu) vorige = std::make_shared<const std::vector<Tabelmodule>>(std::move(nu));
-    return vorige;
+    // A line holds the block of a rack that waits for its log-on as well.
+    for (Tabelmodule& t : nu)
+        t.neemtKopwaarden = true;
+    if (!VorigeGeschreven || *VorigeGeschreven != nu)
+        VorigeGeschreven = std::make_shared<const std::vector<Tabelmodule>>(std::move(nu));
+    return VorigeGeschreven;
 }
 
 Veldindeling IndelingVanBestand(std::span<const QStringView> kop) {
@@ -509,6 +525,7 @@ QString ZetGegevensbestand(const QString& naam) {
 void ResetMeetbestand() {
     Gegevensbestand.clear();
     VorigeWeglating.clear();
+    VorigeGeschreven.reset();
     AantalMetingen = 0;
     TijdMeting = 0;
     BezigMetLaden = false;

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <functional>
 #include <span>
+#include <utility>
 #include <vector>
 
 // The current data file (full path) or logging template.
@@ -30,16 +31,27 @@ extern bool BezigMetLaden;
 // before deleting rows (the button pressed). Other questions keep their answer to themselves.
 extern int16_t LaatsteKeuze;
 
+// What a write of the whole table wrote: the modules whose blocks each line holds, in their order, and
+// the rows of the tables that got a line, as runs of rows (first, last), ascending.
+struct GeschrevenTabel {
+    Rijmodules modules;
+    std::vector<std::pair<int32_t, int32_t>> rijen;
+};
+
 // Writes the whole table to `naam`, replacing it safely: the former file stays whole until the new one
-// is complete. Every input name of a present module is stored back without its leading blanks. Rows
-// shown in relative time are written with their clock time. `aanvullen`, when given, is handed the new
+// is complete. The header and every line hold a block of every present module of the present racks (also
+// of a rack waiting for its log-on). Each row that any table shows with a time gets a line: its time from
+// the first of those modules whose grid has one in that row, each module's block from its own grid, empty
+// where that grid has no time in the row; a row without a time (deleted) gets none. Every input name of a
+// present module is stored back without its leading blanks. Rows shown in relative time are written with
+// their clock time. `aanvullen`, when given, is handed the new
 // content's temporary file before that takes the name, and may add to it; its failure is a failure to
 // write. When the file cannot be written the message box offers Retry and Cancel (each try writes the
 // table and calls `aanvullen` anew). `backup`, when given, gets the file as it stands right before each
 // try replaces it: rows appended to it while the box waits are in the backup. False when it was not
-// written.
+// written. `geschreven`, when given, gets what the file holds (GeschrevenTabel).
 bool SchrijfGegevensbestand(const QString& naam, const std::function<bool(const QString&)>& aanvullen = {},
-                            const QString& backup = QString());
+                            const QString& backup = QString(), GeschrevenTabel* geschreven = nullptr);
 
 // Loads the file into the table windows of the present racks (each laid out afresh first), with the
 // progress window; Cancel keeps the rows read so far. Line 1 is always skipped; a line whose first
@@ -51,9 +63,11 @@ void LeesGegevensbestand(const QString& naam);
 // The modules of the tables as the racks are now, in their order: the present modules of the present
 // racks; a rack waiting for its log-on takes no values a header places.
 std::vector<Tabelmodule> Tabelmodules();
-// The same as one shared list, for the rows taken now (Rijindelingen): the same list while the modules
-// stay the same, so that the rows of a run share it.
-Rijmodules GedeeldeTabelmodules();
+// The modules whose blocks a line written now holds, in their order: the present modules of the present
+// racks, a rack waiting for its log-on too (the logging writes its block without values, the whole-table
+// writer its grid's cells), each taking what its block holds. One shared list while the modules stay the
+// same, so that the rows of a run share it: each table keeps it for the rows it takes (Rijindelingen).
+Rijmodules GeschrevenTabelmodules();
 // Which field of a row of a measurement file with the header fields `kop` belongs to which module of the
 // tables as the racks are now (Veldindeling): the loader reads every row by it, and every edit of the
 // file finds the field of a cell by it.

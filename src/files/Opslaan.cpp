@@ -179,6 +179,8 @@ bool OpslaanAls(QString& naam, bool nieuw) {
     // The rows that waited for the new name's file are in the new file: told by the merge of the try that
     // made it (every pass that gets the new file there merges, and each merge says it anew).
     Invoeging wachtendIngevoegd;
+    // What the table writer wrote, when the new file was written from the tables.
+    GeschrevenTabel geschreven;
     Bestandsbewerkingen& bewerkingen = bestandsbewerkingen();
     // 1 done, 2 cancelled or failed, 4 ask again.
     int16_t keuze = 4;
@@ -272,7 +274,7 @@ bool OpslaanAls(QString& naam, bool nieuw) {
                 // it: a snapshot may append rows that waited for it while the box about a failed try
                 // waits.
                 const QString backup = bestaat && BackupNaam(naam) != naam ? BackupNaam(naam) : QString();
-                if (!SchrijfGegevensbestand(naam, voegIn, backup)) {
+                if (!SchrijfGegevensbestand(naam, voegIn, backup, &geschreven)) {
                     keuze = 2;
                     break;
                 }
@@ -284,14 +286,15 @@ bool OpslaanAls(QString& naam, bool nieuw) {
     if (keuze == 1) {
         // The rows that wait for the old file go on in the new one, which the run continues.
         if (!nieuw) NeemWachtendeRijenMee(Gegevensbestand, naam, vanKopie, wachtendIngevoegd);
-        // The tables written anew: their rows are now lines of the modules present, as the file's own
-        // header lays them out, whatever they were read or logged with.
+        // The tables written anew: the rows that got a line hold the blocks the writer wrote, whatever they
+        // were read or logged with; a row that got none has no line.
         if (!nieuw && !vanKopie) {
-            const Rijmodules geschreven = GedeeldeTabelmodules();
             for (int r = 1; r <= AantalRacks; ++r)
                 if (Tabelvenster* venster = TabelVensters[r]) {
                     venster->Indelingen().Wis();
-                    if (Racks[r].Present) venster->Indelingen().Zet(1, AantalMetingen, geschreven);
+                    if (!Racks[r].Present) continue;
+                    for (const auto& [van, tot] : geschreven.rijen)
+                        venster->Indelingen().Zet(van, tot, geschreven.modules);
                 }
         }
         mapTerug.Behoud(naam);

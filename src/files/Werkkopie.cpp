@@ -16,12 +16,14 @@
 #include "shared/Melding.h"
 #include "shared/Teksten.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QHash>
 #include <QStringDecoder>
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <memory>
 #include <optional>
 
 QString WerkkopiePad;
@@ -201,6 +203,53 @@ void Bewerking::Sluit() {
     m_laatsteRegel.clear();
 }
 
+namespace {
+
+// What an edit pass of `bestand` reads: its working copy, then the rows that the logging added to the
+// data file since the working copy was made (as its record says); the data file itself while there is
+// no working copy. With the record of the output to be.
+struct Invoer {
+    QByteArray bytes;
+    QByteArray vorigeHerkomst;
+    qint64 bronLengte = -1;
+    QByteArray bronStaart;
+};
+
+bool LeesInvoer(const QString& bestand, Invoer& invoer) {
+    invoer = Invoer();
+    const QString werkkopie = bestand + QStringLiteral(".new");
+    const QString bron = QFileInfo::exists(werkkopie) ? werkkopie : bestand;
+    if (!LeesAlles(bron, invoer.bytes)) {
+        ToonMelding(Tekst[449], vbCritical, bron);
+        return false;
+    }
+    if (bron != werkkopie) return true;
+    const std::optional<Herkomst> eigen = HerkomstVan(bestand, Afdruk(invoer.bytes));
+    if (!eigen) return true;
+    invoer.vorigeHerkomst = AlsRegel(*eigen);
+    if (QFileInfo(bestand).size() < eigen->lengte) return true;
+    const qint64 vanaf = eigen->lengte - eigen->staart.size();
+    QByteArray stuk;
+    if (!LeesAlles(bestand, stuk, vanaf)) {
+        ToonMelding(Tekst[449], vbCritical, bestand);
+        return false;
+    }
+    // A data file that no longer begins with what the working copy was made from gives nothing.
+    if (!stuk.startsWith(eigen->staart)) return true;
+    const QByteArray gelogd = stuk.mid(eigen->staart.size());
+    if (!gelogd.isEmpty()) {
+        // Rows logged since: read after the working copy's own lines.
+        if (!invoer.bytes.isEmpty() && !invoer.bytes.endsWith('\n') && !invoer.bytes.endsWith('\r'))
+            invoer.bytes += "\r\n";
+        invoer.bytes += gelogd;
+    }
+    invoer.bronLengte = vanaf + stuk.size();
+    invoer.bronStaart = LaatsteRegel(stuk);
+    return true;
+}
+
+} // namespace
+
 bool BeginBewerking(Bewerking& bewerking, const QString& bestand) {
     bewerking.Sluit();
     bewerking.m_uitvoer.reset();
@@ -222,39 +271,13 @@ bool BeginBewerking(Bewerking& bewerking, const QString& bestand) {
         }
     }
 
-    QByteArray invoer;
-    if (!LeesAlles(WerkkopiePad, invoer)) {
-        ToonMelding(Tekst[449], vbCritical, WerkkopiePad);
-        return false;
-    }
-    bewerking.m_vorigeHerkomst.clear();
-    bewerking.m_bronLengte = -1;
-    bewerking.m_bronStaart.clear();
-    if (const std::optional<Herkomst> eigen = HerkomstVan(bestand, Afdruk(invoer))) {
-        bewerking.m_vorigeHerkomst = AlsRegel(*eigen);
-        if (QFileInfo(bestand).size() >= eigen->lengte) {
-            const qint64 vanaf = eigen->lengte - eigen->staart.size();
-            QByteArray stuk;
-            if (!LeesAlles(bestand, stuk, vanaf)) {
-                ToonMelding(Tekst[449], vbCritical, bestand);
-                return false;
-            }
-            // A data file that no longer begins with what the working copy was made from gives nothing.
-            if (stuk.startsWith(eigen->staart)) {
-                const QByteArray gelogd = stuk.mid(eigen->staart.size());
-                if (!gelogd.isEmpty()) {
-                    // Rows logged since: read after the working copy's own lines.
-                    if (!invoer.isEmpty() && !invoer.endsWith('\n') && !invoer.endsWith('\r'))
-                        invoer += "\r\n";
-                    invoer += gelogd;
-                }
-                bewerking.m_bronLengte = vanaf + stuk.size();
-                bewerking.m_bronStaart = LaatsteRegel(stuk);
-            }
-        }
-    }
-    bewerking.m_utf8 = platform::IsUtf8Tekst(invoer);
-    bewerking.m_invoer = std::move(invoer);
+    Invoer invoer;
+    if (!LeesInvoer(bestand, invoer)) return false;
+    bewerking.m_vorigeHerkomst = std::move(invoer.vorigeHerkomst);
+    bewerking.m_bronLengte = invoer.bronLengte;
+    bewerking.m_bronStaart = std::move(invoer.bronStaart);
+    bewerking.m_utf8 = platform::IsUtf8Tekst(invoer.bytes);
+    bewerking.m_invoer = std::move(invoer.bytes);
 
     const QString kopie = bestand + QStringLiteral(".newcopy");
     auto uitvoer = std::make_unique<QFile>(kopie);
@@ -417,19 +440,17 @@ std::vector<int32_t> RijenVanSeconde(int16_t rack, int16_t module, int32_t rij) 
 }
 
 bool SchrijfInfo(int16_t rack, int16_t module, int32_t rij, const QString& tekst) {
-    if (IndelingOnbekend(rack, module, rij)) {
-        ToonMelding(Tekst[TekstIndelingOnbekend], vbExclamation, Gegevensbestand);
-        return false;
-    }
+    if (InfoGeweigerd(rack, module, rij)) return false;
     const QString bestand = MaakBestandsnaam(Gegevensbestand, 0, 0, 0);
     Regelwijzer wijzer(rack, module, RijenVanSeconde(rack, module, rij));
     const qint64 t = HeleSeconden(TijdVanRij(rack, module, rij));
-    Bewerking bewerking;
-    if (!BeginBewerking(bewerking, bestand)) return false;
+    const bool werkkopieWasEr = QFileInfo::exists(bestand + QStringLiteral(".new"));
+    auto bewerking = std::make_unique<Bewerking>();
+    if (!BeginBewerking(*bewerking, bestand)) return false;
     // The rows whose lines took the text.
     std::vector<int32_t> geschreven;
-    if (const std::optional<QString> kop = bewerking.LeesRegel()) {
-        bewerking.SchrijfRegel(*kop);
+    if (const std::optional<QString> kop = bewerking->LeesRegel()) {
+        bewerking->SchrijfRegel(*kop);
         const Regelindeling indeling(*kop, rack);
         // The lines of the row's second that stand together wait, with the lines without a time among
         // them: when the row's own line is one of them, they all take the text (a row and its end point).
@@ -450,12 +471,12 @@ bool SchrijfInfo(int16_t rack, int16_t module, int32_t rij, const QString& tekst
                     VervangVeld(w.regel, n, tekst);
                     if (w.rij) geschreven.push_back(w.rij);
                 }
-                bewerking.SchrijfRegel(w.regel);
+                bewerking->SchrijfRegel(w.regel);
             }
             reeks.clear();
             eigen = false;
         };
-        while (std::optional<QString> regel = bewerking.LeesRegel()) {
+        while (std::optional<QString> regel = bewerking->LeesRegel()) {
             std::optional<qint64> s;
             const int32_t q = wijzer.Volgende(*regel, &s);
             if (s == t || (!s && !reeks.empty())) {
@@ -464,23 +485,36 @@ bool SchrijfInfo(int16_t rack, int16_t module, int32_t rij, const QString& tekst
                 continue;
             }
             schrijfReeks();
-            bewerking.SchrijfRegel(*regel);
+            bewerking->SchrijfRegel(*regel);
         }
         schrijfReeks();
     }
-    if (!EindeBewerking(bewerking, bestand)) return false;
+    if (std::find(geschreven.begin(), geschreven.end(), rij) == geschreven.end()) {
+        // The row's own line did not take the text: the pass is dropped, and with it a working copy it
+        // made; the box says why.
+        bewerking.reset();
+        if (!werkkopieWasEr) {
+            bestandsbewerkingen().Verwijder(bestand + QStringLiteral(".new"));
+            WerkkopieAfgehandeld(bestand);
+        }
+        ToonMelding(Tekst[TekstGeenRegel], vbExclamation, Gegevensbestand);
+        return false;
+    }
+    if (!EindeBewerking(*bewerking, bestand)) return false;
     // What the lines took, the grid shows.
     Tabelvenster* venster = TabelVensters.Maak(rack);
     for (const int32_t q : geschreven)
         if (venster) venster->ZetCelTekst(module, q, InfoKolom(rack, module), tekst);
-    return std::find(geschreven.begin(), geschreven.end(), rij) != geschreven.end();
+    return true;
 }
 
 int16_t KolomInGegevensbestand(int16_t rack, int16_t module, int32_t rij, int16_t kolom, bool* opPositie) {
     const QString bestand = MaakBestandsnaam(Gegevensbestand, 0, 0, 0);
-    const QString werkkopie = bestand + QStringLiteral(".new");
-    QFile f(QFileInfo::exists(werkkopie) ? werkkopie : bestand);
-    if (!f.open(QIODevice::ReadOnly)) return -1;
+    // The lines as an edit pass reads them.
+    Invoer invoer;
+    if (!QFileInfo(bestand).isFile() || !LeesInvoer(bestand, invoer)) return -1;
+    QBuffer f(&invoer.bytes);
+    f.open(QIODevice::ReadOnly);
     Regeldecoder decoder(BepaalCodering(f));
     Regellezer lezer(f);
     QByteArrayView bytes;
@@ -495,6 +529,27 @@ int16_t KolomInGegevensbestand(int16_t rack, int16_t module, int32_t rij, int16_
         return indeling.Kolom(regel, rij, module, kolom);
     }
     return -1;
+}
+
+bool InfoGeweigerd(int16_t rack, int16_t module, int32_t rij) {
+    int tekst = 0;
+    bool opPositie = false;
+    if (IndelingOnbekend(rack, module, rij)) {
+        tekst = TekstIndelingOnbekend;
+    } else {
+        const int16_t veld = KolomInGegevensbestand(rack, module, rij, InfoVeld, &opPositie);
+        if (veld < 0)
+            tekst = TekstGeenRegel;
+        else if (veld == 0)
+            // A line that holds no block of this module (a logging file of other modules, a row read by
+            // position that ends before it) has no info field of it.
+            tekst = opPositie ? TekstOpPositie : TekstAnderBestand;
+    }
+    if (tekst == 0) return false;
+    ToonMelding(
+        QString(Tekst[tekst]).replace(QStringLiteral("##"), QStringLiteral("R%1M%2").arg(rack).arg(module)),
+        vbExclamation, Gegevensbestand);
+    return true;
 }
 
 void WisRijInTabellen(int32_t rij) {

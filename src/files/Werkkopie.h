@@ -110,8 +110,13 @@ private:
     mutable std::vector<std::pair<Rijmodules, Veldindeling>> m_indelingen;
 };
 
-// The text of an edit refused because where a row's values lie in its line is not known.
+// The texts of an edit refused: the file and the racks differ in the module (499), a row read by
+// position holds no field of it (501), where a row's values lie in its line is not known (502), the row
+// has no line in the file (509).
+inline constexpr int TekstAnderBestand = 499;
+inline constexpr int TekstOpPositie = 501;
 inline constexpr int TekstIndelingOnbekend = 502;
+inline constexpr int TekstGeenRegel = 509;
 
 // Row `rij` of rack `rack`'s table has a time, and the modules its line was written or read with are not
 // known: an edit of it is refused (box 502), as where its values lie in its line is not known.
@@ -154,11 +159,17 @@ std::vector<int32_t> RijenVanSeconde(int16_t rack, int16_t module, int32_t rij);
 // True when the row's own line took it.
 bool SchrijfInfo(int16_t rack, int16_t module, int32_t rij, const QString& tekst);
 // The field of that cell in the line of row `rij` of the table (Regelwijzer) in the data file as it is
-// being edited (its working copy, or the data file while there is none); 0 when the line has no such
+// being edited (its working copy with the rows logged since, or the data file while there is none, as
+// an edit pass reads them); 0 when the line has no such
 // field, -1 when there is no line of the row. `opPositie`, when given, tells whether that line is read by
 // position.
 int16_t KolomInGegevensbestand(int16_t rack, int16_t module, int32_t rij, int16_t kolom,
                                bool* opPositie = nullptr);
+// Whether an info text on row `rij` of module `module`'s grid in rack `rack`'s table cannot go into a
+// line of the data file as it is being edited: its layout is not known (box 502), it has no line (a row
+// without a time, a row given up; box 509), or its line holds no info field of the module (box 499, or
+// 501 for a line read by position). True, after the box, when it cannot: nothing is changed.
+bool InfoGeweigerd(int16_t rack, int16_t module, int32_t rij);
 // Empties row `rij` (columns 1 to the info column) of every present module's grid in every table.
 void WisRijInTabellen(int32_t rij);
 

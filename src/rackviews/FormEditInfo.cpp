@@ -3,7 +3,6 @@
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "acquisition/vensters/Tabelvenster.h"
-#include "files/Tijdbasis.h"
 #include "files/Werkkopie.h"
 #include "shared/Algemeen.h"
 #include "shared/Teksten.h"
@@ -129,9 +128,9 @@ void formEditInfo::CommandOK_Click() {
             if (naam != Racks[Ri].Modules[Mi].Name) ConfiguratieGewijzigd = true;
             Racks[Ri].Modules[Mi].Name = naam;
         }
-    } else if (!m_niets && TabelVensters[Ri] && m_rij >= 1 && !ZonderTijd(Ri, Mi, m_rij)) {
-        // A row without its time (deleted, or the empty row below the newest) has no line to keep the
-        // text: nothing is written. The cells show what the lines took.
+    } else if (!m_niets && TabelVensters[Ri] && m_rij >= 1) {
+        // A row that has no line to keep the text (deleted meanwhile, given up) is told, and nothing is
+        // written. The cells show what the lines took.
         SchrijfInfo(Ri, Mi, m_rij, ZonderRegeleinden(TextInfo->text()));
     }
     accept();

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 inline constexpr int EersteTekst = 99;
-inline constexpr int LaatsteTekst = 508;
+inline constexpr int LaatsteTekst = 509;
 
 using TekstenTabel = std::array<QString, LaatsteTekst + 1>;
 

@@ -493,4 +493,9 @@ void VulTekstenEngels(TekstenTabel& t) {
     t[506] = QStringLiteral("Memory");
     t[507] = QStringLiteral("## free");
     t[508] = QStringLiteral("Computer");
+    t[509] = QStringLiteral("This row has no line in the file:\r\n"
+                            "its info text cannot be written.\r\n"
+                            "\r\n"
+                            "A row without a time (a deleted row, the empty row below the newest) has\r\n"
+                            "no line, nor has a row that was given up because the disk refused it.");
 }

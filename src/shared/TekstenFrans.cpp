@@ -501,4 +501,9 @@ void VulTekstenFrans(TekstenTabel& t) {
     t[506] = QStringLiteral("Mémoire");
     t[507] = QStringLiteral("## libres");
     t[508] = QStringLiteral("Nom de l'ordinateur");
+    t[509] = QStringLiteral("Cette ligne du tableau n'a pas de ligne dans le fichier :\r\n"
+                            "son texte d'info ne peut pas être écrit.\r\n"
+                            "\r\n"
+                            "Une ligne sans heure (supprimée, ou la ligne vide sous la plus récente)\r\n"
+                            "n'en a pas, ni une ligne abandonnée parce que le disque l'a refusée.");
 }

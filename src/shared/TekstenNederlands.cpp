@@ -494,4 +494,9 @@ void VulTekstenNederlands(TekstenTabel& t) {
     t[506] = QStringLiteral("Geheugen");
     t[507] = QStringLiteral("## vrij");
     t[508] = QStringLiteral("Computernaam");
+    t[509] = QStringLiteral("Deze rij heeft geen regel in het bestand:\r\n"
+                            "haar infotekst kan niet geschreven worden.\r\n"
+                            "\r\n"
+                            "Een rij zonder tijd (verwijderd, of de lege rij onder de nieuwste) heeft\r\n"
+                            "er geen, net zomin als een rij opgegeven omdat de schijf haar weigerde.");
 }

@@ -44,7 +44,7 @@ namespace {
 
 constexpr int TekstTabel = 122, TekstNummer = 123, TekstDatum = 124, TekstTijd = 125, TekstInfo = 126,
               TekstEenheid = 278, TekstSelecties = 251, TekstWaarschuwing = 421, TekstVerwijderen = 422,
-              TekstSjabloon = 444, TekstAnderBestand = 499, TekstOpPositie = 501;
+              TekstSjabloon = 444;
 
 // Default column widths in twips: the number, date and time, then per input value, unit, temperature
 // and temperature unit. The info column keeps its width.
@@ -429,8 +429,8 @@ void frmTabel::WisTabelGegevens(int16_t i) {
 void frmTabel::VulTabellenAan(const QString& Info) {
     for (int16_t m = 1; m <= AantalModules; ++m)
         VulEnkeleTabelAan(m, Info);
-    // The row's line is written with the modules present now, as the run logs it.
-    if (AantalMetingen >= 1) Indelingen().Zet(AantalMetingen, AantalMetingen, GedeeldeTabelmodules());
+    // The row's line holds the blocks of the modules present now, as the run logs it.
+    if (AantalMetingen >= 1) Indelingen().Zet(AantalMetingen, AantalMetingen, GeschrevenTabelmodules());
 }
 
 void frmTabel::VulEnkeleTabelAan(int16_t Mi, const QString& Info) {
@@ -627,14 +627,9 @@ void frmTabel::VerwijderSelectiesUitMeetbestand(int16_t Mi) {
 }
 
 void frmTabel::OpenInfo(int16_t Mi) {
-    if (IsSjabloon() || RijIndelingOnbekend(Mi, RowSel(Mi), RowSel(Mi))) return;
-    // A line of the file that holds no block of this module (a logging file of other modules, a row read
-    // by position that ends before it) has no info field of it: its text would be lost.
-    bool opPositie = false;
-    if (KolomInGegevensbestand(m_ri, Mi, RowSel(Mi), InfoVeld, &opPositie) == 0) {
-        ToonMelding(QString(Tekst[opPositie ? TekstOpPositie : TekstAnderBestand])
-                        .replace(QStringLiteral("##"), QStringLiteral("R%1M%2").arg(m_ri).arg(Mi)),
-                    vbExclamation, Gegevensbestand);
+    if (IsSjabloon()) return;
+    // A text that no line of the file would take is refused before it is typed.
+    if (InfoGeweigerd(m_ri, Mi, RowSel(Mi))) {
         update();
         return;
     }

@@ -139,7 +139,7 @@ protected:
     // modules present now.
     void ZetRijTijd(int32_t rij, int s) {
         for (int r = 1; r <= 2; ++r) {
-            venster(r).Indelingen().Zet(rij, rij, GedeeldeTabelmodules());
+            venster(r).Indelingen().Zet(rij, rij, GeschrevenTabelmodules());
             for (int16_t m = 1; m <= AantalModules; ++m) {
                 if (!Racks[r].Modules[m].Present) continue;
                 venster(r).ZetCelTekst(m, rij, KolomDatum, QStringLiteral("05/01/2026"));

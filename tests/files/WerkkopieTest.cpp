@@ -76,10 +76,16 @@ TEST_F(WerkkopieTest, FieldNumbersOfALoggingFileAreFoundThroughItsHeader) {
     EXPECT_EQ(KolomInGegevensbestand(2, 2, 1, 21), 22);
     EXPECT_EQ(KolomInGegevensbestand(1, 1, 1, 21), 0);
 
-    // An info of rack 2's row goes into rack 2's info field; one of rack 1's changes nothing.
+    // An info of rack 2's row goes into rack 2's info field; one of rack 1's is refused with the box that
+    // names the module the file has no block of, and changes nothing.
     const QByteArray origineel = LeesBytes(pad);
+    vragen.clear();
     EXPECT_FALSE(SchrijfInfo(1, 1, 1, QStringLiteral("lost")));
-    EXPECT_EQ(LeesBytes(nieuw()), origineel);
+    ASSERT_EQ(vragen.size(), 1u) << "no box for a refused info";
+    EXPECT_TRUE(vragen[0].tekst.startsWith(QStringLiteral("This file and the racks present differ in R1M1.")))
+        << vragen[0].tekst.toStdString();
+    EXPECT_FALSE(QFile::exists(nieuw())) << "a working copy made for an info that went nowhere";
+    EXPECT_EQ(LeesBytes(pad), origineel);
     EXPECT_TRUE(SchrijfInfo(2, 2, 1, QStringLiteral("noted")));
     QStringList regels = Regels(nieuw());
     ASSERT_EQ(regels.size(), 3);

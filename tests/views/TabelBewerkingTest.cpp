@@ -37,12 +37,28 @@ protected:
                 EXPECT_EQ(tabel(r).CelTekst(m, rij, c), c == 0 ? QString::number(rij) : QString())
                     << r << "/" << m << " row " << rij << " column " << c;
     }
-    // Answers the next modal dialog as soon as it shows.
-    static void BeantwoordDialoog(std::function<void(formEditInfo&)> antwoord) {
-        QTimer::singleShot(0, [antwoord] {
-            auto* d = qobject_cast<formEditInfo*>(QApplication::activeModalWidget());
-            ASSERT_NE(d, nullptr);
-            antwoord(*d);
+    // Edit > Info of module m's grid in `w` on its selection: the info editor is answered by `antwoord` as
+    // soon as it shows. False when it did not open. The timer that answers goes with the call, so that
+    // nothing of it is left for a later test.
+    static bool OpenInfoMet(frmTabel& w, int16_t m, const std::function<void(formEditInfo&)>& antwoord) {
+        bool geopend = false;
+        QTimer wachter;
+        wachter.setInterval(0);
+        QObject::connect(&wachter, &QTimer::timeout, [&] {
+            if (auto* d = qobject_cast<formEditInfo*>(QApplication::activeModalWidget())) {
+                wachter.stop();
+                geopend = true;
+                antwoord(*d);
+            }
+        });
+        wachter.start();
+        w.OpenInfo(m);
+        return geopend;
+    }
+    static bool OpenInfoMet(frmTabel& w, int16_t m, const QString& tekst) {
+        return OpenInfoMet(w, m, [tekst](formEditInfo& d) {
+            d.TextInfo->setText(tekst);
+            d.CommandOK->click();
         });
     }
     bool InfoMetToets(int r, int16_t m, int32_t rij, const QString& tekst) {
@@ -278,11 +294,7 @@ TEST_F(TabelBewerkingTest, AnEditThatCannotReplaceTheWorkingCopyLeavesTheTablesA
     ZetBestandsbewerkingen(&bewerkingen);
     Verwijder(1, 1, 2, 2);
     Selecteer(1, 1, 1, 3, 3, 19).WissenSelectie();
-    BeantwoordDialoog([](formEditInfo& d) {
-        d.TextInfo->setText(QStringLiteral("lost"));
-        d.CommandOK->click();
-    });
-    Selecteer(1, 1, 3, 3, 3, 3).OpenInfo(1);
+    EXPECT_TRUE(OpenInfoMet(Selecteer(1, 1, 3, 3, 3, 3), 1, QStringLiteral("lost")));
     ZetBestandsbewerkingen(nullptr);
     EXPECT_EQ(vragen.size(), 4u); // the question, and a message for each failed edit
     EXPECT_EQ(Lees(nieuw()), Lees(pad));
@@ -314,13 +326,12 @@ TEST_F(TabelBewerkingTest, TheInfoOfARowGoesIntoItsFieldAsOneQuotedLine) {
     const QStringList regels = Laad(3);
     frmTabel& w = Selecteer(1, 4, 1, 2, 3, 3);
     QString label, titel;
-    BeantwoordDialoog([&label, &titel](formEditInfo& d) {
+    EXPECT_TRUE(OpenInfoMet(w, 4, [&label, &titel](formEditInfo& d) {
         label = d.LabelInfo->text();
         titel = d.windowTitle();
         d.TextInfo->setText(QStringLiteral(" calibrated \"A\"\r\nby Jo "));
         d.CommandOK->click();
-    });
-    w.OpenInfo(4);
+    }));
     EXPECT_EQ(titel, QStringLiteral("Edit info"));
     EXPECT_EQ(label, QStringLiteral("No 2, 05/01/2026, 09:00:02"));
     const QString info = QStringLiteral(" calibrated \"A\" by Jo ");
@@ -329,16 +340,72 @@ TEST_F(TabelBewerkingTest, TheInfoOfARowGoesIntoItsFieldAsOneQuotedLine) {
     verwacht[1] = Regel(2, QString(), {{43, info}});
     EXPECT_EQ(Lees(nieuw()), Bytes(verwacht));
     EXPECT_TRUE(Lees(nieuw()).contains("\" calibrated \"\"A\"\" by Jo \""));
+    EXPECT_TRUE(vragen.empty()) << vragen.front().tekst.toStdString();
+}
 
-    // The empty row below the newest has no line: nothing is written.
-    Selecteer(1, 4, 4, 4, 3, 3);
-    BeantwoordDialoog([](formEditInfo& d) {
-        d.TextInfo->setText(QStringLiteral("lost"));
-        d.CommandOK->click();
-    });
-    w.OpenInfo(4);
-    EXPECT_EQ(w.CelTekst(4, 4, KolomInfo), QString());
+// Rows 1-3 loaded, row 4 taken whose line the file never got (a row given up at a full disk), row 5 the
+// empty row below the newest: Edit > Info on rows 4 and 5 is refused before the editor opens with the box
+// that says the row has no line in the file, and nothing changes; the editor open on a row whose line is
+// gone gets the same box at OK. Rows 1-3 take their text as before.
+TEST_F(TabelBewerkingTest, AnInfoOnARowWithoutALineIsRefusedWithABox) {
+    const QStringList regels = Laad(3);
+    const QByteArray origineel = Lees(pad);
+    AantalMetingen = 4;
+    TijdMeting = platform::MaakDatum(2026, 1, 5, 9, 0, 4);
+    for (int r = 1; r <= 2; ++r)
+        tabel(r).VulTabellenAan(QString());
+    ASSERT_EQ(tabel(2).CelTekst(2, 4, KolomTijd), QStringLiteral("09:00:04"));
+
+    const QString geenRegel =
+        QStringLiteral("This row has no line in the file:\r\nits info text cannot be written.");
+    for (const int32_t rij : {4, 5}) {
+        SCOPED_TRACE("row " + std::to_string(rij));
+        vragen.clear();
+        EXPECT_FALSE(InfoMetToets(2, 2, rij, QStringLiteral("lost"))) << "the editor opened";
+        ASSERT_EQ(vragen.size(), 1u) << "no box";
+        EXPECT_TRUE(vragen[0].tekst.startsWith(geenRegel)) << vragen[0].tekst.toStdString();
+        EXPECT_EQ(vragen[0].stijl, vbExclamation);
+        EXPECT_EQ(vragen[0].titel, pad);
+        EXPECT_FALSE(QFile::exists(nieuw())) << "a working copy made for a text that went nowhere";
+        EXPECT_EQ(tabel(2).CelTekst(2, rij, KolomInfo), QString());
+    }
+    // In French too.
+    int frans = 1;
+    KiesTaal(frans);
+    vragen.clear();
+    EXPECT_FALSE(InfoMetToets(1, 1, 4, QStringLiteral("perdu")));
+    ASSERT_EQ(vragen.size(), 1u);
+    EXPECT_TRUE(
+        vragen[0].tekst.startsWith(QStringLiteral("Cette ligne du tableau n'a pas de ligne dans le fichier")))
+        << vragen[0].tekst.toStdString();
+    int engels = 0;
+    KiesTaal(engels);
+
+    // Rows 1-3 as before; then the editor already open when its row's line is gone: the same box at OK.
+    vragen.clear();
+    EXPECT_TRUE(InfoMetToets(2, 2, 2, QStringLiteral("kept")));
+    QStringList verwacht = regels;
+    verwacht[1] = Regel(2, QString(), {{64, QStringLiteral("kept")}});
     EXPECT_EQ(Lees(nieuw()), Bytes(verwacht));
+    EXPECT_EQ(tabel(2).CelTekst(2, 2, KolomInfo), QStringLiteral("kept"));
+    EXPECT_TRUE(vragen.empty()) << vragen.front().tekst.toStdString();
+    // The row emptied while its editor is open (as a delete empties it): OK gives the box, nothing written.
+    const QByteArray werkkopie = Lees(nieuw());
+    EXPECT_TRUE(OpenInfoMet(Selecteer(2, 2, 3, 3, 3, 3), 2, [](formEditInfo& d) {
+        d.TextInfo->setText(QStringLiteral("gone"));
+        WisRijInTabellen(3);
+        d.CommandOK->click();
+    }));
+    ASSERT_EQ(vragen.size(), 1u) << "no box at OK";
+    EXPECT_TRUE(vragen[0].tekst.startsWith(geenRegel)) << vragen[0].tekst.toStdString();
+    EXPECT_EQ(Lees(nieuw()), werkkopie);
+    EXPECT_EQ(tabel(2).CelTekst(2, 3, KolomInfo), QString());
+    // So too a text handed in for the row given up.
+    vragen.clear();
+    EXPECT_FALSE(SchrijfInfo(2, 2, 4, QStringLiteral("lost")));
+    ASSERT_EQ(vragen.size(), 1u) << "no box";
+    EXPECT_EQ(Lees(nieuw()), werkkopie);
+    EXPECT_EQ(Lees(pad), origineel);
 }
 
 // A file logged per rack, of rack 2 (its header names R2M2), opened with both racks present: rack 2's
@@ -386,11 +453,7 @@ TEST_F(TabelBewerkingTest, EditsOfAFileLoggedPerRackGoIntoTheFieldsItsHeaderName
 
     // The info of rack 2's row 1: field 22.
     frmTabel& w = Selecteer(2, 2, 1, 1, 3, 3);
-    BeantwoordDialoog([](formEditInfo& d) {
-        d.TextInfo->setText(QStringLiteral("checked"));
-        d.CommandOK->click();
-    });
-    w.OpenInfo(2);
+    EXPECT_TRUE(OpenInfoMet(w, 2, QStringLiteral("checked")));
     regels[0] = rackRegel(1, {{22, QStringLiteral("checked")}});
     EXPECT_EQ(Lees(nieuw()), bytes(regels));
     EXPECT_EQ(w.CelTekst(2, 1, KolomInfo), QStringLiteral("checked"));
@@ -399,15 +462,9 @@ TEST_F(TabelBewerkingTest, EditsOfAFileLoggedPerRackGoIntoTheFieldsItsHeaderName
     // refused before the editor opens.
     Selecteer(1, 1, 1, 3, 3, 19).WissenSelectie();
     EXPECT_EQ(Lees(nieuw()), bytes(regels));
-    bool geopend = false;
-    QTimer::singleShot(0, [&geopend] {
-        if (auto* d = qobject_cast<formEditInfo*>(QApplication::activeModalWidget())) {
-            geopend = true;
-            d->CommandCancel->click();
-        }
-    });
-    Selecteer(1, 1, 1, 1, 3, 3).OpenInfo(1);
-    EXPECT_FALSE(geopend) << "the info editor of a module the file has no field of";
+    EXPECT_FALSE(OpenInfoMet(Selecteer(1, 1, 1, 1, 3, 3), 1, [](formEditInfo& d) {
+        d.CommandCancel->click();
+    })) << "the info editor of a module the file has no field of";
     ASSERT_EQ(vragen.size(), 1u);
     EXPECT_TRUE(vragen[0].tekst.startsWith(QStringLiteral("This file and the racks present differ in R1M1.")))
         << vragen[0].tekst.toStdString();
@@ -480,11 +537,7 @@ TEST_F(TabelBewerkingTest, EditsOfRowsReadByPositionUnderALoggingHeaderGoIntoThe
     EXPECT_EQ(w.CelTekst(2, 1, 3), QString());
 
     const auto info = [this](int16_t m, int32_t rij, const QString& tekst) {
-        BeantwoordDialoog([tekst](formEditInfo& d) {
-            d.TextInfo->setText(tekst);
-            d.CommandOK->click();
-        });
-        Selecteer(1, m, rij, rij, 3, 3).OpenInfo(m);
+        EXPECT_TRUE(OpenInfoMet(Selecteer(1, m, rij, rij, 3, 3), m, tekst)) << "row " << rij;
     };
     // The info of slot 4: on the longer row field 64 (its third block), on a row of the header field 43.
     info(4, 2, QStringLiteral("checked"));
@@ -507,16 +560,9 @@ TEST_F(TabelBewerkingTest, EditsOfRowsReadByPositionUnderALoggingHeaderGoIntoThe
     EXPECT_EQ(w.CelTekst(4, 2, 3), QString());
 
     // Slot 2 has no field in a row of the header: its info is refused before the editor opens.
-    bool geopend = false;
-    QTimer::singleShot(0, [&geopend] {
-        if (auto* d = qobject_cast<formEditInfo*>(QApplication::activeModalWidget())) {
-            geopend = true;
-            d->CommandCancel->click();
-        }
-    });
-    Selecteer(1, 2, 1, 1, 3, 3).OpenInfo(2);
-    QCoreApplication::processEvents();
-    EXPECT_FALSE(geopend) << "the info editor of a module the row has no field of";
+    EXPECT_FALSE(OpenInfoMet(Selecteer(1, 2, 1, 1, 3, 3), 2, [](formEditInfo& d) {
+        d.CommandCancel->click();
+    })) << "the info editor of a module the row has no field of";
     ASSERT_EQ(vragen.size(), 1u);
     EXPECT_TRUE(vragen[0].tekst.startsWith(QStringLiteral("This file and the racks present differ in R1M2.")))
         << vragen[0].tekst.toStdString();
@@ -633,6 +679,18 @@ TEST_F(TabelBewerkingTest, EditsAfterALogOnGoIntoTheFieldsTheLoadReadTheirRowsFr
     f.push_back(vijf);
     WerkkopieIs(f);
     EXPECT_EQ(tabel(2).CelTekst(2, 4, KolomInfo), QStringLiteral("late"));
+    EXPECT_TRUE(vragen.empty()) << vragen.front().tekst.toStdString();
+    // The rows read before keep the layout they were read with: rack 3's info of row 2 is field 85.
+    EXPECT_TRUE(InfoMetToets(3, 1, 2, QStringLiteral("again")));
+    f[1][84] = QStringLiteral("again");
+    WerkkopieIs(f);
+    // One Clear over a row of each layout, the info of rack 2's module in rows 3 and 4: each row's line by
+    // its own layout, field 64 of row 3 and field 85 of row 4.
+    Selecteer(2, 2, 3, 4, KolomInfo, KolomInfo).WissenSelectie();
+    f[2][63] = f[3][84] = QString();
+    WerkkopieIs(f);
+    EXPECT_EQ(tabel(2).CelTekst(2, 3, KolomInfo), QString());
+    EXPECT_EQ(tabel(2).CelTekst(2, 4, KolomInfo), QString());
     EXPECT_TRUE(vragen.empty()) << vragen.front().tekst.toStdString();
 
     // A row whose layout the table does not know (its cells filled by no load, Save As or logging): its
