@@ -13,6 +13,7 @@
 #include "shell/mdiK740.h"
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -66,6 +67,8 @@ private:
 protected:
     std::vector<Vraag>& vragen = m_melding.vragen;
     std::deque<int>& antwoorden = m_melding.antwoorden;
+    // Answers the questions once the list is used up.
+    std::function<int(const Vraag&)>& beantwoord = m_melding.beantwoord;
 
 private:
     QByteArray m_tmp;

@@ -1720,9 +1720,10 @@ protected:
     }
 
     // Runs the steps: logging under `sjabloon`, Save As `saved.csv` (while logging when `tijdensLoggen`),
-    // Log off, the Search that brings rack 1 a second module, then the edits of rack 2's rows `rijen`
-    // (a row of the Save As and, while logging, one logged after it).
-    void Controleer(const char* sjabloon, bool tijdensLoggen) {
+    // Log off, the Search that brings rack 1 a second module, with `kopie` a Save As `copy.csv` that copies
+    // the file, then the edits of rack 2's rows `rijen` (a row of the Save As and, while logging, one
+    // logged after it).
+    void Controleer(const char* sjabloon, bool tijdensLoggen, bool kopie = false) {
         ZetRack(3, DerdeModule);
         mdiK740 venster;
         const Installatie installatie(venster);
@@ -1780,7 +1781,15 @@ protected:
             [&] {
                 ASSERT_FALSE(VerbindingActief);
                 vragen.clear();
-                const QString pad = Pad("saved.csv");
+                QString pad = Pad("saved.csv");
+                if (kopie) {
+                    // A copy of the file: its rows keep the layout the first Save As wrote them in.
+                    keuze.bestanden = {Pad("copy.csv")};
+                    venster.menus().mnuFileSaveAs->trigger();
+                    ASSERT_EQ(Gegevensbestand, Pad("copy.csv"));
+                    ASSERT_EQ(Bytes(Pad("copy.csv")), Bytes(pad));
+                    pad = Pad("copy.csv");
+                }
                 std::vector<QStringList> vooraf = Regels(pad);
                 ASSERT_TRUE(TabelVensters[1]->CelTekst(1, 2, KolomTijd).isEmpty())
                     << "rack 1's table emptied";
@@ -1833,6 +1842,384 @@ TEST_F(EigenIndelingTest, EditsAfterASaveAsOfAFilePerModuleGoIntoTheFieldsItWrot
 
 TEST_F(EigenIndelingTest, EditsOfRowsLoggedAfterASaveAsWhileLoggingGoIntoTheirOwnFields) {
     Controleer("run-#rack#.csv", true);
+}
+
+TEST_F(EigenIndelingTest, EditsAfterASaveAsThatCopiesTheFileGoIntoTheFieldsOfTheFileItCopied) {
+    Controleer("run-#rack#.csv", false, true);
+}
+
+// A Save As written from the tables after a Search that changed rack 1's modules: rack 1's table begins
+// empty at its log-on, racks 2 and 3 keep their rows. The file holds every row a table shows, each under
+// its own time and with each rack's block from its own table, and the edits of it go into the fields the
+// Save As wrote them in; the commit at File > Exit is the working copy.
+class OpgeslagenTabelTest : public EigenIndelingTest {
+protected:
+    enum class Wijziging {
+        ModuleErbij,   // a module logs on in rack 1's empty slot 2
+        AnderModel,    // rack 1's module is swapped for a conductivity module
+        OokRack2Later, // a module in rack 1's slot 2, and at a later Search one in rack 2's slot 2
+        TijdensLoggen, // a module in rack 1's slot 2 at a Search while logging, more rows after it
+    };
+    static constexpr int32_t Geleiding = K762Idno(1, 2, 9);
+    static constexpr int32_t Rack2Erbij = K761Idno(1, 2, 8);
+
+    // The index in a line's fields (0 the time) of field `veld` (1..21) of the block of module m of rack r:
+    // the blocks of the present modules of the present racks, in their order.
+    static qsizetype Index(int r, int m, int veld) {
+        qsizetype k = 0;
+        for (int rr = 1; rr <= AantalRacks; ++rr)
+            for (int mm = 1; mm <= AantalModules; ++mm) {
+                if (!Racks[rr].Present || !Racks[rr].Modules[mm].Present) continue;
+                if (rr == r && mm == m) return 1 + 21 * k + (veld - 1);
+                ++k;
+            }
+        ADD_FAILURE() << "R" << r << "M" << m << " is not present";
+        return 0;
+    }
+    // A logged file of rack r's module 1 among `paden`: the one whose header names R<r>M1.
+    static QString BestandVan(const QStringList& paden, int r) {
+        for (const QString& p : paden)
+            if (Regels(p).front().contains(QStringLiteral("Flags R%1M1C1").arg(r))) return p;
+        ADD_FAILURE() << "no file of rack " << r;
+        return QString();
+    }
+    // Every line of the logged file of rack r's module 1 is a line of saved.csv, in the same place: the same
+    // time, and the values, units, temperatures and their units of its four inputs in rack r's block.
+    static void ZelfdeRijen(const std::vector<QStringList>& opgeslagen, const QString& eigen, int r,
+                            size_t vanaf = 1) {
+        SCOPED_TRACE("rack " + std::to_string(r) + ", " + eigen.toStdString());
+        const std::vector<QStringList> gelogd = Regels(eigen);
+        ASSERT_GE(gelogd.size(), 4u);
+        ASSERT_GE(opgeslagen.size(), vanaf + gelogd.size() - 1) << "lines of saved.csv";
+        for (size_t i = 1; i < gelogd.size(); ++i) {
+            const QStringList& regel = opgeslagen[vanaf + i - 1];
+            EXPECT_EQ(regel.value(0).toStdString(), gelogd[i].value(0).toStdString()) << "line " << vanaf + i;
+            for (int n = 1; n <= 4; ++n)
+                for (int v = 2; v <= 5; ++v) {
+                    const int veld = 5 * (n - 1) + v;
+                    EXPECT_EQ(regel.value(Index(r, 1, veld)).toStdString(),
+                              gelogd[i].value(veld).toStdString())
+                        << "line " << vanaf + i << ", input " << n << ", field " << v << " of 5";
+                }
+        }
+    }
+    // The fields of a module's block in a line are all empty.
+    static bool BlokLeeg(const QStringList& regel, int r, int m) {
+        for (int v = 1; v <= 21; ++v)
+            if (!regel.value(Index(r, m, v)).isEmpty()) return false;
+        return true;
+    }
+    // Edit > Info of row `rij` of rack r's table: the line of the row, and those of its second next to it,
+    // take the text in `verwacht` (line i is row i).
+    static void InfoVerwacht(std::vector<QStringList>& verwacht, int r, int32_t rij, const QString& tekst) {
+        const auto i = static_cast<size_t>(rij);
+        const QString tijd = verwacht[i].value(0);
+        size_t van = i, tot = i;
+        while (van > 1 && verwacht[van - 1].value(0) == tijd)
+            --van;
+        while (tot + 1 < verwacht.size() && verwacht[tot + 1].value(0) == tijd)
+            ++tot;
+        for (size_t j = van; j <= tot; ++j)
+            verwacht[j][Index(r, 1, 21)] = tekst;
+    }
+
+    void Controleer(const char* sjabloon, Wijziging wijziging) {
+        ZetRack(3, DerdeModule);
+        mdiK740 venster;
+        const Installatie installatie(venster);
+        InstalleerMeldingen();
+        ZetBestandsdialogen(&keuze);
+        Draaiboek boek(venster, 120000);
+        const bool tijdensLoggen = wijziging == Wijziging::TijdensLoggen;
+        LogVanafStartElkeSeconde(
+            boek, venster, [this] { stijging->zetActief(true); }, 3);
+        boek.Stap(
+            QStringLiteral("logging runs"), [&] { return Rijen(Pad("Untitled.csv")) >= 2; },
+            [&] {
+                keuze.bestanden = {Pad(sjabloon)};
+                venster.menus().mnuFileNew->trigger();
+                ASSERT_EQ(Gegevensbestand, Pad(sjabloon));
+                ASSERT_TRUE(VerbindingActief);
+            });
+        QStringList paden;
+        int32_t voorZoeken = 0;
+        boek.Stap(
+            QStringLiteral("rows in every rack's file"),
+            [&] {
+                paden = LogBestanden(Gegevensbestand);
+                return paden.size() == 3 && std::all_of(paden.begin(), paden.end(),
+                                                        [](const QString& p) { return Rijen(p) >= 4; });
+            },
+            [&] {
+                if (!tijdensLoggen) venster.menus().mnuDatalogging->trigger();
+                ASSERT_EQ(VerbindingActief, tijdensLoggen);
+                if (wijziging == Wijziging::AnderModel) {
+                    stijgend.erase(std::find(stijgend.begin(), stijgend.end(), MillivoltModule));
+                    RackEmulator::Module& ec = emulator.zetModule(1, 1, Geleiding);
+                    ec.status = 0x0F;
+                    ec.adc = {700, 700, 700, 700};
+                    ec.temperatuurAdc = {250, 250, 250, 250};
+                } else {
+                    RackEmulator::Module& nieuw = emulator.zetModule(1, 2, NieuweModule);
+                    nieuw.status = 0x0F;
+                    nieuw.adc = {500, 500, 500, 500};
+                    nieuw.temperatuurAdc = {250, 250, 250, 250};
+                }
+                voorZoeken = AantalMetingen;
+                antwoorden = {vbOK};
+                venster.menus().mnuNetworkSearch->trigger();
+            });
+        const auto aangemeld = [](int r, int m, int32_t idno) {
+            return Racks[r].Modules[m].Present && Racks[r].Modules[m].Idno == idno && !PauzeOpvragen;
+        };
+        boek.Stap(
+            QStringLiteral("rack 1 has logged on with its other modules"),
+            [&] {
+                const bool rack1 = wijziging == Wijziging::AnderModel ? aangemeld(1, 1, Geleiding)
+                                                                      : aangemeld(1, 2, NieuweModule);
+                return rack1 && (!tijdensLoggen || AantalMetingen >= voorZoeken + 4);
+            },
+            [&] {
+                if (tijdensLoggen) venster.menus().mnuDatalogging->trigger();
+                ASSERT_FALSE(VerbindingActief);
+                if (wijziging != Wijziging::OokRack2Later) return;
+                RackEmulator::Module& nieuw = emulator.zetModule(2, 2, Rack2Erbij);
+                nieuw.status = 0x0F;
+                nieuw.adc = {600, 600, 600, 600};
+                nieuw.temperatuurAdc = {250, 250, 250, 250};
+                antwoorden = {vbOK};
+                venster.menus().mnuNetworkSearch->trigger();
+            });
+        boek.Stap(
+            QStringLiteral("the racks have logged on"),
+            [&] { return wijziging != Wijziging::OokRack2Later || aangemeld(2, 2, Rack2Erbij); },
+            [&] {
+                ASSERT_FALSE(VerbindingActief);
+                vragen.clear();
+                const bool rack2Leeg = wijziging == Wijziging::OokRack2Later;
+                ASSERT_TRUE(TabelVensters[1]->CelTekst(1, 2, KolomTijd).isEmpty())
+                    << "rack 1's table emptied";
+                ASSERT_EQ(TabelVensters[2]->CelTekst(1, 2, KolomTijd).isEmpty(), rack2Leeg);
+                ASSERT_FALSE(TabelVensters[3]->CelTekst(1, 2, KolomTijd).isEmpty());
+                const int32_t rijen = AantalMetingen;
+
+                const QString pad = Pad("saved.csv");
+                keuze.bestanden = {pad};
+                venster.menus().mnuFileSaveAs->trigger();
+                ASSERT_EQ(Gegevensbestand, pad);
+                EXPECT_TRUE(vragen.empty()) << vragen.front().tekst.toStdString();
+
+                // Every row the tables show, in their order, under its own time, each rack's block from
+                // its own table.
+                std::vector<QStringList> vooraf = Regels(pad);
+                ASSERT_EQ(vooraf.size(), static_cast<size_t>(rijen) + 1) << "lines of saved.csv";
+                for (const QStringList& regel : vooraf)
+                    ASSERT_EQ(regel.size(), vooraf.front().size());
+                if (!rack2Leeg) ZelfdeRijen(vooraf, BestandVan(paden, 2), 2);
+                ZelfdeRijen(vooraf, BestandVan(paden, 3), 3);
+                // Rack 1's blocks are empty where its table has no time: in every row before the Search.
+                for (int32_t rij = 1; rij <= rijen; ++rij) {
+                    const auto& regel = vooraf[static_cast<size_t>(rij)];
+                    for (int16_t m = 1; m <= AantalModules; ++m) {
+                        if (!Racks[1].Modules[m].Present) continue;
+                        const bool zonderTijd = TabelVensters[1]->CelTekst(m, rij, KolomTijd).isEmpty();
+                        EXPECT_TRUE(zonderTijd || tijdensLoggen) << "row " << rij;
+                        EXPECT_EQ(BlokLeeg(regel, 1, m), zonderTijd)
+                            << "row " << rij << ", rack 1's module " << m;
+                    }
+                    if (rack2Leeg) {
+                        EXPECT_TRUE(BlokLeeg(regel, 2, 1)) << "row " << rij;
+                    }
+                }
+                if (tijdensLoggen) {
+                    // The rows logged after the Search are whole: rack 1's modules hold values.
+                    const QStringList& laatste = vooraf[static_cast<size_t>(rijen - 1)];
+                    EXPECT_FALSE(laatste.value(Index(1, 1, 2)).isEmpty());
+                    EXPECT_FALSE(laatste.value(Index(1, 2, 2)).isEmpty());
+                }
+
+                // Info and Clear of rows of racks 2 and 3 (of rack 3 alone when rack 2's table was
+                // emptied too), the last row among them; of rack 1 on a row logged after the Search.
+                std::vector<std::pair<int, int32_t>> infos;
+                if (!rack2Leeg) infos.push_back({2, 2});
+                infos.push_back({3, 3});
+                infos.push_back({3, rijen});
+                if (tijdensLoggen) {
+                    infos.push_back({2, rijen - 2});
+                    infos.push_back({1, rijen - 1});
+                }
+                for (const auto& [r, rij] : infos) {
+                    SCOPED_TRACE("rack " + std::to_string(r) + ", row " + std::to_string(rij));
+                    const QString tekst = QStringLiteral("INFO-R%1-%2").arg(r).arg(rij);
+                    ASSERT_TRUE(Info(r, rij, tekst)) << "the info editor did not open";
+                    InfoVerwacht(vooraf, r, rij, tekst);
+                    EXPECT_EQ(TabelVensters[r]->CelTekst(1, rij, KolomInfo), tekst);
+                    if (rij + 1 < rijen) {
+                        WisWaarde(r, rij + 1);
+                        vooraf[static_cast<size_t>(rij + 1)][Index(r, 1, 2)] =
+                            vooraf[static_cast<size_t>(rij + 1)][Index(r, 1, 3)] = QString();
+                        EXPECT_EQ(TabelVensters[r]->CelTekst(1, rij + 1, 3), QString());
+                    }
+                    EXPECT_TRUE(vragen.empty()) << vragen.front().tekst.toStdString();
+                }
+                const std::vector<QStringList> werkkopie = Regels(pad + QStringLiteral(".new"));
+                ASSERT_EQ(werkkopie.size(), vooraf.size());
+                for (size_t i = 1; i < werkkopie.size(); ++i)
+                    for (qsizetype v = 1; v < werkkopie[i].size(); ++v)
+                        EXPECT_EQ(werkkopie[i][v].toStdString(), vooraf[i].value(v).toStdString())
+                            << "line " << i + 1 << ", field " << v + 1;
+
+                // File > Exit: Yes to the changes commits them, No to every other question.
+                werkkopieBytes = Bytes(pad + QStringLiteral(".new"));
+                beantwoord = [](const Vraag& v) { return v.tekst == Tekst[424] ? vbYes : vbNo; };
+                venster.menus().mnuFileExit->trigger();
+            });
+        ASSERT_TRUE(venster.MDIForm_Load({}));
+        EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+        EXPECT_FALSE(werkkopieBytes.isEmpty());
+        EXPECT_TRUE(Bytes(Pad("saved.csv")) == werkkopieBytes) << "the commit is not the working copy";
+        EXPECT_FALSE(QFile::exists(Pad("saved.csv") + QStringLiteral(".new")));
+    }
+
+    QByteArray werkkopieBytes;
+};
+
+TEST_F(OpgeslagenTabelTest, ASaveAsAfterASearchThatBroughtRack1AModuleWritesEveryRowPerRack) {
+    Controleer("run-#rack#.csv", Wijziging::ModuleErbij);
+}
+
+TEST_F(OpgeslagenTabelTest, ASaveAsAfterASearchThatBroughtRack1AModuleWritesEveryRowPerModule) {
+    Controleer("run-#module#.csv", Wijziging::ModuleErbij);
+}
+
+TEST_F(OpgeslagenTabelTest, ASaveAsAfterASearchThatSwappedRack1sModuleForAnotherModelWritesEveryRow) {
+    Controleer("run-#rack#.csv", Wijziging::AnderModel);
+}
+
+TEST_F(OpgeslagenTabelTest, ARowThatOnlyRack3sTableShowsIsWrittenUnderRack3sTime) {
+    Controleer("run-#rack#.csv", Wijziging::OokRack2Later);
+}
+
+TEST_F(OpgeslagenTabelTest, ASaveAsAfterRowsLoggedThroughASearchWritesTheRowsBeforeItAndAfterItOnce) {
+    Controleer("run-#module#.csv", Wijziging::TijdensLoggen);
+}
+
+// Rows logged into the data file while rack 2 waits for its log-on after a Search hold rack 2's block
+// without values. Once rack 2 is back with the same modules, an info and a clear of its cell in such a row
+// go into rack 2's fields, and those of rack 1's cell into rack 1's. A load while rack 2 waits leaves its
+// block out and names it.
+TEST_F(EigenIndelingTest, RowsLoggedWhileARackWaitsAreEditedInThatRacksFieldsOnceItIsBack) {
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    ZetBestandsdialogen(&keuze);
+    Draaiboek boek(venster, 120000);
+    LogVanafStartElkeSeconde(
+        boek, venster, [this] { stijging->zetActief(true); }, 2);
+    const auto zoek = [this] {
+        antwoorden = {vbOK};
+        HoofdvensterK740()->menus().mnuNetworkSearch->trigger();
+    };
+    const QString pad = Pad("run.csv");
+    int32_t voorZoeken = 0, laatste = 0;
+    boek.Stap(
+        QStringLiteral("logging runs"), [&] { return Rijen(Pad("Untitled.csv")) >= 2; },
+        [&] {
+            keuze.bestanden = {pad};
+            venster.menus().mnuFileNew->trigger();
+            ASSERT_EQ(Gegevensbestand, pad);
+        });
+    boek.Stap(
+        QStringLiteral("rows in run.csv"), [&] { return Rijen(pad) >= 3 && !PauzeOpvragen; },
+        [&] {
+            emulator.rack(2)->stil = true;
+            voorZoeken = AantalMetingen;
+            zoek();
+            ASSERT_TRUE(VerbindingActief);
+        });
+    boek.Stap(
+        QStringLiteral("rows logged while rack 2 waits"),
+        [&] { return RackWachtOpAanmelding(2) && !PauzeOpvragen && AantalMetingen >= voorZoeken + 5; },
+        [&] {
+            laatste = AantalMetingen;
+            venster.menus().mnuDatalogging->trigger();
+            ASSERT_FALSE(VerbindingActief);
+            emulator.rack(2)->stil = false;
+            zoek();
+        });
+    boek.Stap(
+        QStringLiteral("rack 2 back with its module"),
+        [&] { return !RackWachtOpAanmelding(2) && Racks[2].Modules[1].Present && !PauzeOpvragen; },
+        [&] {
+            vragen.clear();
+            ASSERT_EQ(Gegevensbestand, pad);
+            std::vector<QStringList> vooraf = Regels(pad);
+            ASSERT_GE(vooraf.size(), static_cast<size_t>(laatste) + 1);
+            // Row `rij` of rack 2's table and its line: logged while rack 2 waited, its block without values.
+            const int32_t rij = laatste - 1;
+            const auto r = static_cast<size_t>(rij);
+            const Tabelvenster* tabel2 = TabelVensters[2];
+            ASSERT_NE(tabel2, nullptr);
+            ASSERT_EQ((tabel2->CelTekst(1, rij, KolomDatum) + QLatin1Char(' ') +
+                       tabel2->CelTekst(1, rij, KolomTijd))
+                          .toStdString(),
+                      vooraf[r].value(0).toStdString())
+                << "rack 2 kept its rows";
+            ASSERT_EQ(vooraf[r].value(23), QString()) << "rack 2's value in a row logged while it waited";
+            ASSERT_FALSE(vooraf[r].value(2).isEmpty()) << "rack 1's value";
+            ASSERT_NE(vooraf[r].value(0), vooraf[r + 1].value(0));
+            ASSERT_NE(vooraf[r].value(0), vooraf[r - 1].value(0));
+
+            // Rack 2: the info into its info field (43), then a clear of it; rack 1: its info field (22)
+            // and its value and unit (3, 4).
+            ASSERT_TRUE(Info(2, rij, QStringLiteral("two"))) << "the info editor did not open";
+            EXPECT_TRUE(vragen.empty()) << vragen.front().tekst.toStdString();
+            vooraf[r][42] = QStringLiteral("two");
+            EXPECT_EQ(Regels(pad + QStringLiteral(".new")), vooraf);
+            auto* tabel = dynamic_cast<frmTabel*>(TabelVensters[2]);
+            tabel->SSTab->setCurrentIndex(0);
+            tabel->MSHFlexGrid[1]->ZetSelectie({rij, KolomInfo, rij, KolomInfo});
+            tabel->WissenSelectie();
+            vooraf[r][42] = QString();
+            EXPECT_EQ(Regels(pad + QStringLiteral(".new")), vooraf);
+            EXPECT_EQ(TabelVensters[2]->CelTekst(1, rij, KolomInfo), QString());
+            ASSERT_TRUE(Info(1, rij, QStringLiteral("one")));
+            WisWaarde(1, rij);
+            vooraf[r][21] = QStringLiteral("one");
+            vooraf[r][2] = vooraf[r][3] = QString();
+            EXPECT_EQ(Regels(pad + QStringLiteral(".new")), vooraf);
+            EXPECT_TRUE(vragen.empty()) << vragen.front().tekst.toStdString();
+
+            // Rack 2 off the line again, and File > Open of the file while it waits.
+            emulator.rack(2)->stil = true;
+            zoek();
+        });
+    boek.Stap(
+        QStringLiteral("rack 2 waits again"), [&] { return RackWachtOpAanmelding(2) && !PauzeOpvragen; },
+        [&] {
+            vragen.clear();
+            // The edits are taken in first (Yes), then the load names rack 2's block it left out.
+            beantwoord = [](const Vraag& v) {
+                return v.tekst == Tekst[424] || v.tekst == Tekst[425] ? vbYes : vbOK;
+            };
+            keuze.bestanden = {pad};
+            venster.menus().mnuFileOpen->trigger();
+            ASSERT_EQ(Gegevensbestand, pad);
+            ASSERT_FALSE(QFile::exists(pad + QStringLiteral(".new")));
+            const auto weglating = std::find_if(vragen.begin(), vragen.end(), [](const Vraag& v) {
+                return v.tekst.startsWith(QStringLiteral("This file and the racks present differ in R2M1."));
+            });
+            EXPECT_NE(weglating, vragen.end()) << "no box that names rack 2's block left out";
+            const std::vector<QStringList> regels = Regels(pad);
+            EXPECT_EQ(AantalMetingen, static_cast<int32_t>(regels.size()) - 1);
+            EXPECT_EQ(TabelVensters[1]->CelTekst(1, 1, 3).toStdString(), regels[1].value(2).toStdString());
+            EXPECT_EQ(TabelVensters[2]->CelTekst(1, 1, 3), QString())
+                << "rack 2's value loaded while it waits";
+            beantwoord = nullptr;
+            SluitZonderBewaren(venster);
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
 }
 
 } // namespace
