@@ -7,7 +7,7 @@ namespace {
 MapKeuzeVenster* venster = nullptr;
 } // namespace
 
-QString MapKeuzeVenster::Kies(const QString&, const QString&, const QString& map) {
+QString MapKeuzeVenster::Kies(const QString&, const QString&, const QString& map, std::optional<int>) {
     return map;
 }
 
@@ -24,7 +24,8 @@ QString BeginMapVanKeuze(const QString& map) {
     return QCoreApplication::applicationDirPath();
 }
 
-QString ToonMapKeuze(const QString& titel, const QString& filter, const QString& map) {
+QString ToonMapKeuze(const QString& titel, const QString& filter, const QString& map,
+                     std::optional<int> taal) {
     const QString patroon = filter.isEmpty() ? QStringLiteral("*.*") : filter;
-    return mapKeuzeVenster().Kies(titel, patroon, map);
+    return mapKeuzeVenster().Kies(titel, patroon, map, taal);
 }

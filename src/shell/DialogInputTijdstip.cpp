@@ -88,10 +88,14 @@ void DialogInputTijdstip::Form_Load() {
     MonthView->setSelectedDate(moment.date());
     DTPicker->setTime(moment.time());
     Onderbroken = false;
-    LabelDate->setText(Tekst[124] + QLatin1Char(':'));
-    LabelTime->setText(Tekst[125] + QLatin1Char(':'));
-    OKButton->setText(Tekst[140]);
-    CancelButton->setText(Tekst[141]);
+    LabelDate->setText(TekstInTaal(124) + QLatin1Char(':'));
+    LabelTime->setText(TekstInTaal(125) + QLatin1Char(':'));
+    OKButton->setText(TekstInTaal(140));
+    CancelButton->setText(TekstInTaal(141));
+}
+
+QString DialogInputTijdstip::TekstInTaal(int index) const {
+    return Taal ? TekstenVan(*Taal)[index] : Tekst[index];
 }
 
 void DialogInputTijdstip::OKButton_Click() {
@@ -100,7 +104,7 @@ void DialogInputTijdstip::OKButton_Click() {
     const platform::Datum t = platform::DatumUitQDateTime(
         QDateTime(MonthView->selectedDate(), QTime(tijd.hour(), tijd.minute(), tijd.second())));
     if (Seconden(m_minimum) > Seconden(t)) {
-        ToonMelding(Tekst[327], vbExclamation, windowTitle());
+        ToonMelding(TekstInTaal(327), vbExclamation, windowTitle());
         return;
     }
     Tijdstip = t;

@@ -5,6 +5,8 @@
 #include "platform/Datum.h"
 
 #include <QDialog>
+#include <QString>
+#include <optional>
 
 class QCalendarWidget;
 class QLabel;
@@ -24,6 +26,9 @@ public:
     // The earliest moment OK accepts (default 1 January 1753); the calendar offers no earlier day.
     platform::Datum MinDate() const { return m_minimum; }
     void ZetMinDate(platform::Datum minimum);
+    // The language of its texts and of its box (0 English, 1 French, 2 Dutch); without one, the
+    // program's.
+    std::optional<int> Taal;
 
     // Loads the dialog (when it was not loaded yet), shows it modally and waits, pumping events, until
     // it closes.
@@ -44,6 +49,8 @@ private:
     void OKButton_Click();
     void CancelButton_Click();
     void reject() override;
+    // Text `index` of the text table in its language.
+    QString TekstInTaal(int index) const;
 
     platform::Datum m_minimum;
     bool m_geladen = false;

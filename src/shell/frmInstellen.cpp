@@ -4,7 +4,6 @@
 #include "acquisition/Programmastatus.h"
 #include "acquisition/Verbinding.h"
 #include "files/Meetbestand.h"
-#include "files/Opslaan.h"
 #include "files/Tijdbasis.h"
 #include "shared/Algemeen.h"
 #include "shared/Getallen.h"
@@ -561,6 +560,7 @@ void frmInstellen::ComboTaal_Click() {
 void frmInstellen::CommandStartTijdstip_Click() {
     ZetVensterNietBovenaan(this);
     DialogInputTijdstip kiezer;
+    kiezer.Taal = m_taal;
     kiezer.Tijdstip = m_startLog;
     kiezer.setWindowTitle(VoorbeeldTekst(325));
     kiezer.ToonModaal();
@@ -576,6 +576,7 @@ void frmInstellen::CommandStartTijdstip_Click() {
 void frmInstellen::CommandStopTijdstip_Click() {
     ZetVensterNietBovenaan(this);
     DialogInputTijdstip kiezer;
+    kiezer.Taal = m_taal;
     kiezer.Tijdstip = m_stopLog;
     kiezer.setWindowTitle(VoorbeeldTekst(326));
     const platform::Datum minimum = kiezer.MinDate();
@@ -595,8 +596,9 @@ void frmInstellen::MSHFlexGridFolder_Click() {
         static const std::array<QString, 5> filters = {
             QString(), QStringLiteral("*.csv"), QStringLiteral("*.ph;*.ec"), QStringLiteral("*.rcf;*.gcf"),
             QStringLiteral("*.cal")};
-        const QString titel = MSHFlexGridFolder->item(r, 0)->text();
-        const QString map = KiesMap(titel, m_mappen[r], filters[r]);
+        // The caption and the buttons in the language the dialog shows.
+        const QString titel = VoorbeeldTekst(477) + MSHFlexGridFolder->item(r, 0)->text();
+        const QString map = ToonMapKeuze(titel, filters[r], m_mappen[r], m_taal);
         int lengte = 40;
         MSHFlexGridFolder->item(r, 1)->setText(VerkortPad(map, lengte));
         m_mappen[r] = map;

@@ -1064,6 +1064,10 @@ const Accounttabel Accounttabellen[] = {
      "%U:x:%I:%G::/:/bin/sh\nk740-ander:x:%J:%G::/:/bin/sh\n", false},
     // The user's account is not listed (as by a directory service that lists none of its accounts).
     {"TheUsersAccountIsNotListed", "%U:x:%G:\n", "k740-ander:x:%J:%H::/:/bin/sh\n", false},
+    // No group entry lists the user's primary gid (as a directory service that lists none of its
+    // groups): no other account has it and no entry names another member, but the group is not seen.
+    {"TheUsersGroupIsNotListed", "staff:x:%H:k740-ander,%U\n",
+     "%U:x:%I:%G::/:/bin/sh\nk740-ander:x:%J:%H::/:/bin/sh\n", false},
     // The system's own accounts, through its name service; what they make of the group the test reads in
     // /etc/passwd and /etc/group.
     {"TheSystemsAccounts", nullptr, nullptr, false},

@@ -14,9 +14,11 @@
 #include "shared/Melding.h"
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
+#include "shared/ui/FormPathInput.h"
 #include "shared/ui/HelpVenster.h"
 #include "shell/DialogInputTijdstip.h"
 #include "shell/Installatie.h"
+#include "shell/Menubalk.h"
 #include "shell/Opdrachtregel.h"
 #include "shell/Poorten.h"
 #include "shell/Programmainstellingen.h"
@@ -46,6 +48,7 @@
 #include <cstring>
 #include <deque>
 #include <gtest/gtest.h>
+#include <memory>
 #include <tuple>
 #include <vector>
 
@@ -104,6 +107,23 @@ protected:
                 }
             ADD_FAILURE() << "no picker";
         });
+    }
+
+    // Runs `actie` on the window of class Venster as soon as it waits. The flag tells that it ran: the
+    // test checks it as soon as the command that opens the window has returned, and ends there when the
+    // window did not open (the action, left waiting, then goes with the test's clock).
+    template <class Venster> std::shared_ptr<bool> InHetVenster(std::function<void(Venster&)> actie) {
+        auto gedaan = std::make_shared<bool>(false);
+        klok().planIn(0, [actie, gedaan] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* v = qobject_cast<Venster*>(w); v && v->isVisible()) {
+                    *gedaan = true;
+                    actie(*v);
+                    return;
+                }
+            ADD_FAILURE() << "no " << Venster::staticMetaObject.className() << " waits";
+        });
+        return gedaan;
     }
 
     static void KiesMoment(DialogInputTijdstip& p, platform::Datum d) {
@@ -221,6 +241,101 @@ TEST_F(InstellenTest, AFrenchPreviewThenCancelLeavesEnglishEverywhere) {
     EXPECT_EQ(HuidigeTaal, 0);
     EXPECT_EQ(Tekst[127], "Settings");
     EXPECT_EQ(Opgeslagen("Language"), "<none>");
+}
+
+// The windows the dialog opens speak the language it shows, before that language is applied: the folder
+// chooser (its caption and buttons), the start and stop pickers and the stop picker's box. Cancel leaves
+// the program in the language it had.
+TEST_F(InstellenTest, TheWindowsTheDialogOpensSpeakTheLanguageItShowsAndCancelKeepsTheOldOne) {
+    FormPathInputVenster mapKeuze;
+    ZetMapKeuzeVenster(&mapKeuze);
+    // What a window shows: its caption, then its labels and buttons.
+    const auto toont = [](const QString& titel, std::initializer_list<QString> teksten) {
+        QStringList delen = {titel};
+        for (const QString& t : teksten)
+            delen << t;
+        return delen.join(QStringLiteral(" | ")).toStdString();
+    };
+    struct Geval {
+        int eigen;   // the program's language
+        int gekozen; // the one chosen in the dialog
+        // The folder chooser of the data folder, the start and the stop picker.
+        const char* map;
+        const char* start;
+        const char* stop;
+        const char* teVroeg; // the stop picker's box for a stop before the start
+        // The program's own, after Cancel: File > Settings and the Cancel of its windows.
+        const char* eigenInstellingen;
+        const char* eigenAnnuleer;
+    };
+    const Geval gevallen[] = {
+        {0, 1, "Sélectionnez le dossier: Données | &OK | &Annuler",
+         "Sélectionnez l'heure de début: | Date: | Heure: | &OK | &Annuler",
+         "Sélectionnez l'heure de fin: | Date: | Heure: | &OK | &Annuler",
+         "Choisissez une heure de fin postérieure à l'heure de début!", "&Settings...", "&Cancel"},
+        {0, 2, "Kies de map: Gegevens | &OK | &Annuleren",
+         "Kies het starttijdstip: | Datum: | Tijd: | &OK | &Annuleren",
+         "Kies het stoptijdstip: | Datum: | Tijd: | &OK | &Annuleren",
+         "Kies een stoptijdstip na het starttijdstip!", "&Settings...", "&Cancel"},
+        {2, 0, "Select the folder: Data | &OK | &Cancel",
+         "Select start time: | Date: | Time: | &OK | &Cancel",
+         "Select stop time: | Date: | Time: | &OK | &Cancel", "Set a stop time passing the time to start!",
+         "&Instellingen...", "&Annuleren"},
+    };
+    StartLogTijdstip = platform::Nu() + 1.0 / 24;
+    StopLogTijdstip = StartLogTijdstip + 1.0 / 24;
+    for (const Geval& g : gevallen) {
+        SCOPED_TRACE("language " + std::to_string(g.eigen) + ", " + std::to_string(g.gekozen) + " chosen");
+        ZetTaal(g.eigen);
+        hoofdvenster->LaadStrings();
+        meldingen.clear();
+        hoofdvenster->menus().mnuFileSettings->trigger();
+        frmInstellen* v = InstellenVenster();
+        ASSERT_TRUE(v && !InstellenAfsluiten()) << "File > Settings opened no dialog";
+        v->SSTab->setCurrentIndex(2);
+        v->ComboTaal->setCurrentIndex(g.gekozen);
+        ASSERT_EQ(v->windowTitle().toStdString(), TekstenVan(g.gekozen)[127].toStdString());
+
+        // The data folder's row on the Locations tab.
+        std::string gezienVenster;
+        auto gezien = InHetVenster<FormPathInput>([&](FormPathInput& k) {
+            gezienVenster = toont(k.windowTitle(), {k.CommandOK->text(), k.CommandCancel->text()});
+            QTest::mouseClick(k.CommandCancel, Qt::LeftButton);
+        });
+        v->SSTab->setCurrentIndex(3);
+        QTest::mouseClick(v->MSHFlexGridFolder->viewport(), Qt::LeftButton, {},
+                          v->MSHFlexGridFolder->visualItemRect(v->MSHFlexGridFolder->item(1, 1)).center());
+        ASSERT_TRUE(*gezien) << "the data folder's row opened no folder chooser";
+        EXPECT_EQ(gezienVenster, g.map);
+
+        // The start picker, then the stop picker with a stop before the start.
+        for (QPushButton* knop : {v->CommandStartTijdstip, v->CommandStopTijdstip}) {
+            const bool stop = knop == v->CommandStopTijdstip;
+            gezienVenster.clear();
+            gezien = InHetVenster<DialogInputTijdstip>([&](DialogInputTijdstip& p) {
+                gezienVenster = toont(p.windowTitle(), {p.LabelDate->text(), p.LabelTime->text(),
+                                                        p.OKButton->text(), p.CancelButton->text()});
+                if (stop) {
+                    KiesMoment(p, v->GekozenStart());
+                    QTest::mouseClick(p.OKButton, Qt::LeftButton);
+                }
+                QTest::mouseClick(p.CancelButton, Qt::LeftButton);
+            });
+            v->SSTab->setCurrentIndex(0);
+            QTest::mouseClick(knop, Qt::LeftButton);
+            ASSERT_TRUE(*gezien) << "no picker opened";
+            EXPECT_EQ(gezienVenster, stop ? g.stop : g.start);
+        }
+        ASSERT_EQ(meldingen.size(), 1u) << "the stop before the start was not refused";
+        EXPECT_EQ(std::get<0>(meldingen[0]).toStdString(), g.teVroeg);
+
+        QTest::mouseClick(v->CancelButton, Qt::LeftButton);
+        ASSERT_TRUE(InstellenAfsluiten());
+        EXPECT_EQ(HuidigeTaal, g.eigen);
+        EXPECT_EQ(Tekst[141].toStdString(), g.eigenAnnuleer);
+        EXPECT_EQ(hoofdvenster->menus().mnuFileSettings->text().toStdString(), g.eigenInstellingen);
+        EXPECT_EQ(Opgeslagen("Language"), "<none>");
+    }
 }
 
 TEST_F(InstellenTest, ClosingByTheTitleBarOrEscapeIsCancel) {
@@ -725,8 +840,9 @@ TEST_F(TijdstipTest, CancelKeepsTheMomentAndSaysSo) {
 }
 
 // Every tab in every language: the captions of the text table, every control shown and no caption cut
-// off; the picker likewise. With K740_SCREENSHOTS set to a folder (scripts/screenshot-instellen) the tabs
-// and the picker (each in each language) are also kept there as pictures.
+// off; the picker and the folder chooser likewise. With K740_SCREENSHOTS set to a folder
+// (scripts/screenshot-instellen) the tabs, the picker and the folder chooser (each in each language) are
+// also kept there as pictures.
 TEST_F(InstellenTest, EveryTabShowsItsCaptionsWholeInEveryLanguage) {
     const QString map = qEnvironmentVariable("K740_SCREENSHOTS");
     StartLogTijdstip = platform::MaakDatum(2026, 1, 5, 18, 0, 0);
@@ -788,12 +904,16 @@ TEST_F(InstellenTest, EveryTabShowsItsCaptionsWholeInEveryLanguage) {
         for (QPushButton* k : {v.OKButton, v.CancelButton, v.CommandHelp})
             EXPECT_GE(k->width(), k->minimumSizeHint().width()) << taal;
     }
-    // The picker in the language chosen in the dialog.
+    // The picker and the folder chooser in the language chosen in the dialog, the program's own still
+    // English.
+    FormPathInputVenster mapKeuze;
+    ZetMapKeuzeVenster(&mapKeuze);
     for (int taal = 0; taal < 3; ++taal) {
-        ZetTaal(taal);
         v.ComboTaal->setCurrentIndex(taal);
+        const TekstenTabel teksten = TekstenVan(taal);
         InDePicker([&](DialogInputTijdstip& p) {
-            EXPECT_EQ(p.windowTitle(), Tekst[326]);
+            EXPECT_EQ(p.windowTitle(), teksten[326]);
+            EXPECT_EQ(p.CancelButton->text(), teksten[141]);
             for (QLabel* l : {p.LabelDate, p.LabelTime}) {
                 EXPECT_TRUE(l->isVisible());
                 EXPECT_FALSE(l->text().isEmpty());
@@ -808,6 +928,21 @@ TEST_F(InstellenTest, EveryTabShowsItsCaptionsWholeInEveryLanguage) {
             QTest::mouseClick(p.CancelButton, Qt::LeftButton);
         });
         QTest::mouseClick(v.CommandStopTijdstip, Qt::LeftButton);
+
+        auto gezien = InHetVenster<FormPathInput>([&](FormPathInput& k) {
+            EXPECT_EQ(k.windowTitle(), teksten[477] + teksten[472]);
+            EXPECT_EQ(k.CommandCancel->text(), teksten[141]);
+            ControleerVensterteksten(k, "folder chooser in language " + std::to_string(taal));
+            if (!map.isEmpty()) {
+                EXPECT_TRUE(k.grab().toImage().save(OpnameBestand(map, QStringLiteral("mapkeuze"), taal)));
+            }
+            QTest::mouseClick(k.CommandCancel, Qt::LeftButton);
+        });
+        v.SSTab->setCurrentIndex(3);
+        QTest::mouseClick(v.MSHFlexGridFolder->viewport(), Qt::LeftButton, {},
+                          v.MSHFlexGridFolder->visualItemRect(v.MSHFlexGridFolder->item(1, 1)).center());
+        ASSERT_TRUE(*gezien) << "the data folder's row opened no folder chooser";
     }
+    EXPECT_EQ(Tekst[127], "Settings");
     QTest::mouseClick(v.CancelButton, Qt::LeftButton);
 }

@@ -43,11 +43,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSysInfo>
 #include <QTabWidget>
@@ -989,6 +991,16 @@ TEST_F(MenusTest, TheTimeBaseTakesTheSelectedRowAndTheHeaderRowChangesNothing) {
     EXPECT_NEAR(TijdBasis, nieuw, 1e-6);
 }
 
+// A value of /proc/meminfo in kB; -1 when it has none.
+qint64 MeminfoKb(const char* sleutel) {
+    QFile f(QStringLiteral("/proc/meminfo"));
+    if (!f.open(QIODevice::ReadOnly)) return -1;
+    for (const QByteArray& regel : f.readAll().split('\n'))
+        if (regel.startsWith(QByteArray(sleutel) + ':'))
+            return regel.mid(qstrlen(sleutel) + 1).trimmed().split(' ').value(0).toLongLong();
+    return -1;
+}
+
 TEST_F(MenusTest, HelpOpensTheMainWindowsPageAndSystemInfoTellsWhatThePlatformReports) {
     HuidigeTaal = 2;
     KiesTaal(HuidigeTaal);
@@ -1031,6 +1043,20 @@ TEST_F(MenusTest, HelpOpensTheMainWindowsPageAndSystemInfoTellsWhatThePlatformRe
                                            !t.contains(QStringLiteral("free"));
                                 }))
             << "the memory in words of the language: " << waarden.join(QStringLiteral(" | ")).toStdString();
+        // The memory as the platform reports it: the total is /proc/meminfo's MemTotal; what is free (its
+        // MemAvailable, which changes from moment to moment) always lies below the total.
+        const QRegularExpression geheugen(QStringLiteral("^(\\d+) MiB \\((\\d+) MiB") +
+                                          QRegularExpression::escape(vrij) + QStringLiteral("\\)$"));
+        QRegularExpressionMatch getallen;
+        for (const QString& waarde : waarden)
+            if (const QRegularExpressionMatch m = geheugen.match(waarde); m.hasMatch()) getallen = m;
+        ASSERT_TRUE(getallen.hasMatch()) << "no memory as \"<total> MiB (<free> MiB" << vrij.toStdString()
+                                         << ")\": " << waarden.join(QStringLiteral(" | ")).toStdString();
+        const qint64 totaal = MeminfoKb("MemTotal") / 1024;
+        ASSERT_GT(totaal, 0) << "/proc/meminfo has no MemTotal";
+        EXPECT_EQ(getallen.captured(1).toLongLong(), totaal) << "the total memory";
+        EXPECT_LT(getallen.captured(2).toLongLong(), totaal)
+            << "System Info shows the total memory as free: " << getallen.captured(0).toStdString();
         SluitSysteeminfo();
     }
 }

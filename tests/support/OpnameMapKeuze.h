@@ -4,6 +4,7 @@
 #include "shared/MapKeuze.h"
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 class OpnameMapKeuze : public MapKeuzeVenster {
@@ -12,9 +13,11 @@ public:
         QString titel;
         QString filter;
         QString map;
+        std::optional<int> taal;
     };
-    QString Kies(const QString& titel, const QString& filter, const QString& map) override {
-        vragen.push_back({titel, filter, map});
+    QString Kies(const QString& titel, const QString& filter, const QString& map,
+                 std::optional<int> taal) override {
+        vragen.push_back({titel, filter, map, taal});
         return antwoord.isEmpty() ? map : antwoord;
     }
 

@@ -67,8 +67,9 @@ FormPathInput::FormPathInput() : QDialog(nullptr) {
 }
 
 void FormPathInput::Form_Load() {
-    CommandCancel->setText(Tekst[141]);
-    CommandOK->setText(Tekst[140]);
+    const TekstenTabel teksten = Taal ? TekstenVan(*Taal) : Tekst;
+    CommandCancel->setText(teksten[141]);
+    CommandOK->setText(teksten[140]);
     InitDir = BeginMapVanKeuze(InitDir);
     InitDir = QDir::cleanPath(QFileInfo(InitDir).absoluteFilePath());
     QStringList volumes;
@@ -164,14 +165,17 @@ bool FormPathInput::ToonModaal() {
     return m_ok;
 }
 
-QString ToonFormPathInput(const QString& titel, const QString& filter, const QString& map) {
+QString ToonFormPathInput(const QString& titel, const QString& filter, const QString& map,
+                          std::optional<int> taal) {
     FormPathInput venster;
+    venster.Taal = taal;
     venster.setWindowTitle(titel);
     venster.Filter = filter.isEmpty() ? QStringLiteral("*.*") : filter;
     venster.InitDir = map;
     return venster.ToonModaal() ? venster.InitDir : map;
 }
 
-QString FormPathInputVenster::Kies(const QString& titel, const QString& filter, const QString& map) {
-    return ToonFormPathInput(titel, filter, map);
+QString FormPathInputVenster::Kies(const QString& titel, const QString& filter, const QString& map,
+                                   std::optional<int> taal) {
+    return ToonFormPathInput(titel, filter, map, taal);
 }

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <optional>
 
 class QComboBox;
 class QListWidget;
@@ -21,6 +22,8 @@ public:
     // The start folder on the way in; the chosen folder after OK; after Cancel the start folder, or
     // the program's own folder when the start folder did not exist.
     QString InitDir;
+    // The language of its buttons (0 English, 1 French, 2 Dutch); without one, the program's.
+    std::optional<int> Taal;
 
     QComboBox* DrivList = nullptr;
     QListWidget* DirList = nullptr;
@@ -48,11 +51,13 @@ private:
     bool m_ok = false;
 };
 
-// Shows the chooser (caption, file pattern, start folder); the folder chosen with OK, or `map`
-// unchanged after Cancel.
-QString ToonFormPathInput(const QString& titel, const QString& filter, const QString& map);
+// Shows the chooser (caption, file pattern, start folder, the language of its buttons); the folder chosen
+// with OK, or `map` unchanged after Cancel.
+QString ToonFormPathInput(const QString& titel, const QString& filter, const QString& map,
+                          std::optional<int> taal);
 // This window behind ToonMapKeuze.
 class FormPathInputVenster : public MapKeuzeVenster {
 public:
-    QString Kies(const QString& titel, const QString& filter, const QString& map) override;
+    QString Kies(const QString& titel, const QString& filter, const QString& map,
+                 std::optional<int> taal) override;
 };
