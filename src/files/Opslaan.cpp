@@ -158,8 +158,9 @@ QString KiesBestandOpslaan(const QString& naam, const QString& extensie, int16_t
     return gekozen.value_or(QStringLiteral("Untitled") + extensie);
 }
 
-QString KiesMap(const QString& titel, const QString& map, const QString& filter) {
-    return ToonMapKeuze(Tekst[477] + titel, filter, map);
+QString KiesMap(const QString& titel, const QString& map, const QString& filter, std::optional<int> taal) {
+    const QString kop = taal ? TekstenVan(*taal)[477] : Tekst[477];
+    return ToonMapKeuze(kop + titel, filter, map, taal);
 }
 
 void KiesLettertype(LettertypeDrager& object) {

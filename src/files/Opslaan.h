@@ -42,8 +42,10 @@ std::optional<QString> VraagBestandOpslaan(const QString& naam, const QString& e
 QString KiesBestandOpslaan(const QString& naam, const QString& extensie, int16_t filtertekst,
                            int16_t titeltekst, uint8_t opties);
 // The folder chooser titled "Select the folder: " & titel on `map`, its list filtered by `filter` ("*.*"
-// when empty); the folder chosen, or `map` after Cancel.
-QString KiesMap(const QString& titel, const QString& map, const QString& filter);
+// when empty); the folder chosen, or `map` after Cancel. With `taal` its texts are that language's (a
+// dialog that shows a language not yet chosen), else the program's.
+QString KiesMap(const QString& titel, const QString& map, const QString& filter,
+                std::optional<int> taal = std::nullopt);
 
 // A window or control whose font the user may change.
 class LettertypeDrager {

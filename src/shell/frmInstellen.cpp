@@ -4,12 +4,12 @@
 #include "acquisition/Programmastatus.h"
 #include "acquisition/Verbinding.h"
 #include "files/Meetbestand.h"
+#include "files/Opslaan.h"
 #include "files/Tijdbasis.h"
 #include "shared/Algemeen.h"
 #include "shared/Getallen.h"
 #include "shared/Hulpfuncties.h"
 #include "shared/Instellingen.h"
-#include "shared/MapKeuze.h"
 #include "shared/Melding.h"
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
@@ -597,8 +597,7 @@ void frmInstellen::MSHFlexGridFolder_Click() {
             QString(), QStringLiteral("*.csv"), QStringLiteral("*.ph;*.ec"), QStringLiteral("*.rcf;*.gcf"),
             QStringLiteral("*.cal")};
         // The caption and the buttons in the language the dialog shows.
-        const QString titel = VoorbeeldTekst(477) + MSHFlexGridFolder->item(r, 0)->text();
-        const QString map = ToonMapKeuze(titel, filters[r], m_mappen[r], m_taal);
+        const QString map = KiesMap(MSHFlexGridFolder->item(r, 0)->text(), m_mappen[r], filters[r], m_taal);
         int lengte = 40;
         MSHFlexGridFolder->item(r, 1)->setText(VerkortPad(map, lengte));
         m_mappen[r] = map;
