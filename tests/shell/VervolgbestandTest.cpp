@@ -1694,6 +1694,27 @@ protected:
     static constexpr int32_t DerdeModule = K761Idno(1, 2, 5);
     static constexpr int32_t NieuweModule = K761Idno(1, 2, 7);
 
+    // Logging every second from the start with three racks, then File > New under the template `sjabloon`
+    // while logging.
+    void LogOnderSjabloon(Draaiboek& boek, mdiK740& venster, const char* sjabloon) {
+        LogVanafStartElkeSeconde(
+            boek, venster, [this] { stijging->zetActief(true); }, 3);
+        boek.Stap(
+            QStringLiteral("logging runs"), [this] { return Rijen(Pad("Untitled.csv")) >= 2; },
+            [this, &venster, sjabloon] {
+                keuze.bestanden = {Pad(sjabloon)};
+                venster.menus().mnuFileNew->trigger();
+                ASSERT_EQ(Gegevensbestand, Pad(sjabloon));
+                ASSERT_TRUE(VerbindingActief);
+            });
+    }
+    // A module that answers at position `positie` of the rack at `plaats`, every input reading `adc`.
+    void ZetModule(int plaats, int positie, int32_t idno, int16_t adc) {
+        RackEmulator::Module& module = emulator.zetModule(plaats, positie, idno);
+        module.status = 0x0F;
+        module.adc = {adc, adc, adc, adc};
+        module.temperatuurAdc = {250, 250, 250, 250};
+    }
     // Edit > Info by the user's key on row `rij` of rack r's table.
     static bool Info(int r, int32_t rij, const QString& tekst) {
         auto* tabel = dynamic_cast<frmTabel*>(TabelVensters[r]);
@@ -1730,16 +1751,7 @@ protected:
         InstalleerMeldingen();
         ZetBestandsdialogen(&keuze);
         Draaiboek boek(venster, 120000);
-        LogVanafStartElkeSeconde(
-            boek, venster, [this] { stijging->zetActief(true); }, 3);
-        boek.Stap(
-            QStringLiteral("logging runs"), [&] { return Rijen(Pad("Untitled.csv")) >= 2; },
-            [&] {
-                keuze.bestanden = {Pad(sjabloon)};
-                venster.menus().mnuFileNew->trigger();
-                ASSERT_EQ(Gegevensbestand, Pad(sjabloon));
-                ASSERT_TRUE(VerbindingActief);
-            });
+        LogOnderSjabloon(boek, venster, sjabloon);
         int32_t opgeslagen = 0;
         boek.Stap(
             QStringLiteral("rows in every rack's file"),
@@ -1765,10 +1777,7 @@ protected:
                 if (tijdensLoggen) venster.menus().mnuDatalogging->trigger();
                 ASSERT_FALSE(VerbindingActief);
                 // A module logs on in rack 1's slot 2 at the Search.
-                RackEmulator::Module& nieuw = emulator.zetModule(1, 2, NieuweModule);
-                nieuw.status = 0x0F;
-                nieuw.adc = {500, 500, 500, 500};
-                nieuw.temperatuurAdc = {250, 250, 250, 250};
+                ZetModule(1, 2, NieuweModule, 500);
                 antwoorden = {vbOK};
                 venster.menus().mnuNetworkSearch->trigger();
             });
@@ -1931,16 +1940,7 @@ protected:
         ZetBestandsdialogen(&keuze);
         Draaiboek boek(venster, 120000);
         const bool tijdensLoggen = wijziging == Wijziging::TijdensLoggen;
-        LogVanafStartElkeSeconde(
-            boek, venster, [this] { stijging->zetActief(true); }, 3);
-        boek.Stap(
-            QStringLiteral("logging runs"), [&] { return Rijen(Pad("Untitled.csv")) >= 2; },
-            [&] {
-                keuze.bestanden = {Pad(sjabloon)};
-                venster.menus().mnuFileNew->trigger();
-                ASSERT_EQ(Gegevensbestand, Pad(sjabloon));
-                ASSERT_TRUE(VerbindingActief);
-            });
+        LogOnderSjabloon(boek, venster, sjabloon);
         QStringList paden;
         int32_t voorZoeken = 0;
         boek.Stap(
@@ -1955,15 +1955,9 @@ protected:
                 ASSERT_EQ(VerbindingActief, tijdensLoggen);
                 if (wijziging == Wijziging::AnderModel) {
                     stijgend.erase(std::find(stijgend.begin(), stijgend.end(), MillivoltModule));
-                    RackEmulator::Module& ec = emulator.zetModule(1, 1, Geleiding);
-                    ec.status = 0x0F;
-                    ec.adc = {700, 700, 700, 700};
-                    ec.temperatuurAdc = {250, 250, 250, 250};
+                    ZetModule(1, 1, Geleiding, 700);
                 } else {
-                    RackEmulator::Module& nieuw = emulator.zetModule(1, 2, NieuweModule);
-                    nieuw.status = 0x0F;
-                    nieuw.adc = {500, 500, 500, 500};
-                    nieuw.temperatuurAdc = {250, 250, 250, 250};
+                    ZetModule(1, 2, NieuweModule, 500);
                 }
                 voorZoeken = AantalMetingen;
                 antwoorden = {vbOK};
@@ -1983,10 +1977,7 @@ protected:
                 if (tijdensLoggen) venster.menus().mnuDatalogging->trigger();
                 ASSERT_FALSE(VerbindingActief);
                 if (wijziging != Wijziging::OokRack2Later) return;
-                RackEmulator::Module& nieuw = emulator.zetModule(2, 2, Rack2Erbij);
-                nieuw.status = 0x0F;
-                nieuw.adc = {600, 600, 600, 600};
-                nieuw.temperatuurAdc = {250, 250, 250, 250};
+                ZetModule(2, 2, Rack2Erbij, 600);
                 antwoorden = {vbOK};
                 venster.menus().mnuNetworkSearch->trigger();
             });
