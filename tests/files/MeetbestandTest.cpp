@@ -239,6 +239,41 @@ TEST_F(MeetbestandTest, SavingWhileRelativeTimeIsShownWritesClockTime) {
     EXPECT_EQ(venster(1).CelTekst(1, 2, KolomTijd), "-01:00:05");
 }
 
+// A rack's table emptied at a log-on with other modules has no time in the rows before it: every row that
+// any table shows with a time is written, under the time of the first module whose grid has one (its
+// clock time under relative time), each module's block from its own grid and empty where that grid has no
+// time in the row. A row no table shows with a time (deleted) is left out.
+TEST_F(MeetbestandTest, ARowIsWrittenUnderTheTimeOfTheFirstModuleThatHasOne) {
+    RelatieveTijd = true;
+    TijdBasis = platform::MaakDatum(2026, 1, 5, 9, 0, 0);
+    AantalMetingen = 3;
+    VulRij(2, 2, 1, {"1", "+0", "+00:00:05", "2.21"});
+    VulRij(1, 3, 3, {"3", "+0", "+00:00:07", "1.33"});
+    VulRij(2, 2, 3, {"3", "+0", "+00:00:07", "2.23"});
+    GeschrevenTabel geschreven;
+    ASSERT_TRUE(SchrijfGegevensbestand(pad, {}, QString(), &geschreven));
+    const QStringList regels = platform::SplitsRegels(platform::VanWindows1252(LeesBytes(pad)));
+    ASSERT_EQ(regels.size(), 3);
+    const QStringList een = SplitsVelden(regels[1]);
+    const QStringList drie = SplitsVelden(regels[2]);
+    ASSERT_EQ(een.size(), 1 + 3 * 21);
+    ASSERT_EQ(drie.size(), een.size());
+    EXPECT_EQ(een[0], QStringLiteral("05/01/2026 09:00:05"));
+    EXPECT_EQ(drie[0], QStringLiteral("05/01/2026 09:00:07"));
+    // Rack 1's modules 1 and 3, then rack 2's module 2.
+    for (int v = 1; v <= 42; ++v)
+        EXPECT_EQ(een[v], QString()) << "row 1, field " << v + 1;
+    EXPECT_EQ(een[44], QStringLiteral("2.21"));
+    for (int v = 1; v <= 21; ++v)
+        EXPECT_EQ(drie[v], QString()) << "row 3, field " << v + 1;
+    EXPECT_EQ(drie[23], QStringLiteral("1.33"));
+    EXPECT_EQ(drie[44], QStringLiteral("2.23"));
+    // What the file holds: rows 1 and 3 in the blocks of the three modules.
+    EXPECT_EQ(geschreven.rijen, (std::vector<std::pair<int32_t, int32_t>>{{1, 1}, {3, 3}}));
+    ASSERT_NE(geschreven.modules, nullptr);
+    EXPECT_EQ(*geschreven.modules, (std::vector<Tabelmodule>{{1, 1, true}, {1, 3, true}, {2, 2, true}}));
+}
+
 TEST_F(MeetbestandTest, BadLinesLoadWhatIsSoundAndAreNamedAfterwards) {
     QString kort = Regel(3);
     kort.truncate(kort.indexOf(QStringLiteral(",\"info 0\"")));
