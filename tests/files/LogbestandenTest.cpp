@@ -676,7 +676,7 @@ TEST_F(LogbestandenTest, AFileReplacedByAnotherLayoutWhileLoggingGetsNoEndPointO
 // and neither that row nor the run's end point goes under the edited header; nor does the end point of
 // logging switched off, nor that of an end after midnight into the former day's file.
 TEST_F(LogbestandenTest, AHeaderEditedInTheSecondOfAWriteTakesNoRowAndNoEndPointWhereTimesAreToTheSecond) {
-    TijdenInEenSeconde();
+    const TijdenInEenSeconde seconde;
     OpnameMelding melding;
     BegrensdeMeldingen begrensd(melding);
     ZetMeldingVenster(&begrensd);

@@ -8,12 +8,31 @@
 #include <QFile>
 #include <QString>
 #include <gtest/gtest.h>
+#include <memory>
 
-// Every write of the test falls in one second of such a file system: each file's modification and change
-// times are that whole second, whatever is written.
-inline void TijdenInEenSeconde() {
-    ZetStandFunctie([](Bestandsstand& s) { s.tijdNs = s.veranderdNs = qint64(1767603600) * 1000000000; });
-}
+// For as long as it lives, every write of the test falls in one second of such a file system: each file's
+// modification and change times are that whole second, whatever is written. A test that holds it fails
+// when the program never took such a time: on a file system that keeps finer times it would prove nothing
+// of one that keeps seconds.
+class TijdenInEenSeconde {
+public:
+    TijdenInEenSeconde() {
+        ZetStandFunctie([aantal = m_genomen](Bestandsstand& s) {
+            s.tijdNs = s.veranderdNs = qint64(1767603600) * 1000000000;
+            ++*aantal;
+        });
+    }
+    ~TijdenInEenSeconde() {
+        ZetStandFunctie(nullptr);
+        EXPECT_GT(*m_genomen, 0) << "the program took no file time of one second (ZetStandFunctie took no "
+                                    "effect): the test ran with this file system's own times";
+    }
+    TijdenInEenSeconde(const TijdenInEenSeconde&) = delete;
+    TijdenInEenSeconde& operator=(const TijdenInEenSeconde&) = delete;
+
+private:
+    std::shared_ptr<int> m_genomen = std::make_shared<int>(0);
+};
 
 // The first `van` of the file's header edited in place into `naar`, of the same length: the file keeps its
 // length and what it is on the disk. The file's bytes as they are then.
