@@ -271,8 +271,12 @@ bool KopPast(QStringList bestand, QStringList verwacht) {
     return true;
 }
 
+// What the tests are told of each header read (see ZetKopLeesFunctie).
+std::function<void(const QString&)> kopLeesFunctie;
+
 // The first line of a file, without its line end.
 QString EersteRegel(const QString& pad) {
+    if (kopLeesFunctie) kopLeesFunctie(pad);
     QFile f(pad);
     if (!f.open(QIODevice::ReadOnly)) return QString();
     QByteArray regel = f.readLine(4 << 20);
@@ -284,6 +288,7 @@ QString EersteRegel(const QString& pad) {
 // Whether the file begins with the header line `kop` (with its line end) byte for byte, as the program
 // wrote it.
 bool BegintMetKop(const QString& pad, const QString& kop) {
+    if (kopLeesFunctie) kopLeesFunctie(pad);
     const QByteArray bytes = platform::NaarWindows1252(kop);
     QFile f(pad);
     return f.open(QIODevice::ReadOnly) && f.read(bytes.size()) == bytes;
@@ -302,17 +307,34 @@ bool HeeftKop(const QString& pad, const QString& kop) {
     return KopPast(SplitsVelden(EersteRegel(pad)), SplitsVelden(verwacht));
 }
 
+// What a snapshot found of a file when it checked all its files, before it wrote any: the file stood as
+// `stand` and agreed with the header `kop`, and so many boxes had been shown (MeldingenGetoond).
+struct Nagezien {
+    Bestandsstand stand;
+    QString kop;
+    int meldingen = 0;
+};
+
 // Whether the file `pad`, standing as `stand` (not empty), is still one whose header names the columns
 // of `kop`: the one rule of every write into a file (a row, an end point, a waiting row) and of every
 // choice of a file by its header. A file the program left as it stands now, found then to agree with
 // that very header, is not read again. Where the file system keeps times to the second (FAT: two), a
 // change in the second of the program's own write leaves the file standing so: there the header's bytes
-// are compared again. Any other file has its first line read.
-bool ZelfdeBestandZelfdeKop(const QString& pad, const Bestandsstand& stand, const QString& kop) {
+// are compared again, once for every write. A snapshot's write goes by the check the snapshot made of the
+// file before it wrote any (`nagezien`) when it goes by the file as found then and no box was shown
+// since: a box waits, pumping events, and the user, the program's commands and other programs have their
+// turn meanwhile. What the snapshot itself writes in between leaves a header as it is: lines appended
+// behind what its files (and the event log) hold, or taken back when refused. Any other file has its
+// first line read.
+bool ZelfdeBestandZelfdeKop(const QString& pad, const Bestandsstand& stand, const QString& kop,
+                            const Nagezien* nagezien = nullptr) {
     const Logbestand* bekend = wacht.Van(pad);
-    if (bekend && bekend->Onaangeroerd(stand) && bekend->kop == kop &&
-        (!TijdInSeconden(stand) || BegintMetKop(pad, kop)))
+    const bool gelaten = bekend && bekend->Onaangeroerd(stand) && bekend->kop == kop;
+    if (gelaten && !TijdInSeconden(stand)) return true;
+    if (nagezien && nagezien->stand == stand && nagezien->kop == kop &&
+        nagezien->meldingen == MeldingenGetoond())
         return true;
+    if (gelaten && BegintMetKop(pad, kop)) return true;
     return HeeftKop(pad, kop);
 }
 
@@ -394,7 +416,8 @@ void Breukpunt(const Wachtend* w, bool wachtRijen, bool eigenRij, bool houdtRije
 // of another layout than the waiting ones gets nothing. `stand`: the file as the snapshot found it, when
 // nothing waits for it.
 Uitkomst SchrijfNaar(const QString& pad, const QString& kop, const QString& eigen, bool eigenEindpunt,
-                     std::optional<Bestandsstand> gevonden = std::nullopt) {
+                     std::optional<Bestandsstand> gevonden = std::nullopt,
+                     const Nagezien* nagezien = nullptr) {
     Logbestand* b = wacht.Wachtrij(pad);
     const Wachtend* w = b ? &b->wacht : nullptr;
     const bool wachtRijen = w && w->Wacht();
@@ -410,7 +433,7 @@ Uitkomst SchrijfNaar(const QString& pad, const QString& kop, const QString& eige
         }
         voor = rijKop;
     } else {
-        if (!ZelfdeBestandZelfdeKop(pad, stand, rijKop)) return Uitkomst::AndereIndeling;
+        if (!ZelfdeBestandZelfdeKop(pad, stand, rijKop, nagezien)) return Uitkomst::AndereIndeling;
         voor = Regelbegin(pad, stand);
         houdtRijen = w && !w->breuk.isEmpty() && HoudtRijen(pad, stand);
     }
@@ -518,10 +541,12 @@ void MeldOpgeven() {
 
 // Appends a file's line (the row or end point at `tijd`, of `velden` fields) behind what waits for it.
 // Lines a file cannot take wait (the user is asked, or told that its folder cannot be written); past the
-// bound they are given up. `stand`: the file as the snapshot found it.
+// bound they are given up. `stand`: the file as the snapshot found it; `nagezien`: the snapshot's check of
+// it.
 void VoegToe(const QString& pad, const QString& kop, const QString& regel, const QString& tijd, int velden,
-             bool eindpunt, std::optional<Bestandsstand> stand = std::nullopt) {
-    if (SchrijfNaar(pad, kop, regel, eindpunt, stand) == Uitkomst::Geschreven) return;
+             bool eindpunt, std::optional<Bestandsstand> stand = std::nullopt,
+             const Nagezien* nagezien = nullptr) {
+    if (SchrijfNaar(pad, kop, regel, eindpunt, stand, nagezien) == Uitkomst::Geschreven) return;
     Logbestand& b = wacht.MaakWachtrij(pad, kop);
     Wachtend& w = b.wacht;
     Geweigerd(b);
@@ -572,12 +597,15 @@ public:
     // True when a file that holds lines already has a header naming other columns, or when the rows that
     // wait for a file are of another layout than the snapshot's (an empty file takes the header of the
     // rows that wait for it). A file the program left as it was keeps the header it had; one changed
-    // since has its header read again.
-    bool AndereIndeling() const {
-        for (const Entry& b : m_bestanden) {
+    // since has its header read again. What is found of each file goes on to its write.
+    bool AndereIndeling() {
+        m_meldingen = MeldingenGetoond();
+        for (Entry& b : m_bestanden) {
             const Logbestand* w = WachtendVan(b.pad);
             if (w && !ZelfdeIndeling(w->wacht.kop, b.kop)) return true;
-            if (b.stand.lengte > 0 && !ZelfdeBestandZelfdeKop(b.pad, b.stand, b.kop)) return true;
+            if (b.stand.lengte == 0) continue;
+            if (!ZelfdeBestandZelfdeKop(b.pad, b.stand, b.kop)) return true;
+            b.nagezien = true;
         }
         return false;
     }
@@ -594,7 +622,9 @@ public:
                 continue;
             }
             NoemEigenBestand(b.pad);
-            VoegToe(b.pad, b.kop, b.inhoud, tijd, b.velden / std::max(b.regels, 1), stop, b.stand);
+            const Nagezien nagezien{b.stand, b.kop, m_meldingen};
+            VoegToe(b.pad, b.kop, b.inhoud, tijd, b.velden / std::max(b.regels, 1), stop, b.stand,
+                    b.nagezien ? &nagezien : nullptr);
             Logbestand& l = wacht.Bestand(b.pad);
             l.lopend = !stop;
             if (!stop) {
@@ -615,8 +645,12 @@ private:
         QString inhoud = QString();
         int velden = 0;
         int regels = 0;
+        // The snapshot found the file, standing as `stand`, to agree with `kop`.
+        bool nagezien = false;
     };
     QString m_q;
+    // The boxes shown when the snapshot checked its files.
+    int m_meldingen = 0;
     std::vector<Entry> m_bestanden;
     QHash<QString, int> m_index;
 };
@@ -1411,8 +1445,13 @@ void ZetStandFunctie(std::function<void(Bestandsstand&)> functie) {
     standFunctie = std::move(functie);
 }
 
+void ZetKopLeesFunctie(std::function<void(const QString&)> functie) {
+    kopLeesFunctie = std::move(functie);
+}
+
 void ResetLogbestanden() {
     standFunctie = nullptr;
+    kopLeesFunctie = nullptr;
     gemeldeMappen.clear();
     reeksNaam.clear();
     reeksStam.clear();

@@ -55,8 +55,9 @@ QString EenheidTekstPerModel(int16_t rack, int16_t module, int16_t kanaal);
 // wrote it keeps its header; one changed behind the program (its length, its modification time, or what
 // it is on the disk: a file swapped, moved in or made anew under its name) has its header read again.
 // Where the file system keeps times to the second (FAT: two), a change in the second of the program's own
-// write leaves all of that as it was: there the header's bytes are compared again before every write into
-// the file, a row, an end point or rows that waited, by one rule.
+// write leaves all of that as it was: there the header's bytes are compared again for every write into
+// the file, a row, an end point or rows that waited, by one rule: a snapshot compares them once per file
+// before it writes any, and its writes go by that unless a box was shown in between.
 // An end point goes only into a file whose header is that of the run's rows: a file of another layout
 // put in its place, or whose header was edited, is left as it is.
 // True when the run went on in a new data file with this snapshot: the row is that file's first.
@@ -142,5 +143,8 @@ void NeemWachtendeRijenMee(const QString& sjabloon, const QString& naam, bool ge
 // system that keeps times to the second, where every write falls in one second); nullptr: as given.
 struct Bestandsstand;
 void ZetStandFunctie(std::function<void(Bestandsstand&)> functie);
+// Tests: `functie` is told the path of each file whose header the program reads to compare it with the
+// header of the rows; nullptr: nothing is told.
+void ZetKopLeesFunctie(std::function<void(const QString&)> functie);
 
 void ResetLogbestanden();

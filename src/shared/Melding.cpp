@@ -163,6 +163,10 @@ int laatsteNummer = 0;
 
 } // namespace
 
+int MeldingenGetoond() {
+    return laatsteNummer;
+}
+
 void ZetMeldingSluiter(std::function<void()> sluit) {
     // Only the box of the innermost wait, and only once: a box shown outside ToonMelding is not one of
     // these.

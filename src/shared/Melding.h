@@ -49,6 +49,9 @@ MeldingVenster& meldingVenster();
 int ToonMelding(const QString& tekst, int stijl = vbOKOnly, const QString& titel = QString());
 // The number of boxes waiting for an answer now (boxes opened inside another box's wait count too).
 int OpenMeldingen();
+// The number of boxes shown so far. Each waited for its answer, pumping events: what was found of a file
+// before one may no longer hold after it.
+int MeldingenGetoond();
 
 // A question whose subject can go elsewhere while it waits (the rows it asks about move to another file)
 // can be withdrawn: TrekMeldingIn closes the box without an answer, as if it had not been asked, and

@@ -23,6 +23,8 @@
 #include <cstring>
 #include <gtest/gtest.h>
 #include <optional>
+#include <sys/stat.h>
+#include <utility>
 
 class LogbestandenTest : public SchoneOmgeving {
 protected:
@@ -676,7 +678,7 @@ TEST_F(LogbestandenTest, AFileReplacedByAnotherLayoutWhileLoggingGetsNoEndPointO
 // and neither that row nor the run's end point goes under the edited header; nor does the end point of
 // logging switched off, nor that of an end after midnight into the former day's file.
 TEST_F(LogbestandenTest, AHeaderEditedInTheSecondOfAWriteTakesNoRowAndNoEndPointWhereTimesAreToTheSecond) {
-    TijdenInEenSeconde();
+    const TijdenInEenSeconde seconde;
     OpnameMelding melding;
     BegrensdeMeldingen begrensd(melding);
     ZetMeldingVenster(&begrensd);
@@ -749,6 +751,158 @@ TEST_F(LogbestandenTest, AHeaderEditedInTheSecondOfAWriteTakesNoRowAndNoEndPoint
     EXPECT_EQ(QDir(map).entryList(QDir::Files).join(QLatin1Char('|')).toStdString(),
               "day-260105.csv|sec1.csv|sec1_2.csv");
     EXPECT_TRUE(melding.vragen.empty()) << melding.vragen.front().tekst.toStdString();
+}
+
+// Where the file system keeps times to the second, every write into a logging file compares its header
+// again, and a snapshot does so once per file, whatever the way of splitting the files: its write goes by
+// the check the snapshot made of all its files before it wrote any (nothing was written into the file, and
+// no box waited, in between). So too for a file whose rows wait (its disk refuses them), for a file the
+// run has left with rows waiting, and for the end point of the run. Where times are finer, a file the
+// program left as it was is not read at all.
+TEST_F(LogbestandenTest, ASnapshotReadsTheHeaderOfEachFileOnceWhereTimesAreToTheSecond) {
+    KopLezingen lezingen;
+    // A snapshot a second later (the clock stands: no question beside the run reads a file meanwhile).
+    const auto meet = [&lezingen](const QString& info = QString()) {
+        TijdMeting += 1.0 / 86400.0;
+        lezingen.Leeg();
+        LogMeting(info);
+    };
+    // The files whose header the snapshot read other than `keer` times, with how often.
+    const auto anders = [&lezingen](const QStringList& paden, int keer) {
+        QStringList namen;
+        for (const QString& pad : paden)
+            if (lezingen.Van(pad) != keer)
+                namen << QFileInfo(pad).fileName() + QStringLiteral(": ") +
+                             QString::number(lezingen.Van(pad));
+        return namen.join(QStringLiteral(", ")).toStdString();
+    };
+    TijdMeting = platform::Nu();
+    for (const bool seconden : {true, false}) {
+        SCOPED_TRACE(seconden ? "times to the second" : "finer times");
+        std::optional<TijdenInEenSeconde> seconde;
+        if (seconden)
+            seconde.emplace();
+        else
+            ZetStandFunctie([](Bestandsstand& s) {
+                if (s.tijdNs % 1000000000 == 0) ++s.tijdNs;
+            });
+        const int keer = seconden ? 1 : 0;
+        const std::string waarom = seconden ? "the header is to be compared once before each write (0: not "
+                                              "compared; 2: read again for the write)"
+                                            : "a file the program left as it was is not read";
+        const QString voor = map + (seconden ? QStringLiteral("/s-") : QStringLiteral("/f-"));
+        // Each way of splitting the files, with how many files the racks give it.
+        for (const auto& [sjabloon, bestanden] :
+             {std::pair{QStringLiteral("run.csv"), 1}, std::pair{QStringLiteral("#rack#.csv"), 2},
+              std::pair{QStringLiteral("#rack#-#module#.csv"), 3},
+              std::pair{QStringLiteral("#rack#-#module#-#channel#.csv"), 12}}) {
+            SCOPED_TRACE(sjabloon.toStdString());
+            Gegevensbestand = voor + sjabloon;
+            BeginLogging();
+            meet();
+            const QStringList paden = LogBestanden(Gegevensbestand);
+            ASSERT_EQ(paden.size(), bestanden);
+            meet();
+            EXPECT_EQ(anders(paden, keer), "") << "a row: " << waarom;
+            meet(QStringLiteral("Stop"));
+            EXPECT_EQ(anders(paden, keer), "") << "the end point: " << waarom;
+        }
+
+        // The run's file refuses its rows (a full disk), then the run goes on in another file of that disk,
+        // which takes its first row and refuses the next: the first file is left with its rows waiting.
+        Gegevensbestand = voor + QStringLiteral("w1.csv");
+        const QString eerste = Gegevensbestand;
+        BeginLogging();
+        meet();
+        {
+            const Bestandsgrens grens(static_cast<rlim_t>(QFileInfo(eerste).size() + 10));
+            meet();
+            ASSERT_EQ(WachtendBestand().toStdString(), eerste.toStdString());
+            meet();
+            EXPECT_EQ(anders({eerste}, keer), "") << "a file whose rows wait: " << waarom;
+            Gegevensbestand = voor + QStringLiteral("w2.csv");
+            meet();
+            ASSERT_GT(QFileInfo(Gegevensbestand).size(), 0);
+            meet();
+            EXPECT_EQ(anders({eerste, Gegevensbestand}, keer), "")
+                << "the run's file refusing its row, and the file it left: " << waarom;
+            meet(QStringLiteral("Stop"));
+            EXPECT_EQ(anders({eerste, Gegevensbestand}, keer), "")
+                << "the run's file refusing its end point, and the file it left: " << waarom;
+        }
+        meet();
+        EXPECT_EQ(WachtendBestand().toStdString(), "") << "rows still wait once the disk takes them";
+    }
+}
+
+// On a file system that keeps times to the second, the write of a snapshot into a file goes by the check
+// the snapshot made of all its files before it wrote any, unless a box waited in between: the user and
+// other programs have their turn while it waits. A header edited in place while a box waits in the middle
+// of the snapshot's writes (the first rack's file took its row) takes no row: the row waits, and goes on
+// with the run under the next name, before the next snapshot's row; the file stays as it was edited, and
+// no box asks about the row.
+TEST_F(LogbestandenTest, AHeaderEditedWhileABoxWaitsInASnapshotTakesNoRowWhereTimesAreToTheSecond) {
+    OpnameMelding melding;
+    BegrensdeMeldingen begrensd(melding);
+    ZetMeldingVenster(&begrensd);
+    const QString sjabloon = map + QStringLiteral("/box-#rack#.csv");
+    const QString eerste = MaakBestandsnaam(sjabloon, 1, 0, 0);
+    const QString tweede = MaakBestandsnaam(sjabloon, 2, 0, 0);
+    const auto regels = [](const QString& pad) {
+        return platform::SplitsRegels(platform::VanWindows1252(LeesBytes(pad)));
+    };
+    // Once the first file has grown past `lengte`, a box waits; meanwhile the second file's header is
+    // edited.
+    struct stat eersteStat {};
+    qint64 lengte = -1;
+    QByteArray bewerkt;
+    melding.beantwoord = [&](const Vraag&) {
+        bewerkt = BewerkKopTerPlaatse(tweede, "\"Value R2M2C1\"", "\"Value R2M2C2\"");
+        return vbOK;
+    };
+    const TijdenInEenSeconde seconde([&](const Bestandsstand& s) {
+        if (lengte < 0 || s.inode != eersteStat.st_ino || s.lengte <= lengte) return;
+        lengte = -1;
+        ToonMelding(QStringLiteral("A box in the middle of the snapshot"));
+    });
+    Gegevensbestand = sjabloon;
+    TijdMeting = platform::Nu();
+    BeginLogging();
+    LogMeting(QString());
+    TijdMeting += 1.0 / 86400.0;
+    LogMeting(QString());
+    ASSERT_EQ(::stat(QFile::encodeName(eerste).constData(), &eersteStat), 0);
+    lengte = QFileInfo(eerste).size();
+    TijdMeting += 1.0 / 86400.0;
+    const QString tijd = platform::DatumTijdTekst(TijdMeting);
+    LogMeting(QString());
+    ASSERT_EQ(melding.vragen.size(), 1u) << "no box waited in the middle of the snapshot";
+    ASSERT_FALSE(HasFailure());
+    EXPECT_EQ(regels(eerste).size(), 4) << "the first file did not take the snapshot's row";
+    // The second file holds what it held once edited, and no line more.
+    const auto zoalsBewerkt = [&] {
+        if (LeesBytes(tweede) == bewerkt) return testing::AssertionSuccess();
+        return testing::AssertionFailure()
+               << "the row went under the header edited while a box waited: " << regels(tweede).size()
+               << " lines instead of " << bewerkt.count('\n') << ", the last:\n"
+               << regels(tweede).value(regels(tweede).size() - 1).left(80).toStdString();
+    };
+    EXPECT_TRUE(zoalsBewerkt());
+    EXPECT_EQ(WachtendBestand().toStdString(), tweede.toStdString()) << "the row does not wait";
+
+    // The loop's turn, and the next snapshot.
+    klok().verstrijk(1000);
+    TijdMeting += 1.0 / 86400.0;
+    LogMeting(QString());
+    EXPECT_TRUE(zoalsBewerkt());
+    ASSERT_NE(Gegevensbestand.toStdString(), sjabloon.toStdString())
+        << "the run did not go on under the next name";
+    const QStringList verder = regels(MaakBestandsnaam(Gegevensbestand, 2, 0, 0));
+    ASSERT_EQ(verder.size(), 3) << verder.join(QStringLiteral("\n")).toStdString();
+    EXPECT_EQ(SplitsVelden(verder[1]).value(0).toStdString(), tijd.toStdString())
+        << "the row that waited is not the first of the next file";
+    EXPECT_EQ(WachtendBestand().toStdString(), "");
+    EXPECT_EQ(melding.vragen.size(), 1u) << melding.vragen.back().tekst.toStdString();
 }
 
 // An end just after midnight under a name of the day and the module, with two modules of one name (the

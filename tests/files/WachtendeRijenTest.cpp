@@ -1549,7 +1549,7 @@ TEST_F(WachtendeRijenTest, SaveAsThatJoinsTheWaitingRowsOfTwoFilesWritesEveryRow
 // its next row, in the data file of the next name; those of a file the run has left, in the first free
 // name beside it. The file stays as it was edited.
 TEST_F(WachtendeRijenTest, RowsThatWaitedGoUnderNoHeaderEditedInTheSecondOfAWriteWhereTimesAreToTheSecond) {
-    TijdenInEenSeconde();
+    const TijdenInEenSeconde seconde;
     TijdMeting = platform::Nu();
     for (const bool verlaten : {false, true}) {
         SCOPED_TRACE(verlaten ? "a file the run has left" : "the data file");
