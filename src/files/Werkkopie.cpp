@@ -439,16 +439,37 @@ std::vector<int32_t> RijenVanSeconde(int16_t rack, int16_t module, int32_t rij) 
     return rijen;
 }
 
+namespace {
+
+// The box of an info text refused with text `tekst` (its "##" the module).
+void MeldInfoGeweigerd(int tekst, int16_t rack, int16_t module) {
+    ToonMelding(
+        QString(Tekst[tekst]).replace(QStringLiteral("##"), QStringLiteral("R%1M%2").arg(rack).arg(module)),
+        vbExclamation, Gegevensbestand);
+}
+
+} // namespace
+
 bool SchrijfInfo(int16_t rack, int16_t module, int32_t rij, const QString& tekst) {
-    if (InfoGeweigerd(rack, module, rij)) return false;
+    // Whether the row's line takes the text is found by the pass itself (InfoGeweigerd's rule, in the
+    // one reading of the file): a pass that finds it cannot is dropped before anything changes.
+    if (IndelingOnbekend(rack, module, rij)) {
+        MeldInfoGeweigerd(TekstIndelingOnbekend, rack, module);
+        return false;
+    }
     const QString bestand = MaakBestandsnaam(Gegevensbestand, 0, 0, 0);
+    if (!QFileInfo(bestand).isFile()) {
+        MeldInfoGeweigerd(TekstGeenRegel, rack, module);
+        return false;
+    }
     Regelwijzer wijzer(rack, module, RijenVanSeconde(rack, module, rij));
     const qint64 t = HeleSeconden(TijdVanRij(rack, module, rij));
     const bool werkkopieWasEr = QFileInfo::exists(bestand + QStringLiteral(".new"));
     auto bewerking = std::make_unique<Bewerking>();
     if (!BeginBewerking(*bewerking, bestand)) return false;
-    // The rows whose lines took the text.
+    // The rows whose lines took the text; whether the row's own line was met, and read by position.
     std::vector<int32_t> geschreven;
+    bool eigenRegel = false, eigenOpPositie = false;
     if (const std::optional<QString> kop = bewerking->LeesRegel()) {
         bewerking->SchrijfRegel(*kop);
         const Regelindeling indeling(*kop, rack);
@@ -467,6 +488,10 @@ bool SchrijfInfo(int16_t rack, int16_t module, int32_t rij, const QString& tekst
                 const int16_t n = eigen && w.vanSeconde
                                       ? indeling.Kolom(w.regel, w.rij ? w.rij : rij, module, InfoVeld)
                                       : 0;
+                if (w.rij == rij) {
+                    eigenRegel = true;
+                    if (n == 0) eigenOpPositie = indeling.OpPositie(w.regel, rij);
+                }
                 if (n > 0) {
                     VervangVeld(w.regel, n, tekst);
                     if (w.rij) geschreven.push_back(w.rij);
@@ -490,14 +515,17 @@ bool SchrijfInfo(int16_t rack, int16_t module, int32_t rij, const QString& tekst
         schrijfReeks();
     }
     if (std::find(geschreven.begin(), geschreven.end(), rij) == geschreven.end()) {
-        // The row's own line did not take the text: the pass is dropped, and with it a working copy it
-        // made; the box says why.
+        // The row's own line did not take the text (there is none, or it holds no info field of the
+        // module): the pass is dropped, and with it a working copy it made; the box says why.
         bewerking.reset();
         if (!werkkopieWasEr) {
             bestandsbewerkingen().Verwijder(bestand + QStringLiteral(".new"));
             WerkkopieAfgehandeld(bestand);
         }
-        ToonMelding(Tekst[TekstGeenRegel], vbExclamation, Gegevensbestand);
+        MeldInfoGeweigerd(!eigenRegel      ? TekstGeenRegel
+                          : eigenOpPositie ? TekstOpPositie
+                                           : TekstAnderBestand,
+                          rack, module);
         return false;
     }
     if (!EindeBewerking(*bewerking, bestand)) return false;
@@ -546,9 +574,7 @@ bool InfoGeweigerd(int16_t rack, int16_t module, int32_t rij) {
             tekst = opPositie ? TekstOpPositie : TekstAnderBestand;
     }
     if (tekst == 0) return false;
-    ToonMelding(
-        QString(Tekst[tekst]).replace(QStringLiteral("##"), QStringLiteral("R%1M%2").arg(rack).arg(module)),
-        vbExclamation, Gegevensbestand);
+    MeldInfoGeweigerd(tekst, rack, module);
     return true;
 }
 

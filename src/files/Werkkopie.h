@@ -155,7 +155,8 @@ std::vector<int32_t> RijenVanSeconde(int16_t rack, int16_t module, int32_t rij);
 // `rack`'s table (Regelwijzer) and in the lines of the same second next to it (a row and its end point),
 // not in a line of that second elsewhere in the file; each where the line has that field (Regelindeling).
 // The header line stays. Once the working copy holds them, the info cell of every row whose line took the
-// text shows it. A row whose layout is not known is refused with box 502, before anything changes.
+// text shows it. A text that the row's line would not take is refused with InfoGeweigerd's box, before
+// anything changes.
 // True when the row's own line took it.
 bool SchrijfInfo(int16_t rack, int16_t module, int32_t rij, const QString& tekst);
 // The field of that cell in the line of row `rij` of the table (Regelwijzer) in the data file as it is
