@@ -512,6 +512,7 @@ void BeginNieuwBestandInVensters() {
 } // namespace
 
 void VernieuwVensters(const QString& info) {
+    ++Opnamenummer;
     if (bestandslaag().LogMeting(info)) BeginNieuwBestandInVensters();
     for (int r = 1; r <= AantalRacks; ++r)
         if (Racks[r].Present)

@@ -56,7 +56,7 @@ void VerwerkOpvraagTik();
 // Writes the newest values to the logging files, every registered rack's table window and every live
 // graph window; `info` is the text of the Info column ("Stop" for the end point of a logging run). When
 // the run goes on in a new data file with this row, the windows show that file from its first row: the
-// rows of the old file stay in the old file.
+// rows of the old file stay in the old file. The row gets the next Opnamenummer.
 void VernieuwVensters(const QString& info);
 
 void ResetCommunicatie();

@@ -32,6 +32,7 @@ int ReferentieTemperatuur;
 bool CyclusVoltooid;
 platform::Datum TijdMeting;
 int32_t AantalMetingen;
+uint64_t Opnamenummer = 0;
 
 void ResetProgrammastatus() {
     MetenActief.Herstel(false);
@@ -56,4 +57,5 @@ void ResetProgrammastatus() {
     CyclusVoltooid = false;
     TijdMeting = 0;
     AantalMetingen = 0;
+    Opnamenummer = 0;
 }

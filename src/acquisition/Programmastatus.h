@@ -66,5 +66,9 @@ extern bool CyclusVoltooid;
 // snapshot counts them; the data file sets them when it loads rows and sets them back for a new file.
 extern platform::Datum TijdMeting;
 extern int32_t AantalMetingen;
+// The number of the snapshot whose row the tables and the logging files take now: every row the tables
+// take gets the next one, and it never starts again while the program runs (a row's number tells it from
+// every row before it, also once the tables have begun afresh). 0: no snapshot yet.
+extern uint64_t Opnamenummer;
 
 void ResetProgrammastatus();

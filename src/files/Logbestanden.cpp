@@ -542,23 +542,23 @@ void MeldOpgeven() {
 // Appends a file's line (the row or end point at `tijd`, of `velden` fields) behind what waits for it.
 // Lines a file cannot take wait (the user is asked, or told that its folder cannot be written); past the
 // bound they are given up. `stand`: the file as the snapshot found it; `nagezien`: the snapshot's check of
-// it.
+// it; `opname`: the snapshot of the table row the line is of (0: none).
 void VoegToe(const QString& pad, const QString& kop, const QString& regel, const QString& tijd, int velden,
              bool eindpunt, std::optional<Bestandsstand> stand = std::nullopt,
-             const Nagezien* nagezien = nullptr) {
+             const Nagezien* nagezien = nullptr, uint64_t opname = 0) {
     if (SchrijfNaar(pad, kop, regel, eindpunt, stand, nagezien) == Uitkomst::Geschreven) return;
     Logbestand& b = wacht.MaakWachtrij(pad, kop);
     Wachtend& w = b.wacht;
     Geweigerd(b);
     const QByteArray bytes = platform::NaarWindows1252(regel);
     if (w.opgegeven.aantal > 0 || w.eindpuntOpgegeven || !wacht.Past(bytes.size())) {
-        if (wacht.GeefOp(b, tijd, eindpunt, velden) && !nieuwOpgegeven.contains(pad)) {
+        if (wacht.GeefOp(b, tijd, eindpunt, velden, opname) && !nieuwOpgegeven.contains(pad)) {
             nieuwOpgegeven << pad;
             if (nieuwOpgegevenTijd.isEmpty()) nieuwOpgegevenTijd = tijd;
         }
         return;
     }
-    wacht.Voeg(b, bytes, tijd, eindpunt, velden);
+    wacht.Voeg(b, bytes, tijd, eindpunt, velden, opname);
 }
 
 // The files of their own that units of one name were given and the event log has not named yet: it names
@@ -623,8 +623,9 @@ public:
             }
             NoemEigenBestand(b.pad);
             const Nagezien nagezien{b.stand, b.kop, m_meldingen};
+            // The snapshot's own line: the line of the row the tables take with it.
             VoegToe(b.pad, b.kop, b.inhoud, tijd, b.velden / std::max(b.regels, 1), stop, b.stand,
-                    b.nagezien ? &nagezien : nullptr);
+                    b.nagezien ? &nagezien : nullptr, Opnamenummer);
             Logbestand& l = wacht.Bestand(b.pad);
             l.lopend = !stop;
             if (!stop) {
@@ -1160,6 +1161,10 @@ bool BeginLogging() {
         if (MapNietSchrijfbaar(map, false)) schrijfbaar = false;
     }
     return schrijfbaar;
+}
+
+bool OpnameOpgegeven(uint64_t opname) {
+    return wacht.Opgegeven(opname);
 }
 
 void ZetWachtendGrens(qsizetype bytes) {

@@ -87,6 +87,10 @@ bool BeginLogging();
 // once the file takes rows again. Rows given up by Cancel are named there too, and the file's next row
 // comes after an end point at the first of them, once the file holds rows.
 void ZetWachtendGrens(qsizetype bytes);
+// Whether the line of the table row taken at snapshot `opname` (Opnamenummer) was given up: past the
+// bound, by Cancel, or at an end. Such a row has no line in the file it was taken for, nor in a copy of
+// it; a Save As that writes the tables writes it.
+bool OpnameOpgegeven(uint64_t opname);
 // Tries to write every file's waiting rows now; true when none waits any more.
 bool SchrijfWachtendeRegels();
 // The first file whose rows still wait ("" when none).

@@ -82,15 +82,6 @@ QString Kopregel(const std::vector<Tabelmodule>& modules) {
     return regel;
 }
 
-// The module whose grid gives row `rij` its time: the first of `modules` whose grid has a time in that
-// row. A rack's table emptied at a log-on with other modules has none in the rows before it, while the
-// other racks' tables keep theirs. None for a row that no table shows with a time (a deleted row).
-const Tabelmodule* ModuleMetTijd(const std::vector<Tabelmodule>& modules, int32_t rij) {
-    for (const Tabelmodule& t : modules)
-        if (!ZonderTijd(static_cast<int16_t>(t.rack), static_cast<int16_t>(t.module), rij)) return &t;
-    return nullptr;
-}
-
 // The line of row `rij`: its time from the module that has one, then the block of every module of
 // `modules` from its own grid, empty where that grid has no time in the row. False, and nothing added, for
 // a row without a time.
@@ -148,6 +139,16 @@ bool ToegangGeweigerd(const QString& naam) {
     const QFileInfo map(info.absolutePath());
     return !map.isDir() || !map.isWritable();
 }
+
+} // namespace
+
+const Tabelmodule* ModuleMetTijd(const std::vector<Tabelmodule>& modules, int32_t rij) {
+    for (const Tabelmodule& t : modules)
+        if (!ZonderTijd(static_cast<int16_t>(t.rack), static_cast<int16_t>(t.module), rij)) return &t;
+    return nullptr;
+}
+
+namespace {
 
 // ---------------------------------------------------------------------------------------------------
 // Reading

@@ -68,6 +68,11 @@ std::vector<Tabelmodule> Tabelmodules();
 // writer its grid's cells), each taking what its block holds. One shared list while the modules stay the
 // same, so that the rows of a run share it: each table keeps it for the rows it takes (Rijindelingen).
 Rijmodules GeschrevenTabelmodules();
+// The module whose grid gives row `rij` its time in a line written of the tables (SchrijfGegevensbestand):
+// the first of `modules` whose grid has a time in that row. A rack's table emptied at a log-on with other
+// modules has none in the rows before it, while the other racks' tables keep theirs. nullptr for a row
+// that no table shows with a time (a deleted row).
+const Tabelmodule* ModuleMetTijd(const std::vector<Tabelmodule>& modules, int32_t rij);
 // Which field of a row of a measurement file with the header fields `kop` belongs to which module of the
 // tables as the racks are now (Veldindeling): the loader reads every row by it, and every edit of the
 // file finds the field of a cell by it.

@@ -4,6 +4,38 @@
 #include <algorithm>
 #include <utility>
 
+void Opnamereeksen::Voeg(uint64_t opname) {
+    if (opname != 0) VoegReeks(opname, opname);
+}
+
+void Opnamereeksen::Voeg(const Opnamereeksen& ander) {
+    for (const auto& [eerste, laatste] : ander.m_reeksen)
+        VoegReeks(eerste, laatste);
+}
+
+void Opnamereeksen::VoegReeks(uint64_t eerste, uint64_t laatste) {
+    // Mostly the snapshots after the last.
+    if (m_reeksen.empty() || eerste > m_reeksen.back().second + 1) {
+        m_reeksen.emplace_back(eerste, laatste);
+        return;
+    }
+    // The runs it meets or touches become one with it.
+    auto van = std::lower_bound(m_reeksen.begin(), m_reeksen.end(), eerste,
+                                [](const auto& r, uint64_t o) { return r.second + 1 < o; });
+    auto tot = van;
+    for (; tot != m_reeksen.end() && tot->first <= laatste + 1; ++tot) {
+        eerste = std::min(eerste, tot->first);
+        laatste = std::max(laatste, tot->second);
+    }
+    m_reeksen.insert(m_reeksen.erase(van, tot), {eerste, laatste});
+}
+
+bool Opnamereeksen::Heeft(uint64_t opname) const {
+    const auto na = std::upper_bound(m_reeksen.begin(), m_reeksen.end(), opname,
+                                     [](uint64_t o, const auto& r) { return o < r.first; });
+    return na != m_reeksen.begin() && opname <= std::prev(na)->second;
+}
+
 Logbestand* WachtendeRijen::Van(const QString& pad) {
     const auto b = m_bestanden.find(pad);
     return b == m_bestanden.end() ? nullptr : &b->second;
@@ -49,8 +81,9 @@ void WachtendeRijen::VoorElk(const std::function<void(Logbestand&)>& doe) {
 }
 
 void WachtendeRijen::Voeg(Logbestand& b, const QByteArray& regel, const QString& tijd, bool eindpunt,
-                          int velden) {
+                          int velden, uint64_t opname) {
     Wachtend& w = b.wacht;
+    w.opnames.Voeg(opname);
     // A new piece once the last one is full: what waits is never copied to take a line.
     constexpr qsizetype Stuk = 60 * 1024;
     if (w.stukken.empty() || w.stukken.back().size() + regel.size() > Stuk)
@@ -68,8 +101,9 @@ void WachtendeRijen::Voeg(Logbestand& b, const QByteArray& regel, const QString&
     w.velden = velden;
 }
 
-bool WachtendeRijen::GeefOp(Logbestand& b, const QString& tijd, bool eindpunt, int velden) {
+bool WachtendeRijen::GeefOp(Logbestand& b, const QString& tijd, bool eindpunt, int velden, uint64_t opname) {
     Wachtend& w = b.wacht;
+    m_opgegevenOpnames.Voeg(opname);
     if (eindpunt) {
         w.eindpunt = tijd;
         w.eindpuntOpgegeven = true;
@@ -92,6 +126,8 @@ void WachtendeRijen::GeefAllesOp(Logbestand& b) {
     if (!w.breuk.isEmpty()) w.breukEerst = true;
     w.laatsteEindpunt = false;
     VerwijderBytes(w);
+    m_opgegevenOpnames.Voeg(w.opnames);
+    w.opnames = {};
     w.rijen = {};
     w.opgegeven = {};
     w.eindpunt.clear();
@@ -117,6 +153,7 @@ Logbestand* WachtendeRijen::Verhuis(const QString& van, const QString& naar) {
         d.grootte += w.grootte;
         if (w.Wacht()) d.laatsteEindpunt = w.laatsteEindpunt;
         d.rijen.Voeg(w.rijen);
+        d.opnames.Voeg(w.opnames);
         d.opgegeven.Voeg(w.opgegeven);
         if (!w.eindpunt.isEmpty()) d.eindpunt = w.eindpunt;
         d.eindpuntOpgegeven = d.eindpuntOpgegeven || w.eindpuntOpgegeven;
@@ -166,6 +203,7 @@ void WachtendeRijen::VerwijderBytes(Wachtend& w) {
 
 void WachtendeRijen::Leeg() {
     for (Logbestand* b : m_wachtrijen) {
+        m_opgegevenOpnames.Voeg(b->wacht.opnames);
         b->wacht = {};
         b->wachtrij = false;
     }
@@ -180,4 +218,5 @@ void WachtendeRijen::Reset() {
     m_totaal = 0;
     m_grens = StandaardGrens;
     m_opgevenGemeld = false;
+    m_opgegevenOpnames = {};
 }

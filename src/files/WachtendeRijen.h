@@ -46,6 +46,20 @@ struct Regelreeks {
     }
 };
 
+// Numbers of snapshots (Opnamenummer), kept as runs: the table rows whose lines wait, or were given up.
+class Opnamereeksen {
+public:
+    // The snapshot `opname` (0: a line that is no table row, nothing is kept).
+    void Voeg(uint64_t opname);
+    void Voeg(const Opnamereeksen& ander);
+    bool Heeft(uint64_t opname) const;
+    bool Leeg() const { return m_reeksen.empty(); }
+
+private:
+    void VoegReeks(uint64_t eerste, uint64_t laatste);
+    std::vector<std::pair<uint64_t, uint64_t>> m_reeksen; // first and last of each, ascending, apart
+};
+
 // What waits for one file, and what was given up of its rows since it last took some.
 struct Wachtend {
     // The header line of the rows' layout (with its line end): an empty file gets it first.
@@ -58,6 +72,8 @@ struct Wachtend {
     qsizetype grootte = 0;
     // The measuring rows among them; the time of an end point among them (the last line) or given up.
     Regelreeks rijen;
+    // The snapshots of the table rows whose lines wait.
+    Opnamereeksen opnames;
     QString eindpunt;
     // Measuring rows given up, and whether the end point is among what was given up.
     Regelreeks opgegeven;
@@ -131,11 +147,13 @@ public:
 
     // Whether `bytes` more fit under the bound of all files together.
     bool Past(qsizetype bytes) const { return m_totaal + bytes <= m_grens; }
-    // A line waits: a measuring row, or the end point when `eindpunt`.
-    void Voeg(Logbestand& b, const QByteArray& regel, const QString& tijd, bool eindpunt, int velden);
+    // A line waits: a measuring row, or the end point when `eindpunt`; `opname`, the snapshot of the table
+    // row it is the line of (0: none).
+    void Voeg(Logbestand& b, const QByteArray& regel, const QString& tijd, bool eindpunt, int velden,
+              uint64_t opname = 0);
     // A line did not fit: it is given up. The first measuring row given up since the file last took rows
     // marks the break. True when this opens a spell of giving up (no file gave up rows before).
-    bool GeefOp(Logbestand& b, const QString& tijd, bool eindpunt, int velden);
+    bool GeefOp(Logbestand& b, const QString& tijd, bool eindpunt, int velden, uint64_t opname = 0);
     // Every waiting line is given up (Cancel): the break is marked at the first of them, or kept where
     // an earlier one marked it.
     void GeefAllesOp(Logbestand& b);
@@ -147,6 +165,10 @@ public:
     Logbestand* Verhuis(const QString& van, const QString& naar);
     // Files that hold nothing waiting any more leave the waiting files.
     void Ruim();
+
+    // Whether the line of the table row taken at snapshot `opname` was given up, for any file, since the
+    // program started.
+    bool Opgegeven(uint64_t opname) const { return m_opgegevenOpnames.Heeft(opname); }
 
     // Whether rows are being given up now: the box that tells it comes once per spell.
     bool OpgevenGemeld() const { return m_opgevenGemeld; }
@@ -169,4 +191,5 @@ private:
     qsizetype m_totaal = 0;
     qsizetype m_grens = StandaardGrens;
     bool m_opgevenGemeld = false;
+    Opnamereeksen m_opgegevenOpnames;
 };

@@ -25,6 +25,7 @@
 #include <cmath>
 #include <memory>
 #include <optional>
+#include <tuple>
 
 QString WerkkopiePad;
 
@@ -390,53 +391,53 @@ std::optional<qint64> SecondeVanRegel(const QString& regel) {
     return HeleSeconden(tijd);
 }
 
-Regelwijzer::Regelwijzer(int16_t rack, int16_t module, const std::vector<int32_t>& rijen) {
-    Tabelvenster* venster = TabelVensters.Maak(rack);
-    if (!venster || rijen.empty()) return;
-    // The same second shows the same date and time cells: a row's time is kept in them alone. Per cell
-    // text the rows seen so far with it.
-    const auto sleutel = [venster, module](int32_t q) {
-        return venster->CelTekst(module, q, KolomDatum) + QChar(u'\n') +
-               venster->CelTekst(module, q, KolomTijd);
-    };
-    QHash<QString, int32_t> gezien;
-    for (const int32_t r : rijen)
-        if (!ZonderTijd(rack, module, r)) gezien.insert(sleutel(r), 0);
+namespace {
+
+// The time cells of row `rij` as a Save As of the tables writes its line (ModuleMetTijd): the same
+// second shows the same cells. Empty for a row without a line: no table shows it with a time, or its line
+// was given up.
+QString RegelSleutel(const std::vector<Tabelmodule>& modules, int32_t rij) {
+    const Tabelmodule* t = ModuleMetTijd(modules, rij);
+    Tabelvenster* venster = t ? TabelVensters.Maak(t->rack) : nullptr;
+    if (!venster || OpnameOpgegeven(venster->Indelingen().Opname(rij))) return QString();
+    const auto m = static_cast<int16_t>(t->module);
+    return venster->CelTekst(m, rij, KolomDatum) + QChar(u'\n') + venster->CelTekst(m, rij, KolomTijd);
+}
+
+} // namespace
+
+Regelwijzer::Regelwijzer(int16_t rack, int16_t module, const std::vector<int32_t>& rijen, int32_t tot) {
+    if (rijen.empty() || !TabelVensters.Maak(rack)) return;
+    const Rijmodules modules = GeschrevenTabelmodules();
+    // The seconds looked for, by their time cells.
+    QHash<QString, qint64> seconden;
+    for (const int32_t r : rijen) {
+        if (ZonderTijd(rack, module, r)) continue;
+        const QString sleutel = RegelSleutel(*modules, r);
+        if (!sleutel.isEmpty()) seconden.insert(sleutel, HeleSeconden(TijdVanRij(rack, module, r)));
+    }
+    if (seconden.isEmpty()) return;
+    // Every row with a line of those seconds takes the next place among its second's lines.
     size_t volgende = 0;
-    for (int32_t q = 1; q <= rijen.back() && volgende < rijen.size(); ++q) {
-        const auto plek = gezien.find(sleutel(q));
-        if (plek == gezien.end()) {
-            if (q == rijen[volgende]) ++volgende;
-            continue;
-        }
-        if (q == rijen[volgende]) {
-            m_seconden[HeleSeconden(TijdVanRij(rack, module, q))].rijen.insert(plek.value(), q);
+    for (int32_t q = 1; q <= std::max(tot, rijen.back()); ++q) {
+        while (volgende < rijen.size() && rijen[volgende] < q)
             ++volgende;
-        }
-        ++plek.value();
+        const auto plek = seconden.constFind(RegelSleutel(*modules, q));
+        if (plek == seconden.constEnd()) continue;
+        const bool gezocht = volgende < rijen.size() && rijen[volgende] == q && !ZonderTijd(rack, module, q);
+        m_seconden[plek.value()].rijen.emplace_back(q, gezocht);
     }
 }
 
-int32_t Regelwijzer::Volgende(const QString& regel, std::optional<qint64>* seconde) {
-    const std::optional<qint64> s = SecondeVanRegel(regel);
-    if (seconde) *seconde = s;
-    if (!s) return 0;
-    const auto plek = m_seconden.find(*s);
-    if (plek == m_seconden.end()) return 0;
-    return plek->rijen.value(plek->gelezen++, 0);
-}
-
-std::vector<int32_t> RijenVanSeconde(int16_t rack, int16_t module, int32_t rij) {
-    std::vector<int32_t> rijen;
-    Tabelvenster* venster = TabelVensters.Maak(rack);
-    if (!venster || ZonderTijd(rack, module, rij)) return rijen;
-    const QString datum = venster->CelTekst(module, rij, KolomDatum);
-    const QString tijd = venster->CelTekst(module, rij, KolomTijd);
-    for (int32_t q = 1; q <= std::max(AantalMetingen, rij); ++q)
-        if (q == rij || (venster->CelTekst(module, q, KolomTijd) == tijd &&
-                         venster->CelTekst(module, q, KolomDatum) == datum))
-            rijen.push_back(q);
-    return rijen;
+Regelwijzer::Plaats Regelwijzer::Volgende(const QString& regel) {
+    Plaats plaats;
+    plaats.seconde = SecondeVanRegel(regel);
+    if (!plaats.seconde) return plaats;
+    const auto plek = m_seconden.find(*plaats.seconde);
+    if (plek == m_seconden.end()) return plaats;
+    const size_t i = plek->gelezen++;
+    if (i < plek->rijen.size()) std::tie(plaats.rij, plaats.gezocht) = plek->rijen[i];
+    return plaats;
 }
 
 namespace {
@@ -448,53 +449,95 @@ void MeldInfoGeweigerd(int tekst, int16_t rack, int16_t module) {
         vbExclamation, Gegevensbestand);
 }
 
+// The one choice of the box that refuses an info text on row `rij` of module `module`'s grid in rack
+// `rack`'s table; 0 when none does. Before the file is read (`gelezen` false) only where the row's values
+// lie in its line is told (502); then from the row's own line as the file holds it (`regel`, nullptr when
+// there is none: 509), read with `indeling`: a line without an info field of the module gives 501 when it
+// is read by position, 499 otherwise.
+int InfoWeigering(int16_t rack, int16_t module, int32_t rij, bool gelezen, const QString* regel = nullptr,
+                  const Regelindeling* indeling = nullptr) {
+    if (IndelingOnbekend(rack, module, rij)) return TekstIndelingOnbekend;
+    if (!gelezen) return 0;
+    if (!regel || !indeling) return TekstGeenRegel;
+    if (indeling->Kolom(*regel, rij, module, InfoVeld) > 0) return 0;
+    // A line that holds no block of this module (a logging file of other modules, a row read by position
+    // that ends before it) has no info field of it.
+    return indeling->OpPositie(*regel, rij) ? TekstOpPositie : TekstAnderBestand;
+}
+
+// The data file's lines as an edit pass reads them (its working copy with the rows logged since), read
+// once: its header in `kop` and row `rij`'s own line in `regel` (none when the file holds none, or is not
+// there). False, after the box that says so, when the file could not be read.
+bool LeesEigenRegel(int16_t rack, int16_t module, int32_t rij, QString& kop, std::optional<QString>& regel) {
+    regel.reset();
+    const QString bestand = MaakBestandsnaam(Gegevensbestand, 0, 0, 0);
+    Invoer invoer;
+    if (!QFileInfo(bestand).isFile()) return true;
+    if (!LeesInvoer(bestand, invoer)) return false;
+    QBuffer f(&invoer.bytes);
+    f.open(QIODevice::ReadOnly);
+    Regeldecoder decoder(BepaalCodering(f));
+    Regellezer lezer(f);
+    QByteArrayView bytes;
+    qint64 lengte = 0;
+    if (!lezer.Volgende(bytes, lengte)) return true;
+    kop = decoder.Tekst(bytes);
+    Regelwijzer wijzer(rack, module, {rij});
+    while (lezer.Volgende(bytes, lengte)) {
+        const QString& tekst = decoder.Tekst(bytes);
+        if (!wijzer.Volgende(tekst).gezocht) continue;
+        regel = tekst;
+        break;
+    }
+    return true;
+}
+
 } // namespace
 
 bool SchrijfInfo(int16_t rack, int16_t module, int32_t rij, const QString& tekst) {
-    // Whether the row's line takes the text is found by the pass itself (InfoGeweigerd's rule, in the
-    // one reading of the file): a pass that finds it cannot is dropped before anything changes.
-    if (IndelingOnbekend(rack, module, rij)) {
-        MeldInfoGeweigerd(TekstIndelingOnbekend, rack, module);
+    // Whether the row's line takes the text is found by the pass itself, in the one reading of the file:
+    // a pass that finds it cannot is dropped before anything changes.
+    if (const int weigering = InfoWeigering(rack, module, rij, false)) {
+        MeldInfoGeweigerd(weigering, rack, module);
         return false;
     }
     const QString bestand = MaakBestandsnaam(Gegevensbestand, 0, 0, 0);
     if (!QFileInfo(bestand).isFile()) {
-        MeldInfoGeweigerd(TekstGeenRegel, rack, module);
+        MeldInfoGeweigerd(InfoWeigering(rack, module, rij, true), rack, module);
         return false;
     }
-    Regelwijzer wijzer(rack, module, RijenVanSeconde(rack, module, rij));
+    // The rows of the table after this one count too: a line of its second that is another row's, the
+    // grid shows that row's text only when that row is in it.
+    Regelwijzer wijzer(rack, module, {rij}, AantalMetingen);
     const qint64 t = HeleSeconden(TijdVanRij(rack, module, rij));
     const bool werkkopieWasEr = QFileInfo::exists(bestand + QStringLiteral(".new"));
     auto bewerking = std::make_unique<Bewerking>();
     if (!BeginBewerking(*bewerking, bestand)) return false;
-    // The rows whose lines took the text; whether the row's own line was met, and read by position.
+    // The rows whose lines took the text; the box the row's own line gives (-1: that line was not met).
     std::vector<int32_t> geschreven;
-    bool eigenRegel = false, eigenOpPositie = false;
+    int weigering = -1;
     if (const std::optional<QString> kop = bewerking->LeesRegel()) {
         bewerking->SchrijfRegel(*kop);
         const Regelindeling indeling(*kop, rack);
         // The lines of the row's second that stand together wait, with the lines without a time among
-        // them: when the row's own line is one of them, they all take the text (a row and its end point).
+        // them: when the row's own line is one of them, they take the text (a row and its end point), but
+        // for the line of a row this grid does not show with a time.
         struct Wachtend {
             QString regel;
-            int32_t rij = 0; // the table's row of the line, 0 for none
-            bool vanSeconde = false;
+            Regelwijzer::Plaats plaats;
         };
         std::vector<Wachtend> reeks;
         bool eigen = false;
         const auto schrijfReeks = [&] {
             for (Wachtend& w : reeks) {
-                // A line of the second that no row of the table was read from lies as the row's own.
-                const int16_t n = eigen && w.vanSeconde
-                                      ? indeling.Kolom(w.regel, w.rij ? w.rij : rij, module, InfoVeld)
-                                      : 0;
-                if (w.rij == rij) {
-                    eigenRegel = true;
-                    if (n == 0) eigenOpPositie = indeling.OpPositie(w.regel, rij);
-                }
+                const Regelwijzer::Plaats& p = w.plaats;
+                if (p.gezocht) weigering = InfoWeigering(rack, module, rij, true, &w.regel, &indeling);
+                const bool neemt = eigen && p.seconde && (p.rij == 0 || !ZonderTijd(rack, module, p.rij));
+                // A line of the second that no row has lies as the row's own.
+                const int16_t n = neemt ? indeling.Kolom(w.regel, p.rij ? p.rij : rij, module, InfoVeld) : 0;
                 if (n > 0) {
                     VervangVeld(w.regel, n, tekst);
-                    if (w.rij) geschreven.push_back(w.rij);
+                    if (p.rij) geschreven.push_back(p.rij);
                 }
                 bewerking->SchrijfRegel(w.regel);
             }
@@ -502,11 +545,10 @@ bool SchrijfInfo(int16_t rack, int16_t module, int32_t rij, const QString& tekst
             eigen = false;
         };
         while (std::optional<QString> regel = bewerking->LeesRegel()) {
-            std::optional<qint64> s;
-            const int32_t q = wijzer.Volgende(*regel, &s);
-            if (s == t || (!s && !reeks.empty())) {
-                if (q == rij) eigen = true;
-                reeks.push_back({std::move(*regel), q, s.has_value()});
+            const Regelwijzer::Plaats p = wijzer.Volgende(*regel);
+            if (p.seconde == t || (!p.seconde && !reeks.empty())) {
+                if (p.gezocht) eigen = true;
+                reeks.push_back({std::move(*regel), p});
                 continue;
             }
             schrijfReeks();
@@ -514,18 +556,15 @@ bool SchrijfInfo(int16_t rack, int16_t module, int32_t rij, const QString& tekst
         }
         schrijfReeks();
     }
-    if (std::find(geschreven.begin(), geschreven.end(), rij) == geschreven.end()) {
-        // The row's own line did not take the text (there is none, or it holds no info field of the
+    if (weigering != 0) {
+        // The row's own line does not take the text (there is none, or it holds no info field of the
         // module): the pass is dropped, and with it a working copy it made; the box says why.
         bewerking.reset();
         if (!werkkopieWasEr) {
             bestandsbewerkingen().Verwijder(bestand + QStringLiteral(".new"));
             WerkkopieAfgehandeld(bestand);
         }
-        MeldInfoGeweigerd(!eigenRegel      ? TekstGeenRegel
-                          : eigenOpPositie ? TekstOpPositie
-                                           : TekstAnderBestand,
-                          rack, module);
+        MeldInfoGeweigerd(weigering < 0 ? InfoWeigering(rack, module, rij, true) : weigering, rack, module);
         return false;
     }
     if (!EindeBewerking(*bewerking, bestand)) return false;
@@ -537,45 +576,41 @@ bool SchrijfInfo(int16_t rack, int16_t module, int32_t rij, const QString& tekst
 }
 
 int16_t KolomInGegevensbestand(int16_t rack, int16_t module, int32_t rij, int16_t kolom, bool* opPositie) {
-    const QString bestand = MaakBestandsnaam(Gegevensbestand, 0, 0, 0);
-    // The lines as an edit pass reads them.
-    Invoer invoer;
-    if (!QFileInfo(bestand).isFile() || !LeesInvoer(bestand, invoer)) return -1;
-    QBuffer f(&invoer.bytes);
-    f.open(QIODevice::ReadOnly);
-    Regeldecoder decoder(BepaalCodering(f));
-    Regellezer lezer(f);
-    QByteArrayView bytes;
-    qint64 lengte = 0;
-    if (!lezer.Volgende(bytes, lengte)) return -1;
-    const Regelindeling indeling(decoder.Tekst(bytes), rack);
-    Regelwijzer wijzer(rack, module, {rij});
-    while (lezer.Volgende(bytes, lengte)) {
-        const QString& regel = decoder.Tekst(bytes);
-        if (wijzer.Volgende(regel) != rij) continue;
-        if (opPositie) *opPositie = indeling.OpPositie(regel, rij);
-        return indeling.Kolom(regel, rij, module, kolom);
-    }
-    return -1;
+    QString kop;
+    std::optional<QString> regel;
+    if (!LeesEigenRegel(rack, module, rij, kop, regel) || !regel) return -1;
+    const Regelindeling indeling(kop, rack);
+    if (opPositie) *opPositie = indeling.OpPositie(*regel, rij);
+    return indeling.Kolom(*regel, rij, module, kolom);
 }
 
 bool InfoGeweigerd(int16_t rack, int16_t module, int32_t rij) {
-    int tekst = 0;
-    bool opPositie = false;
-    if (IndelingOnbekend(rack, module, rij)) {
-        tekst = TekstIndelingOnbekend;
-    } else {
-        const int16_t veld = KolomInGegevensbestand(rack, module, rij, InfoVeld, &opPositie);
-        if (veld < 0)
-            tekst = TekstGeenRegel;
-        else if (veld == 0)
-            // A line that holds no block of this module (a logging file of other modules, a row read by
-            // position that ends before it) has no info field of it.
-            tekst = opPositie ? TekstOpPositie : TekstAnderBestand;
+    int tekst = InfoWeigering(rack, module, rij, false);
+    if (tekst == 0) {
+        QString kop;
+        std::optional<QString> regel;
+        // A file that cannot be read has had its box: no other one.
+        if (!LeesEigenRegel(rack, module, rij, kop, regel)) return true;
+        const Regelindeling indeling(kop, rack);
+        tekst = InfoWeigering(rack, module, rij, true, regel ? &*regel : nullptr, &indeling);
     }
     if (tekst == 0) return false;
     MeldInfoGeweigerd(tekst, rack, module);
     return true;
+}
+
+Infobron InfobronVan(int16_t rack) {
+    const Tabelvenster* venster = TabelVensters[rack];
+    return {Gegevensbestand, venster, venster ? venster->Indelingen().Generatie() : 0};
+}
+
+bool InfobronGeldig(const Infobron& bron, int16_t rack) {
+    const Tabelvenster* venster = TabelVensters[rack];
+    if (!VerbindingActief && Gegevensbestand == bron.bestand && venster && venster == bron.venster &&
+        venster->Indelingen().Generatie() == bron.generatie)
+        return true;
+    ToonMelding(Tekst[TekstTabelVeranderd], vbExclamation, Gegevensbestand);
+    return false;
 }
 
 void WisRijInTabellen(int32_t rij) {

@@ -110,67 +110,94 @@ private:
     mutable std::vector<std::pair<Rijmodules, Veldindeling>> m_indelingen;
 };
 
+// The whole second of a file line's time (its first field); none for a line without one (a header).
+std::optional<qint64> SecondeVanRegel(const QString& regel);
+
+// The one rule by which a row of a table finds its line in the data file, or none. The lines of the file
+// are the rows that any table shows with a time, in their order (the load gives every table each line's
+// time, the logging each row taken, and a Save As that writes the tables writes those rows): a row's line
+// is the line of its second after as many lines of that second as there are such rows of it before the
+// row, wherever in the file they lie (the clock set back repeats a second far apart), each row's time
+// read as the whole-table writer reads it (ModuleMetTijd). A row whose line was given up (past the bound
+// or by Cancel: OpnameOpgegeven) has none and is not counted, nor is a row no table shows with a time. A
+// line of such a second that no row has is a line without a table row: the end point of a break. The
+// lines are handed in their order, once.
+class Regelwijzer {
+public:
+    // Rows `rijen` (ascending) of module `module`'s grid in rack `rack`'s table are looked for; a row that
+    // grid shows without a time has no line there and is not looked for. The rows of their seconds are
+    // told apart up to row `tot` of the tables too (past the last row looked for: the lines that follow in
+    // those seconds).
+    Regelwijzer(int16_t rack, int16_t module, const std::vector<int32_t>& rijen, int32_t tot = 0);
+    struct Plaats {
+        // The row whose line it is, among the rows of the seconds of the rows looked for; 0 for a line no
+        // row has, of another second, or without a time.
+        int32_t rij = 0;
+        // That row is one looked for.
+        bool gezocht = false;
+        // The line's second; none for a line without a time.
+        std::optional<qint64> seconde;
+    };
+    Plaats Volgende(const QString& regel);
+
+private:
+    // Per second looked for: the lines of it passed so far, and the row of each place among them (and
+    // whether it is looked for).
+    struct Seconde {
+        size_t gelezen = 0;
+        std::vector<std::pair<int32_t, bool>> rijen;
+    };
+    QHash<qint64, Seconde> m_seconden;
+};
+
 // The texts of an edit refused: the file and the racks differ in the module (499), a row read by
 // position holds no field of it (501), where a row's values lie in its line is not known (502), the row
-// has no line in the file (509).
+// has no line in the file (509), the table changed while the info editor was open (510).
 inline constexpr int TekstAnderBestand = 499;
 inline constexpr int TekstOpPositie = 501;
 inline constexpr int TekstIndelingOnbekend = 502;
 inline constexpr int TekstGeenRegel = 509;
+inline constexpr int TekstTabelVeranderd = 510;
 
 // Row `rij` of rack `rack`'s table has a time, and the modules its line was written or read with are not
 // known: an edit of it is refused (box 502), as where its values lie in its line is not known.
 bool IndelingOnbekend(int16_t rack, int16_t module, int32_t rij);
 
-// The whole second of a file line's time (its first field); none for a line without one (a header).
-std::optional<qint64> SecondeVanRegel(const QString& regel);
-
-// The one rule by which a row of a table finds its line in the data file: the line of the row's second
-// after as many lines of that second as the table has rows of it before the row (the same date and time
-// cells; rows without a time not counted), wherever in the file they lie (the clock set back repeats a
-// second far apart). The lines are handed in their order, once.
-class Regelwijzer {
-public:
-    // Rows `rijen` (ascending; rows without a time have no line) of module `module`'s grid in rack
-    // `rack`'s table are looked for.
-    Regelwijzer(int16_t rack, int16_t module, const std::vector<int32_t>& rijen);
-    // The next line: the row looked for whose line it is, else 0. `seconde`, when given, gets the line's
-    // second (none for a line without a time).
-    int32_t Volgende(const QString& regel, std::optional<qint64>* seconde = nullptr);
-
-private:
-    // Per second looked for: the lines of it passed so far, and the row of each place among them.
-    struct Seconde {
-        int32_t gelezen = 0;
-        QHash<int32_t, int32_t> rijen;
-    };
-    QHash<qint64, Seconde> m_seconden;
-};
-
-// The rows of module `module`'s grid in rack `rack`'s table that have the time of row `rij` (the row
-// itself among them), in their order.
-std::vector<int32_t> RijenVanSeconde(int16_t rack, int16_t module, int32_t rij);
-
 // Writes `tekst` into the info field of module `module`'s block in the line of row `rij` of rack
-// `rack`'s table (Regelwijzer) and in the lines of the same second next to it (a row and its end point),
-// not in a line of that second elsewhere in the file; each where the line has that field (Regelindeling).
-// The header line stays. Once the working copy holds them, the info cell of every row whose line took the
-// text shows it. A text that the row's line would not take is refused with InfoGeweigerd's box, before
-// anything changes.
+// `rack`'s table (Regelwijzer) and in the lines of the same second next to it that are no other row's,
+// or are the lines of rows of that grid (a row and its end point), not in a line of that second elsewhere
+// in the file; each where the line has that field (Regelindeling). The header line stays. Once the
+// working copy holds them, the info cell of every row whose line took the text shows it. A text that the
+// row's own line would not take is refused with the box InfoGeweigerd gives, nothing changed.
 // True when the row's own line took it.
 bool SchrijfInfo(int16_t rack, int16_t module, int32_t rij, const QString& tekst);
 // The field of that cell in the line of row `rij` of the table (Regelwijzer) in the data file as it is
 // being edited (its working copy with the rows logged since, or the data file while there is none, as
-// an edit pass reads them); 0 when the line has no such
-// field, -1 when there is no line of the row. `opPositie`, when given, tells whether that line is read by
-// position.
+// an edit pass reads them); 0 when the line has no such field, -1 when there is no line of the row (or
+// the file could not be read: a box says so). `opPositie`, when given, tells whether that line is read
+// by position.
 int16_t KolomInGegevensbestand(int16_t rack, int16_t module, int32_t rij, int16_t kolom,
                                bool* opPositie = nullptr);
 // Whether an info text on row `rij` of module `module`'s grid in rack `rack`'s table cannot go into a
 // line of the data file as it is being edited: its layout is not known (box 502), it has no line (a row
-// without a time, a row given up; box 509), or its line holds no info field of the module (box 499, or
-// 501 for a line read by position). True, after the box, when it cannot: nothing is changed.
+// without a time, a row given up, a data file that is not there; box 509), or its line holds no info
+// field of the module (box 499, or 501 for a line read by position); SchrijfInfo refuses by the same
+// choice. A file that cannot be read is told by its own box. True, after the box, when it cannot: nothing
+// is changed.
 bool InfoGeweigerd(int16_t rack, int16_t module, int32_t rij);
+
+// What an info editor was opened on: the data file, and the rack's table with its rows as laid out then.
+struct Infobron {
+    QString bestand;
+    const Tabelvenster* venster = nullptr;
+    uint64_t generatie = 0;
+};
+Infobron InfobronVan(int16_t rack);
+// At the editor's OK, before anything is written: the text goes only into a row of the table and the file
+// the editor was opened on. While logging is on, once the data file is another, or once the rack's table
+// was emptied or laid out afresh since (a search, a new file of the run, a load), a box (510) says the
+// table changed meanwhile, and false: nothing is written.
+bool InfobronGeldig(const Infobron& bron, int16_t rack);
 // Empties row `rij` (columns 1 to the info column) of every present module's grid in every table.
 void WisRijInTabellen(int32_t rij);
 

@@ -91,6 +91,7 @@ void formEditInfo::Laad() {
         m_niets = venster == nullptr;
         if (venster) {
             setWindowTitle(Tekst[TekstInfo]);
+            m_bron = InfobronVan(Ri);
             m_rij = venster->RowSel(Mi);
             m_niets = m_rij < 1; // no selection: nothing to edit
             TextInfo->setText(venster->CelTekst(Mi, m_rij, InfoKolom(Ri, Mi)));
@@ -129,9 +130,9 @@ void formEditInfo::CommandOK_Click() {
             Racks[Ri].Modules[Mi].Name = naam;
         }
     } else if (!m_niets && TabelVensters[Ri] && m_rij >= 1) {
-        // A row that has no line to keep the text (deleted meanwhile, given up) is told, and nothing is
-        // written. The cells show what the lines took.
-        SchrijfInfo(Ri, Mi, m_rij, ZonderRegeleinden(TextInfo->text()));
+        // A table that changed meanwhile, or a row that has no line to keep the text (deleted meanwhile,
+        // given up), is told, and nothing is written. The cells show what the lines took.
+        if (InfobronGeldig(m_bron, Ri)) SchrijfInfo(Ri, Mi, m_rij, ZonderRegeleinden(TextInfo->text()));
     }
     accept();
 }

@@ -3,7 +3,11 @@
 // module, or the info text of a table row. The caller sets the flags and numbers, calls Laad and shows
 // it modally. OK writes a trimmed name into the rack model (or into the caller's copy of it, Naam), or
 // an info text as typed into the row's info cell and, through the working copy, into the info field of
-// the row's line in the data file.
+// the row's line in the data file. The timers run while it is open: an info text is written only while
+// the table still shows the rows of the file it showed when the editor opened, and logging is off (a box
+// says otherwise).
+#include "files/Werkkopie.h"
+
 #include <QDialog>
 #include <cstdint>
 
@@ -49,4 +53,6 @@ private:
     void CommandCancel_Click();
     bool m_niets = true;
     int32_t m_rij = 0; // the table row whose info is edited (Rij)
+    // The file and table the row was shown in when the editor opened: the text goes only there.
+    Infobron m_bron;
 };

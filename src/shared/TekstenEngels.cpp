@@ -498,4 +498,9 @@ void VulTekstenEngels(TekstenTabel& t) {
                             "\r\n"
                             "A row without a time (a deleted row, the empty row below the newest) has\r\n"
                             "no line, nor has a row that was given up because the disk refused it.");
+    t[510] = QStringLiteral("The table changed while this info text was being edited:\r\n"
+                            "the text was not written.\r\n"
+                            "\r\n"
+                            "Logging is on, the table shows another file, or it was emptied or laid\r\n"
+                            "out afresh (a search). Edit the info of the row again.");
 }

@@ -506,4 +506,9 @@ void VulTekstenFrans(TekstenTabel& t) {
                             "\r\n"
                             "Une ligne sans heure (supprimée, ou la ligne vide sous la plus récente)\r\n"
                             "n'en a pas, ni une ligne abandonnée parce que le disque l'a refusée.");
+    t[510] = QStringLiteral("Le tableau a changé pendant la saisie de ce texte d'info :\r\n"
+                            "le texte n'a pas été écrit.\r\n"
+                            "\r\n"
+                            "L'enregistrement est actif, le tableau montre un autre fichier, ou il\r\n"
+                            "a été vidé ou réorganisé (une recherche). Rouvrez l'info de la ligne.");
 }

@@ -499,4 +499,9 @@ void VulTekstenNederlands(TekstenTabel& t) {
                             "\r\n"
                             "Een rij zonder tijd (verwijderd, of de lege rij onder de nieuwste) heeft\r\n"
                             "er geen, net zomin als een rij opgegeven omdat de schijf haar weigerde.");
+    t[510] = QStringLiteral("De tabel is veranderd terwijl deze infotekst werd bewerkt:\r\n"
+                            "de tekst is niet geschreven.\r\n"
+                            "\r\n"
+                            "Het loggen staat aan, de tabel toont een ander bestand, of ze is geleegd\r\n"
+                            "of opnieuw ingedeeld (een zoekactie). Bewerk de info van de rij opnieuw.");
 }

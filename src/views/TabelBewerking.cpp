@@ -27,7 +27,7 @@ std::vector<int16_t> TeWissenKolommen(int16_t c1, int16_t c2) {
     return kolommen;
 }
 
-// Rows r1..r2 that still have a time; the others have no line.
+// Rows r1..r2 that still have a time in module Mi's grid: the others have no line, and are passed by.
 std::vector<int32_t> RijenMetTijd(int16_t rack, int16_t Mi, int32_t r1, int32_t r2) {
     std::vector<int32_t> rijen;
     for (int32_t r = std::max(r1, 1); r <= r2; ++r)
@@ -56,8 +56,8 @@ bool WisSelectieInBestand(int16_t rack, int16_t Mi, int32_t r1, int32_t r2, int1
         rijen = RijenMetTijd(rack, Mi, r1, r2);
         Regelwijzer wijzer(rack, Mi, rijen);
         while (std::optional<QString> regel = bewerking.LeesRegel()) {
-            if (const int32_t r = wijzer.Volgende(*regel))
-                for (const int16_t veld : indeling.Kolommen(*regel, r, Mi, bestandskolommen))
+            if (const Regelwijzer::Plaats p = wijzer.Volgende(*regel); p.gezocht)
+                for (const int16_t veld : indeling.Kolommen(*regel, p.rij, Mi, bestandskolommen))
                     if (veld > 0) VervangVeld(*regel, veld, QString());
             bewerking.SchrijfRegel(*regel);
         }
@@ -81,7 +81,7 @@ bool VerwijderRijenUitBestand(int16_t rack, int16_t Mi, int32_t r1, int32_t r2) 
         Regelwijzer wijzer(rack, Mi, rijen);
         // The lines of the rows go: they are not written.
         while (const std::optional<QString> regel = bewerking.LeesRegel())
-            if (wijzer.Volgende(*regel) == 0) bewerking.SchrijfRegel(*regel);
+            if (!wijzer.Volgende(*regel).gezocht) bewerking.SchrijfRegel(*regel);
     }
     if (!EindeBewerking(bewerking, bestand)) return false;
     for (const int32_t r : rijen)

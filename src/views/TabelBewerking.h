@@ -4,14 +4,15 @@
 // file itself, and change the table grids only once the new working copy is in place, so that grid
 // and working copy always tell the same.
 //
-// A row's line is the line of the working copy whose time lies in the row's second (a row keeps its time
-// only in its date and time cells) after as many lines of that second as the table has rows of it before
-// the row, wherever they lie (Regelwijzer): when rows share a second (an end point in the second of the
-// snapshot before it, or the clock set back, which repeats a second far apart), the lines of that second
-// go to them in order, so an edit of the later row never reaches the line of the earlier one. A row that
-// has no time cells any more (deleted before, or the empty row below the newest) has no line and is
-// skipped; a row whose line is not found is changed in the grids only. The fields of a row's line are
-// found by the modules that line was written or read with (Regelindeling).
+// A row's line is found by one rule (Regelwijzer): the lines of a second belong to the rows of that
+// second that any table shows with a time and whose lines were not given up, in their order, wherever
+// they lie in the file (an end point in the second of the snapshot before it, or the clock set back,
+// which repeats a second far apart; a rack's table emptied at a search shows none of the rows before it,
+// while another rack's table does). So an edit of the later row never reaches the line of the earlier
+// one. A row that the edited grid shows without a time (deleted before, emptied at a search, the empty
+// row below the newest) has no line there and is passed by; a row whose line is not found (given up) is
+// changed in the grids only. The fields of a row's line are found by the modules that line was written or
+// read with (Regelindeling).
 #include <QString>
 #include <cstdint>
 

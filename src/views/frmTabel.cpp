@@ -429,8 +429,10 @@ void frmTabel::WisTabelGegevens(int16_t i) {
 void frmTabel::VulTabellenAan(const QString& Info) {
     for (int16_t m = 1; m <= AantalModules; ++m)
         VulEnkeleTabelAan(m, Info);
-    // The row's line holds the blocks of the modules present now, as the run logs it.
-    if (AantalMetingen >= 1) Indelingen().Zet(AantalMetingen, AantalMetingen, GeschrevenTabelmodules());
+    // The row's line holds the blocks of the modules present now, as the run logs it; the snapshot's
+    // number tells the row when its line is given up.
+    if (AantalMetingen >= 1)
+        Indelingen().Zet(AantalMetingen, AantalMetingen, GeschrevenTabelmodules(), Opnamenummer);
 }
 
 void frmTabel::VulEnkeleTabelAan(int16_t Mi, const QString& Info) {

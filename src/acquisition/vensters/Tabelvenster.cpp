@@ -2,16 +2,27 @@
 
 TabelVenstersLijst TabelVensters;
 
-void Rijindelingen::Zet(int32_t van, int32_t tot, const Rijmodules& modules) {
+uint64_t Rijindelingen::VolgendeGeneratie() {
+    static uint64_t teller = 0;
+    return ++teller;
+}
+
+void Rijindelingen::Zet(int32_t van, int32_t tot, const Rijmodules& modules, uint64_t opname) {
     if (van > tot) return;
-    // A row after the last run: the run grows when its modules are the same (logging, row by row).
+    // The part of run `r` from row `vanaf` on.
+    const auto vanafRij = [](const Reeks& r, int32_t vanaf) {
+        return Reeks{vanaf, r.tot, r.modules, r.opname == 0 ? 0 : r.opname + uint64_t(vanaf - r.van)};
+    };
+    // A row after the last run: the run grows when its modules are the same and its snapshots follow on
+    // (logging, row by row).
     if (m_reeksen.empty() || van > m_reeksen.back().tot) {
         if (!modules) return;
         Reeks* laatste = m_reeksen.empty() ? nullptr : &m_reeksen.back();
-        if (laatste && laatste->tot == van - 1 && laatste->modules == modules)
+        if (laatste && laatste->tot == van - 1 && laatste->modules == modules &&
+            (laatste->opname == 0 ? opname == 0 : opname == laatste->opname + uint64_t(van - laatste->van)))
             laatste->tot = tot;
         else
-            m_reeksen.push_back({van, tot, modules});
+            m_reeksen.push_back({van, tot, modules, opname});
         return;
     }
     // Otherwise the runs it covers give way: what lies outside van..tot stays.
@@ -19,7 +30,7 @@ void Rijindelingen::Zet(int32_t van, int32_t tot, const Rijmodules& modules) {
     nieuw.reserve(m_reeksen.size() + 2);
     bool geplaatst = false;
     const auto plaats = [&] {
-        if (!geplaatst && modules) nieuw.push_back({van, tot, modules});
+        if (!geplaatst && modules) nieuw.push_back({van, tot, modules, opname});
         geplaatst = true;
     };
     for (const Reeks& r : m_reeksen) {
@@ -27,10 +38,10 @@ void Rijindelingen::Zet(int32_t van, int32_t tot, const Rijmodules& modules) {
             nieuw.push_back(r);
             continue;
         }
-        if (r.van < van) nieuw.push_back({r.van, van - 1, r.modules});
+        if (r.van < van) nieuw.push_back({r.van, van - 1, r.modules, r.opname});
         if (r.van <= tot) {
             plaats();
-            if (r.tot > tot) nieuw.push_back({tot + 1, r.tot, r.modules});
+            if (r.tot > tot) nieuw.push_back(vanafRij(r, tot + 1));
             continue;
         }
         plaats();
@@ -46,6 +57,14 @@ Rijmodules Rijindelingen::Van(int32_t rij) const {
     if (na == m_reeksen.begin()) return nullptr;
     const Reeks& reeks = *std::prev(na);
     return rij <= reeks.tot ? reeks.modules : nullptr;
+}
+
+uint64_t Rijindelingen::Opname(int32_t rij) const {
+    const auto na = std::upper_bound(m_reeksen.begin(), m_reeksen.end(), rij,
+                                     [](int32_t r, const Reeks& reeks) { return r < reeks.van; });
+    if (na == m_reeksen.begin()) return 0;
+    const Reeks& reeks = *std::prev(na);
+    return rij <= reeks.tot && reeks.opname != 0 ? reeks.opname + uint64_t(rij - reeks.van) : 0;
 }
 
 namespace {

@@ -81,22 +81,37 @@ using Rijmodules = std::shared_ptr<const std::vector<Tabelmodule>>;
 
 // For the rows a table shows, the modules each row's line was written or read with, kept in runs of
 // rows: set by the load (the modules it read with), by a Save As that writes the tables (the modules it
-// wrote) and for every row taken since (the modules the run logged with); emptied with the rows.
+// wrote) and for every row taken since (the modules the run logged with, and the snapshot's number:
+// Opnamenummer); emptied with the rows.
 class Rijindelingen {
 public:
-    // Rows van..tot have `modules` from now on (nullptr: not known).
-    void Zet(int32_t van, int32_t tot, const Rijmodules& modules);
+    Rijindelingen() : m_generatie(VolgendeGeneratie()) {}
+    // Rows van..tot have `modules` from now on (nullptr: not known); `opname`, when not 0, is the number
+    // of the snapshot that took row `van`, each row after it taken at the next.
+    void Zet(int32_t van, int32_t tot, const Rijmodules& modules, uint64_t opname = 0);
     // The modules of row `rij`; nullptr when not known.
     Rijmodules Van(int32_t rij) const;
-    void Wis() { m_reeksen.clear(); }
+    // The number of the snapshot that took row `rij`; 0 for a row read from a file or written by a Save As.
+    uint64_t Opname(int32_t rij) const;
+    // The rows go: what the table shows from now on is laid out afresh.
+    void Wis() {
+        m_reeksen.clear();
+        m_generatie = VolgendeGeneratie();
+    }
+    // A number that changes whenever the rows are emptied (Wis) and never comes back, in no table: whoever
+    // kept it knows whether the rows it saw are still those of the table.
+    uint64_t Generatie() const { return m_generatie; }
 
 private:
+    static uint64_t VolgendeGeneratie();
     struct Reeks {
         int32_t van = 0;
         int32_t tot = 0;
         Rijmodules modules;
+        uint64_t opname = 0; // of row `van`; 0 none
     };
     std::vector<Reeks> m_reeksen; // ascending, apart, each with its modules
+    uint64_t m_generatie = 0;
 };
 
 class Tabelvenster {
