@@ -92,6 +92,9 @@ public:
 
     // Lets ms milliseconds pass, firing every timer and action that falls due on the way.
     void verstrijk(qint64 ms);
+    // The wall clock is set by ms milliseconds (back when negative: a clock set back, the end of summer
+    // time); the timers and ms() go on as they were.
+    void verzetWandklok(qint64 ms) { m_start += static_cast<double>(ms) / 86400000.0; }
     // How far a pump with nothing due jumps at most (the time passes even with no timer running).
     void zetMaximaleStap(qint64 ms) { m_maxStap = ms; }
     int aantalActieveTimers() const;

@@ -7,6 +7,7 @@
 #include "Draaiboek.h"
 #include "EchteMelding.h"
 #include "EersteStart.h"
+#include "InfoMetEnter.h"
 #include "RackEmulator.h"
 #include "ShellOmgeving.h"
 #include "StijgendeRack.h"
@@ -40,6 +41,7 @@
 #include "shell/mdiK740.h"
 #include "views/DialogInputGrafiekElement.h"
 #include "views/frmGrafiekInstellen.h"
+#include "views/frmTabel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -405,6 +407,93 @@ TEST_F(RunEindeTest, RowsTheDiskCannotTakeWaitBesideTheRealQuestionAndFollowOnRe
     EXPECT_EQ(box.getoond(), 1);
 
     ControleerRun(Rijen());
+}
+
+// The disk of the data file is full while logging, and its question, held open some seconds, is answered
+// with Cancel as room comes: the rows that waited are given up, and the file's next row follows the end
+// point of the break, at the time of the first row given up. Edit > Info on a row given up (the first one
+// too, which shares its second with that end point) gets the box that says the row has no line, and
+// nothing changes; a row after the break takes the text into its own line.
+TEST_F(RunEindeTest, ARowGivenUpAtAFullDiskHasNoLineForAnInfo) {
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    std::optional<Bestandsgrens> grens;
+    struct Opgeven : MeldingVenster {
+        int Toon(const QString& tekst, int stijl, const QString& titel) override {
+            ++getoond;
+            EchteMelding box(Qt::Key_Escape, 3000);
+            const int antwoord = box.Toon(tekst, stijl, titel);
+            ruimte();
+            return antwoord;
+        }
+        int getoond = 0;
+        std::function<void()> ruimte;
+    } vraag;
+    vraag.ruimte = [&grens] { grens.reset(); };
+    Draaiboek boek(venster, 120000);
+    BeginLoggen(boek, venster);
+    int32_t eerste = 0, laatste = 0;
+    boek.Stap(
+        QStringLiteral("the disk is full"), [] { return true; },
+        [&] {
+            eerste = AantalMetingen + 1;
+            ZetMeldingVenster(&vraag);
+            grens.emplace(static_cast<rlim_t>(QFileInfo(Gegevenspad()).size()));
+        });
+    boek.Stap(
+        QStringLiteral("the rows are given up"),
+        [&] { return vraag.getoond == 1 && !grens && !MeldingOpen(); },
+        [&] {
+            InstalleerMeldingen();
+            laatste = AantalMetingen;
+        });
+    boek.Stap(
+        QStringLiteral("rows after the break"),
+        [&] { return AantalMetingen >= laatste + 3 && !PauzeOpvragen; },
+        [&] {
+            venster.menus().mnuDatalogging->trigger();
+            ASSERT_FALSE(VerbindingActief);
+            ASSERT_GT(laatste, eerste) << "rows given up";
+            auto* tabel = dynamic_cast<frmTabel*>(TabelVensters[1]);
+            ASSERT_NE(tabel, nullptr);
+            const auto tijd = [tabel](int32_t rij) {
+                return tabel->CelTekst(1, rij, KolomDatum) + QLatin1Char(' ') +
+                       tabel->CelTekst(1, rij, KolomTijd);
+            };
+            // The file's one line of the first row given up's second is the break's end point.
+            const std::vector<QStringList> rijen = Rijen();
+            const auto vanSeconde = [&rijen](const QString& t) {
+                return std::count_if(rijen.begin(), rijen.end(),
+                                     [&t](const QStringList& r) { return r.value(0) == t; });
+            };
+            ASSERT_EQ(vanSeconde(tijd(eerste)), 1);
+            EXPECT_TRUE(IsEindpunt(*std::find_if(rijen.begin(), rijen.end(), [&](const QStringList& r) {
+                return r.value(0) == tijd(eerste);
+            })));
+            QByteArray voor, na;
+            ASSERT_TRUE(platform::LeesBestand(Gegevenspad(), voor));
+            for (const int32_t rij : {eerste, laatste}) {
+                SCOPED_TRACE("row " + std::to_string(rij));
+                vragen.clear();
+                EXPECT_FALSE(InfoMetEnter(*tabel, 1, rij, QStringLiteral("lost")))
+                    << "the info editor opened";
+                ASSERT_EQ(vragen.size(), 1u) << "no box";
+                EXPECT_EQ(vragen[0].tekst, Tekst[509]);
+                EXPECT_EQ(tabel->CelTekst(1, rij, KolomInfo), QString());
+            }
+            EXPECT_FALSE(QFile::exists(Gegevenspad() + QStringLiteral(".new")));
+            EXPECT_TRUE(platform::LeesBestand(Gegevenspad(), na) && na == voor);
+            vragen.clear();
+            EXPECT_TRUE(InfoMetEnter(*tabel, 1, laatste + 1, QStringLiteral("kept")));
+            EXPECT_TRUE(vragen.empty()) << vragen.front().tekst.toStdString();
+            for (const QStringList& r : Rijen(Gegevenspad() + QStringLiteral(".new")))
+                EXPECT_EQ(r.value(21), r.value(0) == tijd(laatste + 1) ? QStringLiteral("kept") : QString())
+                    << r.value(0).toStdString();
+            SluitZonderBewaren(venster);
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
 }
 
 // The disk of the data file stays full while its question waits, and the program is told to end (a

@@ -26,6 +26,7 @@
 #include "files/Logboek.h"
 #include "files/Meetbestand.h"
 #include "files/RackConfiguratie.h"
+#include "files/Tijdbasis.h"
 #include "platform/Datum.h"
 #include "platform/Klok.h"
 #include "platform/Tekstbestand.h"
@@ -39,6 +40,7 @@
 #include "shared/ui/Kindvensters.h"
 #include "shell/Installatie.h"
 #include "shell/Menubalk.h"
+#include "shell/Programmainstellingen.h"
 #include "shell/RecenteBestanden.h"
 #include "shell/Vensterbeheer.h"
 #include "shell/mdiK740.h"
@@ -1694,11 +1696,11 @@ protected:
     static constexpr int32_t DerdeModule = K761Idno(1, 2, 5);
     static constexpr int32_t NieuweModule = K761Idno(1, 2, 7);
 
-    // Logging every second from the start with three racks, then File > New under the template `sjabloon`
-    // while logging.
-    void LogOnderSjabloon(Draaiboek& boek, mdiK740& venster, const char* sjabloon) {
+    // Logging every second from the start with three racks (or `racks`), then File > New under the template
+    // `sjabloon` while logging.
+    void LogOnderSjabloon(Draaiboek& boek, mdiK740& venster, const char* sjabloon, int racks = 3) {
         LogVanafStartElkeSeconde(
-            boek, venster, [this] { stijging->zetActief(true); }, 3);
+            boek, venster, [this] { stijging->zetActief(true); }, racks);
         boek.Stap(
             QStringLiteral("logging runs"), [this] { return Rijen(Pad("Untitled.csv")) >= 2; },
             [this, &venster, sjabloon] {
@@ -1727,6 +1729,53 @@ protected:
         tabel->SSTab->setCurrentIndex(0);
         tabel->MSHFlexGrid[1]->ZetSelectie({rij, 3, rij, 3});
         tabel->WissenSelectie();
+    }
+    // Edit > Info by Enter on row `rij` of rack r's table, the editor held open: `bijOpenen` runs once it
+    // shows, the clock runs until `klaar` holds, and then `tekst` is typed and OK clicked. False when the
+    // editor did not open.
+    static bool InfoOpenTot(int r, int32_t rij, const std::function<void()>& bijOpenen,
+                            const std::function<bool()>& klaar, const QString& tekst) {
+        auto* tabel = dynamic_cast<frmTabel*>(TabelVensters[r]);
+        if (!tabel) return false;
+        bool geopend = false;
+        const std::unique_ptr<platform::Timer> wachter = platform::klok().maakTimer();
+        wachter->zetInterval(100);
+        wachter->bijTik = [&] {
+            auto* d = qobject_cast<formEditInfo*>(QApplication::activeModalWidget());
+            if (!d) return;
+            if (!geopend) {
+                geopend = true;
+                bijOpenen();
+            } else if (klaar()) {
+                wachter->zetActief(false);
+                d->TextInfo->setText(tekst);
+                d->CommandOK->click();
+            }
+        };
+        wachter->zetActief(true);
+        tabel->SSTab->setCurrentIndex(0);
+        tabel->MSHFlexGrid[1]->ZetSelectie({rij, 3, rij, 3});
+        QTest::keyClick(tabel->MSHFlexGrid[1], Qt::Key_Return);
+        return geopend;
+    }
+    // Edit > Delete line over rows van..tot of rack r's table, through the menu, and Yes to its question.
+    void VerwijderRijen(mdiK740& venster, int r, int32_t van, int32_t tot) {
+        frmTabel* tabel = frmTabelVan(r);
+        ASSERT_NE(tabel, nullptr);
+        tabel->SSTab->setCurrentIndex(0);
+        tabel->MSHFlexGrid[1]->ZetSelectie({van, 3, tot, 3});
+        venster.mdiGebied()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(Kindvensterkader(tabel)));
+        antwoorden.push_back(vbYes);
+        venster.menus().mnuDeleteLine->trigger();
+    }
+    // Field `index` of the fields of a line becomes `tekst`: a line too short for it fails the test, not the
+    // test program.
+    static void ZetVeld(QStringList& regel, qsizetype index, const QString& tekst) {
+        if (index < 1 || index >= regel.size()) {
+            ADD_FAILURE() << "no field " << index + 1 << " in a line of " << regel.size() << " fields";
+            return;
+        }
+        regel[index] = tekst;
     }
     // The first line of the file `regels` whose time is that of row `rij` of rack r's table (a row before
     // the end point of its second).
@@ -1929,7 +1978,7 @@ protected:
         while (tot + 1 < verwacht.size() && verwacht[tot + 1].value(0) == tijd)
             ++tot;
         for (size_t j = van; j <= tot; ++j)
-            verwacht[j][Index(r, 1, 21)] = tekst;
+            ZetVeld(verwacht[j], Index(r, 1, 21), tekst);
     }
 
     void Controleer(const char* sjabloon, Wijziging wijziging) {
@@ -2047,8 +2096,8 @@ protected:
                     EXPECT_EQ(TabelVensters[r]->CelTekst(1, rij, KolomInfo), tekst);
                     if (rij + 1 < rijen) {
                         WisWaarde(r, rij + 1);
-                        vooraf[static_cast<size_t>(rij + 1)][Index(r, 1, 2)] =
-                            vooraf[static_cast<size_t>(rij + 1)][Index(r, 1, 3)] = QString();
+                        for (const int veld : {2, 3})
+                            ZetVeld(vooraf[static_cast<size_t>(rij + 1)], Index(r, 1, veld), QString());
                         EXPECT_EQ(TabelVensters[r]->CelTekst(1, rij + 1, 3), QString());
                     }
                     EXPECT_TRUE(vragen.empty()) << vragen.front().tekst.toStdString();
@@ -2095,10 +2144,238 @@ TEST_F(OpgeslagenTabelTest, ASaveAsAfterRowsLoggedThroughASearchWritesTheRowsBef
     Controleer("run-#module#.csv", Wijziging::TijdensLoggen);
 }
 
+// The clock set back (the end of summer time, a clock stepped back) after a Search that swapped rack 1's
+// module for the other model while logging under a name per module: rack 1's table begins empty at its
+// log-on, rack 2's keeps its rows, and the seconds of the rows before the Search come back in the rows
+// after it. A Save As written from the tables holds both, in their order. Each edit of a row of that span
+// reaches that row's own line, never the line of the other row of its second: Info and Clear of rack 1's
+// rows after the Search, Delete over rack 1's rows from rows it shows empty into the span (only the lines
+// of its rows with a time go), Info of rack 2's row before the Search. So too once the edits are taken in
+// and the file is opened again.
+class HerhaaldeSecondenTest : public OpgeslagenTabelTest {
+protected:
+    using Regels_t = std::vector<std::optional<QStringList>>;
+    // Rows p < q of `regels` (line i the line of row i) with the same time, the first before the Search
+    // (rack 1's block empty), the other after it (rack 1's block with values), by q.
+    static std::vector<std::pair<int32_t, int32_t>> Herhaald(const Regels_t& regels) {
+        std::vector<std::pair<int32_t, int32_t>> paren;
+        for (size_t q = 1; q < regels.size(); ++q)
+            for (size_t p = 1; p < q; ++p)
+                if (regels[p] && regels[q] && regels[p]->value(0) == regels[q]->value(0) &&
+                    BlokLeeg(*regels[p], 1, 1) && !BlokLeeg(*regels[q], 1, 1))
+                    paren.emplace_back(static_cast<int32_t>(p), static_cast<int32_t>(q));
+        return paren;
+    }
+    // The working copy of `pad` holds the lines `verwacht` has left, in order, field for field.
+    static void WerkkopieIs(const QString& pad, const Regels_t& verwacht) {
+        std::vector<QStringList> over;
+        for (size_t i = 1; i < verwacht.size(); ++i)
+            if (verwacht[i]) over.push_back(*verwacht[i]);
+        const std::vector<QStringList> werkkopie = Regels(pad + QStringLiteral(".new"));
+        ASSERT_EQ(werkkopie.size(), over.size() + 1) << "lines of the working copy";
+        for (size_t i = 0; i < over.size(); ++i)
+            EXPECT_EQ(werkkopie[i + 1].join(u'|').toStdString(), over[i].join(u'|').toStdString())
+                << "line " << i + 2;
+    }
+    static Regels_t Verwacht(const QString& pad) {
+        Regels_t regels;
+        for (const QStringList& r : Regels(pad))
+            regels.emplace_back(r);
+        EXPECT_EQ(regels.size(), static_cast<size_t>(AantalMetingen) + 1) << "a line for every row";
+        return regels;
+    }
+    // Edit > Info on rack r's row `rij`: no box, into that row's line.
+    static void InfoIn(Regels_t& verwacht, int r, int32_t rij, const QString& tekst) {
+        SCOPED_TRACE("info of rack " + std::to_string(r) + ", row " + std::to_string(rij));
+        ASSERT_TRUE(Info(r, rij, tekst)) << "the info editor did not open";
+        ZetVeld(*verwacht[static_cast<size_t>(rij)], Index(r, 1, 21), tekst);
+        EXPECT_EQ(TabelVensters[r]->CelTekst(1, rij, KolomInfo), tekst);
+    }
+    // Clear of input 1's value of rack 1's row `rij`: its value and unit in that row's line.
+    static void WisIn(Regels_t& verwacht, int32_t rij) {
+        WisWaarde(1, rij);
+        for (const int veld : {2, 3})
+            ZetVeld(*verwacht[static_cast<size_t>(rij)], Index(1, 1, veld), QString());
+        EXPECT_EQ(TabelVensters[1]->CelTekst(1, rij, 3), QString());
+    }
+    // Delete line over rack 1's rows van..tot: the lines of those of them rack 1's table shows with a time.
+    void VerwijderIn(mdiK740& venster, Regels_t& verwacht, int32_t van, int32_t tot) {
+        std::vector<int32_t> weg;
+        for (int32_t rij = van; rij <= tot; ++rij)
+            if (!ZonderTijd(1, 1, rij)) weg.push_back(rij);
+        VerwijderRijen(venster, 1, van, tot);
+        for (int32_t rij = van; rij <= tot; ++rij) {
+            const bool gaat = std::find(weg.begin(), weg.end(), rij) != weg.end();
+            if (gaat) verwacht[static_cast<size_t>(rij)].reset();
+            EXPECT_EQ(TabelVensters[2]->CelTekst(1, rij, KolomTijd).isEmpty(), gaat) << "row " << rij;
+        }
+    }
+
+    void Controleer() {
+        mdiK740 venster;
+        const Installatie installatie(venster);
+        InstalleerMeldingen();
+        ZetBestandsdialogen(&keuze);
+        Draaiboek boek(venster, 120000);
+        LogOnderSjabloon(boek, venster, "run-#module#.csv", 2);
+        int32_t voorZoeken = 0, naZoeken = 0;
+        boek.Stap(
+            QStringLiteral("rows in every module's file"),
+            [&] {
+                const QStringList paden = LogBestanden(Gegevensbestand);
+                return paden.size() == 2 && std::all_of(paden.begin(), paden.end(),
+                                                        [](const QString& p) { return Rijen(p) >= 10; });
+            },
+            [&] {
+                stijgend.erase(std::find(stijgend.begin(), stijgend.end(), MillivoltModule));
+                ZetModule(1, 1, Geleiding, 700);
+                voorZoeken = AantalMetingen;
+                antwoorden = {vbOK};
+                venster.menus().mnuNetworkSearch->trigger();
+            });
+        boek.Stap(
+            QStringLiteral("rack 1 logs with the other model"),
+            [&] {
+                return Racks[1].Modules[1].Idno == Geleiding && !PauzeOpvragen &&
+                       ZonderTijd(1, 1, voorZoeken) && !ZonderTijd(1, 1, AantalMetingen);
+            },
+            [&] {
+                // The clock goes back to the second of row 3: the rows to come repeat the seconds of the rows
+                // before the Search.
+                naZoeken = AantalMetingen;
+                klok().verzetWandklok(1000 *
+                                      (HeleSeconden(TijdVanRij(2, 1, 3)) - HeleSeconden(platform::Nu())));
+            });
+        boek.Stap(
+            QStringLiteral("the seconds before the Search come back"),
+            [&] { return AantalMetingen >= naZoeken + 8 && !PauzeOpvragen; },
+            [&] {
+                venster.menus().mnuDatalogging->trigger();
+                ASSERT_FALSE(VerbindingActief);
+                vragen.clear();
+                const QString pad = Pad("saved.csv");
+                keuze.bestanden = {pad};
+                venster.menus().mnuFileSaveAs->trigger();
+                ASSERT_EQ(Gegevensbestand, pad);
+                EXPECT_TRUE(vragen.empty()) << vragen.front().tekst.toStdString();
+                Regels_t verwacht = Verwacht(pad);
+                std::vector<std::pair<int32_t, int32_t>> paren = Herhaald(verwacht);
+                ASSERT_GE(paren.size(), 4u) << "seconds that came back";
+                for (const auto& [p, q] : paren)
+                    EXPECT_TRUE(p <= voorZoeken + 1 && q > naZoeken) << "rows " << p << " and " << q;
+                InfoIn(verwacht, 1, paren.back().second, QStringLiteral("after"));
+                EXPECT_EQ(TabelVensters[1]->CelTekst(1, paren.back().first, KolomInfo), QString());
+                InfoIn(verwacht, 2, paren[2].first, QStringLiteral("before"));
+                EXPECT_EQ(TabelVensters[2]->CelTekst(1, paren[2].second, KolomInfo), QString());
+                WisIn(verwacht, paren[3].second);
+                VerwijderIn(venster, verwacht, paren[0].first, paren[1].second);
+                EXPECT_EQ(vragen.size(), 1u) << "boxes besides the delete question";
+                WerkkopieIs(pad, verwacht);
+
+                // Yes to the edits at File > Open of the file: its rows as read, the same edits.
+                const QByteArray werkkopie = Bytes(pad + QStringLiteral(".new"));
+                beantwoord = [](const Vraag& v) { return v.tekst == Tekst[424] ? vbYes : vbOK; };
+                keuze.bestanden = {pad};
+                venster.menus().mnuFileOpen->trigger();
+                beantwoord = nullptr;
+                ASSERT_TRUE(Bytes(pad) == werkkopie) << "the commit is not the working copy";
+                vragen.clear();
+                verwacht = Verwacht(pad);
+                paren = Herhaald(verwacht);
+                ASSERT_GE(paren.size(), 3u) << "seconds that came back, in the file";
+                InfoIn(verwacht, 1, paren.back().second, QStringLiteral("again"));
+                WisIn(verwacht, paren[1].second);
+                VerwijderIn(venster, verwacht, paren[0].second, paren[0].second);
+                EXPECT_TRUE(verwacht[static_cast<size_t>(paren[0].first)]) << "the line before the Search";
+                EXPECT_EQ(vragen.size(), 1u) << "boxes besides the delete question";
+                WerkkopieIs(pad, verwacht);
+                SluitZonderBewaren(venster);
+            });
+        ASSERT_TRUE(venster.MDIForm_Load({}));
+        EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+    }
+};
+
+TEST_F(HerhaaldeSecondenTest, EditsWhereTheClockRepeatedSecondsReachTheLinesOfTheirOwnRows) {
+    Controleer();
+}
+
+// An info editor left open while the timers run writes into no other file nor table. A timed start logs on
+// while it is open into run.csv, whose header another program edited meanwhile: the run goes on in
+// run_2.csv, whose rows the tables show from row 1. Then, logging off, a Search under the editor lays rack
+// 1's table out afresh for the module it finds in slot 2. OK writes nothing, anywhere, and a box says
+// that the table changed.
+TEST_F(EigenIndelingTest, AnInfoEditorLeftOpenWritesIntoNoOtherFileNorTable) {
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    ZetBestandsdialogen(&keuze);
+    Draaiboek boek(venster, 120000);
+    LogVanafStartElkeSeconde(
+        boek, venster, [this] { stijging->zetActief(true); }, 2);
+    const QString pad = Pad("run.csv"), tweede = Pad("run_2.csv");
+    boek.Stap(
+        QStringLiteral("logging runs"), [&] { return Rijen(Pad("Untitled.csv")) >= 2; },
+        [&] {
+            keuze.bestanden = {pad};
+            venster.menus().mnuFileNew->trigger();
+            ASSERT_EQ(Gegevensbestand, pad);
+        });
+    // The box at OK, that the table changed, and no working copy.
+    const auto veranderd = [this](const QStringList& bestanden) {
+        ASSERT_FALSE(vragen.empty()) << "no box at OK";
+        EXPECT_EQ(vragen.back().tekst.toStdString(), Tekst[510].toStdString());
+        for (const QString& b : bestanden)
+            EXPECT_FALSE(QFile::exists(b + QStringLiteral(".new"))) << b.toStdString();
+    };
+    boek.Stap(
+        QStringLiteral("rows in run.csv"), [&] { return Rijen(pad) >= 4 && !PauzeOpvragen; },
+        [&] {
+            venster.menus().mnuDatalogging->trigger();
+            ASSERT_FALSE(VerbindingActief);
+            vragen.clear();
+            QByteArray bewerkt;
+            ASSERT_TRUE(InfoOpenTot(
+                2, 3,
+                [&] {
+                    bewerkt = Bytes(pad).replace("Value R2M1C1", "Value R2M1C9");
+                    Overschrijf(pad, bewerkt);
+                    StartBijOpstarten = false;
+                    GebruikStartLog = true;
+                    StartLogTijdstip = platform::Nu() + 5.0 / 86400;
+                },
+                [&] { return Gegevensbestand == tweede && AantalMetingen >= 8 && !PauzeOpvragen; },
+                QStringLiteral("lost")));
+            veranderd({pad, tweede});
+            EXPECT_TRUE(Bytes(pad) == bewerkt) << "run.csv changed";
+            EXPECT_EQ(TabelVensters[2]->CelTekst(1, 3, KolomInfo), QString());
+
+            venster.menus().mnuDatalogging->trigger();
+            ASSERT_FALSE(VerbindingActief);
+            vragen.clear();
+            ZetModule(1, 2, NieuweModule, 500);
+            const QByteArray voor = Bytes(tweede);
+            ASSERT_TRUE(InfoOpenTot(
+                1, 3,
+                [&] {
+                    antwoorden = {vbOK};
+                    venster.menus().mnuNetworkSearch->trigger();
+                },
+                [] { return Racks[1].Modules[2].Present && !PauzeOpvragen; }, QStringLiteral("lost")));
+            veranderd({tweede});
+            EXPECT_TRUE(Bytes(tweede) == voor) << "run_2.csv changed";
+            EXPECT_EQ(TabelVensters[1]->CelTekst(1, 3, KolomInfo), QString());
+            SluitZonderBewaren(venster);
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+}
+
 // Rows logged into the data file while rack 2 waits for its log-on after a Search hold rack 2's block
-// without values. Once rack 2 is back with the same modules, an info and a clear of its cell in such a row
-// go into rack 2's fields, and those of rack 1's cell into rack 1's. A load while rack 2 waits leaves its
-// block out and names it.
+// without values; the clock set back meanwhile, they repeat the seconds of rows before the Search. Once
+// rack 2 is back with the same modules, an info and a clear of its cell in such a row go into rack 2's
+// fields of that row's own line, and those of rack 1's cell into rack 1's. A load while rack 2 waits
+// leaves its block out and names it.
 TEST_F(EigenIndelingTest, RowsLoggedWhileARackWaitsAreEditedInThatRacksFieldsOnceItIsBack) {
     mdiK740 venster;
     const Installatie installatie(venster);
@@ -2112,7 +2389,7 @@ TEST_F(EigenIndelingTest, RowsLoggedWhileARackWaitsAreEditedInThatRacksFieldsOnc
         HoofdvensterK740()->menus().mnuNetworkSearch->trigger();
     };
     const QString pad = Pad("run.csv");
-    int32_t voorZoeken = 0, laatste = 0;
+    int32_t voorTerug = 0, laatste = 0;
     boek.Stap(
         QStringLiteral("logging runs"), [&] { return Rijen(Pad("Untitled.csv")) >= 2; },
         [&] {
@@ -2121,16 +2398,25 @@ TEST_F(EigenIndelingTest, RowsLoggedWhileARackWaitsAreEditedInThatRacksFieldsOnc
             ASSERT_EQ(Gegevensbestand, pad);
         });
     boek.Stap(
-        QStringLiteral("rows in run.csv"), [&] { return Rijen(pad) >= 3 && !PauzeOpvragen; },
+        QStringLiteral("rows in run.csv"), [&] { return Rijen(pad) >= 8 && !PauzeOpvragen; },
         [&] {
             emulator.rack(2)->stil = true;
-            voorZoeken = AantalMetingen;
+            voorTerug = AantalMetingen;
             zoek();
             ASSERT_TRUE(VerbindingActief);
         });
     boek.Stap(
         QStringLiteral("rows logged while rack 2 waits"),
-        [&] { return RackWachtOpAanmelding(2) && !PauzeOpvragen && AantalMetingen >= voorZoeken + 5; },
+        [&] { return RackWachtOpAanmelding(2) && !PauzeOpvragen && AantalMetingen >= voorTerug + 2; },
+        [&] {
+            // The clock goes back to the second of row 2: the rows logged while rack 2 waits repeat the
+            // seconds of the rows before the Search.
+            klok().verzetWandklok(1000 * (HeleSeconden(TijdVanRij(1, 1, 2)) - HeleSeconden(platform::Nu())));
+            voorTerug = AantalMetingen;
+        });
+    boek.Stap(
+        QStringLiteral("rows logged while rack 2 waits, in seconds that came back"),
+        [&] { return RackWachtOpAanmelding(2) && !PauzeOpvragen && AantalMetingen >= voorTerug + 5; },
         [&] {
             laatste = AantalMetingen;
             venster.menus().mnuDatalogging->trigger();
@@ -2160,6 +2446,9 @@ TEST_F(EigenIndelingTest, RowsLoggedWhileARackWaitsAreEditedInThatRacksFieldsOnc
             ASSERT_FALSE(vooraf[r].value(2).isEmpty()) << "rack 1's value";
             ASSERT_NE(vooraf[r].value(0), vooraf[r + 1].value(0));
             ASSERT_NE(vooraf[r].value(0), vooraf[r - 1].value(0));
+            ASSERT_TRUE(std::any_of(vooraf.begin() + 1, vooraf.begin() + voorTerug,
+                                    [&](const QStringList& v) { return v.value(0) == vooraf[r].value(0); }))
+                << "the second of row " << rij << " came back";
 
             // Rack 2: the info into its info field (43), then a clear of it; rack 1: its info field (22)
             // and its value and unit (3, 4).

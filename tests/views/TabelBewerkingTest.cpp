@@ -237,14 +237,18 @@ TEST_F(TabelBewerkingTest, EditsOfASecondThatComesBackReachTheLineOfTheirOwnRow)
     EXPECT_EQ(tabel(1).CelTekst(1, 2, KolomInfo), QStringLiteral("early"));
 
     // Rack 2's info: the earlier :02 line has its field, the later one none (read by position, it ends
-    // before rack 2's block): refused before the editor opens, with what applies to such a row.
+    // before rack 2's block): refused before the editor opens, with what applies to such a row; so too a
+    // text handed in for it (the choice at OK).
     EXPECT_FALSE(InfoMetToets(2, 2, 4, QStringLiteral("lost")))
         << "the info editor of a module the row's own line has no field of";
-    ASSERT_EQ(vragen.size(), 1u);
-    EXPECT_TRUE(vragen[0].tekst.startsWith(
-        QStringLiteral("This row was read by position and holds no field of R2M2.\r\n")))
-        << vragen[0].tekst.toStdString();
-    EXPECT_EQ(vragen[0].stijl, vbExclamation);
+    EXPECT_FALSE(SchrijfInfo(2, 2, 4, QStringLiteral("lost")));
+    ASSERT_EQ(vragen.size(), 2u);
+    for (const Vraag& v : vragen) {
+        EXPECT_TRUE(v.tekst.startsWith(
+            QStringLiteral("This row was read by position and holds no field of R2M2.\r\n")))
+            << v.tekst.toStdString();
+        EXPECT_EQ(v.stijl, vbExclamation);
+    }
     vragen.clear();
     EXPECT_TRUE(InfoMetToets(2, 2, 2, QStringLiteral("two")));
     f[1][63] = QStringLiteral("two");
@@ -369,15 +373,17 @@ TEST_F(TabelBewerkingTest, AnInfoOnARowWithoutALineIsRefusedWithABox) {
         EXPECT_FALSE(QFile::exists(nieuw())) << "a working copy made for a text that went nowhere";
         EXPECT_EQ(tabel(2).CelTekst(2, rij, KolomInfo), QString());
     }
-    // In French too.
-    int frans = 1;
-    KiesTaal(frans);
-    vragen.clear();
-    EXPECT_FALSE(InfoMetToets(1, 1, 4, QStringLiteral("perdu")));
-    ASSERT_EQ(vragen.size(), 1u);
-    EXPECT_TRUE(
-        vragen[0].tekst.startsWith(QStringLiteral("Cette ligne du tableau n'a pas de ligne dans le fichier")))
-        << vragen[0].tekst.toStdString();
+    // In French and Dutch too.
+    for (const auto& [taal, begin] :
+         {std::pair{1, QStringLiteral("Cette ligne du tableau n'a pas de ligne dans le fichier")},
+          {2, QStringLiteral("Deze rij heeft geen regel in het bestand:")}}) {
+        int t = taal;
+        KiesTaal(t);
+        vragen.clear();
+        EXPECT_FALSE(InfoMetToets(1, 1, 4, QStringLiteral("perdu")));
+        ASSERT_EQ(vragen.size(), 1u);
+        EXPECT_TRUE(vragen[0].tekst.startsWith(begin)) << vragen[0].tekst.toStdString();
+    }
     int engels = 0;
     KiesTaal(engels);
 
@@ -406,6 +412,29 @@ TEST_F(TabelBewerkingTest, AnInfoOnARowWithoutALineIsRefusedWithABox) {
     ASSERT_EQ(vragen.size(), 1u) << "no box";
     EXPECT_EQ(Lees(nieuw()), werkkopie);
     EXPECT_EQ(Lees(pad), origineel);
+
+    // The data file removed while the editor is open: the same box at OK, and nothing anywhere.
+    vragen.clear();
+    EXPECT_TRUE(OpenInfoMet(Selecteer(2, 2, 2, 2, 3, 3), 2, [this](formEditInfo& d) {
+        d.TextInfo->setText(QStringLiteral("gone"));
+        QFile::remove(pad);
+        d.CommandOK->click();
+    }));
+    ASSERT_EQ(vragen.size(), 1u) << "no box at OK";
+    EXPECT_TRUE(vragen[0].tekst.startsWith(geenRegel)) << vragen[0].tekst.toStdString();
+    EXPECT_FALSE(QFile::exists(pad));
+    EXPECT_EQ(Lees(nieuw()), werkkopie);
+    EXPECT_EQ(tabel(2).CelTekst(2, 2, KolomInfo), QStringLiteral("kept"));
+
+    // A file that cannot be read (its working copy a folder): the box that says so, and no other.
+    Schrijf(pad, origineel);
+    ASSERT_TRUE(QFile::remove(nieuw()));
+    ASSERT_TRUE(QDir().mkdir(nieuw()));
+    vragen.clear();
+    EXPECT_FALSE(InfoMetToets(2, 2, 2, QStringLiteral("lost"))) << "the editor opened";
+    ASSERT_EQ(vragen.size(), 1u) << "boxes for one unreadable file";
+    EXPECT_EQ(vragen[0].tekst, QStringLiteral("An error is encountered when reading this data file!"));
+    ASSERT_TRUE(QDir().rmdir(nieuw()));
 }
 
 // A file logged per rack, of rack 2 (its header names R2M2), opened with both racks present: rack 2's
