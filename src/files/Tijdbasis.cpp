@@ -19,6 +19,21 @@ QString TweeCijfers(qint64 n) {
     return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
 }
 
+// Nothing but white space, as QString::trimmed() sees it.
+bool Leeg(QStringView cel) {
+    return std::all_of(cel.begin(), cel.end(), [](QChar c) { return c.isSpace(); });
+}
+
+// The same for UTF-8 bytes: ASCII byte by byte, a cell with other characters as its text.
+bool Leeg(std::string_view cel) {
+    for (const char c : cel) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b >= 0x80) return Leeg(QString::fromUtf8(cel.data(), static_cast<qsizetype>(cel.size())));
+        if (b != ' ' && (b < '\t' || b > '\r')) return false;
+    }
+    return true;
+}
+
 } // namespace
 
 qint64 HeleSeconden(platform::Datum d) {
@@ -28,8 +43,16 @@ qint64 HeleSeconden(platform::Datum d) {
 
 bool ZonderTijd(int16_t rack, int16_t module, int32_t rij) {
     const Tabelvenster* venster = TabelVensters.Maak(rack);
-    return !venster || (venster->CelTekst(module, rij, KolomDatum).trimmed().isEmpty() &&
-                        venster->CelTekst(module, rij, KolomTijd).trimmed().isEmpty());
+    return !venster || (Leeg(venster->CelTekst(module, rij, KolomDatum)) &&
+                        Leeg(venster->CelTekst(module, rij, KolomTijd)));
+}
+
+bool ZonderTijd(QStringView datum, QStringView tijd) {
+    return Leeg(datum) && Leeg(tijd);
+}
+
+bool ZonderTijd(std::string_view datum, std::string_view tijd) {
+    return Leeg(datum) && Leeg(tijd);
 }
 
 QString TijdScheidingsteken() {

@@ -6,7 +6,9 @@
 #include "platform/Datum.h"
 
 #include <QString>
+#include <QStringView>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 // The locale's time separator, found once at start-up for the settings dialogs.
@@ -60,6 +62,10 @@ platform::Datum TijdUitRelatief(int16_t rack, int16_t module, int32_t rij);
 // Row rij of module `module`'s grid in the rack's table keeps no time: its date and time cells are empty
 // (a deleted row, the empty row below the newest; also without a window). Such a row has no line.
 bool ZonderTijd(int16_t rack, int16_t module, int32_t rij);
+// The same for a row's date and time cells themselves, as texts or as the UTF-8 bytes a table window
+// gives: both hold nothing but white space.
+bool ZonderTijd(QStringView datum, QStringView tijd);
+bool ZonderTijd(std::string_view datum, std::string_view tijd);
 // Whole seconds since the zero date, the fraction of a second dropped as the time cells drop it.
 qint64 HeleSeconden(platform::Datum d);
 

@@ -9,6 +9,7 @@
 #include "acquisition/RackvensterTeksten.h"
 #include "acquisition/vensters/Tabelvenster.h"
 #include "files/Meetbestand.h"
+#include "files/Tijdbasis.h"
 #include "platform/Klok.h"
 #include "shared/Getallen.h"
 #include "shared/Hulpfuncties.h"
@@ -320,8 +321,6 @@ Grafiekmodel::Leesplan Grafiekmodel::MaakLeesplan() const {
         const auto i = std::find(plan.bronnen.begin(), plan.bronnen.end(), bron);
         lezing.bron = static_cast<int>(i - plan.bronnen.begin());
         if (i == plan.bronnen.end()) plan.bronnen.push_back(bron);
-        // The first curve that is plotted writes the row label.
-        if (plan.labelCurve == 0) plan.labelCurve = n;
     }
     return plan;
 }
@@ -344,6 +343,8 @@ void Grafiekmodel::LeesRijen(const Leesplan& plan, int van, int tot, int32_t sta
     // Per source the cells of the sample's row, as bytes when its window gives them so.
     std::vector<std::array<std::string_view, KolomInfo + 1>> cellen(plan.bronnen.size());
     std::vector<char> alsBytes(plan.bronnen.size());
+    const bool metDatum = plan.labelKeuze == 0 || plan.labelKeuze == 2;
+    const bool metTijd = plan.labelKeuze == 0 || plan.labelKeuze == 1;
     for (int rij = van; rij <= tot; ++rij) {
         const int32_t monster = start + rij - 1;
         for (size_t b = 0; b < plan.bronnen.size(); ++b)
@@ -365,30 +366,41 @@ void Grafiekmodel::LeesRijen(const Leesplan& plan, int van, int tot, int32_t sta
         }
         QString& label = m_raster.Labels()[static_cast<size_t>(rij - 1)];
         label.clear();
-        if (plan.labelCurve == 0 || monster < 1) continue;
-        const CurveLezing& c = plan.curven[plan.labelCurve];
-        const auto b = static_cast<size_t>(c.bron);
-        const auto cel = [&](int16_t k) {
-            if (alsBytes[b] && k != KolomNummer) {
-                const std::string_view t = cellen[b][static_cast<size_t>(k)];
-                return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+        if (monster < 1) continue;
+        // The label comes from the first plotted curve whose grid keeps a time in the row: a search that
+        // found other modules empties one rack's grids while the other racks keep their rows. The sources
+        // stand in the order of their first curves. A row that no grid keeps a time in has no label.
+        for (size_t b = 0; b < plan.bronnen.size(); ++b) {
+            const auto& [tabel, module] = plan.bronnen[b];
+            QString datum;
+            QString tijd;
+            if (alsBytes[b]) {
+                const std::string_view d = cellen[b][static_cast<size_t>(KolomDatum)];
+                const std::string_view t = cellen[b][static_cast<size_t>(KolomTijd)];
+                if (ZonderTijd(d, t)) continue;
+                if (metDatum) datum = QString::fromUtf8(d.data(), static_cast<qsizetype>(d.size()));
+                if (metTijd) tijd = QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+            } else {
+                datum = tabel->CelTekst(module, monster, KolomDatum);
+                tijd = tabel->CelTekst(module, monster, KolomTijd);
+                if (ZonderTijd(datum, tijd)) continue;
             }
-            return c.tabel->CelTekst(c.module, monster, k);
-        };
-        switch (plan.labelKeuze) {
-        case 0:
-            label = cel(KolomDatum) + QLatin1Char(' ') + cel(KolomTijd);
-            break;
-        case 1:
-            label = cel(KolomTijd);
-            break;
-        case 2:
-            label = cel(KolomDatum);
-            break;
-        case 3:
-            label = cel(KolomNummer);
-            break;
-        default:
+            switch (plan.labelKeuze) {
+            case 0:
+                label = datum + QLatin1Char(' ') + tijd;
+                break;
+            case 1:
+                label = tijd;
+                break;
+            case 2:
+                label = datum;
+                break;
+            case 3:
+                label = tabel->CelTekst(module, monster, KolomNummer);
+                break;
+            default:
+                break;
+            }
             break;
         }
     }

@@ -163,12 +163,12 @@ private:
         Grafiekomzetting omzetting;
         bool operator==(const CurveLezing&) const = default;
     };
-    // Everything a redraw decides once, before its rows: the curves, the grids they read, and the curve
-    // whose grid gives the row labels (0: none).
+    // Everything a redraw decides once, before its rows: the curves, the grids they read in the order of
+    // the first curve that reads each (the order in which a row's label is looked for), and the label
+    // choice.
     struct Leesplan {
         std::array<CurveLezing, AantalGrafiekLijnen + 1> curven{};
         std::vector<std::pair<const Tabelvenster*, int16_t>> bronnen;
-        int labelCurve = 0;
         int labelKeuze = 0;
         bool operator==(const Leesplan&) const = default;
     };

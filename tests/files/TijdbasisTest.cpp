@@ -86,6 +86,12 @@ TEST_F(TijdbasisTest, RowsOfALoadGetTheTimeCellsEachRowWouldGetAlone) {
             const TijdCellen& cellen = opmaak.Cellen(t);
             EXPECT_EQ(cellen.kolom1, TijdCellenVan(t).kolom1) << taal.name().toStdString();
             EXPECT_EQ(cellen.kolom2, TijdCellenVan(t).kolom2) << taal.name().toStdString();
+            // Either cell keeps the time, as text and as the bytes a table window gives.
+            const QByteArray datum = cellen.kolom1.toUtf8();
+            EXPECT_FALSE(ZonderTijd(std::string_view(datum.constData(), static_cast<size_t>(datum.size())),
+                                    std::string_view()))
+                << taal.name().toStdString();
+            EXPECT_FALSE(ZonderTijd(QStringView(), cellen.kolom2)) << taal.name().toStdString();
         }
         // Relative time takes over as soon as it has its zero.
         RelatieveTijd = true;
@@ -94,6 +100,10 @@ TEST_F(TijdbasisTest, RowsOfALoadGetTheTimeCellsEachRowWouldGetAlone) {
         RelatieveTijd = false;
         EXPECT_EQ(opmaak.Cellen(nul + Minuut).kolom2, TijdCellenVan(nul + Minuut).kolom2);
     }
+    // White space alone is no time, also beyond ASCII.
+    EXPECT_TRUE(ZonderTijd(std::string_view("\xC2\xA0 \r\n"), std::string_view("\t\xE3\x80\x80")));
+    EXPECT_TRUE(ZonderTijd(QStringView(u"\u00A0 "), QStringView(u"\u3000")));
+    EXPECT_FALSE(ZonderTijd(std::string_view(" \xC2\xA0"), std::string_view("\xD9\xA3")));
 }
 
 TEST_F(TijdbasisTest, TableWindowsAreMadeWhenFirstNeeded) {

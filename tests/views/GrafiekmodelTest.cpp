@@ -9,6 +9,7 @@
 #include "acquisition/RackModel.h"
 #include "acquisition/vensters/Tabelvenster.h"
 #include "files/Meetbestand.h"
+#include "files/Tijdbasis.h"
 #include "shared/Getallen.h"
 #include "shared/Hulpfuncties.h"
 #include "shared/Teksten.h"
@@ -260,6 +261,27 @@ TEST_F(GrafiekmodelTest, ScrollingShowsWhatAFullRedrawShowsAndReadsChangedCellsA
     model.ToonVenster(47);
     vergelijk("row numbers as labels");
     EXPECT_EQ(model.Raster().Label(1), QStringLiteral("47"));
+    // Samples 48 and 49 lose their time in module 1's grid (white space is no time); module 2's grid,
+    // read by a third curve, keeps one for 48 only: 48 takes that grid's label, 49 has none.
+    for (const int16_t k : {KolomDatum, KolomTijd}) {
+        tabel.ZetCelTekst(1, 48, k, QStringLiteral(" "));
+        tabel.ZetCelTekst(1, 49, k, QString());
+    }
+    tabel.ZetCelTekst(2, 48, KolomNummer, QStringLiteral("48"));
+    tabel.ZetCelTekst(2, 48, KolomDatum, QStringLiteral("06/01/2026"));
+    tabel.ZetCelTekst(2, 48, KolomTijd, QStringLiteral("10:48:00"));
+    model.SchrijfGrafiekLijnRef(3, LijnRack, 1);
+    model.SchrijfGrafiekLijnRef(3, LijnModule, 2);
+    model.SchrijfGrafiekLijnRef(3, LijnIngang, 1);
+    for (const int keuze : {0, 1, 3}) {
+        model.Instellingen.LabelKeuze = static_cast<int16_t>(keuze);
+        model.ToonVenster(47);
+        const char* const eigen[] = {"05/01/2026 09:47:00", "09:47:00", "", "47"};
+        const char* const andere[] = {"06/01/2026 10:48:00", "10:48:00", "", "48"};
+        EXPECT_EQ(model.Raster().Label(1).toStdString(), eigen[keuze]) << "label choice " << keuze;
+        EXPECT_EQ(model.Raster().Label(2).toStdString(), andere[keuze]) << "label choice " << keuze;
+        EXPECT_EQ(model.Raster().Label(3).toStdString(), "") << "label choice " << keuze;
+    }
 }
 
 TEST_F(GrafiekmodelTest, ACurveThatCannotBeReadLeavesAGap) {
@@ -676,8 +698,10 @@ protected:
         constexpr int aantalWaarden = sizeof(waarden) / sizeof(waarden[0]);
         constexpr int aantalEenheden = sizeof(eenheden) / sizeof(eenheden[0]);
         TabelRij rij;
-        rij[KolomDatum] = QStringLiteral("05/01/2026");
-        rij[KolomTijd] = QStringLiteral("09:%1:%2")
+        // Rack 1 on 5 January from 9 o'clock, rack 2 on 6 January from 10 o'clock.
+        rij[KolomDatum] = QStringLiteral("0%1/01/2026").arg(4 + r);
+        rij[KolomTijd] = QStringLiteral("%1:%2:%3")
+                             .arg(8 + r, 2, 10, QLatin1Char('0'))
                              .arg(s / 60 % 60, 2, 10, QLatin1Char('0'))
                              .arg(s % 60, 2, 10, QLatin1Char('0'));
         for (int n = 1; n <= AantalIngangen; ++n) {
@@ -691,11 +715,14 @@ protected:
         tabel(r).MSHFlexGrid[m]->Model().ZetRij(s, rij);
     }
 
-    // Every row of the chart against the texts of the sample's cells, converted one by one.
+    // Every row of the chart against the texts of the sample's cells, converted one by one; its label
+    // from the first plotted curve whose grid keeps a time in the row, none when no grid does.
     ::testing::AssertionResult ToontDeTabel() const {
         for (int rij = 1; rij <= model.Raster().Rijen(); ++rij) {
             const int32_t s = model.VensterStart + rij - 1;
             const bool getoond = rij <= model.AantalPunten;
+            QString label;
+            bool gelabeld = false;
             for (int n = 1; n <= static_cast<int>(Curven.size()); ++n) {
                 const auto [r, m, code] = Curven[static_cast<size_t>(n - 1)];
                 const bool temperatuur = code > AantalIngangen;
@@ -707,6 +734,13 @@ protected:
                         ? ConverteerTabelWaarde(r, m, k, t.CelTekst(m, s, kolom).trimmed(),
                                                 t.CelTekst(m, s, kolom + 1).trimmed(), temperatuur)
                         : Ontbreekt;
+                if (getoond && !gelabeld && Racks[r].Modules[m].Meting[k].Set && !ZonderTijd(r, m, s)) {
+                    const QString datum = t.CelTekst(m, s, KolomDatum), tijd = t.CelTekst(m, s, KolomTijd);
+                    const QString labels[] = {datum + QLatin1Char(' ') + tijd, tijd, datum,
+                                              t.CelTekst(m, s, KolomNummer)};
+                    label = labels[model.Instellingen.LabelKeuze];
+                    gelabeld = true;
+                }
                 const double punt = model.Raster().Waarde(rij, n + 2);
                 if (!ZelfdePunt(punt, verwacht))
                     return ::testing::AssertionFailure() << "sample " << s << " curve " << n << " cell \""
@@ -714,12 +748,10 @@ protected:
                                                          << t.CelTekst(m, s, kolom + 1).toStdString()
                                                          << "\": " << punt << " against " << verwacht;
             }
-            const QString label = getoond ? TabelVensters[1]->CelTekst(1, s, KolomDatum) + QLatin1Char(' ') +
-                                                TabelVensters[1]->CelTekst(1, s, KolomTijd)
-                                          : QString();
             if (model.Raster().Label(rij) != label)
                 return ::testing::AssertionFailure()
-                       << "sample " << s << ": label " << model.Raster().Label(rij).toStdString();
+                       << "sample " << s << ": label \"" << model.Raster().Label(rij).toStdString()
+                       << "\" against \"" << label.toStdString() << '"';
         }
         return ::testing::AssertionSuccess();
     }
@@ -751,6 +783,39 @@ TEST_F(GrafiekOverTabelvenstersTest, TheCellsBytesPlotTheNumbersOfTheirTextsAlso
     model.ToonVenster(2);
     EXPECT_TRUE(ToontDeTabel());
     EXPECT_DOUBLE_EQ(model.Raster().Waarde(19, 3), 4.5);
+
+    // A search finds other modules in rack 1: its grids begin empty and take the samples from 281 on,
+    // while rack 2 keeps its rows. Sample 270 is gone from rack 2 too, and sample 290 of slot 1 keeps
+    // nothing but white space in its time cells.
+    tabel(1).StelTabelIn(false);
+    for (int32_t s = 281; s <= Monsters; ++s) {
+        Bewaar(1, 1, s);
+        Bewaar(1, 4, s);
+    }
+    tabel(2).MSHFlexGrid[2]->Model().ZetRij(270, TabelRij{});
+    TabelRij wit;
+    wit[KolomDatum] = u8("\u00A0");
+    wit[KolomTijd] = QStringLiteral(" \t");
+    wit[3] = QStringLiteral("7.0");
+    tabel(1).MSHFlexGrid[1]->Model().ZetRij(290, wit);
+    const auto label = [&](int32_t s) { return model.Raster().Label(s - model.VensterStart + 1); };
+    for (const int keuze : {0, 1, 2, 3}) {
+        model.Instellingen.LabelKeuze = static_cast<int16_t>(keuze);
+        model.ToonVenster(251);
+        EXPECT_TRUE(ToontDeTabel()) << "label choice " << keuze;
+        // Kept by rack 2 alone; by slot 4 of rack 1 and rack 2 (slot 1 holds white space); by both
+        // racks; by neither.
+        const char* const verwacht[][4] = {{"06/01/2026 10:04:20", "10:04:20", "06/01/2026", "260"},
+                                           {"05/01/2026 09:04:50", "09:04:50", "05/01/2026", "290"},
+                                           {"05/01/2026 09:04:55", "09:04:55", "05/01/2026", "295"},
+                                           {"", "", "", ""}};
+        int i = 0;
+        for (const int32_t s : {260, 290, 295, 270})
+            EXPECT_EQ(label(s).toStdString(), verwacht[i++][keuze])
+                << "sample " << s << ", label choice " << keuze;
+        model.ToonVenster(241);
+        EXPECT_TRUE(ToontDeTabel()) << "label choice " << keuze << ", scrolled";
+    }
 }
 
 TEST(Grafiekcellen, PlainNumbersReadFromBytesAsTheirTexts) {
