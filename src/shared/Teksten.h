@@ -1,6 +1,6 @@
 #pragma once
-// The user-interface text table: Tekst[99] .. Tekst[508] in the current language, the language choice
-// and the help pages of that language.
+// The user-interface text table: Tekst[99] .. Tekst[509] (EersteTekst .. LaatsteTekst) in the current
+// language, the language choice and the help pages of that language.
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -36,7 +36,7 @@ void KiesTaal(int& taal);
 // window lists each language by its own name and shows itself in the language being chosen.
 TekstenTabel TekstenVan(int taal);
 
-// One per language: t[99] .. t[508] (t[500] the language's own name).
+// One per language: t[99] .. t[509] (t[500] the language's own name).
 void VulTekstenEngels(TekstenTabel& t);
 void VulTekstenFrans(TekstenTabel& t);
 void VulTekstenNederlands(TekstenTabel& t);
