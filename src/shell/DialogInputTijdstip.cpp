@@ -4,13 +4,16 @@
 #include "platform/Vensterwacht.h"
 #include "shared/Melding.h"
 #include "shared/Teksten.h"
+#include "shared/ui/Titelbalk.h"
 
 #include <QCalendarWidget>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimeEdit>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -54,7 +57,6 @@ DialogInputTijdstip::DialogInputTijdstip()
     knoppen->addWidget(OKButton);
     knoppen->addWidget(CancelButton);
     raster->addLayout(knoppen, 2, 0, 1, 2);
-    raster->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(OKButton, &QPushButton::clicked, this, &DialogInputTijdstip::OKButton_Click);
     connect(CancelButton, &QPushButton::clicked, this, &DialogInputTijdstip::CancelButton_Click);
@@ -65,6 +67,19 @@ void DialogInputTijdstip::ZetMinDate(platform::Datum minimum) {
     QDate dag = platform::QDateTimeUitDatum(minimum).date();
     if (!dag.isValid() || dag < EersteDag) dag = EersteDag;
     MonthView->setMinimumDate(dag);
+}
+
+void DialogInputTijdstip::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::WindowTitleChange && m_geladen) ZetMaat();
+    QDialog::changeEvent(e);
+}
+
+// A fixed size: that of the controls, and wide enough for the caption (the caller's, in any language)
+// to show whole in the title bar.
+void DialogInputTijdstip::ZetMaat() {
+    ensurePolished();
+    const QSize inhoud = layout()->sizeHint();
+    setFixedSize(std::max(inhoud.width(), TitelbalkBreedte(*this)), inhoud.height());
 }
 
 void DialogInputTijdstip::showEvent(QShowEvent* e) {
@@ -92,6 +107,7 @@ void DialogInputTijdstip::Form_Load() {
     LabelTime->setText(TekstInTaal(125) + QLatin1Char(':'));
     OKButton->setText(TekstInTaal(140));
     CancelButton->setText(TekstInTaal(141));
+    ZetMaat();
 }
 
 QString DialogInputTijdstip::TekstInTaal(int index) const {

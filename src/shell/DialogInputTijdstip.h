@@ -43,9 +43,11 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     void Form_Load();
+    void ZetMaat();
     void OKButton_Click();
     void CancelButton_Click();
     void reject() override;

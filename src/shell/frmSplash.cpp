@@ -165,6 +165,19 @@ QString frmSplash::ProductTekst() {
     return tekst;
 }
 
+bool frmSplash::event(QEvent* event) {
+    // A modal window has opened: it blocks this one, which would stay on top of it, out of reach of
+    // the mouse and the keyboard.
+    if (event->type() == QEvent::WindowBlocked && isVisible()) close();
+    return QWidget::event(event);
+}
+
+void frmSplash::changeEvent(QEvent* event) {
+    // Disabled with the main window, by a window that holds it (the settings dialog): out of reach too.
+    if (event->type() == QEvent::EnabledChange && !isEnabled() && isVisible()) close();
+    QWidget::changeEvent(event);
+}
+
 void frmSplash::keyPressEvent(QKeyEvent*) {
     close();
 }

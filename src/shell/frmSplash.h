@@ -1,7 +1,10 @@
 #pragma once
 // The program's identity window: the company word, a product picture, the product line with the active
 // special modes, the version, the date of the program file and the maker's line. A click on the
-// picture or a text, or any key, removes it; it can be dragged by its background.
+// picture or a text, or any key, removes it; it can be dragged by its background. It stays on top of
+// the other windows, but not of a modal window: when the program opens one (a dialog, a file or print
+// dialog, a box asked from inside a dialog) or holds the main window disabled behind a window of its
+// own, the window goes, as it would on a click, since no click or key could reach it any more.
 #include <QPoint>
 #include <QWidget>
 
@@ -27,6 +30,8 @@ public:
     static QString ProductTekst();
 
 protected:
+    bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

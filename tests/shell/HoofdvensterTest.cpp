@@ -1,4 +1,5 @@
 #include "Bestandsgrens.h"
+#include "EchteMelding.h"
 #include "OpnameRackvenster.h"
 #include "Opnametaal.h"
 #include "ShellOmgeving.h"
@@ -23,9 +24,11 @@
 #include "shared/Teksten.h"
 #include "shared/ui/Kindvensters.h"
 #include "shell/Installatie.h"
+#include "shell/Menubalk.h"
 #include "shell/Poorten.h"
 #include "shell/Programmainstellingen.h"
 #include "shell/Standaarddialogen.h"
+#include "shell/frmInstellen.h"
 #include "shell/frmSplash.h"
 #include "shell/mdiK740.h"
 
@@ -35,6 +38,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
@@ -174,6 +178,68 @@ TEST_F(HoofdvensterTest, TheSplashGoesOnAClickOnItsTextsOrPictureOrAKeyAndIsDrag
                          Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&splash, &beweging);
     EXPECT_EQ(splash.pos(), voor + QPoint(20, 10));
+}
+
+// Help > Info (F2) on a running program: the window stays beside the program's own box, which is no
+// modal window, and a click on its product line removes it while the box waits; it goes as soon as a
+// command opens a modal dialog (File > Open's file dialog), which it would stay on top of out of reach of
+// any click or key, and as soon as the settings dialog holds the main window disabled.
+TEST_F(HoofdvensterTest, InfoGoesWhenAModalDialogOpensAndAClickRemovesItBesideTheProgramsBox) {
+    const auto info = []() -> frmSplash* {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* s = qobject_cast<frmSplash*>(w); s && s->isVisible()) return s;
+        return nullptr;
+    };
+    mdiK740 venster;
+    // F2 in the main window, made active first as a click on it would.
+    const auto f2 = [&] {
+        venster.activateWindow();
+        QCoreApplication::processEvents();
+        QTest::keyClick(venster.focusWidget() ? venster.focusWidget() : &venster, Qt::Key_F2);
+    };
+    EchteMelding box(Qt::Key_Return, 1000);
+    bool gedaan = false;
+    ASSERT_TRUE(Start(venster, {QStringLiteral("/demo")}, [&] {
+        ZetMeldingVenster(&box);
+        f2();
+        ASSERT_NE(info(), nullptr) << "F2 showed no Info window";
+        bool inBox = false;
+        klok().planIn(100, [&] {
+            inBox = OpenMeldingen() == 1;
+            frmSplash* s = info();
+            ASSERT_NE(s, nullptr) << "the program's box took the Info window away";
+            QTest::mouseClick(s->lblProductName, Qt::LeftButton, {}, QPoint(2, 2));
+            EXPECT_EQ(info(), nullptr) << "a click on the product line left the Info window beside the box";
+        });
+        ToonMelding(QStringLiteral("Waiting"), vbOKOnly);
+        EXPECT_TRUE(inBox) << "the box was answered before the click";
+        EXPECT_EQ(box.geblokkeerd(), 0);
+
+        f2();
+        ASSERT_NE(info(), nullptr) << "F2 showed no Info window the second time";
+        bool inDialoog = false;
+        klok().planIn(100, [&] {
+            auto* dialoog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            inDialoog = dialoog != nullptr;
+            EXPECT_EQ(info(), nullptr) << "the Info window stays on top of the modal file dialog, where "
+                                          "no click or key reaches it";
+            if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) d->reject();
+        });
+        venster.menus().mnuFileOpen->trigger();
+        EXPECT_TRUE(inDialoog) << "File > Open showed no file dialog";
+
+        f2();
+        ASSERT_NE(info(), nullptr) << "F2 showed no Info window the third time";
+        venster.menus().mnuFileSettings->trigger();
+        ASSERT_TRUE(InstellenVenster() && !InstellenAfsluiten()) << "File > Settings opened no dialog";
+        EXPECT_FALSE(venster.isEnabled());
+        EXPECT_EQ(info(), nullptr) << "the Info window stays on top of the settings dialog, disabled";
+        QTest::mouseClick(InstellenVenster()->CancelButton, Qt::LeftButton);
+        gedaan = true;
+    }));
+    EXPECT_TRUE(gedaan);
+    // Neither an Info window nor the start-up splash is left.
+    EXPECT_EQ(info(), nullptr);
 }
 
 TEST_F(HoofdvensterTest, EveryWindowShowsTheProgramsOwnIcon) {

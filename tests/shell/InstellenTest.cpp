@@ -16,6 +16,7 @@
 #include "shared/Teksten.h"
 #include "shared/ui/FormPathInput.h"
 #include "shared/ui/HelpVenster.h"
+#include "shared/ui/Titelbalk.h"
 #include "shell/DialogInputTijdstip.h"
 #include "shell/Installatie.h"
 #include "shell/Menubalk.h"
@@ -904,44 +905,68 @@ TEST_F(InstellenTest, EveryTabShowsItsCaptionsWholeInEveryLanguage) {
         for (QPushButton* k : {v.OKButton, v.CancelButton, v.CommandHelp})
             EXPECT_GE(k->width(), k->minimumSizeHint().width()) << taal;
     }
-    // The picker and the folder chooser in the language chosen in the dialog, the program's own still
-    // English.
+    // The pickers and the folder choosers in the language chosen in the dialog, the program's own still
+    // English; each window wide enough for the window manager's title bar to show its caption whole.
+    const auto controleerTitel = [](const QWidget& venster, const std::string& waar) {
+        QFont vet = venster.font();
+        vet.setBold(true);
+        const int tekst = QFontMetrics(vet).horizontalAdvance(venster.windowTitle());
+        EXPECT_GE(TitelbalkBreedte(venster), tekst + 60) << waar << ": no room for the icon and buttons";
+        EXPECT_GE(venster.width(), TitelbalkBreedte(venster))
+            << waar << ": the title bar cuts \"" << venster.windowTitle().toStdString() << "\"";
+    };
     FormPathInputVenster mapKeuze;
     ZetMapKeuzeVenster(&mapKeuze);
     for (int taal = 0; taal < 3; ++taal) {
         v.ComboTaal->setCurrentIndex(taal);
         const TekstenTabel teksten = TekstenVan(taal);
-        InDePicker([&](DialogInputTijdstip& p) {
-            EXPECT_EQ(p.windowTitle(), teksten[326]);
-            EXPECT_EQ(p.CancelButton->text(), teksten[141]);
-            for (QLabel* l : {p.LabelDate, p.LabelTime}) {
-                EXPECT_TRUE(l->isVisible());
-                EXPECT_FALSE(l->text().isEmpty());
-                EXPECT_GE(l->width(), l->minimumSizeHint().width());
-            }
-            EXPECT_TRUE(p.MonthView->isVisible());
-            EXPECT_TRUE(p.DTPicker->isVisible());
-            ControleerVensterteksten(p, "picker in language " + std::to_string(taal));
-            if (!map.isEmpty()) {
-                EXPECT_TRUE(p.grab().toImage().save(OpnameBestand(map, QStringLiteral("tijdstip"), taal)));
-            }
-            QTest::mouseClick(p.CancelButton, Qt::LeftButton);
-        });
-        QTest::mouseClick(v.CommandStopTijdstip, Qt::LeftButton);
+        for (QPushButton* knop : {v.CommandStartTijdstip, v.CommandStopTijdstip}) {
+            const int titel = knop == v.CommandStartTijdstip ? 325 : 326;
+            const std::string waar =
+                "picker " + std::to_string(titel) + " in language " + std::to_string(taal);
+            InDePicker([&](DialogInputTijdstip& p) {
+                EXPECT_EQ(p.windowTitle(), teksten[titel]);
+                EXPECT_EQ(p.CancelButton->text(), teksten[141]);
+                for (QLabel* l : {p.LabelDate, p.LabelTime}) {
+                    EXPECT_TRUE(l->isVisible());
+                    EXPECT_FALSE(l->text().isEmpty());
+                    EXPECT_GE(l->width(), l->minimumSizeHint().width());
+                }
+                EXPECT_TRUE(p.MonthView->isVisible());
+                EXPECT_TRUE(p.DTPicker->isVisible());
+                ControleerVensterteksten(p, waar);
+                controleerTitel(p, waar);
+                if (!map.isEmpty() && titel == 326) {
+                    EXPECT_TRUE(
+                        p.grab().toImage().save(OpnameBestand(map, QStringLiteral("tijdstip"), taal)));
+                }
+                QTest::mouseClick(p.CancelButton, Qt::LeftButton);
+            });
+            v.SSTab->setCurrentIndex(0);
+            QTest::mouseClick(knop, Qt::LeftButton);
+        }
 
-        auto gezien = InHetVenster<FormPathInput>([&](FormPathInput& k) {
-            EXPECT_EQ(k.windowTitle(), teksten[477] + teksten[472]);
-            EXPECT_EQ(k.CommandCancel->text(), teksten[141]);
-            ControleerVensterteksten(k, "folder chooser in language " + std::to_string(taal));
-            if (!map.isEmpty()) {
-                EXPECT_TRUE(k.grab().toImage().save(OpnameBestand(map, QStringLiteral("mapkeuze"), taal)));
-            }
-            QTest::mouseClick(k.CommandCancel, Qt::LeftButton);
-        });
-        v.SSTab->setCurrentIndex(3);
-        QTest::mouseClick(v.MSHFlexGridFolder->viewport(), Qt::LeftButton, {},
-                          v.MSHFlexGridFolder->visualItemRect(v.MSHFlexGridFolder->item(1, 1)).center());
-        ASSERT_TRUE(*gezien) << "the data folder's row opened no folder chooser";
+        for (int rij = 1; rij <= 4; ++rij) {
+            const std::string waar =
+                "folder chooser " + std::to_string(rij) + " in language " + std::to_string(taal);
+            auto gezien = InHetVenster<FormPathInput>([&](FormPathInput& k) {
+                EXPECT_EQ(k.windowTitle(), teksten[477] + v.MSHFlexGridFolder->item(rij, 0)->text());
+                EXPECT_EQ(k.CommandCancel->text(), teksten[141]);
+                ControleerVensterteksten(k, waar);
+                controleerTitel(k, waar);
+                if (!map.isEmpty() && rij == 1) {
+                    EXPECT_TRUE(
+                        k.grab().toImage().save(OpnameBestand(map, QStringLiteral("mapkeuze"), taal)));
+                }
+                QTest::mouseClick(k.CommandCancel, Qt::LeftButton);
+            });
+            v.SSTab->setCurrentIndex(3);
+            QTest::mouseClick(
+                v.MSHFlexGridFolder->viewport(), Qt::LeftButton, {},
+                v.MSHFlexGridFolder->visualItemRect(v.MSHFlexGridFolder->item(rij, 1)).center());
+            ASSERT_TRUE(*gezien) << waar << " did not open";
+        }
+        EXPECT_EQ(v.MSHFlexGridFolder->item(1, 0)->text(), teksten[472]);
     }
     EXPECT_EQ(Tekst[127], "Settings");
     QTest::mouseClick(v.CancelButton, Qt::LeftButton);
