@@ -484,10 +484,16 @@ TEST_F(RunEindeTest, ARowGivenUpAtAFullDiskHasNoLineForAnInfo) {
             }
             EXPECT_FALSE(QFile::exists(Gegevenspad() + QStringLiteral(".new")));
             EXPECT_TRUE(platform::LeesBestand(Gegevenspad(), na) && na == voor);
+            // A copy of the file (Save As) has no line of them either.
+            SlaOpAls(venster, Pad("copy.csv"));
+            vragen.clear();
+            EXPECT_FALSE(InfoMetEnter(*tabel, 1, eerste, QStringLiteral("lost"))) << "the info editor opened";
+            ASSERT_EQ(vragen.size(), 1u) << "no box";
+            EXPECT_EQ(vragen[0].tekst, Tekst[509]);
             vragen.clear();
             EXPECT_TRUE(InfoMetEnter(*tabel, 1, laatste + 1, QStringLiteral("kept")));
             EXPECT_TRUE(vragen.empty()) << vragen.front().tekst.toStdString();
-            for (const QStringList& r : Rijen(Gegevenspad() + QStringLiteral(".new")))
+            for (const QStringList& r : Rijen(Pad("copy.csv") + QStringLiteral(".new")))
                 EXPECT_EQ(r.value(21), r.value(0) == tijd(laatste + 1) ? QStringLiteral("kept") : QString())
                     << r.value(0).toStdString();
             SluitZonderBewaren(venster);
