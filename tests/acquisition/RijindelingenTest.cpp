@@ -39,8 +39,34 @@ TEST(RijindelingenTest, EachRowKeepsTheLayoutLastSetForIt) {
     EXPECT_EQ(Rijen(r, 9, a, b), "bbbbbbbb.");
     r.Zet(5, 4, a); // an empty range changes nothing
     EXPECT_EQ(Rijen(r, 9, a, b), "bbbbbbbb.");
+    const uint64_t generatie = r.Generatie();
     r.Wis();
     EXPECT_EQ(Rijen(r, 3, a, b), "...");
+    EXPECT_NE(r.Generatie(), generatie) << "rows emptied unseen";
+    EXPECT_NE(Rijindelingen().Generatie(), r.Generatie());
+}
+
+// Rows taken at snapshots keep the snapshot's number: one after another in one run, also where a row set
+// again splits it; a row read from a file (or set again without one) has none.
+TEST(RijindelingenTest, EachRowTakenKeepsTheNumberOfItsSnapshot) {
+    const Rijmodules a = Lijst(), b = Lijst();
+    Rijindelingen r;
+    for (int32_t rij = 1; rij <= 5; ++rij)
+        r.Zet(rij, rij, a, 100 + static_cast<uint64_t>(rij));
+    // A snapshot whose number does not follow on (the tables began afresh elsewhere) starts a run.
+    r.Zet(6, 6, a, 300);
+    r.Zet(7, 7, a, 301);
+    r.Zet(3, 3, b);
+    const auto opnames = [&r] {
+        std::string uit;
+        for (int32_t rij = 1; rij <= 8; ++rij)
+            uit += std::to_string(r.Opname(rij)) + ' ';
+        return uit;
+    };
+    EXPECT_EQ(opnames(), "101 102 0 104 105 300 301 0 ");
+    EXPECT_EQ(Rijen(r, 8, a, b), "aabaaaa.");
+    r.Zet(1, 7, a);
+    EXPECT_EQ(opnames(), "0 0 0 0 0 0 0 0 ");
 }
 
 } // namespace

@@ -63,8 +63,10 @@ public:
         const QStringList velden = SplitsVelden(regel);
         return std::all_of(velden.begin() + 1, velden.end(), [](const QString& v) { return v.isEmpty(); });
     }
+    // The next snapshot, with its number.
     void VolgendeMeting() {
         TijdMeting += 1.0 / 86400.0;
+        ++Opnamenummer;
         LogMeting(QString());
     }
     // The table takes the row at `tijd` (date, blank, time) as its next row.
@@ -182,9 +184,12 @@ TEST_F(WachtendeRijenTest, RowsPastTheBoundOfAllFilesAreGivenUpWithABoxAnEndPoin
         EXPECT_TRUE(IsEindpunt(regels[voor[b] + 2])) << regels[voor[b] + 2].left(60).toStdString();
         EXPECT_EQ(SplitsVelden(regels[voor[b] + 2]).value(0), tijden[2]);
     }
-    // The next row follows the end point.
+    // The next row follows the end point. The snapshots of the rows given up are known as such, those of
+    // the rows kept are not.
     VolgendeMeting();
     EXPECT_EQ(Regels(paden[0]).size(), voor[0] + 4);
+    for (uint64_t o = Opnamenummer - 7; o <= Opnamenummer; ++o)
+        EXPECT_EQ(OpnameOpgegeven(o), o >= Opnamenummer - 4 && o < Opnamenummer) << "snapshot " << o;
 
     const QString logboek = platform::VanWindows1252(LeesBytes(LogboekPad));
     for (const QString& pad : paden) {
@@ -270,10 +275,13 @@ TEST_F(WachtendeRijenTest, RowsGivenUpByCancelAreNamedInTheEventLogAndTheNextRow
             VolgendeMeting();
             tijden.push_back(platform::DatumTijdTekst(TijdMeting));
         }
+        EXPECT_FALSE(OpnameOpgegeven(Opnamenummer)) << "a row that waits";
         Beurt({}, [&] { grens.reset(); });
         ASSERT_EQ(vragen.size(), 1u);
     }
+    EXPECT_TRUE(OpnameOpgegeven(Opnamenummer - 1) && OpnameOpgegeven(Opnamenummer));
     VolgendeMeting();
+    EXPECT_FALSE(OpnameOpgegeven(Opnamenummer));
     const QStringList regels = Regels(Gegevensbestand);
     ASSERT_EQ(regels.size(), 4) << regels.join(QStringLiteral("\n")).toStdString();
     EXPECT_TRUE(IsEindpunt(regels[2]));

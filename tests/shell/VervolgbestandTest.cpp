@@ -1710,6 +1710,14 @@ protected:
                 ASSERT_TRUE(VerbindingActief);
             });
     }
+    // The template of the data file gives `bestanden` logging files, each holding at least `rijen` rows.
+    static bool RijenInElkBestand(qsizetype bestanden, int rijen, QStringList* paden = nullptr) {
+        const QStringList gevonden = LogBestanden(Gegevensbestand);
+        if (paden) *paden = gevonden;
+        return gevonden.size() == bestanden &&
+               std::all_of(gevonden.begin(), gevonden.end(),
+                           [rijen](const QString& p) { return Rijen(p) >= rijen; });
+    }
     // A module that answers at position `positie` of the rack at `plaats`, every input reading `adc`.
     void ZetModule(int plaats, int positie, int32_t idno, int16_t adc) {
         RackEmulator::Module& module = emulator.zetModule(plaats, positie, idno);
@@ -1803,12 +1811,7 @@ protected:
         LogOnderSjabloon(boek, venster, sjabloon);
         int32_t opgeslagen = 0;
         boek.Stap(
-            QStringLiteral("rows in every rack's file"),
-            [&] {
-                const QStringList paden = LogBestanden(Gegevensbestand);
-                return paden.size() == 3 && std::all_of(paden.begin(), paden.end(),
-                                                        [](const QString& p) { return Rijen(p) >= 4; });
-            },
+            QStringLiteral("rows in every rack's file"), [] { return RijenInElkBestand(3, 4); },
             [&] {
                 if (!tijdensLoggen) venster.menus().mnuDatalogging->trigger();
                 keuze.bestanden = {Pad("saved.csv")};
@@ -1993,12 +1996,7 @@ protected:
         QStringList paden;
         int32_t voorZoeken = 0;
         boek.Stap(
-            QStringLiteral("rows in every rack's file"),
-            [&] {
-                paden = LogBestanden(Gegevensbestand);
-                return paden.size() == 3 && std::all_of(paden.begin(), paden.end(),
-                                                        [](const QString& p) { return Rijen(p) >= 4; });
-            },
+            QStringLiteral("rows in every rack's file"), [&] { return RijenInElkBestand(3, 4, &paden); },
             [&] {
                 if (!tijdensLoggen) venster.menus().mnuDatalogging->trigger();
                 ASSERT_EQ(VerbindingActief, tijdensLoggen);
@@ -2220,12 +2218,7 @@ protected:
         LogOnderSjabloon(boek, venster, "run-#module#.csv", 2);
         int32_t voorZoeken = 0, naZoeken = 0;
         boek.Stap(
-            QStringLiteral("rows in every module's file"),
-            [&] {
-                const QStringList paden = LogBestanden(Gegevensbestand);
-                return paden.size() == 2 && std::all_of(paden.begin(), paden.end(),
-                                                        [](const QString& p) { return Rijen(p) >= 10; });
-            },
+            QStringLiteral("rows in every module's file"), [] { return RijenInElkBestand(2, 10); },
             [&] {
                 stijgend.erase(std::find(stijgend.begin(), stijgend.end(), MillivoltModule));
                 ZetModule(1, 1, Geleiding, 700);
