@@ -3,12 +3,14 @@
 // ratio to the file size, and the load time, beside the same file kept by a plain standard-library
 // table with one string per field (read line by line, split at the commas); and the time to paint one
 // screenful of a grid at the top of the table and at its last row, which should not depend on the row
-// count.
+// count; and Edit > Info on the last row (the check before the editor opens, and the pass at OK that makes
+// the working copy), each beside a plain read of the same file line by line into std::string.
 #include "Benchhulp.h"
 #include "SchoneOmgeving.h"
 #include "acquisition/Programmastatus.h"
 #include "acquisition/RackModel.h"
 #include "files/Meetbestand.h"
+#include "files/Werkkopie.h"
 #include "platform/Datum.h"
 #include "platform/Klok.h"
 #include "platform/Opslag.h"
@@ -149,6 +151,33 @@ void TabelvensterMetBestand(benchmark::State& state) {
     grid.scrollToBottom();
     const double onder = Tekentijd(grid);
 
+    // Edit > Info on the last row, against reading the file once.
+    Gegevensbestand = pad;
+    const auto seconden = [](auto&& doe) {
+        const auto begin = std::chrono::steady_clock::now();
+        doe();
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+    };
+    const double leestijd = seconden([&pad] {
+        std::ifstream f(pad.toStdString(), std::ios::binary);
+        std::string regel;
+        size_t regels = 0;
+        while (std::getline(f, regel))
+            ++regels;
+        benchmark::DoNotOptimize(regels);
+    });
+    bool geweigerd = true, geschreven = false;
+    const double controle = seconden([&] { geweigerd = InfoGeweigerd(1, 1, Rijen); });
+    const double doorgang = seconden([&] { geschreven = SchrijfInfo(1, 1, Rijen, QStringLiteral("bench")); });
+    if (geweigerd || !geschreven) state.SkipWithError("the info was not written");
+    QFile::remove(pad + QStringLiteral(".new"));
+    WerkkopieAfgehandeld(pad);
+
+    state.counters["info_check_s"] = controle;
+    state.counters["info_write_s"] = doorgang;
+    state.counters["plain_read_s"] = leestijd;
+    state.counters["info_check_to_plain_read"] = controle / leestijd;
+    state.counters["info_write_to_plain_read"] = doorgang / leestijd;
     state.counters["file_MB"] = bestandsgrootte / 1e6;
     state.counters["load_s"] = laadtijd;
     state.counters["plain_per_cell_load_s"] = perCelTijd;

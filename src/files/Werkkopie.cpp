@@ -609,7 +609,7 @@ bool InfobronGeldig(const Infobron& bron, int16_t rack) {
     if (!VerbindingActief && Gegevensbestand == bron.bestand && venster && venster == bron.venster &&
         venster->Indelingen().Generatie() == bron.generatie)
         return true;
-    ToonMelding(Tekst[TekstTabelVeranderd], vbExclamation, Gegevensbestand);
+    ToonMelding(Tekst[TekstTabelVeranderd], vbExclamation, bron.bestand);
     return false;
 }
 

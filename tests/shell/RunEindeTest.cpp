@@ -496,6 +496,19 @@ TEST_F(RunEindeTest, ARowGivenUpAtAFullDiskHasNoLineForAnInfo) {
             for (const QStringList& r : Rijen(Pad("copy.csv") + QStringLiteral(".new")))
                 EXPECT_EQ(r.value(21), r.value(0) == tijd(laatste + 1) ? QStringLiteral("kept") : QString())
                     << r.value(0).toStdString();
+            // The file gone, Save As writes the tables, the rows given up among them: now they have a line.
+            ASSERT_TRUE(QFile::remove(Pad("copy.csv")) &&
+                        QFile::remove(Pad("copy.csv") + QStringLiteral(".new")));
+            SlaOpAls(venster, Pad("tables.csv"));
+            EXPECT_EQ(static_cast<int32_t>(Rijen(Pad("tables.csv")).size()), AantalMetingen);
+            vragen.clear();
+            EXPECT_TRUE(InfoMetEnter(*tabel, 1, eerste, QStringLiteral("back")));
+            EXPECT_TRUE(vragen.empty()) << vragen.front().tekst.toStdString();
+            for (const QStringList& r : Rijen(Pad("tables.csv") + QStringLiteral(".new")))
+                EXPECT_EQ(r.value(21), r.value(0) == tijd(eerste)        ? QStringLiteral("back")
+                                       : r.value(0) == tijd(laatste + 1) ? QStringLiteral("kept")
+                                                                         : QString())
+                    << r.value(0).toStdString();
             SluitZonderBewaren(venster);
         });
     ASSERT_TRUE(venster.MDIForm_Load({}));
