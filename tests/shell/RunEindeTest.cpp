@@ -413,7 +413,8 @@ TEST_F(RunEindeTest, RowsTheDiskCannotTakeWaitBesideTheRealQuestionAndFollowOnRe
 // with Cancel as room comes: the rows that waited are given up, and the file's next row follows the end
 // point of the break, at the time of the first row given up. Edit > Info on a row given up (the first one
 // too, which shares its second with that end point) gets the box that says the row has no line, and
-// nothing changes; a row after the break takes the text into its own line.
+// nothing changes, also in a copy of the file (Save As); a row after the break takes the text into its own
+// line. Once a Save As writes the tables, the rows given up have their lines and take a text.
 TEST_F(RunEindeTest, ARowGivenUpAtAFullDiskHasNoLineForAnInfo) {
     mdiK740 venster;
     const Installatie installatie(venster);
