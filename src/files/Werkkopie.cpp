@@ -385,12 +385,6 @@ bool IndelingOnbekend(int16_t rack, int16_t module, int32_t rij) {
     return !venster || !venster->Indelingen().Van(rij);
 }
 
-std::optional<qint64> SecondeVanRegel(const QString& regel) {
-    platform::Datum tijd = 0;
-    if (!platform::LeesDatumTijd(VolgendVeld(regel, 1).veld, tijd)) return std::nullopt;
-    return HeleSeconden(tijd);
-}
-
 namespace {
 
 // The time cells of row `rij` as a Save As of the tables writes its line (ModuleMetTijd): the same
@@ -431,8 +425,10 @@ Regelwijzer::Regelwijzer(int16_t rack, int16_t module, const std::vector<int32_t
 
 Regelwijzer::Plaats Regelwijzer::Volgende(const QString& regel) {
     Plaats plaats;
-    plaats.seconde = SecondeVanRegel(regel);
-    if (!plaats.seconde) return plaats;
+    // The whole second of the line's time, its first field; none for a line without one.
+    platform::Datum tijd = 0;
+    if (!m_datumLezer.Lees(VolgendVeld(regel, 1).veld, tijd)) return plaats;
+    plaats.seconde = HeleSeconden(tijd);
     const auto plek = m_seconden.find(*plaats.seconde);
     if (plek == m_seconden.end()) return plaats;
     const size_t i = plek->gelezen++;

@@ -110,9 +110,6 @@ private:
     mutable std::vector<std::pair<Rijmodules, Veldindeling>> m_indelingen;
 };
 
-// The whole second of a file line's time (its first field); none for a line without one (a header).
-std::optional<qint64> SecondeVanRegel(const QString& regel);
-
 // The one rule by which a row of a table finds its line in the data file, or none. The lines of the file
 // are the rows that any table shows with a time, in their order (the load gives every table each line's
 // time, the logging each row taken, and a Save As that writes the tables writes those rows): a row's line
@@ -148,6 +145,8 @@ private:
         std::vector<std::pair<int32_t, bool>> rijen;
     };
     QHash<qint64, Seconde> m_seconden;
+    // The lines' times, read as the loader reads them.
+    DatumLezer m_datumLezer;
 };
 
 // The texts of an edit refused: the file and the racks differ in the module (499), a row read by
