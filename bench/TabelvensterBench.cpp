@@ -26,8 +26,8 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <chrono>
-#include <fstream>
 #include <cstdio>
+#include <fstream>
 #include <malloc.h>
 #include <string>
 #include <unistd.h>
