@@ -51,20 +51,21 @@ void Rijindelingen::Zet(int32_t van, int32_t tot, const Rijmodules& modules, uin
     m_reeksen = std::move(nieuw);
 }
 
-Rijmodules Rijindelingen::Van(int32_t rij) const {
+const Rijindelingen::Reeks* Rijindelingen::ReeksVan(int32_t rij) const {
     const auto na = std::upper_bound(m_reeksen.begin(), m_reeksen.end(), rij,
                                      [](int32_t r, const Reeks& reeks) { return r < reeks.van; });
-    if (na == m_reeksen.begin()) return nullptr;
-    const Reeks& reeks = *std::prev(na);
-    return rij <= reeks.tot ? reeks.modules : nullptr;
+    if (na == m_reeksen.begin() || rij > std::prev(na)->tot) return nullptr;
+    return &*std::prev(na);
+}
+
+Rijmodules Rijindelingen::Van(int32_t rij) const {
+    const Reeks* reeks = ReeksVan(rij);
+    return reeks ? reeks->modules : nullptr;
 }
 
 uint64_t Rijindelingen::Opname(int32_t rij) const {
-    const auto na = std::upper_bound(m_reeksen.begin(), m_reeksen.end(), rij,
-                                     [](int32_t r, const Reeks& reeks) { return r < reeks.van; });
-    if (na == m_reeksen.begin()) return 0;
-    const Reeks& reeks = *std::prev(na);
-    return rij <= reeks.tot && reeks.opname != 0 ? reeks.opname + uint64_t(rij - reeks.van) : 0;
+    const Reeks* reeks = ReeksVan(rij);
+    return reeks && reeks->opname != 0 ? reeks->opname + uint64_t(rij - reeks->van) : 0;
 }
 
 namespace {

@@ -110,6 +110,8 @@ private:
         Rijmodules modules;
         uint64_t opname = 0; // of row `van`; 0 none
     };
+    // The run that holds row `rij`; nullptr for none.
+    const Reeks* ReeksVan(int32_t rij) const;
     std::vector<Reeks> m_reeksen; // ascending, apart, each with its modules
     uint64_t m_generatie = 0;
 };
