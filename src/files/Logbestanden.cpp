@@ -395,27 +395,74 @@ Uitkomst Afgehandeld(Logbestand* b) {
     return Uitkomst::Geschreven;
 }
 
+// Where the end point of a break goes: nowhere yet, before the waiting lines, or behind them.
+enum class Breukplaats { Geen, Ervoor, Erna };
+
 // The end point of a break around the waiting lines of `w` (`wachtRijen`: lines wait), with a row of the
 // file's own after them when `eigenRij`; `houdtRijen`: the file holds rows before them. It goes only where
 // a row follows it: before the rows that wait when they were given up before them (by Cancel), behind the
 // rows kept when those past the bound were given up.
-void Breukpunt(const Wachtend* w, bool wachtRijen, bool eigenRij, bool houdtRijen, QString& ervoor,
-               QString& erna) {
-    if (!w || w->breuk.isEmpty()) return;
+Breukplaats Breukpunt(const Wachtend* w, bool wachtRijen, bool eigenRij, bool houdtRijen, QString& ervoor,
+                      QString& erna) {
+    if (!w || w->breuk.isEmpty()) return Breukplaats::Geen;
     const QString breuk = Eindpuntregel(w->breuk, w->velden, TekstAfbakening);
     const bool rijVolgt = wachtRijen || eigenRij;
-    if (w->breukEerst && houdtRijen && rijVolgt) ervoor += breuk;
-    if (!w->breukEerst && rijVolgt && (wachtRijen ? w->rijen.aantal > 0 && !w->laatsteEindpunt : houdtRijen))
+    if (w->breukEerst && houdtRijen && rijVolgt) {
+        ervoor += breuk;
+        return Breukplaats::Ervoor;
+    }
+    if (!w->breukEerst && rijVolgt &&
+        (wachtRijen ? w->rijen.aantal > 0 && !w->laatsteEindpunt : houdtRijen)) {
         erna += breuk;
+        return Breukplaats::Erna;
+    }
+    return Breukplaats::Geen;
 }
 
-// Appends to the file what waits for it and then `eigen` (the snapshot's own line, the row or end point
-// at `tijd`; may be empty), after what the file needs as it stands now: an empty file its header, a file
-// whose last line was cut a line end. Where rows were given up, the end point of the break goes before
-// the next row, once the file holds rows (an empty file gets only its header). A file that holds rows
-// of another layout than the waiting ones gets nothing. `stand`: the file as the snapshot found it, when
-// nothing waits for it.
-Uitkomst SchrijfNaar(const QString& pad, const QString& kop, const QString& eigen, bool eigenEindpunt,
+// A snapshot's own line for a file: the row, or the end point when `eindpunt`, at `tijd`; the line of the
+// table row taken at snapshot `opname` (0: not known), or of no table row when not `rij`.
+struct Eigenregel {
+    QString regel;
+    QString tijd;
+    bool eindpunt = false;
+    uint64_t opname = 0;
+    bool rij = true;
+};
+
+// What a file's record keeps of the lines just appended to it, in their order: the end point of a break
+// before or behind the lines that waited (`plaats`), those lines (`w`), then the snapshot's own. A file that
+// was gone or empty (`nieuw`) holds no line of a row taken before them.
+void VolgRegels(Regelspoor& spoor, bool nieuw, const Wachtend* w, Breukplaats plaats,
+                const Eigenregel* eigen) {
+    const bool wachtRijen = w && w->Wacht();
+    const bool eigenRegel = eigen && !eigen->regel.isEmpty();
+    if (nieuw) {
+        const uint64_t eerste = wachtRijen && w->opnames.Eerste() ? w->opnames.Eerste()
+                                : eigenRegel && eigen->rij        ? eigen->opname
+                                                                  : 0;
+        if (eerste > 0) spoor.vanaf = eerste;
+        spoor.losse.clear();
+    }
+    if (plaats == Breukplaats::Ervoor) spoor.losse.push_back({w->breuk, spoor.laatste});
+    if (wachtRijen) {
+        spoor.losse.insert(spoor.losse.end(), w->losse.begin(), w->losse.end());
+        spoor.laatste = std::max(spoor.laatste, w->opnames.Laatste());
+    }
+    if (plaats == Breukplaats::Erna) spoor.losse.push_back({w->breuk, spoor.laatste});
+    if (!eigenRegel) return;
+    if (eigen->rij)
+        spoor.laatste = std::max(spoor.laatste, eigen->opname);
+    else
+        spoor.losse.push_back({eigen->tijd, spoor.laatste});
+}
+
+// Appends to the file what waits for it and then `eigen` (the snapshot's own line; none: nothing of its
+// own), after what the file needs as it stands now: an empty file its header, a file whose last line was
+// cut a line end. Where rows were given up, the end point of the break goes before the next row, once the
+// file holds rows (an empty file gets only its header). A file that holds rows of another layout than the
+// waiting ones gets nothing. `stand`: the file as the snapshot found it, when nothing waits for it. The
+// file's record keeps which lines went in (VolgRegels), and which were not written.
+Uitkomst SchrijfNaar(const QString& pad, const QString& kop, const Eigenregel* eigen = nullptr,
                      std::optional<Bestandsstand> gevonden = std::nullopt,
                      const Nagezien* nagezien = nullptr) {
     Logbestand* b = wacht.Wachtrij(pad);
@@ -423,12 +470,16 @@ Uitkomst SchrijfNaar(const QString& pad, const QString& kop, const QString& eige
     const bool wachtRijen = w && w->Wacht();
     const QString rijKop = wachtRijen ? w->kop : kop;
     const Bestandsstand stand = gevonden && !w ? *gevonden : StandVan(pad);
-    const bool eigenRij = !eigen.isEmpty() && !eigenEindpunt;
+    const bool eigenRij = eigen && !eigen->regel.isEmpty() && !eigen->eindpunt;
     QString voor;
     bool houdtRijen = false;
     if (stand.lengte == 0) {
-        // A file that is gone or empty: an end point alone does not make it again.
+        // A file that is gone or empty: an end point alone does not make it again. Those that waited and
+        // the snapshot's own have no line in it.
         if (!(wachtRijen && w->rijen.aantal > 0) && !eigenRij) {
+            Regelspoor& spoor = wacht.Bestand(pad).spoor;
+            if (w) spoor.zonder.Voeg(w->opnames);
+            if (eigen && eigen->rij && !eigen->regel.isEmpty()) spoor.zonder.Voeg(eigen->opname);
             return Afgehandeld(b);
         }
         voor = rijKop;
@@ -440,8 +491,8 @@ Uitkomst SchrijfNaar(const QString& pad, const QString& kop, const QString& eige
     // What goes before the waiting lines, and what after them: small, made anew at every try. The waiting
     // lines are written from where they wait, and the first piece the file refuses ends the try.
     QString ervoor = voor, erna;
-    Breukpunt(w, wachtRijen, eigenRij, houdtRijen, ervoor, erna);
-    erna += eigen;
+    const Breukplaats plaats = Breukpunt(w, wachtRijen, eigenRij, houdtRijen, ervoor, erna);
+    if (eigen) erna += eigen->regel;
     platform::Aanvulling aanvulling(pad);
     aanvulling.Schrijf(platform::NaarWindows1252(ervoor));
     if (wachtRijen)
@@ -465,6 +516,7 @@ Uitkomst SchrijfNaar(const QString& pad, const QString& kop, const QString& eige
     }
     bestand.stand = StandVan(pad);
     bestand.kop = rijKop;
+    VolgRegels(bestand.spoor, stand.lengte == 0, w, plaats, eigen);
     return Afgehandeld(b);
 }
 
@@ -493,7 +545,7 @@ void VraagOverWachtend() {
         Logbestand* w = wacht.Eerste(false);
         if (!w) break;
         const QString pad = w->pad;
-        if (SchrijfNaar(pad, w->wacht.kop, QString(), false) == Uitkomst::Geschreven) continue;
+        if (SchrijfNaar(pad, w->wacht.kop) == Uitkomst::Geschreven) continue;
         IntrekbareMelding box;
         vraagPad = pad;
         vraagBox = &box;
@@ -539,26 +591,25 @@ void MeldOpgeven() {
     MeldNaastDeLus(tekst, vbOKOnly | vbExclamation);
 }
 
-// Appends a file's line (the row or end point at `tijd`, of `velden` fields) behind what waits for it.
-// Lines a file cannot take wait (the user is asked, or told that its folder cannot be written); past the
-// bound they are given up. `stand`: the file as the snapshot found it; `nagezien`: the snapshot's check of
-// it; `opname`: the snapshot of the table row the line is of (0: none).
-void VoegToe(const QString& pad, const QString& kop, const QString& regel, const QString& tijd, int velden,
-             bool eindpunt, std::optional<Bestandsstand> stand = std::nullopt,
-             const Nagezien* nagezien = nullptr, uint64_t opname = 0) {
-    if (SchrijfNaar(pad, kop, regel, eindpunt, stand, nagezien) == Uitkomst::Geschreven) return;
+// Appends a file's line (`eigen`, of `velden` fields) behind what waits for it. Lines a file cannot take
+// wait (the user is asked, or told that its folder cannot be written); past the bound they are given up.
+// `stand`: the file as the snapshot found it; `nagezien`: the snapshot's check of it.
+void VoegToe(const QString& pad, const QString& kop, const Eigenregel& eigen, int velden,
+             std::optional<Bestandsstand> stand = std::nullopt, const Nagezien* nagezien = nullptr) {
+    if (SchrijfNaar(pad, kop, &eigen, stand, nagezien) == Uitkomst::Geschreven) return;
     Logbestand& b = wacht.MaakWachtrij(pad, kop);
     Wachtend& w = b.wacht;
     Geweigerd(b);
-    const QByteArray bytes = platform::NaarWindows1252(regel);
+    const QByteArray bytes = platform::NaarWindows1252(eigen.regel);
+    const uint64_t opname = eigen.rij ? eigen.opname : 0;
     if (w.opgegeven.aantal > 0 || w.eindpuntOpgegeven || !wacht.Past(bytes.size())) {
-        if (wacht.GeefOp(b, tijd, eindpunt, velden, opname) && !nieuwOpgegeven.contains(pad)) {
+        if (wacht.GeefOp(b, eigen.tijd, eigen.eindpunt, velden, opname) && !nieuwOpgegeven.contains(pad)) {
             nieuwOpgegeven << pad;
-            if (nieuwOpgegevenTijd.isEmpty()) nieuwOpgegevenTijd = tijd;
+            if (nieuwOpgegevenTijd.isEmpty()) nieuwOpgegevenTijd = eigen.tijd;
         }
         return;
     }
-    wacht.Voeg(b, bytes, tijd, eindpunt, velden, opname);
+    wacht.Voeg(b, bytes, eigen.tijd, eigen.eindpunt, velden, opname, eigen.rij);
 }
 
 // The files of their own that units of one name were given and the event log has not named yet: it names
@@ -618,14 +669,16 @@ public:
             // An end point goes under its run's rows: a file that is gone (deleted while logging) is not
             // made again for it.
             if (stop && b.stand.lengte == 0 && !WachtendVan(b.pad)) {
-                if (Logbestand* l = wacht.Van(b.pad)) l->lopend = false;
+                Logbestand& l = wacht.Bestand(b.pad);
+                l.lopend = false;
+                l.spoor.zonder.Voeg(Opnamenummer);
                 continue;
             }
             NoemEigenBestand(b.pad);
             const Nagezien nagezien{b.stand, b.kop, m_meldingen};
             // The snapshot's own line: the line of the row the tables take with it.
-            VoegToe(b.pad, b.kop, b.inhoud, tijd, b.velden / std::max(b.regels, 1), stop, b.stand,
-                    b.nagezien ? &nagezien : nullptr, Opnamenummer);
+            VoegToe(b.pad, b.kop, {b.inhoud, tijd, stop, Opnamenummer}, b.velden / std::max(b.regels, 1),
+                    b.stand, b.nagezien ? &nagezien : nullptr);
             Logbestand& l = wacht.Bestand(b.pad);
             l.lopend = !stop;
             if (!stop) {
@@ -670,7 +723,7 @@ void SchrijfVerlatenBestanden(const Logschrijver& uit) {
         const QString pad = verlaten[i];
         Logbestand* w = WachtendVan(pad);
         if (!w) continue;
-        const Uitkomst uitkomst = SchrijfNaar(pad, w->wacht.kop, QString(), false);
+        const Uitkomst uitkomst = SchrijfNaar(pad, w->wacht.kop);
         if (uitkomst == Uitkomst::Geschreven) continue;
         if (uitkomst == Uitkomst::AndereIndeling) {
             const QString naast = VrijeNaamNaast(pad);
@@ -688,8 +741,9 @@ void SchrijfVerlatenBestanden(const Logschrijver& uit) {
 // Every file of the run that has no end point yet gets one in the layout of its rows: the time and
 // empty fields. A file that is gone, or whose header names other columns now (another file was put in
 // its place, or its header was edited), is left as it is; so are the files in `verder`, whose rows go on
-// in a file of the next name.
-void BeeindigLopendeBestanden(const QString& tijd, const QString& afbakening,
+// in a file of the next name. `rij`: the end point is the line of the table row of this snapshot (an end
+// of logging); otherwise the snapshot's row goes into another file, and the end point is no row's.
+void BeeindigLopendeBestanden(const QString& tijd, const QString& afbakening, bool rij,
                               const QStringList& verder = {}) {
     std::vector<Logbestand*> lopend;
     wacht.VoorElk([&lopend](Logbestand& b) {
@@ -701,13 +755,14 @@ void BeeindigLopendeBestanden(const QString& tijd, const QString& afbakening,
         if (verder.contains(pad)) continue;
         const Bestandsstand stand = StandVan(pad);
         // A file whose lines wait gets its end point behind them.
-        if (!WachtendVan(pad)) {
-            if (stand.lengte == 0) continue;
-            if (!ZelfdeBestandZelfdeKop(pad, stand, l->lopendeKop)) continue;
+        if (!WachtendVan(pad) && (stand.lengte == 0 || !ZelfdeBestandZelfdeKop(pad, stand, l->lopendeKop))) {
+            if (rij) l->spoor.zonder.Voeg(Opnamenummer);
+            continue;
         }
         const QString kop = l->lopendeKop;
         const int velden = l->lopendeVelden;
-        VoegToe(pad, kop, Eindpuntregel(tijd, velden, afbakening), tijd, velden, true);
+        VoegToe(pad, kop, {Eindpuntregel(tijd, velden, afbakening), tijd, true, rij ? Opnamenummer : 0, rij},
+                velden);
     }
 }
 
@@ -1076,7 +1131,7 @@ bool LogSnapshot(const QString& info, bool magVerhuizen) {
     // of the next name: its header, the rows that waited, then this row.
     if (uit.AndereIndeling()) {
         const QStringList verweesd = Verweesd();
-        BeeindigLopendeBestanden(tijd, TekstAfbakening, verweesd);
+        BeeindigLopendeBestanden(tijd, TekstAfbakening, stop, verweesd);
         if ((stop && verweesd.isEmpty()) || !magVerhuizen) return false;
         const QString naam = VolgendeVrijeNaam(sjabloon);
         VerhuisRijen(verweesd, sjabloon, naam);
@@ -1117,7 +1172,7 @@ bool LogSnapshot(const QString& info, bool magVerhuizen) {
         // The end reaches every file the run wrote rows to since its last end point, also one whose name
         // the template no longer gives (a day the clock has left while no row of the new day came yet),
         // at the time of the end.
-        BeeindigLopendeBestanden(tijd, TekstAfbakening);
+        BeeindigLopendeBestanden(tijd, TekstAfbakening, true);
     } else {
         // The run's rows go on in this snapshot's files: a file it left (a former day's, one under a
         // former name) is no longer among its own, and no later end or change of layout writes there.
@@ -1163,8 +1218,25 @@ bool BeginLogging() {
     return schrijfbaar;
 }
 
-bool OpnameOpgegeven(uint64_t opname) {
-    return wacht.Opgegeven(opname);
+bool RegelOntbreekt(const QString& pad, uint64_t opname) {
+    const Logbestand* b = wacht.Van(pad);
+    return b && b->spoor.Ontbreekt(opname);
+}
+
+std::vector<LosseRegel> LosseRegels(const QString& pad) {
+    const Logbestand* b = wacht.Van(pad);
+    return b ? b->spoor.losse : std::vector<LosseRegel>();
+}
+
+void RegelsZijnRijen(const QString& pad) {
+    if (Logbestand* b = wacht.Van(pad)) b->spoor = {};
+}
+
+void RegelsGekopieerd(const QString& van, const QString& naar) {
+    if (van == naar) return;
+    const Logbestand* b = wacht.Van(van);
+    Regelspoor spoor = b ? b->spoor : Regelspoor();
+    wacht.Bestand(naar).spoor = std::move(spoor);
 }
 
 void ZetWachtendGrens(qsizetype bytes) {
@@ -1175,7 +1247,7 @@ bool SchrijfWachtendeRegels() {
     VerhuisVerweesdeRijen();
     while (Logbestand* w = wacht.Eerste()) {
         const QString pad = w->pad;
-        if (SchrijfNaar(pad, w->wacht.kop, QString(), false) != Uitkomst::Geschreven) return false;
+        if (SchrijfNaar(pad, w->wacht.kop) != Uitkomst::Geschreven) return false;
     }
     VraagZonderRijen();
     return true;
@@ -1441,7 +1513,7 @@ void NeemWachtendeRijenMee(const QString& sjabloon, const QString& naam, bool ge
     wacht.Verhuis(oud, naam);
     VergeetStand(naam);
     Logbestand* w = WachtendVan(naam);
-    if (!w || SchrijfNaar(naam, w->wacht.kop, QString(), false) == Uitkomst::Geschreven) return;
+    if (!w || SchrijfNaar(naam, w->wacht.kop) == Uitkomst::Geschreven) return;
     // They wait for the new file as any rows do.
     Geweigerd(*w);
 }

@@ -8,6 +8,8 @@
 // each other has a file of its own beside it, "name_2.csv", "name_3.csv", ..., with its own header, which
 // it keeps while the program runs; the event log names it once a row or an end point goes there. The end
 // of a run is a row whose info text is "Stop".
+#include "files/WachtendeRijen.h"
+
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -87,10 +89,23 @@ bool BeginLogging();
 // once the file takes rows again. Rows given up by Cancel are named there too, and the file's next row
 // comes after an end point at the first of them, once the file holds rows.
 void ZetWachtendGrens(qsizetype bytes);
-// Whether the line of the table row taken at snapshot `opname` (Opnamenummer) was given up: past the
-// bound, by Cancel, or at an end. Such a row has no line in the file it was taken for, nor in a copy of
-// it; a Save As that writes the tables writes it.
-bool OpnameOpgegeven(uint64_t opname);
+// What the run knows of the lines of a file besides its rows' own, for the one rule by which a table row
+// finds its line (the edits' Regelwijzer). Whether the table row taken at snapshot `opname` (Opnamenummer;
+// 0 for a row read from a file or written by a Save As) has no line in the file `pad`: its line was given
+// up (past the bound, by Cancel, or at an end), was never written there (an end point of a file that was
+// gone, or whose header names other columns by then), or went with the file, which the logging made anew
+// since (it was removed or emptied behind the program). A copy of the file (Save As) lacks it too; a Save
+// As that writes the tables writes it.
+bool RegelOntbreekt(const QString& pad, uint64_t opname);
+// The lines the program wrote into `pad` that are no table row, in the order written: the end point of a
+// break where rows were given up, and the end point of a run whose rows went on in a file of another
+// layout. Each with its time as written and the last snapshot whose line lies before it.
+std::vector<LosseRegel> LosseRegels(const QString& pad);
+// Every line of `pad` is a row of the tables now (the file was loaded, or written from the tables, or is
+// new): what was known of its lines besides goes.
+void RegelsZijnRijen(const QString& pad);
+// `naar` was made a copy of `van` (Save As): it holds the same lines.
+void RegelsGekopieerd(const QString& van, const QString& naar);
 // Tries to write every file's waiting rows now; true when none waits any more.
 bool SchrijfWachtendeRegels();
 // The first file whose rows still wait ("" when none).

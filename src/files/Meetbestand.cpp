@@ -408,6 +408,8 @@ void LeesGegevensbestand(const QString& naam) {
     const auto geladen = std::make_shared<const std::vector<Tabelmodule>>(indeling.Modules());
     for (Tabelvenster* venster : vensters)
         venster->Indelingen().Zet(1, AantalMetingen, geladen);
+    // Every line of the file is a row of the tables now.
+    RegelsZijnRijen(naam);
     BezigMetLaden = false;
     f.close();
     SluitVoortgang();

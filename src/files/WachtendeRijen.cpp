@@ -81,9 +81,11 @@ void WachtendeRijen::VoorElk(const std::function<void(Logbestand&)>& doe) {
 }
 
 void WachtendeRijen::Voeg(Logbestand& b, const QByteArray& regel, const QString& tijd, bool eindpunt,
-                          int velden, uint64_t opname) {
+                          int velden, uint64_t opname, bool rij) {
     Wachtend& w = b.wacht;
-    w.opnames.Voeg(opname);
+    // A line of no row goes into the file after the lines that wait before it, or were written.
+    if (!rij) w.losse.push_back({tijd, std::max(b.spoor.laatste, w.opnames.Laatste())});
+    w.opnames.Voeg(rij ? opname : 0);
     // A new piece once the last one is full: what waits is never copied to take a line.
     constexpr qsizetype Stuk = 60 * 1024;
     if (w.stukken.empty() || w.stukken.back().size() + regel.size() > Stuk)
@@ -103,7 +105,7 @@ void WachtendeRijen::Voeg(Logbestand& b, const QByteArray& regel, const QString&
 
 bool WachtendeRijen::GeefOp(Logbestand& b, const QString& tijd, bool eindpunt, int velden, uint64_t opname) {
     Wachtend& w = b.wacht;
-    m_opgegevenOpnames.Voeg(opname);
+    b.spoor.zonder.Voeg(opname);
     if (eindpunt) {
         w.eindpunt = tijd;
         w.eindpuntOpgegeven = true;
@@ -126,8 +128,9 @@ void WachtendeRijen::GeefAllesOp(Logbestand& b) {
     if (!w.breuk.isEmpty()) w.breukEerst = true;
     w.laatsteEindpunt = false;
     VerwijderBytes(w);
-    m_opgegevenOpnames.Voeg(w.opnames);
+    b.spoor.zonder.Voeg(w.opnames);
     w.opnames = {};
+    w.losse.clear();
     w.rijen = {};
     w.opgegeven = {};
     w.eindpunt.clear();
@@ -154,6 +157,7 @@ Logbestand* WachtendeRijen::Verhuis(const QString& van, const QString& naar) {
         if (w.Wacht()) d.laatsteEindpunt = w.laatsteEindpunt;
         d.rijen.Voeg(w.rijen);
         d.opnames.Voeg(w.opnames);
+        d.losse.insert(d.losse.end(), w.losse.begin(), w.losse.end());
         d.opgegeven.Voeg(w.opgegeven);
         if (!w.eindpunt.isEmpty()) d.eindpunt = w.eindpunt;
         d.eindpuntOpgegeven = d.eindpuntOpgegeven || w.eindpuntOpgegeven;
@@ -203,7 +207,7 @@ void WachtendeRijen::VerwijderBytes(Wachtend& w) {
 
 void WachtendeRijen::Leeg() {
     for (Logbestand* b : m_wachtrijen) {
-        m_opgegevenOpnames.Voeg(b->wacht.opnames);
+        b->spoor.zonder.Voeg(b->wacht.opnames);
         b->wacht = {};
         b->wachtrij = false;
     }
@@ -218,5 +222,4 @@ void WachtendeRijen::Reset() {
     m_totaal = 0;
     m_grens = StandaardGrens;
     m_opgevenGemeld = false;
-    m_opgegevenOpnames = {};
 }

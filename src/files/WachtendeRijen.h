@@ -54,10 +54,40 @@ public:
     void Voeg(const Opnamereeksen& ander);
     bool Heeft(uint64_t opname) const;
     bool Leeg() const { return m_reeksen.empty(); }
+    // The first and the last snapshot kept; 0 when none.
+    uint64_t Eerste() const { return m_reeksen.empty() ? 0 : m_reeksen.front().first; }
+    uint64_t Laatste() const { return m_reeksen.empty() ? 0 : m_reeksen.back().second; }
 
 private:
     void VoegReeks(uint64_t eerste, uint64_t laatste);
     std::vector<std::pair<uint64_t, uint64_t>> m_reeksen; // first and last of each, ascending, apart
+};
+
+// A line the program wrote into a file that is no table row (the end point of a break, or of a run whose
+// rows went on in a new file): its time as written, and the last snapshot whose line goes before it in the
+// file (0: none, or only rows read from the file or written by a Save As).
+struct LosseRegel {
+    QString tijd;
+    uint64_t na = 0;
+};
+
+// What the program knows of a file's lines besides its rows' own: which table rows have no line in it, and
+// which of its lines are no table row. The lines of a file are the lines of its rows, in the order taken,
+// but for these.
+struct Regelspoor {
+    // Snapshots whose line is not in the file: given up for it (past the bound, by Cancel, at an end), or
+    // never written into it (an end point of a file that was gone, or whose header names other columns).
+    Opnamereeksen zonder;
+    // The file was made anew (gone or emptied, then written again) with the line of this snapshot the
+    // first of the program's in it: every row taken before, and every row read from a file or written by a
+    // Save As, has no line in it. 0: never.
+    uint64_t vanaf = 0;
+    // The last snapshot whose line went into the file.
+    uint64_t laatste = 0;
+    // The lines without a table row, in the order written.
+    std::vector<LosseRegel> losse;
+
+    bool Ontbreekt(uint64_t opname) const { return (vanaf > 0 && opname < vanaf) || zonder.Heeft(opname); }
 };
 
 // What waits for one file, and what was given up of its rows since it last took some.
@@ -75,6 +105,9 @@ struct Wachtend {
     // The snapshots of the table rows whose lines wait.
     Opnamereeksen opnames;
     QString eindpunt;
+    // The waiting lines that are no table row (Voeg without a row), each placed after the snapshot of the
+    // line before it.
+    std::vector<LosseRegel> losse;
     // Measuring rows given up, and whether the end point is among what was given up.
     Regelreeks opgegeven;
     bool eindpuntOpgegeven = false;
@@ -120,6 +153,8 @@ struct Logbestand {
     // What waits for it (when it is among the waiting files).
     Wachtend wacht;
     bool wachtrij = false;
+    // What is known of the file's lines besides its rows'.
+    Regelspoor spoor;
 
     bool Wacht() const { return wachtrij && wacht.Wacht(); }
     // The file stands as the program left it.
@@ -148,9 +183,9 @@ public:
     // Whether `bytes` more fit under the bound of all files together.
     bool Past(qsizetype bytes) const { return m_totaal + bytes <= m_grens; }
     // A line waits: a measuring row, or the end point when `eindpunt`; `opname`, the snapshot of the table
-    // row it is the line of (0: none).
+    // row it is the line of (0: none known); `rij` false for a line that is no table row.
     void Voeg(Logbestand& b, const QByteArray& regel, const QString& tijd, bool eindpunt, int velden,
-              uint64_t opname = 0);
+              uint64_t opname = 0, bool rij = true);
     // A line did not fit: it is given up. The first measuring row given up since the file last took rows
     // marks the break. True when this opens a spell of giving up (no file gave up rows before).
     bool GeefOp(Logbestand& b, const QString& tijd, bool eindpunt, int velden, uint64_t opname = 0);
@@ -165,10 +200,6 @@ public:
     Logbestand* Verhuis(const QString& van, const QString& naar);
     // Files that hold nothing waiting any more leave the waiting files.
     void Ruim();
-
-    // Whether the line of the table row taken at snapshot `opname` was given up, for any file, since the
-    // program started.
-    bool Opgegeven(uint64_t opname) const { return m_opgegevenOpnames.Heeft(opname); }
 
     // Whether rows are being given up now: the box that tells it comes once per spell.
     bool OpgevenGemeld() const { return m_opgevenGemeld; }
@@ -191,5 +222,4 @@ private:
     qsizetype m_totaal = 0;
     qsizetype m_grens = StandaardGrens;
     bool m_opgevenGemeld = false;
-    Opnamereeksen m_opgegevenOpnames;
 };

@@ -23,6 +23,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <tuple>
@@ -388,39 +389,73 @@ bool IndelingOnbekend(int16_t rack, int16_t module, int32_t rij) {
 namespace {
 
 // The time cells of row `rij` as a Save As of the tables writes its line (ModuleMetTijd): the same
-// second shows the same cells. Empty for a row without a line: no table shows it with a time, or its line
-// was given up.
-QString RegelSleutel(const std::vector<Tabelmodule>& modules, int32_t rij) {
+// second shows the same cells; and the snapshot that took it. Empty for a row without a line in `bestand`:
+// no table shows it with a time, or the logging knows it has none there.
+QString RegelSleutel(const QString& bestand, const std::vector<Tabelmodule>& modules, int32_t rij,
+                     uint64_t* opname = nullptr) {
     const Tabelmodule* t = ModuleMetTijd(modules, rij);
     Tabelvenster* venster = t ? TabelVensters.Maak(t->rack) : nullptr;
-    if (!venster || OpnameOpgegeven(venster->Indelingen().Opname(rij))) return QString();
+    if (!venster) return QString();
+    const uint64_t o = venster->Indelingen().Opname(rij);
+    if (RegelOntbreekt(bestand, o)) return QString();
+    if (opname) *opname = o;
     const auto m = static_cast<int16_t>(t->module);
     return venster->CelTekst(m, rij, KolomDatum) + QChar(u'\n') + venster->CelTekst(m, rij, KolomTijd);
 }
 
 } // namespace
 
-Regelwijzer::Regelwijzer(int16_t rack, int16_t module, const std::vector<int32_t>& rijen, int32_t tot) {
+Regelwijzer::Regelwijzer(const QString& bestand, int16_t rack, int16_t module,
+                         const std::vector<int32_t>& rijen, int32_t tot) {
     if (rijen.empty() || !TabelVensters.Maak(rack)) return;
     const Rijmodules modules = GeschrevenTabelmodules();
     // The seconds looked for, by their time cells.
     QHash<QString, qint64> seconden;
     for (const int32_t r : rijen) {
         if (ZonderTijd(rack, module, r)) continue;
-        const QString sleutel = RegelSleutel(*modules, r);
+        const QString sleutel = RegelSleutel(bestand, *modules, r);
         if (!sleutel.isEmpty()) seconden.insert(sleutel, HeleSeconden(TijdVanRij(rack, module, r)));
     }
     if (seconden.isEmpty()) return;
-    // Every row with a line of those seconds takes the next place among its second's lines.
+    // The lines of those seconds that are no row, each after the lines of the snapshots up to its own `na`,
+    // read as the file's lines are read.
+    QHash<qint64, std::vector<uint64_t>> losse;
+    for (const LosseRegel& l : LosseRegels(bestand)) {
+        platform::Datum tijd = 0;
+        if (!m_datumLezer.Lees(l.tijd, tijd)) continue;
+        const qint64 seconde = HeleSeconden(tijd);
+        for (const qint64 s : std::as_const(seconden))
+            if (s == seconde) {
+                losse[seconde].push_back(l.na);
+                break;
+            }
+    }
+    for (auto& na : losse)
+        std::stable_sort(na.begin(), na.end());
+    const auto voegLosseToe = [&](qint64 seconde, Seconde& plek, uint64_t tot) {
+        const auto l = losse.find(seconde);
+        if (l == losse.end()) return;
+        while (plek.losse < l->size() && (*l)[plek.losse] < tot) {
+            plek.rijen.emplace_back(0, false);
+            ++plek.losse;
+        }
+    };
+    // Every row with a line of those seconds takes the next place among its second's lines, after the lines
+    // of no row that lie before it.
     size_t volgende = 0;
     for (int32_t q = 1; q <= std::max(tot, rijen.back()); ++q) {
         while (volgende < rijen.size() && rijen[volgende] < q)
             ++volgende;
-        const auto plek = seconden.constFind(RegelSleutel(*modules, q));
+        uint64_t opname = 0;
+        const auto plek = seconden.constFind(RegelSleutel(bestand, *modules, q, &opname));
         if (plek == seconden.constEnd()) continue;
         const bool gezocht = volgende < rijen.size() && rijen[volgende] == q && !ZonderTijd(rack, module, q);
-        m_seconden[plek.value()].rijen.emplace_back(q, gezocht);
+        Seconde& s = m_seconden[plek.value()];
+        voegLosseToe(plek.value(), s, opname);
+        s.rijen.emplace_back(q, gezocht);
     }
+    for (auto l = losse.cbegin(); l != losse.cend(); ++l)
+        voegLosseToe(l.key(), m_seconden[l.key()], std::numeric_limits<uint64_t>::max());
 }
 
 Regelwijzer::Plaats Regelwijzer::Volgende(const QString& regel) {
@@ -437,6 +472,20 @@ Regelwijzer::Plaats Regelwijzer::Volgende(const QString& regel) {
 }
 
 namespace {
+
+// Whether the line is an end point: a time, and no value, unit, temperature nor temperature unit of any
+// input. Its flags (empty, or 0 as a Save As from the tables writes them) and info texts may hold anything.
+// Every module's block holds per input its flags, value, unit, temperature and temperature unit, then its
+// info text, whichever module the header names.
+bool IsEindpunt(const QString& regel) {
+    const QStringList velden = SplitsVelden(regel);
+    for (qsizetype i = 1; i < velden.size(); ++i) {
+        const qsizetype plek = (i - 1) % VeldenPerBlok;
+        if (plek == InfoVeld - 1 || plek % VeldenPerIngang == 0) continue;
+        if (!velden[i].trimmed().isEmpty()) return false;
+    }
+    return !velden.isEmpty();
+}
 
 // The box of an info text refused with text `tekst` (its "##" the module).
 void MeldInfoGeweigerd(int tekst, int16_t rack, int16_t module) {
@@ -478,7 +527,7 @@ bool LeesEigenRegel(int16_t rack, int16_t module, int32_t rij, QString& kop, std
     qint64 lengte = 0;
     if (!lezer.Volgende(bytes, lengte)) return true;
     kop = decoder.Tekst(bytes);
-    Regelwijzer wijzer(rack, module, {rij});
+    Regelwijzer wijzer(bestand, rack, module, {rij});
     while (lezer.Volgende(bytes, lengte)) {
         const QString& tekst = decoder.Tekst(bytes);
         if (!wijzer.Volgende(tekst).gezocht) continue;
@@ -504,7 +553,7 @@ bool SchrijfInfo(int16_t rack, int16_t module, int32_t rij, const QString& tekst
     }
     // The rows of the table after this one count too: a line of its second that is another row's, the
     // grid shows that row's text only when that row is in it.
-    Regelwijzer wijzer(rack, module, {rij}, AantalMetingen);
+    Regelwijzer wijzer(bestand, rack, module, {rij}, AantalMetingen);
     const qint64 t = HeleSeconden(TijdVanRij(rack, module, rij));
     const bool werkkopieWasEr = QFileInfo::exists(bestand + QStringLiteral(".new"));
     auto bewerking = std::make_unique<Bewerking>();
@@ -516,8 +565,9 @@ bool SchrijfInfo(int16_t rack, int16_t module, int32_t rij, const QString& tekst
         bewerking->SchrijfRegel(*kop);
         const Regelindeling indeling(*kop, rack);
         // The lines of the row's second that stand together wait, with the lines without a time among
-        // them: when the row's own line is one of them, they take the text (a row and its end point), but
-        // for the line of a row this grid does not show with a time.
+        // them: when the row's own line is one of them, it takes the text, and so does every end point
+        // among them (a row and its end point), whether a table row shows it or not; another reading
+        // never does.
         struct Wachtend {
             QString regel;
             Regelwijzer::Plaats plaats;
@@ -528,12 +578,12 @@ bool SchrijfInfo(int16_t rack, int16_t module, int32_t rij, const QString& tekst
             for (Wachtend& w : reeks) {
                 const Regelwijzer::Plaats& p = w.plaats;
                 if (p.gezocht) weigering = InfoWeigering(rack, module, rij, true, &w.regel, &indeling);
-                const bool neemt = eigen && p.seconde && (p.rij == 0 || !ZonderTijd(rack, module, p.rij));
+                const bool neemt = eigen && p.seconde && (p.gezocht || IsEindpunt(w.regel));
                 // A line of the second that no row has lies as the row's own.
                 const int16_t n = neemt ? indeling.Kolom(w.regel, p.rij ? p.rij : rij, module, InfoVeld) : 0;
                 if (n > 0) {
                     VervangVeld(w.regel, n, tekst);
-                    if (p.rij) geschreven.push_back(p.rij);
+                    if (p.rij && !ZonderTijd(rack, module, p.rij)) geschreven.push_back(p.rij);
                 }
                 bewerking->SchrijfRegel(w.regel);
             }

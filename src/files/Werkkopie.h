@@ -112,23 +112,27 @@ private:
 
 // The one rule by which a row of a table finds its line in the data file, or none. The lines of the file
 // are the rows that any table shows with a time, in their order (the load gives every table each line's
-// time, the logging each row taken, and a Save As that writes the tables writes those rows): a row's line
-// is the line of its second after as many lines of that second as there are such rows of it before the
-// row, wherever in the file they lie (the clock set back repeats a second far apart), each row's time
-// read as the whole-table writer reads it (ModuleMetTijd). A row whose line was given up (past the bound
-// or by Cancel: OpnameOpgegeven) has none and is not counted, nor is a row no table shows with a time. A
-// line of such a second that no row has is a line without a table row: the end point of a break. The
-// lines are handed in their order, once.
+// time, the logging each row taken, and a Save As that writes the tables writes those rows), but for what
+// the logging knows of the file's lines besides (RegelOntbreekt, LosseRegels): a row whose line was given
+// up, never written into the file, or went with a file the logging made anew has none and is not counted,
+// nor is a row no table shows with a time; a line the program wrote that is no row (the end point of a
+// break, of a run whose rows went on in a new file) keeps its place among the rows. A row's line is the line
+// of its second after as many lines of that second as there are such rows and lines of it before the row,
+// wherever in the file they lie (the clock set back repeats a second far apart), each row's time read as
+// the whole-table writer reads it (ModuleMetTijd), each line's as the loader reads it. A line of such a
+// second that none of them has is a line without a table row. The lines are handed in their order, once.
 class Regelwijzer {
 public:
-    // Rows `rijen` (ascending) of module `module`'s grid in rack `rack`'s table are looked for; a row that
-    // grid shows without a time has no line there and is not looked for. The rows of their seconds are
-    // told apart up to row `tot` of the tables too (past the last row looked for: the lines that follow in
-    // those seconds).
-    Regelwijzer(int16_t rack, int16_t module, const std::vector<int32_t>& rijen, int32_t tot = 0);
+    // Rows `rijen` (ascending) of module `module`'s grid in rack `rack`'s table are looked for in the lines
+    // of the data file `bestand`; a row that grid shows without a time has no line there and is not looked
+    // for. The rows of their seconds are told apart up to row `tot` of the tables too (past the last row
+    // looked for: the lines that follow in those seconds).
+    Regelwijzer(const QString& bestand, int16_t rack, int16_t module, const std::vector<int32_t>& rijen,
+                int32_t tot = 0);
     struct Plaats {
         // The row whose line it is, among the rows of the seconds of the rows looked for; 0 for a line no
-        // row has, of another second, or without a time.
+        // row has (the program wrote it without one, or another program), of another second, or without a
+        // time.
         int32_t rij = 0;
         // That row is one looked for.
         bool gezocht = false;
@@ -143,6 +147,8 @@ private:
     struct Seconde {
         size_t gelezen = 0;
         std::vector<std::pair<int32_t, bool>> rijen;
+        // The lines of no row placed among them so far.
+        size_t losse = 0;
     };
     QHash<qint64, Seconde> m_seconden;
     // The lines' times, read as the loader reads them.
@@ -163,9 +169,10 @@ inline constexpr int TekstTabelVeranderd = 510;
 bool IndelingOnbekend(int16_t rack, int16_t module, int32_t rij);
 
 // Writes `tekst` into the info field of module `module`'s block in the line of row `rij` of rack
-// `rack`'s table (Regelwijzer) and in the lines of the same second next to it that are no other row's,
-// or are the lines of rows of that grid (a row and its end point), not in a line of that second elsewhere
-// in the file; each where the line has that field (Regelindeling). The header line stays. Once the
+// `rack`'s table (Regelwijzer) and in the end points among the lines of the same second next to it (a row
+// and its end point: a line without values, units and temperatures, whether a table row shows it or not),
+// not into another reading of that second nor a line of it elsewhere in the file; each where the line has
+// that field (Regelindeling). The header line stays. Once the
 // working copy holds them, the info cell of every row whose line took the text shows it. A text that the
 // row's own line would not take is refused with the box InfoGeweigerd gives, nothing changed.
 // True when the row's own line took it.

@@ -54,7 +54,7 @@ bool WisSelectieInBestand(int16_t rack, int16_t Mi, int32_t r1, int32_t r2, int1
         for (const int16_t c : kolommen)
             bestandskolommen.push_back(BepBestandskolom(c));
         rijen = RijenMetTijd(rack, Mi, r1, r2);
-        Regelwijzer wijzer(rack, Mi, rijen);
+        Regelwijzer wijzer(bestand, rack, Mi, rijen);
         while (std::optional<QString> regel = bewerking.LeesRegel()) {
             if (const Regelwijzer::Plaats p = wijzer.Volgende(*regel); p.gezocht)
                 for (const int16_t veld : indeling.Kolommen(*regel, p.rij, Mi, bestandskolommen))
@@ -78,7 +78,7 @@ bool VerwijderRijenUitBestand(int16_t rack, int16_t Mi, int32_t r1, int32_t r2) 
     if (const std::optional<QString> kop = bewerking.LeesRegel()) {
         bewerking.SchrijfRegel(*kop); // the header
         rijen = RijenMetTijd(rack, Mi, r1, r2);
-        Regelwijzer wijzer(rack, Mi, rijen);
+        Regelwijzer wijzer(bestand, rack, Mi, rijen);
         // The lines of the rows go: they are not written.
         while (const std::optional<QString> regel = bewerking.LeesRegel())
             if (!wijzer.Volgende(*regel).gezocht) bewerking.SchrijfRegel(*regel);

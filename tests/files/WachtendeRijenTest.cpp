@@ -184,12 +184,19 @@ TEST_F(WachtendeRijenTest, RowsPastTheBoundOfAllFilesAreGivenUpWithABoxAnEndPoin
         EXPECT_TRUE(IsEindpunt(regels[voor[b] + 2])) << regels[voor[b] + 2].left(60).toStdString();
         EXPECT_EQ(SplitsVelden(regels[voor[b] + 2]).value(0), tijden[2]);
     }
-    // The next row follows the end point. The snapshots of the rows given up are known as such, those of
-    // the rows kept are not.
+    // The next row follows the end point. The snapshots of the rows given up are known as such in each
+    // file, those of the rows kept are not; the end point is known as a line of no row, after the last row
+    // kept.
     VolgendeMeting();
     EXPECT_EQ(Regels(paden[0]).size(), voor[0] + 4);
-    for (uint64_t o = Opnamenummer - 7; o <= Opnamenummer; ++o)
-        EXPECT_EQ(OpnameOpgegeven(o), o >= Opnamenummer - 4 && o < Opnamenummer) << "snapshot " << o;
+    for (const QString& pad : paden) {
+        for (uint64_t o = Opnamenummer - 7; o <= Opnamenummer; ++o)
+            EXPECT_EQ(RegelOntbreekt(pad, o), o >= Opnamenummer - 4 && o < Opnamenummer) << "snapshot " << o;
+        const std::vector<LosseRegel> losse = LosseRegels(pad);
+        ASSERT_EQ(losse.size(), 1u);
+        EXPECT_EQ(losse[0].tijd, tijden[2]);
+        EXPECT_EQ(losse[0].na, Opnamenummer - 5);
+    }
 
     const QString logboek = platform::VanWindows1252(LeesBytes(LogboekPad));
     for (const QString& pad : paden) {
@@ -267,6 +274,7 @@ TEST_F(WachtendeRijenTest, RowsGivenUpByCancelAreNamedInTheEventLogAndTheNextRow
     Gegevensbestand = Pad(QStringLiteral("run.csv"));
     TijdMeting = platform::Nu();
     LogMeting(QString());
+    const uint64_t eerste = Opnamenummer;
     std::vector<QString> tijden;
     {
         std::optional<Bestandsgrens> grens(std::in_place,
@@ -275,13 +283,21 @@ TEST_F(WachtendeRijenTest, RowsGivenUpByCancelAreNamedInTheEventLogAndTheNextRow
             VolgendeMeting();
             tijden.push_back(platform::DatumTijdTekst(TijdMeting));
         }
-        EXPECT_FALSE(OpnameOpgegeven(Opnamenummer)) << "a row that waits";
+        EXPECT_FALSE(RegelOntbreekt(Gegevensbestand, Opnamenummer)) << "a row that waits";
         Beurt({}, [&] { grens.reset(); });
         ASSERT_EQ(vragen.size(), 1u);
     }
-    EXPECT_TRUE(OpnameOpgegeven(Opnamenummer - 1) && OpnameOpgegeven(Opnamenummer));
+    EXPECT_TRUE(RegelOntbreekt(Gegevensbestand, Opnamenummer - 1) &&
+                RegelOntbreekt(Gegevensbestand, Opnamenummer));
+    EXPECT_TRUE(LosseRegels(Gegevensbestand).empty()) << "no end point before a row follows";
     VolgendeMeting();
-    EXPECT_FALSE(OpnameOpgegeven(Opnamenummer));
+    EXPECT_FALSE(RegelOntbreekt(Gegevensbestand, Opnamenummer));
+    EXPECT_FALSE(RegelOntbreekt(Gegevensbestand, eerste));
+    // The end point of the break lies after the row written before the rows given up.
+    const std::vector<LosseRegel> losse = LosseRegels(Gegevensbestand);
+    ASSERT_EQ(losse.size(), 1u);
+    EXPECT_EQ(losse[0].tijd, tijden[0]);
+    EXPECT_EQ(losse[0].na, eerste);
     const QStringList regels = Regels(Gegevensbestand);
     ASSERT_EQ(regels.size(), 4) << regels.join(QStringLiteral("\n")).toStdString();
     EXPECT_TRUE(IsEindpunt(regels[2]));

@@ -1970,8 +1970,15 @@ protected:
             if (!regel.value(Index(r, m, v)).isEmpty()) return false;
         return true;
     }
-    // Edit > Info of row `rij` of rack r's table: the line of the row, and those of its second next to it,
-    // take the text in `verwacht` (line i is row i).
+    // A line without values, units and temperatures: an end point (its flags and info texts may hold
+    // anything).
+    static bool Eindpunt(const QStringList& regel) {
+        for (qsizetype i = 1; i < regel.size(); ++i)
+            if ((i - 1) % 21 != 20 && (i - 1) % 21 % 5 != 0 && !regel[i].isEmpty()) return false;
+        return true;
+    }
+    // Edit > Info of row `rij` of rack r's table: the line of the row, and the end points of its second next
+    // to it, take the text in `verwacht` (line i is row i).
     static void InfoVerwacht(std::vector<QStringList>& verwacht, int r, int32_t rij, const QString& tekst) {
         const auto i = static_cast<size_t>(rij);
         const QString tijd = verwacht[i].value(0);
@@ -1981,7 +1988,7 @@ protected:
         while (tot + 1 < verwacht.size() && verwacht[tot + 1].value(0) == tijd)
             ++tot;
         for (size_t j = van; j <= tot; ++j)
-            ZetVeld(verwacht[j], Index(r, 1, 21), tekst);
+            if (j == i || Eindpunt(verwacht[j])) ZetVeld(verwacht[j], Index(r, 1, 21), tekst);
     }
 
     void Controleer(const char* sjabloon, Wijziging wijziging) {

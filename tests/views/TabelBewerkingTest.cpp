@@ -178,33 +178,38 @@ TEST_F(TabelBewerkingTest, EditsAcrossDeletedRowsKeepFileAndTablesTogether) {
     EXPECT_EQ(tabel(2).CelTekst(2, 8, 3), QStringLiteral("1.08"));
 }
 
-// An end point written in the second of the snapshot before it: its row edits its own line, never
-// the snapshot's.
+// An end point written in the second of the snapshot before it: its row edits its own line, never the
+// snapshot's; an info text of the snapshot goes into its end point too, one of the end point into its own
+// line alone.
 TEST_F(TabelBewerkingTest, RowsThatShareASecondEachEditTheirOwnLine) {
-    const QStringList regels = {Regel(1), Regel(2), Regel(2, QStringLiteral("Stop")), Regel(4)};
+    const QStringList regels = {Regel(1), Regel(2), Eindpunt(2, QStringLiteral("Stop")), Regel(4)};
     Schrijf(pad, Bytes(regels));
     LeesGegevensbestand(pad);
     ASSERT_EQ(tabel(1).CelTekst(1, 3, KolomInfo), QStringLiteral("Stop"));
 
-    // Clearing the value of input 1 of the first module (fields 3 and 4) in row 3 only.
-    Selecteer(1, 1, 3, 3, 3, 3).WissenSelectie();
-    const QString gewist = Regel(2, QStringLiteral("Stop"), {{3, ""}, {4, ""}});
-    EXPECT_EQ(Lees(nieuw()), Bytes({regels[0], regels[1], gewist, regels[3]}));
-    EXPECT_EQ(tabel(1).CelTekst(1, 2, 3), QStringLiteral("1.02"));
+    // Clearing the value of input 1 of the first module (fields 3 and 4) in row 2 only.
+    Selecteer(1, 1, 2, 2, 3, 3).WissenSelectie();
+    const QString gewist = Regel(2, QString(), {{3, ""}, {4, ""}});
+    EXPECT_EQ(Lees(nieuw()), Bytes({regels[0], gewist, regels[2], regels[3]}));
 
-    // An info text of row 2 reaches the lines of its second next to its own: its end point's too.
-    EXPECT_TRUE(InfoMetToets(1, 4, 2, QStringLiteral("both")));
-    const QString beide = Regel(2, QString(), {{43, QStringLiteral("both")}});
+    // An info text of the end point's row reaches its own line alone, not the reading before it.
+    EXPECT_TRUE(InfoMetToets(1, 4, 3, QStringLiteral("end")));
     EXPECT_EQ(Lees(nieuw()),
-              Bytes({regels[0], beide,
-                     Regel(2, QStringLiteral("Stop"), {{3, ""}, {4, ""}, {43, QStringLiteral("both")}}),
-                     regels[3]}));
+              Bytes({regels[0], gewist, Eindpunt(2, QStringLiteral("Stop"), {{43, "end"}}), regels[3]}));
+    EXPECT_EQ(tabel(1).CelTekst(4, 2, KolomInfo), QString());
+
+    // An info text of row 2 reaches the lines of its second next to its own that are end points.
+    EXPECT_TRUE(InfoMetToets(1, 4, 2, QStringLiteral("both")));
+    const QString beide = Regel(2, QString(), {{3, ""}, {4, ""}, {43, QStringLiteral("both")}});
+    EXPECT_EQ(Lees(nieuw()),
+              Bytes({regels[0], beide, Eindpunt(2, QStringLiteral("Stop"), {{43, "both"}}), regels[3]}));
+    EXPECT_EQ(tabel(1).CelTekst(4, 3, KolomInfo), QStringLiteral("both"));
 
     // Deleting row 3 takes its own line and leaves the snapshot of row 2.
     Verwijder(1, 1, 3, 3);
     EXPECT_EQ(Lees(nieuw()), Bytes({regels[0], beide, regels[3]}));
     RijIsLeeg(3);
-    EXPECT_EQ(tabel(1).CelTekst(1, 2, 3), QStringLiteral("1.02"));
+    EXPECT_EQ(tabel(1).CelTekst(1, 2, 7), QStringLiteral("2.02"));
 }
 
 // The clock set back (the end of summer time) repeats a second far apart in one file: rows :01 :02 :03
@@ -752,18 +757,38 @@ TEST_F(TabelBewerkingTest, EditsAfterALogOnGoIntoTheFieldsTheLoadReadTheirRowsFr
 // text on row 3 reaches the lines of its second next to its own, rows 2 and 3, and each of those rows shows
 // it; row 5, of that second elsewhere in the file, keeps its own line and cell.
 TEST_F(TabelBewerkingTest, AnInfoTextShowsInEveryRowWhoseLineTookIt) {
+    // Another program's file: two readings of :01 side by side, two of :03 and an end point (its flags
+    // 0, as a Save As from the tables writes them, and an info text of its own).
     std::vector<QStringList> f;
-    for (const int s : {1, 2, 2, 3, 2, 5})
+    for (const int s : {1, 1, 2, 3, 3})
         f.push_back(SplitsVelden(Regel(s)));
+    f[1][2] = QStringLiteral("102.1");
+    f[4][2] = QStringLiteral("105.1");
+    f.push_back(SplitsVelden(Eindpunt(3, QStringLiteral("mark"))));
     Schrijf(pad, Bytes(f));
     LeesGegevensbestand(pad);
     ASSERT_TRUE(vragen.empty()) << vragen.front().tekst.toStdString();
-    EXPECT_TRUE(InfoMetToets(1, 1, 3, QStringLiteral("pair")));
-    f[1][21] = f[2][21] = QStringLiteral("pair");
+    // A reading never takes another reading's text.
+    EXPECT_TRUE(InfoMetToets(1, 1, 2, QStringLiteral("second")));
+    f[1][21] = QStringLiteral("second");
+    WerkkopieIs(f);
+    // The later reading of :03 and its end point share a text; the reading before them keeps none.
+    EXPECT_TRUE(InfoMetToets(1, 1, 5, QStringLiteral("pair")));
+    f[4][21] = f[5][21] = QStringLiteral("pair");
     WerkkopieIs(f);
     for (int32_t rij = 1; rij <= 6; ++rij)
-        EXPECT_EQ(tabel(1).CelTekst(1, rij, KolomInfo).toStdString(), rij == 2 || rij == 3 ? "pair" : "")
+        EXPECT_EQ(tabel(1).CelTekst(1, rij, KolomInfo).toStdString(), rij == 2   ? "second"
+                                                                      : rij >= 5 ? "pair"
+                                                                                 : "")
             << "row " << rij;
+    // Clear and Delete reach exactly their own rows' lines.
+    Selecteer(1, 1, 1, 1, 3, 3).WissenSelectie();
+    f[0][2] = f[0][3] = QString();
+    WerkkopieIs(f);
+    Verwijder(1, 1, 4, 4);
+    f.erase(f.begin() + 3);
+    WerkkopieIs(f);
+    EXPECT_EQ(tabel(1).CelTekst(1, 5, 3).toStdString(), "105.1");
 }
 
 // A file of two days whose rows share their time of day: an edit of the later day's row reaches the later

@@ -136,6 +136,23 @@ protected:
         regel.chop(2);
         return regel;
     }
+    // The end point at second s of the same system: the time, the flags 0 (as a Save As from the tables
+    // writes them) and every other field empty but the modules' info texts.
+    static QString Eindpunt(int s, const QString& info = QString(),
+                            const std::vector<std::pair<int, QString>>& velden = {}) {
+        QStringList f = SplitsVelden(Regel(s, info));
+        for (qsizetype i = 1; i < f.size(); ++i) {
+            const qsizetype plek = (i - 1) % 21;
+            if (plek != 20) f[i] = plek % 5 == 0 ? QStringLiteral("0") : QString();
+        }
+        for (const auto& [n, tekst] : velden)
+            f[n - 1] = tekst;
+        QString regel;
+        for (qsizetype i = 0; i < f.size(); ++i)
+            VoegCsvVeldToe(regel, f[i], i + 1 == f.size());
+        regel.chop(2);
+        return regel;
+    }
     // The bytes of a file: its header and lines, Windows-1252 with CR LF.
     static QByteArray Bytes(const QStringList& regels) {
         QByteArray bytes = platform::NaarWindows1252(QStringLiteral("\"Time\",\"header\"\r\n"));
