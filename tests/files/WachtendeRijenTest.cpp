@@ -309,6 +309,52 @@ TEST_F(WachtendeRijenTest, RowsGivenUpByCancelAreNamedInTheEventLogAndTheNextRow
     EXPECT_TRUE(platform::VanWindows1252(LeesBytes(LogboekPad)).contains(verwacht)) << verwacht.toStdString();
 }
 
+// What the run knows of the lines a file never got: the end point of a run whose file is gone, or whose
+// header was edited behind the program, is not written and its row has no line; once the logging makes a
+// removed file anew, no row before (nor a row read from a file) has a line in it. A copy (Save As) knows
+// the same; a file whose lines are the tables' rows again (a load) knows nothing of it.
+TEST_F(WachtendeRijenTest, RowsWhoseLinesAFileNeverGotOrLostAreKnown) {
+    Gegevensbestand = Pad(QStringLiteral("run.csv"));
+    const QString pad = Gegevensbestand;
+    TijdMeting = platform::Nu();
+    VolgendeMeting();
+    VolgendeMeting();
+    const uint64_t voorWeg = Opnamenummer;
+    ASSERT_TRUE(QFile::remove(pad));
+    TijdMeting += 1.0 / 86400.0;
+    ++Opnamenummer;
+    LogMeting(QStringLiteral("Stop"));
+    EXPECT_FALSE(QFile::exists(pad)) << "an end point alone made the file again";
+    EXPECT_TRUE(RegelOntbreekt(pad, Opnamenummer)) << "the end point not written";
+    EXPECT_FALSE(RegelOntbreekt(pad, voorWeg)) << "before the file is made anew";
+    VolgendeMeting();
+    ASSERT_EQ(Regels(pad).size(), 2) << "the file made anew: its header and the row";
+    const uint64_t nieuw = Opnamenummer;
+    for (const uint64_t o : {uint64_t{0}, voorWeg - 1, voorWeg, nieuw - 1})
+        EXPECT_TRUE(RegelOntbreekt(pad, o)) << "snapshot " << o;
+    EXPECT_FALSE(RegelOntbreekt(pad, nieuw));
+    EXPECT_TRUE(LosseRegels(pad).empty());
+
+    // Another program edits the header in place: the end of the run writes no end point there.
+    VolgendeMeting();
+    QByteArray bytes = LeesBytes(pad);
+    bytes.replace("Value R1M", "Value R9M");
+    SchrijfBytes(pad, bytes);
+    TijdMeting += 1.0 / 86400.0;
+    ++Opnamenummer;
+    LogMeting(QStringLiteral("Stop"));
+    EXPECT_TRUE(LeesBytes(pad) == bytes) << "the file of another header changed";
+    EXPECT_TRUE(RegelOntbreekt(pad, Opnamenummer));
+    EXPECT_FALSE(RegelOntbreekt(pad, Opnamenummer - 1));
+
+    RegelsGekopieerd(pad, Pad(QStringLiteral("copy.csv")));
+    EXPECT_TRUE(RegelOntbreekt(Pad(QStringLiteral("copy.csv")), Opnamenummer));
+    EXPECT_TRUE(RegelOntbreekt(Pad(QStringLiteral("copy.csv")), 0));
+    RegelsZijnRijen(pad);
+    for (const uint64_t o : {uint64_t{0}, voorWeg, Opnamenummer})
+        EXPECT_FALSE(RegelOntbreekt(pad, o)) << "snapshot " << o;
+}
+
 // A disk that fills up, gets room and fills up again: Retry, Cancel, Retry. Each spell starts with all
 // it may keep: two rows wait, the rest is given up from the third on, and that spell tells it once, with
 // its own box and its own event-log line of the rows given up.

@@ -22,6 +22,7 @@
 #include "files/Logbestanden.h"
 #include "files/Logboek.h"
 #include "files/Meetbestand.h"
+#include "files/Tijdbasis.h"
 #include "platform/Datum.h"
 #include "platform/Eindsignalen.h"
 #include "platform/GeheugenLijn.h"
@@ -50,6 +51,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSpinBox>
@@ -510,6 +513,265 @@ TEST_F(RunEindeTest, ARowGivenUpAtAFullDiskHasNoLineForAnInfo) {
                                        : r.value(0) == tijd(laatste + 1) ? QStringLiteral("kept")
                                                                          : QString())
                     << r.value(0).toStdString();
+            SluitZonderBewaren(venster);
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+}
+
+// The clock set back (the end of summer time) repeats the seconds of rows whose lines are not where the
+// rows before them would say: rows given up at a full disk, whose break the file marks with an end point at
+// the first one's time, and rows of a data file that another program removed while logging, which the
+// logging then made anew. A row of the second pass finds its own line by Info, Clear and Delete through the
+// user's commands, never the break's end point nor the line of another row; a row whose line was given up
+// or went with the removed file has none: box 509, and no line changes. So too in a copy (Save As).
+class WederkerendeSecondeTest : public RunEindeTest {
+protected:
+    static frmTabel& Tabel() { return *frmTabelVan(1); }
+    // The time of row `rij` as its line holds it.
+    static QString Tijd(int32_t rij) {
+        return TabelVensters[1]->CelTekst(1, rij, KolomDatum) + QLatin1Char(' ') +
+               TabelVensters[1]->CelTekst(1, rij, KolomTijd);
+    }
+    // The readings after row `na` whose time is that of a row up to `tot`, each with the first such row.
+    static std::vector<std::pair<int32_t, int32_t>> Herhaald(int32_t tot, int32_t na) {
+        std::vector<std::pair<int32_t, int32_t>> paren;
+        for (int32_t q = na + 1; q <= AantalMetingen; ++q)
+            for (int32_t p = 1; p <= tot; ++p)
+                if (!TabelVensters[1]->CelTekst(1, q, 3).isEmpty() && Tijd(p) == Tijd(q)) {
+                    paren.emplace_back(p, q);
+                    break;
+                }
+        return paren;
+    }
+    // The table window of rack 1 is the active window, its first tab shows row `rij` selected at column
+    // `kolom`.
+    static void Kies(mdiK740& venster, int32_t rij, int16_t kolom) {
+        frmTabel& tabel = Tabel();
+        tabel.SSTab->setCurrentIndex(0);
+        tabel.MSHFlexGrid[1]->ZetSelectie({rij, kolom, rij, kolom});
+        venster.mdiGebied()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(Kindvensterkader(&tabel)));
+    }
+    // Edit > Info on row `rij`: true when the editor opened, took the text and no box came.
+    bool Info(int32_t rij, const QString& tekst) {
+        vragen.clear();
+        const bool geopend = InfoMetEnter(Tabel(), 1, rij, tekst);
+        EXPECT_TRUE(vragen.empty()) << vragen.front().tekst.toStdString();
+        return geopend;
+    }
+    // Edit > Info on row `rij` is refused before the editor opens: the row has no line (box 509).
+    void GeenRegel(int32_t rij) {
+        SCOPED_TRACE("row " + std::to_string(rij));
+        vragen.clear();
+        EXPECT_FALSE(InfoMetEnter(Tabel(), 1, rij, QStringLiteral("lost"))) << "the info editor opened";
+        ASSERT_EQ(vragen.size(), 1u) << "no box";
+        EXPECT_EQ(vragen[0].tekst, Tekst[509]);
+    }
+    // Edit > Clear of row `rij`'s cell in column `kolom` (a value or temperature of input 1, with its unit).
+    static void Wis(mdiK740& venster, int32_t rij, int16_t kolom) {
+        Kies(venster, rij, kolom);
+        venster.menus().mnuClearLine->trigger();
+        EXPECT_EQ(TabelVensters[1]->CelTekst(1, rij, kolom), QString());
+    }
+    // Edit > Delete line on row `rij`, Yes to its question.
+    void Verwijder(mdiK740& venster, int32_t rij) {
+        Kies(venster, rij, 3);
+        antwoorden.push_back(vbYes);
+        venster.menus().mnuDeleteLine->trigger();
+        EXPECT_TRUE(ZonderTijd(1, 1, rij));
+    }
+    // The lines of `pad` after its header, each split into its fields, and where the line of the row at
+    // `tijd` lies among them (the reading, not an end point of its second).
+    static size_t Lezing(const std::vector<QStringList>& regels, const QString& tijd) {
+        for (size_t i = 0; i < regels.size(); ++i)
+            if (regels[i].value(0) == tijd && !IsEindpunt(regels[i])) return i;
+        ADD_FAILURE() << "no reading at " << tijd.toStdString();
+        return regels.size();
+    }
+    static void IsGelijk(const std::vector<QStringList>& gelezen, const std::vector<QStringList>& verwacht) {
+        ASSERT_EQ(gelezen.size(), verwacht.size()) << "lines";
+        for (size_t i = 0; i < gelezen.size(); ++i)
+            EXPECT_EQ(gelezen[i].join(u'|').toStdString(), verwacht[i].join(u'|').toStdString())
+                << "line " << i + 2;
+    }
+    // Info, Clear and Delete of row q of the data file `pad`: each reaches q's line alone. `naKopie`: the
+    // file is a copy; its edits are then Info and Delete, the clear of another cell.
+    void BewerkRij(mdiK740& venster, const QString& pad, int32_t q, const QString& tekst) {
+        SCOPED_TRACE(pad.toStdString() + ", row " + std::to_string(q));
+        std::vector<QStringList> verwacht = Rijen(pad);
+        const size_t i = Lezing(verwacht, Tijd(q));
+        ASSERT_LT(i, verwacht.size());
+        ASSERT_TRUE(Info(q, tekst)) << "the info editor did not open";
+        verwacht[i][21] = tekst;
+        // The end point of the row beside it takes the text too.
+        for (size_t j = i + 1;
+             j < verwacht.size() && verwacht[j].value(0) == Tijd(q) && IsEindpunt(verwacht[j]); ++j)
+            verwacht[j][21] = tekst;
+        IsGelijk(Rijen(pad + QStringLiteral(".new")), verwacht);
+        EXPECT_EQ(TabelVensters[1]->CelTekst(1, q, KolomInfo), tekst);
+        Wis(venster, q, 5);
+        verwacht[i][4] = verwacht[i][5] = QString();
+        IsGelijk(Rijen(pad + QStringLiteral(".new")), verwacht);
+        Verwijder(venster, q);
+        verwacht.erase(verwacht.begin() + static_cast<std::ptrdiff_t>(i));
+        IsGelijk(Rijen(pad + QStringLiteral(".new")), verwacht);
+    }
+    // File > Save As into copy.csv, Yes to the edits before it: the copy holds the file's lines, edits and
+    // all.
+    void Kopieer(mdiK740& venster) {
+        const QString pad = Gegevensbestand;
+        const std::vector<QStringList> bewerkt = Rijen(pad + QStringLiteral(".new"));
+        antwoorden.push_back(vbYes);
+        SlaOpAls(venster, Pad("copy.csv"));
+        IsGelijk(Rijen(Pad("copy.csv")), bewerkt);
+        EXPECT_FALSE(QFile::exists(Pad("copy.csv") + QStringLiteral(".new")));
+    }
+};
+
+TEST_F(WederkerendeSecondeTest, ARowInTheSecondOfABreaksEndPointEditsItsOwnLine) {
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    std::optional<Bestandsgrens> grens;
+    // The real question about the full disk, held 3 s and answered with Escape (Cancel), and then room.
+    struct Opgeven : MeldingVenster {
+        int Toon(const QString& tekst, int stijl, const QString& titel) override {
+            ++getoond;
+            EchteMelding box(Qt::Key_Escape, 3000);
+            const int antwoord = box.Toon(tekst, stijl, titel);
+            ruimte();
+            return antwoord;
+        }
+        int getoond = 0;
+        std::function<void()> ruimte;
+    } vraag;
+    vraag.ruimte = [&grens] { grens.reset(); };
+    Draaiboek boek(venster, 120000);
+    BeginLoggen(boek, venster);
+    int32_t eerste = 0, laatste = 0, terug = 0;
+    boek.Stap(
+        QStringLiteral("the disk is full"), [] { return true; },
+        [&] {
+            eerste = AantalMetingen + 1;
+            ZetMeldingVenster(&vraag);
+            grens.emplace(static_cast<rlim_t>(QFileInfo(Gegevenspad()).size()));
+        });
+    boek.Stap(
+        QStringLiteral("the rows are given up"),
+        [&] { return vraag.getoond == 1 && !grens && !MeldingOpen(); },
+        [&] {
+            InstalleerMeldingen();
+            laatste = AantalMetingen;
+        });
+    boek.Stap(
+        QStringLiteral("rows after the break"),
+        [&] { return AantalMetingen >= laatste + 3 && !PauzeOpvragen; },
+        [&] {
+            // The clock goes back to a little before the first row given up: the rows to come repeat the
+            // seconds of the break.
+            terug = AantalMetingen;
+            klok().verzetWandklok(
+                1000 * (HeleSeconden(TijdVanRij(1, 1, eerste)) - HeleSeconden(platform::Nu())) - 2000);
+        });
+    boek.Stap(
+        QStringLiteral("a row in the second of the break's end point"),
+        [&] {
+            const auto paren = Herhaald(laatste, terug);
+            return !PauzeOpvragen && std::any_of(paren.begin(), paren.end(), [&](const auto& p) {
+                return p.first == eerste;
+            }) && AantalMetingen >= terug + 8;
+        },
+        [&] {
+            venster.menus().mnuDatalogging->trigger();
+            ASSERT_FALSE(VerbindingActief);
+            ASSERT_GT(laatste, eerste) << "rows given up";
+            int32_t q = 0;
+            for (const auto& [p, r] : Herhaald(laatste, terug))
+                if (p == eerste) q = r;
+            // The file: the break's end point at the first row given up's time, and later the second pass's
+            // reading in that second.
+            const std::vector<QStringList> regels = Rijen();
+            std::vector<size_t> vanSeconde;
+            for (size_t i = 0; i < regels.size(); ++i)
+                if (regels[i].value(0) == Tijd(q)) vanSeconde.push_back(i);
+            ASSERT_EQ(vanSeconde.size(), 2u);
+            ASSERT_TRUE(IsEindpunt(regels[vanSeconde[0]]));
+            ASSERT_FALSE(IsEindpunt(regels[vanSeconde[1]]));
+            // The rows given up have no line, whatever the second pass logged in their seconds.
+            GeenRegel(eerste);
+            GeenRegel(laatste);
+            EXPECT_FALSE(QFile::exists(Gegevenspad() + QStringLiteral(".new")));
+            BewerkRij(venster, Gegevenspad(), q, QStringLiteral("second pass"));
+            // A row given up in a second the second pass also logged: the other row edits its own line.
+            for (const auto& [p, r] : Herhaald(laatste, terug))
+                if (p > eerste && r != q) {
+                    ASSERT_TRUE(Info(r, QStringLiteral("after the break")));
+                    GeenRegel(p);
+                    break;
+                }
+            Kopieer(venster);
+            // In the copy, the second pass's row of another second given up at the break.
+            GeenRegel(eerste);
+            for (const auto& [p, r] : Herhaald(laatste, terug))
+                if (p > eerste && !ZonderTijd(1, 1, r)) {
+                    BewerkRij(venster, Pad("copy.csv"), r, QStringLiteral("in the copy"));
+                    break;
+                }
+            SluitZonderBewaren(venster);
+        });
+    ASSERT_TRUE(venster.MDIForm_Load({}));
+    EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+}
+
+TEST_F(WederkerendeSecondeTest, RowsOfADataFileRemovedWhileLoggingHaveNoLineInTheFileMadeAnew) {
+    mdiK740 venster;
+    const Installatie installatie(venster);
+    InstalleerMeldingen();
+    Draaiboek boek(venster, 120000);
+    BeginLoggen(boek, venster);
+    int32_t weg = 0, terug = 0;
+    boek.Stap(
+        QStringLiteral("another program removes the data file"),
+        [&] { return Rijaantal() >= 6 && !PauzeOpvragen; },
+        [&] {
+            ASSERT_TRUE(QFile::remove(Gegevenspad()));
+            weg = AantalMetingen;
+        });
+    boek.Stap(
+        QStringLiteral("the logging made it anew"), [&] { return Rijaantal() >= 3 && !PauzeOpvragen; },
+        [&] {
+            // The clock goes back to the second of row 2: the rows to come repeat the seconds of the rows of
+            // the file that went.
+            terug = AantalMetingen;
+            klok().verzetWandklok(1000 * (HeleSeconden(TijdVanRij(1, 1, 2)) - HeleSeconden(platform::Nu())));
+        });
+    boek.Stap(
+        QStringLiteral("the seconds of the file that went come back"),
+        [&] { return Herhaald(weg, terug).size() >= 3 && !PauzeOpvragen; },
+        [&] {
+            venster.menus().mnuDatalogging->trigger();
+            ASSERT_FALSE(VerbindingActief);
+            const auto paren = Herhaald(weg, terug);
+            ASSERT_GE(paren.size(), 3u);
+            // The file made anew holds the rows after the removal alone, one line of each repeated second.
+            const std::vector<QStringList> regels = Rijen();
+            for (const auto& [p, q] : paren)
+                EXPECT_EQ(std::count_if(
+                              regels.begin(), regels.end(),
+                              [&](const QStringList& r) { return r.value(0) == Tijd(q) && !IsEindpunt(r); }),
+                          1)
+                    << "row " << q;
+            GeenRegel(paren[0].first);
+            EXPECT_FALSE(QFile::exists(Gegevenspad() + QStringLiteral(".new")));
+            BewerkRij(venster, Gegevenspad(), paren[0].second, QStringLiteral("new file"));
+            // Clear and Delete of a row of the file that went change no line.
+            const std::vector<QStringList> voor = Rijen(Gegevenspad() + QStringLiteral(".new"));
+            Wis(venster, paren[1].first, 3);
+            Verwijder(venster, paren[1].first);
+            IsGelijk(Rijen(Gegevenspad() + QStringLiteral(".new")), voor);
+            Kopieer(venster);
+            GeenRegel(paren[2].first);
+            BewerkRij(venster, Pad("copy.csv"), paren[2].second, QStringLiteral("in the copy"));
             SluitZonderBewaren(venster);
         });
     ASSERT_TRUE(venster.MDIForm_Load({}));
