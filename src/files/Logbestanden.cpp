@@ -1218,14 +1218,9 @@ bool BeginLogging() {
     return schrijfbaar;
 }
 
-bool RegelOntbreekt(const QString& pad, uint64_t opname) {
+Regelspoor RegelspoorVan(const QString& pad) {
     const Logbestand* b = wacht.Van(pad);
-    return b && b->spoor.Ontbreekt(opname);
-}
-
-std::vector<LosseRegel> LosseRegels(const QString& pad) {
-    const Logbestand* b = wacht.Van(pad);
-    return b ? b->spoor.losse : std::vector<LosseRegel>();
+    return b ? b->spoor : Regelspoor();
 }
 
 void RegelsZijnRijen(const QString& pad) {

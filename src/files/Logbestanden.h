@@ -89,18 +89,14 @@ bool BeginLogging();
 // once the file takes rows again. Rows given up by Cancel are named there too, and the file's next row
 // comes after an end point at the first of them, once the file holds rows.
 void ZetWachtendGrens(qsizetype bytes);
-// What the run knows of the lines of a file besides its rows' own, for the one rule by which a table row
-// finds its line (the edits' Regelwijzer). Whether the table row taken at snapshot `opname` (Opnamenummer;
-// 0 for a row read from a file or written by a Save As) has no line in the file `pad`: its line was given
-// up (past the bound, by Cancel, or at an end), was never written there (an end point of a file that was
-// gone, or whose header names other columns by then), or went with the file, which the logging made anew
-// since (it was removed or emptied behind the program). A copy of the file (Save As) lacks it too; a Save
-// As that writes the tables writes it.
-bool RegelOntbreekt(const QString& pad, uint64_t opname);
-// The lines the program wrote into `pad` that are no table row, in the order written: the end point of a
-// break where rows were given up, and the end point of a run whose rows went on in a file of another
-// layout. Each with its time as written and the last snapshot whose line lies before it.
-std::vector<LosseRegel> LosseRegels(const QString& pad);
+// What the run knows of the lines of the file `pad` besides its rows' own (Regelspoor), for the one rule by
+// which a table row finds its line (the edits' Regelwijzer): which rows have no line in it (Ontbreekt: the
+// line was given up past the bound, by Cancel or at an end; never written there, as the end point of a file
+// that was gone or whose header names other columns by then; or gone with the file, which the logging made
+// anew since), and which of its lines are no table row (the end point of a break where rows were given up,
+// the end point of a run whose rows went on in a file of another layout). A copy of the file (Save As)
+// knows the same; a Save As that writes the tables writes every row. Nothing known: an empty record.
+Regelspoor RegelspoorVan(const QString& pad);
 // Every line of `pad` is a row of the tables now (the file was loaded, or written from the tables, or is
 // new): what was known of its lines besides goes.
 void RegelsZijnRijen(const QString& pad);

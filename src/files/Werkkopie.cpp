@@ -19,6 +19,7 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 #include <QStringDecoder>
 #include <algorithm>
 #include <cerrno>
@@ -389,15 +390,15 @@ bool IndelingOnbekend(int16_t rack, int16_t module, int32_t rij) {
 namespace {
 
 // The time cells of row `rij` as a Save As of the tables writes its line (ModuleMetTijd): the same
-// second shows the same cells; and the snapshot that took it. Empty for a row without a line in `bestand`:
-// no table shows it with a time, or the logging knows it has none there.
-QString RegelSleutel(const QString& bestand, const std::vector<Tabelmodule>& modules, int32_t rij,
+// second shows the same cells; and the snapshot that took it. Empty for a row without a line in the file
+// whose record is `spoor`: no table shows it with a time, or the logging knows it has none there.
+QString RegelSleutel(const Regelspoor& spoor, const std::vector<Tabelmodule>& modules, int32_t rij,
                      uint64_t* opname = nullptr) {
     const Tabelmodule* t = ModuleMetTijd(modules, rij);
     Tabelvenster* venster = t ? TabelVensters.Maak(t->rack) : nullptr;
     if (!venster) return QString();
     const uint64_t o = venster->Indelingen().Opname(rij);
-    if (RegelOntbreekt(bestand, o)) return QString();
+    if (spoor.Ontbreekt(o)) return QString();
     if (opname) *opname = o;
     const auto m = static_cast<int16_t>(t->module);
     return venster->CelTekst(m, rij, KolomDatum) + QChar(u'\n') + venster->CelTekst(m, rij, KolomTijd);
@@ -409,26 +410,27 @@ Regelwijzer::Regelwijzer(const QString& bestand, int16_t rack, int16_t module,
                          const std::vector<int32_t>& rijen, int32_t tot) {
     if (rijen.empty() || !TabelVensters.Maak(rack)) return;
     const Rijmodules modules = GeschrevenTabelmodules();
+    const Regelspoor spoor = RegelspoorVan(bestand);
     // The seconds looked for, by their time cells.
     QHash<QString, qint64> seconden;
+    QSet<qint64> gezocht;
     for (const int32_t r : rijen) {
         if (ZonderTijd(rack, module, r)) continue;
-        const QString sleutel = RegelSleutel(bestand, *modules, r);
-        if (!sleutel.isEmpty()) seconden.insert(sleutel, HeleSeconden(TijdVanRij(rack, module, r)));
+        const QString sleutel = RegelSleutel(spoor, *modules, r);
+        if (sleutel.isEmpty()) continue;
+        const qint64 seconde = HeleSeconden(TijdVanRij(rack, module, r));
+        seconden.insert(sleutel, seconde);
+        gezocht.insert(seconde);
     }
     if (seconden.isEmpty()) return;
     // The lines of those seconds that are no row, each after the lines of the snapshots up to its own `na`,
     // read as the file's lines are read.
     QHash<qint64, std::vector<uint64_t>> losse;
-    for (const LosseRegel& l : LosseRegels(bestand)) {
+    for (const LosseRegel& l : spoor.losse) {
         platform::Datum tijd = 0;
         if (!m_datumLezer.Lees(l.tijd, tijd)) continue;
-        const qint64 seconde = HeleSeconden(tijd);
-        for (const qint64 s : std::as_const(seconden))
-            if (s == seconde) {
-                losse[seconde].push_back(l.na);
-                break;
-            }
+        if (const qint64 seconde = HeleSeconden(tijd); gezocht.contains(seconde))
+            losse[seconde].push_back(l.na);
     }
     for (auto& na : losse)
         std::stable_sort(na.begin(), na.end());
@@ -447,7 +449,7 @@ Regelwijzer::Regelwijzer(const QString& bestand, int16_t rack, int16_t module,
         while (volgende < rijen.size() && rijen[volgende] < q)
             ++volgende;
         uint64_t opname = 0;
-        const auto plek = seconden.constFind(RegelSleutel(bestand, *modules, q, &opname));
+        const auto plek = seconden.constFind(RegelSleutel(spoor, *modules, q, &opname));
         if (plek == seconden.constEnd()) continue;
         const bool gezocht = volgende < rijen.size() && rijen[volgende] == q && !ZonderTijd(rack, module, q);
         Seconde& s = m_seconden[plek.value()];

@@ -191,8 +191,9 @@ TEST_F(WachtendeRijenTest, RowsPastTheBoundOfAllFilesAreGivenUpWithABoxAnEndPoin
     EXPECT_EQ(Regels(paden[0]).size(), voor[0] + 4);
     for (const QString& pad : paden) {
         for (uint64_t o = Opnamenummer - 7; o <= Opnamenummer; ++o)
-            EXPECT_EQ(RegelOntbreekt(pad, o), o >= Opnamenummer - 4 && o < Opnamenummer) << "snapshot " << o;
-        const std::vector<LosseRegel> losse = LosseRegels(pad);
+            EXPECT_EQ(RegelspoorVan(pad).Ontbreekt(o), o >= Opnamenummer - 4 && o < Opnamenummer)
+                << "snapshot " << o;
+        const std::vector<LosseRegel> losse = RegelspoorVan(pad).losse;
         ASSERT_EQ(losse.size(), 1u);
         EXPECT_EQ(losse[0].tijd, tijden[2]);
         EXPECT_EQ(losse[0].na, Opnamenummer - 5);
@@ -283,18 +284,18 @@ TEST_F(WachtendeRijenTest, RowsGivenUpByCancelAreNamedInTheEventLogAndTheNextRow
             VolgendeMeting();
             tijden.push_back(platform::DatumTijdTekst(TijdMeting));
         }
-        EXPECT_FALSE(RegelOntbreekt(Gegevensbestand, Opnamenummer)) << "a row that waits";
+        EXPECT_FALSE(RegelspoorVan(Gegevensbestand).Ontbreekt(Opnamenummer)) << "a row that waits";
         Beurt({}, [&] { grens.reset(); });
         ASSERT_EQ(vragen.size(), 1u);
     }
-    EXPECT_TRUE(RegelOntbreekt(Gegevensbestand, Opnamenummer - 1) &&
-                RegelOntbreekt(Gegevensbestand, Opnamenummer));
-    EXPECT_TRUE(LosseRegels(Gegevensbestand).empty()) << "no end point before a row follows";
+    EXPECT_TRUE(RegelspoorVan(Gegevensbestand).Ontbreekt(Opnamenummer - 1) &&
+                RegelspoorVan(Gegevensbestand).Ontbreekt(Opnamenummer));
+    EXPECT_TRUE(RegelspoorVan(Gegevensbestand).losse.empty()) << "no end point before a row follows";
     VolgendeMeting();
-    EXPECT_FALSE(RegelOntbreekt(Gegevensbestand, Opnamenummer));
-    EXPECT_FALSE(RegelOntbreekt(Gegevensbestand, eerste));
+    EXPECT_FALSE(RegelspoorVan(Gegevensbestand).Ontbreekt(Opnamenummer));
+    EXPECT_FALSE(RegelspoorVan(Gegevensbestand).Ontbreekt(eerste));
     // The end point of the break lies after the row written before the rows given up.
-    const std::vector<LosseRegel> losse = LosseRegels(Gegevensbestand);
+    const std::vector<LosseRegel> losse = RegelspoorVan(Gegevensbestand).losse;
     ASSERT_EQ(losse.size(), 1u);
     EXPECT_EQ(losse[0].tijd, tijden[0]);
     EXPECT_EQ(losse[0].na, eerste);
@@ -325,15 +326,15 @@ TEST_F(WachtendeRijenTest, RowsWhoseLinesAFileNeverGotOrLostAreKnown) {
     ++Opnamenummer;
     LogMeting(QStringLiteral("Stop"));
     EXPECT_FALSE(QFile::exists(pad)) << "an end point alone made the file again";
-    EXPECT_TRUE(RegelOntbreekt(pad, Opnamenummer)) << "the end point not written";
-    EXPECT_FALSE(RegelOntbreekt(pad, voorWeg)) << "before the file is made anew";
+    EXPECT_TRUE(RegelspoorVan(pad).Ontbreekt(Opnamenummer)) << "the end point not written";
+    EXPECT_FALSE(RegelspoorVan(pad).Ontbreekt(voorWeg)) << "before the file is made anew";
     VolgendeMeting();
     ASSERT_EQ(Regels(pad).size(), 2) << "the file made anew: its header and the row";
     const uint64_t nieuw = Opnamenummer;
     for (const uint64_t o : {uint64_t{0}, voorWeg - 1, voorWeg, nieuw - 1})
-        EXPECT_TRUE(RegelOntbreekt(pad, o)) << "snapshot " << o;
-    EXPECT_FALSE(RegelOntbreekt(pad, nieuw));
-    EXPECT_TRUE(LosseRegels(pad).empty());
+        EXPECT_TRUE(RegelspoorVan(pad).Ontbreekt(o)) << "snapshot " << o;
+    EXPECT_FALSE(RegelspoorVan(pad).Ontbreekt(nieuw));
+    EXPECT_TRUE(RegelspoorVan(pad).losse.empty());
 
     // Another program edits the header in place: the end of the run writes no end point there.
     VolgendeMeting();
@@ -344,15 +345,15 @@ TEST_F(WachtendeRijenTest, RowsWhoseLinesAFileNeverGotOrLostAreKnown) {
     ++Opnamenummer;
     LogMeting(QStringLiteral("Stop"));
     EXPECT_TRUE(LeesBytes(pad) == bytes) << "the file of another header changed";
-    EXPECT_TRUE(RegelOntbreekt(pad, Opnamenummer));
-    EXPECT_FALSE(RegelOntbreekt(pad, Opnamenummer - 1));
+    EXPECT_TRUE(RegelspoorVan(pad).Ontbreekt(Opnamenummer));
+    EXPECT_FALSE(RegelspoorVan(pad).Ontbreekt(Opnamenummer - 1));
 
     RegelsGekopieerd(pad, Pad(QStringLiteral("copy.csv")));
-    EXPECT_TRUE(RegelOntbreekt(Pad(QStringLiteral("copy.csv")), Opnamenummer));
-    EXPECT_TRUE(RegelOntbreekt(Pad(QStringLiteral("copy.csv")), 0));
+    EXPECT_TRUE(RegelspoorVan(Pad(QStringLiteral("copy.csv"))).Ontbreekt(Opnamenummer));
+    EXPECT_TRUE(RegelspoorVan(Pad(QStringLiteral("copy.csv"))).Ontbreekt(0));
     RegelsZijnRijen(pad);
     for (const uint64_t o : {uint64_t{0}, voorWeg, Opnamenummer})
-        EXPECT_FALSE(RegelOntbreekt(pad, o)) << "snapshot " << o;
+        EXPECT_FALSE(RegelspoorVan(pad).Ontbreekt(o)) << "snapshot " << o;
 }
 
 // A disk that fills up, gets room and fills up again: Retry, Cancel, Retry. Each spell starts with all

@@ -112,9 +112,13 @@ TEST_F(WerkkopieTest, ARowIsEmptiedInEveryTable) {
     }
 }
 
-TEST_F(WerkkopieTest, InfoReachesTheLinesOfTheSameSecondInTheWorkingCopyOnly) {
-    // Two lines in the row's second, one a second later; "°" keeps its byte in the untouched lines.
-    const QByteArray origineel = Bestand({Regel(1), Regel(1), Regel(2)});
+TEST_F(WerkkopieTest, InfoReachesItsLineAndItsEndPointInTheWorkingCopyOnly) {
+    // The row's line and its end point in its second, one a second later; "°" keeps its byte in the
+    // untouched lines.
+    QString eindpunt = QStringLiteral("\"05/01/2026 09:00:01\"");
+    for (int v = 0; v < 63; ++v)
+        eindpunt += QStringLiteral(",\"\"");
+    const QByteArray origineel = Bestand({Regel(1), eindpunt, Regel(2)});
     SchrijfBytes(pad, origineel);
     ZetRijTijd(1, 1);
     SchrijfInfo(1, 3, 1, QStringLiteral("calibrated \"A\""));
