@@ -492,6 +492,8 @@ TEST_F(WachtendeRijenTest, RowsThatWaitedGoUnderTheHeaderTheFileHasWhenTheyReach
     ASSERT_TRUE(QDir().mkpath(usb));
     Gegevensbestand = usb + QStringLiteral("/run.csv");
     TijdMeting = platform::Nu();
+    // The snapshot of tijden[i] is vooraf + 1 + i.
+    const uint64_t vooraf = Opnamenummer;
     std::vector<QString> tijden;
     const auto meet = [&] {
         VolgendeMeting();
@@ -530,6 +532,9 @@ TEST_F(WachtendeRijenTest, RowsThatWaitedGoUnderTheHeaderTheFileHasWhenTheyReach
         EXPECT_EQ(SplitsVelden(verder[i + 1]).value(0), tijden[i + 4]) << "row " << i;
         EXPECT_FALSE(IsEindpunt(verder[i + 1]));
     }
+    // The rows logged into run.csv have no line in run_2.csv; those that waited for it have.
+    for (uint64_t o = vooraf + 1; o <= Opnamenummer; ++o)
+        EXPECT_EQ(RegelspoorVan(Gegevensbestand).Ontbreekt(o), o <= vooraf + 4) << "snapshot " << o;
 
     // Away once more, now with rows waiting for both names: the run in "run_2.csv" ends (its end point
     // waits too) and the user starts logging into "run.csv" again. The disk that comes back holds
