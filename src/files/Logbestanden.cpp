@@ -1227,13 +1227,6 @@ void RegelsZijnRijen(const QString& pad) {
     if (Logbestand* b = wacht.Van(pad)) b->spoor = {};
 }
 
-void RegelsGekopieerd(const QString& van, const QString& naar) {
-    if (van == naar) return;
-    const Logbestand* b = wacht.Van(van);
-    Regelspoor spoor = b ? b->spoor : Regelspoor();
-    wacht.Bestand(naar).spoor = std::move(spoor);
-}
-
 void ZetWachtendGrens(qsizetype bytes) {
     wacht.ZetGrens(bytes);
 }
@@ -1451,8 +1444,8 @@ bool VoegWachtendeRijenIn(const QString& naam, const QString& kopie, Invoeging& 
     // Behind a last line that was cut off, on a line of their own.
     if (invoeg == later.size() && !later.endsWith('\n'))
         ervoor = later.endsWith('\r') ? QStringLiteral("\n") : CRLF;
-    Breukpunt(invoeging.opgegeven ? nullptr : &w, true, false, houdtRijen || plaats != inhoud.cbegin(),
-              ervoor, erna);
+    const Breukplaats breuk = Breukpunt(invoeging.opgegeven ? nullptr : &w, true, false,
+                                        houdtRijen || plaats != inhoud.cbegin(), ervoor, erna);
     const qint64 schrijfVan = na + invoeg;
     const auto schrijf = [&f](QByteArrayView stuk) {
         return f.write(stuk.data(), stuk.size()) == stuk.size();
@@ -1474,11 +1467,22 @@ bool VoegWachtendeRijenIn(const QString& naam, const QString& kopie, Invoeging& 
     if (!goed) return platform::OnthoudSchrijffout(errno);
     if (!NaarSchijf(f.handle())) return platform::OnthoudSchrijffout(errno);
     invoeging.ingevoegd = true;
+    // The end point goes before the rows put in (the content's rows before them were taken before), or
+    // behind them.
+    if (breuk == Breukplaats::Ervoor)
+        invoeging.losse.push_back({w.breuk, w.opnames.Eerste() > 0 ? w.opnames.Eerste() - 1 : 0});
+    if (breuk == Breukplaats::Erna) invoeging.losse.push_back({w.breuk, w.opnames.Laatste()});
     return true;
 }
 
 void NeemWachtendeRijenMee(const QString& sjabloon, const QString& naam, bool gekopieerd,
                            const Invoeging& invoeging) {
+    // The new file holds the old one's lines (a copy), or the tables' rows; and the end point of a break
+    // the merge put in.
+    const QString oud = MaakBestandsnaam(sjabloon, 0, 0, 0);
+    Regelspoor spoor = gekopieerd && oud != naam ? RegelspoorVan(oud) : Regelspoor();
+    spoor.losse.insert(spoor.losse.end(), invoeging.losse.begin(), invoeging.losse.end());
+    wacht.Bestand(naam).spoor = std::move(spoor);
     // The run goes on in the new file: a file it logged into before gets no end point of it any more.
     const QStringList eigen = LogBestanden(naam);
     wacht.VoorElk([&eigen](Logbestand& l) {
@@ -1496,7 +1500,6 @@ void NeemWachtendeRijenMee(const QString& sjabloon, const QString& naam, bool ge
     }
     // A template that splits the rows, or names the day, has files the copy did not make.
     if (LogModus(sjabloon) != LogEenBestand || sjabloon.contains(MarkeringDatum)) return;
-    const QString oud = MaakBestandsnaam(sjabloon, 0, 0, 0);
     Logbestand* bron = wacht.Wachtrij(oud);
     if (!bron) return;
     VraagVolgtRijen(oud);

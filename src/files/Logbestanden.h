@@ -97,11 +97,10 @@ void ZetWachtendGrens(qsizetype bytes);
 // the end point of a run whose rows went on in a file of another layout). A copy of the file (Save As)
 // knows the same; a Save As that writes the tables writes every row. Nothing known: an empty record.
 Regelspoor RegelspoorVan(const QString& pad);
-// Every line of `pad` is a row of the tables now (the file was loaded, or written from the tables, or is
-// new): what was known of its lines besides goes.
+// Every line of `pad` is a row of the tables now (the file was loaded, or is new): what was known of its
+// lines besides goes.
 void RegelsZijnRijen(const QString& pad);
-// `naar` was made a copy of `van` (Save As): it holds the same lines.
-void RegelsGekopieerd(const QString& van, const QString& naar);
+
 // Tries to write every file's waiting rows now; true when none waits any more.
 bool SchrijfWachtendeRegels();
 // The first file whose rows still wait ("" when none).
@@ -132,6 +131,8 @@ struct Invoeging {
     // The rows given up for it (past the bound) are in as well: the content held them (the table took
     // them), so the file has no break and they are not told as not written.
     bool opgegeven = false;
+    // The end point of their break, put in among the content's lines: a line of no row.
+    std::vector<LosseRegel> losse;
 };
 // Save As makes the new content in `kopie` (a copy of the data file, or the table written out), which is
 // to take the name `naam`: rows that wait for the file of that name (a file the run left, whose disk
@@ -150,7 +151,9 @@ bool VoegWachtendeRijenIn(const QString& naam, const QString& kopie, Invoeging& 
 // otherwise it was written from the table, which holds them already). A template with markers keeps its
 // waiting rows. `invoeging`: what of the rows of `naam` is in the new file (VoegWachtendeRijenIn); the
 // event log names only the rows that reached no file. The run goes on in the new file: the files it
-// logged into before are no longer its own.
+// logged into before are no longer its own. What is known of the new file's lines besides its rows
+// (RegelspoorVan) is what was known of the old one's when it is a copy, and nothing when the tables were
+// written, but for the end point of a break the merge put in.
 void NeemWachtendeRijenMee(const QString& sjabloon, const QString& naam, bool gekopieerd,
                            const Invoeging& invoeging = {});
 

@@ -285,12 +285,8 @@ bool OpslaanAls(QString& naam, bool nieuw) {
     }
 
     if (keuze == 1) {
-        // The new file holds the old one's lines (a copy), or the tables' rows (written from them, or none
-        // yet for a new file).
-        if (vanKopie)
-            RegelsGekopieerd(oud, naam);
-        else
-            RegelsZijnRijen(naam);
+        // A new file's lines are the rows the tables take from now on.
+        if (nieuw) RegelsZijnRijen(naam);
         // The rows that wait for the old file go on in the new one, which the run continues.
         if (!nieuw) NeemWachtendeRijenMee(Gegevensbestand, naam, vanKopie, wachtendIngevoegd);
         // The tables written anew: the rows that got a line hold the blocks the writer wrote, whatever they
