@@ -503,4 +503,10 @@ void VulTekstenEngels(TekstenTabel& t) {
                             "\r\n"
                             "Logging is on, the table shows another file, or it was emptied or laid\r\n"
                             "out afresh (a search). Edit the info of the row again.");
+    t[511] = QStringLiteral("The table changed while the question to delete the selected rows was open:\r\n"
+                            "no row was deleted.\r\n"
+                            "\r\n"
+                            "Logging is on, the table shows another file, or it was closed, emptied\r\n"
+                            "or laid out afresh (a search). Select the rows that are to go and delete\r\n"
+                            "them again.");
 }

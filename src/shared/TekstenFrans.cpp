@@ -511,4 +511,10 @@ void VulTekstenFrans(TekstenTabel& t) {
                             "\r\n"
                             "L'enregistrement est actif, le tableau montre un autre fichier, ou il\r\n"
                             "a été vidé ou réorganisé (une recherche). Rouvrez l'info de la ligne.");
+    t[511] = QStringLiteral("Le tableau a changé pendant que la demande de suppression des lignes\r\n"
+                            "était ouverte : aucune ligne n'a été supprimée.\r\n"
+                            "\r\n"
+                            "L'enregistrement est actif, le tableau montre un autre fichier, ou il a\r\n"
+                            "été fermé, vidé ou réorganisé (une recherche). Sélectionnez les lignes à\r\n"
+                            "supprimer et supprimez-les à nouveau.");
 }

@@ -504,4 +504,10 @@ void VulTekstenNederlands(TekstenTabel& t) {
                             "\r\n"
                             "Het loggen staat aan, de tabel toont een ander bestand, of ze is geleegd\r\n"
                             "of opnieuw ingedeeld (een zoekactie). Bewerk de info van de rij opnieuw.");
+    t[511] = QStringLiteral("De tabel is veranderd terwijl de vraag om de rijen te verwijderen openstond:\r\n"
+                            "er is geen rij verwijderd.\r\n"
+                            "\r\n"
+                            "Het loggen staat aan, de tabel toont een ander bestand, of ze is gesloten,\r\n"
+                            "geleegd of opnieuw ingedeeld (een zoekactie). Selecteer de rijen die weg\r\n"
+                            "moeten en verwijder ze opnieuw.");
 }
