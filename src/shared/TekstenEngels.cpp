@@ -509,4 +509,10 @@ void VulTekstenEngels(TekstenTabel& t) {
                             "Logging is on, the table shows another file, or it was closed, emptied\r\n"
                             "or laid out afresh (a search). Select the rows that are to go and delete\r\n"
                             "them again.");
+    t[512] = QStringLiteral("Another data file was opened while Save As waited for an answer:\r\n"
+                            "nothing was saved.\r\n"
+                            "\r\n"
+                            "The tables now show another file: it was opened or made meanwhile, or\r\n"
+                            "the logging went on in a new file. Choose Save As again to save the file\r\n"
+                            "they show.");
 }

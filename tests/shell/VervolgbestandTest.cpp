@@ -2496,12 +2496,13 @@ TEST_F(EigenIndelingTest, RowsLoggedWhileARackWaitsAreEditedInThatRacksFieldsOnc
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
 }
 
-// Edit > Delete line asks with the program's own box, which blocks nothing: while it waits the user clicks
-// in the tables, writes an info text, opens another file or switches logging on. The answer deletes the
-// rows the question was asked about, marked again in every table, or, once the table or its file is no
-// longer what was asked about, nothing, and a box says why. The run of two racks logs rows into run.csv,
-// logging is switched off and the file opened, as a laboratory opens a file to edit it.
-class VerwijdervraagTest : public EigenIndelingTest {
+// Edit > Delete line and File > Save As ask with the program's own box, which blocks nothing: while it
+// waits the user clicks in the tables, writes an info text, opens or makes another file or switches logging
+// on. The answer deletes the rows the question was asked about, marked again in every table, or saves the
+// file it was asked about; once the table or its file is no longer what was asked about, nothing, and a box
+// says why. The run of two racks logs rows into run.csv, logging is switched off and the file opened, as a
+// laboratory opens a file to edit it.
+class OpenVraagTest : public EigenIndelingTest {
 protected:
     // The program's real boxes as a user meets them: the first is held open, `terwijl` runs while it waits
     // and then the button `antwoord` is clicked; every later box is answered with Return. The title and
@@ -2646,6 +2647,19 @@ protected:
         EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
     }
 
+    // Another file to open: the header and the first five rows of run.csv, as other.csv.
+    QString Ander() const {
+        const QByteArray bytes = Bytes(Pad("run.csv"));
+        qsizetype einde = 0;
+        for (int i = 0; i < 6 && einde >= 0; ++i)
+            einde = bytes.indexOf("\r\n", einde) + 2;
+        const QString ander = Pad("other.csv");
+        QFile f(ander);
+        if (!f.open(QIODevice::WriteOnly) || f.write(bytes.left(einde)) != einde)
+            ADD_FAILURE() << "other.csv not written";
+        return ander;
+    }
+
     // The question answered after the table changed under it: it deleted nothing, and the box after it
     // says why, titled the file it was asked about.
     void NietsVerwijderd(const Vraagbox& box, const std::vector<QStringList>& vooraf) {
@@ -2660,7 +2674,7 @@ protected:
 
 // Row 2 asked about; while the question waits row 7 is clicked and an info text written into row 3. No
 // deletes nothing; Yes deletes row 2's line alone, row 3 keeping its text, and both tables show it.
-TEST_F(VerwijdervraagTest, TheAnswerDeletesTheRowsItAskedAboutWhateverIsClickedOrWrittenWhileItWaits) {
+TEST_F(OpenVraagTest, TheAnswerDeletesTheRowsItAskedAboutWhateverIsClickedOrWrittenWhileItWaits) {
     Controleer([this](mdiK740& venster) {
         const QString pad = Pad("run.csv");
         const std::vector<QStringList> vooraf = Regels(pad);
@@ -2712,20 +2726,11 @@ TEST_F(VerwijdervraagTest, TheAnswerDeletesTheRowsItAskedAboutWhateverIsClickedO
 }
 
 // Another file opened from the File menu while the question waits: Yes deletes nothing in either file.
-TEST_F(VerwijdervraagTest, AnotherFileOpenedWhileTheQuestionWaitsKeepsBothFilesWhole) {
+TEST_F(OpenVraagTest, AnotherFileOpenedWhileTheQuestionWaitsKeepsBothFilesWhole) {
     Controleer([this](mdiK740& venster) {
         const std::vector<QStringList> vooraf = Regels(Pad("run.csv"));
-        // The other file: the header and the first five rows of run.csv.
-        const QByteArray bytes = Bytes(Pad("run.csv"));
-        qsizetype einde = 0;
-        for (int i = 0; i < 6; ++i)
-            einde = bytes.indexOf("\r\n", einde) + 2;
-        const QString ander = Pad("other.csv");
-        {
-            QFile f(ander);
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-            f.write(bytes.left(einde));
-        }
+        const QString ander = Ander();
+        const QByteArray bytes = Bytes(ander);
         const Vraagbox box = Verwijder(
             venster,
             [&] {
@@ -2735,7 +2740,7 @@ TEST_F(VerwijdervraagTest, AnotherFileOpenedWhileTheQuestionWaitsKeepsBothFilesW
             },
             vbYes);
         NietsVerwijderd(box, vooraf);
-        EXPECT_TRUE(Bytes(ander) == bytes.left(einde)) << "other.csv changed";
+        EXPECT_TRUE(Bytes(ander) == bytes) << "other.csv changed";
         EXPECT_FALSE(QFile::exists(ander + QStringLiteral(".new"))) << "a working copy of other.csv";
         EXPECT_EQ(AantalMetingen, 5);
         RijGetoond(2, vooraf[2]);
@@ -2743,7 +2748,7 @@ TEST_F(VerwijdervraagTest, AnotherFileOpenedWhileTheQuestionWaitsKeepsBothFilesW
 }
 
 // File > New while the question waits: the tables it was asked in are gone, and Yes deletes nothing.
-TEST_F(VerwijdervraagTest, FileNewWhileTheQuestionWaitsKeepsTheRows) {
+TEST_F(OpenVraagTest, FileNewWhileTheQuestionWaitsKeepsTheRows) {
     Controleer([this](mdiK740& venster) {
         const std::vector<QStringList> vooraf = Regels(Pad("run.csv"));
         const QPointer<frmTabel> gevraagd = frmTabelVan(1);
@@ -2761,8 +2766,43 @@ TEST_F(VerwijdervraagTest, FileNewWhileTheQuestionWaitsKeepsTheRows) {
     });
 }
 
+// File > Save As over an existing file, and another file opened while the question about replacing it
+// waits: Yes saves nothing (neither the former file nor the tables showing the other one), says so, and
+// the file shown stays the data file.
+TEST_F(OpenVraagTest, AnotherFileOpenedWhileSaveAsAsksToReplaceAFileSavesNothing) {
+    Controleer([this](mdiK740& venster) {
+        const QString ander = Ander();
+        const QString doel = Pad("saved.csv");
+        {
+            QFile f(doel);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            ASSERT_EQ(f.write("former"), 6);
+        }
+        Vraagbox box(
+            [&] {
+                keuze.bestanden = {ander};
+                venster.menus().mnuFileOpen->trigger();
+                EXPECT_EQ(Gegevensbestand, ander);
+            },
+            vbYes);
+        keuze.bestanden = {doel};
+        ZetMeldingVenster(&box);
+        venster.menus().mnuFileSaveAs->trigger();
+        InstalleerMeldingen();
+        ASSERT_EQ(box.teksten().size(), 2) << "no box after the answer";
+        EXPECT_EQ(box.teksten()[0], Tekst[118]);
+        EXPECT_EQ(box.teksten()[1].toStdString(), Tekst[512].toStdString());
+        EXPECT_EQ(box.titels()[1], Pad("run.csv"));
+        EXPECT_EQ(Bytes(doel), QByteArray("former"));
+        EXPECT_EQ(Gegevensbestand, ander);
+        EXPECT_EQ(AantalMetingen, 5);
+        EXPECT_TRUE(venster.windowTitle().contains(QStringLiteral("other.csv")))
+            << venster.windowTitle().toStdString();
+    });
+}
+
 // Logging switched on from the Data menu while the question waits: Yes deletes nothing.
-TEST_F(VerwijdervraagTest, LoggingSwitchedOnWhileTheQuestionWaitsKeepsTheRows) {
+TEST_F(OpenVraagTest, LoggingSwitchedOnWhileTheQuestionWaitsKeepsTheRows) {
     Controleer([this](mdiK740& venster) {
         const std::vector<QStringList> vooraf = Regels(Pad("run.csv"));
         const size_t regel2 = RegelVanRij(vooraf, 1, 2);
