@@ -172,8 +172,16 @@ void KiesLettertype(LettertypeDrager& object) {
     hoofdvenster().ZetKnoppen();
 }
 
+bool GegevensbestandOngewijzigd(const QString& bron, const QString& naam) {
+    if (Gegevensbestand == bron) return true;
+    ToonMelding(Tekst[TekstAnderGegevensbestand], vbExclamation, naam);
+    return false;
+}
+
 bool OpslaanAls(QString& naam, bool nieuw) {
     const QString oud = naam;
+    // The data in memory this Save As is of.
+    const QString bron = Gegevensbestand;
     MapGegevensTerug mapTerug;
     // The new file was made from a copy of the old one, not from the table.
     bool vanKopie = false;
@@ -221,6 +229,13 @@ bool OpslaanAls(QString& naam, bool nieuw) {
         const bool bestaat = QFileInfo(naam).isFile();
         const bool overschrijven =
             bestaat && ToonMelding(Tekst[118], vbYesNo | vbExclamation, QFileInfo(naam).fileName()) == vbYes;
+        // The tables show another file now: neither the copy of the former one nor those tables are what
+        // was to be saved.
+        if (!nieuw && !GegevensbestandOngewijzigd(bron, oud)) {
+            if (kopieer) bewerkingen.Verwijder(tijdelijk);
+            keuze = 2;
+            break;
+        }
         // Logging goes on while the question waits: the rows it appended to the file in memory meanwhile
         // go into the copy as well, before the backup can replace that file. From here on the run waits
         // for nothing until it goes on in the new file.

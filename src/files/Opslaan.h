@@ -68,7 +68,15 @@ void KiesLettertype(LettertypeDrager& object);
 // chosen file holds either its former content or the new one. Done: true, `naam` the new name, which becomes
 // Gegevensbestand and "LastFile", LaatsteKeuze and Antwoord 1. Otherwise false, `naam` unchanged and
 // LaatsteKeuze and Antwoord 2.
+// The file dialog and the question about an existing file block nothing: once another data file is open
+// at the answer (opened, made, or the run gone on in a new file), a Save As saves nothing and says so
+// (GegevensbestandOngewijzigd).
 bool OpslaanAls(QString& naam, bool nieuw);
+// The data file is still `bron`, as when a Save As of `naam` began; otherwise a box (512), titled naam,
+// says that nothing was saved, and false.
+bool GegevensbestandOngewijzigd(const QString& bron, const QString& naam);
+// The box of a Save As refused because another data file was opened while it waited for an answer.
+inline constexpr int TekstAnderGegevensbestand = 512;
 
 // The data folder and the current folder are set by the save dialog as soon as a file is chosen; a
 // command that then ends without its file (Cancel, a refusal) puts them back as they were before it,

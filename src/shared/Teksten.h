@@ -1,12 +1,12 @@
 #pragma once
-// The user-interface text table: Tekst[99] .. Tekst[510] in the current language, the language choice
+// The user-interface text table: Tekst[99] .. Tekst[512] in the current language, the language choice
 // and the help pages of that language.
 #include <QString>
 #include <array>
 #include <cstdint>
 
 inline constexpr int EersteTekst = 99;
-inline constexpr int LaatsteTekst = 510;
+inline constexpr int LaatsteTekst = 512;
 
 using TekstenTabel = std::array<QString, LaatsteTekst + 1>;
 
@@ -36,7 +36,7 @@ void KiesTaal(int& taal);
 // window lists each language by its own name and shows itself in the language being chosen.
 TekstenTabel TekstenVan(int taal);
 
-// One per language: t[99] .. t[510] (t[500] the language's own name).
+// One per language: t[99] .. t[512] (t[500] the language's own name).
 void VulTekstenEngels(TekstenTabel& t);
 void VulTekstenFrans(TekstenTabel& t);
 void VulTekstenNederlands(TekstenTabel& t);

@@ -503,4 +503,16 @@ void VulTekstenEngels(TekstenTabel& t) {
                             "\r\n"
                             "Logging is on, the table shows another file, or it was emptied or laid\r\n"
                             "out afresh (a search). Edit the info of the row again.");
+    t[511] = QStringLiteral("The table changed while the question to delete the selected rows was open:\r\n"
+                            "no row was deleted.\r\n"
+                            "\r\n"
+                            "Logging is on, the table shows another file, or it was closed, emptied\r\n"
+                            "or laid out afresh (a search). Select the rows that are to go and delete\r\n"
+                            "them again.");
+    t[512] = QStringLiteral("Another data file was opened while Save As waited for an answer:\r\n"
+                            "nothing was saved.\r\n"
+                            "\r\n"
+                            "The tables now show another file: it was opened or made meanwhile, or\r\n"
+                            "the logging went on in a new file. Choose Save As again to save the file\r\n"
+                            "they show.");
 }

@@ -511,4 +511,16 @@ void VulTekstenFrans(TekstenTabel& t) {
                             "\r\n"
                             "L'enregistrement est actif, le tableau montre un autre fichier, ou il\r\n"
                             "a été vidé ou réorganisé (une recherche). Rouvrez l'info de la ligne.");
+    t[511] = QStringLiteral("Le tableau a changé pendant que la demande de suppression des lignes\r\n"
+                            "était ouverte : aucune ligne n'a été supprimée.\r\n"
+                            "\r\n"
+                            "L'enregistrement est actif, le tableau montre un autre fichier, ou il a\r\n"
+                            "été fermé, vidé ou réorganisé (une recherche). Sélectionnez les lignes à\r\n"
+                            "supprimer et supprimez-les à nouveau.");
+    t[512] = QStringLiteral("Un autre fichier de données a été ouvert pendant que la commande\r\n"
+                            "Enregistrer sous attendait une réponse : rien n'a été enregistré.\r\n"
+                            "\r\n"
+                            "Les tableaux montrent maintenant un autre fichier : il a été ouvert ou créé\r\n"
+                            "entre-temps, ou l'enregistrement s'est poursuivi dans un nouveau fichier.\r\n"
+                            "Choisissez à nouveau Enregistrer sous pour enregistrer le fichier affiché.");
 }

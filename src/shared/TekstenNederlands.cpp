@@ -504,4 +504,16 @@ void VulTekstenNederlands(TekstenTabel& t) {
                             "\r\n"
                             "Het loggen staat aan, de tabel toont een ander bestand, of ze is geleegd\r\n"
                             "of opnieuw ingedeeld (een zoekactie). Bewerk de info van de rij opnieuw.");
+    t[511] = QStringLiteral("De tabel is veranderd terwijl de vraag om de rijen te verwijderen openstond:\r\n"
+                            "er is geen rij verwijderd.\r\n"
+                            "\r\n"
+                            "Het loggen staat aan, de tabel toont een ander bestand, of ze is gesloten,\r\n"
+                            "geleegd of opnieuw ingedeeld (een zoekactie). Selecteer de rijen die weg\r\n"
+                            "moeten en verwijder ze opnieuw.");
+    t[512] = QStringLiteral("Er is een ander gegevensbestand geopend terwijl Opslaan als op een\r\n"
+                            "antwoord wachtte: er is niets opgeslagen.\r\n"
+                            "\r\n"
+                            "De tabellen tonen nu een ander bestand: het werd intussen geopend of\r\n"
+                            "aangemaakt, of het loggen ging verder in een nieuw bestand. Kies opnieuw\r\n"
+                            "Opslaan als om het getoonde bestand op te slaan.");
 }

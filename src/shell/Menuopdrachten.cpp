@@ -471,8 +471,11 @@ void mdiK740::mnuFileOpen_Click() {
 }
 
 void mdiK740::mnuFileSaveAs_Click() {
+    const QString bron = Gegevensbestand;
     QString naam = MaakBestandsnaam(Gegevensbestand, 0, 0, 0);
     if (ControleerWijzigingen(naam, false, false).geannuleerd) return;
+    // Another file opened while the question about the edits waited: the Save As was of the one before.
+    if (!GegevensbestandOngewijzigd(bron, naam)) return;
     OpslaanAls(naam, false);
 }
 

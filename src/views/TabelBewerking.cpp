@@ -1,5 +1,6 @@
 #include "views/TabelBewerking.h"
 
+#include "acquisition/Programmastatus.h"
 #include "acquisition/vensters/Tabelvenster.h"
 #include "files/CsvVelden.h"
 #include "files/Logbestanden.h"
@@ -7,6 +8,8 @@
 #include "files/Tijdbasis.h"
 #include "files/Werkkopie.h"
 #include "platform/Datum.h"
+#include "shared/Melding.h"
+#include "shared/Teksten.h"
 #include "views/TabelSelectie.h"
 
 #include <algorithm>
@@ -87,4 +90,19 @@ bool VerwijderRijenUitBestand(int16_t rack, int16_t Mi, int32_t r1, int32_t r2) 
     for (const int32_t r : rijen)
         WisRijInTabellen(r);
     return true;
+}
+
+Rijenbron RijenbronVan(int16_t rack, int16_t Mi, int32_t r1, int32_t r2) {
+    const Tabelvenster* venster = TabelVensters[rack];
+    return {rack, Mi, r1, r2, Gegevensbestand, venster, venster ? venster->Indelingen().Generatie() : 0};
+}
+
+bool RijenbronGeldig(const Rijenbron& bron, int tekst) {
+    // A window made anew in the place of one gone has rows of another layout: its number differs too.
+    const Tabelvenster* venster = TabelVensters[bron.rack];
+    if (!VerbindingActief && Gegevensbestand == bron.bestand && venster && venster == bron.venster &&
+        venster->Indelingen().Generatie() == bron.generatie)
+        return true;
+    ToonMelding(Tekst[tekst], vbExclamation, bron.bestand);
+    return false;
 }

@@ -16,6 +16,8 @@
 #include <QString>
 #include <cstdint>
 
+class Tabelvenster;
+
 // Empties the selected value, temperature and info cells of rows r1..r2 of module Mi's grid in rack
 // `rack`'s table, and the matching fields of their lines: each selected odd column of 3..19 together
 // with the unit column beside it (an even column alone, the columns 0..2 and the flags are never
@@ -26,3 +28,26 @@ bool WisSelectieInBestand(int16_t rack, int16_t Mi, int32_t r1, int32_t r2, int1
 // (but their numbers) in every table of every rack. False when the working copy could not be edited
 // (nothing changed).
 bool VerwijderRijenUitBestand(int16_t rack, int16_t Mi, int32_t r1, int32_t r2);
+
+// The box of a delete refused because the table changed while its question was open.
+inline constexpr int TekstTabelVeranderdBijVerwijderen = 511;
+
+// What a question about rows of a table was asked on, taken before it is asked: rows r1..r2 of module
+// Mi's grid in rack `rack`'s table, the data file, and that table with its rows as laid out then. The
+// question is no modal box: while it waits the table takes clicks and edits, and the program may load
+// another file, log, search or close the table.
+struct Rijenbron {
+    int16_t rack = 0;
+    int16_t Mi = 0;
+    int32_t r1 = 0;
+    int32_t r2 = 0;
+    QString bestand;
+    const Tabelvenster* venster = nullptr;
+    uint64_t generatie = 0;
+};
+Rijenbron RijenbronVan(int16_t rack, int16_t Mi, int32_t r1, int32_t r2);
+// At the answer, before anything changes: the rows are still those the question was asked about. While
+// logging is on, once the data file is another, or once the rack's table is gone or was emptied or laid
+// out afresh since (a search, a load, a Save As that wrote the tables), a box with text `tekst`, titled
+// the file asked about, says so, and false: the caller changes nothing.
+bool RijenbronGeldig(const Rijenbron& bron, int tekst);

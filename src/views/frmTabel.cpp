@@ -32,6 +32,7 @@
 #include <QKeyEvent>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QTabBar>
@@ -591,7 +592,10 @@ void frmTabel::WissenSelectie() {
 }
 
 void frmTabel::ToonLijnSelectie() {
-    const Selectie s = MSHFlexGrid[GekozenModule()]->LeesSelectie();
+    MarkeerLijnen(MSHFlexGrid[GekozenModule()]->LeesSelectie());
+}
+
+void frmTabel::MarkeerLijnen(const Selectie& s) {
     const Selectie lijn = LijnSelectie(s, static_cast<int16_t>(AantalRasterKolommen - 1));
     for (int r = 1; r <= AantalRacks; ++r) {
         if (!Racks[r].Present || !RackVlaggen[r].Table) continue;
@@ -606,12 +610,25 @@ void frmTabel::VerwijderSelectie() {
     const int16_t Mi = GekozenModule();
     const int32_t n = Geselecteerd(Mi);
     if (n < 1 || IsSjabloon()) return;
+    // The rows asked about are the rows that go, whatever is selected, opened, logged or loaded while the
+    // question waits (the table is not blocked behind it). The window itself may be gone at the answer.
+    const Selectie gevraagd = MSHFlexGrid[Mi]->LeesSelectie();
+    int32_t r1 = 0, r2 = 0;
+    BepaalSelectieRijen(Mi, r1, r2);
+    const Rijenbron bron = RijenbronVan(m_ri, Mi, r1, r2);
+    const QPointer<frmTabel> zelf(this);
     const int keuze = ToonMelding(
         Tekst[TekstSelecties] + QString::number(n) + QStringLiteral("\r\n") + Tekst[TekstWaarschuwing],
         vbYesNo | vbExclamation, VervangAmpersand(Tekst[TekstVerwijderen], QString()));
     if (keuze != vbYes) return;
+    if (!RijenbronGeldig(bron, TekstTabelVeranderdBijVerwijderen) || !zelf) {
+        if (zelf) update();
+        return;
+    }
+    // What is marked is what goes.
+    MarkeerLijnen(gevraagd);
     hoofdvenster().ZetWachtcursor(true);
-    VerwijderSelectiesUitMeetbestand(Mi);
+    VerwijderSelectiesUitMeetbestand(bron.Mi, bron.r1, bron.r2);
     // The graphs of the table lose the emptied rows; the recorders draw only what comes.
     for (int g = 1; g <= AantalGrafieken; ++g) {
         GrafiekvensterInterface* grafiek = GrafiekVenster(g);
@@ -622,9 +639,7 @@ void frmTabel::VerwijderSelectie() {
     update();
 }
 
-void frmTabel::VerwijderSelectiesUitMeetbestand(int16_t Mi) {
-    int32_t r1 = 0, r2 = 0;
-    BepaalSelectieRijen(Mi, r1, r2);
+void frmTabel::VerwijderSelectiesUitMeetbestand(int16_t Mi, int32_t r1, int32_t r2) {
     if (r1 >= 1) VerwijderRijenUitBestand(m_ri, Mi, r1, r2);
 }
 

@@ -134,9 +134,12 @@ public:
     void WissenSelectie();
     // Marks the selected tab's rows in every shown table (before the delete question).
     void ToonLijnSelectie();
-    // Asks, then deletes the selected rows' snapshots from the working copy and every table.
+    // Asks, then deletes the snapshots of the rows selected when it asked from the working copy and every
+    // table; nothing when the table changed while the question was open (a box says so).
     void VerwijderSelectie();
-    void VerwijderSelectiesUitMeetbestand(int16_t Mi);
+    // Removes the lines of rows r1..r2 of grid Mi from the working copy and empties those rows in every
+    // table.
+    void VerwijderSelectiesUitMeetbestand(int16_t Mi, int32_t r1, int32_t r2);
     // Opens the info editor on the row where grid Mi's selection ends.
     void OpenInfo(int16_t Mi);
 
@@ -165,6 +168,8 @@ private:
     // Rows r1..r2 of grid Mi hold a row with a time whose line's layout is not known (IndelingOnbekend):
     // the message, and true.
     bool RijIndelingOnbekend(int16_t Mi, int32_t r1, int32_t r2);
+    // Marks rows s.Row..s.RowSel, every column, in every grid of every shown table.
+    static void MarkeerLijnen(const Selectie& s);
 
     int16_t m_ri = 0;
     // The rows of the file being loaded, and the last row written from it.

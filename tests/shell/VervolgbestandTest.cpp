@@ -37,6 +37,7 @@
 #include "shared/Melding.h"
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
+#include "shared/ui/FormMelding.h"
 #include "shared/ui/Kindvensters.h"
 #include "shell/Installatie.h"
 #include "shell/Menubalk.h"
@@ -2500,6 +2501,268 @@ TEST_F(EigenIndelingTest, RowsLoggedWhileARackWaitsAreEditedInThatRacksFieldsOnc
         });
     ASSERT_TRUE(venster.MDIForm_Load({}));
     EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+}
+
+// Edit > Delete line and File > Save As ask with the program's own box, which blocks nothing: while it
+// waits the user clicks in the tables, writes an info text, opens or makes another file or switches logging
+// on. The answer deletes the rows it asked about, or saves the file it asked about; once the table or its
+// file is no longer what was asked about, nothing, and a box says why. Two racks log rows into run.csv,
+// then logging is switched off and the file opened, as a laboratory opens a file to edit it.
+class OpenVraagTest : public EigenIndelingTest {
+protected:
+    // The program's real boxes: the first is held open, `terwijl` runs while it waits, then its button
+    // `antwoord` is clicked; a later box is answered with Return. Every box's title and text are kept, and
+    // the first one's as it showed them. The state outlives the object for what the clock has planned.
+    class Vraagbox : public MeldingVenster {
+    public:
+        struct Staat {
+            std::function<void()> terwijl;
+            int antwoord = vbYes;
+            QStringList titels, teksten;
+            QString getoond; // title "|" label
+        };
+        Vraagbox(std::function<void()> terwijl, int antwoord) : staat(std::make_shared<Staat>()) {
+            staat->terwijl = std::move(terwijl);
+            staat->antwoord = antwoord;
+        }
+        int Toon(const QString& tekst, int stijl, const QString& titel) override {
+            staat->titels << titel;
+            staat->teksten << tekst;
+            if (staat->titels.size() > 1) return EchteMelding(Qt::Key_Return, 300).Toon(tekst, stijl, titel);
+            platform::klok().planIn(300, [s = staat] {
+                const auto open = [] {
+                    for (QWidget* w : QApplication::topLevelWidgets())
+                        if (auto* box = qobject_cast<FormMelding*>(w); box && box->isVisible()) return box;
+                    return static_cast<FormMelding*>(nullptr);
+                };
+                if (!open()) return;
+                s->getoond = open()->windowTitle() + QLatin1Char('|') + open()->LabelMelding->text();
+                if (s->terwijl) s->terwijl();
+                platform::klok().planIn(300, [s, open] {
+                    if (open()) QTest::mouseClick(open()->Knop(s->antwoord), Qt::LeftButton);
+                });
+            });
+            return ToonFormMelding(tekst, stijl, titel);
+        }
+        std::shared_ptr<Staat> staat;
+    };
+
+    // The user's click on cell (rij, kolom) of module 1's grid in rack r's table, scrolled into view.
+    static void KlikCel(int r, int32_t rij, int16_t kolom) {
+        frmTabel* tabel = frmTabelVan(r);
+        ASSERT_NE(tabel, nullptr);
+        tabel->SSTab->setCurrentIndex(0);
+        TabelGrid* grid = tabel->MSHFlexGrid[1];
+        const QModelIndex cel = grid->model()->index(rij - 1, kolom);
+        grid->scrollTo(cel);
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(cel).center());
+    }
+
+    // A cell of row 2 of rack 1's table clicked, Edit > Delete line, and its question answered with
+    // `antwoord` after `terwijl`. The boxes shown.
+    Vraagbox::Staat Verwijder(mdiK740& venster, std::function<void()> terwijl, int antwoord) {
+        Vraagbox box(std::move(terwijl), antwoord);
+        if (!frmTabelVan(1)) {
+            ADD_FAILURE() << "no table of rack 1";
+            return {};
+        }
+        KlikCel(1, 2, 3);
+        venster.mdiGebied()->setActiveSubWindow(
+            qobject_cast<QMdiSubWindow*>(Kindvensterkader(frmTabelVan(1))));
+        ZetMeldingVenster(&box);
+        venster.menus().mnuDeleteLine->trigger();
+        InstalleerMeldingen();
+        const QString vraag = Tekst[251] + QStringLiteral("1\r\n") + Tekst[421];
+        EXPECT_EQ(box.staat->getoond.toStdString(),
+                  ("Delete selected lines|" +
+                   QString(vraag).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) + QLatin1Char('\n'))
+                      .toStdString())
+            << "the question";
+        return *box.staat;
+    }
+
+    // Row `rij` of both tables shows the time `tijd` ("" for none).
+    static void RijToont(int32_t rij, const QString& tijd) {
+        for (int r = 1; r <= 2; ++r)
+            EXPECT_EQ((TabelVensters[r]->CelTekst(1, rij, KolomDatum) + QLatin1Char(' ') +
+                       TabelVensters[r]->CelTekst(1, rij, KolomTijd))
+                          .trimmed()
+                          .toStdString(),
+                      tijd.toStdString())
+                << "rack " << r << ", row " << rij;
+    }
+
+    // Other.csv: the header and the first five rows of run.csv.
+    QString Ander() const {
+        const QByteArray bytes = Bytes(Pad("run.csv"));
+        qsizetype einde = 0;
+        for (int i = 0; i < 6; ++i)
+            einde = bytes.indexOf("\r\n", einde) + 2;
+        QFile f(Pad("other.csv"));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes.left(einde)) == einde);
+        return Pad("other.csv");
+    }
+
+    // Logging into run.csv, then off, and the file opened; then `doe`, and the program closed.
+    void Controleer(const std::function<void(mdiK740&)>& doe) {
+        mdiK740 venster;
+        const Installatie installatie(venster);
+        InstalleerMeldingen();
+        ZetBestandsdialogen(&keuze);
+        Draaiboek boek(venster, 120000);
+        LogVanafStartElkeSeconde(
+            boek, venster, [this] { stijging->zetActief(true); }, 2);
+        boek.Stap(
+            QStringLiteral("logging runs"), [this] { return Rijen(Pad("Untitled.csv")) >= 2; },
+            [this, &venster] {
+                keuze.bestanden = {Pad("run.csv")};
+                venster.menus().mnuFileNew->trigger();
+            });
+        boek.Stap(
+            QStringLiteral("rows in run.csv"),
+            [this] { return Rijen(Pad("run.csv")) >= 9 && !PauzeOpvragen; },
+            [&] {
+                venster.menus().mnuDatalogging->trigger();
+                keuze.bestanden = {Pad("run.csv")};
+                venster.menus().mnuFileOpen->trigger();
+                ASSERT_EQ(Gegevensbestand, Pad("run.csv"));
+                ASSERT_GE(AantalMetingen, 8);
+                doe(venster);
+                if (VerbindingActief) venster.menus().mnuDatalogging->trigger();
+                SluitZonderBewaren(venster);
+            });
+        ASSERT_TRUE(venster.MDIForm_Load({}));
+        EXPECT_TRUE(boek.Klaar()) << "waiting for: " << boek.Wachtend();
+    }
+};
+
+// Row 2 asked about; while the question waits row 7 is clicked and an info text written into row 3. No
+// deletes nothing; Yes deletes row 2's line alone, row 3 keeping its text, with row 2 marked in both tables.
+TEST_F(OpenVraagTest, TheAnswerDeletesTheRowsItAskedAboutWhateverIsClickedOrWrittenWhileItWaits) {
+    Controleer([this](mdiK740& venster) {
+        const QString pad = Pad("run.csv");
+        const std::vector<QStringList> vooraf = Regels(pad);
+        const size_t regel2 = RegelVanRij(vooraf, 1, 2), regel3 = RegelVanRij(vooraf, 1, 3);
+        const QString tijd7 = vooraf[RegelVanRij(vooraf, 1, 7)].value(0);
+
+        EXPECT_EQ(Verwijder(
+                      venster, [] { KlikCel(1, 7, 3); }, vbNo)
+                      .teksten.size(),
+                  1);
+        EXPECT_FALSE(QFile::exists(pad + QStringLiteral(".new"))) << "a working copy after No";
+        RijToont(2, vooraf[regel2].value(0));
+
+        const auto ja = Verwijder(
+            venster,
+            [this] {
+                ASSERT_TRUE(Info(1, 3, QStringLiteral("behind"))) << "the info editor did not open";
+                KlikCel(1, 7, 3);
+                EXPECT_EQ(frmTabelVan(1)->Geselecteerd(1, 7), 7) << "the click selected row 7";
+            },
+            vbYes);
+        EXPECT_EQ(ja.teksten.size(), 1) << ja.teksten.back().toStdString();
+        std::vector<QStringList> verwacht = vooraf;
+        verwacht[regel3][21] = QStringLiteral("behind");
+        verwacht.erase(verwacht.begin() + static_cast<std::ptrdiff_t>(regel2));
+        const std::vector<QStringList> werkkopie = Regels(pad + QStringLiteral(".new"));
+        ASSERT_EQ(werkkopie.size(), verwacht.size()) << "lines of the working copy";
+        for (size_t i = 0; i < verwacht.size(); ++i)
+            EXPECT_EQ(werkkopie[i].join(QLatin1Char(',')).toStdString(),
+                      verwacht[i].join(QLatin1Char(',')).toStdString())
+                << "line " << i + 1;
+        EXPECT_TRUE(Regels(pad) == vooraf) << "the data file itself changed";
+        RijToont(2, QString());
+        RijToont(7, tijd7);
+        EXPECT_EQ(TabelVensters[1]->CelTekst(1, 3, KolomInfo), QStringLiteral("behind"));
+        for (int r = 1; r <= 2; ++r) {
+            int32_t r1 = 0, r2 = 0;
+            frmTabelVan(r)->BepaalSelectieRijen(1, r1, r2);
+            EXPECT_EQ((std::pair{r1, r2}), (std::pair{2, 2}))
+                << "the rows marked in rack " << r << "'s table";
+        }
+    });
+}
+
+// While the question waits, another file is opened, Data > Log switched on, or File > New makes a new
+// file (and new tables): Yes deletes nothing, in no file, and a box titled run.csv says why.
+TEST_F(OpenVraagTest, TheAnswerDeletesNothingOnceTheTableOrItsFileChangedWhileItWaits) {
+    Controleer([this](mdiK740& venster) {
+        const QString pad = Pad("run.csv"), ander = Ander();
+        const QByteArray bytes = Bytes(ander);
+        const std::vector<std::pair<const char*, std::function<void()>>> gevallen = {
+            {"another file opened",
+             [&] {
+                 keuze.bestanden = {ander};
+                 venster.menus().mnuFileOpen->trigger();
+                 EXPECT_EQ(Gegevensbestand, ander);
+             }},
+            {"logging switched on",
+             [&] {
+                 venster.menus().mnuDatalogging->trigger();
+                 EXPECT_TRUE(VerbindingActief);
+             }},
+            {"File > New", [&] {
+                 keuze.bestanden = {Pad("new.csv")};
+                 venster.menus().mnuFileNew->trigger();
+                 EXPECT_EQ(Gegevensbestand, Pad("new.csv"));
+             }}};
+        for (const auto& [naam, terwijl] : gevallen) {
+            SCOPED_TRACE(naam);
+            const std::vector<QStringList> vooraf = Regels(pad);
+            const QString tijd2 = vooraf[RegelVanRij(vooraf, 1, 2)].value(0);
+            const auto box = Verwijder(venster, terwijl, vbYes);
+            ASSERT_EQ(box.teksten.size(), 2) << "no box after the answer";
+            EXPECT_EQ(box.teksten[1].toStdString(), Tekst[511].toStdString());
+            EXPECT_EQ(box.titels[1], pad);
+            const std::vector<QStringList> regels = Regels(pad);
+            EXPECT_TRUE(regels.size() >= vooraf.size() &&
+                        std::equal(vooraf.begin(), vooraf.end(), regels.begin()))
+                << "run.csv lost a line";
+            for (const QString& b : {pad, ander, Pad("new.csv")})
+                EXPECT_FALSE(QFile::exists(b + QStringLiteral(".new")))
+                    << "a working copy of " << b.toStdString();
+            EXPECT_TRUE(Bytes(ander) == bytes) << "other.csv changed";
+            if (VerbindingActief) {
+                RijToont(2, tijd2);
+                venster.menus().mnuDatalogging->trigger();
+            }
+            // Back to run.csv, as it was.
+            keuze.bestanden = {pad};
+            venster.menus().mnuFileOpen->trigger();
+            ASSERT_EQ(Gegevensbestand, pad);
+        }
+    });
+}
+
+// File > Save As over an existing file, and another file opened while the question about replacing it
+// waits: Yes saves nothing (neither the former file's copy nor the other file's tables), says so, and the
+// file shown stays the data file.
+TEST_F(OpenVraagTest, AnotherFileOpenedWhileSaveAsAsksToReplaceAFileSavesNothing) {
+    Controleer([this](mdiK740& venster) {
+        const QString ander = Ander(), doel = Pad("saved.csv");
+        QFile f(doel);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("former") == 6);
+        f.close();
+        Vraagbox box(
+            [&] {
+                keuze.bestanden = {ander};
+                venster.menus().mnuFileOpen->trigger();
+            },
+            vbYes);
+        keuze.bestanden = {doel};
+        ZetMeldingVenster(&box);
+        venster.menus().mnuFileSaveAs->trigger();
+        InstalleerMeldingen();
+        ASSERT_EQ(box.staat->teksten.size(), 2) << "no box after the answer";
+        EXPECT_EQ(box.staat->teksten[0], Tekst[118]);
+        EXPECT_EQ(box.staat->teksten[1].toStdString(), Tekst[512].toStdString());
+        EXPECT_EQ(box.staat->titels[1], Pad("run.csv"));
+        EXPECT_EQ(Bytes(doel), QByteArray("former"));
+        EXPECT_EQ(Gegevensbestand, ander);
+        EXPECT_EQ(AantalMetingen, 5);
+        EXPECT_TRUE(venster.windowTitle().contains(QStringLiteral("other.csv")))
+            << venster.windowTitle().toStdString();
+    });
 }
 
 } // namespace
