@@ -18,6 +18,8 @@
 #include <cstdint>
 #include <ctime>
 #include <fstream>
+#include <functional>
+#include <memory>
 #include <string>
 #include <sys/resource.h>
 #include <vector>
@@ -166,6 +168,25 @@ inline double GewoneLezing(const QString& pad, int64_t& velden) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
 }
 
+// What must end before the QApplication does, newest first (GedeeldeOpstelling adds to it).
+inline std::vector<std::function<void()>>& EindeVoorApplicatie() {
+    static std::vector<std::function<void()>> einde;
+    return einde;
+}
+
+// A set-up that several benchmarks of a program share, made on first use and kept until the benchmarks
+// have run. Not a function-static object: one that holds widgets would be destroyed at the process's
+// exit, after the QApplication, and crash there; DraaiMetVensters ends it while the QApplication is
+// still there.
+template <class T> T& GedeeldeOpstelling() {
+    static std::unique_ptr<T> opstelling;
+    if (!opstelling) {
+        opstelling = std::make_unique<T>();
+        EindeVoorApplicatie().push_back([] { opstelling.reset(); });
+    }
+    return *opstelling;
+}
+
 // The main of a benchmark that needs windows: offscreen unless a display platform is named.
 inline int DraaiMetVensters(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM",
@@ -174,5 +195,11 @@ inline int DraaiMetVensters(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    std::vector<std::function<void()>>& einde = EindeVoorApplicatie();
+    while (!einde.empty()) {
+        const std::function<void()> eind = std::move(einde.back());
+        einde.pop_back();
+        eind();
+    }
     return 0;
 }

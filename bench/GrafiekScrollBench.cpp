@@ -223,6 +223,16 @@ struct Opstelling {
         groot->show();
         QCoreApplication::processEvents();
     }
+    ~Opstelling() {
+        groot.reset();
+        venster.reset();
+        model.reset();
+        ResetProgramma();
+        ZetTabelvensterMaker(nullptr);
+        EindSchoon();
+    }
+    Opstelling(const Opstelling&) = delete;
+    Opstelling& operator=(const Opstelling&) = delete;
 
     // The 28 measured values of the rack and the temperatures of module 1, 30,000 points, the newest
     // samples shown.
@@ -250,8 +260,7 @@ struct Opstelling {
 };
 
 Opstelling& opstelling() {
-    static Opstelling o;
-    return o;
+    return GedeeldeOpstelling<Opstelling>();
 }
 
 // Shows position p of the scroll bar and checks that the chart's first row shows what it should.

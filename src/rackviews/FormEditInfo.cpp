@@ -129,10 +129,18 @@ void formEditInfo::CommandOK_Click() {
             if (naam != Racks[Ri].Modules[Mi].Name) ConfiguratieGewijzigd = true;
             Racks[Ri].Modules[Mi].Name = naam;
         }
-    } else if (!m_niets && TabelVensters[Ri] && m_rij >= 1) {
-        // A table that changed meanwhile, or a row that has no line to keep the text (deleted meanwhile,
-        // given up), is told, and nothing is written. The cells show what the lines took.
-        if (InfobronGeldig(m_bron, Ri)) SchrijfInfo(Ri, Mi, m_rij, ZonderRegeleinden(TextInfo->text()));
+    } else if (!m_niets) {
+        // A table that changed meanwhile (or was closed), a row that has no line to keep the text
+        // (deleted meanwhile, given up), a file that cannot be read or a working copy that cannot be
+        // written is told by its box, and nothing is written. The cells show what the lines took.
+        // OK closes the editor only once the text is written: otherwise it stays open with the text as
+        // typed, selected, so that the user can copy it before Cancel. Another OK tries again; a table
+        // that changed stays refused, for the editor still points at the rows it was opened on.
+        if (!InfobronGeldig(m_bron, Ri) || !SchrijfInfo(Ri, Mi, m_rij, ZonderRegeleinden(TextInfo->text()))) {
+            TextInfo->selectAll();
+            TextInfo->setFocus();
+            return;
+        }
     }
     accept();
 }

@@ -5,7 +5,7 @@
 // an info text as typed into the row's info cell and, through the working copy, into the info field of
 // the row's line in the data file. The timers run while it is open: an info text is written only while
 // the table still shows the rows of the file it showed when the editor opened, and logging is off (a box
-// says otherwise).
+// says otherwise). An info text that was not written stays in the open editor, selected, to be copied.
 #include "files/Werkkopie.h"
 
 #include <QDialog>

@@ -1740,10 +1740,11 @@ protected:
         tabel->WissenSelectie();
     }
     // Edit > Info by Enter on row `rij` of rack r's table, the editor held open: `bijOpenen` runs once it
-    // shows, the clock runs until `klaar` holds, and then `tekst` is typed and OK clicked. False when the
-    // editor did not open.
+    // shows, the clock runs until `klaar` holds, and then `bijKlaar` answers the editor. An editor it
+    // leaves open fails the test and is closed with Cancel. False when the editor did not open.
     static bool InfoOpenTot(int r, int32_t rij, const std::function<void()>& bijOpenen,
-                            const std::function<bool()>& klaar, const QString& tekst) {
+                            const std::function<bool()>& klaar,
+                            const std::function<void(formEditInfo&)>& bijKlaar) {
         auto* tabel = dynamic_cast<frmTabel*>(TabelVensters[r]);
         if (!tabel) return false;
         bool geopend = false;
@@ -1757,8 +1758,11 @@ protected:
                 bijOpenen();
             } else if (klaar()) {
                 wachter->zetActief(false);
-                d->TextInfo->setText(tekst);
-                d->CommandOK->click();
+                bijKlaar(*d);
+                if (d->isVisible()) {
+                    ADD_FAILURE() << "the info editor is still open";
+                    d->CommandCancel->click();
+                }
             }
         };
         wachter->zetActief(true);
@@ -2305,7 +2309,8 @@ TEST_F(HerhaaldeSecondenTest, EditsWhereTheClockRepeatedSecondsReachTheLinesOfTh
 // while it is open into run.csv, whose header another program edited meanwhile: the run goes on in
 // run_2.csv, whose rows the tables show from row 1. Then, logging off, a Search under the editor lays rack
 // 1's table out afresh for the module it finds in slot 2. OK writes nothing, anywhere, and a box says
-// that the table changed.
+// that the table changed; the editor stays open with the text typed, so that it can be copied. OK again
+// gets the same box and writes nothing; Cancel closes the editor.
 TEST_F(EigenIndelingTest, AnInfoEditorLeftOpenWritesIntoNoOtherFileNorTable) {
     mdiK740 venster;
     const Installatie installatie(venster);
@@ -2322,6 +2327,38 @@ TEST_F(EigenIndelingTest, AnInfoEditorLeftOpenWritesIntoNoOtherFileNorTable) {
             venster.menus().mnuFileNew->trigger();
             ASSERT_EQ(Gegevensbestand, pad);
         });
+    // "lost" typed and OK pressed by Enter in the text field: the box that the table changed, the real
+    // one held open while the run goes on and answered with Enter when `echt`. The editor still shows the
+    // text; OK again gets the box again, and Cancel closes the editor.
+    const auto geweigerd = [this](bool echt) {
+        return [this, echt](formEditInfo& d) {
+            const auto veranderdeTabel = [this] {
+                return std::count_if(vragen.begin(), vragen.end(),
+                                     [](const Vraag& v) { return v.tekst == Tekst[510]; });
+            };
+            const auto voor = veranderdeTabel();
+            d.TextInfo->setText(QStringLiteral("lost"));
+            if (echt) {
+                EchteMelding box(Qt::Key_Return, 2000);
+                ZetMeldingVenster(&box);
+                QTest::keyClick(d.TextInfo, Qt::Key_Return);
+                InstalleerMeldingen();
+                ASSERT_EQ(box.getoond(), 1) << "boxes at OK";
+                EXPECT_EQ(box.teksten()[0].toStdString(), Tekst[510].toStdString());
+                EXPECT_EQ(box.geblokkeerd(), 0);
+            } else {
+                QTest::keyClick(d.TextInfo, Qt::Key_Return);
+                EXPECT_EQ(veranderdeTabel(), voor + 1) << "the box at OK";
+            }
+            EXPECT_TRUE(d.isVisible()) << "the editor closed with the text";
+            EXPECT_EQ(d.TextInfo->text().toStdString(), "lost");
+            d.CommandOK->click();
+            EXPECT_EQ(veranderdeTabel(), voor + (echt ? 1 : 2)) << "the box at OK again";
+            EXPECT_TRUE(d.isVisible());
+            d.CommandCancel->click();
+            EXPECT_FALSE(d.isVisible()) << "Cancel left the editor open";
+        };
+    };
     // The box at OK, that the table changed, and no working copy.
     const auto veranderd = [this](const QStringList& bestanden) {
         ASSERT_FALSE(vragen.empty()) << "no box at OK";
@@ -2346,7 +2383,7 @@ TEST_F(EigenIndelingTest, AnInfoEditorLeftOpenWritesIntoNoOtherFileNorTable) {
                     StartLogTijdstip = platform::Nu() + 5.0 / 86400;
                 },
                 [&] { return Gegevensbestand == tweede && AantalMetingen >= 8 && !PauzeOpvragen; },
-                QStringLiteral("lost")));
+                geweigerd(true)));
             veranderd({pad, tweede});
             EXPECT_TRUE(Bytes(pad) == bewerkt) << "run.csv changed";
             EXPECT_EQ(TabelVensters[2]->CelTekst(1, 3, KolomInfo), QString());
@@ -2362,7 +2399,7 @@ TEST_F(EigenIndelingTest, AnInfoEditorLeftOpenWritesIntoNoOtherFileNorTable) {
                     antwoorden = {vbOK};
                     venster.menus().mnuNetworkSearch->trigger();
                 },
-                [] { return Racks[1].Modules[2].Present && !PauzeOpvragen; }, QStringLiteral("lost")));
+                [] { return Racks[1].Modules[2].Present && !PauzeOpvragen; }, geweigerd(false)));
             veranderd({tweede});
             EXPECT_TRUE(Bytes(tweede) == voor) << "run_2.csv changed";
             EXPECT_EQ(TabelVensters[1]->CelTekst(1, 3, KolomInfo), QString());

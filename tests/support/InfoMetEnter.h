@@ -9,9 +9,11 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <gtest/gtest.h>
 
 // Selects row `rij` of module m's grid in `tabel` (its tab chosen), presses Enter and, once the editor
 // shows, types `tekst` and clicks OK. False when the editor did not open (the edit was refused before it).
+// An editor that OK leaves open (the text was not written) fails the test and is closed with Cancel.
 inline bool InfoMetEnter(frmTabel& tabel, int16_t m, int32_t rij, const QString& tekst) {
     bool geopend = false;
     QTimer::singleShot(0, [&geopend, tekst] {
@@ -19,6 +21,11 @@ inline bool InfoMetEnter(frmTabel& tabel, int16_t m, int32_t rij, const QString&
             geopend = true;
             d->TextInfo->setText(tekst);
             d->CommandOK->click();
+            if (d->isVisible()) {
+                ADD_FAILURE() << "the info editor is still open after OK with \"" << tekst.toStdString()
+                              << '"';
+                d->CommandCancel->click();
+            }
         }
     });
     tabel.SSTab->setCurrentIndex(m - 1);

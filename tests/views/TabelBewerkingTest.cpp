@@ -39,7 +39,8 @@ protected:
     }
     // Edit > Info of module m's grid in `w` on its selection: the info editor is answered by `antwoord` as
     // soon as it shows. False when it did not open. The timer that answers goes with the call, so that
-    // nothing of it is left for a later test.
+    // nothing of it is left for a later test. An editor that `antwoord` leaves open fails the test and is
+    // closed with Cancel.
     static bool OpenInfoMet(frmTabel& w, int16_t m, const std::function<void(formEditInfo&)>& antwoord) {
         bool geopend = false;
         QTimer wachter;
@@ -49,6 +50,10 @@ protected:
                 wachter.stop();
                 geopend = true;
                 antwoord(*d);
+                if (d->isVisible()) {
+                    ADD_FAILURE() << "the info editor is still open";
+                    d->CommandCancel->click();
+                }
             }
         });
         wachter.start();
@@ -303,14 +308,42 @@ TEST_F(TabelBewerkingTest, AnEditThatCannotReplaceTheWorkingCopyLeavesTheTablesA
     ZetBestandsbewerkingen(&bewerkingen);
     Verwijder(1, 1, 2, 2);
     Selecteer(1, 1, 1, 3, 3, 19).WissenSelectie();
-    EXPECT_TRUE(OpenInfoMet(Selecteer(1, 1, 3, 3, 3, 3), 1, QStringLiteral("lost")));
-    ZetBestandsbewerkingen(nullptr);
+    // The info editor stays open with its text after the box at OK; Cancel closes it.
+    bool open = false;
+    QString tekst;
+    EXPECT_TRUE(OpenInfoMet(Selecteer(1, 1, 3, 3, 3, 3), 1, [&](formEditInfo& d) {
+        d.TextInfo->setText(QStringLiteral("lost"));
+        d.CommandOK->click();
+        open = d.isVisible();
+        tekst = d.TextInfo->text();
+        d.CommandCancel->click();
+    }));
+    EXPECT_TRUE(open) << "the editor closed with the text";
+    EXPECT_EQ(tekst, QStringLiteral("lost"));
     EXPECT_EQ(vragen.size(), 4u); // the question, and a message for each failed edit
     EXPECT_EQ(Lees(nieuw()), Lees(pad));
     EXPECT_EQ(tabel(1).CelTekst(1, 2, 3), QStringLiteral("1.02"));
     EXPECT_EQ(tabel(2).CelTekst(2, 2, 3), QStringLiteral("1.02"));
     EXPECT_EQ(tabel(1).CelTekst(1, 3, 4), QStringLiteral("pH"));
     EXPECT_EQ(tabel(1).CelTekst(1, 3, KolomInfo), QString());
+
+    // Once the working copy can be replaced again, OK in the editor left open writes the text and closes
+    // it.
+    vragen.clear();
+    EXPECT_TRUE(OpenInfoMet(Selecteer(1, 1, 3, 3, 3, 3), 1, [&](formEditInfo& d) {
+        d.TextInfo->setText(QStringLiteral("kept"));
+        d.CommandOK->click();
+        open = d.isVisible();
+        ZetBestandsbewerkingen(nullptr);
+        d.CommandOK->click();
+    }));
+    ZetBestandsbewerkingen(nullptr);
+    EXPECT_TRUE(open) << "the editor closed with the text";
+    ASSERT_EQ(vragen.size(), 1u) << "a box at the first OK only";
+    QStringList verwacht = regels;
+    verwacht[2] = Regel(3, QString(), {{22, QStringLiteral("kept")}});
+    EXPECT_EQ(Lees(nieuw()), Bytes(verwacht));
+    EXPECT_EQ(tabel(1).CelTekst(1, 3, KolomInfo), QStringLiteral("kept"));
 }
 
 TEST_F(TabelBewerkingTest, TablesOfATemplateNameAreNotEdited) {
@@ -400,15 +433,32 @@ TEST_F(TabelBewerkingTest, AnInfoOnARowWithoutALineIsRefusedWithABox) {
     EXPECT_EQ(Lees(nieuw()), Bytes(verwacht));
     EXPECT_EQ(tabel(2).CelTekst(2, 2, KolomInfo), QStringLiteral("kept"));
     EXPECT_TRUE(vragen.empty()) << vragen.front().tekst.toStdString();
-    // The row emptied while its editor is open (as a delete empties it): OK gives the box, nothing written.
+    // The row emptied while its editor is open (as a delete empties it): Enter in the text field (OK)
+    // gives the box and writes nothing; the editor stays open with the text as typed, selected to be
+    // copied, and Escape closes it.
     const QByteArray werkkopie = Lees(nieuw());
-    EXPECT_TRUE(OpenInfoMet(Selecteer(2, 2, 3, 3, 3, 3), 2, [](formEditInfo& d) {
-        d.TextInfo->setText(QStringLiteral("gone"));
+    // What the editor showed after the box at OK was answered.
+    struct NaOK {
+        bool open = false;
+        QString tekst, selectie;
+        void Neem(const formEditInfo& d) {
+            open = d.isVisible();
+            tekst = d.TextInfo->text();
+            selectie = d.TextInfo->selectedText();
+        }
+    } naOK;
+    EXPECT_TRUE(OpenInfoMet(Selecteer(2, 2, 3, 3, 3, 3), 2, [&naOK](formEditInfo& d) {
+        d.TextInfo->setText(QStringLiteral("gone "));
         WisRijInTabellen(3);
-        d.CommandOK->click();
+        QTest::keyClick(d.TextInfo, Qt::Key_Return);
+        naOK.Neem(d);
+        QTest::keyClick(&d, Qt::Key_Escape);
     }));
     ASSERT_EQ(vragen.size(), 1u) << "no box at OK";
     EXPECT_TRUE(vragen[0].tekst.startsWith(geenRegel)) << vragen[0].tekst.toStdString();
+    EXPECT_TRUE(naOK.open) << "the editor closed with the text";
+    EXPECT_EQ(naOK.tekst, QStringLiteral("gone "));
+    EXPECT_EQ(naOK.selectie, QStringLiteral("gone "));
     EXPECT_EQ(Lees(nieuw()), werkkopie);
     EXPECT_EQ(tabel(2).CelTekst(2, 3, KolomInfo), QString());
     // So too a text handed in for the row given up.
@@ -418,15 +468,23 @@ TEST_F(TabelBewerkingTest, AnInfoOnARowWithoutALineIsRefusedWithABox) {
     EXPECT_EQ(Lees(nieuw()), werkkopie);
     EXPECT_EQ(Lees(pad), origineel);
 
-    // The data file removed while the editor is open: the same box at OK, and nothing anywhere.
+    // The data file removed while the editor is open: the same box at OK, and nothing anywhere. The
+    // editor stays open; OK again gets the box again, and the title bar's close button closes it.
     vragen.clear();
-    EXPECT_TRUE(OpenInfoMet(Selecteer(2, 2, 2, 2, 3, 3), 2, [this](formEditInfo& d) {
+    naOK = {};
+    EXPECT_TRUE(OpenInfoMet(Selecteer(2, 2, 2, 2, 3, 3), 2, [this, &naOK](formEditInfo& d) {
         d.TextInfo->setText(QStringLiteral("gone"));
         QFile::remove(pad);
         d.CommandOK->click();
+        d.CommandOK->click();
+        naOK.Neem(d);
+        d.close();
     }));
-    ASSERT_EQ(vragen.size(), 1u) << "no box at OK";
-    EXPECT_TRUE(vragen[0].tekst.startsWith(geenRegel)) << vragen[0].tekst.toStdString();
+    ASSERT_EQ(vragen.size(), 2u) << "a box at each OK";
+    for (const Vraag& v : vragen)
+        EXPECT_TRUE(v.tekst.startsWith(geenRegel)) << v.tekst.toStdString();
+    EXPECT_TRUE(naOK.open) << "the editor closed with the text";
+    EXPECT_EQ(naOK.tekst, QStringLiteral("gone"));
     EXPECT_FALSE(QFile::exists(pad));
     EXPECT_EQ(Lees(nieuw()), werkkopie);
     EXPECT_EQ(tabel(2).CelTekst(2, 2, KolomInfo), QStringLiteral("kept"));
