@@ -647,17 +647,17 @@ bool InfoGeweigerd(int16_t rack, int16_t module, int32_t rij) {
     return true;
 }
 
-Infobron InfobronVan(int16_t rack) {
+Tabelbron TabelbronVan(int16_t rack) {
     const Tabelvenster* venster = TabelVensters[rack];
-    return {Gegevensbestand, venster, venster ? venster->Indelingen().Generatie() : 0};
+    return {rack, Gegevensbestand, venster, venster ? venster->Indelingen().Generatie() : 0};
 }
 
-bool InfobronGeldig(const Infobron& bron, int16_t rack) {
-    const Tabelvenster* venster = TabelVensters[rack];
+bool TabelbronGeldig(const Tabelbron& bron, int tekst) {
+    const Tabelvenster* venster = TabelVensters[bron.rack];
     if (!VerbindingActief && Gegevensbestand == bron.bestand && venster && venster == bron.venster &&
         venster->Indelingen().Generatie() == bron.generatie)
         return true;
-    ToonMelding(Tekst[TekstTabelVeranderd], vbExclamation, bron.bestand);
+    ToonMelding(Tekst[tekst], vbExclamation, bron.bestand);
     return false;
 }
 

@@ -192,18 +192,23 @@ int16_t KolomInGegevensbestand(int16_t rack, int16_t module, int32_t rij, int16_
 // is changed.
 bool InfoGeweigerd(int16_t rack, int16_t module, int32_t rij);
 
-// What an info editor was opened on: the data file, and the rack's table with its rows as laid out then.
-struct Infobron {
+// What an edit of a table's rows was opened or asked on (the info editor, the question of a delete): the
+// rack, the data file, and the rack's table with its rows as laid out then. Neither the editor nor the
+// question blocks the program: while they wait, the tables take clicks and edits, and the program may
+// log, load another file, search or close the table.
+struct Tabelbron {
+    int16_t rack = 0;
     QString bestand;
     const Tabelvenster* venster = nullptr;
     uint64_t generatie = 0;
 };
-Infobron InfobronVan(int16_t rack);
-// At the editor's OK, before anything is written: the text goes only into a row of the table and the file
-// the editor was opened on. While logging is on, once the data file is another, or once the rack's table
-// was emptied or laid out afresh since (a search, a new file of the run, a load), a box (510) says the
-// table changed meanwhile, and false: nothing is written.
-bool InfobronGeldig(const Infobron& bron, int16_t rack);
+Tabelbron TabelbronVan(int16_t rack);
+// At the answer or OK, before anything changes: the edit goes only into rows of the table and the file it
+// was opened on. While logging is on, once the data file is another, or once the rack's table is gone or
+// was emptied or laid out afresh since (a search, a new file of the run, a load; a window made anew in the
+// place of one gone has another number too), a box with text `tekst` (510 for an info text), titled the
+// file, says the table changed meanwhile, and false: nothing changes.
+bool TabelbronGeldig(const Tabelbron& bron, int tekst);
 // Empties row `rij` (columns 1 to the info column) of every present module's grid in every table.
 void WisRijInTabellen(int32_t rij);
 

@@ -91,7 +91,7 @@ void formEditInfo::Laad() {
         m_niets = venster == nullptr;
         if (venster) {
             setWindowTitle(Tekst[TekstInfo]);
-            m_bron = InfobronVan(Ri);
+            m_bron = TabelbronVan(Ri);
             m_rij = venster->RowSel(Mi);
             m_niets = m_rij < 1; // no selection: nothing to edit
             TextInfo->setText(venster->CelTekst(Mi, m_rij, InfoKolom(Ri, Mi)));
@@ -136,7 +136,8 @@ void formEditInfo::CommandOK_Click() {
         // OK closes the editor only once the text is written: otherwise it stays open with the text as
         // typed, selected, so that the user can copy it before Cancel. Another OK tries again; a table
         // that changed stays refused, for the editor still points at the rows it was opened on.
-        if (!InfobronGeldig(m_bron, Ri) || !SchrijfInfo(Ri, Mi, m_rij, ZonderRegeleinden(TextInfo->text()))) {
+        if (!TabelbronGeldig(m_bron, TekstTabelVeranderd) ||
+            !SchrijfInfo(Ri, Mi, m_rij, ZonderRegeleinden(TextInfo->text()))) {
             TextInfo->selectAll();
             TextInfo->setFocus();
             return;

@@ -54,5 +54,5 @@ private:
     bool m_niets = true;
     int32_t m_rij = 0; // the table row whose info is edited (Rij)
     // The file and table the row was shown in when the editor opened: the text goes only there.
-    Infobron m_bron;
+    Tabelbron m_bron;
 };

@@ -91,18 +91,3 @@ bool VerwijderRijenUitBestand(int16_t rack, int16_t Mi, int32_t r1, int32_t r2) 
         WisRijInTabellen(r);
     return true;
 }
-
-Rijenbron RijenbronVan(int16_t rack, int16_t Mi, int32_t r1, int32_t r2) {
-    const Tabelvenster* venster = TabelVensters[rack];
-    return {rack, Mi, r1, r2, Gegevensbestand, venster, venster ? venster->Indelingen().Generatie() : 0};
-}
-
-bool RijenbronGeldig(const Rijenbron& bron, int tekst) {
-    // A window made anew in the place of one gone has rows of another layout: its number differs too.
-    const Tabelvenster* venster = TabelVensters[bron.rack];
-    if (!VerbindingActief && Gegevensbestand == bron.bestand && venster && venster == bron.venster &&
-        venster->Indelingen().Generatie() == bron.generatie)
-        return true;
-    ToonMelding(Tekst[tekst], vbExclamation, bron.bestand);
-    return false;
-}

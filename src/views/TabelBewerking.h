@@ -13,10 +13,10 @@
 // row below the newest) has no line there and is passed by; a row whose line is not found (given up) is
 // changed in the grids only. The fields of a row's line are found by the modules that line was written or
 // read with (Regelindeling).
+#include "files/Werkkopie.h"
+
 #include <QString>
 #include <cstdint>
-
-class Tabelvenster;
 
 // Empties the selected value, temperature and info cells of rows r1..r2 of module Mi's grid in rack
 // `rack`'s table, and the matching fields of their lines: each selected odd column of 3..19 together
@@ -32,22 +32,12 @@ bool VerwijderRijenUitBestand(int16_t rack, int16_t Mi, int32_t r1, int32_t r2);
 // The box of a delete refused because the table changed while its question was open.
 inline constexpr int TekstTabelVeranderdBijVerwijderen = 511;
 
-// What a question about rows of a table was asked on, taken before it is asked: rows r1..r2 of module
-// Mi's grid in rack `rack`'s table, the data file, and that table with its rows as laid out then. The
-// question is no modal box: while it waits the table takes clicks and edits, and the program may load
-// another file, log, search or close the table.
+// The rows a question about a table's rows was asked about, taken before it is asked: rows r1..r2 of
+// module Mi's grid in the table and file of `tabel` (TabelbronGeldig tells at the answer whether they are
+// still those).
 struct Rijenbron {
-    int16_t rack = 0;
+    Tabelbron tabel;
     int16_t Mi = 0;
     int32_t r1 = 0;
     int32_t r2 = 0;
-    QString bestand;
-    const Tabelvenster* venster = nullptr;
-    uint64_t generatie = 0;
 };
-Rijenbron RijenbronVan(int16_t rack, int16_t Mi, int32_t r1, int32_t r2);
-// At the answer, before anything changes: the rows are still those the question was asked about. While
-// logging is on, once the data file is another, or once the rack's table is gone or was emptied or laid
-// out afresh since (a search, a load, a Save As that wrote the tables), a box with text `tekst`, titled
-// the file asked about, says so, and false: the caller changes nothing.
-bool RijenbronGeldig(const Rijenbron& bron, int tekst);

@@ -615,13 +615,13 @@ void frmTabel::VerwijderSelectie() {
     const Selectie gevraagd = MSHFlexGrid[Mi]->LeesSelectie();
     int32_t r1 = 0, r2 = 0;
     BepaalSelectieRijen(Mi, r1, r2);
-    const Rijenbron bron = RijenbronVan(m_ri, Mi, r1, r2);
+    const Rijenbron bron{TabelbronVan(m_ri), Mi, r1, r2};
     const QPointer<frmTabel> zelf(this);
     const int keuze = ToonMelding(
         Tekst[TekstSelecties] + QString::number(n) + QStringLiteral("\r\n") + Tekst[TekstWaarschuwing],
         vbYesNo | vbExclamation, VervangAmpersand(Tekst[TekstVerwijderen], QString()));
     if (keuze != vbYes) return;
-    if (!RijenbronGeldig(bron, TekstTabelVeranderdBijVerwijderen) || !zelf) {
+    if (!TabelbronGeldig(bron.tabel, TekstTabelVeranderdBijVerwijderen) || !zelf) {
         if (zelf) update();
         return;
     }
