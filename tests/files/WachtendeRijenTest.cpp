@@ -351,6 +351,27 @@ TEST_F(WachtendeRijenTest, RowsWhoseLinesAFileNeverGotOrLostAreKnown) {
     RegelsZijnRijen(pad);
     for (const uint64_t o : {uint64_t{0}, voorWeg, Opnamenummer})
         EXPECT_FALSE(RegelspoorVan(pad).Ontbreekt(o)) << "snapshot " << o;
+
+    // A run whose racks change under it ends with an end point of its own layout: the line of its end's
+    // row. Given up past the bound, that row has no line.
+    Gegevensbestand = Pad(QStringLiteral("other.csv"));
+    VolgendeMeting();
+    VolgendeMeting();
+    int16_t module = 1;
+    while (module < AantalModules && !Racks[1].Modules[module].Present)
+        ++module;
+    ASSERT_TRUE(Racks[1].Modules[module].Present);
+    Racks[1].Modules[module].Present = false;
+    ZetWachtendGrens(0);
+    {
+        Bestandsgrens grens(static_cast<rlim_t>(LeesBytes(Gegevensbestand).size()));
+        TijdMeting += 1.0 / 86400.0;
+        ++Opnamenummer;
+        LogMeting(QStringLiteral("Stop"));
+    }
+    EXPECT_TRUE(RegelspoorVan(Gegevensbestand).Ontbreekt(Opnamenummer)) << "the end point given up";
+    EXPECT_FALSE(RegelspoorVan(Gegevensbestand).Ontbreekt(Opnamenummer - 1));
+    EXPECT_EQ(Regels(Gegevensbestand).size(), 3);
 }
 
 // A disk that fills up, gets room and fills up again: Retry, Cancel, Retry. Each spell starts with all
