@@ -257,6 +257,36 @@ protected:
         lijn->verlies(QStringLiteral("Input/output error"));
     }
 
+    // The real question about a full disk, held 3 s and answered with Escape (Cancel); then room is made.
+    struct GeefOpBijVolleSchijf : MeldingVenster {
+        int Toon(const QString& tekst, int stijl, const QString& titel) override {
+            ++getoond;
+            EchteMelding box(Qt::Key_Escape, 3000);
+            const int antwoord = box.Toon(tekst, stijl, titel);
+            grens.reset();
+            return antwoord;
+        }
+        int getoond = 0;
+        std::optional<Bestandsgrens> grens;
+    };
+    // Steps: a size limit on the data file while logging; its question is answered with Cancel, so rows
+    // eerste..laatste are given up, and then room is made.
+    void GeefRijenOp(Draaiboek& boek, GeefOpBijVolleSchijf& vraag, int32_t& eerste, int32_t& laatste) {
+        boek.Stap(
+            QStringLiteral("the disk is full"), [] { return true; },
+            [this, &vraag, &eerste] {
+                eerste = AantalMetingen + 1;
+                ZetMeldingVenster(&vraag);
+                vraag.grens.emplace(static_cast<rlim_t>(QFileInfo(Gegevenspad()).size()));
+            });
+        boek.Stap(
+            QStringLiteral("the rows are given up"),
+            [&vraag] { return vraag.getoond == 1 && !vraag.grens && !MeldingOpen(); },
+            [this, &laatste] {
+                InstalleerMeldingen();
+                laatste = AantalMetingen;
+            });
+    }
     // First start: the settings window sets logging on at start-up every second; the rack logs on,
     // Measure is pressed, and logging runs.
     void BeginLoggen(Draaiboek& boek, mdiK740& venster) {
@@ -422,36 +452,11 @@ TEST_F(RunEindeTest, ARowGivenUpAtAFullDiskHasNoLineForAnInfo) {
     mdiK740 venster;
     const Installatie installatie(venster);
     InstalleerMeldingen();
-    std::optional<Bestandsgrens> grens;
-    struct Opgeven : MeldingVenster {
-        int Toon(const QString& tekst, int stijl, const QString& titel) override {
-            ++getoond;
-            EchteMelding box(Qt::Key_Escape, 3000);
-            const int antwoord = box.Toon(tekst, stijl, titel);
-            ruimte();
-            return antwoord;
-        }
-        int getoond = 0;
-        std::function<void()> ruimte;
-    } vraag;
-    vraag.ruimte = [&grens] { grens.reset(); };
+    GeefOpBijVolleSchijf opgeven;
     Draaiboek boek(venster, 120000);
     BeginLoggen(boek, venster);
     int32_t eerste = 0, laatste = 0;
-    boek.Stap(
-        QStringLiteral("the disk is full"), [] { return true; },
-        [&] {
-            eerste = AantalMetingen + 1;
-            ZetMeldingVenster(&vraag);
-            grens.emplace(static_cast<rlim_t>(QFileInfo(Gegevenspad()).size()));
-        });
-    boek.Stap(
-        QStringLiteral("the rows are given up"),
-        [&] { return vraag.getoond == 1 && !grens && !MeldingOpen(); },
-        [&] {
-            InstalleerMeldingen();
-            laatste = AantalMetingen;
-        });
+    GeefRijenOp(boek, opgeven, eerste, laatste);
     boek.Stap(
         QStringLiteral("rows after the break"),
         [&] { return AantalMetingen >= laatste + 3 && !PauzeOpvragen; },
@@ -632,37 +637,11 @@ TEST_F(WederkerendeSecondeTest, ARowInTheSecondOfABreaksEndPointEditsItsOwnLine)
     mdiK740 venster;
     const Installatie installatie(venster);
     InstalleerMeldingen();
-    std::optional<Bestandsgrens> grens;
-    // The real question about the full disk, held 3 s and answered with Escape (Cancel), and then room.
-    struct Opgeven : MeldingVenster {
-        int Toon(const QString& tekst, int stijl, const QString& titel) override {
-            ++getoond;
-            EchteMelding box(Qt::Key_Escape, 3000);
-            const int antwoord = box.Toon(tekst, stijl, titel);
-            ruimte();
-            return antwoord;
-        }
-        int getoond = 0;
-        std::function<void()> ruimte;
-    } vraag;
-    vraag.ruimte = [&grens] { grens.reset(); };
+    GeefOpBijVolleSchijf opgeven;
     Draaiboek boek(venster, 120000);
     BeginLoggen(boek, venster);
     int32_t eerste = 0, laatste = 0, terug = 0;
-    boek.Stap(
-        QStringLiteral("the disk is full"), [] { return true; },
-        [&] {
-            eerste = AantalMetingen + 1;
-            ZetMeldingVenster(&vraag);
-            grens.emplace(static_cast<rlim_t>(QFileInfo(Gegevenspad()).size()));
-        });
-    boek.Stap(
-        QStringLiteral("the rows are given up"),
-        [&] { return vraag.getoond == 1 && !grens && !MeldingOpen(); },
-        [&] {
-            InstalleerMeldingen();
-            laatste = AantalMetingen;
-        });
+    GeefRijenOp(boek, opgeven, eerste, laatste);
     boek.Stap(
         QStringLiteral("rows after the break"),
         [&] { return AantalMetingen >= laatste + 3 && !PauzeOpvragen; },

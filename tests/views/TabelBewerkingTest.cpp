@@ -69,14 +69,6 @@ protected:
     bool InfoMetToets(int r, int16_t m, int32_t rij, const QString& tekst) {
         return InfoMetEnter(tabel(r), m, rij, tekst);
     }
-    // A line of the fields `f`, written as the program writes a line.
-    static QString RegelVan(const QStringList& f) {
-        QString regel;
-        for (qsizetype i = 0; i < f.size(); ++i)
-            VoegCsvVeldToe(regel, f[i], i + 1 == f.size());
-        regel.chop(2);
-        return regel;
-    }
     static QByteArray Bytes(const std::vector<QStringList>& regels) {
         QStringList tekst;
         for (const QStringList& f : regels)
@@ -512,15 +504,7 @@ TEST_F(TabelBewerkingTest, EditsOfAFileLoggedPerRackGoIntoTheFieldsItsHeaderName
     kop += QStringLiteral(",\"Info ISE\",\"\"");
     // The time and the first block of the test system's lines, then the line's closing empty field.
     const auto rackRegel = [](int s, const std::vector<std::pair<int, QString>>& velden = {}) {
-        QStringList f = SplitsVelden(Regel(s)).mid(0, 22);
-        f << QString();
-        for (const auto& [n, tekst] : velden)
-            f[n - 1] = tekst;
-        QString regel;
-        for (qsizetype i = 0; i < f.size(); ++i)
-            VoegCsvVeldToe(regel, f[i], i + 1 == f.size());
-        regel.chop(2);
-        return regel;
+        return RegelVan(SplitsVelden(Regel(s)).mid(0, 22) << QString(), velden);
     };
     const auto bytes = [&kop](const QStringList& regels) {
         QByteArray b = platform::NaarWindows1252(kop) + "\r\n";

@@ -110,6 +110,16 @@ protected:
         return *frmTabelVan(r);
     }
 
+    // A line of the fields `f` (field n of `velden` replaced), written as the program writes a line.
+    static QString RegelVan(QStringList f, const std::vector<std::pair<int, QString>>& velden = {}) {
+        for (const auto& [n, tekst] : velden)
+            f[n - 1] = tekst;
+        QString regel;
+        for (qsizetype i = 0; i < f.size(); ++i)
+            VoegCsvVeldToe(regel, f[i], i + 1 == f.size());
+        regel.chop(2);
+        return regel;
+    }
     // A line of the test system's file at second s of 5 January 2026: per module block input 1 with
     // the given value, unit and a temperature in °C, inputs 2..4 with their own values, and the info
     // text; `velden` (field number, text) then replaces single fields, written as the program writes a
@@ -128,13 +138,7 @@ protected:
                   << u8("°C");
             f << info;
         }
-        for (const auto& [n, tekst] : velden)
-            f[n - 1] = tekst;
-        QString regel;
-        for (qsizetype i = 0; i < f.size(); ++i)
-            VoegCsvVeldToe(regel, f[i], i + 1 == f.size());
-        regel.chop(2);
-        return regel;
+        return RegelVan(f, velden);
     }
     // The end point at second s of the same system: the time, the flags 0 (as a Save As from the tables
     // writes them) and every other field empty but the modules' info texts.
@@ -145,13 +149,7 @@ protected:
             const qsizetype plek = (i - 1) % 21;
             if (plek != 20) f[i] = plek % 5 == 0 ? QStringLiteral("0") : QString();
         }
-        for (const auto& [n, tekst] : velden)
-            f[n - 1] = tekst;
-        QString regel;
-        for (qsizetype i = 0; i < f.size(); ++i)
-            VoegCsvVeldToe(regel, f[i], i + 1 == f.size());
-        regel.chop(2);
-        return regel;
+        return RegelVan(f, velden);
     }
     // The bytes of a file: its header and lines, Windows-1252 with CR LF.
     static QByteArray Bytes(const QStringList& regels) {
