@@ -163,6 +163,8 @@ inline constexpr int TekstOpPositie = 501;
 inline constexpr int TekstIndelingOnbekend = 502;
 inline constexpr int TekstGeenRegel = 509;
 inline constexpr int TekstTabelVeranderd = 510;
+// The table changed while the question to delete its rows was open (511).
+inline constexpr int TekstTabelVeranderdBijVerwijderen = 511;
 
 // Row `rij` of rack `rack`'s table has a time, and the modules its line was written or read with are not
 // known: an edit of it is refused (box 502), as where its values lie in its line is not known.

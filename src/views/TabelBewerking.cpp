@@ -1,6 +1,5 @@
 #include "views/TabelBewerking.h"
 
-#include "acquisition/Programmastatus.h"
 #include "acquisition/vensters/Tabelvenster.h"
 #include "files/CsvVelden.h"
 #include "files/Logbestanden.h"
@@ -8,8 +7,6 @@
 #include "files/Tijdbasis.h"
 #include "files/Werkkopie.h"
 #include "platform/Datum.h"
-#include "shared/Melding.h"
-#include "shared/Teksten.h"
 #include "views/TabelSelectie.h"
 
 #include <algorithm>

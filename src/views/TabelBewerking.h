@@ -13,8 +13,6 @@
 // row below the newest) has no line there and is passed by; a row whose line is not found (given up) is
 // changed in the grids only. The fields of a row's line are found by the modules that line was written or
 // read with (Regelindeling).
-#include "files/Werkkopie.h"
-
 #include <QString>
 #include <cstdint>
 
@@ -28,16 +26,3 @@ bool WisSelectieInBestand(int16_t rack, int16_t Mi, int32_t r1, int32_t r2, int1
 // (but their numbers) in every table of every rack. False when the working copy could not be edited
 // (nothing changed).
 bool VerwijderRijenUitBestand(int16_t rack, int16_t Mi, int32_t r1, int32_t r2);
-
-// The box of a delete refused because the table changed while its question was open.
-inline constexpr int TekstTabelVeranderdBijVerwijderen = 511;
-
-// The rows a question about a table's rows was asked about, taken before it is asked: rows r1..r2 of
-// module Mi's grid in the table and file of `tabel` (TabelbronGeldig tells at the answer whether they are
-// still those).
-struct Rijenbron {
-    Tabelbron tabel;
-    int16_t Mi = 0;
-    int32_t r1 = 0;
-    int32_t r2 = 0;
-};

@@ -615,20 +615,20 @@ void frmTabel::VerwijderSelectie() {
     const Selectie gevraagd = MSHFlexGrid[Mi]->LeesSelectie();
     int32_t r1 = 0, r2 = 0;
     BepaalSelectieRijen(Mi, r1, r2);
-    const Rijenbron bron{TabelbronVan(m_ri), Mi, r1, r2};
+    const Tabelbron bron = TabelbronVan(m_ri);
     const QPointer<frmTabel> zelf(this);
     const int keuze = ToonMelding(
         Tekst[TekstSelecties] + QString::number(n) + QStringLiteral("\r\n") + Tekst[TekstWaarschuwing],
         vbYesNo | vbExclamation, VervangAmpersand(Tekst[TekstVerwijderen], QString()));
     if (keuze != vbYes) return;
-    if (!TabelbronGeldig(bron.tabel, TekstTabelVeranderdBijVerwijderen) || !zelf) {
+    if (!TabelbronGeldig(bron, TekstTabelVeranderdBijVerwijderen) || !zelf) {
         if (zelf) update();
         return;
     }
     // What is marked is what goes.
     MarkeerLijnen(gevraagd);
     hoofdvenster().ZetWachtcursor(true);
-    VerwijderSelectiesUitMeetbestand(bron.Mi, bron.r1, bron.r2);
+    VerwijderSelectiesUitMeetbestand(Mi, r1, r2);
     // The graphs of the table lose the emptied rows; the recorders draw only what comes.
     for (int g = 1; g <= AantalGrafieken; ++g) {
         GrafiekvensterInterface* grafiek = GrafiekVenster(g);
