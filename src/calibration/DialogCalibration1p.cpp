@@ -449,7 +449,7 @@ void DialogCalibration1p::ToonLezing(float T) {
 }
 
 void DialogCalibration1p::Meld(const QString& tekst, int stijl, const QString& titel) {
-    ToonMelding(tekst, stijl, titel.isNull() ? windowTitle() + QStringLiteral(": ") + Tekst[299] : titel);
+    ToonStandaardMelding(tekst, stijl, titel.isNull() ? windowTitle() + QStringLiteral(": ") + Tekst[299] : titel);
 }
 
 // The checks of OK. False, after a message, when the result is refused: the readings go on.
@@ -457,7 +457,7 @@ bool DialogCalibration1p::Controleer() {
     ZetStandaard();
     if (TextExtra->isVisible()) TextExtra_Klaar();
     if (ComboBufferwaarde->currentText().trimmed().isEmpty()) {
-        ToonMelding(LabelBuffer->text().contains(Tekst[280]) ? Tekst[281] : Tekst[311], vbExclamation,
+        ToonStandaardMelding(LabelBuffer->text().contains(Tekst[280]) ? Tekst[281] : Tekst[311], vbExclamation,
                     windowTitle());
         return false;
     }
@@ -523,7 +523,7 @@ bool DialogCalibration1p::Controleer() {
     }
     case EenpuntSoort::Geleidbaarheid:
         if (m_lezingGeldig && IsDrogeCelAanvaard(m_meetKanaal.Waarde)) return true;
-        ToonMelding(Tekst[468] + CRLF + CRLF + Tekst[467], vbOKOnly, QString());
+        ToonStandaardMelding(Tekst[468] + CRLF + CRLF + Tekst[467], vbOKOnly, QString());
         return false;
     case EenpuntSoort::Geen:
         break;

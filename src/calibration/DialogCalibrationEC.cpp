@@ -406,7 +406,7 @@ void DialogCalibrationEC::StartMeting() {
     StabielVlag = false;
     const int bereik = StandaardBereik(m_kclTabel[k][KClMarker], m_exponent);
     if (bereik > HoogsteECBereik) {
-        ToonMelding(Tekst[362], vbOKCancel | vbExclamation, windowTitle());
+        ToonStandaardMelding(Tekst[362], vbOKCancel | vbExclamation, windowTitle());
         m_info = OpnieuwKiezenTekst();
         ZetToestand(KiesStandaard);
         return;
@@ -473,7 +473,7 @@ DialogCalibrationEC::Uitslag DialogCalibrationEC::Meting() {
             }
             if (!IsBruikbareLezing(G, factor, ruw)) {
                 StabielVlag = false;
-                ToonMelding(Tekst[324], vbExclamation, windowTitle());
+                ToonStandaardMelding(Tekst[324], vbExclamation, windowTitle());
                 return Uitslag::Afgebroken;
             }
             StabielVlag = IsStabiel(factor, StabielTolerantie, 0);
@@ -489,7 +489,7 @@ DialogCalibrationEC::Uitslag DialogCalibrationEC::Meting() {
     m_meting.Temperatuur = T;
     m_meting.Seconden = seconden;
     if (!IsGeldigeCelconstanteFactor(m_factor))
-        ToonMelding(Tekst[322], vbExclamation, windowTitle() + QStringLiteral(": ") + Tekst[299]);
+        ToonStandaardMelding(Tekst[322], vbExclamation, windowTitle() + QStringLiteral(": ") + Tekst[299]);
     return Uitslag::Stabiel;
 }
 
@@ -515,7 +515,7 @@ void DialogCalibrationEC::BewaarHandInvoer() {
     // What the box shows is what is stored, also when OK was reached without leaving the box.
     TextCCte_VerliestFocus();
     if (!IsGeldigeCelconstanteFactor(m_factor)) {
-        ToonMelding(Tekst[322], vbExclamation, windowTitle() + QStringLiteral(": ") + Tekst[299]);
+        ToonStandaardMelding(Tekst[322], vbExclamation, windowTitle() + QStringLiteral(": ") + Tekst[299]);
         return;
     }
     m_kalibratie =

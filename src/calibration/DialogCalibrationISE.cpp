@@ -339,7 +339,7 @@ void DialogCalibrationISE::Meting() {
 DialogCalibrationISE::Uitslag DialogCalibrationISE::Valideer() {
     const int s = Stap();
     if (!m_stabiel) {
-        const int antwoord = ToonMelding(Tekst[373], vbYesNo | vbQuestion, windowTitle());
+        const int antwoord = ToonStandaardMelding(Tekst[373], vbYesNo | vbQuestion, windowTitle());
         if (AnnulerenGeklikt || SluitenGevraagd) return Uitslag::Afgebroken;
         if (antwoord != vbYes) {
             OKGeklikt = false;
@@ -393,7 +393,7 @@ void DialogCalibrationISE::NaMeting() {
             Sluit();
             break;
         }
-        ToonMelding(Tekst[378], vbExclamation, windowTitle());
+        ToonStandaardMelding(Tekst[378], vbExclamation, windowTitle());
         m_gemeten[2] = {};
         ZetToestand(KiesBlanco);
         break;

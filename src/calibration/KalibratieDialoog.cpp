@@ -377,7 +377,7 @@ bool KalibratieDialoog::BewerkBestand(const QString& pad, QLabel* info) {
     info->setText(tekst);
     info->setPalette(kleuren);
     if (!geopend)
-        ToonMelding(QString(Tekst[478]).replace(QStringLiteral("##"), EditorTitel(pad)), vbCritical,
+        ToonStandaardMelding(QString(Tekst[478]).replace(QStringLiteral("##"), EditorTitel(pad)), vbCritical,
                     windowTitle());
     return geopend;
 }

@@ -36,7 +36,7 @@ bool LaadProductie(int32_t serie) {
     }
     if (!fout) return true;
     const QString CRLF = QStringLiteral("\r\n");
-    ToonMelding(QStringLiteral("Kan '") + ProductieDatabasePad +
+    ToonStandaardMelding(QStringLiteral("Kan '") + ProductieDatabasePad +
                     QStringLiteral("' (Serienummers) niet openen !") + CRLF + CRLF +
                     QString::number(fout->Nummer) + QLatin1Char(':') + CRLF + fout->Beschrijving,
                 vbCritical | vbOKOnly);

@@ -47,7 +47,7 @@ QString FoutrapportA(const QSqlError& fout) {
 }
 
 void ToonFoutrapport(const QString& rapport) {
-    ToonMelding(rapport, vbOKOnly);
+    ToonStandaardMelding(rapport, vbOKOnly);
 }
 
 // One connection of its own for one statement; closed and removed again when it goes out of scope.

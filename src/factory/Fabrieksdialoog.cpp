@@ -340,7 +340,7 @@ bool Fabrieksdialoog::VerwerkOpenVeld() {
 
 bool Fabrieksdialoog::Weiger(Invoerveld* veld, int tab, const QString& tekst, int stijl,
                              const QString& titel) {
-    const int antwoord = ToonMelding(tekst, stijl, titel);
+    const int antwoord = ToonStandaardMelding(tekst, stijl, titel);
     // An OK pressed while the message was open does not go ahead past the refused entry.
     m_okGevraagd = false;
     if ((stijl & 7) == vbOKCancel && antwoord != vbOK) return false;

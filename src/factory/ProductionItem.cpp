@@ -105,7 +105,7 @@ std::optional<LoopFout> ProductionItem::ArrayToProductionItem(const QVariantList
 
 bool ProductionItem::ControleerRecordAfregeling() const {
     if (m_recordAfregeling >= 1 && m_recordAfregeling <= HoogsteRecordAfregeling) return true;
-    ToonMelding(QStringLiteral("Toegelaten waarde tussen 0 en 199999"), vbOKOnly);
+    ToonStandaardMelding(QStringLiteral("Toegelaten waarde tussen 0 en 199999"), vbOKOnly);
     return false;
 }
 

@@ -435,8 +435,9 @@ void DialogK76xSettings::closeEvent(QCloseEvent* e) {
     e->accept();
 }
 
-int DialogK76xSettings::melding(const QString& tekst, int stijl, const QString& titel) {
-    const int antwoord = ToonMelding(tekst, stijl, titel);
+int DialogK76xSettings::melding(const QString& tekst, int stijl, const QString& titel, bool standaard) {
+    const int antwoord =
+        standaard ? ToonStandaardMelding(tekst, stijl, titel) : ToonMelding(tekst, stijl, titel);
     // Every message box enables the main window again; while this dialog is open it stays disabled.
     if (m_geladen) zetHoofdvensterIngeschakeld(false);
     return antwoord;
@@ -712,7 +713,7 @@ void DialogK76xSettings::OKButton_Click() {
         if (waarschuwingen[i].isEmpty()) continue;
         const int antwoord =
             melding(waarschuwingen[i], vbOKCancel | vbExclamation,
-                    windowTitle() + QLatin1Char(' ') + Tekst[TekstIngang] + QString::number(i + 1));
+                    windowTitle() + QLatin1Char(' ') + Tekst[TekstIngang] + QString::number(i + 1), true);
         if (!zelf) return;
         if (antwoord != vbOK) {
             setEnabled(true);

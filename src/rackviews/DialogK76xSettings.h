@@ -110,7 +110,7 @@ private:
     void InstellenKnoppen();
     void InstellenKnoppenOpties();
     void Unload();
-    int melding(const QString& tekst, int stijl, const QString& titel);
+    int melding(const QString& tekst, int stijl, const QString& titel, bool standaard = false);
 
     void SSTab_Click(int tab);
     void CheckIngesteld_Click(int i);

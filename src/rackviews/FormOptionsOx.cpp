@@ -65,7 +65,7 @@ void FormOptionsOx::Laad() {
 void FormOptionsOx::OKButton_Click() {
     const float p = TekstNaarSingle(MaskEdBoxLuchtdruk->text());
     if (!GeldigeLuchtdruk(p)) {
-        ToonMelding(Tekst[TekstGrenzen], vbExclamation | vbOKOnly, windowTitle());
+        ToonStandaardMelding(Tekst[TekstGrenzen], vbExclamation | vbOKOnly, windowTitle());
         return;
     }
     BewaarInstelling(AppNaam, Sectie, Sleutel, p);

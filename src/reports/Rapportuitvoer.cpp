@@ -165,7 +165,7 @@ Exportuitkomst ExporteerRapport(const Rapportexport& opdracht) {
         for (const QString& pad : Doelbestanden(naam, kanalen))
             if (QFileInfo(pad).isFile()) bestaand << pad;
         if (bestaand.isEmpty()) break;
-        const int antwoord = ToonMelding(Tekst[118], vbYesNoCancel | vbExclamation, naam);
+        const int antwoord = ToonStandaardMelding(Tekst[118], vbYesNoCancel | vbExclamation, naam);
         if (antwoord == vbYes) break;
         if (antwoord != vbNo) return Exportuitkomst::Geannuleerd;
     }
@@ -185,7 +185,7 @@ Exportuitkomst ExporteerRapport(const Rapportexport& opdracht) {
     mapTerug.Behoud(RapportBestandsnaam);
 
     int lengte = 50;
-    ToonMelding(Tekst[489], vbOKOnly | vbInformation,
+    ToonStandaardMelding(Tekst[489], vbOKOnly | vbInformation,
                 VervangAmpersand(Tekst[483], QString()) + KortTekstIn(RapportBestandsnaam, lengte));
     return Exportuitkomst::Klaar;
 }

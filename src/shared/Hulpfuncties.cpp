@@ -84,7 +84,7 @@ bool KopieerMap(const QString& oud, const QString& nieuw, const QStringList& pat
         const QString naar = doel.filePath(naam);
         bestond << QFileInfo::exists(naar);
         if (bestond.back() && !alle) {
-            const int a = ToonMelding(Tekst[480], vbYesNoCancel | vbExclamation, naar);
+            const int a = ToonStandaardMelding(Tekst[480], vbYesNoCancel | vbExclamation, naar);
             if (a == vbCancel) return false;
             if (a == vbYes) alle = true;
         }

@@ -117,6 +117,7 @@ struct TeruggehoudenMelding {
     QString tekst;
     int stijl = vbOKOnly;
     QString titel;
+    bool standaard = false;
 };
 int terughouders = 0;
 std::vector<TeruggehoudenMelding>& teruggehouden() {
@@ -128,7 +129,8 @@ void ToonTeruggehouden() {
     // Taken out first: a box shown here waits, and what it lets happen may hold boxes back again.
     const std::vector<TeruggehoudenMelding> meldingen = std::exchange(teruggehouden(), {});
     for (const TeruggehoudenMelding& m : meldingen)
-        ToonMelding(m.tekst, m.stijl, m.titel);
+        m.standaard ? ToonStandaardMelding(m.tekst, m.stijl, m.titel)
+                    : ToonMelding(m.tekst, m.stijl, m.titel);
 }
 
 } // namespace
@@ -154,6 +156,7 @@ struct WachtendeMelding {
     int nummer = 0;
     bool ingetrokken = false;
     std::function<void()> sluit;
+    bool standaard = false;
 };
 std::vector<WachtendeMelding>& wachtendeMeldingen() {
     static std::vector<WachtendeMelding> m;
@@ -184,20 +187,23 @@ void TrekMeldingIn(int nummer) {
     }
 }
 
-int ToonMelding(const QString& tekst, int stijl, const QString& titel) {
-    IntrekbareMelding intrekbaar;
-    return ToonMelding(tekst, stijl, titel, intrekbaar);
+bool StandaardMeldingGevraagd() {
+    const auto& wachtend = wachtendeMeldingen();
+    return !wachtend.empty() && wachtend.back().standaard;
 }
 
-int ToonMelding(const QString& tekst, int stijl, const QString& titel, IntrekbareMelding& intrekbaar) {
+namespace {
+
+int Toon(const QString& tekst, int stijl, const QString& titel, IntrekbareMelding& intrekbaar,
+         bool standaard) {
     intrekbaar = {};
     if (platform::NiemandAntwoordt()) return AntwoordZonderGebruiker(stijl);
     if (terughouders > 0 && (stijl & 7) == vbOKOnly) {
-        teruggehouden().push_back({tekst, stijl, titel});
+        teruggehouden().push_back({tekst, stijl, titel, standaard});
         return vbOK;
     }
     intrekbaar.nummer = ++laatsteNummer;
-    wachtendeMeldingen().push_back({intrekbaar.nummer, false, {}});
+    wachtendeMeldingen().push_back({intrekbaar.nummer, false, {}, standaard});
     ++openMeldingen;
     int antwoord = meldingVenster().Toon(tekst, stijl, titel);
     --openMeldingen;
@@ -215,4 +221,20 @@ int ToonMelding(const QString& tekst, int stijl, const QString& titel, Intrekbar
     o.ZetHoofdvensterIngeschakeld();
     o.ZetStatusPaneel3(QStringLiteral(" "));
     return antwoord;
+}
+
+} // namespace
+
+int ToonMelding(const QString& tekst, int stijl, const QString& titel) {
+    IntrekbareMelding intrekbaar;
+    return Toon(tekst, stijl, titel, intrekbaar, false);
+}
+
+int ToonMelding(const QString& tekst, int stijl, const QString& titel, IntrekbareMelding& intrekbaar) {
+    return Toon(tekst, stijl, titel, intrekbaar, false);
+}
+
+int ToonStandaardMelding(const QString& tekst, int stijl, const QString& titel) {
+    IntrekbareMelding intrekbaar;
+    return Toon(tekst, stijl, titel, intrekbaar, true);
 }

@@ -47,6 +47,14 @@ MeldingVenster& meldingVenster();
 // Shows the box and waits (pumping events) for the answer. Once the program ends with no one to answer
 // (platform::NiemandAntwoordt), no box is shown: the answer is AntwoordZonderGebruiker.
 int ToonMelding(const QString& tekst, int stijl = vbOKOnly, const QString& titel = QString());
+// The same box where the platform's standard box is asked for: a question or refusal that takes the
+// user's input alone until it is answered (no other window, menu or key of the program takes any), while
+// polling, the timers, logging and the windows' display go on behind it. Its look, sound and texts are the
+// program's box's.
+int ToonStandaardMelding(const QString& tekst, int stijl = vbOKOnly, const QString& titel = QString());
+// Whether the box being shown now (the innermost one that waits) was asked for as the standard box: the
+// box window makes itself modal to the user for it.
+bool StandaardMeldingGevraagd();
 // The number of boxes waiting for an answer now (boxes opened inside another box's wait count too).
 int OpenMeldingen();
 // The number of boxes shown so far. Each waited for its answer, pumping events: what was found of a file

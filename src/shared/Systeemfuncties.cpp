@@ -32,7 +32,7 @@ void SysteemInfoPad(const QString& melding) {
         const QString pad = QStandardPaths::findExecutable(QString::fromLatin1(programma));
         if (!pad.isEmpty() && platform::StartProgramma(pad)) return;
     }
-    ToonMelding(melding, vbExclamation);
+    ToonStandaardMelding(melding, vbExclamation);
 }
 
 bool VorigeInstantieActief(const QString& naam, std::function<void()> bijActiveren) {

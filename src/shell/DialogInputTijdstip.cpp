@@ -120,7 +120,7 @@ void DialogInputTijdstip::OKButton_Click() {
     const platform::Datum t = platform::DatumUitQDateTime(
         QDateTime(MonthView->selectedDate(), QTime(tijd.hour(), tijd.minute(), tijd.second())));
     if (Seconden(m_minimum) > Seconden(t)) {
-        ToonMelding(TekstInTaal(327), vbExclamation, windowTitle());
+        ToonStandaardMelding(TekstInTaal(327), vbExclamation, windowTitle());
         return;
     }
     Tijdstip = t;

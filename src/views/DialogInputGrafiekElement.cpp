@@ -188,7 +188,7 @@ void DialogInputGrafiekElement::ListInputs_Click() {
 void DialogInputGrafiekElement::Waarschuw(int wat, int titel) {
     QString tekst = Tekst[338];
     tekst.replace(QStringLiteral("$$"), Tekst[wat].toLower());
-    ToonMelding(tekst, vbExclamation, Tekst[titel]);
+    ToonStandaardMelding(tekst, vbExclamation, Tekst[titel]);
 }
 
 void DialogInputGrafiekElement::OKButton_Click() {

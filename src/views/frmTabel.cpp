@@ -565,7 +565,7 @@ void frmTabel::CopyElementen(int16_t Mi) {
 
 bool frmTabel::IsSjabloon() {
     if (!HeeftSjabloon(Gegevensbestand)) return false;
-    ToonMelding(Tekst[TekstSjabloon], vbExclamation, Gegevensbestand);
+    ToonStandaardMelding(Tekst[TekstSjabloon], vbExclamation, Gegevensbestand);
     update();
     return true;
 }
@@ -573,7 +573,7 @@ bool frmTabel::IsSjabloon() {
 bool frmTabel::RijIndelingOnbekend(int16_t Mi, int32_t r1, int32_t r2) {
     for (int32_t r = std::max(r1, 1); r <= r2; ++r) {
         if (!::IndelingOnbekend(m_ri, Mi, r)) continue;
-        ToonMelding(Tekst[TekstIndelingOnbekend], vbExclamation, Gegevensbestand);
+        ToonStandaardMelding(Tekst[TekstIndelingOnbekend], vbExclamation, Gegevensbestand);
         update();
         return true;
     }
@@ -617,7 +617,7 @@ void frmTabel::VerwijderSelectie() {
     BepaalSelectieRijen(Mi, r1, r2);
     const Tabelbron bron = TabelbronVan(m_ri);
     const QPointer<frmTabel> zelf(this);
-    const int keuze = ToonMelding(
+    const int keuze = ToonStandaardMelding(
         Tekst[TekstSelecties] + QString::number(n) + QStringLiteral("\r\n") + Tekst[TekstWaarschuwing],
         vbYesNo | vbExclamation, VervangAmpersand(Tekst[TekstVerwijderen], QString()));
     if (keuze != vbYes) return;

@@ -200,12 +200,14 @@ void FormMelding::InitialisatieMelding() {
 
     move(TwipsNaarPixels(MeldingLeft), TwipsNaarPixels(MeldingTop));
     ZetVensterBovenaan(this);
-    // Asked from inside a modal dialog, the box belongs to it and is modal itself: a box outside the
-    // dialog would take neither mouse nor keyboard while the dialog waits for it.
+    // Asked from inside a modal dialog or box, the box belongs to it and is modal itself: a box outside
+    // it would take neither mouse nor keyboard while it waits for this one. Asked as the standard box, it
+    // takes the user's input alone until it is answered.
     if (!m_open) {
         QWidget* eigenaar = EigenaarVoorNieuwVenster();
-        setWindowModality(eigenaar && eigenaar != this ? Qt::ApplicationModal : Qt::NonModal);
-        if (eigenaar && eigenaar != this) {
+        const bool binnen = eigenaar && eigenaar != this;
+        setWindowModality(binnen || StandaardMeldingGevraagd() ? Qt::ApplicationModal : Qt::NonModal);
+        if (binnen) {
             winId();
             if (QWindow* w = windowHandle()) w->setTransientParent(eigenaar->window()->windowHandle());
         }

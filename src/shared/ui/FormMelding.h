@@ -2,7 +2,9 @@
 // The program's own message box: caption, text, an icon picture with its sound, and one of six
 // button sets whose captions come from the text table. Every call of ToonMelding gets a box of its
 // own, so a box opened from inside the wait of another answers only its own caller. The box is not
-// modal: while it waits, every event of the program runs. It stays on top and reopens where the
+// modal: while it waits, every event of the program runs. Shown as the standard box
+// (ToonStandaardMelding), or from inside a modal window, it is modal to the user: the timers and the
+// rack link still run behind it, but no other window takes input. It stays on top and reopens where the
 // user last left it (settings section "Messagewindow", keys "Top" and "Left", in twips).
 #include "shared/Melding.h"
 
