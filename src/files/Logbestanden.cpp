@@ -212,7 +212,8 @@ QString Eindpuntregel(const QString& tijd, int velden, const QString& afbakening
 // What the tests put in place of the file system's own times (see ZetStandFunctie).
 std::function<void(Bestandsstand&)> standFunctie;
 
-// A file as the system gives it now (all 0 when it is not there, or is no file).
+} // namespace
+
 Bestandsstand StandVan(const QString& pad) {
     struct stat st {};
     if (::stat(QFile::encodeName(pad).constData(), &st) != 0 || !S_ISREG(st.st_mode)) return {};
@@ -222,6 +223,8 @@ Bestandsstand StandVan(const QString& pad) {
     if (standFunctie) standFunctie(stand);
     return stand;
 }
+
+namespace {
 
 // What the program knows of a logging file (its record): how it left the file, after an append or a
 // refused one that left the file as it was, and the header the file was found to agree with. While the

@@ -157,9 +157,12 @@ bool VoegWachtendeRijenIn(const QString& naam, const QString& kopie, Invoeging& 
 void NeemWachtendeRijenMee(const QString& sjabloon, const QString& naam, bool gekopieerd,
                            const Invoeging& invoeging = {});
 
+// A file as the system gives it now (all 0 when it is not there, or is no file): what it is on the disk,
+// not only its length and time.
+Bestandsstand StandVan(const QString& pad);
+
 // Tests: each file state the system gives goes through `functie` before the program sees it (a file
 // system that keeps times to the second, where every write falls in one second); nullptr: as given.
-struct Bestandsstand;
 void ZetStandFunctie(std::function<void(Bestandsstand&)> functie);
 // Tests: `functie` is told the path of each file whose header the program reads to compare it with the
 // header of the rows; nullptr: nothing is told.

@@ -491,7 +491,7 @@ bool IsEindpunt(const QString& regel) {
 
 // The box of an info text refused with text `tekst` (its "##" the module).
 void MeldInfoGeweigerd(int tekst, int16_t rack, int16_t module) {
-    ToonMelding(
+    ToonStandaardMelding(
         QString(Tekst[tekst]).replace(QStringLiteral("##"), QStringLiteral("R%1M%2").arg(rack).arg(module)),
         vbExclamation, Gegevensbestand);
 }
@@ -657,7 +657,7 @@ bool TabelbronGeldig(const Tabelbron& bron, int tekst) {
     if (!VerbindingActief && Gegevensbestand == bron.bestand && venster && venster == bron.venster &&
         venster->Indelingen().Generatie() == bron.generatie)
         return true;
-    ToonMelding(Tekst[tekst], vbExclamation, bron.bestand);
+    ToonStandaardMelding(Tekst[tekst], vbExclamation, bron.bestand);
     return false;
 }
 
@@ -678,29 +678,37 @@ void WisRijInTabellen(int32_t rij) {
 // ---------------------------------------------------------------------------------------------------
 // The question about pending edits
 
-Wijzigingsantwoord ControleerWijzigingen(const QString& bestand, bool herladen, bool vraag) {
-    WerkkopiePad = bestand + QStringLiteral(".new");
-    if (!QFileInfo::exists(WerkkopiePad)) {
+Wijzigingsantwoord ControleerWijzigingen(const QString& naam, bool herladen, bool vraag) {
+    // The file and its working copy as they are when asked: the caller may hand in Gegevensbestand itself,
+    // and the answer acts on them alone, whatever is opened, logged or answered meanwhile.
+    const QString bestand = naam;
+    const QString werkkopie = bestand + QStringLiteral(".new");
+    WerkkopiePad = werkkopie;
+    const Bestandsstand gevraagd = StandVan(werkkopie);
+    if (gevraagd == Bestandsstand{}) {
         // A record left by a commit that was interrupted after its last step.
         WerkkopieAfgehandeld(bestand);
         return {};
     }
-    const int antwoord = vraag ? ToonMelding(Tekst[425], vbYesNo | vbExclamation, bestand)
-                               : ToonMelding(Tekst[424], vbYesNoCancel | vbExclamation, bestand);
+    const int antwoord = vraag ? ToonStandaardMelding(Tekst[425], vbYesNo | vbExclamation, bestand)
+                               : ToonStandaardMelding(Tekst[424], vbYesNoCancel | vbExclamation, bestand);
     // No one answers (the program ends): the edits are neither taken in nor thrown away, the next
     // start asks again.
     if (antwoord != vbYes && platform::NiemandAntwoordt()) return {.geannuleerd = true};
+    if (antwoord != vbYes && antwoord != vbNo) return {.geannuleerd = true};
+    // The timers run behind the question, and a timed start asks it too: a working copy that another
+    // answer committed or dropped meanwhile is not acted on again (nor told as a failed write), and one
+    // made anew is not the one asked about.
+    if (!(StandVan(werkkopie) == gevraagd)) return {};
     if (antwoord == vbYes) {
-        BevestigWijzigingen(bestand, WerkkopiePad);
-    } else if (antwoord == vbNo) {
-        bestandsbewerkingen().Verwijder(WerkkopiePad);
-        WerkkopieAfgehandeld(bestand);
-        if (herladen) {
-            OpenGegevensbestand();
-            ToonMelding(Tekst[233], vbInformation, bestand);
-        }
-    } else {
-        return {.geannuleerd = true};
+        BevestigWijzigingen(bestand, werkkopie);
+        return {};
+    }
+    bestandsbewerkingen().Verwijder(werkkopie);
+    WerkkopieAfgehandeld(bestand);
+    if (herladen && Gegevensbestand == bestand) {
+        OpenGegevensbestand();
+        ToonStandaardMelding(Tekst[233], vbInformation, bestand);
     }
     return {};
 }

@@ -217,7 +217,9 @@ void WisRijInTabellen(int32_t rij);
 // Asks what to do with a pending working copy of `bestand`. With `vraag` the question is about edits
 // left from an earlier run (Yes, No); without it about the tables just changed (Yes, No, Cancel).
 // Yes commits, No drops the working copy (and, with `herladen`, loads the unchanged file again and says
-// so). After Cancel the answer is `geannuleerd`: the caller abandons its operation.
+// so). After Cancel the answer is `geannuleerd`: the caller abandons its operation. The question takes
+// the user's input alone until it is answered; the answer acts on the working copy of the `bestand` it
+// was asked with, as it stood then, or on nothing once that copy is gone or another.
 struct Wijzigingsantwoord {
     bool geannuleerd = false;
 };

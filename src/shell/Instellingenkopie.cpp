@@ -10,6 +10,7 @@
 #include "views/frmGrafiek.h"
 #include "views/frmTabel.h"
 
+#include <QPointer>
 #include <QTabWidget>
 
 namespace {
@@ -25,7 +26,8 @@ TabelGrid* Grid(int r, int m) {
 bool Bevestigd(int tekst, const QString& bron, const QString& doel) {
     QString vraag = Tekst[tekst];
     vraag.replace(QStringLiteral("XX"), bron).replace(QStringLiteral("YY"), doel);
-    return ToonMelding(vraag, vbYesNo | vbQuestion, VervangAmpersand(Tekst[343], QString())) == vbYes;
+    return ToonStandaardMelding(vraag, vbYesNo | vbQuestion, VervangAmpersand(Tekst[343], QString())) ==
+           vbYes;
 }
 
 } // namespace
@@ -51,21 +53,31 @@ void KopieerInstellingen(Kopieerbron& bron, QWidget* actief) {
 
 void PlakInstellingen(const Kopieerbron& bron, QWidget* actief) {
     if (!actief) return;
+    // Source and target as they are when asked; the windows are looked up again at the answer (a graph
+    // may be gone by then, or its number taken by another).
+    const int16_t bronNummer = bron.Rs;
     const QString soort = VensterSoort(actief).toLower();
     if (soort == QLatin1String("tabel") && bron.KopieerSetTab) {
+        const int16_t bronModule = bron.Ms;
         auto* tabel = dynamic_cast<frmTabel*>(actief);
-        if (!tabel || bron.Rs < 1 || bron.Rs > AantalRacks || bron.Ms < 1 || bron.Ms > AantalModules) return;
+        if (!tabel || bronNummer < 1 || bronNummer > AantalRacks || bronModule < 1 ||
+            bronModule > AantalModules)
+            return;
         const int16_t r = tabel->Ri();
         const int16_t m = tabel->GekozenModule();
         if (r < 1 || r > AantalRacks) return;
-        if (Bevestigd(340, Racks[bron.Rs].Modules[bron.Ms].Name, Racks[r].Modules[m].Name))
-            KopieerTabelInstellingen(bron.Rs, bron.Ms, r, m);
+        if (Bevestigd(340, Racks[bronNummer].Modules[bronModule].Name, Racks[r].Modules[m].Name))
+            KopieerTabelInstellingen(bronNummer, bronModule, r, m);
     } else if (soort == QLatin1String("grafi") && bron.KopieerSetGraph) {
         auto* doel = dynamic_cast<frmGrafiek*>(actief);
-        GrafiekvensterInterface* bronVenster = GrafiekVenster(bron.Rs);
-        if (!doel || !bronVenster || bronVenster->GrafiekIndex() != bron.Rs) return;
-        if (Bevestigd(341, bronVenster->Caption(), doel->Caption()))
-            KopieerGrafiekInstellingen(bron.Rs, doel->GrafiekIndex());
+        GrafiekvensterInterface* bronVenster = GrafiekVenster(bronNummer);
+        if (!doel || !bronVenster || bronVenster->GrafiekIndex() != bronNummer) return;
+        const QPointer<frmGrafiek> doelVenster(doel);
+        const int16_t doelNummer = doel->GrafiekIndex();
+        if (!Bevestigd(341, bronVenster->Caption(), doel->Caption())) return;
+        if (doelVenster && doelVenster->GrafiekIndex() == doelNummer &&
+            GrafiekVenster(doelNummer) == static_cast<GrafiekvensterInterface*>(doelVenster.data()))
+            KopieerGrafiekInstellingen(bronNummer, doelNummer);
     }
 }
 

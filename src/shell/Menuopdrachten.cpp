@@ -529,8 +529,9 @@ void mdiK740::SluitVanuitCode() {
 
 void mdiK740::mnuRecentFile_Click(int index) {
     if (index < 0 || index >= AantalRecenteBestanden) return;
-    if (ControleerWijzigingen(MaakBestandsnaam(Gegevensbestand, 0, 0, 0), false, false).geannuleerd) return;
+    // The file clicked, taken at the click: the list may move before the question about edits is answered.
     const QString gekozen = m_menus->mnuRecentFile[static_cast<size_t>(index)]->data().toString();
+    if (ControleerWijzigingen(MaakBestandsnaam(Gegevensbestand, 0, 0, 0), false, false).geannuleerd) return;
     if (MeldOntbrekendBestand(gekozen)) return;
     const QString voor = Gegevensbestand;
     const bool relatief = RelatieveTijd;
@@ -574,7 +575,7 @@ void mdiK740::mnuEditInfo_Click() {
     RapportModule = m;
     ToonTabelVenster(r);
     if (HeeftSjabloon(Gegevensbestand)) {
-        ToonMelding(Tekst[444], vbExclamation, Gegevensbestand);
+        ToonStandaardMelding(Tekst[444], vbExclamation, Gegevensbestand);
         return;
     }
     if (tabel->Geselecteerd(m, 0) >= 1) tabel->OpenInfo(m);

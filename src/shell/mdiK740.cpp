@@ -55,6 +55,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTime>
@@ -828,7 +829,9 @@ void mdiK740::TimerOpvragen_Timer() {
         InstellenKnopMenus();
         return;
     }
-    if (!StartBijOpstarten) {
+    // The schedule waits while the logging switch is at work: its question about edits, or its box about the
+    // port, would otherwise be asked again at every tick, and each answer would switch once more.
+    if (!StartBijOpstarten && !m_schakelaarBezig) {
         const platform::Datum nu = platform::Nu();
         if (!VerbindingActief && GebruikStartLog && StartLogTijdstip <= nu &&
             (!GebruikStopLog || nu < StopLogTijdstip))
@@ -889,15 +892,26 @@ void mdiK740::StartStopVerbinding() {
         InstellenKnopLoggen();
         return;
     }
-    if (!VerbindingActief) {
-        if (ControleerWijzigingen(MaakBestandsnaam(Gegevensbestand, 0, 0, 0), false, false).geannuleerd) {
+    // The switch's way is chosen now: on when logging is off. The question about edits waits while the
+    // timers run, and a timed start may switch logging on meanwhile: the start asked for then finds
+    // logging on and does nothing more, whatever the answer (Cancel does not end that run either).
+    const bool aan = !VerbindingActief;
+    const QScopedValueRollback<bool> bezig(m_schakelaarBezig, true);
+    if (aan) {
+        const bool geannuleerd =
+            ControleerWijzigingen(MaakBestandsnaam(Gegevensbestand, 0, 0, 0), false, false).geannuleerd;
+        if (VerbindingActief) {
+            InstellenKnopLoggen();
+            return;
+        }
+        if (geannuleerd) {
             StopVerbinding();
             return;
         }
     }
     bool eindpuntGeschreven = false;
     if (MSComm1().isOpen() || Demo) {
-        VerbindingActief = !VerbindingActief;
+        VerbindingActief = aan;
         SchrijfLogboek(0, 0, Tekst[458] + BooleanAlsTekst(VerbindingActief));
     } else {
         // A run the closed port ends takes its end point and its event-log line at once, not when the

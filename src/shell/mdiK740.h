@@ -308,6 +308,7 @@ private:
     bool m_ontladen = false;
     bool m_geenRijenNaEindpunt = false; // the close took the end point and asks about it
     bool m_opnameBezig = false;         // a snapshot is being taken (it may pump events)
+    bool m_schakelaarBezig = false;     // the logging switch is at work (its question or box waits)
     qint64 m_laatsteOpvragingMs = 0;    // the last snapshot on the steady clock
 };
 
