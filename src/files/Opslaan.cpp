@@ -180,8 +180,10 @@ bool GegevensbestandOngewijzigd(const QString& bron, const QString& naam) {
 
 bool OpslaanAls(QString& naam, bool nieuw) {
     const QString oud = naam;
-    // The data in memory this Save As is of.
+    // The data in memory this Save As is of, and its working copy as it stands now (none, once the edits
+    // were committed or dropped before).
     const QString bron = Gegevensbestand;
+    const Bestandsstand werkkopie = StandVan(oud + QStringLiteral(".new"));
     MapGegevensTerug mapTerug;
     // The new file was made from a copy of the old one, not from the table.
     bool vanKopie = false;
@@ -204,7 +206,8 @@ bool OpslaanAls(QString& naam, bool nieuw) {
         naam = *gekozen;
         keuze = 1;
         if (!nieuw && ZelfdeBestand(naam, oud)) {
-            ToonMelding(Tekst[203], vbOKOnly | vbExclamation, Tekst[186] + QStringLiteral(": ") + naam);
+            ToonStandaardMelding(Tekst[203], vbOKOnly | vbExclamation,
+                                 Tekst[186] + QStringLiteral(": ") + naam);
             keuze = 4;
             continue;
         }
@@ -233,6 +236,14 @@ bool OpslaanAls(QString& naam, bool nieuw) {
         // was to be saved.
         if (!nieuw && !GegevensbestandOngewijzigd(bron, oud)) {
             if (kopieer) bewerkingen.Verwijder(tijdelijk);
+            keuze = 2;
+            break;
+        }
+        // The tables were edited while a box waited: the edits are in the working copy, not in the copy
+        // of the file. Nothing is saved; the edits wait for the file they were made on.
+        if (kopieer && !(StandVan(oud + QStringLiteral(".new")) == werkkopie)) {
+            bewerkingen.Verwijder(tijdelijk);
+            ToonMelding(Tekst[TekstBewerktTijdensOpslaan], vbExclamation, oud);
             keuze = 2;
             break;
         }

@@ -68,15 +68,19 @@ void KiesLettertype(LettertypeDrager& object);
 // chosen file holds either its former content or the new one. Done: true, `naam` the new name, which becomes
 // Gegevensbestand and "LastFile", LaatsteKeuze and Antwoord 1. Otherwise false, `naam` unchanged and
 // LaatsteKeuze and Antwoord 2.
-// The file dialog and the question about an existing file block nothing: once another data file is open
-// at the answer (opened, made, or the run gone on in a new file), a Save As saves nothing and says so
-// (GegevensbestandOngewijzigd).
+// The question about an existing file blocks nothing (the file dialog and the refusal of the name in
+// memory take the user's input alone, while the timers run): once another data file is open at the answer
+// (opened, made, or the run gone on in a new file), a Save As saves nothing and says so
+// (GegevensbestandOngewijzigd); once the tables were edited meanwhile (the file's working copy is not as
+// it was), the copy of the file lacks those edits, and nothing is saved either (box 513).
 bool OpslaanAls(QString& naam, bool nieuw);
 // The data file is still `bron`, as when a Save As of `naam` began; otherwise a box (512), titled naam,
 // says that nothing was saved, and false.
 bool GegevensbestandOngewijzigd(const QString& bron, const QString& naam);
 // The box of a Save As refused because another data file was opened while it waited for an answer.
 inline constexpr int TekstAnderGegevensbestand = 512;
+// The box of a Save As refused because the tables were edited while it waited for an answer.
+inline constexpr int TekstBewerktTijdensOpslaan = 513;
 
 // The data folder and the current folder are set by the save dialog as soon as a file is chosen; a
 // command that then ends without its file (Cancel, a refusal) puts them back as they were before it,

@@ -1,12 +1,12 @@
 #pragma once
-// The user-interface text table: Tekst[99] .. Tekst[512] in the current language, the language choice
+// The user-interface text table: Tekst[99] .. Tekst[513] in the current language, the language choice
 // and the help pages of that language.
 #include <QString>
 #include <array>
 #include <cstdint>
 
 inline constexpr int EersteTekst = 99;
-inline constexpr int LaatsteTekst = 512;
+inline constexpr int LaatsteTekst = 513;
 
 using TekstenTabel = std::array<QString, LaatsteTekst + 1>;
 

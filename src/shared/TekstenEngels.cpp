@@ -515,4 +515,10 @@ void VulTekstenEngels(TekstenTabel& t) {
                             "The tables now show another file: it was opened or made meanwhile, or\r\n"
                             "the logging went on in a new file. Choose Save As again to save the file\r\n"
                             "they show.");
+    t[513] = QStringLiteral("The tables were edited while Save As waited for an answer:\r\n"
+                            "nothing was saved.\r\n"
+                            "\r\n"
+                            "The edits wait in the working copy of the file named in the title,\r\n"
+                            "which the tables show. Choose Save As again to save the file with its\r\n"
+                            "edits.");
 }

@@ -523,4 +523,10 @@ void VulTekstenFrans(TekstenTabel& t) {
                             "Les tableaux montrent maintenant un autre fichier : il a été ouvert ou créé\r\n"
                             "entre-temps, ou l'enregistrement s'est poursuivi dans un nouveau fichier.\r\n"
                             "Choisissez à nouveau Enregistrer sous pour enregistrer le fichier affiché.");
+    t[513] = QStringLiteral("Les tableaux ont été modifiés pendant que la commande Enregistrer sous\r\n"
+                            "attendait une réponse : rien n'a été enregistré.\r\n"
+                            "\r\n"
+                            "Les modifications attendent dans la copie de travail du fichier nommé dans\r\n"
+                            "le titre, que les tableaux montrent. Choisissez à nouveau Enregistrer sous\r\n"
+                            "pour enregistrer le fichier avec ses modifications.");
 }

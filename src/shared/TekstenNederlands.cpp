@@ -516,4 +516,10 @@ void VulTekstenNederlands(TekstenTabel& t) {
                             "De tabellen tonen nu een ander bestand: het werd intussen geopend of\r\n"
                             "aangemaakt, of het loggen ging verder in een nieuw bestand. Kies opnieuw\r\n"
                             "Opslaan als om het getoonde bestand op te slaan.");
+    t[513] = QStringLiteral("De tabellen zijn bewerkt terwijl Opslaan als op een antwoord wachtte:\r\n"
+                            "er is niets opgeslagen.\r\n"
+                            "\r\n"
+                            "De wijzigingen wachten in de werkkopie van het bestand in de titel, dat de\r\n"
+                            "tabellen tonen. Kies opnieuw Opslaan als om het bestand met zijn wijzigingen\r\n"
+                            "op te slaan.");
 }
