@@ -62,8 +62,11 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -2550,38 +2553,48 @@ protected:
     // The program's real boxes: the first is held open, `terwijl` runs while it waits, then its button
     // `antwoord` is clicked; a later box is answered with Return. Every box's title and text are kept, and
     // the first one's as it showed them. The state outlives the object for what the clock has planned.
+    // The answer is clicked once `klaar` holds (at most 15 s of the clock after `terwijl`).
     class Vraagbox : public MeldingVenster {
     public:
         struct Staat {
             std::function<void()> terwijl;
             int antwoord = vbYes;
+            std::function<bool()> klaar;
             QStringList titels, teksten;
             QString getoond; // title "|" label
+            bool modaal = false;
+            QPointer<FormMelding> box;
         };
-        Vraagbox(std::function<void()> terwijl, int antwoord) : staat(std::make_shared<Staat>()) {
+        Vraagbox(std::function<void()> terwijl, int antwoord, std::function<bool()> klaar = {})
+            : staat(std::make_shared<Staat>()) {
             staat->terwijl = std::move(terwijl);
             staat->antwoord = antwoord;
+            staat->klaar = std::move(klaar);
         }
         int Toon(const QString& tekst, int stijl, const QString& titel) override {
             staat->titels << titel;
             staat->teksten << tekst;
             if (staat->titels.size() > 1) return EchteMelding(Qt::Key_Return, 300).Toon(tekst, stijl, titel);
             platform::klok().planIn(300, [s = staat] {
-                const auto open = [] {
-                    for (QWidget* w : QApplication::topLevelWidgets())
-                        if (auto* box = qobject_cast<FormMelding*>(w); box && box->isVisible()) return box;
-                    return static_cast<FormMelding*>(nullptr);
-                };
-                if (!open()) return;
-                s->getoond = open()->windowTitle() + QLatin1Char('|') + open()->LabelMelding->text();
+                for (QWidget* w : QApplication::topLevelWidgets())
+                    if (auto* box = qobject_cast<FormMelding*>(w); box && box->isVisible()) s->box = box;
+                if (!s->box) return;
+                s->getoond = s->box->windowTitle() + QLatin1Char('|') + s->box->LabelMelding->text();
+                s->modaal = s->box->windowModality() == Qt::ApplicationModal;
                 if (s->terwijl) s->terwijl();
-                platform::klok().planIn(300, [s, open] {
-                    if (open()) QTest::mouseClick(open()->Knop(s->antwoord), Qt::LeftButton);
-                });
+                Beantwoord(s, 50);
             });
             return ToonFormMelding(tekst, stijl, titel);
         }
         std::shared_ptr<Staat> staat;
+
+    private:
+        static void Beantwoord(const std::shared_ptr<Staat>& s, int over) {
+            platform::klok().planIn(300, [s, over] {
+                if (s->klaar && !s->klaar() && over > 0) return Beantwoord(s, over - 1);
+                if (s->box) QTest::mouseClick(s->box->Knop(s->antwoord), Qt::LeftButton);
+            });
+        }
     };
 
     // The user's click on cell (rij, kolom) of module 1's grid in rack r's table, scrolled into view.
@@ -2799,6 +2812,192 @@ TEST_F(OpenVraagTest, AnotherFileOpenedWhileSaveAsAsksToReplaceAFileSavesNothing
         EXPECT_EQ(AantalMetingen, 5);
         EXPECT_TRUE(venster.windowTitle().contains(QStringLiteral("other.csv")))
             << venster.windowTitle().toStdString();
+    });
+}
+
+// The questions asked in the standard box take the user's input alone while they wait: under the question
+// about pending edits the user clicks a table cell, chooses Edit > Clear selection and File > Open, each
+// with the mouse through the window system, and none of it reaches the program. The answer acts on the
+// working copy of the file it names, and the command clicked goes on with what was clicked: New, Open, Save
+// As, a recent file, Data > Log and Exit, with each of the three answers. A start time that comes while
+// the question of Data > Log waits asks nothing more: it waits for the answer, which logs on once. Under
+// the question of a paste, the graph it pastes onto cannot be closed.
+class ModaleVraagTest : public OpenVraagTest {
+protected:
+    // The user's choice of `item` in `menu` of the menu bar: two mouse clicks through the window system.
+    // False when the menu did not open. `item` is found once the menu shows (the Window menu's list).
+    static bool KiesUitMenu(mdiK740& venster, QMenu* menu, const std::function<QAction*()>& item) {
+        const QPoint titel = venster.menuBar()->actionGeometry(menu->menuAction()).center();
+        QTest::mouseClick(venster.windowHandle(), Qt::LeftButton, {},
+                          venster.menuBar()->mapTo(&venster, titel));
+        if (!menu->isVisible()) return false;
+        QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {}, menu->actionGeometry(item()).center());
+        return true;
+    }
+    static bool KiesUitMenu(mdiK740& venster, QMenu* menu, QAction* item) {
+        return KiesUitMenu(venster, menu, [item] { return item; });
+    }
+    // The user's click on `punt` of `w`, a widget in the main window, through the window system.
+    static void Klik(mdiK740& venster, QWidget* w, QPoint punt) {
+        QTest::mouseClick(venster.windowHandle(), Qt::LeftButton, {}, w->mapTo(&venster, punt));
+    }
+    // What the user tries under a question: none of it may reach the program.
+    void ProbeerEronder(mdiK740& venster) {
+        Menubalk& m = venster.menus();
+        if (frmTabel* tabel = frmTabelVan(1); tabel && tabel->isVisible()) {
+            TabelGrid* grid = tabel->MSHFlexGrid[1];
+            Klik(venster, grid->viewport(), grid->visualRect(grid->model()->index(4, 3)).center());
+        }
+        EXPECT_FALSE(KiesUitMenu(venster, m.mnuEdit, m.mnuClearLine))
+            << "Edit > Clear selection under the question";
+        keuze.bestanden.push_front(Pad("other.csv"));
+        EXPECT_FALSE(KiesUitMenu(venster, m.mnuFile, m.mnuFileOpen)) << "File > Open under the question";
+        keuze.bestanden.pop_front();
+    }
+};
+
+TEST_F(ModaleVraagTest, TheQuestionAboutPendingEditsTakesNoOtherCommandAndActsOnTheFileItNames) {
+    Controleer([this](mdiK740& venster) {
+        Menubalk& m = venster.menus();
+        const QString pad = Pad("run.csv"), ander = Ander(), werk = pad + QStringLiteral(".new");
+        const auto recent = [&m, &ander]() -> QAction* {
+            for (QAction* a : m.mnuRecentFile)
+                if (a->isVisible() && a->data().toString() == ander) return a;
+            return m.mnuRecentFile[0];
+        };
+        struct Geval {
+            const char* naam;
+            QMenu* menu;
+            std::function<QAction*()> opdracht;
+            QString gekozen; // in the file dialog
+            int antwoord;
+            QString daarna; // the data file afterwards
+            bool getimed = false;
+        };
+        const std::vector<Geval> gevallen = {
+            {"File > New", m.mnuFile, [&] { return m.mnuFileNew; }, Pad("new.csv"), vbYes, Pad("new.csv")},
+            {"File > Open", m.mnuFile, [&] { return m.mnuFileOpen; }, ander, vbNo, ander},
+            {"File > Save As", m.mnuFile, [&] { return m.mnuFileSaveAs; }, Pad("saved.csv"), vbYes,
+             Pad("saved.csv")},
+            {"a recent file", m.mnuFile, recent, {}, vbYes, ander},
+            {"Data > Log", m.mnuData, [&] { return m.mnuDatalogging; }, {}, vbNo, pad},
+            {"Data > Log, a timed start", m.mnuData, [&] { return m.mnuDatalogging; }, {}, vbYes, pad, true},
+            {"File > Exit", m.mnuFile, [&] { return m.mnuFileExit; }, {}, vbCancel, pad}};
+        for (const Geval& g : gevallen) {
+            SCOPED_TRACE(g.naam);
+            if (Gegevensbestand != pad) {
+                keuze.bestanden = {pad};
+                m.mnuFileOpen->trigger();
+                ASSERT_EQ(Gegevensbestand, pad);
+            }
+            ASSERT_TRUE(Info(1, 3, QString::fromLatin1(g.naam)));
+            const QByteArray data = Bytes(pad), werkkopie = Bytes(werk);
+            keuze.bestanden.clear();
+            if (!g.gekozen.isEmpty()) keuze.bestanden = {g.gekozen};
+            Vraagbox box(
+                [&] {
+                    ProbeerEronder(venster);
+                    if (g.getimed) {
+                        StartBijOpstarten = false;
+                        GebruikStartLog = true;
+                        StartLogTijdstip = platform::Nu();
+                    }
+                },
+                // The clock runs 3 s of the schedule's ticks before the answer.
+                g.antwoord,
+                [&, tot = qint64(0)]() mutable {
+                    if (tot == 0) tot = platform::klok().ms() + 3000;
+                    return !g.getimed || platform::klok().ms() >= tot;
+                });
+            ZetMeldingVenster(&box);
+            EXPECT_TRUE(KiesUitMenu(venster, g.menu, g.opdracht()));
+            InstalleerMeldingen();
+            const Vraagbox::Staat& vraag = *box.staat;
+            ASSERT_FALSE(vraag.teksten.isEmpty());
+            EXPECT_EQ(vraag.teksten[0], Tekst[424]);
+            EXPECT_EQ(vraag.titels[0], pad);
+            EXPECT_TRUE(vraag.modaal) << "the question lets other windows take input";
+            // No box more: no question of the timed start, no failure told.
+            EXPECT_EQ(vraag.teksten.join(QLatin1Char('|')).toStdString(), Tekst[424].toStdString());
+            EXPECT_EQ(Gegevensbestand, g.daarna);
+            EXPECT_TRUE(venster.isVisible());
+            EXPECT_EQ(VerbindingActief,
+                      g.naam == std::string_view("Data > Log, a timed start") ||
+                          (g.naam == std::string_view("Data > Log") && g.antwoord != vbCancel));
+            if (g.antwoord == vbCancel) {
+                EXPECT_EQ(Bytes(pad), data);
+                EXPECT_EQ(Bytes(werk), werkkopie) << "the working copy changed";
+            } else {
+                EXPECT_FALSE(QFile::exists(werk));
+                EXPECT_TRUE(Bytes(pad).startsWith(g.antwoord == vbYes ? werkkopie : data))
+                    << "run.csv does not hold what the answer chose";
+            }
+            if (g.gekozen == Pad("saved.csv")) {
+                EXPECT_EQ(Bytes(g.gekozen), werkkopie);
+            }
+            EXPECT_FALSE(QFile::exists(ander + QStringLiteral(".new")));
+            if (VerbindingActief) m.mnuDatalogging->trigger();
+        }
+    });
+}
+
+// Edit > Paste settings onto a graph, and the user clicks the graph's close button under the question: the
+// graph stays, and Yes pastes onto it.
+TEST_F(ModaleVraagTest, AGraphCannotBeClosedUnderThePasteQuestionAndYesPastesOntoIt) {
+    Controleer([this](mdiK740& venster) {
+        Menubalk& m = venster.menus();
+        const auto nieuw = [&venster] {
+            platform::klok().planIn(0, [] {
+                if (frmGrafiekInstellen* d = GrafiekInstellenVenster()) d->CmdOK->click();
+            });
+            return venster.vensterbeheer().NieuweGrafiek(false);
+        };
+        // A point of a graph's title bar: its middle, or its close button.
+        const auto titelbalk = [](QWidget* grafiek, bool sluiten) {
+            auto* kader = qobject_cast<QMdiSubWindow*>(Kindvensterkader(grafiek));
+            QStyleOptionTitleBar optie;
+            optie.initFrom(kader);
+            optie.subControls = QStyle::SC_All;
+            optie.titleBarFlags = kader->windowFlags();
+            optie.rect = {0, 0, kader->width(),
+                          kader->style()->pixelMetric(QStyle::PM_TitleBarHeight, &optie, kader)};
+            const QRect knop = kader->style()->subControlRect(QStyle::CC_TitleBar, &optie,
+                                                              QStyle::SC_TitleBarCloseButton, kader);
+            return std::pair{static_cast<QWidget*>(kader),
+                             sluiten ? knop.center() : QPoint(knop.left() / 2, knop.center().y())};
+        };
+        frmGrafiek* bron = nieuw();
+        frmGrafiek* doel = nieuw();
+        ASSERT_TRUE(bron && doel);
+        bron->Instellingen().AlarmHoog = true;
+        bron->Instellingen().AlarmHoogWaarde = 1500;
+        // Window > the graph's caption.
+        const auto activeer = [&](frmGrafiek* grafiek) {
+            ASSERT_TRUE(KiesUitMenu(venster, m.mnuWindow, [&]() -> QAction* {
+                for (QAction* a : m.mnuWindow->actions())
+                    if (a->text().contains(grafiek->Caption())) return a;
+                return nullptr;
+            }));
+            ASSERT_EQ(venster.mdiGebied()->activeSubWindow(), Kindvensterkader(grafiek));
+        };
+        activeer(bron);
+        ASSERT_TRUE(KiesUitMenu(venster, m.mnuEdit, m.mnuEditCopySettings));
+        activeer(doel);
+        const QPointer<frmGrafiek> gevolgd(doel);
+        Vraagbox box(
+            [&] {
+                const auto [k, p] = titelbalk(doel, true);
+                Klik(venster, k, p);
+            },
+            vbYes);
+        ZetMeldingVenster(&box);
+        EXPECT_TRUE(KiesUitMenu(venster, m.mnuEdit, m.mnuEditPasteSettings));
+        InstalleerMeldingen();
+        EXPECT_EQ(box.staat->teksten.size(), 1) << "the graph asked to be closed under the question";
+        EXPECT_TRUE(box.staat->modaal);
+        ASSERT_TRUE(gevolgd) << "the graph was closed under the question";
+        EXPECT_TRUE(doel->Instellingen().AlarmHoog);
+        EXPECT_EQ(doel->Instellingen().AlarmHoogWaarde, 1500);
     });
 }
 
