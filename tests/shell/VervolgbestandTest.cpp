@@ -2784,34 +2784,48 @@ TEST_F(OpenVraagTest, TheAnswerDeletesNothingOnceTheTableOrItsFileChangedWhileIt
     });
 }
 
-// File > Save As over an existing file, and another file opened while the question about replacing it
-// waits: Yes saves nothing (neither the former file's copy nor the other file's tables), says so, and the
-// file shown stays the data file.
-TEST_F(OpenVraagTest, AnotherFileOpenedWhileSaveAsAsksToReplaceAFileSavesNothing) {
+// File > Save As over an existing file, and while the question about replacing it waits another file is
+// opened, or an info text written into the file's table: Yes saves nothing (neither the former file's copy
+// nor the other file's tables, nor a copy without the edit), and says so; the file shown stays the data
+// file, its edit waiting in its working copy.
+TEST_F(OpenVraagTest, AnotherFileOpenedOrAnEditWhileSaveAsAsksToReplaceAFileSavesNothing) {
     Controleer([this](mdiK740& venster) {
-        const QString ander = Ander(), doel = Pad("saved.csv");
+        const QString pad = Pad("run.csv"), ander = Ander(), doel = Pad("saved.csv");
         QFile f(doel);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("former") == 6);
         f.close();
-        Vraagbox box(
-            [&] {
-                keuze.bestanden = {ander};
+        const QByteArray data = Bytes(pad);
+        const std::vector<std::tuple<const char*, std::function<void()>, int, QString>> gevallen = {
+            {"another file opened",
+             [&] {
+                 keuze.bestanden = {ander};
+                 venster.menus().mnuFileOpen->trigger();
+             },
+             512, ander},
+            {"an info text written", [] { EXPECT_TRUE(Info(1, 2, QStringLiteral("behind"))); }, 513, pad}};
+        for (const auto& [naam, terwijl, tekst, daarna] : gevallen) {
+            SCOPED_TRACE(naam);
+            if (Gegevensbestand != pad) {
+                keuze.bestanden = {pad};
                 venster.menus().mnuFileOpen->trigger();
-            },
-            vbYes);
-        keuze.bestanden = {doel};
-        ZetMeldingVenster(&box);
-        venster.menus().mnuFileSaveAs->trigger();
-        InstalleerMeldingen();
-        ASSERT_EQ(box.staat->teksten.size(), 2) << "no box after the answer";
-        EXPECT_EQ(box.staat->teksten[0], Tekst[118]);
-        EXPECT_EQ(box.staat->teksten[1].toStdString(), Tekst[512].toStdString());
-        EXPECT_EQ(box.staat->titels[1], Pad("run.csv"));
-        EXPECT_EQ(Bytes(doel), QByteArray("former"));
-        EXPECT_EQ(Gegevensbestand, ander);
-        EXPECT_EQ(AantalMetingen, 5);
-        EXPECT_TRUE(venster.windowTitle().contains(QStringLiteral("other.csv")))
-            << venster.windowTitle().toStdString();
+            }
+            Vraagbox box(terwijl, vbYes);
+            keuze.bestanden = {doel};
+            ZetMeldingVenster(&box);
+            venster.menus().mnuFileSaveAs->trigger();
+            InstalleerMeldingen();
+            ASSERT_EQ(box.staat->teksten.size(), 2) << "no box after the answer";
+            EXPECT_EQ(box.staat->teksten[0], Tekst[118]);
+            EXPECT_EQ(box.staat->teksten[1].toStdString(), Tekst[tekst].toStdString());
+            EXPECT_EQ(box.staat->titels[1], pad);
+            EXPECT_EQ(Bytes(doel), QByteArray("former"));
+            EXPECT_EQ(Gegevensbestand, daarna);
+            EXPECT_TRUE(venster.windowTitle().contains(QFileInfo(daarna).fileName()))
+                << venster.windowTitle().toStdString();
+            EXPECT_EQ(Bytes(pad), data);
+        }
+        EXPECT_EQ(TabelVensters[1]->CelTekst(1, 2, KolomInfo), QStringLiteral("behind"));
+        EXPECT_TRUE(Bytes(Pad("run.csv.new")).contains("behind"));
     });
 }
 
