@@ -235,7 +235,8 @@ Rijmodules VorigeGeschreven;
 } // namespace
 
 bool SchrijfGegevensbestand(const QString& naam, const std::function<bool(const QString&)>& aanvullen,
-                            const QString& backup, GeschrevenTabel* geschreven) {
+                            const QString& backup, GeschrevenTabel* geschreven,
+                            const std::function<bool()>& nogGeldig) {
     // The table as it stands at each try: logging goes on while the box waits, and a Retry writes the
     // rows taken meanwhile too. What the file holds is what the last try wrote.
     GeschrevenTabel poging;
@@ -270,6 +271,7 @@ bool SchrijfGegevensbestand(const QString& naam, const std::function<bool(const 
             toegang ? SchrijffoutTekst(pad) : Tekst[490] + CRLF + CRLF + SchrijffoutTekst(pad);
         const int stijl = vbRetryCancel | (toegang ? vbExclamation : vbCritical);
         if (ToonMelding(tekst, stijl, naam) != vbRetry) return false;
+        if (nogGeldig && !nogGeldig()) return false;
     }
     if (geschreven) *geschreven = std::move(poging);
     return true;

@@ -49,9 +49,12 @@ struct GeschrevenTabel {
 // write. When the file cannot be written the message box offers Retry and Cancel (each try writes the
 // table and calls `aanvullen` anew). `backup`, when given, gets the file as it stands right before each
 // try replaces it: rows appended to it while the box waits are in the backup. False when it was not
-// written. `geschreven`, when given, gets what the file holds (GeschrevenTabel).
+// written. `geschreven`, when given, gets what the file holds (GeschrevenTabel). `nogGeldig`, when given, is
+// asked after each Retry, before the next try: the box blocks nothing, and once the tables no longer show
+// what was to be written (another file opened meanwhile), it says so itself and the write ends (false).
 bool SchrijfGegevensbestand(const QString& naam, const std::function<bool(const QString&)>& aanvullen = {},
-                            const QString& backup = QString(), GeschrevenTabel* geschreven = nullptr);
+                            const QString& backup = QString(), GeschrevenTabel* geschreven = nullptr,
+                            const std::function<bool()>& nogGeldig = {});
 
 // Loads the file into the table windows of the present racks (each laid out afresh first), with the
 // progress window; Cancel keeps the rows read so far. Line 1 is always skipped; a line whose first

@@ -301,7 +301,9 @@ bool OpslaanAls(QString& naam, bool nieuw) {
                 // it: a snapshot may append rows that waited for it while the box about a failed try
                 // waits.
                 const QString backup = bestaat && BackupNaam(naam) != naam ? BackupNaam(naam) : QString();
-                if (!SchrijfGegevensbestand(naam, voegIn, backup, &geschreven)) {
+                // A Retry writes the tables as they are then: not once they show another file.
+                const auto nogGeldig = [&] { return GegevensbestandOngewijzigd(bron, oud); };
+                if (!SchrijfGegevensbestand(naam, voegIn, backup, &geschreven, nogGeldig)) {
                     keuze = 2;
                     break;
                 }
@@ -344,10 +346,9 @@ bool BewaarLaatsteBestand(const QString& naam) {
     // of the event and communication logs) and the read-only state stay as they were, also while its
     // box waits. A template name is taken as it stands.
     const std::optional<QString> gekozen = OpenDialoog(QStringLiteral(".csv"), 182);
-    if (!gekozen || MeldOntbrekendBestand(*gekozen)) {
-        Gegevensbestand = vorige;
-        return false;
-    }
+    // The box about a name not there blocks nothing: what is opened under it, or where the run goes on
+    // meanwhile, stays the data file.
+    if (!gekozen || MeldOntbrekendBestand(*gekozen)) return false;
     MapGegevensTerug mapTerug;
     const bool netwerk = NetwerkPad;
     const bool alleenLezen = AlleenLezen;
@@ -357,14 +358,20 @@ bool BewaarLaatsteBestand(const QString& naam) {
     RelatieveTijd = false;
     // The open's result is the caller's own: Antwoord stays what the rack link set.
     if (OpenGegevensbestand() != 1) {
-        // The file that was reported missing does not become the data file.
+        // The file that was reported missing does not become the data file, unless another took its place
+        // while the box waited: that one stays, with its folder.
+        if (Gegevensbestand != *gekozen) {
+            mapTerug.Behoud(Gegevensbestand);
+            return false;
+        }
         Gegevensbestand = vorige;
         RelatieveTijd = relatief;
         NetwerkPad = netwerk;
         AlleenLezen = alleenLezen;
         return false;
     }
-    mapTerug.Behoud(*gekozen);
+    // The folder of the file open now: another may have been opened while a box of the load waited.
+    mapTerug.Behoud(Gegevensbestand);
     BewaarInstelling(AppNaam, Settings, QStringLiteral("LastFile"), Gegevensbestand);
     hoofdvenster().ZetTitel();
     return true;

@@ -105,8 +105,9 @@ private:
 };
 // The Open command: the open dialog, then the chosen file loaded in clock time and remembered as
 // "LastFile"; true when a file was opened, or a template name taken as the data file. Cancel, and a
-// chosen file that is not there (reported), keep Gegevensbestand as `naam` and the data folder and
-// AlleenLezen as they were.
+// chosen file that is not there (reported), change neither Gegevensbestand (as it is then: the run may
+// have gone on in a new file, or another file been opened while the box waited) nor the data folder and
+// AlleenLezen.
 bool BewaarLaatsteBestand(const QString& naam);
 // Commits a working copy: `bestand`'s content is kept as its ".bak" and `werkkopie` takes its name,
 // in this order, so that at every moment `bestand` is whole (first the old, then the new rows). Rows

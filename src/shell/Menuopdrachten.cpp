@@ -497,9 +497,11 @@ void mdiK740::InstellingenGesloten(bool toegepast) {
 void mdiK740::mnuFileSaveSettings_Click() {
     // "Settings saved!" only when everything was written; each failure has shown its own message. The
     // box's answer is of no use: Antwoord stays the rack link's.
+    // Saved now: what changes while the box waits is changed again.
     if (BewaarAlles()) {
-        ToonMelding(Tekst[184], vbInformation, Tekst[127]);
         ConfiguratieGewijzigd = false;
+        ZetKnoppen();
+        ToonMelding(Tekst[184], vbInformation, Tekst[127]);
     }
     ZetKnoppen();
 }
@@ -539,6 +541,8 @@ void mdiK740::mnuRecentFile_Click(int index) {
     RelatieveTijd = false;
     // A file that no longer exists is reported and leaves the list; the data file stays the one open.
     if (OpenGegevensbestand() != 1) {
+        // Unless another file took its place while the box waited.
+        if (Gegevensbestand != gekozen) return;
         Gegevensbestand = voor;
         RelatieveTijd = relatief;
         return;

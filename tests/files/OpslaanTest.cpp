@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -179,7 +180,7 @@ TEST_F(OpslaanTest, CancelEndsSaveAsAlsoForUntitledData) {
     EXPECT_EQ(LaatsteKeuze, 2);
 }
 
-TEST_F(OpslaanTest, DataWithoutAFileAreWrittenFromTheTables) {
+TEST_F(OpslaanTest, DataWithoutAFileAreWrittenFromTheTablesWhileTheyShowThem) {
     AantalMetingen = 1;
     ZetRijTijd(1, 5);
     QString naam = Pad(QStringLiteral("never-saved.csv"));
@@ -191,6 +192,24 @@ TEST_F(OpslaanTest, DataWithoutAFileAreWrittenFromTheTables) {
     ASSERT_EQ(regels.size(), 2);
     EXPECT_TRUE(regels[0].startsWith(QStringLiteral("\"Time\",\"Flags pH/Redox CH1\"")));
     EXPECT_TRUE(regels[1].startsWith(QStringLiteral("\"05/01/2026 09:00:05\"")));
+
+    // A write that fails, and another file opened while its box waits: Retry writes nothing of the tables,
+    // which show that file now, and a box says so.
+    naam = Gegevensbestand = Pad(QStringLiteral("untitled.csv"));
+    const QString ander = Pad(QStringLiteral("other.csv"));
+    dialogen.bestanden = {Pad(QStringLiteral("saved-2.csv"))};
+    auto grens = std::make_unique<Bestandsgrens>(0);
+    melding.beantwoord = [&](const Vraag& v) {
+        if ((v.stijl & 7) != vbRetryCancel) return vbOK;
+        Gegevensbestand = ander;
+        grens.reset();
+        return vbRetry;
+    };
+    EXPECT_FALSE(OpslaanAls(naam, false));
+    ASSERT_FALSE(vragen.empty());
+    EXPECT_EQ(vragen.back().tekst, Tekst[TekstAnderGegevensbestand]);
+    EXPECT_FALSE(QFileInfo::exists(Pad(QStringLiteral("saved-2.csv"))));
+    EXPECT_EQ(Gegevensbestand, ander);
 }
 
 TEST_F(OpslaanTest, AFullDiskNeverReplacesTheDataFileByACutOne) {
@@ -368,9 +387,10 @@ TEST_F(OpslaanTest, OpenLoadsTheChosenFileInClockTime) {
     EXPECT_EQ(Antwoord, AntwoordMislukt) << "the rack link's answer is its own";
 
     RelatieveTijd = true;
+    // Cancel leaves the data file as it is then (the run may have gone on in a new file meanwhile).
     dialogen.bestanden = {std::nullopt};
     EXPECT_FALSE(BewaarLaatsteBestand(QStringLiteral("before.csv")));
-    EXPECT_EQ(Gegevensbestand, QStringLiteral("before.csv"));
+    EXPECT_EQ(Gegevensbestand, pad);
     EXPECT_TRUE(RelatieveTijd);
     EXPECT_EQ(LastFile(), pad);
 }

@@ -2855,6 +2855,30 @@ protected:
     static void Klik(mdiK740& venster, QWidget* w, QPoint punt) {
         QTest::mouseClick(venster.windowHandle(), Qt::LeftButton, {}, w->mapTo(&venster, punt));
     }
+    // Window > the caption of `w`, a child window, which then is the active one.
+    static void Activeer(mdiK740& venster, QWidget* w) {
+        const QString titel = Kindvensterkader(w)->windowTitle();
+        ASSERT_TRUE(KiesUitMenu(venster, venster.menus().mnuWindow, [&]() -> QAction* {
+            for (QAction* a : venster.menus().mnuWindow->actions())
+                if (!titel.isEmpty() && a->text().contains(titel)) return a;
+            return nullptr;
+        }));
+        ASSERT_EQ(venster.mdiGebied()->activeSubWindow(), Kindvensterkader(w)) << titel.toStdString();
+    }
+    // The user's click on the close button of the title bar of `w`'s child window.
+    static void KlikSluitknop(mdiK740& venster, QWidget* w) {
+        auto* kader = qobject_cast<QMdiSubWindow*>(Kindvensterkader(w));
+        QStyleOptionTitleBar optie;
+        optie.initFrom(kader);
+        optie.subControls = QStyle::SC_All;
+        optie.titleBarFlags = kader->windowFlags();
+        optie.rect = {0, 0, kader->width(),
+                      kader->style()->pixelMetric(QStyle::PM_TitleBarHeight, &optie, kader)};
+        Klik(venster, kader,
+             kader->style()
+                 ->subControlRect(QStyle::CC_TitleBar, &optie, QStyle::SC_TitleBarCloseButton, kader)
+                 .center());
+    }
     // What the user tries under a question: none of it may reach the program.
     void ProbeerEronder(mdiK740& venster) {
         Menubalk& m = venster.menus();
@@ -2967,43 +2991,16 @@ TEST_F(ModaleVraagTest, AGraphCannotBeClosedUnderThePasteQuestionAndYesPastesOnt
             return venster.vensterbeheer().NieuweGrafiek(false);
         };
         // A point of a graph's title bar: its middle, or its close button.
-        const auto titelbalk = [](QWidget* grafiek, bool sluiten) {
-            auto* kader = qobject_cast<QMdiSubWindow*>(Kindvensterkader(grafiek));
-            QStyleOptionTitleBar optie;
-            optie.initFrom(kader);
-            optie.subControls = QStyle::SC_All;
-            optie.titleBarFlags = kader->windowFlags();
-            optie.rect = {0, 0, kader->width(),
-                          kader->style()->pixelMetric(QStyle::PM_TitleBarHeight, &optie, kader)};
-            const QRect knop = kader->style()->subControlRect(QStyle::CC_TitleBar, &optie,
-                                                              QStyle::SC_TitleBarCloseButton, kader);
-            return std::pair{static_cast<QWidget*>(kader),
-                             sluiten ? knop.center() : QPoint(knop.left() / 2, knop.center().y())};
-        };
         frmGrafiek* bron = nieuw();
         frmGrafiek* doel = nieuw();
         ASSERT_TRUE(bron && doel);
         bron->Instellingen().AlarmHoog = true;
         bron->Instellingen().AlarmHoogWaarde = 1500;
-        // Window > the graph's caption.
-        const auto activeer = [&](frmGrafiek* grafiek) {
-            ASSERT_TRUE(KiesUitMenu(venster, m.mnuWindow, [&]() -> QAction* {
-                for (QAction* a : m.mnuWindow->actions())
-                    if (a->text().contains(grafiek->Caption())) return a;
-                return nullptr;
-            }));
-            ASSERT_EQ(venster.mdiGebied()->activeSubWindow(), Kindvensterkader(grafiek));
-        };
-        activeer(bron);
+        Activeer(venster, bron);
         ASSERT_TRUE(KiesUitMenu(venster, m.mnuEdit, m.mnuEditCopySettings));
-        activeer(doel);
+        Activeer(venster, doel);
         const QPointer<frmGrafiek> gevolgd(doel);
-        Vraagbox box(
-            [&] {
-                const auto [k, p] = titelbalk(doel, true);
-                Klik(venster, k, p);
-            },
-            vbYes);
+        Vraagbox box([&] { KlikSluitknop(venster, doel); }, vbYes);
         ZetMeldingVenster(&box);
         EXPECT_TRUE(KiesUitMenu(venster, m.mnuEdit, m.mnuEditPasteSettings));
         InstalleerMeldingen();
@@ -3012,6 +3009,49 @@ TEST_F(ModaleVraagTest, AGraphCannotBeClosedUnderThePasteQuestionAndYesPastesOnt
         ASSERT_TRUE(gevolgd) << "the graph was closed under the question";
         EXPECT_TRUE(doel->Instellingen().AlarmHoog);
         EXPECT_EQ(doel->Instellingen().AlarmHoogWaarde, 1500);
+    });
+}
+
+// The program's own boxes block nothing, and what the user does under them stays: a table window closed
+// while "Settings saved!" waits is a change to be saved; a file opened from the recent files while the box
+// about a name that is not there waits stays the data file.
+TEST_F(ModaleVraagTest, WhatIsDoneUnderTheProgramsOwnBoxesStays) {
+    Controleer([this](mdiK740& venster) {
+        Menubalk& m = venster.menus();
+        const QString ander = Ander();
+        keuze.bestanden = {ander};
+        m.mnuFileOpen->trigger();
+        keuze.bestanden = {Pad("run.csv")};
+        m.mnuFileOpen->trigger();
+        {
+            Activeer(venster, frmTabelVan(1));
+            Vraagbox box([&] { KlikSluitknop(venster, frmTabelVan(1)); }, vbOK);
+            ZetMeldingVenster(&box);
+            EXPECT_TRUE(KiesUitMenu(venster, m.mnuFile, m.mnuFileSaveSettings));
+            InstalleerMeldingen();
+            EXPECT_EQ(box.staat->teksten, QStringList{Tekst[184]});
+            EXPECT_FALSE(RackVlaggen[1].Table) << "the table was not closed under the box";
+            EXPECT_TRUE(ConfiguratieGewijzigd);
+        }
+        {
+            Vraagbox box(
+                [&] {
+                    EXPECT_TRUE(KiesUitMenu(venster, m.mnuFile, [&]() -> QAction* {
+                        for (QAction* a : m.mnuRecentFile)
+                            if (a->isVisible() && a->data().toString() == ander) return a;
+                        return nullptr;
+                    }));
+                },
+                vbOK);
+            keuze.bestanden = {Pad("gone.csv")};
+            ZetMeldingVenster(&box);
+            EXPECT_TRUE(KiesUitMenu(venster, m.mnuFile, m.mnuFileOpen));
+            InstalleerMeldingen();
+            EXPECT_EQ(box.staat->teksten.size(), 1);
+            EXPECT_EQ(Gegevensbestand, ander);
+            EXPECT_EQ(AantalMetingen, 5);
+            EXPECT_TRUE(venster.windowTitle().contains(QStringLiteral("other.csv")));
+        }
     });
 }
 
