@@ -480,6 +480,13 @@ TEST_F(TabelBewerkingTest, AnInfoOnARowWithoutALineIsRefusedWithABox) {
     EXPECT_FALSE(QFile::exists(pad));
     EXPECT_EQ(Lees(nieuw()), werkkopie);
     EXPECT_EQ(tabel(2).CelTekst(2, 2, KolomInfo), QStringLiteral("kept"));
+    // Edit > Info opened on the file that is gone, and a text handed in for it: the same box.
+    vragen.clear();
+    EXPECT_FALSE(InfoMetToets(2, 2, 2, QStringLiteral("lost"))) << "the editor opened";
+    EXPECT_FALSE(SchrijfInfo(2, 2, 2, QStringLiteral("lost")));
+    ASSERT_EQ(vragen.size(), 2u) << "a box for each";
+    for (const Vraag& v : vragen)
+        EXPECT_EQ(v.tekst.toStdString(), Tekst[509].toStdString());
 
     // A file that cannot be read (its working copy a folder): the box that says so, and no other.
     Schrijf(pad, origineel);
