@@ -603,6 +603,24 @@ TEST_F(WachtendeRijenTest, RowsThatWaitedGoUnderTheHeaderTheFileHasWhenTheyReach
         EXPECT_EQ(SplitsVelden(samen[i + 1]).size(), SplitsVelden(samen[1]).size()) << "row " << i;
     }
     EXPECT_TRUE(SchrijfWachtendeRegels());
+
+    // Once more, and the rows that go on under "run_2.csv" are given up (Cancel) while its disk refuses
+    // them: none has a line there, those that waited for "run.csv" neither.
+    ASSERT_TRUE(QDir().rename(usb, Pad(QStringLiteral("Usb.lost"))));
+    const uint64_t verloren = Opnamenummer + 1;
+    meet();
+    Gegevensbestand = usb + QStringLiteral("/run.csv");
+    meet();
+    ASSERT_TRUE(QDir().mkpath(usb));
+    ASSERT_TRUE(platform::SchrijfBestandVeilig(usb + QStringLiteral("/run.csv"), ander));
+    {
+        Bestandsgrens grens(static_cast<rlim_t>(ander.size()));
+        meet();
+        EXPECT_EQ(Gegevensbestand, naam2);
+        Beurt();
+    }
+    for (uint64_t o = verloren; o <= Opnamenummer; ++o)
+        EXPECT_TRUE(RegelspoorVan(naam2).Ontbreekt(o)) << "snapshot " << o << ", given up, has a line";
 }
 
 // Rows that wait in more than one piece of memory (some tens of kilobytes each) reach the file whole or
