@@ -12,6 +12,7 @@
 #include "files/Logboek.h"
 #include "files/Meetbestand.h"
 #include "files/Opslaan.h"
+#include "files/Werkkopie.h"
 #include "platform/Eindsignalen.h"
 #include "platform/Klok.h"
 #include "platform/Tekstbestand.h"
@@ -63,9 +64,9 @@ public:
         const QStringList velden = SplitsVelden(regel);
         return std::all_of(velden.begin() + 1, velden.end(), [](const QString& v) { return v.isEmpty(); });
     }
-    // The next snapshot, with its number.
-    void VolgendeMeting() {
-        TijdMeting += 1.0 / 86400.0;
+    // The next snapshot, with its number, `seconden` after the last.
+    void VolgendeMeting(int seconden = 1) {
+        TijdMeting += seconden / 86400.0;
         ++Opnamenummer;
         LogMeting(QString());
     }
@@ -269,19 +270,21 @@ TEST_F(WachtendeRijenTest, CancelGivesUpOnlyTheRowsOfTheFolderItsBoxNamesAndTheO
 }
 
 // Cancel gives the waiting rows up with a word: the event log names them, and the file's next row comes
-// after an end point at the break.
+// after an end point at the break. That end point follows the row written before the break, also when
+// both are of one second: an edit of that row reaches its own line.
 TEST_F(WachtendeRijenTest, RowsGivenUpByCancelAreNamedInTheEventLogAndTheNextRowFollowsAnEndPoint) {
     LogbestandAan = true;
     Gegevensbestand = Pad(QStringLiteral("run.csv"));
     TijdMeting = platform::Nu();
-    LogMeting(QString());
+    VolgendeMeting();
     const uint64_t eerste = Opnamenummer;
     std::vector<QString> tijden;
     {
         std::optional<Bestandsgrens> grens(std::in_place,
                                            static_cast<rlim_t>(LeesBytes(Gegevensbestand).size()));
+        // The first row given up shares its second with the row written before it.
         for (int s = 0; s < 2; ++s) {
-            VolgendeMeting();
+            VolgendeMeting(s);
             tijden.push_back(platform::DatumTijdTekst(TijdMeting));
         }
         EXPECT_FALSE(RegelspoorVan(Gegevensbestand).Ontbreekt(Opnamenummer)) << "a row that waits";
@@ -308,6 +311,18 @@ TEST_F(WachtendeRijenTest, RowsGivenUpByCancelAreNamedInTheEventLogAndTheNextRow
     const QString verwacht = Gegevensbestand + QStringLiteral(": 2 rows not written, from ") + tijden[0] +
                              QStringLiteral(" to ") + tijden[1];
     EXPECT_TRUE(platform::VanWindows1252(LeesBytes(LogboekPad)).contains(verwacht)) << verwacht.toStdString();
+
+    // The table holds the four rows: an info text on the row before the break goes into its own line and
+    // into the end point of its second, not into the row after.
+    for (const QString& tijd : {tijden[0], tijden[0], tijden[1], platform::DatumTijdTekst(TijdMeting)})
+        NeemInTabel(tijd);
+    venster(1).Indelingen().Zet(1, 4, GeschrevenTabelmodules(), eerste);
+    ASSERT_TRUE(SchrijfInfo(1, 1, 1, QStringLiteral("before the break")));
+    const QStringList bewerkt = Regels(Gegevensbestand + QStringLiteral(".new"));
+    ASSERT_EQ(bewerkt.size(), 4);
+    for (int i = 1; i < 4; ++i)
+        EXPECT_EQ(bewerkt[i].contains(QStringLiteral("before the break")), i < 3)
+            << "whether line " << i + 1 << " took the text";
 }
 
 // What the run knows of the lines a file never got: the end point of a run whose file is gone, or whose
@@ -588,6 +603,24 @@ TEST_F(WachtendeRijenTest, RowsThatWaitedGoUnderTheHeaderTheFileHasWhenTheyReach
         EXPECT_EQ(SplitsVelden(samen[i + 1]).size(), SplitsVelden(samen[1]).size()) << "row " << i;
     }
     EXPECT_TRUE(SchrijfWachtendeRegels());
+
+    // Once more, and the rows that go on under "run_2.csv" are given up (Cancel) while its disk refuses
+    // them: none has a line there, those that waited for "run.csv" neither.
+    ASSERT_TRUE(QDir().rename(usb, Pad(QStringLiteral("Usb.lost"))));
+    const uint64_t verloren = Opnamenummer + 1;
+    meet();
+    Gegevensbestand = usb + QStringLiteral("/run.csv");
+    meet();
+    ASSERT_TRUE(QDir().mkpath(usb));
+    ASSERT_TRUE(platform::SchrijfBestandVeilig(usb + QStringLiteral("/run.csv"), ander));
+    {
+        Bestandsgrens grens(static_cast<rlim_t>(ander.size()));
+        meet();
+        EXPECT_EQ(Gegevensbestand, naam2);
+        Beurt();
+    }
+    for (uint64_t o = verloren; o <= Opnamenummer; ++o)
+        EXPECT_TRUE(RegelspoorVan(naam2).Ontbreekt(o)) << "snapshot " << o << ", given up, has a line";
 }
 
 // Rows that wait in more than one piece of memory (some tens of kilobytes each) reach the file whole or

@@ -169,14 +169,16 @@ TEST_F(TekstenTest, EveryRowCarriesTheSameMarkersInEveryLanguage) {
 
 // The boxes about a file whose layout and the racks present differ, about a row without a line, about a
 // table that changed under the info editor or the delete question and about another file opened under a
-// Save As or an edit under its question are wrapped by hand in each language: each keeps its placeholder and
-// no line is wider than 76 characters.
+// Save As or an edit under its question are wrapped by hand in each language: each keeps its placeholder,
+// no line is wider than 76 characters, and no language shows another's text.
 TEST_F(TekstenTest, TheBoxesAboutAFilesLayoutKeepTheirPlaceholderAndWidthInEveryLanguage) {
     for (int taal = 0; taal < 3; ++taal)
         for (const int i : {499, 501, 502, 509, 510, 511, 512, 513}) {
             const QString t = TabelIn(taal)[i];
             const auto waar = [&] { return testing::Message() << "row " << i << " language " << taal; };
             EXPECT_FALSE(t.isEmpty()) << waar();
+            EXPECT_TRUE(t != TekstenVan((taal + 1) % 3)[i])
+                << waar() << " is that of language " << (taal + 1) % 3;
             EXPECT_EQ(t.count(QStringLiteral("##")), i == 499 || i == 501 ? 1 : 0) << waar();
             EXPECT_EQ(t.count(QLatin1Char('\n')), t.count(QStringLiteral("\r\n"))) << waar();
             for (const QString& regel : t.split(QStringLiteral("\r\n")))

@@ -480,6 +480,13 @@ TEST_F(TabelBewerkingTest, AnInfoOnARowWithoutALineIsRefusedWithABox) {
     EXPECT_FALSE(QFile::exists(pad));
     EXPECT_EQ(Lees(nieuw()), werkkopie);
     EXPECT_EQ(tabel(2).CelTekst(2, 2, KolomInfo), QStringLiteral("kept"));
+    // Edit > Info opened on the file that is gone, and a text handed in for it: the same box.
+    vragen.clear();
+    EXPECT_FALSE(InfoMetToets(2, 2, 2, QStringLiteral("lost"))) << "the editor opened";
+    EXPECT_FALSE(SchrijfInfo(2, 2, 2, QStringLiteral("lost")));
+    ASSERT_EQ(vragen.size(), 2u) << "a box for each";
+    for (const Vraag& v : vragen)
+        EXPECT_EQ(v.tekst.toStdString(), Tekst[509].toStdString());
 
     // A file that cannot be read (its working copy a folder): the box that says so, and no other.
     Schrijf(pad, origineel);
@@ -800,13 +807,20 @@ TEST_F(TabelBewerkingTest, EditsAfterALogOnGoIntoTheFieldsTheLoadReadTheirRowsFr
 // it; row 5, of that second elsewhere in the file, keeps its own line and cell.
 TEST_F(TabelBewerkingTest, AnInfoTextShowsInEveryRowWhoseLineTookIt) {
     // Another program's file: two readings of :01 side by side, two of :03 and an end point (its flags
-    // 0, as a Save As from the tables writes them, and an info text of its own).
+    // 0, as a Save As from the tables writes them, and an info text of its own), then readings of :03
+    // that hold one field alone: a value without its unit, a unit without its value (a module given up or
+    // not read), a temperature, a temperature unit.
     std::vector<QStringList> f;
     for (const int s : {1, 1, 2, 3, 3})
         f.push_back(SplitsVelden(Regel(s)));
     f[1][2] = QStringLiteral("102.1");
     f[4][2] = QStringLiteral("105.1");
     f.push_back(SplitsVelden(Eindpunt(3, QStringLiteral("mark"))));
+    for (const auto& veld : {std::pair{3, QStringLiteral("7.01")},
+                             {9, QStringLiteral("mV")},
+                             {26, QStringLiteral("21.5")},
+                             {63, u8("°C")}})
+        f.push_back(SplitsVelden(Eindpunt(3, QString(), {veld})));
     Schrijf(pad, Bytes(f));
     LeesGegevensbestand(pad);
     ASSERT_TRUE(vragen.empty()) << vragen.front().tekst.toStdString();
@@ -814,14 +828,13 @@ TEST_F(TabelBewerkingTest, AnInfoTextShowsInEveryRowWhoseLineTookIt) {
     EXPECT_TRUE(InfoMetToets(1, 1, 2, QStringLiteral("second")));
     f[1][21] = QStringLiteral("second");
     WerkkopieIs(f);
-    // The later reading of :03 and its end point share a text; the reading before them keeps none.
+    // The later reading of :03 and its end point share a text; the readings around them keep none.
     EXPECT_TRUE(InfoMetToets(1, 1, 5, QStringLiteral("pair")));
     f[4][21] = f[5][21] = QStringLiteral("pair");
     WerkkopieIs(f);
-    for (int32_t rij = 1; rij <= 6; ++rij)
-        EXPECT_EQ(tabel(1).CelTekst(1, rij, KolomInfo).toStdString(), rij == 2   ? "second"
-                                                                      : rij >= 5 ? "pair"
-                                                                                 : "")
+    // Every row shows the text its line holds.
+    for (int32_t rij = 1; rij <= static_cast<int32_t>(f.size()); ++rij)
+        EXPECT_EQ(tabel(1).CelTekst(1, rij, KolomInfo).toStdString(), f[rij - 1][21].toStdString())
             << "row " << rij;
     // Clear and Delete reach exactly their own rows' lines.
     Selecteer(1, 1, 1, 1, 3, 3).WissenSelectie();
