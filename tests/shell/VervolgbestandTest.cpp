@@ -3055,4 +3055,32 @@ TEST_F(ModaleVraagTest, WhatIsDoneUnderTheProgramsOwnBoxesStays) {
     });
 }
 
+// Save As while logging, with a working copy left beside the data file: while its question about the edits
+// waits, another program edits the data file's header, and the run goes on in run_2.csv. The answer saves
+// nothing of the former file under the new name (box 512), and the run goes on where it went.
+TEST_F(ModaleVraagTest, SaveAsSavesNothingOnceTheRunWentOnInANewFileUnderItsQuestion) {
+    Controleer([this](mdiK740& venster) {
+        Menubalk& m = venster.menus();
+        const QString pad = Pad("run.csv"), verder = Pad("run_2.csv");
+        m.mnuDatalogging->trigger();
+        ASSERT_TRUE(VerbindingActief);
+        ASSERT_TRUE(QFile::copy(pad, pad + QStringLiteral(".new")));
+        Vraagbox box(
+            [&] {
+                QByteArray bewerkt = Bytes(pad);
+                bewerkt.replace(bewerkt.indexOf("\"Flags R1M1C1\""), 14, "\"Flags R1M1C2\"");
+                Overschrijf(pad, bewerkt);
+            },
+            vbNo, [&] { return Gegevensbestand == verder; });
+        keuze.bestanden = {Pad("saved.csv")};
+        ZetMeldingVenster(&box);
+        EXPECT_TRUE(KiesUitMenu(venster, m.mnuFile, m.mnuFileSaveAs));
+        InstalleerMeldingen();
+        EXPECT_EQ(box.staat->teksten, (QStringList{Tekst[424], Tekst[512]}));
+        EXPECT_FALSE(QFile::exists(Pad("saved.csv")));
+        EXPECT_EQ(Gegevensbestand, verder);
+        EXPECT_TRUE(VerbindingActief);
+    });
+}
+
 } // namespace
