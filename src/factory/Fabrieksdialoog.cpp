@@ -206,7 +206,7 @@ void Fabrieksdialoog::Laad() {
         m_leesFout = false;
         OpvragenParameters(Ri, Mi);
         m_parametersGelezen = !Afgebroken();
-        if (m_leesFout) ToonMelding(Tekst[129], vbExclamation | vbOKOnly, m_titel);
+        if (m_leesFout) ToonStandaardMelding(Tekst[129], vbExclamation | vbOKOnly, m_titel);
         if (m_parametersGelezen) {
             ToonOverzicht();
             if (SN > LaagsteSerienummer && !ControleerAfregeling(SN, Ri, Mi, true).isEmpty())
@@ -450,10 +450,11 @@ void Fabrieksdialoog::OKReeks() {
     if (alleGeschreven)
         BewaarAfregeling(AfregelSerienummer, Ri, Mi, Gewijzigd);
     else
-        ToonMelding(QStringLiteral("Error writing to Rack/Module !\n\nNot every changed value was written to "
-                                   "the module, so the adjustment record of serial number ") +
-                        QString::number(AfregelSerienummer) + QStringLiteral(" was not stored."),
-                    vbExclamation | vbOKOnly, m_titel);
+        ToonStandaardMelding(
+            QStringLiteral("Error writing to Rack/Module !\n\nNot every changed value was written to "
+                           "the module, so the adjustment record of serial number ") +
+                QString::number(AfregelSerienummer) + QStringLiteral(" was not stored."),
+            vbExclamation | vbOKOnly, m_titel);
     ZetVenstersIngeschakeld(true);
     Sluit(QDialog::Accepted);
 }
