@@ -192,10 +192,67 @@ private:
     qint64 m_aantal = 0;
 };
 
-// Module k of the tables (Tabelmodules) and its table window.
+// Module k of the tables (Tabelmodules) and the rack whose table window takes it (0: none).
 struct Doel {
-    Tabelvenster* venster;
+    int16_t rack;
     int16_t module;
+};
+
+// The tables a load fills: the table window of each present rack, laid out afresh for the load and
+// known by the number of its rows (Rijindelingen::Generatie, which no other table and no later layout
+// has), with the modules the file's header is matched to, for the data file. The program's events run
+// between the load's steps, and a command run meanwhile may take the tables over: File > New closes
+// them, another load or a rack's log-on lays them out afresh, a search makes the racks wait for their
+// log-on, an open or a Save As makes another file the data file. The load then ends as Cancel ends it,
+// but leaves the tables to what took them over. It keeps no window across a turn of the events: it
+// looks each one up again.
+class Ladingstabellen {
+public:
+    Ladingstabellen() : m_bestand(Gegevensbestand) {
+        for (int r = 1; r <= AantalRacks; ++r) {
+            if (!Racks[r].Present) continue;
+            if (Tabelvenster* venster = TabelVensters.Maak(r)) {
+                venster->StelTabelIn(false);
+                m_tabellen.push_back({r, venster->Indelingen().Generatie()});
+            }
+        }
+        m_modules = Tabelmodules();
+    }
+    const std::vector<Tabelmodule>& Modules() const { return m_modules; }
+    // Whether the load fills a window of rack r.
+    bool Vult(int r) const {
+        return std::any_of(m_tabellen.begin(), m_tabellen.end(), [r](const Tabel& t) { return t.rack == r; });
+    }
+    // Runs one turn of the program's events (`beurt`), and looks whether the tables are still the load's.
+    template <class Beurt> void NaBeurt(Beurt&& beurt) {
+        beurt();
+        if (!m_overgenomen) m_overgenomen = !Ongewijzigd();
+    }
+    // The tables were taken over at a turn of the events: the load ends.
+    bool Overgenomen() const { return m_overgenomen; }
+    // Every window the load fills, as the list holds it now; none once the tables were taken over.
+    template <class Doe> void VoorElk(Doe&& doe) const {
+        if (m_overgenomen) return;
+        for (const Tabel& t : m_tabellen)
+            doe(*TabelVensters[t.rack]);
+    }
+
+private:
+    bool Ongewijzigd() const {
+        if (Gegevensbestand != m_bestand || Tabelmodules() != m_modules) return false;
+        return std::all_of(m_tabellen.begin(), m_tabellen.end(), [](const Tabel& t) {
+            const Tabelvenster* venster = TabelVensters[t.rack];
+            return venster && venster->Indelingen().Generatie() == t.generatie;
+        });
+    }
+    struct Tabel {
+        int rack;
+        uint64_t generatie;
+    };
+    std::vector<Tabel> m_tabellen;
+    std::vector<Tabelmodule> m_modules;
+    QString m_bestand;
+    bool m_overgenomen = false;
 };
 
 // The names of the modules the file's header names that take no values, for box 499 in place of its
@@ -292,28 +349,22 @@ void LeesGegevensbestand(const QString& naam) {
 
     // The tables of the present racks, laid out afresh, and their modules in order: which field of a row
     // goes to which of them is the file's layout (Veldindeling), read from its header.
-    std::vector<Tabelvenster*> vensters;
-    for (int r = 1; r <= AantalRacks; ++r) {
-        if (!Racks[r].Present) continue;
-        Tabelvenster* venster = TabelVensters.Maak(r);
-        if (venster) {
-            venster->StelTabelIn(false);
-            vensters.push_back(venster);
-        }
-    }
-    Veldindeling indeling({}, Tabelmodules());
+    Ladingstabellen tabellen;
+    Veldindeling indeling({}, tabellen.Modules());
     std::vector<Doel> doelen;
     for (const Tabelmodule& t : indeling.Modules())
-        doelen.push_back({TabelVensters[t.rack], static_cast<int16_t>(t.module)});
+        doelen.push_back(
+            {static_cast<int16_t>(tabellen.Vult(t.rack) ? t.rack : 0), static_cast<int16_t>(t.module)});
+    const auto gestopt = [&tabellen] { return VoortgangAfbreken || tabellen.Overgenomen(); };
 
     bool leesFout = !open;
     Meldingen meldingen;
     if (open) {
         // The program's events run, and a Cancel clicked meanwhile is heeded: false once the load stops.
-        const auto doorgaan = [] {
-            platform::klok().pompZonderWachten();
+        const auto doorgaan = [&] {
+            tabellen.NaBeurt([] { platform::klok().pompZonderWachten(); });
             if (voortgangVenster().Onderbroken()) VoortgangAfbreken = true;
-            return !VoortgangAfbreken;
+            return !gestopt();
         };
         // A file of plain ASCII or UTF-8 is read once through before its lines: the events run in
         // between its blocks too, and Cancel ends the load before the first row.
@@ -326,7 +377,7 @@ void LeesGegevensbestand(const QString& naam) {
         QByteArrayView bytes;
         qint64 regelBytes = 0, totaal = 0, regelNummer = 0;
         int16_t voortgang = -1;
-        while (!VoortgangAfbreken && lezer.Volgende(bytes, regelBytes)) {
+        while (!gestopt() && lezer.Volgende(bytes, regelBytes)) {
             ++regelNummer;
             totaal += regelBytes;
             const auto nieuw = static_cast<int16_t>(std::min<qint64>(totaal * 100 / lengte, 100));
@@ -334,16 +385,15 @@ void LeesGegevensbestand(const QString& naam) {
             if (nieuw == voortgang && regelNummer % PompNaRegels == 0 && !doorgaan()) break;
             if (nieuw != voortgang) {
                 voortgang = nieuw;
-                ZetVoortgang(voortgang);
-                if (VoortgangAfbreken) break;
+                tabellen.NaBeurt([voortgang] { ZetVoortgang(voortgang); });
+                if (gestopt()) break;
                 // The rows to expect, from the part of the file read so far: the grids make room for
                 // them at once rather than growing (and moving their cells) again and again.
                 if (AantalMetingen >= 100) {
                     const double rijen = static_cast<double>(AantalMetingen) * static_cast<double>(lengte) /
                                          static_cast<double>(totaal);
                     const auto verwacht = static_cast<int32_t>(std::min(rijen, 2.0e9));
-                    for (Tabelvenster* venster : vensters)
-                        venster->VerwachtRijen(verwacht);
+                    tabellen.VoorElk([verwacht](Tabelvenster& venster) { venster.VerwachtRijen(verwacht); });
                 }
             }
             const QString& regel = decoder.Tekst(bytes);
@@ -380,7 +430,8 @@ void LeesGegevensbestand(const QString& naam) {
             // the row is handed on as it stands.
             std::array<QStringView, VeldenPerBlok> blok;
             for (size_t k = 0; k < doelen.size(); ++k) {
-                if (!doelen[k].venster) continue;
+                Tabelvenster* venster = TabelVensters[doelen[k].rack];
+                if (!venster) continue;
                 std::span<const QStringView> veldenVanBlok = blok;
                 const qsizetype begin = indeling.Begin(perKop, k);
                 if (begin >= 0 && begin + VeldenPerBlok <= aantal) {
@@ -393,28 +444,33 @@ void LeesGegevensbestand(const QString& naam) {
                                       : QStringView();
                 }
                 Regelvelden info{veldenVanBlok};
-                doelen[k].venster->VulEnkeleTabelAanUitBestand(doelen[k].module, info);
+                venster->VulEnkeleTabelAanUitBestand(doelen[k].module, info);
             }
         }
         leesFout = lezer.Fout() || f.error() != QFileDevice::NoError;
     }
 
     // Showing a grid of many rows takes a while: the program's events run between the grids.
-    for (const Doel& doel : doelen)
-        if (doel.venster) {
-            doel.venster->ToonRaster(doel.module);
-            platform::klok().pompZonderWachten();
-        }
+    for (const Doel& doel : doelen) {
+        Tabelvenster* venster = tabellen.Overgenomen() ? nullptr : TabelVensters[doel.rack];
+        if (!venster) continue;
+        venster->ToonRaster(doel.module);
+        tabellen.NaBeurt([] { platform::klok().pompZonderWachten(); });
+    }
     if (AantalMetingen < 0) AantalMetingen = 0;
-    // Each table keeps how its rows were read: its edits find their fields by it.
-    const auto geladen = std::make_shared<const std::vector<Tabelmodule>>(indeling.Modules());
-    for (Tabelvenster* venster : vensters)
-        venster->Indelingen().Zet(1, AantalMetingen, geladen);
-    // Every line of the file is a row of the tables now.
-    RegelsZijnRijen(naam);
+    if (!tabellen.Overgenomen()) {
+        // Each table keeps how its rows were read: its edits find their fields by it.
+        const auto geladen = std::make_shared<const std::vector<Tabelmodule>>(indeling.Modules());
+        tabellen.VoorElk(
+            [&](Tabelvenster& venster) { venster.Indelingen().Zet(1, AantalMetingen, geladen); });
+        // Every line of the file is a row of the tables now.
+        RegelsZijnRijen(naam);
+    }
     BezigMetLaden = false;
     f.close();
     SluitVoortgang();
+    // The tables show what took them over: nothing is told of the lines read of this file.
+    if (tabellen.Overgenomen()) return;
 
     if (leesFout) {
         ToonMelding(Tekst[449], vbCritical, naam);

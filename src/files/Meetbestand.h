@@ -57,7 +57,9 @@ bool SchrijfGegevensbestand(const QString& naam, const std::function<bool(const 
                             const std::function<bool()>& nogGeldig = {});
 
 // Loads the file into the table windows of the present racks (each laid out afresh first), with the
-// progress window; Cancel keeps the rows read so far. Line 1 is always skipped; a line whose first
+// progress window; Cancel keeps the rows read so far. A command that takes the tables over while the load
+// lets the events run (File > New, another load, a search, another data file) ends it as Cancel does, and
+// leaves the tables and the messages to that command. Line 1 is always skipped; a line whose first
 // field is no date is not a row. Lines that are cut off, have too few fields or hold a flag, value or
 // temperature that is no number are loaded as far as they are sound, and the message box names them
 // afterwards. Sets LaatsteKeuze (2 after a read error).

@@ -10,6 +10,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPointer>
 #include <QWidget>
 #include <algorithm>
 
@@ -40,12 +41,15 @@ void AlarmPagina(GrafiekvensterInterface* venster, int16_t g, Printer& p) {
     vensterafdruk().AfdrukkenAlarmRapport(g, p);
 }
 
-// Every real graph, then every tab of the shown tables. False when Cancel ended the run.
+// Every real graph, then every tab of the shown tables. False when Cancel ended the run. Each step of
+// the progress window lets the program's events run, and a window may be closed meanwhile (its own
+// close, File > New): each is looked up again after the step, and one that is gone is left out.
 bool PrintAlleVensters(Printer& p) {
     for (int16_t g = 1; g <= AantalGrafieken; ++g) {
+        if (!EchteGrafiek(g)) continue;
+        if (ZetVoortgang(g)) return false;
         GrafiekvensterInterface* venster = EchteGrafiek(g);
         if (!venster) continue;
-        if (ZetVoortgang(g)) return false;
         Hoofding(dynamic_cast<QWidget*>(venster), p, g);
         AfdrukkenGrafiek(g, p);
         p.NewPage();
@@ -56,10 +60,12 @@ bool PrintAlleVensters(Printer& p) {
     }
     for (int r = 1; r <= AantalRacks; ++r) {
         if (!RackVlaggen[r].Table || !Racks[r].Present) continue;
-        QWidget* tabel = vensterafdruk().Tabelvenster(r);
+        const QPointer<QWidget> tabel = vensterafdruk().Tabelvenster(r);
+        const bool metVenster = !tabel.isNull();
         for (int16_t m = 1; m <= AantalModules; ++m) {
             if (ZetVoortgang(static_cast<int16_t>(AantalGrafieken + (r - 1) * AantalModules + m)))
                 return false;
+            if (metVenster && !tabel) break;
             Hoofding(tabel, p, m);
             vensterafdruk().PrintTabel(r, m, false, p);
             p.NewPage();

@@ -33,6 +33,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -75,7 +76,8 @@ bool HeeftAlarm(GrafiekvensterInterface* g) {
     return g && (g->Instellingen().AlarmHoog || g->Instellingen().AlarmLaag);
 }
 
-// Asks for the PDF file; "" after Cancel. An existing file is replaced only after Yes.
+// Asks for the PDF file; "" after Cancel. An existing file is replaced only after Yes, asked in the standard
+// box: the user answers it before anything else.
 QString VraagPdfBestand() {
     for (;;) {
         BestandsdialoogVraag vraag;
@@ -89,7 +91,8 @@ QString VraagPdfBestand() {
         if (!gekozen || gekozen->trimmed().isEmpty()) return QString();
         QString pad = *gekozen;
         if (QFileInfo(pad).suffix().isEmpty()) pad += QStringLiteral(".pdf");
-        if (!QFileInfo::exists(pad) || ToonMelding(Tekst[118], vbYesNo | vbExclamation, pad) == vbYes)
+        if (!QFileInfo::exists(pad) ||
+            ToonStandaardMelding(Tekst[118], vbYesNo | vbExclamation, pad) == vbYes)
             return pad;
     }
 }
@@ -590,8 +593,13 @@ void formPrint::OKButton_Click() {
         pdf = AutomatischPdfBestand(tePrintenVenster);
     } else if (printer.Pdf) {
         wacht.reset();
+        // The program's timers run while the file is asked for: the dialog and the one window it prints
+        // are known again after it, and nothing is printed once either is gone.
+        const QPointer<formPrint> zelf(this);
+        const QPointer<QWidget> venster(tePrintenVenster);
+        const bool eenVenster = PrintDirekt || !PrintAlles;
         pdf = VraagPdfBestand();
-        if (pdf.isEmpty()) return;
+        if (!zelf || (eenVenster && venster != tePrintenVenster) || pdf.isEmpty()) return;
         wacht = std::make_unique<Wachtcursor>();
     }
     const auto afdruk = [this](Printer& p) {
