@@ -32,12 +32,16 @@
 #include "platform/Tekstbestand.h"
 #include "rackviews/FormEditInfo.h"
 #include "rackviews/FormRack.h"
+#include "reports/FormGLP.h"
+#include "reports/Printers.h"
+#include "reports/formPrint.h"
 #include "shared/Hulpfuncties.h"
 #include "shared/Instellingen.h"
 #include "shared/Melding.h"
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
 #include "shared/ui/FormMelding.h"
+#include "shared/ui/FrmVoortgang.h"
 #include "shared/ui/Kindvensters.h"
 #include "shell/Installatie.h"
 #include "shell/Menubalk.h"
@@ -65,6 +69,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionTitleBar>
 #include <QTest>
@@ -74,6 +79,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -3061,6 +3067,118 @@ TEST_F(ModaleVraagTest, SaveAsSavesNothingOnceTheRunWentOnInANewFileUnderItsQues
         EXPECT_FALSE(QFile::exists(Pad("saved.csv")));
         EXPECT_EQ(Gegevensbestand, verder);
         EXPECT_TRUE(VerbindingActief);
+    });
+}
+
+// A command under the progress window of a load (File > Open of run.csv) or of a print of every window to a
+// PDF file: File > New, or File > Open of another file, chosen through the window system at a turn of the
+// events the waiting command lets run. The command that waits ends without a window that went; the tables
+// show the file chosen last alone, and nothing is told.
+TEST_F(ModaleVraagTest, ACommandUnderTheProgressWindowOfALoadOrAPrintEndsIt) {
+    Controleer([this](mdiK740& venster) {
+        ZetPrinterbron([] { return Printerlijst{{PdfPrinter()}, QString()}; });
+        Menubalk& m = venster.menus();
+        const QString ander = Ander();
+        const auto laad = [&] {
+            keuze.bestanden = {Pad("run.csv")};
+            m.mnuFileOpen->trigger();
+        };
+        const auto print = [&] {
+            platform::klok().planIn(300, [] {
+                formPrint* d = AfdrukDialoog();
+                ASSERT_TRUE(d && d->isVisible());
+                d->OptionAlles->setChecked(true);
+                QTest::mouseClick(d->OKButton, Qt::LeftButton);
+            });
+            keuze.bestanden = {Pad("all.pdf")};
+            m.mnuFilePrint->trigger();
+        };
+        const std::vector<std::tuple<const char*, std::function<void()>, QAction*, QString>> gevallen = {
+            {"a load, File > New", laad, m.mnuFileNew, Pad("new.csv")},
+            {"a load, File > Open", laad, m.mnuFileOpen, ander},
+            {"a print, File > New", print, m.mnuFileNew, Pad("new2.csv")}};
+        for (const auto& [naam, wacht, opdracht, daarna] : gevallen) {
+            SCOPED_TRACE(naam);
+            // The command, once, at the first turn of the events under the progress window with rows in the
+            // tables.
+            bool gedaan = false;
+            QTimer beurt;
+            QObject::connect(&beurt, &QTimer::timeout, [&, opdracht = opdracht, daarna = daarna] {
+                if (!FrmVoortgang::Huidig() || AantalMetingen < 5) return;
+                beurt.stop();
+                gedaan = true;
+                keuze.bestanden = {daarna};
+                EXPECT_TRUE(KiesUitMenu(venster, m.mnuFile, opdracht));
+            });
+            beurt.start(0);
+            vragen.clear();
+            wacht();
+            ASSERT_TRUE(gedaan) << "no turn of the events under the progress window";
+            EXPECT_EQ(Gegevensbestand.toStdString(), daarna.toStdString());
+            EXPECT_TRUE(venster.windowTitle().contains(QFileInfo(daarna).fileName()));
+            const std::vector<QStringList> regels = Regels(daarna);
+            EXPECT_EQ(AantalMetingen, std::max<int32_t>(static_cast<int32_t>(regels.size()) - 1, 0));
+            RijToont(1, regels.size() > 1 ? regels[1].value(0) : QString());
+            EXPECT_EQ(FrmVoortgang::Huidig(), nullptr) << "the progress window stays";
+            EXPECT_TRUE(vragen.empty()) << vragen.front().tekst.toStdString();
+        }
+    });
+}
+
+// The report window's Print dialog, and Graph > Print, each to a PDF file that exists: under the question
+// whether to replace it the user clicks the report window's Print again, or chooses File > New, which
+// would close the graph. Neither reaches the program; Yes prints into the file.
+TEST_F(ModaleVraagTest, TheQuestionBeforeAPdfFileIsReplacedTakesNoOtherCommand) {
+    Controleer([this](mdiK740& venster) {
+        ZetPrinterbron([] { return Printerlijst{{PdfPrinter()}, QString()}; });
+        Menubalk& m = venster.menus();
+        const QString pdf = Pad("print.pdf");
+        // A graph of the saved settings: File > New closes it.
+        platform::klok().planIn(0, [] {
+            if (frmGrafiekInstellen* d = GrafiekInstellenVenster()) d->CmdOK->click();
+        });
+        const QPointer<frmGrafiek> grafiek = venster.vensterbeheer().NieuweGrafiek(false);
+        ASSERT_TRUE(grafiek);
+        m.mnuFileSaveSettings->trigger();
+        m.mnuSystemReport->trigger();
+        FormGLP* rapport = RapportVenster();
+        ASSERT_NE(rapport, nullptr);
+        const std::vector<std::tuple<const char*, std::function<void()>, std::function<void()>>> gevallen = {
+            {"the report window's Print dialog",
+             [rapport] {
+                 rapport->CommandPrint->click();
+                 formPrint* d = AfdrukDialoog();
+                 ASSERT_TRUE(d && d->isVisible());
+                 d->OKButton->click();
+                 EXPECT_EQ(AfdrukDialoog(), d) << "another print dialog under the question";
+             },
+             [&venster, knop = rapport->CommandPrint] { Klik(venster, knop, knop->rect().center()); }},
+            {"Graph > Print",
+             [&] {
+                 Activeer(venster, grafiek);
+                 m.mnuGraphPrint->trigger();
+             },
+             [&] {
+                 keuze.bestanden = {Pad("new.csv")};
+                 EXPECT_FALSE(KiesUitMenu(venster, m.mnuFile, m.mnuFileNew))
+                     << "File > New under the question";
+             }}};
+        for (const auto& [naam, print, eronder] : gevallen) {
+            SCOPED_TRACE(naam);
+            QFile vorige(pdf);
+            ASSERT_TRUE(vorige.open(QIODevice::WriteOnly) && vorige.write("former") == 6);
+            vorige.close();
+            Vraagbox box(eronder, vbYes);
+            ZetMeldingVenster(&box);
+            keuze.bestanden = {pdf};
+            print();
+            InstalleerMeldingen();
+            EXPECT_EQ(box.staat->teksten.join(QLatin1Char('|')).toStdString(), Tekst[118].toStdString());
+            EXPECT_TRUE(box.staat->modaal) << "the question lets other windows take input";
+            EXPECT_TRUE(Bytes(pdf).startsWith("%PDF")) << "nothing printed into the file";
+            EXPECT_EQ(Gegevensbestand.toStdString(), Pad("run.csv").toStdString());
+            EXPECT_TRUE(grafiek);
+        }
     });
 }
 
