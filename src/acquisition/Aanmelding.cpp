@@ -124,7 +124,11 @@ void HandelAanmeldingAf(int32_t idno) {
             if (Racks[p].Modules[m].Present) bekend[m] = Racks[p].Modules[m].Idno;
     const int plaats = RegistreerRack(idno);
     if (plaats == 0) {
-        ToonMelding(Tekst[447], vbExclamation | vbOKOnly, Tekst[448]);
+        // Told where the box waits beside the loop, once this reply is handled: polling and the
+        // snapshots go on while no one answers it.
+        platform::klok().planIn(0, [tekst = Tekst[447], titel = Tekst[448]] {
+            NaastDeLus([tekst, titel] { ToonMelding(tekst, vbExclamation | vbOKOnly, titel); });
+        });
         return;
     }
     ZendRackBevestiging(plaats);

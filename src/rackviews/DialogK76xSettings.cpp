@@ -24,6 +24,7 @@
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
 #include "shared/Voortgang.h"
+#include "shared/ui/Dialooghouder.h"
 #include "shared/ui/FrmVoortgang.h"
 #include "shared/ui/HelpVenster.h"
 #include "shared/ui/Vensterfuncties.h"
@@ -40,11 +41,11 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
 #include <QWindow>
-#include <memory>
 
 namespace {
 
@@ -56,15 +57,7 @@ const QString Sectie = QStringLiteral("DialogSettings");
 constexpr int WachtNaAfsluiten = 2500; // ms
 
 // The dialog, kept after unload so that its outcome can still be read.
-struct Houder {
-    std::unique_ptr<DialogK76xSettings> venster;
-    ~Houder() {
-        // At the very end of the program the dialog may outlive the application object; it then goes
-        // with the process.
-        if (!QCoreApplication::instance()) (void)venster.release();
-    }
-};
-Houder houder;
+Dialooghouder<DialogK76xSettings> houder;
 
 ModuleInstellingenActies* geregistreerd = nullptr;
 
@@ -567,6 +560,7 @@ void DialogK76xSettings::ComboExtra_Change(int i) {
 
 void DialogK76xSettings::ComboExtra_LostFocus(int i) {
     if (!m_geladen || ModelVan(Ri, Mi).type != Modeltype::K761) return;
+    const QScopedValueRollback<int> loopt(m_handlers, m_handlers + 1);
     QLineEdit* box = ComboExtra[i]->lineEdit();
     const float waarde = SaliniteitVanTekst(box->text());
     m_instellingen.Meting[i + 1].Extra = waarde;
@@ -575,6 +569,7 @@ void DialogK76xSettings::ComboExtra_LostFocus(int i) {
     melding(Tekst[TekstSaliniteitTeHoog] + OpmaakSingle(MaximaleSaliniteit, QStringLiteral("0.0")) +
                 QStringLiteral(" g/kg!"),
             vbExclamation | vbOKOnly, LabelSalinity[i]->text());
+    // The box leaves the dialog usable: closed under it, the dialog is left as it is.
     if (!m_geladen) return;
     SSTab->setCurrentIndex(i);
     ComboExtra[i]->setFocus();
@@ -625,6 +620,7 @@ void DialogK76xSettings::CommandHelp_Click() {
 
 void DialogK76xSettings::CommandOpties_Click() {
     if (m_bezig) return;
+    const QScopedValueRollback<int> loopt(m_handlers, m_handlers + 1);
     QPointer<DialogK76xSettings> zelf(this);
     const Modeltype model = ModelVan(Ri, Mi).type;
     if (model == Modeltype::K761) {
@@ -651,6 +647,7 @@ void DialogK76xSettings::CommandOpties_Click() {
 
 void DialogK76xSettings::CommandCalibrate_Click(bool capaciteit) {
     if (m_bezig) return;
+    const QScopedValueRollback<int> loopt(m_handlers, m_handlers + 1);
     const int tab = SSTab->currentIndex();
     const Kalibratiesoort soort =
         capaciteit ? Kalibratiesoort::EenPunt
@@ -675,6 +672,7 @@ void DialogK76xSettings::CommandGLP_Click() {
 
 void DialogK76xSettings::CommandNaam_Click(bool rack) {
     if (m_bezig) return;
+    const QScopedValueRollback<int> loopt(m_handlers, m_handlers + 1);
     QPointer<DialogK76xSettings> zelf(this);
     {
         formEditInfo editor(this);
@@ -692,6 +690,7 @@ void DialogK76xSettings::CommandNaam_Click(bool rack) {
 
 void DialogK76xSettings::OKButton_Click() {
     if (m_bezig || !m_geladen) return;
+    const QScopedValueRollback<int> loopt(m_handlers, m_handlers + 1);
     QPointer<DialogK76xSettings> zelf(this);
     m_bezig = true;
     // The lists' choices, as the user sees them.
@@ -791,6 +790,7 @@ void DialogK76xSettings::PasInstellingenToe() {
 
 void DialogK76xSettings::CancelButton_Click() {
     if (m_bezig || !m_geladen) return;
+    const QScopedValueRollback<int> loopt(m_handlers, m_handlers + 1);
     QPointer<DialogK76xSettings> zelf(this);
     m_bezig = true;
     m_uitslag = Uitslag::Geannuleerd;
@@ -816,15 +816,7 @@ ModuleInstellingenActies& moduleInstellingenActies() {
 void ToonModuleInstellingen(int r, int m, int k) {
     if (InstellingenOpen) return;
     if (r < 1 || r > AantalRacks || m < 1 || m > AantalModules || k < 1 || k > 2 * AantalIngangen) return;
-    if (houder.venster) {
-        // A dialog whose OK or Cancel still waits goes once that wait has ended.
-        if (houder.venster->bezig())
-            houder.venster.release()->deleteLater();
-        else
-            houder.venster.reset();
-    }
-    houder.venster = std::make_unique<DialogK76xSettings>();
-    DialogK76xSettings& venster = *houder.venster;
+    DialogK76xSettings& venster = houder.Nieuw();
     venster.Ri = static_cast<int16_t>(r);
     venster.Mi = static_cast<int16_t>(m);
     venster.Ki = static_cast<int16_t>(k);
@@ -832,10 +824,10 @@ void ToonModuleInstellingen(int r, int m, int k) {
 }
 
 DialogK76xSettings* ModuleInstellingenVenster() {
-    return houder.venster.get();
+    return houder.venster();
 }
 
 void ResetModuleInstellingen() {
-    houder.venster.reset();
+    houder.LaatGaan();
     ZetModuleInstellingenActies(nullptr);
 }

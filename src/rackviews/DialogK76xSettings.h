@@ -61,8 +61,9 @@ public:
     void LaadVensterTitel();
     // The dialog's copy of the module's settings.
     const ModuleRecord& Instellingen() const { return m_instellingen; }
-    // OK or Cancel is at work (they wait on the module and the clock).
-    bool bezig() const { return m_bezig; }
+    // A handler of the dialog runs (one that waits for a box, a dialog, the module or the clock runs on
+    // meanwhile).
+    bool HandlerLoopt() const { return m_handlers > 0; }
 
     TweeRijenTabs* SSTab = nullptr;
     // Element i of an array of eight belongs to input i + 1 (tabs 0..3) or to the temperature channel
@@ -143,6 +144,8 @@ private:
     bool m_houdtHoofdvenster = false;
     // OK or Cancel is at work: the dialog takes no other command and cannot be closed meanwhile.
     bool m_bezig = false;
+    // The handlers of the dialog that run now.
+    int m_handlers = 0;
     // Polling off from load to unload, which gives back what load found.
     std::optional<platform::Vlaghouder> m_meten;
     // The inputs (1..4) a calibration was stored for while the dialog was open.

@@ -13,6 +13,7 @@
 #include "shared/Melding.h"
 #include "shared/Systeemfuncties.h"
 #include "shared/Teksten.h"
+#include "shared/ui/Dialooghouder.h"
 #include "shared/ui/HelpVenster.h"
 #include "shared/ui/Vensterfuncties.h"
 #include "shell/DialogInputTijdstip.h"
@@ -32,13 +33,13 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
-#include <memory>
 
 namespace {
 
@@ -47,15 +48,7 @@ constexpr platform::Datum EenSeconde = 1.0 / 86400.0;
 const std::array<const char*, 7> Baudrates = {"300", "600", "1200", "2400", "4800", "9600", "19200"};
 
 // The dialog, kept after unload so that its state can still be read.
-struct Houder {
-    std::unique_ptr<frmInstellen> venster;
-    ~Houder() {
-        // At the very end of the program the dialog may outlive the application object; it then goes
-        // with the process.
-        if (!QCoreApplication::instance()) (void)venster.release();
-    }
-};
-Houder houder;
+Dialooghouder<frmInstellen> houder;
 
 QString TweeCijfers(int n) {
     return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
@@ -283,11 +276,15 @@ frmInstellen::frmInstellen() {
     Form_Load();
 }
 
-frmInstellen::~frmInstellen() = default;
+frmInstellen::~frmInstellen() {
+    if (!Afsluiten) HoudHoofdvensterUit(false);
+}
 
 void frmInstellen::Form_Load() {
     Afsluiten = false;
     if (mdiK740* hoofd = HoofdvensterK740()) hoofd->setEnabled(false);
+    // A box answered while a settings dialog is open leaves the main window disabled.
+    HoudHoofdvensterUit(true);
 
     // No logging and no snapshot while the settings are open; the unload lets go of both.
     m_verbinding.emplace(VerbindingActief);
@@ -558,6 +555,7 @@ void frmInstellen::ComboTaal_Click() {
 }
 
 void frmInstellen::CommandStartTijdstip_Click() {
+    const QScopedValueRollback<int> loopt(m_handlers, m_handlers + 1);
     ZetVensterNietBovenaan(this);
     DialogInputTijdstip kiezer;
     kiezer.Taal = m_taal;
@@ -574,6 +572,7 @@ void frmInstellen::CommandStartTijdstip_Click() {
 }
 
 void frmInstellen::CommandStopTijdstip_Click() {
+    const QScopedValueRollback<int> loopt(m_handlers, m_handlers + 1);
     ZetVensterNietBovenaan(this);
     DialogInputTijdstip kiezer;
     kiezer.Taal = m_taal;
@@ -590,6 +589,7 @@ void frmInstellen::CommandStopTijdstip_Click() {
 }
 
 void frmInstellen::MSHFlexGridFolder_Click() {
+    const QScopedValueRollback<int> loopt(m_handlers, m_handlers + 1);
     ZetVensterNietBovenaan(this);
     const int r = MSHFlexGridFolder->currentRow();
     if (r >= 1 && r <= 4) {
@@ -606,22 +606,29 @@ void frmInstellen::MSHFlexGridFolder_Click() {
     ZetVensterBovenaan(this);
 }
 
+// The boxes shown here leave the dialog usable: the user may close it under one (and open a new one).
+// What the handler would still do after that box is then left undone.
 void frmInstellen::OKButton_Click() {
+    const QScopedValueRollback<int> loopt(m_handlers, m_handlers + 1);
     {
         Wachtcursor wacht;
         if (cboCommPoort->currentText().trimmed().isEmpty()) {
             ToonMelding(VoorbeeldTekst(143) + QLatin1Char('!'), vbExclamation, VoorbeeldTekst(127));
+            if (Afsluiten) return;
             SSTab->setCurrentIndex(1);
             cboCommPoort->setFocus();
             HoudHoofdvensterUit();
             return;
         }
         Sync();
+        if (Afsluiten) return;
         m_toegepast = true;
         StelPoortIn(true);
         if (mdiK740* hoofd = HoofdvensterK740()) hoofd->ZetKnoppen();
     }
-    if (OpenPoort()) {
+    const bool open = OpenPoort();
+    if (Afsluiten) return;
+    if (open) {
         m_sluiten = true;
         close();
     } else {
@@ -632,7 +639,9 @@ void frmInstellen::OKButton_Click() {
 }
 
 void frmInstellen::CancelButton_Click() {
+    const QScopedValueRollback<int> loopt(m_handlers, m_handlers + 1);
     Annuleer();
+    if (Afsluiten) return;
     m_sluiten = true;
     close();
 }
@@ -654,6 +663,7 @@ void frmInstellen::reject() {
 }
 
 void frmInstellen::closeEvent(QCloseEvent* e) {
+    const QScopedValueRollback<int> loopt(m_handlers, m_handlers + 1);
     if (!Afsluiten) {
         // Closed by its title bar or Escape: as Cancel, so that the port opens again and a previewed
         // language goes.
@@ -666,6 +676,7 @@ void frmInstellen::closeEvent(QCloseEvent* e) {
 
 void frmInstellen::Form_Unload() {
     ZetVensterNietBovenaan(this);
+    HoudHoofdvensterUit(false);
     if (mdiK740* hoofd = HoofdvensterK740()) hoofd->setEnabled(true);
     m_verbinding.reset();
     m_pauze.reset();
@@ -676,11 +687,8 @@ void frmInstellen::Form_Unload() {
 }
 
 frmInstellen& ToonInstellingen(int tab) {
-    if (!houder.venster || houder.venster->Afsluiten) {
-        houder.venster.reset();
-        houder.venster = std::make_unique<frmInstellen>();
-    }
-    frmInstellen& venster = *houder.venster;
+    frmInstellen& venster =
+        houder.venster() && !houder.venster()->Afsluiten ? *houder.venster() : houder.Nieuw();
     if (tab >= 0 && tab < venster.SSTab->count()) venster.SSTab->setCurrentIndex(tab);
     venster.show();
     venster.raise();
@@ -689,11 +697,11 @@ frmInstellen& ToonInstellingen(int tab) {
 }
 
 bool InstellenAfsluiten() {
-    return !houder.venster || houder.venster->Afsluiten;
+    return !houder.venster() || houder.venster()->Afsluiten;
 }
 
 frmInstellen* InstellenVenster() {
-    return houder.venster.get();
+    return houder.venster();
 }
 
 void KiesInstellingenMap(int rij) {
@@ -721,5 +729,5 @@ QStringList PoortenUitZoeklijst(const QString& gevonden) {
 }
 
 void ResetInstellen() {
-    houder.venster.reset();
+    houder.LaatGaan();
 }

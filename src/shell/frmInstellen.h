@@ -37,6 +37,8 @@ public:
 
     // False from load until unload, true after it; callers that open the dialog wait on it.
     bool Afsluiten = false;
+    // A handler of the dialog runs (one that waits for a box or a dialog runs on meanwhile).
+    bool HandlerLoopt() const { return m_handlers > 0; }
 
     // The program's settings into the dialog's members and controls.
     void Refresh();
@@ -136,6 +138,8 @@ private:
     // OK applied the settings.
     bool m_toegepast = false;
     bool m_inWijziging = false;
+    // The handlers of the dialog that run now.
+    int m_handlers = 0;
 };
 
 // Shows the settings dialog, loading it when it is not open, on tab `tab` (0 Log, 1 Connection,

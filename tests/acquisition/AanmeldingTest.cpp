@@ -1,4 +1,5 @@
 #include "acquisition/Aanmelding.h"
+#include "EchteMelding.h"
 #include "OpnameBestandslaag.h"
 #include "OpnameMelding.h"
 #include "PollHarnas.h"
@@ -198,21 +199,40 @@ TEST_F(AanmeldingTest, ALogOnHandledBehindAWindowLeavesItsHoldInPlace) {
     EXPECT_TRUE(PauzeOpvragen);
 }
 
-TEST_F(AanmeldingTest, MoreThanSixteenRacksGiveAMessageAndNoAcknowledge) {
-    for (int r = 1; r <= AantalRacks; ++r) {
+// A 17th rack answers while rack 1 is polled: it gets no acknowledge, and its box, held open 3 s, waits
+// beside the loop, which goes on reading the modules with the snapshots free.
+TEST_F(AanmeldingTest, MoreThanSixteenRacksGiveAMessageBesideTheLoopAndNoAcknowledge) {
+    PollHarnas harnas(emulator, nullptr);
+    PlaatsRack(emulator, 1, RackX, {{1, K761Idno(1, 1, 1)}});
+    for (int r = 2; r <= AantalRacks; ++r) {
         Racks[r].Present = true;
         Racks[r].Idno = RackIdno(1, 0, static_cast<uint8_t>(r));
     }
     Tekst[447] = QStringLiteral("The maximum number of racks is reached!");
     Tekst[448] = QStringLiteral("New rack");
-    OpnameMelding melding;
+    struct Box : EchteMelding {
+        using EchteMelding::EchteMelding;
+        int Toon(const QString& tekst, int stijl, const QString& titel) override {
+            vragen.push_back({tekst, stijl, titel});
+            return EchteMelding::Toon(tekst, stijl, titel);
+        }
+        std::vector<Vraag> vragen;
+    } melding(Qt::Key_Return, 3000);
     ZetMeldingVenster(&melding);
-    emulator.zetRack(1, RackA);
-    ZendAanmeldVerzoek();
-    HandelAanmeldingenAf(1);
+    emulator.zetRack(2, RackA);
+    klok().planIn(500, [] { ZendAanmeldVerzoek(); });
+    int gelezen = 0;
+    klok().planIn(1500, [&] { gelezen = emulator.aantalVerzoeken(CommandoADC); });
+    klok().planIn(2500, [&] {
+        EXPECT_EQ(OpenMeldingen(), 1);
+        EXPECT_FALSE(PauzeOpvragen) << "the snapshots held under the box";
+        EXPECT_GT(emulator.aantalVerzoeken(CommandoADC), gelezen + 5) << "no module read under the box";
+    });
+    harnas.Draai(6000);
+    ZetMeldingVenster(nullptr);
     ASSERT_EQ(melding.vragen.size(), 1u);
     EXPECT_EQ(melding.vragen[0], (Vraag{"The maximum number of racks is reached!", 48, "New rack"}));
-    EXPECT_FALSE(emulator.rack(1)->bevestigd);
+    EXPECT_FALSE(emulator.rack(2)->bevestigd);
     EXPECT_EQ(ZoekRackPlaats(RackA), 0);
     EXPECT_FALSE(PauzeOpvragen);
 }

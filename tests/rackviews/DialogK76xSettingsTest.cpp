@@ -1,6 +1,7 @@
 // The module settings dialog as the user drives it: opened from a rack window, edited, confirmed or
 // cancelled, against the rack emulator on the in-memory line and through a pseudo-terminal.
 #include "rackviews/DialogK76xSettings.h"
+#include "EchteMelding.h"
 #include "Opnametaal.h"
 #include "PollHarnas.h"
 #include "RacklijnOmgeving.h"
@@ -380,6 +381,31 @@ TEST_F(DialogK76xSettingsTest, ANegativeSalinityIsZeroAndOneAbove40IsWarnedAbout
     Racks[1].Modules[1].Meting[2].Extra = 0;
     ASSERT_TRUE(LeesRackConfiguratie(1, LeesModusHerlezen));
     EXPECT_FLOAT_EQ(Racks[1].Modules[1].Meting[2].Extra, 45);
+}
+
+// The salinity box leaves the dialog usable: under it the user cancels the dialog and opens another
+// module's. At the answer the first is left as cancelled and the second stays open.
+TEST_F(DialogK76xSettingsTest, ADialogCancelledAndReplacedUnderTheSalinityBoxIsLeftAsItIs) {
+    Racks[1].Modules[1].Meting[2].Unit = QStringLiteral("mg/l");
+    Racks[1].Modules[1].Meting[2].Extra = 12;
+    DialogK76xSettings& d = Open(1, 1);
+    QLineEdit* box = d.ComboExtra[1]->lineEdit();
+    box->selectAll();
+    QTest::keyClicks(box, QStringLiteral("45"));
+    EchteMelding melding(Qt::Key_Return, 3000);
+    ZetMeldingVenster(&melding);
+    klok().planIn(300, [&] {
+        QTest::mouseClick(d.CancelButton, Qt::LeftButton);
+        ToonModuleInstellingen(1, 2, 1);
+    });
+    QFocusEvent weg(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(box, &weg);
+    meldingen.installeer();
+    EXPECT_EQ(melding.teksten(), std::vector<QString>{"The salinity may not exceed 40.0 g/kg!"});
+    EXPECT_FLOAT_EQ(Racks[1].Modules[1].Meting[2].Extra, 12);
+    ASSERT_NE(ModuleInstellingenVenster(), nullptr);
+    EXPECT_EQ(ModuleInstellingenVenster()->Mi, 2);
+    EXPECT_TRUE(ModuleInstellingenVenster()->isVisible());
 }
 
 TEST_F(DialogK76xSettingsTest, TheK762OptionsGiveAllFourInputsInput1sCellAndRangeAlsoAfterCancel) {

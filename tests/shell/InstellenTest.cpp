@@ -1,4 +1,5 @@
 #include "Bestandsgrens.h"
+#include "EchteMelding.h"
 #include "OpnameMapKeuze.h"
 #include "Opnametaal.h"
 #include "SchoneOmgeving.h"
@@ -639,6 +640,39 @@ TEST_F(InstellenTest, OKWithoutAPortOrWithAPortThatDoesNotOpenKeepsTheDialog) {
     QTest::mouseClick(v.OKButton, Qt::LeftButton);
     EXPECT_TRUE(v.Afsluiten);
     EXPECT_TRUE(lijn->isOpen());
+}
+
+// The boxes of OK and Cancel leave the dialog usable: under one the user, the port free by now, cancels
+// the dialog and may open File > Settings again. At the answer the handler does nothing more.
+TEST_F(InstellenTest, ADialogCancelledUnderABoxOfItsOKOrCancelIsLeftAsItIs) {
+    const struct {
+        const char* poortFout;
+        QPushButton* frmInstellen::*knop;
+        const char* tekst;
+    } gevallen[] = {{"", &frmInstellen::OKButton, "Select the serial port used for the connection!"},
+                    {"busy", &frmInstellen::OKButton, "Error opening 'COM1' !\r\n\r\nbusy"},
+                    {"busy", &frmInstellen::CancelButton, "Error opening 'COM1' !\r\n\r\nbusy"}};
+    for (const auto& g : gevallen)
+        for (const bool opnieuw : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "case " << &g - gevallen << ", opened again " << opnieuw);
+            frmInstellen& v = open(1);
+            if (!*g.poortFout) v.cboCommPoort->lineEdit()->clear();
+            lijn->zetOpenFout(g.poortFout);
+            EchteMelding box(Qt::Key_Return, 3000);
+            ZetMeldingVenster(&box);
+            klok().planIn(300, [&] {
+                lijn->zetOpenFout(QString());
+                QTest::mouseClick(v.CancelButton, Qt::LeftButton);
+                if (opnieuw) hoofdvenster->menus().mnuFileSettings->trigger();
+            });
+            QTest::mouseClick(v.*g.knop, Qt::LeftButton);
+            ZetMeldingVenster(this);
+            EXPECT_EQ(box.teksten(), std::vector<QString>{g.tekst});
+            // Free, or held by the new dialog until its Cancel.
+            EXPECT_EQ(hoofdvenster->isEnabled(), !opnieuw) << "the main window";
+            if (opnieuw) QTest::mouseClick(InstellenVenster()->CancelButton, Qt::LeftButton);
+            EXPECT_TRUE(hoofdvenster->isEnabled());
+        }
 }
 
 TEST_F(InstellenTest, ThePortListTakesTheSearchAndTheConfiguredPort) {
