@@ -449,7 +449,8 @@ void DialogCalibration1p::ToonLezing(float T) {
 }
 
 void DialogCalibration1p::Meld(const QString& tekst, int stijl, const QString& titel) {
-    ToonStandaardMelding(tekst, stijl, titel.isNull() ? windowTitle() + QStringLiteral(": ") + Tekst[299] : titel);
+    ToonStandaardMelding(tekst, stijl,
+                         titel.isNull() ? windowTitle() + QStringLiteral(": ") + Tekst[299] : titel);
 }
 
 // The checks of OK. False, after a message, when the result is refused: the readings go on.
@@ -457,8 +458,8 @@ bool DialogCalibration1p::Controleer() {
     ZetStandaard();
     if (TextExtra->isVisible()) TextExtra_Klaar();
     if (ComboBufferwaarde->currentText().trimmed().isEmpty()) {
-        ToonStandaardMelding(LabelBuffer->text().contains(Tekst[280]) ? Tekst[281] : Tekst[311], vbExclamation,
-                    windowTitle());
+        ToonStandaardMelding(LabelBuffer->text().contains(Tekst[280]) ? Tekst[281] : Tekst[311],
+                             vbExclamation, windowTitle());
         return false;
     }
     const float S = TekstNaarSingle(ComboBufferwaarde->currentText());

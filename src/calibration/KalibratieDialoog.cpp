@@ -378,7 +378,7 @@ bool KalibratieDialoog::BewerkBestand(const QString& pad, QLabel* info) {
     info->setPalette(kleuren);
     if (!geopend)
         ToonStandaardMelding(QString(Tekst[478]).replace(QStringLiteral("##"), EditorTitel(pad)), vbCritical,
-                    windowTitle());
+                             windowTitle());
     return geopend;
 }
 

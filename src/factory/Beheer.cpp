@@ -37,9 +37,9 @@ bool LaadProductie(int32_t serie) {
     if (!fout) return true;
     const QString CRLF = QStringLiteral("\r\n");
     ToonStandaardMelding(QStringLiteral("Kan '") + ProductieDatabasePad +
-                    QStringLiteral("' (Serienummers) niet openen !") + CRLF + CRLF +
-                    QString::number(fout->Nummer) + QLatin1Char(':') + CRLF + fout->Beschrijving,
-                vbCritical | vbOKOnly);
+                             QStringLiteral("' (Serienummers) niet openen !") + CRLF + CRLF +
+                             QString::number(fout->Nummer) + QLatin1Char(':') + CRLF + fout->Beschrijving,
+                         vbCritical | vbOKOnly);
     return false;
 }
 

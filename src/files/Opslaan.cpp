@@ -241,7 +241,7 @@ bool OpslaanAls(QString& naam, bool nieuw) {
         }
         // The tables were edited while a box waited: the edits are in the working copy, not in the copy
         // of the file. Nothing is saved; the edits wait for the file they were made on.
-        if (kopieer && !(StandVan(oud + QStringLiteral(".new")) == werkkopie)) {
+        if (kopieer && StandVan(oud + QStringLiteral(".new")) != werkkopie) {
             bewerkingen.Verwijder(tijdelijk);
             ToonMelding(Tekst[TekstBewerktTijdensOpslaan], vbExclamation, oud);
             keuze = 2;

@@ -699,7 +699,7 @@ Wijzigingsantwoord ControleerWijzigingen(const QString& naam, bool herladen, boo
     // The timers run behind the question, and a timed start asks it too: a working copy that another
     // answer committed or dropped meanwhile is not acted on again (nor told as a failed write), and one
     // made anew is not the one asked about.
-    if (!(StandVan(werkkopie) == gevraagd)) return {};
+    if (StandVan(werkkopie) != gevraagd) return {};
     if (antwoord == vbYes) {
         BevestigWijzigingen(bestand, werkkopie);
         return {};

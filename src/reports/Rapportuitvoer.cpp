@@ -186,6 +186,6 @@ Exportuitkomst ExporteerRapport(const Rapportexport& opdracht) {
 
     int lengte = 50;
     ToonStandaardMelding(Tekst[489], vbOKOnly | vbInformation,
-                VervangAmpersand(Tekst[483], QString()) + KortTekstIn(RapportBestandsnaam, lengte));
+                         VervangAmpersand(Tekst[483], QString()) + KortTekstIn(RapportBestandsnaam, lengte));
     return Exportuitkomst::Klaar;
 }

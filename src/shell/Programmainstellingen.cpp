@@ -58,7 +58,8 @@ void Bewaar(const QString& sectie, const QString& sleutel, const QString& waarde
 // the folder's row. False when the program ended while the box waited.
 bool MaakDataMap(const QString& map, int rij, mdiK740& venster) {
     if (MaakMappen(map)) return true;
-    ToonStandaardMelding(Tekst[152] + map + QStringLiteral("'\r\n\r\n"), vbCritical | vbOKOnly, venster.windowTitle());
+    ToonStandaardMelding(Tekst[152] + map + QStringLiteral("'\r\n\r\n"), vbCritical | vbOKOnly,
+                         venster.windowTitle());
     if (ProgrammaBeeindigd) return false;
     KiesInstellingenMap(rij);
     return true;
