@@ -47,6 +47,19 @@ int StandaardAntwoord(int stijl) {
     return knop(knoppen, standaard > 2 ? 0 : standaard);
 }
 
+int AntwoordBijSluiten(int stijl) {
+    switch ((stijl & 7) > 5 ? 0 : (stijl & 7)) {
+    case vbOKCancel:
+    case vbYesNoCancel:
+    case vbRetryCancel:
+        return vbCancel;
+    case vbOKOnly:
+        return vbOK;
+    default:
+        return 0;
+    }
+}
+
 int AntwoordZonderGebruiker(int stijl) {
     switch ((stijl & 7) > 5 ? 0 : (stijl & 7)) {
     case vbOKCancel:

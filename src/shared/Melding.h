@@ -44,7 +44,8 @@ public:
 void ZetMeldingVenster(MeldingVenster* venster);
 MeldingVenster& meldingVenster();
 
-// Shows the box and waits (pumping events) for the answer. Once the program ends with no one to answer
+// Shows the box and waits (pumping events) for the answer: the button pressed, or AntwoordBijSluiten when
+// the box was closed without one (0 for Yes/No). Once the program ends with no one to answer
 // (platform::NiemandAntwoordt), no box is shown: the answer is AntwoordZonderGebruiker.
 int ToonMelding(const QString& tekst, int stijl = vbOKOnly, const QString& titel = QString());
 // The same box where the platform's standard box is asked for: a question or refusal that takes the
@@ -88,9 +89,14 @@ public:
 };
 // Empties the boxes held back and lets go of every hold.
 void ResetTeruggehoudenMeldingen();
-// The button a box of this style answers when it is closed without a choice: Cancel where the box has
-// one, else its default button.
+// The box's default answer: Cancel where the box has one, else its default button (the one Enter presses
+// when the box opens). The answer of a box that nothing is shown for.
 int StandaardAntwoord(int stijl);
+// What a box of this style answers when it is closed without a choice (its title bar, Alt+F4, the window
+// system, or the program unloading it): a close is no button and agrees to nothing. Cancel where the box has
+// one, OK where OK is its only button, else 0, no button: Yes/No and Abort/Retry/Ignore have no button that
+// changes nothing for every caller, and their callers act only on the buttons they name.
+int AntwoordBijSluiten(int stijl);
 // The button a box of this style answers when no one can answer it (the program ends with no one at it):
 // the one that changes nothing. Cancel where the box has one, else No, else Abort, else OK: a question
 // whose Yes would delete, rename or overwrite a file gets No.

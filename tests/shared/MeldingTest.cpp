@@ -1,4 +1,5 @@
 #include "shared/Melding.h"
+#include "EchteMelding.h"
 #include "OpnameMelding.h"
 #include "SchoneOmgeving.h"
 #include "platform/Vensterwacht.h"
@@ -167,17 +168,27 @@ TEST_F(MeldingTest, EnterPressesTheFocusedButtonAndEscapeTheCancelButton) {
     EXPECT_EQ(toets(vbYesNo, Qt::Key_Escape), vbNo);
 }
 
-TEST_F(MeldingTest, ClosingByTheTitleBarAnswersCancelOrTheDefaultButton) {
-    auto sluit = [&](int stijl) { return toon("Close", stijl, [](FormMelding& m) { m.close(); }); };
-    EXPECT_EQ(sluit(vbOKOnly), vbOK);
-    EXPECT_EQ(sluit(vbOKCancel | vbCritical), vbCancel);
-    EXPECT_EQ(sluit(vbYesNoCancel | vbQuestion), vbCancel);
-    EXPECT_EQ(sluit(vbRetryCancel | vbExclamation), vbCancel);
-    EXPECT_EQ(sluit(vbYesNo), vbYes);
-    EXPECT_EQ(sluit(vbYesNo | vbDefaultButton2), vbNo);
-    EXPECT_EQ(sluit(vbAbortRetryIgnore), vbAbort);
-    // Another window that unloads the box gets the same answer for its caller.
-    EXPECT_EQ(toon("Unload", vbOKCancel, [](FormMelding&) { FormMelding::OntlaadAlle(); }), vbCancel);
+// A close, by the title bar or Alt+F4 through the window system, or by the program, is no button: it agrees
+// to nothing. Cancel where the box has it, OK where that is its only button, and no button at all for Yes/No
+// (whichever has the focus) and Abort/Retry/Ignore.
+TEST_F(MeldingTest, ClosingABoxWithoutAButtonAgreesToNothing) {
+    const std::vector<std::pair<int, int>> gevallen = {
+        {vbOKOnly, vbOK},
+        {vbOKCancel | vbCritical, vbCancel},
+        {vbAbortRetryIgnore, 0},
+        {vbYesNoCancel | vbQuestion, vbCancel},
+        {vbYesNo, 0},
+        {vbYesNo | vbDefaultButton2, 0},
+        {vbRetryCancel | vbExclamation, vbCancel},
+        {6, vbOK},
+    };
+    for (const auto& [stijl, verwacht] : gevallen) {
+        SCOPED_TRACE("style " + std::to_string(stijl));
+        EXPECT_EQ(toon("Close", stijl, [](FormMelding& m) { EXPECT_TRUE(SluitDoorVenstersysteem(m)); }), verwacht);
+        EXPECT_EQ(openBox(), nullptr);
+        // Another window that unloads the box gets the same answer for its caller.
+        EXPECT_EQ(toon("Unload", stijl, [](FormMelding&) { FormMelding::OntlaadAlle(); }), verwacht);
+    }
 }
 
 // The program ends with no one at it (a logout, kill -TERM) while a box waits: the box closes with the

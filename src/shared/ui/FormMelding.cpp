@@ -133,6 +133,7 @@ void FormMelding::InitialisatieMelding() {
     LabelMelding->setText(tekst + QLatin1Char('\n'));
     const QSize labelMaat = LabelMelding->sizeHint();
     GeklikteToets = 0;
+    Gesloten = false;
 
     const MeldingIcoon icoon = IcoonVanStijl(MijnVlaggen);
     PictureMelding->setPixmap(style()->standardIcon(plaatjeVan(icoon.plaatje)).pixmap(32, 32));
@@ -233,9 +234,11 @@ void FormMelding::keyPressEvent(QKeyEvent* e) {
 }
 
 void FormMelding::closeEvent(QCloseEvent* e) {
+    // A close is no button: Cancel or OK where the box has it as its answer that changes nothing, else none.
     if (GeklikteToets == 0)
         GeklikteToets = platform::NiemandAntwoordt() ? AntwoordZonderGebruiker(MijnVlaggen)
-                                                     : StandaardAntwoord(MijnVlaggen);
+                                                     : AntwoordBijSluiten(MijnVlaggen);
+    Gesloten = true;
     e->accept();
 }
 
@@ -267,6 +270,10 @@ void FormMelding::OntlaadAlle() {
         m->close();
 }
 
+QList<FormMelding*> FormMelding::OpenBoxen() {
+    return openMeldingen();
+}
+
 int ToonFormMelding(const QString& tekst, int stijl, const QString& titel) {
     FormMelding box;
     box.MijnMelding = tekst;
@@ -275,7 +282,7 @@ int ToonFormMelding(const QString& tekst, int stijl, const QString& titel) {
     box.InitialisatieMelding();
     // A withdrawn question closes as by its title bar; its caller knows it was withdrawn.
     ZetMeldingSluiter([&box] { box.close(); });
-    platform::WachtOpVenster([&box] { return box.GeklikteToets != 0; });
+    platform::WachtOpVenster([&box] { return box.GeklikteToets != 0 || box.Gesloten; });
     const int antwoord = box.GeklikteToets;
     box.Ontlaad();
     return antwoord;

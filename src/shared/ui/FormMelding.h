@@ -9,6 +9,7 @@
 #include "shared/Melding.h"
 
 #include <QDialog>
+#include <QList>
 #include <QString>
 
 class QLabel;
@@ -25,8 +26,11 @@ public:
     // Caption; "" shows Tekst[298].
     QString MijnTitel;
     QString MijnMelding;
-    // 0 while the box waits, then the code of the button pressed (1 OK .. 7 No).
+    // 0 while the box waits, then the code of the button pressed (1 OK .. 7 No), or of the answer of a close
+    // (AntwoordBijSluiten; 0 where that is none).
     int GeklikteToets = 0;
+    // The box was closed without a button (its title bar, the window system, the program).
+    bool Gesloten = false;
     // The sound of the box (104..108), chosen from the icon.
     int Geluid = 108;
     // The remembered position in twips; kept from box to box, read again when a box opens.
@@ -40,10 +44,12 @@ public:
     void InitialisatieMelding();
     // Closes the box: remembers and saves its position, takes it out of the topmost layer.
     void Ontlaad();
-    // Closes every open box as if by its title bar (each caller gets Cancel or the default button; once
-    // no one answers, AntwoordZonderGebruiker);
+    // Closes every open box as if by its title bar (each caller gets AntwoordBijSluiten; once no one
+    // answers, AntwoordZonderGebruiker);
     // with no box open, it only saves the remembered position.
     static void OntlaadAlle();
+    // The boxes open now, in the order they were shown (the innermost wait's last).
+    static QList<FormMelding*> OpenBoxen();
 
     QLabel* LabelMelding = nullptr;
     QLabel* PictureMelding = nullptr;
@@ -68,8 +74,9 @@ private:
     bool m_open = false;
 };
 
-// Shows a box and waits, pumping events, until one of its buttons is pressed; the box is gone when it
-// returns. Closing it by its title bar answers Cancel where it has one, else its default button.
+// Shows a box and waits, pumping events, until one of its buttons is pressed or it is closed; the box is
+// gone when it returns. Closing it by its title bar answers AntwoordBijSluiten: Cancel where it has one, OK
+// where that is its only button, else 0 (no button), so that a close never agrees to a Yes.
 int ToonFormMelding(const QString& tekst, int stijl, const QString& titel);
 // This box behind ToonMelding.
 class FormMeldingVenster : public MeldingVenster {
