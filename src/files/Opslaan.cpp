@@ -40,13 +40,16 @@ void KiesMapGegevens(const QString& map) {
     QDir::setCurrent(MapGegevens);
 }
 
-// Two names of the same file.
+} // namespace
+
 bool ZelfdeBestand(const QString& a, const QString& b) {
     if (a.isEmpty() || b.isEmpty()) return a == b;
     const QFileInfo ia(a), ib(b);
     if (QDir::cleanPath(ia.absoluteFilePath()) == QDir::cleanPath(ib.absoluteFilePath())) return true;
     return ia.exists() && ib.exists() && ia.canonicalFilePath() == ib.canonicalFilePath();
 }
+
+namespace {
 
 // The question after a failed file operation of Save As on the file `pad` (the chosen file `naam` or its
 // backup), with the system's reason read before `opruimen` undoes what the save had done: OK tries

@@ -19,6 +19,8 @@ extern bool AlleenLezen;
 // Bit of KiesBestandOpslaan's options: offer the all-files filter too.
 inline constexpr uint8_t OptieAlleBestanden = 1;
 
+// Two names of the same file: the same path, or the same file through a link.
+bool ZelfdeBestand(const QString& a, const QString& b);
 // The backup name: every ".csv" of the name becomes ".bak"; a name without ".csv" has none of its
 // own (the name itself is returned).
 QString BackupNaam(const QString& bestand);

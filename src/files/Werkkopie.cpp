@@ -706,7 +706,8 @@ Wijzigingsantwoord ControleerWijzigingen(const QString& naam, bool herladen, boo
     }
     bestandsbewerkingen().Verwijder(werkkopie);
     WerkkopieAfgehandeld(bestand);
-    if (herladen && Gegevensbestand == bestand) {
+    // The tables showed the edits dropped: where they go on showing that file, they show it as it is.
+    if (herladen && ZelfdeBestand(MaakBestandsnaam(Gegevensbestand, 0, 0, 0), bestand)) {
         OpenGegevensbestand();
         ToonStandaardMelding(Tekst[233], vbInformation, bestand);
     }

@@ -195,9 +195,9 @@ int16_t KolomInGegevensbestand(int16_t rack, int16_t module, int32_t rij, int16_
 bool InfoGeweigerd(int16_t rack, int16_t module, int32_t rij);
 
 // What an edit of a table's rows was opened or asked on (the info editor, the question of a delete): the
-// rack, the data file, and the rack's table with its rows as laid out then. Neither the editor nor the
-// question blocks the program: while they wait, the tables take clicks and edits, and the program may
-// log, load another file, search or close the table.
+// rack, the data file, and the rack's table with its rows as laid out then. The editor and the question
+// take the user's input alone, but the program goes on behind them: a timed start may switch logging on,
+// and the run go on in a new file or lay the table out afresh.
 struct Tabelbron {
     int16_t rack = 0;
     QString bestand;
@@ -216,10 +216,12 @@ void WisRijInTabellen(int32_t rij);
 
 // Asks what to do with a pending working copy of `bestand`. With `vraag` the question is about edits
 // left from an earlier run (Yes, No); without it about the tables just changed (Yes, No, Cancel).
-// Yes commits, No drops the working copy (and, with `herladen`, loads the unchanged file again and says
-// so). After Cancel the answer is `geannuleerd`: the caller abandons its operation. The question takes
-// the user's input alone until it is answered; the answer acts on the working copy of the `bestand` it
-// was asked with, as it stood then, or on nothing once that copy is gone or another.
+// Yes commits, No drops the working copy; with `herladen`, the tables, where they still show that file,
+// then show it as it is on the disk (it is loaded again, and a box says the original file is restored).
+// After Cancel, or a close of the question, the answer is `geannuleerd`: the caller abandons its operation,
+// and the working copy and the file stay as they are (the question comes again). The question takes the
+// user's input alone until it is answered; the answer acts on the working copy of the `bestand` it was
+// asked with, as it stood then, or on nothing once that copy is gone or another.
 struct Wijzigingsantwoord {
     bool geannuleerd = false;
 };

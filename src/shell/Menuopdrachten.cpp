@@ -436,7 +436,7 @@ void mdiK740::ZetWachtcursor(bool wachten) {
 // File
 
 void mdiK740::mnuFileNew_Click() {
-    if (ControleerWijzigingen(MaakBestandsnaam(Gegevensbestand, 0, 0, 0), false, false).geannuleerd) return;
+    if (ControleerWijzigingen(MaakBestandsnaam(Gegevensbestand, 0, 0, 0), true, false).geannuleerd) return;
     LaadStrings();
     QString naam = MaakBestandsnaam(Gegevensbestand, 0, 0, 0);
     if (!OpslaanAls(naam, true)) return;
@@ -461,7 +461,7 @@ void mdiK740::mnuFileNew_Click() {
 }
 
 void mdiK740::mnuFileOpen_Click() {
-    if (ControleerWijzigingen(Gegevensbestand, false, false).geannuleerd) return;
+    if (ControleerWijzigingen(Gegevensbestand, true, false).geannuleerd) return;
     const bool geopend = BewaarLaatsteBestand(Gegevensbestand);
     LaadStrings();
     // Cancel in the open dialog, or a file that is not there, opened nothing: the list stays as it was.
@@ -473,7 +473,7 @@ void mdiK740::mnuFileOpen_Click() {
 void mdiK740::mnuFileSaveAs_Click() {
     const QString bron = Gegevensbestand;
     QString naam = MaakBestandsnaam(Gegevensbestand, 0, 0, 0);
-    if (ControleerWijzigingen(naam, false, false).geannuleerd) return;
+    if (ControleerWijzigingen(naam, true, false).geannuleerd) return;
     // Another file opened while the question about the edits waited: the Save As was of the one before.
     if (!GegevensbestandOngewijzigd(bron, naam)) return;
     OpslaanAls(naam, false);
@@ -533,7 +533,7 @@ void mdiK740::mnuRecentFile_Click(int index) {
     if (index < 0 || index >= AantalRecenteBestanden) return;
     // The file clicked, taken at the click: the list may move before the question about edits is answered.
     const QString gekozen = m_menus->mnuRecentFile[static_cast<size_t>(index)]->data().toString();
-    if (ControleerWijzigingen(MaakBestandsnaam(Gegevensbestand, 0, 0, 0), false, false).geannuleerd) return;
+    if (ControleerWijzigingen(MaakBestandsnaam(Gegevensbestand, 0, 0, 0), true, false).geannuleerd) return;
     if (MeldOntbrekendBestand(gekozen)) return;
     const QString voor = Gegevensbestand;
     const bool relatief = RelatieveTijd;

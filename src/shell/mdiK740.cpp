@@ -835,13 +835,12 @@ void mdiK740::TimerOpvragen_Timer() {
         const platform::Datum nu = platform::Nu();
         if (!VerbindingActief && GebruikStartLog && StartLogTijdstip <= nu &&
             (!GebruikStopLog || nu < StopLogTijdstip))
-            StartStopVerbinding();
+            StartStopVerbinding(true);
         if (VerbindingActief && GebruikStopLog && StopLogTijdstip <= platform::Nu()) {
             StartStopVerbinding();
             GebruikStopLog = false;
             BewaarInstelling(AppNaam, Settings, QStringLiteral("Use StopLogOn"), QStringLiteral("False"));
-            GebruikStartLog = false;
-            BewaarInstelling(AppNaam, Settings, QStringLiteral("Use StartLogOn"), QStringLiteral("False"));
+            ZetStarttijdUit();
         }
     }
     if (VerbindingActief && m_geenRijenNaEindpunt) {
@@ -887,7 +886,16 @@ void mdiK740::TimerOpvragen_Timer() {
     InstellenKnopMenus();
 }
 
+void mdiK740::ZetStarttijdUit() {
+    GebruikStartLog = false;
+    BewaarInstelling(AppNaam, Settings, QStringLiteral("Use StartLogOn"), QStringLiteral("False"));
+}
+
 void mdiK740::StartStopVerbinding() {
+    StartStopVerbinding(false);
+}
+
+void mdiK740::StartStopVerbinding(bool geplandeStart) {
     if (AlleenLezen || PauzeOpvragen) {
         InstellenKnopLoggen();
         return;
@@ -899,12 +907,16 @@ void mdiK740::StartStopVerbinding() {
     const QScopedValueRollback<bool> bezig(m_schakelaarBezig, true);
     if (aan) {
         const bool geannuleerd =
-            ControleerWijzigingen(MaakBestandsnaam(Gegevensbestand, 0, 0, 0), false, false).geannuleerd;
+            ControleerWijzigingen(MaakBestandsnaam(Gegevensbestand, 0, 0, 0), true, false).geannuleerd;
         if (VerbindingActief) {
             InstellenKnopLoggen();
             return;
         }
         if (geannuleerd) {
+            // The schedule's start, cancelled, failed: the edits stay, and the start time is taken off so
+            // that it is not asked again at every tick (its box takes the user's input alone, and the
+            // settings where it is set could not be reached).
+            if (geplandeStart && GebruikStartLog) ZetStarttijdUit();
             StopVerbinding();
             return;
         }
@@ -928,10 +940,7 @@ void mdiK740::StartStopVerbinding() {
     if (!VerbindingActief) {
         knopLoggen()->setChecked(false);
         if (!eindpuntGeschreven) ToevoegenEindpunt();
-        if (GebruikStartLog) {
-            GebruikStartLog = false;
-            BewaarInstelling(AppNaam, Settings, QStringLiteral("Use StartLogOn"), QStringLiteral("False"));
-        }
+        if (GebruikStartLog) ZetStarttijdUit();
     } else {
         if (AantalMetingen < 0) AantalMetingen = 0;
         // The run's first row holds only readings taken from now on.

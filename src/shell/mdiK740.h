@@ -139,6 +139,9 @@ public:
     void TimerOpvragen_Timer();
     void TimerControleTeller_Timer();
     void StartStopVerbinding() override;
+    // The switch as the schedule works it (`geplandeStart`: its start time came): a start it asks about and
+    // the user cancels is a start that failed, which takes the start time off.
+    void StartStopVerbinding(bool geplandeStart);
     void ToevoegenEindpunt();
     void PlaatsVerbindingsTijd();
     void InstellenKnopMeten();
@@ -277,6 +280,8 @@ private:
     // Remembers where the window stands while it is in its normal state.
     void VolgNormaleKader();
     void ToonSplash();
+    // The scheduled start is off ("Use StartLogOn" False) until a start time is set again.
+    void ZetStarttijdUit();
 
     QMdiArea* m_mdi = nullptr;
     Menubalk* m_menus = nullptr;

@@ -30,6 +30,7 @@
 #include "platform/Datum.h"
 #include "platform/Klok.h"
 #include "platform/Tekstbestand.h"
+#include "platform/Vensterwacht.h"
 #include "rackviews/FormEditInfo.h"
 #include "rackviews/FormRack.h"
 #include "reports/FormGLP.h"
@@ -2760,7 +2761,8 @@ protected:
 };
 
 // Row 2 asked about; while the question waits the user clicks row 7 and chooses Edit > Info, through the
-// window system: neither reaches the program. No deletes nothing; Yes deletes row 2's line alone, with row
+// window system: neither reaches the program. No, or a close of the question by its title bar, deletes
+// nothing; Yes deletes row 2's line alone, with row
 // 2 marked in both tables.
 TEST_F(OpenVraagTest, TheAnswerDeletesTheRowsItAskedAboutAndNoClickReachesTheTablesWhileItWaits) {
     Controleer([this](mdiK740& venster) {
@@ -2775,14 +2777,20 @@ TEST_F(OpenVraagTest, TheAnswerDeletesTheRowsItAskedAboutAndNoClickReachesTheTab
                 << "Edit > Info under the question";
         };
 
-        const auto nee = Verwijder(venster, eronder, vbNo);
-        EXPECT_EQ(nee.teksten.size(), 1);
-        EXPECT_TRUE(nee.modaal) << "the question lets other windows take input";
-        EXPECT_FALSE(QFile::exists(pad + QStringLiteral(".new"))) << "a working copy after No";
-        RijToont(2, vooraf[regel2].value(0));
+        // No, and the question closed by its title bar, delete nothing.
+        for (const int antwoord : {int(vbNo), 0}) {
+            SCOPED_TRACE(antwoord == vbNo ? "No" : "closed");
+            const auto nee = Verwijder(venster, eronder, antwoord);
+            EXPECT_EQ(nee.teksten.size(), 1);
+            EXPECT_TRUE(nee.modaal) << "the question lets other windows take input";
+            EXPECT_FALSE(QFile::exists(pad + QStringLiteral(".new"))) << "a working copy";
+            EXPECT_TRUE(Regels(pad) == vooraf) << "the data file changed";
+            RijToont(2, vooraf[regel2].value(0));
+        }
 
         const auto ja = Verwijder(venster, eronder, vbYes);
-        EXPECT_EQ(ja.teksten.size(), 1) << ja.teksten.back().toStdString();
+        EXPECT_EQ(ja.teksten.join(QLatin1Char('|')).toStdString(), ja.teksten.value(0).toStdString())
+            << "boxes after the answer";
         std::vector<QStringList> verwacht = vooraf;
         verwacht.erase(verwacht.begin() + static_cast<std::ptrdiff_t>(regel2));
         const std::vector<QStringList> werkkopie = Regels(pad + QStringLiteral(".new"));
@@ -2897,29 +2905,37 @@ TEST_F(ModaleVraagTest, TheQuestionAboutPendingEditsTakesNoOtherCommandAndActsOn
     Controleer([this](mdiK740& venster) {
         Menubalk& m = venster.menus();
         const QString pad = Pad("run.csv"), ander = Ander(), werk = pad + QStringLiteral(".new");
-        const auto recent = [&m, &ander]() -> QAction* {
-            for (QAction* a : m.mnuRecentFile)
-                if (a->isVisible() && a->data().toString() == ander) return a;
-            return m.mnuRecentFile[0];
+        // The recent file of that name.
+        const auto recent = [&m](const QString& naam) {
+            return [&m, naam]() -> QAction* {
+                for (QAction* a : m.mnuRecentFile)
+                    if (a->isVisible() && a->data().toString() == naam) return a;
+                return nullptr;
+            };
         };
         struct Geval {
             const char* naam;
-            QMenu* menu;
+            QMenu* menu; // none: the start time comes
             std::function<QAction*()> opdracht;
             QString gekozen; // in the file dialog
             int antwoord;
             QString daarna; // the data file afterwards
+            bool toont;     // the tables go on showing run.csv's rows
             bool getimed = false;
         };
+        const QString opgeslagen = Pad("saved.csv"), kopie = Pad("saved2.csv");
         const std::vector<Geval> gevallen = {
-            {"File > New", m.mnuFile, [&] { return m.mnuFileNew; }, Pad("new.csv"), vbYes, Pad("new.csv")},
-            {"File > Open", m.mnuFile, [&] { return m.mnuFileOpen; }, ander, vbNo, ander},
-            {"File > Save As", m.mnuFile, [&] { return m.mnuFileSaveAs; }, Pad("saved.csv"), vbYes,
-             Pad("saved.csv")},
-            {"a recent file", m.mnuFile, recent, {}, vbYes, ander},
-            {"Data > Log", m.mnuData, [&] { return m.mnuDatalogging; }, {}, vbNo, pad},
-            {"Data > Log, a timed start", m.mnuData, [&] { return m.mnuDatalogging; }, {}, vbYes, pad, true},
-            {"File > Exit", m.mnuFile, [&] { return m.mnuFileExit; }, {}, vbCancel, pad}};
+            {"File > New", m.mnuFile, [&] { return m.mnuFileNew; }, Pad("new.csv"), vbYes, Pad("new.csv"), false},
+            {"File > New, cancelled", m.mnuFile, [&] { return m.mnuFileNew; }, {}, vbNo, pad, true},
+            {"File > Open", m.mnuFile, [&] { return m.mnuFileOpen; }, ander, vbNo, ander, false},
+            {"File > Save As", m.mnuFile, [&] { return m.mnuFileSaveAs; }, opgeslagen, vbYes, opgeslagen, true},
+            {"File > Save As, No", m.mnuFile, [&] { return m.mnuFileSaveAs; }, kopie, vbNo, kopie, true},
+            {"a recent file", m.mnuFile, recent(ander), {}, vbYes, ander, false},
+            {"the same recent file", m.mnuFile, recent(pad), {}, vbNo, pad, true},
+            {"Data > Log", m.mnuData, [&] { return m.mnuDatalogging; }, {}, vbNo, pad, true},
+            {"Data > Log, a timed start", m.mnuData, [&] { return m.mnuDatalogging; }, {}, vbYes, pad, true, true},
+            {"File > Exit", m.mnuFile, [&] { return m.mnuFileExit; }, {}, vbCancel, pad, true},
+            {"a start time", nullptr, {}, {}, vbCancel, pad, true, true}};
         for (const Geval& g : gevallen) {
             SCOPED_TRACE(g.naam);
             if (Gegevensbestand != pad) {
@@ -2927,18 +2943,20 @@ TEST_F(ModaleVraagTest, TheQuestionAboutPendingEditsTakesNoOtherCommandAndActsOn
                 m.mnuFileOpen->trigger();
                 ASSERT_EQ(Gegevensbestand, pad);
             }
+            const QString vorige = TabelVensters[1]->CelTekst(1, 3, KolomInfo);
             ASSERT_TRUE(Info(1, 3, QString::fromLatin1(g.naam)));
             const QByteArray data = Bytes(pad), werkkopie = Bytes(werk);
             keuze.bestanden.clear();
             if (!g.gekozen.isEmpty()) keuze.bestanden = {g.gekozen};
+            const auto starttijd = [] {
+                StartBijOpstarten = false;
+                GebruikStartLog = true;
+                StartLogTijdstip = platform::Nu();
+            };
             Vraagbox box(
                 [&] {
                     ProbeerEronder(venster);
-                    if (g.getimed) {
-                        StartBijOpstarten = false;
-                        GebruikStartLog = true;
-                        StartLogTijdstip = platform::Nu();
-                    }
+                    if (g.getimed && g.menu) starttijd();
                 },
                 // The clock runs 3 s of the schedule's ticks before the answer.
                 g.antwoord,
@@ -2947,20 +2965,36 @@ TEST_F(ModaleVraagTest, TheQuestionAboutPendingEditsTakesNoOtherCommandAndActsOn
                     return !g.getimed || platform::klok().ms() >= tot;
                 });
             ZetMeldingVenster(&box);
-            EXPECT_TRUE(KiesUitMenu(venster, g.menu, g.opdracht()));
+            if (g.menu) {
+                EXPECT_TRUE(KiesUitMenu(venster, g.menu, g.opdracht()));
+            } else {
+                // The schedule asks; after the answer its ticks run 3 s more.
+                starttijd();
+                const qint64 tot = platform::klok().ms() + 30000;
+                qint64 beantwoord = 0;
+                platform::WachtOpVenster([&] {
+                    if (beantwoord == 0 && !box.staat->teksten.isEmpty() && OpenMeldingen() == 0)
+                        beantwoord = platform::klok().ms();
+                    return platform::klok().ms() >= (beantwoord ? beantwoord + 3000 : tot);
+                });
+                EXPECT_FALSE(GebruikStartLog) << "the start time is still set";
+                EXPECT_EQ(LeesInstelling(AppNaam, QStringLiteral("Settings"), QStringLiteral("Use StartLogOn"),
+                                         QString()),
+                          QStringLiteral("False"));
+            }
             InstalleerMeldingen();
             const Vraagbox::Staat& vraag = *box.staat;
             ASSERT_FALSE(vraag.teksten.isEmpty());
             EXPECT_EQ(vraag.teksten[0], Tekst[424]);
             EXPECT_EQ(vraag.titels[0], pad);
             EXPECT_TRUE(vraag.modaal) << "the question lets other windows take input";
-            // No box more: no question of the timed start, no failure told.
-            EXPECT_EQ(vraag.teksten.join(QLatin1Char('|')).toStdString(), Tekst[424].toStdString());
+            // No box more (no question of the timed start, no failure told) but, after No, that the file
+            // shown is as it was.
+            EXPECT_EQ(vraag.teksten.join(QLatin1Char('|')).toStdString(),
+                      (Tekst[424] + (g.antwoord == vbNo ? QLatin1Char('|') + Tekst[233] : QString())).toStdString());
             EXPECT_EQ(Gegevensbestand, g.daarna);
             EXPECT_TRUE(venster.isVisible());
-            EXPECT_EQ(VerbindingActief,
-                      g.naam == std::string_view("Data > Log, a timed start") ||
-                          (g.naam == std::string_view("Data > Log") && g.antwoord != vbCancel));
+            EXPECT_EQ(VerbindingActief, g.menu == m.mnuData);
             if (g.antwoord == vbCancel) {
                 EXPECT_EQ(Bytes(pad), data);
                 EXPECT_EQ(Bytes(werk), werkkopie) << "the working copy changed";
@@ -2969,8 +3003,13 @@ TEST_F(ModaleVraagTest, TheQuestionAboutPendingEditsTakesNoOtherCommandAndActsOn
                 EXPECT_TRUE(Bytes(pad).startsWith(g.antwoord == vbYes ? werkkopie : data))
                     << "run.csv does not hold what the answer chose";
             }
-            if (g.gekozen == Pad("saved.csv")) {
-                EXPECT_EQ(Bytes(g.gekozen), werkkopie);
+            if (g.gekozen == opgeslagen || g.gekozen == kopie) {
+                EXPECT_EQ(Bytes(g.gekozen), g.antwoord == vbYes ? werkkopie : data);
+            }
+            // What the tables show of the edit is what the file holds.
+            if (g.toont) {
+                EXPECT_EQ(TabelVensters[1]->CelTekst(1, 3, KolomInfo),
+                          g.antwoord == vbNo ? vorige : QString::fromLatin1(g.naam));
             }
             EXPECT_FALSE(QFile::exists(ander + QStringLiteral(".new")));
             if (VerbindingActief) m.mnuDatalogging->trigger();

@@ -1,7 +1,7 @@
 #pragma once
 // A message box for tests: it records every box and answers from the list `antwoorden` (front first);
-// when the list is empty it answers as the box closed without a choice would (StandaardAntwoord), or
-// through `beantwoord` when a test sets it (to act while the box is open).
+// when the list is empty it answers with the box's default (StandaardAntwoord: Cancel where it has one, else
+// the focused button), or through `beantwoord` when a test sets it (to act while the box is open).
 #include "shared/Melding.h"
 
 #include <QString>
