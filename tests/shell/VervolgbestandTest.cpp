@@ -7,6 +7,7 @@
 // File > New, also in a graph the settings do not list; while a System > Search that finds the same
 // racks and modules leaves the tables with the rows the file holds. Every file is read as a laboratory
 // reads it: one header, rows of its layout with rising readings, the end point last.
+#include "Bestandsgrens.h"
 #include "Draaiboek.h"
 #include "EchteMelding.h"
 #include "EersteStart.h"
@@ -2338,10 +2339,10 @@ TEST_F(EigenIndelingTest, AnInfoEditorLeftOpenWritesIntoNoOtherFileNorTable) {
             ASSERT_EQ(Gegevensbestand, pad);
         });
     // "lost" typed and OK pressed by Enter in the text field: the box that the table changed, the real
-    // one held open while the run goes on and answered with Enter when `echt`. The editor still shows the
-    // text; OK again gets the box again, and Cancel closes the editor.
-    const auto geweigerd = [this](bool echt) {
-        return [this, echt](formEditInfo& d) {
+    // one held open while the run goes on and answered with Enter when `echt`, titled the file the editor was
+    // opened on. The editor still shows the text; OK again gets the box again, and Cancel closes the editor.
+    const auto geweigerd = [this, &pad](bool echt) {
+        return [this, echt, &pad](formEditInfo& d) {
             const auto veranderdeTabel = [this] {
                 return std::count_if(vragen.begin(), vragen.end(),
                                      [](const Vraag& v) { return v.tekst == Tekst[510]; });
@@ -2355,7 +2356,7 @@ TEST_F(EigenIndelingTest, AnInfoEditorLeftOpenWritesIntoNoOtherFileNorTable) {
                 InstalleerMeldingen();
                 ASSERT_EQ(box.getoond(), 1) << "boxes at OK";
                 EXPECT_EQ(box.teksten()[0].toStdString(), Tekst[510].toStdString());
-                EXPECT_EQ(box.geblokkeerd(), 0);
+                EXPECT_EQ(box.titels()[0].toStdString(), pad.toStdString()) << "the box names another file";
             } else {
                 QTest::keyClick(d.TextInfo, Qt::Key_Return);
                 EXPECT_EQ(veranderdeTabel(), voor + 1) << "the box at OK";
@@ -3014,6 +3015,71 @@ TEST_F(ModaleVraagTest, TheQuestionAboutPendingEditsTakesNoOtherCommandAndActsOn
             EXPECT_FALSE(QFile::exists(ander + QStringLiteral(".new")));
             if (VerbindingActief) m.mnuDatalogging->trigger();
         }
+    });
+}
+
+// A recent file clicked with an edit pending, and while its question waits the start time comes: the
+// schedule asks its own question, inside the first, and Yes there commits the edit and logs on. Under the
+// first question then a row cannot be written (the disk is full): the box about it takes the user's input
+// alone and Retry writes the row. Then another program edits run.csv's header, and the run goes on in
+// run_2.csv, which moves the recent files. Yes to the first question acts on nothing more (the backup keeps
+// the file as it was before the one commit), and the file clicked is opened.
+TEST_F(ModaleVraagTest, AQuestionInsideTheQuestionAboutPendingEditsIsAnsweredOnceAndTheCommandKeepsWhatWasClicked) {
+    Controleer([this](mdiK740& venster) {
+        Menubalk& m = venster.menus();
+        const QString pad = Pad("run.csv"), ander = Ander(), werk = pad + QStringLiteral(".new");
+        for (const QString& naam : {ander, pad}) {
+            keuze.bestanden = {naam};
+            m.mnuFileOpen->trigger();
+        }
+        ASSERT_TRUE(Info(1, 3, QStringLiteral("nested")));
+        const QByteArray data = Bytes(pad);
+        std::shared_ptr<Vraagbox::Staat> vraag;
+        std::optional<Bestandsgrens> vol;
+        bool schrijffout = false, bovenBereikbaar = true, kop = false;
+        qsizetype voorAntwoord = 0;
+        Vraagbox box(
+            [] {
+                StartBijOpstarten = false;
+                GebruikStartLog = true;
+                StartLogTijdstip = platform::Nu();
+            },
+            vbYes,
+            [&] {
+                if (!VerbindingActief) return false;
+                if (!schrijffout) {
+                    if (!vol) vol.emplace(QFileInfo(pad).size());
+                    if (OpenMeldingen() < 2) return false;
+                    schrijffout = true;
+                    bovenBereikbaar = Bereikbaar(*vraag->box);
+                    vol.reset();
+                }
+                if (OpenMeldingen() > 1) return false;
+                if (!kop) {
+                    kop = true;
+                    Overschrijf(pad, Bytes(pad).replace("Value R2M1C1", "Value R2M1C9"));
+                }
+                voorAntwoord = vraag->teksten.size();
+                return Gegevensbestand == Pad("run_2.csv");
+            });
+        vraag = box.staat;
+        ZetMeldingVenster(&box);
+        EXPECT_TRUE(KiesUitMenu(venster, m.mnuFile, [&]() -> QAction* {
+            for (QAction* a : m.mnuRecentFile)
+                if (a->isVisible() && a->data().toString() == ander) return a;
+            return nullptr;
+        }));
+        InstalleerMeldingen();
+        ASSERT_GE(vraag->teksten.size(), 3) << vraag->teksten.join(QLatin1Char('|')).toStdString();
+        EXPECT_EQ(vraag->teksten[0], Tekst[424]);
+        EXPECT_EQ(vraag->teksten[1], Tekst[424]) << "the schedule's own question";
+        EXPECT_TRUE(vraag->teksten[2].startsWith(pad)) << "not the box about the row: " << vraag->teksten[2].toStdString();
+        EXPECT_FALSE(bovenBereikbaar) << "the first question took input while the box about the write waited";
+        EXPECT_EQ(vraag->teksten.size(), voorAntwoord) << "a box after the answer";
+        EXPECT_TRUE(Bytes(Pad("run.bak")) == data) << "the backup was replaced by a second commit";
+        EXPECT_FALSE(QFile::exists(werk));
+        EXPECT_EQ(Gegevensbestand.toStdString(), ander.toStdString()) << "another file than the one clicked";
+        if (VerbindingActief) m.mnuDatalogging->trigger();
     });
 }
 
