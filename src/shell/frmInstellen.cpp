@@ -83,9 +83,10 @@ bool OpenPoort() {
     return !h || h->OpenCommPoort();
 }
 
-// Every message box enables the main window again when it is answered; while this dialog stays open
-// the main window stays disabled.
-void HoudHoofdvensterUit() {
+// Disables the main window now, after a dialog or box of this window that may have enabled it. That a
+// box answered meanwhile leaves it disabled is the hold this window takes while it is open
+// (HoudHoofdvensterUit, counted).
+void ZetHoofdvensterUit() {
     if (mdiK740* hoofd = HoofdvensterK740()) hoofd->setEnabled(false);
 }
 
@@ -567,7 +568,7 @@ void frmInstellen::CommandStartTijdstip_Click() {
         if (!(m_stopLog > m_startLog)) m_stopLog = m_startLog + EenSeconde;
     }
     PlaatsTijdstippen();
-    HoudHoofdvensterUit();
+    ZetHoofdvensterUit();
     ZetVensterBovenaan(this);
 }
 
@@ -584,7 +585,7 @@ void frmInstellen::CommandStopTijdstip_Click() {
     if (!kiezer.Onderbroken) m_stopLog = kiezer.Tijdstip;
     kiezer.ZetMinDate(minimum);
     PlaatsTijdstippen();
-    HoudHoofdvensterUit();
+    ZetHoofdvensterUit();
     ZetVensterBovenaan(this);
 }
 
@@ -602,7 +603,7 @@ void frmInstellen::MSHFlexGridFolder_Click() {
         MSHFlexGridFolder->item(r, 1)->setText(VerkortPad(map, lengte));
         m_mappen[r] = map;
     }
-    HoudHoofdvensterUit();
+    ZetHoofdvensterUit();
     ZetVensterBovenaan(this);
 }
 
@@ -617,7 +618,7 @@ void frmInstellen::OKButton_Click() {
             if (Afsluiten) return;
             SSTab->setCurrentIndex(1);
             cboCommPoort->setFocus();
-            HoudHoofdvensterUit();
+            ZetHoofdvensterUit();
             return;
         }
         Sync();
@@ -634,7 +635,7 @@ void frmInstellen::OKButton_Click() {
     } else {
         // The port did not open (the main window has said why): the user may choose another.
         SSTab->setCurrentIndex(1);
-        HoudHoofdvensterUit();
+        ZetHoofdvensterUit();
     }
 }
 

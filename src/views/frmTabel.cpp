@@ -610,8 +610,9 @@ void frmTabel::VerwijderSelectie() {
     const int16_t Mi = GekozenModule();
     const int32_t n = Geselecteerd(Mi);
     if (n < 1 || IsSjabloon()) return;
-    // The rows asked about are the rows that go, whatever is selected, opened, logged or loaded while the
-    // question waits (the table is not blocked behind it). The window itself may be gone at the answer.
+    // The rows asked about are the rows that go. The question takes the user's input alone, but the program
+    // goes on behind it: a start time may switch logging on, the run go on in a new file, and the window
+    // itself be gone at the answer.
     const Selectie gevraagd = MSHFlexGrid[Mi]->LeesSelectie();
     int32_t r1 = 0, r2 = 0;
     BepaalSelectieRijen(Mi, r1, r2);
