@@ -184,7 +184,8 @@ TEST_F(MeldingTest, ClosingABoxWithoutAButtonAgreesToNothing) {
     };
     for (const auto& [stijl, verwacht] : gevallen) {
         SCOPED_TRACE("style " + std::to_string(stijl));
-        EXPECT_EQ(toon("Close", stijl, [](FormMelding& m) { EXPECT_TRUE(SluitDoorVenstersysteem(m)); }), verwacht);
+        EXPECT_EQ(toon("Close", stijl, [](FormMelding& m) { EXPECT_TRUE(SluitDoorVenstersysteem(m)); }),
+                  verwacht);
         EXPECT_EQ(openBox(), nullptr);
         // Another window that unloads the box gets the same answer for its caller.
         EXPECT_EQ(toon("Unload", stijl, [](FormMelding&) { FormMelding::OntlaadAlle(); }), verwacht);

@@ -2602,12 +2602,14 @@ protected:
         static void Beantwoord(const std::shared_ptr<Staat>& s, int over) {
             platform::klok().planIn(300, [s, over] {
                 if (!s->box) return;
-                if (((s->klaar && !s->klaar()) || !Bereikbaar(*s->box)) && over > 0) return Beantwoord(s, over - 1);
+                if (((s->klaar && !s->klaar()) || !Bereikbaar(*s->box)) && over > 0)
+                    return Beantwoord(s, over - 1);
                 if (s->antwoord == 0) {
                     EXPECT_TRUE(SluitDoorVenstersysteem(*s->box)) << "the box is out of reach";
                 } else {
                     QPushButton* knop = s->box->Knop(s->antwoord);
-                    QTest::mouseClick(s->box->windowHandle(), Qt::LeftButton, {}, knop->mapTo(s->box, knop->rect().center()));
+                    QTest::mouseClick(s->box->windowHandle(), Qt::LeftButton, {},
+                                      knop->mapTo(s->box, knop->rect().center()));
                 }
                 if (s->box && s->box->isVisible() && s->box->GeklikteToets == 0 && !s->box->Gesloten) {
                     ADD_FAILURE() << "the answer did not reach the box";
@@ -2926,15 +2928,24 @@ TEST_F(ModaleVraagTest, TheQuestionAboutPendingEditsTakesNoOtherCommandAndActsOn
         };
         const QString opgeslagen = Pad("saved.csv"), kopie = Pad("saved2.csv");
         const std::vector<Geval> gevallen = {
-            {"File > New", m.mnuFile, [&] { return m.mnuFileNew; }, Pad("new.csv"), vbYes, Pad("new.csv"), false},
+            {"File > New", m.mnuFile, [&] { return m.mnuFileNew; }, Pad("new.csv"), vbYes, Pad("new.csv"),
+             false},
             {"File > New, cancelled", m.mnuFile, [&] { return m.mnuFileNew; }, {}, vbNo, pad, true},
             {"File > Open", m.mnuFile, [&] { return m.mnuFileOpen; }, ander, vbNo, ander, false},
-            {"File > Save As", m.mnuFile, [&] { return m.mnuFileSaveAs; }, opgeslagen, vbYes, opgeslagen, true},
+            {"File > Save As", m.mnuFile, [&] { return m.mnuFileSaveAs; }, opgeslagen, vbYes, opgeslagen,
+             true},
             {"File > Save As, No", m.mnuFile, [&] { return m.mnuFileSaveAs; }, kopie, vbNo, kopie, true},
             {"a recent file", m.mnuFile, recent(ander), {}, vbYes, ander, false},
             {"the same recent file", m.mnuFile, recent(pad), {}, vbNo, pad, true},
             {"Data > Log", m.mnuData, [&] { return m.mnuDatalogging; }, {}, vbNo, pad, true},
-            {"Data > Log, a timed start", m.mnuData, [&] { return m.mnuDatalogging; }, {}, vbYes, pad, true, true},
+            {"Data > Log, a timed start",
+             m.mnuData,
+             [&] { return m.mnuDatalogging; },
+             {},
+             vbYes,
+             pad,
+             true,
+             true},
             {"File > Exit", m.mnuFile, [&] { return m.mnuFileExit; }, {}, vbCancel, pad, true},
             {"a start time", nullptr, {}, {}, vbCancel, pad, true, true}};
         for (const Geval& g : gevallen) {
@@ -2979,8 +2990,8 @@ TEST_F(ModaleVraagTest, TheQuestionAboutPendingEditsTakesNoOtherCommandAndActsOn
                     return platform::klok().ms() >= (beantwoord ? beantwoord + 3000 : tot);
                 });
                 EXPECT_FALSE(GebruikStartLog) << "the start time is still set";
-                EXPECT_EQ(LeesInstelling(AppNaam, QStringLiteral("Settings"), QStringLiteral("Use StartLogOn"),
-                                         QString()),
+                EXPECT_EQ(LeesInstelling(AppNaam, QStringLiteral("Settings"),
+                                         QStringLiteral("Use StartLogOn"), QString()),
                           QStringLiteral("False"));
             }
             InstalleerMeldingen();
@@ -2992,7 +3003,8 @@ TEST_F(ModaleVraagTest, TheQuestionAboutPendingEditsTakesNoOtherCommandAndActsOn
             // No box more (no question of the timed start, no failure told) but, after No, that the file
             // shown is as it was.
             EXPECT_EQ(vraag.teksten.join(QLatin1Char('|')).toStdString(),
-                      (Tekst[424] + (g.antwoord == vbNo ? QLatin1Char('|') + Tekst[233] : QString())).toStdString());
+                      (Tekst[424] + (g.antwoord == vbNo ? QLatin1Char('|') + Tekst[233] : QString()))
+                          .toStdString());
             EXPECT_EQ(Gegevensbestand, g.daarna);
             EXPECT_TRUE(venster.isVisible());
             EXPECT_EQ(VerbindingActief, g.menu == m.mnuData);
@@ -3024,7 +3036,8 @@ TEST_F(ModaleVraagTest, TheQuestionAboutPendingEditsTakesNoOtherCommandAndActsOn
 // alone and Retry writes the row. Then another program edits run.csv's header, and the run goes on in
 // run_2.csv, which moves the recent files. Yes to the first question acts on nothing more (the backup keeps
 // the file as it was before the one commit), and the file clicked is opened.
-TEST_F(ModaleVraagTest, AQuestionInsideTheQuestionAboutPendingEditsIsAnsweredOnceAndTheCommandKeepsWhatWasClicked) {
+TEST_F(ModaleVraagTest,
+       AQuestionInsideTheQuestionAboutPendingEditsIsAnsweredOnceAndTheCommandKeepsWhatWasClicked) {
     Controleer([this](mdiK740& venster) {
         Menubalk& m = venster.menus();
         const QString pad = Pad("run.csv"), ander = Ander(), werk = pad + QStringLiteral(".new");
@@ -3073,7 +3086,8 @@ TEST_F(ModaleVraagTest, AQuestionInsideTheQuestionAboutPendingEditsIsAnsweredOnc
         ASSERT_GE(vraag->teksten.size(), 3) << vraag->teksten.join(QLatin1Char('|')).toStdString();
         EXPECT_EQ(vraag->teksten[0], Tekst[424]);
         EXPECT_EQ(vraag->teksten[1], Tekst[424]) << "the schedule's own question";
-        EXPECT_TRUE(vraag->teksten[2].startsWith(pad)) << "not the box about the row: " << vraag->teksten[2].toStdString();
+        EXPECT_TRUE(vraag->teksten[2].startsWith(pad))
+            << "not the box about the row: " << vraag->teksten[2].toStdString();
         EXPECT_FALSE(bovenBereikbaar) << "the first question took input while the box about the write waited";
         EXPECT_EQ(vraag->teksten.size(), voorAntwoord) << "a box after the answer";
         EXPECT_TRUE(Bytes(Pad("run.bak")) == data) << "the backup was replaced by a second commit";

@@ -26,7 +26,8 @@
 inline bool Bereikbaar(const QWidget& w) {
     QWindow* venster = w.windowHandle();
     QWindow* modaal = QGuiApplication::modalWindow();
-    return venster && (!modaal || modaal == venster || modaal->isAncestorOf(venster, QWindow::IncludeTransients));
+    return venster &&
+           (!modaal || modaal == venster || modaal->isAncestorOf(venster, QWindow::IncludeTransients));
 }
 
 // The close of `w`'s window by its title bar or Alt+F4: a spontaneous close event, as the window system
@@ -103,7 +104,8 @@ private:
             if (staat->levend && Open(box)) Forceer(staat, box, "did not take the key");
         });
     }
-    static void Forceer(const std::shared_ptr<Staat>& staat, const QPointer<FormMelding>& box, const char* waarom) {
+    static void Forceer(const std::shared_ptr<Staat>& staat, const QPointer<FormMelding>& box,
+                        const char* waarom) {
         ++staat->geblokkeerd;
         ADD_FAILURE() << "the box \"" << box->windowTitle().toStdString() << "\" ("
                       << box->LabelMelding->text().left(60).toStdString() << ") " << waarom;
