@@ -216,10 +216,21 @@ TEST_F(WerkkopieTest, AWorkingCopyLeftFromAnEarlierRunIsOfferedWhenTheFileIsLoad
     EXPECT_EQ(AantalMetingen, 1);
     EXPECT_EQ(venster(1).CelTekst(1, 1, KolomInfo), QStringLiteral("edited"));
 
-    // The program ends with no one to answer: the edits are neither taken in nor thrown away, and the
-    // next start asks again.
+    // The question closed by its title bar (no button), at two loads: both files stay as they are, and
+    // each load asks again.
     const QByteArray genomen = LeesBytes(pad);
     SchrijfBytes(nieuw(), Bestand({Regel(1, "edited again")}));
+    for (int keer = 1; keer <= 2; ++keer) {
+        vragen.clear();
+        antwoorden = {0};
+        OpenGegevensbestand();
+        ASSERT_EQ(vragen.size(), 1u) << "load " << keer;
+        EXPECT_EQ(vragen[0].tekst, Tekst[425]);
+        EXPECT_EQ(LeesBytes(nieuw()), Bestand({Regel(1, "edited again")})) << "the edits were thrown away";
+        EXPECT_EQ(LeesBytes(pad), genomen) << "the edits were committed";
+    }
+
+    // The program ends with no one to answer: the same, and the next start asks again.
     vragen.clear();
     platform::EindeZonderGebruiker([] {});
     OpenGegevensbestand();
