@@ -255,17 +255,23 @@ bool OpslaanAls(QString& naam, bool nieuw) {
         }
         if (bestaat) {
             if (overschrijven) {
+                // A working copy left beside the file holds edits of its former content: it goes with that
+                // content, before the new one can take the name.
                 const QString backup = BackupNaam(naam);
+                QString mislukt = backup;
                 bool gelukt = true;
                 if (nieuw) {
                     // A new logging run starts in an empty file; the former one becomes the backup.
-                    gelukt = backup != naam ? bewerkingen.Hernoem(naam, backup) : bewerkingen.Verwijder(naam);
-                } else if (backup != naam) {
+                    gelukt =
+                        WerkkopieNaarBackup(naam, backup, mislukt) &&
+                        (backup != naam ? bewerkingen.Hernoem(naam, backup) : bewerkingen.Verwijder(naam));
+                } else {
                     // The old content is copied, not moved: the name keeps a whole file throughout.
-                    gelukt = bewerkingen.Kopieer(naam, backup);
+                    gelukt = (backup == naam || bewerkingen.Kopieer(naam, backup)) &&
+                             WerkkopieNaarBackup(naam, backup, mislukt);
                 }
                 if (!gelukt) {
-                    fout(backup);
+                    fout(mislukt);
                     continue;
                 }
                 keuze = 1;

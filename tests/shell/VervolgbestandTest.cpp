@@ -2832,13 +2832,15 @@ TEST_F(OpenVraagTest, TheAnswerDeletesNothingOnceATimedStartSwitchedLoggingOnWhi
 // nor the other file's tables, nor a copy without the edit), and says so; the file shown stays the data
 // file, its edit waiting in its working copy. An info text committed meanwhile (File > New, Yes to the
 // question about the edits, Cancel in its dialog) is saved with the file as it is at the answer, which opens
-// again without a box.
+// again without a box; so is the file once a working copy was left beside the one it replaces, which goes
+// with the former content to its backup and is not offered with the saved file.
 TEST_F(OpenVraagTest, WhatChangesWhileSaveAsAsksToReplaceAFileIsSavedWholeOrNothingIs) {
     Controleer([this](mdiK740& venster) {
         const QString pad = Pad("run.csv"), ander = Ander(), doel = Pad("saved.csv");
         QFile f(doel);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("former") == 6);
         f.close();
+        const QStringList werkkopie = {QStringLiteral(".new"), QStringLiteral(".newsrc")};
         const std::vector<std::tuple<const char*, std::function<void()>, int, QString>> gevallen = {
             {"another file opened",
              [&] {
@@ -2854,6 +2856,14 @@ TEST_F(OpenVraagTest, WhatChangesWhileSaveAsAsksToReplaceAFileIsSavedWholeOrNoth
                  antwoorden = {vbYes};
                  venster.menus().mnuFileNew->trigger();
                  ZetMeldingVenster(&vraagbox);
+             },
+             0, doel},
+            {"a working copy left beside the file replaced",
+             [&] {
+                 for (const QString& s : werkkopie) {
+                     QFile w(doel + s);
+                     EXPECT_TRUE(w.open(QIODevice::WriteOnly) && w.write(s.toLatin1()) == s.size());
+                 }
              },
              0, doel},
             {"an info text written", [] { EXPECT_TRUE(Info(1, 2, QStringLiteral("behind"))); }, 513, pad}};
@@ -2886,6 +2896,10 @@ TEST_F(OpenVraagTest, WhatChangesWhileSaveAsAsksToReplaceAFileIsSavedWholeOrNoth
             }
             EXPECT_EQ(Bytes(doel), vorig);
             EXPECT_EQ(Bytes(pad), data);
+        }
+        for (const QString& s : werkkopie) {
+            EXPECT_FALSE(QFile::exists(doel + s));
+            EXPECT_EQ(Bytes(Pad("saved.bak") + s), s.toLatin1());
         }
         EXPECT_EQ(TabelVensters[1]->CelTekst(1, 2, KolomInfo), QStringLiteral("behind"));
         EXPECT_TRUE(Bytes(Pad("run.csv.new")).contains("behind"));
