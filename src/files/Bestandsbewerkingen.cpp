@@ -65,22 +65,6 @@ bool Bestandsbewerkingen::Kopieer(const QString& van, const QString& naar) {
     return true;
 }
 
-bool Bestandsbewerkingen::VulAan(const QString& van, const QString& naar, qint64 vanaf) {
-    platform::WisSchrijffout();
-    if (QFileInfo(van).isDir() || QFileInfo(naar).isDir()) return platform::OnthoudSchrijffout(EISDIR);
-    if (QFileInfo(van).size() < vanaf) return Kopieer(van, naar);
-    errno = 0;
-    QFile bron(van);
-    if (!bron.open(QIODevice::ReadOnly) || !bron.seek(vanaf)) return platform::OnthoudSchrijffout(errno);
-    QFile doel(naar);
-    if (!doel.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
-        return platform::OnthoudSchrijffout(errno);
-    if (!SchrijfRestOver(bron, doel)) return platform::OnthoudSchrijffout(errno);
-    errno = 0;
-    if (!doel.flush() || !NaarSchijf(doel.handle())) return platform::OnthoudSchrijffout(errno);
-    return true;
-}
-
 bool Bestandsbewerkingen::Hernoem(const QString& van, const QString& naar) {
     platform::WisSchrijffout();
     if (std::rename(QFile::encodeName(van).constData(), QFile::encodeName(naar).constData()) != 0)

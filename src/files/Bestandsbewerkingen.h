@@ -12,10 +12,6 @@ public:
     // and only then take the name `naar`, replacing a file of that name in one step. False (and `naar`
     // untouched) when anything fails.
     virtual bool Kopieer(const QString& van, const QString& naar);
-    // Appends to `naar` what the file `van` holds beyond its first `vanaf` bytes, so that a copy made
-    // earlier takes in what was appended to its source since, and flushes it to the disk. A source that
-    // is shorter than `vanaf` now was replaced: `naar` becomes a whole copy of it again.
-    virtual bool VulAan(const QString& van, const QString& naar, qint64 vanaf);
     // Gives `van` the name `naar` in one step; a file `naar` is replaced, never removed first.
     virtual bool Hernoem(const QString& van, const QString& naar);
     // Deletes the file; true also when there was none.

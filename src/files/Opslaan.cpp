@@ -215,48 +215,41 @@ bool OpslaanAls(QString& naam, bool nieuw) {
             continue;
         }
 
-        // The file in memory is first copied beside its new name: its content is then safe even when
-        // it is the backup that the overwrite replaces. A logging template is never copied: the file of
-        // its literal name was written by an earlier Save As and lacks the rows logged since.
+        const bool bestaat = QFileInfo(naam).isFile();
+        const bool overschrijven =
+            bestaat && ToonMelding(Tekst[118], vbYesNo | vbExclamation, QFileInfo(naam).fileName()) == vbYes;
+        // The tables show another file now: neither a copy of the former one nor those tables are what
+        // was to be saved.
+        if (!nieuw && !GegevensbestandOngewijzigd(bron, oud)) {
+            keuze = 2;
+            break;
+        }
+        // A logging template is never copied: the file of its literal name was written by an earlier Save
+        // As and lacks the rows logged since.
         const bool kopieer = !nieuw && !oud.isEmpty() && !HeeftSjabloon(oud) && QFileInfo(oud).isFile();
+        // The tables were edited while a box waited: the edits are in the working copy, not in the file.
+        // Nothing is saved; the edits wait for the file they were made on.
+        if (kopieer && StandVan(oud + QStringLiteral(".new")) != werkkopie) {
+            ToonMelding(Tekst[TekstBewerktTijdensOpslaan], vbExclamation, oud);
+            keuze = 2;
+            break;
+        }
+        // The file in memory is copied beside its new name at the answer, as the tables show it then (an
+        // edit committed and the rows logged while the question waited are in it), and before the backup:
+        // its content is then safe even when it is the backup that the overwrite replaces. Nothing waits
+        // from here until the copy has its name (no box but a failure's, after which the pass begins
+        // again): no row reaches the file in memory that the copy lacks.
         const QString tijdelijk = naam + QStringLiteral(".tmp~");
-        if (kopieer && !bewerkingen.Kopieer(oud, tijdelijk)) {
+        if (kopieer && (overschrijven || !bestaat) && !bewerkingen.Kopieer(oud, tijdelijk)) {
             keuze = static_cast<int16_t>(Bestandsfout(mapTerug, naam, naam) == vbOK ? 4 : 2);
             continue;
         }
-        const qint64 gekopieerd = kopieer ? QFileInfo(tijdelijk).size() : 0;
         auto fout = [&](const QString& pad) {
             const auto opruimen = [&] {
                 if (kopieer) bewerkingen.Verwijder(tijdelijk);
             };
             keuze = static_cast<int16_t>(Bestandsfout(mapTerug, pad, naam, opruimen) == vbOK ? 4 : 2);
         };
-
-        const bool bestaat = QFileInfo(naam).isFile();
-        const bool overschrijven =
-            bestaat && ToonMelding(Tekst[118], vbYesNo | vbExclamation, QFileInfo(naam).fileName()) == vbYes;
-        // The tables show another file now: neither the copy of the former one nor those tables are what
-        // was to be saved.
-        if (!nieuw && !GegevensbestandOngewijzigd(bron, oud)) {
-            if (kopieer) bewerkingen.Verwijder(tijdelijk);
-            keuze = 2;
-            break;
-        }
-        // The tables were edited while a box waited: the edits are in the working copy, not in the copy
-        // of the file. Nothing is saved; the edits wait for the file they were made on.
-        if (kopieer && StandVan(oud + QStringLiteral(".new")) != werkkopie) {
-            bewerkingen.Verwijder(tijdelijk);
-            ToonMelding(Tekst[TekstBewerktTijdensOpslaan], vbExclamation, oud);
-            keuze = 2;
-            break;
-        }
-        // Logging goes on while the question waits: the rows it appended to the file in memory meanwhile
-        // go into the copy as well, before the backup can replace that file. From here on the run waits
-        // for nothing until it goes on in the new file.
-        if (kopieer && (overschrijven || !bestaat) && !bewerkingen.VulAan(oud, tijdelijk, gekopieerd)) {
-            fout(naam);
-            continue;
-        }
         // Rows that wait for the file of the new name go into the copy where they were taken.
         if (kopieer && (overschrijven || !bestaat) &&
             !VoegWachtendeRijenIn(naam, tijdelijk, wachtendIngevoegd)) {
@@ -265,22 +258,27 @@ bool OpslaanAls(QString& naam, bool nieuw) {
         }
         if (bestaat) {
             if (overschrijven) {
+                // A working copy left beside the file holds edits of its former content: it goes with that
+                // content, before the new one can take the name.
                 const QString backup = BackupNaam(naam);
+                QString mislukt = backup;
                 bool gelukt = true;
                 if (nieuw) {
                     // A new logging run starts in an empty file; the former one becomes the backup.
-                    gelukt = backup != naam ? bewerkingen.Hernoem(naam, backup) : bewerkingen.Verwijder(naam);
-                } else if (backup != naam) {
+                    gelukt =
+                        WerkkopieNaarBackup(naam, backup, mislukt) &&
+                        (backup != naam ? bewerkingen.Hernoem(naam, backup) : bewerkingen.Verwijder(naam));
+                } else {
                     // The old content is copied, not moved: the name keeps a whole file throughout.
-                    gelukt = bewerkingen.Kopieer(naam, backup);
+                    gelukt = (backup == naam || bewerkingen.Kopieer(naam, backup)) &&
+                             WerkkopieNaarBackup(naam, backup, mislukt);
                 }
                 if (!gelukt) {
-                    fout(backup);
+                    fout(mislukt);
                     continue;
                 }
                 keuze = 1;
             } else {
-                if (kopieer) bewerkingen.Verwijder(tijdelijk);
                 keuze = 4;
             }
         }

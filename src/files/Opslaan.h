@@ -64,17 +64,20 @@ void KiesLettertype(LettertypeDrager& object);
 
 // Save As of the data in memory (nieuw false) or the naming of a new file for logging (nieuw true). The
 // name of the file in memory is refused for Save As; an existing file is overwritten only after the
-// question, and its content is kept as its ".bak". The file in memory is copied, or the tables are
-// written when it has no file or its name is a logging template: a file of the template's literal name
-// holds at most what an earlier Save As wrote there, the tables every row logged since. At every moment the
-// chosen file holds either its former content or the new one. Done: true, `naam` the new name, which becomes
-// Gegevensbestand and "LastFile", LaatsteKeuze and Antwoord 1. Otherwise false, `naam` unchanged and
-// LaatsteKeuze and Antwoord 2.
+// question, and its content is kept as its ".bak", together with a working copy left beside it (which
+// holds edits of that content: it and its record take the ".bak"'s names; where the name has no backup
+// name of its own they are removed, and the event log says so). The file in memory is copied at the
+// answer, or the tables are written when it has no file or its name is a logging template: a file of the
+// template's literal name holds at most what an earlier Save As wrote there, the tables every row logged
+// since. At every moment the chosen file holds either its former content or the new one. Done: true,
+// `naam` the new name, which becomes Gegevensbestand and "LastFile", LaatsteKeuze and Antwoord 1.
+// Otherwise false, `naam` unchanged and LaatsteKeuze and Antwoord 2.
 // The question about an existing file blocks nothing (the file dialog and the refusal of the name in
-// memory take the user's input alone, while the timers run): once another data file is open at the answer
-// (opened, made, or the run gone on in a new file), a Save As saves nothing and says so
-// (GegevensbestandOngewijzigd); once the tables were edited meanwhile (the file's working copy is not as
-// it was), the copy of the file lacks those edits, and nothing is saved either (box 513).
+// memory take the user's input alone, while the timers run), and the answer saves the file as the tables
+// show it then: with the rows logged meanwhile and an edit committed meanwhile. Once another data file is
+// open at the answer (opened, made, or the run gone on in a new file), a Save As saves nothing and says so
+// (GegevensbestandOngewijzigd); once the tables were edited meanwhile and the edit waits (the file's working
+// copy is not as it was), the file lacks that edit, and nothing is saved either (box 513).
 bool OpslaanAls(QString& naam, bool nieuw);
 // The data file is still `bron`, as when a Save As of `naam` began; otherwise a box (512), titled naam,
 // says that nothing was saved, and false.

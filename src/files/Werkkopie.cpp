@@ -5,6 +5,7 @@
 #include "files/Bestandsbewerkingen.h"
 #include "files/CsvVelden.h"
 #include "files/Logbestanden.h"
+#include "files/Logboek.h"
 #include "files/Meetbestand.h"
 #include "files/Meetregels.h"
 #include "files/Opslaan.h"
@@ -34,6 +35,8 @@ QString WerkkopiePad;
 namespace {
 
 const QString CRLF = QStringLiteral("\r\n");
+// The event log's word for a working copy removed with the file it belonged to.
+constexpr int TekstVerwijderen = 111;
 
 // The file's path and the system's reason that the failed write left (platform::LaatsteSchrijffout).
 void MeldSchrijffout(const QString& pad) {
@@ -730,6 +733,32 @@ bool WerkkopieBijwerken(const QString& bestand) {
 void WerkkopieAfgehandeld(const QString& bestand) {
     // A working copy that could not be removed keeps its record.
     if (!QFileInfo::exists(bestand + QStringLiteral(".new"))) QFile::remove(HerkomstPad(bestand));
+}
+
+bool WerkkopieNaarBackup(const QString& bestand, const QString& backup, QString& mislukt) {
+    const QString werkkopie = bestand + QStringLiteral(".new");
+    if (!QFileInfo::exists(werkkopie)) return true;
+    Bestandsbewerkingen& bewerkingen = bestandsbewerkingen();
+    if (backup == bestand) {
+        if (!bewerkingen.Verwijder(werkkopie)) {
+            mislukt = werkkopie;
+            return false;
+        }
+        SchrijfLogboekRegel(
+            0, 0, VervangAmpersand(Tekst[TekstVerwijderen], QString()) + QStringLiteral(": ") + werkkopie);
+    } else {
+        // The record first, as a copy: under either name the working copy has its record beside it.
+        const QString herkomst = HerkomstPad(bestand), naarHerkomst = HerkomstPad(backup);
+        const QString naar = backup + QStringLiteral(".new");
+        const bool meegegeven = QFileInfo::exists(herkomst) ? bewerkingen.Kopieer(herkomst, naarHerkomst)
+                                                            : bewerkingen.Verwijder(naarHerkomst);
+        if (!meegegeven || !bewerkingen.Hernoem(werkkopie, naar)) {
+            mislukt = meegegeven ? naar : naarHerkomst;
+            return false;
+        }
+    }
+    WerkkopieAfgehandeld(bestand);
+    return true;
 }
 
 void ResetWerkkopie() {

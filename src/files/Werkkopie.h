@@ -234,5 +234,12 @@ Wijzigingsantwoord ControleerWijzigingen(const QString& bestand, bool herladen, 
 bool WerkkopieBijwerken(const QString& bestand);
 // The working copy of `bestand` was committed or dropped: its record goes too.
 void WerkkopieAfgehandeld(const QString& bestand);
+// `bestand` is replaced (a Save As onto it, a new logging file of its name), its former content kept as
+// `backup`, its BackupNaam: a working copy left beside it holds edits of that content, not of the new one,
+// and goes with it to `backup` & ".new", its record with it, in the place of the working copy and record
+// that lay there. Without a backup name of its own (`backup` is `bestand`) the former content is gone, and
+// so are its working copy and record: the event log names the working copy. Nothing without a working
+// copy. False when a step failed, with the path it failed on in `mislukt` and the system's reason kept.
+bool WerkkopieNaarBackup(const QString& bestand, const QString& backup, QString& mislukt);
 
 void ResetWerkkopie();

@@ -253,24 +253,27 @@ TEST_F(OpslaanTest, ABackupLoadedAndSavedUnderItsOwnNameIsRestoredWhole) {
 TEST_F(OpslaanTest, ANewLoggingFileMayHaveTheCurrentNameAndStartsEmpty) {
     const QString pad = Pad(QStringLiteral("log.csv"));
     SchrijfBytes(pad, Bestand({Regel(1)}));
+    SchrijfBytes(pad + QStringLiteral(".new"), "edited");
     QString naam = pad;
     dialogen.bestanden = {pad};
     antwoorden = {vbYes};
     OpslaanAls(naam, true);
     EXPECT_EQ(dialogen.vragen[0].titel, QStringLiteral("New file..."));
     EXPECT_EQ(vragen.size(), 1u);
-    EXPECT_FALSE(QFileInfo::exists(pad));
+    EXPECT_FALSE(QFileInfo::exists(pad) || QFileInfo::exists(pad + QStringLiteral(".new")));
     EXPECT_EQ(LeesBytes(Pad(QStringLiteral("log.bak"))), Bestand({Regel(1)}));
+    EXPECT_EQ(LeesBytes(Pad(QStringLiteral("log.bak.new"))), QByteArray("edited"));
     EXPECT_EQ(Gegevensbestand, pad);
     EXPECT_EQ(LaatsteKeuze, 1);
 
-    // A name without ".csv" has no backup of its own: the old file goes.
+    // A name without ".csv" has no backup of its own: the old file goes, and its working copy with it.
     const QString zonder = Pad(QStringLiteral("log.txt"));
     SchrijfBytes(zonder, "x");
+    SchrijfBytes(zonder + QStringLiteral(".new"), "edited");
     dialogen.bestanden = {zonder};
     antwoorden = {vbYes};
     OpslaanAls(naam, true);
-    EXPECT_FALSE(QFileInfo::exists(zonder));
+    EXPECT_FALSE(QFileInfo::exists(zonder) || QFileInfo::exists(zonder + QStringLiteral(".new")));
     EXPECT_EQ(Gegevensbestand, zonder);
 }
 

@@ -134,7 +134,7 @@ TEST_F(SchrijffoutenTest, AWorkingCopyTheDiskCannotTakeTellsItsPathAndTheReason)
 }
 
 // Save As over a larger file: first the disk takes the copy but not the old file's backup, then not
-// even the copy; then a folder stands at the backup's name.
+// even the copy, made once the question is answered; then a folder stands at the backup's name.
 TEST_F(SchrijffoutenTest, SaveAsAndItsBackupTellTheFileTheDiskCannotTake) {
     const QString oud = Pad(QStringLiteral("run.csv"));
     const QString doel = Pad(QStringLiteral("copy.csv"));
@@ -154,13 +154,13 @@ TEST_F(SchrijffoutenTest, SaveAsAndItsBackupTellTheFileTheDiskCannotTake) {
               (Vraag{VolleSchijf(Pad(QStringLiteral("copy.bak"))), vbOKCancel | vbExclamation, doel}));
 
     dialogen.bestanden = {doel};
-    antwoorden = {vbCancel};
+    antwoorden = {vbYes, vbCancel};
     {
         Bestandsgrens grens(16);
         EXPECT_FALSE(OpslaanAls(naam, false));
     }
-    ASSERT_EQ(vragen.size(), 3u);
-    EXPECT_EQ(vragen[2], (Vraag{VolleSchijf(doel), vbOKCancel | vbExclamation, doel}));
+    ASSERT_EQ(vragen.size(), 4u);
+    EXPECT_EQ(vragen[3], (Vraag{VolleSchijf(doel), vbOKCancel | vbExclamation, doel}));
     EXPECT_EQ(LeesBytes(doel), vorige);
     EXPECT_EQ(Gegevensbestand, oud);
     EXPECT_EQ(QDir(map).entryList(QDir::Files), (QStringList{"copy.csv", "run.csv"}));
@@ -170,8 +170,8 @@ TEST_F(SchrijffoutenTest, SaveAsAndItsBackupTellTheFileTheDiskCannotTake) {
     dialogen.bestanden = {doel};
     antwoorden = {vbYes, vbCancel};
     EXPECT_FALSE(OpslaanAls(naam, false));
-    ASSERT_EQ(vragen.size(), 5u);
-    EXPECT_EQ(vragen[4].tekst.toStdString(), (Pad(QStringLiteral("copy.bak")) + QStringLiteral("\r\n\r\n") +
+    ASSERT_EQ(vragen.size(), 6u);
+    EXPECT_EQ(vragen[5].tekst.toStdString(), (Pad(QStringLiteral("copy.bak")) + QStringLiteral("\r\n\r\n") +
                                               QString::fromLocal8Bit(std::strerror(EISDIR)))
                                                  .toStdString());
     EXPECT_EQ(LeesBytes(doel), vorige);

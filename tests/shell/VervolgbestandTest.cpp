@@ -2853,14 +2853,17 @@ TEST_F(OpenVraagTest, TheAnswerDeletesNothingOnceATimedStartSwitchedLoggingOnWhi
 // File > Save As over an existing file, and while the question about replacing it waits another file is
 // opened, or an info text written into the file's table: Yes saves nothing (neither the former file's copy
 // nor the other file's tables, nor a copy without the edit), and says so; the file shown stays the data
-// file, its edit waiting in its working copy.
-TEST_F(OpenVraagTest, AnotherFileOpenedOrAnEditWhileSaveAsAsksToReplaceAFileSavesNothing) {
+// file, its edit waiting in its working copy. An info text committed meanwhile (File > New, Yes to the
+// question about the edits, Cancel in its dialog) is saved with the file as it is at the answer, which opens
+// again without a box; so is the file once a working copy was left beside the one it replaces, which goes
+// with the former content to its backup and is not offered with the saved file.
+TEST_F(OpenVraagTest, WhatChangesWhileSaveAsAsksToReplaceAFileIsSavedWholeOrNothingIs) {
     Controleer([this](mdiK740& venster) {
         const QString pad = Pad("run.csv"), ander = Ander(), doel = Pad("saved.csv");
         QFile f(doel);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("former") == 6);
         f.close();
-        const QByteArray data = Bytes(pad);
+        const QStringList werkkopie = {QStringLiteral(".new"), QStringLiteral(".newsrc")};
         const std::vector<std::tuple<const char*, std::function<void()>, int, QString>> gevallen = {
             {"another file opened",
              [&] {
@@ -2868,6 +2871,24 @@ TEST_F(OpenVraagTest, AnotherFileOpenedOrAnEditWhileSaveAsAsksToReplaceAFileSave
                  venster.menus().mnuFileOpen->trigger();
              },
              512, ander},
+            {"an info text committed",
+             [&] {
+                 EXPECT_TRUE(Info(1, 2, QStringLiteral("committed")));
+                 MeldingVenster& vraagbox = meldingVenster();
+                 InstalleerMeldingen();
+                 antwoorden = {vbYes};
+                 venster.menus().mnuFileNew->trigger();
+                 ZetMeldingVenster(&vraagbox);
+             },
+             0, doel},
+            {"a working copy left beside the file replaced",
+             [&] {
+                 for (const QString& s : werkkopie) {
+                     QFile w(doel + s);
+                     EXPECT_TRUE(w.open(QIODevice::WriteOnly) && w.write(s.toLatin1()) == s.size());
+                 }
+             },
+             0, doel},
             {"an info text written", [] { EXPECT_TRUE(Info(1, 2, QStringLiteral("behind"))); }, 513, pad}};
         for (const auto& [naam, terwijl, tekst, daarna] : gevallen) {
             SCOPED_TRACE(naam);
@@ -2875,20 +2896,33 @@ TEST_F(OpenVraagTest, AnotherFileOpenedOrAnEditWhileSaveAsAsksToReplaceAFileSave
                 keuze.bestanden = {pad};
                 venster.menus().mnuFileOpen->trigger();
             }
+            const QByteArray data = Bytes(pad), vorig = Bytes(doel);
             Vraagbox box(terwijl, vbYes);
             keuze.bestanden = {doel};
             ZetMeldingVenster(&box);
             venster.menus().mnuFileSaveAs->trigger();
             InstalleerMeldingen();
-            ASSERT_EQ(box.staat->teksten.size(), 2) << "no box after the answer";
-            EXPECT_EQ(box.staat->teksten[0], Tekst[118]);
-            EXPECT_EQ(box.staat->teksten[1].toStdString(), Tekst[tekst].toStdString());
-            EXPECT_EQ(box.staat->titels[1], pad);
-            EXPECT_EQ(Bytes(doel), QByteArray("former"));
+            ASSERT_EQ(box.staat->teksten.join(QLatin1Char('|')).toStdString(),
+                      (tekst ? Tekst[118] + QLatin1Char('|') + Tekst[tekst] : Tekst[118]).toStdString());
+            EXPECT_EQ(box.staat->titels.value(1, pad), pad);
             EXPECT_EQ(Gegevensbestand, daarna);
             EXPECT_TRUE(venster.windowTitle().contains(QFileInfo(daarna).fileName()))
                 << venster.windowTitle().toStdString();
+            if (daarna == doel) {
+                ASSERT_TRUE(Bytes(doel) == Bytes(pad) && Bytes(doel).contains("committed"))
+                    << "not the data file as it was at the answer";
+                vragen.clear();
+                keuze.bestanden = {doel};
+                venster.menus().mnuFileOpen->trigger();
+                ASSERT_TRUE(vragen.empty()) << "opened again: " << vragen.front().tekst.toStdString();
+                continue;
+            }
+            EXPECT_EQ(Bytes(doel), vorig);
             EXPECT_EQ(Bytes(pad), data);
+        }
+        for (const QString& s : werkkopie) {
+            EXPECT_FALSE(QFile::exists(doel + s));
+            EXPECT_EQ(Bytes(Pad("saved.bak") + s), s.toLatin1());
         }
         EXPECT_EQ(TabelVensters[1]->CelTekst(1, 2, KolomInfo), QStringLiteral("behind"));
         EXPECT_TRUE(Bytes(Pad("run.csv.new")).contains("behind"));
