@@ -477,7 +477,11 @@ TEST_F(AanmeldvenstersTest, RackWindowsOpenedByASearchStandSideBySideAsAtTheFirs
     vul();
     Toon(2);
     ASSERT_FALSE(RackKader(2)->geometry().intersects(RackKader(1)->geometry()));
-    // System > Search: the windows hide, the racks log on again one after the other.
+    // System > Search: the windows hide, the racks log on again one after the other. The port is a line in
+    // memory, open: the Search opens no port of this computer.
+    auto lijn = std::make_unique<platform::GeheugenLijn>();
+    ASSERT_TRUE(lijn->open());
+    ZetMSComm1(std::move(lijn));
     antwoorden = {vbOK};
     venster->mnuNetworkSearch_Click();
     QCoreApplication::processEvents();
