@@ -47,19 +47,6 @@ int StandaardAntwoord(int stijl) {
     return knop(knoppen, standaard > 2 ? 0 : standaard);
 }
 
-int AntwoordBijSluiten(int stijl) {
-    switch ((stijl & 7) > 5 ? 0 : (stijl & 7)) {
-    case vbOKCancel:
-    case vbYesNoCancel:
-    case vbRetryCancel:
-        return vbCancel;
-    case vbOKOnly:
-        return vbOK;
-    default:
-        return 0;
-    }
-}
-
 int AntwoordZonderGebruiker(int stijl) {
     switch ((stijl & 7) > 5 ? 0 : (stijl & 7)) {
     case vbOKCancel:
@@ -73,6 +60,12 @@ int AntwoordZonderGebruiker(int stijl) {
     default:
         return vbOK;
     }
+}
+
+int AntwoordBijSluiten(int stijl) {
+    // The answer that changes nothing, where it is Cancel or OK; No and Abort are buttons a close is not.
+    const int antwoord = AntwoordZonderGebruiker(stijl);
+    return antwoord == vbCancel || antwoord == vbOK ? antwoord : 0;
 }
 
 MeldingKnoppen KnoppenVanStijl(int stijl) {

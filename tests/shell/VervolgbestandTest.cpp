@@ -2632,6 +2632,14 @@ protected:
     static bool KiesUitMenu(mdiK740& venster, QMenu* menu, QAction* item) {
         return KiesUitMenu(venster, menu, [item] { return item; });
     }
+    // The File menu's recent file of that name, found once the menu shows.
+    static std::function<QAction*()> Recent(Menubalk& m, const QString& naam) {
+        return [&m, naam]() -> QAction* {
+            for (QAction* a : m.mnuRecentFile)
+                if (a->isVisible() && a->data().toString() == naam) return a;
+            return nullptr;
+        };
+    }
     // The user's click on `punt` of `w`, a widget in the main window, through the window system.
     static void Klik(mdiK740& venster, QWidget* w, QPoint punt) {
         QTest::mouseClick(venster.windowHandle(), Qt::LeftButton, {}, w->mapTo(&venster, punt));
@@ -2938,14 +2946,6 @@ TEST_F(ModaleVraagTest, TheQuestionAboutPendingEditsTakesNoOtherCommandAndActsOn
     Controleer([this](mdiK740& venster) {
         Menubalk& m = venster.menus();
         const QString pad = Pad("run.csv"), ander = Ander(), werk = pad + QStringLiteral(".new");
-        // The recent file of that name.
-        const auto recent = [&m](const QString& naam) {
-            return [&m, naam]() -> QAction* {
-                for (QAction* a : m.mnuRecentFile)
-                    if (a->isVisible() && a->data().toString() == naam) return a;
-                return nullptr;
-            };
-        };
         struct Geval {
             const char* naam;
             QMenu* menu; // none: the start time comes
@@ -2965,8 +2965,8 @@ TEST_F(ModaleVraagTest, TheQuestionAboutPendingEditsTakesNoOtherCommandAndActsOn
             {"File > Save As", m.mnuFile, [&] { return m.mnuFileSaveAs; }, opgeslagen, vbYes, opgeslagen,
              true},
             {"File > Save As, No", m.mnuFile, [&] { return m.mnuFileSaveAs; }, kopie, vbNo, kopie, true},
-            {"a recent file", m.mnuFile, recent(ander), {}, vbYes, ander, false},
-            {"the same recent file", m.mnuFile, recent(pad), {}, vbNo, pad, true},
+            {"a recent file", m.mnuFile, Recent(m, ander), {}, vbYes, ander, false},
+            {"the same recent file", m.mnuFile, Recent(m, pad), {}, vbNo, pad, true},
             {"Data > Log", m.mnuData, [&] { return m.mnuDatalogging; }, {}, vbNo, pad, true},
             {"Data > Log, a timed start",
              m.mnuData,
@@ -3107,11 +3107,7 @@ TEST_F(ModaleVraagTest,
             });
         vraag = box.staat;
         ZetMeldingVenster(&box);
-        EXPECT_TRUE(KiesUitMenu(venster, m.mnuFile, [&]() -> QAction* {
-            for (QAction* a : m.mnuRecentFile)
-                if (a->isVisible() && a->data().toString() == ander) return a;
-            return nullptr;
-        }));
+        EXPECT_TRUE(KiesUitMenu(venster, m.mnuFile, Recent(m, ander)));
         InstalleerMeldingen();
         ASSERT_GE(vraag->teksten.size(), 3) << vraag->teksten.join(QLatin1Char('|')).toStdString();
         EXPECT_EQ(vraag->teksten[0], Tekst[424]);
